@@ -1,0 +1,59 @@
+#pragma once
+
+#include <QColor>
+#include <QImage>
+#include <QSize>
+#include <QString>
+
+#include "ResizeStatus.h"
+
+// The image work of the application on libvips: measuring a source, rendering it at a target
+// size into a new file, and decoding a small preview. The only place that speaks to libvips;
+// every libvips error becomes a value here.
+namespace ImageCodec {
+
+// Starts libvips. Call once from main() before any other thread exists.
+bool initialise(const char* argv0);
+void shutdown();
+// Frees libvips' per-thread state at the end of a thread that libvips did not create.
+void threadShutdown();
+
+// The upright pixel size of a source (EXIF orientation applied), from its header.
+struct SourceInfo
+{
+    bool ok = false;
+    int width = 0;
+    int height = 0;
+    QString error;
+};
+SourceInfo probe(const QString& path);
+
+struct RenderRequest
+{
+    QString sourcePath;
+    int width = 0;  // exact output size in pixels
+    int height = 0;
+    int format = 1; // format code 1..5 (JPEG, PNG, GIF, BMP, TIFF)
+    float quality = 1.0f;     // JPEG compression factor 0..1 (1 = best)
+    float resolution = 72.0f; // pixels per inch stated in the file
+    bool flatten = false;     // composite over background
+    QColor background = Qt::white;
+};
+
+// Decodes, resamples (lanczos3, shrink-on-load), converts to sRGB, flattens where asked or
+// where the format has no alpha, stamps the resolution and encodes into a temporary file in
+// the output folder, then moves it to outputPath without replacing anything. On any failure
+// nothing is left behind.
+ResizeStatus render(const RenderRequest& request, const QString& outputPath);
+
+// JPEG quality on libjpeg's 1..100 scale for a compression factor of 0..1.
+int jpegQuality(float factor);
+
+struct PreviewResult
+{
+    QImage image;     // at most boxPixels on its longer side
+    QSize sourceSize; // the upright size of the source; empty when it did not decode
+};
+PreviewResult decodePreview(const QString& path, int boxPixels);
+
+} // namespace ImageCodec

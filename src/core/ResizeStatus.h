@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QString>
+
+// Why a single-image resize did not write its file. Travels beside the plain bool result so
+// that the closing report can tell the user what went wrong.
+enum class ResizeError {
+    None,
+    OutputExists,    // something already exists at the output path
+    SourceMissing,   // the source was moved or deleted after it was listed
+    DecodeFailed,    // the source is not a readable image (or is truncated)
+    InvalidSettings, // the settings give no usable size, resolution, name or format
+    WriteFailed,     // the output could not be encoded or written
+};
+
+struct ResizeStatus
+{
+    ResizeError error = ResizeError::None;
+    QString message; // detail for the user, already in their words; may be empty
+
+    bool ok() const { return error == ResizeError::None; }
+};
+
+// A short description of the error kind, for reports.
+QString resizeErrorText(ResizeError error);

@@ -1,0 +1,204 @@
+#include "TQImage.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+#include <cmath>
+
+#include "ImageCodec.h"
+#include "ResizeRules.h"
+#include "settings/TQPref.h"
+
+#if defined(__APPLE__)
+#include <sys/xattr.h>
+#elif defined(__linux__)
+#include <sys/xattr.h>
+#endif
+
+namespace {
+
+// The resource fork, where the file system keeps one, is an extended attribute of the file.
+qint64 resourceForkSize(const QString& path)
+{
+#if defined(__APPLE__)
+    const ssize_t n = ::getxattr(QFile::encodeName(path).constData(), "com.apple.ResourceFork",
+        nullptr, 0, 0, 0);
+    return n > 0 ? n : 0;
+#elif defined(__linux__)
+    // Linux keeps foreign attributes in the user namespace (as copied from a Mac volume).
+    const ssize_t n = ::getxattr(QFile::encodeName(path).constData(),
+        "user.com.apple.ResourceFork", nullptr, 0);
+    return n > 0 ? n : 0;
+#else
+    Q_UNUSED(path);
+    return 0;
+#endif
+}
+
+bool existsAt(const QString& path)
+{
+    const QFileInfo info(path);
+    // A dangling symbolic link is something too: writing there would follow it.
+    return info.exists() || info.isSymLink();
+}
+
+} // namespace
+
+QString resizeErrorText(ResizeError error)
+{
+    switch (error) {
+    case ResizeError::None:
+        return QString();
+    case ResizeError::OutputExists:
+        return QStringLiteral("the output file already exists");
+    case ResizeError::SourceMissing:
+        return QStringLiteral("the source file is missing");
+    case ResizeError::DecodeFailed:
+        return QStringLiteral("the source could not be decoded");
+    case ResizeError::InvalidSettings:
+        return QStringLiteral("the settings give no valid output");
+    case ResizeError::WriteFailed:
+        return QStringLiteral("the output could not be written");
+    }
+    return QString();
+}
+
+TQImage::TQImage(const QString& path)
+    : mImagePath(path)
+    , mImageName(QFileInfo(path).fileName())
+{
+    mFileSize = fileSize();
+}
+
+qint64 TQImage::fileSize() const
+{
+    return fileSize(mImagePath);
+}
+
+qint64 TQImage::fileSize(const QString& path)
+{
+    const QFileInfo info(path); // follows a symbolic link to its target
+    const qint64 data = info.exists() ? info.size() : 0;
+    return data + resourceForkSize(path);
+}
+
+TQImage::Preview TQImage::theImage(qreal devicePixelRatio)
+{
+    if (!mPreview.isNull())
+        return mPreview;
+    const qreal ratio = devicePixelRatio > 0 ? devicePixelRatio : 1.0;
+    const int box = static_cast<int>(std::ceil(kPreviewBox * ratio));
+    const ImageCodec::PreviewResult decoded = ImageCodec::decodePreview(mImagePath, box);
+    Preview preview;
+    preview.pixels = decoded.image;
+    preview.pixels.setDevicePixelRatio(ratio);
+    mPreview = reduceImage(preview, decoded.sourceSize);
+    return mPreview;
+}
+
+TQImage::Preview TQImage::reduceImage(Preview image, QSize sourcePixelSize)
+{
+    if (image.isNull())
+        sourcePixelSize = QSize();
+    mImageSize.width = static_cast<float>(sourcePixelSize.width());
+    mImageSize.height = static_cast<float>(sourcePixelSize.height());
+    image.displaySize = fittedDisplaySize(mImageSize.width, mImageSize.height);
+    return image;
+}
+
+QSizeF TQImage::fittedDisplaySize(float w, float h)
+{
+    const float box = kPreviewBox;
+    if (!(w > box || h > box))
+        return QSizeF(w, h);
+    if (w > h)
+        return QSizeF(box, static_cast<float>(h * box / w));
+    if (h > w)
+        return QSizeF(static_cast<float>(w * box / h), box);
+    return QSizeF(box, box);
+}
+
+QString TQImage::roundByteSize() const
+{
+    return roundByteSize(fileSize());
+}
+
+QString TQImage::roundByteSize(qint64 bytes)
+{
+    static const char* const units[] = { "Byte", "KB", "MB", "GB", "TB", "PB", "EB", "ZB", "YB" };
+    const float size = static_cast<float>(bytes);
+    int k = 0;
+    float x = size * (1.0f / 1024.0f);
+    while (x >= 1.0f && k < 8) {
+        ++k;
+        x *= 1.0f / 1024.0f;
+    }
+    const float divisor = std::ldexp(1.0f, 10 * k); // 1024^k, exact in single precision
+    const float quotient = size / divisor;
+    QString text = QString::asprintf("%.2f", static_cast<double>(quotient));
+    const qsizetype dot = text.indexOf(QLatin1Char('.'));
+    if (dot >= 0) {
+        if (text.size() > dot + 1 && text.at(dot + 1) == QLatin1Char('0'))
+            text.truncate(dot);
+        else if (text.size() > dot + 2 && text.at(dot + 2) == QLatin1Char('0'))
+            text.truncate(dot + 2);
+    }
+    return text + QLatin1Char(' ') + QLatin1String(units[k]);
+}
+
+bool TQImage::resize(const TQPref& pref, int num, bool bg, const QColor& bgColor,
+    ResizeStatus* status)
+{
+    auto fail = [status](ResizeError error, const QString& message = QString()) {
+        if (status)
+            *status = { error, message };
+        return false;
+    };
+
+    const int nameMenu = pref.getNameMenu();
+    const int formatMenu = pref.getFormatMenu();
+    const QString output = ResizeRules::outputPath(pref.getDest(), nameMenu, mImageName,
+        pref.getName(), num, formatMenu);
+
+    // Nothing that exists is ever replaced: not an earlier output, not the source itself.
+    if (existsAt(output))
+        return fail(ResizeError::OutputExists, output);
+    if (!QFileInfo::exists(mImagePath))
+        return fail(ResizeError::SourceMissing, mImagePath);
+    if ((nameMenu != 1 && nameMenu != 2) || ResizeRules::formatExtension(formatMenu).isEmpty())
+        return fail(ResizeError::InvalidSettings, QStringLiteral("unknown naming or format code"));
+
+    const ImageCodec::SourceInfo source = ImageCodec::probe(mImagePath);
+    if (!source.ok)
+        return fail(ResizeError::DecodeFailed, source.error);
+    const float pw = static_cast<float>(source.width);
+    const float ph = static_cast<float>(source.height);
+    mImageSize = { pw, ph };
+
+    const float res = pref.getResValue();
+    const ResizeRules::Sides requested = ResizeRules::requestedSides(pref.getProportional(),
+        pref.getTagSides(), pref.getSwitchSides(), pref.getWidthValue(), pref.getHeightValue(),
+        pw, ph);
+    const ResizeRules::Sides target
+        = ResizeRules::targetSize(requested, pref.getUM(), res, pw, ph);
+
+    ImageCodec::RenderRequest request;
+    request.sourcePath = mImagePath;
+    request.width = ResizeRules::wholePixels(target.width);
+    request.height = ResizeRules::wholePixels(target.height);
+    request.format = formatMenu;
+    request.quality = pref.getQuality();
+    request.resolution = res;
+    request.flatten = bg;
+    request.background = bgColor;
+    if (request.width < 1 || request.height < 1)
+        return fail(ResizeError::InvalidSettings,
+            QStringLiteral("target size %1 x %2").arg(target.width).arg(target.height));
+    if (!(res > 0.0f) || !std::isfinite(res))
+        return fail(ResizeError::InvalidSettings, QStringLiteral("resolution %1").arg(res));
+
+    const ResizeStatus result = ImageCodec::render(request, output);
+    if (status)
+        *status = result;
+    return result.ok();
+}

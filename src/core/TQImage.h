@@ -1,0 +1,82 @@
+#pragma once
+
+#include <QColor>
+#include <QImage>
+#include <QSizeF>
+#include <QString>
+
+#include "ResizeStatus.h"
+
+class TQPref;
+
+// One source image of the list: its path, its file name, a small preview built on first
+// request, the pixel size last measured and its size in bytes.
+//
+// Threads: created and previewed on the main thread; during a batch the worker reads the path
+// and name and writes the pixel size (resize). The progress sheet keeps the two apart.
+class TQImage
+{
+public:
+    // Pixel size as last measured, single precision, width first.
+    struct Size
+    {
+        float width = 0.0f;
+        float height = 0.0f;
+    };
+
+    // The preview: pixels decoded small (shrink-on-load) and the size the view draws them at.
+    struct Preview
+    {
+        QImage pixels;
+        QSizeF displaySize;
+
+        bool isNull() const { return pixels.isNull(); }
+    };
+
+    // Side of the square box the preview is fitted into, in device-independent pixels.
+    static constexpr float kPreviewBox = 100.0f;
+
+    // Never fails and never opens the file; only its byte size is measured.
+    explicit TQImage(const QString& path);
+
+    QString pathOfImage() const { return mImagePath; }
+    QString nameOfImage() const { return mImageName; }
+    void setPathOfImage(const QString& path) { mImagePath = path; }
+    void setNameOfImage(const QString& name) { mImageName = name; }
+
+    // The pixel size last recorded by a preview build or a resize; (0, 0) before either.
+    Size theSize() const { return mImageSize; }
+
+    // The size in bytes at creation.
+    qint64 initialFileSize() const { return mFileSize; }
+    // The size in bytes now: the data (a symbolic link measured by its target) plus the
+    // resource fork where the file system keeps one.
+    qint64 fileSize() const;
+    static qint64 fileSize(const QString& path);
+
+    // Builds the preview on first request and keeps it; a file that does not decode gives a
+    // null preview and is tried again next time. devicePixelRatio sizes the decode for the
+    // screen the view is on.
+    Preview theImage(qreal devicePixelRatio = 1.0);
+    // Records the source's pixel size and fits the preview's display size into the box.
+    Preview reduceImage(Preview image, QSize sourcePixelSize);
+    // The display size of a source of w x h pixels in the preview box.
+    static QSizeF fittedDisplaySize(float w, float h);
+
+    // The current file size as a short text in powers of 1024 ("1.46 KB").
+    QString roundByteSize() const;
+    static QString roundByteSize(qint64 bytes);
+
+    // Writes this image resized and converted as the settings say, as a new file; never
+    // replaces anything. num is the running number of naming mode 2. False when nothing was
+    // written; status, when given, says why.
+    bool resize(const TQPref& pref, int num, bool bg, const QColor& bgColor,
+        ResizeStatus* status = nullptr);
+
+private:
+    QString mImagePath;
+    QString mImageName;
+    Preview mPreview;
+    Size mImageSize;
+    qint64 mFileSize = 0;
+};

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QColor>
+#include <QImage>
+#include <QString>
+#include <QStringList>
+
+// Helpers shared by the tests: real image files written into a temporary folder, and the
+// system's own inspection tools (vipsheader, identify, exiftool) to read results back, so that
+// a result is never checked only by the code that wrote it.
+namespace TestSupport {
+
+// Runs a program and returns its standard output; exitCode receives its exit status (-1 when
+// it could not start).
+QString run(const QString& program, const QStringList& args, int* exitCode = nullptr);
+
+// A photo-like test picture: a smooth gradient with a few sharp shapes.
+QImage pattern(int width, int height, bool alpha = false);
+
+// Writes pattern(width, height) to path in the format of its extension; returns path.
+QString writeImage(const QString& path, int width, int height, bool alpha = false);
+
+// A JPEG of the given stored size with an EXIF orientation tag (via exiftool).
+QString writeOrientedJpeg(const QString& path, int storedWidth, int storedHeight, int orientation);
+
+struct Facts
+{
+    int width = 0;
+    int height = 0;
+    int bands = 0;
+    double xResPpi = 0; // as vipsheader reports it, converted to pixels per inch
+    QString identifyResolution; // identify's "%x %y %U"
+};
+// Reads a file back with vipsheader (size, bands, resolution) and identify.
+Facts inspect(const QString& path);
+
+// The average colour of a w x h patch at (x, y), read with libvips' command-line tools.
+QColor averageColour(const QString& path, int x, int y, int w = 4, int h = 4);
+
+} // namespace TestSupport

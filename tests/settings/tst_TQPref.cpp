@@ -1,0 +1,195 @@
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "settings/TQPref.h"
+
+// The store on a real settings file in a temporary folder: what a setter writes must be in the
+// file at once, and a new store reading that file must get the value back.
+class TestTQPref : public QObject
+{
+    Q_OBJECT
+
+private:
+    QTemporaryDir mDir;
+    QString file() const { return mDir.filePath(QStringLiteral("Ostrel.conf")); }
+
+    void writeRaw(const QString& text)
+    {
+        QFile f(file());
+        QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        f.write(text.toUtf8());
+    }
+
+private slots:
+    void init()
+    {
+        QFile::remove(file());
+    }
+
+    void defaultsWithEmptyPreferences()
+    {
+        QSettings s(file(), QSettings::IniFormat);
+        TQPref pref(&s);
+        pref.readPreferences();
+        QCOMPARE(pref.getBackground(), false);
+        QCOMPARE(pref.getBackgroundColor(), QColor::fromRgbF(1, 1, 1, 1));
+        QCOMPARE(pref.getShowFullPath(), false);
+        QCOMPARE(pref.getProportional(), false);
+        QCOMPARE(pref.getSwitchSides(), false);
+        QCOMPARE(pref.getTagSides(), 1);
+        QCOMPARE(pref.getUM(), 1);
+        QCOMPARE(pref.getTab(), 0);
+        QCOMPARE(pref.getWidthValue(), 400.0f);
+        QCOMPARE(pref.getHeightValue(), 300.0f);
+        QCOMPARE(pref.getResValue(), 72.0f);
+        QCOMPARE(pref.getDest(), QString());
+        QCOMPARE(pref.getNameMenu(), 1);
+        QCOMPARE(pref.getName(), QString());
+        QCOMPARE(pref.getNameNum(), QString());
+        QCOMPARE(pref.getFormatMenu(), 1);
+        QCOMPARE(pref.getQuality(), 1.0f);
+        // Reading writes nothing.
+        s.sync();
+        QVERIFY(s.allKeys().isEmpty());
+    }
+
+    void settersWriteAtOnceAndReadBack()
+    {
+        {
+            QSettings s(file(), QSettings::IniFormat);
+            TQPref pref(&s);
+            pref.setTab(2);
+            QCOMPARE(s.value(QStringLiteral("tab")).toInt(), 2);
+            pref.setBackground(true);
+            pref.setBackgroundColor(QColor::fromRgbF(0.25f, 0.5f, 0.75f, 0.5f));
+            pref.setShowFullPath(true);
+            pref.setProportional(true);
+            pref.setSwitchSides(true);
+            pref.setTagSides(2);
+            pref.setUM(3);
+            pref.setWidthValue(1234.5f);
+            pref.setHeightValue(0.0f);
+            pref.setResValue(300.0f);
+            pref.setDest(QStringLiteral("/tmp/out, with comma"));
+            pref.setNameMenu(2);
+            pref.setName(QStringLiteral("Img"));
+            pref.setNameNum(QStringLiteral("0007"));
+            pref.setFormatMenu(5);
+            pref.setQuality(0.856f);
+        }
+        QSettings s(file(), QSettings::IniFormat);
+        TQPref pref(&s);
+        pref.readPreferences();
+        QCOMPARE(pref.getTab(), 2);
+        QCOMPARE(pref.getBackground(), true);
+        // QColor keeps 16 bits per component.
+        QVERIFY(qAbs(pref.getBackgroundColor().redF() - 0.25f) < 1e-4f);
+        QVERIFY(qAbs(pref.getBackgroundColor().alphaF() - 0.5f) < 1e-4f);
+        QCOMPARE(pref.getShowFullPath(), true);
+        QCOMPARE(pref.getProportional(), true);
+        QCOMPARE(pref.getSwitchSides(), true);
+        QCOMPARE(pref.getTagSides(), 2);
+        QCOMPARE(pref.getUM(), 3);
+        QCOMPARE(pref.getWidthValue(), 1234.5f);
+        QCOMPARE(pref.getHeightValue(), 0.0f); // 0 means "derive it", and is kept
+        QCOMPARE(pref.getResValue(), 300.0f);
+        QCOMPARE(pref.getDest(), QStringLiteral("/tmp/out, with comma"));
+        QCOMPARE(pref.getNameMenu(), 2);
+        QCOMPARE(pref.getName(), QStringLiteral("Img"));
+        QCOMPARE(pref.getNameNum(), QStringLiteral("0007"));
+        QCOMPARE(pref.getFormatMenu(), 5);
+        QCOMPARE(pref.getQuality(), 0.856f);
+    }
+
+    // A stored zero is a value, not "unset": black stays black, quality 0 stays 0.
+    void storedZerosAreKept()
+    {
+        {
+            QSettings s(file(), QSettings::IniFormat);
+            TQPref pref(&s);
+            pref.setBackgroundColor(QColor::fromRgbF(0, 0, 0, 1));
+            pref.setQuality(0.0f);
+            pref.setTab(0);
+            pref.setBackground(false);
+            pref.setDest(QString());
+        }
+        QSettings s(file(), QSettings::IniFormat);
+        TQPref pref(&s);
+        pref.readPreferences();
+        QCOMPARE(pref.getBackgroundColor(), QColor::fromRgbF(0, 0, 0, 1));
+        QCOMPARE(pref.getQuality(), 0.0f);
+        QCOMPARE(pref.getTab(), 0);
+        QCOMPARE(pref.getBackground(), false);
+        QVERIFY(s.contains(QStringLiteral("dest")));
+        QCOMPARE(pref.getDest(), QString());
+    }
+
+    void invalidValuesKeepTheDefault_data()
+    {
+        QTest::addColumn<QString>("content");
+        QTest::newRow("out of range")
+            << "[General]\ntagSides=3\nUM=0\nnameMenu=7\nformatMenu=6\ntab=3\nquality=1.5\n"
+               "backgroundColorR=-0.1\nwidthValue=-5\nheightValue=-1\nresValue=0\n";
+        QTest::newRow("not numbers")
+            << "[General]\ntagSides=one\nUM=\nnameMenu=1.5\nformatMenu=abc\ntab=x\nquality=nan\n"
+               "backgroundColorR=inf\nwidthValue=wide\nheightValue=@Invalid()\nresValue=1e999\n"
+               "background=maybe\nproportional=yes please\n";
+        QTest::newRow("binary garbage")
+            << QString::fromLatin1("\x01\x02[General\nUM=\xff\xfe\n=\n[[[\nquality=\"\"\n"
+                                   "widthValue=@Variant(\\0\\0\\0\\x7f\\0)\n");
+    }
+
+    void invalidValuesKeepTheDefault()
+    {
+        QFETCH(QString, content);
+        writeRaw(content);
+        QSettings s(file(), QSettings::IniFormat);
+        TQPref pref(&s);
+        pref.readPreferences();
+        QCOMPARE(pref.getTagSides(), 1);
+        QCOMPARE(pref.getUM(), 1);
+        QCOMPARE(pref.getNameMenu(), 1);
+        QCOMPARE(pref.getFormatMenu(), 1);
+        QCOMPARE(pref.getTab(), 0);
+        QCOMPARE(pref.getQuality(), 1.0f);
+        QCOMPARE(pref.getBackgroundColor(), QColor::fromRgbF(1, 1, 1, 1));
+        QCOMPARE(pref.getWidthValue(), 400.0f);
+        QCOMPARE(pref.getHeightValue(), 300.0f);
+        QCOMPARE(pref.getResValue(), 72.0f);
+        QCOMPARE(pref.getBackground(), false);
+        QCOMPARE(pref.getProportional(), false);
+    }
+
+    void boolsAsStoredAndHandWrittenNumbers()
+    {
+        writeRaw(QStringLiteral("[General]\nbackground=true\nproportional=false\nshowFullPath=1\n"
+                                "widthValue=800\nUM=4\nname=123\n"));
+        QSettings s(file(), QSettings::IniFormat);
+        TQPref pref(&s);
+        pref.readPreferences();
+        QCOMPARE(pref.getBackground(), true);
+        QCOMPARE(pref.getProportional(), false);
+        QCOMPARE(pref.getShowFullPath(), true);
+        QCOMPARE(pref.getWidthValue(), 800.0f);
+        QCOMPARE(pref.getUM(), 4);
+        QCOMPARE(pref.getName(), QStringLiteral("123"));
+    }
+
+    void detachedCopyStoresNothing()
+    {
+        QSettings s(file(), QSettings::IniFormat);
+        TQPref pref(&s);
+        pref.setWidthValue(640.0f);
+        auto copy = pref.detachedCopy();
+        QCOMPARE(copy->getWidthValue(), 640.0f);
+        copy->setWidthValue(10.0f);
+        copy->setDest(QStringLiteral("/elsewhere"));
+        QCOMPARE(s.value(QStringLiteral("widthValue")).toFloat(), 640.0f);
+        QVERIFY(!s.contains(QStringLiteral("dest")));
+        QCOMPARE(pref.getWidthValue(), 640.0f);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestTQPref)
+#include "tst_TQPref.moc"
