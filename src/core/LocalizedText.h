@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QString>
+
+class QCoreApplication;
+
+// The user texts, looked up by key ("_Width"). The keys are the source texts of the
+// application's Qt translations (context "Ostrel"); a key that the loaded table lacks, or no
+// table at all, gives the fallback text, so a missing text is visible on screen.
+namespace LocalizedText {
+
+inline constexpr const char* kFallback = "LocalizationBug_PleaseContactTheAuthor";
+
+// The text of key in the installed table, or the fallback.
+QString text(const char* key);
+
+// Installs the table for the system's language (English when there is none for it) into the
+// application. Returns false when no table could be loaded.
+bool install(QCoreApplication& app);
+// Installs the table of one language ("it", "de", ...); false when there is none.
+bool installLanguage(QCoreApplication& app, const QString& language);
+// Removes any installed table (the texts then all read as the fallback).
+void uninstall(QCoreApplication& app);
+
+} // namespace LocalizedText
