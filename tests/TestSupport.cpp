@@ -109,3 +109,78 @@ QColor averageColour(const QString& path, int x, int y, int w, int h)
 }
 
 } // namespace TestSupport
+
+namespace TestSupport {
+
+namespace {
+void put32(QByteArray& b, int at, quint32 v)
+{
+    b[at] = char(v >> 24);
+    b[at + 1] = char(v >> 16);
+    b[at + 2] = char(v >> 8);
+    b[at + 3] = char(v);
+}
+QByteArray xyzTag(double x, double y, double z)
+{
+    QByteArray t(20, '\0');
+    t.replace(0, 4, "XYZ ");
+    auto s15 = [](double v) { return quint32(qint32(qRound(v * 65536.0))); };
+    put32(t, 8, s15(x));
+    put32(t, 12, s15(y));
+    put32(t, 16, s15(z));
+    return t;
+}
+} // namespace
+
+QByteArray adobeRgbProfile()
+{
+    QList<QPair<QByteArray, QByteArray>> tags;
+    QByteArray curve(14, '\0');
+    curve.replace(0, 4, "curv");
+    put32(curve, 8, 1);
+    curve[12] = char(0x02); // gamma 563/256 = 2.19921875
+    curve[13] = char(0x33);
+    QByteArray desc(4 + 4 + 4 + 10 + 4 + 4 + 2 + 1 + 67, '\0');
+    desc.replace(0, 4, "desc");
+    put32(desc, 8, 10);
+    desc.replace(12, 10, QByteArray("Adobe RGB\0", 10));
+    QByteArray text("text\0\0\0\0none\0", 13);
+    tags.append({ "desc", desc });
+    tags.append({ "cprt", text });
+    tags.append({ "wtpt", xyzTag(0.9642, 1.0, 0.8249) });
+    tags.append({ "rXYZ", xyzTag(0.6097, 0.3111, 0.0195) });
+    tags.append({ "gXYZ", xyzTag(0.2053, 0.6257, 0.0609) });
+    tags.append({ "bXYZ", xyzTag(0.1492, 0.0632, 0.7446) });
+    tags.append({ "rTRC", curve });
+    tags.append({ "gTRC", curve });
+    tags.append({ "bTRC", curve });
+
+    QByteArray profile(128, '\0');
+    QByteArray table(4 + 12 * tags.size(), '\0');
+    put32(table, 0, quint32(tags.size()));
+    QByteArray data;
+    int offset = 128 + table.size();
+    for (int i = 0; i < tags.size(); ++i) {
+        QByteArray body = tags[i].second;
+        while (body.size() % 4)
+            body.append('\0');
+        table.replace(4 + 12 * i, 4, tags[i].first);
+        put32(table, 8 + 12 * i, quint32(offset + data.size()));
+        put32(table, 12 + 12 * i, quint32(tags[i].second.size()));
+        data.append(body);
+    }
+    profile.append(table);
+    profile.append(data);
+    put32(profile, 0, quint32(profile.size()));
+    profile.replace(8, 4, QByteArray("\x02\x10\x00\x00", 4)); // version 2.1
+    profile.replace(12, 4, "mntr");
+    profile.replace(16, 4, "RGB ");
+    profile.replace(20, 4, "XYZ ");
+    profile.replace(36, 4, "acsp");
+    // Rendering intent 0; illuminant D50.
+    QByteArray d50 = xyzTag(0.9642, 1.0, 0.8249).mid(8);
+    profile.replace(68, 12, d50);
+    return profile;
+}
+
+} // namespace TestSupport

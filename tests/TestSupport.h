@@ -38,3 +38,9 @@ Facts inspect(const QString& path);
 QColor averageColour(const QString& path, int x, int y, int w = 4, int h = 4);
 
 } // namespace TestSupport
+
+namespace TestSupport {
+// A minimal ICC v2 matrix/TRC profile with the Adobe RGB (1998) primaries, so that a test can
+// make a source whose numbers mean something else than sRGB.
+QByteArray adobeRgbProfile();
+} // namespace TestSupport

@@ -104,21 +104,22 @@ void save(VImage image, const RenderRequest& request, const QString& path)
     const QByteArray name = QFile::encodeName(path);
     const double pixelsPerMm = static_cast<double>(request.resolution) / 25.4;
     image = image.copy(VImage::option()->set("xres", pixelsPerMm)->set("yres", pixelsPerMm));
+    // The savers take the unit for the JFIF and EXIF records from here; inches are what
+    // people type and what every viewer shows.
+    image.set(VIPS_META_RESOLUTION_UNIT, "in");
     switch (request.format) {
     case 1:
         image.jpegsave(name.constData(), VImage::option()
                 ->set("Q", jpegQuality(request.quality))
-                ->set("optimize_coding", true)
-                ->set("strip", true));
+                ->set("optimize_coding", true));
         break;
     case 2:
         image.pngsave(name.constData(), VImage::option()
                 ->set("compression", 6)
-                ->set("filter", VIPS_FOREIGN_PNG_FILTER_ALL)
-                ->set("strip", true));
+                ->set("filter", VIPS_FOREIGN_PNG_FILTER_ALL));
         break;
     case 3:
-        image.gifsave(name.constData(), VImage::option()->set("strip", true));
+        image.gifsave(name.constData());
         break;
     case 4:
         saveBmp(image, path, request.resolution);
@@ -129,8 +130,7 @@ void save(VImage image, const RenderRequest& request, const QString& path)
                 ->set("predictor", VIPS_FOREIGN_TIFF_PREDICTOR_HORIZONTAL)
                 ->set("resunit", VIPS_FOREIGN_TIFF_RESUNIT_INCH)
                 ->set("xres", pixelsPerMm)
-                ->set("yres", pixelsPerMm)
-                ->set("strip", true));
+                ->set("yres", pixelsPerMm));
         break;
     default:
         throw VError("unknown output format");
@@ -208,6 +208,8 @@ ResizeStatus render(const RenderRequest& request, const QString& outputPath)
                            ->set("fail_on", VIPS_FAIL_ON_TRUNCATED);
         if (hasProfile(header) || cmyk)
             options->set("export_profile", "srgb");
+        if (cmyk && !hasProfile(header))
+            options->set("import_profile", "cmyk");
         // Shrink-on-load, lanczos3, alpha premultiplied while resampling, EXIF orientation
         // applied and removed.
         VImage image = VImage::thumbnail(source.constData(), request.width, options);
@@ -218,8 +220,11 @@ ResizeStatus render(const RenderRequest& request, const QString& outputPath)
         if (image.has_alpha() && !formatHasAlpha(request.format))
             image = flattenOnto(image, Qt::white);
 
+        // The camera's metadata stays, but nothing may turn the upright pixels again: the
+        // EXIF orientation is rewritten as "normal" and XMP (which can carry its own) goes.
         image = image.copy();
-        image.remove(VIPS_META_ORIENTATION);
+        image.set(VIPS_META_ORIENTATION, 1);
+        image.remove(VIPS_META_XMP_NAME);
         save(image, request, temporary);
     } catch (const VError& e) {
         NoReplaceFile::discard(temporary);
@@ -256,8 +261,11 @@ PreviewResult decodePreview(const QString& path, int boxPixels)
                            ->set("height", boxPixels)
                            ->set("size", VIPS_SIZE_DOWN)
                            ->set("fail_on", VIPS_FAIL_ON_TRUNCATED);
-        if (hasProfile(header) || header.interpretation() == VIPS_INTERPRETATION_CMYK)
+        const bool cmyk = header.interpretation() == VIPS_INTERPRETATION_CMYK;
+        if (hasProfile(header) || cmyk)
             options->set("export_profile", "srgb");
+        if (cmyk && !hasProfile(header))
+            options->set("import_profile", "cmyk");
         VImage image = toSrgb(VImage::thumbnail(source.constData(), boxPixels, options));
         if (image.bands() == 3)
             image = image.bandjoin_const({ 255.0 });

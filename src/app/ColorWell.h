@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QColor>
+#include <QToolButton>
+
+class QColorDialog;
+
+// A colour well: a button that shows its colour (over a checkerboard, so that transparency
+// can be seen) and opens a colour dialog with the alpha channel when clicked. The dialog is
+// window-modal and non-blocking.
+//
+// Only a colour the user accepts in the dialog emits colorChanged(); setColor() emits nothing.
+class ColorWell : public QToolButton
+{
+    Q_OBJECT
+
+public:
+    explicit ColorWell(QWidget* parent = nullptr);
+
+    QColor color() const { return mColor; }
+    void setColor(const QColor& color);
+
+    // The dialog while it is open (nullptr otherwise); lets a test answer it.
+    QColorDialog* dialog() const { return mDialog; }
+
+    QSize sizeHint() const override;
+
+signals:
+    void colorChanged();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    void chooseColor();
+
+    QColor mColor = Qt::white;
+    QColorDialog* mDialog = nullptr;
+};

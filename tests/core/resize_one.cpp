@@ -1,0 +1,31 @@
+// Resizes one image into a folder with default settings held in memory, for tests that must
+// run the write in a separate process (with other privileges or limits).
+// Exit status 0 when written, 1 when not (the reason on standard error), 2 on bad use.
+#include <QCoreApplication>
+
+#include <cstdio>
+
+#include "core/ImageCodec.h"
+#include "core/TQImage.h"
+#include "settings/TQPref.h"
+
+int main(int argc, char** argv)
+{
+    if (argc != 3) {
+        std::fprintf(stderr, "usage: resize_one SOURCE FOLDER\n");
+        return 2;
+    }
+    if (!ImageCodec::initialise(argv[0]))
+        return 2;
+    QCoreApplication app(argc, argv);
+    TQPref pref(nullptr);
+    pref.setDest(QString::fromLocal8Bit(argv[2]));
+    pref.setFormatMenu(TQPref::FormatPng);
+    TQImage image(QString::fromLocal8Bit(argv[1]));
+    ResizeStatus status;
+    if (image.resize(pref, 1, false, Qt::white, &status))
+        return 0;
+    std::fprintf(stderr, "%s: %s\n", qPrintable(resizeErrorText(status.error)),
+        qPrintable(status.message));
+    return 1;
+}

@@ -1,0 +1,600 @@
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <csignal>
+#include <sys/resource.h>
+#include <sys/xattr.h>
+#include <unistd.h>
+
+#include "TestSupport.h"
+#include "core/ImageCodec.h"
+#include "core/NoReplaceFile.h"
+#include "core/TQImage.h"
+#include "settings/TQPref.h"
+
+using TestSupport::inspect;
+using TestSupport::writeImage;
+
+// One image in, one file out: each case writes real files and reads the result back with the
+// system's own tools.
+class TestTQImage : public QObject
+{
+    Q_OBJECT
+
+private:
+    QTemporaryDir mTmp;
+    QString mIn;  // sources
+    QString mOut; // output folder, emptied before every test
+    std::unique_ptr<QSettings> mSettings;
+    std::unique_ptr<TQPref> mPref;
+
+    QString in(const QString& name) const { return mIn + QLatin1Char('/') + name; }
+    QString out(const QString& name) const { return mOut + QLatin1Char('/') + name; }
+    QStringList outputFiles() const
+    {
+        return QDir(mOut).entryList(QDir::Files | QDir::Hidden | QDir::System);
+    }
+
+    // Pixel size, free scaling, into mOut.
+    void pixels(float w, float h, int format = TQPref::FormatJpeg, float res = 72.0f)
+    {
+        mPref->setProportional(false);
+        mPref->setSwitchSides(false);
+        mPref->setUM(TQPref::UnitPixels);
+        mPref->setWidthValue(w);
+        mPref->setHeightValue(h);
+        mPref->setFormatMenu(format);
+        mPref->setResValue(res);
+    }
+
+    bool resize(TQImage& image, ResizeStatus* status = nullptr, bool bg = false,
+        const QColor& colour = Qt::white)
+    {
+        return image.resize(*mPref, 1, bg, colour, status);
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(ImageCodec::initialise("tst_TQImage"));
+        std::signal(SIGXFSZ, SIG_IGN);
+        mIn = mTmp.filePath(QStringLiteral("in"));
+        QVERIFY(QDir().mkpath(mIn));
+        mSettings = std::make_unique<QSettings>(mTmp.filePath(QStringLiteral("s.conf")),
+            QSettings::IniFormat);
+    }
+
+    void init()
+    {
+        mOut = mTmp.filePath(QStringLiteral("out"));
+        QDir(mOut).removeRecursively();
+        QVERIFY(QDir().mkpath(mOut));
+        mSettings->clear();
+        mPref = std::make_unique<TQPref>(mSettings.get());
+        mPref->setDest(mOut);
+    }
+
+    void entryBasics()
+    {
+        TQImage photo(QStringLiteral("/pictures/trip/photo.JPG"));
+        QCOMPARE(photo.nameOfImage(), QStringLiteral("photo.JPG"));
+        QCOMPARE(photo.pathOfImage(), QStringLiteral("/pictures/trip/photo.JPG"));
+        QCOMPARE(photo.theSize().width, 0.0f);
+        QCOMPARE(photo.theSize().height, 0.0f);
+        QCOMPARE(photo.initialFileSize(), 0); // no such file
+        photo.setPathOfImage(QStringLiteral("/elsewhere/other.png"));
+        QCOMPARE(photo.pathOfImage(), QStringLiteral("/elsewhere/other.png"));
+        QCOMPARE(photo.nameOfImage(), QStringLiteral("photo.JPG"));
+    }
+
+    void fileSizes()
+    {
+        const QString target = in(QStringLiteral("sized.bin"));
+        {
+            QFile f(target);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write(QByteArray(12345, 'x'));
+        }
+        const QString link = in(QStringLiteral("link.png"));
+        QVERIFY(QFile::link(target, link));
+        TQImage viaLink(link);
+        QCOMPARE(viaLink.initialFileSize(), 12345); // the target, not the link
+
+        // Past 2 GiB the size is still right (a sparse file takes no disk).
+        const QString big = in(QStringLiteral("big.tif"));
+        {
+            QFile f(big);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            QVERIFY(f.resize(Q_INT64_C(3) * 1024 * 1024 * 1024));
+        }
+        QCOMPARE(TQImage(big).fileSize(), Q_INT64_C(3221225472));
+        QCOMPARE(TQImage::roundByteSize(Q_INT64_C(3221225472)), QStringLiteral("3 GB"));
+
+        // A resource fork kept as an extended attribute counts too.
+        const QByteArray fork(100, 'r');
+        if (::setxattr(QFile::encodeName(target).constData(), "user.com.apple.ResourceFork",
+                fork.constData(), fork.size(), 0)
+            != 0)
+            QSKIP("this file system keeps no user extended attributes");
+        QCOMPARE(TQImage(target).fileSize(), 12345 + 100);
+    }
+
+    void outputNames()
+    {
+        writeImage(in(QStringLiteral("holiday.photo.PNG")), 60, 40);
+        TQImage holiday(in(QStringLiteral("holiday.photo.PNG")));
+        pixels(30, 20);
+        QVERIFY(resize(holiday));
+        QVERIFY(QFile::exists(out(QStringLiteral("holiday.photo.jpg"))));
+
+        mPref->setNameMenu(TQPref::NamingCustom);
+        mPref->setName(QStringLiteral("Img"));
+        mPref->setFormatMenu(TQPref::FormatTiff);
+        QVERIFY(holiday.resize(*mPref, 7, false, Qt::white));
+        QVERIFY(QFile::exists(out(QStringLiteral("Img0007.tif"))));
+        QCOMPARE(outputFiles().size(), 2); // no temporary file left beside them
+    }
+
+    // Nothing that exists is ever replaced, and nothing is decoded to find that out.
+    void neverOverwrites()
+    {
+        writeImage(in(QStringLiteral("a.png")), 60, 40);
+        writeImage(in(QStringLiteral("a.tif")), 80, 40);
+        pixels(30, 20, TQPref::FormatPng);
+
+        TQImage first(in(QStringLiteral("a.png")));
+        TQImage second(in(QStringLiteral("a.tif")));
+        QVERIFY(resize(first));
+        const QByteArray written = [&] {
+            QFile f(out(QStringLiteral("a.png")));
+            return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+        }();
+        ResizeStatus status;
+        QVERIFY(!resize(second, &status));
+        QCOMPARE(status.error, ResizeError::OutputExists);
+        QCOMPARE(second.theSize().width, 0.0f); // stopped before measuring
+        QFile again(out(QStringLiteral("a.png")));
+        QVERIFY(again.open(QIODevice::ReadOnly));
+        QCOMPARE(again.readAll(), written);
+
+        // The same entry a second time finds its own output.
+        QVERIFY(!resize(first, &status));
+        QCOMPARE(status.error, ResizeError::OutputExists);
+        QCOMPARE(first.theSize().width, 60.0f); // kept from the first call
+
+        // A source that lies in the output folder is never its own output.
+        const QString inside = writeImage(out(QStringLiteral("self.jpg")), 60, 40);
+        const qint64 before = QFileInfo(inside).size();
+        TQImage self(inside);
+        pixels(30, 20, TQPref::FormatJpeg);
+        QVERIFY(!resize(self, &status));
+        QCOMPARE(status.error, ResizeError::OutputExists);
+        QCOMPARE(QFileInfo(inside).size(), before);
+
+        // A dangling link at the output path is not followed.
+        QVERIFY(QFile::link(mTmp.filePath(QStringLiteral("nowhere.png")), out(QStringLiteral("dangling.png"))));
+        writeImage(in(QStringLiteral("dangling.bmp")), 20, 20);
+        TQImage dangling(in(QStringLiteral("dangling.bmp")));
+        pixels(10, 10, TQPref::FormatPng);
+        QVERIFY(!resize(dangling, &status));
+        QVERIFY(!QFile::exists(mTmp.filePath(QStringLiteral("nowhere.png"))));
+    }
+
+    void missingAndBadSources()
+    {
+        pixels(30, 20);
+        ResizeStatus status;
+
+        const QString gone = writeImage(in(QStringLiteral("gone.png")), 60, 40);
+        TQImage deleted(gone);
+        QVERIFY(QFile::remove(gone));
+        QVERIFY(!resize(deleted, &status));
+        QCOMPARE(status.error, ResizeError::SourceMissing);
+
+        const QString text = in(QStringLiteral("notes.jpg"));
+        {
+            QFile f(text);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write("this is not a picture\n");
+        }
+        TQImage notImage(text);
+        QVERIFY(!resize(notImage, &status));
+        QCOMPARE(status.error, ResizeError::DecodeFailed);
+
+        // Half a JPEG must not become a half-grey picture called a success.
+        const QString whole = writeImage(in(QStringLiteral("whole.jpg")), 1200, 900);
+        QFile source(whole);
+        QVERIFY(source.open(QIODevice::ReadOnly));
+        const QByteArray bytes = source.readAll();
+        const QString cut = in(QStringLiteral("cut.jpg"));
+        QFile truncated(cut);
+        QVERIFY(truncated.open(QIODevice::WriteOnly));
+        truncated.write(bytes.left(bytes.size() / 2));
+        truncated.close();
+        TQImage half(cut);
+        pixels(600, 450, TQPref::FormatPng);
+        QVERIFY(!resize(half, &status));
+        QCOMPARE(status.error, ResizeError::DecodeFailed);
+        QVERIFY(outputFiles().isEmpty());
+    }
+
+    void impossibleSettingsWriteNothing()
+    {
+        writeImage(in(QStringLiteral("s.png")), 60, 40);
+        TQImage image(in(QStringLiteral("s.png")));
+        ResizeStatus status;
+
+        mPref->setProportional(true);
+        mPref->setTagSides(3); // neither side given
+        QVERIFY(!resize(image, &status));
+        QCOMPARE(status.error, ResizeError::InvalidSettings);
+
+        pixels(4, 3);
+        mPref->setUM(TQPref::UnitInches);
+        mPref->setResValue(0.0f);
+        QVERIFY(!resize(image, &status));
+        QCOMPARE(status.error, ResizeError::InvalidSettings);
+
+        pixels(4, 3);
+        mPref->setResValue(0.0f); // pixels, but no resolution to state
+        QVERIFY(!resize(image, &status));
+
+        pixels(4, 3);
+        mPref->setFormatMenu(9);
+        QVERIFY(!resize(image, &status));
+        QCOMPARE(status.error, ResizeError::InvalidSettings);
+
+        pixels(4, 3);
+        mPref->setNameMenu(5); // no file name: the output path is the folder itself
+        QVERIFY(!resize(image, &status));
+        QCOMPARE(status.error, ResizeError::OutputExists);
+        QVERIFY(outputFiles().isEmpty());
+    }
+
+    // Every format reads back at the asked size, stating the resolution where it can.
+    void formats_data()
+    {
+        QTest::addColumn<int>("format");
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QString>("identifyRes");
+        QTest::newRow("jpeg") << 1 << "photo.jpg" << "300 300 PixelsPerInch";
+        QTest::newRow("png") << 2 << "photo.png" << "";
+        QTest::newRow("gif") << 3 << "photo.gif" << "";
+        QTest::newRow("bmp") << 4 << "photo.bmp" << "";
+        QTest::newRow("tiff") << 5 << "photo.tif" << "300 300 PixelsPerInch";
+    }
+
+    void formats()
+    {
+        QFETCH(int, format);
+        QFETCH(QString, file);
+        QFETCH(QString, identifyRes);
+        if (!QFile::exists(in(QStringLiteral("photo.png"))))
+            writeImage(in(QStringLiteral("photo.png")), 1200, 900);
+        TQImage image(in(QStringLiteral("photo.png")));
+        pixels(800, 600, format, 300.0f);
+        ResizeStatus status;
+        QVERIFY2(resize(image, &status), qPrintable(status.message));
+        QCOMPARE(image.theSize().width, 1200.0f);
+        QCOMPARE(image.theSize().height, 900.0f);
+
+        const TestSupport::Facts facts = inspect(out(file));
+        QCOMPARE(facts.width, 800);
+        QCOMPARE(facts.height, 600);
+        const QString identified = TestSupport::run(QStringLiteral("identify"),
+            { QStringLiteral("-format"), QStringLiteral("%w %h"), out(file) });
+        QCOMPARE(identified.trimmed(), QStringLiteral("800 600"));
+        if (!identifyRes.isEmpty()) {
+            QCOMPARE(facts.identifyResolution, identifyRes);
+            const QString exif = TestSupport::run(QStringLiteral("exiftool"),
+                { QStringLiteral("-s3"), QStringLiteral("-XResolution"), QStringLiteral("-YResolution"),
+                    QStringLiteral("-ResolutionUnit"), out(file) });
+            QCOMPARE(exif.split(QLatin1Char('\n'), Qt::SkipEmptyParts),
+                QStringList({ "300", "300", "inches" }));
+        } else if (format == TQPref::FormatPng || format == TQPref::FormatBmp) {
+            // Stored per metre: 11811 dots per metre is 299.9994 per inch.
+            QVERIFY2(qAbs(facts.xResPpi - 300.0) < 0.3, qPrintable(QString::number(facts.xResPpi)));
+        }
+        QCOMPARE(outputFiles(), QStringList { file });
+    }
+
+    void jpegQualityMapping()
+    {
+        QCOMPARE(ImageCodec::jpegQuality(1.0f), 100);
+        QCOMPARE(ImageCodec::jpegQuality(0.5f), 50);
+        QCOMPARE(ImageCodec::jpegQuality(0.856f), 86);
+        QCOMPARE(ImageCodec::jpegQuality(0.0f), 1);
+
+        writeImage(in(QStringLiteral("q.png")), 400, 300);
+        TQImage image(in(QStringLiteral("q.png")));
+        pixels(200, 150);
+        mPref->setQuality(0.5f);
+        QVERIFY(resize(image));
+        const QString q = TestSupport::run(QStringLiteral("identify"),
+            { QStringLiteral("-format"), QStringLiteral("%Q"), out(QStringLiteral("q.jpg")) });
+        QCOMPARE(q.trimmed(), QStringLiteral("50"));
+    }
+
+    void sizesFromSettings()
+    {
+        writeImage(in(QStringLiteral("land.png")), 400, 300);
+        writeImage(in(QStringLiteral("port.png")), 300, 400);
+        TQImage land(in(QStringLiteral("land.png")));
+        TQImage port(in(QStringLiteral("port.png")));
+
+        // Long side 80 on a portrait source.
+        mPref->setProportional(true);
+        mPref->setTagSides(1);
+        mPref->setSwitchSides(true);
+        mPref->setWidthValue(80);
+        mPref->setFormatMenu(TQPref::FormatPng);
+        QVERIFY(resize(port));
+        QCOMPARE(inspect(out(QStringLiteral("port.png"))).width, 60);
+        QCOMPARE(inspect(out(QStringLiteral("port.png"))).height, 80);
+
+        // 50 and 25 percent, free: each field applies to its own side; upscaling works too.
+        pixels(50, 250, TQPref::FormatGif);
+        mPref->setUM(TQPref::UnitPercent);
+        QVERIFY(resize(land));
+        QCOMPARE(inspect(out(QStringLiteral("land.gif"))).width, 200);
+        QCOMPARE(inspect(out(QStringLiteral("land.gif"))).height, 750);
+    }
+
+    // With the background on, the pixel size stays the file's own whatever resolution it states.
+    void flattenAtPixelSize()
+    {
+        QImage picture = TestSupport::pattern(300, 200, true);
+        picture.setDotsPerMeterX(11811); // 300 ppi
+        picture.setDotsPerMeterY(11811);
+        QVERIFY(picture.save(in(QStringLiteral("dense.png"))));
+        TQImage image(in(QStringLiteral("dense.png")));
+        pixels(50, 0, TQPref::FormatPng);
+        mPref->setUM(TQPref::UnitPercent);
+        QVERIFY(resize(image, nullptr, true, QColor(255, 0, 0)));
+        QCOMPARE(image.theSize().width, 300.0f);
+        QCOMPARE(image.theSize().height, 200.0f);
+        const auto facts = inspect(out(QStringLiteral("dense.png")));
+        QCOMPARE(facts.width, 150);
+        QCOMPARE(facts.height, 100);
+        QCOMPARE(facts.bands, 3); // flattened: no alpha left
+        const QColor corner = TestSupport::averageColour(out(QStringLiteral("dense.png")), 0, 0);
+        QCOMPARE(corner, QColor(255, 0, 0));
+    }
+
+    void transparencyIntoJpegIsWhite()
+    {
+        TestSupport::writeImage(in(QStringLiteral("cut.png")), 200, 100, true);
+        TQImage image(in(QStringLiteral("cut.png")));
+        pixels(100, 50, TQPref::FormatJpeg);
+        QVERIFY(resize(image));
+        const QColor corner = TestSupport::averageColour(out(QStringLiteral("cut.jpg")), 0, 0);
+        QVERIFY2(corner.red() > 250 && corner.green() > 250 && corner.blue() > 250,
+            qPrintable(corner.name()));
+
+        // PNG keeps the transparency when the background is off.
+        mPref->setFormatMenu(TQPref::FormatPng);
+        QVERIFY(resize(image));
+        QCOMPARE(inspect(out(QStringLiteral("cut.png"))).bands, 4);
+        // GIF keeps it too.
+        mPref->setFormatMenu(TQPref::FormatGif);
+        QVERIFY(resize(image));
+        const QString opaque = TestSupport::run(QStringLiteral("identify"),
+            { QStringLiteral("-format"), QStringLiteral("%[opaque]"), out(QStringLiteral("cut.gif")) });
+        QCOMPARE(opaque.trimmed().toLower(), QStringLiteral("false"));
+    }
+
+    // A photo stored sideways comes out upright, with no tag left to turn it again.
+    void orientation()
+    {
+        // Stored 600 x 400, tag 6: shown 90 degrees clockwise, 400 x 600.
+        TestSupport::writeOrientedJpeg(in(QStringLiteral("side.jpg")), 600, 400, 6);
+        TQImage image(in(QStringLiteral("side.jpg")));
+        mPref->setProportional(true);
+        mPref->setTagSides(1);
+        mPref->setSwitchSides(true); // the long side is 300, which is the height when upright
+        mPref->setWidthValue(300);
+        mPref->setFormatMenu(TQPref::FormatJpeg);
+        QVERIFY(resize(image));
+        QCOMPARE(image.theSize().width, 400.0f);
+        QCOMPARE(image.theSize().height, 600.0f);
+        const QString file = out(QStringLiteral("side.jpg"));
+        QCOMPARE(inspect(file).width, 200);
+        QCOMPARE(inspect(file).height, 300);
+        const QString tag = TestSupport::run(QStringLiteral("exiftool"),
+            { QStringLiteral("-s3"), QStringLiteral("-n"), QStringLiteral("-Orientation"), file });
+        QVERIFY2(tag.trimmed().isEmpty() || tag.trimmed() == QLatin1String("1"), qPrintable(tag));
+        // The stored top-left (blue end of the gradient) is now the top-right corner.
+        const QColor topRight = TestSupport::averageColour(file, 190, 2);
+        const QColor topLeft = TestSupport::averageColour(file, 2, 2);
+        QVERIFY2(topRight.blue() > topRight.red() + 60, qPrintable(topRight.name()));
+        QVERIFY2(topLeft.blue() < topRight.blue(), qPrintable(topLeft.name()));
+    }
+
+    void coloursComeOutAsSrgb()
+    {
+        const QByteArray profile = TestSupport::adobeRgbProfile();
+        const QString icc = in(QStringLiteral("adobe.icc"));
+        {
+            QFile f(icc);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write(profile);
+        }
+        // A flat sRGB green, transformed into Adobe RGB numbers with the profile embedded.
+        QImage green(64, 64, QImage::Format_RGB32);
+        green.fill(QColor(40, 180, 60));
+        QVERIFY(green.save(in(QStringLiteral("green.png"))));
+        int code = 0;
+        TestSupport::run(QStringLiteral("vips"),
+            { QStringLiteral("icc_transform"), in(QStringLiteral("green.png")),
+                in(QStringLiteral("adobe.jpg")) + QStringLiteral("[Q=98]"), icc,
+                QStringLiteral("--input-profile"), QStringLiteral("srgb") },
+            &code);
+        QCOMPARE(code, 0);
+        const QColor stored = TestSupport::averageColour(in(QStringLiteral("adobe.jpg")), 20, 20);
+        QVERIFY2(qAbs(stored.red() - 40) > 15, qPrintable(stored.name())); // really other numbers
+
+        // A CMYK JPEG with its profile, one as ImageMagick writes it (Adobe-style inverted, no
+        // profile), a 16-bit TIFF, and grey.
+        QImage red(64, 64, QImage::Format_RGB32);
+        red.fill(QColor(220, 30, 30));
+        QVERIFY(red.save(in(QStringLiteral("red.png"))));
+        // Saturated red is outside what ink can print; a muted colour survives the round trip.
+        QImage muted(64, 64, QImage::Format_RGB32);
+        muted.fill(QColor(170, 110, 90));
+        QVERIFY(muted.save(in(QStringLiteral("muted.png"))));
+        TestSupport::run(QStringLiteral("vips"),
+            { QStringLiteral("icc_transform"), in(QStringLiteral("muted.png")),
+                in(QStringLiteral("cmyk.jpg")) + QStringLiteral("[Q=98]"), QStringLiteral("cmyk"),
+                QStringLiteral("--input-profile"), QStringLiteral("srgb") },
+            &code);
+        QCOMPARE(code, 0);
+        TestSupport::run(QStringLiteral("convert"),
+            { in(QStringLiteral("red.png")), QStringLiteral("-colorspace"), QStringLiteral("CMYK"),
+                in(QStringLiteral("adobecmyk.jpg")) },
+            &code);
+        QCOMPARE(code, 0);
+        TestSupport::run(QStringLiteral("vips"),
+            { QStringLiteral("colourspace"), in(QStringLiteral("red.png")), in(QStringLiteral("deep.tif")),
+                QStringLiteral("rgb16") },
+            &code);
+        QCOMPARE(code, 0);
+        QCOMPARE(TestSupport::run(QStringLiteral("vipsheader"),
+                     { QStringLiteral("-f"), QStringLiteral("format"), in(QStringLiteral("deep.tif")) })
+                     .trimmed(),
+            QStringLiteral("((VipsBandFormat) VIPS_FORMAT_USHORT)"));
+        TestSupport::run(QStringLiteral("convert"),
+            { in(QStringLiteral("red.png")), QStringLiteral("-colorspace"), QStringLiteral("Gray"),
+                in(QStringLiteral("grey.png")) },
+            &code);
+        QCOMPARE(code, 0);
+
+        pixels(32, 32, TQPref::FormatPng);
+        struct Case
+        {
+            const char* source;
+            const char* output;
+            QColor expected;
+        };
+        const QColor greyOfRed = TestSupport::averageColour(in(QStringLiteral("grey.png")), 20, 20);
+        const Case cases[] = {
+            { "adobe.jpg", "adobe.png", QColor(40, 180, 60) },
+            { "cmyk.jpg", "cmyk.png", QColor(170, 110, 90) },
+            { "deep.tif", "deep.png", QColor(220, 30, 30) },
+            { "grey.png", "grey.png", greyOfRed },
+        };
+        for (const Case& c : cases) {
+            TQImage image(in(QLatin1String(c.source)));
+            ResizeStatus status;
+            QVERIFY2(resize(image, &status), qPrintable(status.message));
+            const QColor got = TestSupport::averageColour(out(QLatin1String(c.output)), 10, 10);
+            const int off = qAbs(got.red() - c.expected.red()) + qAbs(got.green() - c.expected.green())
+                + qAbs(got.blue() - c.expected.blue());
+            QVERIFY2(off <= 24,
+                qPrintable(QStringLiteral("%1: %2 instead of %3").arg(QLatin1String(c.source), got.name(), c.expected.name())));
+            QCOMPARE(inspect(out(QLatin1String(c.output))).bands, 3);
+        }
+        // Without a profile the exact shade is anyone's guess, but red must stay red.
+        TQImage naive(in(QStringLiteral("adobecmyk.jpg")));
+        QVERIFY(resize(naive));
+        const QColor got = TestSupport::averageColour(out(QStringLiteral("adobecmyk.png")), 10, 10);
+        QVERIFY2(got.red() > 150 && got.green() < 110 && got.blue() < 110, qPrintable(got.name()));
+    }
+
+    // What appears at the output path after the existence check is never clobbered.
+    void noReplaceMove()
+    {
+        const QString existing = out(QStringLiteral("taken.jpg"));
+        {
+            QFile f(existing);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write("precious");
+        }
+        QString error;
+        const QString temporary = NoReplaceFile::createTemporary(mOut, QStringLiteral("taken.jpg"), &error);
+        QVERIFY(!temporary.isEmpty());
+        QVERIFY(!NoReplaceFile::moveNoReplace(temporary, existing, &error));
+        QVERIFY(!error.isEmpty());
+        NoReplaceFile::discard(temporary);
+
+        // The whole render, told to write where a file has just appeared.
+        writeImage(in(QStringLiteral("race.png")), 60, 40);
+        ImageCodec::RenderRequest request;
+        request.sourcePath = in(QStringLiteral("race.png"));
+        request.width = 30;
+        request.height = 20;
+        const ResizeStatus status = ImageCodec::render(request, existing);
+        QCOMPARE(status.error, ResizeError::WriteFailed);
+        QFile f(existing);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        QCOMPARE(f.readAll(), QByteArray("precious"));
+        QCOMPARE(outputFiles(), QStringList { QStringLiteral("taken.jpg") });
+    }
+
+    void failedWritesLeaveNothing()
+    {
+        // A file-size limit makes the encoder fail part-way through.
+        QImage noise(1500, 1000, QImage::Format_RGB32);
+        for (int y = 0; y < noise.height(); ++y) {
+            auto* line = reinterpret_cast<QRgb*>(noise.scanLine(y));
+            for (int x = 0; x < noise.width(); ++x)
+                line[x] = qRgb((x * 7919 + y * 104729) % 251, (x * 31 + y * 17) % 253, (x ^ y) % 255);
+        }
+        QVERIFY(noise.save(in(QStringLiteral("noise.png"))));
+        TQImage image(in(QStringLiteral("noise.png")));
+        pixels(1500, 1000, TQPref::FormatPng);
+
+        rlimit saved {};
+        QCOMPARE(::getrlimit(RLIMIT_FSIZE, &saved), 0);
+        rlimit small = saved;
+        small.rlim_cur = 64 * 1024;
+        QCOMPARE(::setrlimit(RLIMIT_FSIZE, &small), 0);
+        ResizeStatus status;
+        const bool ok = resize(image, &status);
+        ::setrlimit(RLIMIT_FSIZE, &saved);
+        QVERIFY(!ok);
+        QCOMPARE(status.error, ResizeError::WriteFailed);
+        QVERIFY2(outputFiles().isEmpty(), qPrintable(outputFiles().join(QLatin1Char(' '))));
+
+        // The output folder gone.
+        mPref->setDest(mTmp.filePath(QStringLiteral("no-such-folder")));
+        QVERIFY(!resize(image, &status));
+        QCOMPARE(status.error, ResizeError::WriteFailed);
+    }
+
+    void readOnlyFolderLeavesNothing()
+    {
+        // Permissions do not bind root, so as root the write runs in a child process that has
+        // given up its privileges.
+        const QString folder = mTmp.filePath(QStringLiteral("readonly"));
+        QVERIFY(QDir().mkpath(folder));
+        const QString source = writeImage(mTmp.filePath(QStringLiteral("ro-src.png")), 60, 40);
+        QFile::setPermissions(mTmp.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner
+                | QFile::ReadOther | QFile::ExeOther | QFile::ReadGroup | QFile::ExeGroup);
+        QFile::setPermissions(source, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadOther | QFile::ReadGroup);
+        QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner | QFile::ReadOther
+                | QFile::ExeOther | QFile::ReadGroup | QFile::ExeGroup);
+
+        QProcess child;
+        child.setProgram(QStringLiteral(OSTREL_RESIZE_ONE));
+        child.setArguments({ source, folder });
+        child.setChildProcessModifier([] {
+            if (::geteuid() == 0) {
+                if (::setgid(65534) != 0 || ::setuid(65534) != 0)
+                    ::_exit(99);
+            }
+        });
+        child.start();
+        QVERIFY(child.waitForFinished(60000));
+        QCOMPARE(child.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(child.exitCode(), 1); // resize returned false
+        QVERIFY(QDir(folder).entryList(QDir::Files | QDir::Hidden).isEmpty());
+        QVERIFY(child.readAllStandardError().contains("could not be written"));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestTQImage)
+#include "tst_TQImage.moc"

@@ -1,0 +1,202 @@
+#include <QElapsedTimer>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "TestSupport.h"
+#include "core/ImageCodec.h"
+#include "core/TQImage.h"
+
+// The preview of a real image file (decoded small, its display size fitted into the
+// 100 x 100 box, the source's pixel size recorded on the way) and the file size text.
+class TestTQImagePreview : public QObject
+{
+    Q_OBJECT
+
+private:
+    QTemporaryDir mDir;
+
+    QString path(const QString& name) const { return mDir.filePath(name); }
+
+    static void writeBytes(const QString& file, qint64 count)
+    {
+        QFile f(file);
+        QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        QVERIFY(f.write(QByteArray(count, 'x')) == count);
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(ImageCodec::initialise("tst_TQImagePreview"));
+        QVERIFY(mDir.isValid());
+    }
+
+    void fitting_data()
+    {
+        QTest::addColumn<int>("width");
+        QTest::addColumn<int>("height");
+        QTest::addColumn<double>("displayWidth");
+        QTest::addColumn<double>("displayHeight");
+        QTest::newRow("4000 x 3000 landscape") << 4000 << 3000 << 100.0 << 75.0;
+        QTest::newRow("3000 x 4000 portrait") << 3000 << 4000 << 75.0 << 100.0;
+        QTest::newRow("150 x 150 square") << 150 << 150 << 100.0 << 100.0;
+        QTest::newRow("100 x 100 fits") << 100 << 100 << 100.0 << 100.0;
+        QTest::newRow("80 x 60 stays") << 80 << 60 << 80.0 << 60.0;
+        // The quotient in single precision, not rounded: 49.50495147705078...
+        QTest::newRow("101 x 50 single precision")
+            << 101 << 50 << 100.0 << static_cast<double>(5000.0f / 101.0f);
+    }
+
+    void fitting()
+    {
+        QFETCH(int, width);
+        QFETCH(int, height);
+        QFETCH(double, displayWidth);
+        QFETCH(double, displayHeight);
+        const QString file
+            = TestSupport::writeImage(path(QStringLiteral("fit_%1x%2.png").arg(width).arg(height)),
+                width, height);
+        TQImage entry(file);
+        QCOMPARE(entry.theSize().width, 0.0f);
+
+        const TQImage::Preview preview = entry.theImage(1.0);
+        QVERIFY(!preview.isNull());
+        QCOMPARE(preview.displaySize.width(), displayWidth);
+        QCOMPARE(preview.displaySize.height(), displayHeight);
+        QCOMPARE(entry.theSize().width, static_cast<float>(width));
+        QCOMPARE(entry.theSize().height, static_cast<float>(height));
+        // The decoded pixels are only as large as the box needs on the screen.
+        QCOMPARE(std::max(preview.pixels.width(), preview.pixels.height()),
+            std::min(std::max(width, height), 100));
+    }
+
+    void singlePrecisionQuotient()
+    {
+        const QSizeF size = TQImage::fittedDisplaySize(101.0f, 50.0f);
+        QCOMPARE(size.width(), 100.0);
+        QVERIFY(qAbs(size.height() - 49.50495) < 1e-5);
+        // A double quotient would be 49.504950495...; the float one differs from it.
+        QVERIFY(size.height() != 5000.0 / 101.0);
+    }
+
+    void decodeSizedForTheScreen()
+    {
+        const QString file
+            = TestSupport::writeImage(path(QStringLiteral("hidpi.jpg")), 1200, 900);
+        TQImage entry(file);
+        const TQImage::Preview preview = entry.theImage(2.0);
+        QVERIFY(!preview.isNull());
+        QCOMPARE(preview.pixels.devicePixelRatio(), 2.0);
+        QCOMPARE(preview.pixels.width(), 200);
+        QCOMPARE(preview.pixels.height(), 150);
+        QCOMPARE(preview.displaySize, QSizeF(100, 75));
+    }
+
+    void keptAfterFirstBuild()
+    {
+        const QString file = TestSupport::writeImage(path(QStringLiteral("kept.png")), 300, 200);
+        TQImage entry(file);
+        const TQImage::Preview first = entry.theImage();
+        QVERIFY(!first.isNull());
+        // The second request must not go back to the file.
+        QVERIFY(QFile::remove(file));
+        const TQImage::Preview second = entry.theImage();
+        QVERIFY(!second.isNull());
+        QCOMPARE(second.pixels, first.pixels);
+        QCOMPARE(second.displaySize, QSizeF(100, 200.0f * 100.0f / 300.0f));
+        QCOMPARE(entry.theSize().width, 300.0f);
+    }
+
+    void undecodableThenRetried()
+    {
+        const QString file = path(QStringLiteral("broken.jpg"));
+        {
+            QFile f(file);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write("this is not a JPEG file at all");
+        }
+        TQImage entry(file);
+        QVERIFY(entry.theImage().isNull());
+        QCOMPARE(entry.theSize().width, 0.0f);
+        QCOMPARE(entry.theSize().height, 0.0f);
+        QVERIFY(entry.theImage().isNull());
+
+        // A real image in its place is picked up by the next request.
+        QVERIFY(QFile::remove(file));
+        TestSupport::writeImage(file, 640, 480);
+        const TQImage::Preview preview = entry.theImage();
+        QVERIFY(!preview.isNull());
+        QCOMPARE(preview.displaySize, QSizeF(100, 75));
+        QCOMPARE(entry.theSize().width, 640.0f);
+        QCOMPARE(entry.theSize().height, 480.0f);
+    }
+
+    void missingFileGivesNoPreview()
+    {
+        TQImage entry(path(QStringLiteral("nowhere.png")));
+        QVERIFY(entry.theImage().isNull());
+        QCOMPARE(entry.theSize().width, 0.0f);
+        QCOMPARE(entry.roundByteSize(), QStringLiteral("0 Byte"));
+    }
+
+    void byteSizeText_data()
+    {
+        QTest::addColumn<qint64>("bytes");
+        QTest::addColumn<QString>("text");
+        const qint64 kib = 1024;
+        QTest::newRow("0") << qint64(0) << "0 Byte";
+        QTest::newRow("1") << qint64(1) << "1 Byte";
+        QTest::newRow("500") << qint64(500) << "500 Byte";
+        QTest::newRow("1023") << qint64(1023) << "1023 Byte";
+        QTest::newRow("1024") << kib << "1 KB";
+        QTest::newRow("1100 loses both decimals") << qint64(1100) << "1 KB";
+        QTest::newRow("1500") << qint64(1500) << "1.46 KB";
+        QTest::newRow("1536 loses the second decimal") << qint64(1536) << "1.5 KB";
+        QTest::newRow("1048575 rounds up") << qint64(1048575) << "1024 KB";
+        QTest::newRow("1 MiB") << kib * kib << "1 MB";
+        QTest::newRow("5 MiB") << 5 * kib * kib << "5 MB";
+        QTest::newRow("2 GiB - 1") << (qint64(2) << 30) - 1 << "2 GB";
+        QTest::newRow("2 GiB") << (qint64(2) << 30) << "2 GB";
+        QTest::newRow("3 GiB") << (qint64(3) << 30) << "3 GB";
+        QTest::newRow("4.5 GiB") << (qint64(9) << 29) << "4.5 GB";
+        QTest::newRow("5 TiB") << (qint64(5) << 40) << "5 TB";
+    }
+
+    void byteSizeText()
+    {
+        QFETCH(qint64, bytes);
+        QFETCH(QString, text);
+        QCOMPARE(TQImage::roundByteSize(bytes), text);
+    }
+
+    void byteSizeTextOfRealFile()
+    {
+        const QString file = path(QStringLiteral("sized.jpg"));
+        writeBytes(file, 1500);
+        TQImage entry(file);
+        QCOMPARE(entry.roundByteSize(), QStringLiteral("1.46 KB"));
+        // Measured afresh on every call.
+        writeBytes(file, 1536);
+        QCOMPARE(entry.roundByteSize(), QStringLiteral("1.5 KB"));
+    }
+
+    // Reports how long the first selection of a large photo takes; not a pass/fail threshold.
+    void timingOfLargeJpeg()
+    {
+        const QString file
+            = TestSupport::writeImage(path(QStringLiteral("large_6000x4000.jpg")), 6000, 4000);
+        TQImage entry(file);
+        QElapsedTimer timer;
+        timer.start();
+        const TQImage::Preview preview = entry.theImage(1.0);
+        const qint64 ms = timer.elapsed();
+        QVERIFY(!preview.isNull());
+        QCOMPARE(entry.theSize().width, 6000.0f);
+        QCOMPARE(preview.displaySize, QSizeF(100, 4000.0f * 100.0f / 6000.0f));
+        qInfo("preview of a 6000 x 4000 JPEG: %lld ms", ms);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestTQImagePreview)
+#include "tst_TQImagePreview.moc"
