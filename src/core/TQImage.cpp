@@ -98,8 +98,8 @@ TQImage::Preview TQImage::theImage(qreal devicePixelRatio)
 
 TQImage::Preview TQImage::reduceImage(Preview image, QSize sourcePixelSize)
 {
-    if (image.isNull())
-        sourcePixelSize = QSize();
+    if (image.isNull() || !sourcePixelSize.isValid())
+        sourcePixelSize = QSize(0, 0);
     mImageSize.width = static_cast<float>(sourcePixelSize.width());
     mImageSize.height = static_cast<float>(sourcePixelSize.height());
     image.displaySize = fittedDisplaySize(mImageSize.width, mImageSize.height);

@@ -1,9 +1,12 @@
 // Resizes one image into a folder with default settings held in memory, for tests that must
 // run the write in a separate process (with other privileges or limits).
+// With a width, the image is scaled proportionally to it (and the format code may follow), which
+// also makes it a handy probe for timing one call against other tools.
 // Exit status 0 when written, 1 when not (the reason on standard error), 2 on bad use.
 #include <QCoreApplication>
 
 #include <cstdio>
+#include <cstdlib>
 
 #include "core/ImageCodec.h"
 #include "core/TQImage.h"
@@ -11,8 +14,8 @@
 
 int main(int argc, char** argv)
 {
-    if (argc != 3) {
-        std::fprintf(stderr, "usage: resize_one SOURCE FOLDER\n");
+    if (argc < 3 || argc > 5) {
+        std::fprintf(stderr, "usage: resize_one SOURCE FOLDER [WIDTH [FORMAT]]\n");
         return 2;
     }
     if (!ImageCodec::initialise(argv[0]))
@@ -20,7 +23,12 @@ int main(int argc, char** argv)
     QCoreApplication app(argc, argv);
     TQPref pref(nullptr);
     pref.setDest(QString::fromLocal8Bit(argv[2]));
-    pref.setFormatMenu(TQPref::FormatPng);
+    pref.setFormatMenu(argc > 4 ? std::atoi(argv[4]) : int(TQPref::FormatPng));
+    if (argc > 3) {
+        pref.setProportional(true);
+        pref.setTagSides(TQPref::SideFirst);
+        pref.setWidthValue(std::strtof(argv[3], nullptr));
+    }
     TQImage image(QString::fromLocal8Bit(argv[1]));
     ResizeStatus status;
     if (image.resize(pref, 1, false, Qt::white, &status))
