@@ -42,9 +42,21 @@ QString takeError(const VError& e)
     return text;
 }
 
-bool hasProfile(const VImage& image)
+// thumbnail's options for a source: exact size or a box, shrink-on-load, and the colour
+// conversion to sRGB that the source needs.
+VImage thumbnail(const QString& path, const SourceInfo& source, int width, int height,
+    VipsSize size)
 {
-    return image.get_typeof(VIPS_META_ICC_NAME) != 0;
+    auto options = VImage::option()
+                       ->set("height", height)
+                       ->set("size", size)
+                       ->set("fail_on", VIPS_FAIL_ON_TRUNCATED);
+    if (source.embeddedProfile || source.cmyk)
+        options->set("export_profile", "srgb");
+    if (source.cmyk && !source.embeddedProfile)
+        options->set("import_profile", "cmyk");
+    // Shrink-on-load, lanczos3, alpha premultiplied while resampling, EXIF orientation applied.
+    return VImage::thumbnail(vipsName(path).constData(), width, options);
 }
 
 // Converts whatever was decoded to 8-bit sRGB (alpha kept). Sources with an embedded profile
@@ -175,6 +187,8 @@ SourceInfo probe(const QString& path)
         info.height = image.height();
         if (vips_image_get_orientation_swap(image.get_image()))
             std::swap(info.width, info.height);
+        info.embeddedProfile = image.get_typeof(VIPS_META_ICC_NAME) != 0;
+        info.cmyk = image.interpretation() == VIPS_INTERPRETATION_CMYK;
         info.ok = info.width > 0 && info.height > 0;
     } catch (const VError& e) {
         info.error = takeError(e);
@@ -196,23 +210,8 @@ ResizeStatus render(const RenderRequest& request, const QString& outputPath)
         return { ResizeError::WriteFailed, error };
 
     try {
-        const QByteArray source = vipsName(request.sourcePath);
-        // The header says whether the source carries a colour profile to honour.
-        const VImage header = VImage::new_from_file(source.constData(),
-            VImage::option()->set("access", VIPS_ACCESS_SEQUENTIAL));
-        const bool cmyk = header.interpretation() == VIPS_INTERPRETATION_CMYK;
-
-        auto options = VImage::option()
-                           ->set("height", request.height)
-                           ->set("size", VIPS_SIZE_FORCE)
-                           ->set("fail_on", VIPS_FAIL_ON_TRUNCATED);
-        if (hasProfile(header) || cmyk)
-            options->set("export_profile", "srgb");
-        if (cmyk && !hasProfile(header))
-            options->set("import_profile", "cmyk");
-        // Shrink-on-load, lanczos3, alpha premultiplied while resampling, EXIF orientation
-        // applied and removed.
-        VImage image = VImage::thumbnail(source.constData(), request.width, options);
+        VImage image = thumbnail(request.sourcePath, request.source, request.width,
+            request.height, VIPS_SIZE_FORCE);
         image = toSrgb(image);
 
         if (request.flatten)
@@ -254,19 +253,8 @@ PreviewResult decodePreview(const QString& path, int boxPixels)
     if (!info.ok)
         return result;
     try {
-        const QByteArray source = vipsName(path);
-        const VImage header = VImage::new_from_file(source.constData(),
-            VImage::option()->set("access", VIPS_ACCESS_SEQUENTIAL));
-        auto options = VImage::option()
-                           ->set("height", boxPixels)
-                           ->set("size", VIPS_SIZE_DOWN)
-                           ->set("fail_on", VIPS_FAIL_ON_TRUNCATED);
-        const bool cmyk = header.interpretation() == VIPS_INTERPRETATION_CMYK;
-        if (hasProfile(header) || cmyk)
-            options->set("export_profile", "srgb");
-        if (cmyk && !hasProfile(header))
-            options->set("import_profile", "cmyk");
-        VImage image = toSrgb(VImage::thumbnail(source.constData(), boxPixels, options));
+        VImage image
+            = toSrgb(thumbnail(path, info, boxPixels, boxPixels, VIPS_SIZE_DOWN));
         if (image.bands() == 3)
             image = image.bandjoin_const({ 255.0 });
         image = image.extract_band(0, VImage::option()->set("n", 4));

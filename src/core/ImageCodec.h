@@ -24,6 +24,8 @@ struct SourceInfo
     bool ok = false;
     int width = 0;
     int height = 0;
+    bool embeddedProfile = false; // colours are to be read through the file's own profile
+    bool cmyk = false;
     QString error;
 };
 SourceInfo probe(const QString& path);
@@ -31,6 +33,7 @@ SourceInfo probe(const QString& path);
 struct RenderRequest
 {
     QString sourcePath;
+    SourceInfo source; // what probe() said of it
     int width = 0;  // exact output size in pixels
     int height = 0;
     int format = 1; // format code 1..5 (JPEG, PNG, GIF, BMP, TIFF)

@@ -29,6 +29,44 @@ QString text(const char* key)
     return result;
 }
 
+QString text(const char* key, const QStringList& arguments)
+{
+    return format(text(key), arguments);
+}
+
+QString format(const QString& text, const QStringList& arguments)
+{
+    auto digitAt = [&text](qsizetype i) {
+        const char16_t u = i < text.size() ? text.at(i).unicode() : u'\0';
+        return u >= u'0' && u <= u'9' ? int(u - u'0') : -1;
+    };
+    // One pass, so that an argument that itself holds "%1" is never expanded again.
+    QString result;
+    result.reserve(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text.at(i);
+        const int first = c == QLatin1Char('%') ? digitAt(i + 1) : -1;
+        if (first < 1) {
+            result += c;
+            continue;
+        }
+        // Qt's placeholders run from %1 to %99.
+        int number = first;
+        qsizetype end = i + 2;
+        if (const int second = digitAt(end); second >= 0) {
+            number = number * 10 + second;
+            ++end;
+        }
+        if (number <= arguments.size()) {
+            result += arguments.at(number - 1);
+            i = end - 1;
+        } else {
+            result += c;
+        }
+    }
+    return result;
+}
+
 bool installLanguage(QCoreApplication& app, const QString& language)
 {
     auto translator = std::make_unique<QTranslator>();

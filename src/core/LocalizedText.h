@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 class QCoreApplication;
 
@@ -13,6 +14,11 @@ inline constexpr const char* kFallback = "LocalizationBug_PleaseContactTheAuthor
 
 // The text of key in the installed table, or the fallback.
 QString text(const char* key);
+// The text of key used as a format: %1, %2, ... are replaced by the arguments in order.
+// Placeholders without an argument stay as written and arguments without a placeholder are
+// ignored, quietly (QString::arg would warn about either).
+QString text(const char* key, const QStringList& arguments);
+QString format(const QString& text, const QStringList& arguments);
 
 // Installs the table for the system's language (English when there is none for it) into the
 // application. Returns false when no table could be loaded.

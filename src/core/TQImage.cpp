@@ -184,6 +184,7 @@ bool TQImage::resize(const TQPref& pref, int num, bool bg, const QColor& bgColor
 
     ImageCodec::RenderRequest request;
     request.sourcePath = mImagePath;
+    request.source = source;
     request.width = ResizeRules::wholePixels(target.width);
     request.height = ResizeRules::wholePixels(target.height);
     request.format = formatMenu;
