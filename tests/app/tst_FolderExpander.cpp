@@ -1,0 +1,164 @@
+#include <QDir>
+#include <QFile>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "app/FolderExpander.h"
+
+// Folders walked on disk: which files come out, in which order, and that the walk on the
+// worker thread delivers its results in the order of the requests.
+class TestFolderExpander : public QObject
+{
+    Q_OBJECT
+
+private:
+    const QStringList mExtensions = { QStringLiteral("jpg"), QStringLiteral("JPG"),
+        QStringLiteral("png"), QStringLiteral("PNG"), QStringLiteral("tif"),
+        QStringLiteral("gif") };
+
+    static void touch(const QString& path)
+    {
+        QVERIFY(QDir().mkpath(QFileInfo(path).absolutePath()));
+        QFile f(path);
+        QVERIFY2(f.open(QIODevice::WriteOnly), qPrintable(path));
+    }
+
+    // root/
+    //   b.jpg  a.JPG  img10.png  img2.png  a.Jpg  notes.txt  noext  .hidden.jpg
+    //   sub/z.tif  sub/deeper/c.gif  Sub2/y.png  album.jpg/inside.png  .cache/t.png
+    static QStringList makeTree(const QString& root)
+    {
+        for (const char* name : { "b.jpg", "a.JPG", "img10.png", "img2.png", "a.Jpg",
+                 "notes.txt", "noext", ".hidden.jpg", "sub/z.tif", "sub/deeper/c.gif",
+                 "Sub2/y.png", "album.jpg/inside.png", ".cache/t.png" })
+            touch(root + QLatin1Char('/') + QLatin1String(name));
+        return { root + QStringLiteral("/a.JPG"), root + QStringLiteral("/b.jpg"),
+            root + QStringLiteral("/img2.png"), root + QStringLiteral("/img10.png"),
+            root + QStringLiteral("/album.jpg/inside.png"), root + QStringLiteral("/sub/z.tif"),
+            root + QStringLiteral("/sub/deeper/c.gif"), root + QStringLiteral("/Sub2/y.png") };
+    }
+
+private slots:
+    void folderOrderAndFilter()
+    {
+        QTemporaryDir dir;
+        const QString root = dir.filePath(QStringLiteral("photos"));
+        const QStringList expected = makeTree(root);
+        QCOMPARE(FolderExpander::expandPaths({ root }, mExtensions), expected);
+        // A trailing separator on the dropped folder changes nothing.
+        QCOMPARE(FolderExpander::expandPaths({ root + QLatin1Char('/') }, mExtensions), expected);
+    }
+
+    void filesPassThroughInTheirPlace()
+    {
+        QTemporaryDir dir;
+        const QString root = dir.filePath(QStringLiteral("photos"));
+        const QStringList inTree = makeTree(root);
+        const QString single = dir.filePath(QStringLiteral("single.JPG"));
+        touch(single);
+        // Plain paths are not filtered or checked here: the list's own rules decide later.
+        const QString text = dir.filePath(QStringLiteral("readme.txt"));
+        const QString missing = dir.filePath(QStringLiteral("gone.png"));
+
+        const QStringList out
+            = FolderExpander::expandPaths({ text, root, missing, single }, mExtensions);
+        const QStringList expected = QStringList { text } + inTree + QStringList { missing, single };
+        QCOMPARE(out, expected);
+        QVERIFY(!FolderExpander::containsFolder({ text, missing, single }));
+        QVERIFY(FolderExpander::containsFolder({ text, root }));
+    }
+
+    void linksAreFollowedOnce()
+    {
+#if defined(Q_OS_UNIX)
+        QTemporaryDir dir;
+        const QString root = dir.filePath(QStringLiteral("photos"));
+        touch(root + QStringLiteral("/a.jpg"));
+        touch(root + QStringLiteral("/sub/b.jpg"));
+        touch(dir.filePath(QStringLiteral("elsewhere/c.jpg")));
+        // A cycle back to the top, a second way into sub, a link to a folder outside the tree
+        // and a link that leads nowhere.
+        QVERIFY(QFile::link(root, root + QStringLiteral("/sub/loop")));
+        QVERIFY(QFile::link(root + QStringLiteral("/sub"), root + QStringLiteral("/z-again")));
+        QVERIFY(QFile::link(dir.filePath(QStringLiteral("elsewhere")),
+            root + QStringLiteral("/outside")));
+        QVERIFY(QFile::link(dir.filePath(QStringLiteral("nothing")),
+            root + QStringLiteral("/dangling.jpg")));
+
+        const QStringList out = FolderExpander::expandPaths({ root }, mExtensions);
+        QCOMPARE(out,
+            QStringList({ root + QStringLiteral("/a.jpg"),
+                root + QStringLiteral("/outside/c.jpg"), root + QStringLiteral("/sub/b.jpg") }));
+#else
+        QSKIP("symbolic links are a Unix test");
+#endif
+    }
+
+    void naturalOrder_data()
+    {
+        QTest::addColumn<QString>("a");
+        QTest::addColumn<QString>("b");
+        QTest::newRow("numbers by value") << "img2.jpg" << "img10.jpg";
+        QTest::newRow("case ignored") << "apple.jpg" << "Banana.jpg";
+        QTest::newRow("long numbers") << "x99999999999999999999.jpg" << "x100000000000000000000.jpg";
+        QTest::newRow("leading zeros") << "p007.jpg" << "p10.jpg";
+        QTest::newRow("prefix first") << "img" << "img1";
+        QTest::newRow("equal ignoring case, still ordered") << "A.jpg" << "a.jpg";
+        QTest::newRow("equal value, fewer zeros") << "p01.jpg" << "p1.jpg";
+    }
+
+    void naturalOrder()
+    {
+        QFETCH(QString, a);
+        QFETCH(QString, b);
+        QVERIFY(FolderExpander::naturalLess(a, b));
+        QVERIFY(!FolderExpander::naturalLess(b, a));
+        QVERIFY(!FolderExpander::naturalLess(a, a));
+    }
+
+    void resultsInRequestOrder()
+    {
+        QTemporaryDir dir;
+        // A large folder first, so that the plain files of the second request would overtake
+        // it if requests were not kept in order.
+        const QString big = dir.filePath(QStringLiteral("big"));
+        QStringList bigFiles;
+        for (int folder = 0; folder < 10; ++folder) {
+            for (int i = 0; i < 300; ++i) {
+                const QString path = QStringLiteral("%1/f%2/img%3.jpg").arg(big).arg(folder).arg(i);
+                touch(path);
+                bigFiles.append(path);
+            }
+        }
+        const QStringList plain = { dir.filePath(QStringLiteral("one.jpg")),
+            dir.filePath(QStringLiteral("two.png")) };
+
+        FolderExpander expander(mExtensions);
+        QSignalSpy spy(&expander, &FolderExpander::expanded);
+        expander.expand({ big });
+        expander.expand(plain);
+        QVERIFY(expander.isBusy());
+        QTRY_COMPARE_WITH_TIMEOUT(spy.count(), 2, 30000);
+        QVERIFY(!expander.isBusy());
+        QCOMPARE(spy.at(0).at(0).toStringList(), bigFiles);
+        QCOMPARE(spy.at(1).at(0).toStringList(), plain);
+    }
+
+    void destroyedWhileWalking()
+    {
+        QTemporaryDir dir;
+        for (int i = 0; i < 2000; ++i)
+            touch(dir.filePath(QStringLiteral("d%1/x%2.jpg").arg(i % 200).arg(i)));
+        auto* expander = new FolderExpander(mExtensions);
+        bool delivered = false;
+        connect(expander, &FolderExpander::expanded, this, [&delivered] { delivered = true; });
+        expander->expand({ dir.path() });
+        delete expander; // stops the walk; nothing may arrive afterwards
+        QCoreApplication::processEvents();
+        QVERIFY(!delivered);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestFolderExpander)
+#include "tst_FolderExpander.moc"

@@ -1,0 +1,192 @@
+#include <atomic>
+#include <cstring>
+#include <thread>
+
+#include <QDir>
+#include <QEventLoop>
+#include <QLocalSocket>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#if defined(Q_OS_UNIX)
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
+#endif
+
+#include "app/SingleInstance.h"
+
+// Two instances in one process on a socket of the test's own: the second launch runs on a
+// thread of its own, as it would in its own process, since sending waits for the answer.
+class TestSingleInstance : public QObject
+{
+    Q_OBJECT
+
+private:
+    QTemporaryDir mDir;
+    int mCount = 0;
+
+    // A fresh socket name for each test, so that no test sees another's leftovers.
+    QString nextName() { return mDir.filePath(QStringLiteral("instance%1").arg(++mCount)); }
+
+    // Sends paths from another thread while this one runs the event loop of the receiver.
+    static bool sendFromThread(const QString& name, const QStringList& paths, QSignalSpy& spy)
+    {
+        std::atomic_bool sent { false };
+        std::thread launch([&] { sent = SingleInstance(name).sendFiles(paths); });
+        const bool received = spy.wait(10000);
+        launch.join();
+        return received && sent;
+    }
+
+    // Writes raw bytes from another thread, piece by piece, while this thread serves them;
+    // returns what the receiver answered.
+    static QByteArray sendRaw(const QString& name, const QByteArray& bytes, int pieceSize)
+    {
+        QByteArray answer;
+        QEventLoop loop;
+        QTimer::singleShot(15000, &loop, &QEventLoop::quit);
+        std::thread peer([&] {
+            QLocalSocket socket;
+            socket.connectToServer(name);
+            if (socket.waitForConnected(5000)) {
+                for (qsizetype at = 0; at < bytes.size(); at += pieceSize) {
+                    socket.write(bytes.mid(at, pieceSize));
+                    socket.waitForBytesWritten(5000);
+                }
+                if (socket.waitForReadyRead(3000))
+                    answer = socket.readAll();
+            }
+            QMetaObject::invokeMethod(&loop, &QEventLoop::quit, Qt::QueuedConnection);
+        });
+        loop.exec();
+        peer.join();
+        return answer;
+    }
+
+private slots:
+    void initTestCase() { QVERIFY(mDir.isValid()); }
+
+    void forwardsFilesToTheRunningInstance()
+    {
+        const QString name = nextName();
+        SingleInstance first(name);
+        QVERIFY(first.listen());
+        QVERIFY(first.isListening());
+
+        SingleInstance second(name);
+        QVERIFY(!second.listen()); // the first answers: no takeover
+        QVERIFY(first.isListening());
+
+        QSignalSpy spy(&first, &SingleInstance::filesReceived);
+        const QStringList paths = { QStringLiteral("/pictures/trip/photo.JPG"),
+            QStringLiteral("/pictures/été/line\nbreak.png"), QStringLiteral("/p/a b.tif") };
+        QVERIFY(sendFromThread(name, paths, spy));
+        QCOMPARE(spy.count(), 1);
+        QCOMPARE(spy.at(0).at(0).toStringList(), paths);
+
+        // A launch without files only asks the running instance to come forward.
+        QVERIFY(sendFromThread(name, {}, spy));
+        QCOMPARE(spy.count(), 2);
+        QCOMPARE(spy.at(1).at(0).toStringList(), QStringList());
+    }
+
+    void messageInPieces()
+    {
+        const QString name = nextName();
+        SingleInstance first(name);
+        QVERIFY(first.listen());
+        QSignalSpy spy(&first, &SingleInstance::filesReceived);
+        const QStringList paths = { QStringLiteral("/a/one.jpg"), QStringLiteral("/b/two.png") };
+        QCOMPARE(sendRaw(name, SingleInstance::encode(paths), 3), QByteArray("1"));
+        QCOMPARE(spy.count(), 1);
+        QCOMPARE(spy.at(0).at(0).toStringList(), paths);
+    }
+
+    void nonsenseIsRefused()
+    {
+        const QString name = nextName();
+        SingleInstance first(name);
+        QVERIFY(first.listen());
+        QSignalSpy spy(&first, &SingleInstance::filesReceived);
+        QCOMPARE(sendRaw(name, QByteArray("GET / HTTP/1.0\r\n\r\n"), 64), QByteArray());
+        // A length far beyond any list of paths is not waited for.
+        QByteArray huge = SingleInstance::encode({});
+        huge[4] = '\x7f';
+        QCOMPARE(sendRaw(name, huge, 64), QByteArray());
+        QCOMPARE(spy.count(), 0);
+        // The server still serves the next launch.
+        QVERIFY(sendFromThread(name, { QStringLiteral("/x.jpg") }, spy));
+        QCOMPARE(spy.at(0).at(0).toStringList(), QStringList { QStringLiteral("/x.jpg") });
+    }
+
+    void nobodyListening()
+    {
+        SingleInstance launch(nextName());
+        QVERIFY(!launch.sendFiles({ QStringLiteral("/x.jpg") }, 2000));
+    }
+
+    void socketFreedWhenTheInstanceEnds()
+    {
+        const QString name = nextName();
+        {
+            SingleInstance first(name);
+            QVERIFY(first.listen());
+        }
+        SingleInstance next(name);
+        QVERIFY(next.listen());
+    }
+
+    void staleSocketIsTakenOver()
+    {
+#if defined(Q_OS_UNIX)
+        // What a crashed instance leaves: a socket file that nobody listens on.
+        const QString name = nextName();
+        const QByteArray file = QFile::encodeName(name);
+        const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
+        QVERIFY(fd >= 0);
+        sockaddr_un address {};
+        address.sun_family = AF_UNIX;
+        QVERIFY(size_t(file.size()) < sizeof address.sun_path);
+        std::memcpy(address.sun_path, file.constData(), size_t(file.size()));
+        QCOMPARE(::bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
+        ::close(fd);
+        QVERIFY(QFileInfo::exists(name));
+
+        SingleInstance instance(name);
+        QVERIFY(instance.listen());
+        QSignalSpy spy(&instance, &SingleInstance::filesReceived);
+        QVERIFY(sendFromThread(name, { QStringLiteral("/after/crash.jpg") }, spy));
+        QCOMPARE(spy.at(0).at(0).toStringList(),
+            QStringList { QStringLiteral("/after/crash.jpg") });
+#else
+        QSKIP("socket files are a Unix matter");
+#endif
+    }
+
+    void argumentsBecomeAbsolutePaths()
+    {
+        const QString cwd = QDir::currentPath();
+        QVERIFY(QDir::setCurrent(mDir.path()));
+        const QString base = QDir(mDir.path()).absolutePath();
+        const QStringList paths = SingleInstance::absolutePaths({ QStringLiteral("a.jpg"),
+            QStringLiteral("./sub/../b.png"), QStringLiteral("/abs/c.tif"), QString(),
+            QStringLiteral("file:///tmp/with%20space.jpg") });
+        QDir::setCurrent(cwd);
+        QCOMPARE(paths,
+            QStringList({ base + QStringLiteral("/a.jpg"), base + QStringLiteral("/b.png"),
+                QStringLiteral("/abs/c.tif"), QStringLiteral("/tmp/with space.jpg") }));
+    }
+
+    void defaultNameIsPerUser()
+    {
+        const QString name = SingleInstance::defaultServerName();
+        QVERIFY(!name.isEmpty());
+        QCOMPARE(SingleInstance::defaultServerName(), name);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestSingleInstance)
+#include "tst_SingleInstance.moc"
