@@ -2,6 +2,8 @@
 # through dropped folders, the hand-over of files from a second launch, and the files that
 # make the application known to the desktop. Included by gui.cmake once ostrel_gui exists.
 target_sources(ostrel_gui PRIVATE
+    ${CMAKE_CURRENT_LIST_DIR}/FileListModel.h ${CMAKE_CURRENT_LIST_DIR}/FileListModel.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/FileTableView.h ${CMAKE_CURRENT_LIST_DIR}/FileTableView.cpp
     ${CMAKE_CURRENT_LIST_DIR}/FolderExpander.h ${CMAKE_CURRENT_LIST_DIR}/FolderExpander.cpp
     ${CMAKE_CURRENT_LIST_DIR}/SingleInstance.h ${CMAKE_CURRENT_LIST_DIR}/SingleInstance.cpp)
 # QLocalServer / QLocalSocket.

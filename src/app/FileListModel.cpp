@@ -1,0 +1,184 @@
+#include "FileListModel.h"
+
+#include <iterator>
+
+#include <QMimeData>
+#include <QUrl>
+
+#include "FolderExpander.h"
+#include "batch/TQResizer.h"
+
+namespace {
+
+const QString kUriList = QStringLiteral("text/uri-list");
+
+bool isTakenAction(Qt::DropAction action)
+{
+    return action == Qt::CopyAction || action == Qt::LinkAction;
+}
+
+} // namespace
+
+FileListModel::FileListModel(TQResizer* resizer, QObject* parent)
+    : QAbstractTableModel(parent)
+    , mResizer(resizer)
+    , mExpander(new FolderExpander(resizer->imageExtensions(), this))
+    , mRowCount(resizer->imagesCount())
+{
+    connect(mExpander, &FolderExpander::expanded, this, &FileListModel::appendFiles);
+}
+
+FileListModel::~FileListModel() = default;
+
+void FileListModel::setFullPath(bool fullPath)
+{
+    if (fullPath == mFullPath)
+        return;
+    mFullPath = fullPath;
+    if (mRowCount > 0)
+        emit dataChanged(index(0, 0), index(mRowCount - 1, 0), { Qt::DisplayRole });
+}
+
+void FileListModel::reload()
+{
+    const int count = mResizer->imagesCount();
+    if (count > mRowCount) {
+        beginInsertRows(QModelIndex(), mRowCount, count - 1);
+        mRowCount = count;
+        endInsertRows();
+    } else if (count < mRowCount) {
+        beginResetModel();
+        mRowCount = count;
+        endResetModel();
+    } else if (count > 0) {
+        // Same length: an entry may still have changed in place.
+        emit dataChanged(index(0, 0), index(count - 1, 0));
+    }
+}
+
+void FileListModel::addPaths(const QStringList& paths)
+{
+    if (!mExpander->isBusy() && !FolderExpander::containsFolder(paths)) {
+        appendFiles(paths);
+        return;
+    }
+    mExpander->expand(paths);
+}
+
+bool FileListModel::isAdding() const
+{
+    return mExpander->isBusy();
+}
+
+void FileListModel::appendFiles(const QStringList& files)
+{
+    // Rows appended by someone else and not announced yet are not counted as ours.
+    reload();
+    const int before = mRowCount;
+    mResizer->addImagesToList(files);
+    reload();
+    emit filesAdded(mRowCount - before);
+}
+
+bool FileListModel::removeImages(const std::set<int>& rows)
+{
+    if (mResizer->isRunning())
+        return false;
+    reload(); // the rows refer to what the views show; announce any appended rows first
+    // From the highest row down, one contiguous run at a time, so that the rows still to go
+    // keep their numbers and the views keep the rest of their state.
+    auto it = rows.lower_bound(mRowCount);
+    while (it != rows.begin()) {
+        --it;
+        const int last = *it;
+        if (last < 0)
+            break;
+        int first = last;
+        while (it != rows.begin() && *std::prev(it) == first - 1 && first - 1 >= 0) {
+            --it;
+            --first;
+        }
+        std::set<int> run;
+        for (int row = first; row <= last; ++row)
+            run.insert(row);
+        beginRemoveRows(QModelIndex(), first, last);
+        mResizer->removeImagesFromList(run);
+        mRowCount = mResizer->imagesCount();
+        endRemoveRows();
+    }
+    return true;
+}
+
+QStringList FileListModel::localPaths(const QMimeData* data)
+{
+    QStringList paths;
+    if (!data || !data->hasUrls())
+        return paths;
+    const QList<QUrl> urls = data->urls();
+    for (const QUrl& url : urls) {
+        if (url.isLocalFile() && !url.toLocalFile().isEmpty())
+            paths.append(url.toLocalFile());
+    }
+    return paths;
+}
+
+int FileListModel::rowCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : mRowCount;
+}
+
+int FileListModel::columnCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : 1;
+}
+
+QVariant FileListModel::data(const QModelIndex& index, int role) const
+{
+    if (!index.isValid() || index.row() >= mRowCount)
+        return {};
+    if (role != Qt::DisplayRole && role != Qt::ToolTipRole)
+        return {};
+    const TQImage* image = mResizer->imageAtIndex(index.row());
+    if (!image)
+        return {};
+    if (role == Qt::ToolTipRole || mFullPath)
+        return image->pathOfImage();
+    return image->nameOfImage();
+}
+
+Qt::ItemFlags FileListModel::flags(const QModelIndex& index) const
+{
+    // Rows themselves take no drops: a drop always lands after the last row.
+    if (!index.isValid())
+        return Qt::ItemIsDropEnabled;
+    return Qt::ItemIsSelectable | Qt::ItemIsEnabled | Qt::ItemNeverHasChildren;
+}
+
+QStringList FileListModel::mimeTypes() const
+{
+    return { kUriList };
+}
+
+Qt::DropActions FileListModel::supportedDropActions() const
+{
+    return Qt::CopyAction | Qt::LinkAction;
+}
+
+bool FileListModel::canDropMimeData(const QMimeData* data, Qt::DropAction action, int row,
+    int column, const QModelIndex& parent) const
+{
+    Q_UNUSED(row);
+    Q_UNUSED(column);
+    Q_UNUSED(parent);
+    return isTakenAction(action) && !localPaths(data).isEmpty();
+}
+
+bool FileListModel::dropMimeData(const QMimeData* data, Qt::DropAction action, int row,
+    int column, const QModelIndex& parent)
+{
+    if (!canDropMimeData(data, action, row, column, parent))
+        return false;
+    addPaths(localPaths(data));
+    // Taken, whether or not the list accepts any of the files.
+    return true;
+}

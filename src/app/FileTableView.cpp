@@ -1,0 +1,153 @@
+#include "FileTableView.h"
+
+#include <algorithm>
+
+#include <QDragEnterEvent>
+#include <QHeaderView>
+#include <QMimeData>
+#include <QPainter>
+#include <QStyleOption>
+
+FileTableView::FileTableView(QWidget* parent)
+    : QTableView(parent)
+{
+    setSelectionBehavior(QAbstractItemView::SelectRows);
+    setSelectionMode(QAbstractItemView::ExtendedSelection);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setShowGrid(false);
+    setWordWrap(false);
+    setTextElideMode(Qt::ElideMiddle);
+    horizontalHeader()->setStretchLastSection(true);
+    horizontalHeader()->hide();
+    verticalHeader()->hide();
+    // Rows of one height: a list of thousands of files then lays out without measuring each.
+    verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
+    setAcceptDrops(true);
+    setDragDropMode(QAbstractItemView::DropOnly);
+    // The base class would draw its indicator at the hovered row; ours goes after the last.
+    setDropIndicatorShown(false);
+}
+
+std::set<int> FileTableView::selectedRowSet() const
+{
+    std::set<int> rows;
+    if (!selectionModel())
+        return rows;
+    const QModelIndexList selected = selectionModel()->selectedRows();
+    for (const QModelIndex& index : selected)
+        rows.insert(index.row());
+    return rows;
+}
+
+int FileTableView::selectedRow() const
+{
+    const QItemSelectionModel* selection = selectionModel();
+    if (!selection || !selection->hasSelection())
+        return -1;
+    const QModelIndex current = selection->currentIndex();
+    if (current.isValid() && selection->isRowSelected(current.row(), current.parent()))
+        return current.row();
+    const QModelIndexList rows = selection->selectedRows();
+    return rows.isEmpty() ? -1 : rows.last().row();
+}
+
+QRect FileTableView::dropLineRect() const
+{
+    int y = 0;
+    const int rows = model() ? model()->rowCount() : 0;
+    if (rows > 0)
+        y = rowViewportPosition(rows - 1) + rowHeight(rows - 1);
+    // Below the visible part when the list is longer than the view; the line then sits at
+    // the bottom edge, so that it stays in sight.
+    y = std::clamp(y, 0, std::max(0, viewport()->height() - 1));
+    return QRect(0, y, viewport()->width(), 0);
+}
+
+Qt::DropAction FileTableView::acceptedAction(const QDropEvent* event) const
+{
+    const QMimeData* mime = event->mimeData();
+    if (!model() || !mime || !mime->hasUrls())
+        return Qt::IgnoreAction;
+    const Qt::DropActions offered = event->possibleActions();
+    Qt::DropAction action = Qt::IgnoreAction;
+    if (offered & Qt::CopyAction)
+        action = Qt::CopyAction;
+    else if (offered & Qt::LinkAction)
+        action = Qt::LinkAction;
+    else
+        return Qt::IgnoreAction;
+    const int end = model()->rowCount();
+    return model()->canDropMimeData(mime, action, end, 0, QModelIndex()) ? action
+                                                                        : Qt::IgnoreAction;
+}
+
+void FileTableView::setDropLineShown(bool shown)
+{
+    if (mDropLineShown == shown)
+        return;
+    mDropLineShown = shown;
+    viewport()->update();
+}
+
+void FileTableView::dragEnterEvent(QDragEnterEvent* event)
+{
+    const Qt::DropAction action = acceptedAction(event);
+    if (action == Qt::IgnoreAction) {
+        event->ignore();
+        return;
+    }
+    event->setDropAction(action);
+    event->accept();
+    setDropLineShown(true);
+}
+
+void FileTableView::dragMoveEvent(QDragMoveEvent* event)
+{
+    const Qt::DropAction action = acceptedAction(event);
+    if (action == Qt::IgnoreAction) {
+        event->ignore();
+        setDropLineShown(false);
+        return;
+    }
+    event->setDropAction(action);
+    // The whole viewport answers the same way: no need to hear of every pixel moved.
+    event->accept(viewport()->rect());
+    setDropLineShown(true);
+}
+
+void FileTableView::dragLeaveEvent(QDragLeaveEvent* event)
+{
+    setDropLineShown(false);
+    event->accept();
+}
+
+void FileTableView::dropEvent(QDropEvent* event)
+{
+    setDropLineShown(false);
+    const Qt::DropAction action = acceptedAction(event);
+    if (action == Qt::IgnoreAction) {
+        event->ignore();
+        return;
+    }
+    const int end = model()->rowCount();
+    if (model()->dropMimeData(event->mimeData(), action, end, 0, QModelIndex())) {
+        event->setDropAction(action);
+        event->accept();
+    } else {
+        event->ignore();
+    }
+}
+
+void FileTableView::paintEvent(QPaintEvent* event)
+{
+    QTableView::paintEvent(event);
+    if (!mDropLineShown)
+        return;
+    QPainter painter(viewport());
+    QStyleOption option;
+    option.initFrom(this);
+    // A rectangle of height 0 is drawn by the style as the line between two rows.
+    option.rect = dropLineRect();
+    style()->drawPrimitive(QStyle::PE_IndicatorItemViewItemDrop, &option, &painter, this);
+}

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <set>
+
+#include <QTableView>
+
+// The file list's table: whole rows, several at once (extended selection), no grid, no
+// headers, the one column stretched to the width, names elided in the middle.
+//
+// It takes drags of local files (text/uri-list) and nothing else. While files are dragged
+// over it, wherever the pointer is, the insertion line shows after the last row (at the top
+// of an empty table), because that is where the files will go; the drop itself is handed to
+// the model's dropMimeData() with that row. Drags that offer only a move are refused, so that
+// the source never deletes its files because of a drop here.
+class FileTableView : public QTableView
+{
+    Q_OBJECT
+
+public:
+    explicit FileTableView(QWidget* parent = nullptr);
+
+    // The rows of the selection, for FileListModel::removeImages().
+    std::set<int> selectedRowSet() const;
+    // The row selected last (the current row when it is selected), or -1 without selection.
+    int selectedRow() const;
+
+    // Whether a drag of files is over the table, and where its insertion line is drawn (in
+    // viewport coordinates; a rectangle of height 0 across the viewport).
+    bool isDropLineShown() const { return mDropLineShown; }
+    QRect dropLineRect() const;
+
+protected:
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
+    void dragLeaveEvent(QDragLeaveEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    // The action to answer a drag with, or IgnoreAction when the drag is not taken.
+    Qt::DropAction acceptedAction(const QDropEvent* event) const;
+    void setDropLineShown(bool shown);
+
+    bool mDropLineShown = false;
+};

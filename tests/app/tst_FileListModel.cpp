@@ -1,0 +1,373 @@
+#include <QAbstractItemModelTester>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QMimeData>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QUrl>
+
+#include "app/FileListModel.h"
+#include "app/FileTableView.h"
+#include "batch/TQResizer.h"
+
+// The table over a real image list with real files in a temporary folder, and a real view on
+// the offscreen platform that receives the drag events a file manager would send.
+class TestFileListModel : public QObject
+{
+    Q_OBJECT
+
+private:
+    QTemporaryDir mDir;
+
+    QString file(const QString& name)
+    {
+        const QString path = mDir.filePath(name);
+        QDir().mkpath(QFileInfo(path).absolutePath());
+        QFile f(path);
+        if (!f.open(QIODevice::WriteOnly))
+            qWarning("cannot create %s", qPrintable(path));
+        return path;
+    }
+
+    QStringList files(const QStringList& names)
+    {
+        QStringList paths;
+        for (const QString& name : names)
+            paths.append(file(name));
+        return paths;
+    }
+
+    static QMimeData* uriList(const QStringList& paths)
+    {
+        auto* data = new QMimeData;
+        QList<QUrl> urls;
+        for (const QString& path : paths)
+            urls.append(QUrl::fromLocalFile(path));
+        data->setUrls(urls);
+        return data;
+    }
+
+    static QStringList shown(const FileListModel& model)
+    {
+        QStringList texts;
+        for (int row = 0; row < model.rowCount(); ++row)
+            texts.append(model.index(row, 0).data().toString());
+        return texts;
+    }
+
+    // A model, its contract checker and a view on screen over a list of the given files.
+    struct Window
+    {
+        TQResizer resizer;
+        FileListModel model { &resizer };
+        QAbstractItemModelTester tester { &model,
+            QAbstractItemModelTester::FailureReportingMode::QtTest };
+        FileTableView view;
+
+        explicit Window(const QStringList& paths)
+        {
+            resizer.addImagesToList(paths);
+            model.reload();
+            view.setModel(&model);
+            view.resize(320, 400);
+            view.show();
+        }
+    };
+
+    // The drag events of a file manager: enter and move over a point, then the drop there.
+    struct DragResult
+    {
+        bool entered = false;
+        bool moved = false;
+        bool lineShown = false;
+        QRect line;
+        bool dropped = false;
+        Qt::DropAction action = Qt::IgnoreAction;
+    };
+    static DragResult drag(FileTableView& view, const QStringList& paths, QPoint at,
+        Qt::DropActions offered = Qt::CopyAction | Qt::MoveAction | Qt::LinkAction)
+    {
+        QWidget* target = view.viewport();
+        std::unique_ptr<QMimeData> data(uriList(paths));
+        DragResult result;
+        QDragEnterEvent enter(at, offered, data.get(), Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(target, &enter);
+        result.entered = enter.isAccepted();
+        QDragMoveEvent move(at, offered, data.get(), Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(target, &move);
+        result.moved = move.isAccepted();
+        result.lineShown = view.isDropLineShown();
+        result.line = view.dropLineRect();
+        QDropEvent drop(QPointF(at), offered, data.get(), Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(target, &drop);
+        result.dropped = drop.isAccepted();
+        result.action = drop.dropAction();
+        return result;
+    }
+
+    static QPoint middleOfRow(const FileTableView& view, int row)
+    {
+        return QPoint(20, view.rowViewportPosition(row) + view.rowHeight(row) / 2);
+    }
+
+private slots:
+    void initTestCase() { QVERIFY(mDir.isValid()); }
+
+    void namesAndPaths()
+    {
+        const QStringList paths = files({ "names/photo.JPG", "names/scan.tif", "names/b.png" });
+        TQResizer resizer;
+        FileListModel model(&resizer);
+        QAbstractItemModelTester tester(&model,
+            QAbstractItemModelTester::FailureReportingMode::QtTest);
+        QCOMPARE(model.rowCount(), 0);
+        QCOMPARE(model.columnCount(), 1);
+
+        resizer.addImagesToList(paths);
+        QCOMPARE(model.rowCount(), 0); // nothing announced until reload
+        QSignalSpy inserted(&model, &QAbstractItemModel::rowsInserted);
+        model.reload();
+        QCOMPARE(inserted.count(), 1);
+        QCOMPARE(inserted.at(0).at(1).toInt(), 0);
+        QCOMPARE(inserted.at(0).at(2).toInt(), 2);
+        QCOMPARE(shown(model),
+            QStringList({ QStringLiteral("photo.JPG"), QStringLiteral("scan.tif"),
+                QStringLiteral("b.png") }));
+        QCOMPARE(model.index(1, 0).data(Qt::ToolTipRole).toString(), paths.at(1));
+
+        QSignalSpy changed(&model, &QAbstractItemModel::dataChanged);
+        model.setFullPath(true);
+        QCOMPARE(changed.count(), 1);
+        QCOMPARE(changed.at(0).at(0).value<QModelIndex>().row(), 0);
+        QCOMPARE(changed.at(0).at(1).value<QModelIndex>().row(), 2);
+        QCOMPARE(shown(model), paths);
+        model.setFullPath(false);
+        QCOMPARE(model.index(2, 0).data().toString(), QStringLiteral("b.png"));
+    }
+
+    void dropOfThreeOntoTheMiddleOfFive()
+    {
+        const QStringList five = files({ "drop/r0.jpg", "drop/r1.jpg", "drop/r2.jpg",
+            "drop/r3.jpg", "drop/r4.jpg" });
+        const QStringList dragged
+            = files({ "dragged/new1.png", "dragged/notes.txt", "dragged/new2.JPG" });
+        Window w(five);
+        QVERIFY(QTest::qWaitForWindowExposed(&w.view));
+        QSignalSpy added(&w.model, &FileListModel::filesAdded);
+
+        const DragResult r = drag(w.view, dragged, middleOfRow(w.view, 2));
+        QVERIFY(r.entered);
+        QVERIFY(r.moved);
+        // The line shows after the fifth row, not at the hovered one.
+        QVERIFY(r.lineShown);
+        QCOMPARE(r.line.top(), w.view.rowViewportPosition(4) + w.view.rowHeight(4));
+        QCOMPARE(r.line.width(), w.view.viewport()->width());
+        QVERIFY(r.dropped);
+        QCOMPARE(r.action, Qt::CopyAction); // never a move: the source keeps its files
+        QVERIFY(!w.view.isDropLineShown());
+
+        QCOMPARE(added.count(), 1);
+        QCOMPARE(added.at(0).at(0).toInt(), 2);
+        QCOMPARE(w.model.rowCount(), 7);
+        QCOMPARE(w.resizer.imagesCount(), 7);
+        QCOMPARE(shown(w.model),
+            QStringList({ "r0.jpg", "r1.jpg", "r2.jpg", "r3.jpg", "r4.jpg", "new1.png",
+                "new2.JPG" }));
+    }
+
+    void dropLineIsDrawnAfterTheLastRow()
+    {
+        Window w(files({ "line/a.jpg", "line/b.jpg", "line/c.jpg", "line/d.jpg", "line/e.jpg" }));
+        QVERIFY(QTest::qWaitForWindowExposed(&w.view));
+        const QImage before = w.view.viewport()->grab().toImage();
+        std::unique_ptr<QMimeData> data(uriList({ file(QStringLiteral("line/f.jpg")) }));
+        QDragEnterEvent enter(middleOfRow(w.view, 2), Qt::CopyAction, data.get(), Qt::LeftButton,
+            Qt::NoModifier);
+        QCoreApplication::sendEvent(w.view.viewport(), &enter);
+        QVERIFY(w.view.isDropLineShown());
+        const QImage during = w.view.viewport()->grab().toImage();
+        QDragLeaveEvent leave;
+        QCoreApplication::sendEvent(w.view.viewport(), &leave);
+        QVERIFY(!w.view.isDropLineShown());
+
+        auto rowDiffers = [&](int y) {
+            for (int x = 0; x < before.width(); ++x) {
+                if (before.pixel(x, y) != during.pixel(x, y))
+                    return true;
+            }
+            return false;
+        };
+        const int lineY = w.view.rowViewportPosition(4) + w.view.rowHeight(4);
+        const int hoveredEdge = w.view.rowViewportPosition(2) + w.view.rowHeight(2);
+        QVERIFY(rowDiffers(lineY));
+        QVERIFY(!rowDiffers(hoveredEdge));
+        QVERIFY(!rowDiffers(w.view.rowViewportPosition(2)));
+    }
+
+    void dropOntoAnEmptyList()
+    {
+        Window w({});
+        QVERIFY(QTest::qWaitForWindowExposed(&w.view));
+        const DragResult r = drag(w.view, { file(QStringLiteral("empty/x.gif")) }, QPoint(50, 200));
+        QVERIFY(r.lineShown);
+        QCOMPARE(r.line.top(), 0);
+        QVERIFY(r.dropped);
+        QCOMPARE(shown(w.model), QStringList { QStringLiteral("x.gif") });
+    }
+
+    void dropsThatAddNothingAreStillTaken()
+    {
+        const QStringList two = files({ "dup/a.jpg", "dup/b.jpg" });
+        Window w(two);
+        QSignalSpy added(&w.model, &FileListModel::filesAdded);
+        // A path already in the list, and a file the list does not accept.
+        DragResult r = drag(w.view, { two.at(1) }, middleOfRow(w.view, 0));
+        QVERIFY(r.dropped);
+        r = drag(w.view, { file(QStringLiteral("dup/readme.txt")) }, middleOfRow(w.view, 0));
+        QVERIFY(r.dropped);
+        QCOMPARE(added.count(), 2);
+        QCOMPARE(added.at(0).at(0).toInt(), 0);
+        QCOMPARE(added.at(1).at(0).toInt(), 0);
+        QCOMPARE(w.model.rowCount(), 2);
+
+        // The model answers the same when called directly, whatever row it is given.
+        std::unique_ptr<QMimeData> data(uriList({ two.at(0) }));
+        QVERIFY(w.model.canDropMimeData(data.get(), Qt::CopyAction, 0, 0, QModelIndex()));
+        QVERIFY(w.model.dropMimeData(data.get(), Qt::CopyAction, 0, 0, QModelIndex()));
+        QCOMPARE(w.model.rowCount(), 2);
+    }
+
+    void dragsThatAreRefused()
+    {
+        Window w(files({ "refuse/a.jpg" }));
+        // Not a local file.
+        auto* remote = new QMimeData;
+        remote->setUrls({ QUrl(QStringLiteral("https://example.org/photo.jpg")) });
+        std::unique_ptr<QMimeData> remoteData(remote);
+        QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, remote, Qt::LeftButton,
+            Qt::NoModifier);
+        QCoreApplication::sendEvent(w.view.viewport(), &enter);
+        QVERIFY(!enter.isAccepted());
+        QVERIFY(!w.view.isDropLineShown());
+        // Plain text is no file list.
+        QMimeData text;
+        text.setText(file(QStringLiteral("refuse/b.jpg")));
+        QVERIFY(!w.model.canDropMimeData(&text, Qt::CopyAction, 0, 0, QModelIndex()));
+        // A source that offers only a move.
+        const DragResult r = drag(w.view, { file(QStringLiteral("refuse/c.jpg")) },
+            QPoint(10, 10), Qt::MoveAction);
+        QVERIFY(!r.entered);
+        QVERIFY(!r.dropped);
+        QCOMPARE(w.model.rowCount(), 1);
+        std::unique_ptr<QMimeData> data(uriList({ file(QStringLiteral("refuse/c.jpg")) }));
+        QVERIFY(!w.model.dropMimeData(data.get(), Qt::MoveAction, 0, 0, QModelIndex()));
+        QCOMPARE(w.resizer.imagesCount(), 1);
+    }
+
+    void removeRowsOneAndThreeOfFive()
+    {
+        const QStringList five
+            = files({ "rm/a.jpg", "rm/b.jpg", "rm/c.jpg", "rm/d.jpg", "rm/e.jpg" });
+        Window w(five);
+        w.view.selectionModel()->select(w.model.index(1, 0),
+            QItemSelectionModel::Select | QItemSelectionModel::Rows);
+        w.view.selectionModel()->setCurrentIndex(w.model.index(3, 0),
+            QItemSelectionModel::Select | QItemSelectionModel::Rows);
+        QCOMPARE(w.view.selectedRow(), 3);
+        const std::set<int> selected = w.view.selectedRowSet();
+        QCOMPARE(selected, (std::set<int> { 1, 3 }));
+
+        QSignalSpy removed(&w.model, &QAbstractItemModel::rowsRemoved);
+        QVERIFY(w.model.removeImages(selected));
+        QCOMPARE(removed.count(), 2); // one run at a time, from the bottom
+        QCOMPARE(removed.at(0).at(1).toInt(), 3);
+        QCOMPARE(removed.at(1).at(1).toInt(), 1);
+        QCOMPARE(shown(w.model), QStringList({ "a.jpg", "c.jpg", "e.jpg" }));
+        QCOMPARE(w.resizer.imageAtIndex(2)->pathOfImage(), five.at(4));
+        QCOMPARE(w.view.selectedRow(), -1);
+        QVERIFY(w.view.selectedRowSet().empty());
+
+        // Contiguous runs and rows outside the list.
+        QVERIFY(w.model.removeImages({ 0, 1, 7, -2 }));
+        QCOMPARE(shown(w.model), QStringList { QStringLiteral("e.jpg") });
+        QVERIFY(w.model.removeImages({}));
+        QCOMPARE(w.model.rowCount(), 1);
+    }
+
+    void filesAppendedElsewhereKeepTheSelection()
+    {
+        // As when another launch hands files over: the list grows, the controller reloads.
+        Window w(files({ "grow/a.jpg", "grow/b.jpg" }));
+        w.view.selectRow(1);
+        QSignalSpy reset(&w.model, &QAbstractItemModel::modelReset);
+        w.resizer.addImagesToList(files({ "grow/c.jpg", "grow/d.jpg" }));
+        w.model.reload();
+        QCOMPARE(reset.count(), 0);
+        QCOMPARE(w.model.rowCount(), 4);
+        QCOMPARE(w.view.selectedRow(), 1);
+        // A list made shorter behind the model's back resets it.
+        w.resizer.removeImagesFromList(std::set<int> { 0 });
+        w.model.reload();
+        QCOMPARE(reset.count(), 1);
+        QCOMPARE(shown(w.model), QStringList({ "b.jpg", "c.jpg", "d.jpg" }));
+    }
+
+    void foldersAreWalkedAndOrderKept()
+    {
+        const QStringList tree = files({ "tree/img10.jpg", "tree/img2.jpg", "tree/sub/z.png",
+            "tree/notes.txt", "tree/sub/a.PDF" });
+        const QString before = file(QStringLiteral("loose/first.tif"));
+        const QString after = file(QStringLiteral("loose/last.tif"));
+        Window w({});
+        QSignalSpy added(&w.model, &FileListModel::filesAdded);
+        w.model.addPaths({ before });
+        QCOMPARE(added.count(), 1); // plain files at once
+        const DragResult r
+            = drag(w.view, { mDir.filePath(QStringLiteral("tree")) }, QPoint(10, 10));
+        QVERIFY(r.dropped);
+        w.model.addPaths({ after }); // waits for the walk, so that it stays last
+        QVERIFY(w.model.isAdding());
+        QTRY_COMPARE(added.count(), 3);
+        QVERIFY(!w.model.isAdding());
+        QCOMPARE(added.at(1).at(0).toInt(), 4);
+        QCOMPARE(shown(w.model),
+            QStringList({ "first.tif", "img2.jpg", "img10.jpg", "a.PDF", "z.png", "last.tif" }));
+    }
+
+    // Reports how long a folder of thousands of files takes to reach the table; no threshold.
+    void thousandsOfFiles()
+    {
+        const int count = 5000;
+        QStringList names;
+        for (int i = 0; i < count; ++i)
+            names.append(QStringLiteral("many/photo%1.jpg").arg(i));
+        files(names);
+        Window w({});
+        QSignalSpy added(&w.model, &FileListModel::filesAdded);
+        QElapsedTimer timer;
+        timer.start();
+        w.model.addPaths({ mDir.filePath(QStringLiteral("many")) });
+        const qint64 returned = timer.elapsed();
+        QVERIFY(added.wait(60000));
+        const qint64 total = timer.elapsed();
+        QCOMPARE(w.model.rowCount(), count);
+        QCOMPARE(w.model.index(count - 1, 0).data().toString(), QStringLiteral("photo4999.jpg"));
+        qInfo("folder of %d files: addPaths returned after %lld ms, rows shown after %lld ms",
+            count, returned, total);
+
+        // The same paths as one plain list, added on the calling thread.
+        QStringList paths;
+        for (int i = 0; i < count; ++i)
+            paths.append(mDir.filePath(QStringLiteral("many/photo%1.jpg").arg(i)));
+        Window plain({});
+        timer.restart();
+        plain.model.addPaths(paths);
+        qInfo("%d plain paths added in %lld ms", count, timer.elapsed());
+        QCOMPARE(plain.model.rowCount(), count);
+    }
+};
+
+QTEST_MAIN(TestFileListModel)
+#include "tst_FileListModel.moc"
