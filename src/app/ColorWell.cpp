@@ -29,8 +29,10 @@ void ColorWell::chooseColor()
 {
     if (mDialog)
         return;
-    mDialog = new QColorDialog(mColor, this);
+    mDialog = new QColorDialog(this);
+    // The alpha option first: a colour set before it loses its alpha.
     mDialog->setOption(QColorDialog::ShowAlphaChannel);
+    mDialog->setCurrentColor(mColor);
     mDialog->setWindowModality(Qt::WindowModal);
     mDialog->setAttribute(Qt::WA_DeleteOnClose);
     connect(mDialog, &QColorDialog::colorSelected, this, [this](const QColor& chosen) {

@@ -1,0 +1,589 @@
+#include "OstrelController.h"
+
+#include <QApplication>
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QDialog>
+#include <QFileDialog>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMainWindow>
+#include <QMessageBox>
+#include <QPixmap>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QSettings>
+#include <QTabWidget>
+#include <QTableView>
+
+#include <set>
+
+#include "app/ColorWell.h"
+#include "app/QualitySlider.h"
+#include "app/Stepper.h"
+#include "batch/TQResizer.h"
+#include "core/LocalizedText.h"
+#include "settings/TQPref.h"
+#include "ui_MainWindow.h"
+#include "ui_ProgressPanel.h"
+
+// Resources compiled into a static library are registered explicitly; this must happen
+// outside any namespace.
+static void initialiseResources()
+{
+    Q_INIT_RESOURCE(ostrel);
+}
+
+namespace {
+
+constexpr const char* kWindowPositionKey = "windowPosition";
+
+// A check box counts as on only when it is fully checked; the mixed state is off.
+bool isOn(const QCheckBox* box)
+{
+    return box->checkState() == Qt::Checked;
+}
+
+// The tag of a pop-up menu's selected item; 0 when nothing is selected.
+int selectedTag(const QComboBox* menu)
+{
+    return menu->currentData().toInt();
+}
+
+void selectTag(QComboBox* menu, int tag)
+{
+    menu->setCurrentIndex(menu->findData(tag));
+}
+
+// The number a field's text begins with, read the way a text field reads its float value:
+// leading blanks are skipped, the longest numeric prefix counts, and text that does not begin
+// with a number (or no text at all) reads as 0. Always with a '.' decimal point, so a stored
+// value reads the same whatever the user's locale.
+float floatValue(const QLineEdit* field)
+{
+    static const QRegularExpression number(
+        QStringLiteral(R"(^\s*([+-]?(?:\d+\.?\d*|\.\d+)(?:[eE][+-]?\d+)?))"));
+    const QRegularExpressionMatch match = number.match(field->text());
+    if (!match.hasMatch())
+        return 0.0f;
+    bool ok = false;
+    const float value = QLocale::c().toFloat(match.captured(1), &ok);
+    return ok ? value : 0.0f;
+}
+
+void setFloatValue(QLineEdit* field, float value)
+{
+    field->setText(QString::number(static_cast<double>(value), 'g', 7));
+}
+
+} // namespace
+
+OstrelController::OstrelController(QSettings* settings, QObject* parent)
+    : QObject(parent)
+    , mUi(std::make_unique<Ui::MainWindow>())
+    , mProgressUi(std::make_unique<Ui::ProgressPanel>())
+    , finestra(std::make_unique<QMainWindow>())
+{
+    initialiseResources();
+    if (!settings) {
+        mOwnedSettings = std::make_unique<QSettings>(QStringLiteral("Ostrel"), QStringLiteral("Ostrel"));
+        settings = mOwnedSettings.get();
+    }
+    mSettings = settings;
+
+    mUi->setupUi(finestra.get());
+    progressPanel = new QDialog(finestra.get());
+    mProgressUi->setupUi(progressPanel);
+    progressPanel->setWindowModality(Qt::WindowModal);
+    mUi->progressWheel->hide();
+
+    fillMenus();
+    connectControls();
+    awakeFromNib();
+}
+
+OstrelController::~OstrelController()
+{
+    // Without an event loop (tests, or an early exit) termination was never announced; the
+    // list must still outlive any batch that reads it.
+    applicationWillTerminate();
+}
+
+void OstrelController::fillMenus()
+{
+    // The items carry the settings codes as their tags; start-up selects by tag and the
+    // handlers read the tag of the selection.
+    QComboBox* unit = mUi->popUpUM;
+    unit->addItem(tr("Pixels"), int(TQPref::UnitPixels));
+    unit->addItem(tr("Inches"), int(TQPref::UnitInches));
+    unit->addItem(tr("Millimetres"), int(TQPref::UnitMillimetres));
+    unit->addItem(tr("Percent"), int(TQPref::UnitPercent));
+
+    QComboBox* naming = mUi->nameMenu;
+    naming->addItem(tr("Source name"), int(TQPref::NamingSource));
+    naming->addItem(tr("Name and number"), int(TQPref::NamingCustom));
+
+    QComboBox* format = mUi->menuFormat;
+    format->addItem(tr("JPEG"), int(TQPref::FormatJpeg));
+    format->addItem(tr("PNG"), int(TQPref::FormatPng));
+    format->addItem(tr("GIF"), int(TQPref::FormatGif));
+    format->addItem(tr("BMP"), int(TQPref::FormatBmp));
+    format->addItem(tr("TIFF"), int(TQPref::FormatTiff));
+
+    mUi->radioButton->setId(mUi->radioFirst, TQPref::SideFirst);
+    mUi->radioButton->setId(mUi->radioSecond, TQPref::SideSecond);
+}
+
+void OstrelController::connectControls()
+{
+    Ui::MainWindow* ui = mUi.get();
+
+    // Settings controls: only signals that a user's change emits, never a change made by code.
+    connect(ui->backgroundButton, &QCheckBox::clicked, this,
+        [this] { background(mUi->backgroundButton); });
+    connect(ui->backgroundColorWell, &ColorWell::colorChanged, this,
+        [this] { backgroundColor(mUi->backgroundColorWell); });
+    connect(ui->proportionalButton, &QCheckBox::clicked, this,
+        [this] { proportional(mUi->proportionalButton); });
+    connect(ui->radioButton, &QButtonGroup::idClicked, this, [this] { sides(mUi->radioButton); });
+    connect(ui->switchButton, &QCheckBox::clicked, this, [this] { switchSide(mUi->switchButton); });
+    connect(ui->popUpUM, &QComboBox::activated, this, [this] { actionUM(mUi->popUpUM); });
+    connect(ui->nameMenu, &QComboBox::activated, this, [this] { menuName(mUi->nameMenu); });
+    connect(ui->menuFormat, &QComboBox::activated, this, [this] { menuFormat(mUi->menuFormat); });
+    connect(ui->jpegQuality, &QualitySlider::factorChanged, this,
+        [this] { actionQuality(mUi->jpegQuality); });
+    connect(ui->chooseFolderButton, &QPushButton::clicked, this, &OstrelController::openFolder);
+    connect(ui->tab, &QTabWidget::currentChanged, this,
+        [this](int index) { tabView(mUi->tab, index); });
+
+    for (QLineEdit* field : { ui->widthField, ui->heightField, ui->resolutionField, ui->destField,
+             ui->nameText, ui->nameNumber })
+        connect(field, &QLineEdit::editingFinished, this, [this, field] { actionField(field); });
+    for (Stepper* stepper : { ui->widthStepper, ui->heightStepper, ui->resolutionStepper }) {
+        connect(stepper, &Stepper::stepped, this, [this, stepper] { actionField(stepper); });
+    }
+    // Up and Down in a number field step it like its stepper.
+    for (QLineEdit* field : { ui->widthField, ui->heightField, ui->resolutionField })
+        field->installEventFilter(this);
+
+    // The unit's abbreviation beside the size fields follows the menu, however it changes.
+    connect(ui->popUpUM, &QComboBox::currentIndexChanged, this, &OstrelController::showUnit);
+    showUnit();
+
+    // The file list.
+    connect(ui->addButton, &QPushButton::clicked, this, &OstrelController::addFile);
+    connect(ui->actionAddFiles, &QAction::triggered, this, &OstrelController::addFile);
+    connect(ui->removeButton, &QPushButton::clicked, this, &OstrelController::removeFile);
+    connect(ui->actionRemove, &QAction::triggered, this, &OstrelController::removeFile);
+
+    // A batch.
+    connect(ui->resizeButton, &QPushButton::clicked, this, &OstrelController::resize);
+    connect(ui->actionStart, &QAction::triggered, this, &OstrelController::resize);
+    connect(mProgressUi->stopButton, &QPushButton::clicked, this, &OstrelController::stop);
+    progressPanel->installEventFilter(this);
+
+    // The window and the application.
+    connect(ui->actionQuit, &QAction::triggered, finestra.get(), &QWidget::close);
+    connect(ui->actionAbout, &QAction::triggered, this, &OstrelController::showAbout);
+    finestra->installEventFilter(this);
+    connect(qApp, &QCoreApplication::aboutToQuit, this,
+        &OstrelController::applicationWillTerminate);
+}
+
+void OstrelController::awakeFromNib()
+{
+    const QPixmap pattern(QStringLiteral(":/background.png"));
+    if (pattern.isNull())
+        return; // the style's plain window colour
+    // The brush keeps the pattern's average colour too: styles derive frames and shades from
+    // the window colour, and a texture brush alone would read as black.
+    const QColor average = pattern.toImage().scaled(1, 1, Qt::IgnoreAspectRatio,
+                                                Qt::SmoothTransformation).pixelColor(0, 0);
+    QPalette palette = finestra->palette();
+    palette.setBrush(QPalette::Window, QBrush(average, pattern));
+    finestra->setPalette(palette);
+    finestra->setAutoFillBackground(true);
+}
+
+void OstrelController::applicationWillFinishLaunching()
+{
+    Ui::MainWindow* ui = mUi.get();
+
+    imageResizer = std::make_unique<TQResizer>(0); // 1
+    pref = std::make_unique<TQPref>(mSettings); // 2
+    pref->readPreferences();
+    fullPath = pref->getShowFullPath(); // 3
+    ui->backgroundButton->setChecked(pref->getBackground()); // 4
+    ui->backgroundColorWell->setColor(pref->getBackgroundColor()); // 5
+    ui->showFullPathButton->setChecked(pref->getShowFullPath()); // 6
+    ui->proportionalButton->setChecked(pref->getProportional()); // 7
+    ui->switchButton->setChecked(pref->getSwitchSides()); // 8
+    if (QAbstractButton* cell = ui->radioButton->button(pref->getTagSides())) // 9
+        cell->setChecked(true);
+    selectTag(ui->popUpUM, pref->getUM()); // 10
+    ui->tab->setCurrentIndex(pref->getTab()); // 11
+    ui->widthStepper->setFloatValue(pref->getWidthValue()); // 12
+    setFloatValue(ui->widthField, pref->getWidthValue());
+    ui->heightStepper->setFloatValue(pref->getHeightValue()); // 13
+    setFloatValue(ui->heightField, pref->getHeightValue());
+    ui->resolutionStepper->setFloatValue(pref->getResValue()); // 14
+    setFloatValue(ui->resolutionField, pref->getResValue());
+    ui->destField->setText(pref->getDest()); // 15
+    selectTag(ui->nameMenu, pref->getNameMenu()); // 16
+    ui->nameText->setText(pref->getName()); // 17
+    ui->nameNumber->setText(pref->getNameNum());
+    selectTag(ui->menuFormat, pref->getFormatMenu()); // 18
+    ui->jpegQuality->setFloatValue(pref->getQuality()); // 19
+
+    // 20: the table takes dropped files; its model names the one data type (file URLs).
+    ui->tableImages->setAcceptDrops(true);
+    ui->tableImages->viewport()->setAcceptDrops(true);
+    ui->tableImages->setDragDropMode(QAbstractItemView::DropOnly);
+    ui->tableImages->setDropIndicatorShown(true);
+    reloadTable(); // 21
+
+    background(ui->backgroundButton); // 22
+    switchSide(ui->switchButton);
+    proportional(ui->proportionalButton);
+    menuName(ui->nameMenu);
+    menuFormat(ui->menuFormat);
+    actionQuality(ui->jpegQuality);
+
+    // 23: the last frame comes back, and every later move or resize is saved.
+    finestra->restoreGeometry(mSettings->value(QLatin1String(kWindowPositionKey)).toByteArray());
+    mAutosaveFrame = true;
+
+    finestra->show(); // 24
+    finestra->raise();
+    finestra->activateWindow();
+}
+
+void OstrelController::background(QCheckBox* sender)
+{
+    const bool on = isOn(sender);
+    mUi->backgroundColorWell->setVisible(on);
+    pref->setBackground(on);
+    backgroundColor(mUi->backgroundColorWell);
+}
+
+void OstrelController::backgroundColor(ColorWell* sender)
+{
+    pref->setBackgroundColor(sender->color());
+}
+
+void OstrelController::proportional(QCheckBox* sender)
+{
+    const bool on = isOn(sender);
+    mUi->radioButtonBox->setVisible(on);
+    pref->setProportional(on);
+    sides(mUi->radioButton);
+}
+
+void OstrelController::sides(QButtonGroup* sender)
+{
+    Ui::MainWindow* ui = mUi.get();
+    if (!isOn(ui->proportionalButton)) {
+        // A field emptied earlier stays empty; the given side is not stored.
+        ui->widthField->setEnabled(true);
+        ui->widthStepper->setEnabled(true);
+        ui->heightField->setEnabled(true);
+        ui->heightStepper->setEnabled(true);
+        return;
+    }
+    // Emptying a field changes only its text: the stored value keeps its last value.
+    switch (sender->checkedId()) {
+    case TQPref::SideFirst:
+        ui->widthField->setEnabled(true);
+        ui->widthStepper->setEnabled(true);
+        ui->heightField->setText(QString());
+        ui->heightField->setEnabled(false);
+        ui->heightStepper->setEnabled(false);
+        pref->setTagSides(TQPref::SideFirst);
+        break;
+    case TQPref::SideSecond:
+        ui->widthField->setText(QString());
+        ui->widthField->setEnabled(false);
+        ui->widthStepper->setEnabled(false);
+        ui->heightField->setEnabled(true);
+        ui->heightStepper->setEnabled(true);
+        pref->setTagSides(TQPref::SideSecond);
+        break;
+    default:
+        break;
+    }
+}
+
+void OstrelController::switchSide(QCheckBox* sender)
+{
+    const bool on = isOn(sender);
+    mUi->widthText->setText(LocalizedText::text(on ? "_LongSide" : "_Width"));
+    mUi->heightText->setText(LocalizedText::text(on ? "_ShortSide" : "_Height"));
+    pref->setSwitchSides(on);
+}
+
+void OstrelController::actionUM(QComboBox* sender)
+{
+    // The numbers in the fields are not converted: from now on they are read in the new unit.
+    pref->setUM(selectedTag(sender));
+}
+
+void OstrelController::actionField(QObject* sender)
+{
+    Ui::MainWindow* ui = mUi.get();
+    // A field and its stepper always show the same number: whichever the user changed, the
+    // other takes its value.
+    if (sender == ui->widthField) {
+        const float value = floatValue(ui->widthField);
+        pref->setWidthValue(value);
+        ui->widthStepper->setFloatValue(value);
+    } else if (sender == ui->widthStepper) {
+        const float value = ui->widthStepper->floatValue();
+        pref->setWidthValue(value);
+        setFloatValue(ui->widthField, value);
+    } else if (sender == ui->heightField) {
+        const float value = floatValue(ui->heightField);
+        pref->setHeightValue(value);
+        ui->heightStepper->setFloatValue(value);
+    } else if (sender == ui->heightStepper) {
+        const float value = ui->heightStepper->floatValue();
+        pref->setHeightValue(value);
+        setFloatValue(ui->heightField, value);
+    } else if (sender == ui->resolutionField) {
+        const float value = floatValue(ui->resolutionField);
+        pref->setResValue(value);
+        ui->resolutionStepper->setFloatValue(value);
+    } else if (sender == ui->resolutionStepper) {
+        const float value = ui->resolutionStepper->floatValue();
+        pref->setResValue(value);
+        setFloatValue(ui->resolutionField, value);
+    } else if (sender == ui->destField) {
+        pref->setDest(ui->destField->text());
+    } else if (sender == ui->nameText) {
+        pref->setName(ui->nameText->text());
+    } else if (sender == ui->nameNumber) {
+        pref->setNameNum(ui->nameNumber->text());
+    }
+}
+
+void OstrelController::menuName(QComboBox* sender)
+{
+    const int tag = selectedTag(sender);
+    if (tag == TQPref::NamingSource) {
+        mUi->nameText->hide();
+        mUi->nameNumber->hide();
+    } else if (tag == TQPref::NamingCustom) {
+        mUi->nameText->show();
+        mUi->nameNumber->show();
+    }
+    pref->setNameMenu(tag);
+}
+
+void OstrelController::openFolder()
+{
+    auto* panel = new QFileDialog(finestra.get(), tr("Choose the Output Folder"));
+    panel->setAttribute(Qt::WA_DeleteOnClose);
+    panel->setWindowModality(Qt::WindowModal);
+    panel->setAcceptMode(QFileDialog::AcceptOpen);
+    panel->setFileMode(QFileDialog::Directory);
+    panel->setOption(QFileDialog::ShowDirsOnly);
+    panel->setLabelText(QFileDialog::Accept, tr("Choose"));
+    connect(panel, &QDialog::finished, this,
+        [this, panel](int returnCode) { openFolderPanelDidEnd(panel, returnCode); });
+    panel->open();
+}
+
+void OstrelController::openFolderPanelDidEnd(QFileDialog* panel, int returnCode)
+{
+    if (returnCode == 0)
+        return;
+    const QString folder = panel->selectedFiles().value(0);
+    if (folder.isEmpty())
+        return; // nothing chosen: an accepted panel must not wipe the stored folder
+    mUi->destField->setText(folder);
+    pref->setDest(folder);
+}
+
+void OstrelController::menuFormat(QComboBox* sender)
+{
+    const int tag = selectedTag(sender);
+    const bool jpeg = tag == TQPref::FormatJpeg;
+    mUi->jpegQuality->setVisible(jpeg);
+    mUi->jpegQualityText->setVisible(jpeg);
+    mUi->jpegText->setVisible(jpeg);
+    pref->setFormatMenu(tag);
+}
+
+void OstrelController::actionQuality(QualitySlider* sender)
+{
+    const float factor = sender->floatValue();
+    const float percent = factor * 100.0f; // in single precision, then widened
+    mUi->jpegText->setText(QString::asprintf("%.0f%%", static_cast<double>(percent)));
+    pref->setQuality(factor);
+}
+
+void OstrelController::tabView(QTabWidget* tabView, int index)
+{
+    Q_UNUSED(tabView);
+    if (index >= 0)
+        pref->setTab(index);
+}
+
+void OstrelController::openFiles(const QStringList& paths)
+{
+    imageResizer->addImagesToList(paths);
+    reloadTable();
+}
+
+void OstrelController::addFile()
+{
+    QStringList patterns;
+    for (const QString& extension : imageResizer->imageExtensions())
+        patterns << QStringLiteral("*.") + extension;
+    auto* panel = new QFileDialog(finestra.get(), tr("Add Images"));
+    panel->setAttribute(Qt::WA_DeleteOnClose);
+    panel->setWindowModality(Qt::WindowModal);
+    panel->setAcceptMode(QFileDialog::AcceptOpen);
+    panel->setFileMode(QFileDialog::ExistingFiles);
+    panel->setNameFilter(tr("Images (%1)").arg(patterns.join(QLatin1Char(' '))));
+    panel->setLabelText(QFileDialog::Accept, tr("Add"));
+    connect(panel, &QDialog::finished, this, [this, panel](int returnCode) {
+        if (returnCode != 0)
+            openFiles(panel->selectedFiles());
+    });
+    panel->open();
+}
+
+void OstrelController::removeFile()
+{
+    QItemSelectionModel* selection = mUi->tableImages->selectionModel();
+    if (!selection || !selection->hasSelection())
+        return;
+    std::set<int> rows;
+    for (const QModelIndex& index : selection->selectedRows())
+        rows.insert(index.row());
+    imageResizer->removeImagesFromList(rows);
+    reloadTable();
+    mUi->tableImages->clearSelection();
+}
+
+void OstrelController::resize()
+{
+    // Not built yet: the input checks, the progress sheet and the worker start belong here.
+}
+
+void OstrelController::stop()
+{
+    // Not built yet: lowers the run flag of the batch that resize() starts.
+}
+
+void OstrelController::windowWillClose()
+{
+    QCoreApplication::quit();
+}
+
+void OstrelController::applicationWillTerminate()
+{
+    if (!imageResizer)
+        return;
+    // A batch still running must finish its image in progress before the list goes: lowering
+    // the flag lets it stop after that image, so no half-written file is left behind.
+    imageResizer->setGo(false);
+    imageResizer->waitForBatch();
+    imageResizer.reset();
+}
+
+void OstrelController::reloadTable()
+{
+    emit listChanged();
+}
+
+void OstrelController::showUnit()
+{
+    static const char* const abbreviations[] = { "", QT_TR_NOOP("px"), QT_TR_NOOP("in"),
+        QT_TR_NOOP("mm"), QT_TR_NOOP("%") };
+    const int tag = selectedTag(mUi->popUpUM);
+    const QString text = tag >= 1 && tag <= 4 ? tr(abbreviations[tag]) : QString();
+    mUi->widthUnit->setText(text);
+    mUi->heightUnit->setText(text);
+}
+
+void OstrelController::showAbout()
+{
+    auto* box = new QMessageBox(QMessageBox::NoIcon, tr("About Ostrel"),
+        tr("<h3>Ostrel %1</h3><p>Resizes and converts batches of images.</p>"
+           "<p>Built with Qt %2 and libvips.</p>")
+            .arg(QCoreApplication::applicationVersion(), QString::fromLatin1(qVersion())),
+        QMessageBox::Ok, finestra.get());
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->setWindowModality(Qt::WindowModal);
+    box->open();
+}
+
+void OstrelController::saveWindowFrame()
+{
+    mSettings->setValue(QLatin1String(kWindowPositionKey), finestra->saveGeometry());
+}
+
+bool OstrelController::eventFilter(QObject* watched, QEvent* event)
+{
+    Ui::MainWindow* ui = mUi.get();
+    if (watched == finestra.get()) {
+        switch (event->type()) {
+        case QEvent::Move:
+        case QEvent::Resize:
+            if (mAutosaveFrame && finestra->isVisible())
+                saveWindowFrame();
+            break;
+        case QEvent::Close:
+            if (mAutosaveFrame)
+                saveWindowFrame();
+            windowWillClose();
+            break;
+        default:
+            break;
+        }
+        return false;
+    }
+
+    if (watched == progressPanel) {
+        // The sheet stays until the batch closes it: Escape and the window's close button
+        // mean "stop", like the stop button, rather than hiding a running batch.
+        if (event->type() == QEvent::KeyPress
+            && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
+            mProgressUi->stopButton->click();
+            return true;
+        }
+        if (event->type() == QEvent::Close && progressPanel->isVisible()) {
+            mProgressUi->stopButton->click();
+            event->ignore();
+            return true;
+        }
+        return false;
+    }
+
+    if (event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key != Qt::Key_Up && key != Qt::Key_Down)
+            return false;
+        Stepper* stepper = nullptr;
+        if (watched == ui->widthField)
+            stepper = ui->widthStepper;
+        else if (watched == ui->heightField)
+            stepper = ui->heightStepper;
+        else if (watched == ui->resolutionField)
+            stepper = ui->resolutionStepper;
+        if (!stepper)
+            return false;
+        auto* field = static_cast<QLineEdit*>(watched);
+        // What was typed counts first, as when the stepper is clicked.
+        if (field->isModified())
+            actionField(field);
+        stepper->stepBy(key == Qt::Key_Up ? 1 : -1);
+        return true;
+    }
+    return false;
+}

@@ -1,0 +1,116 @@
+#pragma once
+
+#include <QObject>
+#include <QStringList>
+
+#include <memory>
+
+class QButtonGroup;
+class QCheckBox;
+class QComboBox;
+class QDialog;
+class QFileDialog;
+class QMainWindow;
+class QSettings;
+class QTabWidget;
+
+class ColorWell;
+class QualitySlider;
+class TQPref;
+class TQResizer;
+
+namespace Ui {
+class MainWindow;
+class ProgressPanel;
+}
+
+// The window controller: owns the main window built from its Designer file, the image list
+// and the settings store, and answers every control of the window.
+//
+// Construction loads the window (every outlet below is the widget with that object name) and
+// sets its background; applicationWillFinishLaunching() then creates the list and the
+// settings store and brings every control into line with the stored settings. Settings
+// handlers store a value the moment the user changes its control; a control changed by code
+// sends nothing, so code that changes a setting's control calls the handler or setter itself.
+//
+// Main thread only.
+class OstrelController : public QObject
+{
+    Q_OBJECT
+
+public:
+    // settings: the store to use instead of the user's own settings file (tests pass one on a
+    // temporary file); the caller keeps it alive. nullptr uses the user's settings.
+    explicit OstrelController(QSettings* settings = nullptr, QObject* parent = nullptr);
+    ~OstrelController() override;
+
+    QMainWindow* window() const { return finestra.get(); }
+    TQPref* preferences() const { return pref.get(); }
+    TQResizer* resizer() const { return imageResizer.get(); }
+    bool showsFullPath() const { return fullPath; }
+
+    // Sets the window's tiled background from the resource image.
+    void awakeFromNib();
+    // The start-up sequence: list, settings, every control, the dependent controls, the saved
+    // window frame, then the window on screen.
+    void applicationWillFinishLaunching();
+
+public slots:
+    // Settings handlers; each takes the control that sent it.
+    void background(QCheckBox* sender);
+    void backgroundColor(ColorWell* sender);
+    void proportional(QCheckBox* sender);
+    void sides(QButtonGroup* sender);
+    void switchSide(QCheckBox* sender);
+    void actionUM(QComboBox* sender);
+    void actionField(QObject* sender);
+    void menuName(QComboBox* sender);
+    void openFolder();
+    void openFolderPanelDidEnd(QFileDialog* panel, int returnCode);
+    void menuFormat(QComboBox* sender);
+    void actionQuality(QualitySlider* sender);
+    // The tab widget reports every newly selected tab, whether the user or code selected it.
+    void tabView(QTabWidget* tabView, int index);
+
+    // The file list.
+    void openFiles(const QStringList& paths);
+    void addFile();
+    void removeFile();
+
+    // Starting and stopping a batch.
+    void resize();
+    void stop();
+
+    // Shutdown: closing the window quits; quitting releases the list.
+    void windowWillClose();
+    void applicationWillTerminate();
+
+signals:
+    // The image list or the way it is shown changed; the table's model resets on it.
+    void listChanged();
+
+private:
+    void connectControls();
+    void fillMenus();
+    void reloadTable();
+    void showUnit();
+    void showAbout();
+    void saveWindowFrame();
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+    std::unique_ptr<QSettings> mOwnedSettings;
+    QSettings* mSettings = nullptr;
+    bool mAutosaveFrame = false;
+
+    std::unique_ptr<Ui::MainWindow> mUi;
+    std::unique_ptr<Ui::ProgressPanel> mProgressUi;
+    // The window and its progress sheet. Every other outlet is the member of mUi (or of
+    // mProgressUi) named like the widget: mUi->widthField, mUi->radioButton, ...
+    std::unique_ptr<QMainWindow> finestra;
+    QDialog* progressPanel = nullptr;
+
+    // The controller's own state.
+    bool fullPath = false;
+    std::unique_ptr<TQResizer> imageResizer;
+    std::unique_ptr<TQPref> pref;
+};
