@@ -1,0 +1,102 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de_DE" sourcelanguage="en">
+<context>
+    <name>Ostrel</name>
+    <message>
+        <source>_Width</source>
+        <extracomment>Label of the first size field (width and height mode).</extracomment>
+        <translation>Breite</translation>
+    </message>
+    <message>
+        <source>_Height</source>
+        <extracomment>Label of the second size field (width and height mode).</extracomment>
+        <translation>Höhe</translation>
+    </message>
+    <message>
+        <source>_LongSide</source>
+        <extracomment>Label of the first size field (long and short side mode).</extracomment>
+        <translation>Lange Seite</translation>
+    </message>
+    <message>
+        <source>_ShortSide</source>
+        <extracomment>Label of the second size field (long and short side mode).</extracomment>
+        <translation>Kurze Seite</translation>
+    </message>
+    <message>
+        <source>_Pixel</source>
+        <extracomment>Line under the preview: %1 width in pixels, %2 height in pixels, %3 file size text such as "1.46 MB".</extracomment>
+        <translation>%1 × %2 Pixel, %3</translation>
+    </message>
+    <message>
+        <source>_ElaboratingText</source>
+        <extracomment>Progress text of a batch: %1 the image being processed, counted from 1, %2 the number of images.</extracomment>
+        <translation>Bild %1 von %2 wird bearbeitet …</translation>
+    </message>
+    <message>
+        <source>_ElaboratingFinished</source>
+        <extracomment>Message of the alert at the end of a batch.</extracomment>
+        <translation>Bearbeitung abgeschlossen</translation>
+    </message>
+    <message>
+        <source>_OK</source>
+        <extracomment>Default button of the alert at the end of a batch.</extracomment>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>_OpenConsole</source>
+        <extracomment>Button of the alert at the end of a batch with failures: opens the log file.</extracomment>
+        <translation>Protokoll öffnen</translation>
+    </message>
+    <message>
+        <source>_ElaboratingFinishedWithErrors</source>
+        <extracomment>Informative text of the alert when images failed: %1 the number of images not processed.</extracomment>
+        <translation>Nicht bearbeitete Bilder: %1. Das Protokoll führt jedes einzeln auf.</translation>
+    </message>
+    <message>
+        <source>_ElaboratingFinishedWithoutErrors</source>
+        <extracomment>Informative text of the alert when every image was processed. No placeholders.</extracomment>
+        <translation>Alle Bilder wurden fehlerfrei bearbeitet.</translation>
+    </message>
+    <message>
+        <source>_FailureOutputExists</source>
+        <extracomment>Why an image was not processed, in the alert's details after the image name.</extracomment>
+        <translation>eine Datei mit dem Zielnamen ist bereits vorhanden</translation>
+    </message>
+    <message>
+        <source>_FailureSourceMissing</source>
+        <extracomment>Why an image was not processed, in the alert's details after the image name.</extracomment>
+        <translation>die Quelldatei fehlt</translation>
+    </message>
+    <message>
+        <source>_FailureDecodeFailed</source>
+        <extracomment>Why an image was not processed, in the alert's details after the image name.</extracomment>
+        <translation>die Quelldatei konnte nicht als Bild gelesen werden</translation>
+    </message>
+    <message>
+        <source>_FailureInvalidSettings</source>
+        <extracomment>Why an image was not processed, in the alert's details after the image name.</extracomment>
+        <translation>die Einstellungen für Größe, Auflösung oder Format ergeben keine gültige Ausgabe</translation>
+    </message>
+    <message>
+        <source>_FailureWriteFailed</source>
+        <extracomment>Why an image was not processed, in the alert's details after the image name.</extracomment>
+        <translation>die Zieldatei konnte nicht geschrieben werden</translation>
+    </message>
+    <message>
+        <source>_FailureUnknown</source>
+        <extracomment>Why an image was not processed, when no reason is known.</extracomment>
+        <translation>das Bild konnte nicht bearbeitet werden</translation>
+    </message>
+    <message>
+        <source>_BatchSummary</source>
+        <extracomment>Closing line of the command-line tool: %1 images written, %2 images failed, %3 images not processed (stopped), %4 elapsed seconds.</extracomment>
+        <translation>Geschrieben: %1. Fehlgeschlagen: %2. Nicht bearbeitet: %3. Dauer: %4 s.</translation>
+    </message>
+    <message>
+        <source>_StoppingAfterCurrent</source>
+        <extracomment>Command-line tool, after Ctrl-C: the image in progress is completed first.</extracomment>
+        <translation>Abbruch nach dem aktuellen Bild …</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,102 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en" sourcelanguage="en">
+<context>
+    <name>Ostrel</name>
+    <message>
+        <source>_Width</source>
+        <extracomment>Label of the first size field (width and height mode).</extracomment>
+        <translation>Width</translation>
+    </message>
+    <message>
+        <source>_Height</source>
+        <extracomment>Label of the second size field (width and height mode).</extracomment>
+        <translation>Height</translation>
+    </message>
+    <message>
+        <source>_LongSide</source>
+        <extracomment>Label of the first size field (long and short side mode).</extracomment>
+        <translation>Long side</translation>
+    </message>
+    <message>
+        <source>_ShortSide</source>
+        <extracomment>Label of the second size field (long and short side mode).</extracomment>
+        <translation>Short side</translation>
+    </message>
+    <message>
+        <source>_Pixel</source>
+        <extracomment>Line under the preview: %1 width in pixels, %2 height in pixels, %3 file size text such as "1.46 MB".</extracomment>
+        <translation>%1 × %2 pixels, %3</translation>
+    </message>
+    <message>
+        <source>_ElaboratingText</source>
+        <extracomment>Progress text of a batch: %1 the image being processed, counted from 1, %2 the number of images.</extracomment>
+        <translation>Processing image %1 of %2…</translation>
+    </message>
+    <message>
+        <source>_ElaboratingFinished</source>
+        <extracomment>Message of the alert at the end of a batch.</extracomment>
+        <translation>Processing finished</translation>
+    </message>
+    <message>
+        <source>_OK</source>
+        <extracomment>Default button of the alert at the end of a batch.</extracomment>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>_OpenConsole</source>
+        <extracomment>Button of the alert at the end of a batch with failures: opens the log file.</extracomment>
+        <translation>Open Log</translation>
+    </message>
+    <message>
+        <source>_ElaboratingFinishedWithErrors</source>
+        <extracomment>Informative text of the alert when images failed: %1 the number of images not processed.</extracomment>
+        <translation>Images not processed: %1. The log names each of them.</translation>
+    </message>
+    <message>
+        <source>_ElaboratingFinishedWithoutErrors</source>
+        <extracomment>Informative text of the alert when every image was processed. No placeholders.</extracomment>
+        <translation>All images were processed without errors.</translation>
+    </message>
+    <message>
+        <source>_FailureOutputExists</source>
+        <extracomment>Why an image was not processed, in the alert's details after the image name.</extracomment>
+        <translation>a file with the output name already exists</translation>
+    </message>
+    <message>
+        <source>_FailureSourceMissing</source>
+        <extracomment>Why an image was not processed, in the alert's details after the image name.</extracomment>
+        <translation>the source file is missing</translation>
+    </message>
+    <message>
+        <source>_FailureDecodeFailed</source>
+        <extracomment>Why an image was not processed, in the alert's details after the image name.</extracomment>
+        <translation>the source file could not be read as an image</translation>
+    </message>
+    <message>
+        <source>_FailureInvalidSettings</source>
+        <extracomment>Why an image was not processed, in the alert's details after the image name.</extracomment>
+        <translation>the size, resolution or format settings give no valid output</translation>
+    </message>
+    <message>
+        <source>_FailureWriteFailed</source>
+        <extracomment>Why an image was not processed, in the alert's details after the image name.</extracomment>
+        <translation>the output file could not be written</translation>
+    </message>
+    <message>
+        <source>_FailureUnknown</source>
+        <extracomment>Why an image was not processed, when no reason is known.</extracomment>
+        <translation>the image could not be processed</translation>
+    </message>
+    <message>
+        <source>_BatchSummary</source>
+        <extracomment>Closing line of the command-line tool: %1 images written, %2 images failed, %3 images not processed (stopped), %4 elapsed seconds.</extracomment>
+        <translation>Written: %1. Failed: %2. Not processed: %3. Time: %4 s.</translation>
+    </message>
+    <message>
+        <source>_StoppingAfterCurrent</source>
+        <extracomment>Command-line tool, after Ctrl-C: the image in progress is completed first.</extracomment>
+        <translation>Stopping after the current image…</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QString>
+
+// The log of failed images: one line per image that a batch did not write, with date, time
+// and an "ostrel[pid]: " prefix, appended to ostrel.log in the application's local data folder
+// and echoed to standard error. Nothing else is logged.
+//
+// Threads: any; the batch worker writes, the main thread reads the path to open the log.
+class BatchLog
+{
+public:
+    // ostrel.log in QStandardPaths::AppLocalDataLocation, or the path set below.
+    static QString logFilePath();
+    // Sends the log elsewhere (tests); an empty path restores the standard place.
+    static void setLogFilePath(const QString& path);
+
+    // The message for an image that was not written.
+    static QString failureMessage(const QString& imageName);
+    // "2026-12-07 21:02:30.123 ostrel[4242]: message"
+    static QString line(const QString& message);
+
+    // Appends line(message) to the log file (creating its folder) and echoes it to standard
+    // error. False when the log file could not be written; the echo happens regardless.
+    static bool write(const QString& message);
+};

@@ -1,0 +1,4 @@
+#include "BatchProgress.h"
+
+// Anchors the vtable in one object file.
+BatchProgress::~BatchProgress() = default;

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+
+#include "core/ResizeStatus.h"
+
+// One image that a batch did not write, with the reason the resize gave.
+struct BatchFailure
+{
+    int position = 0; // in the list, from 0
+    QString name;     // nameOfImage, as in the log line
+    QString path;     // pathOfImage
+    ResizeStatus status;
+
+    // The reason in the user's language ("the output file already exists").
+    QString reasonText() const;
+    // "name: reason (detail)", one line of the closing report.
+    QString describe() const;
+};
+
+// What one batch did, counted by the worker.
+struct BatchResult
+{
+    int processed = 0; // images whose resize was called
+    int written = 0;   // of those, images whose file was written
+    int listCount = 0; // entries in the list when the worker ended
+    bool stopped = false; // the run flag ended the batch with images left
+    QList<BatchFailure> failures;
+
+    int errorCount() const { return static_cast<int>(failures.size()); }
+    int notProcessed() const { return listCount > processed ? listCount - processed : 0; }
+};

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QString>
+
+#include "BatchResult.h"
+
+// The closing alert of a batch, decided by the error count: a plain value that the window
+// shows with a QMessageBox and the command-line tool prints.
+struct ClosingReport
+{
+    // The platform's alert styles (a warning style is never used).
+    enum class Style { Informational = 1, Critical = 2 };
+
+    // The return codes of the alert's buttons, as alertDidEnd receives them.
+    static constexpr int kDefaultButtonCode = 1;
+    static constexpr int kAlternateButtonCode = 0;
+
+    QString messageText;
+    QString informativeText;
+    QString defaultButton;
+    // Present only when images failed: it opens the log.
+    bool hasAlternateButton = false;
+    QString alternateButton;
+    Style style = Style::Informational;
+    // One line per failed image with its reason; empty when nothing failed.
+    QString detailedText;
+    BatchResult result;
+
+    // Looks the texts up now, in the order message, default button, alternate button,
+    // informative text.
+    static ClosingReport forResult(const BatchResult& result);
+};

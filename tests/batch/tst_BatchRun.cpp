@@ -1,0 +1,570 @@
+#include <QCoreApplication>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFile>
+#include <QRegularExpression>
+#include <QScopeGuard>
+#include <QSignalSpy>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QThread>
+#include <QUrl>
+
+#include <csignal>
+#include <functional>
+#include <memory>
+#include <optional>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include "TestSupport.h"
+#include "batch/BatchLog.h"
+#include "batch/BatchProgress.h"
+#include "batch/TQResizer.h"
+#include "core/ImageCodec.h"
+#include "core/LocalizedText.h"
+#include "settings/TQPref.h"
+
+namespace {
+
+// Records every call of the worker, in arrival order, and the thread it arrived on.
+class RecordingProgress : public BatchProgress
+{
+    Q_OBJECT
+
+public:
+    QStringList events;
+    QStringList texts; // the non-empty progress texts
+    std::optional<ClosingReport> report;
+    bool offMainThread = false;
+    std::function<void(const QString&)> onText;
+
+    void setBarMaximum(double maximum) override { record(QStringLiteral("max %1").arg(maximum)); }
+    void setBarValue(double value) override { record(QStringLiteral("value %1").arg(value)); }
+    void startBarAnimation() override { record(QStringLiteral("start")); }
+    void stopBarAnimation() override { record(QStringLiteral("stop")); }
+    void setProgressText(const QString& text) override
+    {
+        record(QStringLiteral("text ") + text);
+        if (!text.isEmpty())
+            texts << text;
+        if (onText)
+            onText(text);
+    }
+    void closeProgressPanel() override { record(QStringLiteral("close")); }
+    void showClosingAlert(const ClosingReport& closing) override
+    {
+        record(QStringLiteral("alert"));
+        report = closing;
+        emit alertShown();
+    }
+    void redrawWindow() override { record(QStringLiteral("redraw")); }
+
+signals:
+    void alertShown();
+
+private:
+    void record(const QString& event)
+    {
+        offMainThread = offMainThread || QThread::currentThread() != qApp->thread();
+        events << event;
+    }
+};
+
+// A log file that is a FIFO. The worker's log write for a failed image cannot finish until the
+// read end is opened, which holds the worker inside that image until the test has acted on
+// the progress text it received: a stop or an append then lands at a known point, with no
+// sleep and no race.
+class LogGate
+{
+public:
+    explicit LogGate(const QString& path)
+        : mPath(path)
+    {
+        mValid = ::mkfifo(QFile::encodeName(path).constData(), 0600) == 0;
+        BatchLog::setLogFilePath(path);
+    }
+    ~LogGate()
+    {
+        if (mFd >= 0)
+            ::close(mFd);
+    }
+    bool isValid() const { return mValid; }
+    void open()
+    {
+        if (mFd < 0)
+            mFd = ::open(QFile::encodeName(mPath).constData(), O_RDONLY | O_NONBLOCK);
+    }
+    // What the worker wrote; call once it has ended.
+    QString readAll()
+    {
+        open();
+        QByteArray data;
+        char buffer[4096];
+        ssize_t n = 0;
+        while ((n = ::read(mFd, buffer, sizeof buffer)) > 0)
+            data.append(buffer, n);
+        return QString::fromUtf8(data);
+    }
+
+private:
+    QString mPath;
+    bool mValid = false;
+    int mFd = -1;
+};
+
+QString progressText(int position, int count)
+{
+    return QStringLiteral("Processing image %1 of %2…").arg(position).arg(count);
+}
+
+QStringList logLines(const QString& text)
+{
+    return text.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+}
+
+const QRegularExpression kLogLine(QStringLiteral(
+    R"re(^\d{4}-\d\d-\d\d \d\d:\d\d:\d\d\.\d{3} ostrel\[\d+\]: Error! The image "(.+)" was not elaborated\.$)re"));
+
+} // namespace
+
+// Catches the URL that alertDidEnd hands to the desktop.
+class UrlCatcher : public QObject
+{
+    Q_OBJECT
+
+public:
+    QList<QUrl> urls;
+
+public slots:
+    void open(const QUrl& url) { urls << url; }
+};
+
+// A whole batch on its worker thread with real files: progress in order on the main thread,
+// the stop flag before and after each image, the log line and the closing report.
+class TestBatchRun : public QObject
+{
+    Q_OBJECT
+
+private:
+    std::unique_ptr<QTemporaryDir> mTmp;
+    QString mIn;
+    QString mOut;
+    std::unique_ptr<TQPref> mPref;
+
+    QString source(const QString& name, int w = 64, int h = 48)
+    {
+        return TestSupport::writeImage(QDir(mIn).filePath(name), w, h);
+    }
+
+    QString output(const QString& name) const { return QDir(mOut).filePath(name); }
+
+    QStringList outputFiles() const
+    {
+        return QDir(mOut).entryList(QDir::Files | QDir::Hidden | QDir::System, QDir::Name);
+    }
+
+    void occupy(const QString& name)
+    {
+        QFile file(output(name));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("occupied");
+    }
+
+    // Runs one batch to its closing report.
+    void run(TQResizer& resizer, RecordingProgress& progress, const QString& startNumber = {})
+    {
+        QSignalSpy alert(&progress, &RecordingProgress::alertShown);
+        QVERIFY(resizer.startBatch(BatchArguments(&progress, mPref.get(), startNumber)));
+        QVERIFY(alert.wait(120000));
+        resizer.waitForBatch();
+        QVERIFY(!progress.offMainThread);
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(ImageCodec::initialise("tst_BatchRun"));
+        std::signal(SIGXFSZ, SIG_IGN);
+        QStandardPaths::setTestModeEnabled(true);
+        QVERIFY(LocalizedText::installLanguage(*QCoreApplication::instance(), QStringLiteral("en")));
+    }
+
+    void init()
+    {
+        mTmp = std::make_unique<QTemporaryDir>();
+        QVERIFY(mTmp->isValid());
+        mIn = mTmp->filePath(QStringLiteral("in"));
+        mOut = mTmp->filePath(QStringLiteral("out"));
+        QVERIFY(QDir().mkpath(mIn));
+        QVERIFY(QDir().mkpath(mOut));
+        mPref = std::make_unique<TQPref>(nullptr);
+        mPref->setDest(mOut);
+        mPref->setWidthValue(40);
+        mPref->setHeightValue(30);
+        mPref->setFormatMenu(TQPref::FormatJpeg);
+        BatchLog::setLogFilePath(mTmp->filePath(QStringLiteral("log/ostrel.log")));
+    }
+
+    void cleanup() { BatchLog::setLogFilePath(QString()); }
+
+    void secondOfThreeFails()
+    {
+        TQResizer resizer;
+        resizer.addImagesToList({ source("a.jpg"), source("b.jpg"), source("c.jpg") });
+        occupy("b.jpg");
+        RecordingProgress progress;
+        run(resizer, progress);
+
+        const QStringList expected = { "max 3", "start", "text " + progressText(1, 3), "value 1",
+            "text " + progressText(2, 3), "value 2", "text " + progressText(3, 3), "value 3", "stop",
+            "text ", "close", "alert", "redraw" };
+        QCOMPARE(progress.events, expected);
+
+        QFile log(BatchLog::logFilePath());
+        QVERIFY(log.open(QIODevice::ReadOnly));
+        const QStringList lines = logLines(QString::fromUtf8(log.readAll()));
+        QCOMPARE(lines.size(), 1);
+        const auto match = kLogLine.match(lines.first());
+        QVERIFY2(match.hasMatch(), qPrintable(lines.first()));
+        QCOMPARE(match.captured(1), QStringLiteral("b.jpg"));
+
+        const ClosingReport& report = *progress.report;
+        QCOMPARE(report.result.errorCount(), 1);
+        QCOMPARE(report.result.processed, 3);
+        QCOMPARE(report.result.written, 2);
+        QVERIFY(!report.result.stopped);
+        QCOMPARE(report.style, ClosingReport::Style::Critical);
+        QCOMPARE(report.messageText, QStringLiteral("Processing finished"));
+        QCOMPARE(report.defaultButton, QStringLiteral("OK"));
+        QVERIFY(report.hasAlternateButton);
+        QCOMPARE(report.alternateButton, QStringLiteral("Open Log"));
+        QCOMPARE(report.informativeText, QStringLiteral("Images not processed: 1. The log names each of them."));
+        QCOMPARE(report.detailedText,
+            "b.jpg: a file with the output name already exists (" + output("b.jpg") + ")");
+        QCOMPARE(report.result.failures.first().status.error, ResizeError::OutputExists);
+        QCOMPARE(report.result.failures.first().position, 1);
+
+        // The two others were written at the asked size; the occupied name was left alone.
+        QCOMPARE(outputFiles(), QStringList({ "a.jpg", "b.jpg", "c.jpg" }));
+        for (const char* name : { "a.jpg", "c.jpg" }) {
+            const TestSupport::Facts facts = TestSupport::inspect(output(name));
+            QCOMPARE(facts.width, 40);
+            QCOMPARE(facts.height, 30);
+        }
+        QFile occupied(output("b.jpg"));
+        QVERIFY(occupied.open(QIODevice::ReadOnly));
+        QCOMPARE(occupied.readAll(), QByteArray("occupied"));
+        QVERIFY(resizer.go());
+        QVERIFY(!resizer.isRunning());
+    }
+
+    void oneImageSucceeds()
+    {
+        TQResizer resizer;
+        resizer.addImagesToList({ source("only.png") });
+        RecordingProgress progress;
+        run(resizer, progress);
+        QCOMPARE(progress.events.mid(0, 4),
+            QStringList({ "max 1", "start", "text " + progressText(1, 1), "value 1" }));
+        const ClosingReport& report = *progress.report;
+        QCOMPARE(report.style, ClosingReport::Style::Informational);
+        QVERIFY(!report.hasAlternateButton);
+        QCOMPARE(report.defaultButton, QStringLiteral("OK"));
+        QCOMPARE(report.informativeText, QStringLiteral("All images were processed without errors."));
+        QVERIFY(report.detailedText.isEmpty());
+        QCOMPARE(report.result.written, 1);
+        QVERIFY(!QFile::exists(BatchLog::logFilePath()));
+        QCOMPARE(outputFiles(), QStringList({ "only.jpg" }));
+
+        // The next batch sets the maximum anew before its first value, and meets the file it
+        // wrote last time.
+        resizer.addImagesToList({ source("second.png") });
+        RecordingProgress again;
+        run(resizer, again);
+        QCOMPARE(again.events.mid(0, 4),
+            QStringList({ "max 2", "start", "text " + progressText(1, 2), "value 1" }));
+        QCOMPARE(again.report->result.errorCount(), 1);
+        QCOMPARE(again.report->result.failures.first().name, QStringLiteral("only.png"));
+        QCOMPARE(outputFiles(), QStringList({ "only.jpg", "second.jpg" }));
+    }
+
+    // The stop lands while the second of five is processed: it completes (here it fails and is
+    // logged and counted), the third is never begun, and the report follows as usual.
+    void stopWhileSecondOfFive()
+    {
+        TQResizer resizer;
+        for (int i = 1; i <= 5; ++i)
+            resizer.addImagesToList({ source(QStringLiteral("img%1.jpg").arg(i)) });
+        occupy("img2.jpg");
+        LogGate gate(mTmp->filePath(QStringLiteral("gate.log")));
+        QVERIFY(gate.isValid());
+        auto release = qScopeGuard([&] {
+            resizer.setGo(false);
+            gate.open();
+            resizer.waitForBatch();
+        });
+        RecordingProgress progress;
+        progress.onText = [&](const QString& text) {
+            if (text == progressText(2, 5)) {
+                resizer.setGo(false);
+                gate.open();
+            }
+        };
+        run(resizer, progress);
+
+        QCOMPARE(progress.texts, QStringList({ progressText(1, 5), progressText(2, 5) }));
+        QCOMPARE(progress.events.mid(progress.events.size() - 5),
+            QStringList({ "stop", "text ", "close", "alert", "redraw" }));
+        const BatchResult& result = progress.report->result;
+        QCOMPARE(result.processed, 2);
+        QCOMPARE(result.written, 1);
+        QCOMPARE(result.errorCount(), 1);
+        QVERIFY(result.stopped);
+        QCOMPARE(result.notProcessed(), 3);
+        QCOMPARE(progress.report->style, ClosingReport::Style::Critical);
+        QCOMPARE(outputFiles(), QStringList({ "img1.jpg", "img2.jpg" }));
+        const QStringList lines = logLines(gate.readAll());
+        QCOMPARE(lines.size(), 1);
+        QCOMPARE(kLogLine.match(lines.first()).captured(1), QStringLiteral("img2.jpg"));
+        QVERIFY(!resizer.go()); // stays lowered until the next start raises it
+    }
+
+    void stopBeforeFirstImage()
+    {
+        TQResizer resizer;
+        resizer.addImagesToList({ source("a.jpg"), source("b.jpg"), source("c.jpg") });
+        resizer.setGo(false);
+        RecordingProgress progress;
+        run(resizer, progress);
+        QCOMPARE(progress.events,
+            QStringList({ "max 3", "start", "stop", "text ", "close", "alert", "redraw" }));
+        QCOMPARE(progress.report->result.processed, 0);
+        QCOMPARE(progress.report->style, ClosingReport::Style::Informational);
+        QVERIFY(!progress.report->hasAlternateButton);
+        QVERIFY(outputFiles().isEmpty());
+        QVERIFY(!resizer.go());
+    }
+
+    void startNumbers_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QStringList>("files");
+        QTest::newRow("0007") << "0007" << QStringList { "Img0007.tif", "Img0008.tif", "Img0009.tif" };
+        QTest::newRow("empty") << "" << QStringList { "Img0000.tif", "Img0001.tif", "Img0002.tif" };
+        QTest::newRow("12a") << "12a" << QStringList { "Img0012.tif", "Img0013.tif", "Img0014.tif" };
+        QTest::newRow("-1") << " -1" << QStringList { "Img-001.tif", "Img0000.tif", "Img0001.tif" };
+    }
+
+    void startNumbers()
+    {
+        QFETCH(QString, text);
+        QFETCH(QStringList, files);
+        mPref->setNameMenu(TQPref::NamingCustom);
+        mPref->setName(QStringLiteral("Img"));
+        mPref->setNameNum(QStringLiteral("500")); // the field's text counts, not the setting
+        mPref->setFormatMenu(TQPref::FormatTiff);
+        TQResizer resizer;
+        resizer.addImagesToList({ source("x.png"), source("y.jpg"), source("z.jpeg") });
+        RecordingProgress progress;
+        run(resizer, progress, text);
+        QCOMPARE(progress.report->result.written, 3);
+        QStringList sorted = files;
+        sorted.sort();
+        QCOMPARE(outputFiles(), sorted);
+        QCOMPARE(TestSupport::inspect(output(files.first())).width, 40);
+    }
+
+    // Two files handed over while the first of three is processed: five are processed, the
+    // text counts the new total while the bar keeps its first maximum.
+    void appendDuringBatch()
+    {
+        TQResizer resizer;
+        resizer.addImagesToList({ source("p1.jpg"), source("p2.jpg"), source("p3.jpg") });
+        const QStringList late = { source("p4.png"), source("p5.png") };
+        occupy("p1.jpg");
+        LogGate gate(mTmp->filePath(QStringLiteral("gate.log")));
+        QVERIFY(gate.isValid());
+        auto release = qScopeGuard([&] {
+            resizer.setGo(false);
+            gate.open();
+            resizer.waitForBatch();
+        });
+        RecordingProgress progress;
+        progress.onText = [&](const QString& text) {
+            if (text == progressText(1, 3)) {
+                resizer.addImagesToList(late);
+                gate.open();
+            }
+        };
+        run(resizer, progress);
+
+        QCOMPARE(progress.texts,
+            QStringList({ progressText(1, 3), progressText(2, 5), progressText(3, 5),
+                progressText(4, 5), progressText(5, 5) }));
+        QCOMPARE(progress.events.count("max 3"), 1);
+        QCOMPARE(progress.events.filter(QRegularExpression("^max")).size(), 1);
+        QCOMPARE(progress.events.filter(QRegularExpression("^value")),
+            QStringList({ "value 1", "value 2", "value 3", "value 4", "value 5" }));
+        QCOMPARE(progress.report->result.processed, 5);
+        QCOMPARE(progress.report->result.written, 4);
+        QCOMPARE(outputFiles(), QStringList({ "p1.jpg", "p2.jpg", "p3.jpg", "p4.jpg", "p5.jpg" }));
+        QCOMPARE(TestSupport::inspect(output("p5.jpg")).height, 30);
+        QCOMPARE(logLines(gate.readAll()).size(), 1);
+    }
+
+    // Each failed image keeps its reason for the report; the log keeps one line per image.
+    void failureReasons()
+    {
+        TQResizer resizer;
+        QFile notImage(QDir(mIn).filePath("notes.jpg"));
+        QVERIFY(notImage.open(QIODevice::WriteOnly));
+        notImage.write("this is not a JPEG");
+        notImage.close();
+        occupy("taken.jpg");
+        resizer.addImagesToList({ notImage.fileName(), QDir(mIn).filePath("gone.png"),
+            source("good.png"), source("taken.png") });
+        RecordingProgress progress;
+        run(resizer, progress);
+
+        const BatchResult& result = progress.report->result;
+        QCOMPARE(result.errorCount(), 3);
+        QCOMPARE(result.failures.at(0).status.error, ResizeError::DecodeFailed);
+        QCOMPARE(result.failures.at(1).status.error, ResizeError::SourceMissing);
+        QCOMPARE(result.failures.at(2).status.error, ResizeError::OutputExists);
+        const QStringList details = progress.report->detailedText.split('\n');
+        QCOMPARE(details.size(), 3);
+        QVERIFY2(details.at(0).startsWith("notes.jpg: the source file could not be read as an image ("),
+            qPrintable(details.at(0)));
+        QVERIFY(details.at(1).startsWith("gone.png: the source file is missing ("));
+        QVERIFY(details.at(2).startsWith("taken.png: a file with the output name already exists"));
+        QCOMPARE(progress.report->informativeText,
+            QStringLiteral("Images not processed: 3. The log names each of them."));
+
+        QFile log(BatchLog::logFilePath());
+        QVERIFY(log.open(QIODevice::ReadOnly));
+        QStringList named;
+        for (const QString& line : logLines(QString::fromUtf8(log.readAll())))
+            named << kLogLine.match(line).captured(1);
+        QCOMPARE(named, QStringList({ "notes.jpg", "gone.png", "taken.png" }));
+        QCOMPARE(outputFiles(), QStringList({ "good.jpg", "taken.jpg" }));
+    }
+
+    // With no table every looked-up text shows the fallback.
+    void missingTable()
+    {
+        LocalizedText::uninstall(*QCoreApplication::instance());
+        auto restore = qScopeGuard([] {
+            LocalizedText::installLanguage(*QCoreApplication::instance(), QStringLiteral("en"));
+        });
+        TQResizer resizer;
+        resizer.addImagesToList({ source("a.jpg"), QDir(mIn).filePath("missing.jpg") });
+        RecordingProgress progress;
+        run(resizer, progress);
+        const QString fallback = QString::fromLatin1(LocalizedText::kFallback);
+        QCOMPARE(progress.texts, QStringList({ fallback, fallback }));
+        QCOMPARE(progress.report->messageText, fallback);
+        QCOMPARE(progress.report->defaultButton, fallback);
+        QCOMPARE(progress.report->alternateButton, fallback);
+        QCOMPARE(progress.report->informativeText, fallback);
+        QCOMPARE(progress.report->detailedText, "missing.jpg: " + fallback + " ("
+                + QDir(mIn).filePath("missing.jpg") + ")");
+    }
+
+    // Quitting during a batch: go lowered and the worker joined without the event loop
+    // running, once by hand and once by the destructor. Whenever the stop lands, the image in
+    // progress completes and nothing partial is left: every file in the folder is a whole
+    // image that the report counts as written.
+    void quitDuringBatch()
+    {
+        auto checkFolder = [this](const BatchResult& result) {
+            const QStringList files = outputFiles();
+            QCOMPARE(files.size(), result.written);
+            QCOMPARE(result.processed, result.written + result.errorCount());
+            for (const QString& name : files) {
+                QVERIFY2(!name.startsWith('.'), qPrintable(name));
+                QCOMPARE(TestSupport::inspect(output(name)).width, 40);
+            }
+        };
+        QStringList sources;
+        for (int i = 1; i <= 6; ++i)
+            sources << source(QStringLiteral("big%1.jpg").arg(i), 1600, 1200);
+
+        RecordingProgress progress;
+        {
+            TQResizer resizer;
+            resizer.addImagesToList(sources);
+            QVERIFY(resizer.startBatch(BatchArguments(&progress, mPref.get(), QString())));
+            resizer.setGo(false);
+            resizer.waitForBatch();
+            QVERIFY(!resizer.isRunning());
+            QTRY_VERIFY_WITH_TIMEOUT(progress.report.has_value(), 60000);
+            checkFolder(progress.report->result);
+
+            QVERIFY(QDir(mOut).removeRecursively() && QDir().mkpath(mOut));
+            progress.report.reset();
+            resizer.setGo(true);
+            QVERIFY(resizer.startBatch(BatchArguments(&progress, mPref.get(), QString())));
+        }
+        QTRY_VERIFY_WITH_TIMEOUT(progress.report.has_value(), 60000);
+        checkFolder(progress.report->result);
+        QVERIFY(!progress.offMainThread);
+    }
+
+    // A receiver that goes before its queued calls arrive simply never gets them.
+    void receiverGoneBeforeDelivery()
+    {
+        TQResizer resizer;
+        resizer.addImagesToList({ source("a.jpg") });
+        auto progress = std::make_unique<RecordingProgress>();
+        QVERIFY(resizer.startBatch(BatchArguments(progress.get(), mPref.get(), QString())));
+        resizer.waitForBatch();
+        progress.reset();
+        QCoreApplication::processEvents();
+        QCOMPARE(outputFiles(), QStringList({ "a.jpg" }));
+    }
+
+    void alertDidEndOpensTheLog()
+    {
+        UrlCatcher catcher;
+        QDesktopServices::setUrlHandler(QStringLiteral("file"), &catcher, "open");
+        auto unset = qScopeGuard([] { QDesktopServices::unsetUrlHandler(QStringLiteral("file")); });
+        TQResizer resizer;
+        resizer.alertDidEnd(ClosingReport::kDefaultButtonCode);
+        resizer.alertDidEnd(-1);
+        QVERIFY(catcher.urls.isEmpty());
+        resizer.alertDidEnd(ClosingReport::kAlternateButtonCode);
+        QCOMPARE(catcher.urls, QList<QUrl>({ QUrl::fromLocalFile(BatchLog::logFilePath()) }));
+    }
+
+    void logFileInDataFolder()
+    {
+        BatchLog::setLogFilePath(QString());
+        const QString folder = QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation);
+        QCOMPARE(BatchLog::logFilePath(), QDir(folder).filePath("ostrel.log"));
+        // A folder that does not exist yet is created.
+        const QString nested = mTmp->filePath("new/folder/ostrel.log");
+        BatchLog::setLogFilePath(nested);
+        QVERIFY(BatchLog::write(BatchLog::failureMessage(QStringLiteral("über \"x\".jpg"))));
+        QVERIFY(BatchLog::write(BatchLog::failureMessage(QStringLiteral("second.png"))));
+        QFile log(nested);
+        QVERIFY(log.open(QIODevice::ReadOnly));
+        const QStringList lines = logLines(QString::fromUtf8(log.readAll()));
+        QCOMPARE(lines.size(), 2);
+        QCOMPARE(kLogLine.match(lines.at(0)).captured(1), QStringLiteral("über \"x\".jpg"));
+        QVERIFY(lines.at(0).contains(
+            QStringLiteral("ostrel[%1]: ").arg(QCoreApplication::applicationPid())));
+        // A log that cannot be written is reported as such.
+        BatchLog::setLogFilePath(mTmp->filePath("occupied-by-a-file/ostrel.log"));
+        QFile blocker(mTmp->filePath("occupied-by-a-file"));
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
+        blocker.close();
+        QVERIFY(!BatchLog::write(QStringLiteral("x")));
+    }
+};
+
+QTEST_MAIN(TestBatchRun)
+#include "tst_BatchRun.moc"

@@ -1,0 +1,328 @@
+#include <QElapsedTimer>
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <atomic>
+#include <climits>
+#include <thread>
+
+#include "TestSupport.h"
+#include "batch/TQResizer.h"
+
+// The image list: which paths are taken, in which order, duplicates, removal by positions,
+// the run flag, and the start-number reading of a batch.
+class TestTQResizer : public QObject
+{
+    Q_OBJECT
+
+private:
+    static QStringList paths(const TQResizer& resizer)
+    {
+        QStringList result;
+        for (int i = 0; i < resizer.imagesCount(); ++i)
+            result << resizer.imageAtIndex(i)->pathOfImage();
+        return result;
+    }
+
+private slots:
+    void newList()
+    {
+        const TQResizer resizer;
+        QCOMPARE(resizer.imagesCount(), 0);
+        QVERIFY(resizer.go());
+        QVERIFY(resizer.imagesList().empty());
+        QCOMPARE(resizer.imageAtIndex(0), nullptr);
+        const QStringList expected = { "tiff", "TIFF", "tif", "TIF", "jpeg", "JPEG", "jpg", "JPG",
+            "psd", "PSD", "png", "PNG", "gif", "GIF", "bmp", "BMP", "pict", "PICT", "pct", "PCT",
+            "icns", "ICNS", "pdf", "PDF" };
+        QCOMPARE(resizer.imageExtensions(), expected);
+        QCOMPARE(TQResizer(1000).imagesCount(), 0);
+    }
+
+    void extensions_data()
+    {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<bool>("accepted");
+        QTest::newRow("upper JPG") << "/pictures/photo.JPG" << true;
+        QTest::newRow("lower jpeg") << "/pictures/photo.jpeg" << true;
+        QTest::newRow("upper TIF") << "/scans/scan.TIF" << true;
+        QTest::newRow("every pdf") << "doc.pdf" << true;
+        QTest::newRow("pict") << "old.PICT" << true;
+        QTest::newRow("dotted folder, plain name") << "/a/b.png/photo" << false;
+        QTest::newRow("dot in folder, png file") << "/a/b.c/photo.png" << true;
+        QTest::newRow("hidden file named .png") << "/a/.png" << true;
+        QTest::newRow("mixed case Jpg") << "/pictures/photo.Jpg" << false;
+        QTest::newRow("no extension") << "/pictures/photo" << false;
+        QTest::newRow("jpe") << "/pictures/photo.jpe" << false;
+        QTest::newRow("jpg.zip") << "/pictures/photo.jpg.zip" << false;
+        QTest::newRow("trailing dot") << "/pictures/photo." << false;
+        QTest::newRow("trailing separator") << "/pictures/photo.jpg/" << false;
+        QTest::newRow("empty") << "" << false;
+        QTest::newRow("webp") << "x.webp" << false;
+    }
+
+    void extensions()
+    {
+        QFETCH(QString, path);
+        QFETCH(bool, accepted);
+        TQResizer resizer;
+        QCOMPARE(resizer.hasImageExtension(path), accepted);
+        resizer.addImagesToList({ path });
+        QCOMPARE(resizer.imagesCount(), accepted ? 1 : 0);
+        if (accepted)
+            QCOMPARE(resizer.imageAtIndex(0)->pathOfImage(), path);
+    }
+
+    // The entries are files that exist and files that do not: nothing is opened or tested.
+    void addKeepsOrderAndDropsDuplicates()
+    {
+        QTemporaryDir dir;
+        QVERIFY(dir.isValid());
+        const QString real = TestSupport::writeImage(dir.filePath("real.png"), 8, 8);
+        TQResizer resizer;
+        resizer.addImagesToList({ "/x/b.jpg", real, "/x/a.jpg", "/x/b.jpg", "/x/notes.txt" });
+        QCOMPARE(paths(resizer), QStringList({ "/x/b.jpg", real, "/x/a.jpg" }));
+        QVERIFY(resizer.imageAtIndex(1)->fileSize() > 0);
+        QCOMPARE(resizer.imageAtIndex(0)->fileSize(), 0);
+        QCOMPARE(resizer.imageAtIndex(0)->nameOfImage(), QStringLiteral("b.jpg"));
+
+        // Existing entries keep their positions; new ones go to the end in the given order.
+        resizer.addImagesToList({ "/x/c.jpg", "/x/a.jpg", "/x/d.png", real });
+        QCOMPARE(paths(resizer), QStringList({ "/x/b.jpg", real, "/x/a.jpg", "/x/c.jpg", "/x/d.png" }));
+
+        // Exact strings: another spelling of the same file is another entry.
+        resizer.addImagesToList({ "/x//a.jpg", "/x/./a.jpg" });
+        QCOMPARE(resizer.imagesCount(), 7);
+
+        const TQImage same(QStringLiteral("/x/c.jpg"));
+        QVERIFY(resizer.containsImage(same));
+        QVERIFY(!resizer.containsImage(TQImage(QStringLiteral("/x/C.jpg"))));
+    }
+
+    void remove_data()
+    {
+        QTest::addColumn<QList<int>>("positions");
+        QTest::addColumn<QStringList>("left");
+        QTest::newRow("0 and 2") << QList<int> { 0, 2 } << QStringList { "b", "d" };
+        QTest::newRow("last") << QList<int> { 3 } << QStringList { "a", "b", "c" };
+        QTest::newRow("none") << QList<int> {} << QStringList { "a", "b", "c", "d" };
+        QTest::newRow("all") << QList<int> { 3, 1, 0, 2 } << QStringList {};
+        QTest::newRow("first") << QList<int> { 0 } << QStringList { "b", "c", "d" };
+        QTest::newRow("outside ignored") << QList<int> { 1, 9, -1 } << QStringList { "a", "c", "d" };
+    }
+
+    void remove()
+    {
+        QFETCH(QList<int>, positions);
+        QFETCH(QStringList, left);
+        TQResizer resizer;
+        resizer.addImagesToList({ "/p/a.jpg", "/p/b.jpg", "/p/c.jpg", "/p/d.jpg" });
+        const std::set<int> set(positions.begin(), positions.end());
+        resizer.removeImagesFromList(set);
+        QStringList expected;
+        for (const QString& n : left)
+            expected << "/p/" + n + ".jpg";
+        QCOMPARE(paths(resizer), expected);
+        // A removed path may come back, at the end; a kept one is still a duplicate.
+        resizer.addImagesToList({ "/p/a.jpg", "/p/b.jpg", "/p/c.jpg", "/p/d.jpg" });
+        for (const char* n : { "a", "b", "c", "d" }) {
+            if (!left.contains(QLatin1String(n)))
+                expected << QStringLiteral("/p/%1.jpg").arg(QLatin1String(n));
+        }
+        QCOMPARE(paths(resizer), expected);
+    }
+
+    // setImagesList and addImageToList take what they are given, duplicates included; the
+    // duplicate test then answers for each copy until the last one goes.
+    void uncheckedEntries()
+    {
+        TQResizer resizer;
+        TQResizer::ImageList list;
+        list.push_back(std::make_unique<TQImage>("/u/a.jpg"));
+        list.push_back(std::make_unique<TQImage>("/u/a.jpg"));
+        list.push_back(std::make_unique<TQImage>("/u/readme.txt"));
+        resizer.addImagesToList({ "/u/old.jpg" });
+        resizer.setImagesList(std::move(list));
+        QCOMPARE(paths(resizer), QStringList({ "/u/a.jpg", "/u/a.jpg", "/u/readme.txt" }));
+        QVERIFY(!resizer.containsImage(TQImage("/u/old.jpg")));
+
+        resizer.addImageToList(std::make_unique<TQImage>("/u/readme.txt"));
+        QCOMPARE(resizer.imagesCount(), 4);
+        resizer.addImagesToList({ "/u/a.jpg" });
+        QCOMPARE(resizer.imagesCount(), 4);
+
+        resizer.removeImagesFromList({ 0 });
+        QVERIFY(resizer.containsImage(TQImage("/u/a.jpg")));
+        resizer.removeImagesFromList({ 0 });
+        QVERIFY(!resizer.containsImage(TQImage("/u/a.jpg")));
+        resizer.addImagesToList({ "/u/a.jpg" });
+        QCOMPARE(paths(resizer), QStringList({ "/u/readme.txt", "/u/readme.txt", "/u/a.jpg" }));
+    }
+
+    // The list with its path index against the rule written out plainly: a linear duplicate
+    // scan and removal from the highest position down, over random adds and removals.
+    void matchesLinearRule()
+    {
+        QRandomGenerator random(20261207);
+        const QStringList pool = [&] {
+            QStringList names;
+            const QStringList ext = { "jpg", "JPG", "Jpg", "png", "txt", "" };
+            for (int i = 0; i < 300; ++i) {
+                const QString& e = ext.at(random.bounded(int(ext.size())));
+                names << QStringLiteral("/r/%1%2%3").arg(i % 150).arg(e.isEmpty() ? "" : ".", e);
+            }
+            return names;
+        }();
+        TQResizer resizer;
+        const QStringList accepted = resizer.imageExtensions();
+        QStringList model;
+        for (int round = 0; round < 200; ++round) {
+            QStringList batch;
+            const int n = random.bounded(20);
+            for (int i = 0; i < n; ++i)
+                batch << pool.at(random.bounded(int(pool.size())));
+            resizer.addImagesToList(batch);
+            for (const QString& p : batch) {
+                const QString last = p.section('/', -1);
+                const int dot = last.lastIndexOf('.');
+                if (dot < 0 || !accepted.contains(last.mid(dot + 1)))
+                    continue;
+                bool found = false;
+                for (const QString& q : model)
+                    found = found || q == p;
+                if (!found)
+                    model << p;
+            }
+            if (round % 3 == 2 && !model.isEmpty()) {
+                std::set<int> positions;
+                for (int k = random.bounded(int(model.size())); k > 0; --k)
+                    positions.insert(random.bounded(int(model.size())));
+                resizer.removeImagesFromList(positions);
+                for (auto it = positions.rbegin(); it != positions.rend(); ++it)
+                    model.removeAt(*it);
+            }
+            QCOMPARE(paths(resizer), model);
+        }
+    }
+
+    // 100,000 new paths onto a list of 100,000, then the same again (all duplicates). The
+    // times are printed, not judged; the contents are.
+    void manyPaths()
+    {
+        QStringList first;
+        QStringList second;
+        for (int i = 0; i < 100000; ++i)
+            first << QStringLiteral("/nonexistent/batch/img%1.jpg").arg(i);
+        for (int i = 100000; i < 200000; ++i)
+            second << QStringLiteral("/nonexistent/batch/img%1.jpg").arg(i);
+        TQResizer resizer;
+        resizer.addImagesToList(first);
+        QElapsedTimer timer;
+        timer.start();
+        resizer.addImagesToList(second);
+        qInfo("100,000 new paths added to a list of 100,000 in %lld ms", timer.elapsed());
+        timer.restart();
+        resizer.addImagesToList(second + first);
+        qInfo("200,000 duplicates refused in %lld ms", timer.elapsed());
+        QCOMPARE(resizer.imagesCount(), 200000);
+        QCOMPARE(resizer.imageAtIndex(99999)->pathOfImage(), first.last());
+        QCOMPARE(resizer.imageAtIndex(100000)->pathOfImage(), second.first());
+        QCOMPARE(resizer.imageAtIndex(199999)->pathOfImage(), second.last());
+
+        // Every other entry removed in one call.
+        std::set<int> odd;
+        for (int i = 1; i < 200000; i += 2)
+            odd.insert(i);
+        timer.restart();
+        resizer.removeImagesFromList(odd);
+        qInfo("100,000 of 200,000 entries removed in %lld ms", timer.elapsed());
+        QCOMPARE(resizer.imagesCount(), 100000);
+        QCOMPARE(resizer.imageAtIndex(1)->pathOfImage(), QStringLiteral("/nonexistent/batch/img2.jpg"));
+        resizer.addImagesToList({ "/nonexistent/batch/img1.jpg", "/nonexistent/batch/img2.jpg" });
+        QCOMPARE(resizer.imagesCount(), 100001);
+        QCOMPARE(resizer.imageAtIndex(100000)->pathOfImage(), QStringLiteral("/nonexistent/batch/img1.jpg"));
+    }
+
+    // The worker reads the count and one entry at a time while the main thread appends: an
+    // entry once read stays valid and in place as the list grows.
+    void readWhileAppending()
+    {
+        TQResizer resizer;
+        resizer.addImagesToList({ "/c/first.jpg" });
+        const TQImage* first = resizer.imageAtIndex(0);
+        std::atomic<bool> done { false };
+        std::atomic<int> bad { 0 };
+        std::thread reader([&] {
+            int seen = 0;
+            while (!done.load() || seen < resizer.imagesCount()) {
+                const int count = resizer.imagesCount();
+                for (; seen < count; ++seen) {
+                    const TQImage* image = resizer.imageAtIndex(seen);
+                    const QString expected = seen == 0 ? QStringLiteral("/c/first.jpg")
+                                                       : QStringLiteral("/c/%1.jpg").arg(seen);
+                    if (!image || image->pathOfImage() != expected)
+                        ++bad;
+                }
+            }
+        });
+        for (int i = 1; i <= 20000; i += 100) {
+            QStringList chunk;
+            for (int k = i; k < i + 100; ++k)
+                chunk << QStringLiteral("/c/%1.jpg").arg(k);
+            resizer.addImagesToList(chunk);
+        }
+        done.store(true);
+        reader.join();
+        QCOMPARE(bad.load(), 0);
+        QCOMPARE(resizer.imageAtIndex(0), first);
+        QCOMPARE(first->pathOfImage(), QStringLiteral("/c/first.jpg"));
+    }
+
+    void runFlag()
+    {
+        TQResizer resizer;
+        resizer.setGo(false);
+        QVERIFY(!resizer.go());
+        resizer.setGo(false);
+        QVERIFY(!resizer.go());
+        resizer.setGo(true);
+        QVERIFY(resizer.go());
+        QVERIFY(!resizer.isRunning());
+        resizer.waitForBatch(); // no worker: returns at once
+    }
+
+    void startNumber_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("number");
+        QTest::newRow("leading zeros") << "0007" << 7;
+        QTest::newRow("trailing letter") << "12a" << 12;
+        QTest::newRow("empty") << "" << 0;
+        QTest::newRow("letters") << "abc" << 0;
+        QTest::newRow("white space") << " \t\n 42" << 42;
+        QTest::newRow("minus") << "-5" << -5;
+        QTest::newRow("plus") << "+3" << 3;
+        QTest::newRow("sign then space") << "- 5" << 0;
+        QTest::newRow("two signs") << "--5" << 0;
+        QTest::newRow("decimal") << "3.9" << 3;
+        QTest::newRow("space inside") << "1 2" << 1;
+        QTest::newRow("max") << "2147483647" << INT_MAX;
+        QTest::newRow("above max") << "2147483648" << INT_MAX;
+        QTest::newRow("far above") << "99999999999999999999999" << INT_MAX;
+        QTest::newRow("min") << "-2147483648" << INT_MIN;
+        QTest::newRow("below min") << "-2147483649" << INT_MIN;
+        QTest::newRow("non-ASCII digits") << QString::fromUtf8("\u0663\u0664") << 0;
+        QTest::newRow("full-width space") << QString::fromUtf8("\u30005") << 0;
+    }
+
+    void startNumber()
+    {
+        QFETCH(QString, text);
+        QFETCH(int, number);
+        QCOMPARE(TQResizer::startNumber(text), number);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestTQResizer)
+#include "tst_TQResizer.moc"
