@@ -20,6 +20,7 @@
 #include <QTabWidget>
 #include <QTableView>
 
+#include <array>
 #include <set>
 
 #include "app/ColorWell.h"
@@ -90,7 +91,8 @@ OstrelController::OstrelController(QSettings* settings, QObject* parent)
 {
     initialiseResources();
     if (!settings) {
-        mOwnedSettings = std::make_unique<QSettings>(QStringLiteral("Ostrel"), QStringLiteral("Ostrel"));
+        mOwnedSettings
+            = std::make_unique<QSettings>(QStringLiteral("Ostrel"), QStringLiteral("Ostrel"));
         settings = mOwnedSettings.get();
     }
     mSettings = settings;
@@ -100,6 +102,8 @@ OstrelController::OstrelController(QSettings* settings, QObject* parent)
     mProgressUi->setupUi(progressPanel);
     progressPanel->setWindowModality(Qt::WindowModal);
     mUi->progressWheel->hide();
+    // The preview sits on the plain base colour, not on the window's pattern.
+    mUi->previewImage->setBackgroundRole(QPalette::Base);
 
     fillMenus();
     connectControls();
@@ -163,12 +167,13 @@ void OstrelController::connectControls()
     for (QLineEdit* field : { ui->widthField, ui->heightField, ui->resolutionField, ui->destField,
              ui->nameText, ui->nameNumber })
         connect(field, &QLineEdit::editingFinished, this, [this, field] { actionField(field); });
-    for (Stepper* stepper : { ui->widthStepper, ui->heightStepper, ui->resolutionStepper }) {
+    for (const NumberPair& pair : numberPairs()) {
+        Stepper* stepper = pair.stepper;
         connect(stepper, &Stepper::stepped, this, [this, stepper] { actionField(stepper); });
     }
     // Up and Down in a number field step it like its stepper.
-    for (QLineEdit* field : { ui->widthField, ui->heightField, ui->resolutionField })
-        field->installEventFilter(this);
+    for (const NumberPair& pair : numberPairs())
+        pair.field->installEventFilter(this);
 
     // The unit's abbreviation beside the size fields follows the menu, however it changes.
     connect(ui->popUpUM, &QComboBox::currentIndexChanged, this, &OstrelController::showUnit);
@@ -190,8 +195,8 @@ void OstrelController::connectControls()
     connect(ui->actionQuit, &QAction::triggered, finestra.get(), &QWidget::close);
     connect(ui->actionAbout, &QAction::triggered, this, &OstrelController::showAbout);
     finestra->installEventFilter(this);
-    connect(qApp, &QCoreApplication::aboutToQuit, this,
-        &OstrelController::applicationWillTerminate);
+    connect(
+        qApp, &QCoreApplication::aboutToQuit, this, &OstrelController::applicationWillTerminate);
 }
 
 void OstrelController::awakeFromNib()
@@ -201,8 +206,9 @@ void OstrelController::awakeFromNib()
         return; // the style's plain window colour
     // The brush keeps the pattern's average colour too: styles derive frames and shades from
     // the window colour, and a texture brush alone would read as black.
-    const QColor average = pattern.toImage().scaled(1, 1, Qt::IgnoreAspectRatio,
-                                                Qt::SmoothTransformation).pixelColor(0, 0);
+    const QColor average = pattern.toImage()
+                               .scaled(1, 1, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+                               .pixelColor(0, 0);
     QPalette palette = finestra->palette();
     palette.setBrush(QPalette::Window, QBrush(average, pattern));
     finestra->setPalette(palette);
@@ -331,42 +337,38 @@ void OstrelController::actionUM(QComboBox* sender)
     pref->setUM(selectedTag(sender));
 }
 
+std::array<OstrelController::NumberPair, 3> OstrelController::numberPairs() const
+{
+    return { { { mUi->widthField, mUi->widthStepper, &TQPref::setWidthValue },
+        { mUi->heightField, mUi->heightStepper, &TQPref::setHeightValue },
+        { mUi->resolutionField, mUi->resolutionStepper, &TQPref::setResValue } } };
+}
+
 void OstrelController::actionField(QObject* sender)
 {
-    Ui::MainWindow* ui = mUi.get();
     // A field and its stepper always show the same number: whichever the user changed, the
-    // other takes its value.
-    if (sender == ui->widthField) {
-        const float value = floatValue(ui->widthField);
-        pref->setWidthValue(value);
-        ui->widthStepper->setFloatValue(value);
-    } else if (sender == ui->widthStepper) {
-        const float value = ui->widthStepper->floatValue();
-        pref->setWidthValue(value);
-        setFloatValue(ui->widthField, value);
-    } else if (sender == ui->heightField) {
-        const float value = floatValue(ui->heightField);
-        pref->setHeightValue(value);
-        ui->heightStepper->setFloatValue(value);
-    } else if (sender == ui->heightStepper) {
-        const float value = ui->heightStepper->floatValue();
-        pref->setHeightValue(value);
-        setFloatValue(ui->heightField, value);
-    } else if (sender == ui->resolutionField) {
-        const float value = floatValue(ui->resolutionField);
-        pref->setResValue(value);
-        ui->resolutionStepper->setFloatValue(value);
-    } else if (sender == ui->resolutionStepper) {
-        const float value = ui->resolutionStepper->floatValue();
-        pref->setResValue(value);
-        setFloatValue(ui->resolutionField, value);
-    } else if (sender == ui->destField) {
-        pref->setDest(ui->destField->text());
-    } else if (sender == ui->nameText) {
-        pref->setName(ui->nameText->text());
-    } else if (sender == ui->nameNumber) {
-        pref->setNameNum(ui->nameNumber->text());
+    // other takes its value. Tested in order: width field, width stepper, height field, ...
+    for (const NumberPair& pair : numberPairs()) {
+        if (sender == pair.field) {
+            const float value = floatValue(pair.field);
+            (pref.get()->*pair.store)(value);
+            pair.stepper->setFloatValue(value);
+            return;
+        }
+        if (sender == pair.stepper) {
+            const float value = pair.stepper->floatValue();
+            (pref.get()->*pair.store)(value);
+            setFloatValue(pair.field, value);
+            return;
+        }
     }
+    Ui::MainWindow* ui = mUi.get();
+    if (sender == ui->destField)
+        pref->setDest(ui->destField->text());
+    else if (sender == ui->nameText)
+        pref->setName(ui->nameText->text());
+    else if (sender == ui->nameNumber)
+        pref->setNameNum(ui->nameNumber->text());
 }
 
 void OstrelController::menuName(QComboBox* sender)
@@ -503,8 +505,8 @@ void OstrelController::reloadTable()
 
 void OstrelController::showUnit()
 {
-    static const char* const abbreviations[] = { "", QT_TR_NOOP("px"), QT_TR_NOOP("in"),
-        QT_TR_NOOP("mm"), QT_TR_NOOP("%") };
+    static const char* const abbreviations[]
+        = { "", QT_TR_NOOP("px"), QT_TR_NOOP("in"), QT_TR_NOOP("mm"), QT_TR_NOOP("%") };
     const int tag = selectedTag(mUi->popUpUM);
     const QString text = tag >= 1 && tag <= 4 ? tr(abbreviations[tag]) : QString();
     mUi->widthUnit->setText(text);
@@ -530,7 +532,6 @@ void OstrelController::saveWindowFrame()
 
 bool OstrelController::eventFilter(QObject* watched, QEvent* event)
 {
-    Ui::MainWindow* ui = mUi.get();
     if (watched == finestra.get()) {
         switch (event->type()) {
         case QEvent::Move:
@@ -569,21 +570,15 @@ bool OstrelController::eventFilter(QObject* watched, QEvent* event)
         const int key = static_cast<QKeyEvent*>(event)->key();
         if (key != Qt::Key_Up && key != Qt::Key_Down)
             return false;
-        Stepper* stepper = nullptr;
-        if (watched == ui->widthField)
-            stepper = ui->widthStepper;
-        else if (watched == ui->heightField)
-            stepper = ui->heightStepper;
-        else if (watched == ui->resolutionField)
-            stepper = ui->resolutionStepper;
-        if (!stepper)
-            return false;
-        auto* field = static_cast<QLineEdit*>(watched);
-        // What was typed counts first, as when the stepper is clicked.
-        if (field->isModified())
-            actionField(field);
-        stepper->stepBy(key == Qt::Key_Up ? 1 : -1);
-        return true;
+        for (const NumberPair& pair : numberPairs()) {
+            if (watched != pair.field)
+                continue;
+            // What was typed counts first, as when the stepper is clicked.
+            if (pair.field->isModified())
+                actionField(pair.field);
+            pair.stepper->stepBy(key == Qt::Key_Up ? 1 : -1);
+            return true;
+        }
     }
     return false;
 }

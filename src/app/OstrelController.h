@@ -3,6 +3,7 @@
 #include <QObject>
 #include <QStringList>
 
+#include <array>
 #include <memory>
 
 class QButtonGroup;
@@ -10,12 +11,14 @@ class QCheckBox;
 class QComboBox;
 class QDialog;
 class QFileDialog;
+class QLineEdit;
 class QMainWindow;
 class QSettings;
 class QTabWidget;
 
 class ColorWell;
 class QualitySlider;
+class Stepper;
 class TQPref;
 class TQResizer;
 
@@ -90,6 +93,15 @@ signals:
     void listChanged();
 
 private:
+    // A number field, its stepper and the setter that stores their value.
+    struct NumberPair
+    {
+        QLineEdit* field;
+        Stepper* stepper;
+        void (TQPref::*store)(float);
+    };
+    std::array<NumberPair, 3> numberPairs() const;
+
     void connectControls();
     void fillMenus();
     void reloadTable();

@@ -14,7 +14,6 @@ Stepper::Stepper(QWidget* parent)
     lineEdit()->setReadOnly(true);
     lineEdit()->hide();
     setButtonSymbols(QAbstractSpinBox::UpDownArrows);
-    setFrame(false);
     // A click gives focus, which ends the editing in the partner field first, so the step
     // starts from the number just typed rather than from the stale one.
     setFocusPolicy(Qt::ClickFocus);

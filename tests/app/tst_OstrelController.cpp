@@ -84,7 +84,7 @@ private:
     // Turns to a tab, as the user does before using its controls.
     void showTab(int index) { widget<QTabWidget>("tab")->setCurrentIndex(index); }
 
-    template<class T> T* widget(const char* name)
+    template <class T> T* widget(const char* name)
     {
         T* found = mController->window()->findChild<T*>(QLatin1String(name));
         if (!found)
@@ -97,7 +97,7 @@ private:
     static bool shown(const QWidget* widget) { return !widget->isHidden(); }
 
     // The dialog that a control just opened on the main window.
-    template<class T> T* openDialog()
+    template <class T> T* openDialog()
     {
         const auto dialogs = mController->window()->findChildren<T*>();
         for (T* dialog : dialogs) {
@@ -124,8 +124,8 @@ private slots:
     void outletsAreTheNamedWidgets()
     {
         start();
-        for (const char* name : { "backgroundButton", "proportionalButton", "showFullPathButton",
-                 "switchButton" })
+        for (const char* name :
+            { "backgroundButton", "proportionalButton", "showFullPathButton", "switchButton" })
             QVERIFY2(widget<QCheckBox>(name), name);
         for (const char* name : { "destField", "heightField", "nameText", "nameNumber",
                  "resolutionField", "widthField" })
@@ -276,8 +276,8 @@ private slots:
         QCOMPARE(well->color(), stored);
 
         // Off: the well hides and its colour is stored again, unchanged.
-        for (const char* key : { "backgroundColorR", "backgroundColorG", "backgroundColorB",
-                 "backgroundColorA" })
+        for (const char* key :
+            { "backgroundColorR", "backgroundColorG", "backgroundColorB", "backgroundColorA" })
             mSettings->remove(QLatin1String(key));
         clickBox(box);
         QCOMPARE(box->checkState(), Qt::Unchecked);
@@ -370,8 +370,8 @@ private slots:
         opt.initFrom(widthStepper);
         opt.subControls = QStyle::SC_SpinBoxUp | QStyle::SC_SpinBoxDown;
         opt.stepEnabled = QAbstractSpinBox::StepUpEnabled | QAbstractSpinBox::StepDownEnabled;
-        const QRect up = widthStepper->style()->subControlRect(QStyle::CC_SpinBox, &opt,
-            QStyle::SC_SpinBoxUp, widthStepper);
+        const QRect up = widthStepper->style()->subControlRect(
+            QStyle::CC_SpinBox, &opt, QStyle::SC_SpinBoxUp, widthStepper);
         QVERIFY(!up.isEmpty());
         QTest::mouseClick(widthStepper, Qt::LeftButton, {}, up.center());
         QCOMPARE(widthStepper->floatValue(), 401.0f);
@@ -546,8 +546,10 @@ private slots:
         QVERIFY(panel);
         panel->setDirectory(mDir.path());
         panel->selectFile(folder);
-        static_cast<QDialog*>(panel)->accept(); // through QDialog: the file dialog's own is protected
-        QCOMPARE(QFileInfo(dest->text()).canonicalFilePath(), QFileInfo(folder).canonicalFilePath());
+        static_cast<QDialog*>(panel)
+            ->accept(); // through QDialog: the file dialog's own is protected
+        QCOMPARE(
+            QFileInfo(dest->text()).canonicalFilePath(), QFileInfo(folder).canonicalFilePath());
         QCOMPARE(storedValue("dest").toString(), dest->text());
     }
 
@@ -600,6 +602,27 @@ private slots:
         mController = std::make_unique<OstrelController>(mSettings.get());
         mController->applicationWillFinishLaunching();
         QCOMPARE(mController->window()->size(), QSize(710, 530));
+    }
+
+    void everyControlFitsTheSmallestWindow()
+    {
+        // Every optional control shown, long captions, the widest menu items.
+        start({ { "background", true }, { "proportional", true }, { "switchSides", true },
+            { "nameMenu", 2 }, { "formatMenu", 1 }, { "UM", 3 } });
+        QMainWindow* window = mController->window();
+        window->resize(window->minimumSize());
+        for (int index = 0; index < 3; ++index) {
+            showTab(index);
+            const QSize needed = window->minimumSizeHint();
+            QVERIFY2(needed.width() <= window->minimumWidth()
+                    && needed.height() <= window->minimumHeight(),
+                qPrintable(QStringLiteral("tab %1 needs %2 x %3")
+                               .arg(index)
+                               .arg(needed.width())
+                               .arg(needed.height())));
+            if (qEnvironmentVariableIsSet("OSTREL_GRAB"))
+                window->grab().save(QStringLiteral("/tmp/min-%1.png").arg(index));
+        }
     }
 
     void backgroundPatternIsTiledBehindTheWindow()
