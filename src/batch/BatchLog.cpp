@@ -1,5 +1,6 @@
 #include "BatchLog.h"
 
+#include <atomic>
 #include <cstdio>
 #include <mutex>
 
@@ -23,6 +24,8 @@ std::mutex& logMutex()
     static std::mutex mutex;
     return mutex;
 }
+
+std::atomic<bool> echoToStandardError { true };
 
 QString& overridePath()
 {
@@ -77,6 +80,11 @@ void BatchLog::setLogFilePath(const QString& path)
     overridePath() = path;
 }
 
+void BatchLog::setEchoToStandardError(bool echo)
+{
+    echoToStandardError.store(echo);
+}
+
 QString BatchLog::failureMessage(const QString& imageName)
 {
     return QStringLiteral("Error! The image \"%1\" was not elaborated.").arg(imageName);
@@ -98,6 +106,8 @@ bool BatchLog::write(const QString& message)
     if (!path.isEmpty() && QDir().mkpath(QFileInfo(path).absolutePath())) {
         written = appendToFile(path, text);
     }
+    if (!echoToStandardError.load())
+        return written;
     // On a terminal a progress bar may hold the current line: clear it first, so that the
     // log line stands on a line of its own.
     if (standardErrorIsTerminal())

@@ -15,12 +15,16 @@ public:
     // Sends the log elsewhere (tests); an empty path restores the standard place.
     static void setLogFilePath(const QString& path);
 
+    // Whether write() echoes to standard error (on by default). A program that shows the
+    // lines itself, in order with its own output, turns it off.
+    static void setEchoToStandardError(bool echo);
+
     // The message for an image that was not written.
     static QString failureMessage(const QString& imageName);
     // "2026-12-07 21:02:30.123 ostrel[4242]: message"
     static QString line(const QString& message);
 
     // Appends line(message) to the log file (creating its folder) and echoes it to standard
-    // error. False when the log file could not be written; the echo happens regardless.
+    // error unless that is turned off. False when the log file could not be written; the echo happens regardless.
     static bool write(const QString& message);
 };

@@ -28,6 +28,8 @@ public:
     virtual void stopBarAnimation() { }
     // The per-image text ("_ElaboratingText"); the empty string at the end.
     virtual void setProgressText(const QString& text) = 0;
+    // An image was not written; arrives after its log line was written.
+    virtual void imageFailed(const BatchFailure& failure) { Q_UNUSED(failure); }
     // Ends the progress panel's sheet and removes the panel.
     virtual void closeProgressPanel() = 0;
     // Shows the closing alert; its end handler is TQResizer::alertDidEnd.

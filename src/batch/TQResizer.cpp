@@ -268,6 +268,7 @@ void TQResizer::resizeImages(const BatchArguments& arguments)
             const TQImage* failed = imageAtIndex(position);
             BatchFailure failure { position, failed->nameOfImage(), failed->pathOfImage(), status };
             BatchLog::write(BatchLog::failureMessage(failure.name));
+            post(progress, [failure](BatchProgress* p) { p->imageFailed(failure); });
             result.failures.append(failure);
         }
 

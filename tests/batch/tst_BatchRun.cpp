@@ -54,6 +54,10 @@ public:
         if (onText)
             onText(text);
     }
+    void imageFailed(const BatchFailure& failure) override
+    {
+        record(QStringLiteral("failed ") + failure.name);
+    }
     void closeProgressPanel() override { record(QStringLiteral("close")); }
     void showClosingAlert(const ClosingReport& closing) override
     {
@@ -220,7 +224,8 @@ private slots:
         run(resizer, progress);
 
         const QStringList expected = { "max 3", "start", "text " + progressText(1, 3), "value 1",
-            "text " + progressText(2, 3), "value 2", "text " + progressText(3, 3), "value 3", "stop",
+            "text " + progressText(2, 3), "value 2", "failed b.jpg", "text " + progressText(3, 3),
+            "value 3", "stop",
             "text ", "close", "alert", "redraw" };
         QCOMPARE(progress.events, expected);
 

@@ -1,0 +1,310 @@
+#include "CliOptions.h"
+
+#include <QCommandLineParser>
+#include <QDir>
+#include <QFileInfo>
+#include <QHash>
+
+#include <cmath>
+
+#include "settings/TQPref.h"
+
+namespace {
+
+const char* const kExamples = R"(
+Options override the settings stored by Ostrel's window for this run only; with --save
+they are stored as well. With --save and no files the settings are stored and nothing
+is processed.
+
+Examples:
+  ostrel-batch -o ~/web --proportional width -w 800 -q 85 photos/*.jpg
+      every photo 800 pixels wide, its height in proportion, JPEG at 85 %
+  ostrel-batch -o out --unit percent -w 50 -H 50 --format png scan.tif
+      half size in both directions, as PNG
+  ostrel-batch -o out --naming custom --name Trip --start-number 1 *.JPG
+      written as Trip0001.jpg, Trip0002.jpg, ...
+  ostrel-batch -o out --format jpeg --background on --background-color white logo.png
+      transparent parts flattened onto white
+  ostrel-batch --save -o ~/Pictures/small --proportional long -w 1600
+      stores the settings for later runs and for the window; processes nothing
+
+Files are taken by their extension: tiff tif jpeg jpg psd png gif bmp pict pct icns pdf,
+all in lower case or all in upper case.
+Progress goes to standard error. Ctrl-C stops after the image in progress.
+Exit status: 0 every image written, 1 an image failed or was not processed,
+2 a usage error (nothing processed).
+)";
+
+struct Choice
+{
+    const char* word;
+    int code;
+};
+
+std::optional<int> choose(const QString& value, std::initializer_list<Choice> choices)
+{
+    const QString word = value.trimmed().toLower();
+    for (const Choice& c : choices) {
+        if (word == QLatin1String(c.word))
+            return c.code;
+    }
+    return std::nullopt;
+}
+
+std::optional<double> number(const QString& value)
+{
+    bool ok = false;
+    const double d = value.trimmed().toDouble(&ok);
+    if (!ok || !std::isfinite(d))
+        return std::nullopt;
+    return d;
+}
+
+} // namespace
+
+CliOptions CliOptions::parse(const QStringList& arguments)
+{
+    CliOptions options;
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral(
+        "Resizes and converts image files in one batch, with the settings of Ostrel's window."));
+    const QCommandLineOption help = parser.addHelpOption();
+    const QCommandLineOption version = parser.addVersionOption();
+    QList<QCommandLineOption> declared;
+    auto add = [&parser, &declared](const QStringList& names, const QString& description,
+                   const QString& valueName = QString()) {
+        QCommandLineOption option(names, description, valueName);
+        parser.addOption(option);
+        declared << option;
+        return option;
+    };
+    const auto output = add({ "o", "output" }, "Output folder.", "DIR");
+    const auto width = add({ "w", "width" },
+        "First size field: the width, or the long side with --sides long-short.", "N");
+    const auto height = add({ "H", "height" },
+        "Second size field: the height, or the short side with --sides long-short.", "N");
+    const auto unit = add({ "u", "unit" }, "Unit of the size fields: px, in, mm or percent.", "UNIT");
+    const auto proportional = add({ "p", "proportional" },
+        "Keep the proportions; SIDE is the size field that is given: width, height, long, "
+        "short (these two also select --sides long-short), first or second.",
+        "SIDE");
+    const auto freeScaling = add({ "free" }, "Scale width and height independently.");
+    const auto sides = add({ "sides" },
+        "What the size fields mean: width-height or long-short.", "MODE");
+    const auto resolution = add({ "r", "resolution" }, "Output resolution in pixels per inch.", "PPI");
+    const auto format = add({ "f", "format" }, "Output format: jpeg, png, gif, bmp or tiff.", "FORMAT");
+    const auto quality = add({ "q", "quality" }, "JPEG quality from 0 to 100.", "PERCENT");
+    const auto naming = add({ "n", "naming" },
+        "Output names: source (the source's name) or custom (--name and a four-digit number).",
+        "MODE");
+    const auto name = add({ "name" }, "Base name of custom naming.", "TEXT");
+    const auto startNumber = add({ "start-number" }, "First number of custom naming.", "N");
+    const auto background = add({ "background" },
+        "Flatten every image onto the background colour: on or off.", "on|off");
+    const auto backgroundColor = add({ "background-color" },
+        "Background colour: #rrggbb, #aarrggbb or a colour name such as white.", "COLOUR");
+    const auto save = add({ "save" }, "Also store the options given as the settings.");
+    parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("Image files to process."),
+        QStringLiteral("FILE..."));
+    options.mHelpText = parser.helpText() + QString::fromUtf8(kExamples);
+
+    auto fail = [&options](const QString& message) {
+        options.mAction = Action::UsageError;
+        options.mError = message;
+        return options;
+    };
+    auto bad = [&fail](const QString& option, const QString& value, const QString& expected) {
+        return fail(QStringLiteral("invalid value \"%1\" for --%2: %3").arg(value, option, expected));
+    };
+
+    if (!parser.parse(arguments))
+        return fail(parser.errorText());
+    if (parser.isSet(help)) {
+        options.mAction = Action::Help;
+        return options;
+    }
+    if (parser.isSet(version)) {
+        options.mAction = Action::Version;
+        return options;
+    }
+    // An option given twice is a mistake worth naming rather than a silent "last one wins".
+    for (const QCommandLineOption& option : declared) {
+        if (parser.values(option).size() > 1 || parser.optionNames().count(option.names().last()) > 1)
+            return fail(QStringLiteral("option --%1 given more than once").arg(option.names().last()));
+    }
+
+    if (parser.isSet(output)) {
+        const QString dir = parser.value(output);
+        if (dir.isEmpty())
+            return bad("output", dir, "an output folder is needed");
+        options.mDest = QDir::cleanPath(QDir::current().absoluteFilePath(dir));
+    }
+    auto positive = [&](const QCommandLineOption& option, std::optional<float>& field) {
+        const QString value = parser.value(option);
+        const auto d = number(value);
+        if (!d || *d <= 0.0 || *d > 1.0e9)
+            return false;
+        field = static_cast<float>(*d);
+        return true;
+    };
+    if (parser.isSet(width) && !positive(width, options.mWidth))
+        return bad("width", parser.value(width), "a number above 0 is expected");
+    if (parser.isSet(height) && !positive(height, options.mHeight))
+        return bad("height", parser.value(height), "a number above 0 is expected");
+    if (parser.isSet(resolution) && !positive(resolution, options.mResolution))
+        return bad("resolution", parser.value(resolution), "a number of pixels per inch above 0 is expected");
+    if (parser.isSet(unit)) {
+        options.mUnit = choose(parser.value(unit),
+            { { "px", TQPref::UnitPixels }, { "pixels", TQPref::UnitPixels },
+                { "in", TQPref::UnitInches }, { "inches", TQPref::UnitInches },
+                { "mm", TQPref::UnitMillimetres }, { "millimetres", TQPref::UnitMillimetres },
+                { "millimeters", TQPref::UnitMillimetres }, { "percent", TQPref::UnitPercent },
+                { "%", TQPref::UnitPercent } });
+        if (!options.mUnit)
+            return bad("unit", parser.value(unit), "px, in, mm or percent");
+    }
+    if (parser.isSet(sides)) {
+        const auto mode = choose(parser.value(sides), { { "width-height", 0 }, { "long-short", 1 } });
+        if (!mode)
+            return bad("sides", parser.value(sides), "width-height or long-short");
+        options.mSwitchSides = *mode == 1;
+    }
+    if (parser.isSet(proportional) && parser.isSet(freeScaling))
+        return fail(QStringLiteral("--proportional and --free exclude each other"));
+    if (parser.isSet(freeScaling))
+        options.mProportional = false;
+    if (parser.isSet(proportional)) {
+        // The given field, and what it says of the size fields' meaning: width-height (0),
+        // long-short (1) or nothing (-1).
+        struct Side
+        {
+            int tag;
+            int sidesMode;
+        };
+        static const QHash<QString, Side> meaning = {
+            { "width", { TQPref::SideFirst, 0 } }, { "height", { TQPref::SideSecond, 0 } },
+            { "long", { TQPref::SideFirst, 1 } }, { "short", { TQPref::SideSecond, 1 } },
+            { "first", { TQPref::SideFirst, -1 } }, { "second", { TQPref::SideSecond, -1 } } };
+        const QString value = parser.value(proportional);
+        const auto it = meaning.constFind(value.trimmed().toLower());
+        if (it == meaning.constEnd())
+            return bad("proportional", value, "width, height, long, short, first or second");
+        const bool longShort = it->sidesMode == 1;
+        if (it->sidesMode >= 0 && options.mSwitchSides && *options.mSwitchSides != longShort)
+            return fail(QStringLiteral("--proportional %1 contradicts --sides %2")
+                            .arg(value, parser.value(sides)));
+        options.mProportional = true;
+        options.mTagSides = it->tag;
+        if (it->sidesMode >= 0)
+            options.mSwitchSides = longShort;
+    }
+    if (parser.isSet(format)) {
+        options.mFormat = choose(parser.value(format),
+            { { "jpeg", TQPref::FormatJpeg }, { "jpg", TQPref::FormatJpeg },
+                { "png", TQPref::FormatPng }, { "gif", TQPref::FormatGif },
+                { "bmp", TQPref::FormatBmp }, { "tiff", TQPref::FormatTiff },
+                { "tif", TQPref::FormatTiff } });
+        if (!options.mFormat)
+            return bad("format", parser.value(format), "jpeg, png, gif, bmp or tiff");
+    }
+    if (parser.isSet(quality)) {
+        const auto d = number(parser.value(quality));
+        if (!d || *d < 0.0 || *d > 100.0)
+            return bad("quality", parser.value(quality), "a number from 0 to 100");
+        options.mQuality = static_cast<float>(*d / 100.0);
+    }
+    if (parser.isSet(naming)) {
+        options.mNaming = choose(parser.value(naming),
+            { { "source", TQPref::NamingSource }, { "custom", TQPref::NamingCustom } });
+        if (!options.mNaming)
+            return bad("naming", parser.value(naming), "source or custom");
+    }
+    if (parser.isSet(name)) {
+        const QString value = parser.value(name);
+        if (value.contains(QLatin1Char('/')))
+            return bad("name", value, "a file name cannot hold \"/\"");
+        options.mName = value;
+    }
+    if (parser.isSet(startNumber)) {
+        const QString value = parser.value(startNumber);
+        bool ok = false;
+        value.trimmed().toInt(&ok);
+        if (!ok)
+            return bad("start-number", value, "a whole number is expected");
+        options.mStartNumber = value.trimmed();
+    }
+    if (parser.isSet(background)) {
+        const auto on = choose(parser.value(background),
+            { { "on", 1 }, { "off", 0 }, { "yes", 1 }, { "no", 0 }, { "true", 1 }, { "false", 0 },
+                { "1", 1 }, { "0", 0 } });
+        if (!on)
+            return bad("background", parser.value(background), "on or off");
+        options.mBackground = *on == 1;
+    }
+    if (parser.isSet(backgroundColor)) {
+        const QColor colour = QColor::fromString(parser.value(backgroundColor).trimmed());
+        if (!colour.isValid())
+            return bad("background-color", parser.value(backgroundColor),
+                "#rrggbb, #aarrggbb or a colour name");
+        options.mBackgroundColor = colour;
+    }
+    options.mSave = parser.isSet(save);
+
+    for (const QString& file : parser.positionalArguments()) {
+        if (file.isEmpty())
+            return fail(QStringLiteral("an empty file name was given"));
+        // The list tells paths apart as plain strings: each is made absolute and clean, the
+        // way the window receives them.
+        options.mFiles << QDir::cleanPath(QDir::current().absoluteFilePath(file));
+    }
+    return options;
+}
+
+void CliOptions::applyTo(TQPref& pref) const
+{
+    if (mBackground)
+        pref.setBackground(*mBackground);
+    if (mBackgroundColor)
+        pref.setBackgroundColor(*mBackgroundColor);
+    if (mSwitchSides)
+        pref.setSwitchSides(*mSwitchSides);
+    if (mProportional)
+        pref.setProportional(*mProportional);
+    if (mTagSides)
+        pref.setTagSides(*mTagSides);
+    if (mUnit)
+        pref.setUM(*mUnit);
+    if (mWidth)
+        pref.setWidthValue(*mWidth);
+    if (mHeight)
+        pref.setHeightValue(*mHeight);
+    if (mResolution)
+        pref.setResValue(*mResolution);
+    if (mDest)
+        pref.setDest(*mDest);
+    if (mNaming)
+        pref.setNameMenu(*mNaming);
+    if (mName)
+        pref.setName(*mName);
+    if (mStartNumber)
+        pref.setNameNum(*mStartNumber);
+    if (mFormat)
+        pref.setFormatMenu(*mFormat);
+    if (mQuality)
+        pref.setQuality(*mQuality);
+}
+
+QString CliOptions::checkRun(const TQPref& pref)
+{
+    const QString dest = pref.getDest();
+    if (dest.isEmpty())
+        return QStringLiteral("no output folder: give one with --output");
+    const QFileInfo info(dest);
+    if (!info.exists())
+        return QStringLiteral("the output folder \"%1\" does not exist").arg(dest);
+    if (!info.isDir())
+        return QStringLiteral("the output \"%1\" is not a folder").arg(dest);
+    if (pref.getNameMenu() == TQPref::NamingCustom && pref.getNameNum().isEmpty())
+        return QStringLiteral("custom naming needs a start number: give one with --start-number");
+    return QString();
+}

@@ -1,0 +1,58 @@
+#pragma once
+
+#include <QColor>
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+class TQPref;
+
+// The command line of ostrel-batch: which files, and which settings to override for this run
+// (and to store, with --save). Every value is checked here, so that a bad one stops the tool
+// before anything is processed, with a message that names the option.
+class CliOptions
+{
+public:
+    enum class Action { Run, Help, Version, UsageError };
+
+    // Parses the arguments, the program's name first.
+    static CliOptions parse(const QStringList& arguments);
+
+    Action action() const { return mAction; }
+    // For a usage error: what is wrong, naming the option or value.
+    QString error() const { return mError; }
+    QString helpText() const { return mHelpText; }
+    QStringList files() const { return mFiles; }
+    bool save() const { return mSave; }
+
+    // Writes the overrides into a settings record (each setter stores when the record does).
+    void applyTo(TQPref& pref) const;
+
+    // What would stop a batch with these settings, as the window's start checks do: an empty
+    // or missing output folder, or a custom name without a start number. Empty when none.
+    static QString checkRun(const TQPref& pref);
+
+private:
+    Action mAction = Action::Run;
+    QString mError;
+    QString mHelpText;
+    QStringList mFiles;
+    bool mSave = false;
+
+    std::optional<QString> mDest;
+    std::optional<float> mWidth;
+    std::optional<float> mHeight;
+    std::optional<int> mUnit;
+    std::optional<bool> mProportional;
+    std::optional<int> mTagSides;
+    std::optional<bool> mSwitchSides;
+    std::optional<float> mResolution;
+    std::optional<int> mFormat;
+    std::optional<float> mQuality;
+    std::optional<int> mNaming;
+    std::optional<QString> mName;
+    std::optional<QString> mStartNumber;
+    std::optional<bool> mBackground;
+    std::optional<QColor> mBackgroundColor;
+};

@@ -1,0 +1,177 @@
+// ostrel-batch: one batch over the files given, with the settings of Ostrel's window, through
+// the same list and worker as the window. Progress and the summary go to standard error.
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QLocale>
+
+#include <algorithm>
+#include <atomic>
+#include <csignal>
+#include <cstdio>
+#include <cstring>
+
+#include <unistd.h>
+
+#include "app/CliOptions.h"
+#include "app/CliProgress.h"
+#include "batch/BatchArguments.h"
+#include "batch/BatchLog.h"
+#include "batch/TQResizer.h"
+#include "core/ImageCodec.h"
+#include "core/LocalizedText.h"
+#include "settings/TQPref.h"
+
+namespace {
+
+constexpr int kExitWritten = 0;
+constexpr int kExitFailed = 1;
+constexpr int kExitUsage = 2;
+
+// What the interrupt handler may touch: a lock-free pointer and a message made beforehand.
+std::atomic<TQResizer*> gResizer { nullptr };
+char gStopMessage[256] = {};
+size_t gStopMessageLength = 0;
+
+// Ctrl-C (or a polite kill) works like the window's stop control: the image in progress
+// completes, no further image begins, then the summary. Only async-signal-safe calls here.
+extern "C" void onInterrupt(int)
+{
+    if (TQResizer* resizer = gResizer.load())
+        resizer->setGo(false);
+    if (gStopMessageLength > 0) {
+        const ssize_t ignored = ::write(STDERR_FILENO, gStopMessage, gStopMessageLength);
+        (void)ignored;
+    }
+}
+
+void installInterruptHandler(TQResizer* resizer)
+{
+    const QByteArray message = "\n" + LocalizedText::text("_StoppingAfterCurrent").toLocal8Bit() + "\n";
+    gStopMessageLength = std::min(sizeof gStopMessage, static_cast<size_t>(message.size()));
+    std::memcpy(gStopMessage, message.constData(), gStopMessageLength);
+    gResizer.store(resizer);
+    struct sigaction action = {};
+    action.sa_handler = onInterrupt;
+    sigemptyset(&action.sa_mask);
+    action.sa_flags = SA_RESTART;
+    sigaction(SIGINT, &action, nullptr);
+    sigaction(SIGTERM, &action, nullptr);
+}
+
+void removeInterruptHandler()
+{
+    std::signal(SIGINT, SIG_DFL);
+    std::signal(SIGTERM, SIG_DFL);
+    gResizer.store(nullptr);
+}
+
+void printError(const QString& message)
+{
+    std::fprintf(stderr, "ostrel-batch: %s\n", message.toLocal8Bit().constData());
+}
+
+int usageError(const QString& message)
+{
+    printError(message);
+    std::fputs("Try 'ostrel-batch --help' for the options.\n", stderr);
+    return kExitUsage;
+}
+
+void printSummary(const ClosingReport& report, qint64 elapsedMs)
+{
+    const BatchResult& result = report.result;
+    QString text = report.messageText + QStringLiteral(". ") + report.informativeText + QLatin1Char('\n');
+    if (!report.detailedText.isEmpty()) {
+        for (const QString& line : report.detailedText.split(QLatin1Char('\n')))
+            text += QStringLiteral("  ") + line + QLatin1Char('\n');
+    }
+    const QString seconds = QLocale().toString(static_cast<double>(elapsedMs) / 1000.0, 'f', 1);
+    text += LocalizedText::text("_BatchSummary",
+                { QString::number(result.written), QString::number(result.errorCount()),
+                    QString::number(result.notProcessed()), seconds })
+        + QLatin1Char('\n');
+    std::fputs(text.toLocal8Bit().constData(), stderr);
+    std::fflush(stderr);
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    // libvips starts before any other thread exists.
+    ImageCodec::initialise(argv[0]);
+    // A file that outgrows the size limit must fail its write, not end the process.
+    std::signal(SIGXFSZ, SIG_IGN);
+
+    QCoreApplication app(argc, argv);
+    // The window's names, so that its settings file and its log are the ones used here.
+    QCoreApplication::setOrganizationName(QStringLiteral("Ostrel"));
+    QCoreApplication::setApplicationName(QStringLiteral("Ostrel"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(OSTREL_VERSION));
+    LocalizedText::install(app);
+
+    const CliOptions options = CliOptions::parse(QCoreApplication::arguments());
+    switch (options.action()) {
+    case CliOptions::Action::Help:
+        std::fputs(options.helpText().toLocal8Bit().constData(), stdout);
+        return kExitWritten;
+    case CliOptions::Action::Version:
+        std::printf("ostrel-batch %s\n", OSTREL_VERSION);
+        return kExitWritten;
+    case CliOptions::Action::UsageError:
+        return usageError(options.error());
+    case CliOptions::Action::Run:
+        break;
+    }
+
+    // The run reads the stored settings and overrides them in a copy that stores nothing;
+    // the user's record is changed only with --save.
+    TQPref user;
+    user.readPreferences();
+    const auto run = user.detachedCopy();
+    options.applyTo(*run);
+
+    if (options.files().isEmpty()) {
+        if (!options.save())
+            return usageError(QStringLiteral("no files given"));
+        options.applyTo(user);
+        std::fputs("Settings saved.\n", stderr);
+        return kExitWritten;
+    }
+    if (const QString problem = CliOptions::checkRun(*run); !problem.isEmpty())
+        return usageError(problem);
+
+    TQResizer resizer;
+    for (const QString& file : options.files()) {
+        if (!resizer.hasImageExtension(file))
+            printError(QStringLiteral("skipped \"%1\": not a file type that Ostrel reads").arg(file));
+    }
+    resizer.addImagesToList(options.files());
+    if (resizer.imagesCount() == 0)
+        return usageError(QStringLiteral("none of the files given is an image Ostrel reads"));
+    if (options.save())
+        options.applyTo(user);
+
+    // The failure lines reach standard error through the progress, in order with it.
+    BatchLog::setEchoToStandardError(false);
+    CliProgress progress(::isatty(STDERR_FILENO) == 1, stderr);
+    QObject::connect(&progress, &CliProgress::finished, &app, &QCoreApplication::quit,
+        Qt::QueuedConnection);
+    installInterruptHandler(&resizer);
+
+    QElapsedTimer timer;
+    timer.start();
+    resizer.setGo(true);
+    resizer.startBatch(BatchArguments(&progress, run.get(), run->getNameNum()));
+    QCoreApplication::exec();
+    resizer.waitForBatch();
+    const qint64 elapsed = timer.elapsed();
+    removeInterruptHandler();
+
+    if (!progress.report())
+        return kExitFailed;
+    printSummary(*progress.report(), elapsed);
+    const BatchResult& result = progress.report()->result;
+    return result.errorCount() == 0 && result.notProcessed() == 0 ? kExitWritten : kExitFailed;
+}
