@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QEventLoop>
 #include <QLocalSocket>
+#include <QProcess>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -91,6 +92,34 @@ private slots:
         QVERIFY(sendFromThread(name, {}, spy));
         QCOMPARE(spy.count(), 2);
         QCOMPARE(spy.at(1).at(0).toStringList(), QStringList());
+    }
+
+    void secondLaunchAsAProcess()
+    {
+        const QString name = nextName();
+        SingleInstance first(name);
+        QVERIFY(first.listen());
+        QSignalSpy spy(&first, &SingleInstance::filesReceived);
+
+        // Relative arguments are resolved in the launching process's own working folder.
+        QTemporaryDir launchDir;
+        QProcess launch;
+        launch.setWorkingDirectory(launchDir.path());
+        launch.start(QStringLiteral(OSTREL_FORWARD_FILES),
+            { name, QStringLiteral("holiday.jpg"), QStringLiteral("/abs/scan.tif") });
+        QVERIFY(spy.wait(10000));
+        QVERIFY(launch.waitForFinished(10000));
+        QCOMPARE(launch.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(launch.exitCode(), 0);
+        const QString base = QDir(launchDir.path()).absolutePath();
+        QCOMPARE(spy.at(0).at(0).toStringList(),
+            QStringList({ base + QStringLiteral("/holiday.jpg"), QStringLiteral("/abs/scan.tif") }));
+
+        // With nobody listening the launch says so, and does not quit as if it had handed over.
+        QProcess orphan;
+        orphan.start(QStringLiteral(OSTREL_FORWARD_FILES), { nextName(), QStringLiteral("/x.jpg") });
+        QVERIFY(orphan.waitForFinished(15000));
+        QCOMPARE(orphan.exitCode(), 1);
     }
 
     void messageInPieces()
