@@ -153,22 +153,30 @@ CliOptions CliOptions::parse(const QStringList& arguments)
         return bad("height", parser.value(height), "a number above 0 is expected");
     if (parser.isSet(resolution) && !positive(resolution, options.mResolution))
         return bad("resolution", parser.value(resolution), "a number of pixels per inch above 0 is expected");
-    if (parser.isSet(unit)) {
-        options.mUnit = choose(parser.value(unit),
+    // A value from a fixed set of words; false after naming the option and the words.
+    auto pick = [&](const QCommandLineOption& option, std::optional<int>& field,
+                    std::initializer_list<Choice> choices, const char* expected) {
+        if (!parser.isSet(option))
+            return true;
+        field = choose(parser.value(option), choices);
+        if (!field)
+            bad(option.names().last(), parser.value(option), QLatin1String(expected));
+        return field.has_value();
+    };
+    if (!pick(unit, options.mUnit,
             { { "px", TQPref::UnitPixels }, { "pixels", TQPref::UnitPixels },
                 { "in", TQPref::UnitInches }, { "inches", TQPref::UnitInches },
                 { "mm", TQPref::UnitMillimetres }, { "millimetres", TQPref::UnitMillimetres },
                 { "millimeters", TQPref::UnitMillimetres }, { "percent", TQPref::UnitPercent },
-                { "%", TQPref::UnitPercent } });
-        if (!options.mUnit)
-            return bad("unit", parser.value(unit), "px, in, mm or percent");
-    }
-    if (parser.isSet(sides)) {
-        const auto mode = choose(parser.value(sides), { { "width-height", 0 }, { "long-short", 1 } });
-        if (!mode)
-            return bad("sides", parser.value(sides), "width-height or long-short");
-        options.mSwitchSides = *mode == 1;
-    }
+                { "%", TQPref::UnitPercent } },
+            "px, in, mm or percent"))
+        return options;
+    std::optional<int> sidesMode;
+    if (!pick(sides, sidesMode, { { "width-height", 0 }, { "long-short", 1 } },
+            "width-height or long-short"))
+        return options;
+    if (sidesMode)
+        options.mSwitchSides = *sidesMode == 1;
     if (parser.isSet(proportional) && parser.isSet(freeScaling))
         return fail(QStringLiteral("--proportional and --free exclude each other"));
     if (parser.isSet(freeScaling))
@@ -198,27 +206,23 @@ CliOptions CliOptions::parse(const QStringList& arguments)
         if (it->sidesMode >= 0)
             options.mSwitchSides = longShort;
     }
-    if (parser.isSet(format)) {
-        options.mFormat = choose(parser.value(format),
+    if (!pick(format, options.mFormat,
             { { "jpeg", TQPref::FormatJpeg }, { "jpg", TQPref::FormatJpeg },
                 { "png", TQPref::FormatPng }, { "gif", TQPref::FormatGif },
                 { "bmp", TQPref::FormatBmp }, { "tiff", TQPref::FormatTiff },
-                { "tif", TQPref::FormatTiff } });
-        if (!options.mFormat)
-            return bad("format", parser.value(format), "jpeg, png, gif, bmp or tiff");
-    }
+                { "tif", TQPref::FormatTiff } },
+            "jpeg, png, gif, bmp or tiff"))
+        return options;
     if (parser.isSet(quality)) {
         const auto d = number(parser.value(quality));
         if (!d || *d < 0.0 || *d > 100.0)
             return bad("quality", parser.value(quality), "a number from 0 to 100");
         options.mQuality = static_cast<float>(*d / 100.0);
     }
-    if (parser.isSet(naming)) {
-        options.mNaming = choose(parser.value(naming),
-            { { "source", TQPref::NamingSource }, { "custom", TQPref::NamingCustom } });
-        if (!options.mNaming)
-            return bad("naming", parser.value(naming), "source or custom");
-    }
+    if (!pick(naming, options.mNaming,
+            { { "source", TQPref::NamingSource }, { "custom", TQPref::NamingCustom } },
+            "source or custom"))
+        return options;
     if (parser.isSet(name)) {
         const QString value = parser.value(name);
         if (value.contains(QLatin1Char('/')))
@@ -233,14 +237,14 @@ CliOptions CliOptions::parse(const QStringList& arguments)
             return bad("start-number", value, "a whole number is expected");
         options.mStartNumber = value.trimmed();
     }
-    if (parser.isSet(background)) {
-        const auto on = choose(parser.value(background),
+    std::optional<int> on;
+    if (!pick(background, on,
             { { "on", 1 }, { "off", 0 }, { "yes", 1 }, { "no", 0 }, { "true", 1 }, { "false", 0 },
-                { "1", 1 }, { "0", 0 } });
-        if (!on)
-            return bad("background", parser.value(background), "on or off");
+                { "1", 1 }, { "0", 0 } },
+            "on or off"))
+        return options;
+    if (on)
         options.mBackground = *on == 1;
-    }
     if (parser.isSet(backgroundColor)) {
         const QColor colour = QColor::fromString(parser.value(backgroundColor).trimmed());
         if (!colour.isValid())

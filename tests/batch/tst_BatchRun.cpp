@@ -81,18 +81,23 @@ private:
 // A log file that is a FIFO. The worker's log write for a failed image cannot finish until the
 // read end is opened, which holds the worker inside that image until the test has acted on
 // the progress text it received: a stop or an append then lands at a known point, with no
-// sleep and no race.
+// sleep and no race. On the way out (a failed check included) it stops the batch and lets
+// the worker through, so that no test can hang on it.
 class LogGate
 {
 public:
-    explicit LogGate(const QString& path)
+    LogGate(const QString& path, TQResizer& resizer)
         : mPath(path)
+        , mResizer(resizer)
     {
         mValid = ::mkfifo(QFile::encodeName(path).constData(), 0600) == 0;
         BatchLog::setLogFilePath(path);
     }
     ~LogGate()
     {
+        mResizer.setGo(false);
+        open();
+        mResizer.waitForBatch();
         if (mFd >= 0)
             ::close(mFd);
     }
@@ -116,6 +121,7 @@ public:
 
 private:
     QString mPath;
+    TQResizer& mResizer;
     bool mValid = false;
     int mFd = -1;
 };
@@ -305,13 +311,8 @@ private slots:
         for (int i = 1; i <= 5; ++i)
             resizer.addImagesToList({ source(QStringLiteral("img%1.jpg").arg(i)) });
         occupy("img2.jpg");
-        LogGate gate(mTmp->filePath(QStringLiteral("gate.log")));
+        LogGate gate(mTmp->filePath(QStringLiteral("gate.log")), resizer);
         QVERIFY(gate.isValid());
-        auto release = qScopeGuard([&] {
-            resizer.setGo(false);
-            gate.open();
-            resizer.waitForBatch();
-        });
         RecordingProgress progress;
         progress.onText = [&](const QString& text) {
             if (text == progressText(2, 5)) {
@@ -391,13 +392,8 @@ private slots:
         resizer.addImagesToList({ source("p1.jpg"), source("p2.jpg"), source("p3.jpg") });
         const QStringList late = { source("p4.png"), source("p5.png") };
         occupy("p1.jpg");
-        LogGate gate(mTmp->filePath(QStringLiteral("gate.log")));
+        LogGate gate(mTmp->filePath(QStringLiteral("gate.log")), resizer);
         QVERIFY(gate.isValid());
-        auto release = qScopeGuard([&] {
-            resizer.setGo(false);
-            gate.open();
-            resizer.waitForBatch();
-        });
         RecordingProgress progress;
         progress.onText = [&](const QString& text) {
             if (text == progressText(1, 3)) {
