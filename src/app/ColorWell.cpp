@@ -41,7 +41,6 @@ void ColorWell::chooseColor()
         setColor(chosen);
         emit colorChanged();
     });
-    connect(mDialog, &QObject::destroyed, this, [this] { mDialog = nullptr; });
     mDialog->open();
 }
 

@@ -1,9 +1,9 @@
 #pragma once
 
 #include <QColor>
+#include <QColorDialog>
+#include <QPointer>
 #include <QToolButton>
-
-class QColorDialog;
 
 // A colour well: a button that shows its colour (over a checkerboard, so that transparency
 // can be seen) and opens a colour dialog with the alpha channel when clicked. The dialog is
@@ -35,5 +35,5 @@ private:
     void chooseColor();
 
     QColor mColor = Qt::white;
-    QColorDialog* mDialog = nullptr;
+    QPointer<QColorDialog> mDialog; // cleared when the dialog goes
 };
