@@ -24,9 +24,12 @@
 #include <set>
 
 #include "app/ColorWell.h"
+#include "app/FileListModel.h"
+#include "app/FileTableView.h"
 #include "app/QualitySlider.h"
 #include "app/Stepper.h"
 #include "batch/TQResizer.h"
+#include "core/TQImage.h"
 #include "core/LocalizedText.h"
 #include "settings/TQPref.h"
 #include "ui_MainWindow.h"
@@ -184,6 +187,8 @@ void OstrelController::connectControls()
     connect(ui->actionAddFiles, &QAction::triggered, this, &OstrelController::addFile);
     connect(ui->removeButton, &QPushButton::clicked, this, &OstrelController::removeFile);
     connect(ui->actionRemove, &QAction::triggered, this, &OstrelController::removeFile);
+    connect(ui->showFullPathButton, &QCheckBox::clicked, this,
+        [this] { showFullPath(mUi->showFullPathButton); });
 
     // A batch.
     connect(ui->resizeButton, &QPushButton::clicked, this, &OstrelController::resize);
@@ -245,11 +250,13 @@ void OstrelController::applicationWillFinishLaunching()
     selectTag(ui->menuFormat, pref->getFormatMenu()); // 18
     ui->jpegQuality->setFloatValue(pref->getQuality()); // 19
 
-    // 20: the table takes dropped files; its model names the one data type (file URLs).
-    ui->tableImages->setAcceptDrops(true);
-    ui->tableImages->viewport()->setAcceptDrops(true);
-    ui->tableImages->setDragDropMode(QAbstractItemView::DropOnly);
-    ui->tableImages->setDropIndicatorShown(true);
+    // 20: the table shows the list through its model, which takes dropped files (file URLs,
+    // its one data type); the view draws the insertion line after the last row.
+    mModel = new FileListModel(imageResizer.get(), this);
+    mModel->setFullPath(fullPath);
+    ui->tableImages->setModel(mModel);
+    connect(ui->tableImages->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+        &OstrelController::tableViewSelectionDidChange);
     reloadTable(); // 21
 
     background(ui->backgroundButton); // 22
@@ -436,8 +443,9 @@ void OstrelController::tabView(QTabWidget* tabView, int index)
 
 void OstrelController::openFiles(const QStringList& paths)
 {
-    imageResizer->addImagesToList(paths);
-    reloadTable();
+    // The model appends through the list's own extension and duplicate rules, and announces
+    // the new rows; folders are searched first, off the main thread.
+    mModel->addPaths(paths);
 }
 
 void OstrelController::addFile()
@@ -452,24 +460,69 @@ void OstrelController::addFile()
     panel->setFileMode(QFileDialog::ExistingFiles);
     panel->setNameFilter(tr("Images (%1)").arg(patterns.join(QLatin1Char(' '))));
     panel->setLabelText(QFileDialog::Accept, tr("Add"));
-    connect(panel, &QDialog::finished, this, [this, panel](int returnCode) {
-        if (returnCode != 0)
-            openFiles(panel->selectedFiles());
-    });
+    connect(panel, &QDialog::finished, this,
+        [this, panel](int returnCode) { addImagesPanelDidEnd(panel, returnCode); });
     panel->open();
+}
+
+void OstrelController::addImagesPanelDidEnd(QFileDialog* panel, int returnCode)
+{
+    if (returnCode == 0)
+        return;
+    openFiles(panel->selectedFiles());
 }
 
 void OstrelController::removeFile()
 {
-    QItemSelectionModel* selection = mUi->tableImages->selectionModel();
-    if (!selection || !selection->hasSelection())
+    auto* table = mUi->tableImages;
+    if (table->selectedRow() == -1)
         return;
-    std::set<int> rows;
-    for (const QModelIndex& index : selection->selectedRows())
-        rows.insert(index.row());
-    imageResizer->removeImagesFromList(rows);
+    mModel->removeImages(table->selectedRowSet());
     reloadTable();
-    mUi->tableImages->clearSelection();
+    table->clearSelection();
+    // With the selected rows gone the selection may already be empty, and then clearing it
+    // reports no change: bring the preview in line here.
+    tableViewSelectionDidChange();
+}
+
+void OstrelController::showFullPath(QCheckBox* sender)
+{
+    fullPath = isOn(sender);
+    pref->setShowFullPath(fullPath);
+    mModel->setFullPath(fullPath);
+    reloadTable();
+}
+
+void OstrelController::tableViewSelectionDidChange()
+{
+    Ui::MainWindow* ui = mUi.get();
+    ui->progressWheel->show();
+    const int row = ui->tableImages->selectedRow();
+    TQImage* entry = row >= 0 ? imageResizer->imageAtIndex(row) : nullptr;
+    if (!entry) {
+        ui->previewImage->clear();
+        ui->sizeText->clear();
+        ui->progressWheel->hide();
+        return;
+    }
+    // The preview first: building it is what measures the pixel size shown below it.
+    const qreal ratio = ui->previewImage->devicePixelRatioF();
+    const TQImage::Preview preview = entry->theImage(ratio);
+    if (preview.isNull()) {
+        ui->previewImage->clear();
+    } else {
+        const QSize shown = (preview.displaySize * ratio).toSize().expandedTo(QSize(1, 1));
+        QPixmap pixmap = QPixmap::fromImage(
+            preview.pixels.scaled(shown, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+        pixmap.setDevicePixelRatio(ratio);
+        ui->previewImage->setPixmap(pixmap);
+    }
+    const TQImage::Size size = entry->theSize();
+    ui->sizeText->setText(LocalizedText::text("_Pixel")
+                              .arg(static_cast<int>(size.width))
+                              .arg(static_cast<int>(size.height))
+                              .arg(entry->roundByteSize()));
+    ui->progressWheel->hide();
 }
 
 void OstrelController::resize()
@@ -500,6 +553,8 @@ void OstrelController::applicationWillTerminate()
 
 void OstrelController::reloadTable()
 {
+    if (mModel)
+        mModel->reload();
     emit listChanged();
 }
 

@@ -17,6 +17,7 @@ class QSettings;
 class QTabWidget;
 
 class ColorWell;
+class FileListModel;
 class QualitySlider;
 class Stepper;
 class TQPref;
@@ -75,10 +76,16 @@ public slots:
     // The tab widget reports every newly selected tab, whether the user or code selected it.
     void tabView(QTabWidget* tabView, int index);
 
-    // The file list.
+    // The file list. Files from the open panel, from the desktop (at launch or handed over by
+    // a second launch, also during a batch) and dropped on the table all go to the end of the
+    // list; folders among them are searched for images off the main thread.
     void openFiles(const QStringList& paths);
     void addFile();
+    void addImagesPanelDidEnd(QFileDialog* panel, int returnCode);
     void removeFile();
+    void showFullPath(QCheckBox* sender);
+    // Shows the preview, pixel size and file size of the selected row, or nothing.
+    void tableViewSelectionDidChange();
 
     // Starting and stopping a batch.
     void resize();
@@ -123,6 +130,7 @@ private:
 
     // The controller's own state.
     bool fullPath = false;
+    FileListModel* mModel = nullptr; // the table's model over imageResizer
     std::unique_ptr<TQResizer> imageResizer;
     std::unique_ptr<TQPref> pref;
 };

@@ -1,10 +1,11 @@
 #include <QApplication>
-#include <QFileInfo>
+#include <QMainWindow>
 #include <QStringList>
 
 #include <csignal>
 
 #include "app/OstrelController.h"
+#include "app/SingleInstance.h"
 #include "core/ImageCodec.h"
 #include "core/LocalizedText.h"
 
@@ -22,16 +23,28 @@ int main(int argc, char* argv[])
     // A file that outgrows the size limit must fail its write, not end the process.
     std::signal(SIGXFSZ, SIG_IGN);
 
+    // One running instance per user: a second launch hands its files over and ends.
+    SingleInstance instance;
+    const QStringList files = SingleInstance::absolutePaths(QApplication::arguments().mid(1));
+    if (!instance.listen() && instance.sendFiles(files))
+        return 0;
+
     OstrelController controller;
     controller.applicationWillFinishLaunching();
 
-    // Files handed over at launch find the list already made. The list tells paths apart as
-    // plain strings, so each is made absolute the way the desktop would hand it over.
-    QStringList files;
-    for (const QString& argument : QApplication::arguments().mid(1))
-        files << QFileInfo(argument).absoluteFilePath();
+    // Files handed over at launch find the list already made; later ones arrive from other
+    // launches, also while a batch runs (that batch then processes them too).
     if (!files.isEmpty())
         controller.openFiles(files);
+    QObject::connect(&instance, &SingleInstance::filesReceived, &controller,
+        [&controller](const QStringList& paths) {
+            if (!paths.isEmpty())
+                controller.openFiles(paths);
+            QMainWindow* window = controller.window();
+            window->setWindowState(window->windowState() & ~Qt::WindowMinimized);
+            window->raise();
+            window->activateWindow();
+        });
 
     return QApplication::exec();
 }

@@ -12,3 +12,9 @@ if(TARGET ostrel_gui)
         OSTREL_FORWARD_FILES="$<TARGET_FILE:forward_files>")
     add_dependencies(tst_SingleInstance forward_files)
 endif()
+
+# The file list as the window shows it.
+if(TARGET ostrel_gui)
+    ostrel_add_test(tst_FileListWindow ${CMAKE_CURRENT_LIST_DIR}/tst_FileListWindow.cpp)
+    target_link_libraries(tst_FileListWindow PRIVATE ostrel_gui)
+endif()

@@ -1,0 +1,209 @@
+#include <QApplication>
+#include <QCheckBox>
+#include <QDir>
+#include <QFileDialog>
+#include <QLabel>
+#include <QMainWindow>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include <memory>
+
+#include "TestSupport.h"
+#include "app/FileTableView.h"
+#include "app/OstrelController.h"
+#include "batch/TQResizer.h"
+#include "core/ImageCodec.h"
+#include "core/LocalizedText.h"
+#include "settings/TQPref.h"
+
+// The file list as the window shows it: files arriving, the preview and information line of
+// the selected row, removal, and names or full paths, on the offscreen platform with real
+// image files and a temporary settings file.
+class TestFileListWindow : public QObject
+{
+    Q_OBJECT
+
+private:
+    QTemporaryDir mDir;
+    std::unique_ptr<QSettings> mSettings;
+    std::unique_ptr<OstrelController> mController;
+    QStringList mFiles; // a.png .. e.png
+
+    FileTableView* table() const
+    {
+        return mController->window()->findChild<FileTableView*>(QStringLiteral("tableImages"));
+    }
+    QLabel* label(const char* name) const
+    {
+        return mController->window()->findChild<QLabel*>(QLatin1String(name));
+    }
+    QString cell(int row) const
+    {
+        return table()->model()->index(row, 0).data().toString();
+    }
+
+    void start()
+    {
+        mController.reset();
+        mController = std::make_unique<OstrelController>(mSettings.get());
+        mController->applicationWillFinishLaunching();
+    }
+
+    void selectRow(int row)
+    {
+        table()->selectionModel()->clearSelection();
+        table()->selectRow(row);
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(ImageCodec::initialise("tst_FileListWindow"));
+        QVERIFY(LocalizedText::installLanguage(*qApp, QStringLiteral("en")));
+        const QStringList names = { "a.png", "b.png", "c.png", "d.png", "e.png" };
+        for (int i = 0; i < names.size(); ++i)
+            mFiles << TestSupport::writeImage(mDir.filePath(names[i]), 40 + i, 30);
+    }
+
+    void init()
+    {
+        mSettings.reset();
+        QFile::remove(mDir.filePath(QStringLiteral("Ostrel.conf")));
+        mSettings = std::make_unique<QSettings>(mDir.filePath(QStringLiteral("Ostrel.conf")),
+            QSettings::IniFormat);
+        start();
+    }
+
+    void cleanup() { mController.reset(); }
+
+    void filesArriveInOrderWithoutDuplicates()
+    {
+        mController->openFiles({ mFiles[2], mFiles[0], mDir.filePath(QStringLiteral("notes.txt")) });
+        mController->openFiles({ mFiles[0], mFiles[1] });
+        QCOMPARE(table()->model()->rowCount(), 3);
+        QCOMPARE(cell(0), QStringLiteral("c.png"));
+        QCOMPARE(cell(1), QStringLiteral("a.png"));
+        QCOMPARE(cell(2), QStringLiteral("b.png"));
+        QCOMPARE(mController->resizer()->imagesCount(), 3);
+    }
+
+    void selectionShowsPreviewAndInformationLine()
+    {
+        const QString big = TestSupport::writeImage(mDir.filePath(QStringLiteral("big.jpg")), 4000, 3000);
+        const QString broken = mDir.filePath(QStringLiteral("broken.png"));
+        {
+            QFile f(broken);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write("not an image");
+        }
+        mController->openFiles({ big, broken });
+
+        selectRow(0);
+        const QPixmap preview = label("previewImage")->pixmap();
+        QVERIFY(!preview.isNull());
+        QCOMPARE(preview.deviceIndependentSize().toSize(), QSize(100, 75));
+        const QString size = TQImage::roundByteSize(QFileInfo(big).size());
+        QCOMPARE(label("sizeText")->text(), QStringLiteral("4000 × 3000 pixels, %1").arg(size));
+
+        // A file that does not decode shows no picture and a size of 0 x 0.
+        selectRow(1);
+        QVERIFY(label("previewImage")->pixmap().isNull());
+        QCOMPARE(label("sizeText")->text(), QStringLiteral("0 × 0 pixels, 12 Byte"));
+
+        // Nothing selected: nothing shown.
+        table()->clearSelection();
+        QVERIFY(label("previewImage")->pixmap().isNull());
+        QVERIFY(label("sizeText")->text().isEmpty());
+    }
+
+    void removeSelectedRows()
+    {
+        mController->openFiles(mFiles);
+        QCOMPARE(table()->model()->rowCount(), 5);
+
+        mController->removeFile(); // nothing selected: nothing happens
+        QCOMPARE(table()->model()->rowCount(), 5);
+
+        selectRow(1);
+        QVERIFY(!label("sizeText")->text().isEmpty());
+        table()->selectionModel()->select(table()->model()->index(3, 0),
+            QItemSelectionModel::Select | QItemSelectionModel::Rows);
+        mController->removeFile();
+        QCOMPARE(table()->model()->rowCount(), 3);
+        QCOMPARE(cell(0), QStringLiteral("a.png"));
+        QCOMPARE(cell(1), QStringLiteral("c.png"));
+        QCOMPARE(cell(2), QStringLiteral("e.png"));
+        QCOMPARE(table()->selectedRow(), -1);
+        QVERIFY(label("previewImage")->pixmap().isNull());
+        QVERIFY(label("sizeText")->text().isEmpty());
+    }
+
+    void fullPathsAreShownAndRemembered()
+    {
+        mController->openFiles({ mFiles[0] });
+        auto* box = mController->window()->findChild<QCheckBox*>(QStringLiteral("showFullPathButton"));
+        QVERIFY(box);
+        box->click();
+        QCOMPARE(cell(0), mFiles[0]);
+        QVERIFY(mController->showsFullPath());
+        mSettings->sync();
+        QCOMPARE(QSettings(mDir.filePath(QStringLiteral("Ostrel.conf")), QSettings::IniFormat)
+                     .value(QStringLiteral("showFullPath"))
+                     .toBool(),
+            true);
+
+        start();
+        mController->openFiles({ mFiles[1] });
+        QCOMPARE(cell(0), mFiles[1]);
+        box = mController->window()->findChild<QCheckBox*>(QStringLiteral("showFullPathButton"));
+        QVERIFY(box->isChecked());
+        box->click();
+        QCOMPARE(cell(0), QStringLiteral("b.png"));
+    }
+
+    void foldersAreSearched()
+    {
+        QDir().mkpath(mDir.filePath(QStringLiteral("folder/inner")));
+        TestSupport::writeImage(mDir.filePath(QStringLiteral("folder/inner/z.png")), 10, 10);
+        TestSupport::writeImage(mDir.filePath(QStringLiteral("folder/y.jpg")), 10, 10);
+        mController->openFiles({ mFiles[4], mDir.filePath(QStringLiteral("folder")), mFiles[0] });
+        QTRY_COMPARE(table()->model()->rowCount(), 4);
+        QCOMPARE(cell(0), QStringLiteral("e.png"));
+        QCOMPARE(cell(1), QStringLiteral("y.jpg"));
+        QCOMPARE(cell(2), QStringLiteral("z.png"));
+        QCOMPARE(cell(3), QStringLiteral("a.png"));
+    }
+
+    void openPanelAddsChosenFiles()
+    {
+        // The panel is window-modal and answered here like a user would: pick two, accept.
+        QTimer::singleShot(0, this, [this] {
+            auto* panel = mController->window()->findChild<QFileDialog*>();
+            QVERIFY(panel);
+            QVERIFY(panel->isVisible());
+            QCOMPARE(panel->windowModality(), Qt::WindowModal);
+            panel->setDirectory(mDir.path());
+            panel->selectFile(QStringLiteral("\"d.png\" \"b.png\""));
+            static_cast<QDialog*>(panel)->accept();
+        });
+        mController->addFile();
+        QTRY_COMPARE(table()->model()->rowCount(), 2);
+
+        // Cancelled: nothing added.
+        QTimer::singleShot(0, this, [this] {
+            auto* panel = mController->window()->findChild<QFileDialog*>();
+            QVERIFY(panel);
+            panel->reject();
+        });
+        mController->addFile();
+        QTest::qWait(0);
+        QTRY_VERIFY(!mController->window()->findChild<QFileDialog*>());
+        QCOMPARE(table()->model()->rowCount(), 2);
+    }
+};
+
+QTEST_MAIN(TestFileListWindow)
+#include "tst_FileListWindow.moc"
