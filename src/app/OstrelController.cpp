@@ -7,6 +7,7 @@
 #include <QComboBox>
 #include <QDialog>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -26,6 +27,7 @@
 #include "app/ColorWell.h"
 #include "app/FileListModel.h"
 #include "app/FileTableView.h"
+#include "app/ProgressSheet.h"
 #include "app/QualitySlider.h"
 #include "app/Stepper.h"
 #include "batch/TQResizer.h"
@@ -45,6 +47,12 @@ static void initialiseResources()
 namespace {
 
 constexpr const char* kWindowPositionKey = "windowPosition";
+
+// The tabs that a failed input check turns to: the file list, the size fields with the
+// resolution, and the destination with the naming controls.
+constexpr int kFilesTab = 0;
+constexpr int kSizeTab = 1;
+constexpr int kOutputTab = 2;
 
 // A check box counts as on only when it is fully checked; the mixed state is off.
 bool isOn(const QCheckBox* box)
@@ -104,6 +112,8 @@ OstrelController::OstrelController(QSettings* settings, QObject* parent)
     progressPanel = new QDialog(finestra.get());
     mProgressUi->setupUi(progressPanel);
     progressPanel->setWindowModality(Qt::WindowModal);
+    mProgressSheet = new ProgressSheet(finestra.get(), progressPanel, mProgressUi->progressBar,
+        mProgressUi->progressText, mProgressUi->stopButton, this);
     mUi->progressWheel->hide();
     // The preview sits on the plain base colour, not on the window's pattern.
     mUi->previewImage->setBackgroundRole(QPalette::Base);
@@ -195,6 +205,10 @@ void OstrelController::connectControls()
     connect(ui->actionStart, &QAction::triggered, this, &OstrelController::resize);
     connect(mProgressUi->stopButton, &QPushButton::clicked, this, &OstrelController::stop);
     progressPanel->installEventFilter(this);
+    connect(mProgressSheet, &ProgressSheet::alertDidEnd, this, [this](int returnCode) {
+        if (imageResizer)
+            imageResizer->alertDidEnd(returnCode);
+    });
 
     // The window and the application.
     connect(ui->actionQuit, &QAction::triggered, finestra.get(), &QWidget::close);
@@ -525,14 +539,84 @@ void OstrelController::tableViewSelectionDidChange()
     ui->progressWheel->hide();
 }
 
+int OstrelController::faultyInputTab() const
+{
+    // What the controls show is checked, not the store. A text is empty only when it is
+    // exactly empty: white space is content, and nothing is read as a number here.
+    const Ui::MainWindow* ui = mUi.get();
+    if (imageResizer->imagesCount() == 0)
+        return kFilesTab;
+
+    const bool noWidth = ui->widthField->text().isEmpty();
+    const bool noHeight = ui->heightField->text().isEmpty();
+    switch (ui->proportionalButton->checkState()) {
+    case Qt::Checked:
+        if (noWidth && noHeight)
+            return kSizeTab;
+        break;
+    case Qt::Unchecked:
+        if (noWidth || noHeight)
+            return kSizeTab;
+        break;
+    default: // the mixed state is neither on nor off
+        return kSizeTab;
+    }
+    if (ui->resolutionField->text().isEmpty())
+        return kSizeTab;
+
+    const QString dest = ui->destField->text();
+    if (dest.isEmpty())
+        return kOutputTab;
+    // Follows a symbolic link at the end; a leading "~" is a folder name like any other.
+    if (!QFileInfo(dest).isDir())
+        return kOutputTab;
+
+    switch (selectedTag(ui->nameMenu)) {
+    case TQPref::NamingSource:
+        break;
+    case TQPref::NamingCustom:
+        if (ui->nameNumber->text().isEmpty())
+            return kOutputTab;
+        break;
+    default:
+        return kOutputTab;
+    }
+    return -1;
+}
+
+void OstrelController::beep()
+{
+    QApplication::beep();
+    emit beeped();
+}
+
 void OstrelController::resize()
 {
-    // Not built yet: the input checks, the progress sheet and the worker start belong here.
+    // The sheets keep the start control out of reach from the start of a batch until its
+    // closing alert is dismissed; this holds for any other way of calling it too.
+    if (mProgressSheet->isBusy())
+        return;
+
+    const int faultyTab = faultyInputTab();
+    if (faultyTab >= 0) {
+        beep();
+        mUi->tab->setCurrentIndex(faultyTab);
+        return;
+    }
+
+    mUi->tab->setCurrentIndex(kFilesTab);
+    imageResizer->setGo(true);
+    mProgressSheet->open();
+    // The start number is the field's text now, not the stored setting.
+    const BatchArguments arguments(mProgressSheet, pref.get(), mUi->nameNumber->text());
+    // Cannot be refused: the earlier batch's worker left its loop before it queued the alert
+    // whose dismissal ended isBusy().
+    imageResizer->startBatch(arguments);
 }
 
 void OstrelController::stop()
 {
-    // Not built yet: lowers the run flag of the batch that resize() starts.
+    imageResizer->setGo(false);
 }
 
 void OstrelController::windowWillClose()

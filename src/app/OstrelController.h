@@ -18,6 +18,7 @@ class QTabWidget;
 
 class ColorWell;
 class FileListModel;
+class ProgressSheet;
 class QualitySlider;
 class Stepper;
 class TQPref;
@@ -87,7 +88,11 @@ public slots:
     // Shows the preview, pixel size and file size of the selected row, or nothing.
     void tableViewSelectionDidChange();
 
-    // Starting and stopping a batch.
+    // Starting and stopping a batch. resize() checks the controls in a fixed order; at the
+    // first failed check it beeps and turns to the tab of the faulty control and changes
+    // nothing else. When every check passes it turns to the first tab, raises the run flag,
+    // opens the progress sheet and starts the worker, and returns at once. stop() only lowers
+    // the run flag: the worker completes its image in progress and then reports.
     void resize();
     void stop();
 
@@ -98,6 +103,8 @@ public slots:
 signals:
     // The image list or the way it is shown changed; the table's model resets on it.
     void listChanged();
+    // A failed input check has just sounded the system beep.
+    void beeped();
 
 private:
     // A number field, its stepper and the setter that stores their value.
@@ -116,6 +123,9 @@ private:
     void showAbout();
     void saveWindowFrame();
     bool eventFilter(QObject* watched, QEvent* event) override;
+    // The tab holding the first control that fails the checks before a batch, or -1.
+    int faultyInputTab() const;
+    void beep();
 
     std::unique_ptr<QSettings> mOwnedSettings;
     QSettings* mSettings = nullptr;
@@ -127,6 +137,8 @@ private:
     // mProgressUi) named like the widget: mUi->widthField, mUi->radioButton, ...
     std::unique_ptr<QMainWindow> finestra;
     QDialog* progressPanel = nullptr;
+    // Drives progressPanel and the closing alert for the batch worker.
+    ProgressSheet* mProgressSheet = nullptr;
 
     // The controller's own state.
     bool fullPath = false;

@@ -6,6 +6,7 @@
 
 #include "app/OstrelController.h"
 #include "app/SingleInstance.h"
+#include "app/TerminationSignals.h"
 #include "core/ImageCodec.h"
 #include "core/LocalizedText.h"
 
@@ -22,6 +23,10 @@ int main(int argc, char* argv[])
     LocalizedText::install(app);
     // A file that outgrows the size limit must fail its write, not end the process.
     std::signal(SIGXFSZ, SIG_IGN);
+    // A request to end the process (the session's SIGTERM, Ctrl-C, a closed terminal) is
+    // caught here and answered once the window exists.
+    TerminationSignals terminationSignals;
+    terminationSignals.install({ SIGTERM, SIGINT, SIGHUP });
 
     // One running instance per user: a second launch hands its files over and ends.
     SingleInstance instance;
@@ -31,6 +36,12 @@ int main(int argc, char* argv[])
 
     OstrelController controller;
     controller.applicationWillFinishLaunching();
+    // Such a request closes the main window, which quits the way the user's close does: a
+    // running batch completes its image in progress first, so no partial file is left
+    // behind. (QApplication::quit() would first ask every window to close, and the progress
+    // sheet answers a close with "stop" and stays open, which cancels that quit.)
+    QObject::connect(
+        &terminationSignals, &TerminationSignals::received, controller.window(), &QWidget::close);
 
     // Files handed over at launch find the list already made; later ones arrive from other
     // launches, also while a batch runs (that batch then processes them too).
