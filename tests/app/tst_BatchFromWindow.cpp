@@ -106,6 +106,27 @@ private:
         return paths;
     }
 
+    // Sources large enough that a batch of them is still running when the test acts on it.
+    QStringList writeLargeSources(int count)
+    {
+        QStringList names;
+        for (int i = 0; i < count; ++i)
+            names << QStringLiteral("big%1.png").arg(i, 2, 10, QLatin1Char('0'));
+        return writeSources(names, 1600, 1200);
+    }
+
+    // What a batch that was ended early left in the output folder: whole files of the right
+    // size only, no temporary file.
+    void verifyOnlyWholeOutputs() const
+    {
+        for (const QString& name : filesIn(mOut)) {
+            QVERIFY2(!name.startsWith('.'), qPrintable(name));
+            const TestSupport::Facts facts = TestSupport::inspect(QDir(mOut).filePath(name));
+            QCOMPARE(facts.width, 40);
+            QCOMPARE(facts.height, 30);
+        }
+    }
+
     static QStringList filesIn(const QString& folder)
     {
         return QDir(folder).entryList(QDir::Files | QDir::Hidden, QDir::Name);
@@ -661,22 +682,12 @@ private slots:
     void endingDuringBatchLeavesNoPartialFile()
     {
         start(validSettings());
-        QStringList names;
-        for (int i = 0; i < 12; ++i)
-            names << QStringLiteral("big%1.png").arg(i, 2, 10, QLatin1Char('0'));
-        mController->openFiles(writeSources(names, 1600, 1200));
+        mController->openFiles(writeLargeSources(12));
         widget<QPushButton>("resizeButton")->click();
         QTRY_VERIFY_WITH_TIMEOUT(filesIn(mOut).size() >= 1, 60000);
         mController.reset();
         QApplication::processEvents(); // calls still queued for the sheet go nowhere
-
-        const QStringList written = filesIn(mOut);
-        for (const QString& name : written) {
-            QVERIFY2(!name.startsWith('.'), qPrintable(name)); // no temporary file left
-            const TestSupport::Facts facts = TestSupport::inspect(QDir(mOut).filePath(name));
-            QCOMPARE(facts.width, 40);
-            QCOMPARE(facts.height, 30);
-        }
+        verifyOnlyWholeOutputs();
     }
 
     // SIGTERM to a real application process in the middle of its batch: it quits the
@@ -695,10 +706,7 @@ private slots:
             for (auto it = values.cbegin(); it != values.cend(); ++it)
                 stored.setValue(it.key(), it.value());
         }
-        QStringList names;
-        for (int i = 0; i < 16; ++i)
-            names << QStringLiteral("big%1.png").arg(i, 2, 10, QLatin1Char('0'));
-        const QStringList sources = writeSources(names, 1600, 1200);
+        const QStringList sources = writeLargeSources(16);
 
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert("HOME", root + "/home");
@@ -719,15 +727,9 @@ private slots:
         QCOMPARE(app.exitStatus(), QProcess::NormalExit);
         QCOMPARE(app.exitCode(), 0);
 
-        const QStringList written = filesIn(mOut);
         qInfo("%lld of %lld images written before the batch stopped",
-            static_cast<long long>(written.size()), static_cast<long long>(names.size()));
-        for (const QString& name : written) {
-            QVERIFY2(!name.startsWith('.'), qPrintable(name));
-            const TestSupport::Facts facts = TestSupport::inspect(QDir(mOut).filePath(name));
-            QCOMPARE(facts.width, 40);
-            QCOMPARE(facts.height, 30);
-        }
+            static_cast<long long>(filesIn(mOut).size()), static_cast<long long>(sources.size()));
+        verifyOnlyWholeOutputs();
     }
 
     // The window closed during a batch quits the application through its termination path.
@@ -735,10 +737,7 @@ private slots:
     void closingTheWindowDuringBatchQuitsCleanly()
     {
         start(validSettings());
-        QStringList names;
-        for (int i = 0; i < 12; ++i)
-            names << QStringLiteral("big%1.png").arg(i, 2, 10, QLatin1Char('0'));
-        mController->openFiles(writeSources(names, 1600, 1200));
+        mController->openFiles(writeLargeSources(12));
         widget<QPushButton>("resizeButton")->click();
         QTRY_VERIFY_WITH_TIMEOUT(filesIn(mOut).size() >= 1, 60000);
 
@@ -747,10 +746,7 @@ private slots:
         QCOMPARE(QApplication::exec(), 0);
         QCOMPARE(quitting.size(), 1);
         QVERIFY(!mController->resizer()); // released, after its worker ended
-        for (const QString& name : filesIn(mOut)) {
-            QVERIFY2(!name.startsWith('.'), qPrintable(name));
-            QCOMPARE(TestSupport::inspect(QDir(mOut).filePath(name)).width, 40);
-        }
+        verifyOnlyWholeOutputs();
     }
 };
 
