@@ -1,11 +1,11 @@
 #include "CliOptions.h"
 
+#include <cmath>
+
 #include <QCommandLineParser>
 #include <QDir>
 #include <QFileInfo>
 #include <QHash>
-
-#include <cmath>
 
 #include "settings/TQPref.h"
 
@@ -83,24 +83,27 @@ CliOptions CliOptions::parse(const QStringList& arguments)
         "First size field: the width, or the long side with --sides long-short.", "N");
     const auto height = add({ "H", "height" },
         "Second size field: the height, or the short side with --sides long-short.", "N");
-    const auto unit = add({ "u", "unit" }, "Unit of the size fields: px, in, mm or percent.", "UNIT");
+    const auto unit
+        = add({ "u", "unit" }, "Unit of the size fields: px, in, mm or percent.", "UNIT");
     const auto proportional = add({ "p", "proportional" },
         "Keep the proportions; SIDE is the size field that is given: width, height, long, "
         "short (these two also select --sides long-short), first or second.",
         "SIDE");
     const auto freeScaling = add({ "free" }, "Scale width and height independently.");
-    const auto sides = add({ "sides" },
-        "What the size fields mean: width-height or long-short.", "MODE");
-    const auto resolution = add({ "r", "resolution" }, "Output resolution in pixels per inch.", "PPI");
-    const auto format = add({ "f", "format" }, "Output format: jpeg, png, gif, bmp or tiff.", "FORMAT");
+    const auto sides
+        = add({ "sides" }, "What the size fields mean: width-height or long-short.", "MODE");
+    const auto resolution
+        = add({ "r", "resolution" }, "Output resolution in pixels per inch.", "PPI");
+    const auto format
+        = add({ "f", "format" }, "Output format: jpeg, png, gif, bmp or tiff.", "FORMAT");
     const auto quality = add({ "q", "quality" }, "JPEG quality from 0 to 100.", "PERCENT");
     const auto naming = add({ "n", "naming" },
         "Output names: source (the source's name) or custom (--name and a four-digit number).",
         "MODE");
     const auto name = add({ "name" }, "Base name of custom naming.", "TEXT");
     const auto startNumber = add({ "start-number" }, "First number of custom naming.", "N");
-    const auto background = add({ "background" },
-        "Flatten every image onto the background colour: on or off.", "on|off");
+    const auto background = add(
+        { "background" }, "Flatten every image onto the background colour: on or off.", "on|off");
     const auto backgroundColor = add({ "background-color" },
         "Background colour: #rrggbb, #aarrggbb or a colour name such as white.", "COLOUR");
     const auto save = add({ "save" }, "Also store the options given as the settings.");
@@ -114,7 +117,8 @@ CliOptions CliOptions::parse(const QStringList& arguments)
         return options;
     };
     auto bad = [&fail](const QString& option, const QString& value, const QString& expected) {
-        return fail(QStringLiteral("invalid value \"%1\" for --%2: %3").arg(value, option, expected));
+        return fail(
+            QStringLiteral("invalid value \"%1\" for --%2: %3").arg(value, option, expected));
     };
 
     if (!parser.parse(arguments))
@@ -129,8 +133,10 @@ CliOptions CliOptions::parse(const QStringList& arguments)
     }
     // An option given twice is a mistake worth naming rather than a silent "last one wins".
     for (const QCommandLineOption& option : declared) {
-        if (parser.values(option).size() > 1 || parser.optionNames().count(option.names().last()) > 1)
-            return fail(QStringLiteral("option --%1 given more than once").arg(option.names().last()));
+        if (parser.values(option).size() > 1
+            || parser.optionNames().count(option.names().last()) > 1)
+            return fail(
+                QStringLiteral("option --%1 given more than once").arg(option.names().last()));
     }
 
     if (parser.isSet(output)) {
@@ -152,7 +158,8 @@ CliOptions CliOptions::parse(const QStringList& arguments)
     if (parser.isSet(height) && !positive(height, options.mHeight))
         return bad("height", parser.value(height), "a number above 0 is expected");
     if (parser.isSet(resolution) && !positive(resolution, options.mResolution))
-        return bad("resolution", parser.value(resolution), "a number of pixels per inch above 0 is expected");
+        return bad("resolution", parser.value(resolution),
+            "a number of pixels per inch above 0 is expected");
     // A value from a fixed set of words; false after naming the option and the words.
     auto pick = [&](const QCommandLineOption& option, std::optional<int>& field,
                     std::initializer_list<Choice> choices, const char* expected) {
@@ -189,10 +196,10 @@ CliOptions CliOptions::parse(const QStringList& arguments)
             int tag;
             int sidesMode;
         };
-        static const QHash<QString, Side> meaning = {
-            { "width", { TQPref::SideFirst, 0 } }, { "height", { TQPref::SideSecond, 0 } },
-            { "long", { TQPref::SideFirst, 1 } }, { "short", { TQPref::SideSecond, 1 } },
-            { "first", { TQPref::SideFirst, -1 } }, { "second", { TQPref::SideSecond, -1 } } };
+        static const QHash<QString, Side> meaning = { { "width", { TQPref::SideFirst, 0 } },
+            { "height", { TQPref::SideSecond, 0 } }, { "long", { TQPref::SideFirst, 1 } },
+            { "short", { TQPref::SideSecond, 1 } }, { "first", { TQPref::SideFirst, -1 } },
+            { "second", { TQPref::SideSecond, -1 } } };
         const QString value = parser.value(proportional);
         const auto it = meaning.constFind(value.trimmed().toLower());
         if (it == meaning.constEnd())

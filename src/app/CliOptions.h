@@ -14,7 +14,13 @@ class TQPref;
 class CliOptions
 {
 public:
-    enum class Action { Run, Help, Version, UsageError };
+    enum class Action
+    {
+        Run,
+        Help,
+        Version,
+        UsageError
+    };
 
     // Parses the arguments, the program's name first.
     static CliOptions parse(const QStringList& arguments);

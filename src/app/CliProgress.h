@@ -1,9 +1,9 @@
 #pragma once
 
-#include <QString>
-
 #include <cstdio>
 #include <optional>
+
+#include <QString>
 
 #include "batch/BatchProgress.h"
 

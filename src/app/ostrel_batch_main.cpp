@@ -1,10 +1,6 @@
 // ostrel-batch: one batch over the files given, with the settings of Ostrel's window, through
 // the same list and worker as the window. Progress and the summary go to standard error.
 
-#include <QCoreApplication>
-#include <QElapsedTimer>
-#include <QLocale>
-
 #include <algorithm>
 #include <atomic>
 #include <csignal>
@@ -12,6 +8,10 @@
 #include <cstring>
 
 #include <unistd.h>
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QLocale>
 
 #include "app/CliOptions.h"
 #include "app/CliProgress.h"
@@ -47,7 +47,8 @@ extern "C" void onInterrupt(int)
 
 void installInterruptHandler(TQResizer* resizer)
 {
-    const QByteArray message = "\n" + LocalizedText::text("_StoppingAfterCurrent").toLocal8Bit() + "\n";
+    const QByteArray message
+        = "\n" + LocalizedText::text("_StoppingAfterCurrent").toLocal8Bit() + "\n";
     gStopMessageLength = std::min(sizeof gStopMessage, static_cast<size_t>(message.size()));
     std::memcpy(gStopMessage, message.constData(), gStopMessageLength);
     gResizer.store(resizer);
@@ -81,7 +82,8 @@ int usageError(const QString& message)
 void printSummary(const ClosingReport& report, qint64 elapsedMs)
 {
     const BatchResult& result = report.result;
-    QString text = report.messageText + QStringLiteral(". ") + report.informativeText + QLatin1Char('\n');
+    QString text
+        = report.messageText + QStringLiteral(". ") + report.informativeText + QLatin1Char('\n');
     if (!report.detailedText.isEmpty()) {
         for (const QString& line : report.detailedText.split(QLatin1Char('\n')))
             text += QStringLiteral("  ") + line + QLatin1Char('\n');
@@ -145,7 +147,8 @@ int main(int argc, char* argv[])
     TQResizer resizer;
     for (const QString& file : options.files()) {
         if (!resizer.hasImageExtension(file))
-            printError(QStringLiteral("skipped \"%1\": not a file type that Ostrel reads").arg(file));
+            printError(
+                QStringLiteral("skipped \"%1\": not a file type that Ostrel reads").arg(file));
     }
     resizer.addImagesToList(options.files());
     if (resizer.imagesCount() == 0)
@@ -156,8 +159,8 @@ int main(int argc, char* argv[])
     // The failure lines reach standard error through the progress, in order with it.
     BatchLog::setEchoToStandardError(false);
     CliProgress progress(::isatty(STDERR_FILENO) == 1, stderr);
-    QObject::connect(&progress, &CliProgress::finished, &app, &QCoreApplication::quit,
-        Qt::QueuedConnection);
+    QObject::connect(
+        &progress, &CliProgress::finished, &app, &QCoreApplication::quit, Qt::QueuedConnection);
     installInterruptHandler(&resizer);
 
     QElapsedTimer timer;

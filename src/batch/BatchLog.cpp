@@ -52,8 +52,8 @@ bool standardErrorIsTerminal()
 bool appendToFile(const QString& path, const QByteArray& text)
 {
 #if defined(Q_OS_UNIX)
-    const int fd = ::open(QFile::encodeName(path).constData(),
-        O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0644);
+    const int fd = ::open(
+        QFile::encodeName(path).constData(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0644);
     if (fd < 0)
         return false;
     const ssize_t n = ::write(fd, text.constData(), static_cast<size_t>(text.size()));

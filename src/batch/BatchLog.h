@@ -25,6 +25,7 @@ public:
     static QString line(const QString& message);
 
     // Appends line(message) to the log file (creating its folder) and echoes it to standard
-    // error unless that is turned off. False when the log file could not be written; the echo happens regardless.
+    // error unless that is turned off. False when the log file could not be written; the echo
+    // happens regardless.
     static bool write(const QString& message);
 };

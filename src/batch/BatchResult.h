@@ -9,8 +9,8 @@
 struct BatchFailure
 {
     int position = 0; // in the list, from 0
-    QString name;     // nameOfImage, as in the log line
-    QString path;     // pathOfImage
+    QString name; // nameOfImage, as in the log line
+    QString path; // pathOfImage
     ResizeStatus status;
 
     // The reason in the user's language ("the output file already exists").
@@ -23,7 +23,7 @@ struct BatchFailure
 struct BatchResult
 {
     int processed = 0; // images whose resize was called
-    int written = 0;   // of those, images whose file was written
+    int written = 0; // of those, images whose file was written
     int listCount = 0; // entries in the list when the worker ended
     bool stopped = false; // the run flag ended the batch with images left
     QList<BatchFailure> failures;

@@ -19,8 +19,8 @@ ClosingReport ClosingReport::forResult(const BatchResult& result)
     }
     report.hasAlternateButton = true;
     report.alternateButton = LocalizedText::text("_OpenConsole");
-    report.informativeText = LocalizedText::text("_ElaboratingFinishedWithErrors",
-        { QString::number(errors) });
+    report.informativeText
+        = LocalizedText::text("_ElaboratingFinishedWithErrors", { QString::number(errors) });
     report.style = Style::Critical;
     QStringList lines;
     lines.reserve(result.failures.size());

@@ -9,7 +9,11 @@
 struct ClosingReport
 {
     // The platform's alert styles (a warning style is never used).
-    enum class Style { Informational = 1, Critical = 2 };
+    enum class Style
+    {
+        Informational = 1,
+        Critical = 2
+    };
 
     // The return codes of the alert's buttons, as alertDidEnd receives them.
     static constexpr int kDefaultButtonCode = 1;

@@ -45,8 +45,7 @@ std::mutex& handoffMutex()
 
 // Queues call(receiver) to the receiver's thread. Calls queued from one thread arrive in the
 // order they were made; the worker never waits for them.
-template <typename Call>
-void post(BatchProgress* receiver, Call call)
+template <typename Call> void post(BatchProgress* receiver, Call call)
 {
     if (!receiver)
         return;

@@ -1,15 +1,15 @@
 #pragma once
 
-#include <QHash>
-#include <QString>
-#include <QStringList>
-
 #include <atomic>
 #include <memory>
 #include <mutex>
 #include <set>
 #include <thread>
 #include <vector>
+
+#include <QHash>
+#include <QString>
+#include <QStringList>
 
 #include "BatchArguments.h"
 #include "core/TQImage.h"

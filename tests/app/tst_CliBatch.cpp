@@ -1,3 +1,9 @@
+#include <csignal>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <QDir>
 #include <QFile>
 #include <QProcess>
@@ -6,12 +12,6 @@
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
-
-#include <csignal>
-
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 #include "TestSupport.h"
 
@@ -112,7 +112,9 @@ private slots:
         QVERIFY(help.out.contains("Exit status"));
         const Result version = run({ "--version" });
         QCOMPARE(version.exitCode, 0);
-        QVERIFY(QRegularExpression("^ostrel-batch \\d+\\.\\d+\\.\\d+\\n$").match(version.out).hasMatch());
+        QVERIFY(QRegularExpression("^ostrel-batch \\d+\\.\\d+\\.\\d+\\n$")
+                    .match(version.out)
+                    .hasMatch());
     }
 
     // A usage error says what is wrong, exits with 2 and processes nothing.
@@ -124,17 +126,19 @@ private slots:
                                    << "invalid value \"abc\" for --width";
         QTest::newRow("bad format") << QStringList { "-o", "out", "-f", "webp", "in/a.jpg" }
                                     << "invalid value \"webp\" for --format";
-        QTest::newRow("unknown option") << QStringList { "--fast", "in/a.jpg" } << "Unknown option 'fast'";
+        QTest::newRow("unknown option")
+            << QStringList { "--fast", "in/a.jpg" } << "Unknown option 'fast'";
         QTest::newRow("no files") << QStringList { "-o", "out" } << "no files given";
         QTest::newRow("no output folder") << QStringList { "in/a.jpg" } << "no output folder";
         QTest::newRow("empty output folder") << QStringList { "-o", "", "in/a.jpg" } << "--output";
-        QTest::newRow("missing output folder") << QStringList { "-o", "nowhere", "in/a.jpg" }
-                                               << "does not exist";
-        QTest::newRow("output is a file") << QStringList { "-o", "in/a.jpg", "in/a.jpg" } << "not a folder";
+        QTest::newRow("missing output folder")
+            << QStringList { "-o", "nowhere", "in/a.jpg" } << "does not exist";
+        QTest::newRow("output is a file")
+            << QStringList { "-o", "in/a.jpg", "in/a.jpg" } << "not a folder";
         QTest::newRow("custom naming without number")
             << QStringList { "-o", "out", "-n", "custom", "in/a.jpg" } << "--start-number";
-        QTest::newRow("no image among the files") << QStringList { "-o", "out", "in/notes.txt" }
-                                                  << "none of the files";
+        QTest::newRow("no image among the files")
+            << QStringList { "-o", "out", "in/notes.txt" } << "none of the files";
     }
 
     void usageErrors()
@@ -153,8 +157,8 @@ private slots:
     // The window's settings file drives the run; a run without --save leaves it as it was.
     void storedSettingsDriveTheRun()
     {
-        storeSettings({ { "dest", mOut }, { "widthValue", 50 }, { "heightValue", 40 },
-            { "formatMenu", 2 } });
+        storeSettings(
+            { { "dest", mOut }, { "widthValue", 50 }, { "heightValue", 40 }, { "formatMenu", 2 } });
         const QByteArray before = settingsBytes();
         source("a.jpg");
         source("b.png");
@@ -212,8 +216,8 @@ private slots:
         const Result result = run({ "-o", "out", "in/bad.jpg", "in/good.jpg" });
         QCOMPARE(result.exitCode, 1);
         QCOMPARE(outputFiles(), QStringList({ "good.jpg" }));
-        const QRegularExpression line(
-            "\\d\\d:\\d\\d:\\d\\d\\.\\d{3} ostrel\\[\\d+\\]: Error! The image \"bad.jpg\" was not elaborated\\.");
+        const QRegularExpression line("\\d\\d:\\d\\d:\\d\\d\\.\\d{3} ostrel\\[\\d+\\]: Error! The "
+                                      "image \"bad.jpg\" was not elaborated\\.");
         QVERIFY2(line.match(result.err).hasMatch(), qPrintable(result.err));
         QVERIFY(result.err.contains("bad.jpg: the source file could not be read as an image"));
         QVERIFY(result.err.contains("Written: 1. Failed: 1. Not processed: 0."));
@@ -247,7 +251,8 @@ private slots:
         start(process, QStringList { "-o", "out" } + files);
         QVERIFY(process.waitForStarted());
         QByteArray err;
-        QTRY_VERIFY_WITH_TIMEOUT((err += process.readAllStandardError()).contains("Processing image 1 of 12"), 60000);
+        QTRY_VERIFY_WITH_TIMEOUT(
+            (err += process.readAllStandardError()).contains("Processing image 1 of 12"), 60000);
         ::kill(static_cast<pid_t>(process.processId()), SIGINT);
         // Let the worker's log write through only now.
         reader = ::open(QFile::encodeName(logPath()).constData(), O_RDONLY | O_NONBLOCK);

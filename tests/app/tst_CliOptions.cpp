@@ -104,7 +104,8 @@ private slots:
 
     void files()
     {
-        const CliOptions options = parse({ "b.jpg", "./sub/../a.JPG", "/abs/c.png", "--", "-d.jpg" });
+        const CliOptions options
+            = parse({ "b.jpg", "./sub/../a.JPG", "/abs/c.png", "--", "-d.jpg" });
         const QDir here = QDir::current();
         QCOMPARE(options.files(),
             QStringList({ here.absoluteFilePath("b.jpg"), here.absoluteFilePath("a.JPG"),
@@ -128,16 +129,20 @@ private slots:
         QTest::newRow("naming") << QStringList { "-n", "date" } << "--naming";
         QTest::newRow("side") << QStringList { "-p", "diagonal" } << "--proportional";
         QTest::newRow("sides") << QStringList { "--sides", "both" } << "--sides";
-        QTest::newRow("start number") << QStringList { "--start-number", "12a" } << "--start-number";
-        QTest::newRow("start number huge") << QStringList { "--start-number", "99999999999" } << "--start-number";
+        QTest::newRow("start number")
+            << QStringList { "--start-number", "12a" } << "--start-number";
+        QTest::newRow("start number huge")
+            << QStringList { "--start-number", "99999999999" } << "--start-number";
         QTest::newRow("background") << QStringList { "--background", "maybe" } << "--background";
-        QTest::newRow("colour") << QStringList { "--background-color", "#12345" } << "--background-color";
+        QTest::newRow("colour") << QStringList { "--background-color", "#12345" }
+                                << "--background-color";
         QTest::newRow("name with slash") << QStringList { "--name", "a/b" } << "--name";
         QTest::newRow("empty output") << QStringList { "-o", "" } << "--output";
         QTest::newRow("missing value") << QStringList { "x.jpg", "--width" } << "width";
         QTest::newRow("unknown option") << QStringList { "--colour", "red" } << "colour";
         QTest::newRow("twice") << QStringList { "-w", "1", "--width", "2" } << "--width";
-        QTest::newRow("free and proportional") << QStringList { "--free", "-p", "width" } << "--free";
+        QTest::newRow("free and proportional")
+            << QStringList { "--free", "-p", "width" } << "--free";
         QTest::newRow("contradicting sides")
             << QStringList { "-p", "long", "--sides", "width-height" } << "--sides";
     }

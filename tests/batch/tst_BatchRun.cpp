@@ -1,3 +1,12 @@
+#include <csignal>
+#include <functional>
+#include <memory>
+#include <optional>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDir>
@@ -10,15 +19,6 @@
 #include <QTest>
 #include <QThread>
 #include <QUrl>
-
-#include <csignal>
-#include <functional>
-#include <memory>
-#include <optional>
-
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 #include "TestSupport.h"
 #include "batch/BatchLog.h"
@@ -200,7 +200,8 @@ private slots:
         QVERIFY(ImageCodec::initialise("tst_BatchRun"));
         std::signal(SIGXFSZ, SIG_IGN);
         QStandardPaths::setTestModeEnabled(true);
-        QVERIFY(LocalizedText::installLanguage(*QCoreApplication::instance(), QStringLiteral("en")));
+        QVERIFY(
+            LocalizedText::installLanguage(*QCoreApplication::instance(), QStringLiteral("en")));
     }
 
     void init()
@@ -231,8 +232,7 @@ private slots:
 
         const QStringList expected = { "max 3", "start", "text " + progressText(1, 3), "value 1",
             "text " + progressText(2, 3), "value 2", "failed b.jpg", "text " + progressText(3, 3),
-            "value 3", "stop",
-            "text ", "close", "alert", "redraw" };
+            "value 3", "stop", "text ", "close", "alert", "redraw" };
         QCOMPARE(progress.events, expected);
 
         QFile log(BatchLog::logFilePath());
@@ -253,7 +253,8 @@ private slots:
         QCOMPARE(report.defaultButton, QStringLiteral("OK"));
         QVERIFY(report.hasAlternateButton);
         QCOMPARE(report.alternateButton, QStringLiteral("Open Log"));
-        QCOMPARE(report.informativeText, QStringLiteral("Images not processed: 1. The log names each of them."));
+        QCOMPARE(report.informativeText,
+            QStringLiteral("Images not processed: 1. The log names each of them."));
         QCOMPARE(report.detailedText,
             "b.jpg: a file with the output name already exists (" + output("b.jpg") + ")");
         QCOMPARE(report.result.failures.first().status.error, ResizeError::OutputExists);
@@ -285,7 +286,8 @@ private slots:
         QCOMPARE(report.style, ClosingReport::Style::Informational);
         QVERIFY(!report.hasAlternateButton);
         QCOMPARE(report.defaultButton, QStringLiteral("OK"));
-        QCOMPARE(report.informativeText, QStringLiteral("All images were processed without errors."));
+        QCOMPARE(
+            report.informativeText, QStringLiteral("All images were processed without errors."));
         QVERIFY(report.detailedText.isEmpty());
         QCOMPARE(report.result.written, 1);
         QVERIFY(!QFile::exists(BatchLog::logFilePath()));
@@ -359,9 +361,11 @@ private slots:
     {
         QTest::addColumn<QString>("text");
         QTest::addColumn<QStringList>("files");
-        QTest::newRow("0007") << "0007" << QStringList { "Img0007.tif", "Img0008.tif", "Img0009.tif" };
+        QTest::newRow("0007") << "0007"
+                              << QStringList { "Img0007.tif", "Img0008.tif", "Img0009.tif" };
         QTest::newRow("empty") << "" << QStringList { "Img0000.tif", "Img0001.tif", "Img0002.tif" };
-        QTest::newRow("12a") << "12a" << QStringList { "Img0012.tif", "Img0013.tif", "Img0014.tif" };
+        QTest::newRow("12a") << "12a"
+                             << QStringList { "Img0012.tif", "Img0013.tif", "Img0014.tif" };
         QTest::newRow("-1") << " -1" << QStringList { "Img-001.tif", "Img0000.tif", "Img0001.tif" };
     }
 
@@ -438,7 +442,8 @@ private slots:
         QCOMPARE(result.failures.at(2).status.error, ResizeError::OutputExists);
         const QStringList details = progress.report->detailedText.split('\n');
         QCOMPARE(details.size(), 3);
-        QVERIFY2(details.at(0).startsWith("notes.jpg: the source file could not be read as an image ("),
+        QVERIFY2(
+            details.at(0).startsWith("notes.jpg: the source file could not be read as an image ("),
             qPrintable(details.at(0)));
         QVERIFY(details.at(1).startsWith("gone.png: the source file is missing ("));
         QVERIFY(details.at(2).startsWith("taken.png: a file with the output name already exists"));
@@ -471,8 +476,8 @@ private slots:
         QCOMPARE(progress.report->defaultButton, fallback);
         QCOMPARE(progress.report->alternateButton, fallback);
         QCOMPARE(progress.report->informativeText, fallback);
-        QCOMPARE(progress.report->detailedText, "missing.jpg: " + fallback + " ("
-                + QDir(mIn).filePath("missing.jpg") + ")");
+        QCOMPARE(progress.report->detailedText,
+            "missing.jpg: " + fallback + " (" + QDir(mIn).filePath("missing.jpg") + ")");
     }
 
     // Quitting during a batch: go lowered and the worker joined without the event loop
@@ -544,7 +549,8 @@ private slots:
     void logFileInDataFolder()
     {
         BatchLog::setLogFilePath(QString());
-        const QString folder = QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation);
+        const QString folder
+            = QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation);
         QCOMPARE(BatchLog::logFilePath(), QDir(folder).filePath("ostrel.log"));
         // A folder that does not exist yet is created.
         const QString nested = mTmp->filePath("new/folder/ostrel.log");

@@ -1,11 +1,11 @@
+#include <algorithm>
+
 #include <QCoreApplication>
 #include <QFile>
 #include <QLocale>
 #include <QRegularExpression>
 #include <QScopeGuard>
 #include <QTest>
-
-#include <algorithm>
 
 #include "core/LocalizedText.h"
 
@@ -88,11 +88,21 @@ private slots:
         QTest::addColumn<QString>("language");
         QTest::addColumn<QString>("width");
         QTest::addColumn<QString>("okButton");
-        QTest::newRow("en") << "en" << "Width" << "OK";
-        QTest::newRow("it") << "it" << "Larghezza" << "OK";
-        QTest::newRow("de") << "de" << "Breite" << "OK";
-        QTest::newRow("fr") << "fr" << "Largeur" << "OK";
-        QTest::newRow("es") << "es" << "Ancho" << "Aceptar";
+        QTest::newRow("en") << "en"
+                            << "Width"
+                            << "OK";
+        QTest::newRow("it") << "it"
+                            << "Larghezza"
+                            << "OK";
+        QTest::newRow("de") << "de"
+                            << "Breite"
+                            << "OK";
+        QTest::newRow("fr") << "fr"
+                            << "Largeur"
+                            << "OK";
+        QTest::newRow("es") << "es"
+                            << "Ancho"
+                            << "Aceptar";
     }
 
     void everyLanguageHasEveryKey()
@@ -120,10 +130,12 @@ private slots:
 
     void formatsFillInOrder()
     {
-        QVERIFY(LocalizedText::installLanguage(*QCoreApplication::instance(), QStringLiteral("it")));
+        QVERIFY(
+            LocalizedText::installLanguage(*QCoreApplication::instance(), QStringLiteral("it")));
         QCOMPARE(LocalizedText::text("_ElaboratingText", { "3", "12" }),
             QStringLiteral("Elaborazione dell’immagine 3 di 12…"));
-        QVERIFY(LocalizedText::installLanguage(*QCoreApplication::instance(), QStringLiteral("de")));
+        QVERIFY(
+            LocalizedText::installLanguage(*QCoreApplication::instance(), QStringLiteral("de")));
         QCOMPARE(LocalizedText::text("_Pixel", { "4000", "3000", "2.4 MB" }),
             QStringLiteral("4000 × 3000 Pixel, 2.4 MB"));
     }
@@ -132,13 +144,20 @@ private slots:
     {
         QTest::addColumn<QString>("locale");
         QTest::addColumn<QString>("height");
-        QTest::newRow("Italian") << "it_IT" << "Altezza";
-        QTest::newRow("Swiss German") << "de_CH" << "Höhe";
-        QTest::newRow("Canadian French") << "fr_CA" << "Hauteur";
-        QTest::newRow("Mexican Spanish") << "es_MX" << "Alto";
-        QTest::newRow("British English") << "en_GB" << "Height";
-        QTest::newRow("Japanese falls back to English") << "ja_JP" << "Height";
-        QTest::newRow("C") << "C" << "Height";
+        QTest::newRow("Italian") << "it_IT"
+                                 << "Altezza";
+        QTest::newRow("Swiss German") << "de_CH"
+                                      << "Höhe";
+        QTest::newRow("Canadian French") << "fr_CA"
+                                         << "Hauteur";
+        QTest::newRow("Mexican Spanish") << "es_MX"
+                                         << "Alto";
+        QTest::newRow("British English") << "en_GB"
+                                         << "Height";
+        QTest::newRow("Japanese falls back to English") << "ja_JP"
+                                                        << "Height";
+        QTest::newRow("C") << "C"
+                           << "Height";
     }
 
     void systemLanguageChoosesTable()
@@ -156,11 +175,13 @@ private slots:
         LocalizedText::uninstall(*QCoreApplication::instance());
         QCOMPARE(LocalizedText::text("_Width"), fallback);
         QCOMPARE(LocalizedText::text("_ElaboratingText", { "1", "2" }), fallback);
-        QVERIFY(LocalizedText::installLanguage(*QCoreApplication::instance(), QStringLiteral("fr")));
+        QVERIFY(
+            LocalizedText::installLanguage(*QCoreApplication::instance(), QStringLiteral("fr")));
         QCOMPARE(LocalizedText::text("_NoSuchKey"), fallback);
         QCOMPARE(LocalizedText::text("Width"), fallback);
         // A language without a table leaves the installed one in place.
-        QVERIFY(!LocalizedText::installLanguage(*QCoreApplication::instance(), QStringLiteral("xx")));
+        QVERIFY(
+            !LocalizedText::installLanguage(*QCoreApplication::instance(), QStringLiteral("xx")));
         QCOMPARE(LocalizedText::text("_Width"), QStringLiteral("Largeur"));
     }
 
@@ -174,9 +195,11 @@ private slots:
         QTest::newRow("extra argument ignored") << "Done" << QStringList { "7" } << "Done";
         QTest::newRow("missing argument kept") << "%1 and %2" << QStringList { "a" } << "a and %2";
         QTest::newRow("no arguments") << "100% done, %1" << QStringList {} << "100% done, %1";
-        QTest::newRow("argument not expanded again") << "%1 %2" << QStringList { "%2", "x" } << "%2 x";
-        QTest::newRow("two digits") << "%10/%1" << QStringList { "a", "b", "c", "d", "e", "f", "g", "h", "i", "j" }
-                                    << "j/a";
+        QTest::newRow("argument not expanded again")
+            << "%1 %2" << QStringList { "%2", "x" } << "%2 x";
+        QTest::newRow("two digits")
+            << "%10/%1" << QStringList { "a", "b", "c", "d", "e", "f", "g", "h", "i", "j" }
+            << "j/a";
         QTest::newRow("%0 is text") << "%0 %1" << QStringList { "a" } << "%0 a";
         QTest::newRow("percent at end") << "50%" << QStringList { "a" } << "50%";
         QTest::newRow("repeated") << "%1-%1" << QStringList { "z" } << "z-z";

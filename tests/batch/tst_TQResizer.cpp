@@ -1,11 +1,11 @@
+#include <atomic>
+#include <climits>
+#include <thread>
+
 #include <QElapsedTimer>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QTest>
-
-#include <atomic>
-#include <climits>
-#include <thread>
 
 #include "TestSupport.h"
 #include "batch/TQResizer.h"
@@ -89,7 +89,8 @@ private slots:
 
         // Existing entries keep their positions; new ones go to the end in the given order.
         resizer.addImagesToList({ "/x/c.jpg", "/x/a.jpg", "/x/d.png", real });
-        QCOMPARE(paths(resizer), QStringList({ "/x/b.jpg", real, "/x/a.jpg", "/x/c.jpg", "/x/d.png" }));
+        QCOMPARE(
+            paths(resizer), QStringList({ "/x/b.jpg", real, "/x/a.jpg", "/x/c.jpg", "/x/d.png" }));
 
         // Exact strings: another spelling of the same file is another entry.
         resizer.addImagesToList({ "/x//a.jpg", "/x/./a.jpg" });
@@ -109,7 +110,8 @@ private slots:
         QTest::newRow("none") << QList<int> {} << QStringList { "a", "b", "c", "d" };
         QTest::newRow("all") << QList<int> { 3, 1, 0, 2 } << QStringList {};
         QTest::newRow("first") << QList<int> { 0 } << QStringList { "b", "c", "d" };
-        QTest::newRow("outside ignored") << QList<int> { 1, 9, -1 } << QStringList { "a", "c", "d" };
+        QTest::newRow("outside ignored")
+            << QList<int> { 1, 9, -1 } << QStringList { "a", "c", "d" };
     }
 
     void remove()
@@ -238,10 +240,12 @@ private slots:
         resizer.removeImagesFromList(odd);
         qInfo("100,000 of 200,000 entries removed in %lld ms", timer.elapsed());
         QCOMPARE(resizer.imagesCount(), 100000);
-        QCOMPARE(resizer.imageAtIndex(1)->pathOfImage(), QStringLiteral("/nonexistent/batch/img2.jpg"));
+        QCOMPARE(
+            resizer.imageAtIndex(1)->pathOfImage(), QStringLiteral("/nonexistent/batch/img2.jpg"));
         resizer.addImagesToList({ "/nonexistent/batch/img1.jpg", "/nonexistent/batch/img2.jpg" });
         QCOMPARE(resizer.imagesCount(), 100001);
-        QCOMPARE(resizer.imageAtIndex(100000)->pathOfImage(), QStringLiteral("/nonexistent/batch/img1.jpg"));
+        QCOMPARE(resizer.imageAtIndex(100000)->pathOfImage(),
+            QStringLiteral("/nonexistent/batch/img1.jpg"));
     }
 
     // The worker reads the count and one entry at a time while the main thread appends: an
