@@ -78,8 +78,9 @@ qint64 TQImage::fileSize() const
 qint64 TQImage::fileSize(const QString& path)
 {
     const QFileInfo info(path); // follows a symbolic link to its target
-    const qint64 data = info.exists() ? info.size() : 0;
-    return data + resourceForkSize(path);
+    if (!info.exists())
+        return 0; // no file, no fork: spares a second query per path in large lists
+    return info.size() + resourceForkSize(path);
 }
 
 TQImage::Preview TQImage::theImage(qreal devicePixelRatio)
