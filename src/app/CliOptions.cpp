@@ -145,19 +145,21 @@ CliOptions CliOptions::parse(const QStringList& arguments)
             return bad("output", dir, "an output folder is needed");
         options.mDest = QDir::cleanPath(QDir::current().absoluteFilePath(dir));
     }
-    auto positive = [&](const QCommandLineOption& option, std::optional<float>& field) {
+    auto measure = [&](const QCommandLineOption& option, std::optional<float>& field,
+                       bool zeroAllowed) {
         const QString value = parser.value(option);
         const auto d = number(value);
-        if (!d || *d <= 0.0 || *d > 1.0e9)
+        if (!d || *d < 0.0 || (*d == 0.0 && !zeroAllowed) || *d > 1.0e9)
             return false;
         field = static_cast<float>(*d);
         return true;
     };
-    if (parser.isSet(width) && !positive(width, options.mWidth))
-        return bad("width", parser.value(width), "a number above 0 is expected");
-    if (parser.isSet(height) && !positive(height, options.mHeight))
-        return bad("height", parser.value(height), "a number above 0 is expected");
-    if (parser.isSet(resolution) && !positive(resolution, options.mResolution))
+    // A size field of 0 takes that side from the other one, as in the window.
+    if (parser.isSet(width) && !measure(width, options.mWidth, true))
+        return bad("width", parser.value(width), "a number of 0 or more is expected");
+    if (parser.isSet(height) && !measure(height, options.mHeight, true))
+        return bad("height", parser.value(height), "a number of 0 or more is expected");
+    if (parser.isSet(resolution) && !measure(resolution, options.mResolution, false))
         return bad("resolution", parser.value(resolution),
             "a number of pixels per inch above 0 is expected");
     // A value from a fixed set of words; false after naming the option and the words.

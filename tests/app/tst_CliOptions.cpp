@@ -102,6 +102,19 @@ private slots:
         QVERIFY(parse({ "--save" }).save());
     }
 
+    // 0 in a size field means "take it from the other side", as in the window.
+    void zeroSizeDerives()
+    {
+        QTemporaryDir dir;
+        QSettings store(dir.filePath("Ostrel.conf"), QSettings::IniFormat);
+        TQPref pref(&store);
+        const CliOptions options = parse({ "-w", "640", "-H", "0", "photo.jpg" });
+        QCOMPARE(options.action(), CliOptions::Action::Run);
+        options.applyTo(pref);
+        QCOMPARE(pref.getWidthValue(), 640.0f);
+        QCOMPARE(pref.getHeightValue(), 0.0f);
+    }
+
     void files()
     {
         const CliOptions options
@@ -117,7 +130,7 @@ private slots:
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<QString>("named");
         QTest::newRow("width text") << QStringList { "-w", "abc" } << "--width";
-        QTest::newRow("width zero") << QStringList { "--width", "0" } << "--width";
+        QTest::newRow("resolution zero") << QStringList { "-r", "0" } << "--resolution";
         QTest::newRow("width negative") << QStringList { "--width", "-5" } << "--width";
         QTest::newRow("height nan") << QStringList { "-H", "nan" } << "--height";
         QTest::newRow("height inf") << QStringList { "-H", "inf" } << "--height";
