@@ -254,7 +254,11 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(
             (err += process.readAllStandardError()).contains("Processing image 1 of 12"), 60000);
         ::kill(static_cast<pid_t>(process.processId()), SIGINT);
-        // Let the worker's log write through only now.
+        // The handler lowers the flag before it prints its message: once the message is there,
+        // the stop has landed, and the worker's log write may go through.
+        QTRY_VERIFY_WITH_TIMEOUT(
+            (err += process.readAllStandardError()).contains("Stopping after the current image"),
+            60000);
         reader = ::open(QFile::encodeName(logPath()).constData(), O_RDONLY | O_NONBLOCK);
         QVERIFY(reader >= 0);
         QVERIFY(process.waitForFinished(60000));
