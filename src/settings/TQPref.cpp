@@ -270,11 +270,17 @@ void TQPref::setNameNum(const QString& value)
 
 void TQPref::setBackgroundColor(const QColor& color)
 {
+    // QColor keeps 16 bits a component: a colour that round-trips through the colour well
+    // unchanged keeps the exact stored floats instead of drifting (0.5 -> 0.500008).
     const QColor rgb = color.toRgb();
-    mBackgroundColorR = rgb.redF();
-    mBackgroundColorG = rgb.greenF();
-    mBackgroundColorB = rgb.blueF();
-    mBackgroundColorA = rgb.alphaF();
+    auto take = [](float& field, float value) {
+        if (std::lround(field * 65535.0f) != std::lround(value * 65535.0f))
+            field = value;
+    };
+    take(mBackgroundColorR, rgb.redF());
+    take(mBackgroundColorG, rgb.greenF());
+    take(mBackgroundColorB, rgb.blueF());
+    take(mBackgroundColorA, rgb.alphaF());
     store("backgroundColorR", mBackgroundColorR);
     store("backgroundColorG", mBackgroundColorG);
     store("backgroundColorB", mBackgroundColorB);

@@ -176,6 +176,24 @@ private slots:
         QCOMPARE(pref.getName(), QStringLiteral("123"));
     }
 
+    // The colour well hands back what it was given; the stored numbers must not drift.
+    void colourRoundTripKeepsStoredValues()
+    {
+        writeRaw(QStringLiteral("[General]\nbackgroundColorR=0.5\nbackgroundColorG=0.1\n"
+                                "backgroundColorB=0.3\nbackgroundColorA=0.7\n"));
+        QSettings s(file(), QSettings::IniFormat);
+        TQPref pref(&s);
+        pref.readPreferences();
+        pref.setBackgroundColor(pref.getBackgroundColor());
+        QCOMPARE(s.value(QStringLiteral("backgroundColorR")).toFloat(), 0.5f);
+        QCOMPARE(s.value(QStringLiteral("backgroundColorG")).toFloat(), 0.1f);
+        QCOMPARE(s.value(QStringLiteral("backgroundColorB")).toFloat(), 0.3f);
+        QCOMPARE(s.value(QStringLiteral("backgroundColorA")).toFloat(), 0.7f);
+        pref.setBackgroundColor(QColor(255, 0, 0));
+        QCOMPARE(s.value(QStringLiteral("backgroundColorR")).toFloat(), 1.0f);
+        QCOMPARE(s.value(QStringLiteral("backgroundColorG")).toFloat(), 0.0f);
+    }
+
     void detachedCopyStoresNothing()
     {
         QSettings s(file(), QSettings::IniFormat);
