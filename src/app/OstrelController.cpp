@@ -407,16 +407,10 @@ void OstrelController::menuName(QComboBox* sender)
 
 void OstrelController::openFolder()
 {
-    auto* panel = new QFileDialog(finestra.get(), tr("Choose the Output Folder"));
-    panel->setAttribute(Qt::WA_DeleteOnClose);
-    panel->setWindowModality(Qt::WindowModal);
-    panel->setAcceptMode(QFileDialog::AcceptOpen);
+    QFileDialog* panel = newOpenPanel(tr("Choose the Output Folder"), tr("Choose"));
     panel->setFileMode(QFileDialog::Directory);
     panel->setOption(QFileDialog::ShowDirsOnly);
-    panel->setLabelText(QFileDialog::Accept, tr("Choose"));
-    connect(panel, &QDialog::finished, this,
-        [this, panel](int returnCode) { openFolderPanelDidEnd(panel, returnCode); });
-    panel->open();
+    beginSheet(panel, &OstrelController::openFolderPanelDidEnd);
 }
 
 void OstrelController::openFolderPanelDidEnd(QFileDialog* panel, int returnCode)
@@ -467,15 +461,27 @@ void OstrelController::addFile()
     QStringList patterns;
     for (const QString& extension : imageResizer->imageExtensions())
         patterns << QStringLiteral("*.") + extension;
-    auto* panel = new QFileDialog(finestra.get(), tr("Add Images"));
+    QFileDialog* panel = newOpenPanel(tr("Add Images"), tr("Add"));
+    panel->setFileMode(QFileDialog::ExistingFiles);
+    panel->setNameFilter(tr("Images (%1)").arg(patterns.join(QLatin1Char(' '))));
+    beginSheet(panel, &OstrelController::addImagesPanelDidEnd);
+}
+
+QFileDialog* OstrelController::newOpenPanel(const QString& title, const QString& acceptLabel)
+{
+    auto* panel = new QFileDialog(finestra.get(), title);
     panel->setAttribute(Qt::WA_DeleteOnClose);
     panel->setWindowModality(Qt::WindowModal);
     panel->setAcceptMode(QFileDialog::AcceptOpen);
-    panel->setFileMode(QFileDialog::ExistingFiles);
-    panel->setNameFilter(tr("Images (%1)").arg(patterns.join(QLatin1Char(' '))));
-    panel->setLabelText(QFileDialog::Accept, tr("Add"));
+    panel->setLabelText(QFileDialog::Accept, acceptLabel);
+    return panel;
+}
+
+void OstrelController::beginSheet(
+    QFileDialog* panel, void (OstrelController::*didEnd)(QFileDialog*, int))
+{
     connect(panel, &QDialog::finished, this,
-        [this, panel](int returnCode) { addImagesPanelDidEnd(panel, returnCode); });
+        [this, panel, didEnd](int returnCode) { (this->*didEnd)(panel, returnCode); });
     panel->open();
 }
 

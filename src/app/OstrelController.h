@@ -116,6 +116,11 @@ private:
     };
     std::array<NumberPair, 3> numberPairs() const;
 
+    // An open panel shown as a sheet on the window: window-modal, deleted when it closes; the
+    // end handler gets the panel and the return code (0 when cancelled).
+    QFileDialog* newOpenPanel(const QString& title, const QString& acceptLabel);
+    void beginSheet(QFileDialog* panel, void (OstrelController::*didEnd)(QFileDialog*, int));
+
     void connectControls();
     void fillMenus();
     void reloadTable();
