@@ -3,6 +3,7 @@
 #include <QFileInfo>
 #include <QPainter>
 #include <QProcess>
+#include <QSettings>
 #include <QTest>
 
 namespace TestSupport {
@@ -181,6 +182,20 @@ QByteArray adobeRgbProfile()
     QByteArray d50 = xyzTag(0.9642, 1.0, 0.8249).mid(8);
     profile.replace(68, 12, d50);
     return profile;
+}
+
+} // namespace TestSupport
+
+namespace TestSupport {
+
+std::unique_ptr<QSettings> freshSettings(const QString& file, const QVariantMap& stored)
+{
+    QFile::remove(file);
+    auto settings = std::make_unique<QSettings>(file, QSettings::IniFormat);
+    for (auto it = stored.cbegin(); it != stored.cend(); ++it)
+        settings->setValue(it.key(), it.value());
+    settings->sync();
+    return settings;
 }
 
 } // namespace TestSupport

@@ -4,6 +4,11 @@
 #include <QImage>
 #include <QString>
 #include <QStringList>
+#include <QVariantMap>
+
+#include <memory>
+
+class QSettings;
 
 // Helpers shared by the tests: real image files written into a temporary folder, and the
 // system's own inspection tools (vipsheader, identify, exiftool) to read results back, so that
@@ -43,4 +48,10 @@ namespace TestSupport {
 // A minimal ICC v2 matrix/TRC profile with the Adobe RGB (1998) primaries, so that a test can
 // make a source whose numbers mean something else than sRGB.
 QByteArray adobeRgbProfile();
+} // namespace TestSupport
+
+namespace TestSupport {
+// A settings store on a fresh file (an earlier one removed) that holds the given values, as a
+// user's settings file would before a start.
+std::unique_ptr<QSettings> freshSettings(const QString& file, const QVariantMap& stored = {});
 } // namespace TestSupport

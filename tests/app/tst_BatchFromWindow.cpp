@@ -76,11 +76,7 @@ private:
     {
         mController.reset();
         mSettings.reset();
-        QFile::remove(settingsFile());
-        mSettings = std::make_unique<QSettings>(settingsFile(), QSettings::IniFormat);
-        for (auto it = stored.cbegin(); it != stored.cend(); ++it)
-            mSettings->setValue(it.key(), it.value());
-        mSettings->sync();
+        mSettings = TestSupport::freshSettings(settingsFile(), stored);
         mController = std::make_unique<OstrelController>(mSettings.get());
         mController->applicationWillFinishLaunching();
     }

@@ -70,10 +70,9 @@ private slots:
 
     void init()
     {
+        mController.reset();
         mSettings.reset();
-        QFile::remove(mDir.filePath(QStringLiteral("Ostrel.conf")));
-        mSettings = std::make_unique<QSettings>(mDir.filePath(QStringLiteral("Ostrel.conf")),
-            QSettings::IniFormat);
+        mSettings = TestSupport::freshSettings(mDir.filePath(QStringLiteral("Ostrel.conf")));
         start();
     }
 

@@ -55,11 +55,7 @@ private:
     {
         mController.reset();
         mSettings.reset();
-        QFile::remove(settingsFile());
-        mSettings = std::make_unique<QSettings>(settingsFile(), QSettings::IniFormat);
-        for (auto it = stored.cbegin(); it != stored.cend(); ++it)
-            mSettings->setValue(it.key(), it.value());
-        mSettings->sync();
+        mSettings = TestSupport::freshSettings(settingsFile(), stored);
     }
 
     void start(const QVariantMap& stored = {})
