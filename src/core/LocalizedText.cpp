@@ -67,14 +67,22 @@ QString format(const QString& text, const QStringList& arguments)
     return result;
 }
 
+namespace {
+// Makes a loaded table the one in use, in place of any earlier one.
+void activate(QCoreApplication& app, std::unique_ptr<QTranslator> translator)
+{
+    uninstall(app);
+    app.installTranslator(translator.get());
+    installed() = std::move(translator);
+}
+} // namespace
+
 bool installLanguage(QCoreApplication& app, const QString& language)
 {
     auto translator = std::make_unique<QTranslator>();
     if (!translator->load(QStringLiteral("ostrel_") + language, QString::fromLatin1(kResourceDir)))
         return false;
-    uninstall(app);
-    app.installTranslator(translator.get());
-    installed() = std::move(translator);
+    activate(app, std::move(translator));
     return true;
 }
 
@@ -85,9 +93,7 @@ bool install(QCoreApplication& app)
             QString::fromLatin1(kResourceDir))
         && !translator->load(QStringLiteral("ostrel_en"), QString::fromLatin1(kResourceDir)))
         return false;
-    uninstall(app);
-    app.installTranslator(translator.get());
-    installed() = std::move(translator);
+    activate(app, std::move(translator));
     return true;
 }
 
