@@ -98,5 +98,35 @@
         <extracomment>Command-line tool, after Ctrl-C: the image in progress is completed first.</extracomment>
         <translation>Abbruch nach dem aktuellen Bild …</translation>
     </message>
+    <message>
+        <source>_ElaboratingStopped</source>
+        <extracomment>Message of the alert at the end of a batch that was stopped with images left.</extracomment>
+        <translation>Bearbeitung abgebrochen</translation>
+    </message>
+    <message>
+        <source>_ElaboratingStoppedWithoutErrors</source>
+        <extracomment>Informative text of the alert when a batch was stopped with images left and none failed: %1 the number of images written, %2 the number of images not processed.</extracomment>
+        <translation>Gespeicherte Bilder: %1. Nicht bearbeitet: %2.</translation>
+    </message>
+    <message>
+        <source>_ElaboratingStoppedWithErrors</source>
+        <extracomment>Informative text of the alert when a batch was stopped with images left and images failed: %1 the number of images written, %2 the number of images that failed, %3 the number of images not processed. A sentence about the log follows.</extracomment>
+        <translation>Gespeicherte Bilder: %1. Fehlgeschlagen: %2. Nicht bearbeitet: %3.</translation>
+    </message>
+    <message>
+        <source>_ElaboratingFailedCount</source>
+        <extracomment>Informative text of the alert when images failed, before the sentence about the log: %1 the number of images not processed.</extracomment>
+        <translation>Nicht bearbeitete Bilder: %1.</translation>
+    </message>
+    <message>
+        <source>_LogNamesFailedImages</source>
+        <extracomment>Closing alert, after the numbers: the log lists the images that failed. No placeholders.</extracomment>
+        <translation>Das Protokoll führt jedes fehlgeschlagene Bild auf.</translation>
+    </message>
+    <message>
+        <source>_LogNotWritten</source>
+        <extracomment>Closing alert, after the numbers, said once: the log file could not be written. %1 the log file's path.</extracomment>
+        <translation>Das Protokoll konnte nicht geschrieben werden (%1).</translation>
+    </message>
 </context>
 </TS>

@@ -98,5 +98,35 @@
         <extracomment>Command-line tool, after Ctrl-C: the image in progress is completed first.</extracomment>
         <translation>Deteniendo tras la imagen en curso…</translation>
     </message>
+    <message>
+        <source>_ElaboratingStopped</source>
+        <extracomment>Message of the alert at the end of a batch that was stopped with images left.</extracomment>
+        <translation>Proceso detenido</translation>
+    </message>
+    <message>
+        <source>_ElaboratingStoppedWithoutErrors</source>
+        <extracomment>Informative text of the alert when a batch was stopped with images left and none failed: %1 the number of images written, %2 the number of images not processed.</extracomment>
+        <translation>Imágenes guardadas: %1. Sin procesar: %2.</translation>
+    </message>
+    <message>
+        <source>_ElaboratingStoppedWithErrors</source>
+        <extracomment>Informative text of the alert when a batch was stopped with images left and images failed: %1 the number of images written, %2 the number of images that failed, %3 the number of images not processed. A sentence about the log follows.</extracomment>
+        <translation>Imágenes guardadas: %1. Con errores: %2. Sin procesar: %3.</translation>
+    </message>
+    <message>
+        <source>_ElaboratingFailedCount</source>
+        <extracomment>Informative text of the alert when images failed, before the sentence about the log: %1 the number of images not processed.</extracomment>
+        <translation>Imágenes no procesadas: %1.</translation>
+    </message>
+    <message>
+        <source>_LogNamesFailedImages</source>
+        <extracomment>Closing alert, after the numbers: the log lists the images that failed. No placeholders.</extracomment>
+        <translation>El registro enumera cada imagen con errores.</translation>
+    </message>
+    <message>
+        <source>_LogNotWritten</source>
+        <extracomment>Closing alert, after the numbers, said once: the log file could not be written. %1 the log file's path.</extracomment>
+        <translation>No se pudo escribir el registro (%1).</translation>
+    </message>
 </context>
 </TS>

@@ -46,7 +46,7 @@ void CliProgress::setProgressText(const QString& text)
 
 void CliProgress::imageFailed(const BatchFailure& failure)
 {
-    const QByteArray line = BatchLog::line(BatchLog::failureMessage(failure.name)).toLocal8Bit();
+    const QByteArray line = BatchLog::line(failure.logMessage()).toLocal8Bit();
     std::fprintf(mStream, mTerminal ? "\r\x1b[K%s\n" : "%s\n", line.constData());
     if (mTerminal)
         drawBar();

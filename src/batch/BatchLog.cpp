@@ -85,9 +85,12 @@ void BatchLog::setEchoToStandardError(bool echo)
     echoToStandardError.store(echo);
 }
 
-QString BatchLog::failureMessage(const QString& imageName)
+QString BatchLog::failureMessage(
+    const QString& imageName, const QString& reason, const QString& sourcePath)
 {
-    return QStringLiteral("Error! The image \"%1\" was not elaborated.").arg(imageName);
+    // The start stays the same sentence as ever, for anyone who searches the log for it.
+    return QStringLiteral("Error! The image \"%1\" was not elaborated: %2 (%3)")
+        .arg(imageName, reason, sourcePath);
 }
 
 QString BatchLog::line(const QString& message)

@@ -19,8 +19,10 @@ public:
     // lines itself, in order with its own output, turns it off.
     static void setEchoToStandardError(bool echo);
 
-    // The message for an image that was not written.
-    static QString failureMessage(const QString& imageName);
+    // The message for an image that was not written: the fixed sentence naming the image,
+    // then why and the source's full path ("...was not elaborated: reason (/path/x.jpg)").
+    static QString failureMessage(
+        const QString& imageName, const QString& reason, const QString& sourcePath);
     // "2026-12-07 21:02:30.123 ostrel[4242]: message"
     static QString line(const QString& message);
 

@@ -1,5 +1,6 @@
 #include "BatchResult.h"
 
+#include "BatchLog.h"
 #include "core/LocalizedText.h"
 
 QString BatchFailure::reasonText() const
@@ -28,4 +29,9 @@ QString BatchFailure::describe() const
     if (!status.message.isEmpty())
         line += QStringLiteral(" (") + status.message + QLatin1Char(')');
     return line;
+}
+
+QString BatchFailure::logMessage() const
+{
+    return BatchLog::failureMessage(name, reasonText(), path);
 }

@@ -17,6 +17,9 @@ struct BatchFailure
     QString reasonText() const;
     // "name: reason (detail)", one line of the closing report.
     QString describe() const;
+    // The log's message for this image: its name, the reason and the source's full path, so
+    // that two sources of the same name can be told apart.
+    QString logMessage() const;
 };
 
 // What one batch did, counted by the worker.
@@ -26,6 +29,7 @@ struct BatchResult
     int written = 0; // of those, images whose file was written
     int listCount = 0; // entries in the list when the worker ended
     bool stopped = false; // the run flag ended the batch with images left
+    bool logWritten = true; // false once a failure's log line could not be written
     QList<BatchFailure> failures;
 
     int errorCount() const { return static_cast<int>(failures.size()); }

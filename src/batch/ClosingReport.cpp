@@ -2,25 +2,59 @@
 
 #include <QStringList>
 
+#include "BatchLog.h"
 #include "core/LocalizedText.h"
+
+namespace {
+
+// What the log holds for the failed images: where to find them, or that it could not be
+// written (said once, however many lines failed).
+QString logSentence(const BatchResult& result)
+{
+    if (result.logWritten)
+        return LocalizedText::text("_LogNamesFailedImages");
+    return LocalizedText::text("_LogNotWritten", { BatchLog::logFilePath() });
+}
+
+} // namespace
 
 ClosingReport ClosingReport::forResult(const BatchResult& result)
 {
     ClosingReport report;
     report.result = result;
     const int errors = result.errorCount();
-    report.messageText = LocalizedText::text("_ElaboratingFinished");
+    const QString written = QString::number(result.written);
+    const QString left = QString::number(result.notProcessed());
+    report.messageText
+        = LocalizedText::text(result.stopped ? "_ElaboratingStopped" : "_ElaboratingFinished");
     report.defaultButton = LocalizedText::text("_OK");
     if (errors == 0) {
-        // Still a format, with no arguments: a text written with placeholders shows them.
-        report.informativeText = LocalizedText::text("_ElaboratingFinishedWithoutErrors", {});
+        // A stopped batch never claims that every image was processed.
+        if (result.stopped) {
+            report.informativeText
+                = LocalizedText::text("_ElaboratingStoppedWithoutErrors", { written, left });
+        } else {
+            // Still a format, with no arguments: a text written with placeholders shows them.
+            report.informativeText = LocalizedText::text("_ElaboratingFinishedWithoutErrors", {});
+        }
         report.style = Style::Informational;
         return report;
     }
-    report.hasAlternateButton = true;
-    report.alternateButton = LocalizedText::text("_OpenConsole");
-    report.informativeText
-        = LocalizedText::text("_ElaboratingFinishedWithErrors", { QString::number(errors) });
+    // The log is offered only when it holds this batch's lines.
+    report.hasAlternateButton = result.logWritten;
+    if (report.hasAlternateButton)
+        report.alternateButton = LocalizedText::text("_OpenConsole");
+    const QString failed = QString::number(errors);
+    if (result.stopped) {
+        report.informativeText
+            = LocalizedText::text("_ElaboratingStoppedWithErrors", { written, failed, left })
+            + QLatin1Char(' ') + logSentence(result);
+    } else if (result.logWritten) {
+        report.informativeText = LocalizedText::text("_ElaboratingFinishedWithErrors", { failed });
+    } else {
+        report.informativeText = LocalizedText::text("_ElaboratingFailedCount", { failed })
+            + QLatin1Char(' ') + logSentence(result);
+    }
     report.style = Style::Critical;
     QStringList lines;
     lines.reserve(result.failures.size());

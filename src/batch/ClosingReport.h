@@ -4,8 +4,9 @@
 
 #include "BatchResult.h"
 
-// The closing alert of a batch, decided by the error count: a plain value that the window
-// shows with a QMessageBox and the command-line tool prints.
+// The closing alert of a batch, decided by the error count and by whether the batch was
+// stopped with images left: a plain value that the window shows with a QMessageBox and the
+// command-line tool prints.
 struct ClosingReport
 {
     // The platform's alert styles (a warning style is never used).
@@ -22,7 +23,7 @@ struct ClosingReport
     QString messageText;
     QString informativeText;
     QString defaultButton;
-    // Present only when images failed: it opens the log.
+    // Present only when images failed and the log took their lines: it opens the log.
     bool hasAlternateButton = false;
     QString alternateButton;
     Style style = Style::Informational;

@@ -266,7 +266,8 @@ void TQResizer::resizeImages(const BatchArguments& arguments)
         } else {
             const TQImage* failed = imageAtIndex(position);
             BatchFailure failure { position, failed->nameOfImage(), failed->pathOfImage(), status };
-            BatchLog::write(BatchLog::failureMessage(failure.name));
+            if (!BatchLog::write(failure.logMessage()))
+                result.logWritten = false;
             post(progress, [failure](BatchProgress* p) { p->imageFailed(failure); });
             result.failures.append(failure);
         }

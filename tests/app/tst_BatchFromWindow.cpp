@@ -206,6 +206,13 @@ private:
         return QString::fromUtf8(text);
     }
 
+    // The log's message for a source of mIn whose output name was taken.
+    QString outputExistsMessage(const QString& name) const
+    {
+        return BatchLog::failureMessage(
+            name, LocalizedText::text("_FailureOutputExists"), QDir(mIn).filePath(name));
+    }
+
     // Waits for the closing alert of the running batch.
     bool waitForAlert() const
     {
@@ -529,7 +536,7 @@ private slots:
         QVERIFY(log.open(QIODevice::ReadOnly));
         const QStringList lines = QString::fromUtf8(log.readAll()).split('\n', Qt::SkipEmptyParts);
         QCOMPARE(lines.size(), 1);
-        QVERIFY(lines.first().endsWith(BatchLog::failureMessage("two.png")));
+        QVERIFY(lines.first().endsWith(outputExistsMessage("two.png")));
         QCOMPARE(filesIn(mOut), QStringList({ "one.png", "three.png", "two.png" }));
         QFile kept(QDir(mOut).filePath("two.png"));
         QVERIFY(kept.open(QIODevice::ReadOnly));
@@ -569,14 +576,16 @@ private slots:
         QVERIFY(!stopButton->isEnabled()); // a second press does nothing more
         QVERIFY(panel()->isVisible());
 
-        QVERIFY(readLogPipe(pipe).endsWith(BatchLog::failureMessage("b.png") + '\n'));
+        QVERIFY(readLogPipe(pipe).endsWith(outputExistsMessage("b.png") + '\n'));
         QVERIFY(waitForAlert());
         QVERIFY(!panel()->isVisible());
         QMessageBox* box = alert();
-        // A stopped batch reports like a finished one: by its error count.
+        // Said to be stopped, with the numbers; critical, since an image failed.
         QCOMPARE(box->icon(), QMessageBox::Critical);
+        QCOMPARE(box->text(), LocalizedText::text("_ElaboratingStopped"));
         QCOMPARE(box->informativeText(),
-            LocalizedText::text("_ElaboratingFinishedWithErrors", { QStringLiteral("1") }));
+            QStringLiteral("Images written: 1. Failed: 1. Not processed: 3. The log names each "
+                           "failed image."));
         QCOMPARE(filesIn(mOut), QStringList({ "a.png", "b.png" }));
         QCOMPARE(QFileInfo(QDir(mOut).filePath("b.png")).size(), 0);
         dismissAlert(LocalizedText::text("_OK"));
@@ -630,13 +639,13 @@ private slots:
         mController->openFiles(writeSources({ "d.png", "e.png" }));
         QCOMPARE(resizer()->imagesCount(), 5);
         BatchLog::setLogFilePath(lastPipe); // the worker waits in the first pipe already
-        QVERIFY(readLogPipe(firstPipe).endsWith(BatchLog::failureMessage("a.png") + '\n'));
+        QVERIFY(readLogPipe(firstPipe).endsWith(outputExistsMessage("a.png") + '\n'));
 
         // The fifth image: the text counts the files handed over, the bar stays full.
         QTRY_COMPARE_WITH_TIMEOUT(text->text(), progressText(5, 5), 60000);
         QCOMPARE(bar->maximum(), 3);
         QCOMPARE(bar->value(), 3);
-        QVERIFY(readLogPipe(lastPipe).endsWith(BatchLog::failureMessage("e.png") + '\n'));
+        QVERIFY(readLogPipe(lastPipe).endsWith(outputExistsMessage("e.png") + '\n'));
         QVERIFY(waitForAlert());
         QCOMPARE(alert()->informativeText(),
             LocalizedText::text("_ElaboratingFinishedWithErrors", { QStringLiteral("2") }));

@@ -217,7 +217,9 @@ private slots:
         QCOMPARE(result.exitCode, 1);
         QCOMPARE(outputFiles(), QStringList({ "good.jpg" }));
         const QRegularExpression line("\\d\\d:\\d\\d:\\d\\d\\.\\d{3} ostrel\\[\\d+\\]: Error! The "
-                                      "image \"bad.jpg\" was not elaborated\\.");
+                                      "image \"bad.jpg\" was not elaborated: the source file "
+                                      "could not be read as an image \\("
+            + QRegularExpression::escape(QDir(mIn).filePath("bad.jpg")) + "\\)");
         QVERIFY2(line.match(result.err).hasMatch(), qPrintable(result.err));
         QVERIFY(result.err.contains("bad.jpg: the source file could not be read as an image"));
         QVERIFY(result.err.contains("Written: 1. Failed: 1. Not processed: 0."));
@@ -269,6 +271,11 @@ private slots:
         QVERIFY2(text.contains("Stopping after the current image"), qPrintable(text));
         QVERIFY(!text.contains("Processing image 2 of 12"));
         QVERIFY2(text.contains("Written: 0. Failed: 1. Not processed: 11."), qPrintable(text));
+        // The headline says the batch was stopped, never that everything was processed.
+        QVERIFY2(text.contains("Processing stopped. Images written: 0. Failed: 1. Not processed: "
+                               "11. The log names each failed image.\n"),
+            qPrintable(text));
+        QVERIFY(!text.contains("without errors"));
         QCOMPARE(outputFiles(), QStringList({ "p1.jpg" }));
     }
 };

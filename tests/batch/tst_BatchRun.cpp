@@ -136,8 +136,9 @@ QStringList logLines(const QString& text)
     return text.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
 }
 
+// The name, the reason and the source's full path.
 const QRegularExpression kLogLine(QStringLiteral(
-    R"re(^\d{4}-\d\d-\d\d \d\d:\d\d:\d\d\.\d{3} ostrel\[\d+\]: Error! The image "(.+)" was not elaborated\.$)re"));
+    R"re(^\d{4}-\d\d-\d\d \d\d:\d\d:\d\d\.\d{3} ostrel\[\d+\]: Error! The image "(.+)" was not elaborated: (.+) \((/.+)\)$)re"));
 
 } // namespace
 
@@ -242,6 +243,8 @@ private slots:
         const auto match = kLogLine.match(lines.first());
         QVERIFY2(match.hasMatch(), qPrintable(lines.first()));
         QCOMPARE(match.captured(1), QStringLiteral("b.jpg"));
+        QCOMPARE(match.captured(2), QStringLiteral("a file with the output name already exists"));
+        QCOMPARE(match.captured(3), QDir(mIn).filePath("b.jpg"));
 
         const ClosingReport& report = *progress.report;
         QCOMPARE(report.result.errorCount(), 1);
@@ -333,7 +336,13 @@ private slots:
         QCOMPARE(result.errorCount(), 1);
         QVERIFY(result.stopped);
         QCOMPARE(result.notProcessed(), 3);
+        // Said to be stopped, with what was written, what failed and what was left.
         QCOMPARE(progress.report->style, ClosingReport::Style::Critical);
+        QCOMPARE(progress.report->messageText, QStringLiteral("Processing stopped"));
+        QCOMPARE(progress.report->informativeText,
+            QStringLiteral("Images written: 1. Failed: 1. Not processed: 3. The log names each "
+                           "failed image."));
+        QVERIFY(progress.report->hasAlternateButton);
         QCOMPARE(outputFiles(), QStringList({ "img1.jpg", "img2.jpg" }));
         const QStringList lines = logLines(gate.readAll());
         QCOMPARE(lines.size(), 1);
@@ -351,8 +360,12 @@ private slots:
         QCOMPARE(progress.events,
             QStringList({ "max 3", "start", "stop", "text ", "close", "alert", "redraw" }));
         QCOMPARE(progress.report->result.processed, 0);
+        // Nothing failed: informational, only OK, and never "all images were processed".
         QCOMPARE(progress.report->style, ClosingReport::Style::Informational);
         QVERIFY(!progress.report->hasAlternateButton);
+        QCOMPARE(progress.report->messageText, QStringLiteral("Processing stopped"));
+        QCOMPARE(progress.report->informativeText,
+            QStringLiteral("Images written: 0. Not processed: 3."));
         QVERIFY(outputFiles().isEmpty());
         QVERIFY(!resizer.go());
     }
@@ -459,6 +472,67 @@ private slots:
         QCOMPARE(outputFiles(), QStringList({ "good.jpg", "taken.jpg" }));
     }
 
+    // Two sources of one name from two folders: the log tells them apart by their paths.
+    void logNamesTheSourcePath()
+    {
+        const QString other = mTmp->filePath(QStringLiteral("other"));
+        QVERIFY(QDir().mkpath(other));
+        const QString first = source("same.jpg");
+        const QString second = TestSupport::writeImage(QDir(other).filePath("same.jpg"), 64, 48);
+        occupy("same.jpg");
+        TQResizer resizer;
+        resizer.addImagesToList({ first, second });
+        RecordingProgress progress;
+        run(resizer, progress);
+
+        QFile log(BatchLog::logFilePath());
+        QVERIFY(log.open(QIODevice::ReadOnly));
+        QStringList paths;
+        for (const QString& line : logLines(QString::fromUtf8(log.readAll()))) {
+            const auto match = kLogLine.match(line);
+            QVERIFY2(match.hasMatch(), qPrintable(line));
+            QCOMPARE(match.captured(1), QStringLiteral("same.jpg"));
+            QCOMPARE(
+                match.captured(2), QStringLiteral("a file with the output name already exists"));
+            paths << match.captured(3);
+        }
+        QCOMPARE(paths, QStringList({ first, second }));
+    }
+
+    // A log that cannot be written: the report says so once, and does not send the user to
+    // it; the details still name each failed image.
+    void unwritableLogIsReportedOnce()
+    {
+        QFile blocker(mTmp->filePath("not-a-folder"));
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
+        blocker.close();
+        const QString logPath = mTmp->filePath("not-a-folder/ostrel.log");
+        BatchLog::setLogFilePath(logPath);
+        occupy("a.jpg");
+        occupy("b.jpg");
+        TQResizer resizer;
+        resizer.addImagesToList({ source("a.jpg"), source("b.jpg"), source("c.jpg") });
+        RecordingProgress progress;
+        run(resizer, progress);
+
+        const ClosingReport& report = *progress.report;
+        QCOMPARE(report.result.errorCount(), 2);
+        QVERIFY(!report.result.logWritten);
+        QCOMPARE(report.style, ClosingReport::Style::Critical);
+        QCOMPARE(report.informativeText,
+            "Images not processed: 2. The log could not be written (" + logPath + ").");
+        QVERIFY(!report.hasAlternateButton);
+        QCOMPARE(report.detailedText.split('\n').size(), 2);
+
+        // Stopped with failures and no log: the same sentence once, after the numbers.
+        BatchResult stopped = report.result;
+        stopped.stopped = true;
+        stopped.listCount = 5;
+        QCOMPARE(ClosingReport::forResult(stopped).informativeText,
+            "Images written: 1. Failed: 2. Not processed: 2. The log could not be written ("
+                + logPath + ").");
+    }
+
     // With no table every looked-up text shows the fallback.
     void missingTable()
     {
@@ -555,8 +629,10 @@ private slots:
         // A folder that does not exist yet is created.
         const QString nested = mTmp->filePath("new/folder/ostrel.log");
         BatchLog::setLogFilePath(nested);
-        QVERIFY(BatchLog::write(BatchLog::failureMessage(QStringLiteral("über \"x\".jpg"))));
-        QVERIFY(BatchLog::write(BatchLog::failureMessage(QStringLiteral("second.png"))));
+        QVERIFY(BatchLog::write(BatchLog::failureMessage(
+            QStringLiteral("über \"x\".jpg"), QStringLiteral("a reason"), QStringLiteral("/a/b"))));
+        QVERIFY(BatchLog::write(BatchLog::failureMessage(
+            QStringLiteral("second.png"), QStringLiteral("a reason"), QStringLiteral("/a/c"))));
         QFile log(nested);
         QVERIFY(log.open(QIODevice::ReadOnly));
         const QStringList lines = logLines(QString::fromUtf8(log.readAll()));

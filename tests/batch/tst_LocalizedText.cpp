@@ -40,6 +40,12 @@ const QList<Key>& keys()
         { "_FailureUnknown", {} },
         { "_BatchSummary", { "%1", "%2", "%3", "%4" } },
         { "_StoppingAfterCurrent", {} },
+        { "_ElaboratingStopped", {} },
+        { "_ElaboratingStoppedWithoutErrors", { "%1", "%2" } },
+        { "_ElaboratingStoppedWithErrors", { "%1", "%2", "%3" } },
+        { "_ElaboratingFailedCount", { "%1" } },
+        { "_LogNamesFailedImages", {} },
+        { "_LogNotWritten", { "%1" } },
     };
     return list;
 }
