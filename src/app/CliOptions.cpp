@@ -309,6 +309,28 @@ void CliOptions::applyTo(TQPref& pref) const
 
 QString CliOptions::checkRun(const TQPref& pref)
 {
+    // A size of 0 takes that side from the other one, so one side is enough; without any,
+    // every image would fail. The stored settings can hold such sizes too, not only options.
+    const float width = pref.getWidthValue();
+    const float height = pref.getHeightValue();
+    if (width < 0.0f)
+        return QStringLiteral("no size: the width cannot be negative (--width)");
+    if (height < 0.0f)
+        return QStringLiteral("no size: the height cannot be negative (--height)");
+    if (pref.getProportional()) {
+        const bool second = pref.getTagSides() == TQPref::SideSecond;
+        if (!((second ? height : width) > 0.0f))
+            return second ? QStringLiteral("no size: proportional scaling by the second size "
+                                           "field needs a height above 0 (--height)")
+                          : QStringLiteral("no size: proportional scaling by the first size "
+                                           "field needs a width above 0 (--width)");
+    } else if (!(width > 0.0f) && !(height > 0.0f)) {
+        return QStringLiteral(
+            "no size: width and height are both 0; give one above 0 (--width, --height)");
+    }
+    if (!(pref.getResValue() > 0.0f))
+        return QStringLiteral("the resolution must be above 0 (--resolution)");
+
     const QString dest = pref.getDest();
     if (dest.isEmpty())
         return QStringLiteral("no output folder: give one with --output");

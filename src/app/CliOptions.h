@@ -35,8 +35,10 @@ public:
     // Writes the overrides into a settings record (each setter stores when the record does).
     void applyTo(TQPref& pref) const;
 
-    // What would stop a batch with these settings, as the window's start checks do: an empty
-    // or missing output folder, or a custom name without a start number. Empty when none.
+    // What would stop a batch with these settings, as the window's start checks do: no size
+    // (both sizes 0, or 0 for the side proportional scaling is given), a resolution that is
+    // not above 0, an empty or missing output folder, or a custom name without a start
+    // number. Empty when none.
     static QString checkRun(const TQPref& pref);
 
 private:

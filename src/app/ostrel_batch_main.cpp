@@ -11,7 +11,9 @@
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QFileInfo>
 #include <QLocale>
+#include <QSettings>
 
 #include "app/CliOptions.h"
 #include "app/CliProgress.h"
@@ -79,6 +81,36 @@ int usageError(const QString& message)
     return kExitUsage;
 }
 
+// Why the list would not take a file named on the command line; empty when it takes it. The
+// list goes by the extension alone; a folder is named here as well, since the command line,
+// unlike the window, does not search folders.
+QString notTakenReason(const TQResizer& resizer, const QString& path)
+{
+    const QFileInfo info(path);
+    if (info.isDir())
+        return QStringLiteral("a folder (ostrel-batch does not search folders)");
+    if (resizer.hasImageExtension(path))
+        return QString();
+    const QString suffix = info.suffix();
+    if (!suffix.isEmpty() && resizer.hasImageExtension(QStringLiteral("x.") + suffix.toLower()))
+        return QStringLiteral("the extension \".%1\" is taken only in lower or in upper case "
+                              "(\".%2\" or \".%3\")")
+            .arg(suffix, suffix.toLower(), suffix.toUpper());
+    return QStringLiteral("not a file type that Ostrel reads");
+}
+
+// Stores the options given into the user's settings; false, after saying so, when the
+// settings file could not be written.
+bool saveSettings(const CliOptions& options, TQPref& user)
+{
+    options.applyTo(user);
+    if (user.sync())
+        return true;
+    const QString file = QSettings(QStringLiteral("Ostrel"), QStringLiteral("Ostrel")).fileName();
+    printError(QStringLiteral("the settings could not be saved to \"%1\"").arg(file));
+    return false;
+}
+
 void printSummary(const ClosingReport& report, qint64 elapsedMs)
 {
     const BatchResult& result = report.result;
@@ -137,24 +169,31 @@ int main(int argc, char* argv[])
     if (options.files().isEmpty()) {
         if (!options.save())
             return usageError(QStringLiteral("no files given"));
-        options.applyTo(user);
+        if (!saveSettings(options, user))
+            return kExitFailed;
         std::fputs("Settings saved.\n", stderr);
         return kExitWritten;
     }
     if (const QString problem = CliOptions::checkRun(*run); !problem.isEmpty())
         return usageError(problem);
 
+    // Every file the list would not take is named with why; the others are processed.
     TQResizer resizer;
+    QStringList taken;
+    int notTaken = 0;
     for (const QString& file : options.files()) {
-        if (!resizer.hasImageExtension(file))
-            printError(
-                QStringLiteral("skipped \"%1\": not a file type that Ostrel reads").arg(file));
+        const QString reason = notTakenReason(resizer, file);
+        if (reason.isEmpty()) {
+            taken << file;
+            continue;
+        }
+        printError(QStringLiteral("skipped \"%1\": %2").arg(file, reason));
+        ++notTaken;
     }
-    resizer.addImagesToList(options.files());
+    resizer.addImagesToList(taken);
     if (resizer.imagesCount() == 0)
         return usageError(QStringLiteral("none of the files given is an image Ostrel reads"));
-    if (options.save())
-        options.applyTo(user);
+    const bool saved = !options.save() || saveSettings(options, user);
 
     // The failure lines reach standard error through the progress, in order with it.
     BatchLog::setEchoToStandardError(false);
@@ -175,6 +214,13 @@ int main(int argc, char* argv[])
     if (!progress.report())
         return kExitFailed;
     printSummary(*progress.report(), elapsed);
+    if (notTaken > 0) {
+        printError(notTaken == 1
+                ? QStringLiteral("1 of the files given was not taken (named above)")
+                : QStringLiteral("%1 of the files given were not taken (named above)")
+                      .arg(notTaken));
+    }
     const BatchResult& result = progress.report()->result;
-    return result.errorCount() == 0 && result.notProcessed() == 0 ? kExitWritten : kExitFailed;
+    const bool allWritten = result.errorCount() == 0 && result.notProcessed() == 0;
+    return allWritten && notTaken == 0 && saved ? kExitWritten : kExitFailed;
 }

@@ -121,6 +121,14 @@ std::unique_ptr<TQPref> TQPref::detachedCopy() const
     return copy;
 }
 
+bool TQPref::sync()
+{
+    if (!mDefaults)
+        return true;
+    mDefaults->sync();
+    return mDefaults->status() == QSettings::NoError;
+}
+
 void TQPref::readPreferences()
 {
     if (!mDefaults)

@@ -34,6 +34,11 @@ public:
     // A copy of every value that stores nothing.
     std::unique_ptr<TQPref> detachedCopy() const;
 
+    // Writes every value set so far to the store now. False when the store could not be
+    // written (its folder cannot be made, the file is read-only); true for a record without a
+    // store.
+    bool sync();
+
     // Overlays the stored values: a key that is present and valid for its field replaces the
     // default; a missing, unparsable or out-of-range value keeps it.
     void readPreferences();

@@ -139,6 +139,11 @@ private slots:
             << QStringList { "-o", "out", "-n", "custom", "in/a.jpg" } << "--start-number";
         QTest::newRow("no image among the files")
             << QStringList { "-o", "out", "in/notes.txt" } << "none of the files";
+        // A size of 0 takes that side from the other: with both 0 there is no size at all.
+        QTest::newRow("both sizes 0")
+            << QStringList { "-o", "out", "-w", "0", "-H", "0", "in/a.jpg" } << "no size";
+        QTest::newRow("proportional, given side 0") << QStringList { "-o", "out", "-p", "height",
+            "-H", "0", "-w", "50", "in/a.jpg" } << "no size";
     }
 
     void usageErrors()
@@ -162,14 +167,15 @@ private slots:
         const QByteArray before = settingsBytes();
         source("a.jpg");
         source("b.png");
-        const Result result = run({ "in/a.jpg", "in/b.png", "./in/a.jpg", "in/notes.txt" });
+        // A file given twice is one image, and no error.
+        const Result result = run({ "in/a.jpg", "in/b.png", "./in/a.jpg" });
         QCOMPARE(result.exitCode, 0);
         QCOMPARE(outputFiles(), QStringList({ "a.png", "b.png" }));
         const TestSupport::Facts facts = TestSupport::inspect(QDir(mOut).filePath("a.png"));
         QCOMPARE(facts.width, 50);
         QCOMPARE(facts.height, 40);
         QVERIFY(result.err.contains("Processing image 1 of 2…\nProcessing image 2 of 2…\n"));
-        QVERIFY(result.err.contains("skipped"));
+        QVERIFY(!result.err.contains("skipped"));
         QVERIFY(result.err.contains("Written: 2. Failed: 0. Not processed: 0."));
         QCOMPARE(settingsBytes(), before);
     }
@@ -202,6 +208,61 @@ private slots:
         const TestSupport::Facts facts = TestSupport::inspect(QDir(mOut).filePath("a.tif"));
         QCOMPARE(facts.width, 40);
         QCOMPARE(facts.height, 20);
+    }
+
+    // Files that the list does not take are each named with why, and the run exits with 1;
+    // the files taken are processed as usual.
+    void filesNotTakenAreNamed()
+    {
+        source("a.jpg");
+        source("Photo.Jpg");
+        QFile notes(QDir(mIn).filePath("notes.txt"));
+        QVERIFY(notes.open(QIODevice::WriteOnly));
+        notes.close();
+        QVERIFY(QDir().mkpath(QDir(mIn).filePath("folder")));
+        const Result result
+            = run({ "-o", "out", "in/Photo.Jpg", "in/a.jpg", "in/notes.txt", "in/folder" });
+        QCOMPARE(result.exitCode, 1);
+        QCOMPARE(outputFiles(), QStringList({ "a.jpg" }));
+        const QStringList expected = {
+            QStringLiteral("ostrel-batch: skipped \"%1\": the extension \".Jpg\" is taken only "
+                           "in lower or in upper case (\".jpg\" or \".JPG\")\n")
+                .arg(QDir(mIn).filePath("Photo.Jpg")),
+            QStringLiteral("ostrel-batch: skipped \"%1\": not a file type that Ostrel reads\n")
+                .arg(QDir(mIn).filePath("notes.txt")),
+            QStringLiteral("ostrel-batch: skipped \"%1\": a folder (ostrel-batch does not search "
+                           "folders)\n")
+                .arg(QDir(mIn).filePath("folder")),
+            QStringLiteral("Written: 1. Failed: 0. Not processed: 0."),
+            QStringLiteral("ostrel-batch: 3 of the files given were not taken (named above)\n"),
+        };
+        for (const QString& line : expected)
+            QVERIFY2(result.err.contains(line), qPrintable(result.err));
+    }
+
+    // --save into a settings folder that cannot be written: no "Settings saved.", no exit 0.
+    // The settings file's folder is a regular file, which no user (root included) can write
+    // into.
+    void settingsThatCannotBeSavedAreReported()
+    {
+        QVERIFY(QDir().mkpath(mTmp->filePath("config")));
+        QFile blocker(mTmp->filePath("config/Ostrel"));
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
+        blocker.close();
+
+        Result result = run({ "--save", "-f", "png" });
+        QCOMPARE(result.exitCode, 1);
+        QVERIFY2(!result.err.contains("Settings saved."), qPrintable(result.err));
+        QVERIFY2(result.err.contains(
+                     "ostrel-batch: the settings could not be saved to \"" + settingsPath() + "\""),
+            qPrintable(result.err));
+
+        // With files the batch still runs, and the exit status tells that something failed.
+        source("a.jpg");
+        result = run({ "--save", "-o", "out", "-f", "png", "in/a.jpg" });
+        QCOMPARE(result.exitCode, 1);
+        QCOMPARE(outputFiles(), QStringList({ "a.png" }));
+        QVERIFY2(result.err.contains("the settings could not be saved"), qPrintable(result.err));
     }
 
     // A failed image: exit 1, its log line on standard error and in the log, its reason in

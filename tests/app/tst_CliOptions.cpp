@@ -186,6 +186,23 @@ private slots:
         QVERIFY(CliOptions::checkRun(pref).contains("--start-number"));
         pref.setNameNum(QStringLiteral("1"));
         QCOMPARE(CliOptions::checkRun(pref), QString());
+
+        // One size of 0 is taken from the other; both 0, or 0 for the side that proportional
+        // scaling is given, leave no size. A negative size is never one.
+        pref.setWidthValue(0.0f);
+        QCOMPARE(CliOptions::checkRun(pref), QString());
+        pref.setHeightValue(0.0f);
+        QVERIFY(CliOptions::checkRun(pref).contains("no size"));
+        pref.setProportional(true);
+        pref.setHeightValue(300.0f);
+        QVERIFY(CliOptions::checkRun(pref).contains("--width"));
+        pref.setTagSides(TQPref::SideSecond);
+        QCOMPARE(CliOptions::checkRun(pref), QString());
+        pref.setHeightValue(-5.0f);
+        QVERIFY(CliOptions::checkRun(pref).contains("--height"));
+        pref.setHeightValue(300.0f);
+        pref.setResValue(0.0f);
+        QVERIFY(CliOptions::checkRun(pref).contains("--resolution"));
     }
 
     void bar()
