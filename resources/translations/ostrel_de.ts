@@ -128,5 +128,95 @@
         <extracomment>Closing alert, after the numbers, said once: the log file could not be written. %1 the log file's path.</extracomment>
         <translation>Das Protokoll konnte nicht geschrieben werden (%1).</translation>
     </message>
+    <message>
+        <source>_CheckNoImages</source>
+        <extracomment>Status bar, after Resize found the image list empty.</extracomment>
+        <translation>Fügen Sie der Liste Bilder hinzu</translation>
+    </message>
+    <message>
+        <source>_CheckEnterWidth</source>
+        <extracomment>Status bar, after Resize found the width field empty.</extracomment>
+        <translation>Geben Sie eine Breite ein</translation>
+    </message>
+    <message>
+        <source>_CheckEnterHeight</source>
+        <extracomment>Status bar, after Resize found the height field empty.</extracomment>
+        <translation>Geben Sie eine Höhe ein</translation>
+    </message>
+    <message>
+        <source>_CheckEnterLongSide</source>
+        <extracomment>Status bar, after Resize found the long side field empty (long and short side mode).</extracomment>
+        <translation>Geben Sie die lange Seite ein</translation>
+    </message>
+    <message>
+        <source>_CheckEnterShortSide</source>
+        <extracomment>Status bar, after Resize found the short side field empty (long and short side mode).</extracomment>
+        <translation>Geben Sie die kurze Seite ein</translation>
+    </message>
+    <message>
+        <source>_CheckSizeAboveZero</source>
+        <extracomment>Status bar, after Resize found a negative size, or no size above 0.</extracomment>
+        <translation>Geben Sie eine Größe über 0 ein</translation>
+    </message>
+    <message>
+        <source>_CheckProportions</source>
+        <extracomment>Status bar, after Resize found the Keep proportions box neither on nor off.</extracomment>
+        <translation>Legen Sie fest, ob die Proportionen erhalten bleiben</translation>
+    </message>
+    <message>
+        <source>_CheckEnterResolution</source>
+        <extracomment>Status bar, after Resize found the resolution field empty.</extracomment>
+        <translation>Geben Sie eine Auflösung ein</translation>
+    </message>
+    <message>
+        <source>_CheckResolutionAboveZero</source>
+        <extracomment>Status bar, after Resize found a resolution of 0 or less.</extracomment>
+        <translation>Geben Sie eine Auflösung über 0 ein</translation>
+    </message>
+    <message>
+        <source>_CheckChooseFolder</source>
+        <extracomment>Status bar, after Resize found the output folder field empty.</extracomment>
+        <translation>Wählen Sie einen Zielordner</translation>
+    </message>
+    <message>
+        <source>_CheckFolderMissing</source>
+        <extracomment>Status bar, after Resize found that the output folder does not exist.</extracomment>
+        <translation>Der Zielordner existiert nicht</translation>
+    </message>
+    <message>
+        <source>_CheckNotAFolder</source>
+        <extracomment>Status bar, after Resize found that the output folder field names a file, not a folder.</extracomment>
+        <translation>Der Zielpfad ist kein Ordner</translation>
+    </message>
+    <message>
+        <source>_CheckEnterStartNumber</source>
+        <extracomment>Status bar, after Resize found custom naming without a start number.</extracomment>
+        <translation>Geben Sie eine Startnummer ein</translation>
+    </message>
+    <message>
+        <source>_CheckChooseNaming</source>
+        <extracomment>Status bar, after Resize found no naming mode selected.</extracomment>
+        <translation>Wählen Sie, wie die neuen Dateien heißen sollen</translation>
+    </message>
+    <message>
+        <source>_NotAddedType</source>
+        <extracomment>Why a file was not added to the list: its extension is not one Ostrel reads. Follows a colon.</extracomment>
+        <translation>kein Dateityp, den Ostrel liest</translation>
+    </message>
+    <message>
+        <source>_NotAddedMissing</source>
+        <extracomment>Why a file was not added to the list: there is no file at that path. Follows a colon.</extracomment>
+        <translation>die Datei existiert nicht</translation>
+    </message>
+    <message>
+        <source>_FileNotAdded</source>
+        <extracomment>Status bar: one file was not added to the list. %1 the file's name, %2 why (such as "no such file").</extracomment>
+        <translation>„%1“ wurde nicht hinzugefügt: %2</translation>
+    </message>
+    <message>
+        <source>_FilesNotAdded</source>
+        <extracomment>Status bar: several files (two or more) were not added to the list. %1 how many, %2 why (such as "no such file"), %3 the first names, separated by commas.</extracomment>
+        <translation>%1 Dateien wurden nicht hinzugefügt: %2 (%3)</translation>
+    </message>
 </context>
 </TS>

@@ -128,5 +128,95 @@
         <extracomment>Closing alert, after the numbers, said once: the log file could not be written. %1 the log file's path.</extracomment>
         <translation>The log could not be written (%1).</translation>
     </message>
+    <message>
+        <source>_CheckNoImages</source>
+        <extracomment>Status bar, after Resize found the image list empty.</extracomment>
+        <translation>Add images to the list</translation>
+    </message>
+    <message>
+        <source>_CheckEnterWidth</source>
+        <extracomment>Status bar, after Resize found the width field empty.</extracomment>
+        <translation>Enter a width</translation>
+    </message>
+    <message>
+        <source>_CheckEnterHeight</source>
+        <extracomment>Status bar, after Resize found the height field empty.</extracomment>
+        <translation>Enter a height</translation>
+    </message>
+    <message>
+        <source>_CheckEnterLongSide</source>
+        <extracomment>Status bar, after Resize found the long side field empty (long and short side mode).</extracomment>
+        <translation>Enter the long side</translation>
+    </message>
+    <message>
+        <source>_CheckEnterShortSide</source>
+        <extracomment>Status bar, after Resize found the short side field empty (long and short side mode).</extracomment>
+        <translation>Enter the short side</translation>
+    </message>
+    <message>
+        <source>_CheckSizeAboveZero</source>
+        <extracomment>Status bar, after Resize found a negative size, or no size above 0.</extracomment>
+        <translation>Enter a size above 0</translation>
+    </message>
+    <message>
+        <source>_CheckProportions</source>
+        <extracomment>Status bar, after Resize found the Keep proportions box neither on nor off.</extracomment>
+        <translation>Choose whether to keep proportions</translation>
+    </message>
+    <message>
+        <source>_CheckEnterResolution</source>
+        <extracomment>Status bar, after Resize found the resolution field empty.</extracomment>
+        <translation>Enter a resolution</translation>
+    </message>
+    <message>
+        <source>_CheckResolutionAboveZero</source>
+        <extracomment>Status bar, after Resize found a resolution of 0 or less.</extracomment>
+        <translation>Enter a resolution above 0</translation>
+    </message>
+    <message>
+        <source>_CheckChooseFolder</source>
+        <extracomment>Status bar, after Resize found the output folder field empty.</extracomment>
+        <translation>Choose an output folder</translation>
+    </message>
+    <message>
+        <source>_CheckFolderMissing</source>
+        <extracomment>Status bar, after Resize found that the output folder does not exist.</extracomment>
+        <translation>The output folder does not exist</translation>
+    </message>
+    <message>
+        <source>_CheckNotAFolder</source>
+        <extracomment>Status bar, after Resize found that the output folder field names a file, not a folder.</extracomment>
+        <translation>The output path is not a folder</translation>
+    </message>
+    <message>
+        <source>_CheckEnterStartNumber</source>
+        <extracomment>Status bar, after Resize found custom naming without a start number.</extracomment>
+        <translation>Enter a start number</translation>
+    </message>
+    <message>
+        <source>_CheckChooseNaming</source>
+        <extracomment>Status bar, after Resize found no naming mode selected.</extracomment>
+        <translation>Choose how to name the new files</translation>
+    </message>
+    <message>
+        <source>_NotAddedType</source>
+        <extracomment>Why a file was not added to the list: its extension is not one Ostrel reads. Follows a colon.</extracomment>
+        <translation>not a type Ostrel reads</translation>
+    </message>
+    <message>
+        <source>_NotAddedMissing</source>
+        <extracomment>Why a file was not added to the list: there is no file at that path. Follows a colon.</extracomment>
+        <translation>no such file</translation>
+    </message>
+    <message>
+        <source>_FileNotAdded</source>
+        <extracomment>Status bar: one file was not added to the list. %1 the file's name, %2 why (such as "no such file").</extracomment>
+        <translation>“%1” was not added: %2</translation>
+    </message>
+    <message>
+        <source>_FilesNotAdded</source>
+        <extracomment>Status bar: several files (two or more) were not added to the list. %1 how many, %2 why (such as "no such file"), %3 the first names, separated by commas.</extracomment>
+        <translation>%1 files were not added: %2 (%3)</translation>
+    </message>
 </context>
 </TS>

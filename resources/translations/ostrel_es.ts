@@ -128,5 +128,95 @@
         <extracomment>Closing alert, after the numbers, said once: the log file could not be written. %1 the log file's path.</extracomment>
         <translation>No se pudo escribir el registro (%1).</translation>
     </message>
+    <message>
+        <source>_CheckNoImages</source>
+        <extracomment>Status bar, after Resize found the image list empty.</extracomment>
+        <translation>Añade imágenes a la lista</translation>
+    </message>
+    <message>
+        <source>_CheckEnterWidth</source>
+        <extracomment>Status bar, after Resize found the width field empty.</extracomment>
+        <translation>Introduce un ancho</translation>
+    </message>
+    <message>
+        <source>_CheckEnterHeight</source>
+        <extracomment>Status bar, after Resize found the height field empty.</extracomment>
+        <translation>Introduce un alto</translation>
+    </message>
+    <message>
+        <source>_CheckEnterLongSide</source>
+        <extracomment>Status bar, after Resize found the long side field empty (long and short side mode).</extracomment>
+        <translation>Introduce el lado largo</translation>
+    </message>
+    <message>
+        <source>_CheckEnterShortSide</source>
+        <extracomment>Status bar, after Resize found the short side field empty (long and short side mode).</extracomment>
+        <translation>Introduce el lado corto</translation>
+    </message>
+    <message>
+        <source>_CheckSizeAboveZero</source>
+        <extracomment>Status bar, after Resize found a negative size, or no size above 0.</extracomment>
+        <translation>Introduce un tamaño mayor que 0</translation>
+    </message>
+    <message>
+        <source>_CheckProportions</source>
+        <extracomment>Status bar, after Resize found the Keep proportions box neither on nor off.</extracomment>
+        <translation>Indica si se mantienen las proporciones</translation>
+    </message>
+    <message>
+        <source>_CheckEnterResolution</source>
+        <extracomment>Status bar, after Resize found the resolution field empty.</extracomment>
+        <translation>Introduce una resolución</translation>
+    </message>
+    <message>
+        <source>_CheckResolutionAboveZero</source>
+        <extracomment>Status bar, after Resize found a resolution of 0 or less.</extracomment>
+        <translation>Introduce una resolución mayor que 0</translation>
+    </message>
+    <message>
+        <source>_CheckChooseFolder</source>
+        <extracomment>Status bar, after Resize found the output folder field empty.</extracomment>
+        <translation>Elige una carpeta de destino</translation>
+    </message>
+    <message>
+        <source>_CheckFolderMissing</source>
+        <extracomment>Status bar, after Resize found that the output folder does not exist.</extracomment>
+        <translation>La carpeta de destino no existe</translation>
+    </message>
+    <message>
+        <source>_CheckNotAFolder</source>
+        <extracomment>Status bar, after Resize found that the output folder field names a file, not a folder.</extracomment>
+        <translation>La ruta de destino no es una carpeta</translation>
+    </message>
+    <message>
+        <source>_CheckEnterStartNumber</source>
+        <extracomment>Status bar, after Resize found custom naming without a start number.</extracomment>
+        <translation>Introduce un número inicial</translation>
+    </message>
+    <message>
+        <source>_CheckChooseNaming</source>
+        <extracomment>Status bar, after Resize found no naming mode selected.</extracomment>
+        <translation>Elige cómo nombrar los archivos nuevos</translation>
+    </message>
+    <message>
+        <source>_NotAddedType</source>
+        <extracomment>Why a file was not added to the list: its extension is not one Ostrel reads. Follows a colon.</extracomment>
+        <translation>no es un tipo de archivo que Ostrel lea</translation>
+    </message>
+    <message>
+        <source>_NotAddedMissing</source>
+        <extracomment>Why a file was not added to the list: there is no file at that path. Follows a colon.</extracomment>
+        <translation>el archivo no existe</translation>
+    </message>
+    <message>
+        <source>_FileNotAdded</source>
+        <extracomment>Status bar: one file was not added to the list. %1 the file's name, %2 why (such as "no such file").</extracomment>
+        <translation>«%1» no se añadió: %2</translation>
+    </message>
+    <message>
+        <source>_FilesNotAdded</source>
+        <extracomment>Status bar: several files (two or more) were not added to the list. %1 how many, %2 why (such as "no such file"), %3 the first names, separated by commas.</extracomment>
+        <translation>No se añadieron %1 archivos: %2 (%3)</translation>
+    </message>
 </context>
 </TS>

@@ -128,5 +128,95 @@
         <extracomment>Closing alert, after the numbers, said once: the log file could not be written. %1 the log file's path.</extracomment>
         <translation>Le journal n’a pas pu être écrit (%1).</translation>
     </message>
+    <message>
+        <source>_CheckNoImages</source>
+        <extracomment>Status bar, after Resize found the image list empty.</extracomment>
+        <translation>Ajoutez des images à la liste</translation>
+    </message>
+    <message>
+        <source>_CheckEnterWidth</source>
+        <extracomment>Status bar, after Resize found the width field empty.</extracomment>
+        <translation>Saisissez une largeur</translation>
+    </message>
+    <message>
+        <source>_CheckEnterHeight</source>
+        <extracomment>Status bar, after Resize found the height field empty.</extracomment>
+        <translation>Saisissez une hauteur</translation>
+    </message>
+    <message>
+        <source>_CheckEnterLongSide</source>
+        <extracomment>Status bar, after Resize found the long side field empty (long and short side mode).</extracomment>
+        <translation>Saisissez le grand côté</translation>
+    </message>
+    <message>
+        <source>_CheckEnterShortSide</source>
+        <extracomment>Status bar, after Resize found the short side field empty (long and short side mode).</extracomment>
+        <translation>Saisissez le petit côté</translation>
+    </message>
+    <message>
+        <source>_CheckSizeAboveZero</source>
+        <extracomment>Status bar, after Resize found a negative size, or no size above 0.</extracomment>
+        <translation>Saisissez une taille supérieure à 0</translation>
+    </message>
+    <message>
+        <source>_CheckProportions</source>
+        <extracomment>Status bar, after Resize found the Keep proportions box neither on nor off.</extracomment>
+        <translation>Indiquez s’il faut conserver les proportions</translation>
+    </message>
+    <message>
+        <source>_CheckEnterResolution</source>
+        <extracomment>Status bar, after Resize found the resolution field empty.</extracomment>
+        <translation>Saisissez une résolution</translation>
+    </message>
+    <message>
+        <source>_CheckResolutionAboveZero</source>
+        <extracomment>Status bar, after Resize found a resolution of 0 or less.</extracomment>
+        <translation>Saisissez une résolution supérieure à 0</translation>
+    </message>
+    <message>
+        <source>_CheckChooseFolder</source>
+        <extracomment>Status bar, after Resize found the output folder field empty.</extracomment>
+        <translation>Choisissez un dossier de destination</translation>
+    </message>
+    <message>
+        <source>_CheckFolderMissing</source>
+        <extracomment>Status bar, after Resize found that the output folder does not exist.</extracomment>
+        <translation>Le dossier de destination n’existe pas</translation>
+    </message>
+    <message>
+        <source>_CheckNotAFolder</source>
+        <extracomment>Status bar, after Resize found that the output folder field names a file, not a folder.</extracomment>
+        <translation>Le chemin de destination n’est pas un dossier</translation>
+    </message>
+    <message>
+        <source>_CheckEnterStartNumber</source>
+        <extracomment>Status bar, after Resize found custom naming without a start number.</extracomment>
+        <translation>Saisissez un numéro de départ</translation>
+    </message>
+    <message>
+        <source>_CheckChooseNaming</source>
+        <extracomment>Status bar, after Resize found no naming mode selected.</extracomment>
+        <translation>Choisissez comment nommer les nouveaux fichiers</translation>
+    </message>
+    <message>
+        <source>_NotAddedType</source>
+        <extracomment>Why a file was not added to the list: its extension is not one Ostrel reads. Follows a colon.</extracomment>
+        <translation>ce n’est pas un type de fichier lu par Ostrel</translation>
+    </message>
+    <message>
+        <source>_NotAddedMissing</source>
+        <extracomment>Why a file was not added to the list: there is no file at that path. Follows a colon.</extracomment>
+        <translation>le fichier n’existe pas</translation>
+    </message>
+    <message>
+        <source>_FileNotAdded</source>
+        <extracomment>Status bar: one file was not added to the list. %1 the file's name, %2 why (such as "no such file").</extracomment>
+        <translation>« %1 » n’a pas été ajouté : %2</translation>
+    </message>
+    <message>
+        <source>_FilesNotAdded</source>
+        <extracomment>Status bar: several files (two or more) were not added to the list. %1 how many, %2 why (such as "no such file"), %3 the first names, separated by commas.</extracomment>
+        <translation>%1 fichiers n’ont pas été ajoutés : %2 (%3)</translation>
+    </message>
 </context>
 </TS>

@@ -128,5 +128,95 @@
         <extracomment>Closing alert, after the numbers, said once: the log file could not be written. %1 the log file's path.</extracomment>
         <translation>Non è stato possibile scrivere il registro (%1).</translation>
     </message>
+    <message>
+        <source>_CheckNoImages</source>
+        <extracomment>Status bar, after Resize found the image list empty.</extracomment>
+        <translation>Aggiungi delle immagini all’elenco</translation>
+    </message>
+    <message>
+        <source>_CheckEnterWidth</source>
+        <extracomment>Status bar, after Resize found the width field empty.</extracomment>
+        <translation>Inserisci la larghezza</translation>
+    </message>
+    <message>
+        <source>_CheckEnterHeight</source>
+        <extracomment>Status bar, after Resize found the height field empty.</extracomment>
+        <translation>Inserisci l’altezza</translation>
+    </message>
+    <message>
+        <source>_CheckEnterLongSide</source>
+        <extracomment>Status bar, after Resize found the long side field empty (long and short side mode).</extracomment>
+        <translation>Inserisci il lato lungo</translation>
+    </message>
+    <message>
+        <source>_CheckEnterShortSide</source>
+        <extracomment>Status bar, after Resize found the short side field empty (long and short side mode).</extracomment>
+        <translation>Inserisci il lato corto</translation>
+    </message>
+    <message>
+        <source>_CheckSizeAboveZero</source>
+        <extracomment>Status bar, after Resize found a negative size, or no size above 0.</extracomment>
+        <translation>Inserisci una dimensione maggiore di 0</translation>
+    </message>
+    <message>
+        <source>_CheckProportions</source>
+        <extracomment>Status bar, after Resize found the Keep proportions box neither on nor off.</extracomment>
+        <translation>Scegli se mantenere le proporzioni</translation>
+    </message>
+    <message>
+        <source>_CheckEnterResolution</source>
+        <extracomment>Status bar, after Resize found the resolution field empty.</extracomment>
+        <translation>Inserisci la risoluzione</translation>
+    </message>
+    <message>
+        <source>_CheckResolutionAboveZero</source>
+        <extracomment>Status bar, after Resize found a resolution of 0 or less.</extracomment>
+        <translation>Inserisci una risoluzione maggiore di 0</translation>
+    </message>
+    <message>
+        <source>_CheckChooseFolder</source>
+        <extracomment>Status bar, after Resize found the output folder field empty.</extracomment>
+        <translation>Scegli una cartella di destinazione</translation>
+    </message>
+    <message>
+        <source>_CheckFolderMissing</source>
+        <extracomment>Status bar, after Resize found that the output folder does not exist.</extracomment>
+        <translation>La cartella di destinazione non esiste</translation>
+    </message>
+    <message>
+        <source>_CheckNotAFolder</source>
+        <extracomment>Status bar, after Resize found that the output folder field names a file, not a folder.</extracomment>
+        <translation>Il percorso di destinazione non è una cartella</translation>
+    </message>
+    <message>
+        <source>_CheckEnterStartNumber</source>
+        <extracomment>Status bar, after Resize found custom naming without a start number.</extracomment>
+        <translation>Inserisci il numero iniziale</translation>
+    </message>
+    <message>
+        <source>_CheckChooseNaming</source>
+        <extracomment>Status bar, after Resize found no naming mode selected.</extracomment>
+        <translation>Scegli come chiamare i nuovi file</translation>
+    </message>
+    <message>
+        <source>_NotAddedType</source>
+        <extracomment>Why a file was not added to the list: its extension is not one Ostrel reads. Follows a colon.</extracomment>
+        <translation>non è un tipo di file che Ostrel legge</translation>
+    </message>
+    <message>
+        <source>_NotAddedMissing</source>
+        <extracomment>Why a file was not added to the list: there is no file at that path. Follows a colon.</extracomment>
+        <translation>il file non esiste</translation>
+    </message>
+    <message>
+        <source>_FileNotAdded</source>
+        <extracomment>Status bar: one file was not added to the list. %1 the file's name, %2 why (such as "no such file").</extracomment>
+        <translation>«%1» non è stato aggiunto: %2</translation>
+    </message>
+    <message>
+        <source>_FilesNotAdded</source>
+        <extracomment>Status bar: several files (two or more) were not added to the list. %1 how many, %2 why (such as "no such file"), %3 the first names, separated by commas.</extracomment>
+        <translation>%1 file non sono stati aggiunti: %2 (%3)</translation>
+    </message>
 </context>
 </TS>

@@ -2,6 +2,7 @@
 
 #include <iterator>
 
+#include <QFileInfo>
 #include <QMimeData>
 #include <QUrl>
 
@@ -72,12 +73,27 @@ bool FileListModel::isAdding() const
 
 void FileListModel::appendFiles(const QStringList& files)
 {
+    // The list goes by the extension alone; a path that names nothing would be listed as an
+    // image of 0 x 0 pixels and fail in the batch, so it is sorted out here.
+    QStringList taken;
+    QStringList notImages;
+    QStringList missing;
+    for (const QString& path : files) {
+        if (!mResizer->hasImageExtension(path))
+            notImages << path;
+        else if (!QFileInfo::exists(path))
+            missing << path;
+        else
+            taken << path;
+    }
     // Rows appended by someone else and not announced yet are not counted as ours.
     reload();
     const int before = mRowCount;
-    mResizer->addImagesToList(files);
+    mResizer->addImagesToList(taken);
     reload();
     emit filesAdded(mRowCount - before);
+    if (!notImages.isEmpty() || !missing.isEmpty())
+        emit filesNotAdded(notImages, missing);
 }
 
 bool FileListModel::removeImages(const std::set<int>& rows)

@@ -18,7 +18,9 @@ class TQResizer;
 // Files enter through addPaths() (open panel, desktop, drops): folders among the paths are
 // walked on a worker thread (FolderExpander) and replaced by their image files; everything
 // then goes through TQResizer::addImagesToList, whose extension and duplicate rules decide,
-// and the new rows always go after the last one, in the order given.
+// and the new rows always go after the last one, in the order given. A path that does not
+// exist is not listed. What is not taken, other than a path already in the list, is reported
+// with filesNotAdded().
 //
 // Drops: text/uri-list with local files. Wherever the drop lands, its files are appended, and
 // the drop counts as taken even when the list accepts none of them. Only copy and link drops
@@ -75,6 +77,10 @@ signals:
     // One addPaths() call (or drop) has been handled; count is the number of new rows, 0 when
     // the list took none of the files.
     void filesAdded(int count);
+    // Follows filesAdded() when some of the paths were not taken: those whose extension the
+    // list does not accept, and those with an accepted extension that do not exist, each in
+    // the order given.
+    void filesNotAdded(const QStringList& notImages, const QStringList& missing);
 
 private:
     void appendFiles(const QStringList& files);

@@ -14,6 +14,8 @@ FileTableView::FileTableView(QWidget* parent)
     setSelectionBehavior(QAbstractItemView::SelectRows);
     setSelectionMode(QAbstractItemView::ExtendedSelection);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
+    // Tab moves on to the next control, as in any form; the arrow keys walk the rows.
+    setTabKeyNavigation(false);
     setShowGrid(false);
     setWordWrap(false);
     setTextElideMode(Qt::ElideMiddle);

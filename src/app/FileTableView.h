@@ -5,7 +5,8 @@
 #include <QTableView>
 
 // The file list's table: whole rows, several at once (extended selection), no grid, no
-// headers, the one column stretched to the width, names elided in the middle.
+// headers, the one column stretched to the width, names elided in the middle. Tab leaves it
+// for the next control instead of walking its rows.
 //
 // It takes drags of local files (text/uri-list) and nothing else. While files are dragged
 // over it, wherever the pointer is, the insertion line shows after the last row (at the top

@@ -18,6 +18,7 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QSettings>
+#include <QStatusBar>
 #include <QTabWidget>
 #include <QTableView>
 
@@ -188,6 +189,24 @@ void OstrelController::connectControls()
     for (const NumberPair& pair : numberPairs())
         pair.field->installEventFilter(this);
 
+    // A message in the status bar goes with the next edit of any setting.
+    for (QLineEdit* field : { ui->widthField, ui->heightField, ui->resolutionField, ui->destField,
+             ui->nameText, ui->nameNumber })
+        connect(field, &QLineEdit::textEdited, this, &OstrelController::clearMessage);
+    for (QAbstractButton* button : { static_cast<QAbstractButton*>(ui->backgroundButton),
+             static_cast<QAbstractButton*>(ui->proportionalButton),
+             static_cast<QAbstractButton*>(ui->switchButton),
+             static_cast<QAbstractButton*>(ui->showFullPathButton) })
+        connect(button, &QAbstractButton::clicked, this, &OstrelController::clearMessage);
+    connect(ui->radioButton, &QButtonGroup::idClicked, this, &OstrelController::clearMessage);
+    for (QComboBox* menu : { ui->popUpUM, ui->nameMenu, ui->menuFormat })
+        connect(menu, &QComboBox::activated, this, &OstrelController::clearMessage);
+    for (const NumberPair& pair : numberPairs())
+        connect(pair.stepper, &Stepper::stepped, this, &OstrelController::clearMessage);
+    connect(ui->jpegQuality, &QualitySlider::factorChanged, this, &OstrelController::clearMessage);
+    connect(
+        ui->backgroundColorWell, &ColorWell::colorChanged, this, &OstrelController::clearMessage);
+
     // The unit's abbreviation beside the size fields follows the menu, however it changes.
     connect(ui->popUpUM, &QComboBox::currentIndexChanged, this, &OstrelController::showUnit);
     showUnit();
@@ -271,7 +290,11 @@ void OstrelController::applicationWillFinishLaunching()
     ui->tableImages->setModel(mModel);
     connect(ui->tableImages->selectionModel(), &QItemSelectionModel::selectionChanged, this,
         &OstrelController::tableViewSelectionDidChange);
+    // Files arriving count as an edit; the message about files not taken follows them.
+    connect(mModel, &FileListModel::filesAdded, this, &OstrelController::clearMessage);
+    connect(mModel, &FileListModel::filesNotAdded, this, &OstrelController::showFilesNotAdded);
     reloadTable(); // 21
+    updateRemoveEnabled();
 
     background(ui->backgroundButton); // 22
     switchSide(ui->switchButton);
@@ -313,12 +336,22 @@ void OstrelController::proportional(QCheckBox* sender)
 void OstrelController::sides(QButtonGroup* sender)
 {
     Ui::MainWindow* ui = mUi.get();
+    // A field that proportional scaling emptied shows the stored value again once it is used
+    // (the setting kept that value all along).
+    auto showStored = [](QLineEdit* field, Stepper* stepper, float value) {
+        if (!field->text().isEmpty())
+            return;
+        setFloatValue(field, value);
+        stepper->setFloatValue(value);
+    };
     if (!isOn(ui->proportionalButton)) {
-        // A field emptied earlier stays empty; the given side is not stored.
+        // The given side is not stored.
         ui->widthField->setEnabled(true);
         ui->widthStepper->setEnabled(true);
         ui->heightField->setEnabled(true);
         ui->heightStepper->setEnabled(true);
+        showStored(ui->widthField, ui->widthStepper, pref->getWidthValue());
+        showStored(ui->heightField, ui->heightStepper, pref->getHeightValue());
         return;
     }
     // Emptying a field changes only its text: the stored value keeps its last value.
@@ -326,6 +359,7 @@ void OstrelController::sides(QButtonGroup* sender)
     case TQPref::SideFirst:
         ui->widthField->setEnabled(true);
         ui->widthStepper->setEnabled(true);
+        showStored(ui->widthField, ui->widthStepper, pref->getWidthValue());
         ui->heightField->setText(QString());
         ui->heightField->setEnabled(false);
         ui->heightStepper->setEnabled(false);
@@ -337,6 +371,7 @@ void OstrelController::sides(QButtonGroup* sender)
         ui->widthStepper->setEnabled(false);
         ui->heightField->setEnabled(true);
         ui->heightStepper->setEnabled(true);
+        showStored(ui->heightField, ui->heightStepper, pref->getHeightValue());
         pref->setTagSides(TQPref::SideSecond);
         break;
     default:
@@ -374,6 +409,10 @@ void OstrelController::actionField(QObject* sender)
             const float value = floatValue(pair.field);
             (pref.get()->*pair.store)(value);
             pair.stepper->setFloatValue(value);
+            // The field shows the number that is used ("12.5abc" becomes "12.5"). An empty
+            // field stays empty: the checks before a batch tell it apart from 0.
+            if (!pair.field->text().isEmpty())
+                setFloatValue(pair.field, value);
             return;
         }
         if (sender == pair.stepper) {
@@ -422,6 +461,7 @@ void OstrelController::openFolderPanelDidEnd(QFileDialog* panel, int returnCode)
         return; // nothing chosen: an accepted panel must not wipe the stored folder
     mUi->destField->setText(folder);
     pref->setDest(folder);
+    clearMessage();
 }
 
 void OstrelController::menuFormat(QComboBox* sender)
@@ -501,8 +541,9 @@ void OstrelController::removeFile()
     reloadTable();
     table->clearSelection();
     // With the selected rows gone the selection may already be empty, and then clearing it
-    // reports no change: bring the preview in line here.
+    // reports no change: bring the preview (and Remove) in line here.
     tableViewSelectionDidChange();
+    clearMessage();
 }
 
 void OstrelController::showFullPath(QCheckBox* sender)
@@ -516,6 +557,7 @@ void OstrelController::showFullPath(QCheckBox* sender)
 void OstrelController::tableViewSelectionDidChange()
 {
     Ui::MainWindow* ui = mUi.get();
+    updateRemoveEnabled();
     ui->progressWheel->show();
     const int row = ui->tableImages->selectedRow();
     TQImage* entry = row >= 0 ? imageResizer->imageAtIndex(row) : nullptr;
@@ -545,49 +587,72 @@ void OstrelController::tableViewSelectionDidChange()
     ui->progressWheel->hide();
 }
 
-int OstrelController::faultyInputTab() const
+std::optional<OstrelController::InputProblem> OstrelController::inputProblem() const
 {
     // What the controls show is checked, not the store. A text is empty only when it is
-    // exactly empty: white space is content, and nothing is read as a number here.
+    // exactly empty: white space is content, read as a number like any other text.
     const Ui::MainWindow* ui = mUi.get();
     if (imageResizer->imagesCount() == 0)
-        return kFilesTab;
+        return InputProblem { kFilesTab, LocalizedText::text("_CheckNoImages") };
 
+    auto sizeProblem = [](const char* key) {
+        return InputProblem { kSizeTab, LocalizedText::text(key) };
+    };
+    const bool longShort = isOn(ui->switchButton);
+    const char* enterFirst = longShort ? "_CheckEnterLongSide" : "_CheckEnterWidth";
+    const char* enterSecond = longShort ? "_CheckEnterShortSide" : "_CheckEnterHeight";
     const bool noWidth = ui->widthField->text().isEmpty();
     const bool noHeight = ui->heightField->text().isEmpty();
     switch (ui->proportionalButton->checkState()) {
     case Qt::Checked:
         if (noWidth && noHeight)
-            return kSizeTab;
+            return sizeProblem(
+                ui->radioButton->checkedId() == TQPref::SideSecond ? enterSecond : enterFirst);
         break;
     case Qt::Unchecked:
-        if (noWidth || noHeight)
-            return kSizeTab;
+        if (noWidth)
+            return sizeProblem(enterFirst);
+        if (noHeight)
+            return sizeProblem(enterSecond);
         break;
     default: // the mixed state is neither on nor off
-        return kSizeTab;
+        return sizeProblem("_CheckProportions");
     }
+    // A size of 0 takes that side from the other, so one size above 0 is enough; a negative
+    // one, or none above 0, would make every image fail.
+    const float width = noWidth ? 0.0f : floatValue(ui->widthField);
+    const float height = noHeight ? 0.0f : floatValue(ui->heightField);
+    if (width < 0.0f || height < 0.0f || !(width > 0.0f || height > 0.0f))
+        return sizeProblem("_CheckSizeAboveZero");
     if (ui->resolutionField->text().isEmpty())
-        return kSizeTab;
+        return sizeProblem("_CheckEnterResolution");
+    if (!(floatValue(ui->resolutionField) > 0.0f))
+        return sizeProblem("_CheckResolutionAboveZero");
 
+    auto outputProblem = [](const char* key) {
+        return InputProblem { kOutputTab, LocalizedText::text(key) };
+    };
     const QString dest = ui->destField->text();
     if (dest.isEmpty())
-        return kOutputTab;
+        return outputProblem("_CheckChooseFolder");
     // Follows a symbolic link at the end; a leading "~" is a folder name like any other.
-    if (!QFileInfo(dest).isDir())
-        return kOutputTab;
+    const QFileInfo folder(dest);
+    if (!folder.exists())
+        return outputProblem("_CheckFolderMissing");
+    if (!folder.isDir())
+        return outputProblem("_CheckNotAFolder");
 
     switch (selectedTag(ui->nameMenu)) {
     case TQPref::NamingSource:
         break;
     case TQPref::NamingCustom:
         if (ui->nameNumber->text().isEmpty())
-            return kOutputTab;
+            return outputProblem("_CheckEnterStartNumber");
         break;
     default:
-        return kOutputTab;
+        return outputProblem("_CheckChooseNaming");
     }
-    return -1;
+    return std::nullopt;
 }
 
 void OstrelController::beep()
@@ -603,10 +668,11 @@ void OstrelController::resize()
     if (mProgressSheet->isBusy())
         return;
 
-    const int faultyTab = faultyInputTab();
-    if (faultyTab >= 0) {
+    // The beep alone says nothing on a muted machine: the status bar names the problem.
+    if (const std::optional<InputProblem> problem = inputProblem()) {
         beep();
-        mUi->tab->setCurrentIndex(faultyTab);
+        mUi->tab->setCurrentIndex(problem->tab);
+        showMessage(problem->message);
         return;
     }
 
@@ -618,6 +684,50 @@ void OstrelController::resize()
     // Cannot be refused: the earlier batch's worker left its loop before it queued the alert
     // whose dismissal ended isBusy().
     imageResizer->startBatch(arguments);
+}
+
+void OstrelController::showMessage(const QString& message)
+{
+    mUi->statusBar->showMessage(message);
+}
+
+void OstrelController::clearMessage()
+{
+    mUi->statusBar->clearMessage();
+}
+
+void OstrelController::showFilesNotAdded(const QStringList& notImages, const QStringList& missing)
+{
+    // One part per reason: the file's name when it is alone, else how many and the first
+    // few names, so that the message stays one short line.
+    auto part = [](const QStringList& paths, const char* reasonKey) {
+        const QString reason = LocalizedText::text(reasonKey);
+        if (paths.size() == 1)
+            return LocalizedText::text(
+                "_FileNotAdded", { QFileInfo(paths.first()).fileName(), reason });
+        constexpr int kNamesShown = 3;
+        QStringList names;
+        for (qsizetype i = 0; i < paths.size() && i < kNamesShown; ++i)
+            names << QFileInfo(paths.at(i)).fileName();
+        if (paths.size() > kNamesShown)
+            names << QStringLiteral("…");
+        return LocalizedText::text("_FilesNotAdded",
+            { QString::number(paths.size()), reason, names.join(QStringLiteral(", ")) });
+    };
+    QStringList parts;
+    if (!notImages.isEmpty())
+        parts << part(notImages, "_NotAddedType");
+    if (!missing.isEmpty())
+        parts << part(missing, "_NotAddedMissing");
+    if (!parts.isEmpty())
+        showMessage(parts.join(QStringLiteral("; ")));
+}
+
+void OstrelController::updateRemoveEnabled()
+{
+    const bool selected = mUi->tableImages->selectedRow() != -1;
+    mUi->removeButton->setEnabled(selected);
+    mUi->actionRemove->setEnabled(selected);
 }
 
 void OstrelController::stop()

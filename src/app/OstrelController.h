@@ -5,6 +5,7 @@
 
 #include <array>
 #include <memory>
+#include <optional>
 
 class QButtonGroup;
 class QCheckBox;
@@ -89,10 +90,11 @@ public slots:
     void tableViewSelectionDidChange();
 
     // Starting and stopping a batch. resize() checks the controls in a fixed order; at the
-    // first failed check it beeps and turns to the tab of the faulty control and changes
-    // nothing else. When every check passes it turns to the first tab, raises the run flag,
-    // opens the progress sheet and starts the worker, and returns at once. stop() only lowers
-    // the run flag: the worker completes its image in progress and then reports.
+    // first failed check it beeps, turns to the tab of the faulty control and names the
+    // problem in the status bar until the next edit, and changes nothing else. When every check
+    // passes it turns to the first tab, raises the run flag, opens the progress sheet and starts
+    // the worker, and returns at once. stop() only lowers the run flag: the worker completes its
+    // image in progress and then reports.
     void resize();
     void stop();
 
@@ -128,9 +130,26 @@ private:
     void showAbout();
     void saveWindowFrame();
     bool eventFilter(QObject* watched, QEvent* event) override;
-    // The tab holding the first control that fails the checks before a batch, or -1.
-    int faultyInputTab() const;
+    // Why a batch cannot start: the tab holding the faulty control and a short message in
+    // the user's language that names the problem.
+    struct InputProblem
+    {
+        int tab;
+        QString message;
+    };
+    // The first problem that the checks before a batch meet, in their fixed order; none when
+    // a batch can start.
+    std::optional<InputProblem> inputProblem() const;
     void beep();
+
+    // A short message in the status bar that stays until the next edit (a check that failed,
+    // files that were not added).
+    void showMessage(const QString& message);
+    void clearMessage();
+    // Names the files that the list did not take, and why.
+    void showFilesNotAdded(const QStringList& notImages, const QStringList& missing);
+    // Remove works on the selection: it is enabled only while rows are selected.
+    void updateRemoveEnabled();
 
     std::unique_ptr<QSettings> mOwnedSettings;
     QSettings* mSettings = nullptr;

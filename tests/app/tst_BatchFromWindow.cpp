@@ -12,9 +12,11 @@
 #include <QProcess>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QSettings>
 #include <QSignalSpy>
 #include <QStandardPaths>
+#include <QStatusBar>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
@@ -133,6 +135,7 @@ private:
         return mController->window()->findChild<T*>(QLatin1String(name));
     }
     QDialog* panel() const { return widget<QDialog>("progressPanel"); }
+    QString statusMessage() const { return mController->window()->statusBar()->currentMessage(); }
     QTabWidget* tabs() const { return widget<QTabWidget>("tab"); }
     TQResizer* resizer() const { return mController->resizer(); }
 
@@ -319,6 +322,7 @@ private slots:
             bool withImage;
             std::function<void(OstrelController*)> edit;
             int tab; // -1: the batch starts
+            QString message = {}; // what the status bar says of a failed check
             QString writes = {}; // the file the started batch writes
             QVariantMap stored = {};
         };
@@ -348,6 +352,9 @@ private slots:
                     ->setCurrentIndex(index);
             };
         };
+        auto longAndShortSide = [](OstrelController* c) {
+            c->window()->findChild<QCheckBox*>(QStringLiteral("switchButton"))->setChecked(true);
+        };
         auto nothing = [](OstrelController*) {};
 
         const std::vector<Case> cases = {
@@ -359,42 +366,65 @@ private slots:
                     proportional(Qt::PartiallyChecked)(c);
                     naming(-1)(c);
                 },
-                0 },
-            { "all valid", true, nothing, -1, "a.png" },
+                0, "Add images to the list" },
+            { "all valid", true, nothing, -1, {}, "a.png" },
             { "proportional on, second field empty", true,
-                both(proportional(Qt::Checked), text("heightField", QString())), -1, "a.png" },
+                both(proportional(Qt::Checked), text("heightField", QString())), -1, {}, "a.png" },
             { "proportional on, first field empty", true,
-                both(proportional(Qt::Checked), text("widthField", QString())), -1, "a.png" },
+                both(proportional(Qt::Checked), text("widthField", QString())), -1, {}, "a.png" },
             { "proportional on, both fields empty", true,
                 both(proportional(Qt::Checked),
                     both(text("widthField", QString()), text("heightField", QString()))),
-                1 },
-            { "proportional off, first field empty", true, text("widthField", QString()), 1 },
-            { "proportional off, second field empty", true, text("heightField", QString()), 1 },
-            { "mixed check box state", true, proportional(Qt::PartiallyChecked), 1 },
-            { "single spaces are content", true,
+                1, "Enter a width" },
+            { "proportional off, first field empty", true, text("widthField", QString()), 1,
+                "Enter a width" },
+            { "proportional off, second field empty", true, text("heightField", QString()), 1,
+                "Enter a height" },
+            { "long and short side, first field empty", true,
+                both(longAndShortSide, text("widthField", QString())), 1, "Enter the long side" },
+            { "mixed check box state", true, proportional(Qt::PartiallyChecked), 1,
+                "Choose whether to keep proportions" },
+            // What a field shows is read as a number: white space, like any text that is not
+            // a number, reads as 0.
+            { "single spaces read as 0", true,
                 both(both(text("widthField", " "), text("heightField", " ")),
                     text("resolutionField", " ")),
-                -1, "a.png" },
-            { "resolution empty", true, text("resolutionField", QString()), 1 },
+                1, "Enter a size above 0" },
+            { "negative width", true, text("widthField", "-5"), 1, "Enter a size above 0" },
+            { "width and height 0", true, both(text("widthField", "0"), text("heightField", "0")),
+                1, "Enter a size above 0" },
+            { "proportional on, the given side 0", true,
+                both(proportional(Qt::Checked),
+                    both(text("widthField", "0"), text("heightField", QString()))),
+                1, "Enter a size above 0" },
+            { "width 0 takes it from the height", true, text("widthField", "0"), -1, {}, "a.png" },
+            { "resolution empty", true, text("resolutionField", QString()), 1,
+                "Enter a resolution" },
+            { "resolution 0", true, text("resolutionField", "0"), 1, "Enter a resolution above 0" },
             { "size before resolution before destination", true,
                 both(proportional(Qt::PartiallyChecked),
                     both(text("resolutionField", QString()), text("destField", QString()))),
-                1 },
+                1, "Choose whether to keep proportions" },
             { "resolution before destination", true,
-                both(text("resolutionField", QString()), text("destField", QString())), 1 },
-            { "destination empty", true, text("destField", QString()), 2 },
-            { "destination is a file", true, text("destField", aFile), 2 },
-            { "destination missing", true, text("destField", missing), 2 },
-            { "destination with ~ to expand", true, text("destField", "~/out"), 2 },
-            { "destination through a symbolic link", true, text("destField", link), -1, "a.png" },
+                both(text("resolutionField", QString()), text("destField", QString())), 1,
+                "Enter a resolution" },
+            { "destination empty", true, text("destField", QString()), 2,
+                "Choose an output folder" },
+            { "destination is a file", true, text("destField", aFile), 2,
+                "The output path is not a folder" },
+            { "destination missing", true, text("destField", missing), 2,
+                "The output folder does not exist" },
+            { "destination with ~ to expand", true, text("destField", "~/out"), 2,
+                "The output folder does not exist" },
+            { "destination through a symbolic link", true, text("destField", link), -1, {},
+                "a.png" },
             { "naming mode 2 without a start number", true,
-                both(naming(1), text("nameNumber", QString())), 2 },
-            { "no naming mode selected", true, naming(-1), 2 },
+                both(naming(1), text("nameNumber", QString())), 2, "Enter a start number" },
+            { "no naming mode selected", true, naming(-1), 2, "Choose how to name the new files" },
             // The start number is the field's text at the start, not the stored one.
             { "naming mode 2, empty base name, start number", true, text("nameNumber", "0007"), -1,
-                "0007.png", { { "nameMenu", 2 }, { "name", QString() }, { "nameNum", "5" } } },
-            { "naming mode 1 without a start number", true, text("nameNumber", QString()), -1,
+                {}, "0007.png", { { "nameMenu", 2 }, { "name", QString() }, { "nameNum", "5" } } },
+            { "naming mode 1 without a start number", true, text("nameNumber", QString()), -1, {},
                 "a.png", { { "nameNum", QString() } } },
         };
 
@@ -424,6 +454,8 @@ private slots:
             if (c.tab >= 0) {
                 QVERIFY2(tabAtBeep == QList<int>({ startTab }), what); // one beep, then the tab
                 QVERIFY2(tabs()->currentIndex() == c.tab, what);
+                // Named too, for a machine that makes no sound.
+                QVERIFY2(statusMessage() == c.message, what + ": " + statusMessage().toUtf8());
                 QVERIFY2(!resizer()->go(), what);
                 QVERIFY2(!resizer()->isRunning(), what);
                 QVERIFY2(!panel()->isVisible(), what);
@@ -440,6 +472,7 @@ private slots:
             // Started: the first tab, the run flag up, the sheet open on the window; resize()
             // has returned before any of the worker's calls could arrive.
             QVERIFY2(tabAtBeep.isEmpty(), what);
+            QVERIFY2(statusMessage().isEmpty(), what);
             QVERIFY2(tabs()->currentIndex() == 0, what);
             QVERIFY2(resizer()->go(), what);
             QVERIFY2(panel()->isVisible(), what);
@@ -453,6 +486,31 @@ private slots:
             QVERIFY2(filesIn(mOut) == QStringList(c.writes), what);
         }
         QVERIFY(mOpenedUrls.isEmpty());
+    }
+
+    // The message of a failed check goes with the next edit, and speaks the user's language.
+    void failedCheckMessageGoesWithTheNextEdit()
+    {
+        QVariantMap stored = validSettings();
+        stored.insert(QStringLiteral("dest"), QString());
+        start(stored);
+        mController->openFiles(writeSources({ QStringLiteral("a.jpg") }));
+        widget<QPushButton>("resizeButton")->click();
+        QCOMPARE(tabs()->currentIndex(), 2);
+        QCOMPARE(statusMessage(), QStringLiteral("Choose an output folder"));
+
+        // A keystroke in any field is an edit.
+        QTest::keyClicks(widget<QLineEdit>("destField"), QStringLiteral("x"));
+        QVERIFY(statusMessage().isEmpty());
+
+        QVERIFY(LocalizedText::installLanguage(*qApp, QStringLiteral("it")));
+        auto english
+            = qScopeGuard([] { LocalizedText::installLanguage(*qApp, QStringLiteral("en")); });
+        widget<QPushButton>("resizeButton")->click();
+        QCOMPARE(statusMessage(), QStringLiteral("La cartella di destinazione non esiste"));
+        // So is a click on a check box.
+        widget<QCheckBox>("backgroundButton")->click();
+        QVERIFY(statusMessage().isEmpty());
     }
 
     // Three real files of three formats through the window to the closing alert.

@@ -4,7 +4,9 @@
 #include <QFileDialog>
 #include <QLabel>
 #include <QMainWindow>
+#include <QPushButton>
 #include <QSettings>
+#include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -87,6 +89,80 @@ private slots:
         QCOMPARE(cell(1), QStringLiteral("a.png"));
         QCOMPARE(cell(2), QStringLiteral("b.png"));
         QCOMPARE(mController->resizer()->imagesCount(), 3);
+    }
+
+    // What the list does not take is named in the status bar with why; a path that does not
+    // exist is not listed. A path already listed, or a folder searched, is no such case.
+    void filesNotAddedAreNamed()
+    {
+        QStatusBar* status = mController->window()->statusBar();
+        const QString notes = mDir.filePath(QStringLiteral("notes.txt"));
+        {
+            QFile f(notes);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+        }
+        const QString mixedCase = mDir.filePath(QStringLiteral("Photo.Jpg"));
+        QVERIFY(TestSupport::pattern(20, 10).save(mixedCase, "JPEG"));
+        const QString gone = mDir.filePath(QStringLiteral("gone.png"));
+
+        mController->openFiles({ mFiles[0], notes, mixedCase });
+        QCOMPARE(table()->model()->rowCount(), 1);
+        QCOMPARE(status->currentMessage(),
+            QStringLiteral(
+                "2 files were not added: not a type Ostrel reads (notes.txt, Photo.Jpg)"));
+
+        mController->openFiles({ gone, mFiles[1] });
+        QCOMPARE(table()->model()->rowCount(), 2);
+        QCOMPARE(cell(1), QStringLiteral("b.png"));
+        QCOMPARE(
+            status->currentMessage(), QStringLiteral("“gone.png” was not added: no such file"));
+
+        // Both reasons at once, and more names than fit: the first few, then an ellipsis.
+        const QStringList others = { mDir.filePath("a.doc"), mDir.filePath("b.doc"),
+            mDir.filePath("c.doc"), mDir.filePath("d.doc") };
+        mController->openFiles(others + QStringList { gone });
+        QCOMPARE(status->currentMessage(),
+            QStringLiteral("4 files were not added: not a type Ostrel reads (a.doc, b.doc, c.doc, "
+                           "…); “gone.png” was not added: no such file"));
+
+        // Files that are all taken, or already listed, clear the message.
+        mController->openFiles({ mFiles[0], mFiles[2] });
+        QCOMPARE(table()->model()->rowCount(), 3);
+        QVERIFY(status->currentMessage().isEmpty());
+    }
+
+    // Tab leaves the list like any other control; Remove needs a selection.
+    void tabLeavesTheListAndRemoveNeedsASelection()
+    {
+        auto* remove
+            = mController->window()->findChild<QPushButton*>(QStringLiteral("removeButton"));
+        auto* removeAction
+            = mController->window()->findChild<QAction*>(QStringLiteral("actionRemove"));
+        QVERIFY(remove && removeAction);
+        QVERIFY(!remove->isEnabled());
+        QVERIFY(!removeAction->isEnabled());
+        mController->openFiles(mFiles);
+        QVERIFY(!remove->isEnabled());
+        selectRow(2);
+        QVERIFY(remove->isEnabled());
+        QVERIFY(removeAction->isEnabled());
+        mController->removeFile();
+        QCOMPARE(table()->model()->rowCount(), 4);
+        QVERIFY(!remove->isEnabled());
+        QVERIFY(!removeAction->isEnabled());
+
+        QMainWindow* window = mController->window();
+        window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window));
+        selectRow(1);
+        table()->setFocus();
+        QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget*>(table()));
+        QTest::keyClick(table(), Qt::Key_Tab);
+        QVERIFY(QApplication::focusWidget() != table());
+        QCOMPARE(table()->selectedRow(), 1);
+        QCOMPARE(QApplication::focusWidget(),
+            static_cast<QWidget*>(
+                mController->window()->findChild<QPushButton*>(QStringLiteral("addButton"))));
     }
 
     void selectionShowsPreviewAndInformationLine()

@@ -334,24 +334,26 @@ private slots:
         QCOMPARE(mController->preferences()->getHeightValue(), 300.0f);
         QVERIFY(!storedValue("heightValue").isValid());
 
-        // The second side: the first field empties, the second comes back still empty.
+        // The second side: the first field empties, the second shows its stored value again.
         QTest::mouseClick(widget<QRadioButton>("radioSecond"), Qt::LeftButton);
         QCOMPARE(storedValue("tagSides").toInt(), 2);
         QCOMPARE(widthField->text(), QString());
         QVERIFY(!widthField->isEnabled() && !widget<Stepper>("widthStepper")->isEnabled());
-        QCOMPARE(heightField->text(), QString());
+        QCOMPARE(heightField->text(), QStringLiteral("300"));
         QVERIFY(heightField->isEnabled() && widget<Stepper>("heightStepper")->isEnabled());
         QCOMPARE(mController->preferences()->getWidthValue(), 400.0f);
 
-        // Off: all four enabled, the emptied fields stay empty, the given side is not stored.
+        // Off: all four enabled, the emptied field shows the value the setting kept, and the
+        // given side is not stored.
         mSettings->remove(QStringLiteral("tagSides"));
         clickBox(box);
         QVERIFY(!shown(widget<QWidget>("radioButtonBox")));
         QCOMPARE(storedValue("proportional").toBool(), false);
         for (const char* name : { "widthField", "widthStepper", "heightField", "heightStepper" })
             QVERIFY2(widget<QWidget>(name)->isEnabled(), name);
-        QCOMPARE(widthField->text(), QString());
-        QCOMPARE(heightField->text(), QString());
+        QCOMPARE(widthField->text(), QStringLiteral("400"));
+        QCOMPARE(widget<Stepper>("widthStepper")->floatValue(), 400.0f);
+        QCOMPARE(heightField->text(), QStringLiteral("300"));
         QVERIFY(!storedValue("tagSides").isValid());
         QCOMPARE(mController->preferences()->getTagSides(), 2);
     }
@@ -394,21 +396,29 @@ private slots:
         QCOMPARE(storedValue("resValue").toFloat(), 300.0f);
         QCOMPARE(storedValue("resValue").toString(), QStringLiteral("300"));
 
-        // Text that is not a number, or only begins with one, is read as far as it goes.
+        // Text that is not a number, or only begins with one, is read as far as it goes, and
+        // once the edit ends the field shows the number that is used.
         auto* height = widget<QLineEdit>("heightField");
         height->clear();
-        QTest::keyClicks(height, QStringLiteral("12.5 cm"));
+        QTest::keyClicks(height, QStringLiteral("12.5abc"));
         QTest::keyClick(height, Qt::Key_Return);
         QCOMPARE(storedValue("heightValue").toFloat(), 12.5f);
         QCOMPARE(widget<Stepper>("heightStepper")->floatValue(), 12.5f);
-        QCOMPARE(height->text(), QStringLiteral("12.5 cm")); // the sender keeps what was typed
+        QCOMPARE(height->text(), QStringLiteral("12.5"));
         height->clear();
         QTest::keyClicks(height, QStringLiteral("abc"));
         QTest::keyClick(height, Qt::Key_Return);
         QCOMPARE(storedValue("heightValue").toFloat(), 0.0f);
+        QCOMPARE(height->text(), QStringLiteral("0"));
+        height->clear();
+        QTest::keyClicks(height, QStringLiteral(" -5 px"));
+        QTest::keyClick(height, Qt::Key_Return);
+        QCOMPARE(height->text(), QStringLiteral("-5"));
+        // An empty field stays empty (the checks before a batch ask for a value there).
         height->clear();
         QTest::keyClick(height, Qt::Key_Return);
         QCOMPARE(storedValue("heightValue").toFloat(), 0.0f);
+        QCOMPARE(height->text(), QString());
 
         // A value beyond the stepper's range: the stepper shows its limit, the number stays.
         resolution->clear();
