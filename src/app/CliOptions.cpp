@@ -29,10 +29,10 @@ Examples:
       stores the settings for later runs and for the window; processes nothing
 
 Files are taken by their extension: tiff tif jpeg jpg psd png gif bmp pict pct icns pdf,
-all in lower case or all in upper case.
+all in lower case or all in upper case; any other file, and a folder, is named and skipped.
 Progress goes to standard error. Ctrl-C stops after the image in progress.
-Exit status: 0 every image written, 1 an image failed or was not processed,
-2 a usage error (nothing processed).
+Exit status: 0 every image written, 1 an image failed or was not processed, a file given
+was not taken or the settings could not be saved, 2 a usage error (nothing processed).
 )";
 
 struct Choice
