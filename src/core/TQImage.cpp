@@ -148,7 +148,7 @@ QString TQImage::roundByteSize(qint64 bytes)
 }
 
 bool TQImage::resize(const TQPref& pref, int num, bool bg, const QColor& bgColor,
-    ResizeStatus* status)
+    ResizeStatus* status, const std::atomic<bool>* abandon)
 {
     auto fail = [status](ResizeError error, const QString& message = QString()) {
         if (status)
@@ -193,6 +193,7 @@ bool TQImage::resize(const TQPref& pref, int num, bool bg, const QColor& bgColor
     request.resolution = res;
     request.flatten = bg;
     request.background = bgColor;
+    request.abandon = abandon;
     if (request.width < 1 || request.height < 1)
         return fail(ResizeError::InvalidSettings,
             QStringLiteral("target size %1 x %2").arg(target.width).arg(target.height));
