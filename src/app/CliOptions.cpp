@@ -7,6 +7,7 @@
 #include <QFileInfo>
 #include <QHash>
 
+#include "core/ResizeRules.h"
 #include "settings/TQPref.h"
 
 namespace {
@@ -319,5 +320,10 @@ QString CliOptions::checkRun(const TQPref& pref)
         return QStringLiteral("the output \"%1\" is not a folder").arg(dest);
     if (pref.getNameMenu() == TQPref::NamingCustom && pref.getNameNum().isEmpty())
         return QStringLiteral("custom naming needs a start number: give one with --start-number");
+    if (pref.getNameMenu() == TQPref::NamingCustom
+        && !ResizeRules::isUsableCustomName(pref.getName()))
+        return QStringLiteral("the custom name \"%1\" cannot name a file in the output folder: "
+                              "it may not hold \"/\" nor be \".\" or \"..\"")
+            .arg(pref.getName());
     return QString();
 }

@@ -36,7 +36,8 @@ public:
     void applyTo(TQPref& pref) const;
 
     // What would stop a batch with these settings, as the window's start checks do: an empty
-    // or missing output folder, or a custom name without a start number. Empty when none.
+    // or missing output folder, a custom name without a start number, or one that is no file
+    // name. Empty when none.
     static QString checkRun(const TQPref& pref);
 
 private:

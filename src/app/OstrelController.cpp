@@ -33,6 +33,7 @@
 #include "batch/TQResizer.h"
 #include "core/TQImage.h"
 #include "core/LocalizedText.h"
+#include "core/ResizeRules.h"
 #include "settings/TQPref.h"
 #include "ui_MainWindow.h"
 #include "ui_ProgressPanel.h"
@@ -545,7 +546,7 @@ void OstrelController::tableViewSelectionDidChange()
     ui->progressWheel->hide();
 }
 
-int OstrelController::faultyInputTab() const
+int OstrelController::faultyInputTab(QString* problem) const
 {
     // What the controls show is checked, not the store. A text is empty only when it is
     // exactly empty: white space is content, and nothing is read as a number here.
@@ -583,6 +584,13 @@ int OstrelController::faultyInputTab() const
     case TQPref::NamingCustom:
         if (ui->nameNumber->text().isEmpty())
             return kOutputTab;
+        if (!ResizeRules::isUsableCustomName(ui->nameText->text())) {
+            if (problem)
+                *problem = tr("The name \"%1\" cannot name files in the output folder: it may "
+                              "not contain \"/\" or be \".\" or \"..\".")
+                               .arg(ui->nameText->text());
+            return kOutputTab;
+        }
         break;
     default:
         return kOutputTab;

@@ -129,7 +129,9 @@ private:
     void saveWindowFrame();
     bool eventFilter(QObject* watched, QEvent* event) override;
     // The tab holding the first control that fails the checks before a batch, or -1.
-    int faultyInputTab() const;
+    // problem, when given, receives what is wrong in the user's words where a check has a
+    // text (a custom name that cannot name a file); it is left alone otherwise.
+    int faultyInputTab(QString* problem = nullptr) const;
     void beep();
 
     std::unique_ptr<QSettings> mOwnedSettings;

@@ -158,6 +158,10 @@ bool TQImage::resize(const TQPref& pref, int num, bool bg, const QColor& bgColor
 
     const int nameMenu = pref.getNameMenu();
     const int formatMenu = pref.getFormatMenu();
+    // Whatever the checks before the batch said: a custom name never leads out of the folder.
+    if (nameMenu == TQPref::NamingCustom && !ResizeRules::isUsableCustomName(pref.getName()))
+        return fail(ResizeError::InvalidSettings,
+            QStringLiteral("the custom name \"%1\" is not a file name").arg(pref.getName()));
     const QString output = ResizeRules::outputPath(pref.getDest(), nameMenu, mImageName,
         pref.getName(), num, formatMenu);
 

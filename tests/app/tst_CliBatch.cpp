@@ -137,6 +137,9 @@ private slots:
             << QStringList { "-o", "in/a.jpg", "in/a.jpg" } << "not a folder";
         QTest::newRow("custom naming without number")
             << QStringList { "-o", "out", "-n", "custom", "in/a.jpg" } << "--start-number";
+        QTest::newRow("custom name that is no file name") << QStringList { "-o", "out", "-n",
+            "custom", "--name", "..", "--start-number", "1", "in/a.jpg" }
+                                                          << "the custom name \"..\"";
         QTest::newRow("no image among the files")
             << QStringList { "-o", "out", "in/notes.txt" } << "none of the files";
     }
@@ -270,6 +273,20 @@ private slots:
         QVERIFY(!text.contains("Processing image 2 of 12"));
         QVERIFY2(text.contains("Written: 0. Failed: 1. Not processed: 11."), qPrintable(text));
         QCOMPARE(outputFiles(), QStringList({ "p1.jpg" }));
+    }
+
+    // A custom name stored by hand in the settings file that would lead out of the output
+    // folder stops the run before anything is processed, naming it.
+    void storedCustomNameLeavingTheFolder()
+    {
+        storeSettings({ { "dest", mOut }, { "nameMenu", 2 }, { "name", "../x" }, { "nameNum", "1" },
+            { "formatMenu", 2 } });
+        source("a.jpg");
+        const Result result = run({ "in/a.jpg" });
+        QCOMPARE(result.exitCode, 2);
+        QVERIFY2(result.err.contains("the custom name \"../x\""), qPrintable(result.err));
+        QVERIFY(outputFiles().isEmpty());
+        QVERIFY(!QFile::exists(mTmp->filePath("x0001.png")));
     }
 };
 

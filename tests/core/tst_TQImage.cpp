@@ -750,6 +750,31 @@ private slots:
         QCOMPARE(outputFiles().size(), bases.size());
     }
 
+    // A custom name is a file name: one that would lead out of the output folder never gets
+    // to a write, whoever skipped the checks before the batch.
+    void customNameStaysInTheFolder()
+    {
+        writeImage(in(QStringLiteral("c.png")), 60, 40);
+        TQImage image(in(QStringLiteral("c.png")));
+        pixels(30, 20, TQPref::FormatJpeg);
+        mPref->setNameMenu(TQPref::NamingCustom);
+        const QString nested = mOut + QStringLiteral("/sub");
+        QVERIFY(QDir().mkpath(nested));
+        for (const QString& name : { QStringLiteral("../x"), QStringLiteral("sub/x"),
+                 QStringLiteral("."), QStringLiteral(".."), QStringLiteral("/tmp/x") }) {
+            mPref->setName(name);
+            ResizeStatus status;
+            QVERIFY2(!resize(image, &status), qPrintable(name));
+            QCOMPARE(status.error, ResizeError::InvalidSettings);
+        }
+        QVERIFY(!QFile::exists(mTmp.filePath(QStringLiteral("x0001.jpg"))));
+        QVERIFY(QDir(nested).entryList(QDir::Files | QDir::Hidden).isEmpty());
+        QVERIFY(outputFiles().isEmpty());
+        mPref->setName(QStringLiteral("x"));
+        QVERIFY(resize(image));
+        QCOMPARE(outputFiles(), QStringList { QStringLiteral("x0001.jpg") });
+    }
+
     void readOnlyFolderLeavesNothing()
     {
         // Permissions do not bind root, so as root the write runs in a child process that has
