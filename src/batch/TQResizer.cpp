@@ -15,6 +15,7 @@
 #include "ClosingReport.h"
 #include "core/ImageCodec.h"
 #include "core/LocalizedText.h"
+#include "core/NoReplaceFile.h"
 #include "settings/TQPref.h"
 
 // The signal handler of the command-line tool lowers go: the store must not take a lock.
@@ -226,6 +227,10 @@ void TQResizer::resizeImages(const BatchArguments& arguments)
     BatchProgress* progress = arguments.progress();
     const TQPref* pref = arguments.pref();
     int number = startNumber(arguments.startNumber());
+    // Where unnamed files are not available, a process ended by force leaves its hidden
+    // temporary file behind; those of an earlier day go now.
+    if (pref)
+        NoReplaceFile::removeLeftovers(pref->getDest());
 
     const int maximum = imagesCount();
     post(progress, [maximum](BatchProgress* p) {
