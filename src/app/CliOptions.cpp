@@ -31,7 +31,8 @@ Examples:
 
 Files are taken by their extension: tiff tif jpeg jpg psd png gif bmp pict pct icns pdf,
 all in lower case or all in upper case.
-Progress goes to standard error. Ctrl-C stops after the image in progress.
+Progress goes to standard error. Ctrl-C stops after the image in progress; a second
+Ctrl-C abandons that image at once and writes nothing of it.
 Exit status: 0 every image written, 1 an image failed or was not processed,
 2 a usage error (nothing processed).
 )";
