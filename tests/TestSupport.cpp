@@ -1,5 +1,11 @@
 #include "TestSupport.h"
 
+#if defined(__linux__)
+#include <poll.h>
+#include <sys/inotify.h>
+#include <unistd.h>
+#endif
+
 #include <QFileInfo>
 #include <QPainter>
 #include <QProcess>
@@ -196,6 +202,79 @@ std::unique_ptr<QSettings> freshSettings(const QString& file, const QVariantMap&
         settings->setValue(it.key(), it.value());
     settings->sync();
     return settings;
+}
+
+} // namespace TestSupport
+
+namespace TestSupport {
+
+FolderSwapper::FolderSwapper(const QString& folder, const QString& victim)
+    : mFolder(QFile::encodeName(folder))
+    , mVictim(QFile::encodeName(victim))
+{
+}
+
+FolderSwapper::~FolderSwapper()
+{
+    stop();
+}
+
+bool FolderSwapper::start()
+{
+#if defined(__linux__)
+    const int watch = ::inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
+    if (watch < 0)
+        return false;
+    if (::inotify_add_watch(watch, mFolder.constData(), IN_CREATE | IN_MOVED_TO) < 0) {
+        ::close(watch);
+        return false;
+    }
+    mThread = std::thread([this, watch] { run(watch); });
+    return true;
+#else
+    return false;
+#endif
+}
+
+void FolderSwapper::stop()
+{
+    mStop.store(true);
+    if (mThread.joinable())
+        mThread.join();
+}
+
+void FolderSwapper::run(int watch)
+{
+#if defined(__linux__)
+    alignas(inotify_event) char buffer[16384];
+    int serial = 0;
+    while (!mStop.load()) {
+        pollfd ready { watch, POLLIN, 0 };
+        // The timeout only lets the loop see stop(); every event is handled as it comes.
+        if (::poll(&ready, 1, 20) <= 0)
+            continue;
+        const ssize_t length = ::read(watch, buffer, sizeof buffer);
+        for (ssize_t at = 0; at < length;) {
+            const auto* event = reinterpret_cast<const inotify_event*>(buffer + at);
+            at += static_cast<ssize_t>(sizeof(inotify_event) + event->len);
+            if (event->len == 0)
+                continue;
+            const QByteArray name(event->name);
+            if (!name.startsWith('.') || name.startsWith(".swap-"))
+                continue;
+            const QByteArray link = mFolder + "/.swap-" + QByteArray::number(++serial);
+            if (::symlink(mVictim.constData(), link.constData()) != 0)
+                continue;
+            if (::rename(link.constData(), (mFolder + '/' + name).constData()) == 0)
+                ++mSwaps;
+            else
+                ::unlink(link.constData());
+        }
+    }
+    ::close(watch);
+#else
+    Q_UNUSED(watch);
+#endif
 }
 
 } // namespace TestSupport

@@ -6,7 +6,9 @@
 #include <QStringList>
 #include <QVariantMap>
 
+#include <atomic>
 #include <memory>
+#include <thread>
 
 class QSettings;
 
@@ -54,4 +56,29 @@ namespace TestSupport {
 // A settings store on a fresh file (an earlier one removed) that holds the given values, as a
 // user's settings file would before a start.
 std::unique_ptr<QSettings> freshSettings(const QString& file, const QVariantMap& stored = {});
+} // namespace TestSupport
+
+namespace TestSupport {
+// A hostile user of a folder: from its own thread it replaces every hidden entry that appears
+// there (the way temporary files are named) with a symbolic link to a victim file, for as
+// long as it runs. Linux only (inotify); start() is false elsewhere.
+class FolderSwapper
+{
+public:
+    FolderSwapper(const QString& folder, const QString& victim);
+    ~FolderSwapper();
+    bool start();
+    void stop();
+    // How many entries it replaced.
+    int swaps() const { return mSwaps.load(); }
+
+private:
+    void run(int watch);
+
+    QByteArray mFolder;
+    QByteArray mVictim;
+    std::atomic<bool> mStop { false };
+    std::atomic<int> mSwaps { 0 };
+    std::thread mThread;
+};
 } // namespace TestSupport

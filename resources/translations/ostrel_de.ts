@@ -194,6 +194,11 @@
         <translation>Geben Sie eine Startnummer ein</translation>
     </message>
     <message>
+        <source>_CheckUnusableName</source>
+        <extracomment>Status bar, after Resize found a custom base name (%1) that cannot name a file in the output folder.</extracomment>
+        <translation>Der Name „%1“ kann keine Datei benennen: Er darf kein „/“ enthalten und nicht „.“ oder „..“ sein</translation>
+    </message>
+    <message>
         <source>_CheckChooseNaming</source>
         <extracomment>Status bar, after Resize found no naming mode selected.</extracomment>
         <translation>Wählen Sie, wie die neuen Dateien heißen sollen</translation>

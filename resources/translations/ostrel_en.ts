@@ -194,6 +194,11 @@
         <translation>Enter a start number</translation>
     </message>
     <message>
+        <source>_CheckUnusableName</source>
+        <extracomment>Status bar, after Resize found a custom base name (%1) that cannot name a file in the output folder.</extracomment>
+        <translation>The name &quot;%1&quot; cannot name a file: it may not contain &quot;/&quot; or be &quot;.&quot; or &quot;..&quot;</translation>
+    </message>
+    <message>
         <source>_CheckChooseNaming</source>
         <extracomment>Status bar, after Resize found no naming mode selected.</extracomment>
         <translation>Choose how to name the new files</translation>

@@ -194,6 +194,11 @@
         <translation>Introduce un número inicial</translation>
     </message>
     <message>
+        <source>_CheckUnusableName</source>
+        <extracomment>Status bar, after Resize found a custom base name (%1) that cannot name a file in the output folder.</extracomment>
+        <translation>El nombre «%1» no puede nombrar un archivo: no puede contener «/» ni ser «.» o «..»</translation>
+    </message>
+    <message>
         <source>_CheckChooseNaming</source>
         <extracomment>Status bar, after Resize found no naming mode selected.</extracomment>
         <translation>Elige cómo nombrar los archivos nuevos</translation>

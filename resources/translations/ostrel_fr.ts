@@ -194,6 +194,11 @@
         <translation>Saisissez un numéro de départ</translation>
     </message>
     <message>
+        <source>_CheckUnusableName</source>
+        <extracomment>Status bar, after Resize found a custom base name (%1) that cannot name a file in the output folder.</extracomment>
+        <translation>Le nom « %1 » ne peut pas nommer un fichier : il ne doit pas contenir « / » ni être « . » ou « .. »</translation>
+    </message>
+    <message>
         <source>_CheckChooseNaming</source>
         <extracomment>Status bar, after Resize found no naming mode selected.</extracomment>
         <translation>Choisissez comment nommer les nouveaux fichiers</translation>

@@ -194,6 +194,11 @@
         <translation>Inserisci il numero iniziale</translation>
     </message>
     <message>
+        <source>_CheckUnusableName</source>
+        <extracomment>Status bar, after Resize found a custom base name (%1) that cannot name a file in the output folder.</extracomment>
+        <translation>Il nome «%1» non può dare il nome a un file: non deve contenere «/» né essere «.» o «..»</translation>
+    </message>
+    <message>
         <source>_CheckChooseNaming</source>
         <extracomment>Status bar, after Resize found no naming mode selected.</extracomment>
         <translation>Scegli come chiamare i nuovi file</translation>

@@ -7,6 +7,7 @@
 #include <QFileInfo>
 #include <QHash>
 
+#include "core/ResizeRules.h"
 #include "settings/TQPref.h"
 
 namespace {
@@ -30,7 +31,8 @@ Examples:
 
 Files are taken by their extension: tiff tif jpeg jpg psd png gif bmp pict pct icns pdf,
 all in lower case or all in upper case; any other file, and a folder, is named and skipped.
-Progress goes to standard error. Ctrl-C stops after the image in progress.
+Progress goes to standard error. Ctrl-C stops after the image in progress; a second
+Ctrl-C abandons that image at once and writes nothing of it.
 Exit status: 0 every image written, 1 an image failed or was not processed, a file given
 was not taken or the settings could not be saved, 2 a usage error (nothing processed).
 )";
@@ -341,5 +343,10 @@ QString CliOptions::checkRun(const TQPref& pref)
         return QStringLiteral("the output \"%1\" is not a folder").arg(dest);
     if (pref.getNameMenu() == TQPref::NamingCustom && pref.getNameNum().isEmpty())
         return QStringLiteral("custom naming needs a start number: give one with --start-number");
+    if (pref.getNameMenu() == TQPref::NamingCustom
+        && !ResizeRules::isUsableCustomName(pref.getName()))
+        return QStringLiteral("the custom name \"%1\" cannot name a file in the output folder: "
+                              "it may not hold \"/\" nor be \".\" or \"..\"")
+            .arg(pref.getName());
     return QString();
 }

@@ -38,7 +38,7 @@ public:
     // What would stop a batch with these settings, as the window's start checks do: no size
     // (both sizes 0, or 0 for the side proportional scaling is given), a resolution that is
     // not above 0, an empty or missing output folder, or a custom name without a start
-    // number. Empty when none.
+    // number or one that is no file name. Empty when none.
     static QString checkRun(const TQPref& pref);
 
 private:

@@ -34,6 +34,7 @@
 #include "batch/TQResizer.h"
 #include "core/TQImage.h"
 #include "core/LocalizedText.h"
+#include "core/ResizeRules.h"
 #include "settings/TQPref.h"
 #include "ui_MainWindow.h"
 #include "ui_ProgressPanel.h"
@@ -648,6 +649,9 @@ std::optional<OstrelController::InputProblem> OstrelController::inputProblem() c
     case TQPref::NamingCustom:
         if (ui->nameNumber->text().isEmpty())
             return outputProblem("_CheckEnterStartNumber");
+        if (!ResizeRules::isUsableCustomName(ui->nameText->text()))
+            return InputProblem { kOutputTab,
+                LocalizedText::text("_CheckUnusableName", { ui->nameText->text() }) };
         break;
     default:
         return outputProblem("_CheckChooseNaming");

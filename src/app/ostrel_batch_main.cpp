@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <atomic>
+#include <cerrno>
 #include <csignal>
 #include <cstdio>
 #include <cstring>
@@ -30,21 +31,37 @@ constexpr int kExitWritten = 0;
 constexpr int kExitFailed = 1;
 constexpr int kExitUsage = 2;
 
-// What the interrupt handler may touch: a lock-free pointer and a message made beforehand.
+// What the interrupt handler may touch: a lock-free pointer and messages made beforehand.
 std::atomic<TQResizer*> gResizer { nullptr };
 char gStopMessage[256] = {};
 size_t gStopMessageLength = 0;
+constexpr char kAbandonMessage[] = "\nAbandoning the image in progress.\n";
 
-// Ctrl-C (or a polite kill) works like the window's stop control: the image in progress
-// completes, no further image begins, then the summary. Only async-signal-safe calls here.
-extern "C" void onInterrupt(int)
+void writeMessage(const char* text, size_t length)
 {
-    if (TQResizer* resizer = gResizer.load())
-        resizer->setGo(false);
-    if (gStopMessageLength > 0) {
-        const ssize_t ignored = ::write(STDERR_FILENO, gStopMessage, gStopMessageLength);
+    if (length > 0) {
+        const ssize_t ignored = ::write(STDERR_FILENO, text, length);
         (void)ignored;
     }
+}
+
+// Ctrl-C (or a polite kill, or the terminal going away) works like the window's stop control:
+// the image in progress completes, no further image begins, then the summary. A second one
+// while stopping does not wait for that image: it is abandoned at once, leaving nothing.
+// Only async-signal-safe calls here.
+extern "C" void onInterrupt(int)
+{
+    const int savedErrno = errno;
+    TQResizer* resizer = gResizer.load();
+    if (resizer && !resizer->go()) {
+        resizer->abandonImage();
+        writeMessage(kAbandonMessage, sizeof kAbandonMessage - 1);
+    } else {
+        if (resizer)
+            resizer->setGo(false);
+        writeMessage(gStopMessage, gStopMessageLength);
+    }
+    errno = savedErrno;
 }
 
 void installInterruptHandler(TQResizer* resizer)
@@ -60,12 +77,14 @@ void installInterruptHandler(TQResizer* resizer)
     action.sa_flags = SA_RESTART;
     sigaction(SIGINT, &action, nullptr);
     sigaction(SIGTERM, &action, nullptr);
+    sigaction(SIGHUP, &action, nullptr);
 }
 
 void removeInterruptHandler()
 {
     std::signal(SIGINT, SIG_DFL);
     std::signal(SIGTERM, SIG_DFL);
+    std::signal(SIGHUP, SIG_DFL);
     gResizer.store(nullptr);
 }
 
@@ -135,8 +154,10 @@ int main(int argc, char* argv[])
 {
     // libvips starts before any other thread exists.
     ImageCodec::initialise(argv[0]);
-    // A file that outgrows the size limit must fail its write, not end the process.
+    // A file that outgrows the size limit must fail its write, not end the process; nor does
+    // a standard error whose reader has gone (its messages are then lost, the batch is not).
     std::signal(SIGXFSZ, SIG_IGN);
+    std::signal(SIGPIPE, SIG_IGN);
 
     QCoreApplication app(argc, argv);
     // The window's names, so that its settings file and its log are the ones used here.

@@ -15,9 +15,11 @@
 #include "ClosingReport.h"
 #include "core/ImageCodec.h"
 #include "core/LocalizedText.h"
+#include "core/NoReplaceFile.h"
 #include "settings/TQPref.h"
 
-// The signal handler of the command-line tool lowers go: the store must not take a lock.
+// The signal handler of the command-line tool lowers go and abandons the image in progress:
+// the stores must not take a lock.
 static_assert(std::atomic<bool>::is_always_lock_free);
 
 namespace {
@@ -223,9 +225,14 @@ void TQResizer::resizeImages(const BatchArguments& arguments)
     // maximum once, then for each image test the count and go, show its text and value,
     // resize it, log a failure, and test go again.
     mRunning.store(true);
+    mAbandon.store(false);
     BatchProgress* progress = arguments.progress();
     const TQPref* pref = arguments.pref();
     int number = startNumber(arguments.startNumber());
+    // Where unnamed files are not available, a process ended by force leaves its hidden
+    // temporary file behind; those of an earlier day go now.
+    if (pref)
+        NoReplaceFile::removeLeftovers(pref->getDest());
 
     const int maximum = imagesCount();
     post(progress, [maximum](BatchProgress* p) {
@@ -259,7 +266,12 @@ void TQResizer::resizeImages(const BatchArguments& arguments)
         const QColor colour = pref->getBackgroundColor();
         const bool background = pref->getBackground();
         ResizeStatus status;
-        const bool written = image->resize(*pref, number, background, colour, &status);
+        const bool written = image->resize(*pref, number, background, colour, &status, &mAbandon);
+        if (!written && mAbandon.load()) {
+            // Given up on request: not a failure of the image, which was not processed.
+            stoppedByFlag = true;
+            break;
+        }
         ++result.processed;
         if (written) {
             ++result.written;

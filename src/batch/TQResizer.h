@@ -58,6 +58,10 @@ public:
     // call from any thread and from a signal handler.
     void setGo(bool go) { mGo.store(go); }
     bool go() const { return mGo.load(); }
+    // Gives up the image in progress at once instead of letting it complete: nothing of it
+    // is written, it counts as not processed, and the batch ends. Like setGo, a plain atomic
+    // store, safe from any thread and from a signal handler. Each batch starts without it.
+    void abandonImage() { mAbandon.store(true); }
 
     // Replaces the list with the given entries, in their order, unfiltered.
     void setImagesList(ImageList images);
@@ -95,6 +99,7 @@ private:
     QHash<QString, int> mPathCounts;
     const QStringList mImgExtensions;
     std::atomic<bool> mGo { true };
+    std::atomic<bool> mAbandon { false };
 
     std::atomic<bool> mRunning { false };
     std::thread mWorker; // main thread only

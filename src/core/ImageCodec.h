@@ -5,6 +5,8 @@
 #include <QSize>
 #include <QString>
 
+#include <atomic>
+
 #include "ResizeStatus.h"
 
 // The image work of the application on libvips: measuring a source, rendering it at a target
@@ -41,12 +43,16 @@ struct RenderRequest
     float resolution = 72.0f; // pixels per inch stated in the file
     bool flatten = false;     // composite over background
     QColor background = Qt::white;
+    // When it turns true (from any thread) the image is given up at once and nothing is
+    // written. May be null.
+    const std::atomic<bool>* abandon = nullptr;
 };
 
 // Decodes, resamples (lanczos3, shrink-on-load), converts to sRGB, flattens where asked or
-// where the format has no alpha, stamps the resolution and encodes into a temporary file in
-// the output folder, then moves it to outputPath without replacing anything. On any failure
-// nothing is left behind.
+// where the format has no alpha, stamps the resolution and encodes into a new file in the
+// output folder that gets its name only when it is complete, and never the name of anything
+// that exists (NoReplaceFile). On any failure nothing is left behind: a failing write is a
+// WriteFailed with the system's reason, a name taken meanwhile an OutputExists.
 ResizeStatus render(const RenderRequest& request, const QString& outputPath);
 
 // JPEG quality on libjpeg's 1..100 scale for a compression factor of 0..1.

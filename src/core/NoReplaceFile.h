@@ -1,21 +1,79 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 
-// Writing a new file without ever replacing one: the content goes to a temporary file in the
-// destination folder, which is then moved into place by an operation that fails when the
-// destination exists (so a file that appears after any earlier check is never clobbered).
+// Writing a new file without ever replacing one, and without ever opening anything by name
+// that someone else could have swapped: the folder is opened once, the content goes into a
+// file that has no name yet (or, where the file system cannot do that, a hidden temporary
+// file created exclusively), and only the finished content is given its name, by an
+// operation that fails when the name is taken. Linux first; other systems use the hidden
+// temporary file.
 namespace NoReplaceFile {
 
-// Creates an empty, uniquely named hidden file in dir for finalName's content. Returns its
-// path, or an empty string with error set.
-QString createTemporary(const QString& dir, const QString& finalName, QString* error);
+// One new file on its way into a folder. Not copyable; the destructor discards whatever was
+// not committed. Used by one thread at a time.
+class NewFile
+{
+public:
+    NewFile() = default;
+    ~NewFile();
+    NewFile(const NewFile&) = delete;
+    NewFile& operator=(const NewFile&) = delete;
 
-// Moves temporary to destination unless something exists there. On failure the temporary
-// file is left for the caller to remove.
-bool moveNoReplace(const QString& temporary, const QString& destination, QString* error);
+    // Opens folder and creates the file that will be called name there. name must be a plain
+    // file name (see isPlainFileName). False with errorCode()/errorString() set on failure.
+    bool create(const QString& folder, const QString& name);
+    // The open file to write the content into (-1 before create or after commit).
+    int descriptor() const { return mFile; }
+    // Whether the content has no name until commit (false: a hidden temporary file).
+    bool isUnnamed() const { return mTemporaryName.isEmpty() && mFile >= 0; }
+    QString temporaryName() const;
 
-// Removes a temporary file; quietly does nothing when it is gone.
-void discard(const QString& temporary);
+    // Checks that the content reached the file system (the final flush) and gives it its
+    // name unless that name exists; then closes it. On failure the content is discarded:
+    // errorCode() is EEXIST when the name was taken in the meantime.
+    bool commit();
+    // Removes the content and closes everything; quietly does nothing when there is none.
+    void discard();
+
+    int errorCode() const { return mError; }
+    // The system's message for errorCode(), or what else went wrong.
+    QString errorString() const;
+
+private:
+    bool fail(int code, const QString& message = QString());
+    bool createUnnamed();
+    bool createNamed();
+    bool checkFlushed();
+    bool commitUnnamed();
+    bool commitNamed();
+    void closeAll();
+
+    int mFolder = -1;
+    int mFile = -1;
+    QByteArray mName;
+    QByteArray mTemporaryName; // empty for a file without a name
+    int mError = 0;
+    QString mMessage;
+};
+
+// Whether a new file may be made without a name (Linux's O_TMPFILE) where the file system
+// supports it. On by default; tests turn it off to run the hidden-temporary path that other
+// file systems take. Set it while no file is being written.
+void setUnnamedFilesEnabled(bool enabled);
+bool unnamedFilesEnabled();
+
+// Whether temporaryName is one that NewFile makes for its hidden temporary files.
+bool isTemporaryName(const QString& temporaryName);
+
+// Removes from folder the hidden temporary files that a process ended by force left behind:
+// regular files of this user whose name NewFile makes, last changed more than maxAgeSeconds
+// ago (a younger one may belong to a batch still running). Returns how many were removed.
+int removeLeftovers(const QString& folder, qint64 maxAgeSeconds = 24 * 60 * 60);
+
+// Whether name names an entry inside a folder: not empty, no path separator, no NUL, and
+// neither "." nor "..".
+bool isPlainFileName(const QString& name);
 
 } // namespace NoReplaceFile

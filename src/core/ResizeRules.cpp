@@ -24,6 +24,19 @@ QString outputBaseName(int nameMenu, const QString& imageName, const QString& na
     return {};
 }
 
+bool isUsableCustomName(const QString& name)
+{
+    if (name == QLatin1String(".") || name == QLatin1String(".."))
+        return false;
+    if (name.contains(QLatin1Char('/')) || name.contains(QChar(u'\0')))
+        return false;
+#if defined(Q_OS_WIN)
+    if (name.contains(QLatin1Char('\\')))
+        return false;
+#endif
+    return true;
+}
+
 QString outputPath(const QString& dest, int nameMenu, const QString& imageName,
     const QString& name, int num, int formatMenu)
 {

@@ -21,6 +21,11 @@ QString formatExtension(int formatMenu);
 // mode gives an empty string.
 QString outputBaseName(int nameMenu, const QString& imageName, const QString& name, int num);
 
+// Whether a custom name can start the name of a file in the output folder: it holds no path
+// separator and no NUL, and is neither "." nor "..". The empty name is usable (the number
+// alone names the file).
+bool isUsableCustomName(const QString& name);
+
 // The full output path: dest joined with "base.ext" by one separator. With a naming code other
 // than 1 and 2 no file name is built and the result is dest itself.
 QString outputPath(const QString& dest, int nameMenu, const QString& imageName,

@@ -148,7 +148,7 @@ QString TQImage::roundByteSize(qint64 bytes)
 }
 
 bool TQImage::resize(const TQPref& pref, int num, bool bg, const QColor& bgColor,
-    ResizeStatus* status)
+    ResizeStatus* status, const std::atomic<bool>* abandon)
 {
     auto fail = [status](ResizeError error, const QString& message = QString()) {
         if (status)
@@ -158,6 +158,10 @@ bool TQImage::resize(const TQPref& pref, int num, bool bg, const QColor& bgColor
 
     const int nameMenu = pref.getNameMenu();
     const int formatMenu = pref.getFormatMenu();
+    // Whatever the checks before the batch said: a custom name never leads out of the folder.
+    if (nameMenu == TQPref::NamingCustom && !ResizeRules::isUsableCustomName(pref.getName()))
+        return fail(ResizeError::InvalidSettings,
+            QStringLiteral("the custom name \"%1\" is not a file name").arg(pref.getName()));
     const QString output = ResizeRules::outputPath(pref.getDest(), nameMenu, mImageName,
         pref.getName(), num, formatMenu);
 
@@ -193,6 +197,7 @@ bool TQImage::resize(const TQPref& pref, int num, bool bg, const QColor& bgColor
     request.resolution = res;
     request.flatten = bg;
     request.background = bgColor;
+    request.abandon = abandon;
     if (request.width < 1 || request.height < 1)
         return fail(ResizeError::InvalidSettings,
             QStringLiteral("target size %1 x %2").arg(target.width).arg(target.height));

@@ -5,6 +5,8 @@
 #include <QSizeF>
 #include <QString>
 
+#include <atomic>
+
 #include "ResizeStatus.h"
 
 class TQPref;
@@ -69,9 +71,10 @@ public:
 
     // Writes this image resized and converted as the settings say, as a new file; never
     // replaces anything. num is the running number of naming mode 2. False when nothing was
-    // written; status, when given, says why.
+    // written; status, when given, says why. When abandon turns true the image is given up
+    // at once, writing nothing.
     bool resize(const TQPref& pref, int num, bool bg, const QColor& bgColor,
-        ResizeStatus* status = nullptr);
+        ResizeStatus* status = nullptr, const std::atomic<bool>* abandon = nullptr);
 
 private:
     QString mImagePath;

@@ -421,6 +421,12 @@ private slots:
             { "naming mode 2 without a start number", true,
                 both(naming(1), text("nameNumber", QString())), 2, "Enter a start number" },
             { "no naming mode selected", true, naming(-1), 2, "Choose how to name the new files" },
+            { "naming mode 2, a name that leads out of the folder", true, nothing, 2,
+                "The name \"../x\" cannot name a file: it may not contain \"/\" or be \".\" or \"..\"",
+                {}, { { "nameMenu", 2 }, { "name", "../x" }, { "nameNum", "1" } } },
+            { "naming mode 2, the name \"..\"", true, nothing, 2,
+                "The name \"..\" cannot name a file: it may not contain \"/\" or be \".\" or \"..\"",
+                {}, { { "nameMenu", 2 }, { "name", ".." }, { "nameNum", "1" } } },
             // The start number is the field's text at the start, not the stored one.
             { "naming mode 2, empty base name, start number", true, text("nameNumber", "0007"), -1,
                 {}, "0007.png", { { "nameMenu", 2 }, { "name", QString() }, { "nameNum", "5" } } },

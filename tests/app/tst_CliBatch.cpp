@@ -91,6 +91,46 @@ private:
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     }
 
+    // Whether the process has a file in the output folder open: its output being written.
+    bool writesIntoOutput(qint64 pid) const
+    {
+        const QByteArray folder = QFile::encodeName(mOut) + '/';
+        const QDir fds(QStringLiteral("/proc/%1/fd").arg(pid));
+        for (const QString& fd :
+            fds.entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot)) {
+            char target[4096];
+            const ssize_t n = ::readlink(
+                QFile::encodeName(fds.filePath(fd)).constData(), target, sizeof target);
+            if (n > 0 && QByteArray(target, n).startsWith(folder))
+                return true;
+        }
+        return false;
+    }
+
+    static char processState(qint64 pid)
+    {
+        QFile stat(QStringLiteral("/proc/%1/stat").arg(pid));
+        if (!stat.open(QIODevice::ReadOnly))
+            return 0;
+        const QByteArray line = stat.readAll();
+        const qsizetype close = line.lastIndexOf(')');
+        return close >= 0 && close + 2 < line.size() ? line.at(close + 2) : 0;
+    }
+
+    // Waits until the tool writes its output, then stops it there (SIGSTOP) so that a signal
+    // sent next is known to land inside that image. False when the image was done before
+    // the tool could be stopped in it.
+    bool stopWhileWriting(QProcess& process) const
+    {
+        const qint64 pid = process.processId();
+        if (!QTest::qWaitFor([&] { return writesIntoOutput(pid); }, 120000))
+            return false;
+        ::kill(static_cast<pid_t>(pid), SIGSTOP);
+        if (!QTest::qWaitFor([&] { return processState(pid) == 'T'; }, 60000))
+            return false;
+        return writesIntoOutput(pid);
+    }
+
 private slots:
     void initTestCase() { QVERIFY(QFile::exists(QStringLiteral(OSTREL_BATCH_PATH))); }
 
@@ -137,6 +177,9 @@ private slots:
             << QStringList { "-o", "in/a.jpg", "in/a.jpg" } << "not a folder";
         QTest::newRow("custom naming without number")
             << QStringList { "-o", "out", "-n", "custom", "in/a.jpg" } << "--start-number";
+        QTest::newRow("custom name that is no file name") << QStringList { "-o", "out", "-n",
+            "custom", "--name", "..", "--start-number", "1", "in/a.jpg" }
+                                                          << "the custom name \"..\"";
         QTest::newRow("no image among the files")
             << QStringList { "-o", "out", "in/notes.txt" } << "none of the files";
         // A size of 0 takes that side from the other: with both 0 there is no size at all.
@@ -338,6 +381,113 @@ private slots:
             qPrintable(text));
         QVERIFY(!text.contains("without errors"));
         QCOMPARE(outputFiles(), QStringList({ "p1.jpg" }));
+    }
+
+    // A custom name stored by hand in the settings file that would lead out of the output
+    // folder stops the run before anything is processed, naming it.
+    void storedCustomNameLeavingTheFolder()
+    {
+        storeSettings({ { "dest", mOut }, { "nameMenu", 2 }, { "name", "../x" }, { "nameNum", "1" },
+            { "formatMenu", 2 } });
+        source("a.jpg");
+        const Result result = run({ "in/a.jpg" });
+        QCOMPARE(result.exitCode, 2);
+        QVERIFY2(result.err.contains("the custom name \"../x\""), qPrintable(result.err));
+        QVERIFY(outputFiles().isEmpty());
+        QVERIFY(!QFile::exists(mTmp->filePath("x0001.png")));
+    }
+
+    // Ended by force (kill -9) or by a closed terminal (SIGHUP) in the middle of writing an
+    // image: no temporary file is left. SIGHUP is a polite request like SIGTERM: the image in
+    // progress is finished and the summary follows.
+    void endedWhileWritingLeavesNoTemporary_data()
+    {
+        QTest::addColumn<int>("signalNumber");
+        QTest::newRow("SIGKILL") << int(SIGKILL);
+        QTest::newRow("SIGHUP") << int(SIGHUP);
+    }
+
+    void endedWhileWritingLeavesNoTemporary()
+    {
+        QFETCH(int, signalNumber);
+        source("big.png", 400, 300);
+        QProcess process;
+        start(process, { "-o", "out", "-f", "png", "-p", "width", "-w", "6000", "in/big.png" });
+        QVERIFY(process.waitForStarted());
+        QVERIFY(stopWhileWriting(process));
+        ::kill(static_cast<pid_t>(process.processId()), signalNumber);
+        ::kill(static_cast<pid_t>(process.processId()), SIGCONT);
+        QVERIFY(process.waitForFinished(120000));
+        const QString err = QString::fromUtf8(process.readAllStandardError());
+        if (signalNumber == SIGKILL) {
+            QCOMPARE(process.exitStatus(), QProcess::CrashExit);
+            QVERIFY2(outputFiles().isEmpty(), qPrintable(outputFiles().join(' ')));
+            return;
+        }
+        QCOMPARE(process.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(process.exitCode(), 0);
+        QVERIFY2(err.contains("Stopping after the current image"), qPrintable(err));
+        QVERIFY2(err.contains("Written: 1. Failed: 0. Not processed: 0."), qPrintable(err));
+        QCOMPARE(outputFiles(), QStringList({ "big.png" }));
+        QCOMPARE(TestSupport::inspect(QDir(mOut).filePath("big.png")).height, 4500);
+    }
+
+    // Standard error closed by its reader (a pipe into a pager that was quit): the batch goes
+    // on without its messages instead of ending on SIGPIPE.
+    void closedStandardErrorIsSurvived()
+    {
+        source("a.jpg");
+        int channel[2];
+        QCOMPARE(::pipe(channel), 0);
+        ::close(channel[0]);
+        QProcess process;
+        process.setChildProcessModifier([&channel] { ::dup2(channel[1], STDERR_FILENO); });
+        start(process, { "-o", "out", "-f", "png", "in/a.jpg" });
+        QVERIFY(process.waitForFinished(120000));
+        ::close(channel[1]);
+        QCOMPARE(process.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(process.exitCode(), 0);
+        QCOMPARE(outputFiles(), QStringList({ "a.png" }));
+    }
+
+    // A second request to stop (Ctrl-C again, or SIGTERM while stopping) does not wait for a
+    // very large image: it is abandoned at once, nothing of it is left, and the summary counts
+    // it as not processed.
+    void secondStopAbandonsTheImage_data()
+    {
+        QTest::addColumn<int>("first");
+        QTest::addColumn<int>("second");
+        QTest::newRow("Ctrl-C twice") << int(SIGINT) << int(SIGINT);
+        QTest::newRow("SIGHUP, then SIGTERM") << int(SIGHUP) << int(SIGTERM);
+    }
+
+    void secondStopAbandonsTheImage()
+    {
+        QFETCH(int, first);
+        QFETCH(int, second);
+        source("huge.png", 400, 300);
+        QProcess process;
+        start(process, { "-o", "out", "-f", "png", "-p", "width", "-w", "20000", "in/huge.png" });
+        QVERIFY(process.waitForStarted());
+        const auto pid = static_cast<pid_t>(process.processId());
+        QByteArray err;
+        QTRY_VERIFY_WITH_TIMEOUT(
+            (err += process.readAllStandardError()).contains("Processing image 1 of 1"), 60000);
+        ::kill(pid, first);
+        QTRY_VERIFY_WITH_TIMEOUT(
+            (err += process.readAllStandardError()).contains("Stopping after the current image"),
+            60000);
+        QVERIFY2(stopWhileWriting(process), "the image was finished before the second stop");
+        ::kill(pid, second);
+        ::kill(pid, SIGCONT);
+        QVERIFY(process.waitForFinished(120000));
+        err += process.readAllStandardError();
+        const QString text = QString::fromUtf8(err);
+        QCOMPARE(process.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(process.exitCode(), 1);
+        QVERIFY2(text.contains("Written: 0. Failed: 0. Not processed: 1."), qPrintable(text));
+        QVERIFY2(outputFiles().isEmpty(), qPrintable(outputFiles().join(' ')));
+        QVERIFY(!QFile::exists(logPath()));
     }
 };
 

@@ -8,6 +8,7 @@
 #include <unistd.h>
 
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QDesktopServices>
 #include <QDir>
 #include <QFile>
@@ -592,6 +593,41 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(progress.report.has_value(), 60000);
         checkFolder(progress.report->result);
         QVERIFY(!progress.offMainThread);
+    }
+
+    // Hidden temporary files that a process ended by force left in the output folder go at
+    // the next batch once they are a day old. Younger ones may be a running batch's; other
+    // hidden files, and anything that is not a plain file of ours, stay.
+    void leftoversOfAnEndedBatchAreRemoved()
+    {
+        const QDateTime now = QDateTime::currentDateTime();
+        auto leave = [this](const QString& name, const QDateTime& changed) {
+            QFile file(output(name));
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write("partial");
+            QVERIFY(file.flush());
+            QVERIFY(file.setFileTime(changed, QFileDevice::FileModificationTime));
+        };
+        leave(QStringLiteral(".a.jpg.ostrel-0a1b2c3d"), now.addDays(-2));
+        leave(QStringLiteral(".b.png.ostrel-zz9y8x7w"), now.addDays(-30));
+        leave(QStringLiteral(".c.jpg.ostrel-0a1b2c3e"), now.addSecs(-3600));
+        leave(QStringLiteral(".notes.txt"), now.addDays(-2));
+        leave(QStringLiteral(".d.jpg.ostrel-backup"), now.addDays(-2));
+        leave(QStringLiteral("e.jpg.ostrel-0a1b2c3f"), now.addDays(-2));
+        QVERIFY(QFile::link(mIn, output(QStringLiteral(".f.jpg.ostrel-0a1b2c3g"))));
+
+        TQResizer resizer;
+        resizer.addImagesToList({ source("new.png") });
+        RecordingProgress progress;
+        run(resizer, progress);
+        QCOMPARE(progress.report->result.written, 1);
+        QStringList left = QDir(mOut).entryList(
+            QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+        left.sort();
+        QCOMPARE(left,
+            QStringList({ ".c.jpg.ostrel-0a1b2c3e", ".d.jpg.ostrel-backup",
+                ".f.jpg.ostrel-0a1b2c3g", ".notes.txt", "e.jpg.ostrel-0a1b2c3f", "new.jpg" }));
+        QVERIFY(QFileInfo(mIn).isDir());
     }
 
     // A receiver that goes before its queued calls arrive simply never gets them.

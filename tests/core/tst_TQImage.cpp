@@ -5,8 +5,11 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <cerrno>
 #include <csignal>
+#include <cstring>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <sys/xattr.h>
 #include <unistd.h>
 
@@ -76,7 +79,10 @@ private slots:
         mSettings->clear();
         mPref = std::make_unique<TQPref>(mSettings.get());
         mPref->setDest(mOut);
+        NoReplaceFile::setUnnamedFilesEnabled(true);
     }
+
+    void cleanup() { NoReplaceFile::setUnnamedFilesEnabled(true); }
 
     void entryBasics()
     {
@@ -504,7 +510,8 @@ private slots:
         QVERIFY2(got.red() > 150 && got.green() < 110 && got.blue() < 110, qPrintable(got.name()));
     }
 
-    // What appears at the output path after the existence check is never clobbered.
+    // What appears at the output path after the existence check is never clobbered, and the
+    // image is reported as one whose output name exists.
     void noReplaceMove()
     {
         const QString existing = out(QStringLiteral("taken.jpg"));
@@ -513,39 +520,82 @@ private slots:
             QVERIFY(f.open(QIODevice::WriteOnly));
             f.write("precious");
         }
-        QString error;
-        const QString temporary = NoReplaceFile::createTemporary(mOut, QStringLiteral("taken.jpg"), &error);
-        QVERIFY(!temporary.isEmpty());
-        QVERIFY(!NoReplaceFile::moveNoReplace(temporary, existing, &error));
-        QVERIFY(!error.isEmpty());
-        NoReplaceFile::discard(temporary);
-
-        // The whole render, told to write where a file has just appeared.
         writeImage(in(QStringLiteral("race.png")), 60, 40);
         ImageCodec::RenderRequest request;
         request.sourcePath = in(QStringLiteral("race.png"));
         request.width = 30;
         request.height = 20;
         const ResizeStatus status = ImageCodec::render(request, existing);
-        QCOMPARE(status.error, ResizeError::WriteFailed);
+        QCOMPARE(status.error, ResizeError::OutputExists);
         QFile f(existing);
         QVERIFY(f.open(QIODevice::ReadOnly));
         QCOMPARE(f.readAll(), QByteArray("precious"));
         QCOMPARE(outputFiles(), QStringList { QStringLiteral("taken.jpg") });
     }
 
+    // The name is taken between the start of a new file and its commit: the commit is
+    // refused as an existing name, the other file stays, and nothing of the new one is left.
+    void nameTakenBeforeCommit_data()
+    {
+        QTest::addColumn<bool>("unnamed");
+        QTest::newRow("unnamed file") << true;
+        QTest::newRow("temporary file") << false;
+    }
+
+    void nameTakenBeforeCommit()
+    {
+        QFETCH(bool, unnamed);
+        NoReplaceFile::setUnnamedFilesEnabled(unnamed);
+        NoReplaceFile::NewFile file;
+        QVERIFY2(file.create(mOut, QStringLiteral("late.png")), qPrintable(file.errorString()));
+        QCOMPARE(file.isUnnamed(), unnamed);
+        QCOMPARE(::write(file.descriptor(), "new content", 11), ssize_t(11));
+        {
+            QFile other(out(QStringLiteral("late.png")));
+            QVERIFY(other.open(QIODevice::WriteOnly));
+            other.write("first");
+        }
+        QVERIFY(!file.commit());
+        QCOMPARE(file.errorCode(), EEXIST);
+        QFile other(out(QStringLiteral("late.png")));
+        QVERIFY(other.open(QIODevice::ReadOnly));
+        QCOMPARE(other.readAll(), QByteArray("first"));
+        QCOMPARE(outputFiles(), QStringList { QStringLiteral("late.png") });
+    }
+
+    // A file-size limit makes every encoder's writes fail part-way through, the last flush
+    // included: the failure is the write's, with the system's reason, and nothing is left.
+    void failedWritesLeaveNothing_data()
+    {
+        QTest::addColumn<int>("format");
+        QTest::addColumn<bool>("unnamed"); // false: the hidden temporary file of other systems
+        QTest::newRow("jpeg") << int(TQPref::FormatJpeg) << true;
+        QTest::newRow("png") << int(TQPref::FormatPng) << true;
+        QTest::newRow("gif") << int(TQPref::FormatGif) << true;
+        QTest::newRow("bmp") << int(TQPref::FormatBmp) << true;
+        QTest::newRow("tiff") << int(TQPref::FormatTiff) << true;
+        QTest::newRow("png, temporary file") << int(TQPref::FormatPng) << false;
+        QTest::newRow("bmp, temporary file") << int(TQPref::FormatBmp) << false;
+    }
+
     void failedWritesLeaveNothing()
     {
-        // A file-size limit makes the encoder fail part-way through.
-        QImage noise(1500, 1000, QImage::Format_RGB32);
-        for (int y = 0; y < noise.height(); ++y) {
-            auto* line = reinterpret_cast<QRgb*>(noise.scanLine(y));
-            for (int x = 0; x < noise.width(); ++x)
-                line[x] = qRgb((x * 7919 + y * 104729) % 251, (x * 31 + y * 17) % 253, (x ^ y) % 255);
+        QFETCH(int, format);
+        QFETCH(bool, unnamed);
+        NoReplaceFile::setUnnamedFilesEnabled(unnamed);
+        const QString source = in(QStringLiteral("noise.png"));
+        if (!QFile::exists(source)) {
+            QImage noise(1500, 1000, QImage::Format_RGB32);
+            for (int y = 0; y < noise.height(); ++y) {
+                auto* line = reinterpret_cast<QRgb*>(noise.scanLine(y));
+                for (int x = 0; x < noise.width(); ++x)
+                    line[x] = qRgb(
+                        (x * 7919 + y * 104729) % 251, (x * 31 + y * 17) % 253, (x ^ y) % 255);
+            }
+            QVERIFY(noise.save(source));
         }
-        QVERIFY(noise.save(in(QStringLiteral("noise.png"))));
-        TQImage image(in(QStringLiteral("noise.png")));
-        pixels(1500, 1000, TQPref::FormatPng);
+        TQImage image(source);
+        pixels(1500, 1000, format);
 
         rlimit saved {};
         QCOMPARE(::getrlimit(RLIMIT_FSIZE, &saved), 0);
@@ -557,12 +607,172 @@ private slots:
         ::setrlimit(RLIMIT_FSIZE, &saved);
         QVERIFY(!ok);
         QCOMPARE(status.error, ResizeError::WriteFailed);
+        QCOMPARE(status.message, QString::fromLocal8Bit(std::strerror(EFBIG)));
         QVERIFY2(outputFiles().isEmpty(), qPrintable(outputFiles().join(QLatin1Char(' '))));
 
         // The output folder gone.
         mPref->setDest(mTmp.filePath(QStringLiteral("no-such-folder")));
         QVERIFY(!resize(image, &status));
         QCOMPARE(status.error, ResizeError::WriteFailed);
+    }
+
+    // An encoder that refuses the image is not the source's fault: here JPEG's largest side.
+    void encoderRefusalIsAWriteFailure()
+    {
+        writeImage(in(QStringLiteral("small.png")), 60, 40);
+        TQImage image(in(QStringLiteral("small.png")));
+        pixels(65501, 2, TQPref::FormatJpeg);
+        ResizeStatus status;
+        QVERIFY(!resize(image, &status));
+        QCOMPARE(status.error, ResizeError::WriteFailed);
+        QVERIFY(!status.message.isEmpty());
+        QVERIFY(outputFiles().isEmpty());
+    }
+
+    // A new file gets the permissions any new file gets: 0666 less the umask.
+    void permissionsFollowTheUmask_data()
+    {
+        QTest::addColumn<int>("mask");
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<bool>("unnamed");
+        QTest::newRow("022") << 022 << 0644 << true;
+        QTest::newRow("077") << 077 << 0600 << true;
+        QTest::newRow("002") << 002 << 0664 << true;
+        QTest::newRow("022, temporary file") << 022 << 0644 << false;
+        QTest::newRow("077, temporary file") << 077 << 0600 << false;
+    }
+
+    void permissionsFollowTheUmask()
+    {
+        QFETCH(int, mask);
+        QFETCH(int, mode);
+        QFETCH(bool, unnamed);
+        NoReplaceFile::setUnnamedFilesEnabled(unnamed);
+        writeImage(in(QStringLiteral("mode.png")), 60, 40);
+        TQImage image(in(QStringLiteral("mode.png")));
+        pixels(30, 20, TQPref::FormatPng);
+        const mode_t saved = ::umask(static_cast<mode_t>(mask));
+        ResizeStatus status;
+        const bool ok = resize(image, &status);
+        ::umask(saved);
+        QVERIFY2(ok, qPrintable(status.message));
+        struct stat st = {};
+        QCOMPARE(::stat(QFile::encodeName(out(QStringLiteral("mode.png"))).constData(), &st), 0);
+        QCOMPARE(int(st.st_mode & 07777), mode);
+    }
+
+    // Another user of the output folder keeps replacing every hidden file that appears there
+    // with a symbolic link to a file elsewhere. No write may go through such a link, and no
+    // output may end up a link. An unnamed file offers nothing to replace; a hidden
+    // temporary file that was replaced costs its image, and only that.
+    void swappedTemporaryRedirectsNothing_data()
+    {
+        QTest::addColumn<bool>("unnamed");
+        QTest::newRow("unnamed file") << true;
+        QTest::newRow("temporary file") << false;
+    }
+
+    void swappedTemporaryRedirectsNothing()
+    {
+        QFETCH(bool, unnamed);
+        NoReplaceFile::setUnnamedFilesEnabled(unnamed);
+        const QString victim = mTmp.filePath(QStringLiteral("victim.txt"));
+        {
+            QFile f(victim);
+            QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+            f.write("precious");
+        }
+        QStringList names;
+        for (int i = 0; i < 12; ++i) {
+            names << QStringLiteral("swap%1").arg(i);
+            writeImage(in(names.last() + QStringLiteral(".jpg")), 1200, 900);
+        }
+        pixels(1200, 900, TQPref::FormatPng);
+
+        TestSupport::FolderSwapper swapper(mOut, victim);
+        QVERIFY(swapper.start());
+        int written = 0;
+        for (const QString& name : names) {
+            TQImage image(in(name + QStringLiteral(".jpg")));
+            ResizeStatus status;
+            if (resize(image, &status))
+                ++written;
+            else
+                QCOMPARE(status.error, ResizeError::WriteFailed);
+        }
+        swapper.stop();
+
+        QFile f(victim);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        QCOMPARE(f.readAll(), QByteArray("precious"));
+        for (const QString& name : names) {
+            const QFileInfo output(out(name + QStringLiteral(".png")));
+            QVERIFY2(!output.isSymLink(), qPrintable(output.fileName()));
+            if (output.exists())
+                QCOMPARE(TestSupport::inspect(output.filePath()).width, 1200);
+        }
+        if (unnamed) {
+            QCOMPARE(swapper.swaps(), 0);
+            QCOMPARE(written, names.size());
+        } else {
+            QVERIFY(swapper.swaps() > 0); // the attack did happen
+        }
+    }
+
+    // A name that fits the file system works, however little room it leaves.
+    void longNames_data()
+    {
+        QTest::addColumn<bool>("unnamed");
+        QTest::newRow("unnamed file") << true;
+        QTest::newRow("temporary file") << false;
+    }
+
+    void longNames()
+    {
+        QFETCH(bool, unnamed);
+        NoReplaceFile::setUnnamedFilesEnabled(unnamed);
+        pixels(30, 20, TQPref::FormatJpeg);
+        QStringList bases;
+        for (int length = 248; length <= 255; ++length)
+            bases << QString(length - 4, QLatin1Char('n'));
+        bases << QString(125, QChar(0x00e9)); // 250 bytes of two-byte characters, 254 in all
+        for (const QString& base : bases) {
+            const QString source = writeImage(in(base + QStringLiteral(".png")), 60, 40);
+            TQImage image(source);
+            ResizeStatus status;
+            QVERIFY2(resize(image, &status),
+                qPrintable(QStringLiteral("%1 bytes: %2")
+                               .arg(QFile::encodeName(base).size() + 4)
+                               .arg(status.message)));
+            QVERIFY(QFile::exists(out(base + QStringLiteral(".jpg"))));
+            QFile::remove(source);
+        }
+        QCOMPARE(outputFiles().size(), bases.size());
+    }
+
+    // A custom name is a file name: one that would lead out of the output folder never gets
+    // to a write, whoever skipped the checks before the batch.
+    void customNameStaysInTheFolder()
+    {
+        writeImage(in(QStringLiteral("c.png")), 60, 40);
+        TQImage image(in(QStringLiteral("c.png")));
+        pixels(30, 20, TQPref::FormatJpeg);
+        mPref->setNameMenu(TQPref::NamingCustom);
+        const QString nested = mOut + QStringLiteral("/sub");
+        QVERIFY(QDir().mkpath(nested));
+        for (const QString& name : { QStringLiteral("../x"), QStringLiteral("sub/x"),
+                 QStringLiteral("."), QStringLiteral(".."), QStringLiteral("/tmp/x") }) {
+            mPref->setName(name);
+            ResizeStatus status;
+            QVERIFY2(!resize(image, &status), qPrintable(name));
+            QCOMPARE(status.error, ResizeError::InvalidSettings);
+        }
+        QVERIFY(!QFile::exists(mTmp.filePath(QStringLiteral("x0001.jpg"))));
+        QVERIFY(QDir(nested).entryList(QDir::Files | QDir::Hidden).isEmpty());
+        QVERIFY(outputFiles().isEmpty());
+        mPref->setName(QStringLiteral("x"));
+        QVERIFY(resize(image));
+        QCOMPARE(outputFiles(), QStringList { QStringLiteral("x0001.jpg") });
     }
 
     void readOnlyFolderLeavesNothing()
