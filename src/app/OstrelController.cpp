@@ -529,7 +529,7 @@ void OstrelController::tableViewSelectionDidChange()
     }
     // The preview first: building it is what measures the pixel size shown below it.
     const qreal ratio = ui->previewImage->devicePixelRatioF();
-    const TQImage::Preview preview = entry->theImage(ratio);
+    const TQImage::Preview preview = entry->theImage(ratio, pref->getMaxPixels());
     if (preview.isNull()) {
         ui->previewImage->clear();
     } else {

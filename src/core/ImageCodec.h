@@ -4,6 +4,7 @@
 #include <QImage>
 #include <QSize>
 #include <QString>
+#include <QStringList>
 
 #include "ResizeStatus.h"
 
@@ -18,6 +19,18 @@ void shutdown();
 // Frees libvips' per-thread state at the end of a thread that libvips did not create.
 void threadShutdown();
 
+// The default of the pixel limit (the maxMegapixels setting): a source with more pixels is
+// refused from its header, before anything is decoded.
+constexpr qint64 kDefaultMaxPixels = 500'000'000;
+
+// The extensions of the types of source that can be read, in lower case, in a fixed order. A
+// source is decoded only by the decoder of the type its extension names (matched without
+// regard to case); content of any other type is refused as "not a <type> image".
+QStringList sourceExtensions();
+
+// Sources are opened only when they are regular files (a symbolic link is followed); a named
+// pipe, a device, a folder or a socket fails at once, without waiting for data.
+
 // The upright pixel size of a source (EXIF orientation applied), from its header.
 struct SourceInfo
 {
@@ -28,7 +41,9 @@ struct SourceInfo
     bool cmyk = false;
     QString error;
 };
-SourceInfo probe(const QString& path);
+// Fails, with the reason, for a source that cannot be opened, is not of its extension's type
+// or has more than maxPixels pixels.
+SourceInfo probe(const QString& path, qint64 maxPixels = kDefaultMaxPixels);
 
 struct RenderRequest
 {
@@ -41,12 +56,14 @@ struct RenderRequest
     float resolution = 72.0f; // pixels per inch stated in the file
     bool flatten = false;     // composite over background
     QColor background = Qt::white;
+    qint64 maxPixels = kDefaultMaxPixels; // a larger source is refused before decoding
 };
 
 // Decodes, resamples (lanczos3, shrink-on-load), converts to sRGB, flattens where asked or
 // where the format has no alpha, stamps the resolution and encodes into a temporary file in
 // the output folder, then moves it to outputPath without replacing anything. On any failure
-// nothing is left behind.
+// nothing is left behind. The output is kept only when the whole of the source's data decoded:
+// a source cut short or damaged fails (DecodeFailed) whatever order the pixels were computed in.
 ResizeStatus render(const RenderRequest& request, const QString& outputPath);
 
 // JPEG quality on libjpeg's 1..100 scale for a compression factor of 0..1.
@@ -57,6 +74,8 @@ struct PreviewResult
     QImage image;     // at most boxPixels on its longer side
     QSize sourceSize; // the upright size of the source; empty when it did not decode
 };
-PreviewResult decodePreview(const QString& path, int boxPixels);
+// Nothing is decoded from a source that probe() refuses.
+PreviewResult decodePreview(
+    const QString& path, int boxPixels, qint64 maxPixels = kDefaultMaxPixels);
 
 } // namespace ImageCodec
