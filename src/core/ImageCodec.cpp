@@ -642,11 +642,40 @@ SourceInfo probe(const QString& path, qint64 maxPixels)
     return info;
 }
 
+QString targetSizeProblem(double width, double height, int format)
+{
+    // libvips' own limit on a side, and what the encoders can state in their headers.
+    double largest = VIPS_MAX_COORD;
+    QString maker = QStringLiteral("libvips");
+    if (format == 1) {
+        largest = 65500; // libjpeg's JPEG_MAX_DIMENSION
+        maker = QStringLiteral("JPEG");
+    } else if (format == 3) {
+        largest = 65535; // GIF stores each side in 16 bits
+        maker = QStringLiteral("GIF");
+    }
+    // Rounded as the render rounds them; a side that rounds to 0 is the caller's to refuse.
+    if (std::isfinite(width) && std::isfinite(height) && std::round(width) <= largest
+        && std::round(height) <= largest)
+        return QString();
+    const auto text = [](double side) {
+        return std::isfinite(side) && std::abs(side) < 1e15 && side == std::round(side)
+            ? QString::number(static_cast<qint64>(side))
+            : QString::number(side, 'g', 6);
+    };
+    return QStringLiteral("the target size %1 x %2 pixels has a side beyond the %3 pixels that "
+                          "%4 can make")
+        .arg(text(width), text(height), QString::number(largest, 'f', 0), maker);
+}
+
 ResizeStatus render(const RenderRequest& request, const QString& outputPath)
 {
     if (request.width < 1 || request.height < 1 || request.format < 1 || request.format > 5
         || !(request.resolution > 0.0f) || !std::isfinite(request.resolution))
         return { ResizeError::InvalidSettings, QString() };
+    if (const QString size = targetSizeProblem(request.width, request.height, request.format);
+        !size.isEmpty())
+        return { ResizeError::InvalidSettings, size };
 
     SourceInfo source;
     OpenSource open = openAndMeasure(request.sourcePath, request.maxPixels, &source);

@@ -59,6 +59,10 @@ struct RenderRequest
     qint64 maxPixels = kDefaultMaxPixels; // a larger source is refused before decoding
 };
 
+// Why a target size in pixels cannot be made in a format: a side that is not finite or is
+// beyond what libvips or the format's encoder can hold. Empty when it can be made.
+QString targetSizeProblem(double width, double height, int format);
+
 // Decodes, resamples (lanczos3, shrink-on-load), converts to sRGB, flattens where asked or
 // where the format has no alpha, stamps the resolution and encodes into a temporary file in
 // the output folder, then moves it to outputPath without replacing anything. On any failure

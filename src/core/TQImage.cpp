@@ -197,6 +197,11 @@ bool TQImage::resize(const TQPref& pref, int num, bool bg, const QColor& bgColor
     request.flatten = bg;
     request.background = bgColor;
     request.maxPixels = pref.getMaxPixels();
+    // A size that cannot be made fails as a setting, before anything is decoded.
+    if (const QString problem
+        = ImageCodec::targetSizeProblem(target.width, target.height, request.format);
+        !problem.isEmpty())
+        return fail(ResizeError::InvalidSettings, problem);
     if (request.width < 1 || request.height < 1)
         return fail(ResizeError::InvalidSettings,
             QStringLiteral("target size %1 x %2").arg(target.width).arg(target.height));

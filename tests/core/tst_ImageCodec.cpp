@@ -574,6 +574,38 @@ private slots:
         QVERIFY(ImageCodec::decodePreview(file, 100, 1'199'999).image.isNull());
         QVERIFY(!ImageCodec::decodePreview(file, 100, 1'200'000).image.isNull());
     }
+
+    // A target that no encoder can make is a settings failure found before decoding, and the
+    // reason names the size.
+    void targetSizesThatCannotBeMade_data()
+    {
+        QTest::addColumn<float>("width");
+        QTest::addColumn<int>("format");
+        QTest::addColumn<QString>("named");
+        QTest::newRow("JPEG 100000 wide") << 100000.0f << int(TQPref::FormatJpeg) << "100000 x";
+        QTest::newRow("PNG 2e7 wide") << 2e7f << int(TQPref::FormatPng) << "20000000 x";
+        QTest::newRow("1e30 wide") << 1e30f << int(TQPref::FormatTiff) << "1e+30 x";
+    }
+
+    void targetSizesThatCannotBeMade()
+    {
+        QFETCH(float, width);
+        QFETCH(int, format);
+        QFETCH(QString, named);
+        TestSupport::writeImage(in(QStringLiteral("size.png")), 40, 30);
+        TQPref pref(nullptr);
+        pref.setDest(mOut);
+        pref.setProportional(true);
+        pref.setTagSides(TQPref::SideFirst);
+        pref.setWidthValue(width);
+        pref.setFormatMenu(format);
+        TQImage image(in(QStringLiteral("size.png")));
+        ResizeStatus status;
+        QVERIFY(!image.resize(pref, 1, false, Qt::white, &status));
+        QCOMPARE(status.error, ResizeError::InvalidSettings);
+        QVERIFY2(status.message.contains(named), qPrintable(status.message));
+        QVERIFY(outputs().isEmpty());
+    }
 };
 
 QTEST_GUILESS_MAIN(TestImageCodec)
