@@ -472,6 +472,9 @@ private:
     WatchState* mState = nullptr; // owned by mWatched
 };
 
+// 240 MB of coefficients at most for a progressive JPEG checked beside its render.
+constexpr qint64 kCheckFirstAbovePixels = 40'000'000;
+
 // Decodes an opened source at (or shrinks it towards) width x height. A check, when given,
 // learns whether the source's data was whole.
 VImage decodeAt(OpenSource& open, const SourceInfo& info, int width, int height, VipsSize size,
@@ -481,10 +484,13 @@ VImage decodeAt(OpenSource& open, const SourceInfo& info, int width, int height,
     VOption* options = thumbnailOptions(info, height, size);
     if (type.reader == Reader::Libvips && type.shrinkOnLoad) {
         if (check && std::strcmp(type.decoder, "jpegload_source") == 0) {
-            // A progressive JPEG is held whole in memory by either decoder.
+            // Either decoder holds all of a progressive JPEG's coefficients in memory (up to six
+            // bytes a pixel): a large one is checked before the render rather than beside it.
             const bool progressive
                 = open.header.get_typeof("interlaced") != 0 && open.header.get_int("interlaced");
-            check->checkJpeg(open.file, progressive);
+            const bool large
+                = qint64(open.header.width()) * open.header.height() > kCheckFirstAbovePixels;
+            check->checkJpeg(open.file, progressive && large);
         }
         VImage image = VImage::thumbnail_source(
             *open.source, width, options->set("fail_on", VIPS_FAIL_ON_TRUNCATED));

@@ -411,6 +411,26 @@ private slots:
             flipped[at] = static_cast<char>(flipped.at(at) ^ (1 << random.bounded(8)));
         }
         QTest::newRow("flipped bits") << flipped << 600;
+        QBuffer progressive;
+        progressive.open(QIODevice::WriteOnly);
+        QImageWriter writer(&progressive, "jpeg");
+        writer.setProgressiveScanWrite(true);
+        QVERIFY(writer.write(TestSupport::pattern(1200, 900)));
+        const QByteArray scans = progressive.data();
+        QTest::newRow("progressive, cut at 50 %, end marker added")
+            << scans.left(scans.size() / 2) + end << 600;
+        // Large enough (48 megapixels) to be checked before the render instead of beside it.
+        const QString large = in(QStringLiteral("large-progressive.jpg"));
+        int code = -1;
+        TestSupport::run(QStringLiteral("vips"),
+            { QStringLiteral("black"), large + QStringLiteral("[interlace]"),
+                QStringLiteral("8000"), QStringLiteral("6000"), QStringLiteral("--bands"),
+                QStringLiteral("3") },
+            &code);
+        QCOMPARE(code, 0);
+        const QByteArray largeScans = readAll(large);
+        QTest::newRow("large progressive, cut at 50 %, end marker added")
+            << largeScans.left(largeScans.size() / 2) + end << 600;
         // The size a hostile header claims, under a limit raised to let it through.
         QTest::newRow("header claims 65500 x 65500")
             << withFrameSize(jpeg, 65500, 65500, "\xff\xc0").left(1400) + end << 600;
