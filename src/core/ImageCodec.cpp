@@ -248,11 +248,15 @@ VImage readWithQt(const OpenSource& open, qint64 maxPixels)
     }
     if (largest.isNull())
         throw Refusal { reader.errorString() };
-    // Four bytes a pixel leave no padding at the end of a row.
+    // Four bytes a pixel leave no padding at the end of a row. libvips takes a copy of its own
+    // (an image on foreign memory counts as in memory already: copy_memory() would keep
+    // pointing at the QImage's).
     const QImage rgba = largest.convertToFormat(QImage::Format_RGBA8888);
-    VImage image = VImage::new_from_memory(const_cast<uchar*>(rgba.constBits()),
-        static_cast<size_t>(rgba.sizeInBytes()), rgba.width(), rgba.height(), 4, VIPS_FORMAT_UCHAR)
-                       .copy_memory();
+    const size_t bytes = static_cast<size_t>(rgba.sizeInBytes());
+    void* pixels = g_malloc(bytes);
+    std::memcpy(pixels, rgba.constBits(), bytes);
+    VImage image = VImage::new_from_memory_steal(
+        pixels, bytes, rgba.width(), rgba.height(), 4, VIPS_FORMAT_UCHAR);
     image = image.copy(VImage::option()->set("interpretation", VIPS_INTERPRETATION_sRGB));
     return largest.hasAlphaChannel() ? image : image.extract_band(0, VImage::option()->set("n", 3));
 }
@@ -341,7 +345,7 @@ OpenSource openAndMeasure(const QString& path, qint64 maxPixels, SourceInfo* inf
 
 // thumbnail's options for a source: exact size or a box, and the colour conversion to sRGB
 // that the source needs. Shrink-on-load, lanczos3, alpha premultiplied while resampling, EXIF
-// orientation applied.
+// orientation applied. The operation called with them deletes them: make them in its call.
 VOption* thumbnailOptions(const SourceInfo& source, int height, VipsSize size)
 {
     auto options = VImage::option()->set("height", height)->set("size", size);
@@ -481,7 +485,6 @@ VImage decodeAt(OpenSource& open, const SourceInfo& info, int width, int height,
     WholeDataCheck* check)
 {
     const SourceType& type = *open.type;
-    VOption* options = thumbnailOptions(info, height, size);
     if (type.reader == Reader::Libvips && type.shrinkOnLoad) {
         if (check && std::strcmp(type.decoder, "jpegload_source") == 0) {
             // Either decoder holds all of a progressive JPEG's coefficients in memory (up to six
@@ -492,8 +495,8 @@ VImage decodeAt(OpenSource& open, const SourceInfo& info, int width, int height,
                 = qint64(open.header.width()) * open.header.height() > kCheckFirstAbovePixels;
             check->checkJpeg(open.file, progressive && large);
         }
-        VImage image = VImage::thumbnail_source(
-            *open.source, width, options->set("fail_on", VIPS_FAIL_ON_TRUNCATED));
+        VImage image = VImage::thumbnail_source(*open.source, width,
+            thumbnailOptions(info, height, size)->set("fail_on", VIPS_FAIL_ON_TRUNCATED));
         // thumbnail chooses its loader again from the same data: still only this type's.
         const char* loader = nullptr;
         if (vips_image_get_string(image.get_image(), VIPS_META_LOADER, &loader) != 0 || !loader
@@ -506,7 +509,7 @@ VImage decodeAt(OpenSource& open, const SourceInfo& info, int width, int height,
     VImage loaded = open.header;
     if (check && type.reader != Reader::Qt)
         loaded = check->watch(loaded);
-    return loaded.thumbnail_image(width, options);
+    return loaded.thumbnail_image(width, thumbnailOptions(info, height, size));
 }
 
 // Converts whatever was decoded to 8-bit sRGB (alpha kept). Sources with an embedded profile
