@@ -30,7 +30,10 @@ Examples:
       stores the settings for later runs and for the window; processes nothing
 
 Files are taken by their extension: tiff tif jpeg jpg psd png gif bmp pict pct icns pdf,
-all in lower case or all in upper case; any other file, and a folder, is named and skipped.
+all in lower case or all in upper case, and each is read only as the type its extension
+names; any other file, and a folder, is named and skipped. A source above the pixel limit
+(500 megapixels unless the maxMegapixels setting says otherwise) is refused before it is
+decoded; --max-megapixels raises it.
 Progress goes to standard error. Ctrl-C stops after the image in progress; a second
 Ctrl-C abandons that image at once and writes nothing of it.
 Exit status: 0 every image written, 1 an image failed or was not processed, a file given
@@ -108,6 +111,8 @@ CliOptions CliOptions::parse(const QStringList& arguments)
         { "background" }, "Flatten every image onto the background colour: on or off.", "on|off");
     const auto backgroundColor = add({ "background-color" },
         "Background colour: #rrggbb, #aarrggbb or a colour name such as white.", "COLOUR");
+    const auto maxMegapixels = add({ "max-megapixels" },
+        "Refuse sources with more than N million pixels, unread (default 500; 1 to 1000000).", "N");
     const auto save = add({ "save" }, "Also store the options given as the settings.");
     parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("Image files to process."),
         QStringLiteral("FILE..."));
@@ -263,6 +268,14 @@ CliOptions CliOptions::parse(const QStringList& arguments)
                 "#rrggbb, #aarrggbb or a colour name");
         options.mBackgroundColor = colour;
     }
+    if (parser.isSet(maxMegapixels)) {
+        const QString value = parser.value(maxMegapixels);
+        bool ok = false;
+        const int limit = value.trimmed().toInt(&ok);
+        if (!ok || limit < 1 || limit > TQPref::kMaxMegapixelsLimit)
+            return bad("max-megapixels", value, "a whole number from 1 to 1000000");
+        options.mMaxMegapixels = limit;
+    }
     options.mSave = parser.isSet(save);
 
     for (const QString& file : parser.positionalArguments()) {
@@ -307,6 +320,8 @@ void CliOptions::applyTo(TQPref& pref) const
         pref.setFormatMenu(*mFormat);
     if (mQuality)
         pref.setQuality(*mQuality);
+    if (mMaxMegapixels)
+        pref.setMaxMegapixels(*mMaxMegapixels);
 }
 
 QString CliOptions::checkRun(const TQPref& pref)

@@ -63,4 +63,5 @@ private:
     std::optional<QString> mStartNumber;
     std::optional<bool> mBackground;
     std::optional<QColor> mBackgroundColor;
+    std::optional<int> mMaxMegapixels;
 };

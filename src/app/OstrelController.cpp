@@ -104,8 +104,8 @@ OstrelController::OstrelController(QSettings* settings, QObject* parent)
 {
     initialiseResources();
     if (!settings) {
-        mOwnedSettings
-            = std::make_unique<QSettings>(QStringLiteral("Ostrel"), QStringLiteral("Ostrel"));
+        // Null when the settings file cannot be used: the window then stores nothing.
+        mOwnedSettings = TQPref::openUserSettings();
         settings = mOwnedSettings.get();
     }
     mSettings = settings;
@@ -305,7 +305,9 @@ void OstrelController::applicationWillFinishLaunching()
     actionQuality(ui->jpegQuality);
 
     // 23: the last frame comes back, and every later move or resize is saved.
-    finestra->restoreGeometry(mSettings->value(QLatin1String(kWindowPositionKey)).toByteArray());
+    if (mSettings)
+        finestra->restoreGeometry(
+            mSettings->value(QLatin1String(kWindowPositionKey)).toByteArray());
     mAutosaveFrame = true;
 
     finestra->show(); // 24
@@ -570,7 +572,7 @@ void OstrelController::tableViewSelectionDidChange()
     }
     // The preview first: building it is what measures the pixel size shown below it.
     const qreal ratio = ui->previewImage->devicePixelRatioF();
-    const TQImage::Preview preview = entry->theImage(ratio);
+    const TQImage::Preview preview = entry->theImage(ratio, pref->getMaxPixels());
     if (preview.isNull()) {
         ui->previewImage->clear();
     } else {
@@ -786,7 +788,8 @@ void OstrelController::showAbout()
 
 void OstrelController::saveWindowFrame()
 {
-    mSettings->setValue(QLatin1String(kWindowPositionKey), finestra->saveGeometry());
+    if (mSettings)
+        mSettings->setValue(QLatin1String(kWindowPositionKey), finestra->saveGeometry());
 }
 
 bool OstrelController::eventFilter(QObject* watched, QEvent* event)

@@ -24,16 +24,13 @@ static_assert(std::atomic<bool>::is_always_lock_free);
 
 namespace {
 
+// The types the codec reads, each extension all in lower case and all in upper case.
 QStringList acceptedExtensions()
 {
-    return { QStringLiteral("tiff"), QStringLiteral("TIFF"), QStringLiteral("tif"),
-        QStringLiteral("TIF"), QStringLiteral("jpeg"), QStringLiteral("JPEG"),
-        QStringLiteral("jpg"), QStringLiteral("JPG"), QStringLiteral("psd"), QStringLiteral("PSD"),
-        QStringLiteral("png"), QStringLiteral("PNG"), QStringLiteral("gif"), QStringLiteral("GIF"),
-        QStringLiteral("bmp"), QStringLiteral("BMP"), QStringLiteral("pict"),
-        QStringLiteral("PICT"), QStringLiteral("pct"), QStringLiteral("PCT"),
-        QStringLiteral("icns"), QStringLiteral("ICNS"), QStringLiteral("pdf"),
-        QStringLiteral("PDF") };
+    QStringList extensions;
+    for (const QString& extension : ImageCodec::sourceExtensions())
+        extensions << extension << extension.toUpper();
+    return extensions;
 }
 
 // Qt's event queue hands a queued call over to the main thread with a futex that

@@ -3,39 +3,38 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QIODevice>
+#include <QImageReader>
 #include <QImageWriter>
 
 #include <vips/vips8>
 
 #include <algorithm>
+#include <array>
 #include <atomic>
 #include <cerrno>
 #include <cmath>
 #include <cstring>
+#include <future>
+#include <optional>
+#include <utility>
 #include <vector>
 
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "JpegIntegrity.h"
 #include "NoReplaceFile.h"
 
 using vips::VError;
 using vips::VImage;
+using vips::VOption;
+using vips::VRegion;
 using vips::VTarget;
 
 namespace ImageCodec {
 
 namespace {
-
-// libvips parses "[options]" at the end of a file name; a name that itself ends in "]" gets
-// an empty option list so that it is taken literally.
-QByteArray vipsName(const QString& path)
-{
-    QByteArray name = QFile::encodeName(path);
-    if (name.endsWith(']'))
-        name += "[]";
-    return name;
-}
 
 // libvips keeps its error text in one global buffer: read and clear it in one place.
 QString takeError(const VError& e)
@@ -50,21 +49,469 @@ QString takeError(const VError& e)
     return text;
 }
 
-// thumbnail's options for a source: exact size or a box, shrink-on-load, and the colour
-// conversion to sRGB that the source needs.
-VImage thumbnail(const QString& path, const SourceInfo& source, int width, int height,
-    VipsSize size)
+// How a type of source is decoded.
+enum class Reader
 {
-    auto options = VImage::option()
-                       ->set("height", height)
-                       ->set("size", size)
-                       ->set("fail_on", VIPS_FAIL_ON_TRUNCATED);
+    Libvips, // a libvips loader reading from the open file
+    ImageMagick, // libvips' ImageMagick loader, held to one of ImageMagick's coders
+    Qt, // Qt's image reader for one format (a Qt image format plug-in)
+};
+
+struct SourceType
+{
+    const char* name; // as people call the type: "JPEG"
+    std::array<const char*, 2> extensions; // lower case; an unused entry is null
+    Reader reader;
+    const char* decoder; // the libvips loader, ImageMagick coder or Qt format allowed
+    bool shrinkOnLoad; // the libvips loader decodes at a reduced size by itself
+};
+
+// Which decoder may read a source, by the extension of its name. Content of another type is
+// refused instead of going to whatever decoder recognises it: a ".png" that holds SVG, PDF or
+// libvips' own format is not a PNG image. The rows are in the order of the accepted
+// extensions.
+constexpr SourceType kSourceTypes[] = {
+    { "TIFF", { "tiff", "tif" }, Reader::Libvips, "tiffload_source", false },
+    { "JPEG", { "jpeg", "jpg" }, Reader::Libvips, "jpegload_source", true },
+    { "PSD", { "psd", nullptr }, Reader::ImageMagick, "PSD", false },
+    { "PNG", { "png", nullptr }, Reader::Libvips, "pngload_source", false },
+    { "GIF", { "gif", nullptr }, Reader::Libvips, "gifload_source", false },
+    { "BMP", { "bmp", nullptr }, Reader::ImageMagick, "BMP", false },
+    { "PICT", { "pict", "pct" }, Reader::ImageMagick, "PICT", false },
+    // ImageMagick has no ICNS coder here; Qt's image formats plug-in reads it.
+    { "ICNS", { "icns", nullptr }, Reader::Qt, "icns", false },
+    { "PDF", { "pdf", nullptr }, Reader::Libvips, "pdfload_source", true },
+};
+
+const SourceType* typeOf(const QString& path)
+{
+    const QString name = QFileInfo(path).fileName();
+    const qsizetype dot = name.lastIndexOf(QLatin1Char('.'));
+    if (dot < 0)
+        return nullptr;
+    const QString extension = name.mid(dot + 1).toLower();
+    for (const SourceType& type : kSourceTypes) {
+        for (const char* candidate : type.extensions) {
+            if (candidate && extension == QLatin1String(candidate))
+                return &type;
+        }
+    }
+    return nullptr;
+}
+
+// A source refused by one of our own checks (type, file kind, size), as opposed to an error
+// that libvips raised. Never leaves this file.
+struct Refusal
+{
+    QString reason;
+};
+
+QString notOfType(const SourceType& type)
+{
+    return QStringLiteral("not a %1 image").arg(QLatin1String(type.name));
+}
+
+QString pixelLimitProblem(qint64 width, qint64 height, qint64 maxPixels)
+{
+    const qint64 pixels = width * height;
+    if (pixels <= maxPixels)
+        return QString();
+    const auto megapixels = [](qint64 n) {
+        return QString::number(static_cast<qint64>(std::ceil(static_cast<double>(n) / 1e6)));
+    };
+    return QStringLiteral("the image is %1 x %2 pixels (%3 megapixels), above the limit of %4 "
+                          "megapixels; the maxMegapixels setting raises it (ostrel-batch "
+                          "--max-megapixels N, with --save to keep it)")
+        .arg(width)
+        .arg(height)
+        .arg(megapixels(pixels), megapixels(maxPixels));
+}
+
+// An open file descriptor, closed with its owner.
+class Descriptor
+{
+public:
+    Descriptor() = default;
+    explicit Descriptor(int fd)
+        : mFd(fd)
+    {
+    }
+    Descriptor(Descriptor&& other) noexcept
+        : mFd(std::exchange(other.mFd, -1))
+    {
+    }
+    Descriptor& operator=(Descriptor&& other) noexcept
+    {
+        std::swap(mFd, other.mFd);
+        return *this;
+    }
+    Descriptor(const Descriptor&) = delete;
+    Descriptor& operator=(const Descriptor&) = delete;
+    ~Descriptor()
+    {
+        if (mFd >= 0)
+            ::close(mFd);
+    }
+
+    int get() const { return mFd; }
+    bool isOpen() const { return mFd >= 0; }
+
+private:
+    int mFd = -1;
+};
+
+QString fileKind(mode_t mode)
+{
+    if (S_ISFIFO(mode))
+        return QStringLiteral("a named pipe");
+    if (S_ISCHR(mode) || S_ISBLK(mode))
+        return QStringLiteral("a device");
+    if (S_ISDIR(mode))
+        return QStringLiteral("a folder");
+    if (S_ISSOCK(mode))
+        return QStringLiteral("a socket");
+    return QStringLiteral("a special file");
+}
+
+// Opens a regular file for reading, following symbolic links. The open does not wait (a named
+// pipe without a writer would hold it forever) and the kind of file is taken from the opened
+// descriptor, so nothing can be swapped in between the check and the reads.
+Descriptor openRegularFile(const QString& path)
+{
+    const QByteArray name = QFile::encodeName(path);
+    int fd;
+    do {
+        fd = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+    } while (fd < 0 && errno == EINTR);
+    if (fd < 0)
+        throw Refusal { QString::fromLocal8Bit(std::strerror(errno)) };
+    Descriptor file(fd);
+    struct stat status = {};
+    if (::fstat(fd, &status) != 0)
+        throw Refusal { QString::fromLocal8Bit(std::strerror(errno)) };
+    if (!S_ISREG(status.st_mode))
+        throw Refusal { QStringLiteral("not a regular file but %1").arg(fileKind(status.st_mode)) };
+    // Reads of a regular file never wait; no decoder should meet EAGAIN either.
+    const int flags = ::fcntl(fd, F_GETFL);
+    if (flags >= 0)
+        ::fcntl(fd, F_SETFL, flags & ~O_NONBLOCK);
+    return file;
+}
+
+// A source opened for decoding, with its header read (nothing decoded yet, except for the
+// small formats that Qt reads whole).
+struct OpenSource
+{
+    const SourceType* type = nullptr;
+    Descriptor file;
+    std::optional<vips::VSource> source; // libvips' reader on the file, for Reader::Libvips
+    VImage header; // the source as its loader gives it, pixels decoded on demand
+};
+
+// ImageMagick opens the file by name: the name of the descriptor already open and checked,
+// with the coder forced, so that it neither meets another file nor guesses another format.
+QByteArray magickName(const OpenSource& open, const QString& path)
+{
+#if defined(__linux__)
+    Q_UNUSED(path);
+    return QByteArray(open.type->decoder) + ":/proc/self/fd/" + QByteArray::number(open.file.get());
+#else
+    // Elsewhere a descriptor's name shares the descriptor's offset between ImageMagick's
+    // opens, so the path itself is given; it was a regular file a moment ago.
+    return QByteArray(open.type->decoder) + ':' + QFile::encodeName(path);
+#endif
+}
+
+// Qt's reader: the largest picture the file holds (an icon file holds several sizes).
+VImage readWithQt(const OpenSource& open, qint64 maxPixels)
+{
+    if (::lseek(open.file.get(), 0, SEEK_SET) != 0)
+        throw Refusal { QString::fromLocal8Bit(std::strerror(errno)) };
+    QFile file;
+    if (!file.open(open.file.get(), QIODevice::ReadOnly, QFileDevice::DontCloseHandle))
+        throw Refusal { file.errorString() };
+    QImageReader reader(&file, open.type->decoder);
+    reader.setAutoDetectImageFormat(false); // this format's plug-in only
+    // Qt refuses to allocate more than this for one picture (4 bytes a pixel).
+    reader.setAllocationLimit(
+        static_cast<int>(std::min<qint64>(maxPixels / (1 << 18) + 1, 1 << 30)));
+    if (!reader.canRead())
+        throw Refusal { notOfType(*open.type) };
+    QImage largest;
+    const int count = std::max(1, reader.imageCount());
+    for (int i = 0; i < count; ++i) {
+        if (i > 0 && !reader.jumpToImage(i))
+            break;
+        QImage picture;
+        if (reader.read(&picture)
+            && qint64(picture.width()) * picture.height()
+                > qint64(largest.width()) * largest.height())
+            largest = picture;
+    }
+    if (largest.isNull())
+        throw Refusal { reader.errorString() };
+    // Four bytes a pixel leave no padding at the end of a row. libvips takes a copy of its own
+    // (an image on foreign memory counts as in memory already: copy_memory() would keep
+    // pointing at the QImage's).
+    const QImage rgba = largest.convertToFormat(QImage::Format_RGBA8888);
+    const size_t bytes = static_cast<size_t>(rgba.sizeInBytes());
+    void* pixels = g_malloc(bytes);
+    std::memcpy(pixels, rgba.constBits(), bytes);
+    VImage image = VImage::new_from_memory_steal(
+        pixels, bytes, rgba.width(), rgba.height(), 4, VIPS_FORMAT_UCHAR);
+    image = image.copy(VImage::option()->set("interpretation", VIPS_INTERPRETATION_sRGB));
+    return largest.hasAlphaChannel() ? image : image.extract_band(0, VImage::option()->set("n", 3));
+}
+
+// Opens path as a source of the type its extension names and reads its header. Throws a
+// Refusal for a file that is not a regular file or not of that type, a VError for a header
+// the decoder cannot read.
+OpenSource openSource(const QString& path, qint64 maxPixels)
+{
+    OpenSource open;
+    open.type = typeOf(path);
+    if (!open.type)
+        throw Refusal { QStringLiteral("not a type of image that can be read") };
+    open.file = openRegularFile(path);
+    const SourceType& type = *open.type;
+    switch (type.reader) {
+    case Reader::Libvips: {
+        open.source = vips::VSource::new_from_descriptor(open.file.get());
+        // Which loader would take this content; only the one of this type may.
+        const char* found = vips_foreign_find_load_source(open.source->get_source());
+        const char* nickname = found ? vips_nickname_find(g_type_from_name(found)) : nullptr;
+        if (!nickname || std::strcmp(nickname, type.decoder) != 0) {
+            vips_error_clear();
+            throw Refusal { notOfType(type) };
+        }
+        VImage::call(type.decoder,
+            VImage::option()
+                ->set("source", *open.source)
+                ->set("out", &open.header)
+                ->set("access", VIPS_ACCESS_SEQUENTIAL)
+                ->set("fail_on", VIPS_FAIL_ON_TRUNCATED));
+        break;
+    }
+    case Reader::ImageMagick:
+        try {
+            open.header = VImage::magickload(magickName(open, path).constData(),
+                VImage::option()
+                    ->set("access", VIPS_ACCESS_SEQUENTIAL)
+                    ->set("fail_on", VIPS_FAIL_ON_TRUNCATED));
+        } catch (const VError& e) {
+            // The coder is forced: whatever else the file holds, it does not read it.
+            takeError(e);
+            throw Refusal { notOfType(type) };
+        }
+        break;
+    case Reader::Qt:
+        open.header = readWithQt(open, maxPixels);
+        break;
+    }
+    return open;
+}
+
+SourceInfo describe(const VImage& header)
+{
+    SourceInfo info;
+    info.width = header.width();
+    info.height = header.height();
+    if (vips_image_get_orientation_swap(header.get_image()))
+        std::swap(info.width, info.height);
+    info.embeddedProfile = header.get_typeof(VIPS_META_ICC_NAME) != 0;
+    info.cmyk = header.interpretation() == VIPS_INTERPRETATION_CMYK;
+    info.ok = info.width > 0 && info.height > 0;
+    return info;
+}
+
+// Opens and measures a source; info says whether it may be decoded and, if not, why.
+OpenSource openAndMeasure(const QString& path, qint64 maxPixels, SourceInfo* info)
+{
+    *info = {};
+    try {
+        OpenSource open = openSource(path, maxPixels);
+        *info = describe(open.header);
+        const QString tooLarge = pixelLimitProblem(info->width, info->height, maxPixels);
+        if (!tooLarge.isEmpty()) {
+            info->ok = false;
+            info->error = tooLarge;
+        }
+        return open;
+    } catch (const Refusal& refusal) {
+        info->error = refusal.reason;
+    } catch (const VError& e) {
+        info->error = takeError(e);
+    }
+    return {};
+}
+
+// thumbnail's options for a source: exact size or a box, and the colour conversion to sRGB
+// that the source needs. Shrink-on-load, lanczos3, alpha premultiplied while resampling, EXIF
+// orientation applied. The operation called with them deletes them: make them in its call.
+VOption* thumbnailOptions(const SourceInfo& source, int height, VipsSize size)
+{
+    auto options = VImage::option()->set("height", height)->set("size", size);
     if (source.embeddedProfile || source.cmyk)
         options->set("export_profile", "srgb");
     if (source.cmyk && !source.embeddedProfile)
         options->set("import_profile", "cmyk");
-    // Shrink-on-load, lanczos3, alpha premultiplied while resampling, EXIF orientation applied.
-    return VImage::thumbnail(vipsName(path).constData(), width, options);
+    return options;
+}
+
+// What a watched loader has given so far. Shared by the threads that compute the pixels.
+struct WatchState
+{
+    std::atomic<bool> failed { false };
+    std::atomic<int> reached { 0 }; // the furthest row below any request that succeeded
+};
+
+int watchGenerate(VipsRegion* out, void* sequence, void*, void* state, gboolean*)
+{
+    auto* input = static_cast<VipsRegion*>(sequence);
+    auto* watch = static_cast<WatchState*>(state);
+    const VipsRect area = out->valid;
+    if (vips_region_prepare(input, &area) != 0) {
+        watch->failed.store(true);
+        return -1;
+    }
+    const int bottom = area.top + area.height;
+    int reached = watch->reached.load();
+    while (bottom > reached && !watch->reached.compare_exchange_weak(reached, bottom)) { }
+    return vips_region_region(out, input, &area, area.left, area.top);
+}
+
+// Decides, once the pixels are computed, whether the whole of the source's data decoded.
+//
+// libvips computes pixels lazily on several threads: an error a loader raises in the last
+// rows may or may not stop the encoder, and a JPEG's "premature end of data segment" is only
+// a warning to it. So the answer comes from the decoders themselves: for a JPEG, libjpeg's own
+// error state after a separate pass over all of its data (on a thread of its own while libvips
+// works, or first for a progressive file, which would need its memory twice); for other
+// libvips and ImageMagick sources, every request made to the loader is watched, and the rows
+// that no request reached are decoded afterwards.
+class WholeDataCheck
+{
+public:
+    WholeDataCheck() = default;
+    WholeDataCheck(const WholeDataCheck&) = delete;
+    WholeDataCheck& operator=(const WholeDataCheck&) = delete;
+
+    // Checks a JPEG's data from the open file: at once, or alongside the render.
+    void checkJpeg(const Descriptor& file, bool beforeDecoding)
+    {
+        Descriptor copy(::fcntl(file.get(), F_DUPFD_CLOEXEC, 0));
+        if (!copy.isOpen())
+            throw Refusal { QString::fromLocal8Bit(std::strerror(errno)) };
+        auto check = [fd = std::move(copy)] { return JpegIntegrity::check(fd.get()); };
+        if (beforeDecoding) {
+            mJpeg = check();
+            if (!mJpeg->whole)
+                throw Refusal { jpegProblem() };
+            return;
+        }
+        mPendingJpeg = std::async(std::launch::async, std::move(check));
+    }
+
+    // The loaded image with its every pixel request watched.
+    VImage watch(VImage loaded)
+    {
+        auto* state = new WatchState;
+        VipsImage* out = vips_image_new();
+        VipsImage* inputs[] = { loaded.get_image(), nullptr };
+        if (vips_image_pipeline_array(out, VIPS_DEMAND_STYLE_THINSTRIP, inputs) != 0
+            || vips_image_generate(
+                   out, vips_start_one, watchGenerate, vips_stop_one, loaded.get_image(), state)
+                != 0) {
+            g_object_unref(out);
+            delete state;
+            throw VError();
+        }
+        // The watched image keeps the loaded one and its state as long as it lives.
+        g_object_ref(loaded.get_image());
+        g_signal_connect_swapped(out, "close", G_CALLBACK(g_object_unref), loaded.get_image());
+        g_signal_connect_swapped(
+            out, "close", G_CALLBACK(+[](WatchState* finished) { delete finished; }), state);
+        mWatched = VImage(out);
+        mState = state;
+        return mWatched;
+    }
+
+    // Empty when the source's data decoded whole, else why not. With decodeRest, rows that
+    // no request reached are decoded now (after a render that wrote its output); without it
+    // only what the render met counts (after a render that failed).
+    QString problem(bool decodeRest)
+    {
+        if (mPendingJpeg.valid())
+            mJpeg = mPendingJpeg.get();
+        if (mJpeg && !mJpeg->whole)
+            return jpegProblem();
+        if (!mState)
+            return QString();
+        const int height = mWatched.height();
+        if (decodeRest && !mState->failed.load() && mState->reached.load() < height) {
+            // Forward from the furthest row reached, which a sequential loader allows.
+            VRegion region = VRegion::new_from_image(mWatched);
+            constexpr int kRows = 64;
+            for (int top = mState->reached.load(); top < height; top += kRows) {
+                try {
+                    region.prepare(0, top, mWatched.width(), std::min(kRows, height - top));
+                } catch (const VError& e) {
+                    takeError(e);
+                    break;
+                }
+            }
+        }
+        if (mState->failed.load())
+            return QStringLiteral("the image data ends early or is damaged");
+        return QString();
+    }
+
+private:
+    QString jpegProblem() const
+    {
+        return QStringLiteral("the JPEG data ends early or is damaged: %1").arg(mJpeg->problem);
+    }
+
+    std::future<JpegIntegrity::Verdict> mPendingJpeg;
+    std::optional<JpegIntegrity::Verdict> mJpeg;
+    VImage mWatched;
+    WatchState* mState = nullptr; // owned by mWatched
+};
+
+// 240 MB of coefficients at most for a progressive JPEG checked beside its render.
+constexpr qint64 kCheckFirstAbovePixels = 40'000'000;
+
+// Decodes an opened source at (or shrinks it towards) width x height. A check, when given,
+// learns whether the source's data was whole.
+VImage decodeAt(OpenSource& open, const SourceInfo& info, int width, int height, VipsSize size,
+    WholeDataCheck* check)
+{
+    const SourceType& type = *open.type;
+    if (type.reader == Reader::Libvips && type.shrinkOnLoad) {
+        if (check && std::strcmp(type.decoder, "jpegload_source") == 0) {
+            // Either decoder holds all of a progressive JPEG's coefficients in memory (up to six
+            // bytes a pixel): a large one is checked before the render rather than beside it.
+            const bool progressive
+                = open.header.get_typeof("interlaced") != 0 && open.header.get_int("interlaced");
+            const bool large
+                = qint64(open.header.width()) * open.header.height() > kCheckFirstAbovePixels;
+            check->checkJpeg(open.file, progressive && large);
+        }
+        VImage image = VImage::thumbnail_source(*open.source, width,
+            thumbnailOptions(info, height, size)->set("fail_on", VIPS_FAIL_ON_TRUNCATED));
+        // thumbnail chooses its loader again from the same data: still only this type's.
+        const char* loader = nullptr;
+        if (vips_image_get_string(image.get_image(), VIPS_META_LOADER, &loader) != 0 || !loader
+            || std::strcmp(loader, type.decoder) != 0) {
+            vips_error_clear();
+            throw Refusal { notOfType(type) };
+        }
+        return image;
+    }
+    VImage loaded = open.header;
+    if (check && type.reader != Reader::Qt)
+        loaded = check->watch(loaded);
+    return loaded.thumbnail_image(width, thumbnailOptions(info, height, size));
 }
 
 // Converts whatever was decoded to 8-bit sRGB (alpha kept). Sources with an embedded profile
@@ -407,23 +854,49 @@ int jpegQuality(float factor)
     return std::clamp(static_cast<int>(std::lround(factor * 100.0f)), 1, 100);
 }
 
-SourceInfo probe(const QString& path)
+QStringList sourceExtensions()
+{
+    QStringList extensions;
+    for (const SourceType& type : kSourceTypes) {
+        for (const char* extension : type.extensions) {
+            if (extension)
+                extensions << QLatin1String(extension);
+        }
+    }
+    return extensions;
+}
+
+SourceInfo probe(const QString& path, qint64 maxPixels)
 {
     SourceInfo info;
-    try {
-        VImage image = VImage::new_from_file(vipsName(path).constData(),
-            VImage::option()->set("access", VIPS_ACCESS_SEQUENTIAL));
-        info.width = image.width();
-        info.height = image.height();
-        if (vips_image_get_orientation_swap(image.get_image()))
-            std::swap(info.width, info.height);
-        info.embeddedProfile = image.get_typeof(VIPS_META_ICC_NAME) != 0;
-        info.cmyk = image.interpretation() == VIPS_INTERPRETATION_CMYK;
-        info.ok = info.width > 0 && info.height > 0;
-    } catch (const VError& e) {
-        info.error = takeError(e);
-    }
+    openAndMeasure(path, maxPixels, &info);
     return info;
+}
+
+QString targetSizeProblem(double width, double height, int format)
+{
+    // libvips' own limit on a side, and what the encoders can state in their headers.
+    double largest = VIPS_MAX_COORD;
+    QString maker = QStringLiteral("libvips");
+    if (format == 1) {
+        largest = 65500; // libjpeg's JPEG_MAX_DIMENSION
+        maker = QStringLiteral("JPEG");
+    } else if (format == 3) {
+        largest = 65535; // GIF stores each side in 16 bits
+        maker = QStringLiteral("GIF");
+    }
+    // Rounded as the render rounds them; a side that rounds to 0 is the caller's to refuse.
+    if (std::isfinite(width) && std::isfinite(height) && std::round(width) <= largest
+        && std::round(height) <= largest)
+        return QString();
+    const auto text = [](double side) {
+        return std::isfinite(side) && std::abs(side) < 1e15 && side == std::round(side)
+            ? QString::number(static_cast<qint64>(side))
+            : QString::number(side, 'g', 6);
+    };
+    return QStringLiteral("the target size %1 x %2 pixels has a side beyond the %3 pixels that "
+                          "%4 can make")
+        .arg(text(width), text(height), QString::number(largest, 'f', 0), maker);
 }
 
 ResizeStatus render(const RenderRequest& request, const QString& outputPath)
@@ -431,6 +904,14 @@ ResizeStatus render(const RenderRequest& request, const QString& outputPath)
     if (request.width < 1 || request.height < 1 || request.format < 1 || request.format > 5
         || !(request.resolution > 0.0f) || !std::isfinite(request.resolution))
         return { ResizeError::InvalidSettings, QString() };
+    if (const QString size = targetSizeProblem(request.width, request.height, request.format);
+        !size.isEmpty())
+        return { ResizeError::InvalidSettings, size };
+
+    SourceInfo source;
+    OpenSource open = openAndMeasure(request.sourcePath, request.maxPixels, &source);
+    if (!source.ok)
+        return { ResizeError::DecodeFailed, source.error };
 
     const QFileInfo output(outputPath);
     NoReplaceFile::NewFile file;
@@ -438,9 +919,10 @@ ResizeStatus render(const RenderRequest& request, const QString& outputPath)
         return { ResizeError::WriteFailed, file.errorString() };
 
     ResizeStatus encoded;
+    WholeDataCheck whole;
     try {
-        VImage image = thumbnail(request.sourcePath, request.source, request.width,
-            request.height, VIPS_SIZE_FORCE);
+        VImage image
+            = decodeAt(open, source, request.width, request.height, VIPS_SIZE_FORCE, &whole);
         image = toSrgb(image);
 
         if (request.flatten)
@@ -454,24 +936,38 @@ ResizeStatus render(const RenderRequest& request, const QString& outputPath)
         image.set(VIPS_META_ORIENTATION, 1);
         image.remove(VIPS_META_XMP_NAME);
         encoded = encode(image, request, file.descriptor());
+    } catch (const Refusal& refusal) {
+        return { ResizeError::DecodeFailed, refusal.reason };
     } catch (const VError& e) {
         // The pipeline is only being built here: what fails is reading the source.
-        return { ResizeError::DecodeFailed, takeError(e) };
+        const QString text = takeError(e);
+        if (const QString damage = whole.problem(false); !damage.isEmpty())
+            return { ResizeError::DecodeFailed, damage };
+        return { ResizeError::DecodeFailed, text };
     }
+
+    // A decoder that met damaged data is the source's fault, wherever its error surfaced; a
+    // complete output is kept only if the whole of the source decoded. A loader's error that
+    // did not stop the encoder is still in libvips' error buffer: it must not become the next
+    // one's text.
+    const QString damage = whole.problem(encoded.ok());
+    vips_error_clear();
+    if (!damage.isEmpty())
+        return { ResizeError::DecodeFailed, damage };
     if (!encoded.ok())
         return encoded;
     return commit(file, outputPath);
 }
 
-PreviewResult decodePreview(const QString& path, int boxPixels)
+PreviewResult decodePreview(const QString& path, int boxPixels, qint64 maxPixels)
 {
     PreviewResult result;
-    const SourceInfo info = probe(path);
+    SourceInfo info;
+    OpenSource open = openAndMeasure(path, maxPixels, &info);
     if (!info.ok)
         return result;
     try {
-        VImage image
-            = toSrgb(thumbnail(path, info, boxPixels, boxPixels, VIPS_SIZE_DOWN));
+        VImage image = toSrgb(decodeAt(open, info, boxPixels, boxPixels, VIPS_SIZE_DOWN, nullptr));
         if (image.bands() == 3)
             image = image.bandjoin_const({ 255.0 });
         image = image.extract_band(0, VImage::option()->set("n", 4));
@@ -480,6 +976,10 @@ PreviewResult decodePreview(const QString& path, int boxPixels)
         result.image = QImage(static_cast<const uchar*>(data), image.width(), image.height(),
             image.width() * 4, QImage::Format_RGBA8888, [](void* p) { g_free(p); }, data);
         result.sourceSize = QSize(info.width, info.height);
+        // A loader's warnings (a JPEG's extraneous bytes) land in libvips' error buffer too.
+        vips_error_clear();
+    } catch (const Refusal&) {
+        result = {};
     } catch (const VError& e) {
         takeError(e);
         result = {};

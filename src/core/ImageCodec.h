@@ -4,6 +4,7 @@
 #include <QImage>
 #include <QSize>
 #include <QString>
+#include <QStringList>
 
 #include <atomic>
 
@@ -20,6 +21,18 @@ void shutdown();
 // Frees libvips' per-thread state at the end of a thread that libvips did not create.
 void threadShutdown();
 
+// The default of the pixel limit (the maxMegapixels setting): a source with more pixels is
+// refused from its header, before anything is decoded.
+constexpr qint64 kDefaultMaxPixels = 500'000'000;
+
+// The extensions of the types of source that can be read, in lower case, in a fixed order. A
+// source is decoded only by the decoder of the type its extension names (matched without
+// regard to case); content of any other type is refused as "not a <type> image".
+QStringList sourceExtensions();
+
+// Sources are opened only when they are regular files (a symbolic link is followed); a named
+// pipe, a device, a folder or a socket fails at once, without waiting for data.
+
 // The upright pixel size of a source (EXIF orientation applied), from its header.
 struct SourceInfo
 {
@@ -30,12 +43,13 @@ struct SourceInfo
     bool cmyk = false;
     QString error;
 };
-SourceInfo probe(const QString& path);
+// Fails, with the reason, for a source that cannot be opened, is not of its extension's type
+// or has more than maxPixels pixels.
+SourceInfo probe(const QString& path, qint64 maxPixels = kDefaultMaxPixels);
 
 struct RenderRequest
 {
     QString sourcePath;
-    SourceInfo source; // what probe() said of it
     int width = 0;  // exact output size in pixels
     int height = 0;
     int format = 1; // format code 1..5 (JPEG, PNG, GIF, BMP, TIFF)
@@ -46,13 +60,20 @@ struct RenderRequest
     // When it turns true (from any thread) the image is given up at once and nothing is
     // written. May be null.
     const std::atomic<bool>* abandon = nullptr;
+    qint64 maxPixels = kDefaultMaxPixels; // a larger source is refused before decoding
 };
+
+// Why a target size in pixels cannot be made in a format: a side that is not finite or is
+// beyond what libvips or the format's encoder can hold. Empty when it can be made.
+QString targetSizeProblem(double width, double height, int format);
 
 // Decodes, resamples (lanczos3, shrink-on-load), converts to sRGB, flattens where asked or
 // where the format has no alpha, stamps the resolution and encodes into a new file in the
 // output folder that gets its name only when it is complete, and never the name of anything
 // that exists (NoReplaceFile). On any failure nothing is left behind: a failing write is a
-// WriteFailed with the system's reason, a name taken meanwhile an OutputExists.
+// WriteFailed with the system's reason, a name taken meanwhile an OutputExists. The output is
+// kept only when the whole of the source's data decoded: a source cut short or damaged fails
+// (DecodeFailed) whatever order the pixels were computed in.
 ResizeStatus render(const RenderRequest& request, const QString& outputPath);
 
 // JPEG quality on libjpeg's 1..100 scale for a compression factor of 0..1.
@@ -63,6 +84,8 @@ struct PreviewResult
     QImage image;     // at most boxPixels on its longer side
     QSize sourceSize; // the upright size of the source; empty when it did not decode
 };
-PreviewResult decodePreview(const QString& path, int boxPixels);
+// Nothing is decoded from a source that probe() refuses.
+PreviewResult decodePreview(
+    const QString& path, int boxPixels, qint64 maxPixels = kDefaultMaxPixels);
 
 } // namespace ImageCodec

@@ -15,6 +15,9 @@
 #include <sys/xattr.h>
 #endif
 
+// The settings' default and the codec's are one limit.
+static_assert(qint64(TQPref::kDefaultMaxMegapixels) * 1'000'000 == ImageCodec::kDefaultMaxPixels);
+
 namespace {
 
 // The resource fork, where the file system keeps one, is an extended attribute of the file.
@@ -83,13 +86,13 @@ qint64 TQImage::fileSize(const QString& path)
     return info.size() + resourceForkSize(path);
 }
 
-TQImage::Preview TQImage::theImage(qreal devicePixelRatio)
+TQImage::Preview TQImage::theImage(qreal devicePixelRatio, qint64 maxPixels)
 {
     if (!mPreview.isNull())
         return mPreview;
     const qreal ratio = devicePixelRatio > 0 ? devicePixelRatio : 1.0;
     const int box = static_cast<int>(std::ceil(kPreviewBox * ratio));
-    const ImageCodec::PreviewResult decoded = ImageCodec::decodePreview(mImagePath, box);
+    const ImageCodec::PreviewResult decoded = ImageCodec::decodePreview(mImagePath, box, maxPixels);
     Preview preview;
     preview.pixels = decoded.image;
     preview.pixels.setDevicePixelRatio(ratio);
@@ -173,7 +176,7 @@ bool TQImage::resize(const TQPref& pref, int num, bool bg, const QColor& bgColor
     if ((nameMenu != 1 && nameMenu != 2) || ResizeRules::formatExtension(formatMenu).isEmpty())
         return fail(ResizeError::InvalidSettings, QStringLiteral("unknown naming or format code"));
 
-    const ImageCodec::SourceInfo source = ImageCodec::probe(mImagePath);
+    const ImageCodec::SourceInfo source = ImageCodec::probe(mImagePath, pref.getMaxPixels());
     if (!source.ok)
         return fail(ResizeError::DecodeFailed, source.error);
     const float pw = static_cast<float>(source.width);
@@ -189,7 +192,6 @@ bool TQImage::resize(const TQPref& pref, int num, bool bg, const QColor& bgColor
 
     ImageCodec::RenderRequest request;
     request.sourcePath = mImagePath;
-    request.source = source;
     request.width = ResizeRules::wholePixels(target.width);
     request.height = ResizeRules::wholePixels(target.height);
     request.format = formatMenu;
@@ -198,6 +200,12 @@ bool TQImage::resize(const TQPref& pref, int num, bool bg, const QColor& bgColor
     request.flatten = bg;
     request.background = bgColor;
     request.abandon = abandon;
+    request.maxPixels = pref.getMaxPixels();
+    // A size that cannot be made fails as a setting, before anything is decoded.
+    if (const QString problem
+        = ImageCodec::targetSizeProblem(target.width, target.height, request.format);
+        !problem.isEmpty())
+        return fail(ResizeError::InvalidSettings, problem);
     if (request.width < 1 || request.height < 1)
         return fail(ResizeError::InvalidSettings,
             QStringLiteral("target size %1 x %2").arg(target.width).arg(target.height));

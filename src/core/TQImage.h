@@ -7,6 +7,7 @@
 
 #include <atomic>
 
+#include "ImageCodec.h"
 #include "ResizeStatus.h"
 
 class TQPref;
@@ -58,8 +59,9 @@ public:
 
     // Builds the preview on first request and keeps it; a file that does not decode gives a
     // null preview and is tried again next time. devicePixelRatio sizes the decode for the
-    // screen the view is on.
-    Preview theImage(qreal devicePixelRatio = 1.0);
+    // screen the view is on; a source above maxPixels is not decoded.
+    Preview theImage(
+        qreal devicePixelRatio = 1.0, qint64 maxPixels = ImageCodec::kDefaultMaxPixels);
     // Records the source's pixel size and fits the preview's display size into the box.
     Preview reduceImage(Preview image, QSize sourcePixelSize);
     // The display size of a source of w x h pixels in the preview box.

@@ -1,6 +1,8 @@
 #include "TQPref.h"
 
+#include <QFileInfo>
 #include <QSettings>
+#include <QStandardPaths>
 
 #include <cmath>
 #include <optional>
@@ -80,12 +82,50 @@ std::optional<QString> readString(const QVariant& v)
 }
 
 constexpr double kHuge = 3.0e38; // within float range
+
+// Whether something other than a regular file stands at path (a symbolic link is followed).
+bool isSpecialFile(const QString& path)
+{
+    const QFileInfo info(path);
+    return info.exists() && !info.isFile();
+}
 } // namespace
 
 TQPref::TQPref()
-    : mOwnedStore(std::make_unique<QSettings>(QStringLiteral("Ostrel"), QStringLiteral("Ostrel")))
+    : mOwnedStore(openUserSettings())
     , mDefaults(mOwnedStore.get())
 {
+}
+
+std::unique_ptr<QSettings> TQPref::openUserSettings()
+{
+    const QString organisation = QStringLiteral("Ostrel");
+    const QString application = QStringLiteral("Ostrel");
+    // The files QSettings reads on the way, in its order: the user's file for the application,
+    // the user's for the organisation, then the same two in each system folder.
+    QStringList folders = QStandardPaths::standardLocations(QStandardPaths::GenericConfigLocation);
+    const QString userFolder
+        = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
+    folders.removeAll(userFolder);
+    const QString userFile
+        = userFolder + QLatin1Char('/') + organisation + QLatin1Char('/') + application + ".conf";
+    if (isSpecialFile(userFile)) {
+        qWarning("The settings file %s is not a regular file: settings are neither read from it "
+                 "nor stored.",
+            qPrintable(userFile));
+        return nullptr;
+    }
+    QStringList fallbacks { userFolder + QLatin1Char('/') + organisation + ".conf" };
+    for (const QString& folder : folders) {
+        fallbacks << folder + QLatin1Char('/') + organisation + QLatin1Char('/') + application
+                + ".conf"
+                  << folder + QLatin1Char('/') + organisation + ".conf";
+    }
+    for (const QString& fallback : fallbacks) {
+        if (isSpecialFile(fallback))
+            return std::make_unique<QSettings>(userFile, QSettings::IniFormat);
+    }
+    return std::make_unique<QSettings>(organisation, application);
 }
 
 TQPref::TQPref(QSettings* store)
@@ -118,6 +158,7 @@ std::unique_ptr<TQPref> TQPref::detachedCopy() const
     copy->mNameNum = mNameNum;
     copy->mFormatMenu = mFormatMenu;
     copy->mQuality = mQuality;
+    copy->mMaxMegapixels = mMaxMegapixels;
     return copy;
 }
 
@@ -166,6 +207,7 @@ void TQPref::readPreferences()
     take("nameNum", mNameNum, readString);
     take("formatMenu", mFormatMenu, intIn(1, 5));
     take("quality", mQuality, unit);
+    take("maxMegapixels", mMaxMegapixels, intIn(1, kMaxMegapixelsLimit));
 }
 
 QColor TQPref::getBackgroundColor() const
@@ -274,6 +316,12 @@ void TQPref::setNameNum(const QString& value)
 {
     mNameNum = value;
     store("nameNum", value);
+}
+
+void TQPref::setMaxMegapixels(int value)
+{
+    mMaxMegapixels = value;
+    store("maxMegapixels", value);
 }
 
 void TQPref::setBackgroundColor(const QColor& color)

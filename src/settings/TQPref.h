@@ -21,7 +21,13 @@ public:
     enum Naming { NamingSource = 1, NamingCustom = 2 };
     enum Format { FormatJpeg = 1, FormatPng = 2, FormatGif = 3, FormatBmp = 4, FormatTiff = 5 };
 
-    // Bound to the user's own settings file (organisation and application "Ostrel").
+    // The pixel limit, in millions of pixels: a source above it is refused unread, so that a
+    // small file claiming a huge size cannot exhaust the memory.
+    static constexpr int kDefaultMaxMegapixels = 500;
+    static constexpr int kMaxMegapixelsLimit = 1'000'000;
+
+    // Bound to the user's own settings file (organisation and application "Ostrel"), as
+    // openUserSettings() gives it.
     TQPref();
     // Bound to the given store, which the caller keeps alive; nullptr keeps every value in
     // memory only (a command-line run whose options must not be stored).
@@ -38,6 +44,13 @@ public:
     // written (its folder cannot be made, the file is read-only); true for a record without a
     // store.
     bool sync();
+
+    // The user's settings store (organisation and application "Ostrel"). Null when something
+    // other than a regular file stands at the settings file's path, such as a named pipe, which
+    // would hold every read forever: the settings then live in memory only, and a warning says
+    // so. A special file at one of the organisation's or the system's fallback paths is left
+    // unread: only the user's own file is used then.
+    static std::unique_ptr<QSettings> openUserSettings();
 
     // Overlays the stored values: a key that is present and valid for its field replaces the
     // default; a missing, unparsable or out-of-range value keeps it.
@@ -60,6 +73,8 @@ public:
     QString getName() const { return mName; }
     QString getNameNum() const { return mNameNum; }
     QColor getBackgroundColor() const;
+    int getMaxMegapixels() const { return mMaxMegapixels; }
+    qint64 getMaxPixels() const { return qint64(mMaxMegapixels) * 1'000'000; }
 
     void setBackground(bool value);
     void setShowFullPath(bool value);
@@ -78,6 +93,8 @@ public:
     void setName(const QString& value);
     void setNameNum(const QString& value);
     void setBackgroundColor(const QColor& color);
+    // 1 to kMaxMegapixelsLimit.
+    void setMaxMegapixels(int value);
 
 private:
     void store(const char* key, const QVariant& value);
@@ -102,6 +119,7 @@ private:
     QString mNameNum;
     int mFormatMenu = FormatJpeg;
     float mQuality = 1.0f;
+    int mMaxMegapixels = kDefaultMaxMegapixels;
 
     std::unique_ptr<QSettings> mOwnedStore;
     QSettings* mDefaults = nullptr;

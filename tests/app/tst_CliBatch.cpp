@@ -1,6 +1,7 @@
 #include <csignal>
 
 #include <fcntl.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -332,6 +333,85 @@ private slots:
         const QStringList lines = QString::fromUtf8(log.readAll()).split('\n', Qt::SkipEmptyParts);
         QCOMPARE(lines.size(), 1);
         QVERIFY(line.match(lines.first()).hasMatch());
+    }
+
+    // A named pipe, a link to a device and a 35-byte GIF that claims 65535 x 65535 pixels each
+    // fail at once with their reason, and the batch goes on to the next image. The tool runs
+    // under an address-space limit, as a careful user would run it: the GIF used to take it
+    // past 17 GB and end it by an abort, with no summary and its temporary file left.
+    void hostileSourcesFailAndTheBatchGoesOn()
+    {
+        const QString pipe = QDir(mIn).filePath("pipe.jpg");
+        QCOMPARE(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+        QVERIFY(QFile::link("/dev/zero", QDir(mIn).filePath("zero.jpg")));
+        QFile gif(QDir(mIn).filePath("bomb.gif"));
+        QVERIFY(gif.open(QIODevice::WriteOnly));
+        gif.write(QByteArray("GIF89a\x01\x00\x01\x00\x80\x00\x00\x00\x00\x00\xff\xff\xff"
+                             ",\x00\x00\x00\x00\xff\xff\xff\xff\x00\x02\x02\x44\x01\x00;",
+            35));
+        gif.close();
+        source("good.jpg");
+
+        QProcess process;
+#if !defined(__SANITIZE_ADDRESS__) && !defined(__SANITIZE_THREAD__)
+        // (The sanitizers reserve far more address space than this for themselves.)
+        process.setChildProcessModifier([] {
+            const rlimit limit { rlim_t(2) << 30, rlim_t(2) << 30 };
+            ::setrlimit(RLIMIT_AS, &limit);
+        });
+#endif
+        start(process, { "-o", "out", "in/pipe.jpg", "in/zero.jpg", "in/bomb.gif", "in/good.jpg" });
+        QVERIFY(process.waitForFinished(120000));
+        QCOMPARE(process.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(process.exitCode(), 1);
+        const QString err = QString::fromUtf8(process.readAllStandardError());
+        QVERIFY2(err.contains("pipe.jpg: the source file could not be read as an image (not a "
+                              "regular file but a named pipe)"),
+            qPrintable(err));
+        QVERIFY2(err.contains("zero.jpg: the source file could not be read as an image (not a "
+                              "regular file but a device)"),
+            qPrintable(err));
+        QVERIFY2(err.contains("bomb.gif: the source file could not be read as an image (the "
+                              "image is 65535 x 65535 pixels"),
+            qPrintable(err));
+        QVERIFY(err.contains("--max-megapixels"));
+        QVERIFY2(err.contains("Written: 1. Failed: 3. Not processed: 0."), qPrintable(err));
+        QCOMPARE(outputFiles(), QStringList({ "good.jpg" }));
+    }
+
+    // The pixel limit for one run, or stored with --save; the summary says how to raise it.
+    void pixelLimitOption()
+    {
+        source("wide.png", 1200, 1000); // 1.2 megapixels
+        Result result = run({ "-o", "out", "--max-megapixels", "1", "in/wide.png" });
+        QCOMPARE(result.exitCode, 1);
+        QVERIFY2(result.err.contains("above the limit of 1 megapixels"), qPrintable(result.err));
+        QVERIFY(outputFiles().isEmpty());
+        QVERIFY(!QFile::exists(settingsPath()));
+
+        result = run({ "-o", "out", "--max-megapixels", "2", "--save", "in/wide.png" });
+        QCOMPARE(result.exitCode, 0);
+        QCOMPARE(outputFiles(), QStringList({ "wide.jpg" }));
+        QSettings settings(settingsPath(), QSettings::IniFormat);
+        QCOMPARE(settings.value("maxMegapixels").toInt(), 2);
+
+        result = run({ "-o", "out", "--max-megapixels", "0", "in/wide.png" });
+        QCOMPARE(result.exitCode, 2);
+        QVERIFY(result.err.contains("--max-megapixels"));
+    }
+
+    // A settings file that is a named pipe would hold the start for ever: it is left alone,
+    // with a warning, and the run goes on with the options given.
+    void settingsFileThatIsAPipe()
+    {
+        QVERIFY(QDir().mkpath(QFileInfo(settingsPath()).absolutePath()));
+        QCOMPARE(::mkfifo(QFile::encodeName(settingsPath()).constData(), 0600), 0);
+        source("a.jpg");
+        const Result result = run({ "-o", "out", "-w", "60", "-H", "40", "in/a.jpg" });
+        QCOMPARE(result.exitCode, 0);
+        QVERIFY2(result.err.contains("is not a regular file"), qPrintable(result.err));
+        QCOMPARE(outputFiles(), QStringList({ "a.jpg" }));
+        QCOMPARE(TestSupport::inspect(QDir(mOut).filePath("a.jpg")).width, 60);
     }
 
     // Ctrl-C while the first of twelve is processed: it completes, nothing else begins, and the

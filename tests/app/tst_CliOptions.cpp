@@ -28,9 +28,10 @@ private slots:
         QCOMPARE(parse({ "a.jpg" }).action(), CliOptions::Action::Run);
         QCOMPARE(parse({}).action(), CliOptions::Action::Run);
         const QString help = parse({ "--help" }).helpText();
-        for (const char* option : { "--output", "--width", "--height", "--unit", "--proportional",
-                 "--sides", "--resolution", "--format", "--quality", "--naming", "--name",
-                 "--start-number", "--background", "--background-color", "--save", "Examples:" })
+        for (const char* option :
+            { "--output", "--width", "--height", "--unit", "--proportional", "--sides",
+                "--resolution", "--format", "--quality", "--naming", "--name", "--start-number",
+                "--background", "--background-color", "--max-megapixels", "--save", "Examples:" })
             QVERIFY2(help.contains(QLatin1String(option)), option);
     }
 
@@ -40,7 +41,7 @@ private slots:
         const CliOptions options = parse({ "-o", "/tmp/../tmp/out/", "-w", "800", "-H", "600.5",
             "--unit", "mm", "--proportional", "short", "-r", "300", "--format", "TIFF", "-q", "85",
             "--naming", "custom", "--name", "Trip", "--start-number", " 0007", "--background", "on",
-            "--background-color", "#336699", "x.jpg" });
+            "--background-color", "#336699", "--max-megapixels", "2000", "x.jpg" });
         QCOMPARE(options.action(), CliOptions::Action::Run);
         TQPref pref(nullptr);
         pref.setShowFullPath(true);
@@ -60,6 +61,7 @@ private slots:
         QCOMPARE(pref.getNameNum(), QStringLiteral("0007"));
         QVERIFY(pref.getBackground());
         QCOMPARE(pref.getBackgroundColor().name(), QStringLiteral("#336699"));
+        QCOMPARE(pref.getMaxMegapixels(), 2000);
         QVERIFY(pref.getShowFullPath());
         QVERIFY(!options.save());
     }
@@ -150,6 +152,12 @@ private slots:
         QTest::newRow("colour") << QStringList { "--background-color", "#12345" }
                                 << "--background-color";
         QTest::newRow("name with slash") << QStringList { "--name", "a/b" } << "--name";
+        QTest::newRow("pixel limit zero")
+            << QStringList { "--max-megapixels", "0" } << "--max-megapixels";
+        QTest::newRow("pixel limit above a million")
+            << QStringList { "--max-megapixels", "1000001" } << "--max-megapixels";
+        QTest::newRow("pixel limit fraction")
+            << QStringList { "--max-megapixels", "2.5" } << "--max-megapixels";
         QTest::newRow("empty output") << QStringList { "-o", "" } << "--output";
         QTest::newRow("missing value") << QStringList { "x.jpg", "--width" } << "width";
         QTest::newRow("unknown option") << QStringList { "--colour", "red" } << "colour";

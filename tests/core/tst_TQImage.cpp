@@ -616,15 +616,16 @@ private slots:
         QCOMPARE(status.error, ResizeError::WriteFailed);
     }
 
-    // An encoder that refuses the image is not the source's fault: here JPEG's largest side.
-    void encoderRefusalIsAWriteFailure()
+    // A size the encoder cannot hold (JPEG's largest side) is the settings' fault, not the
+    // source's, and is known before anything is decoded or written.
+    void sizeBeyondTheEncoderIsASettingsFailure()
     {
         writeImage(in(QStringLiteral("small.png")), 60, 40);
         TQImage image(in(QStringLiteral("small.png")));
         pixels(65501, 2, TQPref::FormatJpeg);
         ResizeStatus status;
         QVERIFY(!resize(image, &status));
-        QCOMPARE(status.error, ResizeError::WriteFailed);
+        QCOMPARE(status.error, ResizeError::InvalidSettings);
         QVERIFY(!status.message.isEmpty());
         QVERIFY(outputFiles().isEmpty());
     }

@@ -1,6 +1,13 @@
+#include <QDir>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <atomic>
+#include <memory>
+#include <thread>
+
+#include <sys/stat.h>
 
 #include "settings/TQPref.h"
 
@@ -192,6 +199,109 @@ private slots:
         pref.setBackgroundColor(QColor(255, 0, 0));
         QCOMPARE(s.value(QStringLiteral("backgroundColorR")).toFloat(), 1.0f);
         QCOMPARE(s.value(QStringLiteral("backgroundColorG")).toFloat(), 0.0f);
+    }
+
+    // The pixel limit is a whole number of megapixels from 1 to a million.
+    void pixelLimit_data()
+    {
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<int>("expected");
+        QTest::newRow("missing") << QString() << 500;
+        QTest::newRow("stored") << "2000" << 2000;
+        QTest::newRow("smallest") << "1" << 1;
+        QTest::newRow("largest") << "1000000" << 1000000;
+        QTest::newRow("zero") << "0" << 500;
+        QTest::newRow("negative") << "-3" << 500;
+        QTest::newRow("above a million") << "1000001" << 500;
+        QTest::newRow("fraction") << "2.5" << 500;
+        QTest::newRow("words") << "lots" << 500;
+    }
+
+    void pixelLimit()
+    {
+        QFETCH(QString, stored);
+        QFETCH(int, expected);
+        writeRaw(stored.isNull() ? QStringLiteral("[General]\n")
+                                 : QStringLiteral("[General]\nmaxMegapixels=%1\n").arg(stored));
+        QSettings s(file(), QSettings::IniFormat);
+        TQPref pref(&s);
+        pref.readPreferences();
+        QCOMPARE(pref.getMaxMegapixels(), expected);
+        QCOMPARE(pref.getMaxPixels(), qint64(expected) * 1000000);
+        QCOMPARE(pref.detachedCopy()->getMaxMegapixels(), expected);
+        // The setter stores at once (in a file of its own: QSettings would take an unchanged
+        // size and time for unchanged content on the next row's file).
+        QSettings other(mDir.filePath(QStringLiteral("limit-%1.conf").arg(QTest::currentDataTag())),
+            QSettings::IniFormat);
+        TQPref writer(&other);
+        writer.setMaxMegapixels(750);
+        QCOMPARE(other.value(QStringLiteral("maxMegapixels")).toInt(), 750);
+    }
+
+    // A named pipe where a settings file belongs would hold every read of it forever: it is
+    // left alone and the settings live in memory. Each case runs on a thread of its own, so
+    // that a read that blocks fails the test instead of holding it.
+    void settingsFileThatIsAPipe_data()
+    {
+        QTest::addColumn<QString>("pipe");
+        QTest::addColumn<bool>("userFileUsed");
+        QTest::newRow("the user's file") << "user/Ostrel/Ostrel.conf" << false;
+        QTest::newRow("the organisation's file") << "user/Ostrel.conf" << true;
+        QTest::newRow("a system file") << "system/Ostrel/Ostrel.conf" << true;
+    }
+
+    void settingsFileThatIsAPipe()
+    {
+        QFETCH(QString, pipe);
+        QFETCH(bool, userFileUsed);
+        // Set before the first store on the user's file, which fixes QSettings' folders.
+        static QTemporaryDir config;
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(config.filePath(QStringLiteral("user"))));
+        qputenv("XDG_CONFIG_DIRS", QFile::encodeName(config.filePath(QStringLiteral("system"))));
+        QDir(config.path()).removeRecursively();
+        QVERIFY(QDir().mkpath(config.filePath(QStringLiteral("user/Ostrel"))));
+        QVERIFY(QDir().mkpath(config.filePath(QStringLiteral("system/Ostrel"))));
+        const QString userFile = config.filePath(QStringLiteral("user/Ostrel/Ostrel.conf"));
+        if (userFileUsed) {
+            QFile f(userFile);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write("[General]\nwidthValue=123\n");
+        }
+        QCOMPARE(::mkfifo(QFile::encodeName(config.filePath(pipe)).constData(), 0600), 0);
+
+        struct Outcome
+        {
+            std::atomic<bool> done { false };
+            bool hasStore = false;
+            QString fileName;
+            float width = 0.0f;
+        };
+        auto outcome = std::make_shared<Outcome>();
+        std::thread([outcome] {
+            const std::unique_ptr<QSettings> store = TQPref::openUserSettings();
+            outcome->hasStore = store != nullptr;
+            if (store)
+                outcome->fileName = store->fileName();
+            TQPref pref;
+            pref.readPreferences();
+            pref.setHeightValue(77.0f);
+            outcome->width = pref.getWidthValue();
+            outcome->done.store(true);
+        }).detach();
+        QTRY_VERIFY_WITH_TIMEOUT(outcome->done.load(), 30000);
+        QCOMPARE(outcome->hasStore, userFileUsed);
+        if (userFileUsed) {
+            QCOMPARE(outcome->fileName, userFile);
+            QCOMPARE(outcome->width, 123.0f);
+            QSettings written(userFile, QSettings::IniFormat);
+            QCOMPARE(written.value(QStringLiteral("heightValue")).toFloat(), 77.0f);
+        } else {
+            QCOMPARE(outcome->width, 400.0f);
+        }
+        // The pipe is still a pipe: nothing was written over it.
+        struct stat status = {};
+        QCOMPARE(::stat(QFile::encodeName(config.filePath(pipe)).constData(), &status), 0);
+        QVERIFY(S_ISFIFO(status.st_mode));
     }
 
     void detachedCopyStoresNothing()

@@ -1,0 +1,632 @@
+#include <QBuffer>
+#include <QDir>
+#include <QFile>
+#include <QImageWriter>
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QtEndian>
+
+#include <atomic>
+#include <limits>
+#include <memory>
+#include <thread>
+
+#include <sys/stat.h>
+
+#include "TestSupport.h"
+#include "core/ImageCodec.h"
+#include "core/TQImage.h"
+#include "settings/TQPref.h"
+
+namespace {
+
+QByteArray readAll(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+QString writeAll(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(bytes) != bytes.size())
+        qWarning("could not write %s", qPrintable(path));
+    return path;
+}
+
+quint32 crc32(const QByteArray& bytes)
+{
+    quint32 crc = 0xffffffffu;
+    for (const char c : bytes) {
+        crc ^= static_cast<quint8>(c);
+        for (int bit = 0; bit < 8; ++bit)
+            crc = (crc >> 1) ^ (0xedb88320u & (0u - (crc & 1u)));
+    }
+    return ~crc;
+}
+
+QByteArray pngChunk(const QByteArray& type, const QByteArray& data)
+{
+    QByteArray chunk(4, '\0');
+    qToBigEndian(static_cast<quint32>(data.size()), chunk.data());
+    chunk += type + data;
+    QByteArray crc(4, '\0');
+    qToBigEndian(crc32(type + data), crc.data());
+    return chunk + crc;
+}
+
+struct PngChunks
+{
+    QByteArray header; // IHDR's data
+    QByteArray pixels; // the concatenated IDAT data
+};
+
+PngChunks pngChunks(const QByteArray& png)
+{
+    PngChunks chunks;
+    qsizetype at = 8;
+    while (at + 12 <= png.size()) {
+        const quint32 length = qFromBigEndian<quint32>(png.constData() + at);
+        const QByteArray type = png.mid(at + 4, 4);
+        const QByteArray data = png.mid(at + 8, length);
+        if (type == "IHDR")
+            chunks.header = data;
+        else if (type == "IDAT")
+            chunks.pixels += data;
+        at += 12 + length;
+    }
+    return chunks;
+}
+
+// The offset of the first byte after a JPEG marker's segment (SOFn, SOS, ...).
+qsizetype afterSegment(const QByteArray& jpeg, const char* marker)
+{
+    const qsizetype at = jpeg.indexOf(QByteArray(marker, 2));
+    if (at < 0)
+        return -1;
+    return at + 2 + qFromBigEndian<quint16>(jpeg.constData() + at + 2);
+}
+
+// A JPEG whose frame header claims another size.
+QByteArray withFrameSize(QByteArray jpeg, quint16 width, quint16 height, const char* frame)
+{
+    const qsizetype at = jpeg.indexOf(QByteArray(frame, 2));
+    if (at >= 0) {
+        qToBigEndian(height, jpeg.data() + at + 5);
+        qToBigEndian(width, jpeg.data() + at + 7);
+    }
+    return jpeg;
+}
+
+// A one-page PDF of width x height points: a red and a blue rectangle.
+QByteArray pagePdf(int width, int height)
+{
+    const QByteArray content = "1 0 0 rg 10 10 100 50 re f 0 0 1 rg 150 100 80 80 re f";
+    const QList<QByteArray> objects = {
+        "<< /Type /Catalog /Pages 2 0 R >>",
+        "<< /Type /Pages /Kids [3 0 R] /Count 1 >>",
+        "<< /Type /Page /Parent 2 0 R /MediaBox [0 0 " + QByteArray::number(width) + ' '
+            + QByteArray::number(height) + "] /Contents 4 0 R >>",
+        "<< /Length " + QByteArray::number(content.size()) + " >>\nstream\n" + content
+            + "\nendstream",
+    };
+    QByteArray pdf = "%PDF-1.4\n";
+    QList<qsizetype> offsets;
+    for (qsizetype i = 0; i < objects.size(); ++i) {
+        offsets << pdf.size();
+        pdf += QByteArray::number(i + 1) + " 0 obj\n" + objects.at(i) + "\nendobj\n";
+    }
+    const qsizetype table = pdf.size();
+    pdf += "xref\n0 " + QByteArray::number(objects.size() + 1) + "\n0000000000 65535 f \n";
+    for (const qsizetype offset : offsets)
+        pdf += QByteArray::number(offset).rightJustified(10, '0') + " 00000 n \n";
+    pdf += "trailer\n<< /Size " + QByteArray::number(objects.size() + 1)
+        + " /Root 1 0 R >>\nstartxref\n" + QByteArray::number(table) + "\n%%EOF\n";
+    return pdf;
+}
+
+// Writes the picture through ImageMagick's coder for the format.
+bool convertTo(const QString& coder, const QString& path, int width, int height)
+{
+    const QString png
+        = TestSupport::writeImage(path + QStringLiteral(".source.png"), width, height);
+    int code = -1;
+    TestSupport::run(QStringLiteral("convert"), { png, coder + QLatin1Char(':') + path }, &code);
+    QFile::remove(png);
+    return code == 0;
+}
+
+} // namespace
+
+// Sources as a hostile sender would make them: content that is not what the name says,
+// special files, damaged data, sizes made to exhaust the memory. Every one is refused the same
+// way on every run, nothing is written for it, and the preview stays empty; the genuine files
+// of every type still go through.
+class TestImageCodec : public QObject
+{
+    Q_OBJECT
+
+private:
+    QTemporaryDir mDir;
+    QString mIn;
+    QString mOut;
+
+    QString in(const QString& name) const { return mIn + QLatin1Char('/') + name; }
+    QStringList outputs() const
+    {
+        return QDir(mOut).entryList(QDir::Files | QDir::Hidden | QDir::System);
+    }
+
+    ResizeStatus render(const QString& source, int width, int height,
+        qint64 maxPixels = ImageCodec::kDefaultMaxPixels, int format = TQPref::FormatPng)
+    {
+        ImageCodec::RenderRequest request;
+        request.sourcePath = source;
+        request.width = width;
+        request.height = height;
+        request.format = format;
+        request.maxPixels = maxPixels;
+        const QString output = mOut + QLatin1Char('/') + QFileInfo(source).completeBaseName()
+            + (format == TQPref::FormatJpeg ? ".jpg" : ".png");
+        QFile::remove(output);
+        return ImageCodec::render(request, output);
+    }
+
+    // A photo-like JPEG, 1200 x 900, as a camera or an editor would write it.
+    QByteArray photo()
+    {
+        const QString file = in(QStringLiteral("photo-source.jpg"));
+        if (!QFile::exists(file))
+            TestSupport::writeImage(file, 1200, 900);
+        return readAll(file);
+    }
+
+    // Expects the source to be refused before anything is decoded, with why.
+    void expectRefused(const QString& source, const QString& reason)
+    {
+        const ImageCodec::SourceInfo info = ImageCodec::probe(source);
+        QVERIFY2(!info.ok, qPrintable(source));
+        QVERIFY2(info.error.contains(reason), qPrintable(info.error));
+        const ResizeStatus status = render(source, 40, 30);
+        QCOMPARE(status.error, ResizeError::DecodeFailed);
+        QVERIFY2(status.message.contains(reason), qPrintable(status.message));
+        QVERIFY(outputs().isEmpty());
+        QVERIFY(ImageCodec::decodePreview(source, 100).image.isNull());
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(ImageCodec::initialise("tst_ImageCodec"));
+        mIn = mDir.filePath(QStringLiteral("in"));
+        mOut = mDir.filePath(QStringLiteral("out"));
+        QVERIFY(QDir().mkpath(mIn));
+    }
+
+    void init()
+    {
+        QDir(mOut).removeRecursively();
+        QVERIFY(QDir().mkpath(mOut));
+    }
+
+    // Each extension names the one decoder its files may reach.
+    void contentOfAnotherTypeIsRefused_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("type");
+        QTest::newRow("SVG named .png") << "svg.png"
+                                        << "PNG";
+        QTest::newRow("PDF named .png") << "pdf.png"
+                                        << "PNG";
+        QTest::newRow("libvips format named .jpg") << "vips.jpg"
+                                                   << "JPEG";
+        QTest::newRow("PNG named .JPG") << "png.JPG"
+                                        << "JPEG";
+        QTest::newRow("JPEG named .tif") << "jpeg.tif"
+                                         << "TIFF";
+        QTest::newRow("GIF named .bmp") << "gif.bmp"
+                                        << "BMP";
+        QTest::newRow("PNG named .icns") << "png.icns"
+                                         << "ICNS";
+    }
+
+    void contentOfAnotherTypeIsRefused()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, type);
+        const QString png = TestSupport::writeImage(in(QStringLiteral("real.png")), 60, 40);
+        const QString kind = name.section(QLatin1Char('.'), 0, 0);
+        const QString file = in(name);
+        if (kind == QLatin1String("svg")) {
+            writeAll(file,
+                "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"60\" height=\"40\">"
+                "<rect width=\"60\" height=\"40\" fill=\"red\"/></svg>\n");
+        } else if (kind == QLatin1String("pdf")) {
+            writeAll(file, pagePdf(60, 40));
+        } else if (kind == QLatin1String("vips")) {
+            int code = -1;
+            TestSupport::run(QStringLiteral("vips"),
+                { QStringLiteral("copy"), png, in(QStringLiteral("native.v")) }, &code);
+            QCOMPARE(code, 0);
+            QFile::remove(file);
+            QVERIFY(QFile::rename(in(QStringLiteral("native.v")), file));
+        } else if (kind == QLatin1String("jpeg")) {
+            writeAll(file, photo());
+        } else if (kind == QLatin1String("gif")) {
+            QVERIFY(convertTo(QStringLiteral("gif"), file, 60, 40));
+        } else {
+            QFile::remove(file);
+            QVERIFY(QFile::copy(png, file));
+        }
+        expectRefused(file, QStringLiteral("not a %1 image").arg(type));
+    }
+
+    // The genuine article of every type decodes, whatever the case of its extension.
+    void everyTypeDecodes_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::newRow("JPG") << "photo.JPG";
+        QTest::newRow("tiff") << "photo.tiff";
+        QTest::newRow("png") << "photo.png";
+        QTest::newRow("gif") << "photo.gif";
+        QTest::newRow("BMP") << "photo.BMP";
+        QTest::newRow("psd") << "photo.psd";
+        QTest::newRow("pict") << "photo.pict";
+        QTest::newRow("PCT") << "photo.PCT";
+        QTest::newRow("pdf") << "page.pdf";
+    }
+
+    void everyTypeDecodes()
+    {
+        QFETCH(QString, name);
+        const QString file = in(name);
+        const QString suffix = QFileInfo(name).suffix().toLower();
+        if (suffix == QLatin1String("pdf")) {
+            writeAll(file, pagePdf(300, 200));
+        } else if (suffix == QLatin1String("jpg") || suffix == QLatin1String("tiff")
+            || suffix == QLatin1String("png")) {
+            QVERIFY(TestSupport::pattern(300, 200).save(file, suffix.toLatin1().constData()));
+        } else {
+            // ImageMagick calls the PICT coder "pict" whatever the extension.
+            const QString coder = suffix == QLatin1String("pct") ? QStringLiteral("pict") : suffix;
+            QVERIFY(convertTo(coder, file, 300, 200));
+        }
+        const ImageCodec::SourceInfo info = ImageCodec::probe(file);
+        QVERIFY2(info.ok, qPrintable(info.error));
+        QCOMPARE(info.width, 300);
+        QCOMPARE(info.height, 200);
+        const ResizeStatus status = render(file, 150, 100);
+        QVERIFY2(status.ok(), qPrintable(status.message));
+        const TestSupport::Facts facts = TestSupport::inspect(
+            mOut + QLatin1Char('/') + QFileInfo(name).completeBaseName() + QStringLiteral(".png"));
+        QCOMPARE(facts.width, 150);
+        QCOMPARE(facts.height, 100);
+        QVERIFY(!ImageCodec::decodePreview(file, 100).image.isNull());
+    }
+
+    // ICNS goes to Qt's reader (libvips' ImageMagick has no ICNS coder here): the largest
+    // picture of the file, transparency kept.
+    void icnsThroughQt()
+    {
+        if (!QImageWriter::supportedImageFormats().contains("icns"))
+            QSKIP("Qt's image formats plug-ins (ICNS) are not installed");
+        QImage icon(256, 256, QImage::Format_ARGB32);
+        icon.fill(Qt::transparent);
+        for (int y = 64; y < 192; ++y) {
+            for (int x = 64; x < 192; ++x)
+                icon.setPixelColor(x, y, QColor(200, 30, 40));
+        }
+        const QString file = in(QStringLiteral("app.icns"));
+        QImageWriter writer(file, "icns");
+        QVERIFY2(writer.write(icon), qPrintable(writer.errorString()));
+
+        const ImageCodec::SourceInfo info = ImageCodec::probe(file);
+        QVERIFY2(info.ok, qPrintable(info.error));
+        QCOMPARE(info.width, 256);
+        QCOMPARE(info.height, 256);
+        const ResizeStatus status = render(file, 128, 128);
+        QVERIFY2(status.ok(), qPrintable(status.message));
+        const QString output = mOut + QStringLiteral("/app.png");
+        const TestSupport::Facts facts = TestSupport::inspect(output);
+        QCOMPARE(facts.width, 128);
+        QCOMPARE(facts.height, 128);
+        QCOMPARE(facts.bands, 4);
+        const QColor centre = TestSupport::averageColour(output, 60, 60);
+        QVERIFY2(centre.red() > 180 && centre.green() < 60 && centre.blue() < 70,
+            qPrintable(centre.name()));
+        QVERIFY(!ImageCodec::decodePreview(file, 100).image.isNull());
+    }
+
+    // A named pipe or a device never holds anyone: it fails at once, in the render and in the
+    // preview. Each call runs on a thread of its own so that a call that blocks fails the test
+    // instead of holding it.
+    void specialFilesFailAtOnce_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::newRow("named pipe") << "pipe.jpg";
+        QTest::newRow("link to /dev/zero") << "zero.jpg";
+        QTest::newRow("folder") << "folder.png";
+    }
+
+    void specialFilesFailAtOnce()
+    {
+        QFETCH(QString, name);
+        const QString file = in(name);
+        if (!QFileInfo(file).exists() && !QFileInfo(file).isSymLink()) {
+            if (name.startsWith(QLatin1String("pipe")))
+                QCOMPARE(::mkfifo(QFile::encodeName(file).constData(), 0600), 0);
+            else if (name.startsWith(QLatin1String("zero")))
+                QVERIFY(QFile::link(QStringLiteral("/dev/zero"), file));
+            else
+                QVERIFY(QDir().mkpath(file));
+        }
+        struct Outcome
+        {
+            std::atomic<bool> done { false };
+            ImageCodec::SourceInfo info;
+            ResizeStatus status;
+            bool previewEmpty = false;
+        };
+        auto outcome = std::make_shared<Outcome>();
+        const QString output = mOut + QStringLiteral("/special.png");
+        std::thread([outcome, file, output] {
+            outcome->info = ImageCodec::probe(file);
+            ImageCodec::RenderRequest request;
+            request.sourcePath = file;
+            request.width = 40;
+            request.height = 30;
+            request.format = TQPref::FormatPng;
+            outcome->status = ImageCodec::render(request, output);
+            outcome->previewEmpty = ImageCodec::decodePreview(file, 100).image.isNull();
+            ImageCodec::threadShutdown();
+            outcome->done.store(true);
+        }).detach();
+        QTRY_VERIFY_WITH_TIMEOUT(outcome->done.load(), 30000);
+        QVERIFY(!outcome->info.ok);
+        QVERIFY2(outcome->info.error.contains(QLatin1String("not a regular file")),
+            qPrintable(outcome->info.error));
+        QCOMPARE(outcome->status.error, ResizeError::DecodeFailed);
+        QVERIFY(outcome->previewEmpty);
+        QVERIFY(outputs().isEmpty());
+    }
+
+    // Pixels lost anywhere in a JPEG fail it, with libjpeg's words for the loss; the header is
+    // sound, so only a decode of the whole data can tell.
+    void damagedJpegsFail_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<int>("width");
+        const QByteArray jpeg = photo();
+        const QByteArray end("\xff\xd9", 2);
+        QTest::newRow("cut at 10 %, end marker added") << jpeg.left(jpeg.size() / 10) + end << 600;
+        QTest::newRow("cut at 50 %, end marker added") << jpeg.left(jpeg.size() / 2) + end << 600;
+        QTest::newRow("cut at 50 %, shrunk on load") << jpeg.left(jpeg.size() / 2) + end << 100;
+        QTest::newRow("cut at 90 %") << jpeg.left(jpeg.size() * 9 / 10) << 600;
+        QByteArray flipped = jpeg;
+        QRandomGenerator random(20261207);
+        const qsizetype scan = afterSegment(jpeg, "\xff\xda");
+        for (int i = 0; i < 20; ++i) {
+            const qsizetype at = scan + random.bounded(jpeg.size() - 2 - scan);
+            flipped[at] = static_cast<char>(flipped.at(at) ^ (1 << random.bounded(8)));
+        }
+        QTest::newRow("flipped bits") << flipped << 600;
+        QBuffer progressive;
+        progressive.open(QIODevice::WriteOnly);
+        QImageWriter writer(&progressive, "jpeg");
+        writer.setProgressiveScanWrite(true);
+        QVERIFY(writer.write(TestSupport::pattern(1200, 900)));
+        const QByteArray scans = progressive.data();
+        QTest::newRow("progressive, cut at 50 %, end marker added")
+            << scans.left(scans.size() / 2) + end << 600;
+        // Large enough (48 megapixels) to be checked before the render instead of beside it.
+        const QString large = in(QStringLiteral("large-progressive.jpg"));
+        int code = -1;
+        TestSupport::run(QStringLiteral("vips"),
+            { QStringLiteral("black"), large + QStringLiteral("[interlace]"),
+                QStringLiteral("8000"), QStringLiteral("6000"), QStringLiteral("--bands"),
+                QStringLiteral("3") },
+            &code);
+        QCOMPARE(code, 0);
+        const QByteArray largeScans = readAll(large);
+        QTest::newRow("large progressive, cut at 50 %, end marker added")
+            << largeScans.left(largeScans.size() / 2) + end << 600;
+        // The size a hostile header claims, under a limit raised to let it through.
+        QTest::newRow("header claims 65500 x 65500")
+            << withFrameSize(jpeg, 65500, 65500, "\xff\xc0").left(1400) + end << 600;
+    }
+
+    void damagedJpegsFail()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(int, width);
+        const QString file = writeAll(in(QStringLiteral("damaged.jpg")), bytes);
+        const qint64 limit = 5'000'000'000;
+        QVERIFY(ImageCodec::probe(file, limit).ok);
+        const ResizeStatus status = render(file, width, width * 3 / 4, limit);
+        QCOMPARE(status.error, ResizeError::DecodeFailed);
+        QVERIFY2(
+            status.message.startsWith(QLatin1String("the JPEG data ends early or is damaged: ")),
+            qPrintable(status.message));
+        QVERIFY(outputs().isEmpty());
+    }
+
+    // Warnings that lose no pixel leave the file good.
+    void harmlessJpegWarningsPass_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        const QByteArray jpeg = photo();
+        const qsizetype tables = jpeg.indexOf(QByteArray("\xff\xdb", 2));
+        QTest::newRow("extraneous bytes before a marker")
+            << jpeg.left(tables) + QByteArray(3, '\0') + jpeg.mid(tables);
+        QByteArray app9("\xff\xe9\x00\x16", 4);
+        app9 += "UnknownApplication!!";
+        QTest::newRow("unknown APP segment") << jpeg.left(2) + app9 + jpeg.mid(2);
+        QTest::newRow("extraneous bytes before the end marker")
+            << jpeg.left(jpeg.size() - 2) + QByteArray(5, '\x17') + jpeg.right(2);
+    }
+
+    void harmlessJpegWarningsPass()
+    {
+        QFETCH(QByteArray, bytes);
+        const QString file = writeAll(in(QStringLiteral("harmless.jpg")), bytes);
+        const ResizeStatus status = render(file, 600, 450);
+        QVERIFY2(status.ok(), qPrintable(status.message));
+        QCOMPARE(TestSupport::inspect(mOut + QStringLiteral("/harmless.png")).width, 600);
+    }
+
+    // The verdict on a source cut short must not depend on which rows the threads happened to
+    // compute: the same file fails on every run. Encoded as JPEG, small outputs especially,
+    // some of these runs used to write a file.
+    void verdictIsTheSameOnEveryRun_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QByteArray>("bytes");
+        const QByteArray jpeg = photo();
+        QTest::newRow("JPEG without its end marker") << "noend.jpg" << jpeg.left(jpeg.size() - 2);
+        QTest::newRow("JPEG cut 500 bytes short") << "short.jpg" << jpeg.left(jpeg.size() - 500);
+
+        // A PNG whose chunks are all whole but whose pixel data stops 9 rows early.
+        const QString whole = TestSupport::writeImage(in(QStringLiteral("whole.png")), 1200, 900);
+        const QByteArray png = readAll(whole);
+        const PngChunks chunks = pngChunks(png);
+        const quint32 width = qFromBigEndian<quint32>(chunks.header.constData());
+        const quint32 height = qFromBigEndian<quint32>(chunks.header.constData() + 4);
+        const int channels = chunks.header.at(9) == 6 ? 4 : 3;
+        const qsizetype rowBytes = 1 + qsizetype(width) * channels;
+        QByteArray sized(4, '\0');
+        qToBigEndian(static_cast<quint32>(rowBytes * height), sized.data());
+        const QByteArray raw = qUncompress(sized + chunks.pixels);
+        QCOMPARE(raw.size(), rowBytes * height);
+        const QByteArray shortened = qCompress(raw.left(rowBytes * (height - 9))).mid(4);
+        QTest::newRow("PNG missing its last rows") << "rows.png"
+                                                   << png.left(8) + pngChunk("IHDR", chunks.header)
+                + pngChunk("IDAT", shortened) + pngChunk("IEND", QByteArray());
+        QTest::newRow("PNG cut in half") << "half.png" << png.left(png.size() / 2);
+    }
+
+    void verdictIsTheSameOnEveryRun()
+    {
+        QFETCH(QString, name);
+        QFETCH(QByteArray, bytes);
+        const QString file = writeAll(in(name), bytes);
+        for (int run = 0; run < 15; ++run) {
+            for (const int width : { 100, 400 }) {
+                const ResizeStatus status = render(
+                    file, width, width * 3 / 4, ImageCodec::kDefaultMaxPixels, TQPref::FormatJpeg);
+                QVERIFY2(status.error == ResizeError::DecodeFailed,
+                    qPrintable(QStringLiteral("run %1, width %2: %3")
+                                   .arg(run)
+                                   .arg(width)
+                                   .arg(status.ok() ? QStringLiteral("written") : status.message)));
+                QVERIFY(outputs().isEmpty());
+            }
+        }
+    }
+
+    // Sizes made to exhaust the memory are refused from the header, unread, and the reason
+    // says how to raise the limit.
+    void sourcesAboveThePixelLimitAreRefusedUnread_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("size");
+
+        // 35 bytes: a GIF whose only frame claims 65535 x 65535.
+        QByteArray gif("GIF89a\x01\x00\x01\x00\x80\x00\x00", 13);
+        gif += QByteArray("\x00\x00\x00\xff\xff\xff", 6);
+        gif += QByteArray(",\x00\x00\x00\x00\xff\xff\xff\xff\x00", 10);
+        gif += QByteArray("\x02\x02\x44\x01\x00;", 6);
+        QTest::newRow("35-byte GIF") << "bomb.gif" << gif << "65535 x 65535";
+
+        const QByteArray end("\xff\xd9", 2);
+        QTest::newRow("1.4 KB JPEG header")
+            << "bomb.jpg" << withFrameSize(photo(), 64250, 64250, "\xff\xc0").left(1400) + end
+            << "64250 x 64250";
+
+        QBuffer progressive;
+        progressive.open(QIODevice::WriteOnly);
+        QImageWriter writer(&progressive, "jpeg");
+        writer.setProgressiveScanWrite(true);
+        QVERIFY(writer.write(TestSupport::pattern(600, 400)));
+        QTest::newRow("progressive JPEG header")
+            << "progressive.jpg" << withFrameSize(progressive.data(), 22500, 33300, "\xff\xc2")
+            << "22500 x 33300";
+
+        QByteArray header
+            = pngChunks(readAll(TestSupport::writeImage(in(QStringLiteral("small.png")), 60, 40)))
+                  .header;
+        qToBigEndian(quint32(60000), header.data());
+        qToBigEndian(quint32(60000), header.data() + 4);
+        QTest::newRow("PNG header") << "bomb.png"
+                                    << QByteArray("\x89PNG\r\n\x1a\n", 8) + pngChunk("IHDR", header)
+                + pngChunk("IDAT", qCompress(QByteArray(64, '\0')).mid(4))
+                + pngChunk("IEND", QByteArray())
+                                    << "60000 x 60000";
+    }
+
+    void sourcesAboveThePixelLimitAreRefusedUnread()
+    {
+        QFETCH(QString, name);
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, size);
+        const QString file = writeAll(in(name), bytes);
+        // The header is read before anything else: without a limit it gives the size claimed.
+        const ImageCodec::SourceInfo unlimited
+            = ImageCodec::probe(file, std::numeric_limits<qint64>::max());
+        QCOMPARE(QStringLiteral("%1 x %2").arg(unlimited.width).arg(unlimited.height), size);
+        expectRefused(file, size + QStringLiteral(" pixels"));
+        const QString reason = ImageCodec::probe(file).error;
+        QVERIFY2(reason.contains(QLatin1String("above the limit of 500 megapixels")),
+            qPrintable(reason));
+        QVERIFY2(reason.contains(QLatin1String("maxMegapixels"))
+                && reason.contains(QLatin1String("--max-megapixels")),
+            qPrintable(reason));
+    }
+
+    void pixelLimitIsInclusive()
+    {
+        const QString file = TestSupport::writeImage(in(QStringLiteral("limit.png")), 1200, 1000);
+        QVERIFY(ImageCodec::probe(file, 1'200'000).ok);
+        QVERIFY(render(file, 120, 100, 1'200'000).ok());
+        QVERIFY(!ImageCodec::probe(file, 1'199'999).ok);
+        QCOMPARE(render(file, 120, 100, 1'199'999).error, ResizeError::DecodeFailed);
+        QVERIFY(ImageCodec::decodePreview(file, 100, 1'199'999).image.isNull());
+        QVERIFY(!ImageCodec::decodePreview(file, 100, 1'200'000).image.isNull());
+    }
+
+    // A target that no encoder can make is a settings failure found before decoding, and the
+    // reason names the size.
+    void targetSizesThatCannotBeMade_data()
+    {
+        QTest::addColumn<float>("width");
+        QTest::addColumn<int>("format");
+        QTest::addColumn<QString>("named");
+        QTest::newRow("JPEG 100000 wide") << 100000.0f << int(TQPref::FormatJpeg) << "100000 x";
+        QTest::newRow("PNG 2e7 wide") << 2e7f << int(TQPref::FormatPng) << "20000000 x";
+        QTest::newRow("1e30 wide") << 1e30f << int(TQPref::FormatTiff) << "1e+30 x";
+    }
+
+    void targetSizesThatCannotBeMade()
+    {
+        QFETCH(float, width);
+        QFETCH(int, format);
+        QFETCH(QString, named);
+        TestSupport::writeImage(in(QStringLiteral("size.png")), 40, 30);
+        TQPref pref(nullptr);
+        pref.setDest(mOut);
+        pref.setProportional(true);
+        pref.setTagSides(TQPref::SideFirst);
+        pref.setWidthValue(width);
+        pref.setFormatMenu(format);
+        TQImage image(in(QStringLiteral("size.png")));
+        ResizeStatus status;
+        QVERIFY(!image.resize(pref, 1, false, Qt::white, &status));
+        QCOMPARE(status.error, ResizeError::InvalidSettings);
+        QVERIFY2(status.message.contains(named), qPrintable(status.message));
+        QVERIFY(outputs().isEmpty());
+    }
+};
+
+QTEST_GUILESS_MAIN(TestImageCodec)
+#include "tst_ImageCodec.moc"
