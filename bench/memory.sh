@@ -25,7 +25,7 @@ while [ $# -gt 0 ]; do
         *) echo "unknown argument: $1" >&2; exit 2 ;;
     esac
 done
-tool="$build/src/app/ostrel-batch"
+tool="$build/src/cli/ostrel-batch"
 [ -x "$tool" ] || { echo "no $tool: build first" >&2; exit 2; }
 if [ "$(ls "$corpus/jpg" 2>/dev/null | wc -l)" -lt 12 ]; then
     mkdir -p "$corpus/jpg"

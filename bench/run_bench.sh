@@ -35,7 +35,7 @@ while [ $# -gt 0 ]; do
     esac
 done
 
-tool="$build/src/app/ostrel-batch"
+tool="$build/src/cli/ostrel-batch"
 [ -x "$tool" ] || { echo "no $tool: build first (scripts/build --dir $build)" >&2; exit 2; }
 [ -f "$harness/bench.py" ] || { echo "no harness at $harness (set BENCH_HARNESS)" >&2; exit 2; }
 

@@ -3,7 +3,7 @@
 
 #include <csignal>
 
-#include "app/TerminationSignals.h"
+#include "gui/TerminationSignals.h"
 
 // The bridge from POSIX signals to the event loop, with real signals raised in this process.
 class TestTerminationSignals : public QObject

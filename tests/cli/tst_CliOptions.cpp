@@ -3,8 +3,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "app/CliOptions.h"
-#include "app/CliProgress.h"
+#include "cli/CliOptions.h"
+#include "cli/CliProgress.h"
 #include "settings/TQPref.h"
 
 // The options of ostrel-batch: what each one sets, what each bad value says, and what a run

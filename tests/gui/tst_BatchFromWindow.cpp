@@ -32,7 +32,7 @@
 #include <unistd.h>
 
 #include "TestSupport.h"
-#include "app/OstrelController.h"
+#include "gui/OstrelController.h"
 #include "batch/BatchLog.h"
 #include "batch/TQResizer.h"
 #include "core/ImageCodec.h"

@@ -16,8 +16,8 @@
 #include <QLocale>
 #include <QSettings>
 
-#include "app/CliOptions.h"
-#include "app/CliProgress.h"
+#include "cli/CliOptions.h"
+#include "cli/CliProgress.h"
 #include "batch/BatchArguments.h"
 #include "batch/BatchLog.h"
 #include "batch/TQResizer.h"

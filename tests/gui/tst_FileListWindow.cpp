@@ -14,8 +14,8 @@
 #include <memory>
 
 #include "TestSupport.h"
-#include "app/FileTableView.h"
-#include "app/OstrelController.h"
+#include "gui/FileTableView.h"
+#include "gui/OstrelController.h"
 #include "batch/TQResizer.h"
 #include "core/ImageCodec.h"
 #include "core/LocalizedText.h"

@@ -3,7 +3,7 @@
 //   forward_files SOCKET_NAME FILE...
 #include <QCoreApplication>
 
-#include "app/SingleInstance.h"
+#include "gui/SingleInstance.h"
 
 int main(int argc, char** argv)
 {

@@ -8,8 +8,8 @@
 #include <QTest>
 #include <QUrl>
 
-#include "app/FileListModel.h"
-#include "app/FileTableView.h"
+#include "gui/FileListModel.h"
+#include "gui/FileTableView.h"
 #include "batch/TQResizer.h"
 
 // The table over a real image list with real files in a temporary folder, and a real view on

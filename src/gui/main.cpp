@@ -4,9 +4,9 @@
 
 #include <csignal>
 
-#include "app/OstrelController.h"
-#include "app/SingleInstance.h"
-#include "app/TerminationSignals.h"
+#include "gui/OstrelController.h"
+#include "gui/SingleInstance.h"
+#include "gui/TerminationSignals.h"
 #include "core/ImageCodec.h"
 #include "core/LocalizedText.h"
 

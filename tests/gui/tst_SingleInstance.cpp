@@ -17,7 +17,7 @@
 #include <unistd.h>
 #endif
 
-#include "app/SingleInstance.h"
+#include "gui/SingleInstance.h"
 
 // Two instances in one process on a socket of the test's own: the second launch runs on a
 // thread of its own, as it would in its own process, since sending waits for the answer.

@@ -4,7 +4,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "app/FolderExpander.h"
+#include "gui/FolderExpander.h"
 
 // Folders walked on disk: which files come out, in which order, and that the walk on the
 // worker thread delivers its results in the order of the requests.

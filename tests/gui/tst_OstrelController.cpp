@@ -27,10 +27,10 @@
 #include <memory>
 
 #include "TestSupport.h"
-#include "app/ColorWell.h"
-#include "app/OstrelController.h"
-#include "app/QualitySlider.h"
-#include "app/Stepper.h"
+#include "gui/ColorWell.h"
+#include "gui/OstrelController.h"
+#include "gui/QualitySlider.h"
+#include "gui/Stepper.h"
 #include "batch/TQResizer.h"
 #include "core/ImageCodec.h"
 #include "core/LocalizedText.h"

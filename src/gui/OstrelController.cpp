@@ -25,12 +25,12 @@
 #include <array>
 #include <set>
 
-#include "app/ColorWell.h"
-#include "app/FileListModel.h"
-#include "app/FileTableView.h"
-#include "app/ProgressSheet.h"
-#include "app/QualitySlider.h"
-#include "app/Stepper.h"
+#include "gui/ColorWell.h"
+#include "gui/FileListModel.h"
+#include "gui/FileTableView.h"
+#include "gui/ProgressSheet.h"
+#include "gui/QualitySlider.h"
+#include "gui/Stepper.h"
 #include "batch/TQResizer.h"
 #include "core/TQImage.h"
 #include "core/LocalizedText.h"

@@ -1,2 +1,0 @@
-# Widget tests of the main window.
-ostrel_add_gui_test(tst_OstrelController)
