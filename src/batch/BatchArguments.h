@@ -3,7 +3,7 @@
 #include <QString>
 
 class BatchProgress;
-class TQPref;
+class Settings;
 
 // What a batch start hands to the worker: an immutable record built afresh for every batch.
 // The receiver takes the roles of the progress bar, the progress text, the progress panel and
@@ -14,7 +14,7 @@ class TQPref;
 class BatchArguments
 {
 public:
-    BatchArguments(BatchProgress* progress, const TQPref* pref, const QString& startNumber)
+    BatchArguments(BatchProgress* progress, const Settings* pref, const QString& startNumber)
         : mProgress(progress)
         , mPref(pref)
         , mStartNumber(startNumber)
@@ -24,12 +24,12 @@ public:
     // Receives the progress and the closing report on its own (the main) thread; may be null.
     BatchProgress* progress() const { return mProgress; }
     // The live settings store, read by the worker and passed to every resize.
-    const TQPref* pref() const { return mPref; }
+    const Settings* pref() const { return mPref; }
     // The text of the start-number field at the moment of the start, read once as a number.
     QString startNumber() const { return mStartNumber; }
 
 private:
     BatchProgress* mProgress;
-    const TQPref* mPref;
+    const Settings* mPref;
     QString mStartNumber;
 };

@@ -16,7 +16,7 @@
 #include "core/ImageCodec.h"
 #include "core/LocalizedText.h"
 #include "core/NoReplaceFile.h"
-#include "settings/TQPref.h"
+#include "settings/Settings.h"
 
 // The signal handler of the command-line tool lowers go and abandons the image in progress:
 // the stores must not take a lock.
@@ -224,12 +224,12 @@ void TQResizer::resizeImages(const BatchArguments& arguments)
     mRunning.store(true);
     mAbandon.store(false);
     BatchProgress* progress = arguments.progress();
-    const TQPref* pref = arguments.pref();
+    const Settings* pref = arguments.pref();
     int number = startNumber(arguments.startNumber());
     // Where unnamed files are not available, a process ended by force leaves its hidden
     // temporary file behind; those of an earlier day go now.
     if (pref)
-        NoReplaceFile::removeLeftovers(pref->getDest());
+        NoReplaceFile::removeLeftovers(pref->outputFolder());
 
     const int maximum = imagesCount();
     post(progress, [maximum](BatchProgress* p) {
@@ -260,8 +260,8 @@ void TQResizer::resizeImages(const BatchArguments& arguments)
         TQImage* image = imageAtIndex(position);
         if (!image)
             break; // only if entries were removed during the batch, which the window prevents
-        const QColor colour = pref->getBackgroundColor();
-        const bool background = pref->getBackground();
+        const QColor colour = pref->backgroundColor();
+        const bool background = pref->isBackgroundEnabled();
         ResizeStatus status;
         const bool written = image->resize(*pref, number, background, colour, &status, &mAbandon);
         if (!written && mAbandon.load()) {

@@ -8,7 +8,7 @@
 #include <QHash>
 
 #include "core/ResizeRules.h"
-#include "settings/TQPref.h"
+#include "settings/Settings.h"
 
 namespace {
 
@@ -40,16 +40,17 @@ Exit status: 0 every image written, 1 an image failed or was not processed, a fi
 was not taken or the settings could not be saved, 2 a usage error (nothing processed).
 )";
 
-struct Choice
+template <typename Code> struct Choice
 {
     const char* word;
-    int code;
+    Code code;
 };
 
-std::optional<int> choose(const QString& value, std::initializer_list<Choice> choices)
+template <typename Code>
+std::optional<Code> choose(const QString& value, std::initializer_list<Choice<Code>> choices)
 {
     const QString word = value.trimmed().toLower();
-    for (const Choice& c : choices) {
+    for (const Choice<Code>& c : choices) {
         if (word == QLatin1String(c.word))
             return c.code;
     }
@@ -150,7 +151,7 @@ CliOptions CliOptions::parse(const QStringList& arguments)
         const QString dir = parser.value(output);
         if (dir.isEmpty())
             return bad("output", dir, "an output folder is needed");
-        options.mDest = QDir::cleanPath(QDir::current().absoluteFilePath(dir));
+        options.mOutputFolder = QDir::cleanPath(QDir::current().absoluteFilePath(dir));
     }
     auto measure = [&](const QCommandLineOption& option, std::optional<float>& field,
                        bool zeroAllowed) {
@@ -170,8 +171,8 @@ CliOptions CliOptions::parse(const QStringList& arguments)
         return bad("resolution", parser.value(resolution),
             "a number of pixels per inch above 0 is expected");
     // A value from a fixed set of words; false after naming the option and the words.
-    auto pick = [&](const QCommandLineOption& option, std::optional<int>& field,
-                    std::initializer_list<Choice> choices, const char* expected) {
+    auto pick = [&]<typename Code>(const QCommandLineOption& option, std::optional<Code>& field,
+                    std::initializer_list<Choice<Code>> choices, const char* expected) {
         if (!parser.isSet(option))
             return true;
         field = choose(parser.value(option), choices);
@@ -180,11 +181,12 @@ CliOptions CliOptions::parse(const QStringList& arguments)
         return field.has_value();
     };
     if (!pick(unit, options.mUnit,
-            { { "px", TQPref::UnitPixels }, { "pixels", TQPref::UnitPixels },
-                { "in", TQPref::UnitInches }, { "inches", TQPref::UnitInches },
-                { "mm", TQPref::UnitMillimetres }, { "millimetres", TQPref::UnitMillimetres },
-                { "millimeters", TQPref::UnitMillimetres }, { "percent", TQPref::UnitPercent },
-                { "%", TQPref::UnitPercent } },
+            { { "px", Settings::Unit::Pixels }, { "pixels", Settings::Unit::Pixels },
+                { "in", Settings::Unit::Inches }, { "inches", Settings::Unit::Inches },
+                { "mm", Settings::Unit::Millimetres },
+                { "millimetres", Settings::Unit::Millimetres },
+                { "millimeters", Settings::Unit::Millimetres },
+                { "percent", Settings::Unit::Percent }, { "%", Settings::Unit::Percent } },
             "px, in, mm or percent"))
         return options;
     std::optional<int> sidesMode;
@@ -192,7 +194,7 @@ CliOptions CliOptions::parse(const QStringList& arguments)
             "width-height or long-short"))
         return options;
     if (sidesMode)
-        options.mSwitchSides = *sidesMode == 1;
+        options.mLongShortSides = *sidesMode == 1;
     if (parser.isSet(proportional) && parser.isSet(freeScaling))
         return fail(QStringLiteral("--proportional and --free exclude each other"));
     if (parser.isSet(freeScaling))
@@ -200,33 +202,33 @@ CliOptions CliOptions::parse(const QStringList& arguments)
     if (parser.isSet(proportional)) {
         // The given field, and what it says of the size fields' meaning: width-height (0),
         // long-short (1) or nothing (-1).
-        struct Side
+        struct Given
         {
-            int tag;
+            Settings::Side side;
             int sidesMode;
         };
-        static const QHash<QString, Side> meaning = { { "width", { TQPref::SideFirst, 0 } },
-            { "height", { TQPref::SideSecond, 0 } }, { "long", { TQPref::SideFirst, 1 } },
-            { "short", { TQPref::SideSecond, 1 } }, { "first", { TQPref::SideFirst, -1 } },
-            { "second", { TQPref::SideSecond, -1 } } };
+        static const QHash<QString, Given> meaning = { { "width", { Settings::Side::First, 0 } },
+            { "height", { Settings::Side::Second, 0 } }, { "long", { Settings::Side::First, 1 } },
+            { "short", { Settings::Side::Second, 1 } }, { "first", { Settings::Side::First, -1 } },
+            { "second", { Settings::Side::Second, -1 } } };
         const QString value = parser.value(proportional);
         const auto it = meaning.constFind(value.trimmed().toLower());
         if (it == meaning.constEnd())
             return bad("proportional", value, "width, height, long, short, first or second");
         const bool longShort = it->sidesMode == 1;
-        if (it->sidesMode >= 0 && options.mSwitchSides && *options.mSwitchSides != longShort)
+        if (it->sidesMode >= 0 && options.mLongShortSides && *options.mLongShortSides != longShort)
             return fail(QStringLiteral("--proportional %1 contradicts --sides %2")
                             .arg(value, parser.value(sides)));
         options.mProportional = true;
-        options.mTagSides = it->tag;
+        options.mGivenSide = it->side;
         if (it->sidesMode >= 0)
-            options.mSwitchSides = longShort;
+            options.mLongShortSides = longShort;
     }
     if (!pick(format, options.mFormat,
-            { { "jpeg", TQPref::FormatJpeg }, { "jpg", TQPref::FormatJpeg },
-                { "png", TQPref::FormatPng }, { "gif", TQPref::FormatGif },
-                { "bmp", TQPref::FormatBmp }, { "tiff", TQPref::FormatTiff },
-                { "tif", TQPref::FormatTiff } },
+            { { "jpeg", OutputFormat::Jpeg }, { "jpg", OutputFormat::Jpeg },
+                { "png", OutputFormat::Png }, { "gif", OutputFormat::Gif },
+                { "bmp", OutputFormat::Bmp }, { "tiff", OutputFormat::Tiff },
+                { "tif", OutputFormat::Tiff } },
             "jpeg, png, gif, bmp or tiff"))
         return options;
     if (parser.isSet(quality)) {
@@ -236,14 +238,15 @@ CliOptions CliOptions::parse(const QStringList& arguments)
         options.mQuality = static_cast<float>(*d / 100.0);
     }
     if (!pick(naming, options.mNaming,
-            { { "source", TQPref::NamingSource }, { "custom", TQPref::NamingCustom } },
+            { { "source", Settings::Naming::SourceName },
+                { "custom", Settings::Naming::CustomName } },
             "source or custom"))
         return options;
     if (parser.isSet(name)) {
         const QString value = parser.value(name);
         if (value.contains(QLatin1Char('/')))
             return bad("name", value, "a file name cannot hold \"/\"");
-        options.mName = value;
+        options.mBaseName = value;
     }
     if (parser.isSet(startNumber)) {
         const QString value = parser.value(startNumber);
@@ -260,7 +263,7 @@ CliOptions CliOptions::parse(const QStringList& arguments)
             "on or off"))
         return options;
     if (on)
-        options.mBackground = *on == 1;
+        options.mBackgroundEnabled = *on == 1;
     if (parser.isSet(backgroundColor)) {
         const QColor colour = QColor::fromString(parser.value(backgroundColor).trimmed());
         if (!colour.isValid())
@@ -272,7 +275,7 @@ CliOptions CliOptions::parse(const QStringList& arguments)
         const QString value = parser.value(maxMegapixels);
         bool ok = false;
         const int limit = value.trimmed().toInt(&ok);
-        if (!ok || limit < 1 || limit > TQPref::kMaxMegapixelsLimit)
+        if (!ok || limit < 1 || limit > Settings::kMaxMegapixelsLimit)
             return bad("max-megapixels", value, "a whole number from 1 to 1000000");
         options.mMaxMegapixels = limit;
     }
@@ -288,54 +291,54 @@ CliOptions CliOptions::parse(const QStringList& arguments)
     return options;
 }
 
-void CliOptions::applyTo(TQPref& pref) const
+void CliOptions::applyTo(Settings& settings) const
 {
-    if (mBackground)
-        pref.setBackground(*mBackground);
+    if (mBackgroundEnabled)
+        settings.setBackgroundEnabled(*mBackgroundEnabled);
     if (mBackgroundColor)
-        pref.setBackgroundColor(*mBackgroundColor);
-    if (mSwitchSides)
-        pref.setSwitchSides(*mSwitchSides);
+        settings.setBackgroundColor(*mBackgroundColor);
+    if (mLongShortSides)
+        settings.setUsesLongShortSides(*mLongShortSides);
     if (mProportional)
-        pref.setProportional(*mProportional);
-    if (mTagSides)
-        pref.setTagSides(*mTagSides);
+        settings.setProportional(*mProportional);
+    if (mGivenSide)
+        settings.setGivenSide(*mGivenSide);
     if (mUnit)
-        pref.setUM(*mUnit);
+        settings.setUnit(*mUnit);
     if (mWidth)
-        pref.setWidthValue(*mWidth);
+        settings.setWidth(*mWidth);
     if (mHeight)
-        pref.setHeightValue(*mHeight);
+        settings.setHeight(*mHeight);
     if (mResolution)
-        pref.setResValue(*mResolution);
-    if (mDest)
-        pref.setDest(*mDest);
+        settings.setResolution(*mResolution);
+    if (mOutputFolder)
+        settings.setOutputFolder(*mOutputFolder);
     if (mNaming)
-        pref.setNameMenu(*mNaming);
-    if (mName)
-        pref.setName(*mName);
+        settings.setNaming(*mNaming);
+    if (mBaseName)
+        settings.setBaseName(*mBaseName);
     if (mStartNumber)
-        pref.setNameNum(*mStartNumber);
+        settings.setStartNumber(*mStartNumber);
     if (mFormat)
-        pref.setFormatMenu(*mFormat);
+        settings.setOutputFormat(*mFormat);
     if (mQuality)
-        pref.setQuality(*mQuality);
+        settings.setQuality(*mQuality);
     if (mMaxMegapixels)
-        pref.setMaxMegapixels(*mMaxMegapixels);
+        settings.setMaxMegapixels(*mMaxMegapixels);
 }
 
-QString CliOptions::checkRun(const TQPref& pref)
+QString CliOptions::checkRun(const Settings& settings)
 {
     // A size of 0 takes that side from the other one, so one side is enough; without any,
     // every image would fail. The stored settings can hold such sizes too, not only options.
-    const float width = pref.getWidthValue();
-    const float height = pref.getHeightValue();
+    const float width = settings.width();
+    const float height = settings.height();
     if (width < 0.0f)
         return QStringLiteral("no size: the width cannot be negative (--width)");
     if (height < 0.0f)
         return QStringLiteral("no size: the height cannot be negative (--height)");
-    if (pref.getProportional()) {
-        const bool second = pref.getTagSides() == TQPref::SideSecond;
+    if (settings.isProportional()) {
+        const bool second = settings.givenSide() == Settings::Side::Second;
         if (!((second ? height : width) > 0.0f))
             return second ? QStringLiteral("no size: proportional scaling by the second size "
                                            "field needs a height above 0 (--height)")
@@ -345,10 +348,10 @@ QString CliOptions::checkRun(const TQPref& pref)
         return QStringLiteral(
             "no size: width and height are both 0; give one above 0 (--width, --height)");
     }
-    if (!(pref.getResValue() > 0.0f))
+    if (!(settings.resolution() > 0.0f))
         return QStringLiteral("the resolution must be above 0 (--resolution)");
 
-    const QString dest = pref.getDest();
+    const QString dest = settings.outputFolder();
     if (dest.isEmpty())
         return QStringLiteral("no output folder: give one with --output");
     const QFileInfo info(dest);
@@ -356,12 +359,12 @@ QString CliOptions::checkRun(const TQPref& pref)
         return QStringLiteral("the output folder \"%1\" does not exist").arg(dest);
     if (!info.isDir())
         return QStringLiteral("the output \"%1\" is not a folder").arg(dest);
-    if (pref.getNameMenu() == TQPref::NamingCustom && pref.getNameNum().isEmpty())
+    if (settings.naming() == Settings::Naming::CustomName && settings.startNumber().isEmpty())
         return QStringLiteral("custom naming needs a start number: give one with --start-number");
-    if (pref.getNameMenu() == TQPref::NamingCustom
-        && !ResizeRules::isUsableCustomName(pref.getName()))
+    if (settings.naming() == Settings::Naming::CustomName
+        && !ResizeRules::isUsableCustomName(settings.baseName()))
         return QStringLiteral("the custom name \"%1\" cannot name a file in the output folder: "
                               "it may not hold \"/\" nor be \".\" or \"..\"")
-            .arg(pref.getName());
+            .arg(settings.baseName());
     return QString();
 }

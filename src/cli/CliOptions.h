@@ -1,12 +1,12 @@
 #pragma once
 
+#include <optional>
+
 #include <QColor>
 #include <QString>
 #include <QStringList>
 
-#include <optional>
-
-class TQPref;
+#include "settings/Settings.h"
 
 // The command line of ostrel-batch: which files, and which settings to override for this run
 // (and to store, with --save). Every value is checked here, so that a bad one stops the tool
@@ -33,13 +33,13 @@ public:
     bool save() const { return mSave; }
 
     // Writes the overrides into a settings record (each setter stores when the record does).
-    void applyTo(TQPref& pref) const;
+    void applyTo(Settings& settings) const;
 
     // What would stop a batch with these settings, as the window's start checks do: no size
     // (both sizes 0, or 0 for the side proportional scaling is given), a resolution that is
     // not above 0, an empty or missing output folder, or a custom name without a start
     // number or one that is no file name. Empty when none.
-    static QString checkRun(const TQPref& pref);
+    static QString checkRun(const Settings& settings);
 
 private:
     Action mAction = Action::Run;
@@ -48,20 +48,20 @@ private:
     QStringList mFiles;
     bool mSave = false;
 
-    std::optional<QString> mDest;
+    std::optional<QString> mOutputFolder;
     std::optional<float> mWidth;
     std::optional<float> mHeight;
-    std::optional<int> mUnit;
+    std::optional<Settings::Unit> mUnit;
     std::optional<bool> mProportional;
-    std::optional<int> mTagSides;
-    std::optional<bool> mSwitchSides;
+    std::optional<Settings::Side> mGivenSide;
+    std::optional<bool> mLongShortSides;
     std::optional<float> mResolution;
-    std::optional<int> mFormat;
+    std::optional<OutputFormat> mFormat;
     std::optional<float> mQuality;
-    std::optional<int> mNaming;
-    std::optional<QString> mName;
+    std::optional<Settings::Naming> mNaming;
+    std::optional<QString> mBaseName;
     std::optional<QString> mStartNumber;
-    std::optional<bool> mBackground;
+    std::optional<bool> mBackgroundEnabled;
     std::optional<QColor> mBackgroundColor;
     std::optional<int> mMaxMegapixels;
 };

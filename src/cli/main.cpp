@@ -23,7 +23,7 @@
 #include "batch/TQResizer.h"
 #include "core/ImageCodec.h"
 #include "core/LocalizedText.h"
-#include "settings/TQPref.h"
+#include "settings/Settings.h"
 
 namespace {
 
@@ -120,7 +120,7 @@ QString notTakenReason(const TQResizer& resizer, const QString& path)
 
 // Stores the options given into the user's settings; false, after saying so, when the
 // settings file could not be written.
-bool saveSettings(const CliOptions& options, TQPref& user)
+bool saveSettings(const CliOptions& options, Settings& user)
 {
     options.applyTo(user);
     if (user.sync())
@@ -182,8 +182,8 @@ int main(int argc, char* argv[])
 
     // The run reads the stored settings and overrides them in a copy that stores nothing;
     // the user's record is changed only with --save.
-    TQPref user;
-    user.readPreferences();
+    Settings user;
+    user.load();
     const auto run = user.detachedCopy();
     options.applyTo(*run);
 
@@ -226,7 +226,7 @@ int main(int argc, char* argv[])
     QElapsedTimer timer;
     timer.start();
     resizer.setGo(true);
-    resizer.startBatch(BatchArguments(&progress, run.get(), run->getNameNum()));
+    resizer.startBatch(BatchArguments(&progress, run.get(), run->startNumber()));
     QCoreApplication::exec();
     resizer.waitForBatch();
     const qint64 elapsed = timer.elapsed();

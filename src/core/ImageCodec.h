@@ -8,6 +8,7 @@
 
 #include <atomic>
 
+#include "OutputFormat.h"
 #include "ResizeStatus.h"
 
 // The image work of the application on libvips: measuring a source, rendering it at a target
@@ -52,7 +53,7 @@ struct RenderRequest
     QString sourcePath;
     int width = 0;  // exact output size in pixels
     int height = 0;
-    int format = 1; // format code 1..5 (JPEG, PNG, GIF, BMP, TIFF)
+    OutputFormat format = OutputFormat::Jpeg;
     float quality = 1.0f;     // JPEG compression factor 0..1 (1 = best)
     float resolution = 72.0f; // pixels per inch stated in the file
     bool flatten = false;     // composite over background
@@ -65,7 +66,7 @@ struct RenderRequest
 
 // Why a target size in pixels cannot be made in a format: a side that is not finite or is
 // beyond what libvips or the format's encoder can hold. Empty when it can be made.
-QString targetSizeProblem(double width, double height, int format);
+QString targetSizeProblem(double width, double height, OutputFormat format);
 
 // Decodes, resamples (lanczos3, shrink-on-load), converts to sRGB, flattens where asked or
 // where the format has no alpha, stamps the resolution and encodes into a new file in the

@@ -5,21 +5,23 @@
 
 namespace ResizeRules {
 
-QString formatExtension(int formatMenu)
+QString formatExtension(OutputFormat format)
 {
     static const char* const extensions[] = { "jpg", "png", "gif", "bmp", "tif" };
-    if (formatMenu < 1 || formatMenu > 5)
+    const int code = int(format);
+    if (code < 1 || code > 5)
         return {};
-    return QString::fromLatin1(extensions[formatMenu - 1]);
+    return QString::fromLatin1(extensions[code - 1]);
 }
 
-QString outputBaseName(int nameMenu, const QString& imageName, const QString& name, int num)
+QString outputBaseName(
+    Settings::Naming naming, const QString& imageName, const QString& name, int num)
 {
-    if (nameMenu == 1) {
+    if (naming == Settings::Naming::SourceName) {
         const qsizetype dot = imageName.lastIndexOf(QLatin1Char('.'));
         return dot < 0 ? imageName : imageName.left(dot);
     }
-    if (nameMenu == 2)
+    if (naming == Settings::Naming::CustomName)
         return name + QString::asprintf("%04d", num);
     return {};
 }
@@ -37,73 +39,75 @@ bool isUsableCustomName(const QString& name)
     return true;
 }
 
-QString outputPath(const QString& dest, int nameMenu, const QString& imageName,
-    const QString& name, int num, int formatMenu)
+QString outputPath(const QString& folder, Settings::Naming naming, const QString& imageName,
+    const QString& name, int num, OutputFormat format)
 {
-    if (nameMenu != 1 && nameMenu != 2)
-        return dest;
-    const QString fileName = outputBaseName(nameMenu, imageName, name, num) + QLatin1Char('.')
-        + formatExtension(formatMenu);
-    if (dest.endsWith(QLatin1Char('/')))
-        return dest + fileName;
-    return dest + QLatin1Char('/') + fileName;
+    if (naming != Settings::Naming::SourceName && naming != Settings::Naming::CustomName)
+        return folder;
+    const QString fileName
+        = outputBaseName(naming, imageName, name, num) + QLatin1Char('.') + formatExtension(format);
+    if (folder.endsWith(QLatin1Char('/')))
+        return folder + fileName;
+    return folder + QLatin1Char('/') + fileName;
 }
 
-Sides requestedSides(bool proportional, int tagSides, bool switchSides, float widthValue,
-    float heightValue, float pixelWidth, float pixelHeight)
+Sides requestedSides(bool proportional, Settings::Side givenSide, bool longShortSides, float width,
+    float height, float pixelWidth, float pixelHeight)
 {
     const bool landscape = pixelWidth > pixelHeight;
     const bool portrait = pixelHeight > pixelWidth;
     if (!proportional) {
-        if (switchSides && portrait)
-            return { heightValue, widthValue };
-        return { widthValue, heightValue };
+        if (longShortSides && portrait)
+            return { height, width };
+        return { width, height };
     }
-    if (tagSides == 1) {
-        if (!switchSides || landscape)
-            return { widthValue, 0.0f };
+    if (givenSide == Settings::Side::First) {
+        if (!longShortSides || landscape)
+            return { width, 0.0f };
         if (portrait)
-            return { 0.0f, widthValue };
-        return { widthValue, widthValue };
+            return { 0.0f, width };
+        return { width, width };
     }
-    if (tagSides == 2) {
-        if (!switchSides || landscape)
-            return { 0.0f, heightValue };
+    if (givenSide == Settings::Side::Second) {
+        if (!longShortSides || landscape)
+            return { 0.0f, height };
         if (portrait)
-            return { heightValue, 0.0f };
-        return { heightValue, heightValue };
+            return { height, 0.0f };
+        return { height, height };
     }
     return { 0.0f, 0.0f };
 }
 
-float convertSide(float value, int um, float resValue, float p)
+float convertSide(float value, Settings::Unit unit, float resolution, float p)
 {
-    switch (um) {
-    case 2:
-        return value * resValue;
-    case 3:
+    switch (unit) {
+    case Settings::Unit::Inches:
+        return value * resolution;
+    case Settings::Unit::Millimetres:
         // The one rule worked in double precision, rounded once to single.
-        return static_cast<float>(static_cast<double>(value) / 25.4 * static_cast<double>(resValue));
-    case 4:
+        return static_cast<float>(
+            static_cast<double>(value) / 25.4 * static_cast<double>(resolution));
+    case Settings::Unit::Percent:
         return (p / 100.0f) * value;
     default:
         return value;
     }
 }
 
-Sides targetSize(Sides requested, int um, float resValue, float pixelWidth, float pixelHeight)
+Sides targetSize(
+    Sides requested, Settings::Unit unit, float resolution, float pixelWidth, float pixelHeight)
 {
     const bool widthGiven = requested.width != 0.0f;
     const bool heightGiven = requested.height != 0.0f;
     Sides target;
     if (widthGiven && heightGiven) {
-        target.width = convertSide(requested.width, um, resValue, pixelWidth);
-        target.height = convertSide(requested.height, um, resValue, pixelHeight);
+        target.width = convertSide(requested.width, unit, resolution, pixelWidth);
+        target.height = convertSide(requested.height, unit, resolution, pixelHeight);
     } else if (widthGiven) {
-        target.width = convertSide(requested.width, um, resValue, pixelWidth);
+        target.width = convertSide(requested.width, unit, resolution, pixelWidth);
         target.height = target.width * pixelHeight / pixelWidth;
     } else if (heightGiven) {
-        target.height = convertSide(requested.height, um, resValue, pixelHeight);
+        target.height = convertSide(requested.height, unit, resolution, pixelHeight);
         target.width = target.height * pixelWidth / pixelHeight;
     }
     return target;

@@ -7,7 +7,7 @@
 
 #include "ImageCodec.h"
 #include "ResizeRules.h"
-#include "settings/TQPref.h"
+#include "settings/Settings.h"
 
 #if defined(__APPLE__)
 #include <sys/xattr.h>
@@ -16,7 +16,7 @@
 #endif
 
 // The settings' default and the codec's are one limit.
-static_assert(qint64(TQPref::kDefaultMaxMegapixels) * 1'000'000 == ImageCodec::kDefaultMaxPixels);
+static_assert(qint64(Settings::kDefaultMaxMegapixels) * 1'000'000 == ImageCodec::kDefaultMaxPixels);
 
 namespace {
 
@@ -150,7 +150,7 @@ QString TQImage::roundByteSize(qint64 bytes)
     return text + QLatin1Char(' ') + QLatin1String(units[k]);
 }
 
-bool TQImage::resize(const TQPref& pref, int num, bool bg, const QColor& bgColor,
+bool TQImage::resize(const Settings& pref, int num, bool bg, const QColor& bgColor,
     ResizeStatus* status, const std::atomic<bool>* abandon)
 {
     auto fail = [status](ResizeError error, const QString& message = QString()) {
@@ -159,48 +159,47 @@ bool TQImage::resize(const TQPref& pref, int num, bool bg, const QColor& bgColor
         return false;
     };
 
-    const int nameMenu = pref.getNameMenu();
-    const int formatMenu = pref.getFormatMenu();
+    const Settings::Naming naming = pref.naming();
+    const OutputFormat format = pref.outputFormat();
     // Whatever the checks before the batch said: a custom name never leads out of the folder.
-    if (nameMenu == TQPref::NamingCustom && !ResizeRules::isUsableCustomName(pref.getName()))
+    if (naming == Settings::Naming::CustomName && !ResizeRules::isUsableCustomName(pref.baseName()))
         return fail(ResizeError::InvalidSettings,
-            QStringLiteral("the custom name \"%1\" is not a file name").arg(pref.getName()));
-    const QString output = ResizeRules::outputPath(pref.getDest(), nameMenu, mImageName,
-        pref.getName(), num, formatMenu);
+            QStringLiteral("the custom name \"%1\" is not a file name").arg(pref.baseName()));
+    const QString output = ResizeRules::outputPath(
+        pref.outputFolder(), naming, mImageName, pref.baseName(), num, format);
 
     // Nothing that exists is ever replaced: not an earlier output, not the source itself.
     if (existsAt(output))
         return fail(ResizeError::OutputExists, output);
     if (!QFileInfo::exists(mImagePath))
         return fail(ResizeError::SourceMissing, mImagePath);
-    if ((nameMenu != 1 && nameMenu != 2) || ResizeRules::formatExtension(formatMenu).isEmpty())
+    if ((naming != Settings::Naming::SourceName && naming != Settings::Naming::CustomName)
+        || ResizeRules::formatExtension(format).isEmpty())
         return fail(ResizeError::InvalidSettings, QStringLiteral("unknown naming or format code"));
 
-    const ImageCodec::SourceInfo source = ImageCodec::probe(mImagePath, pref.getMaxPixels());
+    const ImageCodec::SourceInfo source = ImageCodec::probe(mImagePath, pref.maxPixels());
     if (!source.ok)
         return fail(ResizeError::DecodeFailed, source.error);
     const float pw = static_cast<float>(source.width);
     const float ph = static_cast<float>(source.height);
     mImageSize = { pw, ph };
 
-    const float res = pref.getResValue();
-    const ResizeRules::Sides requested = ResizeRules::requestedSides(pref.getProportional(),
-        pref.getTagSides(), pref.getSwitchSides(), pref.getWidthValue(), pref.getHeightValue(),
-        pw, ph);
-    const ResizeRules::Sides target
-        = ResizeRules::targetSize(requested, pref.getUM(), res, pw, ph);
+    const float res = pref.resolution();
+    const ResizeRules::Sides requested = ResizeRules::requestedSides(pref.isProportional(),
+        pref.givenSide(), pref.usesLongShortSides(), pref.width(), pref.height(), pw, ph);
+    const ResizeRules::Sides target = ResizeRules::targetSize(requested, pref.unit(), res, pw, ph);
 
     ImageCodec::RenderRequest request;
     request.sourcePath = mImagePath;
     request.width = ResizeRules::wholePixels(target.width);
     request.height = ResizeRules::wholePixels(target.height);
-    request.format = formatMenu;
-    request.quality = pref.getQuality();
+    request.format = format;
+    request.quality = pref.quality();
     request.resolution = res;
     request.flatten = bg;
     request.background = bgColor;
     request.abandon = abandon;
-    request.maxPixels = pref.getMaxPixels();
+    request.maxPixels = pref.maxPixels();
     // A size that cannot be made fails as a setting, before anything is decoded.
     if (const QString problem
         = ImageCodec::targetSizeProblem(target.width, target.height, request.format);

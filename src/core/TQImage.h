@@ -10,7 +10,7 @@
 #include "ImageCodec.h"
 #include "ResizeStatus.h"
 
-class TQPref;
+class Settings;
 
 // One source image of the list: its path, its file name, a small preview built on first
 // request, the pixel size last measured and its size in bytes.
@@ -75,7 +75,7 @@ public:
     // replaces anything. num is the running number of naming mode 2. False when nothing was
     // written; status, when given, says why. When abandon turns true the image is given up
     // at once, writing nothing.
-    bool resize(const TQPref& pref, int num, bool bg, const QColor& bgColor,
+    bool resize(const Settings& pref, int num, bool bg, const QColor& bgColor,
         ResizeStatus* status = nullptr, const std::atomic<bool>* abandon = nullptr);
 
 private:

@@ -35,7 +35,7 @@
 #include "core/TQImage.h"
 #include "core/LocalizedText.h"
 #include "core/ResizeRules.h"
-#include "settings/TQPref.h"
+#include "settings/Settings.h"
 #include "ui_MainWindow.h"
 #include "ui_ProgressPanel.h"
 
@@ -62,15 +62,15 @@ bool isOn(const QCheckBox* box)
     return box->checkState() == Qt::Checked;
 }
 
-// The tag of a pop-up menu's selected item; 0 when nothing is selected.
-int selectedTag(const QComboBox* menu)
+// The settings code that a combo box's selected item carries; code 0 when nothing is selected.
+template <typename Code> Code selectedCode(const QComboBox* combo)
 {
-    return menu->currentData().toInt();
+    return static_cast<Code>(combo->currentData().toInt());
 }
 
-void selectTag(QComboBox* menu, int tag)
+template <typename Code> void selectCode(QComboBox* combo, Code code)
 {
-    menu->setCurrentIndex(menu->findData(tag));
+    combo->setCurrentIndex(combo->findData(int(code)));
 }
 
 // The number a field's text begins with, read the way a text field reads its float value:
@@ -105,7 +105,7 @@ OstrelController::OstrelController(QSettings* settings, QObject* parent)
     initialiseResources();
     if (!settings) {
         // Null when the settings file cannot be used: the window then stores nothing.
-        mOwnedSettings = TQPref::openUserSettings();
+        mOwnedSettings = Settings::openUserSettings();
         settings = mOwnedSettings.get();
     }
     mSettings = settings;
@@ -137,24 +137,24 @@ void OstrelController::fillMenus()
     // The items carry the settings codes as their tags; start-up selects by tag and the
     // handlers read the tag of the selection.
     QComboBox* unit = mUi->popUpUM;
-    unit->addItem(tr("Pixels"), int(TQPref::UnitPixels));
-    unit->addItem(tr("Inches"), int(TQPref::UnitInches));
-    unit->addItem(tr("Millimetres"), int(TQPref::UnitMillimetres));
-    unit->addItem(tr("Percent"), int(TQPref::UnitPercent));
+    unit->addItem(tr("Pixels"), int(Settings::Unit::Pixels));
+    unit->addItem(tr("Inches"), int(Settings::Unit::Inches));
+    unit->addItem(tr("Millimetres"), int(Settings::Unit::Millimetres));
+    unit->addItem(tr("Percent"), int(Settings::Unit::Percent));
 
     QComboBox* naming = mUi->nameMenu;
-    naming->addItem(tr("Source name"), int(TQPref::NamingSource));
-    naming->addItem(tr("Name and number"), int(TQPref::NamingCustom));
+    naming->addItem(tr("Source name"), int(Settings::Naming::SourceName));
+    naming->addItem(tr("Name and number"), int(Settings::Naming::CustomName));
 
     QComboBox* format = mUi->menuFormat;
-    format->addItem(tr("JPEG"), int(TQPref::FormatJpeg));
-    format->addItem(tr("PNG"), int(TQPref::FormatPng));
-    format->addItem(tr("GIF"), int(TQPref::FormatGif));
-    format->addItem(tr("BMP"), int(TQPref::FormatBmp));
-    format->addItem(tr("TIFF"), int(TQPref::FormatTiff));
+    format->addItem(tr("JPEG"), int(OutputFormat::Jpeg));
+    format->addItem(tr("PNG"), int(OutputFormat::Png));
+    format->addItem(tr("GIF"), int(OutputFormat::Gif));
+    format->addItem(tr("BMP"), int(OutputFormat::Bmp));
+    format->addItem(tr("TIFF"), int(OutputFormat::Tiff));
 
-    mUi->radioButton->setId(mUi->radioFirst, TQPref::SideFirst);
-    mUi->radioButton->setId(mUi->radioSecond, TQPref::SideSecond);
+    mUi->radioButton->setId(mUi->radioFirst, int(Settings::Side::First));
+    mUi->radioButton->setId(mUi->radioSecond, int(Settings::Side::Second));
 }
 
 void OstrelController::connectControls()
@@ -259,30 +259,30 @@ void OstrelController::applicationWillFinishLaunching()
     Ui::MainWindow* ui = mUi.get();
 
     imageResizer = std::make_unique<TQResizer>(0); // 1
-    pref = std::make_unique<TQPref>(mSettings); // 2
-    pref->readPreferences();
-    fullPath = pref->getShowFullPath(); // 3
-    ui->backgroundButton->setChecked(pref->getBackground()); // 4
-    ui->backgroundColorWell->setColor(pref->getBackgroundColor()); // 5
-    ui->showFullPathButton->setChecked(pref->getShowFullPath()); // 6
-    ui->proportionalButton->setChecked(pref->getProportional()); // 7
-    ui->switchButton->setChecked(pref->getSwitchSides()); // 8
-    if (QAbstractButton* cell = ui->radioButton->button(pref->getTagSides())) // 9
+    pref = std::make_unique<Settings>(mSettings); // 2
+    pref->load();
+    fullPath = pref->showsFullPath(); // 3
+    ui->backgroundButton->setChecked(pref->isBackgroundEnabled()); // 4
+    ui->backgroundColorWell->setColor(pref->backgroundColor()); // 5
+    ui->showFullPathButton->setChecked(pref->showsFullPath()); // 6
+    ui->proportionalButton->setChecked(pref->isProportional()); // 7
+    ui->switchButton->setChecked(pref->usesLongShortSides()); // 8
+    if (QAbstractButton* cell = ui->radioButton->button(int(pref->givenSide()))) // 9
         cell->setChecked(true);
-    selectTag(ui->popUpUM, pref->getUM()); // 10
-    ui->tab->setCurrentIndex(pref->getTab()); // 11
-    ui->widthStepper->setFloatValue(pref->getWidthValue()); // 12
-    setFloatValue(ui->widthField, pref->getWidthValue());
-    ui->heightStepper->setFloatValue(pref->getHeightValue()); // 13
-    setFloatValue(ui->heightField, pref->getHeightValue());
-    ui->resolutionStepper->setFloatValue(pref->getResValue()); // 14
-    setFloatValue(ui->resolutionField, pref->getResValue());
-    ui->destField->setText(pref->getDest()); // 15
-    selectTag(ui->nameMenu, pref->getNameMenu()); // 16
-    ui->nameText->setText(pref->getName()); // 17
-    ui->nameNumber->setText(pref->getNameNum());
-    selectTag(ui->menuFormat, pref->getFormatMenu()); // 18
-    ui->jpegQuality->setFloatValue(pref->getQuality()); // 19
+    selectCode(ui->popUpUM, pref->unit()); // 10
+    ui->tab->setCurrentIndex(pref->currentTab()); // 11
+    ui->widthStepper->setFloatValue(pref->width()); // 12
+    setFloatValue(ui->widthField, pref->width());
+    ui->heightStepper->setFloatValue(pref->height()); // 13
+    setFloatValue(ui->heightField, pref->height());
+    ui->resolutionStepper->setFloatValue(pref->resolution()); // 14
+    setFloatValue(ui->resolutionField, pref->resolution());
+    ui->destField->setText(pref->outputFolder()); // 15
+    selectCode(ui->nameMenu, pref->naming()); // 16
+    ui->nameText->setText(pref->baseName()); // 17
+    ui->nameNumber->setText(pref->startNumber());
+    selectCode(ui->menuFormat, pref->outputFormat()); // 18
+    ui->jpegQuality->setFloatValue(pref->quality()); // 19
 
     // 20: the table shows the list through its model, which takes dropped files (file URLs,
     // its one data type); the view draws the insertion line after the last row.
@@ -319,7 +319,7 @@ void OstrelController::background(QCheckBox* sender)
 {
     const bool on = isOn(sender);
     mUi->backgroundColorWell->setVisible(on);
-    pref->setBackground(on);
+    pref->setBackgroundEnabled(on);
     backgroundColor(mUi->backgroundColorWell);
 }
 
@@ -353,29 +353,29 @@ void OstrelController::sides(QButtonGroup* sender)
         ui->widthStepper->setEnabled(true);
         ui->heightField->setEnabled(true);
         ui->heightStepper->setEnabled(true);
-        showStored(ui->widthField, ui->widthStepper, pref->getWidthValue());
-        showStored(ui->heightField, ui->heightStepper, pref->getHeightValue());
+        showStored(ui->widthField, ui->widthStepper, pref->width());
+        showStored(ui->heightField, ui->heightStepper, pref->height());
         return;
     }
     // Emptying a field changes only its text: the stored value keeps its last value.
-    switch (sender->checkedId()) {
-    case TQPref::SideFirst:
+    switch (static_cast<Settings::Side>(sender->checkedId())) {
+    case Settings::Side::First:
         ui->widthField->setEnabled(true);
         ui->widthStepper->setEnabled(true);
-        showStored(ui->widthField, ui->widthStepper, pref->getWidthValue());
+        showStored(ui->widthField, ui->widthStepper, pref->width());
         ui->heightField->setText(QString());
         ui->heightField->setEnabled(false);
         ui->heightStepper->setEnabled(false);
-        pref->setTagSides(TQPref::SideFirst);
+        pref->setGivenSide(Settings::Side::First);
         break;
-    case TQPref::SideSecond:
+    case Settings::Side::Second:
         ui->widthField->setText(QString());
         ui->widthField->setEnabled(false);
         ui->widthStepper->setEnabled(false);
         ui->heightField->setEnabled(true);
         ui->heightStepper->setEnabled(true);
-        showStored(ui->heightField, ui->heightStepper, pref->getHeightValue());
-        pref->setTagSides(TQPref::SideSecond);
+        showStored(ui->heightField, ui->heightStepper, pref->height());
+        pref->setGivenSide(Settings::Side::Second);
         break;
     default:
         break;
@@ -387,20 +387,20 @@ void OstrelController::switchSide(QCheckBox* sender)
     const bool on = isOn(sender);
     mUi->widthText->setText(LocalizedText::text(on ? "_LongSide" : "_Width"));
     mUi->heightText->setText(LocalizedText::text(on ? "_ShortSide" : "_Height"));
-    pref->setSwitchSides(on);
+    pref->setUsesLongShortSides(on);
 }
 
 void OstrelController::actionUM(QComboBox* sender)
 {
     // The numbers in the fields are not converted: from now on they are read in the new unit.
-    pref->setUM(selectedTag(sender));
+    pref->setUnit(selectedCode<Settings::Unit>(sender));
 }
 
 std::array<OstrelController::NumberPair, 3> OstrelController::numberPairs() const
 {
-    return { { { mUi->widthField, mUi->widthStepper, &TQPref::setWidthValue },
-        { mUi->heightField, mUi->heightStepper, &TQPref::setHeightValue },
-        { mUi->resolutionField, mUi->resolutionStepper, &TQPref::setResValue } } };
+    return { { { mUi->widthField, mUi->widthStepper, &Settings::setWidth },
+        { mUi->heightField, mUi->heightStepper, &Settings::setHeight },
+        { mUi->resolutionField, mUi->resolutionStepper, &Settings::setResolution } } };
 }
 
 void OstrelController::actionField(QObject* sender)
@@ -427,24 +427,24 @@ void OstrelController::actionField(QObject* sender)
     }
     Ui::MainWindow* ui = mUi.get();
     if (sender == ui->destField)
-        pref->setDest(ui->destField->text());
+        pref->setOutputFolder(ui->destField->text());
     else if (sender == ui->nameText)
-        pref->setName(ui->nameText->text());
+        pref->setBaseName(ui->nameText->text());
     else if (sender == ui->nameNumber)
-        pref->setNameNum(ui->nameNumber->text());
+        pref->setStartNumber(ui->nameNumber->text());
 }
 
 void OstrelController::menuName(QComboBox* sender)
 {
-    const int tag = selectedTag(sender);
-    if (tag == TQPref::NamingSource) {
+    const auto tag = selectedCode<Settings::Naming>(sender);
+    if (tag == Settings::Naming::SourceName) {
         mUi->nameText->hide();
         mUi->nameNumber->hide();
-    } else if (tag == TQPref::NamingCustom) {
+    } else if (tag == Settings::Naming::CustomName) {
         mUi->nameText->show();
         mUi->nameNumber->show();
     }
-    pref->setNameMenu(tag);
+    pref->setNaming(tag);
 }
 
 void OstrelController::openFolder()
@@ -463,18 +463,18 @@ void OstrelController::openFolderPanelDidEnd(QFileDialog* panel, int returnCode)
     if (folder.isEmpty())
         return; // nothing chosen: an accepted panel must not wipe the stored folder
     mUi->destField->setText(folder);
-    pref->setDest(folder);
+    pref->setOutputFolder(folder);
     clearMessage();
 }
 
 void OstrelController::menuFormat(QComboBox* sender)
 {
-    const int tag = selectedTag(sender);
-    const bool jpeg = tag == TQPref::FormatJpeg;
+    const auto tag = selectedCode<OutputFormat>(sender);
+    const bool jpeg = tag == OutputFormat::Jpeg;
     mUi->jpegQuality->setVisible(jpeg);
     mUi->jpegQualityText->setVisible(jpeg);
     mUi->jpegText->setVisible(jpeg);
-    pref->setFormatMenu(tag);
+    pref->setOutputFormat(tag);
 }
 
 void OstrelController::actionQuality(QualitySlider* sender)
@@ -489,7 +489,7 @@ void OstrelController::tabView(QTabWidget* tabView, int index)
 {
     Q_UNUSED(tabView);
     if (index >= 0)
-        pref->setTab(index);
+        pref->setCurrentTab(index);
 }
 
 void OstrelController::openFiles(const QStringList& paths)
@@ -552,7 +552,7 @@ void OstrelController::removeFile()
 void OstrelController::showFullPath(QCheckBox* sender)
 {
     fullPath = isOn(sender);
-    pref->setShowFullPath(fullPath);
+    pref->setShowsFullPath(fullPath);
     mModel->setFullPath(fullPath);
     reloadTable();
 }
@@ -572,7 +572,7 @@ void OstrelController::tableViewSelectionDidChange()
     }
     // The preview first: building it is what measures the pixel size shown below it.
     const qreal ratio = ui->previewImage->devicePixelRatioF();
-    const TQImage::Preview preview = entry->theImage(ratio, pref->getMaxPixels());
+    const TQImage::Preview preview = entry->theImage(ratio, pref->maxPixels());
     if (preview.isNull()) {
         ui->previewImage->clear();
     } else {
@@ -609,8 +609,9 @@ std::optional<OstrelController::InputProblem> OstrelController::inputProblem() c
     switch (ui->proportionalButton->checkState()) {
     case Qt::Checked:
         if (noWidth && noHeight)
-            return sizeProblem(
-                ui->radioButton->checkedId() == TQPref::SideSecond ? enterSecond : enterFirst);
+            return sizeProblem(ui->radioButton->checkedId() == int(Settings::Side::Second)
+                    ? enterSecond
+                    : enterFirst);
         break;
     case Qt::Unchecked:
         if (noWidth)
@@ -645,10 +646,10 @@ std::optional<OstrelController::InputProblem> OstrelController::inputProblem() c
     if (!folder.isDir())
         return outputProblem("_CheckNotAFolder");
 
-    switch (selectedTag(ui->nameMenu)) {
-    case TQPref::NamingSource:
+    switch (selectedCode<Settings::Naming>(ui->nameMenu)) {
+    case Settings::Naming::SourceName:
         break;
-    case TQPref::NamingCustom:
+    case Settings::Naming::CustomName:
         if (ui->nameNumber->text().isEmpty())
             return outputProblem("_CheckEnterStartNumber");
         if (!ResizeRules::isUsableCustomName(ui->nameText->text()))
@@ -768,7 +769,7 @@ void OstrelController::showUnit()
 {
     static const char* const abbreviations[]
         = { "", QT_TR_NOOP("px"), QT_TR_NOOP("in"), QT_TR_NOOP("mm"), QT_TR_NOOP("%") };
-    const int tag = selectedTag(mUi->popUpUM);
+    const int tag = int(selectedCode<Settings::Unit>(mUi->popUpUM));
     const QString text = tag >= 1 && tag <= 4 ? tr(abbreviations[tag]) : QString();
     mUi->widthUnit->setText(text);
     mUi->heightUnit->setText(text);

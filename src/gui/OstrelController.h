@@ -22,7 +22,7 @@ class FileListModel;
 class ProgressSheet;
 class QualitySlider;
 class Stepper;
-class TQPref;
+class Settings;
 class TQResizer;
 
 namespace Ui {
@@ -51,7 +51,7 @@ public:
     ~OstrelController() override;
 
     QMainWindow* window() const { return finestra.get(); }
-    TQPref* preferences() const { return pref.get(); }
+    Settings* preferences() const { return pref.get(); }
     TQResizer* resizer() const { return imageResizer.get(); }
     bool showsFullPath() const { return fullPath; }
 
@@ -114,7 +114,7 @@ private:
     {
         QLineEdit* field;
         Stepper* stepper;
-        void (TQPref::*store)(float);
+        void (Settings::*store)(float);
     };
     std::array<NumberPair, 3> numberPairs() const;
 
@@ -168,5 +168,5 @@ private:
     bool fullPath = false;
     FileListModel* mModel = nullptr; // the table's model over imageResizer
     std::unique_ptr<TQResizer> imageResizer;
-    std::unique_ptr<TQPref> pref;
+    std::unique_ptr<Settings> pref;
 };

@@ -27,7 +27,7 @@
 #include "batch/TQResizer.h"
 #include "core/ImageCodec.h"
 #include "core/LocalizedText.h"
-#include "settings/TQPref.h"
+#include "settings/Settings.h"
 
 namespace {
 
@@ -165,7 +165,7 @@ private:
     std::unique_ptr<QTemporaryDir> mTmp;
     QString mIn;
     QString mOut;
-    std::unique_ptr<TQPref> mPref;
+    std::unique_ptr<Settings> mPref;
 
     QString source(const QString& name, int w = 64, int h = 48)
     {
@@ -214,11 +214,11 @@ private slots:
         mOut = mTmp->filePath(QStringLiteral("out"));
         QVERIFY(QDir().mkpath(mIn));
         QVERIFY(QDir().mkpath(mOut));
-        mPref = std::make_unique<TQPref>(nullptr);
-        mPref->setDest(mOut);
-        mPref->setWidthValue(40);
-        mPref->setHeightValue(30);
-        mPref->setFormatMenu(TQPref::FormatJpeg);
+        mPref = std::make_unique<Settings>(nullptr);
+        mPref->setOutputFolder(mOut);
+        mPref->setWidth(40);
+        mPref->setHeight(30);
+        mPref->setOutputFormat(OutputFormat::Jpeg);
         BatchLog::setLogFilePath(mTmp->filePath(QStringLiteral("log/ostrel.log")));
     }
 
@@ -387,10 +387,10 @@ private slots:
     {
         QFETCH(QString, text);
         QFETCH(QStringList, files);
-        mPref->setNameMenu(TQPref::NamingCustom);
-        mPref->setName(QStringLiteral("Img"));
-        mPref->setNameNum(QStringLiteral("500")); // the field's text counts, not the setting
-        mPref->setFormatMenu(TQPref::FormatTiff);
+        mPref->setNaming(Settings::Naming::CustomName);
+        mPref->setBaseName(QStringLiteral("Img"));
+        mPref->setStartNumber(QStringLiteral("500")); // the field's text counts, not the setting
+        mPref->setOutputFormat(OutputFormat::Tiff);
         TQResizer resizer;
         resizer.addImagesToList({ source("x.png"), source("y.jpg"), source("z.jpeg") });
         RecordingProgress progress;

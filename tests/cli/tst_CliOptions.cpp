@@ -5,7 +5,7 @@
 
 #include "cli/CliOptions.h"
 #include "cli/CliProgress.h"
-#include "settings/TQPref.h"
+#include "settings/Settings.h"
 
 // The options of ostrel-batch: what each one sets, what each bad value says, and what a run
 // refuses before it starts.
@@ -43,49 +43,49 @@ private slots:
             "--naming", "custom", "--name", "Trip", "--start-number", " 0007", "--background", "on",
             "--background-color", "#336699", "--max-megapixels", "2000", "x.jpg" });
         QCOMPARE(options.action(), CliOptions::Action::Run);
-        TQPref pref(nullptr);
-        pref.setShowFullPath(true);
+        Settings pref(nullptr);
+        pref.setShowsFullPath(true);
         options.applyTo(pref);
-        QCOMPARE(pref.getDest(), QStringLiteral("/tmp/out"));
-        QCOMPARE(pref.getWidthValue(), 800.0f);
-        QCOMPARE(pref.getHeightValue(), 600.5f);
-        QCOMPARE(pref.getUM(), int(TQPref::UnitMillimetres));
-        QVERIFY(pref.getProportional());
-        QCOMPARE(pref.getTagSides(), int(TQPref::SideSecond));
-        QVERIFY(pref.getSwitchSides());
-        QCOMPARE(pref.getResValue(), 300.0f);
-        QCOMPARE(pref.getFormatMenu(), int(TQPref::FormatTiff));
-        QCOMPARE(pref.getQuality(), 0.85f);
-        QCOMPARE(pref.getNameMenu(), int(TQPref::NamingCustom));
-        QCOMPARE(pref.getName(), QStringLiteral("Trip"));
-        QCOMPARE(pref.getNameNum(), QStringLiteral("0007"));
-        QVERIFY(pref.getBackground());
-        QCOMPARE(pref.getBackgroundColor().name(), QStringLiteral("#336699"));
-        QCOMPARE(pref.getMaxMegapixels(), 2000);
-        QVERIFY(pref.getShowFullPath());
+        QCOMPARE(pref.outputFolder(), QStringLiteral("/tmp/out"));
+        QCOMPARE(pref.width(), 800.0f);
+        QCOMPARE(pref.height(), 600.5f);
+        QCOMPARE(pref.unit(), Settings::Unit::Millimetres);
+        QVERIFY(pref.isProportional());
+        QCOMPARE(pref.givenSide(), Settings::Side::Second);
+        QVERIFY(pref.usesLongShortSides());
+        QCOMPARE(pref.resolution(), 300.0f);
+        QCOMPARE(pref.outputFormat(), OutputFormat::Tiff);
+        QCOMPARE(pref.quality(), 0.85f);
+        QCOMPARE(pref.naming(), Settings::Naming::CustomName);
+        QCOMPARE(pref.baseName(), QStringLiteral("Trip"));
+        QCOMPARE(pref.startNumber(), QStringLiteral("0007"));
+        QVERIFY(pref.isBackgroundEnabled());
+        QCOMPARE(pref.backgroundColor().name(), QStringLiteral("#336699"));
+        QCOMPARE(pref.maxMegapixels(), 2000);
+        QVERIFY(pref.showsFullPath());
         QVERIFY(!options.save());
     }
 
     void sidesAndScaling()
     {
-        TQPref pref(nullptr);
-        pref.setSwitchSides(true);
+        Settings pref(nullptr);
+        pref.setUsesLongShortSides(true);
         parse({ "--proportional", "width" }).applyTo(pref);
-        QVERIFY(pref.getProportional());
-        QCOMPARE(pref.getTagSides(), 1);
-        QVERIFY(!pref.getSwitchSides());
+        QVERIFY(pref.isProportional());
+        QCOMPARE(int(pref.givenSide()), 1);
+        QVERIFY(!pref.usesLongShortSides());
         parse({ "--proportional", "second", "--sides", "long-short" }).applyTo(pref);
-        QCOMPARE(pref.getTagSides(), 2);
-        QVERIFY(pref.getSwitchSides());
+        QCOMPARE(int(pref.givenSide()), 2);
+        QVERIFY(pref.usesLongShortSides());
         parse({ "--proportional", "first" }).applyTo(pref);
-        QVERIFY(pref.getSwitchSides()); // first/second leave the sides' meaning alone
+        QVERIFY(pref.usesLongShortSides()); // first/second leave the sides' meaning alone
         parse({ "--free", "--unit", "%" }).applyTo(pref);
-        QVERIFY(!pref.getProportional());
-        QCOMPARE(pref.getUM(), int(TQPref::UnitPercent));
+        QVERIFY(!pref.isProportional());
+        QCOMPARE(pref.unit(), Settings::Unit::Percent);
         parse({ "--background", "off", "--background-color", "#80ff0000" }).applyTo(pref);
-        QVERIFY(!pref.getBackground());
-        QCOMPARE(pref.getBackgroundColor().alpha(), 128);
-        QCOMPARE(pref.getBackgroundColor().red(), 255);
+        QVERIFY(!pref.isBackgroundEnabled());
+        QCOMPARE(pref.backgroundColor().alpha(), 128);
+        QCOMPARE(pref.backgroundColor().red(), 255);
     }
 
     // Only the options given are written to a store-backed record (this is what --save does).
@@ -93,7 +93,7 @@ private slots:
     {
         QTemporaryDir dir;
         QSettings store(dir.filePath("Ostrel.conf"), QSettings::IniFormat);
-        TQPref pref(&store);
+        Settings pref(&store);
         parse({ "--width", "1024", "--format", "png", "--save" }).applyTo(pref);
         store.sync();
         QStringList keys = store.allKeys();
@@ -109,12 +109,12 @@ private slots:
     {
         QTemporaryDir dir;
         QSettings store(dir.filePath("Ostrel.conf"), QSettings::IniFormat);
-        TQPref pref(&store);
+        Settings pref(&store);
         const CliOptions options = parse({ "-w", "640", "-H", "0", "photo.jpg" });
         QCOMPARE(options.action(), CliOptions::Action::Run);
         options.applyTo(pref);
-        QCOMPARE(pref.getWidthValue(), 640.0f);
-        QCOMPARE(pref.getHeightValue(), 0.0f);
+        QCOMPARE(pref.width(), 640.0f);
+        QCOMPARE(pref.height(), 0.0f);
     }
 
     void files()
@@ -180,36 +180,36 @@ private slots:
     void runChecks()
     {
         QTemporaryDir dir;
-        TQPref pref(nullptr);
+        Settings pref(nullptr);
         QVERIFY(CliOptions::checkRun(pref).contains("no output folder"));
-        pref.setDest(dir.filePath("missing"));
+        pref.setOutputFolder(dir.filePath("missing"));
         QVERIFY(CliOptions::checkRun(pref).contains("does not exist"));
         QFile file(dir.filePath("file"));
         QVERIFY(file.open(QIODevice::WriteOnly));
-        pref.setDest(file.fileName());
+        pref.setOutputFolder(file.fileName());
         QVERIFY(CliOptions::checkRun(pref).contains("not a folder"));
-        pref.setDest(dir.path());
+        pref.setOutputFolder(dir.path());
         QCOMPARE(CliOptions::checkRun(pref), QString());
-        pref.setNameMenu(TQPref::NamingCustom);
+        pref.setNaming(Settings::Naming::CustomName);
         QVERIFY(CliOptions::checkRun(pref).contains("--start-number"));
-        pref.setNameNum(QStringLiteral("1"));
+        pref.setStartNumber(QStringLiteral("1"));
         QCOMPARE(CliOptions::checkRun(pref), QString());
 
         // One size of 0 is taken from the other; both 0, or 0 for the side that proportional
         // scaling is given, leave no size. A negative size is never one.
-        pref.setWidthValue(0.0f);
+        pref.setWidth(0.0f);
         QCOMPARE(CliOptions::checkRun(pref), QString());
-        pref.setHeightValue(0.0f);
+        pref.setHeight(0.0f);
         QVERIFY(CliOptions::checkRun(pref).contains("no size"));
         pref.setProportional(true);
-        pref.setHeightValue(300.0f);
+        pref.setHeight(300.0f);
         QVERIFY(CliOptions::checkRun(pref).contains("--width"));
-        pref.setTagSides(TQPref::SideSecond);
+        pref.setGivenSide(Settings::Side::Second);
         QCOMPARE(CliOptions::checkRun(pref), QString());
-        pref.setHeightValue(-5.0f);
+        pref.setHeight(-5.0f);
         QVERIFY(CliOptions::checkRun(pref).contains("--height"));
-        pref.setHeightValue(300.0f);
-        pref.setResValue(0.0f);
+        pref.setHeight(300.0f);
+        pref.setResolution(0.0f);
         QVERIFY(CliOptions::checkRun(pref).contains("--resolution"));
     }
 

@@ -10,7 +10,7 @@
 
 #include "core/ImageCodec.h"
 #include "core/TQImage.h"
-#include "settings/TQPref.h"
+#include "settings/Settings.h"
 
 int main(int argc, char** argv)
 {
@@ -21,13 +21,13 @@ int main(int argc, char** argv)
     if (!ImageCodec::initialise(argv[0]))
         return 2;
     QCoreApplication app(argc, argv);
-    TQPref pref(nullptr);
-    pref.setDest(QString::fromLocal8Bit(argv[2]));
-    pref.setFormatMenu(argc > 4 ? std::atoi(argv[4]) : int(TQPref::FormatPng));
+    Settings pref(nullptr);
+    pref.setOutputFolder(QString::fromLocal8Bit(argv[2]));
+    pref.setOutputFormat(argc > 4 ? OutputFormat(std::atoi(argv[4])) : OutputFormat::Png);
     if (argc > 3) {
         pref.setProportional(true);
-        pref.setTagSides(TQPref::SideFirst);
-        pref.setWidthValue(std::strtof(argv[3], nullptr));
+        pref.setGivenSide(Settings::Side::First);
+        pref.setWidth(std::strtof(argv[3], nullptr));
     }
     TQImage image(QString::fromLocal8Bit(argv[1]));
     ResizeStatus status;

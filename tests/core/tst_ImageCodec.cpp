@@ -17,7 +17,7 @@
 #include "TestSupport.h"
 #include "core/ImageCodec.h"
 #include "core/TQImage.h"
-#include "settings/TQPref.h"
+#include "settings/Settings.h"
 
 namespace {
 
@@ -159,7 +159,7 @@ private:
     }
 
     ResizeStatus render(const QString& source, int width, int height,
-        qint64 maxPixels = ImageCodec::kDefaultMaxPixels, int format = TQPref::FormatPng)
+        qint64 maxPixels = ImageCodec::kDefaultMaxPixels, OutputFormat format = OutputFormat::Png)
     {
         ImageCodec::RenderRequest request;
         request.sourcePath = source;
@@ -168,7 +168,7 @@ private:
         request.format = format;
         request.maxPixels = maxPixels;
         const QString output = mOut + QLatin1Char('/') + QFileInfo(source).completeBaseName()
-            + (format == TQPref::FormatJpeg ? ".jpg" : ".png");
+            + (format == OutputFormat::Jpeg ? ".jpg" : ".png");
         QFile::remove(output);
         return ImageCodec::render(request, output);
     }
@@ -376,7 +376,7 @@ private slots:
             request.sourcePath = file;
             request.width = 40;
             request.height = 30;
-            request.format = TQPref::FormatPng;
+            request.format = OutputFormat::Png;
             outcome->status = ImageCodec::render(request, output);
             outcome->previewEmpty = ImageCodec::decodePreview(file, 100).image.isNull();
             ImageCodec::threadShutdown();
@@ -513,7 +513,7 @@ private slots:
         for (int run = 0; run < 15; ++run) {
             for (const int width : { 100, 400 }) {
                 const ResizeStatus status = render(
-                    file, width, width * 3 / 4, ImageCodec::kDefaultMaxPixels, TQPref::FormatJpeg);
+                    file, width, width * 3 / 4, ImageCodec::kDefaultMaxPixels, OutputFormat::Jpeg);
                 QVERIFY2(status.error == ResizeError::DecodeFailed,
                     qPrintable(QStringLiteral("run %1, width %2: %3")
                                    .arg(run)
@@ -602,9 +602,9 @@ private slots:
         QTest::addColumn<float>("width");
         QTest::addColumn<int>("format");
         QTest::addColumn<QString>("named");
-        QTest::newRow("JPEG 100000 wide") << 100000.0f << int(TQPref::FormatJpeg) << "100000 x";
-        QTest::newRow("PNG 2e7 wide") << 2e7f << int(TQPref::FormatPng) << "20000000 x";
-        QTest::newRow("1e30 wide") << 1e30f << int(TQPref::FormatTiff) << "1e+30 x";
+        QTest::newRow("JPEG 100000 wide") << 100000.0f << int(OutputFormat::Jpeg) << "100000 x";
+        QTest::newRow("PNG 2e7 wide") << 2e7f << int(OutputFormat::Png) << "20000000 x";
+        QTest::newRow("1e30 wide") << 1e30f << int(OutputFormat::Tiff) << "1e+30 x";
     }
 
     void targetSizesThatCannotBeMade()
@@ -613,12 +613,12 @@ private slots:
         QFETCH(int, format);
         QFETCH(QString, named);
         TestSupport::writeImage(in(QStringLiteral("size.png")), 40, 30);
-        TQPref pref(nullptr);
-        pref.setDest(mOut);
+        Settings pref(nullptr);
+        pref.setOutputFolder(mOut);
         pref.setProportional(true);
-        pref.setTagSides(TQPref::SideFirst);
-        pref.setWidthValue(width);
-        pref.setFormatMenu(format);
+        pref.setGivenSide(Settings::Side::First);
+        pref.setWidth(width);
+        pref.setOutputFormat(OutputFormat(format));
         TQImage image(in(QStringLiteral("size.png")));
         ResizeStatus status;
         QVERIFY(!image.resize(pref, 1, false, Qt::white, &status));

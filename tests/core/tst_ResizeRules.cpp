@@ -37,18 +37,23 @@ private slots:
         QFETCH(int, num);
         QFETCH(int, format);
         QFETCH(QString, expected);
-        QCOMPARE(outputPath(QStringLiteral("/out"), nameMenu, imageName, name, num, format), expected);
+        QCOMPARE(outputPath(QStringLiteral("/out"), Settings::Naming(nameMenu), imageName, name,
+                     num, OutputFormat(format)),
+            expected);
     }
 
     void extensionsAndSeparators()
     {
         const QStringList expected = { "jpg", "png", "gif", "bmp", "tif" };
         for (int code = 1; code <= 5; ++code)
-            QCOMPARE(formatExtension(code), expected[code - 1]);
-        QVERIFY(formatExtension(0).isEmpty());
-        QVERIFY(formatExtension(6).isEmpty());
-        QCOMPARE(outputPath("/out/", 1, "a.png", "", 0, 1), QStringLiteral("/out/a.jpg"));
-        QCOMPARE(outputPath("/", 1, "a.png", "", 0, 1), QStringLiteral("/a.jpg"));
+            QCOMPARE(formatExtension(OutputFormat(code)), expected[code - 1]);
+        QVERIFY(formatExtension(OutputFormat(0)).isEmpty());
+        QVERIFY(formatExtension(OutputFormat(6)).isEmpty());
+        QCOMPARE(
+            outputPath("/out/", Settings::Naming::SourceName, "a.png", "", 0, OutputFormat::Jpeg),
+            QStringLiteral("/out/a.jpg"));
+        QCOMPARE(outputPath("/", Settings::Naming::SourceName, "a.png", "", 0, OutputFormat::Jpeg),
+            QStringLiteral("/a.jpg"));
     }
 
     // Requested sides for every row of the side table, on a landscape, portrait and square
@@ -88,7 +93,8 @@ private slots:
         QFETCH(float, ph);
         QFETCH(float, w);
         QFETCH(float, h);
-        const Sides s = requestedSides(proportional, tag, switchSides, 400.f, 300.f, pw, ph);
+        const Sides s
+            = requestedSides(proportional, Settings::Side(tag), switchSides, 400.f, 300.f, pw, ph);
         QCOMPARE(s.width, w);
         QCOMPARE(s.height, h);
     }
@@ -137,8 +143,9 @@ private slots:
         QFETCH(float, ph);
         QFETCH(int, tw);
         QFETCH(int, th);
-        const Sides req = requestedSides(proportional, tag, switchSides, wv, hv, pw, ph);
-        const Sides t = targetSize(req, um, res, pw, ph);
+        const Sides req
+            = requestedSides(proportional, Settings::Side(tag), switchSides, wv, hv, pw, ph);
+        const Sides t = targetSize(req, Settings::Unit(um), res, pw, ph);
         QCOMPARE(wholePixels(t.width), tw);
         QCOMPARE(wholePixels(t.height), th);
     }
@@ -147,12 +154,14 @@ private slots:
     void precision()
     {
         // mm: divide by 25.4 and multiply by res in double, rounded once to float.
-        const float mm = convertSide(10.0f, 3, 300.0f, 0.0f);
+        const float mm = convertSide(10.0f, Settings::Unit::Millimetres, 300.0f, 0.0f);
         QCOMPARE(mm, static_cast<float>(10.0 / 25.4 * 300.0));
         // percent divides first: (333 / 100) * 7 in float.
-        QCOMPARE(convertSide(7.0f, 4, 0.0f, 333.0f), (333.0f / 100.0f) * 7.0f);
+        QCOMPARE(
+            convertSide(7.0f, Settings::Unit::Percent, 0.0f, 333.0f), (333.0f / 100.0f) * 7.0f);
         // a derived side multiplies first: 333 * 999 / 1000.
-        const Sides t = targetSize({ 333.0f, 0.0f }, 1, 72.0f, 1000.0f, 999.0f);
+        const Sides t
+            = targetSize({ 333.0f, 0.0f }, Settings::Unit::Pixels, 72.0f, 1000.0f, 999.0f);
         QCOMPARE(t.height, 333.0f * 999.0f / 1000.0f);
         QCOMPARE(wholePixels(0.49f), 0);
         QCOMPARE(wholePixels(0.5f), 1);

@@ -17,7 +17,7 @@
 #include "core/ImageCodec.h"
 #include "core/NoReplaceFile.h"
 #include "core/TQImage.h"
-#include "settings/TQPref.h"
+#include "settings/Settings.h"
 
 using TestSupport::inspect;
 using TestSupport::writeImage;
@@ -33,7 +33,7 @@ private:
     QString mIn;  // sources
     QString mOut; // output folder, emptied before every test
     std::unique_ptr<QSettings> mSettings;
-    std::unique_ptr<TQPref> mPref;
+    std::unique_ptr<Settings> mPref;
 
     QString in(const QString& name) const { return mIn + QLatin1Char('/') + name; }
     QString out(const QString& name) const { return mOut + QLatin1Char('/') + name; }
@@ -43,15 +43,15 @@ private:
     }
 
     // Pixel size, free scaling, into mOut.
-    void pixels(float w, float h, int format = TQPref::FormatJpeg, float res = 72.0f)
+    void pixels(float w, float h, OutputFormat format = OutputFormat::Jpeg, float res = 72.0f)
     {
         mPref->setProportional(false);
-        mPref->setSwitchSides(false);
-        mPref->setUM(TQPref::UnitPixels);
-        mPref->setWidthValue(w);
-        mPref->setHeightValue(h);
-        mPref->setFormatMenu(format);
-        mPref->setResValue(res);
+        mPref->setUsesLongShortSides(false);
+        mPref->setUnit(Settings::Unit::Pixels);
+        mPref->setWidth(w);
+        mPref->setHeight(h);
+        mPref->setOutputFormat(format);
+        mPref->setResolution(res);
     }
 
     bool resize(TQImage& image, ResizeStatus* status = nullptr, bool bg = false,
@@ -77,8 +77,8 @@ private slots:
         QDir(mOut).removeRecursively();
         QVERIFY(QDir().mkpath(mOut));
         mSettings->clear();
-        mPref = std::make_unique<TQPref>(mSettings.get());
-        mPref->setDest(mOut);
+        mPref = std::make_unique<Settings>(mSettings.get());
+        mPref->setOutputFolder(mOut);
         NoReplaceFile::setUnnamedFilesEnabled(true);
     }
 
@@ -137,9 +137,9 @@ private slots:
         QVERIFY(resize(holiday));
         QVERIFY(QFile::exists(out(QStringLiteral("holiday.photo.jpg"))));
 
-        mPref->setNameMenu(TQPref::NamingCustom);
-        mPref->setName(QStringLiteral("Img"));
-        mPref->setFormatMenu(TQPref::FormatTiff);
+        mPref->setNaming(Settings::Naming::CustomName);
+        mPref->setBaseName(QStringLiteral("Img"));
+        mPref->setOutputFormat(OutputFormat::Tiff);
         QVERIFY(holiday.resize(*mPref, 7, false, Qt::white));
         QVERIFY(QFile::exists(out(QStringLiteral("Img0007.tif"))));
         QCOMPARE(outputFiles().size(), 2); // no temporary file left beside them
@@ -150,7 +150,7 @@ private slots:
     {
         writeImage(in(QStringLiteral("a.png")), 60, 40);
         writeImage(in(QStringLiteral("a.tif")), 80, 40);
-        pixels(30, 20, TQPref::FormatPng);
+        pixels(30, 20, OutputFormat::Png);
 
         TQImage first(in(QStringLiteral("a.png")));
         TQImage second(in(QStringLiteral("a.tif")));
@@ -176,7 +176,7 @@ private slots:
         const QString inside = writeImage(out(QStringLiteral("self.jpg")), 60, 40);
         const qint64 before = QFileInfo(inside).size();
         TQImage self(inside);
-        pixels(30, 20, TQPref::FormatJpeg);
+        pixels(30, 20, OutputFormat::Jpeg);
         QVERIFY(!resize(self, &status));
         QCOMPARE(status.error, ResizeError::OutputExists);
         QCOMPARE(QFileInfo(inside).size(), before);
@@ -185,7 +185,7 @@ private slots:
         QVERIFY(QFile::link(mTmp.filePath(QStringLiteral("nowhere.png")), out(QStringLiteral("dangling.png"))));
         writeImage(in(QStringLiteral("dangling.bmp")), 20, 20);
         TQImage dangling(in(QStringLiteral("dangling.bmp")));
-        pixels(10, 10, TQPref::FormatPng);
+        pixels(10, 10, OutputFormat::Png);
         QVERIFY(!resize(dangling, &status));
         QVERIFY(!QFile::exists(mTmp.filePath(QStringLiteral("nowhere.png"))));
     }
@@ -222,7 +222,7 @@ private slots:
         truncated.write(bytes.left(bytes.size() / 2));
         truncated.close();
         TQImage half(cut);
-        pixels(600, 450, TQPref::FormatPng);
+        pixels(600, 450, OutputFormat::Png);
         QVERIFY(!resize(half, &status));
         QCOMPARE(status.error, ResizeError::DecodeFailed);
         QVERIFY(outputFiles().isEmpty());
@@ -235,27 +235,27 @@ private slots:
         ResizeStatus status;
 
         mPref->setProportional(true);
-        mPref->setTagSides(3); // neither side given
+        mPref->setGivenSide(Settings::Side(3)); // neither side given
         QVERIFY(!resize(image, &status));
         QCOMPARE(status.error, ResizeError::InvalidSettings);
 
         pixels(4, 3);
-        mPref->setUM(TQPref::UnitInches);
-        mPref->setResValue(0.0f);
+        mPref->setUnit(Settings::Unit::Inches);
+        mPref->setResolution(0.0f);
         QVERIFY(!resize(image, &status));
         QCOMPARE(status.error, ResizeError::InvalidSettings);
 
         pixels(4, 3);
-        mPref->setResValue(0.0f); // pixels, but no resolution to state
+        mPref->setResolution(0.0f); // pixels, but no resolution to state
         QVERIFY(!resize(image, &status));
 
         pixels(4, 3);
-        mPref->setFormatMenu(9);
+        mPref->setOutputFormat(OutputFormat(9));
         QVERIFY(!resize(image, &status));
         QCOMPARE(status.error, ResizeError::InvalidSettings);
 
         pixels(4, 3);
-        mPref->setNameMenu(5); // no file name: the output path is the folder itself
+        mPref->setNaming(Settings::Naming(5)); // no file name: the output path is the folder itself
         QVERIFY(!resize(image, &status));
         QCOMPARE(status.error, ResizeError::OutputExists);
         QVERIFY(outputFiles().isEmpty());
@@ -282,7 +282,7 @@ private slots:
         if (!QFile::exists(in(QStringLiteral("photo.png"))))
             writeImage(in(QStringLiteral("photo.png")), 1200, 900);
         TQImage image(in(QStringLiteral("photo.png")));
-        pixels(800, 600, format, 300.0f);
+        pixels(800, 600, OutputFormat(format), 300.0f);
         ResizeStatus status;
         QVERIFY2(resize(image, &status), qPrintable(status.message));
         QCOMPARE(image.theSize().width, 1200.0f);
@@ -301,7 +301,7 @@ private slots:
                     QStringLiteral("-ResolutionUnit"), out(file) });
             QCOMPARE(exif.split(QLatin1Char('\n'), Qt::SkipEmptyParts),
                 QStringList({ "300", "300", "inches" }));
-        } else if (format == TQPref::FormatPng || format == TQPref::FormatBmp) {
+        } else if (format == int(OutputFormat::Png) || format == int(OutputFormat::Bmp)) {
             // Stored per metre: 11811 dots per metre is 299.9994 per inch.
             QVERIFY2(qAbs(facts.xResPpi - 300.0) < 0.3, qPrintable(QString::number(facts.xResPpi)));
         }
@@ -334,17 +334,17 @@ private slots:
 
         // Long side 80 on a portrait source.
         mPref->setProportional(true);
-        mPref->setTagSides(1);
-        mPref->setSwitchSides(true);
-        mPref->setWidthValue(80);
-        mPref->setFormatMenu(TQPref::FormatPng);
+        mPref->setGivenSide(Settings::Side::First);
+        mPref->setUsesLongShortSides(true);
+        mPref->setWidth(80);
+        mPref->setOutputFormat(OutputFormat::Png);
         QVERIFY(resize(port));
         QCOMPARE(inspect(out(QStringLiteral("port.png"))).width, 60);
         QCOMPARE(inspect(out(QStringLiteral("port.png"))).height, 80);
 
         // 50 and 25 percent, free: each field applies to its own side; upscaling works too.
-        pixels(50, 250, TQPref::FormatGif);
-        mPref->setUM(TQPref::UnitPercent);
+        pixels(50, 250, OutputFormat::Gif);
+        mPref->setUnit(Settings::Unit::Percent);
         QVERIFY(resize(land));
         QCOMPARE(inspect(out(QStringLiteral("land.gif"))).width, 200);
         QCOMPARE(inspect(out(QStringLiteral("land.gif"))).height, 750);
@@ -358,8 +358,8 @@ private slots:
         picture.setDotsPerMeterY(11811);
         QVERIFY(picture.save(in(QStringLiteral("dense.png"))));
         TQImage image(in(QStringLiteral("dense.png")));
-        pixels(50, 0, TQPref::FormatPng);
-        mPref->setUM(TQPref::UnitPercent);
+        pixels(50, 0, OutputFormat::Png);
+        mPref->setUnit(Settings::Unit::Percent);
         QVERIFY(resize(image, nullptr, true, QColor(255, 0, 0)));
         QCOMPARE(image.theSize().width, 300.0f);
         QCOMPARE(image.theSize().height, 200.0f);
@@ -375,18 +375,18 @@ private slots:
     {
         TestSupport::writeImage(in(QStringLiteral("cut.png")), 200, 100, true);
         TQImage image(in(QStringLiteral("cut.png")));
-        pixels(100, 50, TQPref::FormatJpeg);
+        pixels(100, 50, OutputFormat::Jpeg);
         QVERIFY(resize(image));
         const QColor corner = TestSupport::averageColour(out(QStringLiteral("cut.jpg")), 0, 0);
         QVERIFY2(corner.red() > 250 && corner.green() > 250 && corner.blue() > 250,
             qPrintable(corner.name()));
 
         // PNG keeps the transparency when the background is off.
-        mPref->setFormatMenu(TQPref::FormatPng);
+        mPref->setOutputFormat(OutputFormat::Png);
         QVERIFY(resize(image));
         QCOMPARE(inspect(out(QStringLiteral("cut.png"))).bands, 4);
         // GIF keeps it too.
-        mPref->setFormatMenu(TQPref::FormatGif);
+        mPref->setOutputFormat(OutputFormat::Gif);
         QVERIFY(resize(image));
         const QString opaque = TestSupport::run(QStringLiteral("identify"),
             { QStringLiteral("-format"), QStringLiteral("%[opaque]"), out(QStringLiteral("cut.gif")) });
@@ -400,10 +400,11 @@ private slots:
         TestSupport::writeOrientedJpeg(in(QStringLiteral("side.jpg")), 600, 400, 6);
         TQImage image(in(QStringLiteral("side.jpg")));
         mPref->setProportional(true);
-        mPref->setTagSides(1);
-        mPref->setSwitchSides(true); // the long side is 300, which is the height when upright
-        mPref->setWidthValue(300);
-        mPref->setFormatMenu(TQPref::FormatJpeg);
+        mPref->setGivenSide(Settings::Side::First);
+        mPref->setUsesLongShortSides(
+            true); // the long side is 300, which is the height when upright
+        mPref->setWidth(300);
+        mPref->setOutputFormat(OutputFormat::Jpeg);
         QVERIFY(resize(image));
         QCOMPARE(image.theSize().width, 400.0f);
         QCOMPARE(image.theSize().height, 600.0f);
@@ -478,7 +479,7 @@ private slots:
             &code);
         QCOMPARE(code, 0);
 
-        pixels(32, 32, TQPref::FormatPng);
+        pixels(32, 32, OutputFormat::Png);
         struct Case
         {
             const char* source;
@@ -569,13 +570,13 @@ private slots:
     {
         QTest::addColumn<int>("format");
         QTest::addColumn<bool>("unnamed"); // false: the hidden temporary file of other systems
-        QTest::newRow("jpeg") << int(TQPref::FormatJpeg) << true;
-        QTest::newRow("png") << int(TQPref::FormatPng) << true;
-        QTest::newRow("gif") << int(TQPref::FormatGif) << true;
-        QTest::newRow("bmp") << int(TQPref::FormatBmp) << true;
-        QTest::newRow("tiff") << int(TQPref::FormatTiff) << true;
-        QTest::newRow("png, temporary file") << int(TQPref::FormatPng) << false;
-        QTest::newRow("bmp, temporary file") << int(TQPref::FormatBmp) << false;
+        QTest::newRow("jpeg") << int(OutputFormat::Jpeg) << true;
+        QTest::newRow("png") << int(OutputFormat::Png) << true;
+        QTest::newRow("gif") << int(OutputFormat::Gif) << true;
+        QTest::newRow("bmp") << int(OutputFormat::Bmp) << true;
+        QTest::newRow("tiff") << int(OutputFormat::Tiff) << true;
+        QTest::newRow("png, temporary file") << int(OutputFormat::Png) << false;
+        QTest::newRow("bmp, temporary file") << int(OutputFormat::Bmp) << false;
     }
 
     void failedWritesLeaveNothing()
@@ -595,7 +596,7 @@ private slots:
             QVERIFY(noise.save(source));
         }
         TQImage image(source);
-        pixels(1500, 1000, format);
+        pixels(1500, 1000, OutputFormat(format));
 
         rlimit saved {};
         QCOMPARE(::getrlimit(RLIMIT_FSIZE, &saved), 0);
@@ -611,7 +612,7 @@ private slots:
         QVERIFY2(outputFiles().isEmpty(), qPrintable(outputFiles().join(QLatin1Char(' '))));
 
         // The output folder gone.
-        mPref->setDest(mTmp.filePath(QStringLiteral("no-such-folder")));
+        mPref->setOutputFolder(mTmp.filePath(QStringLiteral("no-such-folder")));
         QVERIFY(!resize(image, &status));
         QCOMPARE(status.error, ResizeError::WriteFailed);
     }
@@ -622,7 +623,7 @@ private slots:
     {
         writeImage(in(QStringLiteral("small.png")), 60, 40);
         TQImage image(in(QStringLiteral("small.png")));
-        pixels(65501, 2, TQPref::FormatJpeg);
+        pixels(65501, 2, OutputFormat::Jpeg);
         ResizeStatus status;
         QVERIFY(!resize(image, &status));
         QCOMPARE(status.error, ResizeError::InvalidSettings);
@@ -651,7 +652,7 @@ private slots:
         NoReplaceFile::setUnnamedFilesEnabled(unnamed);
         writeImage(in(QStringLiteral("mode.png")), 60, 40);
         TQImage image(in(QStringLiteral("mode.png")));
-        pixels(30, 20, TQPref::FormatPng);
+        pixels(30, 20, OutputFormat::Png);
         const mode_t saved = ::umask(static_cast<mode_t>(mask));
         ResizeStatus status;
         const bool ok = resize(image, &status);
@@ -688,7 +689,7 @@ private slots:
             names << QStringLiteral("swap%1").arg(i);
             writeImage(in(names.last() + QStringLiteral(".jpg")), 1200, 900);
         }
-        pixels(1200, 900, TQPref::FormatPng);
+        pixels(1200, 900, OutputFormat::Png);
 
         TestSupport::FolderSwapper swapper(mOut, victim);
         QVERIFY(swapper.start());
@@ -732,7 +733,7 @@ private slots:
     {
         QFETCH(bool, unnamed);
         NoReplaceFile::setUnnamedFilesEnabled(unnamed);
-        pixels(30, 20, TQPref::FormatJpeg);
+        pixels(30, 20, OutputFormat::Jpeg);
         QStringList bases;
         for (int length = 248; length <= 255; ++length)
             bases << QString(length - 4, QLatin1Char('n'));
@@ -757,13 +758,13 @@ private slots:
     {
         writeImage(in(QStringLiteral("c.png")), 60, 40);
         TQImage image(in(QStringLiteral("c.png")));
-        pixels(30, 20, TQPref::FormatJpeg);
-        mPref->setNameMenu(TQPref::NamingCustom);
+        pixels(30, 20, OutputFormat::Jpeg);
+        mPref->setNaming(Settings::Naming::CustomName);
         const QString nested = mOut + QStringLiteral("/sub");
         QVERIFY(QDir().mkpath(nested));
         for (const QString& name : { QStringLiteral("../x"), QStringLiteral("sub/x"),
                  QStringLiteral("."), QStringLiteral(".."), QStringLiteral("/tmp/x") }) {
-            mPref->setName(name);
+            mPref->setBaseName(name);
             ResizeStatus status;
             QVERIFY2(!resize(image, &status), qPrintable(name));
             QCOMPARE(status.error, ResizeError::InvalidSettings);
@@ -771,7 +772,7 @@ private slots:
         QVERIFY(!QFile::exists(mTmp.filePath(QStringLiteral("x0001.jpg"))));
         QVERIFY(QDir(nested).entryList(QDir::Files | QDir::Hidden).isEmpty());
         QVERIFY(outputFiles().isEmpty());
-        mPref->setName(QStringLiteral("x"));
+        mPref->setBaseName(QStringLiteral("x"));
         QVERIFY(resize(image));
         QCOMPARE(outputFiles(), QStringList { QStringLiteral("x0001.jpg") });
     }

@@ -19,7 +19,7 @@
 #include "batch/TQResizer.h"
 #include "core/ImageCodec.h"
 #include "core/LocalizedText.h"
-#include "settings/TQPref.h"
+#include "settings/Settings.h"
 
 // The file list as the window shows it: files arriving, the preview and information line of
 // the selected row, removal, and names or full paths, on the offscreen platform with real

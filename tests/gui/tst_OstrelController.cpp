@@ -34,7 +34,7 @@
 #include "batch/TQResizer.h"
 #include "core/ImageCodec.h"
 #include "core/LocalizedText.h"
-#include "settings/TQPref.h"
+#include "settings/Settings.h"
 
 // The main window on the offscreen platform, started on a real settings file in a temporary
 // folder. Controls are driven the way a user drives them (clicks, keys, dialogs answered)
@@ -258,7 +258,7 @@ private slots:
         // Emptying the field changed only what it shows.
         QCOMPARE(storedValue("widthValue").toFloat(), 640.0f);
         QCOMPARE(storedValue("heightValue").toFloat(), 250.0f);
-        QCOMPARE(mController->preferences()->getHeightValue(), 250.0f);
+        QCOMPARE(mController->preferences()->height(), 250.0f);
     }
 
     void backgroundBoxShowsTheWellAndStoresItsColour()
@@ -331,7 +331,7 @@ private slots:
         QCOMPARE(heightField->text(), QString());
         QVERIFY(!heightField->isEnabled());
         QVERIFY(!widget<Stepper>("heightStepper")->isEnabled());
-        QCOMPARE(mController->preferences()->getHeightValue(), 300.0f);
+        QCOMPARE(mController->preferences()->height(), 300.0f);
         QVERIFY(!storedValue("heightValue").isValid());
 
         // The second side: the first field empties, the second shows its stored value again.
@@ -341,7 +341,7 @@ private slots:
         QVERIFY(!widthField->isEnabled() && !widget<Stepper>("widthStepper")->isEnabled());
         QCOMPARE(heightField->text(), QStringLiteral("300"));
         QVERIFY(heightField->isEnabled() && widget<Stepper>("heightStepper")->isEnabled());
-        QCOMPARE(mController->preferences()->getWidthValue(), 400.0f);
+        QCOMPARE(mController->preferences()->width(), 400.0f);
 
         // Off: all four enabled, the emptied field shows the value the setting kept, and the
         // given side is not stored.
@@ -355,7 +355,7 @@ private slots:
         QCOMPARE(widget<Stepper>("widthStepper")->floatValue(), 400.0f);
         QCOMPARE(heightField->text(), QStringLiteral("300"));
         QVERIFY(!storedValue("tagSides").isValid());
-        QCOMPARE(mController->preferences()->getTagSides(), 2);
+        QCOMPARE(int(mController->preferences()->givenSide()), 2);
     }
 
     void stepperAndFieldShowTheSameNumber()

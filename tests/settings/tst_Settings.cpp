@@ -9,11 +9,11 @@
 
 #include <sys/stat.h>
 
-#include "settings/TQPref.h"
+#include "settings/Settings.h"
 
 // The store on a real settings file in a temporary folder: what a setter writes must be in the
 // file at once, and a new store reading that file must get the value back.
-class TestTQPref : public QObject
+class TestSettings : public QObject
 {
     Q_OBJECT
 
@@ -29,33 +29,30 @@ private:
     }
 
 private slots:
-    void init()
-    {
-        QFile::remove(file());
-    }
+    void init() { QFile::remove(file()); }
 
     void defaultsWithEmptyPreferences()
     {
         QSettings s(file(), QSettings::IniFormat);
-        TQPref pref(&s);
-        pref.readPreferences();
-        QCOMPARE(pref.getBackground(), false);
-        QCOMPARE(pref.getBackgroundColor(), QColor::fromRgbF(1, 1, 1, 1));
-        QCOMPARE(pref.getShowFullPath(), false);
-        QCOMPARE(pref.getProportional(), false);
-        QCOMPARE(pref.getSwitchSides(), false);
-        QCOMPARE(pref.getTagSides(), 1);
-        QCOMPARE(pref.getUM(), 1);
-        QCOMPARE(pref.getTab(), 0);
-        QCOMPARE(pref.getWidthValue(), 400.0f);
-        QCOMPARE(pref.getHeightValue(), 300.0f);
-        QCOMPARE(pref.getResValue(), 72.0f);
-        QCOMPARE(pref.getDest(), QString());
-        QCOMPARE(pref.getNameMenu(), 1);
-        QCOMPARE(pref.getName(), QString());
-        QCOMPARE(pref.getNameNum(), QString());
-        QCOMPARE(pref.getFormatMenu(), 1);
-        QCOMPARE(pref.getQuality(), 1.0f);
+        Settings pref(&s);
+        pref.load();
+        QCOMPARE(pref.isBackgroundEnabled(), false);
+        QCOMPARE(pref.backgroundColor(), QColor::fromRgbF(1, 1, 1, 1));
+        QCOMPARE(pref.showsFullPath(), false);
+        QCOMPARE(pref.isProportional(), false);
+        QCOMPARE(pref.usesLongShortSides(), false);
+        QCOMPARE(int(pref.givenSide()), 1);
+        QCOMPARE(int(pref.unit()), 1);
+        QCOMPARE(pref.currentTab(), 0);
+        QCOMPARE(pref.width(), 400.0f);
+        QCOMPARE(pref.height(), 300.0f);
+        QCOMPARE(pref.resolution(), 72.0f);
+        QCOMPARE(pref.outputFolder(), QString());
+        QCOMPARE(int(pref.naming()), 1);
+        QCOMPARE(pref.baseName(), QString());
+        QCOMPARE(pref.startNumber(), QString());
+        QCOMPARE(int(pref.outputFormat()), 1);
+        QCOMPARE(pref.quality(), 1.0f);
         // Reading writes nothing.
         s.sync();
         QVERIFY(s.allKeys().isEmpty());
@@ -65,48 +62,48 @@ private slots:
     {
         {
             QSettings s(file(), QSettings::IniFormat);
-            TQPref pref(&s);
-            pref.setTab(2);
+            Settings pref(&s);
+            pref.setCurrentTab(2);
             QCOMPARE(s.value(QStringLiteral("tab")).toInt(), 2);
-            pref.setBackground(true);
+            pref.setBackgroundEnabled(true);
             pref.setBackgroundColor(QColor::fromRgbF(0.25f, 0.5f, 0.75f, 0.5f));
-            pref.setShowFullPath(true);
+            pref.setShowsFullPath(true);
             pref.setProportional(true);
-            pref.setSwitchSides(true);
-            pref.setTagSides(2);
-            pref.setUM(3);
-            pref.setWidthValue(1234.5f);
-            pref.setHeightValue(0.0f);
-            pref.setResValue(300.0f);
-            pref.setDest(QStringLiteral("/tmp/out, with comma"));
-            pref.setNameMenu(2);
-            pref.setName(QStringLiteral("Img"));
-            pref.setNameNum(QStringLiteral("0007"));
-            pref.setFormatMenu(5);
+            pref.setUsesLongShortSides(true);
+            pref.setGivenSide(Settings::Side::Second);
+            pref.setUnit(Settings::Unit::Millimetres);
+            pref.setWidth(1234.5f);
+            pref.setHeight(0.0f);
+            pref.setResolution(300.0f);
+            pref.setOutputFolder(QStringLiteral("/tmp/out, with comma"));
+            pref.setNaming(Settings::Naming::CustomName);
+            pref.setBaseName(QStringLiteral("Img"));
+            pref.setStartNumber(QStringLiteral("0007"));
+            pref.setOutputFormat(OutputFormat::Tiff);
             pref.setQuality(0.856f);
         }
         QSettings s(file(), QSettings::IniFormat);
-        TQPref pref(&s);
-        pref.readPreferences();
-        QCOMPARE(pref.getTab(), 2);
-        QCOMPARE(pref.getBackground(), true);
+        Settings pref(&s);
+        pref.load();
+        QCOMPARE(pref.currentTab(), 2);
+        QCOMPARE(pref.isBackgroundEnabled(), true);
         // QColor keeps 16 bits per component.
-        QVERIFY(qAbs(pref.getBackgroundColor().redF() - 0.25f) < 1e-4f);
-        QVERIFY(qAbs(pref.getBackgroundColor().alphaF() - 0.5f) < 1e-4f);
-        QCOMPARE(pref.getShowFullPath(), true);
-        QCOMPARE(pref.getProportional(), true);
-        QCOMPARE(pref.getSwitchSides(), true);
-        QCOMPARE(pref.getTagSides(), 2);
-        QCOMPARE(pref.getUM(), 3);
-        QCOMPARE(pref.getWidthValue(), 1234.5f);
-        QCOMPARE(pref.getHeightValue(), 0.0f); // 0 means "derive it", and is kept
-        QCOMPARE(pref.getResValue(), 300.0f);
-        QCOMPARE(pref.getDest(), QStringLiteral("/tmp/out, with comma"));
-        QCOMPARE(pref.getNameMenu(), 2);
-        QCOMPARE(pref.getName(), QStringLiteral("Img"));
-        QCOMPARE(pref.getNameNum(), QStringLiteral("0007"));
-        QCOMPARE(pref.getFormatMenu(), 5);
-        QCOMPARE(pref.getQuality(), 0.856f);
+        QVERIFY(qAbs(pref.backgroundColor().redF() - 0.25f) < 1e-4f);
+        QVERIFY(qAbs(pref.backgroundColor().alphaF() - 0.5f) < 1e-4f);
+        QCOMPARE(pref.showsFullPath(), true);
+        QCOMPARE(pref.isProportional(), true);
+        QCOMPARE(pref.usesLongShortSides(), true);
+        QCOMPARE(pref.givenSide(), Settings::Side::Second);
+        QCOMPARE(pref.unit(), Settings::Unit::Millimetres);
+        QCOMPARE(pref.width(), 1234.5f);
+        QCOMPARE(pref.height(), 0.0f); // 0 means "derive it", and is kept
+        QCOMPARE(pref.resolution(), 300.0f);
+        QCOMPARE(pref.outputFolder(), QStringLiteral("/tmp/out, with comma"));
+        QCOMPARE(pref.naming(), Settings::Naming::CustomName);
+        QCOMPARE(pref.baseName(), QStringLiteral("Img"));
+        QCOMPARE(pref.startNumber(), QStringLiteral("0007"));
+        QCOMPARE(pref.outputFormat(), OutputFormat::Tiff);
+        QCOMPARE(pref.quality(), 0.856f);
     }
 
     // A stored zero is a value, not "unset": black stays black, quality 0 stays 0.
@@ -114,22 +111,22 @@ private slots:
     {
         {
             QSettings s(file(), QSettings::IniFormat);
-            TQPref pref(&s);
+            Settings pref(&s);
             pref.setBackgroundColor(QColor::fromRgbF(0, 0, 0, 1));
             pref.setQuality(0.0f);
-            pref.setTab(0);
-            pref.setBackground(false);
-            pref.setDest(QString());
+            pref.setCurrentTab(0);
+            pref.setBackgroundEnabled(false);
+            pref.setOutputFolder(QString());
         }
         QSettings s(file(), QSettings::IniFormat);
-        TQPref pref(&s);
-        pref.readPreferences();
-        QCOMPARE(pref.getBackgroundColor(), QColor::fromRgbF(0, 0, 0, 1));
-        QCOMPARE(pref.getQuality(), 0.0f);
-        QCOMPARE(pref.getTab(), 0);
-        QCOMPARE(pref.getBackground(), false);
+        Settings pref(&s);
+        pref.load();
+        QCOMPARE(pref.backgroundColor(), QColor::fromRgbF(0, 0, 0, 1));
+        QCOMPARE(pref.quality(), 0.0f);
+        QCOMPARE(pref.currentTab(), 0);
+        QCOMPARE(pref.isBackgroundEnabled(), false);
         QVERIFY(s.contains(QStringLiteral("dest")));
-        QCOMPARE(pref.getDest(), QString());
+        QCOMPARE(pref.outputFolder(), QString());
     }
 
     void invalidValuesKeepTheDefault_data()
@@ -152,20 +149,20 @@ private slots:
         QFETCH(QString, content);
         writeRaw(content);
         QSettings s(file(), QSettings::IniFormat);
-        TQPref pref(&s);
-        pref.readPreferences();
-        QCOMPARE(pref.getTagSides(), 1);
-        QCOMPARE(pref.getUM(), 1);
-        QCOMPARE(pref.getNameMenu(), 1);
-        QCOMPARE(pref.getFormatMenu(), 1);
-        QCOMPARE(pref.getTab(), 0);
-        QCOMPARE(pref.getQuality(), 1.0f);
-        QCOMPARE(pref.getBackgroundColor(), QColor::fromRgbF(1, 1, 1, 1));
-        QCOMPARE(pref.getWidthValue(), 400.0f);
-        QCOMPARE(pref.getHeightValue(), 300.0f);
-        QCOMPARE(pref.getResValue(), 72.0f);
-        QCOMPARE(pref.getBackground(), false);
-        QCOMPARE(pref.getProportional(), false);
+        Settings pref(&s);
+        pref.load();
+        QCOMPARE(int(pref.givenSide()), 1);
+        QCOMPARE(int(pref.unit()), 1);
+        QCOMPARE(int(pref.naming()), 1);
+        QCOMPARE(int(pref.outputFormat()), 1);
+        QCOMPARE(pref.currentTab(), 0);
+        QCOMPARE(pref.quality(), 1.0f);
+        QCOMPARE(pref.backgroundColor(), QColor::fromRgbF(1, 1, 1, 1));
+        QCOMPARE(pref.width(), 400.0f);
+        QCOMPARE(pref.height(), 300.0f);
+        QCOMPARE(pref.resolution(), 72.0f);
+        QCOMPARE(pref.isBackgroundEnabled(), false);
+        QCOMPARE(pref.isProportional(), false);
     }
 
     void boolsAsStoredAndHandWrittenNumbers()
@@ -173,14 +170,14 @@ private slots:
         writeRaw(QStringLiteral("[General]\nbackground=true\nproportional=false\nshowFullPath=1\n"
                                 "widthValue=800\nUM=4\nname=123\n"));
         QSettings s(file(), QSettings::IniFormat);
-        TQPref pref(&s);
-        pref.readPreferences();
-        QCOMPARE(pref.getBackground(), true);
-        QCOMPARE(pref.getProportional(), false);
-        QCOMPARE(pref.getShowFullPath(), true);
-        QCOMPARE(pref.getWidthValue(), 800.0f);
-        QCOMPARE(pref.getUM(), 4);
-        QCOMPARE(pref.getName(), QStringLiteral("123"));
+        Settings pref(&s);
+        pref.load();
+        QCOMPARE(pref.isBackgroundEnabled(), true);
+        QCOMPARE(pref.isProportional(), false);
+        QCOMPARE(pref.showsFullPath(), true);
+        QCOMPARE(pref.width(), 800.0f);
+        QCOMPARE(int(pref.unit()), 4);
+        QCOMPARE(pref.baseName(), QStringLiteral("123"));
     }
 
     // The colour well hands back what it was given; the stored numbers must not drift.
@@ -189,9 +186,9 @@ private slots:
         writeRaw(QStringLiteral("[General]\nbackgroundColorR=0.5\nbackgroundColorG=0.1\n"
                                 "backgroundColorB=0.3\nbackgroundColorA=0.7\n"));
         QSettings s(file(), QSettings::IniFormat);
-        TQPref pref(&s);
-        pref.readPreferences();
-        pref.setBackgroundColor(pref.getBackgroundColor());
+        Settings pref(&s);
+        pref.load();
+        pref.setBackgroundColor(pref.backgroundColor());
         QCOMPARE(s.value(QStringLiteral("backgroundColorR")).toFloat(), 0.5f);
         QCOMPARE(s.value(QStringLiteral("backgroundColorG")).toFloat(), 0.1f);
         QCOMPARE(s.value(QStringLiteral("backgroundColorB")).toFloat(), 0.3f);
@@ -224,16 +221,16 @@ private slots:
         writeRaw(stored.isNull() ? QStringLiteral("[General]\n")
                                  : QStringLiteral("[General]\nmaxMegapixels=%1\n").arg(stored));
         QSettings s(file(), QSettings::IniFormat);
-        TQPref pref(&s);
-        pref.readPreferences();
-        QCOMPARE(pref.getMaxMegapixels(), expected);
-        QCOMPARE(pref.getMaxPixels(), qint64(expected) * 1000000);
-        QCOMPARE(pref.detachedCopy()->getMaxMegapixels(), expected);
+        Settings pref(&s);
+        pref.load();
+        QCOMPARE(pref.maxMegapixels(), expected);
+        QCOMPARE(pref.maxPixels(), qint64(expected) * 1000000);
+        QCOMPARE(pref.detachedCopy()->maxMegapixels(), expected);
         // The setter stores at once (in a file of its own: QSettings would take an unchanged
         // size and time for unchanged content on the next row's file).
         QSettings other(mDir.filePath(QStringLiteral("limit-%1.conf").arg(QTest::currentDataTag())),
             QSettings::IniFormat);
-        TQPref writer(&other);
+        Settings writer(&other);
         writer.setMaxMegapixels(750);
         QCOMPARE(other.value(QStringLiteral("maxMegapixels")).toInt(), 750);
     }
@@ -278,14 +275,14 @@ private slots:
         };
         auto outcome = std::make_shared<Outcome>();
         std::thread([outcome] {
-            const std::unique_ptr<QSettings> store = TQPref::openUserSettings();
+            const std::unique_ptr<QSettings> store = Settings::openUserSettings();
             outcome->hasStore = store != nullptr;
             if (store)
                 outcome->fileName = store->fileName();
-            TQPref pref;
-            pref.readPreferences();
-            pref.setHeightValue(77.0f);
-            outcome->width = pref.getWidthValue();
+            Settings pref;
+            pref.load();
+            pref.setHeight(77.0f);
+            outcome->width = pref.width();
             outcome->done.store(true);
         }).detach();
         QTRY_VERIFY_WITH_TIMEOUT(outcome->done.load(), 30000);
@@ -307,17 +304,17 @@ private slots:
     void detachedCopyStoresNothing()
     {
         QSettings s(file(), QSettings::IniFormat);
-        TQPref pref(&s);
-        pref.setWidthValue(640.0f);
+        Settings pref(&s);
+        pref.setWidth(640.0f);
         auto copy = pref.detachedCopy();
-        QCOMPARE(copy->getWidthValue(), 640.0f);
-        copy->setWidthValue(10.0f);
-        copy->setDest(QStringLiteral("/elsewhere"));
+        QCOMPARE(copy->width(), 640.0f);
+        copy->setWidth(10.0f);
+        copy->setOutputFolder(QStringLiteral("/elsewhere"));
         QCOMPARE(s.value(QStringLiteral("widthValue")).toFloat(), 640.0f);
         QVERIFY(!s.contains(QStringLiteral("dest")));
-        QCOMPARE(pref.getWidthValue(), 640.0f);
+        QCOMPARE(pref.width(), 640.0f);
     }
 };
 
-QTEST_GUILESS_MAIN(TestTQPref)
-#include "tst_TQPref.moc"
+QTEST_GUILESS_MAIN(TestSettings)
+#include "tst_Settings.moc"

@@ -1,0 +1,380 @@
+#include "Settings.h"
+
+#include <QFileInfo>
+#include <QSettings>
+#include <QStandardPaths>
+
+#include <cmath>
+#include <optional>
+
+namespace {
+
+// Values read back from the settings file are checked strictly: a garbled file must never
+// turn into a surprising setting, it falls back to the default instead.
+
+std::optional<bool> readBool(const QVariant& v)
+{
+    if (v.typeId() == QMetaType::Bool)
+        return v.toBool();
+    if (v.typeId() != QMetaType::QString && !v.canConvert<int>())
+        return std::nullopt;
+    const QString text = v.toString().trimmed().toLower();
+    if (text == QLatin1String("true") || text == QLatin1String("1"))
+        return true;
+    if (text == QLatin1String("false") || text == QLatin1String("0"))
+        return false;
+    return std::nullopt;
+}
+
+std::optional<double> readNumber(const QVariant& v)
+{
+    bool ok = false;
+    double d = 0.0;
+    switch (v.typeId()) {
+    case QMetaType::Double:
+    case QMetaType::Float:
+    case QMetaType::Int:
+    case QMetaType::LongLong:
+    case QMetaType::UInt:
+    case QMetaType::ULongLong:
+        d = v.toDouble(&ok);
+        break;
+    case QMetaType::QString:
+        d = v.toString().trimmed().toDouble(&ok);
+        break;
+    default:
+        break;
+    }
+    if (!ok || !std::isfinite(d))
+        return std::nullopt;
+    return d;
+}
+
+std::optional<float> readFloat(const QVariant& v, double min, double max, bool minExclusive = false)
+{
+    const auto d = readNumber(v);
+    if (!d || *d > max || *d < min || (minExclusive && *d == min))
+        return std::nullopt;
+    const float f = static_cast<float>(*d);
+    if (!std::isfinite(f))
+        return std::nullopt;
+    return f;
+}
+
+std::optional<int> readInt(const QVariant& v, int min, int max)
+{
+    const auto d = readNumber(v);
+    if (!d || std::trunc(*d) != *d || *d < min || *d > max)
+        return std::nullopt;
+    return static_cast<int>(*d);
+}
+
+std::optional<QString> readString(const QVariant& v)
+{
+    if (v.typeId() == QMetaType::QString)
+        return v.toString();
+    // A plain number written by hand into the file comes back typed; a list (unquoted commas)
+    // or a serialised object is not a path or a name we wrote.
+    if (v.typeId() == QMetaType::QStringList || v.typeId() == QMetaType::QByteArray
+        || !v.canConvert<QString>())
+        return std::nullopt;
+    return v.toString();
+}
+
+// The keys of the settings file. Stored files rely on them: they never change.
+namespace Key {
+constexpr char background[] = "background";
+constexpr char backgroundColorR[] = "backgroundColorR";
+constexpr char backgroundColorG[] = "backgroundColorG";
+constexpr char backgroundColorB[] = "backgroundColorB";
+constexpr char backgroundColorA[] = "backgroundColorA";
+constexpr char showFullPath[] = "showFullPath";
+constexpr char proportional[] = "proportional";
+constexpr char longShortSides[] = "switchSides";
+constexpr char givenSide[] = "tagSides";
+constexpr char unit[] = "UM";
+constexpr char currentTab[] = "tab";
+constexpr char width[] = "widthValue";
+constexpr char height[] = "heightValue";
+constexpr char resolution[] = "resValue";
+constexpr char outputFolder[] = "dest";
+constexpr char naming[] = "nameMenu";
+constexpr char baseName[] = "name";
+constexpr char startNumber[] = "nameNum";
+constexpr char outputFormat[] = "formatMenu";
+constexpr char quality[] = "quality";
+constexpr char maxMegapixels[] = "maxMegapixels";
+} // namespace Key
+
+// A parser of the stored code of one of the enumerations, whose valid codes are lo to hi.
+template <typename Code> auto readCode(int lo, int hi)
+{
+    return [lo, hi](const QVariant& v) -> std::optional<Code> {
+        if (const auto code = readInt(v, lo, hi))
+            return static_cast<Code>(*code);
+        return std::nullopt;
+    };
+}
+
+constexpr double kHuge = 3.0e38; // within float range
+
+// Whether something other than a regular file stands at path (a symbolic link is followed).
+bool isSpecialFile(const QString& path)
+{
+    const QFileInfo info(path);
+    return info.exists() && !info.isFile();
+}
+} // namespace
+
+Settings::Settings()
+    : mOwnedStore(openUserSettings())
+    , mStore(mOwnedStore.get())
+{
+}
+
+std::unique_ptr<QSettings> Settings::openUserSettings()
+{
+    const QString organisation = QStringLiteral("Ostrel");
+    const QString application = QStringLiteral("Ostrel");
+    // The files QSettings reads on the way, in its order: the user's file for the application,
+    // the user's for the organisation, then the same two in each system folder.
+    QStringList folders = QStandardPaths::standardLocations(QStandardPaths::GenericConfigLocation);
+    const QString userFolder
+        = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
+    folders.removeAll(userFolder);
+    const QString userFile
+        = userFolder + QLatin1Char('/') + organisation + QLatin1Char('/') + application + ".conf";
+    if (isSpecialFile(userFile)) {
+        qWarning("The settings file %s is not a regular file: settings are neither read from it "
+                 "nor stored.",
+            qPrintable(userFile));
+        return nullptr;
+    }
+    QStringList fallbacks { userFolder + QLatin1Char('/') + organisation + ".conf" };
+    for (const QString& folder : folders) {
+        fallbacks << folder + QLatin1Char('/') + organisation + QLatin1Char('/') + application
+                + ".conf"
+                  << folder + QLatin1Char('/') + organisation + ".conf";
+    }
+    for (const QString& fallback : fallbacks) {
+        if (isSpecialFile(fallback))
+            return std::make_unique<QSettings>(userFile, QSettings::IniFormat);
+    }
+    return std::make_unique<QSettings>(organisation, application);
+}
+
+Settings::Settings(QSettings* store)
+    : mStore(store)
+{
+}
+
+Settings::~Settings() = default;
+
+std::unique_ptr<Settings> Settings::detachedCopy() const
+{
+    auto copy = std::make_unique<Settings>(nullptr);
+    copy->mBackgroundEnabled = mBackgroundEnabled;
+    copy->mBackgroundColorR = mBackgroundColorR;
+    copy->mBackgroundColorG = mBackgroundColorG;
+    copy->mBackgroundColorB = mBackgroundColorB;
+    copy->mBackgroundColorA = mBackgroundColorA;
+    copy->mShowsFullPath = mShowsFullPath;
+    copy->mProportional = mProportional;
+    copy->mUsesLongShortSides = mUsesLongShortSides;
+    copy->mGivenSide = mGivenSide;
+    copy->mUnit = mUnit;
+    copy->mCurrentTab = mCurrentTab;
+    copy->mWidth = mWidth;
+    copy->mHeight = mHeight;
+    copy->mResolution = mResolution;
+    copy->mOutputFolder = mOutputFolder;
+    copy->mNaming = mNaming;
+    copy->mBaseName = mBaseName;
+    copy->mStartNumber = mStartNumber;
+    copy->mOutputFormat = mOutputFormat;
+    copy->mQuality = mQuality;
+    copy->mMaxMegapixels = mMaxMegapixels;
+    return copy;
+}
+
+bool Settings::sync()
+{
+    if (!mStore)
+        return true;
+    mStore->sync();
+    return mStore->status() == QSettings::NoError;
+}
+
+void Settings::load()
+{
+    if (!mStore)
+        return;
+    QSettings& s = *mStore;
+    auto take = [&s](const char* key, auto& field, auto&& parse) {
+        const QVariant v = s.value(QLatin1String(key));
+        if (!v.isValid())
+            return;
+        if (const auto parsed = parse(v))
+            field = *parsed;
+    };
+    auto fraction = [](const QVariant& v) { return readFloat(v, 0.0, 1.0); };
+    auto size = [](const QVariant& v) { return readFloat(v, 0.0, kHuge); };
+    auto positive = [](const QVariant& v) { return readFloat(v, 0.0, kHuge, true); };
+    auto intIn
+        = [](int lo, int hi) { return [lo, hi](const QVariant& v) { return readInt(v, lo, hi); }; };
+
+    take(Key::background, mBackgroundEnabled, readBool);
+    take(Key::backgroundColorR, mBackgroundColorR, fraction);
+    take(Key::backgroundColorG, mBackgroundColorG, fraction);
+    take(Key::backgroundColorB, mBackgroundColorB, fraction);
+    take(Key::backgroundColorA, mBackgroundColorA, fraction);
+    take(Key::showFullPath, mShowsFullPath, readBool);
+    take(Key::proportional, mProportional, readBool);
+    take(Key::longShortSides, mUsesLongShortSides, readBool);
+    take(Key::givenSide, mGivenSide, readCode<Side>(1, 2));
+    take(Key::unit, mUnit, readCode<Unit>(1, 4));
+    take(Key::currentTab, mCurrentTab, intIn(0, 2));
+    take(Key::width, mWidth, size);
+    take(Key::height, mHeight, size);
+    take(Key::resolution, mResolution, positive);
+    take(Key::outputFolder, mOutputFolder, readString);
+    take(Key::naming, mNaming, readCode<Naming>(1, 2));
+    take(Key::baseName, mBaseName, readString);
+    take(Key::startNumber, mStartNumber, readString);
+    take(Key::outputFormat, mOutputFormat, readCode<OutputFormat>(1, 5));
+    take(Key::quality, mQuality, fraction);
+    take(Key::maxMegapixels, mMaxMegapixels, intIn(1, kMaxMegapixelsLimit));
+}
+
+QColor Settings::backgroundColor() const
+{
+    return QColor::fromRgbF(
+        mBackgroundColorR, mBackgroundColorG, mBackgroundColorB, mBackgroundColorA);
+}
+
+void Settings::store(const char* key, const QVariant& value)
+{
+    if (mStore)
+        mStore->setValue(QLatin1String(key), value);
+}
+
+void Settings::setBackgroundEnabled(bool enabled)
+{
+    mBackgroundEnabled = enabled;
+    store(Key::background, enabled);
+}
+
+void Settings::setShowsFullPath(bool shows)
+{
+    mShowsFullPath = shows;
+    store(Key::showFullPath, shows);
+}
+
+void Settings::setProportional(bool proportional)
+{
+    mProportional = proportional;
+    store(Key::proportional, proportional);
+}
+
+void Settings::setUsesLongShortSides(bool uses)
+{
+    mUsesLongShortSides = uses;
+    store(Key::longShortSides, uses);
+}
+
+void Settings::setGivenSide(Side side)
+{
+    mGivenSide = side;
+    store(Key::givenSide, int(side));
+}
+
+void Settings::setUnit(Unit unit)
+{
+    mUnit = unit;
+    store(Key::unit, int(unit));
+}
+
+void Settings::setCurrentTab(int tab)
+{
+    mCurrentTab = tab;
+    store(Key::currentTab, tab);
+}
+
+void Settings::setNaming(Naming naming)
+{
+    mNaming = naming;
+    store(Key::naming, int(naming));
+}
+
+void Settings::setOutputFormat(OutputFormat format)
+{
+    mOutputFormat = format;
+    store(Key::outputFormat, int(format));
+}
+
+void Settings::setWidth(float width)
+{
+    mWidth = width;
+    store(Key::width, width);
+}
+
+void Settings::setHeight(float height)
+{
+    mHeight = height;
+    store(Key::height, height);
+}
+
+void Settings::setResolution(float resolution)
+{
+    mResolution = resolution;
+    store(Key::resolution, resolution);
+}
+
+void Settings::setQuality(float quality)
+{
+    mQuality = quality;
+    store(Key::quality, quality);
+}
+
+void Settings::setOutputFolder(const QString& folder)
+{
+    mOutputFolder = folder;
+    store(Key::outputFolder, folder);
+}
+
+void Settings::setBaseName(const QString& name)
+{
+    mBaseName = name;
+    store(Key::baseName, name);
+}
+
+void Settings::setStartNumber(const QString& number)
+{
+    mStartNumber = number;
+    store(Key::startNumber, number);
+}
+
+void Settings::setMaxMegapixels(int value)
+{
+    mMaxMegapixels = value;
+    store(Key::maxMegapixels, value);
+}
+
+void Settings::setBackgroundColor(const QColor& color)
+{
+    // QColor keeps 16 bits a component: a colour that round-trips through the colour well
+    // unchanged keeps the exact stored floats instead of drifting (0.5 -> 0.500008).
+    const QColor rgb = color.toRgb();
+    auto take = [](float& field, float value) {
+        if (std::lround(field * 65535.0f) != std::lround(value * 65535.0f))
+            field = value;
+    };
+    take(mBackgroundColorR, rgb.redF());
+    take(mBackgroundColorG, rgb.greenF());
+    take(mBackgroundColorB, rgb.blueF());
+    take(mBackgroundColorA, rgb.alphaF());
+    store(Key::backgroundColorR, mBackgroundColorR);
+    store(Key::backgroundColorG, mBackgroundColorG);
+    store(Key::backgroundColorB, mBackgroundColorB);
+    store(Key::backgroundColorA, mBackgroundColorA);
+}

@@ -1,0 +1,145 @@
+#pragma once
+
+#include <memory>
+
+#include <QColor>
+#include <QString>
+#include <QVariant>
+
+#include "core/OutputFormat.h"
+
+class QSettings;
+
+// The one record of every user setting. Starts from fixed defaults, overlays the stored
+// values (load) and writes each value back the moment a setter is called.
+//
+// Threads: written on the main thread only; the batch worker reads it while the progress
+// sheet keeps the window's controls from changing it.
+class Settings
+{
+public:
+    // Which value proportional scaling is given: the width (or, with long and short sides, the
+    // long side), or the height (the short side).
+    enum class Side
+    {
+        First = 1,
+        Second = 2,
+    };
+    enum class Unit
+    {
+        Pixels = 1,
+        Inches = 2,
+        Millimetres = 3,
+        Percent = 4,
+    };
+    // How output files are named: after their source, or a name of the user's own followed by
+    // a running number.
+    enum class Naming
+    {
+        SourceName = 1,
+        CustomName = 2,
+    };
+
+    // The pixel limit, in millions of pixels: a source above it is refused unread, so that a
+    // small file claiming a huge size cannot exhaust the memory.
+    static constexpr int kDefaultMaxMegapixels = 500;
+    static constexpr int kMaxMegapixelsLimit = 1'000'000;
+
+    // Bound to the user's own settings file (organisation and application "Ostrel"), as
+    // openUserSettings() gives it.
+    Settings();
+    // Bound to the given store, which the caller keeps alive; nullptr keeps every value in
+    // memory only (a command-line run whose options must not be stored).
+    explicit Settings(QSettings* store);
+    ~Settings();
+
+    Settings(const Settings&) = delete;
+    Settings& operator=(const Settings&) = delete;
+
+    // A copy of every value that stores nothing.
+    std::unique_ptr<Settings> detachedCopy() const;
+
+    // Writes every value set so far to the store now. False when the store could not be
+    // written (its folder cannot be made, the file is read-only); true for a record without a
+    // store.
+    bool sync();
+
+    // The user's settings store (organisation and application "Ostrel"). Null when something
+    // other than a regular file stands at the settings file's path, such as a named pipe, which
+    // would hold every read forever: the settings then live in memory only, and a warning says
+    // so. A special file at one of the organisation's or the system's fallback paths is left
+    // unread: only the user's own file is used then.
+    static std::unique_ptr<QSettings> openUserSettings();
+
+    // Overlays the stored values: a key that is present and valid for its field replaces the
+    // default; a missing, unparsable or out-of-range value keeps it.
+    void load();
+
+    bool isBackgroundEnabled() const { return mBackgroundEnabled; }
+    QColor backgroundColor() const;
+    bool showsFullPath() const { return mShowsFullPath; }
+    bool isProportional() const { return mProportional; }
+    bool usesLongShortSides() const { return mUsesLongShortSides; }
+    Side givenSide() const { return mGivenSide; }
+    Unit unit() const { return mUnit; }
+    int currentTab() const { return mCurrentTab; }
+    Naming naming() const { return mNaming; }
+    OutputFormat outputFormat() const { return mOutputFormat; }
+    float width() const { return mWidth; }
+    float height() const { return mHeight; }
+    float resolution() const { return mResolution; }
+    float quality() const { return mQuality; }
+    QString outputFolder() const { return mOutputFolder; }
+    QString baseName() const { return mBaseName; }
+    QString startNumber() const { return mStartNumber; }
+    int maxMegapixels() const { return mMaxMegapixels; }
+    qint64 maxPixels() const { return qint64(mMaxMegapixels) * 1'000'000; }
+
+    void setBackgroundEnabled(bool enabled);
+    void setBackgroundColor(const QColor& color);
+    void setShowsFullPath(bool shows);
+    void setProportional(bool proportional);
+    void setUsesLongShortSides(bool uses);
+    void setGivenSide(Side side);
+    void setUnit(Unit unit);
+    void setCurrentTab(int tab);
+    void setNaming(Naming naming);
+    void setOutputFormat(OutputFormat format);
+    void setWidth(float width);
+    void setHeight(float height);
+    void setResolution(float resolution);
+    void setQuality(float quality);
+    void setOutputFolder(const QString& folder);
+    void setBaseName(const QString& name);
+    void setStartNumber(const QString& number);
+    // 1 to kMaxMegapixelsLimit.
+    void setMaxMegapixels(int value);
+
+private:
+    void store(const char* key, const QVariant& value);
+
+    bool mBackgroundEnabled = false;
+    float mBackgroundColorR = 1.0f;
+    float mBackgroundColorG = 1.0f;
+    float mBackgroundColorB = 1.0f;
+    float mBackgroundColorA = 1.0f;
+    bool mShowsFullPath = false;
+    bool mProportional = false;
+    bool mUsesLongShortSides = false;
+    Side mGivenSide = Side::First;
+    Unit mUnit = Unit::Pixels;
+    int mCurrentTab = 0;
+    float mWidth = 400.0f;
+    float mHeight = 300.0f;
+    float mResolution = 72.0f;
+    QString mOutputFolder;
+    Naming mNaming = Naming::SourceName;
+    QString mBaseName;
+    QString mStartNumber;
+    OutputFormat mOutputFormat = OutputFormat::Jpeg;
+    float mQuality = 1.0f;
+    int mMaxMegapixels = kDefaultMaxMegapixels;
+
+    std::unique_ptr<QSettings> mOwnedStore;
+    QSettings* mStore = nullptr;
+};
