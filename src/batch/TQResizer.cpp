@@ -114,16 +114,16 @@ void TQResizer::addImagesToList(const QStringList& paths)
         // from its first append on.
         if (mPathCounts.contains(path))
             continue;
-        addImageToList(std::make_unique<TQImage>(path));
+        addImageToList(std::make_unique<ImageEntry>(path));
     }
 }
 
-void TQResizer::addImageToList(std::unique_ptr<TQImage> image)
+void TQResizer::addImageToList(std::unique_ptr<ImageEntry> image)
 {
     if (!image)
         return;
     std::lock_guard lock(mMutex);
-    ++mPathCounts[image->pathOfImage()];
+    ++mPathCounts[image->path()];
     mImagesList.push_back(std::move(image));
 }
 
@@ -150,7 +150,7 @@ void TQResizer::removeImagesFromList(const std::set<int>& positions)
     for (int i = *next; i < count; ++i) {
         auto& entry = mImagesList[static_cast<size_t>(i)];
         if (next != positions.end() && *next == i) {
-            removePath(entry->pathOfImage());
+            removePath(entry->path());
             entry.reset();
             ++next;
             continue;
@@ -162,7 +162,7 @@ void TQResizer::removeImagesFromList(const std::set<int>& positions)
     mImagesList.resize(kept);
 }
 
-TQImage* TQResizer::imageAtIndex(int position) const
+ImageEntry* TQResizer::imageAtIndex(int position) const
 {
     std::lock_guard lock(mMutex);
     if (position < 0 || static_cast<size_t>(position) >= mImagesList.size())
@@ -170,10 +170,10 @@ TQImage* TQResizer::imageAtIndex(int position) const
     return mImagesList[static_cast<size_t>(position)].get();
 }
 
-bool TQResizer::containsImage(const TQImage& image) const
+bool TQResizer::containsImage(const ImageEntry& image) const
 {
     std::lock_guard lock(mMutex);
-    return mPathCounts.contains(image.pathOfImage());
+    return mPathCounts.contains(image.path());
 }
 
 int TQResizer::imagesCount() const
@@ -257,13 +257,14 @@ void TQResizer::resizeImages(const BatchArguments& arguments)
             p->setBarValue(value);
         });
 
-        TQImage* image = imageAtIndex(position);
+        ImageEntry* image = imageAtIndex(position);
         if (!image)
             break; // only if entries were removed during the batch, which the window prevents
         const QColor colour = pref->backgroundColor();
         const bool background = pref->isBackgroundEnabled();
         ResizeStatus status;
-        const bool written = image->resize(*pref, number, background, colour, &status, &mAbandon);
+        const bool written
+            = image->writeResized(*pref, number, background, colour, &status, &mAbandon);
         if (!written && mAbandon.load()) {
             // Given up on request: not a failure of the image, which was not processed.
             stoppedByFlag = true;
@@ -273,8 +274,8 @@ void TQResizer::resizeImages(const BatchArguments& arguments)
         if (written) {
             ++result.written;
         } else {
-            const TQImage* failed = imageAtIndex(position);
-            BatchFailure failure { position, failed->nameOfImage(), failed->pathOfImage(), status };
+            const ImageEntry* failed = imageAtIndex(position);
+            BatchFailure failure { position, failed->name(), failed->path(), status };
             if (!BatchLog::write(failure.logMessage()))
                 result.logWritten = false;
             post(progress, [failure](BatchProgress* p) { p->imageFailed(failure); });

@@ -12,7 +12,7 @@
 #include <QStringList>
 
 #include "BatchArguments.h"
-#include "core/TQImage.h"
+#include "core/ImageEntry.h"
 
 // The ordered list of images that the next batch processes, the file extensions accepted as
 // images, the run flag the batch worker obeys, and the batch itself.
@@ -20,12 +20,12 @@
 // Threads: the list is changed on the main thread; the batch worker reads it (the count and
 // one entry at a time) from its own thread while the main thread may still append. Every list
 // operation holds one recursive mutex for its whole duration. Entries are owned by the list
-// and never move in memory, so a TQImage pointer stays valid while the list grows; no entry
+// and never move in memory, so a ImageEntry pointer stays valid while the list grows; no entry
 // may be removed while a batch runs (the window's progress sheet covers the remove control).
 class TQResizer
 {
 public:
-    using ImageList = std::vector<std::unique_ptr<TQImage>>;
+    using ImageList = std::vector<std::unique_ptr<ImageEntry>>;
 
     // An empty list with room for capacity entries; go is true.
     explicit TQResizer(int capacity = 0);
@@ -45,13 +45,13 @@ public:
     // in the order given. Nothing else is examined: the file is not opened.
     void addImagesToList(const QStringList& paths);
     // Appends the entry at the end, unchecked.
-    void addImageToList(std::unique_ptr<TQImage> image);
+    void addImageToList(std::unique_ptr<ImageEntry> image);
     // Removes the entries at the given positions; the others keep their order.
     void removeImagesFromList(const std::set<int>& positions);
     // The entry at a position from 0, or null outside the list.
-    TQImage* imageAtIndex(int position) const;
+    ImageEntry* imageAtIndex(int position) const;
     // Whether an entry with exactly the same path string is in the list.
-    bool containsImage(const TQImage& image) const;
+    bool containsImage(const ImageEntry& image) const;
     int imagesCount() const;
 
     // The run flag: true lets the worker go on to the next image. A plain atomic store, safe to

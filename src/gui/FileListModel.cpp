@@ -154,12 +154,12 @@ QVariant FileListModel::data(const QModelIndex& index, int role) const
         return {};
     if (role != Qt::DisplayRole && role != Qt::ToolTipRole)
         return {};
-    const TQImage* image = mResizer->imageAtIndex(index.row());
+    const ImageEntry* image = mResizer->imageAtIndex(index.row());
     if (!image)
         return {};
     if (role == Qt::ToolTipRole || mFullPath)
-        return image->pathOfImage();
-    return image->nameOfImage();
+        return image->path();
+    return image->name();
 }
 
 Qt::ItemFlags FileListModel::flags(const QModelIndex& index) const

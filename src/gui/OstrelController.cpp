@@ -32,7 +32,7 @@
 #include "gui/QualitySlider.h"
 #include "gui/Stepper.h"
 #include "batch/TQResizer.h"
-#include "core/TQImage.h"
+#include "core/ImageEntry.h"
 #include "core/LocalizedText.h"
 #include "core/ResizeRules.h"
 #include "settings/Settings.h"
@@ -563,7 +563,7 @@ void OstrelController::tableViewSelectionDidChange()
     updateRemoveEnabled();
     ui->progressWheel->show();
     const int row = ui->tableImages->selectedRow();
-    TQImage* entry = row >= 0 ? imageResizer->imageAtIndex(row) : nullptr;
+    ImageEntry* entry = row >= 0 ? imageResizer->imageAtIndex(row) : nullptr;
     if (!entry) {
         ui->previewImage->clear();
         ui->sizeText->clear();
@@ -572,7 +572,7 @@ void OstrelController::tableViewSelectionDidChange()
     }
     // The preview first: building it is what measures the pixel size shown below it.
     const qreal ratio = ui->previewImage->devicePixelRatioF();
-    const TQImage::Preview preview = entry->theImage(ratio, pref->maxPixels());
+    const ImageEntry::Preview preview = entry->preview(ratio, pref->maxPixels());
     if (preview.isNull()) {
         ui->previewImage->clear();
     } else {
@@ -582,11 +582,11 @@ void OstrelController::tableViewSelectionDidChange()
         pixmap.setDevicePixelRatio(ratio);
         ui->previewImage->setPixmap(pixmap);
     }
-    const TQImage::Size size = entry->theSize();
+    const ImageEntry::Size size = entry->pixelSize();
     ui->sizeText->setText(LocalizedText::text("_Pixel")
                               .arg(static_cast<int>(size.width))
                               .arg(static_cast<int>(size.height))
-                              .arg(entry->roundByteSize()));
+                              .arg(entry->byteSizeText()));
     ui->progressWheel->hide();
 }
 

@@ -21,7 +21,7 @@ private:
     {
         QStringList result;
         for (int i = 0; i < resizer.imagesCount(); ++i)
-            result << resizer.imageAtIndex(i)->pathOfImage();
+            result << resizer.imageAtIndex(i)->path();
         return result;
     }
 
@@ -71,7 +71,7 @@ private slots:
         resizer.addImagesToList({ path });
         QCOMPARE(resizer.imagesCount(), accepted ? 1 : 0);
         if (accepted)
-            QCOMPARE(resizer.imageAtIndex(0)->pathOfImage(), path);
+            QCOMPARE(resizer.imageAtIndex(0)->path(), path);
     }
 
     // The entries are files that exist and files that do not: nothing is opened or tested.
@@ -85,7 +85,7 @@ private slots:
         QCOMPARE(paths(resizer), QStringList({ "/x/b.jpg", real, "/x/a.jpg" }));
         QVERIFY(resizer.imageAtIndex(1)->fileSize() > 0);
         QCOMPARE(resizer.imageAtIndex(0)->fileSize(), 0);
-        QCOMPARE(resizer.imageAtIndex(0)->nameOfImage(), QStringLiteral("b.jpg"));
+        QCOMPARE(resizer.imageAtIndex(0)->name(), QStringLiteral("b.jpg"));
 
         // Existing entries keep their positions; new ones go to the end in the given order.
         resizer.addImagesToList({ "/x/c.jpg", "/x/a.jpg", "/x/d.png", real });
@@ -96,9 +96,9 @@ private slots:
         resizer.addImagesToList({ "/x//a.jpg", "/x/./a.jpg" });
         QCOMPARE(resizer.imagesCount(), 7);
 
-        const TQImage same(QStringLiteral("/x/c.jpg"));
+        const ImageEntry same(QStringLiteral("/x/c.jpg"));
         QVERIFY(resizer.containsImage(same));
-        QVERIFY(!resizer.containsImage(TQImage(QStringLiteral("/x/C.jpg"))));
+        QVERIFY(!resizer.containsImage(ImageEntry(QStringLiteral("/x/C.jpg"))));
     }
 
     void remove_data()
@@ -141,23 +141,23 @@ private slots:
     {
         TQResizer resizer;
         TQResizer::ImageList list;
-        list.push_back(std::make_unique<TQImage>("/u/a.jpg"));
-        list.push_back(std::make_unique<TQImage>("/u/a.jpg"));
-        list.push_back(std::make_unique<TQImage>("/u/readme.txt"));
+        list.push_back(std::make_unique<ImageEntry>("/u/a.jpg"));
+        list.push_back(std::make_unique<ImageEntry>("/u/a.jpg"));
+        list.push_back(std::make_unique<ImageEntry>("/u/readme.txt"));
         resizer.addImagesToList({ "/u/old.jpg" });
         resizer.setImagesList(std::move(list));
         QCOMPARE(paths(resizer), QStringList({ "/u/a.jpg", "/u/a.jpg", "/u/readme.txt" }));
-        QVERIFY(!resizer.containsImage(TQImage("/u/old.jpg")));
+        QVERIFY(!resizer.containsImage(ImageEntry("/u/old.jpg")));
 
-        resizer.addImageToList(std::make_unique<TQImage>("/u/readme.txt"));
+        resizer.addImageToList(std::make_unique<ImageEntry>("/u/readme.txt"));
         QCOMPARE(resizer.imagesCount(), 4);
         resizer.addImagesToList({ "/u/a.jpg" });
         QCOMPARE(resizer.imagesCount(), 4);
 
         resizer.removeImagesFromList({ 0 });
-        QVERIFY(resizer.containsImage(TQImage("/u/a.jpg")));
+        QVERIFY(resizer.containsImage(ImageEntry("/u/a.jpg")));
         resizer.removeImagesFromList({ 0 });
-        QVERIFY(!resizer.containsImage(TQImage("/u/a.jpg")));
+        QVERIFY(!resizer.containsImage(ImageEntry("/u/a.jpg")));
         resizer.addImagesToList({ "/u/a.jpg" });
         QCOMPARE(paths(resizer), QStringList({ "/u/readme.txt", "/u/readme.txt", "/u/a.jpg" }));
     }
@@ -228,9 +228,9 @@ private slots:
         resizer.addImagesToList(second + first);
         qInfo("200,000 duplicates refused in %lld ms", timer.elapsed());
         QCOMPARE(resizer.imagesCount(), 200000);
-        QCOMPARE(resizer.imageAtIndex(99999)->pathOfImage(), first.last());
-        QCOMPARE(resizer.imageAtIndex(100000)->pathOfImage(), second.first());
-        QCOMPARE(resizer.imageAtIndex(199999)->pathOfImage(), second.last());
+        QCOMPARE(resizer.imageAtIndex(99999)->path(), first.last());
+        QCOMPARE(resizer.imageAtIndex(100000)->path(), second.first());
+        QCOMPARE(resizer.imageAtIndex(199999)->path(), second.last());
 
         // Every other entry removed in one call.
         std::set<int> odd;
@@ -240,12 +240,11 @@ private slots:
         resizer.removeImagesFromList(odd);
         qInfo("100,000 of 200,000 entries removed in %lld ms", timer.elapsed());
         QCOMPARE(resizer.imagesCount(), 100000);
-        QCOMPARE(
-            resizer.imageAtIndex(1)->pathOfImage(), QStringLiteral("/nonexistent/batch/img2.jpg"));
+        QCOMPARE(resizer.imageAtIndex(1)->path(), QStringLiteral("/nonexistent/batch/img2.jpg"));
         resizer.addImagesToList({ "/nonexistent/batch/img1.jpg", "/nonexistent/batch/img2.jpg" });
         QCOMPARE(resizer.imagesCount(), 100001);
-        QCOMPARE(resizer.imageAtIndex(100000)->pathOfImage(),
-            QStringLiteral("/nonexistent/batch/img1.jpg"));
+        QCOMPARE(
+            resizer.imageAtIndex(100000)->path(), QStringLiteral("/nonexistent/batch/img1.jpg"));
     }
 
     // The worker reads the count and one entry at a time while the main thread appends: an
@@ -254,7 +253,7 @@ private slots:
     {
         TQResizer resizer;
         resizer.addImagesToList({ "/c/first.jpg" });
-        const TQImage* first = resizer.imageAtIndex(0);
+        const ImageEntry* first = resizer.imageAtIndex(0);
         std::atomic<bool> done { false };
         std::atomic<int> bad { 0 };
         std::thread reader([&] {
@@ -262,10 +261,10 @@ private slots:
             while (!done.load() || seen < resizer.imagesCount()) {
                 const int count = resizer.imagesCount();
                 for (; seen < count; ++seen) {
-                    const TQImage* image = resizer.imageAtIndex(seen);
+                    const ImageEntry* image = resizer.imageAtIndex(seen);
                     const QString expected = seen == 0 ? QStringLiteral("/c/first.jpg")
                                                        : QStringLiteral("/c/%1.jpg").arg(seen);
-                    if (!image || image->pathOfImage() != expected)
+                    if (!image || image->path() != expected)
                         ++bad;
                 }
             }
@@ -280,7 +279,7 @@ private slots:
         reader.join();
         QCOMPARE(bad.load(), 0);
         QCOMPARE(resizer.imageAtIndex(0), first);
-        QCOMPARE(first->pathOfImage(), QStringLiteral("/c/first.jpg"));
+        QCOMPARE(first->path(), QStringLiteral("/c/first.jpg"));
     }
 
     void runFlag()

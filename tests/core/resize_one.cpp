@@ -9,7 +9,7 @@
 #include <cstdlib>
 
 #include "core/ImageCodec.h"
-#include "core/TQImage.h"
+#include "core/ImageEntry.h"
 #include "settings/Settings.h"
 
 int main(int argc, char** argv)
@@ -29,9 +29,9 @@ int main(int argc, char** argv)
         pref.setGivenSide(Settings::Side::First);
         pref.setWidth(std::strtof(argv[3], nullptr));
     }
-    TQImage image(QString::fromLocal8Bit(argv[1]));
+    ImageEntry image(QString::fromLocal8Bit(argv[1]));
     ResizeStatus status;
-    if (image.resize(pref, 1, false, Qt::white, &status))
+    if (image.writeResized(pref, 1, false, Qt::white, &status))
         return 0;
     std::fprintf(stderr, "%s: %s\n", qPrintable(resizeErrorText(status.error)),
         qPrintable(status.message));

@@ -16,7 +16,7 @@
 
 #include "TestSupport.h"
 #include "core/ImageCodec.h"
-#include "core/TQImage.h"
+#include "core/ImageEntry.h"
 #include "settings/Settings.h"
 
 namespace {
@@ -619,9 +619,9 @@ private slots:
         pref.setGivenSide(Settings::Side::First);
         pref.setWidth(width);
         pref.setOutputFormat(OutputFormat(format));
-        TQImage image(in(QStringLiteral("size.png")));
+        ImageEntry image(in(QStringLiteral("size.png")));
         ResizeStatus status;
-        QVERIFY(!image.resize(pref, 1, false, Qt::white, &status));
+        QVERIFY(!image.writeResized(pref, 1, false, Qt::white, &status));
         QCOMPARE(status.error, ResizeError::InvalidSettings);
         QVERIFY2(status.message.contains(named), qPrintable(status.message));
         QVERIFY(outputs().isEmpty());

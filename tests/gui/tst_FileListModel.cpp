@@ -285,7 +285,7 @@ private slots:
         QCOMPARE(removed.at(0).at(1).toInt(), 3);
         QCOMPARE(removed.at(1).at(1).toInt(), 1);
         QCOMPARE(shown(w.model), QStringList({ "a.jpg", "c.jpg", "e.jpg" }));
-        QCOMPARE(w.resizer.imageAtIndex(2)->pathOfImage(), five.at(4));
+        QCOMPARE(w.resizer.imageAtIndex(2)->path(), five.at(4));
         QCOMPARE(w.view.selectedRow(), -1);
         QVERIFY(w.view.selectedRowSet().empty());
 

@@ -180,7 +180,7 @@ private slots:
         const QPixmap preview = label("previewImage")->pixmap();
         QVERIFY(!preview.isNull());
         QCOMPARE(preview.deviceIndependentSize().toSize(), QSize(100, 75));
-        const QString size = TQImage::roundByteSize(QFileInfo(big).size());
+        const QString size = ImageEntry::byteSizeText(QFileInfo(big).size());
         QCOMPARE(label("sizeText")->text(), QStringLiteral("4000 × 3000 pixels, %1").arg(size));
 
         // A file that does not decode shows no picture and a size of 0 x 0.

@@ -1,4 +1,4 @@
-#include "TQImage.h"
+#include "ImageEntry.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -24,13 +24,13 @@ namespace {
 qint64 resourceForkSize(const QString& path)
 {
 #if defined(__APPLE__)
-    const ssize_t n = ::getxattr(QFile::encodeName(path).constData(), "com.apple.ResourceFork",
-        nullptr, 0, 0, 0);
+    const ssize_t n = ::getxattr(
+        QFile::encodeName(path).constData(), "com.apple.ResourceFork", nullptr, 0, 0, 0);
     return n > 0 ? n : 0;
 #elif defined(__linux__)
     // Linux keeps foreign attributes in the user namespace (as copied from a Mac volume).
-    const ssize_t n = ::getxattr(QFile::encodeName(path).constData(),
-        "user.com.apple.ResourceFork", nullptr, 0);
+    const ssize_t n = ::getxattr(
+        QFile::encodeName(path).constData(), "user.com.apple.ResourceFork", nullptr, 0);
     return n > 0 ? n : 0;
 #else
     Q_UNUSED(path);
@@ -66,19 +66,19 @@ QString resizeErrorText(ResizeError error)
     return QString();
 }
 
-TQImage::TQImage(const QString& path)
-    : mImagePath(path)
-    , mImageName(QFileInfo(path).fileName())
+ImageEntry::ImageEntry(const QString& path)
+    : mPath(path)
+    , mName(QFileInfo(path).fileName())
 {
     mFileSize = fileSize();
 }
 
-qint64 TQImage::fileSize() const
+qint64 ImageEntry::fileSize() const
 {
-    return fileSize(mImagePath);
+    return fileSize(mPath);
 }
 
-qint64 TQImage::fileSize(const QString& path)
+qint64 ImageEntry::fileSize(const QString& path)
 {
     const QFileInfo info(path); // follows a symbolic link to its target
     if (!info.exists())
@@ -86,31 +86,31 @@ qint64 TQImage::fileSize(const QString& path)
     return info.size() + resourceForkSize(path);
 }
 
-TQImage::Preview TQImage::theImage(qreal devicePixelRatio, qint64 maxPixels)
+ImageEntry::Preview ImageEntry::preview(qreal devicePixelRatio, qint64 maxPixels)
 {
     if (!mPreview.isNull())
         return mPreview;
     const qreal ratio = devicePixelRatio > 0 ? devicePixelRatio : 1.0;
     const int box = static_cast<int>(std::ceil(kPreviewBox * ratio));
-    const ImageCodec::PreviewResult decoded = ImageCodec::decodePreview(mImagePath, box, maxPixels);
+    const ImageCodec::PreviewResult decoded = ImageCodec::decodePreview(mPath, box, maxPixels);
     Preview preview;
     preview.pixels = decoded.image;
     preview.pixels.setDevicePixelRatio(ratio);
-    mPreview = reduceImage(preview, decoded.sourceSize);
+    mPreview = fitPreview(preview, decoded.sourceSize);
     return mPreview;
 }
 
-TQImage::Preview TQImage::reduceImage(Preview image, QSize sourcePixelSize)
+ImageEntry::Preview ImageEntry::fitPreview(Preview image, QSize sourcePixelSize)
 {
     if (image.isNull() || !sourcePixelSize.isValid())
         sourcePixelSize = QSize(0, 0);
-    mImageSize.width = static_cast<float>(sourcePixelSize.width());
-    mImageSize.height = static_cast<float>(sourcePixelSize.height());
-    image.displaySize = fittedDisplaySize(mImageSize.width, mImageSize.height);
+    mPixelSize.width = static_cast<float>(sourcePixelSize.width());
+    mPixelSize.height = static_cast<float>(sourcePixelSize.height());
+    image.displaySize = fittedDisplaySize(mPixelSize.width, mPixelSize.height);
     return image;
 }
 
-QSizeF TQImage::fittedDisplaySize(float w, float h)
+QSizeF ImageEntry::fittedDisplaySize(float w, float h)
 {
     const float box = kPreviewBox;
     if (!(w > box || h > box))
@@ -122,12 +122,12 @@ QSizeF TQImage::fittedDisplaySize(float w, float h)
     return QSizeF(box, box);
 }
 
-QString TQImage::roundByteSize() const
+QString ImageEntry::byteSizeText() const
 {
-    return roundByteSize(fileSize());
+    return byteSizeText(fileSize());
 }
 
-QString TQImage::roundByteSize(qint64 bytes)
+QString ImageEntry::byteSizeText(qint64 bytes)
 {
     static const char* const units[] = { "Byte", "KB", "MB", "GB", "TB", "PB", "EB", "ZB", "YB" };
     const float size = static_cast<float>(bytes);
@@ -150,8 +150,8 @@ QString TQImage::roundByteSize(qint64 bytes)
     return text + QLatin1Char(' ') + QLatin1String(units[k]);
 }
 
-bool TQImage::resize(const Settings& pref, int num, bool bg, const QColor& bgColor,
-    ResizeStatus* status, const std::atomic<bool>* abandon)
+bool ImageEntry::writeResized(const Settings& settings, int number, bool flatten,
+    const QColor& background, ResizeStatus* status, const std::atomic<bool>* abandon)
 {
     auto fail = [status](ResizeError error, const QString& message = QString()) {
         if (status)
@@ -159,47 +159,50 @@ bool TQImage::resize(const Settings& pref, int num, bool bg, const QColor& bgCol
         return false;
     };
 
-    const Settings::Naming naming = pref.naming();
-    const OutputFormat format = pref.outputFormat();
+    const Settings::Naming naming = settings.naming();
+    const OutputFormat format = settings.outputFormat();
     // Whatever the checks before the batch said: a custom name never leads out of the folder.
-    if (naming == Settings::Naming::CustomName && !ResizeRules::isUsableCustomName(pref.baseName()))
+    if (naming == Settings::Naming::CustomName
+        && !ResizeRules::isUsableCustomName(settings.baseName()))
         return fail(ResizeError::InvalidSettings,
-            QStringLiteral("the custom name \"%1\" is not a file name").arg(pref.baseName()));
+            QStringLiteral("the custom name \"%1\" is not a file name").arg(settings.baseName()));
     const QString output = ResizeRules::outputPath(
-        pref.outputFolder(), naming, mImageName, pref.baseName(), num, format);
+        settings.outputFolder(), naming, mName, settings.baseName(), number, format);
 
     // Nothing that exists is ever replaced: not an earlier output, not the source itself.
     if (existsAt(output))
         return fail(ResizeError::OutputExists, output);
-    if (!QFileInfo::exists(mImagePath))
-        return fail(ResizeError::SourceMissing, mImagePath);
+    if (!QFileInfo::exists(mPath))
+        return fail(ResizeError::SourceMissing, mPath);
     if ((naming != Settings::Naming::SourceName && naming != Settings::Naming::CustomName)
         || ResizeRules::formatExtension(format).isEmpty())
         return fail(ResizeError::InvalidSettings, QStringLiteral("unknown naming or format code"));
 
-    const ImageCodec::SourceInfo source = ImageCodec::probe(mImagePath, pref.maxPixels());
+    const ImageCodec::SourceInfo source = ImageCodec::probe(mPath, settings.maxPixels());
     if (!source.ok)
         return fail(ResizeError::DecodeFailed, source.error);
     const float pw = static_cast<float>(source.width);
     const float ph = static_cast<float>(source.height);
-    mImageSize = { pw, ph };
+    mPixelSize = { pw, ph };
 
-    const float res = pref.resolution();
-    const ResizeRules::Sides requested = ResizeRules::requestedSides(pref.isProportional(),
-        pref.givenSide(), pref.usesLongShortSides(), pref.width(), pref.height(), pw, ph);
-    const ResizeRules::Sides target = ResizeRules::targetSize(requested, pref.unit(), res, pw, ph);
+    const float res = settings.resolution();
+    const ResizeRules::Sides requested
+        = ResizeRules::requestedSides(settings.isProportional(), settings.givenSide(),
+            settings.usesLongShortSides(), settings.width(), settings.height(), pw, ph);
+    const ResizeRules::Sides target
+        = ResizeRules::targetSize(requested, settings.unit(), res, pw, ph);
 
     ImageCodec::RenderRequest request;
-    request.sourcePath = mImagePath;
+    request.sourcePath = mPath;
     request.width = ResizeRules::wholePixels(target.width);
     request.height = ResizeRules::wholePixels(target.height);
     request.format = format;
-    request.quality = pref.quality();
+    request.quality = settings.quality();
     request.resolution = res;
-    request.flatten = bg;
-    request.background = bgColor;
+    request.flatten = flatten;
+    request.background = background;
     request.abandon = abandon;
-    request.maxPixels = pref.maxPixels();
+    request.maxPixels = settings.maxPixels();
     // A size that cannot be made fails as a setting, before anything is decoded.
     if (const QString problem
         = ImageCodec::targetSizeProblem(target.width, target.height, request.format);

@@ -16,7 +16,7 @@
 #include "TestSupport.h"
 #include "core/ImageCodec.h"
 #include "core/NoReplaceFile.h"
-#include "core/TQImage.h"
+#include "core/ImageEntry.h"
 #include "settings/Settings.h"
 
 using TestSupport::inspect;
@@ -24,13 +24,13 @@ using TestSupport::writeImage;
 
 // One image in, one file out: each case writes real files and reads the result back with the
 // system's own tools.
-class TestTQImage : public QObject
+class TestImageEntry : public QObject
 {
     Q_OBJECT
 
 private:
     QTemporaryDir mTmp;
-    QString mIn;  // sources
+    QString mIn; // sources
     QString mOut; // output folder, emptied before every test
     std::unique_ptr<QSettings> mSettings;
     std::unique_ptr<Settings> mPref;
@@ -54,21 +54,21 @@ private:
         mPref->setResolution(res);
     }
 
-    bool resize(TQImage& image, ResizeStatus* status = nullptr, bool bg = false,
+    bool writeResized(ImageEntry& image, ResizeStatus* status = nullptr, bool bg = false,
         const QColor& colour = Qt::white)
     {
-        return image.resize(*mPref, 1, bg, colour, status);
+        return image.writeResized(*mPref, 1, bg, colour, status);
     }
 
 private slots:
     void initTestCase()
     {
-        QVERIFY(ImageCodec::initialise("tst_TQImage"));
+        QVERIFY(ImageCodec::initialise("tst_ImageEntry"));
         std::signal(SIGXFSZ, SIG_IGN);
         mIn = mTmp.filePath(QStringLiteral("in"));
         QVERIFY(QDir().mkpath(mIn));
-        mSettings = std::make_unique<QSettings>(mTmp.filePath(QStringLiteral("s.conf")),
-            QSettings::IniFormat);
+        mSettings = std::make_unique<QSettings>(
+            mTmp.filePath(QStringLiteral("s.conf")), QSettings::IniFormat);
     }
 
     void init()
@@ -86,15 +86,15 @@ private slots:
 
     void entryBasics()
     {
-        TQImage photo(QStringLiteral("/pictures/trip/photo.JPG"));
-        QCOMPARE(photo.nameOfImage(), QStringLiteral("photo.JPG"));
-        QCOMPARE(photo.pathOfImage(), QStringLiteral("/pictures/trip/photo.JPG"));
-        QCOMPARE(photo.theSize().width, 0.0f);
-        QCOMPARE(photo.theSize().height, 0.0f);
+        ImageEntry photo(QStringLiteral("/pictures/trip/photo.JPG"));
+        QCOMPARE(photo.name(), QStringLiteral("photo.JPG"));
+        QCOMPARE(photo.path(), QStringLiteral("/pictures/trip/photo.JPG"));
+        QCOMPARE(photo.pixelSize().width, 0.0f);
+        QCOMPARE(photo.pixelSize().height, 0.0f);
         QCOMPARE(photo.initialFileSize(), 0); // no such file
-        photo.setPathOfImage(QStringLiteral("/elsewhere/other.png"));
-        QCOMPARE(photo.pathOfImage(), QStringLiteral("/elsewhere/other.png"));
-        QCOMPARE(photo.nameOfImage(), QStringLiteral("photo.JPG"));
+        photo.setPath(QStringLiteral("/elsewhere/other.png"));
+        QCOMPARE(photo.path(), QStringLiteral("/elsewhere/other.png"));
+        QCOMPARE(photo.name(), QStringLiteral("photo.JPG"));
     }
 
     void fileSizes()
@@ -107,7 +107,7 @@ private slots:
         }
         const QString link = in(QStringLiteral("link.png"));
         QVERIFY(QFile::link(target, link));
-        TQImage viaLink(link);
+        ImageEntry viaLink(link);
         QCOMPARE(viaLink.initialFileSize(), 12345); // the target, not the link
 
         // Past 2 GiB the size is still right (a sparse file takes no disk).
@@ -117,8 +117,8 @@ private slots:
             QVERIFY(f.open(QIODevice::WriteOnly));
             QVERIFY(f.resize(Q_INT64_C(3) * 1024 * 1024 * 1024));
         }
-        QCOMPARE(TQImage(big).fileSize(), Q_INT64_C(3221225472));
-        QCOMPARE(TQImage::roundByteSize(Q_INT64_C(3221225472)), QStringLiteral("3 GB"));
+        QCOMPARE(ImageEntry(big).fileSize(), Q_INT64_C(3221225472));
+        QCOMPARE(ImageEntry::byteSizeText(Q_INT64_C(3221225472)), QStringLiteral("3 GB"));
 
         // A resource fork kept as an extended attribute counts too.
         const QByteArray fork(100, 'r');
@@ -126,21 +126,21 @@ private slots:
                 fork.constData(), fork.size(), 0)
             != 0)
             QSKIP("this file system keeps no user extended attributes");
-        QCOMPARE(TQImage(target).fileSize(), 12345 + 100);
+        QCOMPARE(ImageEntry(target).fileSize(), 12345 + 100);
     }
 
     void outputNames()
     {
         writeImage(in(QStringLiteral("holiday.photo.PNG")), 60, 40);
-        TQImage holiday(in(QStringLiteral("holiday.photo.PNG")));
+        ImageEntry holiday(in(QStringLiteral("holiday.photo.PNG")));
         pixels(30, 20);
-        QVERIFY(resize(holiday));
+        QVERIFY(writeResized(holiday));
         QVERIFY(QFile::exists(out(QStringLiteral("holiday.photo.jpg"))));
 
         mPref->setNaming(Settings::Naming::CustomName);
         mPref->setBaseName(QStringLiteral("Img"));
         mPref->setOutputFormat(OutputFormat::Tiff);
-        QVERIFY(holiday.resize(*mPref, 7, false, Qt::white));
+        QVERIFY(holiday.writeResized(*mPref, 7, false, Qt::white));
         QVERIFY(QFile::exists(out(QStringLiteral("Img0007.tif"))));
         QCOMPARE(outputFiles().size(), 2); // no temporary file left beside them
     }
@@ -152,41 +152,42 @@ private slots:
         writeImage(in(QStringLiteral("a.tif")), 80, 40);
         pixels(30, 20, OutputFormat::Png);
 
-        TQImage first(in(QStringLiteral("a.png")));
-        TQImage second(in(QStringLiteral("a.tif")));
-        QVERIFY(resize(first));
+        ImageEntry first(in(QStringLiteral("a.png")));
+        ImageEntry second(in(QStringLiteral("a.tif")));
+        QVERIFY(writeResized(first));
         const QByteArray written = [&] {
             QFile f(out(QStringLiteral("a.png")));
             return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
         }();
         ResizeStatus status;
-        QVERIFY(!resize(second, &status));
+        QVERIFY(!writeResized(second, &status));
         QCOMPARE(status.error, ResizeError::OutputExists);
-        QCOMPARE(second.theSize().width, 0.0f); // stopped before measuring
+        QCOMPARE(second.pixelSize().width, 0.0f); // stopped before measuring
         QFile again(out(QStringLiteral("a.png")));
         QVERIFY(again.open(QIODevice::ReadOnly));
         QCOMPARE(again.readAll(), written);
 
         // The same entry a second time finds its own output.
-        QVERIFY(!resize(first, &status));
+        QVERIFY(!writeResized(first, &status));
         QCOMPARE(status.error, ResizeError::OutputExists);
-        QCOMPARE(first.theSize().width, 60.0f); // kept from the first call
+        QCOMPARE(first.pixelSize().width, 60.0f); // kept from the first call
 
         // A source that lies in the output folder is never its own output.
         const QString inside = writeImage(out(QStringLiteral("self.jpg")), 60, 40);
         const qint64 before = QFileInfo(inside).size();
-        TQImage self(inside);
+        ImageEntry self(inside);
         pixels(30, 20, OutputFormat::Jpeg);
-        QVERIFY(!resize(self, &status));
+        QVERIFY(!writeResized(self, &status));
         QCOMPARE(status.error, ResizeError::OutputExists);
         QCOMPARE(QFileInfo(inside).size(), before);
 
         // A dangling link at the output path is not followed.
-        QVERIFY(QFile::link(mTmp.filePath(QStringLiteral("nowhere.png")), out(QStringLiteral("dangling.png"))));
+        QVERIFY(QFile::link(
+            mTmp.filePath(QStringLiteral("nowhere.png")), out(QStringLiteral("dangling.png"))));
         writeImage(in(QStringLiteral("dangling.bmp")), 20, 20);
-        TQImage dangling(in(QStringLiteral("dangling.bmp")));
+        ImageEntry dangling(in(QStringLiteral("dangling.bmp")));
         pixels(10, 10, OutputFormat::Png);
-        QVERIFY(!resize(dangling, &status));
+        QVERIFY(!writeResized(dangling, &status));
         QVERIFY(!QFile::exists(mTmp.filePath(QStringLiteral("nowhere.png"))));
     }
 
@@ -196,9 +197,9 @@ private slots:
         ResizeStatus status;
 
         const QString gone = writeImage(in(QStringLiteral("gone.png")), 60, 40);
-        TQImage deleted(gone);
+        ImageEntry deleted(gone);
         QVERIFY(QFile::remove(gone));
-        QVERIFY(!resize(deleted, &status));
+        QVERIFY(!writeResized(deleted, &status));
         QCOMPARE(status.error, ResizeError::SourceMissing);
 
         const QString text = in(QStringLiteral("notes.jpg"));
@@ -207,8 +208,8 @@ private slots:
             QVERIFY(f.open(QIODevice::WriteOnly));
             f.write("this is not a picture\n");
         }
-        TQImage notImage(text);
-        QVERIFY(!resize(notImage, &status));
+        ImageEntry notImage(text);
+        QVERIFY(!writeResized(notImage, &status));
         QCOMPARE(status.error, ResizeError::DecodeFailed);
 
         // Half a JPEG must not become a half-grey picture called a success.
@@ -221,9 +222,9 @@ private slots:
         QVERIFY(truncated.open(QIODevice::WriteOnly));
         truncated.write(bytes.left(bytes.size() / 2));
         truncated.close();
-        TQImage half(cut);
+        ImageEntry half(cut);
         pixels(600, 450, OutputFormat::Png);
-        QVERIFY(!resize(half, &status));
+        QVERIFY(!writeResized(half, &status));
         QCOMPARE(status.error, ResizeError::DecodeFailed);
         QVERIFY(outputFiles().isEmpty());
     }
@@ -231,32 +232,32 @@ private slots:
     void impossibleSettingsWriteNothing()
     {
         writeImage(in(QStringLiteral("s.png")), 60, 40);
-        TQImage image(in(QStringLiteral("s.png")));
+        ImageEntry image(in(QStringLiteral("s.png")));
         ResizeStatus status;
 
         mPref->setProportional(true);
         mPref->setGivenSide(Settings::Side(3)); // neither side given
-        QVERIFY(!resize(image, &status));
+        QVERIFY(!writeResized(image, &status));
         QCOMPARE(status.error, ResizeError::InvalidSettings);
 
         pixels(4, 3);
         mPref->setUnit(Settings::Unit::Inches);
         mPref->setResolution(0.0f);
-        QVERIFY(!resize(image, &status));
+        QVERIFY(!writeResized(image, &status));
         QCOMPARE(status.error, ResizeError::InvalidSettings);
 
         pixels(4, 3);
         mPref->setResolution(0.0f); // pixels, but no resolution to state
-        QVERIFY(!resize(image, &status));
+        QVERIFY(!writeResized(image, &status));
 
         pixels(4, 3);
         mPref->setOutputFormat(OutputFormat(9));
-        QVERIFY(!resize(image, &status));
+        QVERIFY(!writeResized(image, &status));
         QCOMPARE(status.error, ResizeError::InvalidSettings);
 
         pixels(4, 3);
         mPref->setNaming(Settings::Naming(5)); // no file name: the output path is the folder itself
-        QVERIFY(!resize(image, &status));
+        QVERIFY(!writeResized(image, &status));
         QCOMPARE(status.error, ResizeError::OutputExists);
         QVERIFY(outputFiles().isEmpty());
     }
@@ -267,11 +268,16 @@ private slots:
         QTest::addColumn<int>("format");
         QTest::addColumn<QString>("file");
         QTest::addColumn<QString>("identifyRes");
-        QTest::newRow("jpeg") << 1 << "photo.jpg" << "300 300 PixelsPerInch";
-        QTest::newRow("png") << 2 << "photo.png" << "";
-        QTest::newRow("gif") << 3 << "photo.gif" << "";
-        QTest::newRow("bmp") << 4 << "photo.bmp" << "";
-        QTest::newRow("tiff") << 5 << "photo.tif" << "300 300 PixelsPerInch";
+        QTest::newRow("jpeg") << 1 << "photo.jpg"
+                              << "300 300 PixelsPerInch";
+        QTest::newRow("png") << 2 << "photo.png"
+                             << "";
+        QTest::newRow("gif") << 3 << "photo.gif"
+                             << "";
+        QTest::newRow("bmp") << 4 << "photo.bmp"
+                             << "";
+        QTest::newRow("tiff") << 5 << "photo.tif"
+                              << "300 300 PixelsPerInch";
     }
 
     void formats()
@@ -281,12 +287,12 @@ private slots:
         QFETCH(QString, identifyRes);
         if (!QFile::exists(in(QStringLiteral("photo.png"))))
             writeImage(in(QStringLiteral("photo.png")), 1200, 900);
-        TQImage image(in(QStringLiteral("photo.png")));
+        ImageEntry image(in(QStringLiteral("photo.png")));
         pixels(800, 600, OutputFormat(format), 300.0f);
         ResizeStatus status;
-        QVERIFY2(resize(image, &status), qPrintable(status.message));
-        QCOMPARE(image.theSize().width, 1200.0f);
-        QCOMPARE(image.theSize().height, 900.0f);
+        QVERIFY2(writeResized(image, &status), qPrintable(status.message));
+        QCOMPARE(image.pixelSize().width, 1200.0f);
+        QCOMPARE(image.pixelSize().height, 900.0f);
 
         const TestSupport::Facts facts = inspect(out(file));
         QCOMPARE(facts.width, 800);
@@ -297,8 +303,8 @@ private slots:
         if (!identifyRes.isEmpty()) {
             QCOMPARE(facts.identifyResolution, identifyRes);
             const QString exif = TestSupport::run(QStringLiteral("exiftool"),
-                { QStringLiteral("-s3"), QStringLiteral("-XResolution"), QStringLiteral("-YResolution"),
-                    QStringLiteral("-ResolutionUnit"), out(file) });
+                { QStringLiteral("-s3"), QStringLiteral("-XResolution"),
+                    QStringLiteral("-YResolution"), QStringLiteral("-ResolutionUnit"), out(file) });
             QCOMPARE(exif.split(QLatin1Char('\n'), Qt::SkipEmptyParts),
                 QStringList({ "300", "300", "inches" }));
         } else if (format == int(OutputFormat::Png) || format == int(OutputFormat::Bmp)) {
@@ -316,10 +322,10 @@ private slots:
         QCOMPARE(ImageCodec::jpegQuality(0.0f), 1);
 
         writeImage(in(QStringLiteral("q.png")), 400, 300);
-        TQImage image(in(QStringLiteral("q.png")));
+        ImageEntry image(in(QStringLiteral("q.png")));
         pixels(200, 150);
         mPref->setQuality(0.5f);
-        QVERIFY(resize(image));
+        QVERIFY(writeResized(image));
         const QString q = TestSupport::run(QStringLiteral("identify"),
             { QStringLiteral("-format"), QStringLiteral("%Q"), out(QStringLiteral("q.jpg")) });
         QCOMPARE(q.trimmed(), QStringLiteral("50"));
@@ -329,8 +335,8 @@ private slots:
     {
         writeImage(in(QStringLiteral("land.png")), 400, 300);
         writeImage(in(QStringLiteral("port.png")), 300, 400);
-        TQImage land(in(QStringLiteral("land.png")));
-        TQImage port(in(QStringLiteral("port.png")));
+        ImageEntry land(in(QStringLiteral("land.png")));
+        ImageEntry port(in(QStringLiteral("port.png")));
 
         // Long side 80 on a portrait source.
         mPref->setProportional(true);
@@ -338,14 +344,14 @@ private slots:
         mPref->setUsesLongShortSides(true);
         mPref->setWidth(80);
         mPref->setOutputFormat(OutputFormat::Png);
-        QVERIFY(resize(port));
+        QVERIFY(writeResized(port));
         QCOMPARE(inspect(out(QStringLiteral("port.png"))).width, 60);
         QCOMPARE(inspect(out(QStringLiteral("port.png"))).height, 80);
 
         // 50 and 25 percent, free: each field applies to its own side; upscaling works too.
         pixels(50, 250, OutputFormat::Gif);
         mPref->setUnit(Settings::Unit::Percent);
-        QVERIFY(resize(land));
+        QVERIFY(writeResized(land));
         QCOMPARE(inspect(out(QStringLiteral("land.gif"))).width, 200);
         QCOMPARE(inspect(out(QStringLiteral("land.gif"))).height, 750);
     }
@@ -357,12 +363,12 @@ private slots:
         picture.setDotsPerMeterX(11811); // 300 ppi
         picture.setDotsPerMeterY(11811);
         QVERIFY(picture.save(in(QStringLiteral("dense.png"))));
-        TQImage image(in(QStringLiteral("dense.png")));
+        ImageEntry image(in(QStringLiteral("dense.png")));
         pixels(50, 0, OutputFormat::Png);
         mPref->setUnit(Settings::Unit::Percent);
-        QVERIFY(resize(image, nullptr, true, QColor(255, 0, 0)));
-        QCOMPARE(image.theSize().width, 300.0f);
-        QCOMPARE(image.theSize().height, 200.0f);
+        QVERIFY(writeResized(image, nullptr, true, QColor(255, 0, 0)));
+        QCOMPARE(image.pixelSize().width, 300.0f);
+        QCOMPARE(image.pixelSize().height, 200.0f);
         const auto facts = inspect(out(QStringLiteral("dense.png")));
         QCOMPARE(facts.width, 150);
         QCOMPARE(facts.height, 100);
@@ -374,22 +380,23 @@ private slots:
     void transparencyIntoJpegIsWhite()
     {
         TestSupport::writeImage(in(QStringLiteral("cut.png")), 200, 100, true);
-        TQImage image(in(QStringLiteral("cut.png")));
+        ImageEntry image(in(QStringLiteral("cut.png")));
         pixels(100, 50, OutputFormat::Jpeg);
-        QVERIFY(resize(image));
+        QVERIFY(writeResized(image));
         const QColor corner = TestSupport::averageColour(out(QStringLiteral("cut.jpg")), 0, 0);
         QVERIFY2(corner.red() > 250 && corner.green() > 250 && corner.blue() > 250,
             qPrintable(corner.name()));
 
         // PNG keeps the transparency when the background is off.
         mPref->setOutputFormat(OutputFormat::Png);
-        QVERIFY(resize(image));
+        QVERIFY(writeResized(image));
         QCOMPARE(inspect(out(QStringLiteral("cut.png"))).bands, 4);
         // GIF keeps it too.
         mPref->setOutputFormat(OutputFormat::Gif);
-        QVERIFY(resize(image));
+        QVERIFY(writeResized(image));
         const QString opaque = TestSupport::run(QStringLiteral("identify"),
-            { QStringLiteral("-format"), QStringLiteral("%[opaque]"), out(QStringLiteral("cut.gif")) });
+            { QStringLiteral("-format"), QStringLiteral("%[opaque]"),
+                out(QStringLiteral("cut.gif")) });
         QCOMPARE(opaque.trimmed().toLower(), QStringLiteral("false"));
     }
 
@@ -398,16 +405,16 @@ private slots:
     {
         // Stored 600 x 400, tag 6: shown 90 degrees clockwise, 400 x 600.
         TestSupport::writeOrientedJpeg(in(QStringLiteral("side.jpg")), 600, 400, 6);
-        TQImage image(in(QStringLiteral("side.jpg")));
+        ImageEntry image(in(QStringLiteral("side.jpg")));
         mPref->setProportional(true);
         mPref->setGivenSide(Settings::Side::First);
         mPref->setUsesLongShortSides(
             true); // the long side is 300, which is the height when upright
         mPref->setWidth(300);
         mPref->setOutputFormat(OutputFormat::Jpeg);
-        QVERIFY(resize(image));
-        QCOMPARE(image.theSize().width, 400.0f);
-        QCOMPARE(image.theSize().height, 600.0f);
+        QVERIFY(writeResized(image));
+        QCOMPARE(image.pixelSize().width, 400.0f);
+        QCOMPARE(image.pixelSize().height, 600.0f);
         const QString file = out(QStringLiteral("side.jpg"));
         QCOMPARE(inspect(file).width, 200);
         QCOMPARE(inspect(file).height, 300);
@@ -465,13 +472,14 @@ private slots:
             &code);
         QCOMPARE(code, 0);
         TestSupport::run(QStringLiteral("vips"),
-            { QStringLiteral("colourspace"), in(QStringLiteral("red.png")), in(QStringLiteral("deep.tif")),
-                QStringLiteral("rgb16") },
+            { QStringLiteral("colourspace"), in(QStringLiteral("red.png")),
+                in(QStringLiteral("deep.tif")), QStringLiteral("rgb16") },
             &code);
         QCOMPARE(code, 0);
-        QCOMPARE(TestSupport::run(QStringLiteral("vipsheader"),
-                     { QStringLiteral("-f"), QStringLiteral("format"), in(QStringLiteral("deep.tif")) })
-                     .trimmed(),
+        QCOMPARE(
+            TestSupport::run(QStringLiteral("vipsheader"),
+                { QStringLiteral("-f"), QStringLiteral("format"), in(QStringLiteral("deep.tif")) })
+                .trimmed(),
             QStringLiteral("((VipsBandFormat) VIPS_FORMAT_USHORT)"));
         TestSupport::run(QStringLiteral("convert"),
             { in(QStringLiteral("red.png")), QStringLiteral("-colorspace"), QStringLiteral("Gray"),
@@ -494,19 +502,20 @@ private slots:
             { "grey.png", "grey.png", greyOfRed },
         };
         for (const Case& c : cases) {
-            TQImage image(in(QLatin1String(c.source)));
+            ImageEntry image(in(QLatin1String(c.source)));
             ResizeStatus status;
-            QVERIFY2(resize(image, &status), qPrintable(status.message));
+            QVERIFY2(writeResized(image, &status), qPrintable(status.message));
             const QColor got = TestSupport::averageColour(out(QLatin1String(c.output)), 10, 10);
-            const int off = qAbs(got.red() - c.expected.red()) + qAbs(got.green() - c.expected.green())
-                + qAbs(got.blue() - c.expected.blue());
+            const int off = qAbs(got.red() - c.expected.red())
+                + qAbs(got.green() - c.expected.green()) + qAbs(got.blue() - c.expected.blue());
             QVERIFY2(off <= 24,
-                qPrintable(QStringLiteral("%1: %2 instead of %3").arg(QLatin1String(c.source), got.name(), c.expected.name())));
+                qPrintable(QStringLiteral("%1: %2 instead of %3")
+                               .arg(QLatin1String(c.source), got.name(), c.expected.name())));
             QCOMPARE(inspect(out(QLatin1String(c.output))).bands, 3);
         }
         // Without a profile the exact shade is anyone's guess, but red must stay red.
-        TQImage naive(in(QStringLiteral("adobecmyk.jpg")));
-        QVERIFY(resize(naive));
+        ImageEntry naive(in(QStringLiteral("adobecmyk.jpg")));
+        QVERIFY(writeResized(naive));
         const QColor got = TestSupport::averageColour(out(QStringLiteral("adobecmyk.png")), 10, 10);
         QVERIFY2(got.red() > 150 && got.green() < 110 && got.blue() < 110, qPrintable(got.name()));
     }
@@ -595,7 +604,7 @@ private slots:
             }
             QVERIFY(noise.save(source));
         }
-        TQImage image(source);
+        ImageEntry image(source);
         pixels(1500, 1000, OutputFormat(format));
 
         rlimit saved {};
@@ -604,7 +613,7 @@ private slots:
         small.rlim_cur = 64 * 1024;
         QCOMPARE(::setrlimit(RLIMIT_FSIZE, &small), 0);
         ResizeStatus status;
-        const bool ok = resize(image, &status);
+        const bool ok = writeResized(image, &status);
         ::setrlimit(RLIMIT_FSIZE, &saved);
         QVERIFY(!ok);
         QCOMPARE(status.error, ResizeError::WriteFailed);
@@ -613,7 +622,7 @@ private slots:
 
         // The output folder gone.
         mPref->setOutputFolder(mTmp.filePath(QStringLiteral("no-such-folder")));
-        QVERIFY(!resize(image, &status));
+        QVERIFY(!writeResized(image, &status));
         QCOMPARE(status.error, ResizeError::WriteFailed);
     }
 
@@ -622,10 +631,10 @@ private slots:
     void sizeBeyondTheEncoderIsASettingsFailure()
     {
         writeImage(in(QStringLiteral("small.png")), 60, 40);
-        TQImage image(in(QStringLiteral("small.png")));
+        ImageEntry image(in(QStringLiteral("small.png")));
         pixels(65501, 2, OutputFormat::Jpeg);
         ResizeStatus status;
-        QVERIFY(!resize(image, &status));
+        QVERIFY(!writeResized(image, &status));
         QCOMPARE(status.error, ResizeError::InvalidSettings);
         QVERIFY(!status.message.isEmpty());
         QVERIFY(outputFiles().isEmpty());
@@ -651,11 +660,11 @@ private slots:
         QFETCH(bool, unnamed);
         NoReplaceFile::setUnnamedFilesEnabled(unnamed);
         writeImage(in(QStringLiteral("mode.png")), 60, 40);
-        TQImage image(in(QStringLiteral("mode.png")));
+        ImageEntry image(in(QStringLiteral("mode.png")));
         pixels(30, 20, OutputFormat::Png);
         const mode_t saved = ::umask(static_cast<mode_t>(mask));
         ResizeStatus status;
-        const bool ok = resize(image, &status);
+        const bool ok = writeResized(image, &status);
         ::umask(saved);
         QVERIFY2(ok, qPrintable(status.message));
         struct stat st = {};
@@ -695,9 +704,9 @@ private slots:
         QVERIFY(swapper.start());
         int written = 0;
         for (const QString& name : names) {
-            TQImage image(in(name + QStringLiteral(".jpg")));
+            ImageEntry image(in(name + QStringLiteral(".jpg")));
             ResizeStatus status;
-            if (resize(image, &status))
+            if (writeResized(image, &status))
                 ++written;
             else
                 QCOMPARE(status.error, ResizeError::WriteFailed);
@@ -740,9 +749,9 @@ private slots:
         bases << QString(125, QChar(0x00e9)); // 250 bytes of two-byte characters, 254 in all
         for (const QString& base : bases) {
             const QString source = writeImage(in(base + QStringLiteral(".png")), 60, 40);
-            TQImage image(source);
+            ImageEntry image(source);
             ResizeStatus status;
-            QVERIFY2(resize(image, &status),
+            QVERIFY2(writeResized(image, &status),
                 qPrintable(QStringLiteral("%1 bytes: %2")
                                .arg(QFile::encodeName(base).size() + 4)
                                .arg(status.message)));
@@ -757,7 +766,7 @@ private slots:
     void customNameStaysInTheFolder()
     {
         writeImage(in(QStringLiteral("c.png")), 60, 40);
-        TQImage image(in(QStringLiteral("c.png")));
+        ImageEntry image(in(QStringLiteral("c.png")));
         pixels(30, 20, OutputFormat::Jpeg);
         mPref->setNaming(Settings::Naming::CustomName);
         const QString nested = mOut + QStringLiteral("/sub");
@@ -766,14 +775,14 @@ private slots:
                  QStringLiteral("."), QStringLiteral(".."), QStringLiteral("/tmp/x") }) {
             mPref->setBaseName(name);
             ResizeStatus status;
-            QVERIFY2(!resize(image, &status), qPrintable(name));
+            QVERIFY2(!writeResized(image, &status), qPrintable(name));
             QCOMPARE(status.error, ResizeError::InvalidSettings);
         }
         QVERIFY(!QFile::exists(mTmp.filePath(QStringLiteral("x0001.jpg"))));
         QVERIFY(QDir(nested).entryList(QDir::Files | QDir::Hidden).isEmpty());
         QVERIFY(outputFiles().isEmpty());
         mPref->setBaseName(QStringLiteral("x"));
-        QVERIFY(resize(image));
+        QVERIFY(writeResized(image));
         QCOMPARE(outputFiles(), QStringList { QStringLiteral("x0001.jpg") });
     }
 
@@ -784,11 +793,14 @@ private slots:
         const QString folder = mTmp.filePath(QStringLiteral("readonly"));
         QVERIFY(QDir().mkpath(folder));
         const QString source = writeImage(mTmp.filePath(QStringLiteral("ro-src.png")), 60, 40);
-        QFile::setPermissions(mTmp.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner
-                | QFile::ReadOther | QFile::ExeOther | QFile::ReadGroup | QFile::ExeGroup);
-        QFile::setPermissions(source, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadOther | QFile::ReadGroup);
-        QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner | QFile::ReadOther
+        QFile::setPermissions(mTmp.path(),
+            QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadOther
                 | QFile::ExeOther | QFile::ReadGroup | QFile::ExeGroup);
+        QFile::setPermissions(
+            source, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadOther | QFile::ReadGroup);
+        QFile::setPermissions(folder,
+            QFile::ReadOwner | QFile::ExeOwner | QFile::ReadOther | QFile::ExeOther
+                | QFile::ReadGroup | QFile::ExeGroup);
 
         QProcess child;
         child.setProgram(QStringLiteral(OSTREL_RESIZE_ONE));
@@ -808,5 +820,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestTQImage)
-#include "tst_TQImage.moc"
+QTEST_GUILESS_MAIN(TestImageEntry)
+#include "tst_ImageEntry.moc"

@@ -5,11 +5,11 @@
 
 #include "TestSupport.h"
 #include "core/ImageCodec.h"
-#include "core/TQImage.h"
+#include "core/ImageEntry.h"
 
 // The preview of a real image file (decoded small, its display size fitted into the
 // 100 x 100 box, the source's pixel size recorded on the way) and the file size text.
-class TestTQImagePreview : public QObject
+class TestImageEntryPreview : public QObject
 {
     Q_OBJECT
 
@@ -28,7 +28,7 @@ private:
 private slots:
     void initTestCase()
     {
-        QVERIFY(ImageCodec::initialise("tst_TQImagePreview"));
+        QVERIFY(ImageCodec::initialise("tst_ImageEntryPreview"));
         QVERIFY(mDir.isValid());
     }
 
@@ -54,18 +54,17 @@ private slots:
         QFETCH(int, height);
         QFETCH(double, displayWidth);
         QFETCH(double, displayHeight);
-        const QString file
-            = TestSupport::writeImage(path(QStringLiteral("fit_%1x%2.png").arg(width).arg(height)),
-                width, height);
-        TQImage entry(file);
-        QCOMPARE(entry.theSize().width, 0.0f);
+        const QString file = TestSupport::writeImage(
+            path(QStringLiteral("fit_%1x%2.png").arg(width).arg(height)), width, height);
+        ImageEntry entry(file);
+        QCOMPARE(entry.pixelSize().width, 0.0f);
 
-        const TQImage::Preview preview = entry.theImage(1.0);
+        const ImageEntry::Preview preview = entry.preview(1.0);
         QVERIFY(!preview.isNull());
         QCOMPARE(preview.displaySize.width(), displayWidth);
         QCOMPARE(preview.displaySize.height(), displayHeight);
-        QCOMPARE(entry.theSize().width, static_cast<float>(width));
-        QCOMPARE(entry.theSize().height, static_cast<float>(height));
+        QCOMPARE(entry.pixelSize().width, static_cast<float>(width));
+        QCOMPARE(entry.pixelSize().height, static_cast<float>(height));
         // The decoded pixels are only as large as the box needs on the screen.
         QCOMPARE(std::max(preview.pixels.width(), preview.pixels.height()),
             std::min(std::max(width, height), 100));
@@ -73,7 +72,7 @@ private slots:
 
     void singlePrecisionQuotient()
     {
-        const QSizeF size = TQImage::fittedDisplaySize(101.0f, 50.0f);
+        const QSizeF size = ImageEntry::fittedDisplaySize(101.0f, 50.0f);
         QCOMPARE(size.width(), 100.0);
         QVERIFY(qAbs(size.height() - 49.50495) < 1e-5);
         // A double quotient would be 49.504950495...; the float one differs from it.
@@ -82,10 +81,9 @@ private slots:
 
     void decodeSizedForTheScreen()
     {
-        const QString file
-            = TestSupport::writeImage(path(QStringLiteral("hidpi.jpg")), 1200, 900);
-        TQImage entry(file);
-        const TQImage::Preview preview = entry.theImage(2.0);
+        const QString file = TestSupport::writeImage(path(QStringLiteral("hidpi.jpg")), 1200, 900);
+        ImageEntry entry(file);
+        const ImageEntry::Preview preview = entry.preview(2.0);
         QVERIFY(!preview.isNull());
         QCOMPARE(preview.pixels.devicePixelRatio(), 2.0);
         QCOMPARE(preview.pixels.width(), 200);
@@ -96,16 +94,16 @@ private slots:
     void keptAfterFirstBuild()
     {
         const QString file = TestSupport::writeImage(path(QStringLiteral("kept.png")), 300, 200);
-        TQImage entry(file);
-        const TQImage::Preview first = entry.theImage();
+        ImageEntry entry(file);
+        const ImageEntry::Preview first = entry.preview();
         QVERIFY(!first.isNull());
         // The second request must not go back to the file.
         QVERIFY(QFile::remove(file));
-        const TQImage::Preview second = entry.theImage();
+        const ImageEntry::Preview second = entry.preview();
         QVERIFY(!second.isNull());
         QCOMPARE(second.pixels, first.pixels);
         QCOMPARE(second.displaySize, QSizeF(100, 200.0f * 100.0f / 300.0f));
-        QCOMPARE(entry.theSize().width, 300.0f);
+        QCOMPARE(entry.pixelSize().width, 300.0f);
     }
 
     void undecodableThenRetried()
@@ -116,28 +114,28 @@ private slots:
             QVERIFY(f.open(QIODevice::WriteOnly));
             f.write("this is not a JPEG file at all");
         }
-        TQImage entry(file);
-        QVERIFY(entry.theImage().isNull());
-        QCOMPARE(entry.theSize().width, 0.0f);
-        QCOMPARE(entry.theSize().height, 0.0f);
-        QVERIFY(entry.theImage().isNull());
+        ImageEntry entry(file);
+        QVERIFY(entry.preview().isNull());
+        QCOMPARE(entry.pixelSize().width, 0.0f);
+        QCOMPARE(entry.pixelSize().height, 0.0f);
+        QVERIFY(entry.preview().isNull());
 
         // A real image in its place is picked up by the next request.
         QVERIFY(QFile::remove(file));
         TestSupport::writeImage(file, 640, 480);
-        const TQImage::Preview preview = entry.theImage();
+        const ImageEntry::Preview preview = entry.preview();
         QVERIFY(!preview.isNull());
         QCOMPARE(preview.displaySize, QSizeF(100, 75));
-        QCOMPARE(entry.theSize().width, 640.0f);
-        QCOMPARE(entry.theSize().height, 480.0f);
+        QCOMPARE(entry.pixelSize().width, 640.0f);
+        QCOMPARE(entry.pixelSize().height, 480.0f);
     }
 
     void missingFileGivesNoPreview()
     {
-        TQImage entry(path(QStringLiteral("nowhere.png")));
-        QVERIFY(entry.theImage().isNull());
-        QCOMPARE(entry.theSize().width, 0.0f);
-        QCOMPARE(entry.roundByteSize(), QStringLiteral("0 Byte"));
+        ImageEntry entry(path(QStringLiteral("nowhere.png")));
+        QVERIFY(entry.preview().isNull());
+        QCOMPARE(entry.pixelSize().width, 0.0f);
+        QCOMPARE(entry.byteSizeText(), QStringLiteral("0 Byte"));
     }
 
     void byteSizeText_data()
@@ -167,18 +165,18 @@ private slots:
     {
         QFETCH(qint64, bytes);
         QFETCH(QString, text);
-        QCOMPARE(TQImage::roundByteSize(bytes), text);
+        QCOMPARE(ImageEntry::byteSizeText(bytes), text);
     }
 
     void byteSizeTextOfRealFile()
     {
         const QString file = path(QStringLiteral("sized.jpg"));
         writeBytes(file, 1500);
-        TQImage entry(file);
-        QCOMPARE(entry.roundByteSize(), QStringLiteral("1.46 KB"));
+        ImageEntry entry(file);
+        QCOMPARE(entry.byteSizeText(), QStringLiteral("1.46 KB"));
         // Measured afresh on every call.
         writeBytes(file, 1536);
-        QCOMPARE(entry.roundByteSize(), QStringLiteral("1.5 KB"));
+        QCOMPARE(entry.byteSizeText(), QStringLiteral("1.5 KB"));
     }
 
     // Reports how long the first selection of a large photo takes; not a pass/fail threshold.
@@ -186,17 +184,17 @@ private slots:
     {
         const QString file
             = TestSupport::writeImage(path(QStringLiteral("large_6000x4000.jpg")), 6000, 4000);
-        TQImage entry(file);
+        ImageEntry entry(file);
         QElapsedTimer timer;
         timer.start();
-        const TQImage::Preview preview = entry.theImage(1.0);
+        const ImageEntry::Preview preview = entry.preview(1.0);
         const qint64 ms = timer.elapsed();
         QVERIFY(!preview.isNull());
-        QCOMPARE(entry.theSize().width, 6000.0f);
+        QCOMPARE(entry.pixelSize().width, 6000.0f);
         QCOMPARE(preview.displaySize, QSizeF(100, 4000.0f * 100.0f / 6000.0f));
         qInfo("preview of a 6000 x 4000 JPEG: %lld ms", ms);
     }
 };
 
-QTEST_GUILESS_MAIN(TestTQImagePreview)
-#include "tst_TQImagePreview.moc"
+QTEST_GUILESS_MAIN(TestImageEntryPreview)
+#include "tst_ImageEntryPreview.moc"

@@ -16,8 +16,8 @@ class Settings;
 // request, the pixel size last measured and its size in bytes.
 //
 // Threads: created and previewed on the main thread; during a batch the worker reads the path
-// and name and writes the pixel size (resize). The progress sheet keeps the two apart.
-class TQImage
+// and name and writes the pixel size (writeResized). The progress sheet keeps the two apart.
+class ImageEntry
 {
 public:
     // Pixel size as last measured, single precision, width first.
@@ -40,15 +40,15 @@ public:
     static constexpr float kPreviewBox = 100.0f;
 
     // Never fails and never opens the file; only its byte size is measured.
-    explicit TQImage(const QString& path);
+    explicit ImageEntry(const QString& path);
 
-    QString pathOfImage() const { return mImagePath; }
-    QString nameOfImage() const { return mImageName; }
-    void setPathOfImage(const QString& path) { mImagePath = path; }
-    void setNameOfImage(const QString& name) { mImageName = name; }
+    QString path() const { return mPath; }
+    QString name() const { return mName; }
+    void setPath(const QString& path) { mPath = path; }
+    void setName(const QString& name) { mName = name; }
 
-    // The pixel size last recorded by a preview build or a resize; (0, 0) before either.
-    Size theSize() const { return mImageSize; }
+    // The pixel size last recorded by a preview build or writeResized; (0, 0) before either.
+    Size pixelSize() const { return mPixelSize; }
 
     // The size in bytes at creation.
     qint64 initialFileSize() const { return mFileSize; }
@@ -60,28 +60,27 @@ public:
     // Builds the preview on first request and keeps it; a file that does not decode gives a
     // null preview and is tried again next time. devicePixelRatio sizes the decode for the
     // screen the view is on; a source above maxPixels is not decoded.
-    Preview theImage(
-        qreal devicePixelRatio = 1.0, qint64 maxPixels = ImageCodec::kDefaultMaxPixels);
+    Preview preview(qreal devicePixelRatio = 1.0, qint64 maxPixels = ImageCodec::kDefaultMaxPixels);
     // Records the source's pixel size and fits the preview's display size into the box.
-    Preview reduceImage(Preview image, QSize sourcePixelSize);
+    Preview fitPreview(Preview image, QSize sourcePixelSize);
     // The display size of a source of w x h pixels in the preview box.
     static QSizeF fittedDisplaySize(float w, float h);
 
     // The current file size as a short text in powers of 1024 ("1.46 KB").
-    QString roundByteSize() const;
-    static QString roundByteSize(qint64 bytes);
+    QString byteSizeText() const;
+    static QString byteSizeText(qint64 bytes);
 
     // Writes this image resized and converted as the settings say, as a new file; never
-    // replaces anything. num is the running number of naming mode 2. False when nothing was
+    // replaces anything. number is the running number of custom naming. False when nothing was
     // written; status, when given, says why. When abandon turns true the image is given up
     // at once, writing nothing.
-    bool resize(const Settings& pref, int num, bool bg, const QColor& bgColor,
+    bool writeResized(const Settings& settings, int number, bool flatten, const QColor& background,
         ResizeStatus* status = nullptr, const std::atomic<bool>* abandon = nullptr);
 
 private:
-    QString mImagePath;
-    QString mImageName;
+    QString mPath;
+    QString mName;
     Preview mPreview;
-    Size mImageSize;
+    Size mPixelSize;
     qint64 mFileSize = 0;
 };
