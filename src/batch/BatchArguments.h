@@ -10,13 +10,13 @@ class Settings;
 // the main window; the worker reaches it only through calls queued to its thread.
 //
 // Lifetime: the caller keeps the receiver and the settings store alive until the worker has
-// ended (TQResizer::waitForBatch, or the closing report has arrived).
+// ended (BatchResizer::wait, or the closing report has arrived).
 class BatchArguments
 {
 public:
-    BatchArguments(BatchProgress* progress, const Settings* pref, const QString& startNumber)
+    BatchArguments(BatchProgress* progress, const Settings* settings, const QString& startNumber)
         : mProgress(progress)
-        , mPref(pref)
+        , mSettings(settings)
         , mStartNumber(startNumber)
     {
     }
@@ -24,12 +24,12 @@ public:
     // Receives the progress and the closing report on its own (the main) thread; may be null.
     BatchProgress* progress() const { return mProgress; }
     // The live settings store, read by the worker and passed to every resize.
-    const Settings* pref() const { return mPref; }
+    const Settings* settings() const { return mSettings; }
     // The text of the start-number field at the moment of the start, read once as a number.
     QString startNumber() const { return mStartNumber; }
 
 private:
     BatchProgress* mProgress;
-    const Settings* mPref;
+    const Settings* mSettings;
     QString mStartNumber;
 };

@@ -9,7 +9,7 @@
 // progress panel and the main window. The window implements it with its progress sheet, the
 // command-line tool with a terminal progress bar.
 //
-// Threads: lives on the main thread. The worker never calls it directly; TQResizer queues
+// Threads: lives on the main thread. The worker never calls it directly; BatchResizer queues
 // every call to this object's thread, so the calls arrive one by one, in the order the worker
 // made them, and an image's text and value arrive before that image's result could.
 class BatchProgress : public QObject
@@ -32,7 +32,7 @@ public:
     virtual void imageFailed(const BatchFailure& failure) { Q_UNUSED(failure); }
     // Ends the progress panel's sheet and removes the panel.
     virtual void closeProgressPanel() = 0;
-    // Shows the closing alert; its end handler is TQResizer::alertDidEnd.
+    // Shows the closing alert; its button handler is BatchResizer::closingAlertFinished.
     virtual void showClosingAlert(const ClosingReport& report) = 0;
     // Redraws the main window at once, after the alert has opened.
     virtual void redrawWindow() { }

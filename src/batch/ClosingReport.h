@@ -16,7 +16,7 @@ struct ClosingReport
         Critical = 2
     };
 
-    // The return codes of the alert's buttons, as alertDidEnd receives them.
+    // The return codes of the alert's buttons, as BatchResizer::closingAlertFinished receives them.
     static constexpr int kDefaultButtonCode = 1;
     static constexpr int kAlternateButtonCode = 0;
 

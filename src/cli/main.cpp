@@ -20,7 +20,7 @@
 #include "cli/CliProgress.h"
 #include "batch/BatchArguments.h"
 #include "batch/BatchLog.h"
-#include "batch/TQResizer.h"
+#include "batch/BatchResizer.h"
 #include "core/ImageCodec.h"
 #include "core/LocalizedText.h"
 #include "settings/Settings.h"
@@ -32,7 +32,7 @@ constexpr int kExitFailed = 1;
 constexpr int kExitUsage = 2;
 
 // What the interrupt handler may touch: a lock-free pointer and messages made beforehand.
-std::atomic<TQResizer*> gResizer { nullptr };
+std::atomic<BatchResizer*> gResizer { nullptr };
 char gStopMessage[256] = {};
 size_t gStopMessageLength = 0;
 constexpr char kAbandonMessage[] = "\nAbandoning the image in progress.\n";
@@ -52,19 +52,19 @@ void writeMessage(const char* text, size_t length)
 extern "C" void onInterrupt(int)
 {
     const int savedErrno = errno;
-    TQResizer* resizer = gResizer.load();
-    if (resizer && !resizer->go()) {
+    BatchResizer* resizer = gResizer.load();
+    if (resizer && !resizer->mayContinue()) {
         resizer->abandonImage();
         writeMessage(kAbandonMessage, sizeof kAbandonMessage - 1);
     } else {
         if (resizer)
-            resizer->setGo(false);
+            resizer->setMayContinue(false);
         writeMessage(gStopMessage, gStopMessageLength);
     }
     errno = savedErrno;
 }
 
-void installInterruptHandler(TQResizer* resizer)
+void installInterruptHandler(BatchResizer* resizer)
 {
     const QByteArray message
         = "\n" + LocalizedText::text("_StoppingAfterCurrent").toLocal8Bit() + "\n";
@@ -103,15 +103,16 @@ int usageError(const QString& message)
 // Why the list would not take a file named on the command line; empty when it takes it. The
 // list goes by the extension alone; a folder is named here as well, since the command line,
 // unlike the window, does not search folders.
-QString notTakenReason(const TQResizer& resizer, const QString& path)
+QString notTakenReason(const BatchResizer& resizer, const QString& path)
 {
     const QFileInfo info(path);
     if (info.isDir())
         return QStringLiteral("a folder (ostrel-batch does not search folders)");
-    if (resizer.hasImageExtension(path))
+    if (resizer.images().hasAcceptedExtension(path))
         return QString();
     const QString suffix = info.suffix();
-    if (!suffix.isEmpty() && resizer.hasImageExtension(QStringLiteral("x.") + suffix.toLower()))
+    if (!suffix.isEmpty()
+        && resizer.images().hasAcceptedExtension(QStringLiteral("x.") + suffix.toLower()))
         return QStringLiteral("the extension \".%1\" is taken only in lower or in upper case "
                               "(\".%2\" or \".%3\")")
             .arg(suffix, suffix.toLower(), suffix.toUpper());
@@ -199,7 +200,7 @@ int main(int argc, char* argv[])
         return usageError(problem);
 
     // Every file the list would not take is named with why; the others are processed.
-    TQResizer resizer;
+    BatchResizer resizer;
     QStringList taken;
     int notTaken = 0;
     for (const QString& file : options.files()) {
@@ -211,8 +212,8 @@ int main(int argc, char* argv[])
         printError(QStringLiteral("skipped \"%1\": %2").arg(file, reason));
         ++notTaken;
     }
-    resizer.addImagesToList(taken);
-    if (resizer.imagesCount() == 0)
+    resizer.images().addPaths(taken);
+    if (resizer.images().count() == 0)
         return usageError(QStringLiteral("none of the files given is an image Ostrel reads"));
     const bool saved = !options.save() || saveSettings(options, user);
 
@@ -225,10 +226,10 @@ int main(int argc, char* argv[])
 
     QElapsedTimer timer;
     timer.start();
-    resizer.setGo(true);
-    resizer.startBatch(BatchArguments(&progress, run.get(), run->startNumber()));
+    resizer.setMayContinue(true);
+    resizer.start(BatchArguments(&progress, run.get(), run->startNumber()));
     QCoreApplication::exec();
-    resizer.waitForBatch();
+    resizer.wait();
     const qint64 elapsed = timer.elapsed();
     removeInterruptHandler();
 

@@ -7,7 +7,7 @@
 #include <QUrl>
 
 #include "FolderExpander.h"
-#include "batch/TQResizer.h"
+#include "batch/BatchResizer.h"
 
 namespace {
 
@@ -20,11 +20,11 @@ bool isTakenAction(Qt::DropAction action)
 
 } // namespace
 
-FileListModel::FileListModel(TQResizer* resizer, QObject* parent)
+FileListModel::FileListModel(BatchResizer* resizer, QObject* parent)
     : QAbstractTableModel(parent)
     , mResizer(resizer)
-    , mExpander(new FolderExpander(resizer->imageExtensions(), this))
-    , mRowCount(resizer->imagesCount())
+    , mExpander(new FolderExpander(resizer->images().acceptedExtensions(), this))
+    , mRowCount(resizer->images().count())
 {
     connect(mExpander, &FolderExpander::expanded, this, &FileListModel::appendFiles);
 }
@@ -42,7 +42,7 @@ void FileListModel::setFullPath(bool fullPath)
 
 void FileListModel::reload()
 {
-    const int count = mResizer->imagesCount();
+    const int count = mResizer->images().count();
     if (count > mRowCount) {
         beginInsertRows(QModelIndex(), mRowCount, count - 1);
         mRowCount = count;
@@ -79,7 +79,7 @@ void FileListModel::appendFiles(const QStringList& files)
     QStringList notImages;
     QStringList missing;
     for (const QString& path : files) {
-        if (!mResizer->hasImageExtension(path))
+        if (!mResizer->images().hasAcceptedExtension(path))
             notImages << path;
         else if (!QFileInfo::exists(path))
             missing << path;
@@ -89,7 +89,7 @@ void FileListModel::appendFiles(const QStringList& files)
     // Rows appended by someone else and not announced yet are not counted as ours.
     reload();
     const int before = mRowCount;
-    mResizer->addImagesToList(taken);
+    mResizer->images().addPaths(taken);
     reload();
     emit filesAdded(mRowCount - before);
     if (!notImages.isEmpty() || !missing.isEmpty())
@@ -118,8 +118,8 @@ bool FileListModel::removeImages(const std::set<int>& rows)
         for (int row = first; row <= last; ++row)
             run.insert(row);
         beginRemoveRows(QModelIndex(), first, last);
-        mResizer->removeImagesFromList(run);
-        mRowCount = mResizer->imagesCount();
+        mResizer->images().removeAt(run);
+        mRowCount = mResizer->images().count();
         endRemoveRows();
     }
     return true;
@@ -154,7 +154,7 @@ QVariant FileListModel::data(const QModelIndex& index, int role) const
         return {};
     if (role != Qt::DisplayRole && role != Qt::ToolTipRole)
         return {};
-    const ImageEntry* image = mResizer->imageAtIndex(index.row());
+    const ImageEntry* image = mResizer->images().at(index.row());
     if (!image)
         return {};
     if (role == Qt::ToolTipRole || mFullPath)

@@ -7,9 +7,9 @@
 
 class FolderExpander;
 class QMimeData;
-class TQResizer;
+class BatchResizer;
 
-// The table of the first tab over the image list: one row per entry of TQResizer, in list
+// The table of the first tab over the image list: one row per entry of BatchResizer, in list
 // order, one column showing the entry's name or, with setFullPath(true), its full path. The
 // model reads the list on demand and copies nothing; it only remembers how many rows it has
 // announced to the views, so that a list that grew (files handed over by another launch, a
@@ -17,7 +17,7 @@ class TQResizer;
 //
 // Files enter through addPaths() (open panel, desktop, drops): folders among the paths are
 // walked on a worker thread (FolderExpander) and replaced by their image files; everything
-// then goes through TQResizer::addImagesToList, whose extension and duplicate rules decide,
+// then goes through ImageList::addPaths, whose extension and duplicate rules decide,
 // and the new rows always go after the last one, in the order given. A path that does not
 // exist is not listed. What is not taken, other than a path already in the list, is reported
 // with filesNotAdded().
@@ -33,7 +33,7 @@ class FileListModel : public QAbstractTableModel
 
 public:
     // The resizer must outlive the model.
-    explicit FileListModel(TQResizer* resizer, QObject* parent = nullptr);
+    explicit FileListModel(BatchResizer* resizer, QObject* parent = nullptr);
     ~FileListModel() override;
 
     // Names (false, the default) or full paths (true) in the cells; the views redraw at once.
@@ -85,7 +85,7 @@ signals:
 private:
     void appendFiles(const QStringList& files);
 
-    TQResizer* mResizer;
+    BatchResizer* mResizer;
     FolderExpander* mExpander;
     int mRowCount = 0; // rows announced to the views
     bool mFullPath = false;

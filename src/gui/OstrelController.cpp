@@ -31,7 +31,7 @@
 #include "gui/ProgressSheet.h"
 #include "gui/QualitySlider.h"
 #include "gui/Stepper.h"
-#include "batch/TQResizer.h"
+#include "batch/BatchResizer.h"
 #include "core/ImageEntry.h"
 #include "core/LocalizedText.h"
 #include "core/ResizeRules.h"
@@ -225,9 +225,9 @@ void OstrelController::connectControls()
     connect(ui->actionStart, &QAction::triggered, this, &OstrelController::resize);
     connect(mProgressUi->stopButton, &QPushButton::clicked, this, &OstrelController::stop);
     progressPanel->installEventFilter(this);
-    connect(mProgressSheet, &ProgressSheet::alertDidEnd, this, [this](int returnCode) {
-        if (imageResizer)
-            imageResizer->alertDidEnd(returnCode);
+    connect(mProgressSheet, &ProgressSheet::closingAlertFinished, this, [this](int buttonCode) {
+        if (mResizer)
+            mResizer->closingAlertFinished(buttonCode);
     });
 
     // The window and the application.
@@ -258,7 +258,7 @@ void OstrelController::applicationWillFinishLaunching()
 {
     Ui::MainWindow* ui = mUi.get();
 
-    imageResizer = std::make_unique<TQResizer>(0); // 1
+    mResizer = std::make_unique<BatchResizer>(0); // 1
     pref = std::make_unique<Settings>(mSettings); // 2
     pref->load();
     fullPath = pref->showsFullPath(); // 3
@@ -286,7 +286,7 @@ void OstrelController::applicationWillFinishLaunching()
 
     // 20: the table shows the list through its model, which takes dropped files (file URLs,
     // its one data type); the view draws the insertion line after the last row.
-    mModel = new FileListModel(imageResizer.get(), this);
+    mModel = new FileListModel(mResizer.get(), this);
     mModel->setFullPath(fullPath);
     ui->tableImages->setModel(mModel);
     connect(ui->tableImages->selectionModel(), &QItemSelectionModel::selectionChanged, this,
@@ -502,7 +502,7 @@ void OstrelController::openFiles(const QStringList& paths)
 void OstrelController::addFile()
 {
     QStringList patterns;
-    for (const QString& extension : imageResizer->imageExtensions())
+    for (const QString& extension : mResizer->images().acceptedExtensions())
         patterns << QStringLiteral("*.") + extension;
     QFileDialog* panel = newOpenPanel(tr("Add Images"), tr("Add"));
     panel->setFileMode(QFileDialog::ExistingFiles);
@@ -563,7 +563,7 @@ void OstrelController::tableViewSelectionDidChange()
     updateRemoveEnabled();
     ui->progressWheel->show();
     const int row = ui->tableImages->selectedRow();
-    ImageEntry* entry = row >= 0 ? imageResizer->imageAtIndex(row) : nullptr;
+    ImageEntry* entry = row >= 0 ? mResizer->images().at(row) : nullptr;
     if (!entry) {
         ui->previewImage->clear();
         ui->sizeText->clear();
@@ -595,7 +595,7 @@ std::optional<OstrelController::InputProblem> OstrelController::inputProblem() c
     // What the controls show is checked, not the store. A text is empty only when it is
     // exactly empty: white space is content, read as a number like any other text.
     const Ui::MainWindow* ui = mUi.get();
-    if (imageResizer->imagesCount() == 0)
+    if (mResizer->images().count() == 0)
         return InputProblem { kFilesTab, LocalizedText::text("_CheckNoImages") };
 
     auto sizeProblem = [](const char* key) {
@@ -684,13 +684,13 @@ void OstrelController::resize()
     }
 
     mUi->tab->setCurrentIndex(kFilesTab);
-    imageResizer->setGo(true);
+    mResizer->setMayContinue(true);
     mProgressSheet->open();
     // The start number is the field's text now, not the stored setting.
     const BatchArguments arguments(mProgressSheet, pref.get(), mUi->nameNumber->text());
     // Cannot be refused: the earlier batch's worker left its loop before it queued the alert
     // whose dismissal ended isBusy().
-    imageResizer->startBatch(arguments);
+    mResizer->start(arguments);
 }
 
 void OstrelController::showMessage(const QString& message)
@@ -739,7 +739,7 @@ void OstrelController::updateRemoveEnabled()
 
 void OstrelController::stop()
 {
-    imageResizer->setGo(false);
+    mResizer->setMayContinue(false);
 }
 
 void OstrelController::windowWillClose()
@@ -749,13 +749,13 @@ void OstrelController::windowWillClose()
 
 void OstrelController::applicationWillTerminate()
 {
-    if (!imageResizer)
+    if (!mResizer)
         return;
     // A batch still running must finish its image in progress before the list goes: lowering
     // the flag lets it stop after that image, so no half-written file is left behind.
-    imageResizer->setGo(false);
-    imageResizer->waitForBatch();
-    imageResizer.reset();
+    mResizer->setMayContinue(false);
+    mResizer->wait();
+    mResizer.reset();
 }
 
 void OstrelController::reloadTable()

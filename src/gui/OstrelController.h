@@ -23,7 +23,7 @@ class ProgressSheet;
 class QualitySlider;
 class Stepper;
 class Settings;
-class TQResizer;
+class BatchResizer;
 
 namespace Ui {
 class MainWindow;
@@ -52,7 +52,7 @@ public:
 
     QMainWindow* window() const { return finestra.get(); }
     Settings* preferences() const { return pref.get(); }
-    TQResizer* resizer() const { return imageResizer.get(); }
+    BatchResizer* resizer() const { return mResizer.get(); }
     bool showsFullPath() const { return fullPath; }
 
     // Sets the window's tiled background from the resource image.
@@ -166,7 +166,7 @@ private:
 
     // The controller's own state.
     bool fullPath = false;
-    FileListModel* mModel = nullptr; // the table's model over imageResizer
-    std::unique_ptr<TQResizer> imageResizer;
+    FileListModel* mModel = nullptr; // the table's model over mResizer
+    std::unique_ptr<BatchResizer> mResizer;
     std::unique_ptr<Settings> pref;
 };

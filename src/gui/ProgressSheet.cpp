@@ -106,7 +106,7 @@ void ProgressSheet::showClosingAlert(const ClosingReport& report)
     connect(alert, &QMessageBox::finished, this, [this, alert, consoleButton] {
         const bool alternate = consoleButton && alert->clickedButton() == consoleButton;
         mBusy = false;
-        emit alertDidEnd(
+        emit closingAlertFinished(
             alternate ? ClosingReport::kAlternateButtonCode : ClosingReport::kDefaultButtonCode);
     });
     mAlert = alert;

@@ -15,7 +15,7 @@ class QWidget;
 // The window's side of a batch: the progress panel, shown as a window-modal sheet on the main
 // window with its bar, its text and its stop button, and the closing alert, a window-modal
 // message box on the same window. The worker reaches this object only through calls that
-// TQResizer queues to the main thread, in the order the worker made them.
+// BatchResizer queues to the main thread, in the order the worker made them.
 //
 // From open() until the closing alert is dismissed the sheets keep every control of the main
 // window, the start control among them, out of reach; isBusy() says so to code that could
@@ -42,14 +42,14 @@ public:
     void setBarValue(double value) override;
     void setProgressText(const QString& text) override;
     void closeProgressPanel() override;
-    // A window-modal message box opened with open(); its dismissal emits alertDidEnd().
+    // A window-modal message box opened with open(); its dismissal emits closingAlertFinished().
     void showClosingAlert(const ClosingReport& report) override;
     void redrawWindow() override;
 
 signals:
     // The closing alert was dismissed: 1 by its default button ("_OK"), 0 by its alternate
-    // button ("_OpenConsole"), the platform's return codes that TQResizer::alertDidEnd reads.
-    void alertDidEnd(int returnCode);
+    // button ("_OpenConsole"), the button codes that BatchResizer::closingAlertFinished reads.
+    void closingAlertFinished(int buttonCode);
 
 private:
     // The stop button was pressed: the batch ends after the image in progress, which may take

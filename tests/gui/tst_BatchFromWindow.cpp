@@ -34,7 +34,7 @@
 #include "TestSupport.h"
 #include "gui/OstrelController.h"
 #include "batch/BatchLog.h"
-#include "batch/TQResizer.h"
+#include "batch/BatchResizer.h"
 #include "core/ImageCodec.h"
 #include "core/LocalizedText.h"
 
@@ -137,7 +137,7 @@ private:
     QDialog* panel() const { return widget<QDialog>("progressPanel"); }
     QString statusMessage() const { return mController->window()->statusBar()->currentMessage(); }
     QTabWidget* tabs() const { return widget<QTabWidget>("tab"); }
-    TQResizer* resizer() const { return mController->resizer(); }
+    BatchResizer* resizer() const { return mController->resizer(); }
 
     // The closing alert while it is on screen.
     QMessageBox* alert() const
@@ -448,8 +448,8 @@ private slots:
             // Start from another tab than the one expected, with the run flag down.
             const int startTab = c.tab < 0 ? 2 : (c.tab + 1) % 3;
             tabs()->setCurrentIndex(startTab);
-            resizer()->setGo(false);
-            const int count = resizer()->imagesCount();
+            resizer()->setMayContinue(false);
+            const int count = resizer()->images().count();
             const QVariantMap before = storedWithoutTab();
             QList<int> tabAtBeep;
             connect(mController.get(), &OstrelController::beeped, this,
@@ -462,10 +462,10 @@ private slots:
                 QVERIFY2(tabs()->currentIndex() == c.tab, what);
                 // Named too, for a machine that makes no sound.
                 QVERIFY2(statusMessage() == c.message, what + ": " + statusMessage().toUtf8());
-                QVERIFY2(!resizer()->go(), what);
+                QVERIFY2(!resizer()->mayContinue(), what);
                 QVERIFY2(!resizer()->isRunning(), what);
                 QVERIFY2(!panel()->isVisible(), what);
-                QVERIFY2(resizer()->imagesCount() == count, what);
+                QVERIFY2(resizer()->images().count() == count, what);
                 QVERIFY2(storedWithoutTab() == before, what);
                 QVERIFY2(
                     QSettings(settingsFile(), QSettings::IniFormat).value("tab").toInt() == c.tab,
@@ -480,7 +480,7 @@ private slots:
             QVERIFY2(tabAtBeep.isEmpty(), what);
             QVERIFY2(statusMessage().isEmpty(), what);
             QVERIFY2(tabs()->currentIndex() == 0, what);
-            QVERIFY2(resizer()->go(), what);
+            QVERIFY2(resizer()->mayContinue(), what);
             QVERIFY2(panel()->isVisible(), what);
             QVERIFY2(panel()->windowModality() == Qt::WindowModal, what);
             QVERIFY2(panel()->parentWidget() == mController->window(), what);
@@ -555,7 +555,7 @@ private slots:
         QVERIFY(!panel()->isVisible());
         dismissAlert(LocalizedText::text("_OK"));
         QVERIFY(mOpenedUrls.isEmpty());
-        QVERIFY(resizer()->go()); // a finished batch leaves the flag up
+        QVERIFY(resizer()->mayContinue()); // a finished batch leaves the flag up
 
         QCOMPARE(filesIn(mOut), QStringList({ "beach.png", "chart.png", "scan.png" }));
         for (const QString& name : filesIn(mOut)) {
@@ -635,7 +635,7 @@ private slots:
 
         QVERIFY(stopButton->isEnabled());
         QTest::mouseClick(stopButton, Qt::LeftButton);
-        QVERIFY(!resizer()->go()); // at once, without waiting for the worker
+        QVERIFY(!resizer()->mayContinue()); // at once, without waiting for the worker
         QCOMPARE(text->text(), LocalizedText::text("_StoppingAfterCurrent"));
         QVERIFY(!stopButton->isEnabled()); // a second press does nothing more
         QVERIFY(panel()->isVisible());
@@ -654,7 +654,7 @@ private slots:
         QCOMPARE(QFileInfo(QDir(mOut).filePath("b.png")).size(), 0);
         dismissAlert(LocalizedText::text("_OK"));
         QVERIFY(mOpenedUrls.isEmpty()); // the default button opens nothing
-        QVERIFY(!resizer()->go());
+        QVERIFY(!resizer()->mayContinue());
 
         // The second batch, into a new folder typed by the user.
         BatchLog::setLogFilePath(logFile());
@@ -668,7 +668,7 @@ private slots:
         QTest::keyClick(dest, Qt::Key_Return);
         const auto progress = recordProgress();
         widget<QPushButton>("resizeButton")->click();
-        QVERIFY(resizer()->go());
+        QVERIFY(resizer()->mayContinue());
         QVERIFY(stopButton->isEnabled());
         QVERIFY(waitForAlert());
         QCOMPARE(alert()->icon(), QMessageBox::Information);
@@ -701,7 +701,7 @@ private slots:
         widget<QPushButton>("resizeButton")->click();
         QTRY_COMPARE_WITH_TIMEOUT(text->text(), progressText(1, 3), 60000);
         mController->openFiles(writeSources({ "d.png", "e.png" }));
-        QCOMPARE(resizer()->imagesCount(), 5);
+        QCOMPARE(resizer()->images().count(), 5);
         BatchLog::setLogFilePath(lastPipe); // the worker waits in the first pipe already
         QVERIFY(readLogPipe(firstPipe).endsWith(outputExistsMessage("a.png") + '\n'));
 

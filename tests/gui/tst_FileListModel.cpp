@@ -10,7 +10,7 @@
 
 #include "gui/FileListModel.h"
 #include "gui/FileTableView.h"
-#include "batch/TQResizer.h"
+#include "batch/BatchResizer.h"
 
 // The table over a real image list with real files in a temporary folder, and a real view on
 // the offscreen platform that receives the drag events a file manager would send.
@@ -60,7 +60,7 @@ private:
     // A model, its contract checker and a view on screen over a list of the given files.
     struct Window
     {
-        TQResizer resizer;
+        BatchResizer resizer;
         FileListModel model { &resizer };
         QAbstractItemModelTester tester { &model,
             QAbstractItemModelTester::FailureReportingMode::QtTest };
@@ -68,7 +68,7 @@ private:
 
         explicit Window(const QStringList& paths)
         {
-            resizer.addImagesToList(paths);
+            resizer.images().addPaths(paths);
             model.reload();
             view.setModel(&model);
             view.resize(320, 400);
@@ -118,14 +118,14 @@ private slots:
     void namesAndPaths()
     {
         const QStringList paths = files({ "names/photo.JPG", "names/scan.tif", "names/b.png" });
-        TQResizer resizer;
+        BatchResizer resizer;
         FileListModel model(&resizer);
         QAbstractItemModelTester tester(&model,
             QAbstractItemModelTester::FailureReportingMode::QtTest);
         QCOMPARE(model.rowCount(), 0);
         QCOMPARE(model.columnCount(), 1);
 
-        resizer.addImagesToList(paths);
+        resizer.images().addPaths(paths);
         QCOMPARE(model.rowCount(), 0); // nothing announced until reload
         QSignalSpy inserted(&model, &QAbstractItemModel::rowsInserted);
         model.reload();
@@ -171,7 +171,7 @@ private slots:
         QCOMPARE(added.count(), 1);
         QCOMPARE(added.at(0).at(0).toInt(), 2);
         QCOMPARE(w.model.rowCount(), 7);
-        QCOMPARE(w.resizer.imagesCount(), 7);
+        QCOMPARE(w.resizer.images().count(), 7);
         QCOMPARE(shown(w.model),
             QStringList({ "r0.jpg", "r1.jpg", "r2.jpg", "r3.jpg", "r4.jpg", "new1.png",
                 "new2.JPG" }));
@@ -263,7 +263,7 @@ private slots:
         QCOMPARE(w.model.rowCount(), 1);
         std::unique_ptr<QMimeData> data(uriList({ file(QStringLiteral("refuse/c.jpg")) }));
         QVERIFY(!w.model.dropMimeData(data.get(), Qt::MoveAction, 0, 0, QModelIndex()));
-        QCOMPARE(w.resizer.imagesCount(), 1);
+        QCOMPARE(w.resizer.images().count(), 1);
     }
 
     void removeRowsOneAndThreeOfFive()
@@ -285,7 +285,7 @@ private slots:
         QCOMPARE(removed.at(0).at(1).toInt(), 3);
         QCOMPARE(removed.at(1).at(1).toInt(), 1);
         QCOMPARE(shown(w.model), QStringList({ "a.jpg", "c.jpg", "e.jpg" }));
-        QCOMPARE(w.resizer.imageAtIndex(2)->path(), five.at(4));
+        QCOMPARE(w.resizer.images().at(2)->path(), five.at(4));
         QCOMPARE(w.view.selectedRow(), -1);
         QVERIFY(w.view.selectedRowSet().empty());
 
@@ -302,13 +302,13 @@ private slots:
         Window w(files({ "grow/a.jpg", "grow/b.jpg" }));
         w.view.selectRow(1);
         QSignalSpy reset(&w.model, &QAbstractItemModel::modelReset);
-        w.resizer.addImagesToList(files({ "grow/c.jpg", "grow/d.jpg" }));
+        w.resizer.images().addPaths(files({ "grow/c.jpg", "grow/d.jpg" }));
         w.model.reload();
         QCOMPARE(reset.count(), 0);
         QCOMPARE(w.model.rowCount(), 4);
         QCOMPARE(w.view.selectedRow(), 1);
         // A list made shorter behind the model's back resets it.
-        w.resizer.removeImagesFromList(std::set<int> { 0 });
+        w.resizer.images().removeAt(std::set<int> { 0 });
         w.model.reload();
         QCOMPARE(reset.count(), 1);
         QCOMPARE(shown(w.model), QStringList({ "b.jpg", "c.jpg", "d.jpg" }));

@@ -16,7 +16,7 @@
 #include "TestSupport.h"
 #include "gui/FileTableView.h"
 #include "gui/OstrelController.h"
-#include "batch/TQResizer.h"
+#include "batch/BatchResizer.h"
 #include "core/ImageCodec.h"
 #include "core/LocalizedText.h"
 #include "settings/Settings.h"
@@ -88,7 +88,7 @@ private slots:
         QCOMPARE(cell(0), QStringLiteral("c.png"));
         QCOMPARE(cell(1), QStringLiteral("a.png"));
         QCOMPARE(cell(2), QStringLiteral("b.png"));
-        QCOMPARE(mController->resizer()->imagesCount(), 3);
+        QCOMPARE(mController->resizer()->images().count(), 3);
     }
 
     // What the list does not take is named in the status bar with why; a path that does not

@@ -31,7 +31,7 @@
 #include "gui/OstrelController.h"
 #include "gui/QualitySlider.h"
 #include "gui/Stepper.h"
-#include "batch/TQResizer.h"
+#include "batch/BatchResizer.h"
 #include "core/ImageCodec.h"
 #include "core/LocalizedText.h"
 #include "settings/Settings.h"
@@ -211,7 +211,7 @@ private slots:
         QVERIFY(shown(widget<QLabel>("jpegText")));
         QCOMPARE(widget<QLabel>("jpegText")->text(), QStringLiteral("100%"));
         QVERIFY(mController->resizer());
-        QCOMPARE(mController->resizer()->imagesCount(), 0);
+        QCOMPARE(mController->resizer()->images().count(), 0);
 
         // The six handlers of the start store what their controls show, and nothing else is
         // written.
@@ -739,10 +739,10 @@ private slots:
         start({ { "dest", output }, { "widthValue", 2000 }, { "heightValue", 1500 },
             { "formatMenu", 2 } });
         mController->openFiles(images);
-        TQResizer* resizer = mController->resizer();
-        QCOMPARE(resizer->imagesCount(), 6);
-        resizer->setGo(true);
-        QVERIFY(resizer->startBatch(BatchArguments(nullptr, mController->preferences(), {})));
+        BatchResizer* resizer = mController->resizer();
+        QCOMPARE(resizer->images().count(), 6);
+        resizer->setMayContinue(true);
+        QVERIFY(resizer->start(BatchArguments(nullptr, mController->preferences(), {})));
 
         // Quit while the worker runs: termination stops it after its image in progress.
         mController->applicationWillTerminate();

@@ -1,5 +1,4 @@
 #include <atomic>
-#include <climits>
 #include <thread>
 
 #include <QElapsedTimer>
@@ -8,36 +7,35 @@
 #include <QTest>
 
 #include "TestSupport.h"
-#include "batch/TQResizer.h"
+#include "batch/ImageList.h"
 
 // The image list: which paths are taken, in which order, duplicates, removal by positions,
-// the run flag, and the start-number reading of a batch.
-class TestTQResizer : public QObject
+// and reading while the list grows.
+class TestImageList : public QObject
 {
     Q_OBJECT
 
 private:
-    static QStringList paths(const TQResizer& resizer)
+    static QStringList paths(const ImageList& list)
     {
         QStringList result;
-        for (int i = 0; i < resizer.imagesCount(); ++i)
-            result << resizer.imageAtIndex(i)->path();
+        for (int i = 0; i < list.count(); ++i)
+            result << list.at(i)->path();
         return result;
     }
 
 private slots:
     void newList()
     {
-        const TQResizer resizer;
-        QCOMPARE(resizer.imagesCount(), 0);
-        QVERIFY(resizer.go());
-        QVERIFY(resizer.imagesList().empty());
-        QCOMPARE(resizer.imageAtIndex(0), nullptr);
+        const ImageList list;
+        QCOMPARE(list.count(), 0);
+        QVERIFY(list.entries().empty());
+        QCOMPARE(list.at(0), nullptr);
         const QStringList expected = { "tiff", "TIFF", "tif", "TIF", "jpeg", "JPEG", "jpg", "JPG",
             "psd", "PSD", "png", "PNG", "gif", "GIF", "bmp", "BMP", "pict", "PICT", "pct", "PCT",
             "icns", "ICNS", "pdf", "PDF" };
-        QCOMPARE(resizer.imageExtensions(), expected);
-        QCOMPARE(TQResizer(1000).imagesCount(), 0);
+        QCOMPARE(list.acceptedExtensions(), expected);
+        QCOMPARE(ImageList(1000).count(), 0);
     }
 
     void extensions_data()
@@ -66,12 +64,12 @@ private slots:
     {
         QFETCH(QString, path);
         QFETCH(bool, accepted);
-        TQResizer resizer;
-        QCOMPARE(resizer.hasImageExtension(path), accepted);
-        resizer.addImagesToList({ path });
-        QCOMPARE(resizer.imagesCount(), accepted ? 1 : 0);
+        ImageList list;
+        QCOMPARE(list.hasAcceptedExtension(path), accepted);
+        list.addPaths({ path });
+        QCOMPARE(list.count(), accepted ? 1 : 0);
         if (accepted)
-            QCOMPARE(resizer.imageAtIndex(0)->path(), path);
+            QCOMPARE(list.at(0)->path(), path);
     }
 
     // The entries are files that exist and files that do not: nothing is opened or tested.
@@ -80,25 +78,25 @@ private slots:
         QTemporaryDir dir;
         QVERIFY(dir.isValid());
         const QString real = TestSupport::writeImage(dir.filePath("real.png"), 8, 8);
-        TQResizer resizer;
-        resizer.addImagesToList({ "/x/b.jpg", real, "/x/a.jpg", "/x/b.jpg", "/x/notes.txt" });
-        QCOMPARE(paths(resizer), QStringList({ "/x/b.jpg", real, "/x/a.jpg" }));
-        QVERIFY(resizer.imageAtIndex(1)->fileSize() > 0);
-        QCOMPARE(resizer.imageAtIndex(0)->fileSize(), 0);
-        QCOMPARE(resizer.imageAtIndex(0)->name(), QStringLiteral("b.jpg"));
+        ImageList list;
+        list.addPaths({ "/x/b.jpg", real, "/x/a.jpg", "/x/b.jpg", "/x/notes.txt" });
+        QCOMPARE(paths(list), QStringList({ "/x/b.jpg", real, "/x/a.jpg" }));
+        QVERIFY(list.at(1)->fileSize() > 0);
+        QCOMPARE(list.at(0)->fileSize(), 0);
+        QCOMPARE(list.at(0)->name(), QStringLiteral("b.jpg"));
 
         // Existing entries keep their positions; new ones go to the end in the given order.
-        resizer.addImagesToList({ "/x/c.jpg", "/x/a.jpg", "/x/d.png", real });
+        list.addPaths({ "/x/c.jpg", "/x/a.jpg", "/x/d.png", real });
         QCOMPARE(
-            paths(resizer), QStringList({ "/x/b.jpg", real, "/x/a.jpg", "/x/c.jpg", "/x/d.png" }));
+            paths(list), QStringList({ "/x/b.jpg", real, "/x/a.jpg", "/x/c.jpg", "/x/d.png" }));
 
         // Exact strings: another spelling of the same file is another entry.
-        resizer.addImagesToList({ "/x//a.jpg", "/x/./a.jpg" });
-        QCOMPARE(resizer.imagesCount(), 7);
+        list.addPaths({ "/x//a.jpg", "/x/./a.jpg" });
+        QCOMPARE(list.count(), 7);
 
         const ImageEntry same(QStringLiteral("/x/c.jpg"));
-        QVERIFY(resizer.containsImage(same));
-        QVERIFY(!resizer.containsImage(ImageEntry(QStringLiteral("/x/C.jpg"))));
+        QVERIFY(list.contains(same));
+        QVERIFY(!list.contains(ImageEntry(QStringLiteral("/x/C.jpg"))));
     }
 
     void remove_data()
@@ -118,48 +116,48 @@ private slots:
     {
         QFETCH(QList<int>, positions);
         QFETCH(QStringList, left);
-        TQResizer resizer;
-        resizer.addImagesToList({ "/p/a.jpg", "/p/b.jpg", "/p/c.jpg", "/p/d.jpg" });
+        ImageList list;
+        list.addPaths({ "/p/a.jpg", "/p/b.jpg", "/p/c.jpg", "/p/d.jpg" });
         const std::set<int> set(positions.begin(), positions.end());
-        resizer.removeImagesFromList(set);
+        list.removeAt(set);
         QStringList expected;
         for (const QString& n : left)
             expected << "/p/" + n + ".jpg";
-        QCOMPARE(paths(resizer), expected);
+        QCOMPARE(paths(list), expected);
         // A removed path may come back, at the end; a kept one is still a duplicate.
-        resizer.addImagesToList({ "/p/a.jpg", "/p/b.jpg", "/p/c.jpg", "/p/d.jpg" });
+        list.addPaths({ "/p/a.jpg", "/p/b.jpg", "/p/c.jpg", "/p/d.jpg" });
         for (const char* n : { "a", "b", "c", "d" }) {
             if (!left.contains(QLatin1String(n)))
                 expected << QStringLiteral("/p/%1.jpg").arg(QLatin1String(n));
         }
-        QCOMPARE(paths(resizer), expected);
+        QCOMPARE(paths(list), expected);
     }
 
-    // setImagesList and addImageToList take what they are given, duplicates included; the
+    // setEntries and append take what they are given, duplicates included; the
     // duplicate test then answers for each copy until the last one goes.
     void uncheckedEntries()
     {
-        TQResizer resizer;
-        TQResizer::ImageList list;
-        list.push_back(std::make_unique<ImageEntry>("/u/a.jpg"));
-        list.push_back(std::make_unique<ImageEntry>("/u/a.jpg"));
-        list.push_back(std::make_unique<ImageEntry>("/u/readme.txt"));
-        resizer.addImagesToList({ "/u/old.jpg" });
-        resizer.setImagesList(std::move(list));
-        QCOMPARE(paths(resizer), QStringList({ "/u/a.jpg", "/u/a.jpg", "/u/readme.txt" }));
-        QVERIFY(!resizer.containsImage(ImageEntry("/u/old.jpg")));
+        ImageList list;
+        ImageList::Entries entries;
+        entries.push_back(std::make_unique<ImageEntry>("/u/a.jpg"));
+        entries.push_back(std::make_unique<ImageEntry>("/u/a.jpg"));
+        entries.push_back(std::make_unique<ImageEntry>("/u/readme.txt"));
+        list.addPaths({ "/u/old.jpg" });
+        list.setEntries(std::move(entries));
+        QCOMPARE(paths(list), QStringList({ "/u/a.jpg", "/u/a.jpg", "/u/readme.txt" }));
+        QVERIFY(!list.contains(ImageEntry("/u/old.jpg")));
 
-        resizer.addImageToList(std::make_unique<ImageEntry>("/u/readme.txt"));
-        QCOMPARE(resizer.imagesCount(), 4);
-        resizer.addImagesToList({ "/u/a.jpg" });
-        QCOMPARE(resizer.imagesCount(), 4);
+        list.append(std::make_unique<ImageEntry>("/u/readme.txt"));
+        QCOMPARE(list.count(), 4);
+        list.addPaths({ "/u/a.jpg" });
+        QCOMPARE(list.count(), 4);
 
-        resizer.removeImagesFromList({ 0 });
-        QVERIFY(resizer.containsImage(ImageEntry("/u/a.jpg")));
-        resizer.removeImagesFromList({ 0 });
-        QVERIFY(!resizer.containsImage(ImageEntry("/u/a.jpg")));
-        resizer.addImagesToList({ "/u/a.jpg" });
-        QCOMPARE(paths(resizer), QStringList({ "/u/readme.txt", "/u/readme.txt", "/u/a.jpg" }));
+        list.removeAt({ 0 });
+        QVERIFY(list.contains(ImageEntry("/u/a.jpg")));
+        list.removeAt({ 0 });
+        QVERIFY(!list.contains(ImageEntry("/u/a.jpg")));
+        list.addPaths({ "/u/a.jpg" });
+        QCOMPARE(paths(list), QStringList({ "/u/readme.txt", "/u/readme.txt", "/u/a.jpg" }));
     }
 
     // The list with its path index against the rule written out plainly: a linear duplicate
@@ -176,15 +174,15 @@ private slots:
             }
             return names;
         }();
-        TQResizer resizer;
-        const QStringList accepted = resizer.imageExtensions();
+        ImageList list;
+        const QStringList accepted = list.acceptedExtensions();
         QStringList model;
         for (int round = 0; round < 200; ++round) {
             QStringList batch;
             const int n = random.bounded(20);
             for (int i = 0; i < n; ++i)
                 batch << pool.at(random.bounded(int(pool.size())));
-            resizer.addImagesToList(batch);
+            list.addPaths(batch);
             for (const QString& p : batch) {
                 const QString last = p.section('/', -1);
                 const int dot = last.lastIndexOf('.');
@@ -200,11 +198,11 @@ private slots:
                 std::set<int> positions;
                 for (int k = random.bounded(int(model.size())); k > 0; --k)
                     positions.insert(random.bounded(int(model.size())));
-                resizer.removeImagesFromList(positions);
+                list.removeAt(positions);
                 for (auto it = positions.rbegin(); it != positions.rend(); ++it)
                     model.removeAt(*it);
             }
-            QCOMPARE(paths(resizer), model);
+            QCOMPARE(paths(list), model);
         }
     }
 
@@ -218,50 +216,49 @@ private slots:
             first << QStringLiteral("/nonexistent/batch/img%1.jpg").arg(i);
         for (int i = 100000; i < 200000; ++i)
             second << QStringLiteral("/nonexistent/batch/img%1.jpg").arg(i);
-        TQResizer resizer;
-        resizer.addImagesToList(first);
+        ImageList list;
+        list.addPaths(first);
         QElapsedTimer timer;
         timer.start();
-        resizer.addImagesToList(second);
+        list.addPaths(second);
         qInfo("100,000 new paths added to a list of 100,000 in %lld ms", timer.elapsed());
         timer.restart();
-        resizer.addImagesToList(second + first);
+        list.addPaths(second + first);
         qInfo("200,000 duplicates refused in %lld ms", timer.elapsed());
-        QCOMPARE(resizer.imagesCount(), 200000);
-        QCOMPARE(resizer.imageAtIndex(99999)->path(), first.last());
-        QCOMPARE(resizer.imageAtIndex(100000)->path(), second.first());
-        QCOMPARE(resizer.imageAtIndex(199999)->path(), second.last());
+        QCOMPARE(list.count(), 200000);
+        QCOMPARE(list.at(99999)->path(), first.last());
+        QCOMPARE(list.at(100000)->path(), second.first());
+        QCOMPARE(list.at(199999)->path(), second.last());
 
         // Every other entry removed in one call.
         std::set<int> odd;
         for (int i = 1; i < 200000; i += 2)
             odd.insert(i);
         timer.restart();
-        resizer.removeImagesFromList(odd);
+        list.removeAt(odd);
         qInfo("100,000 of 200,000 entries removed in %lld ms", timer.elapsed());
-        QCOMPARE(resizer.imagesCount(), 100000);
-        QCOMPARE(resizer.imageAtIndex(1)->path(), QStringLiteral("/nonexistent/batch/img2.jpg"));
-        resizer.addImagesToList({ "/nonexistent/batch/img1.jpg", "/nonexistent/batch/img2.jpg" });
-        QCOMPARE(resizer.imagesCount(), 100001);
-        QCOMPARE(
-            resizer.imageAtIndex(100000)->path(), QStringLiteral("/nonexistent/batch/img1.jpg"));
+        QCOMPARE(list.count(), 100000);
+        QCOMPARE(list.at(1)->path(), QStringLiteral("/nonexistent/batch/img2.jpg"));
+        list.addPaths({ "/nonexistent/batch/img1.jpg", "/nonexistent/batch/img2.jpg" });
+        QCOMPARE(list.count(), 100001);
+        QCOMPARE(list.at(100000)->path(), QStringLiteral("/nonexistent/batch/img1.jpg"));
     }
 
     // The worker reads the count and one entry at a time while the main thread appends: an
     // entry once read stays valid and in place as the list grows.
     void readWhileAppending()
     {
-        TQResizer resizer;
-        resizer.addImagesToList({ "/c/first.jpg" });
-        const ImageEntry* first = resizer.imageAtIndex(0);
+        ImageList list;
+        list.addPaths({ "/c/first.jpg" });
+        const ImageEntry* first = list.at(0);
         std::atomic<bool> done { false };
         std::atomic<int> bad { 0 };
         std::thread reader([&] {
             int seen = 0;
-            while (!done.load() || seen < resizer.imagesCount()) {
-                const int count = resizer.imagesCount();
+            while (!done.load() || seen < list.count()) {
+                const int count = list.count();
                 for (; seen < count; ++seen) {
-                    const ImageEntry* image = resizer.imageAtIndex(seen);
+                    const ImageEntry* image = list.at(seen);
                     const QString expected = seen == 0 ? QStringLiteral("/c/first.jpg")
                                                        : QStringLiteral("/c/%1.jpg").arg(seen);
                     if (!image || image->path() != expected)
@@ -273,59 +270,15 @@ private slots:
             QStringList chunk;
             for (int k = i; k < i + 100; ++k)
                 chunk << QStringLiteral("/c/%1.jpg").arg(k);
-            resizer.addImagesToList(chunk);
+            list.addPaths(chunk);
         }
         done.store(true);
         reader.join();
         QCOMPARE(bad.load(), 0);
-        QCOMPARE(resizer.imageAtIndex(0), first);
+        QCOMPARE(list.at(0), first);
         QCOMPARE(first->path(), QStringLiteral("/c/first.jpg"));
-    }
-
-    void runFlag()
-    {
-        TQResizer resizer;
-        resizer.setGo(false);
-        QVERIFY(!resizer.go());
-        resizer.setGo(false);
-        QVERIFY(!resizer.go());
-        resizer.setGo(true);
-        QVERIFY(resizer.go());
-        QVERIFY(!resizer.isRunning());
-        resizer.waitForBatch(); // no worker: returns at once
-    }
-
-    void startNumber_data()
-    {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<int>("number");
-        QTest::newRow("leading zeros") << "0007" << 7;
-        QTest::newRow("trailing letter") << "12a" << 12;
-        QTest::newRow("empty") << "" << 0;
-        QTest::newRow("letters") << "abc" << 0;
-        QTest::newRow("white space") << " \t\n 42" << 42;
-        QTest::newRow("minus") << "-5" << -5;
-        QTest::newRow("plus") << "+3" << 3;
-        QTest::newRow("sign then space") << "- 5" << 0;
-        QTest::newRow("two signs") << "--5" << 0;
-        QTest::newRow("decimal") << "3.9" << 3;
-        QTest::newRow("space inside") << "1 2" << 1;
-        QTest::newRow("max") << "2147483647" << INT_MAX;
-        QTest::newRow("above max") << "2147483648" << INT_MAX;
-        QTest::newRow("far above") << "99999999999999999999999" << INT_MAX;
-        QTest::newRow("min") << "-2147483648" << INT_MIN;
-        QTest::newRow("below min") << "-2147483649" << INT_MIN;
-        QTest::newRow("non-ASCII digits") << QString::fromUtf8("\u0663\u0664") << 0;
-        QTest::newRow("full-width space") << QString::fromUtf8("\u30005") << 0;
-    }
-
-    void startNumber()
-    {
-        QFETCH(QString, text);
-        QFETCH(int, number);
-        QCOMPARE(TQResizer::startNumber(text), number);
     }
 };
 
-QTEST_GUILESS_MAIN(TestTQResizer)
-#include "tst_TQResizer.moc"
+QTEST_GUILESS_MAIN(TestImageList)
+#include "tst_ImageList.moc"

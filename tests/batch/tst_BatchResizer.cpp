@@ -1,3 +1,4 @@
+#include <climits>
 #include <csignal>
 #include <functional>
 #include <memory>
@@ -24,7 +25,7 @@
 #include "TestSupport.h"
 #include "batch/BatchLog.h"
 #include "batch/BatchProgress.h"
-#include "batch/TQResizer.h"
+#include "batch/BatchResizer.h"
 #include "core/ImageCodec.h"
 #include "core/LocalizedText.h"
 #include "settings/Settings.h"
@@ -87,7 +88,7 @@ private:
 class LogGate
 {
 public:
-    LogGate(const QString& path, TQResizer& resizer)
+    LogGate(const QString& path, BatchResizer& resizer)
         : mPath(path)
         , mResizer(resizer)
     {
@@ -96,9 +97,9 @@ public:
     }
     ~LogGate()
     {
-        mResizer.setGo(false);
+        mResizer.setMayContinue(false);
         open();
-        mResizer.waitForBatch();
+        mResizer.wait();
         if (mFd >= 0)
             ::close(mFd);
     }
@@ -122,7 +123,7 @@ public:
 
 private:
     QString mPath;
-    TQResizer& mResizer;
+    BatchResizer& mResizer;
     bool mValid = false;
     int mFd = -1;
 };
@@ -143,7 +144,7 @@ const QRegularExpression kLogLine(QStringLiteral(
 
 } // namespace
 
-// Catches the URL that alertDidEnd hands to the desktop.
+// Catches the URL that closingAlertFinished hands to the desktop.
 class UrlCatcher : public QObject
 {
     Q_OBJECT
@@ -157,7 +158,7 @@ public slots:
 
 // A whole batch on its worker thread with real files: progress in order on the main thread,
 // the stop flag before and after each image, the log line and the closing report.
-class TestBatchRun : public QObject
+class TestBatchResizer : public QObject
 {
     Q_OBJECT
 
@@ -187,19 +188,19 @@ private:
     }
 
     // Runs one batch to its closing report.
-    void run(TQResizer& resizer, RecordingProgress& progress, const QString& startNumber = {})
+    void run(BatchResizer& resizer, RecordingProgress& progress, const QString& startNumber = {})
     {
         QSignalSpy alert(&progress, &RecordingProgress::alertShown);
-        QVERIFY(resizer.startBatch(BatchArguments(&progress, mPref.get(), startNumber)));
+        QVERIFY(resizer.start(BatchArguments(&progress, mPref.get(), startNumber)));
         QVERIFY(alert.wait(120000));
-        resizer.waitForBatch();
+        resizer.wait();
         QVERIFY(!progress.offMainThread);
     }
 
 private slots:
     void initTestCase()
     {
-        QVERIFY(ImageCodec::initialise("tst_BatchRun"));
+        QVERIFY(ImageCodec::initialise("tst_BatchResizer"));
         std::signal(SIGXFSZ, SIG_IGN);
         QStandardPaths::setTestModeEnabled(true);
         QVERIFY(
@@ -226,8 +227,8 @@ private slots:
 
     void secondOfThreeFails()
     {
-        TQResizer resizer;
-        resizer.addImagesToList({ source("a.jpg"), source("b.jpg"), source("c.jpg") });
+        BatchResizer resizer;
+        resizer.images().addPaths({ source("a.jpg"), source("b.jpg"), source("c.jpg") });
         occupy("b.jpg");
         RecordingProgress progress;
         run(resizer, progress);
@@ -274,14 +275,14 @@ private slots:
         QFile occupied(output("b.jpg"));
         QVERIFY(occupied.open(QIODevice::ReadOnly));
         QCOMPARE(occupied.readAll(), QByteArray("occupied"));
-        QVERIFY(resizer.go());
+        QVERIFY(resizer.mayContinue());
         QVERIFY(!resizer.isRunning());
     }
 
     void oneImageSucceeds()
     {
-        TQResizer resizer;
-        resizer.addImagesToList({ source("only.png") });
+        BatchResizer resizer;
+        resizer.images().addPaths({ source("only.png") });
         RecordingProgress progress;
         run(resizer, progress);
         QCOMPARE(progress.events.mid(0, 4),
@@ -299,7 +300,7 @@ private slots:
 
         // The next batch sets the maximum anew before its first value, and meets the file it
         // wrote last time.
-        resizer.addImagesToList({ source("second.png") });
+        resizer.images().addPaths({ source("second.png") });
         RecordingProgress again;
         run(resizer, again);
         QCOMPARE(again.events.mid(0, 4),
@@ -313,16 +314,16 @@ private slots:
     // logged and counted), the third is never begun, and the report follows as usual.
     void stopWhileSecondOfFive()
     {
-        TQResizer resizer;
+        BatchResizer resizer;
         for (int i = 1; i <= 5; ++i)
-            resizer.addImagesToList({ source(QStringLiteral("img%1.jpg").arg(i)) });
+            resizer.images().addPaths({ source(QStringLiteral("img%1.jpg").arg(i)) });
         occupy("img2.jpg");
         LogGate gate(mTmp->filePath(QStringLiteral("gate.log")), resizer);
         QVERIFY(gate.isValid());
         RecordingProgress progress;
         progress.onText = [&](const QString& text) {
             if (text == progressText(2, 5)) {
-                resizer.setGo(false);
+                resizer.setMayContinue(false);
                 gate.open();
             }
         };
@@ -348,14 +349,14 @@ private slots:
         const QStringList lines = logLines(gate.readAll());
         QCOMPARE(lines.size(), 1);
         QCOMPARE(kLogLine.match(lines.first()).captured(1), QStringLiteral("img2.jpg"));
-        QVERIFY(!resizer.go()); // stays lowered until the next start raises it
+        QVERIFY(!resizer.mayContinue()); // stays lowered until the next start raises it
     }
 
     void stopBeforeFirstImage()
     {
-        TQResizer resizer;
-        resizer.addImagesToList({ source("a.jpg"), source("b.jpg"), source("c.jpg") });
-        resizer.setGo(false);
+        BatchResizer resizer;
+        resizer.images().addPaths({ source("a.jpg"), source("b.jpg"), source("c.jpg") });
+        resizer.setMayContinue(false);
         RecordingProgress progress;
         run(resizer, progress);
         QCOMPARE(progress.events,
@@ -368,7 +369,7 @@ private slots:
         QCOMPARE(progress.report->informativeText,
             QStringLiteral("Images written: 0. Not processed: 3."));
         QVERIFY(outputFiles().isEmpty());
-        QVERIFY(!resizer.go());
+        QVERIFY(!resizer.mayContinue());
     }
 
     void startNumbers_data()
@@ -391,8 +392,8 @@ private slots:
         mPref->setBaseName(QStringLiteral("Img"));
         mPref->setStartNumber(QStringLiteral("500")); // the field's text counts, not the setting
         mPref->setOutputFormat(OutputFormat::Tiff);
-        TQResizer resizer;
-        resizer.addImagesToList({ source("x.png"), source("y.jpg"), source("z.jpeg") });
+        BatchResizer resizer;
+        resizer.images().addPaths({ source("x.png"), source("y.jpg"), source("z.jpeg") });
         RecordingProgress progress;
         run(resizer, progress, text);
         QCOMPARE(progress.report->result.written, 3);
@@ -406,8 +407,8 @@ private slots:
     // text counts the new total while the bar keeps its first maximum.
     void appendDuringBatch()
     {
-        TQResizer resizer;
-        resizer.addImagesToList({ source("p1.jpg"), source("p2.jpg"), source("p3.jpg") });
+        BatchResizer resizer;
+        resizer.images().addPaths({ source("p1.jpg"), source("p2.jpg"), source("p3.jpg") });
         const QStringList late = { source("p4.png"), source("p5.png") };
         occupy("p1.jpg");
         LogGate gate(mTmp->filePath(QStringLiteral("gate.log")), resizer);
@@ -415,7 +416,7 @@ private slots:
         RecordingProgress progress;
         progress.onText = [&](const QString& text) {
             if (text == progressText(1, 3)) {
-                resizer.addImagesToList(late);
+                resizer.images().addPaths(late);
                 gate.open();
             }
         };
@@ -438,13 +439,13 @@ private slots:
     // Each failed image keeps its reason for the report; the log keeps one line per image.
     void failureReasons()
     {
-        TQResizer resizer;
+        BatchResizer resizer;
         QFile notImage(QDir(mIn).filePath("notes.jpg"));
         QVERIFY(notImage.open(QIODevice::WriteOnly));
         notImage.write("this is not a JPEG");
         notImage.close();
         occupy("taken.jpg");
-        resizer.addImagesToList({ notImage.fileName(), QDir(mIn).filePath("gone.png"),
+        resizer.images().addPaths({ notImage.fileName(), QDir(mIn).filePath("gone.png"),
             source("good.png"), source("taken.png") });
         RecordingProgress progress;
         run(resizer, progress);
@@ -481,8 +482,8 @@ private slots:
         const QString first = source("same.jpg");
         const QString second = TestSupport::writeImage(QDir(other).filePath("same.jpg"), 64, 48);
         occupy("same.jpg");
-        TQResizer resizer;
-        resizer.addImagesToList({ first, second });
+        BatchResizer resizer;
+        resizer.images().addPaths({ first, second });
         RecordingProgress progress;
         run(resizer, progress);
 
@@ -511,8 +512,8 @@ private slots:
         BatchLog::setLogFilePath(logPath);
         occupy("a.jpg");
         occupy("b.jpg");
-        TQResizer resizer;
-        resizer.addImagesToList({ source("a.jpg"), source("b.jpg"), source("c.jpg") });
+        BatchResizer resizer;
+        resizer.images().addPaths({ source("a.jpg"), source("b.jpg"), source("c.jpg") });
         RecordingProgress progress;
         run(resizer, progress);
 
@@ -541,8 +542,8 @@ private slots:
         auto restore = qScopeGuard([] {
             LocalizedText::installLanguage(*QCoreApplication::instance(), QStringLiteral("en"));
         });
-        TQResizer resizer;
-        resizer.addImagesToList({ source("a.jpg"), QDir(mIn).filePath("missing.jpg") });
+        BatchResizer resizer;
+        resizer.images().addPaths({ source("a.jpg"), QDir(mIn).filePath("missing.jpg") });
         RecordingProgress progress;
         run(resizer, progress);
         const QString fallback = QString::fromLatin1(LocalizedText::kFallback);
@@ -555,7 +556,7 @@ private slots:
             "missing.jpg: " + fallback + " (" + QDir(mIn).filePath("missing.jpg") + ")");
     }
 
-    // Quitting during a batch: go lowered and the worker joined without the event loop
+    // Quitting during a batch: the run flag lowered and the worker joined without the event loop
     // running, once by hand and once by the destructor. Whenever the stop lands, the image in
     // progress completes and nothing partial is left: every file in the folder is a whole
     // image that the report counts as written.
@@ -576,19 +577,19 @@ private slots:
 
         RecordingProgress progress;
         {
-            TQResizer resizer;
-            resizer.addImagesToList(sources);
-            QVERIFY(resizer.startBatch(BatchArguments(&progress, mPref.get(), QString())));
-            resizer.setGo(false);
-            resizer.waitForBatch();
+            BatchResizer resizer;
+            resizer.images().addPaths(sources);
+            QVERIFY(resizer.start(BatchArguments(&progress, mPref.get(), QString())));
+            resizer.setMayContinue(false);
+            resizer.wait();
             QVERIFY(!resizer.isRunning());
             QTRY_VERIFY_WITH_TIMEOUT(progress.report.has_value(), 60000);
             checkFolder(progress.report->result);
 
             QVERIFY(QDir(mOut).removeRecursively() && QDir().mkpath(mOut));
             progress.report.reset();
-            resizer.setGo(true);
-            QVERIFY(resizer.startBatch(BatchArguments(&progress, mPref.get(), QString())));
+            resizer.setMayContinue(true);
+            QVERIFY(resizer.start(BatchArguments(&progress, mPref.get(), QString())));
         }
         QTRY_VERIFY_WITH_TIMEOUT(progress.report.has_value(), 60000);
         checkFolder(progress.report->result);
@@ -616,8 +617,8 @@ private slots:
         leave(QStringLiteral("e.jpg.ostrel-0a1b2c3f"), now.addDays(-2));
         QVERIFY(QFile::link(mIn, output(QStringLiteral(".f.jpg.ostrel-0a1b2c3g"))));
 
-        TQResizer resizer;
-        resizer.addImagesToList({ source("new.png") });
+        BatchResizer resizer;
+        resizer.images().addPaths({ source("new.png") });
         RecordingProgress progress;
         run(resizer, progress);
         QCOMPARE(progress.report->result.written, 1);
@@ -633,26 +634,26 @@ private slots:
     // A receiver that goes before its queued calls arrive simply never gets them.
     void receiverGoneBeforeDelivery()
     {
-        TQResizer resizer;
-        resizer.addImagesToList({ source("a.jpg") });
+        BatchResizer resizer;
+        resizer.images().addPaths({ source("a.jpg") });
         auto progress = std::make_unique<RecordingProgress>();
-        QVERIFY(resizer.startBatch(BatchArguments(progress.get(), mPref.get(), QString())));
-        resizer.waitForBatch();
+        QVERIFY(resizer.start(BatchArguments(progress.get(), mPref.get(), QString())));
+        resizer.wait();
         progress.reset();
         QCoreApplication::processEvents();
         QCOMPARE(outputFiles(), QStringList({ "a.jpg" }));
     }
 
-    void alertDidEndOpensTheLog()
+    void closingAlertOpensTheLog()
     {
         UrlCatcher catcher;
         QDesktopServices::setUrlHandler(QStringLiteral("file"), &catcher, "open");
         auto unset = qScopeGuard([] { QDesktopServices::unsetUrlHandler(QStringLiteral("file")); });
-        TQResizer resizer;
-        resizer.alertDidEnd(ClosingReport::kDefaultButtonCode);
-        resizer.alertDidEnd(-1);
+        BatchResizer resizer;
+        resizer.closingAlertFinished(ClosingReport::kDefaultButtonCode);
+        resizer.closingAlertFinished(-1);
         QVERIFY(catcher.urls.isEmpty());
-        resizer.alertDidEnd(ClosingReport::kAlternateButtonCode);
+        resizer.closingAlertFinished(ClosingReport::kAlternateButtonCode);
         QCOMPARE(catcher.urls, QList<QUrl>({ QUrl::fromLocalFile(BatchLog::logFilePath()) }));
     }
 
@@ -683,7 +684,52 @@ private slots:
         blocker.close();
         QVERIFY(!BatchLog::write(QStringLiteral("x")));
     }
+
+    void runFlag()
+    {
+        BatchResizer resizer;
+        QVERIFY(resizer.mayContinue());
+        resizer.setMayContinue(false);
+        QVERIFY(!resizer.mayContinue());
+        resizer.setMayContinue(false);
+        QVERIFY(!resizer.mayContinue());
+        resizer.setMayContinue(true);
+        QVERIFY(resizer.mayContinue());
+        QVERIFY(!resizer.isRunning());
+        resizer.wait(); // no worker: returns at once
+    }
+
+    void parseStartNumber_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("number");
+        QTest::newRow("leading zeros") << "0007" << 7;
+        QTest::newRow("trailing letter") << "12a" << 12;
+        QTest::newRow("empty") << "" << 0;
+        QTest::newRow("letters") << "abc" << 0;
+        QTest::newRow("white space") << " \t\n 42" << 42;
+        QTest::newRow("minus") << "-5" << -5;
+        QTest::newRow("plus") << "+3" << 3;
+        QTest::newRow("sign then space") << "- 5" << 0;
+        QTest::newRow("two signs") << "--5" << 0;
+        QTest::newRow("decimal") << "3.9" << 3;
+        QTest::newRow("space inside") << "1 2" << 1;
+        QTest::newRow("max") << "2147483647" << INT_MAX;
+        QTest::newRow("above max") << "2147483648" << INT_MAX;
+        QTest::newRow("far above") << "99999999999999999999999" << INT_MAX;
+        QTest::newRow("min") << "-2147483648" << INT_MIN;
+        QTest::newRow("below min") << "-2147483649" << INT_MIN;
+        QTest::newRow("non-ASCII digits") << QString::fromUtf8("\u0663\u0664") << 0;
+        QTest::newRow("full-width space") << QString::fromUtf8("\u30005") << 0;
+    }
+
+    void parseStartNumber()
+    {
+        QFETCH(QString, text);
+        QFETCH(int, number);
+        QCOMPARE(BatchResizer::parseStartNumber(text), number);
+    }
 };
 
-QTEST_MAIN(TestBatchRun)
-#include "tst_BatchRun.moc"
+QTEST_MAIN(TestBatchResizer)
+#include "tst_BatchResizer.moc"

@@ -1,8 +1,8 @@
-#include "TQResizer.h"
+#include "BatchResizer.h"
 
 #include <algorithm>
 #include <climits>
-#include <utility>
+#include <mutex>
 
 #include <QColor>
 #include <QDesktopServices>
@@ -18,20 +18,11 @@
 #include "core/NoReplaceFile.h"
 #include "settings/Settings.h"
 
-// The signal handler of the command-line tool lowers go and abandons the image in progress:
-// the stores must not take a lock.
+// The signal handler of the command-line tool lowers the run flag and abandons the image in
+// progress: the stores must not take a lock.
 static_assert(std::atomic<bool>::is_always_lock_free);
 
 namespace {
-
-// The types the codec reads, each extension all in lower case and all in upper case.
-QStringList acceptedExtensions()
-{
-    QStringList extensions;
-    for (const QString& extension : ImageCodec::sourceExtensions())
-        extensions << extension << extension.toUpper();
-    return extensions;
-}
 
 // Qt's event queue hands a queued call over to the main thread with a futex that
 // ThreadSanitizer cannot see. The worker posts every call while holding this mutex and each
@@ -69,129 +60,18 @@ int nextNumber(int number)
 
 } // namespace
 
-TQResizer::TQResizer(int capacity)
-    : mImgExtensions(acceptedExtensions())
+BatchResizer::BatchResizer(int capacity)
+    : mImages(capacity)
 {
-    if (capacity > 0) {
-        mImagesList.reserve(static_cast<size_t>(capacity));
-        mPathCounts.reserve(capacity);
-    }
 }
 
-TQResizer::~TQResizer()
+BatchResizer::~BatchResizer()
 {
-    setGo(false);
-    waitForBatch();
+    setMayContinue(false);
+    wait();
 }
 
-bool TQResizer::hasImageExtension(const QString& path) const
-{
-    const QStringView whole(path);
-    qsizetype slash = whole.lastIndexOf(QLatin1Char('/'));
-#if defined(Q_OS_WIN)
-    slash = std::max(slash, whole.lastIndexOf(QLatin1Char('\\')));
-#endif
-    const QStringView component = whole.mid(slash + 1);
-    const qsizetype dot = component.lastIndexOf(QLatin1Char('.'));
-    if (dot < 0)
-        return false;
-    const QStringView extension = component.mid(dot + 1);
-    for (const QString& accepted : mImgExtensions) {
-        if (extension == accepted)
-            return true;
-    }
-    return false;
-}
-
-void TQResizer::addImagesToList(const QStringList& paths)
-{
-    std::lock_guard lock(mMutex);
-    for (const QString& path : paths) {
-        if (!hasImageExtension(path))
-            continue;
-        // The index answers the duplicate test before an entry is built, so a duplicate costs
-        // no file-size query. A path given twice is appended once, since it is in the index
-        // from its first append on.
-        if (mPathCounts.contains(path))
-            continue;
-        addImageToList(std::make_unique<ImageEntry>(path));
-    }
-}
-
-void TQResizer::addImageToList(std::unique_ptr<ImageEntry> image)
-{
-    if (!image)
-        return;
-    std::lock_guard lock(mMutex);
-    ++mPathCounts[image->path()];
-    mImagesList.push_back(std::move(image));
-}
-
-void TQResizer::removePath(const QString& path)
-{
-    auto it = mPathCounts.find(path);
-    if (it == mPathCounts.end())
-        return;
-    if (--it.value() <= 0)
-        mPathCounts.erase(it);
-}
-
-void TQResizer::removeImagesFromList(const std::set<int>& positions)
-{
-    std::lock_guard lock(mMutex);
-    // Removing from the highest position down keeps every position still to be removed
-    // meaningful; one compacting pass gives the same list without moving the tail once per
-    // removed entry. Positions outside the list are ignored.
-    const int count = static_cast<int>(mImagesList.size());
-    auto next = positions.lower_bound(0);
-    if (next == positions.end() || *next >= count)
-        return;
-    size_t kept = static_cast<size_t>(*next);
-    for (int i = *next; i < count; ++i) {
-        auto& entry = mImagesList[static_cast<size_t>(i)];
-        if (next != positions.end() && *next == i) {
-            removePath(entry->path());
-            entry.reset();
-            ++next;
-            continue;
-        }
-        if (kept != static_cast<size_t>(i))
-            mImagesList[kept] = std::move(entry);
-        ++kept;
-    }
-    mImagesList.resize(kept);
-}
-
-ImageEntry* TQResizer::imageAtIndex(int position) const
-{
-    std::lock_guard lock(mMutex);
-    if (position < 0 || static_cast<size_t>(position) >= mImagesList.size())
-        return nullptr;
-    return mImagesList[static_cast<size_t>(position)].get();
-}
-
-bool TQResizer::containsImage(const ImageEntry& image) const
-{
-    std::lock_guard lock(mMutex);
-    return mPathCounts.contains(image.path());
-}
-
-int TQResizer::imagesCount() const
-{
-    std::lock_guard lock(mMutex);
-    return static_cast<int>(mImagesList.size());
-}
-
-void TQResizer::setImagesList(ImageList images)
-{
-    std::lock_guard lock(mMutex);
-    mImagesList.clear();
-    mPathCounts.clear();
-    for (auto& image : images)
-        addImageToList(std::move(image));
-}
-
-int TQResizer::startNumber(const QString& text)
+int BatchResizer::parseStartNumber(const QString& text)
 {
     const qsizetype n = text.size();
     qsizetype i = 0;
@@ -216,22 +96,22 @@ int TQResizer::startNumber(const QString& text)
     return static_cast<int>(negative ? -value : value);
 }
 
-void TQResizer::resizeImages(const BatchArguments& arguments)
+void BatchResizer::run(const BatchArguments& arguments)
 {
     // Worker thread. The steps are those of a batch: read the start number, set the bar's
-    // maximum once, then for each image test the count and go, show its text and value,
-    // resize it, log a failure, and test go again.
+    // maximum once, then for each image test the count and the run flag, show its text and value,
+    // resize it, log a failure, and test the flag again.
     mRunning.store(true);
     mAbandon.store(false);
     BatchProgress* progress = arguments.progress();
-    const Settings* pref = arguments.pref();
-    int number = startNumber(arguments.startNumber());
+    const Settings* settings = arguments.settings();
+    int number = parseStartNumber(arguments.startNumber());
     // Where unnamed files are not available, a process ended by force leaves its hidden
     // temporary file behind; those of an earlier day go now.
-    if (pref)
-        NoReplaceFile::removeLeftovers(pref->outputFolder());
+    if (settings)
+        NoReplaceFile::removeLeftovers(settings->outputFolder());
 
-    const int maximum = imagesCount();
+    const int maximum = mImages.count();
     post(progress, [maximum](BatchProgress* p) {
         p->setBarMaximum(maximum);
         p->startBarAnimation();
@@ -240,14 +120,14 @@ void TQResizer::resizeImages(const BatchArguments& arguments)
     BatchResult result;
     bool stoppedByFlag = false;
     int position = 0;
-    while (pref) {
-        if (position >= imagesCount())
+    while (settings) {
+        if (position >= mImages.count())
             break;
-        if (!go()) {
+        if (!mayContinue()) {
             stoppedByFlag = true;
             break;
         }
-        const int count = imagesCount();
+        const int count = mImages.count();
         const QString text = LocalizedText::text("_ElaboratingText",
             { QString::number(position + 1), QString::number(static_cast<unsigned>(count)) });
         const double value = position + 1.0;
@@ -257,14 +137,14 @@ void TQResizer::resizeImages(const BatchArguments& arguments)
             p->setBarValue(value);
         });
 
-        ImageEntry* image = imageAtIndex(position);
+        ImageEntry* image = mImages.at(position);
         if (!image)
             break; // only if entries were removed during the batch, which the window prevents
-        const QColor colour = pref->backgroundColor();
-        const bool background = pref->isBackgroundEnabled();
+        const QColor colour = settings->backgroundColor();
+        const bool background = settings->isBackgroundEnabled();
         ResizeStatus status;
         const bool written
-            = image->writeResized(*pref, number, background, colour, &status, &mAbandon);
+            = image->writeResized(*settings, number, background, colour, &status, &mAbandon);
         if (!written && mAbandon.load()) {
             // Given up on request: not a failure of the image, which was not processed.
             stoppedByFlag = true;
@@ -274,7 +154,7 @@ void TQResizer::resizeImages(const BatchArguments& arguments)
         if (written) {
             ++result.written;
         } else {
-            const ImageEntry* failed = imageAtIndex(position);
+            const ImageEntry* failed = mImages.at(position);
             BatchFailure failure { position, failed->name(), failed->path(), status };
             if (!BatchLog::write(failure.logMessage()))
                 result.logWritten = false;
@@ -282,14 +162,14 @@ void TQResizer::resizeImages(const BatchArguments& arguments)
             result.failures.append(failure);
         }
 
-        if (!go()) {
+        if (!mayContinue()) {
             stoppedByFlag = true;
             break;
         }
         number = nextNumber(number);
         ++position;
     }
-    result.listCount = imagesCount();
+    result.listCount = mImages.count();
     result.stopped = stoppedByFlag && result.notProcessed() > 0;
     // From here on a new batch may start: what is left only queues calls.
     mRunning.store(false);
@@ -306,29 +186,29 @@ void TQResizer::resizeImages(const BatchArguments& arguments)
     });
 }
 
-void TQResizer::alertDidEnd(int returnCode)
+void BatchResizer::closingAlertFinished(int buttonCode)
 {
-    if (returnCode != ClosingReport::kAlternateButtonCode)
+    if (buttonCode != ClosingReport::kAlternateButtonCode)
         return;
     // Whether a viewer could be started is not reported: the alert has already gone.
     QDesktopServices::openUrl(QUrl::fromLocalFile(BatchLog::logFilePath()));
 }
 
-bool TQResizer::startBatch(const BatchArguments& arguments)
+bool BatchResizer::start(const BatchArguments& arguments)
 {
     if (isRunning())
         return false;
     // An earlier worker past its loop only queues its last calls: joining it is immediate.
-    waitForBatch();
+    wait();
     mRunning.store(true);
     mWorker = std::thread([this, arguments] {
-        resizeImages(arguments);
+        run(arguments);
         ImageCodec::threadShutdown();
     });
     return true;
 }
 
-void TQResizer::waitForBatch()
+void BatchResizer::wait()
 {
     if (mWorker.joinable())
         mWorker.join();

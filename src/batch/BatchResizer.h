@@ -1,0 +1,72 @@
+#pragma once
+
+#include <atomic>
+#include <thread>
+
+#include <QString>
+
+#include "BatchArguments.h"
+#include "ImageList.h"
+
+// A batch over an image list: the flag that lets the worker go on to the next image, the
+// worker's body and the thread it runs on.
+//
+// Threads: constructed, started, waited for and destroyed on the main thread; the worker
+// reads the list and the settings on its own thread and reaches the main thread only through
+// queued calls to the progress receiver.
+class BatchResizer
+{
+public:
+    // An empty list with room for capacity entries; the batch may continue.
+    explicit BatchResizer(int capacity = 0);
+    // Stops after the image in progress and waits for a running batch: that image completes
+    // first.
+    ~BatchResizer();
+
+    BatchResizer(const BatchResizer&) = delete;
+    BatchResizer& operator=(const BatchResizer&) = delete;
+
+    // The images the batch processes.
+    ImageList& images() { return mImages; }
+    const ImageList& images() const { return mImages; }
+
+    // The run flag: true lets the worker go on to the next image. A plain atomic store, safe to
+    // call from any thread and from a signal handler.
+    void setMayContinue(bool mayContinue) { mMayContinue.store(mayContinue); }
+    bool mayContinue() const { return mMayContinue.load(); }
+    // Gives up the image in progress at once instead of letting it complete: nothing of it
+    // is written, it counts as not processed, and the batch ends. Like setMayContinue, a plain
+    // atomic store, safe from any thread and from a signal handler. Each batch starts without
+    // it.
+    void abandonImage() { mAbandon.store(true); }
+
+    // The worker's body: processes the list in order, one image at a time, testing the run
+    // flag before and after each image, and ends with the closing report. Runs on the calling
+    // thread; start() runs it on a worker thread of its own.
+    void run(const BatchArguments& arguments);
+    // The closing alert's button handler (main thread): the alternate button opens the log
+    // with the desktop's viewer; any other button does nothing.
+    void closingAlertFinished(int buttonCode);
+
+    // Starts one worker thread running run(). Does not touch the run flag: the caller raises
+    // it first. False, and nothing started, while an earlier batch is still processing images.
+    bool start(const BatchArguments& arguments);
+    // True from start() until the worker has left its loop.
+    bool isRunning() const { return mRunning.load(); }
+    // Waits for the worker thread to end (lower the run flag first to stop after the image in
+    // progress). Main thread only; returns at once when no worker exists.
+    void wait();
+
+    // The start-number text read as a 32-bit integer the way strtol reads it: leading white
+    // space, an optional sign, decimal digits up to the first other character; no number
+    // gives 0, a number out of range the nearest limit ("0007" gives 7, "12a" gives 12).
+    static int parseStartNumber(const QString& text);
+
+private:
+    ImageList mImages;
+    std::atomic<bool> mMayContinue { true };
+    std::atomic<bool> mAbandon { false };
+
+    std::atomic<bool> mRunning { false };
+    std::thread mWorker; // main thread only
+};
