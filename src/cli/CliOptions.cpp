@@ -7,6 +7,7 @@
 #include <QFileInfo>
 #include <QHash>
 
+#include "core/OutputFormat.h"
 #include "core/ResizeRules.h"
 #include "settings/Settings.h"
 
@@ -100,8 +101,14 @@ CliOptions CliOptions::parse(const QStringList& arguments)
         = add({ "sides" }, "What the size fields mean: width-height or long-short.", "MODE");
     const auto resolution
         = add({ "r", "resolution" }, "Output resolution in pixels per inch.", "PPI");
+    // "jpeg, png, gif, bmp or tiff"
+    QStringList formatNames = OutputFormats::commandLineNames();
+    const QString lastFormat = formatNames.takeLast();
+    const QString formatWords = formatNames.isEmpty()
+        ? lastFormat
+        : formatNames.join(QStringLiteral(", ")) + QStringLiteral(" or ") + lastFormat;
     const auto format
-        = add({ "f", "format" }, "Output format: jpeg, png, gif, bmp or tiff.", "FORMAT");
+        = add({ "f", "format" }, QStringLiteral("Output format: %1.").arg(formatWords), "FORMAT");
     const auto quality = add({ "q", "quality" }, "JPEG quality from 0 to 100.", "PERCENT");
     const auto naming = add({ "n", "naming" },
         "Output names: source (the source's name) or custom (--name and a four-digit number).",
@@ -224,13 +231,11 @@ CliOptions CliOptions::parse(const QStringList& arguments)
         if (it->sidesMode >= 0)
             options.mLongShortSides = longShort;
     }
-    if (!pick(format, options.mFormat,
-            { { "jpeg", OutputFormat::Jpeg }, { "jpg", OutputFormat::Jpeg },
-                { "png", OutputFormat::Png }, { "gif", OutputFormat::Gif },
-                { "bmp", OutputFormat::Bmp }, { "tiff", OutputFormat::Tiff },
-                { "tif", OutputFormat::Tiff } },
-            "jpeg, png, gif, bmp or tiff"))
-        return options;
+    if (parser.isSet(format)) {
+        options.mFormat = OutputFormats::fromCommandLineName(parser.value(format));
+        if (!options.mFormat)
+            return bad("format", parser.value(format), formatWords);
+    }
     if (parser.isSet(quality)) {
         const auto d = number(parser.value(quality));
         if (!d || *d < 0.0 || *d > 100.0)

@@ -526,12 +526,6 @@ VImage toSrgb(VImage image)
     return image;
 }
 
-bool formatHasAlpha(OutputFormat format)
-{
-    return format == OutputFormat::Png || format == OutputFormat::Gif
-        || format == OutputFormat::Tiff;
-}
-
 VImage flattenOnto(VImage image, const QColor& colour)
 {
     if (!image.has_alpha())
@@ -737,43 +731,26 @@ void saveBmp(const VImage& image, OutputSink* sink, float resolution)
 
 void save(VImage image, const RenderRequest& request, OutputSink* sink)
 {
-    const double pixelsPerMm = static_cast<double>(request.resolution) / 25.4;
-    image = image.copy(VImage::option()->set("xres", pixelsPerMm)->set("yres", pixelsPerMm));
-    // The savers take the unit for the JFIF and EXIF records from here; inches are what
-    // people type and what every viewer shows.
-    image.set(VIPS_META_RESOLUTION_UNIT, "in");
+    const OutputFormats::Info* format = OutputFormats::find(request.format);
+    if (!format)
+        throw VError("unknown output format");
+    if (format->storesResolution) {
+        const double pixelsPerMm = static_cast<double>(request.resolution) / 25.4;
+        image = image.copy(VImage::option()->set("xres", pixelsPerMm)->set("yres", pixelsPerMm));
+        // The savers take the unit for the JFIF and EXIF records from here; inches are what
+        // people type and what every viewer shows.
+        image.set(VIPS_META_RESOLUTION_UNIT, "in");
+    }
     stopOnAbandon(image, request.abandon);
-    if (request.format == OutputFormat::Bmp) {
+    if (!format->libvipsSaver) {
         saveBmp(image, sink, request.resolution);
         return;
     }
     const VTarget target = targetFor(sink);
-    switch (request.format) {
-    case OutputFormat::Jpeg:
-        image.jpegsave_target(target,
-            VImage::option()->set("Q", jpegQuality(request.quality))->set("optimize_coding", true));
-        break;
-    case OutputFormat::Png:
-        image.pngsave_target(target,
-            VImage::option()->set("compression", 6)->set("filter", VIPS_FOREIGN_PNG_FILTER_ALL));
-        break;
-    case OutputFormat::Gif:
-        // Palette search effort 4 of 10: on a 640 px photo it is within 0.2 dB PSNR of the
-        // default effort 7 at about a third of the time; effort 1 loses over 1 dB.
-        image.gifsave_target(target, VImage::option()->set("effort", 4));
-        break;
-    case OutputFormat::Tiff:
-        image.tiffsave_target(target,
-            VImage::option()
-                ->set("compression", VIPS_FOREIGN_TIFF_COMPRESSION_LZW)
-                ->set("predictor", VIPS_FOREIGN_TIFF_PREDICTOR_HORIZONTAL)
-                ->set("resunit", VIPS_FOREIGN_TIFF_RESUNIT_INCH)
-                ->set("xres", pixelsPerMm)
-                ->set("yres", pixelsPerMm));
-        break;
-    default:
-        throw VError("unknown output format");
-    }
+    VOption* options = VImage::option();
+    if (format->takesQuality)
+        options->set("Q", jpegQuality(request.quality));
+    image.write_to_target(format->libvipsSaver, target, options);
     // Whatever the saver left in the target's buffer goes out now, checked like the rest.
     if (vips_target_end(target.get_target()) != 0)
         throw VError();
@@ -876,15 +853,13 @@ SourceInfo probe(const QString& path, qint64 maxPixels)
 
 QString targetSizeProblem(double width, double height, OutputFormat format)
 {
-    // libvips' own limit on a side, and what the encoders can state in their headers.
+    // libvips' own limit on a side, or what the format's encoder can state in its header.
     double largest = VIPS_MAX_COORD;
     QString maker = QStringLiteral("libvips");
-    if (format == OutputFormat::Jpeg) {
-        largest = 65500; // libjpeg's JPEG_MAX_DIMENSION
-        maker = QStringLiteral("JPEG");
-    } else if (format == OutputFormat::Gif) {
-        largest = 65535; // GIF stores each side in 16 bits
-        maker = QStringLiteral("GIF");
+    if (const OutputFormats::Info* info = OutputFormats::find(format);
+        info && info->largestSide > 0) {
+        largest = info->largestSide;
+        maker = QString::fromLatin1(info->name);
     }
     // Rounded as the render rounds them; a side that rounds to 0 is the caller's to refuse.
     if (std::isfinite(width) && std::isfinite(height) && std::round(width) <= largest
@@ -902,9 +877,8 @@ QString targetSizeProblem(double width, double height, OutputFormat format)
 
 ResizeStatus render(const RenderRequest& request, const QString& outputPath)
 {
-    if (request.width < 1 || request.height < 1 || int(request.format) < 1
-        || int(request.format) > 5 || !(request.resolution > 0.0f)
-        || !std::isfinite(request.resolution))
+    if (request.width < 1 || request.height < 1 || !OutputFormats::find(request.format)
+        || !(request.resolution > 0.0f) || !std::isfinite(request.resolution))
         return { ResizeError::InvalidSettings, QString() };
     if (const QString size = targetSizeProblem(request.width, request.height, request.format);
         !size.isEmpty())
@@ -929,7 +903,7 @@ ResizeStatus render(const RenderRequest& request, const QString& outputPath)
 
         if (request.flatten)
             image = flattenOnto(image, request.background);
-        if (image.has_alpha() && !formatHasAlpha(request.format))
+        if (image.has_alpha() && !OutputFormats::find(request.format)->keepsAlpha)
             image = flattenOnto(image, Qt::white);
 
         // The camera's metadata stays, but nothing may turn the upright pixels again: the

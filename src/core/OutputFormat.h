@@ -1,5 +1,11 @@
 #pragma once
 
+#include <optional>
+#include <span>
+
+#include <QString>
+#include <QStringList>
+
 // The formats a batch writes, by the code the settings file stores for each.
 enum class OutputFormat
 {
@@ -9,3 +15,43 @@ enum class OutputFormat
     Bmp = 4,
     Tiff = 5,
 };
+
+// The one description of every output format: the settings, the codec, the output names, the
+// window's format menu and the command line's --format all read it. A new format is a new
+// value above and a new row in OutputFormat.cpp.
+namespace OutputFormats {
+
+struct Info
+{
+    OutputFormat format;
+    // As the window's menu and messages show it.
+    const char* name;
+    // The output file's extension, without the dot.
+    const char* extension;
+    // The words --format takes for it, separated by spaces, the first one shown in the help.
+    const char* commandLineNames;
+    // Whether transparent areas stay transparent; without alpha they are flattened onto white.
+    bool keepsAlpha;
+    // Whether the file states the resolution (pixels per inch) the settings give.
+    bool storesResolution;
+    // Whether the quality setting applies (libvips' "Q" option, 1..100).
+    bool takesQuality;
+    // The longest side the encoder can write, in pixels; 0 for libvips' own limit.
+    int largestSide;
+    // The libvips saver, chosen by a file suffix followed by the saver's options in libvips'
+    // own syntax (".png[compression=6]"); null for the codec's own BMP writer.
+    const char* libvipsSaver;
+};
+
+// Every format, in the order of the window's menu.
+std::span<const Info> all();
+// The row of a format; null for a code that names none (a stored code out of range).
+const Info* find(OutputFormat format);
+// The format a stored code names, if any.
+std::optional<OutputFormat> fromCode(int code);
+// The format one of the --format words names (any case, surrounding blanks ignored).
+std::optional<OutputFormat> fromCommandLineName(const QString& word);
+// The first command-line word of each format, in menu order: "jpeg", "png", ...
+QStringList commandLineNames();
+
+} // namespace OutputFormats

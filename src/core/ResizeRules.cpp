@@ -7,11 +7,8 @@ namespace ResizeRules {
 
 QString formatExtension(OutputFormat format)
 {
-    static const char* const extensions[] = { "jpg", "png", "gif", "bmp", "tif" };
-    const int code = int(format);
-    if (code < 1 || code > 5)
-        return {};
-    return QString::fromLatin1(extensions[code - 1]);
+    const OutputFormats::Info* info = OutputFormats::find(format);
+    return info ? QString::fromLatin1(info->extension) : QString();
 }
 
 QString outputBaseName(

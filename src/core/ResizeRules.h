@@ -15,7 +15,7 @@ struct Sides
     float height = 0.0f;
 };
 
-// "jpg", "png", "gif", "bmp", "tif" for JPEG, PNG, GIF, BMP and TIFF; empty for any other code.
+// The output file's extension of the format ("jpg" for JPEG); empty for a code with no format.
 QString formatExtension(OutputFormat format);
 
 // The output file's base name (without extension). SourceName strips the last extension of

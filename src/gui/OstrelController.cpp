@@ -34,6 +34,7 @@
 #include "batch/BatchResizer.h"
 #include "core/ImageEntry.h"
 #include "core/LocalizedText.h"
+#include "core/OutputFormat.h"
 #include "core/ResizeRules.h"
 #include "settings/Settings.h"
 #include "ui_MainWindow.h"
@@ -147,11 +148,8 @@ void OstrelController::fillMenus()
     naming->addItem(tr("Name and number"), int(Settings::Naming::CustomName));
 
     QComboBox* format = mUi->menuFormat;
-    format->addItem(tr("JPEG"), int(OutputFormat::Jpeg));
-    format->addItem(tr("PNG"), int(OutputFormat::Png));
-    format->addItem(tr("GIF"), int(OutputFormat::Gif));
-    format->addItem(tr("BMP"), int(OutputFormat::Bmp));
-    format->addItem(tr("TIFF"), int(OutputFormat::Tiff));
+    for (const OutputFormats::Info& info : OutputFormats::all())
+        format->addItem(QString::fromLatin1(info.name), int(info.format));
 
     mUi->radioButton->setId(mUi->radioFirst, int(Settings::Side::First));
     mUi->radioButton->setId(mUi->radioSecond, int(Settings::Side::Second));
@@ -470,10 +468,11 @@ void OstrelController::openFolderPanelDidEnd(QFileDialog* panel, int returnCode)
 void OstrelController::menuFormat(QComboBox* sender)
 {
     const auto tag = selectedCode<OutputFormat>(sender);
-    const bool jpeg = tag == OutputFormat::Jpeg;
-    mUi->jpegQuality->setVisible(jpeg);
-    mUi->jpegQualityText->setVisible(jpeg);
-    mUi->jpegText->setVisible(jpeg);
+    const OutputFormats::Info* info = OutputFormats::find(tag);
+    const bool takesQuality = info && info->takesQuality;
+    mUi->jpegQuality->setVisible(takesQuality);
+    mUi->jpegQualityText->setVisible(takesQuality);
+    mUi->jpegText->setVisible(takesQuality);
     pref->setOutputFormat(tag);
 }
 

@@ -4,6 +4,7 @@
 #include <QSettings>
 #include <QStandardPaths>
 
+#include <climits>
 #include <cmath>
 #include <optional>
 
@@ -241,7 +242,10 @@ void Settings::load()
     take(Key::naming, mNaming, readCode<Naming>(1, 2));
     take(Key::baseName, mBaseName, readString);
     take(Key::startNumber, mStartNumber, readString);
-    take(Key::outputFormat, mOutputFormat, readCode<OutputFormat>(1, 5));
+    take(Key::outputFormat, mOutputFormat, [](const QVariant& v) {
+        const auto code = readInt(v, INT_MIN, INT_MAX);
+        return code ? OutputFormats::fromCode(*code) : std::nullopt;
+    });
     take(Key::quality, mQuality, fraction);
     take(Key::maxMegapixels, mMaxMegapixels, intIn(1, kMaxMegapixelsLimit));
 }
