@@ -1,5 +1,6 @@
 #include "ImageEntry.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 
@@ -165,7 +166,8 @@ bool ImageEntry::writeResized(const Settings& settings, int number, bool flatten
     if (naming == Settings::Naming::CustomName
         && !ResizeRules::isUsableCustomName(settings.baseName()))
         return fail(ResizeError::InvalidSettings,
-            QStringLiteral("the custom name \"%1\" is not a file name").arg(settings.baseName()));
+            QCoreApplication::translate("ImageEntry", "the custom name \"%1\" is not a file name")
+                .arg(settings.baseName()));
     const QString output = ResizeRules::outputPath(
         settings.outputFolder(), naming, mName, settings.baseName(), number, format);
 
@@ -176,7 +178,8 @@ bool ImageEntry::writeResized(const Settings& settings, int number, bool flatten
         return fail(ResizeError::SourceMissing, mPath);
     if ((naming != Settings::Naming::SourceName && naming != Settings::Naming::CustomName)
         || ResizeRules::formatExtension(format).isEmpty())
-        return fail(ResizeError::InvalidSettings, QStringLiteral("unknown naming or format code"));
+        return fail(ResizeError::InvalidSettings,
+            QCoreApplication::translate("ImageEntry", "unknown naming or format code"));
 
     const ImageCodec::SourceInfo source = ImageCodec::probe(mPath, settings.maxPixels());
     if (!source.ok)
@@ -210,9 +213,12 @@ bool ImageEntry::writeResized(const Settings& settings, int number, bool flatten
         return fail(ResizeError::InvalidSettings, problem);
     if (request.width < 1 || request.height < 1)
         return fail(ResizeError::InvalidSettings,
-            QStringLiteral("target size %1 x %2").arg(target.width).arg(target.height));
+            QCoreApplication::translate("ImageEntry", "target size %1 x %2")
+                .arg(target.width)
+                .arg(target.height));
     if (!(res > 0.0f) || !std::isfinite(res))
-        return fail(ResizeError::InvalidSettings, QStringLiteral("resolution %1").arg(res));
+        return fail(ResizeError::InvalidSettings,
+            QCoreApplication::translate("ImageEntry", "resolution %1").arg(res));
 
     const ResizeStatus result = ImageCodec::render(request, output);
     if (status)
