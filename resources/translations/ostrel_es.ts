@@ -430,6 +430,42 @@ procesado).</translation>
         <source>resolution %1</source>
         <translation>resolución %1</translation>
     </message>
+    <message>
+        <source>Byte</source>
+        <translation>bytes</translation>
+    </message>
+    <message>
+        <source>KB</source>
+        <translation>KB</translation>
+    </message>
+    <message>
+        <source>MB</source>
+        <translation>MB</translation>
+    </message>
+    <message>
+        <source>GB</source>
+        <translation>GB</translation>
+    </message>
+    <message>
+        <source>TB</source>
+        <translation>TB</translation>
+    </message>
+    <message>
+        <source>PB</source>
+        <translation>PB</translation>
+    </message>
+    <message>
+        <source>EB</source>
+        <translation>EB</translation>
+    </message>
+    <message>
+        <source>ZB</source>
+        <translation>ZB</translation>
+    </message>
+    <message>
+        <source>YB</source>
+        <translation>YB</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -957,6 +993,10 @@ procesado).</translation>
     <message>
         <source>&lt;h3&gt;Ostrel %1&lt;/h3&gt;&lt;p&gt;Resizes and converts batches of images.&lt;/p&gt;&lt;p&gt;Built with Qt %2 and libvips.&lt;/p&gt;</source>
         <translation>&lt;h3&gt;Ostrel %1&lt;/h3&gt;&lt;p&gt;Redimensiona y convierte imágenes por lotes.&lt;/p&gt;&lt;p&gt;Creado con Qt %2 y libvips.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>%1%</source>
+        <translation>%1&#xa0;%</translation>
     </message>
 </context>
 <context>

@@ -428,6 +428,42 @@ fichier donné non pris ou les réglages non enregistrés, 2 une erreur d’util
         <source>resolution %1</source>
         <translation>résolution %1</translation>
     </message>
+    <message>
+        <source>Byte</source>
+        <translation>octets</translation>
+    </message>
+    <message>
+        <source>KB</source>
+        <translation>Ko</translation>
+    </message>
+    <message>
+        <source>MB</source>
+        <translation>Mo</translation>
+    </message>
+    <message>
+        <source>GB</source>
+        <translation>Go</translation>
+    </message>
+    <message>
+        <source>TB</source>
+        <translation>To</translation>
+    </message>
+    <message>
+        <source>PB</source>
+        <translation>Po</translation>
+    </message>
+    <message>
+        <source>EB</source>
+        <translation>Eo</translation>
+    </message>
+    <message>
+        <source>ZB</source>
+        <translation>Zo</translation>
+    </message>
+    <message>
+        <source>YB</source>
+        <translation>Yo</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -955,6 +991,10 @@ fichier donné non pris ou les réglages non enregistrés, 2 une erreur d’util
     <message>
         <source>&lt;h3&gt;Ostrel %1&lt;/h3&gt;&lt;p&gt;Resizes and converts batches of images.&lt;/p&gt;&lt;p&gt;Built with Qt %2 and libvips.&lt;/p&gt;</source>
         <translation>&lt;h3&gt;Ostrel %1&lt;/h3&gt;&lt;p&gt;Redimensionne et convertit des images par lots.&lt;/p&gt;&lt;p&gt;Conçu avec Qt %2 et libvips.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>%1%</source>
+        <translation>%1&#xa0;%</translation>
     </message>
 </context>
 <context>

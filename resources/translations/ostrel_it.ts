@@ -427,6 +427,42 @@ un file indicato non accettato o impostazioni non salvate, 2 errore d’uso (nul
         <source>resolution %1</source>
         <translation>risoluzione %1</translation>
     </message>
+    <message>
+        <source>Byte</source>
+        <translation>byte</translation>
+    </message>
+    <message>
+        <source>KB</source>
+        <translation>KB</translation>
+    </message>
+    <message>
+        <source>MB</source>
+        <translation>MB</translation>
+    </message>
+    <message>
+        <source>GB</source>
+        <translation>GB</translation>
+    </message>
+    <message>
+        <source>TB</source>
+        <translation>TB</translation>
+    </message>
+    <message>
+        <source>PB</source>
+        <translation>PB</translation>
+    </message>
+    <message>
+        <source>EB</source>
+        <translation>EB</translation>
+    </message>
+    <message>
+        <source>ZB</source>
+        <translation>ZB</translation>
+    </message>
+    <message>
+        <source>YB</source>
+        <translation>YB</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -954,6 +990,10 @@ un file indicato non accettato o impostazioni non salvate, 2 errore d’uso (nul
     <message>
         <source>&lt;h3&gt;Ostrel %1&lt;/h3&gt;&lt;p&gt;Resizes and converts batches of images.&lt;/p&gt;&lt;p&gt;Built with Qt %2 and libvips.&lt;/p&gt;</source>
         <translation>&lt;h3&gt;Ostrel %1&lt;/h3&gt;&lt;p&gt;Ridimensiona e converte immagini in serie.&lt;/p&gt;&lt;p&gt;Realizzato con Qt %2 e libvips.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>%1%</source>
+        <translation>%1%</translation>
     </message>
 </context>
 <context>

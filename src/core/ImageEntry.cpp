@@ -3,8 +3,10 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
+#include <QLocale>
 
 #include <cmath>
+#include <utility>
 
 #include "ImageCodec.h"
 #include "ResizeRules.h"
@@ -128,9 +130,18 @@ QString ImageEntry::byteSizeText() const
     return byteSizeText(fileSize());
 }
 
-QString ImageEntry::byteSizeText(qint64 bytes)
+namespace {
+
+// The units of a file size, powers of 1024 apart.
+constexpr const char* kByteUnits[] = { QT_TRANSLATE_NOOP("ImageEntry", "Byte"),
+    QT_TRANSLATE_NOOP("ImageEntry", "KB"), QT_TRANSLATE_NOOP("ImageEntry", "MB"),
+    QT_TRANSLATE_NOOP("ImageEntry", "GB"), QT_TRANSLATE_NOOP("ImageEntry", "TB"),
+    QT_TRANSLATE_NOOP("ImageEntry", "PB"), QT_TRANSLATE_NOOP("ImageEntry", "EB"),
+    QT_TRANSLATE_NOOP("ImageEntry", "ZB"), QT_TRANSLATE_NOOP("ImageEntry", "YB") };
+
+// The number of a file size, with a '.' decimal point, and the index of its unit.
+std::pair<QString, int> byteSizeParts(qint64 bytes)
 {
-    static const char* const units[] = { "Byte", "KB", "MB", "GB", "TB", "PB", "EB", "ZB", "YB" };
     const float size = static_cast<float>(bytes);
     int k = 0;
     float x = size * (1.0f / 1024.0f);
@@ -148,7 +159,22 @@ QString ImageEntry::byteSizeText(qint64 bytes)
         else if (text.size() > dot + 2 && text.at(dot + 2) == QLatin1Char('0'))
             text.truncate(dot + 2);
     }
-    return text + QLatin1Char(' ') + QLatin1String(units[k]);
+    return { text, k };
+}
+
+} // namespace
+
+QString ImageEntry::byteSizeText(qint64 bytes)
+{
+    const auto [number, unit] = byteSizeParts(bytes);
+    return number + QLatin1Char(' ') + QLatin1String(kByteUnits[unit]);
+}
+
+QString ImageEntry::byteSizeText(qint64 bytes, const QLocale& locale)
+{
+    auto [number, unit] = byteSizeParts(bytes);
+    number.replace(QLatin1Char('.'), locale.decimalPoint());
+    return number + QChar(0x00A0) + QCoreApplication::translate("ImageEntry", kByteUnits[unit]);
 }
 
 bool ImageEntry::writeResized(const Settings& settings, int number, bool flatten,
