@@ -390,13 +390,11 @@ private slots:
     void failureReasons()
     {
         BatchResizer resizer;
-        QFile notImage(QDir(mIn).filePath("notes.jpg"));
-        QVERIFY(notImage.open(QIODevice::WriteOnly));
-        notImage.write("this is not a JPEG");
-        notImage.close();
+        const QString notImage = QDir(mIn).filePath("notes.jpg");
+        QVERIFY(TestSupport::writeFile(notImage, "this is not a JPEG"));
         occupy("taken.jpg");
-        resizer.images().addPaths({ notImage.fileName(), QDir(mIn).filePath("gone.png"),
-            source("good.png"), source("taken.png") });
+        resizer.images().addPaths(
+            { notImage, QDir(mIn).filePath("gone.png"), source("good.png"), source("taken.png") });
         RecordingProgress progress;
         run(resizer, progress);
 
@@ -455,9 +453,7 @@ private slots:
     // it; the details still name each failed image.
     void unwritableLogIsReportedOnce()
     {
-        QFile blocker(mTmp->filePath("not-a-folder"));
-        QVERIFY(blocker.open(QIODevice::WriteOnly));
-        blocker.close();
+        QVERIFY(TestSupport::writeFile(mTmp->filePath("not-a-folder")));
         const QString logPath = mTmp->filePath("not-a-folder/ostrel.log");
         BatchLog::setLogFilePath(logPath);
         occupy("a.jpg");
@@ -624,9 +620,7 @@ private slots:
             QStringLiteral("ostrel[%1]: ").arg(QCoreApplication::applicationPid())));
         // A log that cannot be written is reported as such.
         BatchLog::setLogFilePath(mTmp->filePath("occupied-by-a-file/ostrel.log"));
-        QFile blocker(mTmp->filePath("occupied-by-a-file"));
-        QVERIFY(blocker.open(QIODevice::WriteOnly));
-        blocker.close();
+        QVERIFY(TestSupport::writeFile(mTmp->filePath("occupied-by-a-file")));
         QVERIFY(!BatchLog::write(QStringLiteral("x")));
     }
 

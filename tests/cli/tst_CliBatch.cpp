@@ -72,10 +72,7 @@ private:
         return TestSupport::writeImage(QDir(mIn).filePath(name), w, h);
     }
 
-    QStringList outputFiles() const
-    {
-        return QDir(mOut).entryList(QDir::Files | QDir::Hidden | QDir::System, QDir::Name);
-    }
+    QStringList outputFiles() const { return TestSupport::filesIn(mOut); }
 
     void storeSettings(const QVariantMap& values)
     {

@@ -17,11 +17,9 @@ private:
 
     QString path(const QString& name) const { return mDir.filePath(name); }
 
-    static void writeBytes(const QString& file, qint64 count)
+    static void writeBytes(const QString& file, int count)
     {
-        QFile f(file);
-        QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        QVERIFY(f.write(QByteArray(count, 'x')) == count);
+        QVERIFY(TestSupport::writeFile(file, QByteArray(count, 'x')));
     }
 
 private slots:
@@ -98,11 +96,7 @@ private slots:
     void undecodableThenRetried()
     {
         const QString file = path(QStringLiteral("broken.jpg"));
-        {
-            QFile f(file);
-            QVERIFY(f.open(QIODevice::WriteOnly));
-            f.write("this is not a JPEG file at all");
-        }
+        QVERIFY(TestSupport::writeFile(file, "this is not a JPEG file at all"));
         ImageEntry entry(file);
         QVERIFY(entry.preview().isNull());
         QCOMPARE(entry.pixelSize().width, 0.0f);

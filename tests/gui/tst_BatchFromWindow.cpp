@@ -566,10 +566,7 @@ private slots:
         start(validSettings());
         mController->openFiles(writeSources({ "one.png", "two.png", "three.png" }));
         // Something already has the second image's output name: it must not be replaced.
-        QFile occupied(QDir(mOut).filePath("two.png"));
-        QVERIFY(occupied.open(QIODevice::WriteOnly));
-        occupied.write("not an image");
-        occupied.close();
+        QVERIFY(TestSupport::writeFile(QDir(mOut).filePath("two.png"), "not an image"));
 
         widget<QPushButton>("resizeButton")->click();
         QVERIFY(waitForAlert());

@@ -7,6 +7,7 @@
 #include <QTest>
 #include <QUrl>
 
+#include "TestSupport.h"
 #include "gui/FileListModel.h"
 #include "gui/FileTableView.h"
 #include "batch/BatchResizer.h"
@@ -23,9 +24,7 @@ private:
     QString file(const QString& name)
     {
         const QString path = mDir.filePath(name);
-        QDir().mkpath(QFileInfo(path).absolutePath());
-        QFile f(path);
-        if (!f.open(QIODevice::WriteOnly))
+        if (!TestSupport::writeFile(path))
             qWarning("cannot create %s", qPrintable(path));
         return path;
     }

@@ -97,10 +97,7 @@ private slots:
     {
         QStatusBar* status = mController->window()->statusBar();
         const QString notes = mDir.filePath(QStringLiteral("notes.txt"));
-        {
-            QFile f(notes);
-            QVERIFY(f.open(QIODevice::WriteOnly));
-        }
+        QVERIFY(TestSupport::writeFile(notes));
         const QString mixedCase = mDir.filePath(QStringLiteral("Photo.Jpg"));
         QVERIFY(TestSupport::pattern(20, 10).save(mixedCase, "JPEG"));
         const QString gone = mDir.filePath(QStringLiteral("gone.png"));

@@ -11,6 +11,7 @@
 #include <unistd.h>
 #endif
 
+#include "TestSupport.h"
 #include "gui/FolderExpander.h"
 
 #if defined(Q_OS_LINUX)
@@ -70,9 +71,7 @@ private:
 
     static void touch(const QString& path)
     {
-        QVERIFY(QDir().mkpath(QFileInfo(path).absolutePath()));
-        QFile f(path);
-        QVERIFY2(f.open(QIODevice::WriteOnly), qPrintable(path));
+        QVERIFY2(TestSupport::writeFile(path), qPrintable(path));
     }
 
     // root/

@@ -22,12 +22,7 @@ private:
     QTemporaryDir mDir;
     QString file() const { return mDir.filePath(QStringLiteral("Ostrel.conf")); }
 
-    void writeRaw(const QString& text)
-    {
-        QFile f(file());
-        QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        f.write(text.toUtf8());
-    }
+    void writeRaw(const QString& text) { QVERIFY(TestSupport::writeFile(file(), text.toUtf8())); }
 
 private slots:
     void init() { QFile::remove(file()); }
