@@ -1,15 +1,22 @@
 #include "TestSupport.h"
 
+#include <chrono>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 #if defined(__linux__)
 #include <poll.h>
 #include <sys/inotify.h>
-#include <unistd.h>
 #endif
 
+#include <QDeadlineTimer>
+#include <QDir>
 #include <QFileInfo>
 #include <QPainter>
 #include <QProcess>
 #include <QSettings>
+#include <QTemporaryFile>
 #include <QTest>
 
 namespace TestSupport {
@@ -275,6 +282,117 @@ void FolderSwapper::run(int watch)
 #else
     Q_UNUSED(watch);
 #endif
+}
+
+} // namespace TestSupport
+
+namespace TestSupport {
+
+QStringList filesIn(const QString& folder)
+{
+    return QDir(folder).entryList(QDir::Files | QDir::Hidden | QDir::System, QDir::Name);
+}
+
+bool writeFile(const QString& path, const QByteArray& content)
+{
+    if (!QDir().mkpath(QFileInfo(path).absolutePath()))
+        return false;
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly | QIODevice::Truncate)
+        && file.write(content) == content.size();
+}
+
+QVariantMap settingsOnDisk(const QString& file)
+{
+    QFile source(file);
+    if (!source.open(QIODevice::ReadOnly))
+        return {};
+    // A new name for every read: QSettings keeps what it parsed per path, and would take a
+    // copy of the same size and time for the one it read before.
+    QTemporaryFile copy(QDir::temp().filePath(QStringLiteral("settings-XXXXXX.conf")));
+    if (!copy.open() || copy.write(source.readAll()) != source.size() || !copy.flush())
+        return {};
+    const QSettings settings(copy.fileName(), QSettings::IniFormat);
+    QVariantMap values;
+    for (const QString& key : settings.allKeys())
+        values.insert(key, settings.value(key));
+    return values;
+}
+
+LogPipe::LogPipe(const QString& path)
+    : mPath(path)
+{
+    QFile::remove(path);
+    mValid = ::mkfifo(QFile::encodeName(path).constData(), 0600) == 0;
+}
+
+LogPipe::~LogPipe()
+{
+    mClosing.store(true);
+    if (mOpener.joinable())
+        mOpener.join();
+    // A worker still waiting goes on; one that comes later finds no pipe and makes a file.
+    open();
+    QFile::remove(mPath);
+    std::lock_guard lock(mMutex);
+    if (mFd >= 0)
+        ::close(mFd);
+}
+
+void LogPipe::open()
+{
+    std::lock_guard lock(mMutex);
+    if (mFd < 0)
+        mFd = ::open(QFile::encodeName(mPath).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+}
+
+void LogPipe::openWhen(std::function<bool()> condition)
+{
+    mOpener = std::thread([this, condition = std::move(condition)] {
+        // Nothing announces the condition: it is polled until it holds.
+        const QDeadlineTimer deadline(30000);
+        bool met = false;
+        while (!(met = condition()) && !mClosing.load() && !deadline.hasExpired())
+            std::this_thread::sleep_for(std::chrono::milliseconds(1));
+        mConditionMet.store(met);
+        open();
+    });
+}
+
+bool LogPipe::openedOnCondition()
+{
+    if (mOpener.joinable())
+        mOpener.join();
+    return mConditionMet.load();
+}
+
+void LogPipe::readAvailable()
+{
+    open();
+    std::lock_guard lock(mMutex);
+    char buffer[4096];
+    ssize_t n = 0;
+    while (mFd >= 0 && (n = ::read(mFd, buffer, sizeof buffer)) > 0)
+        mText.append(buffer, n);
+}
+
+QString LogPipe::waitForLine()
+{
+    const bool arrived = QTest::qWaitFor(
+        [this] {
+            readAvailable();
+            return mText.endsWith('\n');
+        },
+        60000);
+    if (!arrived)
+        qWarning("nothing arrived in the log pipe %s", qPrintable(mPath));
+    return QString::fromUtf8(mText);
+}
+
+QString LogPipe::readAll()
+{
+    readAvailable();
+    return QString::fromUtf8(mText);
 }
 
 } // namespace TestSupport

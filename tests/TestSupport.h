@@ -7,7 +7,9 @@
 #include <QVariantMap>
 
 #include <atomic>
+#include <functional>
 #include <memory>
+#include <mutex>
 #include <thread>
 
 class QSettings;
@@ -80,5 +82,64 @@ private:
     std::atomic<bool> mStop { false };
     std::atomic<int> mSwaps { 0 };
     std::thread mThread;
+};
+} // namespace TestSupport
+
+namespace TestSupport {
+// The names of the files in a folder, hidden ones included, sorted.
+QStringList filesIn(const QString& folder);
+// Writes a file with the given bytes, making its folder first; false when that failed.
+bool writeFile(const QString& path, const QByteArray& content = {});
+
+// What a settings file holds on disk now, key by key. Read through a copy: a second QSettings
+// on the same path in this process would share the first one's unwritten values (and write
+// them out on its way), so it could not tell what was stored from what is only in memory.
+QVariantMap settingsOnDisk(const QString& file);
+} // namespace TestSupport
+
+namespace TestSupport {
+// A named pipe in the place of a batch's log. A worker that writes a failed image's line into
+// it waits in open() until the pipe has a reader, so a test holds the batch inside that image
+// for as long as it needs: a stop, a quit or files handed over then land at a known image,
+// with no sleep and no race. Whatever happens to the test, the destructor lets a waiting
+// worker through and leaves the path to a plain file, so that nothing hangs on the pipe.
+// Unix only.
+class LogPipe
+{
+public:
+    explicit LogPipe(const QString& path);
+    ~LogPipe();
+    LogPipe(const LogPipe&) = delete;
+    LogPipe& operator=(const LogPipe&) = delete;
+
+    bool isValid() const { return mValid; }
+    QString path() const { return mPath; }
+
+    // Lets the worker through.
+    void open();
+    // Lets the worker through from a thread of its own once condition() holds, for a test
+    // whose main thread is about to wait for the worker itself (a quit joins it). After 30 s
+    // it opens anyway, so that a stop that never comes fails the test instead of hanging it.
+    // condition() runs on that thread.
+    void openWhen(std::function<bool()> condition);
+    // Whether the pipe opened because openWhen's condition held; waits for that thread.
+    bool openedOnCondition();
+
+    // Waits (up to a minute) until a whole line has arrived; returns all read so far.
+    QString waitForLine();
+    // All the worker wrote; call once it has ended.
+    QString readAll();
+
+private:
+    void readAvailable();
+
+    QString mPath;
+    bool mValid = false;
+    std::mutex mMutex; // guards mFd: the opener thread and the test's thread both open
+    int mFd = -1;
+    std::thread mOpener;
+    std::atomic<bool> mConditionMet { false };
+    std::atomic<bool> mClosing { false };
+    QByteArray mText;
 };
 } // namespace TestSupport

@@ -143,6 +143,9 @@ OstrelController::~OstrelController()
     // Without an event loop (tests, or an early exit) termination was never announced; the
     // list must still outlive any batch that reads it.
     applicationWillTerminate();
+    // The window goes before the settings store: a field that still has the focus ends its
+    // edit as it goes, and that edit is stored.
+    finestra.reset();
 }
 
 void OstrelController::fillMenus()

@@ -4,10 +4,6 @@
 #include <memory>
 #include <optional>
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QDesktopServices>
@@ -80,54 +76,6 @@ private:
     }
 };
 
-// A log file that is a FIFO. The worker's log write for a failed image cannot finish until the
-// read end is opened, which holds the worker inside that image until the test has acted on
-// the progress text it received: a stop or an append then lands at a known point, with no
-// sleep and no race. On the way out (a failed check included) it stops the batch and lets
-// the worker through, so that no test can hang on it.
-class LogGate
-{
-public:
-    LogGate(const QString& path, BatchResizer& resizer)
-        : mPath(path)
-        , mResizer(resizer)
-    {
-        mValid = ::mkfifo(QFile::encodeName(path).constData(), 0600) == 0;
-        BatchLog::setLogFilePath(path);
-    }
-    ~LogGate()
-    {
-        mResizer.setMayContinue(false);
-        open();
-        mResizer.wait();
-        if (mFd >= 0)
-            ::close(mFd);
-    }
-    bool isValid() const { return mValid; }
-    void open()
-    {
-        if (mFd < 0)
-            mFd = ::open(QFile::encodeName(mPath).constData(), O_RDONLY | O_NONBLOCK);
-    }
-    // What the worker wrote; call once it has ended.
-    QString readAll()
-    {
-        open();
-        QByteArray data;
-        char buffer[4096];
-        ssize_t n = 0;
-        while ((n = ::read(mFd, buffer, sizeof buffer)) > 0)
-            data.append(buffer, n);
-        return QString::fromUtf8(data);
-    }
-
-private:
-    QString mPath;
-    BatchResizer& mResizer;
-    bool mValid = false;
-    int mFd = -1;
-};
-
 QString progressText(int position, int count)
 {
     return QStringLiteral("Processing image %1 of %2…").arg(position).arg(count);
@@ -175,16 +123,18 @@ private:
 
     QString output(const QString& name) const { return QDir(mOut).filePath(name); }
 
-    QStringList outputFiles() const
-    {
-        return QDir(mOut).entryList(QDir::Files | QDir::Hidden | QDir::System, QDir::Name);
-    }
+    QStringList outputFiles() const { return TestSupport::filesIn(mOut); }
 
-    void occupy(const QString& name)
+    // An output name already taken by something that is not an image.
+    void occupy(const QString& name) { QVERIFY(TestSupport::writeFile(output(name), "occupied")); }
+
+    // A log that holds the worker in a failed image's line until the test opens it.
+    std::unique_ptr<TestSupport::LogPipe> logPipe()
     {
-        QFile file(output(name));
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write("occupied");
+        auto pipe
+            = std::make_unique<TestSupport::LogPipe>(mTmp->filePath(QStringLiteral("gate.log")));
+        BatchLog::setLogFilePath(pipe->path());
+        return pipe;
     }
 
     // Runs one batch to its closing report.
@@ -318,13 +268,13 @@ private slots:
         for (int i = 1; i <= 5; ++i)
             resizer.images().addPaths({ source(QStringLiteral("img%1.jpg").arg(i)) });
         occupy("img2.jpg");
-        LogGate gate(mTmp->filePath(QStringLiteral("gate.log")), resizer);
-        QVERIFY(gate.isValid());
+        const auto gate = logPipe();
+        QVERIFY(gate->isValid());
         RecordingProgress progress;
         progress.onText = [&](const QString& text) {
             if (text == progressText(2, 5)) {
                 resizer.setMayContinue(false);
-                gate.open();
+                gate->open();
             }
         };
         run(resizer, progress);
@@ -346,7 +296,7 @@ private slots:
                            "failed image."));
         QVERIFY(progress.report->hasAlternateButton);
         QCOMPARE(outputFiles(), QStringList({ "img1.jpg", "img2.jpg" }));
-        const QStringList lines = logLines(gate.readAll());
+        const QStringList lines = logLines(gate->readAll());
         QCOMPARE(lines.size(), 1);
         QCOMPARE(kLogLine.match(lines.first()).captured(1), QStringLiteral("img2.jpg"));
         QVERIFY(!resizer.mayContinue()); // stays lowered until the next start raises it
@@ -411,13 +361,13 @@ private slots:
         resizer.images().addPaths({ source("p1.jpg"), source("p2.jpg"), source("p3.jpg") });
         const QStringList late = { source("p4.png"), source("p5.png") };
         occupy("p1.jpg");
-        LogGate gate(mTmp->filePath(QStringLiteral("gate.log")), resizer);
-        QVERIFY(gate.isValid());
+        const auto gate = logPipe();
+        QVERIFY(gate->isValid());
         RecordingProgress progress;
         progress.onText = [&](const QString& text) {
             if (text == progressText(1, 3)) {
                 resizer.images().addPaths(late);
-                gate.open();
+                gate->open();
             }
         };
         run(resizer, progress);
@@ -433,20 +383,18 @@ private slots:
         QCOMPARE(progress.report->result.written, 4);
         QCOMPARE(outputFiles(), QStringList({ "p1.jpg", "p2.jpg", "p3.jpg", "p4.jpg", "p5.jpg" }));
         QCOMPARE(TestSupport::inspect(output("p5.jpg")).height, 30);
-        QCOMPARE(logLines(gate.readAll()).size(), 1);
+        QCOMPARE(logLines(gate->readAll()).size(), 1);
     }
 
     // Each failed image keeps its reason for the report; the log keeps one line per image.
     void failureReasons()
     {
         BatchResizer resizer;
-        QFile notImage(QDir(mIn).filePath("notes.jpg"));
-        QVERIFY(notImage.open(QIODevice::WriteOnly));
-        notImage.write("this is not a JPEG");
-        notImage.close();
+        const QString notImage = QDir(mIn).filePath("notes.jpg");
+        QVERIFY(TestSupport::writeFile(notImage, "this is not a JPEG"));
         occupy("taken.jpg");
-        resizer.images().addPaths({ notImage.fileName(), QDir(mIn).filePath("gone.png"),
-            source("good.png"), source("taken.png") });
+        resizer.images().addPaths(
+            { notImage, QDir(mIn).filePath("gone.png"), source("good.png"), source("taken.png") });
         RecordingProgress progress;
         run(resizer, progress);
 
@@ -505,9 +453,7 @@ private slots:
     // it; the details still name each failed image.
     void unwritableLogIsReportedOnce()
     {
-        QFile blocker(mTmp->filePath("not-a-folder"));
-        QVERIFY(blocker.open(QIODevice::WriteOnly));
-        blocker.close();
+        QVERIFY(TestSupport::writeFile(mTmp->filePath("not-a-folder")));
         const QString logPath = mTmp->filePath("not-a-folder/ostrel.log");
         BatchLog::setLogFilePath(logPath);
         occupy("a.jpg");
@@ -556,44 +502,39 @@ private slots:
             "missing.jpg: " + fallback + " (" + QDir(mIn).filePath("missing.jpg") + ")");
     }
 
-    // Quitting during a batch: the run flag lowered and the worker joined without the event loop
-    // running, once by hand and once by the destructor. Whenever the stop lands, the image in
-    // progress completes and nothing partial is left: every file in the folder is a whole
-    // image that the report counts as written.
-    void quitDuringBatch()
+    // Destroyed in the middle of a batch with no event loop running, as at the end of a
+    // program: the run flag goes down and the destructor waits, so the image in progress (the
+    // third of six, held in its log line) completes and nothing after it begins.
+    void destroyedDuringBatch()
     {
-        auto checkFolder = [this](const BatchResult& result) {
-            const QStringList files = outputFiles();
-            QCOMPARE(files.size(), result.written);
-            QCOMPARE(result.processed, result.written + result.errorCount());
-            for (const QString& name : files) {
-                QVERIFY2(!name.startsWith('.'), qPrintable(name));
-                QCOMPARE(TestSupport::inspect(output(name)).width, 40);
-            }
-        };
-        QStringList sources;
+        auto resizer = std::make_unique<BatchResizer>();
         for (int i = 1; i <= 6; ++i)
-            sources << source(QStringLiteral("big%1.jpg").arg(i), 1600, 1200);
-
+            resizer->images().addPaths({ source(QStringLiteral("img%1.jpg").arg(i)) });
+        occupy("img3.jpg");
+        const auto gate = logPipe();
+        QVERIFY(gate->isValid());
         RecordingProgress progress;
-        {
-            BatchResizer resizer;
-            resizer.images().addPaths(sources);
-            QVERIFY(resizer.start(BatchArguments(&progress, mPref.get(), QString())));
-            resizer.setMayContinue(false);
-            resizer.wait();
-            QVERIFY(!resizer.isRunning());
-            QTRY_VERIFY_WITH_TIMEOUT(progress.report.has_value(), 60000);
-            checkFolder(progress.report->result);
+        QVERIFY(resizer->start(BatchArguments(&progress, mPref.get(), QString())));
+        QTRY_VERIFY_WITH_TIMEOUT(progress.texts.contains(progressText(3, 6)), 60000);
 
-            QVERIFY(QDir(mOut).removeRecursively() && QDir().mkpath(mOut));
-            progress.report.reset();
-            resizer.setMayContinue(true);
-            QVERIFY(resizer.start(BatchArguments(&progress, mPref.get(), QString())));
-        }
+        const BatchResizer* running = resizer.get();
+        gate->openWhen([running] { return !running->mayContinue(); });
+        resizer.reset();
+        QVERIFY2(gate->openedOnCondition(), "the run flag stayed up");
         QTRY_VERIFY_WITH_TIMEOUT(progress.report.has_value(), 60000);
-        checkFolder(progress.report->result);
-        QVERIFY(!progress.offMainThread);
+        const BatchResult& result = progress.report->result;
+        QVERIFY(result.stopped);
+        QCOMPARE(result.written, 2);
+        QCOMPARE(result.errorCount(), 1);
+        QCOMPARE(result.notProcessed(), 3);
+        QCOMPARE(outputFiles(), QStringList({ "img1.jpg", "img2.jpg", "img3.jpg" }));
+        QCOMPARE(TestSupport::inspect(output("img2.jpg")).width, 40);
+        QFile occupied(output("img3.jpg"));
+        QVERIFY(occupied.open(QIODevice::ReadOnly));
+        QCOMPARE(occupied.readAll(), QByteArray("occupied"));
+        const QStringList lines = logLines(gate->readAll());
+        QCOMPARE(lines.size(), 1);
+        QCOMPARE(kLogLine.match(lines.first()).captured(1), QStringLiteral("img3.jpg"));
     }
 
     // Hidden temporary files that a process ended by force left in the output folder go at
@@ -679,24 +620,8 @@ private slots:
             QStringLiteral("ostrel[%1]: ").arg(QCoreApplication::applicationPid())));
         // A log that cannot be written is reported as such.
         BatchLog::setLogFilePath(mTmp->filePath("occupied-by-a-file/ostrel.log"));
-        QFile blocker(mTmp->filePath("occupied-by-a-file"));
-        QVERIFY(blocker.open(QIODevice::WriteOnly));
-        blocker.close();
+        QVERIFY(TestSupport::writeFile(mTmp->filePath("occupied-by-a-file")));
         QVERIFY(!BatchLog::write(QStringLiteral("x")));
-    }
-
-    void runFlag()
-    {
-        BatchResizer resizer;
-        QVERIFY(resizer.mayContinue());
-        resizer.setMayContinue(false);
-        QVERIFY(!resizer.mayContinue());
-        resizer.setMayContinue(false);
-        QVERIFY(!resizer.mayContinue());
-        resizer.setMayContinue(true);
-        QVERIFY(resizer.mayContinue());
-        QVERIFY(!resizer.isRunning());
-        resizer.wait(); // no worker: returns at once
     }
 
     void parseStartNumber_data()

@@ -1,7 +1,6 @@
 #include <atomic>
 #include <thread>
 
-#include <QElapsedTimer>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QTest>
@@ -204,44 +203,6 @@ private slots:
             }
             QCOMPARE(paths(list), model);
         }
-    }
-
-    // 100,000 new paths onto a list of 100,000, then the same again (all duplicates). The
-    // times are printed, not judged; the contents are.
-    void manyPaths()
-    {
-        QStringList first;
-        QStringList second;
-        for (int i = 0; i < 100000; ++i)
-            first << QStringLiteral("/nonexistent/batch/img%1.jpg").arg(i);
-        for (int i = 100000; i < 200000; ++i)
-            second << QStringLiteral("/nonexistent/batch/img%1.jpg").arg(i);
-        ImageList list;
-        list.addPaths(first);
-        QElapsedTimer timer;
-        timer.start();
-        list.addPaths(second);
-        qInfo("100,000 new paths added to a list of 100,000 in %lld ms", timer.elapsed());
-        timer.restart();
-        list.addPaths(second + first);
-        qInfo("200,000 duplicates refused in %lld ms", timer.elapsed());
-        QCOMPARE(list.count(), 200000);
-        QCOMPARE(list.at(99999)->path(), first.last());
-        QCOMPARE(list.at(100000)->path(), second.first());
-        QCOMPARE(list.at(199999)->path(), second.last());
-
-        // Every other entry removed in one call.
-        std::set<int> odd;
-        for (int i = 1; i < 200000; i += 2)
-            odd.insert(i);
-        timer.restart();
-        list.removeAt(odd);
-        qInfo("100,000 of 200,000 entries removed in %lld ms", timer.elapsed());
-        QCOMPARE(list.count(), 100000);
-        QCOMPARE(list.at(1)->path(), QStringLiteral("/nonexistent/batch/img2.jpg"));
-        list.addPaths({ "/nonexistent/batch/img1.jpg", "/nonexistent/batch/img2.jpg" });
-        QCOMPARE(list.count(), 100001);
-        QCOMPARE(list.at(100000)->path(), QStringLiteral("/nonexistent/batch/img1.jpg"));
     }
 
     // The worker reads the count and one entry at a time while the main thread appends: an

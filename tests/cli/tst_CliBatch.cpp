@@ -1,6 +1,5 @@
 #include <csignal>
 
-#include <fcntl.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -9,7 +8,6 @@
 #include <QFile>
 #include <QProcess>
 #include <QRegularExpression>
-#include <QScopeGuard>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
@@ -74,10 +72,7 @@ private:
         return TestSupport::writeImage(QDir(mIn).filePath(name), w, h);
     }
 
-    QStringList outputFiles() const
-    {
-        return QDir(mOut).entryList(QDir::Files | QDir::Hidden | QDir::System, QDir::Name);
-    }
+    QStringList outputFiles() const { return TestSupport::filesIn(mOut); }
 
     void storeSettings(const QVariantMap& values)
     {
@@ -422,16 +417,10 @@ private slots:
         QStringList files;
         for (int i = 1; i <= 12; ++i)
             files << QDir(mTmp->path()).relativeFilePath(source(QStringLiteral("p%1.jpg").arg(i)));
-        QFile occupied(QDir(mOut).filePath("p1.jpg"));
-        QVERIFY(occupied.open(QIODevice::WriteOnly));
-        occupied.close();
+        QVERIFY(TestSupport::writeFile(QDir(mOut).filePath("p1.jpg")));
         QVERIFY(QDir().mkpath(QFileInfo(logPath()).absolutePath()));
-        QCOMPARE(::mkfifo(QFile::encodeName(logPath()).constData(), 0600), 0);
-        int reader = -1;
-        auto closeReader = qScopeGuard([&reader] {
-            if (reader >= 0)
-                ::close(reader);
-        });
+        TestSupport::LogPipe gate(logPath());
+        QVERIFY(gate.isValid());
 
         QProcess process;
         start(process, QStringList { "-o", "out" } + files);
@@ -445,8 +434,7 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(
             (err += process.readAllStandardError()).contains("Stopping after the current image"),
             60000);
-        reader = ::open(QFile::encodeName(logPath()).constData(), O_RDONLY | O_NONBLOCK);
-        QVERIFY(reader >= 0);
+        gate.open();
         QVERIFY(process.waitForFinished(60000));
         QCOMPARE(process.exitStatus(), QProcess::NormalExit);
         err += process.readAllStandardError();

@@ -150,19 +150,17 @@ private slots:
         QCOMPARE(wholePixels(t.height), th);
     }
 
-    // Single precision where the rules say so, and the one double-precision rule.
-    void precision()
+    // Conversions to fractional pixels, and their rounding to whole ones.
+    void fractionalPixels()
     {
-        // mm: divide by 25.4 and multiply by res in double, rounded once to float.
-        const float mm = convertSide(10.0f, Settings::Unit::Millimetres, 300.0f, 0.0f);
-        QCOMPARE(mm, static_cast<float>(10.0 / 25.4 * 300.0));
-        // percent divides first: (333 / 100) * 7 in float.
-        QCOMPARE(
-            convertSide(7.0f, Settings::Unit::Percent, 0.0f, 333.0f), (333.0f / 100.0f) * 7.0f);
-        // a derived side multiplies first: 333 * 999 / 1000.
+        // mm: 10 mm at 300 ppi is 118.11 pixels.
+        QCOMPARE(convertSide(10.0f, Settings::Unit::Millimetres, 300.0f, 0.0f), 118.110237f);
+        // percent: 7 % of 333 pixels.
+        QCOMPARE(convertSide(7.0f, Settings::Unit::Percent, 0.0f, 333.0f), 23.3099995f);
+        // a derived side: 333 wide from 1000 x 999 gives 332.667 high.
         const Sides t
             = targetSize({ 333.0f, 0.0f }, Settings::Unit::Pixels, 72.0f, 1000.0f, 999.0f);
-        QCOMPARE(t.height, 333.0f * 999.0f / 1000.0f);
+        QCOMPARE(t.height, 332.666992f);
         QCOMPARE(wholePixels(0.49f), 0);
         QCOMPARE(wholePixels(0.5f), 1);
         QCOMPARE(wholePixels(std::numeric_limits<float>::infinity()), 0);

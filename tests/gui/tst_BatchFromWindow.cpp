@@ -53,6 +53,16 @@ public slots:
     // Stands in for the desktop's viewer: QDesktopServices hands file URLs here.
     void openUrl(const QUrl& url) { mOpenedUrls << url; }
 
+public:
+    enum class Ending
+    {
+        Quit,
+        ControllerDestroyed,
+        WindowClosed,
+        TerminationSignal
+    };
+    Q_ENUM(Ending)
+
 private:
     QTemporaryDir mDir;
     QString mIn; // sources
@@ -60,8 +70,6 @@ private:
     std::unique_ptr<QSettings> mSettings;
     std::unique_ptr<OstrelController> mController;
     QList<QUrl> mOpenedUrls;
-    QStringList mPipes; // named pipes made for the log
-    QList<int> mReaders; // their read ends, once opened
 
     QString settingsFile() const { return mDir.filePath(QStringLiteral("Ostrel.conf")); }
     QString logFile() const { return mDir.filePath(QStringLiteral("log/ostrel.log")); }
@@ -83,16 +91,13 @@ private:
         mController->applicationWillFinishLaunching();
     }
 
-    // Every stored key and value but the selected tab, which a batch start may change.
+    // Every key and value in the settings file but the selected tab, which a batch start may
+    // change, once the store has written all it holds.
     QVariantMap storedWithoutTab()
     {
         mSettings->sync();
-        QSettings reader(settingsFile(), QSettings::IniFormat);
-        QVariantMap values;
-        for (const QString& key : reader.allKeys()) {
-            if (key != QLatin1String("tab"))
-                values.insert(key, reader.value(key));
-        }
+        QVariantMap values = TestSupport::settingsOnDisk(settingsFile());
+        values.remove(QStringLiteral("tab"));
         return values;
     }
 
@@ -104,30 +109,64 @@ private:
         return paths;
     }
 
-    // Sources large enough that a batch of them is still running when the test acts on it.
-    QStringList writeLargeSources(int count)
+    // What a batch of p1.png .. p6.png ended while the third was processed leaves: the first
+    // two written whole, the occupied third untouched and logged, nothing after it, no
+    // temporary file.
+    void verifyEndedAfterTheThird(const QString& log) const
     {
-        QStringList names;
-        for (int i = 0; i < count; ++i)
-            names << QStringLiteral("big%1.png").arg(i, 2, 10, QLatin1Char('0'));
-        return writeSources(names, 1600, 1200);
-    }
-
-    // What a batch that was ended early left in the output folder: whole files of the right
-    // size only, no temporary file.
-    void verifyOnlyWholeOutputs() const
-    {
-        for (const QString& name : filesIn(mOut)) {
-            QVERIFY2(!name.startsWith('.'), qPrintable(name));
+        QCOMPARE(TestSupport::filesIn(mOut), QStringList({ "p1.png", "p2.png", "p3.png" }));
+        for (const char* name : { "p1.png", "p2.png" }) {
             const TestSupport::Facts facts = TestSupport::inspect(QDir(mOut).filePath(name));
             QCOMPARE(facts.width, 40);
             QCOMPARE(facts.height, 30);
         }
+        QFile occupied(QDir(mOut).filePath("p3.png"));
+        QVERIFY(occupied.open(QIODevice::ReadOnly));
+        QCOMPARE(occupied.readAll(), QByteArray("occupied"));
+        const QStringList lines = log.split('\n', Qt::SkipEmptyParts);
+        QCOMPARE(lines.size(), 1);
+        QVERIFY2(lines.first().endsWith(outputExistsMessage("p3.png")), qPrintable(log));
     }
 
-    static QStringList filesIn(const QString& folder)
+    // SIGTERM to the application's own main(), built with a start-up function that clicks
+    // Resize and reports on standard error each image the batch reaches and the stop.
+    void terminateProcessDuringBatch(const QStringList& sources)
     {
-        return QDir(folder).entryList(QDir::Files | QDir::Hidden, QDir::Name);
+        const QString root = mDir.filePath(QStringLiteral("process"));
+        QDir(root).removeRecursively();
+        for (const char* folder : { "home", "config/Ostrel", "data/Ostrel/Ostrel", "runtime" })
+            QVERIFY(QDir().mkpath(root + '/' + folder));
+        QVERIFY(QFile::setPermissions(root + "/runtime",
+            QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner));
+        TestSupport::freshSettings(root + "/config/Ostrel/Ostrel.conf", validSettings());
+        TestSupport::LogPipe gate(root + "/data/Ostrel/Ostrel/ostrel.log");
+        QVERIFY(gate.isValid());
+
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("HOME", root + "/home");
+        env.insert("XDG_CONFIG_HOME", root + "/config");
+        env.insert("XDG_DATA_HOME", root + "/data");
+        env.insert("XDG_RUNTIME_DIR", root + "/runtime");
+        env.insert("QT_QPA_PLATFORM", "offscreen");
+        QProcess app;
+        app.setProcessEnvironment(env);
+        app.start(QStringLiteral(OSTREL_AUTOSTART), sources);
+        QVERIFY(app.waitForStarted());
+        QByteArray err;
+        auto said = [&](const QByteArray& line) {
+            err += app.readAllStandardError();
+            return err.contains(line);
+        };
+        QTRY_VERIFY_WITH_TIMEOUT(said("autostart: image 3\n"), 60000);
+        ::kill(static_cast<pid_t>(app.processId()), SIGTERM);
+        // The stop has landed once it is reported: only then may the held image finish.
+        QTRY_VERIFY_WITH_TIMEOUT(said("autostart: stopping\n"), 60000);
+        gate.open();
+        QVERIFY(app.waitForFinished(60000));
+        QCOMPARE(app.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(app.exitCode(), 0);
+        QVERIFY2(!said("autostart: image 4"), err.constData());
+        verifyEndedAfterTheThird(gate.readAll());
     }
 
     template <class T> T* widget(const char* name) const
@@ -155,7 +194,7 @@ private:
         QStringList texts;
         for (QAbstractButton* button : box->buttons()) {
             if (box->buttonRole(button) == QMessageBox::ActionRole && !box->detailedText().isEmpty()
-                && button->text() != LocalizedText::text("_OpenConsole"))
+                && button->text() != QStringLiteral("Open Log"))
                 continue;
             texts << button->text();
         }
@@ -172,48 +211,12 @@ private:
         return nullptr;
     }
 
-    // A named pipe to use as the log: a worker that writes a failed image's line into it
-    // waits until readLogPipe() opens it. Empty when it could not be made.
-    QString makeLogPipe(const QString& name)
-    {
-        const QString path = mDir.filePath(name);
-        QFile::remove(path);
-        if (::mkfifo(QFile::encodeName(path).constData(), 0600) != 0)
-            return QString();
-        mPipes << path;
-        return path;
-    }
-
-    int openReader(const QString& pipe)
-    {
-        const int fd = ::open(QFile::encodeName(pipe).constData(), O_RDONLY | O_NONBLOCK);
-        if (fd >= 0)
-            mReaders << fd;
-        return fd;
-    }
-
-    // Lets the worker write its line into the pipe and returns the line.
-    QString readLogPipe(const QString& pipe)
-    {
-        const int fd = openReader(pipe);
-        QByteArray text;
-        auto readLine = [&] {
-            char buffer[512];
-            const ssize_t n = ::read(fd, buffer, sizeof buffer);
-            if (n > 0)
-                text.append(buffer, n);
-            return text.endsWith('\n');
-        };
-        if (fd < 0 || !QTest::qWaitFor(readLine, 60000))
-            qWarning("nothing arrived in the log pipe");
-        return QString::fromUtf8(text);
-    }
-
     // The log's message for a source of mIn whose output name was taken.
     QString outputExistsMessage(const QString& name) const
     {
-        return BatchLog::failureMessage(
-            name, LocalizedText::text("_FailureOutputExists"), QDir(mIn).filePath(name));
+        return QStringLiteral("Error! The image \"%1\" was not elaborated: a file with the output "
+                              "name already exists (%2)")
+            .arg(name, QDir(mIn).filePath(name));
     }
 
     // Waits for the closing alert of the running batch.
@@ -245,8 +248,7 @@ private:
 
     static QString progressText(int position, int count)
     {
-        return LocalizedText::text(
-            "_ElaboratingText", { QString::number(position), QString::number(count) });
+        return QStringLiteral("Processing image %1 of %2…").arg(position).arg(count);
     }
 
     // Answers the closing alert with a button and waits until it has gone.
@@ -291,18 +293,8 @@ private slots:
 
     void cleanup()
     {
-        // A worker that a failed test left waiting in a log pipe gets a reader, so that the
-        // window can wait for it to end.
-        for (const QString& pipe : std::as_const(mPipes))
-            openReader(pipe);
         mController.reset();
         mSettings.reset();
-        for (int fd : std::as_const(mReaders))
-            ::close(fd);
-        mReaders.clear();
-        for (const QString& pipe : std::as_const(mPipes))
-            QFile::remove(pipe);
-        mPipes.clear();
         BatchLog::setLogFilePath(QString());
     }
 
@@ -467,11 +459,11 @@ private slots:
                 QVERIFY2(!panel()->isVisible(), what);
                 QVERIFY2(resizer()->images().count() == count, what);
                 QVERIFY2(storedWithoutTab() == before, what);
-                QVERIFY2(
-                    QSettings(settingsFile(), QSettings::IniFormat).value("tab").toInt() == c.tab,
+                QTRY_VERIFY2(
+                    TestSupport::settingsOnDisk(settingsFile()).value("tab").toInt() == c.tab,
                     what);
                 QApplication::processEvents();
-                QVERIFY2(filesIn(mOut).isEmpty(), what);
+                QVERIFY2(TestSupport::filesIn(mOut).isEmpty(), what);
                 continue;
             }
 
@@ -488,8 +480,8 @@ private slots:
             QVERIFY2(waitForAlert(), what);
             QVERIFY2(!panel()->isVisible(), what);
             QVERIFY2(alert()->icon() == QMessageBox::Information, what);
-            dismissAlert(LocalizedText::text("_OK"));
-            QVERIFY2(filesIn(mOut) == QStringList(c.writes), what);
+            dismissAlert(QStringLiteral("OK"));
+            QVERIFY2(TestSupport::filesIn(mOut) == QStringList(c.writes), what);
         }
         QVERIFY(mOpenedUrls.isEmpty());
     }
@@ -545,20 +537,21 @@ private slots:
         QCOMPARE(box->parentWidget(), mController->window());
         QCOMPARE(box->windowModality(), Qt::WindowModal);
         QCOMPARE(box->icon(), QMessageBox::Information);
-        QCOMPARE(box->text(), LocalizedText::text("_ElaboratingFinished"));
-        QCOMPARE(box->informativeText(), LocalizedText::text("_ElaboratingFinishedWithoutErrors"));
-        QCOMPARE(buttonTexts(box), QStringList({ LocalizedText::text("_OK") }));
+        QCOMPARE(box->text(), QStringLiteral("Processing finished"));
+        QCOMPARE(
+            box->informativeText(), QStringLiteral("All images were processed without errors."));
+        QCOMPARE(buttonTexts(box), QStringList({ QStringLiteral("OK") }));
         QVERIFY(box->detailedText().isEmpty());
         // The alert keeps the window's controls out of reach, the start among them.
         QTest::mouseClick(widget<QPushButton>("resizeButton"), Qt::LeftButton);
         QVERIFY(alert() == box);
         QVERIFY(!panel()->isVisible());
-        dismissAlert(LocalizedText::text("_OK"));
+        dismissAlert(QStringLiteral("OK"));
         QVERIFY(mOpenedUrls.isEmpty());
         QVERIFY(resizer()->mayContinue()); // a finished batch leaves the flag up
 
-        QCOMPARE(filesIn(mOut), QStringList({ "beach.png", "chart.png", "scan.png" }));
-        for (const QString& name : filesIn(mOut)) {
+        QCOMPARE(TestSupport::filesIn(mOut), QStringList({ "beach.png", "chart.png", "scan.png" }));
+        for (const QString& name : TestSupport::filesIn(mOut)) {
             const TestSupport::Facts facts = TestSupport::inspect(QDir(mOut).filePath(name));
             QCOMPARE(facts.width, 40);
             QCOMPARE(facts.height, 30);
@@ -573,27 +566,25 @@ private slots:
         start(validSettings());
         mController->openFiles(writeSources({ "one.png", "two.png", "three.png" }));
         // Something already has the second image's output name: it must not be replaced.
-        QFile occupied(QDir(mOut).filePath("two.png"));
-        QVERIFY(occupied.open(QIODevice::WriteOnly));
-        occupied.write("not an image");
-        occupied.close();
+        QVERIFY(TestSupport::writeFile(QDir(mOut).filePath("two.png"), "not an image"));
 
         widget<QPushButton>("resizeButton")->click();
         QVERIFY(waitForAlert());
         QMessageBox* box = alert();
         QCOMPARE(box->icon(), QMessageBox::Critical);
         QCOMPARE(box->windowModality(), Qt::WindowModal);
-        QCOMPARE(box->text(), LocalizedText::text("_ElaboratingFinished"));
+        QCOMPARE(box->text(), QStringLiteral("Processing finished"));
         QCOMPARE(box->informativeText(),
-            LocalizedText::text("_ElaboratingFinishedWithErrors", { QStringLiteral("1") }));
-        QStringList expected = { LocalizedText::text("_OK"), LocalizedText::text("_OpenConsole") };
+            QStringLiteral("Images not processed: 1. The log names each of them."));
+        QStringList expected = { QStringLiteral("OK"), QStringLiteral("Open Log") };
         expected.sort();
         QCOMPARE(buttonTexts(box), expected);
         QVERIFY(box->detailedText().contains(QLatin1String("two.png")));
-        QVERIFY(box->detailedText().contains(LocalizedText::text("_FailureOutputExists")));
+        QVERIFY(box->detailedText().contains(
+            QStringLiteral("a file with the output name already exists")));
         QVERIFY(!box->detailedText().contains(QLatin1String("one.png")));
 
-        dismissAlert(LocalizedText::text("_OpenConsole"));
+        dismissAlert(QStringLiteral("Open Log"));
         QCOMPARE(mOpenedUrls, QList<QUrl>({ QUrl::fromLocalFile(BatchLog::logFilePath()) }));
 
         QFile log(logFile());
@@ -601,7 +592,7 @@ private slots:
         const QStringList lines = QString::fromUtf8(log.readAll()).split('\n', Qt::SkipEmptyParts);
         QCOMPARE(lines.size(), 1);
         QVERIFY(lines.first().endsWith(outputExistsMessage("two.png")));
-        QCOMPARE(filesIn(mOut), QStringList({ "one.png", "three.png", "two.png" }));
+        QCOMPARE(TestSupport::filesIn(mOut), QStringList({ "one.png", "three.png", "two.png" }));
         QFile kept(QDir(mOut).filePath("two.png"));
         QVERIFY(kept.open(QIODevice::ReadOnly));
         QCOMPARE(kept.readAll(), QByteArray("not an image"));
@@ -614,12 +605,10 @@ private slots:
     {
         start(validSettings());
         mController->openFiles(writeSources({ "a.png", "b.png", "c.png", "d.png", "e.png" }));
-        QFile occupied(QDir(mOut).filePath("b.png"));
-        QVERIFY(occupied.open(QIODevice::WriteOnly));
-        occupied.close();
-        const QString pipe = makeLogPipe(QStringLiteral("log.pipe"));
-        QVERIFY(!pipe.isEmpty());
-        BatchLog::setLogFilePath(pipe);
+        QVERIFY(TestSupport::writeFile(QDir(mOut).filePath("b.png")));
+        TestSupport::LogPipe gate(mDir.filePath(QStringLiteral("log.pipe")));
+        QVERIFY(gate.isValid());
+        BatchLog::setLogFilePath(gate.path());
 
         widget<QPushButton>("resizeButton")->click();
         auto* text = panel()->findChild<QLabel*>(QStringLiteral("progressText"));
@@ -636,23 +625,23 @@ private slots:
         QVERIFY(stopButton->isEnabled());
         QTest::mouseClick(stopButton, Qt::LeftButton);
         QVERIFY(!resizer()->mayContinue()); // at once, without waiting for the worker
-        QCOMPARE(text->text(), LocalizedText::text("_StoppingAfterCurrent"));
+        QCOMPARE(text->text(), QStringLiteral("Stopping after the current image…"));
         QVERIFY(!stopButton->isEnabled()); // a second press does nothing more
         QVERIFY(panel()->isVisible());
 
-        QVERIFY(readLogPipe(pipe).endsWith(outputExistsMessage("b.png") + '\n'));
+        QVERIFY(gate.waitForLine().endsWith(outputExistsMessage("b.png") + '\n'));
         QVERIFY(waitForAlert());
         QVERIFY(!panel()->isVisible());
         QMessageBox* box = alert();
         // Said to be stopped, with the numbers; critical, since an image failed.
         QCOMPARE(box->icon(), QMessageBox::Critical);
-        QCOMPARE(box->text(), LocalizedText::text("_ElaboratingStopped"));
+        QCOMPARE(box->text(), QStringLiteral("Processing stopped"));
         QCOMPARE(box->informativeText(),
             QStringLiteral("Images written: 1. Failed: 1. Not processed: 3. The log names each "
                            "failed image."));
-        QCOMPARE(filesIn(mOut), QStringList({ "a.png", "b.png" }));
+        QCOMPARE(TestSupport::filesIn(mOut), QStringList({ "a.png", "b.png" }));
         QCOMPARE(QFileInfo(QDir(mOut).filePath("b.png")).size(), 0);
-        dismissAlert(LocalizedText::text("_OK"));
+        dismissAlert(QStringLiteral("OK"));
         QVERIFY(mOpenedUrls.isEmpty()); // the default button opens nothing
         QVERIFY(!resizer()->mayContinue());
 
@@ -672,10 +661,11 @@ private slots:
         QVERIFY(stopButton->isEnabled());
         QVERIFY(waitForAlert());
         QCOMPARE(alert()->icon(), QMessageBox::Information);
-        dismissAlert(LocalizedText::text("_OK"));
+        dismissAlert(QStringLiteral("OK"));
         QCOMPARE(progress->values, QList<int>({ 1, 2, 3, 4, 5 }));
         QCOMPARE(progress->texts.last(), progressText(5, 5));
-        QCOMPARE(filesIn(second), QStringList({ "a.png", "b.png", "c.png", "d.png", "e.png" }));
+        QCOMPARE(TestSupport::filesIn(second),
+            QStringList({ "a.png", "b.png", "c.png", "d.png", "e.png" }));
         QCOMPARE(TestSupport::inspect(QDir(second).filePath("e.png")).width, 40);
     }
 
@@ -686,14 +676,12 @@ private slots:
         start(validSettings());
         mController->openFiles(writeSources({ "a.png", "b.png", "c.png" }));
         // The first and the last image fail, each stopping the worker in its log line.
-        for (const char* name : { "a.png", "e.png" }) {
-            QFile occupied(QDir(mOut).filePath(QLatin1String(name)));
-            QVERIFY(occupied.open(QIODevice::WriteOnly));
-        }
-        const QString firstPipe = makeLogPipe(QStringLiteral("first.pipe"));
-        const QString lastPipe = makeLogPipe(QStringLiteral("last.pipe"));
-        QVERIFY(!firstPipe.isEmpty() && !lastPipe.isEmpty());
-        BatchLog::setLogFilePath(firstPipe);
+        for (const char* name : { "a.png", "e.png" })
+            QVERIFY(TestSupport::writeFile(QDir(mOut).filePath(QLatin1String(name))));
+        TestSupport::LogPipe first(mDir.filePath(QStringLiteral("first.pipe")));
+        TestSupport::LogPipe last(mDir.filePath(QStringLiteral("last.pipe")));
+        QVERIFY(first.isValid() && last.isValid());
+        BatchLog::setLogFilePath(first.path());
         const auto progress = recordProgress();
         auto* text = panel()->findChild<QLabel*>(QStringLiteral("progressText"));
         auto* bar = panel()->findChild<QProgressBar*>(QStringLiteral("progressBar"));
@@ -702,24 +690,25 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(text->text(), progressText(1, 3), 60000);
         mController->openFiles(writeSources({ "d.png", "e.png" }));
         QCOMPARE(resizer()->images().count(), 5);
-        BatchLog::setLogFilePath(lastPipe); // the worker waits in the first pipe already
-        QVERIFY(readLogPipe(firstPipe).endsWith(outputExistsMessage("a.png") + '\n'));
+        BatchLog::setLogFilePath(last.path()); // the worker waits in the first pipe already
+        QVERIFY(first.waitForLine().endsWith(outputExistsMessage("a.png") + '\n'));
 
         // The fifth image: the text counts the files handed over, the bar stays full.
         QTRY_COMPARE_WITH_TIMEOUT(text->text(), progressText(5, 5), 60000);
         QCOMPARE(bar->maximum(), 3);
         QCOMPARE(bar->value(), 3);
-        QVERIFY(readLogPipe(lastPipe).endsWith(outputExistsMessage("e.png") + '\n'));
+        QVERIFY(last.waitForLine().endsWith(outputExistsMessage("e.png") + '\n'));
         QVERIFY(waitForAlert());
         QCOMPARE(alert()->informativeText(),
-            LocalizedText::text("_ElaboratingFinishedWithErrors", { QStringLiteral("2") }));
-        dismissAlert(LocalizedText::text("_OK"));
+            QStringLiteral("Images not processed: 2. The log names each of them."));
+        dismissAlert(QStringLiteral("OK"));
 
         QCOMPARE(progress->values, QList<int>({ 1, 2, 3 }));
         QCOMPARE(progress->texts,
             QStringList({ progressText(1, 3), progressText(2, 5), progressText(3, 5) }));
         QCOMPARE(bar->value(), 3);
-        QCOMPARE(filesIn(mOut), QStringList({ "a.png", "b.png", "c.png", "d.png", "e.png" }));
+        QCOMPARE(TestSupport::filesIn(mOut),
+            QStringList({ "a.png", "b.png", "c.png", "d.png", "e.png" }));
         QCOMPARE(TestSupport::inspect(QDir(mOut).filePath("d.png")).width, 40);
     }
 
@@ -740,82 +729,72 @@ private slots:
         QTest::keyClicks(dest, typed);
         QTest::keySequence(mController->window(), QKeySequence(QStringLiteral("Ctrl+R")));
         QVERIFY(waitForAlert());
-        dismissAlert(LocalizedText::text("_OK"));
-        QCOMPARE(filesIn(typed), QStringList({ "a.png" }));
-        QVERIFY(filesIn(mOut).isEmpty());
-        QCOMPARE(QSettings(settingsFile(), QSettings::IniFormat).value("dest").toString(), typed);
+        dismissAlert(QStringLiteral("OK"));
+        QCOMPARE(TestSupport::filesIn(typed), QStringList({ "a.png" }));
+        QVERIFY(TestSupport::filesIn(mOut).isEmpty());
+        QTRY_COMPARE(TestSupport::settingsOnDisk(settingsFile()).value("dest").toString(), typed);
     }
 
-    // Destroying the window's controller in the middle of a batch (what the end of main()
-    // does after the event loop) waits for the image in progress and leaves no partial file.
-    void endingDuringBatchLeavesNoPartialFile()
+    // Ending the application while a batch runs, each way it can end: the quit handler, the
+    // controller destroyed at the end of main(), the window closed (which quits the event
+    // loop), and SIGTERM to a real application process. The third of six images is held in
+    // its log line while the ending begins: it completes, nothing after it begins, and no
+    // partial file is left.
+    void endingDuringBatch_data()
     {
-        start(validSettings());
-        mController->openFiles(writeLargeSources(12));
-        widget<QPushButton>("resizeButton")->click();
-        QTRY_VERIFY_WITH_TIMEOUT(filesIn(mOut).size() >= 1, 60000);
-        mController.reset();
-        QApplication::processEvents(); // calls still queued for the sheet go nowhere
-        verifyOnlyWholeOutputs();
+        QTest::addColumn<Ending>("ending");
+        QTest::newRow("quit") << Ending::Quit;
+        QTest::newRow("controller destroyed") << Ending::ControllerDestroyed;
+        QTest::newRow("window closed") << Ending::WindowClosed;
+        QTest::newRow("termination signal to the process") << Ending::TerminationSignal;
     }
 
-    // SIGTERM to a real application process in the middle of its batch: it quits the
-    // orderly way, with every written file whole and no temporary file left behind.
-    void terminationSignalDuringBatchQuitsCleanly()
+    void endingDuringBatch()
     {
-        const QString root = mDir.filePath(QStringLiteral("process"));
-        QDir(root).removeRecursively();
-        for (const char* folder : { "home", "config/Ostrel", "data", "runtime" })
-            QVERIFY(QDir().mkpath(root + '/' + folder));
-        QVERIFY(QFile::setPermissions(root + "/runtime",
-            QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner));
-        {
-            QSettings stored(root + "/config/Ostrel/Ostrel.conf", QSettings::IniFormat);
-            const QVariantMap values = validSettings();
-            for (auto it = values.cbegin(); it != values.cend(); ++it)
-                stored.setValue(it.key(), it.value());
+        QFETCH(Ending, ending);
+        const QStringList sources
+            = writeSources({ "p1.png", "p2.png", "p3.png", "p4.png", "p5.png", "p6.png" });
+        QVERIFY(TestSupport::writeFile(QDir(mOut).filePath("p3.png"), "occupied"));
+        if (ending == Ending::TerminationSignal) {
+            terminateProcessDuringBatch(sources);
+            return;
         }
-        const QStringList sources = writeLargeSources(16);
-
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert("HOME", root + "/home");
-        env.insert("XDG_CONFIG_HOME", root + "/config");
-        env.insert("XDG_DATA_HOME", root + "/data");
-        env.insert("XDG_RUNTIME_DIR", root + "/runtime");
-        env.insert("QT_QPA_PLATFORM", "offscreen");
-        QProcess app;
-        app.setProcessEnvironment(env);
-        app.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-        // The application's own main(), built with a start-up function that clicks Resize.
-        app.start(QStringLiteral(OSTREL_AUTOSTART), sources);
-        QVERIFY(app.waitForStarted());
-        QTRY_VERIFY_WITH_TIMEOUT(filesIn(mOut).size() >= 1, 60000);
-        QCOMPARE(app.state(), QProcess::Running);
-        ::kill(static_cast<pid_t>(app.processId()), SIGTERM);
-        QVERIFY(app.waitForFinished(120000));
-        QCOMPARE(app.exitStatus(), QProcess::NormalExit);
-        QCOMPARE(app.exitCode(), 0);
-
-        qInfo("%lld of %lld images written before the batch stopped",
-            static_cast<long long>(filesIn(mOut).size()), static_cast<long long>(sources.size()));
-        verifyOnlyWholeOutputs();
-    }
-
-    // The window closed during a batch quits the application through its termination path.
-    // Runs an event loop of its own, so it comes last.
-    void closingTheWindowDuringBatchQuitsCleanly()
-    {
+        TestSupport::LogPipe gate(mDir.filePath(QStringLiteral("ending.pipe")));
+        QVERIFY(gate.isValid());
+        BatchLog::setLogFilePath(gate.path());
         start(validSettings());
-        mController->openFiles(writeLargeSources(12));
+        mController->openFiles(sources);
         widget<QPushButton>("resizeButton")->click();
-        QTRY_VERIFY_WITH_TIMEOUT(filesIn(mOut).size() >= 1, 60000);
+        auto* text = panel()->findChild<QLabel*>(QStringLiteral("progressText"));
+        QTRY_COMPARE_WITH_TIMEOUT(text->text(), progressText(3, 6), 60000);
 
-        QSignalSpy quitting(qApp, &QCoreApplication::aboutToQuit);
-        QTimer::singleShot(0, mController->window(), &QWidget::close);
-        QCOMPARE(QApplication::exec(), 0);
-        QCOMPARE(quitting.size(), 1);
-        QVERIFY(!mController->resizer()); // released, after its worker ended
-        verifyOnlyWholeOutputs();
+        // The ending waits for the worker, which waits for the pipe: that opens once the
+        // run flag is down.
+        const BatchResizer* running = resizer();
+        gate.openWhen([running] { return !running->mayContinue(); });
+        switch (ending) {
+        case Ending::Quit:
+            mController->applicationWillTerminate();
+            QVERIFY(!mController->resizer());
+            break;
+        case Ending::ControllerDestroyed:
+            mController.reset();
+            QApplication::processEvents(); // calls still queued for the sheet go nowhere
+            break;
+        case Ending::WindowClosed: {
+            QSignalSpy quitting(qApp, &QCoreApplication::aboutToQuit);
+            QTimer::singleShot(0, mController->window(), &QWidget::close);
+            QCOMPARE(QApplication::exec(), 0);
+            QCOMPARE(quitting.size(), 1);
+            QVERIFY(!mController->resizer()); // released, after its worker ended
+            QTRY_VERIFY(TestSupport::settingsOnDisk(settingsFile()).contains("windowPosition"));
+            break;
+        }
+        case Ending::TerminationSignal:
+            break;
+        }
+        QVERIFY2(gate.openedOnCondition(), "the run flag stayed up");
+        verifyEndedAfterTheThird(gate.readAll());
     }
 };
 

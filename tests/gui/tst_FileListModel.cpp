@@ -1,6 +1,5 @@
 #include <QAbstractItemModelTester>
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QMimeData>
 #include <QSignalSpy>
@@ -8,6 +7,7 @@
 #include <QTest>
 #include <QUrl>
 
+#include "TestSupport.h"
 #include "gui/FileListModel.h"
 #include "gui/FileTableView.h"
 #include "batch/BatchResizer.h"
@@ -24,9 +24,7 @@ private:
     QString file(const QString& name)
     {
         const QString path = mDir.filePath(name);
-        QDir().mkpath(QFileInfo(path).absolutePath());
-        QFile f(path);
-        if (!f.open(QIODevice::WriteOnly))
+        if (!TestSupport::writeFile(path))
             qWarning("cannot create %s", qPrintable(path));
         return path;
     }
@@ -334,38 +332,6 @@ private slots:
         QCOMPARE(added.at(1).at(0).toInt(), 4);
         QCOMPARE(shown(w.model),
             QStringList({ "first.tif", "img2.jpg", "img10.jpg", "a.PDF", "z.png", "last.tif" }));
-    }
-
-    // Reports how long a folder of thousands of files takes to reach the table; no threshold.
-    void thousandsOfFiles()
-    {
-        const int count = 5000;
-        QStringList names;
-        for (int i = 0; i < count; ++i)
-            names.append(QStringLiteral("many/photo%1.jpg").arg(i));
-        files(names);
-        Window w({});
-        QSignalSpy added(&w.model, &FileListModel::filesAdded);
-        QElapsedTimer timer;
-        timer.start();
-        w.model.addPaths({ mDir.filePath(QStringLiteral("many")) });
-        const qint64 returned = timer.elapsed();
-        QVERIFY(added.wait(60000));
-        const qint64 total = timer.elapsed();
-        QCOMPARE(w.model.rowCount(), count);
-        QCOMPARE(w.model.index(count - 1, 0).data().toString(), QStringLiteral("photo4999.jpg"));
-        qInfo("folder of %d files: addPaths returned after %lld ms, rows shown after %lld ms",
-            count, returned, total);
-
-        // The same paths as one plain list, added on the calling thread.
-        QStringList paths;
-        for (int i = 0; i < count; ++i)
-            paths.append(mDir.filePath(QStringLiteral("many/photo%1.jpg").arg(i)));
-        Window plain({});
-        timer.restart();
-        plain.model.addPaths(paths);
-        qInfo("%d plain paths added in %lld ms", count, timer.elapsed());
-        QCOMPARE(plain.model.rowCount(), count);
     }
 };
 

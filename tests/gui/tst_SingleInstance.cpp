@@ -6,10 +6,10 @@
 #include <QEventLoop>
 #include <QLocalSocket>
 #include <QProcess>
+#include <QScopeGuard>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTimer>
 
 #if defined(Q_OS_UNIX)
 #include <sys/socket.h>
@@ -42,13 +42,17 @@ private:
         return received && sent;
     }
 
-    // Writes raw bytes from another thread, piece by piece, while this thread serves them;
-    // returns what the receiver answered.
-    static QByteArray sendRaw(const QString& name, const QByteArray& bytes, int pieceSize)
+    // What the running instance made of raw bytes written to it piece by piece from another
+    // thread while this thread serves them: its answer, and whether it closed the connection.
+    struct Reply
     {
         QByteArray answer;
+        bool closed = false;
+    };
+    static Reply sendRaw(const QString& name, const QByteArray& bytes, int pieceSize)
+    {
+        Reply reply;
         QEventLoop loop;
-        QTimer::singleShot(15000, &loop, &QEventLoop::quit);
         std::thread peer([&] {
             QLocalSocket socket;
             socket.connectToServer(name);
@@ -57,14 +61,17 @@ private:
                     socket.write(bytes.mid(at, pieceSize));
                     socket.waitForBytesWritten(5000);
                 }
-                if (socket.waitForReadyRead(3000))
-                    answer = socket.readAll();
+                // An answer comes before the close; a receiver that keeps waiting for more
+                // bytes closes nothing.
+                socket.waitForDisconnected(10000);
+                reply.answer = socket.readAll();
+                reply.closed = socket.state() == QLocalSocket::UnconnectedState;
             }
             QMetaObject::invokeMethod(&loop, &QEventLoop::quit, Qt::QueuedConnection);
         });
         loop.exec();
         peer.join();
-        return answer;
+        return reply;
     }
 
 private slots:
@@ -129,7 +136,9 @@ private slots:
         QVERIFY(first.listen());
         QSignalSpy spy(&first, &SingleInstance::filesReceived);
         const QStringList paths = { QStringLiteral("/a/one.jpg"), QStringLiteral("/b/two.png") };
-        QCOMPARE(sendRaw(name, SingleInstance::encode(paths), 3), QByteArray("1"));
+        const Reply reply = sendRaw(name, SingleInstance::encode(paths), 3);
+        QCOMPARE(reply.answer, QByteArray("1"));
+        QVERIFY(reply.closed);
         QCOMPARE(spy.count(), 1);
         QCOMPARE(spy.at(0).at(0).toStringList(), paths);
     }
@@ -140,11 +149,16 @@ private slots:
         SingleInstance first(name);
         QVERIFY(first.listen());
         QSignalSpy spy(&first, &SingleInstance::filesReceived);
-        QCOMPARE(sendRaw(name, QByteArray("GET / HTTP/1.0\r\n\r\n"), 64), QByteArray());
-        // A length far beyond any list of paths is not waited for.
+        // Bytes that are no message: the connection is closed at once, unanswered.
+        const Reply http = sendRaw(name, QByteArray("GET / HTTP/1.0\r\n\r\n"), 64);
+        QVERIFY(http.closed);
+        QCOMPARE(http.answer, QByteArray());
+        // A length far beyond any list of paths is not waited for either.
         QByteArray huge = SingleInstance::encode({});
         huge[4] = '\x7f';
-        QCOMPARE(sendRaw(name, huge, 64), QByteArray());
+        const Reply tooLong = sendRaw(name, huge, 64);
+        QVERIFY(tooLong.closed);
+        QCOMPARE(tooLong.answer, QByteArray());
         QCOMPARE(spy.count(), 0);
         // The server still serves the next launch.
         QVERIFY(sendFromThread(name, { QStringLiteral("/x.jpg") }, spy));
@@ -209,11 +223,36 @@ private slots:
                 QStringLiteral("/abs/c.tif"), QStringLiteral("/tmp/with space.jpg") }));
     }
 
+    // The socket lies in the user's own runtime folder, which the session makes for each user
+    // (XDG_RUNTIME_DIR): two users get two names, and nobody else can reach or take them.
     void defaultNameIsPerUser()
     {
-        const QString name = SingleInstance::defaultServerName();
-        QVERIFY(!name.isEmpty());
-        QCOMPARE(SingleInstance::defaultServerName(), name);
+        const QByteArray saved = qgetenv("XDG_RUNTIME_DIR");
+        auto restore = qScopeGuard([saved] {
+            if (saved.isNull())
+                qunsetenv("XDG_RUNTIME_DIR");
+            else
+                qputenv("XDG_RUNTIME_DIR", saved);
+        });
+        QTemporaryDir alice;
+        QTemporaryDir bob;
+        qputenv("XDG_RUNTIME_DIR", QFile::encodeName(alice.path()));
+        QCOMPARE(
+            SingleInstance::defaultServerName(), alice.path() + QStringLiteral("/ostrel-instance"));
+        qputenv("XDG_RUNTIME_DIR", QFile::encodeName(bob.path()));
+        QCOMPARE(
+            SingleInstance::defaultServerName(), bob.path() + QStringLiteral("/ostrel-instance"));
+
+        // Without that folder, the private one Qt makes for this user: it is the user's own and
+        // nobody else may enter it.
+        qunsetenv("XDG_RUNTIME_DIR");
+        const QFileInfo folder(QFileInfo(SingleInstance::defaultServerName()).path());
+        QVERIFY(folder.isDir());
+        QCOMPARE(folder.ownerId(), uint(::getuid()));
+        const QFileDevice::Permissions others = QFileDevice::ReadGroup | QFileDevice::WriteGroup
+            | QFileDevice::ExeGroup | QFileDevice::ReadOther | QFileDevice::WriteOther
+            | QFileDevice::ExeOther;
+        QCOMPARE(folder.permissions() & others, QFileDevice::Permissions());
     }
 };
 

@@ -9,6 +9,7 @@
 
 #include <sys/stat.h>
 
+#include "TestSupport.h"
 #include "settings/Settings.h"
 
 // The store on a real settings file in a temporary folder: what a setter writes must be in the
@@ -21,12 +22,7 @@ private:
     QTemporaryDir mDir;
     QString file() const { return mDir.filePath(QStringLiteral("Ostrel.conf")); }
 
-    void writeRaw(const QString& text)
-    {
-        QFile f(file());
-        QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        f.write(text.toUtf8());
-    }
+    void writeRaw(const QString& text) { QVERIFY(TestSupport::writeFile(file(), text.toUtf8())); }
 
 private slots:
     void init() { QFile::remove(file()); }
@@ -64,7 +60,9 @@ private slots:
             QSettings s(file(), QSettings::IniFormat);
             Settings pref(&s);
             pref.setCurrentTab(2);
-            QCOMPARE(s.value(QStringLiteral("tab")).toInt(), 2);
+            // On disk without a sync: the store writes it out by itself.
+            QTRY_COMPARE(
+                TestSupport::settingsOnDisk(file()).value(QStringLiteral("tab")).toInt(), 2);
             pref.setBackgroundEnabled(true);
             pref.setBackgroundColor(QColor::fromRgbF(0.25f, 0.5f, 0.75f, 0.5f));
             pref.setShowsFullPath(true);
@@ -189,13 +187,17 @@ private slots:
         Settings pref(&s);
         pref.load();
         pref.setBackgroundColor(pref.backgroundColor());
-        QCOMPARE(s.value(QStringLiteral("backgroundColorR")).toFloat(), 0.5f);
-        QCOMPARE(s.value(QStringLiteral("backgroundColorG")).toFloat(), 0.1f);
-        QCOMPARE(s.value(QStringLiteral("backgroundColorB")).toFloat(), 0.3f);
-        QCOMPARE(s.value(QStringLiteral("backgroundColorA")).toFloat(), 0.7f);
+        s.sync();
+        QVariantMap disk = TestSupport::settingsOnDisk(file());
+        QCOMPARE(disk.value(QStringLiteral("backgroundColorR")).toFloat(), 0.5f);
+        QCOMPARE(disk.value(QStringLiteral("backgroundColorG")).toFloat(), 0.1f);
+        QCOMPARE(disk.value(QStringLiteral("backgroundColorB")).toFloat(), 0.3f);
+        QCOMPARE(disk.value(QStringLiteral("backgroundColorA")).toFloat(), 0.7f);
         pref.setBackgroundColor(QColor(255, 0, 0));
-        QCOMPARE(s.value(QStringLiteral("backgroundColorR")).toFloat(), 1.0f);
-        QCOMPARE(s.value(QStringLiteral("backgroundColorG")).toFloat(), 0.0f);
+        s.sync();
+        disk = TestSupport::settingsOnDisk(file());
+        QCOMPARE(disk.value(QStringLiteral("backgroundColorR")).toFloat(), 1.0f);
+        QCOMPARE(disk.value(QStringLiteral("backgroundColorG")).toFloat(), 0.0f);
     }
 
     // The pixel limit is a whole number of megapixels from 1 to a million.
@@ -228,11 +230,12 @@ private slots:
         QCOMPARE(pref.detachedCopy()->maxMegapixels(), expected);
         // The setter stores at once (in a file of its own: QSettings would take an unchanged
         // size and time for unchanged content on the next row's file).
-        QSettings other(mDir.filePath(QStringLiteral("limit-%1.conf").arg(QTest::currentDataTag())),
-            QSettings::IniFormat);
+        const QString written
+            = mDir.filePath(QStringLiteral("limit-%1.conf").arg(QTest::currentDataTag()));
+        QSettings other(written, QSettings::IniFormat);
         Settings writer(&other);
         writer.setMaxMegapixels(750);
-        QCOMPARE(other.value(QStringLiteral("maxMegapixels")).toInt(), 750);
+        QTRY_COMPARE(TestSupport::settingsOnDisk(written).value("maxMegapixels").toInt(), 750);
     }
 
     // A named pipe where a settings file belongs would hold every read of it forever: it is
@@ -310,8 +313,10 @@ private slots:
         QCOMPARE(copy->width(), 640.0f);
         copy->setWidth(10.0f);
         copy->setOutputFolder(QStringLiteral("/elsewhere"));
-        QCOMPARE(s.value(QStringLiteral("widthValue")).toFloat(), 640.0f);
-        QVERIFY(!s.contains(QStringLiteral("dest")));
+        s.sync();
+        const QVariantMap disk = TestSupport::settingsOnDisk(file());
+        QCOMPARE(disk.value(QStringLiteral("widthValue")).toFloat(), 640.0f);
+        QVERIFY(!disk.contains(QStringLiteral("dest")));
         QCOMPARE(pref.width(), 640.0f);
     }
 };
