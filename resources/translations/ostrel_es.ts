@@ -223,5 +223,20 @@
         <extracomment>Status bar: several files (two or more) were not added to the list. %1 how many, %2 why (such as "no such file"), %3 the first names, separated by commas.</extracomment>
         <translation>No se añadieron %1 archivos: %2 (%3)</translation>
     </message>
+    <message>
+        <source>_ElaboratingFinishedWithSkipped</source>
+        <extracomment>Informative text of the alert when no image failed and some were skipped because a file of their output name existed: %1 the number of images written, %2 the number of images skipped.</extracomment>
+        <translation>Imágenes guardadas: %1. Omitidas porque ya existe un archivo con ese nombre: %2.</translation>
+    </message>
+    <message>
+        <source>_SkippedCount</source>
+        <extracomment>Sentence added to the alert's informative text when images were skipped because a file of their output name existed: %1 how many.</extracomment>
+        <translation>Omitidas porque ya existe un archivo con ese nombre: %1.</translation>
+    </message>
+    <message>
+        <source>_BatchSummaryWithSkipped</source>
+        <extracomment>Closing line of the command-line tool when images were skipped: %1 images written, %2 images skipped (a file of that name existed), %3 images failed, %4 images not processed (stopped), %5 elapsed seconds.</extracomment>
+        <translation>Escritas: %1. Omitidas: %2. Con errores: %3. Sin procesar: %4. Tiempo: %5 s.</translation>
+    </message>
 </context>
 </TS>
