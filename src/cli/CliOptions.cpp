@@ -29,6 +29,9 @@ Examples:
       transparent parts flattened onto white
   ostrel-batch --save -o ~/Pictures/small --proportional long -w 1600
       stores the settings for later runs and for the window; processes nothing
+  ostrel-batch -o out -p fit -w 1600 -H 1200 --no-enlarge --existing skip photos/*.jpg
+      each photo inside 1600 x 1200, none made larger; a run that was interrupted
+      finishes the rest and leaves what it wrote before
 
 Files are taken by their extension: tiff tif jpeg jpg psd png gif bmp pict pct icns pdf,
 all in lower case or all in upper case, and each is read only as the type its extension
@@ -37,8 +40,9 @@ names; any other file, and a folder, is named and skipped. A source above the pi
 decoded; --max-megapixels raises it.
 Progress goes to standard error. Ctrl-C stops after the image in progress; a second
 Ctrl-C abandons that image at once and writes nothing of it.
-Exit status: 0 every image written, 1 an image failed or was not processed, a file given
-was not taken or the settings could not be saved, 2 a usage error (nothing processed).
+Exit status: 0 every image written (or skipped with --existing skip), 1 an image failed or
+was not processed, a file given was not taken or the settings could not be saved, 2 a usage
+error (nothing processed).
 )";
 
 template <typename Code> struct Choice
@@ -94,9 +98,14 @@ CliOptions CliOptions::parse(const QStringList& arguments)
         = add({ "u", "unit" }, "Unit of the size fields: px, in, mm or percent.", "UNIT");
     const auto proportional = add({ "p", "proportional" },
         "Keep the proportions; SIDE is the size field that is given: width, height, long, "
-        "short (these two also select --sides long-short), first or second.",
+        "short (these two also select --sides long-short), first or second; or fit: each "
+        "image fits inside --width x --height (long x short side with --sides long-short).",
         "SIDE");
     const auto freeScaling = add({ "free" }, "Scale width and height independently.");
+    const auto noEnlarge = add(
+        { "no-enlarge" }, "Do not enlarge: an image smaller than its target keeps its own size.");
+    const auto enlarge
+        = add({ "enlarge" }, "Enlarge images smaller than their target (the default).");
     const auto sides
         = add({ "sides" }, "What the size fields mean: width-height or long-short.", "MODE");
     const auto resolution
@@ -119,6 +128,11 @@ CliOptions CliOptions::parse(const QStringList& arguments)
         { "background" }, "Flatten every image onto the background colour: on or off.", "on|off");
     const auto backgroundColor = add({ "background-color" },
         "Background colour: #rrggbb, #aarrggbb or a colour name such as white.", "COLOUR");
+    const auto existing = add({ "existing" },
+        "When a file of the output name exists: fail (the image fails; the default), number "
+        "(the new file takes name-2.ext, name-3.ext, ...) or skip (the image is skipped and "
+        "counts as done).",
+        "CHOICE");
     const auto maxMegapixels = add({ "max-megapixels" },
         "Refuse sources with more than N million pixels, unread (default 500; 1 to 1000000).", "N");
     const auto save = add({ "save" }, "Also store the options given as the settings.");
@@ -217,11 +231,11 @@ CliOptions CliOptions::parse(const QStringList& arguments)
         static const QHash<QString, Given> meaning = { { "width", { Settings::Side::First, 0 } },
             { "height", { Settings::Side::Second, 0 } }, { "long", { Settings::Side::First, 1 } },
             { "short", { Settings::Side::Second, 1 } }, { "first", { Settings::Side::First, -1 } },
-            { "second", { Settings::Side::Second, -1 } } };
+            { "second", { Settings::Side::Second, -1 } }, { "fit", { Settings::Side::Both, -1 } } };
         const QString value = parser.value(proportional);
         const auto it = meaning.constFind(value.trimmed().toLower());
         if (it == meaning.constEnd())
-            return bad("proportional", value, "width, height, long, short, first or second");
+            return bad("proportional", value, "width, height, long, short, first, second or fit");
         const bool longShort = it->sidesMode == 1;
         if (it->sidesMode >= 0 && options.mLongShortSides && *options.mLongShortSides != longShort)
             return fail(QStringLiteral("--proportional %1 contradicts --sides %2")
@@ -231,6 +245,15 @@ CliOptions CliOptions::parse(const QStringList& arguments)
         if (it->sidesMode >= 0)
             options.mLongShortSides = longShort;
     }
+    if (parser.isSet(noEnlarge) && parser.isSet(enlarge))
+        return fail(QStringLiteral("--no-enlarge and --enlarge exclude each other"));
+    if (parser.isSet(noEnlarge) || parser.isSet(enlarge))
+        options.mNoEnlarge = parser.isSet(noEnlarge);
+    if (!pick(existing, options.mExisting,
+            { { "fail", ExistingFile::Fail }, { "number", ExistingFile::Number },
+                { "skip", ExistingFile::Skip } },
+            "fail, number or skip"))
+        return options;
     if (parser.isSet(format)) {
         options.mFormat = OutputFormats::fromCommandLineName(parser.value(format));
         if (!options.mFormat)
@@ -330,6 +353,10 @@ void CliOptions::applyTo(Settings& settings) const
         settings.setQuality(*mQuality);
     if (mMaxMegapixels)
         settings.setMaxMegapixels(*mMaxMegapixels);
+    if (mNoEnlarge)
+        settings.setNoEnlarge(*mNoEnlarge);
+    if (mExisting)
+        settings.setExistingFile(*mExisting);
 }
 
 QString CliOptions::checkRun(const Settings& settings)
@@ -342,7 +369,9 @@ QString CliOptions::checkRun(const Settings& settings)
         return QStringLiteral("no size: the width cannot be negative (--width)");
     if (height < 0.0f)
         return QStringLiteral("no size: the height cannot be negative (--height)");
-    if (settings.isProportional()) {
+    // Fitting inside a box takes both values like free scaling: a 0 sets no limit on its side.
+    const bool box = !settings.isProportional() || settings.givenSide() == Settings::Side::Both;
+    if (!box) {
         const bool second = settings.givenSide() == Settings::Side::Second;
         if (!((second ? height : width) > 0.0f))
             return second ? QStringLiteral("no size: proportional scaling by the second size "

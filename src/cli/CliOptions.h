@@ -64,4 +64,6 @@ private:
     std::optional<bool> mBackgroundEnabled;
     std::optional<QColor> mBackgroundColor;
     std::optional<int> mMaxMegapixels;
+    std::optional<bool> mNoEnlarge;
+    std::optional<ExistingFile> mExisting;
 };
