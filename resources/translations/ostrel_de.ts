@@ -32,10 +32,6 @@
         <translation>EINHEIT</translation>
     </message>
     <message>
-        <source>Keep the proportions; SIDE is the size field that is given: width, height, long, short (these two also select --sides long-short), first or second.</source>
-        <translation>Behält die Proportionen bei; SEITE ist das angegebene Größenfeld: width, height, long, short (diese beiden wählen auch --sides long-short), first oder second.</translation>
-    </message>
-    <message>
         <source>SIDE</source>
         <translation>SEITE</translation>
     </message>
@@ -213,10 +209,6 @@ Aufruffehler (nichts bearbeitet).</translation>
         <translation>--proportional und --free schließen einander aus</translation>
     </message>
     <message>
-        <source>width, height, long, short, first or second</source>
-        <translation>width, height, long, short, first oder second</translation>
-    </message>
-    <message>
         <source>--proportional %1 contradicts --sides %2</source>
         <translation>--proportional %1 widerspricht --sides %2</translation>
     </message>
@@ -295,6 +287,40 @@ Aufruffehler (nichts bearbeitet).</translation>
     <message>
         <source>the custom name &quot;%1&quot; cannot name a file in the output folder: it may not hold &quot;/&quot; nor be &quot;.&quot; or &quot;..&quot;</source>
         <translation>der eigene Name „%1“ kann keine Datei im Zielordner benennen: Er darf kein „/“ enthalten und nicht „.“ oder „..“ sein</translation>
+    </message>
+    <message>
+        <source>Keep the proportions; SIDE is the size field that is given: width, height, long, short (these two also select --sides long-short), first or second; or fit: each image fits inside --width x --height (long x short side with --sides long-short).</source>
+        <translation>Behält die Proportionen bei; SEITE ist das angegebene Größenfeld: width, height, long, short (diese beiden wählen auch --sides long-short), first oder second; oder fit: jedes Bild wird in --width x --height eingepasst (lange x kurze Seite mit --sides long-short).</translation>
+    </message>
+    <message>
+        <source>Do not enlarge: an image smaller than its target keeps its own size.</source>
+        <translation>Nicht vergrößern: Ein Bild, das kleiner als die Zielgröße ist, behält seine eigene Größe.</translation>
+    </message>
+    <message>
+        <source>Enlarge images smaller than their target (the default).</source>
+        <translation>Bilder, die kleiner als die Zielgröße sind, vergrößern (Standard).</translation>
+    </message>
+    <message>
+        <source>When a file of the output name exists: fail (the image fails; the default), number (the new file takes name-2.ext, name-3.ext, ...) or skip (the image is skipped and counts as done).</source>
+        <translation>Wenn eine Datei mit dem Zielnamen bereits vorhanden ist: fail (das Bild schlägt fehl; Standard), number (die neue Datei erhält Name-2.ext, Name-3.ext, ...) oder skip (das Bild wird übersprungen und gilt als erledigt).</translation>
+    </message>
+    <message>
+        <source>CHOICE</source>
+        <translation>WAHL</translation>
+    </message>
+    <message>
+        <source>each photo inside 1600 x 1200, none made larger; a run that was interrupted
+      finishes the rest and leaves what it wrote before</source>
+        <translation>jedes Foto in 1600 x 1200 eingepasst, keines vergrößert; ein unterbrochener Lauf
+      erledigt den Rest und lässt das bereits Geschriebene stehen</translation>
+    </message>
+    <message>
+        <source>Images skipped with --existing skip leave the exit status at 0.</source>
+        <translation>Mit --existing skip übersprungene Bilder lassen den Exit-Status bei 0.</translation>
+    </message>
+    <message>
+        <source>width, height, long, short, first, second or fit</source>
+        <translation>width, height, long, short, first, second oder fit</translation>
     </message>
 </context>
 <context>
@@ -687,6 +713,34 @@ Aufruffehler (nichts bearbeitet).</translation>
         <source>&amp;About Ostrel</source>
         <translation>&amp;Über Ostrel</translation>
     </message>
+    <message>
+        <source>Fit each image inside the width and height (or the long and short side), keeping its proportions</source>
+        <translation>Jedes Bild in Breite und Höhe (oder lange und kurze Seite) einpassen, mit seinen Proportionen</translation>
+    </message>
+    <message>
+        <source>Fit inside both values</source>
+        <translation>In beide Werte einpassen</translation>
+    </message>
+    <message>
+        <source>fit inside both</source>
+        <translation>in beide einpassen</translation>
+    </message>
+    <message>
+        <source>An image already smaller than its target size is written at its own size</source>
+        <translation>Ein Bild, das bereits kleiner als die Zielgröße ist, wird in seiner eigenen Größe geschrieben</translation>
+    </message>
+    <message>
+        <source>Do not &amp;enlarge</source>
+        <translation>Nicht &amp;vergrößern</translation>
+    </message>
+    <message>
+        <source>If the name &amp;exists</source>
+        <translation>Wenn der Name &amp;existiert</translation>
+    </message>
+    <message>
+        <source>What happens to an image when a file of its output name already exists; no file is ever replaced</source>
+        <translation>Was mit einem Bild geschieht, wenn eine Datei mit seinem Zielnamen bereits vorhanden ist; keine Datei wird je ersetzt</translation>
+    </message>
 </context>
 <context>
     <name>NoReplaceFile</name>
@@ -921,6 +975,21 @@ Aufruffehler (nichts bearbeitet).</translation>
         <extracomment>Status bar: several files (two or more) were not added to the list. %1 how many, %2 why (such as &quot;no such file&quot;), %3 the first names, separated by commas.</extracomment>
         <translation>%1 Dateien wurden nicht hinzugefügt: %2 (%3)</translation>
     </message>
+    <message>
+        <source>_ElaboratingFinishedWithSkipped</source>
+        <extracomment>Informative text of the alert when no image failed and some were skipped because a file of their output name existed: %1 the number of images written, %2 the number skipped.</extracomment>
+        <translation>Gespeicherte Bilder: %1. Übersprungen, da eine Datei dieses Namens bereits vorhanden ist: %2.</translation>
+    </message>
+    <message>
+        <source>_SkippedCount</source>
+        <extracomment>Sentence added to the alert&apos;s informative text when images were skipped because a file of their output name existed: %1 how many.</extracomment>
+        <translation>Übersprungen, da eine Datei dieses Namens bereits vorhanden ist: %1.</translation>
+    </message>
+    <message>
+        <source>_BatchSummaryWithSkipped</source>
+        <extracomment>Closing line of the command-line tool when images were skipped: %1 images written, %2 images skipped (a file of that name existed), %3 images failed, %4 images not processed (stopped), %5 elapsed seconds.</extracomment>
+        <translation>Geschrieben: %1. Übersprungen: %2. Fehlgeschlagen: %3. Nicht bearbeitet: %4. Dauer: %5 s.</translation>
+    </message>
 </context>
 <context>
     <name>OstrelController</name>
@@ -995,6 +1064,18 @@ Aufruffehler (nichts bearbeitet).</translation>
     <message>
         <source>%1%</source>
         <translation>%1&#xa0;%</translation>
+    </message>
+    <message>
+        <source>Fail the image</source>
+        <translation>Bild als fehlgeschlagen melden</translation>
+    </message>
+    <message>
+        <source>Add a number (name-2)</source>
+        <translation>Nummer anhängen (Name-2)</translation>
+    </message>
+    <message>
+        <source>Skip the image</source>
+        <translation>Bild überspringen</translation>
     </message>
 </context>
 <context>

@@ -32,10 +32,6 @@
         <translation>UNIT</translation>
     </message>
     <message>
-        <source>Keep the proportions; SIDE is the size field that is given: width, height, long, short (these two also select --sides long-short), first or second.</source>
-        <translation>Keep the proportions; SIDE is the size field that is given: width, height, long, short (these two also select --sides long-short), first or second.</translation>
-    </message>
-    <message>
         <source>SIDE</source>
         <translation>SIDE</translation>
     </message>
@@ -212,10 +208,6 @@ was not taken or the settings could not be saved, 2 a usage error (nothing proce
         <translation>--proportional and --free exclude each other</translation>
     </message>
     <message>
-        <source>width, height, long, short, first or second</source>
-        <translation>width, height, long, short, first or second</translation>
-    </message>
-    <message>
         <source>--proportional %1 contradicts --sides %2</source>
         <translation>--proportional %1 contradicts --sides %2</translation>
     </message>
@@ -294,6 +286,40 @@ was not taken or the settings could not be saved, 2 a usage error (nothing proce
     <message>
         <source>the custom name &quot;%1&quot; cannot name a file in the output folder: it may not hold &quot;/&quot; nor be &quot;.&quot; or &quot;..&quot;</source>
         <translation>the custom name &quot;%1&quot; cannot name a file in the output folder: it may not hold &quot;/&quot; nor be &quot;.&quot; or &quot;..&quot;</translation>
+    </message>
+    <message>
+        <source>Keep the proportions; SIDE is the size field that is given: width, height, long, short (these two also select --sides long-short), first or second; or fit: each image fits inside --width x --height (long x short side with --sides long-short).</source>
+        <translation>Keep the proportions; SIDE is the size field that is given: width, height, long, short (these two also select --sides long-short), first or second; or fit: each image fits inside --width x --height (long x short side with --sides long-short).</translation>
+    </message>
+    <message>
+        <source>Do not enlarge: an image smaller than its target keeps its own size.</source>
+        <translation>Do not enlarge: an image smaller than its target keeps its own size.</translation>
+    </message>
+    <message>
+        <source>Enlarge images smaller than their target (the default).</source>
+        <translation>Enlarge images smaller than their target (the default).</translation>
+    </message>
+    <message>
+        <source>When a file of the output name exists: fail (the image fails; the default), number (the new file takes name-2.ext, name-3.ext, ...) or skip (the image is skipped and counts as done).</source>
+        <translation>When a file of the output name exists: fail (the image fails; the default), number (the new file takes name-2.ext, name-3.ext, ...) or skip (the image is skipped and counts as done).</translation>
+    </message>
+    <message>
+        <source>CHOICE</source>
+        <translation>CHOICE</translation>
+    </message>
+    <message>
+        <source>each photo inside 1600 x 1200, none made larger; a run that was interrupted
+      finishes the rest and leaves what it wrote before</source>
+        <translation>each photo inside 1600 x 1200, none made larger; a run that was interrupted
+      finishes the rest and leaves what it wrote before</translation>
+    </message>
+    <message>
+        <source>Images skipped with --existing skip leave the exit status at 0.</source>
+        <translation>Images skipped with --existing skip leave the exit status at 0.</translation>
+    </message>
+    <message>
+        <source>width, height, long, short, first, second or fit</source>
+        <translation>width, height, long, short, first, second or fit</translation>
     </message>
 </context>
 <context>
@@ -686,6 +712,34 @@ was not taken or the settings could not be saved, 2 a usage error (nothing proce
         <source>&amp;About Ostrel</source>
         <translation>&amp;About Ostrel</translation>
     </message>
+    <message>
+        <source>Fit each image inside the width and height (or the long and short side), keeping its proportions</source>
+        <translation>Fit each image inside the width and height (or the long and short side), keeping its proportions</translation>
+    </message>
+    <message>
+        <source>Fit inside both values</source>
+        <translation>Fit inside both values</translation>
+    </message>
+    <message>
+        <source>fit inside both</source>
+        <translation>fit inside both</translation>
+    </message>
+    <message>
+        <source>An image already smaller than its target size is written at its own size</source>
+        <translation>An image already smaller than its target size is written at its own size</translation>
+    </message>
+    <message>
+        <source>Do not &amp;enlarge</source>
+        <translation>Do not &amp;enlarge</translation>
+    </message>
+    <message>
+        <source>If the name &amp;exists</source>
+        <translation>If the name &amp;exists</translation>
+    </message>
+    <message>
+        <source>What happens to an image when a file of its output name already exists; no file is ever replaced</source>
+        <translation>What happens to an image when a file of its output name already exists; no file is ever replaced</translation>
+    </message>
 </context>
 <context>
     <name>NoReplaceFile</name>
@@ -920,6 +974,21 @@ was not taken or the settings could not be saved, 2 a usage error (nothing proce
         <extracomment>Status bar: several files (two or more) were not added to the list. %1 how many, %2 why (such as &quot;no such file&quot;), %3 the first names, separated by commas.</extracomment>
         <translation>%1 files were not added: %2 (%3)</translation>
     </message>
+    <message>
+        <source>_ElaboratingFinishedWithSkipped</source>
+        <extracomment>Informative text of the alert when no image failed and some were skipped because a file of their output name existed: %1 the number of images written, %2 the number skipped.</extracomment>
+        <translation>Images written: %1. Skipped because a file of that name exists: %2.</translation>
+    </message>
+    <message>
+        <source>_SkippedCount</source>
+        <extracomment>Sentence added to the alert&apos;s informative text when images were skipped because a file of their output name existed: %1 how many.</extracomment>
+        <translation>Skipped because a file of that name exists: %1.</translation>
+    </message>
+    <message>
+        <source>_BatchSummaryWithSkipped</source>
+        <extracomment>Closing line of the command-line tool when images were skipped: %1 images written, %2 images skipped (a file of that name existed), %3 images failed, %4 images not processed (stopped), %5 elapsed seconds.</extracomment>
+        <translation>Written: %1. Skipped: %2. Failed: %3. Not processed: %4. Time: %5 s.</translation>
+    </message>
 </context>
 <context>
     <name>OstrelController</name>
@@ -994,6 +1063,18 @@ was not taken or the settings could not be saved, 2 a usage error (nothing proce
     <message>
         <source>%1%</source>
         <translation>%1%</translation>
+    </message>
+    <message>
+        <source>Fail the image</source>
+        <translation>Fail the image</translation>
+    </message>
+    <message>
+        <source>Add a number (name-2)</source>
+        <translation>Add a number (name-2)</translation>
+    </message>
+    <message>
+        <source>Skip the image</source>
+        <translation>Skip the image</translation>
     </message>
 </context>
 <context>

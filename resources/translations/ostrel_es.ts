@@ -32,10 +32,6 @@
         <translation>UNIDAD</translation>
     </message>
     <message>
-        <source>Keep the proportions; SIDE is the size field that is given: width, height, long, short (these two also select --sides long-short), first or second.</source>
-        <translation>Mantiene las proporciones; LADO es el campo de tamaño que se indica: width, height, long, short (estos dos también eligen --sides long-short), first o second.</translation>
-    </message>
-    <message>
         <source>SIDE</source>
         <translation>LADO</translation>
     </message>
@@ -215,10 +211,6 @@ procesado).</translation>
         <translation>--proportional y --free se excluyen entre sí</translation>
     </message>
     <message>
-        <source>width, height, long, short, first or second</source>
-        <translation>width, height, long, short, first o second</translation>
-    </message>
-    <message>
         <source>--proportional %1 contradicts --sides %2</source>
         <translation>--proportional %1 contradice --sides %2</translation>
     </message>
@@ -297,6 +289,40 @@ procesado).</translation>
     <message>
         <source>the custom name &quot;%1&quot; cannot name a file in the output folder: it may not hold &quot;/&quot; nor be &quot;.&quot; or &quot;..&quot;</source>
         <translation>el nombre personalizado «%1» no puede nombrar un archivo en la carpeta de destino: no puede contener «/» ni ser «.» o «..»</translation>
+    </message>
+    <message>
+        <source>Keep the proportions; SIDE is the size field that is given: width, height, long, short (these two also select --sides long-short), first or second; or fit: each image fits inside --width x --height (long x short side with --sides long-short).</source>
+        <translation>Mantiene las proporciones; LADO es el campo de tamaño que se indica: width, height, long, short (estos dos también eligen --sides long-short), first o second; o fit: cada imagen cabe dentro de --width x --height (lado largo x lado corto con --sides long-short).</translation>
+    </message>
+    <message>
+        <source>Do not enlarge: an image smaller than its target keeps its own size.</source>
+        <translation>No ampliar: una imagen más pequeña que el tamaño de destino conserva su propio tamaño.</translation>
+    </message>
+    <message>
+        <source>Enlarge images smaller than their target (the default).</source>
+        <translation>Amplía las imágenes más pequeñas que el tamaño de destino (predeterminado).</translation>
+    </message>
+    <message>
+        <source>When a file of the output name exists: fail (the image fails; the default), number (the new file takes name-2.ext, name-3.ext, ...) or skip (the image is skipped and counts as done).</source>
+        <translation>Si ya existe un archivo con el nombre de salida: fail (la imagen falla; predeterminado), number (el archivo nuevo toma nombre-2.ext, nombre-3.ext, ...) o skip (la imagen se omite y cuenta como hecha).</translation>
+    </message>
+    <message>
+        <source>CHOICE</source>
+        <translation>OPCIÓN</translation>
+    </message>
+    <message>
+        <source>each photo inside 1600 x 1200, none made larger; a run that was interrupted
+      finishes the rest and leaves what it wrote before</source>
+        <translation>cada foto dentro de 1600 x 1200, ninguna ampliada; una ejecución interrumpida
+      termina el resto y conserva lo que ya había escrito</translation>
+    </message>
+    <message>
+        <source>Images skipped with --existing skip leave the exit status at 0.</source>
+        <translation>Las imágenes omitidas con --existing skip dejan el estado de salida en 0.</translation>
+    </message>
+    <message>
+        <source>width, height, long, short, first, second or fit</source>
+        <translation>width, height, long, short, first, second o fit</translation>
     </message>
 </context>
 <context>
@@ -689,6 +715,34 @@ procesado).</translation>
         <source>&amp;About Ostrel</source>
         <translation>&amp;Acerca de Ostrel</translation>
     </message>
+    <message>
+        <source>Fit each image inside the width and height (or the long and short side), keeping its proportions</source>
+        <translation>Encaja cada imagen dentro del ancho y el alto (o del lado largo y el corto), manteniendo sus proporciones</translation>
+    </message>
+    <message>
+        <source>Fit inside both values</source>
+        <translation>Encajar dentro de ambos valores</translation>
+    </message>
+    <message>
+        <source>fit inside both</source>
+        <translation>dentro de ambos</translation>
+    </message>
+    <message>
+        <source>An image already smaller than its target size is written at its own size</source>
+        <translation>Una imagen ya más pequeña que el tamaño de destino se escribe con su propio tamaño</translation>
+    </message>
+    <message>
+        <source>Do not &amp;enlarge</source>
+        <translation>No a&amp;mpliar</translation>
+    </message>
+    <message>
+        <source>If the name &amp;exists</source>
+        <translation>Si el nombre e&amp;xiste</translation>
+    </message>
+    <message>
+        <source>What happens to an image when a file of its output name already exists; no file is ever replaced</source>
+        <translation>Qué ocurre con una imagen cuando ya existe un archivo con su nombre de salida; nunca se reemplaza ningún archivo</translation>
+    </message>
 </context>
 <context>
     <name>NoReplaceFile</name>
@@ -923,6 +977,21 @@ procesado).</translation>
         <extracomment>Status bar: several files (two or more) were not added to the list. %1 how many, %2 why (such as &quot;no such file&quot;), %3 the first names, separated by commas.</extracomment>
         <translation>No se añadieron %1 archivos: %2 (%3)</translation>
     </message>
+    <message>
+        <source>_ElaboratingFinishedWithSkipped</source>
+        <extracomment>Informative text of the alert when no image failed and some were skipped because a file of their output name existed: %1 the number of images written, %2 the number skipped.</extracomment>
+        <translation>Imágenes guardadas: %1. Omitidas porque ya existe un archivo con ese nombre: %2.</translation>
+    </message>
+    <message>
+        <source>_SkippedCount</source>
+        <extracomment>Sentence added to the alert&apos;s informative text when images were skipped because a file of their output name existed: %1 how many.</extracomment>
+        <translation>Omitidas porque ya existe un archivo con ese nombre: %1.</translation>
+    </message>
+    <message>
+        <source>_BatchSummaryWithSkipped</source>
+        <extracomment>Closing line of the command-line tool when images were skipped: %1 images written, %2 images skipped (a file of that name existed), %3 images failed, %4 images not processed (stopped), %5 elapsed seconds.</extracomment>
+        <translation>Escritas: %1. Omitidas: %2. Con errores: %3. Sin procesar: %4. Tiempo: %5 s.</translation>
+    </message>
 </context>
 <context>
     <name>OstrelController</name>
@@ -997,6 +1066,18 @@ procesado).</translation>
     <message>
         <source>%1%</source>
         <translation>%1&#xa0;%</translation>
+    </message>
+    <message>
+        <source>Fail the image</source>
+        <translation>Marcar la imagen como fallida</translation>
+    </message>
+    <message>
+        <source>Add a number (name-2)</source>
+        <translation>Añadir un número (nombre-2)</translation>
+    </message>
+    <message>
+        <source>Skip the image</source>
+        <translation>Omitir la imagen</translation>
     </message>
 </context>
 <context>

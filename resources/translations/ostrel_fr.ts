@@ -32,10 +32,6 @@
         <translation>UNITÉ</translation>
     </message>
     <message>
-        <source>Keep the proportions; SIDE is the size field that is given: width, height, long, short (these two also select --sides long-short), first or second.</source>
-        <translation>Conserve les proportions&#xa0;; CÔTÉ est le champ de taille donné&#xa0;: width, height, long, short (ces deux-là choisissent aussi --sides long-short), first ou second.</translation>
-    </message>
-    <message>
         <source>SIDE</source>
         <translation>CÔTÉ</translation>
     </message>
@@ -213,10 +209,6 @@ fichier donné non pris ou les réglages non enregistrés, 2 une erreur d’util
         <translation>--proportional et --free s’excluent mutuellement</translation>
     </message>
     <message>
-        <source>width, height, long, short, first or second</source>
-        <translation>width, height, long, short, first ou second</translation>
-    </message>
-    <message>
         <source>--proportional %1 contradicts --sides %2</source>
         <translation>--proportional %1 contredit --sides %2</translation>
     </message>
@@ -295,6 +287,40 @@ fichier donné non pris ou les réglages non enregistrés, 2 une erreur d’util
     <message>
         <source>the custom name &quot;%1&quot; cannot name a file in the output folder: it may not hold &quot;/&quot; nor be &quot;.&quot; or &quot;..&quot;</source>
         <translation>le nom personnalisé «&#xa0;%1&#xa0;» ne peut pas nommer un fichier du dossier de destination&#xa0;: il ne doit pas contenir «&#xa0;/&#xa0;» ni être «&#xa0;.&#xa0;» ou «&#xa0;..&#xa0;»</translation>
+    </message>
+    <message>
+        <source>Keep the proportions; SIDE is the size field that is given: width, height, long, short (these two also select --sides long-short), first or second; or fit: each image fits inside --width x --height (long x short side with --sides long-short).</source>
+        <translation>Conserve les proportions ; CÔTÉ est le champ de taille donné : width, height, long, short (ces deux-là choisissent aussi --sides long-short), first ou second ; ou fit : chaque image tient dans --width x --height (grand x petit côté avec --sides long-short).</translation>
+    </message>
+    <message>
+        <source>Do not enlarge: an image smaller than its target keeps its own size.</source>
+        <translation>Ne pas agrandir : une image plus petite que la taille visée garde sa propre taille.</translation>
+    </message>
+    <message>
+        <source>Enlarge images smaller than their target (the default).</source>
+        <translation>Agrandit les images plus petites que la taille visée (par défaut).</translation>
+    </message>
+    <message>
+        <source>When a file of the output name exists: fail (the image fails; the default), number (the new file takes name-2.ext, name-3.ext, ...) or skip (the image is skipped and counts as done).</source>
+        <translation>Si un fichier portant le nom de sortie existe déjà : fail (l’image échoue ; par défaut), number (le nouveau fichier prend nom-2.ext, nom-3.ext, ...) ou skip (l’image est ignorée et compte comme traitée).</translation>
+    </message>
+    <message>
+        <source>CHOICE</source>
+        <translation>CHOIX</translation>
+    </message>
+    <message>
+        <source>each photo inside 1600 x 1200, none made larger; a run that was interrupted
+      finishes the rest and leaves what it wrote before</source>
+        <translation>chaque photo tient dans 1600 x 1200, aucune n’est agrandie ; une exécution interrompue
+      termine le reste et garde ce qu’elle avait déjà écrit</translation>
+    </message>
+    <message>
+        <source>Images skipped with --existing skip leave the exit status at 0.</source>
+        <translation>Les images ignorées avec --existing skip laissent le code de sortie à 0.</translation>
+    </message>
+    <message>
+        <source>width, height, long, short, first, second or fit</source>
+        <translation>width, height, long, short, first, second ou fit</translation>
     </message>
 </context>
 <context>
@@ -687,6 +713,34 @@ fichier donné non pris ou les réglages non enregistrés, 2 une erreur d’util
         <source>&amp;About Ostrel</source>
         <translation>À &amp;propos d’Ostrel</translation>
     </message>
+    <message>
+        <source>Fit each image inside the width and height (or the long and short side), keeping its proportions</source>
+        <translation>Faire tenir chaque image dans la largeur et la hauteur (ou le grand et le petit côté), en conservant ses proportions</translation>
+    </message>
+    <message>
+        <source>Fit inside both values</source>
+        <translation>Faire tenir dans les deux valeurs</translation>
+    </message>
+    <message>
+        <source>fit inside both</source>
+        <translation>tenir dans les deux</translation>
+    </message>
+    <message>
+        <source>An image already smaller than its target size is written at its own size</source>
+        <translation>Une image déjà plus petite que la taille visée est écrite à sa propre taille</translation>
+    </message>
+    <message>
+        <source>Do not &amp;enlarge</source>
+        <translation>Ne pas a&amp;grandir</translation>
+    </message>
+    <message>
+        <source>If the name &amp;exists</source>
+        <translation>Si le nom &amp;existe</translation>
+    </message>
+    <message>
+        <source>What happens to an image when a file of its output name already exists; no file is ever replaced</source>
+        <translation>Ce qu’il advient d’une image quand un fichier portant son nom de sortie existe déjà ; aucun fichier n’est jamais remplacé</translation>
+    </message>
 </context>
 <context>
     <name>NoReplaceFile</name>
@@ -921,6 +975,21 @@ fichier donné non pris ou les réglages non enregistrés, 2 une erreur d’util
         <extracomment>Status bar: several files (two or more) were not added to the list. %1 how many, %2 why (such as &quot;no such file&quot;), %3 the first names, separated by commas.</extracomment>
         <translation>%1 fichiers n’ont pas été ajoutés&#xa0;: %2 (%3)</translation>
     </message>
+    <message>
+        <source>_BatchSummaryWithSkipped</source>
+        <extracomment>Closing line of the command-line tool when images were skipped: %1 images written, %2 images skipped (a file of that name existed), %3 images failed, %4 images not processed (stopped), %5 elapsed seconds.</extracomment>
+        <translation>Écrites : %1. Ignorées : %2. Échecs : %3. Non traitées : %4. Durée : %5 s.</translation>
+    </message>
+    <message>
+        <source>_ElaboratingFinishedWithSkipped</source>
+        <extracomment>Informative text of the alert when no image failed and some were skipped because a file of their output name existed: %1 the number of images written, %2 the number skipped.</extracomment>
+        <translation>Images enregistrées : %1. Ignorées car un fichier de ce nom existe déjà : %2.</translation>
+    </message>
+    <message>
+        <source>_SkippedCount</source>
+        <extracomment>Sentence added to the alert&apos;s informative text when images were skipped because a file of their output name existed: %1 how many.</extracomment>
+        <translation>Ignorées car un fichier de ce nom existe déjà : %1.</translation>
+    </message>
 </context>
 <context>
     <name>OstrelController</name>
@@ -995,6 +1064,18 @@ fichier donné non pris ou les réglages non enregistrés, 2 une erreur d’util
     <message>
         <source>%1%</source>
         <translation>%1&#xa0;%</translation>
+    </message>
+    <message>
+        <source>Fail the image</source>
+        <translation>Mettre l’image en échec</translation>
+    </message>
+    <message>
+        <source>Add a number (name-2)</source>
+        <translation>Ajouter un numéro (nom-2)</translation>
+    </message>
+    <message>
+        <source>Skip the image</source>
+        <translation>Ignorer l’image</translation>
     </message>
 </context>
 <context>

@@ -32,10 +32,6 @@
         <translation>UNITÀ</translation>
     </message>
     <message>
-        <source>Keep the proportions; SIDE is the size field that is given: width, height, long, short (these two also select --sides long-short), first or second.</source>
-        <translation>Mantiene le proporzioni; LATO è il campo della dimensione indicato: width, height, long, short (questi due scelgono anche --sides long-short), first o second.</translation>
-    </message>
-    <message>
         <source>SIDE</source>
         <translation>LATO</translation>
     </message>
@@ -212,10 +208,6 @@ un file indicato non accettato o impostazioni non salvate, 2 errore d’uso (nul
         <translation>--proportional e --free si escludono a vicenda</translation>
     </message>
     <message>
-        <source>width, height, long, short, first or second</source>
-        <translation>width, height, long, short, first o second</translation>
-    </message>
-    <message>
         <source>--proportional %1 contradicts --sides %2</source>
         <translation>--proportional %1 contraddice --sides %2</translation>
     </message>
@@ -294,6 +286,40 @@ un file indicato non accettato o impostazioni non salvate, 2 errore d’uso (nul
     <message>
         <source>the custom name &quot;%1&quot; cannot name a file in the output folder: it may not hold &quot;/&quot; nor be &quot;.&quot; or &quot;..&quot;</source>
         <translation>il nome personalizzato «%1» non può dare il nome a un file nella cartella di destinazione: non deve contenere «/» né essere «.» o «..»</translation>
+    </message>
+    <message>
+        <source>Keep the proportions; SIDE is the size field that is given: width, height, long, short (these two also select --sides long-short), first or second; or fit: each image fits inside --width x --height (long x short side with --sides long-short).</source>
+        <translation>Mantiene le proporzioni; LATO è il campo della dimensione indicato: width, height, long, short (questi due scelgono anche --sides long-short), first o second; oppure fit: ogni immagine entra in --width x --height (lato lungo x lato corto con --sides long-short).</translation>
+    </message>
+    <message>
+        <source>Do not enlarge: an image smaller than its target keeps its own size.</source>
+        <translation>Non ingrandire: un’immagine più piccola della dimensione richiesta mantiene la propria.</translation>
+    </message>
+    <message>
+        <source>Enlarge images smaller than their target (the default).</source>
+        <translation>Ingrandisce le immagini più piccole della dimensione richiesta (predefinito).</translation>
+    </message>
+    <message>
+        <source>When a file of the output name exists: fail (the image fails; the default), number (the new file takes name-2.ext, name-3.ext, ...) or skip (the image is skipped and counts as done).</source>
+        <translation>Se esiste già un file con il nome di destinazione: fail (l’immagine non riesce; predefinito), number (il nuovo file prende nome-2.ext, nome-3.ext, ...) o skip (l’immagine viene saltata e conta come fatta).</translation>
+    </message>
+    <message>
+        <source>CHOICE</source>
+        <translation>SCELTA</translation>
+    </message>
+    <message>
+        <source>each photo inside 1600 x 1200, none made larger; a run that was interrupted
+      finishes the rest and leaves what it wrote before</source>
+        <translation>ogni foto entro 1600 x 1200, nessuna ingrandita; un’esecuzione interrotta
+      completa il resto e lascia ciò che aveva già scritto</translation>
+    </message>
+    <message>
+        <source>Images skipped with --existing skip leave the exit status at 0.</source>
+        <translation>Le immagini saltate con --existing skip lasciano lo stato di uscita a 0.</translation>
+    </message>
+    <message>
+        <source>width, height, long, short, first, second or fit</source>
+        <translation>width, height, long, short, first, second o fit</translation>
     </message>
 </context>
 <context>
@@ -686,6 +712,34 @@ un file indicato non accettato o impostazioni non salvate, 2 errore d’uso (nul
         <source>&amp;About Ostrel</source>
         <translation>&amp;Informazioni su Ostrel</translation>
     </message>
+    <message>
+        <source>Fit each image inside the width and height (or the long and short side), keeping its proportions</source>
+        <translation>Fa entrare ogni immagine nella larghezza e nell’altezza (o nel lato lungo e nel lato corto), mantenendo le proporzioni</translation>
+    </message>
+    <message>
+        <source>Fit inside both values</source>
+        <translation>Adatta entro entrambi i valori</translation>
+    </message>
+    <message>
+        <source>fit inside both</source>
+        <translation>entro entrambi</translation>
+    </message>
+    <message>
+        <source>An image already smaller than its target size is written at its own size</source>
+        <translation>Un’immagine già più piccola della dimensione richiesta viene scritta alla propria dimensione</translation>
+    </message>
+    <message>
+        <source>Do not &amp;enlarge</source>
+        <translation>Non in&amp;grandire</translation>
+    </message>
+    <message>
+        <source>If the name &amp;exists</source>
+        <translation>Se il nome esis&amp;te</translation>
+    </message>
+    <message>
+        <source>What happens to an image when a file of its output name already exists; no file is ever replaced</source>
+        <translation>Cosa succede a un’immagine quando esiste già un file con il suo nome di destinazione; nessun file viene mai sostituito</translation>
+    </message>
 </context>
 <context>
     <name>NoReplaceFile</name>
@@ -920,6 +974,21 @@ un file indicato non accettato o impostazioni non salvate, 2 errore d’uso (nul
         <extracomment>Status bar: several files (two or more) were not added to the list. %1 how many, %2 why (such as &quot;no such file&quot;), %3 the first names, separated by commas.</extracomment>
         <translation>%1 file non sono stati aggiunti: %2 (%3)</translation>
     </message>
+    <message>
+        <source>_ElaboratingFinishedWithSkipped</source>
+        <extracomment>Informative text of the alert when no image failed and some were skipped because a file of their output name existed: %1 the number of images written, %2 the number skipped.</extracomment>
+        <translation>Immagini salvate: %1. Saltate perché esiste già un file con quel nome: %2.</translation>
+    </message>
+    <message>
+        <source>_SkippedCount</source>
+        <extracomment>Sentence added to the alert&apos;s informative text when images were skipped because a file of their output name existed: %1 how many.</extracomment>
+        <translation>Saltate perché esiste già un file con quel nome: %1.</translation>
+    </message>
+    <message>
+        <source>_BatchSummaryWithSkipped</source>
+        <extracomment>Closing line of the command-line tool when images were skipped: %1 images written, %2 images skipped (a file of that name existed), %3 images failed, %4 images not processed (stopped), %5 elapsed seconds.</extracomment>
+        <translation>Scritte: %1. Saltate: %2. Non riuscite: %3. Non elaborate: %4. Tempo: %5 s.</translation>
+    </message>
 </context>
 <context>
     <name>OstrelController</name>
@@ -994,6 +1063,18 @@ un file indicato non accettato o impostazioni non salvate, 2 errore d’uso (nul
     <message>
         <source>%1%</source>
         <translation>%1%</translation>
+    </message>
+    <message>
+        <source>Fail the image</source>
+        <translation>Segnala l’immagine come non riuscita</translation>
+    </message>
+    <message>
+        <source>Add a number (name-2)</source>
+        <translation>Aggiungi un numero (nome-2)</translation>
+    </message>
+    <message>
+        <source>Skip the image</source>
+        <translation>Salta l’immagine</translation>
     </message>
 </context>
 <context>

@@ -153,6 +153,9 @@ void BatchResizer::run(const BatchArguments& arguments)
         ++result.processed;
         if (written) {
             ++result.written;
+        } else if (status.error == ResizeError::Skipped) {
+            // Left alone by choice (a file of its name exists): neither logged nor failed.
+            ++result.skipped;
         } else {
             const ImageEntry* failed = mImages.at(position);
             BatchFailure failure { position, failed->name(), failed->path(), status };

@@ -16,6 +16,8 @@ QString BatchFailure::reasonText() const
         return LocalizedText::text("_FailureInvalidSettings");
     case ResizeError::WriteFailed:
         return LocalizedText::text("_FailureWriteFailed");
+    case ResizeError::Skipped: // counted apart, never a failure; its reason all the same
+        return LocalizedText::text("_FailureOutputExists");
     case ResizeError::None:
         break;
     }

@@ -16,6 +16,16 @@ QString logSentence(const BatchResult& result)
     return LocalizedText::text("_LogNotWritten", { BatchLog::logFilePath() });
 }
 
+// How many images were left alone because a file of their name exists, as a sentence that
+// follows the others; empty when none was.
+QString skippedSentence(const BatchResult& result)
+{
+    if (result.skipped == 0)
+        return QString();
+    return QLatin1Char(' ')
+        + LocalizedText::text("_SkippedCount", { QString::number(result.skipped) });
+}
+
 } // namespace
 
 ClosingReport ClosingReport::forResult(const BatchResult& result)
@@ -33,10 +43,15 @@ ClosingReport ClosingReport::forResult(const BatchResult& result)
         if (result.stopped) {
             report.informativeText
                 = LocalizedText::text("_ElaboratingStoppedWithoutErrors", { written, left });
+        } else if (result.skipped > 0) {
+            report.informativeText = LocalizedText::text(
+                "_ElaboratingFinishedWithSkipped", { written, QString::number(result.skipped) });
         } else {
             // Still a format, with no arguments: a text written with placeholders shows them.
             report.informativeText = LocalizedText::text("_ElaboratingFinishedWithoutErrors", {});
         }
+        if (result.stopped)
+            report.informativeText += skippedSentence(result);
         report.style = Style::Informational;
         return report;
     }
@@ -55,6 +70,7 @@ ClosingReport ClosingReport::forResult(const BatchResult& result)
         report.informativeText = LocalizedText::text("_ElaboratingFailedCount", { failed })
             + QLatin1Char(' ') + logSentence(result);
     }
+    report.informativeText += skippedSentence(result);
     report.style = Style::Critical;
     QStringList lines;
     lines.reserve(result.failures.size());

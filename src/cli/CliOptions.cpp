@@ -74,9 +74,14 @@ CliOptions CliOptions::parse(const QStringList& arguments)
         = add({ "u", "unit" }, tr("Unit of the size fields: px, in, mm or percent."), tr("UNIT"));
     const auto proportional = add({ "p", "proportional" },
         tr("Keep the proportions; SIDE is the size field that is given: width, height, long, "
-           "short (these two also select --sides long-short), first or second."),
+           "short (these two also select --sides long-short), first or second; or fit: each "
+           "image fits inside --width x --height (long x short side with --sides long-short)."),
         tr("SIDE"));
     const auto freeScaling = add({ "free" }, tr("Scale width and height independently."));
+    const auto noEnlarge = add({ "no-enlarge" },
+        tr("Do not enlarge: an image smaller than its target keeps its own size."));
+    const auto enlarge
+        = add({ "enlarge" }, tr("Enlarge images smaller than their target (the default)."));
     const auto sides = add(
         { "sides" }, tr("What the size fields mean: width-height or long-short."), tr("MODE"));
     const auto resolution
@@ -100,6 +105,11 @@ CliOptions CliOptions::parse(const QStringList& arguments)
         tr("Flatten every image onto the background colour: on or off."), "on|off");
     const auto backgroundColor = add({ "background-color" },
         tr("Background colour: #rrggbb, #aarrggbb or a colour name such as white."), tr("COLOUR"));
+    const auto existing = add({ "existing" },
+        tr("When a file of the output name exists: fail (the image fails; the default), number "
+           "(the new file takes name-2.ext, name-3.ext, ...) or skip (the image is skipped and "
+           "counts as done)."),
+        tr("CHOICE"));
     const auto maxMegapixels = add({ "max-megapixels" },
         tr("Refuse sources with more than N million pixels, unread (default 500; 1 to 1000000)."),
         "N");
@@ -123,6 +133,10 @@ CliOptions CliOptions::parse(const QStringList& arguments)
             tr("transparent parts flattened onto white"))
         + example("ostrel-batch --save -o ~/Pictures/small --proportional long -w 1600",
             tr("stores the settings for later runs and for the window; processes nothing"))
+        + example("ostrel-batch -o out -p fit -w 1600 -H 1200 --no-enlarge --existing skip "
+                  "photos/*.jpg",
+            tr("each photo inside 1600 x 1200, none made larger; a run that was interrupted\n"
+               "      finishes the rest and leaves what it wrote before"))
         + QLatin1Char('\n')
         + tr("Files are taken by their extension: tiff tif jpeg jpg psd png gif bmp pict pct "
              "icns pdf,\nall in lower case or all in upper case, and each is read only as the "
@@ -136,6 +150,8 @@ CliOptions CliOptions::parse(const QStringList& arguments)
         + tr("Exit status: 0 every image written, 1 an image failed or was not processed, a "
              "file given\nwas not taken or the settings could not be saved, 2 a usage error "
              "(nothing processed).")
+        + QLatin1Char('\n')
+        + tr("Images skipped with --existing skip leave the exit status at 0.")
         + QLatin1Char('\n');
 
     auto fail = [&options](const QString& message) {
@@ -227,11 +243,12 @@ CliOptions CliOptions::parse(const QStringList& arguments)
         static const QHash<QString, Given> meaning = { { "width", { Settings::Side::First, 0 } },
             { "height", { Settings::Side::Second, 0 } }, { "long", { Settings::Side::First, 1 } },
             { "short", { Settings::Side::Second, 1 } }, { "first", { Settings::Side::First, -1 } },
-            { "second", { Settings::Side::Second, -1 } } };
+            { "second", { Settings::Side::Second, -1 } }, { "fit", { Settings::Side::Both, -1 } } };
         const QString value = parser.value(proportional);
         const auto it = meaning.constFind(value.trimmed().toLower());
         if (it == meaning.constEnd())
-            return bad("proportional", value, tr("width, height, long, short, first or second"));
+            return bad(
+                "proportional", value, tr("width, height, long, short, first, second or fit"));
         const bool longShort = it->sidesMode == 1;
         if (it->sidesMode >= 0 && options.mLongShortSides && *options.mLongShortSides != longShort)
             return fail(
@@ -241,6 +258,15 @@ CliOptions CliOptions::parse(const QStringList& arguments)
         if (it->sidesMode >= 0)
             options.mLongShortSides = longShort;
     }
+    if (parser.isSet(noEnlarge) && parser.isSet(enlarge))
+        return fail(QStringLiteral("--no-enlarge and --enlarge exclude each other"));
+    if (parser.isSet(noEnlarge) || parser.isSet(enlarge))
+        options.mNoEnlarge = parser.isSet(noEnlarge);
+    if (!pick(existing, options.mExisting,
+            { { "fail", ExistingFile::Fail }, { "number", ExistingFile::Number },
+                { "skip", ExistingFile::Skip } },
+            "fail, number or skip"))
+        return options;
     if (parser.isSet(format)) {
         options.mFormat = OutputFormats::fromCommandLineName(parser.value(format));
         if (!options.mFormat)
@@ -340,6 +366,10 @@ void CliOptions::applyTo(Settings& settings) const
         settings.setQuality(*mQuality);
     if (mMaxMegapixels)
         settings.setMaxMegapixels(*mMaxMegapixels);
+    if (mNoEnlarge)
+        settings.setNoEnlarge(*mNoEnlarge);
+    if (mExisting)
+        settings.setExistingFile(*mExisting);
 }
 
 QString CliOptions::checkRun(const Settings& settings)
@@ -352,7 +382,9 @@ QString CliOptions::checkRun(const Settings& settings)
         return tr("no size: the width cannot be negative (--width)");
     if (height < 0.0f)
         return tr("no size: the height cannot be negative (--height)");
-    if (settings.isProportional()) {
+    // Fitting inside a box takes both values like free scaling: a 0 sets no limit on its side.
+    const bool box = !settings.isProportional() || settings.givenSide() == Settings::Side::Both;
+    if (!box) {
         const bool second = settings.givenSide() == Settings::Side::Second;
         if (!((second ? height : width) > 0.0f))
             return second ? tr("no size: proportional scaling by the second size field needs a "

@@ -67,4 +67,6 @@ private:
     std::optional<bool> mBackgroundEnabled;
     std::optional<QColor> mBackgroundColor;
     std::optional<int> mMaxMegapixels;
+    std::optional<bool> mNoEnlarge;
+    std::optional<ExistingFile> mExisting;
 };

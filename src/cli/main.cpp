@@ -156,10 +156,18 @@ void printSummary(const ClosingReport& report, qint64 elapsedMs)
             text += QStringLiteral("  ") + line + QLatin1Char('\n');
     }
     const QString seconds = QLocale().toString(static_cast<double>(elapsedMs) / 1000.0, 'f', 1);
-    text += LocalizedText::text("_BatchSummary",
-                { QString::number(result.written), QString::number(result.errorCount()),
-                    QString::number(result.notProcessed()), seconds })
-        + QLatin1Char('\n');
+    // The line names skipped images only when there were some: scripts read the plain line.
+    if (result.skipped > 0) {
+        text += LocalizedText::text("_BatchSummaryWithSkipped",
+            { QString::number(result.written), QString::number(result.skipped),
+                QString::number(result.errorCount()), QString::number(result.notProcessed()),
+                seconds });
+    } else {
+        text += LocalizedText::text("_BatchSummary",
+            { QString::number(result.written), QString::number(result.errorCount()),
+                QString::number(result.notProcessed()), seconds });
+    }
+    text += QLatin1Char('\n');
     std::fputs(text.toLocal8Bit().constData(), stderr);
     std::fflush(stderr);
 }

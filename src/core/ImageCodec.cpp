@@ -805,13 +805,17 @@ ResizeStatus encode(const VImage& image, const RenderRequest& request, int descr
     return {};
 }
 
-// Gives the finished file its name; a name taken in the meantime is an existing output.
-ResizeStatus commit(NoReplaceFile::NewFile& file, const QString& outputPath)
+// Gives the finished file its name; a name taken in the meantime is an existing output, a
+// skipped image, or passed over for a numbered one, as the request says.
+ResizeStatus commit(NoReplaceFile::NewFile& file, const QString& outputPath, ExistingFile existing)
 {
-    if (file.commit())
+    using WhenTaken = NoReplaceFile::NewFile::WhenTaken;
+    if (file.commit(existing == ExistingFile::Number ? WhenTaken::Number : WhenTaken::Fail))
         return {};
-    if (file.errorCode() == EEXIST)
-        return { ResizeError::OutputExists, outputPath };
+    if (file.errorCode() == EEXIST) {
+        return { existing == ExistingFile::Skip ? ResizeError::Skipped : ResizeError::OutputExists,
+            outputPath };
+    }
     return { ResizeError::WriteFailed, file.errorString() };
 }
 
@@ -944,7 +948,7 @@ ResizeStatus render(const RenderRequest& request, const QString& outputPath)
         return { ResizeError::DecodeFailed, damage };
     if (!encoded.ok())
         return encoded;
-    return commit(file, outputPath);
+    return commit(file, outputPath, request.existing);
 }
 
 PreviewResult decodePreview(const QString& path, int boxPixels, qint64 maxPixels)

@@ -8,6 +8,7 @@
 
 #include <atomic>
 
+#include "ExistingFile.h"
 #include "OutputFormat.h"
 #include "ResizeStatus.h"
 
@@ -62,6 +63,7 @@ struct RenderRequest
     // written. May be null.
     const std::atomic<bool>* abandon = nullptr;
     qint64 maxPixels = kDefaultMaxPixels; // a larger source is refused before decoding
+    ExistingFile existing = ExistingFile::Fail; // when the output name is taken at the commit
 };
 
 // Why a target size in pixels cannot be made in a format: a side that is not finite or is
@@ -72,7 +74,8 @@ QString targetSizeProblem(double width, double height, OutputFormat format);
 // where the format has no alpha, stamps the resolution and encodes into a new file in the
 // output folder that gets its name only when it is complete, and never the name of anything
 // that exists (NoReplaceFile). On any failure nothing is left behind: a failing write is a
-// WriteFailed with the system's reason, a name taken meanwhile an OutputExists. The output is
+// WriteFailed with the system's reason; a name taken meanwhile is an OutputExists, a Skipped,
+// or with ExistingFile::Number the first free numbered name is taken instead. The output is
 // kept only when the whole of the source's data decoded: a source cut short or damaged fails
 // (DecodeFailed) whatever order the pixels were computed in.
 ResizeStatus render(const RenderRequest& request, const QString& outputPath);

@@ -65,6 +65,8 @@ QString resizeErrorText(ResizeError error)
         return QStringLiteral("the settings give no valid output");
     case ResizeError::WriteFailed:
         return QStringLiteral("the output could not be written");
+    case ResizeError::Skipped:
+        return QStringLiteral("skipped: the output file already exists");
     }
     return QString();
 }
@@ -197,9 +199,14 @@ bool ImageEntry::writeResized(const Settings& settings, int number, bool flatten
     const QString output = ResizeRules::outputPath(
         settings.outputFolder(), naming, mName, settings.baseName(), number, format);
 
-    // Nothing that exists is ever replaced: not an earlier output, not the source itself.
-    if (existsAt(output))
-        return fail(ResizeError::OutputExists, output);
+    // Nothing that exists is ever replaced: not an earlier output, not the source itself. An
+    // image that fails or is skipped for it is known before anything is decoded; a numbered
+    // name is chosen only when the finished file is given its name.
+    const ExistingFile existing = settings.existingFile();
+    if (existing != ExistingFile::Number && existsAt(output))
+        return fail(
+            existing == ExistingFile::Skip ? ResizeError::Skipped : ResizeError::OutputExists,
+            output);
     if (!QFileInfo::exists(mPath))
         return fail(ResizeError::SourceMissing, mPath);
     if ((naming != Settings::Naming::SourceName && naming != Settings::Naming::CustomName)
@@ -215,11 +222,7 @@ bool ImageEntry::writeResized(const Settings& settings, int number, bool flatten
     mPixelSize = { pw, ph };
 
     const float res = settings.resolution();
-    const ResizeRules::Sides requested
-        = ResizeRules::requestedSides(settings.isProportional(), settings.givenSide(),
-            settings.usesLongShortSides(), settings.width(), settings.height(), pw, ph);
-    const ResizeRules::Sides target
-        = ResizeRules::targetSize(requested, settings.unit(), res, pw, ph);
+    const ResizeRules::Sides target = ResizeRules::targetSize(settings, pw, ph);
 
     ImageCodec::RenderRequest request;
     request.sourcePath = mPath;
@@ -232,6 +235,7 @@ bool ImageEntry::writeResized(const Settings& settings, int number, bool flatten
     request.background = background;
     request.abandon = abandon;
     request.maxPixels = settings.maxPixels();
+    request.existing = existing;
     // A size that cannot be made fails as a setting, before anything is decoded.
     if (const QString problem
         = ImageCodec::targetSizeProblem(target.width, target.height, request.format);

@@ -53,6 +53,16 @@ namespace {
     //: Closing line of the command-line tool: %1 images written, %2 images failed, %3 images not
     //: processed (stopped), %4 elapsed seconds.
     QT_TRANSLATE_NOOP("Ostrel", "_BatchSummary"),
+    //: Closing line of the command-line tool when images were skipped: %1 images written, %2
+    //: images skipped (a file of that name existed), %3 images failed, %4 images not processed
+    //: (stopped), %5 elapsed seconds.
+    QT_TRANSLATE_NOOP("Ostrel", "_BatchSummaryWithSkipped"),
+    //: Informative text of the alert when no image failed and some were skipped because a file
+    //: of their output name existed: %1 the number of images written, %2 the number skipped.
+    QT_TRANSLATE_NOOP("Ostrel", "_ElaboratingFinishedWithSkipped"),
+    //: Sentence added to the alert's informative text when images were skipped because a file
+    //: of their output name existed: %1 how many.
+    QT_TRANSLATE_NOOP("Ostrel", "_SkippedCount"),
     //: Command-line tool, after Ctrl-C: the image in progress is completed first.
     QT_TRANSLATE_NOOP("Ostrel", "_StoppingAfterCurrent"),
     //: Message of the alert at the end of a batch that was stopped with images left.

@@ -27,6 +27,9 @@ constexpr char kTemporaryMark[] = ".ostrel-";
 constexpr int kRandomLength = 8;
 constexpr int kTemporaryExtra = 1 + int(sizeof kTemporaryMark) - 1 + kRandomLength;
 
+// The last number a taken name is numbered with; past it the commit fails as a taken name.
+constexpr int kLastNumber = 99999;
+
 bool isRandomCharacter(char c)
 {
     return (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9');
@@ -103,6 +106,7 @@ bool NewFile::create(const QString& folder, const QString& name)
     discard();
     mError = 0;
     mMessage.clear();
+    mCommitted = false;
     if (!isPlainFileName(name))
         return fail(EINVAL,
             QCoreApplication::translate("NoReplaceFile", "\"%1\" is not a file name").arg(name));
@@ -184,57 +188,82 @@ bool NewFile::checkFlushed()
     return true;
 }
 
-bool NewFile::commit()
+bool NewFile::commit(WhenTaken whenTaken)
 {
     if (mFile < 0)
         return fail(EBADF);
     if (!checkFlushed())
         return false;
-    return mTemporaryName.isEmpty() ? commitUnnamed() : commitNamed();
+    const bool unnamed = mTemporaryName.isEmpty();
+    const QByteArray wanted = mName;
+    // Each name is tried by a move that never replaces: whoever else writes into the folder at
+    // the same time (another batch, another program), a name goes to one file only.
+    for (int number = 1;; ++number) {
+        if (number > 1)
+            mName = QFile::encodeName(numberedName(QFile::decodeName(wanted), number));
+        const int code = unnamed ? linkUnnamed() : moveNamed();
+        if (code == 0)
+            break;
+        if (code != EEXIST || whenTaken == WhenTaken::Fail || number >= kLastNumber)
+            return fail(code);
+    }
+    return unnamed ? finishUnnamed() : finishNamed();
 }
 
-bool NewFile::commitUnnamed()
+QString NewFile::committedName() const
 {
-    struct stat own = {};
-    if (::fstat(mFile, &own) != 0)
-        return fail(errno);
+    return mCommitted ? QFile::decodeName(mName) : QString();
+}
+
+int NewFile::linkUnnamed()
+{
     const QByteArray procPath = "/proc/self/fd/" + QByteArray::number(mFile);
     // A hard link never replaces: a name taken meanwhile gives EEXIST.
     if (::linkat(AT_FDCWD, procPath.constData(), mFolder, mName.constData(), AT_SYMLINK_FOLLOW)
         != 0)
-        return fail(errno);
+        return errno;
+    return 0;
+}
+
+int NewFile::moveNamed()
+{
+#if defined(__linux__)
+    if (::renameat2(
+            mFolder, mTemporaryName.constData(), mFolder, mName.constData(), RENAME_NOREPLACE)
+        == 0)
+        return 0;
+    if (errno != EINVAL && errno != ENOSYS && errno != ENOTSUP && errno != EOPNOTSUPP)
+        return errno;
+#endif
+    // The file system cannot rename without replacing: a hard link fails on an existing name
+    // just the same.
+    if (::linkat(mFolder, mTemporaryName.constData(), mFolder, mName.constData(), 0) != 0)
+        return errno;
+    ::unlinkat(mFolder, mTemporaryName.constData(), 0);
+    return 0;
+}
+
+bool NewFile::finishUnnamed()
+{
+    struct stat own = {};
+    const bool measured = ::fstat(mFile, &own) == 0;
     const int file = mFile;
     mFile = -1;
     if (::close(file) != 0) {
         const int code = errno;
         struct stat there = {};
-        if (::fstatat(mFolder, mName.constData(), &there, AT_SYMLINK_NOFOLLOW) == 0
+        if (measured && ::fstatat(mFolder, mName.constData(), &there, AT_SYMLINK_NOFOLLOW) == 0
             && sameFile(own, there))
             ::unlinkat(mFolder, mName.constData(), 0);
         return fail(code);
     }
+    mCommitted = true;
     closeAll();
     return true;
 }
 
-bool NewFile::commitNamed()
+bool NewFile::finishNamed()
 {
-    bool moved = false;
-#if defined(__linux__)
-    if (::renameat2(
-            mFolder, mTemporaryName.constData(), mFolder, mName.constData(), RENAME_NOREPLACE)
-        == 0)
-        moved = true;
-    else if (errno != EINVAL && errno != ENOSYS && errno != ENOTSUP && errno != EOPNOTSUPP)
-        return fail(errno);
-#endif
-    if (!moved) {
-        // The file system cannot rename without replacing: a hard link fails on an existing
-        // name just the same.
-        if (::linkat(mFolder, mTemporaryName.constData(), mFolder, mName.constData(), 0) != 0)
-            return fail(errno);
-        ::unlinkat(mFolder, mTemporaryName.constData(), 0);
-    }
     const QByteArray temporary = mTemporaryName;
     mTemporaryName.clear();
 
@@ -260,6 +289,7 @@ bool NewFile::commitNamed()
         ::unlinkat(mFolder, mName.constData(), 0);
         return fail(code);
     }
+    mCommitted = true;
     closeAll();
     return true;
 }
@@ -319,6 +349,13 @@ int removeLeftovers(const QString& folder, qint64 maxAgeSeconds)
     }
     ::closedir(dir);
     return removed;
+}
+
+QString numberedName(const QString& name, int number)
+{
+    const qsizetype dot = name.lastIndexOf(QLatin1Char('.'));
+    const QString suffix = QLatin1Char('-') + QString::number(number);
+    return dot < 0 ? name + suffix : name.left(dot) + suffix + name.mid(dot);
 }
 
 bool isPlainFileName(const QString& name)

@@ -30,10 +30,21 @@ public:
     bool isUnnamed() const { return mTemporaryName.isEmpty() && mFile >= 0; }
     QString temporaryName() const;
 
+    // What commit does when the name is taken.
+    enum class WhenTaken
+    {
+        Fail, // the commit fails with EEXIST
+        Number, // the first free one of name-2.ext, name-3.ext, ... is taken instead
+    };
+
     // Checks that the content reached the file system (the final flush) and gives it its
-    // name unless that name exists; then closes it. On failure the content is discarded:
-    // errorCode() is EEXIST when the name was taken in the meantime.
-    bool commit();
+    // name unless that name exists; then closes it. Each name, numbered ones too, is taken by
+    // a move that never replaces, so that two writers at once never take the same one. On
+    // failure the content is discarded: errorCode() is EEXIST when the name (with Number:
+    // every numbered name up to name-99999.ext) was taken in the meantime.
+    bool commit(WhenTaken whenTaken = WhenTaken::Fail);
+    // The name the content was given by commit; empty until then.
+    QString committedName() const;
     // Removes the content and closes everything; quietly does nothing when there is none.
     void discard();
 
@@ -46,8 +57,11 @@ private:
     bool createUnnamed();
     bool createNamed();
     bool checkFlushed();
-    bool commitUnnamed();
-    bool commitNamed();
+    // Give the content the name mName without replacing anything; 0 or the system's error.
+    int linkUnnamed();
+    int moveNamed();
+    bool finishUnnamed();
+    bool finishNamed();
     void closeAll();
 
     int mFolder = -1;
@@ -56,6 +70,7 @@ private:
     QByteArray mTemporaryName; // empty for a file without a name
     int mError = 0;
     QString mMessage;
+    bool mCommitted = false;
 };
 
 // Whether a new file may be made without a name (Linux's O_TMPFILE) where the file system
@@ -71,6 +86,10 @@ bool isTemporaryName(const QString& temporaryName);
 // regular files of this user whose name NewFile makes, last changed more than maxAgeSeconds
 // ago (a younger one may belong to a batch still running). Returns how many were removed.
 int removeLeftovers(const QString& folder, qint64 maxAgeSeconds = 24 * 60 * 60);
+
+// name with "-number" before its extension (from its last dot on): ("a.jpg", 2) gives
+// "a-2.jpg", ("notes", 3) "notes-3".
+QString numberedName(const QString& name, int number);
 
 // Whether name names an entry inside a folder: not empty, no path separator, no NUL, and
 // neither "." nor "..".

@@ -72,6 +72,12 @@ Sides requestedSides(bool proportional, Settings::Side givenSide, bool longShort
             return { height, 0.0f };
         return { height, height };
     }
+    if (givenSide == Settings::Side::Both) {
+        // Both values are the box; fitInside picks the side that binds.
+        if (longShortSides && portrait)
+            return { height, width };
+        return { width, height };
+    }
     return { 0.0f, 0.0f };
 }
 
@@ -108,6 +114,46 @@ Sides targetSize(
         target.width = target.height * pixelWidth / pixelHeight;
     }
     return target;
+}
+
+Sides fitInside(
+    Sides requested, Settings::Unit unit, float resolution, float pixelWidth, float pixelHeight)
+{
+    const bool widthGiven = requested.width != 0.0f;
+    const bool heightGiven = requested.height != 0.0f;
+    bool widthBinds = widthGiven;
+    if (widthGiven && heightGiven) {
+        // The side of the box with the smaller scale binds (box width / pixel width <= box
+        // height / pixel height, compared without dividing); on a tie both give one size.
+        const double boxWidth = convertSide(requested.width, unit, resolution, pixelWidth);
+        const double boxHeight = convertSide(requested.height, unit, resolution, pixelHeight);
+        widthBinds = boxWidth * pixelHeight <= boxHeight * pixelWidth;
+    }
+    // The binding side is given and the other follows, as with proportional scaling.
+    if (widthBinds)
+        return targetSize({ requested.width, 0.0f }, unit, resolution, pixelWidth, pixelHeight);
+    return targetSize({ 0.0f, requested.height }, unit, resolution, pixelWidth, pixelHeight);
+}
+
+Sides noLargerThan(Sides target, float pixelWidth, float pixelHeight)
+{
+    if (target.width > pixelWidth)
+        target.width = pixelWidth;
+    if (target.height > pixelHeight)
+        target.height = pixelHeight;
+    return target;
+}
+
+Sides targetSize(const Settings& settings, float pixelWidth, float pixelHeight)
+{
+    const Sides requested = requestedSides(settings.isProportional(), settings.givenSide(),
+        settings.usesLongShortSides(), settings.width(), settings.height(), pixelWidth,
+        pixelHeight);
+    const bool fit = settings.isProportional() && settings.givenSide() == Settings::Side::Both;
+    const Sides target = fit
+        ? fitInside(requested, settings.unit(), settings.resolution(), pixelWidth, pixelHeight)
+        : targetSize(requested, settings.unit(), settings.resolution(), pixelWidth, pixelHeight);
+    return settings.noEnlarge() ? noLargerThan(target, pixelWidth, pixelHeight) : target;
 }
 
 int wholePixels(float value)

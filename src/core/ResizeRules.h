@@ -34,7 +34,9 @@ bool isUsableCustomName(const QString& name);
 QString outputPath(const QString& folder, Settings::Naming naming, const QString& imageName,
     const QString& name, int num, OutputFormat format);
 
-// The sides asked for, in the unit of the fields, before conversion (0 = derive).
+// The sides asked for, in the unit of the fields, before conversion (0 = derive). With
+// Side::Both the two values are the box the image fits inside (fitInside), read as long and
+// short side with longShortSides.
 Sides requestedSides(bool proportional, Settings::Side givenSide, bool longShortSides, float width,
     float height, float pixelWidth, float pixelHeight);
 
@@ -45,6 +47,19 @@ float convertSide(float value, Settings::Unit unit, float resolution, float p);
 // Target size in (possibly fractional) pixels from the requested sides.
 Sides targetSize(
     Sides requested, Settings::Unit unit, float resolution, float pixelWidth, float pixelHeight);
+
+// The target for Side::Both: the largest size with the source's proportions that fits inside
+// the box of the requested sides, in the unit of the fields. A side of 0 sets no limit.
+Sides fitInside(
+    Sides requested, Settings::Unit unit, float resolution, float pixelWidth, float pixelHeight);
+
+// The target with no side larger than the source's ("do not enlarge"): a target with the
+// source's proportions that is larger than the source becomes the source's own size.
+Sides noLargerThan(Sides target, float pixelWidth, float pixelHeight);
+
+// The target in (possibly fractional) pixels for a source of pixelWidth x pixelHeight with
+// the settings' size fields, unit, resolution, scaling and "do not enlarge".
+Sides targetSize(const Settings& settings, float pixelWidth, float pixelHeight);
 
 // Whole pixels by rounding to nearest; 0 for values that are not finite or below one half.
 int wholePixels(float value);

@@ -2,8 +2,8 @@
 
 #include <QString>
 
-// Why a single-image resize did not write its file. Travels beside the plain bool result so
-// that the closing report can tell the user what went wrong.
+// Why a single-image resize did not write its file (a skipped image did not fail). Travels beside
+// the plain bool result so that the closing report can tell the user what went wrong.
 enum class ResizeError {
     None,
     OutputExists,    // something already exists at the output path
@@ -11,6 +11,7 @@ enum class ResizeError {
     DecodeFailed,    // the source is not a readable image (or is truncated)
     InvalidSettings, // the settings give no usable size, resolution, name or format
     WriteFailed,     // the output could not be encoded or written
+    Skipped,         // not written by choice: the output name exists (ExistingFile::Skip)
 };
 
 struct ResizeStatus

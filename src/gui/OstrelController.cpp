@@ -168,6 +168,12 @@ void OstrelController::fillMenus()
 
     mUi->radioButton->setId(mUi->radioFirst, int(Settings::Side::First));
     mUi->radioButton->setId(mUi->radioSecond, int(Settings::Side::Second));
+    mUi->radioButton->setId(mUi->radioBoth, int(Settings::Side::Both));
+
+    QComboBox* existing = mUi->existingMenu;
+    existing->addItem(tr("Fail the image"), int(ExistingFile::Fail));
+    existing->addItem(tr("Add a number (name-2)"), int(ExistingFile::Number));
+    existing->addItem(tr("Skip the image"), int(ExistingFile::Skip));
 }
 
 void OstrelController::connectControls()
@@ -188,6 +194,10 @@ void OstrelController::connectControls()
     connect(ui->menuFormat, &QComboBox::activated, this, [this] { menuFormat(mUi->menuFormat); });
     connect(ui->jpegQuality, &QualitySlider::factorChanged, this,
         [this] { actionQuality(mUi->jpegQuality); });
+    connect(ui->noEnlargeButton, &QCheckBox::clicked, this,
+        [this] { storeNoEnlarge(mUi->noEnlargeButton); });
+    connect(ui->existingMenu, &QComboBox::activated, this,
+        [this] { storeExistingFile(mUi->existingMenu); });
     connect(ui->chooseFolderButton, &QPushButton::clicked, this, &OstrelController::openFolder);
     connect(ui->tab, &QTabWidget::currentChanged, this,
         [this](int index) { tabView(mUi->tab, index); });
@@ -210,10 +220,11 @@ void OstrelController::connectControls()
     for (QAbstractButton* button : { static_cast<QAbstractButton*>(ui->backgroundButton),
              static_cast<QAbstractButton*>(ui->proportionalButton),
              static_cast<QAbstractButton*>(ui->switchButton),
+             static_cast<QAbstractButton*>(ui->noEnlargeButton),
              static_cast<QAbstractButton*>(ui->showFullPathButton) })
         connect(button, &QAbstractButton::clicked, this, &OstrelController::clearMessage);
     connect(ui->radioButton, &QButtonGroup::idClicked, this, &OstrelController::clearMessage);
-    for (QComboBox* menu : { ui->popUpUM, ui->nameMenu, ui->menuFormat })
+    for (QComboBox* menu : { ui->popUpUM, ui->nameMenu, ui->menuFormat, ui->existingMenu })
         connect(menu, &QComboBox::activated, this, &OstrelController::clearMessage);
     for (const NumberPair& pair : numberPairs())
         connect(pair.stepper, &Stepper::stepped, this, &OstrelController::clearMessage);
@@ -296,6 +307,8 @@ void OstrelController::applicationWillFinishLaunching()
     ui->nameNumber->setText(pref->startNumber());
     selectCode(ui->menuFormat, pref->outputFormat()); // 18
     ui->jpegQuality->setFloatValue(pref->quality()); // 19
+    ui->noEnlargeButton->setChecked(pref->noEnlarge());
+    selectCode(ui->existingMenu, pref->existingFile());
 
     // 20: the table shows the list through its model, which takes dropped files (file URLs,
     // its one data type); the view draws the insertion line after the last row.
@@ -345,6 +358,7 @@ void OstrelController::proportional(QCheckBox* sender)
 {
     const bool on = isOn(sender);
     mUi->radioButtonBox->setVisible(on);
+    mUi->radioBoth->setVisible(on);
     pref->setProportional(on);
     sides(mUi->radioButton);
 }
@@ -389,6 +403,15 @@ void OstrelController::sides(QButtonGroup* sender)
         ui->heightStepper->setEnabled(true);
         showStored(ui->heightField, ui->heightStepper, pref->height());
         pref->setGivenSide(Settings::Side::Second);
+        break;
+    case Settings::Side::Both:
+        ui->widthField->setEnabled(true);
+        ui->widthStepper->setEnabled(true);
+        ui->heightField->setEnabled(true);
+        ui->heightStepper->setEnabled(true);
+        showStored(ui->widthField, ui->widthStepper, pref->width());
+        showStored(ui->heightField, ui->heightStepper, pref->height());
+        pref->setGivenSide(Settings::Side::Both);
         break;
     default:
         break;
@@ -489,6 +512,16 @@ void OstrelController::menuFormat(QComboBox* sender)
     mUi->jpegQualityText->setVisible(takesQuality);
     mUi->jpegText->setVisible(takesQuality);
     pref->setOutputFormat(tag);
+}
+
+void OstrelController::storeNoEnlarge(QCheckBox* sender)
+{
+    pref->setNoEnlarge(isOn(sender));
+}
+
+void OstrelController::storeExistingFile(QComboBox* sender)
+{
+    pref->setExistingFile(selectedCode<ExistingFile>(sender));
 }
 
 void OstrelController::actionQuality(QualitySlider* sender)
@@ -620,13 +653,15 @@ std::optional<OstrelController::InputProblem> OstrelController::inputProblem() c
     const char* enterSecond = longShort ? "_CheckEnterShortSide" : "_CheckEnterHeight";
     const bool noWidth = ui->widthField->text().isEmpty();
     const bool noHeight = ui->heightField->text().isEmpty();
+    const int given = ui->radioButton->checkedId();
     switch (ui->proportionalButton->checkState()) {
     case Qt::Checked:
-        if (noWidth && noHeight)
-            return sizeProblem(ui->radioButton->checkedId() == int(Settings::Side::Second)
-                    ? enterSecond
-                    : enterFirst);
-        break;
+        if (given != int(Settings::Side::Both)) {
+            if (noWidth && noHeight)
+                return sizeProblem(given == int(Settings::Side::Second) ? enterSecond : enterFirst);
+            break;
+        }
+        [[fallthrough]]; // fitting inside a box takes both values, as free scaling does
     case Qt::Unchecked:
         if (noWidth)
             return sizeProblem(enterFirst);

@@ -75,6 +75,8 @@ public slots:
     void openFolderPanelDidEnd(QFileDialog* panel, int returnCode);
     void menuFormat(QComboBox* sender);
     void actionQuality(QualitySlider* sender);
+    void storeNoEnlarge(QCheckBox* sender);
+    void storeExistingFile(QComboBox* sender);
     // The tab widget reports every newly selected tab, whether the user or code selected it.
     void tabView(QTabWidget* tabView, int index);
 

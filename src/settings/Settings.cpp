@@ -106,6 +106,8 @@ constexpr char startNumber[] = "nameNum";
 constexpr char outputFormat[] = "formatMenu";
 constexpr char quality[] = "quality";
 constexpr char maxMegapixels[] = "maxMegapixels";
+constexpr char noEnlarge[] = "noEnlarge";
+constexpr char existingFile[] = "existingFile";
 } // namespace Key
 
 // A parser of the stored code of one of the enumerations, whose valid codes are lo to hi.
@@ -197,6 +199,8 @@ std::unique_ptr<Settings> Settings::detachedCopy() const
     copy->mStartNumber = mStartNumber;
     copy->mOutputFormat = mOutputFormat;
     copy->mQuality = mQuality;
+    copy->mNoEnlarge = mNoEnlarge;
+    copy->mExistingFile = mExistingFile;
     copy->mMaxMegapixels = mMaxMegapixels;
     return copy;
 }
@@ -235,7 +239,7 @@ void Settings::load()
     take(Key::showFullPath, mShowsFullPath, readBool);
     take(Key::proportional, mProportional, readBool);
     take(Key::longShortSides, mUsesLongShortSides, readBool);
-    take(Key::givenSide, mGivenSide, readCode<Side>(1, 2));
+    take(Key::givenSide, mGivenSide, readCode<Side>(1, 3));
     take(Key::unit, mUnit, readCode<Unit>(1, 4));
     take(Key::currentTab, mCurrentTab, intIn(0, 2));
     take(Key::width, mWidth, size);
@@ -251,6 +255,8 @@ void Settings::load()
     });
     take(Key::quality, mQuality, fraction);
     take(Key::maxMegapixels, mMaxMegapixels, intIn(1, kMaxMegapixelsLimit));
+    take(Key::noEnlarge, mNoEnlarge, readBool);
+    take(Key::existingFile, mExistingFile, readCode<ExistingFile>(1, 3));
 }
 
 QColor Settings::backgroundColor() const
@@ -365,6 +371,18 @@ void Settings::setMaxMegapixels(int value)
 {
     mMaxMegapixels = value;
     store(Key::maxMegapixels, value);
+}
+
+void Settings::setNoEnlarge(bool noEnlarge)
+{
+    mNoEnlarge = noEnlarge;
+    store(Key::noEnlarge, noEnlarge);
+}
+
+void Settings::setExistingFile(ExistingFile existing)
+{
+    mExistingFile = existing;
+    store(Key::existingFile, int(existing));
 }
 
 void Settings::setBackgroundColor(const QColor& color)

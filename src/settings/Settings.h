@@ -6,6 +6,7 @@
 #include <QString>
 #include <QVariant>
 
+#include "core/ExistingFile.h"
 #include "core/OutputFormat.h"
 
 class QSettings;
@@ -19,11 +20,12 @@ class Settings
 {
 public:
     // Which value proportional scaling is given: the width (or, with long and short sides, the
-    // long side), or the height (the short side).
+    // long side), the height (the short side), or both, as a box the image fits inside.
     enum class Side
     {
         First = 1,
         Second = 2,
+        Both = 3,
     };
     enum class Unit
     {
@@ -92,6 +94,9 @@ public:
     QString outputFolder() const { return mOutputFolder; }
     QString baseName() const { return mBaseName; }
     QString startNumber() const { return mStartNumber; }
+    // Whether an image smaller than its target keeps its own size.
+    bool noEnlarge() const { return mNoEnlarge; }
+    ExistingFile existingFile() const { return mExistingFile; }
     int maxMegapixels() const { return mMaxMegapixels; }
     qint64 maxPixels() const { return qint64(mMaxMegapixels) * 1'000'000; }
 
@@ -112,6 +117,8 @@ public:
     void setOutputFolder(const QString& folder);
     void setBaseName(const QString& name);
     void setStartNumber(const QString& number);
+    void setNoEnlarge(bool noEnlarge);
+    void setExistingFile(ExistingFile existing);
     // 1 to kMaxMegapixelsLimit.
     void setMaxMegapixels(int value);
 
@@ -138,6 +145,8 @@ private:
     QString mStartNumber;
     OutputFormat mOutputFormat = OutputFormat::Jpeg;
     float mQuality = 1.0f;
+    bool mNoEnlarge = false;
+    ExistingFile mExistingFile = ExistingFile::Fail;
     int mMaxMegapixels = kDefaultMaxMegapixels;
 
     std::unique_ptr<QSettings> mOwnedStore;

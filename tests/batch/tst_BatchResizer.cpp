@@ -229,6 +229,57 @@ private slots:
         QVERIFY(!resizer.isRunning());
     }
 
+    // An image whose output name exists is skipped, not failed: no log line, no failure, a
+    // report that counts it; with numbering, the first in the list keeps the plain name.
+    void existingFilesSkippedOrNumbered()
+    {
+        BatchResizer resizer;
+        resizer.images().addPaths({ source("a.jpg"), source("b.jpg"), source("c.jpg") });
+        occupy("b.jpg");
+        mPref->setExistingFile(ExistingFile::Skip);
+        RecordingProgress progress;
+        run(resizer, progress);
+        QVERIFY(!progress.events.join(QLatin1Char(' ')).contains(QStringLiteral("failed")));
+        const ClosingReport& report = *progress.report;
+        QCOMPARE(report.result.processed, 3);
+        QCOMPARE(report.result.written, 2);
+        QCOMPARE(report.result.skipped, 1);
+        QCOMPARE(report.result.errorCount(), 0);
+        QCOMPARE(report.style, ClosingReport::Style::Informational);
+        QVERIFY(!report.hasAlternateButton);
+        QCOMPARE(report.informativeText,
+            QStringLiteral("Images written: 2. Skipped because a file of that name exists: 1."));
+        QVERIFY(!QFile::exists(BatchLog::logFilePath()));
+
+        // Skipped beside a failure: the count follows the failure's sentences.
+        const QString gone = source("gone.jpg");
+        resizer.images().addPaths({ gone });
+        QVERIFY(QFile::remove(gone));
+        RecordingProgress second;
+        run(resizer, second);
+        QCOMPARE(second.report->result.skipped, 3);
+        QCOMPARE(second.report->result.errorCount(), 1);
+        QCOMPARE(second.report->informativeText,
+            QStringLiteral("Images not processed: 1. The log names each of them. Skipped because "
+                           "a file of that name exists: 3."));
+
+        // Two sources of one name: the first in the list keeps the name, the second is
+        // numbered.
+        const QString other = mTmp->filePath(QStringLiteral("other"));
+        QVERIFY(QDir().mkpath(other));
+        BatchResizer numbering;
+        numbering.images().addPaths({ source("same.png", 64, 48),
+            TestSupport::writeImage(QDir(other).filePath("same.png"), 64, 32) });
+        mPref->setExistingFile(ExistingFile::Number);
+        mPref->setProportional(true);
+        mPref->setGivenSide(Settings::Side::First);
+        RecordingProgress third;
+        run(numbering, third);
+        QCOMPARE(third.report->result.written, 2);
+        QCOMPARE(TestSupport::inspect(output("same.jpg")).height, 30);
+        QCOMPARE(TestSupport::inspect(output("same-2.jpg")).height, 20);
+    }
+
     void oneImageSucceeds()
     {
         BatchResizer resizer;

@@ -330,6 +330,143 @@ private slots:
         QVERIFY(line.match(lines.first()).hasMatch());
     }
 
+    // Fit inside and do not enlarge, from the options and from the stored settings, in
+    // pixels and in millimetres; the sizes read back with vipsheader.
+    void sizeModes()
+    {
+        source("wide.png", 400, 200);
+        source("tall.png", 150, 300);
+        source("small.png", 60, 40);
+        const QStringList files = { "in/wide.png", "in/tall.png", "in/small.png" };
+        auto sizes = [this] {
+            QStringList result;
+            for (const QString& name : outputFiles()) {
+                const TestSupport::Facts facts = TestSupport::inspect(QDir(mOut).filePath(name));
+                result << QStringLiteral("%1 %2x%3").arg(name).arg(facts.width).arg(facts.height);
+            }
+            return result;
+        };
+        Result result
+            = run(QStringList { "-o", "out", "-p", "fit", "-w", "200", "-H", "100", "--no-enlarge" }
+                + files);
+        QCOMPARE(result.exitCode, 0);
+        QCOMPARE(
+            sizes(), QStringList({ "small.jpg 60x40", "tall.jpg 50x100", "wide.jpg 200x100" }));
+
+        // 10 mm at 254 pixels per inch is 100 pixels, as the long side; stored settings say
+        // "do not enlarge", the option says the opposite.
+        QVERIFY(QDir(mOut).removeRecursively() && QDir().mkpath(mOut));
+        storeSettings({ { "noEnlarge", true } });
+        result = run(QStringList { "-o", "out", "-p", "fit", "--sides", "long-short", "-u", "mm",
+                         "-r", "254", "-w", "10", "-H", "10" }
+            + files);
+        QCOMPARE(result.exitCode, 0);
+        QCOMPARE(sizes(), QStringList({ "small.jpg 60x40", "tall.jpg 50x100", "wide.jpg 100x50" }));
+        QVERIFY(QDir(mOut).removeRecursively() && QDir().mkpath(mOut));
+        result = run(QStringList { "-o", "out", "-p", "fit", "-u", "mm", "-r", "254", "-w", "10",
+                         "-H", "10", "--enlarge" }
+            + files);
+        QCOMPARE(
+            sizes(), QStringList({ "small.jpg 100x67", "tall.jpg 50x100", "wide.jpg 100x50" }));
+    }
+
+    // An output name that exists: the image fails (exit 1), is skipped (exit 0, counted in
+    // the summary, nothing logged) or is numbered.
+    void existingFileChoices()
+    {
+        source("a.jpg");
+        source("b.jpg");
+        {
+            QFile occupied(QDir(mOut).filePath("a.jpg"));
+            QVERIFY(occupied.open(QIODevice::WriteOnly));
+            occupied.write("occupied");
+        }
+        Result result = run({ "-o", "out", "in/a.jpg", "in/b.jpg" });
+        QCOMPARE(result.exitCode, 1);
+        QVERIFY2(result.err.contains("Written: 1. Failed: 1. Not processed: 0."),
+            qPrintable(result.err));
+        QVERIFY(QFile::remove(logPath()));
+
+        result = run({ "-o", "out", "--existing", "skip", "in/a.jpg", "in/b.jpg" });
+        QCOMPARE(result.exitCode, 0);
+        QVERIFY2(result.err.contains("Written: 0. Skipped: 2. Failed: 0. Not processed: 0."),
+            qPrintable(result.err));
+        QVERIFY(result.err.contains("Skipped because a file of that name exists: 2."));
+        QVERIFY(!QFile::exists(logPath()));
+
+        result = run({ "-o", "out", "--existing", "number", "in/a.jpg", "in/b.jpg" });
+        QCOMPARE(result.exitCode, 0);
+        QVERIFY2(result.err.contains("Written: 2. Failed: 0. Not processed: 0."),
+            qPrintable(result.err));
+        QCOMPARE(outputFiles(), QStringList({ "a-2.jpg", "a.jpg", "b-2.jpg", "b.jpg" }));
+        QFile occupied(QDir(mOut).filePath("a.jpg"));
+        QVERIFY(occupied.open(QIODevice::ReadOnly));
+        QCOMPARE(occupied.readAll(), QByteArray("occupied"));
+    }
+
+    // Two runs over the same files into one folder at the same time, in the same order so
+    // that they reach each name together: with number every image is written once by each,
+    // under names that never collide; with skip each name is written once, by one of them,
+    // and the other skips it. Every output is whole and nothing else is left.
+    void racingRuns_data()
+    {
+        QTest::addColumn<QString>("choice");
+        QTest::newRow("number") << "number";
+        QTest::newRow("skip") << "skip";
+    }
+
+    void racingRuns()
+    {
+        QFETCH(QString, choice);
+        constexpr int kCount = 16;
+        QStringList files;
+        for (int i = 0; i < kCount; ++i) {
+            const QString name = QStringLiteral("p%1.png").arg(i, 2, 10, QLatin1Char('0'));
+            source(name, 160, 120);
+            files << QStringLiteral("in/") + name;
+        }
+        const QStringList arguments
+            = QStringList { "-o", "out", "-w", "80", "-H", "60", "--existing", choice } + files;
+        QProcess first;
+        QProcess second;
+        start(first, arguments);
+        start(second, arguments);
+        QVERIFY(first.waitForFinished(120000) && second.waitForFinished(120000));
+        QCOMPARE(first.exitCode(), 0);
+        QCOMPARE(second.exitCode(), 0);
+
+        QStringList expected;
+        for (int i = 0; i < kCount; ++i) {
+            const QString stem = QStringLiteral("p%1").arg(i, 2, 10, QLatin1Char('0'));
+            expected << stem + QStringLiteral(".jpg");
+            if (choice == QLatin1String("number"))
+                expected << stem + QStringLiteral("-2.jpg");
+        }
+        expected.sort();
+        QStringList names = outputFiles();
+        names.sort();
+        QCOMPARE(names, expected);
+        for (const QString& name : names) {
+            const TestSupport::Facts facts = TestSupport::inspect(QDir(mOut).filePath(name));
+            QCOMPARE(facts.width, 80);
+            QCOMPARE(facts.height, 60);
+        }
+        // What each run says it did adds up to what is there.
+        const QRegularExpression summary(
+            QStringLiteral("Written: (\\d+)\\.(?: Skipped: (\\d+)\\.)?"));
+        int written = 0;
+        int skipped = 0;
+        for (QProcess* process : { &first, &second }) {
+            const QString err = QString::fromUtf8(process->readAllStandardError());
+            const QRegularExpressionMatch match = summary.match(err);
+            QVERIFY2(match.hasMatch(), qPrintable(err));
+            written += match.captured(1).toInt();
+            skipped += match.captured(2).toInt();
+        }
+        QCOMPARE(written, int(names.size()));
+        QCOMPARE(skipped, choice == QLatin1String("skip") ? kCount : 0);
+    }
+
     // A named pipe, a link to a device and a 35-byte GIF that claims 65535 x 65535 pixels each
     // fail at once with their reason, and the batch goes on to the next image. The tool runs
     // under an address-space limit, as a careful user would run it: the GIF used to take it

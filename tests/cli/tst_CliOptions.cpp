@@ -74,6 +74,16 @@ private slots:
         QVERIFY(pref.isProportional());
         QCOMPARE(int(pref.givenSide()), 1);
         QVERIFY(!pref.usesLongShortSides());
+        // Fit inside leaves the sides' meaning to --sides.
+        parse({ "-p", "fit", "--sides", "long-short", "--no-enlarge" }).applyTo(pref);
+        QCOMPARE(pref.givenSide(), Settings::Side::Both);
+        QVERIFY(pref.usesLongShortSides());
+        QVERIFY(pref.noEnlarge());
+        parse({ "--enlarge", "--existing", "number" }).applyTo(pref);
+        QVERIFY(!pref.noEnlarge());
+        QCOMPARE(pref.existingFile(), ExistingFile::Number);
+        parse({ "--existing", "skip" }).applyTo(pref);
+        QCOMPARE(pref.existingFile(), ExistingFile::Skip);
         parse({ "--proportional", "second", "--sides", "long-short" }).applyTo(pref);
         QCOMPARE(int(pref.givenSide()), 2);
         QVERIFY(pref.usesLongShortSides());
@@ -166,6 +176,9 @@ private slots:
             << QStringList { "--free", "-p", "width" } << "--free";
         QTest::newRow("contradicting sides")
             << QStringList { "-p", "long", "--sides", "width-height" } << "--sides";
+        QTest::newRow("existing") << QStringList { "--existing", "replace" } << "--existing";
+        QTest::newRow("enlarge both ways")
+            << QStringList { "--no-enlarge", "--enlarge" } << "--no-enlarge";
     }
 
     void badValues()
@@ -208,6 +221,13 @@ private slots:
         QCOMPARE(CliOptions::checkRun(pref), QString());
         pref.setHeight(-5.0f);
         QVERIFY(CliOptions::checkRun(pref).contains("--height"));
+        pref.setHeight(300.0f);
+        // Fit inside takes both values, like free scaling: one above 0 is enough.
+        pref.setGivenSide(Settings::Side::Both);
+        pref.setWidth(0.0f);
+        QCOMPARE(CliOptions::checkRun(pref), QString());
+        pref.setHeight(0.0f);
+        QVERIFY(CliOptions::checkRun(pref).contains("no size"));
         pref.setHeight(300.0f);
         pref.setResolution(0.0f);
         QVERIFY(CliOptions::checkRun(pref).contains("--resolution"));

@@ -236,7 +236,7 @@ private slots:
         ResizeStatus status;
 
         mPref->setProportional(true);
-        mPref->setGivenSide(Settings::Side(3)); // neither side given
+        mPref->setGivenSide(Settings::Side(4)); // neither side given
         QVERIFY(!writeResized(image, &status));
         QCOMPARE(status.error, ResizeError::InvalidSettings);
 
@@ -541,6 +541,17 @@ private slots:
         QVERIFY(f.open(QIODevice::ReadOnly));
         QCOMPARE(f.readAll(), QByteArray("precious"));
         QCOMPARE(outputFiles(), QStringList { QStringLiteral("taken.jpg") });
+
+        // Taken at the commit: a skipped image, or the first free numbered name.
+        request.existing = ExistingFile::Skip;
+        QCOMPARE(ImageCodec::render(request, existing).error, ResizeError::Skipped);
+        QCOMPARE(outputFiles(), QStringList { QStringLiteral("taken.jpg") });
+        request.existing = ExistingFile::Number;
+        QVERIFY(ImageCodec::render(request, existing).ok());
+        QCOMPARE(inspect(out(QStringLiteral("taken-2.jpg"))).width, 30);
+        QFile again(existing);
+        QVERIFY(again.open(QIODevice::ReadOnly));
+        QCOMPARE(again.readAll(), QByteArray("precious"));
     }
 
     // The name is taken between the start of a new file and its commit: the commit is
@@ -571,6 +582,131 @@ private slots:
         QVERIFY(other.open(QIODevice::ReadOnly));
         QCOMPARE(other.readAll(), QByteArray("first"));
         QCOMPARE(outputFiles(), QStringList { QStringLiteral("late.png") });
+
+        // Numbered: the names taken meanwhile are passed over for the first free one.
+        NoReplaceFile::NewFile numbered;
+        QVERIFY(numbered.create(mOut, QStringLiteral("late.png")));
+        QCOMPARE(::write(numbered.descriptor(), "numbered", 8), ssize_t(8));
+        {
+            QFile second(out(QStringLiteral("late-2.png")));
+            QVERIFY(second.open(QIODevice::WriteOnly));
+            second.write("second");
+        }
+        QVERIFY2(numbered.commit(NoReplaceFile::NewFile::WhenTaken::Number),
+            qPrintable(numbered.errorString()));
+        QCOMPARE(numbered.committedName(), QStringLiteral("late-3.png"));
+        QFile third(out(QStringLiteral("late-3.png")));
+        QVERIFY(third.open(QIODevice::ReadOnly));
+        QCOMPARE(third.readAll(), QByteArray("numbered"));
+        QCOMPARE(outputFiles(),
+            QStringList({ QStringLiteral("late-2.png"), QStringLiteral("late-3.png"),
+                QStringLiteral("late.png") }));
+    }
+
+    // What happens when a file of the output name exists: the image fails, is skipped (and
+    // nothing is decoded to find that out), or takes the first free numbered name; what was
+    // there is never touched, and a dangling link is a taken name, never followed.
+    void existingFileChoices()
+    {
+        writeImage(in(QStringLiteral("a.png")), 60, 40);
+        pixels(30, 20);
+        {
+            QFile f(out(QStringLiteral("a.jpg")));
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write("occupied");
+        }
+        ResizeStatus status;
+        ImageEntry failing(in(QStringLiteral("a.png")));
+        QVERIFY(!writeResized(failing, &status));
+        QCOMPARE(status.error, ResizeError::OutputExists);
+
+        mPref->setExistingFile(ExistingFile::Skip);
+        ImageEntry skipped(in(QStringLiteral("a.png")));
+        QVERIFY(!writeResized(skipped, &status));
+        QCOMPARE(status.error, ResizeError::Skipped);
+        QCOMPARE(status.message, out(QStringLiteral("a.jpg")));
+        QCOMPARE(skipped.pixelSize().width, 0.0f); // stopped before measuring
+        QCOMPARE(outputFiles(), QStringList { QStringLiteral("a.jpg") });
+
+        mPref->setExistingFile(ExistingFile::Number);
+        ImageEntry numbered(in(QStringLiteral("a.png")));
+        QVERIFY2(writeResized(numbered, &status), qPrintable(status.message));
+        QVERIFY2(writeResized(numbered, &status), qPrintable(status.message));
+        QVERIFY(QFile::link(
+            mTmp.filePath(QStringLiteral("nowhere.jpg")), out(QStringLiteral("a-4.jpg"))));
+        QVERIFY2(writeResized(numbered, &status), qPrintable(status.message));
+        QVERIFY(!QFile::exists(mTmp.filePath(QStringLiteral("nowhere.jpg"))));
+        QCOMPARE(
+            outputFiles(), QStringList({ "a-2.jpg", "a-3.jpg", "a-4.jpg", "a-5.jpg", "a.jpg" }));
+        for (const char* name : { "a-2.jpg", "a-3.jpg", "a-5.jpg" }) {
+            const TestSupport::Facts facts = inspect(out(QLatin1String(name)));
+            QCOMPARE(facts.width, 30);
+            QCOMPARE(facts.height, 20);
+        }
+        QFile occupied(out(QStringLiteral("a.jpg")));
+        QVERIFY(occupied.open(QIODevice::ReadOnly));
+        QCOMPARE(occupied.readAll(), QByteArray("occupied"));
+    }
+
+    // Fit inside and do not enlarge, written and read back in two units: the pixel size and
+    // the resolution stated in the file.
+    void sizeModesWrittenAndReadBack_data()
+    {
+        QTest::addColumn<int>("sourceWidth");
+        QTest::addColumn<int>("sourceHeight");
+        QTest::addColumn<int>("side"); // 0: free scaling
+        QTest::addColumn<bool>("longShort");
+        QTest::addColumn<float>("first");
+        QTest::addColumn<float>("second");
+        QTest::addColumn<int>("unit");
+        QTest::addColumn<float>("resolution");
+        QTest::addColumn<bool>("noEnlarge");
+        QTest::addColumn<int>("width");
+        QTest::addColumn<int>("height");
+        const int both = int(Settings::Side::Both);
+        const int px = int(Settings::Unit::Pixels);
+        const int in = int(Settings::Unit::Inches);
+        QTest::newRow("fit inside, pixels, portrait")
+            << 300 << 400 << both << false << 160.f << 120.f << px << 72.f << false << 90 << 120;
+        QTest::newRow("fit inside, inches, long and short side")
+            << 300 << 400 << both << true << 1.f << 0.5f << in << 150.f << false << 75 << 100;
+        QTest::newRow("fit inside enlarges")
+            << 120 << 80 << both << false << 2.f << 2.f << in << 150.f << false << 300 << 200;
+        QTest::newRow("do not enlarge, inches")
+            << 120 << 80 << both << false << 2.f << 2.f << in << 150.f << true << 120 << 80;
+        QTest::newRow("do not enlarge, pixels, free scaling")
+            << 120 << 80 << 0 << false << 200.f << 40.f << px << 96.f << true << 120 << 40;
+    }
+
+    void sizeModesWrittenAndReadBack()
+    {
+        QFETCH(int, sourceWidth);
+        QFETCH(int, sourceHeight);
+        QFETCH(int, side);
+        QFETCH(bool, longShort);
+        QFETCH(float, first);
+        QFETCH(float, second);
+        QFETCH(int, unit);
+        QFETCH(float, resolution);
+        QFETCH(bool, noEnlarge);
+        QFETCH(int, width);
+        QFETCH(int, height);
+        writeImage(in(QStringLiteral("box.png")), sourceWidth, sourceHeight);
+        pixels(first, second, OutputFormat::Jpeg, resolution);
+        mPref->setProportional(side != 0);
+        if (side != 0)
+            mPref->setGivenSide(Settings::Side(side));
+        mPref->setUsesLongShortSides(longShort);
+        mPref->setUnit(Settings::Unit(unit));
+        mPref->setNoEnlarge(noEnlarge);
+        ImageEntry image(in(QStringLiteral("box.png")));
+        ResizeStatus status;
+        QVERIFY2(writeResized(image, &status), qPrintable(status.message));
+        const TestSupport::Facts facts = inspect(out(QStringLiteral("box.jpg")));
+        QCOMPARE(facts.width, width);
+        QCOMPARE(facts.height, height);
+        QVERIFY2(
+            qAbs(facts.xResPpi - resolution) < 0.3, qPrintable(QString::number(facts.xResPpi)));
     }
 
     // A file-size limit makes every encoder's writes fail part-way through, the last flush

@@ -126,7 +126,7 @@ private slots:
         QTest::newRow("unknown unit is pixels") << false << 1 << false << 10.f << 20.f << 9 << 72.f << 40.f << 30.f << 10 << 20;
         QTest::newRow("rounds to nearest") << true << 1 << false << 333.f << 0.f << 1 << 72.f << 1000.f << 999.f << 333 << 333;
         QTest::newRow("upscale") << true << 2 << false << 0.f << 900.f << 1 << 72.f << 40.f << 30.f << 1200 << 900;
-        QTest::newRow("nothing given") << true << 3 << false << 800.f << 600.f << 1 << 72.f << 40.f << 30.f << 0 << 0;
+        QTest::newRow("nothing given") << true << 4 << false << 800.f << 600.f << 1 << 72.f << 40.f << 30.f << 0 << 0;
         QTest::newRow("inches at res 0") << false << 1 << false << 4.f << 3.f << 2 << 0.f << 40.f << 30.f << 0 << 0;
     }
 
@@ -146,6 +146,69 @@ private slots:
         const Sides req
             = requestedSides(proportional, Settings::Side(tag), switchSides, wv, hv, pw, ph);
         const Sides t = targetSize(req, Settings::Unit(um), res, pw, ph);
+        QCOMPARE(wholePixels(t.width), tw);
+        QCOMPARE(wholePixels(t.height), th);
+    }
+
+    // Fit inside (both values a box) and do not enlarge, through the settings as a batch
+    // reads them, in every unit.
+    void sizeModes_data()
+    {
+        QTest::addColumn<bool>("proportional");
+        QTest::addColumn<int>("side");
+        QTest::addColumn<bool>("longShort");
+        QTest::addColumn<float>("wv");
+        QTest::addColumn<float>("hv");
+        QTest::addColumn<int>("unit");
+        QTest::addColumn<float>("res");
+        QTest::addColumn<bool>("noEnlarge");
+        QTest::addColumn<float>("pw");
+        QTest::addColumn<float>("ph");
+        QTest::addColumn<int>("tw");
+        QTest::addColumn<int>("th");
+        const int px = 1, in = 2, mm = 3, pc = 4, both = 3;
+        QTest::newRow("fit: height binds") << true << both << false << 1600.f << 1200.f << px << 72.f << false << 3000.f << 4000.f << 900 << 1200;
+        QTest::newRow("fit: width binds") << true << both << false << 1600.f << 1200.f << px << 72.f << false << 4000.f << 2000.f << 1600 << 800;
+        QTest::newRow("fit: exact box") << true << both << false << 1600.f << 1200.f << px << 72.f << false << 4000.f << 3000.f << 1600 << 1200;
+        QTest::newRow("fit: long and short, portrait") << true << both << true << 1600.f << 1200.f << px << 72.f << false << 3000.f << 4000.f << 1200 << 1600;
+        QTest::newRow("fit: long and short, landscape") << true << both << true << 1600.f << 1200.f << px << 72.f << false << 5000.f << 2000.f << 1600 << 640;
+        QTest::newRow("fit: inches") << true << both << false << 4.f << 2.f << in << 300.f << false << 4000.f << 3000.f << 800 << 600;
+        QTest::newRow("fit: millimetres") << true << both << false << 101.6f << 101.6f << mm << 300.f << false << 3000.f << 4000.f << 900 << 1200;
+        QTest::newRow("fit: percent") << true << both << false << 50.f << 25.f << pc << 72.f << false << 4000.f << 3000.f << 1000 << 750;
+        QTest::newRow("fit: a 0 sets no limit") << true << both << false << 0.f << 300.f << px << 72.f << false << 4000.f << 3000.f << 400 << 300;
+        QTest::newRow("fit: enlarges") << true << both << false << 1600.f << 1600.f << px << 72.f << false << 800.f << 600.f << 1600 << 1200;
+        QTest::newRow("fit, not enlarged") << true << both << false << 1600.f << 1600.f << px << 72.f << true << 800.f << 600.f << 800 << 600;
+        QTest::newRow("not enlarged: inches") << true << 1 << false << 4.f << 0.f << in << 300.f << true << 800.f << 600.f << 800 << 600;
+        QTest::newRow("not enlarged: percent") << false << 1 << false << 150.f << 150.f << pc << 72.f << true << 1000.f << 500.f << 1000 << 500;
+        QTest::newRow("not enlarged: shrinking is unchanged") << true << 1 << false << 800.f << 0.f << px << 72.f << true << 4000.f << 3000.f << 800 << 600;
+        QTest::newRow("not enlarged: free, no side stretched") << false << 1 << false << 800.f << 600.f << px << 72.f << true << 1000.f << 500.f << 800 << 500;
+        QTest::newRow("not enlarged: mm, one pixel over") << true << 2 << false << 0.f << 25.4f << mm << 601.f << true << 800.f << 600.f << 800 << 600;
+    }
+
+    void sizeModes()
+    {
+        QFETCH(bool, proportional);
+        QFETCH(int, side);
+        QFETCH(bool, longShort);
+        QFETCH(float, wv);
+        QFETCH(float, hv);
+        QFETCH(int, unit);
+        QFETCH(float, res);
+        QFETCH(bool, noEnlarge);
+        QFETCH(float, pw);
+        QFETCH(float, ph);
+        QFETCH(int, tw);
+        QFETCH(int, th);
+        Settings settings(nullptr);
+        settings.setProportional(proportional);
+        settings.setGivenSide(Settings::Side(side));
+        settings.setUsesLongShortSides(longShort);
+        settings.setWidth(wv);
+        settings.setHeight(hv);
+        settings.setUnit(Settings::Unit(unit));
+        settings.setResolution(res);
+        settings.setNoEnlarge(noEnlarge);
+        const Sides t = targetSize(settings, pw, ph);
         QCOMPARE(wholePixels(t.width), tw);
         QCOMPARE(wholePixels(t.height), th);
     }

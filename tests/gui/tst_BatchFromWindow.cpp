@@ -12,6 +12,7 @@
 #include <QProcess>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QScopeGuard>
 #include <QSettings>
 #include <QSignalSpy>
@@ -347,6 +348,9 @@ private slots:
         auto longAndShortSide = [](OstrelController* c) {
             c->window()->findChild<QCheckBox*>(QStringLiteral("switchButton"))->setChecked(true);
         };
+        auto fitInside = [](OstrelController* c) {
+            c->window()->findChild<QRadioButton*>(QStringLiteral("radioBoth"))->setChecked(true);
+        };
         auto nothing = [](OstrelController*) {};
 
         const std::vector<Case> cases = {
@@ -368,6 +372,12 @@ private slots:
                 both(proportional(Qt::Checked),
                     both(text("widthField", QString()), text("heightField", QString()))),
                 1, "Enter a width" },
+            { "fit inside, second field empty", true,
+                both(proportional(Qt::Checked), both(fitInside, text("heightField", QString()))), 1,
+                "Enter a height" },
+            { "fit inside, one field 0", true,
+                both(proportional(Qt::Checked), both(fitInside, text("widthField", "0"))), -1, {},
+                "a.png" },
             { "proportional off, first field empty", true, text("widthField", QString()), 1,
                 "Enter a width" },
             { "proportional off, second field empty", true, text("heightField", QString()), 1,

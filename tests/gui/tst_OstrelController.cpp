@@ -235,20 +235,23 @@ private slots:
         };
         QCOMPARE(tags(widget<QComboBox>("popUpUM")), QList<int>({ 1, 2, 3, 4 }));
         QCOMPARE(tags(widget<QComboBox>("nameMenu")), QList<int>({ 1, 2 }));
+        QCOMPARE(tags(widget<QComboBox>("existingMenu")), QList<int>({ 1, 2, 3 }));
         QCOMPARE(tags(widget<QComboBox>("menuFormat")), QList<int>({ 1, 2, 3, 4, 5 }));
         auto* group = widget<QButtonGroup>("radioButton");
         QVERIFY(group);
-        QCOMPARE(group->buttons().size(), 2);
-        QVERIFY(group->button(1) && group->button(2));
+        QCOMPARE(group->buttons().size(), 3);
+        QVERIFY(group->button(1) && group->button(2) && group->button(3));
         QVERIFY(group->button(1)->parentWidget() == widget<QWidget>("radioButtonBox"));
 
         // Tab 0 the list, 1 the sizes and resolution, 2 the destination and naming.
         auto* tabs = widget<QTabWidget>("tab");
         QCOMPARE(tabs->count(), 3);
         QVERIFY(tabs->widget(0)->isAncestorOf(widget<QTableView>("tableImages")));
-        for (const char* name : { "widthField", "heightField", "resolutionField" })
+        for (const char* name :
+            { "widthField", "heightField", "resolutionField", "noEnlargeButton" })
             QVERIFY2(tabs->widget(1)->isAncestorOf(widget<QWidget>(name)), name);
-        for (const char* name : { "destField", "nameMenu", "nameText", "nameNumber" })
+        for (const char* name :
+            { "destField", "nameMenu", "nameText", "nameNumber", "existingMenu" })
             QVERIFY2(tabs->widget(2)->isAncestorOf(widget<QWidget>(name)), name);
     }
 
@@ -645,6 +648,39 @@ private slots:
         verifyStored({ { "widthValue", QStringLiteral("12.5") } });
         QCOMPARE(widget<Stepper>("widthStepper")->floatValue(), 12.5f);
         QCOMPARE(widthField->text(), QStringLiteral("12,5"));
+    }
+
+    // Fit inside, the third choice, takes both values; "do not enlarge" and the choice for an
+    // existing output name are stored at once and come back at the next start.
+    void fitInsideNoEnlargeAndExistingFile()
+    {
+        start({ { "proportional", true }, { "tagSides", 2 } });
+        showTab(1);
+        auto* fit = widget<QRadioButton>("radioBoth");
+        QVERIFY(shown(fit));
+        QTest::mouseClick(fit, Qt::LeftButton);
+        verifyStored({ { "tagSides", 3 } });
+        for (const char* name : { "widthField", "widthStepper", "heightField", "heightStepper" })
+            QVERIFY2(widget<QWidget>(name)->isEnabled(), name);
+        QCOMPARE(widget<QLineEdit>("widthField")->text(), QStringLiteral("400"));
+        QCOMPARE(widget<QLineEdit>("heightField")->text(), QStringLiteral("300"));
+        clickBox(widget<QCheckBox>("proportionalButton"));
+        QVERIFY(!shown(fit));
+
+        clickBox(widget<QCheckBox>("noEnlargeButton"));
+        showTab(2);
+        auto* existing = widget<QComboBox>("existingMenu");
+        existing->setCurrentIndex(existing->findData(int(ExistingFile::Skip)));
+        emit existing->activated(existing->currentIndex());
+        verifyStored({ { "noEnlarge", true }, { "existingFile", 3 } });
+
+        mController.reset();
+        start({ { "proportional", true }, { "tagSides", 3 }, { "noEnlarge", true },
+            { "existingFile", 2 } });
+        QCOMPARE(widget<QButtonGroup>("radioButton")->checkedId(), 3);
+        QVERIFY(widget<QLineEdit>("heightField")->isEnabled());
+        QVERIFY(widget<QCheckBox>("noEnlargeButton")->isChecked());
+        QCOMPARE(widget<QComboBox>("existingMenu")->currentData().toInt(), 2);
     }
 
     void windowFrameIsRemembered()

@@ -49,6 +49,8 @@ private slots:
         QCOMPARE(pref.startNumber(), QString());
         QCOMPARE(int(pref.outputFormat()), 1);
         QCOMPARE(pref.quality(), 1.0f);
+        QCOMPARE(pref.noEnlarge(), false);
+        QCOMPARE(pref.existingFile(), ExistingFile::Fail);
         // Reading writes nothing.
         s.sync();
         QVERIFY(s.allKeys().isEmpty());
@@ -131,7 +133,7 @@ private slots:
     {
         QTest::addColumn<QString>("content");
         QTest::newRow("out of range")
-            << "[General]\ntagSides=3\nUM=0\nnameMenu=7\nformatMenu=6\ntab=3\nquality=1.5\n"
+            << "[General]\ntagSides=4\nUM=0\nnameMenu=7\nformatMenu=6\ntab=3\nquality=1.5\n"
                "backgroundColorR=-0.1\nwidthValue=-5\nheightValue=-1\nresValue=0\n";
         QTest::newRow("not numbers")
             << "[General]\ntagSides=one\nUM=\nnameMenu=1.5\nformatMenu=abc\ntab=x\nquality=nan\n"
@@ -302,6 +304,40 @@ private slots:
         struct stat status = {};
         QCOMPARE(::stat(QFile::encodeName(config.filePath(pipe)).constData(), &status), 0);
         QVERIFY(S_ISFIFO(status.st_mode));
+    }
+
+    // Fit inside is the given side 3; "do not enlarge" and the existing-file choice have keys
+    // of their own, so a file written before them keeps its meaning. A copy for one run
+    // carries them too.
+    void sizeModeAndExistingFileKeys()
+    {
+        writeRaw(QStringLiteral("[General]\nproportional=true\ntagSides=3\nnoEnlarge=true\n"
+                                "existingFile=2\n"));
+        {
+            QSettings s(file(), QSettings::IniFormat);
+            Settings pref(&s);
+            pref.load();
+            QCOMPARE(pref.givenSide(), Settings::Side::Both);
+            QCOMPARE(pref.noEnlarge(), true);
+            QCOMPARE(pref.existingFile(), ExistingFile::Number);
+            const auto copy = pref.detachedCopy();
+            QCOMPARE(copy->givenSide(), Settings::Side::Both);
+            QCOMPARE(copy->noEnlarge(), true);
+            QCOMPARE(copy->existingFile(), ExistingFile::Number);
+            pref.setExistingFile(ExistingFile::Skip);
+            pref.setNoEnlarge(false);
+        }
+        {
+            QSettings s(file(), QSettings::IniFormat);
+            QCOMPARE(s.value(QStringLiteral("existingFile")).toInt(), 3);
+            QCOMPARE(s.value(QStringLiteral("noEnlarge")).toBool(), false);
+        }
+        writeRaw(QStringLiteral("[General]\nnoEnlarge=maybe\nexistingFile=4\n"));
+        QSettings s(file(), QSettings::IniFormat);
+        Settings pref(&s);
+        pref.load();
+        QCOMPARE(pref.noEnlarge(), false);
+        QCOMPARE(pref.existingFile(), ExistingFile::Fail);
     }
 
     void detachedCopyStoresNothing()
