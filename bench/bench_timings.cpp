@@ -10,7 +10,7 @@
 #include "batch/ImageList.h"
 #include "core/ImageCodec.h"
 #include "core/ImageEntry.h"
-#include "gui/FileListModel.h"
+#include "gui/ImageListModel.h"
 
 // How long the parts a user waits for take: a list of a hundred thousand paths, a folder of
 // thousands of files reaching the table, the first preview of a large photo. Measured with Qt
@@ -95,8 +95,8 @@ private slots:
     {
         const QString folder = folderOf(5000);
         BatchResizer resizer;
-        FileListModel model(&resizer);
-        QSignalSpy added(&model, &FileListModel::filesAdded);
+        ImageListModel model(&resizer);
+        QSignalSpy added(&model, &ImageListModel::filesAdded);
         QBENCHMARK_ONCE
         {
             model.addPaths({ folder });
@@ -112,7 +112,7 @@ private slots:
         for (const QString& name : QDir(folderOf(5000)).entryList(QDir::Files))
             files << QDir(folderOf(5000)).filePath(name);
         BatchResizer resizer;
-        FileListModel model(&resizer);
+        ImageListModel model(&resizer);
         QBENCHMARK_ONCE
         {
             model.addPaths(files);

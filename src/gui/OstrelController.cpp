@@ -26,12 +26,12 @@
 #include <array>
 #include <set>
 
-#include "gui/ColorWell.h"
-#include "gui/FileListModel.h"
-#include "gui/FileTableView.h"
+#include "gui/ColorButton.h"
+#include "gui/ImageListModel.h"
+#include "gui/ImageListView.h"
 #include "gui/ProgressSheet.h"
 #include "gui/QualitySlider.h"
-#include "gui/Stepper.h"
+#include "gui/StepButtons.h"
 #include "batch/BatchResizer.h"
 #include "core/ImageEntry.h"
 #include "core/LocalizedText.h"
@@ -128,10 +128,10 @@ OstrelController::OstrelController(QSettings* settings, QObject* parent)
     mProgressUi->setupUi(progressPanel);
     progressPanel->setWindowModality(Qt::WindowModal);
     mProgressSheet = new ProgressSheet(finestra.get(), progressPanel, mProgressUi->progressBar,
-        mProgressUi->progressText, mProgressUi->stopButton, this);
-    mUi->progressWheel->hide();
+        mProgressUi->progressLabel, mProgressUi->stopButton, this);
+    mUi->previewBusyBar->hide();
     // The preview sits on the plain base colour, not on the window's pattern.
-    mUi->previewImage->setBackgroundRole(QPalette::Base);
+    mUi->previewLabel->setBackgroundRole(QPalette::Base);
 
     fillMenus();
     connectControls();
@@ -152,25 +152,25 @@ void OstrelController::fillMenus()
 {
     // The items carry the settings codes as their tags; start-up selects by tag and the
     // handlers read the tag of the selection.
-    QComboBox* unit = mUi->popUpUM;
+    QComboBox* unit = mUi->unitCombo;
     unit->addItem(tr("Pixels"), int(Settings::Unit::Pixels));
     unit->addItem(tr("Inches"), int(Settings::Unit::Inches));
     unit->addItem(tr("Millimetres"), int(Settings::Unit::Millimetres));
     unit->addItem(tr("Percent"), int(Settings::Unit::Percent));
 
-    QComboBox* naming = mUi->nameMenu;
+    QComboBox* naming = mUi->namingCombo;
     naming->addItem(tr("Source name"), int(Settings::Naming::SourceName));
     naming->addItem(tr("Name and number"), int(Settings::Naming::CustomName));
 
-    QComboBox* format = mUi->menuFormat;
+    QComboBox* format = mUi->formatCombo;
     for (const OutputFormats::Info& info : OutputFormats::all())
         format->addItem(QString::fromLatin1(info.name), int(info.format));
 
-    mUi->radioButton->setId(mUi->radioFirst, int(Settings::Side::First));
-    mUi->radioButton->setId(mUi->radioSecond, int(Settings::Side::Second));
-    mUi->radioButton->setId(mUi->radioBoth, int(Settings::Side::Both));
+    mUi->givenSideGroup->setId(mUi->firstSideRadio, int(Settings::Side::First));
+    mUi->givenSideGroup->setId(mUi->secondSideRadio, int(Settings::Side::Second));
+    mUi->givenSideGroup->setId(mUi->fitInsideRadio, int(Settings::Side::Both));
 
-    QComboBox* existing = mUi->existingMenu;
+    QComboBox* existing = mUi->existingFileCombo;
     existing->addItem(tr("Fail the image"), int(ExistingFile::Fail));
     existing->addItem(tr("Add a number (name-2)"), int(ExistingFile::Number));
     existing->addItem(tr("Skip the image"), int(ExistingFile::Skip));
@@ -181,59 +181,63 @@ void OstrelController::connectControls()
     Ui::MainWindow* ui = mUi.get();
 
     // Settings controls: only signals that a user's change emits, never a change made by code.
-    connect(ui->backgroundButton, &QCheckBox::clicked, this,
-        [this] { background(mUi->backgroundButton); });
-    connect(ui->backgroundColorWell, &ColorWell::colorChanged, this,
-        [this] { backgroundColor(mUi->backgroundColorWell); });
-    connect(ui->proportionalButton, &QCheckBox::clicked, this,
-        [this] { proportional(mUi->proportionalButton); });
-    connect(ui->radioButton, &QButtonGroup::idClicked, this, [this] { sides(mUi->radioButton); });
-    connect(ui->switchButton, &QCheckBox::clicked, this, [this] { switchSide(mUi->switchButton); });
-    connect(ui->popUpUM, &QComboBox::activated, this, [this] { actionUM(mUi->popUpUM); });
-    connect(ui->nameMenu, &QComboBox::activated, this, [this] { menuName(mUi->nameMenu); });
-    connect(ui->menuFormat, &QComboBox::activated, this, [this] { menuFormat(mUi->menuFormat); });
-    connect(ui->jpegQuality, &QualitySlider::factorChanged, this,
-        [this] { actionQuality(mUi->jpegQuality); });
-    connect(ui->noEnlargeButton, &QCheckBox::clicked, this,
-        [this] { storeNoEnlarge(mUi->noEnlargeButton); });
-    connect(ui->existingMenu, &QComboBox::activated, this,
-        [this] { storeExistingFile(mUi->existingMenu); });
+    connect(ui->backgroundCheck, &QCheckBox::clicked, this,
+        [this] { background(mUi->backgroundCheck); });
+    connect(ui->backgroundColorButton, &ColorButton::colorChanged, this,
+        [this] { backgroundColor(mUi->backgroundColorButton); });
+    connect(ui->keepProportionsCheck, &QCheckBox::clicked, this,
+        [this] { proportional(mUi->keepProportionsCheck); });
+    connect(
+        ui->givenSideGroup, &QButtonGroup::idClicked, this, [this] { sides(mUi->givenSideGroup); });
+    connect(ui->longShortSidesCheck, &QCheckBox::clicked, this,
+        [this] { switchSide(mUi->longShortSidesCheck); });
+    connect(ui->unitCombo, &QComboBox::activated, this, [this] { actionUM(mUi->unitCombo); });
+    connect(ui->namingCombo, &QComboBox::activated, this, [this] { menuName(mUi->namingCombo); });
+    connect(ui->formatCombo, &QComboBox::activated, this, [this] { menuFormat(mUi->formatCombo); });
+    connect(ui->qualitySlider, &QualitySlider::factorChanged, this,
+        [this] { actionQuality(mUi->qualitySlider); });
+    connect(ui->noEnlargeCheck, &QCheckBox::clicked, this,
+        [this] { storeNoEnlarge(mUi->noEnlargeCheck); });
+    connect(ui->existingFileCombo, &QComboBox::activated, this,
+        [this] { storeExistingFile(mUi->existingFileCombo); });
     connect(ui->chooseFolderButton, &QPushButton::clicked, this, &OstrelController::openFolder);
-    connect(ui->tab, &QTabWidget::currentChanged, this,
-        [this](int index) { tabView(mUi->tab, index); });
+    connect(ui->tabs, &QTabWidget::currentChanged, this,
+        [this](int index) { tabView(mUi->tabs, index); });
 
-    for (QLineEdit* field : { ui->widthField, ui->heightField, ui->resolutionField, ui->destField,
-             ui->nameText, ui->nameNumber })
+    for (QLineEdit* field : { ui->widthField, ui->heightField, ui->resolutionField,
+             ui->outputFolderField, ui->baseNameField, ui->startNumberField })
         connect(field, &QLineEdit::editingFinished, this, [this, field] { actionField(field); });
     for (const NumberPair& pair : numberPairs()) {
-        Stepper* stepper = pair.stepper;
-        connect(stepper, &Stepper::stepped, this, [this, stepper] { actionField(stepper); });
+        StepButtons* stepper = pair.stepper;
+        connect(stepper, &StepButtons::stepped, this, [this, stepper] { actionField(stepper); });
     }
     // Up and Down in a number field step it like its stepper.
     for (const NumberPair& pair : numberPairs())
         pair.field->installEventFilter(this);
 
     // A message in the status bar goes with the next edit of any setting.
-    for (QLineEdit* field : { ui->widthField, ui->heightField, ui->resolutionField, ui->destField,
-             ui->nameText, ui->nameNumber })
+    for (QLineEdit* field : { ui->widthField, ui->heightField, ui->resolutionField,
+             ui->outputFolderField, ui->baseNameField, ui->startNumberField })
         connect(field, &QLineEdit::textEdited, this, &OstrelController::clearMessage);
-    for (QAbstractButton* button : { static_cast<QAbstractButton*>(ui->backgroundButton),
-             static_cast<QAbstractButton*>(ui->proportionalButton),
-             static_cast<QAbstractButton*>(ui->switchButton),
-             static_cast<QAbstractButton*>(ui->noEnlargeButton),
-             static_cast<QAbstractButton*>(ui->showFullPathButton) })
+    for (QAbstractButton* button : { static_cast<QAbstractButton*>(ui->backgroundCheck),
+             static_cast<QAbstractButton*>(ui->keepProportionsCheck),
+             static_cast<QAbstractButton*>(ui->longShortSidesCheck),
+             static_cast<QAbstractButton*>(ui->noEnlargeCheck),
+             static_cast<QAbstractButton*>(ui->showFullPathsCheck) })
         connect(button, &QAbstractButton::clicked, this, &OstrelController::clearMessage);
-    connect(ui->radioButton, &QButtonGroup::idClicked, this, &OstrelController::clearMessage);
-    for (QComboBox* menu : { ui->popUpUM, ui->nameMenu, ui->menuFormat, ui->existingMenu })
+    connect(ui->givenSideGroup, &QButtonGroup::idClicked, this, &OstrelController::clearMessage);
+    for (QComboBox* menu :
+        { ui->unitCombo, ui->namingCombo, ui->formatCombo, ui->existingFileCombo })
         connect(menu, &QComboBox::activated, this, &OstrelController::clearMessage);
     for (const NumberPair& pair : numberPairs())
-        connect(pair.stepper, &Stepper::stepped, this, &OstrelController::clearMessage);
-    connect(ui->jpegQuality, &QualitySlider::factorChanged, this, &OstrelController::clearMessage);
+        connect(pair.stepper, &StepButtons::stepped, this, &OstrelController::clearMessage);
     connect(
-        ui->backgroundColorWell, &ColorWell::colorChanged, this, &OstrelController::clearMessage);
+        ui->qualitySlider, &QualitySlider::factorChanged, this, &OstrelController::clearMessage);
+    connect(ui->backgroundColorButton, &ColorButton::colorChanged, this,
+        &OstrelController::clearMessage);
 
     // The unit's abbreviation beside the size fields follows the menu, however it changes.
-    connect(ui->popUpUM, &QComboBox::currentIndexChanged, this, &OstrelController::showUnit);
+    connect(ui->unitCombo, &QComboBox::currentIndexChanged, this, &OstrelController::showUnit);
     showUnit();
 
     // The file list.
@@ -241,8 +245,8 @@ void OstrelController::connectControls()
     connect(ui->actionAddFiles, &QAction::triggered, this, &OstrelController::addFile);
     connect(ui->removeButton, &QPushButton::clicked, this, &OstrelController::removeFile);
     connect(ui->actionRemove, &QAction::triggered, this, &OstrelController::removeFile);
-    connect(ui->showFullPathButton, &QCheckBox::clicked, this,
-        [this] { showFullPath(mUi->showFullPathButton); });
+    connect(ui->showFullPathsCheck, &QCheckBox::clicked, this,
+        [this] { showFullPath(mUi->showFullPathsCheck); });
 
     // A batch.
     connect(ui->resizeButton, &QPushButton::clicked, this, &OstrelController::resize);
@@ -286,49 +290,49 @@ void OstrelController::applicationWillFinishLaunching()
     pref = std::make_unique<Settings>(mSettings); // 2
     pref->load();
     fullPath = pref->showsFullPath(); // 3
-    ui->backgroundButton->setChecked(pref->isBackgroundEnabled()); // 4
-    ui->backgroundColorWell->setColor(pref->backgroundColor()); // 5
-    ui->showFullPathButton->setChecked(pref->showsFullPath()); // 6
-    ui->proportionalButton->setChecked(pref->isProportional()); // 7
-    ui->switchButton->setChecked(pref->usesLongShortSides()); // 8
-    if (QAbstractButton* cell = ui->radioButton->button(int(pref->givenSide()))) // 9
+    ui->backgroundCheck->setChecked(pref->isBackgroundEnabled()); // 4
+    ui->backgroundColorButton->setColor(pref->backgroundColor()); // 5
+    ui->showFullPathsCheck->setChecked(pref->showsFullPath()); // 6
+    ui->keepProportionsCheck->setChecked(pref->isProportional()); // 7
+    ui->longShortSidesCheck->setChecked(pref->usesLongShortSides()); // 8
+    if (QAbstractButton* cell = ui->givenSideGroup->button(int(pref->givenSide()))) // 9
         cell->setChecked(true);
-    selectCode(ui->popUpUM, pref->unit()); // 10
-    ui->tab->setCurrentIndex(pref->currentTab()); // 11
-    ui->widthStepper->setFloatValue(pref->width()); // 12
+    selectCode(ui->unitCombo, pref->unit()); // 10
+    ui->tabs->setCurrentIndex(pref->currentTab()); // 11
+    ui->widthStepButtons->setFloatValue(pref->width()); // 12
     setFloatValue(ui->widthField, pref->width());
-    ui->heightStepper->setFloatValue(pref->height()); // 13
+    ui->heightStepButtons->setFloatValue(pref->height()); // 13
     setFloatValue(ui->heightField, pref->height());
-    ui->resolutionStepper->setFloatValue(pref->resolution()); // 14
+    ui->resolutionStepButtons->setFloatValue(pref->resolution()); // 14
     setFloatValue(ui->resolutionField, pref->resolution());
-    ui->destField->setText(pref->outputFolder()); // 15
-    selectCode(ui->nameMenu, pref->naming()); // 16
-    ui->nameText->setText(pref->baseName()); // 17
-    ui->nameNumber->setText(pref->startNumber());
-    selectCode(ui->menuFormat, pref->outputFormat()); // 18
-    ui->jpegQuality->setFloatValue(pref->quality()); // 19
-    ui->noEnlargeButton->setChecked(pref->noEnlarge());
-    selectCode(ui->existingMenu, pref->existingFile());
+    ui->outputFolderField->setText(pref->outputFolder()); // 15
+    selectCode(ui->namingCombo, pref->naming()); // 16
+    ui->baseNameField->setText(pref->baseName()); // 17
+    ui->startNumberField->setText(pref->startNumber());
+    selectCode(ui->formatCombo, pref->outputFormat()); // 18
+    ui->qualitySlider->setFloatValue(pref->quality()); // 19
+    ui->noEnlargeCheck->setChecked(pref->noEnlarge());
+    selectCode(ui->existingFileCombo, pref->existingFile());
 
     // 20: the table shows the list through its model, which takes dropped files (file URLs,
     // its one data type); the view draws the insertion line after the last row.
-    mModel = new FileListModel(mResizer.get(), this);
-    mModel->setFullPath(fullPath);
-    ui->tableImages->setModel(mModel);
-    connect(ui->tableImages->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+    mModel = new ImageListModel(mResizer.get(), this);
+    mModel->setShowsFullPath(fullPath);
+    ui->imageListView->setModel(mModel);
+    connect(ui->imageListView->selectionModel(), &QItemSelectionModel::selectionChanged, this,
         &OstrelController::tableViewSelectionDidChange);
     // Files arriving count as an edit; the message about files not taken follows them.
-    connect(mModel, &FileListModel::filesAdded, this, &OstrelController::clearMessage);
-    connect(mModel, &FileListModel::filesNotAdded, this, &OstrelController::showFilesNotAdded);
+    connect(mModel, &ImageListModel::filesAdded, this, &OstrelController::clearMessage);
+    connect(mModel, &ImageListModel::filesNotAdded, this, &OstrelController::showFilesNotAdded);
     reloadTable(); // 21
     updateRemoveEnabled();
 
-    background(ui->backgroundButton); // 22
-    switchSide(ui->switchButton);
-    proportional(ui->proportionalButton);
-    menuName(ui->nameMenu);
-    menuFormat(ui->menuFormat);
-    actionQuality(ui->jpegQuality);
+    background(ui->backgroundCheck); // 22
+    switchSide(ui->longShortSidesCheck);
+    proportional(ui->keepProportionsCheck);
+    menuName(ui->namingCombo);
+    menuFormat(ui->formatCombo);
+    actionQuality(ui->qualitySlider);
 
     // 23: the last frame comes back, and every later move or resize is saved.
     if (mSettings)
@@ -344,12 +348,12 @@ void OstrelController::applicationWillFinishLaunching()
 void OstrelController::background(QCheckBox* sender)
 {
     const bool on = isOn(sender);
-    mUi->backgroundColorWell->setVisible(on);
+    mUi->backgroundColorButton->setVisible(on);
     pref->setBackgroundEnabled(on);
-    backgroundColor(mUi->backgroundColorWell);
+    backgroundColor(mUi->backgroundColorButton);
 }
 
-void OstrelController::backgroundColor(ColorWell* sender)
+void OstrelController::backgroundColor(ColorButton* sender)
 {
     pref->setBackgroundColor(sender->color());
 }
@@ -357,10 +361,10 @@ void OstrelController::backgroundColor(ColorWell* sender)
 void OstrelController::proportional(QCheckBox* sender)
 {
     const bool on = isOn(sender);
-    mUi->radioButtonBox->setVisible(on);
-    mUi->radioBoth->setVisible(on);
+    mUi->givenSideBox->setVisible(on);
+    mUi->fitInsideRadio->setVisible(on);
     pref->setProportional(on);
-    sides(mUi->radioButton);
+    sides(mUi->givenSideGroup);
 }
 
 void OstrelController::sides(QButtonGroup* sender)
@@ -368,49 +372,49 @@ void OstrelController::sides(QButtonGroup* sender)
     Ui::MainWindow* ui = mUi.get();
     // A field that proportional scaling emptied shows the stored value again once it is used
     // (the setting kept that value all along).
-    auto showStored = [](QLineEdit* field, Stepper* stepper, float value) {
+    auto showStored = [](QLineEdit* field, StepButtons* stepper, float value) {
         if (!field->text().isEmpty())
             return;
         setFloatValue(field, value);
         stepper->setFloatValue(value);
     };
-    if (!isOn(ui->proportionalButton)) {
+    if (!isOn(ui->keepProportionsCheck)) {
         // The given side is not stored.
         ui->widthField->setEnabled(true);
-        ui->widthStepper->setEnabled(true);
+        ui->widthStepButtons->setEnabled(true);
         ui->heightField->setEnabled(true);
-        ui->heightStepper->setEnabled(true);
-        showStored(ui->widthField, ui->widthStepper, pref->width());
-        showStored(ui->heightField, ui->heightStepper, pref->height());
+        ui->heightStepButtons->setEnabled(true);
+        showStored(ui->widthField, ui->widthStepButtons, pref->width());
+        showStored(ui->heightField, ui->heightStepButtons, pref->height());
         return;
     }
     // Emptying a field changes only its text: the stored value keeps its last value.
     switch (static_cast<Settings::Side>(sender->checkedId())) {
     case Settings::Side::First:
         ui->widthField->setEnabled(true);
-        ui->widthStepper->setEnabled(true);
-        showStored(ui->widthField, ui->widthStepper, pref->width());
+        ui->widthStepButtons->setEnabled(true);
+        showStored(ui->widthField, ui->widthStepButtons, pref->width());
         ui->heightField->setText(QString());
         ui->heightField->setEnabled(false);
-        ui->heightStepper->setEnabled(false);
+        ui->heightStepButtons->setEnabled(false);
         pref->setGivenSide(Settings::Side::First);
         break;
     case Settings::Side::Second:
         ui->widthField->setText(QString());
         ui->widthField->setEnabled(false);
-        ui->widthStepper->setEnabled(false);
+        ui->widthStepButtons->setEnabled(false);
         ui->heightField->setEnabled(true);
-        ui->heightStepper->setEnabled(true);
-        showStored(ui->heightField, ui->heightStepper, pref->height());
+        ui->heightStepButtons->setEnabled(true);
+        showStored(ui->heightField, ui->heightStepButtons, pref->height());
         pref->setGivenSide(Settings::Side::Second);
         break;
     case Settings::Side::Both:
         ui->widthField->setEnabled(true);
-        ui->widthStepper->setEnabled(true);
+        ui->widthStepButtons->setEnabled(true);
         ui->heightField->setEnabled(true);
-        ui->heightStepper->setEnabled(true);
-        showStored(ui->widthField, ui->widthStepper, pref->width());
-        showStored(ui->heightField, ui->heightStepper, pref->height());
+        ui->heightStepButtons->setEnabled(true);
+        showStored(ui->widthField, ui->widthStepButtons, pref->width());
+        showStored(ui->heightField, ui->heightStepButtons, pref->height());
         pref->setGivenSide(Settings::Side::Both);
         break;
     default:
@@ -421,8 +425,8 @@ void OstrelController::sides(QButtonGroup* sender)
 void OstrelController::switchSide(QCheckBox* sender)
 {
     const bool on = isOn(sender);
-    mUi->widthText->setText(LocalizedText::text(on ? "_LongSide" : "_Width"));
-    mUi->heightText->setText(LocalizedText::text(on ? "_ShortSide" : "_Height"));
+    mUi->widthLabel->setText(LocalizedText::text(on ? "_LongSide" : "_Width"));
+    mUi->heightLabel->setText(LocalizedText::text(on ? "_ShortSide" : "_Height"));
     pref->setUsesLongShortSides(on);
 }
 
@@ -434,9 +438,9 @@ void OstrelController::actionUM(QComboBox* sender)
 
 std::array<OstrelController::NumberPair, 3> OstrelController::numberPairs() const
 {
-    return { { { mUi->widthField, mUi->widthStepper, &Settings::setWidth },
-        { mUi->heightField, mUi->heightStepper, &Settings::setHeight },
-        { mUi->resolutionField, mUi->resolutionStepper, &Settings::setResolution } } };
+    return { { { mUi->widthField, mUi->widthStepButtons, &Settings::setWidth },
+        { mUi->heightField, mUi->heightStepButtons, &Settings::setHeight },
+        { mUi->resolutionField, mUi->resolutionStepButtons, &Settings::setResolution } } };
 }
 
 void OstrelController::actionField(QObject* sender)
@@ -462,23 +466,23 @@ void OstrelController::actionField(QObject* sender)
         }
     }
     Ui::MainWindow* ui = mUi.get();
-    if (sender == ui->destField)
-        pref->setOutputFolder(ui->destField->text());
-    else if (sender == ui->nameText)
-        pref->setBaseName(ui->nameText->text());
-    else if (sender == ui->nameNumber)
-        pref->setStartNumber(ui->nameNumber->text());
+    if (sender == ui->outputFolderField)
+        pref->setOutputFolder(ui->outputFolderField->text());
+    else if (sender == ui->baseNameField)
+        pref->setBaseName(ui->baseNameField->text());
+    else if (sender == ui->startNumberField)
+        pref->setStartNumber(ui->startNumberField->text());
 }
 
 void OstrelController::menuName(QComboBox* sender)
 {
     const auto tag = selectedCode<Settings::Naming>(sender);
     if (tag == Settings::Naming::SourceName) {
-        mUi->nameText->hide();
-        mUi->nameNumber->hide();
+        mUi->baseNameField->hide();
+        mUi->startNumberField->hide();
     } else if (tag == Settings::Naming::CustomName) {
-        mUi->nameText->show();
-        mUi->nameNumber->show();
+        mUi->baseNameField->show();
+        mUi->startNumberField->show();
     }
     pref->setNaming(tag);
 }
@@ -498,7 +502,7 @@ void OstrelController::openFolderPanelDidEnd(QFileDialog* panel, int returnCode)
     const QString folder = panel->selectedFiles().value(0);
     if (folder.isEmpty())
         return; // nothing chosen: an accepted panel must not wipe the stored folder
-    mUi->destField->setText(folder);
+    mUi->outputFolderField->setText(folder);
     pref->setOutputFolder(folder);
     clearMessage();
 }
@@ -508,9 +512,9 @@ void OstrelController::menuFormat(QComboBox* sender)
     const auto tag = selectedCode<OutputFormat>(sender);
     const OutputFormats::Info* info = OutputFormats::find(tag);
     const bool takesQuality = info && info->takesQuality;
-    mUi->jpegQuality->setVisible(takesQuality);
-    mUi->jpegQualityText->setVisible(takesQuality);
-    mUi->jpegText->setVisible(takesQuality);
+    mUi->qualitySlider->setVisible(takesQuality);
+    mUi->qualityLabel->setVisible(takesQuality);
+    mUi->qualityValueLabel->setVisible(takesQuality);
     pref->setOutputFormat(tag);
 }
 
@@ -528,7 +532,8 @@ void OstrelController::actionQuality(QualitySlider* sender)
 {
     const float factor = sender->floatValue();
     const float percent = factor * 100.0f; // in single precision, then widened
-    mUi->jpegText->setText(tr("%1%").arg(QString::asprintf("%.0f", static_cast<double>(percent))));
+    mUi->qualityValueLabel->setText(
+        tr("%1%").arg(QString::asprintf("%.0f", static_cast<double>(percent))));
     pref->setQuality(factor);
 }
 
@@ -584,7 +589,7 @@ void OstrelController::addImagesPanelDidEnd(QFileDialog* panel, int returnCode)
 
 void OstrelController::removeFile()
 {
-    auto* table = mUi->tableImages;
+    auto* table = mUi->imageListView;
     if (table->selectedRow() == -1)
         return;
     mModel->removeImages(table->selectedRowSet());
@@ -600,7 +605,7 @@ void OstrelController::showFullPath(QCheckBox* sender)
 {
     fullPath = isOn(sender);
     pref->setShowsFullPath(fullPath);
-    mModel->setFullPath(fullPath);
+    mModel->setShowsFullPath(fullPath);
     reloadTable();
 }
 
@@ -608,33 +613,33 @@ void OstrelController::tableViewSelectionDidChange()
 {
     Ui::MainWindow* ui = mUi.get();
     updateRemoveEnabled();
-    ui->progressWheel->show();
-    const int row = ui->tableImages->selectedRow();
+    ui->previewBusyBar->show();
+    const int row = ui->imageListView->selectedRow();
     ImageEntry* entry = row >= 0 ? mResizer->images().at(row) : nullptr;
     if (!entry) {
-        ui->previewImage->clear();
-        ui->sizeText->clear();
-        ui->progressWheel->hide();
+        ui->previewLabel->clear();
+        ui->imageSizeLabel->clear();
+        ui->previewBusyBar->hide();
         return;
     }
     // The preview first: building it is what measures the pixel size shown below it.
-    const qreal ratio = ui->previewImage->devicePixelRatioF();
+    const qreal ratio = ui->previewLabel->devicePixelRatioF();
     const ImageEntry::Preview preview = entry->preview(ratio, pref->maxPixels());
     if (preview.isNull()) {
-        ui->previewImage->clear();
+        ui->previewLabel->clear();
     } else {
         const QSize shown = (preview.displaySize * ratio).toSize().expandedTo(QSize(1, 1));
         QPixmap pixmap = QPixmap::fromImage(
             preview.pixels.scaled(shown, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
         pixmap.setDevicePixelRatio(ratio);
-        ui->previewImage->setPixmap(pixmap);
+        ui->previewLabel->setPixmap(pixmap);
     }
     const ImageEntry::Size size = entry->pixelSize();
-    ui->sizeText->setText(LocalizedText::text("_Pixel")
-                              .arg(static_cast<int>(size.width))
-                              .arg(static_cast<int>(size.height))
-                              .arg(ImageEntry::byteSizeText(entry->fileSize(), QLocale())));
-    ui->progressWheel->hide();
+    ui->imageSizeLabel->setText(LocalizedText::text("_Pixel")
+                                    .arg(static_cast<int>(size.width))
+                                    .arg(static_cast<int>(size.height))
+                                    .arg(ImageEntry::byteSizeText(entry->fileSize(), QLocale())));
+    ui->previewBusyBar->hide();
 }
 
 std::optional<OstrelController::InputProblem> OstrelController::inputProblem() const
@@ -648,13 +653,13 @@ std::optional<OstrelController::InputProblem> OstrelController::inputProblem() c
     auto sizeProblem = [](const char* key) {
         return InputProblem { kSizeTab, LocalizedText::text(key) };
     };
-    const bool longShort = isOn(ui->switchButton);
+    const bool longShort = isOn(ui->longShortSidesCheck);
     const char* enterFirst = longShort ? "_CheckEnterLongSide" : "_CheckEnterWidth";
     const char* enterSecond = longShort ? "_CheckEnterShortSide" : "_CheckEnterHeight";
     const bool noWidth = ui->widthField->text().isEmpty();
     const bool noHeight = ui->heightField->text().isEmpty();
-    const int given = ui->radioButton->checkedId();
-    switch (ui->proportionalButton->checkState()) {
+    const int given = ui->givenSideGroup->checkedId();
+    switch (ui->keepProportionsCheck->checkState()) {
     case Qt::Checked:
         if (given != int(Settings::Side::Both)) {
             if (noWidth && noHeight)
@@ -685,7 +690,7 @@ std::optional<OstrelController::InputProblem> OstrelController::inputProblem() c
     auto outputProblem = [](const char* key) {
         return InputProblem { kOutputTab, LocalizedText::text(key) };
     };
-    const QString dest = ui->destField->text();
+    const QString dest = ui->outputFolderField->text();
     if (dest.isEmpty())
         return outputProblem("_CheckChooseFolder");
     // Follows a symbolic link at the end; a leading "~" is a folder name like any other.
@@ -695,15 +700,15 @@ std::optional<OstrelController::InputProblem> OstrelController::inputProblem() c
     if (!folder.isDir())
         return outputProblem("_CheckNotAFolder");
 
-    switch (selectedCode<Settings::Naming>(ui->nameMenu)) {
+    switch (selectedCode<Settings::Naming>(ui->namingCombo)) {
     case Settings::Naming::SourceName:
         break;
     case Settings::Naming::CustomName:
-        if (ui->nameNumber->text().isEmpty())
+        if (ui->startNumberField->text().isEmpty())
             return outputProblem("_CheckEnterStartNumber");
-        if (!ResizeRules::isUsableCustomName(ui->nameText->text()))
+        if (!ResizeRules::isUsableCustomName(ui->baseNameField->text()))
             return InputProblem { kOutputTab,
-                LocalizedText::text("_CheckUnusableName", { ui->nameText->text() }) };
+                LocalizedText::text("_CheckUnusableName", { ui->baseNameField->text() }) };
         break;
     default:
         return outputProblem("_CheckChooseNaming");
@@ -727,16 +732,16 @@ void OstrelController::resize()
     // The beep alone says nothing on a muted machine: the status bar names the problem.
     if (const std::optional<InputProblem> problem = inputProblem()) {
         beep();
-        mUi->tab->setCurrentIndex(problem->tab);
+        mUi->tabs->setCurrentIndex(problem->tab);
         showMessage(problem->message);
         return;
     }
 
-    mUi->tab->setCurrentIndex(kFilesTab);
+    mUi->tabs->setCurrentIndex(kFilesTab);
     mResizer->setMayContinue(true);
     mProgressSheet->open();
     // The start number is the field's text now, not the stored setting.
-    const BatchArguments arguments(mProgressSheet, pref.get(), mUi->nameNumber->text());
+    const BatchArguments arguments(mProgressSheet, pref.get(), mUi->startNumberField->text());
     // Cannot be refused: the earlier batch's worker left its loop before it queued the alert
     // whose dismissal ended isBusy().
     mResizer->start(arguments);
@@ -781,7 +786,7 @@ void OstrelController::showFilesNotAdded(const QStringList& notImages, const QSt
 
 void OstrelController::updateRemoveEnabled()
 {
-    const bool selected = mUi->tableImages->selectedRow() != -1;
+    const bool selected = mUi->imageListView->selectedRow() != -1;
     mUi->removeButton->setEnabled(selected);
     mUi->actionRemove->setEnabled(selected);
 }
@@ -818,10 +823,10 @@ void OstrelController::showUnit()
 {
     static const char* const abbreviations[]
         = { "", QT_TR_NOOP("px"), QT_TR_NOOP("in"), QT_TR_NOOP("mm"), QT_TR_NOOP("%") };
-    const int tag = int(selectedCode<Settings::Unit>(mUi->popUpUM));
+    const int tag = int(selectedCode<Settings::Unit>(mUi->unitCombo));
     const QString text = tag >= 1 && tag <= 4 ? tr(abbreviations[tag]) : QString();
-    mUi->widthUnit->setText(text);
-    mUi->heightUnit->setText(text);
+    mUi->widthUnitLabel->setText(text);
+    mUi->heightUnitLabel->setText(text);
 }
 
 void OstrelController::showAbout()

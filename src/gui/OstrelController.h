@@ -17,11 +17,11 @@ class QMainWindow;
 class QSettings;
 class QTabWidget;
 
-class ColorWell;
-class FileListModel;
+class ColorButton;
+class ImageListModel;
 class ProgressSheet;
 class QualitySlider;
-class Stepper;
+class StepButtons;
 class Settings;
 class BatchResizer;
 
@@ -64,7 +64,7 @@ public:
 public slots:
     // Settings handlers; each takes the control that sent it.
     void background(QCheckBox* sender);
-    void backgroundColor(ColorWell* sender);
+    void backgroundColor(ColorButton* sender);
     void proportional(QCheckBox* sender);
     void sides(QButtonGroup* sender);
     void switchSide(QCheckBox* sender);
@@ -115,7 +115,7 @@ private:
     struct NumberPair
     {
         QLineEdit* field;
-        Stepper* stepper;
+        StepButtons* stepper;
         void (Settings::*store)(float);
     };
     std::array<NumberPair, 3> numberPairs() const;
@@ -160,7 +160,7 @@ private:
     std::unique_ptr<Ui::MainWindow> mUi;
     std::unique_ptr<Ui::ProgressPanel> mProgressUi;
     // The window and its progress sheet. Every other outlet is the member of mUi (or of
-    // mProgressUi) named like the widget: mUi->widthField, mUi->radioButton, ...
+    // mProgressUi) named like the widget: mUi->widthField, mUi->givenSideGroup, ...
     std::unique_ptr<QMainWindow> finestra;
     QDialog* progressPanel = nullptr;
     // Drives progressPanel and the closing alert for the batch worker.
@@ -168,7 +168,7 @@ private:
 
     // The controller's own state.
     bool fullPath = false;
-    FileListModel* mModel = nullptr; // the table's model over mResizer
+    ImageListModel* mModel = nullptr; // the table's model over mResizer
     std::unique_ptr<BatchResizer> mResizer;
     std::unique_ptr<Settings> pref;
 };

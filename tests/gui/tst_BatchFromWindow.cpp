@@ -176,7 +176,7 @@ private:
     }
     QDialog* panel() const { return widget<QDialog>("progressPanel"); }
     QString statusMessage() const { return mController->window()->statusBar()->currentMessage(); }
-    QTabWidget* tabs() const { return widget<QTabWidget>("tab"); }
+    QTabWidget* tabs() const { return widget<QTabWidget>("tabs"); }
     BatchResizer* resizer() const { return mController->resizer(); }
 
     // The closing alert while it is on screen.
@@ -237,7 +237,7 @@ private:
     {
         auto record = std::make_shared<ProgressRecord>();
         auto* bar = panel()->findChild<QProgressBar*>(QStringLiteral("progressBar"));
-        auto* text = panel()->findChild<QLabel*>(QStringLiteral("progressText"));
+        auto* text = panel()->findChild<QLabel*>(QStringLiteral("progressLabel"));
         connect(bar, &QProgressBar::valueChanged, mController.get(), [record, text](int value) {
             if (value < 1)
                 return; // the reset of a new maximum
@@ -334,22 +334,26 @@ private slots:
         auto proportional = [](Qt::CheckState state) {
             return [state](OstrelController* c) {
                 c->window()
-                    ->findChild<QCheckBox*>(QStringLiteral("proportionalButton"))
+                    ->findChild<QCheckBox*>(QStringLiteral("keepProportionsCheck"))
                     ->setCheckState(state);
             };
         };
         auto naming = [](int index) {
             return [index](OstrelController* c) {
                 c->window()
-                    ->findChild<QComboBox*>(QStringLiteral("nameMenu"))
+                    ->findChild<QComboBox*>(QStringLiteral("namingCombo"))
                     ->setCurrentIndex(index);
             };
         };
         auto longAndShortSide = [](OstrelController* c) {
-            c->window()->findChild<QCheckBox*>(QStringLiteral("switchButton"))->setChecked(true);
+            c->window()
+                ->findChild<QCheckBox*>(QStringLiteral("longShortSidesCheck"))
+                ->setChecked(true);
         };
         auto fitInside = [](OstrelController* c) {
-            c->window()->findChild<QRadioButton*>(QStringLiteral("radioBoth"))->setChecked(true);
+            c->window()
+                ->findChild<QRadioButton*>(QStringLiteral("fitInsideRadio"))
+                ->setChecked(true);
         };
         auto nothing = [](OstrelController*) {};
 
@@ -357,7 +361,7 @@ private slots:
             { "empty list, every other field empty too", false,
                 [&](OstrelController* c) {
                     for (const char* field : { "widthField", "heightField", "resolutionField",
-                             "destField", "nameNumber" })
+                             "outputFolderField", "startNumberField" })
                         text(field, QString())(c);
                     proportional(Qt::PartiallyChecked)(c);
                     naming(-1)(c);
@@ -405,35 +409,38 @@ private slots:
             { "resolution 0", true, text("resolutionField", "0"), 1, "Enter a resolution above 0" },
             { "size before resolution before destination", true,
                 both(proportional(Qt::PartiallyChecked),
-                    both(text("resolutionField", QString()), text("destField", QString()))),
+                    both(text("resolutionField", QString()), text("outputFolderField", QString()))),
                 1, "Choose whether to keep proportions" },
             { "resolution before destination", true,
-                both(text("resolutionField", QString()), text("destField", QString())), 1,
+                both(text("resolutionField", QString()), text("outputFolderField", QString())), 1,
                 "Enter a resolution" },
-            { "destination empty", true, text("destField", QString()), 2,
+            { "destination empty", true, text("outputFolderField", QString()), 2,
                 "Choose an output folder" },
-            { "destination is a file", true, text("destField", aFile), 2,
+            { "destination is a file", true, text("outputFolderField", aFile), 2,
                 "The output path is not a folder" },
-            { "destination missing", true, text("destField", missing), 2,
+            { "destination missing", true, text("outputFolderField", missing), 2,
                 "The output folder does not exist" },
-            { "destination with ~ to expand", true, text("destField", "~/out"), 2,
+            { "destination with ~ to expand", true, text("outputFolderField", "~/out"), 2,
                 "The output folder does not exist" },
-            { "destination through a symbolic link", true, text("destField", link), -1, {},
+            { "destination through a symbolic link", true, text("outputFolderField", link), -1, {},
                 "a.png" },
             { "naming mode 2 without a start number", true,
-                both(naming(1), text("nameNumber", QString())), 2, "Enter a start number" },
+                both(naming(1), text("startNumberField", QString())), 2, "Enter a start number" },
             { "no naming mode selected", true, naming(-1), 2, "Choose how to name the new files" },
             { "naming mode 2, a name that leads out of the folder", true, nothing, 2,
-                "The name \"../x\" cannot name a file: it may not contain \"/\" or be \".\" or \"..\"",
+                "The name \"../x\" cannot name a file: it may not contain \"/\" or be \".\" or "
+                "\"..\"",
                 {}, { { "nameMenu", 2 }, { "name", "../x" }, { "nameNum", "1" } } },
             { "naming mode 2, the name \"..\"", true, nothing, 2,
-                "The name \"..\" cannot name a file: it may not contain \"/\" or be \".\" or \"..\"",
+                "The name \"..\" cannot name a file: it may not contain \"/\" or be \".\" or "
+                "\"..\"",
                 {}, { { "nameMenu", 2 }, { "name", ".." }, { "nameNum", "1" } } },
             // The start number is the field's text at the start, not the stored one.
-            { "naming mode 2, empty base name, start number", true, text("nameNumber", "0007"), -1,
-                {}, "0007.png", { { "nameMenu", 2 }, { "name", QString() }, { "nameNum", "5" } } },
-            { "naming mode 1 without a start number", true, text("nameNumber", QString()), -1, {},
-                "a.png", { { "nameNum", QString() } } },
+            { "naming mode 2, empty base name, start number", true,
+                text("startNumberField", "0007"), -1, {}, "0007.png",
+                { { "nameMenu", 2 }, { "name", QString() }, { "nameNum", "5" } } },
+            { "naming mode 1 without a start number", true, text("startNumberField", QString()), -1,
+                {}, "a.png", { { "nameNum", QString() } } },
         };
 
         for (const Case& c : cases) {
@@ -508,7 +515,7 @@ private slots:
         QCOMPARE(statusMessage(), QStringLiteral("Choose an output folder"));
 
         // A keystroke in any field is an edit.
-        QTest::keyClicks(widget<QLineEdit>("destField"), QStringLiteral("x"));
+        QTest::keyClicks(widget<QLineEdit>("outputFolderField"), QStringLiteral("x"));
         QVERIFY(statusMessage().isEmpty());
 
         QVERIFY(LocalizedText::installLanguage(*qApp, QStringLiteral("it")));
@@ -517,7 +524,7 @@ private slots:
         widget<QPushButton>("resizeButton")->click();
         QCOMPARE(statusMessage(), QStringLiteral("La cartella di destinazione non esiste"));
         // So is a click on a check box.
-        widget<QCheckBox>("backgroundButton")->click();
+        widget<QCheckBox>("backgroundCheck")->click();
         QVERIFY(statusMessage().isEmpty());
     }
 
@@ -540,7 +547,7 @@ private slots:
         auto* bar = panel()->findChild<QProgressBar*>(QStringLiteral("progressBar"));
         QCOMPARE(bar->maximum(), 3);
         QCOMPARE(bar->value(), 3); // the bar keeps its last value
-        QVERIFY(panel()->findChild<QLabel*>(QStringLiteral("progressText"))->text().isEmpty());
+        QVERIFY(panel()->findChild<QLabel*>(QStringLiteral("progressLabel"))->text().isEmpty());
         QVERIFY(!panel()->isVisible());
 
         QMessageBox* box = alert();
@@ -621,7 +628,7 @@ private slots:
         BatchLog::setLogFilePath(gate.path());
 
         widget<QPushButton>("resizeButton")->click();
-        auto* text = panel()->findChild<QLabel*>(QStringLiteral("progressText"));
+        auto* text = panel()->findChild<QLabel*>(QStringLiteral("progressLabel"));
         auto* stopButton = panel()->findChild<QPushButton*>(QStringLiteral("stopButton"));
         // The worker now waits in the second image's log line; the window goes on.
         QTRY_COMPARE_WITH_TIMEOUT(text->text(), progressText(2, 5), 60000);
@@ -660,7 +667,7 @@ private slots:
         const QString second = mDir.filePath(QStringLiteral("second"));
         QVERIFY(QDir().mkpath(second));
         tabs()->setCurrentIndex(2);
-        auto* dest = widget<QLineEdit>("destField");
+        auto* dest = widget<QLineEdit>("outputFolderField");
         dest->setFocus();
         dest->selectAll();
         QTest::keyClicks(dest, second);
@@ -693,7 +700,7 @@ private slots:
         QVERIFY(first.isValid() && last.isValid());
         BatchLog::setLogFilePath(first.path());
         const auto progress = recordProgress();
-        auto* text = panel()->findChild<QLabel*>(QStringLiteral("progressText"));
+        auto* text = panel()->findChild<QLabel*>(QStringLiteral("progressLabel"));
         auto* bar = panel()->findChild<QProgressBar*>(QStringLiteral("progressBar"));
 
         widget<QPushButton>("resizeButton")->click();
@@ -732,7 +739,7 @@ private slots:
         mController->window()->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(mController->window()));
         tabs()->setCurrentIndex(2);
-        auto* dest = widget<QLineEdit>("destField");
+        auto* dest = widget<QLineEdit>("outputFolderField");
         dest->setFocus();
         QTRY_VERIFY(dest->hasFocus());
         dest->selectAll();
@@ -775,7 +782,7 @@ private slots:
         start(validSettings());
         mController->openFiles(sources);
         widget<QPushButton>("resizeButton")->click();
-        auto* text = panel()->findChild<QLabel*>(QStringLiteral("progressText"));
+        auto* text = panel()->findChild<QLabel*>(QStringLiteral("progressLabel"));
         QTRY_COMPARE_WITH_TIMEOUT(text->text(), progressText(3, 6), 60000);
 
         // The ending waits for the worker, which waits for the pipe: that opens once the

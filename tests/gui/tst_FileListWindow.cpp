@@ -14,7 +14,7 @@
 #include <memory>
 
 #include "TestSupport.h"
-#include "gui/FileTableView.h"
+#include "gui/ImageListView.h"
 #include "gui/OstrelController.h"
 #include "batch/BatchResizer.h"
 #include "core/ImageCodec.h"
@@ -34,18 +34,15 @@ private:
     std::unique_ptr<OstrelController> mController;
     QStringList mFiles; // a.png .. e.png
 
-    FileTableView* table() const
+    ImageListView* table() const
     {
-        return mController->window()->findChild<FileTableView*>(QStringLiteral("tableImages"));
+        return mController->window()->findChild<ImageListView*>(QStringLiteral("imageListView"));
     }
     QLabel* label(const char* name) const
     {
         return mController->window()->findChild<QLabel*>(QLatin1String(name));
     }
-    QString cell(int row) const
-    {
-        return table()->model()->index(row, 0).data().toString();
-    }
+    QString cell(int row) const { return table()->model()->index(row, 0).data().toString(); }
 
     void start()
     {
@@ -82,7 +79,8 @@ private slots:
 
     void filesArriveInOrderWithoutDuplicates()
     {
-        mController->openFiles({ mFiles[2], mFiles[0], mDir.filePath(QStringLiteral("notes.txt")) });
+        mController->openFiles(
+            { mFiles[2], mFiles[0], mDir.filePath(QStringLiteral("notes.txt")) });
         mController->openFiles({ mFiles[0], mFiles[1] });
         QCOMPARE(table()->model()->rowCount(), 3);
         QCOMPARE(cell(0), QStringLiteral("c.png"));
@@ -174,20 +172,21 @@ private slots:
         mController->openFiles({ big, broken });
 
         selectRow(0);
-        const QPixmap preview = label("previewImage")->pixmap();
+        const QPixmap preview = label("previewLabel")->pixmap();
         QVERIFY(!preview.isNull());
         QCOMPARE(preview.deviceIndependentSize().toSize(), QSize(100, 75));
-        QCOMPARE(label("sizeText")->text(), QStringLiteral("400 × 300 pixels, 351.62\u00A0KB"));
+        QCOMPARE(
+            label("imageSizeLabel")->text(), QStringLiteral("400 × 300 pixels, 351.62\u00A0KB"));
 
         // A file that does not decode shows no picture and a size of 0 x 0.
         selectRow(1);
-        QVERIFY(label("previewImage")->pixmap().isNull());
-        QCOMPARE(label("sizeText")->text(), QStringLiteral("0 × 0 pixels, 12\u00A0Byte"));
+        QVERIFY(label("previewLabel")->pixmap().isNull());
+        QCOMPARE(label("imageSizeLabel")->text(), QStringLiteral("0 × 0 pixels, 12\u00A0Byte"));
 
         // Nothing selected: nothing shown.
         table()->clearSelection();
-        QVERIFY(label("previewImage")->pixmap().isNull());
-        QVERIFY(label("sizeText")->text().isEmpty());
+        QVERIFY(label("previewLabel")->pixmap().isNull());
+        QVERIFY(label("imageSizeLabel")->text().isEmpty());
     }
 
     void removeSelectedRows()
@@ -199,23 +198,24 @@ private slots:
         QCOMPARE(table()->model()->rowCount(), 5);
 
         selectRow(1);
-        QVERIFY(!label("sizeText")->text().isEmpty());
-        table()->selectionModel()->select(table()->model()->index(3, 0),
-            QItemSelectionModel::Select | QItemSelectionModel::Rows);
+        QVERIFY(!label("imageSizeLabel")->text().isEmpty());
+        table()->selectionModel()->select(
+            table()->model()->index(3, 0), QItemSelectionModel::Select | QItemSelectionModel::Rows);
         mController->removeFile();
         QCOMPARE(table()->model()->rowCount(), 3);
         QCOMPARE(cell(0), QStringLiteral("a.png"));
         QCOMPARE(cell(1), QStringLiteral("c.png"));
         QCOMPARE(cell(2), QStringLiteral("e.png"));
         QCOMPARE(table()->selectedRow(), -1);
-        QVERIFY(label("previewImage")->pixmap().isNull());
-        QVERIFY(label("sizeText")->text().isEmpty());
+        QVERIFY(label("previewLabel")->pixmap().isNull());
+        QVERIFY(label("imageSizeLabel")->text().isEmpty());
     }
 
     void fullPathsAreShownAndRemembered()
     {
         mController->openFiles({ mFiles[0] });
-        auto* box = mController->window()->findChild<QCheckBox*>(QStringLiteral("showFullPathButton"));
+        auto* box
+            = mController->window()->findChild<QCheckBox*>(QStringLiteral("showFullPathsCheck"));
         QVERIFY(box);
         box->click();
         QCOMPARE(cell(0), mFiles[0]);
@@ -227,7 +227,7 @@ private slots:
         start();
         mController->openFiles({ mFiles[1] });
         QCOMPARE(cell(0), mFiles[1]);
-        box = mController->window()->findChild<QCheckBox*>(QStringLiteral("showFullPathButton"));
+        box = mController->window()->findChild<QCheckBox*>(QStringLiteral("showFullPathsCheck"));
         QVERIFY(box->isChecked());
         box->click();
         QCOMPARE(cell(0), QStringLiteral("b.png"));

@@ -29,10 +29,10 @@
 #include <memory>
 
 #include "TestSupport.h"
-#include "gui/ColorWell.h"
+#include "gui/ColorButton.h"
 #include "gui/OstrelController.h"
 #include "gui/QualitySlider.h"
-#include "gui/Stepper.h"
+#include "gui/StepButtons.h"
 #include "batch/BatchResizer.h"
 #include "core/ImageCodec.h"
 #include "core/LocalizedText.h"
@@ -102,7 +102,7 @@ private:
     QVariant shownBy(const QString& name)
     {
         QObject* control = mController->window()->findChild<QObject*>(name);
-        if (auto* stepper = qobject_cast<Stepper*>(control))
+        if (auto* stepper = qobject_cast<StepButtons*>(control))
             return stepper->floatValue();
         if (auto* slider = qobject_cast<QualitySlider*>(control))
             return slider->floatValue();
@@ -112,7 +112,7 @@ private:
             return label->text();
         if (auto* menu = qobject_cast<QComboBox*>(control))
             return tag(menu);
-        if (auto* well = qobject_cast<ColorWell*>(control))
+        if (auto* well = qobject_cast<ColorButton*>(control))
             return well->color();
         return QStringLiteral("no control named ") + name;
     }
@@ -153,7 +153,7 @@ private:
     }
 
     // Turns to a tab, as the user does before using its controls.
-    void showTab(int index) { widget<QTabWidget>("tab")->setCurrentIndex(index); }
+    void showTab(int index) { widget<QTabWidget>("tabs")->setCurrentIndex(index); }
 
     template <class T> T* widget(const char* name)
     {
@@ -196,33 +196,35 @@ private slots:
     void outletsAreTheNamedWidgets()
     {
         start();
-        for (const char* name :
-            { "backgroundButton", "proportionalButton", "showFullPathButton", "switchButton" })
+        for (const char* name : { "backgroundCheck", "keepProportionsCheck", "showFullPathsCheck",
+                 "longShortSidesCheck" })
             QVERIFY2(widget<QCheckBox>(name), name);
-        for (const char* name : { "destField", "heightField", "nameText", "nameNumber",
-                 "resolutionField", "widthField" })
+        for (const char* name : { "outputFolderField", "heightField", "baseNameField",
+                 "startNumberField", "resolutionField", "widthField" })
             QVERIFY2(widget<QLineEdit>(name), name);
-        for (const char* name : { "endText", "heightText", "jpegQualityText", "jpegText",
-                 "previewImage", "progressText", "sizeText", "widthText" })
+        for (const char* name :
+            { "neverReplacedNote", "heightLabel", "qualityLabel", "qualityValueLabel",
+                "previewLabel", "progressLabel", "imageSizeLabel", "widthLabel" })
             QVERIFY2(widget<QLabel>(name), name);
-        for (const char* name : { "heightStepper", "resolutionStepper", "widthStepper" })
-            QVERIFY2(widget<Stepper>(name), name);
-        for (const char* name : { "menuFormat", "nameMenu", "popUpUM" })
+        for (const char* name :
+            { "heightStepButtons", "resolutionStepButtons", "widthStepButtons" })
+            QVERIFY2(widget<StepButtons>(name), name);
+        for (const char* name : { "formatCombo", "namingCombo", "unitCombo" })
             QVERIFY2(widget<QComboBox>(name), name);
-        QVERIFY(widget<ColorWell>("backgroundColorWell"));
-        QVERIFY(widget<QualitySlider>("jpegQuality"));
+        QVERIFY(widget<ColorButton>("backgroundColorButton"));
+        QVERIFY(widget<QualitySlider>("qualitySlider"));
         QVERIFY(widget<QPushButton>("resizeButton"));
-        QVERIFY(widget<QProgressBar>("progressWheel"));
-        QCOMPARE(widget<QProgressBar>("progressWheel")->maximum(), 0); // busy indicator
-        QVERIFY(widget<QTableView>("tableImages"));
-        QCOMPARE(mController->window()->objectName(), QStringLiteral("finestra"));
+        QVERIFY(widget<QProgressBar>("previewBusyBar"));
+        QCOMPARE(widget<QProgressBar>("previewBusyBar")->maximum(), 0); // busy indicator
+        QVERIFY(widget<QTableView>("imageListView"));
+        QCOMPARE(mController->window()->objectName(), QStringLiteral("mainWindow"));
 
         // The progress sheet: a window-modal dialog of the main window with bar, text, stop.
         auto* panel = widget<QDialog>("progressPanel");
         QVERIFY(panel);
         QCOMPARE(panel->windowModality(), Qt::WindowModal);
         QVERIFY(panel->findChild<QProgressBar*>(QStringLiteral("progressBar")));
-        QVERIFY(panel->findChild<QLabel*>(QStringLiteral("progressText")));
+        QVERIFY(panel->findChild<QLabel*>(QStringLiteral("progressLabel")));
         QVERIFY(panel->findChild<QPushButton*>(QStringLiteral("stopButton")));
         QVERIFY(!panel->isVisible());
 
@@ -233,25 +235,25 @@ private slots:
                 result << menu->itemData(i).toInt();
             return result;
         };
-        QCOMPARE(tags(widget<QComboBox>("popUpUM")), QList<int>({ 1, 2, 3, 4 }));
-        QCOMPARE(tags(widget<QComboBox>("nameMenu")), QList<int>({ 1, 2 }));
-        QCOMPARE(tags(widget<QComboBox>("existingMenu")), QList<int>({ 1, 2, 3 }));
-        QCOMPARE(tags(widget<QComboBox>("menuFormat")), QList<int>({ 1, 2, 3, 4, 5 }));
-        auto* group = widget<QButtonGroup>("radioButton");
+        QCOMPARE(tags(widget<QComboBox>("unitCombo")), QList<int>({ 1, 2, 3, 4 }));
+        QCOMPARE(tags(widget<QComboBox>("namingCombo")), QList<int>({ 1, 2 }));
+        QCOMPARE(tags(widget<QComboBox>("existingFileCombo")), QList<int>({ 1, 2, 3 }));
+        QCOMPARE(tags(widget<QComboBox>("formatCombo")), QList<int>({ 1, 2, 3, 4, 5 }));
+        auto* group = widget<QButtonGroup>("givenSideGroup");
         QVERIFY(group);
         QCOMPARE(group->buttons().size(), 3);
         QVERIFY(group->button(1) && group->button(2) && group->button(3));
-        QVERIFY(group->button(1)->parentWidget() == widget<QWidget>("radioButtonBox"));
+        QVERIFY(group->button(1)->parentWidget() == widget<QWidget>("givenSideBox"));
 
         // Tab 0 the list, 1 the sizes and resolution, 2 the destination and naming.
-        auto* tabs = widget<QTabWidget>("tab");
+        auto* tabs = widget<QTabWidget>("tabs");
         QCOMPARE(tabs->count(), 3);
-        QVERIFY(tabs->widget(0)->isAncestorOf(widget<QTableView>("tableImages")));
+        QVERIFY(tabs->widget(0)->isAncestorOf(widget<QTableView>("imageListView")));
         for (const char* name :
-            { "widthField", "heightField", "resolutionField", "noEnlargeButton" })
+            { "widthField", "heightField", "resolutionField", "noEnlargeCheck" })
             QVERIFY2(tabs->widget(1)->isAncestorOf(widget<QWidget>(name)), name);
-        for (const char* name :
-            { "destField", "nameMenu", "nameText", "nameNumber", "existingMenu" })
+        for (const char* name : { "outputFolderField", "namingCombo", "baseNameField",
+                 "startNumberField", "existingFileCombo" })
             QVERIFY2(tabs->widget(2)->isAncestorOf(widget<QWidget>(name)), name);
     }
 
@@ -259,28 +261,29 @@ private slots:
     {
         start();
         QVERIFY(mController->window()->isVisible());
-        QCOMPARE(widget<QCheckBox>("backgroundButton")->checkState(), Qt::Unchecked);
-        QVERIFY(!shown(widget<ColorWell>("backgroundColorWell")));
-        QCOMPARE(widget<QCheckBox>("showFullPathButton")->checkState(), Qt::Unchecked);
+        QCOMPARE(widget<QCheckBox>("backgroundCheck")->checkState(), Qt::Unchecked);
+        QVERIFY(!shown(widget<ColorButton>("backgroundColorButton")));
+        QCOMPARE(widget<QCheckBox>("showFullPathsCheck")->checkState(), Qt::Unchecked);
         QVERIFY(!mController->showsFullPath());
-        QCOMPARE(widget<QCheckBox>("proportionalButton")->checkState(), Qt::Unchecked);
-        QVERIFY(!shown(widget<QWidget>("radioButtonBox")));
-        for (const char* name : { "widthField", "widthStepper", "heightField", "heightStepper" })
+        QCOMPARE(widget<QCheckBox>("keepProportionsCheck")->checkState(), Qt::Unchecked);
+        QVERIFY(!shown(widget<QWidget>("givenSideBox")));
+        for (const char* name :
+            { "widthField", "widthStepButtons", "heightField", "heightStepButtons" })
             QVERIFY2(widget<QWidget>(name)->isEnabled(), name);
-        QCOMPARE(widget<QCheckBox>("switchButton")->checkState(), Qt::Unchecked);
-        QCOMPARE(widget<QTabWidget>("tab")->currentIndex(), 0);
-        const QVariantMap shows = { { "widthText", "Width" }, { "heightText", "Height" },
-            { "popUpUM", 1 }, { "widthField", "400" }, { "widthStepper", 400.0f },
-            { "heightField", "300" }, { "heightStepper", 300.0f }, { "resolutionField", "72" },
-            { "resolutionStepper", 72.0f }, { "destField", "" }, { "nameMenu", 1 },
-            { "menuFormat", 1 }, { "jpegText", "100%" } };
+        QCOMPARE(widget<QCheckBox>("longShortSidesCheck")->checkState(), Qt::Unchecked);
+        QCOMPARE(widget<QTabWidget>("tabs")->currentIndex(), 0);
+        const QVariantMap shows = { { "widthLabel", "Width" }, { "heightLabel", "Height" },
+            { "unitCombo", 1 }, { "widthField", "400" }, { "widthStepButtons", 400.0f },
+            { "heightField", "300" }, { "heightStepButtons", 300.0f }, { "resolutionField", "72" },
+            { "resolutionStepButtons", 72.0f }, { "outputFolderField", "" }, { "namingCombo", 1 },
+            { "formatCombo", 1 }, { "qualityValueLabel", "100%" } };
         for (auto it = shows.cbegin(); it != shows.cend(); ++it)
             QCOMPARE(shownBy(it.key()), it.value());
-        QVERIFY(!shown(widget<QLineEdit>("nameText")));
-        QVERIFY(!shown(widget<QLineEdit>("nameNumber")));
-        QVERIFY(shown(widget<QualitySlider>("jpegQuality")));
-        QVERIFY(shown(widget<QLabel>("jpegQualityText")));
-        QVERIFY(shown(widget<QLabel>("jpegText")));
+        QVERIFY(!shown(widget<QLineEdit>("baseNameField")));
+        QVERIFY(!shown(widget<QLineEdit>("startNumberField")));
+        QVERIFY(shown(widget<QualitySlider>("qualitySlider")));
+        QVERIFY(shown(widget<QLabel>("qualityLabel")));
+        QVERIFY(shown(widget<QLabel>("qualityValueLabel")));
         QVERIFY(mController->resizer());
         QCOMPARE(mController->resizer()->images().count(), 0);
 
@@ -308,11 +311,12 @@ private slots:
         QFETCH(int, side);
         start({ { "proportional", true }, { "tagSides", side }, { "widthValue", 640.0 },
             { "heightValue", 250.0 } });
-        QVERIFY(shown(widget<QWidget>("radioButtonBox")));
-        QCOMPARE(widget<QButtonGroup>("radioButton")->checkedId(), side);
+        QVERIFY(shown(widget<QWidget>("givenSideBox")));
+        QCOMPARE(widget<QButtonGroup>("givenSideGroup")->checkedId(), side);
         auto* given = widget<QLineEdit>(side == 1 ? "widthField" : "heightField");
         auto* other = widget<QLineEdit>(side == 1 ? "heightField" : "widthField");
-        auto* otherStepper = widget<Stepper>(side == 1 ? "heightStepper" : "widthStepper");
+        auto* otherStepper
+            = widget<StepButtons>(side == 1 ? "heightStepButtons" : "widthStepButtons");
         QCOMPARE(given->text(), QString::fromLatin1(side == 1 ? "640" : "250"));
         QVERIFY(given->isEnabled());
         QCOMPARE(other->text(), QString());
@@ -345,7 +349,8 @@ private slots:
                 map.insert(it.key(), it.value());
             return map;
         };
-        const QStringList qualityControls = { "jpegQuality", "jpegQualityText", "jpegText" };
+        const QStringList qualityControls
+            = { "qualitySlider", "qualityLabel", "qualityValueLabel" };
         auto all = [](const QStringList& names, const char* state) {
             QStringList result;
             for (const QString& name : names)
@@ -355,23 +360,23 @@ private slots:
 
         // Background flattening and its colour.
         QTest::newRow("background on shows the well")
-            << QVariantMap {} << 2 << click("backgroundButton")
+            << QVariantMap {} << 2 << click("backgroundCheck")
             << QVariantMap { { "background", true } } << QVariantMap {}
-            << QStringList { "backgroundColorWell shown" };
+            << QStringList { "backgroundColorButton shown" };
         QTest::newRow("background off hides the well and stores its colour again")
             << with(colour, { { "background", true } }) << 2
             << UseControl([](TestOstrelController* t) {
                    for (const char* key : { "backgroundColorR", "backgroundColorG",
                             "backgroundColorB", "backgroundColorA" })
                        t->mSettings->remove(QLatin1String(key));
-                   clickBox(t->widget<QCheckBox>("backgroundButton"));
+                   clickBox(t->widget<QCheckBox>("backgroundCheck"));
                })
             << with(colourStored, { { "background", false } })
-            << QVariantMap { { "backgroundColorWell", QColor::fromRgbF(0.2f, 0.4f, 0.6f, 0.6f) } }
-            << QStringList { "backgroundColorWell hidden" };
+            << QVariantMap { { "backgroundColorButton", QColor::fromRgbF(0.2f, 0.4f, 0.6f, 0.6f) } }
+            << QStringList { "backgroundColorButton hidden" };
         auto answerColourDialog = [](bool accept) {
             return UseControl([accept](TestOstrelController* t) {
-                auto* well = t->widget<ColorWell>("backgroundColorWell");
+                auto* well = t->widget<ColorButton>("backgroundColorButton");
                 QTest::mouseClick(well, Qt::LeftButton);
                 QColorDialog* dialog = well->dialog();
                 QVERIFY(dialog);
@@ -390,43 +395,44 @@ private slots:
             << with(colour, { { "background", true } }) << 2 << answerColourDialog(true)
             << QVariantMap { { "backgroundColorR", 1.0f }, { "backgroundColorG", 0.0f },
                    { "backgroundColorB", 0.0f }, { "backgroundColorA", 0.501960814f } }
-            << QVariantMap { { "backgroundColorWell", QColor(255, 0, 0, 128) } } << QStringList {};
+            << QVariantMap { { "backgroundColorButton", QColor(255, 0, 0, 128) } }
+            << QStringList {};
         QTest::newRow("the colour dialog cancelled")
             << with(colour, { { "background", true } }) << 2 << answerColourDialog(false)
             << colourStored
-            << QVariantMap { { "backgroundColorWell", QColor::fromRgbF(0.2f, 0.4f, 0.6f, 0.6f) } }
+            << QVariantMap { { "backgroundColorButton", QColor::fromRgbF(0.2f, 0.4f, 0.6f, 0.6f) } }
             << QStringList {};
 
         // Proportional scaling: the side not given is emptied and disabled, and kept.
         QTest::newRow("keep proportions on, the width given")
-            << QVariantMap {} << 1 << click("proportionalButton")
+            << QVariantMap {} << 1 << click("keepProportionsCheck")
             << QVariantMap { { "proportional", true }, { "tagSides", 1 },
                    { "heightValue", absent } }
             << QVariantMap { { "widthField", "400" }, { "heightField", "" } }
-            << QStringList { "radioButtonBox shown", "widthField enabled", "widthStepper enabled",
-                   "heightField disabled", "heightStepper disabled" };
+            << QStringList { "givenSideBox shown", "widthField enabled", "widthStepButtons enabled",
+                   "heightField disabled", "heightStepButtons disabled" };
         QTest::newRow("keep proportions, the height given")
-            << QVariantMap { { "proportional", true } } << 1 << click("radioSecond")
+            << QVariantMap { { "proportional", true } } << 1 << click("secondSideRadio")
             << QVariantMap { { "tagSides", 2 }, { "widthValue", absent } }
             << QVariantMap { { "widthField", "" }, { "heightField", "300" } }
-            << QStringList { "widthField disabled", "widthStepper disabled", "heightField enabled",
-                   "heightStepper enabled" };
+            << QStringList { "widthField disabled", "widthStepButtons disabled",
+                   "heightField enabled", "heightStepButtons enabled" };
         QTest::newRow("keep proportions off")
             << QVariantMap { { "proportional", true }, { "tagSides", 2 } } << 1
             << UseControl([](TestOstrelController* t) {
                    t->mSettings->remove(QStringLiteral("tagSides"));
-                   clickBox(t->widget<QCheckBox>("proportionalButton"));
+                   clickBox(t->widget<QCheckBox>("keepProportionsCheck"));
                })
             << QVariantMap { { "proportional", false }, { "tagSides", absent } }
-            << QVariantMap { { "widthField", "400" }, { "widthStepper", 400.0f },
+            << QVariantMap { { "widthField", "400" }, { "widthStepButtons", 400.0f },
                    { "heightField", "300" } }
-            << QStringList { "radioButtonBox hidden", "widthField enabled", "widthStepper enabled",
-                   "heightField enabled", "heightStepper enabled" };
+            << QStringList { "givenSideBox hidden", "widthField enabled",
+                   "widthStepButtons enabled", "heightField enabled", "heightStepButtons enabled" };
 
         // The size fields, their steppers and the resolution.
         QTest::newRow("the stepper's up arrow")
             << QVariantMap {} << 1 << UseControl([](TestOstrelController* t) {
-                   auto* stepper = t->widget<Stepper>("widthStepper");
+                   auto* stepper = t->widget<StepButtons>("widthStepButtons");
                    QStyleOptionSpinBox opt;
                    opt.initFrom(stepper);
                    opt.subControls = QStyle::SC_SpinBoxUp | QStyle::SC_SpinBoxDown;
@@ -438,7 +444,7 @@ private slots:
                    QTest::mouseClick(stepper, Qt::LeftButton, {}, up.center());
                })
             << QVariantMap { { "widthValue", 401.0f } }
-            << QVariantMap { { "widthField", "401" }, { "widthStepper", 401.0f } }
+            << QVariantMap { { "widthField", "401" }, { "widthStepButtons", 401.0f } }
             << QStringList {};
         QTest::newRow("Down in a field steps what was typed")
             << QVariantMap {} << 1 << UseControl([](TestOstrelController* t) {
@@ -449,20 +455,20 @@ private slots:
                    QTest::keyClick(field, Qt::Key_Down);
                })
             << QVariantMap { { "widthValue", 249.0f } }
-            << QVariantMap { { "widthField", "249" }, { "widthStepper", 249.0f } }
+            << QVariantMap { { "widthField", "249" }, { "widthStepButtons", 249.0f } }
             << QStringList {};
         QTest::newRow("a resolution typed")
             << QVariantMap {} << 1 << type("resolutionField", "300")
             << QVariantMap { { "resValue", "300" } }
-            << QVariantMap { { "resolutionStepper", 300.0f } } << QStringList {};
+            << QVariantMap { { "resolutionStepButtons", 300.0f } } << QStringList {};
         QTest::newRow("a resolution beyond the stepper's range")
             << QVariantMap {} << 1 << type("resolutionField", "20000")
             << QVariantMap { { "resValue", 20000.0f } }
-            << QVariantMap { { "resolutionStepper", 10000.0f } } << QStringList {};
+            << QVariantMap { { "resolutionStepButtons", 10000.0f } } << QStringList {};
         QTest::newRow("a number followed by text")
             << QVariantMap {} << 1 << type("heightField", "12.5abc")
             << QVariantMap { { "heightValue", 12.5f } }
-            << QVariantMap { { "heightField", "12.5" }, { "heightStepper", 12.5f } }
+            << QVariantMap { { "heightField", "12.5" }, { "heightStepButtons", 12.5f } }
             << QStringList {};
         QTest::newRow("text that is no number")
             << QVariantMap {} << 1 << type("heightField", "abc")
@@ -478,84 +484,86 @@ private slots:
             << QVariantMap { { "heightValue", 0.0f } } << QVariantMap { { "heightField", "" } }
             << QStringList {};
         QTest::newRow("the folder as typed, spaces and all")
-            << QVariantMap {} << 2 << type("destField", " /tmp/out ")
+            << QVariantMap {} << 2 << type("outputFolderField", " /tmp/out ")
             << QVariantMap { { "dest", " /tmp/out " } } << QVariantMap {} << QStringList {};
         QTest::newRow("a new unit keeps the numbers")
-            << QVariantMap {} << 1 << key("popUpUM", Qt::Key_End)
+            << QVariantMap {} << 1 << key("unitCombo", Qt::Key_End)
             << QVariantMap { { "UM", 4 }, { "widthValue", absent } }
-            << QVariantMap { { "popUpUM", 4 }, { "widthField", "400" }, { "heightField", "300" },
-                   { "widthUnit", "%" }, { "heightUnit", "%" } }
+            << QVariantMap { { "unitCombo", 4 }, { "widthField", "400" }, { "heightField", "300" },
+                   { "widthUnitLabel", "%" }, { "heightUnitLabel", "%" } }
             << QStringList {};
         QTest::newRow("long and short side")
-            << QVariantMap {} << 1 << click("switchButton")
+            << QVariantMap {} << 1 << click("longShortSidesCheck")
             << QVariantMap { { "switchSides", true } }
-            << QVariantMap { { "widthText", "Long side" }, { "heightText", "Short side" },
+            << QVariantMap { { "widthLabel", "Long side" }, { "heightLabel", "Short side" },
                    { "widthField", "400" }, { "heightField", "300" } }
             << QStringList {};
         QTest::newRow("width and height")
-            << QVariantMap { { "switchSides", true } } << 1 << click("switchButton")
+            << QVariantMap { { "switchSides", true } } << 1 << click("longShortSidesCheck")
             << QVariantMap { { "switchSides", false } }
-            << QVariantMap { { "widthText", "Width" }, { "heightText", "Height" } }
+            << QVariantMap { { "widthLabel", "Width" }, { "heightLabel", "Height" } }
             << QStringList {};
         QTest::newRow("captions without a text table")
             << QVariantMap {} << 1 << UseControl([](TestOstrelController* t) {
                    LocalizedText::uninstall(*qApp);
-                   clickBox(t->widget<QCheckBox>("switchButton"));
+                   clickBox(t->widget<QCheckBox>("longShortSidesCheck"));
                })
             << QVariantMap {}
-            << QVariantMap { { "widthText", "LocalizationBug_PleaseContactTheAuthor" },
-                   { "heightText", "LocalizationBug_PleaseContactTheAuthor" } }
+            << QVariantMap { { "widthLabel", "LocalizationBug_PleaseContactTheAuthor" },
+                   { "heightLabel", "LocalizationBug_PleaseContactTheAuthor" } }
             << QStringList {};
 
         // Format and JPEG quality: a whole percentage shown, the exact factor kept.
         QTest::newRow("the stored quality")
             << QVariantMap { { "quality", 0.856 } } << 2 << UseControl([](TestOstrelController*) {})
             << QVariantMap { { "quality", 0.856f } }
-            << QVariantMap { { "jpegText", "86%" }, { "jpegQuality", 0.856f } } << QStringList {};
+            << QVariantMap { { "qualityValueLabel", "86%" }, { "qualitySlider", 0.856f } }
+            << QStringList {};
         QTest::newRow("quality to the end")
-            << QVariantMap { { "quality", 0.5 } } << 2 << key("jpegQuality", Qt::Key_End)
-            << QVariantMap { { "quality", 1.0f } } << QVariantMap { { "jpegText", "100%" } }
-            << QStringList {};
+            << QVariantMap { { "quality", 0.5 } } << 2 << key("qualitySlider", Qt::Key_End)
+            << QVariantMap { { "quality", 1.0f } }
+            << QVariantMap { { "qualityValueLabel", "100%" } } << QStringList {};
         QTest::newRow("quality one step down")
-            << QVariantMap {} << 2 << key("jpegQuality", Qt::Key_Left)
-            << QVariantMap { { "quality", 0.99f } } << QVariantMap { { "jpegText", "99%" } }
-            << QStringList {};
+            << QVariantMap {} << 2 << key("qualitySlider", Qt::Key_Left)
+            << QVariantMap { { "quality", 0.99f } }
+            << QVariantMap { { "qualityValueLabel", "99%" } } << QStringList {};
         QTest::newRow("quality to the start")
-            << QVariantMap {} << 2 << key("jpegQuality", Qt::Key_Home)
-            << QVariantMap { { "quality", 0.0f } } << QVariantMap { { "jpegText", "0%" } }
+            << QVariantMap {} << 2 << key("qualitySlider", Qt::Key_Home)
+            << QVariantMap { { "quality", 0.0f } } << QVariantMap { { "qualityValueLabel", "0%" } }
             << QStringList {};
         QTest::newRow("GIF hides the quality")
-            << QVariantMap {} << 2 << keys("menuFormat", { Qt::Key_Down, Qt::Key_Down })
+            << QVariantMap {} << 2 << keys("formatCombo", { Qt::Key_Down, Qt::Key_Down })
             << QVariantMap { { "formatMenu", 3 } } << QVariantMap {}
             << all(qualityControls, "hidden");
         QTest::newRow("TIFF hides the quality")
-            << QVariantMap {} << 2 << key("menuFormat", Qt::Key_End)
+            << QVariantMap {} << 2 << key("formatCombo", Qt::Key_End)
             << QVariantMap { { "formatMenu", 5 } } << QVariantMap {}
             << all(qualityControls, "hidden");
         QTest::newRow("JPEG shows the quality")
             << QVariantMap { { "formatMenu", 5 }, { "quality", 0.7 } } << 2
-            << key("menuFormat", Qt::Key_Home) << QVariantMap { { "formatMenu", 1 } }
-            << QVariantMap { { "jpegText", "70%" }, { "jpegQuality", 0.7f } }
+            << key("formatCombo", Qt::Key_Home) << QVariantMap { { "formatMenu", 1 } }
+            << QVariantMap { { "qualityValueLabel", "70%" }, { "qualitySlider", 0.7f } }
             << all(qualityControls, "shown");
 
         // Naming.
         QTest::newRow("name and number shows both fields")
             << QVariantMap { { "name", "holiday" }, { "nameNum", "0007" } } << 2
-            << key("nameMenu", Qt::Key_Down) << QVariantMap { { "nameMenu", 2 } }
-            << QVariantMap { { "nameText", "holiday" }, { "nameNumber", "0007" } }
-            << QStringList { "nameText shown", "nameNumber shown" };
+            << key("namingCombo", Qt::Key_Down) << QVariantMap { { "nameMenu", 2 } }
+            << QVariantMap { { "baseNameField", "holiday" }, { "startNumberField", "0007" } }
+            << QStringList { "baseNameField shown", "startNumberField shown" };
         QTest::newRow("a name typed")
-            << QVariantMap { { "nameMenu", 2 } } << 2 << type("nameText", "trip")
+            << QVariantMap { { "nameMenu", 2 } } << 2 << type("baseNameField", "trip")
             << QVariantMap { { "name", "trip" } } << QVariantMap {} << QStringList {};
         QTest::newRow("the start number emptied")
             << QVariantMap { { "nameMenu", 2 }, { "nameNum", "0007" } } << 2
-            << type("nameNumber", "") << QVariantMap { { "nameNum", "" } } << QVariantMap {}
+            << type("startNumberField", "") << QVariantMap { { "nameNum", "" } } << QVariantMap {}
             << QStringList {};
         QTest::newRow("source name hides both fields and keeps the name")
             << QVariantMap { { "nameMenu", 2 }, { "name", "trip" } } << 2
-            << key("nameMenu", Qt::Key_Up) << QVariantMap { { "nameMenu", 1 }, { "name", "trip" } }
-            << QVariantMap { { "nameText", "trip" } }
-            << QStringList { "nameText hidden", "nameNumber hidden" };
+            << key("namingCombo", Qt::Key_Up)
+            << QVariantMap { { "nameMenu", 1 }, { "name", "trip" } }
+            << QVariantMap { { "baseNameField", "trip" } }
+            << QStringList { "baseNameField hidden", "startNumberField hidden" };
 
         // The folder chooser: a window-modal panel for folders.
         auto answerFolderChooser = [](const QString& folder) {
@@ -577,12 +585,12 @@ private slots:
         };
         QTest::newRow("the folder chooser cancelled")
             << QVariantMap { { "dest", "/kept" } } << 2 << answerFolderChooser(QString())
-            << QVariantMap { { "dest", "/kept" } } << QVariantMap { { "destField", "/kept" } }
-            << QStringList {};
+            << QVariantMap { { "dest", "/kept" } }
+            << QVariantMap { { "outputFolderField", "/kept" } } << QStringList {};
         const QString chosen = mDir.filePath(QStringLiteral("chosen"));
         QTest::newRow("a folder chosen")
             << QVariantMap { { "dest", "/kept" } } << 2 << answerFolderChooser(chosen)
-            << QVariantMap { { "dest", chosen } } << QVariantMap { { "destField", chosen } }
+            << QVariantMap { { "dest", chosen } } << QVariantMap { { "outputFolderField", chosen } }
             << QStringList {};
 
         // The tab, also when code selects it.
@@ -635,9 +643,9 @@ private slots:
         QVERIFY(LocalizedText::install(*qApp));
         start();
 
-        QCOMPARE(widget<QTabWidget>("tab")->tabText(1), QStringLiteral("&Größe"));
+        QCOMPARE(widget<QTabWidget>("tabs")->tabText(1), QStringLiteral("&Größe"));
         QCOMPARE(widget<QPushButton>("resizeButton")->text(), QStringLiteral("G&röße ändern"));
-        QCOMPARE(widget<QLabel>("widthText")->text(), QStringLiteral("Breite"));
+        QCOMPARE(widget<QLabel>("widthLabel")->text(), QStringLiteral("Breite"));
 
         showTab(1);
         auto* widthField = widget<QLineEdit>("widthField");
@@ -646,7 +654,7 @@ private slots:
         QTest::keyClicks(widthField, QStringLiteral("12,5"));
         QTest::keyClick(widthField, Qt::Key_Return);
         verifyStored({ { "widthValue", QStringLiteral("12.5") } });
-        QCOMPARE(widget<Stepper>("widthStepper")->floatValue(), 12.5f);
+        QCOMPARE(widget<StepButtons>("widthStepButtons")->floatValue(), 12.5f);
         QCOMPARE(widthField->text(), QStringLiteral("12,5"));
     }
 
@@ -656,20 +664,21 @@ private slots:
     {
         start({ { "proportional", true }, { "tagSides", 2 } });
         showTab(1);
-        auto* fit = widget<QRadioButton>("radioBoth");
+        auto* fit = widget<QRadioButton>("fitInsideRadio");
         QVERIFY(shown(fit));
         QTest::mouseClick(fit, Qt::LeftButton);
         verifyStored({ { "tagSides", 3 } });
-        for (const char* name : { "widthField", "widthStepper", "heightField", "heightStepper" })
+        for (const char* name :
+            { "widthField", "widthStepButtons", "heightField", "heightStepButtons" })
             QVERIFY2(widget<QWidget>(name)->isEnabled(), name);
         QCOMPARE(widget<QLineEdit>("widthField")->text(), QStringLiteral("400"));
         QCOMPARE(widget<QLineEdit>("heightField")->text(), QStringLiteral("300"));
-        clickBox(widget<QCheckBox>("proportionalButton"));
+        clickBox(widget<QCheckBox>("keepProportionsCheck"));
         QVERIFY(!shown(fit));
 
-        clickBox(widget<QCheckBox>("noEnlargeButton"));
+        clickBox(widget<QCheckBox>("noEnlargeCheck"));
         showTab(2);
-        auto* existing = widget<QComboBox>("existingMenu");
+        auto* existing = widget<QComboBox>("existingFileCombo");
         existing->setCurrentIndex(existing->findData(int(ExistingFile::Skip)));
         emit existing->activated(existing->currentIndex());
         verifyStored({ { "noEnlarge", true }, { "existingFile", 3 } });
@@ -677,10 +686,10 @@ private slots:
         mController.reset();
         start({ { "proportional", true }, { "tagSides", 3 }, { "noEnlarge", true },
             { "existingFile", 2 } });
-        QCOMPARE(widget<QButtonGroup>("radioButton")->checkedId(), 3);
+        QCOMPARE(widget<QButtonGroup>("givenSideGroup")->checkedId(), 3);
         QVERIFY(widget<QLineEdit>("heightField")->isEnabled());
-        QVERIFY(widget<QCheckBox>("noEnlargeButton")->isChecked());
-        QCOMPARE(widget<QComboBox>("existingMenu")->currentData().toInt(), 2);
+        QVERIFY(widget<QCheckBox>("noEnlargeCheck")->isChecked());
+        QCOMPARE(widget<QComboBox>("existingFileCombo")->currentData().toInt(), 2);
     }
 
     void windowFrameIsRemembered()
@@ -751,7 +760,7 @@ private slots:
             };
             for (QAction* menu : window->menuBar()->actions())
                 take(menu->text(), menu->text());
-            auto* tabs = widget<QTabWidget>("tab");
+            auto* tabs = widget<QTabWidget>("tabs");
             for (int t = 0; t < tabs->count(); ++t)
                 take(tabs->tabText(t), tabs->tabText(t));
             for (QAbstractButton* button : window->findChildren<QAbstractButton*>()) {
@@ -778,7 +787,7 @@ private slots:
         QCOMPARE(QApplication::focusWidget(), widget<QWidget>("heightField"));
         // Proportional scaling off: the hidden radio cells are skipped as well.
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        QCOMPARE(QApplication::focusWidget(), widget<QWidget>("switchButton"));
+        QCOMPARE(QApplication::focusWidget(), widget<QWidget>("longShortSidesCheck"));
     }
 
     void backgroundPatternIsTiledBehindTheWindow()

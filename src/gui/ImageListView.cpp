@@ -1,4 +1,4 @@
-#include "FileTableView.h"
+#include "ImageListView.h"
 
 #include <algorithm>
 
@@ -8,7 +8,7 @@
 #include <QPainter>
 #include <QStyleOption>
 
-FileTableView::FileTableView(QWidget* parent)
+ImageListView::ImageListView(QWidget* parent)
     : QTableView(parent)
 {
     setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -31,7 +31,7 @@ FileTableView::FileTableView(QWidget* parent)
     setDropIndicatorShown(false);
 }
 
-std::set<int> FileTableView::selectedRowSet() const
+std::set<int> ImageListView::selectedRowSet() const
 {
     std::set<int> rows;
     if (!selectionModel())
@@ -42,7 +42,7 @@ std::set<int> FileTableView::selectedRowSet() const
     return rows;
 }
 
-int FileTableView::selectedRow() const
+int ImageListView::selectedRow() const
 {
     const QItemSelectionModel* selection = selectionModel();
     if (!selection || !selection->hasSelection())
@@ -54,7 +54,7 @@ int FileTableView::selectedRow() const
     return rows.isEmpty() ? -1 : rows.last().row();
 }
 
-QRect FileTableView::dropLineRect() const
+QRect ImageListView::dropLineRect() const
 {
     int y = 0;
     const int rows = model() ? model()->rowCount() : 0;
@@ -66,7 +66,7 @@ QRect FileTableView::dropLineRect() const
     return QRect(0, y, viewport()->width(), 0);
 }
 
-Qt::DropAction FileTableView::acceptedAction(const QDropEvent* event) const
+Qt::DropAction ImageListView::acceptedAction(const QDropEvent* event) const
 {
     const QMimeData* mime = event->mimeData();
     if (!model() || !mime || !mime->hasUrls())
@@ -81,10 +81,10 @@ Qt::DropAction FileTableView::acceptedAction(const QDropEvent* event) const
         return Qt::IgnoreAction;
     const int end = model()->rowCount();
     return model()->canDropMimeData(mime, action, end, 0, QModelIndex()) ? action
-                                                                        : Qt::IgnoreAction;
+                                                                         : Qt::IgnoreAction;
 }
 
-void FileTableView::setDropLineShown(bool shown)
+void ImageListView::setDropLineShown(bool shown)
 {
     if (mDropLineShown == shown)
         return;
@@ -92,7 +92,7 @@ void FileTableView::setDropLineShown(bool shown)
     viewport()->update();
 }
 
-void FileTableView::dragEnterEvent(QDragEnterEvent* event)
+void ImageListView::dragEnterEvent(QDragEnterEvent* event)
 {
     const Qt::DropAction action = acceptedAction(event);
     if (action == Qt::IgnoreAction) {
@@ -104,7 +104,7 @@ void FileTableView::dragEnterEvent(QDragEnterEvent* event)
     setDropLineShown(true);
 }
 
-void FileTableView::dragMoveEvent(QDragMoveEvent* event)
+void ImageListView::dragMoveEvent(QDragMoveEvent* event)
 {
     const Qt::DropAction action = acceptedAction(event);
     if (action == Qt::IgnoreAction) {
@@ -118,13 +118,13 @@ void FileTableView::dragMoveEvent(QDragMoveEvent* event)
     setDropLineShown(true);
 }
 
-void FileTableView::dragLeaveEvent(QDragLeaveEvent* event)
+void ImageListView::dragLeaveEvent(QDragLeaveEvent* event)
 {
     setDropLineShown(false);
     event->accept();
 }
 
-void FileTableView::dropEvent(QDropEvent* event)
+void ImageListView::dropEvent(QDropEvent* event)
 {
     setDropLineShown(false);
     const Qt::DropAction action = acceptedAction(event);
@@ -141,7 +141,7 @@ void FileTableView::dropEvent(QDropEvent* event)
     }
 }
 
-void FileTableView::paintEvent(QPaintEvent* event)
+void ImageListView::paintEvent(QPaintEvent* event)
 {
     QTableView::paintEvent(event);
     if (!mDropLineShown)

@@ -1,4 +1,4 @@
-#include "FileListModel.h"
+#include "ImageListModel.h"
 
 #include <iterator>
 
@@ -6,7 +6,7 @@
 #include <QMimeData>
 #include <QUrl>
 
-#include "FolderExpander.h"
+#include "FolderScanner.h"
 #include "batch/BatchResizer.h"
 
 namespace {
@@ -20,27 +20,27 @@ bool isTakenAction(Qt::DropAction action)
 
 } // namespace
 
-FileListModel::FileListModel(BatchResizer* resizer, QObject* parent)
+ImageListModel::ImageListModel(BatchResizer* resizer, QObject* parent)
     : QAbstractTableModel(parent)
     , mResizer(resizer)
-    , mExpander(new FolderExpander(resizer->images().acceptedExtensions(), this))
+    , mScanner(new FolderScanner(resizer->images().acceptedExtensions(), this))
     , mRowCount(resizer->images().count())
 {
-    connect(mExpander, &FolderExpander::expanded, this, &FileListModel::appendFiles);
+    connect(mScanner, &FolderScanner::scanned, this, &ImageListModel::appendFiles);
 }
 
-FileListModel::~FileListModel() = default;
+ImageListModel::~ImageListModel() = default;
 
-void FileListModel::setFullPath(bool fullPath)
+void ImageListModel::setShowsFullPath(bool fullPath)
 {
-    if (fullPath == mFullPath)
+    if (fullPath == mShowsFullPath)
         return;
-    mFullPath = fullPath;
+    mShowsFullPath = fullPath;
     if (mRowCount > 0)
         emit dataChanged(index(0, 0), index(mRowCount - 1, 0), { Qt::DisplayRole });
 }
 
-void FileListModel::reload()
+void ImageListModel::reload()
 {
     const int count = mResizer->images().count();
     if (count > mRowCount) {
@@ -57,21 +57,21 @@ void FileListModel::reload()
     }
 }
 
-void FileListModel::addPaths(const QStringList& paths)
+void ImageListModel::addPaths(const QStringList& paths)
 {
-    if (!mExpander->isBusy() && !FolderExpander::containsFolder(paths)) {
+    if (!mScanner->isBusy() && !FolderScanner::containsFolder(paths)) {
         appendFiles(paths);
         return;
     }
-    mExpander->expand(paths);
+    mScanner->scan(paths);
 }
 
-bool FileListModel::isAdding() const
+bool ImageListModel::isAdding() const
 {
-    return mExpander->isBusy();
+    return mScanner->isBusy();
 }
 
-void FileListModel::appendFiles(const QStringList& files)
+void ImageListModel::appendFiles(const QStringList& files)
 {
     // The list goes by the extension alone; a path that names nothing would be listed as an
     // image of 0 x 0 pixels and fail in the batch, so it is sorted out here.
@@ -96,7 +96,7 @@ void FileListModel::appendFiles(const QStringList& files)
         emit filesNotAdded(notImages, missing);
 }
 
-bool FileListModel::removeImages(const std::set<int>& rows)
+bool ImageListModel::removeImages(const std::set<int>& rows)
 {
     if (mResizer->isRunning())
         return false;
@@ -125,7 +125,7 @@ bool FileListModel::removeImages(const std::set<int>& rows)
     return true;
 }
 
-QStringList FileListModel::localPaths(const QMimeData* data)
+QStringList ImageListModel::localPaths(const QMimeData* data)
 {
     QStringList paths;
     if (!data || !data->hasUrls())
@@ -138,17 +138,17 @@ QStringList FileListModel::localPaths(const QMimeData* data)
     return paths;
 }
 
-int FileListModel::rowCount(const QModelIndex& parent) const
+int ImageListModel::rowCount(const QModelIndex& parent) const
 {
     return parent.isValid() ? 0 : mRowCount;
 }
 
-int FileListModel::columnCount(const QModelIndex& parent) const
+int ImageListModel::columnCount(const QModelIndex& parent) const
 {
     return parent.isValid() ? 0 : 1;
 }
 
-QVariant FileListModel::data(const QModelIndex& index, int role) const
+QVariant ImageListModel::data(const QModelIndex& index, int role) const
 {
     if (!index.isValid() || index.row() >= mRowCount)
         return {};
@@ -157,12 +157,12 @@ QVariant FileListModel::data(const QModelIndex& index, int role) const
     const ImageEntry* image = mResizer->images().at(index.row());
     if (!image)
         return {};
-    if (role == Qt::ToolTipRole || mFullPath)
+    if (role == Qt::ToolTipRole || mShowsFullPath)
         return image->path();
     return image->name();
 }
 
-Qt::ItemFlags FileListModel::flags(const QModelIndex& index) const
+Qt::ItemFlags ImageListModel::flags(const QModelIndex& index) const
 {
     // Rows themselves take no drops: a drop always lands after the last row.
     if (!index.isValid())
@@ -170,17 +170,17 @@ Qt::ItemFlags FileListModel::flags(const QModelIndex& index) const
     return Qt::ItemIsSelectable | Qt::ItemIsEnabled | Qt::ItemNeverHasChildren;
 }
 
-QStringList FileListModel::mimeTypes() const
+QStringList ImageListModel::mimeTypes() const
 {
     return { kUriList };
 }
 
-Qt::DropActions FileListModel::supportedDropActions() const
+Qt::DropActions ImageListModel::supportedDropActions() const
 {
     return Qt::CopyAction | Qt::LinkAction;
 }
 
-bool FileListModel::canDropMimeData(const QMimeData* data, Qt::DropAction action, int row,
+bool ImageListModel::canDropMimeData(const QMimeData* data, Qt::DropAction action, int row,
     int column, const QModelIndex& parent) const
 {
     Q_UNUSED(row);
@@ -189,8 +189,8 @@ bool FileListModel::canDropMimeData(const QMimeData* data, Qt::DropAction action
     return isTakenAction(action) && !localPaths(data).isEmpty();
 }
 
-bool FileListModel::dropMimeData(const QMimeData* data, Qt::DropAction action, int row,
-    int column, const QModelIndex& parent)
+bool ImageListModel::dropMimeData(
+    const QMimeData* data, Qt::DropAction action, int row, int column, const QModelIndex& parent)
 {
     if (!canDropMimeData(data, action, row, column, parent))
         return false;

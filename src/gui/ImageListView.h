@@ -13,14 +13,14 @@
 // of an empty table), because that is where the files will go; the drop itself is handed to
 // the model's dropMimeData() with that row. Drags that offer only a move are refused, so that
 // the source never deletes its files because of a drop here.
-class FileTableView : public QTableView
+class ImageListView : public QTableView
 {
     Q_OBJECT
 
 public:
-    explicit FileTableView(QWidget* parent = nullptr);
+    explicit ImageListView(QWidget* parent = nullptr);
 
-    // The rows of the selection, for FileListModel::removeImages().
+    // The rows of the selection, for ImageListModel::removeImages().
     std::set<int> selectedRowSet() const;
     // The row selected last (the current row when it is selected), or -1 without selection.
     int selectedRow() const;

@@ -1,4 +1,4 @@
-#include "Stepper.h"
+#include "StepButtons.h"
 
 #include <QLineEdit>
 #include <QPainter>
@@ -7,7 +7,7 @@
 
 #include <algorithm>
 
-Stepper::Stepper(QWidget* parent)
+StepButtons::StepButtons(QWidget* parent)
     : QAbstractSpinBox(parent)
 {
     // The partner field shows the number; the spin box's own editor would only duplicate it.
@@ -20,13 +20,13 @@ Stepper::Stepper(QWidget* parent)
     setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
 }
 
-void Stepper::setFloatValue(float value)
+void StepButtons::setFloatValue(float value)
 {
     mValue = clamped(static_cast<double>(value));
     update();
 }
 
-void Stepper::setMinimum(double minimum)
+void StepButtons::setMinimum(double minimum)
 {
     mMinimum = minimum;
     mMaximum = std::max(mMaximum, mMinimum);
@@ -34,7 +34,7 @@ void Stepper::setMinimum(double minimum)
     update();
 }
 
-void Stepper::setMaximum(double maximum)
+void StepButtons::setMaximum(double maximum)
 {
     mMaximum = maximum;
     mMinimum = std::min(mMinimum, mMaximum);
@@ -42,19 +42,19 @@ void Stepper::setMaximum(double maximum)
     update();
 }
 
-void Stepper::setIncrement(double increment)
+void StepButtons::setIncrement(double increment)
 {
     mIncrement = increment;
 }
 
-double Stepper::clamped(double value) const
+double StepButtons::clamped(double value) const
 {
     if (value != value) // NaN: nothing sensible to show, start from the bottom
         return mMinimum;
     return std::clamp(value, mMinimum, mMaximum);
 }
 
-void Stepper::stepBy(int steps)
+void StepButtons::stepBy(int steps)
 {
     const double next = clamped(mValue + steps * mIncrement);
     if (next == mValue)
@@ -64,7 +64,7 @@ void Stepper::stepBy(int steps)
     emit stepped();
 }
 
-QAbstractSpinBox::StepEnabled Stepper::stepEnabled() const
+QAbstractSpinBox::StepEnabled StepButtons::stepEnabled() const
 {
     StepEnabled enabled = StepNone;
     if (mValue < mMaximum)
@@ -74,7 +74,7 @@ QAbstractSpinBox::StepEnabled Stepper::stepEnabled() const
     return enabled;
 }
 
-QSize Stepper::sizeHint() const
+QSize StepButtons::sizeHint() const
 {
     // As wide as the style's arrow buttons, as tall as a line edit so it sits level with its
     // field.
@@ -87,12 +87,12 @@ QSize Stepper::sizeHint() const
     return QSize(std::max(up.width(), 12) + 2 * frame, full.height());
 }
 
-QSize Stepper::minimumSizeHint() const
+QSize StepButtons::minimumSizeHint() const
 {
     return sizeHint();
 }
 
-void Stepper::paintEvent(QPaintEvent*)
+void StepButtons::paintEvent(QPaintEvent*)
 {
     QStyleOptionSpinBox opt;
     initStyleOption(&opt);

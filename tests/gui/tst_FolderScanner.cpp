@@ -12,7 +12,7 @@
 #endif
 
 #include "TestSupport.h"
-#include "gui/FolderExpander.h"
+#include "gui/FolderScanner.h"
 
 #if defined(Q_OS_LINUX)
 // Counts the subfolders of one folder that are opened, as inotify reports them: how far a walk
@@ -60,14 +60,14 @@ private:
 
 // Folders walked on disk: which files come out, in which order, and that the walk on the
 // worker thread delivers its results in the order of the requests.
-class TestFolderExpander : public QObject
+class TestFolderScanner : public QObject
 {
     Q_OBJECT
 
 private:
-    const QStringList mExtensions = { QStringLiteral("jpg"), QStringLiteral("JPG"),
-        QStringLiteral("png"), QStringLiteral("PNG"), QStringLiteral("tif"),
-        QStringLiteral("gif") };
+    const QStringList mExtensions
+        = { QStringLiteral("jpg"), QStringLiteral("JPG"), QStringLiteral("png"),
+              QStringLiteral("PNG"), QStringLiteral("tif"), QStringLiteral("gif") };
 
     static void touch(const QString& path)
     {
@@ -79,9 +79,9 @@ private:
     //   sub/z.tif  sub/deeper/c.gif  Sub2/y.png  album.jpg/inside.png  .cache/t.png
     static QStringList makeTree(const QString& root)
     {
-        for (const char* name : { "b.jpg", "a.JPG", "img10.png", "img2.png", "a.Jpg",
-                 "notes.txt", "noext", ".hidden.jpg", "sub/z.tif", "sub/deeper/c.gif",
-                 "Sub2/y.png", "album.jpg/inside.png", ".cache/t.png" })
+        for (const char* name : { "b.jpg", "a.JPG", "img10.png", "img2.png", "a.Jpg", "notes.txt",
+                 "noext", ".hidden.jpg", "sub/z.tif", "sub/deeper/c.gif", "Sub2/y.png",
+                 "album.jpg/inside.png", ".cache/t.png" })
             touch(root + QLatin1Char('/') + QLatin1String(name));
         return { root + QStringLiteral("/a.JPG"), root + QStringLiteral("/b.jpg"),
             root + QStringLiteral("/img2.png"), root + QStringLiteral("/img10.png"),
@@ -95,9 +95,9 @@ private slots:
         QTemporaryDir dir;
         const QString root = dir.filePath(QStringLiteral("photos"));
         const QStringList expected = makeTree(root);
-        QCOMPARE(FolderExpander::expandPaths({ root }, mExtensions), expected);
+        QCOMPARE(FolderScanner::scanPaths({ root }, mExtensions), expected);
         // A trailing separator on the dropped folder changes nothing.
-        QCOMPARE(FolderExpander::expandPaths({ root + QLatin1Char('/') }, mExtensions), expected);
+        QCOMPARE(FolderScanner::scanPaths({ root + QLatin1Char('/') }, mExtensions), expected);
     }
 
     void filesPassThroughInTheirPlace()
@@ -112,11 +112,12 @@ private slots:
         const QString missing = dir.filePath(QStringLiteral("gone.png"));
 
         const QStringList out
-            = FolderExpander::expandPaths({ text, root, missing, single }, mExtensions);
-        const QStringList expected = QStringList { text } + inTree + QStringList { missing, single };
+            = FolderScanner::scanPaths({ text, root, missing, single }, mExtensions);
+        const QStringList expected
+            = QStringList { text } + inTree + QStringList { missing, single };
         QCOMPARE(out, expected);
-        QVERIFY(!FolderExpander::containsFolder({ text, missing, single }));
-        QVERIFY(FolderExpander::containsFolder({ text, root }));
+        QVERIFY(!FolderScanner::containsFolder({ text, missing, single }));
+        QVERIFY(FolderScanner::containsFolder({ text, root }));
     }
 
     void linksAreFollowedOnce()
@@ -131,15 +132,15 @@ private slots:
         // and a link that leads nowhere.
         QVERIFY(QFile::link(root, root + QStringLiteral("/sub/loop")));
         QVERIFY(QFile::link(root + QStringLiteral("/sub"), root + QStringLiteral("/z-again")));
-        QVERIFY(QFile::link(dir.filePath(QStringLiteral("elsewhere")),
-            root + QStringLiteral("/outside")));
-        QVERIFY(QFile::link(dir.filePath(QStringLiteral("nothing")),
-            root + QStringLiteral("/dangling.jpg")));
+        QVERIFY(QFile::link(
+            dir.filePath(QStringLiteral("elsewhere")), root + QStringLiteral("/outside")));
+        QVERIFY(QFile::link(
+            dir.filePath(QStringLiteral("nothing")), root + QStringLiteral("/dangling.jpg")));
 
-        const QStringList out = FolderExpander::expandPaths({ root }, mExtensions);
+        const QStringList out = FolderScanner::scanPaths({ root }, mExtensions);
         QCOMPARE(out,
-            QStringList({ root + QStringLiteral("/a.jpg"),
-                root + QStringLiteral("/outside/c.jpg"), root + QStringLiteral("/sub/b.jpg") }));
+            QStringList({ root + QStringLiteral("/a.jpg"), root + QStringLiteral("/outside/c.jpg"),
+                root + QStringLiteral("/sub/b.jpg") }));
 #else
         QSKIP("symbolic links are a Unix test");
 #endif
@@ -149,22 +150,29 @@ private slots:
     {
         QTest::addColumn<QString>("a");
         QTest::addColumn<QString>("b");
-        QTest::newRow("numbers by value") << "img2.jpg" << "img10.jpg";
-        QTest::newRow("case ignored") << "apple.jpg" << "Banana.jpg";
-        QTest::newRow("long numbers") << "x99999999999999999999.jpg" << "x100000000000000000000.jpg";
-        QTest::newRow("leading zeros") << "p007.jpg" << "p10.jpg";
-        QTest::newRow("prefix first") << "img" << "img1";
-        QTest::newRow("equal ignoring case, still ordered") << "A.jpg" << "a.jpg";
-        QTest::newRow("equal value, fewer zeros") << "p01.jpg" << "p1.jpg";
+        QTest::newRow("numbers by value") << "img2.jpg"
+                                          << "img10.jpg";
+        QTest::newRow("case ignored") << "apple.jpg"
+                                      << "Banana.jpg";
+        QTest::newRow("long numbers") << "x99999999999999999999.jpg"
+                                      << "x100000000000000000000.jpg";
+        QTest::newRow("leading zeros") << "p007.jpg"
+                                       << "p10.jpg";
+        QTest::newRow("prefix first") << "img"
+                                      << "img1";
+        QTest::newRow("equal ignoring case, still ordered") << "A.jpg"
+                                                            << "a.jpg";
+        QTest::newRow("equal value, fewer zeros") << "p01.jpg"
+                                                  << "p1.jpg";
     }
 
     void naturalOrder()
     {
         QFETCH(QString, a);
         QFETCH(QString, b);
-        QVERIFY(FolderExpander::naturalLess(a, b));
-        QVERIFY(!FolderExpander::naturalLess(b, a));
-        QVERIFY(!FolderExpander::naturalLess(a, a));
+        QVERIFY(FolderScanner::naturalLess(a, b));
+        QVERIFY(!FolderScanner::naturalLess(b, a));
+        QVERIFY(!FolderScanner::naturalLess(a, a));
     }
 
     void resultsInRequestOrder()
@@ -181,21 +189,21 @@ private slots:
                 bigFiles.append(path);
             }
         }
-        const QStringList plain = { dir.filePath(QStringLiteral("one.jpg")),
-            dir.filePath(QStringLiteral("two.png")) };
+        const QStringList plain
+            = { dir.filePath(QStringLiteral("one.jpg")), dir.filePath(QStringLiteral("two.png")) };
 
-        FolderExpander expander(mExtensions);
-        QSignalSpy spy(&expander, &FolderExpander::expanded);
-        expander.expand({ big });
-        expander.expand(plain);
-        QVERIFY(expander.isBusy());
+        FolderScanner scanner(mExtensions);
+        QSignalSpy spy(&scanner, &FolderScanner::scanned);
+        scanner.scan({ big });
+        scanner.scan(plain);
+        QVERIFY(scanner.isBusy());
         QTRY_COMPARE_WITH_TIMEOUT(spy.count(), 2, 30000);
-        QVERIFY(!expander.isBusy());
+        QVERIFY(!scanner.isBusy());
         QCOMPARE(spy.at(0).at(0).toStringList(), bigFiles);
         QCOMPARE(spy.at(1).at(0).toStringList(), plain);
     }
 
-    // Deleted while its walk is under way, the expander stops the walk at the next folder
+    // Deleted while its walk is under way, the scanner stops the walk at the next folder
     // instead of waiting for the whole tree, and delivers nothing. The folders the walk opens
     // are counted from outside with inotify.
     void destroyedWhileWalking()
@@ -203,7 +211,7 @@ private slots:
 #if defined(Q_OS_LINUX)
         QTemporaryDir dir;
         // Forty folders, each the top of a chain sixty folders deep: a walk long enough to be
-        // under way when the expander goes.
+        // under way when the scanner goes.
         const int folders = 40;
         const QString chain = QStringLiteral("/c").repeated(60);
         for (int i = 0; i < folders; ++i)
@@ -212,12 +220,12 @@ private slots:
         QVERIFY(opened.isValid());
         QSignalSpy walking(opened.notifier(), &QSocketNotifier::activated);
 
-        auto* expander = new FolderExpander(mExtensions);
+        auto* scanner = new FolderScanner(mExtensions);
         bool delivered = false;
-        connect(expander, &FolderExpander::expanded, this, [&delivered] { delivered = true; });
-        expander->expand({ dir.path() });
+        connect(scanner, &FolderScanner::scanned, this, [&delivered] { delivered = true; });
+        scanner->scan({ dir.path() });
         QVERIFY(walking.wait(30000)); // the walk has opened the tree: it is under way
-        delete expander;
+        delete scanner;
         const int visited = opened.count();
         QVERIFY2(visited < folders,
             qPrintable(QStringLiteral("the walk went on into %1 of %2 folders")
@@ -231,5 +239,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestFolderExpander)
-#include "tst_FolderExpander.moc"
+QTEST_GUILESS_MAIN(TestFolderScanner)
+#include "tst_FolderScanner.moc"

@@ -5,18 +5,18 @@
 #include <QAbstractTableModel>
 #include <QStringList>
 
-class FolderExpander;
+class FolderScanner;
 class QMimeData;
 class BatchResizer;
 
 // The table of the first tab over the image list: one row per entry of BatchResizer, in list
-// order, one column showing the entry's name or, with setFullPath(true), its full path. The
+// order, one column showing the entry's name or, with setShowsFullPath(true), its full path. The
 // model reads the list on demand and copies nothing; it only remembers how many rows it has
 // announced to the views, so that a list that grew (files handed over by another launch, a
 // folder walk that ended) reaches them as inserted rows when reload() is called.
 //
 // Files enter through addPaths() (open panel, desktop, drops): folders among the paths are
-// walked on a worker thread (FolderExpander) and replaced by their image files; everything
+// walked on a worker thread (FolderScanner) and replaced by their image files; everything
 // then goes through ImageList::addPaths, whose extension and duplicate rules decide,
 // and the new rows always go after the last one, in the order given. A path that does not
 // exist is not listed. What is not taken, other than a path already in the list, is reported
@@ -27,18 +27,18 @@ class BatchResizer;
 // are taken: a move would tell the source to delete its files.
 //
 // Main thread only.
-class FileListModel : public QAbstractTableModel
+class ImageListModel : public QAbstractTableModel
 {
     Q_OBJECT
 
 public:
     // The resizer must outlive the model.
-    explicit FileListModel(BatchResizer* resizer, QObject* parent = nullptr);
-    ~FileListModel() override;
+    explicit ImageListModel(BatchResizer* resizer, QObject* parent = nullptr);
+    ~ImageListModel() override;
 
     // Names (false, the default) or full paths (true) in the cells; the views redraw at once.
-    void setFullPath(bool fullPath);
-    bool fullPath() const { return mFullPath; }
+    void setShowsFullPath(bool fullPath);
+    bool showsFullPath() const { return mShowsFullPath; }
 
     // Brings the views in line with the list after any change made to it directly: rows
     // appended since the last call are announced as inserted (selection and scroll position
@@ -86,7 +86,7 @@ private:
     void appendFiles(const QStringList& files);
 
     BatchResizer* mResizer;
-    FolderExpander* mExpander;
+    FolderScanner* mScanner;
     int mRowCount = 0; // rows announced to the views
-    bool mFullPath = false;
+    bool mShowsFullPath = false;
 };

@@ -1,4 +1,4 @@
-#include "FolderExpander.h"
+#include "FolderScanner.h"
 
 #include <algorithm>
 
@@ -37,8 +37,9 @@ int naturalCompare(const QString& a, const QString& b)
                 ++jSig;
             if (iEnd - iSig != jEnd - jSig)
                 return iEnd - iSig < jEnd - jSig ? -1 : 1;
-            const int digits = QStringView(a).mid(iSig, iEnd - iSig).compare(
-                QStringView(b).mid(jSig, jEnd - jSig));
+            const int digits = QStringView(a)
+                                   .mid(iSig, iEnd - iSig)
+                                   .compare(QStringView(b).mid(jSig, jEnd - jSig));
             if (digits != 0)
                 return digits;
             i = iEnd;
@@ -95,8 +96,8 @@ public:
             else if (mExtensions.contains(extensionOf(name)))
                 files.append(name);
         }
-        std::sort(files.begin(), files.end(), FolderExpander::naturalLess);
-        std::sort(folders.begin(), folders.end(), FolderExpander::naturalLess);
+        std::sort(files.begin(), files.end(), FolderScanner::naturalLess);
+        std::sort(folders.begin(), folders.end(), FolderScanner::naturalLess);
         for (const QString& name : std::as_const(files))
             out.append(dir.filePath(name));
         for (const QString& name : std::as_const(folders))
@@ -111,13 +112,13 @@ private:
 
 } // namespace
 
-FolderExpander::FolderExpander(const QStringList& extensions, QObject* parent)
+FolderScanner::FolderScanner(const QStringList& extensions, QObject* parent)
     : QObject(parent)
     , mExtensions(extensions)
 {
 }
 
-FolderExpander::~FolderExpander()
+FolderScanner::~FolderScanner()
 {
     if (!mThread)
         return;
@@ -127,12 +128,12 @@ FolderExpander::~FolderExpander()
     delete mWorkerContext;
 }
 
-void FolderExpander::expand(const QStringList& paths)
+void FolderScanner::scan(const QStringList& paths)
 {
     if (!mThread) {
         // Started on first use: most sessions never drop a folder.
         mThread = new QThread(this);
-        mThread->setObjectName(QStringLiteral("FolderExpander"));
+        mThread->setObjectName(QStringLiteral("FolderScanner"));
         mWorkerContext = new QObject;
         mWorkerContext->moveToThread(mThread);
         mThread->start();
@@ -143,7 +144,7 @@ void FolderExpander::expand(const QStringList& paths)
         mWorkerContext,
         [this, paths, extensions = mExtensions] {
             // Runs on the worker thread; touches only its arguments and the cancel flag.
-            const QStringList files = expandPaths(paths, extensions, &mCancel);
+            const QStringList files = scanPaths(paths, extensions, &mCancel);
             if (mCancel)
                 return;
             QMetaObject::invokeMethod(
@@ -152,20 +153,20 @@ void FolderExpander::expand(const QStringList& paths)
         Qt::QueuedConnection);
 }
 
-void FolderExpander::deliver(const QStringList& files)
+void FolderScanner::deliver(const QStringList& files)
 {
     --mPending;
-    emit expanded(files);
+    emit scanned(files);
 }
 
-bool FolderExpander::containsFolder(const QStringList& paths)
+bool FolderScanner::containsFolder(const QStringList& paths)
 {
-    return std::any_of(paths.cbegin(), paths.cend(),
-        [](const QString& path) { return QFileInfo(path).isDir(); });
+    return std::any_of(
+        paths.cbegin(), paths.cend(), [](const QString& path) { return QFileInfo(path).isDir(); });
 }
 
-QStringList FolderExpander::expandPaths(const QStringList& paths, const QStringList& extensions,
-    const std::atomic_bool* cancel)
+QStringList FolderScanner::scanPaths(
+    const QStringList& paths, const QStringList& extensions, const std::atomic_bool* cancel)
 {
     Walker walker(extensions, cancel);
     QStringList out;
@@ -181,7 +182,7 @@ QStringList FolderExpander::expandPaths(const QStringList& paths, const QStringL
     return out;
 }
 
-bool FolderExpander::naturalLess(const QString& a, const QString& b)
+bool FolderScanner::naturalLess(const QString& a, const QString& b)
 {
     const int natural = naturalCompare(a, b);
     // Names equal in the natural sense ("A1", "a01") still get one fixed order.

@@ -5,17 +5,17 @@
 #include <QPointer>
 #include <QToolButton>
 
-// A colour well: a button that shows its colour (over a checkerboard, so that transparency
+// A colour button: a button that shows its colour (over a checkerboard, so that transparency
 // can be seen) and opens a colour dialog with the alpha channel when clicked. The dialog is
 // window-modal and non-blocking.
 //
 // Only a colour the user accepts in the dialog emits colorChanged(); setColor() emits nothing.
-class ColorWell : public QToolButton
+class ColorButton : public QToolButton
 {
     Q_OBJECT
 
 public:
-    explicit ColorWell(QWidget* parent = nullptr);
+    explicit ColorButton(QWidget* parent = nullptr);
 
     QColor color() const { return mColor; }
     void setColor(const QColor& color);

@@ -1,31 +1,31 @@
-#include "ColorWell.h"
+#include "ColorButton.h"
 
 #include <QColorDialog>
 #include <QPainter>
 #include <QStyleOptionToolButton>
 #include <QStylePainter>
 
-ColorWell::ColorWell(QWidget* parent)
+ColorButton::ColorButton(QWidget* parent)
     : QToolButton(parent)
 {
     setToolButtonStyle(Qt::ToolButtonIconOnly);
     setFocusPolicy(Qt::StrongFocus);
-    connect(this, &QToolButton::clicked, this, &ColorWell::chooseColor);
+    connect(this, &QToolButton::clicked, this, &ColorButton::chooseColor);
 }
 
-void ColorWell::setColor(const QColor& color)
+void ColorButton::setColor(const QColor& color)
 {
     mColor = color;
     update();
 }
 
-QSize ColorWell::sizeHint() const
+QSize ColorButton::sizeHint() const
 {
     const int h = QToolButton::sizeHint().height();
     return QSize(h * 2, h);
 }
 
-void ColorWell::chooseColor()
+void ColorButton::chooseColor()
 {
     if (mDialog)
         return;
@@ -44,7 +44,7 @@ void ColorWell::chooseColor()
     mDialog->open();
 }
 
-void ColorWell::paintEvent(QPaintEvent*)
+void ColorButton::paintEvent(QPaintEvent*)
 {
     QStylePainter painter(this);
     QStyleOptionToolButton opt;

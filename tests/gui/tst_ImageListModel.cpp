@@ -8,13 +8,13 @@
 #include <QUrl>
 
 #include "TestSupport.h"
-#include "gui/FileListModel.h"
-#include "gui/FileTableView.h"
+#include "gui/ImageListModel.h"
+#include "gui/ImageListView.h"
 #include "batch/BatchResizer.h"
 
 // The table over a real image list with real files in a temporary folder, and a real view on
 // the offscreen platform that receives the drag events a file manager would send.
-class TestFileListModel : public QObject
+class TestImageListModel : public QObject
 {
     Q_OBJECT
 
@@ -47,7 +47,7 @@ private:
         return data;
     }
 
-    static QStringList shown(const FileListModel& model)
+    static QStringList shown(const ImageListModel& model)
     {
         QStringList texts;
         for (int row = 0; row < model.rowCount(); ++row)
@@ -59,10 +59,10 @@ private:
     struct Window
     {
         BatchResizer resizer;
-        FileListModel model { &resizer };
+        ImageListModel model { &resizer };
         QAbstractItemModelTester tester { &model,
             QAbstractItemModelTester::FailureReportingMode::QtTest };
-        FileTableView view;
+        ImageListView view;
 
         explicit Window(const QStringList& paths)
         {
@@ -84,7 +84,7 @@ private:
         bool dropped = false;
         Qt::DropAction action = Qt::IgnoreAction;
     };
-    static DragResult drag(FileTableView& view, const QStringList& paths, QPoint at,
+    static DragResult drag(ImageListView& view, const QStringList& paths, QPoint at,
         Qt::DropActions offered = Qt::CopyAction | Qt::MoveAction | Qt::LinkAction)
     {
         QWidget* target = view.viewport();
@@ -105,7 +105,7 @@ private:
         return result;
     }
 
-    static QPoint middleOfRow(const FileTableView& view, int row)
+    static QPoint middleOfRow(const ImageListView& view, int row)
     {
         return QPoint(20, view.rowViewportPosition(row) + view.rowHeight(row) / 2);
     }
@@ -117,9 +117,9 @@ private slots:
     {
         const QStringList paths = files({ "names/photo.JPG", "names/scan.tif", "names/b.png" });
         BatchResizer resizer;
-        FileListModel model(&resizer);
-        QAbstractItemModelTester tester(&model,
-            QAbstractItemModelTester::FailureReportingMode::QtTest);
+        ImageListModel model(&resizer);
+        QAbstractItemModelTester tester(
+            &model, QAbstractItemModelTester::FailureReportingMode::QtTest);
         QCOMPARE(model.rowCount(), 0);
         QCOMPARE(model.columnCount(), 1);
 
@@ -136,24 +136,24 @@ private slots:
         QCOMPARE(model.index(1, 0).data(Qt::ToolTipRole).toString(), paths.at(1));
 
         QSignalSpy changed(&model, &QAbstractItemModel::dataChanged);
-        model.setFullPath(true);
+        model.setShowsFullPath(true);
         QCOMPARE(changed.count(), 1);
         QCOMPARE(changed.at(0).at(0).value<QModelIndex>().row(), 0);
         QCOMPARE(changed.at(0).at(1).value<QModelIndex>().row(), 2);
         QCOMPARE(shown(model), paths);
-        model.setFullPath(false);
+        model.setShowsFullPath(false);
         QCOMPARE(model.index(2, 0).data().toString(), QStringLiteral("b.png"));
     }
 
     void dropOfThreeOntoTheMiddleOfFive()
     {
-        const QStringList five = files({ "drop/r0.jpg", "drop/r1.jpg", "drop/r2.jpg",
-            "drop/r3.jpg", "drop/r4.jpg" });
+        const QStringList five
+            = files({ "drop/r0.jpg", "drop/r1.jpg", "drop/r2.jpg", "drop/r3.jpg", "drop/r4.jpg" });
         const QStringList dragged
             = files({ "dragged/new1.png", "dragged/notes.txt", "dragged/new2.JPG" });
         Window w(five);
         QVERIFY(QTest::qWaitForWindowExposed(&w.view));
-        QSignalSpy added(&w.model, &FileListModel::filesAdded);
+        QSignalSpy added(&w.model, &ImageListModel::filesAdded);
 
         const DragResult r = drag(w.view, dragged, middleOfRow(w.view, 2));
         QVERIFY(r.entered);
@@ -171,8 +171,8 @@ private slots:
         QCOMPARE(w.model.rowCount(), 7);
         QCOMPARE(w.resizer.images().count(), 7);
         QCOMPARE(shown(w.model),
-            QStringList({ "r0.jpg", "r1.jpg", "r2.jpg", "r3.jpg", "r4.jpg", "new1.png",
-                "new2.JPG" }));
+            QStringList(
+                { "r0.jpg", "r1.jpg", "r2.jpg", "r3.jpg", "r4.jpg", "new1.png", "new2.JPG" }));
     }
 
     void dropLineIsDrawnAfterTheLastRow()
@@ -181,8 +181,8 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(&w.view));
         const QImage before = w.view.viewport()->grab().toImage();
         std::unique_ptr<QMimeData> data(uriList({ file(QStringLiteral("line/f.jpg")) }));
-        QDragEnterEvent enter(middleOfRow(w.view, 2), Qt::CopyAction, data.get(), Qt::LeftButton,
-            Qt::NoModifier);
+        QDragEnterEvent enter(
+            middleOfRow(w.view, 2), Qt::CopyAction, data.get(), Qt::LeftButton, Qt::NoModifier);
         QCoreApplication::sendEvent(w.view.viewport(), &enter);
         QVERIFY(w.view.isDropLineShown());
         const QImage during = w.view.viewport()->grab().toImage();
@@ -219,7 +219,7 @@ private slots:
     {
         const QStringList two = files({ "dup/a.jpg", "dup/b.jpg" });
         Window w(two);
-        QSignalSpy added(&w.model, &FileListModel::filesAdded);
+        QSignalSpy added(&w.model, &ImageListModel::filesAdded);
         // A path already in the list, and a file the list does not accept.
         DragResult r = drag(w.view, { two.at(1) }, middleOfRow(w.view, 0));
         QVERIFY(r.dropped);
@@ -244,8 +244,8 @@ private slots:
         auto* remote = new QMimeData;
         remote->setUrls({ QUrl(QStringLiteral("https://example.org/photo.jpg")) });
         std::unique_ptr<QMimeData> remoteData(remote);
-        QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, remote, Qt::LeftButton,
-            Qt::NoModifier);
+        QDragEnterEvent enter(
+            QPoint(10, 10), Qt::CopyAction, remote, Qt::LeftButton, Qt::NoModifier);
         QCoreApplication::sendEvent(w.view.viewport(), &enter);
         QVERIFY(!enter.isAccepted());
         QVERIFY(!w.view.isDropLineShown());
@@ -254,8 +254,8 @@ private slots:
         text.setText(file(QStringLiteral("refuse/b.jpg")));
         QVERIFY(!w.model.canDropMimeData(&text, Qt::CopyAction, 0, 0, QModelIndex()));
         // A source that offers only a move.
-        const DragResult r = drag(w.view, { file(QStringLiteral("refuse/c.jpg")) },
-            QPoint(10, 10), Qt::MoveAction);
+        const DragResult r = drag(
+            w.view, { file(QStringLiteral("refuse/c.jpg")) }, QPoint(10, 10), Qt::MoveAction);
         QVERIFY(!r.entered);
         QVERIFY(!r.dropped);
         QCOMPARE(w.model.rowCount(), 1);
@@ -269,10 +269,10 @@ private slots:
         const QStringList five
             = files({ "rm/a.jpg", "rm/b.jpg", "rm/c.jpg", "rm/d.jpg", "rm/e.jpg" });
         Window w(five);
-        w.view.selectionModel()->select(w.model.index(1, 0),
-            QItemSelectionModel::Select | QItemSelectionModel::Rows);
-        w.view.selectionModel()->setCurrentIndex(w.model.index(3, 0),
-            QItemSelectionModel::Select | QItemSelectionModel::Rows);
+        w.view.selectionModel()->select(
+            w.model.index(1, 0), QItemSelectionModel::Select | QItemSelectionModel::Rows);
+        w.view.selectionModel()->setCurrentIndex(
+            w.model.index(3, 0), QItemSelectionModel::Select | QItemSelectionModel::Rows);
         QCOMPARE(w.view.selectedRow(), 3);
         const std::set<int> selected = w.view.selectedRowSet();
         QCOMPARE(selected, (std::set<int> { 1, 3 }));
@@ -319,7 +319,7 @@ private slots:
         const QString before = file(QStringLiteral("loose/first.tif"));
         const QString after = file(QStringLiteral("loose/last.tif"));
         Window w({});
-        QSignalSpy added(&w.model, &FileListModel::filesAdded);
+        QSignalSpy added(&w.model, &ImageListModel::filesAdded);
         w.model.addPaths({ before });
         QCOMPARE(added.count(), 1); // plain files at once
         const DragResult r
@@ -335,5 +335,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestFileListModel)
-#include "tst_FileListModel.moc"
+QTEST_MAIN(TestImageListModel)
+#include "tst_ImageListModel.moc"

@@ -17,35 +17,35 @@ class QThread;
 // at construction are taken; hidden entries, broken links and special files are skipped; a
 // folder reached a second time (a link to an ancestor or a sibling) is walked only once.
 //
-// Walking a large tree takes time, so expand() hands the work to one worker thread of this
-// object and returns at once; expanded() then arrives on the owner's thread, one signal per
+// Walking a large tree takes time, so scan() hands the work to one worker thread of this
+// object and returns at once; scanned() then arrives on the owner's thread, one signal per
 // request and in the order of the requests, so files added one after the other keep their
 // order even when a folder is still being read.
-class FolderExpander : public QObject
+class FolderScanner : public QObject
 {
     Q_OBJECT
 
 public:
-    explicit FolderExpander(const QStringList& extensions, QObject* parent = nullptr);
+    explicit FolderScanner(const QStringList& extensions, QObject* parent = nullptr);
     // Stops a walk in progress; results not yet delivered are dropped.
-    ~FolderExpander() override;
+    ~FolderScanner() override;
 
     // Queues one request. Call from the owner's thread.
-    void expand(const QStringList& paths);
+    void scan(const QStringList& paths);
     // True while a request is queued or its result has not been delivered yet.
     bool isBusy() const { return mPending > 0; }
 
     // True when one of the paths is a folder (one status query per path).
     static bool containsFolder(const QStringList& paths);
     // The expansion itself, on the calling thread. A set cancel flag ends it early.
-    static QStringList expandPaths(const QStringList& paths, const QStringList& extensions,
+    static QStringList scanPaths(const QStringList& paths, const QStringList& extensions,
         const std::atomic_bool* cancel = nullptr);
     // The order of names inside a folder: "img2" before "img10", "a" before "B".
     static bool naturalLess(const QString& a, const QString& b);
 
 signals:
     // The files of one request, in order. Emitted on the owner's thread.
-    void expanded(const QStringList& files);
+    void scanned(const QStringList& files);
 
 private:
     void deliver(const QStringList& files);

@@ -2,13 +2,13 @@
 
 #include <QAbstractSpinBox>
 
-// A stepper: the up and down arrows of a spin box without its text, paired in the window with
+// Step buttons: the up and down arrows of a spin box without its text, paired in the window with
 // a text field that shows the number. It holds a value of its own, like the field, so that the
 // two can take each other's value.
 //
 // Only a user's step (arrow click, wheel, Up/Down key) emits stepped(); a value set by code
 // emits nothing, so code that changes a setting's control stores the setting itself.
-class Stepper : public QAbstractSpinBox
+class StepButtons : public QAbstractSpinBox
 {
     Q_OBJECT
     Q_PROPERTY(double minimum READ minimum WRITE setMinimum)
@@ -16,7 +16,7 @@ class Stepper : public QAbstractSpinBox
     Q_PROPERTY(double increment READ increment WRITE setIncrement)
 
 public:
-    explicit Stepper(QWidget* parent = nullptr);
+    explicit StepButtons(QWidget* parent = nullptr);
 
     double value() const { return mValue; }
     float floatValue() const { return static_cast<float>(mValue); }
