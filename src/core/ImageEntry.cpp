@@ -4,6 +4,7 @@
 #include <QFileInfo>
 
 #include <cmath>
+#include <utility>
 
 #include "ImageCodec.h"
 #include "ResizeRules.h"
@@ -153,10 +154,31 @@ QString ImageEntry::byteSizeText(qint64 bytes)
 bool ImageEntry::writeResized(const Settings& settings, int number, bool flatten,
     const QColor& background, ResizeStatus* status, const std::atomic<bool>* abandon)
 {
-    auto fail = [status](ResizeError error, const QString& message = QString()) {
-        if (status)
-            *status = { error, message };
-        return false;
+    Rendered rendered = render(settings, number, flatten, background, abandon);
+    const ResizeStatus result = commit(rendered);
+    if (status)
+        *status = result;
+    return result.ok();
+}
+
+ResizeStatus ImageEntry::commit(Rendered& rendered)
+{
+    if (rendered.output.isPending())
+        return rendered.output.commit();
+    if (rendered.status.ok())
+        return { ResizeError::WriteFailed, QStringLiteral("nothing was rendered") };
+    if (rendered.failedAfterNameWasFree && existsAt(rendered.outputPath))
+        return { ResizeError::OutputExists, rendered.outputPath };
+    return rendered.status;
+}
+
+ImageEntry::Rendered ImageEntry::render(const Settings& settings, int number, bool flatten,
+    const QColor& background, const std::atomic<bool>* abandon)
+{
+    Rendered rendered;
+    auto fail = [&rendered](ResizeError error, const QString& message = QString()) {
+        rendered.status = { error, message };
+        return std::move(rendered);
     };
 
     const Settings::Naming naming = settings.naming();
@@ -169,9 +191,12 @@ bool ImageEntry::writeResized(const Settings& settings, int number, bool flatten
     const QString output = ResizeRules::outputPath(
         settings.outputFolder(), naming, mName, settings.baseName(), number, format);
 
+    rendered.outputPath = output;
+
     // Nothing that exists is ever replaced: not an earlier output, not the source itself.
     if (existsAt(output))
         return fail(ResizeError::OutputExists, output);
+    rendered.failedAfterNameWasFree = true;
     if (!QFileInfo::exists(mPath))
         return fail(ResizeError::SourceMissing, mPath);
     if ((naming != Settings::Naming::SourceName && naming != Settings::Naming::CustomName)
@@ -214,8 +239,6 @@ bool ImageEntry::writeResized(const Settings& settings, int number, bool flatten
     if (!(res > 0.0f) || !std::isfinite(res))
         return fail(ResizeError::InvalidSettings, QStringLiteral("resolution %1").arg(res));
 
-    const ResizeStatus result = ImageCodec::render(request, output);
-    if (status)
-        *status = result;
-    return result.ok();
+    rendered.status = ImageCodec::renderUnnamed(request, output, &rendered.output);
+    return rendered;
 }
