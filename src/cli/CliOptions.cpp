@@ -35,8 +35,11 @@ all in lower case or all in upper case, and each is read only as the type its ex
 names; any other file, and a folder, is named and skipped. A source above the pixel limit
 (500 megapixels unless the maxMegapixels setting says otherwise) is refused before it is
 decoded; --max-megapixels raises it.
-Progress goes to standard error. Ctrl-C stops after the image in progress; a second
-Ctrl-C abandons that image at once and writes nothing of it.
+Up to --jobs images are processed at once (one per processor core unless the jobs
+setting says otherwise); names, running numbers, progress and log follow the order of
+the files given all the same.
+Progress goes to standard error. Ctrl-C stops after the images in progress; a second
+Ctrl-C abandons them at once and writes nothing of them.
 Exit status: 0 every image written, 1 an image failed or was not processed, a file given
 was not taken or the settings could not be saved, 2 a usage error (nothing processed).
 )";
@@ -119,6 +122,9 @@ CliOptions CliOptions::parse(const QStringList& arguments)
         { "background" }, "Flatten every image onto the background colour: on or off.", "on|off");
     const auto backgroundColor = add({ "background-color" },
         "Background colour: #rrggbb, #aarrggbb or a colour name such as white.", "COLOUR");
+    const auto jobs = add({ "j", "jobs" },
+        "Process up to N images at once (0 to 64; 0, the default, is one per processor core).",
+        "N");
     const auto maxMegapixels = add({ "max-megapixels" },
         "Refuse sources with more than N million pixels, unread (default 500; 1 to 1000000).", "N");
     const auto save = add({ "save" }, "Also store the options given as the settings.");
@@ -276,6 +282,14 @@ CliOptions CliOptions::parse(const QStringList& arguments)
                 "#rrggbb, #aarrggbb or a colour name");
         options.mBackgroundColor = colour;
     }
+    if (parser.isSet(jobs)) {
+        const QString value = parser.value(jobs);
+        bool ok = false;
+        const int count = value.trimmed().toInt(&ok);
+        if (!ok || count < 0 || count > Settings::kMaxJobs)
+            return bad("jobs", value, "a whole number from 0 (one per core) to 64");
+        options.mJobs = count;
+    }
     if (parser.isSet(maxMegapixels)) {
         const QString value = parser.value(maxMegapixels);
         bool ok = false;
@@ -330,6 +344,8 @@ void CliOptions::applyTo(Settings& settings) const
         settings.setQuality(*mQuality);
     if (mMaxMegapixels)
         settings.setMaxMegapixels(*mMaxMegapixels);
+    if (mJobs)
+        settings.setJobs(*mJobs);
 }
 
 QString CliOptions::checkRun(const Settings& settings)

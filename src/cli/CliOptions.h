@@ -64,4 +64,5 @@ private:
     std::optional<bool> mBackgroundEnabled;
     std::optional<QColor> mBackgroundColor;
     std::optional<int> mMaxMegapixels;
+    std::optional<int> mJobs;
 };

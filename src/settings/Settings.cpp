@@ -3,7 +3,9 @@
 #include <QFileInfo>
 #include <QSettings>
 #include <QStandardPaths>
+#include <QThread>
 
+#include <algorithm>
 #include <climits>
 #include <cmath>
 #include <optional>
@@ -105,6 +107,7 @@ constexpr char startNumber[] = "nameNum";
 constexpr char outputFormat[] = "formatMenu";
 constexpr char quality[] = "quality";
 constexpr char maxMegapixels[] = "maxMegapixels";
+constexpr char jobs[] = "jobs";
 } // namespace Key
 
 // A parser of the stored code of one of the enumerations, whose valid codes are lo to hi.
@@ -195,6 +198,7 @@ std::unique_ptr<Settings> Settings::detachedCopy() const
     copy->mOutputFormat = mOutputFormat;
     copy->mQuality = mQuality;
     copy->mMaxMegapixels = mMaxMegapixels;
+    copy->mJobs = mJobs;
     return copy;
 }
 
@@ -248,6 +252,7 @@ void Settings::load()
     });
     take(Key::quality, mQuality, fraction);
     take(Key::maxMegapixels, mMaxMegapixels, intIn(1, kMaxMegapixelsLimit));
+    take(Key::jobs, mJobs, intIn(0, kMaxJobs));
 }
 
 QColor Settings::backgroundColor() const
@@ -362,6 +367,19 @@ void Settings::setMaxMegapixels(int value)
 {
     mMaxMegapixels = value;
     store(Key::maxMegapixels, value);
+}
+
+void Settings::setJobs(int value)
+{
+    mJobs = value;
+    store(Key::jobs, value);
+}
+
+int Settings::effectiveJobs() const
+{
+    if (mJobs > 0)
+        return mJobs;
+    return std::clamp(QThread::idealThreadCount(), 1, kMaxJobs);
 }
 
 void Settings::setBackgroundColor(const QColor& color)

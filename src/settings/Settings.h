@@ -44,6 +44,8 @@ public:
     // small file claiming a huge size cannot exhaust the memory.
     static constexpr int kDefaultMaxMegapixels = 500;
     static constexpr int kMaxMegapixelsLimit = 1'000'000;
+    // How many images a batch processes at once; 0 means one per processor core.
+    static constexpr int kMaxJobs = 64;
 
     // Bound to the user's own settings file (organisation and application "Ostrel"), as
     // openUserSettings() gives it.
@@ -94,6 +96,10 @@ public:
     QString startNumber() const { return mStartNumber; }
     int maxMegapixels() const { return mMaxMegapixels; }
     qint64 maxPixels() const { return qint64(mMaxMegapixels) * 1'000'000; }
+    // The stored value, 0 to kMaxJobs (0: one per core).
+    int jobs() const { return mJobs; }
+    // What jobs() means on this machine: at least 1.
+    int effectiveJobs() const;
 
     void setBackgroundEnabled(bool enabled);
     void setBackgroundColor(const QColor& color);
@@ -114,6 +120,8 @@ public:
     void setStartNumber(const QString& number);
     // 1 to kMaxMegapixelsLimit.
     void setMaxMegapixels(int value);
+    // 0 to kMaxJobs.
+    void setJobs(int value);
 
 private:
     void store(const char* key, const QVariant& value);
@@ -139,6 +147,7 @@ private:
     OutputFormat mOutputFormat = OutputFormat::Jpeg;
     float mQuality = 1.0f;
     int mMaxMegapixels = kDefaultMaxMegapixels;
+    int mJobs = 0;
 
     std::unique_ptr<QSettings> mOwnedStore;
     QSettings* mStore = nullptr;
