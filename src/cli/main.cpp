@@ -35,7 +35,7 @@ constexpr int kExitUsage = 2;
 std::atomic<BatchResizer*> gResizer { nullptr };
 char gStopMessage[256] = {};
 size_t gStopMessageLength = 0;
-constexpr char kAbandonMessage[] = "\nAbandoning the image in progress.\n";
+constexpr char kAbandonMessage[] = "\nAbandoning the images in progress.\n";
 
 void writeMessage(const char* text, size_t length)
 {
@@ -46,8 +46,8 @@ void writeMessage(const char* text, size_t length)
 }
 
 // Ctrl-C (or a polite kill, or the terminal going away) works like the window's stop control:
-// the image in progress completes, no further image begins, then the summary. A second one
-// while stopping does not wait for that image: it is abandoned at once, leaving nothing.
+// the images in progress complete, no further image begins, then the summary. A second one
+// while stopping does not wait for them: they are abandoned at once, leaving nothing.
 // Only async-signal-safe calls here.
 extern "C" void onInterrupt(int)
 {

@@ -607,12 +607,15 @@ private slots:
         QCOMPARE(kept.readAll(), QByteArray("not an image"));
     }
 
-    // Stop while the second of five images is in progress: it completes (and is counted),
-    // no further image begins, the sheet closes and the alert follows. The window stays live
-    // all along. A second batch raises the flag again and runs to its end.
+    // Stop while the second of five images is in progress, one at a time (jobs 1): it
+    // completes (and is counted), no further image begins, the sheet closes and the alert
+    // follows. The window stays live all along. A second batch raises the flag again and runs
+    // to its end.
     void stopDuringBatchThenSecondBatch()
     {
-        start(validSettings());
+        QVariantMap stored = validSettings();
+        stored.insert(QStringLiteral("jobs"), 1);
+        start(stored);
         mController->openFiles(writeSources({ "a.png", "b.png", "c.png", "d.png", "e.png" }));
         QFile occupied(QDir(mOut).filePath("b.png"));
         QVERIFY(occupied.open(QIODevice::WriteOnly));
