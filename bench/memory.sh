@@ -3,7 +3,7 @@
 # only paths and sizes, and each image's pixels go when it is written, so the peak must stay
 # flat as the batch grows.
 #
-#   bench/memory.sh [--build DIR] [--corpus DIR] [--small N] [--large N]
+#   bench/memory.sh [--build DIR] [--corpus DIR] [--small N] [--large N] [--jobs N]
 #
 # Defaults: build/, /tmp/benchwork/corpus (its 12 photos of 6000 x 4000, made by
 # ../shared/bench/gen_corpus.sh when missing), 20 and 200 images (the photos repeated under
@@ -15,12 +15,14 @@ harness="${BENCH_HARNESS:-$root/../shared/bench}"
 build="$root/build"
 corpus=/tmp/benchwork/corpus
 small=20
+jobs=
 large=200
 while [ $# -gt 0 ]; do
     case "$1" in
         --build) build="$2"; shift 2 ;;
         --corpus) corpus="$2"; shift 2 ;;
         --small) small="$2"; shift 2 ;;
+        --jobs) jobs="$2"; shift 2 ;;
         --large) large="$2"; shift 2 ;;
         *) echo "unknown argument: $1" >&2; exit 2 ;;
     esac
@@ -46,7 +48,7 @@ peak() {
     local start end
     start=$(date +%s.%N)
     env HOME="$scratch" XDG_CONFIG_HOME="$scratch/config" XDG_DATA_HOME="$scratch/data" \
-        /usr/bin/time -v -o "$scratch/time$n" "$tool" -o "$out" -n source -u px -p width \
+        /usr/bin/time -v -o "$scratch/time$n" "$tool" ${jobs:+-j "$jobs"} -o "$out" -n source -u px -p width \
         -w 800 -f jpeg -q 85 --background off "$in"/*.jpg 2>/dev/null
     end=$(date +%s.%N)
     local kib

@@ -3,12 +3,14 @@
 # the shared harness) on the same generated photos, and prints the ratios.
 #
 #   bench/run_bench.sh [--build DIR] [--corpus DIR] [--work DIR] [--workloads W1,...]
-#                      [--runs N] [--tools REGEX] [-- extra bench.py options]
+#                      [--runs N] [--tools REGEX] [--jobs N] [-- extra bench.py options]
 #
 # Defaults: build/ for ostrel-batch, /tmp/benchwork/corpus and /tmp/benchwork/run, workload W1,
 # 3 runs, tools ostrel-batch + vipsthumbnail + ImageMagick (mogrify with and without the
-# shrink-on-load hint). The harness is ../shared/bench/bench.py beside the repository (or
-# $BENCH_HARNESS). A missing corpus is generated with its gen_corpus.sh.
+# shrink-on-load hint), ostrel-batch with its default number of images at once (one per core);
+# --jobs N runs it with -j N and names its row "ostrel-batch-jN". The harness is
+# ../shared/bench/bench.py beside the repository (or $BENCH_HARNESS). A missing corpus is
+# generated with its gen_corpus.sh.
 #
 # ostrel-batch runs with HOME and the XDG folders in a scratch folder, so that neither the
 # user's settings nor their log take part: every setting it needs is given as an option.
@@ -20,6 +22,7 @@ corpus=/tmp/benchwork/corpus
 work=/tmp/benchwork/run
 workloads=W1
 runs=3
+jobs=
 tools='^(ostrel-batch|im-mogrify|im-mogrify-hint)$'
 extra=()
 while [ $# -gt 0 ]; do
@@ -29,6 +32,7 @@ while [ $# -gt 0 ]; do
         --work) work="$2"; shift 2 ;;
         --workloads) workloads="$2"; shift 2 ;;
         --runs) runs="$2"; shift 2 ;;
+        --jobs) jobs="$2"; shift 2 ;;
         --tools) tools="$2"; shift 2 ;;
         --) shift; extra=("$@"); break ;;
         *) echo "unknown argument: $1" >&2; exit 2 ;;
@@ -53,7 +57,7 @@ scratch="$(mktemp -d /tmp/ostrel-bench-home.XXXXXX)"
 trap 'rm -rf "$scratch"' EXIT
 run="env HOME=$scratch XDG_CONFIG_HOME=$scratch/config XDG_DATA_HOME=$scratch/data $tool"
 # Every setting given, none left to the settings file.
-common="-o {outdir} -n source"
+common="-o {outdir} -n source${jobs:+ -j $jobs}"
 px="-u px -p width -w {width}"
 export BENCH_PROJECT_CMD_W1="$run $common $px -r 72 -f jpeg -q {quality} --background off {abs_inputs}"
 export BENCH_PROJECT_CMD_W2="$run $common -u percent --free -w {scale} -H {scale} -r 72 -f png --background off {abs_inputs}"
@@ -64,4 +68,4 @@ export BENCH_PROJECT_CMD_W5="$run $common $px -r 72 -f gif --background off {abs
 python=/usr/bin/python3
 [ -x "$python" ] || python=python3
 exec "$python" "$harness/bench.py" --corpus "$corpus" --work "$work" --workloads "$workloads" \
-    --runs "$runs" --tools "$tools" --project-name ostrel-batch "${extra[@]}"
+    --runs "$runs" --tools "$tools" --project-name "ostrel-batch${jobs:+-j$jobs}" "${extra[@]}"

@@ -164,12 +164,6 @@ Eine Quelle über der Pixelgrenze (500 Megapixel, sofern die Einstellung maxMega
 nichts anderes sagt) wird vor dem Dekodieren abgewiesen; --max-megapixels hebt sie an.</translation>
     </message>
     <message>
-        <source>Progress goes to standard error. Ctrl-C stops after the image in progress; a second
-Ctrl-C abandons that image at once and writes nothing of it.</source>
-        <translation>Der Fortschritt geht auf die Standardfehlerausgabe. Strg-C bricht nach dem aktuellen
-Bild ab; ein zweites Strg-C gibt dieses Bild sofort auf und schreibt nichts davon.</translation>
-    </message>
-    <message>
         <source>Exit status: 0 every image written, 1 an image failed or was not processed, a file given
 was not taken or the settings could not be saved, 2 a usage error (nothing processed).</source>
         <translation>Exit-Status: 0 alle Bilder geschrieben, 1 ein Bild fehlgeschlagen oder nicht bearbeitet,
@@ -322,13 +316,31 @@ Aufruffehler (nichts bearbeitet).</translation>
         <source>width, height, long, short, first, second or fit</source>
         <translation>width, height, long, short, first, second oder fit</translation>
     </message>
+    <message>
+        <source>Process up to N images at once (0 to 64; 0, the default, is one per processor core).</source>
+        <translation>Verarbeitet bis zu N Bilder gleichzeitig (0 bis 64; 0, der Standard, bedeutet eines je Prozessorkern).</translation>
+    </message>
+    <message>
+        <source>Up to --jobs images are processed at once (one per processor core unless the jobs
+setting says otherwise); names, running numbers, progress and log follow the order of
+the files given all the same.</source>
+        <translation>Bis zu --jobs Bilder werden gleichzeitig verarbeitet (eines je Prozessorkern, sofern die
+Einstellung jobs nichts anderes sagt); Namen, laufende Nummern, Fortschritt und Protokoll
+folgen trotzdem der Reihenfolge der angegebenen Dateien.</translation>
+    </message>
+    <message>
+        <source>Progress goes to standard error. Ctrl-C stops after the images in progress; a second
+Ctrl-C abandons them at once and writes nothing of them.</source>
+        <translation>Der Fortschritt geht auf die Standardfehlerausgabe. Strg-C bricht nach den aktuellen
+Bildern ab; ein zweites Strg-C gibt sie sofort auf und schreibt nichts davon.</translation>
+    </message>
+    <message>
+        <source>a whole number from 0 (one per core) to 64</source>
+        <translation>eine ganze Zahl von 0 (eines je Kern) bis 64</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>
-    <message>
-        <source>Abandoning the image in progress.</source>
-        <translation>Das aktuelle Bild wird aufgegeben.</translation>
-    </message>
     <message>
         <source>Try &apos;ostrel-batch --help&apos; for the options.</source>
         <translation>„ostrel-batch --help“ zeigt die Optionen.</translation>
@@ -371,6 +383,10 @@ Aufruffehler (nichts bearbeitet).</translation>
             <numerusform>%n der angegebenen Dateien wurde nicht angenommen (oben genannt)</numerusform>
             <numerusform>%n der angegebenen Dateien wurden nicht angenommen (oben genannt)</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Abandoning the images in progress.</source>
+        <translation>Die aktuellen Bilder werden aufgegeben.</translation>
     </message>
 </context>
 <context>

@@ -164,12 +164,6 @@ names; any other file, and a folder, is named and skipped. A source above the pi
 decoded; --max-megapixels raises it.</translation>
     </message>
     <message>
-        <source>Progress goes to standard error. Ctrl-C stops after the image in progress; a second
-Ctrl-C abandons that image at once and writes nothing of it.</source>
-        <translation>Progress goes to standard error. Ctrl-C stops after the image in progress; a second
-Ctrl-C abandons that image at once and writes nothing of it.</translation>
-    </message>
-    <message>
         <source>Exit status: 0 every image written, 1 an image failed or was not processed, a file given
 was not taken or the settings could not be saved, 2 a usage error (nothing processed).</source>
         <translation>Exit status: 0 every image written, 1 an image failed or was not processed, a file given
@@ -321,13 +315,31 @@ was not taken or the settings could not be saved, 2 a usage error (nothing proce
         <source>width, height, long, short, first, second or fit</source>
         <translation>width, height, long, short, first, second or fit</translation>
     </message>
+    <message>
+        <source>Process up to N images at once (0 to 64; 0, the default, is one per processor core).</source>
+        <translation>Process up to N images at once (0 to 64; 0, the default, is one per processor core).</translation>
+    </message>
+    <message>
+        <source>Up to --jobs images are processed at once (one per processor core unless the jobs
+setting says otherwise); names, running numbers, progress and log follow the order of
+the files given all the same.</source>
+        <translation>Up to --jobs images are processed at once (one per processor core unless the jobs
+setting says otherwise); names, running numbers, progress and log follow the order of
+the files given all the same.</translation>
+    </message>
+    <message>
+        <source>Progress goes to standard error. Ctrl-C stops after the images in progress; a second
+Ctrl-C abandons them at once and writes nothing of them.</source>
+        <translation>Progress goes to standard error. Ctrl-C stops after the images in progress; a second
+Ctrl-C abandons them at once and writes nothing of them.</translation>
+    </message>
+    <message>
+        <source>a whole number from 0 (one per core) to 64</source>
+        <translation>a whole number from 0 (one per core) to 64</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>
-    <message>
-        <source>Abandoning the image in progress.</source>
-        <translation>Abandoning the image in progress.</translation>
-    </message>
     <message>
         <source>Try &apos;ostrel-batch --help&apos; for the options.</source>
         <translation>Try &apos;ostrel-batch --help&apos; for the options.</translation>
@@ -370,6 +382,10 @@ was not taken or the settings could not be saved, 2 a usage error (nothing proce
             <numerusform>%n of the files given was not taken (named above)</numerusform>
             <numerusform>%n of the files given were not taken (named above)</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Abandoning the images in progress.</source>
+        <translation>Abandoning the images in progress.</translation>
     </message>
 </context>
 <context>

@@ -165,13 +165,6 @@ ajuste maxMegapixels diga otra cosa) se rechaza antes de decodificarla;
 --max-megapixels lo amplía.</translation>
     </message>
     <message>
-        <source>Progress goes to standard error. Ctrl-C stops after the image in progress; a second
-Ctrl-C abandons that image at once and writes nothing of it.</source>
-        <translation>El progreso se muestra en la salida de error estándar. Ctrl-C detiene el proceso tras
-la imagen en curso; un segundo Ctrl-C abandona esa imagen en el acto y no escribe nada
-de ella.</translation>
-    </message>
-    <message>
         <source>Exit status: 0 every image written, 1 an image failed or was not processed, a file given
 was not taken or the settings could not be saved, 2 a usage error (nothing processed).</source>
         <translation>Estado de salida: 0 todas las imágenes escritas, 1 una imagen con errores o sin procesar,
@@ -324,13 +317,31 @@ procesado).</translation>
         <source>width, height, long, short, first, second or fit</source>
         <translation>width, height, long, short, first, second o fit</translation>
     </message>
+    <message>
+        <source>Process up to N images at once (0 to 64; 0, the default, is one per processor core).</source>
+        <translation>Procesa hasta N imágenes a la vez (de 0 a 64; 0, por omisión, es una por núcleo del procesador).</translation>
+    </message>
+    <message>
+        <source>Up to --jobs images are processed at once (one per processor core unless the jobs
+setting says otherwise); names, running numbers, progress and log follow the order of
+the files given all the same.</source>
+        <translation>Se procesan hasta --jobs imágenes a la vez (una por núcleo del procesador, salvo que el
+ajuste jobs diga otra cosa); los nombres, los números correlativos, el progreso y el
+registro siguen igualmente el orden de los archivos indicados.</translation>
+    </message>
+    <message>
+        <source>Progress goes to standard error. Ctrl-C stops after the images in progress; a second
+Ctrl-C abandons them at once and writes nothing of them.</source>
+        <translation>El progreso va a la salida de error estándar. Ctrl-C se detiene tras las imágenes en
+curso; un segundo Ctrl-C las abandona al instante y no escribe nada de ellas.</translation>
+    </message>
+    <message>
+        <source>a whole number from 0 (one per core) to 64</source>
+        <translation>un número entero de 0 (una por núcleo) a 64</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>
-    <message>
-        <source>Abandoning the image in progress.</source>
-        <translation>Abandonando la imagen en curso.</translation>
-    </message>
     <message>
         <source>Try &apos;ostrel-batch --help&apos; for the options.</source>
         <translation>Prueba «ostrel-batch --help» para ver las opciones.</translation>
@@ -373,6 +384,10 @@ procesado).</translation>
             <numerusform>%n de los archivos indicados no se aceptó (indicado arriba)</numerusform>
             <numerusform>%n de los archivos indicados no se aceptaron (indicados arriba)</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Abandoning the images in progress.</source>
+        <translation>Abandonando las imágenes en curso.</translation>
     </message>
 </context>
 <context>

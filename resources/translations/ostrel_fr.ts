@@ -164,12 +164,6 @@ source au-delà de la limite de pixels (500 mégapixels sauf autre valeur du ré
 maxMegapixels) est refusée avant d’être décodée&#xa0;; --max-megapixels la relève.</translation>
     </message>
     <message>
-        <source>Progress goes to standard error. Ctrl-C stops after the image in progress; a second
-Ctrl-C abandons that image at once and writes nothing of it.</source>
-        <translation>La progression s’affiche sur la sortie d’erreur standard. Ctrl-C arrête après l’image
-en cours&#xa0;; un second Ctrl-C abandonne aussitôt cette image et n’en écrit rien.</translation>
-    </message>
-    <message>
         <source>Exit status: 0 every image written, 1 an image failed or was not processed, a file given
 was not taken or the settings could not be saved, 2 a usage error (nothing processed).</source>
         <translation>Code de sortie&#xa0;: 0 toutes les images écrites, 1 une image en échec ou non traitée, un
@@ -322,13 +316,31 @@ fichier donné non pris ou les réglages non enregistrés, 2 une erreur d’util
         <source>width, height, long, short, first, second or fit</source>
         <translation>width, height, long, short, first, second ou fit</translation>
     </message>
+    <message>
+        <source>Process up to N images at once (0 to 64; 0, the default, is one per processor core).</source>
+        <translation>Traite jusqu’à N images à la fois (de 0 à 64&#xa0;; 0, par défaut, signifie une par cœur de processeur).</translation>
+    </message>
+    <message>
+        <source>Up to --jobs images are processed at once (one per processor core unless the jobs
+setting says otherwise); names, running numbers, progress and log follow the order of
+the files given all the same.</source>
+        <translation>Jusqu’à --jobs images sont traitées à la fois (une par cœur de processeur, sauf si le
+réglage jobs dit autre chose)&#xa0;; noms, numéros, progression et journal suivent malgré
+tout l’ordre des fichiers donnés.</translation>
+    </message>
+    <message>
+        <source>Progress goes to standard error. Ctrl-C stops after the images in progress; a second
+Ctrl-C abandons them at once and writes nothing of them.</source>
+        <translation>La progression s’affiche sur la sortie d’erreur standard. Ctrl-C arrête après les images
+en cours&#xa0;; un second Ctrl-C les abandonne aussitôt et n’en écrit rien.</translation>
+    </message>
+    <message>
+        <source>a whole number from 0 (one per core) to 64</source>
+        <translation>un nombre entier de 0 (une par cœur) à 64</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>
-    <message>
-        <source>Abandoning the image in progress.</source>
-        <translation>Abandon de l’image en cours.</translation>
-    </message>
     <message>
         <source>Try &apos;ostrel-batch --help&apos; for the options.</source>
         <translation>Essayez «&#xa0;ostrel-batch --help&#xa0;» pour voir les options.</translation>
@@ -371,6 +383,10 @@ fichier donné non pris ou les réglages non enregistrés, 2 une erreur d’util
             <numerusform>%n des fichiers donnés n’a pas été pris (voir ci-dessus)</numerusform>
             <numerusform>%n des fichiers donnés n’ont pas été pris (voir ci-dessus)</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Abandoning the images in progress.</source>
+        <translation>Abandon des images en cours.</translation>
     </message>
 </context>
 <context>

@@ -164,12 +164,6 @@ Un’immagine oltre il limite di pixel (500 megapixel, salvo diversa impostazion
 maxMegapixels) viene rifiutata prima della decodifica; --max-megapixels alza il limite.</translation>
     </message>
     <message>
-        <source>Progress goes to standard error. Ctrl-C stops after the image in progress; a second
-Ctrl-C abandons that image at once and writes nothing of it.</source>
-        <translation>L’avanzamento va sullo standard error. Ctrl-C interrompe dopo l’immagine in corso; un
-secondo Ctrl-C abbandona subito quell’immagine e non ne scrive nulla.</translation>
-    </message>
-    <message>
         <source>Exit status: 0 every image written, 1 an image failed or was not processed, a file given
 was not taken or the settings could not be saved, 2 a usage error (nothing processed).</source>
         <translation>Stato di uscita: 0 tutte le immagini scritte, 1 un’immagine non riuscita o non elaborata,
@@ -321,13 +315,31 @@ un file indicato non accettato o impostazioni non salvate, 2 errore d’uso (nul
         <source>width, height, long, short, first, second or fit</source>
         <translation>width, height, long, short, first, second o fit</translation>
     </message>
+    <message>
+        <source>Process up to N images at once (0 to 64; 0, the default, is one per processor core).</source>
+        <translation>Elabora fino a N immagini alla volta (da 0 a 64; 0, il predefinito, significa una per core del processore).</translation>
+    </message>
+    <message>
+        <source>Up to --jobs images are processed at once (one per processor core unless the jobs
+setting says otherwise); names, running numbers, progress and log follow the order of
+the files given all the same.</source>
+        <translation>Fino a --jobs immagini sono elaborate alla volta (una per core del processore, salvo che
+l’impostazione jobs dica altro); nomi, numeri progressivi, avanzamento e log seguono
+comunque l’ordine dei file indicati.</translation>
+    </message>
+    <message>
+        <source>Progress goes to standard error. Ctrl-C stops after the images in progress; a second
+Ctrl-C abandons them at once and writes nothing of them.</source>
+        <translation>L’avanzamento va sullo standard error. Ctrl-C interrompe dopo le immagini in corso; un
+secondo Ctrl-C le abbandona subito e non ne scrive nulla.</translation>
+    </message>
+    <message>
+        <source>a whole number from 0 (one per core) to 64</source>
+        <translation>un numero intero da 0 (uno per core) a 64</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>
-    <message>
-        <source>Abandoning the image in progress.</source>
-        <translation>Abbandono dell’immagine in corso.</translation>
-    </message>
     <message>
         <source>Try &apos;ostrel-batch --help&apos; for the options.</source>
         <translation>Usa «ostrel-batch --help» per vedere le opzioni.</translation>
@@ -370,6 +382,10 @@ un file indicato non accettato o impostazioni non salvate, 2 errore d’uso (nul
             <numerusform>%n dei file indicati non è stato accettato (vedi sopra)</numerusform>
             <numerusform>%n dei file indicati non sono stati accettati (vedi sopra)</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Abandoning the images in progress.</source>
+        <translation>Abbandono delle immagini in corso.</translation>
     </message>
 </context>
 <context>

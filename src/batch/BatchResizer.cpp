@@ -2,7 +2,13 @@
 
 #include <algorithm>
 #include <climits>
+#include <condition_variable>
+#include <deque>
+#include <map>
 #include <mutex>
+#include <thread>
+#include <utility>
+#include <vector>
 
 #include <QColor>
 #include <QDesktopServices>
@@ -51,12 +57,119 @@ template <typename Call> void post(BatchProgress* receiver, Call call)
         Qt::QueuedConnection);
 }
 
-// The running number goes up by one per image in 32-bit arithmetic, wrapping like the
-// platform's integers instead of overflowing.
-int nextNumber(int number)
+// The running number of the image at a position: it goes up by one per image of the list,
+// failed ones included, in 32-bit arithmetic, wrapping like the platform's integers instead of
+// overflowing. It depends on the position only, whichever image is rendered first.
+int numberAt(int start, int position)
 {
-    return static_cast<int>(static_cast<unsigned>(number) + 1u);
+    return static_cast<int>(static_cast<unsigned>(start) + static_cast<unsigned>(position));
 }
+
+// The renders of one batch, on worker threads of their own: each job renders one image into
+// a file without a name (ImageEntry::render), and the batch thread takes the results back one
+// by one, in list order. The workers decide nothing: which image starts, and when, is the
+// batch thread's (it hands out a job only while the run flag is up), and a worker never reads
+// the list or the flag, and never waits for anything but its next job.
+//
+// Threads: constructed, fed and destroyed on the batch thread; render() runs on the workers.
+class RenderPool
+{
+public:
+    struct Job
+    {
+        int position = 0;
+        ImageEntry* image = nullptr;
+        int number = 0;
+    };
+
+    RenderPool(int workers, const Settings& settings, const std::atomic<bool>* abandon)
+        : mSettings(settings)
+        , mFlatten(settings.isBackgroundEnabled())
+        , mBackground(settings.backgroundColor())
+        , mAbandon(abandon)
+    {
+        mThreads.reserve(static_cast<size_t>(workers));
+        for (int i = 0; i < workers; ++i) {
+            mThreads.emplace_back([this] {
+                work();
+                ImageCodec::threadShutdown();
+            });
+        }
+    }
+
+    // Jobs not begun are dropped; the renders in progress end (an abandoned one at once) and
+    // any result not taken is discarded with its unnamed file.
+    ~RenderPool()
+    {
+        {
+            std::lock_guard lock(mMutex);
+            mClosing = true;
+            mJobs.clear();
+        }
+        mJobReady.notify_all();
+        for (std::thread& thread : mThreads)
+            thread.join();
+    }
+
+    RenderPool(const RenderPool&) = delete;
+    RenderPool& operator=(const RenderPool&) = delete;
+
+    void submit(const Job& job)
+    {
+        {
+            std::lock_guard lock(mMutex);
+            mJobs.push_back(job);
+        }
+        mJobReady.notify_one();
+    }
+
+    // Waits for the render of a position that was submitted and hands it over.
+    ImageEntry::Rendered take(int position)
+    {
+        std::unique_lock lock(mMutex);
+        mResultReady.wait(lock, [this, position] { return mResults.count(position) > 0; });
+        auto found = mResults.find(position);
+        ImageEntry::Rendered rendered = std::move(found->second);
+        mResults.erase(found);
+        return rendered;
+    }
+
+private:
+    void work()
+    {
+        for (;;) {
+            Job job;
+            {
+                std::unique_lock lock(mMutex);
+                mJobReady.wait(lock, [this] { return mClosing || !mJobs.empty(); });
+                if (mJobs.empty())
+                    return;
+                job = mJobs.front();
+                mJobs.pop_front();
+            }
+            ImageEntry::Rendered rendered
+                = job.image->render(mSettings, job.number, mFlatten, mBackground, mAbandon);
+            {
+                std::lock_guard lock(mMutex);
+                mResults.emplace(job.position, std::move(rendered));
+            }
+            mResultReady.notify_all();
+        }
+    }
+
+    const Settings& mSettings;
+    const bool mFlatten;
+    const QColor mBackground;
+    const std::atomic<bool>* mAbandon;
+
+    std::mutex mMutex;
+    std::condition_variable mJobReady;
+    std::condition_variable mResultReady;
+    std::deque<Job> mJobs;
+    std::map<int, ImageEntry::Rendered> mResults;
+    bool mClosing = false;
+    std::vector<std::thread> mThreads;
+};
 
 } // namespace
 
@@ -98,14 +211,17 @@ int BatchResizer::parseStartNumber(const QString& text)
 
 void BatchResizer::run(const BatchArguments& arguments)
 {
-    // Worker thread. The steps are those of a batch: read the start number, set the bar's
-    // maximum once, then for each image test the count and the run flag, show its text and value,
-    // resize it, log a failure, and test the flag again.
+    // Batch thread. The steps are those of a batch: read the start number, set the bar's
+    // maximum once, then for each image test the count and the run flag, show its text and
+    // value, resize it, log a failure, and test the flag again. Up to jobs images are rendered
+    // at once, each into a file without a name, on the pool's threads; this thread hands them
+    // out and names their files in list order, so that names, "first wins", the progress, the
+    // log and the report are those of a batch that writes one image after another.
     mRunning.store(true);
     mAbandon.store(false);
     BatchProgress* progress = arguments.progress();
     const Settings* settings = arguments.settings();
-    int number = parseStartNumber(arguments.startNumber());
+    const int startNumber = parseStartNumber(arguments.startNumber());
     // Where unnamed files are not available, a process ended by force leaves its hidden
     // temporary file behind; those of an earlier day go now.
     if (settings)
@@ -119,58 +235,74 @@ void BatchResizer::run(const BatchArguments& arguments)
 
     BatchResult result;
     bool stoppedByFlag = false;
-    int position = 0;
-    while (settings) {
-        if (position >= mImages.count())
-            break;
-        if (!mayContinue()) {
-            stoppedByFlag = true;
-            break;
-        }
-        const int count = mImages.count();
-        const QString text = LocalizedText::text("_ElaboratingText",
-            { QString::number(position + 1), QString::number(static_cast<unsigned>(count)) });
-        const double value = position + 1.0;
-        // Queued before the resize begins, so the text names the image being processed.
-        post(progress, [text, value](BatchProgress* p) {
-            p->setProgressText(text);
-            p->setBarValue(value);
-        });
+    if (settings) {
+        const int jobs = settings->effectiveJobs();
+        RenderPool pool(jobs, *settings, &mAbandon);
+        // Images from position on are not written yet; those before handedOut were given to
+        // the pool. At most jobs images are out at once, finished ones waiting for their turn
+        // included, and none is handed out once the run flag is down.
+        int position = 0;
+        int handedOut = 0;
+        auto handOut = [&] {
+            while (handedOut < position + jobs && handedOut < mImages.count() && mayContinue()) {
+                ImageEntry* image = mImages.at(handedOut);
+                if (!image)
+                    return; // only if entries were removed during the batch, which the window
+                            // prevents
+                pool.submit({ handedOut, image, numberAt(startNumber, handedOut) });
+                ++handedOut;
+            }
+        };
+        for (;;) {
+            if (position == handedOut) {
+                if (position >= mImages.count())
+                    break;
+                if (!mayContinue()) {
+                    stoppedByFlag = true;
+                    break;
+                }
+                handOut();
+                if (position == handedOut)
+                    break; // an entry removed during the batch
+            }
+            const int count = mImages.count();
+            const QString text = LocalizedText::text("_ElaboratingText",
+                { QString::number(position + 1), QString::number(static_cast<unsigned>(count)) });
+            const double value = position + 1.0;
+            // Queued before this image's result is awaited, so the text names the image whose
+            // outcome comes next.
+            post(progress, [text, value](BatchProgress* p) {
+                p->setProgressText(text);
+                p->setBarValue(value);
+            });
 
-        ImageEntry* image = mImages.at(position);
-        if (!image)
-            break; // only if entries were removed during the batch, which the window prevents
-        const QColor colour = settings->backgroundColor();
-        const bool background = settings->isBackgroundEnabled();
-        ResizeStatus status;
-        const bool written
-            = image->writeResized(*settings, number, background, colour, &status, &mAbandon);
-        if (!written && mAbandon.load()) {
-            // Given up on request: not a failure of the image, which was not processed.
-            stoppedByFlag = true;
-            break;
+            ImageEntry::Rendered rendered = pool.take(position);
+            if (mAbandon.load()) {
+                // Given up on request: not a failure of the image, which was not processed;
+                // the pool discards whatever else was rendered.
+                stoppedByFlag = true;
+                break;
+            }
+            const ResizeStatus status = ImageEntry::commit(rendered);
+            ++result.processed;
+            if (status.ok()) {
+                ++result.written;
+            } else if (status.error == ResizeError::Skipped) {
+                // Left alone by choice (a file of its name exists): neither logged nor failed.
+                ++result.skipped;
+            } else {
+                const ImageEntry* failed = mImages.at(position);
+                BatchFailure failure { position, failed->name(), failed->path(), status };
+                if (!BatchLog::write(failure.logMessage()))
+                    result.logWritten = false;
+                post(progress, [failure](BatchProgress* p) { p->imageFailed(failure); });
+                result.failures.append(failure);
+            }
+            // The next image starts only now that this one is written, and only while the
+            // run flag is up.
+            ++position;
+            handOut();
         }
-        ++result.processed;
-        if (written) {
-            ++result.written;
-        } else if (status.error == ResizeError::Skipped) {
-            // Left alone by choice (a file of its name exists): neither logged nor failed.
-            ++result.skipped;
-        } else {
-            const ImageEntry* failed = mImages.at(position);
-            BatchFailure failure { position, failed->name(), failed->path(), status };
-            if (!BatchLog::write(failure.logMessage()))
-                result.logWritten = false;
-            post(progress, [failure](BatchProgress* p) { p->imageFailed(failure); });
-            result.failures.append(failure);
-        }
-
-        if (!mayContinue()) {
-            stoppedByFlag = true;
-            break;
-        }
-        number = nextNumber(number);
-        ++position;
     }
     result.listCount = mImages.count();
     result.stopped = stoppedByFlag && result.notProcessed() > 0;

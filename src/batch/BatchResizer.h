@@ -13,14 +13,14 @@
 //
 // Threads: constructed, started, waited for and destroyed on the main thread; the worker
 // reads the list and the settings on its own thread and reaches the main thread only through
-// queued calls to the progress receiver.
+// queued calls to the progress receiver. The worker renders up to the settings' jobs images
+// at once on threads of its own, which read the settings and their own entries only.
 class BatchResizer
 {
 public:
     // An empty list with room for capacity entries; the batch may continue.
     explicit BatchResizer(int capacity = 0);
-    // Stops after the image in progress and waits for a running batch: that image completes
-    // first.
+    // Stops after the images in progress and waits for a running batch: they complete first.
     ~BatchResizer();
 
     BatchResizer(const BatchResizer&) = delete;
@@ -34,15 +34,18 @@ public:
     // call from any thread and from a signal handler.
     void setMayContinue(bool mayContinue) { mMayContinue.store(mayContinue); }
     bool mayContinue() const { return mMayContinue.load(); }
-    // Gives up the image in progress at once instead of letting it complete: nothing of it
-    // is written, it counts as not processed, and the batch ends. Like setMayContinue, a plain
-    // atomic store, safe from any thread and from a signal handler. Each batch starts without
-    // it.
+    // Gives up the images in progress at once instead of letting them complete: nothing of
+    // them is written, they count as not processed, and the batch ends. Like setMayContinue, a
+    // plain atomic store, safe from any thread and from a signal handler. Each batch starts
+    // without it.
     void abandonImage() { mAbandon.store(true); }
 
-    // The worker's body: processes the list in order, one image at a time, testing the run
-    // flag before and after each image, and ends with the closing report. Runs on the calling
-    // thread; start() runs it on a worker thread of its own.
+    // The worker's body: processes the list and ends with the closing report. Up to the
+    // settings' jobs images are rendered at once (effectiveJobs), each into a file without a
+    // name; the files are named, and the progress, the log and the report made, in list
+    // order, so that the outcome is that of writing the images one after another (jobs 1
+    // does exactly that). No image starts once the run flag is down; those started complete.
+    // Runs on the calling thread; start() runs it on a worker thread of its own.
     void run(const BatchArguments& arguments);
     // The closing alert's button handler (main thread): the alternate button opens the log
     // with the desktop's viewer; any other button does nothing.
@@ -53,8 +56,8 @@ public:
     bool start(const BatchArguments& arguments);
     // True from start() until the worker has left its loop.
     bool isRunning() const { return mRunning.load(); }
-    // Waits for the worker thread to end (lower the run flag first to stop after the image in
-    // progress). Main thread only; returns at once when no worker exists.
+    // Waits for the worker thread to end (lower the run flag first to stop after the images
+    // in progress). Main thread only; returns at once when no worker exists.
     void wait();
 
     // The start-number text read as a 32-bit integer the way strtol reads it: leading white

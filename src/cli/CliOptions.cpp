@@ -110,6 +110,9 @@ CliOptions CliOptions::parse(const QStringList& arguments)
            "(the new file takes name-2.ext, name-3.ext, ...) or skip (the image is skipped and "
            "counts as done)."),
         tr("CHOICE"));
+    const auto jobs = add({ "j", "jobs" },
+        tr("Process up to N images at once (0 to 64; 0, the default, is one per processor core)."),
+        "N");
     const auto maxMegapixels = add({ "max-megapixels" },
         tr("Refuse sources with more than N million pixels, unread (default 500; 1 to 1000000)."),
         "N");
@@ -144,8 +147,12 @@ CliOptions CliOptions::parse(const QStringList& arguments)
              "source above the pixel limit\n(500 megapixels unless the maxMegapixels setting "
              "says otherwise) is refused before it is\ndecoded; --max-megapixels raises it.")
         + QLatin1Char('\n')
-        + tr("Progress goes to standard error. Ctrl-C stops after the image in progress; a "
-             "second\nCtrl-C abandons that image at once and writes nothing of it.")
+        + tr("Up to --jobs images are processed at once (one per processor core unless the "
+             "jobs\nsetting says otherwise); names, running numbers, progress and log follow "
+             "the order of\nthe files given all the same.")
+        + QLatin1Char('\n')
+        + tr("Progress goes to standard error. Ctrl-C stops after the images in progress; a "
+             "second\nCtrl-C abandons them at once and writes nothing of them.")
         + QLatin1Char('\n')
         + tr("Exit status: 0 every image written, 1 an image failed or was not processed, a "
              "file given\nwas not taken or the settings could not be saved, 2 a usage error "
@@ -312,6 +319,14 @@ CliOptions CliOptions::parse(const QStringList& arguments)
                 tr("#rrggbb, #aarrggbb or a colour name"));
         options.mBackgroundColor = colour;
     }
+    if (parser.isSet(jobs)) {
+        const QString value = parser.value(jobs);
+        bool ok = false;
+        const int count = value.trimmed().toInt(&ok);
+        if (!ok || count < 0 || count > Settings::kMaxJobs)
+            return bad("jobs", value, tr("a whole number from 0 (one per core) to 64"));
+        options.mJobs = count;
+    }
     if (parser.isSet(maxMegapixels)) {
         const QString value = parser.value(maxMegapixels);
         bool ok = false;
@@ -370,6 +385,8 @@ void CliOptions::applyTo(Settings& settings) const
         settings.setNoEnlarge(*mNoEnlarge);
     if (mExisting)
         settings.setExistingFile(*mExisting);
+    if (mJobs)
+        settings.setJobs(*mJobs);
 }
 
 QString CliOptions::checkRun(const Settings& settings)

@@ -69,4 +69,5 @@ private:
     std::optional<int> mMaxMegapixels;
     std::optional<bool> mNoEnlarge;
     std::optional<ExistingFile> mExisting;
+    std::optional<int> mJobs;
 };

@@ -53,8 +53,8 @@ void writeMessage(const char* text, size_t length)
 }
 
 // Ctrl-C (or a polite kill, or the terminal going away) works like the window's stop control:
-// the image in progress completes, no further image begins, then the summary. A second one
-// while stopping does not wait for that image: it is abandoned at once, leaving nothing.
+// the images in progress complete, no further image begins, then the summary. A second one
+// while stopping does not wait for them: they are abandoned at once, leaving nothing.
 // Only async-signal-safe calls here.
 extern "C" void onInterrupt(int)
 {
@@ -82,7 +82,7 @@ template <size_t N> void prepareMessage(const QString& text, char (&buffer)[N], 
 void installInterruptHandler(BatchResizer* resizer)
 {
     prepareMessage(LocalizedText::text("_StoppingAfterCurrent"), gStopMessage, gStopMessageLength);
-    prepareMessage(CommandLine::tr("Abandoning the image in progress."), gAbandonMessage,
+    prepareMessage(CommandLine::tr("Abandoning the images in progress."), gAbandonMessage,
         gAbandonMessageLength);
     gResizer.store(resizer);
     struct sigaction action = {};

@@ -805,21 +805,43 @@ ResizeStatus encode(const VImage& image, const RenderRequest& request, int descr
     return {};
 }
 
-// Gives the finished file its name; a name taken in the meantime is an existing output, a
-// skipped image, or passed over for a numbered one, as the request says.
-ResizeStatus commit(NoReplaceFile::NewFile& file, const QString& outputPath, ExistingFile existing)
+} // namespace
+
+struct PendingOutput::File
 {
-    using WhenTaken = NoReplaceFile::NewFile::WhenTaken;
-    if (file.commit(existing == ExistingFile::Number ? WhenTaken::Number : WhenTaken::Fail))
-        return {};
-    if (file.errorCode() == EEXIST) {
-        return { existing == ExistingFile::Skip ? ResizeError::Skipped : ResizeError::OutputExists,
-            outputPath };
-    }
-    return { ResizeError::WriteFailed, file.errorString() };
+    NoReplaceFile::NewFile file;
+    QString outputPath;
+    ExistingFile existing = ExistingFile::Fail;
+};
+
+PendingOutput::PendingOutput() = default;
+PendingOutput::~PendingOutput() = default;
+PendingOutput::PendingOutput(PendingOutput&& other) noexcept = default;
+PendingOutput& PendingOutput::operator=(PendingOutput&& other) noexcept = default;
+
+bool PendingOutput::isPending() const
+{
+    return mFile != nullptr;
 }
 
-} // namespace
+ResizeStatus PendingOutput::commit()
+{
+    if (!mFile)
+        return { ResizeError::WriteFailed, QStringLiteral("nothing was rendered") };
+    // The file goes with this object whatever happens: committed, or discarded.
+    const std::unique_ptr<File> pending = std::move(mFile);
+    // A name taken in the meantime is an existing output, a skipped image, or passed over for
+    // a numbered one, as the request said.
+    using WhenTaken = NoReplaceFile::NewFile::WhenTaken;
+    const ExistingFile existing = pending->existing;
+    if (pending->file.commit(
+            existing == ExistingFile::Number ? WhenTaken::Number : WhenTaken::Fail))
+        return {};
+    if (pending->file.errorCode() == EEXIST)
+        return { existing == ExistingFile::Skip ? ResizeError::Skipped : ResizeError::OutputExists,
+            pending->outputPath };
+    return { ResizeError::WriteFailed, pending->file.errorString() };
+}
 
 bool initialise(const char* argv0)
 {
@@ -893,6 +915,17 @@ QString targetSizeProblem(double width, double height, OutputFormat format)
 
 ResizeStatus render(const RenderRequest& request, const QString& outputPath)
 {
+    PendingOutput output;
+    const ResizeStatus rendered = renderUnnamed(request, outputPath, &output);
+    if (!rendered.ok())
+        return rendered;
+    return output.commit();
+}
+
+ResizeStatus renderUnnamed(
+    const RenderRequest& request, const QString& outputPath, PendingOutput* pending)
+{
+    *pending = PendingOutput();
     if (request.width < 1 || request.height < 1 || !OutputFormats::find(request.format)
         || !(request.resolution > 0.0f) || !std::isfinite(request.resolution))
         return { ResizeError::InvalidSettings, QString() };
@@ -906,7 +939,10 @@ ResizeStatus render(const RenderRequest& request, const QString& outputPath)
         return { ResizeError::DecodeFailed, source.error };
 
     const QFileInfo output(outputPath);
-    NoReplaceFile::NewFile file;
+    auto made = std::make_unique<PendingOutput::File>();
+    made->outputPath = outputPath;
+    made->existing = request.existing;
+    NoReplaceFile::NewFile& file = made->file;
     if (!file.create(output.absolutePath(), output.fileName()))
         return { ResizeError::WriteFailed, file.errorString() };
 
@@ -948,7 +984,8 @@ ResizeStatus render(const RenderRequest& request, const QString& outputPath)
         return { ResizeError::DecodeFailed, damage };
     if (!encoded.ok())
         return encoded;
-    return commit(file, outputPath, request.existing);
+    pending->mFile = std::move(made);
+    return {};
 }
 
 PreviewResult decodePreview(const QString& path, int boxPixels, qint64 maxPixels)

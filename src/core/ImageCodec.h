@@ -7,6 +7,7 @@
 #include <QStringList>
 
 #include <atomic>
+#include <memory>
 
 #include "ExistingFile.h"
 #include "OutputFormat.h"
@@ -79,6 +80,39 @@ QString targetSizeProblem(double width, double height, OutputFormat format);
 // kept only when the whole of the source's data decoded: a source cut short or damaged fails
 // (DecodeFailed) whatever order the pixels were computed in.
 ResizeStatus render(const RenderRequest& request, const QString& outputPath);
+
+// A rendered output that has no name yet: its whole content in a new file of the output
+// folder that nobody else sees (NoReplaceFile). Moved, never copied; destroyed without a
+// commit, it takes its content with it. Rendered on one thread, committed on another: used
+// by one thread at a time.
+class PendingOutput
+{
+public:
+    PendingOutput();
+    ~PendingOutput();
+    PendingOutput(PendingOutput&& other) noexcept;
+    PendingOutput& operator=(PendingOutput&& other) noexcept;
+
+    // Whether there is content waiting for its name.
+    bool isPending() const;
+    // Gives the content its name. A name that exists now is, as the request's choice for an
+    // existing file says, an OutputExists or a Skipped (with the output path), or passed over
+    // for the first free numbered name; a failed flush or link is a WriteFailed. Nothing is
+    // pending afterwards.
+    ResizeStatus commit();
+
+private:
+    friend ResizeStatus renderUnnamed(
+        const RenderRequest& request, const QString& outputPath, PendingOutput* output);
+    struct File;
+    std::unique_ptr<File> mFile;
+};
+
+// render() without its last step: the content is complete in *output, waiting for commit(),
+// when the answer is ok; on failure nothing is pending and nothing is left behind. Safe to
+// run for several images at once on different threads.
+ResizeStatus renderUnnamed(
+    const RenderRequest& request, const QString& outputPath, PendingOutput* output);
 
 // JPEG quality on libjpeg's 1..100 scale for a compression factor of 0..1.
 int jpegQuality(float factor);

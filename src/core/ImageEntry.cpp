@@ -182,10 +182,33 @@ QString ImageEntry::byteSizeText(qint64 bytes, const QLocale& locale)
 bool ImageEntry::writeResized(const Settings& settings, int number, bool flatten,
     const QColor& background, ResizeStatus* status, const std::atomic<bool>* abandon)
 {
-    auto fail = [status](ResizeError error, const QString& message = QString()) {
-        if (status)
-            *status = { error, message };
-        return false;
+    Rendered rendered = render(settings, number, flatten, background, abandon);
+    const ResizeStatus result = commit(rendered);
+    if (status)
+        *status = result;
+    return result.ok();
+}
+
+ResizeStatus ImageEntry::commit(Rendered& rendered)
+{
+    if (rendered.output.isPending())
+        return rendered.output.commit();
+    if (rendered.status.ok())
+        return { ResizeError::WriteFailed, QStringLiteral("nothing was rendered") };
+    if (rendered.failedAfterNameWasFree && existsAt(rendered.outputPath))
+        return { rendered.existing == ExistingFile::Skip ? ResizeError::Skipped
+                                                         : ResizeError::OutputExists,
+            rendered.outputPath };
+    return rendered.status;
+}
+
+ImageEntry::Rendered ImageEntry::render(const Settings& settings, int number, bool flatten,
+    const QColor& background, const std::atomic<bool>* abandon)
+{
+    Rendered rendered;
+    auto fail = [&rendered](ResizeError error, const QString& message = QString()) {
+        rendered.status = { error, message };
+        return std::move(rendered);
     };
 
     const Settings::Naming naming = settings.naming();
@@ -199,14 +222,18 @@ bool ImageEntry::writeResized(const Settings& settings, int number, bool flatten
     const QString output = ResizeRules::outputPath(
         settings.outputFolder(), naming, mName, settings.baseName(), number, format);
 
+    rendered.outputPath = output;
+    rendered.existing = settings.existingFile();
+
     // Nothing that exists is ever replaced: not an earlier output, not the source itself. An
     // image that fails or is skipped for it is known before anything is decoded; a numbered
     // name is chosen only when the finished file is given its name.
-    const ExistingFile existing = settings.existingFile();
+    const ExistingFile existing = rendered.existing;
     if (existing != ExistingFile::Number && existsAt(output))
         return fail(
             existing == ExistingFile::Skip ? ResizeError::Skipped : ResizeError::OutputExists,
             output);
+    rendered.failedAfterNameWasFree = existing != ExistingFile::Number;
     if (!QFileInfo::exists(mPath))
         return fail(ResizeError::SourceMissing, mPath);
     if ((naming != Settings::Naming::SourceName && naming != Settings::Naming::CustomName)
@@ -250,8 +277,6 @@ bool ImageEntry::writeResized(const Settings& settings, int number, bool flatten
         return fail(ResizeError::InvalidSettings,
             QCoreApplication::translate("ImageEntry", "resolution %1").arg(res));
 
-    const ResizeStatus result = ImageCodec::render(request, output);
-    if (status)
-        *status = result;
-    return result.ok();
+    rendered.status = ImageCodec::renderUnnamed(request, output, &rendered.output);
+    return rendered;
 }

@@ -16,8 +16,9 @@ class Settings;
 // One source image of the list: its path, its file name, a small preview built on first
 // request, the pixel size last measured and its size in bytes.
 //
-// Threads: created and previewed on the main thread; during a batch the worker reads the path
-// and name and writes the pixel size (writeResized). The progress sheet keeps the two apart.
+// Threads: created and previewed on the main thread; during a batch one render thread reads
+// the path and name and writes the pixel size (render), and the batch's worker reads the name
+// and path. The progress sheet keeps the main thread away meanwhile.
 class ImageEntry
 {
 public:
@@ -77,9 +78,31 @@ public:
     // Writes this image resized and converted as the settings say, as a new file; never
     // replaces anything. number is the running number of custom naming. False when nothing was
     // written; status, when given, says why. When abandon turns true the image is given up
-    // at once, writing nothing.
+    // at once, writing nothing. The same as render() followed at once by commit().
     bool writeResized(const Settings& settings, int number, bool flatten, const QColor& background,
         ResizeStatus* status = nullptr, const std::atomic<bool>* abandon = nullptr);
+
+    // An image rendered but not yet given its name: the first half of writeResized.
+    struct Rendered
+    {
+        QString outputPath;
+        ImageCodec::PendingOutput output; // the content, when the render succeeded
+        ResizeStatus status; // why there is no content
+        // The render failed after finding the output name free. A file that has taken the
+        // name by the commit (an earlier image of the batch) is then the answer, as it would
+        // have been had the render started after that image was written.
+        bool failedAfterNameWasFree = false;
+        ExistingFile existing = ExistingFile::Fail; // the choice when the name is taken
+    };
+    // Everything writeResized does except naming the file. Several images may render at once,
+    // each on its own thread; the entry's own fields are written (the pixel size), so one
+    // entry renders on one thread at a time.
+    Rendered render(const Settings& settings, int number, bool flatten, const QColor& background,
+        const std::atomic<bool>* abandon = nullptr);
+    // The second half: names the rendered file unless its name exists, or gives the render's
+    // failure. Committing the renders of a batch in list order gives every image the answer
+    // that writing them one after another gives ("first wins" for one name).
+    static ResizeStatus commit(Rendered& rendered);
 
 private:
     QString mPath;

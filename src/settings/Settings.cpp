@@ -4,7 +4,9 @@
 #include <QFileInfo>
 #include <QSettings>
 #include <QStandardPaths>
+#include <QThread>
 
+#include <algorithm>
 #include <climits>
 #include <cmath>
 #include <optional>
@@ -108,6 +110,7 @@ constexpr char quality[] = "quality";
 constexpr char maxMegapixels[] = "maxMegapixels";
 constexpr char noEnlarge[] = "noEnlarge";
 constexpr char existingFile[] = "existingFile";
+constexpr char jobs[] = "jobs";
 } // namespace Key
 
 // A parser of the stored code of one of the enumerations, whose valid codes are lo to hi.
@@ -202,6 +205,7 @@ std::unique_ptr<Settings> Settings::detachedCopy() const
     copy->mNoEnlarge = mNoEnlarge;
     copy->mExistingFile = mExistingFile;
     copy->mMaxMegapixels = mMaxMegapixels;
+    copy->mJobs = mJobs;
     return copy;
 }
 
@@ -257,6 +261,7 @@ void Settings::load()
     take(Key::maxMegapixels, mMaxMegapixels, intIn(1, kMaxMegapixelsLimit));
     take(Key::noEnlarge, mNoEnlarge, readBool);
     take(Key::existingFile, mExistingFile, readCode<ExistingFile>(1, 3));
+    take(Key::jobs, mJobs, intIn(0, kMaxJobs));
 }
 
 QColor Settings::backgroundColor() const
@@ -383,6 +388,19 @@ void Settings::setExistingFile(ExistingFile existing)
 {
     mExistingFile = existing;
     store(Key::existingFile, int(existing));
+}
+
+void Settings::setJobs(int value)
+{
+    mJobs = value;
+    store(Key::jobs, value);
+}
+
+int Settings::effectiveJobs() const
+{
+    if (mJobs > 0)
+        return mJobs;
+    return std::clamp(QThread::idealThreadCount(), 1, kMaxJobs);
 }
 
 void Settings::setBackgroundColor(const QColor& color)

@@ -46,6 +46,8 @@ public:
     // small file claiming a huge size cannot exhaust the memory.
     static constexpr int kDefaultMaxMegapixels = 500;
     static constexpr int kMaxMegapixelsLimit = 1'000'000;
+    // How many images a batch processes at once; 0 means one per processor core.
+    static constexpr int kMaxJobs = 64;
 
     // Bound to the user's own settings file (organisation and application "Ostrel"), as
     // openUserSettings() gives it.
@@ -99,6 +101,10 @@ public:
     ExistingFile existingFile() const { return mExistingFile; }
     int maxMegapixels() const { return mMaxMegapixels; }
     qint64 maxPixels() const { return qint64(mMaxMegapixels) * 1'000'000; }
+    // The stored value, 0 to kMaxJobs (0: one per core).
+    int jobs() const { return mJobs; }
+    // What jobs() means on this machine: at least 1.
+    int effectiveJobs() const;
 
     void setBackgroundEnabled(bool enabled);
     void setBackgroundColor(const QColor& color);
@@ -121,6 +127,8 @@ public:
     void setExistingFile(ExistingFile existing);
     // 1 to kMaxMegapixelsLimit.
     void setMaxMegapixels(int value);
+    // 0 to kMaxJobs.
+    void setJobs(int value);
 
 private:
     void store(const char* key, const QVariant& value);
@@ -148,6 +156,7 @@ private:
     bool mNoEnlarge = false;
     ExistingFile mExistingFile = ExistingFile::Fail;
     int mMaxMegapixels = kDefaultMaxMegapixels;
+    int mJobs = 0;
 
     std::unique_ptr<QSettings> mOwnedStore;
     QSettings* mStore = nullptr;

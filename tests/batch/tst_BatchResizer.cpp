@@ -24,6 +24,7 @@
 #include "batch/BatchResizer.h"
 #include "core/ImageCodec.h"
 #include "core/LocalizedText.h"
+#include "core/NoReplaceFile.h"
 #include "settings/Settings.h"
 
 namespace {
@@ -124,6 +125,20 @@ private:
     QString output(const QString& name) const { return QDir(mOut).filePath(name); }
 
     QStringList outputFiles() const { return TestSupport::filesIn(mOut); }
+
+    // The output names that hidden temporary files are being written for, sorted.
+    QStringList temporaryFiles() const
+    {
+        QStringList names;
+        for (const QString& name : QDir(mOut).entryList(QDir::Files | QDir::Hidden)) {
+            if (!NoReplaceFile::isTemporaryName(name))
+                continue;
+            const qsizetype end = name.lastIndexOf(QLatin1Char('.'));
+            names << name.mid(1, end - 1);
+        }
+        names.sort();
+        return names;
+    }
 
     // An output name already taken by something that is not an image.
     void occupy(const QString& name) { QVERIFY(TestSupport::writeFile(output(name), "occupied")); }
@@ -312,9 +327,11 @@ private slots:
     }
 
     // The stop lands while the second of five is processed: it completes (here it fails and is
-    // logged and counted), the third is never begun, and the report follows as usual.
+    // logged and counted), the third is never begun, and the report follows as usual. One
+    // image at a time, as with jobs 1.
     void stopWhileSecondOfFive()
     {
+        mPref->setJobs(1);
         BatchResizer resizer;
         for (int i = 1; i <= 5; ++i)
             resizer.images().addPaths({ source(QStringLiteral("img%1.jpg").arg(i)) });
@@ -351,6 +368,158 @@ private slots:
         QCOMPARE(lines.size(), 1);
         QCOMPARE(kLogLine.match(lines.first()).captured(1), QStringLiteral("img2.jpg"));
         QVERIFY(!resizer.mayContinue()); // stays lowered until the next start raises it
+    }
+
+    // Several images at once (jobs 4): whichever render ends first, the batch's outcome is
+    // that of writing the images one after another in list order.
+
+    // Two sources of one name from two folders: the first in the list wins even though the
+    // second, much smaller, is rendered long before it; the second fails in its place. A third
+    // of that name that is missing too fails as one after the first was written would: its
+    // output name is taken.
+    void firstOfOneNameWinsWhateverEndsFirst()
+    {
+        mPref->setJobs(4);
+        mPref->setProportional(true);
+        mPref->setGivenSide(Settings::Side::First);
+        const QString other = mTmp->filePath(QStringLiteral("other"));
+        QVERIFY(QDir().mkpath(other));
+        // 40 x 10 from the first, 40 x 30 from the second.
+        const QString first = source("same.png", 4000, 1000);
+        const QString second = TestSupport::writeImage(QDir(other).filePath("same.png"), 64, 48);
+        BatchResizer resizer;
+        const QString third = mTmp->filePath(QStringLiteral("gone/same.png"));
+        resizer.images().addPaths({ first, second, third, source("after.png") });
+        RecordingProgress progress;
+        run(resizer, progress);
+
+        const TestSupport::Facts facts = TestSupport::inspect(output("same.jpg"));
+        QCOMPARE(facts.width, 40);
+        QCOMPARE(facts.height, 10);
+        const BatchResult& result = progress.report->result;
+        QCOMPARE(result.written, 2);
+        QCOMPARE(result.errorCount(), 2);
+        QCOMPARE(result.failures.at(0).position, 1);
+        QCOMPARE(result.failures.at(0).path, second);
+        QCOMPARE(result.failures.at(0).status.error, ResizeError::OutputExists);
+        QCOMPARE(result.failures.at(1).position, 2);
+        QCOMPARE(result.failures.at(1).status.error, ResizeError::OutputExists);
+        QCOMPARE(result.failures.at(1).status.message, output("same.jpg"));
+        QCOMPARE(
+            progress.events.indexOf("failed same.png"), progress.events.indexOf("value 2") + 1);
+        QCOMPARE(outputFiles(), QStringList({ "after.jpg", "same.jpg" }));
+    }
+
+    // Running numbers go with the list positions, whichever render ends first; a failed image
+    // keeps its number unused.
+    void runningNumbersFollowTheList()
+    {
+        mPref->setJobs(4);
+        mPref->setProportional(true);
+        mPref->setGivenSide(Settings::Side::First);
+        mPref->setNaming(Settings::Naming::CustomName);
+        mPref->setBaseName(QStringLiteral("Img"));
+        mPref->setOutputFormat(OutputFormat::Png);
+        BatchResizer resizer;
+        resizer.images().addPaths({ source("slow.png", 3000, 3000), source("b.png", 64, 16),
+            QDir(mIn).filePath("missing.png"), source("d.png", 64, 32), source("e.png", 48, 96) });
+        RecordingProgress progress;
+        run(resizer, progress, QStringLiteral("1"));
+
+        QCOMPARE(outputFiles(),
+            QStringList({ "Img0001.png", "Img0002.png", "Img0004.png", "Img0005.png" }));
+        const QList<QPair<QString, int>> heights = { { "Img0001.png", 40 }, { "Img0002.png", 10 },
+            { "Img0004.png", 20 }, { "Img0005.png", 80 } };
+        for (const auto& [name, height] : heights) {
+            const TestSupport::Facts facts = TestSupport::inspect(output(name));
+            QCOMPARE(facts.width, 40);
+            QCOMPARE(facts.height, height);
+        }
+        QCOMPARE(progress.report->result.failures.first().position, 2);
+    }
+
+    // Images that fail at once, among images that take long, are reported in their place:
+    // after their own text and before the next one's, and in the log in list order.
+    void failuresAreReportedInTheirPlace()
+    {
+        mPref->setJobs(4);
+        QFile notImage(QDir(mIn).filePath("notes.jpg"));
+        QVERIFY(notImage.open(QIODevice::WriteOnly));
+        notImage.write("this is not a JPEG");
+        notImage.close();
+        BatchResizer resizer;
+        resizer.images().addPaths({ source("big1.png", 3000, 2000), source("big2.png", 3000, 2000),
+            QDir(mIn).filePath("missing.jpg"), source("big3.png", 3000, 2000),
+            notImage.fileName() });
+        RecordingProgress progress;
+        run(resizer, progress);
+
+        const QStringList expected = { "max 5", "start", "text " + progressText(1, 5), "value 1",
+            "text " + progressText(2, 5), "value 2", "text " + progressText(3, 5), "value 3",
+            "failed missing.jpg", "text " + progressText(4, 5), "value 4",
+            "text " + progressText(5, 5), "value 5", "failed notes.jpg", "stop", "text ", "close",
+            "alert", "redraw" };
+        QCOMPARE(progress.events, expected);
+        QFile log(BatchLog::logFilePath());
+        QVERIFY(log.open(QIODevice::ReadOnly));
+        QStringList named;
+        for (const QString& line : logLines(QString::fromUtf8(log.readAll())))
+            named << kLogLine.match(line).captured(1);
+        QCOMPARE(named, QStringList({ "missing.jpg", "notes.jpg" }));
+        const BatchResult& result = progress.report->result;
+        QCOMPARE(result.failures.size(), 2);
+        QCOMPARE(result.failures.at(0).position, 2);
+        QCOMPARE(result.failures.at(1).position, 4);
+        QCOMPARE(outputFiles(), QStringList({ "big1.jpg", "big2.jpg", "big3.jpg" }));
+    }
+
+    // A stop while several images are out: those begun complete and are written in order,
+    // none after them begins, and no temporary file is left. The fourth image's output name
+    // is taken, so its log line (a FIFO) holds the batch while the fifth to seventh are
+    // rendered; their hidden temporary files show that they have begun.
+    void stopWithSeveralImagesInProgress()
+    {
+        NoReplaceFile::setUnnamedFilesEnabled(false);
+        auto unnamed = qScopeGuard([] { NoReplaceFile::setUnnamedFilesEnabled(true); });
+        mPref->setJobs(4);
+        BatchResizer resizer;
+        for (int i = 1; i <= 10; ++i)
+            resizer.images().addPaths({ source(QStringLiteral("img%1.jpg").arg(i)) });
+        occupy("img4.jpg");
+        const auto gate = logPipe();
+        QVERIFY(gate->isValid());
+        RecordingProgress progress;
+        QSignalSpy alert(&progress, &RecordingProgress::alertShown);
+        QVERIFY(resizer.start(BatchArguments(&progress, mPref.get(), QString())));
+        QTRY_COMPARE_WITH_TIMEOUT(
+            temporaryFiles(), QStringList({ "img5.jpg", "img6.jpg", "img7.jpg" }), 60000);
+        resizer.setMayContinue(false);
+        gate->open();
+        QVERIFY(alert.wait(120000));
+        resizer.wait();
+
+        QStringList texts;
+        for (int i = 1; i <= 7; ++i)
+            texts << progressText(i, 10);
+        QCOMPARE(progress.texts, texts);
+        const BatchResult& result = progress.report->result;
+        QCOMPARE(result.processed, 7);
+        QCOMPARE(result.written, 6);
+        QCOMPARE(result.errorCount(), 1);
+        QVERIFY(result.stopped);
+        QCOMPARE(result.notProcessed(), 3);
+        QCOMPARE(progress.report->messageText, QStringLiteral("Processing stopped"));
+        QCOMPARE(outputFiles(),
+            QStringList({ "img1.jpg", "img2.jpg", "img3.jpg", "img4.jpg", "img5.jpg", "img6.jpg",
+                "img7.jpg" }));
+        QCOMPARE(TestSupport::inspect(output("img7.jpg")).width, 40);
+        // A render measures its source once its output name is found free: the three after
+        // the stop were never begun (nor was the fourth measured, its name being taken).
+        for (int i = 0; i < 10; ++i)
+            QCOMPARE(resizer.images().at(i)->pixelSize().width, i < 7 && i != 3 ? 64.0f : 0.0f);
+        const QStringList lines = logLines(gate->readAll());
+        QCOMPARE(lines.size(), 1);
+        QCOMPARE(kLogLine.match(lines.first()).captured(1), QStringLiteral("img4.jpg"));
     }
 
     void stopBeforeFirstImage()
@@ -555,9 +724,11 @@ private slots:
 
     // Destroyed in the middle of a batch with no event loop running, as at the end of a
     // program: the run flag goes down and the destructor waits, so the image in progress (the
-    // third of six, held in its log line) completes and nothing after it begins.
+    // third of six, held in its log line) completes and nothing after it begins. One image at
+    // a time: with more, those already begun would complete too.
     void destroyedDuringBatch()
     {
+        mPref->setJobs(1);
         auto resizer = std::make_unique<BatchResizer>();
         for (int i = 1; i <= 6; ++i)
             resizer->images().addPaths({ source(QStringLiteral("img%1.jpg").arg(i)) });

@@ -546,9 +546,9 @@ private slots:
         QCOMPARE(TestSupport::inspect(QDir(mOut).filePath("a.jpg")).width, 60);
     }
 
-    // Ctrl-C while the first of twelve is processed: it completes, nothing else begins, and the
-    // summary follows. The log is a FIFO that holds the first (failing) image until the signal
-    // has been sent, so the signal lands inside that image every time.
+    // Ctrl-C while the first of twelve is processed, one at a time: it completes, nothing else
+    // begins, and the summary follows. The log is a FIFO that holds the first (failing) image
+    // until the signal has been sent, so the signal lands inside that image every time.
     void interruptStopsAfterCurrentImage()
     {
         QStringList files;
@@ -560,7 +560,7 @@ private slots:
         QVERIFY(gate.isValid());
 
         QProcess process;
-        start(process, QStringList { "-o", "out" } + files);
+        start(process, QStringList { "-o", "out", "-j", "1" } + files);
         QVERIFY(process.waitForStarted());
         QByteArray err;
         QTRY_VERIFY_WITH_TIMEOUT(

@@ -28,10 +28,10 @@ private slots:
         QCOMPARE(parse({ "a.jpg" }).action(), CliOptions::Action::Run);
         QCOMPARE(parse({}).action(), CliOptions::Action::Run);
         const QString help = parse({ "--help" }).helpText();
-        for (const char* option :
-            { "--output", "--width", "--height", "--unit", "--proportional", "--sides",
-                "--resolution", "--format", "--quality", "--naming", "--name", "--start-number",
-                "--background", "--background-color", "--max-megapixels", "--save", "Examples:" })
+        for (const char* option : { "--output", "--width", "--height", "--unit", "--proportional",
+                 "--sides", "--resolution", "--format", "--quality", "--naming", "--name",
+                 "--start-number", "--background", "--background-color", "--max-megapixels",
+                 "--jobs", "--save", "Examples:" })
             QVERIFY2(help.contains(QLatin1String(option)), option);
     }
 
@@ -41,7 +41,7 @@ private slots:
         const CliOptions options = parse({ "-o", "/tmp/../tmp/out/", "-w", "800", "-H", "600.5",
             "--unit", "mm", "--proportional", "short", "-r", "300", "--format", "TIFF", "-q", "85",
             "--naming", "custom", "--name", "Trip", "--start-number", " 0007", "--background", "on",
-            "--background-color", "#336699", "--max-megapixels", "2000", "x.jpg" });
+            "--background-color", "#336699", "--max-megapixels", "2000", "-j", "3", "x.jpg" });
         QCOMPARE(options.action(), CliOptions::Action::Run);
         Settings pref(nullptr);
         pref.setShowsFullPath(true);
@@ -62,6 +62,7 @@ private slots:
         QVERIFY(pref.isBackgroundEnabled());
         QCOMPARE(pref.backgroundColor().name(), QStringLiteral("#336699"));
         QCOMPARE(pref.maxMegapixels(), 2000);
+        QCOMPARE(pref.jobs(), 3);
         QVERIFY(pref.showsFullPath());
         QVERIFY(!options.save());
     }
@@ -168,6 +169,9 @@ private slots:
             << QStringList { "--max-megapixels", "1000001" } << "--max-megapixels";
         QTest::newRow("pixel limit fraction")
             << QStringList { "--max-megapixels", "2.5" } << "--max-megapixels";
+        QTest::newRow("jobs negative") << QStringList { "-j", "-1" } << "--jobs";
+        QTest::newRow("jobs above 64") << QStringList { "--jobs", "65" } << "--jobs";
+        QTest::newRow("jobs not a number") << QStringList { "--jobs", "all" } << "--jobs";
         QTest::newRow("empty output") << QStringList { "-o", "" } << "--output";
         QTest::newRow("missing value") << QStringList { "x.jpg", "--width" } << "width";
         QTest::newRow("unknown option") << QStringList { "--colour", "red" } << "colour";

@@ -75,12 +75,13 @@ private:
     QString settingsFile() const { return mDir.filePath(QStringLiteral("Ostrel.conf")); }
     QString logFile() const { return mDir.filePath(QStringLiteral("log/ostrel.log")); }
 
-    // Valid settings for a small batch: 40 x 30 pixels, 72 ppi, PNG, source names, into mOut.
+    // Valid settings for a small batch: 40 x 30 pixels, 72 ppi, PNG, source names, into mOut,
+    // one image at a time, so that a batch held at a known image has nothing else in flight.
     QVariantMap validSettings() const
     {
         return { { "widthValue", 40.0 }, { "heightValue", 30.0 }, { "resValue", 72.0 },
             { "dest", mOut }, { "nameMenu", 1 }, { "formatMenu", 2 }, { "proportional", false },
-            { "UM", 1 } };
+            { "UM", 1 }, { "jobs", 1 } };
     }
 
     void start(const QVariantMap& stored)
@@ -615,12 +616,15 @@ private slots:
         QCOMPARE(kept.readAll(), QByteArray("not an image"));
     }
 
-    // Stop while the second of five images is in progress: it completes (and is counted),
-    // no further image begins, the sheet closes and the alert follows. The window stays live
-    // all along. A second batch raises the flag again and runs to its end.
+    // Stop while the second of five images is in progress, one at a time (jobs 1): it
+    // completes (and is counted), no further image begins, the sheet closes and the alert
+    // follows. The window stays live all along. A second batch raises the flag again and runs
+    // to its end.
     void stopDuringBatchThenSecondBatch()
     {
-        start(validSettings());
+        QVariantMap stored = validSettings();
+        stored.insert(QStringLiteral("jobs"), 1);
+        start(stored);
         mController->openFiles(writeSources({ "a.png", "b.png", "c.png", "d.png", "e.png" }));
         QVERIFY(TestSupport::writeFile(QDir(mOut).filePath("b.png")));
         TestSupport::LogPipe gate(mDir.filePath(QStringLiteral("log.pipe")));

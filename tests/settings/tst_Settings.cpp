@@ -2,7 +2,9 @@
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QThread>
 
+#include <algorithm>
 #include <atomic>
 #include <memory>
 #include <thread>
@@ -238,6 +240,41 @@ private slots:
         Settings writer(&other);
         writer.setMaxMegapixels(750);
         QTRY_COMPARE(TestSupport::settingsOnDisk(written).value("maxMegapixels").toInt(), 750);
+    }
+
+    // How many images a batch processes at once: 0 (one per core) to 64.
+    void jobs_data()
+    {
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<int>("expected");
+        QTest::newRow("missing") << QString() << 0;
+        QTest::newRow("stored") << "3" << 3;
+        QTest::newRow("one per core") << "0" << 0;
+        QTest::newRow("largest") << "64" << 64;
+        QTest::newRow("negative") << "-1" << 0;
+        QTest::newRow("above 64") << "65" << 0;
+        QTest::newRow("words") << "all" << 0;
+    }
+
+    void jobs()
+    {
+        QFETCH(QString, stored);
+        QFETCH(int, expected);
+        writeRaw(stored.isNull() ? QStringLiteral("[General]\n")
+                                 : QStringLiteral("[General]\njobs=%1\n").arg(stored));
+        QSettings s(file(), QSettings::IniFormat);
+        Settings pref(&s);
+        pref.load();
+        QCOMPARE(pref.jobs(), expected);
+        QCOMPARE(pref.detachedCopy()->jobs(), expected);
+        QCOMPARE(pref.effectiveJobs(),
+            expected > 0 ? expected
+                         : std::clamp(QThread::idealThreadCount(), 1, Settings::kMaxJobs));
+        QSettings other(mDir.filePath(QStringLiteral("jobs-%1.conf").arg(QTest::currentDataTag())),
+            QSettings::IniFormat);
+        Settings writer(&other);
+        writer.setJobs(2);
+        QCOMPARE(other.value(QStringLiteral("jobs")).toInt(), 2);
     }
 
     // A named pipe where a settings file belongs would hold every read of it forever: it is
