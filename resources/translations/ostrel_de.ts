@@ -508,6 +508,32 @@ Bildern ab; ein zweites Strg-C gibt sie sofort auf und schreibt nichts davon.</t
     </message>
 </context>
 <context>
+    <name>ImageListController</name>
+    <message>
+        <source>Add Images</source>
+        <translation>Bilder hinzufügen</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Hinzufügen</translation>
+    </message>
+    <message>
+        <source>Images (%1)</source>
+        <translation>Bilder (%1)</translation>
+    </message>
+</context>
+<context>
+    <name>MainController</name>
+    <message>
+        <source>About Ostrel</source>
+        <translation>Über Ostrel</translation>
+    </message>
+    <message>
+        <source>&lt;h3&gt;Ostrel %1&lt;/h3&gt;&lt;p&gt;Resizes and converts batches of images.&lt;/p&gt;&lt;p&gt;Built with Qt %2 and libvips.&lt;/p&gt;</source>
+        <translation>&lt;h3&gt;Ostrel %1&lt;/h3&gt;&lt;p&gt;Ändert die Größe von Bildern und konvertiert sie stapelweise.&lt;/p&gt;&lt;p&gt;Erstellt mit Qt %2 und libvips.&lt;/p&gt;</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>&amp;Images</source>
@@ -1008,7 +1034,29 @@ Bildern ab; ein zweites Strg-C gibt sie sofort auf und schreibt nichts davon.</t
     </message>
 </context>
 <context>
-    <name>OstrelController</name>
+    <name>ProgressPanel</name>
+    <message>
+        <source>Resizing</source>
+        <translation>Größenänderung</translation>
+    </message>
+    <message>
+        <source>Stop after the image in progress; images already written stay</source>
+        <translation>Nach dem aktuellen Bild abbrechen; bereits geschriebene Bilder bleiben erhalten</translation>
+    </message>
+    <message>
+        <source>&amp;Stop</source>
+        <translation>&amp;Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>Settings</name>
+    <message>
+        <source>The settings file %1 is not a regular file: settings are neither read from it nor stored.</source>
+        <translation>Die Einstellungsdatei %1 ist keine reguläre Datei: Einstellungen werden weder daraus gelesen noch gespeichert.</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsController</name>
     <message>
         <source>Pixels</source>
         <translation>Pixel</translation>
@@ -1034,6 +1082,18 @@ Bildern ab; ein zweites Strg-C gibt sie sofort auf und schreibt nichts davon.</t
         <translation>Name und Nummer</translation>
     </message>
     <message>
+        <source>Fail the image</source>
+        <translation>Bild als fehlgeschlagen melden</translation>
+    </message>
+    <message>
+        <source>Add a number (name-2)</source>
+        <translation>Nummer anhängen (Name-2)</translation>
+    </message>
+    <message>
+        <source>Skip the image</source>
+        <translation>Bild überspringen</translation>
+    </message>
+    <message>
         <source>Choose the Output Folder</source>
         <translation>Zielordner auswählen</translation>
     </message>
@@ -1042,16 +1102,8 @@ Bildern ab; ein zweites Strg-C gibt sie sofort auf und schreibt nichts davon.</t
         <translation>Auswählen</translation>
     </message>
     <message>
-        <source>Add Images</source>
-        <translation>Bilder hinzufügen</translation>
-    </message>
-    <message>
-        <source>Add</source>
-        <translation>Hinzufügen</translation>
-    </message>
-    <message>
-        <source>Images (%1)</source>
-        <translation>Bilder (%1)</translation>
+        <source>%1%</source>
+        <translation>%1&#xa0;%</translation>
     </message>
     <message>
         <source>px</source>
@@ -1068,52 +1120,6 @@ Bildern ab; ein zweites Strg-C gibt sie sofort auf und schreibt nichts davon.</t
     <message>
         <source>%</source>
         <translation>%</translation>
-    </message>
-    <message>
-        <source>About Ostrel</source>
-        <translation>Über Ostrel</translation>
-    </message>
-    <message>
-        <source>&lt;h3&gt;Ostrel %1&lt;/h3&gt;&lt;p&gt;Resizes and converts batches of images.&lt;/p&gt;&lt;p&gt;Built with Qt %2 and libvips.&lt;/p&gt;</source>
-        <translation>&lt;h3&gt;Ostrel %1&lt;/h3&gt;&lt;p&gt;Ändert die Größe von Bildern und konvertiert sie stapelweise.&lt;/p&gt;&lt;p&gt;Erstellt mit Qt %2 und libvips.&lt;/p&gt;</translation>
-    </message>
-    <message>
-        <source>%1%</source>
-        <translation>%1&#xa0;%</translation>
-    </message>
-    <message>
-        <source>Fail the image</source>
-        <translation>Bild als fehlgeschlagen melden</translation>
-    </message>
-    <message>
-        <source>Add a number (name-2)</source>
-        <translation>Nummer anhängen (Name-2)</translation>
-    </message>
-    <message>
-        <source>Skip the image</source>
-        <translation>Bild überspringen</translation>
-    </message>
-</context>
-<context>
-    <name>ProgressPanel</name>
-    <message>
-        <source>Resizing</source>
-        <translation>Größenänderung</translation>
-    </message>
-    <message>
-        <source>Stop after the image in progress; images already written stay</source>
-        <translation>Nach dem aktuellen Bild abbrechen; bereits geschriebene Bilder bleiben erhalten</translation>
-    </message>
-    <message>
-        <source>&amp;Stop</source>
-        <translation>&amp;Abbrechen</translation>
-    </message>
-</context>
-<context>
-    <name>Settings</name>
-    <message>
-        <source>The settings file %1 is not a regular file: settings are neither read from it nor stored.</source>
-        <translation>Die Einstellungsdatei %1 ist keine reguläre Datei: Einstellungen werden weder daraus gelesen noch gespeichert.</translation>
     </message>
 </context>
 </TS>

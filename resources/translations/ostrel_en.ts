@@ -507,6 +507,32 @@ Ctrl-C abandons them at once and writes nothing of them.</translation>
     </message>
 </context>
 <context>
+    <name>ImageListController</name>
+    <message>
+        <source>Add Images</source>
+        <translation>Add Images</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Add</translation>
+    </message>
+    <message>
+        <source>Images (%1)</source>
+        <translation>Images (%1)</translation>
+    </message>
+</context>
+<context>
+    <name>MainController</name>
+    <message>
+        <source>About Ostrel</source>
+        <translation>About Ostrel</translation>
+    </message>
+    <message>
+        <source>&lt;h3&gt;Ostrel %1&lt;/h3&gt;&lt;p&gt;Resizes and converts batches of images.&lt;/p&gt;&lt;p&gt;Built with Qt %2 and libvips.&lt;/p&gt;</source>
+        <translation>&lt;h3&gt;Ostrel %1&lt;/h3&gt;&lt;p&gt;Resizes and converts batches of images.&lt;/p&gt;&lt;p&gt;Built with Qt %2 and libvips.&lt;/p&gt;</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>&amp;Images</source>
@@ -1007,7 +1033,29 @@ Ctrl-C abandons them at once and writes nothing of them.</translation>
     </message>
 </context>
 <context>
-    <name>OstrelController</name>
+    <name>ProgressPanel</name>
+    <message>
+        <source>Resizing</source>
+        <translation>Resizing</translation>
+    </message>
+    <message>
+        <source>Stop after the image in progress; images already written stay</source>
+        <translation>Stop after the image in progress; images already written stay</translation>
+    </message>
+    <message>
+        <source>&amp;Stop</source>
+        <translation>&amp;Stop</translation>
+    </message>
+</context>
+<context>
+    <name>Settings</name>
+    <message>
+        <source>The settings file %1 is not a regular file: settings are neither read from it nor stored.</source>
+        <translation>The settings file %1 is not a regular file: settings are neither read from it nor stored.</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsController</name>
     <message>
         <source>Pixels</source>
         <translation>Pixels</translation>
@@ -1033,6 +1081,18 @@ Ctrl-C abandons them at once and writes nothing of them.</translation>
         <translation>Name and number</translation>
     </message>
     <message>
+        <source>Fail the image</source>
+        <translation>Fail the image</translation>
+    </message>
+    <message>
+        <source>Add a number (name-2)</source>
+        <translation>Add a number (name-2)</translation>
+    </message>
+    <message>
+        <source>Skip the image</source>
+        <translation>Skip the image</translation>
+    </message>
+    <message>
         <source>Choose the Output Folder</source>
         <translation>Choose the Output Folder</translation>
     </message>
@@ -1041,16 +1101,8 @@ Ctrl-C abandons them at once and writes nothing of them.</translation>
         <translation>Choose</translation>
     </message>
     <message>
-        <source>Add Images</source>
-        <translation>Add Images</translation>
-    </message>
-    <message>
-        <source>Add</source>
-        <translation>Add</translation>
-    </message>
-    <message>
-        <source>Images (%1)</source>
-        <translation>Images (%1)</translation>
+        <source>%1%</source>
+        <translation>%1%</translation>
     </message>
     <message>
         <source>px</source>
@@ -1067,52 +1119,6 @@ Ctrl-C abandons them at once and writes nothing of them.</translation>
     <message>
         <source>%</source>
         <translation>%</translation>
-    </message>
-    <message>
-        <source>About Ostrel</source>
-        <translation>About Ostrel</translation>
-    </message>
-    <message>
-        <source>&lt;h3&gt;Ostrel %1&lt;/h3&gt;&lt;p&gt;Resizes and converts batches of images.&lt;/p&gt;&lt;p&gt;Built with Qt %2 and libvips.&lt;/p&gt;</source>
-        <translation>&lt;h3&gt;Ostrel %1&lt;/h3&gt;&lt;p&gt;Resizes and converts batches of images.&lt;/p&gt;&lt;p&gt;Built with Qt %2 and libvips.&lt;/p&gt;</translation>
-    </message>
-    <message>
-        <source>%1%</source>
-        <translation>%1%</translation>
-    </message>
-    <message>
-        <source>Fail the image</source>
-        <translation>Fail the image</translation>
-    </message>
-    <message>
-        <source>Add a number (name-2)</source>
-        <translation>Add a number (name-2)</translation>
-    </message>
-    <message>
-        <source>Skip the image</source>
-        <translation>Skip the image</translation>
-    </message>
-</context>
-<context>
-    <name>ProgressPanel</name>
-    <message>
-        <source>Resizing</source>
-        <translation>Resizing</translation>
-    </message>
-    <message>
-        <source>Stop after the image in progress; images already written stay</source>
-        <translation>Stop after the image in progress; images already written stay</translation>
-    </message>
-    <message>
-        <source>&amp;Stop</source>
-        <translation>&amp;Stop</translation>
-    </message>
-</context>
-<context>
-    <name>Settings</name>
-    <message>
-        <source>The settings file %1 is not a regular file: settings are neither read from it nor stored.</source>
-        <translation>The settings file %1 is not a regular file: settings are neither read from it nor stored.</translation>
     </message>
 </context>
 </TS>

@@ -509,6 +509,32 @@ curso; un segundo Ctrl-C las abandona al instante y no escribe nada de ellas.</t
     </message>
 </context>
 <context>
+    <name>ImageListController</name>
+    <message>
+        <source>Add Images</source>
+        <translation>Añadir imágenes</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Añadir</translation>
+    </message>
+    <message>
+        <source>Images (%1)</source>
+        <translation>Imágenes (%1)</translation>
+    </message>
+</context>
+<context>
+    <name>MainController</name>
+    <message>
+        <source>About Ostrel</source>
+        <translation>Acerca de Ostrel</translation>
+    </message>
+    <message>
+        <source>&lt;h3&gt;Ostrel %1&lt;/h3&gt;&lt;p&gt;Resizes and converts batches of images.&lt;/p&gt;&lt;p&gt;Built with Qt %2 and libvips.&lt;/p&gt;</source>
+        <translation>&lt;h3&gt;Ostrel %1&lt;/h3&gt;&lt;p&gt;Redimensiona y convierte imágenes por lotes.&lt;/p&gt;&lt;p&gt;Creado con Qt %2 y libvips.&lt;/p&gt;</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>&amp;Images</source>
@@ -1009,7 +1035,29 @@ curso; un segundo Ctrl-C las abandona al instante y no escribe nada de ellas.</t
     </message>
 </context>
 <context>
-    <name>OstrelController</name>
+    <name>ProgressPanel</name>
+    <message>
+        <source>Resizing</source>
+        <translation>Redimensionando</translation>
+    </message>
+    <message>
+        <source>Stop after the image in progress; images already written stay</source>
+        <translation>Detén el proceso tras la imagen en curso; las imágenes ya escritas se conservan</translation>
+    </message>
+    <message>
+        <source>&amp;Stop</source>
+        <translation>&amp;Detener</translation>
+    </message>
+</context>
+<context>
+    <name>Settings</name>
+    <message>
+        <source>The settings file %1 is not a regular file: settings are neither read from it nor stored.</source>
+        <translation>El archivo de ajustes %1 no es un archivo normal: los ajustes no se leen de él ni se guardan.</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsController</name>
     <message>
         <source>Pixels</source>
         <translation>Píxeles</translation>
@@ -1035,6 +1083,18 @@ curso; un segundo Ctrl-C las abandona al instante y no escribe nada de ellas.</t
         <translation>Nombre y número</translation>
     </message>
     <message>
+        <source>Fail the image</source>
+        <translation>Marcar la imagen como fallida</translation>
+    </message>
+    <message>
+        <source>Add a number (name-2)</source>
+        <translation>Añadir un número (nombre-2)</translation>
+    </message>
+    <message>
+        <source>Skip the image</source>
+        <translation>Omitir la imagen</translation>
+    </message>
+    <message>
         <source>Choose the Output Folder</source>
         <translation>Elegir la carpeta de destino</translation>
     </message>
@@ -1043,16 +1103,8 @@ curso; un segundo Ctrl-C las abandona al instante y no escribe nada de ellas.</t
         <translation>Elegir</translation>
     </message>
     <message>
-        <source>Add Images</source>
-        <translation>Añadir imágenes</translation>
-    </message>
-    <message>
-        <source>Add</source>
-        <translation>Añadir</translation>
-    </message>
-    <message>
-        <source>Images (%1)</source>
-        <translation>Imágenes (%1)</translation>
+        <source>%1%</source>
+        <translation>%1&#xa0;%</translation>
     </message>
     <message>
         <source>px</source>
@@ -1069,52 +1121,6 @@ curso; un segundo Ctrl-C las abandona al instante y no escribe nada de ellas.</t
     <message>
         <source>%</source>
         <translation>%</translation>
-    </message>
-    <message>
-        <source>About Ostrel</source>
-        <translation>Acerca de Ostrel</translation>
-    </message>
-    <message>
-        <source>&lt;h3&gt;Ostrel %1&lt;/h3&gt;&lt;p&gt;Resizes and converts batches of images.&lt;/p&gt;&lt;p&gt;Built with Qt %2 and libvips.&lt;/p&gt;</source>
-        <translation>&lt;h3&gt;Ostrel %1&lt;/h3&gt;&lt;p&gt;Redimensiona y convierte imágenes por lotes.&lt;/p&gt;&lt;p&gt;Creado con Qt %2 y libvips.&lt;/p&gt;</translation>
-    </message>
-    <message>
-        <source>%1%</source>
-        <translation>%1&#xa0;%</translation>
-    </message>
-    <message>
-        <source>Fail the image</source>
-        <translation>Marcar la imagen como fallida</translation>
-    </message>
-    <message>
-        <source>Add a number (name-2)</source>
-        <translation>Añadir un número (nombre-2)</translation>
-    </message>
-    <message>
-        <source>Skip the image</source>
-        <translation>Omitir la imagen</translation>
-    </message>
-</context>
-<context>
-    <name>ProgressPanel</name>
-    <message>
-        <source>Resizing</source>
-        <translation>Redimensionando</translation>
-    </message>
-    <message>
-        <source>Stop after the image in progress; images already written stay</source>
-        <translation>Detén el proceso tras la imagen en curso; las imágenes ya escritas se conservan</translation>
-    </message>
-    <message>
-        <source>&amp;Stop</source>
-        <translation>&amp;Detener</translation>
-    </message>
-</context>
-<context>
-    <name>Settings</name>
-    <message>
-        <source>The settings file %1 is not a regular file: settings are neither read from it nor stored.</source>
-        <translation>El archivo de ajustes %1 no es un archivo normal: los ajustes no se leen de él ni se guardan.</translation>
     </message>
 </context>
 </TS>

@@ -508,6 +508,32 @@ en cours&#xa0;; un second Ctrl-C les abandonne aussitôt et n’en écrit rien.<
     </message>
 </context>
 <context>
+    <name>ImageListController</name>
+    <message>
+        <source>Add Images</source>
+        <translation>Ajouter des images</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Ajouter</translation>
+    </message>
+    <message>
+        <source>Images (%1)</source>
+        <translation>Images (%1)</translation>
+    </message>
+</context>
+<context>
+    <name>MainController</name>
+    <message>
+        <source>About Ostrel</source>
+        <translation>À propos d’Ostrel</translation>
+    </message>
+    <message>
+        <source>&lt;h3&gt;Ostrel %1&lt;/h3&gt;&lt;p&gt;Resizes and converts batches of images.&lt;/p&gt;&lt;p&gt;Built with Qt %2 and libvips.&lt;/p&gt;</source>
+        <translation>&lt;h3&gt;Ostrel %1&lt;/h3&gt;&lt;p&gt;Redimensionne et convertit des images par lots.&lt;/p&gt;&lt;p&gt;Conçu avec Qt %2 et libvips.&lt;/p&gt;</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>&amp;Images</source>
@@ -1008,7 +1034,29 @@ en cours&#xa0;; un second Ctrl-C les abandonne aussitôt et n’en écrit rien.<
     </message>
 </context>
 <context>
-    <name>OstrelController</name>
+    <name>ProgressPanel</name>
+    <message>
+        <source>Resizing</source>
+        <translation>Redimensionnement</translation>
+    </message>
+    <message>
+        <source>Stop after the image in progress; images already written stay</source>
+        <translation>Arrêter après l’image en cours&#xa0;; les images déjà écrites sont conservées</translation>
+    </message>
+    <message>
+        <source>&amp;Stop</source>
+        <translation>&amp;Arrêter</translation>
+    </message>
+</context>
+<context>
+    <name>Settings</name>
+    <message>
+        <source>The settings file %1 is not a regular file: settings are neither read from it nor stored.</source>
+        <translation>Le fichier de réglages %1 n’est pas un fichier ordinaire&#xa0;: les réglages n’y sont ni lus ni enregistrés.</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsController</name>
     <message>
         <source>Pixels</source>
         <translation>Pixels</translation>
@@ -1034,6 +1082,18 @@ en cours&#xa0;; un second Ctrl-C les abandonne aussitôt et n’en écrit rien.<
         <translation>Nom et numéro</translation>
     </message>
     <message>
+        <source>Fail the image</source>
+        <translation>Mettre l’image en échec</translation>
+    </message>
+    <message>
+        <source>Add a number (name-2)</source>
+        <translation>Ajouter un numéro (nom-2)</translation>
+    </message>
+    <message>
+        <source>Skip the image</source>
+        <translation>Ignorer l’image</translation>
+    </message>
+    <message>
         <source>Choose the Output Folder</source>
         <translation>Choisir le dossier de destination</translation>
     </message>
@@ -1042,16 +1102,8 @@ en cours&#xa0;; un second Ctrl-C les abandonne aussitôt et n’en écrit rien.<
         <translation>Choisir</translation>
     </message>
     <message>
-        <source>Add Images</source>
-        <translation>Ajouter des images</translation>
-    </message>
-    <message>
-        <source>Add</source>
-        <translation>Ajouter</translation>
-    </message>
-    <message>
-        <source>Images (%1)</source>
-        <translation>Images (%1)</translation>
+        <source>%1%</source>
+        <translation>%1&#xa0;%</translation>
     </message>
     <message>
         <source>px</source>
@@ -1068,52 +1120,6 @@ en cours&#xa0;; un second Ctrl-C les abandonne aussitôt et n’en écrit rien.<
     <message>
         <source>%</source>
         <translation>%</translation>
-    </message>
-    <message>
-        <source>About Ostrel</source>
-        <translation>À propos d’Ostrel</translation>
-    </message>
-    <message>
-        <source>&lt;h3&gt;Ostrel %1&lt;/h3&gt;&lt;p&gt;Resizes and converts batches of images.&lt;/p&gt;&lt;p&gt;Built with Qt %2 and libvips.&lt;/p&gt;</source>
-        <translation>&lt;h3&gt;Ostrel %1&lt;/h3&gt;&lt;p&gt;Redimensionne et convertit des images par lots.&lt;/p&gt;&lt;p&gt;Conçu avec Qt %2 et libvips.&lt;/p&gt;</translation>
-    </message>
-    <message>
-        <source>%1%</source>
-        <translation>%1&#xa0;%</translation>
-    </message>
-    <message>
-        <source>Fail the image</source>
-        <translation>Mettre l’image en échec</translation>
-    </message>
-    <message>
-        <source>Add a number (name-2)</source>
-        <translation>Ajouter un numéro (nom-2)</translation>
-    </message>
-    <message>
-        <source>Skip the image</source>
-        <translation>Ignorer l’image</translation>
-    </message>
-</context>
-<context>
-    <name>ProgressPanel</name>
-    <message>
-        <source>Resizing</source>
-        <translation>Redimensionnement</translation>
-    </message>
-    <message>
-        <source>Stop after the image in progress; images already written stay</source>
-        <translation>Arrêter après l’image en cours&#xa0;; les images déjà écrites sont conservées</translation>
-    </message>
-    <message>
-        <source>&amp;Stop</source>
-        <translation>&amp;Arrêter</translation>
-    </message>
-</context>
-<context>
-    <name>Settings</name>
-    <message>
-        <source>The settings file %1 is not a regular file: settings are neither read from it nor stored.</source>
-        <translation>Le fichier de réglages %1 n’est pas un fichier ordinaire&#xa0;: les réglages n’y sont ni lus ni enregistrés.</translation>
     </message>
 </context>
 </TS>

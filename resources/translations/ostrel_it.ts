@@ -507,6 +507,32 @@ secondo Ctrl-C le abbandona subito e non ne scrive nulla.</translation>
     </message>
 </context>
 <context>
+    <name>ImageListController</name>
+    <message>
+        <source>Add Images</source>
+        <translation>Aggiungi immagini</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Aggiungi</translation>
+    </message>
+    <message>
+        <source>Images (%1)</source>
+        <translation>Immagini (%1)</translation>
+    </message>
+</context>
+<context>
+    <name>MainController</name>
+    <message>
+        <source>About Ostrel</source>
+        <translation>Informazioni su Ostrel</translation>
+    </message>
+    <message>
+        <source>&lt;h3&gt;Ostrel %1&lt;/h3&gt;&lt;p&gt;Resizes and converts batches of images.&lt;/p&gt;&lt;p&gt;Built with Qt %2 and libvips.&lt;/p&gt;</source>
+        <translation>&lt;h3&gt;Ostrel %1&lt;/h3&gt;&lt;p&gt;Ridimensiona e converte immagini in serie.&lt;/p&gt;&lt;p&gt;Realizzato con Qt %2 e libvips.&lt;/p&gt;</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>&amp;Images</source>
@@ -1007,7 +1033,29 @@ secondo Ctrl-C le abbandona subito e non ne scrive nulla.</translation>
     </message>
 </context>
 <context>
-    <name>OstrelController</name>
+    <name>ProgressPanel</name>
+    <message>
+        <source>Resizing</source>
+        <translation>Ridimensionamento</translation>
+    </message>
+    <message>
+        <source>Stop after the image in progress; images already written stay</source>
+        <translation>Interrompi dopo l’immagine in corso; le immagini già scritte restano</translation>
+    </message>
+    <message>
+        <source>&amp;Stop</source>
+        <translation>&amp;Interrompi</translation>
+    </message>
+</context>
+<context>
+    <name>Settings</name>
+    <message>
+        <source>The settings file %1 is not a regular file: settings are neither read from it nor stored.</source>
+        <translation>Il file delle impostazioni %1 non è un file normale: le impostazioni non vengono né lette da esso né salvate.</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsController</name>
     <message>
         <source>Pixels</source>
         <translation>Pixel</translation>
@@ -1033,6 +1081,18 @@ secondo Ctrl-C le abbandona subito e non ne scrive nulla.</translation>
         <translation>Nome e numero</translation>
     </message>
     <message>
+        <source>Fail the image</source>
+        <translation>Segnala l’immagine come non riuscita</translation>
+    </message>
+    <message>
+        <source>Add a number (name-2)</source>
+        <translation>Aggiungi un numero (nome-2)</translation>
+    </message>
+    <message>
+        <source>Skip the image</source>
+        <translation>Salta l’immagine</translation>
+    </message>
+    <message>
         <source>Choose the Output Folder</source>
         <translation>Scegli la cartella di destinazione</translation>
     </message>
@@ -1041,16 +1101,8 @@ secondo Ctrl-C le abbandona subito e non ne scrive nulla.</translation>
         <translation>Scegli</translation>
     </message>
     <message>
-        <source>Add Images</source>
-        <translation>Aggiungi immagini</translation>
-    </message>
-    <message>
-        <source>Add</source>
-        <translation>Aggiungi</translation>
-    </message>
-    <message>
-        <source>Images (%1)</source>
-        <translation>Immagini (%1)</translation>
+        <source>%1%</source>
+        <translation>%1%</translation>
     </message>
     <message>
         <source>px</source>
@@ -1067,52 +1119,6 @@ secondo Ctrl-C le abbandona subito e non ne scrive nulla.</translation>
     <message>
         <source>%</source>
         <translation>%</translation>
-    </message>
-    <message>
-        <source>About Ostrel</source>
-        <translation>Informazioni su Ostrel</translation>
-    </message>
-    <message>
-        <source>&lt;h3&gt;Ostrel %1&lt;/h3&gt;&lt;p&gt;Resizes and converts batches of images.&lt;/p&gt;&lt;p&gt;Built with Qt %2 and libvips.&lt;/p&gt;</source>
-        <translation>&lt;h3&gt;Ostrel %1&lt;/h3&gt;&lt;p&gt;Ridimensiona e converte immagini in serie.&lt;/p&gt;&lt;p&gt;Realizzato con Qt %2 e libvips.&lt;/p&gt;</translation>
-    </message>
-    <message>
-        <source>%1%</source>
-        <translation>%1%</translation>
-    </message>
-    <message>
-        <source>Fail the image</source>
-        <translation>Segnala l’immagine come non riuscita</translation>
-    </message>
-    <message>
-        <source>Add a number (name-2)</source>
-        <translation>Aggiungi un numero (nome-2)</translation>
-    </message>
-    <message>
-        <source>Skip the image</source>
-        <translation>Salta l’immagine</translation>
-    </message>
-</context>
-<context>
-    <name>ProgressPanel</name>
-    <message>
-        <source>Resizing</source>
-        <translation>Ridimensionamento</translation>
-    </message>
-    <message>
-        <source>Stop after the image in progress; images already written stay</source>
-        <translation>Interrompi dopo l’immagine in corso; le immagini già scritte restano</translation>
-    </message>
-    <message>
-        <source>&amp;Stop</source>
-        <translation>&amp;Interrompi</translation>
-    </message>
-</context>
-<context>
-    <name>Settings</name>
-    <message>
-        <source>The settings file %1 is not a regular file: settings are neither read from it nor stored.</source>
-        <translation>Il file delle impostazioni %1 non è un file normale: le impostazioni non vengono né lette da esso né salvate.</translation>
     </message>
 </context>
 </TS>

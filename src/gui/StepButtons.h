@@ -20,7 +20,7 @@ public:
 
     double value() const { return mValue; }
     float floatValue() const { return static_cast<float>(mValue); }
-    // Takes value, clamped into the range: a stepper cannot show a number outside it.
+    // Takes value, clamped into the range: step buttons cannot show a number outside it.
     void setFloatValue(float value);
 
     double minimum() const { return mMinimum; }

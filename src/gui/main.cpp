@@ -4,7 +4,7 @@
 
 #include <csignal>
 
-#include "gui/OstrelController.h"
+#include "gui/MainController.h"
 #include "gui/SingleInstance.h"
 #include "gui/TerminationSignals.h"
 #include "core/ImageCodec.h"
@@ -34,8 +34,8 @@ int main(int argc, char* argv[])
     if (!instance.listen() && instance.sendFiles(files))
         return 0;
 
-    OstrelController controller;
-    controller.applicationWillFinishLaunching();
+    MainController controller;
+    controller.show();
     // Such a request closes the main window, which quits the way the user's close does: a
     // running batch completes its image in progress first, so no partial file is left
     // behind. (QApplication::quit() would first ask every window to close, and the progress
@@ -46,11 +46,11 @@ int main(int argc, char* argv[])
     // Files handed over at launch find the list already made; later ones arrive from other
     // launches, also while a batch runs (that batch then processes them too).
     if (!files.isEmpty())
-        controller.openFiles(files);
+        controller.addFiles(files);
     QObject::connect(&instance, &SingleInstance::filesReceived, &controller,
         [&controller](const QStringList& paths) {
             if (!paths.isEmpty())
-                controller.openFiles(paths);
+                controller.addFiles(paths);
             QMainWindow* window = controller.window();
             window->setWindowState(window->windowState() & ~Qt::WindowMinimized);
             window->raise();

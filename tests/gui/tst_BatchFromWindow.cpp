@@ -33,7 +33,8 @@
 #include <unistd.h>
 
 #include "TestSupport.h"
-#include "gui/OstrelController.h"
+#include "gui/BatchController.h"
+#include "gui/MainController.h"
 #include "batch/BatchLog.h"
 #include "batch/BatchResizer.h"
 #include "core/ImageCodec.h"
@@ -69,7 +70,7 @@ private:
     QString mIn; // sources
     QString mOut; // the output folder
     std::unique_ptr<QSettings> mSettings;
-    std::unique_ptr<OstrelController> mController;
+    std::unique_ptr<MainController> mController;
     QList<QUrl> mOpenedUrls;
 
     QString settingsFile() const { return mDir.filePath(QStringLiteral("Ostrel.conf")); }
@@ -89,8 +90,8 @@ private:
         mController.reset();
         mSettings.reset();
         mSettings = TestSupport::freshSettings(settingsFile(), stored);
-        mController = std::make_unique<OstrelController>(mSettings.get());
-        mController->applicationWillFinishLaunching();
+        mController = std::make_unique<MainController>(mSettings.get());
+        mController->show();
     }
 
     // Every key and value in the settings file but the selected tab, which a batch start may
@@ -314,53 +315,53 @@ private slots:
         {
             const char* name;
             bool withImage;
-            std::function<void(OstrelController*)> edit;
+            std::function<void(MainController*)> edit;
             int tab; // -1: the batch starts
             QString message = {}; // what the status bar says of a failed check
             QString writes = {}; // the file the started batch writes
             QVariantMap stored = {};
         };
         auto text = [](const char* name, const QString& value) {
-            return [name, value](OstrelController* c) {
+            return [name, value](MainController* c) {
                 c->window()->findChild<QLineEdit*>(QLatin1String(name))->setText(value);
             };
         };
-        auto both = [](std::function<void(OstrelController*)> a,
-                        std::function<void(OstrelController*)> b) {
-            return [a, b](OstrelController* c) {
-                a(c);
-                b(c);
-            };
-        };
+        auto both
+            = [](std::function<void(MainController*)> a, std::function<void(MainController*)> b) {
+                  return [a, b](MainController* c) {
+                      a(c);
+                      b(c);
+                  };
+              };
         auto proportional = [](Qt::CheckState state) {
-            return [state](OstrelController* c) {
+            return [state](MainController* c) {
                 c->window()
                     ->findChild<QCheckBox*>(QStringLiteral("keepProportionsCheck"))
                     ->setCheckState(state);
             };
         };
         auto naming = [](int index) {
-            return [index](OstrelController* c) {
+            return [index](MainController* c) {
                 c->window()
                     ->findChild<QComboBox*>(QStringLiteral("namingCombo"))
                     ->setCurrentIndex(index);
             };
         };
-        auto longAndShortSide = [](OstrelController* c) {
+        auto longAndShortSide = [](MainController* c) {
             c->window()
                 ->findChild<QCheckBox*>(QStringLiteral("longShortSidesCheck"))
                 ->setChecked(true);
         };
-        auto fitInside = [](OstrelController* c) {
+        auto fitInside = [](MainController* c) {
             c->window()
                 ->findChild<QRadioButton*>(QStringLiteral("fitInsideRadio"))
                 ->setChecked(true);
         };
-        auto nothing = [](OstrelController*) {};
+        auto nothing = [](MainController*) {};
 
         const std::vector<Case> cases = {
             { "empty list, every other field empty too", false,
-                [&](OstrelController* c) {
+                [&](MainController* c) {
                     for (const char* field : { "widthField", "heightField", "resolutionField",
                              "outputFolderField", "startNumberField" })
                         text(field, QString())(c);
@@ -452,7 +453,7 @@ private slots:
                 stored.insert(it.key(), it.value());
             start(stored);
             if (c.withImage)
-                mController->openFiles(writeSources({ QStringLiteral("a.jpg") }));
+                mController->addFiles(writeSources({ QStringLiteral("a.jpg") }));
             c.edit(mController.get());
 
             // Start from another tab than the one expected, with the run flag down.
@@ -462,7 +463,7 @@ private slots:
             const int count = resizer()->images().count();
             const QVariantMap before = storedWithoutTab();
             QList<int> tabAtBeep;
-            connect(mController.get(), &OstrelController::beeped, this,
+            connect(mController->batch(), &BatchController::beeped, this,
                 [&] { tabAtBeep << tabs()->currentIndex(); });
 
             widget<QPushButton>("resizeButton")->click();
@@ -510,7 +511,7 @@ private slots:
         QVariantMap stored = validSettings();
         stored.insert(QStringLiteral("dest"), QString());
         start(stored);
-        mController->openFiles(writeSources({ QStringLiteral("a.jpg") }));
+        mController->addFiles(writeSources({ QStringLiteral("a.jpg") }));
         widget<QPushButton>("resizeButton")->click();
         QCOMPARE(tabs()->currentIndex(), 2);
         QCOMPARE(statusMessage(), QStringLiteral("Choose an output folder"));
@@ -536,7 +537,7 @@ private slots:
         const QStringList sources = { TestSupport::writeImage(mIn + "/beach.jpg", 400, 300),
             TestSupport::writeImage(mIn + "/chart.png", 160, 120, true),
             TestSupport::writeImage(mIn + "/scan.tif", 800, 600) };
-        mController->openFiles(sources);
+        mController->addFiles(sources);
         const auto progress = recordProgress();
         widget<QPushButton>("resizeButton")->click();
         QVERIFY(waitForAlert());
@@ -582,7 +583,7 @@ private slots:
     void failedImageGivesCriticalAlertThatOpensTheLog()
     {
         start(validSettings());
-        mController->openFiles(writeSources({ "one.png", "two.png", "three.png" }));
+        mController->addFiles(writeSources({ "one.png", "two.png", "three.png" }));
         // Something already has the second image's output name: it must not be replaced.
         QVERIFY(TestSupport::writeFile(QDir(mOut).filePath("two.png"), "not an image"));
 
@@ -625,7 +626,7 @@ private slots:
         QVariantMap stored = validSettings();
         stored.insert(QStringLiteral("jobs"), 1);
         start(stored);
-        mController->openFiles(writeSources({ "a.png", "b.png", "c.png", "d.png", "e.png" }));
+        mController->addFiles(writeSources({ "a.png", "b.png", "c.png", "d.png", "e.png" }));
         QVERIFY(TestSupport::writeFile(QDir(mOut).filePath("b.png")));
         TestSupport::LogPipe gate(mDir.filePath(QStringLiteral("log.pipe")));
         QVERIFY(gate.isValid());
@@ -639,7 +640,7 @@ private slots:
         QVERIFY(panel()->isVisible());
         QVERIFY(!panel()->grab().isNull());
         // The window's controls are out of reach: no second start, no beep.
-        QSignalSpy beeps(mController.get(), &OstrelController::beeped);
+        QSignalSpy beeps(mController->batch(), &BatchController::beeped);
         QTest::mouseClick(widget<QPushButton>("resizeButton"), Qt::LeftButton);
         QVERIFY(beeps.isEmpty());
 
@@ -695,7 +696,7 @@ private slots:
     void filesHandedOverDuringBatchAreProcessed()
     {
         start(validSettings());
-        mController->openFiles(writeSources({ "a.png", "b.png", "c.png" }));
+        mController->addFiles(writeSources({ "a.png", "b.png", "c.png" }));
         // The first and the last image fail, each stopping the worker in its log line.
         for (const char* name : { "a.png", "e.png" })
             QVERIFY(TestSupport::writeFile(QDir(mOut).filePath(QLatin1String(name))));
@@ -709,7 +710,7 @@ private slots:
 
         widget<QPushButton>("resizeButton")->click();
         QTRY_COMPARE_WITH_TIMEOUT(text->text(), progressText(1, 3), 60000);
-        mController->openFiles(writeSources({ "d.png", "e.png" }));
+        mController->addFiles(writeSources({ "d.png", "e.png" }));
         QCOMPARE(resizer()->images().count(), 5);
         BatchLog::setLogFilePath(last.path()); // the worker waits in the first pipe already
         QVERIFY(first.waitForLine().endsWith(outputExistsMessage("a.png") + '\n'));
@@ -737,7 +738,7 @@ private slots:
     void shortcutStartUsesTheFieldBeingEdited()
     {
         start(validSettings());
-        mController->openFiles(writeSources({ "a.png" }));
+        mController->addFiles(writeSources({ "a.png" }));
         const QString typed = mDir.filePath(QStringLiteral("typed"));
         QVERIFY(QDir(typed).removeRecursively() && QDir().mkpath(typed));
         mController->window()->activateWindow();
@@ -784,7 +785,7 @@ private slots:
         QVERIFY(gate.isValid());
         BatchLog::setLogFilePath(gate.path());
         start(validSettings());
-        mController->openFiles(sources);
+        mController->addFiles(sources);
         widget<QPushButton>("resizeButton")->click();
         auto* text = panel()->findChild<QLabel*>(QStringLiteral("progressLabel"));
         QTRY_COMPARE_WITH_TIMEOUT(text->text(), progressText(3, 6), 60000);
@@ -795,7 +796,7 @@ private slots:
         gate.openWhen([running] { return !running->mayContinue(); });
         switch (ending) {
         case Ending::Quit:
-            mController->applicationWillTerminate();
+            mController->shutDown();
             QVERIFY(!mController->resizer());
             break;
         case Ending::ControllerDestroyed:

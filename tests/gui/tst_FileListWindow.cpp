@@ -15,7 +15,8 @@
 
 #include "TestSupport.h"
 #include "gui/ImageListView.h"
-#include "gui/OstrelController.h"
+#include "gui/ImageListController.h"
+#include "gui/MainController.h"
 #include "batch/BatchResizer.h"
 #include "core/ImageCodec.h"
 #include "core/LocalizedText.h"
@@ -31,7 +32,7 @@ class TestFileListWindow : public QObject
 private:
     QTemporaryDir mDir;
     std::unique_ptr<QSettings> mSettings;
-    std::unique_ptr<OstrelController> mController;
+    std::unique_ptr<MainController> mController;
     QStringList mFiles; // a.png .. e.png
 
     ImageListView* table() const
@@ -47,8 +48,8 @@ private:
     void start()
     {
         mController.reset();
-        mController = std::make_unique<OstrelController>(mSettings.get());
-        mController->applicationWillFinishLaunching();
+        mController = std::make_unique<MainController>(mSettings.get());
+        mController->show();
     }
 
     void selectRow(int row)
@@ -79,9 +80,8 @@ private slots:
 
     void filesArriveInOrderWithoutDuplicates()
     {
-        mController->openFiles(
-            { mFiles[2], mFiles[0], mDir.filePath(QStringLiteral("notes.txt")) });
-        mController->openFiles({ mFiles[0], mFiles[1] });
+        mController->addFiles({ mFiles[2], mFiles[0], mDir.filePath(QStringLiteral("notes.txt")) });
+        mController->addFiles({ mFiles[0], mFiles[1] });
         QCOMPARE(table()->model()->rowCount(), 3);
         QCOMPARE(cell(0), QStringLiteral("c.png"));
         QCOMPARE(cell(1), QStringLiteral("a.png"));
@@ -100,13 +100,13 @@ private slots:
         QVERIFY(TestSupport::pattern(20, 10).save(mixedCase, "JPEG"));
         const QString gone = mDir.filePath(QStringLiteral("gone.png"));
 
-        mController->openFiles({ mFiles[0], notes, mixedCase });
+        mController->addFiles({ mFiles[0], notes, mixedCase });
         QCOMPARE(table()->model()->rowCount(), 1);
         QCOMPARE(status->currentMessage(),
             QStringLiteral(
                 "2 files were not added: not a type Ostrel reads (notes.txt, Photo.Jpg)"));
 
-        mController->openFiles({ gone, mFiles[1] });
+        mController->addFiles({ gone, mFiles[1] });
         QCOMPARE(table()->model()->rowCount(), 2);
         QCOMPARE(cell(1), QStringLiteral("b.png"));
         QCOMPARE(
@@ -115,13 +115,13 @@ private slots:
         // Both reasons at once, and more names than fit: the first few, then an ellipsis.
         const QStringList others = { mDir.filePath("a.doc"), mDir.filePath("b.doc"),
             mDir.filePath("c.doc"), mDir.filePath("d.doc") };
-        mController->openFiles(others + QStringList { gone });
+        mController->addFiles(others + QStringList { gone });
         QCOMPARE(status->currentMessage(),
             QStringLiteral("4 files were not added: not a type Ostrel reads (a.doc, b.doc, c.doc, "
                            "…); “gone.png” was not added: no such file"));
 
         // Files that are all taken, or already listed, clear the message.
-        mController->openFiles({ mFiles[0], mFiles[2] });
+        mController->addFiles({ mFiles[0], mFiles[2] });
         QCOMPARE(table()->model()->rowCount(), 3);
         QVERIFY(status->currentMessage().isEmpty());
     }
@@ -136,12 +136,12 @@ private slots:
         QVERIFY(remove && removeAction);
         QVERIFY(!remove->isEnabled());
         QVERIFY(!removeAction->isEnabled());
-        mController->openFiles(mFiles);
+        mController->addFiles(mFiles);
         QVERIFY(!remove->isEnabled());
         selectRow(2);
         QVERIFY(remove->isEnabled());
         QVERIFY(removeAction->isEnabled());
-        mController->removeFile();
+        mController->imageList()->removeSelectedFiles();
         QCOMPARE(table()->model()->rowCount(), 4);
         QVERIFY(!remove->isEnabled());
         QVERIFY(!removeAction->isEnabled());
@@ -169,7 +169,7 @@ private slots:
         QCOMPARE(QFileInfo(big).size(), qint64(360054));
         const QString broken = mDir.filePath(QStringLiteral("broken.png"));
         QVERIFY(TestSupport::writeFile(broken, "not an image"));
-        mController->openFiles({ big, broken });
+        mController->addFiles({ big, broken });
 
         selectRow(0);
         const QPixmap preview = label("previewLabel")->pixmap();
@@ -191,17 +191,17 @@ private slots:
 
     void removeSelectedRows()
     {
-        mController->openFiles(mFiles);
+        mController->addFiles(mFiles);
         QCOMPARE(table()->model()->rowCount(), 5);
 
-        mController->removeFile(); // nothing selected: nothing happens
+        mController->imageList()->removeSelectedFiles(); // nothing selected: nothing happens
         QCOMPARE(table()->model()->rowCount(), 5);
 
         selectRow(1);
         QVERIFY(!label("imageSizeLabel")->text().isEmpty());
         table()->selectionModel()->select(
             table()->model()->index(3, 0), QItemSelectionModel::Select | QItemSelectionModel::Rows);
-        mController->removeFile();
+        mController->imageList()->removeSelectedFiles();
         QCOMPARE(table()->model()->rowCount(), 3);
         QCOMPARE(cell(0), QStringLiteral("a.png"));
         QCOMPARE(cell(1), QStringLiteral("c.png"));
@@ -213,19 +213,19 @@ private slots:
 
     void fullPathsAreShownAndRemembered()
     {
-        mController->openFiles({ mFiles[0] });
+        mController->addFiles({ mFiles[0] });
         auto* box
             = mController->window()->findChild<QCheckBox*>(QStringLiteral("showFullPathsCheck"));
         QVERIFY(box);
         box->click();
         QCOMPARE(cell(0), mFiles[0]);
-        QVERIFY(mController->showsFullPath());
+        QVERIFY(mController->imageList()->showsFullPath());
         QTRY_VERIFY(TestSupport::settingsOnDisk(mDir.filePath(QStringLiteral("Ostrel.conf")))
                         .value(QStringLiteral("showFullPath"))
                         .toBool());
 
         start();
-        mController->openFiles({ mFiles[1] });
+        mController->addFiles({ mFiles[1] });
         QCOMPARE(cell(0), mFiles[1]);
         box = mController->window()->findChild<QCheckBox*>(QStringLiteral("showFullPathsCheck"));
         QVERIFY(box->isChecked());
@@ -238,7 +238,7 @@ private slots:
         QDir().mkpath(mDir.filePath(QStringLiteral("folder/inner")));
         TestSupport::writeImage(mDir.filePath(QStringLiteral("folder/inner/z.png")), 10, 10);
         TestSupport::writeImage(mDir.filePath(QStringLiteral("folder/y.jpg")), 10, 10);
-        mController->openFiles({ mFiles[4], mDir.filePath(QStringLiteral("folder")), mFiles[0] });
+        mController->addFiles({ mFiles[4], mDir.filePath(QStringLiteral("folder")), mFiles[0] });
         QTRY_COMPARE(table()->model()->rowCount(), 4);
         QCOMPARE(cell(0), QStringLiteral("e.png"));
         QCOMPARE(cell(1), QStringLiteral("y.jpg"));
@@ -258,7 +258,7 @@ private slots:
             panel->selectFile(QStringLiteral("\"d.png\" \"b.png\""));
             static_cast<QDialog*>(panel)->accept();
         });
-        mController->addFile();
+        mController->imageList()->chooseFiles();
         QTRY_COMPARE(table()->model()->rowCount(), 2);
 
         // Cancelled: nothing added.
@@ -267,7 +267,7 @@ private slots:
             QVERIFY(panel);
             panel->reject();
         });
-        mController->addFile();
+        mController->imageList()->chooseFiles();
         QTest::qWait(0);
         QTRY_VERIFY(!mController->window()->findChild<QFileDialog*>());
         QCOMPARE(table()->model()->rowCount(), 2);

@@ -120,11 +120,13 @@ private slots:
         QCOMPARE(launch.exitCode(), 0);
         const QString base = QDir(launchDir.path()).absolutePath();
         QCOMPARE(spy.at(0).at(0).toStringList(),
-            QStringList({ base + QStringLiteral("/holiday.jpg"), QStringLiteral("/abs/scan.tif") }));
+            QStringList(
+                { base + QStringLiteral("/holiday.jpg"), QStringLiteral("/abs/scan.tif") }));
 
         // With nobody listening the launch says so, and does not quit as if it had handed over.
         QProcess orphan;
-        orphan.start(QStringLiteral(OSTREL_FORWARD_FILES), { nextName(), QStringLiteral("/x.jpg") });
+        orphan.start(
+            QStringLiteral(OSTREL_FORWARD_FILES), { nextName(), QStringLiteral("/x.jpg") });
         QVERIFY(orphan.waitForFinished(15000));
         QCOMPARE(orphan.exitCode(), 1);
     }
@@ -202,8 +204,8 @@ private slots:
         QVERIFY(instance.listen());
         QSignalSpy spy(&instance, &SingleInstance::filesReceived);
         QVERIFY(sendFromThread(name, { QStringLiteral("/after/crash.jpg") }, spy));
-        QCOMPARE(spy.at(0).at(0).toStringList(),
-            QStringList { QStringLiteral("/after/crash.jpg") });
+        QCOMPARE(
+            spy.at(0).at(0).toStringList(), QStringList { QStringLiteral("/after/crash.jpg") });
 #else
         QSKIP("socket files are a Unix matter");
 #endif

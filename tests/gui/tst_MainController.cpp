@@ -30,7 +30,8 @@
 
 #include "TestSupport.h"
 #include "gui/ColorButton.h"
-#include "gui/OstrelController.h"
+#include "gui/ImageListController.h"
+#include "gui/MainController.h"
 #include "gui/QualitySlider.h"
 #include "gui/StepButtons.h"
 #include "batch/BatchResizer.h"
@@ -38,22 +39,22 @@
 #include "core/LocalizedText.h"
 #include "settings/Settings.h"
 
-class TestOstrelController;
+class TestMainController;
 // One use of a window control by the test, as a row of a table.
-using UseControl = std::function<void(TestOstrelController*)>;
+using UseControl = std::function<void(TestMainController*)>;
 Q_DECLARE_METATYPE(UseControl)
 
 // The main window on the offscreen platform, started on a real settings file in a temporary
 // folder. Controls are driven the way a user drives them (clicks, keys, dialogs answered)
 // wherever that is possible, and the settings are read back from the file.
-class TestOstrelController : public QObject
+class TestMainController : public QObject
 {
     Q_OBJECT
 
 private:
     QTemporaryDir mDir;
     std::unique_ptr<QSettings> mSettings;
-    std::unique_ptr<OstrelController> mController;
+    std::unique_ptr<MainController> mController;
 
     QString settingsFile() const { return mDir.filePath(QStringLiteral("Ostrel.conf")); }
 
@@ -68,8 +69,8 @@ private:
     void start(const QVariantMap& stored = {})
     {
         resetSettings(stored);
-        mController = std::make_unique<OstrelController>(mSettings.get());
-        mController->applicationWillFinishLaunching();
+        mController = std::make_unique<MainController>(mSettings.get());
+        mController->show();
     }
 
     // What the settings file on disk holds under a key, as the type of the value expected
@@ -97,7 +98,7 @@ private:
             QCOMPARE(stored(it.key(), it.value().metaType()), it.value());
     }
 
-    // What a control shows: a field's or label's text, a stepper's or slider's number, a
+    // What a control shows: a field's or label's text, step buttons' or a slider's's number, a
     // menu's tag, a colour.
     QVariant shownBy(const QString& name)
     {
@@ -112,8 +113,8 @@ private:
             return label->text();
         if (auto* menu = qobject_cast<QComboBox*>(control))
             return tag(menu);
-        if (auto* well = qobject_cast<ColorButton*>(control))
-            return well->color();
+        if (auto* colorButton = qobject_cast<ColorButton*>(control))
+            return colorButton->color();
         return QStringLiteral("no control named ") + name;
     }
 
@@ -126,7 +127,7 @@ private:
     // Ways of using a control, for the table of controls.
     static UseControl click(const char* name)
     {
-        return [name](TestOstrelController* t) {
+        return [name](TestMainController* t) {
             if (auto* box = t->widget<QCheckBox>(name))
                 clickBox(box);
             else
@@ -135,7 +136,7 @@ private:
     }
     static UseControl keys(const char* name, const QList<Qt::Key>& keys)
     {
-        return [name, keys](TestOstrelController* t) {
+        return [name, keys](TestMainController* t) {
             for (Qt::Key key : keys)
                 QTest::keyClick(t->widget<QWidget>(name), key);
         };
@@ -144,7 +145,7 @@ private:
     // Replaces a field's text by typing, and ends the edit with Return.
     static UseControl type(const char* name, const QString& text)
     {
-        return [name, text](TestOstrelController* t) {
+        return [name, text](TestMainController* t) {
             auto* field = t->widget<QLineEdit>(name);
             field->clear();
             QTest::keyClicks(field, text);
@@ -182,7 +183,7 @@ private slots:
     void initTestCase()
     {
         QVERIFY(mDir.isValid());
-        QVERIFY(ImageCodec::initialise("tst_OstrelController"));
+        QVERIFY(ImageCodec::initialise("tst_MainController"));
         QVERIFY(LocalizedText::installLanguage(*qApp, QStringLiteral("en")));
     }
 
@@ -193,7 +194,7 @@ private slots:
         LocalizedText::installLanguage(*qApp, QStringLiteral("en"));
     }
 
-    void outletsAreTheNamedWidgets()
+    void controlsAreTheNamedWidgets()
     {
         start();
         for (const char* name : { "backgroundCheck", "keepProportionsCheck", "showFullPathsCheck",
@@ -264,7 +265,7 @@ private slots:
         QCOMPARE(widget<QCheckBox>("backgroundCheck")->checkState(), Qt::Unchecked);
         QVERIFY(!shown(widget<ColorButton>("backgroundColorButton")));
         QCOMPARE(widget<QCheckBox>("showFullPathsCheck")->checkState(), Qt::Unchecked);
-        QVERIFY(!mController->showsFullPath());
+        QVERIFY(!mController->imageList()->showsFullPath());
         QCOMPARE(widget<QCheckBox>("keepProportionsCheck")->checkState(), Qt::Unchecked);
         QVERIFY(!shown(widget<QWidget>("givenSideBox")));
         for (const char* name :
@@ -324,7 +325,7 @@ private slots:
         QVERIFY(!otherStepper->isEnabled());
         // Emptying the field changed only what it shows.
         verifyStored({ { "widthValue", 640.0f }, { "heightValue", 250.0f } });
-        QCOMPARE(mController->preferences()->height(), 250.0f);
+        QCOMPARE(mController->settings()->height(), 250.0f);
     }
 
     // One settings control used the way a user uses it, on a window started afresh with the
@@ -359,13 +360,13 @@ private slots:
         };
 
         // Background flattening and its colour.
-        QTest::newRow("background on shows the well")
+        QTest::newRow("background on shows the colour button")
             << QVariantMap {} << 2 << click("backgroundCheck")
             << QVariantMap { { "background", true } } << QVariantMap {}
             << QStringList { "backgroundColorButton shown" };
-        QTest::newRow("background off hides the well and stores its colour again")
+        QTest::newRow("background off hides the colour button and stores its colour again")
             << with(colour, { { "background", true } }) << 2
-            << UseControl([](TestOstrelController* t) {
+            << UseControl([](TestMainController* t) {
                    for (const char* key : { "backgroundColorR", "backgroundColorG",
                             "backgroundColorB", "backgroundColorA" })
                        t->mSettings->remove(QLatin1String(key));
@@ -375,10 +376,10 @@ private slots:
             << QVariantMap { { "backgroundColorButton", QColor::fromRgbF(0.2f, 0.4f, 0.6f, 0.6f) } }
             << QStringList { "backgroundColorButton hidden" };
         auto answerColourDialog = [](bool accept) {
-            return UseControl([accept](TestOstrelController* t) {
-                auto* well = t->widget<ColorButton>("backgroundColorButton");
-                QTest::mouseClick(well, Qt::LeftButton);
-                QColorDialog* dialog = well->dialog();
+            return UseControl([accept](TestMainController* t) {
+                auto* colorButton = t->widget<ColorButton>("backgroundColorButton");
+                QTest::mouseClick(colorButton, Qt::LeftButton);
+                QColorDialog* dialog = colorButton->dialog();
                 QVERIFY(dialog);
                 QTRY_VERIFY(dialog->isVisible());
                 QCOMPARE(dialog->windowModality(), Qt::WindowModal);
@@ -391,7 +392,7 @@ private slots:
                     dialog->reject();
             });
         };
-        QTest::newRow("a colour chosen in the well")
+        QTest::newRow("a colour chosen in the colour button")
             << with(colour, { { "background", true } }) << 2 << answerColourDialog(true)
             << QVariantMap { { "backgroundColorR", 1.0f }, { "backgroundColorG", 0.0f },
                    { "backgroundColorB", 0.0f }, { "backgroundColorA", 0.501960814f } }
@@ -419,7 +420,7 @@ private slots:
                    "heightField enabled", "heightStepButtons enabled" };
         QTest::newRow("keep proportions off")
             << QVariantMap { { "proportional", true }, { "tagSides", 2 } } << 1
-            << UseControl([](TestOstrelController* t) {
+            << UseControl([](TestMainController* t) {
                    t->mSettings->remove(QStringLiteral("tagSides"));
                    clickBox(t->widget<QCheckBox>("keepProportionsCheck"));
                })
@@ -431,7 +432,7 @@ private slots:
 
         // The size fields, their steppers and the resolution.
         QTest::newRow("the stepper's up arrow")
-            << QVariantMap {} << 1 << UseControl([](TestOstrelController* t) {
+            << QVariantMap {} << 1 << UseControl([](TestMainController* t) {
                    auto* stepper = t->widget<StepButtons>("widthStepButtons");
                    QStyleOptionSpinBox opt;
                    opt.initFrom(stepper);
@@ -447,7 +448,7 @@ private slots:
             << QVariantMap { { "widthField", "401" }, { "widthStepButtons", 401.0f } }
             << QStringList {};
         QTest::newRow("Down in a field steps what was typed")
-            << QVariantMap {} << 1 << UseControl([](TestOstrelController* t) {
+            << QVariantMap {} << 1 << UseControl([](TestMainController* t) {
                    auto* field = t->widget<QLineEdit>("widthField");
                    field->setFocus();
                    field->selectAll();
@@ -504,7 +505,7 @@ private slots:
             << QVariantMap { { "widthLabel", "Width" }, { "heightLabel", "Height" } }
             << QStringList {};
         QTest::newRow("captions without a text table")
-            << QVariantMap {} << 1 << UseControl([](TestOstrelController* t) {
+            << QVariantMap {} << 1 << UseControl([](TestMainController* t) {
                    LocalizedText::uninstall(*qApp);
                    clickBox(t->widget<QCheckBox>("longShortSidesCheck"));
                })
@@ -515,7 +516,7 @@ private slots:
 
         // Format and JPEG quality: a whole percentage shown, the exact factor kept.
         QTest::newRow("the stored quality")
-            << QVariantMap { { "quality", 0.856 } } << 2 << UseControl([](TestOstrelController*) {})
+            << QVariantMap { { "quality", 0.856 } } << 2 << UseControl([](TestMainController*) {})
             << QVariantMap { { "quality", 0.856f } }
             << QVariantMap { { "qualityValueLabel", "86%" }, { "qualitySlider", 0.856f } }
             << QStringList {};
@@ -567,7 +568,7 @@ private slots:
 
         // The folder chooser: a window-modal panel for folders.
         auto answerFolderChooser = [](const QString& folder) {
-            return UseControl([folder](TestOstrelController* t) {
+            return UseControl([folder](TestMainController* t) {
                 QTest::mouseClick(t->widget<QPushButton>("chooseFolderButton"), Qt::LeftButton);
                 QFileDialog* panel = t->openDialog<QFileDialog>();
                 QVERIFY(panel);
@@ -596,7 +597,7 @@ private slots:
         // The tab, also when code selects it.
         QTest::newRow("a tab selected")
             << QVariantMap { { "tab", 2 } } << 1
-            << UseControl([](TestOstrelController* t) { t->showTab(0); })
+            << UseControl([](TestMainController* t) { t->showTab(0); })
             << QVariantMap { { "tab", 0 } } << QVariantMap {} << QStringList {};
     }
 
@@ -704,8 +705,8 @@ private slots:
                          .isEmpty());
         mController.reset();
 
-        mController = std::make_unique<OstrelController>(mSettings.get());
-        mController->applicationWillFinishLaunching();
+        mController = std::make_unique<MainController>(mSettings.get());
+        mController->show();
         QCOMPARE(mController->window()->size(), QSize(710, 530));
     }
 
@@ -774,7 +775,7 @@ private slots:
         }
     }
 
-    void tabKeySkipsTheSteppers()
+    void tabKeySkipsTheStepButtons()
     {
         start();
         showTab(1);
@@ -811,5 +812,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestOstrelController)
-#include "tst_OstrelController.moc"
+QTEST_MAIN(TestMainController)
+#include "tst_MainController.moc"

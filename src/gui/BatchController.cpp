@@ -1,0 +1,206 @@
+#include "BatchController.h"
+
+#include <QApplication>
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDialog>
+#include <QFileInfo>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTabWidget>
+
+#include "gui/ControlValues.h"
+#include "gui/ProgressSheet.h"
+#include "batch/BatchResizer.h"
+#include "core/LocalizedText.h"
+#include "core/ResizeRules.h"
+#include "settings/Settings.h"
+#include "ui_MainWindow.h"
+#include "ui_ProgressPanel.h"
+
+using ControlValues::floatValue;
+using ControlValues::isOn;
+
+namespace {
+
+// The tabs that a failed input check turns to: the file list, the size fields with the
+// resolution, and the output folder with the naming controls.
+constexpr int kImagesTab = 0;
+constexpr int kSizeTab = 1;
+constexpr int kOutputTab = 2;
+
+} // namespace
+
+BatchController::BatchController(Ui::MainWindow* ui, Settings* settings, QObject* parent)
+    : QObject(parent)
+    , mUi(ui)
+    , mSettings(settings)
+    , mProgressUi(std::make_unique<Ui::ProgressPanel>())
+    , mResizer(std::make_unique<BatchResizer>(0))
+{
+    QWidget* window = ui->tabs->window();
+    mProgressPanel = new QDialog(window);
+    mProgressUi->setupUi(mProgressPanel);
+    mProgressPanel->setWindowModality(Qt::WindowModal);
+    mProgressSheet = new ProgressSheet(window, mProgressPanel, mProgressUi->progressBar,
+        mProgressUi->progressLabel, mProgressUi->stopButton, this);
+
+    connect(ui->resizeButton, &QPushButton::clicked, this, &BatchController::startBatch);
+    connect(ui->actionStart, &QAction::triggered, this, &BatchController::startBatch);
+    connect(mProgressUi->stopButton, &QPushButton::clicked, this, &BatchController::stopBatch);
+    mProgressPanel->installEventFilter(this);
+    connect(mProgressSheet, &ProgressSheet::closingAlertFinished, this, [this](int buttonCode) {
+        if (mResizer)
+            mResizer->closingAlertFinished(buttonCode);
+    });
+}
+
+BatchController::~BatchController()
+{
+    // Without an event loop (tests, or an early exit) termination was never announced; the
+    // list must still outlive any batch that reads it.
+    shutDown();
+}
+
+std::optional<BatchController::InputProblem> BatchController::inputProblem() const
+{
+    // What the controls show is checked, not the store. A text is empty only when it is
+    // exactly empty: white space is content, read as a number like any other text.
+    const Ui::MainWindow* ui = mUi;
+    if (mResizer->images().count() == 0)
+        return InputProblem { kImagesTab, LocalizedText::text("_CheckNoImages") };
+
+    auto sizeProblem = [](const char* key) {
+        return InputProblem { kSizeTab, LocalizedText::text(key) };
+    };
+    const bool longShort = isOn(ui->longShortSidesCheck);
+    const char* enterFirst = longShort ? "_CheckEnterLongSide" : "_CheckEnterWidth";
+    const char* enterSecond = longShort ? "_CheckEnterShortSide" : "_CheckEnterHeight";
+    const bool noWidth = ui->widthField->text().isEmpty();
+    const bool noHeight = ui->heightField->text().isEmpty();
+    const int given = ui->givenSideGroup->checkedId();
+    switch (ui->keepProportionsCheck->checkState()) {
+    case Qt::Checked:
+        if (given != int(Settings::Side::Both)) {
+            if (noWidth && noHeight)
+                return sizeProblem(given == int(Settings::Side::Second) ? enterSecond : enterFirst);
+            break;
+        }
+        [[fallthrough]]; // fitting inside a box takes both values, as free scaling does
+    case Qt::Unchecked:
+        if (noWidth)
+            return sizeProblem(enterFirst);
+        if (noHeight)
+            return sizeProblem(enterSecond);
+        break;
+    default: // the mixed state is neither on nor off
+        return sizeProblem("_CheckProportions");
+    }
+    // A size of 0 takes that side from the other, so one size above 0 is enough; a negative
+    // one, or none above 0, would make every image fail.
+    const float width = noWidth ? 0.0f : floatValue(ui->widthField);
+    const float height = noHeight ? 0.0f : floatValue(ui->heightField);
+    if (width < 0.0f || height < 0.0f || !(width > 0.0f || height > 0.0f))
+        return sizeProblem("_CheckSizeAboveZero");
+    if (ui->resolutionField->text().isEmpty())
+        return sizeProblem("_CheckEnterResolution");
+    if (!(floatValue(ui->resolutionField) > 0.0f))
+        return sizeProblem("_CheckResolutionAboveZero");
+
+    auto outputProblem = [](const char* key) {
+        return InputProblem { kOutputTab, LocalizedText::text(key) };
+    };
+    const QString outputFolder = ui->outputFolderField->text();
+    if (outputFolder.isEmpty())
+        return outputProblem("_CheckChooseFolder");
+    // Follows a symbolic link at the end; a leading "~" is a folder name like any other.
+    const QFileInfo folder(outputFolder);
+    if (!folder.exists())
+        return outputProblem("_CheckFolderMissing");
+    if (!folder.isDir())
+        return outputProblem("_CheckNotAFolder");
+
+    switch (ControlValues::selectedCode<Settings::Naming>(ui->namingCombo)) {
+    case Settings::Naming::SourceName:
+        break;
+    case Settings::Naming::CustomName:
+        if (ui->startNumberField->text().isEmpty())
+            return outputProblem("_CheckEnterStartNumber");
+        if (!ResizeRules::isUsableCustomName(ui->baseNameField->text()))
+            return InputProblem { kOutputTab,
+                LocalizedText::text("_CheckUnusableName", { ui->baseNameField->text() }) };
+        break;
+    default:
+        return outputProblem("_CheckChooseNaming");
+    }
+    return std::nullopt;
+}
+
+void BatchController::beep()
+{
+    QApplication::beep();
+    emit beeped();
+}
+
+void BatchController::startBatch()
+{
+    // The sheets keep the start control out of reach from the start of a batch until its
+    // closing alert is dismissed; this holds for any other way of calling it too.
+    if (!mResizer || mProgressSheet->isBusy())
+        return;
+
+    // The beep alone says nothing on a muted machine: the status bar names the problem.
+    if (const std::optional<InputProblem> problem = inputProblem()) {
+        beep();
+        mUi->tabs->setCurrentIndex(problem->tab);
+        emit messageShown(problem->message);
+        return;
+    }
+
+    mUi->tabs->setCurrentIndex(kImagesTab);
+    mResizer->setMayContinue(true);
+    mProgressSheet->open();
+    // The start number is the field's text now, not the stored setting.
+    const BatchArguments arguments(mProgressSheet, mSettings, mUi->startNumberField->text());
+    // Cannot be refused: the earlier batch's worker left its loop before it queued the alert
+    // whose dismissal ended isBusy().
+    mResizer->start(arguments);
+}
+
+void BatchController::stopBatch()
+{
+    if (mResizer)
+        mResizer->setMayContinue(false);
+}
+
+void BatchController::shutDown()
+{
+    if (!mResizer)
+        return;
+    // A batch still running must finish its image in progress before the list goes: lowering
+    // the flag lets it stop after that image, so no half-written file is left behind.
+    mResizer->setMayContinue(false);
+    mResizer->wait();
+    mResizer.reset();
+}
+
+bool BatchController::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched != mProgressPanel)
+        return false;
+    // The sheet stays until the batch closes it: Escape and the window's close button mean
+    // "stop", like the stop button, rather than hiding a running batch.
+    if (event->type() == QEvent::KeyPress
+        && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
+        mProgressUi->stopButton->click();
+        return true;
+    }
+    if (event->type() == QEvent::Close && mProgressPanel->isVisible()) {
+        mProgressUi->stopButton->click();
+        event->ignore();
+        return true;
+    }
+    return false;
+}

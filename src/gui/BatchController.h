@@ -1,0 +1,76 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+
+#include <memory>
+#include <optional>
+
+class QDialog;
+
+class BatchResizer;
+class ProgressSheet;
+class Settings;
+
+namespace Ui {
+class MainWindow;
+class ProgressPanel;
+}
+
+// Starting and stopping a batch from the window: the checks of what the controls show before
+// a batch, the batch worker with the list it reads, and the progress sheet with its closing
+// alert.
+//
+// Main thread only; the worker reaches the sheet through queued calls.
+class BatchController : public QObject
+{
+    Q_OBJECT
+
+public:
+    // ui: the window's widgets; settings: the store the batch reads. Both outlive this object.
+    BatchController(Ui::MainWindow* ui, Settings* settings, QObject* parent = nullptr);
+    ~BatchController() override;
+
+    // The worker and the list of the next batch; null after shutDown().
+    BatchResizer* resizer() const { return mResizer.get(); }
+    ProgressSheet* progressSheet() const { return mProgressSheet; }
+
+public slots:
+    // Checks the controls in a fixed order; at the first failed check it beeps, turns to the
+    // tab of the faulty control and names the problem (messageShown) until the next edit, and
+    // changes nothing else. When every check passes it turns to the first tab, raises the run
+    // flag, opens the progress sheet and starts the worker, and returns at once.
+    void startBatch();
+    // Only lowers the run flag: the worker completes its image in progress and then reports.
+    void stopBatch();
+    // Quitting: a batch still running finishes its image in progress, then the list goes.
+    void shutDown();
+
+signals:
+    // A failed check has just sounded the system beep.
+    void beeped();
+    // A short message for the status bar that stays until the next edit.
+    void messageShown(const QString& message);
+
+private:
+    // Why a batch cannot start: the tab holding the faulty control and a short message in
+    // the user's language that names the problem.
+    struct InputProblem
+    {
+        int tab;
+        QString message;
+    };
+    // The first problem that the checks before a batch meet, in their fixed order; none when
+    // a batch can start.
+    std::optional<InputProblem> inputProblem() const;
+    void beep();
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+    Ui::MainWindow* mUi;
+    Settings* mSettings;
+    std::unique_ptr<Ui::ProgressPanel> mProgressUi;
+    QDialog* mProgressPanel = nullptr; // a child of the window
+    // Drives mProgressPanel and the closing alert for the batch worker.
+    ProgressSheet* mProgressSheet = nullptr;
+    std::unique_ptr<BatchResizer> mResizer;
+};

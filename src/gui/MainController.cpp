@@ -1,0 +1,178 @@
+#include "MainController.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QMainWindow>
+#include <QMessageBox>
+#include <QPixmap>
+#include <QProgressBar>
+#include <QSettings>
+#include <QStatusBar>
+
+#include "gui/BatchController.h"
+#include "gui/ImageListController.h"
+#include "gui/SettingsController.h"
+#include "batch/BatchResizer.h"
+#include "settings/Settings.h"
+#include "ui_MainWindow.h"
+
+// Resources compiled into a static library are registered explicitly; this must happen
+// outside any namespace.
+static void initialiseResources()
+{
+    Q_INIT_RESOURCE(ostrel);
+}
+
+namespace {
+
+constexpr const char* kWindowPositionKey = "windowPosition";
+
+} // namespace
+
+MainController::MainController(QSettings* store, QObject* parent)
+    : QObject(parent)
+    , mUi(std::make_unique<Ui::MainWindow>())
+    , mWindow(std::make_unique<QMainWindow>())
+{
+    initialiseResources();
+    if (!store) {
+        // Null when the settings file cannot be used: the window then stores nothing.
+        mOwnedStore = Settings::openUserSettings();
+        store = mOwnedStore.get();
+    }
+    mStore = store;
+
+    mUi->setupUi(mWindow.get());
+    mUi->previewBusyBar->hide();
+    // The preview sits on the plain base colour, not on the window's pattern.
+    mUi->previewLabel->setBackgroundRole(QPalette::Base);
+
+    connect(mUi->actionQuit, &QAction::triggered, mWindow.get(), &QWidget::close);
+    connect(mUi->actionAbout, &QAction::triggered, this, &MainController::showAbout);
+    mWindow->installEventFilter(this);
+    connect(qApp, &QCoreApplication::aboutToQuit, this, &MainController::shutDown);
+    setWindowBackground();
+}
+
+MainController::~MainController()
+{
+    // Without an event loop (tests, or an early exit) quitting was never announced; the list
+    // must still outlive any batch that reads it.
+    shutDown();
+    // The window goes before the settings store: a field that still has the focus ends its
+    // edit as it goes, and that edit is stored.
+    mWindow.reset();
+}
+
+BatchResizer* MainController::resizer() const
+{
+    return mBatch ? mBatch->resizer() : nullptr;
+}
+
+void MainController::setWindowBackground()
+{
+    const QPixmap pattern(QStringLiteral(":/background.png"));
+    if (pattern.isNull())
+        return; // the style's plain window colour
+    // The brush keeps the pattern's average colour too: styles derive frames and shades from
+    // the window colour, and a texture brush alone would read as black.
+    const QColor average = pattern.toImage()
+                               .scaled(1, 1, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+                               .pixelColor(0, 0);
+    QPalette palette = mWindow->palette();
+    palette.setBrush(QPalette::Window, QBrush(average, pattern));
+    mWindow->setPalette(palette);
+    mWindow->setAutoFillBackground(true);
+}
+
+void MainController::show()
+{
+    Ui::MainWindow* ui = mUi.get();
+
+    mSettings = std::make_unique<Settings>(mStore);
+    mSettings->load();
+    mBatch = std::make_unique<BatchController>(ui, mSettings.get());
+    mSettingsControls = std::make_unique<SettingsController>(ui, mSettings.get());
+    mImageList = std::make_unique<ImageListController>(ui, mBatch->resizer(), mSettings.get());
+
+    // A message in the status bar goes with the next edit of any setting or of the list.
+    connect(
+        mSettingsControls.get(), &SettingsController::edited, this, &MainController::clearMessage);
+    connect(mImageList.get(), &ImageListController::edited, this, &MainController::clearMessage);
+    connect(
+        mImageList.get(), &ImageListController::messageShown, this, &MainController::showMessage);
+    connect(mBatch.get(), &BatchController::messageShown, this, &MainController::showMessage);
+
+    mSettingsControls->showStoredSettings();
+    mImageList->showStoredSettings();
+
+    // The last frame comes back, and every later move or resize is saved.
+    if (mStore)
+        mWindow->restoreGeometry(mStore->value(QLatin1String(kWindowPositionKey)).toByteArray());
+    mSavesFrame = true;
+
+    mWindow->show();
+    mWindow->raise();
+    mWindow->activateWindow();
+}
+
+void MainController::addFiles(const QStringList& paths)
+{
+    mImageList->addFiles(paths);
+}
+
+void MainController::shutDown()
+{
+    if (mBatch)
+        mBatch->shutDown();
+}
+
+void MainController::showMessage(const QString& message)
+{
+    mUi->statusBar->showMessage(message);
+}
+
+void MainController::clearMessage()
+{
+    mUi->statusBar->clearMessage();
+}
+
+void MainController::showAbout()
+{
+    auto* box = new QMessageBox(QMessageBox::NoIcon, tr("About Ostrel"),
+        tr("<h3>Ostrel %1</h3><p>Resizes and converts batches of images.</p>"
+           "<p>Built with Qt %2 and libvips.</p>")
+            .arg(QCoreApplication::applicationVersion(), QString::fromLatin1(qVersion())),
+        QMessageBox::Ok, mWindow.get());
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->setWindowModality(Qt::WindowModal);
+    box->open();
+}
+
+void MainController::saveWindowFrame()
+{
+    if (mStore)
+        mStore->setValue(QLatin1String(kWindowPositionKey), mWindow->saveGeometry());
+}
+
+bool MainController::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched != mWindow.get())
+        return false;
+    switch (event->type()) {
+    case QEvent::Move:
+    case QEvent::Resize:
+        if (mSavesFrame && mWindow->isVisible())
+            saveWindowFrame();
+        break;
+    case QEvent::Close:
+        if (mSavesFrame)
+            saveWindowFrame();
+        // Closing the window quits.
+        QCoreApplication::quit();
+        break;
+    default:
+        break;
+    }
+    return false;
+}

@@ -1,0 +1,381 @@
+#include "SettingsController.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFileDialog>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTabWidget>
+
+#include "gui/ColorButton.h"
+#include "gui/ControlValues.h"
+#include "gui/QualitySlider.h"
+#include "gui/StepButtons.h"
+#include "core/ExistingFile.h"
+#include "core/LocalizedText.h"
+#include "core/OutputFormat.h"
+#include "settings/Settings.h"
+#include "ui_MainWindow.h"
+
+using ControlValues::isOn;
+using ControlValues::selectCode;
+using ControlValues::selectedCode;
+using ControlValues::setFloatValue;
+
+SettingsController::SettingsController(Ui::MainWindow* ui, Settings* settings, QObject* parent)
+    : QObject(parent)
+    , mUi(ui)
+    , mSettings(settings)
+{
+    fillMenus();
+    connectControls();
+}
+
+void SettingsController::fillMenus()
+{
+    // The items carry the settings codes as their data; start-up selects by code and the
+    // store functions read the code of the selection.
+    QComboBox* unit = mUi->unitCombo;
+    unit->addItem(tr("Pixels"), int(Settings::Unit::Pixels));
+    unit->addItem(tr("Inches"), int(Settings::Unit::Inches));
+    unit->addItem(tr("Millimetres"), int(Settings::Unit::Millimetres));
+    unit->addItem(tr("Percent"), int(Settings::Unit::Percent));
+
+    QComboBox* naming = mUi->namingCombo;
+    naming->addItem(tr("Source name"), int(Settings::Naming::SourceName));
+    naming->addItem(tr("Name and number"), int(Settings::Naming::CustomName));
+
+    QComboBox* format = mUi->formatCombo;
+    for (const OutputFormats::Info& info : OutputFormats::all())
+        format->addItem(QString::fromLatin1(info.name), int(info.format));
+
+    mUi->givenSideGroup->setId(mUi->firstSideRadio, int(Settings::Side::First));
+    mUi->givenSideGroup->setId(mUi->secondSideRadio, int(Settings::Side::Second));
+    mUi->givenSideGroup->setId(mUi->fitInsideRadio, int(Settings::Side::Both));
+
+    QComboBox* existing = mUi->existingFileCombo;
+    existing->addItem(tr("Fail the image"), int(ExistingFile::Fail));
+    existing->addItem(tr("Add a number (name-2)"), int(ExistingFile::Number));
+    existing->addItem(tr("Skip the image"), int(ExistingFile::Skip));
+}
+
+void SettingsController::connectControls()
+{
+    Ui::MainWindow* ui = mUi;
+
+    // Only signals that a user's change emits, never a change made by code.
+    connect(ui->backgroundCheck, &QCheckBox::clicked, this,
+        &SettingsController::storeBackgroundEnabled);
+    connect(ui->backgroundColorButton, &ColorButton::colorChanged, this,
+        &SettingsController::storeBackgroundColor);
+    connect(ui->keepProportionsCheck, &QCheckBox::clicked, this,
+        &SettingsController::storeProportional);
+    connect(
+        ui->givenSideGroup, &QButtonGroup::idClicked, this, &SettingsController::storeGivenSide);
+    connect(ui->longShortSidesCheck, &QCheckBox::clicked, this,
+        &SettingsController::storeLongShortSides);
+    connect(ui->unitCombo, &QComboBox::activated, this, &SettingsController::storeUnit);
+    connect(ui->namingCombo, &QComboBox::activated, this, &SettingsController::storeNaming);
+    connect(ui->formatCombo, &QComboBox::activated, this, &SettingsController::storeOutputFormat);
+    connect(
+        ui->qualitySlider, &QualitySlider::factorChanged, this, &SettingsController::storeQuality);
+    connect(ui->noEnlargeCheck, &QCheckBox::clicked, this, &SettingsController::storeNoEnlarge);
+    connect(
+        ui->existingFileCombo, &QComboBox::activated, this, &SettingsController::storeExistingFile);
+    connect(ui->chooseFolderButton, &QPushButton::clicked, this,
+        &SettingsController::chooseOutputFolder);
+    connect(ui->tabs, &QTabWidget::currentChanged, this, &SettingsController::storeCurrentTab);
+
+    for (const NumberPair& pair : numberPairs()) {
+        connect(pair.field, &QLineEdit::editingFinished, this,
+            [this, pair] { storeFieldNumber(pair); });
+        connect(
+            pair.steps, &StepButtons::stepped, this, [this, pair] { storeSteppedNumber(pair); });
+        // Up and Down in a number field step it like its step buttons.
+        pair.field->installEventFilter(this);
+    }
+    connect(ui->outputFolderField, &QLineEdit::editingFinished, this,
+        [this] { mSettings->setOutputFolder(mUi->outputFolderField->text()); });
+    connect(ui->baseNameField, &QLineEdit::editingFinished, this,
+        [this] { mSettings->setBaseName(mUi->baseNameField->text()); });
+    connect(ui->startNumberField, &QLineEdit::editingFinished, this,
+        [this] { mSettings->setStartNumber(mUi->startNumberField->text()); });
+
+    // Every edit of a setting, after it was stored.
+    for (QLineEdit* field : { ui->widthField, ui->heightField, ui->resolutionField,
+             ui->outputFolderField, ui->baseNameField, ui->startNumberField })
+        connect(field, &QLineEdit::textEdited, this, &SettingsController::edited);
+    for (QCheckBox* box : { ui->backgroundCheck, ui->keepProportionsCheck, ui->longShortSidesCheck,
+             ui->noEnlargeCheck })
+        connect(box, &QAbstractButton::clicked, this, &SettingsController::edited);
+    connect(ui->givenSideGroup, &QButtonGroup::idClicked, this, &SettingsController::edited);
+    for (QComboBox* menu :
+        { ui->unitCombo, ui->namingCombo, ui->formatCombo, ui->existingFileCombo })
+        connect(menu, &QComboBox::activated, this, &SettingsController::edited);
+    for (const NumberPair& pair : numberPairs())
+        connect(pair.steps, &StepButtons::stepped, this, &SettingsController::edited);
+    connect(ui->qualitySlider, &QualitySlider::factorChanged, this, &SettingsController::edited);
+    connect(
+        ui->backgroundColorButton, &ColorButton::colorChanged, this, &SettingsController::edited);
+
+    // The unit's abbreviation beside the size fields follows the menu, however it changes.
+    connect(ui->unitCombo, &QComboBox::currentIndexChanged, this,
+        &SettingsController::showUnitAbbreviation);
+    showUnitAbbreviation();
+}
+
+void SettingsController::showStoredSettings()
+{
+    Ui::MainWindow* ui = mUi;
+    const Settings* settings = mSettings;
+    ui->backgroundCheck->setChecked(settings->isBackgroundEnabled());
+    ui->backgroundColorButton->setColor(settings->backgroundColor());
+    ui->keepProportionsCheck->setChecked(settings->isProportional());
+    ui->longShortSidesCheck->setChecked(settings->usesLongShortSides());
+    if (QAbstractButton* radio = ui->givenSideGroup->button(int(settings->givenSide())))
+        radio->setChecked(true);
+    selectCode(ui->unitCombo, settings->unit());
+    ui->tabs->setCurrentIndex(settings->currentTab());
+    ui->widthStepButtons->setFloatValue(settings->width());
+    setFloatValue(ui->widthField, settings->width());
+    ui->heightStepButtons->setFloatValue(settings->height());
+    setFloatValue(ui->heightField, settings->height());
+    ui->resolutionStepButtons->setFloatValue(settings->resolution());
+    setFloatValue(ui->resolutionField, settings->resolution());
+    ui->outputFolderField->setText(settings->outputFolder());
+    selectCode(ui->namingCombo, settings->naming());
+    ui->baseNameField->setText(settings->baseName());
+    ui->startNumberField->setText(settings->startNumber());
+    selectCode(ui->formatCombo, settings->outputFormat());
+    ui->qualitySlider->setFloatValue(settings->quality());
+    ui->noEnlargeCheck->setChecked(settings->noEnlarge());
+    selectCode(ui->existingFileCombo, settings->existingFile());
+
+    // The controls that follow others: these store the values they show, as a user's change
+    // would.
+    storeBackgroundEnabled();
+    storeLongShortSides();
+    storeProportional();
+    storeNaming();
+    storeOutputFormat();
+    storeQuality();
+}
+
+void SettingsController::storeBackgroundEnabled()
+{
+    const bool on = isOn(mUi->backgroundCheck);
+    mUi->backgroundColorButton->setVisible(on);
+    mSettings->setBackgroundEnabled(on);
+    storeBackgroundColor();
+}
+
+void SettingsController::storeBackgroundColor()
+{
+    mSettings->setBackgroundColor(mUi->backgroundColorButton->color());
+}
+
+void SettingsController::storeProportional()
+{
+    const bool on = isOn(mUi->keepProportionsCheck);
+    mUi->givenSideBox->setVisible(on);
+    mUi->fitInsideRadio->setVisible(on);
+    mSettings->setProportional(on);
+    storeGivenSide();
+}
+
+void SettingsController::storeGivenSide()
+{
+    Ui::MainWindow* ui = mUi;
+    // A field that proportional scaling emptied shows the stored value again once it is used
+    // (the setting kept that value all along).
+    auto showStored = [](QLineEdit* field, StepButtons* steps, float value) {
+        if (!field->text().isEmpty())
+            return;
+        setFloatValue(field, value);
+        steps->setFloatValue(value);
+    };
+    auto enable = [](QLineEdit* field, StepButtons* steps, bool enabled) {
+        field->setEnabled(enabled);
+        steps->setEnabled(enabled);
+    };
+    if (!isOn(ui->keepProportionsCheck)) {
+        // The given side is not stored.
+        enable(ui->widthField, ui->widthStepButtons, true);
+        enable(ui->heightField, ui->heightStepButtons, true);
+        showStored(ui->widthField, ui->widthStepButtons, mSettings->width());
+        showStored(ui->heightField, ui->heightStepButtons, mSettings->height());
+        return;
+    }
+    // Emptying a field changes only its text: the stored value keeps its last value.
+    switch (static_cast<Settings::Side>(ui->givenSideGroup->checkedId())) {
+    case Settings::Side::First:
+        enable(ui->widthField, ui->widthStepButtons, true);
+        showStored(ui->widthField, ui->widthStepButtons, mSettings->width());
+        ui->heightField->setText(QString());
+        enable(ui->heightField, ui->heightStepButtons, false);
+        mSettings->setGivenSide(Settings::Side::First);
+        break;
+    case Settings::Side::Second:
+        ui->widthField->setText(QString());
+        enable(ui->widthField, ui->widthStepButtons, false);
+        enable(ui->heightField, ui->heightStepButtons, true);
+        showStored(ui->heightField, ui->heightStepButtons, mSettings->height());
+        mSettings->setGivenSide(Settings::Side::Second);
+        break;
+    case Settings::Side::Both:
+        enable(ui->widthField, ui->widthStepButtons, true);
+        enable(ui->heightField, ui->heightStepButtons, true);
+        showStored(ui->widthField, ui->widthStepButtons, mSettings->width());
+        showStored(ui->heightField, ui->heightStepButtons, mSettings->height());
+        mSettings->setGivenSide(Settings::Side::Both);
+        break;
+    default:
+        break;
+    }
+}
+
+void SettingsController::storeLongShortSides()
+{
+    const bool on = isOn(mUi->longShortSidesCheck);
+    mUi->widthLabel->setText(LocalizedText::text(on ? "_LongSide" : "_Width"));
+    mUi->heightLabel->setText(LocalizedText::text(on ? "_ShortSide" : "_Height"));
+    mSettings->setUsesLongShortSides(on);
+}
+
+void SettingsController::storeUnit()
+{
+    // The numbers in the fields are not converted: from now on they are read in the new unit.
+    mSettings->setUnit(selectedCode<Settings::Unit>(mUi->unitCombo));
+}
+
+std::array<SettingsController::NumberPair, 3> SettingsController::numberPairs() const
+{
+    return { { { mUi->widthField, mUi->widthStepButtons, &Settings::setWidth },
+        { mUi->heightField, mUi->heightStepButtons, &Settings::setHeight },
+        { mUi->resolutionField, mUi->resolutionStepButtons, &Settings::setResolution } } };
+}
+
+void SettingsController::storeFieldNumber(const NumberPair& pair)
+{
+    const float value = ControlValues::floatValue(pair.field);
+    (mSettings->*pair.store)(value);
+    pair.steps->setFloatValue(value);
+    // The field shows the number that is used ("12.5abc" becomes "12.5"). An empty field
+    // stays empty: the checks before a batch tell it apart from 0.
+    if (!pair.field->text().isEmpty())
+        setFloatValue(pair.field, value);
+}
+
+void SettingsController::storeSteppedNumber(const NumberPair& pair)
+{
+    const float value = pair.steps->floatValue();
+    (mSettings->*pair.store)(value);
+    setFloatValue(pair.field, value);
+}
+
+void SettingsController::storeNaming()
+{
+    const auto naming = selectedCode<Settings::Naming>(mUi->namingCombo);
+    if (naming == Settings::Naming::SourceName) {
+        mUi->baseNameField->hide();
+        mUi->startNumberField->hide();
+    } else if (naming == Settings::Naming::CustomName) {
+        mUi->baseNameField->show();
+        mUi->startNumberField->show();
+    }
+    mSettings->setNaming(naming);
+}
+
+void SettingsController::chooseOutputFolder()
+{
+    auto* dialog = new QFileDialog(mUi->tabs->window(), tr("Choose the Output Folder"));
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->setWindowModality(Qt::WindowModal);
+    dialog->setAcceptMode(QFileDialog::AcceptOpen);
+    dialog->setLabelText(QFileDialog::Accept, tr("Choose"));
+    dialog->setFileMode(QFileDialog::Directory);
+    dialog->setOption(QFileDialog::ShowDirsOnly);
+    connect(dialog, &QDialog::finished, this,
+        [this, dialog](int result) { outputFolderChosen(dialog, result); });
+    dialog->open();
+}
+
+void SettingsController::outputFolderChosen(QFileDialog* dialog, int result)
+{
+    if (result == QDialog::Rejected)
+        return;
+    const QString folder = dialog->selectedFiles().value(0);
+    if (folder.isEmpty())
+        return; // nothing chosen: an accepted dialog must not wipe the stored folder
+    mUi->outputFolderField->setText(folder);
+    mSettings->setOutputFolder(folder);
+    emit edited();
+}
+
+void SettingsController::storeOutputFormat()
+{
+    const auto format = selectedCode<OutputFormat>(mUi->formatCombo);
+    const OutputFormats::Info* info = OutputFormats::find(format);
+    const bool takesQuality = info && info->takesQuality;
+    mUi->qualitySlider->setVisible(takesQuality);
+    mUi->qualityLabel->setVisible(takesQuality);
+    mUi->qualityValueLabel->setVisible(takesQuality);
+    mSettings->setOutputFormat(format);
+}
+
+void SettingsController::storeNoEnlarge()
+{
+    mSettings->setNoEnlarge(isOn(mUi->noEnlargeCheck));
+}
+
+void SettingsController::storeExistingFile()
+{
+    mSettings->setExistingFile(selectedCode<ExistingFile>(mUi->existingFileCombo));
+}
+
+void SettingsController::storeQuality()
+{
+    const float factor = mUi->qualitySlider->floatValue();
+    const float percent = factor * 100.0f; // in single precision, then widened
+    mUi->qualityValueLabel->setText(
+        tr("%1%").arg(QString::asprintf("%.0f", static_cast<double>(percent))));
+    mSettings->setQuality(factor);
+}
+
+void SettingsController::storeCurrentTab(int index)
+{
+    if (index >= 0)
+        mSettings->setCurrentTab(index);
+}
+
+void SettingsController::showUnitAbbreviation()
+{
+    static const char* const abbreviations[]
+        = { "", QT_TR_NOOP("px"), QT_TR_NOOP("in"), QT_TR_NOOP("mm"), QT_TR_NOOP("%") };
+    const int code = int(selectedCode<Settings::Unit>(mUi->unitCombo));
+    const QString text = code >= 1 && code <= 4 ? tr(abbreviations[code]) : QString();
+    mUi->widthUnitLabel->setText(text);
+    mUi->heightUnitLabel->setText(text);
+}
+
+bool SettingsController::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() != QEvent::KeyPress)
+        return false;
+    const int key = static_cast<QKeyEvent*>(event)->key();
+    if (key != Qt::Key_Up && key != Qt::Key_Down)
+        return false;
+    for (const NumberPair& pair : numberPairs()) {
+        if (watched != pair.field)
+            continue;
+        // What was typed counts first, as when the step buttons are clicked.
+        if (pair.field->isModified())
+            storeFieldNumber(pair);
+        pair.steps->stepBy(key == Qt::Key_Up ? 1 : -1);
+        return true;
+    }
+    return false;
+}
