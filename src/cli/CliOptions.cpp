@@ -101,7 +101,7 @@ CliOptions CliOptions::parse(const QStringList& arguments)
         = add({ "sides" }, "What the size fields mean: width-height or long-short.", "MODE");
     const auto resolution
         = add({ "r", "resolution" }, "Output resolution in pixels per inch.", "PPI");
-    // "jpeg, png, gif, bmp or tiff"
+    // "jpeg, png, gif, bmp, tiff, webp, avif, heic or jxl"
     QStringList formatNames = OutputFormats::commandLineNames();
     const QString lastFormat = formatNames.takeLast();
     const QString formatWords = formatNames.isEmpty()
@@ -109,7 +109,10 @@ CliOptions CliOptions::parse(const QStringList& arguments)
         : formatNames.join(QStringLiteral(", ")) + QStringLiteral(" or ") + lastFormat;
     const auto format
         = add({ "f", "format" }, QStringLiteral("Output format: %1.").arg(formatWords), "FORMAT");
-    const auto quality = add({ "q", "quality" }, "JPEG quality from 0 to 100.", "PERCENT");
+    const auto quality = add({ "q", "quality" },
+        "Quality from 0 to 100 for JPEG, WebP, AVIF, HEIC and JPEG XL; 100 is lossless for "
+        "WebP and JPEG XL.",
+        "PERCENT");
     const auto naming = add({ "n", "naming" },
         "Output names: source (the source's name) or custom (--name and a four-digit number).",
         "MODE");

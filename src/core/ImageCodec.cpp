@@ -748,7 +748,9 @@ void save(VImage image, const RenderRequest& request, OutputSink* sink)
     }
     const VTarget target = targetFor(sink);
     VOption* options = VImage::option();
-    if (format->takesQuality)
+    if (format->losslessAtFullQuality && jpegQuality(request.quality) == 100)
+        options->set("lossless", true);
+    else if (format->takesQuality)
         options->set("Q", jpegQuality(request.quality));
     image.write_to_target(format->libvipsSaver, target, options);
     // Whatever the saver left in the target's buffer goes out now, checked like the rest.

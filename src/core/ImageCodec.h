@@ -54,7 +54,7 @@ struct RenderRequest
     int width = 0;  // exact output size in pixels
     int height = 0;
     OutputFormat format = OutputFormat::Jpeg;
-    float quality = 1.0f;     // JPEG compression factor 0..1 (1 = best)
+    float quality = 1.0f; // compression factor 0..1 (1 = best; lossless where the format can)
     float resolution = 72.0f; // pixels per inch stated in the file
     bool flatten = false;     // composite over background
     QColor background = Qt::white;

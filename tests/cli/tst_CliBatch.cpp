@@ -165,8 +165,8 @@ private slots:
         QTest::addColumn<QString>("message");
         QTest::newRow("bad width") << QStringList { "-o", "out", "-w", "abc", "in/a.jpg" }
                                    << "invalid value \"abc\" for --width";
-        QTest::newRow("bad format") << QStringList { "-o", "out", "-f", "webp", "in/a.jpg" }
-                                    << "invalid value \"webp\" for --format";
+        QTest::newRow("bad format") << QStringList { "-o", "out", "-f", "pdf", "in/a.jpg" }
+                                    << "invalid value \"pdf\" for --format";
         QTest::newRow("unknown option")
             << QStringList { "--fast", "in/a.jpg" } << "Unknown option 'fast'";
         QTest::newRow("no files") << QStringList { "-o", "out" } << "no files given";

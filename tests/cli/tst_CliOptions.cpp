@@ -138,7 +138,7 @@ private slots:
         QTest::newRow("height inf") << QStringList { "-H", "inf" } << "--height";
         QTest::newRow("resolution") << QStringList { "-r", "72dpi" } << "--resolution";
         QTest::newRow("unit") << QStringList { "--unit", "cm" } << "--unit";
-        QTest::newRow("format") << QStringList { "-f", "webp" } << "--format";
+        QTest::newRow("format") << QStringList { "-f", "pdf" } << "--format";
         QTest::newRow("quality high") << QStringList { "-q", "101" } << "--quality";
         QTest::newRow("quality text") << QStringList { "-q", "best" } << "--quality";
         QTest::newRow("naming") << QStringList { "-n", "date" } << "--naming";

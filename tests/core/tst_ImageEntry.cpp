@@ -54,6 +54,21 @@ private:
         mPref->setResolution(res);
     }
 
+    // The largest difference of any sample of two pictures of one size, by libvips' own tools.
+    double largestDifference(const QString& a, const QString& b) const
+    {
+        const QString difference = in(QStringLiteral("difference.v"));
+        TestSupport::run(QStringLiteral("vips"), { QStringLiteral("subtract"), a, b, difference });
+        const QString absolute = in(QStringLiteral("absolute.v"));
+        TestSupport::run(QStringLiteral("vips"), { QStringLiteral("abs"), difference, absolute });
+        bool ok = false;
+        const double largest
+            = TestSupport::run(QStringLiteral("vips"), { QStringLiteral("max"), absolute })
+                  .trimmed()
+                  .toDouble(&ok);
+        return ok ? largest : -1.0;
+    }
+
     bool writeResized(ImageEntry& image, ResizeStatus* status = nullptr, bool bg = false,
         const QColor& colour = Qt::white)
     {
@@ -251,7 +266,7 @@ private slots:
         QVERIFY(!writeResized(image, &status));
 
         pixels(4, 3);
-        mPref->setOutputFormat(OutputFormat(9));
+        mPref->setOutputFormat(OutputFormat(10));
         QVERIFY(!writeResized(image, &status));
         QCOMPARE(status.error, ResizeError::InvalidSettings);
 
@@ -312,6 +327,76 @@ private slots:
             QVERIFY2(qAbs(facts.xResPpi - 300.0) < 0.3, qPrintable(QString::number(facts.xResPpi)));
         }
         QCOMPARE(outputFiles(), QStringList { file });
+    }
+
+    // The web's formats read back at the asked size with their transparency, in the codec
+    // their name promises, stating the resolution where the format can (in its EXIF block);
+    // WebP and JPEG XL are lossless at 100 % and lossy below.
+    void modernFormats_data()
+    {
+        QTest::addColumn<OutputFormat>("format");
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QString>("codec"); // vipsheader's heif-compression
+        QTest::addColumn<bool>("statesResolution");
+        QTest::addColumn<bool>("losslessAtFull");
+        QTest::newRow("webp") << OutputFormat::WebP << "cut.webp"
+                              << "" << true << true;
+        QTest::newRow("avif") << OutputFormat::Avif << "cut.avif"
+                              << "av1" << true << false;
+        QTest::newRow("heic") << OutputFormat::Heic << "cut.heic"
+                              << "hevc" << true << false;
+        QTest::newRow("jxl") << OutputFormat::JpegXl << "cut.jxl"
+                             << "" << false << true;
+    }
+
+    void modernFormats()
+    {
+        QFETCH(OutputFormat, format);
+        QFETCH(QString, file);
+        QFETCH(QString, codec);
+        QFETCH(bool, statesResolution);
+        QFETCH(bool, losslessAtFull);
+        const QString extension = QFileInfo(file).suffix();
+        writeImage(in(QStringLiteral("cut.png")), 300, 200, true);
+        ImageEntry cut(in(QStringLiteral("cut.png")));
+        pixels(240, 160, format, 300.0f);
+        ResizeStatus status;
+        QVERIFY2(writeResized(cut, &status), qPrintable(status.message));
+        const TestSupport::Facts facts = inspect(out(file));
+        QCOMPARE(facts.width, 240);
+        QCOMPARE(facts.height, 160);
+        QCOMPARE(facts.bands, 4);
+        if (!codec.isEmpty()) {
+            const QString written = TestSupport::run(QStringLiteral("vipsheader"),
+                { QStringLiteral("-f"), QStringLiteral("heif-compression"), out(file) });
+            QCOMPARE(written.trimmed(), codec);
+        }
+        const QString resolution = TestSupport::run(QStringLiteral("exiftool"),
+            { QStringLiteral("-s3"), QStringLiteral("-XResolution"),
+                QStringLiteral("-ResolutionUnit"), out(file) });
+        QCOMPARE(resolution.split(QLatin1Char('\n'), Qt::SkipEmptyParts),
+            statesResolution ? QStringList({ "300", "inches" }) : QStringList());
+
+        // At 100 %: the same pixels as a PNG of the same render, where lossless (an opaque
+        // photo: lossless WebP need not keep the colour under transparent pixels).
+        writeImage(in(QStringLiteral("photo.png")), 300, 200);
+        ImageEntry photo(in(QStringLiteral("photo.png")));
+        pixels(240, 160, OutputFormat::Png);
+        QVERIFY(writeResized(photo));
+        pixels(240, 160, format);
+        mPref->setQuality(1.0f);
+        QVERIFY(writeResized(photo));
+        const QString written = out(QStringLiteral("photo.") + extension);
+        const double full = largestDifference(out(QStringLiteral("photo.png")), written);
+        QVERIFY2(losslessAtFull ? full == 0.0 : full > 0.0, qPrintable(QString::number(full)));
+
+        // Below 100 % every one of them is lossy, and smaller.
+        const qint64 fullSize = QFileInfo(written).size();
+        QVERIFY(QFile::remove(written));
+        mPref->setQuality(0.6f);
+        QVERIFY(writeResized(photo));
+        QVERIFY(largestDifference(out(QStringLiteral("photo.png")), written) > 0.0);
+        QVERIFY2(QFileInfo(written).size() < fullSize, qPrintable(written));
     }
 
     void jpegQualityMapping()

@@ -161,7 +161,7 @@ private slots:
         };
         QCOMPARE(tags(widget<QComboBox>("popUpUM")), QList<int>({ 1, 2, 3, 4 }));
         QCOMPARE(tags(widget<QComboBox>("nameMenu")), QList<int>({ 1, 2 }));
-        QCOMPARE(tags(widget<QComboBox>("menuFormat")), QList<int>({ 1, 2, 3, 4, 5 }));
+        QCOMPARE(tags(widget<QComboBox>("menuFormat")), QList<int>({ 1, 2, 3, 4, 5, 6, 7, 8, 9 }));
         auto* group = widget<QButtonGroup>("radioButton");
         QVERIFY(group);
         QCOMPARE(group->buttons().size(), 2);
@@ -474,7 +474,8 @@ private slots:
         QCOMPARE(storedValue("quality").toFloat(), 0.0f);
     }
 
-    void onlyJpegShowsTheQualityControls()
+    // The quality row is shown for the formats it applies to: JPEG, WebP, AVIF, HEIC, JPEG XL.
+    void qualityShownForLossyFormats()
     {
         start({ { "quality", 0.7 } });
         showTab(2);
@@ -486,10 +487,17 @@ private slots:
         QCOMPARE(storedValue("formatMenu").toInt(), 3);
         for (const char* name : quality)
             QVERIFY2(!shown(widget<QWidget>(name)), name);
-        QTest::keyClick(format, Qt::Key_End);
+        QTest::keyClick(format, Qt::Key_Down);
+        QTest::keyClick(format, Qt::Key_Down);
         QCOMPARE(storedValue("formatMenu").toInt(), 5); // TIFF
         for (const char* name : quality)
             QVERIFY2(!shown(widget<QWidget>(name)), name);
+        for (const int code : { 6, 7, 8, 9 }) { // WebP, AVIF, HEIC, JPEG XL
+            QTest::keyClick(format, Qt::Key_Down);
+            QCOMPARE(storedValue("formatMenu").toInt(), code);
+            for (const char* name : quality)
+                QVERIFY2(shown(widget<QWidget>(name)), name);
+        }
         QTest::keyClick(format, Qt::Key_Home);
         QCOMPARE(storedValue("formatMenu").toInt(), 1);
         for (const char* name : quality)
