@@ -7,6 +7,7 @@
 #include <QFileInfo>
 #include <QHash>
 
+#include "core/ImageCodec.h"
 #include "core/OutputFormat.h"
 #include "core/ResizeRules.h"
 #include "settings/Settings.h"
@@ -30,9 +31,10 @@ Examples:
   ostrel-batch --save -o ~/Pictures/small --proportional long -w 1600
       stores the settings for later runs and for the window; processes nothing
 
-Files are taken by their extension: tiff tif jpeg jpg psd png gif bmp pict pct icns pdf,
-all in lower case or all in upper case, and each is read only as the type its extension
-names; any other file, and a folder, is named and skipped. A source above the pixel limit
+Files are taken by their extension, all in lower case or all in upper case:
+  %1
+and each is read only as the type its extension names; any other file, and a folder, is
+named and skipped. A source above the pixel limit
 (500 megapixels unless the maxMegapixels setting says otherwise) is refused before it is
 decoded; --max-megapixels raises it.
 Progress goes to standard error. Ctrl-C stops after the image in progress; a second
@@ -127,7 +129,8 @@ CliOptions CliOptions::parse(const QStringList& arguments)
     const auto save = add({ "save" }, "Also store the options given as the settings.");
     parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("Image files to process."),
         QStringLiteral("FILE..."));
-    options.mHelpText = parser.helpText() + QString::fromUtf8(kExamples);
+    options.mHelpText = parser.helpText()
+        + QString::fromUtf8(kExamples).arg(ImageCodec::sourceExtensions().join(QLatin1Char(' ')));
 
     auto fail = [&options](const QString& message) {
         options.mAction = Action::UsageError;

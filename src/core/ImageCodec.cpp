@@ -64,6 +64,8 @@ struct SourceType
     Reader reader;
     const char* decoder; // the libvips loader, ImageMagick coder or Qt format allowed
     bool shrinkOnLoad; // the libvips loader decodes at a reduced size by itself
+    // HEIF holds AV1 or HEVC: the codec its extension promises ("av1", "hevc"), else null.
+    const char* heifCompression = nullptr;
 };
 
 // Which decoder may read a source, by the extension of its name. Content of another type is
@@ -81,6 +83,13 @@ constexpr SourceType kSourceTypes[] = {
     // ImageMagick has no ICNS coder here; Qt's image formats plug-in reads it.
     { "ICNS", { "icns", nullptr }, Reader::Qt, "icns", false },
     { "PDF", { "pdf", nullptr }, Reader::Libvips, "pdfload_source", true },
+    { "WebP", { "webp", nullptr }, Reader::Libvips, "webpload_source", true },
+    { "AVIF", { "avif", nullptr }, Reader::Libvips, "heifload_source", false, "av1" },
+    { "HEIC", { "heic", "heif" }, Reader::Libvips, "heifload_source", false, "hevc" },
+    { "JPEG XL", { "jxl", nullptr }, Reader::Libvips, "jxlload_source", false },
+    // Rendered by its loader at the scale the target needs, never enlarged from a raster.
+    { "SVG", { "svg", nullptr }, Reader::Libvips, "svgload_source", true },
+    { "JPEG 2000", { "jp2", nullptr }, Reader::Libvips, "jp2kload_source", false },
 };
 
 const SourceType* typeOf(const QString& path)
@@ -290,6 +299,15 @@ OpenSource openSource(const QString& path, qint64 maxPixels)
                 ->set("out", &open.header)
                 ->set("access", VIPS_ACCESS_SEQUENTIAL)
                 ->set("fail_on", VIPS_FAIL_ON_TRUNCATED));
+        if (type.heifCompression) {
+            const char* compression = nullptr;
+            if (vips_image_get_string(open.header.get_image(), "heif-compression", &compression)
+                    != 0
+                || !compression || std::strcmp(compression, type.heifCompression) != 0) {
+                vips_error_clear();
+                throw Refusal { notOfType(type) };
+            }
+        }
         break;
     }
     case Reader::ImageMagick:
