@@ -28,6 +28,8 @@ Examples:
       written as Trip0001.jpg, Trip0002.jpg, ...
   ostrel-batch -o out --format jpeg --background on --background-color white logo.png
       transparent parts flattened onto white
+  ostrel-batch -o web --proportional long -w 1600 -f avif -q 60 --metadata none *.jpg
+      AVIF files 1600 pixels on the long side, with no camera data in them
   ostrel-batch --save -o ~/Pictures/small --proportional long -w 1600
       stores the settings for later runs and for the window; processes nothing
 
@@ -124,6 +126,11 @@ CliOptions CliOptions::parse(const QStringList& arguments)
         { "background" }, "Flatten every image onto the background colour: on or off.", "on|off");
     const auto backgroundColor = add({ "background-color" },
         "Background colour: #rrggbb, #aarrggbb or a colour name such as white.", "COLOUR");
+    const auto metadata = add({ "metadata" },
+        "What each output keeps of its source's EXIF, IPTC and XMP: keep (all of it, "
+        "upright), no-personal (without GPS position, names, serial numbers, XMP and IPTC; the "
+        "default) or none (only the colour profile and the resolution).",
+        "MODE");
     const auto maxMegapixels = add({ "max-megapixels" },
         "Refuse sources with more than N million pixels, unread (default 500; 1 to 1000000).", "N");
     const auto save = add({ "save" }, "Also store the options given as the settings.");
@@ -248,6 +255,11 @@ CliOptions CliOptions::parse(const QStringList& arguments)
             return bad("quality", parser.value(quality), "a number from 0 to 100");
         options.mQuality = static_cast<float>(*d / 100.0);
     }
+    if (!pick(metadata, options.mMetadata,
+            { { "keep", MetadataMode::Keep }, { "no-personal", MetadataMode::WithoutPersonal },
+                { "none", MetadataMode::None } },
+            "keep, no-personal or none"))
+        return options;
     if (!pick(naming, options.mNaming,
             { { "source", Settings::Naming::SourceName },
                 { "custom", Settings::Naming::CustomName } },
@@ -332,6 +344,8 @@ void CliOptions::applyTo(Settings& settings) const
         settings.setStartNumber(*mStartNumber);
     if (mFormat)
         settings.setOutputFormat(*mFormat);
+    if (mMetadata)
+        settings.setMetadata(*mMetadata);
     if (mQuality)
         settings.setQuality(*mQuality);
     if (mMaxMegapixels)

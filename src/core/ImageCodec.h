@@ -8,6 +8,7 @@
 
 #include <atomic>
 
+#include "MetadataMode.h"
 #include "OutputFormat.h"
 #include "ResizeStatus.h"
 
@@ -58,6 +59,7 @@ struct RenderRequest
     float resolution = 72.0f; // pixels per inch stated in the file
     bool flatten = false;     // composite over background
     QColor background = Qt::white;
+    MetadataMode metadata = MetadataMode::WithoutPersonal;
     // When it turns true (from any thread) the image is given up at once and nothing is
     // written. May be null.
     const std::atomic<bool>* abandon = nullptr;

@@ -198,6 +198,7 @@ bool ImageEntry::writeResized(const Settings& settings, int number, bool flatten
     request.height = ResizeRules::wholePixels(target.height);
     request.format = format;
     request.quality = settings.quality();
+    request.metadata = settings.metadata();
     request.resolution = res;
     request.flatten = flatten;
     request.background = background;

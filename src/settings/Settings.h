@@ -6,6 +6,7 @@
 #include <QString>
 #include <QVariant>
 
+#include "core/MetadataMode.h"
 #include "core/OutputFormat.h"
 
 class QSettings;
@@ -85,6 +86,7 @@ public:
     int currentTab() const { return mCurrentTab; }
     Naming naming() const { return mNaming; }
     OutputFormat outputFormat() const { return mOutputFormat; }
+    MetadataMode metadata() const { return mMetadata; }
     float width() const { return mWidth; }
     float height() const { return mHeight; }
     float resolution() const { return mResolution; }
@@ -105,6 +107,7 @@ public:
     void setCurrentTab(int tab);
     void setNaming(Naming naming);
     void setOutputFormat(OutputFormat format);
+    void setMetadata(MetadataMode mode);
     void setWidth(float width);
     void setHeight(float height);
     void setResolution(float resolution);
@@ -137,6 +140,8 @@ private:
     QString mBaseName;
     QString mStartNumber;
     OutputFormat mOutputFormat = OutputFormat::Jpeg;
+    // Also for a settings file from before the choice existed.
+    MetadataMode mMetadata = MetadataMode::WithoutPersonal;
     float mQuality = 1.0f;
     int mMaxMegapixels = kDefaultMaxMegapixels;
 

@@ -224,6 +224,35 @@ private slots:
         QCOMPARE(settingsBytes(), before);
     }
 
+    // --format and --metadata end to end: a stored "keep" is overridden for one run, and the
+    // photo's GPS position never reaches the WebP; with the stored choice it does.
+    void formatAndMetadataOptions()
+    {
+        storeSettings(
+            { { "dest", mOut }, { "widthValue", 60 }, { "heightValue", 40 }, { "metadata", 1 } });
+        const QString photo = source("gps.jpg");
+        int code = -1;
+        TestSupport::run("exiftool",
+            { "-q", "-overwrite_original", "-Make=Cam", "-GPSLatitude=45.5", "-GPSLatitudeRef=N",
+                photo },
+            &code);
+        QCOMPARE(code, 0);
+        const QString webp = QDir(mOut).filePath("gps.webp");
+        const auto tags = [&webp] {
+            return TestSupport::run(
+                "exiftool", { "-s3", "-f", "-n", "-Make", "-GPSLatitude", webp })
+                .split('\n', Qt::SkipEmptyParts);
+        };
+        Result result = run({ "-f", "webp", "--metadata", "no-personal", "in/gps.jpg" });
+        QCOMPARE(result.exitCode, 0);
+        QCOMPARE(TestSupport::inspect(webp).width, 60);
+        QCOMPARE(tags(), QStringList({ "Cam", "-" }));
+        QVERIFY(QFile::remove(webp));
+        result = run({ "--format", "webp", "in/gps.jpg" });
+        QCOMPARE(result.exitCode, 0);
+        QCOMPARE(tags(), QStringList({ "Cam", "45.5" }));
+    }
+
     void optionsOverrideAndSave()
     {
         storeSettings({ { "dest", mOut }, { "formatMenu", 2 } });

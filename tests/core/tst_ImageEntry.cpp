@@ -17,6 +17,7 @@
 #include "core/ImageCodec.h"
 #include "core/NoReplaceFile.h"
 #include "core/ImageEntry.h"
+#include "core/OutputFormat.h"
 #include "settings/Settings.h"
 
 using TestSupport::inspect;
@@ -460,6 +461,105 @@ private slots:
         QCOMPARE(facts.bands, 3); // flattened: no alpha left
         const QColor corner = TestSupport::averageColour(out(QStringLiteral("dense.png")), 0, 0);
         QCOMPARE(corner, QColor(255, 0, 0));
+    }
+
+    // What a camera's photo says about its owner reaches the output only when asked for, as
+    // exiftool reads each format that carries metadata: EXIF in JPEG, PNG, WebP, AVIF, HEIC;
+    // XMP in those and TIFF; IPTC in JPEG.
+    void metadataModes_data()
+    {
+        QTest::addColumn<MetadataMode>("mode");
+        QTest::addColumn<OutputFormat>("format");
+        const std::pair<const char*, OutputFormat> formats[]
+            = { { "jpeg", OutputFormat::Jpeg }, { "png", OutputFormat::Png },
+                  { "webp", OutputFormat::WebP }, { "avif", OutputFormat::Avif },
+                  { "heic", OutputFormat::Heic }, { "tiff", OutputFormat::Tiff } };
+        const std::pair<const char*, MetadataMode> modes[] = { { "keep", MetadataMode::Keep },
+            { "no personal", MetadataMode::WithoutPersonal }, { "none", MetadataMode::None } };
+        for (const auto& [modeName, mode] : modes) {
+            for (const auto& [formatName, format] : formats)
+                QTest::addRow("%s, %s", modeName, formatName) << mode << format;
+        }
+    }
+
+    void metadataModes()
+    {
+        QFETCH(MetadataMode, mode);
+        QFETCH(OutputFormat, format);
+        const QString source = in(QStringLiteral("camera.jpg"));
+        if (!QFile::exists(source)) {
+            writeImage(source, 300, 200);
+            int code = -1;
+            TestSupport::run(QStringLiteral("exiftool"),
+                { QStringLiteral("-q"), QStringLiteral("-overwrite_original"),
+                    QStringLiteral("-Make=Cam"),
+                    QStringLiteral("-DateTimeOriginal=2024:05:01 10:00:00"),
+                    QStringLiteral("-ExposureTime=1/250"), QStringLiteral("-Copyright=(c) Sam"),
+                    QStringLiteral("-Artist=Sam Artist"), QStringLiteral("-OwnerName=Sam Owner"),
+                    QStringLiteral("-SerialNumber=BODY123"),
+                    QStringLiteral("-LensSerialNumber=LENS456"),
+                    QStringLiteral("-GPSLatitude=45.5"), QStringLiteral("-GPSLatitudeRef=N"),
+                    QStringLiteral("-XPAuthor=Sam XP"),
+                    QStringLiteral("-XMP-dc:Creator=Sam Creator"),
+                    QStringLiteral("-XMP-tiff:Orientation#=6"),
+                    QStringLiteral("-IPTC:By-line=Sam Byline"), QStringLiteral("-Orientation#=6"),
+                    source },
+                &code);
+            QCOMPARE(code, 0);
+        }
+        ImageEntry image(source);
+        pixels(100, 150, format, 300.0f); // upright: stored 300 x 200, turned by its orientation
+        mPref->setMetadata(mode);
+        ResizeStatus status;
+        QVERIFY2(writeResized(image, &status), qPrintable(status.message));
+        const QString output
+            = out(QStringLiteral("camera.") + OutputFormats::find(format)->extension);
+        QCOMPARE(inspect(output).width, 100);
+
+        const QStringList tags = { "Make", "DateTimeOriginal", "ExposureTime", "Copyright",
+            "Artist", "OwnerName", "SerialNumber", "LensSerialNumber", "GPSLatitude", "XPAuthor",
+            "XMP-dc:Creator", "XMP-tiff:Orientation", "IPTC:By-line", "EXIF:Orientation" };
+        QStringList arguments
+            = { QStringLiteral("-s3"), QStringLiteral("-f"), QStringLiteral("-n") };
+        for (const QString& tag : tags)
+            arguments << QLatin1Char('-') + tag;
+        const QStringList found = TestSupport::run(QStringLiteral("exiftool"), arguments << output)
+                                      .split(QLatin1Char('\n'));
+
+        const bool exif = format != OutputFormat::Tiff;
+        const bool png = format == OutputFormat::Png;
+        const bool iptc = format == OutputFormat::Jpeg;
+        const bool keep = mode == MetadataMode::Keep;
+        const bool camera = exif && mode != MetadataMode::None;
+        const bool personal = exif && keep;
+        const QStringList expected = {
+            camera ? "Cam" : "-",
+            camera ? "2024:05:01 10:00:00" : "-",
+            camera ? "0.004" : "-",
+            camera ? "(c) Sam" : "-",
+            personal ? "Sam Artist" : "-",
+            personal ? "Sam Owner" : "-",
+            personal ? "BODY123" : "-",
+            personal ? "LENS456" : "-",
+            personal ? "45.5" : "-",
+            personal ? "Sam XP" : "-",
+            keep ? "Sam Creator" : "-",
+            keep ? "1" : "-", // the pixels are upright: XMP's own copy says so too
+            iptc && keep ? "Sam Byline" : "-",
+            // TIFF states it in its own header; JPEG, WebP, AVIF and HEIC get an EXIF block
+            // of libvips' own even with none (the orientation and the resolution); PNG's
+            // resolution has a chunk of its own.
+            format == OutputFormat::Tiff || (exif && !(png && mode == MetadataMode::None)) ? "1"
+                                                                                           : "-",
+        };
+        QCOMPARE(found.mid(0, tags.size()), expected);
+        if (png) {
+            QVERIFY(qAbs(inspect(output).xResPpi - 300.0) < 0.3);
+        } else {
+            const QString resolution = TestSupport::run(QStringLiteral("exiftool"),
+                { QStringLiteral("-s3"), QStringLiteral("-XResolution"), output });
+            QCOMPARE(resolution.trimmed(), QStringLiteral("300"));
+        }
     }
 
     void transparencyIntoJpegIsWhite()

@@ -474,6 +474,24 @@ private slots:
         QCOMPARE(storedValue("quality").toFloat(), 0.0f);
     }
 
+    // The metadata menu shows the stored choice (no-personal for a file from before it) and
+    // stores a new one at once.
+    void metadataMenuStoresTheChoice()
+    {
+        start();
+        showTab(2);
+        auto* menu = widget<QComboBox>("metadataMenu");
+        QVERIFY(menu);
+        QCOMPARE(tag(menu), 2);
+        QTest::keyClick(menu, Qt::Key_End);
+        QCOMPARE(storedValue("metadata").toInt(), 3);
+        QTest::keyClick(menu, Qt::Key_Home);
+        QCOMPARE(storedValue("metadata").toInt(), 1);
+
+        start({ { "metadata", 3 } });
+        QCOMPARE(tag(widget<QComboBox>("metadataMenu")), 3);
+    }
+
     // The quality row is shown for the formats it applies to: JPEG, WebP, AVIF, HEIC, JPEG XL.
     void qualityShownForLossyFormats()
     {

@@ -53,6 +53,7 @@ private slots:
         QCOMPARE(pref.startNumber(), QString());
         QCOMPARE(int(pref.outputFormat()), 1);
         QCOMPARE(pref.quality(), 1.0f);
+        QCOMPARE(pref.metadata(), MetadataMode::WithoutPersonal);
         // Reading writes nothing.
         s.sync();
         QVERIFY(s.allKeys().isEmpty());
@@ -127,6 +128,38 @@ private slots:
         QCOMPARE(pref.isBackgroundEnabled(), false);
         QVERIFY(s.contains(QStringLiteral("dest")));
         QCOMPARE(pref.outputFolder(), QString());
+    }
+
+    // A settings file from before the metadata choice (every other key of it set) leaves
+    // personal data out; the choice and the new formats' codes are read back as stored.
+    void metadataAndNewFormatCodes()
+    {
+        writeRaw(QStringLiteral("[General]\nformatMenu=2\nquality=0.8\ndest=/tmp\n"));
+        {
+            QSettings s(file(), QSettings::IniFormat);
+            Settings pref(&s);
+            pref.load();
+            QCOMPARE(pref.metadata(), MetadataMode::WithoutPersonal);
+            QCOMPARE(pref.outputFormat(), OutputFormat::Png);
+            pref.setMetadata(MetadataMode::Keep);
+            pref.setOutputFormat(OutputFormat::JpegXl);
+            QVERIFY(pref.sync());
+            QCOMPARE(s.value("metadata").toInt(), 1);
+            QCOMPARE(s.value("formatMenu").toInt(), 9);
+        }
+        QSettings s(file(), QSettings::IniFormat);
+        Settings pref(&s);
+        pref.load();
+        QCOMPARE(pref.metadata(), MetadataMode::Keep);
+        QCOMPARE(pref.outputFormat(), OutputFormat::JpegXl);
+        for (const char* stored : { "3", "0", "4", "none" }) {
+            writeRaw(QStringLiteral("[General]\nmetadata=%1\n").arg(QLatin1String(stored)));
+            QSettings raw(file(), QSettings::IniFormat);
+            Settings read(&raw);
+            read.load();
+            QCOMPARE(read.metadata(),
+                qstrcmp(stored, "3") == 0 ? MetadataMode::None : MetadataMode::WithoutPersonal);
+        }
     }
 
     void invalidValuesKeepTheDefault_data()
