@@ -153,6 +153,8 @@ void BatchResizer::run(const BatchArguments& arguments)
         ++result.processed;
         if (written) {
             ++result.written;
+            if (!status.message.isEmpty())
+                result.notes.append({ image->name(), status.message });
         } else {
             const ImageEntry* failed = mImages.at(position);
             BatchFailure failure { position, failed->name(), failed->path(), status };

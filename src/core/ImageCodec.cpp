@@ -1,5 +1,6 @@
 #include "ImageCodec.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QIODevice>
@@ -59,6 +60,14 @@ enum class Reader
     Qt, // Qt's image reader for one format (a Qt image format plug-in)
 };
 
+// What the further pictures of a file are, when it holds several.
+enum class Sequence
+{
+    None,
+    Frames, // of an animation: kept where the output format animates
+    Pages, // of a document: the first page is written
+};
+
 struct SourceType
 {
     const char* name; // as people call the type: "JPEG"
@@ -68,6 +77,7 @@ struct SourceType
     bool shrinkOnLoad; // the libvips loader decodes at a reduced size by itself
     // HEIF holds AV1 or HEVC: the codec its extension promises ("av1", "hevc"), else null.
     const char* heifCompression = nullptr;
+    Sequence sequence = Sequence::None;
 };
 
 // Which decoder may read a source, by the extension of its name. Content of another type is
@@ -75,17 +85,21 @@ struct SourceType
 // libvips' own format is not a PNG image. The rows are in the order of the accepted
 // extensions.
 constexpr SourceType kSourceTypes[] = {
-    { "TIFF", { "tiff", "tif" }, Reader::Libvips, "tiffload_source", false },
+    { "TIFF", { "tiff", "tif" }, Reader::Libvips, "tiffload_source", false, nullptr,
+        Sequence::Pages },
     { "JPEG", { "jpeg", "jpg" }, Reader::Libvips, "jpegload_source", true },
     { "PSD", { "psd", nullptr }, Reader::ImageMagick, "PSD", false },
     { "PNG", { "png", nullptr }, Reader::Libvips, "pngload_source", false },
-    { "GIF", { "gif", nullptr }, Reader::Libvips, "gifload_source", false },
+    { "GIF", { "gif", nullptr }, Reader::Libvips, "gifload_source", false, nullptr,
+        Sequence::Frames },
     { "BMP", { "bmp", nullptr }, Reader::ImageMagick, "BMP", false },
     { "PICT", { "pict", "pct" }, Reader::ImageMagick, "PICT", false },
     // ImageMagick has no ICNS coder here; Qt's image formats plug-in reads it.
     { "ICNS", { "icns", nullptr }, Reader::Qt, "icns", false },
-    { "PDF", { "pdf", nullptr }, Reader::Libvips, "pdfload_source", true },
-    { "WebP", { "webp", nullptr }, Reader::Libvips, "webpload_source", true },
+    { "PDF", { "pdf", nullptr }, Reader::Libvips, "pdfload_source", true, nullptr,
+        Sequence::Pages },
+    { "WebP", { "webp", nullptr }, Reader::Libvips, "webpload_source", true, nullptr,
+        Sequence::Frames },
     { "AVIF", { "avif", nullptr }, Reader::Libvips, "heifload_source", false, "av1" },
     { "HEIC", { "heic", "heif" }, Reader::Libvips, "heifload_source", false, "hevc" },
     { "JPEG XL", { "jxl", nullptr }, Reader::Libvips, "jxlload_source", false },
@@ -340,6 +354,8 @@ SourceInfo describe(const VImage& header)
         std::swap(info.width, info.height);
     info.embeddedProfile = header.get_typeof(VIPS_META_ICC_NAME) != 0;
     info.cmyk = header.interpretation() == VIPS_INTERPRETATION_CMYK;
+    if (header.get_typeof(VIPS_META_N_PAGES))
+        info.pages = std::max(1, header.get_int(VIPS_META_N_PAGES));
     info.ok = info.width > 0 && info.height > 0;
     return info;
 }
@@ -502,9 +518,10 @@ private:
 constexpr qint64 kCheckFirstAbovePixels = 40'000'000;
 
 // Decodes an opened source at (or shrinks it towards) width x height. A check, when given,
-// learns whether the source's data was whole.
+// learns whether the source's data was whole. With allFrames every frame of an animation is
+// decoded, one above the other, each resized to width x height; else the first picture only.
 VImage decodeAt(OpenSource& open, const SourceInfo& info, int width, int height, VipsSize size,
-    WholeDataCheck* check)
+    WholeDataCheck* check, bool allFrames = false)
 {
     const SourceType& type = *open.type;
     if (type.reader == Reader::Libvips && type.shrinkOnLoad) {
@@ -517,8 +534,11 @@ VImage decodeAt(OpenSource& open, const SourceInfo& info, int width, int height,
                 = qint64(open.header.width()) * open.header.height() > kCheckFirstAbovePixels;
             check->checkJpeg(open.file, progressive && large);
         }
-        VImage image = VImage::thumbnail_source(*open.source, width,
-            thumbnailOptions(info, height, size)->set("fail_on", VIPS_FAIL_ON_TRUNCATED));
+        VOption* options
+            = thumbnailOptions(info, height, size)->set("fail_on", VIPS_FAIL_ON_TRUNCATED);
+        if (allFrames)
+            options->set("option_string", "n=-1");
+        VImage image = VImage::thumbnail_source(*open.source, width, options);
         // thumbnail chooses its loader again from the same data: still only this type's.
         const char* loader = nullptr;
         if (vips_image_get_string(image.get_image(), VIPS_META_LOADER, &loader) != 0 || !loader
@@ -529,6 +549,15 @@ VImage decodeAt(OpenSource& open, const SourceInfo& info, int width, int height,
         return image;
     }
     VImage loaded = open.header;
+    if (allFrames && type.reader == Reader::Libvips) {
+        VImage::call(type.decoder,
+            VImage::option()
+                ->set("source", *open.source)
+                ->set("out", &loaded)
+                ->set("access", VIPS_ACCESS_SEQUENTIAL)
+                ->set("fail_on", VIPS_FAIL_ON_TRUNCATED)
+                ->set("n", -1));
+    }
     if (check && type.reader != Reader::Qt)
         loaded = check->watch(loaded);
     return loaded.thumbnail_image(width, thumbnailOptions(info, height, size));
@@ -993,6 +1022,25 @@ ResizeStatus render(const RenderRequest& request, const QString& outputPath)
     if (!source.ok)
         return { ResizeError::DecodeFailed, source.error };
 
+    // An animation stays one where the format animates; otherwise its first frame, or a
+    // document's first page, is written and the status says so.
+    const Sequence sequence = open.type ? open.type->sequence : Sequence::None;
+    const bool allFrames = source.pages > 1 && sequence == Sequence::Frames
+        && OutputFormats::find(request.format)->animates;
+    if (allFrames) {
+        if (const QString tooLarge = pixelLimitProblem(
+                source.width, qint64(source.height) * source.pages, request.maxPixels);
+            !tooLarge.isEmpty())
+            return { ResizeError::DecodeFailed, tooLarge };
+    }
+    QString note;
+    if (source.pages > 1 && !allFrames && sequence != Sequence::None) {
+        note = (sequence == Sequence::Frames
+                ? QCoreApplication::translate("ImageCodec", "first frame of %1")
+                : QCoreApplication::translate("ImageCodec", "first page of %1"))
+                   .arg(source.pages);
+    }
+
     const QFileInfo output(outputPath);
     NoReplaceFile::NewFile file;
     if (!file.create(output.absolutePath(), output.fileName()))
@@ -1001,8 +1049,8 @@ ResizeStatus render(const RenderRequest& request, const QString& outputPath)
     ResizeStatus encoded;
     WholeDataCheck whole;
     try {
-        VImage image
-            = decodeAt(open, source, request.width, request.height, VIPS_SIZE_FORCE, &whole);
+        VImage image = decodeAt(
+            open, source, request.width, request.height, VIPS_SIZE_FORCE, &whole, allFrames);
         image = toSrgb(image);
 
         if (request.flatten)
@@ -1032,7 +1080,10 @@ ResizeStatus render(const RenderRequest& request, const QString& outputPath)
         return { ResizeError::DecodeFailed, damage };
     if (!encoded.ok())
         return encoded;
-    return commit(file, outputPath);
+    ResizeStatus committed = commit(file, outputPath);
+    if (committed.ok())
+        committed.message = note;
+    return committed;
 }
 
 PreviewResult decodePreview(const QString& path, int boxPixels, qint64 maxPixels)

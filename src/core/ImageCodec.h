@@ -43,6 +43,7 @@ struct SourceInfo
     int height = 0;
     bool embeddedProfile = false; // colours are to be read through the file's own profile
     bool cmyk = false;
+    int pages = 1; // the frames of an animation or the pages of a document, from the header
     QString error;
 };
 // Fails, with the reason, for a source that cannot be opened, is not of its extension's type
@@ -76,7 +77,10 @@ QString targetSizeProblem(double width, double height, OutputFormat format);
 // that exists (NoReplaceFile). On any failure nothing is left behind: a failing write is a
 // WriteFailed with the system's reason, a name taken meanwhile an OutputExists. The output is
 // kept only when the whole of the source's data decoded: a source cut short or damaged fails
-// (DecodeFailed) whatever order the pixels were computed in.
+// (DecodeFailed) whatever order the pixels were computed in. An animated GIF or WebP stays
+// animated in a format that animates (GIF, WebP); otherwise, and for a multi-page TIFF or PDF,
+// the first picture is written and the status' message says "first frame of N" or "first page
+// of N".
 ResizeStatus render(const RenderRequest& request, const QString& outputPath);
 
 // JPEG quality on libjpeg's 1..100 scale for a compression factor of 0..1.

@@ -47,6 +47,8 @@ struct Info
     const char* libvipsSaver;
     // Whether a quality of 100 % asks the saver for lossless compression instead.
     bool losslessAtFullQuality = false;
+    // Whether an animation stays one: every frame resized, the timing kept.
+    bool animates = false;
 };
 
 // Every format, in the order of the window's menu.

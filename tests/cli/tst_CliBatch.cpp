@@ -253,6 +253,25 @@ private slots:
         QCOMPARE(tags(), QStringList({ "Cam", "45.5" }));
     }
 
+    // An image written in part is named in the summary with what was written of it; the run
+    // still counts it as written.
+    void firstFrameIsReported()
+    {
+        storeSettings(
+            { { "dest", mOut }, { "widthValue", 60 }, { "heightValue", 40 }, { "formatMenu", 2 } });
+        int code = -1;
+        TestSupport::run("convert",
+            { "-size", "120x80", "xc:red", "xc:blue", QDir(mIn).filePath("anim.gif") }, &code);
+        QCOMPARE(code, 0);
+        source("still.tif");
+        const Result result = run({ "in/anim.gif", "in/still.tif" });
+        QCOMPARE(result.exitCode, 0);
+        QCOMPARE(outputFiles(), QStringList({ "anim.png", "still.png" }));
+        QVERIFY2(result.err.contains("\n  anim.gif: first frame of 2\n"), qPrintable(result.err));
+        QVERIFY(!result.err.contains("still.tif:"));
+        QVERIFY(result.err.contains("Written: 2. Failed: 0. Not processed: 0."));
+    }
+
     void optionsOverrideAndSave()
     {
         storeSettings({ { "dest", mOut }, { "formatMenu", 2 } });

@@ -463,6 +463,85 @@ private slots:
         QCOMPARE(corner, QColor(255, 0, 0));
     }
 
+    // An animation stays one in GIF and WebP, every frame resized and its timing kept; into
+    // another format its first frame is written and the status says so. A multi-page TIFF
+    // gives its first page, said the same way.
+    void animationsAndPages_data()
+    {
+        QTest::addColumn<QString>("source");
+        QTest::addColumn<OutputFormat>("format");
+        QTest::addColumn<int>("frames");
+        QTest::addColumn<QString>("note");
+        QTest::newRow("GIF to GIF") << "anim.gif" << OutputFormat::Gif << 3 << "";
+        QTest::newRow("GIF to WebP") << "anim.gif" << OutputFormat::WebP << 3 << "";
+        QTest::newRow("WebP to GIF") << "anim.webp" << OutputFormat::Gif << 3 << "";
+        QTest::newRow("WebP to WebP") << "anim.webp" << OutputFormat::WebP << 3 << "";
+        QTest::newRow("GIF to PNG") << "anim.gif" << OutputFormat::Png << 1 << "first frame of 3";
+        QTest::newRow("WebP to JPEG")
+            << "anim.webp" << OutputFormat::Jpeg << 1 << "first frame of 3";
+        QTest::newRow("TIFF pages to TIFF")
+            << "pages.tif" << OutputFormat::Tiff << 1 << "first page of 3";
+    }
+
+    void animationsAndPages()
+    {
+        QFETCH(QString, source);
+        QFETCH(OutputFormat, format);
+        QFETCH(int, frames);
+        QFETCH(QString, note);
+        if (!QFile::exists(in(QStringLiteral("anim.webp")))) {
+            // Three 200 x 150 frames: 0.2 s, 0.2 s, 0.5 s; red, green, blue.
+            int code = -1;
+            TestSupport::run(QStringLiteral("convert"),
+                { QStringLiteral("-delay"), QStringLiteral("20"), QStringLiteral("-size"),
+                    QStringLiteral("200x150"), QStringLiteral("xc:red"), QStringLiteral("xc:lime"),
+                    QStringLiteral("-delay"), QStringLiteral("50"), QStringLiteral("xc:blue"),
+                    QStringLiteral("-loop"), QStringLiteral("0"), in(QStringLiteral("anim.gif")) },
+                &code);
+            QCOMPARE(code, 0);
+            TestSupport::run(QStringLiteral("vips"),
+                { QStringLiteral("copy"), in(QStringLiteral("anim.gif[n=-1]")),
+                    in(QStringLiteral("anim.webp")) },
+                &code);
+            QCOMPARE(code, 0);
+            TestSupport::run(QStringLiteral("convert"),
+                { in(QStringLiteral("anim.gif")), in(QStringLiteral("pages.tif")) }, &code);
+            QCOMPARE(code, 0);
+        }
+        ImageEntry image(in(source));
+        pixels(100, 60, format);
+        ResizeStatus status;
+        QVERIFY2(writeResized(image, &status), qPrintable(status.message));
+        QCOMPARE(status.message, note);
+        QCOMPARE(image.pixelSize().width, 200.0f);
+        QCOMPARE(image.pixelSize().height, 150.0f);
+
+        const QString output = out(QFileInfo(source).completeBaseName() + QLatin1Char('.')
+            + OutputFormats::find(format)->extension);
+        const auto header = [&output](const char* field, const char* options = "") {
+            return TestSupport::run(QStringLiteral("vipsheader"),
+                { QStringLiteral("-f"), QLatin1String(field), output + QLatin1String(options) })
+                .trimmed();
+        };
+        QCOMPARE(header("width"), QStringLiteral("100"));
+        QCOMPARE(header("height"), QStringLiteral("60"));
+        if (frames > 1) {
+            QCOMPARE(header("n-pages"), QString::number(frames));
+            QCOMPARE(header("height", "[n=-1]"), QString::number(60 * frames));
+            QCOMPARE(header("delay"), QStringLiteral("200 200 500"));
+            // The last frame is blue.
+            const QStringList last = TestSupport::run(QStringLiteral("vips"),
+                { QStringLiteral("getpoint"), output + QStringLiteral("[page=2]"),
+                    QStringLiteral("40"), QStringLiteral("20") })
+                                         .split(QLatin1Char(' '), Qt::SkipEmptyParts);
+            QVERIFY2(last.size() >= 3 && last[0].toDouble() < 50 && last[2].toDouble() > 200,
+                qPrintable(last.join(QLatin1Char(' '))));
+        } else {
+            // The first frame, red.
+            QVERIFY(TestSupport::averageColour(output, 40, 20).red() > 200);
+        }
+    }
+
     // What a camera's photo says about its owner reaches the output only when asked for, as
     // exiftool reads each format that carries metadata: EXIF in JPEG, PNG, WebP, AVIF, HEIC;
     // XMP in those and TIFF; IPTC in JPEG.
