@@ -354,6 +354,9 @@ SourceInfo describe(const VImage& header)
         std::swap(info.width, info.height);
     info.embeddedProfile = header.get_typeof(VIPS_META_ICC_NAME) != 0;
     info.cmyk = header.interpretation() == VIPS_INTERPRETATION_CMYK;
+    info.deep = header.format() == VIPS_FORMAT_USHORT;
+    const VipsInterpretation kind = vips_image_guess_interpretation(header.get_image());
+    info.grey = kind == VIPS_INTERPRETATION_B_W || kind == VIPS_INTERPRETATION_GREY16;
     if (header.get_typeof(VIPS_META_N_PAGES))
         info.pages = std::max(1, header.get_int(VIPS_META_N_PAGES));
     info.ok = info.width > 0 && info.height > 0;
@@ -384,10 +387,12 @@ OpenSource openAndMeasure(const QString& path, qint64 maxPixels, SourceInfo* inf
 // thumbnail's options for a source: exact size or a box, and the colour conversion to sRGB
 // that the source needs. Shrink-on-load, lanczos3, alpha premultiplied while resampling, EXIF
 // orientation applied. The operation called with them deletes them: make them in its call.
-VOption* thumbnailOptions(const SourceInfo& source, int height, VipsSize size)
+// With keepGrey a greyscale source keeps its own profile, which describes its one channel.
+VOption* thumbnailOptions(
+    const SourceInfo& source, int height, VipsSize size, bool keepGrey = false)
 {
     auto options = VImage::option()->set("height", height)->set("size", size);
-    if (source.embeddedProfile || source.cmyk)
+    if ((source.embeddedProfile && !(keepGrey && source.grey)) || source.cmyk)
         options->set("export_profile", "srgb");
     if (source.cmyk && !source.embeddedProfile)
         options->set("import_profile", "cmyk");
@@ -517,12 +522,57 @@ private:
 // 240 MB of coefficients at most for a progressive JPEG checked beside its render.
 constexpr qint64 kCheckFirstAbovePixels = 40'000'000;
 
-// Decodes an opened source at (or shrinks it towards) width x height. A check, when given,
-// learns whether the source's data was whole. With allFrames every frame of an animation is
-// decoded, one above the other, each resized to width x height; else the first picture only.
-VImage decodeAt(OpenSource& open, const SourceInfo& info, int width, int height, VipsSize size,
-    WholeDataCheck* check, bool allFrames = false)
+// What a decode keeps of the source's own kind of pixels, as the output format can hold it.
+struct Keep
 {
+    bool allFrames = false; // every frame of an animation, one above the other
+    bool grey = false; // one channel of grey, with the source's own grey profile
+    bool deep = false; // 16 bits a sample
+};
+
+// Resamples a 16-bit source for a format that keeps 16 bits (thumbnail makes everything
+// 8-bit): lanczos3 in premultiplied alpha, as thumbnail does, then turned upright. Colours
+// go through the source's profile into sRGB at 16 bits, unless a greyscale source keeps its
+// own.
+VImage resampleDeep(
+    const VImage& loaded, const SourceInfo& info, int width, int height, bool keepGrey)
+{
+    const int orientation = vips_image_get_orientation(loaded.get_image());
+    const bool swap = vips_image_get_orientation_swap(loaded.get_image()) != 0;
+    const double storedWidth = swap ? height : width;
+    const double storedHeight = swap ? width : height;
+    VImage image = loaded;
+    const bool alpha = image.has_alpha();
+    if (alpha)
+        image = image.premultiply();
+    image = image.resize(storedWidth / loaded.width(),
+        VImage::option()
+            ->set("vscale", storedHeight / loaded.height())
+            ->set("kernel", VIPS_KERNEL_LANCZOS3));
+    if (alpha)
+        image = image.unpremultiply();
+    image = image.cast(loaded.format());
+    if ((info.embeddedProfile && !(keepGrey && info.grey)) || info.cmyk) {
+        VOption* options
+            = VImage::option()->set("depth", 16)->set("embedded", info.embeddedProfile);
+        if (!info.embeddedProfile)
+            options->set("input_profile", "cmyk");
+        image = image.icc_transform("srgb", options);
+    }
+    // Turning a sequentially read pipeline would read it out of order: the result, at its
+    // target size, is held in memory first.
+    if (orientation > 1)
+        image = image.copy_memory().autorot();
+    return image;
+}
+
+// Decodes an opened source at (or shrinks it towards) width x height. A check, when given,
+// learns whether the source's data was whole. Without keep.allFrames only the first picture
+// of a file is decoded; with it every frame, each resized to width x height.
+VImage decodeAt(OpenSource& open, const SourceInfo& info, int width, int height, VipsSize size,
+    WholeDataCheck* check, const Keep& keep = {})
+{
+    const bool allFrames = keep.allFrames;
     const SourceType& type = *open.type;
     if (type.reader == Reader::Libvips && type.shrinkOnLoad) {
         if (check && std::strcmp(type.decoder, "jpegload_source") == 0) {
@@ -534,8 +584,8 @@ VImage decodeAt(OpenSource& open, const SourceInfo& info, int width, int height,
                 = qint64(open.header.width()) * open.header.height() > kCheckFirstAbovePixels;
             check->checkJpeg(open.file, progressive && large);
         }
-        VOption* options
-            = thumbnailOptions(info, height, size)->set("fail_on", VIPS_FAIL_ON_TRUNCATED);
+        VOption* options = thumbnailOptions(info, height, size, keep.grey)
+                               ->set("fail_on", VIPS_FAIL_ON_TRUNCATED);
         if (allFrames)
             options->set("option_string", "n=-1");
         VImage image = VImage::thumbnail_source(*open.source, width, options);
@@ -560,7 +610,9 @@ VImage decodeAt(OpenSource& open, const SourceInfo& info, int width, int height,
     }
     if (check && type.reader != Reader::Qt)
         loaded = check->watch(loaded);
-    return loaded.thumbnail_image(width, thumbnailOptions(info, height, size));
+    if (keep.deep && info.deep && type.reader != Reader::Qt && size == VIPS_SIZE_FORCE)
+        return resampleDeep(loaded, info, width, height, keep.grey);
+    return loaded.thumbnail_image(width, thumbnailOptions(info, height, size, keep.grey));
 }
 
 // Converts whatever was decoded to 8-bit sRGB (alpha kept). Sources with an embedded profile
@@ -575,21 +627,48 @@ VImage toSrgb(VImage image)
     return image;
 }
 
+// The colour space an image is written in: greyscale stays one channel where the format
+// keeps it, and 16-bit samples stay 16-bit where the format keeps them; anything else becomes
+// 8-bit sRGB (alpha kept).
+VImage toOutputColour(VImage image, bool keepGrey, bool keepDeep)
+{
+    const VipsInterpretation now = image.interpretation();
+    const bool grey = (now == VIPS_INTERPRETATION_B_W || now == VIPS_INTERPRETATION_GREY16)
+        && image.bands() <= 2;
+    const bool deep = keepDeep && image.format() == VIPS_FORMAT_USHORT;
+    VipsInterpretation wanted = deep ? VIPS_INTERPRETATION_RGB16 : VIPS_INTERPRETATION_sRGB;
+    if (grey && keepGrey)
+        wanted = deep ? VIPS_INTERPRETATION_GREY16 : VIPS_INTERPRETATION_B_W;
+    const VipsBandFormat sample = deep ? VIPS_FORMAT_USHORT : VIPS_FORMAT_UCHAR;
+    if (now != wanted || image.format() != sample)
+        image = image.colourspace(wanted);
+    if (image.format() != sample)
+        image = image.cast(sample);
+    return image;
+}
+
 VImage flattenOnto(VImage image, const QColor& colour)
 {
     if (!image.has_alpha())
         return image;
     const QColor rgb = colour.toRgb();
-    const std::vector<double> opaque = { rgb.redF() * 255.0, rgb.greenF() * 255.0,
-        rgb.blueF() * 255.0 };
+    const bool deep = image.format() == VIPS_FORMAT_USHORT;
+    const double full = deep ? 65535.0 : 255.0;
+    // Grey stays grey on a grey background; a coloured one makes the image colour.
+    const bool neutral = rgb.red() == rgb.green() && rgb.green() == rgb.blue();
+    if (image.bands() == 2 && !neutral)
+        image = image.colourspace(deep ? VIPS_INTERPRETATION_RGB16 : VIPS_INTERPRETATION_sRGB);
+    std::vector<double> opaque = { rgb.redF() * full, rgb.greenF() * full, rgb.blueF() * full };
+    if (image.bands() == 2)
+        opaque.resize(1);
     if (rgb.alphaF() >= 1.0)
         return image.flatten(VImage::option()->set("background", opaque));
     // A translucent background: the image goes over a canvas filled with the colour, alpha
     // included, like painting it onto that canvas.
     std::vector<double> fill = opaque;
-    fill.push_back(rgb.alphaF() * 255.0);
+    fill.push_back(rgb.alphaF() * full);
     VImage canvas = image.new_from_image(fill);
-    return canvas.composite2(image, VIPS_BLEND_MODE_OVER).cast(VIPS_FORMAT_UCHAR);
+    return canvas.composite2(image, VIPS_BLEND_MODE_OVER).cast(image.format());
 }
 
 // XMP keeps its own copy of the orientation and of the pixel size: it is made to agree with the
@@ -1049,13 +1128,15 @@ ResizeStatus render(const RenderRequest& request, const QString& outputPath)
     ResizeStatus encoded;
     WholeDataCheck whole;
     try {
-        VImage image = decodeAt(
-            open, source, request.width, request.height, VIPS_SIZE_FORCE, &whole, allFrames);
-        image = toSrgb(image);
+        const OutputFormats::Info* format = OutputFormats::find(request.format);
+        const Keep keep { allFrames, format->keepsGrey, format->keeps16Bit };
+        VImage image
+            = decodeAt(open, source, request.width, request.height, VIPS_SIZE_FORCE, &whole, keep);
+        image = toOutputColour(image, keep.grey, keep.deep);
 
         if (request.flatten)
             image = flattenOnto(image, request.background);
-        if (image.has_alpha() && !OutputFormats::find(request.format)->keepsAlpha)
+        if (image.has_alpha() && !format->keepsAlpha)
             image = flattenOnto(image, Qt::white);
 
         image = withMetadata(image, request.metadata);

@@ -44,6 +44,8 @@ struct SourceInfo
     bool embeddedProfile = false; // colours are to be read through the file's own profile
     bool cmyk = false;
     int pages = 1; // the frames of an animation or the pages of a document, from the header
+    bool deep = false; // 16 bits a sample
+    bool grey = false; // one channel of grey (two with alpha)
     QString error;
 };
 // Fails, with the reason, for a source that cannot be opened, is not of its extension's type

@@ -16,20 +16,21 @@ namespace {
 // effort). WebP holds at most 16383 pixels a side; libheif reads back at most 16384.
 constexpr std::array<Info, 9> kFormats { {
     { OutputFormat::Jpeg, "JPEG", "jpg", "jpeg jpg", false, true, true, 65500,
-        ".jpg[optimize_coding]" },
+        ".jpg[optimize_coding]", false, false, true },
     { OutputFormat::Png, "PNG", "png", "png", true, true, false, 0,
-        ".png[compression=6,filter=all]" },
+        ".png[compression=6,filter=all]", false, false, true, true },
     { OutputFormat::Gif, "GIF", "gif", "gif", true, false, false, 65535, ".gif[effort=4]", false,
         true },
     { OutputFormat::Bmp, "BMP", "bmp", "bmp", false, true, false, 0, nullptr },
     { OutputFormat::Tiff, "TIFF", "tif", "tiff tif", true, true, false, 0,
-        ".tif[compression=lzw,predictor=horizontal,resunit=inch]" },
+        ".tif[compression=lzw,predictor=horizontal,resunit=inch]", false, false, true, true },
     { OutputFormat::WebP, "WebP", "webp", "webp", true, true, true, 16383, ".webp", true, true },
     { OutputFormat::Avif, "AVIF", "avif", "avif", true, true, true, 16384,
         ".heif[compression=av1,effort=2]" },
     { OutputFormat::Heic, "HEIC", "heic", "heic heif", true, true, true, 16384,
         ".heif[compression=hevc]" },
-    { OutputFormat::JpegXl, "JPEG XL", "jxl", "jxl jpeg-xl", true, false, true, 0, ".jxl", true },
+    { OutputFormat::JpegXl, "JPEG XL", "jxl", "jxl jpeg-xl", true, false, true, 0, ".jxl", true,
+        false, true },
 } };
 
 } // namespace

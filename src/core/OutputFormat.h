@@ -49,6 +49,10 @@ struct Info
     bool losslessAtFullQuality = false;
     // Whether an animation stays one: every frame resized, the timing kept.
     bool animates = false;
+    // Whether a greyscale image stays one channel (two with alpha).
+    bool keepsGrey = false;
+    // Whether 16-bit samples stay 16-bit.
+    bool keeps16Bit = false;
 };
 
 // Every format, in the order of the window's menu.

@@ -542,6 +542,85 @@ private slots:
         }
     }
 
+    // 16-bit sources stay 16-bit in PNG and TIFF (8-bit elsewhere); greyscale stays one
+    // channel, plus alpha where the format has it, in JPEG, PNG, TIFF and JPEG XL. WebP has no
+    // grey mode: its three channels stay equal.
+    void depthAndChannels_data()
+    {
+        QTest::addColumn<QString>("source");
+        QTest::addColumn<OutputFormat>("format");
+        QTest::addColumn<int>("bands");
+        QTest::addColumn<QString>("sample");
+        QTest::newRow("16-bit to PNG") << "deep.png" << OutputFormat::Png << 3 << "ushort";
+        QTest::newRow("16-bit to TIFF") << "deep.png" << OutputFormat::Tiff << 3 << "ushort";
+        QTest::newRow("16-bit to JPEG") << "deep.png" << OutputFormat::Jpeg << 3 << "uchar";
+        QTest::newRow("16-bit alpha to PNG") << "deepcut.png" << OutputFormat::Png << 4 << "ushort";
+        QTest::newRow("16-bit alpha to WebP")
+            << "deepcut.png" << OutputFormat::WebP << 4 << "uchar";
+        QTest::newRow("grey 16-bit to TIFF") << "grey16.png" << OutputFormat::Tiff << 1 << "ushort";
+        QTest::newRow("grey to JPEG") << "grey.png" << OutputFormat::Jpeg << 1 << "uchar";
+        QTest::newRow("grey to PNG") << "grey.png" << OutputFormat::Png << 1 << "uchar";
+        QTest::newRow("grey to TIFF") << "grey.png" << OutputFormat::Tiff << 1 << "uchar";
+        QTest::newRow("grey to JPEG XL") << "grey.png" << OutputFormat::JpegXl << 1 << "uchar";
+        QTest::newRow("grey to WebP") << "grey.png" << OutputFormat::WebP << 3 << "uchar";
+        QTest::newRow("grey alpha to PNG") << "greycut.png" << OutputFormat::Png << 2 << "uchar";
+        QTest::newRow("grey alpha to JPEG") << "greycut.png" << OutputFormat::Jpeg << 1 << "uchar";
+    }
+
+    void depthAndChannels()
+    {
+        QFETCH(QString, source);
+        QFETCH(OutputFormat, format);
+        QFETCH(int, bands);
+        QFETCH(QString, sample);
+        if (!QFile::exists(in(QStringLiteral("greycut.png")))) {
+            const auto vips = [](const QStringList& arguments) {
+                int code = -1;
+                TestSupport::run(QStringLiteral("vips"), arguments, &code);
+                return code == 0;
+            };
+            const QString rgb = writeImage(in(QStringLiteral("rgb.png")), 300, 200);
+            const QString rgba = writeImage(in(QStringLiteral("rgba.png")), 300, 200, true);
+            QVERIFY(vips({ "colourspace", rgb, in(QStringLiteral("grey.png")), "b-w" }));
+            QVERIFY(vips({ "colourspace", rgba, in(QStringLiteral("greycut.png")), "b-w" }));
+            QVERIFY(vips({ "colourspace", rgb, in(QStringLiteral("deep.png")), "rgb16" }));
+            QVERIFY(vips({ "colourspace", rgba, in(QStringLiteral("deepcut.png")), "rgb16" }));
+            QVERIFY(vips({ "colourspace", rgb, in(QStringLiteral("grey16.png")), "grey16" }));
+        }
+        // vipsheader names the sample format as libvips' enum: VIPS_FORMAT_USHORT.
+        const auto sampleOf = [](const QString& file) {
+            return TestSupport::run(QStringLiteral("vipsheader"),
+                { QStringLiteral("-f"), QStringLiteral("format"), file })
+                .section(QStringLiteral("VIPS_FORMAT_"), 1)
+                .section(QLatin1Char(')'), 0, 0)
+                .toLower();
+        };
+        QCOMPARE(sampleOf(in(QStringLiteral("deep.png"))), QStringLiteral("ushort"));
+        ImageEntry image(in(source));
+        pixels(150, 100, format);
+        ResizeStatus status;
+        QVERIFY2(writeResized(image, &status), qPrintable(status.message));
+        const QString output = out(QFileInfo(source).completeBaseName() + QLatin1Char('.')
+            + OutputFormats::find(format)->extension);
+        const TestSupport::Facts facts = inspect(output);
+        QCOMPARE(facts.width, 150);
+        QCOMPARE(facts.bands, bands);
+        QCOMPARE(sampleOf(output), sample);
+        // The same picture as its 8-bit colour original, within what the encoders change.
+        const QColor written = TestSupport::averageColour(output, 60, 40, 8, 8);
+        const QColor original
+            = TestSupport::averageColour(in(QStringLiteral("rgb.png")), 120, 80, 16, 16);
+        if (source.startsWith(QLatin1String("grey"))) {
+            QVERIFY2(qAbs(written.red() - written.green()) <= 2
+                    && qAbs(written.green() - written.blue()) <= 2,
+                qPrintable(written.name()));
+        } else {
+            QVERIFY2(qAbs(written.red() - original.red()) <= 6
+                    && qAbs(written.blue() - original.blue()) <= 6,
+                qPrintable(written.name() + QLatin1Char(' ') + original.name()));
+        }
+    }
+
     // What a camera's photo says about its owner reaches the output only when asked for, as
     // exiftool reads each format that carries metadata: EXIF in JPEG, PNG, WebP, AVIF, HEIC;
     // XMP in those and TIFF; IPTC in JPEG.
@@ -775,7 +854,9 @@ private slots:
             QVERIFY2(off <= 24,
                 qPrintable(QStringLiteral("%1: %2 instead of %3")
                                .arg(QLatin1String(c.source), got.name(), c.expected.name())));
-            QCOMPARE(inspect(out(QLatin1String(c.output))).bands, 3);
+            // Greyscale stays one channel in PNG.
+            QCOMPARE(inspect(out(QLatin1String(c.output))).bands,
+                qstrcmp(c.source, "grey.png") == 0 ? 1 : 3);
         }
         // Without a profile the exact shade is anyone's guess, but red must stay red.
         ImageEntry naive(in(QStringLiteral("adobecmyk.jpg")));
