@@ -2,6 +2,704 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE" sourcelanguage="en">
 <context>
+    <name>CliOptions</name>
+    <message>
+        <source>Resizes and converts image files in one batch, with the settings of Ostrel&apos;s window.</source>
+        <translation>Ändert die Größe von Bilddateien und konvertiert sie in einem Durchgang, mit den Einstellungen des Ostrel-Fensters.</translation>
+    </message>
+    <message>
+        <source>Output folder.</source>
+        <translation>Zielordner.</translation>
+    </message>
+    <message>
+        <source>DIR</source>
+        <translation>ORDNER</translation>
+    </message>
+    <message>
+        <source>First size field: the width, or the long side with --sides long-short.</source>
+        <translation>Erstes Größenfeld: die Breite, oder die lange Seite mit --sides long-short.</translation>
+    </message>
+    <message>
+        <source>Second size field: the height, or the short side with --sides long-short.</source>
+        <translation>Zweites Größenfeld: die Höhe, oder die kurze Seite mit --sides long-short.</translation>
+    </message>
+    <message>
+        <source>Unit of the size fields: px, in, mm or percent.</source>
+        <translation>Einheit der Größenfelder: px, in, mm oder percent.</translation>
+    </message>
+    <message>
+        <source>UNIT</source>
+        <translation>EINHEIT</translation>
+    </message>
+    <message>
+        <source>Keep the proportions; SIDE is the size field that is given: width, height, long, short (these two also select --sides long-short), first or second.</source>
+        <translation>Behält die Proportionen bei; SEITE ist das angegebene Größenfeld: width, height, long, short (diese beiden wählen auch --sides long-short), first oder second.</translation>
+    </message>
+    <message>
+        <source>SIDE</source>
+        <translation>SEITE</translation>
+    </message>
+    <message>
+        <source>Scale width and height independently.</source>
+        <translation>Skaliert Breite und Höhe unabhängig voneinander.</translation>
+    </message>
+    <message>
+        <source>What the size fields mean: width-height or long-short.</source>
+        <translation>Bedeutung der Größenfelder: width-height oder long-short.</translation>
+    </message>
+    <message>
+        <source>MODE</source>
+        <translation>MODUS</translation>
+    </message>
+    <message>
+        <source>Output resolution in pixels per inch.</source>
+        <translation>Ausgabeauflösung in Pixel pro Zoll.</translation>
+    </message>
+    <message>
+        <source>%1 or %2</source>
+        <translation>%1 oder %2</translation>
+    </message>
+    <message>
+        <source>Output format: %1.</source>
+        <translation>Ausgabeformat: %1.</translation>
+    </message>
+    <message>
+        <source>FORMAT</source>
+        <translation>FORMAT</translation>
+    </message>
+    <message>
+        <source>JPEG quality from 0 to 100.</source>
+        <translation>JPEG-Qualität von 0 bis 100.</translation>
+    </message>
+    <message>
+        <source>PERCENT</source>
+        <translation>PROZENT</translation>
+    </message>
+    <message>
+        <source>Output names: source (the source&apos;s name) or custom (--name and a four-digit number).</source>
+        <translation>Ausgabenamen: source (der Name der Quelle) oder custom (--name und eine vierstellige Nummer).</translation>
+    </message>
+    <message>
+        <source>Base name of custom naming.</source>
+        <translation>Basisname der eigenen Benennung.</translation>
+    </message>
+    <message>
+        <source>TEXT</source>
+        <translation>TEXT</translation>
+    </message>
+    <message>
+        <source>First number of custom naming.</source>
+        <translation>Erste Nummer der eigenen Benennung.</translation>
+    </message>
+    <message>
+        <source>Flatten every image onto the background colour: on or off.</source>
+        <translation>Füllt die Transparenz jedes Bildes mit der Hintergrundfarbe: on oder off.</translation>
+    </message>
+    <message>
+        <source>Background colour: #rrggbb, #aarrggbb or a colour name such as white.</source>
+        <translation>Hintergrundfarbe: #rrggbb, #aarrggbb oder ein Farbname wie white.</translation>
+    </message>
+    <message>
+        <source>COLOUR</source>
+        <translation>FARBE</translation>
+    </message>
+    <message>
+        <source>Refuse sources with more than N million pixels, unread (default 500; 1 to 1000000).</source>
+        <translation>Weist Quellen mit mehr als N Millionen Pixeln ungelesen ab (Standard 500; 1 bis 1000000).</translation>
+    </message>
+    <message>
+        <source>Also store the options given as the settings.</source>
+        <translation>Speichert die angegebenen Optionen auch als Einstellungen.</translation>
+    </message>
+    <message>
+        <source>FILE</source>
+        <translation>DATEI</translation>
+    </message>
+    <message>
+        <source>Image files to process.</source>
+        <translation>Zu bearbeitende Bilddateien.</translation>
+    </message>
+    <message>
+        <source>FILE...</source>
+        <translation>DATEI...</translation>
+    </message>
+    <message>
+        <source>Options override the settings stored by Ostrel&apos;s window for this run only; with --save
+they are stored as well. With --save and no files the settings are stored and nothing
+is processed.</source>
+        <translation>Die Optionen ersetzen die im Ostrel-Fenster gespeicherten Einstellungen nur für diesen
+Aufruf; mit --save werden sie auch gespeichert. Mit --save und ohne Dateien werden die
+Einstellungen gespeichert, und nichts wird bearbeitet.</translation>
+    </message>
+    <message>
+        <source>Examples:</source>
+        <translation>Beispiele:</translation>
+    </message>
+    <message>
+        <source>every photo 800 pixels wide, its height in proportion, JPEG at 85 %</source>
+        <translation>jedes Foto 800 Pixel breit, die Höhe proportional, JPEG mit 85&#xa0;%</translation>
+    </message>
+    <message>
+        <source>half size in both directions, as PNG</source>
+        <translation>halbe Größe in beide Richtungen, als PNG</translation>
+    </message>
+    <message>
+        <source>written as Trip0001.jpg, Trip0002.jpg, ...</source>
+        <translation>geschrieben als Trip0001.jpg, Trip0002.jpg, ...</translation>
+    </message>
+    <message>
+        <source>transparent parts flattened onto white</source>
+        <translation>transparente Bereiche mit Weiß gefüllt</translation>
+    </message>
+    <message>
+        <source>stores the settings for later runs and for the window; processes nothing</source>
+        <translation>speichert die Einstellungen für spätere Aufrufe und für das Fenster; bearbeitet nichts</translation>
+    </message>
+    <message>
+        <source>Files are taken by their extension: tiff tif jpeg jpg psd png gif bmp pict pct icns pdf,
+all in lower case or all in upper case, and each is read only as the type its extension
+names; any other file, and a folder, is named and skipped. A source above the pixel limit
+(500 megapixels unless the maxMegapixels setting says otherwise) is refused before it is
+decoded; --max-megapixels raises it.</source>
+        <translation>Dateien werden nach ihrer Endung angenommen: tiff tif jpeg jpg psd png gif bmp pict pct
+icns pdf, ganz klein oder ganz groß geschrieben, und jede wird nur als der Typ gelesen,
+den ihre Endung nennt; jede andere Datei und jeder Ordner wird genannt und übersprungen.
+Eine Quelle über der Pixelgrenze (500 Megapixel, sofern die Einstellung maxMegapixels
+nichts anderes sagt) wird vor dem Dekodieren abgewiesen; --max-megapixels hebt sie an.</translation>
+    </message>
+    <message>
+        <source>Progress goes to standard error. Ctrl-C stops after the image in progress; a second
+Ctrl-C abandons that image at once and writes nothing of it.</source>
+        <translation>Der Fortschritt geht auf die Standardfehlerausgabe. Strg-C bricht nach dem aktuellen
+Bild ab; ein zweites Strg-C gibt dieses Bild sofort auf und schreibt nichts davon.</translation>
+    </message>
+    <message>
+        <source>Exit status: 0 every image written, 1 an image failed or was not processed, a file given
+was not taken or the settings could not be saved, 2 a usage error (nothing processed).</source>
+        <translation>Exit-Status: 0 alle Bilder geschrieben, 1 ein Bild fehlgeschlagen oder nicht bearbeitet,
+eine angegebene Datei nicht angenommen oder Einstellungen nicht gespeichert, 2 ein
+Aufruffehler (nichts bearbeitet).</translation>
+    </message>
+    <message>
+        <source>invalid value &quot;%1&quot; for --%2: %3</source>
+        <translation>ungültiger Wert „%1“ für --%2: %3</translation>
+    </message>
+    <message>
+        <source>option --%1 given more than once</source>
+        <translation>Option --%1 mehrfach angegeben</translation>
+    </message>
+    <message>
+        <source>an output folder is needed</source>
+        <translation>ein Zielordner ist nötig</translation>
+    </message>
+    <message>
+        <source>a number of 0 or more is expected</source>
+        <translation>erwartet wird eine Zahl ab 0</translation>
+    </message>
+    <message>
+        <source>a number of pixels per inch above 0 is expected</source>
+        <translation>erwartet wird eine Zahl von Pixeln pro Zoll über 0</translation>
+    </message>
+    <message>
+        <source>px, in, mm or percent</source>
+        <translation>px, in, mm oder percent</translation>
+    </message>
+    <message>
+        <source>width-height or long-short</source>
+        <translation>width-height oder long-short</translation>
+    </message>
+    <message>
+        <source>--proportional and --free exclude each other</source>
+        <translation>--proportional und --free schließen einander aus</translation>
+    </message>
+    <message>
+        <source>width, height, long, short, first or second</source>
+        <translation>width, height, long, short, first oder second</translation>
+    </message>
+    <message>
+        <source>--proportional %1 contradicts --sides %2</source>
+        <translation>--proportional %1 widerspricht --sides %2</translation>
+    </message>
+    <message>
+        <source>a number from 0 to 100</source>
+        <translation>eine Zahl von 0 bis 100</translation>
+    </message>
+    <message>
+        <source>source or custom</source>
+        <translation>source oder custom</translation>
+    </message>
+    <message>
+        <source>a file name cannot hold &quot;/&quot;</source>
+        <translation>ein Dateiname darf kein „/“ enthalten</translation>
+    </message>
+    <message>
+        <source>a whole number is expected</source>
+        <translation>erwartet wird eine ganze Zahl</translation>
+    </message>
+    <message>
+        <source>on or off</source>
+        <translation>on oder off</translation>
+    </message>
+    <message>
+        <source>#rrggbb, #aarrggbb or a colour name</source>
+        <translation>#rrggbb, #aarrggbb oder ein Farbname</translation>
+    </message>
+    <message>
+        <source>a whole number from 1 to 1000000</source>
+        <translation>eine ganze Zahl von 1 bis 1000000</translation>
+    </message>
+    <message>
+        <source>an empty file name was given</source>
+        <translation>ein leerer Dateiname wurde angegeben</translation>
+    </message>
+    <message>
+        <source>no size: the width cannot be negative (--width)</source>
+        <translation>keine Größe: die Breite darf nicht negativ sein (--width)</translation>
+    </message>
+    <message>
+        <source>no size: the height cannot be negative (--height)</source>
+        <translation>keine Größe: die Höhe darf nicht negativ sein (--height)</translation>
+    </message>
+    <message>
+        <source>no size: proportional scaling by the second size field needs a height above 0 (--height)</source>
+        <translation>keine Größe: proportionales Skalieren nach dem zweiten Größenfeld braucht eine Höhe über 0 (--height)</translation>
+    </message>
+    <message>
+        <source>no size: proportional scaling by the first size field needs a width above 0 (--width)</source>
+        <translation>keine Größe: proportionales Skalieren nach dem ersten Größenfeld braucht eine Breite über 0 (--width)</translation>
+    </message>
+    <message>
+        <source>no size: width and height are both 0; give one above 0 (--width, --height)</source>
+        <translation>keine Größe: Breite und Höhe sind beide 0; geben Sie eine über 0 an (--width, --height)</translation>
+    </message>
+    <message>
+        <source>the resolution must be above 0 (--resolution)</source>
+        <translation>die Auflösung muss über 0 liegen (--resolution)</translation>
+    </message>
+    <message>
+        <source>no output folder: give one with --output</source>
+        <translation>kein Zielordner: geben Sie einen mit --output an</translation>
+    </message>
+    <message>
+        <source>the output folder &quot;%1&quot; does not exist</source>
+        <translation>der Zielordner „%1“ existiert nicht</translation>
+    </message>
+    <message>
+        <source>the output &quot;%1&quot; is not a folder</source>
+        <translation>das Ziel „%1“ ist kein Ordner</translation>
+    </message>
+    <message>
+        <source>custom naming needs a start number: give one with --start-number</source>
+        <translation>die eigene Benennung braucht eine Startnummer: geben Sie eine mit --start-number an</translation>
+    </message>
+    <message>
+        <source>the custom name &quot;%1&quot; cannot name a file in the output folder: it may not hold &quot;/&quot; nor be &quot;.&quot; or &quot;..&quot;</source>
+        <translation>der eigene Name „%1“ kann keine Datei im Zielordner benennen: Er darf kein „/“ enthalten und nicht „.“ oder „..“ sein</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>Abandoning the image in progress.</source>
+        <translation>Das aktuelle Bild wird aufgegeben.</translation>
+    </message>
+    <message>
+        <source>Try &apos;ostrel-batch --help&apos; for the options.</source>
+        <translation>„ostrel-batch --help“ zeigt die Optionen.</translation>
+    </message>
+    <message>
+        <source>a folder (ostrel-batch does not search folders)</source>
+        <translation>ein Ordner (ostrel-batch durchsucht keine Ordner)</translation>
+    </message>
+    <message>
+        <source>the extension &quot;.%1&quot; is taken only in lower or in upper case (&quot;.%2&quot; or &quot;.%3&quot;)</source>
+        <translation>die Endung „.%1“ wird nur ganz klein oder ganz groß geschrieben angenommen („.%2“ oder „.%3“)</translation>
+    </message>
+    <message>
+        <source>not a file type that Ostrel reads</source>
+        <translation>kein Dateityp, den Ostrel liest</translation>
+    </message>
+    <message>
+        <source>the settings could not be saved to &quot;%1&quot;</source>
+        <translation>die Einstellungen konnten nicht in „%1“ gespeichert werden</translation>
+    </message>
+    <message>
+        <source>no files given</source>
+        <translation>keine Dateien angegeben</translation>
+    </message>
+    <message>
+        <source>Settings saved.</source>
+        <translation>Einstellungen gespeichert.</translation>
+    </message>
+    <message>
+        <source>skipped &quot;%1&quot;: %2</source>
+        <translation>„%1“ übersprungen: %2</translation>
+    </message>
+    <message>
+        <source>none of the files given is an image Ostrel reads</source>
+        <translation>keine der angegebenen Dateien ist ein Bild, das Ostrel liest</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n of the files given were not taken (named above)</source>
+        <translation>
+            <numerusform>%n der angegebenen Dateien wurde nicht angenommen (oben genannt)</numerusform>
+            <numerusform>%n der angegebenen Dateien wurden nicht angenommen (oben genannt)</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>ImageCodec</name>
+    <message>
+        <source>not a %1 image</source>
+        <translation>kein %1-Bild</translation>
+    </message>
+    <message>
+        <source>the image is %1 x %2 pixels (%3 megapixels), above the limit of %4 megapixels; the maxMegapixels setting raises it (ostrel-batch --max-megapixels N, with --save to keep it)</source>
+        <translation>das Bild hat %1 x %2 Pixel (%3 Megapixel), mehr als die Grenze von %4 Megapixeln; die Einstellung maxMegapixels hebt sie an (ostrel-batch --max-megapixels N, mit --save dauerhaft)</translation>
+    </message>
+    <message>
+        <source>a named pipe</source>
+        <translation>eine benannte Pipe</translation>
+    </message>
+    <message>
+        <source>a device</source>
+        <translation>ein Gerät</translation>
+    </message>
+    <message>
+        <source>a folder</source>
+        <translation>ein Ordner</translation>
+    </message>
+    <message>
+        <source>a socket</source>
+        <translation>ein Socket</translation>
+    </message>
+    <message>
+        <source>a special file</source>
+        <translation>eine Spezialdatei</translation>
+    </message>
+    <message>
+        <source>not a regular file but %1</source>
+        <translation>keine reguläre Datei, sondern %1</translation>
+    </message>
+    <message>
+        <source>not a type of image that can be read</source>
+        <translation>kein lesbarer Bildtyp</translation>
+    </message>
+    <message>
+        <source>the image data ends early or is damaged</source>
+        <translation>die Bilddaten enden zu früh oder sind beschädigt</translation>
+    </message>
+    <message>
+        <source>the JPEG data ends early or is damaged: %1</source>
+        <translation>die JPEG-Daten enden zu früh oder sind beschädigt: %1</translation>
+    </message>
+    <message>
+        <source>the encoder failed</source>
+        <translation>der Encoder ist fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>abandoned before it was complete</source>
+        <translation>vor der Fertigstellung aufgegeben</translation>
+    </message>
+    <message>
+        <source>%1 of %2 bytes written</source>
+        <translation>%1 von %2 Byte geschrieben</translation>
+    </message>
+    <message>
+        <source>the target size %1 x %2 pixels has a side beyond the %3 pixels that %4 can make</source>
+        <translation>die Zielgröße %1 x %2 Pixel hat eine Seite über den %3 Pixeln, die %4 erzeugen kann</translation>
+    </message>
+</context>
+<context>
+    <name>ImageEntry</name>
+    <message>
+        <source>the custom name &quot;%1&quot; is not a file name</source>
+        <translation>der eigene Name „%1“ ist kein Dateiname</translation>
+    </message>
+    <message>
+        <source>unknown naming or format code</source>
+        <translation>unbekannter Code für Benennung oder Format</translation>
+    </message>
+    <message>
+        <source>target size %1 x %2</source>
+        <translation>Zielgröße %1 x %2</translation>
+    </message>
+    <message>
+        <source>resolution %1</source>
+        <translation>Auflösung %1</translation>
+    </message>
+    <message>
+        <source>Byte</source>
+        <translation>Byte</translation>
+    </message>
+    <message>
+        <source>KB</source>
+        <translation>KB</translation>
+    </message>
+    <message>
+        <source>MB</source>
+        <translation>MB</translation>
+    </message>
+    <message>
+        <source>GB</source>
+        <translation>GB</translation>
+    </message>
+    <message>
+        <source>TB</source>
+        <translation>TB</translation>
+    </message>
+    <message>
+        <source>PB</source>
+        <translation>PB</translation>
+    </message>
+    <message>
+        <source>EB</source>
+        <translation>EB</translation>
+    </message>
+    <message>
+        <source>ZB</source>
+        <translation>ZB</translation>
+    </message>
+    <message>
+        <source>YB</source>
+        <translation>YB</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>&amp;Images</source>
+        <translation>&amp;Bilder</translation>
+    </message>
+    <message>
+        <source>The images to resize. Drop image files here to add them.</source>
+        <translation>Die Bilder, deren Größe geändert wird. Ziehen Sie Bilddateien hierher, um sie hinzuzufügen.</translation>
+    </message>
+    <message>
+        <source>Preview of the selected image</source>
+        <translation>Vorschau des ausgewählten Bildes</translation>
+    </message>
+    <message>
+        <source>Choose image files to add to the list</source>
+        <translation>Bilddateien auswählen, die der Liste hinzugefügt werden</translation>
+    </message>
+    <message>
+        <source>&amp;Add…</source>
+        <translation>Hin&amp;zufügen…</translation>
+    </message>
+    <message>
+        <source>Remove the selected images from the list (the files stay where they are)</source>
+        <translation>Die ausgewählten Bilder aus der Liste entfernen (die Dateien bleiben, wo sie sind)</translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation>&amp;Entfernen</translation>
+    </message>
+    <message>
+        <source>Show each image&apos;s full path instead of its file name</source>
+        <translation>Den vollständigen Pfad jedes Bildes statt nur des Dateinamens anzeigen</translation>
+    </message>
+    <message>
+        <source>Show full &amp;paths</source>
+        <translation>Vollständige &amp;Pfade anzeigen</translation>
+    </message>
+    <message>
+        <source>&amp;Size</source>
+        <translation>&amp;Größe</translation>
+    </message>
+    <message>
+        <source>&amp;Unit</source>
+        <translation>&amp;Einheit</translation>
+    </message>
+    <message>
+        <source>The unit of the width and height. The numbers are not converted when the unit changes.</source>
+        <translation>Die Einheit von Breite und Höhe. Beim Wechsel der Einheit werden die Zahlen nicht umgerechnet.</translation>
+    </message>
+    <message>
+        <source>Width stepper</source>
+        <translation>Breite erhöhen oder verringern</translation>
+    </message>
+    <message>
+        <source>Scale to the first value; the second follows the image&apos;s proportions</source>
+        <translation>Auf den ersten Wert skalieren; der zweite folgt den Proportionen des Bildes</translation>
+    </message>
+    <message>
+        <source>Scale to the first value</source>
+        <translation>Auf den ersten Wert skalieren</translation>
+    </message>
+    <message>
+        <source>scale to this</source>
+        <translation>danach skalieren</translation>
+    </message>
+    <message>
+        <source>Scale to the second value; the first follows the image&apos;s proportions</source>
+        <translation>Auf den zweiten Wert skalieren; der erste folgt den Proportionen des Bildes</translation>
+    </message>
+    <message>
+        <source>Scale to the second value</source>
+        <translation>Auf den zweiten Wert skalieren</translation>
+    </message>
+    <message>
+        <source>Height stepper</source>
+        <translation>Höhe erhöhen oder verringern</translation>
+    </message>
+    <message>
+        <source>Read the first value as the long side and the second as the short side, whatever the image&apos;s orientation</source>
+        <translation>Den ersten Wert als lange und den zweiten als kurze Seite lesen, unabhängig von der Ausrichtung des Bildes</translation>
+    </message>
+    <message>
+        <source>&amp;Long and short side instead of width and height</source>
+        <translation>&amp;Lange und kurze Seite statt Breite und Höhe</translation>
+    </message>
+    <message>
+        <source>Keep each image&apos;s proportions: give one value, the other follows</source>
+        <translation>Die Proportionen jedes Bildes beibehalten: einen Wert angeben, der andere ergibt sich</translation>
+    </message>
+    <message>
+        <source>Keep &amp;proportions</source>
+        <translation>&amp;Proportionen beibehalten</translation>
+    </message>
+    <message>
+        <source>&amp;Resolution</source>
+        <translation>Au&amp;flösung</translation>
+    </message>
+    <message>
+        <source>The resolution written into each image, in pixels per inch. With inches or millimetres it also sets the pixel size.</source>
+        <translation>Die Auflösung, die in jedes Bild geschrieben wird, in Pixel pro Zoll. Bei Zoll oder Millimetern bestimmt sie auch die Größe in Pixel.</translation>
+    </message>
+    <message>
+        <source>Resolution stepper</source>
+        <translation>Auflösung erhöhen oder verringern</translation>
+    </message>
+    <message>
+        <source>pixels/inch</source>
+        <translation>Pixel/Zoll</translation>
+    </message>
+    <message>
+        <source>&amp;Output</source>
+        <translation>&amp;Ausgabe</translation>
+    </message>
+    <message>
+        <source>Fol&amp;der</source>
+        <translation>&amp;Ordner</translation>
+    </message>
+    <message>
+        <source>The folder the new images are written to. Existing files are never replaced.</source>
+        <translation>Der Ordner, in den die neuen Bilder geschrieben werden. Vorhandene Dateien werden nie ersetzt.</translation>
+    </message>
+    <message>
+        <source>Folder for the resized images</source>
+        <translation>Ordner für die neuen Bilder</translation>
+    </message>
+    <message>
+        <source>Choose the output folder</source>
+        <translation>Den Zielordner auswählen</translation>
+    </message>
+    <message>
+        <source>&amp;Choose…</source>
+        <translation>Aus&amp;wählen…</translation>
+    </message>
+    <message>
+        <source>&amp;Names</source>
+        <translation>&amp;Namen</translation>
+    </message>
+    <message>
+        <source>Name each new image after its source, or with a name of your own followed by a running number</source>
+        <translation>Jedes neue Bild nach seiner Quelle benennen oder mit einem eigenen Namen und einer fortlaufenden Nummer</translation>
+    </message>
+    <message>
+        <source>The name each new image begins with</source>
+        <translation>Der Name, mit dem jedes neue Bild beginnt</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>The number of the first image; each following image counts on from it (four digits)</source>
+        <translation>Die Nummer des ersten Bildes; die folgenden Bilder zählen von dort weiter (vierstellig)</translation>
+    </message>
+    <message>
+        <source>Start no.</source>
+        <translation>Startnr.</translation>
+    </message>
+    <message>
+        <source>Fo&amp;rmat</source>
+        <translation>&amp;Format</translation>
+    </message>
+    <message>
+        <source>&amp;Quality</source>
+        <translation>&amp;Qualität</translation>
+    </message>
+    <message>
+        <source>JPEG quality: higher keeps more detail and makes larger files</source>
+        <translation>JPEG-Qualität: Höhere Werte erhalten mehr Details und ergeben größere Dateien</translation>
+    </message>
+    <message>
+        <source>Fill transparent areas of each image with a colour</source>
+        <translation>Transparente Bereiche jedes Bildes mit einer Farbe füllen</translation>
+    </message>
+    <message>
+        <source>Flatten onto a &amp;background colour</source>
+        <translation>&amp;Transparenz mit Hintergrundfarbe füllen</translation>
+    </message>
+    <message>
+        <source>The background colour; click to change it</source>
+        <translation>Die Hintergrundfarbe; zum Ändern klicken</translation>
+    </message>
+    <message>
+        <source>Background colour</source>
+        <translation>Hintergrundfarbe</translation>
+    </message>
+    <message>
+        <source>Existing files are never replaced.</source>
+        <translation>Vorhandene Dateien werden nie ersetzt.</translation>
+    </message>
+    <message>
+        <source>Resize every image in the list (Ctrl+R)</source>
+        <translation>Die Größe aller Bilder der Liste ändern (Strg+R)</translation>
+    </message>
+    <message>
+        <source>Resi&amp;ze</source>
+        <translation>G&amp;röße ändern</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Datei</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>&amp;Add Files…</source>
+        <translation>Dateien &amp;hinzufügen…</translation>
+    </message>
+    <message>
+        <source>&amp;Start</source>
+        <translation>&amp;Starten</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>&amp;Beenden</translation>
+    </message>
+    <message>
+        <source>&amp;About Ostrel</source>
+        <translation>&amp;Über Ostrel</translation>
+    </message>
+</context>
+<context>
+    <name>NoReplaceFile</name>
+    <message>
+        <source>&quot;%1&quot; is not a file name</source>
+        <translation>„%1“ ist kein Dateiname</translation>
+    </message>
+    <message>
+        <source>the temporary file was replaced by another</source>
+        <translation>die temporäre Datei wurde durch eine andere ersetzt</translation>
+    </message>
+</context>
+<context>
     <name>Ostrel</name>
     <message>
         <source>_Width</source>
@@ -25,7 +723,7 @@
     </message>
     <message>
         <source>_Pixel</source>
-        <extracomment>Line under the preview: %1 width in pixels, %2 height in pixels, %3 file size text such as "1.46 MB".</extracomment>
+        <extracomment>Line under the preview: %1 width in pixels, %2 height in pixels, %3 file size text such as &quot;1.46 MB&quot;.</extracomment>
         <translation>%1 × %2 Pixel, %3</translation>
     </message>
     <message>
@@ -60,27 +758,27 @@
     </message>
     <message>
         <source>_FailureOutputExists</source>
-        <extracomment>Why an image was not processed, in the alert's details after the image name.</extracomment>
+        <extracomment>Why an image was not processed, in the alert&apos;s details after the image name.</extracomment>
         <translation>eine Datei mit dem Zielnamen ist bereits vorhanden</translation>
     </message>
     <message>
         <source>_FailureSourceMissing</source>
-        <extracomment>Why an image was not processed, in the alert's details after the image name.</extracomment>
+        <extracomment>Why an image was not processed, in the alert&apos;s details after the image name.</extracomment>
         <translation>die Quelldatei fehlt</translation>
     </message>
     <message>
         <source>_FailureDecodeFailed</source>
-        <extracomment>Why an image was not processed, in the alert's details after the image name.</extracomment>
+        <extracomment>Why an image was not processed, in the alert&apos;s details after the image name.</extracomment>
         <translation>die Quelldatei konnte nicht als Bild gelesen werden</translation>
     </message>
     <message>
         <source>_FailureInvalidSettings</source>
-        <extracomment>Why an image was not processed, in the alert's details after the image name.</extracomment>
+        <extracomment>Why an image was not processed, in the alert&apos;s details after the image name.</extracomment>
         <translation>die Einstellungen für Größe, Auflösung oder Format ergeben keine gültige Ausgabe</translation>
     </message>
     <message>
         <source>_FailureWriteFailed</source>
-        <extracomment>Why an image was not processed, in the alert's details after the image name.</extracomment>
+        <extracomment>Why an image was not processed, in the alert&apos;s details after the image name.</extracomment>
         <translation>die Zieldatei konnte nicht geschrieben werden</translation>
     </message>
     <message>
@@ -125,7 +823,7 @@
     </message>
     <message>
         <source>_LogNotWritten</source>
-        <extracomment>Closing alert, after the numbers, said once: the log file could not be written. %1 the log file's path.</extracomment>
+        <extracomment>Closing alert, after the numbers, said once: the log file could not be written. %1 the log file&apos;s path.</extracomment>
         <translation>Das Protokoll konnte nicht geschrieben werden (%1).</translation>
     </message>
     <message>
@@ -215,13 +913,110 @@
     </message>
     <message>
         <source>_FileNotAdded</source>
-        <extracomment>Status bar: one file was not added to the list. %1 the file's name, %2 why (such as "no such file").</extracomment>
+        <extracomment>Status bar: one file was not added to the list. %1 the file&apos;s name, %2 why (such as &quot;no such file&quot;).</extracomment>
         <translation>„%1“ wurde nicht hinzugefügt: %2</translation>
     </message>
     <message>
         <source>_FilesNotAdded</source>
-        <extracomment>Status bar: several files (two or more) were not added to the list. %1 how many, %2 why (such as "no such file"), %3 the first names, separated by commas.</extracomment>
+        <extracomment>Status bar: several files (two or more) were not added to the list. %1 how many, %2 why (such as &quot;no such file&quot;), %3 the first names, separated by commas.</extracomment>
         <translation>%1 Dateien wurden nicht hinzugefügt: %2 (%3)</translation>
+    </message>
+</context>
+<context>
+    <name>OstrelController</name>
+    <message>
+        <source>Pixels</source>
+        <translation>Pixel</translation>
+    </message>
+    <message>
+        <source>Inches</source>
+        <translation>Zoll</translation>
+    </message>
+    <message>
+        <source>Millimetres</source>
+        <translation>Millimeter</translation>
+    </message>
+    <message>
+        <source>Percent</source>
+        <translation>Prozent</translation>
+    </message>
+    <message>
+        <source>Source name</source>
+        <translation>Ursprünglicher Name</translation>
+    </message>
+    <message>
+        <source>Name and number</source>
+        <translation>Name und Nummer</translation>
+    </message>
+    <message>
+        <source>Choose the Output Folder</source>
+        <translation>Zielordner auswählen</translation>
+    </message>
+    <message>
+        <source>Choose</source>
+        <translation>Auswählen</translation>
+    </message>
+    <message>
+        <source>Add Images</source>
+        <translation>Bilder hinzufügen</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Hinzufügen</translation>
+    </message>
+    <message>
+        <source>Images (%1)</source>
+        <translation>Bilder (%1)</translation>
+    </message>
+    <message>
+        <source>px</source>
+        <translation>px</translation>
+    </message>
+    <message>
+        <source>in</source>
+        <translation>Zoll</translation>
+    </message>
+    <message>
+        <source>mm</source>
+        <translation>mm</translation>
+    </message>
+    <message>
+        <source>%</source>
+        <translation>%</translation>
+    </message>
+    <message>
+        <source>About Ostrel</source>
+        <translation>Über Ostrel</translation>
+    </message>
+    <message>
+        <source>&lt;h3&gt;Ostrel %1&lt;/h3&gt;&lt;p&gt;Resizes and converts batches of images.&lt;/p&gt;&lt;p&gt;Built with Qt %2 and libvips.&lt;/p&gt;</source>
+        <translation>&lt;h3&gt;Ostrel %1&lt;/h3&gt;&lt;p&gt;Ändert die Größe von Bildern und konvertiert sie stapelweise.&lt;/p&gt;&lt;p&gt;Erstellt mit Qt %2 und libvips.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>%1%</source>
+        <translation>%1&#xa0;%</translation>
+    </message>
+</context>
+<context>
+    <name>ProgressPanel</name>
+    <message>
+        <source>Resizing</source>
+        <translation>Größenänderung</translation>
+    </message>
+    <message>
+        <source>Stop after the image in progress; images already written stay</source>
+        <translation>Nach dem aktuellen Bild abbrechen; bereits geschriebene Bilder bleiben erhalten</translation>
+    </message>
+    <message>
+        <source>&amp;Stop</source>
+        <translation>&amp;Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>Settings</name>
+    <message>
+        <source>The settings file %1 is not a regular file: settings are neither read from it nor stored.</source>
+        <translation>Die Einstellungsdatei %1 ist keine reguläre Datei: Einstellungen werden weder daraus gelesen noch gespeichert.</translation>
     </message>
 </context>
 </TS>

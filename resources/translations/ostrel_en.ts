@@ -2,6 +2,703 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="en">
 <context>
+    <name>CliOptions</name>
+    <message>
+        <source>Resizes and converts image files in one batch, with the settings of Ostrel&apos;s window.</source>
+        <translation>Resizes and converts image files in one batch, with the settings of Ostrel&apos;s window.</translation>
+    </message>
+    <message>
+        <source>Output folder.</source>
+        <translation>Output folder.</translation>
+    </message>
+    <message>
+        <source>DIR</source>
+        <translation>DIR</translation>
+    </message>
+    <message>
+        <source>First size field: the width, or the long side with --sides long-short.</source>
+        <translation>First size field: the width, or the long side with --sides long-short.</translation>
+    </message>
+    <message>
+        <source>Second size field: the height, or the short side with --sides long-short.</source>
+        <translation>Second size field: the height, or the short side with --sides long-short.</translation>
+    </message>
+    <message>
+        <source>Unit of the size fields: px, in, mm or percent.</source>
+        <translation>Unit of the size fields: px, in, mm or percent.</translation>
+    </message>
+    <message>
+        <source>UNIT</source>
+        <translation>UNIT</translation>
+    </message>
+    <message>
+        <source>Keep the proportions; SIDE is the size field that is given: width, height, long, short (these two also select --sides long-short), first or second.</source>
+        <translation>Keep the proportions; SIDE is the size field that is given: width, height, long, short (these two also select --sides long-short), first or second.</translation>
+    </message>
+    <message>
+        <source>SIDE</source>
+        <translation>SIDE</translation>
+    </message>
+    <message>
+        <source>Scale width and height independently.</source>
+        <translation>Scale width and height independently.</translation>
+    </message>
+    <message>
+        <source>What the size fields mean: width-height or long-short.</source>
+        <translation>What the size fields mean: width-height or long-short.</translation>
+    </message>
+    <message>
+        <source>MODE</source>
+        <translation>MODE</translation>
+    </message>
+    <message>
+        <source>Output resolution in pixels per inch.</source>
+        <translation>Output resolution in pixels per inch.</translation>
+    </message>
+    <message>
+        <source>%1 or %2</source>
+        <translation>%1 or %2</translation>
+    </message>
+    <message>
+        <source>Output format: %1.</source>
+        <translation>Output format: %1.</translation>
+    </message>
+    <message>
+        <source>FORMAT</source>
+        <translation>FORMAT</translation>
+    </message>
+    <message>
+        <source>JPEG quality from 0 to 100.</source>
+        <translation>JPEG quality from 0 to 100.</translation>
+    </message>
+    <message>
+        <source>PERCENT</source>
+        <translation>PERCENT</translation>
+    </message>
+    <message>
+        <source>Output names: source (the source&apos;s name) or custom (--name and a four-digit number).</source>
+        <translation>Output names: source (the source&apos;s name) or custom (--name and a four-digit number).</translation>
+    </message>
+    <message>
+        <source>Base name of custom naming.</source>
+        <translation>Base name of custom naming.</translation>
+    </message>
+    <message>
+        <source>TEXT</source>
+        <translation>TEXT</translation>
+    </message>
+    <message>
+        <source>First number of custom naming.</source>
+        <translation>First number of custom naming.</translation>
+    </message>
+    <message>
+        <source>Flatten every image onto the background colour: on or off.</source>
+        <translation>Flatten every image onto the background colour: on or off.</translation>
+    </message>
+    <message>
+        <source>Background colour: #rrggbb, #aarrggbb or a colour name such as white.</source>
+        <translation>Background colour: #rrggbb, #aarrggbb or a colour name such as white.</translation>
+    </message>
+    <message>
+        <source>COLOUR</source>
+        <translation>COLOUR</translation>
+    </message>
+    <message>
+        <source>Refuse sources with more than N million pixels, unread (default 500; 1 to 1000000).</source>
+        <translation>Refuse sources with more than N million pixels, unread (default 500; 1 to 1000000).</translation>
+    </message>
+    <message>
+        <source>Also store the options given as the settings.</source>
+        <translation>Also store the options given as the settings.</translation>
+    </message>
+    <message>
+        <source>FILE</source>
+        <translation>FILE</translation>
+    </message>
+    <message>
+        <source>Image files to process.</source>
+        <translation>Image files to process.</translation>
+    </message>
+    <message>
+        <source>FILE...</source>
+        <translation>FILE...</translation>
+    </message>
+    <message>
+        <source>Options override the settings stored by Ostrel&apos;s window for this run only; with --save
+they are stored as well. With --save and no files the settings are stored and nothing
+is processed.</source>
+        <translation>Options override the settings stored by Ostrel&apos;s window for this run only; with --save
+they are stored as well. With --save and no files the settings are stored and nothing
+is processed.</translation>
+    </message>
+    <message>
+        <source>Examples:</source>
+        <translation>Examples:</translation>
+    </message>
+    <message>
+        <source>every photo 800 pixels wide, its height in proportion, JPEG at 85 %</source>
+        <translation>every photo 800 pixels wide, its height in proportion, JPEG at 85 %</translation>
+    </message>
+    <message>
+        <source>half size in both directions, as PNG</source>
+        <translation>half size in both directions, as PNG</translation>
+    </message>
+    <message>
+        <source>written as Trip0001.jpg, Trip0002.jpg, ...</source>
+        <translation>written as Trip0001.jpg, Trip0002.jpg, ...</translation>
+    </message>
+    <message>
+        <source>transparent parts flattened onto white</source>
+        <translation>transparent parts flattened onto white</translation>
+    </message>
+    <message>
+        <source>stores the settings for later runs and for the window; processes nothing</source>
+        <translation>stores the settings for later runs and for the window; processes nothing</translation>
+    </message>
+    <message>
+        <source>Files are taken by their extension: tiff tif jpeg jpg psd png gif bmp pict pct icns pdf,
+all in lower case or all in upper case, and each is read only as the type its extension
+names; any other file, and a folder, is named and skipped. A source above the pixel limit
+(500 megapixels unless the maxMegapixels setting says otherwise) is refused before it is
+decoded; --max-megapixels raises it.</source>
+        <translation>Files are taken by their extension: tiff tif jpeg jpg psd png gif bmp pict pct icns pdf,
+all in lower case or all in upper case, and each is read only as the type its extension
+names; any other file, and a folder, is named and skipped. A source above the pixel limit
+(500 megapixels unless the maxMegapixels setting says otherwise) is refused before it is
+decoded; --max-megapixels raises it.</translation>
+    </message>
+    <message>
+        <source>Progress goes to standard error. Ctrl-C stops after the image in progress; a second
+Ctrl-C abandons that image at once and writes nothing of it.</source>
+        <translation>Progress goes to standard error. Ctrl-C stops after the image in progress; a second
+Ctrl-C abandons that image at once and writes nothing of it.</translation>
+    </message>
+    <message>
+        <source>Exit status: 0 every image written, 1 an image failed or was not processed, a file given
+was not taken or the settings could not be saved, 2 a usage error (nothing processed).</source>
+        <translation>Exit status: 0 every image written, 1 an image failed or was not processed, a file given
+was not taken or the settings could not be saved, 2 a usage error (nothing processed).</translation>
+    </message>
+    <message>
+        <source>invalid value &quot;%1&quot; for --%2: %3</source>
+        <translation>invalid value &quot;%1&quot; for --%2: %3</translation>
+    </message>
+    <message>
+        <source>option --%1 given more than once</source>
+        <translation>option --%1 given more than once</translation>
+    </message>
+    <message>
+        <source>an output folder is needed</source>
+        <translation>an output folder is needed</translation>
+    </message>
+    <message>
+        <source>a number of 0 or more is expected</source>
+        <translation>a number of 0 or more is expected</translation>
+    </message>
+    <message>
+        <source>a number of pixels per inch above 0 is expected</source>
+        <translation>a number of pixels per inch above 0 is expected</translation>
+    </message>
+    <message>
+        <source>px, in, mm or percent</source>
+        <translation>px, in, mm or percent</translation>
+    </message>
+    <message>
+        <source>width-height or long-short</source>
+        <translation>width-height or long-short</translation>
+    </message>
+    <message>
+        <source>--proportional and --free exclude each other</source>
+        <translation>--proportional and --free exclude each other</translation>
+    </message>
+    <message>
+        <source>width, height, long, short, first or second</source>
+        <translation>width, height, long, short, first or second</translation>
+    </message>
+    <message>
+        <source>--proportional %1 contradicts --sides %2</source>
+        <translation>--proportional %1 contradicts --sides %2</translation>
+    </message>
+    <message>
+        <source>a number from 0 to 100</source>
+        <translation>a number from 0 to 100</translation>
+    </message>
+    <message>
+        <source>source or custom</source>
+        <translation>source or custom</translation>
+    </message>
+    <message>
+        <source>a file name cannot hold &quot;/&quot;</source>
+        <translation>a file name cannot hold &quot;/&quot;</translation>
+    </message>
+    <message>
+        <source>a whole number is expected</source>
+        <translation>a whole number is expected</translation>
+    </message>
+    <message>
+        <source>on or off</source>
+        <translation>on or off</translation>
+    </message>
+    <message>
+        <source>#rrggbb, #aarrggbb or a colour name</source>
+        <translation>#rrggbb, #aarrggbb or a colour name</translation>
+    </message>
+    <message>
+        <source>a whole number from 1 to 1000000</source>
+        <translation>a whole number from 1 to 1000000</translation>
+    </message>
+    <message>
+        <source>an empty file name was given</source>
+        <translation>an empty file name was given</translation>
+    </message>
+    <message>
+        <source>no size: the width cannot be negative (--width)</source>
+        <translation>no size: the width cannot be negative (--width)</translation>
+    </message>
+    <message>
+        <source>no size: the height cannot be negative (--height)</source>
+        <translation>no size: the height cannot be negative (--height)</translation>
+    </message>
+    <message>
+        <source>no size: proportional scaling by the second size field needs a height above 0 (--height)</source>
+        <translation>no size: proportional scaling by the second size field needs a height above 0 (--height)</translation>
+    </message>
+    <message>
+        <source>no size: proportional scaling by the first size field needs a width above 0 (--width)</source>
+        <translation>no size: proportional scaling by the first size field needs a width above 0 (--width)</translation>
+    </message>
+    <message>
+        <source>no size: width and height are both 0; give one above 0 (--width, --height)</source>
+        <translation>no size: width and height are both 0; give one above 0 (--width, --height)</translation>
+    </message>
+    <message>
+        <source>the resolution must be above 0 (--resolution)</source>
+        <translation>the resolution must be above 0 (--resolution)</translation>
+    </message>
+    <message>
+        <source>no output folder: give one with --output</source>
+        <translation>no output folder: give one with --output</translation>
+    </message>
+    <message>
+        <source>the output folder &quot;%1&quot; does not exist</source>
+        <translation>the output folder &quot;%1&quot; does not exist</translation>
+    </message>
+    <message>
+        <source>the output &quot;%1&quot; is not a folder</source>
+        <translation>the output &quot;%1&quot; is not a folder</translation>
+    </message>
+    <message>
+        <source>custom naming needs a start number: give one with --start-number</source>
+        <translation>custom naming needs a start number: give one with --start-number</translation>
+    </message>
+    <message>
+        <source>the custom name &quot;%1&quot; cannot name a file in the output folder: it may not hold &quot;/&quot; nor be &quot;.&quot; or &quot;..&quot;</source>
+        <translation>the custom name &quot;%1&quot; cannot name a file in the output folder: it may not hold &quot;/&quot; nor be &quot;.&quot; or &quot;..&quot;</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>Abandoning the image in progress.</source>
+        <translation>Abandoning the image in progress.</translation>
+    </message>
+    <message>
+        <source>Try &apos;ostrel-batch --help&apos; for the options.</source>
+        <translation>Try &apos;ostrel-batch --help&apos; for the options.</translation>
+    </message>
+    <message>
+        <source>a folder (ostrel-batch does not search folders)</source>
+        <translation>a folder (ostrel-batch does not search folders)</translation>
+    </message>
+    <message>
+        <source>the extension &quot;.%1&quot; is taken only in lower or in upper case (&quot;.%2&quot; or &quot;.%3&quot;)</source>
+        <translation>the extension &quot;.%1&quot; is taken only in lower or in upper case (&quot;.%2&quot; or &quot;.%3&quot;)</translation>
+    </message>
+    <message>
+        <source>not a file type that Ostrel reads</source>
+        <translation>not a file type that Ostrel reads</translation>
+    </message>
+    <message>
+        <source>the settings could not be saved to &quot;%1&quot;</source>
+        <translation>the settings could not be saved to &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>no files given</source>
+        <translation>no files given</translation>
+    </message>
+    <message>
+        <source>Settings saved.</source>
+        <translation>Settings saved.</translation>
+    </message>
+    <message>
+        <source>skipped &quot;%1&quot;: %2</source>
+        <translation>skipped &quot;%1&quot;: %2</translation>
+    </message>
+    <message>
+        <source>none of the files given is an image Ostrel reads</source>
+        <translation>none of the files given is an image Ostrel reads</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n of the files given were not taken (named above)</source>
+        <translation>
+            <numerusform>%n of the files given was not taken (named above)</numerusform>
+            <numerusform>%n of the files given were not taken (named above)</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>ImageCodec</name>
+    <message>
+        <source>not a %1 image</source>
+        <translation>not a %1 image</translation>
+    </message>
+    <message>
+        <source>the image is %1 x %2 pixels (%3 megapixels), above the limit of %4 megapixels; the maxMegapixels setting raises it (ostrel-batch --max-megapixels N, with --save to keep it)</source>
+        <translation>the image is %1 x %2 pixels (%3 megapixels), above the limit of %4 megapixels; the maxMegapixels setting raises it (ostrel-batch --max-megapixels N, with --save to keep it)</translation>
+    </message>
+    <message>
+        <source>a named pipe</source>
+        <translation>a named pipe</translation>
+    </message>
+    <message>
+        <source>a device</source>
+        <translation>a device</translation>
+    </message>
+    <message>
+        <source>a folder</source>
+        <translation>a folder</translation>
+    </message>
+    <message>
+        <source>a socket</source>
+        <translation>a socket</translation>
+    </message>
+    <message>
+        <source>a special file</source>
+        <translation>a special file</translation>
+    </message>
+    <message>
+        <source>not a regular file but %1</source>
+        <translation>not a regular file but %1</translation>
+    </message>
+    <message>
+        <source>not a type of image that can be read</source>
+        <translation>not a type of image that can be read</translation>
+    </message>
+    <message>
+        <source>the image data ends early or is damaged</source>
+        <translation>the image data ends early or is damaged</translation>
+    </message>
+    <message>
+        <source>the JPEG data ends early or is damaged: %1</source>
+        <translation>the JPEG data ends early or is damaged: %1</translation>
+    </message>
+    <message>
+        <source>the encoder failed</source>
+        <translation>the encoder failed</translation>
+    </message>
+    <message>
+        <source>abandoned before it was complete</source>
+        <translation>abandoned before it was complete</translation>
+    </message>
+    <message>
+        <source>%1 of %2 bytes written</source>
+        <translation>%1 of %2 bytes written</translation>
+    </message>
+    <message>
+        <source>the target size %1 x %2 pixels has a side beyond the %3 pixels that %4 can make</source>
+        <translation>the target size %1 x %2 pixels has a side beyond the %3 pixels that %4 can make</translation>
+    </message>
+</context>
+<context>
+    <name>ImageEntry</name>
+    <message>
+        <source>the custom name &quot;%1&quot; is not a file name</source>
+        <translation>the custom name &quot;%1&quot; is not a file name</translation>
+    </message>
+    <message>
+        <source>unknown naming or format code</source>
+        <translation>unknown naming or format code</translation>
+    </message>
+    <message>
+        <source>target size %1 x %2</source>
+        <translation>target size %1 x %2</translation>
+    </message>
+    <message>
+        <source>resolution %1</source>
+        <translation>resolution %1</translation>
+    </message>
+    <message>
+        <source>Byte</source>
+        <translation>Byte</translation>
+    </message>
+    <message>
+        <source>KB</source>
+        <translation>KB</translation>
+    </message>
+    <message>
+        <source>MB</source>
+        <translation>MB</translation>
+    </message>
+    <message>
+        <source>GB</source>
+        <translation>GB</translation>
+    </message>
+    <message>
+        <source>TB</source>
+        <translation>TB</translation>
+    </message>
+    <message>
+        <source>PB</source>
+        <translation>PB</translation>
+    </message>
+    <message>
+        <source>EB</source>
+        <translation>EB</translation>
+    </message>
+    <message>
+        <source>ZB</source>
+        <translation>ZB</translation>
+    </message>
+    <message>
+        <source>YB</source>
+        <translation>YB</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>&amp;Images</source>
+        <translation>&amp;Images</translation>
+    </message>
+    <message>
+        <source>The images to resize. Drop image files here to add them.</source>
+        <translation>The images to resize. Drop image files here to add them.</translation>
+    </message>
+    <message>
+        <source>Preview of the selected image</source>
+        <translation>Preview of the selected image</translation>
+    </message>
+    <message>
+        <source>Choose image files to add to the list</source>
+        <translation>Choose image files to add to the list</translation>
+    </message>
+    <message>
+        <source>&amp;Add…</source>
+        <translation>&amp;Add…</translation>
+    </message>
+    <message>
+        <source>Remove the selected images from the list (the files stay where they are)</source>
+        <translation>Remove the selected images from the list (the files stay where they are)</translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation>&amp;Remove</translation>
+    </message>
+    <message>
+        <source>Show each image&apos;s full path instead of its file name</source>
+        <translation>Show each image&apos;s full path instead of its file name</translation>
+    </message>
+    <message>
+        <source>Show full &amp;paths</source>
+        <translation>Show full &amp;paths</translation>
+    </message>
+    <message>
+        <source>&amp;Size</source>
+        <translation>&amp;Size</translation>
+    </message>
+    <message>
+        <source>&amp;Unit</source>
+        <translation>&amp;Unit</translation>
+    </message>
+    <message>
+        <source>The unit of the width and height. The numbers are not converted when the unit changes.</source>
+        <translation>The unit of the width and height. The numbers are not converted when the unit changes.</translation>
+    </message>
+    <message>
+        <source>Width stepper</source>
+        <translation>Width stepper</translation>
+    </message>
+    <message>
+        <source>Scale to the first value; the second follows the image&apos;s proportions</source>
+        <translation>Scale to the first value; the second follows the image&apos;s proportions</translation>
+    </message>
+    <message>
+        <source>Scale to the first value</source>
+        <translation>Scale to the first value</translation>
+    </message>
+    <message>
+        <source>scale to this</source>
+        <translation>scale to this</translation>
+    </message>
+    <message>
+        <source>Scale to the second value; the first follows the image&apos;s proportions</source>
+        <translation>Scale to the second value; the first follows the image&apos;s proportions</translation>
+    </message>
+    <message>
+        <source>Scale to the second value</source>
+        <translation>Scale to the second value</translation>
+    </message>
+    <message>
+        <source>Height stepper</source>
+        <translation>Height stepper</translation>
+    </message>
+    <message>
+        <source>Read the first value as the long side and the second as the short side, whatever the image&apos;s orientation</source>
+        <translation>Read the first value as the long side and the second as the short side, whatever the image&apos;s orientation</translation>
+    </message>
+    <message>
+        <source>&amp;Long and short side instead of width and height</source>
+        <translation>&amp;Long and short side instead of width and height</translation>
+    </message>
+    <message>
+        <source>Keep each image&apos;s proportions: give one value, the other follows</source>
+        <translation>Keep each image&apos;s proportions: give one value, the other follows</translation>
+    </message>
+    <message>
+        <source>Keep &amp;proportions</source>
+        <translation>Keep &amp;proportions</translation>
+    </message>
+    <message>
+        <source>&amp;Resolution</source>
+        <translation>&amp;Resolution</translation>
+    </message>
+    <message>
+        <source>The resolution written into each image, in pixels per inch. With inches or millimetres it also sets the pixel size.</source>
+        <translation>The resolution written into each image, in pixels per inch. With inches or millimetres it also sets the pixel size.</translation>
+    </message>
+    <message>
+        <source>Resolution stepper</source>
+        <translation>Resolution stepper</translation>
+    </message>
+    <message>
+        <source>pixels/inch</source>
+        <translation>pixels/inch</translation>
+    </message>
+    <message>
+        <source>&amp;Output</source>
+        <translation>&amp;Output</translation>
+    </message>
+    <message>
+        <source>Fol&amp;der</source>
+        <translation>Fol&amp;der</translation>
+    </message>
+    <message>
+        <source>The folder the new images are written to. Existing files are never replaced.</source>
+        <translation>The folder the new images are written to. Existing files are never replaced.</translation>
+    </message>
+    <message>
+        <source>Folder for the resized images</source>
+        <translation>Folder for the resized images</translation>
+    </message>
+    <message>
+        <source>Choose the output folder</source>
+        <translation>Choose the output folder</translation>
+    </message>
+    <message>
+        <source>&amp;Choose…</source>
+        <translation>&amp;Choose…</translation>
+    </message>
+    <message>
+        <source>&amp;Names</source>
+        <translation>&amp;Names</translation>
+    </message>
+    <message>
+        <source>Name each new image after its source, or with a name of your own followed by a running number</source>
+        <translation>Name each new image after its source, or with a name of your own followed by a running number</translation>
+    </message>
+    <message>
+        <source>The name each new image begins with</source>
+        <translation>The name each new image begins with</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>The number of the first image; each following image counts on from it (four digits)</source>
+        <translation>The number of the first image; each following image counts on from it (four digits)</translation>
+    </message>
+    <message>
+        <source>Start no.</source>
+        <translation>Start no.</translation>
+    </message>
+    <message>
+        <source>Fo&amp;rmat</source>
+        <translation>Fo&amp;rmat</translation>
+    </message>
+    <message>
+        <source>&amp;Quality</source>
+        <translation>&amp;Quality</translation>
+    </message>
+    <message>
+        <source>JPEG quality: higher keeps more detail and makes larger files</source>
+        <translation>JPEG quality: higher keeps more detail and makes larger files</translation>
+    </message>
+    <message>
+        <source>Fill transparent areas of each image with a colour</source>
+        <translation>Fill transparent areas of each image with a colour</translation>
+    </message>
+    <message>
+        <source>Flatten onto a &amp;background colour</source>
+        <translation>Flatten onto a &amp;background colour</translation>
+    </message>
+    <message>
+        <source>The background colour; click to change it</source>
+        <translation>The background colour; click to change it</translation>
+    </message>
+    <message>
+        <source>Background colour</source>
+        <translation>Background colour</translation>
+    </message>
+    <message>
+        <source>Existing files are never replaced.</source>
+        <translation>Existing files are never replaced.</translation>
+    </message>
+    <message>
+        <source>Resize every image in the list (Ctrl+R)</source>
+        <translation>Resize every image in the list (Ctrl+R)</translation>
+    </message>
+    <message>
+        <source>Resi&amp;ze</source>
+        <translation>Resi&amp;ze</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;File</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Help</translation>
+    </message>
+    <message>
+        <source>&amp;Add Files…</source>
+        <translation>&amp;Add Files…</translation>
+    </message>
+    <message>
+        <source>&amp;Start</source>
+        <translation>&amp;Start</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>&amp;Quit</translation>
+    </message>
+    <message>
+        <source>&amp;About Ostrel</source>
+        <translation>&amp;About Ostrel</translation>
+    </message>
+</context>
+<context>
+    <name>NoReplaceFile</name>
+    <message>
+        <source>&quot;%1&quot; is not a file name</source>
+        <translation>&quot;%1&quot; is not a file name</translation>
+    </message>
+    <message>
+        <source>the temporary file was replaced by another</source>
+        <translation>the temporary file was replaced by another</translation>
+    </message>
+</context>
+<context>
     <name>Ostrel</name>
     <message>
         <source>_Width</source>
@@ -25,7 +722,7 @@
     </message>
     <message>
         <source>_Pixel</source>
-        <extracomment>Line under the preview: %1 width in pixels, %2 height in pixels, %3 file size text such as "1.46 MB".</extracomment>
+        <extracomment>Line under the preview: %1 width in pixels, %2 height in pixels, %3 file size text such as &quot;1.46 MB&quot;.</extracomment>
         <translation>%1 × %2 pixels, %3</translation>
     </message>
     <message>
@@ -60,27 +757,27 @@
     </message>
     <message>
         <source>_FailureOutputExists</source>
-        <extracomment>Why an image was not processed, in the alert's details after the image name.</extracomment>
+        <extracomment>Why an image was not processed, in the alert&apos;s details after the image name.</extracomment>
         <translation>a file with the output name already exists</translation>
     </message>
     <message>
         <source>_FailureSourceMissing</source>
-        <extracomment>Why an image was not processed, in the alert's details after the image name.</extracomment>
+        <extracomment>Why an image was not processed, in the alert&apos;s details after the image name.</extracomment>
         <translation>the source file is missing</translation>
     </message>
     <message>
         <source>_FailureDecodeFailed</source>
-        <extracomment>Why an image was not processed, in the alert's details after the image name.</extracomment>
+        <extracomment>Why an image was not processed, in the alert&apos;s details after the image name.</extracomment>
         <translation>the source file could not be read as an image</translation>
     </message>
     <message>
         <source>_FailureInvalidSettings</source>
-        <extracomment>Why an image was not processed, in the alert's details after the image name.</extracomment>
+        <extracomment>Why an image was not processed, in the alert&apos;s details after the image name.</extracomment>
         <translation>the size, resolution or format settings give no valid output</translation>
     </message>
     <message>
         <source>_FailureWriteFailed</source>
-        <extracomment>Why an image was not processed, in the alert's details after the image name.</extracomment>
+        <extracomment>Why an image was not processed, in the alert&apos;s details after the image name.</extracomment>
         <translation>the output file could not be written</translation>
     </message>
     <message>
@@ -125,7 +822,7 @@
     </message>
     <message>
         <source>_LogNotWritten</source>
-        <extracomment>Closing alert, after the numbers, said once: the log file could not be written. %1 the log file's path.</extracomment>
+        <extracomment>Closing alert, after the numbers, said once: the log file could not be written. %1 the log file&apos;s path.</extracomment>
         <translation>The log could not be written (%1).</translation>
     </message>
     <message>
@@ -215,13 +912,110 @@
     </message>
     <message>
         <source>_FileNotAdded</source>
-        <extracomment>Status bar: one file was not added to the list. %1 the file's name, %2 why (such as "no such file").</extracomment>
+        <extracomment>Status bar: one file was not added to the list. %1 the file&apos;s name, %2 why (such as &quot;no such file&quot;).</extracomment>
         <translation>“%1” was not added: %2</translation>
     </message>
     <message>
         <source>_FilesNotAdded</source>
-        <extracomment>Status bar: several files (two or more) were not added to the list. %1 how many, %2 why (such as "no such file"), %3 the first names, separated by commas.</extracomment>
+        <extracomment>Status bar: several files (two or more) were not added to the list. %1 how many, %2 why (such as &quot;no such file&quot;), %3 the first names, separated by commas.</extracomment>
         <translation>%1 files were not added: %2 (%3)</translation>
+    </message>
+</context>
+<context>
+    <name>OstrelController</name>
+    <message>
+        <source>Pixels</source>
+        <translation>Pixels</translation>
+    </message>
+    <message>
+        <source>Inches</source>
+        <translation>Inches</translation>
+    </message>
+    <message>
+        <source>Millimetres</source>
+        <translation>Millimetres</translation>
+    </message>
+    <message>
+        <source>Percent</source>
+        <translation>Percent</translation>
+    </message>
+    <message>
+        <source>Source name</source>
+        <translation>Source name</translation>
+    </message>
+    <message>
+        <source>Name and number</source>
+        <translation>Name and number</translation>
+    </message>
+    <message>
+        <source>Choose the Output Folder</source>
+        <translation>Choose the Output Folder</translation>
+    </message>
+    <message>
+        <source>Choose</source>
+        <translation>Choose</translation>
+    </message>
+    <message>
+        <source>Add Images</source>
+        <translation>Add Images</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Add</translation>
+    </message>
+    <message>
+        <source>Images (%1)</source>
+        <translation>Images (%1)</translation>
+    </message>
+    <message>
+        <source>px</source>
+        <translation>px</translation>
+    </message>
+    <message>
+        <source>in</source>
+        <translation>in</translation>
+    </message>
+    <message>
+        <source>mm</source>
+        <translation>mm</translation>
+    </message>
+    <message>
+        <source>%</source>
+        <translation>%</translation>
+    </message>
+    <message>
+        <source>About Ostrel</source>
+        <translation>About Ostrel</translation>
+    </message>
+    <message>
+        <source>&lt;h3&gt;Ostrel %1&lt;/h3&gt;&lt;p&gt;Resizes and converts batches of images.&lt;/p&gt;&lt;p&gt;Built with Qt %2 and libvips.&lt;/p&gt;</source>
+        <translation>&lt;h3&gt;Ostrel %1&lt;/h3&gt;&lt;p&gt;Resizes and converts batches of images.&lt;/p&gt;&lt;p&gt;Built with Qt %2 and libvips.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>%1%</source>
+        <translation>%1%</translation>
+    </message>
+</context>
+<context>
+    <name>ProgressPanel</name>
+    <message>
+        <source>Resizing</source>
+        <translation>Resizing</translation>
+    </message>
+    <message>
+        <source>Stop after the image in progress; images already written stay</source>
+        <translation>Stop after the image in progress; images already written stay</translation>
+    </message>
+    <message>
+        <source>&amp;Stop</source>
+        <translation>&amp;Stop</translation>
+    </message>
+</context>
+<context>
+    <name>Settings</name>
+    <message>
+        <source>The settings file %1 is not a regular file: settings are neither read from it nor stored.</source>
+        <translation>The settings file %1 is not a regular file: settings are neither read from it nor stored.</translation>
     </message>
 </context>
 </TS>

@@ -2,6 +2,706 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es_ES" sourcelanguage="en">
 <context>
+    <name>CliOptions</name>
+    <message>
+        <source>Resizes and converts image files in one batch, with the settings of Ostrel&apos;s window.</source>
+        <translation>Redimensiona y convierte archivos de imagen en un solo lote, con los ajustes de la ventana de Ostrel.</translation>
+    </message>
+    <message>
+        <source>Output folder.</source>
+        <translation>Carpeta de destino.</translation>
+    </message>
+    <message>
+        <source>DIR</source>
+        <translation>CARPETA</translation>
+    </message>
+    <message>
+        <source>First size field: the width, or the long side with --sides long-short.</source>
+        <translation>Primer campo de tamaño: el ancho, o el lado largo con --sides long-short.</translation>
+    </message>
+    <message>
+        <source>Second size field: the height, or the short side with --sides long-short.</source>
+        <translation>Segundo campo de tamaño: el alto, o el lado corto con --sides long-short.</translation>
+    </message>
+    <message>
+        <source>Unit of the size fields: px, in, mm or percent.</source>
+        <translation>Unidad de los campos de tamaño: px, in, mm o percent.</translation>
+    </message>
+    <message>
+        <source>UNIT</source>
+        <translation>UNIDAD</translation>
+    </message>
+    <message>
+        <source>Keep the proportions; SIDE is the size field that is given: width, height, long, short (these two also select --sides long-short), first or second.</source>
+        <translation>Mantiene las proporciones; LADO es el campo de tamaño que se indica: width, height, long, short (estos dos también eligen --sides long-short), first o second.</translation>
+    </message>
+    <message>
+        <source>SIDE</source>
+        <translation>LADO</translation>
+    </message>
+    <message>
+        <source>Scale width and height independently.</source>
+        <translation>Escala el ancho y el alto por separado.</translation>
+    </message>
+    <message>
+        <source>What the size fields mean: width-height or long-short.</source>
+        <translation>Significado de los campos de tamaño: width-height o long-short.</translation>
+    </message>
+    <message>
+        <source>MODE</source>
+        <translation>MODO</translation>
+    </message>
+    <message>
+        <source>Output resolution in pixels per inch.</source>
+        <translation>Resolución de salida en píxeles por pulgada.</translation>
+    </message>
+    <message>
+        <source>%1 or %2</source>
+        <translation>%1 o %2</translation>
+    </message>
+    <message>
+        <source>Output format: %1.</source>
+        <translation>Formato de salida: %1.</translation>
+    </message>
+    <message>
+        <source>FORMAT</source>
+        <translation>FORMATO</translation>
+    </message>
+    <message>
+        <source>JPEG quality from 0 to 100.</source>
+        <translation>Calidad JPEG de 0 a 100.</translation>
+    </message>
+    <message>
+        <source>PERCENT</source>
+        <translation>PORCENTAJE</translation>
+    </message>
+    <message>
+        <source>Output names: source (the source&apos;s name) or custom (--name and a four-digit number).</source>
+        <translation>Nombres de salida: source (el nombre del origen) o custom (--name y un número de cuatro cifras).</translation>
+    </message>
+    <message>
+        <source>Base name of custom naming.</source>
+        <translation>Nombre base de la denominación personalizada.</translation>
+    </message>
+    <message>
+        <source>TEXT</source>
+        <translation>TEXTO</translation>
+    </message>
+    <message>
+        <source>First number of custom naming.</source>
+        <translation>Primer número de la denominación personalizada.</translation>
+    </message>
+    <message>
+        <source>Flatten every image onto the background colour: on or off.</source>
+        <translation>Aplana cada imagen sobre el color de fondo: on u off.</translation>
+    </message>
+    <message>
+        <source>Background colour: #rrggbb, #aarrggbb or a colour name such as white.</source>
+        <translation>Color de fondo: #rrggbb, #aarrggbb o un nombre de color como white.</translation>
+    </message>
+    <message>
+        <source>COLOUR</source>
+        <translation>COLOR</translation>
+    </message>
+    <message>
+        <source>Refuse sources with more than N million pixels, unread (default 500; 1 to 1000000).</source>
+        <translation>Rechaza sin leerlas las imágenes de origen de más de N millones de píxeles (500 por omisión; de 1 a 1000000).</translation>
+    </message>
+    <message>
+        <source>Also store the options given as the settings.</source>
+        <translation>Guarda también las opciones indicadas como ajustes.</translation>
+    </message>
+    <message>
+        <source>FILE</source>
+        <translation>ARCHIVO</translation>
+    </message>
+    <message>
+        <source>Image files to process.</source>
+        <translation>Archivos de imagen que se van a procesar.</translation>
+    </message>
+    <message>
+        <source>FILE...</source>
+        <translation>ARCHIVO...</translation>
+    </message>
+    <message>
+        <source>Options override the settings stored by Ostrel&apos;s window for this run only; with --save
+they are stored as well. With --save and no files the settings are stored and nothing
+is processed.</source>
+        <translation>Las opciones sustituyen los ajustes guardados por la ventana de Ostrel solo en esta
+ejecución; con --save también se guardan. Con --save y sin archivos se guardan los
+ajustes y no se procesa nada.</translation>
+    </message>
+    <message>
+        <source>Examples:</source>
+        <translation>Ejemplos:</translation>
+    </message>
+    <message>
+        <source>every photo 800 pixels wide, its height in proportion, JPEG at 85 %</source>
+        <translation>cada foto de 800 píxeles de ancho, el alto en proporción, JPEG al 85&#xa0;%</translation>
+    </message>
+    <message>
+        <source>half size in both directions, as PNG</source>
+        <translation>la mitad de tamaño en ambas direcciones, en PNG</translation>
+    </message>
+    <message>
+        <source>written as Trip0001.jpg, Trip0002.jpg, ...</source>
+        <translation>escritas como Trip0001.jpg, Trip0002.jpg, ...</translation>
+    </message>
+    <message>
+        <source>transparent parts flattened onto white</source>
+        <translation>partes transparentes aplanadas sobre blanco</translation>
+    </message>
+    <message>
+        <source>stores the settings for later runs and for the window; processes nothing</source>
+        <translation>guarda los ajustes para ejecuciones posteriores y para la ventana; no procesa nada</translation>
+    </message>
+    <message>
+        <source>Files are taken by their extension: tiff tif jpeg jpg psd png gif bmp pict pct icns pdf,
+all in lower case or all in upper case, and each is read only as the type its extension
+names; any other file, and a folder, is named and skipped. A source above the pixel limit
+(500 megapixels unless the maxMegapixels setting says otherwise) is refused before it is
+decoded; --max-megapixels raises it.</source>
+        <translation>Los archivos se aceptan por su extensión: tiff tif jpeg jpg psd png gif bmp pict pct
+icns pdf, toda en minúsculas o toda en mayúsculas, y cada uno se lee solo como el tipo
+que indica su extensión; cualquier otro archivo, y una carpeta, se indica y se omite.
+Una imagen de origen por encima del límite de píxeles (500 megapíxeles salvo que el
+ajuste maxMegapixels diga otra cosa) se rechaza antes de decodificarla;
+--max-megapixels lo amplía.</translation>
+    </message>
+    <message>
+        <source>Progress goes to standard error. Ctrl-C stops after the image in progress; a second
+Ctrl-C abandons that image at once and writes nothing of it.</source>
+        <translation>El progreso se muestra en la salida de error estándar. Ctrl-C detiene el proceso tras
+la imagen en curso; un segundo Ctrl-C abandona esa imagen en el acto y no escribe nada
+de ella.</translation>
+    </message>
+    <message>
+        <source>Exit status: 0 every image written, 1 an image failed or was not processed, a file given
+was not taken or the settings could not be saved, 2 a usage error (nothing processed).</source>
+        <translation>Estado de salida: 0 todas las imágenes escritas, 1 una imagen con errores o sin procesar,
+un archivo indicado no aceptado o los ajustes sin guardar, 2 un error de uso (nada
+procesado).</translation>
+    </message>
+    <message>
+        <source>invalid value &quot;%1&quot; for --%2: %3</source>
+        <translation>valor «%1» no válido para --%2: %3</translation>
+    </message>
+    <message>
+        <source>option --%1 given more than once</source>
+        <translation>opción --%1 indicada más de una vez</translation>
+    </message>
+    <message>
+        <source>an output folder is needed</source>
+        <translation>hace falta una carpeta de destino</translation>
+    </message>
+    <message>
+        <source>a number of 0 or more is expected</source>
+        <translation>se espera un número mayor o igual que 0</translation>
+    </message>
+    <message>
+        <source>a number of pixels per inch above 0 is expected</source>
+        <translation>se espera un número de píxeles por pulgada mayor que 0</translation>
+    </message>
+    <message>
+        <source>px, in, mm or percent</source>
+        <translation>px, in, mm o percent</translation>
+    </message>
+    <message>
+        <source>width-height or long-short</source>
+        <translation>width-height o long-short</translation>
+    </message>
+    <message>
+        <source>--proportional and --free exclude each other</source>
+        <translation>--proportional y --free se excluyen entre sí</translation>
+    </message>
+    <message>
+        <source>width, height, long, short, first or second</source>
+        <translation>width, height, long, short, first o second</translation>
+    </message>
+    <message>
+        <source>--proportional %1 contradicts --sides %2</source>
+        <translation>--proportional %1 contradice --sides %2</translation>
+    </message>
+    <message>
+        <source>a number from 0 to 100</source>
+        <translation>un número de 0 a 100</translation>
+    </message>
+    <message>
+        <source>source or custom</source>
+        <translation>source o custom</translation>
+    </message>
+    <message>
+        <source>a file name cannot hold &quot;/&quot;</source>
+        <translation>un nombre de archivo no puede contener «/»</translation>
+    </message>
+    <message>
+        <source>a whole number is expected</source>
+        <translation>se espera un número entero</translation>
+    </message>
+    <message>
+        <source>on or off</source>
+        <translation>on u off</translation>
+    </message>
+    <message>
+        <source>#rrggbb, #aarrggbb or a colour name</source>
+        <translation>#rrggbb, #aarrggbb o un nombre de color</translation>
+    </message>
+    <message>
+        <source>a whole number from 1 to 1000000</source>
+        <translation>un número entero de 1 a 1000000</translation>
+    </message>
+    <message>
+        <source>an empty file name was given</source>
+        <translation>se indicó un nombre de archivo vacío</translation>
+    </message>
+    <message>
+        <source>no size: the width cannot be negative (--width)</source>
+        <translation>sin tamaño: el ancho no puede ser negativo (--width)</translation>
+    </message>
+    <message>
+        <source>no size: the height cannot be negative (--height)</source>
+        <translation>sin tamaño: el alto no puede ser negativo (--height)</translation>
+    </message>
+    <message>
+        <source>no size: proportional scaling by the second size field needs a height above 0 (--height)</source>
+        <translation>sin tamaño: el escalado proporcional según el segundo campo de tamaño necesita un alto mayor que 0 (--height)</translation>
+    </message>
+    <message>
+        <source>no size: proportional scaling by the first size field needs a width above 0 (--width)</source>
+        <translation>sin tamaño: el escalado proporcional según el primer campo de tamaño necesita un ancho mayor que 0 (--width)</translation>
+    </message>
+    <message>
+        <source>no size: width and height are both 0; give one above 0 (--width, --height)</source>
+        <translation>sin tamaño: el ancho y el alto son ambos 0; indica uno mayor que 0 (--width, --height)</translation>
+    </message>
+    <message>
+        <source>the resolution must be above 0 (--resolution)</source>
+        <translation>la resolución debe ser mayor que 0 (--resolution)</translation>
+    </message>
+    <message>
+        <source>no output folder: give one with --output</source>
+        <translation>sin carpeta de destino: indica una con --output</translation>
+    </message>
+    <message>
+        <source>the output folder &quot;%1&quot; does not exist</source>
+        <translation>la carpeta de destino «%1» no existe</translation>
+    </message>
+    <message>
+        <source>the output &quot;%1&quot; is not a folder</source>
+        <translation>el destino «%1» no es una carpeta</translation>
+    </message>
+    <message>
+        <source>custom naming needs a start number: give one with --start-number</source>
+        <translation>la denominación personalizada necesita un número inicial: indica uno con --start-number</translation>
+    </message>
+    <message>
+        <source>the custom name &quot;%1&quot; cannot name a file in the output folder: it may not hold &quot;/&quot; nor be &quot;.&quot; or &quot;..&quot;</source>
+        <translation>el nombre personalizado «%1» no puede nombrar un archivo en la carpeta de destino: no puede contener «/» ni ser «.» o «..»</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>Abandoning the image in progress.</source>
+        <translation>Abandonando la imagen en curso.</translation>
+    </message>
+    <message>
+        <source>Try &apos;ostrel-batch --help&apos; for the options.</source>
+        <translation>Prueba «ostrel-batch --help» para ver las opciones.</translation>
+    </message>
+    <message>
+        <source>a folder (ostrel-batch does not search folders)</source>
+        <translation>una carpeta (ostrel-batch no busca en carpetas)</translation>
+    </message>
+    <message>
+        <source>the extension &quot;.%1&quot; is taken only in lower or in upper case (&quot;.%2&quot; or &quot;.%3&quot;)</source>
+        <translation>la extensión «.%1» solo se acepta en minúsculas o en mayúsculas («.%2» o «.%3»)</translation>
+    </message>
+    <message>
+        <source>not a file type that Ostrel reads</source>
+        <translation>no es un tipo de archivo que Ostrel lea</translation>
+    </message>
+    <message>
+        <source>the settings could not be saved to &quot;%1&quot;</source>
+        <translation>no se pudieron guardar los ajustes en «%1»</translation>
+    </message>
+    <message>
+        <source>no files given</source>
+        <translation>no se indicó ningún archivo</translation>
+    </message>
+    <message>
+        <source>Settings saved.</source>
+        <translation>Ajustes guardados.</translation>
+    </message>
+    <message>
+        <source>skipped &quot;%1&quot;: %2</source>
+        <translation>omitido «%1»: %2</translation>
+    </message>
+    <message>
+        <source>none of the files given is an image Ostrel reads</source>
+        <translation>ninguno de los archivos indicados es una imagen que Ostrel lea</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n of the files given were not taken (named above)</source>
+        <translation>
+            <numerusform>%n de los archivos indicados no se aceptó (indicado arriba)</numerusform>
+            <numerusform>%n de los archivos indicados no se aceptaron (indicados arriba)</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>ImageCodec</name>
+    <message>
+        <source>not a %1 image</source>
+        <translation>no es una imagen %1</translation>
+    </message>
+    <message>
+        <source>the image is %1 x %2 pixels (%3 megapixels), above the limit of %4 megapixels; the maxMegapixels setting raises it (ostrel-batch --max-megapixels N, with --save to keep it)</source>
+        <translation>la imagen mide %1 x %2 píxeles (%3 megapíxeles), por encima del límite de %4 megapíxeles; el ajuste maxMegapixels lo amplía (ostrel-batch --max-megapixels N, con --save para conservarlo)</translation>
+    </message>
+    <message>
+        <source>a named pipe</source>
+        <translation>una tubería con nombre</translation>
+    </message>
+    <message>
+        <source>a device</source>
+        <translation>un dispositivo</translation>
+    </message>
+    <message>
+        <source>a folder</source>
+        <translation>una carpeta</translation>
+    </message>
+    <message>
+        <source>a socket</source>
+        <translation>un socket</translation>
+    </message>
+    <message>
+        <source>a special file</source>
+        <translation>un archivo especial</translation>
+    </message>
+    <message>
+        <source>not a regular file but %1</source>
+        <translation>no es un archivo normal sino %1</translation>
+    </message>
+    <message>
+        <source>not a type of image that can be read</source>
+        <translation>no es un tipo de imagen legible</translation>
+    </message>
+    <message>
+        <source>the image data ends early or is damaged</source>
+        <translation>los datos de la imagen terminan antes de tiempo o están dañados</translation>
+    </message>
+    <message>
+        <source>the JPEG data ends early or is damaged: %1</source>
+        <translation>los datos JPEG terminan antes de tiempo o están dañados: %1</translation>
+    </message>
+    <message>
+        <source>the encoder failed</source>
+        <translation>el codificador falló</translation>
+    </message>
+    <message>
+        <source>abandoned before it was complete</source>
+        <translation>abandonada antes de completarse</translation>
+    </message>
+    <message>
+        <source>%1 of %2 bytes written</source>
+        <translation>%1 de %2 bytes escritos</translation>
+    </message>
+    <message>
+        <source>the target size %1 x %2 pixels has a side beyond the %3 pixels that %4 can make</source>
+        <translation>el tamaño de destino %1 x %2 píxeles tiene un lado mayor que los %3 píxeles que %4 puede generar</translation>
+    </message>
+</context>
+<context>
+    <name>ImageEntry</name>
+    <message>
+        <source>the custom name &quot;%1&quot; is not a file name</source>
+        <translation>el nombre personalizado «%1» no es un nombre de archivo</translation>
+    </message>
+    <message>
+        <source>unknown naming or format code</source>
+        <translation>código de nombre o de formato desconocido</translation>
+    </message>
+    <message>
+        <source>target size %1 x %2</source>
+        <translation>tamaño de destino %1 x %2</translation>
+    </message>
+    <message>
+        <source>resolution %1</source>
+        <translation>resolución %1</translation>
+    </message>
+    <message>
+        <source>Byte</source>
+        <translation>bytes</translation>
+    </message>
+    <message>
+        <source>KB</source>
+        <translation>KB</translation>
+    </message>
+    <message>
+        <source>MB</source>
+        <translation>MB</translation>
+    </message>
+    <message>
+        <source>GB</source>
+        <translation>GB</translation>
+    </message>
+    <message>
+        <source>TB</source>
+        <translation>TB</translation>
+    </message>
+    <message>
+        <source>PB</source>
+        <translation>PB</translation>
+    </message>
+    <message>
+        <source>EB</source>
+        <translation>EB</translation>
+    </message>
+    <message>
+        <source>ZB</source>
+        <translation>ZB</translation>
+    </message>
+    <message>
+        <source>YB</source>
+        <translation>YB</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>&amp;Images</source>
+        <translation>&amp;Imágenes</translation>
+    </message>
+    <message>
+        <source>The images to resize. Drop image files here to add them.</source>
+        <translation>Las imágenes que se van a redimensionar. Suelta aquí archivos de imagen para añadirlos.</translation>
+    </message>
+    <message>
+        <source>Preview of the selected image</source>
+        <translation>Vista previa de la imagen seleccionada</translation>
+    </message>
+    <message>
+        <source>Choose image files to add to the list</source>
+        <translation>Elige archivos de imagen para añadirlos a la lista</translation>
+    </message>
+    <message>
+        <source>&amp;Add…</source>
+        <translation>Aña&amp;dir…</translation>
+    </message>
+    <message>
+        <source>Remove the selected images from the list (the files stay where they are)</source>
+        <translation>Quita las imágenes seleccionadas de la lista (los archivos se quedan donde están)</translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation>&amp;Quitar</translation>
+    </message>
+    <message>
+        <source>Show each image&apos;s full path instead of its file name</source>
+        <translation>Muestra la ruta completa de cada imagen en lugar de su nombre de archivo</translation>
+    </message>
+    <message>
+        <source>Show full &amp;paths</source>
+        <translation>Mostrar rutas &amp;completas</translation>
+    </message>
+    <message>
+        <source>&amp;Size</source>
+        <translation>&amp;Tamaño</translation>
+    </message>
+    <message>
+        <source>&amp;Unit</source>
+        <translation>U&amp;nidad</translation>
+    </message>
+    <message>
+        <source>The unit of the width and height. The numbers are not converted when the unit changes.</source>
+        <translation>La unidad del ancho y el alto. Los números no se convierten al cambiar de unidad.</translation>
+    </message>
+    <message>
+        <source>Width stepper</source>
+        <translation>Aumentar o disminuir el ancho</translation>
+    </message>
+    <message>
+        <source>Scale to the first value; the second follows the image&apos;s proportions</source>
+        <translation>Escala según el primer valor; el segundo sigue las proporciones de la imagen</translation>
+    </message>
+    <message>
+        <source>Scale to the first value</source>
+        <translation>Escalar según el primer valor</translation>
+    </message>
+    <message>
+        <source>scale to this</source>
+        <translation>según este valor</translation>
+    </message>
+    <message>
+        <source>Scale to the second value; the first follows the image&apos;s proportions</source>
+        <translation>Escala según el segundo valor; el primero sigue las proporciones de la imagen</translation>
+    </message>
+    <message>
+        <source>Scale to the second value</source>
+        <translation>Escalar según el segundo valor</translation>
+    </message>
+    <message>
+        <source>Height stepper</source>
+        <translation>Aumentar o disminuir el alto</translation>
+    </message>
+    <message>
+        <source>Read the first value as the long side and the second as the short side, whatever the image&apos;s orientation</source>
+        <translation>Interpreta el primer valor como el lado largo y el segundo como el lado corto, sea cual sea la orientación de la imagen</translation>
+    </message>
+    <message>
+        <source>&amp;Long and short side instead of width and height</source>
+        <translation>&amp;Lado largo y lado corto en lugar de ancho y alto</translation>
+    </message>
+    <message>
+        <source>Keep each image&apos;s proportions: give one value, the other follows</source>
+        <translation>Mantén las proporciones de cada imagen: indica un valor y el otro se ajusta</translation>
+    </message>
+    <message>
+        <source>Keep &amp;proportions</source>
+        <translation>Mantener las &amp;proporciones</translation>
+    </message>
+    <message>
+        <source>&amp;Resolution</source>
+        <translation>Res&amp;olución</translation>
+    </message>
+    <message>
+        <source>The resolution written into each image, in pixels per inch. With inches or millimetres it also sets the pixel size.</source>
+        <translation>La resolución que se escribe en cada imagen, en píxeles por pulgada. Con pulgadas o milímetros también determina el tamaño en píxeles.</translation>
+    </message>
+    <message>
+        <source>Resolution stepper</source>
+        <translation>Aumentar o disminuir la resolución</translation>
+    </message>
+    <message>
+        <source>pixels/inch</source>
+        <translation>píxeles/pulgada</translation>
+    </message>
+    <message>
+        <source>&amp;Output</source>
+        <translation>&amp;Salida</translation>
+    </message>
+    <message>
+        <source>Fol&amp;der</source>
+        <translation>&amp;Carpeta</translation>
+    </message>
+    <message>
+        <source>The folder the new images are written to. Existing files are never replaced.</source>
+        <translation>La carpeta en la que se escriben las imágenes nuevas. Los archivos existentes nunca se reemplazan.</translation>
+    </message>
+    <message>
+        <source>Folder for the resized images</source>
+        <translation>Carpeta para las imágenes redimensionadas</translation>
+    </message>
+    <message>
+        <source>Choose the output folder</source>
+        <translation>Elige la carpeta de destino</translation>
+    </message>
+    <message>
+        <source>&amp;Choose…</source>
+        <translation>&amp;Elegir…</translation>
+    </message>
+    <message>
+        <source>&amp;Names</source>
+        <translation>&amp;Nombres</translation>
+    </message>
+    <message>
+        <source>Name each new image after its source, or with a name of your own followed by a running number</source>
+        <translation>Pon a cada imagen nueva el nombre de su origen, o un nombre propio seguido de un número correlativo</translation>
+    </message>
+    <message>
+        <source>The name each new image begins with</source>
+        <translation>El nombre con el que empieza cada imagen nueva</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nombre</translation>
+    </message>
+    <message>
+        <source>The number of the first image; each following image counts on from it (four digits)</source>
+        <translation>El número de la primera imagen; las siguientes siguen contando desde él (cuatro cifras)</translation>
+    </message>
+    <message>
+        <source>Start no.</source>
+        <translation>N.º inicial</translation>
+    </message>
+    <message>
+        <source>Fo&amp;rmat</source>
+        <translation>&amp;Formato</translation>
+    </message>
+    <message>
+        <source>&amp;Quality</source>
+        <translation>Cali&amp;dad</translation>
+    </message>
+    <message>
+        <source>JPEG quality: higher keeps more detail and makes larger files</source>
+        <translation>Calidad JPEG: cuanto más alta, más detalle conserva y más grandes son los archivos</translation>
+    </message>
+    <message>
+        <source>Fill transparent areas of each image with a colour</source>
+        <translation>Rellena las zonas transparentes de cada imagen con un color</translation>
+    </message>
+    <message>
+        <source>Flatten onto a &amp;background colour</source>
+        <translation>A&amp;planar sobre un color de fondo</translation>
+    </message>
+    <message>
+        <source>The background colour; click to change it</source>
+        <translation>El color de fondo; haz clic para cambiarlo</translation>
+    </message>
+    <message>
+        <source>Background colour</source>
+        <translation>Color de fondo</translation>
+    </message>
+    <message>
+        <source>Existing files are never replaced.</source>
+        <translation>Los archivos existentes nunca se reemplazan.</translation>
+    </message>
+    <message>
+        <source>Resize every image in the list (Ctrl+R)</source>
+        <translation>Redimensiona todas las imágenes de la lista (Ctrl+R)</translation>
+    </message>
+    <message>
+        <source>Resi&amp;ze</source>
+        <translation>&amp;Redimensionar</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Archivo</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>Ay&amp;uda</translation>
+    </message>
+    <message>
+        <source>&amp;Add Files…</source>
+        <translation>&amp;Añadir archivos…</translation>
+    </message>
+    <message>
+        <source>&amp;Start</source>
+        <translation>&amp;Iniciar</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>&amp;Salir</translation>
+    </message>
+    <message>
+        <source>&amp;About Ostrel</source>
+        <translation>&amp;Acerca de Ostrel</translation>
+    </message>
+</context>
+<context>
+    <name>NoReplaceFile</name>
+    <message>
+        <source>&quot;%1&quot; is not a file name</source>
+        <translation>«%1» no es un nombre de archivo</translation>
+    </message>
+    <message>
+        <source>the temporary file was replaced by another</source>
+        <translation>el archivo temporal fue reemplazado por otro</translation>
+    </message>
+</context>
+<context>
     <name>Ostrel</name>
     <message>
         <source>_Width</source>
@@ -25,7 +725,7 @@
     </message>
     <message>
         <source>_Pixel</source>
-        <extracomment>Line under the preview: %1 width in pixels, %2 height in pixels, %3 file size text such as "1.46 MB".</extracomment>
+        <extracomment>Line under the preview: %1 width in pixels, %2 height in pixels, %3 file size text such as &quot;1.46 MB&quot;.</extracomment>
         <translation>%1 × %2 píxeles, %3</translation>
     </message>
     <message>
@@ -60,27 +760,27 @@
     </message>
     <message>
         <source>_FailureOutputExists</source>
-        <extracomment>Why an image was not processed, in the alert's details after the image name.</extracomment>
+        <extracomment>Why an image was not processed, in the alert&apos;s details after the image name.</extracomment>
         <translation>ya existe un archivo con el nombre de salida</translation>
     </message>
     <message>
         <source>_FailureSourceMissing</source>
-        <extracomment>Why an image was not processed, in the alert's details after the image name.</extracomment>
+        <extracomment>Why an image was not processed, in the alert&apos;s details after the image name.</extracomment>
         <translation>falta el archivo de origen</translation>
     </message>
     <message>
         <source>_FailureDecodeFailed</source>
-        <extracomment>Why an image was not processed, in the alert's details after the image name.</extracomment>
+        <extracomment>Why an image was not processed, in the alert&apos;s details after the image name.</extracomment>
         <translation>el archivo de origen no se pudo leer como imagen</translation>
     </message>
     <message>
         <source>_FailureInvalidSettings</source>
-        <extracomment>Why an image was not processed, in the alert's details after the image name.</extracomment>
+        <extracomment>Why an image was not processed, in the alert&apos;s details after the image name.</extracomment>
         <translation>los ajustes de tamaño, resolución o formato no dan un resultado válido</translation>
     </message>
     <message>
         <source>_FailureWriteFailed</source>
-        <extracomment>Why an image was not processed, in the alert's details after the image name.</extracomment>
+        <extracomment>Why an image was not processed, in the alert&apos;s details after the image name.</extracomment>
         <translation>no se pudo escribir el archivo de salida</translation>
     </message>
     <message>
@@ -125,7 +825,7 @@
     </message>
     <message>
         <source>_LogNotWritten</source>
-        <extracomment>Closing alert, after the numbers, said once: the log file could not be written. %1 the log file's path.</extracomment>
+        <extracomment>Closing alert, after the numbers, said once: the log file could not be written. %1 the log file&apos;s path.</extracomment>
         <translation>No se pudo escribir el registro (%1).</translation>
     </message>
     <message>
@@ -215,13 +915,110 @@
     </message>
     <message>
         <source>_FileNotAdded</source>
-        <extracomment>Status bar: one file was not added to the list. %1 the file's name, %2 why (such as "no such file").</extracomment>
+        <extracomment>Status bar: one file was not added to the list. %1 the file&apos;s name, %2 why (such as &quot;no such file&quot;).</extracomment>
         <translation>«%1» no se añadió: %2</translation>
     </message>
     <message>
         <source>_FilesNotAdded</source>
-        <extracomment>Status bar: several files (two or more) were not added to the list. %1 how many, %2 why (such as "no such file"), %3 the first names, separated by commas.</extracomment>
+        <extracomment>Status bar: several files (two or more) were not added to the list. %1 how many, %2 why (such as &quot;no such file&quot;), %3 the first names, separated by commas.</extracomment>
         <translation>No se añadieron %1 archivos: %2 (%3)</translation>
+    </message>
+</context>
+<context>
+    <name>OstrelController</name>
+    <message>
+        <source>Pixels</source>
+        <translation>Píxeles</translation>
+    </message>
+    <message>
+        <source>Inches</source>
+        <translation>Pulgadas</translation>
+    </message>
+    <message>
+        <source>Millimetres</source>
+        <translation>Milímetros</translation>
+    </message>
+    <message>
+        <source>Percent</source>
+        <translation>Porcentaje</translation>
+    </message>
+    <message>
+        <source>Source name</source>
+        <translation>Nombre original</translation>
+    </message>
+    <message>
+        <source>Name and number</source>
+        <translation>Nombre y número</translation>
+    </message>
+    <message>
+        <source>Choose the Output Folder</source>
+        <translation>Elegir la carpeta de destino</translation>
+    </message>
+    <message>
+        <source>Choose</source>
+        <translation>Elegir</translation>
+    </message>
+    <message>
+        <source>Add Images</source>
+        <translation>Añadir imágenes</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Añadir</translation>
+    </message>
+    <message>
+        <source>Images (%1)</source>
+        <translation>Imágenes (%1)</translation>
+    </message>
+    <message>
+        <source>px</source>
+        <translation>px</translation>
+    </message>
+    <message>
+        <source>in</source>
+        <translation>pulg.</translation>
+    </message>
+    <message>
+        <source>mm</source>
+        <translation>mm</translation>
+    </message>
+    <message>
+        <source>%</source>
+        <translation>%</translation>
+    </message>
+    <message>
+        <source>About Ostrel</source>
+        <translation>Acerca de Ostrel</translation>
+    </message>
+    <message>
+        <source>&lt;h3&gt;Ostrel %1&lt;/h3&gt;&lt;p&gt;Resizes and converts batches of images.&lt;/p&gt;&lt;p&gt;Built with Qt %2 and libvips.&lt;/p&gt;</source>
+        <translation>&lt;h3&gt;Ostrel %1&lt;/h3&gt;&lt;p&gt;Redimensiona y convierte imágenes por lotes.&lt;/p&gt;&lt;p&gt;Creado con Qt %2 y libvips.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>%1%</source>
+        <translation>%1&#xa0;%</translation>
+    </message>
+</context>
+<context>
+    <name>ProgressPanel</name>
+    <message>
+        <source>Resizing</source>
+        <translation>Redimensionando</translation>
+    </message>
+    <message>
+        <source>Stop after the image in progress; images already written stay</source>
+        <translation>Detén el proceso tras la imagen en curso; las imágenes ya escritas se conservan</translation>
+    </message>
+    <message>
+        <source>&amp;Stop</source>
+        <translation>&amp;Detener</translation>
+    </message>
+</context>
+<context>
+    <name>Settings</name>
+    <message>
+        <source>The settings file %1 is not a regular file: settings are neither read from it nor stored.</source>
+        <translation>El archivo de ajustes %1 no es un archivo normal: los ajustes no se leen de él ni se guardan.</translation>
     </message>
 </context>
 </TS>

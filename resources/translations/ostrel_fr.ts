@@ -2,6 +2,704 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr_FR" sourcelanguage="en">
 <context>
+    <name>CliOptions</name>
+    <message>
+        <source>Resizes and converts image files in one batch, with the settings of Ostrel&apos;s window.</source>
+        <translation>Redimensionne et convertit des fichiers d’image en un seul lot, avec les réglages de la fenêtre d’Ostrel.</translation>
+    </message>
+    <message>
+        <source>Output folder.</source>
+        <translation>Dossier de destination.</translation>
+    </message>
+    <message>
+        <source>DIR</source>
+        <translation>DOSSIER</translation>
+    </message>
+    <message>
+        <source>First size field: the width, or the long side with --sides long-short.</source>
+        <translation>Premier champ de taille&#xa0;: la largeur, ou le grand côté avec --sides long-short.</translation>
+    </message>
+    <message>
+        <source>Second size field: the height, or the short side with --sides long-short.</source>
+        <translation>Second champ de taille&#xa0;: la hauteur, ou le petit côté avec --sides long-short.</translation>
+    </message>
+    <message>
+        <source>Unit of the size fields: px, in, mm or percent.</source>
+        <translation>Unité des champs de taille&#xa0;: px, in, mm ou percent.</translation>
+    </message>
+    <message>
+        <source>UNIT</source>
+        <translation>UNITÉ</translation>
+    </message>
+    <message>
+        <source>Keep the proportions; SIDE is the size field that is given: width, height, long, short (these two also select --sides long-short), first or second.</source>
+        <translation>Conserve les proportions&#xa0;; CÔTÉ est le champ de taille donné&#xa0;: width, height, long, short (ces deux-là choisissent aussi --sides long-short), first ou second.</translation>
+    </message>
+    <message>
+        <source>SIDE</source>
+        <translation>CÔTÉ</translation>
+    </message>
+    <message>
+        <source>Scale width and height independently.</source>
+        <translation>Met à l’échelle la largeur et la hauteur indépendamment.</translation>
+    </message>
+    <message>
+        <source>What the size fields mean: width-height or long-short.</source>
+        <translation>Signification des champs de taille&#xa0;: width-height ou long-short.</translation>
+    </message>
+    <message>
+        <source>MODE</source>
+        <translation>MODE</translation>
+    </message>
+    <message>
+        <source>Output resolution in pixels per inch.</source>
+        <translation>Résolution de sortie en pixels par pouce.</translation>
+    </message>
+    <message>
+        <source>%1 or %2</source>
+        <translation>%1 ou %2</translation>
+    </message>
+    <message>
+        <source>Output format: %1.</source>
+        <translation>Format de sortie&#xa0;: %1.</translation>
+    </message>
+    <message>
+        <source>FORMAT</source>
+        <translation>FORMAT</translation>
+    </message>
+    <message>
+        <source>JPEG quality from 0 to 100.</source>
+        <translation>Qualité JPEG de 0 à 100.</translation>
+    </message>
+    <message>
+        <source>PERCENT</source>
+        <translation>POURCENTAGE</translation>
+    </message>
+    <message>
+        <source>Output names: source (the source&apos;s name) or custom (--name and a four-digit number).</source>
+        <translation>Noms de sortie&#xa0;: source (le nom de la source) ou custom (--name et un numéro à quatre chiffres).</translation>
+    </message>
+    <message>
+        <source>Base name of custom naming.</source>
+        <translation>Nom de base du nommage personnalisé.</translation>
+    </message>
+    <message>
+        <source>TEXT</source>
+        <translation>TEXTE</translation>
+    </message>
+    <message>
+        <source>First number of custom naming.</source>
+        <translation>Premier numéro du nommage personnalisé.</translation>
+    </message>
+    <message>
+        <source>Flatten every image onto the background colour: on or off.</source>
+        <translation>Aplatit chaque image sur la couleur d’arrière-plan&#xa0;: on ou off.</translation>
+    </message>
+    <message>
+        <source>Background colour: #rrggbb, #aarrggbb or a colour name such as white.</source>
+        <translation>Couleur d’arrière-plan&#xa0;: #rrggbb, #aarrggbb ou un nom de couleur comme white.</translation>
+    </message>
+    <message>
+        <source>COLOUR</source>
+        <translation>COULEUR</translation>
+    </message>
+    <message>
+        <source>Refuse sources with more than N million pixels, unread (default 500; 1 to 1000000).</source>
+        <translation>Refuse sans les lire les sources de plus de N millions de pixels (500 par défaut&#xa0;; de 1 à 1000000).</translation>
+    </message>
+    <message>
+        <source>Also store the options given as the settings.</source>
+        <translation>Enregistre aussi les options données comme réglages.</translation>
+    </message>
+    <message>
+        <source>FILE</source>
+        <translation>FICHIER</translation>
+    </message>
+    <message>
+        <source>Image files to process.</source>
+        <translation>Fichiers d’image à traiter.</translation>
+    </message>
+    <message>
+        <source>FILE...</source>
+        <translation>FICHIER...</translation>
+    </message>
+    <message>
+        <source>Options override the settings stored by Ostrel&apos;s window for this run only; with --save
+they are stored as well. With --save and no files the settings are stored and nothing
+is processed.</source>
+        <translation>Les options remplacent les réglages enregistrés par la fenêtre d’Ostrel pour cette seule
+exécution&#xa0;; avec --save, elles sont aussi enregistrées. Avec --save et sans fichier, les
+réglages sont enregistrés et rien n’est traité.</translation>
+    </message>
+    <message>
+        <source>Examples:</source>
+        <translation>Exemples&#xa0;:</translation>
+    </message>
+    <message>
+        <source>every photo 800 pixels wide, its height in proportion, JPEG at 85 %</source>
+        <translation>chaque photo large de 800 pixels, hauteur proportionnelle, JPEG à 85&#xa0;%</translation>
+    </message>
+    <message>
+        <source>half size in both directions, as PNG</source>
+        <translation>moitié de la taille dans les deux sens, en PNG</translation>
+    </message>
+    <message>
+        <source>written as Trip0001.jpg, Trip0002.jpg, ...</source>
+        <translation>écrites sous les noms Trip0001.jpg, Trip0002.jpg, ...</translation>
+    </message>
+    <message>
+        <source>transparent parts flattened onto white</source>
+        <translation>parties transparentes aplaties sur du blanc</translation>
+    </message>
+    <message>
+        <source>stores the settings for later runs and for the window; processes nothing</source>
+        <translation>enregistre les réglages pour les exécutions suivantes et pour la fenêtre&#xa0;; ne traite rien</translation>
+    </message>
+    <message>
+        <source>Files are taken by their extension: tiff tif jpeg jpg psd png gif bmp pict pct icns pdf,
+all in lower case or all in upper case, and each is read only as the type its extension
+names; any other file, and a folder, is named and skipped. A source above the pixel limit
+(500 megapixels unless the maxMegapixels setting says otherwise) is refused before it is
+decoded; --max-megapixels raises it.</source>
+        <translation>Les fichiers sont pris selon leur extension&#xa0;: tiff tif jpeg jpg psd png gif bmp pict pct
+icns pdf, tout en minuscules ou tout en majuscules, et chacun n’est lu que comme le type
+que nomme son extension&#xa0;; tout autre fichier, et un dossier, est signalé et ignoré. Une
+source au-delà de la limite de pixels (500 mégapixels sauf autre valeur du réglage
+maxMegapixels) est refusée avant d’être décodée&#xa0;; --max-megapixels la relève.</translation>
+    </message>
+    <message>
+        <source>Progress goes to standard error. Ctrl-C stops after the image in progress; a second
+Ctrl-C abandons that image at once and writes nothing of it.</source>
+        <translation>La progression s’affiche sur la sortie d’erreur standard. Ctrl-C arrête après l’image
+en cours&#xa0;; un second Ctrl-C abandonne aussitôt cette image et n’en écrit rien.</translation>
+    </message>
+    <message>
+        <source>Exit status: 0 every image written, 1 an image failed or was not processed, a file given
+was not taken or the settings could not be saved, 2 a usage error (nothing processed).</source>
+        <translation>Code de sortie&#xa0;: 0 toutes les images écrites, 1 une image en échec ou non traitée, un
+fichier donné non pris ou les réglages non enregistrés, 2 une erreur d’utilisation
+(rien n’est traité).</translation>
+    </message>
+    <message>
+        <source>invalid value &quot;%1&quot; for --%2: %3</source>
+        <translation>valeur «&#xa0;%1&#xa0;» non valable pour --%2&#xa0;: %3</translation>
+    </message>
+    <message>
+        <source>option --%1 given more than once</source>
+        <translation>option --%1 donnée plusieurs fois</translation>
+    </message>
+    <message>
+        <source>an output folder is needed</source>
+        <translation>un dossier de destination est nécessaire</translation>
+    </message>
+    <message>
+        <source>a number of 0 or more is expected</source>
+        <translation>un nombre supérieur ou égal à 0 est attendu</translation>
+    </message>
+    <message>
+        <source>a number of pixels per inch above 0 is expected</source>
+        <translation>un nombre de pixels par pouce supérieur à 0 est attendu</translation>
+    </message>
+    <message>
+        <source>px, in, mm or percent</source>
+        <translation>px, in, mm ou percent</translation>
+    </message>
+    <message>
+        <source>width-height or long-short</source>
+        <translation>width-height ou long-short</translation>
+    </message>
+    <message>
+        <source>--proportional and --free exclude each other</source>
+        <translation>--proportional et --free s’excluent mutuellement</translation>
+    </message>
+    <message>
+        <source>width, height, long, short, first or second</source>
+        <translation>width, height, long, short, first ou second</translation>
+    </message>
+    <message>
+        <source>--proportional %1 contradicts --sides %2</source>
+        <translation>--proportional %1 contredit --sides %2</translation>
+    </message>
+    <message>
+        <source>a number from 0 to 100</source>
+        <translation>un nombre de 0 à 100</translation>
+    </message>
+    <message>
+        <source>source or custom</source>
+        <translation>source ou custom</translation>
+    </message>
+    <message>
+        <source>a file name cannot hold &quot;/&quot;</source>
+        <translation>un nom de fichier ne peut pas contenir «&#xa0;/&#xa0;»</translation>
+    </message>
+    <message>
+        <source>a whole number is expected</source>
+        <translation>un nombre entier est attendu</translation>
+    </message>
+    <message>
+        <source>on or off</source>
+        <translation>on ou off</translation>
+    </message>
+    <message>
+        <source>#rrggbb, #aarrggbb or a colour name</source>
+        <translation>#rrggbb, #aarrggbb ou un nom de couleur</translation>
+    </message>
+    <message>
+        <source>a whole number from 1 to 1000000</source>
+        <translation>un nombre entier de 1 à 1000000</translation>
+    </message>
+    <message>
+        <source>an empty file name was given</source>
+        <translation>un nom de fichier vide a été donné</translation>
+    </message>
+    <message>
+        <source>no size: the width cannot be negative (--width)</source>
+        <translation>aucune taille&#xa0;: la largeur ne peut pas être négative (--width)</translation>
+    </message>
+    <message>
+        <source>no size: the height cannot be negative (--height)</source>
+        <translation>aucune taille&#xa0;: la hauteur ne peut pas être négative (--height)</translation>
+    </message>
+    <message>
+        <source>no size: proportional scaling by the second size field needs a height above 0 (--height)</source>
+        <translation>aucune taille&#xa0;: la mise à l’échelle proportionnelle selon le second champ de taille demande une hauteur supérieure à 0 (--height)</translation>
+    </message>
+    <message>
+        <source>no size: proportional scaling by the first size field needs a width above 0 (--width)</source>
+        <translation>aucune taille&#xa0;: la mise à l’échelle proportionnelle selon le premier champ de taille demande une largeur supérieure à 0 (--width)</translation>
+    </message>
+    <message>
+        <source>no size: width and height are both 0; give one above 0 (--width, --height)</source>
+        <translation>aucune taille&#xa0;: la largeur et la hauteur valent toutes deux 0&#xa0;; indiquez-en une supérieure à 0 (--width, --height)</translation>
+    </message>
+    <message>
+        <source>the resolution must be above 0 (--resolution)</source>
+        <translation>la résolution doit être supérieure à 0 (--resolution)</translation>
+    </message>
+    <message>
+        <source>no output folder: give one with --output</source>
+        <translation>aucun dossier de destination&#xa0;: indiquez-en un avec --output</translation>
+    </message>
+    <message>
+        <source>the output folder &quot;%1&quot; does not exist</source>
+        <translation>le dossier de destination «&#xa0;%1&#xa0;» n’existe pas</translation>
+    </message>
+    <message>
+        <source>the output &quot;%1&quot; is not a folder</source>
+        <translation>la destination «&#xa0;%1&#xa0;» n’est pas un dossier</translation>
+    </message>
+    <message>
+        <source>custom naming needs a start number: give one with --start-number</source>
+        <translation>le nommage personnalisé demande un numéro de départ&#xa0;: indiquez-en un avec --start-number</translation>
+    </message>
+    <message>
+        <source>the custom name &quot;%1&quot; cannot name a file in the output folder: it may not hold &quot;/&quot; nor be &quot;.&quot; or &quot;..&quot;</source>
+        <translation>le nom personnalisé «&#xa0;%1&#xa0;» ne peut pas nommer un fichier du dossier de destination&#xa0;: il ne doit pas contenir «&#xa0;/&#xa0;» ni être «&#xa0;.&#xa0;» ou «&#xa0;..&#xa0;»</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>Abandoning the image in progress.</source>
+        <translation>Abandon de l’image en cours.</translation>
+    </message>
+    <message>
+        <source>Try &apos;ostrel-batch --help&apos; for the options.</source>
+        <translation>Essayez «&#xa0;ostrel-batch --help&#xa0;» pour voir les options.</translation>
+    </message>
+    <message>
+        <source>a folder (ostrel-batch does not search folders)</source>
+        <translation>un dossier (ostrel-batch ne parcourt pas les dossiers)</translation>
+    </message>
+    <message>
+        <source>the extension &quot;.%1&quot; is taken only in lower or in upper case (&quot;.%2&quot; or &quot;.%3&quot;)</source>
+        <translation>l’extension «&#xa0;.%1&#xa0;» n’est prise qu’en minuscules ou en majuscules («&#xa0;.%2&#xa0;» ou «&#xa0;.%3&#xa0;»)</translation>
+    </message>
+    <message>
+        <source>not a file type that Ostrel reads</source>
+        <translation>ce n’est pas un type de fichier lu par Ostrel</translation>
+    </message>
+    <message>
+        <source>the settings could not be saved to &quot;%1&quot;</source>
+        <translation>les réglages n’ont pas pu être enregistrés dans «&#xa0;%1&#xa0;»</translation>
+    </message>
+    <message>
+        <source>no files given</source>
+        <translation>aucun fichier donné</translation>
+    </message>
+    <message>
+        <source>Settings saved.</source>
+        <translation>Réglages enregistrés.</translation>
+    </message>
+    <message>
+        <source>skipped &quot;%1&quot;: %2</source>
+        <translation>«&#xa0;%1&#xa0;» ignoré&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>none of the files given is an image Ostrel reads</source>
+        <translation>aucun des fichiers donnés n’est une image lue par Ostrel</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n of the files given were not taken (named above)</source>
+        <translation>
+            <numerusform>%n des fichiers donnés n’a pas été pris (voir ci-dessus)</numerusform>
+            <numerusform>%n des fichiers donnés n’ont pas été pris (voir ci-dessus)</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>ImageCodec</name>
+    <message>
+        <source>not a %1 image</source>
+        <translation>pas une image %1</translation>
+    </message>
+    <message>
+        <source>the image is %1 x %2 pixels (%3 megapixels), above the limit of %4 megapixels; the maxMegapixels setting raises it (ostrel-batch --max-megapixels N, with --save to keep it)</source>
+        <translation>l’image fait %1 x %2 pixels (%3 mégapixels), au-delà de la limite de %4 mégapixels&#xa0;; le réglage maxMegapixels la relève (ostrel-batch --max-megapixels N, avec --save pour la conserver)</translation>
+    </message>
+    <message>
+        <source>a named pipe</source>
+        <translation>un tube nommé</translation>
+    </message>
+    <message>
+        <source>a device</source>
+        <translation>un périphérique</translation>
+    </message>
+    <message>
+        <source>a folder</source>
+        <translation>un dossier</translation>
+    </message>
+    <message>
+        <source>a socket</source>
+        <translation>un socket</translation>
+    </message>
+    <message>
+        <source>a special file</source>
+        <translation>un fichier spécial</translation>
+    </message>
+    <message>
+        <source>not a regular file but %1</source>
+        <translation>pas un fichier ordinaire mais %1</translation>
+    </message>
+    <message>
+        <source>not a type of image that can be read</source>
+        <translation>pas un type d’image lisible</translation>
+    </message>
+    <message>
+        <source>the image data ends early or is damaged</source>
+        <translation>les données de l’image s’arrêtent trop tôt ou sont endommagées</translation>
+    </message>
+    <message>
+        <source>the JPEG data ends early or is damaged: %1</source>
+        <translation>les données JPEG s’arrêtent trop tôt ou sont endommagées&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>the encoder failed</source>
+        <translation>l’encodeur a échoué</translation>
+    </message>
+    <message>
+        <source>abandoned before it was complete</source>
+        <translation>abandonnée avant d’être terminée</translation>
+    </message>
+    <message>
+        <source>%1 of %2 bytes written</source>
+        <translation>%1 octets écrits sur %2</translation>
+    </message>
+    <message>
+        <source>the target size %1 x %2 pixels has a side beyond the %3 pixels that %4 can make</source>
+        <translation>la taille cible %1 x %2 pixels a un côté au-delà des %3 pixels que %4 peut produire</translation>
+    </message>
+</context>
+<context>
+    <name>ImageEntry</name>
+    <message>
+        <source>the custom name &quot;%1&quot; is not a file name</source>
+        <translation>le nom personnalisé «&#xa0;%1&#xa0;» n’est pas un nom de fichier</translation>
+    </message>
+    <message>
+        <source>unknown naming or format code</source>
+        <translation>code de nommage ou de format inconnu</translation>
+    </message>
+    <message>
+        <source>target size %1 x %2</source>
+        <translation>taille cible %1 x %2</translation>
+    </message>
+    <message>
+        <source>resolution %1</source>
+        <translation>résolution %1</translation>
+    </message>
+    <message>
+        <source>Byte</source>
+        <translation>octets</translation>
+    </message>
+    <message>
+        <source>KB</source>
+        <translation>Ko</translation>
+    </message>
+    <message>
+        <source>MB</source>
+        <translation>Mo</translation>
+    </message>
+    <message>
+        <source>GB</source>
+        <translation>Go</translation>
+    </message>
+    <message>
+        <source>TB</source>
+        <translation>To</translation>
+    </message>
+    <message>
+        <source>PB</source>
+        <translation>Po</translation>
+    </message>
+    <message>
+        <source>EB</source>
+        <translation>Eo</translation>
+    </message>
+    <message>
+        <source>ZB</source>
+        <translation>Zo</translation>
+    </message>
+    <message>
+        <source>YB</source>
+        <translation>Yo</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>&amp;Images</source>
+        <translation>&amp;Images</translation>
+    </message>
+    <message>
+        <source>The images to resize. Drop image files here to add them.</source>
+        <translation>Les images à redimensionner. Déposez ici des fichiers d’image pour les ajouter.</translation>
+    </message>
+    <message>
+        <source>Preview of the selected image</source>
+        <translation>Aperçu de l’image sélectionnée</translation>
+    </message>
+    <message>
+        <source>Choose image files to add to the list</source>
+        <translation>Choisir des fichiers d’image à ajouter à la liste</translation>
+    </message>
+    <message>
+        <source>&amp;Add…</source>
+        <translation>Ajo&amp;uter…</translation>
+    </message>
+    <message>
+        <source>Remove the selected images from the list (the files stay where they are)</source>
+        <translation>Retirer les images sélectionnées de la liste (les fichiers restent où ils sont)</translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation>R&amp;etirer</translation>
+    </message>
+    <message>
+        <source>Show each image&apos;s full path instead of its file name</source>
+        <translation>Afficher le chemin complet de chaque image au lieu de son nom de fichier</translation>
+    </message>
+    <message>
+        <source>Show full &amp;paths</source>
+        <translation>Afficher les &amp;chemins complets</translation>
+    </message>
+    <message>
+        <source>&amp;Size</source>
+        <translation>&amp;Taille</translation>
+    </message>
+    <message>
+        <source>&amp;Unit</source>
+        <translation>&amp;Unité</translation>
+    </message>
+    <message>
+        <source>The unit of the width and height. The numbers are not converted when the unit changes.</source>
+        <translation>L’unité de la largeur et de la hauteur. Les nombres ne sont pas convertis quand l’unité change.</translation>
+    </message>
+    <message>
+        <source>Width stepper</source>
+        <translation>Augmenter ou diminuer la largeur</translation>
+    </message>
+    <message>
+        <source>Scale to the first value; the second follows the image&apos;s proportions</source>
+        <translation>Mettre à l’échelle selon la première valeur&#xa0;; la seconde suit les proportions de l’image</translation>
+    </message>
+    <message>
+        <source>Scale to the first value</source>
+        <translation>Mettre à l’échelle selon la première valeur</translation>
+    </message>
+    <message>
+        <source>scale to this</source>
+        <translation>selon cette valeur</translation>
+    </message>
+    <message>
+        <source>Scale to the second value; the first follows the image&apos;s proportions</source>
+        <translation>Mettre à l’échelle selon la seconde valeur&#xa0;; la première suit les proportions de l’image</translation>
+    </message>
+    <message>
+        <source>Scale to the second value</source>
+        <translation>Mettre à l’échelle selon la seconde valeur</translation>
+    </message>
+    <message>
+        <source>Height stepper</source>
+        <translation>Augmenter ou diminuer la hauteur</translation>
+    </message>
+    <message>
+        <source>Read the first value as the long side and the second as the short side, whatever the image&apos;s orientation</source>
+        <translation>Lire la première valeur comme le grand côté et la seconde comme le petit côté, quelle que soit l’orientation de l’image</translation>
+    </message>
+    <message>
+        <source>&amp;Long and short side instead of width and height</source>
+        <translation>Grand et petit côté au &amp;lieu de largeur et hauteur</translation>
+    </message>
+    <message>
+        <source>Keep each image&apos;s proportions: give one value, the other follows</source>
+        <translation>Conserver les proportions de chaque image&#xa0;: indiquez une valeur, l’autre suit</translation>
+    </message>
+    <message>
+        <source>Keep &amp;proportions</source>
+        <translation>Conserver les &amp;proportions</translation>
+    </message>
+    <message>
+        <source>&amp;Resolution</source>
+        <translation>Résolutio&amp;n</translation>
+    </message>
+    <message>
+        <source>The resolution written into each image, in pixels per inch. With inches or millimetres it also sets the pixel size.</source>
+        <translation>La résolution inscrite dans chaque image, en pixels par pouce. En pouces ou en millimètres, elle détermine aussi la taille en pixels.</translation>
+    </message>
+    <message>
+        <source>Resolution stepper</source>
+        <translation>Augmenter ou diminuer la résolution</translation>
+    </message>
+    <message>
+        <source>pixels/inch</source>
+        <translation>pixels/pouce</translation>
+    </message>
+    <message>
+        <source>&amp;Output</source>
+        <translation>&amp;Sortie</translation>
+    </message>
+    <message>
+        <source>Fol&amp;der</source>
+        <translation>&amp;Dossier</translation>
+    </message>
+    <message>
+        <source>The folder the new images are written to. Existing files are never replaced.</source>
+        <translation>Le dossier où les nouvelles images sont écrites. Les fichiers existants ne sont jamais remplacés.</translation>
+    </message>
+    <message>
+        <source>Folder for the resized images</source>
+        <translation>Dossier des images redimensionnées</translation>
+    </message>
+    <message>
+        <source>Choose the output folder</source>
+        <translation>Choisir le dossier de destination</translation>
+    </message>
+    <message>
+        <source>&amp;Choose…</source>
+        <translation>&amp;Choisir…</translation>
+    </message>
+    <message>
+        <source>&amp;Names</source>
+        <translation>&amp;Noms</translation>
+    </message>
+    <message>
+        <source>Name each new image after its source, or with a name of your own followed by a running number</source>
+        <translation>Nommer chaque nouvelle image d’après sa source, ou d’un nom de votre choix suivi d’un numéro séquentiel</translation>
+    </message>
+    <message>
+        <source>The name each new image begins with</source>
+        <translation>Le nom par lequel commence chaque nouvelle image</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nom</translation>
+    </message>
+    <message>
+        <source>The number of the first image; each following image counts on from it (four digits)</source>
+        <translation>Le numéro de la première image&#xa0;; les suivantes continuent à partir de lui (quatre chiffres)</translation>
+    </message>
+    <message>
+        <source>Start no.</source>
+        <translation>N° de départ</translation>
+    </message>
+    <message>
+        <source>Fo&amp;rmat</source>
+        <translation>F&amp;ormat</translation>
+    </message>
+    <message>
+        <source>&amp;Quality</source>
+        <translation>&amp;Qualité</translation>
+    </message>
+    <message>
+        <source>JPEG quality: higher keeps more detail and makes larger files</source>
+        <translation>Qualité JPEG&#xa0;: plus elle est élevée, plus les détails sont conservés et plus les fichiers sont gros</translation>
+    </message>
+    <message>
+        <source>Fill transparent areas of each image with a colour</source>
+        <translation>Remplir les zones transparentes de chaque image avec une couleur</translation>
+    </message>
+    <message>
+        <source>Flatten onto a &amp;background colour</source>
+        <translation>Aplatir sur une couleur d’arrière-&amp;plan</translation>
+    </message>
+    <message>
+        <source>The background colour; click to change it</source>
+        <translation>La couleur d’arrière-plan&#xa0;; cliquez pour la modifier</translation>
+    </message>
+    <message>
+        <source>Background colour</source>
+        <translation>Couleur d’arrière-plan</translation>
+    </message>
+    <message>
+        <source>Existing files are never replaced.</source>
+        <translation>Les fichiers existants ne sont jamais remplacés.</translation>
+    </message>
+    <message>
+        <source>Resize every image in the list (Ctrl+R)</source>
+        <translation>Redimensionner toutes les images de la liste (Ctrl+R)</translation>
+    </message>
+    <message>
+        <source>Resi&amp;ze</source>
+        <translation>&amp;Redimensionner</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Fichier</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Aide</translation>
+    </message>
+    <message>
+        <source>&amp;Add Files…</source>
+        <translation>&amp;Ajouter des fichiers…</translation>
+    </message>
+    <message>
+        <source>&amp;Start</source>
+        <translation>&amp;Démarrer</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>&amp;Quitter</translation>
+    </message>
+    <message>
+        <source>&amp;About Ostrel</source>
+        <translation>À &amp;propos d’Ostrel</translation>
+    </message>
+</context>
+<context>
+    <name>NoReplaceFile</name>
+    <message>
+        <source>&quot;%1&quot; is not a file name</source>
+        <translation>«&#xa0;%1&#xa0;» n’est pas un nom de fichier</translation>
+    </message>
+    <message>
+        <source>the temporary file was replaced by another</source>
+        <translation>le fichier temporaire a été remplacé par un autre</translation>
+    </message>
+</context>
+<context>
     <name>Ostrel</name>
     <message>
         <source>_Width</source>
@@ -25,7 +723,7 @@
     </message>
     <message>
         <source>_Pixel</source>
-        <extracomment>Line under the preview: %1 width in pixels, %2 height in pixels, %3 file size text such as "1.46 MB".</extracomment>
+        <extracomment>Line under the preview: %1 width in pixels, %2 height in pixels, %3 file size text such as &quot;1.46 MB&quot;.</extracomment>
         <translation>%1 × %2 pixels, %3</translation>
     </message>
     <message>
@@ -51,7 +749,7 @@
     <message>
         <source>_ElaboratingFinishedWithErrors</source>
         <extracomment>Informative text of the alert when images failed: %1 the number of images not processed.</extracomment>
-        <translation>Images non traitées : %1. Le journal les cite une à une.</translation>
+        <translation>Images non traitées&#xa0;: %1. Le journal les cite une à une.</translation>
     </message>
     <message>
         <source>_ElaboratingFinishedWithoutErrors</source>
@@ -60,27 +758,27 @@
     </message>
     <message>
         <source>_FailureOutputExists</source>
-        <extracomment>Why an image was not processed, in the alert's details after the image name.</extracomment>
+        <extracomment>Why an image was not processed, in the alert&apos;s details after the image name.</extracomment>
         <translation>un fichier portant le nom de sortie existe déjà</translation>
     </message>
     <message>
         <source>_FailureSourceMissing</source>
-        <extracomment>Why an image was not processed, in the alert's details after the image name.</extracomment>
+        <extracomment>Why an image was not processed, in the alert&apos;s details after the image name.</extracomment>
         <translation>le fichier source est introuvable</translation>
     </message>
     <message>
         <source>_FailureDecodeFailed</source>
-        <extracomment>Why an image was not processed, in the alert's details after the image name.</extracomment>
+        <extracomment>Why an image was not processed, in the alert&apos;s details after the image name.</extracomment>
         <translation>le fichier source n’a pas pu être lu comme une image</translation>
     </message>
     <message>
         <source>_FailureInvalidSettings</source>
-        <extracomment>Why an image was not processed, in the alert's details after the image name.</extracomment>
+        <extracomment>Why an image was not processed, in the alert&apos;s details after the image name.</extracomment>
         <translation>les réglages de taille, de résolution ou de format ne donnent aucun résultat valable</translation>
     </message>
     <message>
         <source>_FailureWriteFailed</source>
-        <extracomment>Why an image was not processed, in the alert's details after the image name.</extracomment>
+        <extracomment>Why an image was not processed, in the alert&apos;s details after the image name.</extracomment>
         <translation>le fichier de sortie n’a pas pu être écrit</translation>
     </message>
     <message>
@@ -91,7 +789,7 @@
     <message>
         <source>_BatchSummary</source>
         <extracomment>Closing line of the command-line tool: %1 images written, %2 images failed, %3 images not processed (stopped), %4 elapsed seconds.</extracomment>
-        <translation>Écrites : %1. Échecs : %2. Non traitées : %3. Durée : %4 s.</translation>
+        <translation>Écrites&#xa0;: %1. Échecs&#xa0;: %2. Non traitées&#xa0;: %3. Durée&#xa0;: %4&#xa0;s.</translation>
     </message>
     <message>
         <source>_StoppingAfterCurrent</source>
@@ -106,17 +804,17 @@
     <message>
         <source>_ElaboratingStoppedWithoutErrors</source>
         <extracomment>Informative text of the alert when a batch was stopped with images left and none failed: %1 the number of images written, %2 the number of images not processed.</extracomment>
-        <translation>Images enregistrées : %1. Non traitées : %2.</translation>
+        <translation>Images enregistrées&#xa0;: %1. Non traitées&#xa0;: %2.</translation>
     </message>
     <message>
         <source>_ElaboratingStoppedWithErrors</source>
         <extracomment>Informative text of the alert when a batch was stopped with images left and images failed: %1 the number of images written, %2 the number of images that failed, %3 the number of images not processed. A sentence about the log follows.</extracomment>
-        <translation>Images enregistrées : %1. Échecs : %2. Non traitées : %3.</translation>
+        <translation>Images enregistrées&#xa0;: %1. Échecs&#xa0;: %2. Non traitées&#xa0;: %3.</translation>
     </message>
     <message>
         <source>_ElaboratingFailedCount</source>
         <extracomment>Informative text of the alert when images failed, before the sentence about the log: %1 the number of images not processed.</extracomment>
-        <translation>Images non traitées : %1.</translation>
+        <translation>Images non traitées&#xa0;: %1.</translation>
     </message>
     <message>
         <source>_LogNamesFailedImages</source>
@@ -125,7 +823,7 @@
     </message>
     <message>
         <source>_LogNotWritten</source>
-        <extracomment>Closing alert, after the numbers, said once: the log file could not be written. %1 the log file's path.</extracomment>
+        <extracomment>Closing alert, after the numbers, said once: the log file could not be written. %1 the log file&apos;s path.</extracomment>
         <translation>Le journal n’a pas pu être écrit (%1).</translation>
     </message>
     <message>
@@ -215,13 +913,110 @@
     </message>
     <message>
         <source>_FileNotAdded</source>
-        <extracomment>Status bar: one file was not added to the list. %1 the file's name, %2 why (such as "no such file").</extracomment>
-        <translation>« %1 » n’a pas été ajouté : %2</translation>
+        <extracomment>Status bar: one file was not added to the list. %1 the file&apos;s name, %2 why (such as &quot;no such file&quot;).</extracomment>
+        <translation>«&#xa0;%1&#xa0;» n’a pas été ajouté&#xa0;: %2</translation>
     </message>
     <message>
         <source>_FilesNotAdded</source>
-        <extracomment>Status bar: several files (two or more) were not added to the list. %1 how many, %2 why (such as "no such file"), %3 the first names, separated by commas.</extracomment>
-        <translation>%1 fichiers n’ont pas été ajoutés : %2 (%3)</translation>
+        <extracomment>Status bar: several files (two or more) were not added to the list. %1 how many, %2 why (such as &quot;no such file&quot;), %3 the first names, separated by commas.</extracomment>
+        <translation>%1 fichiers n’ont pas été ajoutés&#xa0;: %2 (%3)</translation>
+    </message>
+</context>
+<context>
+    <name>OstrelController</name>
+    <message>
+        <source>Pixels</source>
+        <translation>Pixels</translation>
+    </message>
+    <message>
+        <source>Inches</source>
+        <translation>Pouces</translation>
+    </message>
+    <message>
+        <source>Millimetres</source>
+        <translation>Millimètres</translation>
+    </message>
+    <message>
+        <source>Percent</source>
+        <translation>Pourcentage</translation>
+    </message>
+    <message>
+        <source>Source name</source>
+        <translation>Nom d’origine</translation>
+    </message>
+    <message>
+        <source>Name and number</source>
+        <translation>Nom et numéro</translation>
+    </message>
+    <message>
+        <source>Choose the Output Folder</source>
+        <translation>Choisir le dossier de destination</translation>
+    </message>
+    <message>
+        <source>Choose</source>
+        <translation>Choisir</translation>
+    </message>
+    <message>
+        <source>Add Images</source>
+        <translation>Ajouter des images</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Ajouter</translation>
+    </message>
+    <message>
+        <source>Images (%1)</source>
+        <translation>Images (%1)</translation>
+    </message>
+    <message>
+        <source>px</source>
+        <translation>px</translation>
+    </message>
+    <message>
+        <source>in</source>
+        <translation>po</translation>
+    </message>
+    <message>
+        <source>mm</source>
+        <translation>mm</translation>
+    </message>
+    <message>
+        <source>%</source>
+        <translation>%</translation>
+    </message>
+    <message>
+        <source>About Ostrel</source>
+        <translation>À propos d’Ostrel</translation>
+    </message>
+    <message>
+        <source>&lt;h3&gt;Ostrel %1&lt;/h3&gt;&lt;p&gt;Resizes and converts batches of images.&lt;/p&gt;&lt;p&gt;Built with Qt %2 and libvips.&lt;/p&gt;</source>
+        <translation>&lt;h3&gt;Ostrel %1&lt;/h3&gt;&lt;p&gt;Redimensionne et convertit des images par lots.&lt;/p&gt;&lt;p&gt;Conçu avec Qt %2 et libvips.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>%1%</source>
+        <translation>%1&#xa0;%</translation>
+    </message>
+</context>
+<context>
+    <name>ProgressPanel</name>
+    <message>
+        <source>Resizing</source>
+        <translation>Redimensionnement</translation>
+    </message>
+    <message>
+        <source>Stop after the image in progress; images already written stay</source>
+        <translation>Arrêter après l’image en cours&#xa0;; les images déjà écrites sont conservées</translation>
+    </message>
+    <message>
+        <source>&amp;Stop</source>
+        <translation>&amp;Arrêter</translation>
+    </message>
+</context>
+<context>
+    <name>Settings</name>
+    <message>
+        <source>The settings file %1 is not a regular file: settings are neither read from it nor stored.</source>
+        <translation>Le fichier de réglages %1 n’est pas un fichier ordinaire&#xa0;: les réglages n’y sont ni lus ni enregistrés.</translation>
     </message>
 </context>
 </TS>

@@ -2,6 +2,703 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="it_IT" sourcelanguage="en">
 <context>
+    <name>CliOptions</name>
+    <message>
+        <source>Resizes and converts image files in one batch, with the settings of Ostrel&apos;s window.</source>
+        <translation>Ridimensiona e converte file di immagine in un’unica serie, con le impostazioni della finestra di Ostrel.</translation>
+    </message>
+    <message>
+        <source>Output folder.</source>
+        <translation>Cartella di destinazione.</translation>
+    </message>
+    <message>
+        <source>DIR</source>
+        <translation>CARTELLA</translation>
+    </message>
+    <message>
+        <source>First size field: the width, or the long side with --sides long-short.</source>
+        <translation>Primo campo della dimensione: la larghezza, o il lato lungo con --sides long-short.</translation>
+    </message>
+    <message>
+        <source>Second size field: the height, or the short side with --sides long-short.</source>
+        <translation>Secondo campo della dimensione: l’altezza, o il lato corto con --sides long-short.</translation>
+    </message>
+    <message>
+        <source>Unit of the size fields: px, in, mm or percent.</source>
+        <translation>Unità dei campi della dimensione: px, in, mm o percent.</translation>
+    </message>
+    <message>
+        <source>UNIT</source>
+        <translation>UNITÀ</translation>
+    </message>
+    <message>
+        <source>Keep the proportions; SIDE is the size field that is given: width, height, long, short (these two also select --sides long-short), first or second.</source>
+        <translation>Mantiene le proporzioni; LATO è il campo della dimensione indicato: width, height, long, short (questi due scelgono anche --sides long-short), first o second.</translation>
+    </message>
+    <message>
+        <source>SIDE</source>
+        <translation>LATO</translation>
+    </message>
+    <message>
+        <source>Scale width and height independently.</source>
+        <translation>Scala larghezza e altezza in modo indipendente.</translation>
+    </message>
+    <message>
+        <source>What the size fields mean: width-height or long-short.</source>
+        <translation>Significato dei campi della dimensione: width-height o long-short.</translation>
+    </message>
+    <message>
+        <source>MODE</source>
+        <translation>MODO</translation>
+    </message>
+    <message>
+        <source>Output resolution in pixels per inch.</source>
+        <translation>Risoluzione di uscita in pixel per pollice.</translation>
+    </message>
+    <message>
+        <source>%1 or %2</source>
+        <translation>%1 o %2</translation>
+    </message>
+    <message>
+        <source>Output format: %1.</source>
+        <translation>Formato di uscita: %1.</translation>
+    </message>
+    <message>
+        <source>FORMAT</source>
+        <translation>FORMATO</translation>
+    </message>
+    <message>
+        <source>JPEG quality from 0 to 100.</source>
+        <translation>Qualità JPEG da 0 a 100.</translation>
+    </message>
+    <message>
+        <source>PERCENT</source>
+        <translation>PERCENTUALE</translation>
+    </message>
+    <message>
+        <source>Output names: source (the source&apos;s name) or custom (--name and a four-digit number).</source>
+        <translation>Nomi di uscita: source (il nome dell’originale) o custom (--name e un numero di quattro cifre).</translation>
+    </message>
+    <message>
+        <source>Base name of custom naming.</source>
+        <translation>Nome di base della denominazione personalizzata.</translation>
+    </message>
+    <message>
+        <source>TEXT</source>
+        <translation>TESTO</translation>
+    </message>
+    <message>
+        <source>First number of custom naming.</source>
+        <translation>Primo numero della denominazione personalizzata.</translation>
+    </message>
+    <message>
+        <source>Flatten every image onto the background colour: on or off.</source>
+        <translation>Appiattisce ogni immagine sul colore di sfondo: on o off.</translation>
+    </message>
+    <message>
+        <source>Background colour: #rrggbb, #aarrggbb or a colour name such as white.</source>
+        <translation>Colore di sfondo: #rrggbb, #aarrggbb o il nome di un colore, come white.</translation>
+    </message>
+    <message>
+        <source>COLOUR</source>
+        <translation>COLORE</translation>
+    </message>
+    <message>
+        <source>Refuse sources with more than N million pixels, unread (default 500; 1 to 1000000).</source>
+        <translation>Rifiuta senza leggerle le immagini di origine con più di N milioni di pixel (predefinito 500; da 1 a 1000000).</translation>
+    </message>
+    <message>
+        <source>Also store the options given as the settings.</source>
+        <translation>Salva anche le opzioni indicate come impostazioni.</translation>
+    </message>
+    <message>
+        <source>FILE</source>
+        <translation>FILE</translation>
+    </message>
+    <message>
+        <source>Image files to process.</source>
+        <translation>File di immagine da elaborare.</translation>
+    </message>
+    <message>
+        <source>FILE...</source>
+        <translation>FILE...</translation>
+    </message>
+    <message>
+        <source>Options override the settings stored by Ostrel&apos;s window for this run only; with --save
+they are stored as well. With --save and no files the settings are stored and nothing
+is processed.</source>
+        <translation>Le opzioni sostituiscono le impostazioni salvate dalla finestra di Ostrel solo per questa
+esecuzione; con --save vengono anche salvate. Con --save e nessun file le impostazioni
+vengono salvate e non si elabora nulla.</translation>
+    </message>
+    <message>
+        <source>Examples:</source>
+        <translation>Esempi:</translation>
+    </message>
+    <message>
+        <source>every photo 800 pixels wide, its height in proportion, JPEG at 85 %</source>
+        <translation>ogni foto larga 800 pixel, altezza in proporzione, JPEG all’85%</translation>
+    </message>
+    <message>
+        <source>half size in both directions, as PNG</source>
+        <translation>metà dimensione in entrambe le direzioni, come PNG</translation>
+    </message>
+    <message>
+        <source>written as Trip0001.jpg, Trip0002.jpg, ...</source>
+        <translation>salvate come Trip0001.jpg, Trip0002.jpg, ...</translation>
+    </message>
+    <message>
+        <source>transparent parts flattened onto white</source>
+        <translation>parti trasparenti appiattite sul bianco</translation>
+    </message>
+    <message>
+        <source>stores the settings for later runs and for the window; processes nothing</source>
+        <translation>salva le impostazioni per le esecuzioni successive e per la finestra; non elabora nulla</translation>
+    </message>
+    <message>
+        <source>Files are taken by their extension: tiff tif jpeg jpg psd png gif bmp pict pct icns pdf,
+all in lower case or all in upper case, and each is read only as the type its extension
+names; any other file, and a folder, is named and skipped. A source above the pixel limit
+(500 megapixels unless the maxMegapixels setting says otherwise) is refused before it is
+decoded; --max-megapixels raises it.</source>
+        <translation>I file vengono accettati in base all’estensione: tiff tif jpeg jpg psd png gif bmp pict
+pct icns pdf, tutta minuscola o tutta maiuscola, e ognuno viene letto solo come il tipo
+indicato dall’estensione; ogni altro file, e ogni cartella, viene segnalato e saltato.
+Un’immagine oltre il limite di pixel (500 megapixel, salvo diversa impostazione
+maxMegapixels) viene rifiutata prima della decodifica; --max-megapixels alza il limite.</translation>
+    </message>
+    <message>
+        <source>Progress goes to standard error. Ctrl-C stops after the image in progress; a second
+Ctrl-C abandons that image at once and writes nothing of it.</source>
+        <translation>L’avanzamento va sullo standard error. Ctrl-C interrompe dopo l’immagine in corso; un
+secondo Ctrl-C abbandona subito quell’immagine e non ne scrive nulla.</translation>
+    </message>
+    <message>
+        <source>Exit status: 0 every image written, 1 an image failed or was not processed, a file given
+was not taken or the settings could not be saved, 2 a usage error (nothing processed).</source>
+        <translation>Stato di uscita: 0 tutte le immagini scritte, 1 un’immagine non riuscita o non elaborata,
+un file indicato non accettato o impostazioni non salvate, 2 errore d’uso (nulla elaborato).</translation>
+    </message>
+    <message>
+        <source>invalid value &quot;%1&quot; for --%2: %3</source>
+        <translation>valore «%1» non valido per --%2: %3</translation>
+    </message>
+    <message>
+        <source>option --%1 given more than once</source>
+        <translation>opzione --%1 indicata più di una volta</translation>
+    </message>
+    <message>
+        <source>an output folder is needed</source>
+        <translation>serve una cartella di destinazione</translation>
+    </message>
+    <message>
+        <source>a number of 0 or more is expected</source>
+        <translation>è atteso un numero maggiore o uguale a 0</translation>
+    </message>
+    <message>
+        <source>a number of pixels per inch above 0 is expected</source>
+        <translation>è atteso un numero di pixel per pollice maggiore di 0</translation>
+    </message>
+    <message>
+        <source>px, in, mm or percent</source>
+        <translation>px, in, mm o percent</translation>
+    </message>
+    <message>
+        <source>width-height or long-short</source>
+        <translation>width-height o long-short</translation>
+    </message>
+    <message>
+        <source>--proportional and --free exclude each other</source>
+        <translation>--proportional e --free si escludono a vicenda</translation>
+    </message>
+    <message>
+        <source>width, height, long, short, first or second</source>
+        <translation>width, height, long, short, first o second</translation>
+    </message>
+    <message>
+        <source>--proportional %1 contradicts --sides %2</source>
+        <translation>--proportional %1 contraddice --sides %2</translation>
+    </message>
+    <message>
+        <source>a number from 0 to 100</source>
+        <translation>un numero da 0 a 100</translation>
+    </message>
+    <message>
+        <source>source or custom</source>
+        <translation>source o custom</translation>
+    </message>
+    <message>
+        <source>a file name cannot hold &quot;/&quot;</source>
+        <translation>un nome di file non può contenere «/»</translation>
+    </message>
+    <message>
+        <source>a whole number is expected</source>
+        <translation>è atteso un numero intero</translation>
+    </message>
+    <message>
+        <source>on or off</source>
+        <translation>on o off</translation>
+    </message>
+    <message>
+        <source>#rrggbb, #aarrggbb or a colour name</source>
+        <translation>#rrggbb, #aarrggbb o il nome di un colore</translation>
+    </message>
+    <message>
+        <source>a whole number from 1 to 1000000</source>
+        <translation>un numero intero da 1 a 1000000</translation>
+    </message>
+    <message>
+        <source>an empty file name was given</source>
+        <translation>è stato indicato un nome di file vuoto</translation>
+    </message>
+    <message>
+        <source>no size: the width cannot be negative (--width)</source>
+        <translation>nessuna dimensione: la larghezza non può essere negativa (--width)</translation>
+    </message>
+    <message>
+        <source>no size: the height cannot be negative (--height)</source>
+        <translation>nessuna dimensione: l’altezza non può essere negativa (--height)</translation>
+    </message>
+    <message>
+        <source>no size: proportional scaling by the second size field needs a height above 0 (--height)</source>
+        <translation>nessuna dimensione: la scala proporzionale sul secondo campo della dimensione richiede un’altezza maggiore di 0 (--height)</translation>
+    </message>
+    <message>
+        <source>no size: proportional scaling by the first size field needs a width above 0 (--width)</source>
+        <translation>nessuna dimensione: la scala proporzionale sul primo campo della dimensione richiede una larghezza maggiore di 0 (--width)</translation>
+    </message>
+    <message>
+        <source>no size: width and height are both 0; give one above 0 (--width, --height)</source>
+        <translation>nessuna dimensione: larghezza e altezza sono entrambe 0; indicane una maggiore di 0 (--width, --height)</translation>
+    </message>
+    <message>
+        <source>the resolution must be above 0 (--resolution)</source>
+        <translation>la risoluzione deve essere maggiore di 0 (--resolution)</translation>
+    </message>
+    <message>
+        <source>no output folder: give one with --output</source>
+        <translation>nessuna cartella di destinazione: indicala con --output</translation>
+    </message>
+    <message>
+        <source>the output folder &quot;%1&quot; does not exist</source>
+        <translation>la cartella di destinazione «%1» non esiste</translation>
+    </message>
+    <message>
+        <source>the output &quot;%1&quot; is not a folder</source>
+        <translation>la destinazione «%1» non è una cartella</translation>
+    </message>
+    <message>
+        <source>custom naming needs a start number: give one with --start-number</source>
+        <translation>la denominazione personalizzata richiede un numero iniziale: indicalo con --start-number</translation>
+    </message>
+    <message>
+        <source>the custom name &quot;%1&quot; cannot name a file in the output folder: it may not hold &quot;/&quot; nor be &quot;.&quot; or &quot;..&quot;</source>
+        <translation>il nome personalizzato «%1» non può dare il nome a un file nella cartella di destinazione: non deve contenere «/» né essere «.» o «..»</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>Abandoning the image in progress.</source>
+        <translation>Abbandono dell’immagine in corso.</translation>
+    </message>
+    <message>
+        <source>Try &apos;ostrel-batch --help&apos; for the options.</source>
+        <translation>Usa «ostrel-batch --help» per vedere le opzioni.</translation>
+    </message>
+    <message>
+        <source>a folder (ostrel-batch does not search folders)</source>
+        <translation>una cartella (ostrel-batch non cerca nelle cartelle)</translation>
+    </message>
+    <message>
+        <source>the extension &quot;.%1&quot; is taken only in lower or in upper case (&quot;.%2&quot; or &quot;.%3&quot;)</source>
+        <translation>l’estensione «.%1» è accettata solo tutta minuscola o tutta maiuscola («.%2» o «.%3»)</translation>
+    </message>
+    <message>
+        <source>not a file type that Ostrel reads</source>
+        <translation>non è un tipo di file che Ostrel legge</translation>
+    </message>
+    <message>
+        <source>the settings could not be saved to &quot;%1&quot;</source>
+        <translation>non è stato possibile salvare le impostazioni in «%1»</translation>
+    </message>
+    <message>
+        <source>no files given</source>
+        <translation>nessun file indicato</translation>
+    </message>
+    <message>
+        <source>Settings saved.</source>
+        <translation>Impostazioni salvate.</translation>
+    </message>
+    <message>
+        <source>skipped &quot;%1&quot;: %2</source>
+        <translation>saltato «%1»: %2</translation>
+    </message>
+    <message>
+        <source>none of the files given is an image Ostrel reads</source>
+        <translation>nessuno dei file indicati è un’immagine che Ostrel legge</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n of the files given were not taken (named above)</source>
+        <translation>
+            <numerusform>%n dei file indicati non è stato accettato (vedi sopra)</numerusform>
+            <numerusform>%n dei file indicati non sono stati accettati (vedi sopra)</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>ImageCodec</name>
+    <message>
+        <source>not a %1 image</source>
+        <translation>non è un’immagine %1</translation>
+    </message>
+    <message>
+        <source>the image is %1 x %2 pixels (%3 megapixels), above the limit of %4 megapixels; the maxMegapixels setting raises it (ostrel-batch --max-megapixels N, with --save to keep it)</source>
+        <translation>l’immagine è di %1 x %2 pixel (%3 megapixel), oltre il limite di %4 megapixel; l’impostazione maxMegapixels lo alza (ostrel-batch --max-megapixels N, con --save per mantenerlo)</translation>
+    </message>
+    <message>
+        <source>a named pipe</source>
+        <translation>una pipe con nome</translation>
+    </message>
+    <message>
+        <source>a device</source>
+        <translation>un dispositivo</translation>
+    </message>
+    <message>
+        <source>a folder</source>
+        <translation>una cartella</translation>
+    </message>
+    <message>
+        <source>a socket</source>
+        <translation>un socket</translation>
+    </message>
+    <message>
+        <source>a special file</source>
+        <translation>un file speciale</translation>
+    </message>
+    <message>
+        <source>not a regular file but %1</source>
+        <translation>non è un file normale ma %1</translation>
+    </message>
+    <message>
+        <source>not a type of image that can be read</source>
+        <translation>non è un tipo di immagine leggibile</translation>
+    </message>
+    <message>
+        <source>the image data ends early or is damaged</source>
+        <translation>i dati dell’immagine sono incompleti o danneggiati</translation>
+    </message>
+    <message>
+        <source>the JPEG data ends early or is damaged: %1</source>
+        <translation>i dati JPEG sono incompleti o danneggiati: %1</translation>
+    </message>
+    <message>
+        <source>the encoder failed</source>
+        <translation>il codificatore non è riuscito a scrivere</translation>
+    </message>
+    <message>
+        <source>abandoned before it was complete</source>
+        <translation>abbandonata prima di essere completata</translation>
+    </message>
+    <message>
+        <source>%1 of %2 bytes written</source>
+        <translation>%1 di %2 byte scritti</translation>
+    </message>
+    <message>
+        <source>the target size %1 x %2 pixels has a side beyond the %3 pixels that %4 can make</source>
+        <translation>la dimensione di destinazione %1 x %2 pixel ha un lato oltre i %3 pixel che %4 può produrre</translation>
+    </message>
+</context>
+<context>
+    <name>ImageEntry</name>
+    <message>
+        <source>the custom name &quot;%1&quot; is not a file name</source>
+        <translation>il nome personalizzato «%1» non è un nome di file</translation>
+    </message>
+    <message>
+        <source>unknown naming or format code</source>
+        <translation>codice di denominazione o di formato sconosciuto</translation>
+    </message>
+    <message>
+        <source>target size %1 x %2</source>
+        <translation>dimensione di destinazione %1 x %2</translation>
+    </message>
+    <message>
+        <source>resolution %1</source>
+        <translation>risoluzione %1</translation>
+    </message>
+    <message>
+        <source>Byte</source>
+        <translation>byte</translation>
+    </message>
+    <message>
+        <source>KB</source>
+        <translation>KB</translation>
+    </message>
+    <message>
+        <source>MB</source>
+        <translation>MB</translation>
+    </message>
+    <message>
+        <source>GB</source>
+        <translation>GB</translation>
+    </message>
+    <message>
+        <source>TB</source>
+        <translation>TB</translation>
+    </message>
+    <message>
+        <source>PB</source>
+        <translation>PB</translation>
+    </message>
+    <message>
+        <source>EB</source>
+        <translation>EB</translation>
+    </message>
+    <message>
+        <source>ZB</source>
+        <translation>ZB</translation>
+    </message>
+    <message>
+        <source>YB</source>
+        <translation>YB</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>&amp;Images</source>
+        <translation>&amp;Immagini</translation>
+    </message>
+    <message>
+        <source>The images to resize. Drop image files here to add them.</source>
+        <translation>Le immagini da ridimensionare. Trascina qui dei file di immagine per aggiungerli.</translation>
+    </message>
+    <message>
+        <source>Preview of the selected image</source>
+        <translation>Anteprima dell’immagine selezionata</translation>
+    </message>
+    <message>
+        <source>Choose image files to add to the list</source>
+        <translation>Scegli i file di immagine da aggiungere all’elenco</translation>
+    </message>
+    <message>
+        <source>&amp;Add…</source>
+        <translation>A&amp;ggiungi…</translation>
+    </message>
+    <message>
+        <source>Remove the selected images from the list (the files stay where they are)</source>
+        <translation>Rimuovi le immagini selezionate dall’elenco (i file restano dove sono)</translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation>Rimuo&amp;vi</translation>
+    </message>
+    <message>
+        <source>Show each image&apos;s full path instead of its file name</source>
+        <translation>Mostra il percorso completo di ogni immagine invece del solo nome del file</translation>
+    </message>
+    <message>
+        <source>Show full &amp;paths</source>
+        <translation>Mostra i &amp;percorsi completi</translation>
+    </message>
+    <message>
+        <source>&amp;Size</source>
+        <translation>&amp;Dimensioni</translation>
+    </message>
+    <message>
+        <source>&amp;Unit</source>
+        <translation>Uni&amp;tà</translation>
+    </message>
+    <message>
+        <source>The unit of the width and height. The numbers are not converted when the unit changes.</source>
+        <translation>L’unità di larghezza e altezza. Cambiando unità i numeri non vengono convertiti.</translation>
+    </message>
+    <message>
+        <source>Width stepper</source>
+        <translation>Aumenta o diminuisci la larghezza</translation>
+    </message>
+    <message>
+        <source>Scale to the first value; the second follows the image&apos;s proportions</source>
+        <translation>Scala in base al primo valore; il secondo segue le proporzioni dell’immagine</translation>
+    </message>
+    <message>
+        <source>Scale to the first value</source>
+        <translation>Scala in base al primo valore</translation>
+    </message>
+    <message>
+        <source>scale to this</source>
+        <translation>in base a questo</translation>
+    </message>
+    <message>
+        <source>Scale to the second value; the first follows the image&apos;s proportions</source>
+        <translation>Scala in base al secondo valore; il primo segue le proporzioni dell’immagine</translation>
+    </message>
+    <message>
+        <source>Scale to the second value</source>
+        <translation>Scala in base al secondo valore</translation>
+    </message>
+    <message>
+        <source>Height stepper</source>
+        <translation>Aumenta o diminuisci l’altezza</translation>
+    </message>
+    <message>
+        <source>Read the first value as the long side and the second as the short side, whatever the image&apos;s orientation</source>
+        <translation>Interpreta il primo valore come lato lungo e il secondo come lato corto, qualunque sia l’orientamento dell’immagine</translation>
+    </message>
+    <message>
+        <source>&amp;Long and short side instead of width and height</source>
+        <translation>&amp;Lato lungo e lato corto invece di larghezza e altezza</translation>
+    </message>
+    <message>
+        <source>Keep each image&apos;s proportions: give one value, the other follows</source>
+        <translation>Mantieni le proporzioni di ogni immagine: indica un valore, l’altro si adegua</translation>
+    </message>
+    <message>
+        <source>Keep &amp;proportions</source>
+        <translation>Mantieni le &amp;proporzioni</translation>
+    </message>
+    <message>
+        <source>&amp;Resolution</source>
+        <translation>Ris&amp;oluzione</translation>
+    </message>
+    <message>
+        <source>The resolution written into each image, in pixels per inch. With inches or millimetres it also sets the pixel size.</source>
+        <translation>La risoluzione scritta in ogni immagine, in pixel per pollice. Con pollici o millimetri determina anche la dimensione in pixel.</translation>
+    </message>
+    <message>
+        <source>Resolution stepper</source>
+        <translation>Aumenta o diminuisci la risoluzione</translation>
+    </message>
+    <message>
+        <source>pixels/inch</source>
+        <translation>pixel/pollice</translation>
+    </message>
+    <message>
+        <source>&amp;Output</source>
+        <translation>&amp;Uscita</translation>
+    </message>
+    <message>
+        <source>Fol&amp;der</source>
+        <translation>&amp;Cartella</translation>
+    </message>
+    <message>
+        <source>The folder the new images are written to. Existing files are never replaced.</source>
+        <translation>La cartella in cui vengono scritte le nuove immagini. I file esistenti non vengono mai sostituiti.</translation>
+    </message>
+    <message>
+        <source>Folder for the resized images</source>
+        <translation>Cartella per le immagini ridimensionate</translation>
+    </message>
+    <message>
+        <source>Choose the output folder</source>
+        <translation>Scegli la cartella di destinazione</translation>
+    </message>
+    <message>
+        <source>&amp;Choose…</source>
+        <translation>Sc&amp;egli…</translation>
+    </message>
+    <message>
+        <source>&amp;Names</source>
+        <translation>&amp;Nomi</translation>
+    </message>
+    <message>
+        <source>Name each new image after its source, or with a name of your own followed by a running number</source>
+        <translation>Dai a ogni nuova immagine il nome dell’originale, oppure un nome a tua scelta seguito da un numero progressivo</translation>
+    </message>
+    <message>
+        <source>The name each new image begins with</source>
+        <translation>Il nome con cui inizia ogni nuova immagine</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nome</translation>
+    </message>
+    <message>
+        <source>The number of the first image; each following image counts on from it (four digits)</source>
+        <translation>Il numero della prima immagine; le successive proseguono da lì (quattro cifre)</translation>
+    </message>
+    <message>
+        <source>Start no.</source>
+        <translation>N. iniziale</translation>
+    </message>
+    <message>
+        <source>Fo&amp;rmat</source>
+        <translation>For&amp;mato</translation>
+    </message>
+    <message>
+        <source>&amp;Quality</source>
+        <translation>&amp;Qualità</translation>
+    </message>
+    <message>
+        <source>JPEG quality: higher keeps more detail and makes larger files</source>
+        <translation>Qualità JPEG: più è alta, più dettagli conserva e più grandi sono i file</translation>
+    </message>
+    <message>
+        <source>Fill transparent areas of each image with a colour</source>
+        <translation>Riempi le aree trasparenti di ogni immagine con un colore</translation>
+    </message>
+    <message>
+        <source>Flatten onto a &amp;background colour</source>
+        <translation>Appiattisci su un colore di &amp;sfondo</translation>
+    </message>
+    <message>
+        <source>The background colour; click to change it</source>
+        <translation>Il colore di sfondo; fai clic per cambiarlo</translation>
+    </message>
+    <message>
+        <source>Background colour</source>
+        <translation>Colore di sfondo</translation>
+    </message>
+    <message>
+        <source>Existing files are never replaced.</source>
+        <translation>I file esistenti non vengono mai sostituiti.</translation>
+    </message>
+    <message>
+        <source>Resize every image in the list (Ctrl+R)</source>
+        <translation>Ridimensiona tutte le immagini dell’elenco (Ctrl+R)</translation>
+    </message>
+    <message>
+        <source>Resi&amp;ze</source>
+        <translation>&amp;Ridimensiona</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;File</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Aiuto</translation>
+    </message>
+    <message>
+        <source>&amp;Add Files…</source>
+        <translation>&amp;Aggiungi file…</translation>
+    </message>
+    <message>
+        <source>&amp;Start</source>
+        <translation>Avv&amp;ia</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>&amp;Esci</translation>
+    </message>
+    <message>
+        <source>&amp;About Ostrel</source>
+        <translation>&amp;Informazioni su Ostrel</translation>
+    </message>
+</context>
+<context>
+    <name>NoReplaceFile</name>
+    <message>
+        <source>&quot;%1&quot; is not a file name</source>
+        <translation>«%1» non è un nome di file</translation>
+    </message>
+    <message>
+        <source>the temporary file was replaced by another</source>
+        <translation>il file temporaneo è stato sostituito da un altro</translation>
+    </message>
+</context>
+<context>
     <name>Ostrel</name>
     <message>
         <source>_Width</source>
@@ -25,7 +722,7 @@
     </message>
     <message>
         <source>_Pixel</source>
-        <extracomment>Line under the preview: %1 width in pixels, %2 height in pixels, %3 file size text such as "1.46 MB".</extracomment>
+        <extracomment>Line under the preview: %1 width in pixels, %2 height in pixels, %3 file size text such as &quot;1.46 MB&quot;.</extracomment>
         <translation>%1 × %2 pixel, %3</translation>
     </message>
     <message>
@@ -60,27 +757,27 @@
     </message>
     <message>
         <source>_FailureOutputExists</source>
-        <extracomment>Why an image was not processed, in the alert's details after the image name.</extracomment>
+        <extracomment>Why an image was not processed, in the alert&apos;s details after the image name.</extracomment>
         <translation>esiste già un file con il nome di destinazione</translation>
     </message>
     <message>
         <source>_FailureSourceMissing</source>
-        <extracomment>Why an image was not processed, in the alert's details after the image name.</extracomment>
+        <extracomment>Why an image was not processed, in the alert&apos;s details after the image name.</extracomment>
         <translation>il file di origine non si trova</translation>
     </message>
     <message>
         <source>_FailureDecodeFailed</source>
-        <extracomment>Why an image was not processed, in the alert's details after the image name.</extracomment>
+        <extracomment>Why an image was not processed, in the alert&apos;s details after the image name.</extracomment>
         <translation>il file di origine non è leggibile come immagine</translation>
     </message>
     <message>
         <source>_FailureInvalidSettings</source>
-        <extracomment>Why an image was not processed, in the alert's details after the image name.</extracomment>
+        <extracomment>Why an image was not processed, in the alert&apos;s details after the image name.</extracomment>
         <translation>le impostazioni di dimensione, risoluzione o formato non danno un risultato valido</translation>
     </message>
     <message>
         <source>_FailureWriteFailed</source>
-        <extracomment>Why an image was not processed, in the alert's details after the image name.</extracomment>
+        <extracomment>Why an image was not processed, in the alert&apos;s details after the image name.</extracomment>
         <translation>non è stato possibile scrivere il file di destinazione</translation>
     </message>
     <message>
@@ -125,7 +822,7 @@
     </message>
     <message>
         <source>_LogNotWritten</source>
-        <extracomment>Closing alert, after the numbers, said once: the log file could not be written. %1 the log file's path.</extracomment>
+        <extracomment>Closing alert, after the numbers, said once: the log file could not be written. %1 the log file&apos;s path.</extracomment>
         <translation>Non è stato possibile scrivere il registro (%1).</translation>
     </message>
     <message>
@@ -215,13 +912,110 @@
     </message>
     <message>
         <source>_FileNotAdded</source>
-        <extracomment>Status bar: one file was not added to the list. %1 the file's name, %2 why (such as "no such file").</extracomment>
+        <extracomment>Status bar: one file was not added to the list. %1 the file&apos;s name, %2 why (such as &quot;no such file&quot;).</extracomment>
         <translation>«%1» non è stato aggiunto: %2</translation>
     </message>
     <message>
         <source>_FilesNotAdded</source>
-        <extracomment>Status bar: several files (two or more) were not added to the list. %1 how many, %2 why (such as "no such file"), %3 the first names, separated by commas.</extracomment>
+        <extracomment>Status bar: several files (two or more) were not added to the list. %1 how many, %2 why (such as &quot;no such file&quot;), %3 the first names, separated by commas.</extracomment>
         <translation>%1 file non sono stati aggiunti: %2 (%3)</translation>
+    </message>
+</context>
+<context>
+    <name>OstrelController</name>
+    <message>
+        <source>Pixels</source>
+        <translation>Pixel</translation>
+    </message>
+    <message>
+        <source>Inches</source>
+        <translation>Pollici</translation>
+    </message>
+    <message>
+        <source>Millimetres</source>
+        <translation>Millimetri</translation>
+    </message>
+    <message>
+        <source>Percent</source>
+        <translation>Percentuale</translation>
+    </message>
+    <message>
+        <source>Source name</source>
+        <translation>Nome originale</translation>
+    </message>
+    <message>
+        <source>Name and number</source>
+        <translation>Nome e numero</translation>
+    </message>
+    <message>
+        <source>Choose the Output Folder</source>
+        <translation>Scegli la cartella di destinazione</translation>
+    </message>
+    <message>
+        <source>Choose</source>
+        <translation>Scegli</translation>
+    </message>
+    <message>
+        <source>Add Images</source>
+        <translation>Aggiungi immagini</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Aggiungi</translation>
+    </message>
+    <message>
+        <source>Images (%1)</source>
+        <translation>Immagini (%1)</translation>
+    </message>
+    <message>
+        <source>px</source>
+        <translation>px</translation>
+    </message>
+    <message>
+        <source>in</source>
+        <translation>in</translation>
+    </message>
+    <message>
+        <source>mm</source>
+        <translation>mm</translation>
+    </message>
+    <message>
+        <source>%</source>
+        <translation>%</translation>
+    </message>
+    <message>
+        <source>About Ostrel</source>
+        <translation>Informazioni su Ostrel</translation>
+    </message>
+    <message>
+        <source>&lt;h3&gt;Ostrel %1&lt;/h3&gt;&lt;p&gt;Resizes and converts batches of images.&lt;/p&gt;&lt;p&gt;Built with Qt %2 and libvips.&lt;/p&gt;</source>
+        <translation>&lt;h3&gt;Ostrel %1&lt;/h3&gt;&lt;p&gt;Ridimensiona e converte immagini in serie.&lt;/p&gt;&lt;p&gt;Realizzato con Qt %2 e libvips.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>%1%</source>
+        <translation>%1%</translation>
+    </message>
+</context>
+<context>
+    <name>ProgressPanel</name>
+    <message>
+        <source>Resizing</source>
+        <translation>Ridimensionamento</translation>
+    </message>
+    <message>
+        <source>Stop after the image in progress; images already written stay</source>
+        <translation>Interrompi dopo l’immagine in corso; le immagini già scritte restano</translation>
+    </message>
+    <message>
+        <source>&amp;Stop</source>
+        <translation>&amp;Interrompi</translation>
+    </message>
+</context>
+<context>
+    <name>Settings</name>
+    <message>
+        <source>The settings file %1 is not a regular file: settings are neither read from it nor stored.</source>
+        <translation>Il file delle impostazioni %1 non è un file normale: le impostazioni non vengono né lette da esso né salvate.</translation>
     </message>
 </context>
 </TS>

@@ -3,6 +3,7 @@
 #include <optional>
 
 #include <QColor>
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 
@@ -13,6 +14,8 @@
 // before anything is processed, with a message that names the option.
 class CliOptions
 {
+    Q_DECLARE_TR_FUNCTIONS(CliOptions)
+
 public:
     enum class Action
     {

@@ -35,7 +35,14 @@ constexpr int kExitUsage = 2;
 std::atomic<BatchResizer*> gResizer { nullptr };
 char gStopMessage[256] = {};
 size_t gStopMessageLength = 0;
-constexpr char kAbandonMessage[] = "\nAbandoning the image in progress.\n";
+char gAbandonMessage[256] = {};
+size_t gAbandonMessageLength = 0;
+
+// The tool's own texts, in the user's language (context "CommandLine").
+class CommandLine
+{
+    Q_DECLARE_TR_FUNCTIONS(CommandLine)
+};
 
 void writeMessage(const char* text, size_t length)
 {
@@ -55,7 +62,7 @@ extern "C" void onInterrupt(int)
     BatchResizer* resizer = gResizer.load();
     if (resizer && !resizer->mayContinue()) {
         resizer->abandonImage();
-        writeMessage(kAbandonMessage, sizeof kAbandonMessage - 1);
+        writeMessage(gAbandonMessage, gAbandonMessageLength);
     } else {
         if (resizer)
             resizer->setMayContinue(false);
@@ -64,12 +71,19 @@ extern "C" void onInterrupt(int)
     errno = savedErrno;
 }
 
+// Copies a message, on its own line, where the interrupt handler can write it from.
+template <size_t N> void prepareMessage(const QString& text, char (&buffer)[N], size_t& length)
+{
+    const QByteArray message = "\n" + text.toLocal8Bit() + "\n";
+    length = std::min(N, static_cast<size_t>(message.size()));
+    std::memcpy(buffer, message.constData(), length);
+}
+
 void installInterruptHandler(BatchResizer* resizer)
 {
-    const QByteArray message
-        = "\n" + LocalizedText::text("_StoppingAfterCurrent").toLocal8Bit() + "\n";
-    gStopMessageLength = std::min(sizeof gStopMessage, static_cast<size_t>(message.size()));
-    std::memcpy(gStopMessage, message.constData(), gStopMessageLength);
+    prepareMessage(LocalizedText::text("_StoppingAfterCurrent"), gStopMessage, gStopMessageLength);
+    prepareMessage(CommandLine::tr("Abandoning the image in progress."), gAbandonMessage,
+        gAbandonMessageLength);
     gResizer.store(resizer);
     struct sigaction action = {};
     action.sa_handler = onInterrupt;
@@ -96,7 +110,8 @@ void printError(const QString& message)
 int usageError(const QString& message)
 {
     printError(message);
-    std::fputs("Try 'ostrel-batch --help' for the options.\n", stderr);
+    std::fprintf(stderr, "%s\n",
+        CommandLine::tr("Try 'ostrel-batch --help' for the options.").toLocal8Bit().constData());
     return kExitUsage;
 }
 
@@ -107,16 +122,16 @@ QString notTakenReason(const BatchResizer& resizer, const QString& path)
 {
     const QFileInfo info(path);
     if (info.isDir())
-        return QStringLiteral("a folder (ostrel-batch does not search folders)");
+        return CommandLine::tr("a folder (ostrel-batch does not search folders)");
     if (resizer.images().hasAcceptedExtension(path))
         return QString();
     const QString suffix = info.suffix();
     if (!suffix.isEmpty()
         && resizer.images().hasAcceptedExtension(QStringLiteral("x.") + suffix.toLower()))
-        return QStringLiteral("the extension \".%1\" is taken only in lower or in upper case "
-                              "(\".%2\" or \".%3\")")
+        return CommandLine::tr("the extension \".%1\" is taken only in lower or in upper case "
+                               "(\".%2\" or \".%3\")")
             .arg(suffix, suffix.toLower(), suffix.toUpper());
-    return QStringLiteral("not a file type that Ostrel reads");
+    return CommandLine::tr("not a file type that Ostrel reads");
 }
 
 // Stores the options given into the user's settings; false, after saying so, when the
@@ -127,7 +142,7 @@ bool saveSettings(const CliOptions& options, Settings& user)
     if (user.sync())
         return true;
     const QString file = QSettings(QStringLiteral("Ostrel"), QStringLiteral("Ostrel")).fileName();
-    printError(QStringLiteral("the settings could not be saved to \"%1\"").arg(file));
+    printError(CommandLine::tr("the settings could not be saved to \"%1\"").arg(file));
     return false;
 }
 
@@ -190,10 +205,10 @@ int main(int argc, char* argv[])
 
     if (options.files().isEmpty()) {
         if (!options.save())
-            return usageError(QStringLiteral("no files given"));
+            return usageError(CommandLine::tr("no files given"));
         if (!saveSettings(options, user))
             return kExitFailed;
-        std::fputs("Settings saved.\n", stderr);
+        std::fprintf(stderr, "%s\n", CommandLine::tr("Settings saved.").toLocal8Bit().constData());
         return kExitWritten;
     }
     if (const QString problem = CliOptions::checkRun(*run); !problem.isEmpty())
@@ -209,12 +224,12 @@ int main(int argc, char* argv[])
             taken << file;
             continue;
         }
-        printError(QStringLiteral("skipped \"%1\": %2").arg(file, reason));
+        printError(CommandLine::tr("skipped \"%1\": %2").arg(file, reason));
         ++notTaken;
     }
     resizer.images().addPaths(taken);
     if (resizer.images().count() == 0)
-        return usageError(QStringLiteral("none of the files given is an image Ostrel reads"));
+        return usageError(CommandLine::tr("none of the files given is an image Ostrel reads"));
     const bool saved = !options.save() || saveSettings(options, user);
 
     // The failure lines reach standard error through the progress, in order with it.
@@ -237,10 +252,8 @@ int main(int argc, char* argv[])
         return kExitFailed;
     printSummary(*progress.report(), elapsed);
     if (notTaken > 0) {
-        printError(notTaken == 1
-                ? QStringLiteral("1 of the files given was not taken (named above)")
-                : QStringLiteral("%1 of the files given were not taken (named above)")
-                      .arg(notTaken));
+        printError(CommandLine::tr(
+            "%n of the files given were not taken (named above)", nullptr, notTaken));
     }
     const BatchResult& result = progress.report()->result;
     const bool allWritten = result.errorCount() == 0 && result.notProcessed() == 0;

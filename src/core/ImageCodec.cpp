@@ -133,7 +133,8 @@ struct Refusal
 
 QString notOfType(const SourceType& type)
 {
-    return QStringLiteral("not a %1 image").arg(QLatin1String(type.name));
+    return QCoreApplication::translate("ImageCodec", "not a %1 image")
+        .arg(QLatin1String(type.name));
 }
 
 QString pixelLimitProblem(qint64 width, qint64 height, qint64 maxPixels)
@@ -144,9 +145,10 @@ QString pixelLimitProblem(qint64 width, qint64 height, qint64 maxPixels)
     const auto megapixels = [](qint64 n) {
         return QString::number(static_cast<qint64>(std::ceil(static_cast<double>(n) / 1e6)));
     };
-    return QStringLiteral("the image is %1 x %2 pixels (%3 megapixels), above the limit of %4 "
-                          "megapixels; the maxMegapixels setting raises it (ostrel-batch "
-                          "--max-megapixels N, with --save to keep it)")
+    return QCoreApplication::translate("ImageCodec",
+        "the image is %1 x %2 pixels (%3 megapixels), above the limit of %4 "
+        "megapixels; the maxMegapixels setting raises it (ostrel-batch "
+        "--max-megapixels N, with --save to keep it)")
         .arg(width)
         .arg(height)
         .arg(megapixels(pixels), megapixels(maxPixels));
@@ -188,14 +190,14 @@ private:
 QString fileKind(mode_t mode)
 {
     if (S_ISFIFO(mode))
-        return QStringLiteral("a named pipe");
+        return QCoreApplication::translate("ImageCodec", "a named pipe");
     if (S_ISCHR(mode) || S_ISBLK(mode))
-        return QStringLiteral("a device");
+        return QCoreApplication::translate("ImageCodec", "a device");
     if (S_ISDIR(mode))
-        return QStringLiteral("a folder");
+        return QCoreApplication::translate("ImageCodec", "a folder");
     if (S_ISSOCK(mode))
-        return QStringLiteral("a socket");
-    return QStringLiteral("a special file");
+        return QCoreApplication::translate("ImageCodec", "a socket");
+    return QCoreApplication::translate("ImageCodec", "a special file");
 }
 
 // Opens a regular file for reading, following symbolic links. The open does not wait (a named
@@ -215,7 +217,8 @@ Descriptor openRegularFile(const QString& path)
     if (::fstat(fd, &status) != 0)
         throw Refusal { QString::fromLocal8Bit(std::strerror(errno)) };
     if (!S_ISREG(status.st_mode))
-        throw Refusal { QStringLiteral("not a regular file but %1").arg(fileKind(status.st_mode)) };
+        throw Refusal { QCoreApplication::translate("ImageCodec", "not a regular file but %1")
+                            .arg(fileKind(status.st_mode)) };
     // Reads of a regular file never wait; no decoder should meet EAGAIN either.
     const int flags = ::fcntl(fd, F_GETFL);
     if (flags >= 0)
@@ -296,7 +299,8 @@ OpenSource openSource(const QString& path, qint64 maxPixels)
     OpenSource open;
     open.type = typeOf(path);
     if (!open.type)
-        throw Refusal { QStringLiteral("not a type of image that can be read") };
+        throw Refusal { QCoreApplication::translate(
+            "ImageCodec", "not a type of image that can be read") };
     open.file = openRegularFile(path);
     const SourceType& type = *open.type;
     switch (type.reader) {
@@ -503,14 +507,17 @@ public:
             }
         }
         if (mState->failed.load())
-            return QStringLiteral("the image data ends early or is damaged");
+            return QCoreApplication::translate(
+                "ImageCodec", "the image data ends early or is damaged");
         return QString();
     }
 
 private:
     QString jpegProblem() const
     {
-        return QStringLiteral("the JPEG data ends early or is damaged: %1").arg(mJpeg->problem);
+        return QCoreApplication::translate(
+            "ImageCodec", "the JPEG data ends early or is damaged: %1")
+            .arg(mJpeg->problem);
     }
 
     std::future<JpegIntegrity::Verdict> mPendingJpeg;
@@ -987,10 +994,11 @@ ResizeStatus encode(const VImage& image, const RenderRequest& request, int descr
     } catch (const VError& e) {
         encoderError = takeError(e);
         if (encoderError.isEmpty())
-            encoderError = QStringLiteral("the encoder failed");
+            encoderError = QCoreApplication::translate("ImageCodec", "the encoder failed");
     }
     if (sink.abandoned() || (request.abandon && request.abandon->load()))
-        return { ResizeError::WriteFailed, QStringLiteral("abandoned before it was complete") };
+        return { ResizeError::WriteFailed,
+            QCoreApplication::translate("ImageCodec", "abandoned before it was complete") };
     if (sink.error() != 0)
         return { ResizeError::WriteFailed, systemMessage(sink.error()) };
     if (sourceFailed.load())
@@ -1002,7 +1010,9 @@ ResizeStatus encode(const VImage& image, const RenderRequest& request, int descr
         return { ResizeError::WriteFailed, systemMessage(errno) };
     if (sink.length() <= 0 || written.st_size != sink.length())
         return { ResizeError::WriteFailed,
-            QStringLiteral("%1 of %2 bytes written").arg(written.st_size).arg(sink.length()) };
+            QCoreApplication::translate("ImageCodec", "%1 of %2 bytes written")
+                .arg(written.st_size)
+                .arg(sink.length()) };
     return {};
 }
 
@@ -1082,8 +1092,9 @@ QString targetSizeProblem(double width, double height, OutputFormat format)
             ? QString::number(static_cast<qint64>(side))
             : QString::number(side, 'g', 6);
     };
-    return QStringLiteral("the target size %1 x %2 pixels has a side beyond the %3 pixels that "
-                          "%4 can make")
+    return QCoreApplication::translate("ImageCodec",
+        "the target size %1 x %2 pixels has a side beyond the %3 pixels that "
+        "%4 can make")
         .arg(text(width), text(height), QString::number(largest, 'f', 0), maker);
 }
 

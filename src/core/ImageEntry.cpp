@@ -1,9 +1,12 @@
 #include "ImageEntry.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
+#include <QLocale>
 
 #include <cmath>
+#include <utility>
 
 #include "ImageCodec.h"
 #include "ResizeRules.h"
@@ -127,9 +130,18 @@ QString ImageEntry::byteSizeText() const
     return byteSizeText(fileSize());
 }
 
-QString ImageEntry::byteSizeText(qint64 bytes)
+namespace {
+
+// The units of a file size, powers of 1024 apart.
+constexpr const char* kByteUnits[] = { QT_TRANSLATE_NOOP("ImageEntry", "Byte"),
+    QT_TRANSLATE_NOOP("ImageEntry", "KB"), QT_TRANSLATE_NOOP("ImageEntry", "MB"),
+    QT_TRANSLATE_NOOP("ImageEntry", "GB"), QT_TRANSLATE_NOOP("ImageEntry", "TB"),
+    QT_TRANSLATE_NOOP("ImageEntry", "PB"), QT_TRANSLATE_NOOP("ImageEntry", "EB"),
+    QT_TRANSLATE_NOOP("ImageEntry", "ZB"), QT_TRANSLATE_NOOP("ImageEntry", "YB") };
+
+// The number of a file size, with a '.' decimal point, and the index of its unit.
+std::pair<QString, int> byteSizeParts(qint64 bytes)
 {
-    static const char* const units[] = { "Byte", "KB", "MB", "GB", "TB", "PB", "EB", "ZB", "YB" };
     const float size = static_cast<float>(bytes);
     int k = 0;
     float x = size * (1.0f / 1024.0f);
@@ -147,7 +159,22 @@ QString ImageEntry::byteSizeText(qint64 bytes)
         else if (text.size() > dot + 2 && text.at(dot + 2) == QLatin1Char('0'))
             text.truncate(dot + 2);
     }
-    return text + QLatin1Char(' ') + QLatin1String(units[k]);
+    return { text, k };
+}
+
+} // namespace
+
+QString ImageEntry::byteSizeText(qint64 bytes)
+{
+    const auto [number, unit] = byteSizeParts(bytes);
+    return number + QLatin1Char(' ') + QLatin1String(kByteUnits[unit]);
+}
+
+QString ImageEntry::byteSizeText(qint64 bytes, const QLocale& locale)
+{
+    auto [number, unit] = byteSizeParts(bytes);
+    number.replace(QLatin1Char('.'), locale.decimalPoint());
+    return number + QChar(0x00A0) + QCoreApplication::translate("ImageEntry", kByteUnits[unit]);
 }
 
 bool ImageEntry::writeResized(const Settings& settings, int number, bool flatten,
@@ -165,7 +192,8 @@ bool ImageEntry::writeResized(const Settings& settings, int number, bool flatten
     if (naming == Settings::Naming::CustomName
         && !ResizeRules::isUsableCustomName(settings.baseName()))
         return fail(ResizeError::InvalidSettings,
-            QStringLiteral("the custom name \"%1\" is not a file name").arg(settings.baseName()));
+            QCoreApplication::translate("ImageEntry", "the custom name \"%1\" is not a file name")
+                .arg(settings.baseName()));
     const QString output = ResizeRules::outputPath(
         settings.outputFolder(), naming, mName, settings.baseName(), number, format);
 
@@ -176,7 +204,8 @@ bool ImageEntry::writeResized(const Settings& settings, int number, bool flatten
         return fail(ResizeError::SourceMissing, mPath);
     if ((naming != Settings::Naming::SourceName && naming != Settings::Naming::CustomName)
         || ResizeRules::formatExtension(format).isEmpty())
-        return fail(ResizeError::InvalidSettings, QStringLiteral("unknown naming or format code"));
+        return fail(ResizeError::InvalidSettings,
+            QCoreApplication::translate("ImageEntry", "unknown naming or format code"));
 
     const ImageCodec::SourceInfo source = ImageCodec::probe(mPath, settings.maxPixels());
     if (!source.ok)
@@ -211,9 +240,12 @@ bool ImageEntry::writeResized(const Settings& settings, int number, bool flatten
         return fail(ResizeError::InvalidSettings, problem);
     if (request.width < 1 || request.height < 1)
         return fail(ResizeError::InvalidSettings,
-            QStringLiteral("target size %1 x %2").arg(target.width).arg(target.height));
+            QCoreApplication::translate("ImageEntry", "target size %1 x %2")
+                .arg(target.width)
+                .arg(target.height));
     if (!(res > 0.0f) || !std::isfinite(res))
-        return fail(ResizeError::InvalidSettings, QStringLiteral("resolution %1").arg(res));
+        return fail(ResizeError::InvalidSettings,
+            QCoreApplication::translate("ImageEntry", "resolution %1").arg(res));
 
     const ResizeStatus result = ImageCodec::render(request, output);
     if (status)

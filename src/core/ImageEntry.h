@@ -10,6 +10,7 @@
 #include "ImageCodec.h"
 #include "ResizeStatus.h"
 
+class QLocale;
 class Settings;
 
 // One source image of the list: its path, its file name, a small preview built on first
@@ -69,6 +70,9 @@ public:
     // The current file size as a short text in powers of 1024 ("1.46 KB").
     QString byteSizeText() const;
     static QString byteSizeText(qint64 bytes);
+    // The same for the user: the locale's decimal sign, the unit in the user's language, and a
+    // no-break space between them so that a line never breaks inside "1,46 KB".
+    static QString byteSizeText(qint64 bytes, const QLocale& locale);
 
     // Writes this image resized and converted as the settings say, as a new file; never
     // replaces anything. number is the running number of custom naming. False when nothing was

@@ -20,12 +20,15 @@ QString text(const char* key);
 QString text(const char* key, const QStringList& arguments);
 QString format(const QString& text, const QStringList& arguments);
 
-// Installs the table for the system's language (English when there is none for it) into the
-// application. Returns false when no table could be loaded.
+// Installs the table for the language of the default locale (the system's unless set
+// otherwise; English when there is no table for it, and for the C/POSIX locale) into the
+// application, with Qt's own table of that language when the system has one. Returns false
+// when no table could be loaded.
 bool install(QCoreApplication& app);
-// Installs the table of one language ("it", "de", ...); false when there is none.
+// Installs the table of one language ("it", "de", ...), with Qt's own; false when there is
+// none.
 bool installLanguage(QCoreApplication& app, const QString& language);
-// Removes any installed table (the texts then all read as the fallback).
+// Removes any installed table, Qt's too (the keyed texts then all read as the fallback).
 void uninstall(QCoreApplication& app);
 
 } // namespace LocalizedText

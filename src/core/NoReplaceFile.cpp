@@ -1,5 +1,6 @@
 #include "NoReplaceFile.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QRandomGenerator>
 
@@ -103,7 +104,8 @@ bool NewFile::create(const QString& folder, const QString& name)
     mError = 0;
     mMessage.clear();
     if (!isPlainFileName(name))
-        return fail(EINVAL, QStringLiteral("\"%1\" is not a file name").arg(name));
+        return fail(EINVAL,
+            QCoreApplication::translate("NoReplaceFile", "\"%1\" is not a file name").arg(name));
     mName = QFile::encodeName(name);
     // Everything below works relative to this descriptor: a folder path swapped for a link
     // after this point cannot redirect the file.
@@ -247,7 +249,9 @@ bool NewFile::commitNamed()
         || !sameFile(own, there)) {
         if (::unlinkat(mFolder, mName.constData(), 0) != 0)
             ::renameat(mFolder, mName.constData(), mFolder, temporary.constData());
-        return fail(EBUSY, QStringLiteral("the temporary file was replaced by another"));
+        return fail(EBUSY,
+            QCoreApplication::translate(
+                "NoReplaceFile", "the temporary file was replaced by another"));
     }
     const int file = mFile;
     mFile = -1;

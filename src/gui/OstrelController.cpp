@@ -11,6 +11,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QMainWindow>
 #include <QMessageBox>
 #include <QPixmap>
@@ -76,23 +77,34 @@ template <typename Code> void selectCode(QComboBox* combo, Code code)
 
 // The number a field's text begins with, read the way a text field reads its float value:
 // leading blanks are skipped, the longest numeric prefix counts, and text that does not begin
-// with a number (or no text at all) reads as 0. Always with a '.' decimal point, so a stored
-// value reads the same whatever the user's locale.
+// with a number (or no text at all) reads as 0. The decimal sign is the user's: "12,5" is 12.5
+// in German; where that sign is a comma a '.' counts as one too (no one types group
+// separators into a size), while in English and in C a comma ends the number as it always
+// did. The stored settings hold the number itself, the same in every locale.
 float floatValue(const QLineEdit* field)
 {
-    static const QRegularExpression number(
+    const QLocale locale;
+    const bool comma = locale.decimalPoint() == QLatin1String(",");
+    static const QRegularExpression point(
         QStringLiteral(R"(^\s*([+-]?(?:\d+\.?\d*|\.\d+)(?:[eE][+-]?\d+)?))"));
-    const QRegularExpressionMatch match = number.match(field->text());
+    static const QRegularExpression pointOrComma(
+        QStringLiteral(R"(^\s*([+-]?(?:\d+[.,]?\d*|[.,]\d+)(?:[eE][+-]?\d+)?))"));
+    const QRegularExpressionMatch match = (comma ? pointOrComma : point).match(field->text());
     if (!match.hasMatch())
         return 0.0f;
     bool ok = false;
-    const float value = QLocale::c().toFloat(match.captured(1), &ok);
+    const float value
+        = QLocale::c().toFloat(match.captured(1).replace(QLatin1Char(','), QLatin1Char('.')), &ok);
     return ok ? value : 0.0f;
 }
 
+// Shows a number in the user's locale, without group separators (which would read back as a
+// decimal sign where that is a comma or a point).
 void setFloatValue(QLineEdit* field, float value)
 {
-    field->setText(QString::number(static_cast<double>(value), 'g', 7));
+    QLocale locale;
+    locale.setNumberOptions(QLocale::OmitGroupSeparator);
+    field->setText(locale.toString(static_cast<double>(value), 'g', 7));
 }
 
 } // namespace
@@ -488,7 +500,7 @@ void OstrelController::actionQuality(QualitySlider* sender)
 {
     const float factor = sender->floatValue();
     const float percent = factor * 100.0f; // in single precision, then widened
-    mUi->jpegText->setText(QString::asprintf("%.0f%%", static_cast<double>(percent)));
+    mUi->jpegText->setText(tr("%1%").arg(QString::asprintf("%.0f", static_cast<double>(percent))));
     pref->setQuality(factor);
 }
 
@@ -593,7 +605,7 @@ void OstrelController::tableViewSelectionDidChange()
     ui->sizeText->setText(LocalizedText::text("_Pixel")
                               .arg(static_cast<int>(size.width))
                               .arg(static_cast<int>(size.height))
-                              .arg(entry->byteSizeText()));
+                              .arg(ImageEntry::byteSizeText(entry->fileSize(), QLocale())));
     ui->progressWheel->hide();
 }
 

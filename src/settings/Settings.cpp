@@ -1,5 +1,6 @@
 #include "Settings.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QSettings>
 #include <QStandardPaths>
@@ -147,9 +148,11 @@ std::unique_ptr<QSettings> Settings::openUserSettings()
     const QString userFile
         = userFolder + QLatin1Char('/') + organisation + QLatin1Char('/') + application + ".conf";
     if (isSpecialFile(userFile)) {
-        qWarning("The settings file %s is not a regular file: settings are neither read from it "
-                 "nor stored.",
-            qPrintable(userFile));
+        qWarning("%s",
+            qPrintable(QCoreApplication::translate("Settings",
+                "The settings file %1 is not a regular file: settings are neither read from it "
+                "nor stored.")
+                           .arg(userFile)));
         return nullptr;
     }
     QStringList fallbacks { userFolder + QLatin1Char('/') + organisation + ".conf" };

@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QLabel>
+#include <QLocale>
 #include <QMainWindow>
 #include <QPushButton>
 #include <QSettings>
@@ -180,13 +181,15 @@ private slots:
         const QPixmap preview = label("previewImage")->pixmap();
         QVERIFY(!preview.isNull());
         QCOMPARE(preview.deviceIndependentSize().toSize(), QSize(100, 75));
-        const QString size = ImageEntry::byteSizeText(QFileInfo(big).size());
+        // The file size never breaks from its unit: a no-break space joins them.
+        const QString size = ImageEntry::byteSizeText(QFileInfo(big).size(), QLocale());
+        QVERIFY(size.contains(QChar(0x00A0)));
         QCOMPARE(label("sizeText")->text(), QStringLiteral("4000 × 3000 pixels, %1").arg(size));
 
         // A file that does not decode shows no picture and a size of 0 x 0.
         selectRow(1);
         QVERIFY(label("previewImage")->pixmap().isNull());
-        QCOMPARE(label("sizeText")->text(), QStringLiteral("0 × 0 pixels, 12 Byte"));
+        QCOMPARE(label("sizeText")->text(), QStringLiteral("0 × 0 pixels, 12\u00A0Byte"));
 
         // Nothing selected: nothing shown.
         table()->clearSelection();

@@ -8,11 +8,13 @@
 #include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QMainWindow>
 #include <QMenuBar>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScopeGuard>
 #include <QSettings>
 #include <QSignalSpy>
 #include <QStyle>
@@ -433,6 +435,35 @@ private slots:
         QTest::keyClicks(dest, QStringLiteral(" /tmp/out "));
         QTest::keyClick(dest, Qt::Key_Return);
         QCOMPARE(storedValue("dest").toString(), QStringLiteral(" /tmp/out "));
+    }
+
+    // The window in German, its tables loaded the way main() loads them for a German user:
+    // the texts are German, and a size typed with a decimal comma is read with it ("12,5"
+    // used to be read as 12) and shown back with it; the stored number is the same in every
+    // language.
+    void germanWindowReadsADecimalComma()
+    {
+        const auto restore = qScopeGuard([] {
+            QLocale::setDefault(QLocale::c());
+            LocalizedText::installLanguage(*qApp, QStringLiteral("en"));
+        });
+        QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+        QVERIFY(LocalizedText::install(*qApp));
+        start();
+
+        QCOMPARE(widget<QTabWidget>("tab")->tabText(1), QStringLiteral("&Größe"));
+        QCOMPARE(widget<QPushButton>("resizeButton")->text(), QStringLiteral("G&röße ändern"));
+        QCOMPARE(widget<QLabel>("widthText")->text(), QStringLiteral("Breite"));
+
+        showTab(1);
+        auto* widthField = widget<QLineEdit>("widthField");
+        widthField->setFocus();
+        widthField->selectAll();
+        QTest::keyClicks(widthField, QStringLiteral("12,5"));
+        QTest::keyClick(widthField, Qt::Key_Return);
+        QCOMPARE(storedValue("widthValue").toString(), QStringLiteral("12.5"));
+        QCOMPARE(widget<Stepper>("widthStepper")->floatValue(), 12.5f);
+        QCOMPARE(widthField->text(), QStringLiteral("12,5"));
     }
 
     void unitChangeKeepsTheNumbers()

@@ -1,0 +1,187 @@
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QXmlStreamReader>
+
+namespace {
+
+const QStringList kLanguages = { "en", "it", "de", "fr", "es" };
+
+// One message of a .ts file as lupdate left it.
+struct Message
+{
+    QString context;
+    QString source;
+    QString type; // "unfinished", "vanished", "obsolete" or empty when finished
+    QStringList translations; // one, or one per numerus form
+};
+
+QList<Message> readMessages(const QString& path, QString* error)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        *error = file.errorString();
+        return {};
+    }
+    QList<Message> messages;
+    QString context;
+    Message message;
+    QXmlStreamReader xml(&file);
+    while (!xml.atEnd()) {
+        xml.readNext();
+        if (xml.isEndElement() && xml.name() == QLatin1String("message")) {
+            messages << message;
+            continue;
+        }
+        if (!xml.isStartElement())
+            continue;
+        if (xml.name() == QLatin1String("name")) {
+            context = xml.readElementText();
+        } else if (xml.name() == QLatin1String("message")) {
+            message = Message { context, {}, {}, {} };
+        } else if (xml.name() == QLatin1String("source")) {
+            message.source = xml.readElementText();
+        } else if (xml.name() == QLatin1String("translation")) {
+            message.type = xml.attributes().value(QLatin1String("type")).toString();
+            QString text;
+            bool forms = false;
+            while (!xml.atEnd()) {
+                xml.readNext();
+                if (xml.isEndElement() && xml.name() == QLatin1String("translation"))
+                    break;
+                if (xml.isStartElement() && xml.name() == QLatin1String("numerusform")) {
+                    forms = true;
+                    message.translations << xml.readElementText();
+                } else if (xml.isCharacters()) {
+                    text += xml.text();
+                }
+            }
+            if (!forms)
+                message.translations << text;
+        }
+    }
+    if (xml.hasError())
+        *error = xml.errorString();
+    return messages;
+}
+
+// The placeholders of a text, each once and in order: "%1", "%n", ...
+QStringList placeholders(const QString& text)
+{
+    static const QRegularExpression re(QStringLiteral("%(\\d+|n)"));
+    QStringList found;
+    for (auto it = re.globalMatch(text); it.hasNext();)
+        found << it.next().captured();
+    found.sort();
+    found.removeDuplicates();
+    return found;
+}
+
+} // namespace
+
+// The translations against the sources: lupdate is run over the sources into copies of the
+// .ts files, as a developer runs it, and every language must then have every text of the
+// program translated, and nothing left over that the sources no longer use.
+class TestTranslations : public QObject
+{
+    Q_OBJECT
+
+private:
+    QTemporaryDir mDir;
+    QHash<QString, QList<Message>> mMessages;
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(mDir.isValid());
+        QStringList tsFiles;
+        for (const QString& language : kLanguages) {
+            const QString name = QStringLiteral("ostrel_%1.ts").arg(language);
+            const QString copy = mDir.filePath(name);
+            QVERIFY2(
+                QFile::copy(QDir(QStringLiteral(OSTREL_TRANSLATIONS_DIR)).filePath(name), copy),
+                qPrintable(name));
+            QFile::setPermissions(copy, QFile::ReadOwner | QFile::WriteOwner);
+            tsFiles << copy;
+        }
+        QProcess lupdate;
+        lupdate.setProcessChannelMode(QProcess::MergedChannels);
+        lupdate.start(QStringLiteral(OSTREL_LUPDATE),
+            QStringList { QStringLiteral(OSTREL_SOURCE_DIR), QStringLiteral("-locations"),
+                QStringLiteral("none"), QStringLiteral("-no-ui-lines"), QStringLiteral("-ts") }
+                + tsFiles);
+        QVERIFY(lupdate.waitForFinished(120000));
+        const QByteArray output = lupdate.readAll();
+        QVERIFY2(lupdate.exitStatus() == QProcess::NormalExit && lupdate.exitCode() == 0,
+            output.constData());
+        for (const QString& language : kLanguages) {
+            QString error;
+            mMessages[language]
+                = readMessages(mDir.filePath(QStringLiteral("ostrel_%1.ts").arg(language)), &error);
+            QVERIFY2(error.isEmpty(), qPrintable(error));
+            QVERIFY(!mMessages[language].isEmpty());
+        }
+    }
+
+    void everyTextIsTranslated_data()
+    {
+        QTest::addColumn<QString>("language");
+        for (const QString& language : kLanguages)
+            QTest::newRow(qPrintable(language)) << language;
+    }
+
+    // A text the sources use but a language lacks, or has unfinished, would show in English
+    // (or as the fallback text, for a key); one the sources no longer use is dead weight that
+    // hides what is missing.
+    void everyTextIsTranslated()
+    {
+        QFETCH(QString, language);
+        QStringList problems;
+        for (const Message& message : mMessages.value(language)) {
+            const QString where = message.context + QStringLiteral(": ") + message.source;
+            if (message.type == QLatin1String("vanished")
+                || message.type == QLatin1String("obsolete"))
+                problems << QStringLiteral("no longer in the sources: ") + where;
+            else if (!message.type.isEmpty())
+                problems << message.type + QStringLiteral(": ") + where;
+            else if (message.translations.isEmpty() || message.translations.contains(QString()))
+                problems << QStringLiteral("empty: ") + where;
+        }
+        QVERIFY2(problems.isEmpty(), qPrintable(problems.join(QLatin1Char('\n'))));
+    }
+
+    void placeholdersAndAcceleratorsMatch_data() { everyTextIsTranslated_data(); }
+
+    // A translation that drops or adds a placeholder shows a raw "%2" or loses a value; one
+    // that drops the accelerator's "&" leaves a control without its key.
+    void placeholdersAndAcceleratorsMatch()
+    {
+        QFETCH(QString, language);
+        // The keyed texts' source is their key: they are held against the English text.
+        QHash<QString, QString> english;
+        for (const Message& message : mMessages.value(QStringLiteral("en")))
+            english.insert(message.context + message.source, message.translations.value(0));
+        QStringList problems;
+        for (const Message& message : mMessages.value(language)) {
+            const bool keyed = message.context == QLatin1String("Ostrel");
+            const QString reference
+                = keyed ? english.value(message.context + message.source) : message.source;
+            for (const QString& translation : message.translations) {
+                if (placeholders(translation) != placeholders(reference))
+                    problems << QStringLiteral("placeholders: ") + message.source;
+                const auto accelerators = [](QString text) {
+                    return text.remove(QStringLiteral("&&")).count(QLatin1Char('&'));
+                };
+                if (!keyed && accelerators(translation) != accelerators(reference))
+                    problems << QStringLiteral("accelerator: ") + message.source;
+            }
+        }
+        QVERIFY2(problems.isEmpty(), qPrintable(problems.join(QLatin1Char('\n'))));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestTranslations)
+#include "tst_Translations.moc"
