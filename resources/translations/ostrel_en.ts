@@ -68,10 +68,6 @@
         <translation>FORMAT</translation>
     </message>
     <message>
-        <source>JPEG quality from 0 to 100.</source>
-        <translation>JPEG quality from 0 to 100.</translation>
-    </message>
-    <message>
         <source>PERCENT</source>
         <translation>PERCENT</translation>
     </message>
@@ -154,18 +150,6 @@ is processed.</translation>
     <message>
         <source>stores the settings for later runs and for the window; processes nothing</source>
         <translation>stores the settings for later runs and for the window; processes nothing</translation>
-    </message>
-    <message>
-        <source>Files are taken by their extension: tiff tif jpeg jpg psd png gif bmp pict pct icns pdf,
-all in lower case or all in upper case, and each is read only as the type its extension
-names; any other file, and a folder, is named and skipped. A source above the pixel limit
-(500 megapixels unless the maxMegapixels setting says otherwise) is refused before it is
-decoded; --max-megapixels raises it.</source>
-        <translation>Files are taken by their extension: tiff tif jpeg jpg psd png gif bmp pict pct icns pdf,
-all in lower case or all in upper case, and each is read only as the type its extension
-names; any other file, and a folder, is named and skipped. A source above the pixel limit
-(500 megapixels unless the maxMegapixels setting says otherwise) is refused before it is
-decoded; --max-megapixels raises it.</translation>
     </message>
     <message>
         <source>Progress goes to standard error. Ctrl-C stops after the image in progress; a second
@@ -295,6 +279,36 @@ was not taken or the settings could not be saved, 2 a usage error (nothing proce
         <source>the custom name &quot;%1&quot; cannot name a file in the output folder: it may not hold &quot;/&quot; nor be &quot;.&quot; or &quot;..&quot;</source>
         <translation>the custom name &quot;%1&quot; cannot name a file in the output folder: it may not hold &quot;/&quot; nor be &quot;.&quot; or &quot;..&quot;</translation>
     </message>
+    <message>
+        <source>Quality from 0 to 100 for JPEG, WebP, AVIF, HEIC and JPEG XL; 100 is lossless for WebP and JPEG XL.</source>
+        <translation>Quality from 0 to 100 for JPEG, WebP, AVIF, HEIC and JPEG XL; 100 is lossless for WebP and JPEG XL.</translation>
+    </message>
+    <message>
+        <source>What each output keeps of its source&apos;s EXIF, IPTC and XMP: keep (all of it, upright), no-personal (without GPS position, names, serial numbers, XMP and IPTC; the default) or none (only the colour profile and the resolution).</source>
+        <translation>What each output keeps of its source&apos;s EXIF, IPTC and XMP: keep (all of it, upright), no-personal (without GPS position, names, serial numbers, XMP and IPTC; the default) or none (only the colour profile and the resolution).</translation>
+    </message>
+    <message>
+        <source>AVIF files 1600 pixels on the long side, with no camera data in them</source>
+        <translation>AVIF files 1600 pixels on the long side, with no camera data in them</translation>
+    </message>
+    <message>
+        <source>Files are taken by their extension, all in lower case or all in upper case:
+  %1
+and each is read only as the type its extension names; any other file, and a folder, is
+named and skipped. A source above the pixel limit (500 megapixels unless the
+maxMegapixels setting says otherwise) is refused before it is decoded; --max-megapixels
+raises it.</source>
+        <translation>Files are taken by their extension, all in lower case or all in upper case:
+  %1
+and each is read only as the type its extension names; any other file, and a folder, is
+named and skipped. A source above the pixel limit (500 megapixels unless the
+maxMegapixels setting says otherwise) is refused before it is decoded; --max-megapixels
+raises it.</translation>
+    </message>
+    <message>
+        <source>keep, no-personal or none</source>
+        <translation>keep, no-personal or none</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>
@@ -407,6 +421,14 @@ was not taken or the settings could not be saved, 2 a usage error (nothing proce
     <message>
         <source>the target size %1 x %2 pixels has a side beyond the %3 pixels that %4 can make</source>
         <translation>the target size %1 x %2 pixels has a side beyond the %3 pixels that %4 can make</translation>
+    </message>
+    <message>
+        <source>first frame of %1</source>
+        <translation>first frame of %1</translation>
+    </message>
+    <message>
+        <source>first page of %1</source>
+        <translation>first page of %1</translation>
     </message>
 </context>
 <context>
@@ -631,10 +653,6 @@ was not taken or the settings could not be saved, 2 a usage error (nothing proce
         <translation>&amp;Quality</translation>
     </message>
     <message>
-        <source>JPEG quality: higher keeps more detail and makes larger files</source>
-        <translation>JPEG quality: higher keeps more detail and makes larger files</translation>
-    </message>
-    <message>
         <source>Fill transparent areas of each image with a colour</source>
         <translation>Fill transparent areas of each image with a colour</translation>
     </message>
@@ -685,6 +703,18 @@ was not taken or the settings could not be saved, 2 a usage error (nothing proce
     <message>
         <source>&amp;About Ostrel</source>
         <translation>&amp;About Ostrel</translation>
+    </message>
+    <message>
+        <source>Quality: higher keeps more detail and makes larger files; 100 % is lossless in WebP and JPEG XL</source>
+        <translation>Quality: higher keeps more detail and makes larger files; 100 % is lossless in WebP and JPEG XL</translation>
+    </message>
+    <message>
+        <source>&amp;Metadata</source>
+        <translation>&amp;Metadata</translation>
+    </message>
+    <message>
+        <source>What the new files keep of each source&apos;s EXIF, IPTC and XMP data; the colour profile and the resolution are always written</source>
+        <translation>What the new files keep of each source&apos;s EXIF, IPTC and XMP data; the colour profile and the resolution are always written</translation>
     </message>
 </context>
 <context>
@@ -994,6 +1024,18 @@ was not taken or the settings could not be saved, 2 a usage error (nothing proce
     <message>
         <source>%1%</source>
         <translation>%1%</translation>
+    </message>
+    <message>
+        <source>Keep all</source>
+        <translation>Keep all</translation>
+    </message>
+    <message>
+        <source>Without personal data</source>
+        <translation>Without personal data</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>None</translation>
     </message>
 </context>
 <context>
