@@ -152,10 +152,15 @@ private slots:
         pref.load();
         QCOMPARE(pref.metadata(), MetadataMode::Keep);
         QCOMPARE(pref.outputFormat(), OutputFormat::JpegXl);
+        // One file each: QSettings keeps what it read of a file while its size and time stay.
         for (const char* stored : { "3", "0", "4", "none" }) {
-            writeRaw(QStringLiteral("[General]\nmetadata=%1\n").arg(QLatin1String(stored)));
-            QSettings raw(file(), QSettings::IniFormat);
-            Settings read(&raw);
+            const QString path = mDir.filePath(QStringLiteral("metadata-%1.conf").arg(stored));
+            QFile raw(path);
+            QVERIFY(raw.open(QIODevice::WriteOnly));
+            raw.write(QByteArray("[General]\nmetadata=") + stored + '\n');
+            raw.close();
+            QSettings store(path, QSettings::IniFormat);
+            Settings read(&store);
             read.load();
             QCOMPARE(read.metadata(),
                 qstrcmp(stored, "3") == 0 ? MetadataMode::None : MetadataMode::WithoutPersonal);
