@@ -166,6 +166,11 @@ void OstrelController::fillMenus()
     for (const OutputFormats::Info& info : OutputFormats::all())
         format->addItem(QString::fromLatin1(info.name), int(info.format));
 
+    QComboBox* metadata = mUi->metadataMenu;
+    metadata->addItem(tr("Keep all"), int(MetadataMode::Keep));
+    metadata->addItem(tr("Without personal data"), int(MetadataMode::WithoutPersonal));
+    metadata->addItem(tr("None"), int(MetadataMode::None));
+
     mUi->radioButton->setId(mUi->radioFirst, int(Settings::Side::First));
     mUi->radioButton->setId(mUi->radioSecond, int(Settings::Side::Second));
     mUi->radioButton->setId(mUi->radioBoth, int(Settings::Side::Both));
@@ -198,6 +203,8 @@ void OstrelController::connectControls()
         [this] { storeNoEnlarge(mUi->noEnlargeButton); });
     connect(ui->existingMenu, &QComboBox::activated, this,
         [this] { storeExistingFile(mUi->existingMenu); });
+    connect(ui->metadataMenu, &QComboBox::activated, this,
+        [this] { pref->setMetadata(selectedCode<MetadataMode>(mUi->metadataMenu)); });
     connect(ui->chooseFolderButton, &QPushButton::clicked, this, &OstrelController::openFolder);
     connect(ui->tab, &QTabWidget::currentChanged, this,
         [this](int index) { tabView(mUi->tab, index); });
@@ -224,7 +231,8 @@ void OstrelController::connectControls()
              static_cast<QAbstractButton*>(ui->showFullPathButton) })
         connect(button, &QAbstractButton::clicked, this, &OstrelController::clearMessage);
     connect(ui->radioButton, &QButtonGroup::idClicked, this, &OstrelController::clearMessage);
-    for (QComboBox* menu : { ui->popUpUM, ui->nameMenu, ui->menuFormat, ui->existingMenu })
+    for (QComboBox* menu :
+        { ui->popUpUM, ui->nameMenu, ui->menuFormat, ui->existingMenu, ui->metadataMenu })
         connect(menu, &QComboBox::activated, this, &OstrelController::clearMessage);
     for (const NumberPair& pair : numberPairs())
         connect(pair.stepper, &Stepper::stepped, this, &OstrelController::clearMessage);
@@ -309,6 +317,7 @@ void OstrelController::applicationWillFinishLaunching()
     ui->jpegQuality->setFloatValue(pref->quality()); // 19
     ui->noEnlargeButton->setChecked(pref->noEnlarge());
     selectCode(ui->existingMenu, pref->existingFile());
+    selectCode(ui->metadataMenu, pref->metadata());
 
     // 20: the table shows the list through its model, which takes dropped files (file URLs,
     // its one data type); the view draws the insertion line after the last row.
