@@ -64,10 +64,6 @@
         <translation>FORMAT</translation>
     </message>
     <message>
-        <source>JPEG quality from 0 to 100.</source>
-        <translation>JPEG-Qualität von 0 bis 100.</translation>
-    </message>
-    <message>
         <source>PERCENT</source>
         <translation>PROZENT</translation>
     </message>
@@ -150,18 +146,6 @@ Einstellungen gespeichert, und nichts wird bearbeitet.</translation>
     <message>
         <source>stores the settings for later runs and for the window; processes nothing</source>
         <translation>speichert die Einstellungen für spätere Aufrufe und für das Fenster; bearbeitet nichts</translation>
-    </message>
-    <message>
-        <source>Files are taken by their extension: tiff tif jpeg jpg psd png gif bmp pict pct icns pdf,
-all in lower case or all in upper case, and each is read only as the type its extension
-names; any other file, and a folder, is named and skipped. A source above the pixel limit
-(500 megapixels unless the maxMegapixels setting says otherwise) is refused before it is
-decoded; --max-megapixels raises it.</source>
-        <translation>Dateien werden nach ihrer Endung angenommen: tiff tif jpeg jpg psd png gif bmp pict pct
-icns pdf, ganz klein oder ganz groß geschrieben, und jede wird nur als der Typ gelesen,
-den ihre Endung nennt; jede andere Datei und jeder Ordner wird genannt und übersprungen.
-Eine Quelle über der Pixelgrenze (500 Megapixel, sofern die Einstellung maxMegapixels
-nichts anderes sagt) wird vor dem Dekodieren abgewiesen; --max-megapixels hebt sie an.</translation>
     </message>
     <message>
         <source>Exit status: 0 every image written, 1 an image failed or was not processed, a file given
@@ -338,6 +322,36 @@ Bildern ab; ein zweites Strg-C gibt sie sofort auf und schreibt nichts davon.</t
         <source>a whole number from 0 (one per core) to 64</source>
         <translation>eine ganze Zahl von 0 (eines je Kern) bis 64</translation>
     </message>
+    <message>
+        <source>Quality from 0 to 100 for JPEG, WebP, AVIF, HEIC and JPEG XL; 100 is lossless for WebP and JPEG XL.</source>
+        <translation>Qualität von 0 bis 100 für JPEG, WebP, AVIF, HEIC und JPEG XL; 100 ist bei WebP und JPEG XL verlustfrei.</translation>
+    </message>
+    <message>
+        <source>What each output keeps of its source&apos;s EXIF, IPTC and XMP: keep (all of it, upright), no-personal (without GPS position, names, serial numbers, XMP and IPTC; the default) or none (only the colour profile and the resolution).</source>
+        <translation>Was jede Ausgabe von den EXIF-, IPTC- und XMP-Daten ihrer Quelle behält: keep (alles, aufrecht gedreht), no-personal (ohne GPS-Position, Namen, Seriennummern, XMP und IPTC; die Voreinstellung) oder none (nur Farbprofil und Auflösung).</translation>
+    </message>
+    <message>
+        <source>AVIF files 1600 pixels on the long side, with no camera data in them</source>
+        <translation>AVIF-Dateien mit 1600 Pixeln an der langen Seite, ohne Kameradaten</translation>
+    </message>
+    <message>
+        <source>Files are taken by their extension, all in lower case or all in upper case:
+  %1
+and each is read only as the type its extension names; any other file, and a folder, is
+named and skipped. A source above the pixel limit (500 megapixels unless the
+maxMegapixels setting says otherwise) is refused before it is decoded; --max-megapixels
+raises it.</source>
+        <translation>Dateien werden nach ihrer Endung angenommen, ganz klein oder ganz groß geschrieben:
+  %1
+und jede wird nur als der Typ gelesen, den ihre Endung nennt; jede andere Datei und jeder
+Ordner wird genannt und übersprungen. Eine Quelle über der Pixelgrenze (500 Megapixel,
+sofern die Einstellung maxMegapixels nichts anderes sagt) wird vor dem Dekodieren
+abgewiesen; --max-megapixels hebt sie an.</translation>
+    </message>
+    <message>
+        <source>keep, no-personal or none</source>
+        <translation>keep, no-personal oder none</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>
@@ -450,6 +464,14 @@ Bildern ab; ein zweites Strg-C gibt sie sofort auf und schreibt nichts davon.</t
     <message>
         <source>the target size %1 x %2 pixels has a side beyond the %3 pixels that %4 can make</source>
         <translation>die Zielgröße %1 x %2 Pixel hat eine Seite über den %3 Pixeln, die %4 erzeugen kann</translation>
+    </message>
+    <message>
+        <source>first frame of %1</source>
+        <translation>erstes Bild von %1</translation>
+    </message>
+    <message>
+        <source>first page of %1</source>
+        <translation>erste Seite von %1</translation>
     </message>
 </context>
 <context>
@@ -700,10 +722,6 @@ Bildern ab; ein zweites Strg-C gibt sie sofort auf und schreibt nichts davon.</t
         <translation>&amp;Qualität</translation>
     </message>
     <message>
-        <source>JPEG quality: higher keeps more detail and makes larger files</source>
-        <translation>JPEG-Qualität: Höhere Werte erhalten mehr Details und ergeben größere Dateien</translation>
-    </message>
-    <message>
         <source>Fill transparent areas of each image with a colour</source>
         <translation>Transparente Bereiche jedes Bildes mit einer Farbe füllen</translation>
     </message>
@@ -782,6 +800,18 @@ Bildern ab; ein zweites Strg-C gibt sie sofort auf und schreibt nichts davon.</t
     <message>
         <source>What happens to an image when a file of its output name already exists; no file is ever replaced</source>
         <translation>Was mit einem Bild geschieht, wenn eine Datei mit seinem Zielnamen bereits vorhanden ist; keine Datei wird je ersetzt</translation>
+    </message>
+    <message>
+        <source>Quality: higher keeps more detail and makes larger files; 100 % is lossless in WebP and JPEG XL</source>
+        <translation>Qualität: Höhere Werte erhalten mehr Details und ergeben größere Dateien; bei 100 % sind WebP und JPEG XL verlustfrei</translation>
+    </message>
+    <message>
+        <source>&amp;Metadata</source>
+        <translation>&amp;Metadaten</translation>
+    </message>
+    <message>
+        <source>What the new files keep of each source&apos;s EXIF, IPTC and XMP data; the colour profile and the resolution are always written</source>
+        <translation>Was die neuen Dateien von den EXIF-, IPTC- und XMP-Daten jeder Quelle behalten; Farbprofil und Auflösung werden immer geschrieben</translation>
     </message>
 </context>
 <context>
@@ -1080,6 +1110,18 @@ Bildern ab; ein zweites Strg-C gibt sie sofort auf und schreibt nichts davon.</t
     <message>
         <source>Name and number</source>
         <translation>Name und Nummer</translation>
+    </message>
+    <message>
+        <source>Keep all</source>
+        <translation>Alle behalten</translation>
+    </message>
+    <message>
+        <source>Without personal data</source>
+        <translation>Ohne persönliche Daten</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Keine</translation>
     </message>
     <message>
         <source>Fail the image</source>

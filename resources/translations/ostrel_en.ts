@@ -64,10 +64,6 @@
         <translation>FORMAT</translation>
     </message>
     <message>
-        <source>JPEG quality from 0 to 100.</source>
-        <translation>JPEG quality from 0 to 100.</translation>
-    </message>
-    <message>
         <source>PERCENT</source>
         <translation>PERCENT</translation>
     </message>
@@ -150,18 +146,6 @@ is processed.</translation>
     <message>
         <source>stores the settings for later runs and for the window; processes nothing</source>
         <translation>stores the settings for later runs and for the window; processes nothing</translation>
-    </message>
-    <message>
-        <source>Files are taken by their extension: tiff tif jpeg jpg psd png gif bmp pict pct icns pdf,
-all in lower case or all in upper case, and each is read only as the type its extension
-names; any other file, and a folder, is named and skipped. A source above the pixel limit
-(500 megapixels unless the maxMegapixels setting says otherwise) is refused before it is
-decoded; --max-megapixels raises it.</source>
-        <translation>Files are taken by their extension: tiff tif jpeg jpg psd png gif bmp pict pct icns pdf,
-all in lower case or all in upper case, and each is read only as the type its extension
-names; any other file, and a folder, is named and skipped. A source above the pixel limit
-(500 megapixels unless the maxMegapixels setting says otherwise) is refused before it is
-decoded; --max-megapixels raises it.</translation>
     </message>
     <message>
         <source>Exit status: 0 every image written, 1 an image failed or was not processed, a file given
@@ -337,6 +321,36 @@ Ctrl-C abandons them at once and writes nothing of them.</translation>
         <source>a whole number from 0 (one per core) to 64</source>
         <translation>a whole number from 0 (one per core) to 64</translation>
     </message>
+    <message>
+        <source>Quality from 0 to 100 for JPEG, WebP, AVIF, HEIC and JPEG XL; 100 is lossless for WebP and JPEG XL.</source>
+        <translation>Quality from 0 to 100 for JPEG, WebP, AVIF, HEIC and JPEG XL; 100 is lossless for WebP and JPEG XL.</translation>
+    </message>
+    <message>
+        <source>What each output keeps of its source&apos;s EXIF, IPTC and XMP: keep (all of it, upright), no-personal (without GPS position, names, serial numbers, XMP and IPTC; the default) or none (only the colour profile and the resolution).</source>
+        <translation>What each output keeps of its source&apos;s EXIF, IPTC and XMP: keep (all of it, upright), no-personal (without GPS position, names, serial numbers, XMP and IPTC; the default) or none (only the colour profile and the resolution).</translation>
+    </message>
+    <message>
+        <source>AVIF files 1600 pixels on the long side, with no camera data in them</source>
+        <translation>AVIF files 1600 pixels on the long side, with no camera data in them</translation>
+    </message>
+    <message>
+        <source>Files are taken by their extension, all in lower case or all in upper case:
+  %1
+and each is read only as the type its extension names; any other file, and a folder, is
+named and skipped. A source above the pixel limit (500 megapixels unless the
+maxMegapixels setting says otherwise) is refused before it is decoded; --max-megapixels
+raises it.</source>
+        <translation>Files are taken by their extension, all in lower case or all in upper case:
+  %1
+and each is read only as the type its extension names; any other file, and a folder, is
+named and skipped. A source above the pixel limit (500 megapixels unless the
+maxMegapixels setting says otherwise) is refused before it is decoded; --max-megapixels
+raises it.</translation>
+    </message>
+    <message>
+        <source>keep, no-personal or none</source>
+        <translation>keep, no-personal or none</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>
@@ -449,6 +463,14 @@ Ctrl-C abandons them at once and writes nothing of them.</translation>
     <message>
         <source>the target size %1 x %2 pixels has a side beyond the %3 pixels that %4 can make</source>
         <translation>the target size %1 x %2 pixels has a side beyond the %3 pixels that %4 can make</translation>
+    </message>
+    <message>
+        <source>first frame of %1</source>
+        <translation>first frame of %1</translation>
+    </message>
+    <message>
+        <source>first page of %1</source>
+        <translation>first page of %1</translation>
     </message>
 </context>
 <context>
@@ -699,10 +721,6 @@ Ctrl-C abandons them at once and writes nothing of them.</translation>
         <translation>&amp;Quality</translation>
     </message>
     <message>
-        <source>JPEG quality: higher keeps more detail and makes larger files</source>
-        <translation>JPEG quality: higher keeps more detail and makes larger files</translation>
-    </message>
-    <message>
         <source>Fill transparent areas of each image with a colour</source>
         <translation>Fill transparent areas of each image with a colour</translation>
     </message>
@@ -781,6 +799,18 @@ Ctrl-C abandons them at once and writes nothing of them.</translation>
     <message>
         <source>What happens to an image when a file of its output name already exists; no file is ever replaced</source>
         <translation>What happens to an image when a file of its output name already exists; no file is ever replaced</translation>
+    </message>
+    <message>
+        <source>Quality: higher keeps more detail and makes larger files; 100 % is lossless in WebP and JPEG XL</source>
+        <translation>Quality: higher keeps more detail and makes larger files; 100 % is lossless in WebP and JPEG XL</translation>
+    </message>
+    <message>
+        <source>&amp;Metadata</source>
+        <translation>&amp;Metadata</translation>
+    </message>
+    <message>
+        <source>What the new files keep of each source&apos;s EXIF, IPTC and XMP data; the colour profile and the resolution are always written</source>
+        <translation>What the new files keep of each source&apos;s EXIF, IPTC and XMP data; the colour profile and the resolution are always written</translation>
     </message>
 </context>
 <context>
@@ -1079,6 +1109,18 @@ Ctrl-C abandons them at once and writes nothing of them.</translation>
     <message>
         <source>Name and number</source>
         <translation>Name and number</translation>
+    </message>
+    <message>
+        <source>Keep all</source>
+        <translation>Keep all</translation>
+    </message>
+    <message>
+        <source>Without personal data</source>
+        <translation>Without personal data</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>None</translation>
     </message>
     <message>
         <source>Fail the image</source>

@@ -64,10 +64,6 @@
         <translation>FORMATO</translation>
     </message>
     <message>
-        <source>JPEG quality from 0 to 100.</source>
-        <translation>Calidad JPEG de 0 a 100.</translation>
-    </message>
-    <message>
         <source>PERCENT</source>
         <translation>PORCENTAJE</translation>
     </message>
@@ -150,19 +146,6 @@ ajustes y no se procesa nada.</translation>
     <message>
         <source>stores the settings for later runs and for the window; processes nothing</source>
         <translation>guarda los ajustes para ejecuciones posteriores y para la ventana; no procesa nada</translation>
-    </message>
-    <message>
-        <source>Files are taken by their extension: tiff tif jpeg jpg psd png gif bmp pict pct icns pdf,
-all in lower case or all in upper case, and each is read only as the type its extension
-names; any other file, and a folder, is named and skipped. A source above the pixel limit
-(500 megapixels unless the maxMegapixels setting says otherwise) is refused before it is
-decoded; --max-megapixels raises it.</source>
-        <translation>Los archivos se aceptan por su extensión: tiff tif jpeg jpg psd png gif bmp pict pct
-icns pdf, toda en minúsculas o toda en mayúsculas, y cada uno se lee solo como el tipo
-que indica su extensión; cualquier otro archivo, y una carpeta, se indica y se omite.
-Una imagen de origen por encima del límite de píxeles (500 megapíxeles salvo que el
-ajuste maxMegapixels diga otra cosa) se rechaza antes de decodificarla;
---max-megapixels lo amplía.</translation>
     </message>
     <message>
         <source>Exit status: 0 every image written, 1 an image failed or was not processed, a file given
@@ -339,6 +322,36 @@ curso; un segundo Ctrl-C las abandona al instante y no escribe nada de ellas.</t
         <source>a whole number from 0 (one per core) to 64</source>
         <translation>un número entero de 0 (una por núcleo) a 64</translation>
     </message>
+    <message>
+        <source>Quality from 0 to 100 for JPEG, WebP, AVIF, HEIC and JPEG XL; 100 is lossless for WebP and JPEG XL.</source>
+        <translation>Calidad de 0 a 100 para JPEG, WebP, AVIF, HEIC y JPEG XL; 100 es sin pérdida para WebP y JPEG XL.</translation>
+    </message>
+    <message>
+        <source>What each output keeps of its source&apos;s EXIF, IPTC and XMP: keep (all of it, upright), no-personal (without GPS position, names, serial numbers, XMP and IPTC; the default) or none (only the colour profile and the resolution).</source>
+        <translation>Qué conserva cada archivo de salida de los datos EXIF, IPTC y XMP de su original: keep (todo, enderezado), no-personal (sin posición GPS, nombres, números de serie, XMP ni IPTC; el valor predeterminado) o none (solo el perfil de color y la resolución).</translation>
+    </message>
+    <message>
+        <source>AVIF files 1600 pixels on the long side, with no camera data in them</source>
+        <translation>archivos AVIF de 1600 píxeles en el lado largo, sin datos de la cámara</translation>
+    </message>
+    <message>
+        <source>Files are taken by their extension, all in lower case or all in upper case:
+  %1
+and each is read only as the type its extension names; any other file, and a folder, is
+named and skipped. A source above the pixel limit (500 megapixels unless the
+maxMegapixels setting says otherwise) is refused before it is decoded; --max-megapixels
+raises it.</source>
+        <translation>Los archivos se aceptan por su extensión, toda en minúsculas o toda en mayúsculas:
+  %1
+y cada uno se lee solo como el tipo que indica su extensión; cualquier otro archivo, y una
+carpeta, se indica y se omite. Una imagen de origen por encima del límite de píxeles
+(500 megapíxeles salvo que el ajuste maxMegapixels diga otra cosa) se rechaza antes de
+decodificarla; --max-megapixels lo amplía.</translation>
+    </message>
+    <message>
+        <source>keep, no-personal or none</source>
+        <translation>keep, no-personal o none</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>
@@ -451,6 +464,14 @@ curso; un segundo Ctrl-C las abandona al instante y no escribe nada de ellas.</t
     <message>
         <source>the target size %1 x %2 pixels has a side beyond the %3 pixels that %4 can make</source>
         <translation>el tamaño de destino %1 x %2 píxeles tiene un lado mayor que los %3 píxeles que %4 puede generar</translation>
+    </message>
+    <message>
+        <source>first frame of %1</source>
+        <translation>primer fotograma de %1</translation>
+    </message>
+    <message>
+        <source>first page of %1</source>
+        <translation>primera página de %1</translation>
     </message>
 </context>
 <context>
@@ -701,10 +722,6 @@ curso; un segundo Ctrl-C las abandona al instante y no escribe nada de ellas.</t
         <translation>Cali&amp;dad</translation>
     </message>
     <message>
-        <source>JPEG quality: higher keeps more detail and makes larger files</source>
-        <translation>Calidad JPEG: cuanto más alta, más detalle conserva y más grandes son los archivos</translation>
-    </message>
-    <message>
         <source>Fill transparent areas of each image with a colour</source>
         <translation>Rellena las zonas transparentes de cada imagen con un color</translation>
     </message>
@@ -783,6 +800,18 @@ curso; un segundo Ctrl-C las abandona al instante y no escribe nada de ellas.</t
     <message>
         <source>What happens to an image when a file of its output name already exists; no file is ever replaced</source>
         <translation>Qué ocurre con una imagen cuando ya existe un archivo con su nombre de salida; nunca se reemplaza ningún archivo</translation>
+    </message>
+    <message>
+        <source>Quality: higher keeps more detail and makes larger files; 100 % is lossless in WebP and JPEG XL</source>
+        <translation>Calidad: cuanto más alta, más detalle conserva y más grandes son los archivos; al 100 % WebP y JPEG XL no tienen pérdida</translation>
+    </message>
+    <message>
+        <source>&amp;Metadata</source>
+        <translation>&amp;Metadatos</translation>
+    </message>
+    <message>
+        <source>What the new files keep of each source&apos;s EXIF, IPTC and XMP data; the colour profile and the resolution are always written</source>
+        <translation>Qué conservan los archivos nuevos de los datos EXIF, IPTC y XMP de cada original; el perfil de color y la resolución se escriben siempre</translation>
     </message>
 </context>
 <context>
@@ -1081,6 +1110,18 @@ curso; un segundo Ctrl-C las abandona al instante y no escribe nada de ellas.</t
     <message>
         <source>Name and number</source>
         <translation>Nombre y número</translation>
+    </message>
+    <message>
+        <source>Keep all</source>
+        <translation>Conservar todos</translation>
+    </message>
+    <message>
+        <source>Without personal data</source>
+        <translation>Sin datos personales</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Ninguno</translation>
     </message>
     <message>
         <source>Fail the image</source>

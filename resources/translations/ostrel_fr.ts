@@ -64,10 +64,6 @@
         <translation>FORMAT</translation>
     </message>
     <message>
-        <source>JPEG quality from 0 to 100.</source>
-        <translation>Qualité JPEG de 0 à 100.</translation>
-    </message>
-    <message>
         <source>PERCENT</source>
         <translation>POURCENTAGE</translation>
     </message>
@@ -150,18 +146,6 @@ réglages sont enregistrés et rien n’est traité.</translation>
     <message>
         <source>stores the settings for later runs and for the window; processes nothing</source>
         <translation>enregistre les réglages pour les exécutions suivantes et pour la fenêtre&#xa0;; ne traite rien</translation>
-    </message>
-    <message>
-        <source>Files are taken by their extension: tiff tif jpeg jpg psd png gif bmp pict pct icns pdf,
-all in lower case or all in upper case, and each is read only as the type its extension
-names; any other file, and a folder, is named and skipped. A source above the pixel limit
-(500 megapixels unless the maxMegapixels setting says otherwise) is refused before it is
-decoded; --max-megapixels raises it.</source>
-        <translation>Les fichiers sont pris selon leur extension&#xa0;: tiff tif jpeg jpg psd png gif bmp pict pct
-icns pdf, tout en minuscules ou tout en majuscules, et chacun n’est lu que comme le type
-que nomme son extension&#xa0;; tout autre fichier, et un dossier, est signalé et ignoré. Une
-source au-delà de la limite de pixels (500 mégapixels sauf autre valeur du réglage
-maxMegapixels) est refusée avant d’être décodée&#xa0;; --max-megapixels la relève.</translation>
     </message>
     <message>
         <source>Exit status: 0 every image written, 1 an image failed or was not processed, a file given
@@ -338,6 +322,36 @@ en cours&#xa0;; un second Ctrl-C les abandonne aussitôt et n’en écrit rien.<
         <source>a whole number from 0 (one per core) to 64</source>
         <translation>un nombre entier de 0 (une par cœur) à 64</translation>
     </message>
+    <message>
+        <source>Quality from 0 to 100 for JPEG, WebP, AVIF, HEIC and JPEG XL; 100 is lossless for WebP and JPEG XL.</source>
+        <translation>Qualité de 0 à 100 pour JPEG, WebP, AVIF, HEIC et JPEG XL&#xa0;; 100 est sans perte pour WebP et JPEG XL.</translation>
+    </message>
+    <message>
+        <source>What each output keeps of its source&apos;s EXIF, IPTC and XMP: keep (all of it, upright), no-personal (without GPS position, names, serial numbers, XMP and IPTC; the default) or none (only the colour profile and the resolution).</source>
+        <translation>Ce que chaque fichier écrit garde des données EXIF, IPTC et XMP de sa source&#xa0;: keep (tout, redressé), no-personal (sans position GPS, noms, numéros de série, XMP ni IPTC&#xa0;; par défaut) ou none (seulement le profil colorimétrique et la résolution).</translation>
+    </message>
+    <message>
+        <source>AVIF files 1600 pixels on the long side, with no camera data in them</source>
+        <translation>des fichiers AVIF de 1600 pixels sur le grand côté, sans données de l’appareil photo</translation>
+    </message>
+    <message>
+        <source>Files are taken by their extension, all in lower case or all in upper case:
+  %1
+and each is read only as the type its extension names; any other file, and a folder, is
+named and skipped. A source above the pixel limit (500 megapixels unless the
+maxMegapixels setting says otherwise) is refused before it is decoded; --max-megapixels
+raises it.</source>
+        <translation>Les fichiers sont pris selon leur extension, tout en minuscules ou tout en majuscules&#xa0;:
+  %1
+et chacun n’est lu que comme le type que nomme son extension&#xa0;; tout autre fichier, et un
+dossier, est signalé et ignoré. Une source au-delà de la limite de pixels (500 mégapixels
+sauf autre valeur du réglage maxMegapixels) est refusée avant d’être décodée&#xa0;;
+--max-megapixels la relève.</translation>
+    </message>
+    <message>
+        <source>keep, no-personal or none</source>
+        <translation>keep, no-personal ou none</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>
@@ -450,6 +464,14 @@ en cours&#xa0;; un second Ctrl-C les abandonne aussitôt et n’en écrit rien.<
     <message>
         <source>the target size %1 x %2 pixels has a side beyond the %3 pixels that %4 can make</source>
         <translation>la taille cible %1 x %2 pixels a un côté au-delà des %3 pixels que %4 peut produire</translation>
+    </message>
+    <message>
+        <source>first frame of %1</source>
+        <translation>première image sur %1</translation>
+    </message>
+    <message>
+        <source>first page of %1</source>
+        <translation>première page sur %1</translation>
     </message>
 </context>
 <context>
@@ -700,10 +722,6 @@ en cours&#xa0;; un second Ctrl-C les abandonne aussitôt et n’en écrit rien.<
         <translation>&amp;Qualité</translation>
     </message>
     <message>
-        <source>JPEG quality: higher keeps more detail and makes larger files</source>
-        <translation>Qualité JPEG&#xa0;: plus elle est élevée, plus les détails sont conservés et plus les fichiers sont gros</translation>
-    </message>
-    <message>
         <source>Fill transparent areas of each image with a colour</source>
         <translation>Remplir les zones transparentes de chaque image avec une couleur</translation>
     </message>
@@ -782,6 +800,18 @@ en cours&#xa0;; un second Ctrl-C les abandonne aussitôt et n’en écrit rien.<
     <message>
         <source>What happens to an image when a file of its output name already exists; no file is ever replaced</source>
         <translation>Ce qu’il advient d’une image quand un fichier portant son nom de sortie existe déjà ; aucun fichier n’est jamais remplacé</translation>
+    </message>
+    <message>
+        <source>Quality: higher keeps more detail and makes larger files; 100 % is lossless in WebP and JPEG XL</source>
+        <translation>Qualité&#xa0;: plus elle est élevée, plus les détails sont conservés et plus les fichiers sont gros&#xa0;; à 100&#xa0;% WebP et JPEG XL sont sans perte</translation>
+    </message>
+    <message>
+        <source>&amp;Metadata</source>
+        <translation>&amp;Métadonnées</translation>
+    </message>
+    <message>
+        <source>What the new files keep of each source&apos;s EXIF, IPTC and XMP data; the colour profile and the resolution are always written</source>
+        <translation>Ce que les nouveaux fichiers gardent des données EXIF, IPTC et XMP de chaque source&#xa0;; le profil colorimétrique et la résolution sont toujours écrits</translation>
     </message>
 </context>
 <context>
@@ -1080,6 +1110,18 @@ en cours&#xa0;; un second Ctrl-C les abandonne aussitôt et n’en écrit rien.<
     <message>
         <source>Name and number</source>
         <translation>Nom et numéro</translation>
+    </message>
+    <message>
+        <source>Keep all</source>
+        <translation>Tout conserver</translation>
+    </message>
+    <message>
+        <source>Without personal data</source>
+        <translation>Sans données personnelles</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Aucune</translation>
     </message>
     <message>
         <source>Fail the image</source>

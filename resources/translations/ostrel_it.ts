@@ -64,10 +64,6 @@
         <translation>FORMATO</translation>
     </message>
     <message>
-        <source>JPEG quality from 0 to 100.</source>
-        <translation>Qualità JPEG da 0 a 100.</translation>
-    </message>
-    <message>
         <source>PERCENT</source>
         <translation>PERCENTUALE</translation>
     </message>
@@ -150,18 +146,6 @@ vengono salvate e non si elabora nulla.</translation>
     <message>
         <source>stores the settings for later runs and for the window; processes nothing</source>
         <translation>salva le impostazioni per le esecuzioni successive e per la finestra; non elabora nulla</translation>
-    </message>
-    <message>
-        <source>Files are taken by their extension: tiff tif jpeg jpg psd png gif bmp pict pct icns pdf,
-all in lower case or all in upper case, and each is read only as the type its extension
-names; any other file, and a folder, is named and skipped. A source above the pixel limit
-(500 megapixels unless the maxMegapixels setting says otherwise) is refused before it is
-decoded; --max-megapixels raises it.</source>
-        <translation>I file vengono accettati in base all’estensione: tiff tif jpeg jpg psd png gif bmp pict
-pct icns pdf, tutta minuscola o tutta maiuscola, e ognuno viene letto solo come il tipo
-indicato dall’estensione; ogni altro file, e ogni cartella, viene segnalato e saltato.
-Un’immagine oltre il limite di pixel (500 megapixel, salvo diversa impostazione
-maxMegapixels) viene rifiutata prima della decodifica; --max-megapixels alza il limite.</translation>
     </message>
     <message>
         <source>Exit status: 0 every image written, 1 an image failed or was not processed, a file given
@@ -337,6 +321,36 @@ secondo Ctrl-C le abbandona subito e non ne scrive nulla.</translation>
         <source>a whole number from 0 (one per core) to 64</source>
         <translation>un numero intero da 0 (uno per core) a 64</translation>
     </message>
+    <message>
+        <source>Quality from 0 to 100 for JPEG, WebP, AVIF, HEIC and JPEG XL; 100 is lossless for WebP and JPEG XL.</source>
+        <translation>Qualità da 0 a 100 per JPEG, WebP, AVIF, HEIC e JPEG XL; 100 è senza perdita per WebP e JPEG XL.</translation>
+    </message>
+    <message>
+        <source>What each output keeps of its source&apos;s EXIF, IPTC and XMP: keep (all of it, upright), no-personal (without GPS position, names, serial numbers, XMP and IPTC; the default) or none (only the colour profile and the resolution).</source>
+        <translation>Che cosa conserva ogni file scritto dei dati EXIF, IPTC e XMP del suo originale: keep (tutto, con l’orientamento raddrizzato), no-personal (senza posizione GPS, nomi, numeri di serie, XMP e IPTC; il valore predefinito) o none (solo il profilo colore e la risoluzione).</translation>
+    </message>
+    <message>
+        <source>AVIF files 1600 pixels on the long side, with no camera data in them</source>
+        <translation>file AVIF di 1600 pixel sul lato lungo, senza dati della fotocamera</translation>
+    </message>
+    <message>
+        <source>Files are taken by their extension, all in lower case or all in upper case:
+  %1
+and each is read only as the type its extension names; any other file, and a folder, is
+named and skipped. A source above the pixel limit (500 megapixels unless the
+maxMegapixels setting says otherwise) is refused before it is decoded; --max-megapixels
+raises it.</source>
+        <translation>I file vengono accettati in base all’estensione, tutta minuscola o tutta maiuscola:
+  %1
+e ognuno viene letto solo come il tipo indicato dall’estensione; ogni altro file, e ogni
+cartella, viene segnalato e saltato. Un’immagine oltre il limite di pixel (500 megapixel,
+salvo diversa impostazione maxMegapixels) viene rifiutata prima della decodifica;
+--max-megapixels alza il limite.</translation>
+    </message>
+    <message>
+        <source>keep, no-personal or none</source>
+        <translation>keep, no-personal o none</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>
@@ -449,6 +463,14 @@ secondo Ctrl-C le abbandona subito e non ne scrive nulla.</translation>
     <message>
         <source>the target size %1 x %2 pixels has a side beyond the %3 pixels that %4 can make</source>
         <translation>la dimensione di destinazione %1 x %2 pixel ha un lato oltre i %3 pixel che %4 può produrre</translation>
+    </message>
+    <message>
+        <source>first frame of %1</source>
+        <translation>primo fotogramma di %1</translation>
+    </message>
+    <message>
+        <source>first page of %1</source>
+        <translation>prima pagina di %1</translation>
     </message>
 </context>
 <context>
@@ -699,10 +721,6 @@ secondo Ctrl-C le abbandona subito e non ne scrive nulla.</translation>
         <translation>&amp;Qualità</translation>
     </message>
     <message>
-        <source>JPEG quality: higher keeps more detail and makes larger files</source>
-        <translation>Qualità JPEG: più è alta, più dettagli conserva e più grandi sono i file</translation>
-    </message>
-    <message>
         <source>Fill transparent areas of each image with a colour</source>
         <translation>Riempi le aree trasparenti di ogni immagine con un colore</translation>
     </message>
@@ -781,6 +799,18 @@ secondo Ctrl-C le abbandona subito e non ne scrive nulla.</translation>
     <message>
         <source>What happens to an image when a file of its output name already exists; no file is ever replaced</source>
         <translation>Cosa succede a un’immagine quando esiste già un file con il suo nome di destinazione; nessun file viene mai sostituito</translation>
+    </message>
+    <message>
+        <source>Quality: higher keeps more detail and makes larger files; 100 % is lossless in WebP and JPEG XL</source>
+        <translation>Qualità: un valore più alto conserva più dettagli e produce file più grandi; al 100 % WebP e JPEG XL sono senza perdita</translation>
+    </message>
+    <message>
+        <source>&amp;Metadata</source>
+        <translation>&amp;Metadati</translation>
+    </message>
+    <message>
+        <source>What the new files keep of each source&apos;s EXIF, IPTC and XMP data; the colour profile and the resolution are always written</source>
+        <translation>Che cosa conservano i nuovi file dei dati EXIF, IPTC e XMP di ogni originale; il profilo colore e la risoluzione vengono sempre scritti</translation>
     </message>
 </context>
 <context>
@@ -1079,6 +1109,18 @@ secondo Ctrl-C le abbandona subito e non ne scrive nulla.</translation>
     <message>
         <source>Name and number</source>
         <translation>Nome e numero</translation>
+    </message>
+    <message>
+        <source>Keep all</source>
+        <translation>Mantieni tutti</translation>
+    </message>
+    <message>
+        <source>Without personal data</source>
+        <translation>Senza dati personali</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Nessuno</translation>
     </message>
     <message>
         <source>Fail the image</source>

@@ -287,6 +287,8 @@ void BatchResizer::run(const BatchArguments& arguments)
             ++result.processed;
             if (status.ok()) {
                 ++result.written;
+                if (!status.message.isEmpty()) // what of the source was written: a first frame
+                    result.notes.append({ mImages.at(position)->name(), status.message });
             } else if (status.error == ResizeError::Skipped) {
                 // Left alone by choice (a file of its name exists): neither logged nor failed.
                 ++result.skipped;

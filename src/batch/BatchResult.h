@@ -22,6 +22,14 @@ struct BatchFailure
     QString logMessage() const;
 };
 
+// An image written with something to know about it: "first frame of 12" of an animation
+// written into a format that does not animate, "first page of 3" of a document.
+struct BatchNote
+{
+    QString name; // name(), as in the report's other lines
+    QString text;
+};
+
 // What one batch did, counted by the worker.
 struct BatchResult
 {
@@ -32,6 +40,7 @@ struct BatchResult
     bool stopped = false; // the run flag ended the batch with images left
     bool logWritten = true; // false once a failure's log line could not be written
     QList<BatchFailure> failures;
+    QList<BatchNote> notes; // in list order
 
     int errorCount() const { return static_cast<int>(failures.size()); }
     int notProcessed() const { return listCount > processed ? listCount - processed : 0; }

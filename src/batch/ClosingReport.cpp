@@ -7,6 +7,15 @@
 
 namespace {
 
+// One line per written image with a note: "name: first frame of 12".
+QStringList noteLines(const BatchResult& result)
+{
+    QStringList lines;
+    for (const BatchNote& note : result.notes)
+        lines << note.name + QStringLiteral(": ") + note.text;
+    return lines;
+}
+
 // What the log holds for the failed images: where to find them, or that it could not be
 // written (said once, however many lines failed).
 QString logSentence(const BatchResult& result)
@@ -53,6 +62,7 @@ ClosingReport ClosingReport::forResult(const BatchResult& result)
         if (result.stopped)
             report.informativeText += skippedSentence(result);
         report.style = Style::Informational;
+        report.detailedText = noteLines(result).join(QLatin1Char('\n'));
         return report;
     }
     // The log is offered only when it holds this batch's lines.
@@ -76,6 +86,7 @@ ClosingReport ClosingReport::forResult(const BatchResult& result)
     lines.reserve(result.failures.size());
     for (const BatchFailure& failure : result.failures)
         lines << failure.describe();
+    lines << noteLines(result);
     report.detailedText = lines.join(QLatin1Char('\n'));
     return report;
 }

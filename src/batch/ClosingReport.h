@@ -27,7 +27,8 @@ struct ClosingReport
     bool hasAlternateButton = false;
     QString alternateButton;
     Style style = Style::Informational;
-    // One line per failed image with its reason; empty when nothing failed.
+    // One line per failed image with its reason, then one per written image with a note
+    // ("first frame of 12"); empty when there is neither.
     QString detailedText;
     BatchResult result;
 

@@ -31,7 +31,7 @@ public:
     ImageList(const ImageList&) = delete;
     ImageList& operator=(const ImageList&) = delete;
 
-    // The 24 accepted extensions, lower and upper case: tiff TIFF tif TIF jpeg JPEG ... pdf PDF.
+    // The 38 accepted extensions, lower and upper case: tiff TIFF tif TIF jpeg JPEG ... jp2 JP2.
     QStringList acceptedExtensions() const { return mAcceptedExtensions; }
     // Whether the text after the last dot of the path's last component is one of them,
     // compared case-sensitively.

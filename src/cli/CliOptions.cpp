@@ -8,6 +8,7 @@
 #include <QFileInfo>
 #include <QHash>
 
+#include "core/ImageCodec.h"
 #include "core/OutputFormat.h"
 #include "core/ResizeRules.h"
 #include "settings/Settings.h"
@@ -86,7 +87,7 @@ CliOptions CliOptions::parse(const QStringList& arguments)
         { "sides" }, tr("What the size fields mean: width-height or long-short."), tr("MODE"));
     const auto resolution
         = add({ "r", "resolution" }, tr("Output resolution in pixels per inch."), "PPI");
-    // "jpeg, png, gif, bmp or tiff"
+    // "jpeg, png, gif, bmp, tiff, webp, avif, heic or jxl"
     QStringList formatNames = OutputFormats::commandLineNames();
     const QString lastFormat = formatNames.takeLast();
     const QString formatWords = formatNames.isEmpty()
@@ -94,7 +95,10 @@ CliOptions CliOptions::parse(const QStringList& arguments)
         : tr("%1 or %2").arg(formatNames.join(QStringLiteral(", ")), lastFormat);
     const auto format
         = add({ "f", "format" }, tr("Output format: %1.").arg(formatWords), tr("FORMAT"));
-    const auto quality = add({ "q", "quality" }, tr("JPEG quality from 0 to 100."), tr("PERCENT"));
+    const auto quality = add({ "q", "quality" },
+        tr("Quality from 0 to 100 for JPEG, WebP, AVIF, HEIC and JPEG XL; 100 is lossless for "
+           "WebP and JPEG XL."),
+        tr("PERCENT"));
     const auto naming = add({ "n", "naming" },
         tr("Output names: source (the source's name) or custom (--name and a four-digit "
            "number)."),
@@ -113,6 +117,11 @@ CliOptions CliOptions::parse(const QStringList& arguments)
     const auto jobs = add({ "j", "jobs" },
         tr("Process up to N images at once (0 to 64; 0, the default, is one per processor core)."),
         "N");
+    const auto metadata = add({ "metadata" },
+        tr("What each output keeps of its source's EXIF, IPTC and XMP: keep (all of it, "
+           "upright), no-personal (without GPS position, names, serial numbers, XMP and IPTC; "
+           "the default) or none (only the colour profile and the resolution)."),
+        tr("MODE"));
     const auto maxMegapixels = add({ "max-megapixels" },
         tr("Refuse sources with more than N million pixels, unread (default 500; 1 to 1000000)."),
         "N");
@@ -134,6 +143,9 @@ CliOptions CliOptions::parse(const QStringList& arguments)
         + example(
             "ostrel-batch -o out --format jpeg --background on --background-color white logo.png",
             tr("transparent parts flattened onto white"))
+        + example("ostrel-batch -o web --proportional long -w 1600 -f avif -q 60 --metadata none "
+                  "*.jpg",
+            tr("AVIF files 1600 pixels on the long side, with no camera data in them"))
         + example("ostrel-batch --save -o ~/Pictures/small --proportional long -w 1600",
             tr("stores the settings for later runs and for the window; processes nothing"))
         + example("ostrel-batch -o out -p fit -w 1600 -H 1200 --no-enlarge --existing skip "
@@ -141,11 +153,12 @@ CliOptions CliOptions::parse(const QStringList& arguments)
             tr("each photo inside 1600 x 1200, none made larger; a run that was interrupted\n"
                "      finishes the rest and leaves what it wrote before"))
         + QLatin1Char('\n')
-        + tr("Files are taken by their extension: tiff tif jpeg jpg psd png gif bmp pict pct "
-             "icns pdf,\nall in lower case or all in upper case, and each is read only as the "
-             "type its extension\nnames; any other file, and a folder, is named and skipped. A "
-             "source above the pixel limit\n(500 megapixels unless the maxMegapixels setting "
-             "says otherwise) is refused before it is\ndecoded; --max-megapixels raises it.")
+        + tr("Files are taken by their extension, all in lower case or all in upper case:\n  "
+             "%1\nand each is read only as the type its extension names; any other file, and a "
+             "folder, is\nnamed and skipped. A source above the pixel limit (500 megapixels "
+             "unless the\nmaxMegapixels setting says otherwise) is refused before it is decoded; "
+             "--max-megapixels\nraises it.")
+              .arg(ImageCodec::sourceExtensions().join(QLatin1Char(' ')))
         + QLatin1Char('\n')
         + tr("Up to --jobs images are processed at once (one per processor core unless the "
              "jobs\nsetting says otherwise); names, running numbers, progress and log follow "
@@ -285,6 +298,11 @@ CliOptions CliOptions::parse(const QStringList& arguments)
             return bad("quality", parser.value(quality), tr("a number from 0 to 100"));
         options.mQuality = static_cast<float>(*d / 100.0);
     }
+    if (!pick(metadata, options.mMetadata,
+            { { "keep", MetadataMode::Keep }, { "no-personal", MetadataMode::WithoutPersonal },
+                { "none", MetadataMode::None } },
+            tr("keep, no-personal or none")))
+        return options;
     if (!pick(naming, options.mNaming,
             { { "source", Settings::Naming::SourceName },
                 { "custom", Settings::Naming::CustomName } },
@@ -377,6 +395,8 @@ void CliOptions::applyTo(Settings& settings) const
         settings.setStartNumber(*mStartNumber);
     if (mFormat)
         settings.setOutputFormat(*mFormat);
+    if (mMetadata)
+        settings.setMetadata(*mMetadata);
     if (mQuality)
         settings.setQuality(*mQuality);
     if (mMaxMegapixels)

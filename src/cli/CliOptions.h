@@ -60,6 +60,7 @@ private:
     std::optional<bool> mLongShortSides;
     std::optional<float> mResolution;
     std::optional<OutputFormat> mFormat;
+    std::optional<MetadataMode> mMetadata;
     std::optional<float> mQuality;
     std::optional<Settings::Naming> mNaming;
     std::optional<QString> mBaseName;

@@ -6,6 +6,7 @@
 #include <QIODevice>
 #include <QImageReader>
 #include <QImageWriter>
+#include <QRegularExpression>
 
 #include <vips/vips8>
 
@@ -17,6 +18,7 @@
 #include <cstring>
 #include <future>
 #include <optional>
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -58,6 +60,14 @@ enum class Reader
     Qt, // Qt's image reader for one format (a Qt image format plug-in)
 };
 
+// What the further pictures of a file are, when it holds several.
+enum class Sequence
+{
+    None,
+    Frames, // of an animation: kept where the output format animates
+    Pages, // of a document: the first page is written
+};
+
 struct SourceType
 {
     const char* name; // as people call the type: "JPEG"
@@ -65,6 +75,9 @@ struct SourceType
     Reader reader;
     const char* decoder; // the libvips loader, ImageMagick coder or Qt format allowed
     bool shrinkOnLoad; // the libvips loader decodes at a reduced size by itself
+    // HEIF holds AV1 or HEVC: the codec its extension promises ("av1", "hevc"), else null.
+    const char* heifCompression = nullptr;
+    Sequence sequence = Sequence::None;
 };
 
 // Which decoder may read a source, by the extension of its name. Content of another type is
@@ -72,16 +85,27 @@ struct SourceType
 // libvips' own format is not a PNG image. The rows are in the order of the accepted
 // extensions.
 constexpr SourceType kSourceTypes[] = {
-    { "TIFF", { "tiff", "tif" }, Reader::Libvips, "tiffload_source", false },
+    { "TIFF", { "tiff", "tif" }, Reader::Libvips, "tiffload_source", false, nullptr,
+        Sequence::Pages },
     { "JPEG", { "jpeg", "jpg" }, Reader::Libvips, "jpegload_source", true },
     { "PSD", { "psd", nullptr }, Reader::ImageMagick, "PSD", false },
     { "PNG", { "png", nullptr }, Reader::Libvips, "pngload_source", false },
-    { "GIF", { "gif", nullptr }, Reader::Libvips, "gifload_source", false },
+    { "GIF", { "gif", nullptr }, Reader::Libvips, "gifload_source", false, nullptr,
+        Sequence::Frames },
     { "BMP", { "bmp", nullptr }, Reader::ImageMagick, "BMP", false },
     { "PICT", { "pict", "pct" }, Reader::ImageMagick, "PICT", false },
     // ImageMagick has no ICNS coder here; Qt's image formats plug-in reads it.
     { "ICNS", { "icns", nullptr }, Reader::Qt, "icns", false },
-    { "PDF", { "pdf", nullptr }, Reader::Libvips, "pdfload_source", true },
+    { "PDF", { "pdf", nullptr }, Reader::Libvips, "pdfload_source", true, nullptr,
+        Sequence::Pages },
+    { "WebP", { "webp", nullptr }, Reader::Libvips, "webpload_source", true, nullptr,
+        Sequence::Frames },
+    { "AVIF", { "avif", nullptr }, Reader::Libvips, "heifload_source", false, "av1" },
+    { "HEIC", { "heic", "heif" }, Reader::Libvips, "heifload_source", false, "hevc" },
+    { "JPEG XL", { "jxl", nullptr }, Reader::Libvips, "jxlload_source", false },
+    // Rendered by its loader at the scale the target needs, never enlarged from a raster.
+    { "SVG", { "svg", nullptr }, Reader::Libvips, "svgload_source", true },
+    { "JPEG 2000", { "jp2", nullptr }, Reader::Libvips, "jp2kload_source", false },
 };
 
 const SourceType* typeOf(const QString& path)
@@ -295,6 +319,15 @@ OpenSource openSource(const QString& path, qint64 maxPixels)
                 ->set("out", &open.header)
                 ->set("access", VIPS_ACCESS_SEQUENTIAL)
                 ->set("fail_on", VIPS_FAIL_ON_TRUNCATED));
+        if (type.heifCompression) {
+            const char* compression = nullptr;
+            if (vips_image_get_string(open.header.get_image(), "heif-compression", &compression)
+                    != 0
+                || !compression || std::strcmp(compression, type.heifCompression) != 0) {
+                vips_error_clear();
+                throw Refusal { notOfType(type) };
+            }
+        }
         break;
     }
     case Reader::ImageMagick:
@@ -325,6 +358,11 @@ SourceInfo describe(const VImage& header)
         std::swap(info.width, info.height);
     info.embeddedProfile = header.get_typeof(VIPS_META_ICC_NAME) != 0;
     info.cmyk = header.interpretation() == VIPS_INTERPRETATION_CMYK;
+    info.deep = header.format() == VIPS_FORMAT_USHORT;
+    const VipsInterpretation kind = vips_image_guess_interpretation(header.get_image());
+    info.grey = kind == VIPS_INTERPRETATION_B_W || kind == VIPS_INTERPRETATION_GREY16;
+    if (header.get_typeof(VIPS_META_N_PAGES))
+        info.pages = std::max(1, header.get_int(VIPS_META_N_PAGES));
     info.ok = info.width > 0 && info.height > 0;
     return info;
 }
@@ -353,10 +391,12 @@ OpenSource openAndMeasure(const QString& path, qint64 maxPixels, SourceInfo* inf
 // thumbnail's options for a source: exact size or a box, and the colour conversion to sRGB
 // that the source needs. Shrink-on-load, lanczos3, alpha premultiplied while resampling, EXIF
 // orientation applied. The operation called with them deletes them: make them in its call.
-VOption* thumbnailOptions(const SourceInfo& source, int height, VipsSize size)
+// With keepGrey a greyscale source keeps its own profile, which describes its one channel.
+VOption* thumbnailOptions(
+    const SourceInfo& source, int height, VipsSize size, bool keepGrey = false)
 {
     auto options = VImage::option()->set("height", height)->set("size", size);
-    if (source.embeddedProfile || source.cmyk)
+    if ((source.embeddedProfile && !(keepGrey && source.grey)) || source.cmyk)
         options->set("export_profile", "srgb");
     if (source.cmyk && !source.embeddedProfile)
         options->set("import_profile", "cmyk");
@@ -489,11 +529,57 @@ private:
 // 240 MB of coefficients at most for a progressive JPEG checked beside its render.
 constexpr qint64 kCheckFirstAbovePixels = 40'000'000;
 
-// Decodes an opened source at (or shrinks it towards) width x height. A check, when given,
-// learns whether the source's data was whole.
-VImage decodeAt(OpenSource& open, const SourceInfo& info, int width, int height, VipsSize size,
-    WholeDataCheck* check)
+// What a decode keeps of the source's own kind of pixels, as the output format can hold it.
+struct Keep
 {
+    bool allFrames = false; // every frame of an animation, one above the other
+    bool grey = false; // one channel of grey, with the source's own grey profile
+    bool deep = false; // 16 bits a sample
+};
+
+// Resamples a 16-bit source for a format that keeps 16 bits (thumbnail makes everything
+// 8-bit): lanczos3 in premultiplied alpha, as thumbnail does, then turned upright. Colours
+// go through the source's profile into sRGB at 16 bits, unless a greyscale source keeps its
+// own.
+VImage resampleDeep(
+    const VImage& loaded, const SourceInfo& info, int width, int height, bool keepGrey)
+{
+    const int orientation = vips_image_get_orientation(loaded.get_image());
+    const bool swap = vips_image_get_orientation_swap(loaded.get_image()) != 0;
+    const double storedWidth = swap ? height : width;
+    const double storedHeight = swap ? width : height;
+    VImage image = loaded;
+    const bool alpha = image.has_alpha();
+    if (alpha)
+        image = image.premultiply();
+    image = image.resize(storedWidth / loaded.width(),
+        VImage::option()
+            ->set("vscale", storedHeight / loaded.height())
+            ->set("kernel", VIPS_KERNEL_LANCZOS3));
+    if (alpha)
+        image = image.unpremultiply();
+    image = image.cast(loaded.format());
+    if ((info.embeddedProfile && !(keepGrey && info.grey)) || info.cmyk) {
+        VOption* options
+            = VImage::option()->set("depth", 16)->set("embedded", info.embeddedProfile);
+        if (!info.embeddedProfile)
+            options->set("input_profile", "cmyk");
+        image = image.icc_transform("srgb", options);
+    }
+    // Turning a sequentially read pipeline would read it out of order: the result, at its
+    // target size, is held in memory first.
+    if (orientation > 1)
+        image = image.copy_memory().autorot();
+    return image;
+}
+
+// Decodes an opened source at (or shrinks it towards) width x height. A check, when given,
+// learns whether the source's data was whole. Without keep.allFrames only the first picture
+// of a file is decoded; with it every frame, each resized to width x height.
+VImage decodeAt(OpenSource& open, const SourceInfo& info, int width, int height, VipsSize size,
+    WholeDataCheck* check, const Keep& keep = {})
+{
+    const bool allFrames = keep.allFrames;
     const SourceType& type = *open.type;
     if (type.reader == Reader::Libvips && type.shrinkOnLoad) {
         if (check && std::strcmp(type.decoder, "jpegload_source") == 0) {
@@ -505,8 +591,11 @@ VImage decodeAt(OpenSource& open, const SourceInfo& info, int width, int height,
                 = qint64(open.header.width()) * open.header.height() > kCheckFirstAbovePixels;
             check->checkJpeg(open.file, progressive && large);
         }
-        VImage image = VImage::thumbnail_source(*open.source, width,
-            thumbnailOptions(info, height, size)->set("fail_on", VIPS_FAIL_ON_TRUNCATED));
+        VOption* options = thumbnailOptions(info, height, size, keep.grey)
+                               ->set("fail_on", VIPS_FAIL_ON_TRUNCATED);
+        if (allFrames)
+            options->set("option_string", "n=-1");
+        VImage image = VImage::thumbnail_source(*open.source, width, options);
         // thumbnail chooses its loader again from the same data: still only this type's.
         const char* loader = nullptr;
         if (vips_image_get_string(image.get_image(), VIPS_META_LOADER, &loader) != 0 || !loader
@@ -517,9 +606,20 @@ VImage decodeAt(OpenSource& open, const SourceInfo& info, int width, int height,
         return image;
     }
     VImage loaded = open.header;
+    if (allFrames && type.reader == Reader::Libvips) {
+        VImage::call(type.decoder,
+            VImage::option()
+                ->set("source", *open.source)
+                ->set("out", &loaded)
+                ->set("access", VIPS_ACCESS_SEQUENTIAL)
+                ->set("fail_on", VIPS_FAIL_ON_TRUNCATED)
+                ->set("n", -1));
+    }
     if (check && type.reader != Reader::Qt)
         loaded = check->watch(loaded);
-    return loaded.thumbnail_image(width, thumbnailOptions(info, height, size));
+    if (keep.deep && info.deep && type.reader != Reader::Qt && size == VIPS_SIZE_FORCE)
+        return resampleDeep(loaded, info, width, height, keep.grey);
+    return loaded.thumbnail_image(width, thumbnailOptions(info, height, size, keep.grey));
 }
 
 // Converts whatever was decoded to 8-bit sRGB (alpha kept). Sources with an embedded profile
@@ -534,21 +634,130 @@ VImage toSrgb(VImage image)
     return image;
 }
 
+// The colour space an image is written in: greyscale stays one channel where the format
+// keeps it, and 16-bit samples stay 16-bit where the format keeps them; anything else becomes
+// 8-bit sRGB (alpha kept).
+VImage toOutputColour(VImage image, bool keepGrey, bool keepDeep)
+{
+    const VipsInterpretation now = image.interpretation();
+    const bool grey = (now == VIPS_INTERPRETATION_B_W || now == VIPS_INTERPRETATION_GREY16)
+        && image.bands() <= 2;
+    const bool deep = keepDeep && image.format() == VIPS_FORMAT_USHORT;
+    VipsInterpretation wanted = deep ? VIPS_INTERPRETATION_RGB16 : VIPS_INTERPRETATION_sRGB;
+    if (grey && keepGrey)
+        wanted = deep ? VIPS_INTERPRETATION_GREY16 : VIPS_INTERPRETATION_B_W;
+    const VipsBandFormat sample = deep ? VIPS_FORMAT_USHORT : VIPS_FORMAT_UCHAR;
+    if (now != wanted || image.format() != sample)
+        image = image.colourspace(wanted);
+    if (image.format() != sample)
+        image = image.cast(sample);
+    return image;
+}
+
 VImage flattenOnto(VImage image, const QColor& colour)
 {
     if (!image.has_alpha())
         return image;
     const QColor rgb = colour.toRgb();
-    const std::vector<double> opaque = { rgb.redF() * 255.0, rgb.greenF() * 255.0,
-        rgb.blueF() * 255.0 };
+    const bool deep = image.format() == VIPS_FORMAT_USHORT;
+    const double full = deep ? 65535.0 : 255.0;
+    // Grey stays grey on a grey background; a coloured one makes the image colour.
+    const bool neutral = rgb.red() == rgb.green() && rgb.green() == rgb.blue();
+    if (image.bands() == 2 && !neutral)
+        image = image.colourspace(deep ? VIPS_INTERPRETATION_RGB16 : VIPS_INTERPRETATION_sRGB);
+    std::vector<double> opaque = { rgb.redF() * full, rgb.greenF() * full, rgb.blueF() * full };
+    if (image.bands() == 2)
+        opaque.resize(1);
     if (rgb.alphaF() >= 1.0)
         return image.flatten(VImage::option()->set("background", opaque));
     // A translucent background: the image goes over a canvas filled with the colour, alpha
     // included, like painting it onto that canvas.
     std::vector<double> fill = opaque;
-    fill.push_back(rgb.alphaF() * 255.0);
+    fill.push_back(rgb.alphaF() * full);
     VImage canvas = image.new_from_image(fill);
-    return canvas.composite2(image, VIPS_BLEND_MODE_OVER).cast(VIPS_FORMAT_UCHAR);
+    return canvas.composite2(image, VIPS_BLEND_MODE_OVER).cast(image.format());
+}
+
+// XMP keeps its own copy of the orientation and of the pixel size: it is made to agree with the
+// pixels written (upright, the new size). Both spellings of a property, attribute and element,
+// are rewritten; everything else stays as it was.
+QByteArray updatedXmp(const QByteArray& xmp, int width, int height)
+{
+    QString text = QString::fromUtf8(xmp);
+    const auto set = [&text](const char* property, const QString& value) {
+        const QString name = QRegularExpression::escape(QLatin1String(property));
+        text.replace(QRegularExpression(name + QStringLiteral("(\\s*=\\s*)([\"'])[^\"']*\\2")),
+            QLatin1String(property) + QStringLiteral("\\1\\2") + value + QStringLiteral("\\2"));
+        text.replace(QRegularExpression(QStringLiteral("<") + name + QStringLiteral(">[^<]*</")
+                         + name + QLatin1Char('>')),
+            QStringLiteral("<%1>%2</%1>").arg(QLatin1String(property), value));
+    };
+    set("tiff:Orientation", QStringLiteral("1"));
+    set("exif:PixelXDimension", QString::number(width));
+    set("exif:PixelYDimension", QString::number(height));
+    set("tiff:ImageWidth", QString::number(width));
+    set("tiff:ImageLength", QString::number(height));
+    return text.toUtf8();
+}
+
+bool hasPrefix(const std::string& field, const char* prefix)
+{
+    return field.rfind(prefix, 0) == 0;
+}
+
+// What names or places a person, or tells one camera body or lens from another: the GPS
+// directory whole, owner and artist names, serial numbers, the maker's notes (cameras repeat
+// the serial number there), PNG's author text, XMP and IPTC (creator, places, contacts).
+bool isPersonal(const std::string& field)
+{
+    static const char* const tags[] = { "exif-ifd0-Artist", "exif-ifd0-XPAuthor",
+        "exif-ifd2-CameraOwnerName", "exif-ifd2-BodySerialNumber", "exif-ifd2-LensSerialNumber",
+        "exif-ifd2-MakerNote", VIPS_META_XMP_NAME, VIPS_META_IPTC_NAME };
+    if (hasPrefix(field, "exif-ifd3-"))
+        return true;
+    if (hasPrefix(field, "png-comment-") && field.ends_with("-Author"))
+        return true;
+    return std::any_of(
+        std::begin(tags), std::end(tags), [&field](const char* tag) { return field == tag; });
+}
+
+bool isMetadata(const std::string& field)
+{
+    return hasPrefix(field, "exif-") || hasPrefix(field, "png-comment-")
+        || hasPrefix(field, "heif-mime-") || field == VIPS_META_XMP_NAME
+        || field == VIPS_META_IPTC_NAME || field == "gif-comment";
+}
+
+// The source's metadata as the mode asks. The savers rebuild the EXIF block from the
+// "exif-ifdN-Tag" fields when they write it: a tag whose field is gone is left out, and with
+// no EXIF at all a fresh block holds only the orientation and the resolution. (The savers'
+// own strip option is no use: WebP's ignores it, JPEG's drops the profile and the
+// resolution.) In every mode the EXIF orientation becomes "normal": the pixels are upright.
+VImage withMetadata(VImage image, MetadataMode mode)
+{
+    image = image.copy();
+    image.set(VIPS_META_ORIENTATION, 1);
+    std::vector<std::string> fields;
+    if (char** names = vips_image_get_fields(image.get_image())) {
+        for (char** name = names; *name; ++name)
+            fields.emplace_back(*name);
+        g_strfreev(names);
+    }
+    for (const std::string& field : fields) {
+        if ((mode == MetadataMode::WithoutPersonal && isPersonal(field))
+            || (mode == MetadataMode::None && isMetadata(field)))
+            image.remove(field.c_str());
+    }
+    if (mode == MetadataMode::Keep && image.get_typeof(VIPS_META_XMP_NAME)) {
+        size_t length = 0;
+        const void* data = image.get_blob(VIPS_META_XMP_NAME, &length);
+        const QByteArray xmp
+            = updatedXmp(QByteArray(static_cast<const char*>(data), static_cast<qsizetype>(length)),
+                image.width(), image.height());
+        vips_image_set_blob_copy(image.get_image(), VIPS_META_XMP_NAME, xmp.constData(),
+            static_cast<size_t>(xmp.size()));
+    }
+    return image;
 }
 
 // The bytes an encoder writes, on their way into the new file's descriptor. The first write
@@ -756,7 +965,9 @@ void save(VImage image, const RenderRequest& request, OutputSink* sink)
     }
     const VTarget target = targetFor(sink);
     VOption* options = VImage::option();
-    if (format->takesQuality)
+    if (format->losslessAtFullQuality && jpegQuality(request.quality) == 100)
+        options->set("lossless", true);
+    else if (format->takesQuality)
         options->set("Q", jpegQuality(request.quality));
     image.write_to_target(format->libvipsSaver, target, options);
     // Whatever the saver left in the target's buffer goes out now, checked like the rest.
@@ -919,7 +1130,10 @@ ResizeStatus render(const RenderRequest& request, const QString& outputPath)
     const ResizeStatus rendered = renderUnnamed(request, outputPath, &output);
     if (!rendered.ok())
         return rendered;
-    return output.commit();
+    ResizeStatus committed = output.commit();
+    if (committed.ok())
+        committed.message = rendered.message;
+    return committed;
 }
 
 ResizeStatus renderUnnamed(
@@ -938,6 +1152,25 @@ ResizeStatus renderUnnamed(
     if (!source.ok)
         return { ResizeError::DecodeFailed, source.error };
 
+    // An animation stays one where the format animates; otherwise its first frame, or a
+    // document's first page, is written and the status says so.
+    const Sequence sequence = open.type ? open.type->sequence : Sequence::None;
+    const bool allFrames = source.pages > 1 && sequence == Sequence::Frames
+        && OutputFormats::find(request.format)->animates;
+    if (allFrames) {
+        if (const QString tooLarge = pixelLimitProblem(
+                source.width, qint64(source.height) * source.pages, request.maxPixels);
+            !tooLarge.isEmpty())
+            return { ResizeError::DecodeFailed, tooLarge };
+    }
+    QString note;
+    if (source.pages > 1 && !allFrames && sequence != Sequence::None) {
+        note = (sequence == Sequence::Frames
+                ? QCoreApplication::translate("ImageCodec", "first frame of %1")
+                : QCoreApplication::translate("ImageCodec", "first page of %1"))
+                   .arg(source.pages);
+    }
+
     const QFileInfo output(outputPath);
     auto made = std::make_unique<PendingOutput::File>();
     made->outputPath = outputPath;
@@ -949,20 +1182,18 @@ ResizeStatus renderUnnamed(
     ResizeStatus encoded;
     WholeDataCheck whole;
     try {
+        const OutputFormats::Info* format = OutputFormats::find(request.format);
+        const Keep keep { allFrames, format->keepsGrey, format->keeps16Bit };
         VImage image
-            = decodeAt(open, source, request.width, request.height, VIPS_SIZE_FORCE, &whole);
-        image = toSrgb(image);
+            = decodeAt(open, source, request.width, request.height, VIPS_SIZE_FORCE, &whole, keep);
+        image = toOutputColour(image, keep.grey, keep.deep);
 
         if (request.flatten)
             image = flattenOnto(image, request.background);
-        if (image.has_alpha() && !OutputFormats::find(request.format)->keepsAlpha)
+        if (image.has_alpha() && !format->keepsAlpha)
             image = flattenOnto(image, Qt::white);
 
-        // The camera's metadata stays, but nothing may turn the upright pixels again: the
-        // EXIF orientation is rewritten as "normal" and XMP (which can carry its own) goes.
-        image = image.copy();
-        image.set(VIPS_META_ORIENTATION, 1);
-        image.remove(VIPS_META_XMP_NAME);
+        image = withMetadata(image, request.metadata);
         encoded = encode(image, request, file.descriptor());
     } catch (const Refusal& refusal) {
         return { ResizeError::DecodeFailed, refusal.reason };
@@ -985,7 +1216,8 @@ ResizeStatus renderUnnamed(
     if (!encoded.ok())
         return encoded;
     pending->mFile = std::move(made);
-    return {};
+    // Written whole: the message says what of the source it holds, when not all of it.
+    return { ResizeError::None, note };
 }
 
 PreviewResult decodePreview(const QString& path, int boxPixels, qint64 maxPixels)

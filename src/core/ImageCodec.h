@@ -10,6 +10,7 @@
 #include <memory>
 
 #include "ExistingFile.h"
+#include "MetadataMode.h"
 #include "OutputFormat.h"
 #include "ResizeStatus.h"
 
@@ -44,6 +45,9 @@ struct SourceInfo
     int height = 0;
     bool embeddedProfile = false; // colours are to be read through the file's own profile
     bool cmyk = false;
+    int pages = 1; // the frames of an animation or the pages of a document, from the header
+    bool deep = false; // 16 bits a sample
+    bool grey = false; // one channel of grey (two with alpha)
     QString error;
 };
 // Fails, with the reason, for a source that cannot be opened, is not of its extension's type
@@ -56,10 +60,11 @@ struct RenderRequest
     int width = 0;  // exact output size in pixels
     int height = 0;
     OutputFormat format = OutputFormat::Jpeg;
-    float quality = 1.0f;     // JPEG compression factor 0..1 (1 = best)
+    float quality = 1.0f; // compression factor 0..1 (1 = best; lossless where the format can)
     float resolution = 72.0f; // pixels per inch stated in the file
     bool flatten = false;     // composite over background
     QColor background = Qt::white;
+    MetadataMode metadata = MetadataMode::WithoutPersonal;
     // When it turns true (from any thread) the image is given up at once and nothing is
     // written. May be null.
     const std::atomic<bool>* abandon = nullptr;
@@ -78,7 +83,10 @@ QString targetSizeProblem(double width, double height, OutputFormat format);
 // WriteFailed with the system's reason; a name taken meanwhile is an OutputExists, a Skipped,
 // or with ExistingFile::Number the first free numbered name is taken instead. The output is
 // kept only when the whole of the source's data decoded: a source cut short or damaged fails
-// (DecodeFailed) whatever order the pixels were computed in.
+// (DecodeFailed) whatever order the pixels were computed in. An animated GIF or WebP stays
+// animated in a format that animates (GIF, WebP); otherwise, and for a multi-page TIFF or PDF,
+// the first picture is written and the status' message says "first frame of N" or "first page
+// of N".
 ResizeStatus render(const RenderRequest& request, const QString& outputPath);
 
 // A rendered output that has no name yet: its whole content in a new file of the output

@@ -191,8 +191,12 @@ bool ImageEntry::writeResized(const Settings& settings, int number, bool flatten
 
 ResizeStatus ImageEntry::commit(Rendered& rendered)
 {
-    if (rendered.output.isPending())
-        return rendered.output.commit();
+    if (rendered.output.isPending()) {
+        ResizeStatus committed = rendered.output.commit();
+        if (committed.ok())
+            committed.message = rendered.status.message; // what of the source was written
+        return committed;
+    }
     if (rendered.status.ok())
         return { ResizeError::WriteFailed, QStringLiteral("nothing was rendered") };
     if (rendered.failedAfterNameWasFree && existsAt(rendered.outputPath))
@@ -257,6 +261,7 @@ ImageEntry::Rendered ImageEntry::render(const Settings& settings, int number, bo
     request.height = ResizeRules::wholePixels(target.height);
     request.format = format;
     request.quality = settings.quality();
+    request.metadata = settings.metadata();
     request.resolution = res;
     request.flatten = flatten;
     request.background = background;

@@ -14,6 +14,10 @@ enum class OutputFormat
     Gif = 3,
     Bmp = 4,
     Tiff = 5,
+    WebP = 6,
+    Avif = 7,
+    Heic = 8,
+    JpegXl = 9,
 };
 
 // The one description of every output format: the settings, the codec, the output names, the
@@ -41,6 +45,14 @@ struct Info
     // The libvips saver, chosen by a file suffix followed by the saver's options in libvips'
     // own syntax (".png[compression=6]"); null for the codec's own BMP writer.
     const char* libvipsSaver;
+    // Whether a quality of 100 % asks the saver for lossless compression instead.
+    bool losslessAtFullQuality = false;
+    // Whether an animation stays one: every frame resized, the timing kept.
+    bool animates = false;
+    // Whether a greyscale image stays one channel (two with alpha).
+    bool keepsGrey = false;
+    // Whether 16-bit samples stay 16-bit.
+    bool keeps16Bit = false;
 };
 
 // Every format, in the order of the window's menu.

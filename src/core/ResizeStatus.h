@@ -17,7 +17,9 @@ enum class ResizeError {
 struct ResizeStatus
 {
     ResizeError error = ResizeError::None;
-    QString message; // detail for the user, already in their words; may be empty
+    // Detail for the user, already in their words; may be empty. With no error, a note on
+    // what was written ("first frame of 12").
+    QString message;
 
     bool ok() const { return error == ResizeError::None; }
 };

@@ -16,6 +16,7 @@
 #include "gui/StepButtons.h"
 #include "core/ExistingFile.h"
 #include "core/LocalizedText.h"
+#include "core/MetadataMode.h"
 #include "core/OutputFormat.h"
 #include "settings/Settings.h"
 #include "ui_MainWindow.h"
@@ -52,6 +53,11 @@ void SettingsController::fillMenus()
     for (const OutputFormats::Info& info : OutputFormats::all())
         format->addItem(QString::fromLatin1(info.name), int(info.format));
 
+    QComboBox* metadata = mUi->metadataCombo;
+    metadata->addItem(tr("Keep all"), int(MetadataMode::Keep));
+    metadata->addItem(tr("Without personal data"), int(MetadataMode::WithoutPersonal));
+    metadata->addItem(tr("None"), int(MetadataMode::None));
+
     mUi->givenSideGroup->setId(mUi->firstSideRadio, int(Settings::Side::First));
     mUi->givenSideGroup->setId(mUi->secondSideRadio, int(Settings::Side::Second));
     mUi->givenSideGroup->setId(mUi->fitInsideRadio, int(Settings::Side::Both));
@@ -85,6 +91,7 @@ void SettingsController::connectControls()
     connect(ui->noEnlargeCheck, &QCheckBox::clicked, this, &SettingsController::storeNoEnlarge);
     connect(
         ui->existingFileCombo, &QComboBox::activated, this, &SettingsController::storeExistingFile);
+    connect(ui->metadataCombo, &QComboBox::activated, this, &SettingsController::storeMetadata);
     connect(ui->chooseFolderButton, &QPushButton::clicked, this,
         &SettingsController::chooseOutputFolder);
     connect(ui->tabs, &QTabWidget::currentChanged, this, &SettingsController::storeCurrentTab);
@@ -112,8 +119,8 @@ void SettingsController::connectControls()
              ui->noEnlargeCheck })
         connect(box, &QAbstractButton::clicked, this, &SettingsController::edited);
     connect(ui->givenSideGroup, &QButtonGroup::idClicked, this, &SettingsController::edited);
-    for (QComboBox* menu :
-        { ui->unitCombo, ui->namingCombo, ui->formatCombo, ui->existingFileCombo })
+    for (QComboBox* menu : { ui->unitCombo, ui->namingCombo, ui->formatCombo, ui->existingFileCombo,
+             ui->metadataCombo })
         connect(menu, &QComboBox::activated, this, &SettingsController::edited);
     for (const NumberPair& pair : numberPairs())
         connect(pair.steps, &StepButtons::stepped, this, &SettingsController::edited);
@@ -153,6 +160,7 @@ void SettingsController::showStoredSettings()
     ui->qualitySlider->setFloatValue(settings->quality());
     ui->noEnlargeCheck->setChecked(settings->noEnlarge());
     selectCode(ui->existingFileCombo, settings->existingFile());
+    selectCode(ui->metadataCombo, settings->metadata());
 
     // The controls that follow others: these store the values they show, as a user's change
     // would.
@@ -334,6 +342,11 @@ void SettingsController::storeNoEnlarge()
 void SettingsController::storeExistingFile()
 {
     mSettings->setExistingFile(selectedCode<ExistingFile>(mUi->existingFileCombo));
+}
+
+void SettingsController::storeMetadata()
+{
+    mSettings->setMetadata(selectedCode<MetadataMode>(mUi->metadataCombo));
 }
 
 void SettingsController::storeQuality()

@@ -106,6 +106,7 @@ constexpr char naming[] = "nameMenu";
 constexpr char baseName[] = "name";
 constexpr char startNumber[] = "nameNum";
 constexpr char outputFormat[] = "formatMenu";
+constexpr char metadata[] = "metadata";
 constexpr char quality[] = "quality";
 constexpr char maxMegapixels[] = "maxMegapixels";
 constexpr char noEnlarge[] = "noEnlarge";
@@ -201,6 +202,7 @@ std::unique_ptr<Settings> Settings::detachedCopy() const
     copy->mBaseName = mBaseName;
     copy->mStartNumber = mStartNumber;
     copy->mOutputFormat = mOutputFormat;
+    copy->mMetadata = mMetadata;
     copy->mQuality = mQuality;
     copy->mNoEnlarge = mNoEnlarge;
     copy->mExistingFile = mExistingFile;
@@ -257,6 +259,7 @@ void Settings::load()
         const auto code = readInt(v, INT_MIN, INT_MAX);
         return code ? OutputFormats::fromCode(*code) : std::nullopt;
     });
+    take(Key::metadata, mMetadata, readCode<MetadataMode>(1, 3));
     take(Key::quality, mQuality, fraction);
     take(Key::maxMegapixels, mMaxMegapixels, intIn(1, kMaxMegapixelsLimit));
     take(Key::noEnlarge, mNoEnlarge, readBool);
@@ -322,6 +325,12 @@ void Settings::setNaming(Naming naming)
 {
     mNaming = naming;
     store(Key::naming, int(naming));
+}
+
+void Settings::setMetadata(MetadataMode mode)
+{
+    mMetadata = mode;
+    store(Key::metadata, int(mode));
 }
 
 void Settings::setOutputFormat(OutputFormat format)

@@ -7,6 +7,7 @@
 #include <QVariant>
 
 #include "core/ExistingFile.h"
+#include "core/MetadataMode.h"
 #include "core/OutputFormat.h"
 
 class QSettings;
@@ -89,6 +90,7 @@ public:
     int currentTab() const { return mCurrentTab; }
     Naming naming() const { return mNaming; }
     OutputFormat outputFormat() const { return mOutputFormat; }
+    MetadataMode metadata() const { return mMetadata; }
     float width() const { return mWidth; }
     float height() const { return mHeight; }
     float resolution() const { return mResolution; }
@@ -116,6 +118,7 @@ public:
     void setCurrentTab(int tab);
     void setNaming(Naming naming);
     void setOutputFormat(OutputFormat format);
+    void setMetadata(MetadataMode mode);
     void setWidth(float width);
     void setHeight(float height);
     void setResolution(float resolution);
@@ -152,6 +155,8 @@ private:
     QString mBaseName;
     QString mStartNumber;
     OutputFormat mOutputFormat = OutputFormat::Jpeg;
+    // Also for a settings file from before the choice existed.
+    MetadataMode mMetadata = MetadataMode::WithoutPersonal;
     float mQuality = 1.0f;
     bool mNoEnlarge = false;
     ExistingFile mExistingFile = ExistingFile::Fail;

@@ -32,7 +32,8 @@ private slots:
         QCOMPARE(list.at(0), nullptr);
         const QStringList expected = { "tiff", "TIFF", "tif", "TIF", "jpeg", "JPEG", "jpg", "JPG",
             "psd", "PSD", "png", "PNG", "gif", "GIF", "bmp", "BMP", "pict", "PICT", "pct", "PCT",
-            "icns", "ICNS", "pdf", "PDF" };
+            "icns", "ICNS", "pdf", "PDF", "webp", "WEBP", "avif", "AVIF", "heic", "HEIC", "heif",
+            "HEIF", "jxl", "JXL", "svg", "SVG", "jp2", "JP2" };
         QCOMPARE(list.acceptedExtensions(), expected);
         QCOMPARE(ImageList(1000).count(), 0);
     }
@@ -56,7 +57,10 @@ private slots:
         QTest::newRow("trailing dot") << "/pictures/photo." << false;
         QTest::newRow("trailing separator") << "/pictures/photo.jpg/" << false;
         QTest::newRow("empty") << "" << false;
-        QTest::newRow("webp") << "x.webp" << false;
+        QTest::newRow("webp") << "x.webp" << true;
+        QTest::newRow("upper HEIF") << "x.HEIF" << true;
+        QTest::newRow("mixed case Svg") << "x.Svg" << false;
+        QTest::newRow("svgz") << "x.svgz" << false;
     }
 
     void extensions()

@@ -160,8 +160,8 @@ private slots:
         QTest::addColumn<QString>("message");
         QTest::newRow("bad width") << QStringList { "-o", "out", "-w", "abc", "in/a.jpg" }
                                    << "invalid value \"abc\" for --width";
-        QTest::newRow("bad format") << QStringList { "-o", "out", "-f", "webp", "in/a.jpg" }
-                                    << "invalid value \"webp\" for --format";
+        QTest::newRow("bad format") << QStringList { "-o", "out", "-f", "pdf", "in/a.jpg" }
+                                    << "invalid value \"pdf\" for --format";
         QTest::newRow("unknown option")
             << QStringList { "--fast", "in/a.jpg" } << "Unknown option 'fast'";
         QTest::newRow("no files") << QStringList { "-o", "out" } << "no files given";
@@ -217,6 +217,54 @@ private slots:
         QVERIFY(!result.err.contains("skipped"));
         QVERIFY(result.err.contains("Written: 2. Failed: 0. Not processed: 0."));
         QCOMPARE(settingsBytes(), before);
+    }
+
+    // --format and --metadata end to end: a stored "keep" is overridden for one run, and the
+    // photo's GPS position never reaches the WebP; with the stored choice it does.
+    void formatAndMetadataOptions()
+    {
+        storeSettings(
+            { { "dest", mOut }, { "widthValue", 60 }, { "heightValue", 40 }, { "metadata", 1 } });
+        const QString photo = source("gps.jpg");
+        int code = -1;
+        TestSupport::run("exiftool",
+            { "-q", "-overwrite_original", "-Make=Cam", "-GPSLatitude=45.5", "-GPSLatitudeRef=N",
+                photo },
+            &code);
+        QCOMPARE(code, 0);
+        const QString webp = QDir(mOut).filePath("gps.webp");
+        const auto tags = [&webp] {
+            return TestSupport::run(
+                "exiftool", { "-s3", "-f", "-n", "-Make", "-GPSLatitude", webp })
+                .split('\n', Qt::SkipEmptyParts);
+        };
+        Result result = run({ "-f", "webp", "--metadata", "no-personal", "in/gps.jpg" });
+        QCOMPARE(result.exitCode, 0);
+        QCOMPARE(TestSupport::inspect(webp).width, 60);
+        QCOMPARE(tags(), QStringList({ "Cam", "-" }));
+        QVERIFY(QFile::remove(webp));
+        result = run({ "--format", "webp", "in/gps.jpg" });
+        QCOMPARE(result.exitCode, 0);
+        QCOMPARE(tags(), QStringList({ "Cam", "45.5" }));
+    }
+
+    // An image written in part is named in the summary with what was written of it; the run
+    // still counts it as written.
+    void firstFrameIsReported()
+    {
+        storeSettings(
+            { { "dest", mOut }, { "widthValue", 60 }, { "heightValue", 40 }, { "formatMenu", 2 } });
+        int code = -1;
+        TestSupport::run("convert",
+            { "-size", "120x80", "xc:red", "xc:blue", QDir(mIn).filePath("anim.gif") }, &code);
+        QCOMPARE(code, 0);
+        source("still.tif");
+        const Result result = run({ "in/anim.gif", "in/still.tif" });
+        QCOMPARE(result.exitCode, 0);
+        QCOMPARE(outputFiles(), QStringList({ "anim.png", "still.png" }));
+        QVERIFY2(result.err.contains("\n  anim.gif: first frame of 2\n"), qPrintable(result.err));
+        QVERIFY(!result.err.contains("still.tif:"));
+        QVERIFY(result.err.contains("Written: 2. Failed: 0. Not processed: 0."));
     }
 
     void optionsOverrideAndSave()

@@ -99,6 +99,23 @@ private slots:
         QCOMPARE(pref.backgroundColor().red(), 255);
     }
 
+    void formatsAndMetadata()
+    {
+        Settings pref(nullptr);
+        parse({ "-f", "AVIF", "--metadata", "keep" }).applyTo(pref);
+        QCOMPARE(pref.outputFormat(), OutputFormat::Avif);
+        QCOMPARE(pref.metadata(), MetadataMode::Keep);
+        parse({ "-f", "jpeg-xl", "--metadata", "none" }).applyTo(pref);
+        QCOMPARE(pref.outputFormat(), OutputFormat::JpegXl);
+        QCOMPARE(pref.metadata(), MetadataMode::None);
+        parse({ "-f", "heif", "--metadata", "no-personal" }).applyTo(pref);
+        QCOMPARE(pref.outputFormat(), OutputFormat::Heic);
+        QCOMPARE(pref.metadata(), MetadataMode::WithoutPersonal);
+        parse({ "-f", "webp" }).applyTo(pref);
+        QCOMPARE(pref.outputFormat(), OutputFormat::WebP);
+        QCOMPARE(pref.metadata(), MetadataMode::WithoutPersonal); // not given: left alone
+    }
+
     // Only the options given are written to a store-backed record (this is what --save does).
     void onlyGivenKeysAreStored()
     {
@@ -149,10 +166,11 @@ private slots:
         QTest::newRow("height inf") << QStringList { "-H", "inf" } << "--height";
         QTest::newRow("resolution") << QStringList { "-r", "72dpi" } << "--resolution";
         QTest::newRow("unit") << QStringList { "--unit", "cm" } << "--unit";
-        QTest::newRow("format") << QStringList { "-f", "webp" } << "--format";
+        QTest::newRow("format") << QStringList { "-f", "pdf" } << "--format";
         QTest::newRow("quality high") << QStringList { "-q", "101" } << "--quality";
         QTest::newRow("quality text") << QStringList { "-q", "best" } << "--quality";
         QTest::newRow("naming") << QStringList { "-n", "date" } << "--naming";
+        QTest::newRow("metadata") << QStringList { "--metadata", "some" } << "--metadata";
         QTest::newRow("side") << QStringList { "-p", "diagonal" } << "--proportional";
         QTest::newRow("sides") << QStringList { "--sides", "both" } << "--sides";
         QTest::newRow("start number")

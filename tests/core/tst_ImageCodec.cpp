@@ -137,6 +137,30 @@ bool convertTo(const QString& coder, const QString& path, int width, int height)
     return code == 0;
 }
 
+// Writes the picture in the format of the suffix through libvips' own saver (WebP, AVIF, HEIC,
+// JPEG XL, JPEG 2000), then gives it the name asked for, whatever its extension.
+bool vipsConvertTo(const QString& suffix, const QString& path, int width, int height)
+{
+    const QString png
+        = TestSupport::writeImage(path + QStringLiteral(".source.png"), width, height);
+    const QString native = path + QStringLiteral(".native.") + suffix;
+    int code = -1;
+    TestSupport::run(QStringLiteral("vips"), { QStringLiteral("copy"), png, native }, &code);
+    QFile::remove(png);
+    QFile::remove(path);
+    return code == 0 && QFile::rename(native, path);
+}
+
+QByteArray drawingSvg(int width, int height)
+{
+    // The left half red, the right half white, in user units of the size given.
+    return "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"" + QByteArray::number(width)
+        + "\" height=\"" + QByteArray::number(height) + "\"><rect width=\""
+        + QByteArray::number(width) + "\" height=\"" + QByteArray::number(height)
+        + "\" fill=\"white\"/><rect width=\"" + QByteArray::number(width / 2) + "\" height=\""
+        + QByteArray::number(height) + "\" fill=\"red\"/></svg>\n";
+}
+
 } // namespace
 
 // Sources as a hostile sender would make them: content that is not what the name says,
@@ -229,6 +253,18 @@ private slots:
                                         << "BMP";
         QTest::newRow("PNG named .icns") << "png.icns"
                                          << "ICNS";
+        QTest::newRow("PNG named .webp") << "png.webp"
+                                         << "WebP";
+        QTest::newRow("HEIC named .avif") << "heic.avif"
+                                          << "AVIF";
+        QTest::newRow("AVIF named .heic") << "avif.heic"
+                                          << "HEIC";
+        QTest::newRow("WebP named .jxl") << "webp.jxl"
+                                         << "JPEG XL";
+        QTest::newRow("JPEG XL named .jp2") << "jxl.jp2"
+                                            << "JPEG 2000";
+        QTest::newRow("PNG named .svg") << "png.svg"
+                                        << "SVG";
     }
 
     void contentOfAnotherTypeIsRefused()
@@ -255,6 +291,8 @@ private slots:
             writeAll(file, photo());
         } else if (kind == QLatin1String("gif")) {
             QVERIFY(convertTo(QStringLiteral("gif"), file, 60, 40));
+        } else if (QStringList({ "webp", "avif", "heic", "jxl" }).contains(kind)) {
+            QVERIFY(vipsConvertTo(kind, file, 60, 40));
         } else {
             QFile::remove(file);
             QVERIFY(QFile::copy(png, file));
@@ -275,6 +313,13 @@ private slots:
         QTest::newRow("pict") << "photo.pict";
         QTest::newRow("PCT") << "photo.PCT";
         QTest::newRow("pdf") << "page.pdf";
+        QTest::newRow("webp") << "photo.webp";
+        QTest::newRow("AVIF") << "photo.AVIF";
+        QTest::newRow("heic") << "photo.heic";
+        QTest::newRow("HEIF") << "photo.HEIF";
+        QTest::newRow("jxl") << "photo.jxl";
+        QTest::newRow("jp2") << "photo.jp2";
+        QTest::newRow("svg") << "drawing.svg";
     }
 
     void everyTypeDecodes()
@@ -284,6 +329,10 @@ private slots:
         const QString suffix = QFileInfo(name).suffix().toLower();
         if (suffix == QLatin1String("pdf")) {
             writeAll(file, pagePdf(300, 200));
+        } else if (suffix == QLatin1String("svg")) {
+            writeAll(file, drawingSvg(300, 200));
+        } else if (QStringList({ "webp", "avif", "heic", "heif", "jxl", "jp2" }).contains(suffix)) {
+            QVERIFY(vipsConvertTo(suffix, file, 300, 200));
         } else if (suffix == QLatin1String("jpg") || suffix == QLatin1String("tiff")
             || suffix == QLatin1String("png")) {
             QVERIFY(TestSupport::pattern(300, 200).save(file, suffix.toLatin1().constData()));
@@ -303,6 +352,23 @@ private slots:
         QCOMPARE(facts.width, 150);
         QCOMPARE(facts.height, 100);
         QVERIFY(!ImageCodec::decodePreview(file, 100).image.isNull());
+    }
+
+    // An SVG is drawn at the size asked for: an edge stays one pixel sharp at ten times the
+    // drawing's own size, where a raster enlarged ten times would blur it over many pixels.
+    void svgDrawnAtTheTargetSize()
+    {
+        const QString file = writeAll(in(QStringLiteral("edge.svg")), drawingSvg(60, 40));
+        const ImageCodec::SourceInfo info = ImageCodec::probe(file);
+        QVERIFY2(info.ok, qPrintable(info.error));
+        QCOMPARE(info.width, 60);
+        QCOMPARE(info.height, 40);
+        const ResizeStatus status = render(file, 600, 400);
+        QVERIFY2(status.ok(), qPrintable(status.message));
+        const QString output = mOut + QStringLiteral("/edge.png");
+        QCOMPARE(TestSupport::inspect(output).width, 600);
+        QCOMPARE(TestSupport::averageColour(output, 296, 100), QColor(255, 0, 0));
+        QCOMPARE(TestSupport::averageColour(output, 300, 100), QColor(255, 255, 255));
     }
 
     // ICNS goes to Qt's reader (libvips' ImageMagick has no ICNS coder here): the largest

@@ -44,11 +44,12 @@ private slots:
 
     void extensionsAndSeparators()
     {
-        const QStringList expected = { "jpg", "png", "gif", "bmp", "tif" };
-        for (int code = 1; code <= 5; ++code)
+        const QStringList expected
+            = { "jpg", "png", "gif", "bmp", "tif", "webp", "avif", "heic", "jxl" };
+        for (int code = 1; code <= 9; ++code)
             QCOMPARE(formatExtension(OutputFormat(code)), expected[code - 1]);
         QVERIFY(formatExtension(OutputFormat(0)).isEmpty());
-        QVERIFY(formatExtension(OutputFormat(6)).isEmpty());
+        QVERIFY(formatExtension(OutputFormat(10)).isEmpty());
         QCOMPARE(
             outputPath("/out/", Settings::Naming::SourceName, "a.png", "", 0, OutputFormat::Jpeg),
             QStringLiteral("/out/a.jpg"));

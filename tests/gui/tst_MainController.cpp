@@ -239,7 +239,8 @@ private slots:
         QCOMPARE(tags(widget<QComboBox>("unitCombo")), QList<int>({ 1, 2, 3, 4 }));
         QCOMPARE(tags(widget<QComboBox>("namingCombo")), QList<int>({ 1, 2 }));
         QCOMPARE(tags(widget<QComboBox>("existingFileCombo")), QList<int>({ 1, 2, 3 }));
-        QCOMPARE(tags(widget<QComboBox>("formatCombo")), QList<int>({ 1, 2, 3, 4, 5 }));
+        QCOMPARE(tags(widget<QComboBox>("formatCombo")), QList<int>({ 1, 2, 3, 4, 5, 6, 7, 8, 9 }));
+        QCOMPARE(tags(widget<QComboBox>("metadataCombo")), QList<int>({ 1, 2, 3 }));
         auto* group = widget<QButtonGroup>("givenSideGroup");
         QVERIFY(group);
         QCOMPARE(group->buttons().size(), 3);
@@ -537,9 +538,26 @@ private slots:
             << QVariantMap { { "formatMenu", 3 } } << QVariantMap {}
             << all(qualityControls, "hidden");
         QTest::newRow("TIFF hides the quality")
-            << QVariantMap {} << 2 << key("formatCombo", Qt::Key_End)
+            << QVariantMap {} << 2
+            << keys("formatCombo", { Qt::Key_Down, Qt::Key_Down, Qt::Key_Down, Qt::Key_Down })
             << QVariantMap { { "formatMenu", 5 } } << QVariantMap {}
             << all(qualityControls, "hidden");
+        QTest::newRow("WebP shows the quality")
+            << QVariantMap { { "formatMenu", 5 } } << 2 << key("formatCombo", Qt::Key_Down)
+            << QVariantMap { { "formatMenu", 6 } } << QVariantMap {}
+            << all(qualityControls, "shown");
+        QTest::newRow("JPEG XL shows the quality")
+            << QVariantMap { { "formatMenu", 3 } } << 2 << key("formatCombo", Qt::Key_End)
+            << QVariantMap { { "formatMenu", 9 } } << QVariantMap {}
+            << all(qualityControls, "shown");
+        // Metadata: without personal data unless chosen otherwise.
+        QTest::newRow("no metadata") << QVariantMap {} << 2 << key("metadataCombo", Qt::Key_End)
+                                     << QVariantMap { { "metadata", 3 } }
+                                     << QVariantMap { { "metadataCombo", 3 } } << QStringList {};
+        QTest::newRow("all metadata kept")
+            << QVariantMap { { "metadata", 3 } } << 2 << key("metadataCombo", Qt::Key_Home)
+            << QVariantMap { { "metadata", 1 } } << QVariantMap { { "metadataCombo", 1 } }
+            << QStringList {};
         QTest::newRow("JPEG shows the quality")
             << QVariantMap { { "formatMenu", 5 }, { "quality", 0.7 } } << 2
             << key("formatCombo", Qt::Key_Home) << QVariantMap { { "formatMenu", 1 } }

@@ -53,6 +53,7 @@ private slots:
         QCOMPARE(pref.quality(), 1.0f);
         QCOMPARE(pref.noEnlarge(), false);
         QCOMPARE(pref.existingFile(), ExistingFile::Fail);
+        QCOMPARE(pref.metadata(), MetadataMode::WithoutPersonal);
         // Reading writes nothing.
         s.sync();
         QVERIFY(s.allKeys().isEmpty());
@@ -131,11 +132,48 @@ private slots:
         QCOMPARE(pref.outputFolder(), QString());
     }
 
+    // A settings file from before the metadata choice (every other key of it set) leaves
+    // personal data out; the choice and the new formats' codes are read back as stored.
+    void metadataAndNewFormatCodes()
+    {
+        writeRaw(QStringLiteral("[General]\nformatMenu=2\nquality=0.8\ndest=/tmp\n"));
+        {
+            QSettings s(file(), QSettings::IniFormat);
+            Settings pref(&s);
+            pref.load();
+            QCOMPARE(pref.metadata(), MetadataMode::WithoutPersonal);
+            QCOMPARE(pref.outputFormat(), OutputFormat::Png);
+            pref.setMetadata(MetadataMode::Keep);
+            pref.setOutputFormat(OutputFormat::JpegXl);
+            QVERIFY(pref.sync());
+            QCOMPARE(s.value("metadata").toInt(), 1);
+            QCOMPARE(s.value("formatMenu").toInt(), 9);
+        }
+        QSettings s(file(), QSettings::IniFormat);
+        Settings pref(&s);
+        pref.load();
+        QCOMPARE(pref.metadata(), MetadataMode::Keep);
+        QCOMPARE(pref.outputFormat(), OutputFormat::JpegXl);
+        // One file each: QSettings keeps what it read of a file while its size and time stay.
+        for (const char* stored : { "3", "0", "4", "none" }) {
+            const QString path = mDir.filePath(QStringLiteral("metadata-%1.conf").arg(stored));
+            QFile raw(path);
+            QVERIFY(raw.open(QIODevice::WriteOnly));
+            raw.write(QByteArray("[General]\nmetadata=") + stored + '\n');
+            raw.close();
+            QSettings store(path, QSettings::IniFormat);
+            Settings read(&store);
+            read.load();
+            QCOMPARE(read.metadata(),
+                qstrcmp(stored, "3") == 0 ? MetadataMode::None : MetadataMode::WithoutPersonal);
+        }
+    }
+
     void invalidValuesKeepTheDefault_data()
     {
         QTest::addColumn<QString>("content");
         QTest::newRow("out of range")
-            << "[General]\ntagSides=4\nUM=0\nnameMenu=7\nformatMenu=6\ntab=3\nquality=1.5\n"
+            << "[General]\ntagSides=4\nUM=0\nnameMenu=7\nformatMenu=10\ntab=3\nquality=1.5\n"
                "backgroundColorR=-0.1\nwidthValue=-5\nheightValue=-1\nresValue=0\n";
         QTest::newRow("not numbers")
             << "[General]\ntagSides=one\nUM=\nnameMenu=1.5\nformatMenu=abc\ntab=x\nquality=nan\n"
