@@ -900,23 +900,14 @@ void stopOnAbandon(const VImage& image, const std::atomic<bool>* abandon)
 // A step between the source's pipeline (decode, resample, colour) and the encoder that
 // passes the pixels through untouched and notes whether asking for them failed: the
 // pipeline is lazy, so a corrupt source fails inside the encoder's run, and this tells that
-// apart from the encoder's own failure.
-int passThrough(VipsRegion* out, void* sequence, void*, void* failed, gboolean*)
-{
-    auto* in = static_cast<VipsRegion*>(sequence);
-    if (vips_region_prepare(in, &out->valid) != 0) {
-        static_cast<std::atomic<bool>*>(failed)->store(true);
-        return -1;
-    }
-    return vips_region_region(out, in, &out->valid, out->valid.left, out->valid.top);
-}
-
-VImage noteSourceFailures(const VImage& image, std::atomic<bool>* failed)
+// apart from the encoder's own failure. The same pass-through step that watches a loader.
+VImage noteSourceFailures(const VImage& image, WatchState* state)
 {
     VipsImage* in = image.get_image();
     VipsImage* out = vips_image_new();
     if (vips_image_pipelinev(out, VIPS_DEMAND_STYLE_THINSTRIP, in, nullptr) != 0
-        || vips_image_generate(out, vips_start_one, passThrough, vips_stop_one, in, failed) != 0) {
+        || vips_image_generate(out, vips_start_one, watchGenerate, vips_stop_one, in, state)
+            != 0) {
         g_object_unref(out);
         throw VError();
     }
@@ -987,10 +978,10 @@ QString systemMessage(int code)
 ResizeStatus encode(const VImage& image, const RenderRequest& request, int descriptor)
 {
     OutputSink sink(descriptor, request.abandon);
-    std::atomic<bool> sourceFailed { false };
+    WatchState source;
     QString encoderError;
     try {
-        save(noteSourceFailures(image, &sourceFailed), request, &sink);
+        save(noteSourceFailures(image, &source), request, &sink);
     } catch (const VError& e) {
         encoderError = takeError(e);
         if (encoderError.isEmpty())
@@ -1001,7 +992,7 @@ ResizeStatus encode(const VImage& image, const RenderRequest& request, int descr
             QCoreApplication::translate("ImageCodec", "abandoned before it was complete") };
     if (sink.error() != 0)
         return { ResizeError::WriteFailed, systemMessage(sink.error()) };
-    if (sourceFailed.load())
+    if (source.failed.load())
         return { ResizeError::DecodeFailed, encoderError };
     if (!encoderError.isEmpty())
         return { ResizeError::WriteFailed, encoderError };
