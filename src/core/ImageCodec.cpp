@@ -16,7 +16,6 @@
 #include <cerrno>
 #include <cmath>
 #include <cstring>
-#include <future>
 #include <optional>
 #include <string>
 #include <utility>
@@ -428,12 +427,15 @@ int watchGenerate(VipsRegion* out, void* sequence, void*, void* state, gboolean*
 // Decides, once the pixels are computed, whether the whole of the source's data decoded.
 //
 // libvips computes pixels lazily on several threads: an error a loader raises in the last
-// rows may or may not stop the encoder, and a JPEG's "premature end of data segment" is only
-// a warning to it. So the answer comes from the decoders themselves: for a JPEG, libjpeg's own
-// error state after a separate pass over all of its data (on a thread of its own while libvips
-// works, or first for a progressive file, which would need its memory twice); for other
-// libvips and ImageMagick sources, every request made to the loader is watched, and the rows
-// that no request reached are decoded afterwards.
+// rows may or may not stop the encoder. So the answer comes from the decoders themselves.
+// A JPEG is decoded strictly, failing at libjpeg's first warning, which stops the render
+// wherever the data is damaged; a render that went through is whole when the loader also read
+// the file to its end marker. Anything else (a render that failed, an end marker missing or
+// followed by more data, a small file read in one gulp) is judged by libjpeg's own error state
+// after a separate pass over all of the data: warnings that lose no pixels pass, and the
+// render is then made again, tolerant of them. For other libvips and ImageMagick sources,
+// every request made to the loader is watched, and the rows that no request reached are
+// decoded afterwards.
 class WholeDataCheck
 {
 public:
@@ -441,20 +443,16 @@ public:
     WholeDataCheck(const WholeDataCheck&) = delete;
     WholeDataCheck& operator=(const WholeDataCheck&) = delete;
 
-    // Checks a JPEG's data from the open file: at once, or alongside the render.
-    void checkJpeg(const Descriptor& file, bool beforeDecoding)
+    // The JPEG in the open file is decoded by the loader reading through source.
+    void checkJpeg(const Descriptor& file, VipsSource* source)
     {
-        Descriptor copy(::fcntl(file.get(), F_DUPFD_CLOEXEC, 0));
-        if (!copy.isOpen())
-            throw Refusal { QString::fromLocal8Bit(std::strerror(errno)) };
-        auto check = [fd = std::move(copy)] { return JpegIntegrity::check(fd.get()); };
-        if (beforeDecoding) {
-            mJpeg = check();
-            if (!mJpeg->whole)
-                throw Refusal { jpegProblem() };
-            return;
-        }
-        mPendingJpeg = std::async(std::launch::async, std::move(check));
+        mJpegFile = file.get();
+        mJpegSource = source;
+    }
+    // What the JPEG loader is to fail on: any warning, unless the data is known to be whole.
+    VipsFailOn jpegFailOn() const
+    {
+        return mJpeg && mJpeg->whole ? VIPS_FAIL_ON_TRUNCATED : VIPS_FAIL_ON_WARNING;
     }
 
     // The loaded image with its every pixel request watched.
@@ -481,19 +479,18 @@ public:
         return mWatched;
     }
 
-    // Empty when the source's data decoded whole, else why not. With decodeRest, rows that
-    // no request reached are decoded now (after a render that wrote its output); without it
-    // only what the render met counts (after a render that failed).
-    QString problem(bool decodeRest)
+    // Empty when the source's data decoded whole, else why not; rendered is how the render
+    // ended. After a render that wrote its output, rows that no request reached are decoded
+    // now; after one that failed, only what the render met counts.
+    QString problem(const ResizeStatus& rendered)
     {
-        if (mPendingJpeg.valid())
-            mJpeg = mPendingJpeg.get();
-        if (mJpeg && !mJpeg->whole)
-            return jpegProblem();
+        mRenderAgain = false;
+        if (mJpegFile >= 0)
+            return jpegProblem(rendered);
         if (!mState)
             return QString();
         const int height = mWatched.height();
-        if (decodeRest && !mState->failed.load() && mState->reached.load() < height) {
+        if (rendered.ok() && !mState->failed.load() && mState->reached.load() < height) {
             // Forward from the furthest row reached, which a sequential loader allows.
             VRegion region = VRegion::new_from_image(mWatched);
             constexpr int kRows = 64;
@@ -512,22 +509,49 @@ public:
         return QString();
     }
 
+    // The strict render of a JPEG failed on warnings that lose no pixels: render it again.
+    bool shouldRenderAgain() const { return mRenderAgain; }
+
 private:
-    QString jpegProblem() const
+    QString jpegProblem(const ResizeStatus& rendered)
     {
-        return QCoreApplication::translate(
-            "ImageCodec", "the JPEG data ends early or is damaged: %1")
-            .arg(mJpeg->problem);
+        if (mJpeg) // judged before this render, which was tolerant
+            return QString();
+        if (rendered.ok() && readToEndMarker())
+            return QString();
+        // An image given up or an output that could not be written says nothing of the data.
+        if (!rendered.ok() && rendered.error != ResizeError::DecodeFailed)
+            return QString();
+        mJpeg = JpegIntegrity::check(mJpegFile);
+        if (!mJpeg->whole)
+            return QCoreApplication::translate(
+                "ImageCodec", "the JPEG data ends early or is damaged: %1")
+                .arg(mJpeg->problem);
+        mRenderAgain = !rendered.ok();
+        return QString();
     }
 
-    std::future<JpegIntegrity::Verdict> mPendingJpeg;
+    // Whether the strict loader went through the file to the end marker that closes it. A
+    // file that fits in one read is always read to its end, whatever was decoded of it, so
+    // only larger ones count.
+    bool readToEndMarker() const
+    {
+        constexpr qint64 kOneRead = 64 * 1024;
+        struct stat status = {};
+        unsigned char end[2] = {};
+        return ::fstat(mJpegFile, &status) == 0 && status.st_size > kOneRead
+            && mJpegSource->read_position >= status.st_size
+            && ::pread(mJpegFile, end, 2, status.st_size - 2) == 2 && end[0] == 0xFF
+            && end[1] == 0xD9;
+    }
+
+    int mJpegFile = -1; // the JPEG's open file, owned by the caller
+    VipsSource* mJpegSource = nullptr; // libvips' reader on it
     std::optional<JpegIntegrity::Verdict> mJpeg;
+    bool mRenderAgain = false;
     VImage mWatched;
     WatchState* mState = nullptr; // owned by mWatched
 };
-
-// 240 MB of coefficients at most for a progressive JPEG checked beside its render.
-constexpr qint64 kCheckFirstAbovePixels = 40'000'000;
 
 // What a decode keeps of the source's own kind of pixels, as the output format can hold it.
 struct Keep
@@ -582,19 +606,19 @@ VImage decodeAt(OpenSource& open, const SourceInfo& info, int width, int height,
     const bool allFrames = keep.allFrames;
     const SourceType& type = *open.type;
     if (type.reader == Reader::Libvips && type.shrinkOnLoad) {
+        // thumbnail_source keeps its own fail_on from the loader; the option string reaches it.
+        QStringList loaderOptions;
         if (check && std::strcmp(type.decoder, "jpegload_source") == 0) {
-            // Either decoder holds all of a progressive JPEG's coefficients in memory (up to six
-            // bytes a pixel): a large one is checked before the render rather than beside it.
-            const bool progressive
-                = open.header.get_typeof("interlaced") != 0 && open.header.get_int("interlaced");
-            const bool large
-                = qint64(open.header.width()) * open.header.height() > kCheckFirstAbovePixels;
-            check->checkJpeg(open.file, progressive && large);
+            check->checkJpeg(open.file, open.source->get_source());
+            if (check->jpegFailOn() == VIPS_FAIL_ON_WARNING)
+                loaderOptions << QStringLiteral("fail_on=warning");
         }
+        if (allFrames)
+            loaderOptions << QStringLiteral("n=-1");
         VOption* options = thumbnailOptions(info, height, size, keep.grey)
                                ->set("fail_on", VIPS_FAIL_ON_TRUNCATED);
-        if (allFrames)
-            options->set("option_string", "n=-1");
+        if (!loaderOptions.isEmpty())
+            options->set("option_string", loaderOptions.join(u',').toUtf8().constData());
         VImage image = VImage::thumbnail_source(*open.source, width, options);
         // thumbnail chooses its loader again from the same data: still only this type's.
         const char* loader = nullptr;
@@ -906,8 +930,7 @@ VImage noteSourceFailures(const VImage& image, WatchState* state)
     VipsImage* in = image.get_image();
     VipsImage* out = vips_image_new();
     if (vips_image_pipelinev(out, VIPS_DEMAND_STYLE_THINSTRIP, in, nullptr) != 0
-        || vips_image_generate(out, vips_start_one, watchGenerate, vips_stop_one, in, state)
-            != 0) {
+        || vips_image_generate(out, vips_start_one, watchGenerate, vips_stop_one, in, state) != 0) {
         g_object_unref(out);
         throw VError();
     }
@@ -925,7 +948,8 @@ void saveBmp(const VImage& image, OutputSink* sink, float resolution)
     void* data = rgb.write_to_memory(&length);
     const int w = rgb.width();
     const int h = rgb.height();
-    QImage picture(static_cast<const uchar*>(data), w, h, w * 3, QImage::Format_RGB888,
+    QImage picture(
+        static_cast<const uchar*>(data), w, h, w * 3, QImage::Format_RGB888,
         [](void* p) { g_free(p); }, data);
     const int dpm = static_cast<int>(std::lround(resolution / 0.0254));
     picture.setDotsPerMeterX(dpm);
@@ -1163,47 +1187,46 @@ ResizeStatus renderUnnamed(
     }
 
     const QFileInfo output(outputPath);
-    auto made = std::make_unique<PendingOutput::File>();
-    made->outputPath = outputPath;
-    made->existing = request.existing;
-    NoReplaceFile::NewFile& file = made->file;
-    if (!file.create(output.absolutePath(), output.fileName()))
-        return { ResizeError::WriteFailed, file.errorString() };
-
-    ResizeStatus encoded;
+    const OutputFormats::Info* format = OutputFormats::find(request.format);
+    const Keep keep { allFrames, format->keepsGrey, format->keeps16Bit };
+    std::unique_ptr<PendingOutput::File> made;
     WholeDataCheck whole;
-    try {
-        const OutputFormats::Info* format = OutputFormats::find(request.format);
-        const Keep keep { allFrames, format->keepsGrey, format->keeps16Bit };
-        VImage image
-            = decodeAt(open, source, request.width, request.height, VIPS_SIZE_FORCE, &whole, keep);
-        image = toOutputColour(image, keep.grey, keep.deep);
+    ResizeStatus encoded;
+    do {
+        made = std::make_unique<PendingOutput::File>();
+        made->outputPath = outputPath;
+        made->existing = request.existing;
+        NoReplaceFile::NewFile& file = made->file;
+        if (!file.create(output.absolutePath(), output.fileName()))
+            return { ResizeError::WriteFailed, file.errorString() };
+        try {
+            VImage image = decodeAt(
+                open, source, request.width, request.height, VIPS_SIZE_FORCE, &whole, keep);
+            image = toOutputColour(image, keep.grey, keep.deep);
 
-        if (request.flatten)
-            image = flattenOnto(image, request.background);
-        if (image.has_alpha() && !format->keepsAlpha)
-            image = flattenOnto(image, Qt::white);
+            if (request.flatten)
+                image = flattenOnto(image, request.background);
+            if (image.has_alpha() && !format->keepsAlpha)
+                image = flattenOnto(image, Qt::white);
 
-        image = withMetadata(image, request.metadata);
-        encoded = encode(image, request, file.descriptor());
-    } catch (const Refusal& refusal) {
-        return { ResizeError::DecodeFailed, refusal.reason };
-    } catch (const VError& e) {
-        // The pipeline is only being built here: what fails is reading the source.
-        const QString text = takeError(e);
-        if (const QString damage = whole.problem(false); !damage.isEmpty())
+            image = withMetadata(image, request.metadata);
+            encoded = encode(image, request, file.descriptor());
+        } catch (const Refusal& refusal) {
+            return { ResizeError::DecodeFailed, refusal.reason };
+        } catch (const VError& e) {
+            // The pipeline is only being built here: what fails is reading the source.
+            encoded = { ResizeError::DecodeFailed, takeError(e) };
+        }
+
+        // A decoder that met damaged data is the source's fault, wherever its error surfaced;
+        // a complete output is kept only if the whole of the source decoded. A loader's error
+        // that did not stop the encoder is still in libvips' error buffer: it must not become
+        // the next one's text.
+        const QString damage = whole.problem(encoded);
+        vips_error_clear();
+        if (!damage.isEmpty())
             return { ResizeError::DecodeFailed, damage };
-        return { ResizeError::DecodeFailed, text };
-    }
-
-    // A decoder that met damaged data is the source's fault, wherever its error surfaced; a
-    // complete output is kept only if the whole of the source decoded. A loader's error that
-    // did not stop the encoder is still in libvips' error buffer: it must not become the next
-    // one's text.
-    const QString damage = whole.problem(encoded.ok());
-    vips_error_clear();
-    if (!damage.isEmpty())
-        return { ResizeError::DecodeFailed, damage };
+    } while (whole.shouldRenderAgain());
     if (!encoded.ok())
         return encoded;
     pending->mFile = std::move(made);
@@ -1225,8 +1248,9 @@ PreviewResult decodePreview(const QString& path, int boxPixels, qint64 maxPixels
         image = image.extract_band(0, VImage::option()->set("n", 4));
         size_t length = 0;
         void* data = image.write_to_memory(&length);
-        result.image = QImage(static_cast<const uchar*>(data), image.width(), image.height(),
-            image.width() * 4, QImage::Format_RGBA8888, [](void* p) { g_free(p); }, data);
+        result.image = QImage(
+            static_cast<const uchar*>(data), image.width(), image.height(), image.width() * 4,
+            QImage::Format_RGBA8888, [](void* p) { g_free(p); }, data);
         result.sourceSize = QSize(info.width, info.height);
         // A loader's warnings (a JPEG's extraneous bytes) land in libvips' error buffer too.
         vips_error_clear();
