@@ -62,7 +62,7 @@ px="-u px -p width -w {width}"
 export BENCH_PROJECT_CMD_W1="$run $common $px -r 72 -f jpeg -q {quality} --background off {abs_inputs}"
 export BENCH_PROJECT_CMD_W2="$run $common -u percent --free -w {scale} -H {scale} -r 72 -f png --background off {abs_inputs}"
 export BENCH_PROJECT_CMD_W3="$run $common $px -r 72 -f jpeg -q {quality} --background on --background-color {bg} {abs_inputs}"
-export BENCH_PROJECT_CMD_W4="$run $common $px -r {dpi} -f tiff --background off {abs_inputs}"
+export BENCH_PROJECT_CMD_W4="$run $common $px -r {dpi} -f tiff --tiff-compression none --background off {abs_inputs}"
 export BENCH_PROJECT_CMD_W5="$run $common $px -r 72 -f gif --background off {abs_inputs}"
 
 python=/usr/bin/python3

@@ -352,6 +352,14 @@ abgewiesen; --max-megapixels hebt sie an.</translation>
         <source>keep, no-personal or none</source>
         <translation>keep, no-personal oder none</translation>
     </message>
+    <message>
+        <source>How TIFF files are compressed, both lossless: lzw (smaller files; the default) or none (faster to write and to read).</source>
+        <translation>Wie TIFF-Dateien komprimiert werden, beides verlustfrei: lzw (kleinere Dateien; Standard) oder none (schneller zu schreiben und zu lesen).</translation>
+    </message>
+    <message>
+        <source>lzw or none</source>
+        <translation>lzw oder none</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>
@@ -813,6 +821,14 @@ abgewiesen; --max-megapixels hebt sie an.</translation>
         <source>What the new files keep of each source&apos;s EXIF, IPTC and XMP data; the colour profile and the resolution are always written</source>
         <translation>Was die neuen Dateien von den EXIF-, IPTC- und XMP-Daten jeder Quelle behalten; Farbprofil und Auflösung werden immer geschrieben</translation>
     </message>
+    <message>
+        <source>How TIFF files are compressed; both keep every pixel: LZW makes smaller files, no compression files that are faster to write and to open</source>
+        <translation>Wie TIFF-Dateien komprimiert werden; beides behält jedes Pixel: LZW ergibt kleinere Dateien, ohne Komprimierung Dateien, die schneller geschrieben und geöffnet werden</translation>
+    </message>
+    <message>
+        <source>TIFF compression</source>
+        <translation>TIFF-Komprimierung</translation>
+    </message>
 </context>
 <context>
     <name>NoReplaceFile</name>
@@ -1162,6 +1178,14 @@ abgewiesen; --max-megapixels hebt sie an.</translation>
     <message>
         <source>%</source>
         <translation>%</translation>
+    </message>
+    <message>
+        <source>LZW compression</source>
+        <translation>LZW-Komprimierung</translation>
+    </message>
+    <message>
+        <source>No compression</source>
+        <translation>Keine Komprimierung</translation>
     </message>
 </context>
 </TS>

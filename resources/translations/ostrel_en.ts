@@ -351,6 +351,14 @@ raises it.</translation>
         <source>keep, no-personal or none</source>
         <translation>keep, no-personal or none</translation>
     </message>
+    <message>
+        <source>How TIFF files are compressed, both lossless: lzw (smaller files; the default) or none (faster to write and to read).</source>
+        <translation>How TIFF files are compressed, both lossless: lzw (smaller files; the default) or none (faster to write and to read).</translation>
+    </message>
+    <message>
+        <source>lzw or none</source>
+        <translation>lzw or none</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>
@@ -812,6 +820,14 @@ raises it.</translation>
         <source>What the new files keep of each source&apos;s EXIF, IPTC and XMP data; the colour profile and the resolution are always written</source>
         <translation>What the new files keep of each source&apos;s EXIF, IPTC and XMP data; the colour profile and the resolution are always written</translation>
     </message>
+    <message>
+        <source>How TIFF files are compressed; both keep every pixel: LZW makes smaller files, no compression files that are faster to write and to open</source>
+        <translation>How TIFF files are compressed; both keep every pixel: LZW makes smaller files, no compression files that are faster to write and to open</translation>
+    </message>
+    <message>
+        <source>TIFF compression</source>
+        <translation>TIFF compression</translation>
+    </message>
 </context>
 <context>
     <name>NoReplaceFile</name>
@@ -1161,6 +1177,14 @@ raises it.</translation>
     <message>
         <source>%</source>
         <translation>%</translation>
+    </message>
+    <message>
+        <source>LZW compression</source>
+        <translation>LZW compression</translation>
+    </message>
+    <message>
+        <source>No compression</source>
+        <translation>No compression</translation>
     </message>
 </context>
 </TS>

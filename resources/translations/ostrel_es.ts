@@ -352,6 +352,14 @@ decodificarla; --max-megapixels lo amplía.</translation>
         <source>keep, no-personal or none</source>
         <translation>keep, no-personal o none</translation>
     </message>
+    <message>
+        <source>How TIFF files are compressed, both lossless: lzw (smaller files; the default) or none (faster to write and to read).</source>
+        <translation>Cómo se comprimen los archivos TIFF, ambos sin pérdida: lzw (archivos más pequeños; predeterminado) o none (más rápidos de escribir y de leer).</translation>
+    </message>
+    <message>
+        <source>lzw or none</source>
+        <translation>lzw o none</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>
@@ -813,6 +821,14 @@ decodificarla; --max-megapixels lo amplía.</translation>
         <source>What the new files keep of each source&apos;s EXIF, IPTC and XMP data; the colour profile and the resolution are always written</source>
         <translation>Qué conservan los archivos nuevos de los datos EXIF, IPTC y XMP de cada original; el perfil de color y la resolución se escriben siempre</translation>
     </message>
+    <message>
+        <source>How TIFF files are compressed; both keep every pixel: LZW makes smaller files, no compression files that are faster to write and to open</source>
+        <translation>Cómo se comprimen los archivos TIFF; ambos conservan cada píxel: LZW da archivos más pequeños, sin compresión archivos más rápidos de escribir y de abrir</translation>
+    </message>
+    <message>
+        <source>TIFF compression</source>
+        <translation>Compresión TIFF</translation>
+    </message>
 </context>
 <context>
     <name>NoReplaceFile</name>
@@ -1162,6 +1178,14 @@ decodificarla; --max-megapixels lo amplía.</translation>
     <message>
         <source>%</source>
         <translation>%</translation>
+    </message>
+    <message>
+        <source>LZW compression</source>
+        <translation>Compresión LZW</translation>
+    </message>
+    <message>
+        <source>No compression</source>
+        <translation>Sin compresión</translation>
     </message>
 </context>
 </TS>

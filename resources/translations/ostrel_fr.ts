@@ -352,6 +352,14 @@ sauf autre valeur du réglage maxMegapixels) est refusée avant d’être décod
         <source>keep, no-personal or none</source>
         <translation>keep, no-personal ou none</translation>
     </message>
+    <message>
+        <source>How TIFF files are compressed, both lossless: lzw (smaller files; the default) or none (faster to write and to read).</source>
+        <translation>Compression des fichiers TIFF, toutes deux sans perte : lzw (fichiers plus petits ; par défaut) ou none (plus rapides à écrire et à lire).</translation>
+    </message>
+    <message>
+        <source>lzw or none</source>
+        <translation>lzw ou none</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>
@@ -813,6 +821,14 @@ sauf autre valeur du réglage maxMegapixels) est refusée avant d’être décod
         <source>What the new files keep of each source&apos;s EXIF, IPTC and XMP data; the colour profile and the resolution are always written</source>
         <translation>Ce que les nouveaux fichiers gardent des données EXIF, IPTC et XMP de chaque source&#xa0;; le profil colorimétrique et la résolution sont toujours écrits</translation>
     </message>
+    <message>
+        <source>How TIFF files are compressed; both keep every pixel: LZW makes smaller files, no compression files that are faster to write and to open</source>
+        <translation>Compression des fichiers TIFF ; les deux gardent chaque pixel : LZW donne des fichiers plus petits, sans compression des fichiers plus rapides à écrire et à ouvrir</translation>
+    </message>
+    <message>
+        <source>TIFF compression</source>
+        <translation>Compression TIFF</translation>
+    </message>
 </context>
 <context>
     <name>NoReplaceFile</name>
@@ -1162,6 +1178,14 @@ sauf autre valeur du réglage maxMegapixels) est refusée avant d’être décod
     <message>
         <source>%</source>
         <translation>%</translation>
+    </message>
+    <message>
+        <source>LZW compression</source>
+        <translation>Compression LZW</translation>
+    </message>
+    <message>
+        <source>No compression</source>
+        <translation>Sans compression</translation>
     </message>
 </context>
 </TS>

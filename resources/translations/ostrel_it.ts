@@ -351,6 +351,14 @@ salvo diversa impostazione maxMegapixels) viene rifiutata prima della decodifica
         <source>keep, no-personal or none</source>
         <translation>keep, no-personal o none</translation>
     </message>
+    <message>
+        <source>How TIFF files are compressed, both lossless: lzw (smaller files; the default) or none (faster to write and to read).</source>
+        <translation>Come vengono compressi i file TIFF, entrambi senza perdita: lzw (file più piccoli; predefinito) o none (più veloci da scrivere e da leggere).</translation>
+    </message>
+    <message>
+        <source>lzw or none</source>
+        <translation>lzw o none</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>
@@ -812,6 +820,14 @@ salvo diversa impostazione maxMegapixels) viene rifiutata prima della decodifica
         <source>What the new files keep of each source&apos;s EXIF, IPTC and XMP data; the colour profile and the resolution are always written</source>
         <translation>Che cosa conservano i nuovi file dei dati EXIF, IPTC e XMP di ogni originale; il profilo colore e la risoluzione vengono sempre scritti</translation>
     </message>
+    <message>
+        <source>How TIFF files are compressed; both keep every pixel: LZW makes smaller files, no compression files that are faster to write and to open</source>
+        <translation>Come vengono compressi i file TIFF; entrambi conservano ogni pixel: LZW produce file più piccoli, senza compressione file più veloci da scrivere e da aprire</translation>
+    </message>
+    <message>
+        <source>TIFF compression</source>
+        <translation>Compressione TIFF</translation>
+    </message>
 </context>
 <context>
     <name>NoReplaceFile</name>
@@ -1161,6 +1177,14 @@ salvo diversa impostazione maxMegapixels) viene rifiutata prima della decodifica
     <message>
         <source>%</source>
         <translation>%</translation>
+    </message>
+    <message>
+        <source>LZW compression</source>
+        <translation>Compressione LZW</translation>
+    </message>
+    <message>
+        <source>No compression</source>
+        <translation>Nessuna compressione</translation>
     </message>
 </context>
 </TS>

@@ -122,6 +122,10 @@ CliOptions CliOptions::parse(const QStringList& arguments)
            "upright), no-personal (without GPS position, names, serial numbers, XMP and IPTC; "
            "the default) or none (only the colour profile and the resolution)."),
         tr("MODE"));
+    const auto tiffCompression = add({ "tiff-compression" },
+        tr("How TIFF files are compressed, both lossless: lzw (smaller files; the default) or "
+           "none (faster to write and to read)."),
+        tr("MODE"));
     const auto maxMegapixels = add({ "max-megapixels" },
         tr("Refuse sources with more than N million pixels, unread (default 500; 1 to 1000000)."),
         "N");
@@ -170,8 +174,7 @@ CliOptions CliOptions::parse(const QStringList& arguments)
         + tr("Exit status: 0 every image written, 1 an image failed or was not processed, a "
              "file given\nwas not taken or the settings could not be saved, 2 a usage error "
              "(nothing processed).")
-        + QLatin1Char('\n')
-        + tr("Images skipped with --existing skip leave the exit status at 0.")
+        + QLatin1Char('\n') + tr("Images skipped with --existing skip leave the exit status at 0.")
         + QLatin1Char('\n');
 
     auto fail = [&options](const QString& message) {
@@ -206,15 +209,15 @@ CliOptions CliOptions::parse(const QStringList& arguments)
             return bad("output", dir, tr("an output folder is needed"));
         options.mOutputFolder = QDir::cleanPath(QDir::current().absoluteFilePath(dir));
     }
-    auto measure = [&](const QCommandLineOption& option, std::optional<float>& field,
-                       bool zeroAllowed) {
-        const QString value = parser.value(option);
-        const auto d = number(value);
-        if (!d || *d < 0.0 || (*d == 0.0 && !zeroAllowed) || *d > 1.0e9)
-            return false;
-        field = static_cast<float>(*d);
-        return true;
-    };
+    auto measure
+        = [&](const QCommandLineOption& option, std::optional<float>& field, bool zeroAllowed) {
+              const QString value = parser.value(option);
+              const auto d = number(value);
+              if (!d || *d < 0.0 || (*d == 0.0 && !zeroAllowed) || *d > 1.0e9)
+                  return false;
+              field = static_cast<float>(*d);
+              return true;
+          };
     // A size field of 0 takes that side from the other one, as in the window.
     if (parser.isSet(width) && !measure(width, options.mWidth, true))
         return bad("width", parser.value(width), tr("a number of 0 or more is expected"));
@@ -302,6 +305,10 @@ CliOptions CliOptions::parse(const QStringList& arguments)
             { { "keep", MetadataMode::Keep }, { "no-personal", MetadataMode::WithoutPersonal },
                 { "none", MetadataMode::None } },
             tr("keep, no-personal or none")))
+        return options;
+    if (!pick(tiffCompression, options.mTiffCompression,
+            { { "lzw", TiffCompression::Lzw }, { "none", TiffCompression::None } },
+            tr("lzw or none")))
         return options;
     if (!pick(naming, options.mNaming,
             { { "source", Settings::Naming::SourceName },
@@ -397,6 +404,8 @@ void CliOptions::applyTo(Settings& settings) const
         settings.setOutputFormat(*mFormat);
     if (mMetadata)
         settings.setMetadata(*mMetadata);
+    if (mTiffCompression)
+        settings.setTiffCompression(*mTiffCompression);
     if (mQuality)
         settings.setQuality(*mQuality);
     if (mMaxMegapixels)

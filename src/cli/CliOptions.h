@@ -61,6 +61,7 @@ private:
     std::optional<float> mResolution;
     std::optional<OutputFormat> mFormat;
     std::optional<MetadataMode> mMetadata;
+    std::optional<TiffCompression> mTiffCompression;
     std::optional<float> mQuality;
     std::optional<Settings::Naming> mNaming;
     std::optional<QString> mBaseName;

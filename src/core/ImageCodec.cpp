@@ -984,6 +984,9 @@ void save(VImage image, const RenderRequest& request, OutputSink* sink)
         options->set("lossless", true);
     else if (format->takesQuality)
         options->set("Q", jpegQuality(request.quality));
+    if (format->choosesCompression && request.tiffCompression == TiffCompression::Lzw)
+        options->set("compression", VIPS_FOREIGN_TIFF_COMPRESSION_LZW)
+            ->set("predictor", VIPS_FOREIGN_TIFF_PREDICTOR_HORIZONTAL);
     image.write_to_target(format->libvipsSaver, target, options);
     // Whatever the saver left in the target's buffer goes out now, checked like the rest.
     if (vips_target_end(target.get_target()) != 0)

@@ -70,6 +70,7 @@ struct RenderRequest
     const std::atomic<bool>* abandon = nullptr;
     qint64 maxPixels = kDefaultMaxPixels; // a larger source is refused before decoding
     ExistingFile existing = ExistingFile::Fail; // when the output name is taken at the commit
+    TiffCompression tiffCompression = TiffCompression::Lzw;
 };
 
 // Why a target size in pixels cannot be made in a format: a side that is not finite or is

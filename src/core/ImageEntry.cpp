@@ -262,6 +262,7 @@ ImageEntry::Rendered ImageEntry::render(const Settings& settings, int number, bo
     request.format = format;
     request.quality = settings.quality();
     request.metadata = settings.metadata();
+    request.tiffCompression = settings.tiffCompression();
     request.resolution = res;
     request.flatten = flatten;
     request.background = background;

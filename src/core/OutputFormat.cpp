@@ -9,7 +9,7 @@ namespace {
 // JPEG keeps Huffman tables made for each image (smaller files, the same pixels). PNG: zlib
 // level 6 with every row filter tried. GIF: palette search effort 4 of 10, on a 640 px photo
 // within 0.2 dB PSNR of the default effort 7 at about a third of the time (effort 1 loses
-// over 1 dB). TIFF: LZW with horizontal prediction, the resolution in inches. BMP is written
+// over 1 dB). TIFF: LZW with horizontal prediction or no compression, the resolution in inches. BMP is written
 // by Qt's writer, which libvips lacks. WebP and JPEG XL are lossless at 100 %. AVIF is HEIF
 // with AV1 at encoder effort 2 of 9: a 1600 px photo takes about 0.3 s there and 3 s at the
 // default effort 4, whose file is no smaller. HEIC is HEIF with HEVC (x265 ignores the
@@ -23,7 +23,7 @@ constexpr std::array<Info, 9> kFormats { {
         true },
     { OutputFormat::Bmp, "BMP", "bmp", "bmp", false, true, false, 0, nullptr },
     { OutputFormat::Tiff, "TIFF", "tif", "tiff tif", true, true, false, 0,
-        ".tif[compression=lzw,predictor=horizontal,resunit=inch]", false, false, true, true },
+        ".tif[resunit=inch]", false, false, true, true, true },
     { OutputFormat::WebP, "WebP", "webp", "webp", true, true, true, 16383, ".webp", true, true },
     { OutputFormat::Avif, "AVIF", "avif", "avif", true, true, true, 16384,
         ".heif[compression=av1,effort=2]" },

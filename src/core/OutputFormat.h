@@ -20,6 +20,14 @@ enum class OutputFormat
     JpegXl = 9,
 };
 
+// How a TIFF is compressed, by the code the settings file stores. Both are lossless: LZW
+// makes smaller files, None faster ones that any reader takes.
+enum class TiffCompression
+{
+    Lzw = 1,
+    None = 2,
+};
+
 // The one description of every output format: the settings, the codec, the output names, the
 // window's format menu and the command line's --format all read it. A new format is a new
 // value above and a new row in OutputFormat.cpp.
@@ -53,6 +61,9 @@ struct Info
     bool keepsGrey = false;
     // Whether 16-bit samples stay 16-bit.
     bool keeps16Bit = false;
+    // Whether the compression is the user's choice (TiffCompression); the saver's options
+    // above leave it out.
+    bool choosesCompression = false;
 };
 
 // Every format, in the order of the window's menu.

@@ -58,6 +58,10 @@ void SettingsController::fillMenus()
     metadata->addItem(tr("Without personal data"), int(MetadataMode::WithoutPersonal));
     metadata->addItem(tr("None"), int(MetadataMode::None));
 
+    QComboBox* compression = mUi->tiffCompressionCombo;
+    compression->addItem(tr("LZW compression"), int(TiffCompression::Lzw));
+    compression->addItem(tr("No compression"), int(TiffCompression::None));
+
     mUi->givenSideGroup->setId(mUi->firstSideRadio, int(Settings::Side::First));
     mUi->givenSideGroup->setId(mUi->secondSideRadio, int(Settings::Side::Second));
     mUi->givenSideGroup->setId(mUi->fitInsideRadio, int(Settings::Side::Both));
@@ -92,6 +96,8 @@ void SettingsController::connectControls()
     connect(
         ui->existingFileCombo, &QComboBox::activated, this, &SettingsController::storeExistingFile);
     connect(ui->metadataCombo, &QComboBox::activated, this, &SettingsController::storeMetadata);
+    connect(ui->tiffCompressionCombo, &QComboBox::activated, this,
+        &SettingsController::storeTiffCompression);
     connect(ui->chooseFolderButton, &QPushButton::clicked, this,
         &SettingsController::chooseOutputFolder);
     connect(ui->tabs, &QTabWidget::currentChanged, this, &SettingsController::storeCurrentTab);
@@ -120,7 +126,7 @@ void SettingsController::connectControls()
         connect(box, &QAbstractButton::clicked, this, &SettingsController::edited);
     connect(ui->givenSideGroup, &QButtonGroup::idClicked, this, &SettingsController::edited);
     for (QComboBox* menu : { ui->unitCombo, ui->namingCombo, ui->formatCombo, ui->existingFileCombo,
-             ui->metadataCombo })
+             ui->metadataCombo, ui->tiffCompressionCombo })
         connect(menu, &QComboBox::activated, this, &SettingsController::edited);
     for (const NumberPair& pair : numberPairs())
         connect(pair.steps, &StepButtons::stepped, this, &SettingsController::edited);
@@ -161,6 +167,7 @@ void SettingsController::showStoredSettings()
     ui->noEnlargeCheck->setChecked(settings->noEnlarge());
     selectCode(ui->existingFileCombo, settings->existingFile());
     selectCode(ui->metadataCombo, settings->metadata());
+    selectCode(ui->tiffCompressionCombo, settings->tiffCompression());
 
     // The controls that follow others: these store the values they show, as a user's change
     // would.
@@ -331,6 +338,7 @@ void SettingsController::storeOutputFormat()
     mUi->qualitySlider->setVisible(takesQuality);
     mUi->qualityLabel->setVisible(takesQuality);
     mUi->qualityValueLabel->setVisible(takesQuality);
+    mUi->tiffCompressionCombo->setVisible(info && info->choosesCompression);
     mSettings->setOutputFormat(format);
 }
 
@@ -342,6 +350,11 @@ void SettingsController::storeNoEnlarge()
 void SettingsController::storeExistingFile()
 {
     mSettings->setExistingFile(selectedCode<ExistingFile>(mUi->existingFileCombo));
+}
+
+void SettingsController::storeTiffCompression()
+{
+    mSettings->setTiffCompression(selectedCode<TiffCompression>(mUi->tiffCompressionCombo));
 }
 
 void SettingsController::storeMetadata()

@@ -45,6 +45,7 @@ public slots:
     void storeNoEnlarge();
     void storeExistingFile();
     void storeMetadata();
+    void storeTiffCompression();
     // The tab widget reports every newly selected tab, whether the user or code selected it.
     void storeCurrentTab(int index);
     // A window-modal folder dialog; the folder chosen goes into the field and the store.

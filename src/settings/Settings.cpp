@@ -107,6 +107,7 @@ constexpr char baseName[] = "name";
 constexpr char startNumber[] = "nameNum";
 constexpr char outputFormat[] = "formatMenu";
 constexpr char metadata[] = "metadata";
+constexpr char tiffCompression[] = "tiffCompression";
 constexpr char quality[] = "quality";
 constexpr char maxMegapixels[] = "maxMegapixels";
 constexpr char noEnlarge[] = "noEnlarge";
@@ -203,6 +204,7 @@ std::unique_ptr<Settings> Settings::detachedCopy() const
     copy->mStartNumber = mStartNumber;
     copy->mOutputFormat = mOutputFormat;
     copy->mMetadata = mMetadata;
+    copy->mTiffCompression = mTiffCompression;
     copy->mQuality = mQuality;
     copy->mNoEnlarge = mNoEnlarge;
     copy->mExistingFile = mExistingFile;
@@ -260,6 +262,7 @@ void Settings::load()
         return code ? OutputFormats::fromCode(*code) : std::nullopt;
     });
     take(Key::metadata, mMetadata, readCode<MetadataMode>(1, 3));
+    take(Key::tiffCompression, mTiffCompression, readCode<TiffCompression>(1, 2));
     take(Key::quality, mQuality, fraction);
     take(Key::maxMegapixels, mMaxMegapixels, intIn(1, kMaxMegapixelsLimit));
     take(Key::noEnlarge, mNoEnlarge, readBool);
@@ -325,6 +328,12 @@ void Settings::setNaming(Naming naming)
 {
     mNaming = naming;
     store(Key::naming, int(naming));
+}
+
+void Settings::setTiffCompression(TiffCompression compression)
+{
+    mTiffCompression = compression;
+    store(Key::tiffCompression, int(compression));
 }
 
 void Settings::setMetadata(MetadataMode mode)

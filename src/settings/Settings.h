@@ -91,6 +91,7 @@ public:
     Naming naming() const { return mNaming; }
     OutputFormat outputFormat() const { return mOutputFormat; }
     MetadataMode metadata() const { return mMetadata; }
+    TiffCompression tiffCompression() const { return mTiffCompression; }
     float width() const { return mWidth; }
     float height() const { return mHeight; }
     float resolution() const { return mResolution; }
@@ -119,6 +120,7 @@ public:
     void setNaming(Naming naming);
     void setOutputFormat(OutputFormat format);
     void setMetadata(MetadataMode mode);
+    void setTiffCompression(TiffCompression compression);
     void setWidth(float width);
     void setHeight(float height);
     void setResolution(float resolution);
@@ -157,6 +159,7 @@ private:
     OutputFormat mOutputFormat = OutputFormat::Jpeg;
     // Also for a settings file from before the choice existed.
     MetadataMode mMetadata = MetadataMode::WithoutPersonal;
+    TiffCompression mTiffCompression = TiffCompression::Lzw;
     float mQuality = 1.0f;
     bool mNoEnlarge = false;
     ExistingFile mExistingFile = ExistingFile::Fail;

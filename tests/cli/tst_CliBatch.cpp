@@ -248,6 +248,28 @@ private slots:
         QCOMPARE(tags(), QStringList({ "Cam", "45.5" }));
     }
 
+    // TIFFs are LZW-compressed unless the user chooses none; the choice is stored with --save
+    // and read back by the next run.
+    void tiffCompressionOption()
+    {
+        storeSettings({ { "dest", mOut }, { "widthValue", 60 }, { "heightValue", 40 } });
+        source("a.png");
+        const auto compression = [this](const char* name) {
+            return TestSupport::run(
+                "exiftool", { "-s3", "-Compression", QDir(mOut).filePath(name) })
+                .trimmed();
+        };
+        QCOMPARE(run({ "-f", "tiff", "in/a.png" }).exitCode, 0);
+        QCOMPARE(compression("a.tif"), QByteArray("LZW"));
+        QVERIFY(QFile::remove(QDir(mOut).filePath("a.tif")));
+        QCOMPARE(
+            run({ "-f", "tiff", "--tiff-compression", "none", "--save", "in/a.png" }).exitCode, 0);
+        QCOMPARE(compression("a.tif"), QByteArray("Uncompressed"));
+        QVERIFY(QFile::remove(QDir(mOut).filePath("a.tif")));
+        QCOMPARE(run({ "in/a.png" }).exitCode, 0);
+        QCOMPARE(compression("a.tif"), QByteArray("Uncompressed"));
+    }
+
     // An image written in part is named in the summary with what was written of it; the run
     // still counts it as written.
     void firstFrameIsReported()
