@@ -36,6 +36,7 @@
 #include "TestSupport.h"
 #include "gui/BatchController.h"
 #include "gui/MainController.h"
+#include "gui/ProgressSheet.h"
 #include "batch/BatchLog.h"
 #include "batch/BatchResizer.h"
 #include "core/ImageCodec.h"
@@ -721,6 +722,50 @@ private slots:
         QCOMPARE(TestSupport::filesIn(second),
             QStringList({ "a.png", "b.png", "c.png", "d.png", "e.png" }));
         QCOMPARE(TestSupport::inspect(QDir(second).filePath("e.png")).width, 40);
+    }
+
+    // After a few images the sheet shows the elapsed time and the time left, beside the name
+    // of the image in progress. The worker is held in the fifth image's log line.
+    void sheetShowsTimesAfterAFewImages()
+    {
+        start(validSettings());
+        mController->addFiles(
+            writeSources({ "a.png", "b.png", "c.png", "d.png", "e.png", "f.png" }));
+        QVERIFY(TestSupport::writeFile(QDir(mOut).filePath("e.png")));
+        TestSupport::LogPipe gate(mDir.filePath(QStringLiteral("times.pipe")));
+        QVERIFY(gate.isValid());
+        BatchLog::setLogFilePath(gate.path());
+
+        widget<QPushButton>("resizeButton")->click();
+        auto* text = panel()->findChild<QLabel*>(QStringLiteral("progressLabel"));
+        QTRY_COMPARE_WITH_TIMEOUT(text->text(), progressText(5, 6), 60000);
+        QCOMPARE(panel()->findChild<QLabel*>(QStringLiteral("imageNameLabel"))->text(),
+            QStringLiteral("e.png"));
+        const QString times = panel()->findChild<QLabel*>(QStringLiteral("timeLabel"))->text();
+        QVERIFY2(QRegularExpression(QStringLiteral("^[0-9.]+ s elapsed, about [0-9.]+ s left$"))
+                     .match(times)
+                     .hasMatch(),
+            qPrintable(times));
+        gate.open();
+        QVERIFY(waitForAlert());
+        dismissAlert(QStringLiteral("OK"));
+        // A new batch starts without the last one's times.
+        BatchLog::setLogFilePath(logFile());
+        widget<QPushButton>("resizeButton")->click();
+        QVERIFY(panel()->findChild<QLabel*>(QStringLiteral("timeLabel"))->text().isEmpty());
+        QVERIFY(waitForAlert());
+        dismissAlert(QStringLiteral("OK"));
+    }
+
+    // Durations as the sheet and the alert show them.
+    void durationsReadShortAndWhole()
+    {
+        QCOMPARE(ProgressSheet::durationText(3400), QStringLiteral("3.4 s"));
+        QCOMPARE(ProgressSheet::durationText(12400), QStringLiteral("12 s"));
+        QCOMPARE(ProgressSheet::durationText(80000), QStringLiteral("1 min 20 s"));
+        QCOMPARE(ProgressSheet::durationText(119600), QStringLiteral("2 min"));
+        QCOMPARE(ProgressSheet::durationText(7500000), QStringLiteral("2 h 5 min"));
+        QCOMPARE(ProgressSheet::durationText(-5), QStringLiteral("0.0 s"));
     }
 
     // A missing output folder at an absolute path is offered to be created. Cancel changes
