@@ -3,7 +3,7 @@
 #include <QInputDialog>
 #include <QMenu>
 #include <QMessageBox>
-#include <QToolButton>
+#include <QPushButton>
 
 #include "gui/SettingsController.h"
 #include "settings/Settings.h"

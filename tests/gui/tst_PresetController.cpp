@@ -6,11 +6,11 @@
 #include <QMainWindow>
 #include <QMenu>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QSettings>
 #include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QToolButton>
 
 #include <memory>
 
@@ -54,7 +54,7 @@ private:
     // The menu's entries as a user sees them once it opens.
     QStringList menuTexts() const
     {
-        QMenu* menu = widget<QToolButton>("presetButton")->menu();
+        QMenu* menu = widget<QPushButton>("presetButton")->menu();
         emit menu->aboutToShow();
         QStringList texts;
         for (QAction* action : menu->actions())
@@ -64,7 +64,7 @@ private:
 
     QAction* menuEntry(const QString& text) const
     {
-        QMenu* menu = widget<QToolButton>("presetButton")->menu();
+        QMenu* menu = widget<QPushButton>("presetButton")->menu();
         emit menu->aboutToShow();
         for (QAction* action : menu->actions()) {
             if (action->text() == text)
