@@ -7,6 +7,7 @@
 #include <QDesktopServices>
 #include <QDialog>
 #include <QDir>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLocale>
 #include <QMessageBox>
@@ -173,7 +174,7 @@ void ProgressSheet::showClosingAlert(const ClosingReport& report)
     // Shows the output folder and leaves the alert up: the user may still want the log.
     QPushButton* showFiles = alert->addButton(tr("Show Files"), QMessageBox::ActionRole);
     disconnect(showFiles, &QAbstractButton::clicked, nullptr, nullptr);
-    const QString folder = mOutputFolder;
+    const QString folder = QFileInfo(mOutputFolder).absoluteFilePath();
     connect(showFiles, &QAbstractButton::clicked, alert, [alert, folder] {
         if (!QDesktopServices::openUrl(QUrl::fromLocalFile(folder))) {
             showCannotOpen(alert,
