@@ -17,6 +17,8 @@ PresetController::PresetController(Ui::MainWindow* ui, Settings* settings, QSett
     , mControls(controls)
     , mPresets(store)
     , mMenu(new QMenu(ui->presetButton))
+    , mRenameMenu(new QMenu(tr("Rename Preset"), mMenu))
+    , mDeleteMenu(new QMenu(tr("Delete Preset"), mMenu))
 {
     ui->presetButton->setMenu(mMenu);
     // Built when it opens, so that it always lists what the settings file holds now.
@@ -45,8 +47,13 @@ void PresetController::fillMenu()
     mMenu->addSeparator();
     connect(mMenu->addAction(tr("Save Current Settings as Preset…")), &QAction::triggered, this,
         &PresetController::askNameToSave);
-    QMenu* rename = mMenu->addMenu(tr("Rename Preset"));
-    QMenu* remove = mMenu->addMenu(tr("Delete Preset"));
+    // The submenus are made once: clear() deletes actions, not the menus they open.
+    QMenu* rename = mRenameMenu;
+    QMenu* remove = mDeleteMenu;
+    rename->clear();
+    remove->clear();
+    mMenu->addMenu(rename);
+    mMenu->addMenu(remove);
     for (const Preset& preset : own) {
         const QString name = preset.name;
         const QString label = QString(name).replace(QLatin1Char('&'), QStringLiteral("&&"));

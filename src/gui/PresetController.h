@@ -57,4 +57,6 @@ private:
     SettingsController* mControls;
     Presets mPresets;
     QMenu* mMenu; // owned by the preset button
+    QMenu* mRenameMenu; // these two owned by mMenu
+    QMenu* mDeleteMenu;
 };

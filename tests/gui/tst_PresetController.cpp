@@ -163,6 +163,8 @@ private slots:
         QVERIFY(!texts.contains(QStringLiteral("Blog 640")));
         QVERIFY(!menuEntry(QStringLiteral("Delete Preset"))->isEnabled());
         QVERIFY(!mController->presets()->deletePreset(QStringLiteral("Web 1600 px")));
+        // Opened again and again, the menu keeps its two submenus, not one more each time.
+        QCOMPARE(widget<QPushButton>("presetButton")->menu()->findChildren<QMenu*>().size(), 2);
     }
 };
 
