@@ -28,6 +28,9 @@ public:
     virtual void stopBarAnimation() { }
     // The per-image text ("_ElaboratingText"); the empty string at the end.
     virtual void setProgressText(const QString& text) = 0;
+    // The name of the image whose outcome comes next (the one the progress text counts);
+    // arrives with that text.
+    virtual void setImageName(const QString& name) { Q_UNUSED(name); }
     // An image was not written; arrives after its log line was written.
     virtual void imageFailed(const BatchFailure& failure) { Q_UNUSED(failure); }
     // Ends the progress panel's sheet and removes the panel.

@@ -269,10 +269,13 @@ void BatchResizer::run(const BatchArguments& arguments)
             const QString text = LocalizedText::text("_ElaboratingText",
                 { QString::number(position + 1), QString::number(static_cast<unsigned>(count)) });
             const double value = position + 1.0;
+            const ImageEntry* current = mImages.at(position);
+            const QString name = current ? current->name() : QString();
             // Queued before this image's result is awaited, so the text names the image whose
             // outcome comes next.
-            post(progress, [text, value](BatchProgress* p) {
+            post(progress, [text, value, name](BatchProgress* p) {
                 p->setProgressText(text);
+                p->setImageName(name);
                 p->setBarValue(value);
             });
 
@@ -323,12 +326,11 @@ void BatchResizer::run(const BatchArguments& arguments)
     });
 }
 
-void BatchResizer::closingAlertFinished(int buttonCode)
+bool BatchResizer::closingAlertFinished(int buttonCode)
 {
     if (buttonCode != ClosingReport::kAlternateButtonCode)
-        return;
-    // Whether a viewer could be started is not reported: the alert has already gone.
-    QDesktopServices::openUrl(QUrl::fromLocalFile(BatchLog::logFilePath()));
+        return true;
+    return QDesktopServices::openUrl(QUrl::fromLocalFile(BatchLog::logFilePath()));
 }
 
 bool BatchResizer::start(const BatchArguments& arguments)

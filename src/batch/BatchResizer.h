@@ -48,8 +48,9 @@ public:
     // Runs on the calling thread; start() runs it on a worker thread of its own.
     void run(const BatchArguments& arguments);
     // The closing alert's button handler (main thread): the alternate button opens the log
-    // with the desktop's viewer; any other button does nothing.
-    void closingAlertFinished(int buttonCode);
+    // with the desktop's viewer; any other button does nothing. False when no viewer could be
+    // started for the log.
+    bool closingAlertFinished(int buttonCode);
 
     // Starts one worker thread running run(). Does not touch the run flag: the caller raises
     // it first. False, and nothing started, while an earlier batch is still processing images.

@@ -1,18 +1,24 @@
 #include "BatchController.h"
 
+#include <filesystem>
+#include <system_error>
+
 #include <QApplication>
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialog>
+#include <QDir>
 #include <QFileInfo>
 #include <QKeyEvent>
+#include <QMessageBox>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTabWidget>
 
 #include "gui/ControlValues.h"
 #include "gui/ProgressSheet.h"
+#include "batch/BatchLog.h"
 #include "batch/BatchResizer.h"
 #include "core/LocalizedText.h"
 #include "core/ResizeRules.h"
@@ -45,15 +51,19 @@ BatchController::BatchController(Ui::MainWindow* ui, Settings* settings, QObject
     mProgressUi->setupUi(mProgressPanel);
     mProgressPanel->setWindowModality(Qt::WindowModal);
     mProgressSheet = new ProgressSheet(window, mProgressPanel, mProgressUi->progressBar,
-        mProgressUi->progressLabel, mProgressUi->stopButton, this);
+        mProgressUi->progressLabel, mProgressUi->imageNameLabel, mProgressUi->timeLabel,
+        mProgressUi->stopButton, this);
 
     connect(ui->resizeButton, &QPushButton::clicked, this, &BatchController::startBatch);
     connect(ui->actionStart, &QAction::triggered, this, &BatchController::startBatch);
     connect(mProgressUi->stopButton, &QPushButton::clicked, this, &BatchController::stopBatch);
     mProgressPanel->installEventFilter(this);
     connect(mProgressSheet, &ProgressSheet::closingAlertFinished, this, [this](int buttonCode) {
-        if (mResizer)
-            mResizer->closingAlertFinished(buttonCode);
+        if (mResizer && !mResizer->closingAlertFinished(buttonCode)) {
+            ProgressSheet::showCannotOpen(mUi->tabs->window(),
+                tr("No viewer could be started for the log %1.")
+                    .arg(QDir::toNativeSeparators(BatchLog::logFilePath())));
+        }
     });
 }
 
@@ -117,8 +127,13 @@ std::optional<BatchController::InputProblem> BatchController::inputProblem() con
         return outputProblem("_CheckChooseFolder");
     // Follows a symbolic link at the end; a leading "~" is a folder name like any other.
     const QFileInfo folder(outputFolder);
-    if (!folder.exists())
-        return outputProblem("_CheckFolderMissing");
+    if (!folder.exists()) {
+        InputProblem missing = outputProblem("_CheckFolderMissing");
+        // Only a path that means the same whatever the working folder, and not a link that
+        // leads nowhere: "~/out" stays a failed check.
+        missing.folderCanBeCreated = QDir::isAbsolutePath(outputFolder) && !folder.isSymLink();
+        return missing;
+    }
     if (!folder.isDir())
         return outputProblem("_CheckNotAFolder");
 
@@ -153,6 +168,10 @@ void BatchController::startBatch()
 
     // The beep alone says nothing on a muted machine: the status bar names the problem.
     if (const std::optional<InputProblem> problem = inputProblem()) {
+        if (problem->folderCanBeCreated) {
+            offerToCreateFolder(*problem);
+            return;
+        }
         beep();
         mUi->tabs->setCurrentIndex(problem->tab);
         emit messageShown(problem->message);
@@ -161,12 +180,63 @@ void BatchController::startBatch()
 
     mUi->tabs->setCurrentIndex(kImagesTab);
     mResizer->setMayContinue(true);
+    mProgressSheet->setOutputFolder(mUi->outputFolderField->text());
     mProgressSheet->open();
     // The start number is the field's text now, not the stored setting.
     const BatchArguments arguments(mProgressSheet, mSettings, mUi->startNumberField->text());
     // Cannot be refused: the earlier batch's worker left its loop before it queued the alert
     // whose dismissal ended isBusy().
     mResizer->start(arguments);
+}
+
+void BatchController::offerToCreateFolder(const InputProblem& problem)
+{
+    const QString folder = QDir::toNativeSeparators(mUi->outputFolderField->text());
+    auto* box = new QMessageBox(QMessageBox::Question, tr("Create the Output Folder?"),
+        tr("The output folder %1 does not exist.").arg(folder), QMessageBox::Cancel,
+        mUi->tabs->window());
+    box->setTextFormat(Qt::PlainText);
+    box->setInformativeText(tr("Create it and resize the images into it?"));
+    QPushButton* create = box->addButton(tr("Create"), QMessageBox::AcceptRole);
+    box->setDefaultButton(create);
+    box->setEscapeButton(QMessageBox::Cancel);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->setWindowModality(Qt::WindowModal);
+    connect(box, &QMessageBox::finished, this, [this, box, create, problem] {
+        if (box->clickedButton() == create) {
+            createFolderAndStart(problem);
+            return;
+        }
+        mUi->tabs->setCurrentIndex(problem.tab);
+        emit messageShown(problem.message);
+    });
+    box->open();
+}
+
+void BatchController::createFolderAndStart(const InputProblem& problem)
+{
+    const QString folder = mUi->outputFolderField->text();
+    // std::filesystem rather than QDir::mkpath: it says why a folder cannot be made (a file
+    // in the way, no permission).
+    std::error_code error;
+    std::filesystem::create_directories(
+        std::filesystem::path(QFile::encodeName(folder).toStdString()), error);
+    if (error || !QFileInfo(folder).isDir()) {
+        mUi->tabs->setCurrentIndex(problem.tab);
+        emit messageShown(problem.message);
+        const QString reason = error ? QString::fromLocal8Bit(error.message().c_str())
+                                     : tr("something else stands at that path");
+        auto* box = new QMessageBox(QMessageBox::Warning, tr("Create the Output Folder?"),
+            tr("The folder %1 could not be created: %2.")
+                .arg(QDir::toNativeSeparators(folder), reason),
+            QMessageBox::Ok, mUi->tabs->window());
+        box->setTextFormat(Qt::PlainText);
+        box->setAttribute(Qt::WA_DeleteOnClose);
+        box->setWindowModality(Qt::WindowModal);
+        box->open();
+        return;
+    }
+    startBatch();
 }
 
 void BatchController::stopBatch()

@@ -59,11 +59,18 @@ private:
     {
         int tab;
         QString message;
+        // The output folder is missing and could be made: an absolute path at which nothing
+        // stands.
+        bool folderCanBeCreated = false;
     };
     // The first problem that the checks before a batch meet, in their fixed order; none when
     // a batch can start.
     std::optional<InputProblem> inputProblem() const;
     void beep();
+    // Asks whether to create the missing output folder: Create makes it and starts the batch
+    // again, Cancel turns to the Output tab with the problem's message, as a failed check does.
+    void offerToCreateFolder(const InputProblem& problem);
+    void createFolderAndStart(const InputProblem& problem);
     bool eventFilter(QObject* watched, QEvent* event) override;
 
     Ui::MainWindow* mUi;

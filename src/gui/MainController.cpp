@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QIcon>
 #include <QMainWindow>
 #include <QMessageBox>
 #include <QPixmap>
@@ -11,6 +12,7 @@
 
 #include "gui/BatchController.h"
 #include "gui/ImageListController.h"
+#include "gui/PresetController.h"
 #include "gui/SettingsController.h"
 #include "batch/BatchResizer.h"
 #include "settings/Settings.h"
@@ -43,6 +45,7 @@ MainController::MainController(QSettings* store, QObject* parent)
     mStore = store;
 
     mUi->setupUi(mWindow.get());
+    mWindow->setWindowIcon(applicationIcon());
     mUi->previewBusyBar->hide();
     // The preview sits on the plain base colour, not on the window's pattern.
     mUi->previewLabel->setBackgroundRole(QPalette::Base);
@@ -69,17 +72,43 @@ BatchResizer* MainController::resizer() const
     return mBatch ? mBatch->resizer() : nullptr;
 }
 
+QIcon MainController::applicationIcon()
+{
+    QIcon icon(QStringLiteral(":/icons/ostrel.svg"));
+    // Without Qt's SVG icon engine the SVG draws nothing.
+    if (icon.pixmap(QSize(32, 32)).isNull())
+        icon = QIcon(QStringLiteral(":/icons/ostrel-256.png"));
+    return icon;
+}
+
+bool MainController::usesPatternOn(const QPalette& palette)
+{
+    // The pattern is a light paper grain, made for dark text: under a dark colour scheme
+    // (light text on a dark window) it would leave the text unreadable.
+    return palette.color(QPalette::Window).lightness()
+        > palette.color(QPalette::WindowText).lightness();
+}
+
 void MainController::setWindowBackground()
 {
-    const QPixmap pattern(QStringLiteral(":/background.png"));
-    if (pattern.isNull())
-        return; // the style's plain window colour
+    // The application's palette, which follows the desktop's colour scheme; not the window's,
+    // which holds the pattern set here earlier.
+    const QPalette scheme = QApplication::palette(mWindow.get());
+    QPixmap pattern(QStringLiteral(":/background.png"));
+    if (pattern.isNull() || !usesPatternOn(scheme)) {
+        // The style's plain window colour: a palette that sets nothing inherits everything.
+        mWindow->setPalette(QPalette());
+        mWindow->setAutoFillBackground(false);
+        return;
+    }
+    // One pixel of the tile per device pixel, so that the grain stays sharp at any scale.
+    pattern.setDevicePixelRatio(mWindow->devicePixelRatioF());
     // The brush keeps the pattern's average colour too: styles derive frames and shades from
     // the window colour, and a texture brush alone would read as black.
     const QColor average = pattern.toImage()
                                .scaled(1, 1, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
                                .pixelColor(0, 0);
-    QPalette palette = mWindow->palette();
+    QPalette palette;
     palette.setBrush(QPalette::Window, QBrush(average, pattern));
     mWindow->setPalette(palette);
     mWindow->setAutoFillBackground(true);
@@ -94,11 +123,14 @@ void MainController::show()
     mBatch = std::make_unique<BatchController>(ui, mSettings.get());
     mSettingsControls = std::make_unique<SettingsController>(ui, mSettings.get());
     mImageList = std::make_unique<ImageListController>(ui, mBatch->resizer(), mSettings.get());
+    mPresets
+        = std::make_unique<PresetController>(ui, mSettings.get(), mStore, mSettingsControls.get());
 
     // A message in the status bar goes with the next edit of any setting or of the list.
     connect(
         mSettingsControls.get(), &SettingsController::edited, this, &MainController::clearMessage);
     connect(mImageList.get(), &ImageListController::edited, this, &MainController::clearMessage);
+    connect(mPresets.get(), &PresetController::edited, this, &MainController::clearMessage);
     connect(
         mImageList.get(), &ImageListController::messageShown, this, &MainController::showMessage);
     connect(mBatch.get(), &BatchController::messageShown, this, &MainController::showMessage);
@@ -144,6 +176,7 @@ void MainController::showAbout()
            "<p>Built with Qt %2 and libvips.</p>")
             .arg(QCoreApplication::applicationVersion(), QString::fromLatin1(qVersion())),
         QMessageBox::Ok, mWindow.get());
+    box->setIconPixmap(applicationIcon().pixmap(QSize(64, 64), mWindow->devicePixelRatioF()));
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->setWindowModality(Qt::WindowModal);
     box->open();
@@ -160,6 +193,12 @@ bool MainController::eventFilter(QObject* watched, QEvent* event)
     if (watched != mWindow.get())
         return false;
     switch (event->type()) {
+    case QEvent::ApplicationPaletteChange:
+    case QEvent::ScreenChangeInternal:
+        // The desktop's colour scheme changed, or the window moved to a screen of another
+        // scale: the pattern follows.
+        setWindowBackground();
+        break;
     case QEvent::Move:
     case QEvent::Resize:
         if (mSavesFrame && mWindow->isVisible())

@@ -1,16 +1,19 @@
 #pragma once
 
 #include <QObject>
+#include <QPalette>
 #include <QStringList>
 
 #include <memory>
 
+class QIcon;
 class QMainWindow;
 class QSettings;
 
 class BatchController;
 class BatchResizer;
 class ImageListController;
+class PresetController;
 class Settings;
 class SettingsController;
 
@@ -45,12 +48,19 @@ public:
     SettingsController* settingsControls() const { return mSettingsControls.get(); }
     ImageListController* imageList() const { return mImageList.get(); }
     BatchController* batch() const { return mBatch.get(); }
+    PresetController* presets() const { return mPresets.get(); }
     // The batch worker and the list of the next batch; null after shutDown().
     BatchResizer* resizer() const;
 
     // The start-up sequence: list, settings, every control, the dependent controls, the saved
     // window frame, then the window on screen.
     void show();
+
+    // Whether the window's tiled background suits a colour scheme: only a light one, whose
+    // dark text stays readable on the pattern.
+    static bool usesPatternOn(const QPalette& palette);
+    // The application's icon, from its SVG (sharp at any scale).
+    static QIcon applicationIcon();
 
 public slots:
     // Adds files and folders to the end of the list (from the desktop, a second launch, ...).
@@ -77,4 +87,5 @@ private:
     std::unique_ptr<SettingsController> mSettingsControls;
     std::unique_ptr<ImageListController> mImageList;
     std::unique_ptr<BatchController> mBatch;
+    std::unique_ptr<PresetController> mPresets;
 };

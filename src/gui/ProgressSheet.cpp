@@ -4,8 +4,12 @@
 #include <cmath>
 #include <climits>
 
+#include <QDesktopServices>
 #include <QDialog>
+#include <QDir>
+#include <QFileInfo>
 #include <QLabel>
+#include <QLocale>
 #include <QMessageBox>
 #include <QProgressBar>
 #include <QPushButton>
@@ -22,20 +26,50 @@ int steps(double value)
     return value >= static_cast<double>(INT_MAX) ? INT_MAX : static_cast<int>(std::lround(value));
 }
 
+// The pace of a batch shows only after this many images, or after kTimesAfterMs with one
+// image done: the first images alone say little about the rest.
+constexpr int kTimesAfterImages = 3;
+constexpr qint64 kTimesAfterMs = 2000;
+
 } // namespace
 
 ProgressSheet::ProgressSheet(QWidget* window, QDialog* panel, QProgressBar* bar, QLabel* text,
-    QPushButton* stopButton, QObject* parent)
+    QLabel* imageName, QLabel* time, QPushButton* stopButton, QObject* parent)
     : BatchProgress(parent)
     , mWindow(window)
     , mPanel(panel)
     , mBar(bar)
     , mText(text)
+    , mImageName(imageName)
+    , mTime(time)
     , mStopButton(stopButton)
 {
-    // The text is a number pattern from the string table, never markup.
+    // The text is a number pattern from the string table, never markup; a file name neither.
     mText->setTextFormat(Qt::PlainText);
+    mImageName->setTextFormat(Qt::PlainText);
+    mTime->setTextFormat(Qt::PlainText);
     connect(mStopButton, &QPushButton::clicked, this, &ProgressSheet::showStopping);
+    mTicker.setInterval(1000);
+    connect(&mTicker, &QTimer::timeout, this, &ProgressSheet::showTimes);
+}
+
+QString ProgressSheet::durationText(qint64 milliseconds)
+{
+    const qint64 ms = std::max<qint64>(0, milliseconds);
+    if (ms < 9950)
+        return tr("%1 s").arg(QLocale().toString(double(ms) / 1000.0, 'f', 1));
+    const qint64 seconds = (ms + 500) / 1000;
+    if (seconds < 60)
+        return tr("%1 s").arg(seconds);
+    if (seconds < 3600) {
+        if (seconds % 60 == 0)
+            return tr("%1 min").arg(seconds / 60);
+        return tr("%1 min %2 s").arg(seconds / 60).arg(seconds % 60);
+    }
+    const qint64 minutes = (seconds + 30) / 60;
+    if (minutes % 60 == 0)
+        return tr("%1 h").arg(minutes / 60);
+    return tr("%1 h %2 min").arg(minutes / 60).arg(minutes % 60);
 }
 
 void ProgressSheet::open()
@@ -43,6 +77,13 @@ void ProgressSheet::open()
     mBusy = true;
     mStopButton->setEnabled(true);
     mText->clear();
+    mImageName->clear();
+    mTime->clear();
+    mImagesDone = 0;
+    mImageCount = 0;
+    mImageStartedAt = 0;
+    mClock.start();
+    mTicker.start();
     mPanel->setWindowModality(Qt::WindowModal);
     mPanel->open();
 }
@@ -56,6 +97,7 @@ void ProgressSheet::setBarMaximum(double maximum)
 {
     // A maximum of 0 would turn the bar into a busy indicator; a batch has one image at least.
     mBar->setRange(0, std::max(1, steps(maximum)));
+    mImageCount = mBar->maximum();
 }
 
 void ProgressSheet::setBarValue(double value)
@@ -63,6 +105,34 @@ void ProgressSheet::setBarValue(double value)
     // Files handed over during a batch take the value past the maximum set at its start: the
     // bar then shows full (QProgressBar would ignore a value out of its range).
     mBar->setValue(std::clamp(steps(value), mBar->minimum(), mBar->maximum()));
+    // The value is the position of the image now in progress: those before it are done.
+    mImagesDone = std::max(0, steps(value) - 1);
+    mImageCount = std::max(mImageCount, steps(value));
+    mImageStartedAt = mClock.elapsed();
+    showTimes();
+}
+
+void ProgressSheet::setImageName(const QString& name)
+{
+    // A long name is shortened in its middle, where names differ least.
+    const int width = std::max(mImageName->width(), mPanel->minimumWidth() - 40);
+    mImageName->setText(mImageName->fontMetrics().elidedText(name, Qt::ElideMiddle, width));
+    mImageName->setToolTip(name);
+}
+
+void ProgressSheet::showTimes()
+{
+    if (!mBusy || !mPanel->isVisible())
+        return;
+    const qint64 elapsed = mClock.elapsed();
+    if (mImagesDone < kTimesAfterImages && !(mImagesDone >= 1 && elapsed >= kTimesAfterMs))
+        return;
+    // The average time per image so far, for the images left; the one in progress counts down.
+    const int left = std::max(0, mImageCount - mImagesDone);
+    const qint64 estimate = mImageStartedAt / mImagesDone * left;
+    const qint64 remaining = std::max<qint64>(0, estimate - (elapsed - mImageStartedAt));
+    mTime->setText(
+        tr("%1 elapsed, about %2 left").arg(durationText(elapsed), durationText(remaining)));
 }
 
 void ProgressSheet::setProgressText(const QString& text)
@@ -79,6 +149,7 @@ void ProgressSheet::showStopping()
 void ProgressSheet::closeProgressPanel()
 {
     // Ends the sheet without a close event: a close of the visible panel means "stop".
+    mTicker.stop();
     mPanel->done(QDialog::Accepted);
 }
 
@@ -91,7 +162,8 @@ void ProgressSheet::showClosingAlert(const ClosingReport& report)
     alert->setWindowTitle(report.messageText);
     alert->setTextFormat(Qt::PlainText);
     alert->setText(report.messageText);
-    alert->setInformativeText(report.informativeText);
+    alert->setInformativeText(
+        report.informativeText + QStringLiteral("\n\n") + countsLine(report.result));
     if (!report.detailedText.isEmpty())
         alert->setDetailedText(report.detailedText);
 
@@ -99,6 +171,17 @@ void ProgressSheet::showClosingAlert(const ClosingReport& report)
     QPushButton* consoleButton = nullptr;
     if (report.hasAlternateButton)
         consoleButton = alert->addButton(report.alternateButton, QMessageBox::ActionRole);
+    // Shows the output folder and leaves the alert up: the user may still want the log.
+    QPushButton* showFiles = alert->addButton(tr("Show Files"), QMessageBox::ActionRole);
+    disconnect(showFiles, &QAbstractButton::clicked, nullptr, nullptr);
+    const QString folder = QFileInfo(mOutputFolder).absoluteFilePath();
+    connect(showFiles, &QAbstractButton::clicked, alert, [alert, folder] {
+        if (!QDesktopServices::openUrl(QUrl::fromLocalFile(folder))) {
+            showCannotOpen(alert,
+                tr("No file manager could be started to show the folder %1.")
+                    .arg(QDir::toNativeSeparators(folder)));
+        }
+    });
     alert->setDefaultButton(okButton);
     // Escape or the title bar's close button dismiss the alert like its default button.
     alert->setEscapeButton(okButton);
@@ -117,4 +200,32 @@ void ProgressSheet::showClosingAlert(const ClosingReport& report)
 void ProgressSheet::redrawWindow()
 {
     mWindow->repaint();
+}
+
+QString ProgressSheet::countsLine(const BatchResult& result) const
+{
+    // Written is always said; the others only when there were some. A stopped batch's text
+    // has said every count already: only the time is added.
+    QStringList parts;
+    if (!result.stopped) {
+        parts << tr("Written: %1").arg(result.written);
+        if (result.errorCount() > 0)
+            parts << tr("Failed: %1").arg(result.errorCount());
+        if (result.skipped > 0)
+            parts << tr("Skipped: %1").arg(result.skipped);
+        if (result.notProcessed() > 0)
+            parts << tr("Not processed: %1").arg(result.notProcessed());
+    }
+    parts << tr("Time: %1").arg(durationText(mClock.isValid() ? mClock.elapsed() : 0));
+    return parts.join(tr(" · "));
+}
+
+void ProgressSheet::showCannotOpen(QWidget* parent, const QString& text)
+{
+    auto* box
+        = new QMessageBox(QMessageBox::Warning, tr("Cannot Open"), text, QMessageBox::Ok, parent);
+    box->setTextFormat(Qt::PlainText);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->setWindowModality(Qt::WindowModal);
+    box->open();
 }

@@ -1,7 +1,9 @@
 #pragma once
 
+#include <QElapsedTimer>
 #include <QPointer>
 #include <QString>
+#include <QTimer>
 
 #include "batch/BatchProgress.h"
 
@@ -27,8 +29,16 @@ class ProgressSheet : public BatchProgress
     Q_OBJECT
 
 public:
+    // imageName and time: the labels that name the image in progress and show the elapsed and
+    // remaining time.
     ProgressSheet(QWidget* window, QDialog* panel, QProgressBar* bar, QLabel* text,
-        QPushButton* stopButton, QObject* parent = nullptr);
+        QLabel* imageName, QLabel* time, QPushButton* stopButton, QObject* parent = nullptr);
+
+    // A duration as the sheet and the alert show it: "3.4 s" under 10 s, "12 s", "1 min 20 s",
+    // "2 h 5 min".
+    static QString durationText(qint64 milliseconds);
+    // The folder that the closing alert's "Show Files" opens; set before each batch.
+    void setOutputFolder(const QString& folder) { mOutputFolder = folder; }
 
     // Opens the progress panel as a sheet on the main window, with its stop button ready, and
     // returns at once. The worker closes it at the end of the batch.
@@ -41,10 +51,14 @@ public:
     void setBarMaximum(double maximum) override;
     void setBarValue(double value) override;
     void setProgressText(const QString& text) override;
+    void setImageName(const QString& name) override;
     void closeProgressPanel() override;
     // A window-modal message box opened with open(); its dismissal emits closingAlertFinished().
     void showClosingAlert(const ClosingReport& report) override;
     void redrawWindow() override;
+    // A window-modal warning over parent that a file or folder could not be shown, because the
+    // desktop started no viewer or file manager for it.
+    static void showCannotOpen(QWidget* parent, const QString& text);
 
 signals:
     // The closing alert was dismissed: 1 by its default button ("_OK"), 0 by its alternate
@@ -55,12 +69,25 @@ private:
     // The stop button was pressed: the batch ends after the image in progress, which may take
     // a while with a large image, so the sheet says so and the button has done its work.
     void showStopping();
+    // The elapsed and the remaining time, once a few images have given a pace.
+    void showTimes();
+    // The counts of the batch and the time it took, one line under the alert's text.
+    QString countsLine(const BatchResult& result) const;
 
     QWidget* mWindow;
     QDialog* mPanel;
     QProgressBar* mBar;
     QLabel* mText;
+    QLabel* mImageName;
+    QLabel* mTime;
     QPushButton* mStopButton;
     QPointer<QMessageBox> mAlert;
     bool mBusy = false;
+    QString mOutputFolder;
+    // From open() on; the time when the image in progress began, and how many were done then.
+    QElapsedTimer mClock;
+    qint64 mImageStartedAt = 0;
+    int mImagesDone = 0;
+    int mImageCount = 0;
+    QTimer mTicker; // ticks the times while the panel is up
 };

@@ -226,8 +226,13 @@ void Settings::load()
     if (!mStore)
         return;
     QSettings& s = *mStore;
-    auto take = [&s](const char* key, auto& field, auto&& parse) {
-        const QVariant v = s.value(QLatin1String(key));
+    overlay([&s](const char* key) { return s.value(QLatin1String(key)); });
+}
+
+void Settings::overlay(const std::function<QVariant(const char*)>& valueOf)
+{
+    auto take = [&valueOf](const char* key, auto& field, auto&& parse) {
+        const QVariant v = valueOf(key);
         if (!v.isValid())
             return;
         if (const auto parsed = parse(v))
@@ -438,4 +443,58 @@ void Settings::setBackgroundColor(const QColor& color)
     store(Key::backgroundColorG, mBackgroundColorG);
     store(Key::backgroundColorB, mBackgroundColorB);
     store(Key::backgroundColorA, mBackgroundColorA);
+}
+
+QStringList Settings::presetKeys()
+{
+    return presetValues(Settings(nullptr)).keys();
+}
+
+QVariantMap Settings::presetValues() const
+{
+    return presetValues(*this);
+}
+
+QVariantMap Settings::presetValues(const Settings& s)
+{
+    // The values exactly as the setters store them, so that a preset reads back like the
+    // settings file does.
+    return {
+        { Key::unit, int(s.mUnit) },
+        { Key::width, s.mWidth },
+        { Key::height, s.mHeight },
+        { Key::resolution, s.mResolution },
+        { Key::proportional, s.mProportional },
+        { Key::longShortSides, s.mUsesLongShortSides },
+        { Key::givenSide, int(s.mGivenSide) },
+        { Key::noEnlarge, s.mNoEnlarge },
+        { Key::outputFolder, s.mOutputFolder },
+        { Key::naming, int(s.mNaming) },
+        { Key::baseName, s.mBaseName },
+        { Key::startNumber, s.mStartNumber },
+        { Key::existingFile, int(s.mExistingFile) },
+        { Key::outputFormat, int(s.mOutputFormat) },
+        { Key::quality, s.mQuality },
+        { Key::metadata, int(s.mMetadata) },
+        { Key::background, s.mBackgroundEnabled },
+        { Key::backgroundColorR, s.mBackgroundColorR },
+        { Key::backgroundColorG, s.mBackgroundColorG },
+        { Key::backgroundColorB, s.mBackgroundColorB },
+        { Key::backgroundColorA, s.mBackgroundColorA },
+    };
+}
+
+void Settings::applyPresetValues(const QVariantMap& values)
+{
+    // Only the keys a preset covers; each is read as load() reads the settings file, so a
+    // value out of range or of the wrong type keeps the current one.
+    QVariantMap taken;
+    for (const QString& key : presetKeys()) {
+        if (values.contains(key))
+            taken.insert(key, values.value(key));
+    }
+    overlay([&taken](const char* key) { return taken.value(QLatin1String(key)); });
+    const QVariantMap now = presetValues();
+    for (auto it = taken.cbegin(); it != taken.cend(); ++it)
+        store(qPrintable(it.key()), now.value(it.key()));
 }

@@ -1,10 +1,13 @@
 #pragma once
 
+#include <functional>
 #include <memory>
 
 #include <QColor>
 #include <QString>
+#include <QStringList>
 #include <QVariant>
+#include <QVariantMap>
 
 #include "core/ExistingFile.h"
 #include "core/MetadataMode.h"
@@ -80,6 +83,16 @@ public:
     // default; a missing, unparsable or out-of-range value keeps it.
     void load();
 
+    // The settings a preset covers, those of the Size and Output tabs, by their keys in the
+    // settings file.
+    static QStringList presetKeys();
+    // The current values of presetKeys(), typed as the settings file stores them.
+    QVariantMap presetValues() const;
+    // Takes the values of presetKeys() found in values, each read and checked as load() reads
+    // the settings file (a missing, unparsable or out-of-range value keeps the current one),
+    // and stores them under their usual keys. Other keys are ignored.
+    void applyPresetValues(const QVariantMap& values);
+
     bool isBackgroundEnabled() const { return mBackgroundEnabled; }
     QColor backgroundColor() const;
     bool showsFullPath() const { return mShowsFullPath; }
@@ -137,6 +150,10 @@ public:
 
 private:
     void store(const char* key, const QVariant& value);
+    // load()'s reading and checking of every value, from any source of stored values (an
+    // invalid QVariant: not present).
+    void overlay(const std::function<QVariant(const char*)>& valueOf);
+    static QVariantMap presetValues(const Settings& settings);
 
     bool mBackgroundEnabled = false;
     float mBackgroundColorR = 1.0f;

@@ -13,6 +13,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QScopeGuard>
 #include <QSettings>
 #include <QSignalSpy>
@@ -35,6 +36,7 @@
 #include "TestSupport.h"
 #include "gui/BatchController.h"
 #include "gui/MainController.h"
+#include "gui/ProgressSheet.h"
 #include "batch/BatchLog.h"
 #include "batch/BatchResizer.h"
 #include "core/ImageCodec.h"
@@ -197,12 +199,23 @@ private:
         QStringList texts;
         for (QAbstractButton* button : box->buttons()) {
             if (box->buttonRole(button) == QMessageBox::ActionRole && !box->detailedText().isEmpty()
-                && button->text() != QStringLiteral("Open Log"))
+                && button->text() != QStringLiteral("Open Log")
+                && button->text() != QStringLiteral("Show Files"))
                 continue;
             texts << button->text();
         }
         texts.sort();
         return texts;
+    }
+
+    // The alert's informative text is the outcome's sentence, then a line of counts and time.
+    static QString outcomeSentence(QMessageBox* box)
+    {
+        return box->informativeText().section(QStringLiteral("\n\n"), 0, 0);
+    }
+    static QString countsLine(QMessageBox* box)
+    {
+        return box->informativeText().section(QStringLiteral("\n\n"), 1);
     }
 
     static QAbstractButton* button(QMessageBox* box, const QString& text)
@@ -306,7 +319,6 @@ private slots:
     void checksBeepAndTurnToTheFaultyTab()
     {
         const QString aFile = TestSupport::writeImage(mDir.filePath("plain-file.png"), 8, 8);
-        const QString missing = mDir.filePath(QStringLiteral("no-such-folder"));
         const QString link = mDir.filePath(QStringLiteral("link-to-out"));
         QFile::remove(link);
         QVERIFY(QFile::link(mOut, link));
@@ -420,7 +432,9 @@ private slots:
                 "Choose an output folder" },
             { "destination is a file", true, text("outputFolderField", aFile), 2,
                 "The output path is not a folder" },
-            { "destination missing", true, text("outputFolderField", missing), 2,
+            // Only an absolute path is offered to be created: a relative one depends on a
+            // working folder the user does not see.
+            { "destination missing, relative", true, text("outputFolderField", "no-such-folder"), 2,
                 "The output folder does not exist" },
             { "destination with ~ to expand", true, text("outputFolderField", "~/out"), 2,
                 "The output folder does not exist" },
@@ -557,9 +571,20 @@ private slots:
         QCOMPARE(box->windowModality(), Qt::WindowModal);
         QCOMPARE(box->icon(), QMessageBox::Information);
         QCOMPARE(box->text(), QStringLiteral("Processing finished"));
+        QCOMPARE(outcomeSentence(box), QStringLiteral("All images were processed without errors."));
+        QVERIFY2(QRegularExpression(QStringLiteral("^Written: 3 · Time: [0-9.]+ s$"))
+                     .match(countsLine(box))
+                     .hasMatch(),
+            qPrintable(countsLine(box)));
         QCOMPARE(
-            box->informativeText(), QStringLiteral("All images were processed without errors."));
-        QCOMPARE(buttonTexts(box), QStringList({ QStringLiteral("OK") }));
+            buttonTexts(box), QStringList({ QStringLiteral("OK"), QStringLiteral("Show Files") }));
+        // Show Files opens the output folder and leaves the alert up.
+        QAbstractButton* showFiles = button(box, QStringLiteral("Show Files"));
+        QVERIFY(showFiles);
+        QTest::mouseClick(showFiles, Qt::LeftButton);
+        QCOMPARE(mOpenedUrls, QList<QUrl>({ QUrl::fromLocalFile(mOut) }));
+        QVERIFY(alert() == box);
+        mOpenedUrls.clear();
         QVERIFY(box->detailedText().isEmpty());
         // The alert keeps the window's controls out of reach, the start among them.
         QTest::mouseClick(widget<QPushButton>("resizeButton"), Qt::LeftButton);
@@ -593,9 +618,12 @@ private slots:
         QCOMPARE(box->icon(), QMessageBox::Critical);
         QCOMPARE(box->windowModality(), Qt::WindowModal);
         QCOMPARE(box->text(), QStringLiteral("Processing finished"));
-        QCOMPARE(box->informativeText(),
+        QCOMPARE(outcomeSentence(box),
             QStringLiteral("Images not processed: 1. The log names each of them."));
-        QStringList expected = { QStringLiteral("OK"), QStringLiteral("Open Log") };
+        QVERIFY2(countsLine(box).startsWith(QStringLiteral("Written: 2 · Failed: 1 · Time: ")),
+            qPrintable(countsLine(box)));
+        QStringList expected
+            = { QStringLiteral("OK"), QStringLiteral("Open Log"), QStringLiteral("Show Files") };
         expected.sort();
         QCOMPARE(buttonTexts(box), expected);
         QVERIFY(box->detailedText().contains(QLatin1String("two.png")));
@@ -638,6 +666,9 @@ private slots:
         // The worker now waits in the second image's log line; the window goes on.
         QTRY_COMPARE_WITH_TIMEOUT(text->text(), progressText(2, 5), 60000);
         QVERIFY(panel()->isVisible());
+        // The sheet names the image in progress.
+        QCOMPARE(panel()->findChild<QLabel*>(QStringLiteral("imageNameLabel"))->text(),
+            QStringLiteral("b.png"));
         QVERIFY(!panel()->grab().isNull());
         // The window's controls are out of reach: no second start, no beep.
         QSignalSpy beeps(mController->batch(), &BatchController::beeped);
@@ -658,9 +689,11 @@ private slots:
         // Said to be stopped, with the numbers; critical, since an image failed.
         QCOMPARE(box->icon(), QMessageBox::Critical);
         QCOMPARE(box->text(), QStringLiteral("Processing stopped"));
-        QCOMPARE(box->informativeText(),
+        QCOMPARE(outcomeSentence(box),
             QStringLiteral("Images written: 1. Failed: 1. Not processed: 3. The log names each "
                            "failed image."));
+        // The sentence has said every count: only the time follows.
+        QVERIFY2(countsLine(box).startsWith(QStringLiteral("Time: ")), qPrintable(countsLine(box)));
         QCOMPARE(TestSupport::filesIn(mOut), QStringList({ "a.png", "b.png" }));
         QCOMPARE(QFileInfo(QDir(mOut).filePath("b.png")).size(), 0);
         dismissAlert(QStringLiteral("OK"));
@@ -689,6 +722,135 @@ private slots:
         QCOMPARE(TestSupport::filesIn(second),
             QStringList({ "a.png", "b.png", "c.png", "d.png", "e.png" }));
         QCOMPARE(TestSupport::inspect(QDir(second).filePath("e.png")).width, 40);
+    }
+
+    // After a few images the sheet shows the elapsed time and the time left, beside the name
+    // of the image in progress. The worker is held in the fifth image's log line.
+    void sheetShowsTimesAfterAFewImages()
+    {
+        start(validSettings());
+        mController->addFiles(
+            writeSources({ "a.png", "b.png", "c.png", "d.png", "e.png", "f.png" }));
+        QVERIFY(TestSupport::writeFile(QDir(mOut).filePath("e.png")));
+        TestSupport::LogPipe gate(mDir.filePath(QStringLiteral("times.pipe")));
+        QVERIFY(gate.isValid());
+        BatchLog::setLogFilePath(gate.path());
+
+        widget<QPushButton>("resizeButton")->click();
+        auto* text = panel()->findChild<QLabel*>(QStringLiteral("progressLabel"));
+        QTRY_COMPARE_WITH_TIMEOUT(text->text(), progressText(5, 6), 60000);
+        QCOMPARE(panel()->findChild<QLabel*>(QStringLiteral("imageNameLabel"))->text(),
+            QStringLiteral("e.png"));
+        const QString times = panel()->findChild<QLabel*>(QStringLiteral("timeLabel"))->text();
+        QVERIFY2(QRegularExpression(QStringLiteral("^[0-9.]+ s elapsed, about [0-9.]+ s left$"))
+                     .match(times)
+                     .hasMatch(),
+            qPrintable(times));
+        gate.open();
+        QVERIFY(waitForAlert());
+        dismissAlert(QStringLiteral("OK"));
+        // A new batch starts without the last one's times.
+        BatchLog::setLogFilePath(logFile());
+        widget<QPushButton>("resizeButton")->click();
+        QVERIFY(panel()->findChild<QLabel*>(QStringLiteral("timeLabel"))->text().isEmpty());
+        QVERIFY(waitForAlert());
+        dismissAlert(QStringLiteral("OK"));
+    }
+
+    // Durations as the sheet and the alert show them.
+    void durationsReadShortAndWhole()
+    {
+        QCOMPARE(ProgressSheet::durationText(3400), QStringLiteral("3.4 s"));
+        QCOMPARE(ProgressSheet::durationText(12400), QStringLiteral("12 s"));
+        QCOMPARE(ProgressSheet::durationText(80000), QStringLiteral("1 min 20 s"));
+        QCOMPARE(ProgressSheet::durationText(119600), QStringLiteral("2 min"));
+        QCOMPARE(ProgressSheet::durationText(7500000), QStringLiteral("2 h 5 min"));
+        QCOMPARE(ProgressSheet::durationText(-5), QStringLiteral("0.0 s"));
+    }
+
+    // A missing output folder at an absolute path is offered to be created. Cancel changes
+    // nothing and turns to the Output tab as a failed check does; Create makes it and the
+    // batch writes into it; a folder under a file cannot be made, and the message says why.
+    void missingOutputFolderIsOfferedToBeCreated()
+    {
+        const QString fresh = mDir.filePath(QStringLiteral("made/for/batch"));
+        QVariantMap stored = validSettings();
+        stored.insert(QStringLiteral("dest"), fresh);
+        start(stored);
+        mController->addFiles(writeSources({ QStringLiteral("a.png") }));
+        QSignalSpy beeps(mController->batch(), &BatchController::beeped);
+
+        tabs()->setCurrentIndex(0);
+        widget<QPushButton>("resizeButton")->click();
+        QMessageBox* offer = alert();
+        QVERIFY(offer);
+        QVERIFY2(offer->text().contains(fresh), qPrintable(offer->text()));
+        dismissAlert(QStringLiteral("Cancel"));
+        QCOMPARE(tabs()->currentIndex(), 2);
+        QCOMPARE(statusMessage(), QStringLiteral("The output folder does not exist"));
+        QVERIFY(!QFileInfo::exists(fresh));
+        QVERIFY(!resizer()->isRunning());
+        QVERIFY(!panel()->isVisible());
+
+        tabs()->setCurrentIndex(0);
+        widget<QPushButton>("resizeButton")->click();
+        QTest::mouseClick(button(alert(), QStringLiteral("Create")), Qt::LeftButton);
+        QVERIFY(waitForAlert());
+        QCOMPARE(alert()->text(), QStringLiteral("Processing finished"));
+        QCOMPARE(TestSupport::filesIn(fresh), QStringList({ "a.png" }));
+        dismissAlert(QStringLiteral("OK"));
+
+        const QString file = mDir.filePath(QStringLiteral("plain-file"));
+        QVERIFY(TestSupport::writeFile(file, "text"));
+        const QString underFile = file + QStringLiteral("/out");
+        widget<QLineEdit>("outputFolderField")->setText(underFile);
+        tabs()->setCurrentIndex(0);
+        widget<QPushButton>("resizeButton")->click();
+        QTest::mouseClick(button(alert(), QStringLiteral("Create")), Qt::LeftButton);
+        QMessageBox* refusal = alert();
+        QVERIFY(refusal);
+        QVERIFY2(refusal->text().contains(underFile)
+                && refusal->text().contains(QLatin1String("Not a directory")),
+            qPrintable(refusal->text()));
+        QCOMPARE(tabs()->currentIndex(), 2);
+        QVERIFY(!panel()->isVisible());
+        QVERIFY(!resizer()->isRunning());
+        dismissAlert(QStringLiteral("OK"));
+        QVERIFY(beeps.isEmpty());
+    }
+
+    // Where the desktop starts no viewer, Open Log and Show Files say so, naming what they
+    // could not show, instead of doing nothing. A handler that cannot be called stands for
+    // such a desktop: openUrl answers false.
+    void openingWithoutAViewerSaysSo()
+    {
+        start(validSettings());
+        mController->addFiles(writeSources({ "one.png", "two.png" }));
+        QVERIFY(TestSupport::writeFile(QDir(mOut).filePath("two.png"), "taken"));
+        QDesktopServices::setUrlHandler(QStringLiteral("file"), this, "noSuchSlot");
+        auto restore = qScopeGuard(
+            [this] { QDesktopServices::setUrlHandler(QStringLiteral("file"), this, "openUrl"); });
+
+        widget<QPushButton>("resizeButton")->click();
+        QVERIFY(waitForAlert());
+        QMessageBox* closing = alert();
+        QAbstractButton* showFiles = button(closing, QStringLiteral("Show Files"));
+        QVERIFY(showFiles);
+        QTest::mouseClick(showFiles, Qt::LeftButton);
+        QMessageBox* noFileManager = nullptr;
+        for (QMessageBox* box : closing->findChildren<QMessageBox*>()) {
+            if (box->isVisible())
+                noFileManager = box;
+        }
+        QVERIFY(noFileManager);
+        QVERIFY2(noFileManager->text().contains(mOut), qPrintable(noFileManager->text()));
+        QTest::mouseClick(button(noFileManager, QStringLiteral("OK")), Qt::LeftButton);
+        QTRY_VERIFY(!noFileManager->isVisible());
+
+        QTest::mouseClick(button(closing, QStringLiteral("Open Log")), Qt::LeftButton);
+        QTRY_VERIFY(alert() && alert() != closing);
+        QVERIFY2(alert()->text().contains(BatchLog::logFilePath()), qPrintable(alert()->text()));
+        dismissAlert(QStringLiteral("OK"));
     }
 
     // Files handed over while a batch runs are processed by it: the text counts them, the
@@ -721,7 +883,7 @@ private slots:
         QCOMPARE(bar->value(), 3);
         QVERIFY(last.waitForLine().endsWith(outputExistsMessage("e.png") + '\n'));
         QVERIFY(waitForAlert());
-        QCOMPARE(alert()->informativeText(),
+        QCOMPARE(outcomeSentence(alert()),
             QStringLiteral("Images not processed: 2. The log names each of them."));
         dismissAlert(QStringLiteral("OK"));
 

@@ -816,6 +816,21 @@ private slots:
         QVERIFY(!brush.texture().isNull());
         // Styles derive shades from the window colour: it must be the pattern's light tone.
         QVERIFY(brush.color().lightness() > 200);
+
+        // A dark scheme chosen while the window is up: light text would be unreadable on the
+        // light pattern, so the window takes the scheme's own dark colour; back to light, the
+        // pattern returns.
+        const QPalette light = QApplication::palette();
+        auto restore = qScopeGuard([light] { QApplication::setPalette(light); });
+        QPalette dark = light;
+        dark.setColor(QPalette::Window, QColor(0x30, 0x30, 0x30));
+        dark.setColor(QPalette::WindowText, QColor(0xee, 0xee, 0xee));
+        QApplication::setPalette(dark);
+        QMainWindow* window = mController->window();
+        QTRY_VERIFY(window->palette().brush(QPalette::Window).texture().isNull());
+        QCOMPARE(window->palette().color(QPalette::Window), QColor(0x30, 0x30, 0x30));
+        QApplication::setPalette(light);
+        QTRY_VERIFY(!window->palette().brush(QPalette::Window).texture().isNull());
     }
 
     void progressSheetStaysOpenOnEscape()

@@ -1,0 +1,156 @@
+#include "PresetController.h"
+
+#include <QInputDialog>
+#include <QMenu>
+#include <QMessageBox>
+#include <QPushButton>
+
+#include "gui/SettingsController.h"
+#include "settings/Settings.h"
+#include "ui_MainWindow.h"
+
+PresetController::PresetController(Ui::MainWindow* ui, Settings* settings, QSettings* store,
+    SettingsController* controls, QObject* parent)
+    : QObject(parent)
+    , mUi(ui)
+    , mSettings(settings)
+    , mControls(controls)
+    , mPresets(store)
+    , mMenu(new QMenu(ui->presetButton))
+    , mRenameMenu(new QMenu(tr("Rename Preset"), mMenu))
+    , mDeleteMenu(new QMenu(tr("Delete Preset"), mMenu))
+{
+    ui->presetButton->setMenu(mMenu);
+    // Built when it opens, so that it always lists what the settings file holds now.
+    connect(mMenu, &QMenu::aboutToShow, this, &PresetController::fillMenu);
+    fillMenu();
+}
+
+void PresetController::fillMenu()
+{
+    mMenu->clear();
+    QList<Preset> own;
+    bool builtInDone = false;
+    for (const Preset& preset : mPresets.all()) {
+        if (!preset.builtIn) {
+            if (!builtInDone)
+                mMenu->addSeparator();
+            builtInDone = true;
+            own << preset;
+        }
+        const QString name = preset.name;
+        // Names are the user's text: "&" must show, not mark a shortcut.
+        QAction* action
+            = mMenu->addAction(QString(name).replace(QLatin1Char('&'), QStringLiteral("&&")));
+        connect(action, &QAction::triggered, this, [this, name] { pick(name); });
+    }
+    mMenu->addSeparator();
+    connect(mMenu->addAction(tr("Save Current Settings as Preset…")), &QAction::triggered, this,
+        &PresetController::askNameToSave);
+    // The submenus are made once: clear() deletes actions, not the menus they open.
+    QMenu* rename = mRenameMenu;
+    QMenu* remove = mDeleteMenu;
+    rename->clear();
+    remove->clear();
+    mMenu->addMenu(rename);
+    mMenu->addMenu(remove);
+    for (const Preset& preset : own) {
+        const QString name = preset.name;
+        const QString label = QString(name).replace(QLatin1Char('&'), QStringLiteral("&&"));
+        connect(rename->addAction(label), &QAction::triggered, this,
+            [this, name] { askNewName(name); });
+        connect(remove->addAction(label), &QAction::triggered, this,
+            [this, name] { confirmDelete(name); });
+    }
+    // The built-in presets cannot be renamed or deleted.
+    rename->setEnabled(!own.isEmpty());
+    remove->setEnabled(!own.isEmpty());
+}
+
+bool PresetController::pick(const QString& name)
+{
+    if (!mPresets.apply(name, *mSettings))
+        return false;
+    mControls->showStoredSettings();
+    emit edited();
+    return true;
+}
+
+bool PresetController::savePreset(const QString& name)
+{
+    const Presets::NameProblem problem = mPresets.save(name, *mSettings);
+    if (problem != Presets::NameProblem::None) {
+        showNameProblem(problem, name);
+        return false;
+    }
+    return true;
+}
+
+bool PresetController::renamePreset(const QString& name, const QString& newName)
+{
+    const Presets::NameProblem problem = mPresets.checkName(newName, name);
+    if (problem != Presets::NameProblem::None) {
+        showNameProblem(problem, newName);
+        return false;
+    }
+    return mPresets.rename(name, newName);
+}
+
+bool PresetController::deletePreset(const QString& name)
+{
+    return mPresets.remove(name);
+}
+
+void PresetController::askNameToSave()
+{
+    auto* dialog = new QInputDialog(mUi->presetButton->window());
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->setWindowModality(Qt::WindowModal);
+    dialog->setWindowTitle(tr("Save Preset"));
+    dialog->setLabelText(tr("Name of the preset for the current Size and Output settings:"));
+    connect(dialog, &QInputDialog::textValueSelected, this,
+        [this](const QString& text) { savePreset(text); });
+    dialog->open();
+}
+
+void PresetController::askNewName(const QString& name)
+{
+    auto* dialog = new QInputDialog(mUi->presetButton->window());
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->setWindowModality(Qt::WindowModal);
+    dialog->setWindowTitle(tr("Rename Preset"));
+    dialog->setLabelText(tr("New name of the preset “%1”:").arg(name));
+    dialog->setTextValue(name);
+    connect(dialog, &QInputDialog::textValueSelected, this,
+        [this, name](const QString& text) { renamePreset(name, text); });
+    dialog->open();
+}
+
+void PresetController::confirmDelete(const QString& name)
+{
+    auto* box = new QMessageBox(QMessageBox::Question, tr("Delete Preset"),
+        tr("Delete the preset “%1”?").arg(name), QMessageBox::Cancel, mUi->presetButton->window());
+    box->setTextFormat(Qt::PlainText);
+    QPushButton* remove = box->addButton(tr("Delete"), QMessageBox::DestructiveRole);
+    box->setDefaultButton(QMessageBox::Cancel);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->setWindowModality(Qt::WindowModal);
+    connect(box, &QMessageBox::finished, this, [this, box, remove, name] {
+        if (box->clickedButton() == remove)
+            deletePreset(name);
+    });
+    box->open();
+}
+
+void PresetController::showNameProblem(Presets::NameProblem problem, const QString& name)
+{
+    const QString text = problem == Presets::NameProblem::Empty
+        ? tr("A preset needs a name.")
+        : tr("A preset named “%1” exists already. Choose another name.").arg(name.trimmed());
+    auto* box = new QMessageBox(
+        QMessageBox::Warning, tr("Presets"), text, QMessageBox::Ok, mUi->presetButton->window());
+    box->setTextFormat(Qt::PlainText);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->setWindowModality(Qt::WindowModal);
+    box->open();
+}

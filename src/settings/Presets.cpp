@@ -1,0 +1,183 @@
+#include "Presets.h"
+
+#include <algorithm>
+
+#include <QCoreApplication>
+#include <QSettings>
+
+#include "core/OutputFormat.h"
+#include "settings/Settings.h"
+
+namespace {
+
+// The group of the settings file that holds the user's presets.
+constexpr char kGroup[] = "presets";
+constexpr char kNameKey[] = "presetName";
+
+// A built-in preset that fits each image inside a box (long and short side, so that portrait
+// and landscape images get the same long side), with the format and quality it is made for.
+Preset fitInside(const char* name, Settings::Unit unit, float longSide, float shortSide,
+    float resolution, bool noEnlarge, float quality)
+{
+    Preset preset;
+    preset.name = QCoreApplication::translate("Presets", name);
+    preset.builtIn = true;
+    preset.values = {
+        { QStringLiteral("UM"), int(unit) },
+        { QStringLiteral("widthValue"), longSide },
+        { QStringLiteral("heightValue"), shortSide },
+        { QStringLiteral("resValue"), resolution },
+        { QStringLiteral("proportional"), true },
+        { QStringLiteral("switchSides"), true },
+        { QStringLiteral("tagSides"), int(Settings::Side::Both) },
+        { QStringLiteral("noEnlarge"), noEnlarge },
+        { QStringLiteral("formatMenu"), int(OutputFormat::Jpeg) },
+        { QStringLiteral("quality"), quality },
+    };
+    return preset;
+}
+
+QString normalised(const QString& name)
+{
+    return name.trimmed().toCaseFolded();
+}
+
+Presets::NameProblem nameProblem(
+    const QList<Preset>& among, const QString& name, const QString& except = QString())
+{
+    const QString wanted = normalised(name);
+    if (wanted.isEmpty())
+        return Presets::NameProblem::Empty;
+    for (const Preset& preset : among) {
+        if (normalised(preset.name) == wanted && preset.name != except)
+            return Presets::NameProblem::Taken;
+    }
+    return Presets::NameProblem::None;
+}
+
+} // namespace
+
+Presets::Presets(QSettings* store)
+    : mStore(store)
+{
+}
+
+QList<Preset> Presets::builtIn()
+{
+    // Web and e-mail: the long side in pixels, never enlarged; print: 15 x 10 cm at 300 ppi
+    // (1772 x 1181 px), a small image enlarged to fill the print.
+    return {
+        fitInside(QT_TRANSLATE_NOOP("Presets", "Web 1600 px"), Settings::Unit::Pixels, 1600.0f,
+            1600.0f, 72.0f, true, 0.85f),
+        fitInside(QT_TRANSLATE_NOOP("Presets", "E-mail 1024 px"), Settings::Unit::Pixels, 1024.0f,
+            1024.0f, 72.0f, true, 0.8f),
+        fitInside(QT_TRANSLATE_NOOP("Presets", "Print 300 ppi at 15 x 10 cm"),
+            Settings::Unit::Millimetres, 150.0f, 100.0f, 300.0f, false, 0.92f),
+        fitInside(QT_TRANSLATE_NOOP("Presets", "Thumbnail 256 px"), Settings::Unit::Pixels, 256.0f,
+            256.0f, 72.0f, true, 0.8f),
+    };
+}
+
+QList<Preset> Presets::userPresets() const
+{
+    if (!mStore)
+        return mInMemory;
+    QList<Preset> presets;
+    const int count = mStore->beginReadArray(QLatin1String(kGroup));
+    for (int i = 0; i < count; ++i) {
+        mStore->setArrayIndex(i);
+        Preset preset;
+        preset.name = mStore->value(QLatin1String(kNameKey)).toString().trimmed();
+        // An entry without a name, or one that repeats a name, cannot be picked from a menu.
+        if (nameProblem(builtIn() + presets, preset.name) != NameProblem::None)
+            continue;
+        for (const QString& key : mStore->childKeys()) {
+            if (key != QLatin1String(kNameKey))
+                preset.values.insert(key, mStore->value(key));
+        }
+        presets << preset;
+    }
+    mStore->endArray();
+    return presets;
+}
+
+void Presets::storeUserPresets(const QList<Preset>& presets)
+{
+    if (!mStore) {
+        mInMemory = presets;
+        return;
+    }
+    // The whole group is written anew, so that no key of a deleted or shifted entry stays.
+    mStore->remove(QLatin1String(kGroup));
+    mStore->beginWriteArray(QLatin1String(kGroup), int(presets.size()));
+    for (int i = 0; i < presets.size(); ++i) {
+        mStore->setArrayIndex(i);
+        const Preset& preset = presets.at(i);
+        mStore->setValue(QLatin1String(kNameKey), preset.name);
+        for (auto it = preset.values.cbegin(); it != preset.values.cend(); ++it)
+            mStore->setValue(it.key(), it.value());
+    }
+    mStore->endArray();
+}
+
+QList<Preset> Presets::all() const
+{
+    return builtIn() + userPresets();
+}
+
+Preset Presets::find(const QString& name) const
+{
+    for (const Preset& preset : all()) {
+        if (preset.name == name)
+            return preset;
+    }
+    return Preset();
+}
+
+Presets::NameProblem Presets::checkName(const QString& name, const QString& except) const
+{
+    return nameProblem(all(), name, except);
+}
+
+Presets::NameProblem Presets::save(const QString& name, const Settings& settings)
+{
+    const NameProblem problem = checkName(name);
+    if (problem != NameProblem::None)
+        return problem;
+    QList<Preset> presets = userPresets();
+    presets << Preset { name.trimmed(), settings.presetValues(), false };
+    storeUserPresets(presets);
+    return NameProblem::None;
+}
+
+bool Presets::rename(const QString& name, const QString& newName)
+{
+    QList<Preset> presets = userPresets();
+    const auto it = std::find_if(presets.begin(), presets.end(),
+        [&name](const Preset& preset) { return preset.name == name; });
+    if (it == presets.end() || checkName(newName, name) != NameProblem::None)
+        return false;
+    it->name = newName.trimmed();
+    storeUserPresets(presets);
+    return true;
+}
+
+bool Presets::remove(const QString& name)
+{
+    QList<Preset> presets = userPresets();
+    const qsizetype removed
+        = presets.removeIf([&name](const Preset& preset) { return preset.name == name; });
+    if (removed == 0)
+        return false;
+    storeUserPresets(presets);
+    return true;
+}
+
+bool Presets::apply(const QString& name, Settings& settings) const
+{
+    const Preset preset = find(name);
+    if (preset.name.isEmpty())
+        return false;
+    settings.applyPresetValues(preset.values);
+    return true;
+}

@@ -1,0 +1,171 @@
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <memory>
+
+#include "TestSupport.h"
+#include "core/ResizeRules.h"
+#include "settings/Presets.h"
+#include "settings/Settings.h"
+
+// The presets on a real settings file in a temporary folder: saved, read back by a fresh store,
+// renamed and deleted, and applied into the settings under the settings' own keys.
+class TestPresets : public QObject
+{
+    Q_OBJECT
+
+private:
+    QTemporaryDir mDir;
+    QString file() const { return mDir.filePath(QStringLiteral("Ostrel.conf")); }
+
+private slots:
+    void init() { QFile::remove(file()); }
+
+    // Saved under a group of its own, read back by a fresh store, renamed and deleted; the
+    // settings' own keys keep their meaning.
+    void savedPresetsComeBackFromTheFile()
+    {
+        {
+            QSettings store(file(), QSettings::IniFormat);
+            Settings settings(&store);
+            settings.setUnit(Settings::Unit::Inches);
+            settings.setWidth(6.5f);
+            settings.setResolution(240.0f);
+            settings.setOutputFormat(OutputFormat::Png);
+            settings.setOutputFolder(QStringLiteral("/tmp/prints"));
+            Presets presets(&store);
+            QCOMPARE(presets.save(QStringLiteral("  Prints 6.5 in  "), settings),
+                Presets::NameProblem::None);
+            settings.setWidth(100.0f);
+            QCOMPARE(presets.save(QStringLiteral("Small"), settings), Presets::NameProblem::None);
+        }
+        QVariantMap disk = TestSupport::settingsOnDisk(file());
+        QCOMPARE(disk.value(QStringLiteral("presets/size")).toInt(), 2);
+        QCOMPARE(disk.value(QStringLiteral("presets/1/presetName")).toString(),
+            QStringLiteral("Prints 6.5 in"));
+        QCOMPARE(disk.value(QStringLiteral("presets/1/widthValue")).toFloat(), 6.5f);
+        QCOMPARE(disk.value(QStringLiteral("widthValue")).toFloat(), 100.0f);
+
+        QSettings store(file(), QSettings::IniFormat);
+        Presets presets(&store);
+        QStringList names;
+        for (const Preset& preset : presets.all())
+            names << preset.name;
+        QCOMPARE(names,
+            QStringList({ "Web 1600 px", "E-mail 1024 px", "Print 300 ppi at 15 x 10 cm",
+                "Thumbnail 256 px", "Prints 6.5 in", "Small" }));
+
+        Settings fresh(&store);
+        fresh.load();
+        QVERIFY(presets.apply(QStringLiteral("Prints 6.5 in"), fresh));
+        QCOMPARE(fresh.width(), 6.5f);
+        QCOMPARE(fresh.unit(), Settings::Unit::Inches);
+        QCOMPARE(fresh.resolution(), 240.0f);
+        QCOMPARE(fresh.outputFormat(), OutputFormat::Png);
+        QCOMPARE(fresh.outputFolder(), QStringLiteral("/tmp/prints"));
+        // Written under the settings' own keys, for the window and the command line alike.
+        store.sync();
+        QCOMPARE(TestSupport::settingsOnDisk(file()).value(QStringLiteral("widthValue")).toFloat(),
+            6.5f);
+
+        QVERIFY(presets.rename(QStringLiteral("Small"), QStringLiteral("Tiny")));
+        QVERIFY(presets.remove(QStringLiteral("Prints 6.5 in")));
+        store.sync();
+        QSettings reread(file(), QSettings::IniFormat);
+        const QList<Preset> left = Presets(&reread).all();
+        QCOMPARE(left.size(), 5);
+        QCOMPARE(left.last().name, QStringLiteral("Tiny"));
+        QCOMPARE(left.last().values.value(QStringLiteral("widthValue")).toFloat(), 100.0f);
+        QVERIFY(!reread.contains(QStringLiteral("presets/2/presetName")));
+    }
+
+    // A name must be given and free, regardless of case and surrounding space; the built-in
+    // presets cannot be renamed or deleted.
+    void namesAreCheckedAndBuiltInPresetsStay()
+    {
+        QSettings store(file(), QSettings::IniFormat);
+        Settings settings(&store);
+        Presets presets(&store);
+        QCOMPARE(presets.save(QStringLiteral("   "), settings), Presets::NameProblem::Empty);
+        QCOMPARE(
+            presets.save(QStringLiteral(" web 1600 PX"), settings), Presets::NameProblem::Taken);
+        QCOMPARE(presets.save(QStringLiteral("Mine"), settings), Presets::NameProblem::None);
+        QCOMPARE(presets.save(QStringLiteral("MINE "), settings), Presets::NameProblem::Taken);
+        QVERIFY(!presets.rename(QStringLiteral("Mine"), QStringLiteral("Thumbnail 256 px")));
+        QVERIFY(!presets.rename(QStringLiteral("Mine"), QString()));
+        QVERIFY(presets.rename(QStringLiteral("Mine"), QStringLiteral("mine"))); // its own name
+        QVERIFY(!presets.rename(QStringLiteral("Web 1600 px"), QStringLiteral("Web")));
+        QVERIFY(!presets.remove(QStringLiteral("Web 1600 px")));
+        QCOMPARE(presets.all().size(), 5);
+        QCOMPARE(presets.all().first().name, QStringLiteral("Web 1600 px"));
+    }
+
+    // A preset's values are read like the settings file's: out of range or garbled keeps the
+    // current value, and keys a preset does not cover are ignored.
+    void storedValuesAreCheckedLikeTheSettings()
+    {
+        TestSupport::writeFile(file(),
+            "[presets]\n"
+            "size=1\n"
+            "1\\presetName=Edited by hand\n"
+            "1\\widthValue=-5\n"
+            "1\\heightValue=250\n"
+            "1\\resValue=0\n"
+            "1\\UM=9\n"
+            "1\\quality=1.5\n"
+            "1\\formatMenu=2\n"
+            "1\\maxMegapixels=3\n"
+            "1\\jobs=7\n");
+        QSettings store(file(), QSettings::IniFormat);
+        Settings settings(&store);
+        settings.load();
+        QVERIFY(Presets(&store).apply(QStringLiteral("Edited by hand"), settings));
+        QCOMPARE(settings.width(), 400.0f);
+        QCOMPARE(settings.height(), 250.0f);
+        QCOMPARE(settings.resolution(), 72.0f);
+        QCOMPARE(settings.unit(), Settings::Unit::Pixels);
+        QCOMPARE(settings.quality(), 1.0f);
+        QCOMPARE(settings.outputFormat(), OutputFormat::Png);
+        QCOMPARE(settings.maxMegapixels(), Settings::kDefaultMaxMegapixels);
+        QCOMPARE(settings.jobs(), 0);
+    }
+
+    // Each built-in preset gives what its name says, for landscape and portrait sources, and
+    // picking one after another leaves nothing of the first behind.
+    void builtInPresetsGiveTheSizesTheyAreNamedFor()
+    {
+        struct Case
+        {
+            const char* name;
+            QSize landscape; // of a 6000 x 4000 source
+            QSize portrait; // of a 3000 x 4000 source
+        };
+        const Case cases[] = {
+            { "Web 1600 px", { 1600, 1067 }, { 1200, 1600 } },
+            { "E-mail 1024 px", { 1024, 683 }, { 768, 1024 } },
+            { "Print 300 ppi at 15 x 10 cm", { 1772, 1181 }, { 1181, 1575 } },
+            { "Thumbnail 256 px", { 256, 171 }, { 192, 256 } },
+        };
+        Settings settings(nullptr);
+        Presets presets(nullptr);
+        auto pixels = [&settings](float width, float height) {
+            const ResizeRules::Sides sides = ResizeRules::targetSize(settings, width, height);
+            return QSize(
+                ResizeRules::wholePixels(sides.width), ResizeRules::wholePixels(sides.height));
+        };
+        for (const Case& c : cases) {
+            QVERIFY2(presets.apply(QLatin1String(c.name), settings), c.name);
+            QCOMPARE(pixels(6000, 4000), c.landscape);
+            QCOMPARE(pixels(3000, 4000), c.portrait);
+        }
+        // A small source is not enlarged for the screen, but is for print.
+        QCOMPARE(pixels(200, 100), QSize(200, 100));
+        QVERIFY(presets.apply(QStringLiteral("Print 300 ppi at 15 x 10 cm"), settings));
+        QCOMPARE(pixels(200, 100), QSize(1772, 886));
+        QVERIFY(!presets.apply(QStringLiteral("No such preset"), settings));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestPresets)
+#include "tst_Presets.moc"
