@@ -476,6 +476,7 @@ QVariantMap Settings::presetValues(const Settings& s)
         { Key::outputFormat, int(s.mOutputFormat) },
         { Key::quality, s.mQuality },
         { Key::metadata, int(s.mMetadata) },
+        { Key::tiffCompression, int(s.mTiffCompression) },
         { Key::background, s.mBackgroundEnabled },
         { Key::backgroundColorR, s.mBackgroundColorR },
         { Key::backgroundColorG, s.mBackgroundColorG },
