@@ -2,6 +2,37 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE" sourcelanguage="en">
 <context>
+    <name>BatchController</name>
+    <message>
+        <source>No viewer could be started for the log %1.</source>
+        <translation>Für das Protokoll %1 konnte kein Anzeigeprogramm gestartet werden.</translation>
+    </message>
+    <message>
+        <source>Create the Output Folder?</source>
+        <translation>Zielordner anlegen?</translation>
+    </message>
+    <message>
+        <source>The output folder %1 does not exist.</source>
+        <translation>Der Zielordner %1 existiert nicht.</translation>
+    </message>
+    <message>
+        <source>Create it and resize the images into it?</source>
+        <translation>Ihn anlegen und die Bilder darin verkleinert speichern?</translation>
+    </message>
+    <message>
+        <source>Create</source>
+        <translation>Anlegen</translation>
+    </message>
+    <message>
+        <source>something else stands at that path</source>
+        <translation>unter diesem Pfad liegt etwas anderes</translation>
+    </message>
+    <message>
+        <source>The folder %1 could not be created: %2.</source>
+        <translation>Der Ordner %1 konnte nicht angelegt werden: %2.</translation>
+    </message>
+</context>
+<context>
     <name>CliOptions</name>
     <message>
         <source>Resizes and converts image files in one batch, with the settings of Ostrel&apos;s window.</source>
@@ -829,6 +860,14 @@ abgewiesen; --max-megapixels hebt sie an.</translation>
         <source>TIFF compression</source>
         <translation>TIFF-Komprimierung</translation>
     </message>
+    <message>
+        <source>Pick a preset of Size and Output settings, or save the current ones as one</source>
+        <translation>Eine Vorgabe für die Einstellungen „Größe“ und „Ausgabe“ wählen oder die aktuellen als Vorgabe sichern</translation>
+    </message>
+    <message>
+        <source>Prese&amp;ts</source>
+        <translation>&amp;Vorgaben</translation>
+    </message>
 </context>
 <context>
     <name>NoReplaceFile</name>
@@ -1080,6 +1119,72 @@ abgewiesen; --max-megapixels hebt sie an.</translation>
     </message>
 </context>
 <context>
+    <name>PresetController</name>
+    <message>
+        <source>Rename Preset</source>
+        <translation>Vorgabe umbenennen</translation>
+    </message>
+    <message>
+        <source>Delete Preset</source>
+        <translation>Vorgabe löschen</translation>
+    </message>
+    <message>
+        <source>Save Current Settings as Preset…</source>
+        <translation>Aktuelle Einstellungen als Vorgabe sichern…</translation>
+    </message>
+    <message>
+        <source>Save Preset</source>
+        <translation>Vorgabe sichern</translation>
+    </message>
+    <message>
+        <source>Name of the preset for the current Size and Output settings:</source>
+        <translation>Name der Vorgabe für die aktuellen Einstellungen „Größe“ und „Ausgabe“:</translation>
+    </message>
+    <message>
+        <source>New name of the preset “%1”:</source>
+        <translation>Neuer Name der Vorgabe „%1“:</translation>
+    </message>
+    <message>
+        <source>Delete the preset “%1”?</source>
+        <translation>Die Vorgabe „%1“ löschen?</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>A preset needs a name.</source>
+        <translation>Eine Vorgabe braucht einen Namen.</translation>
+    </message>
+    <message>
+        <source>A preset named “%1” exists already. Choose another name.</source>
+        <translation>Eine Vorgabe namens „%1“ gibt es schon. Wählen Sie einen anderen Namen.</translation>
+    </message>
+    <message>
+        <source>Presets</source>
+        <translation>Vorgaben</translation>
+    </message>
+</context>
+<context>
+    <name>Presets</name>
+    <message>
+        <source>Web 1600 px</source>
+        <translation>Web 1600 px</translation>
+    </message>
+    <message>
+        <source>E-mail 1024 px</source>
+        <translation>E-Mail 1024 px</translation>
+    </message>
+    <message>
+        <source>Print 300 ppi at 15 x 10 cm</source>
+        <translation>Druck 300 ppi in 15 x 10 cm</translation>
+    </message>
+    <message>
+        <source>Thumbnail 256 px</source>
+        <translation>Miniatur 256 px</translation>
+    </message>
+</context>
+<context>
     <name>ProgressPanel</name>
     <message>
         <source>Resizing</source>
@@ -1092,6 +1197,69 @@ abgewiesen; --max-megapixels hebt sie an.</translation>
     <message>
         <source>&amp;Stop</source>
         <translation>&amp;Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>ProgressSheet</name>
+    <message>
+        <source>%1 s</source>
+        <translation>%1 s</translation>
+    </message>
+    <message>
+        <source>%1 min</source>
+        <translation>%1 min</translation>
+    </message>
+    <message>
+        <source>%1 min %2 s</source>
+        <translation>%1 min %2 s</translation>
+    </message>
+    <message>
+        <source>%1 h</source>
+        <translation>%1 h</translation>
+    </message>
+    <message>
+        <source>%1 h %2 min</source>
+        <translation>%1 h %2 min</translation>
+    </message>
+    <message>
+        <source>%1 elapsed, about %2 left</source>
+        <translation>%1 vergangen, noch etwa %2</translation>
+    </message>
+    <message>
+        <source>Show Files</source>
+        <translation>Dateien zeigen</translation>
+    </message>
+    <message>
+        <source>No file manager could be started to show the folder %1.</source>
+        <translation>Es konnte kein Dateimanager gestartet werden, um den Ordner %1 zu zeigen.</translation>
+    </message>
+    <message>
+        <source>Written: %1</source>
+        <translation>Geschrieben: %1</translation>
+    </message>
+    <message>
+        <source>Failed: %1</source>
+        <translation>Fehlgeschlagen: %1</translation>
+    </message>
+    <message>
+        <source>Skipped: %1</source>
+        <translation>Übersprungen: %1</translation>
+    </message>
+    <message>
+        <source>Not processed: %1</source>
+        <translation>Nicht verarbeitet: %1</translation>
+    </message>
+    <message>
+        <source>Time: %1</source>
+        <translation>Zeit: %1</translation>
+    </message>
+    <message>
+        <source> · </source>
+        <translation> · </translation>
+    </message>
+    <message>
+        <source>Cannot Open</source>
+        <translation>Öffnen nicht möglich</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,37 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="en">
 <context>
+    <name>BatchController</name>
+    <message>
+        <source>No viewer could be started for the log %1.</source>
+        <translation>No viewer could be started for the log %1.</translation>
+    </message>
+    <message>
+        <source>Create the Output Folder?</source>
+        <translation>Create the Output Folder?</translation>
+    </message>
+    <message>
+        <source>The output folder %1 does not exist.</source>
+        <translation>The output folder %1 does not exist.</translation>
+    </message>
+    <message>
+        <source>Create it and resize the images into it?</source>
+        <translation>Create it and resize the images into it?</translation>
+    </message>
+    <message>
+        <source>Create</source>
+        <translation>Create</translation>
+    </message>
+    <message>
+        <source>something else stands at that path</source>
+        <translation>something else stands at that path</translation>
+    </message>
+    <message>
+        <source>The folder %1 could not be created: %2.</source>
+        <translation>The folder %1 could not be created: %2.</translation>
+    </message>
+</context>
+<context>
     <name>CliOptions</name>
     <message>
         <source>Resizes and converts image files in one batch, with the settings of Ostrel&apos;s window.</source>
@@ -828,6 +859,14 @@ raises it.</translation>
         <source>TIFF compression</source>
         <translation>TIFF compression</translation>
     </message>
+    <message>
+        <source>Pick a preset of Size and Output settings, or save the current ones as one</source>
+        <translation>Pick a preset of Size and Output settings, or save the current ones as one</translation>
+    </message>
+    <message>
+        <source>Prese&amp;ts</source>
+        <translation>Prese&amp;ts</translation>
+    </message>
 </context>
 <context>
     <name>NoReplaceFile</name>
@@ -1079,6 +1118,72 @@ raises it.</translation>
     </message>
 </context>
 <context>
+    <name>PresetController</name>
+    <message>
+        <source>Rename Preset</source>
+        <translation>Rename Preset</translation>
+    </message>
+    <message>
+        <source>Delete Preset</source>
+        <translation>Delete Preset</translation>
+    </message>
+    <message>
+        <source>Save Current Settings as Preset…</source>
+        <translation>Save Current Settings as Preset…</translation>
+    </message>
+    <message>
+        <source>Save Preset</source>
+        <translation>Save Preset</translation>
+    </message>
+    <message>
+        <source>Name of the preset for the current Size and Output settings:</source>
+        <translation>Name of the preset for the current Size and Output settings:</translation>
+    </message>
+    <message>
+        <source>New name of the preset “%1”:</source>
+        <translation>New name of the preset “%1”:</translation>
+    </message>
+    <message>
+        <source>Delete the preset “%1”?</source>
+        <translation>Delete the preset “%1”?</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Delete</translation>
+    </message>
+    <message>
+        <source>A preset needs a name.</source>
+        <translation>A preset needs a name.</translation>
+    </message>
+    <message>
+        <source>A preset named “%1” exists already. Choose another name.</source>
+        <translation>A preset named “%1” exists already. Choose another name.</translation>
+    </message>
+    <message>
+        <source>Presets</source>
+        <translation>Presets</translation>
+    </message>
+</context>
+<context>
+    <name>Presets</name>
+    <message>
+        <source>Web 1600 px</source>
+        <translation>Web 1600 px</translation>
+    </message>
+    <message>
+        <source>E-mail 1024 px</source>
+        <translation>E-mail 1024 px</translation>
+    </message>
+    <message>
+        <source>Print 300 ppi at 15 x 10 cm</source>
+        <translation>Print 300 ppi at 15 x 10 cm</translation>
+    </message>
+    <message>
+        <source>Thumbnail 256 px</source>
+        <translation>Thumbnail 256 px</translation>
+    </message>
+</context>
+<context>
     <name>ProgressPanel</name>
     <message>
         <source>Resizing</source>
@@ -1091,6 +1196,69 @@ raises it.</translation>
     <message>
         <source>&amp;Stop</source>
         <translation>&amp;Stop</translation>
+    </message>
+</context>
+<context>
+    <name>ProgressSheet</name>
+    <message>
+        <source>%1 s</source>
+        <translation>%1 s</translation>
+    </message>
+    <message>
+        <source>%1 min</source>
+        <translation>%1 min</translation>
+    </message>
+    <message>
+        <source>%1 min %2 s</source>
+        <translation>%1 min %2 s</translation>
+    </message>
+    <message>
+        <source>%1 h</source>
+        <translation>%1 h</translation>
+    </message>
+    <message>
+        <source>%1 h %2 min</source>
+        <translation>%1 h %2 min</translation>
+    </message>
+    <message>
+        <source>%1 elapsed, about %2 left</source>
+        <translation>%1 elapsed, about %2 left</translation>
+    </message>
+    <message>
+        <source>Show Files</source>
+        <translation>Show Files</translation>
+    </message>
+    <message>
+        <source>No file manager could be started to show the folder %1.</source>
+        <translation>No file manager could be started to show the folder %1.</translation>
+    </message>
+    <message>
+        <source>Written: %1</source>
+        <translation>Written: %1</translation>
+    </message>
+    <message>
+        <source>Failed: %1</source>
+        <translation>Failed: %1</translation>
+    </message>
+    <message>
+        <source>Skipped: %1</source>
+        <translation>Skipped: %1</translation>
+    </message>
+    <message>
+        <source>Not processed: %1</source>
+        <translation>Not processed: %1</translation>
+    </message>
+    <message>
+        <source>Time: %1</source>
+        <translation>Time: %1</translation>
+    </message>
+    <message>
+        <source> · </source>
+        <translation> · </translation>
+    </message>
+    <message>
+        <source>Cannot Open</source>
+        <translation>Cannot Open</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,37 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es_ES" sourcelanguage="en">
 <context>
+    <name>BatchController</name>
+    <message>
+        <source>No viewer could be started for the log %1.</source>
+        <translation>No se pudo iniciar ningún visor para el registro %1.</translation>
+    </message>
+    <message>
+        <source>Create the Output Folder?</source>
+        <translation>¿Crear la carpeta de destino?</translation>
+    </message>
+    <message>
+        <source>The output folder %1 does not exist.</source>
+        <translation>La carpeta de destino %1 no existe.</translation>
+    </message>
+    <message>
+        <source>Create it and resize the images into it?</source>
+        <translation>¿Crearla y guardar en ella las imágenes redimensionadas?</translation>
+    </message>
+    <message>
+        <source>Create</source>
+        <translation>Crear</translation>
+    </message>
+    <message>
+        <source>something else stands at that path</source>
+        <translation>en esa ruta hay otra cosa</translation>
+    </message>
+    <message>
+        <source>The folder %1 could not be created: %2.</source>
+        <translation>No se pudo crear la carpeta %1: %2.</translation>
+    </message>
+</context>
+<context>
     <name>CliOptions</name>
     <message>
         <source>Resizes and converts image files in one batch, with the settings of Ostrel&apos;s window.</source>
@@ -829,6 +860,14 @@ decodificarla; --max-megapixels lo amplía.</translation>
         <source>TIFF compression</source>
         <translation>Compresión TIFF</translation>
     </message>
+    <message>
+        <source>Pick a preset of Size and Output settings, or save the current ones as one</source>
+        <translation>Elija un ajuste predefinido de Tamaño y Salida, o guarde los actuales como uno</translation>
+    </message>
+    <message>
+        <source>Prese&amp;ts</source>
+        <translation>Prede&amp;finidos</translation>
+    </message>
 </context>
 <context>
     <name>NoReplaceFile</name>
@@ -1080,6 +1119,72 @@ decodificarla; --max-megapixels lo amplía.</translation>
     </message>
 </context>
 <context>
+    <name>PresetController</name>
+    <message>
+        <source>Rename Preset</source>
+        <translation>Cambiar nombre del predefinido</translation>
+    </message>
+    <message>
+        <source>Delete Preset</source>
+        <translation>Eliminar predefinido</translation>
+    </message>
+    <message>
+        <source>Save Current Settings as Preset…</source>
+        <translation>Guardar los ajustes actuales como predefinido…</translation>
+    </message>
+    <message>
+        <source>Save Preset</source>
+        <translation>Guardar predefinido</translation>
+    </message>
+    <message>
+        <source>Name of the preset for the current Size and Output settings:</source>
+        <translation>Nombre del predefinido para los ajustes actuales de Tamaño y Salida:</translation>
+    </message>
+    <message>
+        <source>New name of the preset “%1”:</source>
+        <translation>Nuevo nombre del predefinido «%1»:</translation>
+    </message>
+    <message>
+        <source>Delete the preset “%1”?</source>
+        <translation>¿Eliminar el predefinido «%1»?</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Eliminar</translation>
+    </message>
+    <message>
+        <source>A preset needs a name.</source>
+        <translation>Un predefinido necesita un nombre.</translation>
+    </message>
+    <message>
+        <source>A preset named “%1” exists already. Choose another name.</source>
+        <translation>Ya existe un predefinido llamado «%1». Elija otro nombre.</translation>
+    </message>
+    <message>
+        <source>Presets</source>
+        <translation>Predefinidos</translation>
+    </message>
+</context>
+<context>
+    <name>Presets</name>
+    <message>
+        <source>Web 1600 px</source>
+        <translation>Web 1600 px</translation>
+    </message>
+    <message>
+        <source>E-mail 1024 px</source>
+        <translation>Correo 1024 px</translation>
+    </message>
+    <message>
+        <source>Print 300 ppi at 15 x 10 cm</source>
+        <translation>Impresión 300 ppp a 15 x 10 cm</translation>
+    </message>
+    <message>
+        <source>Thumbnail 256 px</source>
+        <translation>Miniatura 256 px</translation>
+    </message>
+</context>
+<context>
     <name>ProgressPanel</name>
     <message>
         <source>Resizing</source>
@@ -1092,6 +1197,69 @@ decodificarla; --max-megapixels lo amplía.</translation>
     <message>
         <source>&amp;Stop</source>
         <translation>&amp;Detener</translation>
+    </message>
+</context>
+<context>
+    <name>ProgressSheet</name>
+    <message>
+        <source>%1 s</source>
+        <translation>%1 s</translation>
+    </message>
+    <message>
+        <source>%1 min</source>
+        <translation>%1 min</translation>
+    </message>
+    <message>
+        <source>%1 min %2 s</source>
+        <translation>%1 min %2 s</translation>
+    </message>
+    <message>
+        <source>%1 h</source>
+        <translation>%1 h</translation>
+    </message>
+    <message>
+        <source>%1 h %2 min</source>
+        <translation>%1 h %2 min</translation>
+    </message>
+    <message>
+        <source>%1 elapsed, about %2 left</source>
+        <translation>%1 transcurridos, quedan unos %2</translation>
+    </message>
+    <message>
+        <source>Show Files</source>
+        <translation>Mostrar archivos</translation>
+    </message>
+    <message>
+        <source>No file manager could be started to show the folder %1.</source>
+        <translation>No se pudo iniciar ningún gestor de archivos para mostrar la carpeta %1.</translation>
+    </message>
+    <message>
+        <source>Written: %1</source>
+        <translation>Escritas: %1</translation>
+    </message>
+    <message>
+        <source>Failed: %1</source>
+        <translation>Fallidas: %1</translation>
+    </message>
+    <message>
+        <source>Skipped: %1</source>
+        <translation>Omitidas: %1</translation>
+    </message>
+    <message>
+        <source>Not processed: %1</source>
+        <translation>Sin procesar: %1</translation>
+    </message>
+    <message>
+        <source>Time: %1</source>
+        <translation>Tiempo: %1</translation>
+    </message>
+    <message>
+        <source> · </source>
+        <translation> · </translation>
+    </message>
+    <message>
+        <source>Cannot Open</source>
+        <translation>No se puede abrir</translation>
     </message>
 </context>
 <context>

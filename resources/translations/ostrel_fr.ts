@@ -2,6 +2,37 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr_FR" sourcelanguage="en">
 <context>
+    <name>BatchController</name>
+    <message>
+        <source>No viewer could be started for the log %1.</source>
+        <translation>Aucun visualiseur n’a pu être lancé pour le journal %1.</translation>
+    </message>
+    <message>
+        <source>Create the Output Folder?</source>
+        <translation>Créer le dossier de destination ?</translation>
+    </message>
+    <message>
+        <source>The output folder %1 does not exist.</source>
+        <translation>Le dossier de destination %1 n’existe pas.</translation>
+    </message>
+    <message>
+        <source>Create it and resize the images into it?</source>
+        <translation>Le créer et y enregistrer les images redimensionnées ?</translation>
+    </message>
+    <message>
+        <source>Create</source>
+        <translation>Créer</translation>
+    </message>
+    <message>
+        <source>something else stands at that path</source>
+        <translation>autre chose occupe ce chemin</translation>
+    </message>
+    <message>
+        <source>The folder %1 could not be created: %2.</source>
+        <translation>Le dossier %1 n’a pas pu être créé : %2.</translation>
+    </message>
+</context>
+<context>
     <name>CliOptions</name>
     <message>
         <source>Resizes and converts image files in one batch, with the settings of Ostrel&apos;s window.</source>
@@ -829,6 +860,14 @@ sauf autre valeur du réglage maxMegapixels) est refusée avant d’être décod
         <source>TIFF compression</source>
         <translation>Compression TIFF</translation>
     </message>
+    <message>
+        <source>Pick a preset of Size and Output settings, or save the current ones as one</source>
+        <translation>Choisir un préréglage des réglages Taille et Sortie, ou enregistrer les réglages actuels comme préréglage</translation>
+    </message>
+    <message>
+        <source>Prese&amp;ts</source>
+        <translation>Préréglage&amp;s</translation>
+    </message>
 </context>
 <context>
     <name>NoReplaceFile</name>
@@ -1080,6 +1119,72 @@ sauf autre valeur du réglage maxMegapixels) est refusée avant d’être décod
     </message>
 </context>
 <context>
+    <name>PresetController</name>
+    <message>
+        <source>Rename Preset</source>
+        <translation>Renommer le préréglage</translation>
+    </message>
+    <message>
+        <source>Delete Preset</source>
+        <translation>Supprimer le préréglage</translation>
+    </message>
+    <message>
+        <source>Save Current Settings as Preset…</source>
+        <translation>Enregistrer les réglages actuels comme préréglage…</translation>
+    </message>
+    <message>
+        <source>Save Preset</source>
+        <translation>Enregistrer le préréglage</translation>
+    </message>
+    <message>
+        <source>Name of the preset for the current Size and Output settings:</source>
+        <translation>Nom du préréglage pour les réglages actuels Taille et Sortie :</translation>
+    </message>
+    <message>
+        <source>New name of the preset “%1”:</source>
+        <translation>Nouveau nom du préréglage « %1 » :</translation>
+    </message>
+    <message>
+        <source>Delete the preset “%1”?</source>
+        <translation>Supprimer le préréglage « %1 » ?</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Supprimer</translation>
+    </message>
+    <message>
+        <source>A preset needs a name.</source>
+        <translation>Un préréglage doit avoir un nom.</translation>
+    </message>
+    <message>
+        <source>A preset named “%1” exists already. Choose another name.</source>
+        <translation>Un préréglage nommé « %1 » existe déjà. Choisissez un autre nom.</translation>
+    </message>
+    <message>
+        <source>Presets</source>
+        <translation>Préréglages</translation>
+    </message>
+</context>
+<context>
+    <name>Presets</name>
+    <message>
+        <source>Web 1600 px</source>
+        <translation>Web 1600 px</translation>
+    </message>
+    <message>
+        <source>E-mail 1024 px</source>
+        <translation>E-mail 1024 px</translation>
+    </message>
+    <message>
+        <source>Print 300 ppi at 15 x 10 cm</source>
+        <translation>Impression 300 ppp en 15 x 10 cm</translation>
+    </message>
+    <message>
+        <source>Thumbnail 256 px</source>
+        <translation>Vignette 256 px</translation>
+    </message>
+</context>
+<context>
     <name>ProgressPanel</name>
     <message>
         <source>Resizing</source>
@@ -1092,6 +1197,69 @@ sauf autre valeur du réglage maxMegapixels) est refusée avant d’être décod
     <message>
         <source>&amp;Stop</source>
         <translation>&amp;Arrêter</translation>
+    </message>
+</context>
+<context>
+    <name>ProgressSheet</name>
+    <message>
+        <source>%1 s</source>
+        <translation>%1 s</translation>
+    </message>
+    <message>
+        <source>%1 min</source>
+        <translation>%1 min</translation>
+    </message>
+    <message>
+        <source>%1 min %2 s</source>
+        <translation>%1 min %2 s</translation>
+    </message>
+    <message>
+        <source>%1 h</source>
+        <translation>%1 h</translation>
+    </message>
+    <message>
+        <source>%1 h %2 min</source>
+        <translation>%1 h %2 min</translation>
+    </message>
+    <message>
+        <source>%1 elapsed, about %2 left</source>
+        <translation>%1 écoulées, environ %2 restantes</translation>
+    </message>
+    <message>
+        <source>Show Files</source>
+        <translation>Afficher les fichiers</translation>
+    </message>
+    <message>
+        <source>No file manager could be started to show the folder %1.</source>
+        <translation>Aucun gestionnaire de fichiers n’a pu être lancé pour afficher le dossier %1.</translation>
+    </message>
+    <message>
+        <source>Written: %1</source>
+        <translation>Écrites : %1</translation>
+    </message>
+    <message>
+        <source>Failed: %1</source>
+        <translation>Échouées : %1</translation>
+    </message>
+    <message>
+        <source>Skipped: %1</source>
+        <translation>Ignorées : %1</translation>
+    </message>
+    <message>
+        <source>Not processed: %1</source>
+        <translation>Non traitées : %1</translation>
+    </message>
+    <message>
+        <source>Time: %1</source>
+        <translation>Durée : %1</translation>
+    </message>
+    <message>
+        <source> · </source>
+        <translation> · </translation>
+    </message>
+    <message>
+        <source>Cannot Open</source>
+        <translation>Ouverture impossible</translation>
     </message>
 </context>
 <context>

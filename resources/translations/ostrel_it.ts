@@ -2,6 +2,37 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="it_IT" sourcelanguage="en">
 <context>
+    <name>BatchController</name>
+    <message>
+        <source>No viewer could be started for the log %1.</source>
+        <translation>Non è stato possibile avviare un visualizzatore per il registro %1.</translation>
+    </message>
+    <message>
+        <source>Create the Output Folder?</source>
+        <translation>Creare la cartella di destinazione?</translation>
+    </message>
+    <message>
+        <source>The output folder %1 does not exist.</source>
+        <translation>La cartella di destinazione %1 non esiste.</translation>
+    </message>
+    <message>
+        <source>Create it and resize the images into it?</source>
+        <translation>Crearla e salvarvi le immagini ridimensionate?</translation>
+    </message>
+    <message>
+        <source>Create</source>
+        <translation>Crea</translation>
+    </message>
+    <message>
+        <source>something else stands at that path</source>
+        <translation>in quel percorso c’è già qualcos’altro</translation>
+    </message>
+    <message>
+        <source>The folder %1 could not be created: %2.</source>
+        <translation>Non è stato possibile creare la cartella %1: %2.</translation>
+    </message>
+</context>
+<context>
     <name>CliOptions</name>
     <message>
         <source>Resizes and converts image files in one batch, with the settings of Ostrel&apos;s window.</source>
@@ -828,6 +859,14 @@ salvo diversa impostazione maxMegapixels) viene rifiutata prima della decodifica
         <source>TIFF compression</source>
         <translation>Compressione TIFF</translation>
     </message>
+    <message>
+        <source>Pick a preset of Size and Output settings, or save the current ones as one</source>
+        <translation>Scegli un’impostazione predefinita di Dimensioni e Uscita, o salva quelle attuali come tale</translation>
+    </message>
+    <message>
+        <source>Prese&amp;ts</source>
+        <translation>Prede&amp;finite</translation>
+    </message>
 </context>
 <context>
     <name>NoReplaceFile</name>
@@ -1079,6 +1118,72 @@ salvo diversa impostazione maxMegapixels) viene rifiutata prima della decodifica
     </message>
 </context>
 <context>
+    <name>PresetController</name>
+    <message>
+        <source>Rename Preset</source>
+        <translation>Rinomina predefinita</translation>
+    </message>
+    <message>
+        <source>Delete Preset</source>
+        <translation>Elimina predefinita</translation>
+    </message>
+    <message>
+        <source>Save Current Settings as Preset…</source>
+        <translation>Salva le impostazioni attuali come predefinita…</translation>
+    </message>
+    <message>
+        <source>Save Preset</source>
+        <translation>Salva predefinita</translation>
+    </message>
+    <message>
+        <source>Name of the preset for the current Size and Output settings:</source>
+        <translation>Nome della predefinita per le impostazioni attuali di Dimensioni e Uscita:</translation>
+    </message>
+    <message>
+        <source>New name of the preset “%1”:</source>
+        <translation>Nuovo nome della predefinita «%1»:</translation>
+    </message>
+    <message>
+        <source>Delete the preset “%1”?</source>
+        <translation>Eliminare la predefinita «%1»?</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Elimina</translation>
+    </message>
+    <message>
+        <source>A preset needs a name.</source>
+        <translation>Una predefinita deve avere un nome.</translation>
+    </message>
+    <message>
+        <source>A preset named “%1” exists already. Choose another name.</source>
+        <translation>Esiste già una predefinita di nome «%1». Scegli un altro nome.</translation>
+    </message>
+    <message>
+        <source>Presets</source>
+        <translation>Predefinite</translation>
+    </message>
+</context>
+<context>
+    <name>Presets</name>
+    <message>
+        <source>Web 1600 px</source>
+        <translation>Web 1600 px</translation>
+    </message>
+    <message>
+        <source>E-mail 1024 px</source>
+        <translation>E-mail 1024 px</translation>
+    </message>
+    <message>
+        <source>Print 300 ppi at 15 x 10 cm</source>
+        <translation>Stampa 300 ppi a 15 x 10 cm</translation>
+    </message>
+    <message>
+        <source>Thumbnail 256 px</source>
+        <translation>Miniatura 256 px</translation>
+    </message>
+</context>
+<context>
     <name>ProgressPanel</name>
     <message>
         <source>Resizing</source>
@@ -1091,6 +1196,69 @@ salvo diversa impostazione maxMegapixels) viene rifiutata prima della decodifica
     <message>
         <source>&amp;Stop</source>
         <translation>&amp;Interrompi</translation>
+    </message>
+</context>
+<context>
+    <name>ProgressSheet</name>
+    <message>
+        <source>%1 s</source>
+        <translation>%1 s</translation>
+    </message>
+    <message>
+        <source>%1 min</source>
+        <translation>%1 min</translation>
+    </message>
+    <message>
+        <source>%1 min %2 s</source>
+        <translation>%1 min %2 s</translation>
+    </message>
+    <message>
+        <source>%1 h</source>
+        <translation>%1 h</translation>
+    </message>
+    <message>
+        <source>%1 h %2 min</source>
+        <translation>%1 h %2 min</translation>
+    </message>
+    <message>
+        <source>%1 elapsed, about %2 left</source>
+        <translation>%1 trascorsi, circa %2 rimanenti</translation>
+    </message>
+    <message>
+        <source>Show Files</source>
+        <translation>Mostra file</translation>
+    </message>
+    <message>
+        <source>No file manager could be started to show the folder %1.</source>
+        <translation>Non è stato possibile avviare un gestore di file per mostrare la cartella %1.</translation>
+    </message>
+    <message>
+        <source>Written: %1</source>
+        <translation>Scritte: %1</translation>
+    </message>
+    <message>
+        <source>Failed: %1</source>
+        <translation>Non riuscite: %1</translation>
+    </message>
+    <message>
+        <source>Skipped: %1</source>
+        <translation>Saltate: %1</translation>
+    </message>
+    <message>
+        <source>Not processed: %1</source>
+        <translation>Non elaborate: %1</translation>
+    </message>
+    <message>
+        <source>Time: %1</source>
+        <translation>Tempo: %1</translation>
+    </message>
+    <message>
+        <source> · </source>
+        <translation> · </translation>
+    </message>
+    <message>
+        <source>Cannot Open</source>
+        <translation>Impossibile aprire</translation>
     </message>
 </context>
 <context>
