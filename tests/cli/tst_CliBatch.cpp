@@ -15,6 +15,7 @@
 #include <QTest>
 
 #include "TestSupport.h"
+#include "core/OutputFormat.h"
 
 // The real ostrel-batch, run as a user would run it, with HOME and the XDG folders inside a
 // temporary folder so that it reads and writes only the test's settings and log.
@@ -995,6 +996,57 @@ private slots:
             QCOMPARE(facts.width, 800);
             QCOMPARE(facts.height, 600);
         }
+    }
+
+    // The bash completion offers every option that --help lists, and the words of the options
+    // that take one from a fixed set; the manual page made at build time has every option.
+    void completionAndManualFollowHelp()
+    {
+        const Result help = run({ "--help" });
+        QCOMPARE(help.exitCode, 0);
+        QStringList options;
+        QRegularExpressionMatchIterator it
+            = QRegularExpression("^  (?:(-\\w), )?(--[\\w-]+)", QRegularExpression::MultilineOption)
+                  .globalMatch(help.out);
+        while (it.hasNext()) {
+            const QRegularExpressionMatch match = it.next();
+            if (!match.captured(1).isEmpty())
+                options << match.captured(1);
+            options << match.captured(2);
+        }
+        QVERIFY2(options.contains("--shard") && options.contains("-R"), qPrintable(help.out));
+
+        // The completion function run as bash runs it, on the words typed so far.
+        auto complete = [](const QStringList& words) {
+            int exitCode = -1;
+            const QString out = TestSupport::run("bash",
+                QStringList { "-c",
+                    "source \"$0\"; COMP_WORDS=(\"$@\"); COMP_CWORD=$(($# - 1)); _ostrel_batch; "
+                    "printf '%s\\n' \"${COMPREPLY[@]}\"",
+                    OSTREL_BATCH_COMPLETION }
+                    + words,
+                &exitCode);
+            QStringList offered = out.split('\n', Qt::SkipEmptyParts);
+            offered.sort();
+            return exitCode == 0 ? offered : QStringList { "bash failed" };
+        };
+        const QStringList offered = complete({ "ostrel-batch", "-" });
+        for (const QString& option : std::as_const(options))
+            QVERIFY2(offered.contains(option), qPrintable(option + " is not completed"));
+        QStringList formats = OutputFormats::commandLineNames();
+        formats.sort();
+        QCOMPARE(complete({ "ostrel-batch", "-o", "out", "--format", "" }), formats);
+        QCOMPARE(complete({ "ostrel-batch", "--existing", "" }),
+            QStringList({ "fail", "number", "skip" }));
+        QCOMPARE(complete({ "ostrel-batch", "--metadata", "n" }),
+            QStringList({ "no-personal", "none" }));
+
+        QFile manual(QStringLiteral(OSTREL_BATCH_MANPAGE));
+        QVERIFY(manual.open(QIODevice::ReadOnly));
+        const QString page
+            = QString::fromUtf8(manual.readAll()).remove("\\fB").remove("\\fR").replace("\\-", "-");
+        for (const QString& option : std::as_const(options))
+            QVERIFY2(page.contains(option), qPrintable(option + " is not in the manual page"));
     }
 };
 
