@@ -11,6 +11,7 @@
 #include <QProcess>
 #include <QRegularExpression>
 #include <QSettings>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -1047,6 +1048,33 @@ private slots:
             = QString::fromUtf8(manual.readAll()).remove("\\fB").remove("\\fR").replace("\\-", "-");
         for (const QString& option : std::as_const(options))
             QVERIFY2(page.contains(option), qPrintable(option + " is not in the manual page"));
+    }
+
+    // The scaling guide's command: GNU parallel gives each of its job slots (two on this
+    // machine, "2/:" in the sshloginfile) one shard of the same folder; every image is
+    // written once, none twice (a second write would fail on the existing name).
+    void parallelSlotsShareTheList()
+    {
+        if (QStandardPaths::findExecutable("parallel").isEmpty())
+            QSKIP("GNU parallel is not installed (scripts/install-deps installs it)");
+        QStringList expected;
+        for (int i = 0; i < 12; ++i) {
+            source(QStringLiteral("p%1.jpg").arg(i), 16, 12);
+            expected << QStringLiteral("p%1.jpg").arg(i);
+        }
+        expected.sort();
+        QVERIFY(TestSupport::writeFile(mTmp->filePath("slots"), "2/:\n"));
+        QProcess process;
+        process.setProcessEnvironment(environment());
+        process.setWorkingDirectory(mTmp->path());
+        process.start("parallel",
+            { "--will-cite", "--sshloginfile", "slots", "--halt", "now,fail=1",
+                QStringLiteral(OSTREL_BATCH_PATH), "-o", "out", "-w", "8", "-R", "in", "--shard",
+                "{}/3", "--quiet", ":::", "1", "2", "3" });
+        QVERIFY(process.waitForFinished(120000));
+        QVERIFY2(process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0,
+            process.readAllStandardError().constData());
+        QCOMPARE(outputFiles(), expected);
     }
 };
 
