@@ -155,8 +155,7 @@ CliOptions CliOptions::parse(const QStringList& arguments)
         tr("Report on standard output in JSON Lines: one object per image as it completes, "
            "then a summary object; nothing else goes there."));
     const auto quiet = add({ "quiet" }, tr("No progress and no summary: errors only."));
-    parser.addPositionalArgument(
-        tr("FILE"), tr("Image files (or, with --recursive, folders) to process."), tr("FILE..."));
+    parser.addPositionalArgument(tr("FILE"), tr("Image files to process."), tr("FILE..."));
     // After the options: what they do to the stored settings, examples, which files are
     // taken, and the exit status. The commands of the examples are the same in every language.
     options.mHelpText = parser.helpText() + QLatin1Char('\n')

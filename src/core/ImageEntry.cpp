@@ -237,11 +237,12 @@ ImageEntry::Rendered ImageEntry::render(const Settings& settings, int number, bo
         && (QDir::isAbsolutePath(subfolder) || subfolder == QLatin1String("..")
             || subfolder.startsWith(QLatin1String("../"))))
         return fail(ResizeError::InvalidSettings,
-            QCoreApplication::translate("ImageEntry", "the output subfolder \"%1\" is outside the "
-                                                      "output folder")
+            QCoreApplication::translate("ImageEntry",
+                "the output subfolder \"%1\" is outside the "
+                "output folder")
                 .arg(mOutputSubfolder));
-    const QString folder = inSubfolder ? QDir(settings.outputFolder()).filePath(subfolder)
-                                       : settings.outputFolder();
+    const QString folder
+        = inSubfolder ? QDir(settings.outputFolder()).filePath(subfolder) : settings.outputFolder();
     const QString output
         = ResizeRules::outputPath(folder, naming, mName, settings.baseName(), number, format);
 
