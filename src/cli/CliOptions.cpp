@@ -181,17 +181,6 @@ CliOptions CliOptions::parse(const QStringList& arguments)
                   "photos/*.jpg",
             tr("each photo inside 1600 x 1200, none made larger; a run that was interrupted\n"
                "      finishes the rest and leaves what it wrote before"))
-        + QLatin1Char('\n')
-        + tr("Files are taken by their extension, all in lower case or all in upper case:\n  "
-             "%1\nand each is read only as the type its extension names; any other file, and a "
-             "folder, is\nnamed and skipped. A source above the pixel limit (500 megapixels "
-             "unless the\nmaxMegapixels setting says otherwise) is refused before it is decoded; "
-             "--max-megapixels\nraises it.")
-              .arg(ImageCodec::sourceExtensions().join(QLatin1Char(' ')))
-        + QLatin1Char('\n')
-        + tr("Up to --jobs images are processed at once (one per processor core unless the "
-             "jobs\nsetting says otherwise); names, running numbers, progress and log follow "
-             "the order of\nthe files given all the same.")
         + example("find photos -name '*.jpg' -print0 | ostrel-batch --files-from - --null -o out "
                   "-w 800 --json > report.jsonl",
             tr("any file name from find, and a report another program can read"))
@@ -200,6 +189,19 @@ CliOptions CliOptions::parse(const QStringList& arguments)
                "      interruption, it writes only what is missing"))
         + example("ostrel-batch -R --shard 2/3 -o /shared/out -w 800 photos",
             tr("the second of three machines sharing the work"))
+        + QLatin1Char('\n')
+        + tr("Files are taken by their extension, all in lower case or all in upper case:\n  "
+             "%1\nand each is read only as the type its extension names; any other file, and a "
+             "folder, is\nnamed and skipped. A source above the pixel limit (500 megapixels "
+             "unless the\nmaxMegapixels setting says otherwise) is refused before it is decoded; "
+             "--max-megapixels\nraises it.")
+              .arg(ImageCodec::sourceExtensions().join(QLatin1Char(' ')))
+        + QLatin1Char('\n')
+        + tr("With --recursive, folders are searched for the files they hold instead.")
+        + QLatin1Char('\n')
+        + tr("Up to --jobs images are processed at once (one per processor core unless the "
+             "jobs\nsetting says otherwise); names, running numbers, progress and log follow "
+             "the order of\nthe files given all the same.")
         + QLatin1Char('\n')
         + tr("--shard: the part of a file is the first 8 bytes of the SHA-1 of its path as "
              "given (a walked\nfolder's path as given followed by the path below it), read "
