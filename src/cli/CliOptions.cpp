@@ -203,11 +203,11 @@ CliOptions CliOptions::parse(const QStringList& arguments)
              "jobs\nsetting says otherwise); names, running numbers, progress and log follow "
              "the order of\nthe files given all the same.")
         + QLatin1Char('\n')
-        + tr("--shard: the part of a file is the first 8 bytes of the SHA-1 of its path as "
-             "given (a walked\nfolder's path as given followed by the path below it), read "
-             "as a big-endian number,\nmodulo N, plus 1; it is the same on every machine. "
-             "Each image keeps the running number\nit has in the whole list, so that the "
-             "parts together write what one run would.")
+        + tr("--shard: the part of a file is the first 8 bytes of the SHA-1 of its path as given "
+             "(a walked\nfolder's path as given followed by the path below it; ./ and doubled / "
+             "left out), read\nas a big-endian number, modulo N, plus 1: the same on every "
+             "machine. Each image keeps\nthe running number it has in the whole list, so that "
+             "the parts together write what one\nrun would.")
         + QLatin1Char('\n') + tr("--dry-run exits with 1 when an image would fail, otherwise 0.")
         + QLatin1Char('\n')
         + tr("Progress goes to standard error. Ctrl-C stops after the images in progress; a "

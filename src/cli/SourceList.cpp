@@ -49,8 +49,8 @@ int SourceList::shardOf(const QString& given, int count)
 {
     if (count < 1)
         return 1;
-    const QByteArray digest
-        = QCryptographicHash::hash(QFile::encodeName(given), QCryptographicHash::Sha1);
+    const QByteArray digest = QCryptographicHash::hash(
+        QFile::encodeName(QDir::cleanPath(given)), QCryptographicHash::Sha1);
     const quint64 value = qFromBigEndian<quint64>(digest.constData());
     return static_cast<int>(value % static_cast<quint64>(count)) + 1;
 }

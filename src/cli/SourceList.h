@@ -30,8 +30,9 @@ public:
     static QList<Source> expandFolders(const QList<Source>& sources, const QStringList& extensions);
 
     // The shard, from 1 to count, that a source given as this text belongs to: the first 8
-    // bytes of the SHA-1 of the text's bytes (in the locale's file-name encoding), read as a
-    // big-endian unsigned number, modulo count, plus 1. The same on every machine and in every
+    // bytes of the SHA-1 of the text's bytes (cleaned of "./" and doubled separators, in the
+    // locale's file-name encoding), read as a big-endian unsigned number, modulo count, plus 1.
+    // "./photos/a.jpg" from find and "photos/a.jpg" found by -R photos hash alike. The same on every machine and in every
     // version, so that count machines share one list without talking to each other.
     static int shardOf(const QString& given, int count);
 

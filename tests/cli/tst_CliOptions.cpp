@@ -281,6 +281,9 @@ private slots:
             const quint64 value = sha1sum.readAllStandardOutput().left(16).toULongLong(nullptr, 16);
             for (int count : { 1, 2, 3, 7, 1000 })
                 QCOMPARE(SourceList::shardOf(path, count), int(value % quint64(count)) + 1);
+            // The same path written another way is the same source.
+            if (!path.startsWith('/'))
+                QCOMPARE(SourceList::shardOf("./" + path, 1000), SourceList::shardOf(path, 1000));
         }
     }
 };
