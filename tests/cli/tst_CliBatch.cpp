@@ -922,9 +922,9 @@ private slots:
         }
         const QStringList options = { "-o", "out", "-w", "4", "-n", "custom", "--name", "T",
             "--start-number", "1", "--dry-run", "--json" };
-        auto plan = [&](const QStringList& extra) {
+        auto plan = [&](const QStringList& extra, const QStringList& sources) {
             QMap<QString, QString> outputBySource;
-            const Result result = run(options + extra + names);
+            const Result result = run(options + extra + sources);
             if (result.exitCode != 0)
                 return outputBySource;
             for (const QJsonObject& line : jsonLines(result.out))
@@ -932,11 +932,12 @@ private slots:
                     line.value("source").toString(), line.value("output").toString());
             return outputBySource;
         };
-        const QMap<QString, QString> whole = plan({});
+        const QMap<QString, QString> whole = plan({}, names);
         QCOMPARE(whole.size(), 100);
         QMap<QString, QString> united;
         for (int k = 1; k <= 3; ++k) {
-            const QMap<QString, QString> part = plan({ "--shard", QStringLiteral("%1/3").arg(k) });
+            const QMap<QString, QString> part
+                = plan({ "--shard", QStringLiteral("%1/3").arg(k) }, names);
             QVERIFY2(part.size() > 10, qPrintable(QString::number(part.size())));
             for (auto it = part.cbegin(); it != part.cend(); ++it) {
                 QVERIFY2(!united.contains(it.key()), qPrintable(it.key()));
@@ -947,7 +948,9 @@ private slots:
         QVERIFY(outputFiles().isEmpty());
 
         // A real run of one shard writes the names its plan gave: whole-list numbers.
-        const QMap<QString, QString> second = plan({ "--shard", "2/3" });
+        const QMap<QString, QString> second = plan({ "--shard", "2/3" }, names);
+        // The folder walked with -R, written another way, is split as its files given one by one.
+        QCOMPARE(plan({ "--shard", "2/3", "-R" }, { "./in" }), second);
         QStringList planned;
         for (const QString& output : second)
             planned << QFileInfo(output).fileName();
