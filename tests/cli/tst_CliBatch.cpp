@@ -949,7 +949,11 @@ private slots:
 
         // A real run of one shard writes the names its plan gave: whole-list numbers.
         const QMap<QString, QString> second = plan({ "--shard", "2/3" }, names);
-        // The folder walked with -R, written another way, is split as its files given one by one.
+        // The same files written another way, or found by -R, are split alike.
+        QStringList dotted;
+        for (const QString& name : std::as_const(names))
+            dotted << "./" + name;
+        QCOMPARE(plan({ "--shard", "2/3" }, dotted), second);
         QCOMPARE(plan({ "--shard", "2/3", "-R" }, { "./in" }), second);
         QStringList planned;
         for (const QString& output : second)
