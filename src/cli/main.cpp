@@ -303,8 +303,11 @@ int main(int argc, char* argv[])
     }
 
     resizer.images().addPaths(list.paths);
-    for (qsizetype i = 0; i < list.paths.size(); ++i)
-        resizer.images().at(static_cast<int>(i))->setOutputSubfolder(list.subfolders.at(i));
+    // The list took every path (each taken and listed once above), in their order.
+    for (qsizetype i = 0; i < list.paths.size(); ++i) {
+        if (ImageEntry* image = resizer.images().at(static_cast<int>(i)))
+            image->setOutputSubfolder(list.subfolders.at(i));
+    }
     const bool saved = !options.save() || saveSettings(options, user);
 
     // The failure lines reach standard error through the progress, in order with it. With

@@ -17,8 +17,8 @@ class Settings;
 // request, the pixel size last measured and its size in bytes.
 //
 // Threads: created and previewed on the main thread; during a batch one render thread reads
-// the path and name and writes the pixel size (render), and the batch's worker reads the name
-// and path. The progress sheet keeps the main thread away meanwhile.
+// the path, name and output subfolder and writes the pixel size (render), and the batch's
+// worker reads the name and path. The progress sheet keeps the main thread away meanwhile.
 class ImageEntry
 {
 public:
