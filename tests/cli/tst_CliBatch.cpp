@@ -906,6 +906,25 @@ private slots:
         QFile mine(QDir(mOut).filePath("a"));
         QVERIFY(mine.open(QIODevice::ReadOnly));
         QCOMPARE(mine.readAll(), QByteArray("mine"));
+
+        // Without the tree two sources share a name: the plan says what the run does, the
+        // first one written and the second one skipped.
+        source("c/top.jpg", 30, 20);
+        QVERIFY(QDir(mOut).removeRecursively() && QDir().mkpath(mOut));
+        const QStringList flat
+            = { "-o", "out", "-R", "-w", "10", "--existing", "skip", "--json", "in" };
+        const QList<QJsonObject> flatPlan = jsonLines(run(flat + QStringList { "--dry-run" }).out);
+        const QList<QJsonObject> flatRun = jsonLines(run(flat).out);
+        QCOMPARE(flatPlan.size(), 4);
+        QCOMPARE(flatRun.size(), 5);
+        const QStringList planWords = { "write", "write", "write", "skip" };
+        const QStringList runWords = { "written", "written", "written", "skipped" };
+        for (int i = 0; i < 4; ++i) {
+            QCOMPARE(flatPlan.at(i).value("source").toString(),
+                flatRun.at(i).value("source").toString());
+            QCOMPARE(flatPlan.at(i).value("status").toString(), planWords.at(i));
+            QCOMPARE(flatRun.at(i).value("status").toString(), runWords.at(i));
+        }
     }
 
     // Shards 1/3, 2/3 and 3/3 of a list of 100 are a partition of it, and with custom naming
