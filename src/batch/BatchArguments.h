@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QString>
 
 class BatchProgress;
@@ -28,8 +29,18 @@ public:
     // The text of the start-number field at the moment of the start, read once as a number.
     QString startNumber() const { return mStartNumber; }
 
+    // The position each image of the list takes in the running numbers, when it is not its
+    // position in the list: the list is one part of a larger one (ostrel-batch --shard) whose
+    // numbers it keeps. Empty, or for images past its end: the list position.
+    void setNumberPositions(const QList<int>& positions) { mNumberPositions = positions; }
+    int numberPosition(int position) const
+    {
+        return position < mNumberPositions.size() ? mNumberPositions.at(position) : position;
+    }
+
 private:
     BatchProgress* mProgress;
     const Settings* mSettings;
     QString mStartNumber;
+    QList<int> mNumberPositions;
 };

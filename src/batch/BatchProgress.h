@@ -33,6 +33,8 @@ public:
     virtual void setImageName(const QString& name) { Q_UNUSED(name); }
     // An image was not written; arrives after its log line was written.
     virtual void imageFailed(const BatchFailure& failure) { Q_UNUSED(failure); }
+    // An image is done with: written, failed or skipped; after imageFailed for a failed one.
+    virtual void imageCompleted(const BatchImageReport& report) { Q_UNUSED(report); }
     // Ends the progress panel's sheet and removes the panel.
     virtual void closeProgressPanel() = 0;
     // Shows the closing alert; its button handler is BatchResizer::closingAlertFinished.

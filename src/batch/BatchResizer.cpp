@@ -12,6 +12,7 @@
 
 #include <QColor>
 #include <QDesktopServices>
+#include <QFileInfo>
 #include <QMetaObject>
 #include <QUrl>
 
@@ -209,6 +210,11 @@ int BatchResizer::parseStartNumber(const QString& text)
     return static_cast<int>(negative ? -value : value);
 }
 
+int BatchResizer::runningNumber(int startNumber, int position)
+{
+    return numberAt(startNumber, position);
+}
+
 void BatchResizer::run(const BatchArguments& arguments)
 {
     // Batch thread. The steps are those of a batch: read the start number, set the bar's
@@ -249,7 +255,8 @@ void BatchResizer::run(const BatchArguments& arguments)
                 if (!image)
                     return; // only if entries were removed during the batch, which the window
                             // prevents
-                pool.submit({ handedOut, image, numberAt(startNumber, handedOut) });
+                pool.submit({ handedOut, image,
+                    numberAt(startNumber, arguments.numberPosition(handedOut)) });
                 ++handedOut;
             }
         };
@@ -288,6 +295,13 @@ void BatchResizer::run(const BatchArguments& arguments)
             }
             const ResizeStatus status = ImageEntry::commit(rendered);
             ++result.processed;
+            const ImageEntry* entry = mImages.at(position);
+            BatchImageReport completed { position, entry->path(), rendered.writtenPath, status,
+                static_cast<int>(entry->pixelSize().width),
+                static_cast<int>(entry->pixelSize().height), rendered.outputWidth,
+                rendered.outputHeight, 0, rendered.milliseconds };
+            if (!completed.output.isEmpty())
+                completed.bytes = QFileInfo(completed.output).size();
             if (status.ok()) {
                 ++result.written;
                 if (!status.message.isEmpty()) // what of the source was written: a first frame
@@ -303,6 +317,7 @@ void BatchResizer::run(const BatchArguments& arguments)
                 post(progress, [failure](BatchProgress* p) { p->imageFailed(failure); });
                 result.failures.append(failure);
             }
+            post(progress, [completed](BatchProgress* p) { p->imageCompleted(completed); });
             // The next image starts only now that this one is written, and only while the
             // run flag is up.
             ++position;

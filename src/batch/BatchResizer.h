@@ -65,6 +65,8 @@ public:
     // space, an optional sign, decimal digits up to the first other character; no number
     // gives 0, a number out of range the nearest limit ("0007" gives 7, "12a" gives 12).
     static int parseStartNumber(const QString& text);
+    // The running number of the image at a position of the list (see the .cpp).
+    static int runningNumber(int startNumber, int position);
 
 private:
     ImageList mImages;

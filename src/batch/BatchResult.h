@@ -30,6 +30,21 @@ struct BatchNote
     QString text;
 };
 
+// One image of a batch as it was committed, in list order: what the render knew of it.
+struct BatchImageReport
+{
+    int position = 0; // in the list, from 0
+    QString source; // the source's path
+    QString output; // the file written; empty when none was
+    ResizeStatus status; // Skipped for an image left alone by choice
+    int sourceWidth = 0; // the source's pixel size; 0 when it was not read
+    int sourceHeight = 0;
+    int outputWidth = 0; // the pixel size asked of the render; 0 when it was not reached
+    int outputHeight = 0;
+    qint64 bytes = 0; // the size of the file written
+    qint64 milliseconds = 0; // how long the render took
+};
+
 // What one batch did, counted by the worker.
 struct BatchResult
 {

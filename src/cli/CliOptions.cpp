@@ -1,10 +1,12 @@
 #include "CliOptions.h"
 
 #include <cmath>
+#include <cstdio>
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QHash>
 
@@ -12,6 +14,7 @@
 #include "core/OutputFormat.h"
 #include "core/ResizeRules.h"
 #include "settings/Settings.h"
+#include "SourceList.h"
 
 namespace {
 
@@ -130,6 +133,32 @@ CliOptions CliOptions::parse(const QStringList& arguments)
         tr("Refuse sources with more than N million pixels, unread (default 500; 1 to 1000000)."),
         "N");
     const auto save = add({ "save" }, tr("Also store the options given as the settings."));
+    const auto filesFrom = add({ "files-from" },
+        tr("Also process the files named in FILE (- for standard input), one per line, after "
+           "those given as arguments."),
+        tr("FILE"));
+    const auto nul = add({ "null" },
+        tr("The names of --files-from are separated by NUL characters, not lines (find "
+           "-print0), so that any name can be given."));
+    const auto recursive = add({ "R", "recursive" },
+        tr("Search folders among the files for images, subfolders included, as the window does "
+           "with dropped folders."));
+    const auto keepTree = add({ "keep-tree" },
+        tr("Write each output into the subfolders of the output folder that its source has "
+           "below DIR (made as needed); every source must be below DIR."),
+        tr("DIR"));
+    const auto shard = add({ "shard" },
+        tr("Process only part K of N of the files (1 <= K <= N), chosen by a hash of each "
+           "path as given, so that N machines share one list: the N parts together are the "
+           "whole list, each file in one of them."),
+        "K/N");
+    const auto dryRun = add({ "dry-run" },
+        tr("Print the output path and pixel size each file would get, and what happens to a "
+           "name that is taken; write nothing."));
+    const auto json = add({ "json" },
+        tr("Report on standard output in JSON Lines: one object per image as it completes, "
+           "then a summary object; nothing else goes there."));
+    const auto quiet = add({ "quiet" }, tr("No progress and no summary: errors only."));
     parser.addPositionalArgument(tr("FILE"), tr("Image files to process."), tr("FILE..."));
     // After the options: what they do to the stored settings, examples, which files are
     // taken, and the exit status. The commands of the examples are the same in every language.
@@ -156,6 +185,14 @@ CliOptions CliOptions::parse(const QStringList& arguments)
                   "photos/*.jpg",
             tr("each photo inside 1600 x 1200, none made larger; a run that was interrupted\n"
                "      finishes the rest and leaves what it wrote before"))
+        + example("find photos -name '*.jpg' -print0 | ostrel-batch --files-from - --null -o out "
+                  "-w 800 --json > report.jsonl",
+            tr("any file name from find, and a report another program can read"))
+        + example("ostrel-batch -R --keep-tree photos -o web -w 1600 --existing skip photos",
+            tr("every image below photos, in the same subfolders below web; run again after an\n"
+               "      interruption, it writes only what is missing"))
+        + example("ostrel-batch -R --shard 2/3 -o /shared/out -w 800 photos",
+            tr("the second of three machines sharing the work"))
         + QLatin1Char('\n')
         + tr("Files are taken by their extension, all in lower case or all in upper case:\n  "
              "%1\nand each is read only as the type its extension names; any other file, and a "
@@ -164,9 +201,18 @@ CliOptions CliOptions::parse(const QStringList& arguments)
              "--max-megapixels\nraises it.")
               .arg(ImageCodec::sourceExtensions().join(QLatin1Char(' ')))
         + QLatin1Char('\n')
+        + tr("With --recursive, folders are searched for the files they hold instead.")
+        + QLatin1Char('\n')
         + tr("Up to --jobs images are processed at once (one per processor core unless the "
              "jobs\nsetting says otherwise); names, running numbers, progress and log follow "
              "the order of\nthe files given all the same.")
+        + QLatin1Char('\n')
+        + tr("--shard: the part of a file is the first 8 bytes of the SHA-1 of its path as given "
+             "(a walked\nfolder's path as given followed by the path below it; ./ and doubled / "
+             "left out), read\nas a big-endian number, modulo N, plus 1: the same on every "
+             "machine. Each image keeps\nthe running number it has in the whole list, so that "
+             "the parts together write what one\nrun would.")
+        + QLatin1Char('\n') + tr("--dry-run exits with 1 when an image would fail, otherwise 0.")
         + QLatin1Char('\n')
         + tr("Progress goes to standard error. Ctrl-C stops after the images in progress; a "
              "second\nCtrl-C abandons them at once and writes nothing of them.")
@@ -361,13 +407,52 @@ CliOptions CliOptions::parse(const QStringList& arguments)
         options.mMaxMegapixels = limit;
     }
     options.mSave = parser.isSet(save);
+    options.mRecursive = parser.isSet(recursive);
+    options.mJson = parser.isSet(json);
+    options.mQuiet = parser.isSet(quiet);
+    options.mDryRun = parser.isSet(dryRun);
+    if (options.mDryRun && options.mSave)
+        return fail(tr("--dry-run and --save exclude each other"));
+    if (parser.isSet(shard)) {
+        const QString value = parser.value(shard);
+        const QStringList parts = value.trimmed().split(QLatin1Char('/'));
+        bool okIndex = false;
+        bool okCount = false;
+        const int index = parts.size() == 2 ? parts.at(0).toInt(&okIndex) : 0;
+        const int count = parts.size() == 2 ? parts.at(1).toInt(&okCount) : 0;
+        if (!okIndex || !okCount || count < 1 || index < 1 || index > count)
+            return bad("shard", value, tr("K/N with 1 <= K <= N, such as 2/3"));
+        options.mShardIndex = index;
+        options.mShardCount = count;
+    }
+    if (parser.isSet(keepTree)) {
+        const QString dir = parser.value(keepTree);
+        if (dir.isEmpty() || !QFileInfo(dir).isDir())
+            return bad("keep-tree", dir, tr("a folder that holds the sources is expected"));
+        options.mKeepTreeRoot = QDir::cleanPath(QDir::current().absoluteFilePath(dir));
+    }
 
-    for (const QString& file : parser.positionalArguments()) {
+    QStringList given = parser.positionalArguments();
+    if (parser.isSet(nul) && !parser.isSet(filesFrom))
+        return fail(tr("--null goes with --files-from"));
+    if (parser.isSet(filesFrom)) {
+        const QString listFile = parser.value(filesFrom);
+        QFile list(listFile);
+        const bool opened = listFile == QLatin1String("-") ? list.open(stdin, QIODevice::ReadOnly)
+                                                           : list.open(QIODevice::ReadOnly);
+        if (listFile.isEmpty() || !opened || QFileInfo(listFile).isDir())
+            return bad("files-from", listFile,
+                tr("a readable file of names, or - for standard input (%1)")
+                    .arg(list.errorString()));
+        given << SourceList::readNames(list, parser.isSet(nul));
+    }
+    for (const QString& file : std::as_const(given)) {
         if (file.isEmpty())
             return fail(tr("an empty file name was given"));
         // The list tells paths apart as plain strings: each is made absolute and clean, the
         // way the window receives them.
         options.mFiles << QDir::cleanPath(QDir::current().absoluteFilePath(file));
+        options.mGivenFiles << file;
     }
     return options;
 }

@@ -32,8 +32,22 @@ public:
     // For a usage error: what is wrong, naming the option or value.
     QString error() const { return mError; }
     QString helpText() const { return mHelpText; }
+    // The sources: the arguments, then the names of --files-from, each absolute and clean.
     QStringList files() const { return mFiles; }
+    // The same, as given (the shard of a source is chosen by this text).
+    QStringList givenFiles() const { return mGivenFiles; }
     bool save() const { return mSave; }
+    // Folders among the sources are walked (--recursive).
+    bool recursive() const { return mRecursive; }
+    // The root below which sources keep their subfolders in the output folder (--keep-tree),
+    // absolute and clean; empty when outputs go into the output folder itself.
+    QString keepTreeRoot() const { return mKeepTreeRoot; }
+    bool json() const { return mJson; }
+    bool quiet() const { return mQuiet; }
+    bool dryRun() const { return mDryRun; }
+    // The part of the list this run processes (--shard K/N); 1 of 1 for the whole list.
+    int shardIndex() const { return mShardIndex; }
+    int shardCount() const { return mShardCount; }
 
     // Writes the overrides into a settings record (each setter stores when the record does).
     void applyTo(Settings& settings) const;
@@ -49,7 +63,15 @@ private:
     QString mError;
     QString mHelpText;
     QStringList mFiles;
+    QStringList mGivenFiles;
     bool mSave = false;
+    bool mRecursive = false;
+    QString mKeepTreeRoot;
+    bool mJson = false;
+    bool mQuiet = false;
+    bool mDryRun = false;
+    int mShardIndex = 1;
+    int mShardCount = 1;
 
     std::optional<QString> mOutputFolder;
     std::optional<float> mWidth;

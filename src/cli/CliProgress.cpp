@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include <QJsonDocument>
+
 #include "batch/BatchLog.h"
 
 CliProgress::CliProgress(bool terminal, std::FILE* stream, QObject* parent)
@@ -28,14 +30,14 @@ void CliProgress::setBarMaximum(double maximum)
 void CliProgress::setBarValue(double value)
 {
     mValue = value;
-    if (mTerminal)
+    if (mTerminal && mShowsProgress)
         drawBar();
 }
 
 void CliProgress::setProgressText(const QString& text)
 {
     mText = text;
-    if (text.isEmpty())
+    if (text.isEmpty() || !mShowsProgress)
         return;
     // The value follows the text for the same image; the terminal bar is drawn then.
     if (!mTerminal) {
@@ -48,14 +50,51 @@ void CliProgress::imageFailed(const BatchFailure& failure)
 {
     const QByteArray line = BatchLog::line(failure.logMessage()).toLocal8Bit();
     std::fprintf(mStream, mTerminal ? "\r\x1b[K%s\n" : "%s\n", line.constData());
-    if (mTerminal)
+    if (mTerminal && mShowsProgress)
         drawBar();
     std::fflush(mStream);
 }
 
+void CliProgress::imageCompleted(const BatchImageReport& report)
+{
+    if (mJsonStream)
+        writeJsonLine(mJsonStream, imageJson(report));
+}
+
+void CliProgress::writeJsonLine(std::FILE* stream, const QJsonObject& object)
+{
+    const QByteArray line = QJsonDocument(object).toJson(QJsonDocument::Compact);
+    std::fwrite(line.constData(), 1, static_cast<size_t>(line.size()), stream);
+    std::fputc('\n', stream);
+    std::fflush(stream);
+}
+
+QJsonObject CliProgress::imageJson(const BatchImageReport& report)
+{
+    const ResizeStatus& status = report.status;
+    QString word = QStringLiteral("written");
+    QJsonValue reason;
+    if (!status.ok()) {
+        word = status.error == ResizeError::Skipped ? QStringLiteral("skipped")
+                                                    : QStringLiteral("failed");
+        const BatchFailure failure { report.position, QString(), report.source, status };
+        reason = status.message.isEmpty()
+            ? failure.reasonText()
+            : failure.reasonText() + QStringLiteral(" (") + status.message + QLatin1Char(')');
+    } else if (!status.message.isEmpty()) {
+        reason = status.message; // what of the source was written: "first frame of 12"
+    }
+    return QJsonObject { { "type", "image" }, { "source", report.source },
+        { "output", report.output.isEmpty() ? QJsonValue() : QJsonValue(report.output) },
+        { "status", word }, { "reason", reason }, { "sourceWidth", report.sourceWidth },
+        { "sourceHeight", report.sourceHeight }, { "width", report.outputWidth },
+        { "height", report.outputHeight }, { "bytes", report.bytes },
+        { "milliseconds", report.milliseconds } };
+}
+
 void CliProgress::closeProgressPanel()
 {
-    if (mTerminal) {
+    if (mTerminal && mShowsProgress) {
         std::fputs("\r\x1b[K", mStream);
         std::fflush(mStream);
     }

@@ -3,13 +3,15 @@
 #include <cstdio>
 #include <optional>
 
+#include <QJsonObject>
 #include <QString>
 
 #include "batch/BatchProgress.h"
 
 // The progress of ostrel-batch on standard error: a bar redrawn in place on a terminal, one
 // plain line per image otherwise (a log, a pipe). A failed image's log line is echoed here,
-// in order with the progress, rather than by the worker. Main thread, like every receiver.
+// in order with the progress, rather than by the worker. With a JSON stream, every image is
+// reported there as one line of JSON as it completes. Main thread, like every receiver.
 class CliProgress : public BatchProgress
 {
     Q_OBJECT
@@ -21,6 +23,18 @@ public:
     void setBarValue(double value) override;
     void setProgressText(const QString& text) override;
     void imageFailed(const BatchFailure& failure) override;
+    void imageCompleted(const BatchImageReport& report) override;
+
+    // Whether the per-image progress is shown (the bar on a terminal, a line each otherwise);
+    // failures are shown all the same.
+    void setShowsProgress(bool shows) { mShowsProgress = shows; }
+    // Where each completed image goes as a line of JSON; none by default.
+    void setJsonStream(std::FILE* stream) { mJsonStream = stream; }
+    // Writes one object as a line of compact JSON.
+    static void writeJsonLine(std::FILE* stream, const QJsonObject& object);
+    // An image's line: source, output (null when none), status (written, failed, skipped),
+    // reason (null or the text), pixel sizes, bytes and milliseconds.
+    static QJsonObject imageJson(const BatchImageReport& report);
     void closeProgressPanel() override;
     void showClosingAlert(const ClosingReport& report) override;
 
@@ -39,6 +53,8 @@ private:
 
     bool mTerminal;
     std::FILE* mStream;
+    bool mShowsProgress = true;
+    std::FILE* mJsonStream = nullptr;
     double mMaximum = 0.0;
     double mValue = 0.0;
     QString mText;

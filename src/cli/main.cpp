@@ -1,5 +1,6 @@
 // ostrel-batch: one batch over the files given, with the settings of Ostrel's window, through
-// the same list and worker as the window. Progress and the summary go to standard error.
+// the same list and worker as the window. Progress and the summary go to standard error;
+// standard output carries only what was asked for there (--json, --dry-run).
 
 #include <algorithm>
 #include <atomic>
@@ -13,11 +14,15 @@
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QFileInfo>
+#include <QJsonObject>
 #include <QLocale>
+#include <QSet>
 #include <QSettings>
 
 #include "cli/CliOptions.h"
 #include "cli/CliProgress.h"
+#include "cli/DryRun.h"
+#include "cli/SourceList.h"
 #include "batch/BatchArguments.h"
 #include "batch/BatchLog.h"
 #include "batch/BatchResizer.h"
@@ -116,13 +121,13 @@ int usageError(const QString& message)
 }
 
 // Why the list would not take a file named on the command line; empty when it takes it. The
-// list goes by the extension alone; a folder is named here as well, since the command line,
-// unlike the window, does not search folders.
+// list goes by the extension alone; a folder is named here as well: it is searched only with
+// --recursive (and then no longer among the files).
 QString notTakenReason(const BatchResizer& resizer, const QString& path)
 {
     const QFileInfo info(path);
     if (info.isDir())
-        return CommandLine::tr("a folder (ostrel-batch does not search folders)");
+        return CommandLine::tr("a folder (search it with --recursive)");
     if (resizer.images().hasAcceptedExtension(path))
         return QString();
     const QString suffix = info.suffix();
@@ -171,6 +176,23 @@ void printSummary(const ClosingReport& report, qint64 elapsedMs)
     std::fputs(text.toLocal8Bit().constData(), stderr);
     std::fflush(stderr);
 }
+
+// The closing object of --json.
+QJsonObject summaryJson(
+    int written, int skipped, int failed, int notProcessed, int notTaken, qint64 ms, int exit)
+{
+    return QJsonObject { { "type", "summary" }, { "written", written }, { "skipped", skipped },
+        { "failed", failed }, { "notProcessed", notProcessed }, { "notTaken", notTaken },
+        { "seconds", static_cast<double>(ms) / 1000.0 }, { "exitStatus", exit } };
+}
+
+// The sources that the run processes, in list order, with what the batch needs beside each.
+struct RunList
+{
+    QStringList paths;
+    QStringList subfolders; // below the output folder, for --keep-tree
+    QList<int> numberPositions; // the position in the whole list, for the running numbers
+};
 
 } // namespace
 
@@ -222,27 +244,80 @@ int main(int argc, char* argv[])
     if (const QString problem = CliOptions::checkRun(*run); !problem.isEmpty())
         return usageError(problem);
 
-    // Every file the list would not take is named with why; the others are processed.
+    // Every file the list would not take is named with why; the others are processed. The
+    // whole list is made on every machine alike; a shard then keeps its part of it, each
+    // source with its position in the whole list.
     BatchResizer resizer;
-    QStringList taken;
+    QList<SourceList::Source> sources;
+    for (qsizetype i = 0; i < options.files().size(); ++i)
+        sources << SourceList::Source { options.files().at(i), options.givenFiles().at(i) };
+    if (options.recursive())
+        sources = SourceList::expandFolders(sources, resizer.images().acceptedExtensions());
+    RunList list;
+    QSet<QString> listed;
     int notTaken = 0;
-    for (const QString& file : options.files()) {
-        const QString reason = notTakenReason(resizer, file);
-        if (reason.isEmpty()) {
-            taken << file;
+    int wholeCount = 0;
+    for (const SourceList::Source& source : std::as_const(sources)) {
+        const QString reason = notTakenReason(resizer, source.path);
+        if (!reason.isEmpty()) {
+            printError(CommandLine::tr("skipped \"%1\": %2").arg(source.path, reason));
+            ++notTaken;
             continue;
         }
-        printError(CommandLine::tr("skipped \"%1\": %2").arg(file, reason));
-        ++notTaken;
+        if (listed.contains(source.path))
+            continue; // the list holds a path once
+        listed.insert(source.path);
+        QString subfolder;
+        if (!options.keepTreeRoot().isEmpty()
+            && !SourceList::folderBelow(source.path, options.keepTreeRoot(), &subfolder))
+            return usageError(CommandLine::tr("\"%1\" is not below the folder of --keep-tree, "
+                                              "\"%2\"")
+                                  .arg(source.path, options.keepTreeRoot()));
+        const int position = wholeCount++;
+        if (SourceList::shardOf(source.given, options.shardCount()) != options.shardIndex()
+            && options.shardCount() > 1)
+            continue;
+        list.paths << source.path;
+        list.subfolders << subfolder;
+        list.numberPositions << position;
     }
-    resizer.images().addPaths(taken);
-    if (resizer.images().count() == 0)
+    if (wholeCount == 0)
         return usageError(CommandLine::tr("none of the files given is an image Ostrel reads"));
+
+    if (options.dryRun()) {
+        QList<DryRun::Image> images;
+        const int start = BatchResizer::parseStartNumber(run->startNumber());
+        for (qsizetype i = 0; i < list.paths.size(); ++i)
+            images << DryRun::Image { list.paths.at(i), list.subfolders.at(i),
+                BatchResizer::runningNumber(start, list.numberPositions.at(i)) };
+        int failing = 0;
+        for (const DryRun::Plan& plan : DryRun::plan(*run, images)) {
+            failing += plan.outcome == DryRun::Outcome::Fail ? 1 : 0;
+            if (options.json())
+                CliProgress::writeJsonLine(stdout, DryRun::json(plan));
+            else
+                std::printf("%s\n", DryRun::line(plan).toLocal8Bit().constData());
+        }
+        std::fflush(stdout);
+        return failing == 0 && notTaken == 0 ? kExitWritten : kExitFailed;
+    }
+
+    resizer.images().addPaths(list.paths);
+    // The list took every path (each taken and listed once above), in their order.
+    for (qsizetype i = 0; i < list.paths.size(); ++i) {
+        if (ImageEntry* image = resizer.images().at(static_cast<int>(i)))
+            image->setOutputSubfolder(list.subfolders.at(i));
+    }
     const bool saved = !options.save() || saveSettings(options, user);
 
-    // The failure lines reach standard error through the progress, in order with it.
+    // The failure lines reach standard error through the progress, in order with it. With
+    // --json the per-image lines are the JSON's: the plain ones are left out off a terminal.
     BatchLog::setEchoToStandardError(false);
-    CliProgress progress(::isatty(STDERR_FILENO) == 1, stderr);
+    const bool terminal = ::isatty(STDERR_FILENO) == 1;
+    CliProgress progress(terminal, stderr);
+    progress.setShowsProgress(!options.quiet() && (terminal || !options.json()));
+    if (options.json())
+        progress.setJsonStream(stdout);
     QObject::connect(
         &progress, &CliProgress::finished, &app, &QCoreApplication::quit, Qt::QueuedConnection);
     installInterruptHandler(&resizer);
@@ -250,7 +325,9 @@ int main(int argc, char* argv[])
     QElapsedTimer timer;
     timer.start();
     resizer.setMayContinue(true);
-    resizer.start(BatchArguments(&progress, run.get(), run->startNumber()));
+    BatchArguments arguments(&progress, run.get(), run->startNumber());
+    arguments.setNumberPositions(list.numberPositions);
+    resizer.start(arguments);
     QCoreApplication::exec();
     resizer.wait();
     const qint64 elapsed = timer.elapsed();
@@ -258,12 +335,28 @@ int main(int argc, char* argv[])
 
     if (!progress.report())
         return kExitFailed;
-    printSummary(*progress.report(), elapsed);
+    if (!options.quiet())
+        printSummary(*progress.report(), elapsed);
     if (notTaken > 0) {
         printError(CommandLine::tr(
             "%n of the files given were not taken (named above)", nullptr, notTaken));
     }
     const BatchResult& result = progress.report()->result;
     const bool allWritten = result.errorCount() == 0 && result.notProcessed() == 0;
-    return allWritten && notTaken == 0 && saved ? kExitWritten : kExitFailed;
+    const int exitStatus = allWritten && notTaken == 0 && saved ? kExitWritten : kExitFailed;
+    if (options.json()) {
+        // The images a stop left behind, after those that completed, still in list order.
+        for (int position = result.processed; position < result.listCount; ++position) {
+            const ImageEntry* image = resizer.images().at(position);
+            CliProgress::writeJsonLine(stdout,
+                QJsonObject { { "type", "image" }, { "source", image->path() },
+                    { "output", QJsonValue() }, { "status", "not processed" },
+                    { "reason", QJsonValue() }, { "sourceWidth", 0 }, { "sourceHeight", 0 },
+                    { "width", 0 }, { "height", 0 }, { "bytes", 0 }, { "milliseconds", 0 } });
+        }
+        CliProgress::writeJsonLine(stdout,
+            summaryJson(result.written, result.skipped, result.errorCount(), result.notProcessed(),
+                notTaken, elapsed, exitStatus));
+    }
+    return exitStatus;
 }

@@ -1064,8 +1064,11 @@ ResizeStatus PendingOutput::commit()
     using WhenTaken = NoReplaceFile::NewFile::WhenTaken;
     const ExistingFile existing = pending->existing;
     if (pending->file.commit(
-            existing == ExistingFile::Number ? WhenTaken::Number : WhenTaken::Fail))
+            existing == ExistingFile::Number ? WhenTaken::Number : WhenTaken::Fail)) {
+        mCommittedPath = QFileInfo(pending->outputPath).absolutePath() + QLatin1Char('/')
+            + pending->file.committedName();
         return {};
+    }
     if (pending->file.errorCode() == EEXIST)
         return { existing == ExistingFile::Skip ? ResizeError::Skipped : ResizeError::OutputExists,
             pending->outputPath };

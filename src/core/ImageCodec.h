@@ -109,12 +109,16 @@ public:
     // for the first free numbered name; a failed flush or link is a WriteFailed. Nothing is
     // pending afterwards.
     ResizeStatus commit();
+    // The path the content was given by a successful commit (a numbered name included);
+    // empty before that.
+    QString committedPath() const { return mCommittedPath; }
 
 private:
     friend ResizeStatus renderUnnamed(
         const RenderRequest& request, const QString& outputPath, PendingOutput* output);
     struct File;
     std::unique_ptr<File> mFile;
+    QString mCommittedPath;
 };
 
 // render() without its last step: the content is complete in *output, waiting for commit(),

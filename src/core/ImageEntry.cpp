@@ -1,6 +1,8 @@
 #include "ImageEntry.h"
 
 #include <QCoreApplication>
+#include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QLocale>
@@ -193,8 +195,10 @@ ResizeStatus ImageEntry::commit(Rendered& rendered)
 {
     if (rendered.output.isPending()) {
         ResizeStatus committed = rendered.output.commit();
-        if (committed.ok())
+        if (committed.ok()) {
             committed.message = rendered.status.message; // what of the source was written
+            rendered.writtenPath = rendered.output.committedPath();
+        }
         return committed;
     }
     if (rendered.status.ok())
@@ -210,8 +214,11 @@ ImageEntry::Rendered ImageEntry::render(const Settings& settings, int number, bo
     const QColor& background, const std::atomic<bool>* abandon)
 {
     Rendered rendered;
-    auto fail = [&rendered](ResizeError error, const QString& message = QString()) {
+    QElapsedTimer timer;
+    timer.start();
+    auto fail = [&rendered, &timer](ResizeError error, const QString& message = QString()) {
         rendered.status = { error, message };
+        rendered.milliseconds = timer.elapsed();
         return std::move(rendered);
     };
 
@@ -223,8 +230,21 @@ ImageEntry::Rendered ImageEntry::render(const Settings& settings, int number, bo
         return fail(ResizeError::InvalidSettings,
             QCoreApplication::translate("ImageEntry", "the custom name \"%1\" is not a file name")
                 .arg(settings.baseName()));
-    const QString output = ResizeRules::outputPath(
-        settings.outputFolder(), naming, mName, settings.baseName(), number, format);
+    // A subfolder is relative and clean, so that it stays inside the output folder.
+    const QString subfolder = QDir::cleanPath(mOutputSubfolder);
+    const bool inSubfolder = !mOutputSubfolder.isEmpty() && subfolder != QLatin1String(".");
+    if (inSubfolder
+        && (QDir::isAbsolutePath(subfolder) || subfolder == QLatin1String("..")
+            || subfolder.startsWith(QLatin1String("../"))))
+        return fail(ResizeError::InvalidSettings,
+            QCoreApplication::translate("ImageEntry",
+                "the output subfolder \"%1\" is outside the "
+                "output folder")
+                .arg(mOutputSubfolder));
+    const QString folder
+        = inSubfolder ? QDir(settings.outputFolder()).filePath(subfolder) : settings.outputFolder();
+    const QString output
+        = ResizeRules::outputPath(folder, naming, mName, settings.baseName(), number, format);
 
     rendered.outputPath = output;
     rendered.existing = settings.existingFile();
@@ -283,6 +303,15 @@ ImageEntry::Rendered ImageEntry::render(const Settings& settings, int number, bo
         return fail(ResizeError::InvalidSettings,
             QCoreApplication::translate("ImageEntry", "resolution %1").arg(res));
 
+    // The subfolder is made with the user's umask; a file in its place, or a folder that
+    // cannot be made, is this image's failure.
+    if (inSubfolder && !QDir().mkpath(folder))
+        return fail(ResizeError::WriteFailed,
+            QCoreApplication::translate("ImageEntry", "the folder \"%1\" could not be made")
+                .arg(folder));
+    rendered.outputWidth = request.width;
+    rendered.outputHeight = request.height;
     rendered.status = ImageCodec::renderUnnamed(request, output, &rendered.output);
+    rendered.milliseconds = timer.elapsed();
     return rendered;
 }

@@ -17,8 +17,8 @@ class Settings;
 // request, the pixel size last measured and its size in bytes.
 //
 // Threads: created and previewed on the main thread; during a batch one render thread reads
-// the path and name and writes the pixel size (render), and the batch's worker reads the name
-// and path. The progress sheet keeps the main thread away meanwhile.
+// the path, name and output subfolder and writes the pixel size (render), and the batch's
+// worker reads the name and path. The progress sheet keeps the main thread away meanwhile.
 class ImageEntry
 {
 public:
@@ -48,6 +48,11 @@ public:
     QString name() const { return mName; }
     void setPath(const QString& path) { mPath = path; }
     void setName(const QString& name) { mName = name; }
+    // The folder below the output folder that this image is written into ("2024/june"), made
+    // when the image is written; empty for the output folder itself. A relative, clean path
+    // that never leads out of the output folder (render refuses one that would).
+    QString outputSubfolder() const { return mOutputSubfolder; }
+    void setOutputSubfolder(const QString& subfolder) { mOutputSubfolder = subfolder; }
 
     // The pixel size last recorded by a preview build or writeResized; (0, 0) before either.
     Size pixelSize() const { return mPixelSize; }
@@ -93,6 +98,10 @@ public:
         // have been had the render started after that image was written.
         bool failedAfterNameWasFree = false;
         ExistingFile existing = ExistingFile::Fail; // the choice when the name is taken
+        int outputWidth = 0; // the pixel size asked of the render; 0 when it was not reached
+        int outputHeight = 0;
+        qint64 milliseconds = 0; // how long the render took
+        QString writtenPath; // set by commit once the file has its name (a numbered one too)
     };
     // Everything writeResized does except naming the file. Several images may render at once,
     // each on its own thread; the entry's own fields are written (the pixel size), so one
@@ -110,4 +119,5 @@ private:
     Preview mPreview;
     Size mPixelSize;
     qint64 mFileSize = 0;
+    QString mOutputSubfolder;
 };

@@ -6,13 +6,17 @@
 
 #include <QDir>
 #include <QFile>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QSettings>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include "TestSupport.h"
+#include "core/OutputFormat.h"
 
 // The real ostrel-batch, run as a user would run it, with HOME and the XDG folders inside a
 // temporary folder so that it reads and writes only the test's settings and log.
@@ -65,6 +69,37 @@ private:
         result.out = QString::fromUtf8(process.readAllStandardOutput());
         result.err = QString::fromUtf8(process.readAllStandardError());
         return result;
+    }
+
+    Result run(const QStringList& arguments, const QByteArray& input) const
+    {
+        QProcess process;
+        start(process, arguments);
+        process.write(input);
+        process.closeWriteChannel();
+        Result result;
+        if (!process.waitForFinished(120000) || process.exitStatus() != QProcess::NormalExit)
+            return result;
+        result.exitCode = process.exitCode();
+        result.out = QString::fromUtf8(process.readAllStandardOutput());
+        result.err = QString::fromUtf8(process.readAllStandardError());
+        return result;
+    }
+
+    // Standard output read as JSON Lines: every line must be one JSON object.
+    static QList<QJsonObject> jsonLines(const QString& out)
+    {
+        QList<QJsonObject> objects;
+        for (const QString& line : out.split(QLatin1Char('\n'), Qt::SkipEmptyParts)) {
+            QJsonParseError error;
+            const QJsonDocument document = QJsonDocument::fromJson(line.toUtf8(), &error);
+            if (error.error != QJsonParseError::NoError || !document.isObject()) {
+                qWarning("not a JSON object: %s", qPrintable(line));
+                return {};
+            }
+            objects << document.object();
+        }
+        return objects;
     }
 
     QString source(const QString& name, int w = 120, int h = 80)
@@ -183,6 +218,20 @@ private slots:
             << QStringList { "-o", "out", "-w", "0", "-H", "0", "in/a.jpg" } << "no size";
         QTest::newRow("proportional, given side 0") << QStringList { "-o", "out", "-p", "height",
             "-H", "0", "-w", "50", "in/a.jpg" } << "no size";
+        QTest::newRow("shard 0 of 3")
+            << QStringList { "-o", "out", "--shard", "0/3", "in/a.jpg" } << "for --shard";
+        QTest::newRow("shard 4 of 3")
+            << QStringList { "-o", "out", "--shard", "4/3", "in/a.jpg" } << "for --shard";
+        QTest::newRow("shard without count")
+            << QStringList { "-o", "out", "--shard", "2", "in/a.jpg" } << "for --shard";
+        QTest::newRow("missing list file")
+            << QStringList { "-o", "out", "--files-from", "in/nothing.txt" } << "--files-from";
+        QTest::newRow("null without a list")
+            << QStringList { "-o", "out", "--null", "in/a.jpg" } << "--null goes with";
+        QTest::newRow("source outside the kept tree") << QStringList { "-o", "out", "--keep-tree",
+            "out", "in/a.jpg" } << "is not below the folder of --keep-tree";
+        QTest::newRow("dry run with save")
+            << QStringList { "-o", "out", "--dry-run", "--save", "in/a.jpg" } << "--dry-run";
     }
 
     void usageErrors()
@@ -339,8 +388,7 @@ private slots:
                 .arg(QDir(mIn).filePath("Photo.Jpg")),
             QStringLiteral("ostrel-batch: skipped \"%1\": not a file type that Ostrel reads\n")
                 .arg(QDir(mIn).filePath("notes.txt")),
-            QStringLiteral("ostrel-batch: skipped \"%1\": a folder (ostrel-batch does not search "
-                           "folders)\n")
+            QStringLiteral("ostrel-batch: skipped \"%1\": a folder (search it with --recursive)\n")
                 .arg(QDir(mIn).filePath("folder")),
             QStringLiteral("Written: 1. Failed: 0. Not processed: 0."),
             QStringLiteral("ostrel-batch: 3 of the files given were not taken (named above)\n"),
@@ -763,6 +811,339 @@ private slots:
         QVERIFY2(text.contains("Written: 0. Failed: 0. Not processed: 1."), qPrintable(text));
         QVERIFY2(outputFiles().isEmpty(), qPrintable(outputFiles().join(' ')));
         QVERIFY(!QFile::exists(logPath()));
+    }
+
+    // Names from standard input, NUL-separated, may hold spaces and newlines; they come after
+    // the arguments. --json reports every image in list order, then the summary, and nothing
+    // else reaches standard output; each image's line agrees with the file on disk.
+    void filesFromStandardInputWithJsonReport()
+    {
+        const QString first = source("first.jpg", 300, 200);
+        const QString spaced = source("with space.jpg", 300, 200);
+        const QString newline = source("new\nline.png", 200, 300);
+        const QString broken = QDir(mIn).filePath("broken.jpg");
+        QVERIFY(TestSupport::writeFile(broken, "not a JPEG"));
+        const QByteArray input = QFile::encodeName(spaced) + '\0' + QFile::encodeName(newline)
+            + '\0' + '\0' + QFile::encodeName(broken) + '\0';
+        const Result result = run({ "-o", "out", "-p", "width", "-w", "60", "-f", "png", "--json",
+                                      "--files-from", "-", "--null", "in/first.jpg" },
+            input);
+        QCOMPARE(result.exitCode, 1);
+        const QList<QJsonObject> lines = jsonLines(result.out);
+        QCOMPARE(lines.size(), 5);
+        const QStringList sources = { first, spaced, newline, broken };
+        const QStringList outputs = { "first.png", "with space.png", "new\nline.png" };
+        for (int i = 0; i < 3; ++i) {
+            const QJsonObject image = lines.at(i);
+            QCOMPARE(image.value("type").toString(), QString("image"));
+            QCOMPARE(image.value("source").toString(), sources.at(i));
+            QCOMPARE(image.value("status").toString(), QString("written"));
+            QVERIFY(image.value("reason").isNull());
+            const QString output = image.value("output").toString();
+            QCOMPARE(output, QDir(mOut).filePath(outputs.at(i)));
+            const TestSupport::Facts facts = TestSupport::inspect(output);
+            QCOMPARE(image.value("width").toInt(), facts.width);
+            QCOMPARE(image.value("height").toInt(), facts.height);
+            QCOMPARE(facts.width, 60);
+            QCOMPARE(image.value("sourceWidth").toInt(), i == 2 ? 200 : 300);
+            QCOMPARE(image.value("sourceHeight").toInt(), i == 2 ? 300 : 200);
+            QCOMPARE(image.value("bytes").toInteger(), QFileInfo(output).size());
+            QVERIFY(image.value("milliseconds").toInteger() >= 0);
+        }
+        const QJsonObject failed = lines.at(3);
+        QCOMPARE(failed.value("source").toString(), broken);
+        QCOMPARE(failed.value("status").toString(), QString("failed"));
+        QVERIFY(failed.value("output").isNull());
+        QVERIFY(!failed.value("reason").toString().isEmpty());
+        const QJsonObject summary = lines.at(4);
+        QCOMPARE(summary.value("type").toString(), QString("summary"));
+        QCOMPARE(summary.value("written").toInt(), 3);
+        QCOMPARE(summary.value("failed").toInt(), 1);
+        QCOMPARE(summary.value("skipped").toInt(), 0);
+        QCOMPARE(summary.value("notProcessed").toInt(), 0);
+        QCOMPARE(summary.value("exitStatus").toInt(), 1);
+        QCOMPARE(outputFiles(), QStringList({ "first.png", "new\nline.png", "with space.png" }));
+
+        // Lines instead of NULs; --quiet leaves only the errors on standard error.
+        const Result again
+            = run({ "-o", "out", "--existing", "skip", "--quiet", "--files-from", "-" },
+                "in/first.jpg\n\n");
+        QCOMPARE(again.exitCode, 0);
+        QVERIFY2(again.err.isEmpty(), qPrintable(again.err));
+        QVERIFY(again.out.isEmpty());
+    }
+
+    // -R walks folders as the window does; --keep-tree puts each output in its source's
+    // subfolders, two levels made as needed. --dry-run beforehand names the same paths and
+    // sizes and makes nothing, not even a folder; after the run it names the numbered names
+    // the existing-file choice would take.
+    void keepTreeWithDryRun()
+    {
+        QVERIFY(QDir(mIn).mkpath("a/b") && QDir(mIn).mkpath("c"));
+        source("top.jpg", 200, 100);
+        source("a/mid.jpg", 200, 100);
+        source("a/b/deep.png", 100, 200);
+        QVERIFY(TestSupport::writeFile(QDir(mIn).filePath("c/notes.txt")));
+        const QStringList options = { "-o", "out", "-R", "--keep-tree", "in", "-p", "long", "-w",
+            "50", "--existing", "number", "--json", "in" };
+        const Result planned = run(options + QStringList { "--dry-run" });
+        QCOMPARE(planned.exitCode, 0);
+        QVERIFY(outputFiles().isEmpty());
+        QVERIFY(QDir(mOut).entryList(QDir::AllEntries | QDir::NoDotAndDotDot).isEmpty());
+        const QList<QJsonObject> plans = jsonLines(planned.out);
+        QCOMPARE(plans.size(), 3);
+
+        const Result done = run(options);
+        QCOMPARE(done.exitCode, 0);
+        const QList<QJsonObject> images = jsonLines(done.out);
+        QCOMPARE(images.size(), 4);
+        const QStringList expected = { QDir(mOut).filePath("top.jpg"),
+            QDir(mOut).filePath("a/mid.jpg"), QDir(mOut).filePath("a/b/deep.jpg") };
+        for (int i = 0; i < 3; ++i) {
+            QCOMPARE(plans.at(i).value("status").toString(), QString("write"));
+            QCOMPARE(plans.at(i).value("output").toString(), expected.at(i));
+            QCOMPARE(images.at(i).value("output").toString(), expected.at(i));
+            const TestSupport::Facts facts = TestSupport::inspect(expected.at(i));
+            QCOMPARE(plans.at(i).value("width").toInt(), facts.width);
+            QCOMPARE(plans.at(i).value("height").toInt(), facts.height);
+        }
+        QCOMPARE(TestSupport::inspect(expected.at(2)).height, 50);
+
+        const QList<QJsonObject> replanned
+            = jsonLines(run(options + QStringList { "--dry-run" }).out);
+        QCOMPARE(replanned.size(), 3);
+        QCOMPARE(replanned.at(1).value("output").toString(), QDir(mOut).filePath("a/mid-2.jpg"));
+        QVERIFY(!QFile::exists(QDir(mOut).filePath("a/mid-2.jpg")));
+
+        // A file where a subfolder is needed fails that image alone, and is left as it was.
+        QVERIFY(QDir(mOut).removeRecursively() && QDir().mkpath(mOut));
+        QVERIFY(TestSupport::writeFile(QDir(mOut).filePath("a"), "mine"));
+        const Result blocked = run(options);
+        QCOMPARE(blocked.exitCode, 1);
+        const QList<QJsonObject> outcome = jsonLines(blocked.out);
+        QCOMPARE(outcome.size(), 4);
+        QCOMPARE(outcome.at(0).value("status").toString(), QString("written"));
+        QCOMPARE(outcome.at(1).value("status").toString(), QString("failed"));
+        QCOMPARE(outcome.at(2).value("status").toString(), QString("failed"));
+        QFile mine(QDir(mOut).filePath("a"));
+        QVERIFY(mine.open(QIODevice::ReadOnly));
+        QCOMPARE(mine.readAll(), QByteArray("mine"));
+
+        // Without the tree two sources share a name: the plan says what the run does, the
+        // first one written and the second one skipped.
+        source("c/top.jpg", 30, 20);
+        QVERIFY(QDir(mOut).removeRecursively() && QDir().mkpath(mOut));
+        const QStringList flat
+            = { "-o", "out", "-R", "-w", "10", "--existing", "skip", "--json", "in" };
+        const QList<QJsonObject> flatPlan = jsonLines(run(flat + QStringList { "--dry-run" }).out);
+        const QList<QJsonObject> flatRun = jsonLines(run(flat).out);
+        QCOMPARE(flatPlan.size(), 4);
+        QCOMPARE(flatRun.size(), 5);
+        const QStringList planWords = { "write", "write", "write", "skip" };
+        const QStringList runWords = { "written", "written", "written", "skipped" };
+        for (int i = 0; i < 4; ++i) {
+            QCOMPARE(flatPlan.at(i).value("source").toString(),
+                flatRun.at(i).value("source").toString());
+            QCOMPARE(flatPlan.at(i).value("status").toString(), planWords.at(i));
+            QCOMPARE(flatRun.at(i).value("status").toString(), runWords.at(i));
+        }
+    }
+
+    // Shards 1/3, 2/3 and 3/3 of a list of 100 are a partition of it, and with custom naming
+    // each image keeps the running number it has in the whole list.
+    void shardsPartitionTheList()
+    {
+        const QString one = source("0.png", 8, 8);
+        QStringList names;
+        for (int i = 0; i < 100; ++i) {
+            const QString name = QStringLiteral("in/img%1.png").arg(i);
+            QVERIFY(i == 0 ? QFile::rename(one, mTmp->filePath(name))
+                           : QFile::copy(mTmp->filePath("in/img0.png"), mTmp->filePath(name)));
+            names << name;
+        }
+        const QStringList options = { "-o", "out", "-w", "4", "-n", "custom", "--name", "T",
+            "--start-number", "1", "--dry-run", "--json" };
+        auto plan = [&](const QStringList& extra, const QStringList& sources) {
+            QMap<QString, QString> outputBySource;
+            const Result result = run(options + extra + sources);
+            if (result.exitCode != 0)
+                return outputBySource;
+            for (const QJsonObject& line : jsonLines(result.out))
+                outputBySource.insert(
+                    line.value("source").toString(), line.value("output").toString());
+            return outputBySource;
+        };
+        const QMap<QString, QString> whole = plan({}, names);
+        QCOMPARE(whole.size(), 100);
+        QMap<QString, QString> united;
+        for (int k = 1; k <= 3; ++k) {
+            const QMap<QString, QString> part
+                = plan({ "--shard", QStringLiteral("%1/3").arg(k) }, names);
+            QVERIFY2(part.size() > 10, qPrintable(QString::number(part.size())));
+            for (auto it = part.cbegin(); it != part.cend(); ++it) {
+                QVERIFY2(!united.contains(it.key()), qPrintable(it.key()));
+                united.insert(it.key(), it.value());
+            }
+        }
+        QCOMPARE(united, whole);
+        QVERIFY(outputFiles().isEmpty());
+
+        // A real run of one shard writes the names its plan gave: whole-list numbers.
+        const QMap<QString, QString> second = plan({ "--shard", "2/3" }, names);
+        // The same files written another way, or found by -R, are split alike.
+        QStringList dotted;
+        for (const QString& name : std::as_const(names))
+            dotted << "./" + name;
+        QCOMPARE(plan({ "--shard", "2/3" }, dotted), second);
+        QCOMPARE(plan({ "--shard", "2/3", "-R" }, { "./in" }), second);
+        QStringList planned;
+        for (const QString& output : second)
+            planned << QFileInfo(output).fileName();
+        planned.sort();
+        QCOMPARE(run(options.mid(0, 10) + QStringList { "--shard", "2/3" } + names).exitCode, 0);
+        QCOMPARE(outputFiles(), planned);
+    }
+
+    // Stopped, then killed with SIGKILL in the middle of a run, then run again with --existing
+    // skip: every image is written exactly once, and none of them is a partial file.
+    void killedRunResumesWithSkip()
+    {
+        const QString first = source("p00.png", 1200, 900);
+        QStringList files;
+        for (int i = 0; i < 30; ++i) {
+            const QString name = QStringLiteral("in/p%1.png").arg(i, 2, 10, QLatin1Char('0'));
+            QVERIFY(i == 0 || QFile::copy(first, mTmp->filePath(name)));
+            files << name;
+        }
+        const QStringList options = { "-o", "out", "-j", "1", "-p", "width", "-w", "800", "-f",
+            "png", "--existing", "skip" };
+        auto written
+            = [this] { return int(QDir(mOut).entryList(QDir::Files | QDir::Hidden).size()); };
+        // Stopped with Ctrl-C first: the JSON report still names every image once, in list
+        // order, those the stop left behind as not processed.
+        QProcess stopped;
+        start(stopped, options + QStringList { "--json" } + files);
+        QVERIFY(stopped.waitForStarted());
+        QVERIFY(QTest::qWaitFor([&] { return written() >= 3; }, 120000));
+        ::kill(static_cast<pid_t>(stopped.processId()), SIGINT);
+        QVERIFY(stopped.waitForFinished(60000));
+        QCOMPARE(stopped.exitCode(), 1);
+        const QList<QJsonObject> report
+            = jsonLines(QString::fromUtf8(stopped.readAllStandardOutput()));
+        QCOMPARE(report.size(), 31);
+        const int done = written();
+        QVERIFY2(done < 30, "the run ended before it could be stopped");
+        for (int i = 0; i < 30; ++i) {
+            QCOMPARE(report.at(i).value("source").toString(), mTmp->filePath(files.at(i)));
+            QCOMPARE(report.at(i).value("status").toString(),
+                QString(i < done ? "written" : "not processed"));
+        }
+        QCOMPARE(report.last().value("notProcessed").toInt(), 30 - done);
+
+        QProcess process;
+        start(process, options + files);
+        QVERIFY(process.waitForStarted());
+        QVERIFY(QTest::qWaitFor([&] { return written() >= qMin(done + 7, 20); }, 120000));
+        ::kill(static_cast<pid_t>(process.processId()), SIGKILL);
+        QVERIFY(process.waitForFinished(60000));
+        QCOMPARE(process.exitStatus(), QProcess::CrashExit);
+        const int before = written();
+        QVERIFY2(before < 30, "the run ended before it could be killed");
+
+        const Result resumed = run(options + QStringList { "--json" } + files);
+        QCOMPARE(resumed.exitCode, 0);
+        const QList<QJsonObject> lines = jsonLines(resumed.out);
+        QCOMPARE(lines.size(), 31);
+        const QJsonObject summary = lines.last();
+        QCOMPARE(summary.value("skipped").toInt(), before);
+        QCOMPARE(summary.value("written").toInt(), 30 - before);
+        const QStringList outputs = outputFiles();
+        QCOMPARE(outputs.size(), 30);
+        for (const QString& name : outputs) {
+            QVERIFY2(
+                QRegularExpression("^p\\d\\d\\.png$").match(name).hasMatch(), qPrintable(name));
+            const TestSupport::Facts facts = TestSupport::inspect(QDir(mOut).filePath(name));
+            QCOMPARE(facts.width, 800);
+            QCOMPARE(facts.height, 600);
+        }
+    }
+
+    // The bash completion offers every option that --help lists, and the words of the options
+    // that take one from a fixed set; the manual page made at build time has every option.
+    void completionAndManualFollowHelp()
+    {
+        const Result help = run({ "--help" });
+        QCOMPARE(help.exitCode, 0);
+        QStringList options;
+        QRegularExpressionMatchIterator it
+            = QRegularExpression("^  (?:(-\\w), )?(--[\\w-]+)", QRegularExpression::MultilineOption)
+                  .globalMatch(help.out);
+        while (it.hasNext()) {
+            const QRegularExpressionMatch match = it.next();
+            if (!match.captured(1).isEmpty())
+                options << match.captured(1);
+            options << match.captured(2);
+        }
+        QVERIFY2(options.contains("--shard") && options.contains("-R"), qPrintable(help.out));
+
+        // The completion function run as bash runs it, on the words typed so far.
+        auto complete = [](const QStringList& words) {
+            int exitCode = -1;
+            const QString out = TestSupport::run("bash",
+                QStringList { "-c",
+                    "source \"$0\"; COMP_WORDS=(\"$@\"); COMP_CWORD=$(($# - 1)); _ostrel_batch; "
+                    "printf '%s\\n' \"${COMPREPLY[@]}\"",
+                    OSTREL_BATCH_COMPLETION }
+                    + words,
+                &exitCode);
+            QStringList offered = out.split('\n', Qt::SkipEmptyParts);
+            offered.sort();
+            return exitCode == 0 ? offered : QStringList { "bash failed" };
+        };
+        const QStringList offered = complete({ "ostrel-batch", "-" });
+        for (const QString& option : std::as_const(options))
+            QVERIFY2(offered.contains(option), qPrintable(option + " is not completed"));
+        QStringList formats = OutputFormats::commandLineNames();
+        formats.sort();
+        QCOMPARE(complete({ "ostrel-batch", "-o", "out", "--format", "" }), formats);
+        QCOMPARE(complete({ "ostrel-batch", "--existing", "" }),
+            QStringList({ "fail", "number", "skip" }));
+        QCOMPARE(complete({ "ostrel-batch", "--metadata", "n" }),
+            QStringList({ "no-personal", "none" }));
+
+        QFile manual(QStringLiteral(OSTREL_BATCH_MANPAGE));
+        QVERIFY(manual.open(QIODevice::ReadOnly));
+        const QString page
+            = QString::fromUtf8(manual.readAll()).remove("\\fB").remove("\\fR").replace("\\-", "-");
+        for (const QString& option : std::as_const(options))
+            QVERIFY2(page.contains(option), qPrintable(option + " is not in the manual page"));
+    }
+
+    // The scaling guide's command: GNU parallel gives each of its job slots (two on this
+    // machine, "2/:" in the sshloginfile) one shard of the same folder; every image is
+    // written once, none twice (a second write would fail on the existing name).
+    void parallelSlotsShareTheList()
+    {
+        if (QStandardPaths::findExecutable("parallel").isEmpty())
+            QSKIP("GNU parallel is not installed (scripts/install-deps installs it)");
+        QStringList expected;
+        for (int i = 0; i < 12; ++i) {
+            source(QStringLiteral("p%1.jpg").arg(i), 16, 12);
+            expected << QStringLiteral("p%1.jpg").arg(i);
+        }
+        expected.sort();
+        QVERIFY(TestSupport::writeFile(mTmp->filePath("slots"), "2/:\n"));
+        QProcess process;
+        process.setProcessEnvironment(environment());
+        process.setWorkingDirectory(mTmp->path());
+        process.start("parallel",
+            { "--will-cite", "--sshloginfile", "slots", "--halt", "now,fail=1",
+                QStringLiteral(OSTREL_BATCH_PATH), "-o", "out", "-w", "8", "-R", "in", "--shard",
+                "{}/3", "--quiet", ":::", "1", "2", "3" });
+        QVERIFY(process.waitForFinished(120000));
+        QVERIFY2(process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0,
+            process.readAllStandardError().constData());
+        QCOMPARE(outputFiles(), expected);
     }
 };
 

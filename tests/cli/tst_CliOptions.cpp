@@ -1,10 +1,12 @@
 #include <QDir>
+#include <QProcess>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include "cli/CliOptions.h"
 #include "cli/CliProgress.h"
+#include "cli/SourceList.h"
 #include "settings/Settings.h"
 
 // The options of ostrel-batch: what each one sets, what each bad value says, and what a run
@@ -262,6 +264,27 @@ private slots:
         QCOMPARE(CliProgress::barLine(3, 3, "x", 6), QStringLiteral("[######] x"));
         QCOMPARE(CliProgress::barLine(5, 3, "x", 6), QStringLiteral("[######] x"));
         QCOMPARE(CliProgress::barLine(1, 0, "", 4), QStringLiteral("[----] "));
+    }
+
+    // The shard hash is the documented one, so that every machine and every later version
+    // splits a list alike: the first 8 bytes of the SHA-1 of the path's bytes, big-endian,
+    // modulo N, plus 1, here worked out from sha1sum's digest.
+    void shardHashIsTheDocumentedOne()
+    {
+        for (const QString& path : { QString("photos/a.jpg"), QString("/data/2024/IMG_0001.JPG"),
+                 QString("name with space\nand newline.png"), QString("été/ß.jpg") }) {
+            QProcess sha1sum;
+            sha1sum.start("sha1sum");
+            sha1sum.write(path.toUtf8());
+            sha1sum.closeWriteChannel();
+            QVERIFY(sha1sum.waitForFinished(30000));
+            const quint64 value = sha1sum.readAllStandardOutput().left(16).toULongLong(nullptr, 16);
+            for (int count : { 1, 2, 3, 7, 1000 })
+                QCOMPARE(SourceList::shardOf(path, count), int(value % quint64(count)) + 1);
+            // The same path written another way is the same source.
+            if (!path.startsWith('/'))
+                QCOMPARE(SourceList::shardOf("./" + path, 1000), SourceList::shardOf(path, 1000));
+        }
     }
 };
 

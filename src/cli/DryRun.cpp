@@ -1,0 +1,130 @@
+#include "DryRun.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QSet>
+
+#include "batch/BatchResult.h"
+#include "core/ImageCodec.h"
+#include "core/NoReplaceFile.h"
+#include "core/ResizeRules.h"
+#include "settings/Settings.h"
+
+namespace {
+
+bool existsAt(const QString& path)
+{
+    const QFileInfo info(path);
+    // A dangling symbolic link takes the name too: the batch would not write through it.
+    return info.exists() || info.isSymLink();
+}
+
+// The reason as the batch's report words it, with the detail.
+QString reasonFor(const QString& path, ResizeError error, const QString& detail = QString())
+{
+    const BatchFailure failure { 0, QFileInfo(path).fileName(), path, { error, detail } };
+    return detail.isEmpty()
+        ? failure.reasonText()
+        : failure.reasonText() + QStringLiteral(" (") + detail + QLatin1Char(')');
+}
+
+} // namespace
+
+QList<DryRun::Plan> DryRun::plan(const Settings& settings, const QList<Image>& images)
+{
+    QList<Plan> plans;
+    // The names this run would take before each image: "first wins" among the sources.
+    QSet<QString> claimed;
+    auto taken
+        = [&claimed](const QString& path) { return claimed.contains(path) || existsAt(path); };
+    const ExistingFile existing = settings.existingFile();
+    for (const Image& image : images) {
+        Plan plan;
+        plan.source = image.path;
+        const QString folder = image.subfolder.isEmpty()
+            ? settings.outputFolder()
+            : QDir(settings.outputFolder()).filePath(image.subfolder);
+        plan.output
+            = ResizeRules::outputPath(folder, settings.naming(), QFileInfo(image.path).fileName(),
+                settings.baseName(), image.number, settings.outputFormat());
+        auto fail = [&](ResizeError error, const QString& detail = QString()) {
+            plan.outcome = error == ResizeError::Skipped ? Outcome::Skip : Outcome::Fail;
+            plan.reason = reasonFor(image.path, error, detail);
+            plans << plan;
+        };
+        // In the batch's order: a taken name is known before the source is read.
+        if (existing != ExistingFile::Number && taken(plan.output)) {
+            fail(existing == ExistingFile::Skip ? ResizeError::Skipped : ResizeError::OutputExists);
+            continue;
+        }
+        if (!QFileInfo::exists(image.path)) {
+            fail(ResizeError::SourceMissing, image.path);
+            continue;
+        }
+        const ImageCodec::SourceInfo source = ImageCodec::probe(image.path, settings.maxPixels());
+        if (!source.ok) {
+            fail(ResizeError::DecodeFailed, source.error);
+            continue;
+        }
+        plan.sourceWidth = source.width;
+        plan.sourceHeight = source.height;
+        const ResizeRules::Sides target = ResizeRules::targetSize(
+            settings, static_cast<float>(source.width), static_cast<float>(source.height));
+        plan.width = ResizeRules::wholePixels(target.width);
+        plan.height = ResizeRules::wholePixels(target.height);
+        QString problem
+            = ImageCodec::targetSizeProblem(target.width, target.height, settings.outputFormat());
+        if (problem.isEmpty() && (plan.width < 1 || plan.height < 1))
+            problem = tr("target size %1 x %2").arg(target.width).arg(target.height);
+        if (!problem.isEmpty()) {
+            fail(ResizeError::InvalidSettings, problem);
+            continue;
+        }
+        if (existing == ExistingFile::Number && taken(plan.output)) {
+            // The first free numbered name, as the batch's commit takes it.
+            const QFileInfo info(plan.output);
+            for (int n = 2; n <= 99999; ++n) {
+                const QString numbered
+                    = info.dir().filePath(NoReplaceFile::numberedName(info.fileName(), n));
+                if (!taken(numbered)) {
+                    plan.reason = tr("\"%1\" exists; numbered").arg(plan.output);
+                    plan.output = numbered;
+                    break;
+                }
+            }
+        }
+        claimed.insert(plan.output);
+        plans << plan;
+    }
+    return plans;
+}
+
+QString DryRun::line(const Plan& plan)
+{
+    switch (plan.outcome) {
+    case Outcome::Write: {
+        QString text = tr("%1 -> %2, %3 x %4 px")
+                           .arg(plan.source, plan.output)
+                           .arg(plan.width)
+                           .arg(plan.height);
+        if (!plan.reason.isEmpty())
+            text += QStringLiteral(" (") + plan.reason + QLatin1Char(')');
+        return text;
+    }
+    case Outcome::Skip:
+        return tr("%1 -> %2 exists: skipped").arg(plan.source, plan.output);
+    case Outcome::Fail:
+        break;
+    }
+    return tr("%1 -> %2 would fail: %3").arg(plan.source, plan.output, plan.reason);
+}
+
+QJsonObject DryRun::json(const Plan& plan)
+{
+    static const char* const words[] = { "write", "skip", "fail" };
+    return QJsonObject { { "type", "plan" }, { "source", plan.source }, { "output", plan.output },
+        { "status", words[static_cast<int>(plan.outcome)] },
+        { "reason", plan.reason.isEmpty() ? QJsonValue() : QJsonValue(plan.reason) },
+        { "sourceWidth", plan.sourceWidth }, { "sourceHeight", plan.sourceHeight },
+        { "width", plan.width }, { "height", plan.height } };
+}
