@@ -391,16 +391,98 @@ abgewiesen; --max-megapixels hebt sie an.</translation>
         <source>lzw or none</source>
         <translation>lzw oder none</translation>
     </message>
+    <message>
+        <source>Also process the files named in FILE (- for standard input), one per line, after those given as arguments.</source>
+        <translation>Auch die in DATEI genannten Dateien verarbeiten (- für die Standardeingabe), eine pro Zeile, nach den als Argumente angegebenen.</translation>
+    </message>
+    <message>
+        <source>The names of --files-from are separated by NUL characters, not lines (find -print0), so that any name can be given.</source>
+        <translation>Die Namen von --files-from sind durch NUL-Zeichen getrennt, nicht durch Zeilen (find -print0), sodass jeder Name angegeben werden kann.</translation>
+    </message>
+    <message>
+        <source>Search folders among the files for images, subfolders included, as the window does with dropped folders.</source>
+        <translation>Ordner unter den Dateien nach Bildern durchsuchen, Unterordner eingeschlossen, wie es das Fenster mit abgelegten Ordnern tut.</translation>
+    </message>
+    <message>
+        <source>Write each output into the subfolders of the output folder that its source has below DIR (made as needed); every source must be below DIR.</source>
+        <translation>Jede Ausgabe in die Unterordner des Zielordners schreiben, die ihre Quelle unterhalb von DIR hat (nach Bedarf angelegt); jede Quelle muss unterhalb von DIR liegen.</translation>
+    </message>
+    <message>
+        <source>Process only part K of N of the files (1 &lt;= K &lt;= N), chosen by a hash of each path as given, so that N machines share one list: the N parts together are the whole list, each file in one of them.</source>
+        <translation>Nur Teil K von N der Dateien verarbeiten (1 &lt;= K &lt;= N), gewählt nach einem Hash jedes Pfads wie angegeben, damit sich N Rechner eine Liste teilen: die N Teile zusammen sind die ganze Liste, jede Datei in genau einem.</translation>
+    </message>
+    <message>
+        <source>Print the output path and pixel size each file would get, and what happens to a name that is taken; write nothing.</source>
+        <translation>Für jede Datei den Ausgabepfad und die Pixelgröße ausgeben, die sie bekäme, und was mit einem belegten Namen geschieht; nichts schreiben.</translation>
+    </message>
+    <message>
+        <source>Report on standard output in JSON Lines: one object per image as it completes, then a summary object; nothing else goes there.</source>
+        <translation>Auf der Standardausgabe in JSON Lines berichten: ein Objekt pro Bild, sobald es fertig ist, dann ein Zusammenfassungsobjekt; sonst geht nichts dorthin.</translation>
+    </message>
+    <message>
+        <source>No progress and no summary: errors only.</source>
+        <translation>Kein Fortschritt und keine Zusammenfassung: nur Fehler.</translation>
+    </message>
+    <message>
+        <source>any file name from find, and a report another program can read</source>
+        <translation>jeder Dateiname aus find, und ein Bericht, den ein anderes Programm lesen kann</translation>
+    </message>
+    <message>
+        <source>every image below photos, in the same subfolders below web; run again after an
+      interruption, it writes only what is missing</source>
+        <translation>jedes Bild unterhalb von photos, in denselben Unterordnern unterhalb von web; nach einer
+      Unterbrechung erneut gestartet, schreibt es nur, was fehlt</translation>
+    </message>
+    <message>
+        <source>the second of three machines sharing the work</source>
+        <translation>der zweite von drei Rechnern, die sich die Arbeit teilen</translation>
+    </message>
+    <message>
+        <source>With --recursive, folders are searched for the files they hold instead.</source>
+        <translation>Mit --recursive werden Ordner stattdessen nach den Dateien durchsucht, die sie enthalten.</translation>
+    </message>
+    <message>
+        <source>--shard: the part of a file is the first 8 bytes of the SHA-1 of its path as given (a walked
+folder&apos;s path as given followed by the path below it; ./ and doubled / left out), read
+as a big-endian number, modulo N, plus 1: the same on every machine. Each image keeps
+the running number it has in the whole list, so that the parts together write what one
+run would.</source>
+        <translation>--shard: der Teil einer Datei sind die ersten 8 Bytes des SHA-1 ihres Pfads wie angegeben
+(bei einem durchsuchten Ordner dessen Pfad wie angegeben, gefolgt vom Pfad darunter; ./ und
+doppelte / weggelassen), gelesen als Big-Endian-Zahl, modulo N, plus 1: auf jedem Rechner
+gleich. Jedes Bild behält die laufende Nummer, die es in der ganzen Liste hat, sodass die
+Teile zusammen schreiben, was ein einziger Lauf schriebe.</translation>
+    </message>
+    <message>
+        <source>--dry-run exits with 1 when an image would fail, otherwise 0.</source>
+        <translation>--dry-run endet mit 1, wenn ein Bild fehlschlagen würde, sonst mit 0.</translation>
+    </message>
+    <message>
+        <source>--dry-run and --save exclude each other</source>
+        <translation>--dry-run und --save schließen einander aus</translation>
+    </message>
+    <message>
+        <source>K/N with 1 &lt;= K &lt;= N, such as 2/3</source>
+        <translation>K/N mit 1 &lt;= K &lt;= N, etwa 2/3</translation>
+    </message>
+    <message>
+        <source>a folder that holds the sources is expected</source>
+        <translation>erwartet wird ein Ordner, der die Quellen enthält</translation>
+    </message>
+    <message>
+        <source>--null goes with --files-from</source>
+        <translation>--null gehört zu --files-from</translation>
+    </message>
+    <message>
+        <source>a readable file of names, or - for standard input (%1)</source>
+        <translation>eine lesbare Datei mit Namen oder - für die Standardeingabe (%1)</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>
     <message>
         <source>Try &apos;ostrel-batch --help&apos; for the options.</source>
         <translation>„ostrel-batch --help“ zeigt die Optionen.</translation>
-    </message>
-    <message>
-        <source>a folder (ostrel-batch does not search folders)</source>
-        <translation>ein Ordner (ostrel-batch durchsucht keine Ordner)</translation>
     </message>
     <message>
         <source>the extension &quot;.%1&quot; is taken only in lower or in upper case (&quot;.%2&quot; or &quot;.%3&quot;)</source>
@@ -440,6 +522,37 @@ abgewiesen; --max-megapixels hebt sie an.</translation>
     <message>
         <source>Abandoning the images in progress.</source>
         <translation>Die aktuellen Bilder werden aufgegeben.</translation>
+    </message>
+    <message>
+        <source>a folder (search it with --recursive)</source>
+        <translation>ein Ordner (mit --recursive durchsuchen)</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not below the folder of --keep-tree, &quot;%2&quot;</source>
+        <translation>„%1“ liegt nicht unterhalb des Ordners von --keep-tree, „%2“</translation>
+    </message>
+</context>
+<context>
+    <name>DryRun</name>
+    <message>
+        <source>target size %1 x %2</source>
+        <translation>Zielgröße %1 x %2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; exists; numbered</source>
+        <translation>„%1“ existiert; nummeriert</translation>
+    </message>
+    <message>
+        <source>%1 -&gt; %2, %3 x %4 px</source>
+        <translation>%1 -&gt; %2, %3 x %4 px</translation>
+    </message>
+    <message>
+        <source>%1 -&gt; %2 exists: skipped</source>
+        <translation>%1 -&gt; %2 existiert: übersprungen</translation>
+    </message>
+    <message>
+        <source>%1 -&gt; %2 would fail: %3</source>
+        <translation>%1 -&gt; %2 würde fehlschlagen: %3</translation>
     </message>
 </context>
 <context>
@@ -566,6 +679,14 @@ abgewiesen; --max-megapixels hebt sie an.</translation>
     <message>
         <source>YB</source>
         <translation>YB</translation>
+    </message>
+    <message>
+        <source>the output subfolder &quot;%1&quot; is outside the output folder</source>
+        <translation>der Ausgabe-Unterordner „%1“ liegt außerhalb des Zielordners</translation>
+    </message>
+    <message>
+        <source>the folder &quot;%1&quot; could not be made</source>
+        <translation>der Ordner „%1“ konnte nicht angelegt werden</translation>
     </message>
 </context>
 <context>

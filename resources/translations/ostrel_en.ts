@@ -390,16 +390,98 @@ raises it.</translation>
         <source>lzw or none</source>
         <translation>lzw or none</translation>
     </message>
+    <message>
+        <source>Also process the files named in FILE (- for standard input), one per line, after those given as arguments.</source>
+        <translation>Also process the files named in FILE (- for standard input), one per line, after those given as arguments.</translation>
+    </message>
+    <message>
+        <source>The names of --files-from are separated by NUL characters, not lines (find -print0), so that any name can be given.</source>
+        <translation>The names of --files-from are separated by NUL characters, not lines (find -print0), so that any name can be given.</translation>
+    </message>
+    <message>
+        <source>Search folders among the files for images, subfolders included, as the window does with dropped folders.</source>
+        <translation>Search folders among the files for images, subfolders included, as the window does with dropped folders.</translation>
+    </message>
+    <message>
+        <source>Write each output into the subfolders of the output folder that its source has below DIR (made as needed); every source must be below DIR.</source>
+        <translation>Write each output into the subfolders of the output folder that its source has below DIR (made as needed); every source must be below DIR.</translation>
+    </message>
+    <message>
+        <source>Process only part K of N of the files (1 &lt;= K &lt;= N), chosen by a hash of each path as given, so that N machines share one list: the N parts together are the whole list, each file in one of them.</source>
+        <translation>Process only part K of N of the files (1 &lt;= K &lt;= N), chosen by a hash of each path as given, so that N machines share one list: the N parts together are the whole list, each file in one of them.</translation>
+    </message>
+    <message>
+        <source>Print the output path and pixel size each file would get, and what happens to a name that is taken; write nothing.</source>
+        <translation>Print the output path and pixel size each file would get, and what happens to a name that is taken; write nothing.</translation>
+    </message>
+    <message>
+        <source>Report on standard output in JSON Lines: one object per image as it completes, then a summary object; nothing else goes there.</source>
+        <translation>Report on standard output in JSON Lines: one object per image as it completes, then a summary object; nothing else goes there.</translation>
+    </message>
+    <message>
+        <source>No progress and no summary: errors only.</source>
+        <translation>No progress and no summary: errors only.</translation>
+    </message>
+    <message>
+        <source>any file name from find, and a report another program can read</source>
+        <translation>any file name from find, and a report another program can read</translation>
+    </message>
+    <message>
+        <source>every image below photos, in the same subfolders below web; run again after an
+      interruption, it writes only what is missing</source>
+        <translation>every image below photos, in the same subfolders below web; run again after an
+      interruption, it writes only what is missing</translation>
+    </message>
+    <message>
+        <source>the second of three machines sharing the work</source>
+        <translation>the second of three machines sharing the work</translation>
+    </message>
+    <message>
+        <source>With --recursive, folders are searched for the files they hold instead.</source>
+        <translation>With --recursive, folders are searched for the files they hold instead.</translation>
+    </message>
+    <message>
+        <source>--shard: the part of a file is the first 8 bytes of the SHA-1 of its path as given (a walked
+folder&apos;s path as given followed by the path below it; ./ and doubled / left out), read
+as a big-endian number, modulo N, plus 1: the same on every machine. Each image keeps
+the running number it has in the whole list, so that the parts together write what one
+run would.</source>
+        <translation>--shard: the part of a file is the first 8 bytes of the SHA-1 of its path as given (a walked
+folder&apos;s path as given followed by the path below it; ./ and doubled / left out), read
+as a big-endian number, modulo N, plus 1: the same on every machine. Each image keeps
+the running number it has in the whole list, so that the parts together write what one
+run would.</translation>
+    </message>
+    <message>
+        <source>--dry-run exits with 1 when an image would fail, otherwise 0.</source>
+        <translation>--dry-run exits with 1 when an image would fail, otherwise 0.</translation>
+    </message>
+    <message>
+        <source>--dry-run and --save exclude each other</source>
+        <translation>--dry-run and --save exclude each other</translation>
+    </message>
+    <message>
+        <source>K/N with 1 &lt;= K &lt;= N, such as 2/3</source>
+        <translation>K/N with 1 &lt;= K &lt;= N, such as 2/3</translation>
+    </message>
+    <message>
+        <source>a folder that holds the sources is expected</source>
+        <translation>a folder that holds the sources is expected</translation>
+    </message>
+    <message>
+        <source>--null goes with --files-from</source>
+        <translation>--null goes with --files-from</translation>
+    </message>
+    <message>
+        <source>a readable file of names, or - for standard input (%1)</source>
+        <translation>a readable file of names, or - for standard input (%1)</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>
     <message>
         <source>Try &apos;ostrel-batch --help&apos; for the options.</source>
         <translation>Try &apos;ostrel-batch --help&apos; for the options.</translation>
-    </message>
-    <message>
-        <source>a folder (ostrel-batch does not search folders)</source>
-        <translation>a folder (ostrel-batch does not search folders)</translation>
     </message>
     <message>
         <source>the extension &quot;.%1&quot; is taken only in lower or in upper case (&quot;.%2&quot; or &quot;.%3&quot;)</source>
@@ -439,6 +521,37 @@ raises it.</translation>
     <message>
         <source>Abandoning the images in progress.</source>
         <translation>Abandoning the images in progress.</translation>
+    </message>
+    <message>
+        <source>a folder (search it with --recursive)</source>
+        <translation>a folder (search it with --recursive)</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not below the folder of --keep-tree, &quot;%2&quot;</source>
+        <translation>&quot;%1&quot; is not below the folder of --keep-tree, &quot;%2&quot;</translation>
+    </message>
+</context>
+<context>
+    <name>DryRun</name>
+    <message>
+        <source>target size %1 x %2</source>
+        <translation>target size %1 x %2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; exists; numbered</source>
+        <translation>&quot;%1&quot; exists; numbered</translation>
+    </message>
+    <message>
+        <source>%1 -&gt; %2, %3 x %4 px</source>
+        <translation>%1 -&gt; %2, %3 x %4 px</translation>
+    </message>
+    <message>
+        <source>%1 -&gt; %2 exists: skipped</source>
+        <translation>%1 -&gt; %2 exists: skipped</translation>
+    </message>
+    <message>
+        <source>%1 -&gt; %2 would fail: %3</source>
+        <translation>%1 -&gt; %2 would fail: %3</translation>
     </message>
 </context>
 <context>
@@ -565,6 +678,14 @@ raises it.</translation>
     <message>
         <source>YB</source>
         <translation>YB</translation>
+    </message>
+    <message>
+        <source>the output subfolder &quot;%1&quot; is outside the output folder</source>
+        <translation>the output subfolder &quot;%1&quot; is outside the output folder</translation>
+    </message>
+    <message>
+        <source>the folder &quot;%1&quot; could not be made</source>
+        <translation>the folder &quot;%1&quot; could not be made</translation>
     </message>
 </context>
 <context>

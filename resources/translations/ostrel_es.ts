@@ -391,16 +391,98 @@ decodificarla; --max-megapixels lo amplía.</translation>
         <source>lzw or none</source>
         <translation>lzw o none</translation>
     </message>
+    <message>
+        <source>Also process the files named in FILE (- for standard input), one per line, after those given as arguments.</source>
+        <translation>Procesar también los archivos nombrados en ARCHIVO (- para la entrada estándar), uno por línea, después de los dados como argumentos.</translation>
+    </message>
+    <message>
+        <source>The names of --files-from are separated by NUL characters, not lines (find -print0), so that any name can be given.</source>
+        <translation>Los nombres de --files-from van separados por caracteres NUL, no por líneas (find -print0), para poder dar cualquier nombre.</translation>
+    </message>
+    <message>
+        <source>Search folders among the files for images, subfolders included, as the window does with dropped folders.</source>
+        <translation>Buscar imágenes en las carpetas que haya entre los archivos, subcarpetas incluidas, como hace la ventana con las carpetas soltadas.</translation>
+    </message>
+    <message>
+        <source>Write each output into the subfolders of the output folder that its source has below DIR (made as needed); every source must be below DIR.</source>
+        <translation>Escribir cada salida en las subcarpetas de la carpeta de destino que su origen tiene bajo DIR (creadas según haga falta); todo origen debe estar bajo DIR.</translation>
+    </message>
+    <message>
+        <source>Process only part K of N of the files (1 &lt;= K &lt;= N), chosen by a hash of each path as given, so that N machines share one list: the N parts together are the whole list, each file in one of them.</source>
+        <translation>Procesar solo la parte K de N de los archivos (1 &lt;= K &lt;= N), elegida por un hash de cada ruta tal como se da, para que N máquinas compartan una lista: las N partes juntas son la lista entera, cada archivo en una de ellas.</translation>
+    </message>
+    <message>
+        <source>Print the output path and pixel size each file would get, and what happens to a name that is taken; write nothing.</source>
+        <translation>Mostrar la ruta de salida y el tamaño en píxeles que recibiría cada archivo, y qué pasa con un nombre ocupado; no escribir nada.</translation>
+    </message>
+    <message>
+        <source>Report on standard output in JSON Lines: one object per image as it completes, then a summary object; nothing else goes there.</source>
+        <translation>Informar en la salida estándar en JSON Lines: un objeto por imagen al terminarla y luego un objeto de resumen; nada más va allí.</translation>
+    </message>
+    <message>
+        <source>No progress and no summary: errors only.</source>
+        <translation>Sin progreso ni resumen: solo errores.</translation>
+    </message>
+    <message>
+        <source>any file name from find, and a report another program can read</source>
+        <translation>cualquier nombre de archivo de find, y un informe que otro programa puede leer</translation>
+    </message>
+    <message>
+        <source>every image below photos, in the same subfolders below web; run again after an
+      interruption, it writes only what is missing</source>
+        <translation>cada imagen bajo photos, en las mismas subcarpetas bajo web; ejecutado de nuevo tras
+      una interrupción, escribe solo lo que falta</translation>
+    </message>
+    <message>
+        <source>the second of three machines sharing the work</source>
+        <translation>la segunda de tres máquinas que se reparten el trabajo</translation>
+    </message>
+    <message>
+        <source>With --recursive, folders are searched for the files they hold instead.</source>
+        <translation>Con --recursive, en cambio, se buscan los archivos que contienen las carpetas.</translation>
+    </message>
+    <message>
+        <source>--shard: the part of a file is the first 8 bytes of the SHA-1 of its path as given (a walked
+folder&apos;s path as given followed by the path below it; ./ and doubled / left out), read
+as a big-endian number, modulo N, plus 1: the same on every machine. Each image keeps
+the running number it has in the whole list, so that the parts together write what one
+run would.</source>
+        <translation>--shard: la parte de un archivo son los primeros 8 bytes del SHA-1 de su ruta tal como se da
+(en una carpeta recorrida, su ruta tal como se da seguida de la ruta por debajo; sin ./ ni / dobles),
+leídos como número big-endian, módulo N, más 1: igual en todas las máquinas. Cada imagen
+conserva el número correlativo que tiene en la lista entera, para que las partes juntas
+escriban lo que escribiría una sola ejecución.</translation>
+    </message>
+    <message>
+        <source>--dry-run exits with 1 when an image would fail, otherwise 0.</source>
+        <translation>--dry-run termina con 1 cuando una imagen fallaría; si no, con 0.</translation>
+    </message>
+    <message>
+        <source>--dry-run and --save exclude each other</source>
+        <translation>--dry-run y --save se excluyen mutuamente</translation>
+    </message>
+    <message>
+        <source>K/N with 1 &lt;= K &lt;= N, such as 2/3</source>
+        <translation>K/N con 1 &lt;= K &lt;= N, como 2/3</translation>
+    </message>
+    <message>
+        <source>a folder that holds the sources is expected</source>
+        <translation>se espera una carpeta que contenga los orígenes</translation>
+    </message>
+    <message>
+        <source>--null goes with --files-from</source>
+        <translation>--null va con --files-from</translation>
+    </message>
+    <message>
+        <source>a readable file of names, or - for standard input (%1)</source>
+        <translation>un archivo de nombres legible, o - para la entrada estándar (%1)</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>
     <message>
         <source>Try &apos;ostrel-batch --help&apos; for the options.</source>
         <translation>Prueba «ostrel-batch --help» para ver las opciones.</translation>
-    </message>
-    <message>
-        <source>a folder (ostrel-batch does not search folders)</source>
-        <translation>una carpeta (ostrel-batch no busca en carpetas)</translation>
     </message>
     <message>
         <source>the extension &quot;.%1&quot; is taken only in lower or in upper case (&quot;.%2&quot; or &quot;.%3&quot;)</source>
@@ -440,6 +522,37 @@ decodificarla; --max-megapixels lo amplía.</translation>
     <message>
         <source>Abandoning the images in progress.</source>
         <translation>Abandonando las imágenes en curso.</translation>
+    </message>
+    <message>
+        <source>a folder (search it with --recursive)</source>
+        <translation>una carpeta (búsquela con --recursive)</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not below the folder of --keep-tree, &quot;%2&quot;</source>
+        <translation>«%1» no está bajo la carpeta de --keep-tree, «%2»</translation>
+    </message>
+</context>
+<context>
+    <name>DryRun</name>
+    <message>
+        <source>target size %1 x %2</source>
+        <translation>tamaño de destino %1 x %2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; exists; numbered</source>
+        <translation>«%1» existe; numerado</translation>
+    </message>
+    <message>
+        <source>%1 -&gt; %2, %3 x %4 px</source>
+        <translation>%1 -&gt; %2, %3 x %4 px</translation>
+    </message>
+    <message>
+        <source>%1 -&gt; %2 exists: skipped</source>
+        <translation>%1 -&gt; %2 existe: omitida</translation>
+    </message>
+    <message>
+        <source>%1 -&gt; %2 would fail: %3</source>
+        <translation>%1 -&gt; %2 fallaría: %3</translation>
     </message>
 </context>
 <context>
@@ -566,6 +679,14 @@ decodificarla; --max-megapixels lo amplía.</translation>
     <message>
         <source>YB</source>
         <translation>YB</translation>
+    </message>
+    <message>
+        <source>the output subfolder &quot;%1&quot; is outside the output folder</source>
+        <translation>la subcarpeta de salida «%1» está fuera de la carpeta de destino</translation>
+    </message>
+    <message>
+        <source>the folder &quot;%1&quot; could not be made</source>
+        <translation>no se pudo crear la carpeta «%1»</translation>
     </message>
 </context>
 <context>

@@ -9,7 +9,7 @@
     </message>
     <message>
         <source>Create the Output Folder?</source>
-        <translation>Créer le dossier de destination ?</translation>
+        <translation>Créer le dossier de destination&#xa0;?</translation>
     </message>
     <message>
         <source>The output folder %1 does not exist.</source>
@@ -17,7 +17,7 @@
     </message>
     <message>
         <source>Create it and resize the images into it?</source>
-        <translation>Le créer et y enregistrer les images redimensionnées ?</translation>
+        <translation>Le créer et y enregistrer les images redimensionnées&#xa0;?</translation>
     </message>
     <message>
         <source>Create</source>
@@ -29,7 +29,7 @@
     </message>
     <message>
         <source>The folder %1 could not be created: %2.</source>
-        <translation>Le dossier %1 n’a pas pu être créé : %2.</translation>
+        <translation>Le dossier %1 n’a pas pu être créé&#xa0;: %2.</translation>
     </message>
 </context>
 <context>
@@ -391,16 +391,98 @@ sauf autre valeur du réglage maxMegapixels) est refusée avant d’être décod
         <source>lzw or none</source>
         <translation>lzw ou none</translation>
     </message>
+    <message>
+        <source>Also process the files named in FILE (- for standard input), one per line, after those given as arguments.</source>
+        <translation>Traiter aussi les fichiers nommés dans FICHIER (- pour l’entrée standard), un par ligne, après ceux donnés en arguments.</translation>
+    </message>
+    <message>
+        <source>The names of --files-from are separated by NUL characters, not lines (find -print0), so that any name can be given.</source>
+        <translation>Les noms de --files-from sont séparés par des caractères NUL et non par des lignes (find -print0), pour que tout nom puisse être donné.</translation>
+    </message>
+    <message>
+        <source>Search folders among the files for images, subfolders included, as the window does with dropped folders.</source>
+        <translation>Chercher des images dans les dossiers parmi les fichiers, sous-dossiers compris, comme la fenêtre le fait pour les dossiers déposés.</translation>
+    </message>
+    <message>
+        <source>Write each output into the subfolders of the output folder that its source has below DIR (made as needed); every source must be below DIR.</source>
+        <translation>Écrire chaque sortie dans les sous-dossiers du dossier de destination que sa source a sous DIR (créés au besoin) ; chaque source doit se trouver sous DIR.</translation>
+    </message>
+    <message>
+        <source>Process only part K of N of the files (1 &lt;= K &lt;= N), chosen by a hash of each path as given, so that N machines share one list: the N parts together are the whole list, each file in one of them.</source>
+        <translation>Ne traiter que la partie K sur N des fichiers (1 &lt;= K &lt;= N), choisie par un hachage de chaque chemin tel que donné, pour que N machines se partagent une liste : les N parties ensemble forment la liste entière, chaque fichier dans l’une d’elles.</translation>
+    </message>
+    <message>
+        <source>Print the output path and pixel size each file would get, and what happens to a name that is taken; write nothing.</source>
+        <translation>Afficher le chemin de sortie et la taille en pixels que chaque fichier recevrait, et ce qu’il advient d’un nom déjà pris ; ne rien écrire.</translation>
+    </message>
+    <message>
+        <source>Report on standard output in JSON Lines: one object per image as it completes, then a summary object; nothing else goes there.</source>
+        <translation>Rendre compte sur la sortie standard en JSON Lines : un objet par image dès qu’elle est terminée, puis un objet de résumé ; rien d’autre n’y va.</translation>
+    </message>
+    <message>
+        <source>No progress and no summary: errors only.</source>
+        <translation>Ni progression ni résumé : les erreurs seulement.</translation>
+    </message>
+    <message>
+        <source>any file name from find, and a report another program can read</source>
+        <translation>n’importe quel nom de fichier venant de find, et un rapport qu’un autre programme peut lire</translation>
+    </message>
+    <message>
+        <source>every image below photos, in the same subfolders below web; run again after an
+      interruption, it writes only what is missing</source>
+        <translation>chaque image sous photos, dans les mêmes sous-dossiers sous web ; relancé après une
+      interruption, il n’écrit que ce qui manque</translation>
+    </message>
+    <message>
+        <source>the second of three machines sharing the work</source>
+        <translation>la deuxième de trois machines qui se partagent le travail</translation>
+    </message>
+    <message>
+        <source>With --recursive, folders are searched for the files they hold instead.</source>
+        <translation>Avec --recursive, les dossiers sont au contraire parcourus pour les fichiers qu’ils contiennent.</translation>
+    </message>
+    <message>
+        <source>--shard: the part of a file is the first 8 bytes of the SHA-1 of its path as given (a walked
+folder&apos;s path as given followed by the path below it; ./ and doubled / left out), read
+as a big-endian number, modulo N, plus 1: the same on every machine. Each image keeps
+the running number it has in the whole list, so that the parts together write what one
+run would.</source>
+        <translation>--shard : la partie d’un fichier est donnée par les 8 premiers octets du SHA-1 de son chemin tel
+que donné (pour un dossier parcouru, son chemin tel que donné suivi du chemin en dessous ; sans ./
+ni / doublés), lus comme un nombre big-endian, modulo N, plus 1 : la même sur chaque machine.
+Chaque image garde le numéro qu’elle a dans la liste entière, pour que les parties ensemble
+écrivent ce qu’écrirait une seule exécution.</translation>
+    </message>
+    <message>
+        <source>--dry-run exits with 1 when an image would fail, otherwise 0.</source>
+        <translation>--dry-run se termine avec 1 quand une image échouerait, sinon avec 0.</translation>
+    </message>
+    <message>
+        <source>--dry-run and --save exclude each other</source>
+        <translation>--dry-run et --save s’excluent l’un l’autre</translation>
+    </message>
+    <message>
+        <source>K/N with 1 &lt;= K &lt;= N, such as 2/3</source>
+        <translation>K/N avec 1 &lt;= K &lt;= N, par exemple 2/3</translation>
+    </message>
+    <message>
+        <source>a folder that holds the sources is expected</source>
+        <translation>un dossier qui contient les sources est attendu</translation>
+    </message>
+    <message>
+        <source>--null goes with --files-from</source>
+        <translation>--null va avec --files-from</translation>
+    </message>
+    <message>
+        <source>a readable file of names, or - for standard input (%1)</source>
+        <translation>un fichier de noms lisible, ou - pour l’entrée standard (%1)</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>
     <message>
         <source>Try &apos;ostrel-batch --help&apos; for the options.</source>
         <translation>Essayez «&#xa0;ostrel-batch --help&#xa0;» pour voir les options.</translation>
-    </message>
-    <message>
-        <source>a folder (ostrel-batch does not search folders)</source>
-        <translation>un dossier (ostrel-batch ne parcourt pas les dossiers)</translation>
     </message>
     <message>
         <source>the extension &quot;.%1&quot; is taken only in lower or in upper case (&quot;.%2&quot; or &quot;.%3&quot;)</source>
@@ -440,6 +522,37 @@ sauf autre valeur du réglage maxMegapixels) est refusée avant d’être décod
     <message>
         <source>Abandoning the images in progress.</source>
         <translation>Abandon des images en cours.</translation>
+    </message>
+    <message>
+        <source>a folder (search it with --recursive)</source>
+        <translation>un dossier (le parcourir avec --recursive)</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not below the folder of --keep-tree, &quot;%2&quot;</source>
+        <translation>« %1 » n’est pas sous le dossier de --keep-tree, « %2 »</translation>
+    </message>
+</context>
+<context>
+    <name>DryRun</name>
+    <message>
+        <source>target size %1 x %2</source>
+        <translation>taille cible %1 x %2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; exists; numbered</source>
+        <translation>« %1 » existe ; numéroté</translation>
+    </message>
+    <message>
+        <source>%1 -&gt; %2, %3 x %4 px</source>
+        <translation>%1 -&gt; %2, %3 x %4 px</translation>
+    </message>
+    <message>
+        <source>%1 -&gt; %2 exists: skipped</source>
+        <translation>%1 -&gt; %2 existe : ignorée</translation>
+    </message>
+    <message>
+        <source>%1 -&gt; %2 would fail: %3</source>
+        <translation>%1 -&gt; %2 échouerait : %3</translation>
     </message>
 </context>
 <context>
@@ -566,6 +679,14 @@ sauf autre valeur du réglage maxMegapixels) est refusée avant d’être décod
     <message>
         <source>YB</source>
         <translation>Yo</translation>
+    </message>
+    <message>
+        <source>the output subfolder &quot;%1&quot; is outside the output folder</source>
+        <translation>le sous-dossier de sortie « %1 » est hors du dossier de destination</translation>
+    </message>
+    <message>
+        <source>the folder &quot;%1&quot; could not be made</source>
+        <translation>le dossier « %1 » n’a pas pu être créé</translation>
     </message>
 </context>
 <context>
@@ -1138,15 +1259,15 @@ sauf autre valeur du réglage maxMegapixels) est refusée avant d’être décod
     </message>
     <message>
         <source>Name of the preset for the current Size and Output settings:</source>
-        <translation>Nom du préréglage pour les réglages actuels Taille et Sortie :</translation>
+        <translation>Nom du préréglage pour les réglages actuels Taille et Sortie&#xa0;:</translation>
     </message>
     <message>
         <source>New name of the preset “%1”:</source>
-        <translation>Nouveau nom du préréglage « %1 » :</translation>
+        <translation>Nouveau nom du préréglage «&#xa0;%1&#xa0;»&#xa0;:</translation>
     </message>
     <message>
         <source>Delete the preset “%1”?</source>
-        <translation>Supprimer le préréglage « %1 » ?</translation>
+        <translation>Supprimer le préréglage «&#xa0;%1&#xa0;»&#xa0;?</translation>
     </message>
     <message>
         <source>Delete</source>
@@ -1158,7 +1279,7 @@ sauf autre valeur du réglage maxMegapixels) est refusée avant d’être décod
     </message>
     <message>
         <source>A preset named “%1” exists already. Choose another name.</source>
-        <translation>Un préréglage nommé « %1 » existe déjà. Choisissez un autre nom.</translation>
+        <translation>Un préréglage nommé «&#xa0;%1&#xa0;» existe déjà. Choisissez un autre nom.</translation>
     </message>
     <message>
         <source>Presets</source>
@@ -1203,23 +1324,23 @@ sauf autre valeur du réglage maxMegapixels) est refusée avant d’être décod
     <name>ProgressSheet</name>
     <message>
         <source>%1 s</source>
-        <translation>%1 s</translation>
+        <translation>%1&#xa0;s</translation>
     </message>
     <message>
         <source>%1 min</source>
-        <translation>%1 min</translation>
+        <translation>%1&#xa0;min</translation>
     </message>
     <message>
         <source>%1 min %2 s</source>
-        <translation>%1 min %2 s</translation>
+        <translation>%1&#xa0;min %2&#xa0;s</translation>
     </message>
     <message>
         <source>%1 h</source>
-        <translation>%1 h</translation>
+        <translation>%1&#xa0;h</translation>
     </message>
     <message>
         <source>%1 h %2 min</source>
-        <translation>%1 h %2 min</translation>
+        <translation>%1&#xa0;h %2&#xa0;min</translation>
     </message>
     <message>
         <source>%1 elapsed, about %2 left</source>
@@ -1235,23 +1356,23 @@ sauf autre valeur du réglage maxMegapixels) est refusée avant d’être décod
     </message>
     <message>
         <source>Written: %1</source>
-        <translation>Écrites : %1</translation>
+        <translation>Écrites&#xa0;: %1</translation>
     </message>
     <message>
         <source>Failed: %1</source>
-        <translation>Échouées : %1</translation>
+        <translation>Échouées&#xa0;: %1</translation>
     </message>
     <message>
         <source>Skipped: %1</source>
-        <translation>Ignorées : %1</translation>
+        <translation>Ignorées&#xa0;: %1</translation>
     </message>
     <message>
         <source>Not processed: %1</source>
-        <translation>Non traitées : %1</translation>
+        <translation>Non traitées&#xa0;: %1</translation>
     </message>
     <message>
         <source>Time: %1</source>
-        <translation>Durée : %1</translation>
+        <translation>Durée&#xa0;: %1</translation>
     </message>
     <message>
         <source> · </source>

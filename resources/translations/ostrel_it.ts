@@ -390,16 +390,98 @@ salvo diversa impostazione maxMegapixels) viene rifiutata prima della decodifica
         <source>lzw or none</source>
         <translation>lzw o none</translation>
     </message>
+    <message>
+        <source>Also process the files named in FILE (- for standard input), one per line, after those given as arguments.</source>
+        <translation>Elabora anche i file indicati in FILE (- per lo standard input), uno per riga, dopo quelli dati come argomenti.</translation>
+    </message>
+    <message>
+        <source>The names of --files-from are separated by NUL characters, not lines (find -print0), so that any name can be given.</source>
+        <translation>I nomi di --files-from sono separati da caratteri NUL, non da righe (find -print0), così che si possa dare qualsiasi nome.</translation>
+    </message>
+    <message>
+        <source>Search folders among the files for images, subfolders included, as the window does with dropped folders.</source>
+        <translation>Cerca immagini nelle cartelle tra i file, sottocartelle comprese, come fa la finestra con le cartelle trascinate.</translation>
+    </message>
+    <message>
+        <source>Write each output into the subfolders of the output folder that its source has below DIR (made as needed); every source must be below DIR.</source>
+        <translation>Scrive ogni uscita nelle sottocartelle della cartella di destinazione che la sua origine ha sotto DIR (create se servono); ogni origine deve stare sotto DIR.</translation>
+    </message>
+    <message>
+        <source>Process only part K of N of the files (1 &lt;= K &lt;= N), chosen by a hash of each path as given, so that N machines share one list: the N parts together are the whole list, each file in one of them.</source>
+        <translation>Elabora solo la parte K di N dei file (1 &lt;= K &lt;= N), scelta con un hash di ogni percorso così come è dato, perché N macchine condividano un elenco: le N parti insieme sono l’elenco intero, ogni file in una di esse.</translation>
+    </message>
+    <message>
+        <source>Print the output path and pixel size each file would get, and what happens to a name that is taken; write nothing.</source>
+        <translation>Stampa il percorso di uscita e la dimensione in pixel che ogni file avrebbe, e cosa accade a un nome già preso; non scrive nulla.</translation>
+    </message>
+    <message>
+        <source>Report on standard output in JSON Lines: one object per image as it completes, then a summary object; nothing else goes there.</source>
+        <translation>Riferisce sullo standard output in JSON Lines: un oggetto per immagine appena completata, poi un oggetto di riepilogo; nient’altro va lì.</translation>
+    </message>
+    <message>
+        <source>No progress and no summary: errors only.</source>
+        <translation>Nessun avanzamento e nessun riepilogo: solo errori.</translation>
+    </message>
+    <message>
+        <source>any file name from find, and a report another program can read</source>
+        <translation>qualsiasi nome di file da find, e un resoconto che un altro programma può leggere</translation>
+    </message>
+    <message>
+        <source>every image below photos, in the same subfolders below web; run again after an
+      interruption, it writes only what is missing</source>
+        <translation>ogni immagine sotto photos, nelle stesse sottocartelle sotto web; rilanciato dopo
+      un’interruzione, scrive solo ciò che manca</translation>
+    </message>
+    <message>
+        <source>the second of three machines sharing the work</source>
+        <translation>la seconda di tre macchine che si dividono il lavoro</translation>
+    </message>
+    <message>
+        <source>With --recursive, folders are searched for the files they hold instead.</source>
+        <translation>Con --recursive, invece, nelle cartelle si cercano i file che contengono.</translation>
+    </message>
+    <message>
+        <source>--shard: the part of a file is the first 8 bytes of the SHA-1 of its path as given (a walked
+folder&apos;s path as given followed by the path below it; ./ and doubled / left out), read
+as a big-endian number, modulo N, plus 1: the same on every machine. Each image keeps
+the running number it has in the whole list, so that the parts together write what one
+run would.</source>
+        <translation>--shard: la parte di un file sono i primi 8 byte dello SHA-1 del suo percorso così come è dato
+(per una cartella esplorata, il suo percorso così come è dato seguito dal percorso sottostante;
+senza ./ e / doppie), letti come numero big-endian, modulo N, più 1: uguale su ogni macchina.
+Ogni immagine mantiene il numero progressivo che ha nell’elenco intero, così che le parti
+insieme scrivano ciò che scriverebbe un’unica esecuzione.</translation>
+    </message>
+    <message>
+        <source>--dry-run exits with 1 when an image would fail, otherwise 0.</source>
+        <translation>--dry-run termina con 1 quando un’immagine non riuscirebbe, altrimenti con 0.</translation>
+    </message>
+    <message>
+        <source>--dry-run and --save exclude each other</source>
+        <translation>--dry-run e --save si escludono a vicenda</translation>
+    </message>
+    <message>
+        <source>K/N with 1 &lt;= K &lt;= N, such as 2/3</source>
+        <translation>K/N con 1 &lt;= K &lt;= N, come 2/3</translation>
+    </message>
+    <message>
+        <source>a folder that holds the sources is expected</source>
+        <translation>è attesa una cartella che contenga le origini</translation>
+    </message>
+    <message>
+        <source>--null goes with --files-from</source>
+        <translation>--null va con --files-from</translation>
+    </message>
+    <message>
+        <source>a readable file of names, or - for standard input (%1)</source>
+        <translation>un file di nomi leggibile, o - per lo standard input (%1)</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>
     <message>
         <source>Try &apos;ostrel-batch --help&apos; for the options.</source>
         <translation>Usa «ostrel-batch --help» per vedere le opzioni.</translation>
-    </message>
-    <message>
-        <source>a folder (ostrel-batch does not search folders)</source>
-        <translation>una cartella (ostrel-batch non cerca nelle cartelle)</translation>
     </message>
     <message>
         <source>the extension &quot;.%1&quot; is taken only in lower or in upper case (&quot;.%2&quot; or &quot;.%3&quot;)</source>
@@ -439,6 +521,37 @@ salvo diversa impostazione maxMegapixels) viene rifiutata prima della decodifica
     <message>
         <source>Abandoning the images in progress.</source>
         <translation>Abbandono delle immagini in corso.</translation>
+    </message>
+    <message>
+        <source>a folder (search it with --recursive)</source>
+        <translation>una cartella (cercala con --recursive)</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not below the folder of --keep-tree, &quot;%2&quot;</source>
+        <translation>«%1» non è sotto la cartella di --keep-tree, «%2»</translation>
+    </message>
+</context>
+<context>
+    <name>DryRun</name>
+    <message>
+        <source>target size %1 x %2</source>
+        <translation>dimensione di destinazione %1 x %2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; exists; numbered</source>
+        <translation>«%1» esiste; numerato</translation>
+    </message>
+    <message>
+        <source>%1 -&gt; %2, %3 x %4 px</source>
+        <translation>%1 -&gt; %2, %3 x %4 px</translation>
+    </message>
+    <message>
+        <source>%1 -&gt; %2 exists: skipped</source>
+        <translation>%1 -&gt; %2 esiste: saltata</translation>
+    </message>
+    <message>
+        <source>%1 -&gt; %2 would fail: %3</source>
+        <translation>%1 -&gt; %2 non riuscirebbe: %3</translation>
     </message>
 </context>
 <context>
@@ -565,6 +678,14 @@ salvo diversa impostazione maxMegapixels) viene rifiutata prima della decodifica
     <message>
         <source>YB</source>
         <translation>YB</translation>
+    </message>
+    <message>
+        <source>the output subfolder &quot;%1&quot; is outside the output folder</source>
+        <translation>la sottocartella di uscita «%1» è fuori dalla cartella di destinazione</translation>
+    </message>
+    <message>
+        <source>the folder &quot;%1&quot; could not be made</source>
+        <translation>non è stato possibile creare la cartella «%1»</translation>
     </message>
 </context>
 <context>
