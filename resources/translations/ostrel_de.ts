@@ -684,10 +684,6 @@ Teile zusammen schreiben, was ein einziger Lauf schriebe.</translation>
         <source>the output subfolder &quot;%1&quot; is outside the output folder</source>
         <translation>der Ausgabe-Unterordner „%1“ liegt außerhalb des Zielordners</translation>
     </message>
-    <message>
-        <source>the folder &quot;%1&quot; could not be made</source>
-        <translation>der Ordner „%1“ konnte nicht angelegt werden</translation>
-    </message>
 </context>
 <context>
     <name>ImageListController</name>
@@ -999,6 +995,18 @@ Teile zusammen schreiben, was ein einziger Lauf schriebe.</translation>
     <message>
         <source>the temporary file was replaced by another</source>
         <translation>die temporäre Datei wurde durch eine andere ersetzt</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a folder name</source>
+        <translation>„%1“ ist kein Ordnername</translation>
+    </message>
+    <message>
+        <source>the folder &quot;%1&quot; could not be made: %2</source>
+        <translation>der Ordner „%1“ konnte nicht angelegt werden: %2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; in the output folder is not a folder</source>
+        <translation>„%1“ im Zielordner ist kein Ordner</translation>
     </message>
 </context>
 <context>

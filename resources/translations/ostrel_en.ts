@@ -683,10 +683,6 @@ run would.</translation>
         <source>the output subfolder &quot;%1&quot; is outside the output folder</source>
         <translation>the output subfolder &quot;%1&quot; is outside the output folder</translation>
     </message>
-    <message>
-        <source>the folder &quot;%1&quot; could not be made</source>
-        <translation>the folder &quot;%1&quot; could not be made</translation>
-    </message>
 </context>
 <context>
     <name>ImageListController</name>
@@ -998,6 +994,18 @@ run would.</translation>
     <message>
         <source>the temporary file was replaced by another</source>
         <translation>the temporary file was replaced by another</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a folder name</source>
+        <translation>&quot;%1&quot; is not a folder name</translation>
+    </message>
+    <message>
+        <source>the folder &quot;%1&quot; could not be made: %2</source>
+        <translation>the folder &quot;%1&quot; could not be made: %2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; in the output folder is not a folder</source>
+        <translation>&quot;%1&quot; in the output folder is not a folder</translation>
     </message>
 </context>
 <context>

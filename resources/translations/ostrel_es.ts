@@ -684,10 +684,6 @@ escriban lo que escribiría una sola ejecución.</translation>
         <source>the output subfolder &quot;%1&quot; is outside the output folder</source>
         <translation>la subcarpeta de salida «%1» está fuera de la carpeta de destino</translation>
     </message>
-    <message>
-        <source>the folder &quot;%1&quot; could not be made</source>
-        <translation>no se pudo crear la carpeta «%1»</translation>
-    </message>
 </context>
 <context>
     <name>ImageListController</name>
@@ -999,6 +995,18 @@ escriban lo que escribiría una sola ejecución.</translation>
     <message>
         <source>the temporary file was replaced by another</source>
         <translation>el archivo temporal fue reemplazado por otro</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a folder name</source>
+        <translation>«%1» no es un nombre de carpeta</translation>
+    </message>
+    <message>
+        <source>the folder &quot;%1&quot; could not be made: %2</source>
+        <translation>no se pudo crear la carpeta «%1»: %2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; in the output folder is not a folder</source>
+        <translation>«%1» en la carpeta de destino no es una carpeta</translation>
     </message>
 </context>
 <context>

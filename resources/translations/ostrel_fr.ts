@@ -405,23 +405,23 @@ sauf autre valeur du réglage maxMegapixels) est refusée avant d’être décod
     </message>
     <message>
         <source>Write each output into the subfolders of the output folder that its source has below DIR (made as needed); every source must be below DIR.</source>
-        <translation>Écrire chaque sortie dans les sous-dossiers du dossier de destination que sa source a sous DIR (créés au besoin) ; chaque source doit se trouver sous DIR.</translation>
+        <translation>Écrire chaque sortie dans les sous-dossiers du dossier de destination que sa source a sous DIR (créés au besoin)&#xa0;; chaque source doit se trouver sous DIR.</translation>
     </message>
     <message>
         <source>Process only part K of N of the files (1 &lt;= K &lt;= N), chosen by a hash of each path as given, so that N machines share one list: the N parts together are the whole list, each file in one of them.</source>
-        <translation>Ne traiter que la partie K sur N des fichiers (1 &lt;= K &lt;= N), choisie par un hachage de chaque chemin tel que donné, pour que N machines se partagent une liste : les N parties ensemble forment la liste entière, chaque fichier dans l’une d’elles.</translation>
+        <translation>Ne traiter que la partie K sur N des fichiers (1 &lt;= K &lt;= N), choisie par un hachage de chaque chemin tel que donné, pour que N machines se partagent une liste&#xa0;: les N parties ensemble forment la liste entière, chaque fichier dans l’une d’elles.</translation>
     </message>
     <message>
         <source>Print the output path and pixel size each file would get, and what happens to a name that is taken; write nothing.</source>
-        <translation>Afficher le chemin de sortie et la taille en pixels que chaque fichier recevrait, et ce qu’il advient d’un nom déjà pris ; ne rien écrire.</translation>
+        <translation>Afficher le chemin de sortie et la taille en pixels que chaque fichier recevrait, et ce qu’il advient d’un nom déjà pris&#xa0;; ne rien écrire.</translation>
     </message>
     <message>
         <source>Report on standard output in JSON Lines: one object per image as it completes, then a summary object; nothing else goes there.</source>
-        <translation>Rendre compte sur la sortie standard en JSON Lines : un objet par image dès qu’elle est terminée, puis un objet de résumé ; rien d’autre n’y va.</translation>
+        <translation>Rendre compte sur la sortie standard en JSON Lines&#xa0;: un objet par image dès qu’elle est terminée, puis un objet de résumé&#xa0;; rien d’autre n’y va.</translation>
     </message>
     <message>
         <source>No progress and no summary: errors only.</source>
-        <translation>Ni progression ni résumé : les erreurs seulement.</translation>
+        <translation>Ni progression ni résumé&#xa0;: les erreurs seulement.</translation>
     </message>
     <message>
         <source>any file name from find, and a report another program can read</source>
@@ -430,7 +430,7 @@ sauf autre valeur du réglage maxMegapixels) est refusée avant d’être décod
     <message>
         <source>every image below photos, in the same subfolders below web; run again after an
       interruption, it writes only what is missing</source>
-        <translation>chaque image sous photos, dans les mêmes sous-dossiers sous web ; relancé après une
+        <translation>chaque image sous photos, dans les mêmes sous-dossiers sous web&#xa0;; relancé après une
       interruption, il n’écrit que ce qui manque</translation>
     </message>
     <message>
@@ -447,9 +447,9 @@ folder&apos;s path as given followed by the path below it; ./ and doubled / left
 as a big-endian number, modulo N, plus 1: the same on every machine. Each image keeps
 the running number it has in the whole list, so that the parts together write what one
 run would.</source>
-        <translation>--shard : la partie d’un fichier est donnée par les 8 premiers octets du SHA-1 de son chemin tel
-que donné (pour un dossier parcouru, son chemin tel que donné suivi du chemin en dessous ; sans ./
-ni / doublés), lus comme un nombre big-endian, modulo N, plus 1 : la même sur chaque machine.
+        <translation>--shard&#xa0;: la partie d’un fichier est donnée par les 8 premiers octets du SHA-1 de son chemin tel
+que donné (pour un dossier parcouru, son chemin tel que donné suivi du chemin en dessous&#xa0;; sans ./
+ni / doublés), lus comme un nombre big-endian, modulo N, plus 1&#xa0;: la même sur chaque machine.
 Chaque image garde le numéro qu’elle a dans la liste entière, pour que les parties ensemble
 écrivent ce qu’écrirait une seule exécution.</translation>
     </message>
@@ -529,7 +529,7 @@ Chaque image garde le numéro qu’elle a dans la liste entière, pour que les p
     </message>
     <message>
         <source>&quot;%1&quot; is not below the folder of --keep-tree, &quot;%2&quot;</source>
-        <translation>« %1 » n’est pas sous le dossier de --keep-tree, « %2 »</translation>
+        <translation>«&#xa0;%1&#xa0;» n’est pas sous le dossier de --keep-tree, «&#xa0;%2&#xa0;»</translation>
     </message>
 </context>
 <context>
@@ -540,7 +540,7 @@ Chaque image garde le numéro qu’elle a dans la liste entière, pour que les p
     </message>
     <message>
         <source>&quot;%1&quot; exists; numbered</source>
-        <translation>« %1 » existe ; numéroté</translation>
+        <translation>«&#xa0;%1&#xa0;» existe&#xa0;; numéroté</translation>
     </message>
     <message>
         <source>%1 -&gt; %2, %3 x %4 px</source>
@@ -548,11 +548,11 @@ Chaque image garde le numéro qu’elle a dans la liste entière, pour que les p
     </message>
     <message>
         <source>%1 -&gt; %2 exists: skipped</source>
-        <translation>%1 -&gt; %2 existe : ignorée</translation>
+        <translation>%1 -&gt; %2 existe&#xa0;: ignorée</translation>
     </message>
     <message>
         <source>%1 -&gt; %2 would fail: %3</source>
-        <translation>%1 -&gt; %2 échouerait : %3</translation>
+        <translation>%1 -&gt; %2 échouerait&#xa0;: %3</translation>
     </message>
 </context>
 <context>
@@ -682,11 +682,7 @@ Chaque image garde le numéro qu’elle a dans la liste entière, pour que les p
     </message>
     <message>
         <source>the output subfolder &quot;%1&quot; is outside the output folder</source>
-        <translation>le sous-dossier de sortie « %1 » est hors du dossier de destination</translation>
-    </message>
-    <message>
-        <source>the folder &quot;%1&quot; could not be made</source>
-        <translation>le dossier « %1 » n’a pas pu être créé</translation>
+        <translation>le sous-dossier de sortie «&#xa0;%1&#xa0;» est hors du dossier de destination</translation>
     </message>
 </context>
 <context>
@@ -999,6 +995,18 @@ Chaque image garde le numéro qu’elle a dans la liste entière, pour que les p
     <message>
         <source>the temporary file was replaced by another</source>
         <translation>le fichier temporaire a été remplacé par un autre</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a folder name</source>
+        <translation>« %1 » n’est pas un nom de dossier</translation>
+    </message>
+    <message>
+        <source>the folder &quot;%1&quot; could not be made: %2</source>
+        <translation>le dossier « %1 » n’a pas pu être créé : %2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; in the output folder is not a folder</source>
+        <translation>« %1 » dans le dossier de destination n’est pas un dossier</translation>
     </message>
 </context>
 <context>

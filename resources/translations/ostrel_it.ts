@@ -683,10 +683,6 @@ insieme scrivano ciò che scriverebbe un’unica esecuzione.</translation>
         <source>the output subfolder &quot;%1&quot; is outside the output folder</source>
         <translation>la sottocartella di uscita «%1» è fuori dalla cartella di destinazione</translation>
     </message>
-    <message>
-        <source>the folder &quot;%1&quot; could not be made</source>
-        <translation>non è stato possibile creare la cartella «%1»</translation>
-    </message>
 </context>
 <context>
     <name>ImageListController</name>
@@ -998,6 +994,18 @@ insieme scrivano ciò che scriverebbe un’unica esecuzione.</translation>
     <message>
         <source>the temporary file was replaced by another</source>
         <translation>il file temporaneo è stato sostituito da un altro</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a folder name</source>
+        <translation>«%1» non è un nome di cartella</translation>
+    </message>
+    <message>
+        <source>the folder &quot;%1&quot; could not be made: %2</source>
+        <translation>non è stato possibile creare la cartella «%1»: %2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; in the output folder is not a folder</source>
+        <translation>«%1» nella cartella di destinazione non è una cartella</translation>
     </message>
 </context>
 <context>

@@ -1193,6 +1193,13 @@ ResizeStatus renderUnnamed(
     }
 
     const QFileInfo output(outputPath);
+    QString folder = output.absolutePath();
+    if (!request.outputSubfolder.isEmpty()) {
+        const QString below = QLatin1Char('/') + request.outputSubfolder;
+        if (!folder.endsWith(below))
+            return { ResizeError::InvalidSettings, request.outputSubfolder };
+        folder.chop(below.size());
+    }
     const OutputFormats::Info* format = OutputFormats::find(request.format);
     const Keep keep { allFrames, format->keepsGrey, format->keeps16Bit };
     std::unique_ptr<PendingOutput::File> made;
@@ -1203,7 +1210,7 @@ ResizeStatus renderUnnamed(
         made->outputPath = outputPath;
         made->existing = request.existing;
         NoReplaceFile::NewFile& file = made->file;
-        if (!file.create(output.absolutePath(), output.fileName()))
+        if (!file.create(folder, request.outputSubfolder, output.fileName()))
             return { ResizeError::WriteFailed, file.errorString() };
         try {
             VImage image = decodeAt(

@@ -71,6 +71,9 @@ struct RenderRequest
     qint64 maxPixels = kDefaultMaxPixels; // a larger source is refused before decoding
     ExistingFile existing = ExistingFile::Fail; // when the output name is taken at the commit
     TiffCompression tiffCompression = TiffCompression::Lzw;
+    // The end of the output path's folder that is made below the output folder where missing
+    // (relative, clean); its folders must be real folders, never links. Empty: none.
+    QString outputSubfolder;
 };
 
 // Why a target size in pixels cannot be made in a format: a side that is not finite or is

@@ -303,12 +303,10 @@ ImageEntry::Rendered ImageEntry::render(const Settings& settings, int number, bo
         return fail(ResizeError::InvalidSettings,
             QCoreApplication::translate("ImageEntry", "resolution %1").arg(res));
 
-    // The subfolder is made with the user's umask; a file in its place, or a folder that
-    // cannot be made, is this image's failure.
-    if (inSubfolder && !QDir().mkpath(folder))
-        return fail(ResizeError::WriteFailed,
-            QCoreApplication::translate("ImageEntry", "the folder \"%1\" could not be made")
-                .arg(folder));
+    // The subfolder is made as the file is created, with the user's umask; a file or a link
+    // in its place, or a folder that cannot be made, is this image's failure.
+    if (inSubfolder)
+        request.outputSubfolder = subfolder;
     rendered.outputWidth = request.width;
     rendered.outputHeight = request.height;
     rendered.status = ImageCodec::renderUnnamed(request, output, &rendered.output);

@@ -103,6 +103,11 @@ QString NewFile::temporaryName() const
 
 bool NewFile::create(const QString& folder, const QString& name)
 {
+    return create(folder, QString(), name);
+}
+
+bool NewFile::create(const QString& folder, const QString& subfolder, const QString& name)
+{
     discard();
     mError = 0;
     mMessage.clear();
@@ -116,6 +121,30 @@ bool NewFile::create(const QString& folder, const QString& name)
     mFolder = ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (mFolder < 0)
         return fail(errno);
+    for (const QString& part : subfolder.split(QLatin1Char('/'), Qt::SkipEmptyParts)) {
+        const QByteArray component = QFile::encodeName(part);
+        if (!isPlainFileName(part))
+            return fail(EINVAL,
+                QCoreApplication::translate("NoReplaceFile", "\"%1\" is not a folder name")
+                    .arg(part));
+        if (::mkdirat(mFolder, component.constData(), 0777) != 0 && errno != EEXIST)
+            return fail(errno,
+                QCoreApplication::translate(
+                    "NoReplaceFile", "the folder \"%1\" could not be made: %2")
+                    .arg(part, QString::fromLocal8Bit(std::strerror(errno))));
+        const int inner = ::openat(
+            mFolder, component.constData(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+        if (inner < 0) {
+            const int code = errno;
+            return fail(code,
+                code == ELOOP || code == ENOTDIR ? QCoreApplication::translate(
+                    "NoReplaceFile", "\"%1\" in the output folder is not a folder")
+                                                       .arg(part)
+                                                 : QString());
+        }
+        ::close(mFolder);
+        mFolder = inner;
+    }
     if (unnamedFilesEnabled() && createUnnamed())
         return true;
     if (mError != 0)

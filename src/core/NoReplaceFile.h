@@ -24,6 +24,10 @@ public:
     // Opens folder and creates the file that will be called name there. name must be a plain
     // file name (see isPlainFileName). False with errorCode()/errorString() set on failure.
     bool create(const QString& folder, const QString& name);
+    // The same in subfolder below folder (a relative path without "." or ".." components):
+    // each of its folders is made where missing (0777 less the umask) and opened without
+    // following a link, so that nothing placed in the folder can lead the file elsewhere.
+    bool create(const QString& folder, const QString& subfolder, const QString& name);
     // The open file to write the content into (-1 before create or after commit).
     int descriptor() const { return mFile; }
     // Whether the content has no name until commit (false: a hidden temporary file).

@@ -928,6 +928,12 @@ private slots:
         QFile mine(QDir(mOut).filePath("a"));
         QVERIFY(mine.open(QIODevice::ReadOnly));
         QCOMPARE(mine.readAll(), QByteArray("mine"));
+        // Nor does a link placed there lead the outputs into another folder.
+        QVERIFY(QFile::remove(QDir(mOut).filePath("a")));
+        const QString elsewhere = mTmp->filePath("elsewhere");
+        QVERIFY(QDir().mkpath(elsewhere) && QFile::link(elsewhere, QDir(mOut).filePath("a")));
+        QCOMPARE(run(options).exitCode, 1);
+        QVERIFY(QDir(elsewhere).isEmpty());
 
         // Without the tree two sources share a name: the plan says what the run does, the
         // first one written and the second one skipped.
