@@ -112,6 +112,7 @@ constexpr char maxMegapixels[] = "maxMegapixels";
 constexpr char noEnlarge[] = "noEnlarge";
 constexpr char existingFile[] = "existingFile";
 constexpr char jobs[] = "jobs";
+constexpr char lastOpenFolder[] = "lastOpenFolder";
 } // namespace Key
 
 // A parser of the stored code of one of the enumerations, whose valid codes are lo to hi.
@@ -208,6 +209,7 @@ std::unique_ptr<Settings> Settings::detachedCopy() const
     copy->mExistingFile = mExistingFile;
     copy->mMaxMegapixels = mMaxMegapixels;
     copy->mJobs = mJobs;
+    copy->mLastOpenFolder = mLastOpenFolder;
     return copy;
 }
 
@@ -265,6 +267,7 @@ void Settings::load()
     take(Key::noEnlarge, mNoEnlarge, readBool);
     take(Key::existingFile, mExistingFile, readCode<ExistingFile>(1, 3));
     take(Key::jobs, mJobs, intIn(0, kMaxJobs));
+    take(Key::lastOpenFolder, mLastOpenFolder, readString);
 }
 
 QColor Settings::backgroundColor() const
@@ -403,6 +406,12 @@ void Settings::setJobs(int value)
 {
     mJobs = value;
     store(Key::jobs, value);
+}
+
+void Settings::setLastOpenFolder(const QString& folder)
+{
+    mLastOpenFolder = folder;
+    store(Key::lastOpenFolder, folder);
 }
 
 int Settings::effectiveJobs() const

@@ -160,6 +160,8 @@ private slots:
                 mController->window()->findChild<QPushButton*>(QStringLiteral("addButton"))));
     }
 
+    // The preview is decoded off the main thread and fills the box, never enlarged beyond the
+    // source; a file that does not decode says why instead of giving a size of 0 x 0.
     void selectionShowsPreviewAndInformationLine()
     {
         // An uncompressed BMP has a size known in advance: a 54-byte header and 300 rows of
@@ -169,19 +171,36 @@ private slots:
         QCOMPARE(QFileInfo(big).size(), qint64(360054));
         const QString broken = mDir.filePath(QStringLiteral("broken.png"));
         QVERIFY(TestSupport::writeFile(broken, "not an image"));
-        mController->addFiles({ big, broken });
+        mController->addFiles({ big, broken, mFiles[0] });
 
         selectRow(0);
-        const QPixmap preview = label("previewLabel")->pixmap();
-        QVERIFY(!preview.isNull());
-        QCOMPARE(preview.deviceIndependentSize().toSize(), QSize(100, 75));
+        // Once the layout has settled, the picture fills the box on one side (to a pixel of
+        // rounding) and keeps its proportions.
+        auto fitsTheBox = [this] {
+            const QSize shown = label("previewLabel")->pixmap().deviceIndependentSize().toSize();
+            const QSize room = label("previewLabel")->contentsRect().size();
+            return !shown.isEmpty() && shown.width() <= room.width()
+                && shown.height() <= room.height()
+                && (shown.width() >= room.width() - 1 || shown.height() >= room.height() - 1);
+        };
+        QTRY_VERIFY(fitsTheBox());
+        const QSize shown = label("previewLabel")->pixmap().deviceIndependentSize().toSize();
+        QVERIFY(shown.width() < 400); // the test window's box is narrower than the source
+        QVERIFY(qAbs(shown.width() * 3 / 4 - shown.height()) <= 1);
         QCOMPARE(
             label("imageSizeLabel")->text(), QStringLiteral("400 × 300 pixels, 351.62\u00A0KB"));
 
-        // A file that does not decode shows no picture and a size of 0 x 0.
         selectRow(1);
+        QTRY_COMPARE(
+            label("previewLabel")->text(), QStringLiteral("Cannot be read: not a PNG image"));
         QVERIFY(label("previewLabel")->pixmap().isNull());
-        QCOMPARE(label("imageSizeLabel")->text(), QStringLiteral("0 × 0 pixels, 12\u00A0Byte"));
+        QCOMPARE(label("imageSizeLabel")->text(), QStringLiteral("not a PNG image, 12\u00A0Byte"));
+        QVERIFY(label("outputSizeLabel")->text().isEmpty());
+
+        // A source smaller than the box is shown at its own size.
+        selectRow(2);
+        QTRY_COMPARE(
+            label("previewLabel")->pixmap().deviceIndependentSize().toSize(), QSize(40, 30));
 
         // Nothing selected: nothing shown.
         table()->clearSelection();
