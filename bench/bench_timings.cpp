@@ -322,6 +322,32 @@ private slots:
               "%lld ms)",
             answered, clock.elapsed());
     }
+
+    // 10,000 files in the window: the time until the file size column, then the pixel size
+    // column (every header read), are filled.
+    void columnsFilledForTenThousand()
+    {
+        const QStringList files = manySmallFiles(10000);
+        QCOMPARE(files.size(), 10000);
+        auto store = TestSupport::freshSettings(mDir.filePath(QStringLiteral("columns.conf")));
+        MainController controller(store.get());
+        controller.show();
+        auto* model = qobject_cast<ImageListModel*>(
+            controller.window()->findChild<ImageListView*>()->model());
+        QVERIFY(model);
+        QElapsedTimer clock;
+        clock.start();
+        controller.addFiles(files);
+        QTRY_COMPARE_WITH_TIMEOUT(model->rowCount(), 10000, 60000);
+        QTRY_VERIFY_WITH_TIMEOUT(model->allSizesKnown(), 60000);
+        const qint64 sizes = clock.elapsed();
+        QTRY_VERIFY_WITH_TIMEOUT(model->facts(9999).headerRead, 120000);
+        const qint64 pixels = clock.elapsed();
+        for (int row = 0; row < 10000; ++row)
+            QVERIFY(model->facts(row).headerRead && model->facts(row).pixels == QSize(64, 48));
+        qInfo("10,000 files: sizes filled in after %lld ms, pixel sizes after %lld ms", sizes,
+            pixels);
+    }
 };
 
 QTEST_MAIN(BenchTimings)

@@ -1,6 +1,8 @@
 #include "ImageListModel.h"
 
 #include <iterator>
+#include <memory>
+#include <utility>
 #include <unordered_map>
 #include <vector>
 
@@ -16,6 +18,9 @@
 namespace {
 
 const QString kUriList = QStringLiteral("text/uri-list");
+
+// From this many files on, an addition is checked and its entries built off the main thread.
+constexpr qsizetype kPreparedOffThread = 1000;
 
 bool isTakenAction(Qt::DropAction action)
 {
@@ -43,7 +48,11 @@ ImageListModel::ImageListModel(BatchResizer* resizer, QObject* parent)
     readFacts(0);
 }
 
-ImageListModel::~ImageListModel() = default;
+ImageListModel::~ImageListModel()
+{
+    mStopping = true;
+    mPreparePool.waitForDone();
+}
 
 void ImageListModel::setShowsFullPath(bool fullPath)
 {
@@ -229,11 +238,20 @@ void ImageListModel::addPaths(const QStringList& paths)
 
 bool ImageListModel::isAdding() const
 {
-    return mScanner->isBusy();
+    return mScanner->isBusy() || mPreparing;
 }
 
 void ImageListModel::appendFiles(const QStringList& files)
 {
+    // Files that arrive while a large addition is prepared wait for it, to keep their order.
+    if (mPreparing) {
+        mWaitingFiles.append(files);
+        return;
+    }
+    if (files.size() >= kPreparedOffThread) {
+        prepareEntries(files);
+        return;
+    }
     // The list goes by the extension alone; a path that names nothing would be listed as an
     // image of 0 x 0 pixels and fail in the batch, so it is sorted out here.
     QStringList taken;
@@ -255,6 +273,52 @@ void ImageListModel::appendFiles(const QStringList& files)
     emit filesAdded(mRowCount - before);
     if (!notImages.isEmpty() || !missing.isEmpty())
         emit filesNotAdded(notImages, missing);
+}
+
+void ImageListModel::prepareEntries(const QStringList& files)
+{
+    mPreparing = true;
+    // The file system queries of each file (does it exist, its size) are what a large
+    // addition costs: they run on the pool thread, which builds the entries and hands them
+    // over; no one else sees an entry before it is in the list. The accepted extensions are
+    // a constant of the list, safe to read from there.
+    const ImageList* list = &mResizer->images();
+    mPreparePool.start([this, list, files] {
+        auto prepared = std::make_shared<Prepared>();
+        prepared->entries.reserve(static_cast<size_t>(files.size()));
+        for (const QString& path : files) {
+            if (mStopping)
+                return;
+            if (!list->hasAcceptedExtension(path))
+                prepared->notImages << path;
+            else if (!QFileInfo::exists(path))
+                prepared->missing << path;
+            else
+                prepared->entries.push_back(std::make_unique<ImageEntry>(path));
+        }
+        // The destructor waits for this thread before the model goes.
+        QMetaObject::invokeMethod(
+            this, [this, prepared] { appendPrepared(*prepared); }, Qt::QueuedConnection);
+    });
+}
+
+void ImageListModel::appendPrepared(Prepared& prepared)
+{
+    reload();
+    const int before = mRowCount;
+    ImageList& list = mResizer->images();
+    for (auto& entry : prepared.entries) {
+        if (!list.contains(*entry))
+            list.append(std::move(entry));
+    }
+    reload();
+    mPreparing = false;
+    emit filesAdded(mRowCount - before);
+    if (!prepared.notImages.isEmpty() || !prepared.missing.isEmpty())
+        emit filesNotAdded(prepared.notImages, prepared.missing);
+    const QList<QStringList> waiting = std::exchange(mWaitingFiles, {});
+    for (const QStringList& files : waiting)
+        appendFiles(files);
 }
 
 bool ImageListModel::removeImages(const std::set<int>& rows)

@@ -1,11 +1,15 @@
 #pragma once
 
+#include <atomic>
+#include <memory>
 #include <set>
+#include <vector>
 
 #include <QAbstractTableModel>
 #include <QHash>
 #include <QSize>
 #include <QStringList>
+#include <QThreadPool>
 
 #include "gui/ImageFactsReader.h"
 
@@ -75,11 +79,13 @@ public:
     void reload();
 
     // Appends the files among paths and the image files inside the folders among them, in
-    // order. Plain files are added before this returns, unless an earlier folder walk is
-    // still running (then they wait for it, to keep their order); folders are added when
-    // their walk ends. filesAdded() follows every call.
+    // order. Plain files are added before this returns, unless an earlier folder walk or a
+    // large addition is still in progress (then they wait for it, to keep their order);
+    // folders are added when their walk ends. A thousand files or more at once (also from a
+    // walk) are checked and measured off the main thread and added when that is done, so that
+    // the window keeps answering. filesAdded() follows every call.
     void addPaths(const QStringList& paths);
-    // True while a folder walk has not delivered its files yet.
+    // True while a folder walk or a large addition has not delivered its files yet.
     bool isAdding() const;
 
     // Removes the entries at these rows (rows outside the list are ignored), announced as
@@ -131,6 +137,15 @@ signals:
 
 private:
     void appendFiles(const QStringList& files);
+    // A large addition: what appendFiles does, with the file system work on a pool thread.
+    struct Prepared
+    {
+        std::vector<std::unique_ptr<ImageEntry>> entries;
+        QStringList notImages;
+        QStringList missing;
+    };
+    void prepareEntries(const QStringList& files);
+    void appendPrepared(Prepared& prepared);
     // Starts reading the facts of the rows from first to the end.
     void readFacts(int first);
     // Forgets every fact and reads them again for the whole list.
@@ -141,6 +156,10 @@ private:
     BatchResizer* mResizer;
     FolderScanner* mScanner;
     ImageFactsReader* mReader;
+    QThreadPool mPreparePool;
+    std::atomic<bool> mStopping { false };
+    bool mPreparing = false; // a large addition is being prepared
+    QList<QStringList> mWaitingFiles; // files that arrived meanwhile, in order
     QHash<QString, FileFacts> mFacts; // by path, for every row announced
     qint64 mTotalBytes = 0;
     int mSizesPending = 0;

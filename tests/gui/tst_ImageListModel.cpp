@@ -342,6 +342,34 @@ private slots:
             QStringList({ "first.tif", "img2.jpg", "img10.jpg", "a.PDF", "z.png", "last.tif" }));
     }
 
+    // A thousand files and more are checked off the main thread; files added meanwhile wait
+    // for them, so the list keeps the order of the additions.
+    void largeAdditionsKeepTheirOrder()
+    {
+        QStringList many;
+        for (int i = 0; i < 1200; ++i)
+            many << QStringLiteral("many/img%1.jpg").arg(i);
+        many = files(many);
+        const QString missing = mDir.filePath("many/gone.jpg");
+        const QString notes = file("many/notes.txt");
+        const QString last = file("many/last.png");
+        Window w({});
+        QSignalSpy added(&w.model, &ImageListModel::filesAdded);
+        QSignalSpy notAdded(&w.model, &ImageListModel::filesNotAdded);
+        w.model.addPaths(QStringList { many.first(), notes } + many + QStringList { missing });
+        w.model.addPaths({ last, many.at(5) });
+        QTRY_COMPARE(added.count(), 2);
+        QCOMPARE(added.at(0).at(0).toInt(), 1200);
+        QCOMPARE(added.at(1).at(0).toInt(), 1); // the duplicate is refused
+        QCOMPARE(w.model.rowCount(), 1201);
+        QCOMPARE(w.resizer.images().at(0)->path(), many.first());
+        QCOMPARE(w.resizer.images().at(1199)->path(), many.last());
+        QCOMPARE(w.resizer.images().at(1200)->path(), last);
+        QCOMPARE(notAdded.count(), 1);
+        QCOMPARE(notAdded.at(0).at(0).toStringList(), QStringList { notes });
+        QCOMPARE(notAdded.at(0).at(1).toStringList(), QStringList { missing });
+    }
+
     // The pixel size from each file's header and the file size fill in off the main thread,
     // matched to their entries: results for a row removed before they arrive go nowhere,
     // whatever row now holds that number.
