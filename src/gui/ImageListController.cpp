@@ -245,6 +245,8 @@ void ImageListController::showPreview(const QString& path, const PreviewLoader::
     if (path != mShownPath)
         return;
     ui->previewBusyBar->hide();
+    // A preview drawn again for a new box size tells nothing new about the image.
+    const bool news = preview.sourceSize != mShownSourceSize || preview.error != mShownError;
     mShownSourceSize = preview.sourceSize;
     mShownError = preview.error;
     if (preview.image.isNull()) {
@@ -263,7 +265,8 @@ void ImageListController::showPreview(const QString& path, const PreviewLoader::
         pixmap.setDevicePixelRatio(ratio);
         ui->previewLabel->setPixmap(pixmap);
     }
-    showInformation();
+    if (news)
+        showInformation();
 }
 
 void ImageListController::showInformation()

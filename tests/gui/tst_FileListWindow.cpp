@@ -2,7 +2,9 @@
 #include <QCheckBox>
 #include <QDir>
 #include <QFileDialog>
+#include <QHeaderView>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMainWindow>
 #include <QPushButton>
 #include <QSettings>
@@ -16,6 +18,7 @@
 #include "TestSupport.h"
 #include "gui/ImageListView.h"
 #include "gui/ImageListController.h"
+#include "gui/ImageListModel.h"
 #include "gui/MainController.h"
 #include "batch/BatchResizer.h"
 #include "core/ImageCodec.h"
@@ -50,6 +53,16 @@ private:
         mController.reset();
         mController = std::make_unique<MainController>(mSettings.get());
         mController->show();
+    }
+
+    // Whether the preview fills its box on one side (to a pixel of rounding), as it does once
+    // the layout has settled and the preview was decoded for the box's last size.
+    bool previewFitsTheBox() const
+    {
+        const QSize shown = label("previewLabel")->pixmap().deviceIndependentSize().toSize();
+        const QSize room = label("previewLabel")->contentsRect().size();
+        return !shown.isEmpty() && shown.width() <= room.width() && shown.height() <= room.height()
+            && (shown.width() >= room.width() - 1 || shown.height() >= room.height() - 1);
     }
 
     void selectRow(int row)
@@ -176,14 +189,7 @@ private slots:
         selectRow(0);
         // Once the layout has settled, the picture fills the box on one side (to a pixel of
         // rounding) and keeps its proportions.
-        auto fitsTheBox = [this] {
-            const QSize shown = label("previewLabel")->pixmap().deviceIndependentSize().toSize();
-            const QSize room = label("previewLabel")->contentsRect().size();
-            return !shown.isEmpty() && shown.width() <= room.width()
-                && shown.height() <= room.height()
-                && (shown.width() >= room.width() - 1 || shown.height() >= room.height() - 1);
-        };
-        QTRY_VERIFY(fitsTheBox());
+        QTRY_VERIFY(previewFitsTheBox());
         const QSize shown = label("previewLabel")->pixmap().deviceIndependentSize().toSize();
         QVERIFY(shown.width() < 400); // the test window's box is narrower than the source
         QVERIFY(qAbs(shown.width() * 3 / 4 - shown.height()) <= 1);
@@ -206,6 +212,95 @@ private slots:
         table()->clearSelection();
         QVERIFY(label("previewLabel")->pixmap().isNull());
         QVERIFY(label("imageSizeLabel")->text().isEmpty());
+    }
+
+    void outputSizeFollowsTheSettings_data()
+    {
+        QTest::addColumn<QVariantMap>("stored");
+        QTest::addColumn<QString>("before");
+        QTest::addColumn<QString>("field"); // a field typed into, or a menu stepped down
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("after");
+        // The source is 400 x 300 pixels; the settings start at 400 x 300 pixels, 72 ppi, JPEG.
+        QTest::newRow("a width typed with proportions kept")
+            << QVariantMap { { "proportional", true }, { "tagSides", 1 } } << "→ 400 × 300 px, JPEG"
+            << "widthField"
+            << "200"
+            << "→ 200 × 150 px, JPEG";
+        QTest::newRow("the unit turned to inches: an enormous target")
+            << QVariantMap {} << "→ 400 × 300 px, JPEG"
+            << "unitCombo" << QString()
+            << "→ 28800 × 21600 px, JPEG\nWarning: 622 megapixels, a very large image";
+        QTest::newRow("another format")
+            << QVariantMap { { "UM", 4 }, { "widthValue", 50 }, { "heightValue", 50 } }
+            << "→ 200 × 150 px, JPEG"
+            << "formatCombo" << QString() << "→ 200 × 150 px, PNG";
+        QTest::newRow("a size the format cannot hold, then one that can")
+            << QVariantMap { { "widthValue", 70000 } }
+            << "→ cannot be written as JPEG: the target size 70000 x 300 pixels has a side "
+               "beyond the 65500 pixels that JPEG can make"
+            << "formatCombo" << QString() << "→ 70000 × 300 px, PNG";
+    }
+
+    // Under the pixel size: the size the selected image will be written at, following every
+    // edit of the Size and Output settings.
+    void outputSizeFollowsTheSettings()
+    {
+        QFETCH(QVariantMap, stored);
+        QFETCH(QString, before);
+        QFETCH(QString, field);
+        QFETCH(QString, text);
+        QFETCH(QString, after);
+        mController.reset();
+        mSettings
+            = TestSupport::freshSettings(mDir.filePath(QStringLiteral("Ostrel.conf")), stored);
+        start();
+        const QString photo
+            = TestSupport::writeImage(mDir.filePath(QStringLiteral("photo.bmp")), 400, 300);
+        mController->addFiles({ photo });
+        selectRow(0);
+        QTRY_COMPARE(label("outputSizeLabel")->text(), before);
+        // Everything that arrives from the workers has arrived: only the edit can change it.
+        auto* model = qobject_cast<ImageListModel*>(table()->model());
+        QTRY_VERIFY(model->facts(0).headerRead && previewFitsTheBox());
+
+        QWidget* control = mController->window()->findChild<QWidget*>(field);
+        QVERIFY(control);
+        if (auto* line = qobject_cast<QLineEdit*>(control)) {
+            line->clear();
+            QTest::keyClicks(line, text);
+            QTest::keyClick(line, Qt::Key_Return);
+        } else {
+            QTest::keyClick(control, Qt::Key_Down);
+        }
+        QTRY_COMPARE(label("outputSizeLabel")->text(), after);
+    }
+
+    // Clicking a column's header sorts the list the batch will process.
+    void headerClickSortsTheList()
+    {
+        const QString small
+            = TestSupport::writeImage(mDir.filePath(QStringLiteral("small.bmp")), 10, 10);
+        const QString large
+            = TestSupport::writeImage(mDir.filePath(QStringLiteral("large.bmp")), 90, 90);
+        const QString mid
+            = TestSupport::writeImage(mDir.filePath(QStringLiteral("mid.bmp")), 30, 30);
+        mController->addFiles({ mid, large, small }); // 2754, 24354 and 374 bytes
+        QHeaderView* header = table()->horizontalHeader();
+        const QPoint sizeSection(header->sectionViewportPosition(2) + 5, header->height() / 2);
+        auto order = [this] {
+            QStringList names;
+            for (int i = 0; i < mController->resizer()->images().count(); ++i)
+                names << mController->resizer()->images().at(i)->name();
+            return names;
+        };
+        // Sizes arrive from a worker; sorting before they have all come would be a different
+        // test.
+        QTRY_VERIFY(!table()->model()->index(2, 2).data().toString().isEmpty());
+        QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, sizeSection);
+        QCOMPARE(order(), QStringList({ "small.bmp", "mid.bmp", "large.bmp" }));
+        QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, sizeSection);
+        QCOMPARE(order(), QStringList({ "large.bmp", "mid.bmp", "small.bmp" }));
     }
 
     void removeSelectedRows()
@@ -290,6 +385,46 @@ private slots:
         QTest::qWait(0);
         QTRY_VERIFY(!mController->window()->findChild<QFileDialog*>());
         QCOMPARE(table()->model()->rowCount(), 2);
+    }
+
+    // Add Folder adds the images of a folder and its subfolders; every open panel then starts
+    // where the last one ended, also after a new start.
+    void addFolderAndPanelsRememberTheFolder()
+    {
+        QDir().mkpath(mDir.filePath(QStringLiteral("albums/trip/day2")));
+        TestSupport::writeImage(mDir.filePath(QStringLiteral("albums/trip/b.png")), 10, 10);
+        TestSupport::writeImage(mDir.filePath(QStringLiteral("albums/trip/day2/a.jpg")), 10, 10);
+        const QString albums = QDir(mDir.filePath(QStringLiteral("albums"))).canonicalPath();
+        QString startedIn;
+        QTimer::singleShot(0, this, [&] {
+            auto* panel = mController->window()->findChild<QFileDialog*>();
+            QVERIFY(panel);
+            QCOMPARE(panel->fileMode(), QFileDialog::Directory);
+            startedIn = panel->directory().absolutePath();
+            panel->setDirectory(albums);
+            panel->selectFile(QStringLiteral("trip"));
+            static_cast<QDialog*>(panel)->accept();
+        });
+        mController->imageList()->chooseFolder();
+        QTRY_COMPARE(table()->model()->rowCount(), 2);
+        QCOMPARE(cell(0), QStringLiteral("b.png"));
+        QCOMPARE(cell(1), QStringLiteral("a.jpg"));
+        QCOMPARE(startedIn, QDir::homePath()); // nothing remembered yet
+        QTRY_COMPARE(TestSupport::settingsOnDisk(mDir.filePath(QStringLiteral("Ostrel.conf")))
+                         .value(QStringLiteral("lastOpenFolder"))
+                         .toString(),
+            albums);
+
+        start();
+        QTimer::singleShot(0, this, [&] {
+            auto* panel = mController->window()->findChild<QFileDialog*>();
+            QVERIFY(panel);
+            startedIn = panel->directory().absolutePath();
+            panel->reject();
+        });
+        mController->imageList()->chooseFiles();
+        QTRY_VERIFY(!mController->window()->findChild<QFileDialog*>());
+        QCOMPARE(startedIn, albums);
     }
 };
 
