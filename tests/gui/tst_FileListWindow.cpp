@@ -20,6 +20,7 @@
 #include "gui/ImageListController.h"
 #include "gui/ImageListModel.h"
 #include "gui/MainController.h"
+#include "gui/SettingsController.h"
 #include "batch/BatchResizer.h"
 #include "core/ImageCodec.h"
 #include "core/LocalizedText.h"
@@ -423,6 +424,18 @@ private slots:
             panel->reject();
         });
         mController->imageList()->chooseFiles();
+        QTRY_VERIFY(!mController->window()->findChild<QFileDialog*>());
+        QCOMPARE(startedIn, albums);
+
+        // The output folder's panel too, while no output folder is set.
+        startedIn.clear();
+        QTimer::singleShot(0, this, [&] {
+            auto* panel = mController->window()->findChild<QFileDialog*>();
+            QVERIFY(panel);
+            startedIn = panel->directory().absolutePath();
+            panel->reject();
+        });
+        mController->settingsControls()->chooseOutputFolder();
         QTRY_VERIFY(!mController->window()->findChild<QFileDialog*>());
         QCOMPARE(startedIn, albums);
     }
