@@ -5,6 +5,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QMainWindow>
 #include <QPushButton>
 #include <QSettings>
@@ -23,6 +24,7 @@
 #include "gui/SettingsController.h"
 #include "batch/BatchResizer.h"
 #include "core/ImageCodec.h"
+#include "core/ImageEntry.h"
 #include "core/LocalizedText.h"
 #include "settings/Settings.h"
 
@@ -277,7 +279,8 @@ private slots:
         QTRY_COMPARE(label("outputSizeLabel")->text(), after);
     }
 
-    // Clicking a column's header sorts the list the batch will process.
+    // Clicking a column's header sorts the list the batch will process; the line under the
+    // list gives the number of images and their total size.
     void headerClickSortsTheList()
     {
         const QString small
@@ -286,7 +289,7 @@ private slots:
             = TestSupport::writeImage(mDir.filePath(QStringLiteral("large.bmp")), 90, 90);
         const QString mid
             = TestSupport::writeImage(mDir.filePath(QStringLiteral("mid.bmp")), 30, 30);
-        mController->addFiles({ mid, large, small }); // 2754, 24354 and 374 bytes
+        mController->addFiles({ mid, large, small }); // 30 x 30, 90 x 90 and 10 x 10 pixels
         QHeaderView* header = table()->horizontalHeader();
         const QPoint sizeSection(header->sectionViewportPosition(2) + 5, header->height() / 2);
         auto order = [this] {
@@ -298,6 +301,13 @@ private slots:
         // Sizes arrive from a worker; sorting before they have all come would be a different
         // test.
         QTRY_VERIFY(!table()->model()->index(2, 2).data().toString().isEmpty());
+        // The line under the list counts them and adds their sizes up.
+        const QString summary = label("listSummaryLabel")->text();
+        QVERIFY2(summary.startsWith(QStringLiteral("3 "))
+                && summary.endsWith(ImageEntry::byteSizeText(
+                    QFileInfo(small).size() + QFileInfo(mid).size() + QFileInfo(large).size(),
+                    QLocale())),
+            qPrintable(summary));
         QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, sizeSection);
         QCOMPARE(order(), QStringList({ "small.bmp", "mid.bmp", "large.bmp" }));
         QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, sizeSection);
