@@ -32,8 +32,8 @@ class BatchResizer;
 //
 // Files enter through addPaths() (open panel, desktop, drops): folders among the paths are
 // walked on a worker thread (FolderScanner) and replaced by their image files; everything
-// then goes through ImageList::addPaths, whose extension and duplicate rules decide,
-// and the new rows always go after the last one, in the order given. A path that does not
+// then goes through the list's extension and duplicate rules (ImageList), and the new rows
+// always go after the last one, in the order given. A path that does not
 // exist is not listed. What is not taken, other than a path already in the list, is reported
 // with filesNotAdded().
 //
@@ -41,7 +41,8 @@ class BatchResizer;
 // the drop counts as taken even when the list accepts none of them. Only copy and link drops
 // are taken: a move would tell the source to delete its files.
 //
-// Main thread only.
+// Main thread only. Its workers (the facts reader, the preparation of a large addition) see
+// only paths and the entries they build, and hand their results over as queued calls.
 class ImageListModel : public QAbstractTableModel
 {
     Q_OBJECT
