@@ -347,6 +347,25 @@ private slots:
             QVERIFY(model->facts(row).headerRead && model->facts(row).pixels == QSize(64, 48));
         qInfo("10,000 files: sizes filled in after %lld ms, pixel sizes after %lld ms", sizes,
             pixels);
+
+        // Then a page at a time from the top to the bottom, each page painted at once: the
+        // longest paint is what scrolling costs.
+        auto* view = controller.window()->findChild<ImageListView*>();
+        view->setFocus();
+        view->selectRow(0);
+        qint64 longestPaint = 0;
+        int pages = 0;
+        while (view->currentIndex().row() < 9999 && pages < 10000) {
+            QTest::keyClick(view, Qt::Key_PageDown);
+            QElapsedTimer paint;
+            paint.start();
+            view->viewport()->repaint();
+            longestPaint = std::max(longestPaint, paint.elapsed());
+            ++pages;
+        }
+        QCOMPARE(view->currentIndex().row(), 9999);
+        qInfo(
+            "scrolled through 10,000 rows in %d pages, longest paint %lld ms", pages, longestPaint);
     }
 };
 
