@@ -125,6 +125,15 @@ int ImageList::count() const
     return static_cast<int>(mEntries.size());
 }
 
+void ImageList::sort(const std::function<bool(const ImageEntry&, const ImageEntry&)>& less)
+{
+    std::lock_guard lock(mMutex);
+    std::stable_sort(mEntries.begin(), mEntries.end(),
+        [&less](const std::unique_ptr<ImageEntry>& a, const std::unique_ptr<ImageEntry>& b) {
+            return less(*a, *b);
+        });
+}
+
 void ImageList::setEntries(Entries entries)
 {
     std::lock_guard lock(mMutex);

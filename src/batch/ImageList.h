@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <mutex>
 #include <set>
@@ -49,6 +50,10 @@ public:
     // Whether an entry with exactly the same path string is in the list.
     bool contains(const ImageEntry& entry) const;
     int count() const;
+
+    // Puts the entries in the order less gives (stable: equal entries keep their order). The
+    // entries themselves stay where they are in memory. Not while a batch runs.
+    void sort(const std::function<bool(const ImageEntry&, const ImageEntry&)>& less);
 
     // Replaces the list with the given entries, in their order, unfiltered.
     void setEntries(Entries entries);

@@ -16,9 +16,13 @@ class Settings;
 // One source image of the list: its path, its file name, a small preview built on first
 // request, the pixel size last measured and its size in bytes.
 //
-// Threads: created and previewed on the main thread; during a batch one render thread reads
-// the path, name and output subfolder and writes the pixel size (render), and the batch's
-// worker reads the name and path. The progress sheet keeps the main thread away meanwhile.
+// Threads: created on the main thread, or, for a large addition to the window's list, on a
+// worker that hands the finished entries over before anything else sees them. During a batch
+// one render thread reads the path, name and output subfolder and writes the pixel size
+// (render), and the batch's worker reads the name and path; the progress sheet keeps the main
+// thread away meanwhile. preview() decodes on the calling thread and writes the entry: the
+// window does not call it, it decodes its previews from the path alone on a worker of its own
+// (PreviewLoader), so no second thread ever writes an entry.
 class ImageEntry
 {
 public:

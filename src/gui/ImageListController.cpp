@@ -1,22 +1,40 @@
 #include "ImageListController.h"
 
+#include <algorithm>
+#include <cmath>
+
 #include <QCheckBox>
+#include <QDir>
+#include <QEvent>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QHeaderView>
 #include <QLabel>
+#include <QLineEdit>
 #include <QLocale>
 #include <QPixmap>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QTimer>
 
 #include "gui/ControlValues.h"
 #include "gui/ImageListModel.h"
 #include "gui/ImageListView.h"
 #include "batch/BatchResizer.h"
+#include "core/ImageCodec.h"
 #include "core/ImageEntry.h"
 #include "core/LocalizedText.h"
+#include "core/OutputFormat.h"
+#include "core/ResizeRules.h"
 #include "settings/Settings.h"
 #include "ui_MainWindow.h"
+
+namespace {
+
+// A target above this many pixels is worth a second look before a batch writes it.
+constexpr double kEnormousPixels = 100'000'000.0;
+
+} // namespace
 
 ImageListController::ImageListController(
     Ui::MainWindow* ui, BatchResizer* resizer, Settings* settings, QObject* parent)
@@ -24,15 +42,30 @@ ImageListController::ImageListController(
     , mUi(ui)
     , mResizer(resizer)
     , mSettings(settings)
+    , mPreviews(new PreviewLoader(this))
+    , mPreviewResize(new QTimer(this))
 {
     connect(ui->addButton, &QPushButton::clicked, this, &ImageListController::chooseFiles);
     connect(ui->actionAddFiles, &QAction::triggered, this, &ImageListController::chooseFiles);
+    connect(ui->addFolderButton, &QPushButton::clicked, this, &ImageListController::chooseFolder);
+    connect(ui->actionAddFolder, &QAction::triggered, this, &ImageListController::chooseFolder);
     connect(
         ui->removeButton, &QPushButton::clicked, this, &ImageListController::removeSelectedFiles);
     connect(ui->actionRemove, &QAction::triggered, this, &ImageListController::removeSelectedFiles);
     connect(ui->showFullPathsCheck, &QCheckBox::clicked, this,
         &ImageListController::storeShowsFullPath);
     connect(ui->showFullPathsCheck, &QCheckBox::clicked, this, &ImageListController::edited);
+
+    connect(mPreviews, &PreviewLoader::loaded, this, &ImageListController::showPreview);
+    mPreviewResize->setSingleShot(true);
+    mPreviewResize->setInterval(150);
+    connect(mPreviewResize, &QTimer::timeout, this, &ImageListController::showSelectedImage);
+    ui->previewLabel->installEventFilter(this);
+    // The number fields are stored when their editing ends, without an edit signal of their
+    // own: the output size follows them then too (after they were stored).
+    for (QLineEdit* field : { ui->widthField, ui->heightField, ui->resolutionField })
+        connect(field, &QLineEdit::editingFinished, this, &ImageListController::showOutputSize,
+            Qt::QueuedConnection);
 }
 
 void ImageListController::showStoredSettings()
@@ -45,7 +78,22 @@ void ImageListController::showStoredSettings()
     // data type); the view draws the insertion line after the last row.
     mModel = new ImageListModel(mResizer, this);
     mModel->setShowsFullPath(mShowsFullPath);
+    mModel->setMaxPixels(mSettings->maxPixels());
+    mPreviews->setMaxPixels(mSettings->maxPixels());
     ui->imageListView->setModel(mModel);
+    ui->imageListView->showColumns();
+    // The list takes the larger share of the width, the preview grows with the rest.
+    ui->imagesSplitter->setStretchFactor(0, 3);
+    ui->imagesSplitter->setStretchFactor(1, 2);
+    connect(ui->imageListView, &ImageListView::sortRequested, this, &ImageListController::sortList);
+    connect(mModel, &ImageListModel::summaryChanged, this, &ImageListController::showSummary);
+    // The pixel size of the selected image may come from the list's header reads first.
+    connect(mModel, &ImageListModel::factsChanged, this, &ImageListController::showInformation);
+    // Sorting reorders the list; a new file afterwards breaks the order the arrow shows.
+    connect(mModel, &ImageListModel::filesAdded, this, [this](int count) {
+        if (count > 0)
+            mUi->imageListView->clearSortIndicator();
+    });
     connect(ui->imageListView->selectionModel(), &QItemSelectionModel::selectionChanged, this,
         &ImageListController::showSelectedImage);
     // Files arriving count as an edit; the message about files not taken follows them.
@@ -53,6 +101,7 @@ void ImageListController::showStoredSettings()
     connect(mModel, &ImageListModel::filesNotAdded, this, &ImageListController::showFilesNotAdded);
     mModel->reload();
     updateRemoveEnabled();
+    showSummary();
 }
 
 void ImageListController::addFiles(const QStringList& paths)
@@ -74,6 +123,7 @@ void ImageListController::chooseFiles()
     dialog->setLabelText(QFileDialog::Accept, tr("Add"));
     dialog->setFileMode(QFileDialog::ExistingFiles);
     dialog->setNameFilter(tr("Images (%1)").arg(patterns.join(QLatin1Char(' '))));
+    dialog->setDirectory(startFolder());
     connect(dialog, &QDialog::finished, this,
         [this, dialog](int result) { filesChosen(dialog, result); });
     dialog->open();
@@ -83,7 +133,47 @@ void ImageListController::filesChosen(QFileDialog* dialog, int result)
 {
     if (result == QDialog::Rejected)
         return;
+    rememberFolder(dialog->directory().absolutePath());
     addFiles(dialog->selectedFiles());
+}
+
+void ImageListController::chooseFolder()
+{
+    auto* dialog = new QFileDialog(mUi->tabs->window(), tr("Add a Folder of Images"));
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->setWindowModality(Qt::WindowModal);
+    dialog->setAcceptMode(QFileDialog::AcceptOpen);
+    dialog->setLabelText(QFileDialog::Accept, tr("Add"));
+    dialog->setFileMode(QFileDialog::Directory);
+    dialog->setOption(QFileDialog::ShowDirsOnly);
+    dialog->setDirectory(startFolder());
+    connect(dialog, &QDialog::finished, this,
+        [this, dialog](int result) { folderChosen(dialog, result); });
+    dialog->open();
+}
+
+void ImageListController::folderChosen(QFileDialog* dialog, int result)
+{
+    if (result == QDialog::Rejected)
+        return;
+    const QString folder = dialog->selectedFiles().value(0);
+    if (folder.isEmpty())
+        return;
+    // The next panel opens where this folder is, so that its siblings are at hand.
+    rememberFolder(QFileInfo(folder).absolutePath());
+    addFiles({ folder });
+}
+
+QString ImageListController::startFolder() const
+{
+    const QString folder = mSettings->lastOpenFolder();
+    return !folder.isEmpty() && QFileInfo(folder).isDir() ? folder : QDir::homePath();
+}
+
+void ImageListController::rememberFolder(const QString& folder)
+{
+    if (!folder.isEmpty() && folder != mSettings->lastOpenFolder())
+        mSettings->setLastOpenFolder(folder);
 }
 
 void ImageListController::removeSelectedFiles()
@@ -112,33 +202,154 @@ void ImageListController::showSelectedImage()
 {
     Ui::MainWindow* ui = mUi;
     updateRemoveEnabled();
-    ui->previewBusyBar->show();
     const int row = ui->imageListView->selectedRow();
-    ImageEntry* entry = row >= 0 ? mResizer->images().at(row) : nullptr;
+    const ImageEntry* entry = row >= 0 ? mResizer->images().at(row) : nullptr;
     if (!entry) {
+        mPreviews->cancel();
+        mShownPath.clear();
         ui->previewLabel->clear();
         ui->imageSizeLabel->clear();
+        ui->outputSizeLabel->clear();
         ui->previewBusyBar->hide();
         return;
     }
-    // The preview first: building it is what measures the pixel size shown below it.
-    const qreal ratio = ui->previewLabel->devicePixelRatioF();
-    const ImageEntry::Preview preview = entry->preview(ratio, mSettings->maxPixels());
-    if (preview.isNull()) {
+    if (entry->path() != mShownPath) {
+        mShownPath = entry->path();
+        mShownSourceSize = QSize();
+        mShownError.clear();
         ui->previewLabel->clear();
+    }
+    // A preview cached for this box is shown at once; otherwise the worker decodes it and
+    // showPreview() follows, while the keys keep moving through the list.
+    const int box = previewBox();
+    if (const std::optional<PreviewLoader::Preview> cached = mPreviews->cached(mShownPath, box)) {
+        showPreview(mShownPath, *cached);
+        return;
+    }
+    ui->previewBusyBar->show();
+    mPreviews->load(mShownPath, box);
+    showInformation();
+}
+
+int ImageListController::previewBox() const
+{
+    const QLabel* label = mUi->previewLabel;
+    const QSize room = label->contentsRect().size();
+    const int side = std::max({ room.width(), room.height(), 1 });
+    return static_cast<int>(std::ceil(side * label->devicePixelRatioF()));
+}
+
+void ImageListController::showPreview(const QString& path, const PreviewLoader::Preview& preview)
+{
+    Ui::MainWindow* ui = mUi;
+    if (path != mShownPath)
+        return;
+    ui->previewBusyBar->hide();
+    // A preview drawn again for a new box size tells nothing new about the image.
+    const bool news = preview.sourceSize != mShownSourceSize || preview.error != mShownError;
+    mShownSourceSize = preview.sourceSize;
+    mShownError = preview.error;
+    if (preview.image.isNull()) {
+        ui->previewLabel->setText(tr("Cannot be read: %1").arg(preview.error));
     } else {
-        const QSize shown = (preview.displaySize * ratio).toSize().expandedTo(QSize(1, 1));
+        // Fitted into the box, never enlarged beyond the source's own pixels, drawn with as
+        // many device pixels as the screen has.
+        const qreal ratio = ui->previewLabel->devicePixelRatioF();
+        const QSize room = ui->previewLabel->contentsRect().size();
+        QSize shown = preview.sourceSize.isValid() ? preview.sourceSize : preview.image.size();
+        if (shown.width() > room.width() || shown.height() > room.height())
+            shown.scale(room, Qt::KeepAspectRatio);
+        const QSize device = (QSizeF(shown) * ratio).toSize().expandedTo(QSize(1, 1));
         QPixmap pixmap = QPixmap::fromImage(
-            preview.pixels.scaled(shown, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+            preview.image.scaled(device, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
         pixmap.setDevicePixelRatio(ratio);
         ui->previewLabel->setPixmap(pixmap);
     }
-    const ImageEntry::Size size = entry->pixelSize();
-    ui->imageSizeLabel->setText(LocalizedText::text("_Pixel")
-                                    .arg(static_cast<int>(size.width))
-                                    .arg(static_cast<int>(size.height))
-                                    .arg(ImageEntry::byteSizeText(entry->fileSize(), QLocale())));
-    ui->previewBusyBar->hide();
+    if (news)
+        showInformation();
+}
+
+void ImageListController::showInformation()
+{
+    Ui::MainWindow* ui = mUi;
+    const int row = ui->imageListView->selectedRow();
+    if (mShownPath.isEmpty() || row < 0)
+        return;
+    const ImageListModel::FileFacts facts = mModel->facts(row);
+    QSize size = mShownSourceSize;
+    QString error = mShownError;
+    if (!size.isValid() && error.isEmpty() && facts.headerRead) {
+        size = facts.pixels;
+        error = facts.error;
+    }
+    const ImageEntry* entry = mResizer->images().at(row);
+    const qint64 byteCount = facts.bytes >= 0 ? facts.bytes : entry ? entry->initialFileSize() : 0;
+    const QString bytes = ImageEntry::byteSizeText(byteCount, QLocale());
+    if (!error.isEmpty()) {
+        ui->imageSizeLabel->setText(tr("%1, %2").arg(error, bytes));
+        ui->outputSizeLabel->clear();
+    } else if (size.isValid()) {
+        ui->imageSizeLabel->setText(
+            LocalizedText::text("_Pixel").arg(size.width()).arg(size.height()).arg(bytes));
+        ui->outputSizeLabel->setText(outputSizeText(size));
+    } else {
+        ui->imageSizeLabel->setText(bytes);
+        ui->outputSizeLabel->clear();
+    }
+}
+
+void ImageListController::showOutputSize()
+{
+    showInformation();
+}
+
+QString ImageListController::outputSizeText(QSize source) const
+{
+    const ResizeRules::Sides target = ResizeRules::targetSize(
+        *mSettings, static_cast<float>(source.width()), static_cast<float>(source.height()));
+    const OutputFormat format = mSettings->outputFormat();
+    const OutputFormats::Info* info = OutputFormats::find(format);
+    const QString formatName = info ? QString::fromLatin1(info->name) : QString();
+    if (const QString problem = ImageCodec::targetSizeProblem(target.width, target.height, format);
+        !problem.isEmpty())
+        return tr("→ cannot be written as %1: %2").arg(formatName, problem);
+    const int width = ResizeRules::wholePixels(target.width);
+    const int height = ResizeRules::wholePixels(target.height);
+    if (width < 1 || height < 1)
+        return tr("→ no output size with these settings");
+    QString text = tr("→ %1 × %2 px, %3").arg(width).arg(height).arg(formatName);
+    const double pixels = double(width) * double(height);
+    if (pixels > kEnormousPixels)
+        text += QLatin1Char('\n')
+            + tr("Warning: %1 megapixels, a very large image").arg(std::round(pixels / 1e6));
+    return text;
+}
+
+void ImageListController::sortList(int column, Qt::SortOrder order)
+{
+    // The list is the order of the next batch: not to be changed under a running one.
+    if (mResizer->isRunning()) {
+        mUi->imageListView->clearSortIndicator();
+        return;
+    }
+    mModel->sort(column, order);
+    emit edited();
+}
+
+void ImageListController::showSummary()
+{
+    const int count = mModel->rowCount();
+    QString text = tr("%n image(s)", nullptr, count);
+    if (count > 0)
+        text = tr("%1, %2").arg(text, ImageEntry::byteSizeText(mModel->totalBytes(), QLocale()));
+    mUi->listSummaryLabel->setText(text);
+}
+
+bool ImageListController::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == mUi->previewLabel && event->type() == QEvent::Resize && !mShownPath.isEmpty())
+        mPreviewResize->start();
+    return QObject::eventFilter(watched, event);
 }
 
 void ImageListController::showFilesNotAdded(

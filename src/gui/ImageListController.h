@@ -1,9 +1,13 @@
 #pragma once
 
 #include <QObject>
+#include <QSize>
 #include <QStringList>
 
+#include "gui/PreviewLoader.h"
+
 class QFileDialog;
+class QTimer;
 
 class BatchResizer;
 class ImageListModel;
@@ -13,9 +17,13 @@ namespace Ui {
 class MainWindow;
 }
 
-// The Images tab: the list view over the images of the next batch, adding and removing files,
-// the full-path choice, and the preview with the pixel size and file size of the selected
-// image.
+// The Images tab: the list view over the images of the next batch with its columns and the
+// line of totals under it, adding (files or a folder) and removing files, sorting, the
+// full-path choice, and the preview of the selected image with its pixel size, file size and
+// the size it will be written at with the current settings.
+//
+// The preview is decoded off the main thread (PreviewLoader) at the size of its box on the
+// screen, so moving through a list of large photos never stalls the window.
 //
 // Files from the file dialog, from the desktop (at launch or handed over by a second launch,
 // also during a batch) and dropped on the view all go to the end of the list; folders among
@@ -41,10 +49,24 @@ public slots:
     // A window-modal file dialog; the files chosen are added.
     void chooseFiles();
     void filesChosen(QFileDialog* dialog, int result);
+    // A window-modal folder dialog; the images of the folder and its subfolders are added.
+    void chooseFolder();
+    void folderChosen(QFileDialog* dialog, int result);
     void removeSelectedFiles();
     void storeShowsFullPath();
+    // Reorders the list (the processing order) by a column; refused while a batch runs.
+    void sortList(int column, Qt::SortOrder order);
     // Shows the preview, pixel size and file size of the selected row, or nothing.
     void showSelectedImage();
+    // The line under the list: how many images and their total size.
+    void showSummary();
+    // The size the selected image will be written at, after a change of the settings.
+    void showOutputSize();
+
+public:
+    // The text of that size for a source of the given pixel size with the current settings;
+    // a second line warns of a target that cannot be written or is enormous.
+    QString outputSizeText(QSize source) const;
 
 signals:
     // The user changed the list or how it is shown (a message in the status bar goes with it).
@@ -57,10 +79,24 @@ private:
     void showFilesNotAdded(const QStringList& notImages, const QStringList& missing);
     // Remove works on the selection: it is enabled only while rows are selected.
     void updateRemoveEnabled();
+    // The selected image's preview box in device pixels.
+    int previewBox() const;
+    void showPreview(const QString& path, const PreviewLoader::Preview& preview);
+    // The pixel size and file size line, and the output size under it.
+    void showInformation();
+    // The folder an open panel starts in, and remembering the one it ended in.
+    QString startFolder() const;
+    void rememberFolder(const QString& folder);
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
     Ui::MainWindow* mUi;
     BatchResizer* mResizer;
     Settings* mSettings;
     ImageListModel* mModel = nullptr; // the view's model over the resizer's list
+    PreviewLoader* mPreviews;
+    QTimer* mPreviewResize; // a resized preview box is decoded again once the resizing rests
+    QString mShownPath; // the selected image's path; empty without one
+    QSize mShownSourceSize; // its pixel size, once known
+    QString mShownError; // why it cannot be read, once known
     bool mShowsFullPath = false;
 };

@@ -1,21 +1,38 @@
 #include "ImageListModel.h"
 
 #include <iterator>
+#include <memory>
+#include <utility>
+#include <unordered_map>
+#include <vector>
 
 #include <QFileInfo>
+#include <QLocale>
 #include <QMimeData>
 #include <QUrl>
 
 #include "FolderScanner.h"
 #include "batch/BatchResizer.h"
+#include "batch/FolderWalk.h"
+#include "core/ImageEntry.h"
 
 namespace {
 
 const QString kUriList = QStringLiteral("text/uri-list");
 
+// From this many files on, an addition is checked and its entries built off the main thread.
+constexpr qsizetype kPreparedOffThread = 1000;
+
 bool isTakenAction(Qt::DropAction action)
 {
     return action == Qt::CopyAction || action == Qt::LinkAction;
+}
+
+// The type column: the extension in capitals, from the name alone (no file system query).
+QString typeOf(const QString& name)
+{
+    const qsizetype dot = name.lastIndexOf(QLatin1Char('.'));
+    return dot < 0 ? QString() : name.mid(dot + 1).toUpper();
 }
 
 } // namespace
@@ -24,12 +41,19 @@ ImageListModel::ImageListModel(BatchResizer* resizer, QObject* parent)
     : QAbstractTableModel(parent)
     , mResizer(resizer)
     , mScanner(new FolderScanner(resizer->images().acceptedExtensions(), this))
+    , mReader(new ImageFactsReader(this))
     , mRowCount(resizer->images().count())
 {
     connect(mScanner, &FolderScanner::scanned, this, &ImageListModel::appendFiles);
+    connect(mReader, &ImageFactsReader::factsRead, this, &ImageListModel::takeFacts);
+    readFacts(0);
 }
 
-ImageListModel::~ImageListModel() = default;
+ImageListModel::~ImageListModel()
+{
+    mStopping = true;
+    mPreparePool.waitForDone();
+}
 
 void ImageListModel::setShowsFullPath(bool fullPath)
 {
@@ -37,24 +61,171 @@ void ImageListModel::setShowsFullPath(bool fullPath)
         return;
     mShowsFullPath = fullPath;
     if (mRowCount > 0)
-        emit dataChanged(index(0, 0), index(mRowCount - 1, 0), { Qt::DisplayRole });
+        emit dataChanged(
+            index(0, NameColumn), index(mRowCount - 1, NameColumn), { Qt::DisplayRole });
 }
 
 void ImageListModel::reload()
 {
     const int count = mResizer->images().count();
     if (count > mRowCount) {
+        const int first = mRowCount;
         beginInsertRows(QModelIndex(), mRowCount, count - 1);
         mRowCount = count;
         endInsertRows();
+        readFacts(first);
+        emit summaryChanged();
     } else if (count < mRowCount) {
         beginResetModel();
         mRowCount = count;
         endResetModel();
+        resetFacts();
+        emit summaryChanged();
     } else if (count > 0) {
         // Same length: an entry may still have changed in place.
-        emit dataChanged(index(0, 0), index(count - 1, 0));
+        emit dataChanged(index(0, 0), index(count - 1, ColumnCount - 1));
     }
+}
+
+void ImageListModel::readFacts(int first)
+{
+    QStringList paths;
+    paths.reserve(mRowCount - first);
+    for (int row = first; row < mRowCount; ++row) {
+        const ImageEntry* entry = mResizer->images().at(row);
+        if (!entry || mFacts.contains(entry->path()))
+            continue;
+        mFacts.insert(entry->path(), FileFacts());
+        ++mSizesPending;
+        paths << entry->path();
+    }
+    mReader->read(paths);
+}
+
+void ImageListModel::resetFacts()
+{
+    mReader->clear();
+    mFacts.clear();
+    mTotalBytes = 0;
+    mSizesPending = 0;
+    readFacts(0);
+}
+
+void ImageListModel::forgetFacts(const QString& path)
+{
+    const auto it = mFacts.constFind(path);
+    if (it == mFacts.cend())
+        return;
+    if (it->bytes >= 0)
+        mTotalBytes -= it->bytes;
+    else
+        --mSizesPending;
+    mFacts.erase(it);
+}
+
+void ImageListModel::takeFacts(const QList<ImageFactsReader::Result>& results)
+{
+    bool sizes = false;
+    for (const ImageFactsReader::Result& result : results) {
+        const auto it = mFacts.find(result.path);
+        if (it == mFacts.end())
+            continue; // removed meanwhile
+        if (result.bytes >= 0 && it->bytes < 0) {
+            it->bytes = result.bytes;
+            mTotalBytes += result.bytes;
+            --mSizesPending;
+            sizes = true;
+        }
+        if (result.headerRead) {
+            it->headerRead = true;
+            it->pixels = result.pixels;
+            it->error = result.error;
+        }
+    }
+    // Which rows the results belong to is not looked up: the views repaint only what they show.
+    if (mRowCount > 0)
+        emit dataChanged(index(0, PixelSizeColumn), index(mRowCount - 1, FileSizeColumn));
+    if (sizes)
+        emit summaryChanged();
+    emit factsChanged();
+}
+
+ImageListModel::FileFacts ImageListModel::facts(int row) const
+{
+    const ImageEntry* entry = row < mRowCount ? mResizer->images().at(row) : nullptr;
+    return entry ? mFacts.value(entry->path()) : FileFacts();
+}
+
+void ImageListModel::sort(int column, Qt::SortOrder order)
+{
+    if (mResizer->isRunning() || column < 0 || column >= ColumnCount)
+        return;
+    reload();
+    emit layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
+    // Persistent indexes (the selection, the current row) follow their entries.
+    const QModelIndexList before = persistentIndexList();
+    std::vector<const ImageEntry*> entries;
+    entries.reserve(static_cast<size_t>(before.size()));
+    for (const QModelIndex& index : before)
+        entries.push_back(mResizer->images().at(index.row()));
+
+    // A key per entry first: comparisons then cost no lookups. Names compare as in a folder
+    // walk ("img2" before "img10", case ignored); a size not known yet sorts as the smallest.
+    std::unordered_map<const ImageEntry*, size_t> position;
+    position.reserve(static_cast<size_t>(mRowCount));
+    std::vector<QString> names;
+    std::vector<std::pair<qint64, qint64>> numbers;
+    std::vector<QString> types;
+    for (int row = 0; row < mRowCount; ++row) {
+        const ImageEntry* entry = mResizer->images().at(row);
+        position.emplace(entry, static_cast<size_t>(row));
+        const FileFacts facts = mFacts.value(entry->path());
+        switch (column) {
+        case NameColumn:
+            names.push_back(mShowsFullPath ? entry->path() : entry->name());
+            break;
+        case PixelSizeColumn:
+            numbers.emplace_back(
+                facts.pixels.isEmpty() ? -1 : qint64(facts.pixels.width()) * facts.pixels.height(),
+                facts.pixels.width());
+            break;
+        case FileSizeColumn:
+            numbers.emplace_back(facts.bytes, 0);
+            break;
+        default:
+            types.push_back(typeOf(entry->name()));
+            break;
+        }
+    }
+    auto less = [&](const ImageEntry& a, const ImageEntry& b) {
+        const size_t i = position.at(&a);
+        const size_t j = position.at(&b);
+        switch (column) {
+        case NameColumn:
+            return FolderWalk::naturalLess(names[i], names[j]);
+        case PixelSizeColumn:
+        case FileSizeColumn:
+            return numbers[i] < numbers[j];
+        default:
+            return types[i] < types[j];
+        }
+    };
+    if (order == Qt::AscendingOrder)
+        mResizer->images().sort(less);
+    else
+        mResizer->images().sort(
+            [&less](const ImageEntry& a, const ImageEntry& b) { return less(b, a); });
+
+    std::unordered_map<const ImageEntry*, int> newRow;
+    newRow.reserve(static_cast<size_t>(mRowCount));
+    for (int row = 0; row < mRowCount; ++row)
+        newRow.emplace(mResizer->images().at(row), row);
+    QModelIndexList after;
+    after.reserve(before.size());
+    for (qsizetype i = 0; i < before.size(); ++i)
+        after << index(newRow.at(entries[static_cast<size_t>(i)]), before[i].column());
+    changePersistentIndexList(before, after);
+    emit layoutChanged({}, QAbstractItemModel::VerticalSortHint);
 }
 
 void ImageListModel::addPaths(const QStringList& paths)
@@ -68,11 +239,20 @@ void ImageListModel::addPaths(const QStringList& paths)
 
 bool ImageListModel::isAdding() const
 {
-    return mScanner->isBusy();
+    return mScanner->isBusy() || mPreparing;
 }
 
 void ImageListModel::appendFiles(const QStringList& files)
 {
+    // Files that arrive while a large addition is prepared wait for it, to keep their order.
+    if (mPreparing) {
+        mWaitingFiles.append(files);
+        return;
+    }
+    if (files.size() >= kPreparedOffThread) {
+        prepareEntries(files);
+        return;
+    }
     // The list goes by the extension alone; a path that names nothing would be listed as an
     // image of 0 x 0 pixels and fail in the batch, so it is sorted out here.
     QStringList taken;
@@ -96,6 +276,52 @@ void ImageListModel::appendFiles(const QStringList& files)
         emit filesNotAdded(notImages, missing);
 }
 
+void ImageListModel::prepareEntries(const QStringList& files)
+{
+    mPreparing = true;
+    // The file system queries of each file (does it exist, its size) are what a large
+    // addition costs: they run on the pool thread, which builds the entries and hands them
+    // over; no one else sees an entry before it is in the list. The accepted extensions are
+    // a constant of the list, safe to read from there.
+    const ImageList* list = &mResizer->images();
+    mPreparePool.start([this, list, files] {
+        auto prepared = std::make_shared<Prepared>();
+        prepared->entries.reserve(static_cast<size_t>(files.size()));
+        for (const QString& path : files) {
+            if (mStopping)
+                return;
+            if (!list->hasAcceptedExtension(path))
+                prepared->notImages << path;
+            else if (!QFileInfo::exists(path))
+                prepared->missing << path;
+            else
+                prepared->entries.push_back(std::make_unique<ImageEntry>(path));
+        }
+        // The destructor waits for this thread before the model goes.
+        QMetaObject::invokeMethod(
+            this, [this, prepared] { appendPrepared(*prepared); }, Qt::QueuedConnection);
+    });
+}
+
+void ImageListModel::appendPrepared(Prepared& prepared)
+{
+    reload();
+    const int before = mRowCount;
+    ImageList& list = mResizer->images();
+    for (auto& entry : prepared.entries) {
+        if (!list.contains(*entry))
+            list.append(std::move(entry));
+    }
+    reload();
+    mPreparing = false;
+    emit filesAdded(mRowCount - before);
+    if (!prepared.notImages.isEmpty() || !prepared.missing.isEmpty())
+        emit filesNotAdded(prepared.notImages, prepared.missing);
+    const QList<QStringList> waiting = std::exchange(mWaitingFiles, {});
+    for (const QStringList& files : waiting)
+        appendFiles(files);
+}
+
 bool ImageListModel::removeImages(const std::set<int>& rows)
 {
     if (mResizer->isRunning())
@@ -115,13 +341,17 @@ bool ImageListModel::removeImages(const std::set<int>& rows)
             --first;
         }
         std::set<int> run;
-        for (int row = first; row <= last; ++row)
+        for (int row = first; row <= last; ++row) {
             run.insert(row);
+            if (const ImageEntry* entry = mResizer->images().at(row))
+                forgetFacts(entry->path());
+        }
         beginRemoveRows(QModelIndex(), first, last);
         mResizer->images().removeAt(run);
         mRowCount = mResizer->images().count();
         endRemoveRows();
     }
+    emit summaryChanged();
     return true;
 }
 
@@ -145,21 +375,65 @@ int ImageListModel::rowCount(const QModelIndex& parent) const
 
 int ImageListModel::columnCount(const QModelIndex& parent) const
 {
-    return parent.isValid() ? 0 : 1;
+    return parent.isValid() ? 0 : ColumnCount;
 }
 
 QVariant ImageListModel::data(const QModelIndex& index, int role) const
 {
     if (!index.isValid() || index.row() >= mRowCount)
         return {};
-    if (role != Qt::DisplayRole && role != Qt::ToolTipRole)
+    if (role != Qt::DisplayRole && role != Qt::ToolTipRole && role != Qt::TextAlignmentRole)
         return {};
     const ImageEntry* image = mResizer->images().at(index.row());
     if (!image)
         return {};
-    if (role == Qt::ToolTipRole || mShowsFullPath)
-        return image->path();
-    return image->name();
+    // Painting asks for every visible cell: only what is in memory, never the file system.
+    const int column = index.column();
+    if (role == Qt::TextAlignmentRole) {
+        if (column == PixelSizeColumn || column == FileSizeColumn)
+            return QVariant::fromValue(Qt::AlignRight | Qt::AlignVCenter);
+        return {};
+    }
+    if (column == NameColumn) {
+        if (role == Qt::ToolTipRole || mShowsFullPath)
+            return image->path();
+        return image->name();
+    }
+    if (column == TypeColumn)
+        return role == Qt::DisplayRole ? typeOf(image->name()) : QVariant();
+    const FileFacts facts = mFacts.value(image->path());
+    if (column == FileSizeColumn) {
+        if (role != Qt::DisplayRole || facts.bytes < 0)
+            return {};
+        return ImageEntry::byteSizeText(facts.bytes, QLocale());
+    }
+    // The pixel size, or why the header could not be read: its first line in the cell, the
+    // whole of it in the tooltip.
+    if (!facts.headerRead)
+        return {};
+    if (!facts.error.isEmpty())
+        return role == Qt::ToolTipRole ? facts.error : facts.error.section(QLatin1Char('\n'), 0, 0);
+    if (role == Qt::ToolTipRole)
+        return {};
+    return tr("%1 × %2").arg(facts.pixels.width()).arg(facts.pixels.height());
+}
+
+QVariant ImageListModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
+        return QAbstractTableModel::headerData(section, orientation, role);
+    switch (section) {
+    case NameColumn:
+        return tr("Name");
+    case PixelSizeColumn:
+        return tr("Pixels");
+    case FileSizeColumn:
+        return tr("Size");
+    case TypeColumn:
+        return tr("Type");
+    default:
+        return {};
+    }
 }
 
 Qt::ItemFlags ImageListModel::flags(const QModelIndex& index) const

@@ -1,24 +1,39 @@
 #pragma once
 
+#include <atomic>
+#include <memory>
 #include <set>
+#include <vector>
 
 #include <QAbstractTableModel>
+#include <QHash>
+#include <QSize>
 #include <QStringList>
+#include <QThreadPool>
+
+#include "gui/ImageFactsReader.h"
 
 class FolderScanner;
+class ImageEntry;
 class QMimeData;
 class BatchResizer;
 
 // The table of the first tab over the image list: one row per entry of BatchResizer, in list
-// order, one column showing the entry's name or, with setShowsFullPath(true), its full path. The
-// model reads the list on demand and copies nothing; it only remembers how many rows it has
-// announced to the views, so that a list that grew (files handed over by another launch, a
-// folder walk that ended) reaches them as inserted rows when reload() is called.
+// order, with the entry's name (or, with setShowsFullPath(true), its full path), its pixel
+// size, its file size and its type. The model reads the list on demand; it remembers how many
+// rows it has announced to the views, so that a list that grew (files handed over by another
+// launch, a folder walk that ended) reaches them as inserted rows when reload() is called.
+//
+// The pixel and file sizes are read off the main thread (ImageFactsReader) for every entry
+// announced, and fill in as they arrive; they are kept by path, so a result finds its entry
+// wherever sorting or removing has moved it, and a result for a path no longer listed is
+// dropped. Sorting by a column reorders the list itself: it is the order the next batch
+// processes.
 //
 // Files enter through addPaths() (open panel, desktop, drops): folders among the paths are
 // walked on a worker thread (FolderScanner) and replaced by their image files; everything
-// then goes through ImageList::addPaths, whose extension and duplicate rules decide,
-// and the new rows always go after the last one, in the order given. A path that does not
+// then goes through the list's extension and duplicate rules (ImageList), and the new rows
+// always go after the last one, in the order given. A path that does not
 // exist is not listed. What is not taken, other than a path already in the list, is reported
 // with filesNotAdded().
 //
@@ -26,12 +41,31 @@ class BatchResizer;
 // the drop counts as taken even when the list accepts none of them. Only copy and link drops
 // are taken: a move would tell the source to delete its files.
 //
-// Main thread only.
+// Main thread only. Its workers (the facts reader, the preparation of a large addition) see
+// only paths and the entries they build, and hand their results over as queued calls.
 class ImageListModel : public QAbstractTableModel
 {
     Q_OBJECT
 
 public:
+    enum Column
+    {
+        NameColumn,
+        PixelSizeColumn,
+        FileSizeColumn,
+        TypeColumn,
+        ColumnCount
+    };
+
+    // What is known of one file so far.
+    struct FileFacts
+    {
+        qint64 bytes = -1; // -1 until measured
+        bool headerRead = false;
+        QSize pixels; // empty when not read yet or the header failed
+        QString error; // why the header failed
+    };
+
     // The resizer must outlive the model.
     explicit ImageListModel(BatchResizer* resizer, QObject* parent = nullptr);
     ~ImageListModel() override;
@@ -46,11 +80,13 @@ public:
     void reload();
 
     // Appends the files among paths and the image files inside the folders among them, in
-    // order. Plain files are added before this returns, unless an earlier folder walk is
-    // still running (then they wait for it, to keep their order); folders are added when
-    // their walk ends. filesAdded() follows every call.
+    // order. Plain files are added before this returns, unless an earlier folder walk or a
+    // large addition is still in progress (then they wait for it, to keep their order);
+    // folders are added when their walk ends. A thousand files or more at once (also from a
+    // walk) are checked and measured off the main thread and added when that is done, so that
+    // the window keeps answering. filesAdded() follows every call.
     void addPaths(const QStringList& paths);
-    // True while a folder walk has not delivered its files yet.
+    // True while a folder walk or a large addition has not delivered its files yet.
     bool isAdding() const;
 
     // Removes the entries at these rows (rows outside the list are ignored), announced as
@@ -58,12 +94,26 @@ public:
     // an entry.
     bool removeImages(const std::set<int>& rows);
 
+    // Reorders the list by a column (NameColumn by name or by path as shown). Refused while a
+    // batch runs, as removing is. Selections follow their entries.
+    void sort(int column, Qt::SortOrder order = Qt::AscendingOrder) override;
+
+    // What is known of the file of a row; all unknown outside the list.
+    FileFacts facts(int row) const;
+    // The sum of the file sizes measured so far, and whether every row's size is measured.
+    qint64 totalBytes() const { return mTotalBytes; }
+    bool allSizesKnown() const { return mSizesPending == 0; }
+    // Sources above this many pixels show as refused, as a batch would refuse them.
+    void setMaxPixels(qint64 maxPixels) { mReader->setMaxPixels(maxPixels); }
+
     // The local file paths of a drag (text/uri-list), in their order; other URLs are left out.
     static QStringList localPaths(const QMimeData* data);
 
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
     int columnCount(const QModelIndex& parent = QModelIndex()) const override;
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+    QVariant headerData(
+        int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
     Qt::ItemFlags flags(const QModelIndex& index) const override;
     QStringList mimeTypes() const override;
     Qt::DropActions supportedDropActions() const override;
@@ -81,12 +131,39 @@ signals:
     // list does not accept, and those with an accepted extension that do not exist, each in
     // the order given.
     void filesNotAdded(const QStringList& notImages, const QStringList& missing);
+    // The number of rows or the total file size changed.
+    void summaryChanged();
+    // Pixel sizes or file sizes arrived for some rows.
+    void factsChanged();
 
 private:
     void appendFiles(const QStringList& files);
+    // A large addition: what appendFiles does, with the file system work on a pool thread.
+    struct Prepared
+    {
+        std::vector<std::unique_ptr<ImageEntry>> entries;
+        QStringList notImages;
+        QStringList missing;
+    };
+    void prepareEntries(const QStringList& files);
+    void appendPrepared(Prepared& prepared);
+    // Starts reading the facts of the rows from first to the end.
+    void readFacts(int first);
+    // Forgets every fact and reads them again for the whole list.
+    void resetFacts();
+    void forgetFacts(const QString& path);
+    void takeFacts(const QList<ImageFactsReader::Result>& results);
 
     BatchResizer* mResizer;
     FolderScanner* mScanner;
+    ImageFactsReader* mReader;
+    QThreadPool mPreparePool;
+    std::atomic<bool> mStopping { false };
+    bool mPreparing = false; // a large addition is being prepared
+    QList<QStringList> mWaitingFiles; // files that arrived meanwhile, in order
+    QHash<QString, FileFacts> mFacts; // by path, for every row announced
+    qint64 mTotalBytes = 0;
+    int mSizesPending = 0;
     int mRowCount = 0; // rows announced to the views
     bool mShowsFullPath = false;
 };

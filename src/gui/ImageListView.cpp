@@ -6,6 +6,7 @@
 #include <QHeaderView>
 #include <QMimeData>
 #include <QPainter>
+#include <QSignalBlocker>
 #include <QStyleOption>
 
 ImageListView::ImageListView(QWidget* parent)
@@ -19,8 +20,17 @@ ImageListView::ImageListView(QWidget* parent)
     setShowGrid(false);
     setWordWrap(false);
     setTextElideMode(Qt::ElideMiddle);
-    horizontalHeader()->setStretchLastSection(true);
-    horizontalHeader()->hide();
+    horizontalHeader()->setStretchLastSection(false);
+    horizontalHeader()->setSectionsClickable(true);
+    horizontalHeader()->setSortIndicatorShown(true);
+    horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
+    horizontalHeader()->setHighlightSections(false);
+    // A click flips the header's arrow first; the sort itself is the model's, asked for here.
+    connect(horizontalHeader(), &QHeaderView::sortIndicatorChanged, this,
+        [this](int section, Qt::SortOrder order) {
+            if (section >= 0)
+                emit sortRequested(section, order);
+        });
     verticalHeader()->hide();
     // Rows of one height: a list of thousands of files then lays out without measuring each.
     verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
@@ -29,6 +39,36 @@ ImageListView::ImageListView(QWidget* parent)
     setDragDropMode(QAbstractItemView::DropOnly);
     // The base class would draw its indicator at the hovered row; ours goes after the last.
     setDropIndicatorShown(false);
+}
+
+void ImageListView::showColumns()
+{
+    QHeaderView* header = horizontalHeader();
+    const int columns = model() ? model()->columnCount() : 0;
+    if (columns == 0)
+        return;
+    // Fixed widths from the font, never measured from the rows: a list of a hundred thousand
+    // files lays out as fast as an empty one.
+    const QFontMetrics metrics = header->fontMetrics();
+    const int padding = 3 * metrics.averageCharWidth();
+    const QStringList widest = { QString(), QStringLiteral("00000 × 00000"),
+        QStringLiteral("000.00 MB"), QStringLiteral("JPEG") };
+    header->setSectionResizeMode(0, QHeaderView::Stretch);
+    for (int column = 1; column < columns; ++column) {
+        header->setSectionResizeMode(column, QHeaderView::Interactive);
+        const QString title = model()->headerData(column, Qt::Horizontal).toString();
+        const int text = std::max(metrics.horizontalAdvance(widest.value(column)),
+            metrics.horizontalAdvance(title) + 2 * metrics.height()); // room for the arrow
+        header->resizeSection(column, text + padding);
+    }
+    clearSortIndicator();
+}
+
+void ImageListView::clearSortIndicator()
+{
+    QSignalBlocker blocker(horizontalHeader());
+    horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
+    horizontalHeader()->viewport()->update();
 }
 
 std::set<int> ImageListView::selectedRowSet() const

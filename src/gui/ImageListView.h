@@ -4,9 +4,10 @@
 
 #include <QTableView>
 
-// The file list's table: whole rows, several at once (extended selection), no grid, no
-// headers, the one column stretched to the width, names elided in the middle. Tab leaves it
-// for the next control instead of walking its rows.
+// The file list's table: whole rows, several at once (extended selection), no grid, a header
+// whose sections sort the list when clicked (sortRequested), the first column stretched to the
+// width, names elided in the middle. Tab leaves it for the next control instead of walking its
+// rows.
 //
 // It takes drags of local files (text/uri-list) and nothing else. While files are dragged
 // over it, wherever the pointer is, the insertion line shows after the last row (at the top
@@ -20,6 +21,12 @@ class ImageListView : public QTableView
 public:
     explicit ImageListView(QWidget* parent = nullptr);
 
+    // Sizes the columns of the model set (the first one takes the room left) and shows no
+    // sort order yet.
+    void showColumns();
+    // The list is no longer in the order the header's arrow shows.
+    void clearSortIndicator();
+
     // The rows of the selection, for ImageListModel::removeImages().
     std::set<int> selectedRowSet() const;
     // The row selected last (the current row when it is selected), or -1 without selection.
@@ -29,6 +36,10 @@ public:
     // viewport coordinates; a rectangle of height 0 across the viewport).
     bool isDropLineShown() const { return mDropLineShown; }
     QRect dropLineRect() const;
+
+signals:
+    // A header section was clicked: the list is to be sorted by that column in that order.
+    void sortRequested(int column, Qt::SortOrder order);
 
 protected:
     void dragEnterEvent(QDragEnterEvent* event) override;

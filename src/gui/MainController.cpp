@@ -7,6 +7,7 @@
 #include <QMessageBox>
 #include <QPixmap>
 #include <QProgressBar>
+#include <QScreen>
 #include <QSettings>
 #include <QStatusBar>
 
@@ -134,18 +135,37 @@ void MainController::show()
     connect(
         mImageList.get(), &ImageListController::messageShown, this, &MainController::showMessage);
     connect(mBatch.get(), &BatchController::messageShown, this, &MainController::showMessage);
+    // The selected image's output size follows every edit of a setting, once it is stored.
+    connect(mSettingsControls.get(), &SettingsController::edited, mImageList.get(),
+        &ImageListController::showOutputSize, Qt::QueuedConnection);
 
     mSettingsControls->showStoredSettings();
     mImageList->showStoredSettings();
 
-    // The last frame comes back, and every later move or resize is saved.
-    if (mStore)
-        mWindow->restoreGeometry(mStore->value(QLatin1String(kWindowPositionKey)).toByteArray());
+    // The last frame comes back, and every later move or resize is saved. The first start
+    // opens at the designed size (room for the list beside the preview), within the screen.
+    if (!mStore
+        || !mWindow->restoreGeometry(
+            mStore->value(QLatin1String(kWindowPositionKey)).toByteArray()))
+        fitWindowToScreen();
     mSavesFrame = true;
 
     mWindow->show();
     mWindow->raise();
     mWindow->activateWindow();
+}
+
+void MainController::fitWindowToScreen()
+{
+    const QScreen* screen = mWindow->screen();
+    if (!screen)
+        return;
+    const QRect room = screen->availableGeometry();
+    const QSize size = mWindow->size().boundedTo(room.size());
+    mWindow->resize(size);
+    QRect frame(QPoint(), size);
+    frame.moveCenter(room.center());
+    mWindow->move(frame.topLeft());
 }
 
 void MainController::addFiles(const QStringList& paths)

@@ -70,6 +70,8 @@ public slots:
 
 private:
     void setWindowBackground();
+    // The designed size where the screen has room for it, centred on the screen.
+    void fitWindowToScreen();
     void showAbout();
     void saveWindowFrame();
     void showMessage(const QString& message);

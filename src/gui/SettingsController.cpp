@@ -4,6 +4,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -313,6 +314,13 @@ void SettingsController::chooseOutputFolder()
     dialog->setLabelText(QFileDialog::Accept, tr("Choose"));
     dialog->setFileMode(QFileDialog::Directory);
     dialog->setOption(QFileDialog::ShowDirsOnly);
+    // At the output folder when it exists, else where the last open panel ended.
+    for (const QString& folder : { mSettings->outputFolder(), mSettings->lastOpenFolder() }) {
+        if (!folder.isEmpty() && QFileInfo(folder).isDir()) {
+            dialog->setDirectory(folder);
+            break;
+        }
+    }
     connect(dialog, &QDialog::finished, this,
         [this, dialog](int result) { outputFolderChosen(dialog, result); });
     dialog->open();
@@ -327,6 +335,7 @@ void SettingsController::outputFolderChosen(QFileDialog* dialog, int result)
         return; // nothing chosen: an accepted dialog must not wipe the stored folder
     mUi->outputFolderField->setText(folder);
     mSettings->setOutputFolder(folder);
+    mSettings->setLastOpenFolder(QFileInfo(folder).absolutePath());
     emit edited();
 }
 

@@ -113,6 +113,7 @@ constexpr char maxMegapixels[] = "maxMegapixels";
 constexpr char noEnlarge[] = "noEnlarge";
 constexpr char existingFile[] = "existingFile";
 constexpr char jobs[] = "jobs";
+constexpr char lastOpenFolder[] = "lastOpenFolder";
 } // namespace Key
 
 // A parser of the stored code of one of the enumerations, whose valid codes are lo to hi.
@@ -210,6 +211,7 @@ std::unique_ptr<Settings> Settings::detachedCopy() const
     copy->mExistingFile = mExistingFile;
     copy->mMaxMegapixels = mMaxMegapixels;
     copy->mJobs = mJobs;
+    copy->mLastOpenFolder = mLastOpenFolder;
     return copy;
 }
 
@@ -273,6 +275,7 @@ void Settings::overlay(const std::function<QVariant(const char*)>& valueOf)
     take(Key::noEnlarge, mNoEnlarge, readBool);
     take(Key::existingFile, mExistingFile, readCode<ExistingFile>(1, 3));
     take(Key::jobs, mJobs, intIn(0, kMaxJobs));
+    take(Key::lastOpenFolder, mLastOpenFolder, readString);
 }
 
 QColor Settings::backgroundColor() const
@@ -417,6 +420,12 @@ void Settings::setJobs(int value)
 {
     mJobs = value;
     store(Key::jobs, value);
+}
+
+void Settings::setLastOpenFolder(const QString& folder)
+{
+    mLastOpenFolder = folder;
+    store(Key::lastOpenFolder, folder);
 }
 
 int Settings::effectiveJobs() const

@@ -121,6 +121,9 @@ public:
     int jobs() const { return mJobs; }
     // What jobs() means on this machine: at least 1.
     int effectiveJobs() const;
+    // The folder the open panels (files, folders, the output folder) opened in last; empty
+    // before the first use.
+    QString lastOpenFolder() const { return mLastOpenFolder; }
 
     void setBackgroundEnabled(bool enabled);
     void setBackgroundColor(const QColor& color);
@@ -147,6 +150,7 @@ public:
     void setMaxMegapixels(int value);
     // 0 to kMaxJobs.
     void setJobs(int value);
+    void setLastOpenFolder(const QString& folder);
 
 private:
     void store(const char* key, const QVariant& value);
@@ -182,6 +186,7 @@ private:
     ExistingFile mExistingFile = ExistingFile::Fail;
     int mMaxMegapixels = kDefaultMaxMegapixels;
     int mJobs = 0;
+    QString mLastOpenFolder;
 
     std::unique_ptr<QSettings> mOwnedStore;
     QSettings* mStore = nullptr;

@@ -2,7 +2,10 @@
 #include <QCheckBox>
 #include <QDir>
 #include <QFileDialog>
+#include <QHeaderView>
 #include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
 #include <QMainWindow>
 #include <QPushButton>
 #include <QSettings>
@@ -16,9 +19,12 @@
 #include "TestSupport.h"
 #include "gui/ImageListView.h"
 #include "gui/ImageListController.h"
+#include "gui/ImageListModel.h"
 #include "gui/MainController.h"
+#include "gui/SettingsController.h"
 #include "batch/BatchResizer.h"
 #include "core/ImageCodec.h"
+#include "core/ImageEntry.h"
 #include "core/LocalizedText.h"
 #include "settings/Settings.h"
 
@@ -50,6 +56,16 @@ private:
         mController.reset();
         mController = std::make_unique<MainController>(mSettings.get());
         mController->show();
+    }
+
+    // Whether the preview fills its box on one side (to a pixel of rounding), as it does once
+    // the layout has settled and the preview was decoded for the box's last size.
+    bool previewFitsTheBox() const
+    {
+        const QSize shown = label("previewLabel")->pixmap().deviceIndependentSize().toSize();
+        const QSize room = label("previewLabel")->contentsRect().size();
+        return !shown.isEmpty() && shown.width() <= room.width() && shown.height() <= room.height()
+            && (shown.width() >= room.width() - 1 || shown.height() >= room.height() - 1);
     }
 
     void selectRow(int row)
@@ -160,6 +176,8 @@ private slots:
                 mController->window()->findChild<QPushButton*>(QStringLiteral("addButton"))));
     }
 
+    // The preview is decoded off the main thread and fills the box, never enlarged beyond the
+    // source; a file that does not decode says why instead of giving a size of 0 x 0.
     void selectionShowsPreviewAndInformationLine()
     {
         // An uncompressed BMP has a size known in advance: a 54-byte header and 300 rows of
@@ -169,24 +187,131 @@ private slots:
         QCOMPARE(QFileInfo(big).size(), qint64(360054));
         const QString broken = mDir.filePath(QStringLiteral("broken.png"));
         QVERIFY(TestSupport::writeFile(broken, "not an image"));
-        mController->addFiles({ big, broken });
+        mController->addFiles({ big, broken, mFiles[0] });
 
         selectRow(0);
-        const QPixmap preview = label("previewLabel")->pixmap();
-        QVERIFY(!preview.isNull());
-        QCOMPARE(preview.deviceIndependentSize().toSize(), QSize(100, 75));
+        // Once the layout has settled, the picture fills the box on one side (to a pixel of
+        // rounding) and keeps its proportions.
+        QTRY_VERIFY(previewFitsTheBox());
+        const QSize shown = label("previewLabel")->pixmap().deviceIndependentSize().toSize();
+        QVERIFY(shown.width() < 400); // the test window's box is narrower than the source
+        QVERIFY(qAbs(shown.width() * 3 / 4 - shown.height()) <= 1);
         QCOMPARE(
             label("imageSizeLabel")->text(), QStringLiteral("400 × 300 pixels, 351.62\u00A0KB"));
 
-        // A file that does not decode shows no picture and a size of 0 x 0.
         selectRow(1);
+        QTRY_COMPARE(
+            label("previewLabel")->text(), QStringLiteral("Cannot be read: not a PNG image"));
         QVERIFY(label("previewLabel")->pixmap().isNull());
-        QCOMPARE(label("imageSizeLabel")->text(), QStringLiteral("0 × 0 pixels, 12\u00A0Byte"));
+        QCOMPARE(label("imageSizeLabel")->text(), QStringLiteral("not a PNG image, 12\u00A0Byte"));
+        QVERIFY(label("outputSizeLabel")->text().isEmpty());
+
+        // A source smaller than the box is shown at its own size.
+        selectRow(2);
+        QTRY_COMPARE(
+            label("previewLabel")->pixmap().deviceIndependentSize().toSize(), QSize(40, 30));
 
         // Nothing selected: nothing shown.
         table()->clearSelection();
         QVERIFY(label("previewLabel")->pixmap().isNull());
         QVERIFY(label("imageSizeLabel")->text().isEmpty());
+    }
+
+    void outputSizeFollowsTheSettings_data()
+    {
+        QTest::addColumn<QVariantMap>("stored");
+        QTest::addColumn<QString>("before");
+        QTest::addColumn<QString>("field"); // a field typed into, or a menu stepped down
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("after");
+        // The source is 400 x 300 pixels; the settings start at 400 x 300 pixels, 72 ppi, JPEG.
+        QTest::newRow("a width typed with proportions kept")
+            << QVariantMap { { "proportional", true }, { "tagSides", 1 } } << "→ 400 × 300 px, JPEG"
+            << "widthField"
+            << "200"
+            << "→ 200 × 150 px, JPEG";
+        QTest::newRow("the unit turned to inches: an enormous target")
+            << QVariantMap {} << "→ 400 × 300 px, JPEG"
+            << "unitCombo" << QString()
+            << "→ 28800 × 21600 px, JPEG\nWarning: 622 megapixels, a very large image";
+        QTest::newRow("another format")
+            << QVariantMap { { "UM", 4 }, { "widthValue", 50 }, { "heightValue", 50 } }
+            << "→ 200 × 150 px, JPEG"
+            << "formatCombo" << QString() << "→ 200 × 150 px, PNG";
+        QTest::newRow("a size the format cannot hold, then one that can")
+            << QVariantMap { { "widthValue", 70000 } }
+            << "→ cannot be written as JPEG: the target size 70000 x 300 pixels has a side "
+               "beyond the 65500 pixels that JPEG can make"
+            << "formatCombo" << QString() << "→ 70000 × 300 px, PNG";
+    }
+
+    // Under the pixel size: the size the selected image will be written at, following every
+    // edit of the Size and Output settings.
+    void outputSizeFollowsTheSettings()
+    {
+        QFETCH(QVariantMap, stored);
+        QFETCH(QString, before);
+        QFETCH(QString, field);
+        QFETCH(QString, text);
+        QFETCH(QString, after);
+        mController.reset();
+        mSettings
+            = TestSupport::freshSettings(mDir.filePath(QStringLiteral("Ostrel.conf")), stored);
+        start();
+        const QString photo
+            = TestSupport::writeImage(mDir.filePath(QStringLiteral("photo.bmp")), 400, 300);
+        mController->addFiles({ photo });
+        selectRow(0);
+        QTRY_COMPARE(label("outputSizeLabel")->text(), before);
+        // Everything that arrives from the workers has arrived: only the edit can change it.
+        auto* model = qobject_cast<ImageListModel*>(table()->model());
+        QTRY_VERIFY(model->facts(0).headerRead && previewFitsTheBox());
+
+        QWidget* control = mController->window()->findChild<QWidget*>(field);
+        QVERIFY(control);
+        if (auto* line = qobject_cast<QLineEdit*>(control)) {
+            line->clear();
+            QTest::keyClicks(line, text);
+            QTest::keyClick(line, Qt::Key_Return);
+        } else {
+            QTest::keyClick(control, Qt::Key_Down);
+        }
+        QTRY_COMPARE(label("outputSizeLabel")->text(), after);
+    }
+
+    // Clicking a column's header sorts the list the batch will process; the line under the
+    // list gives the number of images and their total size.
+    void headerClickSortsTheList()
+    {
+        const QString small
+            = TestSupport::writeImage(mDir.filePath(QStringLiteral("small.bmp")), 10, 10);
+        const QString large
+            = TestSupport::writeImage(mDir.filePath(QStringLiteral("large.bmp")), 90, 90);
+        const QString mid
+            = TestSupport::writeImage(mDir.filePath(QStringLiteral("mid.bmp")), 30, 30);
+        mController->addFiles({ mid, large, small }); // 30 x 30, 90 x 90 and 10 x 10 pixels
+        QHeaderView* header = table()->horizontalHeader();
+        const QPoint sizeSection(header->sectionViewportPosition(2) + 5, header->height() / 2);
+        auto order = [this] {
+            QStringList names;
+            for (int i = 0; i < mController->resizer()->images().count(); ++i)
+                names << mController->resizer()->images().at(i)->name();
+            return names;
+        };
+        // Sizes arrive from a worker; sorting before they have all come would be a different
+        // test.
+        QTRY_VERIFY(!table()->model()->index(2, 2).data().toString().isEmpty());
+        // The line under the list counts them and adds their sizes up.
+        const QString summary = label("listSummaryLabel")->text();
+        QVERIFY2(summary.startsWith(QStringLiteral("3 "))
+                && summary.endsWith(ImageEntry::byteSizeText(
+                    QFileInfo(small).size() + QFileInfo(mid).size() + QFileInfo(large).size(),
+                    QLocale())),
+            qPrintable(summary));
+        QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, sizeSection);
+        QCOMPARE(order(), QStringList({ "small.bmp", "mid.bmp", "large.bmp" }));
+        QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, sizeSection);
+        QCOMPARE(order(), QStringList({ "large.bmp", "mid.bmp", "small.bmp" }));
     }
 
     void removeSelectedRows()
@@ -271,6 +396,58 @@ private slots:
         QTest::qWait(0);
         QTRY_VERIFY(!mController->window()->findChild<QFileDialog*>());
         QCOMPARE(table()->model()->rowCount(), 2);
+    }
+
+    // Add Folder adds the images of a folder and its subfolders; every open panel then starts
+    // where the last one ended, also after a new start.
+    void addFolderAndPanelsRememberTheFolder()
+    {
+        QDir().mkpath(mDir.filePath(QStringLiteral("albums/trip/day2")));
+        TestSupport::writeImage(mDir.filePath(QStringLiteral("albums/trip/b.png")), 10, 10);
+        TestSupport::writeImage(mDir.filePath(QStringLiteral("albums/trip/day2/a.jpg")), 10, 10);
+        const QString albums = QDir(mDir.filePath(QStringLiteral("albums"))).canonicalPath();
+        QString startedIn;
+        QTimer::singleShot(0, this, [&] {
+            auto* panel = mController->window()->findChild<QFileDialog*>();
+            QVERIFY(panel);
+            QCOMPARE(panel->fileMode(), QFileDialog::Directory);
+            startedIn = panel->directory().absolutePath();
+            panel->setDirectory(albums);
+            panel->selectFile(QStringLiteral("trip"));
+            static_cast<QDialog*>(panel)->accept();
+        });
+        mController->imageList()->chooseFolder();
+        QTRY_COMPARE(table()->model()->rowCount(), 2);
+        QCOMPARE(cell(0), QStringLiteral("b.png"));
+        QCOMPARE(cell(1), QStringLiteral("a.jpg"));
+        QCOMPARE(startedIn, QDir::homePath()); // nothing remembered yet
+        QTRY_COMPARE(TestSupport::settingsOnDisk(mDir.filePath(QStringLiteral("Ostrel.conf")))
+                         .value(QStringLiteral("lastOpenFolder"))
+                         .toString(),
+            albums);
+
+        start();
+        QTimer::singleShot(0, this, [&] {
+            auto* panel = mController->window()->findChild<QFileDialog*>();
+            QVERIFY(panel);
+            startedIn = panel->directory().absolutePath();
+            panel->reject();
+        });
+        mController->imageList()->chooseFiles();
+        QTRY_VERIFY(!mController->window()->findChild<QFileDialog*>());
+        QCOMPARE(startedIn, albums);
+
+        // The output folder's panel too, while no output folder is set.
+        startedIn.clear();
+        QTimer::singleShot(0, this, [&] {
+            auto* panel = mController->window()->findChild<QFileDialog*>();
+            QVERIFY(panel);
+            startedIn = panel->directory().absolutePath();
+            panel->reject();
+        });
+        mController->settingsControls()->chooseOutputFolder();
+        QTRY_VERIFY(!mController->window()->findChild<QFileDialog*>());
+        QCOMPARE(startedIn, albums);
     }
 };
 

@@ -1,6 +1,8 @@
 #include <QAbstractItemModelTester>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QLocale>
 #include <QMimeData>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -11,6 +13,8 @@
 #include "gui/ImageListModel.h"
 #include "gui/ImageListView.h"
 #include "batch/BatchResizer.h"
+#include "core/ImageCodec.h"
+#include "core/ImageEntry.h"
 
 // The table over a real image list with real files in a temporary folder, and a real view on
 // the offscreen platform that receives the drag events a file manager would send.
@@ -111,7 +115,11 @@ private:
     }
 
 private slots:
-    void initTestCase() { QVERIFY(mDir.isValid()); }
+    void initTestCase()
+    {
+        QVERIFY(mDir.isValid());
+        QVERIFY(ImageCodec::initialise("tst_ImageListModel"));
+    }
 
     void namesAndPaths()
     {
@@ -121,7 +129,7 @@ private slots:
         QAbstractItemModelTester tester(
             &model, QAbstractItemModelTester::FailureReportingMode::QtTest);
         QCOMPARE(model.rowCount(), 0);
-        QCOMPARE(model.columnCount(), 1);
+        QCOMPARE(model.columnCount(), 4);
 
         resizer.images().addPaths(paths);
         QCOMPARE(model.rowCount(), 0); // nothing announced until reload
@@ -332,6 +340,118 @@ private slots:
         QCOMPARE(added.at(1).at(0).toInt(), 4);
         QCOMPARE(shown(w.model),
             QStringList({ "first.tif", "img2.jpg", "img10.jpg", "a.PDF", "z.png", "last.tif" }));
+    }
+
+    // A thousand files and more are checked off the main thread; files added meanwhile wait
+    // for them, so the list keeps the order of the additions.
+    void largeAdditionsKeepTheirOrder()
+    {
+        QStringList many;
+        for (int i = 0; i < 1200; ++i)
+            many << QStringLiteral("many/img%1.jpg").arg(i);
+        many = files(many);
+        const QString missing = mDir.filePath("many/gone.jpg");
+        const QString notes = file("many/notes.txt");
+        const QString last = file("many/last.png");
+        Window w({});
+        QSignalSpy added(&w.model, &ImageListModel::filesAdded);
+        QSignalSpy notAdded(&w.model, &ImageListModel::filesNotAdded);
+        w.model.addPaths(QStringList { many.first(), notes } + many + QStringList { missing });
+        w.model.addPaths({ last, many.at(5) });
+        QTRY_COMPARE(added.count(), 2);
+        QCOMPARE(added.at(0).at(0).toInt(), 1200);
+        QCOMPARE(added.at(1).at(0).toInt(), 1); // the duplicate is refused
+        QCOMPARE(w.model.rowCount(), 1201);
+        QCOMPARE(w.resizer.images().at(0)->path(), many.first());
+        QCOMPARE(w.resizer.images().at(1199)->path(), many.last());
+        QCOMPARE(w.resizer.images().at(1200)->path(), last);
+        QCOMPARE(notAdded.count(), 1);
+        QCOMPARE(notAdded.at(0).at(0).toStringList(), QStringList { notes });
+        QCOMPARE(notAdded.at(0).at(1).toStringList(), QStringList { missing });
+    }
+
+    // The pixel size from each file's header and the file size fill in off the main thread,
+    // matched to their entries: results for a row removed before they arrive go nowhere,
+    // whatever row now holds that number.
+    void columnsFillInByEntry()
+    {
+        QVERIFY(QDir(mDir.path()).mkpath("facts"));
+        const QString bmp = TestSupport::writeImage(mDir.filePath("facts/wide.bmp"), 60, 20);
+        const QString gone = TestSupport::writeImage(mDir.filePath("facts/gone.bmp"), 90, 90);
+        const QString jpeg = TestSupport::writeImage(mDir.filePath("facts/photo.jpg"), 30, 40);
+        const QString broken = mDir.filePath("facts/broken.png");
+        QVERIFY(TestSupport::writeFile(broken, "not an image"));
+        Window w({});
+        QSignalSpy summary(&w.model, &ImageListModel::summaryChanged);
+        w.model.addPaths({ bmp, gone, jpeg, broken });
+        QVERIFY(w.model.removeImages({ 1 })); // before any result can have arrived
+        QTRY_VERIFY(w.model.allSizesKnown());
+        QTRY_VERIFY(w.model.facts(2).headerRead);
+        QVERIFY(w.model.facts(0).headerRead && w.model.facts(1).headerRead);
+
+        auto cell
+            = [&w](int row, int column) { return w.model.index(row, column).data().toString(); };
+        const QStringList pixels = { cell(0, 1), cell(1, 1), cell(2, 1) };
+        QCOMPARE(pixels, QStringList({ "60 × 20", "30 × 40", "not a PNG image" }));
+        QCOMPARE(w.model.index(2, 1).data(Qt::ToolTipRole).toString(), "not a PNG image");
+        const QStringList types = { cell(0, 3), cell(1, 3), cell(2, 3) };
+        QCOMPARE(types, QStringList({ "BMP", "JPG", "PNG" }));
+        // 60 x 20 BMP: 54 header bytes and 20 rows of 180 bytes; the broken PNG holds 12.
+        QCOMPARE(cell(0, 2), ImageEntry::byteSizeText(3654, QLocale()));
+        QCOMPARE(cell(2, 2), ImageEntry::byteSizeText(12, QLocale()));
+        QCOMPARE(w.model.totalBytes(), 3654 + QFileInfo(jpeg).size() + 12);
+        QVERIFY(summary.count() >= 2);
+    }
+
+    void sortingReordersTheList_data()
+    {
+        QTest::addColumn<int>("column");
+        QTest::addColumn<Qt::SortOrder>("order");
+        QTest::addColumn<QStringList>("expected");
+        // Added as img10.bmp (60 x 60, 10854 bytes), img2.jpg (40 x 40, a few KB),
+        // Img1.bmp (10 x 200, 6454 bytes), broken.png (no pixel size, 12 bytes).
+        QTest::newRow("name") << 0 << Qt::AscendingOrder
+                              << QStringList { "broken.png", "Img1.bmp", "img2.jpg", "img10.bmp" };
+        QTest::newRow("name, descending")
+            << 0 << Qt::DescendingOrder
+            << QStringList { "img10.bmp", "img2.jpg", "Img1.bmp", "broken.png" };
+        QTest::newRow("pixels") << 1 << Qt::AscendingOrder
+                                << QStringList { "broken.png", "img2.jpg", "Img1.bmp",
+                                       "img10.bmp" };
+        QTest::newRow("file size")
+            << 2 << Qt::AscendingOrder
+            << QStringList { "broken.png", "img2.jpg", "Img1.bmp", "img10.bmp" };
+        QTest::newRow("file size, descending")
+            << 2 << Qt::DescendingOrder
+            << QStringList { "img10.bmp", "Img1.bmp", "img2.jpg", "broken.png" };
+        // Equal types keep their order.
+        QTest::newRow("type") << 3 << Qt::AscendingOrder
+                              << QStringList { "img10.bmp", "Img1.bmp", "img2.jpg", "broken.png" };
+    }
+
+    // Sorting reorders the list the batch processes, not a view of it; the selection follows
+    // its entry.
+    void sortingReordersTheList()
+    {
+        QFETCH(int, column);
+        QFETCH(Qt::SortOrder, order);
+        QFETCH(QStringList, expected);
+        QVERIFY(QDir(mDir.path()).mkpath("sort"));
+        const QString broken = mDir.filePath("sort/broken.png");
+        QVERIFY(TestSupport::writeFile(broken, "not an image"));
+        Window w({ TestSupport::writeImage(mDir.filePath("sort/img10.bmp"), 60, 60),
+            TestSupport::writeImage(mDir.filePath("sort/img2.jpg"), 40, 40),
+            TestSupport::writeImage(mDir.filePath("sort/Img1.bmp"), 10, 200), broken });
+        QTRY_VERIFY(w.model.allSizesKnown());
+        QTRY_VERIFY(w.model.facts(3).headerRead);
+        w.view.selectRow(1); // img2.jpg
+        w.model.sort(column, order);
+        QStringList listed;
+        for (int i = 0; i < w.resizer.images().count(); ++i)
+            listed << w.resizer.images().at(i)->name();
+        QCOMPARE(listed, expected);
+        QCOMPARE(shown(w.model), expected);
+        QCOMPARE(w.view.selectedRow(), int(expected.indexOf("img2.jpg")));
     }
 };
 
