@@ -699,6 +699,64 @@ Teile zusammen schreiben, was ein einziger Lauf schriebe.</translation>
         <source>Images (%1)</source>
         <translation>Bilder (%1)</translation>
     </message>
+    <message>
+        <source>Add a Folder of Images</source>
+        <translation>Einen Ordner mit Bildern hinzufügen</translation>
+    </message>
+    <message>
+        <source>Cannot be read: %1</source>
+        <translation>Nicht lesbar: %1</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>→ cannot be written as %1: %2</source>
+        <translation>→ kann nicht als %1 geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>→ no output size with these settings</source>
+        <translation>→ keine Ausgabegröße mit diesen Einstellungen</translation>
+    </message>
+    <message>
+        <source>→ %1 × %2 px, %3</source>
+        <translation>→ %1 × %2 px, %3</translation>
+    </message>
+    <message>
+        <source>Warning: %1 megapixels, a very large image</source>
+        <translation>Achtung: %1 Megapixel, ein sehr großes Bild</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n image(s)</source>
+        <translation>
+            <numerusform>%n Bild</numerusform>
+            <numerusform>%n Bilder</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>ImageListModel</name>
+    <message>
+        <source>%1 × %2</source>
+        <translation>%1 × %2</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Pixels</source>
+        <translation>Pixel</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Größe</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Typ</translation>
+    </message>
 </context>
 <context>
     <name>MainController</name>
@@ -984,6 +1042,22 @@ Teile zusammen schreiben, was ein einziger Lauf schriebe.</translation>
     <message>
         <source>Prese&amp;ts</source>
         <translation>&amp;Vorgaben</translation>
+    </message>
+    <message>
+        <source>The size this image will be written at with the current settings</source>
+        <translation>Die Größe, in der dieses Bild mit den aktuellen Einstellungen geschrieben wird</translation>
+    </message>
+    <message>
+        <source>Choose a folder: its images and those of its subfolders are added</source>
+        <translation>Einen Ordner wählen: seine Bilder und die seiner Unterordner werden hinzugefügt</translation>
+    </message>
+    <message>
+        <source>Add Fol&amp;der…</source>
+        <translation>&amp;Ordner hinzufügen…</translation>
+    </message>
+    <message>
+        <source>Add F&amp;older…</source>
+        <translation>O&amp;rdner hinzufügen…</translation>
     </message>
 </context>
 <context>
@@ -1311,6 +1385,13 @@ Teile zusammen schreiben, was ein einziger Lauf schriebe.</translation>
     <message>
         <source>Thumbnail 256 px</source>
         <translation>Miniatur 256 px</translation>
+    </message>
+</context>
+<context>
+    <name>PreviewLoader</name>
+    <message>
+        <source>the image data cannot be decoded</source>
+        <translation>die Bilddaten lassen sich nicht dekodieren</translation>
     </message>
 </context>
 <context>

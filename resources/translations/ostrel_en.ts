@@ -698,6 +698,64 @@ run would.</translation>
         <source>Images (%1)</source>
         <translation>Images (%1)</translation>
     </message>
+    <message>
+        <source>Add a Folder of Images</source>
+        <translation>Add a Folder of Images</translation>
+    </message>
+    <message>
+        <source>Cannot be read: %1</source>
+        <translation>Cannot be read: %1</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>→ cannot be written as %1: %2</source>
+        <translation>→ cannot be written as %1: %2</translation>
+    </message>
+    <message>
+        <source>→ no output size with these settings</source>
+        <translation>→ no output size with these settings</translation>
+    </message>
+    <message>
+        <source>→ %1 × %2 px, %3</source>
+        <translation>→ %1 × %2 px, %3</translation>
+    </message>
+    <message>
+        <source>Warning: %1 megapixels, a very large image</source>
+        <translation>Warning: %1 megapixels, a very large image</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n image(s)</source>
+        <translation>
+            <numerusform>%n image</numerusform>
+            <numerusform>%n images</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>ImageListModel</name>
+    <message>
+        <source>%1 × %2</source>
+        <translation>%1 × %2</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Pixels</source>
+        <translation>Pixels</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Size</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Type</translation>
+    </message>
 </context>
 <context>
     <name>MainController</name>
@@ -983,6 +1041,22 @@ run would.</translation>
     <message>
         <source>Prese&amp;ts</source>
         <translation>Prese&amp;ts</translation>
+    </message>
+    <message>
+        <source>The size this image will be written at with the current settings</source>
+        <translation>The size this image will be written at with the current settings</translation>
+    </message>
+    <message>
+        <source>Choose a folder: its images and those of its subfolders are added</source>
+        <translation>Choose a folder: its images and those of its subfolders are added</translation>
+    </message>
+    <message>
+        <source>Add Fol&amp;der…</source>
+        <translation>Add Fol&amp;der…</translation>
+    </message>
+    <message>
+        <source>Add F&amp;older…</source>
+        <translation>Add F&amp;older…</translation>
     </message>
 </context>
 <context>
@@ -1310,6 +1384,13 @@ run would.</translation>
     <message>
         <source>Thumbnail 256 px</source>
         <translation>Thumbnail 256 px</translation>
+    </message>
+</context>
+<context>
+    <name>PreviewLoader</name>
+    <message>
+        <source>the image data cannot be decoded</source>
+        <translation>the image data cannot be decoded</translation>
     </message>
 </context>
 <context>

@@ -699,6 +699,64 @@ escriban lo que escribiría una sola ejecución.</translation>
         <source>Images (%1)</source>
         <translation>Imágenes (%1)</translation>
     </message>
+    <message>
+        <source>Add a Folder of Images</source>
+        <translation>Añadir una carpeta de imágenes</translation>
+    </message>
+    <message>
+        <source>Cannot be read: %1</source>
+        <translation>No se puede leer: %1</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>→ cannot be written as %1: %2</source>
+        <translation>→ no se puede escribir como %1: %2</translation>
+    </message>
+    <message>
+        <source>→ no output size with these settings</source>
+        <translation>→ sin tamaño de salida con estos ajustes</translation>
+    </message>
+    <message>
+        <source>→ %1 × %2 px, %3</source>
+        <translation>→ %1 × %2 px, %3</translation>
+    </message>
+    <message>
+        <source>Warning: %1 megapixels, a very large image</source>
+        <translation>Atención: %1 megapíxeles, una imagen muy grande</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n image(s)</source>
+        <translation>
+            <numerusform>%n imagen</numerusform>
+            <numerusform>%n imágenes</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>ImageListModel</name>
+    <message>
+        <source>%1 × %2</source>
+        <translation>%1 × %2</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nombre</translation>
+    </message>
+    <message>
+        <source>Pixels</source>
+        <translation>Píxeles</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Tamaño</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Tipo</translation>
+    </message>
 </context>
 <context>
     <name>MainController</name>
@@ -984,6 +1042,22 @@ escriban lo que escribiría una sola ejecución.</translation>
     <message>
         <source>Prese&amp;ts</source>
         <translation>Prede&amp;finidos</translation>
+    </message>
+    <message>
+        <source>The size this image will be written at with the current settings</source>
+        <translation>El tamaño con el que se escribirá esta imagen con los ajustes actuales</translation>
+    </message>
+    <message>
+        <source>Choose a folder: its images and those of its subfolders are added</source>
+        <translation>Elija una carpeta: se añaden sus imágenes y las de sus subcarpetas</translation>
+    </message>
+    <message>
+        <source>Add Fol&amp;der…</source>
+        <translation>Añadir &amp;carpeta…</translation>
+    </message>
+    <message>
+        <source>Add F&amp;older…</source>
+        <translation>Añadir c&amp;arpeta…</translation>
     </message>
 </context>
 <context>
@@ -1311,6 +1385,13 @@ escriban lo que escribiría una sola ejecución.</translation>
     <message>
         <source>Thumbnail 256 px</source>
         <translation>Miniatura 256 px</translation>
+    </message>
+</context>
+<context>
+    <name>PreviewLoader</name>
+    <message>
+        <source>the image data cannot be decoded</source>
+        <translation>los datos de la imagen no se pueden decodificar</translation>
     </message>
 </context>
 <context>

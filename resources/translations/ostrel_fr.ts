@@ -699,6 +699,64 @@ Chaque image garde le numéro qu’elle a dans la liste entière, pour que les p
         <source>Images (%1)</source>
         <translation>Images (%1)</translation>
     </message>
+    <message>
+        <source>Add a Folder of Images</source>
+        <translation>Ajouter un dossier d’images</translation>
+    </message>
+    <message>
+        <source>Cannot be read: %1</source>
+        <translation>Illisible : %1</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>→ cannot be written as %1: %2</source>
+        <translation>→ ne peut pas être écrite en %1 : %2</translation>
+    </message>
+    <message>
+        <source>→ no output size with these settings</source>
+        <translation>→ aucune taille de sortie avec ces réglages</translation>
+    </message>
+    <message>
+        <source>→ %1 × %2 px, %3</source>
+        <translation>→ %1 × %2 px, %3</translation>
+    </message>
+    <message>
+        <source>Warning: %1 megapixels, a very large image</source>
+        <translation>Attention : %1 mégapixels, une très grande image</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n image(s)</source>
+        <translation>
+            <numerusform>%n image</numerusform>
+            <numerusform>%n images</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>ImageListModel</name>
+    <message>
+        <source>%1 × %2</source>
+        <translation>%1 × %2</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nom</translation>
+    </message>
+    <message>
+        <source>Pixels</source>
+        <translation>Pixels</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Taille</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Type</translation>
+    </message>
 </context>
 <context>
     <name>MainController</name>
@@ -985,6 +1043,22 @@ Chaque image garde le numéro qu’elle a dans la liste entière, pour que les p
         <source>Prese&amp;ts</source>
         <translation>Préréglage&amp;s</translation>
     </message>
+    <message>
+        <source>The size this image will be written at with the current settings</source>
+        <translation>La taille à laquelle cette image sera écrite avec les réglages actuels</translation>
+    </message>
+    <message>
+        <source>Choose a folder: its images and those of its subfolders are added</source>
+        <translation>Choisir un dossier : ses images et celles de ses sous-dossiers sont ajoutées</translation>
+    </message>
+    <message>
+        <source>Add Fol&amp;der…</source>
+        <translation>Ajouter un &amp;dossier…</translation>
+    </message>
+    <message>
+        <source>Add F&amp;older…</source>
+        <translation>Ajouter un d&amp;ossier…</translation>
+    </message>
 </context>
 <context>
     <name>NoReplaceFile</name>
@@ -998,15 +1072,15 @@ Chaque image garde le numéro qu’elle a dans la liste entière, pour que les p
     </message>
     <message>
         <source>&quot;%1&quot; is not a folder name</source>
-        <translation>« %1 » n’est pas un nom de dossier</translation>
+        <translation>«&#xa0;%1&#xa0;» n’est pas un nom de dossier</translation>
     </message>
     <message>
         <source>the folder &quot;%1&quot; could not be made: %2</source>
-        <translation>le dossier « %1 » n’a pas pu être créé : %2</translation>
+        <translation>le dossier «&#xa0;%1&#xa0;» n’a pas pu être créé&#xa0;: %2</translation>
     </message>
     <message>
         <source>&quot;%1&quot; in the output folder is not a folder</source>
-        <translation>« %1 » dans le dossier de destination n’est pas un dossier</translation>
+        <translation>«&#xa0;%1&#xa0;» dans le dossier de destination n’est pas un dossier</translation>
     </message>
 </context>
 <context>
@@ -1311,6 +1385,13 @@ Chaque image garde le numéro qu’elle a dans la liste entière, pour que les p
     <message>
         <source>Thumbnail 256 px</source>
         <translation>Vignette 256 px</translation>
+    </message>
+</context>
+<context>
+    <name>PreviewLoader</name>
+    <message>
+        <source>the image data cannot be decoded</source>
+        <translation>les données de l’image ne peuvent pas être décodées</translation>
     </message>
 </context>
 <context>

@@ -698,6 +698,64 @@ insieme scrivano ciò che scriverebbe un’unica esecuzione.</translation>
         <source>Images (%1)</source>
         <translation>Immagini (%1)</translation>
     </message>
+    <message>
+        <source>Add a Folder of Images</source>
+        <translation>Aggiungi una cartella di immagini</translation>
+    </message>
+    <message>
+        <source>Cannot be read: %1</source>
+        <translation>Impossibile leggere: %1</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>→ cannot be written as %1: %2</source>
+        <translation>→ non può essere scritta come %1: %2</translation>
+    </message>
+    <message>
+        <source>→ no output size with these settings</source>
+        <translation>→ nessuna dimensione di uscita con queste impostazioni</translation>
+    </message>
+    <message>
+        <source>→ %1 × %2 px, %3</source>
+        <translation>→ %1 × %2 px, %3</translation>
+    </message>
+    <message>
+        <source>Warning: %1 megapixels, a very large image</source>
+        <translation>Attenzione: %1 megapixel, un’immagine molto grande</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n image(s)</source>
+        <translation>
+            <numerusform>%n immagine</numerusform>
+            <numerusform>%n immagini</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>ImageListModel</name>
+    <message>
+        <source>%1 × %2</source>
+        <translation>%1 × %2</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nome</translation>
+    </message>
+    <message>
+        <source>Pixels</source>
+        <translation>Pixel</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Dimensione</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Tipo</translation>
+    </message>
 </context>
 <context>
     <name>MainController</name>
@@ -983,6 +1041,22 @@ insieme scrivano ciò che scriverebbe un’unica esecuzione.</translation>
     <message>
         <source>Prese&amp;ts</source>
         <translation>Prede&amp;finite</translation>
+    </message>
+    <message>
+        <source>The size this image will be written at with the current settings</source>
+        <translation>La dimensione con cui questa immagine sarà scritta con le impostazioni attuali</translation>
+    </message>
+    <message>
+        <source>Choose a folder: its images and those of its subfolders are added</source>
+        <translation>Scegli una cartella: vengono aggiunte le sue immagini e quelle delle sue sottocartelle</translation>
+    </message>
+    <message>
+        <source>Add Fol&amp;der…</source>
+        <translation>Aggiungi &amp;cartella…</translation>
+    </message>
+    <message>
+        <source>Add F&amp;older…</source>
+        <translation>Aggiungi c&amp;artella…</translation>
     </message>
 </context>
 <context>
@@ -1310,6 +1384,13 @@ insieme scrivano ciò che scriverebbe un’unica esecuzione.</translation>
     <message>
         <source>Thumbnail 256 px</source>
         <translation>Miniatura 256 px</translation>
+    </message>
+</context>
+<context>
+    <name>PreviewLoader</name>
+    <message>
+        <source>the image data cannot be decoded</source>
+        <translation>i dati dell’immagine non si possono decodificare</translation>
     </message>
 </context>
 <context>
