@@ -18,6 +18,7 @@
 #include <QTimer>
 
 #include "gui/ControlValues.h"
+#include "gui/FilePanel.h"
 #include "gui/ImageListModel.h"
 #include "gui/ImageListView.h"
 #include "batch/BatchResizer.h"
@@ -116,14 +117,9 @@ void ImageListController::chooseFiles()
     QStringList patterns;
     for (const QString& extension : mResizer->images().acceptedExtensions())
         patterns << QStringLiteral("*.") + extension;
-    auto* dialog = new QFileDialog(mUi->tabs->window(), tr("Add Images"));
-    dialog->setAttribute(Qt::WA_DeleteOnClose);
-    dialog->setWindowModality(Qt::WindowModal);
-    dialog->setAcceptMode(QFileDialog::AcceptOpen);
-    dialog->setLabelText(QFileDialog::Accept, tr("Add"));
-    dialog->setFileMode(QFileDialog::ExistingFiles);
+    QFileDialog* dialog = newFilePanel(mUi->tabs->window(), tr("Add Images"), tr("Add"),
+        QFileDialog::ExistingFiles, startFolder());
     dialog->setNameFilter(tr("Images (%1)").arg(patterns.join(QLatin1Char(' '))));
-    dialog->setDirectory(startFolder());
     connect(dialog, &QDialog::finished, this,
         [this, dialog](int result) { filesChosen(dialog, result); });
     dialog->open();
@@ -139,14 +135,8 @@ void ImageListController::filesChosen(QFileDialog* dialog, int result)
 
 void ImageListController::chooseFolder()
 {
-    auto* dialog = new QFileDialog(mUi->tabs->window(), tr("Add a Folder of Images"));
-    dialog->setAttribute(Qt::WA_DeleteOnClose);
-    dialog->setWindowModality(Qt::WindowModal);
-    dialog->setAcceptMode(QFileDialog::AcceptOpen);
-    dialog->setLabelText(QFileDialog::Accept, tr("Add"));
-    dialog->setFileMode(QFileDialog::Directory);
-    dialog->setOption(QFileDialog::ShowDirsOnly);
-    dialog->setDirectory(startFolder());
+    QFileDialog* dialog = newFilePanel(mUi->tabs->window(), tr("Add a Folder of Images"), tr("Add"),
+        QFileDialog::Directory, startFolder());
     connect(dialog, &QDialog::finished, this,
         [this, dialog](int result) { folderChosen(dialog, result); });
     dialog->open();

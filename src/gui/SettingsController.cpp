@@ -13,6 +13,7 @@
 
 #include "gui/ColorButton.h"
 #include "gui/ControlValues.h"
+#include "gui/FilePanel.h"
 #include "gui/QualitySlider.h"
 #include "gui/StepButtons.h"
 #include "core/ExistingFile.h"
@@ -307,20 +308,16 @@ void SettingsController::storeNaming()
 
 void SettingsController::chooseOutputFolder()
 {
-    auto* dialog = new QFileDialog(mUi->tabs->window(), tr("Choose the Output Folder"));
-    dialog->setAttribute(Qt::WA_DeleteOnClose);
-    dialog->setWindowModality(Qt::WindowModal);
-    dialog->setAcceptMode(QFileDialog::AcceptOpen);
-    dialog->setLabelText(QFileDialog::Accept, tr("Choose"));
-    dialog->setFileMode(QFileDialog::Directory);
-    dialog->setOption(QFileDialog::ShowDirsOnly);
     // At the output folder when it exists, else where the last open panel ended.
+    QString start;
     for (const QString& folder : { mSettings->outputFolder(), mSettings->lastOpenFolder() }) {
         if (!folder.isEmpty() && QFileInfo(folder).isDir()) {
-            dialog->setDirectory(folder);
+            start = folder;
             break;
         }
     }
+    QFileDialog* dialog = newFilePanel(mUi->tabs->window(), tr("Choose the Output Folder"),
+        tr("Choose"), QFileDialog::Directory, start);
     connect(dialog, &QDialog::finished, this,
         [this, dialog](int result) { outputFolderChosen(dialog, result); });
     dialog->open();
