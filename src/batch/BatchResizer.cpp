@@ -14,6 +14,7 @@
 #include <QDesktopServices>
 #include <QFileInfo>
 #include <QMetaObject>
+#include <QScopeGuard>
 #include <QUrl>
 
 #include "BatchLog.h"
@@ -243,6 +244,9 @@ void BatchResizer::run(const BatchArguments& arguments)
     bool stoppedByFlag = false;
     if (settings) {
         const int jobs = settings->effectiveJobs();
+        ImageCodec::setImagesAtOnce(jobs);
+        // Renders outside a batch (previews, a measurement) have the processor to themselves.
+        const auto oneAtOnce = qScopeGuard([] { ImageCodec::setImagesAtOnce(1); });
         RenderPool pool(jobs, *settings, &mAbandon);
         // Images from position on are not written yet; those before handedOut were given to
         // the pool. At most jobs images are out at once, finished ones waiting for their turn

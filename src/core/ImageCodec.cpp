@@ -7,6 +7,7 @@
 #include <QImageReader>
 #include <QImageWriter>
 #include <QRegularExpression>
+#include <QThread>
 
 #include <vips/vips8>
 
@@ -1087,6 +1088,14 @@ bool initialise(const char* argv0)
 void shutdown()
 {
     vips_shutdown();
+}
+
+void setImagesAtOnce(int images)
+{
+    if (qEnvironmentVariableIsSet("VIPS_CONCURRENCY"))
+        return;
+    const int cores = std::max(1, QThread::idealThreadCount());
+    vips_concurrency_set(std::max(1, cores / std::max(1, images)));
 }
 
 void threadShutdown()

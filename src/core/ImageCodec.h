@@ -24,6 +24,11 @@ bool initialise(const char* argv0);
 void shutdown();
 // Frees libvips' per-thread state at the end of a thread that libvips did not create.
 void threadShutdown();
+// Shares the processor cores between the images rendered at once: each image's pipeline gets
+// an equal part of them, at least one thread (VIPS_CONCURRENCY in the environment, when set,
+// decides instead). Two images at once on two cores are about 3 to 5 % faster with one
+// thread each than with two each. Takes effect for renders started afterwards.
+void setImagesAtOnce(int images);
 
 // The default of the pixel limit (the maxMegapixels setting): a source with more pixels is
 // refused from its header, before anything is decoded.
@@ -57,12 +62,12 @@ SourceInfo probe(const QString& path, qint64 maxPixels = kDefaultMaxPixels);
 struct RenderRequest
 {
     QString sourcePath;
-    int width = 0;  // exact output size in pixels
+    int width = 0; // exact output size in pixels
     int height = 0;
     OutputFormat format = OutputFormat::Jpeg;
     float quality = 1.0f; // compression factor 0..1 (1 = best; lossless where the format can)
     float resolution = 72.0f; // pixels per inch stated in the file
-    bool flatten = false;     // composite over background
+    bool flatten = false; // composite over background
     QColor background = Qt::white;
     MetadataMode metadata = MetadataMode::WithoutPersonal;
     // When it turns true (from any thread) the image is given up at once and nothing is
@@ -135,7 +140,7 @@ int jpegQuality(float factor);
 
 struct PreviewResult
 {
-    QImage image;     // at most boxPixels on its longer side
+    QImage image; // at most boxPixels on its longer side
     QSize sourceSize; // the upright size of the source; empty when it did not decode
 };
 // Nothing is decoded from a source that probe() refuses.
