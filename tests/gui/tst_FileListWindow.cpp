@@ -28,6 +28,10 @@
 #include "core/LocalizedText.h"
 #include "settings/Settings.h"
 
+// How long a test waits for what the window's worker threads deliver: generous, for the
+// sanitizer builds on a loaded machine; not a measure of speed.
+constexpr int kWorkerWait = 30000;
+
 // The file list as the window shows it: files arriving, the preview and information line of
 // the selected row, removal, and names or full paths, on the offscreen platform with real
 // image files and a temporary settings file.
@@ -192,7 +196,7 @@ private slots:
         selectRow(0);
         // Once the layout has settled, the picture fills the box on one side (to a pixel of
         // rounding) and keeps its proportions.
-        QTRY_VERIFY(previewFitsTheBox());
+        QTRY_VERIFY_WITH_TIMEOUT(previewFitsTheBox(), kWorkerWait);
         const QSize shown = label("previewLabel")->pixmap().deviceIndependentSize().toSize();
         QVERIFY(shown.width() < 400); // the test window's box is narrower than the source
         QVERIFY(qAbs(shown.width() * 3 / 4 - shown.height()) <= 1);
@@ -262,10 +266,10 @@ private slots:
             = TestSupport::writeImage(mDir.filePath(QStringLiteral("photo.bmp")), 400, 300);
         mController->addFiles({ photo });
         selectRow(0);
-        QTRY_COMPARE(label("outputSizeLabel")->text(), before);
+        QTRY_COMPARE_WITH_TIMEOUT(label("outputSizeLabel")->text(), before, kWorkerWait);
         // Everything that arrives from the workers has arrived: only the edit can change it.
         auto* model = qobject_cast<ImageListModel*>(table()->model());
-        QTRY_VERIFY(model->facts(0).headerRead && previewFitsTheBox());
+        QTRY_VERIFY_WITH_TIMEOUT(model->facts(0).headerRead && previewFitsTheBox(), kWorkerWait);
 
         QWidget* control = mController->window()->findChild<QWidget*>(field);
         QVERIFY(control);
@@ -276,7 +280,7 @@ private slots:
         } else {
             QTest::keyClick(control, Qt::Key_Down);
         }
-        QTRY_COMPARE(label("outputSizeLabel")->text(), after);
+        QTRY_COMPARE_WITH_TIMEOUT(label("outputSizeLabel")->text(), after, kWorkerWait);
     }
 
     // Clicking a column's header sorts the list the batch will process; the line under the
@@ -300,7 +304,8 @@ private slots:
         };
         // Sizes arrive from a worker; sorting before they have all come would be a different
         // test.
-        QTRY_VERIFY(!table()->model()->index(2, 2).data().toString().isEmpty());
+        QTRY_VERIFY_WITH_TIMEOUT(
+            !table()->model()->index(2, 2).data().toString().isEmpty(), kWorkerWait);
         // The line under the list counts them and adds their sizes up.
         const QString summary = label("listSummaryLabel")->text();
         QVERIFY2(summary.startsWith(QStringLiteral("3 "))

@@ -16,6 +16,10 @@
 #include "core/ImageCodec.h"
 #include "core/ImageEntry.h"
 
+// How long a test waits for what the window's worker threads deliver: generous, for the
+// sanitizer builds on a loaded machine; not a measure of speed.
+constexpr int kWorkerWait = 30000;
+
 // The table over a real image list with real files in a temporary folder, and a real view on
 // the offscreen platform that receives the drag events a file manager would send.
 class TestImageListModel : public QObject
@@ -335,7 +339,7 @@ private slots:
         QVERIFY(r.dropped);
         w.model.addPaths({ after }); // waits for the walk, so that it stays last
         QVERIFY(w.model.isAdding());
-        QTRY_COMPARE(added.count(), 3);
+        QTRY_COMPARE_WITH_TIMEOUT(added.count(), 3, kWorkerWait);
         QVERIFY(!w.model.isAdding());
         QCOMPARE(added.at(1).at(0).toInt(), 4);
         QCOMPARE(shown(w.model),
@@ -358,7 +362,7 @@ private slots:
         QSignalSpy notAdded(&w.model, &ImageListModel::filesNotAdded);
         w.model.addPaths(QStringList { many.first(), notes } + many + QStringList { missing });
         w.model.addPaths({ last, many.at(5) });
-        QTRY_COMPARE(added.count(), 2);
+        QTRY_COMPARE_WITH_TIMEOUT(added.count(), 2, kWorkerWait);
         QCOMPARE(added.at(0).at(0).toInt(), 1200);
         QCOMPARE(added.at(1).at(0).toInt(), 1); // the duplicate is refused
         QCOMPARE(w.model.rowCount(), 1201);
@@ -385,8 +389,8 @@ private slots:
         QSignalSpy summary(&w.model, &ImageListModel::summaryChanged);
         w.model.addPaths({ bmp, gone, jpeg, broken });
         QVERIFY(w.model.removeImages({ 1 })); // before any result can have arrived
-        QTRY_VERIFY(w.model.allSizesKnown());
-        QTRY_VERIFY(w.model.facts(2).headerRead);
+        QTRY_VERIFY_WITH_TIMEOUT(w.model.allSizesKnown(), kWorkerWait);
+        QTRY_VERIFY_WITH_TIMEOUT(w.model.facts(2).headerRead, kWorkerWait);
         QVERIFY(w.model.facts(0).headerRead && w.model.facts(1).headerRead);
 
         auto cell
@@ -442,8 +446,8 @@ private slots:
         Window w({ TestSupport::writeImage(mDir.filePath("sort/img10.bmp"), 60, 60),
             TestSupport::writeImage(mDir.filePath("sort/img2.jpg"), 40, 40),
             TestSupport::writeImage(mDir.filePath("sort/Img1.bmp"), 10, 200), broken });
-        QTRY_VERIFY(w.model.allSizesKnown());
-        QTRY_VERIFY(w.model.facts(3).headerRead);
+        QTRY_VERIFY_WITH_TIMEOUT(w.model.allSizesKnown(), kWorkerWait);
+        QTRY_VERIFY_WITH_TIMEOUT(w.model.facts(3).headerRead, kWorkerWait);
         w.view.selectRow(1); // img2.jpg
         w.model.sort(column, order);
         QStringList listed;
