@@ -535,10 +535,6 @@ Teile zusammen schreiben, was ein einziger Lauf schriebe.</translation>
 <context>
     <name>DryRun</name>
     <message>
-        <source>target size %1 x %2</source>
-        <translation>Zielgröße %1 x %2</translation>
-    </message>
-    <message>
         <source>&quot;%1&quot; exists; numbered</source>
         <translation>„%1“ existiert; nummeriert</translation>
     </message>

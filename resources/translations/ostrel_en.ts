@@ -534,10 +534,6 @@ run would.</translation>
 <context>
     <name>DryRun</name>
     <message>
-        <source>target size %1 x %2</source>
-        <translation>target size %1 x %2</translation>
-    </message>
-    <message>
         <source>&quot;%1&quot; exists; numbered</source>
         <translation>&quot;%1&quot; exists; numbered</translation>
     </message>

@@ -535,10 +535,6 @@ escriban lo que escribiría una sola ejecución.</translation>
 <context>
     <name>DryRun</name>
     <message>
-        <source>target size %1 x %2</source>
-        <translation>tamaño de destino %1 x %2</translation>
-    </message>
-    <message>
         <source>&quot;%1&quot; exists; numbered</source>
         <translation>«%1» existe; numerado</translation>
     </message>

@@ -535,10 +535,6 @@ Chaque image garde le numéro qu’elle a dans la liste entière, pour que les p
 <context>
     <name>DryRun</name>
     <message>
-        <source>target size %1 x %2</source>
-        <translation>taille cible %1 x %2</translation>
-    </message>
-    <message>
         <source>&quot;%1&quot; exists; numbered</source>
         <translation>«&#xa0;%1&#xa0;» existe&#xa0;; numéroté</translation>
     </message>
@@ -705,7 +701,7 @@ Chaque image garde le numéro qu’elle a dans la liste entière, pour que les p
     </message>
     <message>
         <source>Cannot be read: %1</source>
-        <translation>Illisible : %1</translation>
+        <translation>Illisible&#xa0;: %1</translation>
     </message>
     <message>
         <source>%1, %2</source>
@@ -713,7 +709,7 @@ Chaque image garde le numéro qu’elle a dans la liste entière, pour que les p
     </message>
     <message>
         <source>→ cannot be written as %1: %2</source>
-        <translation>→ ne peut pas être écrite en %1 : %2</translation>
+        <translation>→ ne peut pas être écrite en %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>→ no output size with these settings</source>
@@ -725,7 +721,7 @@ Chaque image garde le numéro qu’elle a dans la liste entière, pour que les p
     </message>
     <message>
         <source>Warning: %1 megapixels, a very large image</source>
-        <translation>Attention : %1 mégapixels, une très grande image</translation>
+        <translation>Attention&#xa0;: %1 mégapixels, une très grande image</translation>
     </message>
     <message numerus="yes">
         <source>%n image(s)</source>
@@ -1049,7 +1045,7 @@ Chaque image garde le numéro qu’elle a dans la liste entière, pour que les p
     </message>
     <message>
         <source>Choose a folder: its images and those of its subfolders are added</source>
-        <translation>Choisir un dossier : ses images et celles de ses sous-dossiers sont ajoutées</translation>
+        <translation>Choisir un dossier&#xa0;: ses images et celles de ses sous-dossiers sont ajoutées</translation>
     </message>
     <message>
         <source>Add Fol&amp;der…</source>

@@ -534,10 +534,6 @@ insieme scrivano ciò che scriverebbe un’unica esecuzione.</translation>
 <context>
     <name>DryRun</name>
     <message>
-        <source>target size %1 x %2</source>
-        <translation>dimensione di destinazione %1 x %2</translation>
-    </message>
-    <message>
         <source>&quot;%1&quot; exists; numbered</source>
         <translation>«%1» esiste; numerato</translation>
     </message>

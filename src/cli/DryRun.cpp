@@ -6,18 +6,12 @@
 
 #include "batch/BatchResult.h"
 #include "core/ImageCodec.h"
+#include "core/ImageEntry.h"
 #include "core/NoReplaceFile.h"
 #include "core/ResizeRules.h"
 #include "settings/Settings.h"
 
 namespace {
-
-bool existsAt(const QString& path)
-{
-    const QFileInfo info(path);
-    // A dangling symbolic link takes the name too: the batch would not write through it.
-    return info.exists() || info.isSymLink();
-}
 
 // The reason as the batch's report words it, with the detail.
 QString reasonFor(const QString& path, ResizeError error, const QString& detail = QString())
@@ -35,8 +29,9 @@ QList<DryRun::Plan> DryRun::plan(const Settings& settings, const QList<Image>& i
     QList<Plan> plans;
     // The names this run would take before each image: "first wins" among the sources.
     QSet<QString> claimed;
-    auto taken
-        = [&claimed](const QString& path) { return claimed.contains(path) || existsAt(path); };
+    auto taken = [&claimed](const QString& path) {
+        return claimed.contains(path) || ImageEntry::nameIsTaken(path);
+    };
     const ExistingFile existing = settings.existingFile();
     for (const Image& image : images) {
         Plan plan;
@@ -68,15 +63,11 @@ QList<DryRun::Plan> DryRun::plan(const Settings& settings, const QList<Image>& i
         }
         plan.sourceWidth = source.width;
         plan.sourceHeight = source.height;
-        const ResizeRules::Sides target = ResizeRules::targetSize(
-            settings, static_cast<float>(source.width), static_cast<float>(source.height));
-        plan.width = ResizeRules::wholePixels(target.width);
-        plan.height = ResizeRules::wholePixels(target.height);
-        QString problem
-            = ImageCodec::targetSizeProblem(target.width, target.height, settings.outputFormat());
-        if (problem.isEmpty() && (plan.width < 1 || plan.height < 1))
-            problem = tr("target size %1 x %2").arg(target.width).arg(target.height);
-        if (!problem.isEmpty()) {
+        const ImageEntry::OutputSize size
+            = ImageEntry::outputSize(settings, source.width, source.height);
+        plan.width = size.width;
+        plan.height = size.height;
+        if (const QString problem = size.problem(); !problem.isEmpty()) {
             fail(ResizeError::InvalidSettings, problem);
             continue;
         }

@@ -43,13 +43,6 @@ qint64 resourceForkSize(const QString& path)
 #endif
 }
 
-bool existsAt(const QString& path)
-{
-    const QFileInfo info(path);
-    // A dangling symbolic link is something too: writing there would follow it.
-    return info.exists() || info.isSymLink();
-}
-
 } // namespace
 
 QString resizeErrorText(ResizeError error)
@@ -203,11 +196,42 @@ ResizeStatus ImageEntry::commit(Rendered& rendered)
     }
     if (rendered.status.ok())
         return { ResizeError::WriteFailed, QStringLiteral("nothing was rendered") };
-    if (rendered.failedAfterNameWasFree && existsAt(rendered.outputPath))
+    if (rendered.failedAfterNameWasFree && ImageEntry::nameIsTaken(rendered.outputPath))
         return { rendered.existing == ExistingFile::Skip ? ResizeError::Skipped
                                                          : ResizeError::OutputExists,
             rendered.outputPath };
     return rendered.status;
+}
+
+bool ImageEntry::nameIsTaken(const QString& path)
+{
+    const QFileInfo info(path);
+    // A dangling symbolic link is something too: writing there would follow it.
+    return info.exists() || info.isSymLink();
+}
+
+QString ImageEntry::OutputSize::problem() const
+{
+    if (!formatProblem.isEmpty())
+        return formatProblem;
+    if (isEmpty())
+        return QCoreApplication::translate("ImageEntry", "target size %1 x %2")
+            .arg(exact.width)
+            .arg(exact.height);
+    return QString();
+}
+
+ImageEntry::OutputSize ImageEntry::outputSize(
+    const Settings& settings, int sourceWidth, int sourceHeight)
+{
+    OutputSize size;
+    size.exact = ResizeRules::targetSize(
+        settings, static_cast<float>(sourceWidth), static_cast<float>(sourceHeight));
+    size.width = ResizeRules::wholePixels(size.exact.width);
+    size.height = ResizeRules::wholePixels(size.exact.height);
+    size.formatProblem = ImageCodec::targetSizeProblem(
+        size.exact.width, size.exact.height, settings.outputFormat());
+    return size;
 }
 
 ImageEntry::Rendered ImageEntry::render(const Settings& settings, int number, bool flatten,
@@ -253,7 +277,7 @@ ImageEntry::Rendered ImageEntry::render(const Settings& settings, int number, bo
     // image that fails or is skipped for it is known before anything is decoded; a numbered
     // name is chosen only when the finished file is given its name.
     const ExistingFile existing = rendered.existing;
-    if (existing != ExistingFile::Number && existsAt(output))
+    if (existing != ExistingFile::Number && ImageEntry::nameIsTaken(output))
         return fail(
             existing == ExistingFile::Skip ? ResizeError::Skipped : ResizeError::OutputExists,
             output);
@@ -273,12 +297,12 @@ ImageEntry::Rendered ImageEntry::render(const Settings& settings, int number, bo
     mPixelSize = { pw, ph };
 
     const float res = settings.resolution();
-    const ResizeRules::Sides target = ResizeRules::targetSize(settings, pw, ph);
+    const OutputSize size = outputSize(settings, source.width, source.height);
 
     ImageCodec::RenderRequest request;
     request.sourcePath = mPath;
-    request.width = ResizeRules::wholePixels(target.width);
-    request.height = ResizeRules::wholePixels(target.height);
+    request.width = size.width;
+    request.height = size.height;
     request.format = format;
     request.quality = settings.quality();
     request.metadata = settings.metadata();
@@ -290,15 +314,8 @@ ImageEntry::Rendered ImageEntry::render(const Settings& settings, int number, bo
     request.maxPixels = settings.maxPixels();
     request.existing = existing;
     // A size that cannot be made fails as a setting, before anything is decoded.
-    if (const QString problem
-        = ImageCodec::targetSizeProblem(target.width, target.height, request.format);
-        !problem.isEmpty())
+    if (const QString problem = size.problem(); !problem.isEmpty())
         return fail(ResizeError::InvalidSettings, problem);
-    if (request.width < 1 || request.height < 1)
-        return fail(ResizeError::InvalidSettings,
-            QCoreApplication::translate("ImageEntry", "target size %1 x %2")
-                .arg(target.width)
-                .arg(target.height));
     if (!(res > 0.0f) || !std::isfinite(res))
         return fail(ResizeError::InvalidSettings,
             QCoreApplication::translate("ImageEntry", "resolution %1").arg(res));

@@ -8,6 +8,7 @@
 #include <atomic>
 
 #include "ImageCodec.h"
+#include "ResizeRules.h"
 #include "ResizeStatus.h"
 
 class QLocale;
@@ -83,6 +84,26 @@ public:
     // The same for the user: the locale's decimal sign, the unit in the user's language, and a
     // no-break space between them so that a line never breaks inside "1,46 KB".
     static QString byteSizeText(qint64 bytes, const QLocale& locale);
+
+    // The pixel size a source of sourceWidth x sourceHeight is written at with the settings,
+    // and whether it can be: the one computation behind a batch, its dry run and the window's
+    // line under the preview.
+    struct OutputSize
+    {
+        ResizeRules::Sides exact; // before rounding
+        int width = 0;
+        int height = 0;
+        QString formatProblem; // why the output format cannot hold it; empty when it can
+        // A side rounds to no pixel at all.
+        bool isEmpty() const { return width < 1 || height < 1; }
+        // Why no file can be written at this size, as a batch reports it; empty when one can.
+        QString problem() const;
+    };
+    static OutputSize outputSize(const Settings& settings, int sourceWidth, int sourceHeight);
+
+    // Whether something takes the name path, a dangling symbolic link included: nothing is
+    // ever written there.
+    static bool nameIsTaken(const QString& path);
 
     // Writes this image resized and converted as the settings say, as a new file; never
     // replaces anything. number is the running number of custom naming. False when nothing was

@@ -22,11 +22,9 @@
 #include "gui/ImageListModel.h"
 #include "gui/ImageListView.h"
 #include "batch/BatchResizer.h"
-#include "core/ImageCodec.h"
 #include "core/ImageEntry.h"
 #include "core/LocalizedText.h"
 #include "core/OutputFormat.h"
-#include "core/ResizeRules.h"
 #include "settings/Settings.h"
 #include "ui_MainWindow.h"
 
@@ -295,18 +293,16 @@ void ImageListController::showOutputSize()
 
 QString ImageListController::outputSizeText(QSize source) const
 {
-    const ResizeRules::Sides target = ResizeRules::targetSize(
-        *mSettings, static_cast<float>(source.width()), static_cast<float>(source.height()));
-    const OutputFormat format = mSettings->outputFormat();
-    const OutputFormats::Info* info = OutputFormats::find(format);
+    const ImageEntry::OutputSize size
+        = ImageEntry::outputSize(*mSettings, source.width(), source.height());
+    const OutputFormats::Info* info = OutputFormats::find(mSettings->outputFormat());
     const QString formatName = info ? QString::fromLatin1(info->name) : QString();
-    if (const QString problem = ImageCodec::targetSizeProblem(target.width, target.height, format);
-        !problem.isEmpty())
-        return tr("→ cannot be written as %1: %2").arg(formatName, problem);
-    const int width = ResizeRules::wholePixels(target.width);
-    const int height = ResizeRules::wholePixels(target.height);
-    if (width < 1 || height < 1)
+    if (!size.formatProblem.isEmpty())
+        return tr("→ cannot be written as %1: %2").arg(formatName, size.formatProblem);
+    if (size.isEmpty())
         return tr("→ no output size with these settings");
+    const int width = size.width;
+    const int height = size.height;
     QString text = tr("→ %1 × %2 px, %3").arg(width).arg(height).arg(formatName);
     const double pixels = double(width) * double(height);
     if (pixels > kEnormousPixels)
