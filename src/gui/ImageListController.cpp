@@ -60,6 +60,11 @@ ImageListController::ImageListController(
     mPreviewResize->setInterval(150);
     connect(mPreviewResize, &QTimer::timeout, this, &ImageListController::showSelectedImage);
     ui->previewLabel->installEventFilter(this);
+    // The busy bar keeps its room while hidden: showing it must not shrink the preview's box,
+    // which would ask for the same preview again at another size.
+    QSizePolicy busyPolicy = ui->previewBusyBar->sizePolicy();
+    busyPolicy.setRetainSizeWhenHidden(true);
+    ui->previewBusyBar->setSizePolicy(busyPolicy);
     // The number fields are stored when their editing ends, without an edit signal of their
     // own: the output size follows them then too (after they were stored).
     for (QLineEdit* field : { ui->widthField, ui->heightField, ui->resolutionField })
