@@ -58,25 +58,15 @@ private:
         process.start(QStringLiteral(OSTREL_BATCH_PATH), arguments);
     }
 
-    Result run(const QStringList& arguments) const
+    // Runs the tool to its end; input, when given, is its standard input, closed after it.
+    Result run(const QStringList& arguments, const QByteArray& input = QByteArray()) const
     {
         QProcess process;
         start(process, arguments);
-        Result result;
-        if (!process.waitForFinished(120000) || process.exitStatus() != QProcess::NormalExit)
-            return result;
-        result.exitCode = process.exitCode();
-        result.out = QString::fromUtf8(process.readAllStandardOutput());
-        result.err = QString::fromUtf8(process.readAllStandardError());
-        return result;
-    }
-
-    Result run(const QStringList& arguments, const QByteArray& input) const
-    {
-        QProcess process;
-        start(process, arguments);
-        process.write(input);
-        process.closeWriteChannel();
+        if (!input.isNull()) {
+            process.write(input);
+            process.closeWriteChannel();
+        }
         Result result;
         if (!process.waitForFinished(120000) || process.exitStatus() != QProcess::NormalExit)
             return result;
