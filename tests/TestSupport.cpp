@@ -80,18 +80,21 @@ QString writeOrientedJpeg(const QString& path, int storedWidth, int storedHeight
 Facts inspect(const QString& path)
 {
     Facts facts;
-    const QString header = run(QStringLiteral("vipsheader"),
-        { QStringLiteral("-f"), QStringLiteral("width"), path });
+    const QString header = run(
+        QStringLiteral("vipsheader"), { QStringLiteral("-f"), QStringLiteral("width"), path });
     facts.width = header.trimmed().toInt();
-    facts.height = run(QStringLiteral("vipsheader"), { QStringLiteral("-f"), QStringLiteral("height"), path })
+    facts.height = run(
+        QStringLiteral("vipsheader"), { QStringLiteral("-f"), QStringLiteral("height"), path })
                        .trimmed()
                        .toInt();
-    facts.bands = run(QStringLiteral("vipsheader"), { QStringLiteral("-f"), QStringLiteral("bands"), path })
-                      .trimmed()
-                      .toInt();
-    facts.xResPpi = run(QStringLiteral("vipsheader"), { QStringLiteral("-f"), QStringLiteral("xres"), path })
-                        .trimmed()
-                        .toDouble()
+    facts.bands
+        = run(QStringLiteral("vipsheader"), { QStringLiteral("-f"), QStringLiteral("bands"), path })
+              .trimmed()
+              .toInt();
+    facts.xResPpi
+        = run(QStringLiteral("vipsheader"), { QStringLiteral("-f"), QStringLiteral("xres"), path })
+              .trimmed()
+              .toDouble()
         * 25.4;
     facts.identifyResolution = run(QStringLiteral("identify"),
         { QStringLiteral("-format"), QStringLiteral("%x %y %U"), path + QStringLiteral("[0]") })
@@ -118,8 +121,8 @@ QColor averageColour(const QString& path, int x, int y, int w, int h)
     const QStringList parts = last.mid(open + 1, close - open - 1).split(QLatin1Char(','));
     if (parts.size() < 3)
         return {};
-    return QColor(qRound(parts[0].toDouble()), qRound(parts[1].toDouble()),
-        qRound(parts[2].toDouble()));
+    return QColor(
+        qRound(parts[0].toDouble()), qRound(parts[1].toDouble()), qRound(parts[2].toDouble()));
 }
 
 } // namespace TestSupport
@@ -146,29 +149,20 @@ QByteArray xyzTag(double x, double y, double z)
 }
 } // namespace
 
-QByteArray adobeRgbProfile()
+namespace {
+// A profile's description in the version 2 form: ASCII, with empty Unicode and ScriptCode.
+QByteArray descriptionTag(const QByteArray& text)
 {
-    QList<QPair<QByteArray, QByteArray>> tags;
-    QByteArray curve(14, '\0');
-    curve.replace(0, 4, "curv");
-    put32(curve, 8, 1);
-    curve[12] = char(0x02); // gamma 563/256 = 2.19921875
-    curve[13] = char(0x33);
-    QByteArray desc(4 + 4 + 4 + 10 + 4 + 4 + 2 + 1 + 67, '\0');
+    QByteArray desc(4 + 4 + 4 + text.size() + 1 + 4 + 4 + 2 + 1 + 67, '\0');
     desc.replace(0, 4, "desc");
-    put32(desc, 8, 10);
-    desc.replace(12, 10, QByteArray("Adobe RGB\0", 10));
-    QByteArray text("text\0\0\0\0none\0", 13);
-    tags.append({ "desc", desc });
-    tags.append({ "cprt", text });
-    tags.append({ "wtpt", xyzTag(0.9642, 1.0, 0.8249) });
-    tags.append({ "rXYZ", xyzTag(0.6097, 0.3111, 0.0195) });
-    tags.append({ "gXYZ", xyzTag(0.2053, 0.6257, 0.0609) });
-    tags.append({ "bXYZ", xyzTag(0.1492, 0.0632, 0.7446) });
-    tags.append({ "rTRC", curve });
-    tags.append({ "gTRC", curve });
-    tags.append({ "bTRC", curve });
+    put32(desc, 8, quint32(text.size() + 1));
+    desc.replace(12, text.size(), text);
+    return desc;
+}
 
+// A version 2.1 display profile of the colour space given ("RGB ", "GRAY") with these tags.
+QByteArray assembleProfile(const char* space, const QList<QPair<QByteArray, QByteArray>>& tags)
+{
     QByteArray profile(128, '\0');
     QByteArray table(4 + 12 * tags.size(), '\0');
     put32(table, 0, quint32(tags.size()));
@@ -188,12 +182,44 @@ QByteArray adobeRgbProfile()
     put32(profile, 0, quint32(profile.size()));
     profile.replace(8, 4, QByteArray("\x02\x10\x00\x00", 4)); // version 2.1
     profile.replace(12, 4, "mntr");
-    profile.replace(16, 4, "RGB ");
+    profile.replace(16, 4, space);
     profile.replace(20, 4, "XYZ ");
     profile.replace(36, 4, "acsp");
     // Rendering intent 0; illuminant D50.
     QByteArray d50 = xyzTag(0.9642, 1.0, 0.8249).mid(8);
     profile.replace(68, 12, d50);
+    return profile;
+}
+
+// A tone curve of gamma 563/256 = 2.19921875.
+QByteArray gammaCurve()
+{
+    QByteArray curve(14, '\0');
+    curve.replace(0, 4, "curv");
+    put32(curve, 8, 1);
+    curve[12] = char(0x02);
+    curve[13] = char(0x33);
+    return curve;
+}
+} // namespace
+
+QByteArray adobeRgbProfile()
+{
+    const QByteArray curve = gammaCurve();
+    return assembleProfile("RGB ",
+        { { "desc", descriptionTag("Adobe RGB") }, { "cprt", QByteArray("text\0\0\0\0none\0", 13) },
+            { "wtpt", xyzTag(0.9642, 1.0, 0.8249) }, { "rXYZ", xyzTag(0.6097, 0.3111, 0.0195) },
+            { "gXYZ", xyzTag(0.2053, 0.6257, 0.0609) }, { "bXYZ", xyzTag(0.1492, 0.0632, 0.7446) },
+            { "rTRC", curve }, { "gTRC", curve }, { "bTRC", curve } });
+}
+
+QByteArray greyProfile(const QByteArray& description)
+{
+    QByteArray profile = assembleProfile("GRAY",
+        { { "desc", descriptionTag(description) },
+            { "cprt", QByteArray("text\0\0\0\0", 8) + description + '\0' },
+            { "wtpt", xyzTag(0.9642, 1.0, 0.8249) }, { "kTRC", gammaCurve() } });
+    profile.replace(48, 4, "SAMM"); // the device's maker
     return profile;
 }
 

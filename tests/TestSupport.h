@@ -52,6 +52,9 @@ namespace TestSupport {
 // A minimal ICC v2 matrix/TRC profile with the Adobe RGB (1998) primaries, so that a test can
 // make a source whose numbers mean something else than sRGB.
 QByteArray adobeRgbProfile();
+// A grey display profile (gamma 2.2) whose description and copyright are the text given, made
+// by a device of the maker "SAMM": what a calibration tool may put a person's name into.
+QByteArray greyProfile(const QByteArray& description);
 } // namespace TestSupport
 
 namespace TestSupport {

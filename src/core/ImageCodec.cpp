@@ -6,7 +6,6 @@
 #include <QIODevice>
 #include <QImageReader>
 #include <QImageWriter>
-#include <QRegularExpression>
 #include <QThread>
 
 #include <vips/vips8>
@@ -27,6 +26,7 @@
 #include <unistd.h>
 
 #include "JpegIntegrity.h"
+#include "MetadataFilter.h"
 #include "NoReplaceFile.h"
 
 using vips::VError;
@@ -703,88 +703,6 @@ VImage flattenOnto(VImage image, const QColor& colour)
     return canvas.composite2(image, VIPS_BLEND_MODE_OVER).cast(image.format());
 }
 
-// XMP keeps its own copy of the orientation and of the pixel size: it is made to agree with the
-// pixels written (upright, the new size). Both spellings of a property, attribute and element,
-// are rewritten; everything else stays as it was.
-QByteArray updatedXmp(const QByteArray& xmp, int width, int height)
-{
-    QString text = QString::fromUtf8(xmp);
-    const auto set = [&text](const char* property, const QString& value) {
-        const QString name = QRegularExpression::escape(QLatin1String(property));
-        text.replace(QRegularExpression(name + QStringLiteral("(\\s*=\\s*)([\"'])[^\"']*\\2")),
-            QLatin1String(property) + QStringLiteral("\\1\\2") + value + QStringLiteral("\\2"));
-        text.replace(QRegularExpression(QStringLiteral("<") + name + QStringLiteral(">[^<]*</")
-                         + name + QLatin1Char('>')),
-            QStringLiteral("<%1>%2</%1>").arg(QLatin1String(property), value));
-    };
-    set("tiff:Orientation", QStringLiteral("1"));
-    set("exif:PixelXDimension", QString::number(width));
-    set("exif:PixelYDimension", QString::number(height));
-    set("tiff:ImageWidth", QString::number(width));
-    set("tiff:ImageLength", QString::number(height));
-    return text.toUtf8();
-}
-
-bool hasPrefix(const std::string& field, const char* prefix)
-{
-    return field.rfind(prefix, 0) == 0;
-}
-
-// What names or places a person, or tells one camera body or lens from another: the GPS
-// directory whole, owner and artist names, serial numbers, the maker's notes (cameras repeat
-// the serial number there), PNG's author text, XMP and IPTC (creator, places, contacts).
-bool isPersonal(const std::string& field)
-{
-    static const char* const tags[] = { "exif-ifd0-Artist", "exif-ifd0-XPAuthor",
-        "exif-ifd2-CameraOwnerName", "exif-ifd2-BodySerialNumber", "exif-ifd2-LensSerialNumber",
-        "exif-ifd2-MakerNote", VIPS_META_XMP_NAME, VIPS_META_IPTC_NAME };
-    if (hasPrefix(field, "exif-ifd3-"))
-        return true;
-    if (hasPrefix(field, "png-comment-") && field.ends_with("-Author"))
-        return true;
-    return std::any_of(
-        std::begin(tags), std::end(tags), [&field](const char* tag) { return field == tag; });
-}
-
-bool isMetadata(const std::string& field)
-{
-    return hasPrefix(field, "exif-") || hasPrefix(field, "png-comment-")
-        || hasPrefix(field, "heif-mime-") || field == VIPS_META_XMP_NAME
-        || field == VIPS_META_IPTC_NAME || field == "gif-comment";
-}
-
-// The source's metadata as the mode asks. The savers rebuild the EXIF block from the
-// "exif-ifdN-Tag" fields when they write it: a tag whose field is gone is left out, and with
-// no EXIF at all a fresh block holds only the orientation and the resolution. (The savers'
-// own strip option is no use: WebP's ignores it, JPEG's drops the profile and the
-// resolution.) In every mode the EXIF orientation becomes "normal": the pixels are upright.
-VImage withMetadata(VImage image, MetadataMode mode)
-{
-    image = image.copy();
-    image.set(VIPS_META_ORIENTATION, 1);
-    std::vector<std::string> fields;
-    if (char** names = vips_image_get_fields(image.get_image())) {
-        for (char** name = names; *name; ++name)
-            fields.emplace_back(*name);
-        g_strfreev(names);
-    }
-    for (const std::string& field : fields) {
-        if ((mode == MetadataMode::WithoutPersonal && isPersonal(field))
-            || (mode == MetadataMode::None && isMetadata(field)))
-            image.remove(field.c_str());
-    }
-    if (mode == MetadataMode::Keep && image.get_typeof(VIPS_META_XMP_NAME)) {
-        size_t length = 0;
-        const void* data = image.get_blob(VIPS_META_XMP_NAME, &length);
-        const QByteArray xmp
-            = updatedXmp(QByteArray(static_cast<const char*>(data), static_cast<qsizetype>(length)),
-                image.width(), image.height());
-        vips_image_set_blob_copy(image.get_image(), VIPS_META_XMP_NAME, xmp.constData(),
-            static_cast<size_t>(xmp.size()));
-    }
-    return image;
-}
-
 // The bytes an encoder writes, on their way into the new file's descriptor. The first write
 // the file refuses (full disk, size limit, I/O error) is recorded with its errno, so that a
 // failure of the file is told from one of the encoder by where it happened, and the furthest
@@ -1231,7 +1149,7 @@ ResizeStatus renderUnnamed(
             if (image.has_alpha() && !format->keepsAlpha)
                 image = flattenOnto(image, Qt::white);
 
-            image = withMetadata(image, request.metadata);
+            image = MetadataFilter::apply(image, request.metadata);
             encoded = encode(image, request, file.descriptor());
         } catch (const Refusal& refusal) {
             return { ResizeError::DecodeFailed, refusal.reason };

@@ -1,13 +1,14 @@
 #pragma once
 
-// What of a source's metadata (EXIF, IPTC, XMP, comments) its output keeps, by the code the
-// settings file stores. The colour profile and the resolution are written in every mode.
+// What of a source's metadata (EXIF, XMP, IPTC, text, the colour profile's text) its output
+// keeps, by the code the settings file stores. Each mode names what it keeps; everything else
+// goes (MetadataFilter). The colour profile's colours and the resolution are written in every
+// mode, the EXIF thumbnail in none.
 enum class MetadataMode
 {
     // Everything the source had, the orientation made "normal" and the pixel size the new one.
     Keep = 1,
-    // Without the GPS position, owner and artist names, serial numbers, XMP and IPTC; the
-    // capture date, camera, exposure and copyright stay.
+    // The date taken, camera, lens model, exposure and copyright.
     WithoutPersonal = 2,
     None = 3,
 };

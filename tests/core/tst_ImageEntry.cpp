@@ -76,6 +76,61 @@ private:
         return image.writeResized(*mPref, 1, bg, colour, status);
     }
 
+    // The sources of metadataModes, made once.
+    void makeMetadataSources()
+    {
+        const QString camera = in(QStringLiteral("camera.jpg"));
+        if (QFile::exists(camera))
+            return;
+        const auto exiftool = [](const QStringList& arguments) {
+            int code = -1;
+            TestSupport::run(QStringLiteral("exiftool"),
+                QStringList { QStringLiteral("-q"), QStringLiteral("-overwrite_original") }
+                    + arguments,
+                &code);
+            return code == 0;
+        };
+        // Grey, stored 300 x 200 with orientation 6: 200 x 300 upright, like the others.
+        const QString grey = in(QStringLiteral("grey.v"));
+        TestSupport::run(QStringLiteral("vips"),
+            { QStringLiteral("colourspace"), writeImage(in(QStringLiteral("rgb.png")), 300, 200),
+                grey, QStringLiteral("b-w") });
+        TestSupport::run(QStringLiteral("vips"), { QStringLiteral("copy"), grey, camera });
+        const QString thumbnail = writeImage(in(QStringLiteral("thumbnail.jpg")), 60, 40);
+        const QString profile = in(QStringLiteral("named.icc"));
+        QFile file(profile);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(TestSupport::greyProfile("Sam Person, 1 Main St"));
+        file.close();
+        QVERIFY(exiftool({ QStringLiteral("-Make=Cam"),
+            QStringLiteral("-DateTimeOriginal=2024:05:01 10:00:00"),
+            QStringLiteral("-ExposureTime=1/250"), QStringLiteral("-LensModel=Lens 50"),
+            QStringLiteral("-Copyright=(c) Sam"), QStringLiteral("-Artist=Sam Artist"),
+            QStringLiteral("-OwnerName=Sam Owner"), QStringLiteral("-SerialNumber=BODY123"),
+            QStringLiteral("-LensSerialNumber=LENS456"), QStringLiteral("-GPSLatitude=45.5"),
+            QStringLiteral("-GPSLatitudeRef=N"), QStringLiteral("-XPAuthor=Sam XP"),
+            QStringLiteral("-ImageDescription=Home of Sam"),
+            QStringLiteral("-UserComment=Sam's comment"),
+            QStringLiteral("-XPComment=Sam's XP comment"),
+            QStringLiteral("-ImageUniqueID=ABCDEF0123"),
+            QStringLiteral("-XMP-dc:Creator=Sam Creator"),
+            QStringLiteral("-XMP-tiff:Orientation#=6"), QStringLiteral("-IPTC:By-line=Sam Byline"),
+            QStringLiteral("-Orientation#=6"), QStringLiteral("-ThumbnailImage<=") + thumbnail,
+            QStringLiteral("-ICC_Profile<=") + profile, camera }));
+
+        const QString text = writeImage(in(QStringLiteral("text.png")), 100, 150);
+        QVERIFY(exiftool({ QStringLiteral("-PNG:Comment=Sam's comment"),
+            QStringLiteral("-PNG:Author=Sam Author"), QStringLiteral("-PNG:Copyright=(c) Sam"),
+            text }));
+        // Compressed text (zTXt) as well as plain.
+        QVERIFY(exiftool(
+            { QStringLiteral("-z"), QStringLiteral("-PNG:Description=Home of Sam"), text }));
+
+        const QString scan = writeImage(in(QStringLiteral("scan.tif")), 100, 150);
+        QVERIFY(exiftool({ QStringLiteral("-IFD0:ImageDescription=Home of Sam"),
+            QStringLiteral("-Photoshop:URL=http://sam.example/"), scan }));
+    }
+
 private slots:
     void initTestCase()
     {
@@ -621,103 +676,161 @@ private slots:
         }
     }
 
-    // What a camera's photo says about its owner reaches the output only when asked for, as
-    // exiftool reads each format that carries metadata: EXIF in JPEG, PNG, WebP, AVIF, HEIC;
-    // XMP in those and TIFF; IPTC in JPEG.
+    // Metadata is an allow-list: each source carries fields of every kind, and exiftool reads
+    // what each format's output holds in each mode. A grey photo (its grey profile kept where
+    // the format keeps grey) with EXIF, a thumbnail, XMP and IPTC; a PNG with text chunks; a
+    // scanned TIFF with a description and a Photoshop block.
     void metadataModes_data()
     {
-        QTest::addColumn<MetadataMode>("mode");
+        QTest::addColumn<QString>("source");
         QTest::addColumn<OutputFormat>("format");
+        QTest::addColumn<MetadataMode>("mode");
         const std::pair<const char*, OutputFormat> formats[]
             = { { "jpeg", OutputFormat::Jpeg }, { "png", OutputFormat::Png },
                   { "webp", OutputFormat::WebP }, { "avif", OutputFormat::Avif },
                   { "heic", OutputFormat::Heic }, { "tiff", OutputFormat::Tiff } };
         const std::pair<const char*, MetadataMode> modes[] = { { "keep", MetadataMode::Keep },
             { "no personal", MetadataMode::WithoutPersonal }, { "none", MetadataMode::None } };
-        for (const auto& [modeName, mode] : modes) {
-            for (const auto& [formatName, format] : formats)
-                QTest::addRow("%s, %s", modeName, formatName) << mode << format;
+        for (const char* source : { "camera.jpg", "text.png", "scan.tif" }) {
+            for (const auto& [modeName, mode] : modes) {
+                for (const auto& [formatName, format] : formats)
+                    QTest::addRow("%s, %s, %s", source, modeName, formatName)
+                        << QString::fromLatin1(source) << format << mode;
+            }
         }
     }
 
     void metadataModes()
     {
-        QFETCH(MetadataMode, mode);
+        QFETCH(QString, source);
         QFETCH(OutputFormat, format);
-        const QString source = in(QStringLiteral("camera.jpg"));
-        if (!QFile::exists(source)) {
-            writeImage(source, 300, 200);
-            int code = -1;
-            TestSupport::run(QStringLiteral("exiftool"),
-                { QStringLiteral("-q"), QStringLiteral("-overwrite_original"),
-                    QStringLiteral("-Make=Cam"),
-                    QStringLiteral("-DateTimeOriginal=2024:05:01 10:00:00"),
-                    QStringLiteral("-ExposureTime=1/250"), QStringLiteral("-Copyright=(c) Sam"),
-                    QStringLiteral("-Artist=Sam Artist"), QStringLiteral("-OwnerName=Sam Owner"),
-                    QStringLiteral("-SerialNumber=BODY123"),
-                    QStringLiteral("-LensSerialNumber=LENS456"),
-                    QStringLiteral("-GPSLatitude=45.5"), QStringLiteral("-GPSLatitudeRef=N"),
-                    QStringLiteral("-XPAuthor=Sam XP"),
-                    QStringLiteral("-XMP-dc:Creator=Sam Creator"),
-                    QStringLiteral("-XMP-tiff:Orientation#=6"),
-                    QStringLiteral("-IPTC:By-line=Sam Byline"), QStringLiteral("-Orientation#=6"),
-                    source },
-                &code);
-            QCOMPARE(code, 0);
-        }
-        ImageEntry image(source);
-        pixels(100, 150, format, 300.0f); // upright: stored 300 x 200, turned by its orientation
+        QFETCH(MetadataMode, mode);
+        makeMetadataSources();
+
+        // Which modes keep a field, and which formats can carry it at all.
+        enum class Kept
+        {
+            Never,
+            Keep,
+            WithoutPersonal
+        };
+        enum Carrier
+        {
+            Exif,
+            Xmp,
+            Iptc,
+            PngText,
+            TiffTags
+        };
+        struct Field
+        {
+            const char* tag; // as exiftool names it
+            const char* value; // as exiftool -n prints it
+            Kept kept;
+            Carrier carrier;
+        };
+        const QMap<QString, QList<Field>> fields = {
+            { "camera.jpg",
+                { { "Make", "Cam", Kept::WithoutPersonal, Exif },
+                    { "DateTimeOriginal", "2024:05:01 10:00:00", Kept::WithoutPersonal, Exif },
+                    { "ExposureTime", "0.004", Kept::WithoutPersonal, Exif },
+                    { "LensModel", "Lens 50", Kept::WithoutPersonal, Exif },
+                    { "EXIF:Copyright", "(c) Sam", Kept::WithoutPersonal, Exif },
+                    { "Artist", "Sam Artist", Kept::Keep, Exif },
+                    { "OwnerName", "Sam Owner", Kept::Keep, Exif },
+                    { "SerialNumber", "BODY123", Kept::Keep, Exif },
+                    { "LensSerialNumber", "LENS456", Kept::Keep, Exif },
+                    { "GPSLatitude", "45.5", Kept::Keep, Exif },
+                    { "XPAuthor", "Sam XP", Kept::Keep, Exif },
+                    { "EXIF:ImageDescription", "Home of Sam", Kept::Keep, Exif },
+                    { "UserComment", "Sam's comment", Kept::Keep, Exif },
+                    { "XPComment", "Sam's XP comment", Kept::Keep, Exif },
+                    { "ImageUniqueID", "ABCDEF0123", Kept::Keep, Exif },
+                    { "ThumbnailLength", "", Kept::Never, Exif },
+                    { "XMP-dc:Creator", "Sam Creator", Kept::Keep, Xmp },
+                    // The pixels are upright: XMP's own copy of the orientation says so too.
+                    { "XMP-tiff:Orientation", "1", Kept::Keep, Xmp },
+                    { "IPTC:By-line", "Sam Byline", Kept::Keep, Iptc } } },
+            { "text.png",
+                { { "PNG:Comment", "Sam's comment", Kept::Keep, PngText },
+                    { "PNG:Description", "Home of Sam", Kept::Keep, PngText },
+                    { "PNG:Author", "Sam Author", Kept::Keep, PngText },
+                    { "PNG:Copyright", "(c) Sam", Kept::WithoutPersonal, PngText } } },
+            { "scan.tif",
+                { { "IFD0:ImageDescription", "Home of Sam", Kept::Keep, TiffTags },
+                    { "Photoshop:URL", "http://sam.example/", Kept::Keep, TiffTags } } },
+        };
+        const auto carries = [format](Carrier carrier) {
+            switch (carrier) {
+            case Exif:
+                return format != OutputFormat::Tiff;
+            case Xmp:
+                return true;
+            case Iptc:
+                return format == OutputFormat::Jpeg;
+            case PngText:
+                return format == OutputFormat::Png;
+            case TiffTags:
+                return format == OutputFormat::Tiff;
+            }
+            return false;
+        };
+
+        ImageEntry image(in(source));
+        pixels(100, 150, format, 300.0f); // upright: stored 300 x 200 and turned, or 100 x 150
         mPref->setMetadata(mode);
         ResizeStatus status;
         QVERIFY2(writeResized(image, &status), qPrintable(status.message));
-        const QString output
-            = out(QStringLiteral("camera.") + OutputFormats::find(format)->extension);
+        const QString output = out(QFileInfo(source).completeBaseName() + QLatin1Char('.')
+            + OutputFormats::find(format)->extension);
         QCOMPARE(inspect(output).width, 100);
 
-        const QStringList tags = { "Make", "DateTimeOriginal", "ExposureTime", "Copyright",
-            "Artist", "OwnerName", "SerialNumber", "LensSerialNumber", "GPSLatitude", "XPAuthor",
-            "XMP-dc:Creator", "XMP-tiff:Orientation", "IPTC:By-line", "EXIF:Orientation" };
+        QStringList tags;
+        QStringList expected;
+        for (const Field& field : fields.value(source)) {
+            tags << QString::fromLatin1(field.tag);
+            const bool kept = field.kept == Kept::Keep
+                ? mode == MetadataMode::Keep
+                : field.kept == Kept::WithoutPersonal && mode != MetadataMode::None;
+            expected << (kept && carries(field.carrier) ? field.value : "-");
+        }
+        // The profile keeps its colours in every mode, its text only when everything is kept;
+        // formats that make grey colour carry the sRGB profile of the conversion instead.
+        tags << QStringLiteral("ProfileDescription");
+        if (source != QLatin1String("camera.jpg"))
+            expected << "-";
+        else if (!OutputFormats::find(format)->keepsGrey)
+            expected << "sRGB";
+        else
+            expected << (mode == MetadataMode::Keep ? "Sam Person, 1 Main St" : "Grey");
+        // TIFF states the orientation in its own header; JPEG, WebP, AVIF and HEIC get an EXIF
+        // block of libvips' own even with none (the orientation and the resolution); PNG's
+        // resolution has a chunk of its own.
+        tags << QStringLiteral("EXIF:Orientation");
+        const bool sourceExif = source == QLatin1String("camera.jpg");
+        const bool exifBlock = format == OutputFormat::Tiff
+            || (carries(Exif)
+                && !(format == OutputFormat::Png && (mode == MetadataMode::None || !sourceExif)));
+        expected << (exifBlock ? "1" : "-");
+
         QStringList arguments
             = { QStringLiteral("-s3"), QStringLiteral("-f"), QStringLiteral("-n") };
-        for (const QString& tag : tags)
+        for (const QString& tag : std::as_const(tags))
             arguments << QLatin1Char('-') + tag;
         const QStringList found = TestSupport::run(QStringLiteral("exiftool"), arguments << output)
                                       .split(QLatin1Char('\n'));
-
-        const bool exif = format != OutputFormat::Tiff;
-        const bool png = format == OutputFormat::Png;
-        const bool iptc = format == OutputFormat::Jpeg;
-        const bool keep = mode == MetadataMode::Keep;
-        const bool camera = exif && mode != MetadataMode::None;
-        const bool personal = exif && keep;
-        const QStringList expected = {
-            camera ? "Cam" : "-",
-            camera ? "2024:05:01 10:00:00" : "-",
-            camera ? "0.004" : "-",
-            camera ? "(c) Sam" : "-",
-            personal ? "Sam Artist" : "-",
-            personal ? "Sam Owner" : "-",
-            personal ? "BODY123" : "-",
-            personal ? "LENS456" : "-",
-            personal ? "45.5" : "-",
-            personal ? "Sam XP" : "-",
-            keep ? "Sam Creator" : "-",
-            keep ? "1" : "-", // the pixels are upright: XMP's own copy says so too
-            iptc && keep ? "Sam Byline" : "-",
-            // TIFF states it in its own header; JPEG, WebP, AVIF and HEIC get an EXIF block
-            // of libvips' own even with none (the orientation and the resolution); PNG's
-            // resolution has a chunk of its own.
-            format == OutputFormat::Tiff || (exif && !(png && mode == MetadataMode::None)) ? "1"
-                                                                                           : "-",
-        };
-        QCOMPARE(found.mid(0, tags.size()), expected);
-        if (png) {
+        // A thumbnail's length is whatever it was: only its absence is compared exactly.
+        QStringList compared = found.mid(0, tags.size());
+        const qsizetype thumbnail = tags.indexOf(QStringLiteral("ThumbnailLength"));
+        if (thumbnail >= 0 && compared.value(thumbnail) != QLatin1String("-"))
+            compared[thumbnail] = QStringLiteral("(a thumbnail of the original)");
+        QCOMPARE(compared, expected);
+        const QString resolution = TestSupport::run(QStringLiteral("exiftool"),
+            { QStringLiteral("-s3"), QStringLiteral("-XResolution"), output });
+        if (format == OutputFormat::Png)
             QVERIFY(qAbs(inspect(output).xResPpi - 300.0) < 0.3);
-        } else {
-            const QString resolution = TestSupport::run(QStringLiteral("exiftool"),
-                { QStringLiteral("-s3"), QStringLiteral("-XResolution"), output });
+        else
             QCOMPARE(resolution.trimmed(), QStringLiteral("300"));
-        }
     }
 
     void transparencyIntoJpegIsWhite()
