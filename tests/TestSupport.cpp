@@ -18,6 +18,7 @@
 #include <QSettings>
 #include <QTemporaryFile>
 #include <QTest>
+#include <QtEndian>
 
 namespace TestSupport {
 
@@ -419,6 +420,51 @@ QString LogPipe::readAll()
 {
     readAvailable();
     return QString::fromUtf8(mText);
+}
+
+} // namespace TestSupport
+
+namespace TestSupport {
+
+QString writeWebpAnimation(const QString& path, int side, int frames)
+{
+    // One lossless 1 x 1 picture from libvips; its VP8L data is every frame's.
+    const QString pixel = path + QStringLiteral(".pixel.webp");
+    run(QStringLiteral("vips"),
+        { QStringLiteral("webpsave"), writeImage(path + QStringLiteral(".pixel.png"), 1, 1), pixel,
+            QStringLiteral("--lossless") });
+    QFile pixelFile(pixel);
+    const QByteArray oneByOne
+        = pixelFile.open(QIODevice::ReadOnly) ? pixelFile.readAll() : QByteArray();
+    QFile::remove(pixel);
+    QFile::remove(path + QStringLiteral(".pixel.png"));
+    const qsizetype at = oneByOne.indexOf("VP8L");
+    if (at < 0 || at + 8 > oneByOne.size())
+        return QString();
+    const auto littleEndian = [](quint32 value, int bytes) {
+        QByteArray out;
+        for (int i = 0; i < bytes; ++i)
+            out += char((value >> (8 * i)) & 0xff);
+        return out;
+    };
+    const auto chunk = [&](const char* type, const QByteArray& data) {
+        return QByteArray(type, 4) + littleEndian(quint32(data.size()), 4) + data
+            + (data.size() % 2 ? QByteArray(1, '\0') : QByteArray());
+    };
+    const QByteArray picture
+        = oneByOne.mid(at + 8, qFromLittleEndian<quint32>(oneByOne.constData() + at + 4));
+    const QByteArray frame = chunk("ANMF",
+        littleEndian(0, 3) + littleEndian(0, 3) + littleEndian(0, 3) + littleEndian(0, 3)
+            + littleEndian(100, 3) + '\0' + chunk("VP8L", picture));
+    // Animated, with alpha (the picture has it).
+    QByteArray body = "WEBP"
+        + chunk("VP8X",
+            QByteArray("\x12\0\0\0", 4) + littleEndian(side - 1, 3) + littleEndian(side - 1, 3))
+        + chunk("ANIM", QByteArray(6, '\0'));
+    for (int i = 0; i < frames; ++i)
+        body += frame;
+    return writeFile(path, "RIFF" + littleEndian(quint32(body.size()), 4) + body) ? path
+                                                                                  : QString();
 }
 
 } // namespace TestSupport

@@ -93,6 +93,9 @@ namespace TestSupport {
 QStringList filesIn(const QString& folder);
 // Writes a file with the given bytes, making its folder first; false when that failed.
 bool writeFile(const QString& path, const QByteArray& content = {});
+// An animated WebP of frames copies of a 1 x 1 picture on a canvas of side x side; returns
+// path (empty when it could not be made).
+QString writeWebpAnimation(const QString& path, int side, int frames);
 
 // What a settings file holds on disk now, key by key. Read through a copy: a second QSettings
 // on the same path in this process would share the first one's unwritten values (and write

@@ -558,10 +558,6 @@ Teile zusammen schreiben, was ein einziger Lauf schriebe.</translation>
         <translation>kein %1-Bild</translation>
     </message>
     <message>
-        <source>the image is %1 x %2 pixels (%3 megapixels), above the limit of %4 megapixels; the maxMegapixels setting raises it (ostrel-batch --max-megapixels N, with --save to keep it)</source>
-        <translation>das Bild hat %1 x %2 Pixel (%3 Megapixel), mehr als die Grenze von %4 Megapixeln; die Einstellung maxMegapixels hebt sie an (ostrel-batch --max-megapixels N, mit --save dauerhaft)</translation>
-    </message>
-    <message>
         <source>a named pipe</source>
         <translation>eine benannte Pipe</translation>
     </message>
@@ -620,6 +616,54 @@ Teile zusammen schreiben, was ein einziger Lauf schriebe.</translation>
     <message>
         <source>first page of %1</source>
         <translation>erste Seite von %1</translation>
+    </message>
+    <message>
+        <source>%1 (%2 megapixels), above the limit of %3 megapixels; the maxMegapixels setting raises it (ostrel-batch --max-megapixels N, with --save to keep it)</source>
+        <translation>%1 (%2 Megapixel), mehr als die Grenze von %3 Megapixeln; die Einstellung maxMegapixels hebt sie an (ostrel-batch --max-megapixels N, mit --save dauerhaft)</translation>
+    </message>
+    <message>
+        <source>the image is %1 x %2 pixels</source>
+        <translation>das Bild hat %1 x %2 Pixel</translation>
+    </message>
+    <message>
+        <source>the animation is %1 x %2 pixels in %3 frames</source>
+        <translation>die Animation hat %1 x %2 Pixel in %3 Bildern</translation>
+    </message>
+    <message>
+        <source>the SVG states its size as %1 x %2, which cannot be drawn: at most %3 pixels a side at 72 pixels an inch</source>
+        <translation>das SVG gibt seine Größe als %1 x %2 an, was sich nicht zeichnen lässt: höchstens %3 Pixel je Seite bei 72 Pixeln je Zoll</translation>
+    </message>
+    <message>
+        <source>the image is assembled from tiles</source>
+        <translation>das Bild wird aus Kacheln zusammengesetzt</translation>
+    </message>
+    <message>
+        <source>the image states a size of %1 x %2 pixels, but its tiles make %3 x %4</source>
+        <translation>das Bild gibt eine Größe von %1 x %2 Pixeln an, seine Kacheln ergeben aber %3 x %4</translation>
+    </message>
+    <message>
+        <source>the document holds an image</source>
+        <translation>das Dokument enthält ein Bild</translation>
+    </message>
+    <message>
+        <source>the SVG document is larger than %1 MB, the limit that a pixel limit of %2 megapixels sets; the maxMegapixels setting raises both (ostrel-batch --max-megapixels N)</source>
+        <translation>das SVG-Dokument ist größer als %1 MB, die Grenze, die eine Pixelgrenze von %2 Megapixeln setzt; die Einstellung maxMegapixels hebt beide an (ostrel-batch --max-megapixels N)</translation>
+    </message>
+    <message>
+        <source>the SVG document has %1 elements, more than the %2 that a pixel limit of %3 megapixels allows; the maxMegapixels setting raises both (ostrel-batch --max-megapixels N)</source>
+        <translation>das SVG-Dokument hat %1 Elemente, mehr als die %2, die eine Pixelgrenze von %3 Megapixeln erlaubt; die Einstellung maxMegapixels hebt beide an (ostrel-batch --max-megapixels N)</translation>
+    </message>
+    <message>
+        <source>the animation has %1 frames, and only the first %2 can be read</source>
+        <translation>die Animation hat %1 Bilder, und nur die ersten %2 lassen sich lesen</translation>
+    </message>
+    <message>
+        <source>the output would be %1 x %2 pixels in %3 frames</source>
+        <translation>die Ausgabe hätte %1 x %2 Pixel in %3 Bildern</translation>
+    </message>
+    <message>
+        <source>the output would be %1 x %2 pixels</source>
+        <translation>die Ausgabe hätte %1 x %2 Pixel</translation>
     </message>
 </context>
 <context>
@@ -729,6 +773,10 @@ Teile zusammen schreiben, was ein einziger Lauf schriebe.</translation>
             <numerusform>%n Bild</numerusform>
             <numerusform>%n Bilder</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>→ not written: %1</source>
+        <translation>→ wird nicht geschrieben: %1</translation>
     </message>
 </context>
 <context>

@@ -557,10 +557,6 @@ run would.</translation>
         <translation>not a %1 image</translation>
     </message>
     <message>
-        <source>the image is %1 x %2 pixels (%3 megapixels), above the limit of %4 megapixels; the maxMegapixels setting raises it (ostrel-batch --max-megapixels N, with --save to keep it)</source>
-        <translation>the image is %1 x %2 pixels (%3 megapixels), above the limit of %4 megapixels; the maxMegapixels setting raises it (ostrel-batch --max-megapixels N, with --save to keep it)</translation>
-    </message>
-    <message>
         <source>a named pipe</source>
         <translation>a named pipe</translation>
     </message>
@@ -619,6 +615,54 @@ run would.</translation>
     <message>
         <source>first page of %1</source>
         <translation>first page of %1</translation>
+    </message>
+    <message>
+        <source>%1 (%2 megapixels), above the limit of %3 megapixels; the maxMegapixels setting raises it (ostrel-batch --max-megapixels N, with --save to keep it)</source>
+        <translation>%1 (%2 megapixels), above the limit of %3 megapixels; the maxMegapixels setting raises it (ostrel-batch --max-megapixels N, with --save to keep it)</translation>
+    </message>
+    <message>
+        <source>the image is %1 x %2 pixels</source>
+        <translation>the image is %1 x %2 pixels</translation>
+    </message>
+    <message>
+        <source>the animation is %1 x %2 pixels in %3 frames</source>
+        <translation>the animation is %1 x %2 pixels in %3 frames</translation>
+    </message>
+    <message>
+        <source>the SVG states its size as %1 x %2, which cannot be drawn: at most %3 pixels a side at 72 pixels an inch</source>
+        <translation>the SVG states its size as %1 x %2, which cannot be drawn: at most %3 pixels a side at 72 pixels an inch</translation>
+    </message>
+    <message>
+        <source>the image is assembled from tiles</source>
+        <translation>the image is assembled from tiles</translation>
+    </message>
+    <message>
+        <source>the image states a size of %1 x %2 pixels, but its tiles make %3 x %4</source>
+        <translation>the image states a size of %1 x %2 pixels, but its tiles make %3 x %4</translation>
+    </message>
+    <message>
+        <source>the document holds an image</source>
+        <translation>the document holds an image</translation>
+    </message>
+    <message>
+        <source>the SVG document is larger than %1 MB, the limit that a pixel limit of %2 megapixels sets; the maxMegapixels setting raises both (ostrel-batch --max-megapixels N)</source>
+        <translation>the SVG document is larger than %1 MB, the limit that a pixel limit of %2 megapixels sets; the maxMegapixels setting raises both (ostrel-batch --max-megapixels N)</translation>
+    </message>
+    <message>
+        <source>the SVG document has %1 elements, more than the %2 that a pixel limit of %3 megapixels allows; the maxMegapixels setting raises both (ostrel-batch --max-megapixels N)</source>
+        <translation>the SVG document has %1 elements, more than the %2 that a pixel limit of %3 megapixels allows; the maxMegapixels setting raises both (ostrel-batch --max-megapixels N)</translation>
+    </message>
+    <message>
+        <source>the animation has %1 frames, and only the first %2 can be read</source>
+        <translation>the animation has %1 frames, and only the first %2 can be read</translation>
+    </message>
+    <message>
+        <source>the output would be %1 x %2 pixels in %3 frames</source>
+        <translation>the output would be %1 x %2 pixels in %3 frames</translation>
+    </message>
+    <message>
+        <source>the output would be %1 x %2 pixels</source>
+        <translation>the output would be %1 x %2 pixels</translation>
     </message>
 </context>
 <context>
@@ -728,6 +772,10 @@ run would.</translation>
             <numerusform>%n image</numerusform>
             <numerusform>%n images</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>→ not written: %1</source>
+        <translation>→ not written: %1</translation>
     </message>
 </context>
 <context>

@@ -558,10 +558,6 @@ escriban lo que escribiría una sola ejecución.</translation>
         <translation>no es una imagen %1</translation>
     </message>
     <message>
-        <source>the image is %1 x %2 pixels (%3 megapixels), above the limit of %4 megapixels; the maxMegapixels setting raises it (ostrel-batch --max-megapixels N, with --save to keep it)</source>
-        <translation>la imagen mide %1 x %2 píxeles (%3 megapíxeles), por encima del límite de %4 megapíxeles; el ajuste maxMegapixels lo amplía (ostrel-batch --max-megapixels N, con --save para conservarlo)</translation>
-    </message>
-    <message>
         <source>a named pipe</source>
         <translation>una tubería con nombre</translation>
     </message>
@@ -620,6 +616,54 @@ escriban lo que escribiría una sola ejecución.</translation>
     <message>
         <source>first page of %1</source>
         <translation>primera página de %1</translation>
+    </message>
+    <message>
+        <source>%1 (%2 megapixels), above the limit of %3 megapixels; the maxMegapixels setting raises it (ostrel-batch --max-megapixels N, with --save to keep it)</source>
+        <translation>%1 (%2 megapíxeles), por encima del límite de %3 megapíxeles; el ajuste maxMegapixels lo amplía (ostrel-batch --max-megapixels N, con --save para conservarlo)</translation>
+    </message>
+    <message>
+        <source>the image is %1 x %2 pixels</source>
+        <translation>la imagen mide %1 x %2 píxeles</translation>
+    </message>
+    <message>
+        <source>the animation is %1 x %2 pixels in %3 frames</source>
+        <translation>la animación mide %1 x %2 píxeles en %3 fotogramas</translation>
+    </message>
+    <message>
+        <source>the SVG states its size as %1 x %2, which cannot be drawn: at most %3 pixels a side at 72 pixels an inch</source>
+        <translation>el SVG declara un tamaño de %1 x %2, que no se puede dibujar: como mucho %3 píxeles por lado a 72 píxeles por pulgada</translation>
+    </message>
+    <message>
+        <source>the image is assembled from tiles</source>
+        <translation>la imagen se compone de mosaicos</translation>
+    </message>
+    <message>
+        <source>the image states a size of %1 x %2 pixels, but its tiles make %3 x %4</source>
+        <translation>la imagen declara un tamaño de %1 x %2 píxeles, pero sus mosaicos forman %3 x %4</translation>
+    </message>
+    <message>
+        <source>the document holds an image</source>
+        <translation>el documento contiene una imagen</translation>
+    </message>
+    <message>
+        <source>the SVG document is larger than %1 MB, the limit that a pixel limit of %2 megapixels sets; the maxMegapixels setting raises both (ostrel-batch --max-megapixels N)</source>
+        <translation>el documento SVG ocupa más de %1 MB, el límite que fija un límite de %2 megapíxeles; el ajuste maxMegapixels amplía ambos (ostrel-batch --max-megapixels N)</translation>
+    </message>
+    <message>
+        <source>the SVG document has %1 elements, more than the %2 that a pixel limit of %3 megapixels allows; the maxMegapixels setting raises both (ostrel-batch --max-megapixels N)</source>
+        <translation>el documento SVG tiene %1 elementos, más de los %2 que permite un límite de %3 megapíxeles; el ajuste maxMegapixels amplía ambos (ostrel-batch --max-megapixels N)</translation>
+    </message>
+    <message>
+        <source>the animation has %1 frames, and only the first %2 can be read</source>
+        <translation>la animación tiene %1 fotogramas y solo se pueden leer los primeros %2</translation>
+    </message>
+    <message>
+        <source>the output would be %1 x %2 pixels in %3 frames</source>
+        <translation>la salida mediría %1 x %2 píxeles en %3 fotogramas</translation>
+    </message>
+    <message>
+        <source>the output would be %1 x %2 pixels</source>
+        <translation>la salida mediría %1 x %2 píxeles</translation>
     </message>
 </context>
 <context>
@@ -729,6 +773,10 @@ escriban lo que escribiría una sola ejecución.</translation>
             <numerusform>%n imagen</numerusform>
             <numerusform>%n imágenes</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>→ not written: %1</source>
+        <translation>→ no se escribe: %1</translation>
     </message>
 </context>
 <context>

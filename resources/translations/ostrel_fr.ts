@@ -558,10 +558,6 @@ Chaque image garde le numéro qu’elle a dans la liste entière, pour que les p
         <translation>pas une image %1</translation>
     </message>
     <message>
-        <source>the image is %1 x %2 pixels (%3 megapixels), above the limit of %4 megapixels; the maxMegapixels setting raises it (ostrel-batch --max-megapixels N, with --save to keep it)</source>
-        <translation>l’image fait %1 x %2 pixels (%3 mégapixels), au-delà de la limite de %4 mégapixels&#xa0;; le réglage maxMegapixels la relève (ostrel-batch --max-megapixels N, avec --save pour la conserver)</translation>
-    </message>
-    <message>
         <source>a named pipe</source>
         <translation>un tube nommé</translation>
     </message>
@@ -620,6 +616,54 @@ Chaque image garde le numéro qu’elle a dans la liste entière, pour que les p
     <message>
         <source>first page of %1</source>
         <translation>première page sur %1</translation>
+    </message>
+    <message>
+        <source>%1 (%2 megapixels), above the limit of %3 megapixels; the maxMegapixels setting raises it (ostrel-batch --max-megapixels N, with --save to keep it)</source>
+        <translation>%1 (%2 mégapixels), au-delà de la limite de %3 mégapixels&#xa0;; le réglage maxMegapixels la relève (ostrel-batch --max-megapixels N, avec --save pour la conserver)</translation>
+    </message>
+    <message>
+        <source>the image is %1 x %2 pixels</source>
+        <translation>l’image fait %1 x %2 pixels</translation>
+    </message>
+    <message>
+        <source>the animation is %1 x %2 pixels in %3 frames</source>
+        <translation>l’animation fait %1 x %2 pixels en %3 images</translation>
+    </message>
+    <message>
+        <source>the SVG states its size as %1 x %2, which cannot be drawn: at most %3 pixels a side at 72 pixels an inch</source>
+        <translation>le SVG indique une taille de %1 x %2, impossible à dessiner&#xa0;: au plus %3 pixels par côté à 72 pixels par pouce</translation>
+    </message>
+    <message>
+        <source>the image is assembled from tiles</source>
+        <translation>l’image est assemblée à partir de tuiles</translation>
+    </message>
+    <message>
+        <source>the image states a size of %1 x %2 pixels, but its tiles make %3 x %4</source>
+        <translation>l’image indique une taille de %1 x %2 pixels, mais ses tuiles forment %3 x %4</translation>
+    </message>
+    <message>
+        <source>the document holds an image</source>
+        <translation>le document contient une image</translation>
+    </message>
+    <message>
+        <source>the SVG document is larger than %1 MB, the limit that a pixel limit of %2 megapixels sets; the maxMegapixels setting raises both (ostrel-batch --max-megapixels N)</source>
+        <translation>le document SVG dépasse %1 Mo, la limite que fixe une limite de %2 mégapixels&#xa0;; le réglage maxMegapixels relève les deux (ostrel-batch --max-megapixels N)</translation>
+    </message>
+    <message>
+        <source>the SVG document has %1 elements, more than the %2 that a pixel limit of %3 megapixels allows; the maxMegapixels setting raises both (ostrel-batch --max-megapixels N)</source>
+        <translation>le document SVG a %1 éléments, plus que les %2 qu’autorise une limite de %3 mégapixels&#xa0;; le réglage maxMegapixels relève les deux (ostrel-batch --max-megapixels N)</translation>
+    </message>
+    <message>
+        <source>the animation has %1 frames, and only the first %2 can be read</source>
+        <translation>l’animation a %1 images, et seules les %2 premières peuvent être lues</translation>
+    </message>
+    <message>
+        <source>the output would be %1 x %2 pixels in %3 frames</source>
+        <translation>la sortie ferait %1 x %2 pixels en %3 images</translation>
+    </message>
+    <message>
+        <source>the output would be %1 x %2 pixels</source>
+        <translation>la sortie ferait %1 x %2 pixels</translation>
     </message>
 </context>
 <context>
@@ -729,6 +773,10 @@ Chaque image garde le numéro qu’elle a dans la liste entière, pour que les p
             <numerusform>%n image</numerusform>
             <numerusform>%n images</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>→ not written: %1</source>
+        <translation>→ non écrite&#xa0;: %1</translation>
     </message>
 </context>
 <context>

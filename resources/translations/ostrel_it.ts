@@ -557,10 +557,6 @@ insieme scrivano ciò che scriverebbe un’unica esecuzione.</translation>
         <translation>non è un’immagine %1</translation>
     </message>
     <message>
-        <source>the image is %1 x %2 pixels (%3 megapixels), above the limit of %4 megapixels; the maxMegapixels setting raises it (ostrel-batch --max-megapixels N, with --save to keep it)</source>
-        <translation>l’immagine è di %1 x %2 pixel (%3 megapixel), oltre il limite di %4 megapixel; l’impostazione maxMegapixels lo alza (ostrel-batch --max-megapixels N, con --save per mantenerlo)</translation>
-    </message>
-    <message>
         <source>a named pipe</source>
         <translation>una pipe con nome</translation>
     </message>
@@ -619,6 +615,54 @@ insieme scrivano ciò che scriverebbe un’unica esecuzione.</translation>
     <message>
         <source>first page of %1</source>
         <translation>prima pagina di %1</translation>
+    </message>
+    <message>
+        <source>%1 (%2 megapixels), above the limit of %3 megapixels; the maxMegapixels setting raises it (ostrel-batch --max-megapixels N, with --save to keep it)</source>
+        <translation>%1 (%2 megapixel), oltre il limite di %3 megapixel; l’impostazione maxMegapixels lo alza (ostrel-batch --max-megapixels N, con --save per mantenerlo)</translation>
+    </message>
+    <message>
+        <source>the image is %1 x %2 pixels</source>
+        <translation>l’immagine è di %1 x %2 pixel</translation>
+    </message>
+    <message>
+        <source>the animation is %1 x %2 pixels in %3 frames</source>
+        <translation>l’animazione è di %1 x %2 pixel in %3 fotogrammi</translation>
+    </message>
+    <message>
+        <source>the SVG states its size as %1 x %2, which cannot be drawn: at most %3 pixels a side at 72 pixels an inch</source>
+        <translation>l’SVG dichiara una dimensione di %1 x %2, che non si può disegnare: al massimo %3 pixel per lato a 72 pixel per pollice</translation>
+    </message>
+    <message>
+        <source>the image is assembled from tiles</source>
+        <translation>l’immagine è composta da riquadri</translation>
+    </message>
+    <message>
+        <source>the image states a size of %1 x %2 pixels, but its tiles make %3 x %4</source>
+        <translation>l’immagine dichiara una dimensione di %1 x %2 pixel, ma i suoi riquadri formano %3 x %4</translation>
+    </message>
+    <message>
+        <source>the document holds an image</source>
+        <translation>il documento contiene un’immagine</translation>
+    </message>
+    <message>
+        <source>the SVG document is larger than %1 MB, the limit that a pixel limit of %2 megapixels sets; the maxMegapixels setting raises both (ostrel-batch --max-megapixels N)</source>
+        <translation>il documento SVG supera %1 MB, il limite che pone un limite di %2 megapixel; l’impostazione maxMegapixels li alza entrambi (ostrel-batch --max-megapixels N)</translation>
+    </message>
+    <message>
+        <source>the SVG document has %1 elements, more than the %2 that a pixel limit of %3 megapixels allows; the maxMegapixels setting raises both (ostrel-batch --max-megapixels N)</source>
+        <translation>il documento SVG ha %1 elementi, più dei %2 che consente un limite di %3 megapixel; l’impostazione maxMegapixels li alza entrambi (ostrel-batch --max-megapixels N)</translation>
+    </message>
+    <message>
+        <source>the animation has %1 frames, and only the first %2 can be read</source>
+        <translation>l’animazione ha %1 fotogrammi, e si possono leggere solo i primi %2</translation>
+    </message>
+    <message>
+        <source>the output would be %1 x %2 pixels in %3 frames</source>
+        <translation>l’uscita sarebbe di %1 x %2 pixel in %3 fotogrammi</translation>
+    </message>
+    <message>
+        <source>the output would be %1 x %2 pixels</source>
+        <translation>l’uscita sarebbe di %1 x %2 pixel</translation>
     </message>
 </context>
 <context>
@@ -728,6 +772,10 @@ insieme scrivano ciò che scriverebbe un’unica esecuzione.</translation>
             <numerusform>%n immagine</numerusform>
             <numerusform>%n immagini</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>→ not written: %1</source>
+        <translation>→ non viene scritta: %1</translation>
     </message>
 </context>
 <context>

@@ -63,8 +63,8 @@ QList<DryRun::Plan> DryRun::plan(const Settings& settings, const QList<Image>& i
         }
         plan.sourceWidth = source.width;
         plan.sourceHeight = source.height;
-        const ImageEntry::OutputSize size
-            = ImageEntry::outputSize(settings, source.width, source.height);
+        const ImageEntry::OutputSize size = ImageEntry::outputSize(
+            settings, source.width, source.height, source.animationFrames());
         plan.width = size.width;
         plan.height = size.height;
         if (const QString problem = size.problem(); !problem.isEmpty()) {

@@ -27,6 +27,7 @@
 #include "batch/BatchLog.h"
 #include "batch/BatchResizer.h"
 #include "core/ImageCodec.h"
+#include "core/PrivateTemporaryFolder.h"
 #include "core/LocalizedText.h"
 #include "settings/Settings.h"
 
@@ -198,7 +199,9 @@ struct RunList
 
 int main(int argc, char* argv[])
 {
-    // libvips starts before any other thread exists.
+    // libvips' intermediate files go to a folder of this process's own; it changes the
+    // environment, so it comes before any other thread exists, and so does libvips.
+    const PrivateTemporaryFolder temporaryFolder;
     ImageCodec::initialise(argv[0]);
     // A file that outgrows the size limit must fail its write, not end the process; nor does
     // a standard error whose reader has gone (its messages are then lost, the batch is not).

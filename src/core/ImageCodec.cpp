@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QIODevice>
+#include <QRegularExpression>
 #include <QImageReader>
 #include <QImageWriter>
 #include <QThread>
@@ -14,6 +15,7 @@
 #include <array>
 #include <atomic>
 #include <cerrno>
+#include <climits>
 #include <cmath>
 #include <cstring>
 #include <optional>
@@ -25,9 +27,11 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "FileBytes.h"
 #include "JpegIntegrity.h"
 #include "MetadataFilter.h"
 #include "NoReplaceFile.h"
+#include "SourceStructure.h"
 
 using vips::VError;
 using vips::VImage;
@@ -39,17 +43,29 @@ namespace ImageCodec {
 
 namespace {
 
-// libvips keeps its error text in one global buffer: read and clear it in one place.
+// libvips keeps its error text in one global buffer: read and clear it in one place. Each
+// line that a step added is kept, in order and once: the decoder's own words are often not
+// the first of them. The seek that libheif's reader reports on its way out of any failure
+// says nothing of its own, and a line that only continues the one before (libheif's error
+// code) joins it.
 QString takeError(const VError& e)
 {
-    QString text = QString::fromUtf8(e.what()).trimmed();
+    const QString text = QString::fromUtf8(e.what());
     vips_error_clear();
-    // The buffer repeats the operation name as a prefix on every line; the first line is the
-    // most useful to a person.
-    const qsizetype nl = text.indexOf(QLatin1Char('\n'));
-    if (nl > 0)
-        text = text.left(nl);
-    return text;
+    QStringList lines;
+    for (const QString& piece : text.split(QLatin1Char('\n'))) {
+        const QString line = piece.simplified();
+        if (line.isEmpty() || lines.contains(line))
+            continue;
+        if (line.startsWith(QLatin1Char('(')) && !lines.isEmpty())
+            lines.last() += QLatin1Char(' ') + line;
+        else
+            lines << line;
+    }
+    if (lines.size() > 1)
+        lines.removeIf(
+            [](const QString& line) { return line.contains(QLatin1String(": bad seek to")); });
+    return lines.join(QStringLiteral("; "));
 }
 
 // How a type of source is decoded.
@@ -57,7 +73,9 @@ enum class Reader
 {
     Libvips, // a libvips loader reading from the open file
     ImageMagick, // libvips' ImageMagick loader, held to one of ImageMagick's coders
-    Qt, // Qt's image reader for one format (a Qt image format plug-in)
+    // The largest picture of an Apple icon file: PNG and JPEG 2000 pictures through libvips,
+    // Apple's own small codings through Qt's reader for the format (a Qt image format plug-in).
+    Icns,
 };
 
 // What the further pictures of a file are, when it holds several.
@@ -66,6 +84,17 @@ enum class Sequence
     None,
     Frames, // of an animation: kept where the output format animates
     Pages, // of a document: the first page is written
+};
+
+// What of a file's own structure is read before its decoder sees it (SourceStructure), where
+// the decoder allocates by what it finds inside rather than by the size it reports.
+enum class Structure
+{
+    None,
+    Gif, // the frames: libvips reads at most 4,097 of them
+    Heif, // the tiles of a grid
+    Pdf, // the images the pages draw
+    Svg, // the document's size, its elements, the size its root states
 };
 
 struct SourceType
@@ -78,6 +107,7 @@ struct SourceType
     // HEIF holds AV1 or HEVC: the codec its extension promises ("av1", "hevc"), else null.
     const char* heifCompression = nullptr;
     Sequence sequence = Sequence::None;
+    Structure structure = Structure::None;
 };
 
 // Which decoder may read a source, by the extension of its name. Content of another type is
@@ -91,20 +121,23 @@ constexpr SourceType kSourceTypes[] = {
     { "PSD", { "psd", nullptr }, Reader::ImageMagick, "PSD", false },
     { "PNG", { "png", nullptr }, Reader::Libvips, "pngload_source", false },
     { "GIF", { "gif", nullptr }, Reader::Libvips, "gifload_source", false, nullptr,
-        Sequence::Frames },
+        Sequence::Frames, Structure::Gif },
     { "BMP", { "bmp", nullptr }, Reader::ImageMagick, "BMP", false },
     { "PICT", { "pict", "pct" }, Reader::ImageMagick, "PICT", false },
-    // ImageMagick has no ICNS coder here; Qt's image formats plug-in reads it.
-    { "ICNS", { "icns", nullptr }, Reader::Qt, "icns", false },
-    { "PDF", { "pdf", nullptr }, Reader::Libvips, "pdfload_source", true, nullptr,
-        Sequence::Pages },
+    // ImageMagick has no ICNS coder here.
+    { "ICNS", { "icns", nullptr }, Reader::Icns, "icns", false },
+    { "PDF", { "pdf", nullptr }, Reader::Libvips, "pdfload_source", true, nullptr, Sequence::Pages,
+        Structure::Pdf },
     { "WebP", { "webp", nullptr }, Reader::Libvips, "webpload_source", true, nullptr,
         Sequence::Frames },
-    { "AVIF", { "avif", nullptr }, Reader::Libvips, "heifload_source", false, "av1" },
-    { "HEIC", { "heic", "heif" }, Reader::Libvips, "heifload_source", false, "hevc" },
+    { "AVIF", { "avif", nullptr }, Reader::Libvips, "heifload_source", false, "av1", Sequence::None,
+        Structure::Heif },
+    { "HEIC", { "heic", "heif" }, Reader::Libvips, "heifload_source", false, "hevc", Sequence::None,
+        Structure::Heif },
     { "JPEG XL", { "jxl", nullptr }, Reader::Libvips, "jxlload_source", false },
     // Rendered by its loader at the scale the target needs, never enlarged from a raster.
-    { "SVG", { "svg", nullptr }, Reader::Libvips, "svgload_source", true },
+    { "SVG", { "svg", nullptr }, Reader::Libvips, "svgload_source", true, nullptr, Sequence::None,
+        Structure::Svg },
     { "JPEG 2000", { "jp2", nullptr }, Reader::Libvips, "jp2kload_source", false },
 };
 
@@ -137,21 +170,44 @@ QString notOfType(const SourceType& type)
         .arg(QLatin1String(type.name));
 }
 
+QString megapixelText(qint64 pixels)
+{
+    return QString::number(static_cast<qint64>(std::ceil(static_cast<double>(pixels) / 1e6)));
+}
+
+// Why something of so many pixels is refused: what it is ("the image is 400 x 300 pixels"),
+// then the numbers and how to raise the limit.
+QString limitProblem(const QString& what, qint64 pixels, qint64 maxPixels)
+{
+    return QCoreApplication::translate("ImageCodec",
+        "%1 (%2 megapixels), above the limit of %3 megapixels; the maxMegapixels setting "
+        "raises it (ostrel-batch --max-megapixels N, with --save to keep it)")
+        .arg(what, megapixelText(pixels), megapixelText(maxPixels));
+}
+
 QString pixelLimitProblem(qint64 width, qint64 height, qint64 maxPixels)
 {
-    const qint64 pixels = width * height;
+    if (width * height <= maxPixels)
+        return QString();
+    return limitProblem(QCoreApplication::translate("ImageCodec", "the image is %1 x %2 pixels")
+                            .arg(width)
+                            .arg(height),
+        width * height, maxPixels);
+}
+
+// An animation is decoded frame by frame onto a canvas of its full size, which libvips keeps
+// for every frame: the frames count as much as the canvas.
+QString animationLimitProblem(qint64 width, qint64 height, qint64 frames, qint64 maxPixels)
+{
+    const qint64 pixels = width * height * std::max<qint64>(1, frames);
     if (pixels <= maxPixels)
         return QString();
-    const auto megapixels = [](qint64 n) {
-        return QString::number(static_cast<qint64>(std::ceil(static_cast<double>(n) / 1e6)));
-    };
-    return QCoreApplication::translate("ImageCodec",
-        "the image is %1 x %2 pixels (%3 megapixels), above the limit of %4 "
-        "megapixels; the maxMegapixels setting raises it (ostrel-batch "
-        "--max-megapixels N, with --save to keep it)")
-        .arg(width)
-        .arg(height)
-        .arg(megapixels(pixels), megapixels(maxPixels));
+    return limitProblem(
+        QCoreApplication::translate("ImageCodec", "the animation is %1 x %2 pixels in %3 frames")
+            .arg(width)
+            .arg(height)
+            .arg(frames),
+        pixels, maxPixels);
 }
 
 // An open file descriptor, closed with its owner.
@@ -234,6 +290,8 @@ struct OpenSource
     Descriptor file;
     std::optional<vips::VSource> source; // libvips' reader on the file, for Reader::Libvips
     VImage header; // the source as its loader gives it, pixels decoded on demand
+    bool decodedByQt = false; // the header holds every pixel already, decoded by Qt
+    SourceStructure::SvgFacts svg; // what an SVG document holds (Structure::Svg)
 };
 
 // ImageMagick opens the file by name: the name of the descriptor already open and checked,
@@ -250,7 +308,23 @@ QByteArray magickName(const OpenSource& open, const QString& path)
 #endif
 }
 
-// Qt's reader: the largest picture the file holds (an icon file holds several sizes).
+// ImageMagick's words for why it did not read a file, without the file's name and its own
+// source position: "libMagick error: width or height exceeds limit `x.psd' @ error/cache.c/
+// OpenPixelCache/4039". The coder is forced, so a header it does not know means that the file
+// is not of this type; anything else is ImageMagick's own reason.
+QString magickProblem(const SourceType& type, const QString& error)
+{
+    static const QRegularExpression words(QStringLiteral("libMagick error: ([^`]*)"));
+    const QRegularExpressionMatch match = words.match(error);
+    const QString reason = QStringLiteral("ImageMagick: ")
+        + (match.hasMatch() ? match.captured(1).trimmed() : error);
+    if (!match.hasMatch() || match.captured(1).contains(QLatin1String("improper image header")))
+        return notOfType(type) + QStringLiteral(" (") + reason + QLatin1Char(')');
+    return reason;
+}
+
+// Qt's reader: the largest picture the file holds (an icon file holds several sizes). Only
+// for icon files whose pictures are all small: Qt decodes each of them whole.
 VImage readWithQt(const OpenSource& open, qint64 maxPixels)
 {
     if (::lseek(open.file.get(), 0, SEEK_SET) != 0)
@@ -291,6 +365,179 @@ VImage readWithQt(const OpenSource& open, qint64 maxPixels)
     return largest.hasAlphaChannel() ? image : image.extract_band(0, VImage::option()->set("n", 3));
 }
 
+// An icon file holds the same icon at several sizes: the largest is decoded, once. Its size
+// comes from its own header (a PNG or JPEG 2000 picture can state any size, whatever the entry
+// is meant to hold) and is held against the limit before anything is decoded. PNG and JPEG
+// 2000 pictures are decoded by libvips from their bytes, on demand like any other source;
+// Apple's own codings, 128 x 128 at most, by Qt's reader.
+void openIcns(OpenSource& open, qint64 maxPixels)
+{
+    using Picture = SourceStructure::IcnsPicture;
+    const QList<Picture> pictures = SourceStructure::icnsPictures(open.file.get());
+    if (pictures.isEmpty())
+        throw Refusal { notOfType(*open.type) };
+    const Picture largest = *std::max_element(
+        pictures.cbegin(), pictures.cend(), [](const Picture& a, const Picture& b) {
+            return qint64(a.width) * a.height < qint64(b.width) * b.height;
+        });
+    if (const QString tooLarge = pixelLimitProblem(largest.width, largest.height, maxPixels);
+        !tooLarge.isEmpty())
+        throw Refusal { tooLarge };
+    if (largest.coding == Picture::Coding::Legacy) {
+        open.header = readWithQt(open, maxPixels);
+        open.decodedByQt = true;
+        return;
+    }
+    const QByteArray bytes = FileBytes::readAt(open.file.get(), largest.offset, largest.length);
+    if (bytes.size() != largest.length)
+        throw Refusal { QCoreApplication::translate(
+            "ImageCodec", "the image data ends early or is damaged") };
+    // The loader keeps the bytes as long as it lives, and the image keeps the loader.
+    void* copy = g_memdup2(bytes.constData(), static_cast<gsize>(bytes.size()));
+    VipsBlob* blob = vips_blob_new(
+        [](void* data, void*) {
+            g_free(data);
+            return 0;
+        },
+        copy, static_cast<size_t>(bytes.size()));
+    const char* loader
+        = largest.coding == Picture::Coding::Png ? "pngload_buffer" : "jp2kload_buffer";
+    try {
+        VImage::call(loader,
+            VImage::option()
+                ->set("buffer", blob)
+                ->set("out", &open.header)
+                ->set("access", VIPS_ACCESS_SEQUENTIAL)
+                ->set("fail_on", VIPS_FAIL_ON_TRUNCATED));
+    } catch (const VError&) {
+        vips_area_unref(VIPS_AREA(blob));
+        throw;
+    }
+    vips_area_unref(VIPS_AREA(blob));
+}
+
+QString svgText(const QByteArray& text)
+{
+    return QString::fromUtf8(text.left(40));
+}
+
+// An SVG's root states its size in a unit; libvips draws it at 72 pixels an inch. A number
+// too large for a pixel count turns into nonsense inside the loader (1e9mm became a width of
+// 1), so the stated size is worked out here and must agree with the loader's.
+std::optional<double> svgLength(const QByteArray& text)
+{
+    static const QRegularExpression length(
+        QStringLiteral("^([-+]?(?:\\d+\\.?\\d*|\\.\\d+)(?:[eE][-+]?\\d+)?)\\s*([a-z]*)$"));
+    const QRegularExpressionMatch match = length.match(QString::fromLatin1(text.trimmed()));
+    if (!match.hasMatch())
+        return std::nullopt; // a percentage, or nothing: the size comes from the viewBox
+    static const std::pair<const char*, double> units[]
+        = { { "", 1.0 }, { "px", 1.0 }, { "pt", 1.0 }, { "pc", 12.0 }, { "in", 72.0 },
+              { "cm", 72.0 / 2.54 }, { "mm", 72.0 / 25.4 }, { "em", 12.0 } };
+    for (const auto& [unit, pixels] : units) {
+        if (match.captured(2) == QLatin1String(unit))
+            return match.captured(1).toDouble() * pixels;
+    }
+    return std::nullopt;
+}
+
+// Before the loader reads the document (drawn empty), only whether the size can be drawn at
+// all; afterwards also whether the loader's size is the one stated.
+void checkSvgSize(const SourceStructure::SvgFacts& svg, const VImage* drawn)
+{
+    const QList<QByteArray> box = svg.viewBox.simplified().replace(',', ' ').split(' ');
+    const auto stated = [&box](const QByteArray& text, int index) -> std::optional<double> {
+        if (const std::optional<double> length = svgLength(text))
+            return length;
+        if (box.size() == 4 && text.isEmpty())
+            return box.at(index).toDouble();
+        return std::nullopt;
+    };
+    const std::optional<double> width = stated(svg.width, 2);
+    const std::optional<double> height = stated(svg.height, 3);
+    const auto wrong = [](std::optional<double> side, std::optional<int> pixels) {
+        return side
+            && (!std::isfinite(*side) || *side > VIPS_MAX_COORD
+                || (pixels && std::abs(*side - *pixels) > 1.0 + 1e-6 * std::abs(*side)));
+    };
+    if (!wrong(width, drawn ? std::optional(drawn->width()) : std::nullopt)
+        && !wrong(height, drawn ? std::optional(drawn->height()) : std::nullopt))
+        return;
+    const QString widthText = svg.width.isEmpty() ? svgText(box.value(2)) : svgText(svg.width);
+    const QString heightText = svg.height.isEmpty() ? svgText(box.value(3)) : svgText(svg.height);
+    throw Refusal { QCoreApplication::translate("ImageCodec",
+        "the SVG states its size as %1 x %2, which cannot be drawn: at most %3 pixels a "
+        "side at 72 pixels an inch")
+                        .arg(widthText, heightText, QString::number(VIPS_MAX_COORD)) };
+}
+
+// The bounds a type's own structure sets before its decoder reads anything (SourceStructure):
+// an SVG's size and elements, which librsvg holds all in memory as soon as it reads the
+// header; the pixels a HEIF grid is assembled into, whatever its header says; the largest
+// image a PDF draws, which poppler decodes whole whatever the page's size. A bound of the
+// pixel limit each, so that the one setting keeps every kind of source in proportion.
+void checkStructure(OpenSource& open, qint64 maxPixels)
+{
+    const int fd = open.file.get();
+    switch (open.type->structure) {
+    case Structure::None:
+    case Structure::Gif:
+        return;
+    case Structure::Heif: {
+        const SourceStructure::HeifGrid grid = SourceStructure::heifGrid(fd);
+        const qint64 pixels = std::max(grid.width * grid.height, grid.tilePixels);
+        if (!grid.isGrid)
+            return;
+        if (pixels > maxPixels)
+            throw Refusal { limitProblem(
+                QCoreApplication::translate("ImageCodec", "the image is assembled from tiles"),
+                pixels, maxPixels) };
+        // libheif assembles the grid on the canvas its data states, and only then does
+        // libvips find that it is not the size the header promised.
+        if (grid.width != grid.statedWidth || grid.height != grid.statedHeight)
+            throw Refusal { QCoreApplication::translate("ImageCodec",
+                "the image states a size of %1 x %2 pixels, but its tiles make %3 x %4")
+                                .arg(grid.statedWidth)
+                                .arg(grid.statedHeight)
+                                .arg(grid.width)
+                                .arg(grid.height) };
+        return;
+    }
+    case Structure::Pdf: {
+        const qint64 pixels = SourceStructure::pdfLargestImagePixels(fd);
+        if (pixels > maxPixels)
+            throw Refusal { limitProblem(
+                QCoreApplication::translate("ImageCodec", "the document holds an image"), pixels,
+                maxPixels) };
+        return;
+    }
+    case Structure::Svg: {
+        // About a kilobyte of memory an element: one element for a thousand pixels of the
+        // limit (500,000 by default), eight pixels a byte of the document.
+        const qint64 mostElements = std::max<qint64>(1, maxPixels / 1000);
+        const qint64 mostBytes = std::max<qint64>(1, maxPixels / 8);
+        open.svg = SourceStructure::svgFacts(fd, mostBytes);
+        if (open.svg.bytes > mostBytes)
+            throw Refusal { QCoreApplication::translate("ImageCodec",
+                "the SVG document is larger than %1 MB, the limit that a pixel limit of %2 "
+                "megapixels sets; the maxMegapixels setting raises both (ostrel-batch "
+                "--max-megapixels N)")
+                                .arg(QString::number(double(mostBytes) / 1e6, 'g', 3))
+                                .arg(megapixelText(maxPixels)) };
+        if (open.svg.elements > mostElements)
+            throw Refusal { QCoreApplication::translate("ImageCodec",
+                "the SVG document has %1 elements, more than the %2 that a pixel limit of %3 "
+                "megapixels allows; the maxMegapixels setting raises both (ostrel-batch "
+                "--max-megapixels N)")
+                                .arg(open.svg.elements)
+                                .arg(mostElements)
+                                .arg(megapixelText(maxPixels)) };
+        checkSvgSize(open.svg, nullptr);
+        return;
+    }
+    }
+}
+
 // Opens path as a source of the type its extension names and reads its header. Throws a
 // Refusal for a file that is not a regular file or not of that type, a VError for a header
 // the decoder cannot read.
@@ -305,6 +552,7 @@ OpenSource openSource(const QString& path, qint64 maxPixels)
     const SourceType& type = *open.type;
     switch (type.reader) {
     case Reader::Libvips: {
+        checkStructure(open, maxPixels);
         open.source = vips::VSource::new_from_descriptor(open.file.get());
         // Which loader would take this content; only the one of this type may.
         const char* found = vips_foreign_find_load_source(open.source->get_source());
@@ -337,13 +585,11 @@ OpenSource openSource(const QString& path, qint64 maxPixels)
                     ->set("access", VIPS_ACCESS_SEQUENTIAL)
                     ->set("fail_on", VIPS_FAIL_ON_TRUNCATED));
         } catch (const VError& e) {
-            // The coder is forced: whatever else the file holds, it does not read it.
-            takeError(e);
-            throw Refusal { notOfType(type) };
+            throw Refusal { magickProblem(type, takeError(e)) };
         }
         break;
-    case Reader::Qt:
-        open.header = readWithQt(open, maxPixels);
+    case Reader::Icns:
+        openIcns(open, maxPixels);
         break;
     }
     return open;
@@ -374,15 +620,28 @@ OpenSource openAndMeasure(const QString& path, qint64 maxPixels, SourceInfo* inf
     try {
         OpenSource open = openSource(path, maxPixels);
         *info = describe(open.header);
-        const QString tooLarge = pixelLimitProblem(info->width, info->height, maxPixels);
+        if (open.type->structure == Structure::Gif) {
+            // libvips' header stops counting at 4,097 frames.
+            const qint64 frames = SourceStructure::gifFrameCount(open.file.get());
+            info->pages = int(std::clamp<qint64>(frames, info->pages, INT_MAX));
+        }
+        if (open.type->structure == Structure::Svg)
+            checkSvgSize(open.svg, &open.header);
+
+        info->animation = open.type->sequence == Sequence::Frames && info->pages > 1;
+        const QString tooLarge = info->animation
+            ? animationLimitProblem(info->width, info->height, info->pages, maxPixels)
+            : pixelLimitProblem(info->width, info->height, maxPixels);
         if (!tooLarge.isEmpty()) {
             info->ok = false;
             info->error = tooLarge;
         }
         return open;
     } catch (const Refusal& refusal) {
+        *info = {};
         info->error = refusal.reason;
     } catch (const VError& e) {
+        *info = {};
         info->error = takeError(e);
     }
     return {};
@@ -639,10 +898,19 @@ VImage decodeAt(OpenSource& open, const SourceInfo& info, int width, int height,
                 ->set("access", VIPS_ACCESS_SEQUENTIAL)
                 ->set("fail_on", VIPS_FAIL_ON_TRUNCATED)
                 ->set("n", -1));
+        // Every frame or none: the loader stops at a number of frames of its own.
+        const int frames = loaded.get_typeof(VIPS_META_N_PAGES)
+            ? loaded.get_int(VIPS_META_N_PAGES)
+            : loaded.height() / std::max(1, vips_image_get_page_height(loaded.get_image()));
+        if (frames < info.pages)
+            throw Refusal { QCoreApplication::translate(
+                "ImageCodec", "the animation has %1 frames, and only the first %2 can be read")
+                                .arg(info.pages)
+                                .arg(frames) };
     }
-    if (check && type.reader != Reader::Qt)
+    if (check && !open.decodedByQt)
         loaded = check->watch(loaded);
-    if (keep.deep && info.deep && type.reader != Reader::Qt && size == VIPS_SIZE_FORCE)
+    if (keep.deep && info.deep && !open.decodedByQt && size == VIPS_SIZE_FORCE)
         return resampleDeep(loaded, info, width, height, keep.grey);
     return loaded.thumbnail_image(width, thumbnailOptions(info, height, size, keep.grey));
 }
@@ -1047,6 +1315,27 @@ SourceInfo probe(const QString& path, qint64 maxPixels)
     return info;
 }
 
+QString outputLimitProblem(qint64 width, qint64 height, qint64 frames, qint64 maxPixels)
+{
+    frames = std::max<qint64>(1, frames);
+    // Sides beyond any format are refused by their own check; this one compares products
+    // that cannot overflow.
+    const qint64 pixels = std::min<qint64>(width, VIPS_MAX_COORD)
+        * std::min<qint64>(height, VIPS_MAX_COORD) * std::min<qint64>(frames, INT_MAX);
+    if (pixels <= maxPixels)
+        return QString();
+    const QString what = frames > 1
+        ? QCoreApplication::translate(
+            "ImageCodec", "the output would be %1 x %2 pixels in %3 frames")
+              .arg(width)
+              .arg(height)
+              .arg(frames)
+        : QCoreApplication::translate("ImageCodec", "the output would be %1 x %2 pixels")
+              .arg(width)
+              .arg(height);
+    return limitProblem(what, pixels, maxPixels);
+}
+
 QString targetSizeProblem(double width, double height, OutputFormat format)
 {
     // libvips' own limit on a side, or what the format's encoder can state in its header.
@@ -1105,12 +1394,10 @@ ResizeStatus renderUnnamed(
     const Sequence sequence = open.type ? open.type->sequence : Sequence::None;
     const bool allFrames = source.pages > 1 && sequence == Sequence::Frames
         && OutputFormats::find(request.format)->animates;
-    if (allFrames) {
-        if (const QString tooLarge = pixelLimitProblem(
-                source.width, qint64(source.height) * source.pages, request.maxPixels);
-            !tooLarge.isEmpty())
-            return { ResizeError::DecodeFailed, tooLarge };
-    }
+    if (const QString tooLarge = outputLimitProblem(
+            request.width, request.height, allFrames ? source.pages : 1, request.maxPixels);
+        !tooLarge.isEmpty())
+        return { ResizeError::InvalidSettings, tooLarge };
     QString note;
     if (source.pages > 1 && !allFrames && sequence != Sequence::None) {
         note = (sequence == Sequence::Frames
@@ -1192,6 +1479,7 @@ PreviewResult decodePreview(const QString& path, int boxPixels, qint64 maxPixels
             static_cast<const uchar*>(data), image.width(), image.height(), image.width() * 4,
             QImage::Format_RGBA8888, [](void* p) { g_free(p); }, data);
         result.sourceSize = QSize(info.width, info.height);
+        result.animationFrames = info.animationFrames();
         // A loader's warnings (a JPEG's extraneous bytes) land in libvips' error buffer too.
         vips_error_clear();
     } catch (const Refusal&) {

@@ -50,7 +50,10 @@ struct SourceInfo
     int height = 0;
     bool embeddedProfile = false; // colours are to be read through the file's own profile
     bool cmyk = false;
-    int pages = 1; // the frames of an animation or the pages of a document, from the header
+    int pages = 1; // the frames of an animation or the pages of a document
+    bool animation = false; // frames of an animation rather than one picture or pages
+    // The frames an output keeps where its format animates; 1 for anything else.
+    int animationFrames() const { return animation ? pages : 1; }
     bool deep = false; // 16 bits a sample
     bool grey = false; // one channel of grey (two with alpha)
     QString error;
@@ -80,6 +83,11 @@ struct RenderRequest
     // (relative, clean); its folders must be real folders, never links. Empty: none.
     QString outputSubfolder;
 };
+
+// Why an output of width x height pixels in so many frames is not made: more pixels than
+// maxPixels, the limit that keeps a small source from asking for a huge output. Empty when
+// it may be.
+QString outputLimitProblem(qint64 width, qint64 height, qint64 frames, qint64 maxPixels);
 
 // Why a target size in pixels cannot be made in a format: a side that is not finite or is
 // beyond what libvips or the format's encoder can hold. Empty when it can be made.
@@ -142,6 +150,7 @@ struct PreviewResult
 {
     QImage image; // at most boxPixels on its longer side
     QSize sourceSize; // the upright size of the source; empty when it did not decode
+    int animationFrames = 1; // SourceInfo::animationFrames()
 };
 // Nothing is decoded from a source that probe() refuses.
 PreviewResult decodePreview(

@@ -214,6 +214,8 @@ QString ImageEntry::OutputSize::problem() const
 {
     if (!formatProblem.isEmpty())
         return formatProblem;
+    if (!limitProblem.isEmpty())
+        return limitProblem;
     if (isEmpty())
         return QCoreApplication::translate("ImageEntry", "target size %1 x %2")
             .arg(exact.width)
@@ -222,7 +224,7 @@ QString ImageEntry::OutputSize::problem() const
 }
 
 ImageEntry::OutputSize ImageEntry::outputSize(
-    const Settings& settings, int sourceWidth, int sourceHeight)
+    const Settings& settings, int sourceWidth, int sourceHeight, int animationFrames)
 {
     OutputSize size;
     size.exact = ResizeRules::targetSize(
@@ -231,6 +233,10 @@ ImageEntry::OutputSize ImageEntry::outputSize(
     size.height = ResizeRules::wholePixels(size.exact.height);
     size.formatProblem = ImageCodec::targetSizeProblem(
         size.exact.width, size.exact.height, settings.outputFormat());
+    const OutputFormats::Info* format = OutputFormats::find(settings.outputFormat());
+    if (size.formatProblem.isEmpty() && !size.isEmpty())
+        size.limitProblem = ImageCodec::outputLimitProblem(size.width, size.height,
+            format && format->animates ? animationFrames : 1, settings.maxPixels());
     return size;
 }
 
@@ -297,7 +303,8 @@ ImageEntry::Rendered ImageEntry::render(const Settings& settings, int number, bo
     mPixelSize = { pw, ph };
 
     const float res = settings.resolution();
-    const OutputSize size = outputSize(settings, source.width, source.height);
+    const OutputSize size
+        = outputSize(settings, source.width, source.height, source.animationFrames());
 
     ImageCodec::RenderRequest request;
     request.sourcePath = mPath;

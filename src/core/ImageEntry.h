@@ -94,12 +94,15 @@ public:
         int width = 0;
         int height = 0;
         QString formatProblem; // why the output format cannot hold it; empty when it can
+        QString limitProblem; // why it is more than the pixel limit allows; empty when not
         // A side rounds to no pixel at all.
         bool isEmpty() const { return width < 1 || height < 1; }
         // Why no file can be written at this size, as a batch reports it; empty when one can.
         QString problem() const;
     };
-    static OutputSize outputSize(const Settings& settings, int sourceWidth, int sourceHeight);
+    // An animation's frames count where the output format keeps them.
+    static OutputSize outputSize(
+        const Settings& settings, int sourceWidth, int sourceHeight, int animationFrames = 1);
 
     // Whether something takes the name path, a dangling symbolic link included: nothing is
     // ever written there.

@@ -209,6 +209,7 @@ void ImageListController::showSelectedImage()
     if (entry->path() != mShownPath) {
         mShownPath = entry->path();
         mShownSourceSize = QSize();
+        mShownAnimationFrames = 1;
         mShownError.clear();
         ui->previewLabel->clear();
     }
@@ -241,6 +242,7 @@ void ImageListController::showPreview(const QString& path, const PreviewLoader::
     // A preview drawn again for a new box size tells nothing new about the image.
     const bool news = preview.sourceSize != mShownSourceSize || preview.error != mShownError;
     mShownSourceSize = preview.sourceSize;
+    mShownAnimationFrames = preview.animationFrames;
     mShownError = preview.error;
     if (preview.image.isNull()) {
         ui->previewLabel->setText(tr("Cannot be read: %1").arg(preview.error));
@@ -284,7 +286,7 @@ void ImageListController::showInformation()
     } else if (size.isValid()) {
         ui->imageSizeLabel->setText(
             LocalizedText::text("_Pixel").arg(size.width()).arg(size.height()).arg(bytes));
-        ui->outputSizeLabel->setText(outputSizeText(size));
+        ui->outputSizeLabel->setText(outputSizeText(size, mShownAnimationFrames));
     } else {
         ui->imageSizeLabel->setText(bytes);
         ui->outputSizeLabel->clear();
@@ -296,16 +298,18 @@ void ImageListController::showOutputSize()
     showInformation();
 }
 
-QString ImageListController::outputSizeText(QSize source) const
+QString ImageListController::outputSizeText(QSize source, int animationFrames) const
 {
     const ImageEntry::OutputSize size
-        = ImageEntry::outputSize(*mSettings, source.width(), source.height());
+        = ImageEntry::outputSize(*mSettings, source.width(), source.height(), animationFrames);
     const OutputFormats::Info* info = OutputFormats::find(mSettings->outputFormat());
     const QString formatName = info ? QString::fromLatin1(info->name) : QString();
     if (!size.formatProblem.isEmpty())
         return tr("→ cannot be written as %1: %2").arg(formatName, size.formatProblem);
     if (size.isEmpty())
         return tr("→ no output size with these settings");
+    if (!size.limitProblem.isEmpty())
+        return tr("→ not written: %1").arg(size.limitProblem);
     const int width = size.width;
     const int height = size.height;
     QString text = tr("→ %1 × %2 px, %3").arg(width).arg(height).arg(formatName);

@@ -66,7 +66,7 @@ public slots:
 public:
     // The text of that size for a source of the given pixel size with the current settings;
     // a second line warns of a target that cannot be written or is enormous.
-    QString outputSizeText(QSize source) const;
+    QString outputSizeText(QSize source, int animationFrames) const;
 
 signals:
     // The user changed the list or how it is shown (a message in the status bar goes with it).
@@ -97,6 +97,7 @@ private:
     QTimer* mPreviewResize; // a resized preview box is decoded again once the resizing rests
     QString mShownPath; // the selected image's path; empty without one
     QSize mShownSourceSize; // its pixel size, once known
+    int mShownAnimationFrames = 1; // the frames of an animation
     QString mShownError; // why it cannot be read, once known
     bool mShowsFullPath = false;
 };

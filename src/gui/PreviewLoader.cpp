@@ -86,6 +86,7 @@ void PreviewLoader::run()
             = ImageCodec::decodePreview(request.path, request.box, mMaxPixels);
         preview.image = decoded.image;
         preview.sourceSize = decoded.sourceSize;
+        preview.animationFrames = decoded.animationFrames;
         if (preview.image.isNull()) {
             // The header tells why; a file whose header reads but whose data does not is
             // damaged past its header.
@@ -93,8 +94,10 @@ void PreviewLoader::run()
             preview.error = info.ok
                 ? QCoreApplication::translate("PreviewLoader", "the image data cannot be decoded")
                 : info.error;
-            if (info.ok)
+            if (info.ok) {
                 preview.sourceSize = QSize(info.width, info.height);
+                preview.animationFrames = info.animationFrames();
+            }
         }
         finish(request, preview);
     }

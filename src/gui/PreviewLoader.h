@@ -32,6 +32,7 @@ public:
     {
         QImage image; // at most the box asked for on its longer side; null on failure
         QSize sourceSize; // the upright pixel size of the source, when its header was read
+        int animationFrames = 1; // the frames of an animation; 1 for anything else
         QString error; // why there is no image
         int box = 0; // the box it was decoded for, in device pixels
         // The image holds the source at its full size: no larger box makes it sharper.

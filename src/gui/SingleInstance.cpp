@@ -12,6 +12,8 @@
 #include <QUrl>
 #include <QtEndian>
 
+#include "core/PrivateTemporaryFolder.h"
+
 namespace {
 
 constexpr char kMagic[4] = { 'O', 'S', 'T', 'R' };
@@ -53,6 +55,12 @@ SingleInstance::SingleInstance(const QString& serverName, QObject* parent)
     : QObject(parent)
     , mServerName(serverName)
 {
+#if defined(Q_OS_UNIX)
+    // A name that is not a path is a socket in the temporary folder, which this process has
+    // made private (PrivateTemporaryFolder): the shared one is where other launches look.
+    if (QFileInfo(mServerName).isRelative())
+        mServerName = QDir(PrivateTemporaryFolder::systemPath()).filePath(mServerName);
+#endif
 }
 
 SingleInstance::~SingleInstance()
@@ -76,7 +84,7 @@ bool SingleInstance::listen()
     // lock left by a crashed process is stale (its process is gone) and QLockFile breaks it.
     QString lockPath = mServerName;
     if (QFileInfo(lockPath).isRelative())
-        lockPath = QDir(QDir::tempPath()).filePath(lockPath);
+        lockPath = QDir(PrivateTemporaryFolder::systemPath()).filePath(lockPath);
     QLockFile lock(lockPath + QStringLiteral(".lock"));
     lock.setStaleLockTime(0);
     if (!lock.tryLock(kProbeTimeoutMs * 5))
@@ -96,8 +104,8 @@ bool SingleInstance::listen()
     auto* server = new QLocalServer(this);
     server->setSocketOptions(QLocalServer::UserAccessOption);
     if (!server->listen(mServerName)) {
-        qWarning("Cannot listen on %s: %s", qPrintable(mServerName),
-            qPrintable(server->errorString()));
+        qWarning(
+            "Cannot listen on %s: %s", qPrintable(mServerName), qPrintable(server->errorString()));
         delete server;
         return false;
     }

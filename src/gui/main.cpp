@@ -8,11 +8,14 @@
 #include "gui/SingleInstance.h"
 #include "gui/TerminationSignals.h"
 #include "core/ImageCodec.h"
+#include "core/PrivateTemporaryFolder.h"
 #include "core/LocalizedText.h"
 
 int main(int argc, char* argv[])
 {
-    // libvips starts before any other thread exists.
+    // libvips' intermediate files go to a folder of this process's own; it changes the
+    // environment, so it comes before any other thread exists, and so does libvips.
+    const PrivateTemporaryFolder temporaryFolder;
     ImageCodec::initialise(argv[0]);
 
     QApplication app(argc, argv);

@@ -2,6 +2,9 @@
 
 #include <sys/resource.h>
 #include <sys/stat.h>
+#if defined(__linux__)
+#include <sys/inotify.h>
+#endif
 #include <unistd.h>
 
 #include <QDir>
@@ -1140,6 +1143,54 @@ private slots:
         QVERIFY2(process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0,
             process.readAllStandardError().constData());
         QCOMPARE(outputFiles(), expected);
+    }
+
+    // libvips' intermediate files (forced here for every image that has one) go into a
+    // folder of the process's own, readable by its user only, never straight into the
+    // temporary folder others share; it is gone when the run ends, and so is one that a
+    // process no longer running left behind.
+    void intermediateFilesStayPrivate()
+    {
+#if defined(__linux__)
+        const QString shared = mTmp->filePath(QStringLiteral("shared-tmp"));
+        const QString abandoned = shared + QStringLiteral("/ostrel-2147483646-left");
+        QVERIFY(QDir().mkpath(abandoned));
+        const int events = ::inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
+        QVERIFY(events >= 0);
+        QVERIFY(::inotify_add_watch(events, QFile::encodeName(shared).constData(), IN_CREATE) >= 0);
+        const QString animation = TestSupport::writeWebpAnimation(
+            QDir(mIn).filePath(QStringLiteral("spill.webp")), 300, 8);
+        QProcess process;
+        QProcessEnvironment env = environment();
+        env.insert(QStringLiteral("TMPDIR"), shared);
+        env.insert(QStringLiteral("VIPS_DISC_THRESHOLD"), QStringLiteral("1"));
+        process.setProcessEnvironment(env);
+        process.start(QStringLiteral(OSTREL_BATCH_PATH),
+            { QStringLiteral("-o"), mOut, QStringLiteral("-f"), QStringLiteral("webp"),
+                QStringLiteral("-w"), QStringLiteral("100"), QStringLiteral("-p"),
+                QStringLiteral("width"), animation });
+        QVERIFY(process.waitForFinished(120000));
+        QCOMPARE(process.exitCode(), 0);
+        QStringList created;
+        alignas(inotify_event) char buffer[64 * 1024];
+        for (ssize_t n; (n = ::read(events, buffer, sizeof buffer)) > 0;) {
+            for (char* at = buffer; at < buffer + n;) {
+                const auto* event = reinterpret_cast<const inotify_event*>(at);
+                created << QString::fromLocal8Bit(event->name)
+                        + ((event->mask & IN_ISDIR) ? QStringLiteral("/") : QString());
+                at += sizeof(inotify_event) + event->len;
+            }
+        }
+        ::close(events);
+        QCOMPARE(created.size(), 1);
+        QVERIFY2(QRegularExpression(QStringLiteral("^ostrel-\\d+-\\w+/$"))
+                     .match(created.first())
+                     .hasMatch(),
+            qPrintable(created.join(u' ')));
+        QCOMPARE(TestSupport::filesIn(shared), QStringList());
+#else
+        QSKIP("inotify is Linux's");
+#endif
     }
 };
 

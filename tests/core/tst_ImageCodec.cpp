@@ -2,6 +2,7 @@
 #include <QDir>
 #include <QFile>
 #include <QImageWriter>
+#include <QProcess>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QTest>
@@ -161,6 +162,102 @@ QByteArray drawingSvg(int width, int height)
         + QByteArray::number(height) + "\" fill=\"red\"/></svg>\n";
 }
 
+QByteArray bigEndian16(quint16 value)
+{
+    QByteArray bytes(2, '\0');
+    qToBigEndian(value, bytes.data());
+    return bytes;
+}
+
+QByteArray bigEndian32(quint32 value)
+{
+    QByteArray bytes(4, '\0');
+    qToBigEndian(value, bytes.data());
+    return bytes;
+}
+
+QByteArray isoBox(const char* type, const QByteArray& payload)
+{
+    return bigEndian32(quint32(8 + payload.size())) + QByteArray(type, 4) + payload;
+}
+
+QByteArray isoFullBox(const char* type, quint32 versionAndFlags, const QByteArray& payload)
+{
+    return isoBox(type, bigEndian32(versionAndFlags) + payload);
+}
+
+// A HEIF whose primary item is a grid of rows x rows tiles of 512 x 512 that states it is
+// statedSide x statedSide: libheif assembles the whole grid before anyone sees that the sizes
+// differ. The tiles' coded data is absent: nothing may decode it.
+QByteArray heifGrid(int rows, int statedSide = 512)
+{
+    const int tiles = rows * rows;
+    const quint16 grid = quint16(tiles + 1);
+    QByteArray infe
+        = isoFullBox("infe", 0x02000000, bigEndian16(grid) + bigEndian16(0) + "grid" + '\0');
+    QByteArray references = bigEndian16(grid) + bigEndian16(quint16(tiles));
+    QByteArray associations = bigEndian32(quint32(tiles + 1));
+    for (quint16 tile = 1; tile <= tiles; ++tile) {
+        infe += isoFullBox("infe", 0x02000001, bigEndian16(tile) + bigEndian16(0) + "hvc1" + '\0');
+        references += bigEndian16(tile);
+        associations += bigEndian16(tile) + QByteArray("\x01\x81", 2); // ispe of the tile
+    }
+    associations += bigEndian16(grid) + QByteArray("\x01\x82", 2); // ispe of the grid
+    const QByteArray ispe = isoFullBox("ispe", 0, bigEndian32(512) + bigEndian32(512));
+    const QByteArray stated = isoFullBox(
+        "ispe", 0, bigEndian32(quint32(statedSide)) + bigEndian32(quint32(statedSide)));
+    const QByteArray gridData = QByteArray("\x00\x00", 2) + char(rows - 1) + char(rows - 1)
+        + bigEndian16(quint16(512 * rows)) + bigEndian16(quint16(512 * rows));
+    const auto meta = [&](quint32 gridOffset) {
+        QByteArray locations = QByteArray("\x44\x00", 2) + bigEndian16(1) + bigEndian16(grid)
+            + bigEndian16(0) + bigEndian16(1) + bigEndian32(gridOffset)
+            + bigEndian32(quint32(gridData.size()));
+        return isoFullBox("meta", 0,
+            isoFullBox("hdlr", 0, bigEndian32(0) + "pict" + QByteArray(13, '\0'))
+                + isoFullBox("pitm", 0, bigEndian16(grid)) + isoFullBox("iloc", 0, locations)
+                + isoFullBox("iinf", 0, bigEndian16(quint16(tiles + 1)) + infe)
+                + isoFullBox("iref", 0, isoBox("dimg", references))
+                + isoBox(
+                    "iprp", isoBox("ipco", ispe + stated) + isoFullBox("ipma", 0, associations)));
+    };
+    const QByteArray ftyp = isoBox("ftyp", QByteArray("heic\0\0\0\0mif1heic", 16));
+    const quint32 gridOffset = quint32(ftyp.size() + meta(0).size() + 8);
+    return ftyp + meta(gridOffset) + isoBox("mdat", gridData);
+}
+
+// A PDF whose one small page draws an image of width x height pixels (its data absent).
+QByteArray imagePdf(int width, int height)
+{
+    QByteArray pdf = pagePdf(400, 300);
+    const QByteArray image = "5 0 obj\n<< /Type /XObject /Subtype /Image /Width "
+        + QByteArray::number(width) + " /Height " + QByteArray::number(height)
+        + " /ColorSpace /DeviceGray /BitsPerComponent 8 /Length 1 >>\nstream\nx\nendstream\n"
+          "endobj\n";
+    return pdf.insert(pdf.indexOf("xref"), image);
+}
+
+// An Apple icon file whose one picture is a PNG that states width x height (its data absent).
+QByteArray icnsWithPng(quint32 width, quint32 height)
+{
+    const QByteArray png = QByteArray("\x89PNG\r\n\x1a\n", 8)
+        + pngChunk(
+            "IHDR", bigEndian32(width) + bigEndian32(height) + QByteArray("\x08\x02\0\0\0", 5))
+        + pngChunk("IEND", {});
+    const QByteArray entry = QByteArray("ic10") + bigEndian32(quint32(8 + png.size())) + png;
+    return QByteArray("icns") + bigEndian32(quint32(8 + entry.size())) + entry;
+}
+
+// A GIF of frames 1 x 1 frames.
+QByteArray manyFrameGif(int frames)
+{
+    QByteArray gif("GIF89a\x01\x00\x01\x00\x80\x00\x00\x00\x00\x00\xff\xff\xff", 19);
+    const QByteArray frame("\x21\xf9\x04\x00\x0a\x00\x00\x00,\x00\x00\x00\x00\x01\x00\x01\x00"
+                           "\x00\x02\x02\x44\x01\x00",
+        23);
+    for (int i = 0; i < frames; ++i)
+        gif += frame;
+    return gif + ';';
+}
 } // namespace
 
 // Sources as a hostile sender would make them: content that is not what the name says,
@@ -207,16 +304,17 @@ private:
     }
 
     // Expects the source to be refused before anything is decoded, with why.
-    void expectRefused(const QString& source, const QString& reason)
+    void expectRefused(const QString& source, const QString& reason,
+        qint64 maxPixels = ImageCodec::kDefaultMaxPixels)
     {
-        const ImageCodec::SourceInfo info = ImageCodec::probe(source);
+        const ImageCodec::SourceInfo info = ImageCodec::probe(source, maxPixels);
         QVERIFY2(!info.ok, qPrintable(source));
         QVERIFY2(info.error.contains(reason), qPrintable(info.error));
-        const ResizeStatus status = render(source, 40, 30);
+        const ResizeStatus status = render(source, 40, 30, maxPixels);
         QCOMPARE(status.error, ResizeError::DecodeFailed);
         QVERIFY2(status.message.contains(reason), qPrintable(status.message));
         QVERIFY(outputs().isEmpty());
-        QVERIFY(ImageCodec::decodePreview(source, 100).image.isNull());
+        QVERIFY(ImageCodec::decodePreview(source, 100, maxPixels).image.isNull());
     }
 
 private slots:
@@ -650,6 +748,88 @@ private slots:
             qPrintable(reason));
     }
 
+    // Sources whose decoder would allocate by what it finds inside rather than by the size
+    // it reports first: each is held to the pixel limit (a low one here, so that nothing large
+    // is made) from its own structure, before the decoder reads it. Sources that a decoder
+    // refuses by a limit of its own: the reason is the decoder's.
+    void hostileSourcesAreRefusedUnread_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<qint64>("maxPixels");
+        QTest::addColumn<QString>("reason");
+        const qint64 limit = 4'000'000;
+        QTest::newRow("HEIF grid larger than it states")
+            << "grid.heic" << heifGrid(3) << limit << "its tiles make 1536 x 1536";
+        QTest::newRow("HEIF grid above the limit")
+            << "tiles.heic" << heifGrid(5) << qint64(1'000'000) << "assembled from tiles";
+        QTest::newRow("HEIF wider than libheif reads")
+            << "wide.heic" << heifGrid(33, 33 * 512) << ImageCodec::kDefaultMaxPixels
+            << "exceeds the maximum image size 16384x16384";
+        QByteArray psd = QByteArray("8BPS\0\x01", 6) + QByteArray(6, '\0') + bigEndian16(3)
+            + bigEndian32(100) + bigEndian32(20000) + bigEndian16(8) + bigEndian16(3);
+        psd += QByteArray(14, '\0') + QByteArray(60000, '\x7f');
+        QTest::newRow("PSD wider than ImageMagick reads")
+            << "wide.psd" << psd << ImageCodec::kDefaultMaxPixels
+            << "ImageMagick: width or height exceeds limit";
+        QTest::newRow("PDF page drawing a large image")
+            << "drawing.pdf" << imagePdf(3000, 3000) << limit << "holds an image (9 megapixels)";
+        QTest::newRow("ICNS with a large PNG picture")
+            << "icon.icns" << icnsWithPng(3000, 3000) << limit << "3000 x 3000 pixels";
+        QByteArray elements
+            = "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"40\" height=\"30\">";
+        for (int i = 0; i < 5000; ++i)
+            elements += "<rect width=\"1\" height=\"1\"/>";
+        elements += "</svg>";
+        QTest::newRow("SVG of many elements")
+            << "many.svg" << elements << qint64(2'000'000) << "5001 elements, more than the 2000";
+        QTest::newRow("SVG of many bytes")
+            << "long.svg" << elements << qint64(8'000) << "larger than 0.001 MB";
+        QProcess gzip;
+        gzip.start(QStringLiteral("gzip"),
+            { QStringLiteral("-c"), writeAll(in(QStringLiteral("many-plain.svg")), elements) });
+        QVERIFY(gzip.waitForFinished());
+        const QByteArray compressed = gzip.readAllStandardOutput();
+        QTest::newRow("compressed SVG of many elements")
+            << "many-compressed.svg" << compressed << qint64(2'000'000) << "5001 elements";
+        QTest::newRow("SVG whose size overflows")
+            << "huge.svg"
+            << QByteArray("<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"1e9mm\" "
+                          "height=\"30\"><rect width=\"10\" height=\"10\"/></svg>")
+            << limit << "the SVG states its size as 1e9mm x 30, which cannot be drawn";
+        QTest::newRow("WebP canvas in many frames")
+            << "frames.webp"
+            << readAll(TestSupport::writeWebpAnimation(in(QStringLiteral("frames.webp")), 200, 120))
+            << limit << "200 x 200 pixels in 120 frames";
+    }
+
+    void hostileSourcesAreRefusedUnread()
+    {
+        QFETCH(QString, name);
+        QFETCH(QByteArray, bytes);
+        QFETCH(qint64, maxPixels);
+        QFETCH(QString, reason);
+        expectRefused(writeAll(in(name), bytes), reason, maxPixels);
+    }
+
+    // libvips reads at most 4,097 frames of a GIF: a longer one keeps every frame or fails,
+    // and its first frame knows how many there are.
+    void everyFrameOrNone()
+    {
+        const QString file = writeAll(in(QStringLiteral("long.gif")), manyFrameGif(5000));
+        QCOMPARE(ImageCodec::probe(file).pages, 5000);
+        const ResizeStatus animated
+            = render(file, 1, 1, ImageCodec::kDefaultMaxPixels, OutputFormat::Gif);
+        QCOMPARE(animated.error, ResizeError::DecodeFailed);
+        QVERIFY2(animated.message.contains(QLatin1String("5000 frames, and only the first 4097")),
+            qPrintable(animated.message));
+        QVERIFY(outputs().isEmpty());
+        const ResizeStatus still
+            = render(file, 1, 1, ImageCodec::kDefaultMaxPixels, OutputFormat::Png);
+        QVERIFY2(still.ok(), qPrintable(still.message));
+        QCOMPARE(still.message, QStringLiteral("first frame of 5000"));
+    }
+
     void pixelLimitIsInclusive()
     {
         const QString file = TestSupport::writeImage(in(QStringLiteral("limit.png")), 1200, 1000);
@@ -690,6 +870,50 @@ private slots:
         QVERIFY(!image.writeResized(pref, 1, false, Qt::white, &status));
         QCOMPARE(status.error, ResizeError::InvalidSettings);
         QVERIFY2(status.message.contains(named), qPrintable(status.message));
+        QVERIFY(outputs().isEmpty());
+    }
+
+    // The output is held to the pixel limit too, frames included where the format keeps
+    // them: a tiny source cannot ask for a huge file, in the batch, its dry run or the window.
+    void outputsAboveThePixelLimit_data()
+    {
+        QTest::addColumn<int>("sourceWidth");
+        QTest::addColumn<int>("sourceHeight");
+        QTest::addColumn<int>("frames");
+        QTest::addColumn<int>("format");
+        QTest::addColumn<QString>("problem");
+        QTest::newRow("1 x 5000 made 800 wide") << 1 << 5000 << 1 << int(OutputFormat::Tiff)
+                                                << "800 x 4000000 pixels (3200 megapixels)";
+        QTest::newRow("40 frames kept") << 1 << 1 << 40 << int(OutputFormat::Gif)
+                                        << "800 x 800 pixels in 40 frames (26 megapixels)";
+        QTest::newRow("first of 40 frames") << 1 << 1 << 40 << int(OutputFormat::Jpeg) << "";
+    }
+
+    void outputsAboveThePixelLimit()
+    {
+        QFETCH(int, sourceWidth);
+        QFETCH(int, sourceHeight);
+        QFETCH(int, frames);
+        QFETCH(int, format);
+        QFETCH(QString, problem);
+        Settings pref(nullptr);
+        pref.setOutputFolder(mOut);
+        pref.setProportional(true);
+        pref.setGivenSide(Settings::Side::First);
+        pref.setWidth(800);
+        pref.setOutputFormat(OutputFormat(format));
+        pref.setMaxMegapixels(frames > 1 ? 20 : Settings::kDefaultMaxMegapixels);
+        const QString found
+            = ImageEntry::outputSize(pref, sourceWidth, sourceHeight, frames).problem();
+        QVERIFY2(problem.isEmpty() ? found.isEmpty() : found.contains(problem), qPrintable(found));
+        if (frames > 1)
+            return;
+        // Refused before anything is decoded.
+        const QString tall = TestSupport::writeImage(in(QStringLiteral("tall.png")), 1, 5000);
+        ResizeStatus status;
+        QVERIFY(!ImageEntry(tall).writeResized(pref, 1, false, Qt::white, &status));
+        QCOMPARE(status.error, ResizeError::InvalidSettings);
+        QVERIFY2(status.message.contains(problem), qPrintable(status.message));
         QVERIFY(outputs().isEmpty());
     }
 };

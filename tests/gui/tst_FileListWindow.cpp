@@ -234,10 +234,17 @@ private slots:
             << "widthField"
             << "200"
             << "→ 200 × 150 px, JPEG";
-        QTest::newRow("the unit turned to inches: an enormous target")
+        QTest::newRow("the unit turned to inches: more than the pixel limit")
             << QVariantMap {} << "→ 400 × 300 px, JPEG"
             << "unitCombo" << QString()
-            << "→ 28800 × 21600 px, JPEG\nWarning: 622 megapixels, a very large image";
+            << "→ not written: the output would be 28800 x 21600 pixels (623 megapixels), above "
+               "the limit of 500 megapixels; the maxMegapixels setting raises it (ostrel-batch "
+               "--max-megapixels N, with --save to keep it)";
+        QTest::newRow("the unit turned to inches: an enormous target")
+            << QVariantMap { { "widthValue", 200 }, { "heightValue", 150 } }
+            << "→ 200 × 150 px, JPEG"
+            << "unitCombo" << QString()
+            << "→ 14400 × 10800 px, JPEG\nWarning: 156 megapixels, a very large image";
         QTest::newRow("another format")
             << QVariantMap { { "UM", 4 }, { "widthValue", 50 }, { "heightValue", 50 } }
             << "→ 200 × 150 px, JPEG"
