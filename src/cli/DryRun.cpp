@@ -5,6 +5,7 @@
 #include <QSet>
 
 #include "batch/BatchResult.h"
+#include "core/FileNames.h"
 #include "core/ImageCodec.h"
 #include "core/ImageEntry.h"
 #include "core/NoReplaceFile.h"
@@ -52,7 +53,7 @@ QList<DryRun::Plan> DryRun::plan(const Settings& settings, const QList<Image>& i
             fail(existing == ExistingFile::Skip ? ResizeError::Skipped : ResizeError::OutputExists);
             continue;
         }
-        if (!QFileInfo::exists(image.path)) {
+        if (!FileNames::exists(image.path)) {
             fail(ResizeError::SourceMissing, image.path);
             continue;
         }

@@ -4,11 +4,11 @@
 
 #include <QCryptographicHash>
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QtEndian>
 
 #include "batch/FolderWalk.h"
+#include "core/FileNames.h"
 
 QStringList SourceList::readNames(QIODevice& device, bool nulSeparated)
 {
@@ -16,7 +16,7 @@ QStringList SourceList::readNames(QIODevice& device, bool nulSeparated)
     QStringList names;
     for (const QByteArray& entry : bytes.split(nulSeparated ? '\0' : '\n')) {
         if (!entry.isEmpty())
-            names << QFile::decodeName(entry);
+            names << FileNames::decode(entry);
     }
     return names;
 }
@@ -26,7 +26,7 @@ QList<SourceList::Source> SourceList::expandFolders(
 {
     QList<Source> out;
     for (const Source& source : sources) {
-        if (!QFileInfo(source.path).isDir()) {
+        if (!FileNames::isFolder(source.path)) {
             out << source;
             continue;
         }
@@ -50,7 +50,7 @@ int SourceList::shardOf(const QString& given, int count)
     if (count < 1)
         return 1;
     const QByteArray digest = QCryptographicHash::hash(
-        QFile::encodeName(QDir::cleanPath(given)), QCryptographicHash::Sha1);
+        FileNames::encode(QDir::cleanPath(given)), QCryptographicHash::Sha1);
     const quint64 value = qFromBigEndian<quint64>(digest.constData());
     return static_cast<int>(value % static_cast<quint64>(count)) + 1;
 }
@@ -69,8 +69,7 @@ bool SourceList::folderBelow(const QString& path, const QString& root, QString* 
     const QString folder = QFileInfo(QDir::cleanPath(path)).absolutePath();
     auto found = relative(folder, QDir::cleanPath(QFileInfo(root).absoluteFilePath()));
     if (!found)
-        found
-            = relative(QFileInfo(folder).canonicalFilePath(), QFileInfo(root).canonicalFilePath());
+        found = relative(FileNames::canonicalPath(folder), FileNames::canonicalPath(root));
     if (!found)
         return false;
     *subfolder = *found;

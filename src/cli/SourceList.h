@@ -22,7 +22,7 @@ public:
     };
 
     // The names of a list file: one per line, or NUL-separated; empty entries are skipped.
-    // Names are decoded as file names are (any bytes the locale maps).
+    // Names of any bytes are taken (FileNames::decode).
     static QStringList readNames(QIODevice& device, bool nulSeparated);
 
     // Replaces every folder among the sources by the image files found in it (FolderWalk, the
@@ -30,10 +30,11 @@ public:
     static QList<Source> expandFolders(const QList<Source>& sources, const QStringList& extensions);
 
     // The shard, from 1 to count, that a source given as this text belongs to: the first 8
-    // bytes of the SHA-1 of the text's bytes (cleaned of "./" and doubled separators, in the
-    // locale's file-name encoding), read as a big-endian unsigned number, modulo count, plus 1.
-    // "./photos/a.jpg" from find and "photos/a.jpg" found by -R photos hash alike. The same on every machine and in every
-    // version, so that count machines share one list without talking to each other.
+    // bytes of the SHA-1 of the text's bytes (cleaned of "./" and doubled separators, the
+    // name's own bytes), read as a big-endian unsigned number, modulo count, plus 1.
+    // "./photos/a.jpg" from find and "photos/a.jpg" found by -R photos hash alike. The same on
+    // every machine and in every version, so that count machines share one list without
+    // talking to each other.
     static int shardOf(const QString& given, int count);
 
     // The folder of path relative to root ("2024/june", "" for root itself), by their clean

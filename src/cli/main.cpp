@@ -26,6 +26,7 @@
 #include "batch/BatchArguments.h"
 #include "batch/BatchLog.h"
 #include "batch/BatchResizer.h"
+#include "core/FileNames.h"
 #include "core/ImageCodec.h"
 #include "core/LocalizedText.h"
 #include "settings/Settings.h"
@@ -125,8 +126,8 @@ int usageError(const QString& message)
 // --recursive (and then no longer among the files).
 QString notTakenReason(const BatchResizer& resizer, const QString& path)
 {
-    const QFileInfo info(path);
-    if (info.isDir())
+    const QFileInfo info(path); // for the name's suffix only: it cannot see every file
+    if (FileNames::isFolder(path))
         return CommandLine::tr("a folder (search it with --recursive)");
     if (resizer.images().hasAcceptedExtension(path))
         return QString();
@@ -177,6 +178,16 @@ void printSummary(const ClosingReport& report, qint64 elapsedMs)
     std::fflush(stderr);
 }
 
+// The arguments as the system gave them: QCoreApplication::arguments() turns bytes that are
+// not UTF-8 into U+FFFD, and a file of that name could not be found.
+QStringList rawArguments(int argc, char* argv[])
+{
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << FileNames::decode(argv[i]);
+    return arguments;
+}
+
 // The closing object of --json.
 QJsonObject summaryJson(
     int written, int skipped, int failed, int notProcessed, int notTaken, qint64 ms, int exit)
@@ -212,7 +223,7 @@ int main(int argc, char* argv[])
     QCoreApplication::setApplicationVersion(QStringLiteral(OSTREL_VERSION));
     LocalizedText::install(app);
 
-    const CliOptions options = CliOptions::parse(QCoreApplication::arguments());
+    const CliOptions options = CliOptions::parse(rawArguments(argc, argv));
     switch (options.action()) {
     case CliOptions::Action::Help:
         std::fputs(options.helpText().toLocal8Bit().constData(), stdout);

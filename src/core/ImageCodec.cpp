@@ -26,6 +26,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "FileNames.h"
 #include "JpegIntegrity.h"
 #include "NoReplaceFile.h"
 
@@ -205,7 +206,7 @@ QString fileKind(mode_t mode)
 // descriptor, so nothing can be swapped in between the check and the reads.
 Descriptor openRegularFile(const QString& path)
 {
-    const QByteArray name = QFile::encodeName(path);
+    const QByteArray name = FileNames::encode(path);
     int fd;
     do {
         fd = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
@@ -246,7 +247,7 @@ QByteArray magickName(const OpenSource& open, const QString& path)
 #else
     // Elsewhere a descriptor's name shares the descriptor's offset between ImageMagick's
     // opens, so the path itself is given; it was a regular file a moment ago.
-    return QByteArray(open.type->decoder) + ':' + QFile::encodeName(path);
+    return QByteArray(open.type->decoder) + ':' + FileNames::encode(path);
 #endif
 }
 

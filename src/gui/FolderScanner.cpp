@@ -2,10 +2,10 @@
 
 #include <algorithm>
 
-#include <QFileInfo>
 #include <QThread>
 
 #include "batch/FolderWalk.h"
+#include "core/FileNames.h"
 
 FolderScanner::FolderScanner(const QStringList& extensions, QObject* parent)
     : QObject(parent)
@@ -56,6 +56,6 @@ void FolderScanner::deliver(const QStringList& files)
 
 bool FolderScanner::containsFolder(const QStringList& paths)
 {
-    return std::any_of(
-        paths.cbegin(), paths.cend(), [](const QString& path) { return QFileInfo(path).isDir(); });
+    return std::any_of(paths.cbegin(), paths.cend(),
+        [](const QString& path) { return FileNames::isFolder(path); });
 }

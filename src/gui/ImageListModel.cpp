@@ -6,7 +6,6 @@
 #include <unordered_map>
 #include <vector>
 
-#include <QFileInfo>
 #include <QLocale>
 #include <QMimeData>
 #include <QUrl>
@@ -14,6 +13,7 @@
 #include "FolderScanner.h"
 #include "batch/BatchResizer.h"
 #include "batch/FolderWalk.h"
+#include "core/FileNames.h"
 #include "core/ImageEntry.h"
 
 namespace {
@@ -261,7 +261,7 @@ void ImageListModel::appendFiles(const QStringList& files)
     for (const QString& path : files) {
         if (!mResizer->images().hasAcceptedExtension(path))
             notImages << path;
-        else if (!QFileInfo::exists(path))
+        else if (!FileNames::exists(path))
             missing << path;
         else
             taken << path;
@@ -292,7 +292,7 @@ void ImageListModel::prepareEntries(const QStringList& files)
                 return;
             if (!list->hasAcceptedExtension(path))
                 prepared->notImages << path;
-            else if (!QFileInfo::exists(path))
+            else if (!FileNames::exists(path))
                 prepared->missing << path;
             else
                 prepared->entries.push_back(std::make_unique<ImageEntry>(path));
