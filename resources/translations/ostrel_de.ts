@@ -531,6 +531,14 @@ Teile zusammen schreiben, was ein einziger Lauf schriebe.</translation>
         <source>&quot;%1&quot; is not below the folder of --keep-tree, &quot;%2&quot;</source>
         <translation>„%1“ liegt nicht unterhalb des Ordners von --keep-tree, „%2“</translation>
     </message>
+    <message>
+        <source>a link that leads out of the folder given</source>
+        <translation>ein symbolischer Link, der aus dem angegebenen Ordner hinausführt</translation>
+    </message>
+    <message>
+        <source>a system folder (such as /proc), never searched</source>
+        <translation>ein Systemordner (wie /proc), der nie durchsucht wird</translation>
+    </message>
 </context>
 <context>
     <name>DryRun</name>

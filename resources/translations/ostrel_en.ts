@@ -530,6 +530,14 @@ run would.</translation>
         <source>&quot;%1&quot; is not below the folder of --keep-tree, &quot;%2&quot;</source>
         <translation>&quot;%1&quot; is not below the folder of --keep-tree, &quot;%2&quot;</translation>
     </message>
+    <message>
+        <source>a link that leads out of the folder given</source>
+        <translation>a link that leads out of the folder given</translation>
+    </message>
+    <message>
+        <source>a system folder (such as /proc), never searched</source>
+        <translation>a system folder (such as /proc), never searched</translation>
+    </message>
 </context>
 <context>
     <name>DryRun</name>

@@ -531,6 +531,14 @@ escriban lo que escribiría una sola ejecución.</translation>
         <source>&quot;%1&quot; is not below the folder of --keep-tree, &quot;%2&quot;</source>
         <translation>«%1» no está bajo la carpeta de --keep-tree, «%2»</translation>
     </message>
+    <message>
+        <source>a link that leads out of the folder given</source>
+        <translation>un enlace simbólico que lleva fuera de la carpeta indicada</translation>
+    </message>
+    <message>
+        <source>a system folder (such as /proc), never searched</source>
+        <translation>una carpeta del sistema (como /proc), que nunca se examina</translation>
+    </message>
 </context>
 <context>
     <name>DryRun</name>

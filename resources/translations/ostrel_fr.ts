@@ -531,6 +531,14 @@ Chaque image garde le numéro qu’elle a dans la liste entière, pour que les p
         <source>&quot;%1&quot; is not below the folder of --keep-tree, &quot;%2&quot;</source>
         <translation>«&#xa0;%1&#xa0;» n’est pas sous le dossier de --keep-tree, «&#xa0;%2&#xa0;»</translation>
     </message>
+    <message>
+        <source>a link that leads out of the folder given</source>
+        <translation>un lien symbolique qui mène hors du dossier indiqué</translation>
+    </message>
+    <message>
+        <source>a system folder (such as /proc), never searched</source>
+        <translation>un dossier du système (comme /proc), jamais parcouru</translation>
+    </message>
 </context>
 <context>
     <name>DryRun</name>

@@ -530,6 +530,14 @@ insieme scrivano ciò che scriverebbe un’unica esecuzione.</translation>
         <source>&quot;%1&quot; is not below the folder of --keep-tree, &quot;%2&quot;</source>
         <translation>«%1» non è sotto la cartella di --keep-tree, «%2»</translation>
     </message>
+    <message>
+        <source>a link that leads out of the folder given</source>
+        <translation>un collegamento simbolico che porta fuori dalla cartella indicata</translation>
+    </message>
+    <message>
+        <source>a system folder (such as /proc), never searched</source>
+        <translation>una cartella di sistema (come /proc), mai esplorata</translation>
+    </message>
 </context>
 <context>
     <name>DryRun</name>

@@ -7,7 +7,6 @@
 #include <QFileInfo>
 #include <QtEndian>
 
-#include "batch/FolderWalk.h"
 #include "core/FileNames.h"
 
 QStringList SourceList::readNames(QIODevice& device, bool nulSeparated)
@@ -21,8 +20,8 @@ QStringList SourceList::readNames(QIODevice& device, bool nulSeparated)
     return names;
 }
 
-QList<SourceList::Source> SourceList::expandFolders(
-    const QList<Source>& sources, const QStringList& extensions)
+QList<SourceList::Source> SourceList::expandFolders(const QList<Source>& sources,
+    const QStringList& extensions, QList<FolderWalk::LeftOut>* leftOut)
 {
     QList<Source> out;
     for (const Source& source : sources) {
@@ -35,7 +34,9 @@ QList<SourceList::Source> SourceList::expandFolders(
         const QString givenFolder = QDir::cleanPath(source.given);
         const qsizetype prefix
             = source.path.endsWith(QLatin1Char('/')) ? source.path.size() - 1 : source.path.size();
-        for (const QString& file : FolderWalk::scanPaths({ source.path }, extensions)) {
+        const FolderWalk::Result walked = FolderWalk::scanPaths({ source.path }, extensions);
+        leftOut->append(walked.leftOut);
+        for (const QString& file : walked.files) {
             const QString below = file.mid(prefix); // "/sub/a.jpg"
             out << Source { file,
                 givenFolder.endsWith(QLatin1Char('/')) ? givenFolder + below.mid(1)

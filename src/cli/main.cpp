@@ -178,6 +178,18 @@ void printSummary(const ClosingReport& report, qint64 elapsedMs)
     std::fflush(stderr);
 }
 
+// Why a walk of a folder given left an entry out.
+QString leftOutReason(FolderWalk::LeftOutReason reason)
+{
+    switch (reason) {
+    case FolderWalk::LeftOutReason::LinkOutside:
+        return CommandLine::tr("a link that leads out of the folder given");
+    case FolderWalk::LeftOutReason::SystemFolder:
+        break;
+    }
+    return CommandLine::tr("a system folder (such as /proc), never searched");
+}
+
 // The arguments as the system gave them: QCoreApplication::arguments() turns bytes that are
 // not UTF-8 into U+FFFD, and a file of that name could not be found.
 QStringList rawArguments(int argc, char* argv[])
@@ -262,12 +274,19 @@ int main(int argc, char* argv[])
     QList<SourceList::Source> sources;
     for (qsizetype i = 0; i < options.files().size(); ++i)
         sources << SourceList::Source { options.files().at(i), options.givenFiles().at(i) };
-    if (options.recursive())
-        sources = SourceList::expandFolders(sources, resizer.images().acceptedExtensions());
     RunList list;
     QSet<QString> listed;
     int notTaken = 0;
     int wholeCount = 0;
+    if (options.recursive()) {
+        QList<FolderWalk::LeftOut> leftOut;
+        sources
+            = SourceList::expandFolders(sources, resizer.images().acceptedExtensions(), &leftOut);
+        for (const FolderWalk::LeftOut& entry : std::as_const(leftOut))
+            printError(
+                CommandLine::tr("skipped \"%1\": %2").arg(entry.path, leftOutReason(entry.reason)));
+        notTaken += static_cast<int>(leftOut.size());
+    }
     for (const SourceList::Source& source : std::as_const(sources)) {
         const QString reason = notTakenReason(resizer, source.path);
         if (!reason.isEmpty()) {

@@ -39,7 +39,7 @@ void FolderScanner::scan(const QStringList& paths)
         mWorkerContext,
         [this, paths, extensions = mExtensions] {
             // Runs on the worker thread; touches only its arguments and the cancel flag.
-            const QStringList files = FolderWalk::scanPaths(paths, extensions, &mCancel);
+            const QStringList files = FolderWalk::scanPaths(paths, extensions, &mCancel).files;
             if (mCancel)
                 return;
             QMetaObject::invokeMethod(

@@ -51,18 +51,27 @@ private:
         return env;
     }
 
-    void start(QProcess& process, const QStringList& arguments) const
+    void start(QProcess& process, const QStringList& arguments,
+        const QString& program = QStringLiteral(OSTREL_BATCH_PATH)) const
     {
         process.setProcessEnvironment(environment());
         process.setWorkingDirectory(mTmp->path());
-        process.start(QStringLiteral(OSTREL_BATCH_PATH), arguments);
+        process.start(program, arguments);
     }
 
     // Runs the tool to its end; input, when given, is its standard input, closed after it.
     Result run(const QStringList& arguments, const QByteArray& input = QByteArray()) const
     {
+        return runProgram(QStringLiteral(OSTREL_BATCH_PATH), arguments, input);
+    }
+
+    // The same for a program that starts the tool: sh, for arguments of bytes that are not
+    // UTF-8 (QProcess passes its arguments as text), or unshare.
+    Result runProgram(
+        const QString& program, const QStringList& arguments, const QByteArray& input) const
+    {
         QProcess process;
-        start(process, arguments);
+        start(process, arguments, program);
         if (!input.isNull()) {
             process.write(input);
             process.closeWriteChannel();
@@ -861,6 +870,56 @@ private slots:
         QCOMPARE(again.exitCode, 0);
         QVERIFY2(again.err.isEmpty(), qPrintable(again.err));
         QVERIFY(again.out.isEmpty());
+    }
+
+    // -R stays inside the folder given: links in it to a folder or an image elsewhere (a
+    // co-user's private pictures) are named and counted as not taken, not followed; the same
+    // image named directly is taken.
+    void recursionStaysInTheFolderGiven()
+    {
+        QVERIFY(QDir(mIn).mkpath("sub"));
+        source("a.jpg");
+        source("sub/b.jpg");
+        QVERIFY(QDir(mTmp->path()).mkpath("private"));
+        const QString secret
+            = TestSupport::writeImage(mTmp->filePath("private/secret.jpg"), 40, 30);
+        QVERIFY(QFile::link(mTmp->filePath("private"), QDir(mIn).filePath("shared")));
+        QVERIFY(QFile::link(secret, QDir(mIn).filePath("linked.jpg")));
+        const Result result = run({ "-o", "out", "-R", "in", "in/linked.jpg" });
+        QCOMPARE(result.exitCode, 1);
+        QCOMPARE(outputFiles(), QStringList({ "a.jpg", "b.jpg", "linked.jpg" }));
+        for (const char* name : { "linked.jpg", "shared" }) {
+            const QString line
+                = QStringLiteral("ostrel-batch: skipped \"%1\": a link that leads out "
+                                 "of the folder given\n")
+                      .arg(QDir(mIn).filePath(name));
+            QVERIFY2(result.err.contains(line), qPrintable(result.err));
+        }
+        QVERIFY2(result.err.contains(
+                     "ostrel-batch: 2 of the files given were not taken (named above)\n"),
+            qPrintable(result.err));
+    }
+
+    // A proc file system mounted inside the folder (as in a container's tree) is not walked:
+    // the links of its processes lead to every file of the machine. Mounted in a user and
+    // process namespace of the test's own.
+    void kernelFileSystemInTheFolderIsNotWalked()
+    {
+        source("a.jpg");
+        QVERIFY(QDir(mIn).mkpath("proc"));
+        const QString mount = QStringLiteral("mount -t proc proc in/proc");
+        const QStringList unshare = { "-Urmpf", "/bin/sh", "-c" };
+        if (runProgram("unshare", unshare + QStringList { mount }, QByteArray()).exitCode != 0)
+            QSKIP("no user namespace for a mount here");
+        const Result result = runProgram("unshare",
+            unshare + QStringList { mount + " && exec \"$0\" -o out -R in", OSTREL_BATCH_PATH },
+            QByteArray());
+        QCOMPARE(result.exitCode, 1);
+        QCOMPARE(outputFiles(), QStringList({ "a.jpg" }));
+        const QString line = QStringLiteral("ostrel-batch: skipped \"%1\": a system folder (such "
+                                            "as /proc), never searched\n")
+                                 .arg(QDir(mIn).filePath("proc"));
+        QVERIFY2(result.err.contains(line), qPrintable(result.err));
     }
 
     // -R walks folders as the window does; --keep-tree puts each output in its source's
