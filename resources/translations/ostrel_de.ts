@@ -1324,6 +1324,16 @@ Teile zusammen schreiben, was ein einziger Lauf schriebe.</translation>
         <extracomment>Closing line of the command-line tool when images were skipped: %1 images written, %2 images skipped (a file of that name existed), %3 images failed, %4 images not processed (stopped), %5 elapsed seconds.</extracomment>
         <translation>Geschrieben: %1. Übersprungen: %2. Fehlgeschlagen: %3. Nicht bearbeitet: %4. Dauer: %5 s.</translation>
     </message>
+    <message>
+        <source>_NotAddedLinkOutside</source>
+        <extracomment>Why a file or folder found in a folder added to the list was left out: it is a symbolic link that leads out of that folder. Follows a colon.</extracomment>
+        <translation>ein symbolischer Link, der aus dem hinzugefügten Ordner hinausführt</translation>
+    </message>
+    <message>
+        <source>_NotAddedSystemFolder</source>
+        <extracomment>Why a folder added, or found in a folder added, was not searched: it is one of the system&apos;s folders (/proc, /sys, /dev), which hold no pictures. Follows a colon.</extracomment>
+        <translation>ein Systemordner, der nie durchsucht wird</translation>
+    </message>
 </context>
 <context>
     <name>PresetController</name>

@@ -1323,6 +1323,16 @@ insieme scrivano ciò che scriverebbe un’unica esecuzione.</translation>
         <extracomment>Closing line of the command-line tool when images were skipped: %1 images written, %2 images skipped (a file of that name existed), %3 images failed, %4 images not processed (stopped), %5 elapsed seconds.</extracomment>
         <translation>Scritte: %1. Saltate: %2. Non riuscite: %3. Non elaborate: %4. Tempo: %5 s.</translation>
     </message>
+    <message>
+        <source>_NotAddedLinkOutside</source>
+        <extracomment>Why a file or folder found in a folder added to the list was left out: it is a symbolic link that leads out of that folder. Follows a colon.</extracomment>
+        <translation>un collegamento simbolico che porta fuori dalla cartella aggiunta</translation>
+    </message>
+    <message>
+        <source>_NotAddedSystemFolder</source>
+        <extracomment>Why a folder added, or found in a folder added, was not searched: it is one of the system&apos;s folders (/proc, /sys, /dev), which hold no pictures. Follows a colon.</extracomment>
+        <translation>una cartella di sistema, mai esplorata</translation>
+    </message>
 </context>
 <context>
     <name>PresetController</name>
