@@ -4,6 +4,7 @@
 #include <QFileInfo>
 #include <QSet>
 
+#include "cli/CliProgress.h"
 #include "batch/BatchResult.h"
 #include "core/FileNames.h"
 #include "core/ImageCodec.h"
@@ -114,9 +115,11 @@ QString DryRun::line(const Plan& plan)
 QJsonObject DryRun::json(const Plan& plan)
 {
     static const char* const words[] = { "write", "skip", "fail" };
-    return QJsonObject { { "type", "plan" }, { "source", plan.source }, { "output", plan.output },
-        { "status", words[static_cast<int>(plan.outcome)] },
+    QJsonObject object { { "type", "plan" }, { "status", words[static_cast<int>(plan.outcome)] },
         { "reason", plan.reason.isEmpty() ? QJsonValue() : QJsonValue(plan.reason) },
         { "sourceWidth", plan.sourceWidth }, { "sourceHeight", plan.sourceHeight },
         { "width", plan.width }, { "height", plan.height } };
+    CliProgress::insertPath(object, QStringLiteral("source"), plan.source);
+    CliProgress::insertPath(object, QStringLiteral("output"), plan.output);
+    return object;
 }

@@ -378,11 +378,12 @@ int main(int argc, char* argv[])
         // The images a stop left behind, after those that completed, still in list order.
         for (int position = result.processed; position < result.listCount; ++position) {
             const ImageEntry* image = resizer.images().at(position);
-            CliProgress::writeJsonLine(stdout,
-                QJsonObject { { "type", "image" }, { "source", image->path() },
-                    { "output", QJsonValue() }, { "status", "not processed" },
-                    { "reason", QJsonValue() }, { "sourceWidth", 0 }, { "sourceHeight", 0 },
-                    { "width", 0 }, { "height", 0 }, { "bytes", 0 }, { "milliseconds", 0 } });
+            QJsonObject line { { "type", "image" }, { "output", QJsonValue() },
+                { "status", "not processed" }, { "reason", QJsonValue() }, { "sourceWidth", 0 },
+                { "sourceHeight", 0 }, { "width", 0 }, { "height", 0 }, { "bytes", 0 },
+                { "milliseconds", 0 } };
+            CliProgress::insertPath(line, QStringLiteral("source"), image->path());
+            CliProgress::writeJsonLine(stdout, line);
         }
         CliProgress::writeJsonLine(stdout,
             summaryJson(result.written, result.skipped, result.errorCount(), result.notProcessed(),
