@@ -531,6 +531,14 @@ Teile zusammen schreiben, was ein einziger Lauf schriebe.</translation>
         <source>&quot;%1&quot; is not below the folder of --keep-tree, &quot;%2&quot;</source>
         <translation>„%1“ liegt nicht unterhalb des Ordners von --keep-tree, „%2“</translation>
     </message>
+    <message>
+        <source>a link that leads out of the folder given</source>
+        <translation>ein symbolischer Link, der aus dem angegebenen Ordner hinausführt</translation>
+    </message>
+    <message>
+        <source>a system folder (such as /proc), never searched</source>
+        <translation>ein Systemordner (wie /proc), der nie durchsucht wird</translation>
+    </message>
 </context>
 <context>
     <name>DryRun</name>
@@ -1363,6 +1371,16 @@ Teile zusammen schreiben, was ein einziger Lauf schriebe.</translation>
         <source>_BatchSummaryWithSkipped</source>
         <extracomment>Closing line of the command-line tool when images were skipped: %1 images written, %2 images skipped (a file of that name existed), %3 images failed, %4 images not processed (stopped), %5 elapsed seconds.</extracomment>
         <translation>Geschrieben: %1. Übersprungen: %2. Fehlgeschlagen: %3. Nicht bearbeitet: %4. Dauer: %5 s.</translation>
+    </message>
+    <message>
+        <source>_NotAddedLinkOutside</source>
+        <extracomment>Why a file or folder found in a folder added to the list was left out: it is a symbolic link that leads out of that folder. Follows a colon.</extracomment>
+        <translation>ein symbolischer Link, der aus dem hinzugefügten Ordner hinausführt</translation>
+    </message>
+    <message>
+        <source>_NotAddedSystemFolder</source>
+        <extracomment>Why a folder added, or found in a folder added, was not searched: it is one of the system&apos;s folders (/proc, /sys, /dev), which hold no pictures. Follows a colon.</extracomment>
+        <translation>ein Systemordner, der nie durchsucht wird</translation>
     </message>
 </context>
 <context>

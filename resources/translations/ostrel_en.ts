@@ -530,6 +530,14 @@ run would.</translation>
         <source>&quot;%1&quot; is not below the folder of --keep-tree, &quot;%2&quot;</source>
         <translation>&quot;%1&quot; is not below the folder of --keep-tree, &quot;%2&quot;</translation>
     </message>
+    <message>
+        <source>a link that leads out of the folder given</source>
+        <translation>a link that leads out of the folder given</translation>
+    </message>
+    <message>
+        <source>a system folder (such as /proc), never searched</source>
+        <translation>a system folder (such as /proc), never searched</translation>
+    </message>
 </context>
 <context>
     <name>DryRun</name>
@@ -1362,6 +1370,16 @@ run would.</translation>
         <source>_BatchSummaryWithSkipped</source>
         <extracomment>Closing line of the command-line tool when images were skipped: %1 images written, %2 images skipped (a file of that name existed), %3 images failed, %4 images not processed (stopped), %5 elapsed seconds.</extracomment>
         <translation>Written: %1. Skipped: %2. Failed: %3. Not processed: %4. Time: %5 s.</translation>
+    </message>
+    <message>
+        <source>_NotAddedLinkOutside</source>
+        <extracomment>Why a file or folder found in a folder added to the list was left out: it is a symbolic link that leads out of that folder. Follows a colon.</extracomment>
+        <translation>a link that leads out of the folder added</translation>
+    </message>
+    <message>
+        <source>_NotAddedSystemFolder</source>
+        <extracomment>Why a folder added, or found in a folder added, was not searched: it is one of the system&apos;s folders (/proc, /sys, /dev), which hold no pictures. Follows a colon.</extracomment>
+        <translation>a system folder, never searched</translation>
     </message>
 </context>
 <context>

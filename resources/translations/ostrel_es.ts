@@ -531,6 +531,14 @@ escriban lo que escribiría una sola ejecución.</translation>
         <source>&quot;%1&quot; is not below the folder of --keep-tree, &quot;%2&quot;</source>
         <translation>«%1» no está bajo la carpeta de --keep-tree, «%2»</translation>
     </message>
+    <message>
+        <source>a link that leads out of the folder given</source>
+        <translation>un enlace simbólico que lleva fuera de la carpeta indicada</translation>
+    </message>
+    <message>
+        <source>a system folder (such as /proc), never searched</source>
+        <translation>una carpeta del sistema (como /proc), que nunca se examina</translation>
+    </message>
 </context>
 <context>
     <name>DryRun</name>
@@ -1363,6 +1371,16 @@ escriban lo que escribiría una sola ejecución.</translation>
         <source>_BatchSummaryWithSkipped</source>
         <extracomment>Closing line of the command-line tool when images were skipped: %1 images written, %2 images skipped (a file of that name existed), %3 images failed, %4 images not processed (stopped), %5 elapsed seconds.</extracomment>
         <translation>Escritas: %1. Omitidas: %2. Con errores: %3. Sin procesar: %4. Tiempo: %5 s.</translation>
+    </message>
+    <message>
+        <source>_NotAddedLinkOutside</source>
+        <extracomment>Why a file or folder found in a folder added to the list was left out: it is a symbolic link that leads out of that folder. Follows a colon.</extracomment>
+        <translation>un enlace simbólico que lleva fuera de la carpeta añadida</translation>
+    </message>
+    <message>
+        <source>_NotAddedSystemFolder</source>
+        <extracomment>Why a folder added, or found in a folder added, was not searched: it is one of the system&apos;s folders (/proc, /sys, /dev), which hold no pictures. Follows a colon.</extracomment>
+        <translation>una carpeta del sistema, que nunca se examina</translation>
     </message>
 </context>
 <context>

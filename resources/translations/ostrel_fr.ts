@@ -531,6 +531,14 @@ Chaque image garde le numéro qu’elle a dans la liste entière, pour que les p
         <source>&quot;%1&quot; is not below the folder of --keep-tree, &quot;%2&quot;</source>
         <translation>«&#xa0;%1&#xa0;» n’est pas sous le dossier de --keep-tree, «&#xa0;%2&#xa0;»</translation>
     </message>
+    <message>
+        <source>a link that leads out of the folder given</source>
+        <translation>un lien symbolique qui mène hors du dossier indiqué</translation>
+    </message>
+    <message>
+        <source>a system folder (such as /proc), never searched</source>
+        <translation>un dossier du système (comme /proc), jamais parcouru</translation>
+    </message>
 </context>
 <context>
     <name>DryRun</name>
@@ -1363,6 +1371,16 @@ Chaque image garde le numéro qu’elle a dans la liste entière, pour que les p
         <source>_SkippedCount</source>
         <extracomment>Sentence added to the alert&apos;s informative text when images were skipped because a file of their output name existed: %1 how many.</extracomment>
         <translation>Ignorées car un fichier de ce nom existe déjà : %1.</translation>
+    </message>
+    <message>
+        <source>_NotAddedLinkOutside</source>
+        <extracomment>Why a file or folder found in a folder added to the list was left out: it is a symbolic link that leads out of that folder. Follows a colon.</extracomment>
+        <translation>un lien symbolique qui mène hors du dossier ajouté</translation>
+    </message>
+    <message>
+        <source>_NotAddedSystemFolder</source>
+        <extracomment>Why a folder added, or found in a folder added, was not searched: it is one of the system&apos;s folders (/proc, /sys, /dev), which hold no pictures. Follows a colon.</extracomment>
+        <translation>un dossier du système, jamais parcouru</translation>
     </message>
 </context>
 <context>

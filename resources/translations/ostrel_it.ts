@@ -530,6 +530,14 @@ insieme scrivano ciò che scriverebbe un’unica esecuzione.</translation>
         <source>&quot;%1&quot; is not below the folder of --keep-tree, &quot;%2&quot;</source>
         <translation>«%1» non è sotto la cartella di --keep-tree, «%2»</translation>
     </message>
+    <message>
+        <source>a link that leads out of the folder given</source>
+        <translation>un collegamento simbolico che porta fuori dalla cartella indicata</translation>
+    </message>
+    <message>
+        <source>a system folder (such as /proc), never searched</source>
+        <translation>una cartella di sistema (come /proc), mai esplorata</translation>
+    </message>
 </context>
 <context>
     <name>DryRun</name>
@@ -1362,6 +1370,16 @@ insieme scrivano ciò che scriverebbe un’unica esecuzione.</translation>
         <source>_BatchSummaryWithSkipped</source>
         <extracomment>Closing line of the command-line tool when images were skipped: %1 images written, %2 images skipped (a file of that name existed), %3 images failed, %4 images not processed (stopped), %5 elapsed seconds.</extracomment>
         <translation>Scritte: %1. Saltate: %2. Non riuscite: %3. Non elaborate: %4. Tempo: %5 s.</translation>
+    </message>
+    <message>
+        <source>_NotAddedLinkOutside</source>
+        <extracomment>Why a file or folder found in a folder added to the list was left out: it is a symbolic link that leads out of that folder. Follows a colon.</extracomment>
+        <translation>un collegamento simbolico che porta fuori dalla cartella aggiunta</translation>
+    </message>
+    <message>
+        <source>_NotAddedSystemFolder</source>
+        <extracomment>Why a folder added, or found in a folder added, was not searched: it is one of the system&apos;s folders (/proc, /sys, /dev), which hold no pictures. Follows a colon.</extracomment>
+        <translation>una cartella di sistema, mai esplorata</translation>
     </message>
 </context>
 <context>

@@ -12,7 +12,6 @@
 
 #include <QColor>
 #include <QDesktopServices>
-#include <QFileInfo>
 #include <QMetaObject>
 #include <QScopeGuard>
 #include <QUrl>
@@ -21,6 +20,7 @@
 #include "BatchProgress.h"
 #include "BatchResult.h"
 #include "ClosingReport.h"
+#include "core/FileNames.h"
 #include "core/ImageCodec.h"
 #include "core/LocalizedText.h"
 #include "core/NoReplaceFile.h"
@@ -305,7 +305,7 @@ void BatchResizer::run(const BatchArguments& arguments)
                 static_cast<int>(entry->pixelSize().height), rendered.outputWidth,
                 rendered.outputHeight, 0, rendered.milliseconds };
             if (!completed.output.isEmpty())
-                completed.bytes = QFileInfo(completed.output).size();
+                completed.bytes = FileNames::status(completed.output).size;
             if (status.ok()) {
                 ++result.written;
                 if (!status.message.isEmpty()) // what of the source was written: a first frame

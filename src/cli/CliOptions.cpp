@@ -10,6 +10,7 @@
 #include <QFileInfo>
 #include <QHash>
 
+#include "core/FileNames.h"
 #include "core/ImageCodec.h"
 #include "core/OutputFormat.h"
 #include "core/ResizeRules.h"
@@ -427,7 +428,7 @@ CliOptions CliOptions::parse(const QStringList& arguments)
     }
     if (parser.isSet(keepTree)) {
         const QString dir = parser.value(keepTree);
-        if (dir.isEmpty() || !QFileInfo(dir).isDir())
+        if (dir.isEmpty() || !FileNames::isFolder(dir))
             return bad("keep-tree", dir, tr("a folder that holds the sources is expected"));
         options.mKeepTreeRoot = QDir::cleanPath(QDir::current().absoluteFilePath(dir));
     }
@@ -531,10 +532,10 @@ QString CliOptions::checkRun(const Settings& settings)
     const QString dest = settings.outputFolder();
     if (dest.isEmpty())
         return tr("no output folder: give one with --output");
-    const QFileInfo info(dest);
-    if (!info.exists())
+    const FileNames::Status info = FileNames::status(dest);
+    if (!info.exists)
         return tr("the output folder \"%1\" does not exist").arg(dest);
-    if (!info.isDir())
+    if (!info.isFolder)
         return tr("the output \"%1\" is not a folder").arg(dest);
     if (settings.naming() == Settings::Naming::CustomName && settings.startNumber().isEmpty())
         return tr("custom naming needs a start number: give one with --start-number");

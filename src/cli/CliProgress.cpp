@@ -6,6 +6,7 @@
 #include <QJsonDocument>
 
 #include "batch/BatchLog.h"
+#include "core/FileNames.h"
 
 CliProgress::CliProgress(bool terminal, std::FILE* stream, QObject* parent)
     : BatchProgress(parent)
@@ -84,12 +85,25 @@ QJsonObject CliProgress::imageJson(const BatchImageReport& report)
     } else if (!status.message.isEmpty()) {
         reason = status.message; // what of the source was written: "first frame of 12"
     }
-    return QJsonObject { { "type", "image" }, { "source", report.source },
-        { "output", report.output.isEmpty() ? QJsonValue() : QJsonValue(report.output) },
-        { "status", word }, { "reason", reason }, { "sourceWidth", report.sourceWidth },
-        { "sourceHeight", report.sourceHeight }, { "width", report.outputWidth },
-        { "height", report.outputHeight }, { "bytes", report.bytes },
-        { "milliseconds", report.milliseconds } };
+    QJsonObject object { { "type", "image" }, { "status", word }, { "reason", reason },
+        { "sourceWidth", report.sourceWidth }, { "sourceHeight", report.sourceHeight },
+        { "width", report.outputWidth }, { "height", report.outputHeight },
+        { "bytes", report.bytes }, { "milliseconds", report.milliseconds } };
+    insertPath(object, QStringLiteral("source"), report.source);
+    insertPath(object, QStringLiteral("output"), report.output);
+    return object;
+}
+
+void CliProgress::insertPath(QJsonObject& object, const QString& key, const QString& path)
+{
+    if (path.isEmpty()) {
+        object.insert(key, QJsonValue());
+        return;
+    }
+    const QByteArray bytes = FileNames::encode(path);
+    object.insert(key, QString::fromUtf8(bytes));
+    if (!FileNames::isUtf8(path))
+        object.insert(key + QStringLiteral("_bytes"), QString::fromLatin1(bytes.toBase64()));
 }
 
 void CliProgress::closeProgressPanel()

@@ -35,6 +35,10 @@ public:
     // An image's line: source, output (null when none), status (written, failed, skipped),
     // reason (null or the text), pixel sizes, bytes and milliseconds.
     static QJsonObject imageJson(const BatchImageReport& report);
+    // Sets key to a path as text. JSON holds only text: a path that is not valid UTF-8 shows
+    // each of its other bytes as U+FFFD there, and its exact bytes go under key + "_bytes", in
+    // Base64, for a program that must find the file. An empty path is null.
+    static void insertPath(QJsonObject& object, const QString& key, const QString& path);
     void closeProgressPanel() override;
     void showClosingAlert(const ClosingReport& report) override;
 

@@ -4,7 +4,9 @@
 #include <QFileInfo>
 #include <QSet>
 
+#include "cli/CliProgress.h"
 #include "batch/BatchResult.h"
+#include "core/FileNames.h"
 #include "core/ImageCodec.h"
 #include "core/ImageEntry.h"
 #include "core/NoReplaceFile.h"
@@ -52,7 +54,7 @@ QList<DryRun::Plan> DryRun::plan(const Settings& settings, const QList<Image>& i
             fail(existing == ExistingFile::Skip ? ResizeError::Skipped : ResizeError::OutputExists);
             continue;
         }
-        if (!QFileInfo::exists(image.path)) {
+        if (!FileNames::exists(image.path)) {
             fail(ResizeError::SourceMissing, image.path);
             continue;
         }
@@ -113,9 +115,11 @@ QString DryRun::line(const Plan& plan)
 QJsonObject DryRun::json(const Plan& plan)
 {
     static const char* const words[] = { "write", "skip", "fail" };
-    return QJsonObject { { "type", "plan" }, { "source", plan.source }, { "output", plan.output },
-        { "status", words[static_cast<int>(plan.outcome)] },
+    QJsonObject object { { "type", "plan" }, { "status", words[static_cast<int>(plan.outcome)] },
         { "reason", plan.reason.isEmpty() ? QJsonValue() : QJsonValue(plan.reason) },
         { "sourceWidth", plan.sourceWidth }, { "sourceHeight", plan.sourceHeight },
         { "width", plan.width }, { "height", plan.height } };
+    CliProgress::insertPath(object, QStringLiteral("source"), plan.source);
+    CliProgress::insertPath(object, QStringLiteral("output"), plan.output);
+    return object;
 }

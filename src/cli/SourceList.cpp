@@ -4,11 +4,10 @@
 
 #include <QCryptographicHash>
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QtEndian>
 
-#include "batch/FolderWalk.h"
+#include "core/FileNames.h"
 
 QStringList SourceList::readNames(QIODevice& device, bool nulSeparated)
 {
@@ -16,17 +15,17 @@ QStringList SourceList::readNames(QIODevice& device, bool nulSeparated)
     QStringList names;
     for (const QByteArray& entry : bytes.split(nulSeparated ? '\0' : '\n')) {
         if (!entry.isEmpty())
-            names << QFile::decodeName(entry);
+            names << FileNames::decode(entry);
     }
     return names;
 }
 
-QList<SourceList::Source> SourceList::expandFolders(
-    const QList<Source>& sources, const QStringList& extensions)
+QList<SourceList::Source> SourceList::expandFolders(const QList<Source>& sources,
+    const QStringList& extensions, QList<FolderWalk::LeftOut>* leftOut)
 {
     QList<Source> out;
     for (const Source& source : sources) {
-        if (!QFileInfo(source.path).isDir()) {
+        if (!FileNames::isFolder(source.path)) {
             out << source;
             continue;
         }
@@ -35,7 +34,9 @@ QList<SourceList::Source> SourceList::expandFolders(
         const QString givenFolder = QDir::cleanPath(source.given);
         const qsizetype prefix
             = source.path.endsWith(QLatin1Char('/')) ? source.path.size() - 1 : source.path.size();
-        for (const QString& file : FolderWalk::scanPaths({ source.path }, extensions)) {
+        const FolderWalk::Result walked = FolderWalk::scanPaths({ source.path }, extensions);
+        leftOut->append(walked.leftOut);
+        for (const QString& file : walked.files) {
             const QString below = file.mid(prefix); // "/sub/a.jpg"
             out << Source { file,
                 givenFolder.endsWith(QLatin1Char('/')) ? givenFolder + below.mid(1)
@@ -50,7 +51,7 @@ int SourceList::shardOf(const QString& given, int count)
     if (count < 1)
         return 1;
     const QByteArray digest = QCryptographicHash::hash(
-        QFile::encodeName(QDir::cleanPath(given)), QCryptographicHash::Sha1);
+        FileNames::encode(QDir::cleanPath(given)), QCryptographicHash::Sha1);
     const quint64 value = qFromBigEndian<quint64>(digest.constData());
     return static_cast<int>(value % static_cast<quint64>(count)) + 1;
 }
@@ -69,8 +70,7 @@ bool SourceList::folderBelow(const QString& path, const QString& root, QString* 
     const QString folder = QFileInfo(QDir::cleanPath(path)).absolutePath();
     auto found = relative(folder, QDir::cleanPath(QFileInfo(root).absoluteFilePath()));
     if (!found)
-        found
-            = relative(QFileInfo(folder).canonicalFilePath(), QFileInfo(root).canonicalFilePath());
+        found = relative(FileNames::canonicalPath(folder), FileNames::canonicalPath(root));
     if (!found)
         return false;
     *subfolder = *found;

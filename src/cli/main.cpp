@@ -26,6 +26,7 @@
 #include "batch/BatchArguments.h"
 #include "batch/BatchLog.h"
 #include "batch/BatchResizer.h"
+#include "core/FileNames.h"
 #include "core/ImageCodec.h"
 #include "core/PrivateTemporaryFolder.h"
 #include "core/LocalizedText.h"
@@ -126,8 +127,8 @@ int usageError(const QString& message)
 // --recursive (and then no longer among the files).
 QString notTakenReason(const BatchResizer& resizer, const QString& path)
 {
-    const QFileInfo info(path);
-    if (info.isDir())
+    const QFileInfo info(path); // for the name's suffix only: it cannot see every file
+    if (FileNames::isFolder(path))
         return CommandLine::tr("a folder (search it with --recursive)");
     if (resizer.images().hasAcceptedExtension(path))
         return QString();
@@ -178,6 +179,28 @@ void printSummary(const ClosingReport& report, qint64 elapsedMs)
     std::fflush(stderr);
 }
 
+// Why a walk of a folder given left an entry out.
+QString leftOutReason(FolderWalk::LeftOutReason reason)
+{
+    switch (reason) {
+    case FolderWalk::LeftOutReason::LinkOutside:
+        return CommandLine::tr("a link that leads out of the folder given");
+    case FolderWalk::LeftOutReason::SystemFolder:
+        break;
+    }
+    return CommandLine::tr("a system folder (such as /proc), never searched");
+}
+
+// The arguments as the system gave them: QCoreApplication::arguments() turns bytes that are
+// not UTF-8 into U+FFFD, and a file of that name could not be found.
+QStringList rawArguments(int argc, char* argv[])
+{
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << FileNames::decode(argv[i]);
+    return arguments;
+}
+
 // The closing object of --json.
 QJsonObject summaryJson(
     int written, int skipped, int failed, int notProcessed, int notTaken, qint64 ms, int exit)
@@ -215,7 +238,7 @@ int main(int argc, char* argv[])
     QCoreApplication::setApplicationVersion(QStringLiteral(OSTREL_VERSION));
     LocalizedText::install(app);
 
-    const CliOptions options = CliOptions::parse(QCoreApplication::arguments());
+    const CliOptions options = CliOptions::parse(rawArguments(argc, argv));
     switch (options.action()) {
     case CliOptions::Action::Help:
         std::fputs(options.helpText().toLocal8Bit().constData(), stdout);
@@ -254,12 +277,19 @@ int main(int argc, char* argv[])
     QList<SourceList::Source> sources;
     for (qsizetype i = 0; i < options.files().size(); ++i)
         sources << SourceList::Source { options.files().at(i), options.givenFiles().at(i) };
-    if (options.recursive())
-        sources = SourceList::expandFolders(sources, resizer.images().acceptedExtensions());
     RunList list;
     QSet<QString> listed;
     int notTaken = 0;
     int wholeCount = 0;
+    if (options.recursive()) {
+        QList<FolderWalk::LeftOut> leftOut;
+        sources
+            = SourceList::expandFolders(sources, resizer.images().acceptedExtensions(), &leftOut);
+        for (const FolderWalk::LeftOut& entry : std::as_const(leftOut))
+            printError(
+                CommandLine::tr("skipped \"%1\": %2").arg(entry.path, leftOutReason(entry.reason)));
+        notTaken += static_cast<int>(leftOut.size());
+    }
     for (const SourceList::Source& source : std::as_const(sources)) {
         const QString reason = notTakenReason(resizer, source.path);
         if (!reason.isEmpty()) {
@@ -351,11 +381,12 @@ int main(int argc, char* argv[])
         // The images a stop left behind, after those that completed, still in list order.
         for (int position = result.processed; position < result.listCount; ++position) {
             const ImageEntry* image = resizer.images().at(position);
-            CliProgress::writeJsonLine(stdout,
-                QJsonObject { { "type", "image" }, { "source", image->path() },
-                    { "output", QJsonValue() }, { "status", "not processed" },
-                    { "reason", QJsonValue() }, { "sourceWidth", 0 }, { "sourceHeight", 0 },
-                    { "width", 0 }, { "height", 0 }, { "bytes", 0 }, { "milliseconds", 0 } });
+            QJsonObject line { { "type", "image" }, { "output", QJsonValue() },
+                { "status", "not processed" }, { "reason", QJsonValue() }, { "sourceWidth", 0 },
+                { "sourceHeight", 0 }, { "width", 0 }, { "height", 0 }, { "bytes", 0 },
+                { "milliseconds", 0 } };
+            CliProgress::insertPath(line, QStringLiteral("source"), image->path());
+            CliProgress::writeJsonLine(stdout, line);
         }
         CliProgress::writeJsonLine(stdout,
             summaryJson(result.written, result.skipped, result.errorCount(), result.notProcessed(),

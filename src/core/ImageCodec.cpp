@@ -28,6 +28,7 @@
 #include <unistd.h>
 
 #include "FileBytes.h"
+#include "FileNames.h"
 #include "JpegIntegrity.h"
 #include "MetadataFilter.h"
 #include "NoReplaceFile.h"
@@ -261,7 +262,7 @@ QString fileKind(mode_t mode)
 // descriptor, so nothing can be swapped in between the check and the reads.
 Descriptor openRegularFile(const QString& path)
 {
-    const QByteArray name = QFile::encodeName(path);
+    const QByteArray name = FileNames::encode(path);
     int fd;
     do {
         fd = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
@@ -304,7 +305,7 @@ QByteArray magickName(const OpenSource& open, const QString& path)
 #else
     // Elsewhere a descriptor's name shares the descriptor's offset between ImageMagick's
     // opens, so the path itself is given; it was a regular file a moment ago.
-    return QByteArray(open.type->decoder) + ':' + QFile::encodeName(path);
+    return QByteArray(open.type->decoder) + ':' + FileNames::encode(path);
 #endif
 }
 

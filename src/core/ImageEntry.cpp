@@ -3,13 +3,13 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
-#include <QFile>
 #include <QFileInfo>
 #include <QLocale>
 
 #include <cmath>
 #include <utility>
 
+#include "FileNames.h"
 #include "ImageCodec.h"
 #include "ResizeRules.h"
 #include "settings/Settings.h"
@@ -30,12 +30,12 @@ qint64 resourceForkSize(const QString& path)
 {
 #if defined(__APPLE__)
     const ssize_t n = ::getxattr(
-        QFile::encodeName(path).constData(), "com.apple.ResourceFork", nullptr, 0, 0, 0);
+        FileNames::encode(path).constData(), "com.apple.ResourceFork", nullptr, 0, 0, 0);
     return n > 0 ? n : 0;
 #elif defined(__linux__)
     // Linux keeps foreign attributes in the user namespace (as copied from a Mac volume).
     const ssize_t n = ::getxattr(
-        QFile::encodeName(path).constData(), "user.com.apple.ResourceFork", nullptr, 0);
+        FileNames::encode(path).constData(), "user.com.apple.ResourceFork", nullptr, 0);
     return n > 0 ? n : 0;
 #else
     Q_UNUSED(path);
@@ -80,10 +80,10 @@ qint64 ImageEntry::fileSize() const
 
 qint64 ImageEntry::fileSize(const QString& path)
 {
-    const QFileInfo info(path); // follows a symbolic link to its target
-    if (!info.exists())
+    const FileNames::Status info = FileNames::status(path); // follows a symbolic link
+    if (!info.exists)
         return 0; // no file, no fork: spares a second query per path in large lists
-    return info.size() + resourceForkSize(path);
+    return info.size + resourceForkSize(path);
 }
 
 ImageEntry::Preview ImageEntry::preview(qreal devicePixelRatio, qint64 maxPixels)
@@ -205,9 +205,8 @@ ResizeStatus ImageEntry::commit(Rendered& rendered)
 
 bool ImageEntry::nameIsTaken(const QString& path)
 {
-    const QFileInfo info(path);
     // A dangling symbolic link is something too: writing there would follow it.
-    return info.exists() || info.isSymLink();
+    return FileNames::isEntry(path);
 }
 
 QString ImageEntry::OutputSize::problem() const
@@ -288,7 +287,7 @@ ImageEntry::Rendered ImageEntry::render(const Settings& settings, int number, bo
             existing == ExistingFile::Skip ? ResizeError::Skipped : ResizeError::OutputExists,
             output);
     rendered.failedAfterNameWasFree = existing != ExistingFile::Number;
-    if (!QFileInfo::exists(mPath))
+    if (!FileNames::exists(mPath))
         return fail(ResizeError::SourceMissing, mPath);
     if ((naming != Settings::Naming::SourceName && naming != Settings::Naming::CustomName)
         || ResizeRules::formatExtension(format).isEmpty())

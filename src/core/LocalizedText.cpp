@@ -118,6 +118,12 @@ namespace {
     QT_TRANSLATE_NOOP("Ostrel", "_NotAddedType"),
     //: Why a file was not added to the list: there is no file at that path. Follows a colon.
     QT_TRANSLATE_NOOP("Ostrel", "_NotAddedMissing"),
+    //: Why a file or folder found in a folder added to the list was left out: it is a symbolic
+    //: link that leads out of that folder. Follows a colon.
+    QT_TRANSLATE_NOOP("Ostrel", "_NotAddedLinkOutside"),
+    //: Why a folder added, or found in a folder added, was not searched: it is one of the
+    //: system's folders (/proc, /sys, /dev), which hold no pictures. Follows a colon.
+    QT_TRANSLATE_NOOP("Ostrel", "_NotAddedSystemFolder"),
     //: Status bar: one file was not added to the list. %1 the file's name, %2 why (such as "no such
     //: file").
     QT_TRANSLATE_NOOP("Ostrel", "_FileNotAdded"),

@@ -1,7 +1,6 @@
 #include "NoReplaceFile.h"
 
 #include <QCoreApplication>
-#include <QFile>
 #include <QRandomGenerator>
 
 #include <algorithm>
@@ -14,6 +13,8 @@
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+
+#include "FileNames.h"
 
 namespace NoReplaceFile {
 
@@ -98,7 +99,7 @@ QString NewFile::errorString() const
 
 QString NewFile::temporaryName() const
 {
-    return QFile::decodeName(mTemporaryName);
+    return FileNames::decode(mTemporaryName);
 }
 
 bool NewFile::create(const QString& folder, const QString& name)
@@ -115,14 +116,14 @@ bool NewFile::create(const QString& folder, const QString& subfolder, const QStr
     if (!isPlainFileName(name))
         return fail(EINVAL,
             QCoreApplication::translate("NoReplaceFile", "\"%1\" is not a file name").arg(name));
-    mName = QFile::encodeName(name);
+    mName = FileNames::encode(name);
     // Everything below works relative to this descriptor: a folder path swapped for a link
     // after this point cannot redirect the file.
-    mFolder = ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    mFolder = ::open(FileNames::encode(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (mFolder < 0)
         return fail(errno);
     for (const QString& part : subfolder.split(QLatin1Char('/'), Qt::SkipEmptyParts)) {
-        const QByteArray component = QFile::encodeName(part);
+        const QByteArray component = FileNames::encode(part);
         if (!isPlainFileName(part))
             return fail(EINVAL,
                 QCoreApplication::translate("NoReplaceFile", "\"%1\" is not a folder name")
@@ -229,7 +230,7 @@ bool NewFile::commit(WhenTaken whenTaken)
     // the same time (another batch, another program), a name goes to one file only.
     for (int number = 1;; ++number) {
         if (number > 1)
-            mName = QFile::encodeName(numberedName(QFile::decodeName(wanted), number));
+            mName = FileNames::encode(numberedName(FileNames::decode(wanted), number));
         const int code = unnamed ? linkUnnamed() : moveNamed();
         if (code == 0)
             break;
@@ -241,7 +242,7 @@ bool NewFile::commit(WhenTaken whenTaken)
 
 QString NewFile::committedName() const
 {
-    return mCommitted ? QFile::decodeName(mName) : QString();
+    return mCommitted ? FileNames::decode(mName) : QString();
 }
 
 int NewFile::linkUnnamed()
@@ -353,12 +354,12 @@ bool unnamedFilesEnabled()
 
 bool isTemporaryName(const QString& temporaryName)
 {
-    return isTemporaryName(QFile::encodeName(temporaryName));
+    return isTemporaryName(FileNames::encode(temporaryName));
 }
 
 int removeLeftovers(const QString& folder, qint64 maxAgeSeconds)
 {
-    DIR* dir = ::opendir(QFile::encodeName(folder).constData());
+    DIR* dir = ::opendir(FileNames::encode(folder).constData());
     if (!dir)
         return 0;
     const int fd = ::dirfd(dir);

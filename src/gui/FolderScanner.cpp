@@ -2,10 +2,9 @@
 
 #include <algorithm>
 
-#include <QFileInfo>
 #include <QThread>
 
-#include "batch/FolderWalk.h"
+#include "core/FileNames.h"
 
 FolderScanner::FolderScanner(const QStringList& extensions, QObject* parent)
     : QObject(parent)
@@ -39,23 +38,23 @@ void FolderScanner::scan(const QStringList& paths)
         mWorkerContext,
         [this, paths, extensions = mExtensions] {
             // Runs on the worker thread; touches only its arguments and the cancel flag.
-            const QStringList files = FolderWalk::scanPaths(paths, extensions, &mCancel);
+            const FolderWalk::Result result = FolderWalk::scanPaths(paths, extensions, &mCancel);
             if (mCancel)
                 return;
             QMetaObject::invokeMethod(
-                this, [this, files] { deliver(files); }, Qt::QueuedConnection);
+                this, [this, result] { deliver(result); }, Qt::QueuedConnection);
         },
         Qt::QueuedConnection);
 }
 
-void FolderScanner::deliver(const QStringList& files)
+void FolderScanner::deliver(const FolderWalk::Result& result)
 {
     --mPending;
-    emit scanned(files);
+    emit scanned(result.files, result.leftOut);
 }
 
 bool FolderScanner::containsFolder(const QStringList& paths)
 {
-    return std::any_of(
-        paths.cbegin(), paths.cend(), [](const QString& path) { return QFileInfo(path).isDir(); });
+    return std::any_of(paths.cbegin(), paths.cend(),
+        [](const QString& path) { return FileNames::isFolder(path); });
 }

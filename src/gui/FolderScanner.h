@@ -5,11 +5,15 @@
 #include <QObject>
 #include <QStringList>
 
+#include "batch/FolderWalk.h"
+
 class QThread;
 
 // Turns the paths of a drop, of the open panel or of a second launch into the files to add:
 // every folder among them is replaced by the image files inside it (FolderWalk, the walk
 // ostrel-batch -R makes too), and every other path passes through unchanged, in its place.
+// What the walk left out (links leading out of a folder, the system's folders) comes with
+// the files, for the window to name.
 //
 // Walking a large tree takes time, so scan() hands the work to one worker thread of this
 // object and returns at once; scanned() then arrives on the owner's thread, one signal per
@@ -33,11 +37,12 @@ public:
     static bool containsFolder(const QStringList& paths);
 
 signals:
-    // The files of one request, in order. Emitted on the owner's thread.
-    void scanned(const QStringList& files);
+    // The files of one request, in order, and what its walks left out. Emitted on the owner's
+    // thread.
+    void scanned(const QStringList& files, const QList<FolderWalk::LeftOut>& leftOut);
 
 private:
-    void deliver(const QStringList& files);
+    void deliver(const FolderWalk::Result& result);
 
     QStringList mExtensions;
     QThread* mThread = nullptr;

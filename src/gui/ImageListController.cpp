@@ -347,8 +347,8 @@ bool ImageListController::eventFilter(QObject* watched, QEvent* event)
     return QObject::eventFilter(watched, event);
 }
 
-void ImageListController::showFilesNotAdded(
-    const QStringList& notImages, const QStringList& missing)
+void ImageListController::showFilesNotAdded(const QStringList& notImages,
+    const QStringList& missing, const QList<FolderWalk::LeftOut>& leftOut)
 {
     // One part per reason: the file's name when it is alone, else how many and the first
     // few names, so that the message stays one short line.
@@ -371,6 +371,15 @@ void ImageListController::showFilesNotAdded(
         parts << part(notImages, "_NotAddedType");
     if (!missing.isEmpty())
         parts << part(missing, "_NotAddedMissing");
+    QStringList linksOutside;
+    QStringList systemFolders;
+    for (const FolderWalk::LeftOut& entry : leftOut)
+        (entry.reason == FolderWalk::LeftOutReason::LinkOutside ? linksOutside : systemFolders)
+            << entry.path;
+    if (!linksOutside.isEmpty())
+        parts << part(linksOutside, "_NotAddedLinkOutside");
+    if (!systemFolders.isEmpty())
+        parts << part(systemFolders, "_NotAddedSystemFolder");
     if (!parts.isEmpty())
         emit messageShown(parts.join(QStringLiteral("; ")));
 }

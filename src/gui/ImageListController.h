@@ -5,6 +5,7 @@
 #include <QStringList>
 
 #include "gui/PreviewLoader.h"
+#include "batch/FolderWalk.h"
 
 class QFileDialog;
 class QTimer;
@@ -75,8 +76,10 @@ signals:
     void messageShown(const QString& message);
 
 private:
-    // Names the files that the list did not take, and why.
-    void showFilesNotAdded(const QStringList& notImages, const QStringList& missing);
+    // Names the files that the list did not take, and what the walk of a folder left out, and
+    // why.
+    void showFilesNotAdded(const QStringList& notImages, const QStringList& missing,
+        const QList<FolderWalk::LeftOut>& leftOut);
     // Remove works on the selection: it is enabled only while rows are selected.
     void updateRemoveEnabled();
     // The selected image's preview box in device pixels.

@@ -6,14 +6,13 @@
 #include <unordered_map>
 #include <vector>
 
-#include <QFileInfo>
 #include <QLocale>
 #include <QMimeData>
 #include <QUrl>
 
 #include "FolderScanner.h"
 #include "batch/BatchResizer.h"
-#include "batch/FolderWalk.h"
+#include "core/FileNames.h"
 #include "core/ImageEntry.h"
 
 namespace {
@@ -242,15 +241,16 @@ bool ImageListModel::isAdding() const
     return mScanner->isBusy() || mPreparing;
 }
 
-void ImageListModel::appendFiles(const QStringList& files)
+void ImageListModel::appendFiles(
+    const QStringList& files, const QList<FolderWalk::LeftOut>& leftOut)
 {
     // Files that arrive while a large addition is prepared wait for it, to keep their order.
     if (mPreparing) {
-        mWaitingFiles.append(files);
+        mWaitingFiles.append({ files, leftOut });
         return;
     }
     if (files.size() >= kPreparedOffThread) {
-        prepareEntries(files);
+        prepareEntries(files, leftOut);
         return;
     }
     // The list goes by the extension alone; a path that names nothing would be listed as an
@@ -261,7 +261,7 @@ void ImageListModel::appendFiles(const QStringList& files)
     for (const QString& path : files) {
         if (!mResizer->images().hasAcceptedExtension(path))
             notImages << path;
-        else if (!QFileInfo::exists(path))
+        else if (!FileNames::exists(path))
             missing << path;
         else
             taken << path;
@@ -272,11 +272,12 @@ void ImageListModel::appendFiles(const QStringList& files)
     mResizer->images().addPaths(taken);
     reload();
     emit filesAdded(mRowCount - before);
-    if (!notImages.isEmpty() || !missing.isEmpty())
-        emit filesNotAdded(notImages, missing);
+    if (!notImages.isEmpty() || !missing.isEmpty() || !leftOut.isEmpty())
+        emit filesNotAdded(notImages, missing, leftOut);
 }
 
-void ImageListModel::prepareEntries(const QStringList& files)
+void ImageListModel::prepareEntries(
+    const QStringList& files, const QList<FolderWalk::LeftOut>& leftOut)
 {
     mPreparing = true;
     // The file system queries of each file (does it exist, its size) are what a large
@@ -284,15 +285,16 @@ void ImageListModel::prepareEntries(const QStringList& files)
     // over; no one else sees an entry before it is in the list. The accepted extensions are
     // a constant of the list, safe to read from there.
     const ImageList* list = &mResizer->images();
-    mPreparePool.start([this, list, files] {
+    mPreparePool.start([this, list, files, leftOut] {
         auto prepared = std::make_shared<Prepared>();
+        prepared->leftOut = leftOut;
         prepared->entries.reserve(static_cast<size_t>(files.size()));
         for (const QString& path : files) {
             if (mStopping)
                 return;
             if (!list->hasAcceptedExtension(path))
                 prepared->notImages << path;
-            else if (!QFileInfo::exists(path))
+            else if (!FileNames::exists(path))
                 prepared->missing << path;
             else
                 prepared->entries.push_back(std::make_unique<ImageEntry>(path));
@@ -315,11 +317,11 @@ void ImageListModel::appendPrepared(Prepared& prepared)
     reload();
     mPreparing = false;
     emit filesAdded(mRowCount - before);
-    if (!prepared.notImages.isEmpty() || !prepared.missing.isEmpty())
-        emit filesNotAdded(prepared.notImages, prepared.missing);
-    const QList<QStringList> waiting = std::exchange(mWaitingFiles, {});
-    for (const QStringList& files : waiting)
-        appendFiles(files);
+    if (!prepared.notImages.isEmpty() || !prepared.missing.isEmpty() || !prepared.leftOut.isEmpty())
+        emit filesNotAdded(prepared.notImages, prepared.missing, prepared.leftOut);
+    const QList<FolderWalk::Result> waiting = std::exchange(mWaitingFiles, {});
+    for (const FolderWalk::Result& addition : waiting)
+        appendFiles(addition.files, addition.leftOut);
 }
 
 bool ImageListModel::removeImages(const std::set<int>& rows)

@@ -12,6 +12,7 @@
 #include <QThreadPool>
 
 #include "gui/ImageFactsReader.h"
+#include "batch/FolderWalk.h"
 
 class FolderScanner;
 class ImageEntry;
@@ -35,7 +36,7 @@ class BatchResizer;
 // then goes through the list's extension and duplicate rules (ImageList), and the new rows
 // always go after the last one, in the order given. A path that does not
 // exist is not listed. What is not taken, other than a path already in the list, is reported
-// with filesNotAdded().
+// with filesNotAdded(), with what the walk of a folder left out (links that lead out of it).
 //
 // Drops: text/uri-list with local files. Wherever the drop lands, its files are appended, and
 // the drop counts as taken even when the list accepts none of them. Only copy and link drops
@@ -128,24 +129,27 @@ signals:
     // the list took none of the files.
     void filesAdded(int count);
     // Follows filesAdded() when some of the paths were not taken: those whose extension the
-    // list does not accept, and those with an accepted extension that do not exist, each in
-    // the order given.
-    void filesNotAdded(const QStringList& notImages, const QStringList& missing);
+    // list does not accept, those with an accepted extension that do not exist, each in the
+    // order given, and what the walks of folders among them left out, in the walks' order.
+    void filesNotAdded(const QStringList& notImages, const QStringList& missing,
+        const QList<FolderWalk::LeftOut>& leftOut);
     // The number of rows or the total file size changed.
     void summaryChanged();
     // Pixel sizes or file sizes arrived for some rows.
     void factsChanged();
 
 private:
-    void appendFiles(const QStringList& files);
+    void appendFiles(const QStringList& files,
+        const QList<FolderWalk::LeftOut>& leftOut = QList<FolderWalk::LeftOut>());
     // A large addition: what appendFiles does, with the file system work on a pool thread.
     struct Prepared
     {
         std::vector<std::unique_ptr<ImageEntry>> entries;
         QStringList notImages;
         QStringList missing;
+        QList<FolderWalk::LeftOut> leftOut;
     };
-    void prepareEntries(const QStringList& files);
+    void prepareEntries(const QStringList& files, const QList<FolderWalk::LeftOut>& leftOut);
     void appendPrepared(Prepared& prepared);
     // Starts reading the facts of the rows from first to the end.
     void readFacts(int first);
@@ -160,7 +164,7 @@ private:
     QThreadPool mPreparePool;
     std::atomic<bool> mStopping { false };
     bool mPreparing = false; // a large addition is being prepared
-    QList<QStringList> mWaitingFiles; // files that arrived meanwhile, in order
+    QList<FolderWalk::Result> mWaitingFiles; // files that arrived meanwhile, in order
     QHash<QString, FileFacts> mFacts; // by path, for every row announced
     qint64 mTotalBytes = 0;
     int mSizesPending = 0;

@@ -1,9 +1,8 @@
 #include "PreviewLoader.h"
 
 #include <QCoreApplication>
-#include <QDateTime>
-#include <QFileInfo>
 
+#include "core/FileNames.h"
 #include "core/ImageCodec.h"
 
 namespace {
@@ -35,9 +34,9 @@ PreviewLoader::~PreviewLoader()
 
 QString PreviewLoader::keyOf(const QString& path)
 {
-    const QFileInfo info(path);
-    return path + QLatin1Char('\n') + QString::number(info.size()) + QLatin1Char('\n')
-        + QString::number(info.lastModified().toMSecsSinceEpoch());
+    const FileNames::Status info = FileNames::status(path);
+    return path + QLatin1Char('\n') + QString::number(info.size) + QLatin1Char('\n')
+        + QString::number(info.modified);
 }
 
 std::optional<PreviewLoader::Preview> PreviewLoader::cached(const QString& path, int box) const

@@ -1,5 +1,8 @@
+#include <unistd.h>
+
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -42,9 +45,9 @@ private slots:
         QTemporaryDir dir;
         const QString root = dir.filePath(QStringLiteral("photos"));
         const QStringList expected = makeTree(root);
-        QCOMPARE(FolderWalk::scanPaths({ root }, mExtensions), expected);
+        QCOMPARE(FolderWalk::scanPaths({ root }, mExtensions).files, expected);
         // A trailing separator on the dropped folder changes nothing.
-        QCOMPARE(FolderWalk::scanPaths({ root + QLatin1Char('/') }, mExtensions), expected);
+        QCOMPARE(FolderWalk::scanPaths({ root + QLatin1Char('/') }, mExtensions).files, expected);
     }
 
     void filesPassThroughInTheirPlace()
@@ -58,35 +61,105 @@ private slots:
         const QString text = dir.filePath(QStringLiteral("readme.txt"));
         const QString missing = dir.filePath(QStringLiteral("gone.png"));
 
-        const QStringList out = FolderWalk::scanPaths({ text, root, missing, single }, mExtensions);
+        const QStringList out
+            = FolderWalk::scanPaths({ text, root, missing, single }, mExtensions).files;
         const QStringList expected
             = QStringList { text } + inTree + QStringList { missing, single };
         QCOMPARE(out, expected);
     }
 
-    void linksAreFollowedOnce()
+    // One link in photos/ (a.jpg, sub/b.jpg), beside elsewhere/ (c.jpg): a link is followed
+    // only where it stays inside the folder given, and a folder is walked once; what a link
+    // leading out would have brought is named instead. Paths are relative to photos/.
+    void linksStayInsideTheFolder_data()
+    {
+        QTest::addColumn<QString>("link");
+        QTest::addColumn<QString>("target"); // as the link holds it; "%1" is the test's folder
+        QTest::addColumn<QStringList>("files");
+        QTest::addColumn<QStringList>("linksOutside");
+
+        const QStringList plain = { "a.jpg", "sub/b.jpg" };
+        QTest::newRow("folder outside") << "outside"
+                                        << "../elsewhere" << plain << QStringList { "outside" };
+        QTest::newRow("folder outside, absolute")
+            << "sub/abs"
+            << "%1/elsewhere" << plain << QStringList { "sub/abs" };
+        QTest::newRow("the parent of the folder") << "sub/up"
+                                                  << "../.." << plain << QStringList { "sub/up" };
+        QTest::newRow("image outside")
+            << "linked.jpg"
+            << "../elsewhere/c.jpg" << plain << QStringList { "linked.jpg" };
+        QTest::newRow("folder inside, met first")
+            << "a-sub"
+            << "sub" << QStringList { "a.jpg", "a-sub/b.jpg" } << QStringList();
+        QTest::newRow("folder inside, met again") << "z-sub"
+                                                  << "sub" << plain << QStringList();
+        QTest::newRow("cycle to the top") << "sub/loop"
+                                          << ".." << plain << QStringList();
+        QTest::newRow("image inside")
+            << "alias.jpg"
+            << "sub/b.jpg" << QStringList { "a.jpg", "alias.jpg", "sub/b.jpg" } << QStringList();
+        QTest::newRow("leads nowhere") << "dangling.jpg"
+                                       << "../nothing.jpg" << plain << QStringList();
+    }
+
+    void linksStayInsideTheFolder()
     {
 #if defined(Q_OS_UNIX)
+        QFETCH(QString, link);
+        QFETCH(QString, target);
+        QFETCH(QStringList, files);
+        QFETCH(QStringList, linksOutside);
         QTemporaryDir dir;
         const QString root = dir.filePath(QStringLiteral("photos"));
         touch(root + QStringLiteral("/a.jpg"));
         touch(root + QStringLiteral("/sub/b.jpg"));
         touch(dir.filePath(QStringLiteral("elsewhere/c.jpg")));
-        // A cycle back to the top, a second way into sub, a link to a folder outside the tree
-        // and a link that leads nowhere.
-        QVERIFY(QFile::link(root, root + QStringLiteral("/sub/loop")));
-        QVERIFY(QFile::link(root + QStringLiteral("/sub"), root + QStringLiteral("/z-again")));
-        QVERIFY(QFile::link(
-            dir.filePath(QStringLiteral("elsewhere")), root + QStringLiteral("/outside")));
-        QVERIFY(QFile::link(
-            dir.filePath(QStringLiteral("nothing")), root + QStringLiteral("/dangling.jpg")));
+        const QByteArray linkTarget = QFile::encodeName(target.arg(dir.path()));
+        QCOMPARE(::symlink(linkTarget.constData(),
+                     QFile::encodeName(root + QLatin1Char('/') + link).constData()),
+            0);
 
-        const QStringList out = FolderWalk::scanPaths({ root }, mExtensions);
-        QCOMPARE(out,
-            QStringList({ root + QStringLiteral("/a.jpg"), root + QStringLiteral("/outside/c.jpg"),
-                root + QStringLiteral("/sub/b.jpg") }));
+        const FolderWalk::Result result = FolderWalk::scanPaths({ root }, mExtensions);
+        QStringList expected;
+        for (const QString& file : files)
+            expected << root + QLatin1Char('/') + file;
+        QCOMPARE(result.files, expected);
+        QStringList leftOut;
+        for (const FolderWalk::LeftOut& entry : result.leftOut) {
+            QCOMPARE(entry.reason, FolderWalk::LeftOutReason::LinkOutside);
+            leftOut << entry.path.mid(root.size() + 1);
+        }
+        QCOMPARE(leftOut, linksOutside);
 #else
         QSKIP("symbolic links are a Unix test");
+#endif
+    }
+
+    // The kernel's folders are refused whole, given as they are or by another name.
+    void systemFoldersAreNotWalked_data()
+    {
+        QTest::addColumn<QString>("folder");
+        QTest::newRow("/proc") << "/proc";
+        QTest::newRow("a process") << "/proc/self";
+        QTest::newRow("/sys") << "/sys/class";
+        QTest::newRow("/dev") << "/dev";
+        QTest::newRow("/dev, trailing separator") << "/dev/";
+    }
+
+    void systemFoldersAreNotWalked()
+    {
+#if defined(Q_OS_LINUX)
+        QFETCH(QString, folder);
+        if (!QFileInfo(folder).isDir())
+            QSKIP("no such folder here");
+        const FolderWalk::Result result = FolderWalk::scanPaths({ folder }, mExtensions);
+        QVERIFY(result.files.isEmpty());
+        QCOMPARE(result.leftOut.size(), 1);
+        QCOMPARE(result.leftOut.first().path, QDir::cleanPath(folder));
+        QCOMPARE(result.leftOut.first().reason, FolderWalk::LeftOutReason::SystemFolder);
+#else
+        QSKIP("the kernel's folders of Linux");
 #endif
     }
 

@@ -1,5 +1,8 @@
+#include <algorithm>
 #include <csignal>
 
+#include <dirent.h>
+#include <ftw.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #if defined(__linux__)
@@ -13,6 +16,7 @@
 #include <QJsonObject>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QScopeGuard>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -54,18 +58,27 @@ private:
         return env;
     }
 
-    void start(QProcess& process, const QStringList& arguments) const
+    void start(QProcess& process, const QStringList& arguments,
+        const QString& program = QStringLiteral(OSTREL_BATCH_PATH)) const
     {
         process.setProcessEnvironment(environment());
         process.setWorkingDirectory(mTmp->path());
-        process.start(QStringLiteral(OSTREL_BATCH_PATH), arguments);
+        process.start(program, arguments);
     }
 
     // Runs the tool to its end; input, when given, is its standard input, closed after it.
     Result run(const QStringList& arguments, const QByteArray& input = QByteArray()) const
     {
+        return runProgram(QStringLiteral(OSTREL_BATCH_PATH), arguments, input);
+    }
+
+    // The same for a program that starts the tool: sh, for arguments of bytes that are not
+    // UTF-8 (QProcess passes its arguments as text), or unshare.
+    Result runProgram(
+        const QString& program, const QStringList& arguments, const QByteArray& input) const
+    {
         QProcess process;
-        start(process, arguments);
+        start(process, arguments, program);
         if (!input.isNull()) {
             process.write(input);
             process.closeWriteChannel();
@@ -101,6 +114,27 @@ private:
     }
 
     QStringList outputFiles() const { return TestSupport::filesIn(mOut); }
+
+    // The names in a folder as the system has them, sorted.
+    static QList<QByteArray> rawNamesIn(const QString& folder)
+    {
+        QList<QByteArray> names;
+        if (DIR* dir = ::opendir(QFile::encodeName(folder).constData())) {
+            while (const dirent* entry = ::readdir(dir)) {
+                if (entry->d_name[0] != '.')
+                    names << QByteArray(entry->d_name);
+            }
+            ::closedir(dir);
+        }
+        std::sort(names.begin(), names.end());
+        return names;
+    }
+
+    static qint64 rawSize(const QByteArray& path)
+    {
+        struct stat status = {};
+        return ::stat(path.constData(), &status) == 0 ? status.st_size : -1;
+    }
 
     void storeSettings(const QVariantMap& values)
     {
@@ -864,6 +898,121 @@ private slots:
         QCOMPARE(again.exitCode, 0);
         QVERIFY2(again.err.isEmpty(), qPrintable(again.err));
         QVERIFY(again.out.isEmpty());
+    }
+
+    // -R stays inside the folder given: links in it to a folder or an image elsewhere (a
+    // co-user's private pictures) are named and counted as not taken, not followed; the same
+    // image named directly is taken.
+    void recursionStaysInTheFolderGiven()
+    {
+        QVERIFY(QDir(mIn).mkpath("sub"));
+        source("a.jpg");
+        source("sub/b.jpg");
+        QVERIFY(QDir(mTmp->path()).mkpath("private"));
+        const QString secret
+            = TestSupport::writeImage(mTmp->filePath("private/secret.jpg"), 40, 30);
+        QVERIFY(QFile::link(mTmp->filePath("private"), QDir(mIn).filePath("shared")));
+        QVERIFY(QFile::link(secret, QDir(mIn).filePath("linked.jpg")));
+        const Result result = run({ "-o", "out", "-R", "in", "in/linked.jpg" });
+        QCOMPARE(result.exitCode, 1);
+        QCOMPARE(outputFiles(), QStringList({ "a.jpg", "b.jpg", "linked.jpg" }));
+        for (const char* name : { "linked.jpg", "shared" }) {
+            const QString line
+                = QStringLiteral("ostrel-batch: skipped \"%1\": a link that leads out "
+                                 "of the folder given\n")
+                      .arg(QDir(mIn).filePath(name));
+            QVERIFY2(result.err.contains(line), qPrintable(result.err));
+        }
+        QVERIFY2(result.err.contains(
+                     "ostrel-batch: 2 of the files given were not taken (named above)\n"),
+            qPrintable(result.err));
+    }
+
+    // A proc file system mounted inside the folder (as in a container's tree) is not walked:
+    // the links of its processes lead to every file of the machine. Mounted in a user and
+    // process namespace of the test's own.
+    void kernelFileSystemInTheFolderIsNotWalked()
+    {
+        source("a.jpg");
+        QVERIFY(QDir(mIn).mkpath("proc"));
+        const QString mount = QStringLiteral("mount -t proc proc in/proc");
+        const QStringList unshare = { "-Urmpf", "/bin/sh", "-c" };
+        if (runProgram("unshare", unshare + QStringList { mount }, QByteArray()).exitCode != 0)
+            QSKIP("no user namespace for a mount here");
+        const Result result = runProgram("unshare",
+            unshare + QStringList { mount + " && exec \"$0\" -o out -R in", OSTREL_BATCH_PATH },
+            QByteArray());
+        QCOMPARE(result.exitCode, 1);
+        QCOMPARE(outputFiles(), QStringList({ "a.jpg" }));
+        const QString line = QStringLiteral("ostrel-batch: skipped \"%1\": a system folder (such "
+                                            "as /proc), never searched\n")
+                                 .arg(QDir(mIn).filePath("proc"));
+        QVERIFY2(result.err.contains(line), qPrintable(result.err));
+    }
+
+    // Names that are not UTF-8 (a Latin-1 "é") are found by -R and written under the same
+    // bytes; --json gives each such path as text and as its bytes. Named directly (through
+    // sh, which passes bytes) or in a list of names, they are planned and written alike.
+    void namesThatAreNotUtf8()
+    {
+        // QTemporaryDir cannot see these names to remove them.
+        const auto removeAll = qScopeGuard([this] {
+            ::nftw(
+                QFile::encodeName(mTmp->path()).constData(),
+                [](const char* path, const struct stat*, int, FTW*) { return ::remove(path); }, 16,
+                FTW_DEPTH | FTW_PHYS);
+        });
+        const QByteArray in = QFile::encodeName(mIn);
+        const QByteArray out = QFile::encodeName(mOut);
+        QCOMPARE(::mkdir(in + "/deep\xff", 0777), 0);
+        const QList<QByteArray> names = { "caf\xe9.jpg", "plain.jpg", "deep\xff/\xe9t\xe9.png" };
+        const QList<QByteArray> outputs = { "caf\xe9.jpg", "plain.jpg", "\xe9t\xe9.jpg" };
+        for (const QByteArray& name : names) {
+            const QString made = source(name.endsWith(".png") ? "made.png" : "made.jpg");
+            QCOMPARE(
+                ::rename(QFile::encodeName(made).constData(), (in + '/' + name).constData()), 0);
+        }
+        const Result walked = run({ "-o", "out", "-w", "30", "--json", "-R", "in" });
+        QCOMPARE(walked.exitCode, 0);
+        QCOMPARE(rawNamesIn(mOut), outputs);
+        const QList<QJsonObject> lines = jsonLines(walked.out);
+        QCOMPARE(lines.size(), 4);
+        auto bytesOf = [](const QJsonObject& line, const char* key) {
+            return QByteArray::fromBase64(line.value(QLatin1String(key)).toString().toLatin1());
+        };
+        for (int i = 0; i < 3; ++i) {
+            const QByteArray source = in + '/' + names.at(i);
+            const QByteArray output = out + '/' + outputs.at(i);
+            const QJsonObject line = lines.at(i);
+            QCOMPARE(line.value("status").toString(), QString("written"));
+            QCOMPARE(line.value("source").toString(), QString::fromUtf8(source));
+            QCOMPARE(line.value("output").toString(), QString::fromUtf8(output));
+            QCOMPARE(line.contains("source_bytes"), i != 1);
+            QCOMPARE(line.contains("output_bytes"), i != 1);
+            if (i != 1) {
+                QCOMPARE(bytesOf(line, "source_bytes"), source);
+                QCOMPARE(bytesOf(line, "output_bytes"), output);
+            }
+            QCOMPARE(line.value("bytes").toInteger(), rawSize(output));
+        }
+
+        QVERIFY(QDir(mTmp->path()).mkpath("given"));
+        const QByteArray list = "in/deep\xff/\xe9t\xe9.png\n";
+        const QStringList command = { "-c",
+            "exec \"$0\" -o given -w 30 --json --files-from - \"$(printf 'in/caf\\351.jpg')\" "
+            "\"$@\"",
+            OSTREL_BATCH_PATH };
+        const Result planned = runProgram("/bin/sh", command + QStringList { "--dry-run" }, list);
+        QCOMPARE(planned.exitCode, 0);
+        const QList<QJsonObject> plans = jsonLines(planned.out);
+        QCOMPARE(plans.size(), 2);
+        for (int i = 0; i < 2; ++i) {
+            QCOMPARE(plans.at(i).value("status").toString(), QString("write"));
+            QCOMPARE(bytesOf(plans.at(i), "source_bytes"), in + '/' + names.at(i * 2));
+        }
+        QCOMPARE(runProgram("/bin/sh", command, list).exitCode, 0);
+        QCOMPARE(
+            rawNamesIn(mTmp->filePath("given")), QList<QByteArray>({ outputs[0], outputs[2] }));
     }
 
     // -R walks folders as the window does; --keep-tree puts each output in its source's

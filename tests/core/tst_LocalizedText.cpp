@@ -65,6 +65,8 @@ const QList<Key>& keys()
         { "_CheckChooseNaming", {} },
         { "_NotAddedType", {} },
         { "_NotAddedMissing", {} },
+        { "_NotAddedLinkOutside", {} },
+        { "_NotAddedSystemFolder", {} },
         { "_FileNotAdded", { "%1", "%2" } },
         { "_FilesNotAdded", { "%1", "%2", "%3" } },
     };

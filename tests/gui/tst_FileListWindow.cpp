@@ -144,6 +144,20 @@ private slots:
         mController->addFiles({ mFiles[0], mFiles[2] });
         QCOMPARE(table()->model()->rowCount(), 3);
         QVERIFY(status->currentMessage().isEmpty());
+
+        // A folder added leaves out the links in it that lead out of it, and names them.
+        const QString walked = mDir.filePath(QStringLiteral("walked"));
+        QVERIFY(QDir().mkpath(walked) && QDir().mkpath(mDir.filePath(QStringLiteral("away"))));
+        TestSupport::writeImage(walked + QStringLiteral("/in.png"), 20, 10);
+        QVERIFY(
+            QFile::link(mDir.filePath(QStringLiteral("away")), walked + QStringLiteral("/out")));
+        QVERIFY(QFile::link(mFiles[4], walked + QStringLiteral("/linked.png")));
+        mController->addFiles({ walked });
+        QTRY_COMPARE_WITH_TIMEOUT(table()->model()->rowCount(), 4, kWorkerWait);
+        QCOMPARE(cell(3), QStringLiteral("in.png"));
+        QCOMPARE(status->currentMessage(),
+            QStringLiteral("2 files were not added: a link that leads out of the folder added "
+                           "(linked.png, out)"));
     }
 
     // Tab leaves the list like any other control; Remove needs a selection.
