@@ -28,6 +28,7 @@
 #include "batch/BatchResizer.h"
 #include "core/ImageCodec.h"
 #include "core/LocalizedText.h"
+#include "core/PrintableText.h"
 #include "settings/Settings.h"
 
 namespace {
@@ -107,9 +108,12 @@ void removeInterruptHandler()
     gResizer.store(nullptr);
 }
 
+// One line on standard error. Messages name files and carry what decoders said: their control
+// characters are quoted, so that a name cannot end the line or drive the terminal.
 void printError(const QString& message)
 {
-    std::fprintf(stderr, "ostrel-batch: %s\n", message.toLocal8Bit().constData());
+    std::fprintf(
+        stderr, "ostrel-batch: %s\n", PrintableText::escaped(message).toLocal8Bit().constData());
 }
 
 int usageError(const QString& message)
@@ -154,8 +158,11 @@ bool saveSettings(const CliOptions& options, Settings& user)
 void printSummary(const ClosingReport& report, qint64 elapsedMs)
 {
     const BatchResult& result = report.result;
+    // The texts may name the log's path: quoted. The details are quoted already, one line per
+    // image.
     QString text
-        = report.messageText + QStringLiteral(". ") + report.informativeText + QLatin1Char('\n');
+        = PrintableText::escaped(report.messageText + QStringLiteral(". ") + report.informativeText)
+        + QLatin1Char('\n');
     if (!report.detailedText.isEmpty()) {
         for (const QString& line : report.detailedText.split(QLatin1Char('\n')))
             text += QStringLiteral("  ") + line + QLatin1Char('\n');

@@ -438,6 +438,46 @@ private slots:
         QVERIFY(line.match(lines.first()).hasMatch());
     }
 
+    // File names are the attacker's text: one whose newline would forge a log line, one with
+    // terminal sequences. Each image stays one line on standard error, in the log, in the
+    // summary and in a dry run, its controls quoted; no control reaches the terminal.
+    void namesWithControlCharactersStayOnOneLine()
+    {
+        const QString forged = QStringLiteral("pay.jpg\n2026-01-01 00:00:00.000 ostrel[1]: Error! "
+                                              "The image \"x.jpg\"\x1b[2J.jpg");
+        const QString quoted = QStringLiteral("pay.jpg\\n2026-01-01 00:00:00.000 ostrel[1]: Error! "
+                                              "The image \"x.jpg\"\\x1b[2J.jpg");
+        QVERIFY(TestSupport::writeFile(QDir(mIn).filePath(forged), "not an image"));
+        QVERIFY(TestSupport::writeFile(QDir(mIn).filePath("notes\x1b]0;title\x07.txt")));
+        source("good.jpg");
+
+        const Result result
+            = run({ "-o", "out", "in/" + forged, "in/notes\x1b]0;title\x07.txt", "in/good.jpg" });
+        QCOMPARE(result.exitCode, 1);
+        QCOMPARE(outputFiles(), QStringList({ "good.jpg" }));
+        for (const QChar control : { QChar(0x1b), QChar(0x07) })
+            QVERIFY2(!result.err.contains(control), qPrintable(result.err));
+        const QStringList expected = {
+            QStringLiteral("]: Error! The image \"%1\" was not elaborated: the source file could "
+                           "not be read as an image (%2)\n")
+                .arg(quoted, QDir(mIn).filePath(quoted)),
+            QStringLiteral("ostrel-batch: skipped \"%1\": not a file type that Ostrel reads\n")
+                .arg(QDir(mIn).filePath("notes\\x1b]0;title\\x07.txt")),
+            "\n  " + quoted + ": the source file could not be read as an image",
+        };
+        for (const QString& line : expected)
+            QVERIFY2(result.err.contains(line), qPrintable(result.err));
+        QFile log(logPath());
+        QVERIFY(log.open(QIODevice::ReadOnly));
+        const QByteArray logged = log.readAll();
+        QCOMPARE(logged.count('\n'), 1);
+        QVERIFY2(QString::fromUtf8(logged).contains("\"" + quoted + "\""), logged.constData());
+
+        const Result dry = run({ "--dry-run", "-o", "out", "in/" + forged });
+        QCOMPARE(dry.out.count('\n'), 1);
+        QVERIFY2(dry.out.startsWith(QDir(mIn).filePath(quoted) + " -> "), qPrintable(dry.out));
+    }
+
     // Fit inside and do not enlarge, from the options and from the stored settings, in
     // pixels and in millimetres; the sizes read back with vipsheader.
     void sizeModes()
