@@ -17,7 +17,6 @@
 #include <QJsonObject>
 #include <QLocale>
 #include <QSet>
-#include <QSettings>
 
 #include "cli/CliOptions.h"
 #include "cli/CliProgress.h"
@@ -143,15 +142,16 @@ QString notTakenReason(const BatchResizer& resizer, const QString& path)
     return CommandLine::tr("not a file type that Ostrel reads");
 }
 
-// Stores the options given into the user's settings; false, after saying so, when the
-// settings file could not be written.
+// Stores the options given into the user's settings; false, after saying why, when the
+// settings file could not be written or did not keep them.
 bool saveSettings(const CliOptions& options, Settings& user)
 {
     options.applyTo(user);
-    if (user.sync())
+    QString problem;
+    if (user.sync(&problem))
         return true;
-    const QString file = QSettings(QStringLiteral("Ostrel"), QStringLiteral("Ostrel")).fileName();
-    printError(CommandLine::tr("the settings could not be saved to \"%1\"").arg(file));
+    printError(CommandLine::tr("the settings could not be saved to \"%1\": %2")
+                   .arg(user.fileName(), problem));
     return false;
 }
 
