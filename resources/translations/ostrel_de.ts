@@ -493,10 +493,6 @@ Teile zusammen schreiben, was ein einziger Lauf schriebe.</translation>
         <translation>kein Dateityp, den Ostrel liest</translation>
     </message>
     <message>
-        <source>the settings could not be saved to &quot;%1&quot;</source>
-        <translation>die Einstellungen konnten nicht in „%1“ gespeichert werden</translation>
-    </message>
-    <message>
         <source>no files given</source>
         <translation>keine Dateien angegeben</translation>
     </message>
@@ -538,6 +534,10 @@ Teile zusammen schreiben, was ein einziger Lauf schriebe.</translation>
     <message>
         <source>a system folder (such as /proc), never searched</source>
         <translation>ein Systemordner (wie /proc), der nie durchsucht wird</translation>
+    </message>
+    <message>
+        <source>the settings could not be saved to &quot;%1&quot;: %2</source>
+        <translation>die Einstellungen konnten nicht in „%1“ gespeichert werden: %2</translation>
     </message>
 </context>
 <context>
@@ -1539,6 +1539,26 @@ Teile zusammen schreiben, was ein einziger Lauf schriebe.</translation>
     <message>
         <source>The settings file %1 is not a regular file: settings are neither read from it nor stored.</source>
         <translation>Die Einstellungsdatei %1 ist keine reguläre Datei: Einstellungen werden weder daraus gelesen noch gespeichert.</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>sie ist keine reguläre Datei</translation>
+    </message>
+    <message>
+        <source>it could not be written</source>
+        <translation>sie konnte nicht geschrieben werden</translation>
+    </message>
+    <message>
+        <source>it is not in the format of a settings file</source>
+        <translation>sie hat nicht das Format einer Einstellungsdatei</translation>
+    </message>
+    <message>
+        <source>it could not be read back</source>
+        <translation>sie konnte nicht zurückgelesen werden</translation>
+    </message>
+    <message>
+        <source>it did not keep the value of %1</source>
+        <translation>sie hat den Wert von %1 nicht behalten</translation>
     </message>
 </context>
 <context>

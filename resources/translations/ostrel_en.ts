@@ -492,10 +492,6 @@ run would.</translation>
         <translation>not a file type that Ostrel reads</translation>
     </message>
     <message>
-        <source>the settings could not be saved to &quot;%1&quot;</source>
-        <translation>the settings could not be saved to &quot;%1&quot;</translation>
-    </message>
-    <message>
         <source>no files given</source>
         <translation>no files given</translation>
     </message>
@@ -537,6 +533,10 @@ run would.</translation>
     <message>
         <source>a system folder (such as /proc), never searched</source>
         <translation>a system folder (such as /proc), never searched</translation>
+    </message>
+    <message>
+        <source>the settings could not be saved to &quot;%1&quot;: %2</source>
+        <translation>the settings could not be saved to &quot;%1&quot;: %2</translation>
     </message>
 </context>
 <context>
@@ -1538,6 +1538,26 @@ run would.</translation>
     <message>
         <source>The settings file %1 is not a regular file: settings are neither read from it nor stored.</source>
         <translation>The settings file %1 is not a regular file: settings are neither read from it nor stored.</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>it is not a regular file</translation>
+    </message>
+    <message>
+        <source>it could not be written</source>
+        <translation>it could not be written</translation>
+    </message>
+    <message>
+        <source>it is not in the format of a settings file</source>
+        <translation>it is not in the format of a settings file</translation>
+    </message>
+    <message>
+        <source>it could not be read back</source>
+        <translation>it could not be read back</translation>
+    </message>
+    <message>
+        <source>it did not keep the value of %1</source>
+        <translation>it did not keep the value of %1</translation>
     </message>
 </context>
 <context>

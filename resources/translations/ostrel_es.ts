@@ -493,10 +493,6 @@ escriban lo que escribiría una sola ejecución.</translation>
         <translation>no es un tipo de archivo que Ostrel lea</translation>
     </message>
     <message>
-        <source>the settings could not be saved to &quot;%1&quot;</source>
-        <translation>no se pudieron guardar los ajustes en «%1»</translation>
-    </message>
-    <message>
         <source>no files given</source>
         <translation>no se indicó ningún archivo</translation>
     </message>
@@ -538,6 +534,10 @@ escriban lo que escribiría una sola ejecución.</translation>
     <message>
         <source>a system folder (such as /proc), never searched</source>
         <translation>una carpeta del sistema (como /proc), que nunca se examina</translation>
+    </message>
+    <message>
+        <source>the settings could not be saved to &quot;%1&quot;: %2</source>
+        <translation>no se pudieron guardar los ajustes en «%1»: %2</translation>
     </message>
 </context>
 <context>
@@ -1539,6 +1539,26 @@ escriban lo que escribiría una sola ejecución.</translation>
     <message>
         <source>The settings file %1 is not a regular file: settings are neither read from it nor stored.</source>
         <translation>El archivo de ajustes %1 no es un archivo normal: los ajustes no se leen de él ni se guardan.</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>no es un archivo normal</translation>
+    </message>
+    <message>
+        <source>it could not be written</source>
+        <translation>no se pudo escribir</translation>
+    </message>
+    <message>
+        <source>it is not in the format of a settings file</source>
+        <translation>no tiene el formato de un archivo de ajustes</translation>
+    </message>
+    <message>
+        <source>it could not be read back</source>
+        <translation>no se pudo volver a leer</translation>
+    </message>
+    <message>
+        <source>it did not keep the value of %1</source>
+        <translation>no conservó el valor de %1</translation>
     </message>
 </context>
 <context>

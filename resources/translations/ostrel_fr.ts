@@ -493,10 +493,6 @@ Chaque image garde le numéro qu’elle a dans la liste entière, pour que les p
         <translation>ce n’est pas un type de fichier lu par Ostrel</translation>
     </message>
     <message>
-        <source>the settings could not be saved to &quot;%1&quot;</source>
-        <translation>les réglages n’ont pas pu être enregistrés dans «&#xa0;%1&#xa0;»</translation>
-    </message>
-    <message>
         <source>no files given</source>
         <translation>aucun fichier donné</translation>
     </message>
@@ -538,6 +534,10 @@ Chaque image garde le numéro qu’elle a dans la liste entière, pour que les p
     <message>
         <source>a system folder (such as /proc), never searched</source>
         <translation>un dossier du système (comme /proc), jamais parcouru</translation>
+    </message>
+    <message>
+        <source>the settings could not be saved to &quot;%1&quot;: %2</source>
+        <translation>les réglages n’ont pas pu être enregistrés dans «&#xa0;%1&#xa0;»&#xa0;: %2</translation>
     </message>
 </context>
 <context>
@@ -1539,6 +1539,26 @@ Chaque image garde le numéro qu’elle a dans la liste entière, pour que les p
     <message>
         <source>The settings file %1 is not a regular file: settings are neither read from it nor stored.</source>
         <translation>Le fichier de réglages %1 n’est pas un fichier ordinaire&#xa0;: les réglages n’y sont ni lus ni enregistrés.</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>ce n’est pas un fichier ordinaire</translation>
+    </message>
+    <message>
+        <source>it could not be written</source>
+        <translation>il n’a pas pu être écrit</translation>
+    </message>
+    <message>
+        <source>it is not in the format of a settings file</source>
+        <translation>il n’est pas au format d’un fichier de réglages</translation>
+    </message>
+    <message>
+        <source>it could not be read back</source>
+        <translation>il n’a pas pu être relu</translation>
+    </message>
+    <message>
+        <source>it did not keep the value of %1</source>
+        <translation>il n’a pas gardé la valeur de %1</translation>
     </message>
 </context>
 <context>

@@ -492,10 +492,6 @@ insieme scrivano ciò che scriverebbe un’unica esecuzione.</translation>
         <translation>non è un tipo di file che Ostrel legge</translation>
     </message>
     <message>
-        <source>the settings could not be saved to &quot;%1&quot;</source>
-        <translation>non è stato possibile salvare le impostazioni in «%1»</translation>
-    </message>
-    <message>
         <source>no files given</source>
         <translation>nessun file indicato</translation>
     </message>
@@ -537,6 +533,10 @@ insieme scrivano ciò che scriverebbe un’unica esecuzione.</translation>
     <message>
         <source>a system folder (such as /proc), never searched</source>
         <translation>una cartella di sistema (come /proc), mai esplorata</translation>
+    </message>
+    <message>
+        <source>the settings could not be saved to &quot;%1&quot;: %2</source>
+        <translation>non è stato possibile salvare le impostazioni in «%1»: %2</translation>
     </message>
 </context>
 <context>
@@ -1538,6 +1538,26 @@ insieme scrivano ciò che scriverebbe un’unica esecuzione.</translation>
     <message>
         <source>The settings file %1 is not a regular file: settings are neither read from it nor stored.</source>
         <translation>Il file delle impostazioni %1 non è un file normale: le impostazioni non vengono né lette da esso né salvate.</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>non è un file normale</translation>
+    </message>
+    <message>
+        <source>it could not be written</source>
+        <translation>non è stato possibile scriverlo</translation>
+    </message>
+    <message>
+        <source>it is not in the format of a settings file</source>
+        <translation>non è nel formato di un file di impostazioni</translation>
+    </message>
+    <message>
+        <source>it could not be read back</source>
+        <translation>non è stato possibile rileggerlo</translation>
+    </message>
+    <message>
+        <source>it did not keep the value of %1</source>
+        <translation>non ha mantenuto il valore di %1</translation>
     </message>
 </context>
 <context>

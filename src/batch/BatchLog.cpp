@@ -11,6 +11,8 @@
 #include <QFileInfo>
 #include <QStandardPaths>
 
+#include "core/PrintableText.h"
+
 #if defined(Q_OS_UNIX)
 #include <fcntl.h>
 #include <unistd.h>
@@ -97,8 +99,11 @@ QString BatchLog::line(const QString& message)
 {
     const QString stamp
         = QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss.zzz"));
+    // The message carries file names and decoders' words: quoted, a newline in them cannot
+    // start a line of its own that looks like another image's, nor reach a terminal raw.
     return QStringLiteral("%1 ostrel[%2]: %3")
-        .arg(stamp, QString::number(QCoreApplication::applicationPid()), message);
+        .arg(stamp, QString::number(QCoreApplication::applicationPid()),
+            PrintableText::escaped(message));
 }
 
 bool BatchLog::write(const QString& message)

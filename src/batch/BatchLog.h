@@ -23,7 +23,8 @@ public:
     // then why and the source's full path ("...was not elaborated: reason (/path/x.jpg)").
     static QString failureMessage(
         const QString& imageName, const QString& reason, const QString& sourcePath);
-    // "2026-12-07 21:02:30.123 ostrel[4242]: message"
+    // "2026-12-07 21:02:30.123 ostrel[4242]: message", the message's control characters
+    // quoted (PrintableText) so that the line stays one line.
     static QString line(const QString& message);
 
     // Appends line(message) to the log file (creating its folder) and echoes it to standard

@@ -4,15 +4,18 @@
 
 #include "BatchLog.h"
 #include "core/LocalizedText.h"
+#include "core/PrintableText.h"
 
 namespace {
 
-// One line per written image with a note: "name: first frame of 12".
+// One line per written image with a note: "name: first frame of 12". Each detail line is
+// quoted (PrintableText): a newline in a file name or a decoder's message must not make two
+// lines of one image.
 QStringList noteLines(const BatchResult& result)
 {
     QStringList lines;
     for (const BatchNote& note : result.notes)
-        lines << note.name + QStringLiteral(": ") + note.text;
+        lines << PrintableText::escaped(note.name + QStringLiteral(": ") + note.text);
     return lines;
 }
 
@@ -85,7 +88,7 @@ ClosingReport ClosingReport::forResult(const BatchResult& result)
     QStringList lines;
     lines.reserve(result.failures.size());
     for (const BatchFailure& failure : result.failures)
-        lines << failure.describe();
+        lines << PrintableText::escaped(failure.describe());
     lines << noteLines(result);
     report.detailedText = lines.join(QLatin1Char('\n'));
     return report;

@@ -28,7 +28,7 @@ struct ClosingReport
     QString alternateButton;
     Style style = Style::Informational;
     // One line per failed image with its reason, then one per written image with a note
-    // ("first frame of 12"); empty when there is neither.
+    // ("first frame of 12"), control characters quoted; empty when there is neither.
     QString detailedText;
     BatchResult result;
 

@@ -7,6 +7,7 @@
 
 #include "batch/BatchLog.h"
 #include "core/FileNames.h"
+#include "core/PrintableText.h"
 
 CliProgress::CliProgress(bool terminal, std::FILE* stream, QObject* parent)
     : BatchProgress(parent)
@@ -42,13 +43,14 @@ void CliProgress::setProgressText(const QString& text)
         return;
     // The value follows the text for the same image; the terminal bar is drawn then.
     if (!mTerminal) {
-        std::fprintf(mStream, "%s\n", text.toLocal8Bit().constData());
+        std::fprintf(mStream, "%s\n", PrintableText::escaped(text).toLocal8Bit().constData());
         std::fflush(mStream);
     }
 }
 
 void CliProgress::imageFailed(const BatchFailure& failure)
 {
+    // BatchLog::line quotes the name and reason: the line is one line, as in the log.
     const QByteArray line = BatchLog::line(failure.logMessage()).toLocal8Bit();
     std::fprintf(mStream, mTerminal ? "\r\x1b[K%s\n" : "%s\n", line.constData());
     if (mTerminal && mShowsProgress)
@@ -122,7 +124,7 @@ void CliProgress::showClosingAlert(const ClosingReport& report)
 
 void CliProgress::drawBar()
 {
-    const QByteArray line = barLine(mValue, mMaximum, mText).toLocal8Bit();
+    const QByteArray line = barLine(mValue, mMaximum, PrintableText::escaped(mText)).toLocal8Bit();
     std::fprintf(mStream, "\r\x1b[K%s", line.constData());
     std::fflush(mStream);
 }

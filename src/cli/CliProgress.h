@@ -11,7 +11,8 @@
 // The progress of ostrel-batch on standard error: a bar redrawn in place on a terminal, one
 // plain line per image otherwise (a log, a pipe). A failed image's log line is echoed here,
 // in order with the progress, rather than by the worker. With a JSON stream, every image is
-// reported there as one line of JSON as it completes. Main thread, like every receiver.
+// reported there as one line of JSON as it completes. Every text is printed with its control
+// characters quoted (PrintableText). Main thread, like every receiver.
 class CliProgress : public BatchProgress
 {
     Q_OBJECT

@@ -10,6 +10,7 @@
 #include "core/ImageCodec.h"
 #include "core/ImageEntry.h"
 #include "core/NoReplaceFile.h"
+#include "core/PrintableText.h"
 #include "core/ResizeRules.h"
 #include "settings/Settings.h"
 
@@ -94,22 +95,25 @@ QList<DryRun::Plan> DryRun::plan(const Settings& settings, const QList<Image>& i
 
 QString DryRun::line(const Plan& plan)
 {
+    QString text;
     switch (plan.outcome) {
-    case Outcome::Write: {
-        QString text = tr("%1 -> %2, %3 x %4 px")
-                           .arg(plan.source, plan.output)
-                           .arg(plan.width)
-                           .arg(plan.height);
+    case Outcome::Write:
+        text = tr("%1 -> %2, %3 x %4 px")
+                   .arg(plan.source, plan.output)
+                   .arg(plan.width)
+                   .arg(plan.height);
         if (!plan.reason.isEmpty())
             text += QStringLiteral(" (") + plan.reason + QLatin1Char(')');
-        return text;
-    }
+        break;
     case Outcome::Skip:
-        return tr("%1 -> %2 exists: skipped").arg(plan.source, plan.output);
+        text = tr("%1 -> %2 exists: skipped").arg(plan.source, plan.output);
+        break;
     case Outcome::Fail:
+        text = tr("%1 -> %2 would fail: %3").arg(plan.source, plan.output, plan.reason);
         break;
     }
-    return tr("%1 -> %2 would fail: %3").arg(plan.source, plan.output, plan.reason);
+    // One line per image however the names read: their control characters are quoted.
+    return PrintableText::escaped(text);
 }
 
 QJsonObject DryRun::json(const Plan& plan)

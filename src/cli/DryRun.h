@@ -46,7 +46,7 @@ public:
     static QList<Plan> plan(const Settings& settings, const QList<Image>& images);
 
     // One line of the plain report: "source -> output, 800 x 600 px", and what happens to
-    // a name that is taken.
+    // a name that is taken; control characters quoted (PrintableText).
     static QString line(const Plan& plan);
     // The same as a JSON object.
     static QJsonObject json(const Plan& plan);

@@ -17,7 +17,6 @@
 #include <QJsonObject>
 #include <QLocale>
 #include <QSet>
-#include <QSettings>
 
 #include "cli/CliOptions.h"
 #include "cli/CliProgress.h"
@@ -30,6 +29,7 @@
 #include "core/ImageCodec.h"
 #include "core/PrivateTemporaryFolder.h"
 #include "core/LocalizedText.h"
+#include "core/PrintableText.h"
 #include "settings/Settings.h"
 
 namespace {
@@ -109,9 +109,12 @@ void removeInterruptHandler()
     gResizer.store(nullptr);
 }
 
+// One line on standard error. Messages name files and carry what decoders said: their control
+// characters are quoted, so that a name cannot end the line or drive the terminal.
 void printError(const QString& message)
 {
-    std::fprintf(stderr, "ostrel-batch: %s\n", message.toLocal8Bit().constData());
+    std::fprintf(
+        stderr, "ostrel-batch: %s\n", PrintableText::escaped(message).toLocal8Bit().constData());
 }
 
 int usageError(const QString& message)
@@ -141,23 +144,27 @@ QString notTakenReason(const BatchResizer& resizer, const QString& path)
     return CommandLine::tr("not a file type that Ostrel reads");
 }
 
-// Stores the options given into the user's settings; false, after saying so, when the
-// settings file could not be written.
+// Stores the options given into the user's settings; false, after saying why, when the
+// settings file could not be written or did not keep them.
 bool saveSettings(const CliOptions& options, Settings& user)
 {
     options.applyTo(user);
-    if (user.sync())
+    QString problem;
+    if (user.sync(&problem))
         return true;
-    const QString file = QSettings(QStringLiteral("Ostrel"), QStringLiteral("Ostrel")).fileName();
-    printError(CommandLine::tr("the settings could not be saved to \"%1\"").arg(file));
+    printError(CommandLine::tr("the settings could not be saved to \"%1\": %2")
+                   .arg(user.fileName(), problem));
     return false;
 }
 
 void printSummary(const ClosingReport& report, qint64 elapsedMs)
 {
     const BatchResult& result = report.result;
+    // The texts may name the log's path: quoted. The details are quoted already, one line per
+    // image.
     QString text
-        = report.messageText + QStringLiteral(". ") + report.informativeText + QLatin1Char('\n');
+        = PrintableText::escaped(report.messageText + QStringLiteral(". ") + report.informativeText)
+        + QLatin1Char('\n');
     if (!report.detailedText.isEmpty()) {
         for (const QString& line : report.detailedText.split(QLatin1Char('\n')))
             text += QStringLiteral("  ") + line + QLatin1Char('\n');

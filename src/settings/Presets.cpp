@@ -1,8 +1,10 @@
 #include "Presets.h"
 
 #include <algorithm>
+#include <utility>
 
 #include <QCoreApplication>
+#include <QSet>
 #include <QSettings>
 
 #include "core/OutputFormat.h"
@@ -40,6 +42,19 @@ Preset fitInside(const char* name, Settings::Unit unit, float longSide, float sh
 QString normalised(const QString& name)
 {
     return name.trimmed().toCaseFolded();
+}
+
+// The number of an entry of the presets' array from its group's name, as QSettings writes it
+// (1, 2, ...); 0 for any other group.
+qulonglong entryIndex(const QString& group)
+{
+    if (group.isEmpty() || group.size() > 18)
+        return 0;
+    for (const QChar c : group) {
+        if (c < QLatin1Char('0') || c > QLatin1Char('9'))
+            return 0;
+    }
+    return group.toULongLong();
 }
 
 Presets::NameProblem nameProblem(
@@ -82,22 +97,40 @@ QList<Preset> Presets::userPresets() const
 {
     if (!mStore)
         return mInMemory;
+    // The entries are the group's numbered child groups, read in the order of their numbers.
+    // The count that QSettings stores beside them ("size") is not believed: a file edited by
+    // hand, or made to harm, may claim billions of entries or fewer than it holds.
+    mStore->beginGroup(QLatin1String(kGroup));
+    QList<std::pair<qulonglong, QString>> entries;
+    for (const QString& group : mStore->childGroups()) {
+        if (const qulonglong index = entryIndex(group); index > 0)
+            entries.append({ index, group });
+    }
+    std::sort(entries.begin(), entries.end());
+
+    // Names taken so far, normalised: the built-in ones, then each entry kept.
+    QSet<QString> taken;
+    for (const Preset& preset : builtIn())
+        taken.insert(normalised(preset.name));
     QList<Preset> presets;
-    const int count = mStore->beginReadArray(QLatin1String(kGroup));
-    for (int i = 0; i < count; ++i) {
-        mStore->setArrayIndex(i);
+    presets.reserve(entries.size());
+    for (const auto& entry : std::as_const(entries)) {
+        mStore->beginGroup(entry.second);
         Preset preset;
         preset.name = mStore->value(QLatin1String(kNameKey)).toString().trimmed();
         // An entry without a name, or one that repeats a name, cannot be picked from a menu.
-        if (nameProblem(builtIn() + presets, preset.name) != NameProblem::None)
-            continue;
-        for (const QString& key : mStore->childKeys()) {
-            if (key != QLatin1String(kNameKey))
-                preset.values.insert(key, mStore->value(key));
+        const QString key = normalised(preset.name);
+        if (!key.isEmpty() && !taken.contains(key)) {
+            taken.insert(key);
+            for (const QString& valueKey : mStore->childKeys()) {
+                if (valueKey != QLatin1String(kNameKey))
+                    preset.values.insert(valueKey, mStore->value(valueKey));
+            }
+            presets << preset;
         }
-        presets << preset;
+        mStore->endGroup();
     }
-    mStore->endArray();
+    mStore->endGroup();
     return presets;
 }
 

@@ -1,9 +1,11 @@
 #include "Settings.h"
 
 #include <QCoreApplication>
+#include <QFile>
 #include <QFileInfo>
 #include <QSettings>
 #include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QThread>
 
 #include <algorithm>
@@ -134,26 +136,60 @@ bool isSpecialFile(const QString& path)
     const QFileInfo info(path);
     return info.exists() && !info.isFile();
 }
+
+constexpr char kOrganisation[] = "Ostrel";
+constexpr char kApplication[] = "Ostrel";
+
+QString userConfigFolder()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
+}
+
+// The user's own settings file, where QSettings keeps the organisation's and application's
+// settings on this system.
+QString userSettingsFile()
+{
+    return userConfigFolder() + QLatin1Char('/') + QLatin1String(kOrganisation) + QLatin1Char('/')
+        + QLatin1String(kApplication) + QStringLiteral(".conf");
+}
+
+QString notRegularFileText()
+{
+    return QCoreApplication::translate("Settings", "it is not a regular file");
+}
+
+// Whether the store is a file that can be copied and read back (not the Windows registry).
+bool storesInFile(const QSettings& store)
+{
+#if defined(Q_OS_WIN)
+    return store.format() != QSettings::NativeFormat;
+#else
+    Q_UNUSED(store);
+    return true;
+#endif
+}
+
 } // namespace
 
 Settings::Settings()
     : mOwnedStore(openUserSettings())
     , mStore(mOwnedStore.get())
 {
+    // The user's file is not a regular file: the values live in memory, and sync() says so.
+    if (!mStore)
+        mUnusableFile = userSettingsFile();
 }
 
 std::unique_ptr<QSettings> Settings::openUserSettings()
 {
-    const QString organisation = QStringLiteral("Ostrel");
-    const QString application = QStringLiteral("Ostrel");
+    const QString organisation = QLatin1String(kOrganisation);
+    const QString application = QLatin1String(kApplication);
     // The files QSettings reads on the way, in its order: the user's file for the application,
     // the user's for the organisation, then the same two in each system folder.
     QStringList folders = QStandardPaths::standardLocations(QStandardPaths::GenericConfigLocation);
-    const QString userFolder
-        = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
+    const QString userFolder = userConfigFolder();
     folders.removeAll(userFolder);
-    const QString userFile
-        = userFolder + QLatin1Char('/') + organisation + QLatin1Char('/') + application + ".conf";
+    const QString userFile = userSettingsFile();
     if (isSpecialFile(userFile)) {
         qWarning("%s",
             qPrintable(QCoreApplication::translate("Settings",
@@ -215,12 +251,71 @@ std::unique_ptr<Settings> Settings::detachedCopy() const
     return copy;
 }
 
-bool Settings::sync()
+bool Settings::sync(QString* problem)
 {
+    const auto fail = [problem](const QString& reason) {
+        if (problem)
+            *problem = reason;
+        return false;
+    };
     if (!mStore)
-        return true;
+        return mUnusableFile.isEmpty() || fail(notRegularFileText());
+    // Looked at again: a link to a device put in the file's place since it was opened must
+    // not be written through (QSettings would write its new file beside the link's target).
+    const QString file = mStore->fileName();
+    if (isSpecialFile(file))
+        return fail(notRegularFileText());
     mStore->sync();
-    return mStore->status() == QSettings::NoError;
+    switch (mStore->status()) {
+    case QSettings::NoError:
+        break;
+    case QSettings::AccessError:
+        return fail(QCoreApplication::translate("Settings", "it could not be written"));
+    case QSettings::FormatError:
+        return fail(
+            QCoreApplication::translate("Settings", "it is not in the format of a settings file"));
+    }
+    if (storesInFile(*mStore)) {
+        if (const QString reason = readBackProblem(file); !reason.isEmpty())
+            return fail(reason);
+    }
+    mUnsynced.clear();
+    return true;
+}
+
+QString Settings::readBackProblem(const QString& file) const
+{
+    if (mUnsynced.isEmpty())
+        return QString();
+    // A file that is not a regular file holds no settings, whatever was written to it; it is
+    // not read either (a device or a pipe would give bytes for ever, or none).
+    if (isSpecialFile(file))
+        return notRegularFileText();
+    // QSettings answers a second reader of a file it has read from what it holds in memory,
+    // and knows a file again by its size and time: the file is read back through a copy under
+    // a name never used before.
+    QTemporaryDir folder;
+    const QString copy = folder.filePath(QStringLiteral("settings.conf"));
+    if (!folder.isValid() || !QFile::copy(file, copy))
+        return QCoreApplication::translate("Settings", "it could not be read back");
+    QSettings stored(copy, mStore->format());
+    Settings readBack(&stored);
+    readBack.load();
+    const QVariantMap expected = storedValues(*this);
+    const QVariantMap found = storedValues(readBack);
+    QStringList keys(mUnsynced.cbegin(), mUnsynced.cend());
+    keys.sort();
+    for (const QString& key : std::as_const(keys)) {
+        if (found.value(key) != expected.value(key))
+            return QCoreApplication::translate("Settings", "it did not keep the value of %1")
+                .arg(key);
+    }
+    return QString();
+}
+
+QString Settings::fileName() const
+{
+    return mStore ? mStore->fileName() : mUnusableFile;
 }
 
 void Settings::load()
@@ -286,6 +381,8 @@ QColor Settings::backgroundColor() const
 
 void Settings::store(const char* key, const QVariant& value)
 {
+    // Until a sync finds the value in the file.
+    mUnsynced.insert(QLatin1String(key));
     if (mStore)
         mStore->setValue(QLatin1String(key), value);
 }
@@ -467,8 +564,23 @@ QVariantMap Settings::presetValues() const
 QVariantMap Settings::presetValues(const Settings& s)
 {
     // The values exactly as the setters store them, so that a preset reads back like the
-    // settings file does.
+    // settings file does; those of the window, the limits and the open panels are not a
+    // preset's.
+    QVariantMap values = storedValues(s);
+    for (const char* key :
+        { Key::showFullPath, Key::currentTab, Key::maxMegapixels, Key::jobs, Key::lastOpenFolder })
+        values.remove(QLatin1String(key));
+    return values;
+}
+
+QVariantMap Settings::storedValues(const Settings& s)
+{
     return {
+        { Key::showFullPath, s.mShowsFullPath },
+        { Key::currentTab, s.mCurrentTab },
+        { Key::maxMegapixels, s.mMaxMegapixels },
+        { Key::jobs, s.mJobs },
+        { Key::lastOpenFolder, s.mLastOpenFolder },
         { Key::unit, int(s.mUnit) },
         { Key::width, s.mWidth },
         { Key::height, s.mHeight },

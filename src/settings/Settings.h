@@ -4,6 +4,7 @@
 #include <memory>
 
 #include <QColor>
+#include <QSet>
 #include <QString>
 #include <QStringList>
 #include <QVariant>
@@ -67,10 +68,16 @@ public:
     // A copy of every value that stores nothing.
     std::unique_ptr<Settings> detachedCopy() const;
 
-    // Writes every value set so far to the store now. False when the store could not be
-    // written (its folder cannot be made, the file is read-only); true for a record without a
-    // store.
-    bool sync();
+    // Writes every value set so far to the store now, then reads the settings file back
+    // through a copy and checks that it holds each value set since the last sync, as load()
+    // would read it. False, with why in problem when given, when the file is not a regular
+    // file (nothing is written to it then, nor through a link to it; the user's record has
+    // no store at all), could not be written (its folder cannot be made, it is read-only) or
+    // did not keep a value; true for a record meant to store nothing.
+    bool sync(QString* problem = nullptr);
+    // The settings file: the store's, or for the user's record the file that could not be used.
+    // Empty for a record meant to store nothing.
+    QString fileName() const;
 
     // The user's settings store (organisation and application "Ostrel"). Null when something
     // other than a regular file stands at the settings file's path, such as a named pipe, which
@@ -158,6 +165,10 @@ private:
     // invalid QVariant: not present).
     void overlay(const std::function<QVariant(const char*)>& valueOf);
     static QVariantMap presetValues(const Settings& settings);
+    // Every stored value by its key, typed as the setters store it.
+    static QVariantMap storedValues(const Settings& settings);
+    // Why the file does not hold the values set since the last sync; empty when it does.
+    QString readBackProblem(const QString& file) const;
 
     bool mBackgroundEnabled = false;
     float mBackgroundColorR = 1.0f;
@@ -190,4 +201,8 @@ private:
 
     std::unique_ptr<QSettings> mOwnedStore;
     QSettings* mStore = nullptr;
+    // The user's settings file when it is not a regular file and the record has no store.
+    QString mUnusableFile;
+    // The keys set since the last sync that found them in the file.
+    QSet<QString> mUnsynced;
 };

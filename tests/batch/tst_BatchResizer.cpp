@@ -3,6 +3,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <string_view>
 
 #include <QCoreApplication>
 #include <QDateTime>
@@ -26,6 +27,8 @@
 #include "core/LocalizedText.h"
 #include "core/NoReplaceFile.h"
 #include "settings/Settings.h"
+
+using namespace std::string_view_literals;
 
 namespace {
 
@@ -80,6 +83,12 @@ private:
 QString progressText(int position, int count)
 {
     return QStringLiteral("Processing image %1 of %2…").arg(position).arg(count);
+}
+
+// A QString of exactly these UTF-16 code units, NUL and lone surrogates included.
+QString units(std::u16string_view text)
+{
+    return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
 }
 
 QStringList logLines(const QString& text)
@@ -844,6 +853,65 @@ private slots:
         BatchLog::setLogFilePath(mTmp->filePath("occupied-by-a-file/ostrel.log"));
         QVERIFY(TestSupport::writeFile(mTmp->filePath("occupied-by-a-file")));
         QVERIFY(!BatchLog::write(QStringLiteral("x")));
+    }
+
+    // Names and reasons come from outside (a file name, a decoder's message): a control
+    // character in them is quoted, so that one image is one line of the log and no terminal
+    // sequence reaches the echo. Raw bytes of a name that is not UTF-8 (lone surrogates
+    // U+DC80..U+DCFF) are written as the bytes they stand for, never as broken UTF-8.
+    void logLineQuotesControlCharacters_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("reason");
+        QTest::addColumn<QString>("quotedName");
+        QTest::addColumn<QString>("quotedReason");
+        const QString reason = QStringLiteral("a reason");
+        QTest::newRow("nothing to quote") << QString::fromUtf8("über \"x\" a\\nb 😀.jpg") << reason
+                                          << QString::fromUtf8("über \"x\" a\\nb 😀.jpg") << reason;
+        QTest::newRow("a forged line")
+            << QStringLiteral("payroll.jpg\n2026-01-01 00:00:00.000 ostrel[1]: Error! The image "
+                              "\"payroll.jpg\"")
+            << reason
+            << QStringLiteral("payroll.jpg\\n2026-01-01 00:00:00.000 ostrel[1]: Error! The image "
+                              "\"payroll.jpg\"")
+            << reason;
+        QTest::newRow("carriage return and tab")
+            << QStringLiteral("a\rb\tc.jpg") << reason << QStringLiteral("a\\rb\\tc.jpg") << reason;
+        QTest::newRow("terminal sequences")
+            << QStringLiteral("\x1b[2J\x1b]0;title\x07.jpg") << reason
+            << QStringLiteral("\\x1b[2J\\x1b]0;title\\x07.jpg") << reason;
+        QTest::newRow("NUL, DEL and C1 controls")
+            << units(u"a\0b\u007fc\u0085d\u009be.jpg"sv) << reason
+            << QStringLiteral("a\\x00b\\x7fc\\x85d\\x9be.jpg") << reason;
+        QTest::newRow("raw bytes of a name that is not UTF-8")
+            << units(u"caf\xdce9z\xdc80z\xdcff.jpg"sv) << reason
+            << QStringLiteral("caf\\xe9z\\x80z\\xff.jpg") << reason;
+        QTest::newRow("other lone surrogates and line separators")
+            << units(u"a\xd800z\xdc00z\u2028z\u2029.jpg\xd83d"sv) << reason
+            << QStringLiteral("a\\ud800z\\udc00z\\u2028z\\u2029.jpg\\ud83d") << reason;
+        QTest::newRow("a decoder's message")
+            << QStringLiteral("a.jpg") << QStringLiteral("bad data \x1b[31mred\nforged")
+            << QStringLiteral("a.jpg") << QStringLiteral("bad data \\x1b[31mred\\nforged");
+    }
+
+    void logLineQuotesControlCharacters()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, reason);
+        QFETCH(QString, quotedName);
+        QFETCH(QString, quotedReason);
+        QVERIFY(BatchLog::write(BatchLog::failureMessage(name, reason, "/in/" + name)));
+        QFile log(BatchLog::logFilePath());
+        QVERIFY(log.open(QIODevice::ReadOnly));
+        const QByteArray bytes = log.readAll();
+        QVERIFY2(bytes.endsWith('\n') && bytes.count('\n') == 1, bytes.constData());
+        const QString line = QString::fromUtf8(bytes.chopped(1));
+        QCOMPARE(line.toUtf8(), bytes.chopped(1)); // valid UTF-8
+        const auto match = kLogLine.match(line);
+        QVERIFY2(match.hasMatch(), qPrintable(line));
+        QCOMPARE(match.captured(1), quotedName);
+        QCOMPARE(match.captured(2), quotedReason);
+        QCOMPARE(match.captured(3), "/in/" + quotedName);
     }
 
     void parseStartNumber_data()

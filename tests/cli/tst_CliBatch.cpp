@@ -424,29 +424,69 @@ private slots:
             QVERIFY2(result.err.contains(line), qPrintable(result.err));
     }
 
-    // --save into a settings folder that cannot be written: no "Settings saved.", no exit 0.
-    // The settings file's folder is a regular file, which no user (root included) can write
-    // into.
+    // --save where the settings cannot be kept: no "Settings saved.", no exit 0, and the
+    // reason. The settings file's folder is a regular file, which no user (root included) can
+    // write into; a settings file that is a link to a device or a named pipe holds nothing,
+    // and is neither written nor written through.
+    void settingsThatCannotBeSavedAreReported_data()
+    {
+        QTest::addColumn<QString>("blocker");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("folder is a file") << QString("file") << QString("it could not be written");
+        QTest::newRow("link to a device")
+            << QString("device") << QString("it is not a regular file");
+        QTest::newRow("named pipe") << QString("pipe") << QString("it is not a regular file");
+    }
+
     void settingsThatCannotBeSavedAreReported()
     {
-        QVERIFY(QDir().mkpath(mTmp->filePath("config")));
-        QFile blocker(mTmp->filePath("config/Ostrel"));
-        QVERIFY(blocker.open(QIODevice::WriteOnly));
-        blocker.close();
+        QFETCH(QString, blocker);
+        QFETCH(QString, reason);
+        const QByteArray path = QFile::encodeName(settingsPath());
+        if (blocker == QLatin1String("file")) {
+            QVERIFY(TestSupport::writeFile(mTmp->filePath("config/Ostrel")));
+        } else {
+            QVERIFY(QDir().mkpath(mTmp->filePath("config/Ostrel")));
+            if (blocker == QLatin1String("device"))
+                QCOMPARE(::symlink("/dev/zero", path.constData()), 0);
+            else
+                QCOMPARE(::mkfifo(path.constData(), 0600), 0);
+        }
 
         Result result = run({ "--save", "-f", "png" });
         QCOMPARE(result.exitCode, 1);
         QVERIFY2(!result.err.contains("Settings saved."), qPrintable(result.err));
-        QVERIFY2(result.err.contains(
-                     "ostrel-batch: the settings could not be saved to \"" + settingsPath() + "\""),
-            qPrintable(result.err));
+        const QString message = "ostrel-batch: the settings could not be saved to \""
+            + settingsPath() + "\": " + reason + "\n";
+        QVERIFY2(result.err.contains(message), qPrintable(result.err));
 
         // With files the batch still runs, and the exit status tells that something failed.
         source("a.jpg");
         result = run({ "--save", "-o", "out", "-f", "png", "in/a.jpg" });
         QCOMPARE(result.exitCode, 1);
         QCOMPARE(outputFiles(), QStringList({ "a.png" }));
-        QVERIFY2(result.err.contains("the settings could not be saved"), qPrintable(result.err));
+        QVERIFY2(result.err.contains(message), qPrintable(result.err));
+
+        // What stood in the file's place is still there, alone (no lock or temporary file
+        // beside it), and nothing was written beside the device.
+        if (blocker == QLatin1String("file"))
+            return;
+        struct stat status = {};
+        QCOMPARE(::lstat(path.constData(), &status), 0);
+        if (blocker == QLatin1String("device")) {
+            QVERIFY(S_ISLNK(status.st_mode));
+            QCOMPARE(QFile::symLinkTarget(settingsPath()), QStringLiteral("/dev/zero"));
+            QCOMPARE(::stat("/dev/zero", &status), 0);
+            QVERIFY(S_ISCHR(status.st_mode));
+            QCOMPARE(QDir("/dev").entryList({ "zero*" }, QDir::AllEntries | QDir::System),
+                QStringList({ "zero" }));
+        } else {
+            QVERIFY(S_ISFIFO(status.st_mode));
+        }
+        QCOMPARE(
+            QDir(mTmp->filePath("config/Ostrel"))
+                .entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot),
+            QStringList({ "Ostrel.conf" }));
     }
 
     // A failed image: exit 1, its log line on standard error and in the log, its reason in
@@ -473,6 +513,46 @@ private slots:
         const QStringList lines = QString::fromUtf8(log.readAll()).split('\n', Qt::SkipEmptyParts);
         QCOMPARE(lines.size(), 1);
         QVERIFY(line.match(lines.first()).hasMatch());
+    }
+
+    // File names are the attacker's text: one whose newline would forge a log line, one with
+    // terminal sequences. Each image stays one line on standard error, in the log, in the
+    // summary and in a dry run, its controls quoted; no control reaches the terminal.
+    void namesWithControlCharactersStayOnOneLine()
+    {
+        const QString forged = QStringLiteral("pay.jpg\n2026-01-01 00:00:00.000 ostrel[1]: Error! "
+                                              "The image \"x.jpg\"\x1b[2J.jpg");
+        const QString quoted = QStringLiteral("pay.jpg\\n2026-01-01 00:00:00.000 ostrel[1]: Error! "
+                                              "The image \"x.jpg\"\\x1b[2J.jpg");
+        QVERIFY(TestSupport::writeFile(QDir(mIn).filePath(forged), "not an image"));
+        QVERIFY(TestSupport::writeFile(QDir(mIn).filePath("notes\x1b]0;title\x07.txt")));
+        source("good.jpg");
+
+        const Result result
+            = run({ "-o", "out", "in/" + forged, "in/notes\x1b]0;title\x07.txt", "in/good.jpg" });
+        QCOMPARE(result.exitCode, 1);
+        QCOMPARE(outputFiles(), QStringList({ "good.jpg" }));
+        for (const QChar control : { QChar(0x1b), QChar(0x07) })
+            QVERIFY2(!result.err.contains(control), qPrintable(result.err));
+        const QStringList expected = {
+            QStringLiteral("]: Error! The image \"%1\" was not elaborated: the source file could "
+                           "not be read as an image (%2)\n")
+                .arg(quoted, QDir(mIn).filePath(quoted)),
+            QStringLiteral("ostrel-batch: skipped \"%1\": not a file type that Ostrel reads\n")
+                .arg(QDir(mIn).filePath("notes\\x1b]0;title\\x07.txt")),
+            "\n  " + quoted + ": the source file could not be read as an image",
+        };
+        for (const QString& line : expected)
+            QVERIFY2(result.err.contains(line), qPrintable(result.err));
+        QFile log(logPath());
+        QVERIFY(log.open(QIODevice::ReadOnly));
+        const QByteArray logged = log.readAll();
+        QCOMPARE(logged.count('\n'), 1);
+        QVERIFY2(QString::fromUtf8(logged).contains("\"" + quoted + "\""), logged.constData());
+
+        const Result dry = run({ "--dry-run", "-o", "out", "in/" + forged });
+        QCOMPARE(dry.out.count('\n'), 1);
+        QVERIFY2(dry.out.startsWith(QDir(mIn).filePath(quoted) + " -> "), qPrintable(dry.out));
     }
 
     // Fit inside and do not enlarge, from the options and from the stored settings, in

@@ -131,6 +131,82 @@ private slots:
         QCOMPARE(settings.jobs(), 0);
     }
 
+    // The user's presets are the entries the file holds, in the order of their numbers; the
+    // count stored beside them is not believed, whether it is far too large (a 66-byte file
+    // once held the start for ever), too small or absent. Entries without a name, or with a
+    // name taken before them, are left out.
+    void storedEntriesAreReadWhateverTheStoredCount_data()
+    {
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<QStringList>("names");
+        QTest::newRow("only a huge count")
+            << QByteArray("[presets]\nsize=2147483647\n") << QStringList();
+        QTest::newRow("huge count, two entries")
+            << QByteArray("[presets]\nsize=2147483647\n1\\presetName=A\n3\\presetName=C\n")
+            << QStringList({ "A", "C" });
+        QTest::newRow("count too small, numeric order") << QByteArray(
+            "[presets]\nsize=1\n10\\presetName=J\n2\\presetName=B\n"
+            "1\\presetName=A\n") << QStringList({ "A", "B", "J" });
+        QTest::newRow("no count") << QByteArray("[presets]\n2\\presetName=B\n1\\presetName=A\n")
+                                  << QStringList({ "A", "B" });
+        QTest::newRow("negative count")
+            << QByteArray("[presets]\nsize=-3\n1\\presetName=A\n") << QStringList({ "A" });
+        QTest::newRow("groups that are not entries")
+            << QByteArray("[presets]\nsize=2\n1\\presetName=A\nx\\presetName=X\n"
+                          "-2\\presetName=M\n+4\\presetName=P\n2\\presetName=B\n")
+            << QStringList({ "A", "B" });
+        QTest::newRow("empty and repeated names") << QByteArray(
+            "[presets]\nsize=5\n1\\presetName=A\n2\\presetName=  \n"
+            "3\\presetName=a \n4\\presetName=WEB 1600 PX\n5\\presetName=B\n"
+            "6\\widthValue=10\n") << QStringList({ "A", "B" });
+    }
+
+    void storedEntriesAreReadWhateverTheStoredCount()
+    {
+        QFETCH(QByteArray, content);
+        QFETCH(QStringList, names);
+        QVERIFY(TestSupport::writeFile(file(), content));
+        QSettings store(file(), QSettings::IniFormat);
+        QStringList found;
+        for (const Preset& preset : Presets(&store).all())
+            found << preset.name;
+        QCOMPARE(found.mid(0, 4),
+            QStringList({ "Web 1600 px", "E-mail 1024 px", "Print 300 ppi at 15 x 10 cm",
+                "Thumbnail 256 px" }));
+        QCOMPARE(found.mid(4), names);
+    }
+
+    // Fifty thousand presets load, are found and take one more, at once. Each entry's name
+    // used to be checked against every earlier one: reading this file took minutes each time
+    // (17 s for 10,000), for the window at its start and again for every change.
+    void manyPresetsLoad()
+    {
+        constexpr int kCount = 50'000;
+        QByteArray content = "[presets]\n";
+        QStringList names;
+        for (int i = 1; i <= kCount; ++i) {
+            names << QStringLiteral("Preset %1").arg(i);
+            content += QByteArray::number(i) + "\\presetName=" + names.last().toUtf8() + "\n"
+                + QByteArray::number(i) + "\\widthValue=" + QByteArray::number(i) + "\n";
+        }
+        content += "size=" + QByteArray::number(kCount) + "\n";
+        QVERIFY(TestSupport::writeFile(file(), content));
+
+        QSettings store(file(), QSettings::IniFormat);
+        Presets presets(&store);
+        QStringList found;
+        for (const Preset& preset : presets.all())
+            found << preset.name;
+        QCOMPARE(found.mid(4), names);
+        QCOMPARE(
+            presets.find(QStringLiteral("Preset 49876")).values.value("widthValue").toInt(), 49876);
+        Settings settings(&store);
+        QCOMPARE(
+            presets.save(QStringLiteral("preset 50000"), settings), Presets::NameProblem::Taken);
+        QCOMPARE(presets.save(QStringLiteral("One more"), settings), Presets::NameProblem::None);
+        QCOMPARE(presets.all().size(), 4 + kCount + 1);
+    }
+
     // Each built-in preset gives what its name says, for landscape and portrait sources, and
     // picking one after another leaves nothing of the first behind.
     void builtInPresetsGiveTheSizesTheyAreNamedFor()

@@ -421,6 +421,29 @@ private slots:
         QCOMPARE(pref.existingFile(), ExistingFile::Fail);
     }
 
+    // sync() reads the file back, as the next load() will: values of every kind come back as
+    // they were set, and one that does not (a resolution of 0, which load() refuses) is
+    // reported by its key instead of being taken as saved.
+    void syncReadsTheFileBack()
+    {
+        QSettings s(file(), QSettings::IniFormat);
+        Settings pref(&s);
+        pref.setWidth(1234.5f);
+        pref.setQuality(0.85f);
+        pref.setBackgroundColor(QColor::fromRgbF(0.1f, 0.2f, 0.3f, 0.4f));
+        pref.setOutputFolder(QStringLiteral("/tmp/a, b @c"));
+        pref.setStartNumber(QString());
+        pref.setProportional(true);
+        pref.setOutputFormat(OutputFormat::Tiff);
+        QString problem;
+        QVERIFY2(pref.sync(&problem), qPrintable(problem));
+        QCOMPARE(pref.fileName(), file());
+
+        pref.setResolution(0.0f);
+        QVERIFY(!pref.sync(&problem));
+        QCOMPARE(problem, QStringLiteral("it did not keep the value of resValue"));
+    }
+
     void detachedCopyStoresNothing()
     {
         QSettings s(file(), QSettings::IniFormat);
