@@ -358,10 +358,6 @@ Bildern ab; ein zweites Strg-C gibt sie sofort auf und schreibt nichts davon.</t
         <translation>Qualität von 0 bis 100 für JPEG, WebP, AVIF, HEIC und JPEG XL; 100 ist bei WebP und JPEG XL verlustfrei.</translation>
     </message>
     <message>
-        <source>What each output keeps of its source&apos;s EXIF, IPTC and XMP: keep (all of it, upright), no-personal (without GPS position, names, serial numbers, XMP and IPTC; the default) or none (only the colour profile and the resolution).</source>
-        <translation>Was jede Ausgabe von den EXIF-, IPTC- und XMP-Daten ihrer Quelle behält: keep (alles, aufrecht gedreht), no-personal (ohne GPS-Position, Namen, Seriennummern, XMP und IPTC; die Voreinstellung) oder none (nur Farbprofil und Auflösung).</translation>
-    </message>
-    <message>
         <source>AVIF files 1600 pixels on the long side, with no camera data in them</source>
         <translation>AVIF-Dateien mit 1600 Pixeln an der langen Seite, ohne Kameradaten</translation>
     </message>
@@ -476,6 +472,10 @@ Teile zusammen schreiben, was ein einziger Lauf schriebe.</translation>
     <message>
         <source>a readable file of names, or - for standard input (%1)</source>
         <translation>eine lesbare Datei mit Namen oder - für die Standardeingabe (%1)</translation>
+    </message>
+    <message>
+        <source>What each output keeps of its source&apos;s metadata: keep (all of it, upright, but the EXIF thumbnail), no-personal (only the date taken, camera, lens, exposure and copyright; the default) or none (only the colour profile&apos;s colours and the resolution).</source>
+        <translation>Was jede Ausgabe von den Metadaten ihrer Quelle behält: keep (alles, aufrecht, außer dem EXIF-Vorschaubild), no-personal (nur Aufnahmedatum, Kamera, Objektiv, Belichtung und Copyright; die Voreinstellung) oder none (nur die Farben des Farbprofils und die Auflösung).</translation>
     </message>
 </context>
 <context>
@@ -1076,10 +1076,6 @@ Teile zusammen schreiben, was ein einziger Lauf schriebe.</translation>
         <translation>&amp;Metadaten</translation>
     </message>
     <message>
-        <source>What the new files keep of each source&apos;s EXIF, IPTC and XMP data; the colour profile and the resolution are always written</source>
-        <translation>Was die neuen Dateien von den EXIF-, IPTC- und XMP-Daten jeder Quelle behalten; Farbprofil und Auflösung werden immer geschrieben</translation>
-    </message>
-    <message>
         <source>How TIFF files are compressed; both keep every pixel: LZW makes smaller files, no compression files that are faster to write and to open</source>
         <translation>Wie TIFF-Dateien komprimiert werden; beides behält jedes Pixel: LZW ergibt kleinere Dateien, ohne Komprimierung Dateien, die schneller geschrieben und geöffnet werden</translation>
     </message>
@@ -1110,6 +1106,10 @@ Teile zusammen schreiben, was ein einziger Lauf schriebe.</translation>
     <message>
         <source>Add F&amp;older…</source>
         <translation>O&amp;rdner hinzufügen…</translation>
+    </message>
+    <message>
+        <source>What the new files keep of each source&apos;s metadata; without personal data, only the date taken, camera, lens, exposure and copyright; the colour profile&apos;s colours and the resolution are always written</source>
+        <translation>Was die neuen Dateien von den Metadaten jeder Quelle behalten; ohne persönliche Daten nur Aufnahmedatum, Kamera, Objektiv, Belichtung und Copyright; die Farben des Farbprofils und die Auflösung werden immer geschrieben</translation>
     </message>
 </context>
 <context>

@@ -357,10 +357,6 @@ Ctrl-C abandons them at once and writes nothing of them.</translation>
         <translation>Quality from 0 to 100 for JPEG, WebP, AVIF, HEIC and JPEG XL; 100 is lossless for WebP and JPEG XL.</translation>
     </message>
     <message>
-        <source>What each output keeps of its source&apos;s EXIF, IPTC and XMP: keep (all of it, upright), no-personal (without GPS position, names, serial numbers, XMP and IPTC; the default) or none (only the colour profile and the resolution).</source>
-        <translation>What each output keeps of its source&apos;s EXIF, IPTC and XMP: keep (all of it, upright), no-personal (without GPS position, names, serial numbers, XMP and IPTC; the default) or none (only the colour profile and the resolution).</translation>
-    </message>
-    <message>
         <source>AVIF files 1600 pixels on the long side, with no camera data in them</source>
         <translation>AVIF files 1600 pixels on the long side, with no camera data in them</translation>
     </message>
@@ -475,6 +471,10 @@ run would.</translation>
     <message>
         <source>a readable file of names, or - for standard input (%1)</source>
         <translation>a readable file of names, or - for standard input (%1)</translation>
+    </message>
+    <message>
+        <source>What each output keeps of its source&apos;s metadata: keep (all of it, upright, but the EXIF thumbnail), no-personal (only the date taken, camera, lens, exposure and copyright; the default) or none (only the colour profile&apos;s colours and the resolution).</source>
+        <translation>What each output keeps of its source&apos;s metadata: keep (all of it, upright, but the EXIF thumbnail), no-personal (only the date taken, camera, lens, exposure and copyright; the default) or none (only the colour profile&apos;s colours and the resolution).</translation>
     </message>
 </context>
 <context>
@@ -1075,10 +1075,6 @@ run would.</translation>
         <translation>&amp;Metadata</translation>
     </message>
     <message>
-        <source>What the new files keep of each source&apos;s EXIF, IPTC and XMP data; the colour profile and the resolution are always written</source>
-        <translation>What the new files keep of each source&apos;s EXIF, IPTC and XMP data; the colour profile and the resolution are always written</translation>
-    </message>
-    <message>
         <source>How TIFF files are compressed; both keep every pixel: LZW makes smaller files, no compression files that are faster to write and to open</source>
         <translation>How TIFF files are compressed; both keep every pixel: LZW makes smaller files, no compression files that are faster to write and to open</translation>
     </message>
@@ -1109,6 +1105,10 @@ run would.</translation>
     <message>
         <source>Add F&amp;older…</source>
         <translation>Add F&amp;older…</translation>
+    </message>
+    <message>
+        <source>What the new files keep of each source&apos;s metadata; without personal data, only the date taken, camera, lens, exposure and copyright; the colour profile&apos;s colours and the resolution are always written</source>
+        <translation>What the new files keep of each source&apos;s metadata; without personal data, only the date taken, camera, lens, exposure and copyright; the colour profile&apos;s colours and the resolution are always written</translation>
     </message>
 </context>
 <context>

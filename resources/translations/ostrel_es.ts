@@ -358,10 +358,6 @@ curso; un segundo Ctrl-C las abandona al instante y no escribe nada de ellas.</t
         <translation>Calidad de 0 a 100 para JPEG, WebP, AVIF, HEIC y JPEG XL; 100 es sin pérdida para WebP y JPEG XL.</translation>
     </message>
     <message>
-        <source>What each output keeps of its source&apos;s EXIF, IPTC and XMP: keep (all of it, upright), no-personal (without GPS position, names, serial numbers, XMP and IPTC; the default) or none (only the colour profile and the resolution).</source>
-        <translation>Qué conserva cada archivo de salida de los datos EXIF, IPTC y XMP de su original: keep (todo, enderezado), no-personal (sin posición GPS, nombres, números de serie, XMP ni IPTC; el valor predeterminado) o none (solo el perfil de color y la resolución).</translation>
-    </message>
-    <message>
         <source>AVIF files 1600 pixels on the long side, with no camera data in them</source>
         <translation>archivos AVIF de 1600 píxeles en el lado largo, sin datos de la cámara</translation>
     </message>
@@ -476,6 +472,10 @@ escriban lo que escribiría una sola ejecución.</translation>
     <message>
         <source>a readable file of names, or - for standard input (%1)</source>
         <translation>un archivo de nombres legible, o - para la entrada estándar (%1)</translation>
+    </message>
+    <message>
+        <source>What each output keeps of its source&apos;s metadata: keep (all of it, upright, but the EXIF thumbnail), no-personal (only the date taken, camera, lens, exposure and copyright; the default) or none (only the colour profile&apos;s colours and the resolution).</source>
+        <translation>Lo que cada salida conserva de los metadatos de su origen: keep (todo, enderezado, salvo la miniatura EXIF), no-personal (solo la fecha de la toma, la cámara, el objetivo, la exposición y el copyright; el valor predeterminado) o none (solo los colores del perfil de color y la resolución).</translation>
     </message>
 </context>
 <context>
@@ -1076,10 +1076,6 @@ escriban lo que escribiría una sola ejecución.</translation>
         <translation>&amp;Metadatos</translation>
     </message>
     <message>
-        <source>What the new files keep of each source&apos;s EXIF, IPTC and XMP data; the colour profile and the resolution are always written</source>
-        <translation>Qué conservan los archivos nuevos de los datos EXIF, IPTC y XMP de cada original; el perfil de color y la resolución se escriben siempre</translation>
-    </message>
-    <message>
         <source>How TIFF files are compressed; both keep every pixel: LZW makes smaller files, no compression files that are faster to write and to open</source>
         <translation>Cómo se comprimen los archivos TIFF; ambos conservan cada píxel: LZW da archivos más pequeños, sin compresión archivos más rápidos de escribir y de abrir</translation>
     </message>
@@ -1110,6 +1106,10 @@ escriban lo que escribiría una sola ejecución.</translation>
     <message>
         <source>Add F&amp;older…</source>
         <translation>Añadir c&amp;arpeta…</translation>
+    </message>
+    <message>
+        <source>What the new files keep of each source&apos;s metadata; without personal data, only the date taken, camera, lens, exposure and copyright; the colour profile&apos;s colours and the resolution are always written</source>
+        <translation>Lo que los archivos nuevos conservan de los metadatos de cada origen; sin datos personales, solo la fecha de la toma, la cámara, el objetivo, la exposición y el copyright; los colores del perfil de color y la resolución se escriben siempre</translation>
     </message>
 </context>
 <context>

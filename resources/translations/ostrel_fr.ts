@@ -358,10 +358,6 @@ en cours&#xa0;; un second Ctrl-C les abandonne aussitôt et n’en écrit rien.<
         <translation>Qualité de 0 à 100 pour JPEG, WebP, AVIF, HEIC et JPEG XL&#xa0;; 100 est sans perte pour WebP et JPEG XL.</translation>
     </message>
     <message>
-        <source>What each output keeps of its source&apos;s EXIF, IPTC and XMP: keep (all of it, upright), no-personal (without GPS position, names, serial numbers, XMP and IPTC; the default) or none (only the colour profile and the resolution).</source>
-        <translation>Ce que chaque fichier écrit garde des données EXIF, IPTC et XMP de sa source&#xa0;: keep (tout, redressé), no-personal (sans position GPS, noms, numéros de série, XMP ni IPTC&#xa0;; par défaut) ou none (seulement le profil colorimétrique et la résolution).</translation>
-    </message>
-    <message>
         <source>AVIF files 1600 pixels on the long side, with no camera data in them</source>
         <translation>des fichiers AVIF de 1600 pixels sur le grand côté, sans données de l’appareil photo</translation>
     </message>
@@ -476,6 +472,10 @@ Chaque image garde le numéro qu’elle a dans la liste entière, pour que les p
     <message>
         <source>a readable file of names, or - for standard input (%1)</source>
         <translation>un fichier de noms lisible, ou - pour l’entrée standard (%1)</translation>
+    </message>
+    <message>
+        <source>What each output keeps of its source&apos;s metadata: keep (all of it, upright, but the EXIF thumbnail), no-personal (only the date taken, camera, lens, exposure and copyright; the default) or none (only the colour profile&apos;s colours and the resolution).</source>
+        <translation>Ce que chaque sortie garde des métadonnées de sa source&#xa0;: keep (tout, redressé, sauf la vignette EXIF), no-personal (seulement la date de prise de vue, l’appareil, l’objectif, l’exposition et le copyright&#xa0;; par défaut) ou none (seulement les couleurs du profil colorimétrique et la résolution).</translation>
     </message>
 </context>
 <context>
@@ -1076,10 +1076,6 @@ Chaque image garde le numéro qu’elle a dans la liste entière, pour que les p
         <translation>&amp;Métadonnées</translation>
     </message>
     <message>
-        <source>What the new files keep of each source&apos;s EXIF, IPTC and XMP data; the colour profile and the resolution are always written</source>
-        <translation>Ce que les nouveaux fichiers gardent des données EXIF, IPTC et XMP de chaque source&#xa0;; le profil colorimétrique et la résolution sont toujours écrits</translation>
-    </message>
-    <message>
         <source>How TIFF files are compressed; both keep every pixel: LZW makes smaller files, no compression files that are faster to write and to open</source>
         <translation>Compression des fichiers TIFF ; les deux gardent chaque pixel : LZW donne des fichiers plus petits, sans compression des fichiers plus rapides à écrire et à ouvrir</translation>
     </message>
@@ -1110,6 +1106,10 @@ Chaque image garde le numéro qu’elle a dans la liste entière, pour que les p
     <message>
         <source>Add F&amp;older…</source>
         <translation>Ajouter un d&amp;ossier…</translation>
+    </message>
+    <message>
+        <source>What the new files keep of each source&apos;s metadata; without personal data, only the date taken, camera, lens, exposure and copyright; the colour profile&apos;s colours and the resolution are always written</source>
+        <translation>Ce que les nouveaux fichiers gardent des métadonnées de chaque source&#xa0;; sans données personnelles, seulement la date de prise de vue, l’appareil, l’objectif, l’exposition et le copyright&#xa0;; les couleurs du profil colorimétrique et la résolution sont toujours écrites</translation>
     </message>
 </context>
 <context>

@@ -357,10 +357,6 @@ secondo Ctrl-C le abbandona subito e non ne scrive nulla.</translation>
         <translation>Qualità da 0 a 100 per JPEG, WebP, AVIF, HEIC e JPEG XL; 100 è senza perdita per WebP e JPEG XL.</translation>
     </message>
     <message>
-        <source>What each output keeps of its source&apos;s EXIF, IPTC and XMP: keep (all of it, upright), no-personal (without GPS position, names, serial numbers, XMP and IPTC; the default) or none (only the colour profile and the resolution).</source>
-        <translation>Che cosa conserva ogni file scritto dei dati EXIF, IPTC e XMP del suo originale: keep (tutto, con l’orientamento raddrizzato), no-personal (senza posizione GPS, nomi, numeri di serie, XMP e IPTC; il valore predefinito) o none (solo il profilo colore e la risoluzione).</translation>
-    </message>
-    <message>
         <source>AVIF files 1600 pixels on the long side, with no camera data in them</source>
         <translation>file AVIF di 1600 pixel sul lato lungo, senza dati della fotocamera</translation>
     </message>
@@ -475,6 +471,10 @@ insieme scrivano ciò che scriverebbe un’unica esecuzione.</translation>
     <message>
         <source>a readable file of names, or - for standard input (%1)</source>
         <translation>un file di nomi leggibile, o - per lo standard input (%1)</translation>
+    </message>
+    <message>
+        <source>What each output keeps of its source&apos;s metadata: keep (all of it, upright, but the EXIF thumbnail), no-personal (only the date taken, camera, lens, exposure and copyright; the default) or none (only the colour profile&apos;s colours and the resolution).</source>
+        <translation>Che cosa ogni uscita conserva dei metadati della sua origine: keep (tutto, raddrizzato, tranne la miniatura EXIF), no-personal (solo data di scatto, fotocamera, obiettivo, esposizione e copyright; il predefinito) o none (solo i colori del profilo colore e la risoluzione).</translation>
     </message>
 </context>
 <context>
@@ -1075,10 +1075,6 @@ insieme scrivano ciò che scriverebbe un’unica esecuzione.</translation>
         <translation>&amp;Metadati</translation>
     </message>
     <message>
-        <source>What the new files keep of each source&apos;s EXIF, IPTC and XMP data; the colour profile and the resolution are always written</source>
-        <translation>Che cosa conservano i nuovi file dei dati EXIF, IPTC e XMP di ogni originale; il profilo colore e la risoluzione vengono sempre scritti</translation>
-    </message>
-    <message>
         <source>How TIFF files are compressed; both keep every pixel: LZW makes smaller files, no compression files that are faster to write and to open</source>
         <translation>Come vengono compressi i file TIFF; entrambi conservano ogni pixel: LZW produce file più piccoli, senza compressione file più veloci da scrivere e da aprire</translation>
     </message>
@@ -1109,6 +1105,10 @@ insieme scrivano ciò che scriverebbe un’unica esecuzione.</translation>
     <message>
         <source>Add F&amp;older…</source>
         <translation>Aggiungi c&amp;artella…</translation>
+    </message>
+    <message>
+        <source>What the new files keep of each source&apos;s metadata; without personal data, only the date taken, camera, lens, exposure and copyright; the colour profile&apos;s colours and the resolution are always written</source>
+        <translation>Che cosa i nuovi file conservano dei metadati di ogni origine; senza dati personali, solo data di scatto, fotocamera, obiettivo, esposizione e copyright; i colori del profilo colore e la risoluzione vengono sempre scritti</translation>
     </message>
 </context>
 <context>

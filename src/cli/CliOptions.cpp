@@ -122,9 +122,10 @@ CliOptions CliOptions::parse(const QStringList& arguments)
         tr("Process up to N images at once (0 to 64; 0, the default, is one per processor core)."),
         "N");
     const auto metadata = add({ "metadata" },
-        tr("What each output keeps of its source's EXIF, IPTC and XMP: keep (all of it, "
-           "upright), no-personal (without GPS position, names, serial numbers, XMP and IPTC; "
-           "the default) or none (only the colour profile and the resolution)."),
+        tr("What each output keeps of its source's metadata: keep (all of it, upright, but "
+           "the EXIF thumbnail), no-personal (only the date taken, camera, lens, exposure and "
+           "copyright; the default) or none (only the colour profile's colours and the "
+           "resolution)."),
         tr("MODE"));
     const auto tiffCompression = add({ "tiff-compression" },
         tr("How TIFF files are compressed, both lossless: lzw (smaller files; the default) or "
