@@ -21,7 +21,7 @@
 #include "TestSupport.h"
 #include "batch/BatchResizer.h"
 #include "batch/ImageList.h"
-#include "core/ImageCodec.h"
+#include "codec/ImageCodec.h"
 #include "core/ImageEntry.h"
 #include "core/LocalizedText.h"
 #include "gui/ImageListModel.h"

@@ -1,5 +1,7 @@
 #include "TestSupport.h"
 
+#include "core/PendingOutput.h"
+
 #include <chrono>
 
 #include <fcntl.h>
@@ -465,6 +467,26 @@ QString writeWebpAnimation(const QString& path, int side, int frames)
         body += frame;
     return writeFile(path, "RIFF" + littleEndian(quint32(body.size()), 4) + body) ? path
                                                                                   : QString();
+}
+
+} // namespace TestSupport
+
+namespace TestSupport {
+
+ResizeStatus renderToFile(
+    const ImageCodec::RenderRequest& request, const QString& outputPath, ExistingFile existing)
+{
+    PendingOutput output;
+    ResizeStatus status = output.create(outputPath, QString(), existing);
+    if (!status.ok())
+        return status;
+    const ResizeStatus rendered = ImageCodec::render(request, output.descriptor());
+    if (!rendered.ok())
+        return rendered;
+    status = output.commit();
+    if (status.ok())
+        status.message = rendered.message;
+    return status;
 }
 
 } // namespace TestSupport

@@ -12,6 +12,8 @@
 #include <mutex>
 #include <thread>
 
+#include "codec/ImageCodec.h"
+
 class QSettings;
 
 // Helpers shared by the tests: real image files written into a temporary folder, and the
@@ -46,6 +48,13 @@ Facts inspect(const QString& path);
 // The average colour of a w x h patch at (x, y), read with libvips' command-line tools.
 QColor averageColour(const QString& path, int x, int y, int w = 4, int h = 4);
 
+} // namespace TestSupport
+
+namespace TestSupport {
+// Renders into a new file of the output path's folder and names it, the way an image entry
+// does: what the codec's render and the no-replace writer give together.
+ResizeStatus renderToFile(const ImageCodec::RenderRequest& request, const QString& outputPath,
+    ExistingFile existing = ExistingFile::Fail);
 } // namespace TestSupport
 
 namespace TestSupport {

@@ -3,31 +3,33 @@
 #include <QList>
 #include <QString>
 
-class BatchProgress;
-class Settings;
+#include "model/ResizeOptions.h"
 
-// What a batch start hands to the worker: an immutable record built afresh for every batch.
-// The receiver takes the roles of the progress bar, the progress text, the progress panel and
-// the main window; the worker reaches it only through calls queued to its thread.
+class BatchProgress;
+
+// What a batch start hands to the worker: an immutable record built afresh for every batch,
+// with its own copy of the options, so that nothing the settings do during the batch reaches
+// it. The receiver takes the roles of the progress bar, the progress text, the progress panel
+// and the main window; the worker reaches it only through calls queued to its thread.
 //
-// Lifetime: the caller keeps the receiver and the settings store alive until the worker has
-// ended (BatchResizer::wait, or the closing report has arrived).
+// Lifetime: the caller keeps the receiver alive until the worker has ended
+// (BatchResizer::wait, or the closing report has arrived).
 class BatchArguments
 {
 public:
-    BatchArguments(BatchProgress* progress, const Settings* settings, const QString& startNumber)
+    // jobs: how many images are rendered at once, at least 1.
+    BatchArguments(BatchProgress* progress, const ResizeOptions& options, int jobs)
         : mProgress(progress)
-        , mSettings(settings)
-        , mStartNumber(startNumber)
+        , mOptions(options)
+        , mJobs(jobs)
     {
     }
 
     // Receives the progress and the closing report on its own (the main) thread; may be null.
     BatchProgress* progress() const { return mProgress; }
-    // The live settings store, read by the worker and passed to every resize.
-    const Settings* settings() const { return mSettings; }
-    // The text of the start-number field at the moment of the start, read once as a number.
-    QString startNumber() const { return mStartNumber; }
+    // What every image is resized with.
+    const ResizeOptions& options() const { return mOptions; }
+    int jobs() const { return mJobs; }
 
     // The position each image of the list takes in the running numbers, when it is not its
     // position in the list: the list is one part of a larger one (ostrel-batch --shard) whose
@@ -40,7 +42,7 @@ public:
 
 private:
     BatchProgress* mProgress;
-    const Settings* mSettings;
-    QString mStartNumber;
+    ResizeOptions mOptions;
+    int mJobs;
     QList<int> mNumberPositions;
 };

@@ -10,7 +10,6 @@
 #include <utility>
 #include <vector>
 
-#include <QColor>
 #include <QDesktopServices>
 #include <QMetaObject>
 #include <QScopeGuard>
@@ -20,11 +19,10 @@
 #include "BatchProgress.h"
 #include "BatchResult.h"
 #include "ClosingReport.h"
-#include "core/FileNames.h"
-#include "core/ImageCodec.h"
+#include "codec/FileNames.h"
+#include "codec/ImageCodec.h"
 #include "core/LocalizedText.h"
 #include "core/NoReplaceFile.h"
-#include "settings/Settings.h"
 
 // The signal handler of the command-line tool lowers the run flag and abandons the image in
 // progress: the stores must not take a lock.
@@ -84,10 +82,8 @@ public:
         int number = 0;
     };
 
-    RenderPool(int workers, const Settings& settings, const std::atomic<bool>* abandon)
-        : mSettings(settings)
-        , mFlatten(settings.isBackgroundEnabled())
-        , mBackground(settings.backgroundColor())
+    RenderPool(int workers, const ResizeOptions& options, const std::atomic<bool>* abandon)
+        : mOptions(options)
         , mAbandon(abandon)
     {
         mThreads.reserve(static_cast<size_t>(workers));
@@ -149,8 +145,7 @@ private:
                 job = mJobs.front();
                 mJobs.pop_front();
             }
-            ImageEntry::Rendered rendered
-                = job.image->render(mSettings, job.number, mFlatten, mBackground, mAbandon);
+            ImageEntry::Rendered rendered = job.image->render(mOptions, job.number, mAbandon);
             {
                 std::lock_guard lock(mMutex);
                 mResults.emplace(job.position, std::move(rendered));
@@ -159,9 +154,7 @@ private:
         }
     }
 
-    const Settings& mSettings;
-    const bool mFlatten;
-    const QColor mBackground;
+    const ResizeOptions& mOptions;
     const std::atomic<bool>* mAbandon;
 
     std::mutex mMutex;
@@ -227,12 +220,11 @@ void BatchResizer::run(const BatchArguments& arguments)
     mRunning.store(true);
     mAbandon.store(false);
     BatchProgress* progress = arguments.progress();
-    const Settings* settings = arguments.settings();
-    const int startNumber = parseStartNumber(arguments.startNumber());
+    const ResizeOptions& options = arguments.options();
+    const int startNumber = parseStartNumber(options.startNumber);
     // Where unnamed files are not available, a process ended by force leaves its hidden
     // temporary file behind; those of an earlier day go now.
-    if (settings)
-        NoReplaceFile::removeLeftovers(settings->outputFolder());
+    NoReplaceFile::removeLeftovers(options.outputFolder);
 
     const int maximum = mImages.count();
     post(progress, [maximum](BatchProgress* p) {
@@ -242,12 +234,12 @@ void BatchResizer::run(const BatchArguments& arguments)
 
     BatchResult result;
     bool stoppedByFlag = false;
-    if (settings) {
-        const int jobs = settings->effectiveJobs();
+    {
+        const int jobs = std::max(1, arguments.jobs());
         ImageCodec::setImagesAtOnce(jobs);
         // Renders outside a batch (previews, a measurement) have the processor to themselves.
         const auto oneAtOnce = qScopeGuard([] { ImageCodec::setImagesAtOnce(1); });
-        RenderPool pool(jobs, *settings, &mAbandon);
+        RenderPool pool(jobs, options, &mAbandon);
         // Images from position on are not written yet; those before handedOut were given to
         // the pool. At most jobs images are out at once, finished ones waiting for their turn
         // included, and none is handed out once the run flag is down.

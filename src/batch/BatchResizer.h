@@ -12,9 +12,10 @@
 // worker's body and the thread it runs on.
 //
 // Threads: constructed, started, waited for and destroyed on the main thread; the worker
-// reads the list and the settings on its own thread and reaches the main thread only through
-// queued calls to the progress receiver. The worker renders up to the settings' jobs images
-// at once on threads of its own, which read the settings and their own entries only.
+// reads the list and its copy of the options on its own thread and reaches the main thread
+// only through queued calls to the progress receiver. The worker renders up to the arguments'
+// jobs images at once on threads of its own, which read the options and their own entries
+// only.
 class BatchResizer
 {
 public:
@@ -41,7 +42,7 @@ public:
     void abandonImage() { mAbandon.store(true); }
 
     // The worker's body: processes the list and ends with the closing report. Up to the
-    // settings' jobs images are rendered at once (effectiveJobs), each into a file without a
+    // arguments' jobs images are rendered at once, each into a file without a
     // name; the files are named, and the progress, the log and the report made, in list
     // order, so that the outcome is that of writing the images one after another (jobs 1
     // does exactly that). No image starts once the run flag is down; those started complete.

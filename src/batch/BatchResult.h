@@ -3,7 +3,7 @@
 #include <QList>
 #include <QString>
 
-#include "core/ResizeStatus.h"
+#include "model/ResizeStatus.h"
 
 // One image that a batch did not write, with the reason the resize gave.
 struct BatchFailure

@@ -19,7 +19,7 @@
 
 #include <QSet>
 
-#include "core/FileNames.h"
+#include "codec/FileNames.h"
 
 namespace {
 

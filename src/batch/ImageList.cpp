@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <utility>
 
-#include "core/ImageCodec.h"
+#include "codec/ImageCodec.h"
 
 namespace {
 

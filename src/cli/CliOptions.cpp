@@ -10,9 +10,9 @@
 #include <QFileInfo>
 #include <QHash>
 
-#include "core/FileNames.h"
-#include "core/ImageCodec.h"
-#include "core/OutputFormat.h"
+#include "codec/FileNames.h"
+#include "codec/ImageCodec.h"
+#include "model/OutputFormat.h"
 #include "core/ResizeRules.h"
 #include "settings/Settings.h"
 #include "SourceList.h"
@@ -285,12 +285,12 @@ CliOptions CliOptions::parse(const QStringList& arguments)
         return field.has_value();
     };
     if (!pick(unit, options.mUnit,
-            { { "px", Settings::Unit::Pixels }, { "pixels", Settings::Unit::Pixels },
-                { "in", Settings::Unit::Inches }, { "inches", Settings::Unit::Inches },
-                { "mm", Settings::Unit::Millimetres },
-                { "millimetres", Settings::Unit::Millimetres },
-                { "millimeters", Settings::Unit::Millimetres },
-                { "percent", Settings::Unit::Percent }, { "%", Settings::Unit::Percent } },
+            { { "px", SizeUnit::Pixels }, { "pixels", SizeUnit::Pixels },
+                { "in", SizeUnit::Inches }, { "inches", SizeUnit::Inches },
+                { "mm", SizeUnit::Millimetres },
+                { "millimetres", SizeUnit::Millimetres },
+                { "millimeters", SizeUnit::Millimetres },
+                { "percent", SizeUnit::Percent }, { "%", SizeUnit::Percent } },
             tr("px, in, mm or percent")))
         return options;
     std::optional<int> sidesMode;
@@ -308,13 +308,13 @@ CliOptions CliOptions::parse(const QStringList& arguments)
         // long-short (1) or nothing (-1).
         struct Given
         {
-            Settings::Side side;
+            GivenSide side;
             int sidesMode;
         };
-        static const QHash<QString, Given> meaning = { { "width", { Settings::Side::First, 0 } },
-            { "height", { Settings::Side::Second, 0 } }, { "long", { Settings::Side::First, 1 } },
-            { "short", { Settings::Side::Second, 1 } }, { "first", { Settings::Side::First, -1 } },
-            { "second", { Settings::Side::Second, -1 } }, { "fit", { Settings::Side::Both, -1 } } };
+        static const QHash<QString, Given> meaning = { { "width", { GivenSide::First, 0 } },
+            { "height", { GivenSide::Second, 0 } }, { "long", { GivenSide::First, 1 } },
+            { "short", { GivenSide::Second, 1 } }, { "first", { GivenSide::First, -1 } },
+            { "second", { GivenSide::Second, -1 } }, { "fit", { GivenSide::Both, -1 } } };
         const QString value = parser.value(proportional);
         const auto it = meaning.constFind(value.trimmed().toLower());
         if (it == meaning.constEnd())
@@ -359,8 +359,8 @@ CliOptions CliOptions::parse(const QStringList& arguments)
             tr("lzw or none")))
         return options;
     if (!pick(naming, options.mNaming,
-            { { "source", Settings::Naming::SourceName },
-                { "custom", Settings::Naming::CustomName } },
+            { { "source", OutputNaming::SourceName },
+                { "custom", OutputNaming::CustomName } },
             tr("source or custom")))
         return options;
     if (parser.isSet(name)) {
@@ -516,9 +516,9 @@ QString CliOptions::checkRun(const Settings& settings)
     if (height < 0.0f)
         return tr("no size: the height cannot be negative (--height)");
     // Fitting inside a box takes both values like free scaling: a 0 sets no limit on its side.
-    const bool box = !settings.isProportional() || settings.givenSide() == Settings::Side::Both;
+    const bool box = !settings.isProportional() || settings.givenSide() == GivenSide::Both;
     if (!box) {
-        const bool second = settings.givenSide() == Settings::Side::Second;
+        const bool second = settings.givenSide() == GivenSide::Second;
         if (!((second ? height : width) > 0.0f))
             return second ? tr("no size: proportional scaling by the second size field needs a "
                                "height above 0 (--height)")
@@ -538,9 +538,9 @@ QString CliOptions::checkRun(const Settings& settings)
         return tr("the output folder \"%1\" does not exist").arg(dest);
     if (!info.isFolder)
         return tr("the output \"%1\" is not a folder").arg(dest);
-    if (settings.naming() == Settings::Naming::CustomName && settings.startNumber().isEmpty())
+    if (settings.naming() == OutputNaming::CustomName && settings.startNumber().isEmpty())
         return tr("custom naming needs a start number: give one with --start-number");
-    if (settings.naming() == Settings::Naming::CustomName
+    if (settings.naming() == OutputNaming::CustomName
         && !ResizeRules::isUsableCustomName(settings.baseName()))
         return tr("the custom name \"%1\" cannot name a file in the output folder: it may not "
                   "hold \"/\" nor be \".\" or \"..\"")

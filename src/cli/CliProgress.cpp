@@ -6,7 +6,7 @@
 #include <QJsonDocument>
 
 #include "batch/BatchLog.h"
-#include "core/FileNames.h"
+#include "codec/FileNames.h"
 #include "core/PrintableText.h"
 
 CliProgress::CliProgress(bool terminal, std::FILE* stream, QObject* parent)

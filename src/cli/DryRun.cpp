@@ -6,13 +6,12 @@
 
 #include "cli/CliProgress.h"
 #include "batch/BatchResult.h"
-#include "core/FileNames.h"
-#include "core/ImageCodec.h"
+#include "codec/FileNames.h"
+#include "codec/ImageCodec.h"
 #include "core/ImageEntry.h"
 #include "core/NoReplaceFile.h"
 #include "core/PrintableText.h"
 #include "core/ResizeRules.h"
-#include "settings/Settings.h"
 
 namespace {
 
@@ -27,7 +26,7 @@ QString reasonFor(const QString& path, ResizeError error, const QString& detail 
 
 } // namespace
 
-QList<DryRun::Plan> DryRun::plan(const Settings& settings, const QList<Image>& images)
+QList<DryRun::Plan> DryRun::plan(const ResizeOptions& options, const QList<Image>& images)
 {
     QList<Plan> plans;
     // The names this run would take before each image: "first wins" among the sources.
@@ -35,16 +34,15 @@ QList<DryRun::Plan> DryRun::plan(const Settings& settings, const QList<Image>& i
     auto taken = [&claimed](const QString& path) {
         return claimed.contains(path) || ImageEntry::nameIsTaken(path);
     };
-    const ExistingFile existing = settings.existingFile();
+    const ExistingFile existing = options.existingFile;
     for (const Image& image : images) {
         Plan plan;
         plan.source = image.path;
         const QString folder = image.subfolder.isEmpty()
-            ? settings.outputFolder()
-            : QDir(settings.outputFolder()).filePath(image.subfolder);
-        plan.output
-            = ResizeRules::outputPath(folder, settings.naming(), QFileInfo(image.path).fileName(),
-                settings.baseName(), image.number, settings.outputFormat());
+            ? options.outputFolder
+            : QDir(options.outputFolder).filePath(image.subfolder);
+        plan.output = ResizeRules::outputPath(folder, options.naming,
+            QFileInfo(image.path).fileName(), options.baseName, image.number, options.format);
         auto fail = [&](ResizeError error, const QString& detail = QString()) {
             plan.outcome = error == ResizeError::Skipped ? Outcome::Skip : Outcome::Fail;
             plan.reason = reasonFor(image.path, error, detail);
@@ -59,7 +57,7 @@ QList<DryRun::Plan> DryRun::plan(const Settings& settings, const QList<Image>& i
             fail(ResizeError::SourceMissing, image.path);
             continue;
         }
-        const ImageCodec::SourceInfo source = ImageCodec::probe(image.path, settings.maxPixels());
+        const ImageCodec::SourceInfo source = ImageCodec::probe(image.path, options.maxPixels);
         if (!source.ok) {
             fail(ResizeError::DecodeFailed, source.error);
             continue;
@@ -67,7 +65,7 @@ QList<DryRun::Plan> DryRun::plan(const Settings& settings, const QList<Image>& i
         plan.sourceWidth = source.width;
         plan.sourceHeight = source.height;
         const ImageEntry::OutputSize size = ImageEntry::outputSize(
-            settings, source.width, source.height, source.animationFrames());
+            options, source.width, source.height, source.animationFrames());
         plan.width = size.width;
         plan.height = size.height;
         if (const QString problem = size.problem(); !problem.isEmpty()) {

@@ -5,7 +5,7 @@
 #include <QList>
 #include <QString>
 
-class Settings;
+#include "model/ResizeOptions.h"
 
 // What a batch would do, worked out without writing anything, not even a folder: for each
 // source the output path the batch would give it (running numbers, "first wins" and the
@@ -43,7 +43,7 @@ public:
         int height = 0;
     };
 
-    static QList<Plan> plan(const Settings& settings, const QList<Image>& images);
+    static QList<Plan> plan(const ResizeOptions& options, const QList<Image>& images);
 
     // One line of the plain report: "source -> output, 800 x 600 px", and what happens to
     // a name that is taken; control characters quoted (PrintableText).

@@ -7,7 +7,7 @@
 #include <QFileInfo>
 #include <QtEndian>
 
-#include "core/FileNames.h"
+#include "codec/FileNames.h"
 
 QStringList SourceList::readNames(QIODevice& device, bool nulSeparated)
 {

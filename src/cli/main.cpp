@@ -25,9 +25,9 @@
 #include "batch/BatchArguments.h"
 #include "batch/BatchLog.h"
 #include "batch/BatchResizer.h"
-#include "core/FileNames.h"
-#include "core/ImageCodec.h"
-#include "core/PrivateTemporaryFolder.h"
+#include "codec/FileNames.h"
+#include "codec/ImageCodec.h"
+#include "codec/PrivateTemporaryFolder.h"
 #include "core/LocalizedText.h"
 #include "core/PrintableText.h"
 #include "settings/Settings.h"
@@ -331,7 +331,7 @@ int main(int argc, char* argv[])
             images << DryRun::Image { list.paths.at(i), list.subfolders.at(i),
                 BatchResizer::runningNumber(start, list.numberPositions.at(i)) };
         int failing = 0;
-        for (const DryRun::Plan& plan : DryRun::plan(*run, images)) {
+        for (const DryRun::Plan& plan : DryRun::plan(run->resizeOptions(), images)) {
             failing += plan.outcome == DryRun::Outcome::Fail ? 1 : 0;
             if (options.json())
                 CliProgress::writeJsonLine(stdout, DryRun::json(plan));
@@ -365,7 +365,7 @@ int main(int argc, char* argv[])
     QElapsedTimer timer;
     timer.start();
     resizer.setMayContinue(true);
-    BatchArguments arguments(&progress, run.get(), run->startNumber());
+    BatchArguments arguments(&progress, run->resizeOptions(), run->effectiveJobs());
     arguments.setNumberPositions(list.numberPositions);
     resizer.start(arguments);
     QCoreApplication::exec();

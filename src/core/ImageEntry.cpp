@@ -9,19 +9,15 @@
 #include <cmath>
 #include <utility>
 
-#include "FileNames.h"
-#include "ImageCodec.h"
+#include "codec/FileNames.h"
+#include "codec/ImageCodec.h"
 #include "ResizeRules.h"
-#include "settings/Settings.h"
 
 #if defined(__APPLE__)
 #include <sys/xattr.h>
 #elif defined(__linux__)
 #include <sys/xattr.h>
 #endif
-
-// The settings' default and the codec's are one limit.
-static_assert(qint64(Settings::kDefaultMaxMegapixels) * 1'000'000 == ImageCodec::kDefaultMaxPixels);
 
 namespace {
 
@@ -44,27 +40,6 @@ qint64 resourceForkSize(const QString& path)
 }
 
 } // namespace
-
-QString resizeErrorText(ResizeError error)
-{
-    switch (error) {
-    case ResizeError::None:
-        return QString();
-    case ResizeError::OutputExists:
-        return QStringLiteral("the output file already exists");
-    case ResizeError::SourceMissing:
-        return QStringLiteral("the source file is missing");
-    case ResizeError::DecodeFailed:
-        return QStringLiteral("the source could not be decoded");
-    case ResizeError::InvalidSettings:
-        return QStringLiteral("the settings give no valid output");
-    case ResizeError::WriteFailed:
-        return QStringLiteral("the output could not be written");
-    case ResizeError::Skipped:
-        return QStringLiteral("skipped: the output file already exists");
-    }
-    return QString();
-}
 
 ImageEntry::ImageEntry(const QString& path)
     : mPath(path)
@@ -174,10 +149,10 @@ QString ImageEntry::byteSizeText(qint64 bytes, const QLocale& locale)
     return number + QChar(0x00A0) + QCoreApplication::translate("ImageEntry", kByteUnits[unit]);
 }
 
-bool ImageEntry::writeResized(const Settings& settings, int number, bool flatten,
-    const QColor& background, ResizeStatus* status, const std::atomic<bool>* abandon)
+bool ImageEntry::writeResized(const ResizeOptions& options, int number, ResizeStatus* status,
+    const std::atomic<bool>* abandon)
 {
-    Rendered rendered = render(settings, number, flatten, background, abandon);
+    Rendered rendered = render(options, number, abandon);
     const ResizeStatus result = commit(rendered);
     if (status)
         *status = result;
@@ -223,24 +198,24 @@ QString ImageEntry::OutputSize::problem() const
 }
 
 ImageEntry::OutputSize ImageEntry::outputSize(
-    const Settings& settings, int sourceWidth, int sourceHeight, int animationFrames)
+    const ResizeOptions& options, int sourceWidth, int sourceHeight, int animationFrames)
 {
     OutputSize size;
     size.exact = ResizeRules::targetSize(
-        settings, static_cast<float>(sourceWidth), static_cast<float>(sourceHeight));
+        options, static_cast<float>(sourceWidth), static_cast<float>(sourceHeight));
     size.width = ResizeRules::wholePixels(size.exact.width);
     size.height = ResizeRules::wholePixels(size.exact.height);
-    size.formatProblem = ImageCodec::targetSizeProblem(
-        size.exact.width, size.exact.height, settings.outputFormat());
-    const OutputFormats::Info* format = OutputFormats::find(settings.outputFormat());
+    size.formatProblem
+        = ImageCodec::targetSizeProblem(size.exact.width, size.exact.height, options.format);
+    const OutputFormats::Info* format = OutputFormats::find(options.format);
     if (size.formatProblem.isEmpty() && !size.isEmpty())
         size.limitProblem = ImageCodec::outputLimitProblem(size.width, size.height,
-            format && format->animates ? animationFrames : 1, settings.maxPixels());
+            format && format->animates ? animationFrames : 1, options.maxPixels);
     return size;
 }
 
-ImageEntry::Rendered ImageEntry::render(const Settings& settings, int number, bool flatten,
-    const QColor& background, const std::atomic<bool>* abandon)
+ImageEntry::Rendered ImageEntry::render(
+    const ResizeOptions& options, int number, const std::atomic<bool>* abandon)
 {
     Rendered rendered;
     QElapsedTimer timer;
@@ -251,14 +226,13 @@ ImageEntry::Rendered ImageEntry::render(const Settings& settings, int number, bo
         return std::move(rendered);
     };
 
-    const Settings::Naming naming = settings.naming();
-    const OutputFormat format = settings.outputFormat();
+    const OutputNaming naming = options.naming;
+    const OutputFormat format = options.format;
     // Whatever the checks before the batch said: a custom name never leads out of the folder.
-    if (naming == Settings::Naming::CustomName
-        && !ResizeRules::isUsableCustomName(settings.baseName()))
+    if (naming == OutputNaming::CustomName && !ResizeRules::isUsableCustomName(options.baseName))
         return fail(ResizeError::InvalidSettings,
             QCoreApplication::translate("ImageEntry", "the custom name \"%1\" is not a file name")
-                .arg(settings.baseName()));
+                .arg(options.baseName));
     // A subfolder is relative and clean, so that it stays inside the output folder.
     const QString subfolder = QDir::cleanPath(mOutputSubfolder);
     const bool inSubfolder = !mOutputSubfolder.isEmpty() && subfolder != QLatin1String(".");
@@ -271,12 +245,12 @@ ImageEntry::Rendered ImageEntry::render(const Settings& settings, int number, bo
                 "output folder")
                 .arg(mOutputSubfolder));
     const QString folder
-        = inSubfolder ? QDir(settings.outputFolder()).filePath(subfolder) : settings.outputFolder();
+        = inSubfolder ? QDir(options.outputFolder).filePath(subfolder) : options.outputFolder;
     const QString output
-        = ResizeRules::outputPath(folder, naming, mName, settings.baseName(), number, format);
+        = ResizeRules::outputPath(folder, naming, mName, options.baseName, number, format);
 
     rendered.outputPath = output;
-    rendered.existing = settings.existingFile();
+    rendered.existing = options.existingFile;
 
     // Nothing that exists is ever replaced: not an earlier output, not the source itself. An
     // image that fails or is skipped for it is known before anything is decoded; a numbered
@@ -289,36 +263,19 @@ ImageEntry::Rendered ImageEntry::render(const Settings& settings, int number, bo
     rendered.failedAfterNameWasFree = existing != ExistingFile::Number;
     if (!FileNames::exists(mPath))
         return fail(ResizeError::SourceMissing, mPath);
-    if ((naming != Settings::Naming::SourceName && naming != Settings::Naming::CustomName)
+    if ((naming != OutputNaming::SourceName && naming != OutputNaming::CustomName)
         || ResizeRules::formatExtension(format).isEmpty())
         return fail(ResizeError::InvalidSettings,
             QCoreApplication::translate("ImageEntry", "unknown naming or format code"));
 
-    const ImageCodec::SourceInfo source = ImageCodec::probe(mPath, settings.maxPixels());
+    const ImageCodec::SourceInfo source = ImageCodec::probe(mPath, options.maxPixels);
     if (!source.ok)
         return fail(ResizeError::DecodeFailed, source.error);
-    const float pw = static_cast<float>(source.width);
-    const float ph = static_cast<float>(source.height);
-    mPixelSize = { pw, ph };
+    mPixelSize = { static_cast<float>(source.width), static_cast<float>(source.height) };
 
-    const float res = settings.resolution();
+    const float res = options.resolution;
     const OutputSize size
-        = outputSize(settings, source.width, source.height, source.animationFrames());
-
-    ImageCodec::RenderRequest request;
-    request.sourcePath = mPath;
-    request.width = size.width;
-    request.height = size.height;
-    request.format = format;
-    request.quality = settings.quality();
-    request.metadata = settings.metadata();
-    request.tiffCompression = settings.tiffCompression();
-    request.resolution = res;
-    request.flatten = flatten;
-    request.background = background;
-    request.abandon = abandon;
-    request.maxPixels = settings.maxPixels();
-    request.existing = existing;
+        = outputSize(options, source.width, source.height, source.animationFrames());
     // A size that cannot be made fails as a setting, before anything is decoded.
     if (const QString problem = size.problem(); !problem.isEmpty())
         return fail(ResizeError::InvalidSettings, problem);
@@ -326,13 +283,29 @@ ImageEntry::Rendered ImageEntry::render(const Settings& settings, int number, bo
         return fail(ResizeError::InvalidSettings,
             QCoreApplication::translate("ImageEntry", "resolution %1").arg(res));
 
+    ImageCodec::RenderRequest request;
+    request.sourcePath = mPath;
+    request.width = size.width;
+    request.height = size.height;
+    request.format = format;
+    request.quality = options.quality;
+    request.metadata = options.metadata;
+    request.tiffCompression = options.tiffCompression;
+    request.resolution = res;
+    request.flatten = options.flatten;
+    request.background = options.background;
+    request.abandon = abandon;
+    request.maxPixels = options.maxPixels;
+
     // The subfolder is made as the file is created, with the user's umask; a file or a link
     // in its place, or a folder that cannot be made, is this image's failure.
-    if (inSubfolder)
-        request.outputSubfolder = subfolder;
     rendered.outputWidth = request.width;
     rendered.outputHeight = request.height;
-    rendered.status = ImageCodec::renderUnnamed(request, output, &rendered.output);
+    rendered.status = rendered.output.create(output, inSubfolder ? subfolder : QString(), existing);
+    if (rendered.status.ok())
+        rendered.status = ImageCodec::render(request, rendered.output.descriptor());
+    if (!rendered.status.ok())
+        rendered.output.discard();
     rendered.milliseconds = timer.elapsed();
     return rendered;
 }

@@ -7,12 +7,13 @@
 
 #include <atomic>
 
-#include "ImageCodec.h"
+#include "codec/ImageCodec.h"
+#include "PendingOutput.h"
 #include "ResizeRules.h"
-#include "ResizeStatus.h"
+#include "model/ResizeOptions.h"
+#include "model/ResizeStatus.h"
 
 class QLocale;
-class Settings;
 
 // One source image of the list: its path, its file name, a small preview built on first
 // request, the pixel size last measured and its size in bytes.
@@ -102,24 +103,24 @@ public:
     };
     // An animation's frames count where the output format keeps them.
     static OutputSize outputSize(
-        const Settings& settings, int sourceWidth, int sourceHeight, int animationFrames = 1);
+        const ResizeOptions& options, int sourceWidth, int sourceHeight, int animationFrames = 1);
 
     // Whether something takes the name path, a dangling symbolic link included: nothing is
     // ever written there.
     static bool nameIsTaken(const QString& path);
 
-    // Writes this image resized and converted as the settings say, as a new file; never
+    // Writes this image resized and converted as the options say, as a new file; never
     // replaces anything. number is the running number of custom naming. False when nothing was
     // written; status, when given, says why. When abandon turns true the image is given up
     // at once, writing nothing. The same as render() followed at once by commit().
-    bool writeResized(const Settings& settings, int number, bool flatten, const QColor& background,
-        ResizeStatus* status = nullptr, const std::atomic<bool>* abandon = nullptr);
+    bool writeResized(const ResizeOptions& options, int number, ResizeStatus* status = nullptr,
+        const std::atomic<bool>* abandon = nullptr);
 
     // An image rendered but not yet given its name: the first half of writeResized.
     struct Rendered
     {
         QString outputPath;
-        ImageCodec::PendingOutput output; // the content, when the render succeeded
+        PendingOutput output; // the content, when the render succeeded
         ResizeStatus status; // why there is no content
         // The render failed after finding the output name free. A file that has taken the
         // name by the commit (an earlier image of the batch) is then the answer, as it would
@@ -134,8 +135,8 @@ public:
     // Everything writeResized does except naming the file. Several images may render at once,
     // each on its own thread; the entry's own fields are written (the pixel size), so one
     // entry renders on one thread at a time.
-    Rendered render(const Settings& settings, int number, bool flatten, const QColor& background,
-        const std::atomic<bool>* abandon = nullptr);
+    Rendered render(
+        const ResizeOptions& options, int number, const std::atomic<bool>* abandon = nullptr);
     // The second half: names the rendered file unless its name exists, or gives the render's
     // failure. Committing the renders of a batch in list order gives every image the answer
     // that writing them one after another gives ("first wins" for one name).

@@ -14,7 +14,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include "FileNames.h"
+#include "codec/FileNames.h"
 
 namespace NoReplaceFile {
 

@@ -12,13 +12,13 @@ QString formatExtension(OutputFormat format)
 }
 
 QString outputBaseName(
-    Settings::Naming naming, const QString& imageName, const QString& name, int num)
+    OutputNaming naming, const QString& imageName, const QString& name, int num)
 {
-    if (naming == Settings::Naming::SourceName) {
+    if (naming == OutputNaming::SourceName) {
         const qsizetype dot = imageName.lastIndexOf(QLatin1Char('.'));
         return dot < 0 ? imageName : imageName.left(dot);
     }
-    if (naming == Settings::Naming::CustomName)
+    if (naming == OutputNaming::CustomName)
         return name + QString::asprintf("%04d", num);
     return {};
 }
@@ -36,10 +36,10 @@ bool isUsableCustomName(const QString& name)
     return true;
 }
 
-QString outputPath(const QString& folder, Settings::Naming naming, const QString& imageName,
+QString outputPath(const QString& folder, OutputNaming naming, const QString& imageName,
     const QString& name, int num, OutputFormat format)
 {
-    if (naming != Settings::Naming::SourceName && naming != Settings::Naming::CustomName)
+    if (naming != OutputNaming::SourceName && naming != OutputNaming::CustomName)
         return folder;
     const QString fileName
         = outputBaseName(naming, imageName, name, num) + QLatin1Char('.') + formatExtension(format);
@@ -48,7 +48,7 @@ QString outputPath(const QString& folder, Settings::Naming naming, const QString
     return folder + QLatin1Char('/') + fileName;
 }
 
-Sides requestedSides(bool proportional, Settings::Side givenSide, bool longShortSides, float width,
+Sides requestedSides(bool proportional, GivenSide givenSide, bool longShortSides, float width,
     float height, float pixelWidth, float pixelHeight)
 {
     const bool landscape = pixelWidth > pixelHeight;
@@ -58,21 +58,21 @@ Sides requestedSides(bool proportional, Settings::Side givenSide, bool longShort
             return { height, width };
         return { width, height };
     }
-    if (givenSide == Settings::Side::First) {
+    if (givenSide == GivenSide::First) {
         if (!longShortSides || landscape)
             return { width, 0.0f };
         if (portrait)
             return { 0.0f, width };
         return { width, width };
     }
-    if (givenSide == Settings::Side::Second) {
+    if (givenSide == GivenSide::Second) {
         if (!longShortSides || landscape)
             return { 0.0f, height };
         if (portrait)
             return { height, 0.0f };
         return { height, height };
     }
-    if (givenSide == Settings::Side::Both) {
+    if (givenSide == GivenSide::Both) {
         // Both values are the box; fitInside picks the side that binds.
         if (longShortSides && portrait)
             return { height, width };
@@ -81,16 +81,16 @@ Sides requestedSides(bool proportional, Settings::Side givenSide, bool longShort
     return { 0.0f, 0.0f };
 }
 
-float convertSide(float value, Settings::Unit unit, float resolution, float p)
+float convertSide(float value, SizeUnit unit, float resolution, float p)
 {
     switch (unit) {
-    case Settings::Unit::Inches:
+    case SizeUnit::Inches:
         return value * resolution;
-    case Settings::Unit::Millimetres:
+    case SizeUnit::Millimetres:
         // The one rule worked in double precision, rounded once to single.
         return static_cast<float>(
             static_cast<double>(value) / 25.4 * static_cast<double>(resolution));
-    case Settings::Unit::Percent:
+    case SizeUnit::Percent:
         return (p / 100.0f) * value;
     default:
         return value;
@@ -98,7 +98,7 @@ float convertSide(float value, Settings::Unit unit, float resolution, float p)
 }
 
 Sides targetSize(
-    Sides requested, Settings::Unit unit, float resolution, float pixelWidth, float pixelHeight)
+    Sides requested, SizeUnit unit, float resolution, float pixelWidth, float pixelHeight)
 {
     const bool widthGiven = requested.width != 0.0f;
     const bool heightGiven = requested.height != 0.0f;
@@ -117,7 +117,7 @@ Sides targetSize(
 }
 
 Sides fitInside(
-    Sides requested, Settings::Unit unit, float resolution, float pixelWidth, float pixelHeight)
+    Sides requested, SizeUnit unit, float resolution, float pixelWidth, float pixelHeight)
 {
     const bool widthGiven = requested.width != 0.0f;
     const bool heightGiven = requested.height != 0.0f;
@@ -144,16 +144,15 @@ Sides noLargerThan(Sides target, float pixelWidth, float pixelHeight)
     return target;
 }
 
-Sides targetSize(const Settings& settings, float pixelWidth, float pixelHeight)
+Sides targetSize(const ResizeOptions& options, float pixelWidth, float pixelHeight)
 {
-    const Sides requested = requestedSides(settings.isProportional(), settings.givenSide(),
-        settings.usesLongShortSides(), settings.width(), settings.height(), pixelWidth,
-        pixelHeight);
-    const bool fit = settings.isProportional() && settings.givenSide() == Settings::Side::Both;
+    const Sides requested = requestedSides(options.proportional, options.givenSide,
+        options.longShortSides, options.width, options.height, pixelWidth, pixelHeight);
+    const bool fit = options.proportional && options.givenSide == GivenSide::Both;
     const Sides target = fit
-        ? fitInside(requested, settings.unit(), settings.resolution(), pixelWidth, pixelHeight)
-        : targetSize(requested, settings.unit(), settings.resolution(), pixelWidth, pixelHeight);
-    return settings.noEnlarge() ? noLargerThan(target, pixelWidth, pixelHeight) : target;
+        ? fitInside(requested, options.unit, options.resolution, pixelWidth, pixelHeight)
+        : targetSize(requested, options.unit, options.resolution, pixelWidth, pixelHeight);
+    return options.noEnlarge ? noLargerThan(target, pixelWidth, pixelHeight) : target;
 }
 
 int wholePixels(float value)

@@ -2,7 +2,7 @@
 
 #include <QString>
 
-#include "settings/Settings.h"
+#include "model/ResizeOptions.h"
 
 // The arithmetic of a resize: output names, the requested sides and the target pixel size.
 // Kept apart from any image work so that it can be checked number for number.
@@ -22,7 +22,7 @@ QString formatExtension(OutputFormat format);
 // the source's name; CustomName is the custom name followed by the number as "%04d". Any other
 // code gives an empty string.
 QString outputBaseName(
-    Settings::Naming naming, const QString& imageName, const QString& name, int num);
+    OutputNaming naming, const QString& imageName, const QString& name, int num);
 
 // Whether a custom name can start the name of a file in the output folder: it holds no path
 // separator and no NUL, and is neither "." nor "..". The empty name is usable (the number
@@ -31,35 +31,35 @@ bool isUsableCustomName(const QString& name);
 
 // The full output path: the folder joined with "base.ext" by one separator. With a naming code
 // other than SourceName and CustomName no file name is built and the result is the folder.
-QString outputPath(const QString& folder, Settings::Naming naming, const QString& imageName,
+QString outputPath(const QString& folder, OutputNaming naming, const QString& imageName,
     const QString& name, int num, OutputFormat format);
 
 // The sides asked for, in the unit of the fields, before conversion (0 = derive). With
 // Side::Both the two values are the box the image fits inside (fitInside), read as long and
 // short side with longShortSides.
-Sides requestedSides(bool proportional, Settings::Side givenSide, bool longShortSides, float width,
+Sides requestedSides(bool proportional, GivenSide givenSide, bool longShortSides, float width,
     float height, float pixelWidth, float pixelHeight);
 
 // One given side converted to pixels from the unit; p is the source's pixel size on the same
 // axis (used by percent).
-float convertSide(float value, Settings::Unit unit, float resolution, float p);
+float convertSide(float value, SizeUnit unit, float resolution, float p);
 
 // Target size in (possibly fractional) pixels from the requested sides.
 Sides targetSize(
-    Sides requested, Settings::Unit unit, float resolution, float pixelWidth, float pixelHeight);
+    Sides requested, SizeUnit unit, float resolution, float pixelWidth, float pixelHeight);
 
 // The target for Side::Both: the largest size with the source's proportions that fits inside
 // the box of the requested sides, in the unit of the fields. A side of 0 sets no limit.
 Sides fitInside(
-    Sides requested, Settings::Unit unit, float resolution, float pixelWidth, float pixelHeight);
+    Sides requested, SizeUnit unit, float resolution, float pixelWidth, float pixelHeight);
 
 // The target with no side larger than the source's ("do not enlarge"): a target with the
 // source's proportions that is larger than the source becomes the source's own size.
 Sides noLargerThan(Sides target, float pixelWidth, float pixelHeight);
 
 // The target in (possibly fractional) pixels for a source of pixelWidth x pixelHeight with
-// the settings' size fields, unit, resolution, scaling and "do not enlarge".
-Sides targetSize(const Settings& settings, float pixelWidth, float pixelHeight);
+// the options' size fields, unit, resolution, scaling and "do not enlarge".
+Sides targetSize(const ResizeOptions& options, float pixelWidth, float pixelHeight);
 
 // Whole pixels by rounding to nearest; 0 for values that are not finite or below one half.
 int wholePixels(float value);

@@ -93,9 +93,9 @@ std::optional<BatchController::InputProblem> BatchController::inputProblem() con
     const int given = ui->givenSideGroup->checkedId();
     switch (ui->keepProportionsCheck->checkState()) {
     case Qt::Checked:
-        if (given != int(Settings::Side::Both)) {
+        if (given != int(GivenSide::Both)) {
             if (noWidth && noHeight)
-                return sizeProblem(given == int(Settings::Side::Second) ? enterSecond : enterFirst);
+                return sizeProblem(given == int(GivenSide::Second) ? enterSecond : enterFirst);
             break;
         }
         [[fallthrough]]; // fitting inside a box takes both values, as free scaling does
@@ -137,10 +137,10 @@ std::optional<BatchController::InputProblem> BatchController::inputProblem() con
     if (!folder.isDir())
         return outputProblem("_CheckNotAFolder");
 
-    switch (ControlValues::selectedCode<Settings::Naming>(ui->namingCombo)) {
-    case Settings::Naming::SourceName:
+    switch (ControlValues::selectedCode<OutputNaming>(ui->namingCombo)) {
+    case OutputNaming::SourceName:
         break;
-    case Settings::Naming::CustomName:
+    case OutputNaming::CustomName:
         if (ui->startNumberField->text().isEmpty())
             return outputProblem("_CheckEnterStartNumber");
         if (!ResizeRules::isUsableCustomName(ui->baseNameField->text()))
@@ -183,7 +183,10 @@ void BatchController::startBatch()
     mProgressSheet->setOutputFolder(mUi->outputFolderField->text());
     mProgressSheet->open();
     // The start number is the field's text now, not the stored setting.
-    const BatchArguments arguments(mProgressSheet, mSettings, mUi->startNumberField->text());
+    // The start number as the field shows it at this moment.
+    ResizeOptions options = mSettings->resizeOptions();
+    options.startNumber = mUi->startNumberField->text();
+    const BatchArguments arguments(mProgressSheet, options, mSettings->effectiveJobs());
     // Cannot be refused: the earlier batch's worker left its loop before it queued the alert
     // whose dismissal ended isBusy().
     mResizer->start(arguments);

@@ -4,7 +4,7 @@
 
 #include <QThread>
 
-#include "core/FileNames.h"
+#include "codec/FileNames.h"
 
 FolderScanner::FolderScanner(const QStringList& extensions, QObject* parent)
     : QObject(parent)

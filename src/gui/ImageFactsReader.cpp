@@ -2,7 +2,7 @@
 
 #include <QElapsedTimer>
 
-#include "core/ImageCodec.h"
+#include "codec/ImageCodec.h"
 #include "core/ImageEntry.h"
 
 namespace {

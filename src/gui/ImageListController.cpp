@@ -24,7 +24,7 @@
 #include "batch/BatchResizer.h"
 #include "core/ImageEntry.h"
 #include "core/LocalizedText.h"
-#include "core/OutputFormat.h"
+#include "model/OutputFormat.h"
 #include "settings/Settings.h"
 #include "ui_MainWindow.h"
 
@@ -301,7 +301,8 @@ void ImageListController::showOutputSize()
 QString ImageListController::outputSizeText(QSize source, int animationFrames) const
 {
     const ImageEntry::OutputSize size
-        = ImageEntry::outputSize(*mSettings, source.width(), source.height(), animationFrames);
+        = ImageEntry::outputSize(
+            mSettings->resizeOptions(), source.width(), source.height(), animationFrames);
     const OutputFormats::Info* info = OutputFormats::find(mSettings->outputFormat());
     const QString formatName = info ? QString::fromLatin1(info->name) : QString();
     if (!size.formatProblem.isEmpty())

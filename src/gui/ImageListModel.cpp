@@ -12,7 +12,7 @@
 
 #include "FolderScanner.h"
 #include "batch/BatchResizer.h"
-#include "core/FileNames.h"
+#include "codec/FileNames.h"
 #include "core/ImageEntry.h"
 
 namespace {

@@ -2,8 +2,8 @@
 
 #include <QCoreApplication>
 
-#include "core/FileNames.h"
-#include "core/ImageCodec.h"
+#include "codec/FileNames.h"
+#include "codec/ImageCodec.h"
 
 namespace {
 

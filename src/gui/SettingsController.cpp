@@ -16,10 +16,10 @@
 #include "gui/FilePanel.h"
 #include "gui/QualitySlider.h"
 #include "gui/StepButtons.h"
-#include "core/ExistingFile.h"
+#include "model/ExistingFile.h"
 #include "core/LocalizedText.h"
-#include "core/MetadataMode.h"
-#include "core/OutputFormat.h"
+#include "model/MetadataMode.h"
+#include "model/OutputFormat.h"
 #include "settings/Settings.h"
 #include "ui_MainWindow.h"
 
@@ -42,14 +42,14 @@ void SettingsController::fillMenus()
     // The items carry the settings codes as their data; start-up selects by code and the
     // store functions read the code of the selection.
     QComboBox* unit = mUi->unitCombo;
-    unit->addItem(tr("Pixels"), int(Settings::Unit::Pixels));
-    unit->addItem(tr("Inches"), int(Settings::Unit::Inches));
-    unit->addItem(tr("Millimetres"), int(Settings::Unit::Millimetres));
-    unit->addItem(tr("Percent"), int(Settings::Unit::Percent));
+    unit->addItem(tr("Pixels"), int(SizeUnit::Pixels));
+    unit->addItem(tr("Inches"), int(SizeUnit::Inches));
+    unit->addItem(tr("Millimetres"), int(SizeUnit::Millimetres));
+    unit->addItem(tr("Percent"), int(SizeUnit::Percent));
 
     QComboBox* naming = mUi->namingCombo;
-    naming->addItem(tr("Source name"), int(Settings::Naming::SourceName));
-    naming->addItem(tr("Name and number"), int(Settings::Naming::CustomName));
+    naming->addItem(tr("Source name"), int(OutputNaming::SourceName));
+    naming->addItem(tr("Name and number"), int(OutputNaming::CustomName));
 
     QComboBox* format = mUi->formatCombo;
     for (const OutputFormats::Info& info : OutputFormats::all())
@@ -64,9 +64,9 @@ void SettingsController::fillMenus()
     compression->addItem(tr("LZW compression"), int(TiffCompression::Lzw));
     compression->addItem(tr("No compression"), int(TiffCompression::None));
 
-    mUi->givenSideGroup->setId(mUi->firstSideRadio, int(Settings::Side::First));
-    mUi->givenSideGroup->setId(mUi->secondSideRadio, int(Settings::Side::Second));
-    mUi->givenSideGroup->setId(mUi->fitInsideRadio, int(Settings::Side::Both));
+    mUi->givenSideGroup->setId(mUi->firstSideRadio, int(GivenSide::First));
+    mUi->givenSideGroup->setId(mUi->secondSideRadio, int(GivenSide::Second));
+    mUi->givenSideGroup->setId(mUi->fitInsideRadio, int(GivenSide::Both));
 
     QComboBox* existing = mUi->existingFileCombo;
     existing->addItem(tr("Fail the image"), int(ExistingFile::Fail));
@@ -227,27 +227,27 @@ void SettingsController::storeGivenSide()
         return;
     }
     // Emptying a field changes only its text: the stored value keeps its last value.
-    switch (static_cast<Settings::Side>(ui->givenSideGroup->checkedId())) {
-    case Settings::Side::First:
+    switch (static_cast<GivenSide>(ui->givenSideGroup->checkedId())) {
+    case GivenSide::First:
         enable(ui->widthField, ui->widthStepButtons, true);
         showStored(ui->widthField, ui->widthStepButtons, mSettings->width());
         ui->heightField->setText(QString());
         enable(ui->heightField, ui->heightStepButtons, false);
-        mSettings->setGivenSide(Settings::Side::First);
+        mSettings->setGivenSide(GivenSide::First);
         break;
-    case Settings::Side::Second:
+    case GivenSide::Second:
         ui->widthField->setText(QString());
         enable(ui->widthField, ui->widthStepButtons, false);
         enable(ui->heightField, ui->heightStepButtons, true);
         showStored(ui->heightField, ui->heightStepButtons, mSettings->height());
-        mSettings->setGivenSide(Settings::Side::Second);
+        mSettings->setGivenSide(GivenSide::Second);
         break;
-    case Settings::Side::Both:
+    case GivenSide::Both:
         enable(ui->widthField, ui->widthStepButtons, true);
         enable(ui->heightField, ui->heightStepButtons, true);
         showStored(ui->widthField, ui->widthStepButtons, mSettings->width());
         showStored(ui->heightField, ui->heightStepButtons, mSettings->height());
-        mSettings->setGivenSide(Settings::Side::Both);
+        mSettings->setGivenSide(GivenSide::Both);
         break;
     default:
         break;
@@ -265,7 +265,7 @@ void SettingsController::storeLongShortSides()
 void SettingsController::storeUnit()
 {
     // The numbers in the fields are not converted: from now on they are read in the new unit.
-    mSettings->setUnit(selectedCode<Settings::Unit>(mUi->unitCombo));
+    mSettings->setUnit(selectedCode<SizeUnit>(mUi->unitCombo));
 }
 
 std::array<SettingsController::NumberPair, 3> SettingsController::numberPairs() const
@@ -295,11 +295,11 @@ void SettingsController::storeSteppedNumber(const NumberPair& pair)
 
 void SettingsController::storeNaming()
 {
-    const auto naming = selectedCode<Settings::Naming>(mUi->namingCombo);
-    if (naming == Settings::Naming::SourceName) {
+    const auto naming = selectedCode<OutputNaming>(mUi->namingCombo);
+    if (naming == OutputNaming::SourceName) {
         mUi->baseNameField->hide();
         mUi->startNumberField->hide();
-    } else if (naming == Settings::Naming::CustomName) {
+    } else if (naming == OutputNaming::CustomName) {
         mUi->baseNameField->show();
         mUi->startNumberField->show();
     }
@@ -387,7 +387,7 @@ void SettingsController::showUnitAbbreviation()
 {
     static const char* const abbreviations[]
         = { "", QT_TR_NOOP("px"), QT_TR_NOOP("in"), QT_TR_NOOP("mm"), QT_TR_NOOP("%") };
-    const int code = int(selectedCode<Settings::Unit>(mUi->unitCombo));
+    const int code = int(selectedCode<SizeUnit>(mUi->unitCombo));
     const QString text = code >= 1 && code <= 4 ? tr(abbreviations[code]) : QString();
     mUi->widthUnitLabel->setText(text);
     mUi->heightUnitLabel->setText(text);

@@ -12,7 +12,7 @@
 #include <QUrl>
 #include <QtEndian>
 
-#include "core/PrivateTemporaryFolder.h"
+#include "codec/PrivateTemporaryFolder.h"
 
 namespace {
 

@@ -7,8 +7,8 @@
 #include "gui/MainController.h"
 #include "gui/SingleInstance.h"
 #include "gui/TerminationSignals.h"
-#include "core/ImageCodec.h"
-#include "core/PrivateTemporaryFolder.h"
+#include "codec/ImageCodec.h"
+#include "codec/PrivateTemporaryFolder.h"
 #include "core/LocalizedText.h"
 
 int main(int argc, char* argv[])

@@ -7,7 +7,7 @@
 #include <QSet>
 #include <QSettings>
 
-#include "core/OutputFormat.h"
+#include "model/OutputFormat.h"
 #include "settings/Settings.h"
 
 namespace {
@@ -18,7 +18,7 @@ constexpr char kNameKey[] = "presetName";
 
 // A built-in preset that fits each image inside a box (long and short side, so that portrait
 // and landscape images get the same long side), with the format and quality it is made for.
-Preset fitInside(const char* name, Settings::Unit unit, float longSide, float shortSide,
+Preset fitInside(const char* name, SizeUnit unit, float longSide, float shortSide,
     float resolution, bool noEnlarge, float quality)
 {
     Preset preset;
@@ -31,7 +31,7 @@ Preset fitInside(const char* name, Settings::Unit unit, float longSide, float sh
         { QStringLiteral("resValue"), resolution },
         { QStringLiteral("proportional"), true },
         { QStringLiteral("switchSides"), true },
-        { QStringLiteral("tagSides"), int(Settings::Side::Both) },
+        { QStringLiteral("tagSides"), int(GivenSide::Both) },
         { QStringLiteral("noEnlarge"), noEnlarge },
         { QStringLiteral("formatMenu"), int(OutputFormat::Jpeg) },
         { QStringLiteral("quality"), quality },
@@ -82,13 +82,13 @@ QList<Preset> Presets::builtIn()
     // Web and e-mail: the long side in pixels, never enlarged; print: 15 x 10 cm at 300 ppi
     // (1772 x 1181 px), a small image enlarged to fill the print.
     return {
-        fitInside(QT_TRANSLATE_NOOP("Presets", "Web 1600 px"), Settings::Unit::Pixels, 1600.0f,
+        fitInside(QT_TRANSLATE_NOOP("Presets", "Web 1600 px"), SizeUnit::Pixels, 1600.0f,
             1600.0f, 72.0f, true, 0.85f),
-        fitInside(QT_TRANSLATE_NOOP("Presets", "E-mail 1024 px"), Settings::Unit::Pixels, 1024.0f,
+        fitInside(QT_TRANSLATE_NOOP("Presets", "E-mail 1024 px"), SizeUnit::Pixels, 1024.0f,
             1024.0f, 72.0f, true, 0.8f),
         fitInside(QT_TRANSLATE_NOOP("Presets", "Print 300 ppi at 15 x 10 cm"),
-            Settings::Unit::Millimetres, 150.0f, 100.0f, 300.0f, false, 0.92f),
-        fitInside(QT_TRANSLATE_NOOP("Presets", "Thumbnail 256 px"), Settings::Unit::Pixels, 256.0f,
+            SizeUnit::Millimetres, 150.0f, 100.0f, 300.0f, false, 0.92f),
+        fitInside(QT_TRANSLATE_NOOP("Presets", "Thumbnail 256 px"), SizeUnit::Pixels, 256.0f,
             256.0f, 72.0f, true, 0.8f),
     };
 }

@@ -349,14 +349,14 @@ void Settings::overlay(const std::function<QVariant(const char*)>& valueOf)
     take(Key::showFullPath, mShowsFullPath, readBool);
     take(Key::proportional, mProportional, readBool);
     take(Key::longShortSides, mUsesLongShortSides, readBool);
-    take(Key::givenSide, mGivenSide, readCode<Side>(1, 3));
-    take(Key::unit, mUnit, readCode<Unit>(1, 4));
+    take(Key::givenSide, mGivenSide, readCode<GivenSide>(1, 3));
+    take(Key::unit, mUnit, readCode<SizeUnit>(1, 4));
     take(Key::currentTab, mCurrentTab, intIn(0, 2));
     take(Key::width, mWidth, size);
     take(Key::height, mHeight, size);
     take(Key::resolution, mResolution, positive);
     take(Key::outputFolder, mOutputFolder, readString);
-    take(Key::naming, mNaming, readCode<Naming>(1, 2));
+    take(Key::naming, mNaming, readCode<OutputNaming>(1, 2));
     take(Key::baseName, mBaseName, readString);
     take(Key::startNumber, mStartNumber, readString);
     take(Key::outputFormat, mOutputFormat, [](const QVariant& v) {
@@ -411,13 +411,13 @@ void Settings::setUsesLongShortSides(bool uses)
     store(Key::longShortSides, uses);
 }
 
-void Settings::setGivenSide(Side side)
+void Settings::setGivenSide(GivenSide side)
 {
     mGivenSide = side;
     store(Key::givenSide, int(side));
 }
 
-void Settings::setUnit(Unit unit)
+void Settings::setUnit(SizeUnit unit)
 {
     mUnit = unit;
     store(Key::unit, int(unit));
@@ -429,7 +429,7 @@ void Settings::setCurrentTab(int tab)
     store(Key::currentTab, tab);
 }
 
-void Settings::setNaming(Naming naming)
+void Settings::setNaming(OutputNaming naming)
 {
     mNaming = naming;
     store(Key::naming, int(naming));
@@ -619,4 +619,30 @@ void Settings::applyPresetValues(const QVariantMap& values)
     const QVariantMap now = presetValues();
     for (auto it = taken.cbegin(); it != taken.cend(); ++it)
         store(qPrintable(it.key()), now.value(it.key()));
+}
+
+ResizeOptions Settings::resizeOptions() const
+{
+    ResizeOptions options;
+    options.unit = mUnit;
+    options.width = mWidth;
+    options.height = mHeight;
+    options.resolution = mResolution;
+    options.proportional = mProportional;
+    options.givenSide = mGivenSide;
+    options.longShortSides = mUsesLongShortSides;
+    options.noEnlarge = mNoEnlarge;
+    options.outputFolder = mOutputFolder;
+    options.naming = mNaming;
+    options.baseName = mBaseName;
+    options.startNumber = mStartNumber;
+    options.existingFile = mExistingFile;
+    options.format = mOutputFormat;
+    options.quality = mQuality;
+    options.metadata = mMetadata;
+    options.tiffCompression = mTiffCompression;
+    options.flatten = mBackgroundEnabled;
+    options.background = backgroundColor();
+    options.maxPixels = maxPixels();
+    return options;
 }

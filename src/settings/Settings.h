@@ -10,9 +10,7 @@
 #include <QVariant>
 #include <QVariantMap>
 
-#include "core/ExistingFile.h"
-#include "core/MetadataMode.h"
-#include "core/OutputFormat.h"
+#include "model/ResizeOptions.h"
 
 class QSettings;
 
@@ -24,29 +22,6 @@ class QSettings;
 class Settings
 {
 public:
-    // Which value proportional scaling is given: the width (or, with long and short sides, the
-    // long side), the height (the short side), or both, as a box the image fits inside.
-    enum class Side
-    {
-        First = 1,
-        Second = 2,
-        Both = 3,
-    };
-    enum class Unit
-    {
-        Pixels = 1,
-        Inches = 2,
-        Millimetres = 3,
-        Percent = 4,
-    };
-    // How output files are named: after their source, or a name of the user's own followed by
-    // a running number.
-    enum class Naming
-    {
-        SourceName = 1,
-        CustomName = 2,
-    };
-
     // The pixel limit, in millions of pixels: a source above it is refused unread, so that a
     // small file claiming a huge size cannot exhaust the memory.
     static constexpr int kDefaultMaxMegapixels = 500;
@@ -100,15 +75,18 @@ public:
     // and stores them under their usual keys. Other keys are ignored.
     void applyPresetValues(const QVariantMap& values);
 
+    // What a resize needs of the settings, as they are now.
+    ResizeOptions resizeOptions() const;
+
     bool isBackgroundEnabled() const { return mBackgroundEnabled; }
     QColor backgroundColor() const;
     bool showsFullPath() const { return mShowsFullPath; }
     bool isProportional() const { return mProportional; }
     bool usesLongShortSides() const { return mUsesLongShortSides; }
-    Side givenSide() const { return mGivenSide; }
-    Unit unit() const { return mUnit; }
+    GivenSide givenSide() const { return mGivenSide; }
+    SizeUnit unit() const { return mUnit; }
     int currentTab() const { return mCurrentTab; }
-    Naming naming() const { return mNaming; }
+    OutputNaming naming() const { return mNaming; }
     OutputFormat outputFormat() const { return mOutputFormat; }
     MetadataMode metadata() const { return mMetadata; }
     TiffCompression tiffCompression() const { return mTiffCompression; }
@@ -137,10 +115,10 @@ public:
     void setShowsFullPath(bool shows);
     void setProportional(bool proportional);
     void setUsesLongShortSides(bool uses);
-    void setGivenSide(Side side);
-    void setUnit(Unit unit);
+    void setGivenSide(GivenSide side);
+    void setUnit(SizeUnit unit);
     void setCurrentTab(int tab);
-    void setNaming(Naming naming);
+    void setNaming(OutputNaming naming);
     void setOutputFormat(OutputFormat format);
     void setMetadata(MetadataMode mode);
     void setTiffCompression(TiffCompression compression);
@@ -178,14 +156,14 @@ private:
     bool mShowsFullPath = false;
     bool mProportional = false;
     bool mUsesLongShortSides = false;
-    Side mGivenSide = Side::First;
-    Unit mUnit = Unit::Pixels;
+    GivenSide mGivenSide = GivenSide::First;
+    SizeUnit mUnit = SizeUnit::Pixels;
     int mCurrentTab = 0;
     float mWidth = 400.0f;
     float mHeight = 300.0f;
     float mResolution = 72.0f;
     QString mOutputFolder;
-    Naming mNaming = Naming::SourceName;
+    OutputNaming mNaming = OutputNaming::SourceName;
     QString mBaseName;
     QString mStartNumber;
     OutputFormat mOutputFormat = OutputFormat::Jpeg;

@@ -23,7 +23,7 @@
 #include "batch/BatchLog.h"
 #include "batch/BatchProgress.h"
 #include "batch/BatchResizer.h"
-#include "core/ImageCodec.h"
+#include "codec/ImageCodec.h"
 #include "core/LocalizedText.h"
 #include "core/NoReplaceFile.h"
 #include "settings/Settings.h"
@@ -133,6 +133,14 @@ private:
 
     QString output(const QString& name) const { return QDir(mOut).filePath(name); }
 
+    // A batch of the settings as they are now, with the start number given.
+    BatchArguments arguments(BatchProgress* progress, const QString& startNumber = {}) const
+    {
+        ResizeOptions options = mPref->resizeOptions();
+        options.startNumber = startNumber;
+        return BatchArguments(progress, options, mPref->effectiveJobs());
+    }
+
     QStringList outputFiles() const { return TestSupport::filesIn(mOut); }
 
     // The output names that hidden temporary files are being written for, sorted.
@@ -165,7 +173,7 @@ private:
     void run(BatchResizer& resizer, RecordingProgress& progress, const QString& startNumber = {})
     {
         QSignalSpy alert(&progress, &RecordingProgress::alertShown);
-        QVERIFY(resizer.start(BatchArguments(&progress, mPref.get(), startNumber)));
+        QVERIFY(resizer.start(arguments(&progress, startNumber)));
         QVERIFY(alert.wait(120000));
         resizer.wait();
         QVERIFY(!progress.offMainThread);
@@ -296,7 +304,7 @@ private slots:
             TestSupport::writeImage(QDir(other).filePath("same.png"), 64, 32) });
         mPref->setExistingFile(ExistingFile::Number);
         mPref->setProportional(true);
-        mPref->setGivenSide(Settings::Side::First);
+        mPref->setGivenSide(GivenSide::First);
         RecordingProgress third;
         run(numbering, third);
         QCOMPARE(third.report->result.written, 2);
@@ -390,7 +398,7 @@ private slots:
     {
         mPref->setJobs(4);
         mPref->setProportional(true);
-        mPref->setGivenSide(Settings::Side::First);
+        mPref->setGivenSide(GivenSide::First);
         const QString other = mTmp->filePath(QStringLiteral("other"));
         QVERIFY(QDir().mkpath(other));
         // 40 x 10 from the first, 40 x 30 from the second.
@@ -425,8 +433,8 @@ private slots:
     {
         mPref->setJobs(4);
         mPref->setProportional(true);
-        mPref->setGivenSide(Settings::Side::First);
-        mPref->setNaming(Settings::Naming::CustomName);
+        mPref->setGivenSide(GivenSide::First);
+        mPref->setNaming(OutputNaming::CustomName);
         mPref->setBaseName(QStringLiteral("Img"));
         mPref->setOutputFormat(OutputFormat::Png);
         BatchResizer resizer;
@@ -499,7 +507,7 @@ private slots:
         QVERIFY(gate->isValid());
         RecordingProgress progress;
         QSignalSpy alert(&progress, &RecordingProgress::alertShown);
-        QVERIFY(resizer.start(BatchArguments(&progress, mPref.get(), QString())));
+        QVERIFY(resizer.start(arguments(&progress)));
         QTRY_COMPARE_WITH_TIMEOUT(
             temporaryFiles(), QStringList({ "img5.jpg", "img6.jpg", "img7.jpg" }), 60000);
         resizer.setMayContinue(false);
@@ -567,7 +575,7 @@ private slots:
     {
         QFETCH(QString, text);
         QFETCH(QStringList, files);
-        mPref->setNaming(Settings::Naming::CustomName);
+        mPref->setNaming(OutputNaming::CustomName);
         mPref->setBaseName(QStringLiteral("Img"));
         mPref->setStartNumber(QStringLiteral("500")); // the field's text counts, not the setting
         mPref->setOutputFormat(OutputFormat::Tiff);
@@ -745,7 +753,7 @@ private slots:
         const auto gate = logPipe();
         QVERIFY(gate->isValid());
         RecordingProgress progress;
-        QVERIFY(resizer->start(BatchArguments(&progress, mPref.get(), QString())));
+        QVERIFY(resizer->start(arguments(&progress)));
         QTRY_VERIFY_WITH_TIMEOUT(progress.texts.contains(progressText(3, 6)), 60000);
 
         const BatchResizer* running = resizer.get();
@@ -809,7 +817,7 @@ private slots:
         BatchResizer resizer;
         resizer.images().addPaths({ source("a.jpg") });
         auto progress = std::make_unique<RecordingProgress>();
-        QVERIFY(resizer.start(BatchArguments(progress.get(), mPref.get(), QString())));
+        QVERIFY(resizer.start(arguments(progress.get())));
         resizer.wait();
         progress.reset();
         QCoreApplication::processEvents();

@@ -23,7 +23,7 @@
 #include <QTest>
 
 #include "TestSupport.h"
-#include "core/OutputFormat.h"
+#include "model/OutputFormat.h"
 
 // The real ostrel-batch, run as a user would run it, with HOME and the XDG folders inside a
 // temporary folder so that it reads and writes only the test's settings and log.

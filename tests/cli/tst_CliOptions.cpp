@@ -51,14 +51,14 @@ private slots:
         QCOMPARE(pref.outputFolder(), QStringLiteral("/tmp/out"));
         QCOMPARE(pref.width(), 800.0f);
         QCOMPARE(pref.height(), 600.5f);
-        QCOMPARE(pref.unit(), Settings::Unit::Millimetres);
+        QCOMPARE(pref.unit(), SizeUnit::Millimetres);
         QVERIFY(pref.isProportional());
-        QCOMPARE(pref.givenSide(), Settings::Side::Second);
+        QCOMPARE(pref.givenSide(), GivenSide::Second);
         QVERIFY(pref.usesLongShortSides());
         QCOMPARE(pref.resolution(), 300.0f);
         QCOMPARE(pref.outputFormat(), OutputFormat::Tiff);
         QCOMPARE(pref.quality(), 0.85f);
-        QCOMPARE(pref.naming(), Settings::Naming::CustomName);
+        QCOMPARE(pref.naming(), OutputNaming::CustomName);
         QCOMPARE(pref.baseName(), QStringLiteral("Trip"));
         QCOMPARE(pref.startNumber(), QStringLiteral("0007"));
         QVERIFY(pref.isBackgroundEnabled());
@@ -79,7 +79,7 @@ private slots:
         QVERIFY(!pref.usesLongShortSides());
         // Fit inside leaves the sides' meaning to --sides.
         parse({ "-p", "fit", "--sides", "long-short", "--no-enlarge" }).applyTo(pref);
-        QCOMPARE(pref.givenSide(), Settings::Side::Both);
+        QCOMPARE(pref.givenSide(), GivenSide::Both);
         QVERIFY(pref.usesLongShortSides());
         QVERIFY(pref.noEnlarge());
         parse({ "--enlarge", "--existing", "number" }).applyTo(pref);
@@ -94,7 +94,7 @@ private slots:
         QVERIFY(pref.usesLongShortSides()); // first/second leave the sides' meaning alone
         parse({ "--free", "--unit", "%" }).applyTo(pref);
         QVERIFY(!pref.isProportional());
-        QCOMPARE(pref.unit(), Settings::Unit::Percent);
+        QCOMPARE(pref.unit(), SizeUnit::Percent);
         parse({ "--background", "off", "--background-color", "#80ff0000" }).applyTo(pref);
         QVERIFY(!pref.isBackgroundEnabled());
         QCOMPARE(pref.backgroundColor().alpha(), 128);
@@ -227,7 +227,7 @@ private slots:
         QVERIFY(CliOptions::checkRun(pref).contains("not a folder"));
         pref.setOutputFolder(dir.path());
         QCOMPARE(CliOptions::checkRun(pref), QString());
-        pref.setNaming(Settings::Naming::CustomName);
+        pref.setNaming(OutputNaming::CustomName);
         QVERIFY(CliOptions::checkRun(pref).contains("--start-number"));
         pref.setStartNumber(QStringLiteral("1"));
         QCOMPARE(CliOptions::checkRun(pref), QString());
@@ -241,13 +241,13 @@ private slots:
         pref.setProportional(true);
         pref.setHeight(300.0f);
         QVERIFY(CliOptions::checkRun(pref).contains("--width"));
-        pref.setGivenSide(Settings::Side::Second);
+        pref.setGivenSide(GivenSide::Second);
         QCOMPARE(CliOptions::checkRun(pref), QString());
         pref.setHeight(-5.0f);
         QVERIFY(CliOptions::checkRun(pref).contains("--height"));
         pref.setHeight(300.0f);
         // Fit inside takes both values, like free scaling: one above 0 is enough.
-        pref.setGivenSide(Settings::Side::Both);
+        pref.setGivenSide(GivenSide::Both);
         pref.setWidth(0.0f);
         QCOMPARE(CliOptions::checkRun(pref), QString());
         pref.setHeight(0.0f);

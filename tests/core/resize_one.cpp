@@ -8,7 +8,7 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "core/ImageCodec.h"
+#include "codec/ImageCodec.h"
 #include "core/ImageEntry.h"
 #include "settings/Settings.h"
 
@@ -26,12 +26,12 @@ int main(int argc, char** argv)
     pref.setOutputFormat(argc > 4 ? OutputFormat(std::atoi(argv[4])) : OutputFormat::Png);
     if (argc > 3) {
         pref.setProportional(true);
-        pref.setGivenSide(Settings::Side::First);
+        pref.setGivenSide(GivenSide::First);
         pref.setWidth(std::strtof(argv[3], nullptr));
     }
     ImageEntry image(QString::fromLocal8Bit(argv[1]));
     ResizeStatus status;
-    if (image.writeResized(pref, 1, false, Qt::white, &status))
+    if (image.writeResized(pref.resizeOptions(), 1, &status))
         return 0;
     std::fprintf(stderr, "%s: %s\n", qPrintable(resizeErrorText(status.error)),
         qPrintable(status.message));

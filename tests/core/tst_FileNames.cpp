@@ -1,6 +1,6 @@
 #include <QTest>
 
-#include "core/FileNames.h"
+#include "codec/FileNames.h"
 
 // Names of any bytes as text and back: valid UTF-8 reads as Qt reads it, every other byte is
 // kept as the surrogate U+DC00 + byte (which the log shows as "\xe9"), and nothing is lost.

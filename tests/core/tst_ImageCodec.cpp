@@ -16,7 +16,7 @@
 #include <sys/stat.h>
 
 #include "TestSupport.h"
-#include "core/ImageCodec.h"
+#include "codec/ImageCodec.h"
 #include "core/ImageEntry.h"
 #include "settings/Settings.h"
 
@@ -291,7 +291,7 @@ private:
         const QString output = mOut + QLatin1Char('/') + QFileInfo(source).completeBaseName()
             + (format == OutputFormat::Jpeg ? ".jpg" : ".png");
         QFile::remove(output);
-        return ImageCodec::render(request, output);
+        return TestSupport::renderToFile(request, output);
     }
 
     // A photo-like JPEG, 1200 x 900, as a camera or an editor would write it.
@@ -541,7 +541,7 @@ private slots:
             request.width = 40;
             request.height = 30;
             request.format = OutputFormat::Png;
-            outcome->status = ImageCodec::render(request, output);
+            outcome->status = TestSupport::renderToFile(request, output);
             outcome->previewEmpty = ImageCodec::decodePreview(file, 100).image.isNull();
             ImageCodec::threadShutdown();
             outcome->done.store(true);
@@ -862,12 +862,12 @@ private slots:
         Settings pref(nullptr);
         pref.setOutputFolder(mOut);
         pref.setProportional(true);
-        pref.setGivenSide(Settings::Side::First);
+        pref.setGivenSide(GivenSide::First);
         pref.setWidth(width);
         pref.setOutputFormat(OutputFormat(format));
         ImageEntry image(in(QStringLiteral("size.png")));
         ResizeStatus status;
-        QVERIFY(!image.writeResized(pref, 1, false, Qt::white, &status));
+        QVERIFY(!image.writeResized(pref.resizeOptions(), 1, &status));
         QCOMPARE(status.error, ResizeError::InvalidSettings);
         QVERIFY2(status.message.contains(named), qPrintable(status.message));
         QVERIFY(outputs().isEmpty());
@@ -899,19 +899,20 @@ private slots:
         Settings pref(nullptr);
         pref.setOutputFolder(mOut);
         pref.setProportional(true);
-        pref.setGivenSide(Settings::Side::First);
+        pref.setGivenSide(GivenSide::First);
         pref.setWidth(800);
         pref.setOutputFormat(OutputFormat(format));
         pref.setMaxMegapixels(frames > 1 ? 20 : Settings::kDefaultMaxMegapixels);
         const QString found
-            = ImageEntry::outputSize(pref, sourceWidth, sourceHeight, frames).problem();
+            = ImageEntry::outputSize(pref.resizeOptions(), sourceWidth, sourceHeight, frames)
+                  .problem();
         QVERIFY2(problem.isEmpty() ? found.isEmpty() : found.contains(problem), qPrintable(found));
         if (frames > 1)
             return;
         // Refused before anything is decoded.
         const QString tall = TestSupport::writeImage(in(QStringLiteral("tall.png")), 1, 5000);
         ResizeStatus status;
-        QVERIFY(!ImageEntry(tall).writeResized(pref, 1, false, Qt::white, &status));
+        QVERIFY(!ImageEntry(tall).writeResized(pref.resizeOptions(), 1, &status));
         QCOMPARE(status.error, ResizeError::InvalidSettings);
         QVERIFY2(status.message.contains(problem), qPrintable(status.message));
         QVERIFY(outputs().isEmpty());

@@ -14,10 +14,10 @@
 #include <unistd.h>
 
 #include "TestSupport.h"
-#include "core/ImageCodec.h"
+#include "codec/ImageCodec.h"
 #include "core/NoReplaceFile.h"
 #include "core/ImageEntry.h"
-#include "core/OutputFormat.h"
+#include "model/OutputFormat.h"
 #include "settings/Settings.h"
 
 using TestSupport::inspect;
@@ -48,7 +48,7 @@ private:
     {
         mPref->setProportional(false);
         mPref->setUsesLongShortSides(false);
-        mPref->setUnit(Settings::Unit::Pixels);
+        mPref->setUnit(SizeUnit::Pixels);
         mPref->setWidth(w);
         mPref->setHeight(h);
         mPref->setOutputFormat(format);
@@ -73,7 +73,10 @@ private:
     bool writeResized(ImageEntry& image, ResizeStatus* status = nullptr, bool bg = false,
         const QColor& colour = Qt::white)
     {
-        return image.writeResized(*mPref, 1, bg, colour, status);
+        ResizeOptions options = mPref->resizeOptions();
+        options.flatten = bg;
+        options.background = colour;
+        return image.writeResized(options, 1, status);
     }
 
     // The sources of metadataModes, made once.
@@ -208,10 +211,10 @@ private slots:
         QVERIFY(writeResized(holiday));
         QVERIFY(QFile::exists(out(QStringLiteral("holiday.photo.jpg"))));
 
-        mPref->setNaming(Settings::Naming::CustomName);
+        mPref->setNaming(OutputNaming::CustomName);
         mPref->setBaseName(QStringLiteral("Img"));
         mPref->setOutputFormat(OutputFormat::Tiff);
-        QVERIFY(holiday.writeResized(*mPref, 7, false, Qt::white));
+        QVERIFY(holiday.writeResized(mPref->resizeOptions(), 7));
         QVERIFY(QFile::exists(out(QStringLiteral("Img0007.tif"))));
         QCOMPARE(outputFiles().size(), 2); // no temporary file left beside them
     }
@@ -307,12 +310,12 @@ private slots:
         ResizeStatus status;
 
         mPref->setProportional(true);
-        mPref->setGivenSide(Settings::Side(4)); // neither side given
+        mPref->setGivenSide(GivenSide(4)); // neither side given
         QVERIFY(!writeResized(image, &status));
         QCOMPARE(status.error, ResizeError::InvalidSettings);
 
         pixels(4, 3);
-        mPref->setUnit(Settings::Unit::Inches);
+        mPref->setUnit(SizeUnit::Inches);
         mPref->setResolution(0.0f);
         QVERIFY(!writeResized(image, &status));
         QCOMPARE(status.error, ResizeError::InvalidSettings);
@@ -327,7 +330,7 @@ private slots:
         QCOMPARE(status.error, ResizeError::InvalidSettings);
 
         pixels(4, 3);
-        mPref->setNaming(Settings::Naming(5)); // no file name: the output path is the folder itself
+        mPref->setNaming(OutputNaming(5)); // no file name: the output path is the folder itself
         QVERIFY(!writeResized(image, &status));
         QCOMPARE(status.error, ResizeError::OutputExists);
         QVERIFY(outputFiles().isEmpty());
@@ -481,7 +484,7 @@ private slots:
 
         // Long side 80 on a portrait source.
         mPref->setProportional(true);
-        mPref->setGivenSide(Settings::Side::First);
+        mPref->setGivenSide(GivenSide::First);
         mPref->setUsesLongShortSides(true);
         mPref->setWidth(80);
         mPref->setOutputFormat(OutputFormat::Png);
@@ -491,7 +494,7 @@ private slots:
 
         // 50 and 25 percent, free: each field applies to its own side; upscaling works too.
         pixels(50, 250, OutputFormat::Gif);
-        mPref->setUnit(Settings::Unit::Percent);
+        mPref->setUnit(SizeUnit::Percent);
         QVERIFY(writeResized(land));
         QCOMPARE(inspect(out(QStringLiteral("land.gif"))).width, 200);
         QCOMPARE(inspect(out(QStringLiteral("land.gif"))).height, 750);
@@ -506,7 +509,7 @@ private slots:
         QVERIFY(picture.save(in(QStringLiteral("dense.png"))));
         ImageEntry image(in(QStringLiteral("dense.png")));
         pixels(50, 0, OutputFormat::Png);
-        mPref->setUnit(Settings::Unit::Percent);
+        mPref->setUnit(SizeUnit::Percent);
         QVERIFY(writeResized(image, nullptr, true, QColor(255, 0, 0)));
         QCOMPARE(image.pixelSize().width, 300.0f);
         QCOMPARE(image.pixelSize().height, 200.0f);
@@ -863,7 +866,7 @@ private slots:
         TestSupport::writeOrientedJpeg(in(QStringLiteral("side.jpg")), 600, 400, 6);
         ImageEntry image(in(QStringLiteral("side.jpg")));
         mPref->setProportional(true);
-        mPref->setGivenSide(Settings::Side::First);
+        mPref->setGivenSide(GivenSide::First);
         mPref->setUsesLongShortSides(
             true); // the long side is 300, which is the height when upright
         mPref->setWidth(300);
@@ -993,7 +996,7 @@ private slots:
         request.sourcePath = in(QStringLiteral("race.png"));
         request.width = 30;
         request.height = 20;
-        const ResizeStatus status = ImageCodec::render(request, existing);
+        const ResizeStatus status = TestSupport::renderToFile(request, existing);
         QCOMPARE(status.error, ResizeError::OutputExists);
         QFile f(existing);
         QVERIFY(f.open(QIODevice::ReadOnly));
@@ -1001,11 +1004,10 @@ private slots:
         QCOMPARE(outputFiles(), QStringList { QStringLiteral("taken.jpg") });
 
         // Taken at the commit: a skipped image, or the first free numbered name.
-        request.existing = ExistingFile::Skip;
-        QCOMPARE(ImageCodec::render(request, existing).error, ResizeError::Skipped);
+        QCOMPARE(TestSupport::renderToFile(request, existing, ExistingFile::Skip).error,
+            ResizeError::Skipped);
         QCOMPARE(outputFiles(), QStringList { QStringLiteral("taken.jpg") });
-        request.existing = ExistingFile::Number;
-        QVERIFY(ImageCodec::render(request, existing).ok());
+        QVERIFY(TestSupport::renderToFile(request, existing, ExistingFile::Number).ok());
         QCOMPARE(inspect(out(QStringLiteral("taken-2.jpg"))).width, 30);
         QFile again(existing);
         QVERIFY(again.open(QIODevice::ReadOnly));
@@ -1121,9 +1123,9 @@ private slots:
         QTest::addColumn<bool>("noEnlarge");
         QTest::addColumn<int>("width");
         QTest::addColumn<int>("height");
-        const int both = int(Settings::Side::Both);
-        const int px = int(Settings::Unit::Pixels);
-        const int in = int(Settings::Unit::Inches);
+        const int both = int(GivenSide::Both);
+        const int px = int(SizeUnit::Pixels);
+        const int in = int(SizeUnit::Inches);
         QTest::newRow("fit inside, pixels, portrait")
             << 300 << 400 << both << false << 160.f << 120.f << px << 72.f << false << 90 << 120;
         QTest::newRow("fit inside, inches, long and short side")
@@ -1153,9 +1155,9 @@ private slots:
         pixels(first, second, OutputFormat::Jpeg, resolution);
         mPref->setProportional(side != 0);
         if (side != 0)
-            mPref->setGivenSide(Settings::Side(side));
+            mPref->setGivenSide(GivenSide(side));
         mPref->setUsesLongShortSides(longShort);
-        mPref->setUnit(Settings::Unit(unit));
+        mPref->setUnit(SizeUnit(unit));
         mPref->setNoEnlarge(noEnlarge);
         ImageEntry image(in(QStringLiteral("box.png")));
         ResizeStatus status;
@@ -1362,7 +1364,7 @@ private slots:
         writeImage(in(QStringLiteral("c.png")), 60, 40);
         ImageEntry image(in(QStringLiteral("c.png")));
         pixels(30, 20, OutputFormat::Jpeg);
-        mPref->setNaming(Settings::Naming::CustomName);
+        mPref->setNaming(OutputNaming::CustomName);
         const QString nested = mOut + QStringLiteral("/sub");
         QVERIFY(QDir().mkpath(nested));
         for (const QString& name : { QStringLiteral("../x"), QStringLiteral("sub/x"),

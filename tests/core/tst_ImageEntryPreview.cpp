@@ -3,7 +3,7 @@
 #include <QTest>
 
 #include "TestSupport.h"
-#include "core/ImageCodec.h"
+#include "codec/ImageCodec.h"
 #include "core/ImageEntry.h"
 
 // The preview of a real image file (decoded small, its display size fitted into the

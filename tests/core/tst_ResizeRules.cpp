@@ -18,15 +18,22 @@ private slots:
         QTest::addColumn<int>("num");
         QTest::addColumn<int>("format");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("mode 1 strips last extension")
-            << 1 << "holiday.photo.PNG" << "" << 0 << 1 << "/out/holiday.photo.jpg";
-        QTest::newRow("mode 1 without dot") << 1 << "README" << "" << 0 << 2 << "/out/README.png";
-        QTest::newRow("mode 1 leading dot") << 1 << ".hidden" << "" << 0 << 3 << "/out/.gif";
-        QTest::newRow("mode 2 Img 7 tiff") << 2 << "x.jpg" << "Img" << 7 << 5 << "/out/Img0007.tif";
-        QTest::newRow("mode 2 negative") << 2 << "x.jpg" << "Img" << -7 << 4 << "/out/Img-007.bmp";
-        QTest::newRow("mode 2 five digits") << 2 << "x.jpg" << "Img" << 12345 << 1 << "/out/Img12345.jpg";
-        QTest::newRow("mode 2 empty name") << 2 << "x.jpg" << "" << 42 << 1 << "/out/0042.jpg";
-        QTest::newRow("unknown naming code") << 3 << "x.jpg" << "Img" << 1 << 1 << "/out";
+        QTest::newRow("mode 1 strips last extension") << 1 << "holiday.photo.PNG"
+                                                      << "" << 0 << 1 << "/out/holiday.photo.jpg";
+        QTest::newRow("mode 1 without dot") << 1 << "README"
+                                            << "" << 0 << 2 << "/out/README.png";
+        QTest::newRow("mode 1 leading dot") << 1 << ".hidden"
+                                            << "" << 0 << 3 << "/out/.gif";
+        QTest::newRow("mode 2 Img 7 tiff") << 2 << "x.jpg"
+                                           << "Img" << 7 << 5 << "/out/Img0007.tif";
+        QTest::newRow("mode 2 negative") << 2 << "x.jpg"
+                                         << "Img" << -7 << 4 << "/out/Img-007.bmp";
+        QTest::newRow("mode 2 five digits") << 2 << "x.jpg"
+                                            << "Img" << 12345 << 1 << "/out/Img12345.jpg";
+        QTest::newRow("mode 2 empty name") << 2 << "x.jpg"
+                                           << "" << 42 << 1 << "/out/0042.jpg";
+        QTest::newRow("unknown naming code") << 3 << "x.jpg"
+                                             << "Img" << 1 << 1 << "/out";
     }
 
     void names()
@@ -37,8 +44,8 @@ private slots:
         QFETCH(int, num);
         QFETCH(int, format);
         QFETCH(QString, expected);
-        QCOMPARE(outputPath(QStringLiteral("/out"), Settings::Naming(nameMenu), imageName, name,
-                     num, OutputFormat(format)),
+        QCOMPARE(outputPath(QStringLiteral("/out"), OutputNaming(nameMenu), imageName, name, num,
+                     OutputFormat(format)),
             expected);
     }
 
@@ -50,10 +57,9 @@ private slots:
             QCOMPARE(formatExtension(OutputFormat(code)), expected[code - 1]);
         QVERIFY(formatExtension(OutputFormat(0)).isEmpty());
         QVERIFY(formatExtension(OutputFormat(10)).isEmpty());
-        QCOMPARE(
-            outputPath("/out/", Settings::Naming::SourceName, "a.png", "", 0, OutputFormat::Jpeg),
+        QCOMPARE(outputPath("/out/", OutputNaming::SourceName, "a.png", "", 0, OutputFormat::Jpeg),
             QStringLiteral("/out/a.jpg"));
-        QCOMPARE(outputPath("/", Settings::Naming::SourceName, "a.png", "", 0, OutputFormat::Jpeg),
+        QCOMPARE(outputPath("/", OutputNaming::SourceName, "a.png", "", 0, OutputFormat::Jpeg),
             QStringLiteral("/a.jpg"));
     }
 
@@ -70,18 +76,27 @@ private slots:
         QTest::addColumn<float>("h");
         const float L[2] = { 4000, 3000 }, P[2] = { 3000, 4000 }, S[2] = { 1000, 1000 };
         QTest::newRow("free") << false << 1 << false << L[0] << L[1] << 400.f << 300.f;
-        QTest::newRow("free portrait no switch") << false << 2 << false << P[0] << P[1] << 400.f << 300.f;
-        QTest::newRow("free switch landscape") << false << 1 << true << L[0] << L[1] << 400.f << 300.f;
+        QTest::newRow("free portrait no switch")
+            << false << 2 << false << P[0] << P[1] << 400.f << 300.f;
+        QTest::newRow("free switch landscape")
+            << false << 1 << true << L[0] << L[1] << 400.f << 300.f;
         QTest::newRow("free switch square") << false << 1 << true << S[0] << S[1] << 400.f << 300.f;
-        QTest::newRow("free switch portrait") << false << 1 << true << P[0] << P[1] << 300.f << 400.f;
+        QTest::newRow("free switch portrait")
+            << false << 1 << true << P[0] << P[1] << 300.f << 400.f;
         QTest::newRow("prop 1") << true << 1 << false << P[0] << P[1] << 400.f << 0.f;
-        QTest::newRow("prop 1 switch landscape") << true << 1 << true << L[0] << L[1] << 400.f << 0.f;
-        QTest::newRow("prop 1 switch portrait") << true << 1 << true << P[0] << P[1] << 0.f << 400.f;
-        QTest::newRow("prop 1 switch square") << true << 1 << true << S[0] << S[1] << 400.f << 400.f;
+        QTest::newRow("prop 1 switch landscape")
+            << true << 1 << true << L[0] << L[1] << 400.f << 0.f;
+        QTest::newRow("prop 1 switch portrait")
+            << true << 1 << true << P[0] << P[1] << 0.f << 400.f;
+        QTest::newRow("prop 1 switch square")
+            << true << 1 << true << S[0] << S[1] << 400.f << 400.f;
         QTest::newRow("prop 2") << true << 2 << false << L[0] << L[1] << 0.f << 300.f;
-        QTest::newRow("prop 2 switch landscape") << true << 2 << true << L[0] << L[1] << 0.f << 300.f;
-        QTest::newRow("prop 2 switch portrait") << true << 2 << true << P[0] << P[1] << 300.f << 0.f;
-        QTest::newRow("prop 2 switch square") << true << 2 << true << S[0] << S[1] << 300.f << 300.f;
+        QTest::newRow("prop 2 switch landscape")
+            << true << 2 << true << L[0] << L[1] << 0.f << 300.f;
+        QTest::newRow("prop 2 switch portrait")
+            << true << 2 << true << P[0] << P[1] << 300.f << 0.f;
+        QTest::newRow("prop 2 switch square")
+            << true << 2 << true << S[0] << S[1] << 300.f << 300.f;
         QTest::newRow("prop other tag") << true << 0 << true << L[0] << L[1] << 0.f << 0.f;
     }
 
@@ -95,7 +110,7 @@ private slots:
         QFETCH(float, w);
         QFETCH(float, h);
         const Sides s
-            = requestedSides(proportional, Settings::Side(tag), switchSides, 400.f, 300.f, pw, ph);
+            = requestedSides(proportional, GivenSide(tag), switchSides, 400.f, 300.f, pw, ph);
         QCOMPARE(s.width, w);
         QCOMPARE(s.height, h);
     }
@@ -114,21 +129,36 @@ private slots:
         QTest::addColumn<float>("ph");
         QTest::addColumn<int>("tw");
         QTest::addColumn<int>("th");
-        QTest::newRow("800 wide") << true << 1 << false << 800.f << 0.f << 1 << 72.f << 4000.f << 3000.f << 800 << 600;
-        QTest::newRow("long side 800 portrait") << true << 1 << true << 800.f << 0.f << 1 << 72.f << 3000.f << 4000.f << 600 << 800;
-        QTest::newRow("square short side") << true << 2 << true << 0.f << 300.f << 1 << 72.f << 1000.f << 1000.f << 300 << 300;
-        QTest::newRow("free switched portrait") << false << 1 << true << 400.f << 300.f << 1 << 72.f << 3000.f << 4000.f << 300 << 400;
-        QTest::newRow("height 0 derives") << false << 1 << false << 640.f << 0.f << 1 << 72.f << 4000.f << 3000.f << 640 << 480;
-        QTest::newRow("width 0 derives") << false << 1 << false << 0.f << 300.f << 1 << 72.f << 4000.f << 3000.f << 400 << 300;
-        QTest::newRow("inches") << true << 1 << false << 4.f << 0.f << 2 << 300.f << 4000.f << 3000.f << 1200 << 900;
-        QTest::newRow("mm 25.4 at 72") << false << 1 << false << 25.4f << 25.4f << 3 << 72.f << 100.f << 100.f << 72 << 72;
-        QTest::newRow("percent prop") << true << 1 << false << 50.f << 0.f << 4 << 72.f << 4000.f << 3000.f << 2000 << 1500;
-        QTest::newRow("percent free") << false << 1 << false << 50.f << 25.f << 4 << 72.f << 4000.f << 3000.f << 2000 << 750;
-        QTest::newRow("unknown unit is pixels") << false << 1 << false << 10.f << 20.f << 9 << 72.f << 40.f << 30.f << 10 << 20;
-        QTest::newRow("rounds to nearest") << true << 1 << false << 333.f << 0.f << 1 << 72.f << 1000.f << 999.f << 333 << 333;
-        QTest::newRow("upscale") << true << 2 << false << 0.f << 900.f << 1 << 72.f << 40.f << 30.f << 1200 << 900;
-        QTest::newRow("nothing given") << true << 4 << false << 800.f << 600.f << 1 << 72.f << 40.f << 30.f << 0 << 0;
-        QTest::newRow("inches at res 0") << false << 1 << false << 4.f << 3.f << 2 << 0.f << 40.f << 30.f << 0 << 0;
+        QTest::newRow("800 wide") << true << 1 << false << 800.f << 0.f << 1 << 72.f << 4000.f
+                                  << 3000.f << 800 << 600;
+        QTest::newRow("long side 800 portrait")
+            << true << 1 << true << 800.f << 0.f << 1 << 72.f << 3000.f << 4000.f << 600 << 800;
+        QTest::newRow("square short side")
+            << true << 2 << true << 0.f << 300.f << 1 << 72.f << 1000.f << 1000.f << 300 << 300;
+        QTest::newRow("free switched portrait")
+            << false << 1 << true << 400.f << 300.f << 1 << 72.f << 3000.f << 4000.f << 300 << 400;
+        QTest::newRow("height 0 derives")
+            << false << 1 << false << 640.f << 0.f << 1 << 72.f << 4000.f << 3000.f << 640 << 480;
+        QTest::newRow("width 0 derives")
+            << false << 1 << false << 0.f << 300.f << 1 << 72.f << 4000.f << 3000.f << 400 << 300;
+        QTest::newRow("inches") << true << 1 << false << 4.f << 0.f << 2 << 300.f << 4000.f
+                                << 3000.f << 1200 << 900;
+        QTest::newRow("mm 25.4 at 72")
+            << false << 1 << false << 25.4f << 25.4f << 3 << 72.f << 100.f << 100.f << 72 << 72;
+        QTest::newRow("percent prop")
+            << true << 1 << false << 50.f << 0.f << 4 << 72.f << 4000.f << 3000.f << 2000 << 1500;
+        QTest::newRow("percent free")
+            << false << 1 << false << 50.f << 25.f << 4 << 72.f << 4000.f << 3000.f << 2000 << 750;
+        QTest::newRow("unknown unit is pixels")
+            << false << 1 << false << 10.f << 20.f << 9 << 72.f << 40.f << 30.f << 10 << 20;
+        QTest::newRow("rounds to nearest")
+            << true << 1 << false << 333.f << 0.f << 1 << 72.f << 1000.f << 999.f << 333 << 333;
+        QTest::newRow("upscale") << true << 2 << false << 0.f << 900.f << 1 << 72.f << 40.f << 30.f
+                                 << 1200 << 900;
+        QTest::newRow("nothing given")
+            << true << 4 << false << 800.f << 600.f << 1 << 72.f << 40.f << 30.f << 0 << 0;
+        QTest::newRow("inches at res 0")
+            << false << 1 << false << 4.f << 3.f << 2 << 0.f << 40.f << 30.f << 0 << 0;
     }
 
     void targets()
@@ -144,9 +174,8 @@ private slots:
         QFETCH(float, ph);
         QFETCH(int, tw);
         QFETCH(int, th);
-        const Sides req
-            = requestedSides(proportional, Settings::Side(tag), switchSides, wv, hv, pw, ph);
-        const Sides t = targetSize(req, Settings::Unit(um), res, pw, ph);
+        const Sides req = requestedSides(proportional, GivenSide(tag), switchSides, wv, hv, pw, ph);
+        const Sides t = targetSize(req, SizeUnit(um), res, pw, ph);
         QCOMPARE(wholePixels(t.width), tw);
         QCOMPARE(wholePixels(t.height), th);
     }
@@ -168,22 +197,43 @@ private slots:
         QTest::addColumn<int>("tw");
         QTest::addColumn<int>("th");
         const int px = 1, in = 2, mm = 3, pc = 4, both = 3;
-        QTest::newRow("fit: height binds") << true << both << false << 1600.f << 1200.f << px << 72.f << false << 3000.f << 4000.f << 900 << 1200;
-        QTest::newRow("fit: width binds") << true << both << false << 1600.f << 1200.f << px << 72.f << false << 4000.f << 2000.f << 1600 << 800;
-        QTest::newRow("fit: exact box") << true << both << false << 1600.f << 1200.f << px << 72.f << false << 4000.f << 3000.f << 1600 << 1200;
-        QTest::newRow("fit: long and short, portrait") << true << both << true << 1600.f << 1200.f << px << 72.f << false << 3000.f << 4000.f << 1200 << 1600;
-        QTest::newRow("fit: long and short, landscape") << true << both << true << 1600.f << 1200.f << px << 72.f << false << 5000.f << 2000.f << 1600 << 640;
-        QTest::newRow("fit: inches") << true << both << false << 4.f << 2.f << in << 300.f << false << 4000.f << 3000.f << 800 << 600;
-        QTest::newRow("fit: millimetres") << true << both << false << 101.6f << 101.6f << mm << 300.f << false << 3000.f << 4000.f << 900 << 1200;
-        QTest::newRow("fit: percent") << true << both << false << 50.f << 25.f << pc << 72.f << false << 4000.f << 3000.f << 1000 << 750;
-        QTest::newRow("fit: a 0 sets no limit") << true << both << false << 0.f << 300.f << px << 72.f << false << 4000.f << 3000.f << 400 << 300;
-        QTest::newRow("fit: enlarges") << true << both << false << 1600.f << 1600.f << px << 72.f << false << 800.f << 600.f << 1600 << 1200;
-        QTest::newRow("fit, not enlarged") << true << both << false << 1600.f << 1600.f << px << 72.f << true << 800.f << 600.f << 800 << 600;
-        QTest::newRow("not enlarged: inches") << true << 1 << false << 4.f << 0.f << in << 300.f << true << 800.f << 600.f << 800 << 600;
-        QTest::newRow("not enlarged: percent") << false << 1 << false << 150.f << 150.f << pc << 72.f << true << 1000.f << 500.f << 1000 << 500;
-        QTest::newRow("not enlarged: shrinking is unchanged") << true << 1 << false << 800.f << 0.f << px << 72.f << true << 4000.f << 3000.f << 800 << 600;
-        QTest::newRow("not enlarged: free, no side stretched") << false << 1 << false << 800.f << 600.f << px << 72.f << true << 1000.f << 500.f << 800 << 500;
-        QTest::newRow("not enlarged: mm, one pixel over") << true << 2 << false << 0.f << 25.4f << mm << 601.f << true << 800.f << 600.f << 800 << 600;
+        QTest::newRow("fit: height binds") << true << both << false << 1600.f << 1200.f << px
+                                           << 72.f << false << 3000.f << 4000.f << 900 << 1200;
+        QTest::newRow("fit: width binds") << true << both << false << 1600.f << 1200.f << px << 72.f
+                                          << false << 4000.f << 2000.f << 1600 << 800;
+        QTest::newRow("fit: exact box") << true << both << false << 1600.f << 1200.f << px << 72.f
+                                        << false << 4000.f << 3000.f << 1600 << 1200;
+        QTest::newRow("fit: long and short, portrait")
+            << true << both << true << 1600.f << 1200.f << px << 72.f << false << 3000.f << 4000.f
+            << 1200 << 1600;
+        QTest::newRow("fit: long and short, landscape")
+            << true << both << true << 1600.f << 1200.f << px << 72.f << false << 5000.f << 2000.f
+            << 1600 << 640;
+        QTest::newRow("fit: inches") << true << both << false << 4.f << 2.f << in << 300.f << false
+                                     << 4000.f << 3000.f << 800 << 600;
+        QTest::newRow("fit: millimetres") << true << both << false << 101.6f << 101.6f << mm
+                                          << 300.f << false << 3000.f << 4000.f << 900 << 1200;
+        QTest::newRow("fit: percent") << true << both << false << 50.f << 25.f << pc << 72.f
+                                      << false << 4000.f << 3000.f << 1000 << 750;
+        QTest::newRow("fit: a 0 sets no limit") << true << both << false << 0.f << 300.f << px
+                                                << 72.f << false << 4000.f << 3000.f << 400 << 300;
+        QTest::newRow("fit: enlarges") << true << both << false << 1600.f << 1600.f << px << 72.f
+                                       << false << 800.f << 600.f << 1600 << 1200;
+        QTest::newRow("fit, not enlarged") << true << both << false << 1600.f << 1600.f << px
+                                           << 72.f << true << 800.f << 600.f << 800 << 600;
+        QTest::newRow("not enlarged: inches") << true << 1 << false << 4.f << 0.f << in << 300.f
+                                              << true << 800.f << 600.f << 800 << 600;
+        QTest::newRow("not enlarged: percent") << false << 1 << false << 150.f << 150.f << pc
+                                               << 72.f << true << 1000.f << 500.f << 1000 << 500;
+        QTest::newRow("not enlarged: shrinking is unchanged")
+            << true << 1 << false << 800.f << 0.f << px << 72.f << true << 4000.f << 3000.f << 800
+            << 600;
+        QTest::newRow("not enlarged: free, no side stretched")
+            << false << 1 << false << 800.f << 600.f << px << 72.f << true << 1000.f << 500.f << 800
+            << 500;
+        QTest::newRow("not enlarged: mm, one pixel over")
+            << true << 2 << false << 0.f << 25.4f << mm << 601.f << true << 800.f << 600.f << 800
+            << 600;
     }
 
     void sizeModes()
@@ -200,16 +250,16 @@ private slots:
         QFETCH(float, ph);
         QFETCH(int, tw);
         QFETCH(int, th);
-        Settings settings(nullptr);
-        settings.setProportional(proportional);
-        settings.setGivenSide(Settings::Side(side));
-        settings.setUsesLongShortSides(longShort);
-        settings.setWidth(wv);
-        settings.setHeight(hv);
-        settings.setUnit(Settings::Unit(unit));
-        settings.setResolution(res);
-        settings.setNoEnlarge(noEnlarge);
-        const Sides t = targetSize(settings, pw, ph);
+        ResizeOptions options;
+        options.proportional = proportional;
+        options.givenSide = GivenSide(side);
+        options.longShortSides = longShort;
+        options.width = wv;
+        options.height = hv;
+        options.unit = SizeUnit(unit);
+        options.resolution = res;
+        options.noEnlarge = noEnlarge;
+        const Sides t = targetSize(options, pw, ph);
         QCOMPARE(wholePixels(t.width), tw);
         QCOMPARE(wholePixels(t.height), th);
     }
@@ -218,12 +268,11 @@ private slots:
     void fractionalPixels()
     {
         // mm: 10 mm at 300 ppi is 118.11 pixels.
-        QCOMPARE(convertSide(10.0f, Settings::Unit::Millimetres, 300.0f, 0.0f), 118.110237f);
+        QCOMPARE(convertSide(10.0f, SizeUnit::Millimetres, 300.0f, 0.0f), 118.110237f);
         // percent: 7 % of 333 pixels.
-        QCOMPARE(convertSide(7.0f, Settings::Unit::Percent, 0.0f, 333.0f), 23.3099995f);
+        QCOMPARE(convertSide(7.0f, SizeUnit::Percent, 0.0f, 333.0f), 23.3099995f);
         // a derived side: 333 wide from 1000 x 999 gives 332.667 high.
-        const Sides t
-            = targetSize({ 333.0f, 0.0f }, Settings::Unit::Pixels, 72.0f, 1000.0f, 999.0f);
+        const Sides t = targetSize({ 333.0f, 0.0f }, SizeUnit::Pixels, 72.0f, 1000.0f, 999.0f);
         QCOMPARE(t.height, 332.666992f);
         QCOMPARE(wholePixels(0.49f), 0);
         QCOMPARE(wholePixels(0.5f), 1);

@@ -40,7 +40,7 @@
 #include "gui/ProgressSheet.h"
 #include "batch/BatchLog.h"
 #include "batch/BatchResizer.h"
-#include "core/ImageCodec.h"
+#include "codec/ImageCodec.h"
 #include "core/LocalizedText.h"
 
 // Batches started and stopped from the real main window on the offscreen platform, with a

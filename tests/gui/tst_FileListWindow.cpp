@@ -23,7 +23,7 @@
 #include "gui/MainController.h"
 #include "gui/SettingsController.h"
 #include "batch/BatchResizer.h"
-#include "core/ImageCodec.h"
+#include "codec/ImageCodec.h"
 #include "core/ImageEntry.h"
 #include "core/LocalizedText.h"
 #include "settings/Settings.h"

@@ -13,7 +13,7 @@
 #include "gui/ImageListModel.h"
 #include "gui/ImageListView.h"
 #include "batch/BatchResizer.h"
-#include "core/ImageCodec.h"
+#include "codec/ImageCodec.h"
 #include "core/ImageEntry.h"
 
 // How long a test waits for what the window's worker threads deliver: generous, for the

@@ -35,7 +35,7 @@
 #include "gui/QualitySlider.h"
 #include "gui/StepButtons.h"
 #include "batch/BatchResizer.h"
-#include "core/ImageCodec.h"
+#include "codec/ImageCodec.h"
 #include "core/LocalizedText.h"
 #include "settings/Settings.h"
 

@@ -101,20 +101,20 @@ private slots:
         print->trigger();
 
         QCOMPARE(widget<QComboBox>("unitCombo")->currentData().toInt(),
-            int(Settings::Unit::Millimetres));
+            int(SizeUnit::Millimetres));
         QCOMPARE(widget<QLineEdit>("widthField")->text(), QStringLiteral("150"));
         QCOMPARE(widget<QLineEdit>("heightField")->text(), QStringLiteral("100"));
         QCOMPARE(widget<QLineEdit>("resolutionField")->text(), QStringLiteral("300"));
         QVERIFY(widget<QCheckBox>("longShortSidesCheck")->isChecked());
         QVERIFY(widget<QCheckBox>("keepProportionsCheck")->isChecked());
-        QCOMPARE(widget<QButtonGroup>("givenSideGroup")->checkedId(), int(Settings::Side::Both));
+        QCOMPARE(widget<QButtonGroup>("givenSideGroup")->checkedId(), int(GivenSide::Both));
         QCOMPARE(widget<QComboBox>("formatCombo")->currentData().toInt(), 1); // JPEG
         QCOMPARE(widget<QLineEdit>("outputFolderField")->text(), QStringLiteral("/tmp/kept"));
         QVERIFY(mController->window()->statusBar()->currentMessage().isEmpty());
 
         mSettings->sync();
         const QVariantMap disk = TestSupport::settingsOnDisk(settingsFile());
-        QCOMPARE(disk.value(QStringLiteral("UM")).toInt(), int(Settings::Unit::Millimetres));
+        QCOMPARE(disk.value(QStringLiteral("UM")).toInt(), int(SizeUnit::Millimetres));
         QCOMPARE(disk.value(QStringLiteral("widthValue")).toFloat(), 150.0f);
         QCOMPARE(disk.value(QStringLiteral("resValue")).toFloat(), 300.0f);
         QCOMPARE(disk.value(QStringLiteral("formatMenu")).toInt(), 1);

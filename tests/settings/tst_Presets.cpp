@@ -29,7 +29,7 @@ private slots:
         {
             QSettings store(file(), QSettings::IniFormat);
             Settings settings(&store);
-            settings.setUnit(Settings::Unit::Inches);
+            settings.setUnit(SizeUnit::Inches);
             settings.setWidth(6.5f);
             settings.setResolution(240.0f);
             settings.setOutputFormat(OutputFormat::Png);
@@ -60,7 +60,7 @@ private slots:
         fresh.load();
         QVERIFY(presets.apply(QStringLiteral("Prints 6.5 in"), fresh));
         QCOMPARE(fresh.width(), 6.5f);
-        QCOMPARE(fresh.unit(), Settings::Unit::Inches);
+        QCOMPARE(fresh.unit(), SizeUnit::Inches);
         QCOMPARE(fresh.resolution(), 240.0f);
         QCOMPARE(fresh.outputFormat(), OutputFormat::Png);
         QCOMPARE(fresh.outputFolder(), QStringLiteral("/tmp/prints"));
@@ -124,7 +124,7 @@ private slots:
         QCOMPARE(settings.width(), 400.0f);
         QCOMPARE(settings.height(), 250.0f);
         QCOMPARE(settings.resolution(), 72.0f);
-        QCOMPARE(settings.unit(), Settings::Unit::Pixels);
+        QCOMPARE(settings.unit(), SizeUnit::Pixels);
         QCOMPARE(settings.quality(), 1.0f);
         QCOMPARE(settings.outputFormat(), OutputFormat::Png);
         QCOMPARE(settings.maxMegapixels(), Settings::kDefaultMaxMegapixels);
@@ -226,7 +226,7 @@ private slots:
         Settings settings(nullptr);
         Presets presets(nullptr);
         auto pixels = [&settings](float width, float height) {
-            const ResizeRules::Sides sides = ResizeRules::targetSize(settings, width, height);
+            const ResizeRules::Sides sides = ResizeRules::targetSize(settings.resizeOptions(), width, height);
             return QSize(
                 ResizeRules::wholePixels(sides.width), ResizeRules::wholePixels(sides.height));
         };

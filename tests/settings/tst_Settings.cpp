@@ -73,13 +73,13 @@ private slots:
             pref.setShowsFullPath(true);
             pref.setProportional(true);
             pref.setUsesLongShortSides(true);
-            pref.setGivenSide(Settings::Side::Second);
-            pref.setUnit(Settings::Unit::Millimetres);
+            pref.setGivenSide(GivenSide::Second);
+            pref.setUnit(SizeUnit::Millimetres);
             pref.setWidth(1234.5f);
             pref.setHeight(0.0f);
             pref.setResolution(300.0f);
             pref.setOutputFolder(QStringLiteral("/tmp/out, with comma"));
-            pref.setNaming(Settings::Naming::CustomName);
+            pref.setNaming(OutputNaming::CustomName);
             pref.setBaseName(QStringLiteral("Img"));
             pref.setStartNumber(QStringLiteral("0007"));
             pref.setOutputFormat(OutputFormat::Tiff);
@@ -96,13 +96,13 @@ private slots:
         QCOMPARE(pref.showsFullPath(), true);
         QCOMPARE(pref.isProportional(), true);
         QCOMPARE(pref.usesLongShortSides(), true);
-        QCOMPARE(pref.givenSide(), Settings::Side::Second);
-        QCOMPARE(pref.unit(), Settings::Unit::Millimetres);
+        QCOMPARE(pref.givenSide(), GivenSide::Second);
+        QCOMPARE(pref.unit(), SizeUnit::Millimetres);
         QCOMPARE(pref.width(), 1234.5f);
         QCOMPARE(pref.height(), 0.0f); // 0 means "derive it", and is kept
         QCOMPARE(pref.resolution(), 300.0f);
         QCOMPARE(pref.outputFolder(), QStringLiteral("/tmp/out, with comma"));
-        QCOMPARE(pref.naming(), Settings::Naming::CustomName);
+        QCOMPARE(pref.naming(), OutputNaming::CustomName);
         QCOMPARE(pref.baseName(), QStringLiteral("Img"));
         QCOMPARE(pref.startNumber(), QStringLiteral("0007"));
         QCOMPARE(pref.outputFormat(), OutputFormat::Tiff);
@@ -398,11 +398,11 @@ private slots:
             QSettings s(file(), QSettings::IniFormat);
             Settings pref(&s);
             pref.load();
-            QCOMPARE(pref.givenSide(), Settings::Side::Both);
+            QCOMPARE(pref.givenSide(), GivenSide::Both);
             QCOMPARE(pref.noEnlarge(), true);
             QCOMPARE(pref.existingFile(), ExistingFile::Number);
             const auto copy = pref.detachedCopy();
-            QCOMPARE(copy->givenSide(), Settings::Side::Both);
+            QCOMPARE(copy->givenSide(), GivenSide::Both);
             QCOMPARE(copy->noEnlarge(), true);
             QCOMPARE(copy->existingFile(), ExistingFile::Number);
             pref.setExistingFile(ExistingFile::Skip);

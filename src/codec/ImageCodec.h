@@ -9,10 +9,10 @@
 #include <atomic>
 #include <memory>
 
-#include "ExistingFile.h"
-#include "MetadataMode.h"
-#include "OutputFormat.h"
-#include "ResizeStatus.h"
+#include "model/MetadataMode.h"
+#include "model/OutputFormat.h"
+#include "model/ResizeOptions.h"
+#include "model/ResizeStatus.h"
 
 // The image work of the application on libvips: measuring a source, rendering it at a target
 // size into a new file, and decoding a small preview. The only place that speaks to libvips;
@@ -32,7 +32,7 @@ void setImagesAtOnce(int images);
 
 // The default of the pixel limit (the maxMegapixels setting): a source with more pixels is
 // refused from its header, before anything is decoded.
-constexpr qint64 kDefaultMaxPixels = 500'000'000;
+constexpr qint64 kDefaultMaxPixels = ResizeOptions::kDefaultMaxPixels;
 
 // The extensions of the types of source that can be read, in lower case, in a fixed order. A
 // source is decoded only by the decoder of the type its extension names (matched without
@@ -77,11 +77,7 @@ struct RenderRequest
     // written. May be null.
     const std::atomic<bool>* abandon = nullptr;
     qint64 maxPixels = kDefaultMaxPixels; // a larger source is refused before decoding
-    ExistingFile existing = ExistingFile::Fail; // when the output name is taken at the commit
     TiffCompression tiffCompression = TiffCompression::Lzw;
-    // The end of the output path's folder that is made below the output folder where missing
-    // (relative, clean); its folders must be real folders, never links. Empty: none.
-    QString outputSubfolder;
 };
 
 // Why an output of width x height pixels in so many frames is not made: more pixels than
@@ -94,54 +90,16 @@ QString outputLimitProblem(qint64 width, qint64 height, qint64 frames, qint64 ma
 QString targetSizeProblem(double width, double height, OutputFormat format);
 
 // Decodes, resamples (lanczos3, shrink-on-load), converts to sRGB, flattens where asked or
-// where the format has no alpha, stamps the resolution and encodes into a new file in the
-// output folder that gets its name only when it is complete, and never the name of anything
-// that exists (NoReplaceFile). On any failure nothing is left behind: a failing write is a
-// WriteFailed with the system's reason; a name taken meanwhile is an OutputExists, a Skipped,
-// or with ExistingFile::Number the first free numbered name is taken instead. The output is
-// kept only when the whole of the source's data decoded: a source cut short or damaged fails
+// where the format has no alpha, stamps the resolution and encodes into output, an open,
+// empty regular file of the caller's (made by the no-replace writer, which names it once it
+// is complete). A failing write is a WriteFailed with the system's reason. The output is good
+// only when the whole of the source's data decoded: a source cut short or damaged fails
 // (DecodeFailed) whatever order the pixels were computed in. An animated GIF or WebP stays
 // animated in a format that animates (GIF, WebP); otherwise, and for a multi-page TIFF or PDF,
 // the first picture is written and the status' message says "first frame of N" or "first page
-// of N".
-ResizeStatus render(const RenderRequest& request, const QString& outputPath);
-
-// A rendered output that has no name yet: its whole content in a new file of the output
-// folder that nobody else sees (NoReplaceFile). Moved, never copied; destroyed without a
-// commit, it takes its content with it. Rendered on one thread, committed on another: used
-// by one thread at a time.
-class PendingOutput
-{
-public:
-    PendingOutput();
-    ~PendingOutput();
-    PendingOutput(PendingOutput&& other) noexcept;
-    PendingOutput& operator=(PendingOutput&& other) noexcept;
-
-    // Whether there is content waiting for its name.
-    bool isPending() const;
-    // Gives the content its name. A name that exists now is, as the request's choice for an
-    // existing file says, an OutputExists or a Skipped (with the output path), or passed over
-    // for the first free numbered name; a failed flush or link is a WriteFailed. Nothing is
-    // pending afterwards.
-    ResizeStatus commit();
-    // The path the content was given by a successful commit (a numbered name included);
-    // empty before that.
-    QString committedPath() const { return mCommittedPath; }
-
-private:
-    friend ResizeStatus renderUnnamed(
-        const RenderRequest& request, const QString& outputPath, PendingOutput* output);
-    struct File;
-    std::unique_ptr<File> mFile;
-    QString mCommittedPath;
-};
-
-// render() without its last step: the content is complete in *output, waiting for commit(),
-// when the answer is ok; on failure nothing is pending and nothing is left behind. Safe to
-// run for several images at once on different threads.
-ResizeStatus renderUnnamed(
-    const RenderRequest& request, const QString& outputPath, PendingOutput* output);
+// of N". On any failure the file's content is of no use: the caller discards it. Safe to run
+// for several images at once on different threads.
+ResizeStatus render(const RenderRequest& request, int output);
 
 // JPEG quality on libjpeg's 1..100 scale for a compression factor of 0..1.
 int jpegQuality(float factor);

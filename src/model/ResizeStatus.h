@@ -4,14 +4,15 @@
 
 // Why a single-image resize did not write its file (a skipped image did not fail). Travels beside
 // the plain bool result so that the closing report can tell the user what went wrong.
-enum class ResizeError {
+enum class ResizeError
+{
     None,
-    OutputExists,    // something already exists at the output path
-    SourceMissing,   // the source was moved or deleted after it was listed
-    DecodeFailed,    // the source is not a readable image (or is truncated)
+    OutputExists, // something already exists at the output path
+    SourceMissing, // the source was moved or deleted after it was listed
+    DecodeFailed, // the source is not a readable image (or is truncated)
     InvalidSettings, // the settings give no usable size, resolution, name or format
-    WriteFailed,     // the output could not be encoded or written
-    Skipped,         // not written by choice: the output name exists (ExistingFile::Skip)
+    WriteFailed, // the output could not be encoded or written
+    Skipped, // not written by choice: the output name exists (ExistingFile::Skip)
 };
 
 struct ResizeStatus

@@ -35,24 +35,24 @@ namespace OutputFormats {
 
 struct Info
 {
-    OutputFormat format;
+    OutputFormat format = OutputFormat::Jpeg;
     // As the window's menu and messages show it.
-    const char* name;
+    const char* name = nullptr;
     // The output file's extension, without the dot.
-    const char* extension;
+    const char* extension = nullptr;
     // The words --format takes for it, separated by spaces, the first one shown in the help.
-    const char* commandLineNames;
+    const char* commandLineNames = nullptr;
     // Whether transparent areas stay transparent; without alpha they are flattened onto white.
-    bool keepsAlpha;
+    bool keepsAlpha = false;
     // Whether the file states the resolution (pixels per inch) the settings give.
-    bool storesResolution;
+    bool storesResolution = false;
     // Whether the quality setting applies (libvips' "Q" option, 1..100).
-    bool takesQuality;
+    bool takesQuality = false;
     // The longest side the encoder can write, in pixels; 0 for libvips' own limit.
-    int largestSide;
+    int largestSide = 0;
     // The libvips saver, chosen by a file suffix followed by the saver's options in libvips'
     // own syntax (".png[compression=6]"); null for the codec's own BMP writer.
-    const char* libvipsSaver;
+    const char* libvipsSaver = nullptr;
     // Whether a quality of 100 % asks the saver for lossless compression instead.
     bool losslessAtFullQuality = false;
     // Whether an animation stays one: every frame resized, the timing kept.

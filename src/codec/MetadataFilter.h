@@ -2,7 +2,7 @@
 
 #include <vips/vips8>
 
-#include "MetadataMode.h"
+#include "model/MetadataMode.h"
 
 // Which of a decoded source's metadata its output carries. libvips hands every piece of a
 // source's metadata to the savers as a field of the image (EXIF tags one by one, XMP, IPTC,

@@ -31,7 +31,6 @@
 #include "FileNames.h"
 #include "JpegIntegrity.h"
 #include "MetadataFilter.h"
-#include "NoReplaceFile.h"
 #include "SourceStructure.h"
 
 using vips::VError;
@@ -1224,45 +1223,6 @@ ResizeStatus encode(const VImage& image, const RenderRequest& request, int descr
 
 } // namespace
 
-struct PendingOutput::File
-{
-    NoReplaceFile::NewFile file;
-    QString outputPath;
-    ExistingFile existing = ExistingFile::Fail;
-};
-
-PendingOutput::PendingOutput() = default;
-PendingOutput::~PendingOutput() = default;
-PendingOutput::PendingOutput(PendingOutput&& other) noexcept = default;
-PendingOutput& PendingOutput::operator=(PendingOutput&& other) noexcept = default;
-
-bool PendingOutput::isPending() const
-{
-    return mFile != nullptr;
-}
-
-ResizeStatus PendingOutput::commit()
-{
-    if (!mFile)
-        return { ResizeError::WriteFailed, QStringLiteral("nothing was rendered") };
-    // The file goes with this object whatever happens: committed, or discarded.
-    const std::unique_ptr<File> pending = std::move(mFile);
-    // A name taken in the meantime is an existing output, a skipped image, or passed over for
-    // a numbered one, as the request said.
-    using WhenTaken = NoReplaceFile::NewFile::WhenTaken;
-    const ExistingFile existing = pending->existing;
-    if (pending->file.commit(
-            existing == ExistingFile::Number ? WhenTaken::Number : WhenTaken::Fail)) {
-        mCommittedPath = QFileInfo(pending->outputPath).absolutePath() + QLatin1Char('/')
-            + pending->file.committedName();
-        return {};
-    }
-    if (pending->file.errorCode() == EEXIST)
-        return { existing == ExistingFile::Skip ? ResizeError::Skipped : ResizeError::OutputExists,
-            pending->outputPath };
-    return { ResizeError::WriteFailed, pending->file.errorString() };
-}
-
 bool initialise(const char* argv0)
 {
     if (VIPS_INIT(argv0) != 0)
@@ -1362,22 +1322,8 @@ QString targetSizeProblem(double width, double height, OutputFormat format)
         .arg(text(width), text(height), QString::number(largest, 'f', 0), maker);
 }
 
-ResizeStatus render(const RenderRequest& request, const QString& outputPath)
+ResizeStatus render(const RenderRequest& request, int output)
 {
-    PendingOutput output;
-    const ResizeStatus rendered = renderUnnamed(request, outputPath, &output);
-    if (!rendered.ok())
-        return rendered;
-    ResizeStatus committed = output.commit();
-    if (committed.ok())
-        committed.message = rendered.message;
-    return committed;
-}
-
-ResizeStatus renderUnnamed(
-    const RenderRequest& request, const QString& outputPath, PendingOutput* pending)
-{
-    *pending = PendingOutput();
     if (request.width < 1 || request.height < 1 || !OutputFormats::find(request.format)
         || !(request.resolution > 0.0f) || !std::isfinite(request.resolution))
         return { ResizeError::InvalidSettings, QString() };
@@ -1407,26 +1353,14 @@ ResizeStatus renderUnnamed(
                    .arg(source.pages);
     }
 
-    const QFileInfo output(outputPath);
-    QString folder = output.absolutePath();
-    if (!request.outputSubfolder.isEmpty()) {
-        const QString below = QLatin1Char('/') + request.outputSubfolder;
-        if (!folder.endsWith(below))
-            return { ResizeError::InvalidSettings, request.outputSubfolder };
-        folder.chop(below.size());
-    }
     const OutputFormats::Info* format = OutputFormats::find(request.format);
     const Keep keep { allFrames, format->keepsGrey, format->keeps16Bit };
-    std::unique_ptr<PendingOutput::File> made;
     WholeDataCheck whole;
     ResizeStatus encoded;
     do {
-        made = std::make_unique<PendingOutput::File>();
-        made->outputPath = outputPath;
-        made->existing = request.existing;
-        NoReplaceFile::NewFile& file = made->file;
-        if (!file.create(folder, request.outputSubfolder, output.fileName()))
-            return { ResizeError::WriteFailed, file.errorString() };
+        // A second render starts again from an empty file.
+        if (::ftruncate(output, 0) != 0 || ::lseek(output, 0, SEEK_SET) != 0)
+            return { ResizeError::WriteFailed, systemMessage(errno) };
         try {
             VImage image = decodeAt(
                 open, source, request.width, request.height, VIPS_SIZE_FORCE, &whole, keep);
@@ -1438,7 +1372,7 @@ ResizeStatus renderUnnamed(
                 image = flattenOnto(image, Qt::white);
 
             image = MetadataFilter::apply(image, request.metadata);
-            encoded = encode(image, request, file.descriptor());
+            encoded = encode(image, request, output);
         } catch (const Refusal& refusal) {
             return { ResizeError::DecodeFailed, refusal.reason };
         } catch (const VError& e) {
@@ -1457,7 +1391,6 @@ ResizeStatus renderUnnamed(
     } while (whole.shouldRenderAgain());
     if (!encoded.ok())
         return encoded;
-    pending->mFile = std::move(made);
     // Written whole: the message says what of the source it holds, when not all of it.
     return { ResizeError::None, note };
 }

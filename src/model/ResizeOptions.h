@@ -1,0 +1,71 @@
+#pragma once
+
+#include <QColor>
+#include <QString>
+#include <QtGlobal>
+
+#include "ExistingFile.h"
+#include "MetadataMode.h"
+#include "OutputFormat.h"
+
+// The unit of the two size fields; the values are the codes stored in the settings.
+enum class SizeUnit
+{
+    Pixels = 1,
+    Inches = 2,
+    Millimetres = 3,
+    Percent = 4,
+};
+
+// Which value proportional scaling is given: the first size field (the width, or the long side
+// with long and short sides), the second (the height, or the short side), or both, as a box
+// the image fits inside. The values are the codes stored in the settings.
+enum class GivenSide
+{
+    First = 1,
+    Second = 2,
+    Both = 3,
+};
+
+// How output files are named: after their source, or a name of the user's own followed by a
+// running number. The values are the codes stored in the settings.
+enum class OutputNaming
+{
+    SourceName = 1,
+    CustomName = 2,
+};
+
+// Everything a resize needs to know of the settings, as one value: what size, where, under
+// which name, in which format, with what of the metadata. A batch takes a copy at its start
+// and renders every image from it, whatever the settings do meanwhile. The defaults are a
+// usable resize (the settings' own defaults live with the settings).
+struct ResizeOptions
+{
+    // The size: two fields in a unit, at a resolution (pixels per inch, which also turns
+    // inches and millimetres into pixels).
+    SizeUnit unit = SizeUnit::Pixels;
+    float width = 400.0f;
+    float height = 300.0f;
+    float resolution = 72.0f;
+    bool proportional = false;
+    GivenSide givenSide = GivenSide::First;
+    bool longShortSides = false; // the fields are the long and the short side
+    bool noEnlarge = false; // no side larger than the source's
+
+    // The output file.
+    QString outputFolder;
+    OutputNaming naming = OutputNaming::SourceName;
+    QString baseName; // of custom names
+    QString startNumber; // of custom names, as typed
+    ExistingFile existingFile = ExistingFile::Fail;
+    OutputFormat format = OutputFormat::Jpeg;
+    float quality = 1.0f; // 0..1, for the formats that take one
+    MetadataMode metadata = MetadataMode::WithoutPersonal;
+    TiffCompression tiffCompression = TiffCompression::Lzw;
+    bool flatten = false; // transparent areas onto the background colour
+    QColor background = Qt::white;
+
+    // A source, or an output, of more pixels is refused before anything is decoded.
+    static constexpr qint64 kDefaultMaxPixels = 500'000'000;
+    qint64 maxPixels = kDefaultMaxPixels;
+};
