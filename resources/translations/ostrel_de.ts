@@ -214,10 +214,6 @@ Aufruffehler (nichts bearbeitet).</translation>
         <translation>width-height oder long-short</translation>
     </message>
     <message>
-        <source>--proportional and --free exclude each other</source>
-        <translation>--proportional und --free schließen einander aus</translation>
-    </message>
-    <message>
         <source>--proportional %1 contradicts --sides %2</source>
         <translation>--proportional %1 widerspricht --sides %2</translation>
     </message>
@@ -476,6 +472,14 @@ Teile zusammen schreiben, was ein einziger Lauf schriebe.</translation>
     <message>
         <source>What each output keeps of its source&apos;s metadata: keep (all of it, upright, but the EXIF thumbnail), no-personal (only the date taken, camera, lens, exposure and copyright; the default) or none (only the colour profile&apos;s colours and the resolution).</source>
         <translation>Was jede Ausgabe von den Metadaten ihrer Quelle behält: keep (alles, aufrecht, außer dem EXIF-Vorschaubild), no-personal (nur Aufnahmedatum, Kamera, Objektiv, Belichtung und Copyright; die Voreinstellung) oder none (nur die Farben des Farbprofils und die Auflösung).</translation>
+    </message>
+    <message>
+        <source>--%1 and --%2 exclude each other</source>
+        <translation>--%1 und --%2 schließen einander aus</translation>
+    </message>
+    <message>
+        <source>fail, number or skip</source>
+        <translation>fail, number oder skip</translation>
     </message>
 </context>
 <context>

@@ -213,10 +213,6 @@ was not taken or the settings could not be saved, 2 a usage error (nothing proce
         <translation>width-height or long-short</translation>
     </message>
     <message>
-        <source>--proportional and --free exclude each other</source>
-        <translation>--proportional and --free exclude each other</translation>
-    </message>
-    <message>
         <source>--proportional %1 contradicts --sides %2</source>
         <translation>--proportional %1 contradicts --sides %2</translation>
     </message>
@@ -475,6 +471,14 @@ run would.</translation>
     <message>
         <source>What each output keeps of its source&apos;s metadata: keep (all of it, upright, but the EXIF thumbnail), no-personal (only the date taken, camera, lens, exposure and copyright; the default) or none (only the colour profile&apos;s colours and the resolution).</source>
         <translation>What each output keeps of its source&apos;s metadata: keep (all of it, upright, but the EXIF thumbnail), no-personal (only the date taken, camera, lens, exposure and copyright; the default) or none (only the colour profile&apos;s colours and the resolution).</translation>
+    </message>
+    <message>
+        <source>--%1 and --%2 exclude each other</source>
+        <translation>--%1 and --%2 exclude each other</translation>
+    </message>
+    <message>
+        <source>fail, number or skip</source>
+        <translation>fail, number or skip</translation>
     </message>
 </context>
 <context>

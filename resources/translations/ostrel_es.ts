@@ -214,10 +214,6 @@ procesado).</translation>
         <translation>width-height o long-short</translation>
     </message>
     <message>
-        <source>--proportional and --free exclude each other</source>
-        <translation>--proportional y --free se excluyen entre sí</translation>
-    </message>
-    <message>
         <source>--proportional %1 contradicts --sides %2</source>
         <translation>--proportional %1 contradice --sides %2</translation>
     </message>
@@ -476,6 +472,14 @@ escriban lo que escribiría una sola ejecución.</translation>
     <message>
         <source>What each output keeps of its source&apos;s metadata: keep (all of it, upright, but the EXIF thumbnail), no-personal (only the date taken, camera, lens, exposure and copyright; the default) or none (only the colour profile&apos;s colours and the resolution).</source>
         <translation>Lo que cada salida conserva de los metadatos de su origen: keep (todo, enderezado, salvo la miniatura EXIF), no-personal (solo la fecha de la toma, la cámara, el objetivo, la exposición y el copyright; el valor predeterminado) o none (solo los colores del perfil de color y la resolución).</translation>
+    </message>
+    <message>
+        <source>--%1 and --%2 exclude each other</source>
+        <translation>--%1 y --%2 se excluyen entre sí</translation>
+    </message>
+    <message>
+        <source>fail, number or skip</source>
+        <translation>fail, number o skip</translation>
     </message>
 </context>
 <context>

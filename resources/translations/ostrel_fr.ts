@@ -214,10 +214,6 @@ fichier donné non pris ou les réglages non enregistrés, 2 une erreur d’util
         <translation>width-height ou long-short</translation>
     </message>
     <message>
-        <source>--proportional and --free exclude each other</source>
-        <translation>--proportional et --free s’excluent mutuellement</translation>
-    </message>
-    <message>
         <source>--proportional %1 contradicts --sides %2</source>
         <translation>--proportional %1 contredit --sides %2</translation>
     </message>
@@ -476,6 +472,14 @@ Chaque image garde le numéro qu’elle a dans la liste entière, pour que les p
     <message>
         <source>What each output keeps of its source&apos;s metadata: keep (all of it, upright, but the EXIF thumbnail), no-personal (only the date taken, camera, lens, exposure and copyright; the default) or none (only the colour profile&apos;s colours and the resolution).</source>
         <translation>Ce que chaque sortie garde des métadonnées de sa source&#xa0;: keep (tout, redressé, sauf la vignette EXIF), no-personal (seulement la date de prise de vue, l’appareil, l’objectif, l’exposition et le copyright&#xa0;; par défaut) ou none (seulement les couleurs du profil colorimétrique et la résolution).</translation>
+    </message>
+    <message>
+        <source>--%1 and --%2 exclude each other</source>
+        <translation>--%1 et --%2 s’excluent mutuellement</translation>
+    </message>
+    <message>
+        <source>fail, number or skip</source>
+        <translation>fail, number ou skip</translation>
     </message>
 </context>
 <context>

@@ -213,10 +213,6 @@ un file indicato non accettato o impostazioni non salvate, 2 errore d’uso (nul
         <translation>width-height o long-short</translation>
     </message>
     <message>
-        <source>--proportional and --free exclude each other</source>
-        <translation>--proportional e --free si escludono a vicenda</translation>
-    </message>
-    <message>
         <source>--proportional %1 contradicts --sides %2</source>
         <translation>--proportional %1 contraddice --sides %2</translation>
     </message>
@@ -475,6 +471,14 @@ insieme scrivano ciò che scriverebbe un’unica esecuzione.</translation>
     <message>
         <source>What each output keeps of its source&apos;s metadata: keep (all of it, upright, but the EXIF thumbnail), no-personal (only the date taken, camera, lens, exposure and copyright; the default) or none (only the colour profile&apos;s colours and the resolution).</source>
         <translation>Che cosa ogni uscita conserva dei metadati della sua origine: keep (tutto, raddrizzato, tranne la miniatura EXIF), no-personal (solo data di scatto, fotocamera, obiettivo, esposizione e copyright; il predefinito) o none (solo i colori del profilo colore e la risoluzione).</translation>
+    </message>
+    <message>
+        <source>--%1 and --%2 exclude each other</source>
+        <translation>--%1 e --%2 si escludono a vicenda</translation>
+    </message>
+    <message>
+        <source>fail, number or skip</source>
+        <translation>fail, number o skip</translation>
     </message>
 </context>
 <context>

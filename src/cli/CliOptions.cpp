@@ -1,5 +1,6 @@
 #include "CliOptions.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 
@@ -15,6 +16,7 @@
 #include "model/OutputFormat.h"
 #include "core/ResizeRules.h"
 #include "settings/Settings.h"
+#include "settings/SettingsTable.h"
 #include "SourceList.h"
 
 namespace {
@@ -26,23 +28,6 @@ QString example(const char* command, const QString& what)
         + QLatin1Char('\n');
 }
 
-template <typename Code> struct Choice
-{
-    const char* word;
-    Code code;
-};
-
-template <typename Code>
-std::optional<Code> choose(const QString& value, std::initializer_list<Choice<Code>> choices)
-{
-    const QString word = value.trimmed().toLower();
-    for (const Choice<Code>& c : choices) {
-        if (word == QLatin1String(c.word))
-            return c.code;
-    }
-    return std::nullopt;
-}
-
 std::optional<double> number(const QString& value)
 {
     bool ok = false;
@@ -50,6 +35,86 @@ std::optional<double> number(const QString& value)
     if (!ok || !std::isfinite(d))
         return std::nullopt;
     return d;
+}
+
+// An option as the shell completion offers it.
+struct CompletedOption
+{
+    QStringList names;
+    enum Takes
+    {
+        Nothing, // a flag, or words (below)
+        Value, // a number or a text of the user's: nothing to offer
+        Folder,
+        FileOrInput, // a file, or - for standard input
+    } takes;
+    QStringList words;
+};
+
+QString dashed(const QString& name)
+{
+    return (name.size() == 1 ? QStringLiteral("-") : QStringLiteral("--")) + name;
+}
+
+// The bash completion script of ostrel-batch: its options, and the values of those that take
+// a word from a fixed set.
+QString bashCompletion(const QList<CompletedOption>& completed)
+{
+    QString cases;
+    QStringList values;
+    QStringList all;
+    for (const CompletedOption& option : completed) {
+        QStringList names;
+        for (const QString& name : option.names)
+            names << dashed(name);
+        all << names;
+        const QString pattern = QStringLiteral("    ") + names.join(QStringLiteral(" | "));
+        if (!option.words.isEmpty())
+            cases += pattern + QStringLiteral(") values='") + option.words.join(u' ')
+                + QStringLiteral("' ;;\n");
+        else if (option.takes == CompletedOption::Folder)
+            cases += pattern
+                + QStringLiteral(")\n        mapfile -t COMPREPLY < <(compgen -d -- \"$cur\")\n"
+                                 "        return\n        ;;\n");
+        else if (option.takes == CompletedOption::FileOrInput)
+            cases += pattern
+                + QStringLiteral(")\n        mapfile -t COMPREPLY < <(compgen -f -- \"$cur\")\n"
+                                 "        [[ -z $cur || $cur == - ]] && COMPREPLY+=(-)\n"
+                                 "        return\n        ;;\n");
+        else if (option.takes == CompletedOption::Value)
+            values << names;
+    }
+    if (!values.isEmpty())
+        cases += QStringLiteral("    ") + values.join(QStringLiteral(" | "))
+            + QStringLiteral(")\n        # A number or a text of the user's: nothing to offer.\n"
+                             "        COMPREPLY=()\n        return\n        ;;\n");
+    return QStringLiteral(
+               "# Bash completion for ostrel-batch: its options, and the values of those that take "
+               "a word\n# from a fixed set. Made by `ostrel-batch --bash-completion`; installed "
+               "as\n# share/bash-completion/completions/ostrel-batch.\n\n"
+               "_ostrel_batch()\n{\n"
+               "    local cur=${COMP_WORDS[COMP_CWORD]}\n"
+               "    local prev=\n"
+               "    ((COMP_CWORD > 0)) && prev=${COMP_WORDS[COMP_CWORD - 1]}\n"
+               "    local values=\n"
+               "    case $prev in\n")
+        + cases
+        + QStringLiteral("    esac\n"
+                         "    if [[ -n $values ]]; then\n"
+                         "        mapfile -t COMPREPLY < <(compgen -W \"$values\" -- \"$cur\")\n"
+                         "        return\n"
+                         "    fi\n"
+                         "    if [[ $cur == -* ]]; then\n"
+                         "        mapfile -t COMPREPLY < <(compgen -W '")
+        + all.join(u' ')
+        + QStringLiteral(
+            "' -- \"$cur\")\n"
+            "        return\n"
+            "    fi\n"
+            "    # Image files, and folders to go into (or to give with --recursive).\n"
+            "    mapfile -t COMPREPLY < <(compgen -f -- \"$cur\")\n"
+            "}\n"
+            "complete -o filenames -F _ostrel_batch ostrel-batch\n");
 }
 
 } // namespace
@@ -70,70 +135,31 @@ CliOptions CliOptions::parse(const QStringList& arguments)
         declared << option;
         return option;
     };
-    const auto output = add({ "o", "output" }, tr("Output folder."), tr("DIR"));
-    const auto width = add({ "w", "width" },
-        tr("First size field: the width, or the long side with --sides long-short."), "N");
-    const auto height = add({ "H", "height" },
-        tr("Second size field: the height, or the short side with --sides long-short."), "N");
-    const auto unit
-        = add({ "u", "unit" }, tr("Unit of the size fields: px, in, mm or percent."), tr("UNIT"));
-    const auto proportional = add({ "p", "proportional" },
-        tr("Keep the proportions; SIDE is the size field that is given: width, height, long, "
-           "short (these two also select --sides long-short), first or second; or fit: each "
-           "image fits inside --width x --height (long x short side with --sides long-short)."),
-        tr("SIDE"));
-    const auto freeScaling = add({ "free" }, tr("Scale width and height independently."));
-    const auto noEnlarge = add({ "no-enlarge" },
-        tr("Do not enlarge: an image smaller than its target keeps its own size."));
-    const auto enlarge
-        = add({ "enlarge" }, tr("Enlarge images smaller than their target (the default)."));
-    const auto sides = add(
-        { "sides" }, tr("What the size fields mean: width-height or long-short."), tr("MODE"));
-    const auto resolution
-        = add({ "r", "resolution" }, tr("Output resolution in pixels per inch."), "PPI");
-    // "jpeg, png, gif, bmp, tiff, webp, avif, heic or jxl"
+    // The settings' own options, as the settings table declares them (and in its order).
     QStringList formatNames = OutputFormats::commandLineNames();
     const QString lastFormat = formatNames.takeLast();
     const QString formatWords = formatNames.isEmpty()
         ? lastFormat
         : tr("%1 or %2").arg(formatNames.join(QStringLiteral(", ")), lastFormat);
-    const auto format
-        = add({ "f", "format" }, tr("Output format: %1.").arg(formatWords), tr("FORMAT"));
-    const auto quality = add({ "q", "quality" },
-        tr("Quality from 0 to 100 for JPEG, WebP, AVIF, HEIC and JPEG XL; 100 is lossless for "
-           "WebP and JPEG XL."),
-        tr("PERCENT"));
-    const auto naming = add({ "n", "naming" },
-        tr("Output names: source (the source's name) or custom (--name and a four-digit "
-           "number)."),
-        tr("MODE"));
-    const auto name = add({ "name" }, tr("Base name of custom naming."), tr("TEXT"));
-    const auto startNumber = add({ "start-number" }, tr("First number of custom naming."), "N");
-    const auto background = add({ "background" },
-        tr("Flatten every image onto the background colour: on or off."), "on|off");
-    const auto backgroundColor = add({ "background-color" },
-        tr("Background colour: #rrggbb, #aarrggbb or a colour name such as white."), tr("COLOUR"));
-    const auto existing = add({ "existing" },
-        tr("When a file of the output name exists: fail (the image fails; the default), number "
-           "(the new file takes name-2.ext, name-3.ext, ...) or skip (the image is skipped and "
-           "counts as done)."),
-        tr("CHOICE"));
-    const auto jobs = add({ "j", "jobs" },
-        tr("Process up to N images at once (0 to 64; 0, the default, is one per processor core)."),
-        "N");
-    const auto metadata = add({ "metadata" },
-        tr("What each output keeps of its source's metadata: keep (all of it, upright, but "
-           "the EXIF thumbnail), no-personal (only the date taken, camera, lens, exposure and "
-           "copyright; the default) or none (only the colour profile's colours and the "
-           "resolution)."),
-        tr("MODE"));
-    const auto tiffCompression = add({ "tiff-compression" },
-        tr("How TIFF files are compressed, both lossless: lzw (smaller files; the default) or "
-           "none (faster to write and to read)."),
-        tr("MODE"));
-    const auto maxMegapixels = add({ "max-megapixels" },
-        tr("Refuse sources with more than N million pixels, unread (default 500; 1 to 1000000)."),
-        "N");
+    struct SettingOptionFound
+    {
+        const SettingRow* row;
+        const SettingOption* option;
+        QCommandLineOption parsed;
+    };
+    QList<SettingOptionFound> settingOptions;
+    for (const SettingRow& row : SettingsTable::rows()) {
+        for (const SettingOption& option : row.options) {
+            QString description = QCoreApplication::translate("CliOptions", option.help);
+            if (row.key == Setting::outputFormat.name)
+                description = description.arg(formatWords);
+            const QString valueName = option.valueName
+                ? QCoreApplication::translate("CliOptions", option.valueName)
+                : QString();
+            settingOptions << SettingOptionFound { &row, &option,
+                add(option.names, description, valueName) };
+        }
+    }
     const auto save = add({ "save" }, tr("Also store the options given as the settings."));
     const auto filesFrom = add({ "files-from" },
         tr("Also process the files named in FILE (- for standard input), one per line, after "
@@ -161,6 +187,9 @@ CliOptions CliOptions::parse(const QStringList& arguments)
         tr("Report on standard output in JSON Lines: one object per image as it completes, "
            "then a summary object; nothing else goes there."));
     const auto quiet = add({ "quiet" }, tr("No progress and no summary: errors only."));
+    QCommandLineOption completion(QStringLiteral("bash-completion"));
+    completion.setFlags(QCommandLineOption::HiddenFromHelp);
+    parser.addOption(completion);
     parser.addPositionalArgument(tr("FILE"), tr("Image files to process."), tr("FILE..."));
     // After the options: what they do to the stored settings, examples, which files are
     // taken, and the exit status. The commands of the examples are the same in every language.
@@ -244,6 +273,47 @@ CliOptions CliOptions::parse(const QStringList& arguments)
         options.mAction = Action::Version;
         return options;
     }
+    if (parser.isSet(completion)) {
+        // What each option takes, for the shell: the settings' words from the table, folders
+        // and files for the options that name them, nothing for numbers and texts.
+        QList<CompletedOption> completed;
+        for (const QCommandLineOption& option : { help, version })
+            completed << CompletedOption { option.names(), CompletedOption::Nothing, {} };
+        completed << CompletedOption { { QStringLiteral("help-all") }, CompletedOption::Nothing,
+            {} };
+        for (const SettingOptionFound& found : std::as_const(settingOptions)) {
+            CompletedOption item { found.option->names, CompletedOption::Nothing, {} };
+            if (found.option->kind == SettingOption::Kind::Folder)
+                item.takes = CompletedOption::Folder;
+            if (found.row->key == Setting::outputFormat.name)
+                item.words = OutputFormats::commandLineNames();
+            QList<QVariant> seen;
+            for (const OptionWord& word : found.option->words) {
+                // One word a value: the synonyms ("pixels" for "px") are not offered.
+                if (word.value.isValid() && seen.contains(word.value))
+                    continue;
+                seen << word.value;
+                item.words << QLatin1String(word.word);
+            }
+            if (found.option->valueName && item.takes == CompletedOption::Nothing
+                && item.words.isEmpty())
+                item.takes = CompletedOption::Value;
+            completed << item;
+        }
+        completed << CompletedOption { save.names(), CompletedOption::Nothing, {} }
+                  << CompletedOption { filesFrom.names(), CompletedOption::FileOrInput, {} }
+                  << CompletedOption { nul.names(), CompletedOption::Nothing, {} }
+                  << CompletedOption { recursive.names(), CompletedOption::Nothing, {} }
+                  << CompletedOption { keepTree.names(), CompletedOption::Folder, {} }
+                  << CompletedOption { shard.names(), CompletedOption::Nothing,
+                         { "1/2", "2/2", "1/3", "2/3", "3/3", "1/4", "2/4", "3/4", "4/4" } }
+                  << CompletedOption { dryRun.names(), CompletedOption::Nothing, {} }
+                  << CompletedOption { json.names(), CompletedOption::Nothing, {} }
+                  << CompletedOption { quiet.names(), CompletedOption::Nothing, {} };
+        options.mAction = Action::Completion;
+        options.mHelpText = bashCompletion(completed);
+        return options;
+    }
     // An option given twice is a mistake worth naming rather than a silent "last one wins".
     for (const QCommandLineOption& option : declared) {
         if (parser.values(option).size() > 1
@@ -251,59 +321,93 @@ CliOptions CliOptions::parse(const QStringList& arguments)
             return fail(tr("option --%1 given more than once").arg(option.names().last()));
     }
 
-    if (parser.isSet(output)) {
-        const QString dir = parser.value(output);
-        if (dir.isEmpty())
-            return bad("output", dir, tr("an output folder is needed"));
-        options.mOutputFolder = QDir::cleanPath(QDir::current().absoluteFilePath(dir));
+    // Two options of one setting exclude each other (--free and --proportional, --enlarge and
+    // --no-enlarge).
+    for (const SettingRow& row : SettingsTable::rows()) {
+        QStringList given;
+        for (const SettingOptionFound& found : std::as_const(settingOptions)) {
+            if (found.row == &row && parser.isSet(found.parsed))
+                given << found.option->names.last();
+        }
+        if (given.size() > 1)
+            return fail(tr("--%1 and --%2 exclude each other").arg(given.at(0), given.at(1)));
     }
-    auto measure
-        = [&](const QCommandLineOption& option, std::optional<float>& field, bool zeroAllowed) {
-              const QString value = parser.value(option);
-              const auto d = number(value);
-              if (!d || *d < 0.0 || (*d == 0.0 && !zeroAllowed) || *d > 1.0e9)
-                  return false;
-              field = static_cast<float>(*d);
-              return true;
-          };
-    // A size field of 0 takes that side from the other one, as in the window.
-    if (parser.isSet(width) && !measure(width, options.mWidth, true))
-        return bad("width", parser.value(width), tr("a number of 0 or more is expected"));
-    if (parser.isSet(height) && !measure(height, options.mHeight, true))
-        return bad("height", parser.value(height), tr("a number of 0 or more is expected"));
-    if (parser.isSet(resolution) && !measure(resolution, options.mResolution, false))
-        return bad("resolution", parser.value(resolution),
-            tr("a number of pixels per inch above 0 is expected"));
-    // A value from a fixed set of words; false after naming the option and the words.
-    auto pick = [&]<typename Code>(const QCommandLineOption& option, std::optional<Code>& field,
-                    std::initializer_list<Choice<Code>> choices, const QString& expected) {
-        if (!parser.isSet(option))
-            return true;
-        field = choose(parser.value(option), choices);
-        if (!field)
-            bad(option.names().last(), parser.value(option), expected);
-        return field.has_value();
-    };
-    if (!pick(unit, options.mUnit,
-            { { "px", SizeUnit::Pixels }, { "pixels", SizeUnit::Pixels },
-                { "in", SizeUnit::Inches }, { "inches", SizeUnit::Inches },
-                { "mm", SizeUnit::Millimetres },
-                { "millimetres", SizeUnit::Millimetres },
-                { "millimeters", SizeUnit::Millimetres },
-                { "percent", SizeUnit::Percent }, { "%", SizeUnit::Percent } },
-            tr("px, in, mm or percent")))
-        return options;
-    std::optional<int> sidesMode;
-    if (!pick(sides, sidesMode, { { "width-height", 0 }, { "long-short", 1 } },
-            tr("width-height or long-short")))
-        return options;
-    if (sidesMode)
-        options.mLongShortSides = *sidesMode == 1;
-    if (parser.isSet(proportional) && parser.isSet(freeScaling))
-        return fail(tr("--proportional and --free exclude each other"));
-    if (parser.isSet(freeScaling))
-        options.mProportional = false;
-    if (parser.isSet(proportional)) {
+    const SettingOptionFound* proportional = nullptr;
+    for (const SettingOptionFound& found : std::as_const(settingOptions)) {
+        if (!parser.isSet(found.parsed))
+            continue;
+        const SettingOption& option = *found.option;
+        const QString value = parser.value(found.parsed);
+        const QString name = option.names.last();
+        const QString expected = option.expected
+            ? QCoreApplication::translate("CliOptions", option.expected)
+            : QString();
+        const QLatin1String key(found.row->key);
+        switch (option.kind) {
+        case SettingOption::Kind::Number: {
+            const auto d = number(value);
+            if (!d || *d < option.min || (*d == 0.0 && !option.zeroAllowed) || *d > option.max)
+                return bad(name, value, expected);
+            options.mOverrides.insert(key, static_cast<float>(*d * option.scale));
+            break;
+        }
+        case SettingOption::Kind::Integer: {
+            bool ok = false;
+            const int whole = value.trimmed().toInt(&ok);
+            if (!ok || whole < option.min || whole > option.max)
+                return bad(name, value, expected);
+            options.mOverrides.insert(key, whole);
+            break;
+        }
+        case SettingOption::Kind::Words: {
+            const QString word = value.trimmed().toLower();
+            const auto it = std::find_if(option.words.cbegin(), option.words.cend(),
+                [&word](const OptionWord& w) { return word == QLatin1String(w.word); });
+            if (it == option.words.cend())
+                return bad(name, value, expected);
+            options.mOverrides.insert(key, it->value);
+            break;
+        }
+        case SettingOption::Kind::Flag:
+            options.mOverrides.insert(key, option.flagValue);
+            break;
+        case SettingOption::Kind::Text:
+            if (option.noSlash && value.contains(QLatin1Char('/')))
+                return bad(name, value, expected);
+            options.mOverrides.insert(key, value);
+            break;
+        case SettingOption::Kind::Folder:
+            if (value.isEmpty())
+                return bad(name, value, expected);
+            options.mOverrides.insert(
+                key, QDir::cleanPath(QDir::current().absoluteFilePath(value)));
+            break;
+        case SettingOption::Kind::WholeNumberText: {
+            bool ok = false;
+            value.trimmed().toInt(&ok);
+            if (!ok)
+                return bad(name, value, expected);
+            options.mOverrides.insert(key, value.trimmed());
+            break;
+        }
+        case SettingOption::Kind::Custom:
+            if (found.row->key == Setting::outputFormat.name) {
+                const auto format = OutputFormats::fromCommandLineName(value);
+                if (!format)
+                    return bad(name, value, formatWords);
+                options.mOverrides.insert(key, int(*format));
+            } else if (found.row->key == Setting::backgroundRed.name) {
+                const QColor colour = QColor::fromString(value.trimmed());
+                if (!colour.isValid())
+                    return bad(name, value, expected);
+                options.mBackgroundColor = colour;
+            } else if (found.row->key == Setting::proportional.name) {
+                proportional = &found;
+            }
+            break;
+        }
+    }
+    if (proportional) {
         // The given field, and what it says of the size fields' meaning: width-height (0),
         // long-short (1) or nothing (-1).
         struct Given
@@ -315,98 +419,21 @@ CliOptions CliOptions::parse(const QStringList& arguments)
             { "height", { GivenSide::Second, 0 } }, { "long", { GivenSide::First, 1 } },
             { "short", { GivenSide::Second, 1 } }, { "first", { GivenSide::First, -1 } },
             { "second", { GivenSide::Second, -1 } }, { "fit", { GivenSide::Both, -1 } } };
-        const QString value = parser.value(proportional);
+        const QString value = parser.value(proportional->parsed);
         const auto it = meaning.constFind(value.trimmed().toLower());
         if (it == meaning.constEnd())
-            return bad(
-                "proportional", value, tr("width, height, long, short, first, second or fit"));
+            return bad(QStringLiteral("proportional"), value,
+                QCoreApplication::translate("CliOptions", proportional->option->expected));
         const bool longShort = it->sidesMode == 1;
-        if (it->sidesMode >= 0 && options.mLongShortSides && *options.mLongShortSides != longShort)
-            return fail(
-                tr("--proportional %1 contradicts --sides %2").arg(value, parser.value(sides)));
-        options.mProportional = true;
-        options.mGivenSide = it->side;
+        const QLatin1String sidesKey(Setting::longShortSides.name);
+        if (it->sidesMode >= 0 && options.mOverrides.contains(sidesKey)
+            && options.mOverrides.value(sidesKey).toBool() != longShort)
+            return fail(tr("--proportional %1 contradicts --sides %2")
+                            .arg(value, parser.value(QStringLiteral("sides"))));
+        options.mOverrides.insert(QLatin1String(Setting::proportional.name), true);
+        options.mOverrides.insert(QLatin1String(Setting::givenSide.name), int(it->side));
         if (it->sidesMode >= 0)
-            options.mLongShortSides = longShort;
-    }
-    if (parser.isSet(noEnlarge) && parser.isSet(enlarge))
-        return fail(QStringLiteral("--no-enlarge and --enlarge exclude each other"));
-    if (parser.isSet(noEnlarge) || parser.isSet(enlarge))
-        options.mNoEnlarge = parser.isSet(noEnlarge);
-    if (!pick(existing, options.mExisting,
-            { { "fail", ExistingFile::Fail }, { "number", ExistingFile::Number },
-                { "skip", ExistingFile::Skip } },
-            "fail, number or skip"))
-        return options;
-    if (parser.isSet(format)) {
-        options.mFormat = OutputFormats::fromCommandLineName(parser.value(format));
-        if (!options.mFormat)
-            return bad("format", parser.value(format), formatWords);
-    }
-    if (parser.isSet(quality)) {
-        const auto d = number(parser.value(quality));
-        if (!d || *d < 0.0 || *d > 100.0)
-            return bad("quality", parser.value(quality), tr("a number from 0 to 100"));
-        options.mQuality = static_cast<float>(*d / 100.0);
-    }
-    if (!pick(metadata, options.mMetadata,
-            { { "keep", MetadataMode::Keep }, { "no-personal", MetadataMode::WithoutPersonal },
-                { "none", MetadataMode::None } },
-            tr("keep, no-personal or none")))
-        return options;
-    if (!pick(tiffCompression, options.mTiffCompression,
-            { { "lzw", TiffCompression::Lzw }, { "none", TiffCompression::None } },
-            tr("lzw or none")))
-        return options;
-    if (!pick(naming, options.mNaming,
-            { { "source", OutputNaming::SourceName },
-                { "custom", OutputNaming::CustomName } },
-            tr("source or custom")))
-        return options;
-    if (parser.isSet(name)) {
-        const QString value = parser.value(name);
-        if (value.contains(QLatin1Char('/')))
-            return bad("name", value, tr("a file name cannot hold \"/\""));
-        options.mBaseName = value;
-    }
-    if (parser.isSet(startNumber)) {
-        const QString value = parser.value(startNumber);
-        bool ok = false;
-        value.trimmed().toInt(&ok);
-        if (!ok)
-            return bad("start-number", value, tr("a whole number is expected"));
-        options.mStartNumber = value.trimmed();
-    }
-    std::optional<int> on;
-    if (!pick(background, on,
-            { { "on", 1 }, { "off", 0 }, { "yes", 1 }, { "no", 0 }, { "true", 1 }, { "false", 0 },
-                { "1", 1 }, { "0", 0 } },
-            tr("on or off")))
-        return options;
-    if (on)
-        options.mBackgroundEnabled = *on == 1;
-    if (parser.isSet(backgroundColor)) {
-        const QColor colour = QColor::fromString(parser.value(backgroundColor).trimmed());
-        if (!colour.isValid())
-            return bad("background-color", parser.value(backgroundColor),
-                tr("#rrggbb, #aarrggbb or a colour name"));
-        options.mBackgroundColor = colour;
-    }
-    if (parser.isSet(jobs)) {
-        const QString value = parser.value(jobs);
-        bool ok = false;
-        const int count = value.trimmed().toInt(&ok);
-        if (!ok || count < 0 || count > Settings::kMaxJobs)
-            return bad("jobs", value, tr("a whole number from 0 (one per core) to 64"));
-        options.mJobs = count;
-    }
-    if (parser.isSet(maxMegapixels)) {
-        const QString value = parser.value(maxMegapixels);
-        bool ok = false;
-        const int limit = value.trimmed().toInt(&ok);
-        if (!ok || limit < 1 || limit > Settings::kMaxMegapixelsLimit)
-            return bad("max-megapixels", value, tr("a whole number from 1 to 1000000"));
-        options.mMaxMegapixels = limit;
+            options.mOverrides.insert(sidesKey, longShort);
     }
     options.mSave = parser.isSet(save);
     options.mRecursive = parser.isSet(recursive);
@@ -461,64 +488,27 @@ CliOptions CliOptions::parse(const QStringList& arguments)
 
 void CliOptions::applyTo(Settings& settings) const
 {
-    if (mBackgroundEnabled)
-        settings.setBackgroundEnabled(*mBackgroundEnabled);
+    for (auto it = mOverrides.cbegin(); it != mOverrides.cend(); ++it)
+        settings.setStoredValue(QLatin1StringView(it.key().toLatin1()), it.value());
     if (mBackgroundColor)
         settings.setBackgroundColor(*mBackgroundColor);
-    if (mLongShortSides)
-        settings.setUsesLongShortSides(*mLongShortSides);
-    if (mProportional)
-        settings.setProportional(*mProportional);
-    if (mGivenSide)
-        settings.setGivenSide(*mGivenSide);
-    if (mUnit)
-        settings.setUnit(*mUnit);
-    if (mWidth)
-        settings.setWidth(*mWidth);
-    if (mHeight)
-        settings.setHeight(*mHeight);
-    if (mResolution)
-        settings.setResolution(*mResolution);
-    if (mOutputFolder)
-        settings.setOutputFolder(*mOutputFolder);
-    if (mNaming)
-        settings.setNaming(*mNaming);
-    if (mBaseName)
-        settings.setBaseName(*mBaseName);
-    if (mStartNumber)
-        settings.setStartNumber(*mStartNumber);
-    if (mFormat)
-        settings.setOutputFormat(*mFormat);
-    if (mMetadata)
-        settings.setMetadata(*mMetadata);
-    if (mTiffCompression)
-        settings.setTiffCompression(*mTiffCompression);
-    if (mQuality)
-        settings.setQuality(*mQuality);
-    if (mMaxMegapixels)
-        settings.setMaxMegapixels(*mMaxMegapixels);
-    if (mNoEnlarge)
-        settings.setNoEnlarge(*mNoEnlarge);
-    if (mExisting)
-        settings.setExistingFile(*mExisting);
-    if (mJobs)
-        settings.setJobs(*mJobs);
 }
 
 QString CliOptions::checkRun(const Settings& settings)
 {
     // A size of 0 takes that side from the other one, so one side is enough; without any,
     // every image would fail. The stored settings can hold such sizes too, not only options.
-    const float width = settings.width();
-    const float height = settings.height();
+    const float width = settings.value(Setting::width);
+    const float height = settings.value(Setting::height);
     if (width < 0.0f)
         return tr("no size: the width cannot be negative (--width)");
     if (height < 0.0f)
         return tr("no size: the height cannot be negative (--height)");
     // Fitting inside a box takes both values like free scaling: a 0 sets no limit on its side.
-    const bool box = !settings.isProportional() || settings.givenSide() == GivenSide::Both;
+    const bool box = !settings.value(Setting::proportional)
+        || settings.value(Setting::givenSide) == GivenSide::Both;
     if (!box) {
-        const bool second = settings.givenSide() == GivenSide::Second;
+        const bool second = settings.value(Setting::givenSide) == GivenSide::Second;
         if (!((second ? height : width) > 0.0f))
             return second ? tr("no size: proportional scaling by the second size field needs a "
                                "height above 0 (--height)")
@@ -527,10 +517,10 @@ QString CliOptions::checkRun(const Settings& settings)
     } else if (!(width > 0.0f) && !(height > 0.0f)) {
         return tr("no size: width and height are both 0; give one above 0 (--width, --height)");
     }
-    if (!(settings.resolution() > 0.0f))
+    if (!(settings.value(Setting::resolution) > 0.0f))
         return tr("the resolution must be above 0 (--resolution)");
 
-    const QString dest = settings.outputFolder();
+    const QString dest = settings.value(Setting::outputFolder);
     if (dest.isEmpty())
         return tr("no output folder: give one with --output");
     const FileNames::Status info = FileNames::status(dest);
@@ -538,12 +528,13 @@ QString CliOptions::checkRun(const Settings& settings)
         return tr("the output folder \"%1\" does not exist").arg(dest);
     if (!info.isFolder)
         return tr("the output \"%1\" is not a folder").arg(dest);
-    if (settings.naming() == OutputNaming::CustomName && settings.startNumber().isEmpty())
+    if (settings.value(Setting::naming) == OutputNaming::CustomName
+        && settings.value(Setting::startNumber).isEmpty())
         return tr("custom naming needs a start number: give one with --start-number");
-    if (settings.naming() == OutputNaming::CustomName
-        && !ResizeRules::isUsableCustomName(settings.baseName()))
+    if (settings.value(Setting::naming) == OutputNaming::CustomName
+        && !ResizeRules::isUsableCustomName(settings.value(Setting::baseName)))
         return tr("the custom name \"%1\" cannot name a file in the output folder: it may not "
                   "hold \"/\" nor be \".\" or \"..\"")
-            .arg(settings.baseName());
+            .arg(settings.value(Setting::baseName));
     return QString();
 }

@@ -6,6 +6,7 @@
 #include <QCoreApplication>
 #include <QString>
 #include <QStringList>
+#include <QVariantMap>
 
 #include "settings/Settings.h"
 
@@ -21,6 +22,7 @@ public:
     {
         Run,
         Help,
+        Completion, // the bash completion script (helpText() holds it)
         Version,
         UsageError
     };
@@ -31,6 +33,7 @@ public:
     Action action() const { return mAction; }
     // For a usage error: what is wrong, naming the option or value.
     QString error() const { return mError; }
+    // The help, or with Action::Completion the bash completion script.
     QString helpText() const { return mHelpText; }
     // The sources: the arguments, then the names of --files-from, each absolute and clean.
     QStringList files() const { return mFiles; }
@@ -73,25 +76,7 @@ private:
     int mShardIndex = 1;
     int mShardCount = 1;
 
-    std::optional<QString> mOutputFolder;
-    std::optional<float> mWidth;
-    std::optional<float> mHeight;
-    std::optional<SizeUnit> mUnit;
-    std::optional<bool> mProportional;
-    std::optional<GivenSide> mGivenSide;
-    std::optional<bool> mLongShortSides;
-    std::optional<float> mResolution;
-    std::optional<OutputFormat> mFormat;
-    std::optional<MetadataMode> mMetadata;
-    std::optional<TiffCompression> mTiffCompression;
-    std::optional<float> mQuality;
-    std::optional<OutputNaming> mNaming;
-    std::optional<QString> mBaseName;
-    std::optional<QString> mStartNumber;
-    std::optional<bool> mBackgroundEnabled;
+    // The settings the options set, by key, typed as stored.
+    QVariantMap mOverrides;
     std::optional<QColor> mBackgroundColor;
-    std::optional<int> mMaxMegapixels;
-    std::optional<bool> mNoEnlarge;
-    std::optional<ExistingFile> mExisting;
-    std::optional<int> mJobs;
 };

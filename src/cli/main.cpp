@@ -248,6 +248,7 @@ int main(int argc, char* argv[])
     const CliOptions options = CliOptions::parse(rawArguments(argc, argv));
     switch (options.action()) {
     case CliOptions::Action::Help:
+    case CliOptions::Action::Completion:
         std::fputs(options.helpText().toLocal8Bit().constData(), stdout);
         return kExitWritten;
     case CliOptions::Action::Version:
@@ -326,7 +327,7 @@ int main(int argc, char* argv[])
 
     if (options.dryRun()) {
         QList<DryRun::Image> images;
-        const int start = BatchResizer::parseStartNumber(run->startNumber());
+        const int start = BatchResizer::parseStartNumber(run->value(Setting::startNumber));
         for (qsizetype i = 0; i < list.paths.size(); ++i)
             images << DryRun::Image { list.paths.at(i), list.subfolders.at(i),
                 BatchResizer::runningNumber(start, list.numberPositions.at(i)) };

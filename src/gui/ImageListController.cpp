@@ -75,7 +75,7 @@ ImageListController::ImageListController(
 void ImageListController::showStoredSettings()
 {
     Ui::MainWindow* ui = mUi;
-    mShowsFullPath = mSettings->showsFullPath();
+    mShowsFullPath = mSettings->value(Setting::showFullPath);
     ui->showFullPathsCheck->setChecked(mShowsFullPath);
 
     // The view shows the list through its model, which takes dropped files (file URLs, its one
@@ -159,14 +159,14 @@ void ImageListController::folderChosen(QFileDialog* dialog, int result)
 
 QString ImageListController::startFolder() const
 {
-    const QString folder = mSettings->lastOpenFolder();
+    const QString folder = mSettings->value(Setting::lastOpenFolder);
     return !folder.isEmpty() && QFileInfo(folder).isDir() ? folder : QDir::homePath();
 }
 
 void ImageListController::rememberFolder(const QString& folder)
 {
-    if (!folder.isEmpty() && folder != mSettings->lastOpenFolder())
-        mSettings->setLastOpenFolder(folder);
+    if (!folder.isEmpty() && folder != mSettings->value(Setting::lastOpenFolder))
+        mSettings->setValue(Setting::lastOpenFolder, folder);
 }
 
 void ImageListController::removeSelectedFiles()
@@ -186,7 +186,7 @@ void ImageListController::removeSelectedFiles()
 void ImageListController::storeShowsFullPath()
 {
     mShowsFullPath = ControlValues::isOn(mUi->showFullPathsCheck);
-    mSettings->setShowsFullPath(mShowsFullPath);
+    mSettings->setValue(Setting::showFullPath, mShowsFullPath);
     mModel->setShowsFullPath(mShowsFullPath);
     mModel->reload();
 }
@@ -303,7 +303,7 @@ QString ImageListController::outputSizeText(QSize source, int animationFrames) c
     const ImageEntry::OutputSize size
         = ImageEntry::outputSize(
             mSettings->resizeOptions(), source.width(), source.height(), animationFrames);
-    const OutputFormats::Info* info = OutputFormats::find(mSettings->outputFormat());
+    const OutputFormats::Info* info = OutputFormats::find(mSettings->value(Setting::outputFormat));
     const QString formatName = info ? QString::fromLatin1(info->name) : QString();
     if (!size.formatProblem.isEmpty())
         return tr("→ cannot be written as %1: %2").arg(formatName, size.formatProblem);

@@ -113,11 +113,11 @@ void SettingsController::connectControls()
         pair.field->installEventFilter(this);
     }
     connect(ui->outputFolderField, &QLineEdit::editingFinished, this,
-        [this] { mSettings->setOutputFolder(mUi->outputFolderField->text()); });
+        [this] { mSettings->setValue(Setting::outputFolder, mUi->outputFolderField->text()); });
     connect(ui->baseNameField, &QLineEdit::editingFinished, this,
-        [this] { mSettings->setBaseName(mUi->baseNameField->text()); });
+        [this] { mSettings->setValue(Setting::baseName, mUi->baseNameField->text()); });
     connect(ui->startNumberField, &QLineEdit::editingFinished, this,
-        [this] { mSettings->setStartNumber(mUi->startNumberField->text()); });
+        [this] { mSettings->setValue(Setting::startNumber, mUi->startNumberField->text()); });
 
     // Every edit of a setting, after it was stored.
     for (QLineEdit* field : { ui->widthField, ui->heightField, ui->resolutionField,
@@ -146,30 +146,31 @@ void SettingsController::showStoredSettings()
 {
     Ui::MainWindow* ui = mUi;
     const Settings* settings = mSettings;
-    ui->backgroundCheck->setChecked(settings->isBackgroundEnabled());
+    ui->backgroundCheck->setChecked(settings->value(Setting::background));
     ui->backgroundColorButton->setColor(settings->backgroundColor());
-    ui->keepProportionsCheck->setChecked(settings->isProportional());
-    ui->longShortSidesCheck->setChecked(settings->usesLongShortSides());
-    if (QAbstractButton* radio = ui->givenSideGroup->button(int(settings->givenSide())))
+    ui->keepProportionsCheck->setChecked(settings->value(Setting::proportional));
+    ui->longShortSidesCheck->setChecked(settings->value(Setting::longShortSides));
+    if (QAbstractButton* radio
+        = ui->givenSideGroup->button(int(settings->value(Setting::givenSide))))
         radio->setChecked(true);
-    selectCode(ui->unitCombo, settings->unit());
-    ui->tabs->setCurrentIndex(settings->currentTab());
-    ui->widthStepButtons->setFloatValue(settings->width());
-    setFloatValue(ui->widthField, settings->width());
-    ui->heightStepButtons->setFloatValue(settings->height());
-    setFloatValue(ui->heightField, settings->height());
-    ui->resolutionStepButtons->setFloatValue(settings->resolution());
-    setFloatValue(ui->resolutionField, settings->resolution());
-    ui->outputFolderField->setText(settings->outputFolder());
-    selectCode(ui->namingCombo, settings->naming());
-    ui->baseNameField->setText(settings->baseName());
-    ui->startNumberField->setText(settings->startNumber());
-    selectCode(ui->formatCombo, settings->outputFormat());
-    ui->qualitySlider->setFloatValue(settings->quality());
-    ui->noEnlargeCheck->setChecked(settings->noEnlarge());
-    selectCode(ui->existingFileCombo, settings->existingFile());
-    selectCode(ui->metadataCombo, settings->metadata());
-    selectCode(ui->tiffCompressionCombo, settings->tiffCompression());
+    selectCode(ui->unitCombo, settings->value(Setting::unit));
+    ui->tabs->setCurrentIndex(settings->value(Setting::currentTab));
+    ui->widthStepButtons->setFloatValue(settings->value(Setting::width));
+    setFloatValue(ui->widthField, settings->value(Setting::width));
+    ui->heightStepButtons->setFloatValue(settings->value(Setting::height));
+    setFloatValue(ui->heightField, settings->value(Setting::height));
+    ui->resolutionStepButtons->setFloatValue(settings->value(Setting::resolution));
+    setFloatValue(ui->resolutionField, settings->value(Setting::resolution));
+    ui->outputFolderField->setText(settings->value(Setting::outputFolder));
+    selectCode(ui->namingCombo, settings->value(Setting::naming));
+    ui->baseNameField->setText(settings->value(Setting::baseName));
+    ui->startNumberField->setText(settings->value(Setting::startNumber));
+    selectCode(ui->formatCombo, settings->value(Setting::outputFormat));
+    ui->qualitySlider->setFloatValue(settings->value(Setting::quality));
+    ui->noEnlargeCheck->setChecked(settings->value(Setting::noEnlarge));
+    selectCode(ui->existingFileCombo, settings->value(Setting::existingFile));
+    selectCode(ui->metadataCombo, settings->value(Setting::metadata));
+    selectCode(ui->tiffCompressionCombo, settings->value(Setting::tiffCompression));
 
     // The controls that follow others: these store the values they show, as a user's change
     // would.
@@ -185,7 +186,7 @@ void SettingsController::storeBackgroundEnabled()
 {
     const bool on = isOn(mUi->backgroundCheck);
     mUi->backgroundColorButton->setVisible(on);
-    mSettings->setBackgroundEnabled(on);
+    mSettings->setValue(Setting::background, on);
     storeBackgroundColor();
 }
 
@@ -199,7 +200,7 @@ void SettingsController::storeProportional()
     const bool on = isOn(mUi->keepProportionsCheck);
     mUi->givenSideBox->setVisible(on);
     mUi->fitInsideRadio->setVisible(on);
-    mSettings->setProportional(on);
+    mSettings->setValue(Setting::proportional, on);
     storeGivenSide();
 }
 
@@ -222,32 +223,32 @@ void SettingsController::storeGivenSide()
         // The given side is not stored.
         enable(ui->widthField, ui->widthStepButtons, true);
         enable(ui->heightField, ui->heightStepButtons, true);
-        showStored(ui->widthField, ui->widthStepButtons, mSettings->width());
-        showStored(ui->heightField, ui->heightStepButtons, mSettings->height());
+        showStored(ui->widthField, ui->widthStepButtons, mSettings->value(Setting::width));
+        showStored(ui->heightField, ui->heightStepButtons, mSettings->value(Setting::height));
         return;
     }
     // Emptying a field changes only its text: the stored value keeps its last value.
     switch (static_cast<GivenSide>(ui->givenSideGroup->checkedId())) {
     case GivenSide::First:
         enable(ui->widthField, ui->widthStepButtons, true);
-        showStored(ui->widthField, ui->widthStepButtons, mSettings->width());
+        showStored(ui->widthField, ui->widthStepButtons, mSettings->value(Setting::width));
         ui->heightField->setText(QString());
         enable(ui->heightField, ui->heightStepButtons, false);
-        mSettings->setGivenSide(GivenSide::First);
+        mSettings->setValue(Setting::givenSide, GivenSide::First);
         break;
     case GivenSide::Second:
         ui->widthField->setText(QString());
         enable(ui->widthField, ui->widthStepButtons, false);
         enable(ui->heightField, ui->heightStepButtons, true);
-        showStored(ui->heightField, ui->heightStepButtons, mSettings->height());
-        mSettings->setGivenSide(GivenSide::Second);
+        showStored(ui->heightField, ui->heightStepButtons, mSettings->value(Setting::height));
+        mSettings->setValue(Setting::givenSide, GivenSide::Second);
         break;
     case GivenSide::Both:
         enable(ui->widthField, ui->widthStepButtons, true);
         enable(ui->heightField, ui->heightStepButtons, true);
-        showStored(ui->widthField, ui->widthStepButtons, mSettings->width());
-        showStored(ui->heightField, ui->heightStepButtons, mSettings->height());
-        mSettings->setGivenSide(GivenSide::Both);
+        showStored(ui->widthField, ui->widthStepButtons, mSettings->value(Setting::width));
+        showStored(ui->heightField, ui->heightStepButtons, mSettings->value(Setting::height));
+        mSettings->setValue(Setting::givenSide, GivenSide::Both);
         break;
     default:
         break;
@@ -259,26 +260,26 @@ void SettingsController::storeLongShortSides()
     const bool on = isOn(mUi->longShortSidesCheck);
     mUi->widthLabel->setText(LocalizedText::text(on ? "_LongSide" : "_Width"));
     mUi->heightLabel->setText(LocalizedText::text(on ? "_ShortSide" : "_Height"));
-    mSettings->setUsesLongShortSides(on);
+    mSettings->setValue(Setting::longShortSides, on);
 }
 
 void SettingsController::storeUnit()
 {
     // The numbers in the fields are not converted: from now on they are read in the new unit.
-    mSettings->setUnit(selectedCode<SizeUnit>(mUi->unitCombo));
+    mSettings->setValue(Setting::unit, selectedCode<SizeUnit>(mUi->unitCombo));
 }
 
 std::array<SettingsController::NumberPair, 3> SettingsController::numberPairs() const
 {
-    return { { { mUi->widthField, mUi->widthStepButtons, &Settings::setWidth },
-        { mUi->heightField, mUi->heightStepButtons, &Settings::setHeight },
-        { mUi->resolutionField, mUi->resolutionStepButtons, &Settings::setResolution } } };
+    return { { { mUi->widthField, mUi->widthStepButtons, Setting::width },
+        { mUi->heightField, mUi->heightStepButtons, Setting::height },
+        { mUi->resolutionField, mUi->resolutionStepButtons, Setting::resolution } } };
 }
 
 void SettingsController::storeFieldNumber(const NumberPair& pair)
 {
     const float value = ControlValues::floatValue(pair.field);
-    (mSettings->*pair.store)(value);
+    mSettings->setValue(pair.setting, value);
     pair.steps->setFloatValue(value);
     // The field shows the number that is used ("12.5abc" becomes "12.5"). An empty field
     // stays empty: the checks before a batch tell it apart from 0.
@@ -289,7 +290,7 @@ void SettingsController::storeFieldNumber(const NumberPair& pair)
 void SettingsController::storeSteppedNumber(const NumberPair& pair)
 {
     const float value = pair.steps->floatValue();
-    (mSettings->*pair.store)(value);
+    mSettings->setValue(pair.setting, value);
     setFloatValue(pair.field, value);
 }
 
@@ -303,14 +304,15 @@ void SettingsController::storeNaming()
         mUi->baseNameField->show();
         mUi->startNumberField->show();
     }
-    mSettings->setNaming(naming);
+    mSettings->setValue(Setting::naming, naming);
 }
 
 void SettingsController::chooseOutputFolder()
 {
     // At the output folder when it exists, else where the last open panel ended.
     QString start;
-    for (const QString& folder : { mSettings->outputFolder(), mSettings->lastOpenFolder() }) {
+    for (const QString& folder :
+        { mSettings->value(Setting::outputFolder), mSettings->value(Setting::lastOpenFolder) }) {
         if (!folder.isEmpty() && QFileInfo(folder).isDir()) {
             start = folder;
             break;
@@ -331,8 +333,8 @@ void SettingsController::outputFolderChosen(QFileDialog* dialog, int result)
     if (folder.isEmpty())
         return; // nothing chosen: an accepted dialog must not wipe the stored folder
     mUi->outputFolderField->setText(folder);
-    mSettings->setOutputFolder(folder);
-    mSettings->setLastOpenFolder(QFileInfo(folder).absolutePath());
+    mSettings->setValue(Setting::outputFolder, folder);
+    mSettings->setValue(Setting::lastOpenFolder, QFileInfo(folder).absolutePath());
     emit edited();
 }
 
@@ -345,27 +347,28 @@ void SettingsController::storeOutputFormat()
     mUi->qualityLabel->setVisible(takesQuality);
     mUi->qualityValueLabel->setVisible(takesQuality);
     mUi->tiffCompressionCombo->setVisible(info && info->choosesCompression);
-    mSettings->setOutputFormat(format);
+    mSettings->setValue(Setting::outputFormat, format);
 }
 
 void SettingsController::storeNoEnlarge()
 {
-    mSettings->setNoEnlarge(isOn(mUi->noEnlargeCheck));
+    mSettings->setValue(Setting::noEnlarge, isOn(mUi->noEnlargeCheck));
 }
 
 void SettingsController::storeExistingFile()
 {
-    mSettings->setExistingFile(selectedCode<ExistingFile>(mUi->existingFileCombo));
+    mSettings->setValue(Setting::existingFile, selectedCode<ExistingFile>(mUi->existingFileCombo));
 }
 
 void SettingsController::storeTiffCompression()
 {
-    mSettings->setTiffCompression(selectedCode<TiffCompression>(mUi->tiffCompressionCombo));
+    mSettings->setValue(
+        Setting::tiffCompression, selectedCode<TiffCompression>(mUi->tiffCompressionCombo));
 }
 
 void SettingsController::storeMetadata()
 {
-    mSettings->setMetadata(selectedCode<MetadataMode>(mUi->metadataCombo));
+    mSettings->setValue(Setting::metadata, selectedCode<MetadataMode>(mUi->metadataCombo));
 }
 
 void SettingsController::storeQuality()
@@ -374,13 +377,13 @@ void SettingsController::storeQuality()
     const float percent = factor * 100.0f; // in single precision, then widened
     mUi->qualityValueLabel->setText(
         tr("%1%").arg(QString::asprintf("%.0f", static_cast<double>(percent))));
-    mSettings->setQuality(factor);
+    mSettings->setValue(Setting::quality, factor);
 }
 
 void SettingsController::storeCurrentTab(int index)
 {
     if (index >= 0)
-        mSettings->setCurrentTab(index);
+        mSettings->setValue(Setting::currentTab, index);
 }
 
 void SettingsController::showUnitAbbreviation()

@@ -4,6 +4,8 @@
 
 #include <array>
 
+#include "settings/SettingsTable.h"
+
 class QFileDialog;
 class QLineEdit;
 
@@ -62,7 +64,7 @@ private:
     {
         QLineEdit* field;
         StepButtons* steps;
-        void (Settings::*store)(float);
+        SettingKey<float> setting;
     };
     std::array<NumberPair, 3> numberPairs() const;
     // A field and its step buttons always show the same number: whichever the user changed,

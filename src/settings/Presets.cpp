@@ -18,23 +18,23 @@ constexpr char kNameKey[] = "presetName";
 
 // A built-in preset that fits each image inside a box (long and short side, so that portrait
 // and landscape images get the same long side), with the format and quality it is made for.
-Preset fitInside(const char* name, SizeUnit unit, float longSide, float shortSide,
-    float resolution, bool noEnlarge, float quality)
+Preset fitInside(const char* name, SizeUnit unit, float longSide, float shortSide, float resolution,
+    bool noEnlarge, float quality)
 {
     Preset preset;
     preset.name = QCoreApplication::translate("Presets", name);
     preset.builtIn = true;
     preset.values = {
-        { QStringLiteral("UM"), int(unit) },
-        { QStringLiteral("widthValue"), longSide },
-        { QStringLiteral("heightValue"), shortSide },
-        { QStringLiteral("resValue"), resolution },
-        { QStringLiteral("proportional"), true },
-        { QStringLiteral("switchSides"), true },
-        { QStringLiteral("tagSides"), int(GivenSide::Both) },
-        { QStringLiteral("noEnlarge"), noEnlarge },
-        { QStringLiteral("formatMenu"), int(OutputFormat::Jpeg) },
-        { QStringLiteral("quality"), quality },
+        { QLatin1String(Setting::unit.name), int(unit) },
+        { QLatin1String(Setting::width.name), longSide },
+        { QLatin1String(Setting::height.name), shortSide },
+        { QLatin1String(Setting::resolution.name), resolution },
+        { QLatin1String(Setting::proportional.name), true },
+        { QLatin1String(Setting::longShortSides.name), true },
+        { QLatin1String(Setting::givenSide.name), int(GivenSide::Both) },
+        { QLatin1String(Setting::noEnlarge.name), noEnlarge },
+        { QLatin1String(Setting::outputFormat.name), int(OutputFormat::Jpeg) },
+        { QLatin1String(Setting::quality.name), quality },
     };
     return preset;
 }
@@ -82,8 +82,8 @@ QList<Preset> Presets::builtIn()
     // Web and e-mail: the long side in pixels, never enlarged; print: 15 x 10 cm at 300 ppi
     // (1772 x 1181 px), a small image enlarged to fill the print.
     return {
-        fitInside(QT_TRANSLATE_NOOP("Presets", "Web 1600 px"), SizeUnit::Pixels, 1600.0f,
-            1600.0f, 72.0f, true, 0.85f),
+        fitInside(QT_TRANSLATE_NOOP("Presets", "Web 1600 px"), SizeUnit::Pixels, 1600.0f, 1600.0f,
+            72.0f, true, 0.85f),
         fitInside(QT_TRANSLATE_NOOP("Presets", "E-mail 1024 px"), SizeUnit::Pixels, 1024.0f,
             1024.0f, 72.0f, true, 0.8f),
         fitInside(QT_TRANSLATE_NOOP("Presets", "Print 300 ppi at 15 x 10 cm"),

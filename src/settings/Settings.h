@@ -2,6 +2,7 @@
 
 #include <functional>
 #include <memory>
+#include <type_traits>
 
 #include <QColor>
 #include <QSet>
@@ -10,23 +11,21 @@
 #include <QVariant>
 #include <QVariantMap>
 
+#include "SettingsTable.h"
 #include "model/ResizeOptions.h"
 
 class QSettings;
 
-// The one record of every user setting. Starts from fixed defaults, overlays the stored
-// values (load) and writes each value back the moment a setter is called.
+// The one record of every user setting. Starts from the defaults of the settings table,
+// overlays the stored values (load) and writes each value back the moment it is set.
 //
-// Threads: written on the main thread only; the batch worker reads it while the progress
-// sheet keeps the window's controls from changing it.
+// Threads: written on the main thread only. A batch works from a copy of the options it
+// takes at its start (resizeOptions), never from this record.
 class Settings
 {
 public:
-    // The pixel limit, in millions of pixels: a source above it is refused unread, so that a
-    // small file claiming a huge size cannot exhaust the memory.
-    static constexpr int kDefaultMaxMegapixels = 500;
-    static constexpr int kMaxMegapixelsLimit = 1'000'000;
-    // How many images a batch processes at once; 0 means one per processor core.
+    // How many images a batch processes at once, at most; the setting's 0 means one per
+    // processor core.
     static constexpr int kMaxJobs = 64;
 
     // Bound to the user's own settings file (organisation and application "Ostrel"), as
@@ -61,12 +60,35 @@ public:
     // unread: only the user's own file is used then.
     static std::unique_ptr<QSettings> openUserSettings();
 
-    // Overlays the stored values: a key that is present and valid for its field replaces the
-    // default; a missing, unparsable or out-of-range value keeps it.
+    // Overlays the stored values: a key that is present and passes its row's check replaces
+    // the default; a missing, unparsable or out-of-range value keeps it.
     void load();
 
-    // The settings a preset covers, those of the Size and Output tabs, by their keys in the
-    // settings file.
+    // A setting's value.
+    template <typename T> T value(SettingKey<T> key) const
+    {
+        const QVariant& stored = mValues.at(indexOf(key.name));
+        if constexpr (std::is_enum_v<T>)
+            return static_cast<T>(stored.toInt());
+        else
+            return stored.value<T>();
+    }
+    // Sets a setting and stores it at once (an enumeration as its code).
+    template <typename T> void setValue(SettingKey<T> key, std::type_identity_t<T> value)
+    {
+        if constexpr (std::is_enum_v<T>)
+            setStoredValue(QLatin1StringView(key.name), int(value));
+        else
+            setStoredValue(QLatin1StringView(key.name), QVariant::fromValue<T>(value));
+    }
+    // The value of a setting as it is stored (bool, float, int or QString); invalid for a key
+    // that is no setting's.
+    QVariant storedValue(QLatin1StringView key) const;
+    // Sets a setting by its key, the value typed as stored; a key that is no setting's is
+    // ignored.
+    void setStoredValue(QLatin1StringView key, const QVariant& value);
+
+    // The settings a preset covers, those of the Size and Output tabs, by their keys.
     static QStringList presetKeys();
     // The current values of presetKeys(), typed as the settings file stores them.
     QVariantMap presetValues() const;
@@ -75,107 +97,27 @@ public:
     // and stores them under their usual keys. Other keys are ignored.
     void applyPresetValues(const QVariantMap& values);
 
+    // The colour transparent areas are flattened onto, from its four stored components.
+    QColor backgroundColor() const;
+    void setBackgroundColor(const QColor& color);
+    // The pixel limit (the maxMegapixels setting) in pixels.
+    qint64 maxPixels() const { return qint64(value(Setting::maxMegapixels)) * 1'000'000; }
+    // What the jobs setting means on this machine: at least 1.
+    int effectiveJobs() const;
     // What a resize needs of the settings, as they are now.
     ResizeOptions resizeOptions() const;
 
-    bool isBackgroundEnabled() const { return mBackgroundEnabled; }
-    QColor backgroundColor() const;
-    bool showsFullPath() const { return mShowsFullPath; }
-    bool isProportional() const { return mProportional; }
-    bool usesLongShortSides() const { return mUsesLongShortSides; }
-    GivenSide givenSide() const { return mGivenSide; }
-    SizeUnit unit() const { return mUnit; }
-    int currentTab() const { return mCurrentTab; }
-    OutputNaming naming() const { return mNaming; }
-    OutputFormat outputFormat() const { return mOutputFormat; }
-    MetadataMode metadata() const { return mMetadata; }
-    TiffCompression tiffCompression() const { return mTiffCompression; }
-    float width() const { return mWidth; }
-    float height() const { return mHeight; }
-    float resolution() const { return mResolution; }
-    float quality() const { return mQuality; }
-    QString outputFolder() const { return mOutputFolder; }
-    QString baseName() const { return mBaseName; }
-    QString startNumber() const { return mStartNumber; }
-    // Whether an image smaller than its target keeps its own size.
-    bool noEnlarge() const { return mNoEnlarge; }
-    ExistingFile existingFile() const { return mExistingFile; }
-    int maxMegapixels() const { return mMaxMegapixels; }
-    qint64 maxPixels() const { return qint64(mMaxMegapixels) * 1'000'000; }
-    // The stored value, 0 to kMaxJobs (0: one per core).
-    int jobs() const { return mJobs; }
-    // What jobs() means on this machine: at least 1.
-    int effectiveJobs() const;
-    // The folder the open panels (files, folders, the output folder) opened in last; empty
-    // before the first use.
-    QString lastOpenFolder() const { return mLastOpenFolder; }
-
-    void setBackgroundEnabled(bool enabled);
-    void setBackgroundColor(const QColor& color);
-    void setShowsFullPath(bool shows);
-    void setProportional(bool proportional);
-    void setUsesLongShortSides(bool uses);
-    void setGivenSide(GivenSide side);
-    void setUnit(SizeUnit unit);
-    void setCurrentTab(int tab);
-    void setNaming(OutputNaming naming);
-    void setOutputFormat(OutputFormat format);
-    void setMetadata(MetadataMode mode);
-    void setTiffCompression(TiffCompression compression);
-    void setWidth(float width);
-    void setHeight(float height);
-    void setResolution(float resolution);
-    void setQuality(float quality);
-    void setOutputFolder(const QString& folder);
-    void setBaseName(const QString& name);
-    void setStartNumber(const QString& number);
-    void setNoEnlarge(bool noEnlarge);
-    void setExistingFile(ExistingFile existing);
-    // 1 to kMaxMegapixelsLimit.
-    void setMaxMegapixels(int value);
-    // 0 to kMaxJobs.
-    void setJobs(int value);
-    void setLastOpenFolder(const QString& folder);
-
 private:
+    static int indexOf(const char* key);
     void store(const char* key, const QVariant& value);
     // load()'s reading and checking of every value, from any source of stored values (an
     // invalid QVariant: not present).
     void overlay(const std::function<QVariant(const char*)>& valueOf);
-    static QVariantMap presetValues(const Settings& settings);
-    // Every stored value by its key, typed as the setters store it.
-    static QVariantMap storedValues(const Settings& settings);
     // Why the file does not hold the values set since the last sync; empty when it does.
     QString readBackProblem(const QString& file) const;
 
-    bool mBackgroundEnabled = false;
-    float mBackgroundColorR = 1.0f;
-    float mBackgroundColorG = 1.0f;
-    float mBackgroundColorB = 1.0f;
-    float mBackgroundColorA = 1.0f;
-    bool mShowsFullPath = false;
-    bool mProportional = false;
-    bool mUsesLongShortSides = false;
-    GivenSide mGivenSide = GivenSide::First;
-    SizeUnit mUnit = SizeUnit::Pixels;
-    int mCurrentTab = 0;
-    float mWidth = 400.0f;
-    float mHeight = 300.0f;
-    float mResolution = 72.0f;
-    QString mOutputFolder;
-    OutputNaming mNaming = OutputNaming::SourceName;
-    QString mBaseName;
-    QString mStartNumber;
-    OutputFormat mOutputFormat = OutputFormat::Jpeg;
-    // Also for a settings file from before the choice existed.
-    MetadataMode mMetadata = MetadataMode::WithoutPersonal;
-    TiffCompression mTiffCompression = TiffCompression::Lzw;
-    float mQuality = 1.0f;
-    bool mNoEnlarge = false;
-    ExistingFile mExistingFile = ExistingFile::Fail;
-    int mMaxMegapixels = kDefaultMaxMegapixels;
-    int mJobs = 0;
-    QString mLastOpenFolder;
+    // Every setting's value, in the order of the table's rows, typed as stored.
+    QList<QVariant> mValues;
 
     std::unique_ptr<QSettings> mOwnedStore;
     QSettings* mStore = nullptr;

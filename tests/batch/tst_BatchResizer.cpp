@@ -198,10 +198,10 @@ private slots:
         QVERIFY(QDir().mkpath(mIn));
         QVERIFY(QDir().mkpath(mOut));
         mPref = std::make_unique<Settings>(nullptr);
-        mPref->setOutputFolder(mOut);
-        mPref->setWidth(40);
-        mPref->setHeight(30);
-        mPref->setOutputFormat(OutputFormat::Jpeg);
+        mPref->setValue(Setting::outputFolder, mOut);
+        mPref->setValue(Setting::width, 40);
+        mPref->setValue(Setting::height, 30);
+        mPref->setValue(Setting::outputFormat, OutputFormat::Jpeg);
         BatchLog::setLogFilePath(mTmp->filePath(QStringLiteral("log/ostrel.log")));
     }
 
@@ -268,7 +268,7 @@ private slots:
         BatchResizer resizer;
         resizer.images().addPaths({ source("a.jpg"), source("b.jpg"), source("c.jpg") });
         occupy("b.jpg");
-        mPref->setExistingFile(ExistingFile::Skip);
+        mPref->setValue(Setting::existingFile, ExistingFile::Skip);
         RecordingProgress progress;
         run(resizer, progress);
         QVERIFY(!progress.events.join(QLatin1Char(' ')).contains(QStringLiteral("failed")));
@@ -302,9 +302,9 @@ private slots:
         BatchResizer numbering;
         numbering.images().addPaths({ source("same.png", 64, 48),
             TestSupport::writeImage(QDir(other).filePath("same.png"), 64, 32) });
-        mPref->setExistingFile(ExistingFile::Number);
-        mPref->setProportional(true);
-        mPref->setGivenSide(GivenSide::First);
+        mPref->setValue(Setting::existingFile, ExistingFile::Number);
+        mPref->setValue(Setting::proportional, true);
+        mPref->setValue(Setting::givenSide, GivenSide::First);
         RecordingProgress third;
         run(numbering, third);
         QCOMPARE(third.report->result.written, 2);
@@ -348,7 +348,7 @@ private slots:
     // image at a time, as with jobs 1.
     void stopWhileSecondOfFive()
     {
-        mPref->setJobs(1);
+        mPref->setValue(Setting::jobs, 1);
         BatchResizer resizer;
         for (int i = 1; i <= 5; ++i)
             resizer.images().addPaths({ source(QStringLiteral("img%1.jpg").arg(i)) });
@@ -396,9 +396,9 @@ private slots:
     // output name is taken.
     void firstOfOneNameWinsWhateverEndsFirst()
     {
-        mPref->setJobs(4);
-        mPref->setProportional(true);
-        mPref->setGivenSide(GivenSide::First);
+        mPref->setValue(Setting::jobs, 4);
+        mPref->setValue(Setting::proportional, true);
+        mPref->setValue(Setting::givenSide, GivenSide::First);
         const QString other = mTmp->filePath(QStringLiteral("other"));
         QVERIFY(QDir().mkpath(other));
         // 40 x 10 from the first, 40 x 30 from the second.
@@ -431,12 +431,12 @@ private slots:
     // keeps its number unused.
     void runningNumbersFollowTheList()
     {
-        mPref->setJobs(4);
-        mPref->setProportional(true);
-        mPref->setGivenSide(GivenSide::First);
-        mPref->setNaming(OutputNaming::CustomName);
-        mPref->setBaseName(QStringLiteral("Img"));
-        mPref->setOutputFormat(OutputFormat::Png);
+        mPref->setValue(Setting::jobs, 4);
+        mPref->setValue(Setting::proportional, true);
+        mPref->setValue(Setting::givenSide, GivenSide::First);
+        mPref->setValue(Setting::naming, OutputNaming::CustomName);
+        mPref->setValue(Setting::baseName, QStringLiteral("Img"));
+        mPref->setValue(Setting::outputFormat, OutputFormat::Png);
         BatchResizer resizer;
         resizer.images().addPaths({ source("slow.png", 3000, 3000), source("b.png", 64, 16),
             QDir(mIn).filePath("missing.png"), source("d.png", 64, 32), source("e.png", 48, 96) });
@@ -459,7 +459,7 @@ private slots:
     // after their own text and before the next one's, and in the log in list order.
     void failuresAreReportedInTheirPlace()
     {
-        mPref->setJobs(4);
+        mPref->setValue(Setting::jobs, 4);
         QFile notImage(QDir(mIn).filePath("notes.jpg"));
         QVERIFY(notImage.open(QIODevice::WriteOnly));
         notImage.write("this is not a JPEG");
@@ -498,7 +498,7 @@ private slots:
     {
         NoReplaceFile::setUnnamedFilesEnabled(false);
         auto unnamed = qScopeGuard([] { NoReplaceFile::setUnnamedFilesEnabled(true); });
-        mPref->setJobs(4);
+        mPref->setValue(Setting::jobs, 4);
         BatchResizer resizer;
         for (int i = 1; i <= 10; ++i)
             resizer.images().addPaths({ source(QStringLiteral("img%1.jpg").arg(i)) });
@@ -575,10 +575,10 @@ private slots:
     {
         QFETCH(QString, text);
         QFETCH(QStringList, files);
-        mPref->setNaming(OutputNaming::CustomName);
-        mPref->setBaseName(QStringLiteral("Img"));
-        mPref->setStartNumber(QStringLiteral("500")); // the field's text counts, not the setting
-        mPref->setOutputFormat(OutputFormat::Tiff);
+        mPref->setValue(Setting::naming, OutputNaming::CustomName);
+        mPref->setValue(Setting::baseName, QStringLiteral("Img"));
+        mPref->setValue(Setting::startNumber, QStringLiteral("500")); // the field's text counts, not the setting
+        mPref->setValue(Setting::outputFormat, OutputFormat::Tiff);
         BatchResizer resizer;
         resizer.images().addPaths({ source("x.png"), source("y.jpg"), source("z.jpeg") });
         RecordingProgress progress;
@@ -745,7 +745,7 @@ private slots:
     // a time: with more, those already begun would complete too.
     void destroyedDuringBatch()
     {
-        mPref->setJobs(1);
+        mPref->setValue(Setting::jobs, 1);
         auto resizer = std::make_unique<BatchResizer>();
         for (int i = 1; i <= 6; ++i)
             resizer->images().addPaths({ source(QStringLiteral("img%1.jpg").arg(i)) });

@@ -46,57 +46,57 @@ private slots:
             "--background-color", "#336699", "--max-megapixels", "2000", "-j", "3", "x.jpg" });
         QCOMPARE(options.action(), CliOptions::Action::Run);
         Settings pref(nullptr);
-        pref.setShowsFullPath(true);
+        pref.setValue(Setting::showFullPath, true);
         options.applyTo(pref);
-        QCOMPARE(pref.outputFolder(), QStringLiteral("/tmp/out"));
-        QCOMPARE(pref.width(), 800.0f);
-        QCOMPARE(pref.height(), 600.5f);
-        QCOMPARE(pref.unit(), SizeUnit::Millimetres);
-        QVERIFY(pref.isProportional());
-        QCOMPARE(pref.givenSide(), GivenSide::Second);
-        QVERIFY(pref.usesLongShortSides());
-        QCOMPARE(pref.resolution(), 300.0f);
-        QCOMPARE(pref.outputFormat(), OutputFormat::Tiff);
-        QCOMPARE(pref.quality(), 0.85f);
-        QCOMPARE(pref.naming(), OutputNaming::CustomName);
-        QCOMPARE(pref.baseName(), QStringLiteral("Trip"));
-        QCOMPARE(pref.startNumber(), QStringLiteral("0007"));
-        QVERIFY(pref.isBackgroundEnabled());
+        QCOMPARE(pref.value(Setting::outputFolder), QStringLiteral("/tmp/out"));
+        QCOMPARE(pref.value(Setting::width), 800.0f);
+        QCOMPARE(pref.value(Setting::height), 600.5f);
+        QCOMPARE(pref.value(Setting::unit), SizeUnit::Millimetres);
+        QVERIFY(pref.value(Setting::proportional));
+        QCOMPARE(pref.value(Setting::givenSide), GivenSide::Second);
+        QVERIFY(pref.value(Setting::longShortSides));
+        QCOMPARE(pref.value(Setting::resolution), 300.0f);
+        QCOMPARE(pref.value(Setting::outputFormat), OutputFormat::Tiff);
+        QCOMPARE(pref.value(Setting::quality), 0.85f);
+        QCOMPARE(pref.value(Setting::naming), OutputNaming::CustomName);
+        QCOMPARE(pref.value(Setting::baseName), QStringLiteral("Trip"));
+        QCOMPARE(pref.value(Setting::startNumber), QStringLiteral("0007"));
+        QVERIFY(pref.value(Setting::background));
         QCOMPARE(pref.backgroundColor().name(), QStringLiteral("#336699"));
-        QCOMPARE(pref.maxMegapixels(), 2000);
-        QCOMPARE(pref.jobs(), 3);
-        QVERIFY(pref.showsFullPath());
+        QCOMPARE(pref.value(Setting::maxMegapixels), 2000);
+        QCOMPARE(pref.value(Setting::jobs), 3);
+        QVERIFY(pref.value(Setting::showFullPath));
         QVERIFY(!options.save());
     }
 
     void sidesAndScaling()
     {
         Settings pref(nullptr);
-        pref.setUsesLongShortSides(true);
+        pref.setValue(Setting::longShortSides, true);
         parse({ "--proportional", "width" }).applyTo(pref);
-        QVERIFY(pref.isProportional());
-        QCOMPARE(int(pref.givenSide()), 1);
-        QVERIFY(!pref.usesLongShortSides());
+        QVERIFY(pref.value(Setting::proportional));
+        QCOMPARE(int(pref.value(Setting::givenSide)), 1);
+        QVERIFY(!pref.value(Setting::longShortSides));
         // Fit inside leaves the sides' meaning to --sides.
         parse({ "-p", "fit", "--sides", "long-short", "--no-enlarge" }).applyTo(pref);
-        QCOMPARE(pref.givenSide(), GivenSide::Both);
-        QVERIFY(pref.usesLongShortSides());
-        QVERIFY(pref.noEnlarge());
+        QCOMPARE(pref.value(Setting::givenSide), GivenSide::Both);
+        QVERIFY(pref.value(Setting::longShortSides));
+        QVERIFY(pref.value(Setting::noEnlarge));
         parse({ "--enlarge", "--existing", "number" }).applyTo(pref);
-        QVERIFY(!pref.noEnlarge());
-        QCOMPARE(pref.existingFile(), ExistingFile::Number);
+        QVERIFY(!pref.value(Setting::noEnlarge));
+        QCOMPARE(pref.value(Setting::existingFile), ExistingFile::Number);
         parse({ "--existing", "skip" }).applyTo(pref);
-        QCOMPARE(pref.existingFile(), ExistingFile::Skip);
+        QCOMPARE(pref.value(Setting::existingFile), ExistingFile::Skip);
         parse({ "--proportional", "second", "--sides", "long-short" }).applyTo(pref);
-        QCOMPARE(int(pref.givenSide()), 2);
-        QVERIFY(pref.usesLongShortSides());
+        QCOMPARE(int(pref.value(Setting::givenSide)), 2);
+        QVERIFY(pref.value(Setting::longShortSides));
         parse({ "--proportional", "first" }).applyTo(pref);
-        QVERIFY(pref.usesLongShortSides()); // first/second leave the sides' meaning alone
+        QVERIFY(pref.value(Setting::longShortSides)); // first/second leave the sides' meaning alone
         parse({ "--free", "--unit", "%" }).applyTo(pref);
-        QVERIFY(!pref.isProportional());
-        QCOMPARE(pref.unit(), SizeUnit::Percent);
+        QVERIFY(!pref.value(Setting::proportional));
+        QCOMPARE(pref.value(Setting::unit), SizeUnit::Percent);
         parse({ "--background", "off", "--background-color", "#80ff0000" }).applyTo(pref);
-        QVERIFY(!pref.isBackgroundEnabled());
+        QVERIFY(!pref.value(Setting::background));
         QCOMPARE(pref.backgroundColor().alpha(), 128);
         QCOMPARE(pref.backgroundColor().red(), 255);
     }
@@ -105,17 +105,17 @@ private slots:
     {
         Settings pref(nullptr);
         parse({ "-f", "AVIF", "--metadata", "keep" }).applyTo(pref);
-        QCOMPARE(pref.outputFormat(), OutputFormat::Avif);
-        QCOMPARE(pref.metadata(), MetadataMode::Keep);
+        QCOMPARE(pref.value(Setting::outputFormat), OutputFormat::Avif);
+        QCOMPARE(pref.value(Setting::metadata), MetadataMode::Keep);
         parse({ "-f", "jpeg-xl", "--metadata", "none" }).applyTo(pref);
-        QCOMPARE(pref.outputFormat(), OutputFormat::JpegXl);
-        QCOMPARE(pref.metadata(), MetadataMode::None);
+        QCOMPARE(pref.value(Setting::outputFormat), OutputFormat::JpegXl);
+        QCOMPARE(pref.value(Setting::metadata), MetadataMode::None);
         parse({ "-f", "heif", "--metadata", "no-personal" }).applyTo(pref);
-        QCOMPARE(pref.outputFormat(), OutputFormat::Heic);
-        QCOMPARE(pref.metadata(), MetadataMode::WithoutPersonal);
+        QCOMPARE(pref.value(Setting::outputFormat), OutputFormat::Heic);
+        QCOMPARE(pref.value(Setting::metadata), MetadataMode::WithoutPersonal);
         parse({ "-f", "webp" }).applyTo(pref);
-        QCOMPARE(pref.outputFormat(), OutputFormat::WebP);
-        QCOMPARE(pref.metadata(), MetadataMode::WithoutPersonal); // not given: left alone
+        QCOMPARE(pref.value(Setting::outputFormat), OutputFormat::WebP);
+        QCOMPARE(pref.value(Setting::metadata), MetadataMode::WithoutPersonal); // not given: left alone
     }
 
     // Only the options given are written to a store-backed record (this is what --save does).
@@ -143,8 +143,8 @@ private slots:
         const CliOptions options = parse({ "-w", "640", "-H", "0", "photo.jpg" });
         QCOMPARE(options.action(), CliOptions::Action::Run);
         options.applyTo(pref);
-        QCOMPARE(pref.width(), 640.0f);
-        QCOMPARE(pref.height(), 0.0f);
+        QCOMPARE(pref.value(Setting::width), 640.0f);
+        QCOMPARE(pref.value(Setting::height), 0.0f);
     }
 
     void files()
@@ -219,41 +219,41 @@ private slots:
         QTemporaryDir dir;
         Settings pref(nullptr);
         QVERIFY(CliOptions::checkRun(pref).contains("no output folder"));
-        pref.setOutputFolder(dir.filePath("missing"));
+        pref.setValue(Setting::outputFolder, dir.filePath("missing"));
         QVERIFY(CliOptions::checkRun(pref).contains("does not exist"));
         QFile file(dir.filePath("file"));
         QVERIFY(file.open(QIODevice::WriteOnly));
-        pref.setOutputFolder(file.fileName());
+        pref.setValue(Setting::outputFolder, file.fileName());
         QVERIFY(CliOptions::checkRun(pref).contains("not a folder"));
-        pref.setOutputFolder(dir.path());
+        pref.setValue(Setting::outputFolder, dir.path());
         QCOMPARE(CliOptions::checkRun(pref), QString());
-        pref.setNaming(OutputNaming::CustomName);
+        pref.setValue(Setting::naming, OutputNaming::CustomName);
         QVERIFY(CliOptions::checkRun(pref).contains("--start-number"));
-        pref.setStartNumber(QStringLiteral("1"));
+        pref.setValue(Setting::startNumber, QStringLiteral("1"));
         QCOMPARE(CliOptions::checkRun(pref), QString());
 
         // One size of 0 is taken from the other; both 0, or 0 for the side that proportional
         // scaling is given, leave no size. A negative size is never one.
-        pref.setWidth(0.0f);
+        pref.setValue(Setting::width, 0.0f);
         QCOMPARE(CliOptions::checkRun(pref), QString());
-        pref.setHeight(0.0f);
+        pref.setValue(Setting::height, 0.0f);
         QVERIFY(CliOptions::checkRun(pref).contains("no size"));
-        pref.setProportional(true);
-        pref.setHeight(300.0f);
+        pref.setValue(Setting::proportional, true);
+        pref.setValue(Setting::height, 300.0f);
         QVERIFY(CliOptions::checkRun(pref).contains("--width"));
-        pref.setGivenSide(GivenSide::Second);
+        pref.setValue(Setting::givenSide, GivenSide::Second);
         QCOMPARE(CliOptions::checkRun(pref), QString());
-        pref.setHeight(-5.0f);
+        pref.setValue(Setting::height, -5.0f);
         QVERIFY(CliOptions::checkRun(pref).contains("--height"));
-        pref.setHeight(300.0f);
+        pref.setValue(Setting::height, 300.0f);
         // Fit inside takes both values, like free scaling: one above 0 is enough.
-        pref.setGivenSide(GivenSide::Both);
-        pref.setWidth(0.0f);
+        pref.setValue(Setting::givenSide, GivenSide::Both);
+        pref.setValue(Setting::width, 0.0f);
         QCOMPARE(CliOptions::checkRun(pref), QString());
-        pref.setHeight(0.0f);
+        pref.setValue(Setting::height, 0.0f);
         QVERIFY(CliOptions::checkRun(pref).contains("no size"));
-        pref.setHeight(300.0f);
-        pref.setResolution(0.0f);
+        pref.setValue(Setting::height, 300.0f);
+        pref.setValue(Setting::resolution, 0.0f);
         QVERIFY(CliOptions::checkRun(pref).contains("--resolution"));
     }
 

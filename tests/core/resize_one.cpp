@@ -22,12 +22,12 @@ int main(int argc, char** argv)
         return 2;
     QCoreApplication app(argc, argv);
     Settings pref(nullptr);
-    pref.setOutputFolder(QString::fromLocal8Bit(argv[2]));
-    pref.setOutputFormat(argc > 4 ? OutputFormat(std::atoi(argv[4])) : OutputFormat::Png);
+    pref.setValue(Setting::outputFolder, QString::fromLocal8Bit(argv[2]));
+    pref.setValue(Setting::outputFormat, argc > 4 ? OutputFormat(std::atoi(argv[4])) : OutputFormat::Png);
     if (argc > 3) {
-        pref.setProportional(true);
-        pref.setGivenSide(GivenSide::First);
-        pref.setWidth(std::strtof(argv[3], nullptr));
+        pref.setValue(Setting::proportional, true);
+        pref.setValue(Setting::givenSide, GivenSide::First);
+        pref.setValue(Setting::width, std::strtof(argv[3], nullptr));
     }
     ImageEntry image(QString::fromLocal8Bit(argv[1]));
     ResizeStatus status;

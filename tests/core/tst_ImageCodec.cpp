@@ -860,11 +860,11 @@ private slots:
         QFETCH(QString, named);
         TestSupport::writeImage(in(QStringLiteral("size.png")), 40, 30);
         Settings pref(nullptr);
-        pref.setOutputFolder(mOut);
-        pref.setProportional(true);
-        pref.setGivenSide(GivenSide::First);
-        pref.setWidth(width);
-        pref.setOutputFormat(OutputFormat(format));
+        pref.setValue(Setting::outputFolder, mOut);
+        pref.setValue(Setting::proportional, true);
+        pref.setValue(Setting::givenSide, GivenSide::First);
+        pref.setValue(Setting::width, width);
+        pref.setValue(Setting::outputFormat, OutputFormat(format));
         ImageEntry image(in(QStringLiteral("size.png")));
         ResizeStatus status;
         QVERIFY(!image.writeResized(pref.resizeOptions(), 1, &status));
@@ -897,12 +897,12 @@ private slots:
         QFETCH(int, format);
         QFETCH(QString, problem);
         Settings pref(nullptr);
-        pref.setOutputFolder(mOut);
-        pref.setProportional(true);
-        pref.setGivenSide(GivenSide::First);
-        pref.setWidth(800);
-        pref.setOutputFormat(OutputFormat(format));
-        pref.setMaxMegapixels(frames > 1 ? 20 : Settings::kDefaultMaxMegapixels);
+        pref.setValue(Setting::outputFolder, mOut);
+        pref.setValue(Setting::proportional, true);
+        pref.setValue(Setting::givenSide, GivenSide::First);
+        pref.setValue(Setting::width, 800);
+        pref.setValue(Setting::outputFormat, OutputFormat(format));
+        pref.setValue(Setting::maxMegapixels, frames > 1 ? 20 : 500);
         const QString found
             = ImageEntry::outputSize(pref.resizeOptions(), sourceWidth, sourceHeight, frames)
                   .problem();

@@ -46,13 +46,13 @@ private:
     // Pixel size, free scaling, into mOut.
     void pixels(float w, float h, OutputFormat format = OutputFormat::Jpeg, float res = 72.0f)
     {
-        mPref->setProportional(false);
-        mPref->setUsesLongShortSides(false);
-        mPref->setUnit(SizeUnit::Pixels);
-        mPref->setWidth(w);
-        mPref->setHeight(h);
-        mPref->setOutputFormat(format);
-        mPref->setResolution(res);
+        mPref->setValue(Setting::proportional, false);
+        mPref->setValue(Setting::longShortSides, false);
+        mPref->setValue(Setting::unit, SizeUnit::Pixels);
+        mPref->setValue(Setting::width, w);
+        mPref->setValue(Setting::height, h);
+        mPref->setValue(Setting::outputFormat, format);
+        mPref->setValue(Setting::resolution, res);
     }
 
     // The largest difference of any sample of two pictures of one size, by libvips' own tools.
@@ -152,7 +152,7 @@ private slots:
         QVERIFY(QDir().mkpath(mOut));
         mSettings->clear();
         mPref = std::make_unique<Settings>(mSettings.get());
-        mPref->setOutputFolder(mOut);
+        mPref->setValue(Setting::outputFolder, mOut);
         NoReplaceFile::setUnnamedFilesEnabled(true);
     }
 
@@ -211,9 +211,9 @@ private slots:
         QVERIFY(writeResized(holiday));
         QVERIFY(QFile::exists(out(QStringLiteral("holiday.photo.jpg"))));
 
-        mPref->setNaming(OutputNaming::CustomName);
-        mPref->setBaseName(QStringLiteral("Img"));
-        mPref->setOutputFormat(OutputFormat::Tiff);
+        mPref->setValue(Setting::naming, OutputNaming::CustomName);
+        mPref->setValue(Setting::baseName, QStringLiteral("Img"));
+        mPref->setValue(Setting::outputFormat, OutputFormat::Tiff);
         QVERIFY(holiday.writeResized(mPref->resizeOptions(), 7));
         QVERIFY(QFile::exists(out(QStringLiteral("Img0007.tif"))));
         QCOMPARE(outputFiles().size(), 2); // no temporary file left beside them
@@ -309,28 +309,28 @@ private slots:
         ImageEntry image(in(QStringLiteral("s.png")));
         ResizeStatus status;
 
-        mPref->setProportional(true);
-        mPref->setGivenSide(GivenSide(4)); // neither side given
+        mPref->setValue(Setting::proportional, true);
+        mPref->setValue(Setting::givenSide, GivenSide(4)); // neither side given
         QVERIFY(!writeResized(image, &status));
         QCOMPARE(status.error, ResizeError::InvalidSettings);
 
         pixels(4, 3);
-        mPref->setUnit(SizeUnit::Inches);
-        mPref->setResolution(0.0f);
+        mPref->setValue(Setting::unit, SizeUnit::Inches);
+        mPref->setValue(Setting::resolution, 0.0f);
         QVERIFY(!writeResized(image, &status));
         QCOMPARE(status.error, ResizeError::InvalidSettings);
 
         pixels(4, 3);
-        mPref->setResolution(0.0f); // pixels, but no resolution to state
+        mPref->setValue(Setting::resolution, 0.0f); // pixels, but no resolution to state
         QVERIFY(!writeResized(image, &status));
 
         pixels(4, 3);
-        mPref->setOutputFormat(OutputFormat(10));
+        mPref->setValue(Setting::outputFormat, OutputFormat(10));
         QVERIFY(!writeResized(image, &status));
         QCOMPARE(status.error, ResizeError::InvalidSettings);
 
         pixels(4, 3);
-        mPref->setNaming(OutputNaming(5)); // no file name: the output path is the folder itself
+        mPref->setValue(Setting::naming, OutputNaming(5)); // no file name: the output path is the folder itself
         QVERIFY(!writeResized(image, &status));
         QCOMPARE(status.error, ResizeError::OutputExists);
         QVERIFY(outputFiles().isEmpty());
@@ -443,7 +443,7 @@ private slots:
         pixels(240, 160, OutputFormat::Png);
         QVERIFY(writeResized(photo));
         pixels(240, 160, format);
-        mPref->setQuality(1.0f);
+        mPref->setValue(Setting::quality, 1.0f);
         QVERIFY(writeResized(photo));
         const QString written = out(QStringLiteral("photo.") + extension);
         const double full = largestDifference(out(QStringLiteral("photo.png")), written);
@@ -452,7 +452,7 @@ private slots:
         // Below 100 % every one of them is lossy, and smaller.
         const qint64 fullSize = QFileInfo(written).size();
         QVERIFY(QFile::remove(written));
-        mPref->setQuality(0.6f);
+        mPref->setValue(Setting::quality, 0.6f);
         QVERIFY(writeResized(photo));
         QVERIFY(largestDifference(out(QStringLiteral("photo.png")), written) > 0.0);
         QVERIFY2(QFileInfo(written).size() < fullSize, qPrintable(written));
@@ -468,7 +468,7 @@ private slots:
         writeImage(in(QStringLiteral("q.png")), 400, 300);
         ImageEntry image(in(QStringLiteral("q.png")));
         pixels(200, 150);
-        mPref->setQuality(0.5f);
+        mPref->setValue(Setting::quality, 0.5f);
         QVERIFY(writeResized(image));
         const QString q = TestSupport::run(QStringLiteral("identify"),
             { QStringLiteral("-format"), QStringLiteral("%Q"), out(QStringLiteral("q.jpg")) });
@@ -483,18 +483,18 @@ private slots:
         ImageEntry port(in(QStringLiteral("port.png")));
 
         // Long side 80 on a portrait source.
-        mPref->setProportional(true);
-        mPref->setGivenSide(GivenSide::First);
-        mPref->setUsesLongShortSides(true);
-        mPref->setWidth(80);
-        mPref->setOutputFormat(OutputFormat::Png);
+        mPref->setValue(Setting::proportional, true);
+        mPref->setValue(Setting::givenSide, GivenSide::First);
+        mPref->setValue(Setting::longShortSides, true);
+        mPref->setValue(Setting::width, 80);
+        mPref->setValue(Setting::outputFormat, OutputFormat::Png);
         QVERIFY(writeResized(port));
         QCOMPARE(inspect(out(QStringLiteral("port.png"))).width, 60);
         QCOMPARE(inspect(out(QStringLiteral("port.png"))).height, 80);
 
         // 50 and 25 percent, free: each field applies to its own side; upscaling works too.
         pixels(50, 250, OutputFormat::Gif);
-        mPref->setUnit(SizeUnit::Percent);
+        mPref->setValue(Setting::unit, SizeUnit::Percent);
         QVERIFY(writeResized(land));
         QCOMPARE(inspect(out(QStringLiteral("land.gif"))).width, 200);
         QCOMPARE(inspect(out(QStringLiteral("land.gif"))).height, 750);
@@ -509,7 +509,7 @@ private slots:
         QVERIFY(picture.save(in(QStringLiteral("dense.png"))));
         ImageEntry image(in(QStringLiteral("dense.png")));
         pixels(50, 0, OutputFormat::Png);
-        mPref->setUnit(SizeUnit::Percent);
+        mPref->setValue(Setting::unit, SizeUnit::Percent);
         QVERIFY(writeResized(image, nullptr, true, QColor(255, 0, 0)));
         QCOMPARE(image.pixelSize().width, 300.0f);
         QCOMPARE(image.pixelSize().height, 200.0f);
@@ -781,7 +781,7 @@ private slots:
 
         ImageEntry image(in(source));
         pixels(100, 150, format, 300.0f); // upright: stored 300 x 200 and turned, or 100 x 150
-        mPref->setMetadata(mode);
+        mPref->setValue(Setting::metadata, mode);
         ResizeStatus status;
         QVERIFY2(writeResized(image, &status), qPrintable(status.message));
         const QString output = out(QFileInfo(source).completeBaseName() + QLatin1Char('.')
@@ -847,11 +847,11 @@ private slots:
             qPrintable(corner.name()));
 
         // PNG keeps the transparency when the background is off.
-        mPref->setOutputFormat(OutputFormat::Png);
+        mPref->setValue(Setting::outputFormat, OutputFormat::Png);
         QVERIFY(writeResized(image));
         QCOMPARE(inspect(out(QStringLiteral("cut.png"))).bands, 4);
         // GIF keeps it too.
-        mPref->setOutputFormat(OutputFormat::Gif);
+        mPref->setValue(Setting::outputFormat, OutputFormat::Gif);
         QVERIFY(writeResized(image));
         const QString opaque = TestSupport::run(QStringLiteral("identify"),
             { QStringLiteral("-format"), QStringLiteral("%[opaque]"),
@@ -865,12 +865,12 @@ private slots:
         // Stored 600 x 400, tag 6: shown 90 degrees clockwise, 400 x 600.
         TestSupport::writeOrientedJpeg(in(QStringLiteral("side.jpg")), 600, 400, 6);
         ImageEntry image(in(QStringLiteral("side.jpg")));
-        mPref->setProportional(true);
-        mPref->setGivenSide(GivenSide::First);
-        mPref->setUsesLongShortSides(
+        mPref->setValue(Setting::proportional, true);
+        mPref->setValue(Setting::givenSide, GivenSide::First);
+        mPref->setValue(Setting::longShortSides, 
             true); // the long side is 300, which is the height when upright
-        mPref->setWidth(300);
-        mPref->setOutputFormat(OutputFormat::Jpeg);
+        mPref->setValue(Setting::width, 300);
+        mPref->setValue(Setting::outputFormat, OutputFormat::Jpeg);
         QVERIFY(writeResized(image));
         QCOMPARE(image.pixelSize().width, 400.0f);
         QCOMPARE(image.pixelSize().height, 600.0f);
@@ -1080,7 +1080,7 @@ private slots:
         QVERIFY(!writeResized(failing, &status));
         QCOMPARE(status.error, ResizeError::OutputExists);
 
-        mPref->setExistingFile(ExistingFile::Skip);
+        mPref->setValue(Setting::existingFile, ExistingFile::Skip);
         ImageEntry skipped(in(QStringLiteral("a.png")));
         QVERIFY(!writeResized(skipped, &status));
         QCOMPARE(status.error, ResizeError::Skipped);
@@ -1088,7 +1088,7 @@ private slots:
         QCOMPARE(skipped.pixelSize().width, 0.0f); // stopped before measuring
         QCOMPARE(outputFiles(), QStringList { QStringLiteral("a.jpg") });
 
-        mPref->setExistingFile(ExistingFile::Number);
+        mPref->setValue(Setting::existingFile, ExistingFile::Number);
         ImageEntry numbered(in(QStringLiteral("a.png")));
         QVERIFY2(writeResized(numbered, &status), qPrintable(status.message));
         QVERIFY2(writeResized(numbered, &status), qPrintable(status.message));
@@ -1153,12 +1153,12 @@ private slots:
         QFETCH(int, height);
         writeImage(in(QStringLiteral("box.png")), sourceWidth, sourceHeight);
         pixels(first, second, OutputFormat::Jpeg, resolution);
-        mPref->setProportional(side != 0);
+        mPref->setValue(Setting::proportional, side != 0);
         if (side != 0)
-            mPref->setGivenSide(GivenSide(side));
-        mPref->setUsesLongShortSides(longShort);
-        mPref->setUnit(SizeUnit(unit));
-        mPref->setNoEnlarge(noEnlarge);
+            mPref->setValue(Setting::givenSide, GivenSide(side));
+        mPref->setValue(Setting::longShortSides, longShort);
+        mPref->setValue(Setting::unit, SizeUnit(unit));
+        mPref->setValue(Setting::noEnlarge, noEnlarge);
         ImageEntry image(in(QStringLiteral("box.png")));
         ResizeStatus status;
         QVERIFY2(writeResized(image, &status), qPrintable(status.message));
@@ -1217,7 +1217,7 @@ private slots:
         QVERIFY2(outputFiles().isEmpty(), qPrintable(outputFiles().join(QLatin1Char(' '))));
 
         // The output folder gone.
-        mPref->setOutputFolder(mTmp.filePath(QStringLiteral("no-such-folder")));
+        mPref->setValue(Setting::outputFolder, mTmp.filePath(QStringLiteral("no-such-folder")));
         QVERIFY(!writeResized(image, &status));
         QCOMPARE(status.error, ResizeError::WriteFailed);
     }
@@ -1364,12 +1364,12 @@ private slots:
         writeImage(in(QStringLiteral("c.png")), 60, 40);
         ImageEntry image(in(QStringLiteral("c.png")));
         pixels(30, 20, OutputFormat::Jpeg);
-        mPref->setNaming(OutputNaming::CustomName);
+        mPref->setValue(Setting::naming, OutputNaming::CustomName);
         const QString nested = mOut + QStringLiteral("/sub");
         QVERIFY(QDir().mkpath(nested));
         for (const QString& name : { QStringLiteral("../x"), QStringLiteral("sub/x"),
                  QStringLiteral("."), QStringLiteral(".."), QStringLiteral("/tmp/x") }) {
-            mPref->setBaseName(name);
+            mPref->setValue(Setting::baseName, name);
             ResizeStatus status;
             QVERIFY2(!writeResized(image, &status), qPrintable(name));
             QCOMPARE(status.error, ResizeError::InvalidSettings);
@@ -1377,7 +1377,7 @@ private slots:
         QVERIFY(!QFile::exists(mTmp.filePath(QStringLiteral("x0001.jpg"))));
         QVERIFY(QDir(nested).entryList(QDir::Files | QDir::Hidden).isEmpty());
         QVERIFY(outputFiles().isEmpty());
-        mPref->setBaseName(QStringLiteral("x"));
+        mPref->setValue(Setting::baseName, QStringLiteral("x"));
         QVERIFY(writeResized(image));
         QCOMPARE(outputFiles(), QStringList { QStringLiteral("x0001.jpg") });
     }

@@ -326,7 +326,7 @@ private slots:
         QVERIFY(!otherStepper->isEnabled());
         // Emptying the field changed only what it shows.
         verifyStored({ { "widthValue", 640.0f }, { "heightValue", 250.0f } });
-        QCOMPARE(mController->settings()->height(), 250.0f);
+        QCOMPARE(mController->settings()->value(Setting::height), 250.0f);
     }
 
     // One settings control used the way a user uses it, on a window started afresh with the

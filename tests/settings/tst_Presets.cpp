@@ -29,15 +29,15 @@ private slots:
         {
             QSettings store(file(), QSettings::IniFormat);
             Settings settings(&store);
-            settings.setUnit(SizeUnit::Inches);
-            settings.setWidth(6.5f);
-            settings.setResolution(240.0f);
-            settings.setOutputFormat(OutputFormat::Png);
-            settings.setOutputFolder(QStringLiteral("/tmp/prints"));
+            settings.setValue(Setting::unit, SizeUnit::Inches);
+            settings.setValue(Setting::width, 6.5f);
+            settings.setValue(Setting::resolution, 240.0f);
+            settings.setValue(Setting::outputFormat, OutputFormat::Png);
+            settings.setValue(Setting::outputFolder, QStringLiteral("/tmp/prints"));
             Presets presets(&store);
             QCOMPARE(presets.save(QStringLiteral("  Prints 6.5 in  "), settings),
                 Presets::NameProblem::None);
-            settings.setWidth(100.0f);
+            settings.setValue(Setting::width, 100.0f);
             QCOMPARE(presets.save(QStringLiteral("Small"), settings), Presets::NameProblem::None);
         }
         QVariantMap disk = TestSupport::settingsOnDisk(file());
@@ -59,11 +59,11 @@ private slots:
         Settings fresh(&store);
         fresh.load();
         QVERIFY(presets.apply(QStringLiteral("Prints 6.5 in"), fresh));
-        QCOMPARE(fresh.width(), 6.5f);
-        QCOMPARE(fresh.unit(), SizeUnit::Inches);
-        QCOMPARE(fresh.resolution(), 240.0f);
-        QCOMPARE(fresh.outputFormat(), OutputFormat::Png);
-        QCOMPARE(fresh.outputFolder(), QStringLiteral("/tmp/prints"));
+        QCOMPARE(fresh.value(Setting::width), 6.5f);
+        QCOMPARE(fresh.value(Setting::unit), SizeUnit::Inches);
+        QCOMPARE(fresh.value(Setting::resolution), 240.0f);
+        QCOMPARE(fresh.value(Setting::outputFormat), OutputFormat::Png);
+        QCOMPARE(fresh.value(Setting::outputFolder), QStringLiteral("/tmp/prints"));
         // Written under the settings' own keys, for the window and the command line alike.
         store.sync();
         QCOMPARE(TestSupport::settingsOnDisk(file()).value(QStringLiteral("widthValue")).toFloat(),
@@ -121,14 +121,14 @@ private slots:
         Settings settings(&store);
         settings.load();
         QVERIFY(Presets(&store).apply(QStringLiteral("Edited by hand"), settings));
-        QCOMPARE(settings.width(), 400.0f);
-        QCOMPARE(settings.height(), 250.0f);
-        QCOMPARE(settings.resolution(), 72.0f);
-        QCOMPARE(settings.unit(), SizeUnit::Pixels);
-        QCOMPARE(settings.quality(), 1.0f);
-        QCOMPARE(settings.outputFormat(), OutputFormat::Png);
-        QCOMPARE(settings.maxMegapixels(), Settings::kDefaultMaxMegapixels);
-        QCOMPARE(settings.jobs(), 0);
+        QCOMPARE(settings.value(Setting::width), 400.0f);
+        QCOMPARE(settings.value(Setting::height), 250.0f);
+        QCOMPARE(settings.value(Setting::resolution), 72.0f);
+        QCOMPARE(settings.value(Setting::unit), SizeUnit::Pixels);
+        QCOMPARE(settings.value(Setting::quality), 1.0f);
+        QCOMPARE(settings.value(Setting::outputFormat), OutputFormat::Png);
+        QCOMPARE(settings.value(Setting::maxMegapixels), 500);
+        QCOMPARE(settings.value(Setting::jobs), 0);
     }
 
     // The user's presets are the entries the file holds, in the order of their numbers; the

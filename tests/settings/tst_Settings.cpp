@@ -34,26 +34,26 @@ private slots:
         QSettings s(file(), QSettings::IniFormat);
         Settings pref(&s);
         pref.load();
-        QCOMPARE(pref.isBackgroundEnabled(), false);
+        QCOMPARE(pref.value(Setting::background), false);
         QCOMPARE(pref.backgroundColor(), QColor::fromRgbF(1, 1, 1, 1));
-        QCOMPARE(pref.showsFullPath(), false);
-        QCOMPARE(pref.isProportional(), false);
-        QCOMPARE(pref.usesLongShortSides(), false);
-        QCOMPARE(int(pref.givenSide()), 1);
-        QCOMPARE(int(pref.unit()), 1);
-        QCOMPARE(pref.currentTab(), 0);
-        QCOMPARE(pref.width(), 400.0f);
-        QCOMPARE(pref.height(), 300.0f);
-        QCOMPARE(pref.resolution(), 72.0f);
-        QCOMPARE(pref.outputFolder(), QString());
-        QCOMPARE(int(pref.naming()), 1);
-        QCOMPARE(pref.baseName(), QString());
-        QCOMPARE(pref.startNumber(), QString());
-        QCOMPARE(int(pref.outputFormat()), 1);
-        QCOMPARE(pref.quality(), 1.0f);
-        QCOMPARE(pref.noEnlarge(), false);
-        QCOMPARE(pref.existingFile(), ExistingFile::Fail);
-        QCOMPARE(pref.metadata(), MetadataMode::WithoutPersonal);
+        QCOMPARE(pref.value(Setting::showFullPath), false);
+        QCOMPARE(pref.value(Setting::proportional), false);
+        QCOMPARE(pref.value(Setting::longShortSides), false);
+        QCOMPARE(int(pref.value(Setting::givenSide)), 1);
+        QCOMPARE(int(pref.value(Setting::unit)), 1);
+        QCOMPARE(pref.value(Setting::currentTab), 0);
+        QCOMPARE(pref.value(Setting::width), 400.0f);
+        QCOMPARE(pref.value(Setting::height), 300.0f);
+        QCOMPARE(pref.value(Setting::resolution), 72.0f);
+        QCOMPARE(pref.value(Setting::outputFolder), QString());
+        QCOMPARE(int(pref.value(Setting::naming)), 1);
+        QCOMPARE(pref.value(Setting::baseName), QString());
+        QCOMPARE(pref.value(Setting::startNumber), QString());
+        QCOMPARE(int(pref.value(Setting::outputFormat)), 1);
+        QCOMPARE(pref.value(Setting::quality), 1.0f);
+        QCOMPARE(pref.value(Setting::noEnlarge), false);
+        QCOMPARE(pref.value(Setting::existingFile), ExistingFile::Fail);
+        QCOMPARE(pref.value(Setting::metadata), MetadataMode::WithoutPersonal);
         // Reading writes nothing.
         s.sync();
         QVERIFY(s.allKeys().isEmpty());
@@ -64,49 +64,49 @@ private slots:
         {
             QSettings s(file(), QSettings::IniFormat);
             Settings pref(&s);
-            pref.setCurrentTab(2);
+            pref.setValue(Setting::currentTab, 2);
             // On disk without a sync: the store writes it out by itself.
             QTRY_COMPARE(
                 TestSupport::settingsOnDisk(file()).value(QStringLiteral("tab")).toInt(), 2);
-            pref.setBackgroundEnabled(true);
+            pref.setValue(Setting::background, true);
             pref.setBackgroundColor(QColor::fromRgbF(0.25f, 0.5f, 0.75f, 0.5f));
-            pref.setShowsFullPath(true);
-            pref.setProportional(true);
-            pref.setUsesLongShortSides(true);
-            pref.setGivenSide(GivenSide::Second);
-            pref.setUnit(SizeUnit::Millimetres);
-            pref.setWidth(1234.5f);
-            pref.setHeight(0.0f);
-            pref.setResolution(300.0f);
-            pref.setOutputFolder(QStringLiteral("/tmp/out, with comma"));
-            pref.setNaming(OutputNaming::CustomName);
-            pref.setBaseName(QStringLiteral("Img"));
-            pref.setStartNumber(QStringLiteral("0007"));
-            pref.setOutputFormat(OutputFormat::Tiff);
-            pref.setQuality(0.856f);
+            pref.setValue(Setting::showFullPath, true);
+            pref.setValue(Setting::proportional, true);
+            pref.setValue(Setting::longShortSides, true);
+            pref.setValue(Setting::givenSide, GivenSide::Second);
+            pref.setValue(Setting::unit, SizeUnit::Millimetres);
+            pref.setValue(Setting::width, 1234.5f);
+            pref.setValue(Setting::height, 0.0f);
+            pref.setValue(Setting::resolution, 300.0f);
+            pref.setValue(Setting::outputFolder, QStringLiteral("/tmp/out, with comma"));
+            pref.setValue(Setting::naming, OutputNaming::CustomName);
+            pref.setValue(Setting::baseName, QStringLiteral("Img"));
+            pref.setValue(Setting::startNumber, QStringLiteral("0007"));
+            pref.setValue(Setting::outputFormat, OutputFormat::Tiff);
+            pref.setValue(Setting::quality, 0.856f);
         }
         QSettings s(file(), QSettings::IniFormat);
         Settings pref(&s);
         pref.load();
-        QCOMPARE(pref.currentTab(), 2);
-        QCOMPARE(pref.isBackgroundEnabled(), true);
+        QCOMPARE(pref.value(Setting::currentTab), 2);
+        QCOMPARE(pref.value(Setting::background), true);
         // QColor keeps 16 bits per component.
         QVERIFY(qAbs(pref.backgroundColor().redF() - 0.25f) < 1e-4f);
         QVERIFY(qAbs(pref.backgroundColor().alphaF() - 0.5f) < 1e-4f);
-        QCOMPARE(pref.showsFullPath(), true);
-        QCOMPARE(pref.isProportional(), true);
-        QCOMPARE(pref.usesLongShortSides(), true);
-        QCOMPARE(pref.givenSide(), GivenSide::Second);
-        QCOMPARE(pref.unit(), SizeUnit::Millimetres);
-        QCOMPARE(pref.width(), 1234.5f);
-        QCOMPARE(pref.height(), 0.0f); // 0 means "derive it", and is kept
-        QCOMPARE(pref.resolution(), 300.0f);
-        QCOMPARE(pref.outputFolder(), QStringLiteral("/tmp/out, with comma"));
-        QCOMPARE(pref.naming(), OutputNaming::CustomName);
-        QCOMPARE(pref.baseName(), QStringLiteral("Img"));
-        QCOMPARE(pref.startNumber(), QStringLiteral("0007"));
-        QCOMPARE(pref.outputFormat(), OutputFormat::Tiff);
-        QCOMPARE(pref.quality(), 0.856f);
+        QCOMPARE(pref.value(Setting::showFullPath), true);
+        QCOMPARE(pref.value(Setting::proportional), true);
+        QCOMPARE(pref.value(Setting::longShortSides), true);
+        QCOMPARE(pref.value(Setting::givenSide), GivenSide::Second);
+        QCOMPARE(pref.value(Setting::unit), SizeUnit::Millimetres);
+        QCOMPARE(pref.value(Setting::width), 1234.5f);
+        QCOMPARE(pref.value(Setting::height), 0.0f); // 0 means "derive it", and is kept
+        QCOMPARE(pref.value(Setting::resolution), 300.0f);
+        QCOMPARE(pref.value(Setting::outputFolder), QStringLiteral("/tmp/out, with comma"));
+        QCOMPARE(pref.value(Setting::naming), OutputNaming::CustomName);
+        QCOMPARE(pref.value(Setting::baseName), QStringLiteral("Img"));
+        QCOMPARE(pref.value(Setting::startNumber), QStringLiteral("0007"));
+        QCOMPARE(pref.value(Setting::outputFormat), OutputFormat::Tiff);
+        QCOMPARE(pref.value(Setting::quality), 0.856f);
     }
 
     // A stored zero is a value, not "unset": black stays black, quality 0 stays 0.
@@ -116,20 +116,20 @@ private slots:
             QSettings s(file(), QSettings::IniFormat);
             Settings pref(&s);
             pref.setBackgroundColor(QColor::fromRgbF(0, 0, 0, 1));
-            pref.setQuality(0.0f);
-            pref.setCurrentTab(0);
-            pref.setBackgroundEnabled(false);
-            pref.setOutputFolder(QString());
+            pref.setValue(Setting::quality, 0.0f);
+            pref.setValue(Setting::currentTab, 0);
+            pref.setValue(Setting::background, false);
+            pref.setValue(Setting::outputFolder, QString());
         }
         QSettings s(file(), QSettings::IniFormat);
         Settings pref(&s);
         pref.load();
         QCOMPARE(pref.backgroundColor(), QColor::fromRgbF(0, 0, 0, 1));
-        QCOMPARE(pref.quality(), 0.0f);
-        QCOMPARE(pref.currentTab(), 0);
-        QCOMPARE(pref.isBackgroundEnabled(), false);
+        QCOMPARE(pref.value(Setting::quality), 0.0f);
+        QCOMPARE(pref.value(Setting::currentTab), 0);
+        QCOMPARE(pref.value(Setting::background), false);
         QVERIFY(s.contains(QStringLiteral("dest")));
-        QCOMPARE(pref.outputFolder(), QString());
+        QCOMPARE(pref.value(Setting::outputFolder), QString());
     }
 
     // A settings file from before the metadata choice (every other key of it set) leaves
@@ -141,10 +141,10 @@ private slots:
             QSettings s(file(), QSettings::IniFormat);
             Settings pref(&s);
             pref.load();
-            QCOMPARE(pref.metadata(), MetadataMode::WithoutPersonal);
-            QCOMPARE(pref.outputFormat(), OutputFormat::Png);
-            pref.setMetadata(MetadataMode::Keep);
-            pref.setOutputFormat(OutputFormat::JpegXl);
+            QCOMPARE(pref.value(Setting::metadata), MetadataMode::WithoutPersonal);
+            QCOMPARE(pref.value(Setting::outputFormat), OutputFormat::Png);
+            pref.setValue(Setting::metadata, MetadataMode::Keep);
+            pref.setValue(Setting::outputFormat, OutputFormat::JpegXl);
             QVERIFY(pref.sync());
             QCOMPARE(s.value("metadata").toInt(), 1);
             QCOMPARE(s.value("formatMenu").toInt(), 9);
@@ -152,8 +152,8 @@ private slots:
         QSettings s(file(), QSettings::IniFormat);
         Settings pref(&s);
         pref.load();
-        QCOMPARE(pref.metadata(), MetadataMode::Keep);
-        QCOMPARE(pref.outputFormat(), OutputFormat::JpegXl);
+        QCOMPARE(pref.value(Setting::metadata), MetadataMode::Keep);
+        QCOMPARE(pref.value(Setting::outputFormat), OutputFormat::JpegXl);
         // One file each: QSettings keeps what it read of a file while its size and time stay.
         for (const char* stored : { "3", "0", "4", "none" }) {
             const QString path = mDir.filePath(QStringLiteral("metadata-%1.conf").arg(stored));
@@ -164,7 +164,7 @@ private slots:
             QSettings store(path, QSettings::IniFormat);
             Settings read(&store);
             read.load();
-            QCOMPARE(read.metadata(),
+            QCOMPARE(read.value(Setting::metadata),
                 qstrcmp(stored, "3") == 0 ? MetadataMode::None : MetadataMode::WithoutPersonal);
         }
     }
@@ -191,18 +191,18 @@ private slots:
         QSettings s(file(), QSettings::IniFormat);
         Settings pref(&s);
         pref.load();
-        QCOMPARE(int(pref.givenSide()), 1);
-        QCOMPARE(int(pref.unit()), 1);
-        QCOMPARE(int(pref.naming()), 1);
-        QCOMPARE(int(pref.outputFormat()), 1);
-        QCOMPARE(pref.currentTab(), 0);
-        QCOMPARE(pref.quality(), 1.0f);
+        QCOMPARE(int(pref.value(Setting::givenSide)), 1);
+        QCOMPARE(int(pref.value(Setting::unit)), 1);
+        QCOMPARE(int(pref.value(Setting::naming)), 1);
+        QCOMPARE(int(pref.value(Setting::outputFormat)), 1);
+        QCOMPARE(pref.value(Setting::currentTab), 0);
+        QCOMPARE(pref.value(Setting::quality), 1.0f);
         QCOMPARE(pref.backgroundColor(), QColor::fromRgbF(1, 1, 1, 1));
-        QCOMPARE(pref.width(), 400.0f);
-        QCOMPARE(pref.height(), 300.0f);
-        QCOMPARE(pref.resolution(), 72.0f);
-        QCOMPARE(pref.isBackgroundEnabled(), false);
-        QCOMPARE(pref.isProportional(), false);
+        QCOMPARE(pref.value(Setting::width), 400.0f);
+        QCOMPARE(pref.value(Setting::height), 300.0f);
+        QCOMPARE(pref.value(Setting::resolution), 72.0f);
+        QCOMPARE(pref.value(Setting::background), false);
+        QCOMPARE(pref.value(Setting::proportional), false);
     }
 
     void boolsAsStoredAndHandWrittenNumbers()
@@ -212,12 +212,12 @@ private slots:
         QSettings s(file(), QSettings::IniFormat);
         Settings pref(&s);
         pref.load();
-        QCOMPARE(pref.isBackgroundEnabled(), true);
-        QCOMPARE(pref.isProportional(), false);
-        QCOMPARE(pref.showsFullPath(), true);
-        QCOMPARE(pref.width(), 800.0f);
-        QCOMPARE(int(pref.unit()), 4);
-        QCOMPARE(pref.baseName(), QStringLiteral("123"));
+        QCOMPARE(pref.value(Setting::background), true);
+        QCOMPARE(pref.value(Setting::proportional), false);
+        QCOMPARE(pref.value(Setting::showFullPath), true);
+        QCOMPARE(pref.value(Setting::width), 800.0f);
+        QCOMPARE(int(pref.value(Setting::unit)), 4);
+        QCOMPARE(pref.value(Setting::baseName), QStringLiteral("123"));
     }
 
     // The colour well hands back what it was given; the stored numbers must not drift.
@@ -267,16 +267,16 @@ private slots:
         QSettings s(file(), QSettings::IniFormat);
         Settings pref(&s);
         pref.load();
-        QCOMPARE(pref.maxMegapixels(), expected);
+        QCOMPARE(pref.value(Setting::maxMegapixels), expected);
         QCOMPARE(pref.maxPixels(), qint64(expected) * 1000000);
-        QCOMPARE(pref.detachedCopy()->maxMegapixels(), expected);
+        QCOMPARE(pref.detachedCopy()->value(Setting::maxMegapixels), expected);
         // The setter stores at once (in a file of its own: QSettings would take an unchanged
         // size and time for unchanged content on the next row's file).
         const QString written
             = mDir.filePath(QStringLiteral("limit-%1.conf").arg(QTest::currentDataTag()));
         QSettings other(written, QSettings::IniFormat);
         Settings writer(&other);
-        writer.setMaxMegapixels(750);
+        writer.setValue(Setting::maxMegapixels, 750);
         QTRY_COMPARE(TestSupport::settingsOnDisk(written).value("maxMegapixels").toInt(), 750);
     }
 
@@ -309,15 +309,15 @@ private slots:
         QSettings s(path, QSettings::IniFormat);
         Settings pref(&s);
         pref.load();
-        QCOMPARE(pref.jobs(), expected);
-        QCOMPARE(pref.detachedCopy()->jobs(), expected);
+        QCOMPARE(pref.value(Setting::jobs), expected);
+        QCOMPARE(pref.detachedCopy()->value(Setting::jobs), expected);
         QCOMPARE(pref.effectiveJobs(),
             expected > 0 ? expected
                          : std::clamp(QThread::idealThreadCount(), 1, Settings::kMaxJobs));
         QSettings other(mDir.filePath(QStringLiteral("jobs-%1.conf").arg(QTest::currentDataTag())),
             QSettings::IniFormat);
         Settings writer(&other);
-        writer.setJobs(2);
+        writer.setValue(Setting::jobs, 2);
         QCOMPARE(other.value(QStringLiteral("jobs")).toInt(), 2);
     }
 
@@ -367,8 +367,8 @@ private slots:
                 outcome->fileName = store->fileName();
             Settings pref;
             pref.load();
-            pref.setHeight(77.0f);
-            outcome->width = pref.width();
+            pref.setValue(Setting::height, 77.0f);
+            outcome->width = pref.value(Setting::width);
             outcome->done.store(true);
         }).detach();
         QTRY_VERIFY_WITH_TIMEOUT(outcome->done.load(), 30000);
@@ -398,15 +398,15 @@ private slots:
             QSettings s(file(), QSettings::IniFormat);
             Settings pref(&s);
             pref.load();
-            QCOMPARE(pref.givenSide(), GivenSide::Both);
-            QCOMPARE(pref.noEnlarge(), true);
-            QCOMPARE(pref.existingFile(), ExistingFile::Number);
+            QCOMPARE(pref.value(Setting::givenSide), GivenSide::Both);
+            QCOMPARE(pref.value(Setting::noEnlarge), true);
+            QCOMPARE(pref.value(Setting::existingFile), ExistingFile::Number);
             const auto copy = pref.detachedCopy();
-            QCOMPARE(copy->givenSide(), GivenSide::Both);
-            QCOMPARE(copy->noEnlarge(), true);
-            QCOMPARE(copy->existingFile(), ExistingFile::Number);
-            pref.setExistingFile(ExistingFile::Skip);
-            pref.setNoEnlarge(false);
+            QCOMPARE(copy->value(Setting::givenSide), GivenSide::Both);
+            QCOMPARE(copy->value(Setting::noEnlarge), true);
+            QCOMPARE(copy->value(Setting::existingFile), ExistingFile::Number);
+            pref.setValue(Setting::existingFile, ExistingFile::Skip);
+            pref.setValue(Setting::noEnlarge, false);
         }
         {
             QSettings s(file(), QSettings::IniFormat);
@@ -417,8 +417,8 @@ private slots:
         QSettings s(file(), QSettings::IniFormat);
         Settings pref(&s);
         pref.load();
-        QCOMPARE(pref.noEnlarge(), false);
-        QCOMPARE(pref.existingFile(), ExistingFile::Fail);
+        QCOMPARE(pref.value(Setting::noEnlarge), false);
+        QCOMPARE(pref.value(Setting::existingFile), ExistingFile::Fail);
     }
 
     // sync() reads the file back, as the next load() will: values of every kind come back as
@@ -428,18 +428,18 @@ private slots:
     {
         QSettings s(file(), QSettings::IniFormat);
         Settings pref(&s);
-        pref.setWidth(1234.5f);
-        pref.setQuality(0.85f);
+        pref.setValue(Setting::width, 1234.5f);
+        pref.setValue(Setting::quality, 0.85f);
         pref.setBackgroundColor(QColor::fromRgbF(0.1f, 0.2f, 0.3f, 0.4f));
-        pref.setOutputFolder(QStringLiteral("/tmp/a, b @c"));
-        pref.setStartNumber(QString());
-        pref.setProportional(true);
-        pref.setOutputFormat(OutputFormat::Tiff);
+        pref.setValue(Setting::outputFolder, QStringLiteral("/tmp/a, b @c"));
+        pref.setValue(Setting::startNumber, QString());
+        pref.setValue(Setting::proportional, true);
+        pref.setValue(Setting::outputFormat, OutputFormat::Tiff);
         QString problem;
         QVERIFY2(pref.sync(&problem), qPrintable(problem));
         QCOMPARE(pref.fileName(), file());
 
-        pref.setResolution(0.0f);
+        pref.setValue(Setting::resolution, 0.0f);
         QVERIFY(!pref.sync(&problem));
         QCOMPARE(problem, QStringLiteral("it did not keep the value of resValue"));
     }
@@ -448,16 +448,16 @@ private slots:
     {
         QSettings s(file(), QSettings::IniFormat);
         Settings pref(&s);
-        pref.setWidth(640.0f);
+        pref.setValue(Setting::width, 640.0f);
         auto copy = pref.detachedCopy();
-        QCOMPARE(copy->width(), 640.0f);
-        copy->setWidth(10.0f);
-        copy->setOutputFolder(QStringLiteral("/elsewhere"));
+        QCOMPARE(copy->value(Setting::width), 640.0f);
+        copy->setValue(Setting::width, 10.0f);
+        copy->setValue(Setting::outputFolder, QStringLiteral("/elsewhere"));
         s.sync();
         const QVariantMap disk = TestSupport::settingsOnDisk(file());
         QCOMPARE(disk.value(QStringLiteral("widthValue")).toFloat(), 640.0f);
         QVERIFY(!disk.contains(QStringLiteral("dest")));
-        QCOMPARE(pref.width(), 640.0f);
+        QCOMPARE(pref.value(Setting::width), 640.0f);
     }
 };
 
