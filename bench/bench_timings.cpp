@@ -19,7 +19,8 @@
 #include <unistd.h>
 
 #include "TestSupport.h"
-#include "batch/BatchResizer.h"
+#include "batch/BatchJob.h"
+#include "batch/ImageList.h"
 #include "batch/ImageList.h"
 #include "codec/ImageCodec.h"
 #include "core/ImageEntry.h"
@@ -192,8 +193,9 @@ private slots:
     void folderIntoTheTable()
     {
         const QString folder = folderOf(5000);
-        BatchResizer resizer;
-        ImageListModel model(&resizer);
+        ImageList images;
+        BatchJob job;
+        ImageListModel model(&images, &job);
         QSignalSpy added(&model, &ImageListModel::filesAdded);
         QBENCHMARK_ONCE
         {
@@ -209,8 +211,9 @@ private slots:
         QStringList files;
         for (const QString& name : QDir(folderOf(5000)).entryList(QDir::Files))
             files << QDir(folderOf(5000)).filePath(name);
-        BatchResizer resizer;
-        ImageListModel model(&resizer);
+        ImageList images;
+        BatchJob job;
+        ImageListModel model(&images, &job);
         QBENCHMARK_ONCE
         {
             model.addPaths(files);

@@ -5,28 +5,19 @@
 
 #include "model/ResizeOptions.h"
 
-class BatchProgress;
-
-// What a batch start hands to the worker: an immutable record built afresh for every batch,
+// What a batch start hands to the batch: an immutable record built afresh for every batch,
 // with its own copy of the options, so that nothing the settings do during the batch reaches
-// it. The receiver takes the roles of the progress bar, the progress text, the progress panel
-// and the main window; the worker reaches it only through calls queued to its thread.
-//
-// Lifetime: the caller keeps the receiver alive until the worker has ended
-// (BatchResizer::wait, or the closing report has arrived).
+// it.
 class BatchArguments
 {
 public:
     // jobs: how many images are rendered at once, at least 1.
-    BatchArguments(BatchProgress* progress, const ResizeOptions& options, int jobs)
-        : mProgress(progress)
-        , mOptions(options)
+    BatchArguments(const ResizeOptions& options, int jobs)
+        : mOptions(options)
         , mJobs(jobs)
     {
     }
 
-    // Receives the progress and the closing report on its own (the main) thread; may be null.
-    BatchProgress* progress() const { return mProgress; }
     // What every image is resized with.
     const ResizeOptions& options() const { return mOptions; }
     int jobs() const { return mJobs; }
@@ -41,7 +32,6 @@ public:
     }
 
 private:
-    BatchProgress* mProgress;
     ResizeOptions mOptions;
     int mJobs;
     QList<int> mNumberPositions;

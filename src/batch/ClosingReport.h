@@ -16,10 +16,6 @@ struct ClosingReport
         Critical = 2
     };
 
-    // The return codes of the alert's buttons, as BatchResizer::closingAlertFinished receives them.
-    static constexpr int kDefaultButtonCode = 1;
-    static constexpr int kAlternateButtonCode = 0;
-
     QString messageText;
     QString informativeText;
     QString defaultButton;

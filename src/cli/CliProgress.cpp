@@ -7,10 +7,11 @@
 
 #include "batch/BatchLog.h"
 #include "codec/FileNames.h"
+#include "core/LocalizedText.h"
 #include "core/PrintableText.h"
 
 CliProgress::CliProgress(bool terminal, std::FILE* stream, QObject* parent)
-    : BatchProgress(parent)
+    : QObject(parent)
     , mTerminal(terminal)
     , mStream(stream)
 {
@@ -24,26 +25,31 @@ QString CliProgress::barLine(double value, double maximum, const QString& text, 
         + QString(width - filled, QLatin1Char('-')) + QStringLiteral("] ") + text;
 }
 
-void CliProgress::setBarMaximum(double maximum)
+void CliProgress::follow(BatchJob* job)
 {
-    mMaximum = maximum;
+    connect(job, &BatchJob::started, this, &CliProgress::batchStarted);
+    connect(job, &BatchJob::imageStarted, this, &CliProgress::imageStarted);
+    connect(job, &BatchJob::imageFailed, this, &CliProgress::imageFailed);
+    connect(job, &BatchJob::imageFinished, this, &CliProgress::imageFinished);
+    connect(job, &BatchJob::finished, this, &CliProgress::batchFinished);
 }
 
-void CliProgress::setBarValue(double value)
+void CliProgress::batchStarted(int imageCount)
 {
-    mValue = value;
-    if (mTerminal && mShowsProgress)
-        drawBar();
+    mMaximum = imageCount;
 }
 
-void CliProgress::setProgressText(const QString& text)
+void CliProgress::imageStarted(int position, int imageCount, const QString&)
 {
-    mText = text;
-    if (text.isEmpty() || !mShowsProgress)
+    mText = LocalizedText::text("_ElaboratingText",
+        { QString::number(position + 1), QString::number(static_cast<unsigned>(imageCount)) });
+    mValue = position + 1.0;
+    if (!mShowsProgress)
         return;
-    // The value follows the text for the same image; the terminal bar is drawn then.
-    if (!mTerminal) {
-        std::fprintf(mStream, "%s\n", PrintableText::escaped(text).toLocal8Bit().constData());
+    if (mTerminal) {
+        drawBar();
+    } else {
+        std::fprintf(mStream, "%s\n", PrintableText::escaped(mText).toLocal8Bit().constData());
         std::fflush(mStream);
     }
 }
@@ -58,7 +64,7 @@ void CliProgress::imageFailed(const BatchFailure& failure)
     std::fflush(mStream);
 }
 
-void CliProgress::imageCompleted(const BatchImageReport& report)
+void CliProgress::imageFinished(const BatchImageReport& report)
 {
     if (mJsonStream)
         writeJsonLine(mJsonStream, imageJson(report));
@@ -108,17 +114,13 @@ void CliProgress::insertPath(QJsonObject& object, const QString& key, const QStr
         object.insert(key + QStringLiteral("_bytes"), QString::fromLatin1(bytes.toBase64()));
 }
 
-void CliProgress::closeProgressPanel()
+void CliProgress::batchFinished(const BatchResult& result)
 {
     if (mTerminal && mShowsProgress) {
         std::fputs("\r\x1b[K", mStream);
         std::fflush(mStream);
     }
-}
-
-void CliProgress::showClosingAlert(const ClosingReport& report)
-{
-    mReport = report;
+    mReport = ClosingReport::forResult(result);
     emit finished();
 }
 

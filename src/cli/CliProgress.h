@@ -6,25 +6,25 @@
 #include <QJsonObject>
 #include <QString>
 
-#include "batch/BatchProgress.h"
+#include <QObject>
+
+#include "batch/BatchJob.h"
+#include "batch/ClosingReport.h"
 
 // The progress of ostrel-batch on standard error: a bar redrawn in place on a terminal, one
 // plain line per image otherwise (a log, a pipe). A failed image's log line is echoed here,
 // in order with the progress, rather than by the worker. With a JSON stream, every image is
 // reported there as one line of JSON as it completes. Every text is printed with its control
-// characters quoted (PrintableText). Main thread, like every receiver.
-class CliProgress : public BatchProgress
+// characters quoted (PrintableText). Main thread, like the job it follows.
+class CliProgress : public QObject
 {
     Q_OBJECT
 
 public:
     CliProgress(bool terminal, std::FILE* stream, QObject* parent = nullptr);
 
-    void setBarMaximum(double maximum) override;
-    void setBarValue(double value) override;
-    void setProgressText(const QString& text) override;
-    void imageFailed(const BatchFailure& failure) override;
-    void imageCompleted(const BatchImageReport& report) override;
+    // Follows a batch's signals from now on.
+    void follow(BatchJob* job);
 
     // Whether the per-image progress is shown (the bar on a terminal, a line each otherwise);
     // failures are shown all the same.
@@ -40,8 +40,6 @@ public:
     // each of its other bytes as U+FFFD there, and its exact bytes go under key + "_bytes", in
     // Base64, for a program that must find the file. An empty path is null.
     static void insertPath(QJsonObject& object, const QString& key, const QString& path);
-    void closeProgressPanel() override;
-    void showClosingAlert(const ClosingReport& report) override;
 
     // The closing report, once the batch has ended.
     const std::optional<ClosingReport>& report() const { return mReport; }
@@ -51,9 +49,15 @@ public:
     static QString barLine(double value, double maximum, const QString& text, int width = 30);
 
 signals:
+    // The batch has ended and its closing report is in report().
     void finished();
 
 private:
+    void batchStarted(int imageCount);
+    void imageStarted(int position, int imageCount, const QString& name);
+    void imageFailed(const BatchFailure& failure);
+    void imageFinished(const BatchImageReport& report);
+    void batchFinished(const BatchResult& result);
     void drawBar();
 
     bool mTerminal;

@@ -24,7 +24,8 @@
 #include "cli/SourceList.h"
 #include "batch/BatchArguments.h"
 #include "batch/BatchLog.h"
-#include "batch/BatchResizer.h"
+#include "batch/BatchJob.h"
+#include "batch/ImageList.h"
 #include "codec/FileNames.h"
 #include "codec/ImageCodec.h"
 #include "codec/PrivateTemporaryFolder.h"
@@ -39,7 +40,7 @@ constexpr int kExitFailed = 1;
 constexpr int kExitUsage = 2;
 
 // What the interrupt handler may touch: a lock-free pointer and messages made beforehand.
-std::atomic<BatchResizer*> gResizer { nullptr };
+std::atomic<BatchJob*> gJob { nullptr };
 char gStopMessage[256] = {};
 size_t gStopMessageLength = 0;
 char gAbandonMessage[256] = {};
@@ -66,13 +67,13 @@ void writeMessage(const char* text, size_t length)
 extern "C" void onInterrupt(int)
 {
     const int savedErrno = errno;
-    BatchResizer* resizer = gResizer.load();
-    if (resizer && !resizer->mayContinue()) {
-        resizer->abandonImage();
+    BatchJob* job = gJob.load();
+    if (job && job->isStopping()) {
+        job->abandon();
         writeMessage(gAbandonMessage, gAbandonMessageLength);
     } else {
-        if (resizer)
-            resizer->setMayContinue(false);
+        if (job)
+            job->stop();
         writeMessage(gStopMessage, gStopMessageLength);
     }
     errno = savedErrno;
@@ -86,12 +87,12 @@ template <size_t N> void prepareMessage(const QString& text, char (&buffer)[N], 
     std::memcpy(buffer, message.constData(), length);
 }
 
-void installInterruptHandler(BatchResizer* resizer)
+void installInterruptHandler(BatchJob* job)
 {
     prepareMessage(LocalizedText::text("_StoppingAfterCurrent"), gStopMessage, gStopMessageLength);
     prepareMessage(CommandLine::tr("Abandoning the images in progress."), gAbandonMessage,
         gAbandonMessageLength);
-    gResizer.store(resizer);
+    gJob.store(job);
     struct sigaction action = {};
     action.sa_handler = onInterrupt;
     sigemptyset(&action.sa_mask);
@@ -106,7 +107,7 @@ void removeInterruptHandler()
     std::signal(SIGINT, SIG_DFL);
     std::signal(SIGTERM, SIG_DFL);
     std::signal(SIGHUP, SIG_DFL);
-    gResizer.store(nullptr);
+    gJob.store(nullptr);
 }
 
 // One line on standard error. Messages name files and carry what decoders said: their control
@@ -128,16 +129,15 @@ int usageError(const QString& message)
 // Why the list would not take a file named on the command line; empty when it takes it. The
 // list goes by the extension alone; a folder is named here as well: it is searched only with
 // --recursive (and then no longer among the files).
-QString notTakenReason(const BatchResizer& resizer, const QString& path)
+QString notTakenReason(const ImageList& images, const QString& path)
 {
     const QFileInfo info(path); // for the name's suffix only: it cannot see every file
     if (FileNames::isFolder(path))
         return CommandLine::tr("a folder (search it with --recursive)");
-    if (resizer.images().hasAcceptedExtension(path))
+    if (images.hasAcceptedExtension(path))
         return QString();
     const QString suffix = info.suffix();
-    if (!suffix.isEmpty()
-        && resizer.images().hasAcceptedExtension(QStringLiteral("x.") + suffix.toLower()))
+    if (!suffix.isEmpty() && images.hasAcceptedExtension(QStringLiteral("x.") + suffix.toLower()))
         return CommandLine::tr("the extension \".%1\" is taken only in lower or in upper case "
                                "(\".%2\" or \".%3\")")
             .arg(suffix, suffix.toLower(), suffix.toUpper());
@@ -281,7 +281,8 @@ int main(int argc, char* argv[])
     // Every file the list would not take is named with why; the others are processed. The
     // whole list is made on every machine alike; a shard then keeps its part of it, each
     // source with its position in the whole list.
-    BatchResizer resizer;
+    ImageList images;
+    BatchJob job;
     QList<SourceList::Source> sources;
     for (qsizetype i = 0; i < options.files().size(); ++i)
         sources << SourceList::Source { options.files().at(i), options.givenFiles().at(i) };
@@ -291,15 +292,14 @@ int main(int argc, char* argv[])
     int wholeCount = 0;
     if (options.recursive()) {
         QList<FolderWalk::LeftOut> leftOut;
-        sources
-            = SourceList::expandFolders(sources, resizer.images().acceptedExtensions(), &leftOut);
+        sources = SourceList::expandFolders(sources, images.acceptedExtensions(), &leftOut);
         for (const FolderWalk::LeftOut& entry : std::as_const(leftOut))
             printError(
                 CommandLine::tr("skipped \"%1\": %2").arg(entry.path, leftOutReason(entry.reason)));
         notTaken += static_cast<int>(leftOut.size());
     }
     for (const SourceList::Source& source : std::as_const(sources)) {
-        const QString reason = notTakenReason(resizer, source.path);
+        const QString reason = notTakenReason(images, source.path);
         if (!reason.isEmpty()) {
             printError(CommandLine::tr("skipped \"%1\": %2").arg(source.path, reason));
             ++notTaken;
@@ -326,13 +326,13 @@ int main(int argc, char* argv[])
         return usageError(CommandLine::tr("none of the files given is an image Ostrel reads"));
 
     if (options.dryRun()) {
-        QList<DryRun::Image> images;
-        const int start = BatchResizer::parseStartNumber(run->value(Setting::startNumber));
+        QList<DryRun::Image> planned;
+        const int start = BatchJob::parseStartNumber(run->value(Setting::startNumber));
         for (qsizetype i = 0; i < list.paths.size(); ++i)
-            images << DryRun::Image { list.paths.at(i), list.subfolders.at(i),
-                BatchResizer::runningNumber(start, list.numberPositions.at(i)) };
+            planned << DryRun::Image { list.paths.at(i), list.subfolders.at(i),
+                BatchJob::runningNumber(start, list.numberPositions.at(i)) };
         int failing = 0;
-        for (const DryRun::Plan& plan : DryRun::plan(run->resizeOptions(), images)) {
+        for (const DryRun::Plan& plan : DryRun::plan(run->resizeOptions(), planned)) {
             failing += plan.outcome == DryRun::Outcome::Fail ? 1 : 0;
             if (options.json())
                 CliProgress::writeJsonLine(stdout, DryRun::json(plan));
@@ -343,10 +343,10 @@ int main(int argc, char* argv[])
         return failing == 0 && notTaken == 0 ? kExitWritten : kExitFailed;
     }
 
-    resizer.images().addPaths(list.paths);
+    images.addPaths(list.paths);
     // The list took every path (each taken and listed once above), in their order.
     for (qsizetype i = 0; i < list.paths.size(); ++i) {
-        if (ImageEntry* image = resizer.images().at(static_cast<int>(i)))
+        if (ImageEntry* image = images.at(static_cast<int>(i)))
             image->setOutputSubfolder(list.subfolders.at(i));
     }
     const bool saved = !options.save() || saveSettings(options, user);
@@ -359,18 +359,18 @@ int main(int argc, char* argv[])
     progress.setShowsProgress(!options.quiet() && (terminal || !options.json()));
     if (options.json())
         progress.setJsonStream(stdout);
+    progress.follow(&job);
     QObject::connect(
         &progress, &CliProgress::finished, &app, &QCoreApplication::quit, Qt::QueuedConnection);
-    installInterruptHandler(&resizer);
+    installInterruptHandler(&job);
 
     QElapsedTimer timer;
     timer.start();
-    resizer.setMayContinue(true);
-    BatchArguments arguments(&progress, run->resizeOptions(), run->effectiveJobs());
+    BatchArguments arguments(run->resizeOptions(), run->effectiveJobs());
     arguments.setNumberPositions(list.numberPositions);
-    resizer.start(arguments);
+    job.start(&images, arguments);
     QCoreApplication::exec();
-    resizer.wait();
+    job.wait();
     const qint64 elapsed = timer.elapsed();
     removeInterruptHandler();
 
@@ -388,7 +388,7 @@ int main(int argc, char* argv[])
     if (options.json()) {
         // The images a stop left behind, after those that completed, still in list order.
         for (int position = result.processed; position < result.listCount; ++position) {
-            const ImageEntry* image = resizer.images().at(position);
+            const ImageEntry* image = images.at(position);
             QJsonObject line { { "type", "image" }, { "output", QJsonValue() },
                 { "status", "not processed" }, { "reason", QJsonValue() }, { "sourceWidth", 0 },
                 { "sourceHeight", 0 }, { "width", 0 }, { "height", 0 }, { "bytes", 0 },

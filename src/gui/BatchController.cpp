@@ -7,6 +7,7 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDesktopServices>
 #include <QDialog>
 #include <QDir>
 #include <QFileInfo>
@@ -15,11 +16,13 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTabWidget>
+#include <QUrl>
 
 #include "gui/ControlValues.h"
 #include "gui/ProgressSheet.h"
 #include "batch/BatchLog.h"
-#include "batch/BatchResizer.h"
+#include "batch/BatchJob.h"
+#include "batch/ImageList.h"
 #include "core/LocalizedText.h"
 #include "core/ResizeRules.h"
 #include "settings/Settings.h"
@@ -39,12 +42,14 @@ constexpr int kOutputTab = 2;
 
 } // namespace
 
-BatchController::BatchController(Ui::MainWindow* ui, Settings* settings, QObject* parent)
+BatchController::BatchController(
+    Ui::MainWindow* ui, Settings* settings, ImageList* images, QObject* parent)
     : QObject(parent)
     , mUi(ui)
     , mSettings(settings)
     , mProgressUi(std::make_unique<Ui::ProgressPanel>())
-    , mResizer(std::make_unique<BatchResizer>(0))
+    , mImages(images)
+    , mJob(std::make_unique<BatchJob>())
 {
     QWidget* window = ui->tabs->window();
     mProgressPanel = new QDialog(window);
@@ -58,8 +63,9 @@ BatchController::BatchController(Ui::MainWindow* ui, Settings* settings, QObject
     connect(ui->actionStart, &QAction::triggered, this, &BatchController::startBatch);
     connect(mProgressUi->stopButton, &QPushButton::clicked, this, &BatchController::stopBatch);
     mProgressPanel->installEventFilter(this);
-    connect(mProgressSheet, &ProgressSheet::closingAlertFinished, this, [this](int buttonCode) {
-        if (mResizer && !mResizer->closingAlertFinished(buttonCode)) {
+    mProgressSheet->follow(mJob.get());
+    connect(mProgressSheet, &ProgressSheet::logRequested, this, [this] {
+        if (!QDesktopServices::openUrl(QUrl::fromLocalFile(BatchLog::logFilePath()))) {
             ProgressSheet::showCannotOpen(mUi->tabs->window(),
                 tr("No viewer could be started for the log %1.")
                     .arg(QDir::toNativeSeparators(BatchLog::logFilePath())));
@@ -79,7 +85,7 @@ std::optional<BatchController::InputProblem> BatchController::inputProblem() con
     // What the controls show is checked, not the store. A text is empty only when it is
     // exactly empty: white space is content, read as a number like any other text.
     const Ui::MainWindow* ui = mUi;
-    if (mResizer->images().count() == 0)
+    if (mImages->count() == 0)
         return InputProblem { kImagesTab, LocalizedText::text("_CheckNoImages") };
 
     auto sizeProblem = [](const char* key) {
@@ -163,7 +169,7 @@ void BatchController::startBatch()
 {
     // The sheets keep the start control out of reach from the start of a batch until its
     // closing alert is dismissed; this holds for any other way of calling it too.
-    if (!mResizer || mProgressSheet->isBusy())
+    if (!mJob || mProgressSheet->isBusy())
         return;
 
     // The beep alone says nothing on a muted machine: the status bar names the problem.
@@ -179,17 +185,15 @@ void BatchController::startBatch()
     }
 
     mUi->tabs->setCurrentIndex(kImagesTab);
-    mResizer->setMayContinue(true);
     mProgressSheet->setOutputFolder(mUi->outputFolderField->text());
     mProgressSheet->open();
-    // The start number is the field's text now, not the stored setting.
     // The start number as the field shows it at this moment.
     ResizeOptions options = mSettings->resizeOptions();
     options.startNumber = mUi->startNumberField->text();
-    const BatchArguments arguments(mProgressSheet, options, mSettings->effectiveJobs());
+    const BatchArguments arguments(options, mSettings->effectiveJobs());
     // Cannot be refused: the earlier batch's worker left its loop before it queued the alert
     // whose dismissal ended isBusy().
-    mResizer->start(arguments);
+    mJob->start(mImages, arguments);
 }
 
 void BatchController::offerToCreateFolder(const InputProblem& problem)
@@ -244,19 +248,19 @@ void BatchController::createFolderAndStart(const InputProblem& problem)
 
 void BatchController::stopBatch()
 {
-    if (mResizer)
-        mResizer->setMayContinue(false);
+    if (mJob)
+        mJob->stop();
 }
 
 void BatchController::shutDown()
 {
-    if (!mResizer)
+    if (!mJob)
         return;
     // A batch still running must finish its image in progress before the list goes: lowering
     // the flag lets it stop after that image, so no half-written file is left behind.
-    mResizer->setMayContinue(false);
-    mResizer->wait();
-    mResizer.reset();
+    mJob->stop();
+    mJob->wait();
+    mJob.reset();
 }
 
 bool BatchController::eventFilter(QObject* watched, QEvent* event)

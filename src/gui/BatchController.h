@@ -8,7 +8,8 @@
 
 class QDialog;
 
-class BatchResizer;
+class BatchJob;
+class ImageList;
 class ProgressSheet;
 class Settings;
 
@@ -27,12 +28,14 @@ class BatchController : public QObject
     Q_OBJECT
 
 public:
-    // ui: the window's widgets; settings: the store the batch reads. Both outlive this object.
-    BatchController(Ui::MainWindow* ui, Settings* settings, QObject* parent = nullptr);
+    // ui: the window's widgets; settings: the store a batch takes its options from; images:
+    // the list a batch processes. All outlive this object.
+    BatchController(
+        Ui::MainWindow* ui, Settings* settings, ImageList* images, QObject* parent = nullptr);
     ~BatchController() override;
 
-    // The worker and the list of the next batch; null after shutDown().
-    BatchResizer* resizer() const { return mResizer.get(); }
+    // The batch; null after shutDown().
+    BatchJob* job() const { return mJob.get(); }
     ProgressSheet* progressSheet() const { return mProgressSheet; }
 
 public slots:
@@ -41,7 +44,7 @@ public slots:
     // changes nothing else. When every check passes it turns to the first tab, raises the run
     // flag, opens the progress sheet and starts the worker, and returns at once.
     void startBatch();
-    // Only lowers the run flag: the worker completes its image in progress and then reports.
+    // Lets the batch end after the images in progress, which complete.
     void stopBatch();
     // Quitting: a batch still running finishes its image in progress, then the list goes.
     void shutDown();
@@ -79,5 +82,6 @@ private:
     QDialog* mProgressPanel = nullptr; // a child of the window
     // Drives mProgressPanel and the closing alert for the batch worker.
     ProgressSheet* mProgressSheet = nullptr;
-    std::unique_ptr<BatchResizer> mResizer;
+    ImageList* mImages;
+    std::unique_ptr<BatchJob> mJob;
 };

@@ -21,7 +21,8 @@
 #include "gui/FilePanel.h"
 #include "gui/ImageListModel.h"
 #include "gui/ImageListView.h"
-#include "batch/BatchResizer.h"
+#include "batch/BatchJob.h"
+#include "batch/ImageList.h"
 #include "core/ImageEntry.h"
 #include "core/LocalizedText.h"
 #include "model/OutputFormat.h"
@@ -36,10 +37,11 @@ constexpr double kEnormousPixels = 100'000'000.0;
 } // namespace
 
 ImageListController::ImageListController(
-    Ui::MainWindow* ui, BatchResizer* resizer, Settings* settings, QObject* parent)
+    Ui::MainWindow* ui, ImageList* images, const BatchJob* job, Settings* settings, QObject* parent)
     : QObject(parent)
     , mUi(ui)
-    , mResizer(resizer)
+    , mImages(images)
+    , mJob(job)
     , mSettings(settings)
     , mPreviews(new PreviewLoader(this))
     , mPreviewResize(new QTimer(this))
@@ -80,7 +82,7 @@ void ImageListController::showStoredSettings()
 
     // The view shows the list through its model, which takes dropped files (file URLs, its one
     // data type); the view draws the insertion line after the last row.
-    mModel = new ImageListModel(mResizer, this);
+    mModel = new ImageListModel(mImages, mJob, this);
     mModel->setShowsFullPath(mShowsFullPath);
     mModel->setMaxPixels(mSettings->maxPixels());
     mPreviews->setMaxPixels(mSettings->maxPixels());
@@ -118,7 +120,7 @@ void ImageListController::addFiles(const QStringList& paths)
 void ImageListController::chooseFiles()
 {
     QStringList patterns;
-    for (const QString& extension : mResizer->images().acceptedExtensions())
+    for (const QString& extension : mImages->acceptedExtensions())
         patterns << QStringLiteral("*.") + extension;
     QFileDialog* dialog = newFilePanel(mUi->tabs->window(), tr("Add Images"), tr("Add"),
         QFileDialog::ExistingFiles, startFolder());
@@ -196,7 +198,7 @@ void ImageListController::showSelectedImage()
     Ui::MainWindow* ui = mUi;
     updateRemoveEnabled();
     const int row = ui->imageListView->selectedRow();
-    const ImageEntry* entry = row >= 0 ? mResizer->images().at(row) : nullptr;
+    const ImageEntry* entry = row >= 0 ? mImages->at(row) : nullptr;
     if (!entry) {
         mPreviews->cancel();
         mShownPath.clear();
@@ -277,7 +279,7 @@ void ImageListController::showInformation()
         size = facts.pixels;
         error = facts.error;
     }
-    const ImageEntry* entry = mResizer->images().at(row);
+    const ImageEntry* entry = mImages->at(row);
     const qint64 byteCount = facts.bytes >= 0 ? facts.bytes : entry ? entry->initialFileSize() : 0;
     const QString bytes = ImageEntry::byteSizeText(byteCount, QLocale());
     if (!error.isEmpty()) {
@@ -300,9 +302,8 @@ void ImageListController::showOutputSize()
 
 QString ImageListController::outputSizeText(QSize source, int animationFrames) const
 {
-    const ImageEntry::OutputSize size
-        = ImageEntry::outputSize(
-            mSettings->resizeOptions(), source.width(), source.height(), animationFrames);
+    const ImageEntry::OutputSize size = ImageEntry::outputSize(
+        mSettings->resizeOptions(), source.width(), source.height(), animationFrames);
     const OutputFormats::Info* info = OutputFormats::find(mSettings->value(Setting::outputFormat));
     const QString formatName = info ? QString::fromLatin1(info->name) : QString();
     if (!size.formatProblem.isEmpty())
@@ -324,7 +325,7 @@ QString ImageListController::outputSizeText(QSize source, int animationFrames) c
 void ImageListController::sortList(int column, Qt::SortOrder order)
 {
     // The list is the order of the next batch: not to be changed under a running one.
-    if (mResizer->isRunning()) {
+    if (mJob->isRunning()) {
         mUi->imageListView->clearSortIndicator();
         return;
     }

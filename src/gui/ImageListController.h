@@ -10,7 +10,8 @@
 class QFileDialog;
 class QTimer;
 
-class BatchResizer;
+class BatchJob;
+class ImageList;
 class ImageListModel;
 class Settings;
 
@@ -36,10 +37,10 @@ class ImageListController : public QObject
     Q_OBJECT
 
 public:
-    // ui: the window's widgets; resizer: owns the list shown; settings: the store written to.
-    // All three outlive this object.
-    ImageListController(
-        Ui::MainWindow* ui, BatchResizer* resizer, Settings* settings, QObject* parent = nullptr);
+    // ui: the window's widgets; images: the list shown; job: the batch that reads it;
+    // settings: the store written to. All outlive this object.
+    ImageListController(Ui::MainWindow* ui, ImageList* images, const BatchJob* job,
+        Settings* settings, QObject* parent = nullptr);
 
     bool showsFullPath() const { return mShowsFullPath; }
     // Sets the model on the view and shows the stored full-path choice.
@@ -93,9 +94,10 @@ private:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
     Ui::MainWindow* mUi;
-    BatchResizer* mResizer;
+    ImageList* mImages;
+    const BatchJob* mJob; // whether a batch runs
     Settings* mSettings;
-    ImageListModel* mModel = nullptr; // the view's model over the resizer's list
+    ImageListModel* mModel = nullptr; // the view's model over the list
     PreviewLoader* mPreviews;
     QTimer* mPreviewResize; // a resized preview box is decoded again once the resizing rests
     QString mShownPath; // the selected image's path; empty without one

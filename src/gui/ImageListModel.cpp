@@ -11,7 +11,8 @@
 #include <QUrl>
 
 #include "FolderScanner.h"
-#include "batch/BatchResizer.h"
+#include "batch/BatchJob.h"
+#include "batch/ImageList.h"
 #include "codec/FileNames.h"
 #include "core/ImageEntry.h"
 
@@ -36,12 +37,13 @@ QString typeOf(const QString& name)
 
 } // namespace
 
-ImageListModel::ImageListModel(BatchResizer* resizer, QObject* parent)
+ImageListModel::ImageListModel(ImageList* images, const BatchJob* job, QObject* parent)
     : QAbstractTableModel(parent)
-    , mResizer(resizer)
-    , mScanner(new FolderScanner(resizer->images().acceptedExtensions(), this))
+    , mImages(images)
+    , mJob(job)
+    , mScanner(new FolderScanner(images->acceptedExtensions(), this))
     , mReader(new ImageFactsReader(this))
-    , mRowCount(resizer->images().count())
+    , mRowCount(images->count())
 {
     connect(mScanner, &FolderScanner::scanned, this, &ImageListModel::appendFiles);
     connect(mReader, &ImageFactsReader::factsRead, this, &ImageListModel::takeFacts);
@@ -66,7 +68,7 @@ void ImageListModel::setShowsFullPath(bool fullPath)
 
 void ImageListModel::reload()
 {
-    const int count = mResizer->images().count();
+    const int count = mImages->count();
     if (count > mRowCount) {
         const int first = mRowCount;
         beginInsertRows(QModelIndex(), mRowCount, count - 1);
@@ -91,7 +93,7 @@ void ImageListModel::readFacts(int first)
     QStringList paths;
     paths.reserve(mRowCount - first);
     for (int row = first; row < mRowCount; ++row) {
-        const ImageEntry* entry = mResizer->images().at(row);
+        const ImageEntry* entry = mImages->at(row);
         if (!entry || mFacts.contains(entry->path()))
             continue;
         mFacts.insert(entry->path(), FileFacts());
@@ -151,13 +153,13 @@ void ImageListModel::takeFacts(const QList<ImageFactsReader::Result>& results)
 
 ImageListModel::FileFacts ImageListModel::facts(int row) const
 {
-    const ImageEntry* entry = row < mRowCount ? mResizer->images().at(row) : nullptr;
+    const ImageEntry* entry = row < mRowCount ? mImages->at(row) : nullptr;
     return entry ? mFacts.value(entry->path()) : FileFacts();
 }
 
 void ImageListModel::sort(int column, Qt::SortOrder order)
 {
-    if (mResizer->isRunning() || column < 0 || column >= ColumnCount)
+    if (mJob->isRunning() || column < 0 || column >= ColumnCount)
         return;
     reload();
     emit layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
@@ -166,7 +168,7 @@ void ImageListModel::sort(int column, Qt::SortOrder order)
     std::vector<const ImageEntry*> entries;
     entries.reserve(static_cast<size_t>(before.size()));
     for (const QModelIndex& index : before)
-        entries.push_back(mResizer->images().at(index.row()));
+        entries.push_back(mImages->at(index.row()));
 
     // A key per entry first: comparisons then cost no lookups. Names compare as in a folder
     // walk ("img2" before "img10", case ignored); a size not known yet sorts as the smallest.
@@ -176,7 +178,7 @@ void ImageListModel::sort(int column, Qt::SortOrder order)
     std::vector<std::pair<qint64, qint64>> numbers;
     std::vector<QString> types;
     for (int row = 0; row < mRowCount; ++row) {
-        const ImageEntry* entry = mResizer->images().at(row);
+        const ImageEntry* entry = mImages->at(row);
         position.emplace(entry, static_cast<size_t>(row));
         const FileFacts facts = mFacts.value(entry->path());
         switch (column) {
@@ -210,15 +212,14 @@ void ImageListModel::sort(int column, Qt::SortOrder order)
         }
     };
     if (order == Qt::AscendingOrder)
-        mResizer->images().sort(less);
+        mImages->sort(less);
     else
-        mResizer->images().sort(
-            [&less](const ImageEntry& a, const ImageEntry& b) { return less(b, a); });
+        mImages->sort([&less](const ImageEntry& a, const ImageEntry& b) { return less(b, a); });
 
     std::unordered_map<const ImageEntry*, int> newRow;
     newRow.reserve(static_cast<size_t>(mRowCount));
     for (int row = 0; row < mRowCount; ++row)
-        newRow.emplace(mResizer->images().at(row), row);
+        newRow.emplace(mImages->at(row), row);
     QModelIndexList after;
     after.reserve(before.size());
     for (qsizetype i = 0; i < before.size(); ++i)
@@ -259,7 +260,7 @@ void ImageListModel::appendFiles(
     QStringList notImages;
     QStringList missing;
     for (const QString& path : files) {
-        if (!mResizer->images().hasAcceptedExtension(path))
+        if (!mImages->hasAcceptedExtension(path))
             notImages << path;
         else if (!FileNames::exists(path))
             missing << path;
@@ -269,7 +270,7 @@ void ImageListModel::appendFiles(
     // Rows appended by someone else and not announced yet are not counted as ours.
     reload();
     const int before = mRowCount;
-    mResizer->images().addPaths(taken);
+    mImages->addPaths(taken);
     reload();
     emit filesAdded(mRowCount - before);
     if (!notImages.isEmpty() || !missing.isEmpty() || !leftOut.isEmpty())
@@ -284,7 +285,7 @@ void ImageListModel::prepareEntries(
     // addition costs: they run on the pool thread, which builds the entries and hands them
     // over; no one else sees an entry before it is in the list. The accepted extensions are
     // a constant of the list, safe to read from there.
-    const ImageList* list = &mResizer->images();
+    const ImageList* list = mImages;
     mPreparePool.start([this, list, files, leftOut] {
         auto prepared = std::make_shared<Prepared>();
         prepared->leftOut = leftOut;
@@ -309,7 +310,7 @@ void ImageListModel::appendPrepared(Prepared& prepared)
 {
     reload();
     const int before = mRowCount;
-    ImageList& list = mResizer->images();
+    ImageList& list = *mImages;
     for (auto& entry : prepared.entries) {
         if (!list.contains(*entry))
             list.append(std::move(entry));
@@ -326,7 +327,7 @@ void ImageListModel::appendPrepared(Prepared& prepared)
 
 bool ImageListModel::removeImages(const std::set<int>& rows)
 {
-    if (mResizer->isRunning())
+    if (mJob->isRunning())
         return false;
     reload(); // the rows refer to what the views show; announce any appended rows first
     // From the highest row down, one contiguous run at a time, so that the rows still to go
@@ -345,12 +346,12 @@ bool ImageListModel::removeImages(const std::set<int>& rows)
         std::set<int> run;
         for (int row = first; row <= last; ++row) {
             run.insert(row);
-            if (const ImageEntry* entry = mResizer->images().at(row))
+            if (const ImageEntry* entry = mImages->at(row))
                 forgetFacts(entry->path());
         }
         beginRemoveRows(QModelIndex(), first, last);
-        mResizer->images().removeAt(run);
-        mRowCount = mResizer->images().count();
+        mImages->removeAt(run);
+        mRowCount = mImages->count();
         endRemoveRows();
     }
     emit summaryChanged();
@@ -386,7 +387,7 @@ QVariant ImageListModel::data(const QModelIndex& index, int role) const
         return {};
     if (role != Qt::DisplayRole && role != Qt::ToolTipRole && role != Qt::TextAlignmentRole)
         return {};
-    const ImageEntry* image = mResizer->images().at(index.row());
+    const ImageEntry* image = mImages->at(index.row());
     if (!image)
         return {};
     // Painting asks for every visible cell: only what is in memory, never the file system.

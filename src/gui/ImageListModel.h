@@ -17,9 +17,10 @@
 class FolderScanner;
 class ImageEntry;
 class QMimeData;
-class BatchResizer;
+class BatchJob;
+class ImageList;
 
-// The table of the first tab over the image list: one row per entry of BatchResizer, in list
+// The table of the first tab over the image list: one row per entry of the list, in list
 // order, with the entry's name (or, with setShowsFullPath(true), its full path), its pixel
 // size, its file size and its type. The model reads the list on demand; it remembers how many
 // rows it has announced to the views, so that a list that grew (files handed over by another
@@ -68,7 +69,9 @@ public:
     };
 
     // The resizer must outlive the model.
-    explicit ImageListModel(BatchResizer* resizer, QObject* parent = nullptr);
+    // images: the list shown; job: the batch that reads it (sorting and removing wait while it
+    // runs); both outlive the model.
+    ImageListModel(ImageList* images, const BatchJob* job, QObject* parent = nullptr);
     ~ImageListModel() override;
 
     // Names (false, the default) or full paths (true) in the cells; the views redraw at once.
@@ -158,7 +161,8 @@ private:
     void forgetFacts(const QString& path);
     void takeFacts(const QList<ImageFactsReader::Result>& results);
 
-    BatchResizer* mResizer;
+    ImageList* mImages;
+    const BatchJob* mJob;
     FolderScanner* mScanner;
     ImageFactsReader* mReader;
     QThreadPool mPreparePool;

@@ -15,7 +15,7 @@
 #include "gui/ImageListController.h"
 #include "gui/PresetController.h"
 #include "gui/SettingsController.h"
-#include "batch/BatchResizer.h"
+#include "batch/ImageList.h"
 #include "settings/Settings.h"
 #include "ui_MainWindow.h"
 
@@ -68,11 +68,6 @@ MainController::~MainController()
     mWindow.reset();
 }
 
-BatchResizer* MainController::resizer() const
-{
-    return mBatch ? mBatch->resizer() : nullptr;
-}
-
 QIcon MainController::applicationIcon()
 {
     QIcon icon(QStringLiteral(":/icons/ostrel.svg"));
@@ -121,9 +116,11 @@ void MainController::show()
 
     mSettings = std::make_unique<Settings>(mStore);
     mSettings->load();
-    mBatch = std::make_unique<BatchController>(ui, mSettings.get());
+    mImages = std::make_unique<ImageList>();
+    mBatch = std::make_unique<BatchController>(ui, mSettings.get(), mImages.get());
     mSettingsControls = std::make_unique<SettingsController>(ui, mSettings.get());
-    mImageList = std::make_unique<ImageListController>(ui, mBatch->resizer(), mSettings.get());
+    mImageList
+        = std::make_unique<ImageListController>(ui, mImages.get(), mBatch->job(), mSettings.get());
     mPresets
         = std::make_unique<PresetController>(ui, mSettings.get(), mStore, mSettingsControls.get());
 

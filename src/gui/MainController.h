@@ -11,7 +11,7 @@ class QMainWindow;
 class QSettings;
 
 class BatchController;
-class BatchResizer;
+class ImageList;
 class ImageListController;
 class PresetController;
 class Settings;
@@ -49,8 +49,8 @@ public:
     ImageListController* imageList() const { return mImageList.get(); }
     BatchController* batch() const { return mBatch.get(); }
     PresetController* presets() const { return mPresets.get(); }
-    // The batch worker and the list of the next batch; null after shutDown().
-    BatchResizer* resizer() const;
+    // The images of the next batch.
+    ImageList* images() const { return mImages.get(); }
 
     // The start-up sequence: list, settings, every control, the dependent controls, the saved
     // window frame, then the window on screen.
@@ -86,6 +86,8 @@ private:
     // The window; every control is the member of mUi named like the widget.
     std::unique_ptr<QMainWindow> mWindow;
     std::unique_ptr<Settings> mSettings;
+    // The list outlives everything that reads it, the batch among them.
+    std::unique_ptr<ImageList> mImages;
     std::unique_ptr<SettingsController> mSettingsControls;
     std::unique_ptr<ImageListController> mImageList;
     std::unique_ptr<BatchController> mBatch;

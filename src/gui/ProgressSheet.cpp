@@ -18,14 +18,6 @@
 
 namespace {
 
-// A bar value as QProgressBar counts, in whole steps.
-int steps(double value)
-{
-    if (!(value > 0.0)) // also NaN
-        return 0;
-    return value >= static_cast<double>(INT_MAX) ? INT_MAX : static_cast<int>(std::lround(value));
-}
-
 // The pace of a batch shows only after this many images, or after kTimesAfterMs with one
 // image done: the first images alone say little about the rest.
 constexpr int kTimesAfterImages = 3;
@@ -35,7 +27,7 @@ constexpr qint64 kTimesAfterMs = 2000;
 
 ProgressSheet::ProgressSheet(QWidget* window, QDialog* panel, QProgressBar* bar, QLabel* text,
     QLabel* imageName, QLabel* time, QPushButton* stopButton, QObject* parent)
-    : BatchProgress(parent)
+    : QObject(parent)
     , mWindow(window)
     , mPanel(panel)
     , mBar(bar)
@@ -93,31 +85,37 @@ QMessageBox* ProgressSheet::closingAlert() const
     return mAlert.data();
 }
 
-void ProgressSheet::setBarMaximum(double maximum)
+void ProgressSheet::follow(BatchJob* job)
+{
+    connect(job, &BatchJob::started, this, &ProgressSheet::batchStarted);
+    connect(job, &BatchJob::imageStarted, this, &ProgressSheet::imageStarted);
+    connect(job, &BatchJob::finished, this, &ProgressSheet::batchFinished);
+}
+
+void ProgressSheet::batchStarted(int imageCount)
 {
     // A maximum of 0 would turn the bar into a busy indicator; a batch has one image at least.
-    mBar->setRange(0, std::max(1, steps(maximum)));
+    mBar->setRange(0, std::max(1, imageCount));
     mImageCount = mBar->maximum();
 }
 
-void ProgressSheet::setBarValue(double value)
+void ProgressSheet::imageStarted(int position, int imageCount, const QString& name)
 {
-    // Files handed over during a batch take the value past the maximum set at its start: the
-    // bar then shows full (QProgressBar would ignore a value out of its range).
-    mBar->setValue(std::clamp(steps(value), mBar->minimum(), mBar->maximum()));
-    // The value is the position of the image now in progress: those before it are done.
-    mImagesDone = std::max(0, steps(value) - 1);
-    mImageCount = std::max(mImageCount, steps(value));
-    mImageStartedAt = mClock.elapsed();
-    showTimes();
-}
-
-void ProgressSheet::setImageName(const QString& name)
-{
+    mText->setText(LocalizedText::text("_ElaboratingText",
+        { QString::number(position + 1), QString::number(static_cast<unsigned>(imageCount)) }));
     // A long name is shortened in its middle, where names differ least.
     const int width = std::max(mImageName->width(), mPanel->minimumWidth() - 40);
     mImageName->setText(mImageName->fontMetrics().elidedText(name, Qt::ElideMiddle, width));
     mImageName->setToolTip(name);
+    // Files handed over during a batch take the position past the maximum set at its start:
+    // the bar then shows full (QProgressBar would ignore a value out of its range).
+    const int current = position + 1;
+    mBar->setValue(std::clamp(current, mBar->minimum(), mBar->maximum()));
+    // The images before the one now in progress are done.
+    mImagesDone = position;
+    mImageCount = std::max(mImageCount, current);
+    mImageStartedAt = mClock.elapsed();
+    showTimes();
 }
 
 void ProgressSheet::showTimes()
@@ -135,22 +133,20 @@ void ProgressSheet::showTimes()
         tr("%1 elapsed, about %2 left").arg(durationText(elapsed), durationText(remaining)));
 }
 
-void ProgressSheet::setProgressText(const QString& text)
-{
-    mText->setText(text);
-}
-
 void ProgressSheet::showStopping()
 {
     mStopButton->setEnabled(false);
     mText->setText(LocalizedText::text("_StoppingAfterCurrent"));
 }
 
-void ProgressSheet::closeProgressPanel()
+void ProgressSheet::batchFinished(const BatchResult& result)
 {
     // Ends the sheet without a close event: a close of the visible panel means "stop".
     mTicker.stop();
+    mText->clear();
     mPanel->done(QDialog::Accepted);
+    showClosingAlert(ClosingReport::forResult(result));
+    mWindow->repaint();
 }
 
 void ProgressSheet::showClosingAlert(const ClosingReport& report)
@@ -187,19 +183,13 @@ void ProgressSheet::showClosingAlert(const ClosingReport& report)
     alert->setEscapeButton(okButton);
 
     connect(alert, &QMessageBox::finished, this, [this, alert, consoleButton] {
-        const bool alternate = consoleButton && alert->clickedButton() == consoleButton;
         mBusy = false;
-        emit closingAlertFinished(
-            alternate ? ClosingReport::kAlternateButtonCode : ClosingReport::kDefaultButtonCode);
+        if (consoleButton && alert->clickedButton() == consoleButton)
+            emit logRequested();
     });
     mAlert = alert;
     alert->setWindowModality(Qt::WindowModal);
     alert->open();
-}
-
-void ProgressSheet::redrawWindow()
-{
-    mWindow->repaint();
 }
 
 QString ProgressSheet::countsLine(const BatchResult& result) const

@@ -5,7 +5,10 @@
 #include <QString>
 #include <QTimer>
 
-#include "batch/BatchProgress.h"
+#include <QObject>
+
+#include "batch/BatchJob.h"
+#include "batch/ClosingReport.h"
 
 class QDialog;
 class QLabel;
@@ -16,15 +19,15 @@ class QWidget;
 
 // The window's side of a batch: the progress panel, shown as a window-modal sheet on the main
 // window with its bar, its text and its stop button, and the closing alert, a window-modal
-// message box on the same window. The worker reaches this object only through calls that
-// BatchResizer queues to the main thread, in the order the worker made them.
+// message box on the same window. It follows a batch job's signals, which arrive on the main
+// thread in the order the batch made them.
 //
 // From open() until the closing alert is dismissed the sheets keep every control of the main
 // window, the start control among them, out of reach; isBusy() says so to code that could
 // start a batch by other means.
 //
 // The widgets belong to the window; this object only drives them. Main thread only.
-class ProgressSheet : public BatchProgress
+class ProgressSheet : public QObject
 {
     Q_OBJECT
 
@@ -48,24 +51,23 @@ public:
     // The closing alert while it is on screen, else null.
     QMessageBox* closingAlert() const;
 
-    void setBarMaximum(double maximum) override;
-    void setBarValue(double value) override;
-    void setProgressText(const QString& text) override;
-    void setImageName(const QString& name) override;
-    void closeProgressPanel() override;
-    // A window-modal message box opened with open(); its dismissal emits closingAlertFinished().
-    void showClosingAlert(const ClosingReport& report) override;
-    void redrawWindow() override;
+    // Shows the progress of the job's batches from now on.
+    void follow(BatchJob* job);
     // A window-modal warning over parent that a file or folder could not be shown, because the
     // desktop started no viewer or file manager for it.
     static void showCannotOpen(QWidget* parent, const QString& text);
 
 signals:
-    // The closing alert was dismissed: 1 by its default button ("_OK"), 0 by its alternate
-    // button ("_OpenConsole"), the button codes that BatchResizer::closingAlertFinished reads.
-    void closingAlertFinished(int buttonCode);
+    // The closing alert's "Open Log" button was pressed (which also dismisses the alert).
+    void logRequested();
 
 private:
+    void batchStarted(int imageCount);
+    void imageStarted(int position, int imageCount, const QString& name);
+    // Ends the sheet, shows the closing alert (a window-modal message box opened with open())
+    // and redraws the window at once.
+    void batchFinished(const BatchResult& result);
+    void showClosingAlert(const ClosingReport& report);
     // The stop button was pressed: the batch ends after the image in progress, which may take
     // a while with a large image, so the sheet says so and the button has done its work.
     void showStopping();

@@ -39,7 +39,8 @@
 #include "gui/MainController.h"
 #include "gui/ProgressSheet.h"
 #include "batch/BatchLog.h"
-#include "batch/BatchResizer.h"
+#include "batch/BatchJob.h"
+#include "batch/ImageList.h"
 #include "codec/ImageCodec.h"
 #include "core/LocalizedText.h"
 
@@ -182,7 +183,8 @@ private:
     QDialog* panel() const { return widget<QDialog>("progressPanel"); }
     QString statusMessage() const { return mController->window()->statusBar()->currentMessage(); }
     QTabWidget* tabs() const { return widget<QTabWidget>("tabs"); }
-    BatchResizer* resizer() const { return mController->resizer(); }
+    BatchJob* job() const { return mController->batch()->job(); }
+    ImageList* images() const { return mController->images(); }
 
     // The closing alert while it is on screen.
     QMessageBox* alert() const
@@ -474,8 +476,8 @@ private slots:
             // Start from another tab than the one expected, with the run flag down.
             const int startTab = c.tab < 0 ? 2 : (c.tab + 1) % 3;
             tabs()->setCurrentIndex(startTab);
-            resizer()->setMayContinue(false);
-            const int count = resizer()->images().count();
+            job()->stop();
+            const int count = images()->count();
             const QVariantMap before = storedWithoutTab();
             QList<int> tabAtBeep;
             connect(mController->batch(), &BatchController::beeped, this,
@@ -488,10 +490,10 @@ private slots:
                 QVERIFY2(tabs()->currentIndex() == c.tab, what);
                 // Named too, for a machine that makes no sound.
                 QVERIFY2(statusMessage() == c.message, what + ": " + statusMessage().toUtf8());
-                QVERIFY2(!resizer()->mayContinue(), what);
-                QVERIFY2(!resizer()->isRunning(), what);
+                QVERIFY2(job()->isStopping(), what);
+                QVERIFY2(!job()->isRunning(), what);
                 QVERIFY2(!panel()->isVisible(), what);
-                QVERIFY2(resizer()->images().count() == count, what);
+                QVERIFY2(images()->count() == count, what);
                 QVERIFY2(storedWithoutTab() == before, what);
                 QTRY_VERIFY2(
                     TestSupport::settingsOnDisk(settingsFile()).value("tab").toInt() == c.tab,
@@ -506,7 +508,7 @@ private slots:
             QVERIFY2(tabAtBeep.isEmpty(), what);
             QVERIFY2(statusMessage().isEmpty(), what);
             QVERIFY2(tabs()->currentIndex() == 0, what);
-            QVERIFY2(resizer()->mayContinue(), what);
+            QVERIFY2(!job()->isStopping(), what);
             QVERIFY2(panel()->isVisible(), what);
             QVERIFY2(panel()->windowModality() == Qt::WindowModal, what);
             QVERIFY2(panel()->parentWidget() == mController->window(), what);
@@ -593,7 +595,7 @@ private slots:
         QVERIFY(!panel()->isVisible());
         dismissAlert(QStringLiteral("OK"));
         QVERIFY(mOpenedUrls.isEmpty());
-        QVERIFY(resizer()->mayContinue()); // a finished batch leaves the flag up
+        QVERIFY(!job()->isStopping()); // a finished batch leaves the flag up
 
         QCOMPARE(TestSupport::filesIn(mOut), QStringList({ "beach.png", "chart.png", "scan.png" }));
         for (const QString& name : TestSupport::filesIn(mOut)) {
@@ -677,12 +679,12 @@ private slots:
         QVERIFY(beeps.isEmpty());
         // Nor is the order of the running batch's list changed by sorting.
         mController->imageList()->sortList(0, Qt::DescendingOrder);
-        QCOMPARE(resizer()->images().at(0)->name(), QStringLiteral("a.png"));
-        QCOMPARE(resizer()->images().at(4)->name(), QStringLiteral("e.png"));
+        QCOMPARE(images()->at(0)->name(), QStringLiteral("a.png"));
+        QCOMPARE(images()->at(4)->name(), QStringLiteral("e.png"));
 
         QVERIFY(stopButton->isEnabled());
         QTest::mouseClick(stopButton, Qt::LeftButton);
-        QVERIFY(!resizer()->mayContinue()); // at once, without waiting for the worker
+        QVERIFY(job()->isStopping()); // at once, without waiting for the worker
         QCOMPARE(text->text(), QStringLiteral("Stopping after the current image…"));
         QVERIFY(!stopButton->isEnabled()); // a second press does nothing more
         QVERIFY(panel()->isVisible());
@@ -703,7 +705,7 @@ private slots:
         QCOMPARE(QFileInfo(QDir(mOut).filePath("b.png")).size(), 0);
         dismissAlert(QStringLiteral("OK"));
         QVERIFY(mOpenedUrls.isEmpty()); // the default button opens nothing
-        QVERIFY(!resizer()->mayContinue());
+        QVERIFY(job()->isStopping());
 
         // The second batch, into a new folder typed by the user.
         BatchLog::setLogFilePath(logFile());
@@ -717,7 +719,7 @@ private slots:
         QTest::keyClick(dest, Qt::Key_Return);
         const auto progress = recordProgress();
         widget<QPushButton>("resizeButton")->click();
-        QVERIFY(resizer()->mayContinue());
+        QVERIFY(!job()->isStopping());
         QVERIFY(stopButton->isEnabled());
         QVERIFY(waitForAlert());
         QCOMPARE(alert()->icon(), QMessageBox::Information);
@@ -794,7 +796,7 @@ private slots:
         QCOMPARE(tabs()->currentIndex(), 2);
         QCOMPARE(statusMessage(), QStringLiteral("The output folder does not exist"));
         QVERIFY(!QFileInfo::exists(fresh));
-        QVERIFY(!resizer()->isRunning());
+        QVERIFY(!job()->isRunning());
         QVERIFY(!panel()->isVisible());
 
         tabs()->setCurrentIndex(0);
@@ -819,7 +821,7 @@ private slots:
             qPrintable(refusal->text()));
         QCOMPARE(tabs()->currentIndex(), 2);
         QVERIFY(!panel()->isVisible());
-        QVERIFY(!resizer()->isRunning());
+        QVERIFY(!job()->isRunning());
         dismissAlert(QStringLiteral("OK"));
         QVERIFY(beeps.isEmpty());
     }
@@ -878,7 +880,7 @@ private slots:
         widget<QPushButton>("resizeButton")->click();
         QTRY_COMPARE_WITH_TIMEOUT(text->text(), progressText(1, 3), 60000);
         mController->addFiles(writeSources({ "d.png", "e.png" }));
-        QCOMPARE(resizer()->images().count(), 5);
+        QCOMPARE(images()->count(), 5);
         BatchLog::setLogFilePath(last.path()); // the worker waits in the first pipe already
         QVERIFY(first.waitForLine().endsWith(outputExistsMessage("a.png") + '\n'));
 
@@ -959,12 +961,12 @@ private slots:
 
         // The ending waits for the worker, which waits for the pipe: that opens once the
         // run flag is down.
-        const BatchResizer* running = resizer();
-        gate.openWhen([running] { return !running->mayContinue(); });
+        const BatchJob* running = job();
+        gate.openWhen([running] { return running->isStopping(); });
         switch (ending) {
         case Ending::Quit:
             mController->shutDown();
-            QVERIFY(!mController->resizer());
+            QVERIFY(!mController->batch()->job());
             break;
         case Ending::ControllerDestroyed:
             mController.reset();
@@ -975,7 +977,7 @@ private slots:
             QTimer::singleShot(0, mController->window(), &QWidget::close);
             QCOMPARE(QApplication::exec(), 0);
             QCOMPARE(quitting.size(), 1);
-            QVERIFY(!mController->resizer()); // released, after its worker ended
+            QVERIFY(!mController->batch()->job()); // released, after its worker ended
             QTRY_VERIFY(TestSupport::settingsOnDisk(settingsFile()).contains("windowPosition"));
             break;
         }

@@ -22,7 +22,7 @@
 #include "gui/ImageListModel.h"
 #include "gui/MainController.h"
 #include "gui/SettingsController.h"
-#include "batch/BatchResizer.h"
+#include "batch/ImageList.h"
 #include "codec/ImageCodec.h"
 #include "core/ImageEntry.h"
 #include "core/LocalizedText.h"
@@ -106,7 +106,7 @@ private slots:
         QCOMPARE(cell(0), QStringLiteral("c.png"));
         QCOMPARE(cell(1), QStringLiteral("a.png"));
         QCOMPARE(cell(2), QStringLiteral("b.png"));
-        QCOMPARE(mController->resizer()->images().count(), 3);
+        QCOMPARE(mController->images()->count(), 3);
     }
 
     // What the list does not take is named in the status bar with why; a path that does not
@@ -319,8 +319,8 @@ private slots:
         const QPoint sizeSection(header->sectionViewportPosition(2) + 5, header->height() / 2);
         auto order = [this] {
             QStringList names;
-            for (int i = 0; i < mController->resizer()->images().count(); ++i)
-                names << mController->resizer()->images().at(i)->name();
+            for (int i = 0; i < mController->images()->count(); ++i)
+                names << mController->images()->at(i)->name();
             return names;
         };
         // Sizes arrive from a worker; sorting before they have all come would be a different

@@ -12,7 +12,8 @@
 #include "TestSupport.h"
 #include "gui/ImageListModel.h"
 #include "gui/ImageListView.h"
-#include "batch/BatchResizer.h"
+#include "batch/BatchJob.h"
+#include "batch/ImageList.h"
 #include "codec/ImageCodec.h"
 #include "core/ImageEntry.h"
 
@@ -66,15 +67,16 @@ private:
     // A model, its contract checker and a view on screen over a list of the given files.
     struct Window
     {
-        BatchResizer resizer;
-        ImageListModel model { &resizer };
+        ImageList images;
+        BatchJob job;
+        ImageListModel model { &images, &job };
         QAbstractItemModelTester tester { &model,
             QAbstractItemModelTester::FailureReportingMode::QtTest };
         ImageListView view;
 
         explicit Window(const QStringList& paths)
         {
-            resizer.images().addPaths(paths);
+            images.addPaths(paths);
             model.reload();
             view.setModel(&model);
             view.resize(320, 400);
@@ -128,14 +130,15 @@ private slots:
     void namesAndPaths()
     {
         const QStringList paths = files({ "names/photo.JPG", "names/scan.tif", "names/b.png" });
-        BatchResizer resizer;
-        ImageListModel model(&resizer);
+        ImageList images;
+        BatchJob job;
+        ImageListModel model(&images, &job);
         QAbstractItemModelTester tester(
             &model, QAbstractItemModelTester::FailureReportingMode::QtTest);
         QCOMPARE(model.rowCount(), 0);
         QCOMPARE(model.columnCount(), 4);
 
-        resizer.images().addPaths(paths);
+        images.addPaths(paths);
         QCOMPARE(model.rowCount(), 0); // nothing announced until reload
         QSignalSpy inserted(&model, &QAbstractItemModel::rowsInserted);
         model.reload();
@@ -181,7 +184,7 @@ private slots:
         QCOMPARE(added.count(), 1);
         QCOMPARE(added.at(0).at(0).toInt(), 2);
         QCOMPARE(w.model.rowCount(), 7);
-        QCOMPARE(w.resizer.images().count(), 7);
+        QCOMPARE(w.images.count(), 7);
         QCOMPARE(shown(w.model),
             QStringList(
                 { "r0.jpg", "r1.jpg", "r2.jpg", "r3.jpg", "r4.jpg", "new1.png", "new2.JPG" }));
@@ -273,7 +276,7 @@ private slots:
         QCOMPARE(w.model.rowCount(), 1);
         std::unique_ptr<QMimeData> data(uriList({ file(QStringLiteral("refuse/c.jpg")) }));
         QVERIFY(!w.model.dropMimeData(data.get(), Qt::MoveAction, 0, 0, QModelIndex()));
-        QCOMPARE(w.resizer.images().count(), 1);
+        QCOMPARE(w.images.count(), 1);
     }
 
     void removeRowsOneAndThreeOfFive()
@@ -295,7 +298,7 @@ private slots:
         QCOMPARE(removed.at(0).at(1).toInt(), 3);
         QCOMPARE(removed.at(1).at(1).toInt(), 1);
         QCOMPARE(shown(w.model), QStringList({ "a.jpg", "c.jpg", "e.jpg" }));
-        QCOMPARE(w.resizer.images().at(2)->path(), five.at(4));
+        QCOMPARE(w.images.at(2)->path(), five.at(4));
         QCOMPARE(w.view.selectedRow(), -1);
         QVERIFY(w.view.selectedRowSet().empty());
 
@@ -312,13 +315,13 @@ private slots:
         Window w(files({ "grow/a.jpg", "grow/b.jpg" }));
         w.view.selectRow(1);
         QSignalSpy reset(&w.model, &QAbstractItemModel::modelReset);
-        w.resizer.images().addPaths(files({ "grow/c.jpg", "grow/d.jpg" }));
+        w.images.addPaths(files({ "grow/c.jpg", "grow/d.jpg" }));
         w.model.reload();
         QCOMPARE(reset.count(), 0);
         QCOMPARE(w.model.rowCount(), 4);
         QCOMPARE(w.view.selectedRow(), 1);
         // A list made shorter behind the model's back resets it.
-        w.resizer.images().removeAt(std::set<int> { 0 });
+        w.images.removeAt(std::set<int> { 0 });
         w.model.reload();
         QCOMPARE(reset.count(), 1);
         QCOMPARE(shown(w.model), QStringList({ "b.jpg", "c.jpg", "d.jpg" }));
@@ -366,9 +369,9 @@ private slots:
         QCOMPARE(added.at(0).at(0).toInt(), 1200);
         QCOMPARE(added.at(1).at(0).toInt(), 1); // the duplicate is refused
         QCOMPARE(w.model.rowCount(), 1201);
-        QCOMPARE(w.resizer.images().at(0)->path(), many.first());
-        QCOMPARE(w.resizer.images().at(1199)->path(), many.last());
-        QCOMPARE(w.resizer.images().at(1200)->path(), last);
+        QCOMPARE(w.images.at(0)->path(), many.first());
+        QCOMPARE(w.images.at(1199)->path(), many.last());
+        QCOMPARE(w.images.at(1200)->path(), last);
         QCOMPARE(notAdded.count(), 1);
         QCOMPARE(notAdded.at(0).at(0).toStringList(), QStringList { notes });
         QCOMPARE(notAdded.at(0).at(1).toStringList(), QStringList { missing });
@@ -451,8 +454,8 @@ private slots:
         w.view.selectRow(1); // img2.jpg
         w.model.sort(column, order);
         QStringList listed;
-        for (int i = 0; i < w.resizer.images().count(); ++i)
-            listed << w.resizer.images().at(i)->name();
+        for (int i = 0; i < w.images.count(); ++i)
+            listed << w.images.at(i)->name();
         QCOMPARE(listed, expected);
         QCOMPARE(shown(w.model), expected);
         QCOMPARE(w.view.selectedRow(), int(expected.indexOf("img2.jpg")));

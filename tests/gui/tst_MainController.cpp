@@ -34,7 +34,7 @@
 #include "gui/MainController.h"
 #include "gui/QualitySlider.h"
 #include "gui/StepButtons.h"
-#include "batch/BatchResizer.h"
+#include "batch/ImageList.h"
 #include "codec/ImageCodec.h"
 #include "core/LocalizedText.h"
 #include "settings/Settings.h"
@@ -286,8 +286,8 @@ private slots:
         QVERIFY(shown(widget<QualitySlider>("qualitySlider")));
         QVERIFY(shown(widget<QLabel>("qualityLabel")));
         QVERIFY(shown(widget<QLabel>("qualityValueLabel")));
-        QVERIFY(mController->resizer());
-        QCOMPARE(mController->resizer()->images().count(), 0);
+        QVERIFY(mController->images());
+        QCOMPARE(mController->images()->count(), 0);
 
         // The six handlers of the start store what their controls show, and nothing else is
         // written.

@@ -21,8 +21,9 @@
 
 #include "TestSupport.h"
 #include "batch/BatchLog.h"
-#include "batch/BatchProgress.h"
-#include "batch/BatchResizer.h"
+#include "batch/BatchJob.h"
+#include "batch/ClosingReport.h"
+#include "batch/ImageList.h"
 #include "codec/ImageCodec.h"
 #include "core/LocalizedText.h"
 #include "core/NoReplaceFile.h"
@@ -32,42 +33,45 @@ using namespace std::string_view_literals;
 
 namespace {
 
-// Records every call of the worker, in arrival order, and the thread it arrived on.
-class RecordingProgress : public BatchProgress
+// Records every signal of a batch, in arrival order, and the thread it arrived on; at the end
+// the closing report the window and the command line make of the result.
+class RecordingProgress : public QObject
 {
     Q_OBJECT
 
 public:
     QStringList events;
-    QStringList texts; // the non-empty progress texts
+    QStringList texts; // "image 2 of 5" for each image started
     std::optional<ClosingReport> report;
     bool offMainThread = false;
     std::function<void(const QString&)> onText;
 
-    void setBarMaximum(double maximum) override { record(QStringLiteral("max %1").arg(maximum)); }
-    void setBarValue(double value) override { record(QStringLiteral("value %1").arg(value)); }
-    void startBarAnimation() override { record(QStringLiteral("start")); }
-    void stopBarAnimation() override { record(QStringLiteral("stop")); }
-    void setProgressText(const QString& text) override
+    void follow(BatchJob& job)
     {
-        record(QStringLiteral("text ") + text);
-        if (!text.isEmpty())
-            texts << text;
-        if (onText)
-            onText(text);
+        connect(&job, &BatchJob::started, this,
+            [this](int count) { record(QStringLiteral("started %1").arg(count)); });
+        connect(
+            &job, &BatchJob::imageStarted, this, [this](int position, int count, const QString&) {
+                const QString text = progressText(position + 1, count);
+                record(text);
+                texts << text;
+                if (onText)
+                    onText(text);
+            });
+        connect(&job, &BatchJob::imageFailed, this, [this](const BatchFailure& failure) {
+            record(QStringLiteral("failed ") + failure.name);
+        });
+        connect(&job, &BatchJob::finished, this, [this](const BatchResult& result) {
+            record(QStringLiteral("finished"));
+            report = ClosingReport::forResult(result);
+            emit alertShown();
+        });
     }
-    void imageFailed(const BatchFailure& failure) override
+
+    static QString progressText(int position, int count)
     {
-        record(QStringLiteral("failed ") + failure.name);
+        return QStringLiteral("image %1 of %2").arg(position).arg(count);
     }
-    void closeProgressPanel() override { record(QStringLiteral("close")); }
-    void showClosingAlert(const ClosingReport& closing) override
-    {
-        record(QStringLiteral("alert"));
-        report = closing;
-        emit alertShown();
-    }
-    void redrawWindow() override { record(QStringLiteral("redraw")); }
 
 signals:
     void alertShown();
@@ -80,9 +84,17 @@ private:
     }
 };
 
+// A list and the job that processes it, as the window and the command line hold them.
+struct Batch
+{
+    ImageList list;
+    BatchJob job;
+    ImageList& images() { return list; }
+};
+
 QString progressText(int position, int count)
 {
-    return QStringLiteral("Processing image %1 of %2…").arg(position).arg(count);
+    return RecordingProgress::progressText(position, count);
 }
 
 // A QString of exactly these UTF-16 code units, NUL and lone surrogates included.
@@ -102,21 +114,9 @@ const QRegularExpression kLogLine(QStringLiteral(
 
 } // namespace
 
-// Catches the URL that closingAlertFinished hands to the desktop.
-class UrlCatcher : public QObject
-{
-    Q_OBJECT
-
-public:
-    QList<QUrl> urls;
-
-public slots:
-    void open(const QUrl& url) { urls << url; }
-};
-
 // A whole batch on its worker thread with real files: progress in order on the main thread,
 // the stop flag before and after each image, the log line and the closing report.
-class TestBatchResizer : public QObject
+class TestBatchJob : public QObject
 {
     Q_OBJECT
 
@@ -134,11 +134,11 @@ private:
     QString output(const QString& name) const { return QDir(mOut).filePath(name); }
 
     // A batch of the settings as they are now, with the start number given.
-    BatchArguments arguments(BatchProgress* progress, const QString& startNumber = {}) const
+    BatchArguments arguments(const QString& startNumber = {}) const
     {
         ResizeOptions options = mPref->resizeOptions();
         options.startNumber = startNumber;
-        return BatchArguments(progress, options, mPref->effectiveJobs());
+        return BatchArguments(options, mPref->effectiveJobs());
     }
 
     QStringList outputFiles() const { return TestSupport::filesIn(mOut); }
@@ -170,19 +170,20 @@ private:
     }
 
     // Runs one batch to its closing report.
-    void run(BatchResizer& resizer, RecordingProgress& progress, const QString& startNumber = {})
+    void run(Batch& batch, RecordingProgress& progress, const QString& startNumber = {})
     {
+        progress.follow(batch.job);
         QSignalSpy alert(&progress, &RecordingProgress::alertShown);
-        QVERIFY(resizer.start(arguments(&progress, startNumber)));
+        QVERIFY(batch.job.start(&batch.list, arguments(startNumber)));
         QVERIFY(alert.wait(120000));
-        resizer.wait();
+        batch.job.wait();
         QVERIFY(!progress.offMainThread);
     }
 
 private slots:
     void initTestCase()
     {
-        QVERIFY(ImageCodec::initialise("tst_BatchResizer"));
+        QVERIFY(ImageCodec::initialise("tst_BatchJob"));
         std::signal(SIGXFSZ, SIG_IGN);
         QStandardPaths::setTestModeEnabled(true);
         QVERIFY(
@@ -209,15 +210,14 @@ private slots:
 
     void secondOfThreeFails()
     {
-        BatchResizer resizer;
+        Batch resizer;
         resizer.images().addPaths({ source("a.jpg"), source("b.jpg"), source("c.jpg") });
         occupy("b.jpg");
         RecordingProgress progress;
         run(resizer, progress);
 
-        const QStringList expected = { "max 3", "start", "text " + progressText(1, 3), "value 1",
-            "text " + progressText(2, 3), "value 2", "failed b.jpg", "text " + progressText(3, 3),
-            "value 3", "stop", "text ", "close", "alert", "redraw" };
+        const QStringList expected = { "started 3", progressText(1, 3), progressText(2, 3),
+            "failed b.jpg", progressText(3, 3), "finished" };
         QCOMPARE(progress.events, expected);
 
         QFile log(BatchLog::logFilePath());
@@ -257,15 +257,15 @@ private slots:
         QFile occupied(output("b.jpg"));
         QVERIFY(occupied.open(QIODevice::ReadOnly));
         QCOMPARE(occupied.readAll(), QByteArray("occupied"));
-        QVERIFY(resizer.mayContinue());
-        QVERIFY(!resizer.isRunning());
+        QVERIFY(!resizer.job.isStopping());
+        QVERIFY(!resizer.job.isRunning());
     }
 
     // An image whose output name exists is skipped, not failed: no log line, no failure, a
     // report that counts it; with numbering, the first in the list keeps the plain name.
     void existingFilesSkippedOrNumbered()
     {
-        BatchResizer resizer;
+        Batch resizer;
         resizer.images().addPaths({ source("a.jpg"), source("b.jpg"), source("c.jpg") });
         occupy("b.jpg");
         mPref->setValue(Setting::existingFile, ExistingFile::Skip);
@@ -299,7 +299,7 @@ private slots:
         // numbered.
         const QString other = mTmp->filePath(QStringLiteral("other"));
         QVERIFY(QDir().mkpath(other));
-        BatchResizer numbering;
+        Batch numbering;
         numbering.images().addPaths({ source("same.png", 64, 48),
             TestSupport::writeImage(QDir(other).filePath("same.png"), 64, 32) });
         mPref->setValue(Setting::existingFile, ExistingFile::Number);
@@ -314,12 +314,11 @@ private slots:
 
     void oneImageSucceeds()
     {
-        BatchResizer resizer;
+        Batch resizer;
         resizer.images().addPaths({ source("only.png") });
         RecordingProgress progress;
         run(resizer, progress);
-        QCOMPARE(progress.events.mid(0, 4),
-            QStringList({ "max 1", "start", "text " + progressText(1, 1), "value 1" }));
+        QCOMPARE(progress.events.mid(0, 2), QStringList({ "started 1", progressText(1, 1) }));
         const ClosingReport& report = *progress.report;
         QCOMPARE(report.style, ClosingReport::Style::Informational);
         QVERIFY(!report.hasAlternateButton);
@@ -331,13 +330,12 @@ private slots:
         QVERIFY(!QFile::exists(BatchLog::logFilePath()));
         QCOMPARE(outputFiles(), QStringList({ "only.jpg" }));
 
-        // The next batch sets the maximum anew before its first value, and meets the file it
+        // The next batch counts its images anew before its first one, and meets the file it
         // wrote last time.
         resizer.images().addPaths({ source("second.png") });
         RecordingProgress again;
         run(resizer, again);
-        QCOMPARE(again.events.mid(0, 4),
-            QStringList({ "max 2", "start", "text " + progressText(1, 2), "value 1" }));
+        QCOMPARE(again.events.mid(0, 2), QStringList({ "started 2", progressText(1, 2) }));
         QCOMPARE(again.report->result.errorCount(), 1);
         QCOMPARE(again.report->result.failures.first().name, QStringLiteral("only.png"));
         QCOMPARE(outputFiles(), QStringList({ "only.jpg", "second.jpg" }));
@@ -349,7 +347,7 @@ private slots:
     void stopWhileSecondOfFive()
     {
         mPref->setValue(Setting::jobs, 1);
-        BatchResizer resizer;
+        Batch resizer;
         for (int i = 1; i <= 5; ++i)
             resizer.images().addPaths({ source(QStringLiteral("img%1.jpg").arg(i)) });
         occupy("img2.jpg");
@@ -358,15 +356,14 @@ private slots:
         RecordingProgress progress;
         progress.onText = [&](const QString& text) {
             if (text == progressText(2, 5)) {
-                resizer.setMayContinue(false);
+                resizer.job.stop();
                 gate->open();
             }
         };
         run(resizer, progress);
 
         QCOMPARE(progress.texts, QStringList({ progressText(1, 5), progressText(2, 5) }));
-        QCOMPARE(progress.events.mid(progress.events.size() - 5),
-            QStringList({ "stop", "text ", "close", "alert", "redraw" }));
+        QCOMPARE(progress.events.last(), QStringLiteral("finished"));
         const BatchResult& result = progress.report->result;
         QCOMPARE(result.processed, 2);
         QCOMPARE(result.written, 1);
@@ -384,7 +381,7 @@ private slots:
         const QStringList lines = logLines(gate->readAll());
         QCOMPARE(lines.size(), 1);
         QCOMPARE(kLogLine.match(lines.first()).captured(1), QStringLiteral("img2.jpg"));
-        QVERIFY(!resizer.mayContinue()); // stays lowered until the next start raises it
+        QVERIFY(resizer.job.isStopping()); // stays lowered until the next start raises it
     }
 
     // Several images at once (jobs 4): whichever render ends first, the batch's outcome is
@@ -404,7 +401,7 @@ private slots:
         // 40 x 10 from the first, 40 x 30 from the second.
         const QString first = source("same.png", 4000, 1000);
         const QString second = TestSupport::writeImage(QDir(other).filePath("same.png"), 64, 48);
-        BatchResizer resizer;
+        Batch resizer;
         const QString third = mTmp->filePath(QStringLiteral("gone/same.png"));
         resizer.images().addPaths({ first, second, third, source("after.png") });
         RecordingProgress progress;
@@ -422,8 +419,8 @@ private slots:
         QCOMPARE(result.failures.at(1).position, 2);
         QCOMPARE(result.failures.at(1).status.error, ResizeError::OutputExists);
         QCOMPARE(result.failures.at(1).status.message, output("same.jpg"));
-        QCOMPARE(
-            progress.events.indexOf("failed same.png"), progress.events.indexOf("value 2") + 1);
+        QCOMPARE(progress.events.indexOf("failed same.png"),
+            progress.events.indexOf(progressText(2, 4)) + 1);
         QCOMPARE(outputFiles(), QStringList({ "after.jpg", "same.jpg" }));
     }
 
@@ -437,7 +434,7 @@ private slots:
         mPref->setValue(Setting::naming, OutputNaming::CustomName);
         mPref->setValue(Setting::baseName, QStringLiteral("Img"));
         mPref->setValue(Setting::outputFormat, OutputFormat::Png);
-        BatchResizer resizer;
+        Batch resizer;
         resizer.images().addPaths({ source("slow.png", 3000, 3000), source("b.png", 64, 16),
             QDir(mIn).filePath("missing.png"), source("d.png", 64, 32), source("e.png", 48, 96) });
         RecordingProgress progress;
@@ -464,18 +461,16 @@ private slots:
         QVERIFY(notImage.open(QIODevice::WriteOnly));
         notImage.write("this is not a JPEG");
         notImage.close();
-        BatchResizer resizer;
+        Batch resizer;
         resizer.images().addPaths({ source("big1.png", 3000, 2000), source("big2.png", 3000, 2000),
             QDir(mIn).filePath("missing.jpg"), source("big3.png", 3000, 2000),
             notImage.fileName() });
         RecordingProgress progress;
         run(resizer, progress);
 
-        const QStringList expected = { "max 5", "start", "text " + progressText(1, 5), "value 1",
-            "text " + progressText(2, 5), "value 2", "text " + progressText(3, 5), "value 3",
-            "failed missing.jpg", "text " + progressText(4, 5), "value 4",
-            "text " + progressText(5, 5), "value 5", "failed notes.jpg", "stop", "text ", "close",
-            "alert", "redraw" };
+        const QStringList expected = { "started 5", progressText(1, 5), progressText(2, 5),
+            progressText(3, 5), "failed missing.jpg", progressText(4, 5), progressText(5, 5),
+            "failed notes.jpg", "finished" };
         QCOMPARE(progress.events, expected);
         QFile log(BatchLog::logFilePath());
         QVERIFY(log.open(QIODevice::ReadOnly));
@@ -499,21 +494,22 @@ private slots:
         NoReplaceFile::setUnnamedFilesEnabled(false);
         auto unnamed = qScopeGuard([] { NoReplaceFile::setUnnamedFilesEnabled(true); });
         mPref->setValue(Setting::jobs, 4);
-        BatchResizer resizer;
+        Batch resizer;
         for (int i = 1; i <= 10; ++i)
             resizer.images().addPaths({ source(QStringLiteral("img%1.jpg").arg(i)) });
         occupy("img4.jpg");
         const auto gate = logPipe();
         QVERIFY(gate->isValid());
         RecordingProgress progress;
+        progress.follow(resizer.job);
         QSignalSpy alert(&progress, &RecordingProgress::alertShown);
-        QVERIFY(resizer.start(arguments(&progress)));
+        QVERIFY(resizer.job.start(&resizer.list, arguments()));
         QTRY_COMPARE_WITH_TIMEOUT(
             temporaryFiles(), QStringList({ "img5.jpg", "img6.jpg", "img7.jpg" }), 60000);
-        resizer.setMayContinue(false);
+        resizer.job.stop();
         gate->open();
         QVERIFY(alert.wait(120000));
-        resizer.wait();
+        resizer.job.wait();
 
         QStringList texts;
         for (int i = 1; i <= 7; ++i)
@@ -539,26 +535,6 @@ private slots:
         QCOMPARE(kLogLine.match(lines.first()).captured(1), QStringLiteral("img4.jpg"));
     }
 
-    void stopBeforeFirstImage()
-    {
-        BatchResizer resizer;
-        resizer.images().addPaths({ source("a.jpg"), source("b.jpg"), source("c.jpg") });
-        resizer.setMayContinue(false);
-        RecordingProgress progress;
-        run(resizer, progress);
-        QCOMPARE(progress.events,
-            QStringList({ "max 3", "start", "stop", "text ", "close", "alert", "redraw" }));
-        QCOMPARE(progress.report->result.processed, 0);
-        // Nothing failed: informational, only OK, and never "all images were processed".
-        QCOMPARE(progress.report->style, ClosingReport::Style::Informational);
-        QVERIFY(!progress.report->hasAlternateButton);
-        QCOMPARE(progress.report->messageText, QStringLiteral("Processing stopped"));
-        QCOMPARE(progress.report->informativeText,
-            QStringLiteral("Images written: 0. Not processed: 3."));
-        QVERIFY(outputFiles().isEmpty());
-        QVERIFY(!resizer.mayContinue());
-    }
-
     void startNumbers_data()
     {
         QTest::addColumn<QString>("text");
@@ -577,9 +553,10 @@ private slots:
         QFETCH(QStringList, files);
         mPref->setValue(Setting::naming, OutputNaming::CustomName);
         mPref->setValue(Setting::baseName, QStringLiteral("Img"));
-        mPref->setValue(Setting::startNumber, QStringLiteral("500")); // the field's text counts, not the setting
+        mPref->setValue(Setting::startNumber,
+            QStringLiteral("500")); // the field's text counts, not the setting
         mPref->setValue(Setting::outputFormat, OutputFormat::Tiff);
-        BatchResizer resizer;
+        Batch resizer;
         resizer.images().addPaths({ source("x.png"), source("y.jpg"), source("z.jpeg") });
         RecordingProgress progress;
         run(resizer, progress, text);
@@ -594,7 +571,7 @@ private slots:
     // text counts the new total while the bar keeps its first maximum.
     void appendDuringBatch()
     {
-        BatchResizer resizer;
+        Batch resizer;
         resizer.images().addPaths({ source("p1.jpg"), source("p2.jpg"), source("p3.jpg") });
         const QStringList late = { source("p4.png"), source("p5.png") };
         occupy("p1.jpg");
@@ -612,10 +589,8 @@ private slots:
         QCOMPARE(progress.texts,
             QStringList({ progressText(1, 3), progressText(2, 5), progressText(3, 5),
                 progressText(4, 5), progressText(5, 5) }));
-        QCOMPARE(progress.events.count("max 3"), 1);
-        QCOMPARE(progress.events.filter(QRegularExpression("^max")).size(), 1);
-        QCOMPARE(progress.events.filter(QRegularExpression("^value")),
-            QStringList({ "value 1", "value 2", "value 3", "value 4", "value 5" }));
+        QCOMPARE(
+            progress.events.filter(QRegularExpression("^started")), QStringList({ "started 3" }));
         QCOMPARE(progress.report->result.processed, 5);
         QCOMPARE(progress.report->result.written, 4);
         QCOMPARE(outputFiles(), QStringList({ "p1.jpg", "p2.jpg", "p3.jpg", "p4.jpg", "p5.jpg" }));
@@ -626,7 +601,7 @@ private slots:
     // Each failed image keeps its reason for the report; the log keeps one line per image.
     void failureReasons()
     {
-        BatchResizer resizer;
+        Batch resizer;
         const QString notImage = QDir(mIn).filePath("notes.jpg");
         QVERIFY(TestSupport::writeFile(notImage, "this is not a JPEG"));
         occupy("taken.jpg");
@@ -667,7 +642,7 @@ private slots:
         const QString first = source("same.jpg");
         const QString second = TestSupport::writeImage(QDir(other).filePath("same.jpg"), 64, 48);
         occupy("same.jpg");
-        BatchResizer resizer;
+        Batch resizer;
         resizer.images().addPaths({ first, second });
         RecordingProgress progress;
         run(resizer, progress);
@@ -695,7 +670,7 @@ private slots:
         BatchLog::setLogFilePath(logPath);
         occupy("a.jpg");
         occupy("b.jpg");
-        BatchResizer resizer;
+        Batch resizer;
         resizer.images().addPaths({ source("a.jpg"), source("b.jpg"), source("c.jpg") });
         RecordingProgress progress;
         run(resizer, progress);
@@ -725,12 +700,11 @@ private slots:
         auto restore = qScopeGuard([] {
             LocalizedText::installLanguage(*QCoreApplication::instance(), QStringLiteral("en"));
         });
-        BatchResizer resizer;
+        Batch resizer;
         resizer.images().addPaths({ source("a.jpg"), QDir(mIn).filePath("missing.jpg") });
         RecordingProgress progress;
         run(resizer, progress);
         const QString fallback = QString::fromLatin1(LocalizedText::kFallback);
-        QCOMPARE(progress.texts, QStringList({ fallback, fallback }));
         QCOMPARE(progress.report->messageText, fallback);
         QCOMPARE(progress.report->defaultButton, fallback);
         QCOMPARE(progress.report->alternateButton, fallback);
@@ -746,26 +720,24 @@ private slots:
     void destroyedDuringBatch()
     {
         mPref->setValue(Setting::jobs, 1);
-        auto resizer = std::make_unique<BatchResizer>();
+        auto resizer = std::make_unique<Batch>();
         for (int i = 1; i <= 6; ++i)
             resizer->images().addPaths({ source(QStringLiteral("img%1.jpg").arg(i)) });
         occupy("img3.jpg");
         const auto gate = logPipe();
         QVERIFY(gate->isValid());
         RecordingProgress progress;
-        QVERIFY(resizer->start(arguments(&progress)));
+        progress.follow(resizer->job);
+        QVERIFY(resizer->job.start(&resizer->list, arguments()));
         QTRY_VERIFY_WITH_TIMEOUT(progress.texts.contains(progressText(3, 6)), 60000);
 
-        const BatchResizer* running = resizer.get();
-        gate->openWhen([running] { return !running->mayContinue(); });
+        const Batch* running = resizer.get();
+        gate->openWhen([running] { return running->job.isStopping(); });
         resizer.reset();
         QVERIFY2(gate->openedOnCondition(), "the run flag stayed up");
-        QTRY_VERIFY_WITH_TIMEOUT(progress.report.has_value(), 60000);
-        const BatchResult& result = progress.report->result;
-        QVERIFY(result.stopped);
-        QCOMPARE(result.written, 2);
-        QCOMPARE(result.errorCount(), 1);
-        QCOMPARE(result.notProcessed(), 3);
+        // The job is gone, and its signals with it: the files tell what it did. The third
+        // failed (its name was taken), and nothing after it began.
+        QVERIFY(!progress.report.has_value());
         QCOMPARE(outputFiles(), QStringList({ "img1.jpg", "img2.jpg", "img3.jpg" }));
         QCOMPARE(TestSupport::inspect(output("img2.jpg")).width, 40);
         QFile occupied(output("img3.jpg"));
@@ -797,7 +769,7 @@ private slots:
         leave(QStringLiteral("e.jpg.ostrel-0a1b2c3f"), now.addDays(-2));
         QVERIFY(QFile::link(mIn, output(QStringLiteral(".f.jpg.ostrel-0a1b2c3g"))));
 
-        BatchResizer resizer;
+        Batch resizer;
         resizer.images().addPaths({ source("new.png") });
         RecordingProgress progress;
         run(resizer, progress);
@@ -814,27 +786,15 @@ private slots:
     // A receiver that goes before its queued calls arrive simply never gets them.
     void receiverGoneBeforeDelivery()
     {
-        BatchResizer resizer;
+        Batch resizer;
         resizer.images().addPaths({ source("a.jpg") });
         auto progress = std::make_unique<RecordingProgress>();
-        QVERIFY(resizer.start(arguments(progress.get())));
-        resizer.wait();
+        progress->follow(resizer.job);
+        QVERIFY(resizer.job.start(&resizer.list, arguments()));
+        resizer.job.wait();
         progress.reset();
         QCoreApplication::processEvents();
         QCOMPARE(outputFiles(), QStringList({ "a.jpg" }));
-    }
-
-    void closingAlertOpensTheLog()
-    {
-        UrlCatcher catcher;
-        QDesktopServices::setUrlHandler(QStringLiteral("file"), &catcher, "open");
-        auto unset = qScopeGuard([] { QDesktopServices::unsetUrlHandler(QStringLiteral("file")); });
-        BatchResizer resizer;
-        resizer.closingAlertFinished(ClosingReport::kDefaultButtonCode);
-        resizer.closingAlertFinished(-1);
-        QVERIFY(catcher.urls.isEmpty());
-        resizer.closingAlertFinished(ClosingReport::kAlternateButtonCode);
-        QCOMPARE(catcher.urls, QList<QUrl>({ QUrl::fromLocalFile(BatchLog::logFilePath()) }));
     }
 
     void logFileInDataFolder()
@@ -950,9 +910,9 @@ private slots:
     {
         QFETCH(QString, text);
         QFETCH(int, number);
-        QCOMPARE(BatchResizer::parseStartNumber(text), number);
+        QCOMPARE(BatchJob::parseStartNumber(text), number);
     }
 };
 
-QTEST_MAIN(TestBatchResizer)
-#include "tst_BatchResizer.moc"
+QTEST_MAIN(TestBatchJob)
+#include "tst_BatchJob.moc"

@@ -1,4 +1,4 @@
-#include "BatchResizer.h"
+#include "BatchJob.h"
 
 #include <algorithm>
 #include <climits>
@@ -10,18 +10,15 @@
 #include <utility>
 #include <vector>
 
-#include <QDesktopServices>
 #include <QMetaObject>
 #include <QScopeGuard>
-#include <QUrl>
 
 #include "BatchLog.h"
-#include "BatchProgress.h"
+#include "ImageList.h"
 #include "BatchResult.h"
 #include "ClosingReport.h"
 #include "codec/FileNames.h"
 #include "codec/ImageCodec.h"
-#include "core/LocalizedText.h"
 #include "core/NoReplaceFile.h"
 
 // The signal handler of the command-line tool lowers the run flag and abandons the image in
@@ -37,24 +34,6 @@ std::mutex& handoffMutex()
 {
     static std::mutex mutex;
     return mutex;
-}
-
-// Queues call(receiver) to the receiver's thread. Calls queued from one thread arrive in the
-// order they were made; the worker never waits for them.
-template <typename Call> void post(BatchProgress* receiver, Call call)
-{
-    if (!receiver)
-        return;
-    std::lock_guard lock(handoffMutex());
-    QMetaObject::invokeMethod(
-        receiver,
-        [receiver, call]() {
-            {
-                std::lock_guard arrived(handoffMutex());
-            }
-            call(receiver);
-        },
-        Qt::QueuedConnection);
 }
 
 // The running number of the image at a position: it goes up by one per image of the list,
@@ -168,18 +147,34 @@ private:
 
 } // namespace
 
-BatchResizer::BatchResizer(int capacity)
-    : mImages(capacity)
+// Queued to this object's thread; the signal is emitted there. Calls queued from one thread
+// arrive in the order they were made; the batch never waits for them.
+template <typename Emit> void BatchJob::post(Emit emitSignal)
+{
+    std::lock_guard lock(handoffMutex());
+    QMetaObject::invokeMethod(
+        this,
+        [this, emitSignal]() {
+            {
+                std::lock_guard arrived(handoffMutex());
+            }
+            emitSignal(this);
+        },
+        Qt::QueuedConnection);
+}
+
+BatchJob::BatchJob(QObject* parent)
+    : QObject(parent)
 {
 }
 
-BatchResizer::~BatchResizer()
+BatchJob::~BatchJob()
 {
-    setMayContinue(false);
+    stop();
     wait();
 }
 
-int BatchResizer::parseStartNumber(const QString& text)
+int BatchJob::parseStartNumber(const QString& text)
 {
     const qsizetype n = text.size();
     qsizetype i = 0;
@@ -204,33 +199,27 @@ int BatchResizer::parseStartNumber(const QString& text)
     return static_cast<int>(negative ? -value : value);
 }
 
-int BatchResizer::runningNumber(int startNumber, int position)
+int BatchJob::runningNumber(int startNumber, int position)
 {
     return numberAt(startNumber, position);
 }
 
-void BatchResizer::run(const BatchArguments& arguments)
+void BatchJob::run(ImageList* images, const BatchArguments& arguments)
 {
-    // Batch thread. The steps are those of a batch: read the start number, set the bar's
-    // maximum once, then for each image test the count and the run flag, show its text and
-    // value, resize it, log a failure, and test the flag again. Up to jobs images are rendered
+    // Batch thread. The steps are those of a batch: read the start number, say how many images
+    // there are, then for each image test the count and the run flag, say which image comes
+    // next, resize it, log a failure, and test the flag again. Up to jobs images are rendered
     // at once, each into a file without a name, on the pool's threads; this thread hands them
-    // out and names their files in list order, so that names, "first wins", the progress, the
-    // log and the report are those of a batch that writes one image after another.
-    mRunning.store(true);
-    mAbandon.store(false);
-    BatchProgress* progress = arguments.progress();
+    // out and names their files in list order, so that names, "first wins", the signals, the
+    // log and the result are those of a batch that writes one image after another.
     const ResizeOptions& options = arguments.options();
     const int startNumber = parseStartNumber(options.startNumber);
     // Where unnamed files are not available, a process ended by force leaves its hidden
     // temporary file behind; those of an earlier day go now.
     NoReplaceFile::removeLeftovers(options.outputFolder);
 
-    const int maximum = mImages.count();
-    post(progress, [maximum](BatchProgress* p) {
-        p->setBarMaximum(maximum);
-        p->startBarAnimation();
-    });
+    const int imageCount = images->count();
+    post([imageCount](BatchJob* job) { emit job->started(imageCount); });
 
     BatchResult result;
     bool stoppedByFlag = false;
@@ -246,8 +235,9 @@ void BatchResizer::run(const BatchArguments& arguments)
         int position = 0;
         int handedOut = 0;
         auto handOut = [&] {
-            while (handedOut < position + jobs && handedOut < mImages.count() && mayContinue()) {
-                ImageEntry* image = mImages.at(handedOut);
+            while (
+                handedOut < position + jobs && handedOut < images->count() && mMayContinue.load()) {
+                ImageEntry* image = images->at(handedOut);
                 if (!image)
                     return; // only if entries were removed during the batch, which the window
                             // prevents
@@ -258,9 +248,9 @@ void BatchResizer::run(const BatchArguments& arguments)
         };
         for (;;) {
             if (position == handedOut) {
-                if (position >= mImages.count())
+                if (position >= images->count())
                     break;
-                if (!mayContinue()) {
+                if (!mMayContinue.load()) {
                     stoppedByFlag = true;
                     break;
                 }
@@ -268,19 +258,13 @@ void BatchResizer::run(const BatchArguments& arguments)
                 if (position == handedOut)
                     break; // an entry removed during the batch
             }
-            const int count = mImages.count();
-            const QString text = LocalizedText::text("_ElaboratingText",
-                { QString::number(position + 1), QString::number(static_cast<unsigned>(count)) });
-            const double value = position + 1.0;
-            const ImageEntry* current = mImages.at(position);
+            const int count = images->count();
+            const ImageEntry* current = images->at(position);
             const QString name = current ? current->name() : QString();
-            // Queued before this image's result is awaited, so the text names the image whose
-            // outcome comes next.
-            post(progress, [text, value, name](BatchProgress* p) {
-                p->setProgressText(text);
-                p->setImageName(name);
-                p->setBarValue(value);
-            });
+            // Queued before this image's result is awaited, so the receiver learns which
+            // image's outcome comes next.
+            post([position, count, name](
+                     BatchJob* job) { emit job->imageStarted(position, count, name); });
 
             ImageEntry::Rendered rendered = pool.take(position);
             if (mAbandon.load()) {
@@ -291,7 +275,7 @@ void BatchResizer::run(const BatchArguments& arguments)
             }
             const ResizeStatus status = ImageEntry::commit(rendered);
             ++result.processed;
-            const ImageEntry* entry = mImages.at(position);
+            const ImageEntry* entry = images->at(position);
             BatchImageReport completed { position, entry->path(), rendered.writtenPath, status,
                 static_cast<int>(entry->pixelSize().width),
                 static_cast<int>(entry->pixelSize().height), rendered.outputWidth,
@@ -301,64 +285,50 @@ void BatchResizer::run(const BatchArguments& arguments)
             if (status.ok()) {
                 ++result.written;
                 if (!status.message.isEmpty()) // what of the source was written: a first frame
-                    result.notes.append({ mImages.at(position)->name(), status.message });
+                    result.notes.append({ images->at(position)->name(), status.message });
             } else if (status.error == ResizeError::Skipped) {
                 // Left alone by choice (a file of its name exists): neither logged nor failed.
                 ++result.skipped;
             } else {
-                const ImageEntry* failed = mImages.at(position);
+                const ImageEntry* failed = images->at(position);
                 BatchFailure failure { position, failed->name(), failed->path(), status };
                 if (!BatchLog::write(failure.logMessage()))
                     result.logWritten = false;
-                post(progress, [failure](BatchProgress* p) { p->imageFailed(failure); });
+                post([failure](BatchJob* job) { emit job->imageFailed(failure); });
                 result.failures.append(failure);
             }
-            post(progress, [completed](BatchProgress* p) { p->imageCompleted(completed); });
+            post([completed](BatchJob* job) { emit job->imageFinished(completed); });
             // The next image starts only now that this one is written, and only while the
             // run flag is up.
             ++position;
             handOut();
         }
     }
-    result.listCount = mImages.count();
+    result.listCount = images->count();
     result.stopped = stoppedByFlag && result.notProcessed() > 0;
     // From here on a new batch may start: what is left only queues calls.
     mRunning.store(false);
 
-    post(progress, [](BatchProgress* p) {
-        p->stopBarAnimation();
-        p->setProgressText(QString());
-        p->closeProgressPanel();
-    });
-    const ClosingReport report = ClosingReport::forResult(result);
-    post(progress, [report](BatchProgress* p) {
-        p->showClosingAlert(report);
-        p->redrawWindow();
-    });
+    post([result](BatchJob* job) { emit job->finished(result); });
 }
 
-bool BatchResizer::closingAlertFinished(int buttonCode)
-{
-    if (buttonCode != ClosingReport::kAlternateButtonCode)
-        return true;
-    return QDesktopServices::openUrl(QUrl::fromLocalFile(BatchLog::logFilePath()));
-}
-
-bool BatchResizer::start(const BatchArguments& arguments)
+bool BatchJob::start(ImageList* images, const BatchArguments& arguments)
 {
     if (isRunning())
         return false;
     // An earlier worker past its loop only queues its last calls: joining it is immediate.
     wait();
+    mMayContinue.store(true);
+    mAbandon.store(false);
     mRunning.store(true);
-    mWorker = std::thread([this, arguments] {
-        run(arguments);
+    mWorker = std::thread([this, images, arguments] {
+        run(images, arguments);
         ImageCodec::threadShutdown();
     });
     return true;
 }
 
-void BatchResizer::wait()
+void BatchJob::wait()
 {
     if (mWorker.joinable())
         mWorker.join();
