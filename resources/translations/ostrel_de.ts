@@ -226,10 +226,6 @@ Aufruffehler (nichts bearbeitet).</translation>
         <translation>source oder custom</translation>
     </message>
     <message>
-        <source>a file name cannot hold &quot;/&quot;</source>
-        <translation>ein Dateiname darf kein „/“ enthalten</translation>
-    </message>
-    <message>
         <source>a whole number is expected</source>
         <translation>erwartet wird eine ganze Zahl</translation>
     </message>
@@ -480,6 +476,14 @@ Teile zusammen schreiben, was ein einziger Lauf schriebe.</translation>
     <message>
         <source>fail, number or skip</source>
         <translation>fail, number oder skip</translation>
+    </message>
+    <message>
+        <source>the settings give no batch to run</source>
+        <translation>die Einstellungen ergeben keinen Stapel</translation>
+    </message>
+    <message>
+        <source>a name that can start a file name: no &quot;/&quot;, and not &quot;.&quot; or &quot;..&quot;</source>
+        <translation>ein Name, mit dem ein Dateiname beginnen kann: kein „/“, und nicht „.“ oder „..“</translation>
     </message>
 </context>
 <context>

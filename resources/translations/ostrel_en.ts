@@ -225,10 +225,6 @@ was not taken or the settings could not be saved, 2 a usage error (nothing proce
         <translation>source or custom</translation>
     </message>
     <message>
-        <source>a file name cannot hold &quot;/&quot;</source>
-        <translation>a file name cannot hold &quot;/&quot;</translation>
-    </message>
-    <message>
         <source>a whole number is expected</source>
         <translation>a whole number is expected</translation>
     </message>
@@ -479,6 +475,14 @@ run would.</translation>
     <message>
         <source>fail, number or skip</source>
         <translation>fail, number or skip</translation>
+    </message>
+    <message>
+        <source>the settings give no batch to run</source>
+        <translation>the settings give no batch to run</translation>
+    </message>
+    <message>
+        <source>a name that can start a file name: no &quot;/&quot;, and not &quot;.&quot; or &quot;..&quot;</source>
+        <translation>a name that can start a file name: no &quot;/&quot;, and not &quot;.&quot; or &quot;..&quot;</translation>
     </message>
 </context>
 <context>

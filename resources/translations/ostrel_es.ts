@@ -226,10 +226,6 @@ procesado).</translation>
         <translation>source o custom</translation>
     </message>
     <message>
-        <source>a file name cannot hold &quot;/&quot;</source>
-        <translation>un nombre de archivo no puede contener «/»</translation>
-    </message>
-    <message>
         <source>a whole number is expected</source>
         <translation>se espera un número entero</translation>
     </message>
@@ -480,6 +476,14 @@ escriban lo que escribiría una sola ejecución.</translation>
     <message>
         <source>fail, number or skip</source>
         <translation>fail, number o skip</translation>
+    </message>
+    <message>
+        <source>the settings give no batch to run</source>
+        <translation>los ajustes no dan ningún lote que procesar</translation>
+    </message>
+    <message>
+        <source>a name that can start a file name: no &quot;/&quot;, and not &quot;.&quot; or &quot;..&quot;</source>
+        <translation>un nombre con el que pueda empezar un nombre de archivo: sin «/», y que no sea «.» ni «..»</translation>
     </message>
 </context>
 <context>

@@ -226,10 +226,6 @@ fichier donné non pris ou les réglages non enregistrés, 2 une erreur d’util
         <translation>source ou custom</translation>
     </message>
     <message>
-        <source>a file name cannot hold &quot;/&quot;</source>
-        <translation>un nom de fichier ne peut pas contenir «&#xa0;/&#xa0;»</translation>
-    </message>
-    <message>
         <source>a whole number is expected</source>
         <translation>un nombre entier est attendu</translation>
     </message>
@@ -480,6 +476,14 @@ Chaque image garde le numéro qu’elle a dans la liste entière, pour que les p
     <message>
         <source>fail, number or skip</source>
         <translation>fail, number ou skip</translation>
+    </message>
+    <message>
+        <source>the settings give no batch to run</source>
+        <translation>les réglages ne donnent aucun lot à traiter</translation>
+    </message>
+    <message>
+        <source>a name that can start a file name: no &quot;/&quot;, and not &quot;.&quot; or &quot;..&quot;</source>
+        <translation>un nom par lequel un nom de fichier peut commencer&#xa0;: sans « / », et ni « . » ni « .. »</translation>
     </message>
 </context>
 <context>

@@ -225,10 +225,6 @@ un file indicato non accettato o impostazioni non salvate, 2 errore d’uso (nul
         <translation>source o custom</translation>
     </message>
     <message>
-        <source>a file name cannot hold &quot;/&quot;</source>
-        <translation>un nome di file non può contenere «/»</translation>
-    </message>
-    <message>
         <source>a whole number is expected</source>
         <translation>è atteso un numero intero</translation>
     </message>
@@ -479,6 +475,14 @@ insieme scrivano ciò che scriverebbe un’unica esecuzione.</translation>
     <message>
         <source>fail, number or skip</source>
         <translation>fail, number o skip</translation>
+    </message>
+    <message>
+        <source>the settings give no batch to run</source>
+        <translation>le impostazioni non danno alcun lotto da elaborare</translation>
+    </message>
+    <message>
+        <source>a name that can start a file name: no &quot;/&quot;, and not &quot;.&quot; or &quot;..&quot;</source>
+        <translation>un nome con cui può iniziare un nome di file: senza «/», e non «.» né «..»</translation>
     </message>
 </context>
 <context>

@@ -15,6 +15,7 @@
 #include "codec/ImageCodec.h"
 #include "model/OutputFormat.h"
 #include "core/ResizeRules.h"
+#include "batch/StartCheck.h"
 #include "settings/Settings.h"
 #include "settings/SettingsTable.h"
 #include "SourceList.h"
@@ -372,7 +373,7 @@ CliOptions CliOptions::parse(const QStringList& arguments)
             options.mOverrides.insert(key, option.flagValue);
             break;
         case SettingOption::Kind::Text:
-            if (option.noSlash && value.contains(QLatin1Char('/')))
+            if (option.plainFileName && !ResizeRules::isUsableCustomName(value))
                 return bad(name, value, expected);
             options.mOverrides.insert(key, value);
             break;
@@ -496,45 +497,47 @@ void CliOptions::applyTo(Settings& settings) const
 
 QString CliOptions::checkRun(const Settings& settings)
 {
-    // A size of 0 takes that side from the other one, so one side is enough; without any,
-    // every image would fail. The stored settings can hold such sizes too, not only options.
-    const float width = settings.value(Setting::width);
-    const float height = settings.value(Setting::height);
-    if (width < 0.0f)
+    // The window's start check, worded with the options that fix each problem.
+    const ResizeOptions options = settings.resizeOptions();
+    const std::optional<StartCheck::Result> found
+        = StartCheck::check(StartCheck::inputOf(options, 1));
+    if (!found)
+        return QString();
+    using Problem = StartCheck::Problem;
+    switch (found->problem) {
+    case Problem::NegativeFirstSize:
         return tr("no size: the width cannot be negative (--width)");
-    if (height < 0.0f)
+    case Problem::NegativeSecondSize:
         return tr("no size: the height cannot be negative (--height)");
-    // Fitting inside a box takes both values like free scaling: a 0 sets no limit on its side.
-    const bool box = !settings.value(Setting::proportional)
-        || settings.value(Setting::givenSide) == GivenSide::Both;
-    if (!box) {
-        const bool second = settings.value(Setting::givenSide) == GivenSide::Second;
-        if (!((second ? height : width) > 0.0f))
-            return second ? tr("no size: proportional scaling by the second size field needs a "
-                               "height above 0 (--height)")
-                          : tr("no size: proportional scaling by the first size field needs a "
-                               "width above 0 (--width)");
-    } else if (!(width > 0.0f) && !(height > 0.0f)) {
+    case Problem::FirstSizeNotAboveZero:
+        return tr("no size: proportional scaling by the first size field needs a width above 0 "
+                  "(--width)");
+    case Problem::SecondSizeNotAboveZero:
+        return tr("no size: proportional scaling by the second size field needs a height above "
+                  "0 (--height)");
+    case Problem::NoSizeAboveZero:
         return tr("no size: width and height are both 0; give one above 0 (--width, --height)");
-    }
-    if (!(settings.value(Setting::resolution) > 0.0f))
+    case Problem::ResolutionNotAboveZero:
         return tr("the resolution must be above 0 (--resolution)");
-
-    const QString dest = settings.value(Setting::outputFolder);
-    if (dest.isEmpty())
+    case Problem::NoOutputFolder:
         return tr("no output folder: give one with --output");
-    const FileNames::Status info = FileNames::status(dest);
-    if (!info.exists)
-        return tr("the output folder \"%1\" does not exist").arg(dest);
-    if (!info.isFolder)
-        return tr("the output \"%1\" is not a folder").arg(dest);
-    if (settings.value(Setting::naming) == OutputNaming::CustomName
-        && settings.value(Setting::startNumber).isEmpty())
+    case Problem::OutputFolderMissing:
+        return tr("the output folder \"%1\" does not exist").arg(options.outputFolder);
+    case Problem::OutputNotAFolder:
+        return tr("the output \"%1\" is not a folder").arg(options.outputFolder);
+    case Problem::MissingStartNumber:
         return tr("custom naming needs a start number: give one with --start-number");
-    if (settings.value(Setting::naming) == OutputNaming::CustomName
-        && !ResizeRules::isUsableCustomName(settings.value(Setting::baseName)))
+    case Problem::UnusableCustomName:
         return tr("the custom name \"%1\" cannot name a file in the output folder: it may not "
                   "hold \"/\" nor be \".\" or \"..\"")
-            .arg(settings.value(Setting::baseName));
-    return QString();
+            .arg(options.baseName);
+    case Problem::NoImages:
+    case Problem::ProportionsUndecided:
+    case Problem::MissingFirstSize:
+    case Problem::MissingSecondSize:
+    case Problem::MissingResolution:
+    case Problem::NoNaming:
+        break; // every value of the settings is given and one of its choices
+    }
+    return tr("the settings give no batch to run");
 }

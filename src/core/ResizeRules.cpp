@@ -1,5 +1,7 @@
 #include "ResizeRules.h"
 
+#include "NoReplaceFile.h"
+
 #include <cmath>
 #include <limits>
 
@@ -11,8 +13,7 @@ QString formatExtension(OutputFormat format)
     return info ? QString::fromLatin1(info->extension) : QString();
 }
 
-QString outputBaseName(
-    OutputNaming naming, const QString& imageName, const QString& name, int num)
+QString outputBaseName(OutputNaming naming, const QString& imageName, const QString& name, int num)
 {
     if (naming == OutputNaming::SourceName) {
         const qsizetype dot = imageName.lastIndexOf(QLatin1Char('.'));
@@ -25,15 +26,8 @@ QString outputBaseName(
 
 bool isUsableCustomName(const QString& name)
 {
-    if (name == QLatin1String(".") || name == QLatin1String(".."))
-        return false;
-    if (name.contains(QLatin1Char('/')) || name.contains(QChar(u'\0')))
-        return false;
-#if defined(Q_OS_WIN)
-    if (name.contains(QLatin1Char('\\')))
-        return false;
-#endif
-    return true;
+    // The number alone names the file when the name is empty.
+    return name.isEmpty() || NoReplaceFile::isPlainFileName(name);
 }
 
 QString outputPath(const QString& folder, OutputNaming naming, const QString& imageName,

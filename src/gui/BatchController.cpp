@@ -23,8 +23,8 @@
 #include "batch/BatchLog.h"
 #include "batch/BatchJob.h"
 #include "batch/ImageList.h"
+#include "batch/StartCheck.h"
 #include "core/LocalizedText.h"
-#include "core/ResizeRules.h"
 #include "settings/Settings.h"
 #include "ui_MainWindow.h"
 #include "ui_ProgressPanel.h"
@@ -85,76 +85,69 @@ std::optional<BatchController::InputProblem> BatchController::inputProblem() con
     // What the controls show is checked, not the store. A text is empty only when it is
     // exactly empty: white space is content, read as a number like any other text.
     const Ui::MainWindow* ui = mUi;
-    if (mImages->count() == 0)
-        return InputProblem { kImagesTab, LocalizedText::text("_CheckNoImages") };
-
-    auto sizeProblem = [](const char* key) {
-        return InputProblem { kSizeTab, LocalizedText::text(key) };
+    const auto given = [](const QLineEdit* field) {
+        return field->text().isEmpty() ? std::nullopt : std::optional(floatValue(field));
     };
+    StartCheck::Input input;
+    input.imageCount = mImages->count();
+    if (ui->keepProportionsCheck->checkState() != Qt::PartiallyChecked)
+        input.proportional = isOn(ui->keepProportionsCheck);
+    if (ui->givenSideGroup->checkedId() >= int(GivenSide::First)
+        && ui->givenSideGroup->checkedId() <= int(GivenSide::Both))
+        input.givenSide = GivenSide(ui->givenSideGroup->checkedId());
+    input.width = given(ui->widthField);
+    input.height = given(ui->heightField);
+    input.resolution = given(ui->resolutionField);
+    input.outputFolder = ui->outputFolderField->text();
+    const OutputNaming naming = ControlValues::selectedCode<OutputNaming>(ui->namingCombo);
+    if (naming == OutputNaming::SourceName || naming == OutputNaming::CustomName)
+        input.naming = naming;
+    input.baseName = ui->baseNameField->text();
+    input.startNumber = ui->startNumberField->text();
+
+    const std::optional<StartCheck::Result> found = StartCheck::check(input);
+    if (!found)
+        return std::nullopt;
     const bool longShort = isOn(ui->longShortSidesCheck);
-    const char* enterFirst = longShort ? "_CheckEnterLongSide" : "_CheckEnterWidth";
-    const char* enterSecond = longShort ? "_CheckEnterShortSide" : "_CheckEnterHeight";
-    const bool noWidth = ui->widthField->text().isEmpty();
-    const bool noHeight = ui->heightField->text().isEmpty();
-    const int given = ui->givenSideGroup->checkedId();
-    switch (ui->keepProportionsCheck->checkState()) {
-    case Qt::Checked:
-        if (given != int(GivenSide::Both)) {
-            if (noWidth && noHeight)
-                return sizeProblem(given == int(GivenSide::Second) ? enterSecond : enterFirst);
-            break;
-        }
-        [[fallthrough]]; // fitting inside a box takes both values, as free scaling does
-    case Qt::Unchecked:
-        if (noWidth)
-            return sizeProblem(enterFirst);
-        if (noHeight)
-            return sizeProblem(enterSecond);
-        break;
-    default: // the mixed state is neither on nor off
-        return sizeProblem("_CheckProportions");
-    }
-    // A size of 0 takes that side from the other, so one size above 0 is enough; a negative
-    // one, or none above 0, would make every image fail.
-    const float width = noWidth ? 0.0f : floatValue(ui->widthField);
-    const float height = noHeight ? 0.0f : floatValue(ui->heightField);
-    if (width < 0.0f || height < 0.0f || !(width > 0.0f || height > 0.0f))
-        return sizeProblem("_CheckSizeAboveZero");
-    if (ui->resolutionField->text().isEmpty())
-        return sizeProblem("_CheckEnterResolution");
-    if (!(floatValue(ui->resolutionField) > 0.0f))
-        return sizeProblem("_CheckResolutionAboveZero");
-
-    auto outputProblem = [](const char* key) {
-        return InputProblem { kOutputTab, LocalizedText::text(key) };
+    const auto on = [](int tab, const char* key) {
+        return InputProblem { tab, LocalizedText::text(key) };
     };
-    const QString outputFolder = ui->outputFolderField->text();
-    if (outputFolder.isEmpty())
-        return outputProblem("_CheckChooseFolder");
-    // Follows a symbolic link at the end; a leading "~" is a folder name like any other.
-    const QFileInfo folder(outputFolder);
-    if (!folder.exists()) {
-        InputProblem missing = outputProblem("_CheckFolderMissing");
-        // Only a path that means the same whatever the working folder, and not a link that
-        // leads nowhere: "~/out" stays a failed check.
-        missing.folderCanBeCreated = QDir::isAbsolutePath(outputFolder) && !folder.isSymLink();
+    using Problem = StartCheck::Problem;
+    switch (found->problem) {
+    case Problem::NoImages:
+        return on(kImagesTab, "_CheckNoImages");
+    case Problem::ProportionsUndecided:
+        return on(kSizeTab, "_CheckProportions");
+    case Problem::MissingFirstSize:
+        return on(kSizeTab, longShort ? "_CheckEnterLongSide" : "_CheckEnterWidth");
+    case Problem::MissingSecondSize:
+        return on(kSizeTab, longShort ? "_CheckEnterShortSide" : "_CheckEnterHeight");
+    case Problem::NegativeFirstSize:
+    case Problem::NegativeSecondSize:
+    case Problem::FirstSizeNotAboveZero:
+    case Problem::SecondSizeNotAboveZero:
+    case Problem::NoSizeAboveZero:
+        return on(kSizeTab, "_CheckSizeAboveZero");
+    case Problem::MissingResolution:
+        return on(kSizeTab, "_CheckEnterResolution");
+    case Problem::ResolutionNotAboveZero:
+        return on(kSizeTab, "_CheckResolutionAboveZero");
+    case Problem::NoOutputFolder:
+        return on(kOutputTab, "_CheckChooseFolder");
+    case Problem::OutputFolderMissing: {
+        InputProblem missing = on(kOutputTab, "_CheckFolderMissing");
+        missing.folderCanBeCreated = found->folderCanBeCreated;
         return missing;
     }
-    if (!folder.isDir())
-        return outputProblem("_CheckNotAFolder");
-
-    switch (ControlValues::selectedCode<OutputNaming>(ui->namingCombo)) {
-    case OutputNaming::SourceName:
-        break;
-    case OutputNaming::CustomName:
-        if (ui->startNumberField->text().isEmpty())
-            return outputProblem("_CheckEnterStartNumber");
-        if (!ResizeRules::isUsableCustomName(ui->baseNameField->text()))
-            return InputProblem { kOutputTab,
-                LocalizedText::text("_CheckUnusableName", { ui->baseNameField->text() }) };
-        break;
-    default:
-        return outputProblem("_CheckChooseNaming");
+    case Problem::OutputNotAFolder:
+        return on(kOutputTab, "_CheckNotAFolder");
+    case Problem::NoNaming:
+        return on(kOutputTab, "_CheckChooseNaming");
+    case Problem::MissingStartNumber:
+        return on(kOutputTab, "_CheckEnterStartNumber");
+    case Problem::UnusableCustomName:
+        return InputProblem { kOutputTab,
+            LocalizedText::text("_CheckUnusableName", { ui->baseNameField->text() }) };
     }
     return std::nullopt;
 }

@@ -86,7 +86,7 @@ struct SettingOption
         Integer, // a whole number from min to max
         Words, // one of words (any case)
         Flag, // takes no value: stores flagValue
-        Text, // any text but one that holds "/" when noSlash
+        Text, // any text; with plainFileName, one that can start a file's name
         Folder, // a folder, made absolute and clean
         WholeNumberText, // a whole number, stored as the text given (trimmed)
         Custom, // read by the command line's own code (--proportional, --background-color)
@@ -100,7 +100,7 @@ struct SettingOption
     double max = 0.0;
     bool zeroAllowed = true;
     double scale = 1.0;
-    bool noSlash = false;
+    bool plainFileName = false;
     QVariant flagValue = {};
     const char* expected = nullptr; // what a bad value should have been (context "CliOptions")
 };

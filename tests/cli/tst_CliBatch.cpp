@@ -237,7 +237,7 @@ private slots:
             << QStringList { "-o", "out", "-n", "custom", "in/a.jpg" } << "--start-number";
         QTest::newRow("custom name that is no file name") << QStringList { "-o", "out", "-n",
             "custom", "--name", "..", "--start-number", "1", "in/a.jpg" }
-                                                          << "the custom name \"..\"";
+                                                          << "invalid value \"..\" for --name";
         QTest::newRow("no image among the files")
             << QStringList { "-o", "out", "in/notes.txt" } << "none of the files";
         // A size of 0 takes that side from the other: with both 0 there is no size at all.

@@ -1,0 +1,87 @@
+#include "StartCheck.h"
+
+#include <QDir>
+
+#include "codec/FileNames.h"
+#include "core/ResizeRules.h"
+
+namespace StartCheck {
+
+std::optional<Result> check(const Input& input)
+{
+    const auto fail = [](Problem problem) { return std::optional<Result>(Result { problem }); };
+    if (input.imageCount == 0)
+        return fail(Problem::NoImages);
+
+    if (!input.proportional)
+        return fail(Problem::ProportionsUndecided);
+    // Fitting inside a box takes both values, as free scaling does; proportional scaling by
+    // one field needs that one, and takes the other side from the image.
+    const bool box = !*input.proportional || input.givenSide == GivenSide::Both;
+    const bool bySecond = !box && input.givenSide == GivenSide::Second;
+    if (box) {
+        if (!input.width)
+            return fail(Problem::MissingFirstSize);
+        if (!input.height)
+            return fail(Problem::MissingSecondSize);
+    } else if (!(bySecond ? input.height : input.width)) {
+        return fail(bySecond ? Problem::MissingSecondSize : Problem::MissingFirstSize);
+    }
+    // A size of 0 takes that side from the other, so one size above 0 is enough for a box;
+    // a negative one, or none above 0, would make every image fail.
+    const float width = input.width.value_or(0.0f);
+    const float height = input.height.value_or(0.0f);
+    if (width < 0.0f)
+        return fail(Problem::NegativeFirstSize);
+    if (height < 0.0f)
+        return fail(Problem::NegativeSecondSize);
+    if (!box && !((bySecond ? height : width) > 0.0f))
+        return fail(bySecond ? Problem::SecondSizeNotAboveZero : Problem::FirstSizeNotAboveZero);
+    if (!(width > 0.0f) && !(height > 0.0f))
+        return fail(Problem::NoSizeAboveZero);
+    if (!input.resolution)
+        return fail(Problem::MissingResolution);
+    if (!(*input.resolution > 0.0f))
+        return fail(Problem::ResolutionNotAboveZero);
+
+    if (input.outputFolder.isEmpty())
+        return fail(Problem::NoOutputFolder);
+    // Follows a symbolic link at the end; a leading "~" is a folder name like any other.
+    const FileNames::Status folder = FileNames::status(input.outputFolder);
+    if (!folder.exists) {
+        // Only a path that means the same whatever the working folder, and not a link that
+        // leads nowhere: "~/out" stays a problem.
+        return Result { Problem::OutputFolderMissing,
+            QDir::isAbsolutePath(input.outputFolder) && !FileNames::isEntry(input.outputFolder) };
+    }
+    if (!folder.isFolder)
+        return fail(Problem::OutputNotAFolder);
+
+    if (!input.naming)
+        return fail(Problem::NoNaming);
+    if (*input.naming == OutputNaming::CustomName) {
+        if (input.startNumber.isEmpty())
+            return fail(Problem::MissingStartNumber);
+        if (!ResizeRules::isUsableCustomName(input.baseName))
+            return fail(Problem::UnusableCustomName);
+    }
+    return std::nullopt;
+}
+
+Input inputOf(const ResizeOptions& options, int imageCount)
+{
+    Input input;
+    input.imageCount = imageCount;
+    input.proportional = options.proportional;
+    input.givenSide = options.givenSide;
+    input.width = options.width;
+    input.height = options.height;
+    input.resolution = options.resolution;
+    input.outputFolder = options.outputFolder;
+    input.naming = options.naming;
+    input.baseName = options.baseName;
+    input.startNumber = options.startNumber;
+    return input;
+}
+
+} // namespace StartCheck
