@@ -28,9 +28,10 @@
 #include <unistd.h>
 
 #include "CodecError.h"
-#include "JpegIntegrity.h"
 #include "MetadataFilter.h"
+#include "PixelPipeline.h"
 #include "SourceLoader.h"
+#include "WholeDataCheck.h"
 
 using vips::VError;
 using vips::VImage;
@@ -41,330 +42,6 @@ using vips::VTarget;
 namespace ImageCodec {
 
 namespace {
-
-// thumbnail's options for a source: exact size or a box, and the colour conversion to sRGB
-// that the source needs. Shrink-on-load, lanczos3, alpha premultiplied while resampling, EXIF
-// orientation applied. The operation called with them deletes them: make them in its call.
-// With keepGrey a greyscale source keeps its own profile, which describes its one channel.
-VOption* thumbnailOptions(
-    const SourceInfo& source, int height, VipsSize size, bool keepGrey = false)
-{
-    auto options = VImage::option()->set("height", height)->set("size", size);
-    if ((source.embeddedProfile && !(keepGrey && source.grey)) || source.cmyk)
-        options->set("export_profile", "srgb");
-    if (source.cmyk && !source.embeddedProfile)
-        options->set("import_profile", "cmyk");
-    return options;
-}
-
-// What a watched loader has given so far. Shared by the threads that compute the pixels.
-struct WatchState
-{
-    std::atomic<bool> failed { false };
-    std::atomic<int> reached { 0 }; // the furthest row below any request that succeeded
-};
-
-int watchGenerate(VipsRegion* out, void* sequence, void*, void* state, gboolean*)
-{
-    auto* input = static_cast<VipsRegion*>(sequence);
-    auto* watch = static_cast<WatchState*>(state);
-    const VipsRect area = out->valid;
-    if (vips_region_prepare(input, &area) != 0) {
-        watch->failed.store(true);
-        return -1;
-    }
-    const int bottom = area.top + area.height;
-    int reached = watch->reached.load();
-    while (bottom > reached && !watch->reached.compare_exchange_weak(reached, bottom)) { }
-    return vips_region_region(out, input, &area, area.left, area.top);
-}
-
-// Decides, once the pixels are computed, whether the whole of the source's data decoded.
-//
-// libvips computes pixels lazily on several threads: an error a loader raises in the last
-// rows may or may not stop the encoder. So the answer comes from the decoders themselves.
-// A JPEG is decoded strictly, failing at libjpeg's first warning, which stops the render
-// wherever the data is damaged; a render that went through is whole when the loader also read
-// the file to its end marker. Anything else (a render that failed, an end marker missing or
-// followed by more data, a small file read in one gulp) is judged by libjpeg's own error state
-// after a separate pass over all of the data: warnings that lose no pixels pass, and the
-// render is then made again, tolerant of them. For other libvips and ImageMagick sources,
-// every request made to the loader is watched, and the rows that no request reached are
-// decoded afterwards.
-class WholeDataCheck
-{
-public:
-    WholeDataCheck() = default;
-    WholeDataCheck(const WholeDataCheck&) = delete;
-    WholeDataCheck& operator=(const WholeDataCheck&) = delete;
-
-    // The JPEG in the open file is decoded by the loader reading through source.
-    void checkJpeg(const FileDescriptor& file, VipsSource* source)
-    {
-        mJpegFile = file.get();
-        mJpegSource = source;
-    }
-    // What the JPEG loader is to fail on: any warning, unless the data is known to be whole.
-    VipsFailOn jpegFailOn() const
-    {
-        return mJpeg && mJpeg->whole ? VIPS_FAIL_ON_TRUNCATED : VIPS_FAIL_ON_WARNING;
-    }
-
-    // The loaded image with its every pixel request watched.
-    VImage watch(VImage loaded)
-    {
-        auto* state = new WatchState;
-        VipsImage* out = vips_image_new();
-        VipsImage* inputs[] = { loaded.get_image(), nullptr };
-        if (vips_image_pipeline_array(out, VIPS_DEMAND_STYLE_THINSTRIP, inputs) != 0
-            || vips_image_generate(
-                   out, vips_start_one, watchGenerate, vips_stop_one, loaded.get_image(), state)
-                != 0) {
-            g_object_unref(out);
-            delete state;
-            throw VError();
-        }
-        // The watched image keeps the loaded one and its state as long as it lives.
-        g_object_ref(loaded.get_image());
-        g_signal_connect_swapped(out, "close", G_CALLBACK(g_object_unref), loaded.get_image());
-        g_signal_connect_swapped(
-            out, "close", G_CALLBACK(+[](WatchState* finished) { delete finished; }), state);
-        mWatched = VImage(out);
-        mState = state;
-        return mWatched;
-    }
-
-    // Empty when the source's data decoded whole, else why not; rendered is how the render
-    // ended. After a render that wrote its output, rows that no request reached are decoded
-    // now; after one that failed, only what the render met counts.
-    QString problem(const ResizeStatus& rendered)
-    {
-        mRenderAgain = false;
-        if (mJpegFile >= 0)
-            return jpegProblem(rendered);
-        if (!mState)
-            return QString();
-        const int height = mWatched.height();
-        if (rendered.ok() && !mState->failed.load() && mState->reached.load() < height) {
-            // Forward from the furthest row reached, which a sequential loader allows.
-            VRegion region = VRegion::new_from_image(mWatched);
-            constexpr int kRows = 64;
-            for (int top = mState->reached.load(); top < height; top += kRows) {
-                try {
-                    region.prepare(0, top, mWatched.width(), std::min(kRows, height - top));
-                } catch (const VError& e) {
-                    takeError(e);
-                    break;
-                }
-            }
-        }
-        if (mState->failed.load())
-            return QCoreApplication::translate(
-                "ImageCodec", "the image data ends early or is damaged");
-        return QString();
-    }
-
-    // The strict render of a JPEG failed on warnings that lose no pixels: render it again.
-    bool shouldRenderAgain() const { return mRenderAgain; }
-
-private:
-    QString jpegProblem(const ResizeStatus& rendered)
-    {
-        if (mJpeg) // judged before this render, which was tolerant
-            return QString();
-        if (rendered.ok() && readToEndMarker())
-            return QString();
-        // An image given up or an output that could not be written says nothing of the data.
-        if (!rendered.ok() && rendered.error != ResizeError::DecodeFailed)
-            return QString();
-        mJpeg = JpegIntegrity::check(mJpegFile);
-        if (!mJpeg->whole)
-            return QCoreApplication::translate(
-                "ImageCodec", "the JPEG data ends early or is damaged: %1")
-                .arg(mJpeg->problem);
-        mRenderAgain = !rendered.ok();
-        return QString();
-    }
-
-    // Whether the strict loader went through the file to the end marker that closes it. A
-    // file that fits in one read is always read to its end, whatever was decoded of it, so
-    // only larger ones count.
-    bool readToEndMarker() const
-    {
-        constexpr qint64 kOneRead = 64 * 1024;
-        struct stat status = {};
-        unsigned char end[2] = {};
-        return ::fstat(mJpegFile, &status) == 0 && status.st_size > kOneRead
-            && mJpegSource->read_position >= status.st_size
-            && ::pread(mJpegFile, end, 2, status.st_size - 2) == 2 && end[0] == 0xFF
-            && end[1] == 0xD9;
-    }
-
-    int mJpegFile = -1; // the JPEG's open file, owned by the caller
-    VipsSource* mJpegSource = nullptr; // libvips' reader on it
-    std::optional<JpegIntegrity::Verdict> mJpeg;
-    bool mRenderAgain = false;
-    VImage mWatched;
-    WatchState* mState = nullptr; // owned by mWatched
-};
-
-// What a decode keeps of the source's own kind of pixels, as the output format can hold it.
-struct Keep
-{
-    bool allFrames = false; // every frame of an animation, one above the other
-    bool grey = false; // one channel of grey, with the source's own grey profile
-    bool deep = false; // 16 bits a sample
-};
-
-// Resamples a 16-bit source for a format that keeps 16 bits (thumbnail makes everything
-// 8-bit): lanczos3 in premultiplied alpha, as thumbnail does, then turned upright. Colours
-// go through the source's profile into sRGB at 16 bits, unless a greyscale source keeps its
-// own.
-VImage resampleDeep(
-    const VImage& loaded, const SourceInfo& info, int width, int height, bool keepGrey)
-{
-    const int orientation = vips_image_get_orientation(loaded.get_image());
-    const bool swap = vips_image_get_orientation_swap(loaded.get_image()) != 0;
-    const double storedWidth = swap ? height : width;
-    const double storedHeight = swap ? width : height;
-    VImage image = loaded;
-    const bool alpha = image.has_alpha();
-    if (alpha)
-        image = image.premultiply();
-    image = image.resize(storedWidth / loaded.width(),
-        VImage::option()
-            ->set("vscale", storedHeight / loaded.height())
-            ->set("kernel", VIPS_KERNEL_LANCZOS3));
-    if (alpha)
-        image = image.unpremultiply();
-    image = image.cast(loaded.format());
-    if ((info.embeddedProfile && !(keepGrey && info.grey)) || info.cmyk) {
-        VOption* options
-            = VImage::option()->set("depth", 16)->set("embedded", info.embeddedProfile);
-        if (!info.embeddedProfile)
-            options->set("input_profile", "cmyk");
-        image = image.icc_transform("srgb", options);
-    }
-    // Turning a sequentially read pipeline would read it out of order: the result, at its
-    // target size, is held in memory first.
-    if (orientation > 1)
-        image = image.copy_memory().autorot();
-    return image;
-}
-
-// Decodes an opened source at (or shrinks it towards) width x height. A check, when given,
-// learns whether the source's data was whole. Without keep.allFrames only the first picture
-// of a file is decoded; with it every frame, each resized to width x height.
-VImage decodeAt(OpenSource& open, const SourceInfo& info, int width, int height, VipsSize size,
-    WholeDataCheck* check, const Keep& keep = {})
-{
-    const bool allFrames = keep.allFrames;
-    const SourceType& type = *open.type;
-    if (type.reader == Reader::Libvips && type.shrinkOnLoad) {
-        // thumbnail_source keeps its own fail_on from the loader; the option string reaches it.
-        QStringList loaderOptions;
-        if (check && std::strcmp(type.decoder, "jpegload_source") == 0) {
-            check->checkJpeg(open.file, open.source->get_source());
-            if (check->jpegFailOn() == VIPS_FAIL_ON_WARNING)
-                loaderOptions << QStringLiteral("fail_on=warning");
-        }
-        if (allFrames)
-            loaderOptions << QStringLiteral("n=-1");
-        VOption* options = thumbnailOptions(info, height, size, keep.grey)
-                               ->set("fail_on", VIPS_FAIL_ON_TRUNCATED);
-        if (!loaderOptions.isEmpty())
-            options->set("option_string", loaderOptions.join(u',').toUtf8().constData());
-        VImage image = VImage::thumbnail_source(*open.source, width, options);
-        // thumbnail chooses its loader again from the same data: still only this type's.
-        const char* loader = nullptr;
-        if (vips_image_get_string(image.get_image(), VIPS_META_LOADER, &loader) != 0 || !loader
-            || std::strcmp(loader, type.decoder) != 0) {
-            vips_error_clear();
-            throw Refusal { notOfType(type) };
-        }
-        return image;
-    }
-    VImage loaded = open.header;
-    if (allFrames && type.reader == Reader::Libvips) {
-        VImage::call(type.decoder,
-            VImage::option()
-                ->set("source", *open.source)
-                ->set("out", &loaded)
-                ->set("access", VIPS_ACCESS_SEQUENTIAL)
-                ->set("fail_on", VIPS_FAIL_ON_TRUNCATED)
-                ->set("n", -1));
-        // Every frame or none: the loader stops at a number of frames of its own.
-        const int frames = loaded.get_typeof(VIPS_META_N_PAGES)
-            ? loaded.get_int(VIPS_META_N_PAGES)
-            : loaded.height() / std::max(1, vips_image_get_page_height(loaded.get_image()));
-        if (frames < info.pages)
-            throw Refusal { QCoreApplication::translate(
-                "ImageCodec", "the animation has %1 frames, and only the first %2 can be read")
-                                .arg(info.pages)
-                                .arg(frames) };
-    }
-    if (check && !open.decodedByQt)
-        loaded = check->watch(loaded);
-    if (keep.deep && info.deep && !open.decodedByQt && size == VIPS_SIZE_FORCE)
-        return resampleDeep(loaded, info, width, height, keep.grey);
-    return loaded.thumbnail_image(width, thumbnailOptions(info, height, size, keep.grey));
-}
-
-// Converts whatever was decoded to 8-bit sRGB (alpha kept). Sources with an embedded profile
-// are transformed through it; CMYK without one through libvips' default CMYK profile.
-VImage toSrgb(VImage image)
-{
-    const VipsInterpretation interpretation = image.interpretation();
-    if (interpretation != VIPS_INTERPRETATION_sRGB || image.format() != VIPS_FORMAT_UCHAR)
-        image = image.colourspace(VIPS_INTERPRETATION_sRGB);
-    if (image.format() != VIPS_FORMAT_UCHAR)
-        image = image.cast(VIPS_FORMAT_UCHAR);
-    return image;
-}
-
-// The colour space an image is written in: greyscale stays one channel where the format
-// keeps it, and 16-bit samples stay 16-bit where the format keeps them; anything else becomes
-// 8-bit sRGB (alpha kept).
-VImage toOutputColour(VImage image, bool keepGrey, bool keepDeep)
-{
-    const VipsInterpretation now = image.interpretation();
-    const bool grey = (now == VIPS_INTERPRETATION_B_W || now == VIPS_INTERPRETATION_GREY16)
-        && image.bands() <= 2;
-    const bool deep = keepDeep && image.format() == VIPS_FORMAT_USHORT;
-    VipsInterpretation wanted = deep ? VIPS_INTERPRETATION_RGB16 : VIPS_INTERPRETATION_sRGB;
-    if (grey && keepGrey)
-        wanted = deep ? VIPS_INTERPRETATION_GREY16 : VIPS_INTERPRETATION_B_W;
-    const VipsBandFormat sample = deep ? VIPS_FORMAT_USHORT : VIPS_FORMAT_UCHAR;
-    if (now != wanted || image.format() != sample)
-        image = image.colourspace(wanted);
-    if (image.format() != sample)
-        image = image.cast(sample);
-    return image;
-}
-
-VImage flattenOnto(VImage image, const QColor& colour)
-{
-    if (!image.has_alpha())
-        return image;
-    const QColor rgb = colour.toRgb();
-    const bool deep = image.format() == VIPS_FORMAT_USHORT;
-    const double full = deep ? 65535.0 : 255.0;
-    // Grey stays grey on a grey background; a coloured one makes the image colour.
-    const bool neutral = rgb.red() == rgb.green() && rgb.green() == rgb.blue();
-    if (image.bands() == 2 && !neutral)
-        image = image.colourspace(deep ? VIPS_INTERPRETATION_RGB16 : VIPS_INTERPRETATION_sRGB);
-    std::vector<double> opaque = { rgb.redF() * full, rgb.greenF() * full, rgb.blueF() * full };
-    if (image.bands() == 2)
-        opaque.resize(1);
-    if (rgb.alphaF() >= 1.0)
-        return image.flatten(VImage::option()->set("background", opaque));
-    // A translucent background: the image goes over a canvas filled with the colour, alpha
-    // included, like painting it onto that canvas.
-    std::vector<double> fill = opaque;
-    fill.push_back(rgb.alphaF() * full);
-    VImage canvas = image.new_from_image(fill);
-    return canvas.composite2(image, VIPS_BLEND_MODE_OVER).cast(image.format());
-}
 
 // The bytes an encoder writes, on their way into the new file's descriptor. The first write
 // the file refuses (full disk, size limit, I/O error) is recorded with its errno, so that a
@@ -503,25 +180,6 @@ void stopOnAbandon(const VImage& image, const std::atomic<bool>* abandon)
         image.get_image(), "eval", G_CALLBACK(onEval), const_cast<std::atomic<bool>*>(abandon));
 }
 
-// A step between the source's pipeline (decode, resample, colour) and the encoder that
-// passes the pixels through untouched and notes whether asking for them failed: the
-// pipeline is lazy, so a corrupt source fails inside the encoder's run, and this tells that
-// apart from the encoder's own failure. The same pass-through step that watches a loader.
-VImage noteSourceFailures(const VImage& image, WatchState* state)
-{
-    VipsImage* in = image.get_image();
-    VipsImage* out = vips_image_new();
-    if (vips_image_pipelinev(out, VIPS_DEMAND_STYLE_THINSTRIP, in, nullptr) != 0
-        || vips_image_generate(out, vips_start_one, watchGenerate, vips_stop_one, in, state) != 0) {
-        g_object_unref(out);
-        throw VError();
-    }
-    // The input lives as long as the step that reads it.
-    g_object_ref(in);
-    vips_object_local(out, in);
-    return VImage(out);
-}
-
 // BMP through Qt's writer, which stores the resolution as pixels per metre.
 void saveBmp(const VImage& image, OutputSink* sink, float resolution)
 {
@@ -582,10 +240,13 @@ void save(VImage image, const RenderRequest& request, OutputSink* sink)
 ResizeStatus encode(const VImage& image, const RenderRequest& request, int descriptor)
 {
     OutputSink sink(descriptor, request.abandon);
-    WatchState source;
+    // The pipeline is lazy, so a corrupt source fails inside the encoder's run: a step
+    // between the source's pipeline and the encoder notes whether asking for the pixels
+    // failed, which tells that apart from the encoder's own failure.
+    WholeDataCheck::Watch source;
     QString encoderError;
     try {
-        save(noteSourceFailures(image, &source), request, &sink);
+        save(WholeDataCheck::watched(image, &source), request, &sink);
     } catch (const VError& e) {
         encoderError = takeError(e);
         if (encoderError.isEmpty())
