@@ -6,15 +6,6 @@ namespace OutputFormats {
 
 namespace {
 
-// JPEG keeps Huffman tables made for each image (smaller files, the same pixels). PNG: zlib
-// level 6 with every row filter tried. GIF: palette search effort 4 of 10, on a 640 px photo
-// within 0.2 dB PSNR of the default effort 7 at about a third of the time (effort 1 loses
-// over 1 dB). TIFF: LZW with horizontal prediction or no compression, the resolution in
-// inches. BMP is written by Qt's writer, which libvips lacks. WebP and JPEG XL are lossless at
-// 100 %. AVIF is HEIF with AV1 at encoder effort 2 of 9: a 1600 px photo takes about 0.3 s
-// there and 3 s at the default effort 4, whose file is no smaller. HEIC is HEIF with HEVC
-// (x265 ignores the effort). WebP holds at most 16383 pixels a side; libheif reads back at
-// most 16384.
 constexpr std::array<Info, 9> kFormats { {
     { .format = OutputFormat::Jpeg,
         .name = "JPEG",
@@ -22,8 +13,6 @@ constexpr std::array<Info, 9> kFormats { {
         .commandLineNames = "jpeg jpg",
         .storesResolution = true,
         .takesQuality = true,
-        .largestSide = 65500,
-        .libvipsSaver = ".jpg[optimize_coding]",
         .keepsGrey = true },
     { .format = OutputFormat::Png,
         .name = "PNG",
@@ -31,7 +20,6 @@ constexpr std::array<Info, 9> kFormats { {
         .commandLineNames = "png",
         .keepsAlpha = true,
         .storesResolution = true,
-        .libvipsSaver = ".png[compression=6,filter=all]",
         .keepsGrey = true,
         .keeps16Bit = true },
     { .format = OutputFormat::Gif,
@@ -39,8 +27,6 @@ constexpr std::array<Info, 9> kFormats { {
         .extension = "gif",
         .commandLineNames = "gif",
         .keepsAlpha = true,
-        .largestSide = 65535,
-        .libvipsSaver = ".gif[effort=4]",
         .animates = true },
     { .format = OutputFormat::Bmp,
         .name = "BMP",
@@ -53,7 +39,6 @@ constexpr std::array<Info, 9> kFormats { {
         .commandLineNames = "tiff tif",
         .keepsAlpha = true,
         .storesResolution = true,
-        .libvipsSaver = ".tif[resunit=inch]",
         .keepsGrey = true,
         .keeps16Bit = true,
         .choosesCompression = true },
@@ -64,9 +49,6 @@ constexpr std::array<Info, 9> kFormats { {
         .keepsAlpha = true,
         .storesResolution = true,
         .takesQuality = true,
-        .largestSide = 16383,
-        .libvipsSaver = ".webp",
-        .losslessAtFullQuality = true,
         .animates = true },
     { .format = OutputFormat::Avif,
         .name = "AVIF",
@@ -74,26 +56,20 @@ constexpr std::array<Info, 9> kFormats { {
         .commandLineNames = "avif",
         .keepsAlpha = true,
         .storesResolution = true,
-        .takesQuality = true,
-        .largestSide = 16384,
-        .libvipsSaver = ".heif[compression=av1,effort=2]" },
+        .takesQuality = true },
     { .format = OutputFormat::Heic,
         .name = "HEIC",
         .extension = "heic",
         .commandLineNames = "heic heif",
         .keepsAlpha = true,
         .storesResolution = true,
-        .takesQuality = true,
-        .largestSide = 16384,
-        .libvipsSaver = ".heif[compression=hevc]" },
+        .takesQuality = true },
     { .format = OutputFormat::JpegXl,
         .name = "JPEG XL",
         .extension = "jxl",
         .commandLineNames = "jxl jpeg-xl",
         .keepsAlpha = true,
         .takesQuality = true,
-        .libvipsSaver = ".jxl",
-        .losslessAtFullQuality = true,
         .keepsGrey = true },
 } };
 

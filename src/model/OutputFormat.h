@@ -29,8 +29,10 @@ enum class TiffCompression
 };
 
 // The one description of every output format: the settings, the codec, the output names, the
-// window's format menu and the command line's --format all read it. A new format is a new
-// value above and a new row in OutputFormat.cpp.
+// window's format menu and the command line's --format all read it. How libvips writes each
+// format (its saver and options, lossless at 100 %, the longest side) is the codec's own, in
+// its encoder's table. A new format is a new value above, a new row in OutputFormat.cpp and one
+// in the encoder's table.
 namespace OutputFormats {
 
 struct Info
@@ -48,13 +50,6 @@ struct Info
     bool storesResolution = false;
     // Whether the quality setting applies (libvips' "Q" option, 1..100).
     bool takesQuality = false;
-    // The longest side the encoder can write, in pixels; 0 for libvips' own limit.
-    int largestSide = 0;
-    // The libvips saver, chosen by a file suffix followed by the saver's options in libvips'
-    // own syntax (".png[compression=6]"); null for the codec's own BMP writer.
-    const char* libvipsSaver = nullptr;
-    // Whether a quality of 100 % asks the saver for lossless compression instead.
-    bool losslessAtFullQuality = false;
     // Whether an animation stays one: every frame resized, the timing kept.
     bool animates = false;
     // Whether a greyscale image stays one channel (two with alpha).
@@ -62,7 +57,7 @@ struct Info
     // Whether 16-bit samples stay 16-bit.
     bool keeps16Bit = false;
     // Whether the compression is the user's choice (TiffCompression); the saver's options
-    // above leave it out.
+    // leave it out.
     bool choosesCompression = false;
 };
 

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QString>
+
+#include <vips/vips8>
+
+// The two ways a step of the codec fails inside it, before the front door turns either into a
+// ResizeStatus or a SourceInfo's error: a Refusal by one of the codec's own checks (the type, the
+// kind of file, a size beyond the limit), or a vips::VError that libvips raised. Neither
+// leaves the codec. Any thread.
+namespace ImageCodec {
+
+// A source refused by one of the codec's own checks, with the reason people are shown.
+struct Refusal
+{
+    QString reason;
+};
+
+// The text of a libvips error. libvips keeps its error text in one global buffer: it is read
+// and cleared here, and only here.
+QString takeError(const vips::VError& error);
+
+// The system's words for an errno value.
+QString systemMessage(int code);
+
+} // namespace ImageCodec

@@ -1,0 +1,178 @@
+#include "PixelPipeline.h"
+
+#include <QCoreApplication>
+#include <QStringList>
+
+#include <algorithm>
+#include <cstring>
+#include <vector>
+
+#include "CodecError.h"
+
+using vips::VImage;
+using vips::VOption;
+
+namespace ImageCodec {
+
+namespace {
+
+// thumbnail's options for a source: exact size or a box, and the colour conversion to sRGB
+// that the source needs. Shrink-on-load, lanczos3, alpha premultiplied while resampling, EXIF
+// orientation applied. The operation called with them deletes them: make them in its call.
+// With keepGrey a greyscale source keeps its own profile, which describes its one channel.
+VOption* thumbnailOptions(
+    const SourceInfo& source, int height, VipsSize size, bool keepGrey = false)
+{
+    auto options = VImage::option()->set("height", height)->set("size", size);
+    if ((source.embeddedProfile && !(keepGrey && source.grey)) || source.cmyk)
+        options->set("export_profile", "srgb");
+    if (source.cmyk && !source.embeddedProfile)
+        options->set("import_profile", "cmyk");
+    return options;
+}
+
+// Resamples a 16-bit source for a format that keeps 16 bits (thumbnail makes everything
+// 8-bit): lanczos3 in premultiplied alpha, as thumbnail does, then turned upright. Colours
+// go through the source's profile into sRGB at 16 bits, unless a greyscale source keeps its
+// own.
+VImage resampleDeep(
+    const VImage& loaded, const SourceInfo& info, int width, int height, bool keepGrey)
+{
+    const int orientation = vips_image_get_orientation(loaded.get_image());
+    const bool swap = vips_image_get_orientation_swap(loaded.get_image()) != 0;
+    const double storedWidth = swap ? height : width;
+    const double storedHeight = swap ? width : height;
+    VImage image = loaded;
+    const bool alpha = image.has_alpha();
+    if (alpha)
+        image = image.premultiply();
+    image = image.resize(storedWidth / loaded.width(),
+        VImage::option()
+            ->set("vscale", storedHeight / loaded.height())
+            ->set("kernel", VIPS_KERNEL_LANCZOS3));
+    if (alpha)
+        image = image.unpremultiply();
+    image = image.cast(loaded.format());
+    if ((info.embeddedProfile && !(keepGrey && info.grey)) || info.cmyk) {
+        VOption* options
+            = VImage::option()->set("depth", 16)->set("embedded", info.embeddedProfile);
+        if (!info.embeddedProfile)
+            options->set("input_profile", "cmyk");
+        image = image.icc_transform("srgb", options);
+    }
+    // Turning a sequentially read pipeline would read it out of order: the result, at its
+    // target size, is held in memory first.
+    if (orientation > 1)
+        image = image.copy_memory().autorot();
+    return image;
+}
+
+} // namespace
+
+VImage decodeAt(OpenSource& open, const SourceInfo& info, int width, int height, VipsSize size,
+    WholeDataCheck* check, const Keep& keep)
+{
+    const bool allFrames = keep.allFrames;
+    const SourceType& type = *open.type;
+    if (type.reader == Reader::Libvips && type.shrinkOnLoad) {
+        // thumbnail_source keeps its own fail_on from the loader; the option string reaches it.
+        QStringList loaderOptions;
+        if (check && std::strcmp(type.decoder, "jpegload_source") == 0) {
+            check->checkJpeg(open.file, open.source->get_source());
+            if (check->jpegFailOn() == VIPS_FAIL_ON_WARNING)
+                loaderOptions << QStringLiteral("fail_on=warning");
+        }
+        if (allFrames)
+            loaderOptions << QStringLiteral("n=-1");
+        VOption* options = thumbnailOptions(info, height, size, keep.grey)
+                               ->set("fail_on", VIPS_FAIL_ON_TRUNCATED);
+        if (!loaderOptions.isEmpty())
+            options->set("option_string", loaderOptions.join(u',').toUtf8().constData());
+        VImage image = VImage::thumbnail_source(*open.source, width, options);
+        // thumbnail chooses its loader again from the same data: still only this type's.
+        const char* loader = nullptr;
+        if (vips_image_get_string(image.get_image(), VIPS_META_LOADER, &loader) != 0 || !loader
+            || std::strcmp(loader, type.decoder) != 0) {
+            vips_error_clear();
+            throw Refusal { notOfType(type) };
+        }
+        return image;
+    }
+    VImage loaded = open.header;
+    if (allFrames && type.reader == Reader::Libvips) {
+        VImage::call(type.decoder,
+            VImage::option()
+                ->set("source", *open.source)
+                ->set("out", &loaded)
+                ->set("access", VIPS_ACCESS_SEQUENTIAL)
+                ->set("fail_on", VIPS_FAIL_ON_TRUNCATED)
+                ->set("n", -1));
+        // Every frame or none: the loader stops at a number of frames of its own.
+        const int frames = loaded.get_typeof(VIPS_META_N_PAGES)
+            ? loaded.get_int(VIPS_META_N_PAGES)
+            : loaded.height() / std::max(1, vips_image_get_page_height(loaded.get_image()));
+        if (frames < info.pages)
+            throw Refusal { QCoreApplication::translate(
+                "ImageCodec", "the animation has %1 frames, and only the first %2 can be read")
+                                .arg(info.pages)
+                                .arg(frames) };
+    }
+    if (check && !open.decodedByQt)
+        loaded = check->watch(loaded);
+    if (keep.deep && info.deep && !open.decodedByQt && size == VIPS_SIZE_FORCE)
+        return resampleDeep(loaded, info, width, height, keep.grey);
+    return loaded.thumbnail_image(width, thumbnailOptions(info, height, size, keep.grey));
+}
+
+VImage toSrgb(VImage image)
+{
+    const VipsInterpretation interpretation = image.interpretation();
+    if (interpretation != VIPS_INTERPRETATION_sRGB || image.format() != VIPS_FORMAT_UCHAR)
+        image = image.colourspace(VIPS_INTERPRETATION_sRGB);
+    if (image.format() != VIPS_FORMAT_UCHAR)
+        image = image.cast(VIPS_FORMAT_UCHAR);
+    return image;
+}
+
+VImage toOutputColour(VImage image, bool keepGrey, bool keepDeep)
+{
+    const VipsInterpretation now = image.interpretation();
+    const bool grey = (now == VIPS_INTERPRETATION_B_W || now == VIPS_INTERPRETATION_GREY16)
+        && image.bands() <= 2;
+    const bool deep = keepDeep && image.format() == VIPS_FORMAT_USHORT;
+    VipsInterpretation wanted = deep ? VIPS_INTERPRETATION_RGB16 : VIPS_INTERPRETATION_sRGB;
+    if (grey && keepGrey)
+        wanted = deep ? VIPS_INTERPRETATION_GREY16 : VIPS_INTERPRETATION_B_W;
+    const VipsBandFormat sample = deep ? VIPS_FORMAT_USHORT : VIPS_FORMAT_UCHAR;
+    if (now != wanted || image.format() != sample)
+        image = image.colourspace(wanted);
+    if (image.format() != sample)
+        image = image.cast(sample);
+    return image;
+}
+
+VImage flattenOnto(VImage image, const QColor& colour)
+{
+    if (!image.has_alpha())
+        return image;
+    const QColor rgb = colour.toRgb();
+    const bool deep = image.format() == VIPS_FORMAT_USHORT;
+    const double full = deep ? 65535.0 : 255.0;
+    // Grey stays grey on a grey background; a coloured one makes the image colour.
+    const bool neutral = rgb.red() == rgb.green() && rgb.green() == rgb.blue();
+    if (image.bands() == 2 && !neutral)
+        image = image.colourspace(deep ? VIPS_INTERPRETATION_RGB16 : VIPS_INTERPRETATION_sRGB);
+    std::vector<double> opaque = { rgb.redF() * full, rgb.greenF() * full, rgb.blueF() * full };
+    if (image.bands() == 2)
+        opaque.resize(1);
+    if (rgb.alphaF() >= 1.0)
+        return image.flatten(VImage::option()->set("background", opaque));
+    // A translucent background: the image goes over a canvas filled with the colour, alpha
+    // included, like painting it onto that canvas.
+    std::vector<double> fill = opaque;
+    fill.push_back(rgb.alphaF() * full);
+    VImage canvas = image.new_from_image(fill);
+    return canvas.composite2(image, VIPS_BLEND_MODE_OVER).cast(image.format());
+}
+
+} // namespace ImageCodec

@@ -1,0 +1,55 @@
+#include "SourceFile.h"
+
+#include <QCoreApplication>
+
+#include <cerrno>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+
+#include "CodecError.h"
+#include "FileNames.h"
+
+namespace ImageCodec {
+
+namespace {
+
+QString fileKind(mode_t mode)
+{
+    if (S_ISFIFO(mode))
+        return QCoreApplication::translate("ImageCodec", "a named pipe");
+    if (S_ISCHR(mode) || S_ISBLK(mode))
+        return QCoreApplication::translate("ImageCodec", "a device");
+    if (S_ISDIR(mode))
+        return QCoreApplication::translate("ImageCodec", "a folder");
+    if (S_ISSOCK(mode))
+        return QCoreApplication::translate("ImageCodec", "a socket");
+    return QCoreApplication::translate("ImageCodec", "a special file");
+}
+
+} // namespace
+
+FileDescriptor openRegularFile(const QString& path)
+{
+    const QByteArray name = FileNames::encode(path);
+    int fd;
+    do {
+        fd = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+    } while (fd < 0 && errno == EINTR);
+    if (fd < 0)
+        throw Refusal { systemMessage(errno) };
+    FileDescriptor file(fd);
+    struct stat status = {};
+    if (::fstat(fd, &status) != 0)
+        throw Refusal { systemMessage(errno) };
+    if (!S_ISREG(status.st_mode))
+        throw Refusal { QCoreApplication::translate("ImageCodec", "not a regular file but %1")
+                            .arg(fileKind(status.st_mode)) };
+    // Reads of a regular file never wait; no decoder should meet EAGAIN either.
+    const int flags = ::fcntl(fd, F_GETFL);
+    if (flags >= 0)
+        ::fcntl(fd, F_SETFL, flags & ~O_NONBLOCK);
+    return file;
+}
+
+} // namespace ImageCodec

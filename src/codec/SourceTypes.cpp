@@ -1,0 +1,107 @@
+#include "SourceTypes.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QStringList>
+
+#include "ImageCodec.h"
+
+namespace ImageCodec {
+
+namespace {
+
+// Which decoder may read a source, by the extension of its name. Content of another type is
+// refused instead of going to whatever decoder recognises it: a ".png" that holds SVG, PDF or
+// libvips' own format is not a PNG image. The rows are in the order of the accepted
+// extensions; a row names its reader where it is not libvips.
+constexpr SourceType kSourceTypes[] = {
+    { .name = "TIFF",
+        .extensions = { "tiff", "tif" },
+        .decoder = "tiffload_source",
+        .sequence = Sequence::Pages },
+    { .name = "JPEG",
+        .extensions = { "jpeg", "jpg" },
+        .decoder = "jpegload_source",
+        .shrinkOnLoad = true },
+    { .name = "PSD", .extensions = { "psd" }, .reader = Reader::ImageMagick, .decoder = "PSD" },
+    { .name = "PNG", .extensions = { "png" }, .decoder = "pngload_source" },
+    { .name = "GIF",
+        .extensions = { "gif" },
+        .decoder = "gifload_source",
+        .sequence = Sequence::Frames,
+        .structure = Structure::Gif },
+    { .name = "BMP", .extensions = { "bmp" }, .reader = Reader::ImageMagick, .decoder = "BMP" },
+    { .name = "PICT",
+        .extensions = { "pict", "pct" },
+        .reader = Reader::ImageMagick,
+        .decoder = "PICT" },
+    // ImageMagick has no ICNS coder here.
+    { .name = "ICNS", .extensions = { "icns" }, .reader = Reader::Icns, .decoder = "icns" },
+    { .name = "PDF",
+        .extensions = { "pdf" },
+        .decoder = "pdfload_source",
+        .shrinkOnLoad = true,
+        .sequence = Sequence::Pages,
+        .structure = Structure::Pdf },
+    { .name = "WebP",
+        .extensions = { "webp" },
+        .decoder = "webpload_source",
+        .shrinkOnLoad = true,
+        .sequence = Sequence::Frames },
+    { .name = "AVIF",
+        .extensions = { "avif" },
+        .decoder = "heifload_source",
+        .heifCompression = "av1",
+        .structure = Structure::Heif },
+    { .name = "HEIC",
+        .extensions = { "heic", "heif" },
+        .decoder = "heifload_source",
+        .heifCompression = "hevc",
+        .structure = Structure::Heif },
+    { .name = "JPEG XL", .extensions = { "jxl" }, .decoder = "jxlload_source" },
+    // Rendered by its loader at the scale the target needs, never enlarged from a raster.
+    { .name = "SVG",
+        .extensions = { "svg" },
+        .decoder = "svgload_source",
+        .shrinkOnLoad = true,
+        .structure = Structure::Svg },
+    { .name = "JPEG 2000", .extensions = { "jp2" }, .decoder = "jp2kload_source" },
+};
+
+} // namespace
+
+const SourceType* typeOf(const QString& path)
+{
+    const QString name = QFileInfo(path).fileName();
+    const qsizetype dot = name.lastIndexOf(QLatin1Char('.'));
+    if (dot < 0)
+        return nullptr;
+    const QString extension = name.mid(dot + 1).toLower();
+    for (const SourceType& type : kSourceTypes) {
+        for (const char* candidate : type.extensions) {
+            if (candidate && extension == QLatin1String(candidate))
+                return &type;
+        }
+    }
+    return nullptr;
+}
+
+QString notOfType(const SourceType& type)
+{
+    return QCoreApplication::translate("ImageCodec", "not a %1 image")
+        .arg(QLatin1String(type.name));
+}
+
+QStringList sourceExtensions()
+{
+    QStringList extensions;
+    for (const SourceType& type : kSourceTypes) {
+        for (const char* extension : type.extensions) {
+            if (extension)
+                extensions << QLatin1String(extension);
+        }
+    }
+    return extensions;
+}
+
+} // namespace ImageCodec
