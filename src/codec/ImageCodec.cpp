@@ -6,6 +6,7 @@
 #include <vips/vips8>
 
 #include <algorithm>
+#include <atomic>
 #include <cerrno>
 #include <cmath>
 
@@ -28,12 +29,21 @@ using vips::VImage;
 
 namespace ImageCodec {
 
+namespace {
+
+// Whether libvips runs; a program that never started it (a tool that only lists files) has no
+// per-thread state to free either.
+std::atomic<bool> gStarted { false };
+
+} // namespace
+
 bool initialise(const char* argv0)
 {
     if (VIPS_INIT(argv0) != 0)
         return false;
     // Nothing is kept between images: a file that changes between two runs is read afresh.
     vips_cache_set_max(0);
+    gStarted.store(true);
     return true;
 }
 
@@ -52,7 +62,8 @@ void setImagesAtOnce(int images)
 
 void threadShutdown()
 {
-    vips_thread_shutdown();
+    if (gStarted.load())
+        vips_thread_shutdown();
 }
 
 SourceInfo probe(const QString& path, qint64 maxPixels)

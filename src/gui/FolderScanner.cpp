@@ -2,8 +2,6 @@
 
 #include <algorithm>
 
-#include <QThread>
-
 #include "codec/FileNames.h"
 
 FolderScanner::FolderScanner(const QStringList& extensions, QObject* parent)
@@ -14,37 +12,22 @@ FolderScanner::FolderScanner(const QStringList& extensions, QObject* parent)
 
 FolderScanner::~FolderScanner()
 {
-    if (!mThread)
-        return;
     mCancel = true;
-    mThread->quit();
-    mThread->wait();
-    delete mWorkerContext;
 }
 
 void FolderScanner::scan(const QStringList& paths)
 {
-    if (!mThread) {
-        // Started on first use: most sessions never drop a folder.
-        mThread = new QThread(this);
-        mThread->setObjectName(QStringLiteral("FolderScanner"));
-        mWorkerContext = new QObject;
-        mWorkerContext->moveToThread(mThread);
-        mThread->start();
-    }
     ++mPending;
-    // Requests run one after the other in the worker's event loop, so results keep their order.
-    QMetaObject::invokeMethod(
-        mWorkerContext,
-        [this, paths, extensions = mExtensions] {
-            // Runs on the worker thread; touches only its arguments and the cancel flag.
-            const FolderWalk::Result result = FolderWalk::scanPaths(paths, extensions, &mCancel);
-            if (mCancel)
-                return;
-            QMetaObject::invokeMethod(
-                this, [this, result] { deliver(result); }, Qt::QueuedConnection);
-        },
-        Qt::QueuedConnection);
+    // Requests run one after the other on the worker (started on first use: most sessions
+    // never drop a folder), so results keep their order.
+    mWorker.post([this, paths, extensions = mExtensions] {
+        // Runs on the worker thread; touches only its arguments and the cancel flag.
+        const FolderWalk::Result result = FolderWalk::scanPaths(paths, extensions, &mCancel);
+        if (mCancel)
+            return;
+        QMetaObject::invokeMethod(
+            this, [this, result] { deliver(result); }, Qt::QueuedConnection);
+    });
 }
 
 void FolderScanner::deliver(const FolderWalk::Result& result)

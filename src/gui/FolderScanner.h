@@ -5,9 +5,9 @@
 #include <QObject>
 #include <QStringList>
 
-#include "batch/FolderWalk.h"
+#include "core/WorkerThread.h"
 
-class QThread;
+#include "batch/FolderWalk.h"
 
 // Turns the paths of a drop, of the open panel or of a second launch into the files to add:
 // every folder among them is replaced by the image files inside it (FolderWalk, the walk
@@ -45,8 +45,9 @@ private:
     void deliver(const FolderWalk::Result& result);
 
     QStringList mExtensions;
-    QThread* mThread = nullptr;
-    QObject* mWorkerContext = nullptr; // lives in mThread; queued requests run there
     std::atomic_bool mCancel { false };
     int mPending = 0;
+
+    // Last: destroyed first, so the walk in progress ends before what it reads goes.
+    WorkerThread mWorker;
 };

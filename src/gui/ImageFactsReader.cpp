@@ -19,15 +19,12 @@ ImageFactsReader::ImageFactsReader(QObject* parent)
     , mMaxPixels(ImageCodec::kDefaultMaxPixels)
 {
     qRegisterMetaType<QList<ImageFactsReader::Result>>();
-    mPool.setMaxThreadCount(1);
-    mPool.setObjectName(QStringLiteral("ImageFactsReader"));
 }
 
 ImageFactsReader::~ImageFactsReader()
 {
     mStopping = true;
     clear();
-    mPool.waitForDone();
 }
 
 void ImageFactsReader::read(const QStringList& paths)
@@ -39,7 +36,7 @@ void ImageFactsReader::read(const QStringList& paths)
     if (mRunning)
         return;
     mRunning = true;
-    mPool.start([this] { run(); });
+    mWorker.post([this] { run(); });
 }
 
 void ImageFactsReader::clear()

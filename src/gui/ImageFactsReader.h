@@ -9,7 +9,8 @@
 #include <QSize>
 #include <QString>
 #include <QStringList>
-#include <QThreadPool>
+
+#include "core/WorkerThread.h"
 
 // What the file list shows of each file beyond its name, read off the main thread: first the
 // size in bytes of every file asked for (one status query each), then the pixel size of each
@@ -56,11 +57,13 @@ private:
     void run();
     void deliver(QList<Result>& results);
 
-    QThreadPool mPool;
     std::mutex mMutex; // guards the queues and mRunning
     std::deque<QString> mSizeQueue;
     std::deque<QString> mHeaderQueue;
     bool mRunning = false;
     std::atomic<bool> mStopping { false };
     std::atomic<qint64> mMaxPixels;
+
+    // Last: destroyed first, so the reading in progress ends before what it reads goes.
+    WorkerThread mWorker;
 };

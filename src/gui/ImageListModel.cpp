@@ -53,7 +53,6 @@ ImageListModel::ImageListModel(ImageList* images, const BatchJob* job, QObject* 
 ImageListModel::~ImageListModel()
 {
     mStopping = true;
-    mPreparePool.waitForDone();
 }
 
 void ImageListModel::setShowsFullPath(bool fullPath)
@@ -286,7 +285,7 @@ void ImageListModel::prepareEntries(
     // over; no one else sees an entry before it is in the list. The accepted extensions are
     // a constant of the list, safe to read from there.
     const ImageList* list = mImages;
-    mPreparePool.start([this, list, files, leftOut] {
+    mPrepare.post([this, list, files, leftOut] {
         auto prepared = std::make_shared<Prepared>();
         prepared->leftOut = leftOut;
         prepared->entries.reserve(static_cast<size_t>(files.size()));

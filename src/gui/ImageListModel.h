@@ -9,7 +9,8 @@
 #include <QHash>
 #include <QSize>
 #include <QStringList>
-#include <QThreadPool>
+
+#include "core/WorkerThread.h"
 
 #include "gui/ImageFactsReader.h"
 #include "batch/FolderWalk.h"
@@ -165,7 +166,6 @@ private:
     const BatchJob* mJob;
     FolderScanner* mScanner;
     ImageFactsReader* mReader;
-    QThreadPool mPreparePool;
     std::atomic<bool> mStopping { false };
     bool mPreparing = false; // a large addition is being prepared
     QList<FolderWalk::Result> mWaitingFiles; // files that arrived meanwhile, in order
@@ -174,4 +174,7 @@ private:
     int mSizesPending = 0;
     int mRowCount = 0; // rows announced to the views
     bool mShowsFullPath = false;
+
+    // Last: destroyed first, so the preparation in progress ends before what it reads goes.
+    WorkerThread mPrepare;
 };

@@ -18,18 +18,13 @@ PreviewLoader::PreviewLoader(QObject* parent)
     , mCache(kCachedPreviews)
 {
     qRegisterMetaType<PreviewLoader::Preview>();
-    mPool.setMaxThreadCount(1);
-    mPool.setObjectName(QStringLiteral("PreviewLoader"));
 }
 
 PreviewLoader::~PreviewLoader()
 {
     mStopping = true;
-    {
-        std::lock_guard lock(mMutex);
-        mWaiting.reset();
-    }
-    mPool.waitForDone();
+    std::lock_guard lock(mMutex);
+    mWaiting.reset();
 }
 
 QString PreviewLoader::keyOf(const QString& path)
@@ -55,7 +50,7 @@ void PreviewLoader::load(const QString& path, int box)
     if (mRunning)
         return;
     mRunning = true;
-    mPool.start([this] { run(); });
+    mWorker.post([this] { run(); });
 }
 
 void PreviewLoader::cancel()
@@ -67,7 +62,7 @@ void PreviewLoader::cancel()
 
 void PreviewLoader::run()
 {
-    // Pool thread: sees only the request taken from mWaiting and the atomics.
+    // Worker thread: sees only the request taken from mWaiting and the atomics.
     while (!mStopping) {
         Request request;
         {

@@ -9,7 +9,8 @@
 #include <QObject>
 #include <QSize>
 #include <QString>
-#include <QThreadPool>
+
+#include "core/WorkerThread.h"
 
 // Decodes the preview of the selected image off the main thread, and keeps the last few.
 //
@@ -21,7 +22,7 @@
 // The cache is keyed by path, file size and modification time, so a file replaced on disk is
 // decoded again; a preview decoded for a smaller box than asked for is decoded again too.
 //
-// Threads: everything public on the owner's thread; decoding on one pool thread of this
+// Threads: everything public on the owner's thread; decoding on the worker thread of this
 // object, which sees only the request it was handed (under mMutex) and the pixel limit.
 class PreviewLoader : public QObject
 {
@@ -67,11 +68,10 @@ private:
 
     // The cache key of a file as it is now.
     static QString keyOf(const QString& path);
-    // Runs on the pool thread until no request is waiting.
+    // Runs on the worker thread until no request is waiting.
     void run();
     void finish(const Request& request, const Preview& preview);
 
-    QThreadPool mPool;
     std::mutex mMutex; // guards mWaiting and mRunning
     std::optional<Request> mWaiting;
     bool mRunning = false;
@@ -81,4 +81,7 @@ private:
     // Owner's thread only.
     quint64 mSerial = 0; // the serial of the request that counts
     QCache<QString, Preview> mCache;
+
+    // Last: destroyed first, so the decode in progress ends before what it reads goes.
+    WorkerThread mWorker;
 };
