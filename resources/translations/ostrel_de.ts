@@ -33,6 +33,33 @@
     </message>
 </context>
 <context>
+    <name>BatchFailure</name>
+    <message>
+        <source>a file with the output name already exists</source>
+        <translation>eine Datei mit dem Zielnamen ist bereits vorhanden</translation>
+    </message>
+    <message>
+        <source>the source file is missing</source>
+        <translation>die Quelldatei fehlt</translation>
+    </message>
+    <message>
+        <source>the source file could not be read as an image</source>
+        <translation>die Quelldatei konnte nicht als Bild gelesen werden</translation>
+    </message>
+    <message>
+        <source>the size, resolution or format settings give no valid output</source>
+        <translation>die Einstellungen für Größe, Auflösung oder Format ergeben keine gültige Ausgabe</translation>
+    </message>
+    <message>
+        <source>the output file could not be written</source>
+        <translation>die Zieldatei konnte nicht geschrieben werden</translation>
+    </message>
+    <message>
+        <source>the image could not be processed</source>
+        <translation>das Bild konnte nicht bearbeitet werden</translation>
+    </message>
+</context>
+<context>
     <name>CliOptions</name>
     <message>
         <source>Resizes and converts image files in one batch, with the settings of Ostrel&apos;s window.</source>
@@ -487,6 +514,68 @@ Teile zusammen schreiben, was ein einziger Lauf schriebe.</translation>
     </message>
 </context>
 <context>
+    <name>CliProgress</name>
+    <message>
+        <source>Processing image %1 of %2…</source>
+        <translation>Bild %1 von %2 wird bearbeitet …</translation>
+    </message>
+</context>
+<context>
+    <name>ClosingReport</name>
+    <message>
+        <source>The log names each failed image.</source>
+        <translation>Das Protokoll führt jedes fehlgeschlagene Bild auf.</translation>
+    </message>
+    <message>
+        <source>The log could not be written (%1).</source>
+        <translation>Das Protokoll konnte nicht geschrieben werden (%1).</translation>
+    </message>
+    <message>
+        <source>Skipped because a file of that name exists: %1.</source>
+        <translation>Übersprungen, da eine Datei dieses Namens bereits vorhanden ist: %1.</translation>
+    </message>
+    <message>
+        <source>Processing stopped</source>
+        <translation>Bearbeitung abgebrochen</translation>
+    </message>
+    <message>
+        <source>Processing finished</source>
+        <translation>Bearbeitung abgeschlossen</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Images written: %1. Not processed: %2.</source>
+        <translation>Gespeicherte Bilder: %1. Nicht bearbeitet: %2.</translation>
+    </message>
+    <message>
+        <source>Images written: %1. Skipped because a file of that name exists: %2.</source>
+        <translation>Gespeicherte Bilder: %1. Übersprungen, da eine Datei dieses Namens bereits vorhanden ist: %2.</translation>
+    </message>
+    <message>
+        <source>All images were processed without errors.</source>
+        <translation>Alle Bilder wurden fehlerfrei bearbeitet.</translation>
+    </message>
+    <message>
+        <source>Open Log</source>
+        <translation>Protokoll öffnen</translation>
+    </message>
+    <message>
+        <source>Images written: %1. Failed: %2. Not processed: %3.</source>
+        <translation>Gespeicherte Bilder: %1. Fehlgeschlagen: %2. Nicht bearbeitet: %3.</translation>
+    </message>
+    <message>
+        <source>Images not processed: %1. The log names each of them.</source>
+        <translation>Nicht bearbeitete Bilder: %1. Das Protokoll führt jedes einzeln auf.</translation>
+    </message>
+    <message>
+        <source>Images not processed: %1.</source>
+        <translation>Nicht bearbeitete Bilder: %1.</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>Try &apos;ostrel-batch --help&apos; for the options.</source>
@@ -546,6 +635,18 @@ Teile zusammen schreiben, was ein einziger Lauf schriebe.</translation>
     <message>
         <source>the settings could not be saved to &quot;%1&quot;: %2</source>
         <translation>die Einstellungen konnten nicht in „%1“ gespeichert werden: %2</translation>
+    </message>
+    <message>
+        <source>Stopping after the current image…</source>
+        <translation>Abbruch nach dem aktuellen Bild …</translation>
+    </message>
+    <message>
+        <source>Written: %1. Skipped: %2. Failed: %3. Not processed: %4. Time: %5 s.</source>
+        <translation>Geschrieben: %1. Übersprungen: %2. Fehlgeschlagen: %3. Nicht bearbeitet: %4. Dauer: %5 s.</translation>
+    </message>
+    <message>
+        <source>Written: %1. Failed: %2. Not processed: %3. Time: %4 s.</source>
+        <translation>Geschrieben: %1. Fehlgeschlagen: %2. Nicht bearbeitet: %3. Dauer: %4 s.</translation>
     </message>
 </context>
 <context>

@@ -33,6 +33,33 @@
     </message>
 </context>
 <context>
+    <name>BatchFailure</name>
+    <message>
+        <source>a file with the output name already exists</source>
+        <translation>a file with the output name already exists</translation>
+    </message>
+    <message>
+        <source>the source file is missing</source>
+        <translation>the source file is missing</translation>
+    </message>
+    <message>
+        <source>the source file could not be read as an image</source>
+        <translation>the source file could not be read as an image</translation>
+    </message>
+    <message>
+        <source>the size, resolution or format settings give no valid output</source>
+        <translation>the size, resolution or format settings give no valid output</translation>
+    </message>
+    <message>
+        <source>the output file could not be written</source>
+        <translation>the output file could not be written</translation>
+    </message>
+    <message>
+        <source>the image could not be processed</source>
+        <translation>the image could not be processed</translation>
+    </message>
+</context>
+<context>
     <name>CliOptions</name>
     <message>
         <source>Resizes and converts image files in one batch, with the settings of Ostrel&apos;s window.</source>
@@ -486,6 +513,68 @@ run would.</translation>
     </message>
 </context>
 <context>
+    <name>CliProgress</name>
+    <message>
+        <source>Processing image %1 of %2…</source>
+        <translation>Processing image %1 of %2…</translation>
+    </message>
+</context>
+<context>
+    <name>ClosingReport</name>
+    <message>
+        <source>The log names each failed image.</source>
+        <translation>The log names each failed image.</translation>
+    </message>
+    <message>
+        <source>The log could not be written (%1).</source>
+        <translation>The log could not be written (%1).</translation>
+    </message>
+    <message>
+        <source>Skipped because a file of that name exists: %1.</source>
+        <translation>Skipped because a file of that name exists: %1.</translation>
+    </message>
+    <message>
+        <source>Processing stopped</source>
+        <translation>Processing stopped</translation>
+    </message>
+    <message>
+        <source>Processing finished</source>
+        <translation>Processing finished</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Images written: %1. Not processed: %2.</source>
+        <translation>Images written: %1. Not processed: %2.</translation>
+    </message>
+    <message>
+        <source>Images written: %1. Skipped because a file of that name exists: %2.</source>
+        <translation>Images written: %1. Skipped because a file of that name exists: %2.</translation>
+    </message>
+    <message>
+        <source>All images were processed without errors.</source>
+        <translation>All images were processed without errors.</translation>
+    </message>
+    <message>
+        <source>Open Log</source>
+        <translation>Open Log</translation>
+    </message>
+    <message>
+        <source>Images written: %1. Failed: %2. Not processed: %3.</source>
+        <translation>Images written: %1. Failed: %2. Not processed: %3.</translation>
+    </message>
+    <message>
+        <source>Images not processed: %1. The log names each of them.</source>
+        <translation>Images not processed: %1. The log names each of them.</translation>
+    </message>
+    <message>
+        <source>Images not processed: %1.</source>
+        <translation>Images not processed: %1.</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>Try &apos;ostrel-batch --help&apos; for the options.</source>
@@ -545,6 +634,18 @@ run would.</translation>
     <message>
         <source>the settings could not be saved to &quot;%1&quot;: %2</source>
         <translation>the settings could not be saved to &quot;%1&quot;: %2</translation>
+    </message>
+    <message>
+        <source>Stopping after the current image…</source>
+        <translation>Stopping after the current image…</translation>
+    </message>
+    <message>
+        <source>Written: %1. Skipped: %2. Failed: %3. Not processed: %4. Time: %5 s.</source>
+        <translation>Written: %1. Skipped: %2. Failed: %3. Not processed: %4. Time: %5 s.</translation>
+    </message>
+    <message>
+        <source>Written: %1. Failed: %2. Not processed: %3. Time: %4 s.</source>
+        <translation>Written: %1. Failed: %2. Not processed: %3. Time: %4 s.</translation>
     </message>
 </context>
 <context>

@@ -33,6 +33,33 @@
     </message>
 </context>
 <context>
+    <name>BatchFailure</name>
+    <message>
+        <source>a file with the output name already exists</source>
+        <translation>ya existe un archivo con el nombre de salida</translation>
+    </message>
+    <message>
+        <source>the source file is missing</source>
+        <translation>falta el archivo de origen</translation>
+    </message>
+    <message>
+        <source>the source file could not be read as an image</source>
+        <translation>el archivo de origen no se pudo leer como imagen</translation>
+    </message>
+    <message>
+        <source>the size, resolution or format settings give no valid output</source>
+        <translation>los ajustes de tamaño, resolución o formato no dan un resultado válido</translation>
+    </message>
+    <message>
+        <source>the output file could not be written</source>
+        <translation>no se pudo escribir el archivo de salida</translation>
+    </message>
+    <message>
+        <source>the image could not be processed</source>
+        <translation>no se pudo procesar la imagen</translation>
+    </message>
+</context>
+<context>
     <name>CliOptions</name>
     <message>
         <source>Resizes and converts image files in one batch, with the settings of Ostrel&apos;s window.</source>
@@ -487,6 +514,68 @@ escriban lo que escribiría una sola ejecución.</translation>
     </message>
 </context>
 <context>
+    <name>CliProgress</name>
+    <message>
+        <source>Processing image %1 of %2…</source>
+        <translation>Procesando la imagen %1 de %2…</translation>
+    </message>
+</context>
+<context>
+    <name>ClosingReport</name>
+    <message>
+        <source>The log names each failed image.</source>
+        <translation>El registro enumera cada imagen con errores.</translation>
+    </message>
+    <message>
+        <source>The log could not be written (%1).</source>
+        <translation>No se pudo escribir el registro (%1).</translation>
+    </message>
+    <message>
+        <source>Skipped because a file of that name exists: %1.</source>
+        <translation>Omitidas porque ya existe un archivo con ese nombre: %1.</translation>
+    </message>
+    <message>
+        <source>Processing stopped</source>
+        <translation>Proceso detenido</translation>
+    </message>
+    <message>
+        <source>Processing finished</source>
+        <translation>Proceso terminado</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Images written: %1. Not processed: %2.</source>
+        <translation>Imágenes guardadas: %1. Sin procesar: %2.</translation>
+    </message>
+    <message>
+        <source>Images written: %1. Skipped because a file of that name exists: %2.</source>
+        <translation>Imágenes guardadas: %1. Omitidas porque ya existe un archivo con ese nombre: %2.</translation>
+    </message>
+    <message>
+        <source>All images were processed without errors.</source>
+        <translation>Todas las imágenes se procesaron sin errores.</translation>
+    </message>
+    <message>
+        <source>Open Log</source>
+        <translation>Abrir el registro</translation>
+    </message>
+    <message>
+        <source>Images written: %1. Failed: %2. Not processed: %3.</source>
+        <translation>Imágenes guardadas: %1. Con errores: %2. Sin procesar: %3.</translation>
+    </message>
+    <message>
+        <source>Images not processed: %1. The log names each of them.</source>
+        <translation>Imágenes no procesadas: %1. El registro las enumera una por una.</translation>
+    </message>
+    <message>
+        <source>Images not processed: %1.</source>
+        <translation>Imágenes no procesadas: %1.</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>Try &apos;ostrel-batch --help&apos; for the options.</source>
@@ -546,6 +635,18 @@ escriban lo que escribiría una sola ejecución.</translation>
     <message>
         <source>the settings could not be saved to &quot;%1&quot;: %2</source>
         <translation>no se pudieron guardar los ajustes en «%1»: %2</translation>
+    </message>
+    <message>
+        <source>Stopping after the current image…</source>
+        <translation>Deteniendo tras la imagen en curso…</translation>
+    </message>
+    <message>
+        <source>Written: %1. Skipped: %2. Failed: %3. Not processed: %4. Time: %5 s.</source>
+        <translation>Escritas: %1. Omitidas: %2. Con errores: %3. Sin procesar: %4. Tiempo: %5 s.</translation>
+    </message>
+    <message>
+        <source>Written: %1. Failed: %2. Not processed: %3. Time: %4 s.</source>
+        <translation>Escritas: %1. Con errores: %2. Sin procesar: %3. Tiempo: %4 s.</translation>
     </message>
 </context>
 <context>

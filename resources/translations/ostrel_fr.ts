@@ -33,6 +33,33 @@
     </message>
 </context>
 <context>
+    <name>BatchFailure</name>
+    <message>
+        <source>a file with the output name already exists</source>
+        <translation>un fichier portant le nom de sortie existe déjà</translation>
+    </message>
+    <message>
+        <source>the source file is missing</source>
+        <translation>le fichier source est introuvable</translation>
+    </message>
+    <message>
+        <source>the source file could not be read as an image</source>
+        <translation>le fichier source n’a pas pu être lu comme une image</translation>
+    </message>
+    <message>
+        <source>the size, resolution or format settings give no valid output</source>
+        <translation>les réglages de taille, de résolution ou de format ne donnent aucun résultat valable</translation>
+    </message>
+    <message>
+        <source>the output file could not be written</source>
+        <translation>le fichier de sortie n’a pas pu être écrit</translation>
+    </message>
+    <message>
+        <source>the image could not be processed</source>
+        <translation>l’image n’a pas pu être traitée</translation>
+    </message>
+</context>
+<context>
     <name>CliOptions</name>
     <message>
         <source>Resizes and converts image files in one batch, with the settings of Ostrel&apos;s window.</source>
@@ -487,6 +514,68 @@ Chaque image garde le numéro qu’elle a dans la liste entière, pour que les p
     </message>
 </context>
 <context>
+    <name>CliProgress</name>
+    <message>
+        <source>Processing image %1 of %2…</source>
+        <translation>Traitement de l’image %1 sur %2…</translation>
+    </message>
+</context>
+<context>
+    <name>ClosingReport</name>
+    <message>
+        <source>The log names each failed image.</source>
+        <translation>Le journal cite chaque image en échec.</translation>
+    </message>
+    <message>
+        <source>The log could not be written (%1).</source>
+        <translation>Le journal n’a pas pu être écrit (%1).</translation>
+    </message>
+    <message>
+        <source>Skipped because a file of that name exists: %1.</source>
+        <translation>Ignorées car un fichier de ce nom existe déjà&#xa0;: %1.</translation>
+    </message>
+    <message>
+        <source>Processing stopped</source>
+        <translation>Traitement interrompu</translation>
+    </message>
+    <message>
+        <source>Processing finished</source>
+        <translation>Traitement terminé</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Images written: %1. Not processed: %2.</source>
+        <translation>Images enregistrées&#xa0;: %1. Non traitées&#xa0;: %2.</translation>
+    </message>
+    <message>
+        <source>Images written: %1. Skipped because a file of that name exists: %2.</source>
+        <translation>Images enregistrées&#xa0;: %1. Ignorées car un fichier de ce nom existe déjà&#xa0;: %2.</translation>
+    </message>
+    <message>
+        <source>All images were processed without errors.</source>
+        <translation>Toutes les images ont été traitées sans erreur.</translation>
+    </message>
+    <message>
+        <source>Open Log</source>
+        <translation>Ouvrir le journal</translation>
+    </message>
+    <message>
+        <source>Images written: %1. Failed: %2. Not processed: %3.</source>
+        <translation>Images enregistrées&#xa0;: %1. Échecs&#xa0;: %2. Non traitées&#xa0;: %3.</translation>
+    </message>
+    <message>
+        <source>Images not processed: %1. The log names each of them.</source>
+        <translation>Images non traitées&#xa0;: %1. Le journal les cite une à une.</translation>
+    </message>
+    <message>
+        <source>Images not processed: %1.</source>
+        <translation>Images non traitées&#xa0;: %1.</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>Try &apos;ostrel-batch --help&apos; for the options.</source>
@@ -546,6 +635,18 @@ Chaque image garde le numéro qu’elle a dans la liste entière, pour que les p
     <message>
         <source>the settings could not be saved to &quot;%1&quot;: %2</source>
         <translation>les réglages n’ont pas pu être enregistrés dans «&#xa0;%1&#xa0;»&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>Stopping after the current image…</source>
+        <translation>Arrêt après l’image en cours…</translation>
+    </message>
+    <message>
+        <source>Written: %1. Skipped: %2. Failed: %3. Not processed: %4. Time: %5 s.</source>
+        <translation>Écrites&#xa0;: %1. Ignorées&#xa0;: %2. Échecs&#xa0;: %3. Non traitées&#xa0;: %4. Durée&#xa0;: %5 s.</translation>
+    </message>
+    <message>
+        <source>Written: %1. Failed: %2. Not processed: %3. Time: %4 s.</source>
+        <translation>Écrites&#xa0;: %1. Échecs&#xa0;: %2. Non traitées&#xa0;: %3. Durée&#xa0;: %4&#xa0;s.</translation>
     </message>
 </context>
 <context>

@@ -33,6 +33,33 @@
     </message>
 </context>
 <context>
+    <name>BatchFailure</name>
+    <message>
+        <source>a file with the output name already exists</source>
+        <translation>esiste già un file con il nome di destinazione</translation>
+    </message>
+    <message>
+        <source>the source file is missing</source>
+        <translation>il file di origine non si trova</translation>
+    </message>
+    <message>
+        <source>the source file could not be read as an image</source>
+        <translation>il file di origine non è leggibile come immagine</translation>
+    </message>
+    <message>
+        <source>the size, resolution or format settings give no valid output</source>
+        <translation>le impostazioni di dimensione, risoluzione o formato non danno un risultato valido</translation>
+    </message>
+    <message>
+        <source>the output file could not be written</source>
+        <translation>non è stato possibile scrivere il file di destinazione</translation>
+    </message>
+    <message>
+        <source>the image could not be processed</source>
+        <translation>non è stato possibile elaborare l’immagine</translation>
+    </message>
+</context>
+<context>
     <name>CliOptions</name>
     <message>
         <source>Resizes and converts image files in one batch, with the settings of Ostrel&apos;s window.</source>
@@ -486,6 +513,68 @@ insieme scrivano ciò che scriverebbe un’unica esecuzione.</translation>
     </message>
 </context>
 <context>
+    <name>CliProgress</name>
+    <message>
+        <source>Processing image %1 of %2…</source>
+        <translation>Elaborazione dell’immagine %1 di %2…</translation>
+    </message>
+</context>
+<context>
+    <name>ClosingReport</name>
+    <message>
+        <source>The log names each failed image.</source>
+        <translation>Il registro elenca una per una le immagini non riuscite.</translation>
+    </message>
+    <message>
+        <source>The log could not be written (%1).</source>
+        <translation>Non è stato possibile scrivere il registro (%1).</translation>
+    </message>
+    <message>
+        <source>Skipped because a file of that name exists: %1.</source>
+        <translation>Saltate perché esiste già un file con quel nome: %1.</translation>
+    </message>
+    <message>
+        <source>Processing stopped</source>
+        <translation>Elaborazione interrotta</translation>
+    </message>
+    <message>
+        <source>Processing finished</source>
+        <translation>Elaborazione terminata</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Images written: %1. Not processed: %2.</source>
+        <translation>Immagini salvate: %1. Non elaborate: %2.</translation>
+    </message>
+    <message>
+        <source>Images written: %1. Skipped because a file of that name exists: %2.</source>
+        <translation>Immagini salvate: %1. Saltate perché esiste già un file con quel nome: %2.</translation>
+    </message>
+    <message>
+        <source>All images were processed without errors.</source>
+        <translation>Tutte le immagini sono state elaborate senza errori.</translation>
+    </message>
+    <message>
+        <source>Open Log</source>
+        <translation>Apri il registro</translation>
+    </message>
+    <message>
+        <source>Images written: %1. Failed: %2. Not processed: %3.</source>
+        <translation>Immagini salvate: %1. Non riuscite: %2. Non elaborate: %3.</translation>
+    </message>
+    <message>
+        <source>Images not processed: %1. The log names each of them.</source>
+        <translation>Immagini non elaborate: %1. Il registro le elenca una per una.</translation>
+    </message>
+    <message>
+        <source>Images not processed: %1.</source>
+        <translation>Immagini non elaborate: %1.</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>Try &apos;ostrel-batch --help&apos; for the options.</source>
@@ -545,6 +634,18 @@ insieme scrivano ciò che scriverebbe un’unica esecuzione.</translation>
     <message>
         <source>the settings could not be saved to &quot;%1&quot;: %2</source>
         <translation>non è stato possibile salvare le impostazioni in «%1»: %2</translation>
+    </message>
+    <message>
+        <source>Stopping after the current image…</source>
+        <translation>Interruzione dopo l’immagine in corso…</translation>
+    </message>
+    <message>
+        <source>Written: %1. Skipped: %2. Failed: %3. Not processed: %4. Time: %5 s.</source>
+        <translation>Scritte: %1. Saltate: %2. Non riuscite: %3. Non elaborate: %4. Tempo: %5 s.</translation>
+    </message>
+    <message>
+        <source>Written: %1. Failed: %2. Not processed: %3. Time: %4 s.</source>
+        <translation>Scritte: %1. Non riuscite: %2. Non elaborate: %3. Tempo: %4 s.</translation>
     </message>
 </context>
 <context>

@@ -1,28 +1,33 @@
 #include "BatchResult.h"
 
+#include <QCoreApplication>
+
 #include "BatchLog.h"
-#include "core/LocalizedText.h"
 
 QString BatchFailure::reasonText() const
 {
     switch (status.error) {
     case ResizeError::OutputExists:
-        return LocalizedText::text("_FailureOutputExists");
+        return QCoreApplication::translate(
+            "BatchFailure", "a file with the output name already exists");
     case ResizeError::SourceMissing:
-        return LocalizedText::text("_FailureSourceMissing");
+        return QCoreApplication::translate("BatchFailure", "the source file is missing");
     case ResizeError::DecodeFailed:
-        return LocalizedText::text("_FailureDecodeFailed");
+        return QCoreApplication::translate(
+            "BatchFailure", "the source file could not be read as an image");
     case ResizeError::InvalidSettings:
-        return LocalizedText::text("_FailureInvalidSettings");
+        return QCoreApplication::translate(
+            "BatchFailure", "the size, resolution or format settings give no valid output");
     case ResizeError::WriteFailed:
-        return LocalizedText::text("_FailureWriteFailed");
+        return QCoreApplication::translate("BatchFailure", "the output file could not be written");
     case ResizeError::Skipped: // counted apart, never a failure; its reason all the same
-        return LocalizedText::text("_FailureOutputExists");
+        return QCoreApplication::translate(
+            "BatchFailure", "a file with the output name already exists");
     case ResizeError::None:
         break;
     }
     // A resize that answered false without saying why.
-    return LocalizedText::text("_FailureUnknown");
+    return QCoreApplication::translate("BatchFailure", "the image could not be processed");
 }
 
 QString BatchFailure::describe() const

@@ -1,9 +1,9 @@
 #include "ClosingReport.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 #include "BatchLog.h"
-#include "core/LocalizedText.h"
 #include "core/PrintableText.h"
 
 namespace {
@@ -24,8 +24,9 @@ QStringList noteLines(const BatchResult& result)
 QString logSentence(const BatchResult& result)
 {
     if (result.logWritten)
-        return LocalizedText::text("_LogNamesFailedImages");
-    return LocalizedText::text("_LogNotWritten", { BatchLog::logFilePath() });
+        return QCoreApplication::translate("ClosingReport", "The log names each failed image.");
+    return QCoreApplication::translate("ClosingReport", "The log could not be written (%1).")
+        .arg(BatchLog::logFilePath());
 }
 
 // How many images were left alone because a file of their name exists, as a sentence that
@@ -35,7 +36,9 @@ QString skippedSentence(const BatchResult& result)
     if (result.skipped == 0)
         return QString();
     return QLatin1Char(' ')
-        + LocalizedText::text("_SkippedCount", { QString::number(result.skipped) });
+        + QCoreApplication::translate(
+            "ClosingReport", "Skipped because a file of that name exists: %1.")
+              .arg(QString::number(result.skipped));
 }
 
 } // namespace
@@ -47,20 +50,24 @@ ClosingReport ClosingReport::forResult(const BatchResult& result)
     const int errors = result.errorCount();
     const QString written = QString::number(result.written);
     const QString left = QString::number(result.notProcessed());
-    report.messageText
-        = LocalizedText::text(result.stopped ? "_ElaboratingStopped" : "_ElaboratingFinished");
-    report.defaultButton = LocalizedText::text("_OK");
+    report.messageText = result.stopped
+        ? QCoreApplication::translate("ClosingReport", "Processing stopped")
+        : QCoreApplication::translate("ClosingReport", "Processing finished");
+    report.defaultButton = QCoreApplication::translate("ClosingReport", "OK");
     if (errors == 0) {
         // A stopped batch never claims that every image was processed.
         if (result.stopped) {
-            report.informativeText
-                = LocalizedText::text("_ElaboratingStoppedWithoutErrors", { written, left });
+            report.informativeText = QCoreApplication::translate(
+                "ClosingReport", "Images written: %1. Not processed: %2.")
+                                         .arg(written, left);
         } else if (result.skipped > 0) {
-            report.informativeText = LocalizedText::text(
-                "_ElaboratingFinishedWithSkipped", { written, QString::number(result.skipped) });
+            report.informativeText = QCoreApplication::translate("ClosingReport",
+                "Images written: %1. Skipped because a file of that name exists: %2.")
+                                         .arg(written, QString::number(result.skipped));
         } else {
             // Still a format, with no arguments: a text written with placeholders shows them.
-            report.informativeText = LocalizedText::text("_ElaboratingFinishedWithoutErrors", {});
+            report.informativeText = QCoreApplication::translate(
+                "ClosingReport", "All images were processed without errors.");
         }
         if (result.stopped)
             report.informativeText += skippedSentence(result);
@@ -71,16 +78,20 @@ ClosingReport ClosingReport::forResult(const BatchResult& result)
     // The log is offered only when it holds this batch's lines.
     report.hasAlternateButton = result.logWritten;
     if (report.hasAlternateButton)
-        report.alternateButton = LocalizedText::text("_OpenConsole");
+        report.alternateButton = QCoreApplication::translate("ClosingReport", "Open Log");
     const QString failed = QString::number(errors);
     if (result.stopped) {
-        report.informativeText
-            = LocalizedText::text("_ElaboratingStoppedWithErrors", { written, failed, left })
+        report.informativeText = QCoreApplication::translate("ClosingReport",
+                                     "Images written: %1. Failed: %2. Not processed: %3.")
+                                     .arg(written, failed, left)
             + QLatin1Char(' ') + logSentence(result);
     } else if (result.logWritten) {
-        report.informativeText = LocalizedText::text("_ElaboratingFinishedWithErrors", { failed });
+        report.informativeText = QCoreApplication::translate(
+            "ClosingReport", "Images not processed: %1. The log names each of them.")
+                                     .arg(failed);
     } else {
-        report.informativeText = LocalizedText::text("_ElaboratingFailedCount", { failed })
+        report.informativeText
+            = QCoreApplication::translate("ClosingReport", "Images not processed: %1.").arg(failed)
             + QLatin1Char(' ') + logSentence(result);
     }
     report.informativeText += skippedSentence(result);

@@ -3,11 +3,11 @@
 #include <algorithm>
 #include <cmath>
 
+#include <QCoreApplication>
 #include <QJsonDocument>
 
 #include "batch/BatchLog.h"
 #include "codec/FileNames.h"
-#include "core/LocalizedText.h"
 #include "core/PrintableText.h"
 
 CliProgress::CliProgress(bool terminal, std::FILE* stream, QObject* parent)
@@ -41,8 +41,9 @@ void CliProgress::batchStarted(int imageCount)
 
 void CliProgress::imageStarted(int position, int imageCount, const QString&)
 {
-    mText = LocalizedText::text("_ElaboratingText",
-        { QString::number(position + 1), QString::number(static_cast<unsigned>(imageCount)) });
+    mText = QCoreApplication::translate("CliProgress", "Processing image %1 of %2…")
+                .arg(QString::number(position + 1),
+                    QString::number(static_cast<unsigned>(imageCount)));
     mValue = position + 1.0;
     if (!mShowsProgress)
         return;

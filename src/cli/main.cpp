@@ -89,7 +89,8 @@ template <size_t N> void prepareMessage(const QString& text, char (&buffer)[N], 
 
 void installInterruptHandler(BatchJob* job)
 {
-    prepareMessage(LocalizedText::text("_StoppingAfterCurrent"), gStopMessage, gStopMessageLength);
+    prepareMessage(QCoreApplication::translate("CommandLine", "Stopping after the current image…"),
+        gStopMessage, gStopMessageLength);
     prepareMessage(CommandLine::tr("Abandoning the images in progress."), gAbandonMessage,
         gAbandonMessageLength);
     gJob.store(job);
@@ -172,14 +173,16 @@ void printSummary(const ClosingReport& report, qint64 elapsedMs)
     const QString seconds = QLocale().toString(static_cast<double>(elapsedMs) / 1000.0, 'f', 1);
     // The line names skipped images only when there were some: scripts read the plain line.
     if (result.skipped > 0) {
-        text += LocalizedText::text("_BatchSummaryWithSkipped",
-            { QString::number(result.written), QString::number(result.skipped),
-                QString::number(result.errorCount()), QString::number(result.notProcessed()),
-                seconds });
+        text += QCoreApplication::translate(
+            "CommandLine", "Written: %1. Skipped: %2. Failed: %3. Not processed: %4. Time: %5 s.")
+                    .arg(QString::number(result.written), QString::number(result.skipped),
+                        QString::number(result.errorCount()),
+                        QString::number(result.notProcessed()), seconds);
     } else {
-        text += LocalizedText::text("_BatchSummary",
-            { QString::number(result.written), QString::number(result.errorCount()),
-                QString::number(result.notProcessed()), seconds });
+        text += QCoreApplication::translate(
+            "CommandLine", "Written: %1. Failed: %2. Not processed: %3. Time: %4 s.")
+                    .arg(QString::number(result.written), QString::number(result.errorCount()),
+                        QString::number(result.notProcessed()), seconds);
     }
     text += QLatin1Char('\n');
     std::fputs(text.toLocal8Bit().constData(), stderr);

@@ -693,26 +693,6 @@ private slots:
                 + logPath + ").");
     }
 
-    // With no table every looked-up text shows the fallback.
-    void missingTable()
-    {
-        LocalizedText::uninstall(*QCoreApplication::instance());
-        auto restore = qScopeGuard([] {
-            LocalizedText::installLanguage(*QCoreApplication::instance(), QStringLiteral("en"));
-        });
-        Batch resizer;
-        resizer.images().addPaths({ source("a.jpg"), QDir(mIn).filePath("missing.jpg") });
-        RecordingProgress progress;
-        run(resizer, progress);
-        const QString fallback = QString::fromLatin1(LocalizedText::kFallback);
-        QCOMPARE(progress.report->messageText, fallback);
-        QCOMPARE(progress.report->defaultButton, fallback);
-        QCOMPARE(progress.report->alternateButton, fallback);
-        QCOMPARE(progress.report->informativeText, fallback);
-        QCOMPARE(progress.report->detailedText,
-            "missing.jpg: " + fallback + " (" + QDir(mIn).filePath("missing.jpg") + ")");
-    }
-
     // Destroyed in the middle of a batch with no event loop running, as at the end of a
     // program: the run flag goes down and the destructor waits, so the image in progress (the
     // third of six, held in its log line) completes and nothing after it begins. One image at
