@@ -868,144 +868,8 @@ Chaque image garde le numéro qu’elle a dans la liste entière, pour que les p
         <translation>&amp;Taille</translation>
     </message>
     <message>
-        <source>&amp;Unit</source>
-        <translation>&amp;Unité</translation>
-    </message>
-    <message>
-        <source>The unit of the width and height. The numbers are not converted when the unit changes.</source>
-        <translation>L’unité de la largeur et de la hauteur. Les nombres ne sont pas convertis quand l’unité change.</translation>
-    </message>
-    <message>
-        <source>Width stepper</source>
-        <translation>Augmenter ou diminuer la largeur</translation>
-    </message>
-    <message>
-        <source>Scale to the first value; the second follows the image&apos;s proportions</source>
-        <translation>Mettre à l’échelle selon la première valeur&#xa0;; la seconde suit les proportions de l’image</translation>
-    </message>
-    <message>
-        <source>Scale to the first value</source>
-        <translation>Mettre à l’échelle selon la première valeur</translation>
-    </message>
-    <message>
-        <source>scale to this</source>
-        <translation>selon cette valeur</translation>
-    </message>
-    <message>
-        <source>Scale to the second value; the first follows the image&apos;s proportions</source>
-        <translation>Mettre à l’échelle selon la seconde valeur&#xa0;; la première suit les proportions de l’image</translation>
-    </message>
-    <message>
-        <source>Scale to the second value</source>
-        <translation>Mettre à l’échelle selon la seconde valeur</translation>
-    </message>
-    <message>
-        <source>Height stepper</source>
-        <translation>Augmenter ou diminuer la hauteur</translation>
-    </message>
-    <message>
-        <source>Read the first value as the long side and the second as the short side, whatever the image&apos;s orientation</source>
-        <translation>Lire la première valeur comme le grand côté et la seconde comme le petit côté, quelle que soit l’orientation de l’image</translation>
-    </message>
-    <message>
-        <source>&amp;Long and short side instead of width and height</source>
-        <translation>Grand et petit côté au &amp;lieu de largeur et hauteur</translation>
-    </message>
-    <message>
-        <source>Keep each image&apos;s proportions: give one value, the other follows</source>
-        <translation>Conserver les proportions de chaque image&#xa0;: indiquez une valeur, l’autre suit</translation>
-    </message>
-    <message>
-        <source>Keep &amp;proportions</source>
-        <translation>Conserver les &amp;proportions</translation>
-    </message>
-    <message>
-        <source>&amp;Resolution</source>
-        <translation>Résolutio&amp;n</translation>
-    </message>
-    <message>
-        <source>The resolution written into each image, in pixels per inch. With inches or millimetres it also sets the pixel size.</source>
-        <translation>La résolution inscrite dans chaque image, en pixels par pouce. En pouces ou en millimètres, elle détermine aussi la taille en pixels.</translation>
-    </message>
-    <message>
-        <source>Resolution stepper</source>
-        <translation>Augmenter ou diminuer la résolution</translation>
-    </message>
-    <message>
-        <source>pixels/inch</source>
-        <translation>pixels/pouce</translation>
-    </message>
-    <message>
         <source>&amp;Output</source>
         <translation>&amp;Sortie</translation>
-    </message>
-    <message>
-        <source>Fol&amp;der</source>
-        <translation>&amp;Dossier</translation>
-    </message>
-    <message>
-        <source>The folder the new images are written to. Existing files are never replaced.</source>
-        <translation>Le dossier où les nouvelles images sont écrites. Les fichiers existants ne sont jamais remplacés.</translation>
-    </message>
-    <message>
-        <source>Folder for the resized images</source>
-        <translation>Dossier des images redimensionnées</translation>
-    </message>
-    <message>
-        <source>Choose the output folder</source>
-        <translation>Choisir le dossier de destination</translation>
-    </message>
-    <message>
-        <source>&amp;Choose…</source>
-        <translation>&amp;Choisir…</translation>
-    </message>
-    <message>
-        <source>&amp;Names</source>
-        <translation>&amp;Noms</translation>
-    </message>
-    <message>
-        <source>Name each new image after its source, or with a name of your own followed by a running number</source>
-        <translation>Nommer chaque nouvelle image d’après sa source, ou d’un nom de votre choix suivi d’un numéro séquentiel</translation>
-    </message>
-    <message>
-        <source>The name each new image begins with</source>
-        <translation>Le nom par lequel commence chaque nouvelle image</translation>
-    </message>
-    <message>
-        <source>Name</source>
-        <translation>Nom</translation>
-    </message>
-    <message>
-        <source>The number of the first image; each following image counts on from it (four digits)</source>
-        <translation>Le numéro de la première image&#xa0;; les suivantes continuent à partir de lui (quatre chiffres)</translation>
-    </message>
-    <message>
-        <source>Start no.</source>
-        <translation>N° de départ</translation>
-    </message>
-    <message>
-        <source>Fo&amp;rmat</source>
-        <translation>F&amp;ormat</translation>
-    </message>
-    <message>
-        <source>&amp;Quality</source>
-        <translation>&amp;Qualité</translation>
-    </message>
-    <message>
-        <source>Fill transparent areas of each image with a colour</source>
-        <translation>Remplir les zones transparentes de chaque image avec une couleur</translation>
-    </message>
-    <message>
-        <source>Flatten onto a &amp;background colour</source>
-        <translation>Aplatir sur une couleur d’arrière-&amp;plan</translation>
-    </message>
-    <message>
-        <source>The background colour; click to change it</source>
-        <translation>La couleur d’arrière-plan&#xa0;; cliquez pour la modifier</translation>
-    </message>
-    <message>
-        <source>Background colour</source>
-        <translation>Couleur d’arrière-plan</translation>
     </message>
     <message>
         <source>Existing files are never replaced.</source>
@@ -1044,58 +908,6 @@ Chaque image garde le numéro qu’elle a dans la liste entière, pour que les p
         <translation>À &amp;propos d’Ostrel</translation>
     </message>
     <message>
-        <source>Fit each image inside the width and height (or the long and short side), keeping its proportions</source>
-        <translation>Faire tenir chaque image dans la largeur et la hauteur (ou le grand et le petit côté), en conservant ses proportions</translation>
-    </message>
-    <message>
-        <source>Fit inside both values</source>
-        <translation>Faire tenir dans les deux valeurs</translation>
-    </message>
-    <message>
-        <source>fit inside both</source>
-        <translation>tenir dans les deux</translation>
-    </message>
-    <message>
-        <source>An image already smaller than its target size is written at its own size</source>
-        <translation>Une image déjà plus petite que la taille visée est écrite à sa propre taille</translation>
-    </message>
-    <message>
-        <source>Do not &amp;enlarge</source>
-        <translation>Ne pas a&amp;grandir</translation>
-    </message>
-    <message>
-        <source>If the name &amp;exists</source>
-        <translation>Si le nom &amp;existe</translation>
-    </message>
-    <message>
-        <source>What happens to an image when a file of its output name already exists; no file is ever replaced</source>
-        <translation>Ce qu’il advient d’une image quand un fichier portant son nom de sortie existe déjà ; aucun fichier n’est jamais remplacé</translation>
-    </message>
-    <message>
-        <source>Quality: higher keeps more detail and makes larger files; 100 % is lossless in WebP and JPEG XL</source>
-        <translation>Qualité&#xa0;: plus elle est élevée, plus les détails sont conservés et plus les fichiers sont gros&#xa0;; à 100&#xa0;% WebP et JPEG XL sont sans perte</translation>
-    </message>
-    <message>
-        <source>&amp;Metadata</source>
-        <translation>&amp;Métadonnées</translation>
-    </message>
-    <message>
-        <source>How TIFF files are compressed; both keep every pixel: LZW makes smaller files, no compression files that are faster to write and to open</source>
-        <translation>Compression des fichiers TIFF ; les deux gardent chaque pixel : LZW donne des fichiers plus petits, sans compression des fichiers plus rapides à écrire et à ouvrir</translation>
-    </message>
-    <message>
-        <source>TIFF compression</source>
-        <translation>Compression TIFF</translation>
-    </message>
-    <message>
-        <source>Pick a preset of Size and Output settings, or save the current ones as one</source>
-        <translation>Choisir un préréglage des réglages Taille et Sortie, ou enregistrer les réglages actuels comme préréglage</translation>
-    </message>
-    <message>
-        <source>Prese&amp;ts</source>
-        <translation>Préréglage&amp;s</translation>
-    </message>
-    <message>
         <source>The size this image will be written at with the current settings</source>
         <translation>La taille à laquelle cette image sera écrite avec les réglages actuels</translation>
     </message>
@@ -1110,10 +922,6 @@ Chaque image garde le numéro qu’elle a dans la liste entière, pour que les p
     <message>
         <source>Add F&amp;older…</source>
         <translation>Ajouter un d&amp;ossier…</translation>
-    </message>
-    <message>
-        <source>What the new files keep of each source&apos;s metadata; without personal data, only the date taken, camera, lens, exposure and copyright; the colour profile&apos;s colours and the resolution are always written</source>
-        <translation>Ce que les nouveaux fichiers gardent des métadonnées de chaque source&#xa0;; sans données personnelles, seulement la date de prise de vue, l’appareil, l’objectif, l’exposition et le copyright&#xa0;; les couleurs du profil colorimétrique et la résolution sont toujours écrites</translation>
     </message>
 </context>
 <context>
@@ -1388,6 +1196,157 @@ Chaque image garde le numéro qu’elle a dans la liste entière, pour que les p
     </message>
 </context>
 <context>
+    <name>OutputPage</name>
+    <message>
+        <source>Fol&amp;der</source>
+        <translation>&amp;Dossier</translation>
+    </message>
+    <message>
+        <source>The folder the new images are written to. Existing files are never replaced.</source>
+        <translation>Le dossier où les nouvelles images sont écrites. Les fichiers existants ne sont jamais remplacés.</translation>
+    </message>
+    <message>
+        <source>Folder for the resized images</source>
+        <translation>Dossier des images redimensionnées</translation>
+    </message>
+    <message>
+        <source>Choose the output folder</source>
+        <translation>Choisir le dossier de destination</translation>
+    </message>
+    <message>
+        <source>&amp;Choose…</source>
+        <translation>&amp;Choisir…</translation>
+    </message>
+    <message>
+        <source>&amp;Names</source>
+        <translation>&amp;Noms</translation>
+    </message>
+    <message>
+        <source>Name each new image after its source, or with a name of your own followed by a running number</source>
+        <translation>Nommer chaque nouvelle image d’après sa source, ou d’un nom de votre choix suivi d’un numéro séquentiel</translation>
+    </message>
+    <message>
+        <source>The name each new image begins with</source>
+        <translation>Le nom par lequel commence chaque nouvelle image</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nom</translation>
+    </message>
+    <message>
+        <source>The number of the first image; each following image counts on from it (four digits)</source>
+        <translation>Le numéro de la première image&#xa0;; les suivantes continuent à partir de lui (quatre chiffres)</translation>
+    </message>
+    <message>
+        <source>Start no.</source>
+        <translation>N° de départ</translation>
+    </message>
+    <message>
+        <source>If the name &amp;exists</source>
+        <translation>Si le nom &amp;existe</translation>
+    </message>
+    <message>
+        <source>What happens to an image when a file of its output name already exists; no file is ever replaced</source>
+        <translation>Ce qu’il advient d’une image quand un fichier portant son nom de sortie existe déjà ; aucun fichier n’est jamais remplacé</translation>
+    </message>
+    <message>
+        <source>Fo&amp;rmat</source>
+        <translation>F&amp;ormat</translation>
+    </message>
+    <message>
+        <source>How TIFF files are compressed; both keep every pixel: LZW makes smaller files, no compression files that are faster to write and to open</source>
+        <translation>Compression des fichiers TIFF ; les deux gardent chaque pixel : LZW donne des fichiers plus petits, sans compression des fichiers plus rapides à écrire et à ouvrir</translation>
+    </message>
+    <message>
+        <source>TIFF compression</source>
+        <translation>Compression TIFF</translation>
+    </message>
+    <message>
+        <source>&amp;Quality</source>
+        <translation>&amp;Qualité</translation>
+    </message>
+    <message>
+        <source>Quality: higher keeps more detail and makes larger files; 100 % is lossless in WebP and JPEG XL</source>
+        <translation>Qualité&#xa0;: plus elle est élevée, plus les détails sont conservés et plus les fichiers sont gros&#xa0;; à 100&#xa0;% WebP et JPEG XL sont sans perte</translation>
+    </message>
+    <message>
+        <source>&amp;Metadata</source>
+        <translation>&amp;Métadonnées</translation>
+    </message>
+    <message>
+        <source>What the new files keep of each source&apos;s metadata; without personal data, only the date taken, camera, lens, exposure and copyright; the colour profile&apos;s colours and the resolution are always written</source>
+        <translation>Ce que les nouveaux fichiers gardent des métadonnées de chaque source&#xa0;; sans données personnelles, seulement la date de prise de vue, l’appareil, l’objectif, l’exposition et le copyright&#xa0;; les couleurs du profil colorimétrique et la résolution sont toujours écrites</translation>
+    </message>
+    <message>
+        <source>Fill transparent areas of each image with a colour</source>
+        <translation>Remplir les zones transparentes de chaque image avec une couleur</translation>
+    </message>
+    <message>
+        <source>Flatten onto a &amp;background colour</source>
+        <translation>Aplatir sur une couleur d’arrière-&amp;plan</translation>
+    </message>
+    <message>
+        <source>The background colour; click to change it</source>
+        <translation>La couleur d’arrière-plan&#xa0;; cliquez pour la modifier</translation>
+    </message>
+    <message>
+        <source>Background colour</source>
+        <translation>Couleur d’arrière-plan</translation>
+    </message>
+    <message>
+        <source>Source name</source>
+        <translation>Nom d’origine</translation>
+    </message>
+    <message>
+        <source>Name and number</source>
+        <translation>Nom et numéro</translation>
+    </message>
+    <message>
+        <source>Keep all</source>
+        <translation>Tout conserver</translation>
+    </message>
+    <message>
+        <source>Without personal data</source>
+        <translation>Sans données personnelles</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Aucune</translation>
+    </message>
+    <message>
+        <source>LZW compression</source>
+        <translation>Compression LZW</translation>
+    </message>
+    <message>
+        <source>No compression</source>
+        <translation>Sans compression</translation>
+    </message>
+    <message>
+        <source>Fail the image</source>
+        <translation>Mettre l’image en échec</translation>
+    </message>
+    <message>
+        <source>Add a number (name-2)</source>
+        <translation>Ajouter un numéro (nom-2)</translation>
+    </message>
+    <message>
+        <source>Skip the image</source>
+        <translation>Ignorer l’image</translation>
+    </message>
+    <message>
+        <source>Choose the Output Folder</source>
+        <translation>Choisir le dossier de destination</translation>
+    </message>
+    <message>
+        <source>Choose</source>
+        <translation>Choisir</translation>
+    </message>
+    <message>
+        <source>%1%</source>
+        <translation>%1&#xa0;%</translation>
+    </message>
+</context>
+<context>
     <name>PresetController</name>
     <message>
         <source>Rename Preset</source>
@@ -1566,7 +1525,103 @@ Chaque image garde le numéro qu’elle a dans la liste entière, pour que les p
     </message>
 </context>
 <context>
-    <name>SettingsController</name>
+    <name>SizePage</name>
+    <message>
+        <source>&amp;Unit</source>
+        <translation>&amp;Unité</translation>
+    </message>
+    <message>
+        <source>The unit of the width and height. The numbers are not converted when the unit changes.</source>
+        <translation>L’unité de la largeur et de la hauteur. Les nombres ne sont pas convertis quand l’unité change.</translation>
+    </message>
+    <message>
+        <source>Width stepper</source>
+        <translation>Augmenter ou diminuer la largeur</translation>
+    </message>
+    <message>
+        <source>Scale to the first value; the second follows the image&apos;s proportions</source>
+        <translation>Mettre à l’échelle selon la première valeur&#xa0;; la seconde suit les proportions de l’image</translation>
+    </message>
+    <message>
+        <source>Scale to the first value</source>
+        <translation>Mettre à l’échelle selon la première valeur</translation>
+    </message>
+    <message>
+        <source>scale to this</source>
+        <translation>selon cette valeur</translation>
+    </message>
+    <message>
+        <source>Scale to the second value; the first follows the image&apos;s proportions</source>
+        <translation>Mettre à l’échelle selon la seconde valeur&#xa0;; la première suit les proportions de l’image</translation>
+    </message>
+    <message>
+        <source>Scale to the second value</source>
+        <translation>Mettre à l’échelle selon la seconde valeur</translation>
+    </message>
+    <message>
+        <source>Height stepper</source>
+        <translation>Augmenter ou diminuer la hauteur</translation>
+    </message>
+    <message>
+        <source>Fit each image inside the width and height (or the long and short side), keeping its proportions</source>
+        <translation>Faire tenir chaque image dans la largeur et la hauteur (ou le grand et le petit côté), en conservant ses proportions</translation>
+    </message>
+    <message>
+        <source>Fit inside both values</source>
+        <translation>Faire tenir dans les deux valeurs</translation>
+    </message>
+    <message>
+        <source>fit inside both</source>
+        <translation>tenir dans les deux</translation>
+    </message>
+    <message>
+        <source>Read the first value as the long side and the second as the short side, whatever the image&apos;s orientation</source>
+        <translation>Lire la première valeur comme le grand côté et la seconde comme le petit côté, quelle que soit l’orientation de l’image</translation>
+    </message>
+    <message>
+        <source>&amp;Long and short side instead of width and height</source>
+        <translation>Grand et petit côté au &amp;lieu de largeur et hauteur</translation>
+    </message>
+    <message>
+        <source>Keep each image&apos;s proportions: give one value, the other follows</source>
+        <translation>Conserver les proportions de chaque image&#xa0;: indiquez une valeur, l’autre suit</translation>
+    </message>
+    <message>
+        <source>Keep &amp;proportions</source>
+        <translation>Conserver les &amp;proportions</translation>
+    </message>
+    <message>
+        <source>An image already smaller than its target size is written at its own size</source>
+        <translation>Une image déjà plus petite que la taille visée est écrite à sa propre taille</translation>
+    </message>
+    <message>
+        <source>Do not &amp;enlarge</source>
+        <translation>Ne pas a&amp;grandir</translation>
+    </message>
+    <message>
+        <source>&amp;Resolution</source>
+        <translation>Résolutio&amp;n</translation>
+    </message>
+    <message>
+        <source>The resolution written into each image, in pixels per inch. With inches or millimetres it also sets the pixel size.</source>
+        <translation>La résolution inscrite dans chaque image, en pixels par pouce. En pouces ou en millimètres, elle détermine aussi la taille en pixels.</translation>
+    </message>
+    <message>
+        <source>Resolution stepper</source>
+        <translation>Augmenter ou diminuer la résolution</translation>
+    </message>
+    <message>
+        <source>pixels/inch</source>
+        <translation>pixels/pouce</translation>
+    </message>
+    <message>
+        <source>Pick a preset of Size and Output settings, or save the current ones as one</source>
+        <translation>Choisir un préréglage des réglages Taille et Sortie, ou enregistrer les réglages actuels comme préréglage</translation>
+    </message>
+    <message>
+        <source>Prese&amp;ts</source>
+        <translation>Préréglage&amp;s</translation>
+    </message>
     <message>
         <source>Pixels</source>
         <translation>Pixels</translation>
@@ -1584,50 +1639,6 @@ Chaque image garde le numéro qu’elle a dans la liste entière, pour que les p
         <translation>Pourcentage</translation>
     </message>
     <message>
-        <source>Source name</source>
-        <translation>Nom d’origine</translation>
-    </message>
-    <message>
-        <source>Name and number</source>
-        <translation>Nom et numéro</translation>
-    </message>
-    <message>
-        <source>Keep all</source>
-        <translation>Tout conserver</translation>
-    </message>
-    <message>
-        <source>Without personal data</source>
-        <translation>Sans données personnelles</translation>
-    </message>
-    <message>
-        <source>None</source>
-        <translation>Aucune</translation>
-    </message>
-    <message>
-        <source>Fail the image</source>
-        <translation>Mettre l’image en échec</translation>
-    </message>
-    <message>
-        <source>Add a number (name-2)</source>
-        <translation>Ajouter un numéro (nom-2)</translation>
-    </message>
-    <message>
-        <source>Skip the image</source>
-        <translation>Ignorer l’image</translation>
-    </message>
-    <message>
-        <source>Choose the Output Folder</source>
-        <translation>Choisir le dossier de destination</translation>
-    </message>
-    <message>
-        <source>Choose</source>
-        <translation>Choisir</translation>
-    </message>
-    <message>
-        <source>%1%</source>
-        <translation>%1&#xa0;%</translation>
-    </message>
-    <message>
         <source>px</source>
         <translation>px</translation>
     </message>
@@ -1642,14 +1653,6 @@ Chaque image garde le numéro qu’elle a dans la liste entière, pour que les p
     <message>
         <source>%</source>
         <translation>%</translation>
-    </message>
-    <message>
-        <source>LZW compression</source>
-        <translation>Compression LZW</translation>
-    </message>
-    <message>
-        <source>No compression</source>
-        <translation>Sans compression</translation>
     </message>
 </context>
 </TS>

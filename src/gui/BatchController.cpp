@@ -4,20 +4,18 @@
 #include <system_error>
 
 #include <QApplication>
-#include <QButtonGroup>
-#include <QCheckBox>
-#include <QComboBox>
 #include <QDialog>
 #include <QDir>
 #include <QFileInfo>
 #include <QKeyEvent>
 #include <QMessageBox>
-#include <QLineEdit>
 #include <QPushButton>
 #include <QTabWidget>
 
 #include "gui/ControlValues.h"
+#include "gui/OutputPage.h"
 #include "gui/ProgressSheet.h"
+#include "gui/SizePage.h"
 #include "batch/BatchLog.h"
 #include "batch/BatchResizer.h"
 #include "core/LocalizedText.h"
@@ -27,7 +25,6 @@
 #include "ui_ProgressPanel.h"
 
 using ControlValues::floatValue;
-using ControlValues::isOn;
 
 namespace {
 
@@ -78,24 +75,25 @@ std::optional<BatchController::InputProblem> BatchController::inputProblem() con
 {
     // What the controls show is checked, not the store. A text is empty only when it is
     // exactly empty: white space is content, read as a number like any other text.
-    const Ui::MainWindow* ui = mUi;
+    const SizePage* size = mUi->sizePage;
+    const OutputPage* output = mUi->outputPage;
     if (mResizer->images().count() == 0)
         return InputProblem { kImagesTab, LocalizedText::text("_CheckNoImages") };
 
     auto sizeProblem = [](const char* key) {
         return InputProblem { kSizeTab, LocalizedText::text(key) };
     };
-    const bool longShort = isOn(ui->longShortSidesCheck);
+    const bool longShort = size->usesLongShortSides();
     const char* enterFirst = longShort ? "_CheckEnterLongSide" : "_CheckEnterWidth";
     const char* enterSecond = longShort ? "_CheckEnterShortSide" : "_CheckEnterHeight";
-    const bool noWidth = ui->widthField->text().isEmpty();
-    const bool noHeight = ui->heightField->text().isEmpty();
-    const int given = ui->givenSideGroup->checkedId();
-    switch (ui->keepProportionsCheck->checkState()) {
+    const bool noWidth = size->widthText().isEmpty();
+    const bool noHeight = size->heightText().isEmpty();
+    const GivenSide given = size->givenSide();
+    switch (size->proportionalState()) {
     case Qt::Checked:
-        if (given != int(GivenSide::Both)) {
+        if (given != GivenSide::Both) {
             if (noWidth && noHeight)
-                return sizeProblem(given == int(GivenSide::Second) ? enterSecond : enterFirst);
+                return sizeProblem(given == GivenSide::Second ? enterSecond : enterFirst);
             break;
         }
         [[fallthrough]]; // fitting inside a box takes both values, as free scaling does
@@ -110,19 +108,19 @@ std::optional<BatchController::InputProblem> BatchController::inputProblem() con
     }
     // A size of 0 takes that side from the other, so one size above 0 is enough; a negative
     // one, or none above 0, would make every image fail.
-    const float width = noWidth ? 0.0f : floatValue(ui->widthField);
-    const float height = noHeight ? 0.0f : floatValue(ui->heightField);
+    const float width = noWidth ? 0.0f : floatValue(size->widthText());
+    const float height = noHeight ? 0.0f : floatValue(size->heightText());
     if (width < 0.0f || height < 0.0f || !(width > 0.0f || height > 0.0f))
         return sizeProblem("_CheckSizeAboveZero");
-    if (ui->resolutionField->text().isEmpty())
+    if (size->resolutionText().isEmpty())
         return sizeProblem("_CheckEnterResolution");
-    if (!(floatValue(ui->resolutionField) > 0.0f))
+    if (!(floatValue(size->resolutionText()) > 0.0f))
         return sizeProblem("_CheckResolutionAboveZero");
 
     auto outputProblem = [](const char* key) {
         return InputProblem { kOutputTab, LocalizedText::text(key) };
     };
-    const QString outputFolder = ui->outputFolderField->text();
+    const QString outputFolder = output->outputFolderText();
     if (outputFolder.isEmpty())
         return outputProblem("_CheckChooseFolder");
     // Follows a symbolic link at the end; a leading "~" is a folder name like any other.
@@ -137,15 +135,15 @@ std::optional<BatchController::InputProblem> BatchController::inputProblem() con
     if (!folder.isDir())
         return outputProblem("_CheckNotAFolder");
 
-    switch (ControlValues::selectedCode<OutputNaming>(ui->namingCombo)) {
+    switch (output->naming()) {
     case OutputNaming::SourceName:
         break;
     case OutputNaming::CustomName:
-        if (ui->startNumberField->text().isEmpty())
+        if (output->startNumberText().isEmpty())
             return outputProblem("_CheckEnterStartNumber");
-        if (!ResizeRules::isUsableCustomName(ui->baseNameField->text()))
+        if (!ResizeRules::isUsableCustomName(output->baseNameText()))
             return InputProblem { kOutputTab,
-                LocalizedText::text("_CheckUnusableName", { ui->baseNameField->text() }) };
+                LocalizedText::text("_CheckUnusableName", { output->baseNameText() }) };
         break;
     default:
         return outputProblem("_CheckChooseNaming");
@@ -180,12 +178,12 @@ void BatchController::startBatch()
 
     mUi->tabs->setCurrentIndex(kImagesTab);
     mResizer->setMayContinue(true);
-    mProgressSheet->setOutputFolder(mUi->outputFolderField->text());
+    mProgressSheet->setOutputFolder(mUi->outputPage->outputFolderText());
     mProgressSheet->open();
     // The start number is the field's text now, not the stored setting.
     // The start number as the field shows it at this moment.
     ResizeOptions options = mSettings->resizeOptions();
-    options.startNumber = mUi->startNumberField->text();
+    options.startNumber = mUi->outputPage->startNumberText();
     const BatchArguments arguments(mProgressSheet, options, mSettings->effectiveJobs());
     // Cannot be refused: the earlier batch's worker left its loop before it queued the alert
     // whose dismissal ended isBusy().
@@ -194,7 +192,7 @@ void BatchController::startBatch()
 
 void BatchController::offerToCreateFolder(const InputProblem& problem)
 {
-    const QString folder = QDir::toNativeSeparators(mUi->outputFolderField->text());
+    const QString folder = QDir::toNativeSeparators(mUi->outputPage->outputFolderText());
     auto* box = new QMessageBox(QMessageBox::Question, tr("Create the Output Folder?"),
         tr("The output folder %1 does not exist.").arg(folder), QMessageBox::Cancel,
         mUi->tabs->window());
@@ -218,7 +216,7 @@ void BatchController::offerToCreateFolder(const InputProblem& problem)
 
 void BatchController::createFolderAndStart(const InputProblem& problem)
 {
-    const QString folder = mUi->outputFolderField->text();
+    const QString folder = mUi->outputPage->outputFolderText();
     // std::filesystem rather than QDir::mkpath: it says why a folder cannot be made (a file
     // in the way, no permission).
     std::error_code error;

@@ -10,7 +10,6 @@
 #include <QFileInfo>
 #include <QHeaderView>
 #include <QLabel>
-#include <QLineEdit>
 #include <QLocale>
 #include <QPixmap>
 #include <QProgressBar>
@@ -65,11 +64,6 @@ ImageListController::ImageListController(
     QSizePolicy busyPolicy = ui->previewBusyBar->sizePolicy();
     busyPolicy.setRetainSizeWhenHidden(true);
     ui->previewBusyBar->setSizePolicy(busyPolicy);
-    // The number fields are stored when their editing ends, without an edit signal of their
-    // own: the output size follows them then too (after they were stored).
-    for (QLineEdit* field : { ui->widthField, ui->heightField, ui->resolutionField })
-        connect(field, &QLineEdit::editingFinished, this, &ImageListController::showOutputSize,
-            Qt::QueuedConnection);
 }
 
 void ImageListController::showStoredSettings()
@@ -300,9 +294,8 @@ void ImageListController::showOutputSize()
 
 QString ImageListController::outputSizeText(QSize source, int animationFrames) const
 {
-    const ImageEntry::OutputSize size
-        = ImageEntry::outputSize(
-            mSettings->resizeOptions(), source.width(), source.height(), animationFrames);
+    const ImageEntry::OutputSize size = ImageEntry::outputSize(
+        mSettings->resizeOptions(), source.width(), source.height(), animationFrames);
     const OutputFormats::Info* info = OutputFormats::find(mSettings->value(Setting::outputFormat));
     const QString formatName = info ? QString::fromLatin1(info->name) : QString();
     if (!size.formatProblem.isEmpty())

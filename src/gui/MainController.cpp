@@ -10,11 +10,12 @@
 #include <QScreen>
 #include <QSettings>
 #include <QStatusBar>
+#include <QTabWidget>
 
 #include "gui/BatchController.h"
 #include "gui/ImageListController.h"
-#include "gui/PresetController.h"
-#include "gui/SettingsController.h"
+#include "gui/OutputPage.h"
+#include "gui/SizePage.h"
 #include "batch/BatchResizer.h"
 #include "settings/Settings.h"
 #include "ui_MainWindow.h"
@@ -66,6 +67,11 @@ MainController::~MainController()
     // The window goes before the settings store: a field that still has the focus ends its
     // edit as it goes, and that edit is stored.
     mWindow.reset();
+}
+
+PresetController* MainController::presets() const
+{
+    return mUi->sizePage->presets();
 }
 
 BatchResizer* MainController::resizer() const
@@ -122,24 +128,38 @@ void MainController::show()
     mSettings = std::make_unique<Settings>(mStore);
     mSettings->load();
     mBatch = std::make_unique<BatchController>(ui, mSettings.get());
-    mSettingsControls = std::make_unique<SettingsController>(ui, mSettings.get());
+    SizePage* size = ui->sizePage;
+    OutputPage* output = ui->outputPage;
+    size->setSettings(mSettings.get(), mStore);
+    output->setSettings(mSettings.get());
+    // The tab widget reports every newly selected tab, whether the user or code selected it.
+    connect(ui->tabs, &QTabWidget::currentChanged, this, [this](int index) {
+        if (index >= 0)
+            mSettings->setValue(Setting::currentTab, index);
+    });
     mImageList = std::make_unique<ImageListController>(ui, mBatch->resizer(), mSettings.get());
-    mPresets
-        = std::make_unique<PresetController>(ui, mSettings.get(), mStore, mSettingsControls.get());
+    // A preset carries Size and Output settings: both pages show what it wrote.
+    connect(size, &SizePage::presetPicked, output, &OutputPage::showStoredSettings);
 
     // A message in the status bar goes with the next edit of any setting or of the list.
-    connect(
-        mSettingsControls.get(), &SettingsController::edited, this, &MainController::clearMessage);
+    connect(size, &SizePage::edited, this, &MainController::clearMessage);
+    connect(output, &OutputPage::edited, this, &MainController::clearMessage);
+    connect(size, &SizePage::presetPicked, this, &MainController::clearMessage);
     connect(mImageList.get(), &ImageListController::edited, this, &MainController::clearMessage);
-    connect(mPresets.get(), &PresetController::edited, this, &MainController::clearMessage);
     connect(
         mImageList.get(), &ImageListController::messageShown, this, &MainController::showMessage);
     connect(mBatch.get(), &BatchController::messageShown, this, &MainController::showMessage);
-    // The selected image's output size follows every edit of a setting, once it is stored.
-    connect(mSettingsControls.get(), &SettingsController::edited, mImageList.get(),
-        &ImageListController::showOutputSize, Qt::QueuedConnection);
+    // The selected image's output size follows every edit of a setting, once it is stored:
+    // queued, since a number field is stored when its editing ends, after its signal.
+    for (auto edited : { &SizePage::edited, &SizePage::numberStored })
+        connect(size, edited, mImageList.get(), &ImageListController::showOutputSize,
+            Qt::QueuedConnection);
+    connect(output, &OutputPage::edited, mImageList.get(), &ImageListController::showOutputSize,
+        Qt::QueuedConnection);
 
-    mSettingsControls->showStoredSettings();
+    size->showStoredSettings();
+    output->showStoredSettings();
+    ui->tabs->setCurrentIndex(mSettings->value(Setting::currentTab));
     mImageList->showStoredSettings();
 
     // The last frame comes back, and every later move or resize is saved. The first start

@@ -15,15 +15,14 @@ class BatchResizer;
 class ImageListController;
 class PresetController;
 class Settings;
-class SettingsController;
 
 namespace Ui {
 class MainWindow;
 }
 
 // The main window's controller: builds the window from its Designer file, owns the settings
-// store, and hands each part of the window to the controller of that part: the settings
-// controls of the Size and Output tabs (SettingsController), the Images tab
+// store, and hands each part of the window to the page or controller of that part: the Size
+// and Output tabs (SizePage and OutputPage, each with its own Designer file), the Images tab
 // (ImageListController), starting and stopping a batch (BatchController). It keeps what is
 // the window's own: its background, its saved frame, the status bar, the About box, and
 // quitting when it closes.
@@ -45,10 +44,10 @@ public:
     QMainWindow* window() const { return mWindow.get(); }
     // The parts below exist from show() on.
     Settings* settings() const { return mSettings.get(); }
-    SettingsController* settingsControls() const { return mSettingsControls.get(); }
     ImageListController* imageList() const { return mImageList.get(); }
     BatchController* batch() const { return mBatch.get(); }
-    PresetController* presets() const { return mPresets.get(); }
+    // The Size tab's preset menu.
+    PresetController* presets() const;
     // The batch worker and the list of the next batch; null after shutDown().
     BatchResizer* resizer() const;
 
@@ -86,8 +85,6 @@ private:
     // The window; every control is the member of mUi named like the widget.
     std::unique_ptr<QMainWindow> mWindow;
     std::unique_ptr<Settings> mSettings;
-    std::unique_ptr<SettingsController> mSettingsControls;
     std::unique_ptr<ImageListController> mImageList;
     std::unique_ptr<BatchController> mBatch;
-    std::unique_ptr<PresetController> mPresets;
 };

@@ -21,7 +21,6 @@
 #include "gui/ImageListController.h"
 #include "gui/ImageListModel.h"
 #include "gui/MainController.h"
-#include "gui/SettingsController.h"
 #include "batch/BatchResizer.h"
 #include "codec/ImageCodec.h"
 #include "core/ImageEntry.h"
@@ -471,7 +470,9 @@ private slots:
             startedIn = panel->directory().absolutePath();
             panel->reject();
         });
-        mController->settingsControls()->chooseOutputFolder();
+        mController->window()
+            ->findChild<QPushButton*>(QStringLiteral("chooseFolderButton"))
+            ->click();
         QTRY_VERIFY(!mController->window()->findChild<QFileDialog*>());
         QCOMPARE(startedIn, albums);
     }
