@@ -738,7 +738,74 @@ Teile zusammen schreiben, was ein einziger Lauf schriebe.</translation>
     </message>
 </context>
 <context>
-    <name>ImageListController</name>
+    <name>ImageListModel</name>
+    <message>
+        <source>%1 × %2</source>
+        <translation>%1 × %2</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Pixels</source>
+        <translation>Pixel</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Größe</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Typ</translation>
+    </message>
+</context>
+<context>
+    <name>ImagesPage</name>
+    <message>
+        <source>The images to resize. Drop image files here to add them.</source>
+        <translation>Die Bilder, deren Größe geändert wird. Ziehen Sie Bilddateien hierher, um sie hinzuzufügen.</translation>
+    </message>
+    <message>
+        <source>Preview of the selected image</source>
+        <translation>Vorschau des ausgewählten Bildes</translation>
+    </message>
+    <message>
+        <source>The size this image will be written at with the current settings</source>
+        <translation>Die Größe, in der dieses Bild mit den aktuellen Einstellungen geschrieben wird</translation>
+    </message>
+    <message>
+        <source>Choose image files to add to the list</source>
+        <translation>Bilddateien auswählen, die der Liste hinzugefügt werden</translation>
+    </message>
+    <message>
+        <source>&amp;Add…</source>
+        <translation>Hin&amp;zufügen…</translation>
+    </message>
+    <message>
+        <source>Choose a folder: its images and those of its subfolders are added</source>
+        <translation>Einen Ordner wählen: seine Bilder und die seiner Unterordner werden hinzugefügt</translation>
+    </message>
+    <message>
+        <source>Add Fol&amp;der…</source>
+        <translation>&amp;Ordner hinzufügen…</translation>
+    </message>
+    <message>
+        <source>Remove the selected images from the list (the files stay where they are)</source>
+        <translation>Die ausgewählten Bilder aus der Liste entfernen (die Dateien bleiben, wo sie sind)</translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation>&amp;Entfernen</translation>
+    </message>
+    <message>
+        <source>Show each image&apos;s full path instead of its file name</source>
+        <translation>Den vollständigen Pfad jedes Bildes statt nur des Dateinamens anzeigen</translation>
+    </message>
+    <message>
+        <source>Show full &amp;paths</source>
+        <translation>Vollständige &amp;Pfade anzeigen</translation>
+    </message>
     <message>
         <source>Add Images</source>
         <translation>Bilder hinzufügen</translation>
@@ -772,6 +839,10 @@ Teile zusammen schreiben, was ein einziger Lauf schriebe.</translation>
         <translation>→ keine Ausgabegröße mit diesen Einstellungen</translation>
     </message>
     <message>
+        <source>→ not written: %1</source>
+        <translation>→ wird nicht geschrieben: %1</translation>
+    </message>
+    <message>
         <source>→ %1 × %2 px, %3</source>
         <translation>→ %1 × %2 px, %3</translation>
     </message>
@@ -786,44 +857,6 @@ Teile zusammen schreiben, was ein einziger Lauf schriebe.</translation>
             <numerusform>%n Bilder</numerusform>
         </translation>
     </message>
-    <message>
-        <source>→ not written: %1</source>
-        <translation>→ wird nicht geschrieben: %1</translation>
-    </message>
-</context>
-<context>
-    <name>ImageListModel</name>
-    <message>
-        <source>%1 × %2</source>
-        <translation>%1 × %2</translation>
-    </message>
-    <message>
-        <source>Name</source>
-        <translation>Name</translation>
-    </message>
-    <message>
-        <source>Pixels</source>
-        <translation>Pixel</translation>
-    </message>
-    <message>
-        <source>Size</source>
-        <translation>Größe</translation>
-    </message>
-    <message>
-        <source>Type</source>
-        <translation>Typ</translation>
-    </message>
-</context>
-<context>
-    <name>MainController</name>
-    <message>
-        <source>About Ostrel</source>
-        <translation>Über Ostrel</translation>
-    </message>
-    <message>
-        <source>&lt;h3&gt;Ostrel %1&lt;/h3&gt;&lt;p&gt;Resizes and converts batches of images.&lt;/p&gt;&lt;p&gt;Built with Qt %2 and libvips.&lt;/p&gt;</source>
-        <translation>&lt;h3&gt;Ostrel %1&lt;/h3&gt;&lt;p&gt;Ändert die Größe von Bildern und konvertiert sie stapelweise.&lt;/p&gt;&lt;p&gt;Erstellt mit Qt %2 und libvips.&lt;/p&gt;</translation>
-    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -832,36 +865,8 @@ Teile zusammen schreiben, was ein einziger Lauf schriebe.</translation>
         <translation>&amp;Bilder</translation>
     </message>
     <message>
-        <source>The images to resize. Drop image files here to add them.</source>
-        <translation>Die Bilder, deren Größe geändert wird. Ziehen Sie Bilddateien hierher, um sie hinzuzufügen.</translation>
-    </message>
-    <message>
-        <source>Preview of the selected image</source>
-        <translation>Vorschau des ausgewählten Bildes</translation>
-    </message>
-    <message>
-        <source>Choose image files to add to the list</source>
-        <translation>Bilddateien auswählen, die der Liste hinzugefügt werden</translation>
-    </message>
-    <message>
-        <source>&amp;Add…</source>
-        <translation>Hin&amp;zufügen…</translation>
-    </message>
-    <message>
-        <source>Remove the selected images from the list (the files stay where they are)</source>
-        <translation>Die ausgewählten Bilder aus der Liste entfernen (die Dateien bleiben, wo sie sind)</translation>
-    </message>
-    <message>
         <source>&amp;Remove</source>
         <translation>&amp;Entfernen</translation>
-    </message>
-    <message>
-        <source>Show each image&apos;s full path instead of its file name</source>
-        <translation>Den vollständigen Pfad jedes Bildes statt nur des Dateinamens anzeigen</translation>
-    </message>
-    <message>
-        <source>Show full &amp;paths</source>
-        <translation>Vollständige &amp;Pfade anzeigen</translation>
     </message>
     <message>
         <source>&amp;Size</source>
@@ -908,20 +913,16 @@ Teile zusammen schreiben, was ein einziger Lauf schriebe.</translation>
         <translation>&amp;Über Ostrel</translation>
     </message>
     <message>
-        <source>The size this image will be written at with the current settings</source>
-        <translation>Die Größe, in der dieses Bild mit den aktuellen Einstellungen geschrieben wird</translation>
-    </message>
-    <message>
-        <source>Choose a folder: its images and those of its subfolders are added</source>
-        <translation>Einen Ordner wählen: seine Bilder und die seiner Unterordner werden hinzugefügt</translation>
-    </message>
-    <message>
-        <source>Add Fol&amp;der…</source>
-        <translation>&amp;Ordner hinzufügen…</translation>
-    </message>
-    <message>
         <source>Add F&amp;older…</source>
         <translation>O&amp;rdner hinzufügen…</translation>
+    </message>
+    <message>
+        <source>About Ostrel</source>
+        <translation>Über Ostrel</translation>
+    </message>
+    <message>
+        <source>&lt;h3&gt;Ostrel %1&lt;/h3&gt;&lt;p&gt;Resizes and converts batches of images.&lt;/p&gt;&lt;p&gt;Built with Qt %2 and libvips.&lt;/p&gt;</source>
+        <translation>&lt;h3&gt;Ostrel %1&lt;/h3&gt;&lt;p&gt;Ändert die Größe von Bildern und konvertiert sie stapelweise.&lt;/p&gt;&lt;p&gt;Erstellt mit Qt %2 und libvips.&lt;/p&gt;</translation>
     </message>
 </context>
 <context>

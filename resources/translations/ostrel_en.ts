@@ -737,7 +737,74 @@ run would.</translation>
     </message>
 </context>
 <context>
-    <name>ImageListController</name>
+    <name>ImageListModel</name>
+    <message>
+        <source>%1 × %2</source>
+        <translation>%1 × %2</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Pixels</source>
+        <translation>Pixels</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Size</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Type</translation>
+    </message>
+</context>
+<context>
+    <name>ImagesPage</name>
+    <message>
+        <source>The images to resize. Drop image files here to add them.</source>
+        <translation>The images to resize. Drop image files here to add them.</translation>
+    </message>
+    <message>
+        <source>Preview of the selected image</source>
+        <translation>Preview of the selected image</translation>
+    </message>
+    <message>
+        <source>The size this image will be written at with the current settings</source>
+        <translation>The size this image will be written at with the current settings</translation>
+    </message>
+    <message>
+        <source>Choose image files to add to the list</source>
+        <translation>Choose image files to add to the list</translation>
+    </message>
+    <message>
+        <source>&amp;Add…</source>
+        <translation>&amp;Add…</translation>
+    </message>
+    <message>
+        <source>Choose a folder: its images and those of its subfolders are added</source>
+        <translation>Choose a folder: its images and those of its subfolders are added</translation>
+    </message>
+    <message>
+        <source>Add Fol&amp;der…</source>
+        <translation>Add Fol&amp;der…</translation>
+    </message>
+    <message>
+        <source>Remove the selected images from the list (the files stay where they are)</source>
+        <translation>Remove the selected images from the list (the files stay where they are)</translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation>&amp;Remove</translation>
+    </message>
+    <message>
+        <source>Show each image&apos;s full path instead of its file name</source>
+        <translation>Show each image&apos;s full path instead of its file name</translation>
+    </message>
+    <message>
+        <source>Show full &amp;paths</source>
+        <translation>Show full &amp;paths</translation>
+    </message>
     <message>
         <source>Add Images</source>
         <translation>Add Images</translation>
@@ -771,6 +838,10 @@ run would.</translation>
         <translation>→ no output size with these settings</translation>
     </message>
     <message>
+        <source>→ not written: %1</source>
+        <translation>→ not written: %1</translation>
+    </message>
+    <message>
         <source>→ %1 × %2 px, %3</source>
         <translation>→ %1 × %2 px, %3</translation>
     </message>
@@ -785,44 +856,6 @@ run would.</translation>
             <numerusform>%n images</numerusform>
         </translation>
     </message>
-    <message>
-        <source>→ not written: %1</source>
-        <translation>→ not written: %1</translation>
-    </message>
-</context>
-<context>
-    <name>ImageListModel</name>
-    <message>
-        <source>%1 × %2</source>
-        <translation>%1 × %2</translation>
-    </message>
-    <message>
-        <source>Name</source>
-        <translation>Name</translation>
-    </message>
-    <message>
-        <source>Pixels</source>
-        <translation>Pixels</translation>
-    </message>
-    <message>
-        <source>Size</source>
-        <translation>Size</translation>
-    </message>
-    <message>
-        <source>Type</source>
-        <translation>Type</translation>
-    </message>
-</context>
-<context>
-    <name>MainController</name>
-    <message>
-        <source>About Ostrel</source>
-        <translation>About Ostrel</translation>
-    </message>
-    <message>
-        <source>&lt;h3&gt;Ostrel %1&lt;/h3&gt;&lt;p&gt;Resizes and converts batches of images.&lt;/p&gt;&lt;p&gt;Built with Qt %2 and libvips.&lt;/p&gt;</source>
-        <translation>&lt;h3&gt;Ostrel %1&lt;/h3&gt;&lt;p&gt;Resizes and converts batches of images.&lt;/p&gt;&lt;p&gt;Built with Qt %2 and libvips.&lt;/p&gt;</translation>
-    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -831,36 +864,8 @@ run would.</translation>
         <translation>&amp;Images</translation>
     </message>
     <message>
-        <source>The images to resize. Drop image files here to add them.</source>
-        <translation>The images to resize. Drop image files here to add them.</translation>
-    </message>
-    <message>
-        <source>Preview of the selected image</source>
-        <translation>Preview of the selected image</translation>
-    </message>
-    <message>
-        <source>Choose image files to add to the list</source>
-        <translation>Choose image files to add to the list</translation>
-    </message>
-    <message>
-        <source>&amp;Add…</source>
-        <translation>&amp;Add…</translation>
-    </message>
-    <message>
-        <source>Remove the selected images from the list (the files stay where they are)</source>
-        <translation>Remove the selected images from the list (the files stay where they are)</translation>
-    </message>
-    <message>
         <source>&amp;Remove</source>
         <translation>&amp;Remove</translation>
-    </message>
-    <message>
-        <source>Show each image&apos;s full path instead of its file name</source>
-        <translation>Show each image&apos;s full path instead of its file name</translation>
-    </message>
-    <message>
-        <source>Show full &amp;paths</source>
-        <translation>Show full &amp;paths</translation>
     </message>
     <message>
         <source>&amp;Size</source>
@@ -907,20 +912,16 @@ run would.</translation>
         <translation>&amp;About Ostrel</translation>
     </message>
     <message>
-        <source>The size this image will be written at with the current settings</source>
-        <translation>The size this image will be written at with the current settings</translation>
-    </message>
-    <message>
-        <source>Choose a folder: its images and those of its subfolders are added</source>
-        <translation>Choose a folder: its images and those of its subfolders are added</translation>
-    </message>
-    <message>
-        <source>Add Fol&amp;der…</source>
-        <translation>Add Fol&amp;der…</translation>
-    </message>
-    <message>
         <source>Add F&amp;older…</source>
         <translation>Add F&amp;older…</translation>
+    </message>
+    <message>
+        <source>About Ostrel</source>
+        <translation>About Ostrel</translation>
+    </message>
+    <message>
+        <source>&lt;h3&gt;Ostrel %1&lt;/h3&gt;&lt;p&gt;Resizes and converts batches of images.&lt;/p&gt;&lt;p&gt;Built with Qt %2 and libvips.&lt;/p&gt;</source>
+        <translation>&lt;h3&gt;Ostrel %1&lt;/h3&gt;&lt;p&gt;Resizes and converts batches of images.&lt;/p&gt;&lt;p&gt;Built with Qt %2 and libvips.&lt;/p&gt;</translation>
     </message>
 </context>
 <context>

@@ -738,7 +738,74 @@ escriban lo que escribiría una sola ejecución.</translation>
     </message>
 </context>
 <context>
-    <name>ImageListController</name>
+    <name>ImageListModel</name>
+    <message>
+        <source>%1 × %2</source>
+        <translation>%1 × %2</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nombre</translation>
+    </message>
+    <message>
+        <source>Pixels</source>
+        <translation>Píxeles</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Tamaño</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Tipo</translation>
+    </message>
+</context>
+<context>
+    <name>ImagesPage</name>
+    <message>
+        <source>The images to resize. Drop image files here to add them.</source>
+        <translation>Las imágenes que se van a redimensionar. Suelta aquí archivos de imagen para añadirlos.</translation>
+    </message>
+    <message>
+        <source>Preview of the selected image</source>
+        <translation>Vista previa de la imagen seleccionada</translation>
+    </message>
+    <message>
+        <source>The size this image will be written at with the current settings</source>
+        <translation>El tamaño con el que se escribirá esta imagen con los ajustes actuales</translation>
+    </message>
+    <message>
+        <source>Choose image files to add to the list</source>
+        <translation>Elige archivos de imagen para añadirlos a la lista</translation>
+    </message>
+    <message>
+        <source>&amp;Add…</source>
+        <translation>Aña&amp;dir…</translation>
+    </message>
+    <message>
+        <source>Choose a folder: its images and those of its subfolders are added</source>
+        <translation>Elija una carpeta: se añaden sus imágenes y las de sus subcarpetas</translation>
+    </message>
+    <message>
+        <source>Add Fol&amp;der…</source>
+        <translation>Añadir &amp;carpeta…</translation>
+    </message>
+    <message>
+        <source>Remove the selected images from the list (the files stay where they are)</source>
+        <translation>Quita las imágenes seleccionadas de la lista (los archivos se quedan donde están)</translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation>&amp;Quitar</translation>
+    </message>
+    <message>
+        <source>Show each image&apos;s full path instead of its file name</source>
+        <translation>Muestra la ruta completa de cada imagen en lugar de su nombre de archivo</translation>
+    </message>
+    <message>
+        <source>Show full &amp;paths</source>
+        <translation>Mostrar rutas &amp;completas</translation>
+    </message>
     <message>
         <source>Add Images</source>
         <translation>Añadir imágenes</translation>
@@ -772,6 +839,10 @@ escriban lo que escribiría una sola ejecución.</translation>
         <translation>→ sin tamaño de salida con estos ajustes</translation>
     </message>
     <message>
+        <source>→ not written: %1</source>
+        <translation>→ no se escribe: %1</translation>
+    </message>
+    <message>
         <source>→ %1 × %2 px, %3</source>
         <translation>→ %1 × %2 px, %3</translation>
     </message>
@@ -786,44 +857,6 @@ escriban lo que escribiría una sola ejecución.</translation>
             <numerusform>%n imágenes</numerusform>
         </translation>
     </message>
-    <message>
-        <source>→ not written: %1</source>
-        <translation>→ no se escribe: %1</translation>
-    </message>
-</context>
-<context>
-    <name>ImageListModel</name>
-    <message>
-        <source>%1 × %2</source>
-        <translation>%1 × %2</translation>
-    </message>
-    <message>
-        <source>Name</source>
-        <translation>Nombre</translation>
-    </message>
-    <message>
-        <source>Pixels</source>
-        <translation>Píxeles</translation>
-    </message>
-    <message>
-        <source>Size</source>
-        <translation>Tamaño</translation>
-    </message>
-    <message>
-        <source>Type</source>
-        <translation>Tipo</translation>
-    </message>
-</context>
-<context>
-    <name>MainController</name>
-    <message>
-        <source>About Ostrel</source>
-        <translation>Acerca de Ostrel</translation>
-    </message>
-    <message>
-        <source>&lt;h3&gt;Ostrel %1&lt;/h3&gt;&lt;p&gt;Resizes and converts batches of images.&lt;/p&gt;&lt;p&gt;Built with Qt %2 and libvips.&lt;/p&gt;</source>
-        <translation>&lt;h3&gt;Ostrel %1&lt;/h3&gt;&lt;p&gt;Redimensiona y convierte imágenes por lotes.&lt;/p&gt;&lt;p&gt;Creado con Qt %2 y libvips.&lt;/p&gt;</translation>
-    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -832,36 +865,8 @@ escriban lo que escribiría una sola ejecución.</translation>
         <translation>&amp;Imágenes</translation>
     </message>
     <message>
-        <source>The images to resize. Drop image files here to add them.</source>
-        <translation>Las imágenes que se van a redimensionar. Suelta aquí archivos de imagen para añadirlos.</translation>
-    </message>
-    <message>
-        <source>Preview of the selected image</source>
-        <translation>Vista previa de la imagen seleccionada</translation>
-    </message>
-    <message>
-        <source>Choose image files to add to the list</source>
-        <translation>Elige archivos de imagen para añadirlos a la lista</translation>
-    </message>
-    <message>
-        <source>&amp;Add…</source>
-        <translation>Aña&amp;dir…</translation>
-    </message>
-    <message>
-        <source>Remove the selected images from the list (the files stay where they are)</source>
-        <translation>Quita las imágenes seleccionadas de la lista (los archivos se quedan donde están)</translation>
-    </message>
-    <message>
         <source>&amp;Remove</source>
         <translation>&amp;Quitar</translation>
-    </message>
-    <message>
-        <source>Show each image&apos;s full path instead of its file name</source>
-        <translation>Muestra la ruta completa de cada imagen en lugar de su nombre de archivo</translation>
-    </message>
-    <message>
-        <source>Show full &amp;paths</source>
-        <translation>Mostrar rutas &amp;completas</translation>
     </message>
     <message>
         <source>&amp;Size</source>
@@ -908,20 +913,16 @@ escriban lo que escribiría una sola ejecución.</translation>
         <translation>&amp;Acerca de Ostrel</translation>
     </message>
     <message>
-        <source>The size this image will be written at with the current settings</source>
-        <translation>El tamaño con el que se escribirá esta imagen con los ajustes actuales</translation>
-    </message>
-    <message>
-        <source>Choose a folder: its images and those of its subfolders are added</source>
-        <translation>Elija una carpeta: se añaden sus imágenes y las de sus subcarpetas</translation>
-    </message>
-    <message>
-        <source>Add Fol&amp;der…</source>
-        <translation>Añadir &amp;carpeta…</translation>
-    </message>
-    <message>
         <source>Add F&amp;older…</source>
         <translation>Añadir c&amp;arpeta…</translation>
+    </message>
+    <message>
+        <source>About Ostrel</source>
+        <translation>Acerca de Ostrel</translation>
+    </message>
+    <message>
+        <source>&lt;h3&gt;Ostrel %1&lt;/h3&gt;&lt;p&gt;Resizes and converts batches of images.&lt;/p&gt;&lt;p&gt;Built with Qt %2 and libvips.&lt;/p&gt;</source>
+        <translation>&lt;h3&gt;Ostrel %1&lt;/h3&gt;&lt;p&gt;Redimensiona y convierte imágenes por lotes.&lt;/p&gt;&lt;p&gt;Creado con Qt %2 y libvips.&lt;/p&gt;</translation>
     </message>
 </context>
 <context>

@@ -738,7 +738,74 @@ Chaque image garde le numéro qu’elle a dans la liste entière, pour que les p
     </message>
 </context>
 <context>
-    <name>ImageListController</name>
+    <name>ImageListModel</name>
+    <message>
+        <source>%1 × %2</source>
+        <translation>%1 × %2</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nom</translation>
+    </message>
+    <message>
+        <source>Pixels</source>
+        <translation>Pixels</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Taille</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Type</translation>
+    </message>
+</context>
+<context>
+    <name>ImagesPage</name>
+    <message>
+        <source>The images to resize. Drop image files here to add them.</source>
+        <translation>Les images à redimensionner. Déposez ici des fichiers d’image pour les ajouter.</translation>
+    </message>
+    <message>
+        <source>Preview of the selected image</source>
+        <translation>Aperçu de l’image sélectionnée</translation>
+    </message>
+    <message>
+        <source>The size this image will be written at with the current settings</source>
+        <translation>La taille à laquelle cette image sera écrite avec les réglages actuels</translation>
+    </message>
+    <message>
+        <source>Choose image files to add to the list</source>
+        <translation>Choisir des fichiers d’image à ajouter à la liste</translation>
+    </message>
+    <message>
+        <source>&amp;Add…</source>
+        <translation>Ajo&amp;uter…</translation>
+    </message>
+    <message>
+        <source>Choose a folder: its images and those of its subfolders are added</source>
+        <translation>Choisir un dossier&#xa0;: ses images et celles de ses sous-dossiers sont ajoutées</translation>
+    </message>
+    <message>
+        <source>Add Fol&amp;der…</source>
+        <translation>Ajouter un &amp;dossier…</translation>
+    </message>
+    <message>
+        <source>Remove the selected images from the list (the files stay where they are)</source>
+        <translation>Retirer les images sélectionnées de la liste (les fichiers restent où ils sont)</translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation>R&amp;etirer</translation>
+    </message>
+    <message>
+        <source>Show each image&apos;s full path instead of its file name</source>
+        <translation>Afficher le chemin complet de chaque image au lieu de son nom de fichier</translation>
+    </message>
+    <message>
+        <source>Show full &amp;paths</source>
+        <translation>Afficher les &amp;chemins complets</translation>
+    </message>
     <message>
         <source>Add Images</source>
         <translation>Ajouter des images</translation>
@@ -772,6 +839,10 @@ Chaque image garde le numéro qu’elle a dans la liste entière, pour que les p
         <translation>→ aucune taille de sortie avec ces réglages</translation>
     </message>
     <message>
+        <source>→ not written: %1</source>
+        <translation>→ non écrite&#xa0;: %1</translation>
+    </message>
+    <message>
         <source>→ %1 × %2 px, %3</source>
         <translation>→ %1 × %2 px, %3</translation>
     </message>
@@ -786,44 +857,6 @@ Chaque image garde le numéro qu’elle a dans la liste entière, pour que les p
             <numerusform>%n images</numerusform>
         </translation>
     </message>
-    <message>
-        <source>→ not written: %1</source>
-        <translation>→ non écrite&#xa0;: %1</translation>
-    </message>
-</context>
-<context>
-    <name>ImageListModel</name>
-    <message>
-        <source>%1 × %2</source>
-        <translation>%1 × %2</translation>
-    </message>
-    <message>
-        <source>Name</source>
-        <translation>Nom</translation>
-    </message>
-    <message>
-        <source>Pixels</source>
-        <translation>Pixels</translation>
-    </message>
-    <message>
-        <source>Size</source>
-        <translation>Taille</translation>
-    </message>
-    <message>
-        <source>Type</source>
-        <translation>Type</translation>
-    </message>
-</context>
-<context>
-    <name>MainController</name>
-    <message>
-        <source>About Ostrel</source>
-        <translation>À propos d’Ostrel</translation>
-    </message>
-    <message>
-        <source>&lt;h3&gt;Ostrel %1&lt;/h3&gt;&lt;p&gt;Resizes and converts batches of images.&lt;/p&gt;&lt;p&gt;Built with Qt %2 and libvips.&lt;/p&gt;</source>
-        <translation>&lt;h3&gt;Ostrel %1&lt;/h3&gt;&lt;p&gt;Redimensionne et convertit des images par lots.&lt;/p&gt;&lt;p&gt;Conçu avec Qt %2 et libvips.&lt;/p&gt;</translation>
-    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -832,36 +865,8 @@ Chaque image garde le numéro qu’elle a dans la liste entière, pour que les p
         <translation>&amp;Images</translation>
     </message>
     <message>
-        <source>The images to resize. Drop image files here to add them.</source>
-        <translation>Les images à redimensionner. Déposez ici des fichiers d’image pour les ajouter.</translation>
-    </message>
-    <message>
-        <source>Preview of the selected image</source>
-        <translation>Aperçu de l’image sélectionnée</translation>
-    </message>
-    <message>
-        <source>Choose image files to add to the list</source>
-        <translation>Choisir des fichiers d’image à ajouter à la liste</translation>
-    </message>
-    <message>
-        <source>&amp;Add…</source>
-        <translation>Ajo&amp;uter…</translation>
-    </message>
-    <message>
-        <source>Remove the selected images from the list (the files stay where they are)</source>
-        <translation>Retirer les images sélectionnées de la liste (les fichiers restent où ils sont)</translation>
-    </message>
-    <message>
         <source>&amp;Remove</source>
         <translation>R&amp;etirer</translation>
-    </message>
-    <message>
-        <source>Show each image&apos;s full path instead of its file name</source>
-        <translation>Afficher le chemin complet de chaque image au lieu de son nom de fichier</translation>
-    </message>
-    <message>
-        <source>Show full &amp;paths</source>
-        <translation>Afficher les &amp;chemins complets</translation>
     </message>
     <message>
         <source>&amp;Size</source>
@@ -908,20 +913,16 @@ Chaque image garde le numéro qu’elle a dans la liste entière, pour que les p
         <translation>À &amp;propos d’Ostrel</translation>
     </message>
     <message>
-        <source>The size this image will be written at with the current settings</source>
-        <translation>La taille à laquelle cette image sera écrite avec les réglages actuels</translation>
-    </message>
-    <message>
-        <source>Choose a folder: its images and those of its subfolders are added</source>
-        <translation>Choisir un dossier&#xa0;: ses images et celles de ses sous-dossiers sont ajoutées</translation>
-    </message>
-    <message>
-        <source>Add Fol&amp;der…</source>
-        <translation>Ajouter un &amp;dossier…</translation>
-    </message>
-    <message>
         <source>Add F&amp;older…</source>
         <translation>Ajouter un d&amp;ossier…</translation>
+    </message>
+    <message>
+        <source>About Ostrel</source>
+        <translation>À propos d’Ostrel</translation>
+    </message>
+    <message>
+        <source>&lt;h3&gt;Ostrel %1&lt;/h3&gt;&lt;p&gt;Resizes and converts batches of images.&lt;/p&gt;&lt;p&gt;Built with Qt %2 and libvips.&lt;/p&gt;</source>
+        <translation>&lt;h3&gt;Ostrel %1&lt;/h3&gt;&lt;p&gt;Redimensionne et convertit des images par lots.&lt;/p&gt;&lt;p&gt;Conçu avec Qt %2 et libvips.&lt;/p&gt;</translation>
     </message>
 </context>
 <context>

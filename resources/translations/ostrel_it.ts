@@ -737,7 +737,74 @@ insieme scrivano ciò che scriverebbe un’unica esecuzione.</translation>
     </message>
 </context>
 <context>
-    <name>ImageListController</name>
+    <name>ImageListModel</name>
+    <message>
+        <source>%1 × %2</source>
+        <translation>%1 × %2</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nome</translation>
+    </message>
+    <message>
+        <source>Pixels</source>
+        <translation>Pixel</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Dimensione</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Tipo</translation>
+    </message>
+</context>
+<context>
+    <name>ImagesPage</name>
+    <message>
+        <source>The images to resize. Drop image files here to add them.</source>
+        <translation>Le immagini da ridimensionare. Trascina qui dei file di immagine per aggiungerli.</translation>
+    </message>
+    <message>
+        <source>Preview of the selected image</source>
+        <translation>Anteprima dell’immagine selezionata</translation>
+    </message>
+    <message>
+        <source>The size this image will be written at with the current settings</source>
+        <translation>La dimensione con cui questa immagine sarà scritta con le impostazioni attuali</translation>
+    </message>
+    <message>
+        <source>Choose image files to add to the list</source>
+        <translation>Scegli i file di immagine da aggiungere all’elenco</translation>
+    </message>
+    <message>
+        <source>&amp;Add…</source>
+        <translation>A&amp;ggiungi…</translation>
+    </message>
+    <message>
+        <source>Choose a folder: its images and those of its subfolders are added</source>
+        <translation>Scegli una cartella: vengono aggiunte le sue immagini e quelle delle sue sottocartelle</translation>
+    </message>
+    <message>
+        <source>Add Fol&amp;der…</source>
+        <translation>Aggiungi &amp;cartella…</translation>
+    </message>
+    <message>
+        <source>Remove the selected images from the list (the files stay where they are)</source>
+        <translation>Rimuovi le immagini selezionate dall’elenco (i file restano dove sono)</translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation>Rimuo&amp;vi</translation>
+    </message>
+    <message>
+        <source>Show each image&apos;s full path instead of its file name</source>
+        <translation>Mostra il percorso completo di ogni immagine invece del solo nome del file</translation>
+    </message>
+    <message>
+        <source>Show full &amp;paths</source>
+        <translation>Mostra i &amp;percorsi completi</translation>
+    </message>
     <message>
         <source>Add Images</source>
         <translation>Aggiungi immagini</translation>
@@ -771,6 +838,10 @@ insieme scrivano ciò che scriverebbe un’unica esecuzione.</translation>
         <translation>→ nessuna dimensione di uscita con queste impostazioni</translation>
     </message>
     <message>
+        <source>→ not written: %1</source>
+        <translation>→ non viene scritta: %1</translation>
+    </message>
+    <message>
         <source>→ %1 × %2 px, %3</source>
         <translation>→ %1 × %2 px, %3</translation>
     </message>
@@ -785,44 +856,6 @@ insieme scrivano ciò che scriverebbe un’unica esecuzione.</translation>
             <numerusform>%n immagini</numerusform>
         </translation>
     </message>
-    <message>
-        <source>→ not written: %1</source>
-        <translation>→ non viene scritta: %1</translation>
-    </message>
-</context>
-<context>
-    <name>ImageListModel</name>
-    <message>
-        <source>%1 × %2</source>
-        <translation>%1 × %2</translation>
-    </message>
-    <message>
-        <source>Name</source>
-        <translation>Nome</translation>
-    </message>
-    <message>
-        <source>Pixels</source>
-        <translation>Pixel</translation>
-    </message>
-    <message>
-        <source>Size</source>
-        <translation>Dimensione</translation>
-    </message>
-    <message>
-        <source>Type</source>
-        <translation>Tipo</translation>
-    </message>
-</context>
-<context>
-    <name>MainController</name>
-    <message>
-        <source>About Ostrel</source>
-        <translation>Informazioni su Ostrel</translation>
-    </message>
-    <message>
-        <source>&lt;h3&gt;Ostrel %1&lt;/h3&gt;&lt;p&gt;Resizes and converts batches of images.&lt;/p&gt;&lt;p&gt;Built with Qt %2 and libvips.&lt;/p&gt;</source>
-        <translation>&lt;h3&gt;Ostrel %1&lt;/h3&gt;&lt;p&gt;Ridimensiona e converte immagini in serie.&lt;/p&gt;&lt;p&gt;Realizzato con Qt %2 e libvips.&lt;/p&gt;</translation>
-    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -831,36 +864,8 @@ insieme scrivano ciò che scriverebbe un’unica esecuzione.</translation>
         <translation>&amp;Immagini</translation>
     </message>
     <message>
-        <source>The images to resize. Drop image files here to add them.</source>
-        <translation>Le immagini da ridimensionare. Trascina qui dei file di immagine per aggiungerli.</translation>
-    </message>
-    <message>
-        <source>Preview of the selected image</source>
-        <translation>Anteprima dell’immagine selezionata</translation>
-    </message>
-    <message>
-        <source>Choose image files to add to the list</source>
-        <translation>Scegli i file di immagine da aggiungere all’elenco</translation>
-    </message>
-    <message>
-        <source>&amp;Add…</source>
-        <translation>A&amp;ggiungi…</translation>
-    </message>
-    <message>
-        <source>Remove the selected images from the list (the files stay where they are)</source>
-        <translation>Rimuovi le immagini selezionate dall’elenco (i file restano dove sono)</translation>
-    </message>
-    <message>
         <source>&amp;Remove</source>
         <translation>Rimuo&amp;vi</translation>
-    </message>
-    <message>
-        <source>Show each image&apos;s full path instead of its file name</source>
-        <translation>Mostra il percorso completo di ogni immagine invece del solo nome del file</translation>
-    </message>
-    <message>
-        <source>Show full &amp;paths</source>
-        <translation>Mostra i &amp;percorsi completi</translation>
     </message>
     <message>
         <source>&amp;Size</source>
@@ -907,20 +912,16 @@ insieme scrivano ciò che scriverebbe un’unica esecuzione.</translation>
         <translation>&amp;Informazioni su Ostrel</translation>
     </message>
     <message>
-        <source>The size this image will be written at with the current settings</source>
-        <translation>La dimensione con cui questa immagine sarà scritta con le impostazioni attuali</translation>
-    </message>
-    <message>
-        <source>Choose a folder: its images and those of its subfolders are added</source>
-        <translation>Scegli una cartella: vengono aggiunte le sue immagini e quelle delle sue sottocartelle</translation>
-    </message>
-    <message>
-        <source>Add Fol&amp;der…</source>
-        <translation>Aggiungi &amp;cartella…</translation>
-    </message>
-    <message>
         <source>Add F&amp;older…</source>
         <translation>Aggiungi c&amp;artella…</translation>
+    </message>
+    <message>
+        <source>About Ostrel</source>
+        <translation>Informazioni su Ostrel</translation>
+    </message>
+    <message>
+        <source>&lt;h3&gt;Ostrel %1&lt;/h3&gt;&lt;p&gt;Resizes and converts batches of images.&lt;/p&gt;&lt;p&gt;Built with Qt %2 and libvips.&lt;/p&gt;</source>
+        <translation>&lt;h3&gt;Ostrel %1&lt;/h3&gt;&lt;p&gt;Ridimensiona e converte immagini in serie.&lt;/p&gt;&lt;p&gt;Realizzato con Qt %2 e libvips.&lt;/p&gt;</translation>
     </message>
 </context>
 <context>

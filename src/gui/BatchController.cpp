@@ -10,7 +10,6 @@
 #include <QKeyEvent>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QTabWidget>
 
 #include "gui/ControlValues.h"
 #include "gui/OutputPage.h"
@@ -21,29 +20,18 @@
 #include "core/LocalizedText.h"
 #include "core/ResizeRules.h"
 #include "settings/Settings.h"
-#include "ui_MainWindow.h"
 #include "ui_ProgressPanel.h"
 
 using ControlValues::floatValue;
+using Page = MainWindow::Page;
 
-namespace {
-
-// The tabs that a failed input check turns to: the file list, the size fields with the
-// resolution, and the output folder with the naming controls.
-constexpr int kImagesTab = 0;
-constexpr int kSizeTab = 1;
-constexpr int kOutputTab = 2;
-
-} // namespace
-
-BatchController::BatchController(Ui::MainWindow* ui, Settings* settings, QObject* parent)
+BatchController::BatchController(MainWindow* window, Settings* settings, QObject* parent)
     : QObject(parent)
-    , mUi(ui)
+    , mWindow(window)
     , mSettings(settings)
     , mProgressUi(std::make_unique<Ui::ProgressPanel>())
     , mResizer(std::make_unique<BatchResizer>(0))
 {
-    QWidget* window = ui->tabs->window();
     mProgressPanel = new QDialog(window);
     mProgressUi->setupUi(mProgressPanel);
     mProgressPanel->setWindowModality(Qt::WindowModal);
@@ -51,13 +39,12 @@ BatchController::BatchController(Ui::MainWindow* ui, Settings* settings, QObject
         mProgressUi->progressLabel, mProgressUi->imageNameLabel, mProgressUi->timeLabel,
         mProgressUi->stopButton, this);
 
-    connect(ui->resizeButton, &QPushButton::clicked, this, &BatchController::startBatch);
-    connect(ui->actionStart, &QAction::triggered, this, &BatchController::startBatch);
+    connect(window, &MainWindow::startRequested, this, &BatchController::startBatch);
     connect(mProgressUi->stopButton, &QPushButton::clicked, this, &BatchController::stopBatch);
     mProgressPanel->installEventFilter(this);
     connect(mProgressSheet, &ProgressSheet::closingAlertFinished, this, [this](int buttonCode) {
         if (mResizer && !mResizer->closingAlertFinished(buttonCode)) {
-            ProgressSheet::showCannotOpen(mUi->tabs->window(),
+            ProgressSheet::showCannotOpen(mWindow,
                 tr("No viewer could be started for the log %1.")
                     .arg(QDir::toNativeSeparators(BatchLog::logFilePath())));
         }
@@ -75,13 +62,13 @@ std::optional<BatchController::InputProblem> BatchController::inputProblem() con
 {
     // What the controls show is checked, not the store. A text is empty only when it is
     // exactly empty: white space is content, read as a number like any other text.
-    const SizePage* size = mUi->sizePage;
-    const OutputPage* output = mUi->outputPage;
+    const SizePage* size = mWindow->sizePage();
+    const OutputPage* output = mWindow->outputPage();
     if (mResizer->images().count() == 0)
-        return InputProblem { kImagesTab, LocalizedText::text("_CheckNoImages") };
+        return InputProblem { Page::Images, LocalizedText::text("_CheckNoImages") };
 
     auto sizeProblem = [](const char* key) {
-        return InputProblem { kSizeTab, LocalizedText::text(key) };
+        return InputProblem { Page::Size, LocalizedText::text(key) };
     };
     const bool longShort = size->usesLongShortSides();
     const char* enterFirst = longShort ? "_CheckEnterLongSide" : "_CheckEnterWidth";
@@ -118,7 +105,7 @@ std::optional<BatchController::InputProblem> BatchController::inputProblem() con
         return sizeProblem("_CheckResolutionAboveZero");
 
     auto outputProblem = [](const char* key) {
-        return InputProblem { kOutputTab, LocalizedText::text(key) };
+        return InputProblem { Page::Output, LocalizedText::text(key) };
     };
     const QString outputFolder = output->outputFolderText();
     if (outputFolder.isEmpty())
@@ -142,7 +129,7 @@ std::optional<BatchController::InputProblem> BatchController::inputProblem() con
         if (output->startNumberText().isEmpty())
             return outputProblem("_CheckEnterStartNumber");
         if (!ResizeRules::isUsableCustomName(output->baseNameText()))
-            return InputProblem { kOutputTab,
+            return InputProblem { Page::Output,
                 LocalizedText::text("_CheckUnusableName", { output->baseNameText() }) };
         break;
     default:
@@ -171,19 +158,18 @@ void BatchController::startBatch()
             return;
         }
         beep();
-        mUi->tabs->setCurrentIndex(problem->tab);
-        emit messageShown(problem->message);
+        mWindow->showProblem(problem->page, problem->message);
         return;
     }
 
-    mUi->tabs->setCurrentIndex(kImagesTab);
+    mWindow->setCurrentPage(Page::Images);
     mResizer->setMayContinue(true);
-    mProgressSheet->setOutputFolder(mUi->outputPage->outputFolderText());
+    mProgressSheet->setOutputFolder(mWindow->outputPage()->outputFolderText());
     mProgressSheet->open();
     // The start number is the field's text now, not the stored setting.
     // The start number as the field shows it at this moment.
     ResizeOptions options = mSettings->resizeOptions();
-    options.startNumber = mUi->outputPage->startNumberText();
+    options.startNumber = mWindow->outputPage()->startNumberText();
     const BatchArguments arguments(mProgressSheet, options, mSettings->effectiveJobs());
     // Cannot be refused: the earlier batch's worker left its loop before it queued the alert
     // whose dismissal ended isBusy().
@@ -192,10 +178,9 @@ void BatchController::startBatch()
 
 void BatchController::offerToCreateFolder(const InputProblem& problem)
 {
-    const QString folder = QDir::toNativeSeparators(mUi->outputPage->outputFolderText());
+    const QString folder = QDir::toNativeSeparators(mWindow->outputPage()->outputFolderText());
     auto* box = new QMessageBox(QMessageBox::Question, tr("Create the Output Folder?"),
-        tr("The output folder %1 does not exist.").arg(folder), QMessageBox::Cancel,
-        mUi->tabs->window());
+        tr("The output folder %1 does not exist.").arg(folder), QMessageBox::Cancel, mWindow);
     box->setTextFormat(Qt::PlainText);
     box->setInformativeText(tr("Create it and resize the images into it?"));
     QPushButton* create = box->addButton(tr("Create"), QMessageBox::AcceptRole);
@@ -208,29 +193,27 @@ void BatchController::offerToCreateFolder(const InputProblem& problem)
             createFolderAndStart(problem);
             return;
         }
-        mUi->tabs->setCurrentIndex(problem.tab);
-        emit messageShown(problem.message);
+        mWindow->showProblem(problem.page, problem.message);
     });
     box->open();
 }
 
 void BatchController::createFolderAndStart(const InputProblem& problem)
 {
-    const QString folder = mUi->outputPage->outputFolderText();
+    const QString folder = mWindow->outputPage()->outputFolderText();
     // std::filesystem rather than QDir::mkpath: it says why a folder cannot be made (a file
     // in the way, no permission).
     std::error_code error;
     std::filesystem::create_directories(
         std::filesystem::path(QFile::encodeName(folder).toStdString()), error);
     if (error || !QFileInfo(folder).isDir()) {
-        mUi->tabs->setCurrentIndex(problem.tab);
-        emit messageShown(problem.message);
+        mWindow->showProblem(problem.page, problem.message);
         const QString reason = error ? QString::fromLocal8Bit(error.message().c_str())
                                      : tr("something else stands at that path");
         auto* box = new QMessageBox(QMessageBox::Warning, tr("Create the Output Folder?"),
             tr("The folder %1 could not be created: %2.")
                 .arg(QDir::toNativeSeparators(folder), reason),
-            QMessageBox::Ok, mUi->tabs->window());
+            QMessageBox::Ok, mWindow);
         box->setTextFormat(Qt::PlainText);
         box->setAttribute(Qt::WA_DeleteOnClose);
         box->setWindowModality(Qt::WindowModal);

@@ -6,6 +6,8 @@
 #include <memory>
 #include <optional>
 
+#include "gui/MainWindow.h"
+
 class QDialog;
 
 class BatchResizer;
@@ -13,7 +15,6 @@ class ProgressSheet;
 class Settings;
 
 namespace Ui {
-class MainWindow;
 class ProgressPanel;
 }
 
@@ -27,8 +28,9 @@ class BatchController : public QObject
     Q_OBJECT
 
 public:
-    // ui: the window's widgets; settings: the store the batch reads. Both outlive this object.
-    BatchController(Ui::MainWindow* ui, Settings* settings, QObject* parent = nullptr);
+    // window: the main window, whose pages the checks read; settings: the store the batch
+    // reads. Both outlive this object.
+    BatchController(MainWindow* window, Settings* settings, QObject* parent = nullptr);
     ~BatchController() override;
 
     // The worker and the list of the next batch; null after shutDown().
@@ -37,8 +39,8 @@ public:
 
 public slots:
     // Checks the controls in a fixed order; at the first failed check it beeps, turns to the
-    // tab of the faulty control and names the problem (messageShown) until the next edit, and
-    // changes nothing else. When every check passes it turns to the first tab, raises the run
+    // tab of the faulty control and names the problem in the status bar until the next edit,
+    // and changes nothing else. When every check passes it turns to the first tab, raises the run
     // flag, opens the progress sheet and starts the worker, and returns at once.
     void startBatch();
     // Only lowers the run flag: the worker completes its image in progress and then reports.
@@ -49,15 +51,13 @@ public slots:
 signals:
     // A failed check has just sounded the system beep.
     void beeped();
-    // A short message for the status bar that stays until the next edit.
-    void messageShown(const QString& message);
 
 private:
     // Why a batch cannot start: the tab holding the faulty control and a short message in
     // the user's language that names the problem.
     struct InputProblem
     {
-        int tab;
+        MainWindow::Page page;
         QString message;
         // The output folder is missing and could be made: an absolute path at which nothing
         // stands.
@@ -73,7 +73,7 @@ private:
     void createFolderAndStart(const InputProblem& problem);
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-    Ui::MainWindow* mUi;
+    MainWindow* mWindow;
     Settings* mSettings;
     std::unique_ptr<Ui::ProgressPanel> mProgressUi;
     QDialog* mProgressPanel = nullptr; // a child of the window
