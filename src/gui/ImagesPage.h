@@ -41,9 +41,9 @@ public:
     explicit ImagesPage(QWidget* parent = nullptr);
     ~ImagesPage() override;
 
-    // resizer: owns the list shown; it outlives this page.
+    // Both set once, before showStoredSettings(), and outlive this page. resizer: owns the
+    // list shown; settings: the store written to.
     void setResizer(BatchResizer* resizer);
-    // settings: the store written to; it outlives this page.
     void setSettings(Settings* settings);
     // Sets the model on the view and shows the stored full-path choice.
     void showStoredSettings();

@@ -29,7 +29,14 @@ MainWindow::MainWindow(QWidget* parent)
     setWindowBackground();
 }
 
-MainWindow::~MainWindow() = default;
+MainWindow::~MainWindow()
+{
+    // The pages outlive this part of the window: QWidget's destructor still closes the window,
+    // and a field that loses the focus then ends its edit. Nothing they send may reach here.
+    mUi->imagesPage->disconnect(this);
+    mUi->sizePage->disconnect(this);
+    mUi->outputPage->disconnect(this);
+}
 
 ImagesPage* MainWindow::imagesPage() const
 {

@@ -45,7 +45,8 @@ public:
     SizePage* sizePage() const;
     OutputPage* outputPage() const;
 
-    // settings: the store the choice of tab is written to; it outlives this window.
+    // settings: the store the choice of tab is written to; set once, before showStoredPage().
+    // It outlives this window.
     void setSettings(Settings* settings);
     // Turns to the tab stored at the last run.
     void showStoredPage();

@@ -30,7 +30,8 @@ public:
     explicit OutputPage(QWidget* parent = nullptr);
     ~OutputPage() override;
 
-    // settings: the store written to; it outlives this page.
+    // settings: the store written to; set once, before showStoredSettings(). It outlives this
+    // page.
     void setSettings(Settings* settings);
 
     // What the controls show, which the checks before a batch read (not the store), and the

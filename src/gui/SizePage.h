@@ -35,7 +35,7 @@ public:
     ~SizePage() override;
 
     // settings: the store written to; presetStore: the settings file that keeps the user's
-    // presets (may be null). Both outlive this page.
+    // presets (may be null). Set once, before showStoredSettings(); both outlive this page.
     void setSettings(Settings* settings, QSettings* presetStore);
     // The preset menu, from setSettings() on.
     PresetController* presets() const { return mPresets; }
