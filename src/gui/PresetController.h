@@ -21,8 +21,8 @@ class PresetController : public QObject
     Q_OBJECT
 
 public:
-    // button: the button that opens the menu, and the parent of its dialogs. button, settings
-    // and store (may be null) outlive this object.
+    // button: the button that opens the menu; its window is the parent of the menu's dialogs.
+    // button, settings and store (may be null) outlive this object.
     PresetController(
         QPushButton* button, Settings* settings, QSettings* store, QObject* parent = nullptr);
 
