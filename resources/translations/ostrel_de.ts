@@ -843,7 +843,74 @@ Teile zusammen schreiben, was ein einziger Lauf schriebe.</translation>
     </message>
 </context>
 <context>
-    <name>ImageListController</name>
+    <name>ImageListModel</name>
+    <message>
+        <source>%1 × %2</source>
+        <translation>%1 × %2</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Pixels</source>
+        <translation>Pixel</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Größe</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Typ</translation>
+    </message>
+</context>
+<context>
+    <name>ImagesPage</name>
+    <message>
+        <source>The images to resize. Drop image files here to add them.</source>
+        <translation>Die Bilder, deren Größe geändert wird. Ziehen Sie Bilddateien hierher, um sie hinzuzufügen.</translation>
+    </message>
+    <message>
+        <source>Preview of the selected image</source>
+        <translation>Vorschau des ausgewählten Bildes</translation>
+    </message>
+    <message>
+        <source>The size this image will be written at with the current settings</source>
+        <translation>Die Größe, in der dieses Bild mit den aktuellen Einstellungen geschrieben wird</translation>
+    </message>
+    <message>
+        <source>Choose image files to add to the list</source>
+        <translation>Bilddateien auswählen, die der Liste hinzugefügt werden</translation>
+    </message>
+    <message>
+        <source>&amp;Add…</source>
+        <translation>Hin&amp;zufügen…</translation>
+    </message>
+    <message>
+        <source>Choose a folder: its images and those of its subfolders are added</source>
+        <translation>Einen Ordner wählen: seine Bilder und die seiner Unterordner werden hinzugefügt</translation>
+    </message>
+    <message>
+        <source>Add Fol&amp;der…</source>
+        <translation>&amp;Ordner hinzufügen…</translation>
+    </message>
+    <message>
+        <source>Remove the selected images from the list (the files stay where they are)</source>
+        <translation>Die ausgewählten Bilder aus der Liste entfernen (die Dateien bleiben, wo sie sind)</translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation>&amp;Entfernen</translation>
+    </message>
+    <message>
+        <source>Show each image&apos;s full path instead of its file name</source>
+        <translation>Den vollständigen Pfad jedes Bildes statt nur des Dateinamens anzeigen</translation>
+    </message>
+    <message>
+        <source>Show full &amp;paths</source>
+        <translation>Vollständige &amp;Pfade anzeigen</translation>
+    </message>
     <message>
         <source>Add Images</source>
         <translation>Bilder hinzufügen</translation>
@@ -877,6 +944,10 @@ Teile zusammen schreiben, was ein einziger Lauf schriebe.</translation>
         <translation>→ keine Ausgabegröße mit diesen Einstellungen</translation>
     </message>
     <message>
+        <source>→ not written: %1</source>
+        <translation>→ wird nicht geschrieben: %1</translation>
+    </message>
+    <message>
         <source>→ %1 × %2 px, %3</source>
         <translation>→ %1 × %2 px, %3</translation>
     </message>
@@ -891,44 +962,6 @@ Teile zusammen schreiben, was ein einziger Lauf schriebe.</translation>
             <numerusform>%n Bilder</numerusform>
         </translation>
     </message>
-    <message>
-        <source>→ not written: %1</source>
-        <translation>→ wird nicht geschrieben: %1</translation>
-    </message>
-</context>
-<context>
-    <name>ImageListModel</name>
-    <message>
-        <source>%1 × %2</source>
-        <translation>%1 × %2</translation>
-    </message>
-    <message>
-        <source>Name</source>
-        <translation>Name</translation>
-    </message>
-    <message>
-        <source>Pixels</source>
-        <translation>Pixel</translation>
-    </message>
-    <message>
-        <source>Size</source>
-        <translation>Größe</translation>
-    </message>
-    <message>
-        <source>Type</source>
-        <translation>Typ</translation>
-    </message>
-</context>
-<context>
-    <name>MainController</name>
-    <message>
-        <source>About Ostrel</source>
-        <translation>Über Ostrel</translation>
-    </message>
-    <message>
-        <source>&lt;h3&gt;Ostrel %1&lt;/h3&gt;&lt;p&gt;Resizes and converts batches of images.&lt;/p&gt;&lt;p&gt;Built with Qt %2 and libvips.&lt;/p&gt;</source>
-        <translation>&lt;h3&gt;Ostrel %1&lt;/h3&gt;&lt;p&gt;Ändert die Größe von Bildern und konvertiert sie stapelweise.&lt;/p&gt;&lt;p&gt;Erstellt mit Qt %2 und libvips.&lt;/p&gt;</translation>
-    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -937,180 +970,16 @@ Teile zusammen schreiben, was ein einziger Lauf schriebe.</translation>
         <translation>&amp;Bilder</translation>
     </message>
     <message>
-        <source>The images to resize. Drop image files here to add them.</source>
-        <translation>Die Bilder, deren Größe geändert wird. Ziehen Sie Bilddateien hierher, um sie hinzuzufügen.</translation>
-    </message>
-    <message>
-        <source>Preview of the selected image</source>
-        <translation>Vorschau des ausgewählten Bildes</translation>
-    </message>
-    <message>
-        <source>Choose image files to add to the list</source>
-        <translation>Bilddateien auswählen, die der Liste hinzugefügt werden</translation>
-    </message>
-    <message>
-        <source>&amp;Add…</source>
-        <translation>Hin&amp;zufügen…</translation>
-    </message>
-    <message>
-        <source>Remove the selected images from the list (the files stay where they are)</source>
-        <translation>Die ausgewählten Bilder aus der Liste entfernen (die Dateien bleiben, wo sie sind)</translation>
-    </message>
-    <message>
         <source>&amp;Remove</source>
         <translation>&amp;Entfernen</translation>
-    </message>
-    <message>
-        <source>Show each image&apos;s full path instead of its file name</source>
-        <translation>Den vollständigen Pfad jedes Bildes statt nur des Dateinamens anzeigen</translation>
-    </message>
-    <message>
-        <source>Show full &amp;paths</source>
-        <translation>Vollständige &amp;Pfade anzeigen</translation>
     </message>
     <message>
         <source>&amp;Size</source>
         <translation>&amp;Größe</translation>
     </message>
     <message>
-        <source>&amp;Unit</source>
-        <translation>&amp;Einheit</translation>
-    </message>
-    <message>
-        <source>The unit of the width and height. The numbers are not converted when the unit changes.</source>
-        <translation>Die Einheit von Breite und Höhe. Beim Wechsel der Einheit werden die Zahlen nicht umgerechnet.</translation>
-    </message>
-    <message>
-        <source>Width stepper</source>
-        <translation>Breite erhöhen oder verringern</translation>
-    </message>
-    <message>
-        <source>Scale to the first value; the second follows the image&apos;s proportions</source>
-        <translation>Auf den ersten Wert skalieren; der zweite folgt den Proportionen des Bildes</translation>
-    </message>
-    <message>
-        <source>Scale to the first value</source>
-        <translation>Auf den ersten Wert skalieren</translation>
-    </message>
-    <message>
-        <source>scale to this</source>
-        <translation>danach skalieren</translation>
-    </message>
-    <message>
-        <source>Scale to the second value; the first follows the image&apos;s proportions</source>
-        <translation>Auf den zweiten Wert skalieren; der erste folgt den Proportionen des Bildes</translation>
-    </message>
-    <message>
-        <source>Scale to the second value</source>
-        <translation>Auf den zweiten Wert skalieren</translation>
-    </message>
-    <message>
-        <source>Height stepper</source>
-        <translation>Höhe erhöhen oder verringern</translation>
-    </message>
-    <message>
-        <source>Read the first value as the long side and the second as the short side, whatever the image&apos;s orientation</source>
-        <translation>Den ersten Wert als lange und den zweiten als kurze Seite lesen, unabhängig von der Ausrichtung des Bildes</translation>
-    </message>
-    <message>
-        <source>&amp;Long and short side instead of width and height</source>
-        <translation>&amp;Lange und kurze Seite statt Breite und Höhe</translation>
-    </message>
-    <message>
-        <source>Keep each image&apos;s proportions: give one value, the other follows</source>
-        <translation>Die Proportionen jedes Bildes beibehalten: einen Wert angeben, der andere ergibt sich</translation>
-    </message>
-    <message>
-        <source>Keep &amp;proportions</source>
-        <translation>&amp;Proportionen beibehalten</translation>
-    </message>
-    <message>
-        <source>&amp;Resolution</source>
-        <translation>Au&amp;flösung</translation>
-    </message>
-    <message>
-        <source>The resolution written into each image, in pixels per inch. With inches or millimetres it also sets the pixel size.</source>
-        <translation>Die Auflösung, die in jedes Bild geschrieben wird, in Pixel pro Zoll. Bei Zoll oder Millimetern bestimmt sie auch die Größe in Pixel.</translation>
-    </message>
-    <message>
-        <source>Resolution stepper</source>
-        <translation>Auflösung erhöhen oder verringern</translation>
-    </message>
-    <message>
-        <source>pixels/inch</source>
-        <translation>Pixel/Zoll</translation>
-    </message>
-    <message>
         <source>&amp;Output</source>
         <translation>&amp;Ausgabe</translation>
-    </message>
-    <message>
-        <source>Fol&amp;der</source>
-        <translation>&amp;Ordner</translation>
-    </message>
-    <message>
-        <source>The folder the new images are written to. Existing files are never replaced.</source>
-        <translation>Der Ordner, in den die neuen Bilder geschrieben werden. Vorhandene Dateien werden nie ersetzt.</translation>
-    </message>
-    <message>
-        <source>Folder for the resized images</source>
-        <translation>Ordner für die neuen Bilder</translation>
-    </message>
-    <message>
-        <source>Choose the output folder</source>
-        <translation>Den Zielordner auswählen</translation>
-    </message>
-    <message>
-        <source>&amp;Choose…</source>
-        <translation>Aus&amp;wählen…</translation>
-    </message>
-    <message>
-        <source>&amp;Names</source>
-        <translation>&amp;Namen</translation>
-    </message>
-    <message>
-        <source>Name each new image after its source, or with a name of your own followed by a running number</source>
-        <translation>Jedes neue Bild nach seiner Quelle benennen oder mit einem eigenen Namen und einer fortlaufenden Nummer</translation>
-    </message>
-    <message>
-        <source>The name each new image begins with</source>
-        <translation>Der Name, mit dem jedes neue Bild beginnt</translation>
-    </message>
-    <message>
-        <source>Name</source>
-        <translation>Name</translation>
-    </message>
-    <message>
-        <source>The number of the first image; each following image counts on from it (four digits)</source>
-        <translation>Die Nummer des ersten Bildes; die folgenden Bilder zählen von dort weiter (vierstellig)</translation>
-    </message>
-    <message>
-        <source>Start no.</source>
-        <translation>Startnr.</translation>
-    </message>
-    <message>
-        <source>Fo&amp;rmat</source>
-        <translation>&amp;Format</translation>
-    </message>
-    <message>
-        <source>&amp;Quality</source>
-        <translation>&amp;Qualität</translation>
-    </message>
-    <message>
-        <source>Fill transparent areas of each image with a colour</source>
-        <translation>Transparente Bereiche jedes Bildes mit einer Farbe füllen</translation>
-    </message>
-    <message>
-        <source>Flatten onto a &amp;background colour</source>
-        <translation>&amp;Transparenz mit Hintergrundfarbe füllen</translation>
-    </message>
-    <message>
-        <source>The background colour; click to change it</source>
-        <translation>Die Hintergrundfarbe; zum Ändern klicken</translation>
-    </message>
-    <message>
-        <source>Background colour</source>
-        <translation>Hintergrundfarbe</translation>
     </message>
     <message>
         <source>Existing files are never replaced.</source>
@@ -1149,76 +1018,16 @@ Teile zusammen schreiben, was ein einziger Lauf schriebe.</translation>
         <translation>&amp;Über Ostrel</translation>
     </message>
     <message>
-        <source>Fit each image inside the width and height (or the long and short side), keeping its proportions</source>
-        <translation>Jedes Bild in Breite und Höhe (oder lange und kurze Seite) einpassen, mit seinen Proportionen</translation>
-    </message>
-    <message>
-        <source>Fit inside both values</source>
-        <translation>In beide Werte einpassen</translation>
-    </message>
-    <message>
-        <source>fit inside both</source>
-        <translation>in beide einpassen</translation>
-    </message>
-    <message>
-        <source>An image already smaller than its target size is written at its own size</source>
-        <translation>Ein Bild, das bereits kleiner als die Zielgröße ist, wird in seiner eigenen Größe geschrieben</translation>
-    </message>
-    <message>
-        <source>Do not &amp;enlarge</source>
-        <translation>Nicht &amp;vergrößern</translation>
-    </message>
-    <message>
-        <source>If the name &amp;exists</source>
-        <translation>Wenn der Name &amp;existiert</translation>
-    </message>
-    <message>
-        <source>What happens to an image when a file of its output name already exists; no file is ever replaced</source>
-        <translation>Was mit einem Bild geschieht, wenn eine Datei mit seinem Zielnamen bereits vorhanden ist; keine Datei wird je ersetzt</translation>
-    </message>
-    <message>
-        <source>Quality: higher keeps more detail and makes larger files; 100 % is lossless in WebP and JPEG XL</source>
-        <translation>Qualität: Höhere Werte erhalten mehr Details und ergeben größere Dateien; bei 100 % sind WebP und JPEG XL verlustfrei</translation>
-    </message>
-    <message>
-        <source>&amp;Metadata</source>
-        <translation>&amp;Metadaten</translation>
-    </message>
-    <message>
-        <source>How TIFF files are compressed; both keep every pixel: LZW makes smaller files, no compression files that are faster to write and to open</source>
-        <translation>Wie TIFF-Dateien komprimiert werden; beides behält jedes Pixel: LZW ergibt kleinere Dateien, ohne Komprimierung Dateien, die schneller geschrieben und geöffnet werden</translation>
-    </message>
-    <message>
-        <source>TIFF compression</source>
-        <translation>TIFF-Komprimierung</translation>
-    </message>
-    <message>
-        <source>Pick a preset of Size and Output settings, or save the current ones as one</source>
-        <translation>Eine Vorgabe für die Einstellungen „Größe“ und „Ausgabe“ wählen oder die aktuellen als Vorgabe sichern</translation>
-    </message>
-    <message>
-        <source>Prese&amp;ts</source>
-        <translation>&amp;Vorgaben</translation>
-    </message>
-    <message>
-        <source>The size this image will be written at with the current settings</source>
-        <translation>Die Größe, in der dieses Bild mit den aktuellen Einstellungen geschrieben wird</translation>
-    </message>
-    <message>
-        <source>Choose a folder: its images and those of its subfolders are added</source>
-        <translation>Einen Ordner wählen: seine Bilder und die seiner Unterordner werden hinzugefügt</translation>
-    </message>
-    <message>
-        <source>Add Fol&amp;der…</source>
-        <translation>&amp;Ordner hinzufügen…</translation>
-    </message>
-    <message>
         <source>Add F&amp;older…</source>
         <translation>O&amp;rdner hinzufügen…</translation>
     </message>
     <message>
-        <source>What the new files keep of each source&apos;s metadata; without personal data, only the date taken, camera, lens, exposure and copyright; the colour profile&apos;s colours and the resolution are always written</source>
-        <translation>Was die neuen Dateien von den Metadaten jeder Quelle behalten; ohne persönliche Daten nur Aufnahmedatum, Kamera, Objektiv, Belichtung und Copyright; die Farben des Farbprofils und die Auflösung werden immer geschrieben</translation>
+        <source>About Ostrel</source>
+        <translation>Über Ostrel</translation>
+    </message>
+    <message>
+        <source>&lt;h3&gt;Ostrel %1&lt;/h3&gt;&lt;p&gt;Resizes and converts batches of images.&lt;/p&gt;&lt;p&gt;Built with Qt %2 and libvips.&lt;/p&gt;</source>
+        <translation>&lt;h3&gt;Ostrel %1&lt;/h3&gt;&lt;p&gt;Ändert die Größe von Bildern und konvertiert sie stapelweise.&lt;/p&gt;&lt;p&gt;Erstellt mit Qt %2 und libvips.&lt;/p&gt;</translation>
     </message>
 </context>
 <context>
@@ -1493,6 +1302,157 @@ Teile zusammen schreiben, was ein einziger Lauf schriebe.</translation>
     </message>
 </context>
 <context>
+    <name>OutputPage</name>
+    <message>
+        <source>Fol&amp;der</source>
+        <translation>&amp;Ordner</translation>
+    </message>
+    <message>
+        <source>The folder the new images are written to. Existing files are never replaced.</source>
+        <translation>Der Ordner, in den die neuen Bilder geschrieben werden. Vorhandene Dateien werden nie ersetzt.</translation>
+    </message>
+    <message>
+        <source>Folder for the resized images</source>
+        <translation>Ordner für die neuen Bilder</translation>
+    </message>
+    <message>
+        <source>Choose the output folder</source>
+        <translation>Den Zielordner auswählen</translation>
+    </message>
+    <message>
+        <source>&amp;Choose…</source>
+        <translation>Aus&amp;wählen…</translation>
+    </message>
+    <message>
+        <source>&amp;Names</source>
+        <translation>&amp;Namen</translation>
+    </message>
+    <message>
+        <source>Name each new image after its source, or with a name of your own followed by a running number</source>
+        <translation>Jedes neue Bild nach seiner Quelle benennen oder mit einem eigenen Namen und einer fortlaufenden Nummer</translation>
+    </message>
+    <message>
+        <source>The name each new image begins with</source>
+        <translation>Der Name, mit dem jedes neue Bild beginnt</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>The number of the first image; each following image counts on from it (four digits)</source>
+        <translation>Die Nummer des ersten Bildes; die folgenden Bilder zählen von dort weiter (vierstellig)</translation>
+    </message>
+    <message>
+        <source>Start no.</source>
+        <translation>Startnr.</translation>
+    </message>
+    <message>
+        <source>If the name &amp;exists</source>
+        <translation>Wenn der Name &amp;existiert</translation>
+    </message>
+    <message>
+        <source>What happens to an image when a file of its output name already exists; no file is ever replaced</source>
+        <translation>Was mit einem Bild geschieht, wenn eine Datei mit seinem Zielnamen bereits vorhanden ist; keine Datei wird je ersetzt</translation>
+    </message>
+    <message>
+        <source>Fo&amp;rmat</source>
+        <translation>&amp;Format</translation>
+    </message>
+    <message>
+        <source>How TIFF files are compressed; both keep every pixel: LZW makes smaller files, no compression files that are faster to write and to open</source>
+        <translation>Wie TIFF-Dateien komprimiert werden; beides behält jedes Pixel: LZW ergibt kleinere Dateien, ohne Komprimierung Dateien, die schneller geschrieben und geöffnet werden</translation>
+    </message>
+    <message>
+        <source>TIFF compression</source>
+        <translation>TIFF-Komprimierung</translation>
+    </message>
+    <message>
+        <source>&amp;Quality</source>
+        <translation>&amp;Qualität</translation>
+    </message>
+    <message>
+        <source>Quality: higher keeps more detail and makes larger files; 100 % is lossless in WebP and JPEG XL</source>
+        <translation>Qualität: Höhere Werte erhalten mehr Details und ergeben größere Dateien; bei 100 % sind WebP und JPEG XL verlustfrei</translation>
+    </message>
+    <message>
+        <source>&amp;Metadata</source>
+        <translation>&amp;Metadaten</translation>
+    </message>
+    <message>
+        <source>What the new files keep of each source&apos;s metadata; without personal data, only the date taken, camera, lens, exposure and copyright; the colour profile&apos;s colours and the resolution are always written</source>
+        <translation>Was die neuen Dateien von den Metadaten jeder Quelle behalten; ohne persönliche Daten nur Aufnahmedatum, Kamera, Objektiv, Belichtung und Copyright; die Farben des Farbprofils und die Auflösung werden immer geschrieben</translation>
+    </message>
+    <message>
+        <source>Fill transparent areas of each image with a colour</source>
+        <translation>Transparente Bereiche jedes Bildes mit einer Farbe füllen</translation>
+    </message>
+    <message>
+        <source>Flatten onto a &amp;background colour</source>
+        <translation>&amp;Transparenz mit Hintergrundfarbe füllen</translation>
+    </message>
+    <message>
+        <source>The background colour; click to change it</source>
+        <translation>Die Hintergrundfarbe; zum Ändern klicken</translation>
+    </message>
+    <message>
+        <source>Background colour</source>
+        <translation>Hintergrundfarbe</translation>
+    </message>
+    <message>
+        <source>Source name</source>
+        <translation>Ursprünglicher Name</translation>
+    </message>
+    <message>
+        <source>Name and number</source>
+        <translation>Name und Nummer</translation>
+    </message>
+    <message>
+        <source>Keep all</source>
+        <translation>Alle behalten</translation>
+    </message>
+    <message>
+        <source>Without personal data</source>
+        <translation>Ohne persönliche Daten</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Keine</translation>
+    </message>
+    <message>
+        <source>LZW compression</source>
+        <translation>LZW-Komprimierung</translation>
+    </message>
+    <message>
+        <source>No compression</source>
+        <translation>Keine Komprimierung</translation>
+    </message>
+    <message>
+        <source>Fail the image</source>
+        <translation>Bild als fehlgeschlagen melden</translation>
+    </message>
+    <message>
+        <source>Add a number (name-2)</source>
+        <translation>Nummer anhängen (Name-2)</translation>
+    </message>
+    <message>
+        <source>Skip the image</source>
+        <translation>Bild überspringen</translation>
+    </message>
+    <message>
+        <source>Choose the Output Folder</source>
+        <translation>Zielordner auswählen</translation>
+    </message>
+    <message>
+        <source>Choose</source>
+        <translation>Auswählen</translation>
+    </message>
+    <message>
+        <source>%1%</source>
+        <translation>%1&#xa0;%</translation>
+    </message>
+</context>
+<context>
     <name>PresetController</name>
     <message>
         <source>Rename Preset</source>
@@ -1671,7 +1631,103 @@ Teile zusammen schreiben, was ein einziger Lauf schriebe.</translation>
     </message>
 </context>
 <context>
-    <name>SettingsController</name>
+    <name>SizePage</name>
+    <message>
+        <source>&amp;Unit</source>
+        <translation>&amp;Einheit</translation>
+    </message>
+    <message>
+        <source>The unit of the width and height. The numbers are not converted when the unit changes.</source>
+        <translation>Die Einheit von Breite und Höhe. Beim Wechsel der Einheit werden die Zahlen nicht umgerechnet.</translation>
+    </message>
+    <message>
+        <source>Width stepper</source>
+        <translation>Breite erhöhen oder verringern</translation>
+    </message>
+    <message>
+        <source>Scale to the first value; the second follows the image&apos;s proportions</source>
+        <translation>Auf den ersten Wert skalieren; der zweite folgt den Proportionen des Bildes</translation>
+    </message>
+    <message>
+        <source>Scale to the first value</source>
+        <translation>Auf den ersten Wert skalieren</translation>
+    </message>
+    <message>
+        <source>scale to this</source>
+        <translation>danach skalieren</translation>
+    </message>
+    <message>
+        <source>Scale to the second value; the first follows the image&apos;s proportions</source>
+        <translation>Auf den zweiten Wert skalieren; der erste folgt den Proportionen des Bildes</translation>
+    </message>
+    <message>
+        <source>Scale to the second value</source>
+        <translation>Auf den zweiten Wert skalieren</translation>
+    </message>
+    <message>
+        <source>Height stepper</source>
+        <translation>Höhe erhöhen oder verringern</translation>
+    </message>
+    <message>
+        <source>Fit each image inside the width and height (or the long and short side), keeping its proportions</source>
+        <translation>Jedes Bild in Breite und Höhe (oder lange und kurze Seite) einpassen, mit seinen Proportionen</translation>
+    </message>
+    <message>
+        <source>Fit inside both values</source>
+        <translation>In beide Werte einpassen</translation>
+    </message>
+    <message>
+        <source>fit inside both</source>
+        <translation>in beide einpassen</translation>
+    </message>
+    <message>
+        <source>Read the first value as the long side and the second as the short side, whatever the image&apos;s orientation</source>
+        <translation>Den ersten Wert als lange und den zweiten als kurze Seite lesen, unabhängig von der Ausrichtung des Bildes</translation>
+    </message>
+    <message>
+        <source>&amp;Long and short side instead of width and height</source>
+        <translation>&amp;Lange und kurze Seite statt Breite und Höhe</translation>
+    </message>
+    <message>
+        <source>Keep each image&apos;s proportions: give one value, the other follows</source>
+        <translation>Die Proportionen jedes Bildes beibehalten: einen Wert angeben, der andere ergibt sich</translation>
+    </message>
+    <message>
+        <source>Keep &amp;proportions</source>
+        <translation>&amp;Proportionen beibehalten</translation>
+    </message>
+    <message>
+        <source>An image already smaller than its target size is written at its own size</source>
+        <translation>Ein Bild, das bereits kleiner als die Zielgröße ist, wird in seiner eigenen Größe geschrieben</translation>
+    </message>
+    <message>
+        <source>Do not &amp;enlarge</source>
+        <translation>Nicht &amp;vergrößern</translation>
+    </message>
+    <message>
+        <source>&amp;Resolution</source>
+        <translation>Au&amp;flösung</translation>
+    </message>
+    <message>
+        <source>The resolution written into each image, in pixels per inch. With inches or millimetres it also sets the pixel size.</source>
+        <translation>Die Auflösung, die in jedes Bild geschrieben wird, in Pixel pro Zoll. Bei Zoll oder Millimetern bestimmt sie auch die Größe in Pixel.</translation>
+    </message>
+    <message>
+        <source>Resolution stepper</source>
+        <translation>Auflösung erhöhen oder verringern</translation>
+    </message>
+    <message>
+        <source>pixels/inch</source>
+        <translation>Pixel/Zoll</translation>
+    </message>
+    <message>
+        <source>Pick a preset of Size and Output settings, or save the current ones as one</source>
+        <translation>Eine Vorgabe für die Einstellungen „Größe“ und „Ausgabe“ wählen oder die aktuellen als Vorgabe sichern</translation>
+    </message>
+    <message>
+        <source>Prese&amp;ts</source>
+        <translation>&amp;Vorgaben</translation>
+    </message>
     <message>
         <source>Pixels</source>
         <translation>Pixel</translation>
@@ -1689,50 +1745,6 @@ Teile zusammen schreiben, was ein einziger Lauf schriebe.</translation>
         <translation>Prozent</translation>
     </message>
     <message>
-        <source>Source name</source>
-        <translation>Ursprünglicher Name</translation>
-    </message>
-    <message>
-        <source>Name and number</source>
-        <translation>Name und Nummer</translation>
-    </message>
-    <message>
-        <source>Keep all</source>
-        <translation>Alle behalten</translation>
-    </message>
-    <message>
-        <source>Without personal data</source>
-        <translation>Ohne persönliche Daten</translation>
-    </message>
-    <message>
-        <source>None</source>
-        <translation>Keine</translation>
-    </message>
-    <message>
-        <source>Fail the image</source>
-        <translation>Bild als fehlgeschlagen melden</translation>
-    </message>
-    <message>
-        <source>Add a number (name-2)</source>
-        <translation>Nummer anhängen (Name-2)</translation>
-    </message>
-    <message>
-        <source>Skip the image</source>
-        <translation>Bild überspringen</translation>
-    </message>
-    <message>
-        <source>Choose the Output Folder</source>
-        <translation>Zielordner auswählen</translation>
-    </message>
-    <message>
-        <source>Choose</source>
-        <translation>Auswählen</translation>
-    </message>
-    <message>
-        <source>%1%</source>
-        <translation>%1&#xa0;%</translation>
-    </message>
-    <message>
         <source>px</source>
         <translation>px</translation>
     </message>
@@ -1747,14 +1759,6 @@ Teile zusammen schreiben, was ein einziger Lauf schriebe.</translation>
     <message>
         <source>%</source>
         <translation>%</translation>
-    </message>
-    <message>
-        <source>LZW compression</source>
-        <translation>LZW-Komprimierung</translation>
-    </message>
-    <message>
-        <source>No compression</source>
-        <translation>Keine Komprimierung</translation>
     </message>
 </context>
 </TS>

@@ -842,7 +842,74 @@ run would.</translation>
     </message>
 </context>
 <context>
-    <name>ImageListController</name>
+    <name>ImageListModel</name>
+    <message>
+        <source>%1 × %2</source>
+        <translation>%1 × %2</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Pixels</source>
+        <translation>Pixels</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Size</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Type</translation>
+    </message>
+</context>
+<context>
+    <name>ImagesPage</name>
+    <message>
+        <source>The images to resize. Drop image files here to add them.</source>
+        <translation>The images to resize. Drop image files here to add them.</translation>
+    </message>
+    <message>
+        <source>Preview of the selected image</source>
+        <translation>Preview of the selected image</translation>
+    </message>
+    <message>
+        <source>The size this image will be written at with the current settings</source>
+        <translation>The size this image will be written at with the current settings</translation>
+    </message>
+    <message>
+        <source>Choose image files to add to the list</source>
+        <translation>Choose image files to add to the list</translation>
+    </message>
+    <message>
+        <source>&amp;Add…</source>
+        <translation>&amp;Add…</translation>
+    </message>
+    <message>
+        <source>Choose a folder: its images and those of its subfolders are added</source>
+        <translation>Choose a folder: its images and those of its subfolders are added</translation>
+    </message>
+    <message>
+        <source>Add Fol&amp;der…</source>
+        <translation>Add Fol&amp;der…</translation>
+    </message>
+    <message>
+        <source>Remove the selected images from the list (the files stay where they are)</source>
+        <translation>Remove the selected images from the list (the files stay where they are)</translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation>&amp;Remove</translation>
+    </message>
+    <message>
+        <source>Show each image&apos;s full path instead of its file name</source>
+        <translation>Show each image&apos;s full path instead of its file name</translation>
+    </message>
+    <message>
+        <source>Show full &amp;paths</source>
+        <translation>Show full &amp;paths</translation>
+    </message>
     <message>
         <source>Add Images</source>
         <translation>Add Images</translation>
@@ -876,6 +943,10 @@ run would.</translation>
         <translation>→ no output size with these settings</translation>
     </message>
     <message>
+        <source>→ not written: %1</source>
+        <translation>→ not written: %1</translation>
+    </message>
+    <message>
         <source>→ %1 × %2 px, %3</source>
         <translation>→ %1 × %2 px, %3</translation>
     </message>
@@ -890,44 +961,6 @@ run would.</translation>
             <numerusform>%n images</numerusform>
         </translation>
     </message>
-    <message>
-        <source>→ not written: %1</source>
-        <translation>→ not written: %1</translation>
-    </message>
-</context>
-<context>
-    <name>ImageListModel</name>
-    <message>
-        <source>%1 × %2</source>
-        <translation>%1 × %2</translation>
-    </message>
-    <message>
-        <source>Name</source>
-        <translation>Name</translation>
-    </message>
-    <message>
-        <source>Pixels</source>
-        <translation>Pixels</translation>
-    </message>
-    <message>
-        <source>Size</source>
-        <translation>Size</translation>
-    </message>
-    <message>
-        <source>Type</source>
-        <translation>Type</translation>
-    </message>
-</context>
-<context>
-    <name>MainController</name>
-    <message>
-        <source>About Ostrel</source>
-        <translation>About Ostrel</translation>
-    </message>
-    <message>
-        <source>&lt;h3&gt;Ostrel %1&lt;/h3&gt;&lt;p&gt;Resizes and converts batches of images.&lt;/p&gt;&lt;p&gt;Built with Qt %2 and libvips.&lt;/p&gt;</source>
-        <translation>&lt;h3&gt;Ostrel %1&lt;/h3&gt;&lt;p&gt;Resizes and converts batches of images.&lt;/p&gt;&lt;p&gt;Built with Qt %2 and libvips.&lt;/p&gt;</translation>
-    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -936,180 +969,16 @@ run would.</translation>
         <translation>&amp;Images</translation>
     </message>
     <message>
-        <source>The images to resize. Drop image files here to add them.</source>
-        <translation>The images to resize. Drop image files here to add them.</translation>
-    </message>
-    <message>
-        <source>Preview of the selected image</source>
-        <translation>Preview of the selected image</translation>
-    </message>
-    <message>
-        <source>Choose image files to add to the list</source>
-        <translation>Choose image files to add to the list</translation>
-    </message>
-    <message>
-        <source>&amp;Add…</source>
-        <translation>&amp;Add…</translation>
-    </message>
-    <message>
-        <source>Remove the selected images from the list (the files stay where they are)</source>
-        <translation>Remove the selected images from the list (the files stay where they are)</translation>
-    </message>
-    <message>
         <source>&amp;Remove</source>
         <translation>&amp;Remove</translation>
-    </message>
-    <message>
-        <source>Show each image&apos;s full path instead of its file name</source>
-        <translation>Show each image&apos;s full path instead of its file name</translation>
-    </message>
-    <message>
-        <source>Show full &amp;paths</source>
-        <translation>Show full &amp;paths</translation>
     </message>
     <message>
         <source>&amp;Size</source>
         <translation>&amp;Size</translation>
     </message>
     <message>
-        <source>&amp;Unit</source>
-        <translation>&amp;Unit</translation>
-    </message>
-    <message>
-        <source>The unit of the width and height. The numbers are not converted when the unit changes.</source>
-        <translation>The unit of the width and height. The numbers are not converted when the unit changes.</translation>
-    </message>
-    <message>
-        <source>Width stepper</source>
-        <translation>Width stepper</translation>
-    </message>
-    <message>
-        <source>Scale to the first value; the second follows the image&apos;s proportions</source>
-        <translation>Scale to the first value; the second follows the image&apos;s proportions</translation>
-    </message>
-    <message>
-        <source>Scale to the first value</source>
-        <translation>Scale to the first value</translation>
-    </message>
-    <message>
-        <source>scale to this</source>
-        <translation>scale to this</translation>
-    </message>
-    <message>
-        <source>Scale to the second value; the first follows the image&apos;s proportions</source>
-        <translation>Scale to the second value; the first follows the image&apos;s proportions</translation>
-    </message>
-    <message>
-        <source>Scale to the second value</source>
-        <translation>Scale to the second value</translation>
-    </message>
-    <message>
-        <source>Height stepper</source>
-        <translation>Height stepper</translation>
-    </message>
-    <message>
-        <source>Read the first value as the long side and the second as the short side, whatever the image&apos;s orientation</source>
-        <translation>Read the first value as the long side and the second as the short side, whatever the image&apos;s orientation</translation>
-    </message>
-    <message>
-        <source>&amp;Long and short side instead of width and height</source>
-        <translation>&amp;Long and short side instead of width and height</translation>
-    </message>
-    <message>
-        <source>Keep each image&apos;s proportions: give one value, the other follows</source>
-        <translation>Keep each image&apos;s proportions: give one value, the other follows</translation>
-    </message>
-    <message>
-        <source>Keep &amp;proportions</source>
-        <translation>Keep &amp;proportions</translation>
-    </message>
-    <message>
-        <source>&amp;Resolution</source>
-        <translation>&amp;Resolution</translation>
-    </message>
-    <message>
-        <source>The resolution written into each image, in pixels per inch. With inches or millimetres it also sets the pixel size.</source>
-        <translation>The resolution written into each image, in pixels per inch. With inches or millimetres it also sets the pixel size.</translation>
-    </message>
-    <message>
-        <source>Resolution stepper</source>
-        <translation>Resolution stepper</translation>
-    </message>
-    <message>
-        <source>pixels/inch</source>
-        <translation>pixels/inch</translation>
-    </message>
-    <message>
         <source>&amp;Output</source>
         <translation>&amp;Output</translation>
-    </message>
-    <message>
-        <source>Fol&amp;der</source>
-        <translation>Fol&amp;der</translation>
-    </message>
-    <message>
-        <source>The folder the new images are written to. Existing files are never replaced.</source>
-        <translation>The folder the new images are written to. Existing files are never replaced.</translation>
-    </message>
-    <message>
-        <source>Folder for the resized images</source>
-        <translation>Folder for the resized images</translation>
-    </message>
-    <message>
-        <source>Choose the output folder</source>
-        <translation>Choose the output folder</translation>
-    </message>
-    <message>
-        <source>&amp;Choose…</source>
-        <translation>&amp;Choose…</translation>
-    </message>
-    <message>
-        <source>&amp;Names</source>
-        <translation>&amp;Names</translation>
-    </message>
-    <message>
-        <source>Name each new image after its source, or with a name of your own followed by a running number</source>
-        <translation>Name each new image after its source, or with a name of your own followed by a running number</translation>
-    </message>
-    <message>
-        <source>The name each new image begins with</source>
-        <translation>The name each new image begins with</translation>
-    </message>
-    <message>
-        <source>Name</source>
-        <translation>Name</translation>
-    </message>
-    <message>
-        <source>The number of the first image; each following image counts on from it (four digits)</source>
-        <translation>The number of the first image; each following image counts on from it (four digits)</translation>
-    </message>
-    <message>
-        <source>Start no.</source>
-        <translation>Start no.</translation>
-    </message>
-    <message>
-        <source>Fo&amp;rmat</source>
-        <translation>Fo&amp;rmat</translation>
-    </message>
-    <message>
-        <source>&amp;Quality</source>
-        <translation>&amp;Quality</translation>
-    </message>
-    <message>
-        <source>Fill transparent areas of each image with a colour</source>
-        <translation>Fill transparent areas of each image with a colour</translation>
-    </message>
-    <message>
-        <source>Flatten onto a &amp;background colour</source>
-        <translation>Flatten onto a &amp;background colour</translation>
-    </message>
-    <message>
-        <source>The background colour; click to change it</source>
-        <translation>The background colour; click to change it</translation>
-    </message>
-    <message>
-        <source>Background colour</source>
-        <translation>Background colour</translation>
     </message>
     <message>
         <source>Existing files are never replaced.</source>
@@ -1148,76 +1017,16 @@ run would.</translation>
         <translation>&amp;About Ostrel</translation>
     </message>
     <message>
-        <source>Fit each image inside the width and height (or the long and short side), keeping its proportions</source>
-        <translation>Fit each image inside the width and height (or the long and short side), keeping its proportions</translation>
-    </message>
-    <message>
-        <source>Fit inside both values</source>
-        <translation>Fit inside both values</translation>
-    </message>
-    <message>
-        <source>fit inside both</source>
-        <translation>fit inside both</translation>
-    </message>
-    <message>
-        <source>An image already smaller than its target size is written at its own size</source>
-        <translation>An image already smaller than its target size is written at its own size</translation>
-    </message>
-    <message>
-        <source>Do not &amp;enlarge</source>
-        <translation>Do not &amp;enlarge</translation>
-    </message>
-    <message>
-        <source>If the name &amp;exists</source>
-        <translation>If the name &amp;exists</translation>
-    </message>
-    <message>
-        <source>What happens to an image when a file of its output name already exists; no file is ever replaced</source>
-        <translation>What happens to an image when a file of its output name already exists; no file is ever replaced</translation>
-    </message>
-    <message>
-        <source>Quality: higher keeps more detail and makes larger files; 100 % is lossless in WebP and JPEG XL</source>
-        <translation>Quality: higher keeps more detail and makes larger files; 100 % is lossless in WebP and JPEG XL</translation>
-    </message>
-    <message>
-        <source>&amp;Metadata</source>
-        <translation>&amp;Metadata</translation>
-    </message>
-    <message>
-        <source>How TIFF files are compressed; both keep every pixel: LZW makes smaller files, no compression files that are faster to write and to open</source>
-        <translation>How TIFF files are compressed; both keep every pixel: LZW makes smaller files, no compression files that are faster to write and to open</translation>
-    </message>
-    <message>
-        <source>TIFF compression</source>
-        <translation>TIFF compression</translation>
-    </message>
-    <message>
-        <source>Pick a preset of Size and Output settings, or save the current ones as one</source>
-        <translation>Pick a preset of Size and Output settings, or save the current ones as one</translation>
-    </message>
-    <message>
-        <source>Prese&amp;ts</source>
-        <translation>Prese&amp;ts</translation>
-    </message>
-    <message>
-        <source>The size this image will be written at with the current settings</source>
-        <translation>The size this image will be written at with the current settings</translation>
-    </message>
-    <message>
-        <source>Choose a folder: its images and those of its subfolders are added</source>
-        <translation>Choose a folder: its images and those of its subfolders are added</translation>
-    </message>
-    <message>
-        <source>Add Fol&amp;der…</source>
-        <translation>Add Fol&amp;der…</translation>
-    </message>
-    <message>
         <source>Add F&amp;older…</source>
         <translation>Add F&amp;older…</translation>
     </message>
     <message>
-        <source>What the new files keep of each source&apos;s metadata; without personal data, only the date taken, camera, lens, exposure and copyright; the colour profile&apos;s colours and the resolution are always written</source>
-        <translation>What the new files keep of each source&apos;s metadata; without personal data, only the date taken, camera, lens, exposure and copyright; the colour profile&apos;s colours and the resolution are always written</translation>
+        <source>About Ostrel</source>
+        <translation>About Ostrel</translation>
+    </message>
+    <message>
+        <source>&lt;h3&gt;Ostrel %1&lt;/h3&gt;&lt;p&gt;Resizes and converts batches of images.&lt;/p&gt;&lt;p&gt;Built with Qt %2 and libvips.&lt;/p&gt;</source>
+        <translation>&lt;h3&gt;Ostrel %1&lt;/h3&gt;&lt;p&gt;Resizes and converts batches of images.&lt;/p&gt;&lt;p&gt;Built with Qt %2 and libvips.&lt;/p&gt;</translation>
     </message>
 </context>
 <context>
@@ -1492,6 +1301,157 @@ run would.</translation>
     </message>
 </context>
 <context>
+    <name>OutputPage</name>
+    <message>
+        <source>Fol&amp;der</source>
+        <translation>Fol&amp;der</translation>
+    </message>
+    <message>
+        <source>The folder the new images are written to. Existing files are never replaced.</source>
+        <translation>The folder the new images are written to. Existing files are never replaced.</translation>
+    </message>
+    <message>
+        <source>Folder for the resized images</source>
+        <translation>Folder for the resized images</translation>
+    </message>
+    <message>
+        <source>Choose the output folder</source>
+        <translation>Choose the output folder</translation>
+    </message>
+    <message>
+        <source>&amp;Choose…</source>
+        <translation>&amp;Choose…</translation>
+    </message>
+    <message>
+        <source>&amp;Names</source>
+        <translation>&amp;Names</translation>
+    </message>
+    <message>
+        <source>Name each new image after its source, or with a name of your own followed by a running number</source>
+        <translation>Name each new image after its source, or with a name of your own followed by a running number</translation>
+    </message>
+    <message>
+        <source>The name each new image begins with</source>
+        <translation>The name each new image begins with</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>The number of the first image; each following image counts on from it (four digits)</source>
+        <translation>The number of the first image; each following image counts on from it (four digits)</translation>
+    </message>
+    <message>
+        <source>Start no.</source>
+        <translation>Start no.</translation>
+    </message>
+    <message>
+        <source>If the name &amp;exists</source>
+        <translation>If the name &amp;exists</translation>
+    </message>
+    <message>
+        <source>What happens to an image when a file of its output name already exists; no file is ever replaced</source>
+        <translation>What happens to an image when a file of its output name already exists; no file is ever replaced</translation>
+    </message>
+    <message>
+        <source>Fo&amp;rmat</source>
+        <translation>Fo&amp;rmat</translation>
+    </message>
+    <message>
+        <source>How TIFF files are compressed; both keep every pixel: LZW makes smaller files, no compression files that are faster to write and to open</source>
+        <translation>How TIFF files are compressed; both keep every pixel: LZW makes smaller files, no compression files that are faster to write and to open</translation>
+    </message>
+    <message>
+        <source>TIFF compression</source>
+        <translation>TIFF compression</translation>
+    </message>
+    <message>
+        <source>&amp;Quality</source>
+        <translation>&amp;Quality</translation>
+    </message>
+    <message>
+        <source>Quality: higher keeps more detail and makes larger files; 100 % is lossless in WebP and JPEG XL</source>
+        <translation>Quality: higher keeps more detail and makes larger files; 100 % is lossless in WebP and JPEG XL</translation>
+    </message>
+    <message>
+        <source>&amp;Metadata</source>
+        <translation>&amp;Metadata</translation>
+    </message>
+    <message>
+        <source>What the new files keep of each source&apos;s metadata; without personal data, only the date taken, camera, lens, exposure and copyright; the colour profile&apos;s colours and the resolution are always written</source>
+        <translation>What the new files keep of each source&apos;s metadata; without personal data, only the date taken, camera, lens, exposure and copyright; the colour profile&apos;s colours and the resolution are always written</translation>
+    </message>
+    <message>
+        <source>Fill transparent areas of each image with a colour</source>
+        <translation>Fill transparent areas of each image with a colour</translation>
+    </message>
+    <message>
+        <source>Flatten onto a &amp;background colour</source>
+        <translation>Flatten onto a &amp;background colour</translation>
+    </message>
+    <message>
+        <source>The background colour; click to change it</source>
+        <translation>The background colour; click to change it</translation>
+    </message>
+    <message>
+        <source>Background colour</source>
+        <translation>Background colour</translation>
+    </message>
+    <message>
+        <source>Source name</source>
+        <translation>Source name</translation>
+    </message>
+    <message>
+        <source>Name and number</source>
+        <translation>Name and number</translation>
+    </message>
+    <message>
+        <source>Keep all</source>
+        <translation>Keep all</translation>
+    </message>
+    <message>
+        <source>Without personal data</source>
+        <translation>Without personal data</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>None</translation>
+    </message>
+    <message>
+        <source>LZW compression</source>
+        <translation>LZW compression</translation>
+    </message>
+    <message>
+        <source>No compression</source>
+        <translation>No compression</translation>
+    </message>
+    <message>
+        <source>Fail the image</source>
+        <translation>Fail the image</translation>
+    </message>
+    <message>
+        <source>Add a number (name-2)</source>
+        <translation>Add a number (name-2)</translation>
+    </message>
+    <message>
+        <source>Skip the image</source>
+        <translation>Skip the image</translation>
+    </message>
+    <message>
+        <source>Choose the Output Folder</source>
+        <translation>Choose the Output Folder</translation>
+    </message>
+    <message>
+        <source>Choose</source>
+        <translation>Choose</translation>
+    </message>
+    <message>
+        <source>%1%</source>
+        <translation>%1%</translation>
+    </message>
+</context>
+<context>
     <name>PresetController</name>
     <message>
         <source>Rename Preset</source>
@@ -1670,7 +1630,103 @@ run would.</translation>
     </message>
 </context>
 <context>
-    <name>SettingsController</name>
+    <name>SizePage</name>
+    <message>
+        <source>&amp;Unit</source>
+        <translation>&amp;Unit</translation>
+    </message>
+    <message>
+        <source>The unit of the width and height. The numbers are not converted when the unit changes.</source>
+        <translation>The unit of the width and height. The numbers are not converted when the unit changes.</translation>
+    </message>
+    <message>
+        <source>Width stepper</source>
+        <translation>Width stepper</translation>
+    </message>
+    <message>
+        <source>Scale to the first value; the second follows the image&apos;s proportions</source>
+        <translation>Scale to the first value; the second follows the image&apos;s proportions</translation>
+    </message>
+    <message>
+        <source>Scale to the first value</source>
+        <translation>Scale to the first value</translation>
+    </message>
+    <message>
+        <source>scale to this</source>
+        <translation>scale to this</translation>
+    </message>
+    <message>
+        <source>Scale to the second value; the first follows the image&apos;s proportions</source>
+        <translation>Scale to the second value; the first follows the image&apos;s proportions</translation>
+    </message>
+    <message>
+        <source>Scale to the second value</source>
+        <translation>Scale to the second value</translation>
+    </message>
+    <message>
+        <source>Height stepper</source>
+        <translation>Height stepper</translation>
+    </message>
+    <message>
+        <source>Fit each image inside the width and height (or the long and short side), keeping its proportions</source>
+        <translation>Fit each image inside the width and height (or the long and short side), keeping its proportions</translation>
+    </message>
+    <message>
+        <source>Fit inside both values</source>
+        <translation>Fit inside both values</translation>
+    </message>
+    <message>
+        <source>fit inside both</source>
+        <translation>fit inside both</translation>
+    </message>
+    <message>
+        <source>Read the first value as the long side and the second as the short side, whatever the image&apos;s orientation</source>
+        <translation>Read the first value as the long side and the second as the short side, whatever the image&apos;s orientation</translation>
+    </message>
+    <message>
+        <source>&amp;Long and short side instead of width and height</source>
+        <translation>&amp;Long and short side instead of width and height</translation>
+    </message>
+    <message>
+        <source>Keep each image&apos;s proportions: give one value, the other follows</source>
+        <translation>Keep each image&apos;s proportions: give one value, the other follows</translation>
+    </message>
+    <message>
+        <source>Keep &amp;proportions</source>
+        <translation>Keep &amp;proportions</translation>
+    </message>
+    <message>
+        <source>An image already smaller than its target size is written at its own size</source>
+        <translation>An image already smaller than its target size is written at its own size</translation>
+    </message>
+    <message>
+        <source>Do not &amp;enlarge</source>
+        <translation>Do not &amp;enlarge</translation>
+    </message>
+    <message>
+        <source>&amp;Resolution</source>
+        <translation>&amp;Resolution</translation>
+    </message>
+    <message>
+        <source>The resolution written into each image, in pixels per inch. With inches or millimetres it also sets the pixel size.</source>
+        <translation>The resolution written into each image, in pixels per inch. With inches or millimetres it also sets the pixel size.</translation>
+    </message>
+    <message>
+        <source>Resolution stepper</source>
+        <translation>Resolution stepper</translation>
+    </message>
+    <message>
+        <source>pixels/inch</source>
+        <translation>pixels/inch</translation>
+    </message>
+    <message>
+        <source>Pick a preset of Size and Output settings, or save the current ones as one</source>
+        <translation>Pick a preset of Size and Output settings, or save the current ones as one</translation>
+    </message>
+    <message>
+        <source>Prese&amp;ts</source>
+        <translation>Prese&amp;ts</translation>
+    </message>
     <message>
         <source>Pixels</source>
         <translation>Pixels</translation>
@@ -1688,50 +1744,6 @@ run would.</translation>
         <translation>Percent</translation>
     </message>
     <message>
-        <source>Source name</source>
-        <translation>Source name</translation>
-    </message>
-    <message>
-        <source>Name and number</source>
-        <translation>Name and number</translation>
-    </message>
-    <message>
-        <source>Keep all</source>
-        <translation>Keep all</translation>
-    </message>
-    <message>
-        <source>Without personal data</source>
-        <translation>Without personal data</translation>
-    </message>
-    <message>
-        <source>None</source>
-        <translation>None</translation>
-    </message>
-    <message>
-        <source>Fail the image</source>
-        <translation>Fail the image</translation>
-    </message>
-    <message>
-        <source>Add a number (name-2)</source>
-        <translation>Add a number (name-2)</translation>
-    </message>
-    <message>
-        <source>Skip the image</source>
-        <translation>Skip the image</translation>
-    </message>
-    <message>
-        <source>Choose the Output Folder</source>
-        <translation>Choose the Output Folder</translation>
-    </message>
-    <message>
-        <source>Choose</source>
-        <translation>Choose</translation>
-    </message>
-    <message>
-        <source>%1%</source>
-        <translation>%1%</translation>
-    </message>
-    <message>
         <source>px</source>
         <translation>px</translation>
     </message>
@@ -1746,14 +1758,6 @@ run would.</translation>
     <message>
         <source>%</source>
         <translation>%</translation>
-    </message>
-    <message>
-        <source>LZW compression</source>
-        <translation>LZW compression</translation>
-    </message>
-    <message>
-        <source>No compression</source>
-        <translation>No compression</translation>
     </message>
 </context>
 </TS>

@@ -843,7 +843,74 @@ escriban lo que escribiría una sola ejecución.</translation>
     </message>
 </context>
 <context>
-    <name>ImageListController</name>
+    <name>ImageListModel</name>
+    <message>
+        <source>%1 × %2</source>
+        <translation>%1 × %2</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nombre</translation>
+    </message>
+    <message>
+        <source>Pixels</source>
+        <translation>Píxeles</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Tamaño</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Tipo</translation>
+    </message>
+</context>
+<context>
+    <name>ImagesPage</name>
+    <message>
+        <source>The images to resize. Drop image files here to add them.</source>
+        <translation>Las imágenes que se van a redimensionar. Suelta aquí archivos de imagen para añadirlos.</translation>
+    </message>
+    <message>
+        <source>Preview of the selected image</source>
+        <translation>Vista previa de la imagen seleccionada</translation>
+    </message>
+    <message>
+        <source>The size this image will be written at with the current settings</source>
+        <translation>El tamaño con el que se escribirá esta imagen con los ajustes actuales</translation>
+    </message>
+    <message>
+        <source>Choose image files to add to the list</source>
+        <translation>Elige archivos de imagen para añadirlos a la lista</translation>
+    </message>
+    <message>
+        <source>&amp;Add…</source>
+        <translation>Aña&amp;dir…</translation>
+    </message>
+    <message>
+        <source>Choose a folder: its images and those of its subfolders are added</source>
+        <translation>Elija una carpeta: se añaden sus imágenes y las de sus subcarpetas</translation>
+    </message>
+    <message>
+        <source>Add Fol&amp;der…</source>
+        <translation>Añadir &amp;carpeta…</translation>
+    </message>
+    <message>
+        <source>Remove the selected images from the list (the files stay where they are)</source>
+        <translation>Quita las imágenes seleccionadas de la lista (los archivos se quedan donde están)</translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation>&amp;Quitar</translation>
+    </message>
+    <message>
+        <source>Show each image&apos;s full path instead of its file name</source>
+        <translation>Muestra la ruta completa de cada imagen en lugar de su nombre de archivo</translation>
+    </message>
+    <message>
+        <source>Show full &amp;paths</source>
+        <translation>Mostrar rutas &amp;completas</translation>
+    </message>
     <message>
         <source>Add Images</source>
         <translation>Añadir imágenes</translation>
@@ -877,6 +944,10 @@ escriban lo que escribiría una sola ejecución.</translation>
         <translation>→ sin tamaño de salida con estos ajustes</translation>
     </message>
     <message>
+        <source>→ not written: %1</source>
+        <translation>→ no se escribe: %1</translation>
+    </message>
+    <message>
         <source>→ %1 × %2 px, %3</source>
         <translation>→ %1 × %2 px, %3</translation>
     </message>
@@ -891,44 +962,6 @@ escriban lo que escribiría una sola ejecución.</translation>
             <numerusform>%n imágenes</numerusform>
         </translation>
     </message>
-    <message>
-        <source>→ not written: %1</source>
-        <translation>→ no se escribe: %1</translation>
-    </message>
-</context>
-<context>
-    <name>ImageListModel</name>
-    <message>
-        <source>%1 × %2</source>
-        <translation>%1 × %2</translation>
-    </message>
-    <message>
-        <source>Name</source>
-        <translation>Nombre</translation>
-    </message>
-    <message>
-        <source>Pixels</source>
-        <translation>Píxeles</translation>
-    </message>
-    <message>
-        <source>Size</source>
-        <translation>Tamaño</translation>
-    </message>
-    <message>
-        <source>Type</source>
-        <translation>Tipo</translation>
-    </message>
-</context>
-<context>
-    <name>MainController</name>
-    <message>
-        <source>About Ostrel</source>
-        <translation>Acerca de Ostrel</translation>
-    </message>
-    <message>
-        <source>&lt;h3&gt;Ostrel %1&lt;/h3&gt;&lt;p&gt;Resizes and converts batches of images.&lt;/p&gt;&lt;p&gt;Built with Qt %2 and libvips.&lt;/p&gt;</source>
-        <translation>&lt;h3&gt;Ostrel %1&lt;/h3&gt;&lt;p&gt;Redimensiona y convierte imágenes por lotes.&lt;/p&gt;&lt;p&gt;Creado con Qt %2 y libvips.&lt;/p&gt;</translation>
-    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -937,180 +970,16 @@ escriban lo que escribiría una sola ejecución.</translation>
         <translation>&amp;Imágenes</translation>
     </message>
     <message>
-        <source>The images to resize. Drop image files here to add them.</source>
-        <translation>Las imágenes que se van a redimensionar. Suelta aquí archivos de imagen para añadirlos.</translation>
-    </message>
-    <message>
-        <source>Preview of the selected image</source>
-        <translation>Vista previa de la imagen seleccionada</translation>
-    </message>
-    <message>
-        <source>Choose image files to add to the list</source>
-        <translation>Elige archivos de imagen para añadirlos a la lista</translation>
-    </message>
-    <message>
-        <source>&amp;Add…</source>
-        <translation>Aña&amp;dir…</translation>
-    </message>
-    <message>
-        <source>Remove the selected images from the list (the files stay where they are)</source>
-        <translation>Quita las imágenes seleccionadas de la lista (los archivos se quedan donde están)</translation>
-    </message>
-    <message>
         <source>&amp;Remove</source>
         <translation>&amp;Quitar</translation>
-    </message>
-    <message>
-        <source>Show each image&apos;s full path instead of its file name</source>
-        <translation>Muestra la ruta completa de cada imagen en lugar de su nombre de archivo</translation>
-    </message>
-    <message>
-        <source>Show full &amp;paths</source>
-        <translation>Mostrar rutas &amp;completas</translation>
     </message>
     <message>
         <source>&amp;Size</source>
         <translation>&amp;Tamaño</translation>
     </message>
     <message>
-        <source>&amp;Unit</source>
-        <translation>U&amp;nidad</translation>
-    </message>
-    <message>
-        <source>The unit of the width and height. The numbers are not converted when the unit changes.</source>
-        <translation>La unidad del ancho y el alto. Los números no se convierten al cambiar de unidad.</translation>
-    </message>
-    <message>
-        <source>Width stepper</source>
-        <translation>Aumentar o disminuir el ancho</translation>
-    </message>
-    <message>
-        <source>Scale to the first value; the second follows the image&apos;s proportions</source>
-        <translation>Escala según el primer valor; el segundo sigue las proporciones de la imagen</translation>
-    </message>
-    <message>
-        <source>Scale to the first value</source>
-        <translation>Escalar según el primer valor</translation>
-    </message>
-    <message>
-        <source>scale to this</source>
-        <translation>según este valor</translation>
-    </message>
-    <message>
-        <source>Scale to the second value; the first follows the image&apos;s proportions</source>
-        <translation>Escala según el segundo valor; el primero sigue las proporciones de la imagen</translation>
-    </message>
-    <message>
-        <source>Scale to the second value</source>
-        <translation>Escalar según el segundo valor</translation>
-    </message>
-    <message>
-        <source>Height stepper</source>
-        <translation>Aumentar o disminuir el alto</translation>
-    </message>
-    <message>
-        <source>Read the first value as the long side and the second as the short side, whatever the image&apos;s orientation</source>
-        <translation>Interpreta el primer valor como el lado largo y el segundo como el lado corto, sea cual sea la orientación de la imagen</translation>
-    </message>
-    <message>
-        <source>&amp;Long and short side instead of width and height</source>
-        <translation>&amp;Lado largo y lado corto en lugar de ancho y alto</translation>
-    </message>
-    <message>
-        <source>Keep each image&apos;s proportions: give one value, the other follows</source>
-        <translation>Mantén las proporciones de cada imagen: indica un valor y el otro se ajusta</translation>
-    </message>
-    <message>
-        <source>Keep &amp;proportions</source>
-        <translation>Mantener las &amp;proporciones</translation>
-    </message>
-    <message>
-        <source>&amp;Resolution</source>
-        <translation>Res&amp;olución</translation>
-    </message>
-    <message>
-        <source>The resolution written into each image, in pixels per inch. With inches or millimetres it also sets the pixel size.</source>
-        <translation>La resolución que se escribe en cada imagen, en píxeles por pulgada. Con pulgadas o milímetros también determina el tamaño en píxeles.</translation>
-    </message>
-    <message>
-        <source>Resolution stepper</source>
-        <translation>Aumentar o disminuir la resolución</translation>
-    </message>
-    <message>
-        <source>pixels/inch</source>
-        <translation>píxeles/pulgada</translation>
-    </message>
-    <message>
         <source>&amp;Output</source>
         <translation>&amp;Salida</translation>
-    </message>
-    <message>
-        <source>Fol&amp;der</source>
-        <translation>&amp;Carpeta</translation>
-    </message>
-    <message>
-        <source>The folder the new images are written to. Existing files are never replaced.</source>
-        <translation>La carpeta en la que se escriben las imágenes nuevas. Los archivos existentes nunca se reemplazan.</translation>
-    </message>
-    <message>
-        <source>Folder for the resized images</source>
-        <translation>Carpeta para las imágenes redimensionadas</translation>
-    </message>
-    <message>
-        <source>Choose the output folder</source>
-        <translation>Elige la carpeta de destino</translation>
-    </message>
-    <message>
-        <source>&amp;Choose…</source>
-        <translation>&amp;Elegir…</translation>
-    </message>
-    <message>
-        <source>&amp;Names</source>
-        <translation>&amp;Nombres</translation>
-    </message>
-    <message>
-        <source>Name each new image after its source, or with a name of your own followed by a running number</source>
-        <translation>Pon a cada imagen nueva el nombre de su origen, o un nombre propio seguido de un número correlativo</translation>
-    </message>
-    <message>
-        <source>The name each new image begins with</source>
-        <translation>El nombre con el que empieza cada imagen nueva</translation>
-    </message>
-    <message>
-        <source>Name</source>
-        <translation>Nombre</translation>
-    </message>
-    <message>
-        <source>The number of the first image; each following image counts on from it (four digits)</source>
-        <translation>El número de la primera imagen; las siguientes siguen contando desde él (cuatro cifras)</translation>
-    </message>
-    <message>
-        <source>Start no.</source>
-        <translation>N.º inicial</translation>
-    </message>
-    <message>
-        <source>Fo&amp;rmat</source>
-        <translation>&amp;Formato</translation>
-    </message>
-    <message>
-        <source>&amp;Quality</source>
-        <translation>Cali&amp;dad</translation>
-    </message>
-    <message>
-        <source>Fill transparent areas of each image with a colour</source>
-        <translation>Rellena las zonas transparentes de cada imagen con un color</translation>
-    </message>
-    <message>
-        <source>Flatten onto a &amp;background colour</source>
-        <translation>A&amp;planar sobre un color de fondo</translation>
-    </message>
-    <message>
-        <source>The background colour; click to change it</source>
-        <translation>El color de fondo; haz clic para cambiarlo</translation>
-    </message>
-    <message>
-        <source>Background colour</source>
-        <translation>Color de fondo</translation>
     </message>
     <message>
         <source>Existing files are never replaced.</source>
@@ -1149,76 +1018,16 @@ escriban lo que escribiría una sola ejecución.</translation>
         <translation>&amp;Acerca de Ostrel</translation>
     </message>
     <message>
-        <source>Fit each image inside the width and height (or the long and short side), keeping its proportions</source>
-        <translation>Encaja cada imagen dentro del ancho y el alto (o del lado largo y el corto), manteniendo sus proporciones</translation>
-    </message>
-    <message>
-        <source>Fit inside both values</source>
-        <translation>Encajar dentro de ambos valores</translation>
-    </message>
-    <message>
-        <source>fit inside both</source>
-        <translation>dentro de ambos</translation>
-    </message>
-    <message>
-        <source>An image already smaller than its target size is written at its own size</source>
-        <translation>Una imagen ya más pequeña que el tamaño de destino se escribe con su propio tamaño</translation>
-    </message>
-    <message>
-        <source>Do not &amp;enlarge</source>
-        <translation>No a&amp;mpliar</translation>
-    </message>
-    <message>
-        <source>If the name &amp;exists</source>
-        <translation>Si el nombre e&amp;xiste</translation>
-    </message>
-    <message>
-        <source>What happens to an image when a file of its output name already exists; no file is ever replaced</source>
-        <translation>Qué ocurre con una imagen cuando ya existe un archivo con su nombre de salida; nunca se reemplaza ningún archivo</translation>
-    </message>
-    <message>
-        <source>Quality: higher keeps more detail and makes larger files; 100 % is lossless in WebP and JPEG XL</source>
-        <translation>Calidad: cuanto más alta, más detalle conserva y más grandes son los archivos; al 100 % WebP y JPEG XL no tienen pérdida</translation>
-    </message>
-    <message>
-        <source>&amp;Metadata</source>
-        <translation>&amp;Metadatos</translation>
-    </message>
-    <message>
-        <source>How TIFF files are compressed; both keep every pixel: LZW makes smaller files, no compression files that are faster to write and to open</source>
-        <translation>Cómo se comprimen los archivos TIFF; ambos conservan cada píxel: LZW da archivos más pequeños, sin compresión archivos más rápidos de escribir y de abrir</translation>
-    </message>
-    <message>
-        <source>TIFF compression</source>
-        <translation>Compresión TIFF</translation>
-    </message>
-    <message>
-        <source>Pick a preset of Size and Output settings, or save the current ones as one</source>
-        <translation>Elija un ajuste predefinido de Tamaño y Salida, o guarde los actuales como uno</translation>
-    </message>
-    <message>
-        <source>Prese&amp;ts</source>
-        <translation>Prede&amp;finidos</translation>
-    </message>
-    <message>
-        <source>The size this image will be written at with the current settings</source>
-        <translation>El tamaño con el que se escribirá esta imagen con los ajustes actuales</translation>
-    </message>
-    <message>
-        <source>Choose a folder: its images and those of its subfolders are added</source>
-        <translation>Elija una carpeta: se añaden sus imágenes y las de sus subcarpetas</translation>
-    </message>
-    <message>
-        <source>Add Fol&amp;der…</source>
-        <translation>Añadir &amp;carpeta…</translation>
-    </message>
-    <message>
         <source>Add F&amp;older…</source>
         <translation>Añadir c&amp;arpeta…</translation>
     </message>
     <message>
-        <source>What the new files keep of each source&apos;s metadata; without personal data, only the date taken, camera, lens, exposure and copyright; the colour profile&apos;s colours and the resolution are always written</source>
-        <translation>Lo que los archivos nuevos conservan de los metadatos de cada origen; sin datos personales, solo la fecha de la toma, la cámara, el objetivo, la exposición y el copyright; los colores del perfil de color y la resolución se escriben siempre</translation>
+        <source>About Ostrel</source>
+        <translation>Acerca de Ostrel</translation>
+    </message>
+    <message>
+        <source>&lt;h3&gt;Ostrel %1&lt;/h3&gt;&lt;p&gt;Resizes and converts batches of images.&lt;/p&gt;&lt;p&gt;Built with Qt %2 and libvips.&lt;/p&gt;</source>
+        <translation>&lt;h3&gt;Ostrel %1&lt;/h3&gt;&lt;p&gt;Redimensiona y convierte imágenes por lotes.&lt;/p&gt;&lt;p&gt;Creado con Qt %2 y libvips.&lt;/p&gt;</translation>
     </message>
 </context>
 <context>
@@ -1493,6 +1302,157 @@ escriban lo que escribiría una sola ejecución.</translation>
     </message>
 </context>
 <context>
+    <name>OutputPage</name>
+    <message>
+        <source>Fol&amp;der</source>
+        <translation>&amp;Carpeta</translation>
+    </message>
+    <message>
+        <source>The folder the new images are written to. Existing files are never replaced.</source>
+        <translation>La carpeta en la que se escriben las imágenes nuevas. Los archivos existentes nunca se reemplazan.</translation>
+    </message>
+    <message>
+        <source>Folder for the resized images</source>
+        <translation>Carpeta para las imágenes redimensionadas</translation>
+    </message>
+    <message>
+        <source>Choose the output folder</source>
+        <translation>Elige la carpeta de destino</translation>
+    </message>
+    <message>
+        <source>&amp;Choose…</source>
+        <translation>&amp;Elegir…</translation>
+    </message>
+    <message>
+        <source>&amp;Names</source>
+        <translation>&amp;Nombres</translation>
+    </message>
+    <message>
+        <source>Name each new image after its source, or with a name of your own followed by a running number</source>
+        <translation>Pon a cada imagen nueva el nombre de su origen, o un nombre propio seguido de un número correlativo</translation>
+    </message>
+    <message>
+        <source>The name each new image begins with</source>
+        <translation>El nombre con el que empieza cada imagen nueva</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nombre</translation>
+    </message>
+    <message>
+        <source>The number of the first image; each following image counts on from it (four digits)</source>
+        <translation>El número de la primera imagen; las siguientes siguen contando desde él (cuatro cifras)</translation>
+    </message>
+    <message>
+        <source>Start no.</source>
+        <translation>N.º inicial</translation>
+    </message>
+    <message>
+        <source>If the name &amp;exists</source>
+        <translation>Si el nombre e&amp;xiste</translation>
+    </message>
+    <message>
+        <source>What happens to an image when a file of its output name already exists; no file is ever replaced</source>
+        <translation>Qué ocurre con una imagen cuando ya existe un archivo con su nombre de salida; nunca se reemplaza ningún archivo</translation>
+    </message>
+    <message>
+        <source>Fo&amp;rmat</source>
+        <translation>&amp;Formato</translation>
+    </message>
+    <message>
+        <source>How TIFF files are compressed; both keep every pixel: LZW makes smaller files, no compression files that are faster to write and to open</source>
+        <translation>Cómo se comprimen los archivos TIFF; ambos conservan cada píxel: LZW da archivos más pequeños, sin compresión archivos más rápidos de escribir y de abrir</translation>
+    </message>
+    <message>
+        <source>TIFF compression</source>
+        <translation>Compresión TIFF</translation>
+    </message>
+    <message>
+        <source>&amp;Quality</source>
+        <translation>Cali&amp;dad</translation>
+    </message>
+    <message>
+        <source>Quality: higher keeps more detail and makes larger files; 100 % is lossless in WebP and JPEG XL</source>
+        <translation>Calidad: cuanto más alta, más detalle conserva y más grandes son los archivos; al 100 % WebP y JPEG XL no tienen pérdida</translation>
+    </message>
+    <message>
+        <source>&amp;Metadata</source>
+        <translation>&amp;Metadatos</translation>
+    </message>
+    <message>
+        <source>What the new files keep of each source&apos;s metadata; without personal data, only the date taken, camera, lens, exposure and copyright; the colour profile&apos;s colours and the resolution are always written</source>
+        <translation>Lo que los archivos nuevos conservan de los metadatos de cada origen; sin datos personales, solo la fecha de la toma, la cámara, el objetivo, la exposición y el copyright; los colores del perfil de color y la resolución se escriben siempre</translation>
+    </message>
+    <message>
+        <source>Fill transparent areas of each image with a colour</source>
+        <translation>Rellena las zonas transparentes de cada imagen con un color</translation>
+    </message>
+    <message>
+        <source>Flatten onto a &amp;background colour</source>
+        <translation>A&amp;planar sobre un color de fondo</translation>
+    </message>
+    <message>
+        <source>The background colour; click to change it</source>
+        <translation>El color de fondo; haz clic para cambiarlo</translation>
+    </message>
+    <message>
+        <source>Background colour</source>
+        <translation>Color de fondo</translation>
+    </message>
+    <message>
+        <source>Source name</source>
+        <translation>Nombre original</translation>
+    </message>
+    <message>
+        <source>Name and number</source>
+        <translation>Nombre y número</translation>
+    </message>
+    <message>
+        <source>Keep all</source>
+        <translation>Conservar todos</translation>
+    </message>
+    <message>
+        <source>Without personal data</source>
+        <translation>Sin datos personales</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Ninguno</translation>
+    </message>
+    <message>
+        <source>LZW compression</source>
+        <translation>Compresión LZW</translation>
+    </message>
+    <message>
+        <source>No compression</source>
+        <translation>Sin compresión</translation>
+    </message>
+    <message>
+        <source>Fail the image</source>
+        <translation>Marcar la imagen como fallida</translation>
+    </message>
+    <message>
+        <source>Add a number (name-2)</source>
+        <translation>Añadir un número (nombre-2)</translation>
+    </message>
+    <message>
+        <source>Skip the image</source>
+        <translation>Omitir la imagen</translation>
+    </message>
+    <message>
+        <source>Choose the Output Folder</source>
+        <translation>Elegir la carpeta de destino</translation>
+    </message>
+    <message>
+        <source>Choose</source>
+        <translation>Elegir</translation>
+    </message>
+    <message>
+        <source>%1%</source>
+        <translation>%1&#xa0;%</translation>
+    </message>
+</context>
+<context>
     <name>PresetController</name>
     <message>
         <source>Rename Preset</source>
@@ -1671,7 +1631,103 @@ escriban lo que escribiría una sola ejecución.</translation>
     </message>
 </context>
 <context>
-    <name>SettingsController</name>
+    <name>SizePage</name>
+    <message>
+        <source>&amp;Unit</source>
+        <translation>U&amp;nidad</translation>
+    </message>
+    <message>
+        <source>The unit of the width and height. The numbers are not converted when the unit changes.</source>
+        <translation>La unidad del ancho y el alto. Los números no se convierten al cambiar de unidad.</translation>
+    </message>
+    <message>
+        <source>Width stepper</source>
+        <translation>Aumentar o disminuir el ancho</translation>
+    </message>
+    <message>
+        <source>Scale to the first value; the second follows the image&apos;s proportions</source>
+        <translation>Escala según el primer valor; el segundo sigue las proporciones de la imagen</translation>
+    </message>
+    <message>
+        <source>Scale to the first value</source>
+        <translation>Escalar según el primer valor</translation>
+    </message>
+    <message>
+        <source>scale to this</source>
+        <translation>según este valor</translation>
+    </message>
+    <message>
+        <source>Scale to the second value; the first follows the image&apos;s proportions</source>
+        <translation>Escala según el segundo valor; el primero sigue las proporciones de la imagen</translation>
+    </message>
+    <message>
+        <source>Scale to the second value</source>
+        <translation>Escalar según el segundo valor</translation>
+    </message>
+    <message>
+        <source>Height stepper</source>
+        <translation>Aumentar o disminuir el alto</translation>
+    </message>
+    <message>
+        <source>Fit each image inside the width and height (or the long and short side), keeping its proportions</source>
+        <translation>Encaja cada imagen dentro del ancho y el alto (o del lado largo y el corto), manteniendo sus proporciones</translation>
+    </message>
+    <message>
+        <source>Fit inside both values</source>
+        <translation>Encajar dentro de ambos valores</translation>
+    </message>
+    <message>
+        <source>fit inside both</source>
+        <translation>dentro de ambos</translation>
+    </message>
+    <message>
+        <source>Read the first value as the long side and the second as the short side, whatever the image&apos;s orientation</source>
+        <translation>Interpreta el primer valor como el lado largo y el segundo como el lado corto, sea cual sea la orientación de la imagen</translation>
+    </message>
+    <message>
+        <source>&amp;Long and short side instead of width and height</source>
+        <translation>&amp;Lado largo y lado corto en lugar de ancho y alto</translation>
+    </message>
+    <message>
+        <source>Keep each image&apos;s proportions: give one value, the other follows</source>
+        <translation>Mantén las proporciones de cada imagen: indica un valor y el otro se ajusta</translation>
+    </message>
+    <message>
+        <source>Keep &amp;proportions</source>
+        <translation>Mantener las &amp;proporciones</translation>
+    </message>
+    <message>
+        <source>An image already smaller than its target size is written at its own size</source>
+        <translation>Una imagen ya más pequeña que el tamaño de destino se escribe con su propio tamaño</translation>
+    </message>
+    <message>
+        <source>Do not &amp;enlarge</source>
+        <translation>No a&amp;mpliar</translation>
+    </message>
+    <message>
+        <source>&amp;Resolution</source>
+        <translation>Res&amp;olución</translation>
+    </message>
+    <message>
+        <source>The resolution written into each image, in pixels per inch. With inches or millimetres it also sets the pixel size.</source>
+        <translation>La resolución que se escribe en cada imagen, en píxeles por pulgada. Con pulgadas o milímetros también determina el tamaño en píxeles.</translation>
+    </message>
+    <message>
+        <source>Resolution stepper</source>
+        <translation>Aumentar o disminuir la resolución</translation>
+    </message>
+    <message>
+        <source>pixels/inch</source>
+        <translation>píxeles/pulgada</translation>
+    </message>
+    <message>
+        <source>Pick a preset of Size and Output settings, or save the current ones as one</source>
+        <translation>Elija un ajuste predefinido de Tamaño y Salida, o guarde los actuales como uno</translation>
+    </message>
+    <message>
+        <source>Prese&amp;ts</source>
+        <translation>Prede&amp;finidos</translation>
+    </message>
     <message>
         <source>Pixels</source>
         <translation>Píxeles</translation>
@@ -1689,50 +1745,6 @@ escriban lo que escribiría una sola ejecución.</translation>
         <translation>Porcentaje</translation>
     </message>
     <message>
-        <source>Source name</source>
-        <translation>Nombre original</translation>
-    </message>
-    <message>
-        <source>Name and number</source>
-        <translation>Nombre y número</translation>
-    </message>
-    <message>
-        <source>Keep all</source>
-        <translation>Conservar todos</translation>
-    </message>
-    <message>
-        <source>Without personal data</source>
-        <translation>Sin datos personales</translation>
-    </message>
-    <message>
-        <source>None</source>
-        <translation>Ninguno</translation>
-    </message>
-    <message>
-        <source>Fail the image</source>
-        <translation>Marcar la imagen como fallida</translation>
-    </message>
-    <message>
-        <source>Add a number (name-2)</source>
-        <translation>Añadir un número (nombre-2)</translation>
-    </message>
-    <message>
-        <source>Skip the image</source>
-        <translation>Omitir la imagen</translation>
-    </message>
-    <message>
-        <source>Choose the Output Folder</source>
-        <translation>Elegir la carpeta de destino</translation>
-    </message>
-    <message>
-        <source>Choose</source>
-        <translation>Elegir</translation>
-    </message>
-    <message>
-        <source>%1%</source>
-        <translation>%1&#xa0;%</translation>
-    </message>
-    <message>
         <source>px</source>
         <translation>px</translation>
     </message>
@@ -1747,14 +1759,6 @@ escriban lo que escribiría una sola ejecución.</translation>
     <message>
         <source>%</source>
         <translation>%</translation>
-    </message>
-    <message>
-        <source>LZW compression</source>
-        <translation>Compresión LZW</translation>
-    </message>
-    <message>
-        <source>No compression</source>
-        <translation>Sin compresión</translation>
     </message>
 </context>
 </TS>

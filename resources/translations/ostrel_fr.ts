@@ -843,7 +843,74 @@ Chaque image garde le numéro qu’elle a dans la liste entière, pour que les p
     </message>
 </context>
 <context>
-    <name>ImageListController</name>
+    <name>ImageListModel</name>
+    <message>
+        <source>%1 × %2</source>
+        <translation>%1 × %2</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nom</translation>
+    </message>
+    <message>
+        <source>Pixels</source>
+        <translation>Pixels</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Taille</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Type</translation>
+    </message>
+</context>
+<context>
+    <name>ImagesPage</name>
+    <message>
+        <source>The images to resize. Drop image files here to add them.</source>
+        <translation>Les images à redimensionner. Déposez ici des fichiers d’image pour les ajouter.</translation>
+    </message>
+    <message>
+        <source>Preview of the selected image</source>
+        <translation>Aperçu de l’image sélectionnée</translation>
+    </message>
+    <message>
+        <source>The size this image will be written at with the current settings</source>
+        <translation>La taille à laquelle cette image sera écrite avec les réglages actuels</translation>
+    </message>
+    <message>
+        <source>Choose image files to add to the list</source>
+        <translation>Choisir des fichiers d’image à ajouter à la liste</translation>
+    </message>
+    <message>
+        <source>&amp;Add…</source>
+        <translation>Ajo&amp;uter…</translation>
+    </message>
+    <message>
+        <source>Choose a folder: its images and those of its subfolders are added</source>
+        <translation>Choisir un dossier&#xa0;: ses images et celles de ses sous-dossiers sont ajoutées</translation>
+    </message>
+    <message>
+        <source>Add Fol&amp;der…</source>
+        <translation>Ajouter un &amp;dossier…</translation>
+    </message>
+    <message>
+        <source>Remove the selected images from the list (the files stay where they are)</source>
+        <translation>Retirer les images sélectionnées de la liste (les fichiers restent où ils sont)</translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation>R&amp;etirer</translation>
+    </message>
+    <message>
+        <source>Show each image&apos;s full path instead of its file name</source>
+        <translation>Afficher le chemin complet de chaque image au lieu de son nom de fichier</translation>
+    </message>
+    <message>
+        <source>Show full &amp;paths</source>
+        <translation>Afficher les &amp;chemins complets</translation>
+    </message>
     <message>
         <source>Add Images</source>
         <translation>Ajouter des images</translation>
@@ -877,6 +944,10 @@ Chaque image garde le numéro qu’elle a dans la liste entière, pour que les p
         <translation>→ aucune taille de sortie avec ces réglages</translation>
     </message>
     <message>
+        <source>→ not written: %1</source>
+        <translation>→ non écrite&#xa0;: %1</translation>
+    </message>
+    <message>
         <source>→ %1 × %2 px, %3</source>
         <translation>→ %1 × %2 px, %3</translation>
     </message>
@@ -891,44 +962,6 @@ Chaque image garde le numéro qu’elle a dans la liste entière, pour que les p
             <numerusform>%n images</numerusform>
         </translation>
     </message>
-    <message>
-        <source>→ not written: %1</source>
-        <translation>→ non écrite&#xa0;: %1</translation>
-    </message>
-</context>
-<context>
-    <name>ImageListModel</name>
-    <message>
-        <source>%1 × %2</source>
-        <translation>%1 × %2</translation>
-    </message>
-    <message>
-        <source>Name</source>
-        <translation>Nom</translation>
-    </message>
-    <message>
-        <source>Pixels</source>
-        <translation>Pixels</translation>
-    </message>
-    <message>
-        <source>Size</source>
-        <translation>Taille</translation>
-    </message>
-    <message>
-        <source>Type</source>
-        <translation>Type</translation>
-    </message>
-</context>
-<context>
-    <name>MainController</name>
-    <message>
-        <source>About Ostrel</source>
-        <translation>À propos d’Ostrel</translation>
-    </message>
-    <message>
-        <source>&lt;h3&gt;Ostrel %1&lt;/h3&gt;&lt;p&gt;Resizes and converts batches of images.&lt;/p&gt;&lt;p&gt;Built with Qt %2 and libvips.&lt;/p&gt;</source>
-        <translation>&lt;h3&gt;Ostrel %1&lt;/h3&gt;&lt;p&gt;Redimensionne et convertit des images par lots.&lt;/p&gt;&lt;p&gt;Conçu avec Qt %2 et libvips.&lt;/p&gt;</translation>
-    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -937,180 +970,16 @@ Chaque image garde le numéro qu’elle a dans la liste entière, pour que les p
         <translation>&amp;Images</translation>
     </message>
     <message>
-        <source>The images to resize. Drop image files here to add them.</source>
-        <translation>Les images à redimensionner. Déposez ici des fichiers d’image pour les ajouter.</translation>
-    </message>
-    <message>
-        <source>Preview of the selected image</source>
-        <translation>Aperçu de l’image sélectionnée</translation>
-    </message>
-    <message>
-        <source>Choose image files to add to the list</source>
-        <translation>Choisir des fichiers d’image à ajouter à la liste</translation>
-    </message>
-    <message>
-        <source>&amp;Add…</source>
-        <translation>Ajo&amp;uter…</translation>
-    </message>
-    <message>
-        <source>Remove the selected images from the list (the files stay where they are)</source>
-        <translation>Retirer les images sélectionnées de la liste (les fichiers restent où ils sont)</translation>
-    </message>
-    <message>
         <source>&amp;Remove</source>
         <translation>R&amp;etirer</translation>
-    </message>
-    <message>
-        <source>Show each image&apos;s full path instead of its file name</source>
-        <translation>Afficher le chemin complet de chaque image au lieu de son nom de fichier</translation>
-    </message>
-    <message>
-        <source>Show full &amp;paths</source>
-        <translation>Afficher les &amp;chemins complets</translation>
     </message>
     <message>
         <source>&amp;Size</source>
         <translation>&amp;Taille</translation>
     </message>
     <message>
-        <source>&amp;Unit</source>
-        <translation>&amp;Unité</translation>
-    </message>
-    <message>
-        <source>The unit of the width and height. The numbers are not converted when the unit changes.</source>
-        <translation>L’unité de la largeur et de la hauteur. Les nombres ne sont pas convertis quand l’unité change.</translation>
-    </message>
-    <message>
-        <source>Width stepper</source>
-        <translation>Augmenter ou diminuer la largeur</translation>
-    </message>
-    <message>
-        <source>Scale to the first value; the second follows the image&apos;s proportions</source>
-        <translation>Mettre à l’échelle selon la première valeur&#xa0;; la seconde suit les proportions de l’image</translation>
-    </message>
-    <message>
-        <source>Scale to the first value</source>
-        <translation>Mettre à l’échelle selon la première valeur</translation>
-    </message>
-    <message>
-        <source>scale to this</source>
-        <translation>selon cette valeur</translation>
-    </message>
-    <message>
-        <source>Scale to the second value; the first follows the image&apos;s proportions</source>
-        <translation>Mettre à l’échelle selon la seconde valeur&#xa0;; la première suit les proportions de l’image</translation>
-    </message>
-    <message>
-        <source>Scale to the second value</source>
-        <translation>Mettre à l’échelle selon la seconde valeur</translation>
-    </message>
-    <message>
-        <source>Height stepper</source>
-        <translation>Augmenter ou diminuer la hauteur</translation>
-    </message>
-    <message>
-        <source>Read the first value as the long side and the second as the short side, whatever the image&apos;s orientation</source>
-        <translation>Lire la première valeur comme le grand côté et la seconde comme le petit côté, quelle que soit l’orientation de l’image</translation>
-    </message>
-    <message>
-        <source>&amp;Long and short side instead of width and height</source>
-        <translation>Grand et petit côté au &amp;lieu de largeur et hauteur</translation>
-    </message>
-    <message>
-        <source>Keep each image&apos;s proportions: give one value, the other follows</source>
-        <translation>Conserver les proportions de chaque image&#xa0;: indiquez une valeur, l’autre suit</translation>
-    </message>
-    <message>
-        <source>Keep &amp;proportions</source>
-        <translation>Conserver les &amp;proportions</translation>
-    </message>
-    <message>
-        <source>&amp;Resolution</source>
-        <translation>Résolutio&amp;n</translation>
-    </message>
-    <message>
-        <source>The resolution written into each image, in pixels per inch. With inches or millimetres it also sets the pixel size.</source>
-        <translation>La résolution inscrite dans chaque image, en pixels par pouce. En pouces ou en millimètres, elle détermine aussi la taille en pixels.</translation>
-    </message>
-    <message>
-        <source>Resolution stepper</source>
-        <translation>Augmenter ou diminuer la résolution</translation>
-    </message>
-    <message>
-        <source>pixels/inch</source>
-        <translation>pixels/pouce</translation>
-    </message>
-    <message>
         <source>&amp;Output</source>
         <translation>&amp;Sortie</translation>
-    </message>
-    <message>
-        <source>Fol&amp;der</source>
-        <translation>&amp;Dossier</translation>
-    </message>
-    <message>
-        <source>The folder the new images are written to. Existing files are never replaced.</source>
-        <translation>Le dossier où les nouvelles images sont écrites. Les fichiers existants ne sont jamais remplacés.</translation>
-    </message>
-    <message>
-        <source>Folder for the resized images</source>
-        <translation>Dossier des images redimensionnées</translation>
-    </message>
-    <message>
-        <source>Choose the output folder</source>
-        <translation>Choisir le dossier de destination</translation>
-    </message>
-    <message>
-        <source>&amp;Choose…</source>
-        <translation>&amp;Choisir…</translation>
-    </message>
-    <message>
-        <source>&amp;Names</source>
-        <translation>&amp;Noms</translation>
-    </message>
-    <message>
-        <source>Name each new image after its source, or with a name of your own followed by a running number</source>
-        <translation>Nommer chaque nouvelle image d’après sa source, ou d’un nom de votre choix suivi d’un numéro séquentiel</translation>
-    </message>
-    <message>
-        <source>The name each new image begins with</source>
-        <translation>Le nom par lequel commence chaque nouvelle image</translation>
-    </message>
-    <message>
-        <source>Name</source>
-        <translation>Nom</translation>
-    </message>
-    <message>
-        <source>The number of the first image; each following image counts on from it (four digits)</source>
-        <translation>Le numéro de la première image&#xa0;; les suivantes continuent à partir de lui (quatre chiffres)</translation>
-    </message>
-    <message>
-        <source>Start no.</source>
-        <translation>N° de départ</translation>
-    </message>
-    <message>
-        <source>Fo&amp;rmat</source>
-        <translation>F&amp;ormat</translation>
-    </message>
-    <message>
-        <source>&amp;Quality</source>
-        <translation>&amp;Qualité</translation>
-    </message>
-    <message>
-        <source>Fill transparent areas of each image with a colour</source>
-        <translation>Remplir les zones transparentes de chaque image avec une couleur</translation>
-    </message>
-    <message>
-        <source>Flatten onto a &amp;background colour</source>
-        <translation>Aplatir sur une couleur d’arrière-&amp;plan</translation>
-    </message>
-    <message>
-        <source>The background colour; click to change it</source>
-        <translation>La couleur d’arrière-plan&#xa0;; cliquez pour la modifier</translation>
-    </message>
-    <message>
-        <source>Background colour</source>
-        <translation>Couleur d’arrière-plan</translation>
     </message>
     <message>
         <source>Existing files are never replaced.</source>
@@ -1149,76 +1018,16 @@ Chaque image garde le numéro qu’elle a dans la liste entière, pour que les p
         <translation>À &amp;propos d’Ostrel</translation>
     </message>
     <message>
-        <source>Fit each image inside the width and height (or the long and short side), keeping its proportions</source>
-        <translation>Faire tenir chaque image dans la largeur et la hauteur (ou le grand et le petit côté), en conservant ses proportions</translation>
-    </message>
-    <message>
-        <source>Fit inside both values</source>
-        <translation>Faire tenir dans les deux valeurs</translation>
-    </message>
-    <message>
-        <source>fit inside both</source>
-        <translation>tenir dans les deux</translation>
-    </message>
-    <message>
-        <source>An image already smaller than its target size is written at its own size</source>
-        <translation>Une image déjà plus petite que la taille visée est écrite à sa propre taille</translation>
-    </message>
-    <message>
-        <source>Do not &amp;enlarge</source>
-        <translation>Ne pas a&amp;grandir</translation>
-    </message>
-    <message>
-        <source>If the name &amp;exists</source>
-        <translation>Si le nom &amp;existe</translation>
-    </message>
-    <message>
-        <source>What happens to an image when a file of its output name already exists; no file is ever replaced</source>
-        <translation>Ce qu’il advient d’une image quand un fichier portant son nom de sortie existe déjà ; aucun fichier n’est jamais remplacé</translation>
-    </message>
-    <message>
-        <source>Quality: higher keeps more detail and makes larger files; 100 % is lossless in WebP and JPEG XL</source>
-        <translation>Qualité&#xa0;: plus elle est élevée, plus les détails sont conservés et plus les fichiers sont gros&#xa0;; à 100&#xa0;% WebP et JPEG XL sont sans perte</translation>
-    </message>
-    <message>
-        <source>&amp;Metadata</source>
-        <translation>&amp;Métadonnées</translation>
-    </message>
-    <message>
-        <source>How TIFF files are compressed; both keep every pixel: LZW makes smaller files, no compression files that are faster to write and to open</source>
-        <translation>Compression des fichiers TIFF ; les deux gardent chaque pixel : LZW donne des fichiers plus petits, sans compression des fichiers plus rapides à écrire et à ouvrir</translation>
-    </message>
-    <message>
-        <source>TIFF compression</source>
-        <translation>Compression TIFF</translation>
-    </message>
-    <message>
-        <source>Pick a preset of Size and Output settings, or save the current ones as one</source>
-        <translation>Choisir un préréglage des réglages Taille et Sortie, ou enregistrer les réglages actuels comme préréglage</translation>
-    </message>
-    <message>
-        <source>Prese&amp;ts</source>
-        <translation>Préréglage&amp;s</translation>
-    </message>
-    <message>
-        <source>The size this image will be written at with the current settings</source>
-        <translation>La taille à laquelle cette image sera écrite avec les réglages actuels</translation>
-    </message>
-    <message>
-        <source>Choose a folder: its images and those of its subfolders are added</source>
-        <translation>Choisir un dossier&#xa0;: ses images et celles de ses sous-dossiers sont ajoutées</translation>
-    </message>
-    <message>
-        <source>Add Fol&amp;der…</source>
-        <translation>Ajouter un &amp;dossier…</translation>
-    </message>
-    <message>
         <source>Add F&amp;older…</source>
         <translation>Ajouter un d&amp;ossier…</translation>
     </message>
     <message>
-        <source>What the new files keep of each source&apos;s metadata; without personal data, only the date taken, camera, lens, exposure and copyright; the colour profile&apos;s colours and the resolution are always written</source>
-        <translation>Ce que les nouveaux fichiers gardent des métadonnées de chaque source&#xa0;; sans données personnelles, seulement la date de prise de vue, l’appareil, l’objectif, l’exposition et le copyright&#xa0;; les couleurs du profil colorimétrique et la résolution sont toujours écrites</translation>
+        <source>About Ostrel</source>
+        <translation>À propos d’Ostrel</translation>
+    </message>
+    <message>
+        <source>&lt;h3&gt;Ostrel %1&lt;/h3&gt;&lt;p&gt;Resizes and converts batches of images.&lt;/p&gt;&lt;p&gt;Built with Qt %2 and libvips.&lt;/p&gt;</source>
+        <translation>&lt;h3&gt;Ostrel %1&lt;/h3&gt;&lt;p&gt;Redimensionne et convertit des images par lots.&lt;/p&gt;&lt;p&gt;Conçu avec Qt %2 et libvips.&lt;/p&gt;</translation>
     </message>
 </context>
 <context>
@@ -1493,6 +1302,157 @@ Chaque image garde le numéro qu’elle a dans la liste entière, pour que les p
     </message>
 </context>
 <context>
+    <name>OutputPage</name>
+    <message>
+        <source>Fol&amp;der</source>
+        <translation>&amp;Dossier</translation>
+    </message>
+    <message>
+        <source>The folder the new images are written to. Existing files are never replaced.</source>
+        <translation>Le dossier où les nouvelles images sont écrites. Les fichiers existants ne sont jamais remplacés.</translation>
+    </message>
+    <message>
+        <source>Folder for the resized images</source>
+        <translation>Dossier des images redimensionnées</translation>
+    </message>
+    <message>
+        <source>Choose the output folder</source>
+        <translation>Choisir le dossier de destination</translation>
+    </message>
+    <message>
+        <source>&amp;Choose…</source>
+        <translation>&amp;Choisir…</translation>
+    </message>
+    <message>
+        <source>&amp;Names</source>
+        <translation>&amp;Noms</translation>
+    </message>
+    <message>
+        <source>Name each new image after its source, or with a name of your own followed by a running number</source>
+        <translation>Nommer chaque nouvelle image d’après sa source, ou d’un nom de votre choix suivi d’un numéro séquentiel</translation>
+    </message>
+    <message>
+        <source>The name each new image begins with</source>
+        <translation>Le nom par lequel commence chaque nouvelle image</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nom</translation>
+    </message>
+    <message>
+        <source>The number of the first image; each following image counts on from it (four digits)</source>
+        <translation>Le numéro de la première image&#xa0;; les suivantes continuent à partir de lui (quatre chiffres)</translation>
+    </message>
+    <message>
+        <source>Start no.</source>
+        <translation>N° de départ</translation>
+    </message>
+    <message>
+        <source>If the name &amp;exists</source>
+        <translation>Si le nom &amp;existe</translation>
+    </message>
+    <message>
+        <source>What happens to an image when a file of its output name already exists; no file is ever replaced</source>
+        <translation>Ce qu’il advient d’une image quand un fichier portant son nom de sortie existe déjà ; aucun fichier n’est jamais remplacé</translation>
+    </message>
+    <message>
+        <source>Fo&amp;rmat</source>
+        <translation>F&amp;ormat</translation>
+    </message>
+    <message>
+        <source>How TIFF files are compressed; both keep every pixel: LZW makes smaller files, no compression files that are faster to write and to open</source>
+        <translation>Compression des fichiers TIFF ; les deux gardent chaque pixel : LZW donne des fichiers plus petits, sans compression des fichiers plus rapides à écrire et à ouvrir</translation>
+    </message>
+    <message>
+        <source>TIFF compression</source>
+        <translation>Compression TIFF</translation>
+    </message>
+    <message>
+        <source>&amp;Quality</source>
+        <translation>&amp;Qualité</translation>
+    </message>
+    <message>
+        <source>Quality: higher keeps more detail and makes larger files; 100 % is lossless in WebP and JPEG XL</source>
+        <translation>Qualité&#xa0;: plus elle est élevée, plus les détails sont conservés et plus les fichiers sont gros&#xa0;; à 100&#xa0;% WebP et JPEG XL sont sans perte</translation>
+    </message>
+    <message>
+        <source>&amp;Metadata</source>
+        <translation>&amp;Métadonnées</translation>
+    </message>
+    <message>
+        <source>What the new files keep of each source&apos;s metadata; without personal data, only the date taken, camera, lens, exposure and copyright; the colour profile&apos;s colours and the resolution are always written</source>
+        <translation>Ce que les nouveaux fichiers gardent des métadonnées de chaque source&#xa0;; sans données personnelles, seulement la date de prise de vue, l’appareil, l’objectif, l’exposition et le copyright&#xa0;; les couleurs du profil colorimétrique et la résolution sont toujours écrites</translation>
+    </message>
+    <message>
+        <source>Fill transparent areas of each image with a colour</source>
+        <translation>Remplir les zones transparentes de chaque image avec une couleur</translation>
+    </message>
+    <message>
+        <source>Flatten onto a &amp;background colour</source>
+        <translation>Aplatir sur une couleur d’arrière-&amp;plan</translation>
+    </message>
+    <message>
+        <source>The background colour; click to change it</source>
+        <translation>La couleur d’arrière-plan&#xa0;; cliquez pour la modifier</translation>
+    </message>
+    <message>
+        <source>Background colour</source>
+        <translation>Couleur d’arrière-plan</translation>
+    </message>
+    <message>
+        <source>Source name</source>
+        <translation>Nom d’origine</translation>
+    </message>
+    <message>
+        <source>Name and number</source>
+        <translation>Nom et numéro</translation>
+    </message>
+    <message>
+        <source>Keep all</source>
+        <translation>Tout conserver</translation>
+    </message>
+    <message>
+        <source>Without personal data</source>
+        <translation>Sans données personnelles</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Aucune</translation>
+    </message>
+    <message>
+        <source>LZW compression</source>
+        <translation>Compression LZW</translation>
+    </message>
+    <message>
+        <source>No compression</source>
+        <translation>Sans compression</translation>
+    </message>
+    <message>
+        <source>Fail the image</source>
+        <translation>Mettre l’image en échec</translation>
+    </message>
+    <message>
+        <source>Add a number (name-2)</source>
+        <translation>Ajouter un numéro (nom-2)</translation>
+    </message>
+    <message>
+        <source>Skip the image</source>
+        <translation>Ignorer l’image</translation>
+    </message>
+    <message>
+        <source>Choose the Output Folder</source>
+        <translation>Choisir le dossier de destination</translation>
+    </message>
+    <message>
+        <source>Choose</source>
+        <translation>Choisir</translation>
+    </message>
+    <message>
+        <source>%1%</source>
+        <translation>%1&#xa0;%</translation>
+    </message>
+</context>
+<context>
     <name>PresetController</name>
     <message>
         <source>Rename Preset</source>
@@ -1671,7 +1631,103 @@ Chaque image garde le numéro qu’elle a dans la liste entière, pour que les p
     </message>
 </context>
 <context>
-    <name>SettingsController</name>
+    <name>SizePage</name>
+    <message>
+        <source>&amp;Unit</source>
+        <translation>&amp;Unité</translation>
+    </message>
+    <message>
+        <source>The unit of the width and height. The numbers are not converted when the unit changes.</source>
+        <translation>L’unité de la largeur et de la hauteur. Les nombres ne sont pas convertis quand l’unité change.</translation>
+    </message>
+    <message>
+        <source>Width stepper</source>
+        <translation>Augmenter ou diminuer la largeur</translation>
+    </message>
+    <message>
+        <source>Scale to the first value; the second follows the image&apos;s proportions</source>
+        <translation>Mettre à l’échelle selon la première valeur&#xa0;; la seconde suit les proportions de l’image</translation>
+    </message>
+    <message>
+        <source>Scale to the first value</source>
+        <translation>Mettre à l’échelle selon la première valeur</translation>
+    </message>
+    <message>
+        <source>scale to this</source>
+        <translation>selon cette valeur</translation>
+    </message>
+    <message>
+        <source>Scale to the second value; the first follows the image&apos;s proportions</source>
+        <translation>Mettre à l’échelle selon la seconde valeur&#xa0;; la première suit les proportions de l’image</translation>
+    </message>
+    <message>
+        <source>Scale to the second value</source>
+        <translation>Mettre à l’échelle selon la seconde valeur</translation>
+    </message>
+    <message>
+        <source>Height stepper</source>
+        <translation>Augmenter ou diminuer la hauteur</translation>
+    </message>
+    <message>
+        <source>Fit each image inside the width and height (or the long and short side), keeping its proportions</source>
+        <translation>Faire tenir chaque image dans la largeur et la hauteur (ou le grand et le petit côté), en conservant ses proportions</translation>
+    </message>
+    <message>
+        <source>Fit inside both values</source>
+        <translation>Faire tenir dans les deux valeurs</translation>
+    </message>
+    <message>
+        <source>fit inside both</source>
+        <translation>tenir dans les deux</translation>
+    </message>
+    <message>
+        <source>Read the first value as the long side and the second as the short side, whatever the image&apos;s orientation</source>
+        <translation>Lire la première valeur comme le grand côté et la seconde comme le petit côté, quelle que soit l’orientation de l’image</translation>
+    </message>
+    <message>
+        <source>&amp;Long and short side instead of width and height</source>
+        <translation>Grand et petit côté au &amp;lieu de largeur et hauteur</translation>
+    </message>
+    <message>
+        <source>Keep each image&apos;s proportions: give one value, the other follows</source>
+        <translation>Conserver les proportions de chaque image&#xa0;: indiquez une valeur, l’autre suit</translation>
+    </message>
+    <message>
+        <source>Keep &amp;proportions</source>
+        <translation>Conserver les &amp;proportions</translation>
+    </message>
+    <message>
+        <source>An image already smaller than its target size is written at its own size</source>
+        <translation>Une image déjà plus petite que la taille visée est écrite à sa propre taille</translation>
+    </message>
+    <message>
+        <source>Do not &amp;enlarge</source>
+        <translation>Ne pas a&amp;grandir</translation>
+    </message>
+    <message>
+        <source>&amp;Resolution</source>
+        <translation>Résolutio&amp;n</translation>
+    </message>
+    <message>
+        <source>The resolution written into each image, in pixels per inch. With inches or millimetres it also sets the pixel size.</source>
+        <translation>La résolution inscrite dans chaque image, en pixels par pouce. En pouces ou en millimètres, elle détermine aussi la taille en pixels.</translation>
+    </message>
+    <message>
+        <source>Resolution stepper</source>
+        <translation>Augmenter ou diminuer la résolution</translation>
+    </message>
+    <message>
+        <source>pixels/inch</source>
+        <translation>pixels/pouce</translation>
+    </message>
+    <message>
+        <source>Pick a preset of Size and Output settings, or save the current ones as one</source>
+        <translation>Choisir un préréglage des réglages Taille et Sortie, ou enregistrer les réglages actuels comme préréglage</translation>
+    </message>
+    <message>
+        <source>Prese&amp;ts</source>
+        <translation>Préréglage&amp;s</translation>
+    </message>
     <message>
         <source>Pixels</source>
         <translation>Pixels</translation>
@@ -1689,50 +1745,6 @@ Chaque image garde le numéro qu’elle a dans la liste entière, pour que les p
         <translation>Pourcentage</translation>
     </message>
     <message>
-        <source>Source name</source>
-        <translation>Nom d’origine</translation>
-    </message>
-    <message>
-        <source>Name and number</source>
-        <translation>Nom et numéro</translation>
-    </message>
-    <message>
-        <source>Keep all</source>
-        <translation>Tout conserver</translation>
-    </message>
-    <message>
-        <source>Without personal data</source>
-        <translation>Sans données personnelles</translation>
-    </message>
-    <message>
-        <source>None</source>
-        <translation>Aucune</translation>
-    </message>
-    <message>
-        <source>Fail the image</source>
-        <translation>Mettre l’image en échec</translation>
-    </message>
-    <message>
-        <source>Add a number (name-2)</source>
-        <translation>Ajouter un numéro (nom-2)</translation>
-    </message>
-    <message>
-        <source>Skip the image</source>
-        <translation>Ignorer l’image</translation>
-    </message>
-    <message>
-        <source>Choose the Output Folder</source>
-        <translation>Choisir le dossier de destination</translation>
-    </message>
-    <message>
-        <source>Choose</source>
-        <translation>Choisir</translation>
-    </message>
-    <message>
-        <source>%1%</source>
-        <translation>%1&#xa0;%</translation>
-    </message>
-    <message>
         <source>px</source>
         <translation>px</translation>
     </message>
@@ -1747,14 +1759,6 @@ Chaque image garde le numéro qu’elle a dans la liste entière, pour que les p
     <message>
         <source>%</source>
         <translation>%</translation>
-    </message>
-    <message>
-        <source>LZW compression</source>
-        <translation>Compression LZW</translation>
-    </message>
-    <message>
-        <source>No compression</source>
-        <translation>Sans compression</translation>
     </message>
 </context>
 </TS>

@@ -842,7 +842,74 @@ insieme scrivano ciò che scriverebbe un’unica esecuzione.</translation>
     </message>
 </context>
 <context>
-    <name>ImageListController</name>
+    <name>ImageListModel</name>
+    <message>
+        <source>%1 × %2</source>
+        <translation>%1 × %2</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nome</translation>
+    </message>
+    <message>
+        <source>Pixels</source>
+        <translation>Pixel</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Dimensione</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Tipo</translation>
+    </message>
+</context>
+<context>
+    <name>ImagesPage</name>
+    <message>
+        <source>The images to resize. Drop image files here to add them.</source>
+        <translation>Le immagini da ridimensionare. Trascina qui dei file di immagine per aggiungerli.</translation>
+    </message>
+    <message>
+        <source>Preview of the selected image</source>
+        <translation>Anteprima dell’immagine selezionata</translation>
+    </message>
+    <message>
+        <source>The size this image will be written at with the current settings</source>
+        <translation>La dimensione con cui questa immagine sarà scritta con le impostazioni attuali</translation>
+    </message>
+    <message>
+        <source>Choose image files to add to the list</source>
+        <translation>Scegli i file di immagine da aggiungere all’elenco</translation>
+    </message>
+    <message>
+        <source>&amp;Add…</source>
+        <translation>A&amp;ggiungi…</translation>
+    </message>
+    <message>
+        <source>Choose a folder: its images and those of its subfolders are added</source>
+        <translation>Scegli una cartella: vengono aggiunte le sue immagini e quelle delle sue sottocartelle</translation>
+    </message>
+    <message>
+        <source>Add Fol&amp;der…</source>
+        <translation>Aggiungi &amp;cartella…</translation>
+    </message>
+    <message>
+        <source>Remove the selected images from the list (the files stay where they are)</source>
+        <translation>Rimuovi le immagini selezionate dall’elenco (i file restano dove sono)</translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation>Rimuo&amp;vi</translation>
+    </message>
+    <message>
+        <source>Show each image&apos;s full path instead of its file name</source>
+        <translation>Mostra il percorso completo di ogni immagine invece del solo nome del file</translation>
+    </message>
+    <message>
+        <source>Show full &amp;paths</source>
+        <translation>Mostra i &amp;percorsi completi</translation>
+    </message>
     <message>
         <source>Add Images</source>
         <translation>Aggiungi immagini</translation>
@@ -876,6 +943,10 @@ insieme scrivano ciò che scriverebbe un’unica esecuzione.</translation>
         <translation>→ nessuna dimensione di uscita con queste impostazioni</translation>
     </message>
     <message>
+        <source>→ not written: %1</source>
+        <translation>→ non viene scritta: %1</translation>
+    </message>
+    <message>
         <source>→ %1 × %2 px, %3</source>
         <translation>→ %1 × %2 px, %3</translation>
     </message>
@@ -890,44 +961,6 @@ insieme scrivano ciò che scriverebbe un’unica esecuzione.</translation>
             <numerusform>%n immagini</numerusform>
         </translation>
     </message>
-    <message>
-        <source>→ not written: %1</source>
-        <translation>→ non viene scritta: %1</translation>
-    </message>
-</context>
-<context>
-    <name>ImageListModel</name>
-    <message>
-        <source>%1 × %2</source>
-        <translation>%1 × %2</translation>
-    </message>
-    <message>
-        <source>Name</source>
-        <translation>Nome</translation>
-    </message>
-    <message>
-        <source>Pixels</source>
-        <translation>Pixel</translation>
-    </message>
-    <message>
-        <source>Size</source>
-        <translation>Dimensione</translation>
-    </message>
-    <message>
-        <source>Type</source>
-        <translation>Tipo</translation>
-    </message>
-</context>
-<context>
-    <name>MainController</name>
-    <message>
-        <source>About Ostrel</source>
-        <translation>Informazioni su Ostrel</translation>
-    </message>
-    <message>
-        <source>&lt;h3&gt;Ostrel %1&lt;/h3&gt;&lt;p&gt;Resizes and converts batches of images.&lt;/p&gt;&lt;p&gt;Built with Qt %2 and libvips.&lt;/p&gt;</source>
-        <translation>&lt;h3&gt;Ostrel %1&lt;/h3&gt;&lt;p&gt;Ridimensiona e converte immagini in serie.&lt;/p&gt;&lt;p&gt;Realizzato con Qt %2 e libvips.&lt;/p&gt;</translation>
-    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -936,180 +969,16 @@ insieme scrivano ciò che scriverebbe un’unica esecuzione.</translation>
         <translation>&amp;Immagini</translation>
     </message>
     <message>
-        <source>The images to resize. Drop image files here to add them.</source>
-        <translation>Le immagini da ridimensionare. Trascina qui dei file di immagine per aggiungerli.</translation>
-    </message>
-    <message>
-        <source>Preview of the selected image</source>
-        <translation>Anteprima dell’immagine selezionata</translation>
-    </message>
-    <message>
-        <source>Choose image files to add to the list</source>
-        <translation>Scegli i file di immagine da aggiungere all’elenco</translation>
-    </message>
-    <message>
-        <source>&amp;Add…</source>
-        <translation>A&amp;ggiungi…</translation>
-    </message>
-    <message>
-        <source>Remove the selected images from the list (the files stay where they are)</source>
-        <translation>Rimuovi le immagini selezionate dall’elenco (i file restano dove sono)</translation>
-    </message>
-    <message>
         <source>&amp;Remove</source>
         <translation>Rimuo&amp;vi</translation>
-    </message>
-    <message>
-        <source>Show each image&apos;s full path instead of its file name</source>
-        <translation>Mostra il percorso completo di ogni immagine invece del solo nome del file</translation>
-    </message>
-    <message>
-        <source>Show full &amp;paths</source>
-        <translation>Mostra i &amp;percorsi completi</translation>
     </message>
     <message>
         <source>&amp;Size</source>
         <translation>&amp;Dimensioni</translation>
     </message>
     <message>
-        <source>&amp;Unit</source>
-        <translation>Uni&amp;tà</translation>
-    </message>
-    <message>
-        <source>The unit of the width and height. The numbers are not converted when the unit changes.</source>
-        <translation>L’unità di larghezza e altezza. Cambiando unità i numeri non vengono convertiti.</translation>
-    </message>
-    <message>
-        <source>Width stepper</source>
-        <translation>Aumenta o diminuisci la larghezza</translation>
-    </message>
-    <message>
-        <source>Scale to the first value; the second follows the image&apos;s proportions</source>
-        <translation>Scala in base al primo valore; il secondo segue le proporzioni dell’immagine</translation>
-    </message>
-    <message>
-        <source>Scale to the first value</source>
-        <translation>Scala in base al primo valore</translation>
-    </message>
-    <message>
-        <source>scale to this</source>
-        <translation>in base a questo</translation>
-    </message>
-    <message>
-        <source>Scale to the second value; the first follows the image&apos;s proportions</source>
-        <translation>Scala in base al secondo valore; il primo segue le proporzioni dell’immagine</translation>
-    </message>
-    <message>
-        <source>Scale to the second value</source>
-        <translation>Scala in base al secondo valore</translation>
-    </message>
-    <message>
-        <source>Height stepper</source>
-        <translation>Aumenta o diminuisci l’altezza</translation>
-    </message>
-    <message>
-        <source>Read the first value as the long side and the second as the short side, whatever the image&apos;s orientation</source>
-        <translation>Interpreta il primo valore come lato lungo e il secondo come lato corto, qualunque sia l’orientamento dell’immagine</translation>
-    </message>
-    <message>
-        <source>&amp;Long and short side instead of width and height</source>
-        <translation>&amp;Lato lungo e lato corto invece di larghezza e altezza</translation>
-    </message>
-    <message>
-        <source>Keep each image&apos;s proportions: give one value, the other follows</source>
-        <translation>Mantieni le proporzioni di ogni immagine: indica un valore, l’altro si adegua</translation>
-    </message>
-    <message>
-        <source>Keep &amp;proportions</source>
-        <translation>Mantieni le &amp;proporzioni</translation>
-    </message>
-    <message>
-        <source>&amp;Resolution</source>
-        <translation>Ris&amp;oluzione</translation>
-    </message>
-    <message>
-        <source>The resolution written into each image, in pixels per inch. With inches or millimetres it also sets the pixel size.</source>
-        <translation>La risoluzione scritta in ogni immagine, in pixel per pollice. Con pollici o millimetri determina anche la dimensione in pixel.</translation>
-    </message>
-    <message>
-        <source>Resolution stepper</source>
-        <translation>Aumenta o diminuisci la risoluzione</translation>
-    </message>
-    <message>
-        <source>pixels/inch</source>
-        <translation>pixel/pollice</translation>
-    </message>
-    <message>
         <source>&amp;Output</source>
         <translation>&amp;Uscita</translation>
-    </message>
-    <message>
-        <source>Fol&amp;der</source>
-        <translation>&amp;Cartella</translation>
-    </message>
-    <message>
-        <source>The folder the new images are written to. Existing files are never replaced.</source>
-        <translation>La cartella in cui vengono scritte le nuove immagini. I file esistenti non vengono mai sostituiti.</translation>
-    </message>
-    <message>
-        <source>Folder for the resized images</source>
-        <translation>Cartella per le immagini ridimensionate</translation>
-    </message>
-    <message>
-        <source>Choose the output folder</source>
-        <translation>Scegli la cartella di destinazione</translation>
-    </message>
-    <message>
-        <source>&amp;Choose…</source>
-        <translation>Sc&amp;egli…</translation>
-    </message>
-    <message>
-        <source>&amp;Names</source>
-        <translation>&amp;Nomi</translation>
-    </message>
-    <message>
-        <source>Name each new image after its source, or with a name of your own followed by a running number</source>
-        <translation>Dai a ogni nuova immagine il nome dell’originale, oppure un nome a tua scelta seguito da un numero progressivo</translation>
-    </message>
-    <message>
-        <source>The name each new image begins with</source>
-        <translation>Il nome con cui inizia ogni nuova immagine</translation>
-    </message>
-    <message>
-        <source>Name</source>
-        <translation>Nome</translation>
-    </message>
-    <message>
-        <source>The number of the first image; each following image counts on from it (four digits)</source>
-        <translation>Il numero della prima immagine; le successive proseguono da lì (quattro cifre)</translation>
-    </message>
-    <message>
-        <source>Start no.</source>
-        <translation>N. iniziale</translation>
-    </message>
-    <message>
-        <source>Fo&amp;rmat</source>
-        <translation>For&amp;mato</translation>
-    </message>
-    <message>
-        <source>&amp;Quality</source>
-        <translation>&amp;Qualità</translation>
-    </message>
-    <message>
-        <source>Fill transparent areas of each image with a colour</source>
-        <translation>Riempi le aree trasparenti di ogni immagine con un colore</translation>
-    </message>
-    <message>
-        <source>Flatten onto a &amp;background colour</source>
-        <translation>Appiattisci su un colore di &amp;sfondo</translation>
-    </message>
-    <message>
-        <source>The background colour; click to change it</source>
-        <translation>Il colore di sfondo; fai clic per cambiarlo</translation>
-    </message>
-    <message>
-        <source>Background colour</source>
-        <translation>Colore di sfondo</translation>
     </message>
     <message>
         <source>Existing files are never replaced.</source>
@@ -1148,76 +1017,16 @@ insieme scrivano ciò che scriverebbe un’unica esecuzione.</translation>
         <translation>&amp;Informazioni su Ostrel</translation>
     </message>
     <message>
-        <source>Fit each image inside the width and height (or the long and short side), keeping its proportions</source>
-        <translation>Fa entrare ogni immagine nella larghezza e nell’altezza (o nel lato lungo e nel lato corto), mantenendo le proporzioni</translation>
-    </message>
-    <message>
-        <source>Fit inside both values</source>
-        <translation>Adatta entro entrambi i valori</translation>
-    </message>
-    <message>
-        <source>fit inside both</source>
-        <translation>entro entrambi</translation>
-    </message>
-    <message>
-        <source>An image already smaller than its target size is written at its own size</source>
-        <translation>Un’immagine già più piccola della dimensione richiesta viene scritta alla propria dimensione</translation>
-    </message>
-    <message>
-        <source>Do not &amp;enlarge</source>
-        <translation>Non in&amp;grandire</translation>
-    </message>
-    <message>
-        <source>If the name &amp;exists</source>
-        <translation>Se il nome esis&amp;te</translation>
-    </message>
-    <message>
-        <source>What happens to an image when a file of its output name already exists; no file is ever replaced</source>
-        <translation>Cosa succede a un’immagine quando esiste già un file con il suo nome di destinazione; nessun file viene mai sostituito</translation>
-    </message>
-    <message>
-        <source>Quality: higher keeps more detail and makes larger files; 100 % is lossless in WebP and JPEG XL</source>
-        <translation>Qualità: un valore più alto conserva più dettagli e produce file più grandi; al 100 % WebP e JPEG XL sono senza perdita</translation>
-    </message>
-    <message>
-        <source>&amp;Metadata</source>
-        <translation>&amp;Metadati</translation>
-    </message>
-    <message>
-        <source>How TIFF files are compressed; both keep every pixel: LZW makes smaller files, no compression files that are faster to write and to open</source>
-        <translation>Come vengono compressi i file TIFF; entrambi conservano ogni pixel: LZW produce file più piccoli, senza compressione file più veloci da scrivere e da aprire</translation>
-    </message>
-    <message>
-        <source>TIFF compression</source>
-        <translation>Compressione TIFF</translation>
-    </message>
-    <message>
-        <source>Pick a preset of Size and Output settings, or save the current ones as one</source>
-        <translation>Scegli un’impostazione predefinita di Dimensioni e Uscita, o salva quelle attuali come tale</translation>
-    </message>
-    <message>
-        <source>Prese&amp;ts</source>
-        <translation>Prede&amp;finite</translation>
-    </message>
-    <message>
-        <source>The size this image will be written at with the current settings</source>
-        <translation>La dimensione con cui questa immagine sarà scritta con le impostazioni attuali</translation>
-    </message>
-    <message>
-        <source>Choose a folder: its images and those of its subfolders are added</source>
-        <translation>Scegli una cartella: vengono aggiunte le sue immagini e quelle delle sue sottocartelle</translation>
-    </message>
-    <message>
-        <source>Add Fol&amp;der…</source>
-        <translation>Aggiungi &amp;cartella…</translation>
-    </message>
-    <message>
         <source>Add F&amp;older…</source>
         <translation>Aggiungi c&amp;artella…</translation>
     </message>
     <message>
-        <source>What the new files keep of each source&apos;s metadata; without personal data, only the date taken, camera, lens, exposure and copyright; the colour profile&apos;s colours and the resolution are always written</source>
-        <translation>Che cosa i nuovi file conservano dei metadati di ogni origine; senza dati personali, solo data di scatto, fotocamera, obiettivo, esposizione e copyright; i colori del profilo colore e la risoluzione vengono sempre scritti</translation>
+        <source>About Ostrel</source>
+        <translation>Informazioni su Ostrel</translation>
+    </message>
+    <message>
+        <source>&lt;h3&gt;Ostrel %1&lt;/h3&gt;&lt;p&gt;Resizes and converts batches of images.&lt;/p&gt;&lt;p&gt;Built with Qt %2 and libvips.&lt;/p&gt;</source>
+        <translation>&lt;h3&gt;Ostrel %1&lt;/h3&gt;&lt;p&gt;Ridimensiona e converte immagini in serie.&lt;/p&gt;&lt;p&gt;Realizzato con Qt %2 e libvips.&lt;/p&gt;</translation>
     </message>
 </context>
 <context>
@@ -1492,6 +1301,157 @@ insieme scrivano ciò che scriverebbe un’unica esecuzione.</translation>
     </message>
 </context>
 <context>
+    <name>OutputPage</name>
+    <message>
+        <source>Fol&amp;der</source>
+        <translation>&amp;Cartella</translation>
+    </message>
+    <message>
+        <source>The folder the new images are written to. Existing files are never replaced.</source>
+        <translation>La cartella in cui vengono scritte le nuove immagini. I file esistenti non vengono mai sostituiti.</translation>
+    </message>
+    <message>
+        <source>Folder for the resized images</source>
+        <translation>Cartella per le immagini ridimensionate</translation>
+    </message>
+    <message>
+        <source>Choose the output folder</source>
+        <translation>Scegli la cartella di destinazione</translation>
+    </message>
+    <message>
+        <source>&amp;Choose…</source>
+        <translation>Sc&amp;egli…</translation>
+    </message>
+    <message>
+        <source>&amp;Names</source>
+        <translation>&amp;Nomi</translation>
+    </message>
+    <message>
+        <source>Name each new image after its source, or with a name of your own followed by a running number</source>
+        <translation>Dai a ogni nuova immagine il nome dell’originale, oppure un nome a tua scelta seguito da un numero progressivo</translation>
+    </message>
+    <message>
+        <source>The name each new image begins with</source>
+        <translation>Il nome con cui inizia ogni nuova immagine</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nome</translation>
+    </message>
+    <message>
+        <source>The number of the first image; each following image counts on from it (four digits)</source>
+        <translation>Il numero della prima immagine; le successive proseguono da lì (quattro cifre)</translation>
+    </message>
+    <message>
+        <source>Start no.</source>
+        <translation>N. iniziale</translation>
+    </message>
+    <message>
+        <source>If the name &amp;exists</source>
+        <translation>Se il nome esis&amp;te</translation>
+    </message>
+    <message>
+        <source>What happens to an image when a file of its output name already exists; no file is ever replaced</source>
+        <translation>Cosa succede a un’immagine quando esiste già un file con il suo nome di destinazione; nessun file viene mai sostituito</translation>
+    </message>
+    <message>
+        <source>Fo&amp;rmat</source>
+        <translation>For&amp;mato</translation>
+    </message>
+    <message>
+        <source>How TIFF files are compressed; both keep every pixel: LZW makes smaller files, no compression files that are faster to write and to open</source>
+        <translation>Come vengono compressi i file TIFF; entrambi conservano ogni pixel: LZW produce file più piccoli, senza compressione file più veloci da scrivere e da aprire</translation>
+    </message>
+    <message>
+        <source>TIFF compression</source>
+        <translation>Compressione TIFF</translation>
+    </message>
+    <message>
+        <source>&amp;Quality</source>
+        <translation>&amp;Qualità</translation>
+    </message>
+    <message>
+        <source>Quality: higher keeps more detail and makes larger files; 100 % is lossless in WebP and JPEG XL</source>
+        <translation>Qualità: un valore più alto conserva più dettagli e produce file più grandi; al 100 % WebP e JPEG XL sono senza perdita</translation>
+    </message>
+    <message>
+        <source>&amp;Metadata</source>
+        <translation>&amp;Metadati</translation>
+    </message>
+    <message>
+        <source>What the new files keep of each source&apos;s metadata; without personal data, only the date taken, camera, lens, exposure and copyright; the colour profile&apos;s colours and the resolution are always written</source>
+        <translation>Che cosa i nuovi file conservano dei metadati di ogni origine; senza dati personali, solo data di scatto, fotocamera, obiettivo, esposizione e copyright; i colori del profilo colore e la risoluzione vengono sempre scritti</translation>
+    </message>
+    <message>
+        <source>Fill transparent areas of each image with a colour</source>
+        <translation>Riempi le aree trasparenti di ogni immagine con un colore</translation>
+    </message>
+    <message>
+        <source>Flatten onto a &amp;background colour</source>
+        <translation>Appiattisci su un colore di &amp;sfondo</translation>
+    </message>
+    <message>
+        <source>The background colour; click to change it</source>
+        <translation>Il colore di sfondo; fai clic per cambiarlo</translation>
+    </message>
+    <message>
+        <source>Background colour</source>
+        <translation>Colore di sfondo</translation>
+    </message>
+    <message>
+        <source>Source name</source>
+        <translation>Nome originale</translation>
+    </message>
+    <message>
+        <source>Name and number</source>
+        <translation>Nome e numero</translation>
+    </message>
+    <message>
+        <source>Keep all</source>
+        <translation>Mantieni tutti</translation>
+    </message>
+    <message>
+        <source>Without personal data</source>
+        <translation>Senza dati personali</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Nessuno</translation>
+    </message>
+    <message>
+        <source>LZW compression</source>
+        <translation>Compressione LZW</translation>
+    </message>
+    <message>
+        <source>No compression</source>
+        <translation>Nessuna compressione</translation>
+    </message>
+    <message>
+        <source>Fail the image</source>
+        <translation>Segnala l’immagine come non riuscita</translation>
+    </message>
+    <message>
+        <source>Add a number (name-2)</source>
+        <translation>Aggiungi un numero (nome-2)</translation>
+    </message>
+    <message>
+        <source>Skip the image</source>
+        <translation>Salta l’immagine</translation>
+    </message>
+    <message>
+        <source>Choose the Output Folder</source>
+        <translation>Scegli la cartella di destinazione</translation>
+    </message>
+    <message>
+        <source>Choose</source>
+        <translation>Scegli</translation>
+    </message>
+    <message>
+        <source>%1%</source>
+        <translation>%1%</translation>
+    </message>
+</context>
+<context>
     <name>PresetController</name>
     <message>
         <source>Rename Preset</source>
@@ -1670,7 +1630,103 @@ insieme scrivano ciò che scriverebbe un’unica esecuzione.</translation>
     </message>
 </context>
 <context>
-    <name>SettingsController</name>
+    <name>SizePage</name>
+    <message>
+        <source>&amp;Unit</source>
+        <translation>Uni&amp;tà</translation>
+    </message>
+    <message>
+        <source>The unit of the width and height. The numbers are not converted when the unit changes.</source>
+        <translation>L’unità di larghezza e altezza. Cambiando unità i numeri non vengono convertiti.</translation>
+    </message>
+    <message>
+        <source>Width stepper</source>
+        <translation>Aumenta o diminuisci la larghezza</translation>
+    </message>
+    <message>
+        <source>Scale to the first value; the second follows the image&apos;s proportions</source>
+        <translation>Scala in base al primo valore; il secondo segue le proporzioni dell’immagine</translation>
+    </message>
+    <message>
+        <source>Scale to the first value</source>
+        <translation>Scala in base al primo valore</translation>
+    </message>
+    <message>
+        <source>scale to this</source>
+        <translation>in base a questo</translation>
+    </message>
+    <message>
+        <source>Scale to the second value; the first follows the image&apos;s proportions</source>
+        <translation>Scala in base al secondo valore; il primo segue le proporzioni dell’immagine</translation>
+    </message>
+    <message>
+        <source>Scale to the second value</source>
+        <translation>Scala in base al secondo valore</translation>
+    </message>
+    <message>
+        <source>Height stepper</source>
+        <translation>Aumenta o diminuisci l’altezza</translation>
+    </message>
+    <message>
+        <source>Fit each image inside the width and height (or the long and short side), keeping its proportions</source>
+        <translation>Fa entrare ogni immagine nella larghezza e nell’altezza (o nel lato lungo e nel lato corto), mantenendo le proporzioni</translation>
+    </message>
+    <message>
+        <source>Fit inside both values</source>
+        <translation>Adatta entro entrambi i valori</translation>
+    </message>
+    <message>
+        <source>fit inside both</source>
+        <translation>entro entrambi</translation>
+    </message>
+    <message>
+        <source>Read the first value as the long side and the second as the short side, whatever the image&apos;s orientation</source>
+        <translation>Interpreta il primo valore come lato lungo e il secondo come lato corto, qualunque sia l’orientamento dell’immagine</translation>
+    </message>
+    <message>
+        <source>&amp;Long and short side instead of width and height</source>
+        <translation>&amp;Lato lungo e lato corto invece di larghezza e altezza</translation>
+    </message>
+    <message>
+        <source>Keep each image&apos;s proportions: give one value, the other follows</source>
+        <translation>Mantieni le proporzioni di ogni immagine: indica un valore, l’altro si adegua</translation>
+    </message>
+    <message>
+        <source>Keep &amp;proportions</source>
+        <translation>Mantieni le &amp;proporzioni</translation>
+    </message>
+    <message>
+        <source>An image already smaller than its target size is written at its own size</source>
+        <translation>Un’immagine già più piccola della dimensione richiesta viene scritta alla propria dimensione</translation>
+    </message>
+    <message>
+        <source>Do not &amp;enlarge</source>
+        <translation>Non in&amp;grandire</translation>
+    </message>
+    <message>
+        <source>&amp;Resolution</source>
+        <translation>Ris&amp;oluzione</translation>
+    </message>
+    <message>
+        <source>The resolution written into each image, in pixels per inch. With inches or millimetres it also sets the pixel size.</source>
+        <translation>La risoluzione scritta in ogni immagine, in pixel per pollice. Con pollici o millimetri determina anche la dimensione in pixel.</translation>
+    </message>
+    <message>
+        <source>Resolution stepper</source>
+        <translation>Aumenta o diminuisci la risoluzione</translation>
+    </message>
+    <message>
+        <source>pixels/inch</source>
+        <translation>pixel/pollice</translation>
+    </message>
+    <message>
+        <source>Pick a preset of Size and Output settings, or save the current ones as one</source>
+        <translation>Scegli un’impostazione predefinita di Dimensioni e Uscita, o salva quelle attuali come tale</translation>
+    </message>
+    <message>
+        <source>Prese&amp;ts</source>
+        <translation>Prede&amp;finite</translation>
+    </message>
     <message>
         <source>Pixels</source>
         <translation>Pixel</translation>
@@ -1688,50 +1744,6 @@ insieme scrivano ciò che scriverebbe un’unica esecuzione.</translation>
         <translation>Percentuale</translation>
     </message>
     <message>
-        <source>Source name</source>
-        <translation>Nome originale</translation>
-    </message>
-    <message>
-        <source>Name and number</source>
-        <translation>Nome e numero</translation>
-    </message>
-    <message>
-        <source>Keep all</source>
-        <translation>Mantieni tutti</translation>
-    </message>
-    <message>
-        <source>Without personal data</source>
-        <translation>Senza dati personali</translation>
-    </message>
-    <message>
-        <source>None</source>
-        <translation>Nessuno</translation>
-    </message>
-    <message>
-        <source>Fail the image</source>
-        <translation>Segnala l’immagine come non riuscita</translation>
-    </message>
-    <message>
-        <source>Add a number (name-2)</source>
-        <translation>Aggiungi un numero (nome-2)</translation>
-    </message>
-    <message>
-        <source>Skip the image</source>
-        <translation>Salta l’immagine</translation>
-    </message>
-    <message>
-        <source>Choose the Output Folder</source>
-        <translation>Scegli la cartella di destinazione</translation>
-    </message>
-    <message>
-        <source>Choose</source>
-        <translation>Scegli</translation>
-    </message>
-    <message>
-        <source>%1%</source>
-        <translation>%1%</translation>
-    </message>
-    <message>
         <source>px</source>
         <translation>px</translation>
     </message>
@@ -1746,14 +1758,6 @@ insieme scrivano ciò che scriverebbe un’unica esecuzione.</translation>
     <message>
         <source>%</source>
         <translation>%</translation>
-    </message>
-    <message>
-        <source>LZW compression</source>
-        <translation>Compressione LZW</translation>
-    </message>
-    <message>
-        <source>No compression</source>
-        <translation>Nessuna compressione</translation>
     </message>
 </context>
 </TS>

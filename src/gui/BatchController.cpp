@@ -4,54 +4,39 @@
 #include <system_error>
 
 #include <QApplication>
-#include <QButtonGroup>
-#include <QCheckBox>
-#include <QComboBox>
 #include <QDesktopServices>
 #include <QDialog>
 #include <QDir>
 #include <QFileInfo>
 #include <QKeyEvent>
 #include <QMessageBox>
-#include <QLineEdit>
 #include <QPushButton>
-#include <QTabWidget>
 #include <QUrl>
 
 #include "gui/ControlValues.h"
+#include "gui/OutputPage.h"
 #include "gui/ProgressSheet.h"
+#include "gui/SizePage.h"
 #include "batch/BatchLog.h"
 #include "batch/BatchJob.h"
 #include "batch/ImageList.h"
 #include "batch/StartCheck.h"
 #include "core/LocalizedText.h"
 #include "settings/Settings.h"
-#include "ui_MainWindow.h"
 #include "ui_ProgressPanel.h"
 
 using ControlValues::floatValue;
-using ControlValues::isOn;
-
-namespace {
-
-// The tabs that a failed input check turns to: the file list, the size fields with the
-// resolution, and the output folder with the naming controls.
-constexpr int kImagesTab = 0;
-constexpr int kSizeTab = 1;
-constexpr int kOutputTab = 2;
-
-} // namespace
+using Page = MainWindow::Page;
 
 BatchController::BatchController(
-    Ui::MainWindow* ui, Settings* settings, ImageList* images, QObject* parent)
+    MainWindow* window, Settings* settings, ImageList* images, QObject* parent)
     : QObject(parent)
-    , mUi(ui)
+    , mWindow(window)
     , mSettings(settings)
     , mProgressUi(std::make_unique<Ui::ProgressPanel>())
     , mImages(images)
     , mJob(std::make_unique<BatchJob>())
 {
-    QWidget* window = ui->tabs->window();
     mProgressPanel = new QDialog(window);
     mProgressUi->setupUi(mProgressPanel);
     mProgressPanel->setWindowModality(Qt::WindowModal);
@@ -59,14 +44,13 @@ BatchController::BatchController(
         mProgressUi->progressLabel, mProgressUi->imageNameLabel, mProgressUi->timeLabel,
         mProgressUi->stopButton, this);
 
-    connect(ui->resizeButton, &QPushButton::clicked, this, &BatchController::startBatch);
-    connect(ui->actionStart, &QAction::triggered, this, &BatchController::startBatch);
+    connect(window, &MainWindow::startRequested, this, &BatchController::startBatch);
     connect(mProgressUi->stopButton, &QPushButton::clicked, this, &BatchController::stopBatch);
     mProgressPanel->installEventFilter(this);
     mProgressSheet->follow(mJob.get());
     connect(mProgressSheet, &ProgressSheet::logRequested, this, [this] {
         if (!QDesktopServices::openUrl(QUrl::fromLocalFile(BatchLog::logFilePath()))) {
-            ProgressSheet::showCannotOpen(mUi->tabs->window(),
+            ProgressSheet::showCannotOpen(mWindow,
                 tr("No viewer could be started for the log %1.")
                     .arg(QDir::toNativeSeparators(BatchLog::logFilePath())));
         }
@@ -84,70 +68,69 @@ std::optional<BatchController::InputProblem> BatchController::inputProblem() con
 {
     // What the controls show is checked, not the store. A text is empty only when it is
     // exactly empty: white space is content, read as a number like any other text.
-    const Ui::MainWindow* ui = mUi;
-    const auto given = [](const QLineEdit* field) {
-        return field->text().isEmpty() ? std::nullopt : std::optional(floatValue(field));
+    const SizePage* size = mWindow->sizePage();
+    const OutputPage* output = mWindow->outputPage();
+    const auto given = [](const QString& text) {
+        return text.isEmpty() ? std::nullopt : std::optional(floatValue(text));
     };
     StartCheck::Input input;
     input.imageCount = mImages->count();
-    if (ui->keepProportionsCheck->checkState() != Qt::PartiallyChecked)
-        input.proportional = isOn(ui->keepProportionsCheck);
-    if (ui->givenSideGroup->checkedId() >= int(GivenSide::First)
-        && ui->givenSideGroup->checkedId() <= int(GivenSide::Both))
-        input.givenSide = GivenSide(ui->givenSideGroup->checkedId());
-    input.width = given(ui->widthField);
-    input.height = given(ui->heightField);
-    input.resolution = given(ui->resolutionField);
-    input.outputFolder = ui->outputFolderField->text();
-    const OutputNaming naming = ControlValues::selectedCode<OutputNaming>(ui->namingCombo);
-    if (naming == OutputNaming::SourceName || naming == OutputNaming::CustomName)
-        input.naming = naming;
-    input.baseName = ui->baseNameField->text();
-    input.startNumber = ui->startNumberField->text();
+    if (size->proportionalState() != Qt::PartiallyChecked)
+        input.proportional = size->proportionalState() == Qt::Checked;
+    input.givenSide = size->givenSide();
+    input.width = given(size->widthText());
+    input.height = given(size->heightText());
+    input.resolution = given(size->resolutionText());
+    input.outputFolder = output->outputFolderText();
+    if (output->naming() == OutputNaming::SourceName
+        || output->naming() == OutputNaming::CustomName)
+        input.naming = output->naming();
+    input.baseName = output->baseNameText();
+    input.startNumber = output->startNumberText();
 
     const std::optional<StartCheck::Result> found = StartCheck::check(input);
     if (!found)
         return std::nullopt;
-    const bool longShort = isOn(ui->longShortSidesCheck);
-    const auto on = [](int tab, const char* key) {
-        return InputProblem { tab, LocalizedText::text(key) };
+    const bool longShort = size->usesLongShortSides();
+    const auto on = [](Page page, const char* key) {
+        return InputProblem { page, LocalizedText::text(key) };
     };
     using Problem = StartCheck::Problem;
     switch (found->problem) {
     case Problem::NoImages:
-        return on(kImagesTab, "_CheckNoImages");
+        return on(Page::Images, "_CheckNoImages");
     case Problem::ProportionsUndecided:
-        return on(kSizeTab, "_CheckProportions");
+        return on(Page::Size, "_CheckProportions");
     case Problem::MissingFirstSize:
-        return on(kSizeTab, longShort ? "_CheckEnterLongSide" : "_CheckEnterWidth");
+        return on(Page::Size, longShort ? "_CheckEnterLongSide" : "_CheckEnterWidth");
     case Problem::MissingSecondSize:
-        return on(kSizeTab, longShort ? "_CheckEnterShortSide" : "_CheckEnterHeight");
+        return on(Page::Size, longShort ? "_CheckEnterShortSide" : "_CheckEnterHeight");
     case Problem::NegativeFirstSize:
     case Problem::NegativeSecondSize:
     case Problem::FirstSizeNotAboveZero:
     case Problem::SecondSizeNotAboveZero:
     case Problem::NoSizeAboveZero:
-        return on(kSizeTab, "_CheckSizeAboveZero");
+        return on(Page::Size, "_CheckSizeAboveZero");
     case Problem::MissingResolution:
-        return on(kSizeTab, "_CheckEnterResolution");
+        return on(Page::Size, "_CheckEnterResolution");
     case Problem::ResolutionNotAboveZero:
-        return on(kSizeTab, "_CheckResolutionAboveZero");
+        return on(Page::Size, "_CheckResolutionAboveZero");
     case Problem::NoOutputFolder:
-        return on(kOutputTab, "_CheckChooseFolder");
+        return on(Page::Output, "_CheckChooseFolder");
     case Problem::OutputFolderMissing: {
-        InputProblem missing = on(kOutputTab, "_CheckFolderMissing");
+        InputProblem missing = on(Page::Output, "_CheckFolderMissing");
         missing.folderCanBeCreated = found->folderCanBeCreated;
         return missing;
     }
     case Problem::OutputNotAFolder:
-        return on(kOutputTab, "_CheckNotAFolder");
+        return on(Page::Output, "_CheckNotAFolder");
     case Problem::NoNaming:
-        return on(kOutputTab, "_CheckChooseNaming");
+        return on(Page::Output, "_CheckChooseNaming");
     case Problem::MissingStartNumber:
-        return on(kOutputTab, "_CheckEnterStartNumber");
+        return on(Page::Output, "_CheckEnterStartNumber");
     case Problem::UnusableCustomName:
-        return InputProblem { kOutputTab,
-            LocalizedText::text("_CheckUnusableName", { ui->baseNameField->text() }) };
+        return InputProblem { Page::Output,
+            LocalizedText::text("_CheckUnusableName", { output->baseNameText() }) };
     }
     return std::nullopt;
 }
@@ -172,29 +155,27 @@ void BatchController::startBatch()
             return;
         }
         beep();
-        mUi->tabs->setCurrentIndex(problem->tab);
-        emit messageShown(problem->message);
+        mWindow->showProblem(problem->page, problem->message);
         return;
     }
 
-    mUi->tabs->setCurrentIndex(kImagesTab);
-    mProgressSheet->setOutputFolder(mUi->outputFolderField->text());
+    mWindow->setCurrentPage(Page::Images);
+    mProgressSheet->setOutputFolder(mWindow->outputPage()->outputFolderText());
     mProgressSheet->open();
-    // The start number as the field shows it at this moment.
+    // The start number as the field shows it at this moment, not the stored setting.
     ResizeOptions options = mSettings->resizeOptions();
-    options.startNumber = mUi->startNumberField->text();
+    options.startNumber = mWindow->outputPage()->startNumberText();
     const BatchArguments arguments(options, mSettings->effectiveJobs());
-    // Cannot be refused: the earlier batch's worker left its loop before it queued the alert
-    // whose dismissal ended isBusy().
+    // Cannot be refused: the earlier batch left its loop before it sent the result whose
+    // alert's dismissal ended isBusy().
     mJob->start(mImages, arguments);
 }
 
 void BatchController::offerToCreateFolder(const InputProblem& problem)
 {
-    const QString folder = QDir::toNativeSeparators(mUi->outputFolderField->text());
+    const QString folder = QDir::toNativeSeparators(mWindow->outputPage()->outputFolderText());
     auto* box = new QMessageBox(QMessageBox::Question, tr("Create the Output Folder?"),
-        tr("The output folder %1 does not exist.").arg(folder), QMessageBox::Cancel,
-        mUi->tabs->window());
+        tr("The output folder %1 does not exist.").arg(folder), QMessageBox::Cancel, mWindow);
     box->setTextFormat(Qt::PlainText);
     box->setInformativeText(tr("Create it and resize the images into it?"));
     QPushButton* create = box->addButton(tr("Create"), QMessageBox::AcceptRole);
@@ -207,29 +188,27 @@ void BatchController::offerToCreateFolder(const InputProblem& problem)
             createFolderAndStart(problem);
             return;
         }
-        mUi->tabs->setCurrentIndex(problem.tab);
-        emit messageShown(problem.message);
+        mWindow->showProblem(problem.page, problem.message);
     });
     box->open();
 }
 
 void BatchController::createFolderAndStart(const InputProblem& problem)
 {
-    const QString folder = mUi->outputFolderField->text();
+    const QString folder = mWindow->outputPage()->outputFolderText();
     // std::filesystem rather than QDir::mkpath: it says why a folder cannot be made (a file
     // in the way, no permission).
     std::error_code error;
     std::filesystem::create_directories(
         std::filesystem::path(QFile::encodeName(folder).toStdString()), error);
     if (error || !QFileInfo(folder).isDir()) {
-        mUi->tabs->setCurrentIndex(problem.tab);
-        emit messageShown(problem.message);
+        mWindow->showProblem(problem.page, problem.message);
         const QString reason = error ? QString::fromLocal8Bit(error.message().c_str())
                                      : tr("something else stands at that path");
         auto* box = new QMessageBox(QMessageBox::Warning, tr("Create the Output Folder?"),
             tr("The folder %1 could not be created: %2.")
                 .arg(QDir::toNativeSeparators(folder), reason),
-            QMessageBox::Ok, mUi->tabs->window());
+            QMessageBox::Ok, mWindow);
         box->setTextFormat(Qt::PlainText);
         box->setAttribute(Qt::WA_DeleteOnClose);
         box->setWindowModality(Qt::WindowModal);
@@ -249,8 +228,8 @@ void BatchController::shutDown()
 {
     if (!mJob)
         return;
-    // A batch still running must finish its image in progress before the list goes: lowering
-    // the flag lets it stop after that image, so no half-written file is left behind.
+    // A batch still running must finish its image in progress before the list goes: stopping
+    // lets it end after that image, so no half-written file is left behind.
     mJob->stop();
     mJob->wait();
     mJob.reset();

@@ -6,6 +6,8 @@
 #include <memory>
 #include <optional>
 
+#include "gui/MainWindow.h"
+
 class QDialog;
 
 class BatchJob;
@@ -14,7 +16,6 @@ class ProgressSheet;
 class Settings;
 
 namespace Ui {
-class MainWindow;
 class ProgressPanel;
 }
 
@@ -22,16 +23,16 @@ class ProgressPanel;
 // a batch, the batch worker with the list it reads, and the progress sheet with its closing
 // alert.
 //
-// Main thread only; the worker reaches the sheet through queued calls.
+// Main thread only; the batch's signals reach the sheet on it.
 class BatchController : public QObject
 {
     Q_OBJECT
 
 public:
-    // ui: the window's widgets; settings: the store a batch takes its options from; images:
-    // the list a batch processes. All outlive this object.
+    // window: the main window, whose pages the checks read; settings: the store a batch takes
+    // its options from; images: the list a batch processes. All outlive this object.
     BatchController(
-        Ui::MainWindow* ui, Settings* settings, ImageList* images, QObject* parent = nullptr);
+        MainWindow* window, Settings* settings, ImageList* images, QObject* parent = nullptr);
     ~BatchController() override;
 
     // The batch; null after shutDown().
@@ -40,8 +41,8 @@ public:
 
 public slots:
     // Checks the controls in a fixed order; at the first failed check it beeps, turns to the
-    // tab of the faulty control and names the problem (messageShown) until the next edit, and
-    // changes nothing else. When every check passes it turns to the first tab, raises the run
+    // tab of the faulty control and names the problem in the status bar until the next edit,
+    // and changes nothing else. When every check passes it turns to the first tab, raises the run
     // flag, opens the progress sheet and starts the worker, and returns at once.
     void startBatch();
     // Lets the batch end after the images in progress, which complete.
@@ -52,15 +53,13 @@ public slots:
 signals:
     // A failed check has just sounded the system beep.
     void beeped();
-    // A short message for the status bar that stays until the next edit.
-    void messageShown(const QString& message);
 
 private:
     // Why a batch cannot start: the tab holding the faulty control and a short message in
     // the user's language that names the problem.
     struct InputProblem
     {
-        int tab;
+        MainWindow::Page page;
         QString message;
         // The output folder is missing and could be made: an absolute path at which nothing
         // stands.
@@ -76,7 +75,7 @@ private:
     void createFolderAndStart(const InputProblem& problem);
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-    Ui::MainWindow* mUi;
+    MainWindow* mWindow;
     Settings* mSettings;
     std::unique_ptr<Ui::ProgressPanel> mProgressUi;
     QDialog* mProgressPanel = nullptr; // a child of the window

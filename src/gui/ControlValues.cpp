@@ -12,7 +12,7 @@ bool isOn(const QCheckBox* box)
     return box->checkState() == Qt::Checked;
 }
 
-float floatValue(const QLineEdit* field)
+float floatValue(const QString& text)
 {
     const QLocale locale;
     const bool comma = locale.decimalPoint() == QLatin1String(",");
@@ -20,13 +20,18 @@ float floatValue(const QLineEdit* field)
         QStringLiteral(R"(^\s*([+-]?(?:\d+\.?\d*|\.\d+)(?:[eE][+-]?\d+)?))"));
     static const QRegularExpression pointOrComma(
         QStringLiteral(R"(^\s*([+-]?(?:\d+[.,]?\d*|[.,]\d+)(?:[eE][+-]?\d+)?))"));
-    const QRegularExpressionMatch match = (comma ? pointOrComma : point).match(field->text());
+    const QRegularExpressionMatch match = (comma ? pointOrComma : point).match(text);
     if (!match.hasMatch())
         return 0.0f;
     bool ok = false;
     const float value
         = QLocale::c().toFloat(match.captured(1).replace(QLatin1Char(','), QLatin1Char('.')), &ok);
     return ok ? value : 0.0f;
+}
+
+float floatValue(const QLineEdit* field)
+{
+    return floatValue(field->text());
 }
 
 void setFloatValue(QLineEdit* field, float value)

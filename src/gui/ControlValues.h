@@ -5,8 +5,8 @@
 class QCheckBox;
 class QLineEdit;
 
-// How the window's controls show and give their values, shared by the controllers that read
-// them: the settings controls store what they show, the checks before a batch read the same.
+// How the window's controls show and give their values, shared by the pages and the checks
+// before a batch: the pages store what their controls show, the checks read the same.
 namespace ControlValues {
 
 // A check box counts as on only when it is fully checked; the mixed state is off.
@@ -23,12 +23,13 @@ template <typename Code> void selectCode(QComboBox* combo, Code code)
     combo->setCurrentIndex(combo->findData(int(code)));
 }
 
-// The number a field's text begins with, read the way a text field reads its float value:
+// The number a text (a field's) begins with, read the way a text field reads its float value:
 // leading blanks are skipped, the longest numeric prefix counts, and text that does not begin
 // with a number (or no text at all) reads as 0. The decimal sign is the user's: "12,5" is 12.5
 // in German; where that sign is a comma a '.' counts as one too (no one types group
 // separators into a size), while in English and in C a comma ends the number as it always
 // did. The stored settings hold the number itself, the same in every locale.
+float floatValue(const QString& text);
 float floatValue(const QLineEdit* field);
 
 // Shows a number in the user's locale, without group separators (which would read back as a

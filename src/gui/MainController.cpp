@@ -2,22 +2,15 @@
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QIcon>
-#include <QMainWindow>
-#include <QMessageBox>
-#include <QPixmap>
-#include <QProgressBar>
 #include <QScreen>
 #include <QSettings>
-#include <QStatusBar>
 
 #include "gui/BatchController.h"
-#include "gui/ImageListController.h"
-#include "gui/PresetController.h"
-#include "gui/SettingsController.h"
+#include "gui/ImagesPage.h"
+#include "gui/OutputPage.h"
+#include "gui/SizePage.h"
 #include "batch/ImageList.h"
 #include "settings/Settings.h"
-#include "ui_MainWindow.h"
 
 // Resources compiled into a static library are registered explicitly; this must happen
 // outside any namespace.
@@ -34,8 +27,6 @@ constexpr const char* kWindowPositionKey = "windowPosition";
 
 MainController::MainController(QSettings* store, QObject* parent)
     : QObject(parent)
-    , mUi(std::make_unique<Ui::MainWindow>())
-    , mWindow(std::make_unique<QMainWindow>())
 {
     initialiseResources();
     if (!store) {
@@ -45,17 +36,9 @@ MainController::MainController(QSettings* store, QObject* parent)
     }
     mStore = store;
 
-    mUi->setupUi(mWindow.get());
-    mWindow->setWindowIcon(applicationIcon());
-    mUi->previewBusyBar->hide();
-    // The preview sits on the plain base colour, not on the window's pattern.
-    mUi->previewLabel->setBackgroundRole(QPalette::Base);
-
-    connect(mUi->actionQuit, &QAction::triggered, mWindow.get(), &QWidget::close);
-    connect(mUi->actionAbout, &QAction::triggered, this, &MainController::showAbout);
+    mWindow = std::make_unique<MainWindow>();
     mWindow->installEventFilter(this);
     connect(qApp, &QCoreApplication::aboutToQuit, this, &MainController::shutDown);
-    setWindowBackground();
 }
 
 MainController::~MainController()
@@ -68,88 +51,43 @@ MainController::~MainController()
     mWindow.reset();
 }
 
-QIcon MainController::applicationIcon()
+PresetController* MainController::presets() const
 {
-    QIcon icon(QStringLiteral(":/icons/ostrel.svg"));
-    // Without Qt's SVG icon engine the SVG draws nothing.
-    if (icon.pixmap(QSize(32, 32)).isNull())
-        icon = QIcon(QStringLiteral(":/icons/ostrel-256.png"));
-    return icon;
-}
-
-bool MainController::usesPatternOn(const QPalette& palette)
-{
-    // The pattern is a light paper grain, made for dark text: under a dark colour scheme
-    // (light text on a dark window) it would leave the text unreadable.
-    return palette.color(QPalette::Window).lightness()
-        > palette.color(QPalette::WindowText).lightness();
-}
-
-void MainController::setWindowBackground()
-{
-    // The application's palette, which follows the desktop's colour scheme; not the window's,
-    // which holds the pattern set here earlier.
-    const QPalette scheme = QApplication::palette(mWindow.get());
-    QPixmap pattern(QStringLiteral(":/background.png"));
-    if (pattern.isNull() || !usesPatternOn(scheme)) {
-        // The style's plain window colour: a palette that sets nothing inherits everything.
-        mWindow->setPalette(QPalette());
-        mWindow->setAutoFillBackground(false);
-        return;
-    }
-    // One pixel of the tile per device pixel, so that the grain stays sharp at any scale.
-    pattern.setDevicePixelRatio(mWindow->devicePixelRatioF());
-    // The brush keeps the pattern's average colour too: styles derive frames and shades from
-    // the window colour, and a texture brush alone would read as black.
-    const QColor average = pattern.toImage()
-                               .scaled(1, 1, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
-                               .pixelColor(0, 0);
-    QPalette palette;
-    palette.setBrush(QPalette::Window, QBrush(average, pattern));
-    mWindow->setPalette(palette);
-    mWindow->setAutoFillBackground(true);
+    return mWindow->sizePage()->presets();
 }
 
 void MainController::show()
 {
-    Ui::MainWindow* ui = mUi.get();
-
+    MainWindow* window = mWindow.get();
     mSettings = std::make_unique<Settings>(mStore);
     mSettings->load();
     mImages = std::make_unique<ImageList>();
-    mBatch = std::make_unique<BatchController>(ui, mSettings.get(), mImages.get());
-    mSettingsControls = std::make_unique<SettingsController>(ui, mSettings.get());
-    mImageList
-        = std::make_unique<ImageListController>(ui, mImages.get(), mBatch->job(), mSettings.get());
-    mPresets
-        = std::make_unique<PresetController>(ui, mSettings.get(), mStore, mSettingsControls.get());
+    mBatch = std::make_unique<BatchController>(window, mSettings.get(), mImages.get());
 
-    // A message in the status bar goes with the next edit of any setting or of the list.
-    connect(
-        mSettingsControls.get(), &SettingsController::edited, this, &MainController::clearMessage);
-    connect(mImageList.get(), &ImageListController::edited, this, &MainController::clearMessage);
-    connect(mPresets.get(), &PresetController::edited, this, &MainController::clearMessage);
-    connect(
-        mImageList.get(), &ImageListController::messageShown, this, &MainController::showMessage);
-    connect(mBatch.get(), &BatchController::messageShown, this, &MainController::showMessage);
-    // The selected image's output size follows every edit of a setting, once it is stored.
-    connect(mSettingsControls.get(), &SettingsController::edited, mImageList.get(),
-        &ImageListController::showOutputSize, Qt::QueuedConnection);
+    SizePage* size = window->sizePage();
+    OutputPage* output = window->outputPage();
+    ImagesPage* images = window->imagesPage();
+    window->setSettings(mSettings.get());
+    size->setSettings(mSettings.get(), mStore);
+    output->setSettings(mSettings.get());
+    images->setImages(mImages.get(), mBatch->job());
+    images->setSettings(mSettings.get());
 
-    mSettingsControls->showStoredSettings();
-    mImageList->showStoredSettings();
+    size->showStoredSettings();
+    output->showStoredSettings();
+    window->showStoredPage();
+    images->showStoredSettings();
 
     // The last frame comes back, and every later move or resize is saved. The first start
     // opens at the designed size (room for the list beside the preview), within the screen.
     if (!mStore
-        || !mWindow->restoreGeometry(
-            mStore->value(QLatin1String(kWindowPositionKey)).toByteArray()))
+        || !window->restoreGeometry(mStore->value(QLatin1String(kWindowPositionKey)).toByteArray()))
         fitWindowToScreen();
     mSavesFrame = true;
 
-    mWindow->show();
-    mWindow->raise();
-    mWindow->activateWindow();
+    window->show();
+    window->raise();
+    window->activateWindow();
 }
 
 void MainController::fitWindowToScreen()
@@ -167,36 +105,13 @@ void MainController::fitWindowToScreen()
 
 void MainController::addFiles(const QStringList& paths)
 {
-    mImageList->addFiles(paths);
+    mWindow->imagesPage()->addFiles(paths);
 }
 
 void MainController::shutDown()
 {
     if (mBatch)
         mBatch->shutDown();
-}
-
-void MainController::showMessage(const QString& message)
-{
-    mUi->statusBar->showMessage(message);
-}
-
-void MainController::clearMessage()
-{
-    mUi->statusBar->clearMessage();
-}
-
-void MainController::showAbout()
-{
-    auto* box = new QMessageBox(QMessageBox::NoIcon, tr("About Ostrel"),
-        tr("<h3>Ostrel %1</h3><p>Resizes and converts batches of images.</p>"
-           "<p>Built with Qt %2 and libvips.</p>")
-            .arg(QCoreApplication::applicationVersion(), QString::fromLatin1(qVersion())),
-        QMessageBox::Ok, mWindow.get());
-    box->setIconPixmap(applicationIcon().pixmap(QSize(64, 64), mWindow->devicePixelRatioF()));
-    box->setAttribute(Qt::WA_DeleteOnClose);
-    box->setWindowModality(Qt::WindowModal);
-    box->open();
 }
 
 void MainController::saveWindowFrame()
@@ -210,12 +125,6 @@ bool MainController::eventFilter(QObject* watched, QEvent* event)
     if (watched != mWindow.get())
         return false;
     switch (event->type()) {
-    case QEvent::ApplicationPaletteChange:
-    case QEvent::ScreenChangeInternal:
-        // The desktop's colour scheme changed, or the window moved to a screen of another
-        // scale: the pattern follows.
-        setWindowBackground();
-        break;
     case QEvent::Move:
     case QEvent::Resize:
         if (mSavesFrame && mWindow->isVisible())

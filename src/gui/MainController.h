@@ -1,35 +1,26 @@
 #pragma once
 
 #include <QObject>
-#include <QPalette>
 #include <QStringList>
 
 #include <memory>
 
-class QIcon;
-class QMainWindow;
+#include "gui/MainWindow.h"
+
 class QSettings;
 
 class BatchController;
 class ImageList;
-class ImageListController;
 class PresetController;
 class Settings;
-class SettingsController;
 
-namespace Ui {
-class MainWindow;
-}
-
-// The main window's controller: builds the window from its Designer file, owns the settings
-// store, and hands each part of the window to the controller of that part: the settings
-// controls of the Size and Output tabs (SettingsController), the Images tab
-// (ImageListController), starting and stopping a batch (BatchController). It keeps what is
-// the window's own: its background, its saved frame, the status bar, the About box, and
-// quitting when it closes.
+// The application's controller: owns the settings store, the main window and the batch
+// controller, and hands each page of the window what it shows and writes: the settings, the
+// list of the next batch, the store of the presets. It keeps the window's saved frame and
+// quits when the window closes.
 //
-// Construction loads the window and sets its background; show() then creates the list and
-// the settings store and brings every control into line with the stored settings.
+// Construction builds the window; show() then creates the list and the settings store and
+// brings every page into line with the stored settings.
 //
 // Main thread only.
 class MainController : public QObject
@@ -42,25 +33,18 @@ public:
     explicit MainController(QSettings* store = nullptr, QObject* parent = nullptr);
     ~MainController() override;
 
-    QMainWindow* window() const { return mWindow.get(); }
+    MainWindow* window() const { return mWindow.get(); }
     // The parts below exist from show() on.
     Settings* settings() const { return mSettings.get(); }
-    SettingsController* settingsControls() const { return mSettingsControls.get(); }
-    ImageListController* imageList() const { return mImageList.get(); }
     BatchController* batch() const { return mBatch.get(); }
-    PresetController* presets() const { return mPresets.get(); }
+    // The Size tab's preset menu.
+    PresetController* presets() const;
     // The images of the next batch.
     ImageList* images() const { return mImages.get(); }
 
-    // The start-up sequence: list, settings, every control, the dependent controls, the saved
-    // window frame, then the window on screen.
+    // The start-up sequence: list, settings, every page, the saved window frame, then the
+    // window on screen.
     void show();
-
-    // Whether the window's tiled background suits a colour scheme: only a light one, whose
-    // dark text stays readable on the pattern.
-    static bool usesPatternOn(const QPalette& palette);
-    // The application's icon, from its SVG (sharp at any scale).
-    static QIcon applicationIcon();
 
 public slots:
     // Adds files and folders to the end of the list (from the desktop, a second launch, ...).
@@ -69,27 +53,18 @@ public slots:
     void shutDown();
 
 private:
-    void setWindowBackground();
     // The designed size where the screen has room for it, centred on the screen.
     void fitWindowToScreen();
-    void showAbout();
     void saveWindowFrame();
-    void showMessage(const QString& message);
-    void clearMessage();
     bool eventFilter(QObject* watched, QEvent* event) override;
 
     std::unique_ptr<QSettings> mOwnedStore;
     QSettings* mStore = nullptr;
     bool mSavesFrame = false;
 
-    std::unique_ptr<Ui::MainWindow> mUi;
-    // The window; every control is the member of mUi named like the widget.
-    std::unique_ptr<QMainWindow> mWindow;
+    std::unique_ptr<MainWindow> mWindow;
     std::unique_ptr<Settings> mSettings;
     // The list outlives everything that reads it, the batch among them.
     std::unique_ptr<ImageList> mImages;
-    std::unique_ptr<SettingsController> mSettingsControls;
-    std::unique_ptr<ImageListController> mImageList;
     std::unique_ptr<BatchController> mBatch;
-    std::unique_ptr<PresetController> mPresets;
 };

@@ -5,22 +5,19 @@
 #include <QMessageBox>
 #include <QPushButton>
 
-#include "gui/SettingsController.h"
 #include "settings/Settings.h"
-#include "ui_MainWindow.h"
 
-PresetController::PresetController(Ui::MainWindow* ui, Settings* settings, QSettings* store,
-    SettingsController* controls, QObject* parent)
+PresetController::PresetController(
+    QPushButton* button, Settings* settings, QSettings* store, QObject* parent)
     : QObject(parent)
-    , mUi(ui)
+    , mButton(button)
     , mSettings(settings)
-    , mControls(controls)
     , mPresets(store)
-    , mMenu(new QMenu(ui->presetButton))
+    , mMenu(new QMenu(button))
     , mRenameMenu(new QMenu(tr("Rename Preset"), mMenu))
     , mDeleteMenu(new QMenu(tr("Delete Preset"), mMenu))
 {
-    ui->presetButton->setMenu(mMenu);
+    button->setMenu(mMenu);
     // Built when it opens, so that it always lists what the settings file holds now.
     connect(mMenu, &QMenu::aboutToShow, this, &PresetController::fillMenu);
     fillMenu();
@@ -71,8 +68,7 @@ bool PresetController::pick(const QString& name)
 {
     if (!mPresets.apply(name, *mSettings))
         return false;
-    mControls->showStoredSettings();
-    emit edited();
+    emit picked();
     return true;
 }
 
@@ -103,7 +99,7 @@ bool PresetController::deletePreset(const QString& name)
 
 void PresetController::askNameToSave()
 {
-    auto* dialog = new QInputDialog(mUi->presetButton->window());
+    auto* dialog = new QInputDialog(mButton->window());
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     dialog->setWindowModality(Qt::WindowModal);
     dialog->setWindowTitle(tr("Save Preset"));
@@ -115,7 +111,7 @@ void PresetController::askNameToSave()
 
 void PresetController::askNewName(const QString& name)
 {
-    auto* dialog = new QInputDialog(mUi->presetButton->window());
+    auto* dialog = new QInputDialog(mButton->window());
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     dialog->setWindowModality(Qt::WindowModal);
     dialog->setWindowTitle(tr("Rename Preset"));
@@ -129,7 +125,7 @@ void PresetController::askNewName(const QString& name)
 void PresetController::confirmDelete(const QString& name)
 {
     auto* box = new QMessageBox(QMessageBox::Question, tr("Delete Preset"),
-        tr("Delete the preset “%1”?").arg(name), QMessageBox::Cancel, mUi->presetButton->window());
+        tr("Delete the preset “%1”?").arg(name), QMessageBox::Cancel, mButton->window());
     box->setTextFormat(Qt::PlainText);
     QPushButton* remove = box->addButton(tr("Delete"), QMessageBox::DestructiveRole);
     box->setDefaultButton(QMessageBox::Cancel);
@@ -148,7 +144,7 @@ void PresetController::showNameProblem(Presets::NameProblem problem, const QStri
         ? tr("A preset needs a name.")
         : tr("A preset named “%1” exists already. Choose another name.").arg(name.trimmed());
     auto* box = new QMessageBox(
-        QMessageBox::Warning, tr("Presets"), text, QMessageBox::Ok, mUi->presetButton->window());
+        QMessageBox::Warning, tr("Presets"), text, QMessageBox::Ok, mButton->window());
     box->setTextFormat(Qt::PlainText);
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->setWindowModality(Qt::WindowModal);

@@ -6,16 +6,12 @@
 #include "settings/Presets.h"
 
 class QMenu;
+class QPushButton;
 class QSettings;
 
 class Settings;
-class SettingsController;
 
-namespace Ui {
-class MainWindow;
-}
-
-// The preset menu of the Size tab: picks a preset into the settings and the controls, saves
+// The preset menu of the Size tab's preset button: picks a preset into the settings, saves
 // the current Size and Output settings under a name, renames and deletes the user's presets.
 // The built-in presets are always listed and cannot be renamed or deleted.
 //
@@ -25,16 +21,16 @@ class PresetController : public QObject
     Q_OBJECT
 
 public:
-    // ui, settings, store (may be null) and controls outlive this object.
-    PresetController(Ui::MainWindow* ui, Settings* settings, QSettings* store,
-        SettingsController* controls, QObject* parent = nullptr);
+    // button: the button that opens the menu; its window is the parent of the menu's dialogs.
+    // button, settings and store (may be null) outlive this object.
+    PresetController(
+        QPushButton* button, Settings* settings, QSettings* store, QObject* parent = nullptr);
 
     QMenu* menu() const { return mMenu; }
     const Presets& presets() const { return mPresets; }
 
 public slots:
-    // Writes the preset into the settings and shows it in the controls; false when none has
-    // that name.
+    // Writes the preset into the settings (picked() follows); false when none has that name.
     bool pick(const QString& name);
     // Each says what is wrong with the name in a window-modal message and returns false.
     bool savePreset(const QString& name);
@@ -42,8 +38,9 @@ public slots:
     bool deletePreset(const QString& name);
 
 signals:
-    // The settings changed through a preset (a message in the status bar goes with it).
-    void edited();
+    // A preset was written into the settings: the pages show it again (and a message in the
+    // status bar goes with it).
+    void picked();
 
 private:
     void fillMenu();
@@ -52,9 +49,8 @@ private:
     void confirmDelete(const QString& name);
     void showNameProblem(Presets::NameProblem problem, const QString& name);
 
-    Ui::MainWindow* mUi;
+    QPushButton* mButton;
     Settings* mSettings;
-    SettingsController* mControls;
     Presets mPresets;
     QMenu* mMenu; // owned by the preset button
     QMenu* mRenameMenu; // these two owned by mMenu

@@ -35,7 +35,7 @@
 
 #include "TestSupport.h"
 #include "gui/BatchController.h"
-#include "gui/ImageListController.h"
+#include "gui/ImageListView.h"
 #include "gui/MainController.h"
 #include "gui/ProgressSheet.h"
 #include "batch/BatchLog.h"
@@ -678,8 +678,9 @@ private slots:
         QSignalSpy beeps(mController->batch(), &BatchController::beeped);
         QTest::mouseClick(widget<QPushButton>("resizeButton"), Qt::LeftButton);
         QVERIFY(beeps.isEmpty());
-        // Nor is the order of the running batch's list changed by sorting.
-        mController->imageList()->sortList(0, Qt::DescendingOrder);
+        // Nor is the order of the running batch's list changed by sorting, which a click on a
+        // column's header asks for.
+        emit widget<ImageListView>("imageListView")->sortRequested(0, Qt::DescendingOrder);
         QCOMPARE(images()->at(0)->name(), QStringLiteral("a.png"));
         QCOMPARE(images()->at(4)->name(), QStringLiteral("e.png"));
 

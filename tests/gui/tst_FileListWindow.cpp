@@ -18,10 +18,9 @@
 
 #include "TestSupport.h"
 #include "gui/ImageListView.h"
-#include "gui/ImageListController.h"
+#include "gui/ImagesPage.h"
 #include "gui/ImageListModel.h"
 #include "gui/MainController.h"
-#include "gui/SettingsController.h"
 #include "batch/ImageList.h"
 #include "codec/ImageCodec.h"
 #include "core/ImageEntry.h"
@@ -175,7 +174,7 @@ private slots:
         selectRow(2);
         QVERIFY(remove->isEnabled());
         QVERIFY(removeAction->isEnabled());
-        mController->imageList()->removeSelectedFiles();
+        remove->click();
         QCOMPARE(table()->model()->rowCount(), 4);
         QVERIFY(!remove->isEnabled());
         QVERIFY(!removeAction->isEnabled());
@@ -345,14 +344,16 @@ private slots:
         mController->addFiles(mFiles);
         QCOMPARE(table()->model()->rowCount(), 5);
 
-        mController->imageList()->removeSelectedFiles(); // nothing selected: nothing happens
+        // Nothing selected: nothing happens.
+        mController->window()->imagesPage()->removeSelectedFiles();
         QCOMPARE(table()->model()->rowCount(), 5);
 
         selectRow(1);
         QVERIFY(!label("imageSizeLabel")->text().isEmpty());
         table()->selectionModel()->select(
             table()->model()->index(3, 0), QItemSelectionModel::Select | QItemSelectionModel::Rows);
-        mController->imageList()->removeSelectedFiles();
+        // File > Remove (the Del key) removes the selected rows.
+        mController->window()->findChild<QAction*>(QStringLiteral("actionRemove"))->trigger();
         QCOMPARE(table()->model()->rowCount(), 3);
         QCOMPARE(cell(0), QStringLiteral("a.png"));
         QCOMPARE(cell(1), QStringLiteral("c.png"));
@@ -370,7 +371,7 @@ private slots:
         QVERIFY(box);
         box->click();
         QCOMPARE(cell(0), mFiles[0]);
-        QVERIFY(mController->imageList()->showsFullPath());
+        QVERIFY(mController->window()->imagesPage()->showsFullPath());
         QTRY_VERIFY(TestSupport::settingsOnDisk(mDir.filePath(QStringLiteral("Ostrel.conf")))
                         .value(QStringLiteral("showFullPath"))
                         .toBool());
@@ -409,7 +410,7 @@ private slots:
             panel->selectFile(QStringLiteral("\"d.png\" \"b.png\""));
             static_cast<QDialog*>(panel)->accept();
         });
-        mController->imageList()->chooseFiles();
+        mController->window()->findChild<QPushButton*>(QStringLiteral("addButton"))->click();
         QTRY_COMPARE(table()->model()->rowCount(), 2);
 
         // Cancelled: nothing added.
@@ -418,7 +419,7 @@ private slots:
             QVERIFY(panel);
             panel->reject();
         });
-        mController->imageList()->chooseFiles();
+        mController->window()->findChild<QPushButton*>(QStringLiteral("addButton"))->click();
         QTest::qWait(0);
         QTRY_VERIFY(!mController->window()->findChild<QFileDialog*>());
         QCOMPARE(table()->model()->rowCount(), 2);
@@ -442,7 +443,7 @@ private slots:
             panel->selectFile(QStringLiteral("trip"));
             static_cast<QDialog*>(panel)->accept();
         });
-        mController->imageList()->chooseFolder();
+        mController->window()->findChild<QPushButton*>(QStringLiteral("addFolderButton"))->click();
         QTRY_COMPARE(table()->model()->rowCount(), 2);
         QCOMPARE(cell(0), QStringLiteral("b.png"));
         QCOMPARE(cell(1), QStringLiteral("a.jpg"));
@@ -459,7 +460,8 @@ private slots:
             startedIn = panel->directory().absolutePath();
             panel->reject();
         });
-        mController->imageList()->chooseFiles();
+        // File > Add Files…
+        mController->window()->findChild<QAction*>(QStringLiteral("actionAddFiles"))->trigger();
         QTRY_VERIFY(!mController->window()->findChild<QFileDialog*>());
         QCOMPARE(startedIn, albums);
 
@@ -471,7 +473,9 @@ private slots:
             startedIn = panel->directory().absolutePath();
             panel->reject();
         });
-        mController->settingsControls()->chooseOutputFolder();
+        mController->window()
+            ->findChild<QPushButton*>(QStringLiteral("chooseFolderButton"))
+            ->click();
         QTRY_VERIFY(!mController->window()->findChild<QFileDialog*>());
         QCOMPARE(startedIn, albums);
     }

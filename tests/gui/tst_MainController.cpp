@@ -30,7 +30,7 @@
 
 #include "TestSupport.h"
 #include "gui/ColorButton.h"
-#include "gui/ImageListController.h"
+#include "gui/ImagesPage.h"
 #include "gui/MainController.h"
 #include "gui/QualitySlider.h"
 #include "gui/StepButtons.h"
@@ -266,7 +266,7 @@ private slots:
         QCOMPARE(widget<QCheckBox>("backgroundCheck")->checkState(), Qt::Unchecked);
         QVERIFY(!shown(widget<ColorButton>("backgroundColorButton")));
         QCOMPARE(widget<QCheckBox>("showFullPathsCheck")->checkState(), Qt::Unchecked);
-        QVERIFY(!mController->imageList()->showsFullPath());
+        QVERIFY(!mController->window()->imagesPage()->showsFullPath());
         QCOMPARE(widget<QCheckBox>("keepProportionsCheck")->checkState(), Qt::Unchecked);
         QVERIFY(!shown(widget<QWidget>("givenSideBox")));
         for (const char* name :

@@ -1,4 +1,4 @@
-#include "ImageListController.h"
+#include "ImagesPage.h"
 
 #include <algorithm>
 #include <cmath>
@@ -10,7 +10,6 @@
 #include <QFileInfo>
 #include <QHeaderView>
 #include <QLabel>
-#include <QLineEdit>
 #include <QLocale>
 #include <QPixmap>
 #include <QProgressBar>
@@ -27,7 +26,7 @@
 #include "core/LocalizedText.h"
 #include "model/OutputFormat.h"
 #include "settings/Settings.h"
-#include "ui_MainWindow.h"
+#include "ui_ImagesPage.h"
 
 namespace {
 
@@ -36,47 +35,52 @@ constexpr double kEnormousPixels = 100'000'000.0;
 
 } // namespace
 
-ImageListController::ImageListController(
-    Ui::MainWindow* ui, ImageList* images, const BatchJob* job, Settings* settings, QObject* parent)
-    : QObject(parent)
-    , mUi(ui)
-    , mImages(images)
-    , mJob(job)
-    , mSettings(settings)
+ImagesPage::ImagesPage(QWidget* parent)
+    : QWidget(parent)
+    , mUi(std::make_unique<Ui::ImagesPage>())
     , mPreviews(new PreviewLoader(this))
     , mPreviewResize(new QTimer(this))
 {
-    connect(ui->addButton, &QPushButton::clicked, this, &ImageListController::chooseFiles);
-    connect(ui->actionAddFiles, &QAction::triggered, this, &ImageListController::chooseFiles);
-    connect(ui->addFolderButton, &QPushButton::clicked, this, &ImageListController::chooseFolder);
-    connect(ui->actionAddFolder, &QAction::triggered, this, &ImageListController::chooseFolder);
-    connect(
-        ui->removeButton, &QPushButton::clicked, this, &ImageListController::removeSelectedFiles);
-    connect(ui->actionRemove, &QAction::triggered, this, &ImageListController::removeSelectedFiles);
-    connect(ui->showFullPathsCheck, &QCheckBox::clicked, this,
-        &ImageListController::storeShowsFullPath);
-    connect(ui->showFullPathsCheck, &QCheckBox::clicked, this, &ImageListController::edited);
+    Ui::ImagesPage* ui = mUi.get();
+    ui->setupUi(this);
+    ui->previewBusyBar->hide();
+    // The preview sits on the plain base colour, not on the window's pattern.
+    ui->previewLabel->setBackgroundRole(QPalette::Base);
 
-    connect(mPreviews, &PreviewLoader::loaded, this, &ImageListController::showPreview);
+    connect(ui->addButton, &QPushButton::clicked, this, &ImagesPage::chooseFiles);
+    connect(ui->addFolderButton, &QPushButton::clicked, this, &ImagesPage::chooseFolder);
+    connect(ui->removeButton, &QPushButton::clicked, this, &ImagesPage::removeSelectedFiles);
+    connect(ui->showFullPathsCheck, &QCheckBox::clicked, this, &ImagesPage::storeShowsFullPath);
+    connect(ui->showFullPathsCheck, &QCheckBox::clicked, this, &ImagesPage::edited);
+
+    connect(mPreviews, &PreviewLoader::loaded, this, &ImagesPage::showPreview);
     mPreviewResize->setSingleShot(true);
     mPreviewResize->setInterval(150);
-    connect(mPreviewResize, &QTimer::timeout, this, &ImageListController::showSelectedImage);
+    connect(mPreviewResize, &QTimer::timeout, this, &ImagesPage::showSelectedImage);
     ui->previewLabel->installEventFilter(this);
     // The busy bar keeps its room while hidden: showing it must not shrink the preview's box,
     // which would ask for the same preview again at another size.
     QSizePolicy busyPolicy = ui->previewBusyBar->sizePolicy();
     busyPolicy.setRetainSizeWhenHidden(true);
     ui->previewBusyBar->setSizePolicy(busyPolicy);
-    // The number fields are stored when their editing ends, without an edit signal of their
-    // own: the output size follows them then too (after they were stored).
-    for (QLineEdit* field : { ui->widthField, ui->heightField, ui->resolutionField })
-        connect(field, &QLineEdit::editingFinished, this, &ImageListController::showOutputSize,
-            Qt::QueuedConnection);
 }
 
-void ImageListController::showStoredSettings()
+ImagesPage::~ImagesPage() = default;
+
+void ImagesPage::setImages(ImageList* images, const BatchJob* job)
 {
-    Ui::MainWindow* ui = mUi;
+    mImages = images;
+    mJob = job;
+}
+
+void ImagesPage::setSettings(Settings* settings)
+{
+    mSettings = settings;
+}
+
+void ImagesPage::showStoredSettings()
+{
+    Ui::ImagesPage* ui = mUi.get();
     mShowsFullPath = mSettings->value(Setting::showFullPath);
     ui->showFullPathsCheck->setChecked(mShowsFullPath);
 
@@ -91,46 +95,46 @@ void ImageListController::showStoredSettings()
     // The list takes the larger share of the width, the preview grows with the rest.
     ui->imagesSplitter->setStretchFactor(0, 3);
     ui->imagesSplitter->setStretchFactor(1, 2);
-    connect(ui->imageListView, &ImageListView::sortRequested, this, &ImageListController::sortList);
-    connect(mModel, &ImageListModel::summaryChanged, this, &ImageListController::showSummary);
+    connect(ui->imageListView, &ImageListView::sortRequested, this, &ImagesPage::sortList);
+    connect(mModel, &ImageListModel::summaryChanged, this, &ImagesPage::showSummary);
     // The pixel size of the selected image may come from the list's header reads first.
-    connect(mModel, &ImageListModel::factsChanged, this, &ImageListController::showInformation);
+    connect(mModel, &ImageListModel::factsChanged, this, &ImagesPage::showInformation);
     // Sorting reorders the list; a new file afterwards breaks the order the arrow shows.
     connect(mModel, &ImageListModel::filesAdded, this, [this](int count) {
         if (count > 0)
             mUi->imageListView->clearSortIndicator();
     });
     connect(ui->imageListView->selectionModel(), &QItemSelectionModel::selectionChanged, this,
-        &ImageListController::showSelectedImage);
+        &ImagesPage::showSelectedImage);
     // Files arriving count as an edit; the message about files not taken follows them.
-    connect(mModel, &ImageListModel::filesAdded, this, &ImageListController::edited);
-    connect(mModel, &ImageListModel::filesNotAdded, this, &ImageListController::showFilesNotAdded);
+    connect(mModel, &ImageListModel::filesAdded, this, &ImagesPage::edited);
+    connect(mModel, &ImageListModel::filesNotAdded, this, &ImagesPage::showFilesNotAdded);
     mModel->reload();
     updateRemoveEnabled();
     showSummary();
 }
 
-void ImageListController::addFiles(const QStringList& paths)
+void ImagesPage::addFiles(const QStringList& paths)
 {
     // The model appends through the list's own extension and duplicate rules, and announces
     // the new rows; folders are searched first, off the main thread.
     mModel->addPaths(paths);
 }
 
-void ImageListController::chooseFiles()
+void ImagesPage::chooseFiles()
 {
     QStringList patterns;
     for (const QString& extension : mImages->acceptedExtensions())
         patterns << QStringLiteral("*.") + extension;
-    QFileDialog* dialog = newFilePanel(mUi->tabs->window(), tr("Add Images"), tr("Add"),
-        QFileDialog::ExistingFiles, startFolder());
+    QFileDialog* dialog = newFilePanel(
+        window(), tr("Add Images"), tr("Add"), QFileDialog::ExistingFiles, startFolder());
     dialog->setNameFilter(tr("Images (%1)").arg(patterns.join(QLatin1Char(' '))));
     connect(dialog, &QDialog::finished, this,
         [this, dialog](int result) { filesChosen(dialog, result); });
     dialog->open();
 }
 
-void ImageListController::filesChosen(QFileDialog* dialog, int result)
+void ImagesPage::filesChosen(QFileDialog* dialog, int result)
 {
     if (result == QDialog::Rejected)
         return;
@@ -138,16 +142,16 @@ void ImageListController::filesChosen(QFileDialog* dialog, int result)
     addFiles(dialog->selectedFiles());
 }
 
-void ImageListController::chooseFolder()
+void ImagesPage::chooseFolder()
 {
-    QFileDialog* dialog = newFilePanel(mUi->tabs->window(), tr("Add a Folder of Images"), tr("Add"),
-        QFileDialog::Directory, startFolder());
+    QFileDialog* dialog = newFilePanel(
+        window(), tr("Add a Folder of Images"), tr("Add"), QFileDialog::Directory, startFolder());
     connect(dialog, &QDialog::finished, this,
         [this, dialog](int result) { folderChosen(dialog, result); });
     dialog->open();
 }
 
-void ImageListController::folderChosen(QFileDialog* dialog, int result)
+void ImagesPage::folderChosen(QFileDialog* dialog, int result)
 {
     if (result == QDialog::Rejected)
         return;
@@ -159,19 +163,19 @@ void ImageListController::folderChosen(QFileDialog* dialog, int result)
     addFiles({ folder });
 }
 
-QString ImageListController::startFolder() const
+QString ImagesPage::startFolder() const
 {
     const QString folder = mSettings->value(Setting::lastOpenFolder);
     return !folder.isEmpty() && QFileInfo(folder).isDir() ? folder : QDir::homePath();
 }
 
-void ImageListController::rememberFolder(const QString& folder)
+void ImagesPage::rememberFolder(const QString& folder)
 {
     if (!folder.isEmpty() && folder != mSettings->value(Setting::lastOpenFolder))
         mSettings->setValue(Setting::lastOpenFolder, folder);
 }
 
-void ImageListController::removeSelectedFiles()
+void ImagesPage::removeSelectedFiles()
 {
     ImageListView* view = mUi->imageListView;
     if (view->selectedRow() == -1)
@@ -185,7 +189,7 @@ void ImageListController::removeSelectedFiles()
     emit edited();
 }
 
-void ImageListController::storeShowsFullPath()
+void ImagesPage::storeShowsFullPath()
 {
     mShowsFullPath = ControlValues::isOn(mUi->showFullPathsCheck);
     mSettings->setValue(Setting::showFullPath, mShowsFullPath);
@@ -193,9 +197,9 @@ void ImageListController::storeShowsFullPath()
     mModel->reload();
 }
 
-void ImageListController::showSelectedImage()
+void ImagesPage::showSelectedImage()
 {
-    Ui::MainWindow* ui = mUi;
+    Ui::ImagesPage* ui = mUi.get();
     updateRemoveEnabled();
     const int row = ui->imageListView->selectedRow();
     const ImageEntry* entry = row >= 0 ? mImages->at(row) : nullptr;
@@ -227,7 +231,7 @@ void ImageListController::showSelectedImage()
     showInformation();
 }
 
-int ImageListController::previewBox() const
+int ImagesPage::previewBox() const
 {
     const QLabel* label = mUi->previewLabel;
     const QSize room = label->contentsRect().size();
@@ -235,9 +239,9 @@ int ImageListController::previewBox() const
     return static_cast<int>(std::ceil(side * label->devicePixelRatioF()));
 }
 
-void ImageListController::showPreview(const QString& path, const PreviewLoader::Preview& preview)
+void ImagesPage::showPreview(const QString& path, const PreviewLoader::Preview& preview)
 {
-    Ui::MainWindow* ui = mUi;
+    Ui::ImagesPage* ui = mUi.get();
     if (path != mShownPath)
         return;
     ui->previewBusyBar->hide();
@@ -266,9 +270,9 @@ void ImageListController::showPreview(const QString& path, const PreviewLoader::
         showInformation();
 }
 
-void ImageListController::showInformation()
+void ImagesPage::showInformation()
 {
-    Ui::MainWindow* ui = mUi;
+    Ui::ImagesPage* ui = mUi.get();
     const int row = ui->imageListView->selectedRow();
     if (mShownPath.isEmpty() || row < 0)
         return;
@@ -295,12 +299,12 @@ void ImageListController::showInformation()
     }
 }
 
-void ImageListController::showOutputSize()
+void ImagesPage::showOutputSize()
 {
     showInformation();
 }
 
-QString ImageListController::outputSizeText(QSize source, int animationFrames) const
+QString ImagesPage::outputSizeText(QSize source, int animationFrames) const
 {
     const ImageEntry::OutputSize size = ImageEntry::outputSize(
         mSettings->resizeOptions(), source.width(), source.height(), animationFrames);
@@ -322,7 +326,7 @@ QString ImageListController::outputSizeText(QSize source, int animationFrames) c
     return text;
 }
 
-void ImageListController::sortList(int column, Qt::SortOrder order)
+void ImagesPage::sortList(int column, Qt::SortOrder order)
 {
     // The list is the order of the next batch: not to be changed under a running one.
     if (mJob->isRunning()) {
@@ -333,7 +337,7 @@ void ImageListController::sortList(int column, Qt::SortOrder order)
     emit edited();
 }
 
-void ImageListController::showSummary()
+void ImagesPage::showSummary()
 {
     const int count = mModel->rowCount();
     QString text = tr("%n image(s)", nullptr, count);
@@ -342,15 +346,15 @@ void ImageListController::showSummary()
     mUi->listSummaryLabel->setText(text);
 }
 
-bool ImageListController::eventFilter(QObject* watched, QEvent* event)
+bool ImagesPage::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == mUi->previewLabel && event->type() == QEvent::Resize && !mShownPath.isEmpty())
         mPreviewResize->start();
     return QObject::eventFilter(watched, event);
 }
 
-void ImageListController::showFilesNotAdded(const QStringList& notImages,
-    const QStringList& missing, const QList<FolderWalk::LeftOut>& leftOut)
+void ImagesPage::showFilesNotAdded(const QStringList& notImages, const QStringList& missing,
+    const QList<FolderWalk::LeftOut>& leftOut)
 {
     // One part per reason: the file's name when it is alone, else how many and the first
     // few names, so that the message stays one short line.
@@ -386,9 +390,9 @@ void ImageListController::showFilesNotAdded(const QStringList& notImages,
         emit messageShown(parts.join(QStringLiteral("; ")));
 }
 
-void ImageListController::updateRemoveEnabled()
+void ImagesPage::updateRemoveEnabled()
 {
     const bool selected = mUi->imageListView->selectedRow() != -1;
     mUi->removeButton->setEnabled(selected);
-    mUi->actionRemove->setEnabled(selected);
+    emit removeAvailable(selected);
 }

@@ -1,8 +1,10 @@
 #pragma once
 
-#include <QObject>
 #include <QSize>
 #include <QStringList>
+#include <QWidget>
+
+#include <memory>
 
 #include "gui/PreviewLoader.h"
 #include "batch/FolderWalk.h"
@@ -16,7 +18,7 @@ class ImageListModel;
 class Settings;
 
 namespace Ui {
-class MainWindow;
+class ImagesPage;
 }
 
 // The Images tab: the list view over the images of the next batch with its columns and the
@@ -32,56 +34,59 @@ class MainWindow;
 // them are searched for images off the main thread.
 //
 // Main thread only.
-class ImageListController : public QObject
+class ImagesPage : public QWidget
 {
     Q_OBJECT
 
 public:
-    // ui: the window's widgets; images: the list shown; job: the batch that reads it;
-    // settings: the store written to. All outlive this object.
-    ImageListController(Ui::MainWindow* ui, ImageList* images, const BatchJob* job,
-        Settings* settings, QObject* parent = nullptr);
+    explicit ImagesPage(QWidget* parent = nullptr);
+    ~ImagesPage() override;
 
-    bool showsFullPath() const { return mShowsFullPath; }
+    // Set once, before showStoredSettings(), and outlive this page. images: the list shown;
+    // job: the batch that reads it; settings: the store written to.
+    void setImages(ImageList* images, const BatchJob* job);
+    void setSettings(Settings* settings);
     // Sets the model on the view and shows the stored full-path choice.
     void showStoredSettings();
+
+    bool showsFullPath() const { return mShowsFullPath; }
+    // The text of the size the selected image will be written at, for a source of the given
+    // pixel size with the current settings; a second line warns of a target that cannot be
+    // written or is enormous.
+    QString outputSizeText(QSize source, int animationFrames) const;
 
 public slots:
     void addFiles(const QStringList& paths);
     // A window-modal file dialog; the files chosen are added.
     void chooseFiles();
-    void filesChosen(QFileDialog* dialog, int result);
     // A window-modal folder dialog; the images of the folder and its subfolders are added.
     void chooseFolder();
-    void folderChosen(QFileDialog* dialog, int result);
     void removeSelectedFiles();
-    void storeShowsFullPath();
     // Reorders the list (the processing order) by a column; refused while a batch runs.
     void sortList(int column, Qt::SortOrder order);
-    // Shows the preview, pixel size and file size of the selected row, or nothing.
-    void showSelectedImage();
-    // The line under the list: how many images and their total size.
-    void showSummary();
     // The size the selected image will be written at, after a change of the settings.
     void showOutputSize();
-
-public:
-    // The text of that size for a source of the given pixel size with the current settings;
-    // a second line warns of a target that cannot be written or is enormous.
-    QString outputSizeText(QSize source, int animationFrames) const;
 
 signals:
     // The user changed the list or how it is shown (a message in the status bar goes with it).
     void edited();
     // A short message for the status bar that stays until the next edit.
     void messageShown(const QString& message);
+    // Remove has rows to work on, or no longer has: it is enabled only while rows are selected.
+    void removeAvailable(bool available);
 
 private:
+    void filesChosen(QFileDialog* dialog, int result);
+    void folderChosen(QFileDialog* dialog, int result);
+    void storeShowsFullPath();
+    // Shows the preview, pixel size and file size of the selected row, or nothing.
+    void showSelectedImage();
+    // The line under the list: how many images and their total size.
+    void showSummary();
     // Names the files that the list did not take, and what the walk of a folder left out, and
     // why.
     void showFilesNotAdded(const QStringList& notImages, const QStringList& missing,
         const QList<FolderWalk::LeftOut>& leftOut);
-    // Remove works on the selection: it is enabled only while rows are selected.
     void updateRemoveEnabled();
     // The selected image's preview box in device pixels.
     int previewBox() const;
@@ -93,10 +98,10 @@ private:
     void rememberFolder(const QString& folder);
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-    Ui::MainWindow* mUi;
-    ImageList* mImages;
-    const BatchJob* mJob; // whether a batch runs
-    Settings* mSettings;
+    std::unique_ptr<Ui::ImagesPage> mUi;
+    ImageList* mImages = nullptr;
+    const BatchJob* mJob = nullptr; // whether a batch runs
+    Settings* mSettings = nullptr;
     ImageListModel* mModel = nullptr; // the view's model over the list
     PreviewLoader* mPreviews;
     QTimer* mPreviewResize; // a resized preview box is decoded again once the resizing rests

@@ -1,0 +1,239 @@
+#include "OutputPage.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include "gui/ColorButton.h"
+#include "gui/ControlValues.h"
+#include "gui/FilePanel.h"
+#include "gui/QualitySlider.h"
+#include "model/ExistingFile.h"
+#include "model/MetadataMode.h"
+#include "model/OutputFormat.h"
+#include "settings/Settings.h"
+#include "ui_OutputPage.h"
+
+using ControlValues::isOn;
+using ControlValues::selectCode;
+using ControlValues::selectedCode;
+
+OutputPage::OutputPage(QWidget* parent)
+    : QWidget(parent)
+    , mUi(std::make_unique<Ui::OutputPage>())
+{
+    mUi->setupUi(this);
+    fillMenus();
+    connectControls();
+}
+
+OutputPage::~OutputPage() = default;
+
+void OutputPage::setSettings(Settings* settings)
+{
+    mSettings = settings;
+}
+
+void OutputPage::fillMenus()
+{
+    // The items carry the settings codes as their data; start-up selects by code and the
+    // store functions read the code of the selection.
+    QComboBox* naming = mUi->namingCombo;
+    naming->addItem(tr("Source name"), int(OutputNaming::SourceName));
+    naming->addItem(tr("Name and number"), int(OutputNaming::CustomName));
+
+    QComboBox* format = mUi->formatCombo;
+    for (const OutputFormats::Info& info : OutputFormats::all())
+        format->addItem(QString::fromLatin1(info.name), int(info.format));
+
+    QComboBox* metadata = mUi->metadataCombo;
+    metadata->addItem(tr("Keep all"), int(MetadataMode::Keep));
+    metadata->addItem(tr("Without personal data"), int(MetadataMode::WithoutPersonal));
+    metadata->addItem(tr("None"), int(MetadataMode::None));
+
+    QComboBox* compression = mUi->tiffCompressionCombo;
+    compression->addItem(tr("LZW compression"), int(TiffCompression::Lzw));
+    compression->addItem(tr("No compression"), int(TiffCompression::None));
+
+    QComboBox* existing = mUi->existingFileCombo;
+    existing->addItem(tr("Fail the image"), int(ExistingFile::Fail));
+    existing->addItem(tr("Add a number (name-2)"), int(ExistingFile::Number));
+    existing->addItem(tr("Skip the image"), int(ExistingFile::Skip));
+}
+
+void OutputPage::connectControls()
+{
+    Ui::OutputPage* ui = mUi.get();
+
+    // Only signals that a user's change emits, never a change made by code.
+    connect(ui->backgroundCheck, &QCheckBox::clicked, this, &OutputPage::storeBackgroundEnabled);
+    connect(ui->backgroundColorButton, &ColorButton::colorChanged, this,
+        &OutputPage::storeBackgroundColor);
+    connect(ui->namingCombo, &QComboBox::activated, this, &OutputPage::storeNaming);
+    connect(ui->formatCombo, &QComboBox::activated, this, &OutputPage::storeOutputFormat);
+    connect(ui->qualitySlider, &QualitySlider::factorChanged, this, &OutputPage::storeQuality);
+    connect(ui->existingFileCombo, &QComboBox::activated, this, &OutputPage::storeExistingFile);
+    connect(ui->metadataCombo, &QComboBox::activated, this, &OutputPage::storeMetadata);
+    connect(
+        ui->tiffCompressionCombo, &QComboBox::activated, this, &OutputPage::storeTiffCompression);
+    connect(ui->chooseFolderButton, &QPushButton::clicked, this, &OutputPage::chooseOutputFolder);
+
+    connect(ui->outputFolderField, &QLineEdit::editingFinished, this,
+        [this] { mSettings->setValue(Setting::outputFolder, mUi->outputFolderField->text()); });
+    connect(ui->baseNameField, &QLineEdit::editingFinished, this,
+        [this] { mSettings->setValue(Setting::baseName, mUi->baseNameField->text()); });
+    connect(ui->startNumberField, &QLineEdit::editingFinished, this,
+        [this] { mSettings->setValue(Setting::startNumber, mUi->startNumberField->text()); });
+
+    // Every edit of a setting, after it was stored.
+    for (QLineEdit* field : { ui->outputFolderField, ui->baseNameField, ui->startNumberField })
+        connect(field, &QLineEdit::textEdited, this, &OutputPage::edited);
+    connect(ui->backgroundCheck, &QAbstractButton::clicked, this, &OutputPage::edited);
+    for (QComboBox* menu : { ui->namingCombo, ui->formatCombo, ui->existingFileCombo,
+             ui->metadataCombo, ui->tiffCompressionCombo })
+        connect(menu, &QComboBox::activated, this, &OutputPage::edited);
+    connect(ui->qualitySlider, &QualitySlider::factorChanged, this, &OutputPage::edited);
+    connect(ui->backgroundColorButton, &ColorButton::colorChanged, this, &OutputPage::edited);
+}
+
+void OutputPage::showStoredSettings()
+{
+    Ui::OutputPage* ui = mUi.get();
+    const Settings* settings = mSettings;
+    ui->backgroundCheck->setChecked(settings->value(Setting::background));
+    ui->backgroundColorButton->setColor(settings->backgroundColor());
+    ui->outputFolderField->setText(settings->value(Setting::outputFolder));
+    selectCode(ui->namingCombo, settings->value(Setting::naming));
+    ui->baseNameField->setText(settings->value(Setting::baseName));
+    ui->startNumberField->setText(settings->value(Setting::startNumber));
+    selectCode(ui->formatCombo, settings->value(Setting::outputFormat));
+    ui->qualitySlider->setFloatValue(settings->value(Setting::quality));
+    selectCode(ui->existingFileCombo, settings->value(Setting::existingFile));
+    selectCode(ui->metadataCombo, settings->value(Setting::metadata));
+    selectCode(ui->tiffCompressionCombo, settings->value(Setting::tiffCompression));
+
+    // The controls that follow others: these store the values they show, as a user's change
+    // would.
+    storeBackgroundEnabled();
+    storeNaming();
+    storeOutputFormat();
+    storeQuality();
+}
+
+QString OutputPage::outputFolderText() const
+{
+    return mUi->outputFolderField->text();
+}
+
+OutputNaming OutputPage::naming() const
+{
+    return selectedCode<OutputNaming>(mUi->namingCombo);
+}
+
+QString OutputPage::baseNameText() const
+{
+    return mUi->baseNameField->text();
+}
+
+QString OutputPage::startNumberText() const
+{
+    return mUi->startNumberField->text();
+}
+
+void OutputPage::storeBackgroundEnabled()
+{
+    const bool on = isOn(mUi->backgroundCheck);
+    mUi->backgroundColorButton->setVisible(on);
+    mSettings->setValue(Setting::background, on);
+    storeBackgroundColor();
+}
+
+void OutputPage::storeBackgroundColor()
+{
+    mSettings->setBackgroundColor(mUi->backgroundColorButton->color());
+}
+
+void OutputPage::storeNaming()
+{
+    const auto naming = selectedCode<OutputNaming>(mUi->namingCombo);
+    if (naming == OutputNaming::SourceName) {
+        mUi->baseNameField->hide();
+        mUi->startNumberField->hide();
+    } else if (naming == OutputNaming::CustomName) {
+        mUi->baseNameField->show();
+        mUi->startNumberField->show();
+    }
+    mSettings->setValue(Setting::naming, naming);
+}
+
+void OutputPage::chooseOutputFolder()
+{
+    // At the output folder when it exists, else where the last open panel ended.
+    QString start;
+    for (const QString& folder :
+        { mSettings->value(Setting::outputFolder), mSettings->value(Setting::lastOpenFolder) }) {
+        if (!folder.isEmpty() && QFileInfo(folder).isDir()) {
+            start = folder;
+            break;
+        }
+    }
+    QFileDialog* dialog = newFilePanel(
+        window(), tr("Choose the Output Folder"), tr("Choose"), QFileDialog::Directory, start);
+    connect(dialog, &QDialog::finished, this,
+        [this, dialog](int result) { outputFolderChosen(dialog, result); });
+    dialog->open();
+}
+
+void OutputPage::outputFolderChosen(QFileDialog* dialog, int result)
+{
+    if (result == QDialog::Rejected)
+        return;
+    const QString folder = dialog->selectedFiles().value(0);
+    if (folder.isEmpty())
+        return; // nothing chosen: an accepted dialog must not wipe the stored folder
+    mUi->outputFolderField->setText(folder);
+    mSettings->setValue(Setting::outputFolder, folder);
+    mSettings->setValue(Setting::lastOpenFolder, QFileInfo(folder).absolutePath());
+    emit edited();
+}
+
+void OutputPage::storeOutputFormat()
+{
+    const auto format = selectedCode<OutputFormat>(mUi->formatCombo);
+    const OutputFormats::Info* info = OutputFormats::find(format);
+    const bool takesQuality = info && info->takesQuality;
+    mUi->qualitySlider->setVisible(takesQuality);
+    mUi->qualityLabel->setVisible(takesQuality);
+    mUi->qualityValueLabel->setVisible(takesQuality);
+    mUi->tiffCompressionCombo->setVisible(info && info->choosesCompression);
+    mSettings->setValue(Setting::outputFormat, format);
+}
+
+void OutputPage::storeExistingFile()
+{
+    mSettings->setValue(Setting::existingFile, selectedCode<ExistingFile>(mUi->existingFileCombo));
+}
+
+void OutputPage::storeTiffCompression()
+{
+    mSettings->setValue(
+        Setting::tiffCompression, selectedCode<TiffCompression>(mUi->tiffCompressionCombo));
+}
+
+void OutputPage::storeMetadata()
+{
+    mSettings->setValue(Setting::metadata, selectedCode<MetadataMode>(mUi->metadataCombo));
+}
+
+void OutputPage::storeQuality()
+{
+    const float factor = mUi->qualitySlider->floatValue();
+    const float percent = factor * 100.0f; // in single precision, then widened
+    mUi->qualityValueLabel->setText(
+        tr("%1%").arg(QString::asprintf("%.0f", static_cast<double>(percent))));
+    mSettings->setValue(Setting::quality, factor);
+}

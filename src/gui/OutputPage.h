@@ -1,0 +1,70 @@
+#pragma once
+
+#include <QString>
+#include <QWidget>
+
+#include <memory>
+
+#include "settings/SettingsTable.h"
+
+class QFileDialog;
+
+class Settings;
+
+namespace Ui {
+class OutputPage;
+}
+
+// The Output tab: the output folder, how the new files are named and what happens when a
+// name exists, the format with its quality or compression, the metadata kept and the
+// background colour. It shows the stored settings and stores a value the moment the user
+// changes its control. A control changed by code sends nothing, so code that changes a
+// setting's control calls the store function itself.
+//
+// Main thread only.
+class OutputPage : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit OutputPage(QWidget* parent = nullptr);
+    ~OutputPage() override;
+
+    // settings: the store written to; set once, before showStoredSettings(). It outlives this
+    // page.
+    void setSettings(Settings* settings);
+
+    // What the controls show, which the checks before a batch read (not the store), and the
+    // start number a batch takes as the field shows it at its start.
+    QString outputFolderText() const;
+    OutputNaming naming() const;
+    QString baseNameText() const;
+    QString startNumberText() const;
+
+public slots:
+    // Every control shows its stored value, and the controls that depend on others are shown,
+    // hidden or labelled to match.
+    void showStoredSettings();
+
+signals:
+    // The user changed a setting (a message in the status bar goes with it).
+    void edited();
+
+private:
+    void fillMenus();
+    void connectControls();
+    void storeBackgroundEnabled();
+    void storeBackgroundColor();
+    void storeNaming();
+    void storeOutputFormat();
+    void storeQuality();
+    void storeExistingFile();
+    void storeMetadata();
+    void storeTiffCompression();
+    // A window-modal folder dialog; the folder chosen goes into the field and the store.
+    void chooseOutputFolder();
+    void outputFolderChosen(QFileDialog* dialog, int result);
+
+    std::unique_ptr<Ui::OutputPage> mUi;
+    Settings* mSettings = nullptr;
+};
