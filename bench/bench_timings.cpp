@@ -24,7 +24,7 @@
 #include "batch/ImageList.h"
 #include "codec/ImageCodec.h"
 #include "core/ImageEntry.h"
-#include "core/LocalizedText.h"
+#include "core/Translations.h"
 #include "gui/ImageListModel.h"
 #include "gui/ImageListView.h"
 #include "gui/MainController.h"
@@ -145,7 +145,7 @@ private slots:
     {
         QVERIFY(mDir.isValid());
         QVERIFY(ImageCodec::initialise("bench_timings"));
-        QVERIFY(LocalizedText::installLanguage(*qApp, QStringLiteral("en")));
+        QVERIFY(Translations::installLanguage(*qApp, QStringLiteral("en")));
     }
 
     // 100,000 new paths onto a list of 100,000.

@@ -31,6 +31,69 @@
         <source>The folder %1 could not be created: %2.</source>
         <translation>The folder %1 could not be created: %2.</translation>
     </message>
+    <message>
+        <source>Add images to the list</source>
+        <translation>Add images to the list</translation>
+    </message>
+    <message>
+        <source>Choose whether to keep proportions</source>
+        <extracomment>The Keep proportions box is neither on nor off.</extracomment>
+        <translation>Choose whether to keep proportions</translation>
+    </message>
+    <message>
+        <source>Enter the long side</source>
+        <translation>Enter the long side</translation>
+    </message>
+    <message>
+        <source>Enter a width</source>
+        <translation>Enter a width</translation>
+    </message>
+    <message>
+        <source>Enter the short side</source>
+        <translation>Enter the short side</translation>
+    </message>
+    <message>
+        <source>Enter a height</source>
+        <translation>Enter a height</translation>
+    </message>
+    <message>
+        <source>Enter a size above 0</source>
+        <translation>Enter a size above 0</translation>
+    </message>
+    <message>
+        <source>Enter a resolution</source>
+        <translation>Enter a resolution</translation>
+    </message>
+    <message>
+        <source>Enter a resolution above 0</source>
+        <translation>Enter a resolution above 0</translation>
+    </message>
+    <message>
+        <source>Choose an output folder</source>
+        <translation>Choose an output folder</translation>
+    </message>
+    <message>
+        <source>The output folder does not exist</source>
+        <translation>The output folder does not exist</translation>
+    </message>
+    <message>
+        <source>The output path is not a folder</source>
+        <extracomment>The output folder field names a file, not a folder.</extracomment>
+        <translation>The output path is not a folder</translation>
+    </message>
+    <message>
+        <source>Choose how to name the new files</source>
+        <translation>Choose how to name the new files</translation>
+    </message>
+    <message>
+        <source>Enter a start number</source>
+        <translation>Enter a start number</translation>
+    </message>
+    <message>
+        <source>The name &quot;%1&quot; cannot name a file: it may not contain &quot;/&quot; or be &quot;.&quot; or &quot;..&quot;</source>
+        <extracomment>%1 a custom base name that cannot name a file in the output folder.</extracomment>
+        <translation>The name &quot;%1&quot; cannot name a file: it may not contain &quot;/&quot; or be &quot;.&quot; or &quot;..&quot;</translation>
+    </message>
 </context>
 <context>
     <name>BatchFailure</name>
@@ -961,6 +1024,41 @@ run would.</translation>
             <numerusform>%n images</numerusform>
         </translation>
     </message>
+    <message>
+        <source>%1 × %2 pixels, %3</source>
+        <extracomment>%1 width and %2 height in pixels, %3 the file&apos;s size such as &quot;1.46 MB&quot;.</extracomment>
+        <translation>%1 × %2 pixels, %3</translation>
+    </message>
+    <message>
+        <source>“%1” was not added: %2</source>
+        <extracomment>One file was not added to the list: %1 its name, %2 why (such as &quot;no such file&quot;).</extracomment>
+        <translation>“%1” was not added: %2</translation>
+    </message>
+    <message>
+        <source>%1 files were not added: %2 (%3)</source>
+        <extracomment>Two or more files were not added to the list: %1 how many, %2 why (such as &quot;no such file&quot;), %3 the first names, separated by commas.</extracomment>
+        <translation>%1 files were not added: %2 (%3)</translation>
+    </message>
+    <message>
+        <source>not a type Ostrel reads</source>
+        <extracomment>Why a file was not added to the list: its extension is not one Ostrel reads.</extracomment>
+        <translation>not a type Ostrel reads</translation>
+    </message>
+    <message>
+        <source>no such file</source>
+        <extracomment>Why a file was not added to the list: there is no file at that path.</extracomment>
+        <translation>no such file</translation>
+    </message>
+    <message>
+        <source>a link that leads out of the folder added</source>
+        <extracomment>Why a file or folder found in a folder added to the list was left out.</extracomment>
+        <translation>a link that leads out of the folder added</translation>
+    </message>
+    <message>
+        <source>a system folder, never searched</source>
+        <extracomment>Why a folder was not searched: /proc, /sys and /dev hold no pictures.</extracomment>
+        <translation>a system folder, never searched</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -1050,254 +1148,6 @@ run would.</translation>
     <message>
         <source>&quot;%1&quot; in the output folder is not a folder</source>
         <translation>&quot;%1&quot; in the output folder is not a folder</translation>
-    </message>
-</context>
-<context>
-    <name>Ostrel</name>
-    <message>
-        <source>_Width</source>
-        <extracomment>Label of the first size field (width and height mode).</extracomment>
-        <translation>Width</translation>
-    </message>
-    <message>
-        <source>_Height</source>
-        <extracomment>Label of the second size field (width and height mode).</extracomment>
-        <translation>Height</translation>
-    </message>
-    <message>
-        <source>_LongSide</source>
-        <extracomment>Label of the first size field (long and short side mode).</extracomment>
-        <translation>Long side</translation>
-    </message>
-    <message>
-        <source>_ShortSide</source>
-        <extracomment>Label of the second size field (long and short side mode).</extracomment>
-        <translation>Short side</translation>
-    </message>
-    <message>
-        <source>_Pixel</source>
-        <extracomment>Line under the preview: %1 width in pixels, %2 height in pixels, %3 file size text such as &quot;1.46 MB&quot;.</extracomment>
-        <translation>%1 × %2 pixels, %3</translation>
-    </message>
-    <message>
-        <source>_ElaboratingText</source>
-        <extracomment>Progress text of a batch: %1 the image being processed, counted from 1, %2 the number of images.</extracomment>
-        <translation>Processing image %1 of %2…</translation>
-    </message>
-    <message>
-        <source>_ElaboratingFinished</source>
-        <extracomment>Message of the alert at the end of a batch.</extracomment>
-        <translation>Processing finished</translation>
-    </message>
-    <message>
-        <source>_OK</source>
-        <extracomment>Default button of the alert at the end of a batch.</extracomment>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>_OpenConsole</source>
-        <extracomment>Button of the alert at the end of a batch with failures: opens the log file.</extracomment>
-        <translation>Open Log</translation>
-    </message>
-    <message>
-        <source>_ElaboratingFinishedWithErrors</source>
-        <extracomment>Informative text of the alert when images failed: %1 the number of images not processed.</extracomment>
-        <translation>Images not processed: %1. The log names each of them.</translation>
-    </message>
-    <message>
-        <source>_ElaboratingFinishedWithoutErrors</source>
-        <extracomment>Informative text of the alert when every image was processed. No placeholders.</extracomment>
-        <translation>All images were processed without errors.</translation>
-    </message>
-    <message>
-        <source>_FailureOutputExists</source>
-        <extracomment>Why an image was not processed, in the alert&apos;s details after the image name.</extracomment>
-        <translation>a file with the output name already exists</translation>
-    </message>
-    <message>
-        <source>_FailureSourceMissing</source>
-        <extracomment>Why an image was not processed, in the alert&apos;s details after the image name.</extracomment>
-        <translation>the source file is missing</translation>
-    </message>
-    <message>
-        <source>_FailureDecodeFailed</source>
-        <extracomment>Why an image was not processed, in the alert&apos;s details after the image name.</extracomment>
-        <translation>the source file could not be read as an image</translation>
-    </message>
-    <message>
-        <source>_FailureInvalidSettings</source>
-        <extracomment>Why an image was not processed, in the alert&apos;s details after the image name.</extracomment>
-        <translation>the size, resolution or format settings give no valid output</translation>
-    </message>
-    <message>
-        <source>_FailureWriteFailed</source>
-        <extracomment>Why an image was not processed, in the alert&apos;s details after the image name.</extracomment>
-        <translation>the output file could not be written</translation>
-    </message>
-    <message>
-        <source>_FailureUnknown</source>
-        <extracomment>Why an image was not processed, when no reason is known.</extracomment>
-        <translation>the image could not be processed</translation>
-    </message>
-    <message>
-        <source>_BatchSummary</source>
-        <extracomment>Closing line of the command-line tool: %1 images written, %2 images failed, %3 images not processed (stopped), %4 elapsed seconds.</extracomment>
-        <translation>Written: %1. Failed: %2. Not processed: %3. Time: %4 s.</translation>
-    </message>
-    <message>
-        <source>_StoppingAfterCurrent</source>
-        <extracomment>Command-line tool, after Ctrl-C: the image in progress is completed first.</extracomment>
-        <translation>Stopping after the current image…</translation>
-    </message>
-    <message>
-        <source>_ElaboratingStopped</source>
-        <extracomment>Message of the alert at the end of a batch that was stopped with images left.</extracomment>
-        <translation>Processing stopped</translation>
-    </message>
-    <message>
-        <source>_ElaboratingStoppedWithoutErrors</source>
-        <extracomment>Informative text of the alert when a batch was stopped with images left and none failed: %1 the number of images written, %2 the number of images not processed.</extracomment>
-        <translation>Images written: %1. Not processed: %2.</translation>
-    </message>
-    <message>
-        <source>_ElaboratingStoppedWithErrors</source>
-        <extracomment>Informative text of the alert when a batch was stopped with images left and images failed: %1 the number of images written, %2 the number of images that failed, %3 the number of images not processed. A sentence about the log follows.</extracomment>
-        <translation>Images written: %1. Failed: %2. Not processed: %3.</translation>
-    </message>
-    <message>
-        <source>_ElaboratingFailedCount</source>
-        <extracomment>Informative text of the alert when images failed, before the sentence about the log: %1 the number of images not processed.</extracomment>
-        <translation>Images not processed: %1.</translation>
-    </message>
-    <message>
-        <source>_LogNamesFailedImages</source>
-        <extracomment>Closing alert, after the numbers: the log lists the images that failed. No placeholders.</extracomment>
-        <translation>The log names each failed image.</translation>
-    </message>
-    <message>
-        <source>_LogNotWritten</source>
-        <extracomment>Closing alert, after the numbers, said once: the log file could not be written. %1 the log file&apos;s path.</extracomment>
-        <translation>The log could not be written (%1).</translation>
-    </message>
-    <message>
-        <source>_CheckNoImages</source>
-        <extracomment>Status bar, after Resize found the image list empty.</extracomment>
-        <translation>Add images to the list</translation>
-    </message>
-    <message>
-        <source>_CheckEnterWidth</source>
-        <extracomment>Status bar, after Resize found the width field empty.</extracomment>
-        <translation>Enter a width</translation>
-    </message>
-    <message>
-        <source>_CheckEnterHeight</source>
-        <extracomment>Status bar, after Resize found the height field empty.</extracomment>
-        <translation>Enter a height</translation>
-    </message>
-    <message>
-        <source>_CheckEnterLongSide</source>
-        <extracomment>Status bar, after Resize found the long side field empty (long and short side mode).</extracomment>
-        <translation>Enter the long side</translation>
-    </message>
-    <message>
-        <source>_CheckEnterShortSide</source>
-        <extracomment>Status bar, after Resize found the short side field empty (long and short side mode).</extracomment>
-        <translation>Enter the short side</translation>
-    </message>
-    <message>
-        <source>_CheckSizeAboveZero</source>
-        <extracomment>Status bar, after Resize found a negative size, or no size above 0.</extracomment>
-        <translation>Enter a size above 0</translation>
-    </message>
-    <message>
-        <source>_CheckProportions</source>
-        <extracomment>Status bar, after Resize found the Keep proportions box neither on nor off.</extracomment>
-        <translation>Choose whether to keep proportions</translation>
-    </message>
-    <message>
-        <source>_CheckEnterResolution</source>
-        <extracomment>Status bar, after Resize found the resolution field empty.</extracomment>
-        <translation>Enter a resolution</translation>
-    </message>
-    <message>
-        <source>_CheckResolutionAboveZero</source>
-        <extracomment>Status bar, after Resize found a resolution of 0 or less.</extracomment>
-        <translation>Enter a resolution above 0</translation>
-    </message>
-    <message>
-        <source>_CheckChooseFolder</source>
-        <extracomment>Status bar, after Resize found the output folder field empty.</extracomment>
-        <translation>Choose an output folder</translation>
-    </message>
-    <message>
-        <source>_CheckFolderMissing</source>
-        <extracomment>Status bar, after Resize found that the output folder does not exist.</extracomment>
-        <translation>The output folder does not exist</translation>
-    </message>
-    <message>
-        <source>_CheckNotAFolder</source>
-        <extracomment>Status bar, after Resize found that the output folder field names a file, not a folder.</extracomment>
-        <translation>The output path is not a folder</translation>
-    </message>
-    <message>
-        <source>_CheckEnterStartNumber</source>
-        <extracomment>Status bar, after Resize found custom naming without a start number.</extracomment>
-        <translation>Enter a start number</translation>
-    </message>
-    <message>
-        <source>_CheckUnusableName</source>
-        <extracomment>Status bar, after Resize found a custom base name (%1) that cannot name a file in the output folder.</extracomment>
-        <translation>The name &quot;%1&quot; cannot name a file: it may not contain &quot;/&quot; or be &quot;.&quot; or &quot;..&quot;</translation>
-    </message>
-    <message>
-        <source>_CheckChooseNaming</source>
-        <extracomment>Status bar, after Resize found no naming mode selected.</extracomment>
-        <translation>Choose how to name the new files</translation>
-    </message>
-    <message>
-        <source>_NotAddedType</source>
-        <extracomment>Why a file was not added to the list: its extension is not one Ostrel reads. Follows a colon.</extracomment>
-        <translation>not a type Ostrel reads</translation>
-    </message>
-    <message>
-        <source>_NotAddedMissing</source>
-        <extracomment>Why a file was not added to the list: there is no file at that path. Follows a colon.</extracomment>
-        <translation>no such file</translation>
-    </message>
-    <message>
-        <source>_FileNotAdded</source>
-        <extracomment>Status bar: one file was not added to the list. %1 the file&apos;s name, %2 why (such as &quot;no such file&quot;).</extracomment>
-        <translation>“%1” was not added: %2</translation>
-    </message>
-    <message>
-        <source>_FilesNotAdded</source>
-        <extracomment>Status bar: several files (two or more) were not added to the list. %1 how many, %2 why (such as &quot;no such file&quot;), %3 the first names, separated by commas.</extracomment>
-        <translation>%1 files were not added: %2 (%3)</translation>
-    </message>
-    <message>
-        <source>_ElaboratingFinishedWithSkipped</source>
-        <extracomment>Informative text of the alert when no image failed and some were skipped because a file of their output name existed: %1 the number of images written, %2 the number skipped.</extracomment>
-        <translation>Images written: %1. Skipped because a file of that name exists: %2.</translation>
-    </message>
-    <message>
-        <source>_SkippedCount</source>
-        <extracomment>Sentence added to the alert&apos;s informative text when images were skipped because a file of their output name existed: %1 how many.</extracomment>
-        <translation>Skipped because a file of that name exists: %1.</translation>
-    </message>
-    <message>
-        <source>_BatchSummaryWithSkipped</source>
-        <extracomment>Closing line of the command-line tool when images were skipped: %1 images written, %2 images skipped (a file of that name existed), %3 images failed, %4 images not processed (stopped), %5 elapsed seconds.</extracomment>
-        <translation>Written: %1. Skipped: %2. Failed: %3. Not processed: %4. Time: %5 s.</translation>
-    </message>
-    <message>
-        <source>_NotAddedLinkOutside</source>
-        <extracomment>Why a file or folder found in a folder added to the list was left out: it is a symbolic link that leads out of that folder. Follows a colon.</extracomment>
-        <translation>a link that leads out of the folder added</translation>
-    </message>
-    <message>
-        <source>_NotAddedSystemFolder</source>
-        <extracomment>Why a folder added, or found in a folder added, was not searched: it is one of the system&apos;s folders (/proc, /sys, /dev), which hold no pictures. Follows a colon.</extracomment>
-        <translation>a system folder, never searched</translation>
     </message>
 </context>
 <context>
@@ -1601,6 +1451,15 @@ run would.</translation>
         <source>Cannot Open</source>
         <translation>Cannot Open</translation>
     </message>
+    <message>
+        <source>Processing image %1 of %2…</source>
+        <extracomment>%1 the image being processed, counted from 1, %2 the number of images.</extracomment>
+        <translation>Processing image %1 of %2…</translation>
+    </message>
+    <message>
+        <source>Stopping after the current image…</source>
+        <translation>Stopping after the current image…</translation>
+    </message>
 </context>
 <context>
     <name>Settings</name>
@@ -1758,6 +1617,24 @@ run would.</translation>
     <message>
         <source>%</source>
         <translation>%</translation>
+    </message>
+    <message>
+        <source>Long side</source>
+        <extracomment>Label of the first size field, in long and short side mode or in width and height mode.</extracomment>
+        <translation>Long side</translation>
+    </message>
+    <message>
+        <source>Width</source>
+        <translation>Width</translation>
+    </message>
+    <message>
+        <source>Short side</source>
+        <extracomment>Label of the second size field, in long and short side mode or in width and height mode.</extracomment>
+        <translation>Short side</translation>
+    </message>
+    <message>
+        <source>Height</source>
+        <translation>Height</translation>
     </message>
 </context>
 </TS>

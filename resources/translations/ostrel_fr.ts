@@ -31,6 +31,69 @@
         <source>The folder %1 could not be created: %2.</source>
         <translation>Le dossier %1 n’a pas pu être créé&#xa0;: %2.</translation>
     </message>
+    <message>
+        <source>Add images to the list</source>
+        <translation>Ajoutez des images à la liste</translation>
+    </message>
+    <message>
+        <source>Choose whether to keep proportions</source>
+        <extracomment>The Keep proportions box is neither on nor off.</extracomment>
+        <translation>Indiquez s’il faut conserver les proportions</translation>
+    </message>
+    <message>
+        <source>Enter the long side</source>
+        <translation>Saisissez le grand côté</translation>
+    </message>
+    <message>
+        <source>Enter a width</source>
+        <translation>Saisissez une largeur</translation>
+    </message>
+    <message>
+        <source>Enter the short side</source>
+        <translation>Saisissez le petit côté</translation>
+    </message>
+    <message>
+        <source>Enter a height</source>
+        <translation>Saisissez une hauteur</translation>
+    </message>
+    <message>
+        <source>Enter a size above 0</source>
+        <translation>Saisissez une taille supérieure à 0</translation>
+    </message>
+    <message>
+        <source>Enter a resolution</source>
+        <translation>Saisissez une résolution</translation>
+    </message>
+    <message>
+        <source>Enter a resolution above 0</source>
+        <translation>Saisissez une résolution supérieure à 0</translation>
+    </message>
+    <message>
+        <source>Choose an output folder</source>
+        <translation>Choisissez un dossier de destination</translation>
+    </message>
+    <message>
+        <source>The output folder does not exist</source>
+        <translation>Le dossier de destination n’existe pas</translation>
+    </message>
+    <message>
+        <source>The output path is not a folder</source>
+        <extracomment>The output folder field names a file, not a folder.</extracomment>
+        <translation>Le chemin de destination n’est pas un dossier</translation>
+    </message>
+    <message>
+        <source>Choose how to name the new files</source>
+        <translation>Choisissez comment nommer les nouveaux fichiers</translation>
+    </message>
+    <message>
+        <source>Enter a start number</source>
+        <translation>Saisissez un numéro de départ</translation>
+    </message>
+    <message>
+        <source>The name &quot;%1&quot; cannot name a file: it may not contain &quot;/&quot; or be &quot;.&quot; or &quot;..&quot;</source>
+        <extracomment>%1 a custom base name that cannot name a file in the output folder.</extracomment>
+        <translation>Le nom « %1 » ne peut pas nommer un fichier&#xa0;: il ne doit pas contenir « / » ni être « . » ou « .. »</translation>
+    </message>
 </context>
 <context>
     <name>BatchFailure</name>
@@ -962,6 +1025,41 @@ Chaque image garde le numéro qu’elle a dans la liste entière, pour que les p
             <numerusform>%n images</numerusform>
         </translation>
     </message>
+    <message>
+        <source>%1 × %2 pixels, %3</source>
+        <extracomment>%1 width and %2 height in pixels, %3 the file&apos;s size such as &quot;1.46 MB&quot;.</extracomment>
+        <translation>%1 × %2 pixels, %3</translation>
+    </message>
+    <message>
+        <source>“%1” was not added: %2</source>
+        <extracomment>One file was not added to the list: %1 its name, %2 why (such as &quot;no such file&quot;).</extracomment>
+        <translation>« %1 » n’a pas été ajouté : %2</translation>
+    </message>
+    <message>
+        <source>%1 files were not added: %2 (%3)</source>
+        <extracomment>Two or more files were not added to the list: %1 how many, %2 why (such as &quot;no such file&quot;), %3 the first names, separated by commas.</extracomment>
+        <translation>%1 fichiers n’ont pas été ajoutés : %2 (%3)</translation>
+    </message>
+    <message>
+        <source>not a type Ostrel reads</source>
+        <extracomment>Why a file was not added to the list: its extension is not one Ostrel reads.</extracomment>
+        <translation>ce n’est pas un type de fichier lu par Ostrel</translation>
+    </message>
+    <message>
+        <source>no such file</source>
+        <extracomment>Why a file was not added to the list: there is no file at that path.</extracomment>
+        <translation>le fichier n’existe pas</translation>
+    </message>
+    <message>
+        <source>a link that leads out of the folder added</source>
+        <extracomment>Why a file or folder found in a folder added to the list was left out.</extracomment>
+        <translation>un lien symbolique qui mène hors du dossier ajouté</translation>
+    </message>
+    <message>
+        <source>a system folder, never searched</source>
+        <extracomment>Why a folder was not searched: /proc, /sys and /dev hold no pictures.</extracomment>
+        <translation>un dossier du système, jamais parcouru</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -1051,254 +1149,6 @@ Chaque image garde le numéro qu’elle a dans la liste entière, pour que les p
     <message>
         <source>&quot;%1&quot; in the output folder is not a folder</source>
         <translation>«&#xa0;%1&#xa0;» dans le dossier de destination n’est pas un dossier</translation>
-    </message>
-</context>
-<context>
-    <name>Ostrel</name>
-    <message>
-        <source>_Width</source>
-        <extracomment>Label of the first size field (width and height mode).</extracomment>
-        <translation>Largeur</translation>
-    </message>
-    <message>
-        <source>_Height</source>
-        <extracomment>Label of the second size field (width and height mode).</extracomment>
-        <translation>Hauteur</translation>
-    </message>
-    <message>
-        <source>_LongSide</source>
-        <extracomment>Label of the first size field (long and short side mode).</extracomment>
-        <translation>Grand côté</translation>
-    </message>
-    <message>
-        <source>_ShortSide</source>
-        <extracomment>Label of the second size field (long and short side mode).</extracomment>
-        <translation>Petit côté</translation>
-    </message>
-    <message>
-        <source>_Pixel</source>
-        <extracomment>Line under the preview: %1 width in pixels, %2 height in pixels, %3 file size text such as &quot;1.46 MB&quot;.</extracomment>
-        <translation>%1 × %2 pixels, %3</translation>
-    </message>
-    <message>
-        <source>_ElaboratingText</source>
-        <extracomment>Progress text of a batch: %1 the image being processed, counted from 1, %2 the number of images.</extracomment>
-        <translation>Traitement de l’image %1 sur %2…</translation>
-    </message>
-    <message>
-        <source>_ElaboratingFinished</source>
-        <extracomment>Message of the alert at the end of a batch.</extracomment>
-        <translation>Traitement terminé</translation>
-    </message>
-    <message>
-        <source>_OK</source>
-        <extracomment>Default button of the alert at the end of a batch.</extracomment>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>_OpenConsole</source>
-        <extracomment>Button of the alert at the end of a batch with failures: opens the log file.</extracomment>
-        <translation>Ouvrir le journal</translation>
-    </message>
-    <message>
-        <source>_ElaboratingFinishedWithErrors</source>
-        <extracomment>Informative text of the alert when images failed: %1 the number of images not processed.</extracomment>
-        <translation>Images non traitées&#xa0;: %1. Le journal les cite une à une.</translation>
-    </message>
-    <message>
-        <source>_ElaboratingFinishedWithoutErrors</source>
-        <extracomment>Informative text of the alert when every image was processed. No placeholders.</extracomment>
-        <translation>Toutes les images ont été traitées sans erreur.</translation>
-    </message>
-    <message>
-        <source>_FailureOutputExists</source>
-        <extracomment>Why an image was not processed, in the alert&apos;s details after the image name.</extracomment>
-        <translation>un fichier portant le nom de sortie existe déjà</translation>
-    </message>
-    <message>
-        <source>_FailureSourceMissing</source>
-        <extracomment>Why an image was not processed, in the alert&apos;s details after the image name.</extracomment>
-        <translation>le fichier source est introuvable</translation>
-    </message>
-    <message>
-        <source>_FailureDecodeFailed</source>
-        <extracomment>Why an image was not processed, in the alert&apos;s details after the image name.</extracomment>
-        <translation>le fichier source n’a pas pu être lu comme une image</translation>
-    </message>
-    <message>
-        <source>_FailureInvalidSettings</source>
-        <extracomment>Why an image was not processed, in the alert&apos;s details after the image name.</extracomment>
-        <translation>les réglages de taille, de résolution ou de format ne donnent aucun résultat valable</translation>
-    </message>
-    <message>
-        <source>_FailureWriteFailed</source>
-        <extracomment>Why an image was not processed, in the alert&apos;s details after the image name.</extracomment>
-        <translation>le fichier de sortie n’a pas pu être écrit</translation>
-    </message>
-    <message>
-        <source>_FailureUnknown</source>
-        <extracomment>Why an image was not processed, when no reason is known.</extracomment>
-        <translation>l’image n’a pas pu être traitée</translation>
-    </message>
-    <message>
-        <source>_BatchSummary</source>
-        <extracomment>Closing line of the command-line tool: %1 images written, %2 images failed, %3 images not processed (stopped), %4 elapsed seconds.</extracomment>
-        <translation>Écrites&#xa0;: %1. Échecs&#xa0;: %2. Non traitées&#xa0;: %3. Durée&#xa0;: %4&#xa0;s.</translation>
-    </message>
-    <message>
-        <source>_StoppingAfterCurrent</source>
-        <extracomment>Command-line tool, after Ctrl-C: the image in progress is completed first.</extracomment>
-        <translation>Arrêt après l’image en cours…</translation>
-    </message>
-    <message>
-        <source>_ElaboratingStopped</source>
-        <extracomment>Message of the alert at the end of a batch that was stopped with images left.</extracomment>
-        <translation>Traitement interrompu</translation>
-    </message>
-    <message>
-        <source>_ElaboratingStoppedWithoutErrors</source>
-        <extracomment>Informative text of the alert when a batch was stopped with images left and none failed: %1 the number of images written, %2 the number of images not processed.</extracomment>
-        <translation>Images enregistrées&#xa0;: %1. Non traitées&#xa0;: %2.</translation>
-    </message>
-    <message>
-        <source>_ElaboratingStoppedWithErrors</source>
-        <extracomment>Informative text of the alert when a batch was stopped with images left and images failed: %1 the number of images written, %2 the number of images that failed, %3 the number of images not processed. A sentence about the log follows.</extracomment>
-        <translation>Images enregistrées&#xa0;: %1. Échecs&#xa0;: %2. Non traitées&#xa0;: %3.</translation>
-    </message>
-    <message>
-        <source>_ElaboratingFailedCount</source>
-        <extracomment>Informative text of the alert when images failed, before the sentence about the log: %1 the number of images not processed.</extracomment>
-        <translation>Images non traitées&#xa0;: %1.</translation>
-    </message>
-    <message>
-        <source>_LogNamesFailedImages</source>
-        <extracomment>Closing alert, after the numbers: the log lists the images that failed. No placeholders.</extracomment>
-        <translation>Le journal cite chaque image en échec.</translation>
-    </message>
-    <message>
-        <source>_LogNotWritten</source>
-        <extracomment>Closing alert, after the numbers, said once: the log file could not be written. %1 the log file&apos;s path.</extracomment>
-        <translation>Le journal n’a pas pu être écrit (%1).</translation>
-    </message>
-    <message>
-        <source>_CheckNoImages</source>
-        <extracomment>Status bar, after Resize found the image list empty.</extracomment>
-        <translation>Ajoutez des images à la liste</translation>
-    </message>
-    <message>
-        <source>_CheckEnterWidth</source>
-        <extracomment>Status bar, after Resize found the width field empty.</extracomment>
-        <translation>Saisissez une largeur</translation>
-    </message>
-    <message>
-        <source>_CheckEnterHeight</source>
-        <extracomment>Status bar, after Resize found the height field empty.</extracomment>
-        <translation>Saisissez une hauteur</translation>
-    </message>
-    <message>
-        <source>_CheckEnterLongSide</source>
-        <extracomment>Status bar, after Resize found the long side field empty (long and short side mode).</extracomment>
-        <translation>Saisissez le grand côté</translation>
-    </message>
-    <message>
-        <source>_CheckEnterShortSide</source>
-        <extracomment>Status bar, after Resize found the short side field empty (long and short side mode).</extracomment>
-        <translation>Saisissez le petit côté</translation>
-    </message>
-    <message>
-        <source>_CheckSizeAboveZero</source>
-        <extracomment>Status bar, after Resize found a negative size, or no size above 0.</extracomment>
-        <translation>Saisissez une taille supérieure à 0</translation>
-    </message>
-    <message>
-        <source>_CheckProportions</source>
-        <extracomment>Status bar, after Resize found the Keep proportions box neither on nor off.</extracomment>
-        <translation>Indiquez s’il faut conserver les proportions</translation>
-    </message>
-    <message>
-        <source>_CheckEnterResolution</source>
-        <extracomment>Status bar, after Resize found the resolution field empty.</extracomment>
-        <translation>Saisissez une résolution</translation>
-    </message>
-    <message>
-        <source>_CheckResolutionAboveZero</source>
-        <extracomment>Status bar, after Resize found a resolution of 0 or less.</extracomment>
-        <translation>Saisissez une résolution supérieure à 0</translation>
-    </message>
-    <message>
-        <source>_CheckChooseFolder</source>
-        <extracomment>Status bar, after Resize found the output folder field empty.</extracomment>
-        <translation>Choisissez un dossier de destination</translation>
-    </message>
-    <message>
-        <source>_CheckFolderMissing</source>
-        <extracomment>Status bar, after Resize found that the output folder does not exist.</extracomment>
-        <translation>Le dossier de destination n’existe pas</translation>
-    </message>
-    <message>
-        <source>_CheckNotAFolder</source>
-        <extracomment>Status bar, after Resize found that the output folder field names a file, not a folder.</extracomment>
-        <translation>Le chemin de destination n’est pas un dossier</translation>
-    </message>
-    <message>
-        <source>_CheckEnterStartNumber</source>
-        <extracomment>Status bar, after Resize found custom naming without a start number.</extracomment>
-        <translation>Saisissez un numéro de départ</translation>
-    </message>
-    <message>
-        <source>_CheckUnusableName</source>
-        <extracomment>Status bar, after Resize found a custom base name (%1) that cannot name a file in the output folder.</extracomment>
-        <translation>Le nom « %1 » ne peut pas nommer un fichier : il ne doit pas contenir « / » ni être « . » ou « .. »</translation>
-    </message>
-    <message>
-        <source>_CheckChooseNaming</source>
-        <extracomment>Status bar, after Resize found no naming mode selected.</extracomment>
-        <translation>Choisissez comment nommer les nouveaux fichiers</translation>
-    </message>
-    <message>
-        <source>_NotAddedType</source>
-        <extracomment>Why a file was not added to the list: its extension is not one Ostrel reads. Follows a colon.</extracomment>
-        <translation>ce n’est pas un type de fichier lu par Ostrel</translation>
-    </message>
-    <message>
-        <source>_NotAddedMissing</source>
-        <extracomment>Why a file was not added to the list: there is no file at that path. Follows a colon.</extracomment>
-        <translation>le fichier n’existe pas</translation>
-    </message>
-    <message>
-        <source>_FileNotAdded</source>
-        <extracomment>Status bar: one file was not added to the list. %1 the file&apos;s name, %2 why (such as &quot;no such file&quot;).</extracomment>
-        <translation>«&#xa0;%1&#xa0;» n’a pas été ajouté&#xa0;: %2</translation>
-    </message>
-    <message>
-        <source>_FilesNotAdded</source>
-        <extracomment>Status bar: several files (two or more) were not added to the list. %1 how many, %2 why (such as &quot;no such file&quot;), %3 the first names, separated by commas.</extracomment>
-        <translation>%1 fichiers n’ont pas été ajoutés&#xa0;: %2 (%3)</translation>
-    </message>
-    <message>
-        <source>_BatchSummaryWithSkipped</source>
-        <extracomment>Closing line of the command-line tool when images were skipped: %1 images written, %2 images skipped (a file of that name existed), %3 images failed, %4 images not processed (stopped), %5 elapsed seconds.</extracomment>
-        <translation>Écrites : %1. Ignorées : %2. Échecs : %3. Non traitées : %4. Durée : %5 s.</translation>
-    </message>
-    <message>
-        <source>_ElaboratingFinishedWithSkipped</source>
-        <extracomment>Informative text of the alert when no image failed and some were skipped because a file of their output name existed: %1 the number of images written, %2 the number skipped.</extracomment>
-        <translation>Images enregistrées : %1. Ignorées car un fichier de ce nom existe déjà : %2.</translation>
-    </message>
-    <message>
-        <source>_SkippedCount</source>
-        <extracomment>Sentence added to the alert&apos;s informative text when images were skipped because a file of their output name existed: %1 how many.</extracomment>
-        <translation>Ignorées car un fichier de ce nom existe déjà : %1.</translation>
-    </message>
-    <message>
-        <source>_NotAddedLinkOutside</source>
-        <extracomment>Why a file or folder found in a folder added to the list was left out: it is a symbolic link that leads out of that folder. Follows a colon.</extracomment>
-        <translation>un lien symbolique qui mène hors du dossier ajouté</translation>
-    </message>
-    <message>
-        <source>_NotAddedSystemFolder</source>
-        <extracomment>Why a folder added, or found in a folder added, was not searched: it is one of the system&apos;s folders (/proc, /sys, /dev), which hold no pictures. Follows a colon.</extracomment>
-        <translation>un dossier du système, jamais parcouru</translation>
     </message>
 </context>
 <context>
@@ -1602,6 +1452,15 @@ Chaque image garde le numéro qu’elle a dans la liste entière, pour que les p
         <source>Cannot Open</source>
         <translation>Ouverture impossible</translation>
     </message>
+    <message>
+        <source>Processing image %1 of %2…</source>
+        <extracomment>%1 the image being processed, counted from 1, %2 the number of images.</extracomment>
+        <translation>Traitement de l’image %1 sur %2…</translation>
+    </message>
+    <message>
+        <source>Stopping after the current image…</source>
+        <translation>Arrêt après l’image en cours…</translation>
+    </message>
 </context>
 <context>
     <name>Settings</name>
@@ -1759,6 +1618,24 @@ Chaque image garde le numéro qu’elle a dans la liste entière, pour que les p
     <message>
         <source>%</source>
         <translation>%</translation>
+    </message>
+    <message>
+        <source>Long side</source>
+        <extracomment>Label of the first size field, in long and short side mode or in width and height mode.</extracomment>
+        <translation>Grand côté</translation>
+    </message>
+    <message>
+        <source>Width</source>
+        <translation>Largeur</translation>
+    </message>
+    <message>
+        <source>Short side</source>
+        <extracomment>Label of the second size field, in long and short side mode or in width and height mode.</extracomment>
+        <translation>Petit côté</translation>
+    </message>
+    <message>
+        <source>Height</source>
+        <translation>Hauteur</translation>
     </message>
 </context>
 </TS>

@@ -29,7 +29,7 @@
 #include "codec/FileNames.h"
 #include "codec/ImageCodec.h"
 #include "codec/PrivateTemporaryFolder.h"
-#include "core/LocalizedText.h"
+#include "core/Translations.h"
 #include "core/PrintableText.h"
 #include "settings/Settings.h"
 
@@ -246,7 +246,7 @@ int main(int argc, char* argv[])
     QCoreApplication::setOrganizationName(QStringLiteral("Ostrel"));
     QCoreApplication::setApplicationName(QStringLiteral("Ostrel"));
     QCoreApplication::setApplicationVersion(QStringLiteral(OSTREL_VERSION));
-    LocalizedText::install(app);
+    Translations::install(app);
 
     const CliOptions options = CliOptions::parse(rawArguments(argc, argv));
     switch (options.action()) {

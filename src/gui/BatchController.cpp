@@ -21,7 +21,6 @@
 #include "batch/BatchJob.h"
 #include "batch/ImageList.h"
 #include "batch/StartCheck.h"
-#include "core/LocalizedText.h"
 #include "settings/Settings.h"
 #include "ui_ProgressPanel.h"
 
@@ -91,46 +90,49 @@ std::optional<BatchController::InputProblem> BatchController::inputProblem() con
     const std::optional<StartCheck::Result> found = StartCheck::check(input);
     if (!found)
         return std::nullopt;
+    // The texts are shown in the status bar after Resize found the problem.
     const bool longShort = size->usesLongShortSides();
-    const auto on = [](Page page, const char* key) {
-        return InputProblem { page, LocalizedText::text(key) };
-    };
+    const auto on = [](Page page, const QString& text) { return InputProblem { page, text }; };
     using Problem = StartCheck::Problem;
     switch (found->problem) {
     case Problem::NoImages:
-        return on(Page::Images, "_CheckNoImages");
+        return on(Page::Images, tr("Add images to the list"));
     case Problem::ProportionsUndecided:
-        return on(Page::Size, "_CheckProportions");
+        //: The Keep proportions box is neither on nor off.
+        return on(Page::Size, tr("Choose whether to keep proportions"));
     case Problem::MissingFirstSize:
-        return on(Page::Size, longShort ? "_CheckEnterLongSide" : "_CheckEnterWidth");
+        return on(Page::Size, longShort ? tr("Enter the long side") : tr("Enter a width"));
     case Problem::MissingSecondSize:
-        return on(Page::Size, longShort ? "_CheckEnterShortSide" : "_CheckEnterHeight");
+        return on(Page::Size, longShort ? tr("Enter the short side") : tr("Enter a height"));
     case Problem::NegativeFirstSize:
     case Problem::NegativeSecondSize:
     case Problem::FirstSizeNotAboveZero:
     case Problem::SecondSizeNotAboveZero:
     case Problem::NoSizeAboveZero:
-        return on(Page::Size, "_CheckSizeAboveZero");
+        return on(Page::Size, tr("Enter a size above 0"));
     case Problem::MissingResolution:
-        return on(Page::Size, "_CheckEnterResolution");
+        return on(Page::Size, tr("Enter a resolution"));
     case Problem::ResolutionNotAboveZero:
-        return on(Page::Size, "_CheckResolutionAboveZero");
+        return on(Page::Size, tr("Enter a resolution above 0"));
     case Problem::NoOutputFolder:
-        return on(Page::Output, "_CheckChooseFolder");
+        return on(Page::Output, tr("Choose an output folder"));
     case Problem::OutputFolderMissing: {
-        InputProblem missing = on(Page::Output, "_CheckFolderMissing");
+        InputProblem missing = on(Page::Output, tr("The output folder does not exist"));
         missing.folderCanBeCreated = found->folderCanBeCreated;
         return missing;
     }
     case Problem::OutputNotAFolder:
-        return on(Page::Output, "_CheckNotAFolder");
+        //: The output folder field names a file, not a folder.
+        return on(Page::Output, tr("The output path is not a folder"));
     case Problem::NoNaming:
-        return on(Page::Output, "_CheckChooseNaming");
+        return on(Page::Output, tr("Choose how to name the new files"));
     case Problem::MissingStartNumber:
-        return on(Page::Output, "_CheckEnterStartNumber");
+        return on(Page::Output, tr("Enter a start number"));
     case Problem::UnusableCustomName:
-        return InputProblem { Page::Output,
-            LocalizedText::text("_CheckUnusableName", { output->baseNameText() }) };
+        //: %1 a custom base name that cannot name a file in the output folder.
+        return on(Page::Output,
+            tr("The name \"%1\" cannot name a file: it may not contain \"/\" or be \".\" or \"..\"")
+                .arg(output->baseNameText()));
     }
     return std::nullopt;
 }

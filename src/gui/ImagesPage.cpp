@@ -23,7 +23,6 @@
 #include "batch/BatchJob.h"
 #include "batch/ImageList.h"
 #include "core/ImageEntry.h"
-#include "core/LocalizedText.h"
 #include "model/OutputFormat.h"
 #include "settings/Settings.h"
 #include "ui_ImagesPage.h"
@@ -291,7 +290,8 @@ void ImagesPage::showInformation()
         ui->outputSizeLabel->clear();
     } else if (size.isValid()) {
         ui->imageSizeLabel->setText(
-            LocalizedText::text("_Pixel").arg(size.width()).arg(size.height()).arg(bytes));
+            //: %1 width and %2 height in pixels, %3 the file's size such as "1.46 MB".
+            tr("%1 × %2 pixels, %3").arg(size.width()).arg(size.height()).arg(bytes));
         ui->outputSizeLabel->setText(outputSizeText(size, mShownAnimationFrames));
     } else {
         ui->imageSizeLabel->setText(bytes);
@@ -358,34 +358,40 @@ void ImagesPage::showFilesNotAdded(const QStringList& notImages, const QStringLi
 {
     // One part per reason: the file's name when it is alone, else how many and the first
     // few names, so that the message stays one short line.
-    auto part = [](const QStringList& paths, const char* reasonKey) {
-        const QString reason = LocalizedText::text(reasonKey);
+    auto part = [](const QStringList& paths, const QString& reason) {
         if (paths.size() == 1)
-            return LocalizedText::text(
-                "_FileNotAdded", { QFileInfo(paths.first()).fileName(), reason });
+            //: One file was not added to the list: %1 its name, %2 why (such as "no such file").
+            return tr("“%1” was not added: %2").arg(QFileInfo(paths.first()).fileName(), reason);
         constexpr int kNamesShown = 3;
         QStringList names;
         for (qsizetype i = 0; i < paths.size() && i < kNamesShown; ++i)
             names << QFileInfo(paths.at(i)).fileName();
         if (paths.size() > kNamesShown)
             names << QStringLiteral("…");
-        return LocalizedText::text("_FilesNotAdded",
-            { QString::number(paths.size()), reason, names.join(QStringLiteral(", ")) });
+        //: Two or more files were not added to the list: %1 how many, %2 why (such as "no such
+        //: file"), %3 the first names, separated by commas.
+        return tr("%1 files were not added: %2 (%3)")
+            .arg(QString::number(paths.size()), reason, names.join(QStringLiteral(", ")));
     };
     QStringList parts;
+    // The reasons follow a colon.
     if (!notImages.isEmpty())
-        parts << part(notImages, "_NotAddedType");
+        //: Why a file was not added to the list: its extension is not one Ostrel reads.
+        parts << part(notImages, tr("not a type Ostrel reads"));
     if (!missing.isEmpty())
-        parts << part(missing, "_NotAddedMissing");
+        //: Why a file was not added to the list: there is no file at that path.
+        parts << part(missing, tr("no such file"));
     QStringList linksOutside;
     QStringList systemFolders;
     for (const FolderWalk::LeftOut& entry : leftOut)
         (entry.reason == FolderWalk::LeftOutReason::LinkOutside ? linksOutside : systemFolders)
             << entry.path;
     if (!linksOutside.isEmpty())
-        parts << part(linksOutside, "_NotAddedLinkOutside");
+        //: Why a file or folder found in a folder added to the list was left out.
+        parts << part(linksOutside, tr("a link that leads out of the folder added"));
     if (!systemFolders.isEmpty())
-        parts << part(systemFolders, "_NotAddedSystemFolder");
+        //: Why a folder was not searched: /proc, /sys and /dev hold no pictures.
+        parts << part(systemFolders, tr("a system folder, never searched"));
     if (!parts.isEmpty())
         emit messageShown(parts.join(QStringLiteral("; ")));
 }

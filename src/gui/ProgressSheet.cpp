@@ -14,7 +14,6 @@
 #include <QProgressBar>
 #include <QPushButton>
 
-#include "core/LocalizedText.h"
 
 namespace {
 
@@ -101,8 +100,8 @@ void ProgressSheet::batchStarted(int imageCount)
 
 void ProgressSheet::imageStarted(int position, int imageCount, const QString& name)
 {
-    mText->setText(LocalizedText::text("_ElaboratingText",
-        { QString::number(position + 1), QString::number(static_cast<unsigned>(imageCount)) }));
+    //: %1 the image being processed, counted from 1, %2 the number of images.
+    mText->setText(tr("Processing image %1 of %2…").arg(position + 1).arg(imageCount));
     // A long name is shortened in its middle, where names differ least.
     const int width = std::max(mImageName->width(), mPanel->minimumWidth() - 40);
     mImageName->setText(mImageName->fontMetrics().elidedText(name, Qt::ElideMiddle, width));
@@ -136,7 +135,7 @@ void ProgressSheet::showTimes()
 void ProgressSheet::showStopping()
 {
     mStopButton->setEnabled(false);
-    mText->setText(LocalizedText::text("_StoppingAfterCurrent"));
+    mText->setText(tr("Stopping after the current image…"));
 }
 
 void ProgressSheet::batchFinished(const BatchResult& result)

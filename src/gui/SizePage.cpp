@@ -11,7 +11,6 @@
 #include "gui/ControlValues.h"
 #include "gui/PresetController.h"
 #include "gui/StepButtons.h"
-#include "core/LocalizedText.h"
 #include "settings/Settings.h"
 #include "ui_SizePage.h"
 
@@ -213,8 +212,10 @@ void SizePage::storeGivenSide()
 void SizePage::storeLongShortSides()
 {
     const bool on = isOn(mUi->longShortSidesCheck);
-    mUi->widthLabel->setText(LocalizedText::text(on ? "_LongSide" : "_Width"));
-    mUi->heightLabel->setText(LocalizedText::text(on ? "_ShortSide" : "_Height"));
+    //: Label of the first size field, in long and short side mode or in width and height mode.
+    mUi->widthLabel->setText(on ? tr("Long side") : tr("Width"));
+    //: Label of the second size field, in long and short side mode or in width and height mode.
+    mUi->heightLabel->setText(on ? tr("Short side") : tr("Height"));
     mSettings->setValue(Setting::longShortSides, on);
 }
 

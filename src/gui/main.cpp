@@ -9,7 +9,7 @@
 #include "gui/TerminationSignals.h"
 #include "codec/ImageCodec.h"
 #include "codec/PrivateTemporaryFolder.h"
-#include "core/LocalizedText.h"
+#include "core/Translations.h"
 
 int main(int argc, char* argv[])
 {
@@ -23,7 +23,7 @@ int main(int argc, char* argv[])
     QApplication::setApplicationName(QStringLiteral("Ostrel"));
     QApplication::setApplicationVersion(QStringLiteral(OSTREL_VERSION));
     QApplication::setDesktopFileName(QStringLiteral("ostrel"));
-    LocalizedText::install(app);
+    Translations::install(app);
     // A file that outgrows the size limit must fail its write, not end the process.
     std::signal(SIGXFSZ, SIG_IGN);
     // A request to end the process (the session's SIGTERM, Ctrl-C, a closed terminal) is

@@ -25,7 +25,7 @@
 #include "batch/ClosingReport.h"
 #include "batch/ImageList.h"
 #include "codec/ImageCodec.h"
-#include "core/LocalizedText.h"
+#include "core/Translations.h"
 #include "core/NoReplaceFile.h"
 #include "settings/Settings.h"
 
@@ -187,7 +187,7 @@ private slots:
         std::signal(SIGXFSZ, SIG_IGN);
         QStandardPaths::setTestModeEnabled(true);
         QVERIFY(
-            LocalizedText::installLanguage(*QCoreApplication::instance(), QStringLiteral("en")));
+            Translations::installLanguage(*QCoreApplication::instance(), QStringLiteral("en")));
     }
 
     void init()

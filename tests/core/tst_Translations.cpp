@@ -1,10 +1,18 @@
+#include <algorithm>
+
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QLocale>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QXmlStreamReader>
+
+#include "batch/BatchResult.h"
+#include "core/Translations.h"
 
 namespace {
 
@@ -84,7 +92,8 @@ QStringList placeholders(const QString& text)
 
 // The translations against the sources: lupdate is run over the sources into copies of the
 // .ts files, as a developer runs it, and every language must then have every text of the
-// program translated, and nothing left over that the sources no longer use.
+// program translated, and nothing left over that the sources no longer use. The tables are
+// embedded, and the system's language picks one.
 class TestTranslations : public QObject
 {
     Q_OBJECT
@@ -133,8 +142,8 @@ private slots:
             QTest::newRow(qPrintable(language)) << language;
     }
 
-    // A text the sources use but a language lacks, or has unfinished, would show in English
-    // (or as the fallback text, for a key); one the sources no longer use is dead weight that
+    // A text the sources use but a language lacks, or has unfinished, would show in English;
+    // one the sources no longer use is dead weight that
     // hides what is missing.
     void everyTextIsTranslated()
     {
@@ -160,26 +169,68 @@ private slots:
     void placeholdersAndAcceleratorsMatch()
     {
         QFETCH(QString, language);
-        // The keyed texts' source is their key: they are held against the English text.
-        QHash<QString, QString> english;
-        for (const Message& message : mMessages.value(QStringLiteral("en")))
-            english.insert(message.context + message.source, message.translations.value(0));
         QStringList problems;
         for (const Message& message : mMessages.value(language)) {
-            const bool keyed = message.context == QLatin1String("Ostrel");
-            const QString reference
-                = keyed ? english.value(message.context + message.source) : message.source;
+            const QString& reference = message.source;
             for (const QString& translation : message.translations) {
                 if (placeholders(translation) != placeholders(reference))
                     problems << QStringLiteral("placeholders: ") + message.source;
                 const auto accelerators = [](QString text) {
                     return text.remove(QStringLiteral("&&")).count(QLatin1Char('&'));
                 };
-                if (!keyed && accelerators(translation) != accelerators(reference))
+                if (accelerators(translation) != accelerators(reference))
                     problems << QStringLiteral("accelerator: ") + message.source;
             }
         }
         QVERIFY2(problems.isEmpty(), qPrintable(problems.join(QLatin1Char('\n'))));
+    }
+
+    void systemLanguageChoosesTable_data()
+    {
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<QString>("height");
+        QTest::newRow("Italian") << "it_IT" << "Altezza";
+        QTest::newRow("Swiss German") << "de_CH" << "Höhe";
+        QTest::newRow("Canadian French") << "fr_CA" << "Hauteur";
+        QTest::newRow("Mexican Spanish") << "es_MX" << "Alto";
+        QTest::newRow("British English") << "en_GB" << "Height";
+        QTest::newRow("Japanese falls back to English") << "ja_JP" << "Height";
+        QTest::newRow("C") << "C" << "Height";
+    }
+
+    // The table embedded for the language of the default locale is the one in use; the
+    // reasons a batch gives for a failure stay told apart in it.
+    void systemLanguageChoosesTable()
+    {
+        QFETCH(QString, locale);
+        QFETCH(QString, height);
+        QLocale::setDefault(QLocale(locale));
+        const auto restore = qScopeGuard([] {
+            QLocale::setDefault(QLocale::c());
+            Translations::uninstall(*QCoreApplication::instance());
+        });
+        QVERIFY(Translations::install(*QCoreApplication::instance()));
+        QCOMPARE(QCoreApplication::translate("SizePage", "Height"), height);
+        QStringList reasons;
+        for (ResizeError error : { ResizeError::OutputExists, ResizeError::SourceMissing,
+                 ResizeError::DecodeFailed, ResizeError::InvalidSettings,
+                 ResizeError::WriteFailed, ResizeError::None })
+            reasons << BatchFailure { .position = 0, .name = {}, .path = {},
+                .status = { .error = error, .message = {} } }.reasonText();
+        std::sort(reasons.begin(), reasons.end());
+        QVERIFY(std::adjacent_find(reasons.begin(), reasons.end()) == reasons.end());
+    }
+
+    // A language without a table leaves the one in use; with none at all the texts read in
+    // English.
+    void unknownLanguageKeepsTable()
+    {
+        QCoreApplication& app = *QCoreApplication::instance();
+        QVERIFY(Translations::installLanguage(app, QStringLiteral("fr")));
+        QVERIFY(!Translations::installLanguage(app, QStringLiteral("xx")));
+        QCOMPARE(QCoreApplication::translate("SizePage", "Width"), QStringLiteral("Largeur"));
+        Translations::uninstall(app);
+        QCOMPARE(QCoreApplication::translate("SizePage", "Width"), QStringLiteral("Width"));
     }
 };
 

@@ -42,7 +42,7 @@
 #include "batch/BatchJob.h"
 #include "batch/ImageList.h"
 #include "codec/ImageCodec.h"
-#include "core/LocalizedText.h"
+#include "core/Translations.h"
 
 // Batches started and stopped from the real main window on the offscreen platform, with a
 // settings file in a temporary folder and real image files written, resized and read back.
@@ -287,7 +287,7 @@ private slots:
         QStandardPaths::setTestModeEnabled(true);
         QVERIFY(mDir.isValid());
         QVERIFY(ImageCodec::initialise("tst_BatchFromWindow"));
-        QVERIFY(LocalizedText::installLanguage(*qApp, QStringLiteral("en")));
+        QVERIFY(Translations::installLanguage(*qApp, QStringLiteral("en")));
         std::signal(SIGPIPE, SIG_IGN);
         // "~" is tested as a plain folder name: give the expansion something that exists.
         QVERIFY(QDir().mkpath(mDir.filePath(QStringLiteral("home/out"))));
@@ -538,9 +538,9 @@ private slots:
         QTest::keyClicks(widget<QLineEdit>("outputFolderField"), QStringLiteral("x"));
         QVERIFY(statusMessage().isEmpty());
 
-        QVERIFY(LocalizedText::installLanguage(*qApp, QStringLiteral("it")));
+        QVERIFY(Translations::installLanguage(*qApp, QStringLiteral("it")));
         auto english
-            = qScopeGuard([] { LocalizedText::installLanguage(*qApp, QStringLiteral("en")); });
+            = qScopeGuard([] { Translations::installLanguage(*qApp, QStringLiteral("en")); });
         widget<QPushButton>("resizeButton")->click();
         QCOMPARE(statusMessage(), QStringLiteral("La cartella di destinazione non esiste"));
         // So is a click on a check box.
@@ -608,7 +608,7 @@ private slots:
     }
 
     // One image fails: a critical alert with the count, both buttons, and the failed image
-    // with its reason in the details; "_OpenConsole" asks the desktop to open the log.
+    // with its reason in the details; "Open Log" asks the desktop to open the log.
     void failedImageGivesCriticalAlertThatOpensTheLog()
     {
         start(validSettings());

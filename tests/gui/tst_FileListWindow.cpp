@@ -24,7 +24,7 @@
 #include "batch/ImageList.h"
 #include "codec/ImageCodec.h"
 #include "core/ImageEntry.h"
-#include "core/LocalizedText.h"
+#include "core/Translations.h"
 #include "settings/Settings.h"
 
 // How long a test waits for what the window's worker threads deliver: generous, for the
@@ -81,7 +81,7 @@ private slots:
     void initTestCase()
     {
         QVERIFY(ImageCodec::initialise("tst_FileListWindow"));
-        QVERIFY(LocalizedText::installLanguage(*qApp, QStringLiteral("en")));
+        QVERIFY(Translations::installLanguage(*qApp, QStringLiteral("en")));
         const QStringList names = { "a.png", "b.png", "c.png", "d.png", "e.png" };
         for (int i = 0; i < names.size(); ++i)
             mFiles << TestSupport::writeImage(mDir.filePath(names[i]), 40 + i, 30);

@@ -36,7 +36,7 @@
 #include "gui/StepButtons.h"
 #include "batch/ImageList.h"
 #include "codec/ImageCodec.h"
-#include "core/LocalizedText.h"
+#include "core/Translations.h"
 #include "settings/Settings.h"
 
 class TestMainController;
@@ -184,14 +184,14 @@ private slots:
     {
         QVERIFY(mDir.isValid());
         QVERIFY(ImageCodec::initialise("tst_MainController"));
-        QVERIFY(LocalizedText::installLanguage(*qApp, QStringLiteral("en")));
+        QVERIFY(Translations::installLanguage(*qApp, QStringLiteral("en")));
     }
 
     void cleanup()
     {
         mController.reset();
         mSettings.reset();
-        LocalizedText::installLanguage(*qApp, QStringLiteral("en"));
+        Translations::installLanguage(*qApp, QStringLiteral("en"));
     }
 
     void controlsAreTheNamedWidgets()
@@ -505,14 +505,13 @@ private slots:
             << QVariantMap { { "switchSides", false } }
             << QVariantMap { { "widthLabel", "Width" }, { "heightLabel", "Height" } }
             << QStringList {};
-        QTest::newRow("captions without a text table")
+        QTest::newRow("captions in English without a table")
             << QVariantMap {} << 1 << UseControl([](TestMainController* t) {
-                   LocalizedText::uninstall(*qApp);
+                   Translations::uninstall(*qApp);
                    clickBox(t->widget<QCheckBox>("longShortSidesCheck"));
                })
             << QVariantMap {}
-            << QVariantMap { { "widthLabel", "LocalizationBug_PleaseContactTheAuthor" },
-                   { "heightLabel", "LocalizationBug_PleaseContactTheAuthor" } }
+            << QVariantMap { { "widthLabel", "Long side" }, { "heightLabel", "Short side" } }
             << QStringList {};
 
         // Format and JPEG quality: a whole percentage shown, the exact factor kept.
@@ -656,10 +655,10 @@ private slots:
     {
         const auto restore = qScopeGuard([] {
             QLocale::setDefault(QLocale::c());
-            LocalizedText::installLanguage(*qApp, QStringLiteral("en"));
+            Translations::installLanguage(*qApp, QStringLiteral("en"));
         });
         QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
-        QVERIFY(LocalizedText::install(*qApp));
+        QVERIFY(Translations::install(*qApp));
         start();
 
         QCOMPARE(widget<QTabWidget>("tabs")->tabText(1), QStringLiteral("&Größe"));
