@@ -1,5 +1,6 @@
 #include "TestSupport.h"
 
+#include "batch/BatchLog.h"
 #include "core/PendingOutput.h"
 
 #include <chrono>
@@ -8,8 +9,15 @@
 #include <sys/stat.h>
 #include <unistd.h>
 #if defined(__linux__)
+#include <linux/audit.h>
+#include <linux/filter.h>
+#include <linux/seccomp.h>
 #include <poll.h>
 #include <sys/inotify.h>
+#include <sys/prctl.h>
+#include <sys/syscall.h>
+
+#include <cstddef>
 #endif
 
 #include <QDeadlineTimer>
@@ -22,7 +30,70 @@
 #include <QTest>
 #include <QtEndian>
 
+namespace {
+
+#if defined(__linux__) && defined(O_TMPFILE) && (defined(__x86_64__) || defined(__aarch64__))
+// openat() with O_TMPFILE answers EOPNOTSUPP; every other call goes through. The flag bit
+// that tells O_TMPFILE from O_DIRECTORY lies in the low word of the flags argument.
+bool installUnnamedFileFilter()
+{
+#if defined(__x86_64__)
+    constexpr quint32 kArchitecture = AUDIT_ARCH_X86_64;
+#else
+    constexpr quint32 kArchitecture = AUDIT_ARCH_AARCH64;
+#endif
+    constexpr quint32 kTemporaryBit = O_TMPFILE & ~O_DIRECTORY;
+    sock_filter code[] = {
+        BPF_STMT(BPF_LD | BPF_W | BPF_ABS, offsetof(seccomp_data, arch)),
+        BPF_JUMP(BPF_JMP | BPF_JEQ | BPF_K, kArchitecture, 1, 0),
+        BPF_STMT(BPF_RET | BPF_K, SECCOMP_RET_ALLOW),
+        BPF_STMT(BPF_LD | BPF_W | BPF_ABS, offsetof(seccomp_data, nr)),
+        BPF_JUMP(BPF_JMP | BPF_JEQ | BPF_K, __NR_openat, 0, 3),
+        BPF_STMT(BPF_LD | BPF_W | BPF_ABS, offsetof(seccomp_data, args[2])),
+        BPF_JUMP(BPF_JMP | BPF_JSET | BPF_K, kTemporaryBit, 0, 1),
+        BPF_STMT(BPF_RET | BPF_K, SECCOMP_RET_ERRNO | (EOPNOTSUPP & SECCOMP_RET_DATA)),
+        BPF_STMT(BPF_RET | BPF_K, SECCOMP_RET_ALLOW),
+    };
+    sock_fprog program { static_cast<unsigned short>(std::size(code)), code };
+    return ::prctl(PR_SET_NO_NEW_PRIVS, 1, 0, 0, 0) == 0
+        && ::syscall(SYS_seccomp, SECCOMP_SET_MODE_FILTER, SECCOMP_FILTER_FLAG_TSYNC, &program)
+        == 0;
+}
+#else
+bool installUnnamedFileFilter()
+{
+    return false;
+}
+#endif
+
+// Decided once, before main() and so before any thread of the test.
+const bool gUnnamedFilesRefused
+    = qEnvironmentVariableIsSet("OSTREL_TEST_NO_UNNAMED_FILES") && installUnnamedFileFilter();
+
+} // namespace
+
 namespace TestSupport {
+
+bool unnamedFilesRefused()
+{
+    if (qEnvironmentVariableIsSet("OSTREL_TEST_NO_UNNAMED_FILES") && !gUnnamedFilesRefused)
+        qFatal("OSTREL_TEST_NO_UNNAMED_FILES is set but the filter could not be installed");
+    return gUnnamedFilesRefused;
+}
+
+QStringList filesOpenIn(const QString& folder)
+{
+    const QString prefix = QDir(folder).canonicalPath() + QLatin1Char('/');
+    QStringList files;
+    const QDir descriptors(QStringLiteral("/proc/self/fd"));
+    for (const QString& entry : descriptors.entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot)) {
+        const QString target = QFile::symLinkTarget(descriptors.filePath(entry));
+        if (target.startsWith(prefix) && !files.contains(target))
+            files << target;
+    }
+    files.sort();
+    return files;
+}
 
 QString run(const QString& program, const QStringList& args, int* exitCode)
 {
@@ -348,9 +419,16 @@ QVariantMap settingsOnDisk(const QString& file)
     return values;
 }
 
+QString setDataHome(const QString& folder)
+{
+    qputenv("XDG_DATA_HOME", QFile::encodeName(folder));
+    return BatchLog::logFilePath();
+}
+
 LogPipe::LogPipe(const QString& path)
     : mPath(path)
 {
+    QDir().mkpath(QFileInfo(path).absolutePath());
     QFile::remove(path);
     mValid = ::mkfifo(QFile::encodeName(path).constData(), 0600) == 0;
 }

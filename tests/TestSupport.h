@@ -113,7 +113,22 @@ QVariantMap settingsOnDisk(const QString& file);
 } // namespace TestSupport
 
 namespace TestSupport {
-// A named pipe in the place of a batch's log. A worker that writes a failed image's line into
+// Whether this process runs as on a file system without unnamed files: with the environment
+// variable OSTREL_TEST_NO_UNNAMED_FILES set, a filter installed before main() makes the kernel
+// refuse O_TMPFILE with EOPNOTSUPP, as such file systems do, so that new files take the
+// hidden-temporary path. CTest runs the tests of new files both ways.
+bool unnamedFilesRefused();
+
+// The files under folder that this process holds open, each once: the outputs being written
+// there, named or not, whatever else looks at the folder.
+QStringList filesOpenIn(const QString& folder);
+
+// Points the application's data folder, where the batch log lives, into folder: the
+// XDG_DATA_HOME that Qt reads on every call (with Qt's test mode off). Returns the log's path
+// there; nothing is created.
+QString setDataHome(const QString& folder);
+
+// A named pipe in the place of a batch's log (its folder is created). A worker that writes a failed image's line into
 // it waits in open() until the pipe has a reader, so a test holds the batch inside that image
 // for as long as it needs: a stop, a quit or files handed over then land at a known image,
 // with no sleep and no race. Whatever happens to the test, the destructor lets a waiting

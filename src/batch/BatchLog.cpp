@@ -2,7 +2,6 @@
 
 #include <atomic>
 #include <cstdio>
-#include <mutex>
 
 #include <QCoreApplication>
 #include <QDateTime>
@@ -20,26 +19,7 @@
 
 namespace {
 
-// Guards the path override. Lines are not serialised by it: each is one append of its own.
-std::mutex& logMutex()
-{
-    static std::mutex mutex;
-    return mutex;
-}
-
 std::atomic<bool> echoToStandardError { true };
-
-QString& overridePath()
-{
-    static QString path;
-    return path;
-}
-
-QString standardPath()
-{
-    const QString dir = QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation);
-    return QDir(dir).filePath(QStringLiteral("ostrel.log"));
-}
 
 bool standardErrorIsTerminal()
 {
@@ -72,14 +52,8 @@ bool appendToFile(const QString& path, const QByteArray& text)
 
 QString BatchLog::logFilePath()
 {
-    std::lock_guard lock(logMutex());
-    return overridePath().isEmpty() ? standardPath() : overridePath();
-}
-
-void BatchLog::setLogFilePath(const QString& path)
-{
-    std::lock_guard lock(logMutex());
-    overridePath() = path;
+    const QString dir = QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation);
+    return QDir(dir).filePath(QStringLiteral("ostrel.log"));
 }
 
 void BatchLog::setEchoToStandardError(bool echo)

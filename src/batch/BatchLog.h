@@ -10,10 +10,9 @@
 class BatchLog
 {
 public:
-    // ostrel.log in QStandardPaths::AppLocalDataLocation, or the path set below.
+    // ostrel.log in QStandardPaths::AppLocalDataLocation ($XDG_DATA_HOME/Ostrel/Ostrel on
+    // Linux), looked up on each call.
     static QString logFilePath();
-    // Sends the log elsewhere (tests); an empty path restores the standard place.
-    static void setLogFilePath(const QString& path);
 
     // Whether write() echoes to standard error (on by default). A program that shows the
     // lines itself, in order with its own output, turns it off.

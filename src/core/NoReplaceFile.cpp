@@ -20,8 +20,6 @@ namespace NoReplaceFile {
 
 namespace {
 
-std::atomic<bool> gUnnamedFilesEnabled { true };
-
 // A hidden temporary file is "." + (the start of) the final name + this + 8 random
 // characters: recognisable as ours, and never longer than the longest name the folder takes.
 constexpr char kTemporaryMark[] = ".ostrel-";
@@ -146,7 +144,7 @@ bool NewFile::create(const QString& folder, const QString& subfolder, const QStr
         ::close(mFolder);
         mFolder = inner;
     }
-    if (unnamedFilesEnabled() && createUnnamed())
+    if (createUnnamed())
         return true;
     if (mError != 0)
         return false;
@@ -340,16 +338,6 @@ void NewFile::closeAll()
         ::close(mFolder);
     mFile = -1;
     mFolder = -1;
-}
-
-void setUnnamedFilesEnabled(bool enabled)
-{
-    gUnnamedFilesEnabled.store(enabled);
-}
-
-bool unnamedFilesEnabled()
-{
-    return gUnnamedFilesEnabled.load();
 }
 
 bool isTemporaryName(const QString& temporaryName)

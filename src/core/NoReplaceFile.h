@@ -77,12 +77,6 @@ private:
     bool mCommitted = false;
 };
 
-// Whether a new file may be made without a name (Linux's O_TMPFILE) where the file system
-// supports it. On by default; tests turn it off to run the hidden-temporary path that other
-// file systems take. Set it while no file is being written.
-void setUnnamedFilesEnabled(bool enabled);
-bool unnamedFilesEnabled();
-
 // Whether temporaryName is one that NewFile makes for its hidden temporary files.
 bool isTemporaryName(const QString& temporaryName);
 

@@ -20,9 +20,6 @@ public:
     QColor color() const { return mColor; }
     void setColor(const QColor& color);
 
-    // The dialog while it is open (nullptr otherwise); lets a test answer it.
-    QColorDialog* dialog() const { return mDialog; }
-
     QSize sizeHint() const override;
 
 signals:

@@ -28,8 +28,7 @@ class MainController : public QObject
     Q_OBJECT
 
 public:
-    // store: the settings file to use instead of the user's own (tests pass one on a temporary
-    // file); the caller keeps it alive. nullptr uses the user's settings.
+    // store: the settings file to use, kept alive by the caller; nullptr uses the user's own.
     explicit MainController(QSettings* store = nullptr, QObject* parent = nullptr);
     ~MainController() override;
 

@@ -55,7 +55,8 @@ public:
     // working folder (the running instance has another); file: URLs become local paths.
     static QStringList absolutePaths(const QStringList& arguments);
 
-    // The bytes of one message (exposed for tests of the framing).
+    // The bytes of one message: "OSTRL1", the length of what follows as 32 bits big-endian,
+    // then each path in UTF-8 followed by a NUL.
     static QByteArray encode(const QStringList& paths);
 
 signals:

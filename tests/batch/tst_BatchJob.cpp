@@ -143,30 +143,13 @@ private:
 
     QStringList outputFiles() const { return TestSupport::filesIn(mOut); }
 
-    // The output names that hidden temporary files are being written for, sorted.
-    QStringList temporaryFiles() const
-    {
-        QStringList names;
-        for (const QString& name : QDir(mOut).entryList(QDir::Files | QDir::Hidden)) {
-            if (!NoReplaceFile::isTemporaryName(name))
-                continue;
-            const qsizetype end = name.lastIndexOf(QLatin1Char('.'));
-            names << name.mid(1, end - 1);
-        }
-        names.sort();
-        return names;
-    }
-
     // An output name already taken by something that is not an image.
     void occupy(const QString& name) { QVERIFY(TestSupport::writeFile(output(name), "occupied")); }
 
     // A log that holds the worker in a failed image's line until the test opens it.
     std::unique_ptr<TestSupport::LogPipe> logPipe()
     {
-        auto pipe
-            = std::make_unique<TestSupport::LogPipe>(mTmp->filePath(QStringLiteral("gate.log")));
-        BatchLog::setLogFilePath(pipe->path());
-        return pipe;
+        return std::make_unique<TestSupport::LogPipe>(BatchLog::logFilePath());
     }
 
     // Runs one batch to its closing report.
@@ -185,7 +168,6 @@ private slots:
     {
         QVERIFY(ImageCodec::initialise("tst_BatchJob"));
         std::signal(SIGXFSZ, SIG_IGN);
-        QStandardPaths::setTestModeEnabled(true);
         QVERIFY(
             Translations::installLanguage(*QCoreApplication::instance(), QStringLiteral("en")));
     }
@@ -203,10 +185,8 @@ private slots:
         mPref->setValue(Setting::width, 40);
         mPref->setValue(Setting::height, 30);
         mPref->setValue(Setting::outputFormat, OutputFormat::Jpeg);
-        BatchLog::setLogFilePath(mTmp->filePath(QStringLiteral("log/ostrel.log")));
+        TestSupport::setDataHome(mTmp->filePath(QStringLiteral("data")));
     }
-
-    void cleanup() { BatchLog::setLogFilePath(QString()); }
 
     void secondOfThreeFails()
     {
@@ -488,11 +468,9 @@ private slots:
     // A stop while several images are out: those begun complete and are written in order,
     // none after them begins, and no temporary file is left. The fourth image's output name
     // is taken, so its log line (a FIFO) holds the batch while the fifth to seventh are
-    // rendered; their hidden temporary files show that they have begun.
+    // rendered; their files open in the output folder show that they have begun.
     void stopWithSeveralImagesInProgress()
     {
-        NoReplaceFile::setUnnamedFilesEnabled(false);
-        auto unnamed = qScopeGuard([] { NoReplaceFile::setUnnamedFilesEnabled(true); });
         mPref->setValue(Setting::jobs, 4);
         Batch resizer;
         for (int i = 1; i <= 10; ++i)
@@ -504,8 +482,7 @@ private slots:
         progress.follow(resizer.job);
         QSignalSpy alert(&progress, &RecordingProgress::alertShown);
         QVERIFY(resizer.job.start(&resizer.list, arguments()));
-        QTRY_COMPARE_WITH_TIMEOUT(
-            temporaryFiles(), QStringList({ "img5.jpg", "img6.jpg", "img7.jpg" }), 60000);
+        QTRY_COMPARE_WITH_TIMEOUT(TestSupport::filesOpenIn(mOut).size(), 3, 60000);
         resizer.job.stop();
         gate->open();
         QVERIFY(alert.wait(120000));
@@ -666,8 +643,7 @@ private slots:
     void unwritableLogIsReportedOnce()
     {
         QVERIFY(TestSupport::writeFile(mTmp->filePath("not-a-folder")));
-        const QString logPath = mTmp->filePath("not-a-folder/ostrel.log");
-        BatchLog::setLogFilePath(logPath);
+        const QString logPath = TestSupport::setDataHome(mTmp->filePath("not-a-folder"));
         occupy("a.jpg");
         occupy("b.jpg");
         Batch resizer;
@@ -779,13 +755,12 @@ private slots:
 
     void logFileInDataFolder()
     {
-        BatchLog::setLogFilePath(QString());
-        const QString folder
-            = QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation);
-        QCOMPARE(BatchLog::logFilePath(), QDir(folder).filePath("ostrel.log"));
-        // A folder that does not exist yet is created.
-        const QString nested = mTmp->filePath("new/folder/ostrel.log");
-        BatchLog::setLogFilePath(nested);
+        // The application's data folder, made when it does not exist yet.
+        const QString nested = TestSupport::setDataHome(mTmp->filePath("new/folder"));
+        QCOMPARE(nested,
+            QDir(QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation))
+                .filePath("ostrel.log"));
+        QVERIFY(nested.startsWith(mTmp->filePath("new/folder/")));
         QVERIFY(BatchLog::write(BatchLog::failureMessage(
             QStringLiteral("über \"x\".jpg"), QStringLiteral("a reason"), QStringLiteral("/a/b"))));
         QVERIFY(BatchLog::write(BatchLog::failureMessage(
@@ -798,7 +773,7 @@ private slots:
         QVERIFY(lines.at(0).contains(
             QStringLiteral("ostrel[%1]: ").arg(QCoreApplication::applicationPid())));
         // A log that cannot be written is reported as such.
-        BatchLog::setLogFilePath(mTmp->filePath("occupied-by-a-file/ostrel.log"));
+        TestSupport::setDataHome(mTmp->filePath("occupied-by-a-file"));
         QVERIFY(TestSupport::writeFile(mTmp->filePath("occupied-by-a-file")));
         QVERIFY(!BatchLog::write(QStringLiteral("x")));
     }

@@ -153,10 +153,7 @@ private slots:
         mSettings->clear();
         mPref = std::make_unique<Settings>(mSettings.get());
         mPref->setValue(Setting::outputFolder, mOut);
-        NoReplaceFile::setUnnamedFilesEnabled(true);
     }
-
-    void cleanup() { NoReplaceFile::setUnnamedFilesEnabled(true); }
 
     void entryBasics()
     {
@@ -1016,17 +1013,9 @@ private slots:
 
     // The name is taken between the start of a new file and its commit: the commit is
     // refused as an existing name, the other file stays, and nothing of the new one is left.
-    void nameTakenBeforeCommit_data()
-    {
-        QTest::addColumn<bool>("unnamed");
-        QTest::newRow("unnamed file") << true;
-        QTest::newRow("temporary file") << false;
-    }
-
     void nameTakenBeforeCommit()
     {
-        QFETCH(bool, unnamed);
-        NoReplaceFile::setUnnamedFilesEnabled(unnamed);
+        const bool unnamed = !TestSupport::unnamedFilesRefused();
         NoReplaceFile::NewFile file;
         QVERIFY2(file.create(mOut, QStringLiteral("late.png")), qPrintable(file.errorString()));
         QCOMPARE(file.isUnnamed(), unnamed);
@@ -1174,21 +1163,16 @@ private slots:
     void failedWritesLeaveNothing_data()
     {
         QTest::addColumn<int>("format");
-        QTest::addColumn<bool>("unnamed"); // false: the hidden temporary file of other systems
-        QTest::newRow("jpeg") << int(OutputFormat::Jpeg) << true;
-        QTest::newRow("png") << int(OutputFormat::Png) << true;
-        QTest::newRow("gif") << int(OutputFormat::Gif) << true;
-        QTest::newRow("bmp") << int(OutputFormat::Bmp) << true;
-        QTest::newRow("tiff") << int(OutputFormat::Tiff) << true;
-        QTest::newRow("png, temporary file") << int(OutputFormat::Png) << false;
-        QTest::newRow("bmp, temporary file") << int(OutputFormat::Bmp) << false;
+        QTest::newRow("jpeg") << int(OutputFormat::Jpeg);
+        QTest::newRow("png") << int(OutputFormat::Png);
+        QTest::newRow("gif") << int(OutputFormat::Gif);
+        QTest::newRow("bmp") << int(OutputFormat::Bmp);
+        QTest::newRow("tiff") << int(OutputFormat::Tiff);
     }
 
     void failedWritesLeaveNothing()
     {
         QFETCH(int, format);
-        QFETCH(bool, unnamed);
-        NoReplaceFile::setUnnamedFilesEnabled(unnamed);
         const QString source = in(QStringLiteral("noise.png"));
         if (!QFile::exists(source)) {
             QImage noise(1500, 1000, QImage::Format_RGB32);
@@ -1241,20 +1225,15 @@ private slots:
     {
         QTest::addColumn<int>("mask");
         QTest::addColumn<int>("mode");
-        QTest::addColumn<bool>("unnamed");
-        QTest::newRow("022") << 022 << 0644 << true;
-        QTest::newRow("077") << 077 << 0600 << true;
-        QTest::newRow("002") << 002 << 0664 << true;
-        QTest::newRow("022, temporary file") << 022 << 0644 << false;
-        QTest::newRow("077, temporary file") << 077 << 0600 << false;
+        QTest::newRow("022") << 022 << 0644;
+        QTest::newRow("077") << 077 << 0600;
+        QTest::newRow("002") << 002 << 0664;
     }
 
     void permissionsFollowTheUmask()
     {
         QFETCH(int, mask);
         QFETCH(int, mode);
-        QFETCH(bool, unnamed);
-        NoReplaceFile::setUnnamedFilesEnabled(unnamed);
         writeImage(in(QStringLiteral("mode.png")), 60, 40);
         ImageEntry image(in(QStringLiteral("mode.png")));
         pixels(30, 20, OutputFormat::Png);
@@ -1272,17 +1251,9 @@ private slots:
     // with a symbolic link to a file elsewhere. No write may go through such a link, and no
     // output may end up a link. An unnamed file offers nothing to replace; a hidden
     // temporary file that was replaced costs its image, and only that.
-    void swappedTemporaryRedirectsNothing_data()
-    {
-        QTest::addColumn<bool>("unnamed");
-        QTest::newRow("unnamed file") << true;
-        QTest::newRow("temporary file") << false;
-    }
-
     void swappedTemporaryRedirectsNothing()
     {
-        QFETCH(bool, unnamed);
-        NoReplaceFile::setUnnamedFilesEnabled(unnamed);
+        const bool unnamed = !TestSupport::unnamedFilesRefused();
         const QString victim = mTmp.filePath(QStringLiteral("victim.txt"));
         {
             QFile f(victim);
@@ -1327,17 +1298,8 @@ private slots:
     }
 
     // A name that fits the file system works, however little room it leaves.
-    void longNames_data()
-    {
-        QTest::addColumn<bool>("unnamed");
-        QTest::newRow("unnamed file") << true;
-        QTest::newRow("temporary file") << false;
-    }
-
     void longNames()
     {
-        QFETCH(bool, unnamed);
-        NoReplaceFile::setUnnamedFilesEnabled(unnamed);
         pixels(30, 20, OutputFormat::Jpeg);
         QStringList bases;
         for (int length = 248; length <= 255; ++length)

@@ -78,7 +78,12 @@ private:
     QList<QUrl> mOpenedUrls;
 
     QString settingsFile() const { return mDir.filePath(QStringLiteral("Ostrel.conf")); }
-    QString logFile() const { return mDir.filePath(QStringLiteral("log/ostrel.log")); }
+    QString logFile() const { return BatchLog::logFilePath(); }
+    // Moves the log into a folder of its own, for a pipe in its place.
+    QString moveLog(const char* folder)
+    {
+        return TestSupport::setDataHome(mDir.filePath(QLatin1String(folder)));
+    }
 
     // Valid settings for a small batch: 40 x 30 pixels, 72 ppi, PNG, source names, into mOut,
     // one image at a time, so that a batch held at a known image has nothing else in flight.
@@ -284,8 +289,9 @@ private:
 private slots:
     void initTestCase()
     {
-        QStandardPaths::setTestModeEnabled(true);
         QVERIFY(mDir.isValid());
+        // The user's settings and data are never touched: both live in the test's folder.
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(mDir.filePath(QStringLiteral("config"))));
         QVERIFY(ImageCodec::initialise("tst_BatchFromWindow"));
         QVERIFY(Translations::installLanguage(*qApp, QStringLiteral("en")));
         std::signal(SIGPIPE, SIG_IGN);
@@ -305,7 +311,7 @@ private slots:
         QDir(mOut).removeRecursively();
         QVERIFY(QDir().mkpath(mIn));
         QVERIFY(QDir().mkpath(mOut));
-        BatchLog::setLogFilePath(logFile());
+        moveLog("data");
         QFile::remove(logFile());
         mOpenedUrls.clear();
     }
@@ -314,7 +320,6 @@ private slots:
     {
         mController.reset();
         mSettings.reset();
-        BatchLog::setLogFilePath(QString());
     }
 
     // Each check in its order, on what the controls show: the first that fails beeps, then
@@ -660,9 +665,8 @@ private slots:
         start(stored);
         mController->addFiles(writeSources({ "a.png", "b.png", "c.png", "d.png", "e.png" }));
         QVERIFY(TestSupport::writeFile(QDir(mOut).filePath("b.png")));
-        TestSupport::LogPipe gate(mDir.filePath(QStringLiteral("log.pipe")));
+        TestSupport::LogPipe gate(moveLog("log-pipe"));
         QVERIFY(gate.isValid());
-        BatchLog::setLogFilePath(gate.path());
 
         widget<QPushButton>("resizeButton")->click();
         auto* text = panel()->findChild<QLabel*>(QStringLiteral("progressLabel"));
@@ -710,7 +714,7 @@ private slots:
         QVERIFY(job()->isStopping());
 
         // The second batch, into a new folder typed by the user.
-        BatchLog::setLogFilePath(logFile());
+        moveLog("data"); // back from the pipe
         const QString second = mDir.filePath(QStringLiteral("second"));
         QVERIFY(QDir().mkpath(second));
         tabs()->setCurrentIndex(2);
@@ -741,9 +745,8 @@ private slots:
         mController->addFiles(
             writeSources({ "a.png", "b.png", "c.png", "d.png", "e.png", "f.png" }));
         QVERIFY(TestSupport::writeFile(QDir(mOut).filePath("e.png")));
-        TestSupport::LogPipe gate(mDir.filePath(QStringLiteral("times.pipe")));
+        TestSupport::LogPipe gate(moveLog("times-pipe"));
         QVERIFY(gate.isValid());
-        BatchLog::setLogFilePath(gate.path());
 
         widget<QPushButton>("resizeButton")->click();
         auto* text = panel()->findChild<QLabel*>(QStringLiteral("progressLabel"));
@@ -759,7 +762,7 @@ private slots:
         QVERIFY(waitForAlert());
         dismissAlert(QStringLiteral("OK"));
         // A new batch starts without the last one's times.
-        BatchLog::setLogFilePath(logFile());
+        moveLog("data"); // back from the pipe
         widget<QPushButton>("resizeButton")->click();
         QVERIFY(panel()->findChild<QLabel*>(QStringLiteral("timeLabel"))->text().isEmpty());
         QVERIFY(waitForAlert());
@@ -871,10 +874,9 @@ private slots:
         // The first and the last image fail, each stopping the worker in its log line.
         for (const char* name : { "a.png", "e.png" })
             QVERIFY(TestSupport::writeFile(QDir(mOut).filePath(QLatin1String(name))));
-        TestSupport::LogPipe first(mDir.filePath(QStringLiteral("first.pipe")));
-        TestSupport::LogPipe last(mDir.filePath(QStringLiteral("last.pipe")));
+        TestSupport::LogPipe last(moveLog("last-pipe"));
+        TestSupport::LogPipe first(moveLog("first-pipe"));
         QVERIFY(first.isValid() && last.isValid());
-        BatchLog::setLogFilePath(first.path());
         const auto progress = recordProgress();
         auto* text = panel()->findChild<QLabel*>(QStringLiteral("progressLabel"));
         auto* bar = panel()->findChild<QProgressBar*>(QStringLiteral("progressBar"));
@@ -883,7 +885,7 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(text->text(), progressText(1, 3), 60000);
         mController->addFiles(writeSources({ "d.png", "e.png" }));
         QCOMPARE(images()->count(), 5);
-        BatchLog::setLogFilePath(last.path()); // the worker waits in the first pipe already
+        moveLog("last-pipe"); // the worker waits in the first pipe already
         QVERIFY(first.waitForLine().endsWith(outputExistsMessage("a.png") + '\n'));
 
         // The fifth image: the text counts the files handed over, the bar stays full.
@@ -952,9 +954,8 @@ private slots:
             terminateProcessDuringBatch(sources);
             return;
         }
-        TestSupport::LogPipe gate(mDir.filePath(QStringLiteral("ending.pipe")));
+        TestSupport::LogPipe gate(moveLog("ending-pipe"));
         QVERIFY(gate.isValid());
-        BatchLog::setLogFilePath(gate.path());
         start(validSettings());
         mController->addFiles(sources);
         widget<QPushButton>("resizeButton")->click();

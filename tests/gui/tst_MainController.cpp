@@ -380,7 +380,7 @@ private slots:
             return UseControl([accept](TestMainController* t) {
                 auto* colorButton = t->widget<ColorButton>("backgroundColorButton");
                 QTest::mouseClick(colorButton, Qt::LeftButton);
-                QColorDialog* dialog = colorButton->dialog();
+                auto* dialog = colorButton->findChild<QColorDialog*>();
                 QVERIFY(dialog);
                 QTRY_VERIFY(dialog->isVisible());
                 QCOMPARE(dialog->windowModality(), Qt::WindowModal);
