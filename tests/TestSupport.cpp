@@ -554,11 +554,15 @@ namespace TestSupport {
 ResizeStatus renderToFile(
     const ImageCodec::RenderRequest& request, const QString& outputPath, ExistingFile existing)
 {
+    QString openError;
+    const FileDescriptor source = ImageCodec::openSourceFile(request.sourcePath, &openError);
+    if (!source.isOpen())
+        return { ResizeError::DecodeFailed, openError };
     PendingOutput output;
     ResizeStatus status = output.create(outputPath, QString(), existing);
     if (!status.ok())
         return status;
-    const ResizeStatus rendered = ImageCodec::render(request, output.descriptor());
+    const ResizeStatus rendered = ImageCodec::render(request, source.get(), output.descriptor());
     if (!rendered.ok())
         return rendered;
     status = output.commit();

@@ -857,14 +857,6 @@ Teile zusammen schreiben, was ein einziger Lauf schriebe.</translation>
         <translation>unbekannter Code für Benennung oder Format</translation>
     </message>
     <message>
-        <source>target size %1 x %2</source>
-        <translation>Zielgröße %1 x %2</translation>
-    </message>
-    <message>
-        <source>resolution %1</source>
-        <translation>Auflösung %1</translation>
-    </message>
-    <message>
         <source>Byte</source>
         <translation>Byte</translation>
     </message>
@@ -926,6 +918,17 @@ Teile zusammen schreiben, was ein einziger Lauf schriebe.</translation>
     <message>
         <source>Type</source>
         <translation>Typ</translation>
+    </message>
+</context>
+<context>
+    <name>ImageWork</name>
+    <message>
+        <source>target size %1 x %2</source>
+        <translation>Zielgröße %1 x %2</translation>
+    </message>
+    <message>
+        <source>resolution %1</source>
+        <translation>Auflösung %1</translation>
     </message>
 </context>
 <context>

@@ -856,14 +856,6 @@ run would.</translation>
         <translation>unknown naming or format code</translation>
     </message>
     <message>
-        <source>target size %1 x %2</source>
-        <translation>target size %1 x %2</translation>
-    </message>
-    <message>
-        <source>resolution %1</source>
-        <translation>resolution %1</translation>
-    </message>
-    <message>
         <source>Byte</source>
         <translation>Byte</translation>
     </message>
@@ -925,6 +917,17 @@ run would.</translation>
     <message>
         <source>Type</source>
         <translation>Type</translation>
+    </message>
+</context>
+<context>
+    <name>ImageWork</name>
+    <message>
+        <source>target size %1 x %2</source>
+        <translation>target size %1 x %2</translation>
+    </message>
+    <message>
+        <source>resolution %1</source>
+        <translation>resolution %1</translation>
     </message>
 </context>
 <context>

@@ -857,14 +857,6 @@ escriban lo que escribiría una sola ejecución.</translation>
         <translation>código de nombre o de formato desconocido</translation>
     </message>
     <message>
-        <source>target size %1 x %2</source>
-        <translation>tamaño de destino %1 x %2</translation>
-    </message>
-    <message>
-        <source>resolution %1</source>
-        <translation>resolución %1</translation>
-    </message>
-    <message>
         <source>Byte</source>
         <translation>bytes</translation>
     </message>
@@ -926,6 +918,17 @@ escriban lo que escribiría una sola ejecución.</translation>
     <message>
         <source>Type</source>
         <translation>Tipo</translation>
+    </message>
+</context>
+<context>
+    <name>ImageWork</name>
+    <message>
+        <source>target size %1 x %2</source>
+        <translation>tamaño de destino %1 x %2</translation>
+    </message>
+    <message>
+        <source>resolution %1</source>
+        <translation>resolución %1</translation>
     </message>
 </context>
 <context>

@@ -857,14 +857,6 @@ Chaque image garde le numéro qu’elle a dans la liste entière, pour que les p
         <translation>code de nommage ou de format inconnu</translation>
     </message>
     <message>
-        <source>target size %1 x %2</source>
-        <translation>taille cible %1 x %2</translation>
-    </message>
-    <message>
-        <source>resolution %1</source>
-        <translation>résolution %1</translation>
-    </message>
-    <message>
         <source>Byte</source>
         <translation>octets</translation>
     </message>
@@ -926,6 +918,17 @@ Chaque image garde le numéro qu’elle a dans la liste entière, pour que les p
     <message>
         <source>Type</source>
         <translation>Type</translation>
+    </message>
+</context>
+<context>
+    <name>ImageWork</name>
+    <message>
+        <source>target size %1 x %2</source>
+        <translation>taille cible %1 x %2</translation>
+    </message>
+    <message>
+        <source>resolution %1</source>
+        <translation>résolution %1</translation>
     </message>
 </context>
 <context>
@@ -1033,12 +1036,12 @@ Chaque image garde le numéro qu’elle a dans la liste entière, pour que les p
     <message>
         <source>“%1” was not added: %2</source>
         <extracomment>One file was not added to the list: %1 its name, %2 why (such as &quot;no such file&quot;).</extracomment>
-        <translation>« %1 » n’a pas été ajouté : %2</translation>
+        <translation>«&#xa0;%1&#xa0;» n’a pas été ajouté&#xa0;: %2</translation>
     </message>
     <message>
         <source>%1 files were not added: %2 (%3)</source>
         <extracomment>Two or more files were not added to the list: %1 how many, %2 why (such as &quot;no such file&quot;), %3 the first names, separated by commas.</extracomment>
-        <translation>%1 fichiers n’ont pas été ajoutés : %2 (%3)</translation>
+        <translation>%1 fichiers n’ont pas été ajoutés&#xa0;: %2 (%3)</translation>
     </message>
     <message>
         <source>not a type Ostrel reads</source>

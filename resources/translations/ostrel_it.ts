@@ -856,14 +856,6 @@ insieme scrivano ciò che scriverebbe un’unica esecuzione.</translation>
         <translation>codice di denominazione o di formato sconosciuto</translation>
     </message>
     <message>
-        <source>target size %1 x %2</source>
-        <translation>dimensione di destinazione %1 x %2</translation>
-    </message>
-    <message>
-        <source>resolution %1</source>
-        <translation>risoluzione %1</translation>
-    </message>
-    <message>
         <source>Byte</source>
         <translation>byte</translation>
     </message>
@@ -925,6 +917,17 @@ insieme scrivano ciò che scriverebbe un’unica esecuzione.</translation>
     <message>
         <source>Type</source>
         <translation>Tipo</translation>
+    </message>
+</context>
+<context>
+    <name>ImageWork</name>
+    <message>
+        <source>target size %1 x %2</source>
+        <translation>dimensione di destinazione %1 x %2</translation>
+    </message>
+    <message>
+        <source>resolution %1</source>
+        <translation>risoluzione %1</translation>
     </message>
 </context>
 <context>

@@ -152,7 +152,7 @@ CliOptions CliOptions::parse(const QStringList& arguments)
     for (const SettingRow& row : SettingsTable::rows()) {
         for (const SettingOption& option : row.options) {
             QString description = QCoreApplication::translate("CliOptions", option.help);
-            if (row.key == Setting::outputFormat.name)
+            if (row.holds(Setting::outputFormat))
                 description = description.arg(formatWords);
             const QString valueName = option.valueName
                 ? QCoreApplication::translate("CliOptions", option.valueName)
@@ -286,7 +286,7 @@ CliOptions CliOptions::parse(const QStringList& arguments)
             CompletedOption item { found.option->names, CompletedOption::Nothing, {} };
             if (found.option->kind == SettingOption::Kind::Folder)
                 item.takes = CompletedOption::Folder;
-            if (found.row->key == Setting::outputFormat.name)
+            if (found.row->holds(Setting::outputFormat))
                 item.words = OutputFormats::commandLineNames();
             QList<QVariant> seen;
             for (const OptionWord& word : found.option->words) {
@@ -392,17 +392,17 @@ CliOptions CliOptions::parse(const QStringList& arguments)
             break;
         }
         case SettingOption::Kind::Custom:
-            if (found.row->key == Setting::outputFormat.name) {
+            if (found.row->holds(Setting::outputFormat)) {
                 const auto format = OutputFormats::fromCommandLineName(value);
                 if (!format)
                     return bad(name, value, formatWords);
                 options.mOverrides.insert(key, int(*format));
-            } else if (found.row->key == Setting::backgroundRed.name) {
+            } else if (found.row->holds(Setting::backgroundRed)) {
                 const QColor colour = QColor::fromString(value.trimmed());
                 if (!colour.isValid())
                     return bad(name, value, expected);
                 options.mBackgroundColor = colour;
-            } else if (found.row->key == Setting::proportional.name) {
+            } else if (found.row->holds(Setting::proportional)) {
                 proportional = &found;
             }
             break;

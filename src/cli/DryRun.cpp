@@ -9,6 +9,7 @@
 #include "codec/FileNames.h"
 #include "codec/ImageCodec.h"
 #include "core/ImageEntry.h"
+#include "core/ImageWork.h"
 #include "core/NoReplaceFile.h"
 #include "core/PrintableText.h"
 #include "core/ResizeRules.h"
@@ -64,7 +65,7 @@ QList<DryRun::Plan> DryRun::plan(const ResizeOptions& options, const QList<Image
         }
         plan.sourceWidth = source.width;
         plan.sourceHeight = source.height;
-        const ImageEntry::OutputSize size = ImageEntry::outputSize(
+        const ImageWork::OutputSize size = ImageWork::outputSize(
             options, source.width, source.height, source.animationFrames());
         plan.width = size.width;
         plan.height = size.height;

@@ -10,7 +10,7 @@
 // What a batch would do, worked out without writing anything, not even a folder: for each
 // source the output path the batch would give it (running numbers, "first wins" and the
 // existing-file choice as the batch applies them) and its pixel size, from the header alone
-// (ImageCodec::probe and ImageEntry::outputSize, as the render computes it).
+// (ImageCodec::probe and ImageWork::outputSize, as the render computes it).
 // Main thread.
 class DryRun
 {

@@ -16,6 +16,7 @@
 #include "Encoder.h"
 #include "MetadataFilter.h"
 #include "PixelPipeline.h"
+#include "SourceFile.h"
 #include "SourceLoader.h"
 #include "WholeDataCheck.h"
 
@@ -66,14 +67,30 @@ void threadShutdown()
         vips_thread_shutdown();
 }
 
+FileDescriptor openSourceFile(const QString& path, QString* error)
+{
+    try {
+        readableType(path);
+        return openRegularFile(path);
+    } catch (const Refusal& refusal) {
+        *error = refusal.reason;
+    }
+    return {};
+}
+
 SourceInfo probe(const QString& path, qint64 maxPixels)
 {
+    return probe(-1, path, maxPixels);
+}
+
+SourceInfo probe(int source, const QString& path, qint64 maxPixels)
+{
     SourceInfo info;
-    openAndMeasure(path, maxPixels, &info);
+    openAndMeasure(path, source, maxPixels, &info);
     return info;
 }
 
-ResizeStatus render(const RenderRequest& request, int output)
+ResizeStatus render(const RenderRequest& request, int sourceFile, int output)
 {
     if (request.width < 1 || request.height < 1 || !OutputFormats::find(request.format)
         || !(request.resolution > 0.0f) || !std::isfinite(request.resolution))
@@ -83,7 +100,7 @@ ResizeStatus render(const RenderRequest& request, int output)
         return { ResizeError::InvalidSettings, size };
 
     SourceInfo source;
-    OpenSource open = openAndMeasure(request.sourcePath, request.maxPixels, &source);
+    OpenSource open = openAndMeasure(request.sourcePath, sourceFile, request.maxPixels, &source);
     if (!source.ok)
         return { ResizeError::DecodeFailed, source.error };
 
@@ -150,7 +167,7 @@ PreviewResult decodePreview(const QString& path, int boxPixels, qint64 maxPixels
 {
     PreviewResult result;
     SourceInfo info;
-    OpenSource open = openAndMeasure(path, maxPixels, &info);
+    OpenSource open = openAndMeasure(path, -1, maxPixels, &info);
     if (!info.ok)
         return result;
     try {

@@ -9,6 +9,7 @@
 #include <atomic>
 #include <memory>
 
+#include "FileDescriptor.h"
 #include "model/MetadataMode.h"
 #include "model/OutputFormat.h"
 #include "model/ResizeOptions.h"
@@ -42,6 +43,12 @@ QStringList sourceExtensions();
 // Sources are opened only when they are regular files (a symbolic link is followed); a named
 // pipe, a device, a folder or a socket fails at once, without waiting for data.
 
+// Opens a source once for probe() and render() on its descriptor, so that both read the same
+// file whatever is put at its path meanwhile, and so that they can run where no file can be
+// opened. Not open, with the reason in *error, for a name whose extension is no type that can
+// be read or for a file that is not a regular one.
+FileDescriptor openSourceFile(const QString& path, QString* error);
+
 // The upright pixel size of a source (EXIF orientation applied), from its header.
 struct SourceInfo
 {
@@ -61,10 +68,12 @@ struct SourceInfo
 // Fails, with the reason, for a source that cannot be opened, is not of its extension's type
 // or has more than maxPixels pixels.
 SourceInfo probe(const QString& path, qint64 maxPixels = kDefaultMaxPixels);
+// The same of a source opened by openSourceFile(path).
+SourceInfo probe(int source, const QString& path, qint64 maxPixels = kDefaultMaxPixels);
 
 struct RenderRequest
 {
-    QString sourcePath;
+    QString sourcePath; // its extension names the source's type
     int width = 0; // exact output size in pixels
     int height = 0;
     OutputFormat format = OutputFormat::Jpeg;
@@ -89,8 +98,9 @@ QString outputLimitProblem(qint64 width, qint64 height, qint64 frames, qint64 ma
 // beyond what libvips or the format's encoder can hold. Empty when it can be made.
 QString targetSizeProblem(double width, double height, OutputFormat format);
 
-// Decodes, resamples (lanczos3, shrink-on-load), converts to sRGB, flattens where asked or
-// where the format has no alpha, stamps the resolution and encodes into output, an open,
+// Decodes source, a descriptor from openSourceFile(request.sourcePath), resamples (lanczos3,
+// shrink-on-load), converts to sRGB, flattens where asked or where the format has no alpha,
+// stamps the resolution and encodes into output, an open,
 // empty regular file of the caller's (made by the no-replace writer, which names it once it
 // is complete). A failing write is a WriteFailed with the system's reason. The output is good
 // only when the whole of the source's data decoded: a source cut short or damaged fails
@@ -99,7 +109,7 @@ QString targetSizeProblem(double width, double height, OutputFormat format);
 // the first picture is written and the status' message says "first frame of N" or "first page
 // of N". On any failure the file's content is of no use: the caller discards it. Safe to run
 // for several images at once on different threads.
-ResizeStatus render(const RenderRequest& request, int output);
+ResizeStatus render(const RenderRequest& request, int source, int output);
 
 // JPEG quality on libjpeg's 1..100 scale for a compression factor of 0..1.
 int jpegQuality(float factor);

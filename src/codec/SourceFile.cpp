@@ -27,6 +27,16 @@ QString fileKind(mode_t mode)
     return QCoreApplication::translate("ImageCodec", "a special file");
 }
 
+void checkRegular(int fd)
+{
+    struct stat status = {};
+    if (::fstat(fd, &status) != 0)
+        throw Refusal { systemMessage(errno) };
+    if (!S_ISREG(status.st_mode))
+        throw Refusal { QCoreApplication::translate("ImageCodec", "not a regular file but %1")
+                            .arg(fileKind(status.st_mode)) };
+}
+
 } // namespace
 
 FileDescriptor openRegularFile(const QString& path)
@@ -39,16 +49,24 @@ FileDescriptor openRegularFile(const QString& path)
     if (fd < 0)
         throw Refusal { systemMessage(errno) };
     FileDescriptor file(fd);
-    struct stat status = {};
-    if (::fstat(fd, &status) != 0)
-        throw Refusal { systemMessage(errno) };
-    if (!S_ISREG(status.st_mode))
-        throw Refusal { QCoreApplication::translate("ImageCodec", "not a regular file but %1")
-                            .arg(fileKind(status.st_mode)) };
+    checkRegular(fd);
     // Reads of a regular file never wait; no decoder should meet EAGAIN either.
     const int flags = ::fcntl(fd, F_GETFL);
     if (flags >= 0)
         ::fcntl(fd, F_SETFL, flags & ~O_NONBLOCK);
+    return file;
+}
+
+FileDescriptor adoptRegularFile(int descriptor)
+{
+    const int fd = ::fcntl(descriptor, F_DUPFD_CLOEXEC, 0);
+    if (fd < 0)
+        throw Refusal { systemMessage(errno) };
+    FileDescriptor file(fd);
+    checkRegular(fd);
+    // A copy shares the offset with the original: the loaders start from the beginning.
+    if (::lseek(fd, 0, SEEK_SET) != 0)
+        throw Refusal { systemMessage(errno) };
     return file;
 }
 

@@ -13,5 +13,8 @@ namespace ImageCodec {
 // can be swapped in between the check and the reads. Throws a Refusal (CodecError.h) with the
 // system's reason, or with the kind of file found ("not a regular file but a named pipe").
 FileDescriptor openRegularFile(const QString& path);
+// A descriptor of the codec's own on a file opened before (by openRegularFile, maybe in another
+// process), read from its start; the file must still be a regular one. Throws as above.
+FileDescriptor adoptRegularFile(int descriptor);
 
 } // namespace ImageCodec

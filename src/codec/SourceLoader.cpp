@@ -100,14 +100,20 @@ SourceInfo describe(const VImage& header)
 
 } // namespace
 
-OpenSource openSource(const QString& path, qint64 maxPixels)
+const SourceType& readableType(const QString& path)
 {
-    OpenSource open;
-    open.type = typeOf(path);
-    if (!open.type)
+    const SourceType* type = typeOf(path);
+    if (!type)
         throw Refusal { QCoreApplication::translate(
             "ImageCodec", "not a type of image that can be read") };
-    open.file = openRegularFile(path);
+    return *type;
+}
+
+OpenSource openSource(const QString& path, int descriptor, qint64 maxPixels)
+{
+    OpenSource open;
+    open.type = &readableType(path);
+    open.file = descriptor >= 0 ? adoptRegularFile(descriptor) : openRegularFile(path);
     switch (open.type->reader) {
     case Reader::Libvips:
         openWithLibvips(open, maxPixels);
@@ -129,11 +135,12 @@ OpenSource openSource(const QString& path, qint64 maxPixels)
     return open;
 }
 
-OpenSource openAndMeasure(const QString& path, qint64 maxPixels, SourceInfo* info)
+OpenSource openAndMeasure(
+    const QString& path, int descriptor, qint64 maxPixels, SourceInfo* info)
 {
     *info = {};
     try {
-        OpenSource open = openSource(path, maxPixels);
+        OpenSource open = openSource(path, descriptor, maxPixels);
         *info = describe(open.header);
         if (open.type->structure == Structure::Gif) {
             // libvips' header stops counting at 4,097 frames.

@@ -29,13 +29,17 @@ struct OpenSource
     SourceStructure::SvgFacts svg; // what an SVG document holds (Structure::Svg)
 };
 
-// Opens path as a source of the type its extension names and reads its header. Throws a
-// Refusal for a file that is not a regular file or not of that type, a VError for a header
-// the decoder cannot read.
-OpenSource openSource(const QString& path, qint64 maxPixels);
+// The type that the extension of path names; throws a Refusal when it names none.
+const SourceType& readableType(const QString& path);
 
-// Opens and measures a source; info says whether it may be decoded and, if not, why. Throws
-// nothing: a source that did not open comes back empty.
-OpenSource openAndMeasure(const QString& path, qint64 maxPixels, SourceInfo* info);
+// Opens path (or reads descriptor, an open descriptor of it, when not -1) as a source of the
+// type its extension names and reads its header. Throws a Refusal for a file that is not a
+// regular file or not of that type, a VError for a header the decoder cannot read.
+OpenSource openSource(const QString& path, int descriptor, qint64 maxPixels);
+
+// Opens and measures a source as openSource does; info says whether it may be decoded and, if
+// not, why. Throws nothing: a source that did not open comes back empty.
+OpenSource openAndMeasure(
+    const QString& path, int descriptor, qint64 maxPixels, SourceInfo* info);
 
 } // namespace ImageCodec

@@ -11,6 +11,7 @@
 
 #include "codec/FileNames.h"
 #include "codec/ImageCodec.h"
+#include "ImageWork.h"
 #include "ResizeRules.h"
 
 #if defined(__APPLE__)
@@ -184,36 +185,6 @@ bool ImageEntry::nameIsTaken(const QString& path)
     return FileNames::isEntry(path);
 }
 
-QString ImageEntry::OutputSize::problem() const
-{
-    if (!formatProblem.isEmpty())
-        return formatProblem;
-    if (!limitProblem.isEmpty())
-        return limitProblem;
-    if (isEmpty())
-        return QCoreApplication::translate("ImageEntry", "target size %1 x %2")
-            .arg(exact.width)
-            .arg(exact.height);
-    return QString();
-}
-
-ImageEntry::OutputSize ImageEntry::outputSize(
-    const ResizeOptions& options, int sourceWidth, int sourceHeight, int animationFrames)
-{
-    OutputSize size;
-    size.exact = ResizeRules::targetSize(
-        options, static_cast<float>(sourceWidth), static_cast<float>(sourceHeight));
-    size.width = ResizeRules::wholePixels(size.exact.width);
-    size.height = ResizeRules::wholePixels(size.exact.height);
-    size.formatProblem
-        = ImageCodec::targetSizeProblem(size.exact.width, size.exact.height, options.format);
-    const OutputFormats::Info* format = OutputFormats::find(options.format);
-    if (size.formatProblem.isEmpty() && !size.isEmpty())
-        size.limitProblem = ImageCodec::outputLimitProblem(size.width, size.height,
-            format && format->animates ? animationFrames : 1, options.maxPixels);
-    return size;
-}
-
 ImageEntry::Rendered ImageEntry::render(
     const ResizeOptions& options, int number, const std::atomic<bool>* abandon)
 {
@@ -268,42 +239,26 @@ ImageEntry::Rendered ImageEntry::render(
         return fail(ResizeError::InvalidSettings,
             QCoreApplication::translate("ImageEntry", "unknown naming or format code"));
 
-    const ImageCodec::SourceInfo source = ImageCodec::probe(mPath, options.maxPixels);
-    if (!source.ok)
-        return fail(ResizeError::DecodeFailed, source.error);
-    mPixelSize = { static_cast<float>(source.width), static_cast<float>(source.height) };
-
-    const float res = options.resolution;
-    const OutputSize size
-        = outputSize(options, source.width, source.height, source.animationFrames());
-    // A size that cannot be made fails as a setting, before anything is decoded.
-    if (const QString problem = size.problem(); !problem.isEmpty())
-        return fail(ResizeError::InvalidSettings, problem);
-    if (!(res > 0.0f) || !std::isfinite(res))
-        return fail(ResizeError::InvalidSettings,
-            QCoreApplication::translate("ImageEntry", "resolution %1").arg(res));
-
-    ImageCodec::RenderRequest request;
-    request.sourcePath = mPath;
-    request.width = size.width;
-    request.height = size.height;
-    request.format = format;
-    request.quality = options.quality;
-    request.metadata = options.metadata;
-    request.tiffCompression = options.tiffCompression;
-    request.resolution = res;
-    request.flatten = options.flatten;
-    request.background = options.background;
-    request.abandon = abandon;
-    request.maxPixels = options.maxPixels;
+    // The source is opened once: what is measured is what is rendered.
+    QString openError;
+    const FileDescriptor source = ImageCodec::openSourceFile(mPath, &openError);
+    if (!source.isOpen())
+        return fail(ResizeError::DecodeFailed, openError);
+    const ImageWork::Plan plan = ImageWork::plan(source.get(), mPath, options);
+    if (plan.sourceWidth > 0)
+        mPixelSize
+            = { static_cast<float>(plan.sourceWidth), static_cast<float>(plan.sourceHeight) };
+    if (!plan.status.ok())
+        return fail(plan.status.error, plan.status.message);
 
     // The subfolder is made as the file is created, with the user's umask; a file or a link
     // in its place, or a folder that cannot be made, is this image's failure.
-    rendered.outputWidth = request.width;
-    rendered.outputHeight = request.height;
+    rendered.outputWidth = plan.outputWidth;
+    rendered.outputHeight = plan.outputHeight;
     rendered.status = rendered.output.create(output, inSubfolder ? subfolder : QString(), existing);
     if (rendered.status.ok())
-        rendered.status = ImageCodec::render(request, rendered.output.descriptor());
+        rendered.status = ImageWork::render(
+            source.get(), mPath, plan, options, rendered.output.descriptor(), abandon);
     if (!rendered.status.ok())
         rendered.output.discard();
     rendered.milliseconds = timer.elapsed();

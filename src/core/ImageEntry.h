@@ -86,25 +86,6 @@ public:
     // no-break space between them so that a line never breaks inside "1,46 KB".
     static QString byteSizeText(qint64 bytes, const QLocale& locale);
 
-    // The pixel size a source of sourceWidth x sourceHeight is written at with the settings,
-    // and whether it can be: the one computation behind a batch, its dry run and the window's
-    // line under the preview.
-    struct OutputSize
-    {
-        ResizeRules::Sides exact; // before rounding
-        int width = 0;
-        int height = 0;
-        QString formatProblem; // why the output format cannot hold it; empty when it can
-        QString limitProblem; // why it is more than the pixel limit allows; empty when not
-        // A side rounds to no pixel at all.
-        bool isEmpty() const { return width < 1 || height < 1; }
-        // Why no file can be written at this size, as a batch reports it; empty when one can.
-        QString problem() const;
-    };
-    // An animation's frames count where the output format keeps them.
-    static OutputSize outputSize(
-        const ResizeOptions& options, int sourceWidth, int sourceHeight, int animationFrames = 1);
-
     // Whether something takes the name path, a dangling symbolic link included: nothing is
     // ever written there.
     static bool nameIsTaken(const QString& path);

@@ -23,6 +23,7 @@
 #include "batch/BatchJob.h"
 #include "batch/ImageList.h"
 #include "core/ImageEntry.h"
+#include "core/ImageWork.h"
 #include "model/OutputFormat.h"
 #include "settings/Settings.h"
 #include "ui_ImagesPage.h"
@@ -306,7 +307,7 @@ void ImagesPage::showOutputSize()
 
 QString ImagesPage::outputSizeText(QSize source, int animationFrames) const
 {
-    const ImageEntry::OutputSize size = ImageEntry::outputSize(
+    const ImageWork::OutputSize size = ImageWork::outputSize(
         mSettings->resizeOptions(), source.width(), source.height(), animationFrames);
     const OutputFormats::Info* info = OutputFormats::find(mSettings->value(Setting::outputFormat));
     const QString formatName = info ? QString::fromLatin1(info->name) : QString();

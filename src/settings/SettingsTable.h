@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstring>
 #include <span>
 
 #include <QList>
@@ -112,6 +113,13 @@ struct SettingRow
     StoredCheck check = {};
     bool preset = false; // a preset carries it (the settings of the Size and Output tabs)
     QList<SettingOption> options = {};
+
+    // Whether this is the row of a key. Keys are compared by their text: two spellings of one
+    // literal need not share an address (sanitizers and shared libraries keep them apart).
+    template <typename T> bool holds(SettingKey<T> setting) const
+    {
+        return std::strcmp(key, setting.name) == 0;
+    }
 };
 
 namespace SettingsTable {

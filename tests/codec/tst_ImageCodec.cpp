@@ -18,6 +18,7 @@
 #include "TestSupport.h"
 #include "codec/ImageCodec.h"
 #include "core/ImageEntry.h"
+#include "core/ImageWork.h"
 #include "settings/Settings.h"
 
 namespace {
@@ -904,7 +905,7 @@ private slots:
         pref.setValue(Setting::outputFormat, OutputFormat(format));
         pref.setValue(Setting::maxMegapixels, frames > 1 ? 20 : 500);
         const QString found
-            = ImageEntry::outputSize(pref.resizeOptions(), sourceWidth, sourceHeight, frames)
+            = ImageWork::outputSize(pref.resizeOptions(), sourceWidth, sourceHeight, frames)
                   .problem();
         QVERIFY2(problem.isEmpty() ? found.isEmpty() : found.contains(problem), qPrintable(found));
         if (frames > 1)

@@ -1,0 +1,87 @@
+#include "ImageWork.h"
+
+#include <QCoreApplication>
+
+#include <cmath>
+
+#include "codec/ImageCodec.h"
+
+namespace ImageWork {
+
+QString OutputSize::problem() const
+{
+    if (!formatProblem.isEmpty())
+        return formatProblem;
+    if (!limitProblem.isEmpty())
+        return limitProblem;
+    if (isEmpty())
+        return QCoreApplication::translate("ImageWork", "target size %1 x %2")
+            .arg(exact.width)
+            .arg(exact.height);
+    return QString();
+}
+
+OutputSize outputSize(
+    const ResizeOptions& options, int sourceWidth, int sourceHeight, int animationFrames)
+{
+    OutputSize size;
+    size.exact = ResizeRules::targetSize(
+        options, static_cast<float>(sourceWidth), static_cast<float>(sourceHeight));
+    size.width = ResizeRules::wholePixels(size.exact.width);
+    size.height = ResizeRules::wholePixels(size.exact.height);
+    size.formatProblem
+        = ImageCodec::targetSizeProblem(size.exact.width, size.exact.height, options.format);
+    const OutputFormats::Info* format = OutputFormats::find(options.format);
+    if (size.formatProblem.isEmpty() && !size.isEmpty())
+        size.limitProblem = ImageCodec::outputLimitProblem(size.width, size.height,
+            format && format->animates ? animationFrames : 1, options.maxPixels);
+    return size;
+}
+
+Plan plan(int source, const QString& sourcePath, const ResizeOptions& options)
+{
+    Plan plan;
+    const ImageCodec::SourceInfo info = ImageCodec::probe(source, sourcePath, options.maxPixels);
+    if (!info.ok) {
+        plan.status = { ResizeError::DecodeFailed, info.error };
+        return plan;
+    }
+    plan.sourceWidth = info.width;
+    plan.sourceHeight = info.height;
+    // A size that cannot be made fails as a setting, before anything is decoded.
+    const OutputSize size = outputSize(options, info.width, info.height, info.animationFrames());
+    if (const QString problem = size.problem(); !problem.isEmpty()) {
+        plan.status = { ResizeError::InvalidSettings, problem };
+        return plan;
+    }
+    const float resolution = options.resolution;
+    if (!(resolution > 0.0f) || !std::isfinite(resolution)) {
+        plan.status = { ResizeError::InvalidSettings,
+            QCoreApplication::translate("ImageWork", "resolution %1").arg(resolution) };
+        return plan;
+    }
+    plan.outputWidth = size.width;
+    plan.outputHeight = size.height;
+    return plan;
+}
+
+ResizeStatus render(int source, const QString& sourcePath, const Plan& plan,
+    const ResizeOptions& options, int output, const std::atomic<bool>* abandon)
+{
+    ImageCodec::RenderRequest request;
+    request.sourcePath = sourcePath;
+    request.width = plan.outputWidth;
+    request.height = plan.outputHeight;
+    request.format = options.format;
+    request.quality = options.quality;
+    request.metadata = options.metadata;
+    request.tiffCompression = options.tiffCompression;
+    request.resolution = options.resolution;
+    request.flatten = options.flatten;
+    request.background = options.background;
+    request.abandon = abandon;
+    request.maxPixels = options.maxPixels;
+    return ImageCodec::render(request, source, output);
+}
+
+} // namespace ImageWork
