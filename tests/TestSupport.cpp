@@ -1,7 +1,9 @@
 #include "TestSupport.h"
 
 #include "batch/BatchLog.h"
+#include "core/ImageEntry.h"
 #include "core/PendingOutput.h"
+#include "worker/WorkerProcess.h"
 
 #include <chrono>
 
@@ -569,6 +571,17 @@ ResizeStatus renderToFile(
     if (status.ok())
         status.message = rendered.message;
     return status;
+}
+
+bool writeResized(ImageEntry& image, const ResizeOptions& options, int number, ResizeStatus* status)
+{
+    // A worker of its own, so that it runs with this process's limits as they are now.
+    WorkerProcess worker;
+    ImageEntry::Rendered rendered = image.render(options, number, worker);
+    const ResizeStatus result = ImageEntry::commit(rendered);
+    if (status)
+        *status = result;
+    return result.ok();
 }
 
 } // namespace TestSupport

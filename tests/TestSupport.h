@@ -14,6 +14,7 @@
 
 #include "codec/ImageCodec.h"
 
+class ImageEntry;
 class QSettings;
 
 // Helpers shared by the tests: real image files written into a temporary folder, and the
@@ -55,6 +56,10 @@ namespace TestSupport {
 // does: what the codec's render and the no-replace writer give together.
 ResizeStatus renderToFile(const ImageCodec::RenderRequest& request, const QString& outputPath,
     ExistingFile existing = ExistingFile::Fail);
+// Writes an image as a batch does (ImageEntry::render in a worker process started for it,
+// then commit); false when nothing was written, with the reason in status.
+bool writeResized(ImageEntry& image, const ResizeOptions& options, int number,
+    ResizeStatus* status = nullptr);
 } // namespace TestSupport
 
 namespace TestSupport {

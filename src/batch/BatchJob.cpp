@@ -20,6 +20,7 @@
 #include "codec/FileNames.h"
 #include "codec/ImageCodec.h"
 #include "core/NoReplaceFile.h"
+#include "worker/WorkerProcess.h"
 
 // The signal handler of the command-line tool lowers the run flag and abandons the image in
 // progress: the stores must not take a lock.
@@ -44,8 +45,8 @@ int numberAt(int start, int position)
     return static_cast<int>(static_cast<unsigned>(start) + static_cast<unsigned>(position));
 }
 
-// The renders of one batch, on worker threads of their own: each job renders one image into
-// a file without a name (ImageEntry::render), and the batch thread takes the results back one
+// The renders of one batch, on threads of their own, each with a worker process that decodes
+// and encodes: each job renders one image into a file without a name (ImageEntry::render), and the batch thread takes the results back one
 // by one, in list order. The workers decide nothing: which image starts, and when, is the
 // batch thread's (it hands out a job only while the run flag is up), and a worker never reads
 // the list or the flag, and never waits for anything but its next job.
@@ -67,8 +68,12 @@ public:
     {
         mThreads.reserve(static_cast<size_t>(workers));
         for (int i = 0; i < workers; ++i) {
-            mThreads.emplace_back([this] {
-                work();
+            mThreads.emplace_back([this, workers] {
+                // Each thread hands its images to a worker process of its own.
+                WorkerProcess worker({ .memoryMiB = mOptions.decoderMemoryMiB,
+                    .seconds = mOptions.decoderSeconds,
+                    .imagesAtOnce = workers });
+                work(worker);
                 ImageCodec::threadShutdown();
             });
         }
@@ -112,7 +117,7 @@ public:
     }
 
 private:
-    void work()
+    void work(WorkerProcess& worker)
     {
         for (;;) {
             Job job;
@@ -124,7 +129,7 @@ private:
                 job = mJobs.front();
                 mJobs.pop_front();
             }
-            ImageEntry::Rendered rendered = job.image->render(mOptions, job.number, mAbandon);
+            ImageEntry::Rendered rendered = job.image->render(mOptions, job.number, worker, mAbandon);
             {
                 std::lock_guard lock(mMutex);
                 mResults.emplace(job.position, std::move(rendered));

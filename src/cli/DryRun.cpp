@@ -13,6 +13,7 @@
 #include "core/NoReplaceFile.h"
 #include "core/PrintableText.h"
 #include "core/ResizeRules.h"
+#include "worker/WorkerProcess.h"
 
 namespace {
 
@@ -30,6 +31,8 @@ QString reasonFor(const QString& path, ResizeError error, const QString& detail 
 QList<DryRun::Plan> DryRun::plan(const ResizeOptions& options, const QList<Image>& images)
 {
     QList<Plan> plans;
+    // The headers are read in a worker process, as the batch reads them.
+    WorkerProcess decoder({ .memoryMiB = options.decoderMemoryMiB, .seconds = options.decoderSeconds });
     // The names this run would take before each image: "first wins" among the sources.
     QSet<QString> claimed;
     auto taken = [&claimed](const QString& path) {
@@ -58,7 +61,11 @@ QList<DryRun::Plan> DryRun::plan(const ResizeOptions& options, const QList<Image
             fail(ResizeError::SourceMissing, image.path);
             continue;
         }
-        const ImageCodec::SourceInfo source = ImageCodec::probe(image.path, options.maxPixels);
+        QString openError;
+        const FileDescriptor file = ImageCodec::openSourceFile(image.path, &openError);
+        const ImageCodec::SourceInfo source = file.isOpen()
+            ? decoder.probe(file.get(), image.path, options.maxPixels)
+            : ImageCodec::SourceInfo { .error = openError };
         if (!source.ok) {
             fail(ResizeError::DecodeFailed, source.error);
             continue;

@@ -9,6 +9,7 @@
 #include <atomic>
 #include <cerrno>
 #include <cmath>
+#include <cstring>
 
 #include <unistd.h>
 
@@ -165,9 +166,14 @@ ResizeStatus render(const RenderRequest& request, int sourceFile, int output)
 
 PreviewResult decodePreview(const QString& path, int boxPixels, qint64 maxPixels)
 {
+    return decodePreview(-1, path, boxPixels, maxPixels);
+}
+
+PreviewResult decodePreview(int source, const QString& path, int boxPixels, qint64 maxPixels)
+{
     PreviewResult result;
     SourceInfo info;
-    OpenSource open = openAndMeasure(path, -1, maxPixels, &info);
+    OpenSource open = openAndMeasure(path, source, maxPixels, &info);
     if (!info.ok)
         return result;
     try {
@@ -191,6 +197,28 @@ PreviewResult decodePreview(const QString& path, int boxPixels, qint64 maxPixels
         result = {};
     }
     return result;
+}
+
+namespace {
+
+int gAllocationFailureStatus = 1;
+
+// GLib's allocators end the process through g_error() when the system has no memory for them.
+void onGLibError(const gchar* domain, GLogLevelFlags level, const gchar* message, gpointer data)
+{
+    if (message && std::strstr(message, "failed to allocate"))
+        _exit(gAllocationFailureStatus);
+    g_log_default_handler(domain, level, message, data);
+}
+
+} // namespace
+
+void exitWhenAllocationFails(int status)
+{
+    gAllocationFailureStatus = status;
+    g_log_set_handler("GLib",
+        static_cast<GLogLevelFlags>(G_LOG_LEVEL_ERROR | G_LOG_FLAG_FATAL | G_LOG_FLAG_RECURSION),
+        onGLibError, nullptr);
 }
 
 } // namespace ImageCodec

@@ -123,5 +123,12 @@ struct PreviewResult
 // Nothing is decoded from a source that probe() refuses.
 PreviewResult decodePreview(
     const QString& path, int boxPixels, qint64 maxPixels = kDefaultMaxPixels);
+// The same of a source opened by openSourceFile(path).
+PreviewResult decodePreview(
+    int source, const QString& path, int boxPixels, qint64 maxPixels = kDefaultMaxPixels);
+
+// Ends the process with status when GLib fails to allocate memory (it would abort), so that a
+// process that runs the decoders under a memory ceiling can say that the ceiling was reached.
+void exitWhenAllocationFails(int status);
 
 } // namespace ImageCodec

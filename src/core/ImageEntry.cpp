@@ -150,16 +150,6 @@ QString ImageEntry::byteSizeText(qint64 bytes, const QLocale& locale)
     return number + QChar(0x00A0) + QCoreApplication::translate("ImageEntry", kByteUnits[unit]);
 }
 
-bool ImageEntry::writeResized(const ResizeOptions& options, int number, ResizeStatus* status,
-    const std::atomic<bool>* abandon)
-{
-    Rendered rendered = render(options, number, abandon);
-    const ResizeStatus result = commit(rendered);
-    if (status)
-        *status = result;
-    return result.ok();
-}
-
 ResizeStatus ImageEntry::commit(Rendered& rendered)
 {
     if (rendered.output.isPending()) {
@@ -185,8 +175,8 @@ bool ImageEntry::nameIsTaken(const QString& path)
     return FileNames::isEntry(path);
 }
 
-ImageEntry::Rendered ImageEntry::render(
-    const ResizeOptions& options, int number, const std::atomic<bool>* abandon)
+ImageEntry::Rendered ImageEntry::render(const ResizeOptions& options, int number,
+    ImageWorker& worker, const std::atomic<bool>* abandon)
 {
     Rendered rendered;
     QElapsedTimer timer;
@@ -244,7 +234,7 @@ ImageEntry::Rendered ImageEntry::render(
     const FileDescriptor source = ImageCodec::openSourceFile(mPath, &openError);
     if (!source.isOpen())
         return fail(ResizeError::DecodeFailed, openError);
-    const ImageWork::Plan plan = ImageWork::plan(source.get(), mPath, options);
+    const ImageWork::Plan plan = worker.plan(source.get(), mPath, options, abandon);
     if (plan.sourceWidth > 0)
         mPixelSize
             = { static_cast<float>(plan.sourceWidth), static_cast<float>(plan.sourceHeight) };
@@ -257,7 +247,7 @@ ImageEntry::Rendered ImageEntry::render(
     rendered.outputHeight = plan.outputHeight;
     rendered.status = rendered.output.create(output, inSubfolder ? subfolder : QString(), existing);
     if (rendered.status.ok())
-        rendered.status = ImageWork::render(
+        rendered.status = worker.render(
             source.get(), mPath, plan, options, rendered.output.descriptor(), abandon);
     if (!rendered.status.ok())
         rendered.output.discard();

@@ -9,6 +9,7 @@
 
 #include "codec/ImageCodec.h"
 #include "PendingOutput.h"
+#include "ImageWork.h"
 #include "ResizeRules.h"
 #include "model/ResizeOptions.h"
 #include "model/ResizeStatus.h"
@@ -90,14 +91,7 @@ public:
     // ever written there.
     static bool nameIsTaken(const QString& path);
 
-    // Writes this image resized and converted as the options say, as a new file; never
-    // replaces anything. number is the running number of custom naming. False when nothing was
-    // written; status, when given, says why. When abandon turns true the image is given up
-    // at once, writing nothing. The same as render() followed at once by commit().
-    bool writeResized(const ResizeOptions& options, int number, ResizeStatus* status = nullptr,
-        const std::atomic<bool>* abandon = nullptr);
-
-    // An image rendered but not yet given its name: the first half of writeResized.
+    // An image rendered but not yet given its name.
     struct Rendered
     {
         QString outputPath;
@@ -113,13 +107,15 @@ public:
         qint64 milliseconds = 0; // how long the render took
         QString writtenPath; // set by commit once the file has its name (a numbered one too)
     };
-    // Everything writeResized does except naming the file. Several images may render at once,
-    // each on its own thread; the entry's own fields are written (the pixel size), so one
-    // entry renders on one thread at a time.
-    Rendered render(
-        const ResizeOptions& options, int number, const std::atomic<bool>* abandon = nullptr);
-    // The second half: names the rendered file unless its name exists, or gives the render's
-    // failure. Committing the renders of a batch in list order gives every image the answer
+    // Renders this image resized and converted as the options say into a new file without a
+    // name, never replacing anything; number is the running number of custom naming. The
+    // source and the output are opened here, the pixels are the worker's. When abandon turns
+    // true the image is given up at once, writing nothing. Several images may render at once,
+    // each on its own thread with its own worker; the entry's own fields are written (the
+    // pixel size), so one entry renders on one thread at a time.
+    Rendered render(const ResizeOptions& options, int number, ImageWorker& worker,
+        const std::atomic<bool>* abandon = nullptr);
+    // Names the rendered file unless its name exists, or gives the render's failure. Committing the renders of a batch in list order gives every image the answer
     // that writing them one after another gives ("first wins" for one name).
     static ResizeStatus commit(Rendered& rendered);
 

@@ -54,3 +54,20 @@ ResizeStatus render(int source, const QString& sourcePath, const Plan& plan,
     const ResizeOptions& options, int output, const std::atomic<bool>* abandon = nullptr);
 
 } // namespace ImageWork
+
+// Where the work of one image is done: plan() and render() as ImageWork's, on the descriptors
+// given, in a process that may be this one or another (a decoder that crashes or runs away
+// then costs that image only). An image that cannot be planned or rendered there fails with
+// the reason. One object serves one thread at a time.
+class ImageWorker
+{
+public:
+    virtual ~ImageWorker() = default;
+    // When abandon turns true the image is given up at once.
+    virtual ImageWork::Plan plan(int source, const QString& sourcePath,
+        const ResizeOptions& options, const std::atomic<bool>* abandon)
+        = 0;
+    virtual ResizeStatus render(int source, const QString& sourcePath, const ImageWork::Plan& plan,
+        const ResizeOptions& options, int output, const std::atomic<bool>* abandon)
+        = 0;
+};

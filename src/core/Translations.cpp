@@ -56,6 +56,12 @@ void activate(QCoreApplication& app, std::unique_ptr<QTranslator> translator)
 
 } // namespace
 
+QString language()
+{
+    const Tables& tables = installed();
+    return tables.application ? tables.application->language() : QString();
+}
+
 bool installLanguage(QCoreApplication& app, const QString& language)
 {
     auto translator = std::make_unique<QTranslator>();

@@ -17,6 +17,8 @@ bool install(QCoreApplication& app);
 // Installs the table of one language ("it", "de", ...), with Qt's own; false when there is
 // none.
 bool installLanguage(QCoreApplication& app, const QString& language);
+// The language of the installed table ("de", "it", ...); empty when none is installed.
+QString language();
 // Removes any installed table, Qt's too (every text then reads in English).
 void uninstall(QCoreApplication& app);
 

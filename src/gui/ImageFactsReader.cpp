@@ -70,7 +70,12 @@ void ImageFactsReader::run()
             }
         }
         if (result.headerRead) {
-            const ImageCodec::SourceInfo info = ImageCodec::probe(result.path, mMaxPixels);
+            // Read in a worker process: a header that crashes its decoder costs its row.
+            QString openError;
+            const FileDescriptor source = ImageCodec::openSourceFile(result.path, &openError);
+            const ImageCodec::SourceInfo info = source.isOpen()
+                ? mDecoder.probe(source.get(), result.path, mMaxPixels)
+                : ImageCodec::SourceInfo { .error = openError };
             if (info.ok)
                 result.pixels = QSize(info.width, info.height);
             else

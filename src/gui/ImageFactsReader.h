@@ -11,6 +11,7 @@
 #include <QStringList>
 
 #include "core/WorkerThread.h"
+#include "worker/WorkerProcess.h"
 
 // What the file list shows of each file beyond its name, read off the main thread: first the
 // size in bytes of every file asked for (one status query each), then the pixel size of each
@@ -63,6 +64,8 @@ private:
     bool mRunning = false;
     std::atomic<bool> mStopping { false };
     std::atomic<qint64> mMaxPixels;
+    // The pool thread's: the process that reads the headers.
+    WorkerProcess mDecoder;
 
     // Last: destroyed first, so the reading in progress ends before what it reads goes.
     WorkerThread mWorker;

@@ -76,15 +76,21 @@ void PreviewLoader::run()
         }
         Preview preview;
         preview.box = request.box;
-        const ImageCodec::PreviewResult decoded
-            = ImageCodec::decodePreview(request.path, request.box, mMaxPixels);
+        // Decoded in a worker process: a file that crashes its decoder costs its preview.
+        QString openError;
+        const FileDescriptor source = ImageCodec::openSourceFile(request.path, &openError);
+        const ImageCodec::PreviewResult decoded = source.isOpen()
+            ? mDecoder.preview(source.get(), request.path, request.box, mMaxPixels)
+            : ImageCodec::PreviewResult();
         preview.image = decoded.image;
         preview.sourceSize = decoded.sourceSize;
         preview.animationFrames = decoded.animationFrames;
         if (preview.image.isNull()) {
             // The header tells why; a file whose header reads but whose data does not is
             // damaged past its header.
-            const ImageCodec::SourceInfo info = ImageCodec::probe(request.path, mMaxPixels);
+            const ImageCodec::SourceInfo info = source.isOpen()
+                ? mDecoder.probe(source.get(), request.path, mMaxPixels)
+                : ImageCodec::SourceInfo { .error = openError };
             preview.error = info.ok
                 ? QCoreApplication::translate("PreviewLoader", "the image data cannot be decoded")
                 : info.error;

@@ -11,6 +11,7 @@
 #include <QString>
 
 #include "core/WorkerThread.h"
+#include "worker/WorkerProcess.h"
 
 // Decodes the preview of the selected image off the main thread, and keeps the last few.
 //
@@ -82,6 +83,8 @@ private:
     quint64 mSerial = 0; // the serial of the request that counts
     QCache<QString, Preview> mCache;
 
+    // The worker thread's: the process that decodes the previews.
+    WorkerProcess mDecoder;
     // Last: destroyed first, so the decode in progress ends before what it reads goes.
     WorkerThread mWorker;
 };

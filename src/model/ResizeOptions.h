@@ -68,4 +68,12 @@ struct ResizeOptions
     // A source, or an output, of more pixels is refused before anything is decoded.
     static constexpr qint64 kDefaultMaxPixels = 500'000'000;
     qint64 maxPixels = kDefaultMaxPixels;
+    // Each image is decoded and encoded in a worker process of its own with these ceilings:
+    // the memory it may take (MiB) and the processor time one image may take (seconds). An
+    // image that needs more fails; the batch goes on.
+    static constexpr int kDefaultDecoderMemoryMiB = 2048;
+    static constexpr int kDefaultDecoderSeconds = 120;
+    int decoderMemoryMiB = kDefaultDecoderMemoryMiB;
+    int decoderSeconds = kDefaultDecoderSeconds;
+    // A field added here travels to the workers too (the list in WorkerProtocol.cpp).
 };

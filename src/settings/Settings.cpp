@@ -325,5 +325,7 @@ ResizeOptions Settings::resizeOptions() const
     options.flatten = value(Setting::background);
     options.background = backgroundColor();
     options.maxPixels = maxPixels();
+    options.decoderMemoryMiB = value(Setting::decoderMemory);
+    options.decoderSeconds = value(Setting::decoderSeconds);
     return options;
 }

@@ -48,6 +48,8 @@ inline constexpr SettingKey<int> jobs { "jobs" }; // 0: one per processor core
 inline constexpr SettingKey<MetadataMode> metadata { "metadata" };
 inline constexpr SettingKey<TiffCompression> tiffCompression { "tiffCompression" };
 inline constexpr SettingKey<int> maxMegapixels { "maxMegapixels" };
+inline constexpr SettingKey<int> decoderMemory { "decoderMemory" }; // MiB
+inline constexpr SettingKey<int> decoderSeconds { "decoderSeconds" };
 inline constexpr SettingKey<bool> showFullPath { "showFullPath" };
 inline constexpr SettingKey<int> currentTab { "tab" };
 inline constexpr SettingKey<QString> lastOpenFolder { "lastOpenFolder" };

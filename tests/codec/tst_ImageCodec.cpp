@@ -868,7 +868,7 @@ private slots:
         pref.setValue(Setting::outputFormat, OutputFormat(format));
         ImageEntry image(in(QStringLiteral("size.png")));
         ResizeStatus status;
-        QVERIFY(!image.writeResized(pref.resizeOptions(), 1, &status));
+        QVERIFY(!TestSupport::writeResized(image, pref.resizeOptions(), 1, &status));
         QCOMPARE(status.error, ResizeError::InvalidSettings);
         QVERIFY2(status.message.contains(named), qPrintable(status.message));
         QVERIFY(outputs().isEmpty());
@@ -913,7 +913,8 @@ private slots:
         // Refused before anything is decoded.
         const QString tall = TestSupport::writeImage(in(QStringLiteral("tall.png")), 1, 5000);
         ResizeStatus status;
-        QVERIFY(!ImageEntry(tall).writeResized(pref.resizeOptions(), 1, &status));
+        ImageEntry image(tall);
+        QVERIFY(!TestSupport::writeResized(image, pref.resizeOptions(), 1, &status));
         QCOMPARE(status.error, ResizeError::InvalidSettings);
         QVERIFY2(status.message.contains(problem), qPrintable(status.message));
         QVERIFY(outputs().isEmpty());

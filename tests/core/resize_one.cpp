@@ -11,6 +11,7 @@
 #include "codec/ImageCodec.h"
 #include "core/ImageEntry.h"
 #include "settings/Settings.h"
+#include "TestSupport.h"
 
 int main(int argc, char** argv)
 {
@@ -31,7 +32,7 @@ int main(int argc, char** argv)
     }
     ImageEntry image(QString::fromLocal8Bit(argv[1]));
     ResizeStatus status;
-    if (image.writeResized(pref.resizeOptions(), 1, &status))
+    if (TestSupport::writeResized(image, pref.resizeOptions(), 1, &status))
         return 0;
     std::fprintf(stderr, "%s: %s\n", qPrintable(resizeErrorText(status.error)),
         qPrintable(status.message));

@@ -76,7 +76,7 @@ private:
         ResizeOptions options = mPref->resizeOptions();
         options.flatten = bg;
         options.background = colour;
-        return image.writeResized(options, 1, status);
+        return TestSupport::writeResized(image, options, 1, status);
     }
 
     // The sources of metadataModes, made once.
@@ -211,7 +211,7 @@ private slots:
         mPref->setValue(Setting::naming, OutputNaming::CustomName);
         mPref->setValue(Setting::baseName, QStringLiteral("Img"));
         mPref->setValue(Setting::outputFormat, OutputFormat::Tiff);
-        QVERIFY(holiday.writeResized(mPref->resizeOptions(), 7));
+        QVERIFY(TestSupport::writeResized(holiday, mPref->resizeOptions(), 7));
         QVERIFY(QFile::exists(out(QStringLiteral("Img0007.tif"))));
         QCOMPARE(outputFiles().size(), 2); // no temporary file left beside them
     }
