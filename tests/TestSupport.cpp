@@ -573,6 +573,45 @@ ResizeStatus renderToFile(
     return status;
 }
 
+void preloadMisbehavingDecoder()
+{
+    qputenv("LD_PRELOAD", OSTREL_MISBEHAVING_DECODER);
+    // A sanitizer's run-time library wants to come first; here it need not.
+    qputenv("ASAN_OPTIONS", qgetenv("ASAN_OPTIONS") + ":verify_asan_link_order=0");
+}
+
+bool memoryCeilingApplies()
+{
+#if defined(__SANITIZE_ADDRESS__) || defined(__SANITIZE_THREAD__)
+    return false;
+#else
+    return true;
+#endif
+}
+
+QList<qint64> workersWithFileOpen(const QString& text)
+{
+    QList<qint64> found;
+    const QString self = QString::number(::getpid());
+    for (const QString& pid : QDir(QStringLiteral("/proc")).entryList(QDir::Dirs)) {
+        QFile stat(QStringLiteral("/proc/%1/stat").arg(pid));
+        if (!stat.open(QIODevice::ReadOnly))
+            continue;
+        const QByteArray line = stat.readAll();
+        const QList<QByteArray> fields = line.mid(line.lastIndexOf(')') + 2).split(' ');
+        if (fields.size() < 2 || fields.at(1) != self.toLatin1())
+            continue;
+        const QDir descriptors(QStringLiteral("/proc/%1/fd").arg(pid));
+        for (const QFileInfo& descriptor : descriptors.entryInfoList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot)) {
+            if (descriptor.symLinkTarget().contains(text)) {
+                found << pid.toLongLong();
+                break;
+            }
+        }
+    }
+    return found;
+}
+
 bool writeResized(ImageEntry& image, const ResizeOptions& options, int number, ResizeStatus* status)
 {
     // A worker of its own, so that it runs with this process's limits as they are now.

@@ -56,6 +56,14 @@ namespace TestSupport {
 // does: what the codec's render and the no-replace writer give together.
 ResizeStatus renderToFile(const ImageCodec::RenderRequest& request, const QString& outputPath,
     ExistingFile existing = ExistingFile::Fail);
+// Preloads a decoder that misbehaves into the worker processes started from now on: a source
+// whose file name holds "crashes-the-decoder" crashes it, "exhausts-memory" makes it allocate
+// without end, "loops-for-ever" makes it compute without end.
+void preloadMisbehavingDecoder();
+// Whether the workers run under their memory ceiling (not in a sanitizer's build).
+bool memoryCeilingApplies();
+// The worker processes of this process that have a file whose path holds text open.
+QList<qint64> workersWithFileOpen(const QString& text);
 // Writes an image as a batch does (ImageEntry::render in a worker process started for it,
 // then commit); false when nothing was written, with the reason in status.
 bool writeResized(ImageEntry& image, const ResizeOptions& options, int number,

@@ -170,6 +170,7 @@ private slots:
         std::signal(SIGXFSZ, SIG_IGN);
         QVERIFY(
             Translations::installLanguage(*QCoreApplication::instance(), QStringLiteral("en")));
+        TestSupport::preloadMisbehavingDecoder();
     }
 
     void init()
@@ -513,6 +514,87 @@ private slots:
         const QStringList lines = logLines(gate->readAll());
         QCOMPARE(lines.size(), 1);
         QCOMPARE(kLogLine.match(lines.first()).captured(1), QStringLiteral("img4.jpg"));
+    }
+
+    // A decoder that crashes, runs out of its memory ceiling or computes for ever costs its
+    // image only: the images around it are written, in order, with their running numbers.
+    void misbehavingDecoderCostsOneImage_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("crash") << "crashes-the-decoder.png" << "the decoder crashed (signal 6)";
+        QTest::newRow("memory") << "exhausts-memory.png"
+                                << "the decoder needed more than 256 MiB of memory";
+        QTest::newRow("loop") << "loops-for-ever.png"
+                              << "the decoder took more than 1 s of processor time";
+    }
+
+    void misbehavingDecoderCostsOneImage()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, reason);
+        if (name.startsWith(QLatin1String("exhausts")) && !TestSupport::memoryCeilingApplies())
+            QSKIP("a sanitizer's shadow memory leaves no room for a memory ceiling");
+        mPref->setValue(Setting::decoderMemory, 256);
+        mPref->setValue(Setting::decoderSeconds, 1);
+        mPref->setValue(Setting::jobs, 2);
+        mPref->setValue(Setting::naming, OutputNaming::CustomName);
+        mPref->setValue(Setting::baseName, QStringLiteral("Img"));
+        Batch resizer;
+        resizer.images().addPaths({ source("a.png"), source("b.png"), source(name),
+            source("d.png"), source("e.png") });
+        RecordingProgress progress;
+        run(resizer, progress, QStringLiteral("1"));
+
+        QCOMPARE(outputFiles(),
+            QStringList({ "Img0001.jpg", "Img0002.jpg", "Img0004.jpg", "Img0005.jpg" }));
+        for (const QString& file : outputFiles())
+            QCOMPARE(TestSupport::inspect(output(file)).width, 40);
+        const BatchResult& result = progress.report->result;
+        QCOMPARE(result.processed, 5);
+        QCOMPARE(result.errorCount(), 1);
+        QCOMPARE(result.failures.first().name, name);
+        QCOMPARE(result.failures.first().status.message, reason);
+    }
+
+    // A decoder taken over by its file can neither write a file, nor open a socket, nor start
+    // a program or a process: it crashes if one of them works (misbehaving_decoder.cpp).
+    void decoderCannotEscape()
+    {
+        Batch resizer;
+        resizer.images().addPaths({ source("escapes-the-sandbox.png") });
+        RecordingProgress progress;
+        run(resizer, progress);
+        QCOMPARE(progress.report->result.errorCount(), 0);
+        QCOMPARE(outputFiles(), QStringList({ "escapes-the-sandbox.jpg" }));
+        QCOMPARE(TestSupport::filesIn(mIn), QStringList({ "escapes-the-sandbox.png" }));
+    }
+
+    // A worker killed from outside in the middle of an image: that image fails, the worker is
+    // started again for the next.
+    void workerKilledMidImage()
+    {
+        mPref->setValue(Setting::jobs, 1);
+        Batch resizer;
+        resizer.images().addPaths(
+            { source("a.png"), source("loops-for-ever.png"), source("c.png") });
+        RecordingProgress progress;
+        progress.follow(resizer.job);
+        QSignalSpy alert(&progress, &RecordingProgress::alertShown);
+        QVERIFY(resizer.job.start(&resizer.list, arguments()));
+        QList<qint64> busy;
+        QTRY_VERIFY_WITH_TIMEOUT(
+            !(busy = TestSupport::workersWithFileOpen(QStringLiteral("loops-for-ever"))).isEmpty(),
+            60000);
+        QCOMPARE(::kill(pid_t(busy.first()), SIGKILL), 0);
+        QVERIFY(alert.wait(120000));
+        resizer.job.wait();
+
+        QCOMPARE(outputFiles(), QStringList({ "a.jpg", "c.jpg" }));
+        const BatchResult& result = progress.report->result;
+        QCOMPARE(result.errorCount(), 1);
+        QCOMPARE(result.failures.first().status.message,
+            QStringLiteral("the decoder was ended from outside (signal 9)"));
     }
 
     void startNumbers_data()

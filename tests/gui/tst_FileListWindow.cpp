@@ -82,6 +82,7 @@ private slots:
     {
         QVERIFY(ImageCodec::initialise("tst_FileListWindow"));
         QVERIFY(Translations::installLanguage(*qApp, QStringLiteral("en")));
+        TestSupport::preloadMisbehavingDecoder();
         const QStringList names = { "a.png", "b.png", "c.png", "d.png", "e.png" };
         for (int i = 0; i < names.size(); ++i)
             mFiles << TestSupport::writeImage(mDir.filePath(names[i]), 40 + i, 30);
@@ -194,7 +195,8 @@ private slots:
     }
 
     // The preview is decoded off the main thread and fills the box, never enlarged beyond the
-    // source; a file that does not decode says why instead of giving a size of 0 x 0.
+    // source; a file that does not decode, or crashes its decoder, says why instead of giving
+    // a size of 0 x 0.
     void selectionShowsPreviewAndInformationLine()
     {
         // An uncompressed BMP has a size known in advance: a 54-byte header and 300 rows of
@@ -204,7 +206,9 @@ private slots:
         QCOMPARE(QFileInfo(big).size(), qint64(360054));
         const QString broken = mDir.filePath(QStringLiteral("broken.png"));
         QVERIFY(TestSupport::writeFile(broken, "not an image"));
-        mController->addFiles({ big, broken, mFiles[0] });
+        const QString crashing = TestSupport::writeImage(
+            mDir.filePath(QStringLiteral("crashes-the-decoder.png")), 40, 30);
+        mController->addFiles({ big, broken, mFiles[0], crashing });
 
         selectRow(0);
         // Once the layout has settled, the picture fills the box on one side (to a pixel of
@@ -222,6 +226,11 @@ private slots:
         QVERIFY(label("previewLabel")->pixmap().isNull());
         QCOMPARE(label("imageSizeLabel")->text(), QStringLiteral("not a PNG image, 12\u00A0Byte"));
         QVERIFY(label("outputSizeLabel")->text().isEmpty());
+
+        selectRow(3);
+        QTRY_COMPARE(label("previewLabel")->text(),
+            QStringLiteral("Cannot be read: the decoder crashed (signal 6)"));
+        QVERIFY(label("previewLabel")->pixmap().isNull());
 
         // A source smaller than the box is shown at its own size.
         selectRow(2);
