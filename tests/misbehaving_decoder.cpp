@@ -59,7 +59,8 @@ _VipsSource* vips_source_new_from_descriptor(int descriptor)
         }
     }
     using Real = _VipsSource* (*)(int);
-    static const Real real = reinterpret_cast<Real>(dlsym(RTLD_NEXT, "vips_source_new_from_descriptor"));
+    static const Real real
+        = reinterpret_cast<Real>(dlsym(RTLD_NEXT, "vips_source_new_from_descriptor"));
     return real(descriptor);
 }
 

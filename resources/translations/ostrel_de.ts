@@ -575,6 +575,22 @@ Teile zusammen schreiben, was ein einziger Lauf schriebe.</translation>
         <source>a name that can start a file name: no &quot;/&quot;, and not &quot;.&quot; or &quot;..&quot;</source>
         <translation>ein Name, mit dem ein Dateiname beginnen kann: kein „/“, und nicht „.“ oder „..“</translation>
     </message>
+    <message>
+        <source>Let the decoders of one image take at most MIB mebibytes of memory; an image that needs more fails (default 2048; 64 to 1048576).</source>
+        <translation>Den Decodern eines Bildes höchstens MIB Mebibyte Speicher erlauben; ein Bild, das mehr braucht, schlägt fehl (Standard 2048; 64 bis 1048576).</translation>
+    </message>
+    <message>
+        <source>a whole number from 64 to 1048576</source>
+        <translation>eine ganze Zahl von 64 bis 1048576</translation>
+    </message>
+    <message>
+        <source>Let one image take at most N seconds of processor time to decode and encode; an image that needs more fails (default 120; 1 to 86400).</source>
+        <translation>Einem Bild höchstens N Sekunden Prozessorzeit zum Decodieren und Codieren erlauben; ein Bild, das mehr braucht, schlägt fehl (Standard 120; 1 bis 86400).</translation>
+    </message>
+    <message>
+        <source>a whole number from 1 to 86400</source>
+        <translation>eine ganze Zahl von 1 bis 86400</translation>
+    </message>
 </context>
 <context>
     <name>CliProgress</name>
@@ -1639,6 +1655,45 @@ Teile zusammen schreiben, was ein einziger Lauf schriebe.</translation>
     <message>
         <source>Height</source>
         <translation>Höhe</translation>
+    </message>
+</context>
+<context>
+    <name>WorkerProcess</name>
+    <message>
+        <source>the image worker&apos;s answer cannot be read</source>
+        <translation>die Antwort des Bildprozesses ist nicht lesbar</translation>
+    </message>
+    <message>
+        <source>the image worker cannot be started: %1</source>
+        <translation>der Bildprozess kann nicht gestartet werden: %1</translation>
+    </message>
+    <message>
+        <source>the image worker cannot be started (%1): %2</source>
+        <translation>der Bildprozess kann nicht gestartet werden (%1): %2</translation>
+    </message>
+    <message>
+        <source>the decoder needed more than %1 MiB of memory</source>
+        <translation>der Decoder brauchte mehr als %1 MiB Speicher</translation>
+    </message>
+    <message>
+        <source>the decoder took more than %1 s of processor time</source>
+        <translation>der Decoder brauchte mehr als %1 s Prozessorzeit</translation>
+    </message>
+    <message>
+        <source>the decoder was ended from outside (signal %1)</source>
+        <translation>der Decoder wurde von außen beendet (Signal %1)</translation>
+    </message>
+    <message>
+        <source>the decoder crashed (signal %1)</source>
+        <translation>der Decoder ist abgestürzt (Signal %1)</translation>
+    </message>
+    <message>
+        <source>the decoder stopped answering</source>
+        <translation>der Decoder antwortet nicht mehr</translation>
+    </message>
+    <message>
+        <source>the decoder ended unexpectedly (status %1)</source>
+        <translation>der Decoder endete unerwartet (Status %1)</translation>
     </message>
 </context>
 </TS>

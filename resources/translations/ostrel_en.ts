@@ -574,6 +574,22 @@ run would.</translation>
         <source>a name that can start a file name: no &quot;/&quot;, and not &quot;.&quot; or &quot;..&quot;</source>
         <translation>a name that can start a file name: no &quot;/&quot;, and not &quot;.&quot; or &quot;..&quot;</translation>
     </message>
+    <message>
+        <source>Let the decoders of one image take at most MIB mebibytes of memory; an image that needs more fails (default 2048; 64 to 1048576).</source>
+        <translation>Let the decoders of one image take at most MIB mebibytes of memory; an image that needs more fails (default 2048; 64 to 1048576).</translation>
+    </message>
+    <message>
+        <source>a whole number from 64 to 1048576</source>
+        <translation>a whole number from 64 to 1048576</translation>
+    </message>
+    <message>
+        <source>Let one image take at most N seconds of processor time to decode and encode; an image that needs more fails (default 120; 1 to 86400).</source>
+        <translation>Let one image take at most N seconds of processor time to decode and encode; an image that needs more fails (default 120; 1 to 86400).</translation>
+    </message>
+    <message>
+        <source>a whole number from 1 to 86400</source>
+        <translation>a whole number from 1 to 86400</translation>
+    </message>
 </context>
 <context>
     <name>CliProgress</name>
@@ -1638,6 +1654,45 @@ run would.</translation>
     <message>
         <source>Height</source>
         <translation>Height</translation>
+    </message>
+</context>
+<context>
+    <name>WorkerProcess</name>
+    <message>
+        <source>the image worker&apos;s answer cannot be read</source>
+        <translation>the image worker&apos;s answer cannot be read</translation>
+    </message>
+    <message>
+        <source>the image worker cannot be started: %1</source>
+        <translation>the image worker cannot be started: %1</translation>
+    </message>
+    <message>
+        <source>the image worker cannot be started (%1): %2</source>
+        <translation>the image worker cannot be started (%1): %2</translation>
+    </message>
+    <message>
+        <source>the decoder needed more than %1 MiB of memory</source>
+        <translation>the decoder needed more than %1 MiB of memory</translation>
+    </message>
+    <message>
+        <source>the decoder took more than %1 s of processor time</source>
+        <translation>the decoder took more than %1 s of processor time</translation>
+    </message>
+    <message>
+        <source>the decoder was ended from outside (signal %1)</source>
+        <translation>the decoder was ended from outside (signal %1)</translation>
+    </message>
+    <message>
+        <source>the decoder crashed (signal %1)</source>
+        <translation>the decoder crashed (signal %1)</translation>
+    </message>
+    <message>
+        <source>the decoder stopped answering</source>
+        <translation>the decoder stopped answering</translation>
+    </message>
+    <message>
+        <source>the decoder ended unexpectedly (status %1)</source>
+        <translation>the decoder ended unexpectedly (status %1)</translation>
     </message>
 </context>
 </TS>

@@ -575,6 +575,22 @@ escriban lo que escribiría una sola ejecución.</translation>
         <source>a name that can start a file name: no &quot;/&quot;, and not &quot;.&quot; or &quot;..&quot;</source>
         <translation>un nombre con el que pueda empezar un nombre de archivo: sin «/», y que no sea «.» ni «..»</translation>
     </message>
+    <message>
+        <source>Let the decoders of one image take at most MIB mebibytes of memory; an image that needs more fails (default 2048; 64 to 1048576).</source>
+        <translation>Permite a los decodificadores de una imagen usar como máximo MIB mebibytes de memoria; una imagen que necesite más falla (predeterminado 2048; de 64 a 1048576).</translation>
+    </message>
+    <message>
+        <source>a whole number from 64 to 1048576</source>
+        <translation>un número entero de 64 a 1048576</translation>
+    </message>
+    <message>
+        <source>Let one image take at most N seconds of processor time to decode and encode; an image that needs more fails (default 120; 1 to 86400).</source>
+        <translation>Permite a una imagen usar como máximo N segundos de tiempo de procesador para decodificarla y codificarla; una imagen que necesite más falla (predeterminado 120; de 1 a 86400).</translation>
+    </message>
+    <message>
+        <source>a whole number from 1 to 86400</source>
+        <translation>un número entero de 1 a 86400</translation>
+    </message>
 </context>
 <context>
     <name>CliProgress</name>
@@ -1639,6 +1655,45 @@ escriban lo que escribiría una sola ejecución.</translation>
     <message>
         <source>Height</source>
         <translation>Alto</translation>
+    </message>
+</context>
+<context>
+    <name>WorkerProcess</name>
+    <message>
+        <source>the image worker&apos;s answer cannot be read</source>
+        <translation>no se puede leer la respuesta del proceso de imágenes</translation>
+    </message>
+    <message>
+        <source>the image worker cannot be started: %1</source>
+        <translation>no se puede iniciar el proceso de imágenes: %1</translation>
+    </message>
+    <message>
+        <source>the image worker cannot be started (%1): %2</source>
+        <translation>no se puede iniciar el proceso de imágenes (%1): %2</translation>
+    </message>
+    <message>
+        <source>the decoder needed more than %1 MiB of memory</source>
+        <translation>el decodificador necesitó más de %1 MiB de memoria</translation>
+    </message>
+    <message>
+        <source>the decoder took more than %1 s of processor time</source>
+        <translation>el decodificador usó más de %1 s de tiempo de procesador</translation>
+    </message>
+    <message>
+        <source>the decoder was ended from outside (signal %1)</source>
+        <translation>el decodificador fue terminado desde fuera (señal %1)</translation>
+    </message>
+    <message>
+        <source>the decoder crashed (signal %1)</source>
+        <translation>el decodificador se bloqueó (señal %1)</translation>
+    </message>
+    <message>
+        <source>the decoder stopped answering</source>
+        <translation>el decodificador dejó de responder</translation>
+    </message>
+    <message>
+        <source>the decoder ended unexpectedly (status %1)</source>
+        <translation>el decodificador terminó de forma inesperada (estado %1)</translation>
     </message>
 </context>
 </TS>

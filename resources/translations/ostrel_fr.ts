@@ -575,6 +575,22 @@ Chaque image garde le numéro qu’elle a dans la liste entière, pour que les p
         <source>a name that can start a file name: no &quot;/&quot;, and not &quot;.&quot; or &quot;..&quot;</source>
         <translation>un nom par lequel un nom de fichier peut commencer&#xa0;: sans « / », et ni « . » ni « .. »</translation>
     </message>
+    <message>
+        <source>Let the decoders of one image take at most MIB mebibytes of memory; an image that needs more fails (default 2048; 64 to 1048576).</source>
+        <translation>Autorise les décodeurs d&apos;une image à utiliser au plus MIB mébioctets de mémoire&#xa0;; une image qui en demande davantage échoue (par défaut 2048&#xa0;; de 64 à 1048576).</translation>
+    </message>
+    <message>
+        <source>a whole number from 64 to 1048576</source>
+        <translation>un nombre entier de 64 à 1048576</translation>
+    </message>
+    <message>
+        <source>Let one image take at most N seconds of processor time to decode and encode; an image that needs more fails (default 120; 1 to 86400).</source>
+        <translation>Autorise une image à utiliser au plus N secondes de temps processeur pour être décodée et encodée&#xa0;; une image qui en demande davantage échoue (par défaut 120&#xa0;; de 1 à 86400).</translation>
+    </message>
+    <message>
+        <source>a whole number from 1 to 86400</source>
+        <translation>un nombre entier de 1 à 86400</translation>
+    </message>
 </context>
 <context>
     <name>CliProgress</name>
@@ -1639,6 +1655,45 @@ Chaque image garde le numéro qu’elle a dans la liste entière, pour que les p
     <message>
         <source>Height</source>
         <translation>Hauteur</translation>
+    </message>
+</context>
+<context>
+    <name>WorkerProcess</name>
+    <message>
+        <source>the image worker&apos;s answer cannot be read</source>
+        <translation>la réponse du processus d&apos;images est illisible</translation>
+    </message>
+    <message>
+        <source>the image worker cannot be started: %1</source>
+        <translation>le processus d&apos;images ne peut pas être démarré&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>the image worker cannot be started (%1): %2</source>
+        <translation>le processus d&apos;images ne peut pas être démarré (%1)&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>the decoder needed more than %1 MiB of memory</source>
+        <translation>le décodeur a eu besoin de plus de %1 Mio de mémoire</translation>
+    </message>
+    <message>
+        <source>the decoder took more than %1 s of processor time</source>
+        <translation>le décodeur a utilisé plus de %1 s de temps processeur</translation>
+    </message>
+    <message>
+        <source>the decoder was ended from outside (signal %1)</source>
+        <translation>le décodeur a été arrêté de l&apos;extérieur (signal %1)</translation>
+    </message>
+    <message>
+        <source>the decoder crashed (signal %1)</source>
+        <translation>le décodeur a planté (signal %1)</translation>
+    </message>
+    <message>
+        <source>the decoder stopped answering</source>
+        <translation>le décodeur ne répond plus</translation>
+    </message>
+    <message>
+        <source>the decoder ended unexpectedly (status %1)</source>
+        <translation>le décodeur s&apos;est arrêté de façon inattendue (état %1)</translation>
     </message>
 </context>
 </TS>

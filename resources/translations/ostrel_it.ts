@@ -574,6 +574,22 @@ insieme scrivano ciò che scriverebbe un’unica esecuzione.</translation>
         <source>a name that can start a file name: no &quot;/&quot;, and not &quot;.&quot; or &quot;..&quot;</source>
         <translation>un nome con cui può iniziare un nome di file: senza «/», e non «.» né «..»</translation>
     </message>
+    <message>
+        <source>Let the decoders of one image take at most MIB mebibytes of memory; an image that needs more fails (default 2048; 64 to 1048576).</source>
+        <translation>Consente ai decodificatori di un&apos;immagine al massimo MIB mebibyte di memoria; un&apos;immagine che ne richiede di più non riesce (predefinito 2048; da 64 a 1048576).</translation>
+    </message>
+    <message>
+        <source>a whole number from 64 to 1048576</source>
+        <translation>un numero intero da 64 a 1048576</translation>
+    </message>
+    <message>
+        <source>Let one image take at most N seconds of processor time to decode and encode; an image that needs more fails (default 120; 1 to 86400).</source>
+        <translation>Consente a un&apos;immagine al massimo N secondi di tempo del processore per la decodifica e la codifica; un&apos;immagine che ne richiede di più non riesce (predefinito 120; da 1 a 86400).</translation>
+    </message>
+    <message>
+        <source>a whole number from 1 to 86400</source>
+        <translation>un numero intero da 1 a 86400</translation>
+    </message>
 </context>
 <context>
     <name>CliProgress</name>
@@ -1638,6 +1654,45 @@ insieme scrivano ciò che scriverebbe un’unica esecuzione.</translation>
     <message>
         <source>Height</source>
         <translation>Altezza</translation>
+    </message>
+</context>
+<context>
+    <name>WorkerProcess</name>
+    <message>
+        <source>the image worker&apos;s answer cannot be read</source>
+        <translation>la risposta del processo delle immagini non è leggibile</translation>
+    </message>
+    <message>
+        <source>the image worker cannot be started: %1</source>
+        <translation>impossibile avviare il processo delle immagini: %1</translation>
+    </message>
+    <message>
+        <source>the image worker cannot be started (%1): %2</source>
+        <translation>impossibile avviare il processo delle immagini (%1): %2</translation>
+    </message>
+    <message>
+        <source>the decoder needed more than %1 MiB of memory</source>
+        <translation>il decodificatore ha richiesto più di %1 MiB di memoria</translation>
+    </message>
+    <message>
+        <source>the decoder took more than %1 s of processor time</source>
+        <translation>il decodificatore ha usato più di %1 s di tempo del processore</translation>
+    </message>
+    <message>
+        <source>the decoder was ended from outside (signal %1)</source>
+        <translation>il decodificatore è stato terminato dall&apos;esterno (segnale %1)</translation>
+    </message>
+    <message>
+        <source>the decoder crashed (signal %1)</source>
+        <translation>il decodificatore si è bloccato (segnale %1)</translation>
+    </message>
+    <message>
+        <source>the decoder stopped answering</source>
+        <translation>il decodificatore non risponde più</translation>
+    </message>
+    <message>
+        <source>the decoder ended unexpectedly (status %1)</source>
+        <translation>il decodificatore è terminato in modo inatteso (stato %1)</translation>
     </message>
 </context>
 </TS>

@@ -37,11 +37,6 @@ constexpr bool kMemoryCeiling = false;
 constexpr bool kMemoryCeiling = true;
 #endif
 
-QString text(const char* source)
-{
-    return QCoreApplication::translate("WorkerProcess", source);
-}
-
 QString abandonedText()
 {
     return QCoreApplication::translate("ImageCodec", "abandoned before it was complete");
@@ -109,8 +104,9 @@ bool WorkerProcess::start(QString* error)
 {
     int ends[2];
     if (::socketpair(AF_UNIX, SOCK_SEQPACKET | SOCK_CLOEXEC, 0, ends) != 0) {
-        *error = text("the image worker cannot be started: %1")
-                     .arg(QString::fromLocal8Bit(std::strerror(errno)));
+        *error
+            = QCoreApplication::translate("WorkerProcess", "the image worker cannot be started: %1")
+                  .arg(QString::fromLocal8Bit(std::strerror(errno)));
         return false;
     }
     FileDescriptor ours(ends[0]);
@@ -146,12 +142,13 @@ bool WorkerProcess::start(QString* error)
     }
     arguments.push_back(nullptr);
     pid_t pid = -1;
-    const int failed = posix_spawn(
-        &pid, program.constData(), &files, &attributes, arguments.data(), environ);
+    const int failed
+        = posix_spawn(&pid, program.constData(), &files, &attributes, arguments.data(), environ);
     posix_spawn_file_actions_destroy(&files);
     posix_spawnattr_destroy(&attributes);
     if (failed != 0) {
-        *error = text("the image worker cannot be started (%1): %2")
+        *error = QCoreApplication::translate(
+            "WorkerProcess", "the image worker cannot be started (%1): %2")
                      .arg(programPath(), QString::fromLocal8Bit(std::strerror(failed)));
         return false;
     }
@@ -199,18 +196,27 @@ QString WorkerProcess::end(bool killNow)
     if (killedHere && killNow)
         return QString();
     if (WIFEXITED(status) && WEXITSTATUS(status) == WorkerProtocol::kExitOutOfMemory)
-        return text("the decoder needed more than %1 MiB of memory").arg(mLimits.memoryMiB);
+        return QCoreApplication::translate(
+            "WorkerProcess", "the decoder needed more than %1 MiB of memory")
+            .arg(mLimits.memoryMiB);
     if (WIFSIGNALED(status)) {
         const int signal = WTERMSIG(status);
         if (signal == SIGXCPU)
-            return text("the decoder took more than %1 s of processor time").arg(mLimits.seconds);
+            return QCoreApplication::translate(
+                "WorkerProcess", "the decoder took more than %1 s of processor time")
+                .arg(mLimits.seconds);
         if (signal == SIGKILL || signal == SIGTERM)
-            return text("the decoder was ended from outside (signal %1)").arg(signal);
-        return text("the decoder crashed (signal %1)").arg(signal);
+            return QCoreApplication::translate(
+                "WorkerProcess", "the decoder was ended from outside (signal %1)")
+                .arg(signal);
+        return QCoreApplication::translate("WorkerProcess", "the decoder crashed (signal %1)")
+            .arg(signal);
     }
     if (killedHere)
-        return text("the decoder stopped answering");
-    return text("the decoder ended unexpectedly (status %1)").arg(WEXITSTATUS(status));
+        return QCoreApplication::translate("WorkerProcess", "the decoder stopped answering");
+    return QCoreApplication::translate(
+        "WorkerProcess", "the decoder ended unexpectedly (status %1)")
+        .arg(WEXITSTATUS(status));
 }
 
 WorkerProcess::Answer WorkerProcess::ask(const QByteArray& request,
@@ -233,7 +239,8 @@ WorkerProcess::Answer WorkerProcess::ask(const QByteArray& request,
         pollfd ready { mSocket.get(), POLLIN, 0 };
         const int polled = ::poll(&ready, 1, 50);
         if (polled > 0) {
-            answer.ok = WorkerProtocol::receive(mSocket.get(), &answer.message, &answer.descriptors);
+            answer.ok
+                = WorkerProtocol::receive(mSocket.get(), &answer.message, &answer.descriptors);
             if (!answer.ok)
                 answer.failure = end(false);
             return answer;
@@ -249,7 +256,8 @@ WorkerProcess::Answer WorkerProcess::ask(const QByteArray& request,
         }
         if (clock.elapsed() > wallMilliseconds) {
             end(true);
-            answer.failure = text("the decoder stopped answering");
+            answer.failure
+                = QCoreApplication::translate("WorkerProcess", "the decoder stopped answering");
             return answer;
         }
     }
@@ -305,8 +313,7 @@ ResizeStatus WorkerProcess::render(int source, const QString& sourcePath,
     Answer answer = ask(message, { source, output }, abandon);
     if (!answer.ok) {
         const bool abandoned = abandon && abandon->load();
-        return { abandoned ? ResizeError::WriteFailed : ResizeError::DecodeFailed,
-            answer.failure };
+        return { abandoned ? ResizeError::WriteFailed : ResizeError::DecodeFailed, answer.failure };
     }
     ResizeStatus status;
     QDataStream in(answer.message);
@@ -357,7 +364,9 @@ ImageCodec::PreviewResult WorkerProcess::preview(
     // The pixels are the worker's word: they are taken only in the size asked for, from a
     // memory file of exactly that many bytes.
     const qint64 bytes = qint64(width) * height * 4;
-    struct stat pixels {};
+    struct stat pixels
+    {
+    };
     if (width > boxPixels || height > boxPixels || answer.descriptors.size() != 1
         || ::fstat(answer.descriptors.front().get(), &pixels) != 0 || !S_ISREG(pixels.st_mode)
         || pixels.st_size != bytes)

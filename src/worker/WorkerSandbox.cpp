@@ -50,8 +50,10 @@ bool confine(QString* error)
     // (openat2 passes its flags in memory too: the C library falls back to openat.)
     refuse(ENOSYS, SCMP_SYS(openat2));
     for (int flag : { O_WRONLY, O_RDWR, O_CREAT, O_TRUNC, O_APPEND }) {
-        refuse(EACCES, SCMP_SYS(open), { SCMP_A1(SCMP_CMP_MASKED_EQ, unsigned(flag), unsigned(flag)) });
-        refuse(EACCES, SCMP_SYS(openat), { SCMP_A2(SCMP_CMP_MASKED_EQ, unsigned(flag), unsigned(flag)) });
+        refuse(EACCES, SCMP_SYS(open),
+            { SCMP_A1(SCMP_CMP_MASKED_EQ, unsigned(flag), unsigned(flag)) });
+        refuse(EACCES, SCMP_SYS(openat),
+            { SCMP_A2(SCMP_CMP_MASKED_EQ, unsigned(flag), unsigned(flag)) });
     }
     for (int call : { SCMP_SYS(creat), SCMP_SYS(mkdir), SCMP_SYS(mkdirat), SCMP_SYS(mknod),
              SCMP_SYS(mknodat), SCMP_SYS(unlink), SCMP_SYS(unlinkat), SCMP_SYS(rmdir),
@@ -59,12 +61,12 @@ bool confine(QString* error)
              SCMP_SYS(linkat), SCMP_SYS(symlink), SCMP_SYS(symlinkat), SCMP_SYS(chmod),
              SCMP_SYS(fchmodat), SCMP_SYS(chown), SCMP_SYS(lchown), SCMP_SYS(fchownat),
              SCMP_SYS(truncate), SCMP_SYS(utime), SCMP_SYS(utimes), SCMP_SYS(utimensat),
-             SCMP_SYS(futimesat), SCMP_SYS(setxattr), SCMP_SYS(lsetxattr),
-             SCMP_SYS(removexattr), SCMP_SYS(lremovexattr) })
+             SCMP_SYS(futimesat), SCMP_SYS(setxattr), SCMP_SYS(lsetxattr), SCMP_SYS(removexattr),
+             SCMP_SYS(lremovexattr) })
         refuse(EACCES, call);
     // - the network and other processes' sockets;
-    for (int call : { SCMP_SYS(socket), SCMP_SYS(socketpair), SCMP_SYS(connect),
-             SCMP_SYS(bind), SCMP_SYS(listen), SCMP_SYS(accept), SCMP_SYS(accept4) })
+    for (int call : { SCMP_SYS(socket), SCMP_SYS(socketpair), SCMP_SYS(connect), SCMP_SYS(bind),
+             SCMP_SYS(listen), SCMP_SYS(accept), SCMP_SYS(accept4) })
         refuse(EACCES, call);
     // - other processes: tracing them, their memory, their signals;
     const pid_t self = ::getpid();

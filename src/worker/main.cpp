@@ -43,8 +43,8 @@ FileDescriptor pixelFile(const QImage& image)
 }
 
 // One task: the answer, and a descriptor to send with it (a preview's pixels).
-QByteArray answer(const QByteArray& request, const std::vector<FileDescriptor>& files,
-    FileDescriptor* reply)
+QByteArray answer(
+    const QByteArray& request, const std::vector<FileDescriptor>& files, FileDescriptor* reply)
 {
     QDataStream in(request);
     Task task {};
@@ -125,8 +125,8 @@ int main(int argc, char** argv)
     }
     const int socket = WorkerProtocol::kSocketDescriptor;
     if (::fcntl(socket, F_GETFD) < 0) {
-        std::fputs("ostrel-worker: Ostrel's programs start this worker; it is not run by hand\n",
-            stderr);
+        std::fputs(
+            "ostrel-worker: Ostrel's programs start this worker; it is not run by hand\n", stderr);
         return 2;
     }
     if (!ImageCodec::initialise(argv[0]))
@@ -135,8 +135,8 @@ int main(int argc, char** argv)
     ImageCodec::setImagesAtOnce(imagesAtOnce);
     QString why;
     if (!WorkerSandbox::confine(&why))
-        std::fprintf(stderr, "ostrel-worker: runs without its system call filter: %s\n",
-            qPrintable(why));
+        std::fprintf(
+            stderr, "ostrel-worker: runs without its system call filter: %s\n", qPrintable(why));
 
     QByteArray request;
     std::vector<FileDescriptor> files;
@@ -146,9 +146,8 @@ int main(int argc, char** argv)
         files.clear();
         if (message.isEmpty())
             break; // not a request of the protocol: the asking process is not one of ours
-        const bool sent = reply.isOpen()
-            ? WorkerProtocol::send(socket, message, { reply.get() })
-            : WorkerProtocol::send(socket, message);
+        const bool sent = reply.isOpen() ? WorkerProtocol::send(socket, message, { reply.get() })
+                                         : WorkerProtocol::send(socket, message);
         if (!sent)
             break;
     }
