@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QIODevice>
+#include <QThread>
 
 #include <algorithm>
 #include <cerrno>
@@ -141,9 +142,23 @@ bool WorkerProcess::start(QString* error)
         arguments.push_back(const_cast<char*>(language.constData()));
     }
     arguments.push_back(nullptr);
+    // The decoders' OpenMP teams (libimagequant's, ImageMagick's) share the cores between the
+    // workers as libvips' threads do: a team of one per core in every worker costs about a
+    // fifth more processor time when several run at once. A value of the user's stays.
+    QByteArray teamSize;
+    std::vector<char*> environment;
+    for (char** variable = environ; *variable; ++variable)
+        environment.push_back(*variable);
+    if (!qEnvironmentVariableIsSet("OMP_NUM_THREADS")) {
+        const int cores = std::max(1, QThread::idealThreadCount());
+        teamSize = "OMP_NUM_THREADS="
+            + QByteArray::number(std::max(1, cores / std::max(1, mLimits.imagesAtOnce)));
+        environment.push_back(teamSize.data());
+    }
+    environment.push_back(nullptr);
     pid_t pid = -1;
-    const int failed
-        = posix_spawn(&pid, program.constData(), &files, &attributes, arguments.data(), environ);
+    const int failed = posix_spawn(
+        &pid, program.constData(), &files, &attributes, arguments.data(), environment.data());
     posix_spawn_file_actions_destroy(&files);
     posix_spawnattr_destroy(&attributes);
     if (failed != 0) {
