@@ -280,12 +280,23 @@ WorkerProcess::Answer WorkerProcess::ask(const QByteArray& request,
 
 namespace {
 
-QByteArray request(WorkerProtocol::Task task, const QString& sourcePath)
+// A task's message: what it is, the source's path and the task's values.
+template <typename... Values>
+QByteArray request(WorkerProtocol::Task task, const QString& sourcePath, const Values&... values)
 {
     QByteArray message;
     QDataStream out(&message, QIODevice::WriteOnly);
     out << task << sourcePath;
+    (out << ... << values);
     return message;
+}
+
+// Reads an answer's values; false when they are not what the task answers.
+template <typename... Values> bool read(const QByteArray& answer, Values&... values)
+{
+    QDataStream in(answer);
+    (in >> ... >> values);
+    return in.status() == QDataStream::Ok;
 }
 
 QString unreadableAnswer()
@@ -298,20 +309,12 @@ QString unreadableAnswer()
 ImageWork::Plan WorkerProcess::plan(int source, const QString& sourcePath,
     const ResizeOptions& options, const std::atomic<bool>* abandon)
 {
-    QByteArray message = request(WorkerProtocol::Task::Plan, sourcePath);
-    {
-        QDataStream out(&message, QIODevice::Append);
-        out << options;
-    }
+    const Answer answer
+        = ask(request(WorkerProtocol::Task::Plan, sourcePath, options), { source }, abandon);
     ImageWork::Plan plan;
-    Answer answer = ask(message, { source }, abandon);
-    if (!answer.ok) {
+    if (!answer.ok)
         plan.status = { ResizeError::DecodeFailed, answer.failure };
-        return plan;
-    }
-    QDataStream in(answer.message);
-    in >> plan;
-    if (in.status() != QDataStream::Ok)
+    else if (!read(answer.message, plan))
         plan = { { ResizeError::DecodeFailed, unreadableAnswer() } };
     return plan;
 }
@@ -320,40 +323,26 @@ ResizeStatus WorkerProcess::render(int source, const QString& sourcePath,
     const ImageWork::Plan& plan, const ResizeOptions& options, int output,
     const std::atomic<bool>* abandon)
 {
-    QByteArray message = request(WorkerProtocol::Task::Render, sourcePath);
-    {
-        QDataStream out(&message, QIODevice::Append);
-        out << options << plan;
-    }
-    Answer answer = ask(message, { source, output }, abandon);
+    const Answer answer = ask(request(WorkerProtocol::Task::Render, sourcePath, options, plan),
+        { source, output }, abandon);
     if (!answer.ok) {
         const bool abandoned = abandon && abandon->load();
         return { abandoned ? ResizeError::WriteFailed : ResizeError::DecodeFailed, answer.failure };
     }
     ResizeStatus status;
-    QDataStream in(answer.message);
-    in >> status;
-    if (in.status() != QDataStream::Ok)
+    if (!read(answer.message, status))
         return { ResizeError::WriteFailed, unreadableAnswer() };
     return status;
 }
 
 ImageCodec::SourceInfo WorkerProcess::probe(int source, const QString& sourcePath, qint64 maxPixels)
 {
-    QByteArray message = request(WorkerProtocol::Task::Probe, sourcePath);
-    {
-        QDataStream out(&message, QIODevice::Append);
-        out << maxPixels;
-    }
+    const Answer answer
+        = ask(request(WorkerProtocol::Task::Probe, sourcePath, maxPixels), { source }, nullptr);
     ImageCodec::SourceInfo info;
-    Answer answer = ask(message, { source }, nullptr);
-    if (!answer.ok) {
+    if (!answer.ok)
         info.error = answer.failure;
-        return info;
-    }
-    QDataStream in(answer.message);
-    in >> info;
-    if (in.status() != QDataStream::Ok)
+    else if (!read(answer.message, info))
         info = { .error = unreadableAnswer() };
     return info;
 }
@@ -361,27 +350,20 @@ ImageCodec::SourceInfo WorkerProcess::probe(int source, const QString& sourcePat
 ImageCodec::PreviewResult WorkerProcess::preview(
     int source, const QString& sourcePath, int boxPixels, qint64 maxPixels)
 {
-    QByteArray message = request(WorkerProtocol::Task::Preview, sourcePath);
-    {
-        QDataStream out(&message, QIODevice::Append);
-        out << boxPixels << maxPixels;
-    }
+    const Answer answer
+        = ask(request(WorkerProtocol::Task::Preview, sourcePath, boxPixels, maxPixels), { source },
+            nullptr);
     ImageCodec::PreviewResult result;
-    Answer answer = ask(message, { source }, nullptr);
-    if (!answer.ok)
-        return result;
-    QDataStream in(answer.message);
     int width = 0;
     int height = 0;
-    in >> width >> height >> result.sourceSize >> result.animationFrames;
-    if (in.status() != QDataStream::Ok || width < 1 || height < 1)
+    if (!answer.ok
+        || !read(answer.message, width, height, result.sourceSize, result.animationFrames)
+        || width < 1 || height < 1)
         return {};
     // The pixels are the worker's word: they are taken only in the size asked for, from a
     // memory file of exactly that many bytes.
     const qint64 bytes = qint64(width) * height * 4;
-    struct stat pixels
-    {
-    };
+    struct stat pixels = {};
     if (width > boxPixels || height > boxPixels || answer.descriptors.size() != 1
         || ::fstat(answer.descriptors.front().get(), &pixels) != 0 || !S_ISREG(pixels.st_mode)
         || pixels.st_size != bytes)
