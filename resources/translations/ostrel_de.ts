@@ -801,10 +801,7 @@ Teile zusammen schreiben, was ein einziger Lauf schriebe.</translation>
         <source>%1 of %2 bytes written</source>
         <translation>%1 von %2 Byte geschrieben</translation>
     </message>
-    <message>
-        <source>the target size %1 x %2 pixels has a side beyond the %3 pixels that %4 can make</source>
-        <translation>die Zielgröße %1 x %2 Pixel hat eine Seite über den %3 Pixeln, die %4 erzeugen kann</translation>
-    </message>
+    
     <message>
         <source>first frame of %1</source>
         <translation>erstes Bild von %1</translation>
@@ -860,6 +857,10 @@ Teile zusammen schreiben, was ein einziger Lauf schriebe.</translation>
     <message>
         <source>the output would be %1 x %2 pixels</source>
         <translation>die Ausgabe hätte %1 x %2 Pixel</translation>
+    </message>
+    <message>
+        <source>the target size %1 × %2 pixels has a side beyond the %3 pixels that %4 can make</source>
+        <translation>die Zielgröße %1 × %2 Pixel hat eine Seite über den %3 Pixeln, die %4 erzeugen kann</translation>
     </message>
 </context>
 <context>

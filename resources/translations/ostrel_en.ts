@@ -800,10 +800,7 @@ run would.</translation>
         <source>%1 of %2 bytes written</source>
         <translation>%1 of %2 bytes written</translation>
     </message>
-    <message>
-        <source>the target size %1 x %2 pixels has a side beyond the %3 pixels that %4 can make</source>
-        <translation>the target size %1 x %2 pixels has a side beyond the %3 pixels that %4 can make</translation>
-    </message>
+    
     <message>
         <source>first frame of %1</source>
         <translation>first frame of %1</translation>
@@ -859,6 +856,10 @@ run would.</translation>
     <message>
         <source>the output would be %1 x %2 pixels</source>
         <translation>the output would be %1 x %2 pixels</translation>
+    </message>
+    <message>
+        <source>the target size %1 × %2 pixels has a side beyond the %3 pixels that %4 can make</source>
+        <translation>the target size %1 × %2 pixels has a side beyond the %3 pixels that %4 can make</translation>
     </message>
 </context>
 <context>

@@ -801,10 +801,7 @@ escriban lo que escribiría una sola ejecución.</translation>
         <source>%1 of %2 bytes written</source>
         <translation>%1 de %2 bytes escritos</translation>
     </message>
-    <message>
-        <source>the target size %1 x %2 pixels has a side beyond the %3 pixels that %4 can make</source>
-        <translation>el tamaño de destino %1 x %2 píxeles tiene un lado mayor que los %3 píxeles que %4 puede generar</translation>
-    </message>
+    
     <message>
         <source>first frame of %1</source>
         <translation>primer fotograma de %1</translation>
@@ -860,6 +857,10 @@ escriban lo que escribiría una sola ejecución.</translation>
     <message>
         <source>the output would be %1 x %2 pixels</source>
         <translation>la salida mediría %1 x %2 píxeles</translation>
+    </message>
+    <message>
+        <source>the target size %1 × %2 pixels has a side beyond the %3 pixels that %4 can make</source>
+        <translation>el tamaño de destino %1 × %2 píxeles tiene un lado mayor que los %3 píxeles que %4 puede generar</translation>
     </message>
 </context>
 <context>

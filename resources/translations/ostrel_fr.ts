@@ -801,10 +801,7 @@ Chaque image garde le numéro qu’elle a dans la liste entière, pour que les p
         <source>%1 of %2 bytes written</source>
         <translation>%1 octets écrits sur %2</translation>
     </message>
-    <message>
-        <source>the target size %1 x %2 pixels has a side beyond the %3 pixels that %4 can make</source>
-        <translation>la taille cible %1 x %2 pixels a un côté au-delà des %3 pixels que %4 peut produire</translation>
-    </message>
+    
     <message>
         <source>first frame of %1</source>
         <translation>première image sur %1</translation>
@@ -860,6 +857,10 @@ Chaque image garde le numéro qu’elle a dans la liste entière, pour que les p
     <message>
         <source>the output would be %1 x %2 pixels</source>
         <translation>la sortie ferait %1 x %2 pixels</translation>
+    </message>
+    <message>
+        <source>the target size %1 × %2 pixels has a side beyond the %3 pixels that %4 can make</source>
+        <translation>la taille cible %1 × %2 pixels a un côté au-delà des %3 pixels que %4 peut produire</translation>
     </message>
 </context>
 <context>

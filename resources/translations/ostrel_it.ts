@@ -800,10 +800,7 @@ insieme scrivano ciò che scriverebbe un’unica esecuzione.</translation>
         <source>%1 of %2 bytes written</source>
         <translation>%1 di %2 byte scritti</translation>
     </message>
-    <message>
-        <source>the target size %1 x %2 pixels has a side beyond the %3 pixels that %4 can make</source>
-        <translation>la dimensione di destinazione %1 x %2 pixel ha un lato oltre i %3 pixel che %4 può produrre</translation>
-    </message>
+    
     <message>
         <source>first frame of %1</source>
         <translation>primo fotogramma di %1</translation>
@@ -859,6 +856,10 @@ insieme scrivano ciò che scriverebbe un’unica esecuzione.</translation>
     <message>
         <source>the output would be %1 x %2 pixels</source>
         <translation>l’uscita sarebbe di %1 x %2 pixel</translation>
+    </message>
+    <message>
+        <source>the target size %1 × %2 pixels has a side beyond the %3 pixels that %4 can make</source>
+        <translation>la dimensione di destinazione %1 × %2 pixel ha un lato oltre i %3 pixel che %4 può produrre</translation>
     </message>
 </context>
 <context>

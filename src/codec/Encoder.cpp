@@ -203,13 +203,14 @@ QString targetSizeProblem(double width, double height, OutputFormat format)
     if (std::isfinite(width) && std::isfinite(height) && std::round(width) <= largest
         && std::round(height) <= largest)
         return QString();
+    // In whole pixels, as the render would make them.
     const auto text = [](double side) {
-        return std::isfinite(side) && std::abs(side) < 1e15 && side == std::round(side)
-            ? QString::number(static_cast<qint64>(side))
+        return std::isfinite(side) && std::abs(side) < 1e15
+            ? QString::number(static_cast<qint64>(std::round(side)))
             : QString::number(side, 'g', 6);
     };
     return QCoreApplication::translate("ImageCodec",
-        "the target size %1 x %2 pixels has a side beyond the %3 pixels that "
+        "the target size %1 × %2 pixels has a side beyond the %3 pixels that "
         "%4 can make")
         .arg(text(width), text(height), QString::number(largest, 'f', 0), maker);
 }

@@ -151,8 +151,11 @@ Sides targetSize(const ResizeOptions& options, float pixelWidth, float pixelHeig
 
 int wholePixels(float value)
 {
-    if (!std::isfinite(value) || value < 0.5f)
+    if (!std::isfinite(value) || value <= 0.0f)
         return 0;
+    // A side that would round to nothing is one pixel, as a thumbnail of a tiny source is.
+    if (value < 0.5f)
+        return 1;
     const double rounded = std::round(static_cast<double>(value));
     if (rounded > static_cast<double>(std::numeric_limits<int>::max()))
         return std::numeric_limits<int>::max();

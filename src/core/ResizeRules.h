@@ -61,7 +61,8 @@ Sides noLargerThan(Sides target, float pixelWidth, float pixelHeight);
 // the options' size fields, unit, resolution, scaling and "do not enlarge".
 Sides targetSize(const ResizeOptions& options, float pixelWidth, float pixelHeight);
 
-// Whole pixels by rounding to nearest; 0 for values that are not finite or below one half.
+// Whole pixels by rounding to nearest, at least 1 for a positive value; 0 for values that are
+// not finite or not positive.
 int wholePixels(float value);
 
 } // namespace ResizeRules

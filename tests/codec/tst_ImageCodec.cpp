@@ -849,9 +849,12 @@ private slots:
         QTest::addColumn<float>("width");
         QTest::addColumn<int>("format");
         QTest::addColumn<QString>("named");
-        QTest::newRow("JPEG 100000 wide") << 100000.0f << int(OutputFormat::Jpeg) << "100000 x";
-        QTest::newRow("PNG 2e7 wide") << 2e7f << int(OutputFormat::Png) << "20000000 x";
-        QTest::newRow("1e30 wide") << 1e30f << int(OutputFormat::Tiff) << "1e+30 x";
+        QTest::newRow("JPEG 100000 wide") << 100000.0f << int(OutputFormat::Jpeg) << "100000 ×";
+        QTest::newRow("PNG 2e7 wide") << 2e7f << int(OutputFormat::Png) << "20000000 ×";
+        QTest::newRow("1e30 wide") << 1e30f << int(OutputFormat::Tiff) << "1e+30 ×";
+        // In whole pixels, as the render would make them.
+        QTest::newRow("WebP 33333.3 wide")
+            << 33333.3f << int(OutputFormat::WebP) << "33333 × 25000 pixels";
     }
 
     void targetSizesThatCannotBeMade()

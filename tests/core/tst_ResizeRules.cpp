@@ -274,8 +274,12 @@ private slots:
         // a derived side: 333 wide from 1000 x 999 gives 332.667 high.
         const Sides t = targetSize({ 333.0f, 0.0f }, SizeUnit::Pixels, 72.0f, 1000.0f, 999.0f);
         QCOMPARE(t.height, 332.666992f);
-        QCOMPARE(wholePixels(0.49f), 0);
+        // A side that rounds to nothing is one pixel (1 x 1 at 12.5 %); none is none.
+        QCOMPARE(wholePixels(0.125f), 1);
         QCOMPARE(wholePixels(0.5f), 1);
+        QCOMPARE(wholePixels(1.5f), 2);
+        QCOMPARE(wholePixels(0.0f), 0);
+        QCOMPARE(wholePixels(-0.25f), 0);
         QCOMPARE(wholePixels(std::numeric_limits<float>::infinity()), 0);
         QCOMPARE(wholePixels(std::numeric_limits<float>::quiet_NaN()), 0);
     }

@@ -273,7 +273,7 @@ private slots:
             << "formatCombo" << QString() << "→ 200 × 150 px, PNG";
         QTest::newRow("a size the format cannot hold, then one that can")
             << QVariantMap { { "widthValue", 70000 } }
-            << "→ cannot be written as JPEG: the target size 70000 x 300 pixels has a side "
+            << "→ cannot be written as JPEG: the target size 70000 × 300 pixels has a side "
                "beyond the 65500 pixels that JPEG can make"
             << "formatCombo" << QString() << "→ 70000 × 300 px, PNG";
     }
