@@ -174,6 +174,10 @@ bool WorkerProcess::start(QString* error)
         const rlimit ceiling { bytes, bytes };
         ::prlimit(mPid, RLIMIT_DATA, &ceiling, nullptr);
     }
+    // A worker that crashes or runs out of time leaves no core file: its memory holds the
+    // user's pictures, and a hostile file could have it crash on every image.
+    const rlimit noCore { 0, 0 };
+    ::prlimit(mPid, RLIMIT_CORE, &noCore, nullptr);
     return true;
 }
 

@@ -586,6 +586,11 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(
             !(busy = TestSupport::workersWithFileOpen(QStringLiteral("loops-for-ever"))).isEmpty(),
             60000);
+        // It writes no core file, whatever ends it.
+        QFile limits(QStringLiteral("/proc/%1/limits").arg(busy.first()));
+        QVERIFY(limits.open(QIODevice::ReadOnly));
+        QVERIFY(QString::fromLatin1(limits.readAll())
+                    .contains(QRegularExpression(QStringLiteral("Max core file size +0 +0 "))));
         QCOMPARE(::kill(pid_t(busy.first()), SIGKILL), 0);
         QVERIFY(alert.wait(120000));
         resizer.job.wait();
