@@ -234,6 +234,8 @@ private slots:
 
         // One size of 0 is taken from the other; both 0, or 0 for the side that proportional
         // scaling is given, leave no size. A negative size is never one.
+        pref.setValue(Setting::proportional, false);
+        pref.setValue(Setting::givenSide, GivenSide::First);
         pref.setValue(Setting::width, 0.0f);
         QCOMPARE(CliOptions::checkRun(pref), QString());
         pref.setValue(Setting::height, 0.0f);

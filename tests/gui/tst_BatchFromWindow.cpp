@@ -90,7 +90,7 @@ private:
     QVariantMap validSettings() const
     {
         return { { "widthValue", 40.0 }, { "heightValue", 30.0 }, { "resValue", 72.0 },
-            { "dest", mOut }, { "nameMenu", 1 }, { "formatMenu", 2 }, { "proportional", false },
+            { "dest", mOut }, { "nameMenu", 1 }, { "formatMenu", 2 }, { "proportional", false }, { "tagSides", 1 },
             { "UM", 1 }, { "jobs", 1 } };
     }
 

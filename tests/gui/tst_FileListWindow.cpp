@@ -272,7 +272,7 @@ private slots:
             << "→ 200 × 150 px, JPEG"
             << "formatCombo" << QString() << "→ 200 × 150 px, PNG";
         QTest::newRow("a size the format cannot hold, then one that can")
-            << QVariantMap { { "widthValue", 70000 } }
+            << QVariantMap { { "proportional", false }, { "widthValue", 70000 } }
             << "→ cannot be written as JPEG: the target size 70000 × 300 pixels has a side "
                "beyond the 65500 pixels that JPEG can make"
             << "formatCombo" << QString() << "→ 70000 × 300 px, PNG";

@@ -267,8 +267,10 @@ private slots:
         QVERIFY(!shown(widget<ColorButton>("backgroundColorButton")));
         QCOMPARE(widget<QCheckBox>("showFullPathsCheck")->checkState(), Qt::Unchecked);
         QVERIFY(!mController->window()->imagesPage()->showsFullPath());
-        QCOMPARE(widget<QCheckBox>("keepProportionsCheck")->checkState(), Qt::Unchecked);
-        QVERIFY(!shown(widget<QWidget>("givenSideBox")));
+        // Proportions kept, each picture fitting inside the box: nothing is distorted.
+        QCOMPARE(widget<QCheckBox>("keepProportionsCheck")->checkState(), Qt::Checked);
+        QVERIFY(shown(widget<QWidget>("givenSideBox")));
+        QVERIFY(widget<QRadioButton>("fitInsideRadio")->isChecked());
         for (const char* name :
             { "widthField", "widthStepButtons", "heightField", "heightStepButtons" })
             QVERIFY2(widget<QWidget>(name)->isEnabled(), name);
@@ -278,7 +280,7 @@ private slots:
             { "unitCombo", 1 }, { "widthField", "400" }, { "widthStepButtons", 400.0f },
             { "heightField", "300" }, { "heightStepButtons", 300.0f }, { "resolutionField", "72" },
             { "resolutionStepButtons", 72.0f }, { "outputFolderField", "" }, { "namingCombo", 1 },
-            { "formatCombo", 1 }, { "qualityValueLabel", "100%" } };
+            { "formatCombo", 1 }, { "qualityValueLabel", "85%" } };
         for (auto it = shows.cbegin(); it != shows.cend(); ++it)
             QCOMPARE(shownBy(it.key()), it.value());
         QVERIFY(!shown(widget<QLineEdit>("baseNameField")));
@@ -294,9 +296,9 @@ private slots:
         const QVariant absent;
         verifyStored({ { "background", false }, { "backgroundColorR", 1.0f },
             { "backgroundColorG", 1.0f }, { "backgroundColorB", 1.0f },
-            { "backgroundColorA", 1.0f }, { "switchSides", false }, { "proportional", false },
-            { "nameMenu", 1 }, { "formatMenu", 1 }, { "quality", 1.0f }, { "showFullPath", absent },
-            { "tagSides", absent }, { "UM", absent }, { "widthValue", absent },
+            { "backgroundColorA", 1.0f }, { "switchSides", false }, { "proportional", true },
+            { "nameMenu", 1 }, { "formatMenu", 1 }, { "quality", 0.85f }, { "showFullPath", absent },
+            { "tagSides", 3 }, { "UM", absent }, { "widthValue", absent },
             { "heightValue", absent }, { "resValue", absent }, { "dest", absent },
             { "name", absent }, { "nameNum", absent }, { "tab", absent } });
     }
@@ -407,7 +409,8 @@ private slots:
 
         // Proportional scaling: the side not given is emptied and disabled, and kept.
         QTest::newRow("keep proportions on, the width given")
-            << QVariantMap {} << 1 << click("keepProportionsCheck")
+            << QVariantMap { { "proportional", false }, { "tagSides", 1 } } << 1
+            << click("keepProportionsCheck")
             << QVariantMap { { "proportional", true }, { "tagSides", 1 },
                    { "heightValue", absent } }
             << QVariantMap { { "widthField", "400" }, { "heightField", "" } }
@@ -526,8 +529,8 @@ private slots:
             << QVariantMap { { "qualityValueLabel", "100%" } } << QStringList {};
         QTest::newRow("quality one step down")
             << QVariantMap {} << 2 << key("qualitySlider", Qt::Key_Left)
-            << QVariantMap { { "quality", 0.99f } }
-            << QVariantMap { { "qualityValueLabel", "99%" } } << QStringList {};
+            << QVariantMap { { "quality", 0.84f } }
+            << QVariantMap { { "qualityValueLabel", "84%" } } << QStringList {};
         QTest::newRow("quality to the start")
             << QVariantMap {} << 2 << key("qualitySlider", Qt::Key_Home)
             << QVariantMap { { "quality", 0.0f } } << QVariantMap { { "qualityValueLabel", "0%" } }
@@ -794,7 +797,7 @@ private slots:
 
     void tabKeySkipsTheStepButtons()
     {
-        start();
+        start({ { "proportional", false } });
         showTab(1);
         QMainWindow* window = mController->window();
         window->activateWindow();

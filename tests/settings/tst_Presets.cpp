@@ -125,7 +125,7 @@ private slots:
         QCOMPARE(settings.value(Setting::height), 250.0f);
         QCOMPARE(settings.value(Setting::resolution), 72.0f);
         QCOMPARE(settings.value(Setting::unit), SizeUnit::Pixels);
-        QCOMPARE(settings.value(Setting::quality), 1.0f);
+        QCOMPARE(settings.value(Setting::quality), 0.85f);
         QCOMPARE(settings.value(Setting::outputFormat), OutputFormat::Png);
         QCOMPARE(settings.value(Setting::maxMegapixels), 500);
         QCOMPARE(settings.value(Setting::jobs), 0);

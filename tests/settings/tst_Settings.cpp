@@ -37,9 +37,10 @@ private slots:
         QCOMPARE(pref.value(Setting::background), false);
         QCOMPARE(pref.backgroundColor(), QColor::fromRgbF(1, 1, 1, 1));
         QCOMPARE(pref.value(Setting::showFullPath), false);
-        QCOMPARE(pref.value(Setting::proportional), false);
+        // A first start keeps every picture's proportions, fitting it inside the box.
+        QCOMPARE(pref.value(Setting::proportional), true);
         QCOMPARE(pref.value(Setting::longShortSides), false);
-        QCOMPARE(int(pref.value(Setting::givenSide)), 1);
+        QCOMPARE(pref.value(Setting::givenSide), GivenSide::Both);
         QCOMPARE(int(pref.value(Setting::unit)), 1);
         QCOMPARE(pref.value(Setting::currentTab), 0);
         QCOMPARE(pref.value(Setting::width), 400.0f);
@@ -50,7 +51,7 @@ private slots:
         QCOMPARE(pref.value(Setting::baseName), QString());
         QCOMPARE(pref.value(Setting::startNumber), QString());
         QCOMPARE(int(pref.value(Setting::outputFormat)), 1);
-        QCOMPARE(pref.value(Setting::quality), 1.0f);
+        QCOMPARE(pref.value(Setting::quality), 0.85f);
         QCOMPARE(pref.value(Setting::noEnlarge), false);
         QCOMPARE(pref.value(Setting::existingFile), ExistingFile::Fail);
         QCOMPARE(pref.value(Setting::metadata), MetadataMode::WithoutPersonal);
@@ -191,18 +192,18 @@ private slots:
         QSettings s(file(), QSettings::IniFormat);
         Settings pref(&s);
         pref.load();
-        QCOMPARE(int(pref.value(Setting::givenSide)), 1);
+        QCOMPARE(pref.value(Setting::givenSide), GivenSide::Both);
         QCOMPARE(int(pref.value(Setting::unit)), 1);
         QCOMPARE(int(pref.value(Setting::naming)), 1);
         QCOMPARE(int(pref.value(Setting::outputFormat)), 1);
         QCOMPARE(pref.value(Setting::currentTab), 0);
-        QCOMPARE(pref.value(Setting::quality), 1.0f);
+        QCOMPARE(pref.value(Setting::quality), 0.85f);
         QCOMPARE(pref.backgroundColor(), QColor::fromRgbF(1, 1, 1, 1));
         QCOMPARE(pref.value(Setting::width), 400.0f);
         QCOMPARE(pref.value(Setting::height), 300.0f);
         QCOMPARE(pref.value(Setting::resolution), 72.0f);
         QCOMPARE(pref.value(Setting::background), false);
-        QCOMPARE(pref.value(Setting::proportional), false);
+        QCOMPARE(pref.value(Setting::proportional), true);
     }
 
     void boolsAsStoredAndHandWrittenNumbers()
