@@ -646,12 +646,8 @@ Teile zusammen schreiben, was ein einziger Lauf schriebe.</translation>
         <translation>Gespeicherte Bilder: %1. Fehlgeschlagen: %2. Nicht bearbeitet: %3.</translation>
     </message>
     <message>
-        <source>Images not processed: %1. The log names each of them.</source>
-        <translation>Nicht bearbeitete Bilder: %1. Das Protokoll führt jedes einzeln auf.</translation>
-    </message>
-    <message>
-        <source>Images not processed: %1.</source>
-        <translation>Nicht bearbeitete Bilder: %1.</translation>
+        <source>Images written: %1. Failed: %2.</source>
+        <translation>Gespeicherte Bilder: %1. Fehlgeschlagen: %2.</translation>
     </message>
 </context>
 <context>
@@ -801,7 +797,6 @@ Teile zusammen schreiben, was ein einziger Lauf schriebe.</translation>
         <source>%1 of %2 bytes written</source>
         <translation>%1 von %2 Byte geschrieben</translation>
     </message>
-    
     <message>
         <source>first frame of %1</source>
         <translation>erstes Bild von %1</translation>
@@ -1458,7 +1453,7 @@ Teile zusammen schreiben, was ein einziger Lauf schriebe.</translation>
     </message>
     <message>
         <source>Not processed: %1</source>
-        <translation>Nicht verarbeitet: %1</translation>
+        <translation>Nicht bearbeitet: %1</translation>
     </message>
     <message>
         <source>Time: %1</source>

@@ -645,12 +645,8 @@ run would.</translation>
         <translation>Images written: %1. Failed: %2. Not processed: %3.</translation>
     </message>
     <message>
-        <source>Images not processed: %1. The log names each of them.</source>
-        <translation>Images not processed: %1. The log names each of them.</translation>
-    </message>
-    <message>
-        <source>Images not processed: %1.</source>
-        <translation>Images not processed: %1.</translation>
+        <source>Images written: %1. Failed: %2.</source>
+        <translation>Images written: %1. Failed: %2.</translation>
     </message>
 </context>
 <context>
@@ -800,7 +796,6 @@ run would.</translation>
         <source>%1 of %2 bytes written</source>
         <translation>%1 of %2 bytes written</translation>
     </message>
-    
     <message>
         <source>first frame of %1</source>
         <translation>first frame of %1</translation>

@@ -646,12 +646,8 @@ escriban lo que escribiría una sola ejecución.</translation>
         <translation>Imágenes guardadas: %1. Con errores: %2. Sin procesar: %3.</translation>
     </message>
     <message>
-        <source>Images not processed: %1. The log names each of them.</source>
-        <translation>Imágenes no procesadas: %1. El registro las enumera una por una.</translation>
-    </message>
-    <message>
-        <source>Images not processed: %1.</source>
-        <translation>Imágenes no procesadas: %1.</translation>
+        <source>Images written: %1. Failed: %2.</source>
+        <translation>Imágenes guardadas: %1. Con errores: %2.</translation>
     </message>
 </context>
 <context>
@@ -801,7 +797,6 @@ escriban lo que escribiría una sola ejecución.</translation>
         <source>%1 of %2 bytes written</source>
         <translation>%1 de %2 bytes escritos</translation>
     </message>
-    
     <message>
         <source>first frame of %1</source>
         <translation>primer fotograma de %1</translation>
@@ -1450,7 +1445,7 @@ escriban lo que escribiría una sola ejecución.</translation>
     </message>
     <message>
         <source>Failed: %1</source>
-        <translation>Fallidas: %1</translation>
+        <translation>Con errores: %1</translation>
     </message>
     <message>
         <source>Skipped: %1</source>

@@ -646,12 +646,8 @@ Chaque image garde le numéro qu’elle a dans la liste entière, pour que les p
         <translation>Images enregistrées&#xa0;: %1. Échecs&#xa0;: %2. Non traitées&#xa0;: %3.</translation>
     </message>
     <message>
-        <source>Images not processed: %1. The log names each of them.</source>
-        <translation>Images non traitées&#xa0;: %1. Le journal les cite une à une.</translation>
-    </message>
-    <message>
-        <source>Images not processed: %1.</source>
-        <translation>Images non traitées&#xa0;: %1.</translation>
+        <source>Images written: %1. Failed: %2.</source>
+        <translation>Images enregistrées&#xa0;: %1. Échecs&#xa0;: %2.</translation>
     </message>
 </context>
 <context>
@@ -801,7 +797,6 @@ Chaque image garde le numéro qu’elle a dans la liste entière, pour que les p
         <source>%1 of %2 bytes written</source>
         <translation>%1 octets écrits sur %2</translation>
     </message>
-    
     <message>
         <source>first frame of %1</source>
         <translation>première image sur %1</translation>
@@ -1450,7 +1445,7 @@ Chaque image garde le numéro qu’elle a dans la liste entière, pour que les p
     </message>
     <message>
         <source>Failed: %1</source>
-        <translation>Échouées&#xa0;: %1</translation>
+        <translation>Échecs&#xa0;: %1</translation>
     </message>
     <message>
         <source>Skipped: %1</source>

@@ -645,12 +645,8 @@ insieme scrivano ciò che scriverebbe un’unica esecuzione.</translation>
         <translation>Immagini salvate: %1. Non riuscite: %2. Non elaborate: %3.</translation>
     </message>
     <message>
-        <source>Images not processed: %1. The log names each of them.</source>
-        <translation>Immagini non elaborate: %1. Il registro le elenca una per una.</translation>
-    </message>
-    <message>
-        <source>Images not processed: %1.</source>
-        <translation>Immagini non elaborate: %1.</translation>
+        <source>Images written: %1. Failed: %2.</source>
+        <translation>Immagini salvate: %1. Non riuscite: %2.</translation>
     </message>
 </context>
 <context>
@@ -800,7 +796,6 @@ insieme scrivano ciò che scriverebbe un’unica esecuzione.</translation>
         <source>%1 of %2 bytes written</source>
         <translation>%1 di %2 byte scritti</translation>
     </message>
-    
     <message>
         <source>first frame of %1</source>
         <translation>primo fotogramma di %1</translation>

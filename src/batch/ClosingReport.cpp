@@ -79,21 +79,15 @@ ClosingReport ClosingReport::forResult(const BatchResult& result)
     report.hasAlternateButton = result.logWritten;
     if (report.hasAlternateButton)
         report.alternateButton = QCoreApplication::translate("ClosingReport", "Open Log");
+    // "Failed" counts failures; "not processed" only the images a stop left out.
     const QString failed = QString::number(errors);
-    if (result.stopped) {
-        report.informativeText = QCoreApplication::translate("ClosingReport",
-                                     "Images written: %1. Failed: %2. Not processed: %3.")
-                                     .arg(written, failed, left)
-            + QLatin1Char(' ') + logSentence(result);
-    } else if (result.logWritten) {
-        report.informativeText = QCoreApplication::translate(
-            "ClosingReport", "Images not processed: %1. The log names each of them.")
-                                     .arg(failed);
-    } else {
-        report.informativeText
-            = QCoreApplication::translate("ClosingReport", "Images not processed: %1.").arg(failed)
-            + QLatin1Char(' ') + logSentence(result);
-    }
+    report.informativeText = result.stopped
+        ? QCoreApplication::translate(
+            "ClosingReport", "Images written: %1. Failed: %2. Not processed: %3.")
+              .arg(written, failed, left)
+        : QCoreApplication::translate("ClosingReport", "Images written: %1. Failed: %2.")
+              .arg(written, failed);
+    report.informativeText += QLatin1Char(' ') + logSentence(result);
     report.informativeText += skippedSentence(result);
     report.style = Style::Critical;
     QStringList lines;

@@ -221,7 +221,7 @@ private slots:
         QVERIFY(report.hasAlternateButton);
         QCOMPARE(report.alternateButton, QStringLiteral("Open Log"));
         QCOMPARE(report.informativeText,
-            QStringLiteral("Images not processed: 1. The log names each of them."));
+            QStringLiteral("Images written: 2. Failed: 1. The log names each failed image."));
         QCOMPARE(report.detailedText,
             "b.jpg: a file with the output name already exists (" + output("b.jpg") + ")");
         QCOMPARE(report.result.failures.first().status.error, ResizeError::OutputExists);
@@ -272,7 +272,7 @@ private slots:
         QCOMPARE(second.report->result.skipped, 3);
         QCOMPARE(second.report->result.errorCount(), 1);
         QCOMPARE(second.report->informativeText,
-            QStringLiteral("Images not processed: 1. The log names each of them. Skipped because "
+            QStringLiteral("Images written: 0. Failed: 1. The log names each failed image. Skipped because "
                            "a file of that name exists: 3."));
 
         // Two sources of one name: the first in the list keeps the name, the second is
@@ -696,7 +696,7 @@ private slots:
         QVERIFY(details.at(1).startsWith("gone.png: the source file is missing ("));
         QVERIFY(details.at(2).startsWith("taken.png: a file with the output name already exists"));
         QCOMPARE(progress.report->informativeText,
-            QStringLiteral("Images not processed: 3. The log names each of them."));
+            QStringLiteral("Images written: 1. Failed: 3. The log names each failed image."));
 
         QFile log(BatchLog::logFilePath());
         QVERIFY(log.open(QIODevice::ReadOnly));
@@ -752,7 +752,7 @@ private slots:
         QVERIFY(!report.result.logWritten);
         QCOMPARE(report.style, ClosingReport::Style::Critical);
         QCOMPARE(report.informativeText,
-            "Images not processed: 2. The log could not be written (" + logPath + ").");
+            "Images written: 1. Failed: 2. The log could not be written (" + logPath + ").");
         QVERIFY(!report.hasAlternateButton);
         QCOMPARE(report.detailedText.split('\n').size(), 2);
 

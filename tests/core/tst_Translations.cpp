@@ -12,6 +12,7 @@
 #include <QXmlStreamReader>
 
 #include "batch/BatchResult.h"
+#include "batch/ClosingReport.h"
 #include "core/Translations.h"
 
 namespace {
@@ -183,6 +184,45 @@ private slots:
             }
         }
         QVERIFY2(problems.isEmpty(), qPrintable(problems.join(QLatin1Char('\n'))));
+    }
+
+    void countsKeepTheirWords_data() { everyTextIsTranslated_data(); }
+
+    // One word for one count in every language: the alert's sentence, its counts line and the
+    // command line's summary name failures and the images a stop left out alike, and a failure
+    // is never called "not processed".
+    void countsKeepTheirWords()
+    {
+        QFETCH(QString, language);
+        QCoreApplication& app = *QCoreApplication::instance();
+        QVERIFY(Translations::installLanguage(app, language));
+        const auto restore = qScopeGuard([&app] { Translations::uninstall(app); });
+        const auto word = [](const char* text) {
+            return QCoreApplication::translate("ProgressSheet", text)
+                .remove(QStringLiteral("%1"))
+                .remove(QLatin1Char(':'))
+                .trimmed();
+        };
+        const QString failed = word("Failed: %1");
+        const QString notProcessed = word("Not processed: %1");
+        BatchResult result;
+        result.processed = 3;
+        result.written = 2;
+        result.listCount = 3;
+        result.failures << BatchFailure { .position = 1, .name = QStringLiteral("b.jpg"),
+            .path = {}, .status = { .error = ResizeError::DecodeFailed, .message = {} } };
+        const QString finished = ClosingReport::forResult(result).informativeText;
+        result.listCount = 5;
+        result.stopped = true;
+        const QString stopped = ClosingReport::forResult(result).informativeText;
+        const QString summary = QCoreApplication::translate(
+            "CommandLine", "Written: %1. Failed: %2. Not processed: %3. Time: %4 s.");
+        for (const QString& text : { finished, stopped, summary })
+            QVERIFY2(text.contains(failed, Qt::CaseInsensitive), qPrintable(failed + " / " + text));
+        for (const QString& text : { stopped, summary })
+            QVERIFY2(text.contains(notProcessed, Qt::CaseInsensitive),
+                qPrintable(notProcessed + " / " + text));
+        QVERIFY2(!finished.contains(notProcessed, Qt::CaseInsensitive), qPrintable(finished));
     }
 
     void systemLanguageChoosesTable_data()

@@ -628,7 +628,7 @@ private slots:
         QCOMPARE(box->windowModality(), Qt::WindowModal);
         QCOMPARE(box->text(), QStringLiteral("Processing finished"));
         QCOMPARE(outcomeSentence(box),
-            QStringLiteral("Images not processed: 1. The log names each of them."));
+            QStringLiteral("Images written: 2. Failed: 1. The log names each failed image."));
         QVERIFY2(countsLine(box).startsWith(QStringLiteral("Written: 2 · Failed: 1 · Time: ")),
             qPrintable(countsLine(box)));
         QStringList expected
@@ -895,7 +895,7 @@ private slots:
         QVERIFY(last.waitForLine().endsWith(outputExistsMessage("e.png") + '\n'));
         QVERIFY(waitForAlert());
         QCOMPARE(outcomeSentence(alert()),
-            QStringLiteral("Images not processed: 2. The log names each of them."));
+            QStringLiteral("Images written: 3. Failed: 2. The log names each failed image."));
         dismissAlert(QStringLiteral("OK"));
 
         QCOMPARE(progress->values, QList<int>({ 1, 2, 3 }));
