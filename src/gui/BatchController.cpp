@@ -11,6 +11,7 @@
 #include <QKeyEvent>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QShortcut>
 #include <QUrl>
 
 #include "gui/ControlValues.h"
@@ -38,14 +39,19 @@ BatchController::BatchController(
 {
     mProgressPanel = new QDialog(window);
     mProgressUi->setupUi(mProgressPanel);
-    mProgressPanel->setWindowModality(Qt::WindowModal);
     mProgressSheet = new ProgressSheet(window, mProgressPanel, mProgressUi->progressBar,
         mProgressUi->progressLabel, mProgressUi->imageNameLabel, mProgressUi->timeLabel,
         mProgressUi->stopButton, this);
 
     connect(window, &MainWindow::startRequested, this, &BatchController::startBatch);
     connect(mProgressUi->stopButton, &QPushButton::clicked, this, &BatchController::stopBatch);
+    // Escape stops the batch whichever of the application's windows has the keyboard: a click
+    // on the main window takes it from the panel.
+    auto* stopKey = new QShortcut(QKeySequence::Cancel, mProgressPanel);
+    stopKey->setContext(Qt::ApplicationShortcut);
+    connect(stopKey, &QShortcut::activated, mProgressUi->stopButton, &QPushButton::click);
     mProgressPanel->installEventFilter(this);
+    connect(mJob.get(), &BatchJob::finished, this, &BatchController::batchFinished);
     mProgressSheet->follow(mJob.get());
     connect(mProgressSheet, &ProgressSheet::logRequested, this, [this] {
         if (!QDesktopServices::openUrl(QUrl::fromLocalFile(BatchLog::logFilePath()))) {
@@ -164,6 +170,7 @@ void BatchController::startBatch()
     mWindow->setCurrentPage(Page::Images);
     mProgressSheet->setOutputFolder(mWindow->outputPage()->outputFolderText());
     mProgressSheet->open();
+    mWindow->setBatchRunning(true);
     // The start number as the field shows it at this moment, not the stored setting.
     ResizeOptions options = mSettings->resizeOptions();
     options.startNumber = mWindow->outputPage()->startNumberText();
@@ -220,6 +227,46 @@ void BatchController::createFolderAndStart(const InputProblem& problem)
     startBatch();
 }
 
+void BatchController::batchFinished()
+{
+    mWindow->setBatchRunning(false);
+    if (mQuitsAfterBatch)
+        QMetaObject::invokeMethod(qApp, &QCoreApplication::quit, Qt::QueuedConnection);
+}
+
+bool BatchController::holdsQuit()
+{
+    if (!mJob || !mJob->isRunning())
+        return false;
+    if (mQuitsAfterBatch)
+        return true; // asked and answered: the quit follows the batch
+    QWidget* over = mProgressPanel->isVisible() ? static_cast<QWidget*>(mProgressPanel) : mWindow;
+    auto* box = new QMessageBox(QMessageBox::Question, tr("Quit Ostrel?"),
+        tr("Stop the batch and quit?"), QMessageBox::Cancel, over);
+    box->setTextFormat(Qt::PlainText);
+    box->setInformativeText(
+        tr("The images in progress are finished first; the others are not processed."));
+    QPushButton* quit = box->addButton(tr("Stop and Quit"), QMessageBox::AcceptRole);
+    box->setDefaultButton(quit);
+    box->setEscapeButton(QMessageBox::Cancel);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->setWindowModality(Qt::WindowModal);
+    connect(box, &QMessageBox::finished, this, [this, box, quit] {
+        if (box->clickedButton() != quit)
+            return;
+        // The batch may have ended while the question was open.
+        if (!mJob || !mJob->isRunning()) {
+            QMetaObject::invokeMethod(qApp, &QCoreApplication::quit, Qt::QueuedConnection);
+            return;
+        }
+        mQuitsAfterBatch = true;
+        mProgressSheet->endWithoutAlert();
+        mProgressUi->stopButton->click();
+    });
+    box->open();
+    return true;
+}
+
 void BatchController::stopBatch()
 {
     if (mJob)
@@ -241,8 +288,9 @@ bool BatchController::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched != mProgressPanel)
         return false;
-    // The sheet stays until the batch closes it: Escape and the window's close button mean
-    // "stop", like the stop button, rather than hiding a running batch.
+    // The sheet stays until the batch closes it: Escape (when no window of the application is
+    // active, so that the shortcut does not apply) and the panel's close button mean "stop",
+    // like the stop button, rather than hiding a running batch.
     if (event->type() == QEvent::KeyPress
         && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
         mProgressUi->stopButton->click();

@@ -49,6 +49,10 @@ public slots:
     void stopBatch();
     // Quitting: a batch still running finishes its image in progress, then the list goes.
     void shutDown();
+    // Whether a quit must wait: while a batch runs it asks "Stop the batch and quit?" and
+    // returns true; on yes the batch stops after its images in progress and the application
+    // quits then, without the closing alert. False, and nothing asked, when no batch runs.
+    bool holdsQuit();
 
 signals:
     // A failed check has just sounded the system beep.
@@ -73,6 +77,7 @@ private:
     // again, Cancel turns to the Output tab with the problem's message, as a failed check does.
     void offerToCreateFolder(const InputProblem& problem);
     void createFolderAndStart(const InputProblem& problem);
+    void batchFinished();
     bool eventFilter(QObject* watched, QEvent* event) override;
 
     MainWindow* mWindow;
@@ -83,4 +88,5 @@ private:
     ProgressSheet* mProgressSheet = nullptr;
     ImageList* mImages;
     std::unique_ptr<BatchJob> mJob;
+    bool mQuitsAfterBatch = false;
 };

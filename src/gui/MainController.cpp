@@ -114,6 +114,12 @@ void MainController::shutDown()
         mBatch->shutDown();
 }
 
+void MainController::endSession()
+{
+    mEndingSession = true;
+    mWindow->close();
+}
+
 void MainController::saveWindowFrame()
 {
     if (mStore)
@@ -131,6 +137,11 @@ bool MainController::eventFilter(QObject* watched, QEvent* event)
             saveWindowFrame();
         break;
     case QEvent::Close:
+        // During a batch the user is asked first, and the quit may follow the batch.
+        if (!mEndingSession && mBatch && mBatch->holdsQuit()) {
+            event->ignore();
+            return true;
+        }
         if (mSavesFrame)
             saveWindowFrame();
         // Closing the window quits.

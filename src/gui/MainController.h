@@ -50,6 +50,9 @@ public slots:
     void addFiles(const QStringList& paths);
     // Quitting: a running batch finishes its image in progress, then the list goes.
     void shutDown();
+    // Quits as a request to end the process asks: without a question, a running batch
+    // finishing its images in progress first.
+    void endSession();
 
 private:
     // The designed size where the screen has room for it, centred on the screen.
@@ -60,6 +63,7 @@ private:
     std::unique_ptr<QSettings> mOwnedStore;
     QSettings* mStore = nullptr;
     bool mSavesFrame = false;
+    bool mEndingSession = false;
 
     std::unique_ptr<MainWindow> mWindow;
     std::unique_ptr<Settings> mSettings;

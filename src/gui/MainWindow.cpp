@@ -22,6 +22,8 @@ MainWindow::MainWindow(QWidget* parent)
     mUi->setupUi(this);
     setWindowIcon(applicationIcon());
     connect(mUi->actionQuit, &QAction::triggered, this, &QWidget::close);
+    // Also from the progress panel, during a batch.
+    mUi->actionQuit->setShortcutContext(Qt::ApplicationShortcut);
     connect(mUi->actionAbout, &QAction::triggered, this, &MainWindow::showAbout);
     connect(mUi->resizeButton, &QPushButton::clicked, this, &MainWindow::startRequested);
     connect(mUi->actionStart, &QAction::triggered, this, &MainWindow::startRequested);
@@ -36,6 +38,13 @@ MainWindow::~MainWindow()
     mUi->imagesPage->disconnect(this);
     mUi->sizePage->disconnect(this);
     mUi->outputPage->disconnect(this);
+}
+
+void MainWindow::setBatchRunning(bool running)
+{
+    centralWidget()->setEnabled(!running);
+    for (QAction* action : { mUi->actionAddFiles, mUi->actionAddFolder, mUi->actionStart })
+        action->setEnabled(!running);
 }
 
 ImagesPage* MainWindow::imagesPage() const

@@ -54,6 +54,9 @@ public:
     // Turns to page and names a problem of one of its controls in the status bar, until the
     // next edit.
     void showProblem(Page page, const QString& text);
+    // While a batch runs, the pages and the menu entries that change the list or start a batch
+    // are out of reach; quitting and About stay.
+    void setBatchRunning(bool running);
 
     // Whether the window's tiled background suits a colour scheme: only a light one, whose
     // dark text stays readable on the pattern.

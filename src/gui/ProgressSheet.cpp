@@ -14,7 +14,6 @@
 #include <QProgressBar>
 #include <QPushButton>
 
-
 namespace {
 
 // The pace of a batch shows only after this many images, or after kTimesAfterMs with one
@@ -75,8 +74,8 @@ void ProgressSheet::open()
     mImageStartedAt = 0;
     mClock.start();
     mTicker.start();
-    mPanel->setWindowModality(Qt::WindowModal);
-    mPanel->open();
+    mAlertWanted = true;
+    mPanel->show();
 }
 
 QMessageBox* ProgressSheet::closingAlert() const
@@ -144,6 +143,10 @@ void ProgressSheet::batchFinished(const BatchResult& result)
     mTicker.stop();
     mText->clear();
     mPanel->done(QDialog::Accepted);
+    if (!mAlertWanted) {
+        mBusy = false;
+        return;
+    }
     showClosingAlert(ClosingReport::forResult(result));
     mWindow->repaint();
 }

@@ -17,14 +17,14 @@ class QProgressBar;
 class QPushButton;
 class QWidget;
 
-// The window's side of a batch: the progress panel, shown as a window-modal sheet on the main
-// window with its bar, its text and its stop button, and the closing alert, a window-modal
-// message box on the same window. It follows a batch job's signals, which arrive on the main
-// thread in the order the batch made them.
+// The window's side of a batch: the progress panel, a dialog over the main window with its bar,
+// its text and its stop button, and the closing alert, a window-modal message box on the main
+// window. It follows a batch job's signals, which arrive on the main thread in the order the
+// batch made them.
 //
-// From open() until the closing alert is dismissed the sheets keep every control of the main
-// window, the start control among them, out of reach; isBusy() says so to code that could
-// start a batch by other means.
+// The panel is not modal, so that the main window can still be closed during a batch (the
+// caller disables its controls meanwhile); isBusy() says from open() until the closing alert
+// is dismissed that no batch may start, to code that could start one by other means.
 //
 // The widgets belong to the window; this object only drives them. Main thread only.
 class ProgressSheet : public QObject
@@ -43,11 +43,13 @@ public:
     // The folder that the closing alert's "Show Files" opens; set before each batch.
     void setOutputFolder(const QString& folder) { mOutputFolder = folder; }
 
-    // Opens the progress panel as a sheet on the main window, with its stop button ready, and
-    // returns at once. The worker closes it at the end of the batch.
+    // Shows the progress panel over the main window, with its stop button ready, and returns
+    // at once. The worker closes it at the end of the batch.
     void open();
     // True from open() until the closing alert has been dismissed.
     bool isBusy() const { return mBusy; }
+    // The batch in progress ends the application: no closing alert follows it.
+    void endWithoutAlert() { mAlertWanted = false; }
     // The closing alert while it is on screen, else null.
     QMessageBox* closingAlert() const;
 
@@ -85,6 +87,7 @@ private:
     QPushButton* mStopButton;
     QPointer<QMessageBox> mAlert;
     bool mBusy = false;
+    bool mAlertWanted = true;
     QString mOutputFolder;
     // From open() on; the time when the image in progress began, and how many were done then.
     QElapsedTimer mClock;

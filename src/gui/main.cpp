@@ -39,12 +39,12 @@ int main(int argc, char* argv[])
 
     MainController controller;
     controller.show();
-    // Such a request closes the main window, which quits the way the user's close does: a
-    // running batch completes its image in progress first, so no partial file is left
-    // behind. (QApplication::quit() would first ask every window to close, and the progress
-    // sheet answers a close with "stop" and stays open, which cancels that quit.)
-    QObject::connect(
-        &terminationSignals, &TerminationSignals::received, controller.window(), &QWidget::close);
+    // Such a request closes the main window without asking: a running batch completes its
+    // image in progress first, so no partial file is left behind. (QApplication::quit() would
+    // first ask every window to close, and the progress sheet answers a close with "stop"
+    // and stays open, which cancels that quit.)
+    QObject::connect(&terminationSignals, &TerminationSignals::received, &controller,
+        &MainController::endSession);
 
     // Files handed over at launch find the list already made; later ones arrive from other
     // launches, also while a batch runs (that batch then processes them too).

@@ -64,7 +64,10 @@ public:
     {
         Quit,
         ControllerDestroyed,
-        WindowClosed,
+        EscapeOnPanel,
+        EscapeOnWindow,
+        CloseButton,
+        QuitKey,
         TerminationSignal
     };
     Q_ENUM(Ending)
@@ -90,8 +93,8 @@ private:
     QVariantMap validSettings() const
     {
         return { { "widthValue", 40.0 }, { "heightValue", 30.0 }, { "resValue", 72.0 },
-            { "dest", mOut }, { "nameMenu", 1 }, { "formatMenu", 2 }, { "proportional", false }, { "tagSides", 1 },
-            { "UM", 1 }, { "jobs", 1 } };
+            { "dest", mOut }, { "nameMenu", 1 }, { "formatMenu", 2 }, { "proportional", false },
+            { "tagSides", 1 }, { "UM", 1 }, { "jobs", 1 } };
     }
 
     void start(const QVariantMap& stored)
@@ -516,7 +519,6 @@ private slots:
             QVERIFY2(tabs()->currentIndex() == 0, what);
             QVERIFY2(!job()->isStopping(), what);
             QVERIFY2(panel()->isVisible(), what);
-            QVERIFY2(panel()->windowModality() == Qt::WindowModal, what);
             QVERIFY2(panel()->parentWidget() == mController->window(), what);
             QVERIFY2(!alert(), what);
             QVERIFY2(waitForAlert(), what);
@@ -940,7 +942,10 @@ private slots:
         QTest::addColumn<Ending>("ending");
         QTest::newRow("quit") << Ending::Quit;
         QTest::newRow("controller destroyed") << Ending::ControllerDestroyed;
-        QTest::newRow("window closed") << Ending::WindowClosed;
+        QTest::newRow("Escape on the progress panel") << Ending::EscapeOnPanel;
+        QTest::newRow("Escape on the main window, after a click on it") << Ending::EscapeOnWindow;
+        QTest::newRow("the main window's close button, then Stop and Quit") << Ending::CloseButton;
+        QTest::newRow("Ctrl+Q, then Stop and Quit") << Ending::QuitKey;
         QTest::newRow("termination signal to the process") << Ending::TerminationSignal;
     }
 
@@ -975,12 +980,52 @@ private slots:
             mController.reset();
             QApplication::processEvents(); // calls still queued for the sheet go nowhere
             break;
-        case Ending::WindowClosed: {
+        case Ending::EscapeOnPanel:
+        case Ending::EscapeOnWindow: {
+            // Through the window system, as a key typed into whichever window is active.
+            QWidget* target = ending == Ending::EscapeOnPanel
+                ? static_cast<QWidget*>(panel())
+                : static_cast<QWidget*>(mController->window());
+            QTest::mouseClick(target->windowHandle(), Qt::LeftButton, {}, QPoint(5, 5));
+            target->activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(target));
+            QTest::keyClick(target->windowHandle(), Qt::Key_Escape);
+            QVERIFY(job()->isStopping());
+            QVERIFY(waitForAlert());
+            QCOMPARE(alert()->text(), QStringLiteral("Processing stopped"));
+            dismissAlert(QStringLiteral("OK"));
+            break;
+        }
+        case Ending::CloseButton:
+        case Ending::QuitKey: {
+            // Asked first; Stop and Quit lets the images in progress finish, then quits without
+            // the closing alert.
+            QMainWindow* window = mController->window();
+            window->activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(window));
             QSignalSpy quitting(qApp, &QCoreApplication::aboutToQuit);
-            QTimer::singleShot(0, mController->window(), &QWidget::close);
+            QTimer::singleShot(0, window, [window, ending] {
+                if (ending == Ending::CloseButton)
+                    window->windowHandle()->close(); // as the window manager's button does
+                else
+                    QTest::keyClick(window->windowHandle(), Qt::Key_Q, Qt::ControlModifier);
+            });
+            QString question;
+            QTimer answer;
+            connect(&answer, &QTimer::timeout, this, [this, &answer, &question] {
+                if (QMessageBox* box = alert()) {
+                    answer.stop();
+                    question = box->text();
+                    if (QAbstractButton* quit = button(box, QStringLiteral("Stop and Quit")))
+                        quit->click();
+                }
+            });
+            answer.start(10);
             QCOMPARE(QApplication::exec(), 0);
+            QCOMPARE(question, QStringLiteral("Stop the batch and quit?"));
             QCOMPARE(quitting.size(), 1);
             QVERIFY(!mController->batch()->job()); // released, after its worker ended
+            QVERIFY(!mController->batch()->progressSheet()->closingAlert());
             QTRY_VERIFY(TestSupport::settingsOnDisk(settingsFile()).contains("windowPosition"));
             break;
         }
