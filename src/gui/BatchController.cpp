@@ -4,7 +4,6 @@
 #include <system_error>
 
 #include <QApplication>
-#include <QDesktopServices>
 #include <QDialog>
 #include <QDir>
 #include <QFileInfo>
@@ -12,13 +11,11 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QShortcut>
-#include <QUrl>
 
 #include "gui/ControlValues.h"
 #include "gui/OutputPage.h"
 #include "gui/ProgressSheet.h"
 #include "gui/SizePage.h"
-#include "batch/BatchLog.h"
 #include "batch/BatchJob.h"
 #include "batch/ImageList.h"
 #include "batch/StartCheck.h"
@@ -53,13 +50,6 @@ BatchController::BatchController(
     mProgressPanel->installEventFilter(this);
     connect(mJob.get(), &BatchJob::finished, this, &BatchController::batchFinished);
     mProgressSheet->follow(mJob.get());
-    connect(mProgressSheet, &ProgressSheet::logRequested, this, [this] {
-        if (!QDesktopServices::openUrl(QUrl::fromLocalFile(BatchLog::logFilePath()))) {
-            ProgressSheet::showCannotOpen(mWindow,
-                tr("No viewer could be started for the log %1.")
-                    .arg(QDir::toNativeSeparators(BatchLog::logFilePath())));
-        }
-    });
 }
 
 BatchController::~BatchController()

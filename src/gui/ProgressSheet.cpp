@@ -4,7 +4,8 @@
 #include <cmath>
 #include <climits>
 
-#include <QDesktopServices>
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QDialog>
 #include <QDir>
 #include <QFileInfo>
@@ -13,6 +14,9 @@
 #include <QMessageBox>
 #include <QProgressBar>
 #include <QPushButton>
+
+#include "gui/DesktopLauncher.h"
+#include "batch/BatchLog.h"
 
 namespace {
 
@@ -166,29 +170,34 @@ void ProgressSheet::showClosingAlert(const ClosingReport& report)
         alert->setDetailedText(report.detailedText);
 
     QPushButton* okButton = alert->addButton(report.defaultButton, QMessageBox::AcceptRole);
-    QPushButton* consoleButton = nullptr;
-    if (report.hasAlternateButton)
-        consoleButton = alert->addButton(report.alternateButton, QMessageBox::ActionRole);
-    // Shows the output folder and leaves the alert up: the user may still want the log.
+    // The log and the output folder open beside the alert, which stays up for the other.
+    if (report.hasAlternateButton) {
+        QPushButton* openLog = alert->addButton(report.alternateButton, QMessageBox::ActionRole);
+        disconnect(openLog, &QAbstractButton::clicked, nullptr, nullptr);
+        connect(openLog, &QAbstractButton::clicked, alert, [alert] {
+            const QString log = BatchLog::logFilePath();
+            DesktopLauncher::openFile(log, alert, [alert, log](bool opened) {
+                if (!opened)
+                    showCannotOpen(alert, tr("No viewer could be started for the log."), log);
+            });
+        });
+    }
     QPushButton* showFiles = alert->addButton(tr("Show Files"), QMessageBox::ActionRole);
     disconnect(showFiles, &QAbstractButton::clicked, nullptr, nullptr);
     const QString folder = QFileInfo(mOutputFolder).absoluteFilePath();
     connect(showFiles, &QAbstractButton::clicked, alert, [alert, folder] {
-        if (!QDesktopServices::openUrl(QUrl::fromLocalFile(folder))) {
-            showCannotOpen(alert,
-                tr("No file manager could be started to show the folder %1.")
-                    .arg(QDir::toNativeSeparators(folder)));
-        }
+        DesktopLauncher::showFolders({ folder }, alert, [alert, folder](bool opened) {
+            if (!opened) {
+                showCannotOpen(
+                    alert, tr("No file manager could be started to show the folder."), folder);
+            }
+        });
     });
     alert->setDefaultButton(okButton);
     // Escape or the title bar's close button dismiss the alert like its default button.
     alert->setEscapeButton(okButton);
 
-    connect(alert, &QMessageBox::finished, this, [this, alert, consoleButton] {
-        mBusy = false;
-        if (consoleButton && alert->clickedButton() == consoleButton)
-            emit logRequested();
-    });
+    connect(alert, &QMessageBox::finished, this, [this] { mBusy = false; });
     mAlert = alert;
     alert->setWindowModality(Qt::WindowModal);
     alert->open();
@@ -212,11 +221,18 @@ QString ProgressSheet::countsLine(const BatchResult& result) const
     return parts.join(tr(" · "));
 }
 
-void ProgressSheet::showCannotOpen(QWidget* parent, const QString& text)
+void ProgressSheet::showCannotOpen(QWidget* parent, const QString& text, const QString& path)
 {
     auto* box
         = new QMessageBox(QMessageBox::Warning, tr("Cannot Open"), text, QMessageBox::Ok, parent);
     box->setTextFormat(Qt::PlainText);
+    // The path, to open by hand: selectable, and copied by a button that leaves the box up.
+    box->setInformativeText(QDir::toNativeSeparators(path));
+    box->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    QPushButton* copy = box->addButton(tr("Copy Path"), QMessageBox::ActionRole);
+    disconnect(copy, &QAbstractButton::clicked, nullptr, nullptr);
+    connect(copy, &QAbstractButton::clicked, box,
+        [path] { QGuiApplication::clipboard()->setText(QDir::toNativeSeparators(path)); });
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->setWindowModality(Qt::WindowModal);
     box->open();

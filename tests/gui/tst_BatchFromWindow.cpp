@@ -1,7 +1,8 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QDesktopServices>
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -55,10 +56,6 @@ class TestBatchFromWindow : public QObject
 {
     Q_OBJECT
 
-public slots:
-    // Stands in for the desktop's viewer: QDesktopServices hands file URLs here.
-    void openUrl(const QUrl& url) { mOpenedUrls << url; }
-
 public:
     enum class Ending
     {
@@ -78,7 +75,6 @@ private:
     QString mOut; // the output folder
     std::unique_ptr<QSettings> mSettings;
     std::unique_ptr<MainController> mController;
-    QList<QUrl> mOpenedUrls;
 
     QString settingsFile() const { return mDir.filePath(QStringLiteral("Ostrel.conf")); }
     QString logFile() const { return BatchLog::logFilePath(); }
@@ -247,6 +243,15 @@ private:
     }
 
     // Waits for the closing alert of the running batch.
+    // What the stand-in xdg-open was asked to open, in order.
+    QStringList opened() const
+    {
+        QFile file(mDir.filePath(QStringLiteral("bin/opened")));
+        if (!file.open(QIODevice::ReadOnly))
+            return {};
+        return QString::fromUtf8(file.readAll()).split('\n', Qt::SkipEmptyParts);
+    }
+
     bool waitForAlert() const
     {
         return QTest::qWaitFor([this] { return alert() != nullptr; }, 120000);
@@ -301,10 +306,19 @@ private slots:
         // "~" is tested as a plain folder name: give the expansion something that exists.
         QVERIFY(QDir().mkpath(mDir.filePath(QStringLiteral("home/out"))));
         qputenv("HOME", QFile::encodeName(mDir.filePath(QStringLiteral("home"))));
-        QDesktopServices::setUrlHandler(QStringLiteral("file"), this, "openUrl");
+        // The desktop stands in as an xdg-open of the test's own, which notes what it opens,
+        // or finds no viewer while the file "no-viewer" is beside it; no file manager answers
+        // on D-Bus.
+        const QString bin = mDir.filePath(QStringLiteral("bin"));
+        QVERIFY(QDir().mkpath(bin));
+        QVERIFY(TestSupport::writeFile(bin + QStringLiteral("/xdg-open"),
+            "#!/bin/sh\ndir=$(dirname \"$0\")\n[ -e \"$dir/no-viewer\" ] && exit 3\n"
+            "printf '%s\\n' \"$1\" >> \"$dir/opened\"\n"));
+        QVERIFY(QFile::setPermissions(bin + QStringLiteral("/xdg-open"),
+            QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+        qputenv("PATH", QFile::encodeName(bin) + ':' + qgetenv("PATH"));
+        qputenv("DBUS_SESSION_BUS_ADDRESS", "unix:path=/nonexistent");
     }
-
-    void cleanupTestCase() { QDesktopServices::unsetUrlHandler(QStringLiteral("file")); }
 
     void init()
     {
@@ -316,7 +330,8 @@ private slots:
         QVERIFY(QDir().mkpath(mOut));
         moveLog("data");
         QFile::remove(logFile());
-        mOpenedUrls.clear();
+        QFile::remove(mDir.filePath(QStringLiteral("bin/opened")));
+        QFile::remove(mDir.filePath(QStringLiteral("bin/no-viewer")));
     }
 
     void cleanup()
@@ -527,7 +542,7 @@ private slots:
             dismissAlert(QStringLiteral("OK"));
             QVERIFY2(TestSupport::filesIn(mOut) == QStringList(c.writes), what);
         }
-        QVERIFY(mOpenedUrls.isEmpty());
+        QVERIFY(opened().isEmpty());
     }
 
     // The message of a failed check goes with the next edit, and speaks the user's language.
@@ -593,16 +608,16 @@ private slots:
         QAbstractButton* showFiles = button(box, QStringLiteral("Show Files"));
         QVERIFY(showFiles);
         QTest::mouseClick(showFiles, Qt::LeftButton);
-        QCOMPARE(mOpenedUrls, QList<QUrl>({ QUrl::fromLocalFile(mOut) }));
+        QTRY_COMPARE(opened(), QStringList({ mOut }));
         QVERIFY(alert() == box);
-        mOpenedUrls.clear();
+        QFile::remove(mDir.filePath(QStringLiteral("bin/opened")));
         QVERIFY(box->detailedText().isEmpty());
         // The alert keeps the window's controls out of reach, the start among them.
         QTest::mouseClick(widget<QPushButton>("resizeButton"), Qt::LeftButton);
         QVERIFY(alert() == box);
         QVERIFY(!panel()->isVisible());
         dismissAlert(QStringLiteral("OK"));
-        QVERIFY(mOpenedUrls.isEmpty());
+        QVERIFY(opened().isEmpty());
         QVERIFY(!job()->isStopping()); // a finished batch leaves the flag up
 
         QCOMPARE(TestSupport::filesIn(mOut), QStringList({ "beach.png", "chart.png", "scan.png" }));
@@ -642,8 +657,11 @@ private slots:
             QStringLiteral("a file with the output name already exists")));
         QVERIFY(!box->detailedText().contains(QLatin1String("one.png")));
 
-        dismissAlert(QStringLiteral("Open Log"));
-        QCOMPARE(mOpenedUrls, QList<QUrl>({ QUrl::fromLocalFile(BatchLog::logFilePath()) }));
+        // Open Log opens the log and leaves the alert up.
+        QTest::mouseClick(button(box, QStringLiteral("Open Log")), Qt::LeftButton);
+        QTRY_COMPARE(opened(), QStringList({ BatchLog::logFilePath() }));
+        QVERIFY(alert() == box);
+        dismissAlert(QStringLiteral("OK"));
 
         QFile log(logFile());
         QVERIFY(log.open(QIODevice::ReadOnly));
@@ -712,7 +730,7 @@ private slots:
         QCOMPARE(TestSupport::filesIn(mOut), QStringList({ "a.png", "b.png" }));
         QCOMPARE(QFileInfo(QDir(mOut).filePath("b.png")).size(), 0);
         dismissAlert(QStringLiteral("OK"));
-        QVERIFY(mOpenedUrls.isEmpty()); // the default button opens nothing
+        QVERIFY(opened().isEmpty()); // the default button opens nothing
         QVERIFY(job()->isStopping());
 
         // The second batch, into a new folder typed by the user.
@@ -833,37 +851,45 @@ private slots:
         QVERIFY(beeps.isEmpty());
     }
 
-    // Where the desktop starts no viewer, Open Log and Show Files say so, naming what they
-    // could not show, instead of doing nothing. A handler that cannot be called stands for
-    // such a desktop: openUrl answers false.
+    void openingWithoutAViewerSaysSo_data()
+    {
+        QTest::addColumn<QString>("buttonText");
+        QTest::newRow("Show Files") << "Show Files";
+        QTest::newRow("Open Log") << "Open Log";
+    }
+
+    // Where the desktop has no viewer (xdg-open finds none), Show Files and Open Log say so,
+    // naming the path with a button that copies it, and leave the closing alert up.
     void openingWithoutAViewerSaysSo()
     {
+        QFETCH(QString, buttonText);
         start(validSettings());
         mController->addFiles(writeSources({ "one.png", "two.png" }));
         QVERIFY(TestSupport::writeFile(QDir(mOut).filePath("two.png"), "taken"));
-        QDesktopServices::setUrlHandler(QStringLiteral("file"), this, "noSuchSlot");
-        auto restore = qScopeGuard(
-            [this] { QDesktopServices::setUrlHandler(QStringLiteral("file"), this, "openUrl"); });
+        QVERIFY(TestSupport::writeFile(mDir.filePath(QStringLiteral("bin/no-viewer"))));
+        const QString path
+            = buttonText == QLatin1String("Open Log") ? BatchLog::logFilePath() : mOut;
 
         widget<QPushButton>("resizeButton")->click();
         QVERIFY(waitForAlert());
         QMessageBox* closing = alert();
-        QAbstractButton* showFiles = button(closing, QStringLiteral("Show Files"));
-        QVERIFY(showFiles);
-        QTest::mouseClick(showFiles, Qt::LeftButton);
-        QMessageBox* noFileManager = nullptr;
-        for (QMessageBox* box : closing->findChildren<QMessageBox*>()) {
-            if (box->isVisible())
-                noFileManager = box;
-        }
-        QVERIFY(noFileManager);
-        QVERIFY2(noFileManager->text().contains(mOut), qPrintable(noFileManager->text()));
-        QTest::mouseClick(button(noFileManager, QStringLiteral("OK")), Qt::LeftButton);
-        QTRY_VERIFY(!noFileManager->isVisible());
-
-        QTest::mouseClick(button(closing, QStringLiteral("Open Log")), Qt::LeftButton);
-        QTRY_VERIFY(alert() && alert() != closing);
-        QVERIFY2(alert()->text().contains(BatchLog::logFilePath()), qPrintable(alert()->text()));
+        QTest::mouseClick(button(closing, buttonText), Qt::LeftButton);
+        QMessageBox* cannotOpen = nullptr;
+        QVERIFY(QTest::qWaitFor([&] {
+            for (QMessageBox* box : closing->findChildren<QMessageBox*>()) {
+                if (box->isVisible())
+                    cannotOpen = box;
+            }
+            return cannotOpen != nullptr;
+        }));
+        QCOMPARE(cannotOpen->informativeText(), path);
+        QTest::mouseClick(button(cannotOpen, QStringLiteral("Copy Path")), Qt::LeftButton);
+        QCOMPARE(QGuiApplication::clipboard()->text(), path);
+        QVERIFY(cannotOpen->isVisible());
+        QTest::mouseClick(button(cannotOpen, QStringLiteral("OK")), Qt::LeftButton);
+        QTRY_VERIFY(!cannotOpen->isVisible());
+        QVERIFY(closing->isVisible());
+        QVERIFY(opened().isEmpty());
         dismissAlert(QStringLiteral("OK"));
     }
 
