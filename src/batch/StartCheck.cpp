@@ -1,9 +1,34 @@
 #include "StartCheck.h"
 
 #include <QDir>
+#include <QFileInfo>
 
 #include "codec/FileNames.h"
 #include "core/ResizeRules.h"
+
+namespace {
+
+// Whether a source's new file would have the source's own path: the same name with the
+// format's extension, in the output folder.
+bool replacesASource(const StartCheck::Input& input)
+{
+    const QString extension = QLatin1Char('.') + ResizeRules::formatExtension(input.format);
+    QString folder; // made canonical when a name matches
+    for (const QString& path : input.sourcePaths) {
+        // The source name with its last extension replaced: the source's own name when that
+        // extension is the format's (compared as file names are, case and all).
+        const QFileInfo source(path);
+        if (!source.fileName().endsWith(extension))
+            continue;
+        if (folder.isEmpty())
+            folder = FileNames::canonicalPath(input.outputFolder);
+        if (FileNames::canonicalPath(source.absolutePath()) == folder)
+            return true;
+    }
+    return false;
+}
+
+} // namespace
 
 namespace StartCheck {
 
@@ -46,15 +71,17 @@ std::optional<Result> check(const Input& input)
 
     if (input.outputFolder.isEmpty())
         return fail(Problem::NoOutputFolder);
+    if (input.folderMustBeAbsolute && !QDir::isAbsolutePath(input.outputFolder))
+        return fail(Problem::OutputFolderRelative);
     // Follows a symbolic link at the end; a leading "~" is a folder name like any other.
     const FileNames::Status folder = FileNames::status(input.outputFolder);
-    if (!folder.exists) {
-        // Only a path that means the same whatever the working folder, and not a link that
-        // leads nowhere: "~/out" stays a problem.
-        return Result { Problem::OutputFolderMissing,
-            QDir::isAbsolutePath(input.outputFolder) && !FileNames::isEntry(input.outputFolder) };
-    }
-    if (!folder.isFolder)
+    // Only a path that means the same whatever the working folder, and not a link that leads
+    // nowhere, is offered to be created.
+    const bool creatable
+        = QDir::isAbsolutePath(input.outputFolder) && !FileNames::isEntry(input.outputFolder);
+    if (!folder.exists && !creatable)
+        return fail(Problem::OutputFolderMissing);
+    if (folder.exists && !folder.isFolder)
         return fail(Problem::OutputNotAFolder);
 
     if (!input.naming)
@@ -65,6 +92,11 @@ std::optional<Result> check(const Input& input)
         if (!ResizeRules::isUsableCustomName(input.baseName))
             return fail(Problem::UnusableCustomName);
     }
+    if (!folder.exists)
+        return Result { Problem::OutputFolderMissing, true };
+    if (*input.naming == OutputNaming::SourceName && input.existingFile == ExistingFile::Fail
+        && replacesASource(input))
+        return fail(Problem::SourceWouldBeReplaced);
     return std::nullopt;
 }
 
@@ -81,6 +113,8 @@ Input inputOf(const ResizeOptions& options, int imageCount)
     input.naming = options.naming;
     input.baseName = options.baseName;
     input.startNumber = options.startNumber;
+    input.format = options.format;
+    input.existingFile = options.existingFile;
     return input;
 }
 

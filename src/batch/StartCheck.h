@@ -24,9 +24,17 @@ struct Input
     std::optional<float> height;
     std::optional<float> resolution;
     QString outputFolder;
+    // Only a full path is an output folder: a relative one would depend on the folder the
+    // program was started in, which a window's user does not see.
+    bool folderMustBeAbsolute = false;
     std::optional<OutputNaming> naming; // absent: none chosen
     QString baseName;
     QString startNumber;
+    OutputFormat format = OutputFormat::Jpeg;
+    ExistingFile existingFile = ExistingFile::Fail;
+    // The sources, to find one whose new file would take its own name, which a batch never
+    // replaces; empty when they are not known yet.
+    QStringList sourcePaths;
 };
 
 enum class Problem
@@ -43,11 +51,15 @@ enum class Problem
     MissingResolution,
     ResolutionNotAboveZero,
     NoOutputFolder,
-    OutputFolderMissing,
+    OutputFolderRelative, // with folderMustBeAbsolute
+    OutputFolderMissing, // checked after the naming, when the folder could be created
     OutputNotAFolder,
     NoNaming,
     MissingStartNumber,
     UnusableCustomName,
+    // A source's new file would have the source's own name and path, and a file of that name
+    // makes the image fail.
+    SourceWouldBeReplaced,
 };
 
 struct Result
@@ -58,8 +70,9 @@ struct Result
     bool folderCanBeCreated = false;
 };
 
-// The first problem, in the order above; none when a batch can start. Looks at the output
-// folder on disk.
+// The first problem, in the order above, except that a missing output folder that could be
+// created comes last, so that creating it is offered only when the batch can then start; none
+// when a batch can start. Looks at the output folder on disk.
 std::optional<Result> check(const Input& input);
 
 // The input of a start from the stored options (ostrel-batch), every value given.

@@ -380,8 +380,10 @@ CliOptions CliOptions::parse(const QStringList& arguments)
         case SettingOption::Kind::Folder:
             if (value.isEmpty())
                 return bad(name, value, expected);
-            options.mOverrides.insert(
-                key, QDir::cleanPath(QDir::current().absoluteFilePath(value)));
+            // "--output=~/web" reaches here unexpanded by the shell.
+            options.mOverrides.insert(key,
+                QDir::cleanPath(
+                    QDir::current().absoluteFilePath(FileNames::withHomeExpanded(value))));
             break;
         case SettingOption::Kind::WholeNumberText: {
             bool ok = false;
@@ -537,6 +539,8 @@ QString CliOptions::checkRun(const Settings& settings)
     case Problem::MissingSecondSize:
     case Problem::MissingResolution:
     case Problem::NoNaming:
+    case Problem::OutputFolderRelative: // made absolute when read
+    case Problem::SourceWouldBeReplaced: // the sources are not known before the run
         break; // every value of the settings is given and one of its choices
     }
     return tr("the settings give no batch to run");

@@ -3,6 +3,8 @@
 #include <cstdlib>
 #include <sys/stat.h>
 
+#include <QDir>
+
 namespace {
 
 // The surrogates that stand for the bytes 0x80 to 0xFF: U+DC00 plus the byte.
@@ -176,4 +178,13 @@ QString FileNames::canonicalPath(const QString& path)
     const QString canonical = decode(resolved);
     std::free(resolved);
     return canonical;
+}
+
+QString FileNames::withHomeExpanded(const QString& path)
+{
+    if (path == QLatin1String("~"))
+        return QDir::homePath();
+    if (path.startsWith(QLatin1String("~/")))
+        return QDir::homePath() + path.mid(1);
+    return path;
 }

@@ -41,5 +41,8 @@ bool isEntry(const QString& path);
 // The absolute path without symbolic links, "." or ".." (realpath); empty when it does not
 // resolve.
 QString canonicalPath(const QString& path);
+// The path with a leading "~" read as the user's home folder, as a shell reads "~" and
+// "~/photos"; any other path as it is.
+QString withHomeExpanded(const QString& path);
 
 } // namespace FileNames

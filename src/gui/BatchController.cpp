@@ -16,6 +16,7 @@
 #include "gui/OutputPage.h"
 #include "gui/ProgressSheet.h"
 #include "gui/SizePage.h"
+#include "core/ImageEntry.h"
 #include "batch/BatchJob.h"
 #include "batch/ImageList.h"
 #include "batch/StartCheck.h"
@@ -77,58 +78,81 @@ std::optional<BatchController::InputProblem> BatchController::inputProblem() con
     input.height = given(size->heightText());
     input.resolution = given(size->resolutionText());
     input.outputFolder = output->outputFolderText();
+    input.folderMustBeAbsolute = true;
     if (output->naming() == OutputNaming::SourceName
         || output->naming() == OutputNaming::CustomName)
         input.naming = output->naming();
     input.baseName = output->baseNameText();
     input.startNumber = output->startNumberText();
+    const ResizeOptions stored = mSettings->resizeOptions();
+    input.format = stored.format;
+    input.existingFile = stored.existingFile;
+    input.sourcePaths.reserve(input.imageCount);
+    for (int i = 0; i < input.imageCount; ++i)
+        input.sourcePaths << mImages->at(i)->path();
 
     const std::optional<StartCheck::Result> found = StartCheck::check(input);
     if (!found)
         return std::nullopt;
-    // The texts are shown in the status bar after Resize found the problem.
+    // The texts are shown in the status bar after Resize found the problem, and the control
+    // that fixes it takes the focus.
     const bool longShort = size->usesLongShortSides();
-    const auto on = [](Page page, const QString& text) { return InputProblem { page, text }; };
+    const auto on = [](Page page, const char* control, const QString& text) {
+        return InputProblem { page, text, control };
+    };
+    constexpr const char* width = "widthField";
+    constexpr const char* height = "heightField";
+    constexpr const char* folder = "outputFolderField";
     using Problem = StartCheck::Problem;
     switch (found->problem) {
     case Problem::NoImages:
-        return on(Page::Images, tr("Add images to the list"));
+        return on(Page::Images, "addButton", tr("Add images to the list"));
     case Problem::ProportionsUndecided:
         //: The Keep proportions box is neither on nor off.
-        return on(Page::Size, tr("Choose whether to keep proportions"));
+        return on(Page::Size, "keepProportionsCheck", tr("Choose whether to keep proportions"));
     case Problem::MissingFirstSize:
-        return on(Page::Size, longShort ? tr("Enter the long side") : tr("Enter a width"));
+        return on(Page::Size, width, longShort ? tr("Enter the long side") : tr("Enter a width"));
     case Problem::MissingSecondSize:
-        return on(Page::Size, longShort ? tr("Enter the short side") : tr("Enter a height"));
+        return on(
+            Page::Size, height, longShort ? tr("Enter the short side") : tr("Enter a height"));
     case Problem::NegativeFirstSize:
-    case Problem::NegativeSecondSize:
     case Problem::FirstSizeNotAboveZero:
-    case Problem::SecondSizeNotAboveZero:
     case Problem::NoSizeAboveZero:
-        return on(Page::Size, tr("Enter a size above 0"));
+        return on(Page::Size, width, tr("Enter a size above 0"));
+    case Problem::NegativeSecondSize:
+    case Problem::SecondSizeNotAboveZero:
+        return on(Page::Size, height, tr("Enter a size above 0"));
     case Problem::MissingResolution:
-        return on(Page::Size, tr("Enter a resolution"));
+        return on(Page::Size, "resolutionField", tr("Enter a resolution"));
     case Problem::ResolutionNotAboveZero:
-        return on(Page::Size, tr("Enter a resolution above 0"));
+        return on(Page::Size, "resolutionField", tr("Enter a resolution above 0"));
     case Problem::NoOutputFolder:
-        return on(Page::Output, tr("Choose an output folder"));
+        return on(Page::Output, folder, tr("Choose an output folder"));
+    case Problem::OutputFolderRelative:
+        return on(Page::Output, folder,
+            tr("Enter the output folder as a full path: a relative one would depend on the "
+               "folder Ostrel was started in"));
     case Problem::OutputFolderMissing: {
-        InputProblem missing = on(Page::Output, tr("The output folder does not exist"));
+        InputProblem missing = on(Page::Output, folder, tr("The output folder does not exist"));
         missing.folderCanBeCreated = found->folderCanBeCreated;
         return missing;
     }
     case Problem::OutputNotAFolder:
         //: The output folder field names a file, not a folder.
-        return on(Page::Output, tr("The output path is not a folder"));
+        return on(Page::Output, folder, tr("The output path is not a folder"));
     case Problem::NoNaming:
-        return on(Page::Output, tr("Choose how to name the new files"));
+        return on(Page::Output, "namingCombo", tr("Choose how to name the new files"));
     case Problem::MissingStartNumber:
-        return on(Page::Output, tr("Enter a start number"));
+        return on(Page::Output, "startNumberField", tr("Enter a start number"));
     case Problem::UnusableCustomName:
         //: %1 a custom base name that cannot name a file in the output folder.
-        return on(Page::Output,
+        return on(Page::Output, "baseNameField",
             tr("The name \"%1\" cannot name a file: it may not contain \"/\" or be \".\" or \"..\"")
                 .arg(output->baseNameText()));
+    case Problem::SourceWouldBeReplaced:
+        return on(Page::Output, folder,
+            tr("The output folder holds the sources: choose another folder, number the names, "
+               "or name the files yourself"));
     }
     return std::nullopt;
 }
@@ -153,7 +177,7 @@ void BatchController::startBatch()
             return;
         }
         beep();
-        mWindow->showProblem(problem->page, problem->message);
+        mWindow->showProblem(problem->page, problem->message, problem->control);
         return;
     }
 
@@ -164,6 +188,7 @@ void BatchController::startBatch()
     // The start number as the field shows it at this moment, not the stored setting.
     ResizeOptions options = mSettings->resizeOptions();
     options.startNumber = mWindow->outputPage()->startNumberText();
+    options.outputFolder = mWindow->outputPage()->outputFolderText();
     const BatchArguments arguments(options, mSettings->effectiveJobs());
     // Cannot be refused: the earlier batch left its loop before it sent the result whose
     // alert's dismissal ended isBusy().
@@ -187,7 +212,7 @@ void BatchController::offerToCreateFolder(const InputProblem& problem)
             createFolderAndStart(problem);
             return;
         }
-        mWindow->showProblem(problem.page, problem.message);
+        mWindow->showProblem(problem.page, problem.message, problem.control);
     });
     box->open();
 }
@@ -201,7 +226,7 @@ void BatchController::createFolderAndStart(const InputProblem& problem)
     std::filesystem::create_directories(
         std::filesystem::path(QFile::encodeName(folder).toStdString()), error);
     if (error || !QFileInfo(folder).isDir()) {
-        mWindow->showProblem(problem.page, problem.message);
+        mWindow->showProblem(problem.page, problem.message, problem.control);
         const QString reason = error ? QString::fromLocal8Bit(error.message().c_str())
                                      : tr("something else stands at that path");
         auto* box = new QMessageBox(QMessageBox::Warning, tr("Create the Output Folder?"),

@@ -65,6 +65,7 @@ private:
     {
         MainWindow::Page page;
         QString message;
+        const char* control; // the object name of the control that fixes it
         // The output folder is missing and could be made: an absolute path at which nothing
         // stands.
         bool folderCanBeCreated = false;

@@ -109,10 +109,12 @@ void MainWindow::setCurrentPage(Page page)
     mUi->tabs->setCurrentIndex(int(page));
 }
 
-void MainWindow::showProblem(Page page, const QString& text)
+void MainWindow::showProblem(Page page, const QString& text, const char* control)
 {
     setCurrentPage(page);
     showMessage(text);
+    if (auto* widget = findChild<QWidget*>(QLatin1String(control)))
+        widget->setFocus(Qt::OtherFocusReason);
 }
 
 void MainWindow::storeCurrentPage(int index)

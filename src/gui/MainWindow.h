@@ -53,7 +53,7 @@ public:
     void setCurrentPage(Page page);
     // Turns to page and names a problem of one of its controls in the status bar, until the
     // next edit.
-    void showProblem(Page page, const QString& text);
+    void showProblem(Page page, const QString& text, const char* control);
     // While a batch runs, the pages and the menu entries that change the list or start a batch
     // are out of reach; quitting and About stay.
     void setBatchRunning(bool running);

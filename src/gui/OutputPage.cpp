@@ -15,6 +15,7 @@
 #include "model/ExistingFile.h"
 #include "model/MetadataMode.h"
 #include "model/OutputFormat.h"
+#include "codec/FileNames.h"
 #include "settings/Settings.h"
 #include "ui_OutputPage.h"
 
@@ -82,8 +83,13 @@ void OutputPage::connectControls()
         ui->tiffCompressionCombo, &QComboBox::activated, this, &OutputPage::storeTiffCompression);
     connect(ui->chooseFolderButton, &QPushButton::clicked, this, &OutputPage::chooseOutputFolder);
 
-    connect(ui->outputFolderField, &QLineEdit::editingFinished, this,
-        [this] { mSettings->setValue(Setting::outputFolder, mUi->outputFolderField->text()); });
+    // A leading "~" is read as the shell reads it; the field shows the folder that is used.
+    connect(ui->outputFolderField, &QLineEdit::editingFinished, this, [this] {
+        const QString folder = outputFolderText();
+        if (folder != mUi->outputFolderField->text())
+            mUi->outputFolderField->setText(folder);
+        mSettings->setValue(Setting::outputFolder, folder);
+    });
     connect(ui->baseNameField, &QLineEdit::editingFinished, this,
         [this] { mSettings->setValue(Setting::baseName, mUi->baseNameField->text()); });
     connect(ui->startNumberField, &QLineEdit::editingFinished, this,
@@ -126,7 +132,7 @@ void OutputPage::showStoredSettings()
 
 QString OutputPage::outputFolderText() const
 {
-    return mUi->outputFolderField->text();
+    return FileNames::withHomeExpanded(mUi->outputFolderField->text());
 }
 
 OutputNaming OutputPage::naming() const

@@ -35,7 +35,8 @@ public:
     void setSettings(Settings* settings);
 
     // What the controls show, which the checks before a batch read (not the store), and the
-    // start number a batch takes as the field shows it at its start.
+    // folder and start number a batch takes as the fields show them at its start. The folder
+    // with a leading "~" read as the user's home folder.
     QString outputFolderText() const;
     OutputNaming naming() const;
     QString baseNameText() const;

@@ -69,6 +69,30 @@ private slots:
         QVERIFY(!options.save());
     }
 
+    void outputFolderReadsHomeAsAShellDoes_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("folder");
+        QTest::newRow("--output=~/web, which the shell leaves")
+            << QStringList { "--output=~/web" } << QDir::homePath() + "/web";
+        QTest::newRow("~ alone") << QStringList { "-o", "~" } << QDir::homePath();
+        QTest::newRow("~ inside a name")
+            << QStringList { "-o", "a~/b" } << QDir::current().absoluteFilePath("a~/b");
+        QTest::newRow("another user's home is not looked up")
+            << QStringList { "-o", "~someone/x" } << QDir::current().absoluteFilePath("~someone/x");
+    }
+
+    void outputFolderReadsHomeAsAShellDoes()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, folder);
+        const CliOptions options = parse(arguments + QStringList { "x.jpg" });
+        QCOMPARE(options.action(), CliOptions::Action::Run);
+        Settings pref(nullptr);
+        options.applyTo(pref);
+        QCOMPARE(pref.value(Setting::outputFolder), folder);
+    }
+
     void sidesAndScaling()
     {
         Settings pref(nullptr);
@@ -115,7 +139,8 @@ private slots:
         QCOMPARE(pref.value(Setting::metadata), MetadataMode::WithoutPersonal);
         parse({ "-f", "webp" }).applyTo(pref);
         QCOMPARE(pref.value(Setting::outputFormat), OutputFormat::WebP);
-        QCOMPARE(pref.value(Setting::metadata), MetadataMode::WithoutPersonal); // not given: left alone
+        QCOMPARE(
+            pref.value(Setting::metadata), MetadataMode::WithoutPersonal); // not given: left alone
     }
 
     // Only the options given are written to a store-backed record (this is what --save does).

@@ -243,6 +243,22 @@ private:
     }
 
     // Waits for the closing alert of the running batch.
+    // The control that a failed check's message is about, which then has the focus.
+    static QString controlFor(const QString& message)
+    {
+        static const QList<std::pair<QString, QString>> controls = { { "Add images", "addButton" },
+            { "Choose whether", "keepProportionsCheck" }, { "Enter a width", "widthField" },
+            { "Enter the long side", "widthField" }, { "Enter a size above 0", "widthField" },
+            { "Enter a height", "heightField" }, { "Enter the short side", "heightField" },
+            { "Enter a resolution", "resolutionField" }, { "Choose how to name", "namingCombo" },
+            { "Enter a start number", "startNumberField" }, { "The name", "baseNameField" } };
+        for (const auto& [start, control] : controls) {
+            if (message.startsWith(start))
+                return control;
+        }
+        return QStringLiteral("outputFolderField"); // the other messages are the folder's
+    }
+
     // What the stand-in xdg-open was asked to open, in order.
     QStringList opened() const
     {
@@ -303,9 +319,8 @@ private slots:
         QVERIFY(ImageCodec::initialise("tst_BatchFromWindow"));
         QVERIFY(Translations::installLanguage(*qApp, QStringLiteral("en")));
         std::signal(SIGPIPE, SIG_IGN);
-        // "~" is tested as a plain folder name: give the expansion something that exists.
-        QVERIFY(QDir().mkpath(mDir.filePath(QStringLiteral("home/out"))));
-        qputenv("HOME", QFile::encodeName(mDir.filePath(QStringLiteral("home"))));
+        // "~" is the test's folder, which holds the output folders.
+        qputenv("HOME", QFile::encodeName(mDir.path()));
         // The desktop stands in as an xdg-open of the test's own, which notes what it opens,
         // or finds no viewer while the file "no-viewer" is beside it; no file manager answers
         // on D-Bus.
@@ -461,14 +476,25 @@ private slots:
                 "The output path is not a folder" },
             // Only an absolute path is offered to be created: a relative one depends on a
             // working folder the user does not see.
-            { "destination missing, relative", true, text("outputFolderField", "no-such-folder"), 2,
-                "The output folder does not exist" },
-            { "destination with ~ to expand", true, text("outputFolderField", "~/out"), 2,
-                "The output folder does not exist" },
+            { "destination relative", true, text("outputFolderField", "no-such-folder"), 2,
+                "Enter the output folder as a full path: a relative one would depend on the folder "
+                "Ostrel was started in" },
+            { "destination with ~ for the home folder", true,
+                text("outputFolderField", "~/out-checksBeepAndTurnToTheFaultyTab"), -1, {},
+                "a.png" },
+            { "destination holds the sources, names and format kept", true,
+                text("outputFolderField", mIn), 2,
+                "The output folder holds the sources: choose another folder, number the names, or "
+                "name the files yourself",
+                {}, { { "formatMenu", 1 } } },
+            // Creating a missing folder is offered only once every other check has passed.
+            { "destination missing, and no start number", true,
+                text("outputFolderField", mDir.filePath("not-made")), 2, "Enter a start number",
+                {}, { { "nameMenu", 2 }, { "nameNum", QString() } } },
             { "destination through a symbolic link", true, text("outputFolderField", link), -1, {},
                 "a.png" },
-            { "naming mode 2 without a start number", true,
-                both(naming(1), text("startNumberField", QString())), 2, "Enter a start number" },
+            { "naming mode 2 without a start number", true, nothing, 2, "Enter a start number",
+                {}, { { "nameMenu", 2 }, { "nameNum", QString() } } },
             { "no naming mode selected", true, naming(-1), 2, "Choose how to name the new files" },
             { "naming mode 2, a name that leads out of the folder", true, nothing, 2,
                 "The name \"../x\" cannot name a file: it may not contain \"/\" or be \".\" or "
@@ -514,6 +540,10 @@ private slots:
                 QVERIFY2(tabs()->currentIndex() == c.tab, what);
                 // Named too, for a machine that makes no sound.
                 QVERIFY2(statusMessage() == c.message, what + ": " + statusMessage().toUtf8());
+                QVERIFY2(mController->window()->focusWidget()
+                        && mController->window()->focusWidget()->objectName()
+                            == controlFor(c.message),
+                    what);
                 QVERIFY2(job()->isStopping(), what);
                 QVERIFY2(!job()->isRunning(), what);
                 QVERIFY2(!panel()->isVisible(), what);
@@ -564,7 +594,9 @@ private slots:
         auto english
             = qScopeGuard([] { Translations::installLanguage(*qApp, QStringLiteral("en")); });
         widget<QPushButton>("resizeButton")->click();
-        QCOMPARE(statusMessage(), QStringLiteral("La cartella di destinazione non esiste"));
+        QCOMPARE(statusMessage(),
+            QStringLiteral("Inserisci la cartella di destinazione come percorso completo: uno "
+                           "relativo dipenderebbe dalla cartella da cui è stato avviato Ostrel"));
         // So is a click on a check box.
         widget<QCheckBox>("backgroundCheck")->click();
         QVERIFY(statusMessage().isEmpty());
