@@ -1119,20 +1119,12 @@ Teile zusammen schreiben, was ein einziger Lauf schriebe.</translation>
         <translation>Dateien &amp;hinzufügen…</translation>
     </message>
     <message>
-        <source>&amp;Start</source>
-        <translation>&amp;Starten</translation>
-    </message>
-    <message>
         <source>&amp;Quit</source>
         <translation>&amp;Beenden</translation>
     </message>
     <message>
         <source>&amp;About Ostrel</source>
         <translation>&amp;Über Ostrel</translation>
-    </message>
-    <message>
-        <source>Add F&amp;older…</source>
-        <translation>O&amp;rdner hinzufügen…</translation>
     </message>
     <message>
         <source>About Ostrel</source>
@@ -1576,7 +1568,7 @@ Teile zusammen schreiben, was ein einziger Lauf schriebe.</translation>
     </message>
     <message>
         <source>Do not &amp;enlarge</source>
-        <translation>Nicht &amp;vergrößern</translation>
+        <translation>&amp;Nicht vergrößern</translation>
     </message>
     <message>
         <source>&amp;Resolution</source>

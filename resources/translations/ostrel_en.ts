@@ -1118,20 +1118,12 @@ run would.</translation>
         <translation>&amp;Add Files…</translation>
     </message>
     <message>
-        <source>&amp;Start</source>
-        <translation>&amp;Start</translation>
-    </message>
-    <message>
         <source>&amp;Quit</source>
         <translation>&amp;Quit</translation>
     </message>
     <message>
         <source>&amp;About Ostrel</source>
         <translation>&amp;About Ostrel</translation>
-    </message>
-    <message>
-        <source>Add F&amp;older…</source>
-        <translation>Add F&amp;older…</translation>
     </message>
     <message>
         <source>About Ostrel</source>

@@ -987,7 +987,7 @@ escriban lo que escribiría una sola ejecución.</translation>
     </message>
     <message>
         <source>Show full &amp;paths</source>
-        <translation>Mostrar rutas &amp;completas</translation>
+        <translation>&amp;Mostrar rutas completas</translation>
     </message>
     <message>
         <source>Add Images</source>
@@ -1119,20 +1119,12 @@ escriban lo que escribiría una sola ejecución.</translation>
         <translation>&amp;Añadir archivos…</translation>
     </message>
     <message>
-        <source>&amp;Start</source>
-        <translation>&amp;Iniciar</translation>
-    </message>
-    <message>
         <source>&amp;Quit</source>
         <translation>&amp;Salir</translation>
     </message>
     <message>
         <source>&amp;About Ostrel</source>
         <translation>&amp;Acerca de Ostrel</translation>
-    </message>
-    <message>
-        <source>Add F&amp;older…</source>
-        <translation>Añadir c&amp;arpeta…</translation>
     </message>
     <message>
         <source>About Ostrel</source>

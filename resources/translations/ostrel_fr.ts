@@ -1119,20 +1119,12 @@ Chaque image garde le numéro qu’elle a dans la liste entière, pour que les p
         <translation>&amp;Ajouter des fichiers…</translation>
     </message>
     <message>
-        <source>&amp;Start</source>
-        <translation>&amp;Démarrer</translation>
-    </message>
-    <message>
         <source>&amp;Quit</source>
         <translation>&amp;Quitter</translation>
     </message>
     <message>
         <source>&amp;About Ostrel</source>
         <translation>À &amp;propos d’Ostrel</translation>
-    </message>
-    <message>
-        <source>Add F&amp;older…</source>
-        <translation>Ajouter un d&amp;ossier…</translation>
     </message>
     <message>
         <source>About Ostrel</source>
@@ -1568,7 +1560,7 @@ Chaque image garde le numéro qu’elle a dans la liste entière, pour que les p
     </message>
     <message>
         <source>Keep &amp;proportions</source>
-        <translation>Conserver les &amp;proportions</translation>
+        <translation>&amp;Conserver les proportions</translation>
     </message>
     <message>
         <source>An image already smaller than its target size is written at its own size</source>
@@ -1600,7 +1592,7 @@ Chaque image garde le numéro qu’elle a dans la liste entière, pour que les p
     </message>
     <message>
         <source>Prese&amp;ts</source>
-        <translation>Préréglage&amp;s</translation>
+        <translation>&amp;Préréglages</translation>
     </message>
     <message>
         <source>Pixels</source>

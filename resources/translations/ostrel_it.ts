@@ -1118,20 +1118,12 @@ insieme scrivano ciò che scriverebbe un’unica esecuzione.</translation>
         <translation>&amp;Aggiungi file…</translation>
     </message>
     <message>
-        <source>&amp;Start</source>
-        <translation>Avv&amp;ia</translation>
-    </message>
-    <message>
         <source>&amp;Quit</source>
         <translation>&amp;Esci</translation>
     </message>
     <message>
         <source>&amp;About Ostrel</source>
         <translation>&amp;Informazioni su Ostrel</translation>
-    </message>
-    <message>
-        <source>Add F&amp;older…</source>
-        <translation>Aggiungi c&amp;artella…</translation>
     </message>
     <message>
         <source>About Ostrel</source>
@@ -1221,7 +1213,7 @@ insieme scrivano ciò che scriverebbe un’unica esecuzione.</translation>
     </message>
     <message>
         <source>Fo&amp;rmat</source>
-        <translation>For&amp;mato</translation>
+        <translation>F&amp;ormato</translation>
     </message>
     <message>
         <source>How TIFF files are compressed; both keep every pixel: LZW makes smaller files, no compression files that are faster to write and to open</source>
@@ -1567,7 +1559,7 @@ insieme scrivano ciò che scriverebbe un’unica esecuzione.</translation>
     </message>
     <message>
         <source>Keep &amp;proportions</source>
-        <translation>Mantieni le &amp;proporzioni</translation>
+        <translation>&amp;Mantieni le proporzioni</translation>
     </message>
     <message>
         <source>An image already smaller than its target size is written at its own size</source>
@@ -1599,7 +1591,7 @@ insieme scrivano ciò che scriverebbe un’unica esecuzione.</translation>
     </message>
     <message>
         <source>Prese&amp;ts</source>
-        <translation>Prede&amp;finite</translation>
+        <translation>&amp;Predefinite</translation>
     </message>
     <message>
         <source>Pixels</source>

@@ -96,7 +96,9 @@ void MainController::fitWindowToScreen()
     if (!screen)
         return;
     const QRect room = screen->availableGeometry();
-    const QSize size = mWindow->size().boundedTo(room.size());
+    // The window system adds its frame around this size and tells how wide it is only once
+    // the window is on screen: a tenth of the room is left for it.
+    const QSize size = mWindow->size().boundedTo(room.size() * 0.9);
     mWindow->resize(size);
     QRect frame(QPoint(), size);
     frame.moveCenter(room.center());

@@ -26,7 +26,7 @@ MainWindow::MainWindow(QWidget* parent)
     mUi->actionQuit->setShortcutContext(Qt::ApplicationShortcut);
     connect(mUi->actionAbout, &QAction::triggered, this, &MainWindow::showAbout);
     connect(mUi->resizeButton, &QPushButton::clicked, this, &MainWindow::startRequested);
-    connect(mUi->actionStart, &QAction::triggered, this, &MainWindow::startRequested);
+    connect(mUi->actionResize, &QAction::triggered, this, &MainWindow::startRequested);
     connectPages();
     setWindowBackground();
 }
@@ -68,7 +68,10 @@ void MainWindow::connectPages()
     SizePage* size = mUi->sizePage;
     OutputPage* output = mUi->outputPage;
 
-    // The File menu's entries for the list; Remove works on the selection.
+    // The File menu's entries for the list; Remove works on the selection. Add Folder is the
+    // Images tab's button again: the entry takes the button's own text, so that both read
+    // alike and share their Alt key in every language.
+    mUi->actionAddFolder->setText(QCoreApplication::translate("ImagesPage", "Add Fol&der…"));
     connect(mUi->actionAddFiles, &QAction::triggered, images, &ImagesPage::chooseFiles);
     connect(mUi->actionAddFolder, &QAction::triggered, images, &ImagesPage::chooseFolder);
     connect(mUi->actionRemove, &QAction::triggered, images, &ImagesPage::removeSelectedFiles);

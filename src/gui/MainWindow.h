@@ -70,7 +70,7 @@ public slots:
     void clearMessage();
 
 signals:
-    // The Resize button was clicked or File > Start chosen.
+    // The Resize button was clicked or File > Resize chosen.
     void startRequested();
 
 protected:

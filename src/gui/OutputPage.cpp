@@ -30,6 +30,14 @@ OutputPage::OutputPage(QWidget* parent)
     mUi->setupUi(this);
     fillMenus();
     connectControls();
+    // The quality row shows for the formats that take a quality and the colour button with
+    // its box; their room stays, so that the rows below do not move as they come and go.
+    for (QWidget* widget : std::initializer_list<QWidget*> { mUi->qualityLabel, mUi->qualitySlider,
+             mUi->qualityValueLabel, mUi->backgroundColorButton }) {
+        QSizePolicy policy = widget->sizePolicy();
+        policy.setRetainSizeWhenHidden(true);
+        widget->setSizePolicy(policy);
+    }
 }
 
 OutputPage::~OutputPage() = default;

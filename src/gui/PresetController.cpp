@@ -1,5 +1,6 @@
 #include "PresetController.h"
 
+#include <QDialogButtonBox>
 #include <QInputDialog>
 #include <QMenu>
 #include <QMessageBox>
@@ -107,6 +108,7 @@ void PresetController::askNameToSave()
     connect(dialog, &QInputDialog::textValueSelected, this,
         [this](const QString& text) { savePreset(text); });
     dialog->open();
+    acceptOnlyFreeNames(dialog);
 }
 
 void PresetController::askNewName(const QString& name)
@@ -120,6 +122,25 @@ void PresetController::askNewName(const QString& name)
     connect(dialog, &QInputDialog::textValueSelected, this,
         [this, name](const QString& text) { renamePreset(name, text); });
     dialog->open();
+    acceptOnlyFreeNames(dialog, name);
+}
+
+void PresetController::acceptOnlyFreeNames(QInputDialog* dialog, const QString& except)
+{
+    // The dialog makes its buttons as it opens.
+    auto* buttons = dialog->findChild<QDialogButtonBox*>();
+    QPushButton* ok = buttons ? buttons->button(QDialogButtonBox::Ok) : nullptr;
+    const QString prompt = dialog->labelText();
+    const auto checkName = [this, dialog, ok, prompt, except](const QString& name) {
+        const Presets::NameProblem problem = mPresets.checkName(name, except);
+        if (ok)
+            ok->setEnabled(problem == Presets::NameProblem::None);
+        dialog->setLabelText(problem == Presets::NameProblem::Taken
+                ? tr("A preset named “%1” exists already. Choose another name.").arg(name.trimmed())
+                : prompt);
+    };
+    connect(dialog, &QInputDialog::textValueChanged, dialog, checkName);
+    checkName(dialog->textValue());
 }
 
 void PresetController::confirmDelete(const QString& name)

@@ -5,6 +5,7 @@
 
 #include "settings/Presets.h"
 
+class QInputDialog;
 class QMenu;
 class QPushButton;
 class QSettings;
@@ -46,6 +47,10 @@ private:
     void fillMenu();
     void askNameToSave();
     void askNewName(const QString& name);
+    // OK stays disabled while the name typed cannot name a preset, by the store's own rule
+    // (except: the name of the preset being renamed, which may stay); a name taken is said so
+    // in the dialog. For a dialog that is open.
+    void acceptOnlyFreeNames(QInputDialog* dialog, const QString& except = QString());
     void confirmDelete(const QString& name);
     void showNameProblem(Presets::NameProblem problem, const QString& name);
 

@@ -8,6 +8,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include <algorithm>
+
 #include "gui/ControlValues.h"
 #include "gui/PresetController.h"
 #include "gui/StepButtons.h"
@@ -26,6 +28,7 @@ SizePage::SizePage(QWidget* parent)
     mUi->setupUi(this);
     fillMenus();
     connectControls();
+    keepControlsInPlace();
 }
 
 SizePage::~SizePage() = default;
@@ -35,6 +38,26 @@ void SizePage::setSettings(Settings* settings, QSettings* presetStore)
     mSettings = settings;
     mPresets = new PresetController(mUi->presetButton, settings, presetStore, this);
     connect(mPresets, &PresetController::picked, this, &SizePage::showPickedPreset);
+}
+
+void SizePage::keepControlsInPlace()
+{
+    // The sides given show with Keep proportions only; their room stays, so that neither the
+    // preset button above them nor the boxes below move as they come and go.
+    for (QWidget* widget : { mUi->givenSideBox, static_cast<QWidget*>(mUi->fitInsideRadio) }) {
+        QSizePolicy policy = widget->sizePolicy();
+        policy.setRetainSizeWhenHidden(true);
+        widget->setSizePolicy(policy);
+    }
+    // The size fields' labels change with the sides' mode: they keep the width of the longer
+    // names, so that the fields beside them stay in place.
+    int labelWidth = 0;
+    for (const bool longShortSides : { true, false }) {
+        showSideLabels(longShortSides);
+        labelWidth = std::max({ labelWidth, mUi->widthLabel->sizeHint().width(),
+            mUi->heightLabel->sizeHint().width() });
+    }
+    mUi->widthLabel->setMinimumWidth(labelWidth);
 }
 
 void SizePage::fillMenus()
@@ -212,11 +235,16 @@ void SizePage::storeGivenSide()
 void SizePage::storeLongShortSides()
 {
     const bool on = isOn(mUi->longShortSidesCheck);
-    //: Label of the first size field, in long and short side mode or in width and height mode.
-    mUi->widthLabel->setText(on ? tr("Long side") : tr("Width"));
-    //: Label of the second size field, in long and short side mode or in width and height mode.
-    mUi->heightLabel->setText(on ? tr("Short side") : tr("Height"));
+    showSideLabels(on);
     mSettings->setValue(Setting::longShortSides, on);
+}
+
+void SizePage::showSideLabels(bool longShortSides)
+{
+    //: Label of the first size field, in long and short side mode or in width and height mode.
+    mUi->widthLabel->setText(longShortSides ? tr("Long side") : tr("Width"));
+    //: Label of the second size field, in long and short side mode or in width and height mode.
+    mUi->heightLabel->setText(longShortSides ? tr("Short side") : tr("Height"));
 }
 
 void SizePage::storeUnit()

@@ -79,6 +79,8 @@ private:
 
     void fillMenus();
     void connectControls();
+    void keepControlsInPlace();
+    void showSideLabels(bool longShortSides);
     void storeProportional();
     void storeGivenSide();
     void storeLongShortSides();

@@ -750,50 +750,6 @@ private slots:
         }
     }
 
-    void mnemonicsAreUniqueOnEveryTab()
-    {
-        start({ { "background", true }, { "proportional", true }, { "nameMenu", 2 } });
-        QMainWindow* window = mController->window();
-        auto mnemonic = [](const QString& text) -> QChar {
-            for (qsizetype i = 0; i + 1 < text.size(); ++i) {
-                if (text.at(i) != QLatin1Char('&'))
-                    continue;
-                if (text.at(i + 1) != QLatin1Char('&'))
-                    return text.at(i + 1).toLower();
-                ++i;
-            }
-            return {};
-        };
-        for (int index = 0; index < 3; ++index) {
-            showTab(index);
-            QStringList owners;
-            QHash<QChar, QString> taken;
-            auto take = [&](const QString& text, const QString& owner) {
-                const QChar key = mnemonic(text);
-                if (key.isNull())
-                    return;
-                QVERIFY2(!taken.contains(key),
-                    qPrintable(QStringLiteral("tab %1: %2 and %3 both use Alt+%4")
-                                   .arg(index)
-                                   .arg(taken.value(key), owner, key)));
-                taken.insert(key, owner);
-            };
-            for (QAction* menu : window->menuBar()->actions())
-                take(menu->text(), menu->text());
-            auto* tabs = widget<QTabWidget>("tabs");
-            for (int t = 0; t < tabs->count(); ++t)
-                take(tabs->tabText(t), tabs->tabText(t));
-            for (QAbstractButton* button : window->findChildren<QAbstractButton*>()) {
-                if (button->isVisible())
-                    take(button->text(), button->objectName());
-            }
-            for (QLabel* label : window->findChildren<QLabel*>()) {
-                if (label->isVisible() && label->buddy())
-                    take(label->text(), label->objectName());
-            }
-        }
-    }
-
     void tabKeySkipsTheStepButtons()
     {
         start({ { "proportional", false } });

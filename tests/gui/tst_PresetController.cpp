@@ -2,10 +2,13 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDialogButtonBox>
+#include <QInputDialog>
 #include <QLineEdit>
 #include <QMainWindow>
 #include <QMenu>
 #include <QMessageBox>
+#include <QPointer>
 #include <QPushButton>
 #include <QSettings>
 #include <QStatusBar>
@@ -119,6 +122,43 @@ private slots:
         QCOMPARE(disk.value(QStringLiteral("resValue")).toFloat(), 300.0f);
         QCOMPARE(disk.value(QStringLiteral("formatMenu")).toInt(), 1);
         QCOMPARE(disk.value(QStringLiteral("dest")).toString(), QStringLiteral("/tmp/kept"));
+    }
+
+    void savingWaitsForAFreeName_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("free");
+        QTest::newRow("nothing") << "" << false;
+        QTest::newRow("blanks") << "   " << false;
+        QTest::newRow("a built-in one's, in other case") << " web 1600 PX" << false;
+        QTest::newRow("a new one") << "Blog" << true;
+    }
+
+    // The name dialog's OK waits for a name that the presets can take: Return before then
+    // neither closes the dialog nor brings an error.
+    void savingWaitsForAFreeName()
+    {
+        QFETCH(QString, name);
+        QFETCH(bool, free);
+        openWindow();
+        menuEntry(QStringLiteral("Save Current Settings as Preset…"))->trigger();
+        QPointer<QInputDialog> dialog;
+        for (QInputDialog* open : mController->window()->findChildren<QInputDialog*>()) {
+            if (open->isVisible())
+                dialog = open;
+        }
+        QVERIFY(dialog);
+        auto* field = dialog->findChild<QLineEdit*>();
+        QPushButton* ok = dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok);
+        QVERIFY(field && ok);
+        QVERIFY(!ok->isEnabled());
+
+        QTest::keyClicks(field, name);
+        QCOMPARE(ok->isEnabled(), free);
+        QTest::keyClick(field, Qt::Key_Return);
+        QCOMPARE(dialog && dialog->isVisible(), !free);
+        QVERIFY(!visibleMessage());
+        QCOMPARE(menuTexts().contains(name), free);
     }
 
     void savedPresetComesBackRenamedAndDeleted()
