@@ -43,7 +43,7 @@ MainWindow::~MainWindow()
 void MainWindow::setBatchRunning(bool running)
 {
     centralWidget()->setEnabled(!running);
-    for (QAction* action : { mUi->actionAddFiles, mUi->actionAddFolder, mUi->actionStart })
+    for (QAction* action : { mUi->actionAddFiles, mUi->actionAddFolder, mUi->actionResize })
         action->setEnabled(!running);
 }
 
