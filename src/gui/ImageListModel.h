@@ -25,9 +25,9 @@ struct BatchFailure;
 // The table of the first tab over the image list: one row per entry of the list, in list
 // order, with the entry's name (or, with setShowsFullPath(true), its full path), its pixel
 // size (or a word for why it cannot be read, the whole reason in its tooltip), its file size
-// and its type. The model reads the list on demand; it remembers how many
-// rows it has announced to the views, so that a list that grew (files handed over by another
-// launch, a folder walk that ended) reaches them as inserted rows when reload() is called.
+// and its type. The model reads the list on demand; it remembers how many rows it has
+// announced to the views, so that a list that grew (files handed over by another launch, a
+// folder walk that ended) reaches them as inserted rows when reload() is called.
 //
 // The pixel and file sizes are read off the main thread (ImageFactsReader) for every entry
 // announced, and fill in as they arrive; they are kept by path, so a result finds its entry

@@ -67,9 +67,12 @@ ImagesPage::ImagesPage(QWidget* parent)
     QSizePolicy busyPolicy = ui->previewBusyBar->sizePolicy();
     busyPolicy.setRetainSizeWhenHidden(true);
     ui->previewBusyBar->setSizePolicy(busyPolicy);
-    // The same for the warning about animations: two lines are kept for it, shown or not.
+    // The warning about animations has two lines of its own while any image is shown, whether
+    // it says something or not, so that the preview keeps its size from one image to the next.
+    // Without an image it takes no room: the smallest window has none to spare.
     ui->animationWarningLabel->setFixedHeight(
         2 * ui->animationWarningLabel->fontMetrics().lineSpacing());
+    ui->animationWarningLabel->hide();
 
     // The list's context menu. Its Remove has no shortcut of its own: the window's File >
     // Remove holds Del.
@@ -267,9 +270,11 @@ void ImagesPage::showSelectedImage()
         ui->imageSizeLabel->clear();
         ui->outputSizeLabel->clear();
         ui->animationWarningLabel->clear();
+        ui->animationWarningLabel->hide();
         ui->previewBusyBar->hide();
         return;
     }
+    ui->animationWarningLabel->show();
     if (entry->path() != mShownPath) {
         mShownPath = entry->path();
         mShownSourceSize = QSize();

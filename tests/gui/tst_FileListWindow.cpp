@@ -441,6 +441,7 @@ private slots:
         TestSupport::run(
             QStringLiteral("convert"), { "-size", "120x80", "xc:red", "xc:blue", animation });
         mController->addFiles({ still, animation });
+        QVERIFY(label("animationWarningLabel"));
         int heights[2] = {};
         for (int row : { 0, 1 }) {
             selectRow(row);
