@@ -269,6 +269,7 @@ private:
             return;
         }
         std::vector<Entry> files;
+        std::vector<Entry> otherFiles;
         std::vector<Entry> folders;
         std::vector<Entry> linksOutside;
         while (const dirent* item = ::readdir(dir)) {
@@ -281,8 +282,7 @@ private:
                 folders.push_back(std::move(entry));
                 break;
             case Kind::File:
-                if (isImageName(entry.text))
-                    files.push_back(std::move(entry));
+                (isImageName(entry.text) ? files : otherFiles).push_back(std::move(entry));
                 break;
             case Kind::Link:
                 entry.isLink = true;
@@ -299,10 +299,13 @@ private:
             }
         }
         std::sort(files.begin(), files.end(), entryLess);
+        std::sort(otherFiles.begin(), otherFiles.end(), entryLess);
         std::sort(folders.begin(), folders.end(), entryLess);
         std::sort(linksOutside.begin(), linksOutside.end(), entryLess);
         for (const Entry& file : std::as_const(files))
             mResult.files.append(below(shown, file.text));
+        for (const Entry& file : std::as_const(otherFiles))
+            mResult.otherFiles.append(below(shown, file.text));
         for (const Entry& link : std::as_const(linksOutside))
             mResult.leftOut.append(
                 { below(shown, link.text), FolderWalk::LeftOutReason::LinkOutside });

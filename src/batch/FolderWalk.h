@@ -41,6 +41,9 @@ struct Result
 {
     QStringList files;
     QList<LeftOut> leftOut; // in the order the walk met them
+    // The files in the folders walked whose extension is not in the table, in the walk's
+    // order, for a caller that names what it did not take.
+    QStringList otherFiles;
 };
 
 // The expansion, on the calling thread. A set cancel flag ends it early.

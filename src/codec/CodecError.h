@@ -4,6 +4,8 @@
 
 #include <vips/vips8>
 
+#include "ImageCodec.h"
+
 // The two ways a step of the codec fails inside it, before the front door turns either into a
 // ResizeStatus or a SourceInfo's error: a Refusal by one of the codec's own checks (the type, the
 // kind of file, a size beyond the limit), or a vips::VError that libvips raised. Neither
@@ -14,6 +16,7 @@ namespace ImageCodec {
 struct Refusal
 {
     QString reason;
+    SourceProblem problem = SourceProblem::Unreadable;
 };
 
 // The text of a libvips error. libvips keeps its error text in one global buffer: it is read

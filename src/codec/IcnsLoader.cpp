@@ -38,7 +38,7 @@ VImage readWithQt(const OpenSource& open, qint64 maxPixels)
     reader.setAllocationLimit(
         static_cast<int>(std::min<qint64>(maxPixels / (1 << 18) + 1, 1 << 30)));
     if (!reader.canRead())
-        throw Refusal { notOfType(*open.type) };
+        throw Refusal { notOfType(*open.type), SourceProblem::NotOfType };
     QImage largest;
     const int count = std::max(1, reader.imageCount());
     for (int i = 0; i < count; ++i) {
@@ -72,14 +72,14 @@ void openIcns(OpenSource& open, qint64 maxPixels)
     using Picture = SourceStructure::IcnsPicture;
     const QList<Picture> pictures = SourceStructure::icnsPictures(open.file.get());
     if (pictures.isEmpty())
-        throw Refusal { notOfType(*open.type) };
+        throw Refusal { notOfType(*open.type), SourceProblem::NotOfType };
     const Picture largest = *std::max_element(
         pictures.cbegin(), pictures.cend(), [](const Picture& a, const Picture& b) {
             return qint64(a.width) * a.height < qint64(b.width) * b.height;
         });
     if (const QString tooLarge = pixelLimitProblem(largest.width, largest.height, maxPixels);
         !tooLarge.isEmpty())
-        throw Refusal { tooLarge };
+        throw Refusal { tooLarge, SourceProblem::TooLarge };
     if (largest.coding == Picture::Coding::Legacy) {
         open.header = readWithQt(open, maxPixels);
         open.decodedByQt = true;
@@ -88,7 +88,8 @@ void openIcns(OpenSource& open, qint64 maxPixels)
     const QByteArray bytes = FileBytes::readAt(open.file.get(), largest.offset, largest.length);
     if (bytes.size() != largest.length)
         throw Refusal { QCoreApplication::translate(
-            "ImageCodec", "the image data ends early or is damaged") };
+                            "ImageCodec", "the image data ends early or is damaged"),
+            SourceProblem::Damaged };
     // The loader keeps the bytes as long as it lives, and the image keeps the loader.
     void* copy = g_memdup2(bytes.constData(), static_cast<gsize>(bytes.size()));
     VipsBlob* blob = vips_blob_new(

@@ -176,25 +176,47 @@ PreviewResult decodePreview(int source, const QString& path, int boxPixels, qint
     OpenSource open = openAndMeasure(path, source, maxPixels, &info);
     if (!info.ok)
         return result;
-    try {
-        VImage image = toSrgb(decodeAt(open, info, boxPixels, boxPixels, VIPS_SIZE_DOWN, nullptr));
-        if (image.bands() == 3)
-            image = image.bandjoin_const({ 255.0 });
-        image = image.extract_band(0, VImage::option()->set("n", 4));
-        size_t length = 0;
-        void* data = image.write_to_memory(&length);
-        result.image = QImage(
-            static_cast<const uchar*>(data), image.width(), image.height(), image.width() * 4,
-            QImage::Format_RGBA8888, [](void* p) { g_free(p); }, data);
-        result.sourceSize = QSize(info.width, info.height);
-        result.animationFrames = info.animationFrames();
+    result.sourceSize = QSize(info.width, info.height);
+    result.animationFrames = info.animationFrames();
+    // Judged as a render is (WholeDataCheck): a decoder meets a file cut short only in its
+    // last rows, and would otherwise fill them in grey and pass.
+    WholeDataCheck whole;
+    ResizeStatus decoded;
+    do {
+        decoded = {};
+        result.image = QImage();
+        try {
+            VImage image
+                = toSrgb(decodeAt(open, info, boxPixels, boxPixels, VIPS_SIZE_DOWN, &whole));
+            if (image.bands() == 3)
+                image = image.bandjoin_const({ 255.0 });
+            image = image.extract_band(0, VImage::option()->set("n", 4));
+            size_t length = 0;
+            void* data = image.write_to_memory(&length);
+            result.image = QImage(
+                static_cast<const uchar*>(data), image.width(), image.height(), image.width() * 4,
+                QImage::Format_RGBA8888, [](void* p) { g_free(p); }, data);
+        } catch (const Refusal& refusal) {
+            result.error = refusal.reason;
+            result.problem = refusal.problem;
+            result.image = QImage();
+            return result;
+        } catch (const VError& e) {
+            decoded = { ResizeError::DecodeFailed, takeError(e) };
+        }
+        const QString damage = whole.problem(decoded);
         // A loader's warnings (a JPEG's extraneous bytes) land in libvips' error buffer too.
         vips_error_clear();
-    } catch (const Refusal&) {
-        result = {};
-    } catch (const VError& e) {
-        takeError(e);
-        result = {};
+        if (!damage.isEmpty()) {
+            decoded = { ResizeError::DecodeFailed, damage };
+            break;
+        }
+    } while (whole.shouldRenderAgain());
+    if (!decoded.ok()) {
+        // The header was read: what fails now is the data behind it.
+        result.image = QImage();
+        result.error = decoded.message;
+        result.problem = SourceProblem::Damaged;
     }
     return result;
 }

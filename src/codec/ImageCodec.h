@@ -49,6 +49,17 @@ QStringList sourceExtensions();
 // be read or for a file that is not a regular one.
 FileDescriptor openSourceFile(const QString& path, QString* error);
 
+// The kind of reason a source cannot be read, for a word short enough for a table cell; the
+// reason's own text says the rest.
+enum class SourceProblem
+{
+    None,
+    Unreadable, // the file cannot be opened or is not a regular file, or the decoder failed
+    NotOfType, // its content is not of the type its extension names
+    Damaged, // its data ends early or is damaged
+    TooLarge, // above the pixel limit
+};
+
 // The upright pixel size of a source (EXIF orientation applied), from its header.
 struct SourceInfo
 {
@@ -64,6 +75,7 @@ struct SourceInfo
     bool deep = false; // 16 bits a sample
     bool grey = false; // one channel of grey (two with alpha)
     QString error;
+    SourceProblem problem = SourceProblem::None; // the kind of error
 };
 // Fails, with the reason, for a source that cannot be opened, is not of its extension's type
 // or has more than maxPixels pixels.
@@ -117,10 +129,16 @@ int jpegQuality(float factor);
 struct PreviewResult
 {
     QImage image; // at most boxPixels on its longer side
-    QSize sourceSize; // the upright size of the source; empty when it did not decode
+    QSize sourceSize; // the upright size of the source; empty when its header was not read
     int animationFrames = 1; // SourceInfo::animationFrames()
+    // Why a source whose header was read has no preview (its data is damaged); empty
+    // otherwise, also when probe() refuses it.
+    QString error;
+    SourceProblem problem = SourceProblem::None;
 };
-// Nothing is decoded from a source that probe() refuses.
+// Nothing is decoded from a source that probe() refuses. The preview is made only when the
+// whole of the source's data decodes, as a render's output is: a source cut short or damaged
+// has none, and says so.
 PreviewResult decodePreview(
     const QString& path, int boxPixels, qint64 maxPixels = kDefaultMaxPixels);
 // The same of a source opened by openSourceFile(path).

@@ -94,7 +94,7 @@ VImage decodeAt(OpenSource& open, const SourceInfo& info, int width, int height,
         if (vips_image_get_string(image.get_image(), VIPS_META_LOADER, &loader) != 0 || !loader
             || std::strcmp(loader, type.decoder) != 0) {
             vips_error_clear();
-            throw Refusal { notOfType(type) };
+            throw Refusal { notOfType(type), SourceProblem::NotOfType };
         }
         return image;
     }
@@ -112,10 +112,11 @@ VImage decodeAt(OpenSource& open, const SourceInfo& info, int width, int height,
             ? loaded.get_int(VIPS_META_N_PAGES)
             : loaded.height() / std::max(1, vips_image_get_page_height(loaded.get_image()));
         if (frames < info.pages)
-            throw Refusal { QCoreApplication::translate(
-                "ImageCodec", "the animation has %1 frames, and only the first %2 can be read")
+            throw Refusal { QCoreApplication::translate("ImageCodec",
+                                "the animation has %1 frames, and only the first %2 can be read")
                                 .arg(info.pages)
-                                .arg(frames) };
+                                .arg(frames),
+                SourceProblem::Damaged };
     }
     if (check && !open.decodedByQt)
         loaded = check->watch(loaded);

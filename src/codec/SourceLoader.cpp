@@ -40,15 +40,16 @@ QByteArray magickName(const OpenSource& open, const QString& path)
 // source position: "libMagick error: width or height exceeds limit `x.psd' @ error/cache.c/
 // OpenPixelCache/4039". The coder is forced, so a header it does not know means that the file
 // is not of this type; anything else is ImageMagick's own reason.
-QString magickProblem(const SourceType& type, const QString& error)
+Refusal magickProblem(const SourceType& type, const QString& error)
 {
     static const QRegularExpression words(QStringLiteral("libMagick error: ([^`]*)"));
     const QRegularExpressionMatch match = words.match(error);
     const QString reason = QStringLiteral("ImageMagick: ")
         + (match.hasMatch() ? match.captured(1).trimmed() : error);
     if (!match.hasMatch() || match.captured(1).contains(QLatin1String("improper image header")))
-        return notOfType(type) + QStringLiteral(" (") + reason + QLatin1Char(')');
-    return reason;
+        return { notOfType(type) + QStringLiteral(" (") + reason + QLatin1Char(')'),
+            SourceProblem::NotOfType };
+    return { reason };
 }
 
 // The libvips loader of the type, and no other, reads the header from the open file.
@@ -62,7 +63,7 @@ void openWithLibvips(OpenSource& open, qint64 maxPixels)
     const char* nickname = found ? vips_nickname_find(g_type_from_name(found)) : nullptr;
     if (!nickname || std::strcmp(nickname, type.decoder) != 0) {
         vips_error_clear();
-        throw Refusal { notOfType(type) };
+        throw Refusal { notOfType(type), SourceProblem::NotOfType };
     }
     VImage::call(type.decoder,
         VImage::option()
@@ -75,7 +76,7 @@ void openWithLibvips(OpenSource& open, qint64 maxPixels)
         if (vips_image_get_string(open.header.get_image(), "heif-compression", &compression) != 0
             || !compression || std::strcmp(compression, type.heifCompression) != 0) {
             vips_error_clear();
-            throw Refusal { notOfType(type) };
+            throw Refusal { notOfType(type), SourceProblem::NotOfType };
         }
     }
 }
@@ -125,7 +126,7 @@ OpenSource openSource(const QString& path, int descriptor, qint64 maxPixels)
                     ->set("access", VIPS_ACCESS_SEQUENTIAL)
                     ->set("fail_on", VIPS_FAIL_ON_TRUNCATED));
         } catch (const VError& e) {
-            throw Refusal { magickProblem(*open.type, takeError(e)) };
+            throw magickProblem(*open.type, takeError(e));
         }
         break;
     case Reader::Icns:
@@ -157,14 +158,17 @@ OpenSource openAndMeasure(
         if (!tooLarge.isEmpty()) {
             info->ok = false;
             info->error = tooLarge;
+            info->problem = SourceProblem::TooLarge;
         }
         return open;
     } catch (const Refusal& refusal) {
         *info = {};
         info->error = refusal.reason;
+        info->problem = refusal.problem;
     } catch (const VError& e) {
         *info = {};
         info->error = takeError(e);
+        info->problem = SourceProblem::Unreadable;
     }
     return {};
 }

@@ -52,27 +52,30 @@ void checkHeif(int fd, qint64 maxPixels)
     if (!grid.isGrid)
         return;
     if (pixels > maxPixels)
-        throw Refusal { limitProblem(
-            QCoreApplication::translate("ImageCodec", "the image is assembled from tiles"), pixels,
-            maxPixels) };
+        throw Refusal { limitProblem(QCoreApplication::translate(
+                                         "ImageCodec", "the image is assembled from tiles"),
+                            pixels, maxPixels),
+            SourceProblem::TooLarge };
     // libheif assembles the grid on the canvas its data states, and only then does libvips
     // find that it is not the size the header promised.
     if (grid.width != grid.statedWidth || grid.height != grid.statedHeight)
-        throw Refusal { QCoreApplication::translate(
-            "ImageCodec", "the image states a size of %1 x %2 pixels, but its tiles make %3 x %4")
+        throw Refusal { QCoreApplication::translate("ImageCodec",
+                            "the image states a size of %1 x %2 pixels, but its tiles make %3 x %4")
                             .arg(grid.statedWidth)
                             .arg(grid.statedHeight)
                             .arg(grid.width)
-                            .arg(grid.height) };
+                            .arg(grid.height),
+            SourceProblem::Damaged };
 }
 
 void checkPdf(int fd, qint64 maxPixels)
 {
     const qint64 pixels = SourceStructure::pdfLargestImagePixels(fd);
     if (pixels > maxPixels)
-        throw Refusal { limitProblem(
-            QCoreApplication::translate("ImageCodec", "the document holds an image"), pixels,
-            maxPixels) };
+        throw Refusal { limitProblem(QCoreApplication::translate(
+                                         "ImageCodec", "the document holds an image"),
+                            pixels, maxPixels),
+            SourceProblem::TooLarge };
 }
 
 SourceStructure::SvgFacts checkSvg(int fd, qint64 maxPixels)
@@ -83,20 +86,26 @@ SourceStructure::SvgFacts checkSvg(int fd, qint64 maxPixels)
     const qint64 mostBytes = std::max<qint64>(1, maxPixels / 8);
     SourceStructure::SvgFacts svg = SourceStructure::svgFacts(fd, mostBytes);
     if (svg.bytes > mostBytes)
-        throw Refusal { QCoreApplication::translate("ImageCodec",
-            "the SVG document is larger than %1 MB, the limit that a pixel limit of %2 "
-            "megapixels sets; the maxMegapixels setting raises both (ostrel-batch "
-            "--max-megapixels N)")
-                            .arg(QString::number(double(mostBytes) / 1e6, 'g', 3))
-                            .arg(megapixelText(maxPixels)) };
+        throw Refusal {
+            QCoreApplication::translate("ImageCodec",
+                "the SVG document is larger than %1 MB, the limit that a pixel limit of %2 "
+                "megapixels sets; the maxMegapixels setting raises both (ostrel-batch "
+                "--max-megapixels N)")
+                .arg(QString::number(double(mostBytes) / 1e6, 'g', 3))
+                .arg(megapixelText(maxPixels)),
+            SourceProblem::TooLarge
+        };
     if (svg.elements > mostElements)
-        throw Refusal { QCoreApplication::translate("ImageCodec",
-            "the SVG document has %1 elements, more than the %2 that a pixel limit of %3 "
-            "megapixels allows; the maxMegapixels setting raises both (ostrel-batch "
-            "--max-megapixels N)")
-                            .arg(svg.elements)
-                            .arg(mostElements)
-                            .arg(megapixelText(maxPixels)) };
+        throw Refusal {
+            QCoreApplication::translate("ImageCodec",
+                "the SVG document has %1 elements, more than the %2 that a pixel limit of %3 "
+                "megapixels allows; the maxMegapixels setting raises both (ostrel-batch "
+                "--max-megapixels N)")
+                .arg(svg.elements)
+                .arg(mostElements)
+                .arg(megapixelText(maxPixels)),
+            SourceProblem::TooLarge
+        };
     checkSvgSize(svg, nullptr);
     return svg;
 }

@@ -33,7 +33,7 @@ void FolderScanner::scan(const QStringList& paths)
 void FolderScanner::deliver(const FolderWalk::Result& result)
 {
     --mPending;
-    emit scanned(result.files, result.leftOut);
+    emit scanned(result.files, result.leftOut, result.otherFiles);
 }
 
 bool FolderScanner::containsFolder(const QStringList& paths)

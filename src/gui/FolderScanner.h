@@ -12,8 +12,8 @@
 // Turns the paths of a drop, of the open panel or of a second launch into the files to add:
 // every folder among them is replaced by the image files inside it (FolderWalk, the walk
 // ostrel-batch -R makes too), and every other path passes through unchanged, in its place.
-// What the walk left out (links leading out of a folder, the system's folders) comes with
-// the files, for the window to name.
+// What the walk left out (files of other types, links leading out of a folder, the system's
+// folders) comes with the files, for the window to name.
 //
 // Walking a large tree takes time, so scan() hands the work to one worker thread of this
 // object and returns at once; scanned() then arrives on the owner's thread, one signal per
@@ -37,9 +37,10 @@ public:
     static bool containsFolder(const QStringList& paths);
 
 signals:
-    // The files of one request, in order, and what its walks left out. Emitted on the owner's
-    // thread.
-    void scanned(const QStringList& files, const QList<FolderWalk::LeftOut>& leftOut);
+    // The files of one request, in order, and what its walks left out: links and folders, and
+    // the files whose extension is not among those asked for. Emitted on the owner's thread.
+    void scanned(const QStringList& files, const QList<FolderWalk::LeftOut>& leftOut,
+        const QStringList& otherFiles);
 
 private:
     void deliver(const FolderWalk::Result& result);

@@ -75,11 +75,14 @@ void ImageFactsReader::run()
             const FileDescriptor source = ImageCodec::openSourceFile(result.path, &openError);
             const ImageCodec::SourceInfo info = source.isOpen()
                 ? mDecoder.probe(source.get(), result.path, mMaxPixels)
-                : ImageCodec::SourceInfo { .error = openError };
-            if (info.ok)
+                : ImageCodec::SourceInfo { .error = openError,
+                      .problem = ImageCodec::SourceProblem::Unreadable };
+            if (info.ok) {
                 result.pixels = QSize(info.width, info.height);
-            else
+            } else {
                 result.error = info.error;
+                result.problem = info.problem;
+            }
         } else {
             result.bytes = ImageEntry::fileSize(result.path);
         }

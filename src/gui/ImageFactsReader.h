@@ -10,6 +10,7 @@
 #include <QString>
 #include <QStringList>
 
+#include "codec/ImageCodec.h"
 #include "core/WorkerThread.h"
 #include "worker/WorkerProcess.h"
 
@@ -36,6 +37,7 @@ public:
         bool headerRead = false; // whether pixels and error below are the header's answer
         QSize pixels; // the upright pixel size; empty when the header failed
         QString error; // why the header could not be read
+        ImageCodec::SourceProblem problem = ImageCodec::SourceProblem::None; // the kind of error
     };
 
     explicit ImageFactsReader(QObject* parent = nullptr);

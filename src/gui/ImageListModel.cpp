@@ -12,6 +12,7 @@
 
 #include "FolderScanner.h"
 #include "batch/BatchJob.h"
+#include "batch/BatchResult.h"
 #include "batch/ImageList.h"
 #include "codec/FileNames.h"
 #include "core/ImageEntry.h"
@@ -47,6 +48,7 @@ ImageListModel::ImageListModel(ImageList* images, const BatchJob* job, QObject* 
 {
     connect(mScanner, &FolderScanner::scanned, this, &ImageListModel::appendFiles);
     connect(mReader, &ImageFactsReader::factsRead, this, &ImageListModel::takeFacts);
+    connect(mJob, &BatchJob::imageFailed, this, &ImageListModel::takeFailure);
     readFacts(0);
 }
 
@@ -140,6 +142,7 @@ void ImageListModel::takeFacts(const QList<ImageFactsReader::Result>& results)
             it->headerRead = true;
             it->pixels = result.pixels;
             it->error = result.error;
+            it->problem = result.problem;
         }
     }
     // Which rows the results belong to is not looked up: the views repaint only what they show.
@@ -154,6 +157,49 @@ ImageListModel::FileFacts ImageListModel::facts(int row) const
 {
     const ImageEntry* entry = row < mRowCount ? mImages->at(row) : nullptr;
     return entry ? mFacts.value(entry->path()) : FileFacts();
+}
+
+void ImageListModel::setDamage(const QString& path, const QString& reason)
+{
+    const auto it = mFacts.find(path);
+    if (it == mFacts.end() || reason.isEmpty() || it->damage == reason)
+        return;
+    it->damage = reason;
+    // As for the facts read: the views repaint only the rows they show.
+    if (mRowCount > 0)
+        emit dataChanged(index(0, PixelSizeColumn), index(mRowCount - 1, PixelSizeColumn));
+    emit factsChanged();
+}
+
+void ImageListModel::takeFailure(const BatchFailure& failure)
+{
+    // Only a source that did not decode is at fault; an output that could not be written or
+    // already exists says nothing of it. Where the header failed too, its reason stays shown.
+    if (failure.status.error != ResizeError::DecodeFailed)
+        return;
+    setDamage(failure.path,
+        failure.status.message.isEmpty() ? failure.reasonText() : failure.status.message);
+}
+
+QString ImageListModel::problemWord(ImageCodec::SourceProblem problem, const QString& name)
+{
+    switch (problem) {
+    case ImageCodec::SourceProblem::NotOfType:
+        //: Short, for a narrow table cell: the file's content is not of the type its
+        //: extension names; %1 the type, such as "PNG".
+        return tr("not a %1").arg(typeOf(name));
+    case ImageCodec::SourceProblem::Damaged:
+        //: Short, for a narrow table cell: the file's data ends early or is damaged.
+        return tr("damaged");
+    case ImageCodec::SourceProblem::TooLarge:
+        //: Short, for a narrow table cell: the image has more pixels than the limit allows.
+        return tr("too large");
+    case ImageCodec::SourceProblem::None:
+    case ImageCodec::SourceProblem::Unreadable:
+        break;
+    }
+    //: Short, for a narrow table cell: the file cannot be opened or decoded.
+    return tr("unreadable");
 }
 
 void ImageListModel::sort(int column, Qt::SortOrder order)
@@ -184,11 +230,14 @@ void ImageListModel::sort(int column, Qt::SortOrder order)
         case NameColumn:
             names.push_back(mShowsFullPath ? entry->path() : entry->name());
             break;
-        case PixelSizeColumn:
+        case PixelSizeColumn: {
+            const bool unknown
+                = facts.pixels.isEmpty() || facts.problemKind() != ImageCodec::SourceProblem::None;
             numbers.emplace_back(
-                facts.pixels.isEmpty() ? -1 : qint64(facts.pixels.width()) * facts.pixels.height(),
+                unknown ? -1 : qint64(facts.pixels.width()) * facts.pixels.height(),
                 facts.pixels.width());
             break;
+        }
         case FileSizeColumn:
             numbers.emplace_back(facts.bytes, 0);
             break;
@@ -241,16 +290,16 @@ bool ImageListModel::isAdding() const
     return mScanner->isBusy() || mPreparing;
 }
 
-void ImageListModel::appendFiles(
-    const QStringList& files, const QList<FolderWalk::LeftOut>& leftOut)
+void ImageListModel::appendFiles(const QStringList& files,
+    const QList<FolderWalk::LeftOut>& leftOut, const QStringList& otherFiles)
 {
     // Files that arrive while a large addition is prepared wait for it, to keep their order.
     if (mPreparing) {
-        mWaitingFiles.append({ files, leftOut });
+        mWaitingFiles.append({ files, leftOut, otherFiles });
         return;
     }
     if (files.size() >= kPreparedOffThread) {
-        prepareEntries(files, leftOut);
+        prepareEntries(files, leftOut, otherFiles);
         return;
     }
     // The list goes by the extension alone; a path that names nothing would be listed as an
@@ -271,13 +320,14 @@ void ImageListModel::appendFiles(
     const int before = mRowCount;
     mImages->addPaths(taken);
     reload();
+    notImages += otherFiles;
     emit filesAdded(mRowCount - before);
     if (!notImages.isEmpty() || !missing.isEmpty() || !leftOut.isEmpty())
         emit filesNotAdded(notImages, missing, leftOut);
 }
 
-void ImageListModel::prepareEntries(
-    const QStringList& files, const QList<FolderWalk::LeftOut>& leftOut)
+void ImageListModel::prepareEntries(const QStringList& files,
+    const QList<FolderWalk::LeftOut>& leftOut, const QStringList& otherFiles)
 {
     mPreparing = true;
     // The file system queries of each file (does it exist, its size) are what a large
@@ -285,7 +335,7 @@ void ImageListModel::prepareEntries(
     // over; no one else sees an entry before it is in the list. The accepted extensions are
     // a constant of the list, safe to read from there.
     const ImageList* list = mImages;
-    mPrepare.post([this, list, files, leftOut] {
+    mPrepare.post([this, list, files, leftOut, otherFiles] {
         auto prepared = std::make_shared<Prepared>();
         prepared->leftOut = leftOut;
         prepared->entries.reserve(static_cast<size_t>(files.size()));
@@ -299,6 +349,7 @@ void ImageListModel::prepareEntries(
             else
                 prepared->entries.push_back(std::make_unique<ImageEntry>(path));
         }
+        prepared->notImages += otherFiles;
         // The destructor waits for this thread before the model goes.
         QMetaObject::invokeMethod(
             this, [this, prepared] { appendPrepared(*prepared); }, Qt::QueuedConnection);
@@ -321,7 +372,7 @@ void ImageListModel::appendPrepared(Prepared& prepared)
         emit filesNotAdded(prepared.notImages, prepared.missing, prepared.leftOut);
     const QList<FolderWalk::Result> waiting = std::exchange(mWaitingFiles, {});
     for (const FolderWalk::Result& addition : waiting)
-        appendFiles(addition.files, addition.leftOut);
+        appendFiles(addition.files, addition.leftOut, addition.otherFiles);
 }
 
 bool ImageListModel::removeImages(const std::set<int>& rows)
@@ -407,15 +458,15 @@ QVariant ImageListModel::data(const QModelIndex& index, int role) const
     if (column == FileSizeColumn) {
         if (role != Qt::DisplayRole || facts.bytes < 0)
             return {};
-        return ImageEntry::byteSizeText(facts.bytes, QLocale());
+        return QLocale().formattedDataSize(facts.bytes);
     }
-    // The pixel size, or why the header could not be read: its first line in the cell, the
-    // whole of it in the tooltip.
-    if (!facts.headerRead)
-        return {};
-    if (!facts.error.isEmpty())
-        return role == Qt::ToolTipRole ? facts.error : facts.error.section(QLatin1Char('\n'), 0, 0);
-    if (role == Qt::ToolTipRole)
+    // The pixel size, or why the file cannot be read: a word in the cell, the whole reason in
+    // the tooltip (a sentence in some languages would not fit any width of the column).
+    if (const ImageCodec::SourceProblem problem = facts.problemKind();
+        problem != ImageCodec::SourceProblem::None)
+        return role == Qt::ToolTipRole ? facts.problemReason()
+                                       : problemWord(problem, image->name());
+    if (!facts.headerRead || role == Qt::ToolTipRole)
         return {};
     return tr("%1 × %2").arg(facts.pixels.width()).arg(facts.pixels.height());
 }
@@ -430,7 +481,7 @@ QVariant ImageListModel::headerData(int section, Qt::Orientation orientation, in
     case PixelSizeColumn:
         return tr("Pixels");
     case FileSizeColumn:
-        return tr("Size");
+        return tr("File size");
     case TypeColumn:
         return tr("Type");
     default:

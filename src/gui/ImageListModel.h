@@ -20,25 +20,29 @@ class ImageEntry;
 class QMimeData;
 class BatchJob;
 class ImageList;
+struct BatchFailure;
 
 // The table of the first tab over the image list: one row per entry of the list, in list
 // order, with the entry's name (or, with setShowsFullPath(true), its full path), its pixel
-// size, its file size and its type. The model reads the list on demand; it remembers how many
-// rows it has announced to the views, so that a list that grew (files handed over by another
-// launch, a folder walk that ended) reaches them as inserted rows when reload() is called.
+// size (or a word for why it cannot be read, the whole reason in its tooltip), its file size
+// and its type. The model reads the list on demand; it remembers how many rows it has
+// announced to the views, so that a list that grew (files handed over by another launch, a
+// folder walk that ended) reaches them as inserted rows when reload() is called.
 //
 // The pixel and file sizes are read off the main thread (ImageFactsReader) for every entry
 // announced, and fill in as they arrive; they are kept by path, so a result finds its entry
 // wherever sorting or removing has moved it, and a result for a path no longer listed is
-// dropped. Sorting by a column reorders the list itself: it is the order the next batch
-// processes.
+// dropped. A header that reads says nothing of the data behind it: a file found damaged later,
+// by its preview (setDamage()) or by a batch that failed it, shows as damaged from then on.
+// Sorting by a column reorders the list itself: it is the order the next batch processes.
 //
 // Files enter through addPaths() (open panel, desktop, drops): folders among the paths are
 // walked on a worker thread (FolderScanner) and replaced by their image files; everything
 // then goes through the list's extension and duplicate rules (ImageList), and the new rows
 // always go after the last one, in the order given. A path that does not
 // exist is not listed. What is not taken, other than a path already in the list, is reported
-// with filesNotAdded(), with what the walk of a folder left out (links that lead out of it).
+// with filesNotAdded(), with what the walk of a folder left out (files of other types, links
+// that lead out of it).
 //
 // Drops: text/uri-list with local files. Wherever the drop lands, its files are appended, and
 // the drop counts as taken even when the list accepts none of them. Only copy and link drops
@@ -67,6 +71,18 @@ public:
         bool headerRead = false;
         QSize pixels; // empty when not read yet or the header failed
         QString error; // why the header failed
+        ImageCodec::SourceProblem problem = ImageCodec::SourceProblem::None; // its kind
+        QString damage; // why the data behind a header that reads did not decode
+
+        // Why the file cannot be read, as far as is known, and the kind of reason.
+        QString problemReason() const { return error.isEmpty() ? damage : error; }
+        ImageCodec::SourceProblem problemKind() const
+        {
+            if (!error.isEmpty())
+                return problem;
+            return damage.isEmpty() ? ImageCodec::SourceProblem::None
+                                    : ImageCodec::SourceProblem::Damaged;
+        }
     };
 
     // The resizer must outlive the model.
@@ -105,6 +121,11 @@ public:
 
     // What is known of the file of a row; all unknown outside the list.
     FileFacts facts(int row) const;
+    // The data of path's file did not decode, for reason: its row shows it as damaged.
+    void setDamage(const QString& path, const QString& reason);
+    // The word for a kind of reason a file of the given name cannot be read, short enough for
+    // a cell in any language: "damaged", "not a PNG", "unreadable".
+    static QString problemWord(ImageCodec::SourceProblem problem, const QString& name);
     // The sum of the file sizes measured so far, and whether every row's size is measured.
     qint64 totalBytes() const { return mTotalBytes; }
     bool allSizesKnown() const { return mSizesPending == 0; }
@@ -143,8 +164,11 @@ signals:
     void factsChanged();
 
 private:
+    // leftOut and otherFiles: what the walk of folders among the files left out, and the files
+    // of other types it met; they are named with the files given that are not taken.
     void appendFiles(const QStringList& files,
-        const QList<FolderWalk::LeftOut>& leftOut = QList<FolderWalk::LeftOut>());
+        const QList<FolderWalk::LeftOut>& leftOut = QList<FolderWalk::LeftOut>(),
+        const QStringList& otherFiles = QStringList());
     // A large addition: what appendFiles does, with the file system work on a pool thread.
     struct Prepared
     {
@@ -153,7 +177,8 @@ private:
         QStringList missing;
         QList<FolderWalk::LeftOut> leftOut;
     };
-    void prepareEntries(const QStringList& files, const QList<FolderWalk::LeftOut>& leftOut);
+    void prepareEntries(const QStringList& files, const QList<FolderWalk::LeftOut>& leftOut,
+        const QStringList& otherFiles);
     void appendPrepared(Prepared& prepared);
     // Starts reading the facts of the rows from first to the end.
     void readFacts(int first);
@@ -161,6 +186,8 @@ private:
     void resetFacts();
     void forgetFacts(const QString& path);
     void takeFacts(const QList<ImageFactsReader::Result>& results);
+    // A batch failed an image: one whose source did not decode is damaged.
+    void takeFailure(const BatchFailure& failure);
 
     ImageList* mImages;
     const BatchJob* mJob;

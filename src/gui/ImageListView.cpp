@@ -52,7 +52,7 @@ void ImageListView::showColumns()
     const QFontMetrics metrics = header->fontMetrics();
     const int padding = 3 * metrics.averageCharWidth();
     const QStringList widest = { QString(), QStringLiteral("00000 × 00000"),
-        QStringLiteral("000.00 MB"), QStringLiteral("JPEG") };
+        locale().formattedDataSize(1024 * 1024 - 1), QStringLiteral("JPEG") };
     header->setSectionResizeMode(0, QHeaderView::Stretch);
     for (int column = 1; column < columns; ++column) {
         header->setSectionResizeMode(column, QHeaderView::Interactive);
@@ -181,9 +181,21 @@ void ImageListView::dropEvent(QDropEvent* event)
     }
 }
 
+QString ImageListView::emptyHint()
+{
+    return tr("Drop images or folders here, or choose Add…");
+}
+
 void ImageListView::paintEvent(QPaintEvent* event)
 {
     QTableView::paintEvent(event);
+    if (model() && model()->rowCount() == 0) {
+        QPainter painter(viewport());
+        painter.setPen(palette().color(QPalette::PlaceholderText));
+        const int margin = 2 * fontMetrics().averageCharWidth();
+        painter.drawText(viewport()->rect().adjusted(margin, margin, -margin, -margin),
+            Qt::AlignCenter | Qt::TextWordWrap, emptyHint());
+    }
     if (!mDropLineShown)
         return;
     QPainter painter(viewport());

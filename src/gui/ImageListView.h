@@ -14,6 +14,8 @@
 // of an empty table), because that is where the files will go; the drop itself is handed to
 // the model's dropMimeData() with that row. Drags that offer only a move are refused, so that
 // the source never deletes its files because of a drop here.
+//
+// An empty table shows, in its middle, how files get into it.
 class ImageListView : public QTableView
 {
     Q_OBJECT
@@ -36,6 +38,8 @@ public:
     // viewport coordinates; a rectangle of height 0 across the viewport).
     bool isDropLineShown() const { return mDropLineShown; }
     QRect dropLineRect() const;
+    // The hint an empty table shows.
+    static QString emptyHint();
 
 signals:
     // A header section was clicked: the list is to be sorted by that column in that order.

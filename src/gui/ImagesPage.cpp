@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include <QCheckBox>
+#include <QDesktopServices>
 #include <QDir>
 #include <QEvent>
 #include <QFileDialog>
@@ -11,10 +12,12 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLocale>
+#include <QMenu>
 #include <QPixmap>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTimer>
+#include <QUrl>
 
 #include "gui/ControlValues.h"
 #include "gui/FilePanel.h"
@@ -40,6 +43,7 @@ ImagesPage::ImagesPage(QWidget* parent)
     , mUi(std::make_unique<Ui::ImagesPage>())
     , mPreviews(new PreviewLoader(this))
     , mPreviewResize(new QTimer(this))
+    , mListMenu(new QMenu(this))
 {
     Ui::ImagesPage* ui = mUi.get();
     ui->setupUi(this);
@@ -63,6 +67,27 @@ ImagesPage::ImagesPage(QWidget* parent)
     QSizePolicy busyPolicy = ui->previewBusyBar->sizePolicy();
     busyPolicy.setRetainSizeWhenHidden(true);
     ui->previewBusyBar->setSizePolicy(busyPolicy);
+    // The warning about animations has two lines of its own while any image is shown, whether
+    // it says something or not, so that the preview keeps its size from one image to the next.
+    // Without an image it takes no room: the smallest window has none to spare.
+    ui->animationWarningLabel->setFixedHeight(
+        2 * ui->animationWarningLabel->fontMetrics().lineSpacing());
+    ui->animationWarningLabel->hide();
+
+    // The list's context menu. Its Remove has no shortcut of its own: the window's File >
+    // Remove holds Del.
+    mListMenu->setObjectName(QStringLiteral("listMenu"));
+    mOpenAction = mListMenu->addAction(tr("&Open"), this, &ImagesPage::openSelectedFile);
+    mOpenAction->setObjectName(QStringLiteral("actionOpenFile"));
+    mShowInFolderAction
+        = mListMenu->addAction(tr("Show in &Folder"), this, &ImagesPage::showSelectedFileInFolder);
+    mShowInFolderAction->setObjectName(QStringLiteral("actionShowInFolder"));
+    mListMenu->addSeparator();
+    mRemoveAction = mListMenu->addAction(tr("&Remove"), this, &ImagesPage::removeSelectedFiles);
+    mRemoveAction->setObjectName(QStringLiteral("actionRemoveFromList"));
+    ui->imageListView->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(
+        ui->imageListView, &QWidget::customContextMenuRequested, this, &ImagesPage::showListMenu);
 }
 
 ImagesPage::~ImagesPage() = default;
@@ -129,6 +154,9 @@ void ImagesPage::chooseFiles()
     QFileDialog* dialog = newFilePanel(
         window(), tr("Add Images"), tr("Add"), QFileDialog::ExistingFiles, startFolder());
     dialog->setNameFilter(tr("Images (%1)").arg(patterns.join(QLatin1Char(' '))));
+    // The patterns name each extension in lower and in upper case, as the list takes them;
+    // matched without regard to case, they would offer "Photo.Jpg", which the list refuses.
+    dialog->setFilter(dialog->filter() | QDir::CaseSensitive);
     connect(dialog, &QDialog::finished, this,
         [this, dialog](int result) { filesChosen(dialog, result); });
     dialog->open();
@@ -189,6 +217,38 @@ void ImagesPage::removeSelectedFiles()
     emit edited();
 }
 
+QString ImagesPage::selectedPath() const
+{
+    const int row = mUi->imageListView->selectedRow();
+    const ImageEntry* entry = row >= 0 ? mImages->at(row) : nullptr;
+    return entry ? entry->path() : QString();
+}
+
+void ImagesPage::openSelectedFile()
+{
+    if (const QString path = selectedPath(); !path.isEmpty())
+        QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+}
+
+void ImagesPage::showSelectedFileInFolder()
+{
+    // The folder itself: the build links no D-Bus, which a file manager would need to be
+    // asked to select the file in it.
+    if (const QString path = selectedPath(); !path.isEmpty())
+        QDesktopServices::openUrl(QUrl::fromLocalFile(QFileInfo(path).absolutePath()));
+}
+
+void ImagesPage::showListMenu(const QPoint& pos)
+{
+    // A right click has selected the row under the pointer already; on the empty part of the
+    // list the menu acts on the selection, if any.
+    const bool selected = !selectedPath().isEmpty();
+    mOpenAction->setEnabled(selected);
+    mShowInFolderAction->setEnabled(selected);
+    mRemoveAction->setEnabled(selected && !mJob->isRunning());
+    mListMenu->popup(mUi->imageListView->viewport()->mapToGlobal(pos));
+}
+
 void ImagesPage::storeShowsFullPath()
 {
     mShowsFullPath = ControlValues::isOn(mUi->showFullPathsCheck);
@@ -209,14 +269,18 @@ void ImagesPage::showSelectedImage()
         ui->previewLabel->clear();
         ui->imageSizeLabel->clear();
         ui->outputSizeLabel->clear();
+        ui->animationWarningLabel->clear();
+        ui->animationWarningLabel->hide();
         ui->previewBusyBar->hide();
         return;
     }
+    ui->animationWarningLabel->show();
     if (entry->path() != mShownPath) {
         mShownPath = entry->path();
         mShownSourceSize = QSize();
         mShownAnimationFrames = 1;
         mShownError.clear();
+        mShownProblem = ImageCodec::SourceProblem::None;
         ui->previewLabel->clear();
     }
     // A preview cached for this box is shown at once; otherwise the worker decodes it and
@@ -250,6 +314,10 @@ void ImagesPage::showPreview(const QString& path, const PreviewLoader::Preview& 
     mShownSourceSize = preview.sourceSize;
     mShownAnimationFrames = preview.animationFrames;
     mShownError = preview.error;
+    mShownProblem = preview.problem;
+    // The header read for the list said nothing of the data behind it: the row learns it here.
+    if (preview.problem == ImageCodec::SourceProblem::Damaged)
+        mModel->setDamage(path, preview.error);
     if (preview.image.isNull()) {
         ui->previewLabel->setText(tr("Cannot be read: %1").arg(preview.error));
     } else {
@@ -278,22 +346,35 @@ void ImagesPage::showInformation()
         return;
     const ImageListModel::FileFacts facts = mModel->facts(row);
     QSize size = mShownSourceSize;
-    QString error = mShownError;
-    if (!size.isValid() && error.isEmpty() && facts.headerRead) {
+    if (!size.isValid() && facts.headerRead)
         size = facts.pixels;
-        error = facts.error;
+    QString error = mShownError;
+    ImageCodec::SourceProblem problem = mShownProblem;
+    if (error.isEmpty()) {
+        error = facts.problemReason();
+        problem = facts.problemKind();
     }
     const ImageEntry* entry = mImages->at(row);
     const qint64 byteCount = facts.bytes >= 0 ? facts.bytes : entry ? entry->initialFileSize() : 0;
-    const QString bytes = ImageEntry::byteSizeText(byteCount, QLocale());
+    const QString bytes = locale().formattedDataSize(byteCount);
+    ui->animationWarningLabel->clear();
     if (!error.isEmpty()) {
-        ui->imageSizeLabel->setText(tr("%1, %2").arg(error, bytes));
+        // A word here, as in the list; the preview's box says the whole of it.
+        ui->imageSizeLabel->setText(tr("%1, %2").arg(
+            ImageListModel::problemWord(problem, entry ? entry->name() : QString()), bytes));
         ui->outputSizeLabel->clear();
     } else if (size.isValid()) {
         ui->imageSizeLabel->setText(
-            //: %1 width and %2 height in pixels, %3 the file's size such as "1.46 MB".
+            //: %1 width and %2 height in pixels, %3 the file's size such as "1.46 MiB".
             tr("%1 × %2 pixels, %3").arg(size.width()).arg(size.height()).arg(bytes));
         ui->outputSizeLabel->setText(outputSizeText(size, mShownAnimationFrames));
+        const OutputFormats::Info* format
+            = OutputFormats::find(mSettings->value(Setting::outputFormat));
+        if (mShownAnimationFrames > 1 && format && !format->animates)
+            ui->animationWarningLabel->setText(
+                //: %1 the output format, such as "JPEG".
+                tr("Only the first frame is kept: %1 holds no animation.")
+                    .arg(QString::fromLatin1(format->name)));
     } else {
         ui->imageSizeLabel->setText(bytes);
         ui->outputSizeLabel->clear();
@@ -342,8 +423,11 @@ void ImagesPage::showSummary()
 {
     const int count = mModel->rowCount();
     QString text = tr("%n image(s)", nullptr, count);
-    if (count > 0)
-        text = tr("%1, %2").arg(text, ImageEntry::byteSizeText(mModel->totalBytes(), QLocale()));
+    if (count > 0 && mModel->allSizesKnown())
+        text = tr("%1, %2").arg(text, locale().formattedDataSize(mModel->totalBytes()));
+    else if (count > 0)
+        //: %1 the number of images, such as "12 images"; their file sizes are still being read.
+        text = tr("%1, sizes loading").arg(text);
     mUi->listSummaryLabel->setText(text);
 }
 

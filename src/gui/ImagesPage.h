@@ -9,7 +9,9 @@
 #include "gui/PreviewLoader.h"
 #include "batch/FolderWalk.h"
 
+class QAction;
 class QFileDialog;
+class QMenu;
 class QTimer;
 
 class BatchJob;
@@ -23,8 +25,10 @@ class ImagesPage;
 
 // The Images tab: the list view over the images of the next batch with its columns and the
 // line of totals under it, adding (files or a folder) and removing files, sorting, the
-// full-path choice, and the preview of the selected image with its pixel size, file size and
-// the size it will be written at with the current settings.
+// full-path choice, a context menu on the list (open a file, show it in its folder, remove),
+// and the preview of the selected image with its pixel size, file size and the size it will be
+// written at with the current settings, or why it cannot be read; a line under them warns when
+// the output format keeps only the first frame of an animation.
 //
 // The preview is decoded off the main thread (PreviewLoader) at the size of its box on the
 // screen, so moving through a list of large photos never stalls the window.
@@ -62,6 +66,10 @@ public slots:
     // A window-modal folder dialog; the images of the folder and its subfolders are added.
     void chooseFolder();
     void removeSelectedFiles();
+    // The selected row's file opened by the desktop's application for its type, or its folder
+    // in the file manager.
+    void openSelectedFile();
+    void showSelectedFileInFolder();
     // Reorders the list (the processing order) by a column; refused while a batch runs.
     void sortList(int column, Qt::SortOrder order);
     // The size the selected image will be written at, after a change of the settings.
@@ -88,6 +96,10 @@ private:
     void showFilesNotAdded(const QStringList& notImages, const QStringList& missing,
         const QList<FolderWalk::LeftOut>& leftOut);
     void updateRemoveEnabled();
+    // The list's context menu at pos (viewport coordinates).
+    void showListMenu(const QPoint& pos);
+    // The selected row's file; empty without a selection.
+    QString selectedPath() const;
     // The selected image's preview box in device pixels.
     int previewBox() const;
     void showPreview(const QString& path, const PreviewLoader::Preview& preview);
@@ -109,5 +121,10 @@ private:
     QSize mShownSourceSize; // its pixel size, once known
     int mShownAnimationFrames = 1; // the frames of an animation
     QString mShownError; // why it cannot be read, once known
+    ImageCodec::SourceProblem mShownProblem = ImageCodec::SourceProblem::None;
+    QMenu* mListMenu;
+    QAction* mOpenAction;
+    QAction* mShowInFolderAction;
+    QAction* mRemoveAction;
     bool mShowsFullPath = false;
 };

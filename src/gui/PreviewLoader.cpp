@@ -85,15 +85,19 @@ void PreviewLoader::run()
         preview.image = decoded.image;
         preview.sourceSize = decoded.sourceSize;
         preview.animationFrames = decoded.animationFrames;
-        if (preview.image.isNull()) {
+        preview.error = decoded.error;
+        preview.problem = decoded.problem;
+        if (preview.image.isNull() && preview.error.isEmpty()) {
             // The header tells why; a file whose header reads but whose data does not is
             // damaged past its header.
             const ImageCodec::SourceInfo info = source.isOpen()
                 ? mDecoder.probe(source.get(), request.path, mMaxPixels)
-                : ImageCodec::SourceInfo { .error = openError };
+                : ImageCodec::SourceInfo { .error = openError,
+                      .problem = ImageCodec::SourceProblem::Unreadable };
             preview.error = info.ok
                 ? QCoreApplication::translate("PreviewLoader", "the image data cannot be decoded")
                 : info.error;
+            preview.problem = info.ok ? ImageCodec::SourceProblem::Damaged : info.problem;
             if (info.ok) {
                 preview.sourceSize = QSize(info.width, info.height);
                 preview.animationFrames = info.animationFrames();

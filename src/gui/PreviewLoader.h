@@ -10,6 +10,7 @@
 #include <QSize>
 #include <QString>
 
+#include "codec/ImageCodec.h"
 #include "core/WorkerThread.h"
 #include "worker/WorkerProcess.h"
 
@@ -36,6 +37,7 @@ public:
         QSize sourceSize; // the upright pixel size of the source, when its header was read
         int animationFrames = 1; // the frames of an animation; 1 for anything else
         QString error; // why there is no image
+        ImageCodec::SourceProblem problem = ImageCodec::SourceProblem::None; // the kind of error
         int box = 0; // the box it was decoded for, in device pixels
         // The image holds the source at its full size: no larger box makes it sharper.
         bool isWhole() const { return !image.isNull() && image.size() == sourceSize; }

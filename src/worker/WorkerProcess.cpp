@@ -345,9 +345,9 @@ ImageCodec::SourceInfo WorkerProcess::probe(int source, const QString& sourcePat
         = ask(request(WorkerProtocol::Task::Probe, sourcePath, maxPixels), { source }, nullptr);
     ImageCodec::SourceInfo info;
     if (!answer.ok)
-        info.error = answer.failure;
+        info = { .error = answer.failure, .problem = ImageCodec::SourceProblem::Unreadable };
     else if (!read(answer.message, info))
-        info = { .error = unreadableAnswer() };
+        info = { .error = unreadableAnswer(), .problem = ImageCodec::SourceProblem::Unreadable };
     return info;
 }
 
@@ -361,8 +361,13 @@ ImageCodec::PreviewResult WorkerProcess::preview(
     int width = 0;
     int height = 0;
     if (!answer.ok
-        || !read(answer.message, width, height, result.sourceSize, result.animationFrames)
-        || width < 1 || height < 1)
+        || !read(answer.message, width, height, result.sourceSize, result.animationFrames,
+            result.error, result.problem))
+        return {};
+    // A source whose data is damaged has no pixels, and says why.
+    if (!result.error.isEmpty())
+        return result;
+    if (width < 1 || height < 1)
         return {};
     // The pixels are the worker's word: they are taken only in the size asked for, from a
     // memory file of exactly that many bytes.

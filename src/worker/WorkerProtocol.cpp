@@ -118,11 +118,12 @@ QDataStream& operator>>(QDataStream& stream, ImageWork::Plan& plan)
 QDataStream& operator<<(QDataStream& stream, const ImageCodec::SourceInfo& info)
 {
     return stream << info.ok << info.width << info.height << info.embeddedProfile << info.cmyk
-                  << info.pages << info.animation << info.deep << info.grey << info.error;
+                  << info.pages << info.animation << info.deep << info.grey << info.error
+                  << info.problem;
 }
 
 QDataStream& operator>>(QDataStream& stream, ImageCodec::SourceInfo& info)
 {
     return stream >> info.ok >> info.width >> info.height >> info.embeddedProfile >> info.cmyk
-        >> info.pages >> info.animation >> info.deep >> info.grey >> info.error;
+        >> info.pages >> info.animation >> info.deep >> info.grey >> info.error >> info.problem;
 }

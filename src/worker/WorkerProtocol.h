@@ -26,7 +26,8 @@ enum class Task : quint8
     Plan = 1, // [source] ResizeOptions -> ImageWork::Plan
     Render = 2, // [source, output] ResizeOptions, ImageWork::Plan -> ResizeStatus
     Probe = 3, // [source] max pixels -> ImageCodec::SourceInfo
-    Preview = 4, // [source] box, max pixels -> width, height, source size, frames [pixels]
+    // [source] box, max pixels -> width, height, source size, frames, error, problem [pixels]
+    Preview = 4,
 };
 
 // The descriptor a worker finds its socket at.

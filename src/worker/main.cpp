@@ -90,7 +90,7 @@ QByteArray answer(
         *reply = preview.image.isNull() ? FileDescriptor() : pixelFile(preview.image);
         const bool sent = reply->isOpen();
         out << (sent ? preview.image.width() : 0) << (sent ? preview.image.height() : 0)
-            << preview.sourceSize << preview.animationFrames;
+            << preview.sourceSize << preview.animationFrames << preview.error << preview.problem;
         break;
     }
     default:

@@ -1,12 +1,16 @@
 #include <QApplication>
 #include <QCheckBox>
+#include <QContextMenuEvent>
+#include <QDesktopServices>
 #include <QDir>
 #include <QFileDialog>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListView>
 #include <QLocale>
 #include <QMainWindow>
+#include <QMenu>
 #include <QPushButton>
 #include <QSettings>
 #include <QStatusBar>
@@ -43,6 +47,7 @@ private:
     std::unique_ptr<QSettings> mSettings;
     std::unique_ptr<MainController> mController;
     QStringList mFiles; // a.png .. e.png
+    QList<QUrl> mOpened; // what the desktop was asked to open
 
     ImageListView* table() const
     {
@@ -77,6 +82,22 @@ private:
         table()->selectRow(row);
     }
 
+    // The first 5000 bytes of a 1200 x 900 JPEG: a whole header, and data that ends early.
+    QString cutJpeg()
+    {
+        const QString whole
+            = TestSupport::writeImage(mDir.filePath(QStringLiteral("whole.jpg")), 1200, 900);
+        QFile file(whole);
+        const QString cut = mDir.filePath(QStringLiteral("cut.jpg"));
+        if (!file.open(QIODevice::ReadOnly) || !TestSupport::writeFile(cut, file.read(5000)))
+            return QString();
+        return cut;
+    }
+
+public slots:
+    // The desktop's handler of file URLs while a test runs.
+    void openUrl(const QUrl& url) { mOpened << url; }
+
 private slots:
     void initTestCase()
     {
@@ -96,7 +117,11 @@ private slots:
         start();
     }
 
-    void cleanup() { mController.reset(); }
+    void cleanup()
+    {
+        mController.reset();
+        QLocale::setDefault(QLocale::system());
+    }
 
     void filesArriveInOrderWithoutDuplicates()
     {
@@ -152,12 +177,16 @@ private slots:
         QVERIFY(
             QFile::link(mDir.filePath(QStringLiteral("away")), walked + QStringLiteral("/out")));
         QVERIFY(QFile::link(mFiles[4], walked + QStringLiteral("/linked.png")));
+        // Files of other types in it are named as those given are.
+        QVERIFY(QFile::copy(mixedCase, walked + QStringLiteral("/Photo.Jpg")));
+        QVERIFY(TestSupport::writeFile(walked + QStringLiteral("/notes.txt")));
         mController->addFiles({ walked });
         QTRY_COMPARE_WITH_TIMEOUT(table()->model()->rowCount(), 4, kWorkerWait);
         QCOMPARE(cell(3), QStringLiteral("in.png"));
         QCOMPARE(status->currentMessage(),
-            QStringLiteral("2 files were not added: a link that leads out of the folder added "
-                           "(linked.png, out)"));
+            QStringLiteral("2 files were not added: not a type Ostrel reads (notes.txt, "
+                           "Photo.Jpg); 2 files were not added: a link that leads out of the "
+                           "folder added (linked.png, out)"));
     }
 
     // Tab leaves the list like any other control; Remove needs a selection.
@@ -217,14 +246,13 @@ private slots:
         const QSize shown = label("previewLabel")->pixmap().deviceIndependentSize().toSize();
         QVERIFY(shown.width() < 400); // the test window's box is narrower than the source
         QVERIFY(qAbs(shown.width() * 3 / 4 - shown.height()) <= 1);
-        QCOMPARE(
-            label("imageSizeLabel")->text(), QStringLiteral("400 × 300 pixels, 351.62\u00A0KB"));
+        QCOMPARE(label("imageSizeLabel")->text(), QStringLiteral("400 × 300 pixels, 351.62 KiB"));
 
         selectRow(1);
         QTRY_COMPARE(
             label("previewLabel")->text(), QStringLiteral("Cannot be read: not a PNG image"));
         QVERIFY(label("previewLabel")->pixmap().isNull());
-        QCOMPARE(label("imageSizeLabel")->text(), QStringLiteral("not a PNG image, 12\u00A0Byte"));
+        QCOMPARE(label("imageSizeLabel")->text(), QStringLiteral("not a PNG, 12 bytes"));
         QVERIFY(label("outputSizeLabel")->text().isEmpty());
 
         selectRow(3);
@@ -241,6 +269,188 @@ private slots:
         table()->clearSelection();
         QVERIFY(label("previewLabel")->pixmap().isNull());
         QVERIFY(label("imageSizeLabel")->text().isEmpty());
+    }
+
+    // A JPEG cut short has a header that reads: its preview finds the damage, which then
+    // shows in its row and under the preview instead of an output size.
+    void damagedFileShowsAsDamaged()
+    {
+        const QString cut = cutJpeg();
+        QVERIFY(!cut.isEmpty());
+        mController->addFiles({ cut });
+        const QModelIndex pixels = table()->model()->index(0, 1);
+        QTRY_COMPARE_WITH_TIMEOUT(
+            pixels.data().toString(), QStringLiteral("1200 × 900"), kWorkerWait);
+        selectRow(0);
+        QTRY_COMPARE_WITH_TIMEOUT(pixels.data().toString(), QStringLiteral("damaged"), kWorkerWait);
+        const QString reason = pixels.data(Qt::ToolTipRole).toString();
+        QVERIFY2(reason.startsWith(QStringLiteral("the JPEG data ends early or is damaged")),
+            qPrintable(reason));
+        QCOMPARE(label("previewLabel")->text(), QStringLiteral("Cannot be read: ") + reason);
+        QCOMPARE(label("imageSizeLabel")->text(), QStringLiteral("damaged, 4.88 KiB"));
+        QVERIFY(label("outputSizeLabel")->text().isEmpty());
+    }
+
+    void addDialogOffersWhatTheListTakes_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("taken");
+        QTest::newRow("lower case") << "photo.jpg" << true;
+        QTest::newRow("upper case") << "PHOTO.JPG" << true;
+        QTest::newRow("capitalised") << "Photo.Jpg" << false;
+        QTest::newRow("mixed") << "photo.JpG" << false;
+    }
+
+    // The Add dialog offers a file exactly when the list takes it, on real files.
+    void addDialogOffersWhatTheListTakes()
+    {
+        QFETCH(QString, name);
+        QFETCH(bool, taken);
+        const QString folder = mDir.filePath(QStringLiteral("cases/") + QTest::currentDataTag());
+        QVERIFY(QDir().mkpath(folder));
+        const QString path = folder + QLatin1Char('/') + name;
+        QVERIFY(TestSupport::pattern(20, 10).save(path, "JPEG"));
+        TestSupport::writeImage(folder + QStringLiteral("/anchor.png"), 20, 10);
+
+        mController->window()->findChild<QPushButton*>(QStringLiteral("addButton"))->click();
+        auto* panel = mController->window()->findChild<QFileDialog*>();
+        QVERIFY(panel);
+        panel->setDirectory(folder);
+        auto* files = panel->findChild<QListView*>(QStringLiteral("listView"));
+        QVERIFY(files);
+        auto offered = [files](const QString& file) {
+            for (int row = 0; row < files->model()->rowCount(files->rootIndex()); ++row) {
+                const QModelIndex index = files->model()->index(row, 0, files->rootIndex());
+                if (index.data().toString() == file)
+                    return bool(index.flags() & Qt::ItemIsEnabled);
+            }
+            return false;
+        };
+        QTRY_VERIFY_WITH_TIMEOUT(offered(QStringLiteral("anchor.png")), kWorkerWait);
+        QCOMPARE(offered(name), taken);
+        panel->reject();
+
+        mController->addFiles({ path });
+        QCOMPARE(table()->model()->rowCount(), taken ? 1 : 0);
+    }
+
+    void fileSizesAreWrittenByTheLocale_data()
+    {
+        QTest::addColumn<QLocale>("locale");
+        QTest::addColumn<int>("bytes");
+        QTest::addColumn<QString>("text");
+        const QLocale english(QLocale::English, QLocale::UnitedStates);
+        QTest::newRow("bytes") << english << 771 << "771 bytes";
+        QTest::newRow("whole kibibytes") << english << 3072 << "3.00 KiB";
+        QTest::newRow("kibibytes") << english << 1864 << "1.82 KiB";
+        QTest::newRow("Italian") << QLocale(QLocale::Italian, QLocale::Italy) << 1864 << "1,82 KiB";
+    }
+
+    // File sizes in the list and in its totals, in the words and numbers of the locale; the
+    // totals wait until every size is known.
+    void fileSizesAreWrittenByTheLocale()
+    {
+        QFETCH(QLocale, locale);
+        QFETCH(int, bytes);
+        QFETCH(QString, text);
+        QLocale::setDefault(locale); // undone by cleanup()
+        start();
+        const QString path = mDir.filePath(QStringLiteral("sized.png"));
+        QVERIFY(TestSupport::writeFile(path, QByteArray(bytes, 'x')));
+        mController->addFiles({ path });
+        QCOMPARE(label("listSummaryLabel")->text(), QStringLiteral("1 image, sizes loading"));
+        QTRY_COMPARE_WITH_TIMEOUT(
+            table()->model()->index(0, 2).data().toString(), text, kWorkerWait);
+        QCOMPARE(label("listSummaryLabel")->text(), QStringLiteral("1 image, ") + text);
+        QCOMPARE(table()->model()->headerData(2, Qt::Horizontal).toString(),
+            QStringLiteral("File size"));
+    }
+
+    void listMenu_data()
+    {
+        QTest::addColumn<QString>("action");
+        QTest::addColumn<QString>("opened"); // the path the desktop opens
+        QTest::addColumn<int>("rowsLeft");
+        QTest::newRow("open") << "actionOpenFile"
+                              << "b.png" << 5;
+        QTest::newRow("show in folder") << "actionShowInFolder"
+                                        << "." << 5;
+        QTest::newRow("remove") << "actionRemoveFromList" << QString() << 4;
+    }
+
+    // The list's context menu opens the row's file or its folder through the desktop, or
+    // removes the selected rows; Ctrl+A then selects every row and Del removes them.
+    void listMenu()
+    {
+        QFETCH(QString, action);
+        QFETCH(QString, opened);
+        QFETCH(int, rowsLeft);
+        QDesktopServices::setUrlHandler(QStringLiteral("file"), this, "openUrl");
+        mOpened.clear();
+        mController->addFiles(mFiles);
+        selectRow(1);
+        const QRect row = table()->visualRect(table()->model()->index(1, 0));
+        QContextMenuEvent click(
+            QContextMenuEvent::Mouse, row.center(), table()->viewport()->mapToGlobal(row.center()));
+        QApplication::sendEvent(table()->viewport(), &click);
+        auto* menu = mController->window()->findChild<QMenu*>(QStringLiteral("listMenu"));
+        QVERIFY(menu && menu->isVisible());
+        auto* item = menu->findChild<QAction*>(action);
+        QVERIFY(item && item->isEnabled());
+        item->trigger();
+        menu->hide();
+        QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
+        const QList<QUrl> expected = opened.isNull()
+            ? QList<QUrl>()
+            : QList<QUrl> { QUrl::fromLocalFile(QDir::cleanPath(mDir.filePath(opened))) };
+        QCOMPARE(mOpened, expected);
+        QCOMPARE(table()->model()->rowCount(), rowsLeft);
+
+        QMainWindow* window = mController->window();
+        window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window));
+        table()->setFocus();
+        QTest::keyClick(table(), Qt::Key_A, Qt::ControlModifier);
+        QCOMPARE(int(table()->selectedRowSet().size()), rowsLeft);
+        QTest::keyClick(table(), Qt::Key_Delete);
+        QCOMPARE(table()->model()->rowCount(), 0);
+    }
+
+    void animationWarning_data()
+    {
+        QTest::addColumn<int>("format");
+        QTest::addColumn<QString>("warning");
+        QTest::newRow("JPEG") << int(OutputFormat::Jpeg)
+                              << "Only the first frame is kept: JPEG holds no animation.";
+        QTest::newRow("GIF") << int(OutputFormat::Gif) << QString();
+    }
+
+    // Under the preview of an animation, a warning when the output format keeps only its first
+    // frame; the preview's box keeps its height whether the warning shows or not.
+    void animationWarning()
+    {
+        QFETCH(int, format);
+        QFETCH(QString, warning);
+        mController.reset();
+        mSettings = TestSupport::freshSettings(
+            mDir.filePath(QStringLiteral("Ostrel.conf")), { { "formatMenu", format } });
+        start();
+        const QString still = mDir.filePath(QStringLiteral("still.gif"));
+        const QString animation = mDir.filePath(QStringLiteral("animation.gif"));
+        TestSupport::run(QStringLiteral("convert"), { "-size", "120x80", "xc:red", still });
+        TestSupport::run(
+            QStringLiteral("convert"), { "-size", "120x80", "xc:red", "xc:blue", animation });
+        mController->addFiles({ still, animation });
+        QVERIFY(label("animationWarningLabel"));
+        int heights[2] = {};
+        for (int row : { 0, 1 }) {
+            selectRow(row);
+            QTRY_VERIFY_WITH_TIMEOUT(!label("previewLabel")->pixmap().isNull(), kWorkerWait);
+            QCoreApplication::processEvents(); // the layout settles
+            heights[row] = label("previewLabel")->height();
+            QCOMPARE(label("animationWarningLabel")->text(), row == 0 ? QString() : warning);
+        }
+        QCOMPARE(heights[1], heights[0]);
     }
 
     void outputSizeFollowsTheSettings_data()
@@ -338,9 +548,8 @@ private slots:
         // The line under the list counts them and adds their sizes up.
         const QString summary = label("listSummaryLabel")->text();
         QVERIFY2(summary.startsWith(QStringLiteral("3 "))
-                && summary.endsWith(ImageEntry::byteSizeText(
-                    QFileInfo(small).size() + QFileInfo(mid).size() + QFileInfo(large).size(),
-                    QLocale())),
+                && summary.endsWith(QLocale().formattedDataSize(
+                    QFileInfo(small).size() + QFileInfo(mid).size() + QFileInfo(large).size())),
             qPrintable(summary));
         QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, sizeSection);
         QCOMPARE(order(), QStringList({ "small.bmp", "mid.bmp", "large.bmp" }));

@@ -9,9 +9,12 @@
 #include <QTest>
 #include <QUrl>
 
+#include <sys/stat.h>
+
 #include "TestSupport.h"
 #include "gui/ImageListModel.h"
 #include "gui/ImageListView.h"
+#include "batch/BatchArguments.h"
 #include "batch/BatchJob.h"
 #include "batch/ImageList.h"
 #include "codec/ImageCodec.h"
@@ -399,15 +402,104 @@ private slots:
         auto cell
             = [&w](int row, int column) { return w.model.index(row, column).data().toString(); };
         const QStringList pixels = { cell(0, 1), cell(1, 1), cell(2, 1) };
-        QCOMPARE(pixels, QStringList({ "60 × 20", "30 × 40", "not a PNG image" }));
-        QCOMPARE(w.model.index(2, 1).data(Qt::ToolTipRole).toString(), "not a PNG image");
+        QCOMPARE(pixels, QStringList({ "60 × 20", "30 × 40", "not a PNG" }));
         const QStringList types = { cell(0, 3), cell(1, 3), cell(2, 3) };
         QCOMPARE(types, QStringList({ "BMP", "JPG", "PNG" }));
         // 60 x 20 BMP: 54 header bytes and 20 rows of 180 bytes; the broken PNG holds 12.
-        QCOMPARE(cell(0, 2), ImageEntry::byteSizeText(3654, QLocale()));
-        QCOMPARE(cell(2, 2), ImageEntry::byteSizeText(12, QLocale()));
+        QCOMPARE(cell(0, 2), QLocale().formattedDataSize(3654));
+        QCOMPARE(cell(2, 2), QLocale().formattedDataSize(12));
         QCOMPARE(w.model.totalBytes(), 3654 + QFileInfo(jpeg).size() + 12);
         QVERIFY(summary.count() >= 2);
+    }
+
+    void problemsShowAWordAndTheReason_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<qint64>("maxPixels");
+        QTest::addColumn<QString>("word");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("not of its type")
+            << "broken.png" << ImageCodec::kDefaultMaxPixels << "not a PNG"
+            << "not a PNG image";
+        QTest::newRow("above the pixel limit")
+            << "large.bmp" << qint64(1000) << "too large"
+            << "the image is 60 x 20 pixels (1 megapixels), above the limit of 1 megapixels; the "
+               "maxMegapixels setting raises it (ostrel-batch --max-megapixels N, with --save to "
+               "keep it)";
+        QTest::newRow("not a regular file")
+            << "pipe.jpg" << ImageCodec::kDefaultMaxPixels << "unreadable"
+            << "not a regular file but a named pipe";
+    }
+
+    // A file that cannot be read shows a word for why in its pixel cell, short in any
+    // language, and the whole reason in the cell's tooltip.
+    void problemsShowAWordAndTheReason()
+    {
+        QFETCH(QString, name);
+        QFETCH(qint64, maxPixels);
+        QFETCH(QString, word);
+        QFETCH(QString, reason);
+        QVERIFY(QDir(mDir.path()).mkpath("kinds"));
+        const QString path = mDir.filePath("kinds/" + name);
+        if (name.endsWith(".bmp"))
+            TestSupport::writeImage(path, 60, 20);
+        else if (name.startsWith("pipe"))
+            QVERIFY(
+                QFile::exists(path) || ::mkfifo(QFile::encodeName(path).constData(), 0600) == 0);
+        else
+            QVERIFY(TestSupport::writeFile(path, "not an image"));
+        Window w({});
+        w.model.setMaxPixels(maxPixels);
+        w.model.addPaths({ path });
+        QCOMPARE(w.model.rowCount(), 1);
+        QTRY_VERIFY_WITH_TIMEOUT(w.model.facts(0).headerRead, kWorkerWait);
+        QCOMPARE(w.model.index(0, 1).data().toString(), word);
+        QCOMPARE(w.model.index(0, 1).data(Qt::ToolTipRole).toString(), reason);
+    }
+
+    // A header that reads says nothing of the data behind it: a JPEG cut short lists with the
+    // size its header states until a batch fails it, and then shows as damaged.
+    void batchFailureMarksTheRow()
+    {
+        QVERIFY(QDir(mDir.path()).mkpath("batch/out"));
+        const QString whole = TestSupport::writeImage(mDir.filePath("batch/whole.jpg"), 1200, 900);
+        QFile wholeFile(whole);
+        QVERIFY(wholeFile.open(QIODevice::ReadOnly));
+        const QString cut = mDir.filePath("batch/cut.jpg");
+        QVERIFY(TestSupport::writeFile(cut, wholeFile.read(5000)));
+        TestSupport::setDataHome(mDir.filePath("batch/data"));
+        Window w({ cut, whole });
+        QTRY_VERIFY_WITH_TIMEOUT(
+            w.model.facts(0).headerRead && w.model.facts(1).headerRead, kWorkerWait);
+        QCOMPARE(w.model.index(0, 1).data().toString(), "1200 × 900");
+
+        ResizeOptions options;
+        options.outputFolder = mDir.filePath("batch/out");
+        QSignalSpy finished(&w.job, &BatchJob::finished);
+        QVERIFY(w.job.start(&w.images, BatchArguments(options, 1)));
+        QVERIFY(finished.wait(kWorkerWait));
+        QCOMPARE(w.model.index(0, 1).data().toString(), "damaged");
+        const QString reason = w.model.index(0, 1).data(Qt::ToolTipRole).toString();
+        QVERIFY2(reason.startsWith("the JPEG data ends early or is damaged"), qPrintable(reason));
+        QCOMPARE(w.model.index(1, 1).data().toString(), "1200 × 900");
+    }
+
+    // The hint of an empty list, in the middle of the view; gone once a row is there.
+    void emptyListShowsAHint()
+    {
+        Window w({});
+        auto middleIsBlank = [&w] {
+            const QImage shot = w.view.viewport()->grab().toImage();
+            const QRgb base = shot.pixel(shot.width() / 2, 2);
+            for (int y = shot.height() / 2 - 20; y < shot.height() / 2 + 20; ++y)
+                for (int x = 0; x < shot.width(); ++x)
+                    if (shot.pixel(x, y) != base)
+                        return false;
+            return true;
+        };
+        QVERIFY(!middleIsBlank());
+        w.model.addPaths(files({ "hint/a.png" }));
+        QVERIFY(middleIsBlank());
     }
 
     void sortingReordersTheList_data()
