@@ -88,7 +88,8 @@ QStringList filesOpenIn(const QString& folder)
     const QString prefix = QDir(folder).canonicalPath() + QLatin1Char('/');
     QStringList files;
     const QDir descriptors(QStringLiteral("/proc/self/fd"));
-    for (const QString& entry : descriptors.entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot)) {
+    for (const QString& entry :
+        descriptors.entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot)) {
         const QString target = QFile::symLinkTarget(descriptors.filePath(entry));
         if (target.startsWith(prefix) && !files.contains(target))
             files << target;
@@ -602,7 +603,8 @@ QList<qint64> workersWithFileOpen(const QString& text)
         if (fields.size() < 2 || fields.at(1) != self.toLatin1())
             continue;
         const QDir descriptors(QStringLiteral("/proc/%1/fd").arg(pid));
-        for (const QFileInfo& descriptor : descriptors.entryInfoList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot)) {
+        for (const QFileInfo& descriptor :
+            descriptors.entryInfoList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot)) {
             if (descriptor.symLinkTarget().contains(text)) {
                 found << pid.toLongLong();
                 break;
@@ -624,3 +626,40 @@ bool writeResized(ImageEntry& image, const ResizeOptions& options, int number, R
 }
 
 } // namespace TestSupport
+
+TestSupport::StandInDesktop::StandInDesktop(const QString& folder)
+    : mFolder(folder)
+{
+    QDir().mkpath(folder);
+    const QString program = QDir(folder).filePath(QStringLiteral("xdg-open"));
+    writeFile(program,
+        "#!/bin/sh\n"
+        "dir=$(dirname \"$0\")\n"
+        "[ -e \"$dir/no-viewer\" ] && exit 3\n"
+        "printf '%s\\n' \"$1\" >> \"$dir/opened\"\n");
+    QFile::setPermissions(program, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    qputenv("PATH", QFile::encodeName(folder) + ':' + qgetenv("PATH"));
+    qputenv("DBUS_SESSION_BUS_ADDRESS", "unix:path=/nonexistent");
+}
+
+void TestSupport::StandInDesktop::setHasViewer(bool hasViewer)
+{
+    const QString marker = QDir(mFolder).filePath(QStringLiteral("no-viewer"));
+    if (hasViewer)
+        QFile::remove(marker);
+    else
+        writeFile(marker);
+}
+
+QStringList TestSupport::StandInDesktop::opened() const
+{
+    QFile file(QDir(mFolder).filePath(QStringLiteral("opened")));
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+}
+
+void TestSupport::StandInDesktop::clear()
+{
+    QFile::remove(QDir(mFolder).filePath(QStringLiteral("opened")));
+}

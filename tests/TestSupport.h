@@ -66,8 +66,8 @@ bool memoryCeilingApplies();
 QList<qint64> workersWithFileOpen(const QString& text);
 // Writes an image as a batch does (ImageEntry::render in a worker process started for it,
 // then commit); false when nothing was written, with the reason in status.
-bool writeResized(ImageEntry& image, const ResizeOptions& options, int number,
-    ResizeStatus* status = nullptr);
+bool writeResized(
+    ImageEntry& image, const ResizeOptions& options, int number, ResizeStatus* status = nullptr);
 } // namespace TestSupport
 
 namespace TestSupport {
@@ -141,11 +141,11 @@ QStringList filesOpenIn(const QString& folder);
 // there; nothing is created.
 QString setDataHome(const QString& folder);
 
-// A named pipe in the place of a batch's log (its folder is created). A worker that writes a failed image's line into
-// it waits in open() until the pipe has a reader, so a test holds the batch inside that image
-// for as long as it needs: a stop, a quit or files handed over then land at a known image,
-// with no sleep and no race. Whatever happens to the test, the destructor lets a waiting
-// worker through and leaves the path to a plain file, so that nothing hangs on the pipe.
+// A named pipe in the place of a batch's log (its folder is created). A worker that writes a failed
+// image's line into it waits in open() until the pipe has a reader, so a test holds the batch
+// inside that image for as long as it needs: a stop, a quit or files handed over then land at a
+// known image, with no sleep and no race. Whatever happens to the test, the destructor lets a
+// waiting worker through and leaves the path to a plain file, so that nothing hangs on the pipe.
 // Unix only.
 class LogPipe
 {
@@ -185,4 +185,21 @@ private:
     std::atomic<bool> mClosing { false };
     QByteArray mText;
 };
+// The desktop as a test sees it: an xdg-open of the test's own, first on PATH, which notes each
+// path it is asked to open, or finds no program for it (exit status 3) while hasViewer is
+// off; no file manager answers on D-Bus. Sets the process's environment: make one before the
+// code under test first looks for either.
+class StandInDesktop
+{
+public:
+    explicit StandInDesktop(const QString& folder);
+    void setHasViewer(bool hasViewer);
+    // The paths opened so far, in order; clear() forgets them.
+    QStringList opened() const;
+    void clear();
+
+private:
+    QString mFolder;
+};
+
 } // namespace TestSupport

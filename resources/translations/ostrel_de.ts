@@ -4,10 +4,6 @@
 <context>
     <name>BatchController</name>
     <message>
-        <source>No viewer could be started for the log %1.</source>
-        <translation>Für das Protokoll %1 konnte kein Anzeigeprogramm gestartet werden.</translation>
-    </message>
-    <message>
         <source>Create the Output Folder?</source>
         <translation>Zielordner anlegen?</translation>
     </message>
@@ -93,6 +89,30 @@
         <source>The name &quot;%1&quot; cannot name a file: it may not contain &quot;/&quot; or be &quot;.&quot; or &quot;..&quot;</source>
         <extracomment>%1 a custom base name that cannot name a file in the output folder.</extracomment>
         <translation>Der Name „%1“ kann keine Datei benennen: Er darf kein „/“ enthalten und nicht „.“ oder „..“ sein</translation>
+    </message>
+    <message>
+        <source>Enter the output folder as a full path: a relative one would depend on the folder Ostrel was started in</source>
+        <translation>Geben Sie den Zielordner als vollständigen Pfad ein: ein relativer hinge vom Ordner ab, in dem Ostrel gestartet wurde</translation>
+    </message>
+    <message>
+        <source>The output folder holds the sources: choose another folder, number the names, or name the files yourself</source>
+        <translation>Der Zielordner enthält die Quelldateien: Wählen Sie einen anderen Ordner, nummerieren Sie die Namen oder benennen Sie die Dateien selbst</translation>
+    </message>
+    <message>
+        <source>Quit Ostrel?</source>
+        <translation>Ostrel beenden?</translation>
+    </message>
+    <message>
+        <source>Stop the batch and quit?</source>
+        <translation>Stapelverarbeitung anhalten und beenden?</translation>
+    </message>
+    <message>
+        <source>The images in progress are finished first; the others are not processed.</source>
+        <translation>Die Bilder in Arbeit werden noch fertiggestellt; die übrigen werden nicht bearbeitet.</translation>
+    </message>
+    <message>
+        <source>Stop and Quit</source>
+        <translation>Anhalten und beenden</translation>
     </message>
 </context>
 <context>
@@ -725,6 +745,17 @@ Teile zusammen schreiben, was ein einziger Lauf schriebe.</translation>
     </message>
 </context>
 <context>
+    <name>DesktopLauncher</name>
+    <message>
+        <source>Cannot Open</source>
+        <translation>Öffnen nicht möglich</translation>
+    </message>
+    <message>
+        <source>Copy Path</source>
+        <translation>Pfad kopieren</translation>
+    </message>
+</context>
+<context>
     <name>DryRun</name>
     <message>
         <source>&quot;%1&quot; exists; numbered</source>
@@ -924,12 +955,39 @@ Teile zusammen schreiben, was ein einziger Lauf schriebe.</translation>
         <translation>Pixel</translation>
     </message>
     <message>
-        <source>Size</source>
-        <translation>Größe</translation>
-    </message>
-    <message>
         <source>Type</source>
         <translation>Typ</translation>
+    </message>
+    <message>
+        <source>not a %1</source>
+        <extracomment>Short, for a narrow table cell: the file&apos;s content is not of the type its extension names; %1 the type, such as &quot;PNG&quot;.</extracomment>
+        <translation>kein %1</translation>
+    </message>
+    <message>
+        <source>damaged</source>
+        <extracomment>Short, for a narrow table cell: the file&apos;s data ends early or is damaged.</extracomment>
+        <translation>beschädigt</translation>
+    </message>
+    <message>
+        <source>too large</source>
+        <extracomment>Short, for a narrow table cell: the image has more pixels than the limit allows.</extracomment>
+        <translation>zu groß</translation>
+    </message>
+    <message>
+        <source>unreadable</source>
+        <extracomment>Short, for a narrow table cell: the file cannot be opened or decoded.</extracomment>
+        <translation>unlesbar</translation>
+    </message>
+    <message>
+        <source>File size</source>
+        <translation>Dateigröße</translation>
+    </message>
+</context>
+<context>
+    <name>ImageListView</name>
+    <message>
+        <source>Drop images or folders here, or choose Add…</source>
+        <translation>Bilder oder Ordner hierher ziehen oder „Hinzufügen…“ wählen</translation>
     </message>
 </context>
 <context>
@@ -1042,7 +1100,7 @@ Teile zusammen schreiben, was ein einziger Lauf schriebe.</translation>
     </message>
     <message>
         <source>%1 × %2 pixels, %3</source>
-        <extracomment>%1 width and %2 height in pixels, %3 the file&apos;s size such as &quot;1.46 MB&quot;.</extracomment>
+        <extracomment>%1 width and %2 height in pixels, %3 the file&apos;s size such as &quot;1.46 MiB&quot;.</extracomment>
         <translation>%1 × %2 Pixel, %3</translation>
     </message>
     <message>
@@ -1074,6 +1132,36 @@ Teile zusammen schreiben, was ein einziger Lauf schriebe.</translation>
         <source>a system folder, never searched</source>
         <extracomment>Why a folder was not searched: /proc, /sys and /dev hold no pictures.</extracomment>
         <translation>ein Systemordner, der nie durchsucht wird</translation>
+    </message>
+    <message>
+        <source>Image list</source>
+        <translation>Bilderliste</translation>
+    </message>
+    <message>
+        <source>&amp;Open</source>
+        <translation>Ö&amp;ffnen</translation>
+    </message>
+    <message>
+        <source>Show in &amp;Folder</source>
+        <translation>Im &amp;Ordner zeigen</translation>
+    </message>
+    <message>
+        <source>No viewer could be started for the file.</source>
+        <translation>Für die Datei konnte kein Anzeigeprogramm gestartet werden.</translation>
+    </message>
+    <message>
+        <source>No file manager could be started to show the file.</source>
+        <translation>Es konnte kein Dateimanager gestartet werden, um die Datei anzuzeigen.</translation>
+    </message>
+    <message>
+        <source>Only the first frame is kept: %1 holds no animation.</source>
+        <extracomment>%1 the output format, such as &quot;JPEG&quot;.</extracomment>
+        <translation>Nur das erste Bild bleibt erhalten: %1 kann keine Animation enthalten.</translation>
+    </message>
+    <message>
+        <source>%1, sizes loading</source>
+        <extracomment>%1 the number of images, such as &quot;12 images&quot;; their file sizes are still being read.</extracomment>
+        <translation>%1, Größen werden ermittelt</translation>
     </message>
 </context>
 <context>
@@ -1308,6 +1396,14 @@ Teile zusammen schreiben, was ein einziger Lauf schriebe.</translation>
         <source>%1%</source>
         <translation>%1&#xa0;%</translation>
     </message>
+    <message>
+        <source>Base name</source>
+        <translation>Namensanfang</translation>
+    </message>
+    <message>
+        <source>Start number</source>
+        <translation>Startnummer</translation>
+    </message>
 </context>
 <context>
     <name>PresetController</name>
@@ -1428,10 +1524,6 @@ Teile zusammen schreiben, was ein einziger Lauf schriebe.</translation>
         <translation>Dateien zeigen</translation>
     </message>
     <message>
-        <source>No file manager could be started to show the folder %1.</source>
-        <translation>Es konnte kein Dateimanager gestartet werden, um den Ordner %1 zu zeigen.</translation>
-    </message>
-    <message>
         <source>Written: %1</source>
         <translation>Geschrieben: %1</translation>
     </message>
@@ -1456,10 +1548,6 @@ Teile zusammen schreiben, was ein einziger Lauf schriebe.</translation>
         <translation> · </translation>
     </message>
     <message>
-        <source>Cannot Open</source>
-        <translation>Öffnen nicht möglich</translation>
-    </message>
-    <message>
         <source>Processing image %1 of %2…</source>
         <extracomment>%1 the image being processed, counted from 1, %2 the number of images.</extracomment>
         <translation>Bild %1 von %2 wird bearbeitet …</translation>
@@ -1467,6 +1555,14 @@ Teile zusammen schreiben, was ein einziger Lauf schriebe.</translation>
     <message>
         <source>Stopping after the current image…</source>
         <translation>Abbruch nach dem aktuellen Bild …</translation>
+    </message>
+    <message>
+        <source>No viewer could be started for the log.</source>
+        <translation>Für das Protokoll konnte kein Anzeigeprogramm gestartet werden.</translation>
+    </message>
+    <message>
+        <source>No file manager could be started to show the folder.</source>
+        <translation>Es konnte kein Dateimanager gestartet werden, um den Ordner anzuzeigen.</translation>
     </message>
 </context>
 <context>

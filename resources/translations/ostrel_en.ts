@@ -4,10 +4,6 @@
 <context>
     <name>BatchController</name>
     <message>
-        <source>No viewer could be started for the log %1.</source>
-        <translation>No viewer could be started for the log %1.</translation>
-    </message>
-    <message>
         <source>Create the Output Folder?</source>
         <translation>Create the Output Folder?</translation>
     </message>
@@ -93,6 +89,30 @@
         <source>The name &quot;%1&quot; cannot name a file: it may not contain &quot;/&quot; or be &quot;.&quot; or &quot;..&quot;</source>
         <extracomment>%1 a custom base name that cannot name a file in the output folder.</extracomment>
         <translation>The name &quot;%1&quot; cannot name a file: it may not contain &quot;/&quot; or be &quot;.&quot; or &quot;..&quot;</translation>
+    </message>
+    <message>
+        <source>Enter the output folder as a full path: a relative one would depend on the folder Ostrel was started in</source>
+        <translation>Enter the output folder as a full path: a relative one would depend on the folder Ostrel was started in</translation>
+    </message>
+    <message>
+        <source>The output folder holds the sources: choose another folder, number the names, or name the files yourself</source>
+        <translation>The output folder holds the sources: choose another folder, number the names, or name the files yourself</translation>
+    </message>
+    <message>
+        <source>Quit Ostrel?</source>
+        <translation>Quit Ostrel?</translation>
+    </message>
+    <message>
+        <source>Stop the batch and quit?</source>
+        <translation>Stop the batch and quit?</translation>
+    </message>
+    <message>
+        <source>The images in progress are finished first; the others are not processed.</source>
+        <translation>The images in progress are finished first; the others are not processed.</translation>
+    </message>
+    <message>
+        <source>Stop and Quit</source>
+        <translation>Stop and Quit</translation>
     </message>
 </context>
 <context>
@@ -724,6 +744,17 @@ run would.</translation>
     </message>
 </context>
 <context>
+    <name>DesktopLauncher</name>
+    <message>
+        <source>Cannot Open</source>
+        <translation>Cannot Open</translation>
+    </message>
+    <message>
+        <source>Copy Path</source>
+        <translation>Copy Path</translation>
+    </message>
+</context>
+<context>
     <name>DryRun</name>
     <message>
         <source>&quot;%1&quot; exists; numbered</source>
@@ -923,12 +954,39 @@ run would.</translation>
         <translation>Pixels</translation>
     </message>
     <message>
-        <source>Size</source>
-        <translation>Size</translation>
-    </message>
-    <message>
         <source>Type</source>
         <translation>Type</translation>
+    </message>
+    <message>
+        <source>not a %1</source>
+        <extracomment>Short, for a narrow table cell: the file&apos;s content is not of the type its extension names; %1 the type, such as &quot;PNG&quot;.</extracomment>
+        <translation>not a %1</translation>
+    </message>
+    <message>
+        <source>damaged</source>
+        <extracomment>Short, for a narrow table cell: the file&apos;s data ends early or is damaged.</extracomment>
+        <translation>damaged</translation>
+    </message>
+    <message>
+        <source>too large</source>
+        <extracomment>Short, for a narrow table cell: the image has more pixels than the limit allows.</extracomment>
+        <translation>too large</translation>
+    </message>
+    <message>
+        <source>unreadable</source>
+        <extracomment>Short, for a narrow table cell: the file cannot be opened or decoded.</extracomment>
+        <translation>unreadable</translation>
+    </message>
+    <message>
+        <source>File size</source>
+        <translation>File size</translation>
+    </message>
+</context>
+<context>
+    <name>ImageListView</name>
+    <message>
+        <source>Drop images or folders here, or choose Add…</source>
+        <translation>Drop images or folders here, or choose Add…</translation>
     </message>
 </context>
 <context>
@@ -1041,7 +1099,7 @@ run would.</translation>
     </message>
     <message>
         <source>%1 × %2 pixels, %3</source>
-        <extracomment>%1 width and %2 height in pixels, %3 the file&apos;s size such as &quot;1.46 MB&quot;.</extracomment>
+        <extracomment>%1 width and %2 height in pixels, %3 the file&apos;s size such as &quot;1.46 MiB&quot;.</extracomment>
         <translation>%1 × %2 pixels, %3</translation>
     </message>
     <message>
@@ -1073,6 +1131,36 @@ run would.</translation>
         <source>a system folder, never searched</source>
         <extracomment>Why a folder was not searched: /proc, /sys and /dev hold no pictures.</extracomment>
         <translation>a system folder, never searched</translation>
+    </message>
+    <message>
+        <source>Image list</source>
+        <translation>Image list</translation>
+    </message>
+    <message>
+        <source>&amp;Open</source>
+        <translation>&amp;Open</translation>
+    </message>
+    <message>
+        <source>Show in &amp;Folder</source>
+        <translation>Show in &amp;Folder</translation>
+    </message>
+    <message>
+        <source>No viewer could be started for the file.</source>
+        <translation>No viewer could be started for the file.</translation>
+    </message>
+    <message>
+        <source>No file manager could be started to show the file.</source>
+        <translation>No file manager could be started to show the file.</translation>
+    </message>
+    <message>
+        <source>Only the first frame is kept: %1 holds no animation.</source>
+        <extracomment>%1 the output format, such as &quot;JPEG&quot;.</extracomment>
+        <translation>Only the first frame is kept: %1 holds no animation.</translation>
+    </message>
+    <message>
+        <source>%1, sizes loading</source>
+        <extracomment>%1 the number of images, such as &quot;12 images&quot;; their file sizes are still being read.</extracomment>
+        <translation>%1, sizes loading</translation>
     </message>
 </context>
 <context>
@@ -1307,6 +1395,14 @@ run would.</translation>
         <source>%1%</source>
         <translation>%1%</translation>
     </message>
+    <message>
+        <source>Base name</source>
+        <translation>Base name</translation>
+    </message>
+    <message>
+        <source>Start number</source>
+        <translation>Start number</translation>
+    </message>
 </context>
 <context>
     <name>PresetController</name>
@@ -1427,10 +1523,6 @@ run would.</translation>
         <translation>Show Files</translation>
     </message>
     <message>
-        <source>No file manager could be started to show the folder %1.</source>
-        <translation>No file manager could be started to show the folder %1.</translation>
-    </message>
-    <message>
         <source>Written: %1</source>
         <translation>Written: %1</translation>
     </message>
@@ -1455,10 +1547,6 @@ run would.</translation>
         <translation> · </translation>
     </message>
     <message>
-        <source>Cannot Open</source>
-        <translation>Cannot Open</translation>
-    </message>
-    <message>
         <source>Processing image %1 of %2…</source>
         <extracomment>%1 the image being processed, counted from 1, %2 the number of images.</extracomment>
         <translation>Processing image %1 of %2…</translation>
@@ -1466,6 +1554,14 @@ run would.</translation>
     <message>
         <source>Stopping after the current image…</source>
         <translation>Stopping after the current image…</translation>
+    </message>
+    <message>
+        <source>No viewer could be started for the log.</source>
+        <translation>No viewer could be started for the log.</translation>
+    </message>
+    <message>
+        <source>No file manager could be started to show the folder.</source>
+        <translation>No file manager could be started to show the folder.</translation>
     </message>
 </context>
 <context>

@@ -4,10 +4,6 @@
 <context>
     <name>BatchController</name>
     <message>
-        <source>No viewer could be started for the log %1.</source>
-        <translation>No se pudo iniciar ningún visor para el registro %1.</translation>
-    </message>
-    <message>
         <source>Create the Output Folder?</source>
         <translation>¿Crear la carpeta de destino?</translation>
     </message>
@@ -93,6 +89,30 @@
         <source>The name &quot;%1&quot; cannot name a file: it may not contain &quot;/&quot; or be &quot;.&quot; or &quot;..&quot;</source>
         <extracomment>%1 a custom base name that cannot name a file in the output folder.</extracomment>
         <translation>El nombre «%1» no puede nombrar un archivo: no puede contener «/» ni ser «.» o «..»</translation>
+    </message>
+    <message>
+        <source>Enter the output folder as a full path: a relative one would depend on the folder Ostrel was started in</source>
+        <translation>Escriba la carpeta de destino como ruta completa: una relativa dependería de la carpeta desde la que se inició Ostrel</translation>
+    </message>
+    <message>
+        <source>The output folder holds the sources: choose another folder, number the names, or name the files yourself</source>
+        <translation>La carpeta de destino contiene los originales: elija otra carpeta, numere los nombres o ponga usted los nombres</translation>
+    </message>
+    <message>
+        <source>Quit Ostrel?</source>
+        <translation>¿Salir de Ostrel?</translation>
+    </message>
+    <message>
+        <source>Stop the batch and quit?</source>
+        <translation>¿Detener el lote y salir?</translation>
+    </message>
+    <message>
+        <source>The images in progress are finished first; the others are not processed.</source>
+        <translation>Las imágenes en curso se terminan primero; las demás quedan sin procesar.</translation>
+    </message>
+    <message>
+        <source>Stop and Quit</source>
+        <translation>Detener y salir</translation>
     </message>
 </context>
 <context>
@@ -725,6 +745,17 @@ escriban lo que escribiría una sola ejecución.</translation>
     </message>
 </context>
 <context>
+    <name>DesktopLauncher</name>
+    <message>
+        <source>Cannot Open</source>
+        <translation>No se puede abrir</translation>
+    </message>
+    <message>
+        <source>Copy Path</source>
+        <translation>Copiar ruta</translation>
+    </message>
+</context>
+<context>
     <name>DryRun</name>
     <message>
         <source>&quot;%1&quot; exists; numbered</source>
@@ -924,12 +955,39 @@ escriban lo que escribiría una sola ejecución.</translation>
         <translation>Píxeles</translation>
     </message>
     <message>
-        <source>Size</source>
-        <translation>Tamaño</translation>
-    </message>
-    <message>
         <source>Type</source>
         <translation>Tipo</translation>
+    </message>
+    <message>
+        <source>not a %1</source>
+        <extracomment>Short, for a narrow table cell: the file&apos;s content is not of the type its extension names; %1 the type, such as &quot;PNG&quot;.</extracomment>
+        <translation>no es %1</translation>
+    </message>
+    <message>
+        <source>damaged</source>
+        <extracomment>Short, for a narrow table cell: the file&apos;s data ends early or is damaged.</extracomment>
+        <translation>dañado</translation>
+    </message>
+    <message>
+        <source>too large</source>
+        <extracomment>Short, for a narrow table cell: the image has more pixels than the limit allows.</extracomment>
+        <translation>demasiado grande</translation>
+    </message>
+    <message>
+        <source>unreadable</source>
+        <extracomment>Short, for a narrow table cell: the file cannot be opened or decoded.</extracomment>
+        <translation>ilegible</translation>
+    </message>
+    <message>
+        <source>File size</source>
+        <translation>Tamaño del archivo</translation>
+    </message>
+</context>
+<context>
+    <name>ImageListView</name>
+    <message>
+        <source>Drop images or folders here, or choose Add…</source>
+        <translation>Suelte aquí imágenes o carpetas, o elija «Añadir…»</translation>
     </message>
 </context>
 <context>
@@ -1042,7 +1100,7 @@ escriban lo que escribiría una sola ejecución.</translation>
     </message>
     <message>
         <source>%1 × %2 pixels, %3</source>
-        <extracomment>%1 width and %2 height in pixels, %3 the file&apos;s size such as &quot;1.46 MB&quot;.</extracomment>
+        <extracomment>%1 width and %2 height in pixels, %3 the file&apos;s size such as &quot;1.46 MiB&quot;.</extracomment>
         <translation>%1 × %2 píxeles, %3</translation>
     </message>
     <message>
@@ -1074,6 +1132,36 @@ escriban lo que escribiría una sola ejecución.</translation>
         <source>a system folder, never searched</source>
         <extracomment>Why a folder was not searched: /proc, /sys and /dev hold no pictures.</extracomment>
         <translation>una carpeta del sistema, que nunca se examina</translation>
+    </message>
+    <message>
+        <source>Image list</source>
+        <translation>Lista de imágenes</translation>
+    </message>
+    <message>
+        <source>&amp;Open</source>
+        <translation>&amp;Abrir</translation>
+    </message>
+    <message>
+        <source>Show in &amp;Folder</source>
+        <translation>Mostrar en la &amp;carpeta</translation>
+    </message>
+    <message>
+        <source>No viewer could be started for the file.</source>
+        <translation>No se pudo iniciar ningún visor para el archivo.</translation>
+    </message>
+    <message>
+        <source>No file manager could be started to show the file.</source>
+        <translation>No se pudo iniciar ningún gestor de archivos para mostrar el archivo.</translation>
+    </message>
+    <message>
+        <source>Only the first frame is kept: %1 holds no animation.</source>
+        <extracomment>%1 the output format, such as &quot;JPEG&quot;.</extracomment>
+        <translation>Solo se conserva el primer fotograma: %1 no admite animaciones.</translation>
+    </message>
+    <message>
+        <source>%1, sizes loading</source>
+        <extracomment>%1 the number of images, such as &quot;12 images&quot;; their file sizes are still being read.</extracomment>
+        <translation>%1, cargando tamaños</translation>
     </message>
 </context>
 <context>
@@ -1308,6 +1396,14 @@ escriban lo que escribiría una sola ejecución.</translation>
         <source>%1%</source>
         <translation>%1&#xa0;%</translation>
     </message>
+    <message>
+        <source>Base name</source>
+        <translation>Nombre base</translation>
+    </message>
+    <message>
+        <source>Start number</source>
+        <translation>Número inicial</translation>
+    </message>
 </context>
 <context>
     <name>PresetController</name>
@@ -1428,10 +1524,6 @@ escriban lo que escribiría una sola ejecución.</translation>
         <translation>Mostrar archivos</translation>
     </message>
     <message>
-        <source>No file manager could be started to show the folder %1.</source>
-        <translation>No se pudo iniciar ningún gestor de archivos para mostrar la carpeta %1.</translation>
-    </message>
-    <message>
         <source>Written: %1</source>
         <translation>Escritas: %1</translation>
     </message>
@@ -1456,10 +1548,6 @@ escriban lo que escribiría una sola ejecución.</translation>
         <translation> · </translation>
     </message>
     <message>
-        <source>Cannot Open</source>
-        <translation>No se puede abrir</translation>
-    </message>
-    <message>
         <source>Processing image %1 of %2…</source>
         <extracomment>%1 the image being processed, counted from 1, %2 the number of images.</extracomment>
         <translation>Procesando la imagen %1 de %2…</translation>
@@ -1467,6 +1555,14 @@ escriban lo que escribiría una sola ejecución.</translation>
     <message>
         <source>Stopping after the current image…</source>
         <translation>Deteniendo tras la imagen en curso…</translation>
+    </message>
+    <message>
+        <source>No viewer could be started for the log.</source>
+        <translation>No se pudo iniciar ningún visor para el registro.</translation>
+    </message>
+    <message>
+        <source>No file manager could be started to show the folder.</source>
+        <translation>No se pudo iniciar ningún gestor de archivos para mostrar la carpeta.</translation>
     </message>
 </context>
 <context>

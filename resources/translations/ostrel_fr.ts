@@ -4,10 +4,6 @@
 <context>
     <name>BatchController</name>
     <message>
-        <source>No viewer could be started for the log %1.</source>
-        <translation>Aucun visualiseur n’a pu être lancé pour le journal %1.</translation>
-    </message>
-    <message>
         <source>Create the Output Folder?</source>
         <translation>Créer le dossier de destination&#xa0;?</translation>
     </message>
@@ -93,6 +89,30 @@
         <source>The name &quot;%1&quot; cannot name a file: it may not contain &quot;/&quot; or be &quot;.&quot; or &quot;..&quot;</source>
         <extracomment>%1 a custom base name that cannot name a file in the output folder.</extracomment>
         <translation>Le nom « %1 » ne peut pas nommer un fichier&#xa0;: il ne doit pas contenir « / » ni être « . » ou « .. »</translation>
+    </message>
+    <message>
+        <source>Enter the output folder as a full path: a relative one would depend on the folder Ostrel was started in</source>
+        <translation>Saisissez le dossier de destination comme chemin complet&#xa0;: un chemin relatif dépendrait du dossier depuis lequel Ostrel a été lancé</translation>
+    </message>
+    <message>
+        <source>The output folder holds the sources: choose another folder, number the names, or name the files yourself</source>
+        <translation>Le dossier de destination contient les originaux&#xa0;: choisissez un autre dossier, numérotez les noms ou nommez vous-même les fichiers</translation>
+    </message>
+    <message>
+        <source>Quit Ostrel?</source>
+        <translation>Quitter Ostrel&#xa0;?</translation>
+    </message>
+    <message>
+        <source>Stop the batch and quit?</source>
+        <translation>Arrêter le traitement et quitter&#xa0;?</translation>
+    </message>
+    <message>
+        <source>The images in progress are finished first; the others are not processed.</source>
+        <translation>Les images en cours sont d&apos;abord terminées&#xa0;; les autres ne sont pas traitées.</translation>
+    </message>
+    <message>
+        <source>Stop and Quit</source>
+        <translation>Arrêter et quitter</translation>
     </message>
 </context>
 <context>
@@ -725,6 +745,17 @@ Chaque image garde le numéro qu’elle a dans la liste entière, pour que les p
     </message>
 </context>
 <context>
+    <name>DesktopLauncher</name>
+    <message>
+        <source>Cannot Open</source>
+        <translation>Ouverture impossible</translation>
+    </message>
+    <message>
+        <source>Copy Path</source>
+        <translation>Copier le chemin</translation>
+    </message>
+</context>
+<context>
     <name>DryRun</name>
     <message>
         <source>&quot;%1&quot; exists; numbered</source>
@@ -924,12 +955,39 @@ Chaque image garde le numéro qu’elle a dans la liste entière, pour que les p
         <translation>Pixels</translation>
     </message>
     <message>
-        <source>Size</source>
-        <translation>Taille</translation>
-    </message>
-    <message>
         <source>Type</source>
         <translation>Type</translation>
+    </message>
+    <message>
+        <source>not a %1</source>
+        <extracomment>Short, for a narrow table cell: the file&apos;s content is not of the type its extension names; %1 the type, such as &quot;PNG&quot;.</extracomment>
+        <translation>pas un %1</translation>
+    </message>
+    <message>
+        <source>damaged</source>
+        <extracomment>Short, for a narrow table cell: the file&apos;s data ends early or is damaged.</extracomment>
+        <translation>endommagé</translation>
+    </message>
+    <message>
+        <source>too large</source>
+        <extracomment>Short, for a narrow table cell: the image has more pixels than the limit allows.</extracomment>
+        <translation>trop grand</translation>
+    </message>
+    <message>
+        <source>unreadable</source>
+        <extracomment>Short, for a narrow table cell: the file cannot be opened or decoded.</extracomment>
+        <translation>illisible</translation>
+    </message>
+    <message>
+        <source>File size</source>
+        <translation>Taille du fichier</translation>
+    </message>
+</context>
+<context>
+    <name>ImageListView</name>
+    <message>
+        <source>Drop images or folders here, or choose Add…</source>
+        <translation>Déposez ici des images ou des dossiers, ou choisissez « Ajouter… »</translation>
     </message>
 </context>
 <context>
@@ -1042,7 +1100,7 @@ Chaque image garde le numéro qu’elle a dans la liste entière, pour que les p
     </message>
     <message>
         <source>%1 × %2 pixels, %3</source>
-        <extracomment>%1 width and %2 height in pixels, %3 the file&apos;s size such as &quot;1.46 MB&quot;.</extracomment>
+        <extracomment>%1 width and %2 height in pixels, %3 the file&apos;s size such as &quot;1.46 MiB&quot;.</extracomment>
         <translation>%1 × %2 pixels, %3</translation>
     </message>
     <message>
@@ -1074,6 +1132,36 @@ Chaque image garde le numéro qu’elle a dans la liste entière, pour que les p
         <source>a system folder, never searched</source>
         <extracomment>Why a folder was not searched: /proc, /sys and /dev hold no pictures.</extracomment>
         <translation>un dossier du système, jamais parcouru</translation>
+    </message>
+    <message>
+        <source>Image list</source>
+        <translation>Liste des images</translation>
+    </message>
+    <message>
+        <source>&amp;Open</source>
+        <translation>&amp;Ouvrir</translation>
+    </message>
+    <message>
+        <source>Show in &amp;Folder</source>
+        <translation>Afficher dans le &amp;dossier</translation>
+    </message>
+    <message>
+        <source>No viewer could be started for the file.</source>
+        <translation>Aucune visionneuse n&apos;a pu être lancée pour le fichier.</translation>
+    </message>
+    <message>
+        <source>No file manager could be started to show the file.</source>
+        <translation>Aucun gestionnaire de fichiers n&apos;a pu être lancé pour afficher le fichier.</translation>
+    </message>
+    <message>
+        <source>Only the first frame is kept: %1 holds no animation.</source>
+        <extracomment>%1 the output format, such as &quot;JPEG&quot;.</extracomment>
+        <translation>Seule la première image est conservée&#xa0;: %1 ne peut pas contenir d’animation.</translation>
+    </message>
+    <message>
+        <source>%1, sizes loading</source>
+        <extracomment>%1 the number of images, such as &quot;12 images&quot;; their file sizes are still being read.</extracomment>
+        <translation>%1, tailles en cours de lecture</translation>
     </message>
 </context>
 <context>
@@ -1308,6 +1396,14 @@ Chaque image garde le numéro qu’elle a dans la liste entière, pour que les p
         <source>%1%</source>
         <translation>%1&#xa0;%</translation>
     </message>
+    <message>
+        <source>Base name</source>
+        <translation>Nom de base</translation>
+    </message>
+    <message>
+        <source>Start number</source>
+        <translation>Numéro de départ</translation>
+    </message>
 </context>
 <context>
     <name>PresetController</name>
@@ -1428,10 +1524,6 @@ Chaque image garde le numéro qu’elle a dans la liste entière, pour que les p
         <translation>Afficher les fichiers</translation>
     </message>
     <message>
-        <source>No file manager could be started to show the folder %1.</source>
-        <translation>Aucun gestionnaire de fichiers n’a pu être lancé pour afficher le dossier %1.</translation>
-    </message>
-    <message>
         <source>Written: %1</source>
         <translation>Écrites&#xa0;: %1</translation>
     </message>
@@ -1456,10 +1548,6 @@ Chaque image garde le numéro qu’elle a dans la liste entière, pour que les p
         <translation> · </translation>
     </message>
     <message>
-        <source>Cannot Open</source>
-        <translation>Ouverture impossible</translation>
-    </message>
-    <message>
         <source>Processing image %1 of %2…</source>
         <extracomment>%1 the image being processed, counted from 1, %2 the number of images.</extracomment>
         <translation>Traitement de l’image %1 sur %2…</translation>
@@ -1467,6 +1555,14 @@ Chaque image garde le numéro qu’elle a dans la liste entière, pour que les p
     <message>
         <source>Stopping after the current image…</source>
         <translation>Arrêt après l’image en cours…</translation>
+    </message>
+    <message>
+        <source>No viewer could be started for the log.</source>
+        <translation>Aucune visionneuse n&apos;a pu être lancée pour le journal.</translation>
+    </message>
+    <message>
+        <source>No file manager could be started to show the folder.</source>
+        <translation>Aucun gestionnaire de fichiers n&apos;a pu être lancé pour afficher le dossier.</translation>
     </message>
 </context>
 <context>

@@ -4,10 +4,6 @@
 <context>
     <name>BatchController</name>
     <message>
-        <source>No viewer could be started for the log %1.</source>
-        <translation>Non è stato possibile avviare un visualizzatore per il registro %1.</translation>
-    </message>
-    <message>
         <source>Create the Output Folder?</source>
         <translation>Creare la cartella di destinazione?</translation>
     </message>
@@ -93,6 +89,30 @@
         <source>The name &quot;%1&quot; cannot name a file: it may not contain &quot;/&quot; or be &quot;.&quot; or &quot;..&quot;</source>
         <extracomment>%1 a custom base name that cannot name a file in the output folder.</extracomment>
         <translation>Il nome «%1» non può dare il nome a un file: non deve contenere «/» né essere «.» o «..»</translation>
+    </message>
+    <message>
+        <source>Enter the output folder as a full path: a relative one would depend on the folder Ostrel was started in</source>
+        <translation>Inserisci la cartella di destinazione come percorso completo: uno relativo dipenderebbe dalla cartella da cui è stato avviato Ostrel</translation>
+    </message>
+    <message>
+        <source>The output folder holds the sources: choose another folder, number the names, or name the files yourself</source>
+        <translation>La cartella di destinazione contiene gli originali: scegli un&apos;altra cartella, numera i nomi o assegna tu i nomi ai file</translation>
+    </message>
+    <message>
+        <source>Quit Ostrel?</source>
+        <translation>Uscire da Ostrel?</translation>
+    </message>
+    <message>
+        <source>Stop the batch and quit?</source>
+        <translation>Interrompere l&apos;elaborazione e uscire?</translation>
+    </message>
+    <message>
+        <source>The images in progress are finished first; the others are not processed.</source>
+        <translation>Le immagini in corso vengono prima completate; le altre non vengono elaborate.</translation>
+    </message>
+    <message>
+        <source>Stop and Quit</source>
+        <translation>Interrompi ed esci</translation>
     </message>
 </context>
 <context>
@@ -724,6 +744,17 @@ insieme scrivano ciò che scriverebbe un’unica esecuzione.</translation>
     </message>
 </context>
 <context>
+    <name>DesktopLauncher</name>
+    <message>
+        <source>Cannot Open</source>
+        <translation>Impossibile aprire</translation>
+    </message>
+    <message>
+        <source>Copy Path</source>
+        <translation>Copia percorso</translation>
+    </message>
+</context>
+<context>
     <name>DryRun</name>
     <message>
         <source>&quot;%1&quot; exists; numbered</source>
@@ -923,12 +954,39 @@ insieme scrivano ciò che scriverebbe un’unica esecuzione.</translation>
         <translation>Pixel</translation>
     </message>
     <message>
-        <source>Size</source>
-        <translation>Dimensione</translation>
-    </message>
-    <message>
         <source>Type</source>
         <translation>Tipo</translation>
+    </message>
+    <message>
+        <source>not a %1</source>
+        <extracomment>Short, for a narrow table cell: the file&apos;s content is not of the type its extension names; %1 the type, such as &quot;PNG&quot;.</extracomment>
+        <translation>non è %1</translation>
+    </message>
+    <message>
+        <source>damaged</source>
+        <extracomment>Short, for a narrow table cell: the file&apos;s data ends early or is damaged.</extracomment>
+        <translation>danneggiato</translation>
+    </message>
+    <message>
+        <source>too large</source>
+        <extracomment>Short, for a narrow table cell: the image has more pixels than the limit allows.</extracomment>
+        <translation>troppo grande</translation>
+    </message>
+    <message>
+        <source>unreadable</source>
+        <extracomment>Short, for a narrow table cell: the file cannot be opened or decoded.</extracomment>
+        <translation>illeggibile</translation>
+    </message>
+    <message>
+        <source>File size</source>
+        <translation>Dimensione file</translation>
+    </message>
+</context>
+<context>
+    <name>ImageListView</name>
+    <message>
+        <source>Drop images or folders here, or choose Add…</source>
+        <translation>Trascina qui immagini o cartelle, oppure scegli «Aggiungi…»</translation>
     </message>
 </context>
 <context>
@@ -1041,7 +1099,7 @@ insieme scrivano ciò che scriverebbe un’unica esecuzione.</translation>
     </message>
     <message>
         <source>%1 × %2 pixels, %3</source>
-        <extracomment>%1 width and %2 height in pixels, %3 the file&apos;s size such as &quot;1.46 MB&quot;.</extracomment>
+        <extracomment>%1 width and %2 height in pixels, %3 the file&apos;s size such as &quot;1.46 MiB&quot;.</extracomment>
         <translation>%1 × %2 pixel, %3</translation>
     </message>
     <message>
@@ -1073,6 +1131,36 @@ insieme scrivano ciò che scriverebbe un’unica esecuzione.</translation>
         <source>a system folder, never searched</source>
         <extracomment>Why a folder was not searched: /proc, /sys and /dev hold no pictures.</extracomment>
         <translation>una cartella di sistema, mai esplorata</translation>
+    </message>
+    <message>
+        <source>Image list</source>
+        <translation>Elenco delle immagini</translation>
+    </message>
+    <message>
+        <source>&amp;Open</source>
+        <translation>&amp;Apri</translation>
+    </message>
+    <message>
+        <source>Show in &amp;Folder</source>
+        <translation>Mostra nella &amp;cartella</translation>
+    </message>
+    <message>
+        <source>No viewer could be started for the file.</source>
+        <translation>Non è stato possibile avviare un visualizzatore per il file.</translation>
+    </message>
+    <message>
+        <source>No file manager could be started to show the file.</source>
+        <translation>Non è stato possibile avviare un gestore di file per mostrare il file.</translation>
+    </message>
+    <message>
+        <source>Only the first frame is kept: %1 holds no animation.</source>
+        <extracomment>%1 the output format, such as &quot;JPEG&quot;.</extracomment>
+        <translation>Viene mantenuto solo il primo fotogramma: %1 non supporta le animazioni.</translation>
+    </message>
+    <message>
+        <source>%1, sizes loading</source>
+        <extracomment>%1 the number of images, such as &quot;12 images&quot;; their file sizes are still being read.</extracomment>
+        <translation>%1, dimensioni in caricamento</translation>
     </message>
 </context>
 <context>
@@ -1307,6 +1395,14 @@ insieme scrivano ciò che scriverebbe un’unica esecuzione.</translation>
         <source>%1%</source>
         <translation>%1%</translation>
     </message>
+    <message>
+        <source>Base name</source>
+        <translation>Nome di base</translation>
+    </message>
+    <message>
+        <source>Start number</source>
+        <translation>Numero iniziale</translation>
+    </message>
 </context>
 <context>
     <name>PresetController</name>
@@ -1427,10 +1523,6 @@ insieme scrivano ciò che scriverebbe un’unica esecuzione.</translation>
         <translation>Mostra file</translation>
     </message>
     <message>
-        <source>No file manager could be started to show the folder %1.</source>
-        <translation>Non è stato possibile avviare un gestore di file per mostrare la cartella %1.</translation>
-    </message>
-    <message>
         <source>Written: %1</source>
         <translation>Scritte: %1</translation>
     </message>
@@ -1455,10 +1547,6 @@ insieme scrivano ciò che scriverebbe un’unica esecuzione.</translation>
         <translation> · </translation>
     </message>
     <message>
-        <source>Cannot Open</source>
-        <translation>Impossibile aprire</translation>
-    </message>
-    <message>
         <source>Processing image %1 of %2…</source>
         <extracomment>%1 the image being processed, counted from 1, %2 the number of images.</extracomment>
         <translation>Elaborazione dell’immagine %1 di %2…</translation>
@@ -1466,6 +1554,14 @@ insieme scrivano ciò che scriverebbe un’unica esecuzione.</translation>
     <message>
         <source>Stopping after the current image…</source>
         <translation>Interruzione dopo l’immagine in corso…</translation>
+    </message>
+    <message>
+        <source>No viewer could be started for the log.</source>
+        <translation>Non è stato possibile avviare un visualizzatore per il registro.</translation>
+    </message>
+    <message>
+        <source>No file manager could be started to show the folder.</source>
+        <translation>Non è stato possibile avviare un gestore di file per mostrare la cartella.</translation>
     </message>
 </context>
 <context>

@@ -1,110 +1,135 @@
 #include "DesktopLauncher.h"
 
+#include <functional>
+
+#include <QClipboard>
 #include <QCoreApplication>
 #include <QDBusConnection>
 #include <QDBusMessage>
 #include <QDBusPendingCallWatcher>
-#include <QDBusPendingReply>
 #include <QDesktopServices>
+#include <QDir>
 #include <QFileInfo>
+#include <QGuiApplication>
+#include <QMessageBox>
 #include <QPointer>
 #include <QProcess>
+#include <QPushButton>
 #include <QStandardPaths>
 #include <QUrl>
+#include <QWidget>
 
 namespace {
 
-QStringList fileUrls(const QStringList& paths)
+// What follows an attempt: nothing when it opened, the message when not.
+struct Attempt
 {
-    QStringList urls;
-    for (const QString& path : paths)
-        urls << QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath()).toString();
-    return urls;
-}
+    QString path;
+    QPointer<QWidget> parent;
+    QString whenNothingOpened;
 
-// xdg-open's exit status says whether a program was found and started for the file (0), or
+    void answer(bool opened) const
+    {
+        if (opened || !parent)
+            return;
+        auto* box = new QMessageBox(QMessageBox::Warning,
+            QCoreApplication::translate("DesktopLauncher", "Cannot Open"), whenNothingOpened,
+            QMessageBox::Ok, parent);
+        box->setTextFormat(Qt::PlainText);
+        // The path, to open by hand: selectable, and copied by a button that leaves the box up.
+        const QString shown = QDir::toNativeSeparators(path);
+        box->setInformativeText(shown);
+        box->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+        QPushButton* copy = box->addButton(
+            QCoreApplication::translate("DesktopLauncher", "Copy Path"), QMessageBox::ActionRole);
+        QObject::disconnect(copy, &QAbstractButton::clicked, nullptr, nullptr);
+        QObject::connect(copy, &QAbstractButton::clicked, box,
+            [shown] { QGuiApplication::clipboard()->setText(shown); });
+        box->setAttribute(Qt::WA_DeleteOnClose);
+        box->setWindowModality(Qt::WindowModal);
+        box->open();
+    }
+};
+
+// xdg-open's exit status says whether a program was found and started for the file (0) or
 // not (3: no program, 4: it failed). Some desktops' xdg-open waits for the program to end:
 // the answer then comes when it does, and the window never waits for it.
-void openWithXdgOpen(const QString& path, QObject* context, DesktopLauncher::Answer answer)
+void openWithXdgOpen(const Attempt& attempt)
 {
     const QString xdgOpen = QStandardPaths::findExecutable(QStringLiteral("xdg-open"));
     if (xdgOpen.isEmpty()) {
         // A desktop without xdg-open: the platform's own way is all there is.
-        answer(QDesktopServices::openUrl(QUrl::fromLocalFile(path)));
+        attempt.answer(QDesktopServices::openUrl(QUrl::fromLocalFile(attempt.path)));
         return;
     }
     auto* process = new QProcess(QCoreApplication::instance());
     process->setProgram(xdgOpen);
-    process->setArguments({ path });
+    process->setArguments({ attempt.path });
     process->setStandardInputFile(QProcess::nullDevice());
-    QPointer<QObject> guard(context);
     QObject::connect(process, &QProcess::finished, process,
-        [process, guard, answer](int exitCode, QProcess::ExitStatus status) {
+        [process, attempt](int exitCode, QProcess::ExitStatus status) {
             process->deleteLater();
-            if (guard)
-                answer(status == QProcess::NormalExit && exitCode == 0);
+            attempt.answer(status == QProcess::NormalExit && exitCode == 0);
         });
     QObject::connect(process, &QProcess::errorOccurred, process,
-        [process, guard, answer](QProcess::ProcessError error) {
+        [process, attempt](QProcess::ProcessError error) {
             if (error != QProcess::FailedToStart)
                 return;
             process->deleteLater();
-            if (guard)
-                answer(false);
+            attempt.answer(false);
         });
     process->start();
 }
 
-// Calls a method of the file manager's D-Bus interface with file URLs; fallback() when no file
-// manager answers it.
-void callFileManager(const QString& method, const QStringList& paths, QObject* context,
-    DesktopLauncher::Answer answer, std::function<void()> fallback)
+// Asks the file manager over D-Bus to show the path (method ShowFolders or ShowItems); where
+// none answers, xdg-open opens the fallback folder.
+void askFileManager(const QString& method, const Attempt& attempt, const QString& fallback)
 {
+    Attempt byXdgOpen = attempt;
+    byXdgOpen.path = fallback;
     QDBusConnection bus = QDBusConnection::sessionBus();
     if (!bus.isConnected()) {
-        fallback();
+        openWithXdgOpen(byXdgOpen);
         return;
     }
     QDBusMessage call
         = QDBusMessage::createMethodCall(QStringLiteral("org.freedesktop.FileManager1"),
             QStringLiteral("/org/freedesktop/FileManager1"),
             QStringLiteral("org.freedesktop.FileManager1"), method);
-    call << fileUrls(paths) << QString();
-    auto* watcher = new QDBusPendingCallWatcher(bus.asyncCall(call), context);
-    QObject::connect(
-        watcher, &QDBusPendingCallWatcher::finished, context, [watcher, answer, fallback] {
-            watcher->deleteLater();
-            if (watcher->isError())
-                fallback();
-            else
-                answer(true);
-        });
+    call << QStringList { QUrl::fromLocalFile(attempt.path).toString() } << QString();
+    auto* watcher = new QDBusPendingCallWatcher(bus.asyncCall(call), QCoreApplication::instance());
+    QObject::connect(watcher, &QDBusPendingCallWatcher::finished, watcher, [watcher, byXdgOpen] {
+        watcher->deleteLater();
+        if (watcher->isError())
+            openWithXdgOpen(byXdgOpen);
+    });
+}
+
+QString absolute(const QString& path)
+{
+    return QFileInfo(path).absoluteFilePath();
 }
 
 } // namespace
 
 namespace DesktopLauncher {
 
-void openFile(const QString& path, QObject* context, Answer answer)
+void openFile(const QString& path, QWidget* parent, const QString& whenNothingOpened)
 {
-    openWithXdgOpen(path, context, std::move(answer));
+    openWithXdgOpen({ absolute(path), parent, whenNothingOpened });
 }
 
-void showFolders(const QStringList& paths, QObject* context, Answer answer)
+void showFolder(const QString& folder, QWidget* parent, const QString& whenNothingOpened)
 {
-    if (paths.isEmpty())
-        return;
-    callFileManager(QStringLiteral("ShowFolders"), paths, context, answer,
-        [paths, context, answer] { openWithXdgOpen(paths.first(), context, answer); });
+    const QString path = absolute(folder);
+    askFileManager(QStringLiteral("ShowFolders"), { path, parent, whenNothingOpened }, path);
 }
 
-void showItems(const QStringList& paths, QObject* context, Answer answer)
+void showFile(const QString& path, QWidget* parent, const QString& whenNothingOpened)
 {
-    if (paths.isEmpty())
-        return;
-    callFileManager(QStringLiteral("ShowItems"), paths, context, answer, [paths, context, answer] {
-        openWithXdgOpen(QFileInfo(paths.first()).absolutePath(), context, answer);
-    });
+    const QString file = absolute(path);
+    askFileManager(QStringLiteral("ShowItems"), { file, parent, whenNothingOpened },
+        QFileInfo(file).absolutePath());
 }
 
 } // namespace DesktopLauncher

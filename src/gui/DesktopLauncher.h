@@ -1,30 +1,25 @@
 #pragma once
 
-#include <functional>
-
 #include <QString>
-#include <QStringList>
 
-class QObject;
+class QWidget;
 
-// Opening files and folders with the desktop's own programs, and knowing whether anything
+// Opening files and folders with the desktop's own programs, and saying so when nothing
 // opened. QDesktopServices::openUrl answers true as soon as xdg-open has started, even where
-// xdg-open then finds no program for the file; here its exit status decides.
+// xdg-open then finds no program for the file; here its exit status decides, and where nothing
+// opened a window-modal message over parent says so (the text given), with the path to open by
+// hand and a button that copies it.
 //
-// The answers arrive later, on the main thread, and only while context exists. Main thread
-// only.
+// The programs start in the background: nothing here waits for them. Main thread only.
 namespace DesktopLauncher {
 
-// Called with true once something shows the file or folder, false when nothing could.
-using Answer = std::function<void(bool opened)>;
-
-// Opens a file with the program the desktop has for it (xdg-open where there is one).
-void openFile(const QString& path, QObject* context, Answer answer);
-// Opens folders in the file manager: through its D-Bus interface
-// (org.freedesktop.FileManager1) where one runs, else each with xdg-open.
-void showFolders(const QStringList& paths, QObject* context, Answer answer);
-// Shows files selected in their folder through the file manager's D-Bus interface; where no
-// file manager answers there, opens the folder of the first one.
-void showItems(const QStringList& paths, QObject* context, Answer answer);
+// Opens a file with the program the desktop has for it (through xdg-open where there is one).
+void openFile(const QString& path, QWidget* parent, const QString& whenNothingOpened);
+// Opens a folder in the file manager: through its D-Bus interface
+// (org.freedesktop.FileManager1) where one runs, else through xdg-open.
+void showFolder(const QString& folder, QWidget* parent, const QString& whenNothingOpened);
+// Shows a file selected in its folder through the file manager's D-Bus interface; where no
+// file manager answers there, opens the folder.
+void showFile(const QString& path, QWidget* parent, const QString& whenNothingOpened);
 
 } // namespace DesktopLauncher

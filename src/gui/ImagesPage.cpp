@@ -4,7 +4,6 @@
 #include <cmath>
 
 #include <QCheckBox>
-#include <QDesktopServices>
 #include <QDir>
 #include <QEvent>
 #include <QFileDialog>
@@ -19,6 +18,7 @@
 #include <QTimer>
 #include <QUrl>
 
+#include "gui/DesktopLauncher.h"
 #include "gui/ControlValues.h"
 #include "gui/FilePanel.h"
 #include "gui/ImageListModel.h"
@@ -227,15 +227,15 @@ QString ImagesPage::selectedPath() const
 void ImagesPage::openSelectedFile()
 {
     if (const QString path = selectedPath(); !path.isEmpty())
-        QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+        DesktopLauncher::openFile(path, window(), tr("No viewer could be started for the file."));
 }
 
 void ImagesPage::showSelectedFileInFolder()
 {
-    // The folder itself: the build links no D-Bus, which a file manager would need to be
-    // asked to select the file in it.
-    if (const QString path = selectedPath(); !path.isEmpty())
-        QDesktopServices::openUrl(QUrl::fromLocalFile(QFileInfo(path).absolutePath()));
+    if (const QString path = selectedPath(); !path.isEmpty()) {
+        DesktopLauncher::showFile(
+            path, window(), tr("No file manager could be started to show the file."));
+    }
 }
 
 void ImagesPage::showListMenu(const QPoint& pos)

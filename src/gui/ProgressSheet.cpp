@@ -4,8 +4,6 @@
 #include <cmath>
 #include <climits>
 
-#include <QClipboard>
-#include <QGuiApplication>
 #include <QDialog>
 #include <QDir>
 #include <QFileInfo>
@@ -175,23 +173,16 @@ void ProgressSheet::showClosingAlert(const ClosingReport& report)
         QPushButton* openLog = alert->addButton(report.alternateButton, QMessageBox::ActionRole);
         disconnect(openLog, &QAbstractButton::clicked, nullptr, nullptr);
         connect(openLog, &QAbstractButton::clicked, alert, [alert] {
-            const QString log = BatchLog::logFilePath();
-            DesktopLauncher::openFile(log, alert, [alert, log](bool opened) {
-                if (!opened)
-                    showCannotOpen(alert, tr("No viewer could be started for the log."), log);
-            });
+            DesktopLauncher::openFile(
+                BatchLog::logFilePath(), alert, tr("No viewer could be started for the log."));
         });
     }
     QPushButton* showFiles = alert->addButton(tr("Show Files"), QMessageBox::ActionRole);
     disconnect(showFiles, &QAbstractButton::clicked, nullptr, nullptr);
     const QString folder = QFileInfo(mOutputFolder).absoluteFilePath();
     connect(showFiles, &QAbstractButton::clicked, alert, [alert, folder] {
-        DesktopLauncher::showFolders({ folder }, alert, [alert, folder](bool opened) {
-            if (!opened) {
-                showCannotOpen(
-                    alert, tr("No file manager could be started to show the folder."), folder);
-            }
-        });
+        DesktopLauncher::showFolder(
+            folder, alert, tr("No file manager could be started to show the folder."));
     });
     alert->setDefaultButton(okButton);
     // Escape or the title bar's close button dismiss the alert like its default button.
@@ -219,21 +210,4 @@ QString ProgressSheet::countsLine(const BatchResult& result) const
     }
     parts << tr("Time: %1").arg(durationText(mClock.isValid() ? mClock.elapsed() : 0));
     return parts.join(tr(" · "));
-}
-
-void ProgressSheet::showCannotOpen(QWidget* parent, const QString& text, const QString& path)
-{
-    auto* box
-        = new QMessageBox(QMessageBox::Warning, tr("Cannot Open"), text, QMessageBox::Ok, parent);
-    box->setTextFormat(Qt::PlainText);
-    // The path, to open by hand: selectable, and copied by a button that leaves the box up.
-    box->setInformativeText(QDir::toNativeSeparators(path));
-    box->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-    QPushButton* copy = box->addButton(tr("Copy Path"), QMessageBox::ActionRole);
-    disconnect(copy, &QAbstractButton::clicked, nullptr, nullptr);
-    connect(copy, &QAbstractButton::clicked, box,
-        [path] { QGuiApplication::clipboard()->setText(QDir::toNativeSeparators(path)); });
-    box->setAttribute(Qt::WA_DeleteOnClose);
-    box->setWindowModality(Qt::WindowModal);
-    box->open();
 }

@@ -55,10 +55,6 @@ public:
 
     // Shows the progress of the job's batches from now on.
     void follow(BatchJob* job);
-    // A window-modal warning over parent that the file or folder at path could not be shown,
-    // because the desktop started no viewer or file manager for it: the text says so, the path
-    // follows, with a button that copies it.
-    static void showCannotOpen(QWidget* parent, const QString& text, const QString& path);
 
 private:
     void batchStarted(int imageCount);

@@ -71,6 +71,7 @@ public:
 
 private:
     QTemporaryDir mDir;
+    std::unique_ptr<TestSupport::StandInDesktop> mDesktop;
     QString mIn; // sources
     QString mOut; // the output folder
     std::unique_ptr<QSettings> mSettings;
@@ -259,14 +260,7 @@ private:
         return QStringLiteral("outputFolderField"); // the other messages are the folder's
     }
 
-    // What the stand-in xdg-open was asked to open, in order.
-    QStringList opened() const
-    {
-        QFile file(mDir.filePath(QStringLiteral("bin/opened")));
-        if (!file.open(QIODevice::ReadOnly))
-            return {};
-        return QString::fromUtf8(file.readAll()).split('\n', Qt::SkipEmptyParts);
-    }
+    QStringList opened() const { return mDesktop->opened(); }
 
     bool waitForAlert() const
     {
@@ -321,18 +315,7 @@ private slots:
         std::signal(SIGPIPE, SIG_IGN);
         // "~" is the test's folder, which holds the output folders.
         qputenv("HOME", QFile::encodeName(mDir.path()));
-        // The desktop stands in as an xdg-open of the test's own, which notes what it opens,
-        // or finds no viewer while the file "no-viewer" is beside it; no file manager answers
-        // on D-Bus.
-        const QString bin = mDir.filePath(QStringLiteral("bin"));
-        QVERIFY(QDir().mkpath(bin));
-        QVERIFY(TestSupport::writeFile(bin + QStringLiteral("/xdg-open"),
-            "#!/bin/sh\ndir=$(dirname \"$0\")\n[ -e \"$dir/no-viewer\" ] && exit 3\n"
-            "printf '%s\\n' \"$1\" >> \"$dir/opened\"\n"));
-        QVERIFY(QFile::setPermissions(bin + QStringLiteral("/xdg-open"),
-            QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
-        qputenv("PATH", QFile::encodeName(bin) + ':' + qgetenv("PATH"));
-        qputenv("DBUS_SESSION_BUS_ADDRESS", "unix:path=/nonexistent");
+        mDesktop = std::make_unique<TestSupport::StandInDesktop>(mDir.filePath("desktop"));
     }
 
     void init()
@@ -345,8 +328,8 @@ private slots:
         QVERIFY(QDir().mkpath(mOut));
         moveLog("data");
         QFile::remove(logFile());
-        QFile::remove(mDir.filePath(QStringLiteral("bin/opened")));
-        QFile::remove(mDir.filePath(QStringLiteral("bin/no-viewer")));
+        mDesktop->clear();
+        mDesktop->setHasViewer(true);
     }
 
     void cleanup()
@@ -489,12 +472,12 @@ private slots:
                 {}, { { "formatMenu", 1 } } },
             // Creating a missing folder is offered only once every other check has passed.
             { "destination missing, and no start number", true,
-                text("outputFolderField", mDir.filePath("not-made")), 2, "Enter a start number",
-                {}, { { "nameMenu", 2 }, { "nameNum", QString() } } },
+                text("outputFolderField", mDir.filePath("not-made")), 2, "Enter a start number", {},
+                { { "nameMenu", 2 }, { "nameNum", QString() } } },
             { "destination through a symbolic link", true, text("outputFolderField", link), -1, {},
                 "a.png" },
-            { "naming mode 2 without a start number", true, nothing, 2, "Enter a start number",
-                {}, { { "nameMenu", 2 }, { "nameNum", QString() } } },
+            { "naming mode 2 without a start number", true, nothing, 2, "Enter a start number", {},
+                { { "nameMenu", 2 }, { "nameNum", QString() } } },
             { "no naming mode selected", true, naming(-1), 2, "Choose how to name the new files" },
             { "naming mode 2, a name that leads out of the folder", true, nothing, 2,
                 "The name \"../x\" cannot name a file: it may not contain \"/\" or be \".\" or "
@@ -642,7 +625,7 @@ private slots:
         QTest::mouseClick(showFiles, Qt::LeftButton);
         QTRY_COMPARE(opened(), QStringList({ mOut }));
         QVERIFY(alert() == box);
-        QFile::remove(mDir.filePath(QStringLiteral("bin/opened")));
+        mDesktop->clear();
         QVERIFY(box->detailedText().isEmpty());
         // The alert keeps the window's controls out of reach, the start among them.
         QTest::mouseClick(widget<QPushButton>("resizeButton"), Qt::LeftButton);
@@ -898,7 +881,7 @@ private slots:
         start(validSettings());
         mController->addFiles(writeSources({ "one.png", "two.png" }));
         QVERIFY(TestSupport::writeFile(QDir(mOut).filePath("two.png"), "taken"));
-        QVERIFY(TestSupport::writeFile(mDir.filePath(QStringLiteral("bin/no-viewer"))));
+        mDesktop->setHasViewer(false);
         const QString path
             = buttonText == QLatin1String("Open Log") ? BatchLog::logFilePath() : mOut;
 

@@ -1,7 +1,6 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QContextMenuEvent>
-#include <QDesktopServices>
 #include <QDir>
 #include <QFileDialog>
 #include <QHeaderView>
@@ -47,7 +46,7 @@ private:
     std::unique_ptr<QSettings> mSettings;
     std::unique_ptr<MainController> mController;
     QStringList mFiles; // a.png .. e.png
-    QList<QUrl> mOpened; // what the desktop was asked to open
+    std::unique_ptr<TestSupport::StandInDesktop> mDesktop;
 
     ImageListView* table() const
     {
@@ -94,16 +93,13 @@ private:
         return cut;
     }
 
-public slots:
-    // The desktop's handler of file URLs while a test runs.
-    void openUrl(const QUrl& url) { mOpened << url; }
-
 private slots:
     void initTestCase()
     {
         QVERIFY(ImageCodec::initialise("tst_FileListWindow"));
         QVERIFY(Translations::installLanguage(*qApp, QStringLiteral("en")));
         TestSupport::preloadMisbehavingDecoder();
+        mDesktop = std::make_unique<TestSupport::StandInDesktop>(mDir.filePath("desktop"));
         const QStringList names = { "a.png", "b.png", "c.png", "d.png", "e.png" };
         for (int i = 0; i < names.size(); ++i)
             mFiles << TestSupport::writeImage(mDir.filePath(names[i]), 40 + i, 30);
@@ -385,8 +381,7 @@ private slots:
         QFETCH(QString, action);
         QFETCH(QString, opened);
         QFETCH(int, rowsLeft);
-        QDesktopServices::setUrlHandler(QStringLiteral("file"), this, "openUrl");
-        mOpened.clear();
+        mDesktop->clear();
         mController->addFiles(mFiles);
         selectRow(1);
         const QRect row = table()->visualRect(table()->model()->index(1, 0));
@@ -399,11 +394,9 @@ private slots:
         QVERIFY(item && item->isEnabled());
         item->trigger();
         menu->hide();
-        QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
-        const QList<QUrl> expected = opened.isNull()
-            ? QList<QUrl>()
-            : QList<QUrl> { QUrl::fromLocalFile(QDir::cleanPath(mDir.filePath(opened))) };
-        QCOMPARE(mOpened, expected);
+        const QStringList expected = opened.isNull()
+            ? QStringList()
+            : QStringList { QDir::cleanPath(mDir.filePath(opened)) };
         QCOMPARE(table()->model()->rowCount(), rowsLeft);
 
         QMainWindow* window = mController->window();
@@ -414,6 +407,8 @@ private slots:
         QCOMPARE(int(table()->selectedRowSet().size()), rowsLeft);
         QTest::keyClick(table(), Qt::Key_Delete);
         QCOMPARE(table()->model()->rowCount(), 0);
+        // The desktop answers in its own time.
+        QTRY_COMPARE(mDesktop->opened(), expected);
     }
 
     void animationWarning_data()
