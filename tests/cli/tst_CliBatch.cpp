@@ -278,7 +278,8 @@ private slots:
     void storedSettingsDriveTheRun()
     {
         storeSettings(
-            { { "dest", mOut }, { "widthValue", 50 }, { "heightValue", 40 }, { "formatMenu", 2 } });
+            { { "dest", mOut }, { "widthValue", 50 }, { "heightValue", 40 }, { "formatMenu", 2 },
+                { "proportional", false } });
         const QByteArray before = settingsBytes();
         source("a.jpg");
         source("b.png");
