@@ -417,11 +417,14 @@ CliOptions CliOptions::parse(const QStringList& arguments)
         {
             GivenSide side;
             int sidesMode;
+            BoxMode box = BoxMode::Fit;
         };
         static const QHash<QString, Given> meaning = { { "width", { GivenSide::First, 0 } },
             { "height", { GivenSide::Second, 0 } }, { "long", { GivenSide::First, 1 } },
             { "short", { GivenSide::Second, 1 } }, { "first", { GivenSide::First, -1 } },
-            { "second", { GivenSide::Second, -1 } }, { "fit", { GivenSide::Both, -1 } } };
+            { "second", { GivenSide::Second, -1 } }, { "fit", { GivenSide::Both, -1 } },
+            { "fill", { GivenSide::Both, -1, BoxMode::Fill } },
+            { "pad", { GivenSide::Both, -1, BoxMode::Pad } } };
         const QString value = parser.value(proportional->parsed);
         const auto it = meaning.constFind(value.trimmed().toLower());
         if (it == meaning.constEnd())
@@ -435,6 +438,8 @@ CliOptions CliOptions::parse(const QStringList& arguments)
                             .arg(value, parser.value(QStringLiteral("sides"))));
         options.mOverrides.insert(QLatin1String(Setting::proportional.name), true);
         options.mOverrides.insert(QLatin1String(Setting::givenSide.name), int(it->side));
+        if (it->side == GivenSide::Both)
+            options.mOverrides.insert(QLatin1String(Setting::boxMode.name), int(it->box));
         if (it->sidesMode >= 0)
             options.mOverrides.insert(sidesKey, longShort);
     }

@@ -110,8 +110,14 @@ ResizeStatus render(const RenderRequest& request, int sourceFile, int output)
     const Sequence sequence = open.type ? open.type->sequence : Sequence::None;
     const bool allFrames = source.pages > 1 && sequence == Sequence::Frames
         && OutputFormats::find(request.format)->animates;
-    if (const QString tooLarge = outputLimitProblem(
-            request.width, request.height, allFrames ? source.pages : 1, request.maxPixels);
+    // A fill resamples to more than it writes: the larger of the two is what is made.
+    const int scaledWidth = request.scaledWidth > 0 ? request.scaledWidth : request.width;
+    const int scaledHeight = request.scaledHeight > 0 ? request.scaledHeight : request.height;
+    const bool scaledLarger
+        = qint64(scaledWidth) * scaledHeight > qint64(request.width) * request.height;
+    if (const QString tooLarge = outputLimitProblem(scaledLarger ? scaledWidth : request.width,
+            scaledLarger ? scaledHeight : request.height, allFrames ? source.pages : 1,
+            request.maxPixels);
         !tooLarge.isEmpty())
         return { ResizeError::InvalidSettings, tooLarge };
     QString note;
@@ -131,14 +137,22 @@ ResizeStatus render(const RenderRequest& request, int sourceFile, int output)
         if (::ftruncate(output, 0) != 0 || ::lseek(output, 0, SEEK_SET) != 0)
             return { ResizeError::WriteFailed, systemMessage(errno) };
         try {
-            VImage image = decodeAt(
-                open, source, request.width, request.height, VIPS_SIZE_FORCE, &whole, keep);
+            VImage image
+                = decodeAt(open, source, scaledWidth, scaledHeight, VIPS_SIZE_FORCE, &whole, keep);
             image = toOutputColour(image, keep.grey, keep.deep);
+            if (request.boxMode == BoxMode::Fill)
+                image = cropTo(image, request.width, request.height, request.cropPosition);
+            // Padding stays transparent only where the file keeps it and nothing flattens.
+            const bool clearPadding = format->keepsAlpha && !request.flatten;
+            if (request.boxMode == BoxMode::Pad && clearPadding)
+                image = padTo(image, request.width, request.height, request.background, true);
 
             if (request.flatten)
                 image = flattenOnto(image, request.background);
             if (image.has_alpha() && !format->keepsAlpha)
                 image = flattenOnto(image, Qt::white);
+            if (request.boxMode == BoxMode::Pad && !clearPadding)
+                image = padTo(image, request.width, request.height, request.background, false);
 
             image = MetadataFilter::apply(image, request.metadata);
             encoded = encode(image, request, output);

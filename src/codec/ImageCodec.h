@@ -88,6 +88,12 @@ struct RenderRequest
     QString sourcePath; // its extension names the source's type
     int width = 0; // exact output size in pixels
     int height = 0;
+    // The size the image is resampled to before Fill crops it or Pad pads it to width x
+    // height; 0 for width x height itself.
+    int scaledWidth = 0;
+    int scaledHeight = 0;
+    BoxMode boxMode = BoxMode::Fit;
+    CropPosition cropPosition = CropPosition::Centre;
     OutputFormat format = OutputFormat::Jpeg;
     float quality = 1.0f; // compression factor 0..1 (1 = best; lossless where the format can)
     float resolution = 72.0f; // pixels per inch stated in the file

@@ -176,4 +176,86 @@ VImage flattenOnto(VImage image, const QColor& colour)
     return canvas.composite2(image, VIPS_BLEND_MODE_OVER).cast(image.format());
 }
 
+namespace {
+
+// The image with fn applied to each of its frames (one above the other, page-height apart),
+// or to the whole image when it has one.
+template <typename Fn> VImage eachFrame(const VImage& image, Fn fn)
+{
+    const int pageHeight = vips_image_get_page_height(image.get_image());
+    if (pageHeight >= image.height())
+        return fn(image, false);
+    std::vector<VImage> frames;
+    for (int top = 0; top + pageHeight <= image.height(); top += pageHeight)
+        frames.push_back(fn(image.extract_area(0, top, image.width(), pageHeight), true));
+    VImage joined = VImage::arrayjoin(frames, VImage::option()->set("across", 1));
+    joined.set(VIPS_META_PAGE_HEIGHT, frames.front().height());
+    return joined;
+}
+
+} // namespace
+
+VImage cropTo(VImage image, int width, int height, CropPosition position)
+{
+    VipsInteresting interesting = VIPS_INTERESTING_CENTRE;
+    switch (position) {
+    case CropPosition::Attention:
+        interesting = VIPS_INTERESTING_ATTENTION;
+        break;
+    case CropPosition::Entropy:
+        interesting = VIPS_INTERESTING_ENTROPY;
+        break;
+    case CropPosition::Top:
+    case CropPosition::Left:
+        interesting = VIPS_INTERESTING_LOW;
+        break;
+    case CropPosition::Bottom:
+    case CropPosition::Right:
+        interesting = VIPS_INTERESTING_HIGH;
+        break;
+    case CropPosition::Centre:
+        break;
+    }
+    return eachFrame(image, [&](const VImage& frame, bool animated) {
+        const int w = std::min(width, frame.width());
+        const int h = std::min(height, frame.height());
+        if (w == frame.width() && h == frame.height())
+            return frame;
+        // Frames cropped at different places would jump: only the edges and the centre.
+        VipsInteresting kept = interesting;
+        if (animated && (kept == VIPS_INTERESTING_ATTENTION || kept == VIPS_INTERESTING_ENTROPY))
+            kept = VIPS_INTERESTING_CENTRE;
+        // Attention and entropy look over the whole image before cropping, which a source
+        // read in sequence cannot give twice: the scaled image is held in memory first.
+        const bool looksOver
+            = kept == VIPS_INTERESTING_ATTENTION || kept == VIPS_INTERESTING_ENTROPY;
+        return (looksOver ? frame.copy_memory() : frame)
+            .smartcrop(w, h, VImage::option()->set("interesting", kept));
+    });
+}
+
+VImage padTo(VImage image, int width, int height, const QColor& colour, bool transparent)
+{
+    const QColor rgb = colour.toRgb();
+    const bool deep = image.format() == VIPS_FORMAT_USHORT;
+    const double full = deep ? 65535.0 : 255.0;
+    const bool neutral = rgb.red() == rgb.green() && rgb.green() == rgb.blue();
+    if (!transparent && image.bands() <= 2 && !neutral)
+        image = image.colourspace(deep ? VIPS_INTERPRETATION_RGB16 : VIPS_INTERPRETATION_sRGB);
+    if (transparent && !image.has_alpha())
+        image = image.bandjoin_const({ full });
+    std::vector<double> fill = { rgb.redF() * full, rgb.greenF() * full, rgb.blueF() * full };
+    if (image.bands() <= 2)
+        fill.resize(1);
+    if (transparent)
+        std::fill(fill.begin(), fill.end(), 0.0);
+    if (image.has_alpha())
+        fill.push_back(transparent ? 0.0 : rgb.alphaF() * full);
+    return eachFrame(image, [&](const VImage& frame, bool) {
+        return frame.gravity(VIPS_COMPASS_DIRECTION_CENTRE, std::max(width, frame.width()),
+            std::max(height, frame.height()),
+            VImage::option()->set("extend", VIPS_EXTEND_BACKGROUND)->set("background", fill));
+    });
+}
+
 } // namespace ImageCodec

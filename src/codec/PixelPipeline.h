@@ -5,6 +5,7 @@
 #include <vips/vips8>
 
 #include "SourceLoader.h"
+#include "model/ResizeOptions.h"
 #include "WholeDataCheck.h"
 
 // The pixels of an opened source on their way to an encoder or a preview: decoded at (or
@@ -41,5 +42,14 @@ vips::VImage toOutputColour(vips::VImage image, bool keepGrey, bool keepDeep);
 // The image composited over colour, which may itself be translucent; an image without alpha
 // is returned as it is.
 vips::VImage flattenOnto(vips::VImage image, const QColor& colour);
+
+// The image cropped to width x height (no larger than it is), the part kept chosen by position.
+// Every frame of an animation is cropped alike: there, the most interesting part is the centre.
+vips::VImage cropTo(vips::VImage image, int width, int height, CropPosition position);
+
+// The image centred on a canvas of width x height: transparent where transparent is set (an
+// alpha channel is added), otherwise filled with colour. Every frame of an animation alike.
+vips::VImage padTo(
+    vips::VImage image, int width, int height, const QColor& colour, bool transparent);
 
 } // namespace ImageCodec

@@ -72,6 +72,14 @@ ResizeStatus render(int source, const QString& sourcePath, const Plan& plan,
     request.sourcePath = sourcePath;
     request.width = plan.outputWidth;
     request.height = plan.outputHeight;
+    const ResizeRules::Sides scaled = ResizeRules::scaledSize(
+        options, static_cast<float>(plan.sourceWidth), static_cast<float>(plan.sourceHeight));
+    request.scaledWidth = ResizeRules::wholePixels(scaled.width);
+    request.scaledHeight = ResizeRules::wholePixels(scaled.height);
+    if (options.proportional && options.givenSide == GivenSide::Both) {
+        request.boxMode = options.boxMode;
+        request.cropPosition = options.cropPosition;
+    }
     request.format = options.format;
     request.quality = options.quality;
     request.metadata = options.metadata;

@@ -2,6 +2,7 @@
 
 #include "NoReplaceFile.h"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -110,23 +111,47 @@ Sides targetSize(
     return target;
 }
 
-Sides fitInside(
-    Sides requested, SizeUnit unit, float resolution, float pixelWidth, float pixelHeight)
+namespace {
+
+// The size with the source's proportions whose binding side meets the box: the side of the
+// smaller scale binds to fit inside, the side of the larger scale to cover.
+Sides scaledToBox(Sides requested, SizeUnit unit, float resolution, float pixelWidth,
+    float pixelHeight, bool cover)
 {
     const bool widthGiven = requested.width != 0.0f;
     const bool heightGiven = requested.height != 0.0f;
     bool widthBinds = widthGiven;
     if (widthGiven && heightGiven) {
-        // The side of the box with the smaller scale binds (box width / pixel width <= box
-        // height / pixel height, compared without dividing); on a tie both give one size.
+        // Box width / pixel width against box height / pixel height, compared without
+        // dividing; on a tie both give one size.
         const double boxWidth = convertSide(requested.width, unit, resolution, pixelWidth);
         const double boxHeight = convertSide(requested.height, unit, resolution, pixelHeight);
-        widthBinds = boxWidth * pixelHeight <= boxHeight * pixelWidth;
+        widthBinds = cover ? boxWidth * pixelHeight >= boxHeight * pixelWidth
+                           : boxWidth * pixelHeight <= boxHeight * pixelWidth;
     }
     // The binding side is given and the other follows, as with proportional scaling.
     if (widthBinds)
         return targetSize({ requested.width, 0.0f }, unit, resolution, pixelWidth, pixelHeight);
     return targetSize({ 0.0f, requested.height }, unit, resolution, pixelWidth, pixelHeight);
+}
+
+bool usesBox(const ResizeOptions& options)
+{
+    return options.proportional && options.givenSide == GivenSide::Both;
+}
+
+} // namespace
+
+Sides fitInside(
+    Sides requested, SizeUnit unit, float resolution, float pixelWidth, float pixelHeight)
+{
+    return scaledToBox(requested, unit, resolution, pixelWidth, pixelHeight, false);
+}
+
+Sides coverBox(
+    Sides requested, SizeUnit unit, float resolution, float pixelWidth, float pixelHeight)
+{
+    return scaledToBox(requested, unit, resolution, pixelWidth, pixelHeight, true);
 }
 
 Sides noLargerThan(Sides target, float pixelWidth, float pixelHeight)
@@ -138,15 +163,47 @@ Sides noLargerThan(Sides target, float pixelWidth, float pixelHeight)
     return target;
 }
 
-Sides targetSize(const ResizeOptions& options, float pixelWidth, float pixelHeight)
+Sides scaledSize(const ResizeOptions& options, float pixelWidth, float pixelHeight)
 {
     const Sides requested = requestedSides(options.proportional, options.givenSide,
         options.longShortSides, options.width, options.height, pixelWidth, pixelHeight);
-    const bool fit = options.proportional && options.givenSide == GivenSide::Both;
-    const Sides target = fit
+    if (usesBox(options) && options.boxMode == BoxMode::Fill) {
+        const Sides cover
+            = coverBox(requested, options.unit, options.resolution, pixelWidth, pixelHeight);
+        if (options.noEnlarge && (cover.width > pixelWidth || cover.height > pixelHeight))
+            return { pixelWidth, pixelHeight };
+        return cover;
+    }
+    const Sides target = usesBox(options)
         ? fitInside(requested, options.unit, options.resolution, pixelWidth, pixelHeight)
         : targetSize(requested, options.unit, options.resolution, pixelWidth, pixelHeight);
     return options.noEnlarge ? noLargerThan(target, pixelWidth, pixelHeight) : target;
+}
+
+Sides targetSize(const ResizeOptions& options, float pixelWidth, float pixelHeight)
+{
+    const Sides scaled = scaledSize(options, pixelWidth, pixelHeight);
+    if (!usesBox(options) || options.boxMode == BoxMode::Fit)
+        return scaled;
+    const Sides requested = requestedSides(options.proportional, options.givenSide,
+        options.longShortSides, options.width, options.height, pixelWidth, pixelHeight);
+    const Sides box = {
+        requested.width != 0.0f
+            ? convertSide(requested.width, options.unit, options.resolution, pixelWidth)
+            : scaled.width,
+        requested.height != 0.0f
+            ? convertSide(requested.height, options.unit, options.resolution, pixelHeight)
+            : scaled.height,
+    };
+    if (options.boxMode == BoxMode::Fill && options.noEnlarge && box.width > 0.0f
+        && box.height > 0.0f) {
+        // A source that "do not enlarge" kept at its own size is cropped to the box's
+        // proportions, as large as it holds.
+        const float shrink = std::min(scaled.width / box.width, scaled.height / box.height);
+        if (shrink < 1.0f)
+            return { box.width * shrink, box.height * shrink };
+    }
+    return box;
 }
 
 int wholePixels(float value)

@@ -53,12 +53,25 @@ Sides targetSize(
 Sides fitInside(
     Sides requested, SizeUnit unit, float resolution, float pixelWidth, float pixelHeight);
 
+// The size for BoxMode::Fill: the smallest size with the source's proportions that covers the
+// box of the requested sides, in the unit of the fields. A side of 0 sets no limit.
+Sides coverBox(
+    Sides requested, SizeUnit unit, float resolution, float pixelWidth, float pixelHeight);
+
 // The target with no side larger than the source's ("do not enlarge"): a target with the
 // source's proportions that is larger than the source becomes the source's own size.
 Sides noLargerThan(Sides target, float pixelWidth, float pixelHeight);
 
-// The target in (possibly fractional) pixels for a source of pixelWidth x pixelHeight with
-// the options' size fields, unit, resolution, scaling and "do not enlarge".
+// The size a source of pixelWidth x pixelHeight is resampled to, in (possibly fractional)
+// pixels, before a box crops or pads it to the target: for Fill it covers the box (the
+// source's own size when "do not enlarge" keeps it from growing), for Pad it fits inside. The
+// target itself in any other case.
+Sides scaledSize(const ResizeOptions& options, float pixelWidth, float pixelHeight);
+
+// The target (the output's size) in (possibly fractional) pixels for a source of pixelWidth x
+// pixelHeight with the options' size fields, unit, resolution, scaling and "do not enlarge".
+// Fill and Pad give the box itself; a side of 0 is the scaled image's. A Fill that "do not
+// enlarge" keeps from growing gives the largest box of the same proportions inside the source.
 Sides targetSize(const ResizeOptions& options, float pixelWidth, float pixelHeight);
 
 // Whole pixels by rounding to nearest, at least 1 for a positive value; 0 for values that are

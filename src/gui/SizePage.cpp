@@ -21,6 +21,22 @@ using ControlValues::selectCode;
 using ControlValues::selectedCode;
 using ControlValues::setFloatValue;
 
+namespace {
+
+// The ids of the given side's radio buttons are the GivenSide codes; the box's other modes
+// follow them, and are GivenSide::Both too.
+constexpr int kFillId = 4;
+constexpr int kPadId = 5;
+
+int radioId(GivenSide side, BoxMode box)
+{
+    if (side != GivenSide::Both || box == BoxMode::Fit)
+        return int(side);
+    return box == BoxMode::Fill ? kFillId : kPadId;
+}
+
+} // namespace
+
 SizePage::SizePage(QWidget* parent)
     : QWidget(parent)
     , mUi(std::make_unique<Ui::SizePage>())
@@ -44,7 +60,8 @@ void SizePage::keepControlsInPlace()
 {
     // The sides given show with Keep proportions only; their room stays, so that neither the
     // preset button above them nor the boxes below move as they come and go.
-    for (QWidget* widget : { mUi->givenSideBox, static_cast<QWidget*>(mUi->fitInsideRadio) }) {
+    for (QWidget* widget : std::initializer_list<QWidget*> { mUi->givenSideBox, mUi->fitInsideRadio,
+             mUi->fillRadio, mUi->cropCombo, mUi->padRadio }) {
         QSizePolicy policy = widget->sizePolicy();
         policy.setRetainSizeWhenHidden(true);
         widget->setSizePolicy(policy);
@@ -73,6 +90,17 @@ void SizePage::fillMenus()
     mUi->givenSideGroup->setId(mUi->firstSideRadio, int(GivenSide::First));
     mUi->givenSideGroup->setId(mUi->secondSideRadio, int(GivenSide::Second));
     mUi->givenSideGroup->setId(mUi->fitInsideRadio, int(GivenSide::Both));
+    mUi->givenSideGroup->setId(mUi->fillRadio, kFillId);
+    mUi->givenSideGroup->setId(mUi->padRadio, kPadId);
+
+    // Top and left, bottom and right, are one choice here: the start or the end of the side
+    // that is cropped.
+    QComboBox* crop = mUi->cropCombo;
+    crop->addItem(tr("centre"), int(CropPosition::Centre));
+    crop->addItem(tr("most interesting part"), int(CropPosition::Attention));
+    crop->addItem(tr("most detailed part"), int(CropPosition::Entropy));
+    crop->addItem(tr("top or left"), int(CropPosition::Top));
+    crop->addItem(tr("bottom or right"), int(CropPosition::Bottom));
 }
 
 void SizePage::connectControls()
@@ -85,6 +113,7 @@ void SizePage::connectControls()
     connect(ui->longShortSidesCheck, &QCheckBox::clicked, this, &SizePage::storeLongShortSides);
     connect(ui->unitCombo, &QComboBox::activated, this, &SizePage::storeUnit);
     connect(ui->noEnlargeCheck, &QCheckBox::clicked, this, &SizePage::storeNoEnlarge);
+    connect(ui->cropCombo, &QComboBox::activated, this, &SizePage::storeCropPosition);
 
     for (const NumberPair& pair : numberPairs()) {
         connect(pair.field, &QLineEdit::editingFinished, this, [this, pair] {
@@ -104,6 +133,7 @@ void SizePage::connectControls()
         connect(box, &QAbstractButton::clicked, this, &SizePage::edited);
     connect(ui->givenSideGroup, &QButtonGroup::idClicked, this, &SizePage::edited);
     connect(ui->unitCombo, &QComboBox::activated, this, &SizePage::edited);
+    connect(ui->cropCombo, &QComboBox::activated, this, &SizePage::edited);
     for (const NumberPair& pair : numberPairs())
         connect(pair.steps, &StepButtons::stepped, this, &SizePage::edited);
 
@@ -118,9 +148,15 @@ void SizePage::showStoredSettings()
     const Settings* settings = mSettings;
     ui->keepProportionsCheck->setChecked(settings->value(Setting::proportional));
     ui->longShortSidesCheck->setChecked(settings->value(Setting::longShortSides));
-    if (QAbstractButton* radio
-        = ui->givenSideGroup->button(int(settings->value(Setting::givenSide))))
+    if (QAbstractButton* radio = ui->givenSideGroup->button(
+            radioId(settings->value(Setting::givenSide), settings->value(Setting::boxMode))))
         radio->setChecked(true);
+    CropPosition crop = settings->value(Setting::cropPosition);
+    if (crop == CropPosition::Left)
+        crop = CropPosition::Top;
+    else if (crop == CropPosition::Right)
+        crop = CropPosition::Bottom;
+    selectCode(ui->cropCombo, crop);
     selectCode(ui->unitCombo, settings->value(Setting::unit));
     ui->widthStepButtons->setFloatValue(settings->value(Setting::width));
     setFloatValue(ui->widthField, settings->value(Setting::width));
@@ -164,7 +200,7 @@ Qt::CheckState SizePage::proportionalState() const
 
 GivenSide SizePage::givenSide() const
 {
-    return static_cast<GivenSide>(mUi->givenSideGroup->checkedId());
+    return static_cast<GivenSide>(std::min(mUi->givenSideGroup->checkedId(), int(GivenSide::Both)));
 }
 
 bool SizePage::usesLongShortSides() const
@@ -176,7 +212,9 @@ void SizePage::storeProportional()
 {
     const bool on = isOn(mUi->keepProportionsCheck);
     mUi->givenSideBox->setVisible(on);
-    mUi->fitInsideRadio->setVisible(on);
+    for (QWidget* widget : std::initializer_list<QWidget*> {
+             mUi->fitInsideRadio, mUi->fillRadio, mUi->cropCombo, mUi->padRadio })
+        widget->setVisible(on);
     mSettings->setValue(Setting::proportional, on);
     storeGivenSide();
 }
@@ -205,7 +243,9 @@ void SizePage::storeGivenSide()
         return;
     }
     // Emptying a field changes only its text: the stored value keeps its last value.
-    switch (static_cast<GivenSide>(ui->givenSideGroup->checkedId())) {
+    const int id = ui->givenSideGroup->checkedId();
+    ui->cropCombo->setEnabled(id == kFillId);
+    switch (givenSide()) {
     case GivenSide::First:
         enable(ui->widthField, ui->widthStepButtons, true);
         showStored(ui->widthField, ui->widthStepButtons, mSettings->value(Setting::width));
@@ -226,6 +266,10 @@ void SizePage::storeGivenSide()
         showStored(ui->widthField, ui->widthStepButtons, mSettings->value(Setting::width));
         showStored(ui->heightField, ui->heightStepButtons, mSettings->value(Setting::height));
         mSettings->setValue(Setting::givenSide, GivenSide::Both);
+        mSettings->setValue(Setting::boxMode,
+            id == kFillId      ? BoxMode::Fill
+                : id == kPadId ? BoxMode::Pad
+                               : BoxMode::Fit);
         break;
     default:
         break;
@@ -251,6 +295,11 @@ void SizePage::storeUnit()
 {
     // The numbers in the fields are not converted: from now on they are read in the new unit.
     mSettings->setValue(Setting::unit, selectedCode<SizeUnit>(mUi->unitCombo));
+}
+
+void SizePage::storeCropPosition()
+{
+    mSettings->setValue(Setting::cropPosition, selectedCode<CropPosition>(mUi->cropCombo));
 }
 
 void SizePage::storeNoEnlarge()

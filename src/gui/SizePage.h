@@ -86,6 +86,7 @@ private:
     void storeLongShortSides();
     void storeUnit();
     void storeNoEnlarge();
+    void storeCropPosition();
     void showUnitAbbreviation();
     void showPickedPreset();
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -27,6 +27,30 @@ enum class GivenSide
     Both = 3,
 };
 
+// What a box of both values does with an image: fit inside it, fill it and crop what is over,
+// or fit inside it and pad it out to the box with the background colour. Used with
+// GivenSide::Both. The values are the codes stored in the settings.
+enum class BoxMode
+{
+    Fit = 1,
+    Fill = 2,
+    Pad = 3,
+};
+
+// Which part of an image that fills a box is kept: the centre, the most interesting part (as
+// libvips' smart crop finds it by attention or by entropy), or one edge of the axis that is
+// cropped. The values are the codes stored in the settings.
+enum class CropPosition
+{
+    Centre = 1,
+    Attention = 2,
+    Entropy = 3,
+    Top = 4,
+    Bottom = 5,
+    Left = 6,
+    Right = 7,
+};
+
 // How output files are named: after their source, or a name of the user's own followed by a
 // running number. The values are the codes stored in the settings.
 enum class OutputNaming
@@ -51,6 +75,8 @@ struct ResizeOptions
     GivenSide givenSide = GivenSide::First;
     bool longShortSides = false; // the fields are the long and the short side
     bool noEnlarge = false; // no side larger than the source's
+    BoxMode boxMode = BoxMode::Fit; // with GivenSide::Both
+    CropPosition cropPosition = CropPosition::Centre; // with BoxMode::Fill
 
     // The output file.
     QString outputFolder;

@@ -32,6 +32,7 @@ Preset fitInside(const char* name, SizeUnit unit, float longSide, float shortSid
         { QLatin1String(Setting::proportional.name), true },
         { QLatin1String(Setting::longShortSides.name), true },
         { QLatin1String(Setting::givenSide.name), int(GivenSide::Both) },
+        { QLatin1String(Setting::boxMode.name), int(BoxMode::Fit) },
         { QLatin1String(Setting::noEnlarge.name), noEnlarge },
         { QLatin1String(Setting::outputFormat.name), int(OutputFormat::Jpeg) },
         { QLatin1String(Setting::quality.name), quality },

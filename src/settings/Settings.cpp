@@ -291,11 +291,17 @@ void Settings::applyPresetValues(const QVariantMap& values)
 {
     // Only the keys a preset covers; each is read as load() reads the settings file, so a
     // value out of range or of the wrong type keeps the current one.
+    // A preset from before fill and pad that gives a box meant fit inside it.
+    QVariantMap complete = values;
+    if (values.contains(QLatin1String(Setting::givenSide.name)))
+        complete.insert(QLatin1String(Setting::boxMode.name),
+            values.value(QLatin1String(Setting::boxMode.name), int(BoxMode::Fit)));
     for (const SettingRow& row : SettingsTable::rows()) {
         const QLatin1String key(row.key);
-        if (!row.preset || !values.contains(key))
+        if (!row.preset || !complete.contains(key))
             continue;
-        if (const QVariant value = SettingsTable::checked(row, values.value(key)); value.isValid())
+        if (const QVariant value = SettingsTable::checked(row, complete.value(key));
+            value.isValid())
             setStoredValue(key, value);
         else
             store(row.key, storedValue(key)); // stored again, as a preset's key always was
@@ -313,6 +319,8 @@ ResizeOptions Settings::resizeOptions() const
     options.givenSide = value(Setting::givenSide);
     options.longShortSides = value(Setting::longShortSides);
     options.noEnlarge = value(Setting::noEnlarge);
+    options.boxMode = value(Setting::boxMode);
+    options.cropPosition = value(Setting::cropPosition);
     options.outputFolder = value(Setting::outputFolder);
     options.naming = value(Setting::naming);
     options.baseName = value(Setting::baseName);

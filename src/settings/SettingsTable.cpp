@@ -93,18 +93,39 @@ const QList<SettingRow>& table()
                     .help = QT_TRANSLATE_NOOP("CliOptions",
                         "Keep the proportions; SIDE is the size field that is given: width, "
                         "height, long, short (these two also select --sides long-short), first "
-                        "or second; or fit: each image fits inside --width x --height (long x "
-                        "short side with --sides long-short)."),
+                        "or second; or a box of --width x --height (long x short side with "
+                        "--sides long-short): fit (each image fits inside it), fill (each image "
+                        "covers it and is cropped to it, see --crop) or pad (each image fits "
+                        "inside it and is padded to it with the background colour)."),
                     .kind = Option::Kind::Custom,
                     .words = { { "width", {} }, { "height", {} }, { "long", {} }, { "short", {} },
-                        { "first", {} }, { "second", {} }, { "fit", {} } },
-                    .expected = QT_TRANSLATE_NOOP(
-                        "CliOptions", "width, height, long, short, first, second or fit") },
+                        { "first", {} }, { "second", {} }, { "fit", {} }, { "fill", {} },
+                        { "pad", {} } },
+                    .expected = QT_TRANSLATE_NOOP("CliOptions",
+                        "width, height, long, short, first, second, fit, fill or pad") },
                 { .names = { "free" },
                     .help = QT_TRANSLATE_NOOP(
                         "CliOptions", "Scale width and height independently."),
                     .kind = Option::Kind::Flag,
                     .flagValue = false } } },
+        { .key = Setting::cropPosition.name,
+            .defaultValue = int(CropPosition::Centre),
+            .check = integer(1, 7),
+            .preset = true,
+            .options = { { .names = { "crop" },
+                .valueName = QT_TRANSLATE_NOOP("CliOptions", "PART"),
+                .help = QT_TRANSLATE_NOOP("CliOptions",
+                    "What -p fill keeps of each image: centre (the default), attention or "
+                    "entropy (the most interesting part), top, bottom, left or right."),
+                .kind = Option::Kind::Words,
+                .words = { { "centre", int(CropPosition::Centre) },
+                    { "center", int(CropPosition::Centre) },
+                    { "attention", int(CropPosition::Attention) },
+                    { "entropy", int(CropPosition::Entropy) }, { "top", int(CropPosition::Top) },
+                    { "bottom", int(CropPosition::Bottom) }, { "left", int(CropPosition::Left) },
+                    { "right", int(CropPosition::Right) } },
+                .expected = QT_TRANSLATE_NOOP(
+                    "CliOptions", "centre, attention, entropy, top, bottom, left or right") } } },
         { .key = Setting::noEnlarge.name,
             .defaultValue = false,
             .check = boolean(),
@@ -318,6 +339,11 @@ const QList<SettingRow>& table()
                 .expected = QT_TRANSLATE_NOOP("CliOptions", "a whole number from 1 to 86400") } } },
         { .key = Setting::givenSide.name,
             .defaultValue = int(GivenSide::Both),
+            .check = integer(1, 3),
+            .preset = true },
+        // Also for a settings file from before fill and pad: fit, as it was.
+        { .key = Setting::boxMode.name,
+            .defaultValue = int(BoxMode::Fit),
             .check = integer(1, 3),
             .preset = true },
         { .key = Setting::backgroundGreen.name,
