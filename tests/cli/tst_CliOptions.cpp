@@ -125,6 +125,48 @@ private slots:
         QCOMPARE(pref.backgroundColor().red(), 255);
     }
 
+    // -p fill and -p pad are boxes of both sides, as fit is; --crop says what fill keeps.
+    void boxModes_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<int>("box");
+        QTest::addColumn<int>("crop");
+        QTest::newRow("fill, attention") << QStringList { "-p", "fill", "--crop", "attention" }
+                                         << int(BoxMode::Fill) << int(CropPosition::Attention);
+        QTest::newRow("pad, crop left alone") << QStringList { "--proportional", "pad" }
+                                              << int(BoxMode::Pad) << int(CropPosition::Top);
+        QTest::newRow("fit after fill")
+            << QStringList { "-p", "fit" } << int(BoxMode::Fit) << int(CropPosition::Top);
+        QTest::newRow("centre") << QStringList { "--crop", "center" } << int(BoxMode::Fill)
+                                << int(CropPosition::Centre);
+        QTest::newRow("entropy") << QStringList { "--crop", "entropy" } << int(BoxMode::Fill)
+                                 << int(CropPosition::Entropy);
+        QTest::newRow("bottom") << QStringList { "--crop", "bottom" } << int(BoxMode::Fill)
+                                << int(CropPosition::Bottom);
+        QTest::newRow("left") << QStringList { "--crop", "left" } << int(BoxMode::Fill)
+                              << int(CropPosition::Left);
+        QTest::newRow("right") << QStringList { "--crop", "right" } << int(BoxMode::Fill)
+                               << int(CropPosition::Right);
+    }
+
+    void boxModes()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(int, box);
+        QFETCH(int, crop);
+        Settings pref(nullptr);
+        pref.setValue(Setting::givenSide, GivenSide::First);
+        pref.setValue(Setting::boxMode, BoxMode::Fill);
+        pref.setValue(Setting::cropPosition, CropPosition::Top);
+        const CliOptions options = parse(arguments);
+        QCOMPARE(options.action(), CliOptions::Action::Run);
+        options.applyTo(pref);
+        QCOMPARE(int(pref.value(Setting::boxMode)), box);
+        QCOMPARE(int(pref.value(Setting::cropPosition)), crop);
+        if (arguments.first() != QLatin1String("--crop"))
+            QCOMPARE(pref.value(Setting::givenSide), GivenSide::Both);
+    }
+
     void formatsAndMetadata()
     {
         Settings pref(nullptr);
@@ -200,6 +242,7 @@ private slots:
         QTest::newRow("metadata") << QStringList { "--metadata", "some" } << "--metadata";
         QTest::newRow("side") << QStringList { "-p", "diagonal" } << "--proportional";
         QTest::newRow("sides") << QStringList { "--sides", "both" } << "--sides";
+        QTest::newRow("crop") << QStringList { "--crop", "middle" } << "--crop";
         QTest::newRow("start number")
             << QStringList { "--start-number", "12a" } << "--start-number";
         QTest::newRow("start number huge")

@@ -1,10 +1,12 @@
 #include <QDir>
 #include <QFile>
+#include <QImage>
 #include <QProcess>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <algorithm>
 #include <cerrno>
 #include <csignal>
 #include <cstring>
@@ -17,6 +19,7 @@
 #include "codec/ImageCodec.h"
 #include "core/NoReplaceFile.h"
 #include "core/ImageEntry.h"
+#include "core/ResizeRules.h"
 #include "model/OutputFormat.h"
 #include "settings/Settings.h"
 
@@ -1156,6 +1159,100 @@ private slots:
         QCOMPARE(facts.height, height);
         QVERIFY2(
             qAbs(facts.xResPpi - resolution) < 0.3, qPrintable(QString::number(facts.xResPpi)));
+    }
+
+    // A box filled or padded, written and read back: fill gives the box and keeps the part
+    // asked for of a dark source with a bright patch at its top right; pad fills the rest
+    // of the box with the background colour, or leaves it transparent where the format keeps
+    // alpha and the background is off.
+    void boxesWrittenAndReadBack_data()
+    {
+        QTest::addColumn<int>("box");
+        QTest::addColumn<int>("crop");
+        QTest::addColumn<int>("format");
+        QTest::addColumn<bool>("flatten");
+        QTest::addColumn<bool>("noEnlarge");
+        QTest::addColumn<QSize>("asked");
+        QTest::addColumn<QSize>("written");
+        QTest::addColumn<int>("squareKept"); // -1: not checked
+        QTest::addColumn<QColor>("corner"); // of the top left corner; invalid: not checked
+        const int fill = int(BoxMode::Fill), pad = int(BoxMode::Pad);
+        const int png = int(OutputFormat::Png), jpeg = int(OutputFormat::Jpeg);
+        const QColor none;
+        QTest::newRow("fill, attention keeps the square")
+            << fill << int(CropPosition::Attention) << png << false << false << QSize(100, 100)
+            << QSize(100, 100) << 1 << none;
+        QTest::newRow("fill, centre crops it away")
+            << fill << int(CropPosition::Centre) << png << false << false << QSize(100, 100)
+            << QSize(100, 100) << 0 << none;
+        QTest::newRow("fill, right") << fill << int(CropPosition::Right) << jpeg << false << false
+                                     << QSize(100, 100) << QSize(100, 100) << 1 << none;
+        QTest::newRow("fill, top rows") << fill << int(CropPosition::Top) << png << false << false
+                                        << QSize(300, 50) << QSize(300, 50) << 1 << none;
+        QTest::newRow("fill, bottom rows")
+            << fill << int(CropPosition::Bottom) << png << false << false << QSize(300, 50)
+            << QSize(300, 50) << 0 << none;
+        QTest::newRow("fill, not enlarged")
+            << fill << int(CropPosition::Right) << png << false << true << QSize(400, 200)
+            << QSize(200, 100) << 1 << none;
+        QTest::newRow("pad, JPEG: the colour")
+            << pad << 0 << jpeg << false << false << QSize(100, 100) << QSize(100, 100) << 1
+            << QColor(255, 0, 0);
+        QTest::newRow("pad, PNG, background on: the colour")
+            << pad << 0 << png << true << false << QSize(100, 100) << QSize(100, 100) << -1
+            << QColor(255, 0, 0);
+        QTest::newRow("pad, PNG, background off: transparent")
+            << pad << 0 << png << false << false << QSize(100, 100) << QSize(100, 100) << -1
+            << QColor(0, 0, 0, 0);
+    }
+
+    void boxesWrittenAndReadBack()
+    {
+        QFETCH(int, box);
+        QFETCH(int, crop);
+        QFETCH(int, format);
+        QFETCH(bool, flatten);
+        QFETCH(bool, noEnlarge);
+        QFETCH(QSize, asked);
+        QFETCH(QSize, written);
+        QFETCH(int, squareKept);
+        QFETCH(QColor, corner);
+        QImage source(300, 100, QImage::Format_RGB32);
+        source.fill(QColor(30, 30, 30));
+        for (int y = 4; y < 24; ++y) {
+            for (int x = 250; x < 280; ++x)
+                source.setPixelColor(x, y, Qt::white);
+        }
+        QVERIFY(source.save(in(QStringLiteral("square.png"))));
+        pixels(asked.width(), asked.height(), OutputFormat(format));
+        mPref->setValue(Setting::proportional, true);
+        mPref->setValue(Setting::givenSide, GivenSide::Both);
+        mPref->setValue(Setting::boxMode, BoxMode(box));
+        if (crop != 0)
+            mPref->setValue(Setting::cropPosition, CropPosition(crop));
+        mPref->setValue(Setting::noEnlarge, noEnlarge);
+        ImageEntry image(in(QStringLiteral("square.png")));
+        ResizeStatus status;
+        QVERIFY2(
+            writeResized(image, &status, flatten, QColor(255, 0, 0)), qPrintable(status.message));
+        const QString path
+            = out(QStringLiteral("square.") + ResizeRules::formatExtension(OutputFormat(format)));
+        const QImage result(path);
+        QCOMPARE(result.size(), written);
+        if (squareKept >= 0) {
+            int brightest = 0;
+            for (int y = 0; y < result.height(); ++y) {
+                for (int x = 0; x < result.width(); ++x)
+                    brightest = std::max(brightest, qGray(result.pixel(x, y)));
+            }
+            QCOMPARE(brightest > 200, squareKept == 1);
+        }
+        if (corner.isValid()) {
+            const QColor seen = result.pixelColor(2, 2);
+            QVERIFY2(qAbs(seen.red() - corner.red()) < 8 && qAbs(seen.green() - corner.green()) < 8
+                    && qAbs(seen.blue() - corner.blue()) < 8 && seen.alpha() == corner.alpha(),
+                qPrintable(seen.name(QColor::HexArgb)));
+        }
     }
 
     // A file-size limit makes every encoder's writes fail part-way through, the last flush

@@ -1,3 +1,4 @@
+#include <QSize>
 #include <QTest>
 
 #include "core/ResizeRules.h"
@@ -262,6 +263,84 @@ private slots:
         const Sides t = targetSize(options, pw, ph);
         QCOMPARE(wholePixels(t.width), tw);
         QCOMPARE(wholePixels(t.height), th);
+    }
+
+    // Fill and pad give the box itself; the image is first scaled to cover it (fill) or to fit
+    // inside it (pad).
+    void boxModes_data()
+    {
+        QTest::addColumn<int>("box");
+        QTest::addColumn<bool>("longShort");
+        QTest::addColumn<float>("wv");
+        QTest::addColumn<float>("hv");
+        QTest::addColumn<int>("unit");
+        QTest::addColumn<bool>("noEnlarge");
+        QTest::addColumn<float>("pw");
+        QTest::addColumn<float>("ph");
+        QTest::addColumn<QSize>("scaled");
+        QTest::addColumn<QSize>("target");
+        const int fill = int(BoxMode::Fill), pad = int(BoxMode::Pad), px = 1, mm = 3, pc = 4;
+        QTest::newRow("fill: height covers")
+            << fill << false << 400.f << 300.f << px << false << 4000.f << 2000.f << QSize(600, 300)
+            << QSize(400, 300);
+        QTest::newRow("fill: width covers")
+            << fill << false << 400.f << 300.f << px << false << 3000.f << 4000.f << QSize(400, 533)
+            << QSize(400, 300);
+        QTest::newRow("fill: long and short, portrait")
+            << fill << true << 400.f << 300.f << px << false << 2000.f << 4000.f << QSize(300, 600)
+            << QSize(300, 400);
+        QTest::newRow("fill: millimetres") << fill << false << 25.4f << 25.4f << mm << false
+                                           << 400.f << 200.f << QSize(144, 72) << QSize(72, 72);
+        QTest::newRow("fill: percent") << fill << false << 50.f << 25.f << pc << false << 400.f
+                                       << 200.f << QSize(200, 100) << QSize(200, 50);
+        QTest::newRow("fill: enlarges") << fill << false << 400.f << 200.f << px << false << 300.f
+                                        << 100.f << QSize(600, 200) << QSize(400, 200);
+        QTest::newRow("fill, not enlarged: the box shrinks to the source")
+            << fill << false << 400.f << 200.f << px << true << 300.f << 100.f << QSize(300, 100)
+            << QSize(200, 100);
+        QTest::newRow("fill, not enlarged: shrinking is unchanged")
+            << fill << false << 400.f << 300.f << px << true << 4000.f << 2000.f << QSize(600, 300)
+            << QSize(400, 300);
+        QTest::newRow("pad: fits inside, then the box")
+            << pad << false << 400.f << 400.f << px << false << 4000.f << 2000.f << QSize(400, 200)
+            << QSize(400, 400);
+        QTest::newRow("pad: long and short, portrait")
+            << pad << true << 400.f << 300.f << px << false << 1000.f << 2000.f << QSize(200, 400)
+            << QSize(300, 400);
+        QTest::newRow("pad, not enlarged: the source padded")
+            << pad << false << 400.f << 400.f << px << true << 300.f << 100.f << QSize(300, 100)
+            << QSize(400, 400);
+        QTest::newRow("pad: a 0 takes the scaled side")
+            << pad << false << 400.f << 0.f << px << false << 4000.f << 2000.f << QSize(400, 200)
+            << QSize(400, 200);
+    }
+
+    void boxModes()
+    {
+        QFETCH(int, box);
+        QFETCH(bool, longShort);
+        QFETCH(float, wv);
+        QFETCH(float, hv);
+        QFETCH(int, unit);
+        QFETCH(bool, noEnlarge);
+        QFETCH(float, pw);
+        QFETCH(float, ph);
+        QFETCH(QSize, scaled);
+        QFETCH(QSize, target);
+        ResizeOptions options;
+        options.proportional = true;
+        options.givenSide = GivenSide::Both;
+        options.boxMode = BoxMode(box);
+        options.longShortSides = longShort;
+        options.width = wv;
+        options.height = hv;
+        options.unit = SizeUnit(unit);
+        options.resolution = 72.f;
+        options.noEnlarge = noEnlarge;
+        const Sides s = scaledSize(options, pw, ph);
+        QCOMPARE(QSize(wholePixels(s.width), wholePixels(s.height)), scaled);
+        const Sides t = targetSize(options, pw, ph);
+        QCOMPARE(QSize(wholePixels(t.width), wholePixels(t.height)), target);
     }
 
     // Conversions to fractional pixels, and their rounding to whole ones.

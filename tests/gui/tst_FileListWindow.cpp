@@ -476,6 +476,17 @@ private slots:
             << QVariantMap { { "UM", 4 }, { "widthValue", 50 }, { "heightValue", 50 } }
             << "→ 200 × 150 px, JPEG"
             << "formatCombo" << QString() << "→ 200 × 150 px, PNG";
+        const QVariantMap box { { "proportional", true }, { "tagSides", 3 }, { "widthValue", 300 },
+            { "heightValue", 100 } };
+        QTest::newRow("fill the box") << box << "→ 133 × 100 px, JPEG"
+                                      << "fillRadio" << QString() << "→ 300 × 100 px, JPEG";
+        QTest::newRow("pad to the box") << box << "→ 133 × 100 px, JPEG"
+                                        << "padRadio" << QString() << "→ 300 × 100 px, JPEG";
+        QTest::newRow("fill the box, not enlarged")
+            << QVariantMap { { "proportional", true }, { "tagSides", 3 }, { "widthValue", 800 },
+                   { "heightValue", 400 }, { "noEnlarge", true } }
+            << "→ 400 × 300 px, JPEG"
+            << "fillRadio" << QString() << "→ 400 × 200 px, JPEG";
         QTest::newRow("a size the format cannot hold, then one that can")
             << QVariantMap { { "proportional", false }, { "widthValue", 70000 } }
             << "→ cannot be written as JPEG: the target size 70000 × 300 pixels has a side "
@@ -511,6 +522,8 @@ private slots:
             line->clear();
             QTest::keyClicks(line, text);
             QTest::keyClick(line, Qt::Key_Return);
+        } else if (auto* button = qobject_cast<QAbstractButton*>(control)) {
+            button->click();
         } else {
             QTest::keyClick(control, Qt::Key_Down);
         }

@@ -116,10 +116,13 @@ private slots:
             "1\\quality=1.5\n"
             "1\\formatMenu=2\n"
             "1\\maxMegapixels=3\n"
-            "1\\jobs=7\n");
+            "1\\jobs=7\n"
+            "1\\tagSides=3\n");
         QSettings store(file(), QSettings::IniFormat);
         Settings settings(&store);
         settings.load();
+        // A box from a preset saved before fill and pad is fit inside it.
+        settings.setValue(Setting::boxMode, BoxMode::Fill);
         QVERIFY(Presets(&store).apply(QStringLiteral("Edited by hand"), settings));
         QCOMPARE(settings.value(Setting::width), 400.0f);
         QCOMPARE(settings.value(Setting::height), 250.0f);
@@ -129,6 +132,7 @@ private slots:
         QCOMPARE(settings.value(Setting::outputFormat), OutputFormat::Png);
         QCOMPARE(settings.value(Setting::maxMegapixels), 500);
         QCOMPARE(settings.value(Setting::jobs), 0);
+        QCOMPARE(settings.value(Setting::boxMode), BoxMode::Fit);
     }
 
     // The user's presets are the entries the file holds, in the order of their numbers; the
@@ -230,6 +234,7 @@ private slots:
             return QSize(
                 ResizeRules::wholePixels(sides.width), ResizeRules::wholePixels(sides.height));
         };
+        settings.setValue(Setting::boxMode, BoxMode::Fill); // the presets fit inside
         for (const Case& c : cases) {
             QVERIFY2(presets.apply(QLatin1String(c.name), settings), c.name);
             QCOMPARE(pixels(6000, 4000), c.landscape);
