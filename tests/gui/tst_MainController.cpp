@@ -242,8 +242,12 @@ private slots:
         QCOMPARE(tags(widget<QComboBox>("metadataCombo")), QList<int>({ 1, 2, 3 }));
         auto* group = widget<QButtonGroup>("givenSideGroup");
         QVERIFY(group);
-        QCOMPARE(group->buttons().size(), 3);
+        QCOMPARE(group->buttons().size(), 5);
         QVERIFY(group->button(1) && group->button(2) && group->button(3));
+        // Beyond the given sides' codes, the box's fill and pad.
+        QCOMPARE(group->button(4), widget<QAbstractButton>("fillRadio"));
+        QCOMPARE(group->button(5), widget<QAbstractButton>("padRadio"));
+        QCOMPARE(tags(widget<QComboBox>("cropCombo")), QList<int>({ 1, 2, 3, 4, 5 }));
         QVERIFY(group->button(1)->parentWidget() == widget<QWidget>("givenSideBox"));
 
         // Tab 0 the list, 1 the sizes and resolution, 2 the destination and naming.
@@ -421,6 +425,20 @@ private slots:
             << QVariantMap { { "widthField", "" }, { "heightField", "300" } }
             << QStringList { "widthField disabled", "widthStepButtons disabled",
                    "heightField enabled", "heightStepButtons enabled" };
+        QTest::newRow("fill the box")
+            << QVariantMap { { "proportional", true }, { "tagSides", 1 } } << 1
+            << click("fillRadio") << QVariantMap { { "tagSides", 3 }, { "boxMode", 2 } }
+            << QVariantMap { { "heightField", "300" } }
+            << QStringList { "heightField enabled", "cropCombo enabled" };
+        QTest::newRow("pad to the box, a left crop shown as top or left")
+            << QVariantMap { { "proportional", true }, { "tagSides", 3 }, { "boxMode", 2 },
+                   { "cropPosition", 6 } }
+            << 1 << click("padRadio") << QVariantMap { { "tagSides", 3 }, { "boxMode", 3 } }
+            << QVariantMap { { "cropCombo", 4 } } << QStringList { "cropCombo disabled" };
+        QTest::newRow("the part a fill keeps")
+            << QVariantMap { { "proportional", true }, { "tagSides", 3 }, { "boxMode", 2 } } << 1
+            << key("cropCombo", Qt::Key_Down) << QVariantMap { { "cropPosition", 2 } }
+            << QVariantMap {} << QStringList { "cropCombo enabled" };
         QTest::newRow("keep proportions off")
             << QVariantMap { { "proportional", true }, { "tagSides", 2 } } << 1
             << UseControl([](TestMainController* t) {
