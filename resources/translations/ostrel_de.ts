@@ -400,10 +400,6 @@ Aufruffehler (nichts bearbeitet).</translation>
         <translation>der eigene Name „%1“ kann keine Datei im Zielordner benennen: Er darf kein „/“ enthalten und nicht „.“ oder „..“ sein</translation>
     </message>
     <message>
-        <source>Keep the proportions; SIDE is the size field that is given: width, height, long, short (these two also select --sides long-short), first or second; or fit: each image fits inside --width x --height (long x short side with --sides long-short).</source>
-        <translation>Behält die Proportionen bei; SEITE ist das angegebene Größenfeld: width, height, long, short (diese beiden wählen auch --sides long-short), first oder second; oder fit: jedes Bild wird in --width x --height eingepasst (lange x kurze Seite mit --sides long-short).</translation>
-    </message>
-    <message>
         <source>Do not enlarge: an image smaller than its target keeps its own size.</source>
         <translation>Nicht vergrößern: Ein Bild, das kleiner als die Zielgröße ist, behält seine eigene Größe.</translation>
     </message>
@@ -428,10 +424,6 @@ Aufruffehler (nichts bearbeitet).</translation>
     <message>
         <source>Images skipped with --existing skip leave the exit status at 0.</source>
         <translation>Mit --existing skip übersprungene Bilder lassen den Exit-Status bei 0.</translation>
-    </message>
-    <message>
-        <source>width, height, long, short, first, second or fit</source>
-        <translation>width, height, long, short, first, second oder fit</translation>
     </message>
     <message>
         <source>Process up to N images at once (0 to 64; 0, the default, is one per processor core).</source>
@@ -610,6 +602,26 @@ Teile zusammen schreiben, was ein einziger Lauf schriebe.</translation>
     <message>
         <source>a whole number from 1 to 86400</source>
         <translation>eine ganze Zahl von 1 bis 86400</translation>
+    </message>
+    <message>
+        <source>Keep the proportions; SIDE is the size field that is given: width, height, long, short (these two also select --sides long-short), first or second; or a box of --width x --height (long x short side with --sides long-short): fit (each image fits inside it), fill (each image covers it and is cropped to it, see --crop) or pad (each image fits inside it and is padded to it with the background colour).</source>
+        <translation>Behält die Proportionen bei; SEITE ist das angegebene Größenfeld: width, height, long, short (diese beiden wählen auch --sides long-short), first oder second; oder ein Rahmen von --width x --height (lange x kurze Seite mit --sides long-short): fit (jedes Bild wird darin eingepasst), fill (jedes Bild füllt ihn aus und wird darauf zugeschnitten, siehe --crop) oder pad (jedes Bild wird darin eingepasst und mit der Hintergrundfarbe auf ihn aufgefüllt).</translation>
+    </message>
+    <message>
+        <source>width, height, long, short, first, second, fit, fill or pad</source>
+        <translation>width, height, long, short, first, second, fit, fill oder pad</translation>
+    </message>
+    <message>
+        <source>PART</source>
+        <translation>TEIL</translation>
+    </message>
+    <message>
+        <source>What -p fill keeps of each image: centre (the default), attention or entropy (the most interesting part), top, bottom, left or right.</source>
+        <translation>Was -p fill von jedem Bild behält: centre (die Voreinstellung), attention oder entropy (der interessanteste Teil), top, bottom, left oder right.</translation>
+    </message>
+    <message>
+        <source>centre, attention, entropy, top, bottom, left or right</source>
+        <translation>centre, attention, entropy, top, bottom, left oder right</translation>
     </message>
 </context>
 <context>
@@ -1739,6 +1751,58 @@ Teile zusammen schreiben, was ein einziger Lauf schriebe.</translation>
     <message>
         <source>Height</source>
         <translation>Höhe</translation>
+    </message>
+    <message>
+        <source>Make each image cover the width and height exactly, keeping its proportions, and crop what lies outside</source>
+        <translation>Jedes Bild füllt Breite und Höhe genau aus, mit seinen Proportionen; was übersteht, wird abgeschnitten</translation>
+    </message>
+    <message>
+        <source>Fill the box, cropping the rest</source>
+        <translation>Rahmen füllen, Rest abschneiden</translation>
+    </message>
+    <message>
+        <source>fill the box, crop the rest:</source>
+        <translation>Rahmen füllen, Rest abschneiden:</translation>
+    </message>
+    <message>
+        <source>Which part of each image is kept</source>
+        <translation>Welcher Teil jedes Bildes erhalten bleibt</translation>
+    </message>
+    <message>
+        <source>Part kept</source>
+        <translation>Erhaltener Teil</translation>
+    </message>
+    <message>
+        <source>Fit each image inside the width and height, then pad it to exactly that size with the background colour, or transparency where the format keeps it</source>
+        <translation>Jedes Bild wird in Breite und Höhe eingepasst und dann mit der Hintergrundfarbe genau auf diese Größe aufgefüllt, oder transparent, wo das Format Transparenz behält</translation>
+    </message>
+    <message>
+        <source>Fit inside and pad to the box</source>
+        <translation>Einpassen und auf den Rahmen auffüllen</translation>
+    </message>
+    <message>
+        <source>fit inside and pad to the box</source>
+        <translation>einpassen und auf den Rahmen auffüllen</translation>
+    </message>
+    <message>
+        <source>centre</source>
+        <translation>Mitte</translation>
+    </message>
+    <message>
+        <source>most interesting part</source>
+        <translation>interessantester Teil</translation>
+    </message>
+    <message>
+        <source>most detailed part</source>
+        <translation>detailreichster Teil</translation>
+    </message>
+    <message>
+        <source>top or left</source>
+        <translation>oben oder links</translation>
+    </message>
+    <message>
+        <source>bottom or right</source>
+        <translation>unten oder rechts</translation>
     </message>
 </context>
 <context>

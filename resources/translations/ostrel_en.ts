@@ -399,10 +399,6 @@ was not taken or the settings could not be saved, 2 a usage error (nothing proce
         <translation>the custom name &quot;%1&quot; cannot name a file in the output folder: it may not hold &quot;/&quot; nor be &quot;.&quot; or &quot;..&quot;</translation>
     </message>
     <message>
-        <source>Keep the proportions; SIDE is the size field that is given: width, height, long, short (these two also select --sides long-short), first or second; or fit: each image fits inside --width x --height (long x short side with --sides long-short).</source>
-        <translation>Keep the proportions; SIDE is the size field that is given: width, height, long, short (these two also select --sides long-short), first or second; or fit: each image fits inside --width x --height (long x short side with --sides long-short).</translation>
-    </message>
-    <message>
         <source>Do not enlarge: an image smaller than its target keeps its own size.</source>
         <translation>Do not enlarge: an image smaller than its target keeps its own size.</translation>
     </message>
@@ -427,10 +423,6 @@ was not taken or the settings could not be saved, 2 a usage error (nothing proce
     <message>
         <source>Images skipped with --existing skip leave the exit status at 0.</source>
         <translation>Images skipped with --existing skip leave the exit status at 0.</translation>
-    </message>
-    <message>
-        <source>width, height, long, short, first, second or fit</source>
-        <translation>width, height, long, short, first, second or fit</translation>
     </message>
     <message>
         <source>Process up to N images at once (0 to 64; 0, the default, is one per processor core).</source>
@@ -609,6 +601,26 @@ run would.</translation>
     <message>
         <source>a whole number from 1 to 86400</source>
         <translation>a whole number from 1 to 86400</translation>
+    </message>
+    <message>
+        <source>Keep the proportions; SIDE is the size field that is given: width, height, long, short (these two also select --sides long-short), first or second; or a box of --width x --height (long x short side with --sides long-short): fit (each image fits inside it), fill (each image covers it and is cropped to it, see --crop) or pad (each image fits inside it and is padded to it with the background colour).</source>
+        <translation>Keep the proportions; SIDE is the size field that is given: width, height, long, short (these two also select --sides long-short), first or second; or a box of --width x --height (long x short side with --sides long-short): fit (each image fits inside it), fill (each image covers it and is cropped to it, see --crop) or pad (each image fits inside it and is padded to it with the background colour).</translation>
+    </message>
+    <message>
+        <source>width, height, long, short, first, second, fit, fill or pad</source>
+        <translation>width, height, long, short, first, second, fit, fill or pad</translation>
+    </message>
+    <message>
+        <source>PART</source>
+        <translation>PART</translation>
+    </message>
+    <message>
+        <source>What -p fill keeps of each image: centre (the default), attention or entropy (the most interesting part), top, bottom, left or right.</source>
+        <translation>What -p fill keeps of each image: centre (the default), attention or entropy (the most interesting part), top, bottom, left or right.</translation>
+    </message>
+    <message>
+        <source>centre, attention, entropy, top, bottom, left or right</source>
+        <translation>centre, attention, entropy, top, bottom, left or right</translation>
     </message>
 </context>
 <context>
@@ -1738,6 +1750,58 @@ run would.</translation>
     <message>
         <source>Height</source>
         <translation>Height</translation>
+    </message>
+    <message>
+        <source>Make each image cover the width and height exactly, keeping its proportions, and crop what lies outside</source>
+        <translation>Make each image cover the width and height exactly, keeping its proportions, and crop what lies outside</translation>
+    </message>
+    <message>
+        <source>Fill the box, cropping the rest</source>
+        <translation>Fill the box, cropping the rest</translation>
+    </message>
+    <message>
+        <source>fill the box, crop the rest:</source>
+        <translation>fill the box, crop the rest:</translation>
+    </message>
+    <message>
+        <source>Which part of each image is kept</source>
+        <translation>Which part of each image is kept</translation>
+    </message>
+    <message>
+        <source>Part kept</source>
+        <translation>Part kept</translation>
+    </message>
+    <message>
+        <source>Fit each image inside the width and height, then pad it to exactly that size with the background colour, or transparency where the format keeps it</source>
+        <translation>Fit each image inside the width and height, then pad it to exactly that size with the background colour, or transparency where the format keeps it</translation>
+    </message>
+    <message>
+        <source>Fit inside and pad to the box</source>
+        <translation>Fit inside and pad to the box</translation>
+    </message>
+    <message>
+        <source>fit inside and pad to the box</source>
+        <translation>fit inside and pad to the box</translation>
+    </message>
+    <message>
+        <source>centre</source>
+        <translation>centre</translation>
+    </message>
+    <message>
+        <source>most interesting part</source>
+        <translation>most interesting part</translation>
+    </message>
+    <message>
+        <source>most detailed part</source>
+        <translation>most detailed part</translation>
+    </message>
+    <message>
+        <source>top or left</source>
+        <translation>top or left</translation>
+    </message>
+    <message>
+        <source>bottom or right</source>
+        <translation>bottom or right</translation>
     </message>
 </context>
 <context>

@@ -400,10 +400,6 @@ procesado).</translation>
         <translation>el nombre personalizado «%1» no puede nombrar un archivo en la carpeta de destino: no puede contener «/» ni ser «.» o «..»</translation>
     </message>
     <message>
-        <source>Keep the proportions; SIDE is the size field that is given: width, height, long, short (these two also select --sides long-short), first or second; or fit: each image fits inside --width x --height (long x short side with --sides long-short).</source>
-        <translation>Mantiene las proporciones; LADO es el campo de tamaño que se indica: width, height, long, short (estos dos también eligen --sides long-short), first o second; o fit: cada imagen cabe dentro de --width x --height (lado largo x lado corto con --sides long-short).</translation>
-    </message>
-    <message>
         <source>Do not enlarge: an image smaller than its target keeps its own size.</source>
         <translation>No ampliar: una imagen más pequeña que el tamaño de destino conserva su propio tamaño.</translation>
     </message>
@@ -428,10 +424,6 @@ procesado).</translation>
     <message>
         <source>Images skipped with --existing skip leave the exit status at 0.</source>
         <translation>Las imágenes omitidas con --existing skip dejan el estado de salida en 0.</translation>
-    </message>
-    <message>
-        <source>width, height, long, short, first, second or fit</source>
-        <translation>width, height, long, short, first, second o fit</translation>
     </message>
     <message>
         <source>Process up to N images at once (0 to 64; 0, the default, is one per processor core).</source>
@@ -610,6 +602,26 @@ escriban lo que escribiría una sola ejecución.</translation>
     <message>
         <source>a whole number from 1 to 86400</source>
         <translation>un número entero de 1 a 86400</translation>
+    </message>
+    <message>
+        <source>Keep the proportions; SIDE is the size field that is given: width, height, long, short (these two also select --sides long-short), first or second; or a box of --width x --height (long x short side with --sides long-short): fit (each image fits inside it), fill (each image covers it and is cropped to it, see --crop) or pad (each image fits inside it and is padded to it with the background colour).</source>
+        <translation>Mantiene las proporciones; LADO es el campo de tamaño que se indica: width, height, long, short (estos dos también eligen --sides long-short), first o second; o un marco de --width x --height (lado largo x lado corto con --sides long-short): fit (cada imagen cabe dentro), fill (cada imagen lo cubre y se recorta a él, véase --crop) o pad (cada imagen cabe dentro y se rellena hasta él con el color de fondo).</translation>
+    </message>
+    <message>
+        <source>width, height, long, short, first, second, fit, fill or pad</source>
+        <translation>width, height, long, short, first, second, fit, fill o pad</translation>
+    </message>
+    <message>
+        <source>PART</source>
+        <translation>PARTE</translation>
+    </message>
+    <message>
+        <source>What -p fill keeps of each image: centre (the default), attention or entropy (the most interesting part), top, bottom, left or right.</source>
+        <translation>Qué conserva -p fill de cada imagen: centre (el valor predeterminado), attention o entropy (la parte más interesante), top, bottom, left o right.</translation>
+    </message>
+    <message>
+        <source>centre, attention, entropy, top, bottom, left or right</source>
+        <translation>centre, attention, entropy, top, bottom, left o right</translation>
     </message>
 </context>
 <context>
@@ -1739,6 +1751,58 @@ escriban lo que escribiría una sola ejecución.</translation>
     <message>
         <source>Height</source>
         <translation>Alto</translation>
+    </message>
+    <message>
+        <source>Make each image cover the width and height exactly, keeping its proportions, and crop what lies outside</source>
+        <translation>Cada imagen cubre exactamente el ancho y el alto, con sus proporciones, y se recorta lo que queda fuera</translation>
+    </message>
+    <message>
+        <source>Fill the box, cropping the rest</source>
+        <translation>Llenar el marco recortando el resto</translation>
+    </message>
+    <message>
+        <source>fill the box, crop the rest:</source>
+        <translation>llenar el marco y recortar el resto:</translation>
+    </message>
+    <message>
+        <source>Which part of each image is kept</source>
+        <translation>Qué parte de cada imagen se conserva</translation>
+    </message>
+    <message>
+        <source>Part kept</source>
+        <translation>Parte conservada</translation>
+    </message>
+    <message>
+        <source>Fit each image inside the width and height, then pad it to exactly that size with the background colour, or transparency where the format keeps it</source>
+        <translation>Cada imagen se encaja dentro del ancho y el alto y luego se rellena hasta ese tamaño exacto con el color de fondo, o con transparencia donde el formato la conserva</translation>
+    </message>
+    <message>
+        <source>Fit inside and pad to the box</source>
+        <translation>Encajar dentro y rellenar hasta el marco</translation>
+    </message>
+    <message>
+        <source>fit inside and pad to the box</source>
+        <translation>encajar y rellenar hasta el marco</translation>
+    </message>
+    <message>
+        <source>centre</source>
+        <translation>centro</translation>
+    </message>
+    <message>
+        <source>most interesting part</source>
+        <translation>parte más interesante</translation>
+    </message>
+    <message>
+        <source>most detailed part</source>
+        <translation>parte con más detalle</translation>
+    </message>
+    <message>
+        <source>top or left</source>
+        <translation>arriba o izquierda</translation>
+    </message>
+    <message>
+        <source>bottom or right</source>
+        <translation>abajo o derecha</translation>
     </message>
 </context>
 <context>

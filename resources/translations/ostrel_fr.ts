@@ -400,10 +400,6 @@ fichier donné non pris ou les réglages non enregistrés, 2 une erreur d’util
         <translation>le nom personnalisé «&#xa0;%1&#xa0;» ne peut pas nommer un fichier du dossier de destination&#xa0;: il ne doit pas contenir «&#xa0;/&#xa0;» ni être «&#xa0;.&#xa0;» ou «&#xa0;..&#xa0;»</translation>
     </message>
     <message>
-        <source>Keep the proportions; SIDE is the size field that is given: width, height, long, short (these two also select --sides long-short), first or second; or fit: each image fits inside --width x --height (long x short side with --sides long-short).</source>
-        <translation>Conserve les proportions ; CÔTÉ est le champ de taille donné : width, height, long, short (ces deux-là choisissent aussi --sides long-short), first ou second ; ou fit : chaque image tient dans --width x --height (grand x petit côté avec --sides long-short).</translation>
-    </message>
-    <message>
         <source>Do not enlarge: an image smaller than its target keeps its own size.</source>
         <translation>Ne pas agrandir : une image plus petite que la taille visée garde sa propre taille.</translation>
     </message>
@@ -428,10 +424,6 @@ fichier donné non pris ou les réglages non enregistrés, 2 une erreur d’util
     <message>
         <source>Images skipped with --existing skip leave the exit status at 0.</source>
         <translation>Les images ignorées avec --existing skip laissent le code de sortie à 0.</translation>
-    </message>
-    <message>
-        <source>width, height, long, short, first, second or fit</source>
-        <translation>width, height, long, short, first, second ou fit</translation>
     </message>
     <message>
         <source>Process up to N images at once (0 to 64; 0, the default, is one per processor core).</source>
@@ -610,6 +602,26 @@ Chaque image garde le numéro qu’elle a dans la liste entière, pour que les p
     <message>
         <source>a whole number from 1 to 86400</source>
         <translation>un nombre entier de 1 à 86400</translation>
+    </message>
+    <message>
+        <source>Keep the proportions; SIDE is the size field that is given: width, height, long, short (these two also select --sides long-short), first or second; or a box of --width x --height (long x short side with --sides long-short): fit (each image fits inside it), fill (each image covers it and is cropped to it, see --crop) or pad (each image fits inside it and is padded to it with the background colour).</source>
+        <translation>Conserve les proportions&#xa0;; CÔTÉ est le champ de taille donné&#xa0;: width, height, long, short (ces deux-là choisissent aussi --sides long-short), first ou second&#xa0;; ou un cadre de --width x --height (grand x petit côté avec --sides long-short)&#xa0;: fit (chaque image y tient), fill (chaque image le couvre et y est rognée, voir --crop) ou pad (chaque image y tient et est complétée jusqu’à lui avec la couleur d’arrière-plan).</translation>
+    </message>
+    <message>
+        <source>width, height, long, short, first, second, fit, fill or pad</source>
+        <translation>width, height, long, short, first, second, fit, fill ou pad</translation>
+    </message>
+    <message>
+        <source>PART</source>
+        <translation>PARTIE</translation>
+    </message>
+    <message>
+        <source>What -p fill keeps of each image: centre (the default), attention or entropy (the most interesting part), top, bottom, left or right.</source>
+        <translation>Ce que -p fill garde de chaque image&#xa0;: centre (par défaut), attention ou entropy (la partie la plus intéressante), top, bottom, left ou right.</translation>
+    </message>
+    <message>
+        <source>centre, attention, entropy, top, bottom, left or right</source>
+        <translation>centre, attention, entropy, top, bottom, left ou right</translation>
     </message>
 </context>
 <context>
@@ -1739,6 +1751,58 @@ Chaque image garde le numéro qu’elle a dans la liste entière, pour que les p
     <message>
         <source>Height</source>
         <translation>Hauteur</translation>
+    </message>
+    <message>
+        <source>Make each image cover the width and height exactly, keeping its proportions, and crop what lies outside</source>
+        <translation>Chaque image couvre exactement la largeur et la hauteur, en gardant ses proportions, et ce qui dépasse est rogné</translation>
+    </message>
+    <message>
+        <source>Fill the box, cropping the rest</source>
+        <translation>Remplir le cadre en rognant le reste</translation>
+    </message>
+    <message>
+        <source>fill the box, crop the rest:</source>
+        <translation>remplir le cadre, rogner le reste&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Which part of each image is kept</source>
+        <translation>Quelle partie de chaque image est gardée</translation>
+    </message>
+    <message>
+        <source>Part kept</source>
+        <translation>Partie gardée</translation>
+    </message>
+    <message>
+        <source>Fit each image inside the width and height, then pad it to exactly that size with the background colour, or transparency where the format keeps it</source>
+        <translation>Chaque image tient dans la largeur et la hauteur, puis est complétée jusqu’à cette taille exacte avec la couleur d’arrière-plan, ou de transparence là où le format la garde</translation>
+    </message>
+    <message>
+        <source>Fit inside and pad to the box</source>
+        <translation>Faire tenir et compléter jusqu’au cadre</translation>
+    </message>
+    <message>
+        <source>fit inside and pad to the box</source>
+        <translation>faire tenir et compléter jusqu’au cadre</translation>
+    </message>
+    <message>
+        <source>centre</source>
+        <translation>centre</translation>
+    </message>
+    <message>
+        <source>most interesting part</source>
+        <translation>partie la plus intéressante</translation>
+    </message>
+    <message>
+        <source>most detailed part</source>
+        <translation>partie la plus détaillée</translation>
+    </message>
+    <message>
+        <source>top or left</source>
+        <translation>haut ou gauche</translation>
+    </message>
+    <message>
+        <source>bottom or right</source>
+        <translation>bas ou droite</translation>
     </message>
 </context>
 <context>

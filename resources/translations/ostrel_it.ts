@@ -399,10 +399,6 @@ un file indicato non accettato o impostazioni non salvate, 2 errore d’uso (nul
         <translation>il nome personalizzato «%1» non può dare il nome a un file nella cartella di destinazione: non deve contenere «/» né essere «.» o «..»</translation>
     </message>
     <message>
-        <source>Keep the proportions; SIDE is the size field that is given: width, height, long, short (these two also select --sides long-short), first or second; or fit: each image fits inside --width x --height (long x short side with --sides long-short).</source>
-        <translation>Mantiene le proporzioni; LATO è il campo della dimensione indicato: width, height, long, short (questi due scelgono anche --sides long-short), first o second; oppure fit: ogni immagine entra in --width x --height (lato lungo x lato corto con --sides long-short).</translation>
-    </message>
-    <message>
         <source>Do not enlarge: an image smaller than its target keeps its own size.</source>
         <translation>Non ingrandire: un’immagine più piccola della dimensione richiesta mantiene la propria.</translation>
     </message>
@@ -427,10 +423,6 @@ un file indicato non accettato o impostazioni non salvate, 2 errore d’uso (nul
     <message>
         <source>Images skipped with --existing skip leave the exit status at 0.</source>
         <translation>Le immagini saltate con --existing skip lasciano lo stato di uscita a 0.</translation>
-    </message>
-    <message>
-        <source>width, height, long, short, first, second or fit</source>
-        <translation>width, height, long, short, first, second o fit</translation>
     </message>
     <message>
         <source>Process up to N images at once (0 to 64; 0, the default, is one per processor core).</source>
@@ -609,6 +601,26 @@ insieme scrivano ciò che scriverebbe un’unica esecuzione.</translation>
     <message>
         <source>a whole number from 1 to 86400</source>
         <translation>un numero intero da 1 a 86400</translation>
+    </message>
+    <message>
+        <source>Keep the proportions; SIDE is the size field that is given: width, height, long, short (these two also select --sides long-short), first or second; or a box of --width x --height (long x short side with --sides long-short): fit (each image fits inside it), fill (each image covers it and is cropped to it, see --crop) or pad (each image fits inside it and is padded to it with the background colour).</source>
+        <translation>Mantiene le proporzioni; LATO è il campo della dimensione indicato: width, height, long, short (questi due scelgono anche --sides long-short), first o second; oppure un riquadro di --width x --height (lato lungo x lato corto con --sides long-short): fit (ogni immagine vi entra), fill (ogni immagine lo copre e viene ritagliata su di esso, vedi --crop) o pad (ogni immagine vi entra e viene riempita fino a esso con il colore di sfondo).</translation>
+    </message>
+    <message>
+        <source>width, height, long, short, first, second, fit, fill or pad</source>
+        <translation>width, height, long, short, first, second, fit, fill o pad</translation>
+    </message>
+    <message>
+        <source>PART</source>
+        <translation>PARTE</translation>
+    </message>
+    <message>
+        <source>What -p fill keeps of each image: centre (the default), attention or entropy (the most interesting part), top, bottom, left or right.</source>
+        <translation>Che cosa -p fill conserva di ogni immagine: centre (il valore predefinito), attention o entropy (la parte più interessante), top, bottom, left o right.</translation>
+    </message>
+    <message>
+        <source>centre, attention, entropy, top, bottom, left or right</source>
+        <translation>centre, attention, entropy, top, bottom, left o right</translation>
     </message>
 </context>
 <context>
@@ -1738,6 +1750,58 @@ insieme scrivano ciò che scriverebbe un’unica esecuzione.</translation>
     <message>
         <source>Height</source>
         <translation>Altezza</translation>
+    </message>
+    <message>
+        <source>Make each image cover the width and height exactly, keeping its proportions, and crop what lies outside</source>
+        <translation>Ogni immagine copre esattamente larghezza e altezza, mantenendo le proporzioni, e ciò che resta fuori viene ritagliato</translation>
+    </message>
+    <message>
+        <source>Fill the box, cropping the rest</source>
+        <translation>Riempi il riquadro ritagliando il resto</translation>
+    </message>
+    <message>
+        <source>fill the box, crop the rest:</source>
+        <translation>riempi il riquadro, ritaglia il resto:</translation>
+    </message>
+    <message>
+        <source>Which part of each image is kept</source>
+        <translation>Quale parte di ogni immagine viene conservata</translation>
+    </message>
+    <message>
+        <source>Part kept</source>
+        <translation>Parte conservata</translation>
+    </message>
+    <message>
+        <source>Fit each image inside the width and height, then pad it to exactly that size with the background colour, or transparency where the format keeps it</source>
+        <translation>Ogni immagine viene adattata entro larghezza e altezza, poi riempita fino a quella dimensione esatta con il colore di sfondo, o con trasparenza dove il formato la conserva</translation>
+    </message>
+    <message>
+        <source>Fit inside and pad to the box</source>
+        <translation>Adatta entro e riempi fino al riquadro</translation>
+    </message>
+    <message>
+        <source>fit inside and pad to the box</source>
+        <translation>adatta e riempi fino al riquadro</translation>
+    </message>
+    <message>
+        <source>centre</source>
+        <translation>centro</translation>
+    </message>
+    <message>
+        <source>most interesting part</source>
+        <translation>parte più interessante</translation>
+    </message>
+    <message>
+        <source>most detailed part</source>
+        <translation>parte più dettagliata</translation>
+    </message>
+    <message>
+        <source>top or left</source>
+        <translation>in alto o a sinistra</translation>
+    </message>
+    <message>
+        <source>bottom or right</source>
+        <translation>in basso o a destra</translation>
     </message>
 </context>
 <context>
