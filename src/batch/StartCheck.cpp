@@ -4,6 +4,8 @@
 #include <QFileInfo>
 
 #include "codec/FileNames.h"
+#include "core/ImageEntry.h"
+#include "ImageList.h"
 #include "core/ResizeRules.h"
 
 namespace {
@@ -12,17 +14,19 @@ namespace {
 // format's extension, in the output folder.
 bool replacesASource(const StartCheck::Input& input)
 {
+    if (!input.sources)
+        return false;
     const QString extension = QLatin1Char('.') + ResizeRules::formatExtension(input.format);
     QString folder; // made canonical when a name matches
-    for (const QString& path : input.sourcePaths) {
+    for (int i = 0; i < input.sources->count(); ++i) {
         // The source name with its last extension replaced: the source's own name when that
         // extension is the format's (compared as file names are, case and all).
-        const QFileInfo source(path);
-        if (!source.fileName().endsWith(extension))
+        const QString path = input.sources->at(i)->path();
+        if (!path.endsWith(extension))
             continue;
         if (folder.isEmpty())
             folder = FileNames::canonicalPath(input.outputFolder);
-        if (FileNames::canonicalPath(source.absolutePath()) == folder)
+        if (FileNames::canonicalPath(QFileInfo(path).absolutePath()) == folder)
             return true;
     }
     return false;

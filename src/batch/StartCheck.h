@@ -6,6 +6,8 @@
 
 #include "model/ResizeOptions.h"
 
+class ImageList;
+
 // What would keep a batch from starting, found the same way for the window and for
 // ostrel-batch: no images, a size that gives no output, a resolution that is not above 0, an
 // output folder that is not there, custom names that cannot be made. Each front end words the
@@ -33,8 +35,9 @@ struct Input
     OutputFormat format = OutputFormat::Jpeg;
     ExistingFile existingFile = ExistingFile::Fail;
     // The sources, to find one whose new file would take its own name, which a batch never
-    // replaces; empty when they are not known yet.
-    QStringList sourcePaths;
+    // replaces; read only when the names and the existing-file choice could lead there. Null
+    // when they are not known yet.
+    const ImageList* sources = nullptr;
 };
 
 enum class Problem

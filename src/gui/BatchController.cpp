@@ -16,7 +16,6 @@
 #include "gui/OutputPage.h"
 #include "gui/ProgressSheet.h"
 #include "gui/SizePage.h"
-#include "core/ImageEntry.h"
 #include "batch/BatchJob.h"
 #include "batch/ImageList.h"
 #include "batch/StartCheck.h"
@@ -87,9 +86,7 @@ std::optional<BatchController::InputProblem> BatchController::inputProblem() con
     const ResizeOptions stored = mSettings->resizeOptions();
     input.format = stored.format;
     input.existingFile = stored.existingFile;
-    input.sourcePaths.reserve(input.imageCount);
-    for (int i = 0; i < input.imageCount; ++i)
-        input.sourcePaths << mImages->at(i)->path();
+    input.sources = mImages;
 
     const std::optional<StartCheck::Result> found = StartCheck::check(input);
     if (!found)
