@@ -912,42 +912,6 @@ Teile zusammen schreiben, was ein einziger Lauf schriebe.</translation>
         <translation>unbekannter Code für Benennung oder Format</translation>
     </message>
     <message>
-        <source>Byte</source>
-        <translation>Byte</translation>
-    </message>
-    <message>
-        <source>KB</source>
-        <translation>KB</translation>
-    </message>
-    <message>
-        <source>MB</source>
-        <translation>MB</translation>
-    </message>
-    <message>
-        <source>GB</source>
-        <translation>GB</translation>
-    </message>
-    <message>
-        <source>TB</source>
-        <translation>TB</translation>
-    </message>
-    <message>
-        <source>PB</source>
-        <translation>PB</translation>
-    </message>
-    <message>
-        <source>EB</source>
-        <translation>EB</translation>
-    </message>
-    <message>
-        <source>ZB</source>
-        <translation>ZB</translation>
-    </message>
-    <message>
-        <source>YB</source>
-        <translation>YB</translation>
-    </message>
-    <message>
         <source>the output subfolder &quot;%1&quot; is outside the output folder</source>
         <translation>der Ausgabe-Unterordner „%1“ liegt außerhalb des Zielordners</translation>
     </message>

@@ -912,42 +912,6 @@ escriban lo que escribiría una sola ejecución.</translation>
         <translation>código de nombre o de formato desconocido</translation>
     </message>
     <message>
-        <source>Byte</source>
-        <translation>bytes</translation>
-    </message>
-    <message>
-        <source>KB</source>
-        <translation>KB</translation>
-    </message>
-    <message>
-        <source>MB</source>
-        <translation>MB</translation>
-    </message>
-    <message>
-        <source>GB</source>
-        <translation>GB</translation>
-    </message>
-    <message>
-        <source>TB</source>
-        <translation>TB</translation>
-    </message>
-    <message>
-        <source>PB</source>
-        <translation>PB</translation>
-    </message>
-    <message>
-        <source>EB</source>
-        <translation>EB</translation>
-    </message>
-    <message>
-        <source>ZB</source>
-        <translation>ZB</translation>
-    </message>
-    <message>
-        <source>YB</source>
-        <translation>YB</translation>
-    </message>
-    <message>
         <source>the output subfolder &quot;%1&quot; is outside the output folder</source>
         <translation>la subcarpeta de salida «%1» está fuera de la carpeta de destino</translation>
     </message>

@@ -912,42 +912,6 @@ Chaque image garde le numéro qu’elle a dans la liste entière, pour que les p
         <translation>code de nommage ou de format inconnu</translation>
     </message>
     <message>
-        <source>Byte</source>
-        <translation>octets</translation>
-    </message>
-    <message>
-        <source>KB</source>
-        <translation>Ko</translation>
-    </message>
-    <message>
-        <source>MB</source>
-        <translation>Mo</translation>
-    </message>
-    <message>
-        <source>GB</source>
-        <translation>Go</translation>
-    </message>
-    <message>
-        <source>TB</source>
-        <translation>To</translation>
-    </message>
-    <message>
-        <source>PB</source>
-        <translation>Po</translation>
-    </message>
-    <message>
-        <source>EB</source>
-        <translation>Eo</translation>
-    </message>
-    <message>
-        <source>ZB</source>
-        <translation>Zo</translation>
-    </message>
-    <message>
-        <source>YB</source>
-        <translation>Yo</translation>
-    </message>
-    <message>
         <source>the output subfolder &quot;%1&quot; is outside the output folder</source>
         <translation>le sous-dossier de sortie «&#xa0;%1&#xa0;» est hors du dossier de destination</translation>
     </message>

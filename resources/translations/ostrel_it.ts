@@ -911,42 +911,6 @@ insieme scrivano ciò che scriverebbe un’unica esecuzione.</translation>
         <translation>codice di denominazione o di formato sconosciuto</translation>
     </message>
     <message>
-        <source>Byte</source>
-        <translation>byte</translation>
-    </message>
-    <message>
-        <source>KB</source>
-        <translation>KB</translation>
-    </message>
-    <message>
-        <source>MB</source>
-        <translation>MB</translation>
-    </message>
-    <message>
-        <source>GB</source>
-        <translation>GB</translation>
-    </message>
-    <message>
-        <source>TB</source>
-        <translation>TB</translation>
-    </message>
-    <message>
-        <source>PB</source>
-        <translation>PB</translation>
-    </message>
-    <message>
-        <source>EB</source>
-        <translation>EB</translation>
-    </message>
-    <message>
-        <source>ZB</source>
-        <translation>ZB</translation>
-    </message>
-    <message>
-        <source>YB</source>
-        <translation>YB</translation>
-    </message>
-    <message>
         <source>the output subfolder &quot;%1&quot; is outside the output folder</source>
         <translation>la sottocartella di uscita «%1» è fuori dalla cartella di destinazione</translation>
     </message>

@@ -4,7 +4,6 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFileInfo>
-#include <QLocale>
 
 #include <cmath>
 #include <utility>
@@ -96,58 +95,6 @@ QSizeF ImageEntry::fittedDisplaySize(float w, float h)
     if (h > w)
         return QSizeF(static_cast<float>(w * box / h), box);
     return QSizeF(box, box);
-}
-
-QString ImageEntry::byteSizeText() const
-{
-    return byteSizeText(fileSize());
-}
-
-namespace {
-
-// The units of a file size, powers of 1024 apart.
-constexpr const char* kByteUnits[] = { QT_TRANSLATE_NOOP("ImageEntry", "Byte"),
-    QT_TRANSLATE_NOOP("ImageEntry", "KB"), QT_TRANSLATE_NOOP("ImageEntry", "MB"),
-    QT_TRANSLATE_NOOP("ImageEntry", "GB"), QT_TRANSLATE_NOOP("ImageEntry", "TB"),
-    QT_TRANSLATE_NOOP("ImageEntry", "PB"), QT_TRANSLATE_NOOP("ImageEntry", "EB"),
-    QT_TRANSLATE_NOOP("ImageEntry", "ZB"), QT_TRANSLATE_NOOP("ImageEntry", "YB") };
-
-// The number of a file size, with a '.' decimal point, and the index of its unit.
-std::pair<QString, int> byteSizeParts(qint64 bytes)
-{
-    const float size = static_cast<float>(bytes);
-    int k = 0;
-    float x = size * (1.0f / 1024.0f);
-    while (x >= 1.0f && k < 8) {
-        ++k;
-        x *= 1.0f / 1024.0f;
-    }
-    const float divisor = std::ldexp(1.0f, 10 * k); // 1024^k, exact in single precision
-    const float quotient = size / divisor;
-    QString text = QString::asprintf("%.2f", static_cast<double>(quotient));
-    const qsizetype dot = text.indexOf(QLatin1Char('.'));
-    if (dot >= 0) {
-        if (text.size() > dot + 1 && text.at(dot + 1) == QLatin1Char('0'))
-            text.truncate(dot);
-        else if (text.size() > dot + 2 && text.at(dot + 2) == QLatin1Char('0'))
-            text.truncate(dot + 2);
-    }
-    return { text, k };
-}
-
-} // namespace
-
-QString ImageEntry::byteSizeText(qint64 bytes)
-{
-    const auto [number, unit] = byteSizeParts(bytes);
-    return number + QLatin1Char(' ') + QLatin1String(kByteUnits[unit]);
-}
-
-QString ImageEntry::byteSizeText(qint64 bytes, const QLocale& locale)
-{
-    auto [number, unit] = byteSizeParts(bytes);
-    number.replace(QLatin1Char('.'), locale.decimalPoint());
-    return number + QChar(0x00A0) + QCoreApplication::translate("ImageEntry", kByteUnits[unit]);
 }
 
 ResizeStatus ImageEntry::commit(Rendered& rendered)

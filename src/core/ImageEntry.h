@@ -14,7 +14,6 @@
 #include "model/ResizeOptions.h"
 #include "model/ResizeStatus.h"
 
-class QLocale;
 
 // One source image of the list: its path, its file name, a small preview built on first
 // request, the pixel size last measured and its size in bytes.
@@ -79,13 +78,6 @@ public:
     Preview fitPreview(Preview image, QSize sourcePixelSize);
     // The display size of a source of w x h pixels in the preview box.
     static QSizeF fittedDisplaySize(float w, float h);
-
-    // The current file size as a short text in powers of 1024 ("1.46 KB").
-    QString byteSizeText() const;
-    static QString byteSizeText(qint64 bytes);
-    // The same for the user: the locale's decimal sign, the unit in the user's language, and a
-    // no-break space between them so that a line never breaks inside "1,46 KB".
-    static QString byteSizeText(qint64 bytes, const QLocale& locale);
 
     // Whether something takes the name path, a dangling symbolic link included: nothing is
     // ever written there.

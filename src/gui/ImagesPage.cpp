@@ -16,7 +16,6 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTimer>
-#include <QUrl>
 
 #include "gui/DesktopLauncher.h"
 #include "gui/ControlValues.h"

@@ -118,48 +118,6 @@ private slots:
         ImageEntry entry(path(QStringLiteral("nowhere.png")));
         QVERIFY(entry.preview().isNull());
         QCOMPARE(entry.pixelSize().width, 0.0f);
-        QCOMPARE(entry.byteSizeText(), QStringLiteral("0 Byte"));
-    }
-
-    void byteSizeText_data()
-    {
-        QTest::addColumn<qint64>("bytes");
-        QTest::addColumn<QString>("text");
-        const qint64 kib = 1024;
-        QTest::newRow("0") << qint64(0) << "0 Byte";
-        QTest::newRow("1") << qint64(1) << "1 Byte";
-        QTest::newRow("500") << qint64(500) << "500 Byte";
-        QTest::newRow("1023") << qint64(1023) << "1023 Byte";
-        QTest::newRow("1024") << kib << "1 KB";
-        QTest::newRow("1100 loses both decimals") << qint64(1100) << "1 KB";
-        QTest::newRow("1500") << qint64(1500) << "1.46 KB";
-        QTest::newRow("1536 loses the second decimal") << qint64(1536) << "1.5 KB";
-        QTest::newRow("1048575 rounds up") << qint64(1048575) << "1024 KB";
-        QTest::newRow("1 MiB") << kib * kib << "1 MB";
-        QTest::newRow("5 MiB") << 5 * kib * kib << "5 MB";
-        QTest::newRow("2 GiB - 1") << (qint64(2) << 30) - 1 << "2 GB";
-        QTest::newRow("2 GiB") << (qint64(2) << 30) << "2 GB";
-        QTest::newRow("3 GiB") << (qint64(3) << 30) << "3 GB";
-        QTest::newRow("4.5 GiB") << (qint64(9) << 29) << "4.5 GB";
-        QTest::newRow("5 TiB") << (qint64(5) << 40) << "5 TB";
-    }
-
-    void byteSizeText()
-    {
-        QFETCH(qint64, bytes);
-        QFETCH(QString, text);
-        QCOMPARE(ImageEntry::byteSizeText(bytes), text);
-    }
-
-    void byteSizeTextOfRealFile()
-    {
-        const QString file = path(QStringLiteral("sized.jpg"));
-        writeBytes(file, 1500);
-        ImageEntry entry(file);
-        QCOMPARE(entry.byteSizeText(), QStringLiteral("1.46 KB"));
-        // Measured afresh on every call.
-        writeBytes(file, 1536);
-        QCOMPARE(entry.byteSizeText(), QStringLiteral("1.5 KB"));
     }
 };
 
