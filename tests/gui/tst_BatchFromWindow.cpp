@@ -260,8 +260,6 @@ private:
         return QStringLiteral("outputFolderField"); // the other messages are the folder's
     }
 
-    QStringList opened() const { return mDesktop->opened(); }
-
     bool waitForAlert() const
     {
         return QTest::qWaitFor([this] { return alert() != nullptr; }, 120000);
@@ -555,7 +553,7 @@ private slots:
             dismissAlert(QStringLiteral("OK"));
             QVERIFY2(TestSupport::filesIn(mOut) == QStringList(c.writes), what);
         }
-        QVERIFY(opened().isEmpty());
+        QVERIFY(mDesktop->opened().isEmpty());
     }
 
     // The message of a failed check goes with the next edit, and speaks the user's language.
@@ -623,7 +621,7 @@ private slots:
         QAbstractButton* showFiles = button(box, QStringLiteral("Show Files"));
         QVERIFY(showFiles);
         QTest::mouseClick(showFiles, Qt::LeftButton);
-        QTRY_COMPARE(opened(), QStringList({ mOut }));
+        QTRY_COMPARE(mDesktop->opened(), QStringList({ mOut }));
         QVERIFY(alert() == box);
         mDesktop->clear();
         QVERIFY(box->detailedText().isEmpty());
@@ -632,7 +630,7 @@ private slots:
         QVERIFY(alert() == box);
         QVERIFY(!panel()->isVisible());
         dismissAlert(QStringLiteral("OK"));
-        QVERIFY(opened().isEmpty());
+        QVERIFY(mDesktop->opened().isEmpty());
         QVERIFY(!job()->isStopping()); // a finished batch leaves the flag up
 
         QCOMPARE(TestSupport::filesIn(mOut), QStringList({ "beach.png", "chart.png", "scan.png" }));
@@ -674,7 +672,7 @@ private slots:
 
         // Open Log opens the log and leaves the alert up.
         QTest::mouseClick(button(box, QStringLiteral("Open Log")), Qt::LeftButton);
-        QTRY_COMPARE(opened(), QStringList({ BatchLog::logFilePath() }));
+        QTRY_COMPARE(mDesktop->opened(), QStringList({ BatchLog::logFilePath() }));
         QVERIFY(alert() == box);
         dismissAlert(QStringLiteral("OK"));
 
@@ -745,7 +743,7 @@ private slots:
         QCOMPARE(TestSupport::filesIn(mOut), QStringList({ "a.png", "b.png" }));
         QCOMPARE(QFileInfo(QDir(mOut).filePath("b.png")).size(), 0);
         dismissAlert(QStringLiteral("OK"));
-        QVERIFY(opened().isEmpty()); // the default button opens nothing
+        QVERIFY(mDesktop->opened().isEmpty()); // the default button opens nothing
         QVERIFY(job()->isStopping());
 
         // The second batch, into a new folder typed by the user.
@@ -904,7 +902,7 @@ private slots:
         QTest::mouseClick(button(cannotOpen, QStringLiteral("OK")), Qt::LeftButton);
         QTRY_VERIFY(!cannotOpen->isVisible());
         QVERIFY(closing->isVisible());
-        QVERIFY(opened().isEmpty());
+        QVERIFY(mDesktop->opened().isEmpty());
         dismissAlert(QStringLiteral("OK"));
     }
 
