@@ -5,6 +5,8 @@
 
 #include <algorithm>
 #include <cstring>
+#include <tuple>
+#include <utility>
 #include <vector>
 
 #include "CodecError.h"
@@ -152,28 +154,45 @@ VImage toOutputColour(VImage image, bool keepGrey, bool keepDeep)
     return image;
 }
 
+namespace {
+
+// The largest sample value of the image's depth.
+double fullScale(const VImage& image)
+{
+    return image.format() == VIPS_FORMAT_USHORT ? 65535.0 : 255.0;
+}
+
+// The image made ready to meet the colour, and the colour's values in its bands and depth,
+// alpha left out. Grey stays grey with a grey colour; a coloured one makes the image colour.
+std::pair<VImage, std::vector<double>> meetingColour(VImage image, const QColor& rgb)
+{
+    const bool deep = image.format() == VIPS_FORMAT_USHORT;
+    const bool neutral = rgb.red() == rgb.green() && rgb.green() == rgb.blue();
+    if (image.bands() <= 2 && !neutral)
+        image = image.colourspace(deep ? VIPS_INTERPRETATION_RGB16 : VIPS_INTERPRETATION_sRGB);
+    const double full = fullScale(image);
+    std::vector<double> values = { rgb.redF() * full, rgb.greenF() * full, rgb.blueF() * full };
+    if (image.bands() <= 2)
+        values.resize(1);
+    return { image, values };
+}
+
+} // namespace
+
 VImage flattenOnto(VImage image, const QColor& colour)
 {
     if (!image.has_alpha())
         return image;
     const QColor rgb = colour.toRgb();
-    const bool deep = image.format() == VIPS_FORMAT_USHORT;
-    const double full = deep ? 65535.0 : 255.0;
-    // Grey stays grey on a grey background; a coloured one makes the image colour.
-    const bool neutral = rgb.red() == rgb.green() && rgb.green() == rgb.blue();
-    if (image.bands() == 2 && !neutral)
-        image = image.colourspace(deep ? VIPS_INTERPRETATION_RGB16 : VIPS_INTERPRETATION_sRGB);
-    std::vector<double> opaque = { rgb.redF() * full, rgb.greenF() * full, rgb.blueF() * full };
-    if (image.bands() == 2)
-        opaque.resize(1);
+    auto [ready, opaque] = meetingColour(image, rgb);
     if (rgb.alphaF() >= 1.0)
-        return image.flatten(VImage::option()->set("background", opaque));
+        return ready.flatten(VImage::option()->set("background", opaque));
     // A translucent background: the image goes over a canvas filled with the colour, alpha
     // included, like painting it onto that canvas.
     std::vector<double> fill = opaque;
-    fill.push_back(rgb.alphaF() * full);
-    VImage canvas = image.new_from_image(fill);
-    return canvas.composite2(image, VIPS_BLEND_MODE_OVER).cast(image.format());
+    fill.push_back(rgb.alphaF() * fullScale(ready));
+    VImage canvas = ready.new_from_image(fill);
+    return canvas.composite2(ready, VIPS_BLEND_MODE_OVER).cast(ready.format());
 }
 
 namespace {
@@ -236,21 +255,17 @@ VImage cropTo(VImage image, int width, int height, CropPosition position)
 
 VImage padTo(VImage image, int width, int height, const QColor& colour, bool transparent)
 {
-    const QColor rgb = colour.toRgb();
-    const bool deep = image.format() == VIPS_FORMAT_USHORT;
-    const double full = deep ? 65535.0 : 255.0;
-    const bool neutral = rgb.red() == rgb.green() && rgb.green() == rgb.blue();
-    if (!transparent && image.bands() <= 2 && !neutral)
-        image = image.colourspace(deep ? VIPS_INTERPRETATION_RGB16 : VIPS_INTERPRETATION_sRGB);
-    if (transparent && !image.has_alpha())
-        image = image.bandjoin_const({ full });
-    std::vector<double> fill = { rgb.redF() * full, rgb.greenF() * full, rgb.blueF() * full };
-    if (image.bands() <= 2)
-        fill.resize(1);
-    if (transparent)
-        std::fill(fill.begin(), fill.end(), 0.0);
-    if (image.has_alpha())
-        fill.push_back(transparent ? 0.0 : rgb.alphaF() * full);
+    std::vector<double> fill;
+    if (transparent) {
+        if (!image.has_alpha())
+            image = image.bandjoin_const({ fullScale(image) });
+        fill.assign(static_cast<size_t>(image.bands()), 0.0);
+    } else {
+        const QColor rgb = colour.toRgb();
+        std::tie(image, fill) = meetingColour(image, rgb);
+        if (image.has_alpha())
+            fill.push_back(rgb.alphaF() * fullScale(image));
+    }
     return eachFrame(image, [&](const VImage& frame, bool) {
         return frame.gravity(VIPS_COMPASS_DIRECTION_CENTRE, std::max(width, frame.width()),
             std::max(height, frame.height()),
