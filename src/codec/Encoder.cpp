@@ -74,21 +74,18 @@ const Saver* saverFor(OutputFormat format)
     return nullptr;
 }
 
-// Runs on whichever thread libvips reports progress from: a request to abandon the image
-// stops the computation at its next tile.
-void onEval(VipsImage* image, VipsProgress*, void* abandon)
+// Runs on whichever thread libvips reports progress from: a request to abandon the image, or
+// a write the file refused, stops the computation at its next tile.
+void onEval(VipsImage* image, VipsProgress*, void* sink)
 {
-    if (static_cast<const std::atomic<bool>*>(abandon)->load())
+    if (static_cast<const OutputSink*>(sink)->shouldStop())
         vips_image_set_kill(image, TRUE);
 }
 
-void stopOnAbandon(const VImage& image, const std::atomic<bool>* abandon)
+void stopWhenSinkStops(const VImage& image, OutputSink* sink)
 {
-    if (!abandon)
-        return;
     vips_image_set_progress(image.get_image(), TRUE);
-    g_signal_connect(
-        image.get_image(), "eval", G_CALLBACK(onEval), const_cast<std::atomic<bool>*>(abandon));
+    g_signal_connect(image.get_image(), "eval", G_CALLBACK(onEval), sink);
 }
 
 // BMP through Qt's writer, which stores the resolution as pixels per metre.
@@ -125,7 +122,7 @@ void save(VImage image, const RenderRequest& request, OutputSink* sink)
         // people type and what every viewer shows.
         image.set(VIPS_META_RESOLUTION_UNIT, "in");
     }
-    stopOnAbandon(image, request.abandon);
+    stopWhenSinkStops(image, sink);
     if (!saver->libvipsSaver) {
         saveBmp(image, sink, request.resolution);
         return;

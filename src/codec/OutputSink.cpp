@@ -43,9 +43,9 @@ qint64 OutputSink::write(const void* data, qint64 length)
         if (n < 0 && errno == EINTR)
             continue;
         if (n <= 0) {
-            if (mError == 0)
-                mError = n < 0 ? errno : EIO;
-            errno = mError;
+            int expected = 0;
+            mError.compare_exchange_strong(expected, n < 0 ? errno : EIO);
+            errno = mError.load();
             return -1;
         }
         done += n;

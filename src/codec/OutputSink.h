@@ -12,7 +12,8 @@
 // failure of the file is told from one of the encoder by where it happened, and the furthest
 // byte written is kept, so that the file's length can be checked at the end. A request to
 // abandon the image fails the next write. libvips calls it from its write thread, Qt's
-// writer from the rendering thread; never two at once.
+// writer from the rendering thread; never two at once. Once a write has failed or the image
+// is abandoned, nothing more is worth computing (shouldStop, asked from any thread).
 namespace ImageCodec {
 
 class OutputSink
@@ -29,8 +30,12 @@ public:
     qint64 read(void* data, qint64 length);
     qint64 seek(qint64 offset, int whence);
 
-    int error() const { return mError; }
-    bool abandoned() const { return mAbandoned; }
+    int error() const { return mError.load(); }
+    bool abandoned() const { return mAbandoned.load(); }
+    bool shouldStop() const
+    {
+        return mError.load() != 0 || mAbandoned.load() || (mAbandon && mAbandon->load());
+    }
     // How far the file reaches, by what was written into it.
     qint64 length() const { return mEnd; }
 
@@ -41,8 +46,8 @@ public:
 private:
     int mDescriptor;
     const std::atomic<bool>* mAbandon;
-    int mError = 0;
-    bool mAbandoned = false;
+    std::atomic<int> mError = 0;
+    std::atomic<bool> mAbandoned = false;
     qint64 mPosition = 0;
     qint64 mEnd = 0;
 };
