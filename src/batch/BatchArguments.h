@@ -13,13 +13,21 @@ class BatchArguments
 public:
     // jobs: how many images are rendered at once, at least 1.
     BatchArguments(const ResizeOptions& options, int jobs)
-        : mOptions(options)
+        : mOutputs { options }
+        , mJobs(jobs)
+    {
+    }
+    // Every image is written once with each of outputs (at least one), in their order: the
+    // same image in several sizes, formats or folders (the presets of a run).
+    BatchArguments(const QList<ResizeOptions>& outputs, int jobs)
+        : mOutputs(outputs.isEmpty() ? QList<ResizeOptions> { ResizeOptions() } : outputs)
         , mJobs(jobs)
     {
     }
 
-    // What every image is resized with.
-    const ResizeOptions& options() const { return mOptions; }
+    // What every image is resized with: the first of the outputs.
+    const ResizeOptions& options() const { return mOutputs.first(); }
+    const QList<ResizeOptions>& outputs() const { return mOutputs; }
     int jobs() const { return mJobs; }
 
     // The position each image of the list takes in the running numbers, when it is not its
@@ -32,7 +40,7 @@ public:
     }
 
 private:
-    ResizeOptions mOptions;
+    QList<ResizeOptions> mOutputs;
     int mJobs;
     QList<int> mNumberPositions;
 };

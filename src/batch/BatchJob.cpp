@@ -46,10 +46,12 @@ int numberAt(int start, int position)
 }
 
 // The renders of one batch, on threads of their own, each with a worker process that decodes
-// and encodes: each job renders one image into a file without a name (ImageEntry::render), and the batch thread takes the results back one
-// by one, in list order. The workers decide nothing: which image starts, and when, is the
-// batch thread's (it hands out a job only while the run flag is up), and a worker never reads
-// the list or the flag, and never waits for anything but its next job.
+// and encodes: each job renders one image, once per output of the batch, into files without a
+// name (ImageEntry::render), and the batch thread takes the results back one by one, in list
+// order. An image's outputs are rendered one after another on one thread, so an entry is
+// never rendered on two threads at once. The workers decide nothing: which image starts, and
+// when, is the batch thread's (it hands out a job only while the run flag is up), and a worker
+// never reads the list or the flag, and never waits for anything but its next job.
 //
 // Threads: constructed, fed and destroyed on the batch thread; render() runs on the workers.
 class RenderPool
@@ -61,17 +63,19 @@ public:
         ImageEntry* image = nullptr;
         int number = 0;
     };
+    using Renders = std::vector<ImageEntry::Rendered>; // one per output, in their order
 
-    RenderPool(int workers, const ResizeOptions& options, const std::atomic<bool>* abandon)
-        : mOptions(options)
+    RenderPool(int workers, const QList<ResizeOptions>& outputs, const std::atomic<bool>* abandon)
+        : mOutputs(outputs)
         , mAbandon(abandon)
     {
         mThreads.reserve(static_cast<size_t>(workers));
         for (int i = 0; i < workers; ++i) {
             mThreads.emplace_back([this, workers] {
                 // Each thread hands its images to a worker process of its own.
-                WorkerProcess worker({ .memoryMiB = mOptions.decoderMemoryMiB,
-                    .seconds = mOptions.decoderSeconds,
+                const ResizeOptions& limits = mOutputs.first();
+                WorkerProcess worker({ .memoryMiB = limits.decoderMemoryMiB,
+                    .seconds = limits.decoderSeconds,
                     .imagesAtOnce = workers });
                 work(worker);
                 ImageCodec::threadShutdown();
@@ -80,7 +84,7 @@ public:
     }
 
     // Jobs not begun are dropped; the renders in progress end (an abandoned one at once) and
-    // any result not taken is discarded with its unnamed file.
+    // any result not taken is discarded with its unnamed files.
     ~RenderPool()
     {
         {
@@ -105,15 +109,15 @@ public:
         mJobReady.notify_one();
     }
 
-    // Waits for the render of a position that was submitted and hands it over.
-    ImageEntry::Rendered take(int position)
+    // Waits for the renders of a position that was submitted and hands them over.
+    Renders take(int position)
     {
         std::unique_lock lock(mMutex);
         mResultReady.wait(lock, [this, position] { return mResults.count(position) > 0; });
         auto found = mResults.find(position);
-        ImageEntry::Rendered rendered = std::move(found->second);
+        Renders renders = std::move(found->second);
         mResults.erase(found);
-        return rendered;
+        return renders;
     }
 
 private:
@@ -129,23 +133,26 @@ private:
                 job = mJobs.front();
                 mJobs.pop_front();
             }
-            ImageEntry::Rendered rendered = job.image->render(mOptions, job.number, worker, mAbandon);
+            Renders renders;
+            renders.reserve(static_cast<size_t>(mOutputs.size()));
+            for (const ResizeOptions& output : mOutputs)
+                renders.push_back(job.image->render(output, job.number, worker, mAbandon));
             {
                 std::lock_guard lock(mMutex);
-                mResults.emplace(job.position, std::move(rendered));
+                mResults.emplace(job.position, std::move(renders));
             }
             mResultReady.notify_all();
         }
     }
 
-    const ResizeOptions& mOptions;
+    const QList<ResizeOptions>& mOutputs;
     const std::atomic<bool>* mAbandon;
 
     std::mutex mMutex;
     std::condition_variable mJobReady;
     std::condition_variable mResultReady;
     std::deque<Job> mJobs;
-    std::map<int, ImageEntry::Rendered> mResults;
+    std::map<int, Renders> mResults;
     bool mClosing = false;
     std::vector<std::thread> mThreads;
 };
@@ -217,11 +224,12 @@ void BatchJob::run(ImageList* images, const BatchArguments& arguments)
     // at once, each into a file without a name, on the pool's threads; this thread hands them
     // out and names their files in list order, so that names, "first wins", the signals, the
     // log and the result are those of a batch that writes one image after another.
-    const ResizeOptions& options = arguments.options();
-    const int startNumber = parseStartNumber(options.startNumber);
+    const QList<ResizeOptions>& outputs = arguments.outputs();
+    const int startNumber = parseStartNumber(arguments.options().startNumber);
     // Where unnamed files are not available, a process ended by force leaves its hidden
     // temporary file behind; those of an earlier day go now.
-    NoReplaceFile::removeLeftovers(options.outputFolder);
+    for (const ResizeOptions& output : outputs)
+        NoReplaceFile::removeLeftovers(output.outputFolder);
 
     const int imageCount = images->count();
     post([imageCount](BatchJob* job) { emit job->started(imageCount); });
@@ -233,7 +241,7 @@ void BatchJob::run(ImageList* images, const BatchArguments& arguments)
         ImageCodec::setImagesAtOnce(jobs);
         // Renders outside a batch (previews, a measurement) have the processor to themselves.
         const auto oneAtOnce = qScopeGuard([] { ImageCodec::setImagesAtOnce(1); });
-        RenderPool pool(jobs, options, &mAbandon);
+        RenderPool pool(jobs, outputs, &mAbandon);
         // Images from position on are not written yet; those before handedOut were given to
         // the pool. At most jobs images are out at once, finished ones waiting for their turn
         // included, and none is handed out once the run flag is down.
@@ -271,38 +279,41 @@ void BatchJob::run(ImageList* images, const BatchArguments& arguments)
             post([position, count, name](
                      BatchJob* job) { emit job->imageStarted(position, count, name); });
 
-            ImageEntry::Rendered rendered = pool.take(position);
+            RenderPool::Renders renders = pool.take(position);
             if (mAbandon.load()) {
                 // Given up on request: not a failure of the image, which was not processed;
                 // the pool discards whatever else was rendered.
                 stoppedByFlag = true;
                 break;
             }
-            const ResizeStatus status = ImageEntry::commit(rendered);
-            ++result.processed;
             const ImageEntry* entry = images->at(position);
-            BatchImageReport completed { position, entry->path(), rendered.writtenPath, status,
-                static_cast<int>(entry->pixelSize().width),
-                static_cast<int>(entry->pixelSize().height), rendered.outputWidth,
-                rendered.outputHeight, 0, rendered.milliseconds };
-            if (!completed.output.isEmpty())
-                completed.bytes = FileNames::status(completed.output).size;
-            if (status.ok()) {
-                ++result.written;
-                if (!status.message.isEmpty()) // what of the source was written: a first frame
-                    result.notes.append({ images->at(position)->name(), status.message });
-            } else if (status.error == ResizeError::Skipped) {
-                // Left alone by choice (a file of its name exists): neither logged nor failed.
-                ++result.skipped;
-            } else {
-                const ImageEntry* failed = images->at(position);
-                BatchFailure failure { position, failed->name(), failed->path(), status };
-                if (!BatchLog::write(failure.logMessage()))
-                    result.logWritten = false;
-                post([failure](BatchJob* job) { emit job->imageFailed(failure); });
-                result.failures.append(failure);
+            for (size_t output = 0; output < renders.size(); ++output) {
+                ImageEntry::Rendered& rendered = renders[output];
+                const QString& preset = outputs.at(qsizetype(output)).presetName;
+                const ResizeStatus status = ImageEntry::commit(rendered);
+                ++result.processed;
+                BatchImageReport completed { position, entry->path(), rendered.writtenPath, status,
+                    static_cast<int>(entry->pixelSize().width),
+                    static_cast<int>(entry->pixelSize().height), rendered.outputWidth,
+                    rendered.outputHeight, 0, rendered.milliseconds, preset };
+                if (!completed.output.isEmpty())
+                    completed.bytes = FileNames::status(completed.output).size;
+                if (status.ok()) {
+                    ++result.written;
+                    if (!status.message.isEmpty()) // what of the source was written: a first frame
+                        result.notes.append({ entry->name(), status.message, preset });
+                } else if (status.error == ResizeError::Skipped) {
+                    // Left alone by choice (a file of its name exists): neither logged nor failed.
+                    ++result.skipped;
+                } else {
+                    BatchFailure failure { position, entry->name(), entry->path(), status, preset };
+                    if (!BatchLog::write(failure.logMessage()))
+                        result.logWritten = false;
+                    post([failure](BatchJob* job) { emit job->imageFailed(failure); });
+                    result.failures.append(failure);
+                }
+                post([completed](BatchJob* job) { emit job->imageFinished(completed); });
             }
-            post([completed](BatchJob* job) { emit job->imageFinished(completed); });
             // The next image starts only now that this one is written, and only while the
             // run flag is up.
             ++position;
@@ -310,6 +321,7 @@ void BatchJob::run(ImageList* images, const BatchArguments& arguments)
         }
     }
     result.listCount = images->count();
+    result.outputsPerImage = static_cast<int>(outputs.size());
     result.stopped = stoppedByFlag && result.notProcessed() > 0;
     // From here on a new batch may start: what is left only queues calls.
     mRunning.store(false);

@@ -32,7 +32,7 @@ QString BatchFailure::reasonText() const
 
 QString BatchFailure::describe() const
 {
-    QString line = name + QStringLiteral(": ") + reasonText();
+    QString line = nameWithPreset(name, preset) + QStringLiteral(": ") + reasonText();
     if (!status.message.isEmpty())
         line += QStringLiteral(" (") + status.message + QLatin1Char(')');
     return line;
@@ -40,5 +40,13 @@ QString BatchFailure::describe() const
 
 QString BatchFailure::logMessage() const
 {
-    return BatchLog::failureMessage(name, reasonText(), path);
+    return BatchLog::failureMessage(nameWithPreset(name, preset), reasonText(), path);
+}
+
+QString nameWithPreset(const QString& name, const QString& preset)
+{
+    //: %1 an image's file name, %2 the preset one of its outputs was written with.
+    return preset.isEmpty()
+        ? name
+        : QCoreApplication::translate("BatchFailure", "%1 (%2)").arg(name, preset);
 }

@@ -5,6 +5,10 @@
 
 #include "model/ResizeStatus.h"
 
+// An image's name as the report and the log name one of its outputs: "photo.jpg", or with
+// the preset it was written with in a run of several, "photo.jpg (Web)".
+QString nameWithPreset(const QString& name, const QString& preset);
+
 // One image that a batch did not write, with the reason the resize gave.
 struct BatchFailure
 {
@@ -12,6 +16,7 @@ struct BatchFailure
     QString name; // nameOfImage, as in the log line
     QString path; // pathOfImage
     ResizeStatus status;
+    QString preset; // the preset of the output that failed, in a run of several; else empty
 
     // The reason in the user's language ("the output file already exists").
     QString reasonText() const;
@@ -28,6 +33,7 @@ struct BatchNote
 {
     QString name; // name(), as in the report's other lines
     QString text;
+    QString preset; // as BatchFailure's
 };
 
 // One image of a batch as it was committed, in list order: what the render knew of it.
@@ -43,20 +49,27 @@ struct BatchImageReport
     int outputHeight = 0;
     qint64 bytes = 0; // the size of the file written
     qint64 milliseconds = 0; // how long the render took
+    QString preset; // the preset it was written with, in a run of several; else empty
 };
 
 // What one batch did, counted by the worker.
 struct BatchResult
 {
-    int processed = 0; // images whose resize was called
-    int written = 0; // of those, images whose file was written
-    int skipped = 0; // of those, images left alone because a file of their name exists
+    // Every count but listCount counts outputs: an image is written once per preset of a run.
+    int processed = 0; // outputs whose resize was called
+    int written = 0; // of those, outputs whose file was written
+    int skipped = 0; // of those, outputs left alone because a file of their name exists
     int listCount = 0; // entries in the list when the worker ended
+    int outputsPerImage = 1; // the presets of the run, or 1
     bool stopped = false; // the run flag ended the batch with images left
     bool logWritten = true; // false once a failure's log line could not be written
     QList<BatchFailure> failures;
     QList<BatchNote> notes; // in list order
 
     int errorCount() const { return static_cast<int>(failures.size()); }
-    int notProcessed() const { return listCount > processed ? listCount - processed : 0; }
+    int notProcessed() const
+    {
+        const int outputs = listCount * outputsPerImage;
+        return outputs > processed ? outputs - processed : 0;
+    }
 };

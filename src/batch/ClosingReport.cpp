@@ -15,7 +15,8 @@ QStringList noteLines(const BatchResult& result)
 {
     QStringList lines;
     for (const BatchNote& note : result.notes)
-        lines << PrintableText::escaped(note.name + QStringLiteral(": ") + note.text);
+        lines << PrintableText::escaped(
+            nameWithPreset(note.name, note.preset) + QStringLiteral(": ") + note.text);
     return lines;
 }
 
@@ -39,6 +40,17 @@ QString skippedSentence(const BatchResult& result)
         + QCoreApplication::translate(
             "ClosingReport", "Skipped because a file of that name exists: %1.")
               .arg(QString::number(result.skipped));
+}
+
+// In a run of several presets the counts are of files, which the report says; empty otherwise.
+QString presetsSentence(const BatchResult& result)
+{
+    if (result.outputsPerImage <= 1)
+        return QString();
+    return QLatin1Char(' ')
+        + QCoreApplication::translate("ClosingReport",
+            "Counted per file: each image was written once for each of %n presets.", nullptr,
+            result.outputsPerImage);
 }
 
 } // namespace
@@ -71,6 +83,7 @@ ClosingReport ClosingReport::forResult(const BatchResult& result)
         }
         if (result.stopped)
             report.informativeText += skippedSentence(result);
+        report.informativeText += presetsSentence(result);
         report.style = Style::Informational;
         report.detailedText = noteLines(result).join(QLatin1Char('\n'));
         return report;
@@ -89,6 +102,7 @@ ClosingReport ClosingReport::forResult(const BatchResult& result)
               .arg(written, failed);
     report.informativeText += QLatin1Char(' ') + logSentence(result);
     report.informativeText += skippedSentence(result);
+    report.informativeText += presetsSentence(result);
     report.style = Style::Critical;
     QStringList lines;
     lines.reserve(result.failures.size());

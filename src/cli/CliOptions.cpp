@@ -176,6 +176,11 @@ CliOptions CliOptions::parse(const QStringList& arguments)
         tr("Write each output into the subfolders of the output folder that its source has "
            "below DIR (made as needed); every source must be below DIR."),
         tr("DIR"));
+    const auto preset = add({ "preset" },
+        tr("Start from the stored or built-in preset NAME; the other options given override "
+           "it. Given more than once, each image is written once per preset, each preset's "
+           "files in a folder of the output folder named after it."),
+        tr("NAME"));
     const auto shard = add({ "shard" },
         tr("Process only part K of N of the files (1 <= K <= N), chosen by a hash of each "
            "path as given, so that N machines share one list: the N parts together are the "
@@ -306,6 +311,7 @@ CliOptions CliOptions::parse(const QStringList& arguments)
                   << CompletedOption { nul.names(), CompletedOption::Nothing, {} }
                   << CompletedOption { recursive.names(), CompletedOption::Nothing, {} }
                   << CompletedOption { keepTree.names(), CompletedOption::Folder, {} }
+                  << CompletedOption { preset.names(), CompletedOption::Value, {} }
                   << CompletedOption { shard.names(), CompletedOption::Nothing,
                          { "1/2", "2/2", "1/3", "2/3", "3/3", "1/4", "2/4", "3/4", "4/4" } }
                   << CompletedOption { dryRun.names(), CompletedOption::Nothing, {} }
@@ -317,6 +323,8 @@ CliOptions CliOptions::parse(const QStringList& arguments)
     }
     // An option given twice is a mistake worth naming rather than a silent "last one wins".
     for (const QCommandLineOption& option : declared) {
+        if (option.names() == preset.names())
+            continue; // one run per preset
         if (parser.values(option).size() > 1
             || parser.optionNames().count(option.names().last()) > 1)
             return fail(tr("option --%1 given more than once").arg(option.names().last()));
@@ -443,6 +451,7 @@ CliOptions CliOptions::parse(const QStringList& arguments)
         if (it->sidesMode >= 0)
             options.mOverrides.insert(sidesKey, longShort);
     }
+    options.mPresets = parser.values(preset);
     options.mSave = parser.isSet(save);
     options.mRecursive = parser.isSet(recursive);
     options.mJson = parser.isSet(json);
@@ -504,8 +513,12 @@ void CliOptions::applyTo(Settings& settings) const
 
 QString CliOptions::checkRun(const Settings& settings)
 {
+    return checkRun(settings.resizeOptions());
+}
+
+QString CliOptions::checkRun(const ResizeOptions& options)
+{
     // The window's start check, worded with the options that fix each problem.
-    const ResizeOptions options = settings.resizeOptions();
     const std::optional<StartCheck::Result> found
         = StartCheck::check(StartCheck::inputOf(options, 1));
     if (!found)

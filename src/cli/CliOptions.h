@@ -40,6 +40,8 @@ public:
     // The same, as given (the shard of a source is chosen by this text).
     QStringList givenFiles() const { return mGivenFiles; }
     bool save() const { return mSave; }
+    // The presets named by --preset, in their order: every image is written with each.
+    QStringList presets() const { return mPresets; }
     // Folders among the sources are walked (--recursive).
     bool recursive() const { return mRecursive; }
     // The root below which sources keep their subfolders in the output folder (--keep-tree),
@@ -60,6 +62,7 @@ public:
     // not above 0, an empty or missing output folder, or a custom name without a start
     // number or one that is no file name. Empty when none.
     static QString checkRun(const Settings& settings);
+    static QString checkRun(const ResizeOptions& options);
 
 private:
     Action mAction = Action::Run;
@@ -67,6 +70,7 @@ private:
     QString mHelpText;
     QStringList mFiles;
     QStringList mGivenFiles;
+    QStringList mPresets;
     bool mSave = false;
     bool mRecursive = false;
     QString mKeepTreeRoot;

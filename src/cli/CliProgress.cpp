@@ -100,6 +100,8 @@ QJsonObject CliProgress::imageJson(const BatchImageReport& report)
         { "bytes", report.bytes }, { "milliseconds", report.milliseconds } };
     insertPath(object, QStringLiteral("source"), report.source);
     insertPath(object, QStringLiteral("output"), report.output);
+    if (!report.preset.isEmpty())
+        object.insert(QStringLiteral("preset"), report.preset);
     return object;
 }
 

@@ -32,7 +32,8 @@ QList<DryRun::Plan> DryRun::plan(const ResizeOptions& options, const QList<Image
 {
     QList<Plan> plans;
     // The headers are read in a worker process, as the batch reads them.
-    WorkerProcess decoder({ .memoryMiB = options.decoderMemoryMiB, .seconds = options.decoderSeconds });
+    WorkerProcess decoder(
+        { .memoryMiB = options.decoderMemoryMiB, .seconds = options.decoderSeconds });
     // The names this run would take before each image: "first wins" among the sources.
     QSet<QString> claimed;
     auto taken = [&claimed](const QString& path) {
@@ -42,9 +43,9 @@ QList<DryRun::Plan> DryRun::plan(const ResizeOptions& options, const QList<Image
     for (const Image& image : images) {
         Plan plan;
         plan.source = image.path;
-        const QString folder = image.subfolder.isEmpty()
-            ? options.outputFolder
-            : QDir(options.outputFolder).filePath(image.subfolder);
+        const QString below = ResizeRules::subfolderBelow(options, image.subfolder);
+        const QString folder
+            = below.isEmpty() ? options.outputFolder : QDir(options.outputFolder).filePath(below);
         plan.output = ResizeRules::outputPath(folder, options.naming,
             QFileInfo(image.path).fileName(), options.baseName, image.number, options.format);
         auto fail = [&](ResizeError error, const QString& detail = QString()) {
@@ -72,8 +73,8 @@ QList<DryRun::Plan> DryRun::plan(const ResizeOptions& options, const QList<Image
         }
         plan.sourceWidth = source.width;
         plan.sourceHeight = source.height;
-        const ImageWork::OutputSize size = ImageWork::outputSize(
-            options, source.width, source.height, source.animationFrames());
+        const ImageWork::OutputSize size
+            = ImageWork::outputSize(options, source.width, source.height, source.animationFrames());
         plan.width = size.width;
         plan.height = size.height;
         if (const QString problem = size.problem(); !problem.isEmpty()) {

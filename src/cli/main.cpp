@@ -8,6 +8,7 @@
 #include <csignal>
 #include <cstdio>
 #include <cstring>
+#include <memory>
 
 #include <unistd.h>
 
@@ -17,6 +18,7 @@
 #include <QJsonObject>
 #include <QLocale>
 #include <QSet>
+#include <QSettings>
 
 #include "cli/CliOptions.h"
 #include "cli/CliProgress.h"
@@ -31,6 +33,7 @@
 #include "codec/PrivateTemporaryFolder.h"
 #include "core/Translations.h"
 #include "core/PrintableText.h"
+#include "settings/Presets.h"
 #include "settings/Settings.h"
 
 namespace {
@@ -278,8 +281,29 @@ int main(int argc, char* argv[])
         std::fprintf(stderr, "%s\n", CommandLine::tr("Settings saved.").toLocal8Bit().constData());
         return kExitWritten;
     }
-    if (const QString problem = CliOptions::checkRun(*run); !problem.isEmpty())
-        return usageError(problem);
+    // What each image is written with: the run's settings, or once per --preset, each
+    // preset with the other options over it.
+    QList<ResizeOptions> outputs { run->resizeOptions() };
+    if (!options.presets().isEmpty()) {
+        const std::unique_ptr<QSettings> store = Settings::openUserSettings();
+        const Presets presets(store.get());
+        QStringList unknown;
+        outputs = presets.runOutputs(
+            options.presets(), user, [&options](Settings& s) { options.applyTo(s); }, &unknown);
+        if (!unknown.isEmpty()) {
+            QStringList names;
+            for (const Preset& preset : presets.all())
+                names << preset.name;
+            return usageError(CommandLine::tr("no preset is named \"%1\"; the presets are: %2")
+                                  .arg(unknown.first(), names.join(QStringLiteral(", "))));
+        }
+    }
+    for (const ResizeOptions& output : std::as_const(outputs)) {
+        if (const QString problem = CliOptions::checkRun(output); !problem.isEmpty())
+            return usageError(output.presetName.isEmpty()
+                    ? problem
+                    : CommandLine::tr("preset \"%1\": %2").arg(output.presetName, problem));
+    }
 
     // Every file the list would not take is named with why; the others are processed. The
     // whole list is made on every machine alike; a shard then keeps its part of it, each
@@ -335,12 +359,18 @@ int main(int argc, char* argv[])
             planned << DryRun::Image { list.paths.at(i), list.subfolders.at(i),
                 BatchJob::runningNumber(start, list.numberPositions.at(i)) };
         int failing = 0;
-        for (const DryRun::Plan& plan : DryRun::plan(run->resizeOptions(), planned)) {
-            failing += plan.outcome == DryRun::Outcome::Fail ? 1 : 0;
-            if (options.json())
-                CliProgress::writeJsonLine(stdout, DryRun::json(plan));
-            else
-                std::printf("%s\n", DryRun::line(plan).toLocal8Bit().constData());
+        for (const ResizeOptions& output : std::as_const(outputs)) {
+            for (const DryRun::Plan& plan : DryRun::plan(output, planned)) {
+                failing += plan.outcome == DryRun::Outcome::Fail ? 1 : 0;
+                if (options.json()) {
+                    QJsonObject line = DryRun::json(plan);
+                    if (!output.presetName.isEmpty())
+                        line.insert(QStringLiteral("preset"), output.presetName);
+                    CliProgress::writeJsonLine(stdout, line);
+                } else {
+                    std::printf("%s\n", DryRun::line(plan).toLocal8Bit().constData());
+                }
+            }
         }
         std::fflush(stdout);
         return failing == 0 && notTaken == 0 ? kExitWritten : kExitFailed;
@@ -369,7 +399,7 @@ int main(int argc, char* argv[])
 
     QElapsedTimer timer;
     timer.start();
-    BatchArguments arguments(run->resizeOptions(), run->effectiveJobs());
+    BatchArguments arguments(outputs, run->effectiveJobs());
     arguments.setNumberPositions(list.numberPositions);
     job.start(&images, arguments);
     QCoreApplication::exec();
@@ -390,13 +420,17 @@ int main(int argc, char* argv[])
     const int exitStatus = allWritten && notTaken == 0 && saved ? kExitWritten : kExitFailed;
     if (options.json()) {
         // The images a stop left behind, after those that completed, still in list order.
-        for (int position = result.processed; position < result.listCount; ++position) {
-            const ImageEntry* image = images.at(position);
+        const int outputCount = result.listCount * result.outputsPerImage;
+        for (int slot = result.processed; slot < outputCount; ++slot) {
+            const ImageEntry* image = images.at(slot / result.outputsPerImage);
             QJsonObject line { { "type", "image" }, { "output", QJsonValue() },
                 { "status", "not processed" }, { "reason", QJsonValue() }, { "sourceWidth", 0 },
                 { "sourceHeight", 0 }, { "width", 0 }, { "height", 0 }, { "bytes", 0 },
                 { "milliseconds", 0 } };
             CliProgress::insertPath(line, QStringLiteral("source"), image->path());
+            if (const QString& preset = outputs.at(slot % result.outputsPerImage).presetName;
+                !preset.isEmpty())
+                line.insert(QStringLiteral("preset"), preset);
             CliProgress::writeJsonLine(stdout, line);
         }
         CliProgress::writeJsonLine(stdout,

@@ -122,8 +122,8 @@ bool ImageEntry::nameIsTaken(const QString& path)
     return FileNames::isEntry(path);
 }
 
-ImageEntry::Rendered ImageEntry::render(const ResizeOptions& options, int number,
-    ImageWorker& worker, const std::atomic<bool>* abandon)
+ImageEntry::Rendered ImageEntry::render(
+    const ResizeOptions& options, int number, ImageWorker& worker, const std::atomic<bool>* abandon)
 {
     Rendered rendered;
     QElapsedTimer timer;
@@ -142,8 +142,9 @@ ImageEntry::Rendered ImageEntry::render(const ResizeOptions& options, int number
             QCoreApplication::translate("ImageEntry", "the custom name \"%1\" is not a file name")
                 .arg(options.baseName));
     // A subfolder is relative and clean, so that it stays inside the output folder.
-    const QString subfolder = QDir::cleanPath(mOutputSubfolder);
-    const bool inSubfolder = !mOutputSubfolder.isEmpty() && subfolder != QLatin1String(".");
+    const QString below = ResizeRules::subfolderBelow(options, mOutputSubfolder);
+    const QString subfolder = QDir::cleanPath(below);
+    const bool inSubfolder = !below.isEmpty() && subfolder != QLatin1String(".");
     if (inSubfolder
         && (QDir::isAbsolutePath(subfolder) || subfolder == QLatin1String("..")
             || subfolder.startsWith(QLatin1String("../"))))
@@ -151,7 +152,7 @@ ImageEntry::Rendered ImageEntry::render(const ResizeOptions& options, int number
             QCoreApplication::translate("ImageEntry",
                 "the output subfolder \"%1\" is outside the "
                 "output folder")
-                .arg(mOutputSubfolder));
+                .arg(below));
     const QString folder
         = inSubfolder ? QDir(options.outputFolder).filePath(subfolder) : options.outputFolder;
     const QString output

@@ -219,4 +219,11 @@ int wholePixels(float value)
     return static_cast<int>(rounded);
 }
 
+QString subfolderBelow(const ResizeOptions& options, const QString& imageSubfolder)
+{
+    if (options.presetFolder.isEmpty() || imageSubfolder.isEmpty())
+        return options.presetFolder + imageSubfolder;
+    return options.presetFolder + QLatin1Char('/') + imageSubfolder;
+}
+
 } // namespace ResizeRules

@@ -21,8 +21,7 @@ QString formatExtension(OutputFormat format);
 // The output file's base name (without extension). SourceName strips the last extension of
 // the source's name; CustomName is the custom name followed by the number as "%04d". Any other
 // code gives an empty string.
-QString outputBaseName(
-    OutputNaming naming, const QString& imageName, const QString& name, int num);
+QString outputBaseName(OutputNaming naming, const QString& imageName, const QString& name, int num);
 
 // Whether a custom name can start the name of a file in the output folder: it holds no path
 // separator and no NUL, and is neither "." nor "..". The empty name is usable (the number
@@ -31,6 +30,11 @@ bool isUsableCustomName(const QString& name);
 
 // The full output path: the folder joined with "base.ext" by one separator. With a naming code
 // other than SourceName and CustomName no file name is built and the result is the folder.
+// The folder below the output folder that an image's output goes into: the preset's folder of
+// a run of several presets, then the image's own subfolder (imageSubfolder, as --keep-tree
+// gives it); empty for the output folder itself. Not yet cleaned or checked.
+QString subfolderBelow(const ResizeOptions& options, const QString& imageSubfolder);
+
 QString outputPath(const QString& folder, OutputNaming naming, const QString& imageName,
     const QString& name, int num, OutputFormat format);
 

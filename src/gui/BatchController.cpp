@@ -16,9 +16,11 @@
 #include "gui/OutputPage.h"
 #include "gui/ProgressSheet.h"
 #include "gui/SizePage.h"
+#include "batch/BatchArguments.h"
 #include "batch/BatchJob.h"
 #include "batch/ImageList.h"
 #include "batch/StartCheck.h"
+#include "settings/Presets.h"
 #include "settings/Settings.h"
 #include "ui_ProgressPanel.h"
 
@@ -162,6 +164,16 @@ void BatchController::beep()
 
 void BatchController::startBatch()
 {
+    start({});
+}
+
+void BatchController::startBatchWithPresets(const QStringList& presetNames)
+{
+    start(presetNames);
+}
+
+void BatchController::start(const QStringList& presetNames)
+{
     // The sheets keep the start control out of reach from the start of a batch until its
     // closing alert is dismissed; this holds for any other way of calling it too.
     if (!mJob || mProgressSheet->isBusy())
@@ -170,7 +182,7 @@ void BatchController::startBatch()
     // The beep alone says nothing on a muted machine: the status bar names the problem.
     if (const std::optional<InputProblem> problem = inputProblem()) {
         if (problem->folderCanBeCreated) {
-            offerToCreateFolder(*problem);
+            offerToCreateFolder(*problem, presetNames);
             return;
         }
         beep();
@@ -178,21 +190,53 @@ void BatchController::startBatch()
         return;
     }
 
+    // The start number and the folder as the fields show them at this moment, not the
+    // stored settings.
+    const QString startNumber = mWindow->outputPage()->startNumberText();
+    const QString outputFolder = mWindow->outputPage()->outputFolderText();
+    auto asShown = [&](ResizeOptions& options) {
+        options.startNumber = startNumber;
+        options.outputFolder = outputFolder;
+    };
+    QList<ResizeOptions> outputs;
+    if (presetNames.isEmpty()) {
+        outputs << mSettings->resizeOptions();
+        asShown(outputs.first());
+    } else {
+        if (!mPresets)
+            return;
+        outputs = mPresets->runOutputs(presetNames, *mSettings, {});
+        for (ResizeOptions& options : outputs) {
+            asShown(options);
+            // A preset saved long ago may hold what no batch can start with.
+            const std::optional<StartCheck::Result> found
+                = StartCheck::check(StartCheck::inputOf(options, mImages->count()));
+            if (found) {
+                beep();
+                //: %1 a preset's name.
+                mWindow->showProblem(Page::Size,
+                    tr("The preset \"%1\" gives no output: pick it to see its settings")
+                        .arg(options.presetName),
+                    "presetButton");
+                return;
+            }
+        }
+        if (outputs.isEmpty())
+            return;
+    }
+
     mWindow->setCurrentPage(Page::Images);
-    mProgressSheet->setOutputFolder(mWindow->outputPage()->outputFolderText());
+    mProgressSheet->setOutputFolder(outputFolder);
     mProgressSheet->open();
     mWindow->setBatchRunning(true);
-    // The start number as the field shows it at this moment, not the stored setting.
-    ResizeOptions options = mSettings->resizeOptions();
-    options.startNumber = mWindow->outputPage()->startNumberText();
-    options.outputFolder = mWindow->outputPage()->outputFolderText();
-    const BatchArguments arguments(options, mSettings->effectiveJobs());
+    const BatchArguments arguments(outputs, mSettings->effectiveJobs());
     // Cannot be refused: the earlier batch left its loop before it sent the result whose
     // alert's dismissal ended isBusy().
     mJob->start(mImages, arguments);
 }
 
-void BatchController::offerToCreateFolder(const InputProblem& problem)
+void BatchController::offerToCreateFolder(
+    const InputProblem& problem, const QStringList& presetNames)
 {
     const QString folder = QDir::toNativeSeparators(mWindow->outputPage()->outputFolderText());
     auto* box = new QMessageBox(QMessageBox::Question, tr("Create the Output Folder?"),
@@ -204,9 +248,9 @@ void BatchController::offerToCreateFolder(const InputProblem& problem)
     box->setEscapeButton(QMessageBox::Cancel);
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->setWindowModality(Qt::WindowModal);
-    connect(box, &QMessageBox::finished, this, [this, box, create, problem] {
+    connect(box, &QMessageBox::finished, this, [this, box, create, problem, presetNames] {
         if (box->clickedButton() == create) {
-            createFolderAndStart(problem);
+            createFolderAndStart(problem, presetNames);
             return;
         }
         mWindow->showProblem(problem.page, problem.message, problem.control);
@@ -214,7 +258,8 @@ void BatchController::offerToCreateFolder(const InputProblem& problem)
     box->open();
 }
 
-void BatchController::createFolderAndStart(const InputProblem& problem)
+void BatchController::createFolderAndStart(
+    const InputProblem& problem, const QStringList& presetNames)
 {
     const QString folder = mWindow->outputPage()->outputFolderText();
     // std::filesystem rather than QDir::mkpath: it says why a folder cannot be made (a file
@@ -236,7 +281,7 @@ void BatchController::createFolderAndStart(const InputProblem& problem)
         box->open();
         return;
     }
-    startBatch();
+    start(presetNames);
 }
 
 void BatchController::batchFinished()

@@ -2,6 +2,7 @@
 
 #include <QObject>
 #include <QString>
+#include <QStringList>
 
 #include <memory>
 #include <optional>
@@ -12,6 +13,7 @@ class QDialog;
 
 class BatchJob;
 class ImageList;
+class Presets;
 class ProgressSheet;
 class Settings;
 
@@ -38,6 +40,8 @@ public:
     // The batch; null after shutDown().
     BatchJob* job() const { return mJob.get(); }
     ProgressSheet* progressSheet() const { return mProgressSheet; }
+    // The presets startBatchWithPresets() finds by name; they outlive this object.
+    void setPresets(const Presets* presets) { mPresets = presets; }
 
 public slots:
     // Checks the controls in a fixed order; at the first failed check it beeps, turns to the
@@ -45,6 +49,9 @@ public slots:
     // and changes nothing else. When every check passes it turns to the first tab, raises the run
     // flag, opens the progress sheet and starts the worker, and returns at once.
     void startBatch();
+    // The same, writing every image once with each preset named, in their order, each
+    // preset's files in a folder of the output folder named after it.
+    void startBatchWithPresets(const QStringList& presetNames);
     // Lets the batch end after the images in progress, which complete.
     void stopBatch();
     // Quitting: a batch still running finishes its image in progress, then the list goes.
@@ -76,13 +83,16 @@ private:
     void beep();
     // Asks whether to create the missing output folder: Create makes it and starts the batch
     // again, Cancel turns to the Output tab with the problem's message, as a failed check does.
-    void offerToCreateFolder(const InputProblem& problem);
-    void createFolderAndStart(const InputProblem& problem);
+    void offerToCreateFolder(const InputProblem& problem, const QStringList& presetNames);
+    void createFolderAndStart(const InputProblem& problem, const QStringList& presetNames);
+    // startBatch() with the presets of the run (none: the settings as they are).
+    void start(const QStringList& presetNames);
     void batchFinished();
     bool eventFilter(QObject* watched, QEvent* event) override;
 
     MainWindow* mWindow;
     Settings* mSettings;
+    const Presets* mPresets = nullptr;
     std::unique_ptr<Ui::ProgressPanel> mProgressUi;
     QDialog* mProgressPanel = nullptr; // a child of the window
     // Drives mProgressPanel and the closing alert for the batch worker.

@@ -6,6 +6,7 @@
 #include <QSettings>
 
 #include "gui/BatchController.h"
+#include "gui/PresetController.h"
 #include "gui/ImagesPage.h"
 #include "gui/OutputPage.h"
 #include "gui/SizePage.h"
@@ -69,6 +70,9 @@ void MainController::show()
     ImagesPage* images = window->imagesPage();
     window->setSettings(mSettings.get());
     size->setSettings(mSettings.get(), mStore);
+    mBatch->setPresets(&presets()->presets());
+    connect(presets(), &PresetController::runWithPresetsRequested, mBatch.get(),
+        &BatchController::startBatchWithPresets);
     output->setSettings(mSettings.get());
     images->setImages(mImages.get(), mBatch->job());
     images->setSettings(mSettings.get());

@@ -1,7 +1,11 @@
 #include "PresetController.h"
 
+#include <QDialog>
 #include <QDialogButtonBox>
 #include <QInputDialog>
+#include <QLabel>
+#include <QListWidget>
+#include <QVBoxLayout>
 #include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
@@ -45,6 +49,8 @@ void PresetController::fillMenu()
     mMenu->addSeparator();
     connect(mMenu->addAction(tr("Save Current Settings as Preset…")), &QAction::triggered, this,
         &PresetController::askNameToSave);
+    connect(mMenu->addAction(tr("Write with Several Presets…")), &QAction::triggered, this,
+        &PresetController::askPresetsToRun);
     // The submenus are made once: clear() deletes actions, not the menus they open.
     QMenu* rename = mRenameMenu;
     QMenu* remove = mDeleteMenu;
@@ -170,4 +176,52 @@ void PresetController::showNameProblem(Presets::NameProblem problem, const QStri
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->setWindowModality(Qt::WindowModal);
     box->open();
+}
+
+void PresetController::askPresetsToRun()
+{
+    auto* dialog = new QDialog(mButton->window());
+    dialog->setWindowTitle(tr("Write with Several Presets"));
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->setWindowModality(Qt::WindowModal);
+    auto* layout = new QVBoxLayout(dialog);
+    auto* label = new QLabel(tr("Each image is written once with each preset checked, into a "
+                                "folder of the output folder named after the preset."),
+        dialog);
+    label->setWordWrap(true);
+    layout->addWidget(label);
+    auto* list = new QListWidget(dialog);
+    list->setObjectName(QStringLiteral("presetChecklist"));
+    list->setAccessibleName(tr("Presets"));
+    for (const Preset& preset : mPresets.all()) {
+        auto* item = new QListWidgetItem(preset.name, list);
+        item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsUserCheckable);
+        item->setCheckState(Qt::Unchecked);
+    }
+    layout->addWidget(list);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Cancel, dialog);
+    QPushButton* resize = buttons->addButton(tr("Resize"), QDialogButtonBox::AcceptRole);
+    resize->setEnabled(false);
+    layout->addWidget(buttons);
+    auto checked = [list] {
+        QStringList names;
+        for (int row = 0; row < list->count(); ++row) {
+            if (list->item(row)->checkState() == Qt::Checked)
+                names << list->item(row)->text();
+        }
+        return names;
+    };
+    connect(list, &QListWidget::itemChanged, resize,
+        [resize, checked] { resize->setEnabled(!checked().isEmpty()); });
+    // Space checks the item with the keyboard's focus; a click anywhere on the row does too.
+    connect(list, &QListWidget::itemActivated, list, [](QListWidgetItem* item) {
+        item->setCheckState(item->checkState() == Qt::Checked ? Qt::Unchecked : Qt::Checked);
+    });
+    connect(buttons, &QDialogButtonBox::rejected, dialog, &QDialog::reject);
+    connect(buttons, &QDialogButtonBox::accepted, dialog, [this, dialog, checked] {
+        const QStringList names = checked();
+        dialog->accept();
+        emit runWithPresetsRequested(names);
+    });
+    dialog->open();
 }

@@ -42,6 +42,8 @@ signals:
     // A preset was written into the settings: the pages show it again (and a message in the
     // status bar goes with it).
     void picked();
+    // The user chose to write every image once with each of these presets, in this order.
+    void runWithPresetsRequested(const QStringList& names);
 
 private:
     void fillMenu();
@@ -52,6 +54,8 @@ private:
     // in the dialog. For a dialog that is open.
     void acceptOnlyFreeNames(QInputDialog* dialog, const QString& except = QString());
     void confirmDelete(const QString& name);
+    // A checklist of every preset; Resize asks for a run with those checked.
+    void askPresetsToRun();
     void showNameProblem(Presets::NameProblem problem, const QString& name);
 
     QPushButton* mButton;

@@ -80,6 +80,10 @@ struct ResizeOptions
 
     // The output file.
     QString outputFolder;
+    QString presetName; // of the preset a run writes with; empty when none
+    // A folder below outputFolder that every output goes into (each preset's own in a run of
+    // several): one plain folder name; empty for none.
+    QString presetFolder;
     OutputNaming naming = OutputNaming::SourceName;
     QString baseName; // of custom names
     QString startNumber; // of custom names, as typed

@@ -1,6 +1,7 @@
 #include "Presets.h"
 
 #include <algorithm>
+#include <memory>
 #include <utility>
 
 #include <QCoreApplication>
@@ -214,4 +215,46 @@ bool Presets::apply(const QString& name, Settings& settings) const
         return false;
     settings.applyPresetValues(preset.values);
     return true;
+}
+
+QList<ResizeOptions> Presets::runOutputs(const QStringList& names, const Settings& base,
+    const std::function<void(Settings&)>& adjust, QStringList* unknown) const
+{
+    const std::unique_ptr<Settings> run = base.detachedCopy();
+    if (adjust)
+        adjust(*run);
+    const ResizeOptions shared = run->resizeOptions();
+    QList<ResizeOptions> outputs;
+    for (const QString& name : names) {
+        const Preset preset = find(name);
+        if (preset.name.isEmpty()) {
+            if (unknown)
+                unknown->append(name);
+            continue;
+        }
+        const std::unique_ptr<Settings> settings = base.detachedCopy();
+        settings->applyPresetValues(preset.values);
+        if (adjust)
+            adjust(*settings);
+        ResizeOptions options = settings->resizeOptions();
+        options.presetName = preset.name;
+        if (names.size() > 1) {
+            options.outputFolder = shared.outputFolder;
+            options.presetFolder = folderName(preset.name);
+        }
+        outputs << options;
+    }
+    return outputs;
+}
+
+QString Presets::folderName(const QString& presetName)
+{
+    if (presetName == QLatin1String(".") || presetName == QLatin1String(".."))
+        return QStringLiteral("_");
+    QString folder = presetName;
+    for (QChar& c : folder) {
+        if (c == QLatin1Char('/') || c.category() == QChar::Other_Control)
+            c = QLatin1Char('_');
+    }
+    return folder;
 }

@@ -1,8 +1,13 @@
 #pragma once
 
+#include <functional>
+
 #include <QList>
 #include <QString>
+#include <QStringList>
 #include <QVariantMap>
+
+#include "model/ResizeOptions.h"
 
 class QSettings;
 class Settings;
@@ -59,6 +64,18 @@ public:
     bool apply(const QString& name, Settings& settings) const;
 
     static QList<Preset> builtIn();
+
+    // The outputs of a run that writes every image once with each preset named, in that
+    // order: base's values with the preset's over them, then adjust's changes (the options
+    // given for the run itself win over the preset's). With several presets, every output goes
+    // into the output folder of base and adjust, in a folder named after its preset, unless
+    // the output names hold the preset's name already. Names no preset has go to unknown,
+    // and leave no output.
+    QList<ResizeOptions> runOutputs(const QStringList& names, const Settings& base,
+        const std::function<void(Settings&)>& adjust, QStringList* unknown = nullptr) const;
+    // A folder name for a preset's outputs: its name, with what cannot be in a file's name
+    // ("/", control characters; "." and ".." whole) replaced by "_".
+    static QString folderName(const QString& presetName);
 
 private:
     QList<Preset> userPresets() const;

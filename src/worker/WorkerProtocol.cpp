@@ -73,9 +73,9 @@ namespace {
 auto fields(ResizeOptions& o)
 {
     return std::tie(o.unit, o.width, o.height, o.resolution, o.proportional, o.givenSide,
-        o.longShortSides, o.noEnlarge, o.boxMode, o.cropPosition, o.outputFolder, o.naming,
-        o.baseName, o.startNumber, o.existingFile, o.format, o.quality, o.metadata,
-        o.tiffCompression, o.flatten, o.background, o.maxPixels, o.decoderMemoryMiB,
+        o.longShortSides, o.noEnlarge, o.boxMode, o.cropPosition, o.outputFolder, o.presetName,
+        o.presetFolder, o.naming, o.baseName, o.startNumber, o.existingFile, o.format, o.quality,
+        o.metadata, o.tiffCompression, o.flatten, o.background, o.maxPixels, o.decoderMemoryMiB,
         o.decoderSeconds);
 }
 

@@ -11,6 +11,7 @@
 #include <unistd.h>
 
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -257,6 +258,9 @@ private slots:
             << QStringList { "-o", "out", "--null", "in/a.jpg" } << "--null goes with";
         QTest::newRow("source outside the kept tree") << QStringList { "-o", "out", "--keep-tree",
             "out", "in/a.jpg" } << "is not below the folder of --keep-tree";
+        QTest::newRow("unknown preset") << QStringList { "-o", "out", "--preset", "Web 1600 px",
+            "--preset", "Nope", "in/a.jpg" }
+                                        << "no preset is named \"Nope\"";
         QTest::newRow("dry run with save")
             << QStringList { "-o", "out", "--dry-run", "--save", "in/a.jpg" } << "--dry-run";
     }
@@ -277,9 +281,8 @@ private slots:
     // The window's settings file drives the run; a run without --save leaves it as it was.
     void storedSettingsDriveTheRun()
     {
-        storeSettings(
-            { { "dest", mOut }, { "widthValue", 50 }, { "heightValue", 40 }, { "formatMenu", 2 },
-                { "proportional", false } });
+        storeSettings({ { "dest", mOut }, { "widthValue", 50 }, { "heightValue", 40 },
+            { "formatMenu", 2 }, { "proportional", false } });
         const QByteArray before = settingsBytes();
         source("a.jpg");
         source("b.png");
@@ -979,6 +982,46 @@ private slots:
         QCOMPARE(again.exitCode, 0);
         QVERIFY2(again.err.isEmpty(), qPrintable(again.err));
         QVERIFY(again.out.isEmpty());
+    }
+
+    // --preset applies a preset under the options given; repeated, every image is written once
+    // per preset, each preset's files in a folder of their own, reported per file.
+    void severalPresetsInOneRun()
+    {
+        storeSettings({ { "presets/1/presetName", "Tiny" }, { "presets/1/widthValue", 40 },
+            { "presets/1/heightValue", 40 }, { "presets/1/tagSides", 3 },
+            { "presets/1/proportional", true }, { "presets/1/formatMenu", 2 },
+            { "presets/size", 1 } });
+        source("a.jpg", 800, 600);
+        source("b.jpg", 600, 800);
+        const Result several = run({ "-o", "out", "--json", "--preset", "Thumbnail 256 px",
+            "--preset", "Tiny", "in/a.jpg", "in/b.jpg" });
+        QVERIFY2(several.exitCode == 0, qPrintable(several.err));
+        QStringList written;
+        for (QDirIterator it(mOut, QDir::Files, QDirIterator::Subdirectories); it.hasNext();)
+            written << QDir(mOut).relativeFilePath(it.next());
+        written.sort();
+        QCOMPARE(written,
+            QStringList({ "Thumbnail 256 px/a.jpg", "Thumbnail 256 px/b.jpg", "Tiny/a.png",
+                "Tiny/b.png" }));
+        const QList<QJsonObject> lines = jsonLines(several.out);
+        QCOMPARE(lines.size(), 5);
+        const QStringList presets = { "Thumbnail 256 px", "Tiny", "Thumbnail 256 px", "Tiny" };
+        const QList<int> longSides = { 256, 40, 256, 40 };
+        for (int i = 0; i < 4; ++i) {
+            const QJsonObject image = lines.at(i);
+            QCOMPARE(image.value("preset").toString(), presets.at(i));
+            const TestSupport::Facts facts = TestSupport::inspect(image.value("output").toString());
+            QCOMPARE(std::max(facts.width, facts.height), longSides.at(i));
+        }
+        QCOMPARE(lines.at(4).value("written").toInt(), 4);
+
+        // One preset: its settings, in the output folder itself; an option given wins.
+        QVERIFY(QDir(mOut).removeRecursively() && QDir().mkpath(mOut));
+        const Result one = run({ "-o", "out", "--preset", "Tiny", "-f", "jpeg", "in/a.jpg" });
+        QCOMPARE(one.exitCode, 0);
+        QCOMPARE(outputFiles(), QStringList({ "a.jpg" }));
+        QCOMPARE(TestSupport::inspect(QDir(mOut).filePath("a.jpg")).width, 40);
     }
 
     // -R stays inside the folder given: links in it to a folder or an image elsewhere (a

@@ -8,6 +8,8 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
 #include <QMainWindow>
 #include <QMessageBox>
 #include <QProcess>
@@ -640,6 +642,43 @@ private slots:
             QCOMPARE(facts.height, 30);
         }
         QVERIFY(!QFile::exists(logFile()));
+    }
+
+    // The presets checked in "Write with Several Presets…" each write every image into a
+    // folder of their own; the alert counts files.
+    void severalPresetsFromTheChecklist()
+    {
+        start(validSettings());
+        mController->addFiles({ TestSupport::writeImage(mIn + "/a.jpg", 800, 600),
+            TestSupport::writeImage(mIn + "/b.png", 600, 800) });
+        QMenu* menu = widget<QPushButton>("presetButton")->menu();
+        emit menu->aboutToShow();
+        for (QAction* action : menu->actions()) {
+            if (action->text() == QStringLiteral("Write with Several Presets…"))
+                action->trigger();
+        }
+        auto* list = widget<QListWidget>("presetChecklist");
+        QVERIFY(list);
+        QPushButton* resize = nullptr;
+        for (auto* candidate : list->parentWidget()->findChildren<QPushButton*>()) {
+            if (candidate->text() == QStringLiteral("Resize"))
+                resize = candidate;
+        }
+        QVERIFY(resize && !resize->isEnabled());
+        for (const QString& name :
+            { QStringLiteral("Thumbnail 256 px"), QStringLiteral("Web 1600 px") })
+            list->findItems(name, Qt::MatchExactly).first()->setCheckState(Qt::Checked);
+        QVERIFY(resize->isEnabled());
+        resize->click();
+        QVERIFY(waitForAlert());
+
+        QCOMPARE(
+            TestSupport::filesIn(mOut + "/Thumbnail 256 px"), QStringList({ "a.jpg", "b.jpg" }));
+        QCOMPARE(TestSupport::filesIn(mOut + "/Web 1600 px"), QStringList({ "a.jpg", "b.jpg" }));
+        QCOMPARE(TestSupport::inspect(mOut + "/Thumbnail 256 px/b.jpg").height, 256);
+        QCOMPARE(TestSupport::inspect(mOut + "/Web 1600 px/a.jpg").width, 800); // never enlarged
+        QVERIFY2(outcomeSentence(alert()).contains("each of 2 presets"),
+            qPrintable(alert()->informativeText()));
     }
 
     // One image fails: a critical alert with the count, both buttons, and the failed image
