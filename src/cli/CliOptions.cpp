@@ -228,6 +228,10 @@ CliOptions CliOptions::parse(const QStringList& arguments)
         + example("ostrel-batch -R --keep-tree photos -o web -w 1600 --existing skip photos",
             tr("every image below photos, in the same subfolders below web; run again after an\n"
                "      interruption, it writes only what is missing"))
+        + example("ostrel-batch -o out --preset \"Web 1600 px\" --preset \"Thumbnail 256 px\" "
+                  "*.jpg",
+            tr("every photo for the web and as a thumbnail, in out/Web 1600 px and\n"
+               "      out/Thumbnail 256 px"))
         + example("ostrel-batch -R --shard 2/3 -o /shared/out -w 800 photos",
             tr("the second of three machines sharing the work"))
         + QLatin1Char('\n')
