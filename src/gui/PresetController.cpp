@@ -213,7 +213,8 @@ void PresetController::askPresetsToRun()
     };
     connect(list, &QListWidget::itemChanged, resize,
         [resize, checked] { resize->setEnabled(!checked().isEmpty()); });
-    // Space checks the item with the keyboard's focus; a click anywhere on the row does too.
+    // Space and a click on the box check an item (the view's own handling); Return and a
+    // double click on the row do too.
     connect(list, &QListWidget::itemActivated, list, [](QListWidgetItem* item) {
         item->setCheckState(item->checkState() == Qt::Checked ? Qt::Unchecked : Qt::Checked);
     });
