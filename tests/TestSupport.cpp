@@ -569,8 +569,10 @@ ResizeStatus renderToFile(
     if (!rendered.ok())
         return rendered;
     status = output.commit();
-    if (status.ok())
+    if (status.ok()) {
         status.message = rendered.message;
+        status.encoded = rendered.encoded;
+    }
     return status;
 }
 

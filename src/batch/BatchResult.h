@@ -28,7 +28,8 @@ struct BatchFailure
 };
 
 // An image written with something to know about it: "first frame of 12" of an animation
-// written into a format that does not animate, "first page of 3" of a document.
+// written into a format that does not animate, "first page of 3" of a document, "quality 62 to
+// fit 100 kB" of a file that the size limit asked for.
 struct BatchNote
 {
     QString name; // name(), as in the report's other lines
@@ -42,10 +43,14 @@ struct BatchImageReport
     int position = 0; // in the list, from 0
     QString source; // the source's path
     QString output; // the file written; empty when none was
-    ResizeStatus status; // Skipped for an image left alone by choice
+    // Skipped for an image left alone by choice; for one written, status.encoded holds the
+    // quality and the scale it needed to fit the size limit.
+    ResizeStatus status;
     int sourceWidth = 0; // the source's pixel size; 0 when it was not read
     int sourceHeight = 0;
-    int outputWidth = 0; // the pixel size asked of the render; 0 when it was not reached
+    // The pixel size asked of the render, or the one written when the size limit made it
+    // smaller; 0 when it was not reached.
+    int outputWidth = 0;
     int outputHeight = 0;
     qint64 bytes = 0; // the size of the file written
     qint64 milliseconds = 0; // how long the render took

@@ -13,6 +13,7 @@
 
 #include "codec/FileNames.h"
 #include "codec/ImageCodec.h"
+#include "model/FileSizeLimit.h"
 #include "model/OutputFormat.h"
 #include "core/ResizeRules.h"
 #include "batch/StartCheck.h"
@@ -397,6 +398,13 @@ CliOptions CliOptions::parse(const QStringList& arguments)
                 QDir::cleanPath(
                     QDir::current().absoluteFilePath(FileNames::withHomeExpanded(value))));
             break;
+        case SettingOption::Kind::FileSize: {
+            const auto bytes = FileSizeLimit::parse(value);
+            if (!bytes || *bytes > option.max)
+                return bad(name, value, expected);
+            options.mOverrides.insert(key, static_cast<int>(*bytes));
+            break;
+        }
         case SettingOption::Kind::WholeNumberText: {
             bool ok = false;
             value.trimmed().toInt(&ok);

@@ -97,7 +97,8 @@ QJsonObject CliProgress::imageJson(const BatchImageReport& report)
     QJsonObject object { { "type", "image" }, { "status", word }, { "reason", reason },
         { "sourceWidth", report.sourceWidth }, { "sourceHeight", report.sourceHeight },
         { "width", report.outputWidth }, { "height", report.outputHeight },
-        { "bytes", report.bytes }, { "milliseconds", report.milliseconds } };
+        { "bytes", report.bytes }, { "milliseconds", report.milliseconds },
+        { "quality", status.encoded.quality }, { "scale", status.encoded.scale } };
     insertPath(object, QStringLiteral("source"), report.source);
     insertPath(object, QStringLiteral("output"), report.output);
     if (!report.preset.isEmpty())

@@ -34,7 +34,8 @@ public:
     // Writes one object as a line of compact JSON.
     static void writeJsonLine(std::FILE* stream, const QJsonObject& object);
     // An image's line: source, output (null when none), status (written, failed, skipped),
-    // reason (null or the text), pixel sizes, bytes and milliseconds.
+    // reason (null or the text), pixel sizes, bytes and milliseconds, the quality written (-1
+    // when the format takes none) and the scale the size limit made each side (1 for none).
     static QJsonObject imageJson(const BatchImageReport& report);
     // Sets key to a path as text. JSON holds only text: a path that is not valid UTF-8 shows
     // each of its other bytes as U+FFFD there, and its exact bytes go under key + "_bytes", in

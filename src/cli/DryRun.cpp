@@ -13,6 +13,7 @@
 #include "core/NoReplaceFile.h"
 #include "core/PrintableText.h"
 #include "core/ResizeRules.h"
+#include "model/FileSizeLimit.h"
 #include "worker/WorkerProcess.h"
 
 namespace {
@@ -94,6 +95,7 @@ QList<DryRun::Plan> DryRun::plan(const ResizeOptions& options, const QList<Image
                 }
             }
         }
+        plan.maxFileSize = options.maxFileSize;
         claimed.insert(plan.output);
         plans << plan;
     }
@@ -109,6 +111,9 @@ QString DryRun::line(const Plan& plan)
                    .arg(plan.source, plan.output)
                    .arg(plan.width)
                    .arg(plan.height);
+        if (plan.maxFileSize > 0)
+            text += tr(", at most %1 (quality and size decided when encoding)")
+                        .arg(FileSizeLimit::text(plan.maxFileSize));
         if (!plan.reason.isEmpty())
             text += QStringLiteral(" (") + plan.reason + QLatin1Char(')');
         break;
@@ -129,7 +134,8 @@ QJsonObject DryRun::json(const Plan& plan)
     QJsonObject object { { "type", "plan" }, { "status", words[static_cast<int>(plan.outcome)] },
         { "reason", plan.reason.isEmpty() ? QJsonValue() : QJsonValue(plan.reason) },
         { "sourceWidth", plan.sourceWidth }, { "sourceHeight", plan.sourceHeight },
-        { "width", plan.width }, { "height", plan.height } };
+        { "width", plan.width }, { "height", plan.height },
+        { "maxFileSize", plan.maxFileSize > 0 ? QJsonValue(plan.maxFileSize) : QJsonValue() } };
     CliProgress::insertPath(object, QStringLiteral("source"), plan.source);
     CliProgress::insertPath(object, QStringLiteral("output"), plan.output);
     return object;

@@ -41,12 +41,16 @@ public:
         int sourceHeight = 0;
         int width = 0;
         int height = 0;
+        // The size limit in bytes; 0 for none. With one, width x height is the most the file
+        // gets: its quality and pixel size are decided when it is encoded.
+        qint64 maxFileSize = 0;
     };
 
     static QList<Plan> plan(const ResizeOptions& options, const QList<Image>& images);
 
-    // One line of the plain report: "source -> output, 800 x 600 px", and what happens to
-    // a name that is taken; control characters quoted (PrintableText).
+    // One line of the plain report: "source -> output, 800 x 600 px", what the size limit
+    // leaves to the encoder, and what happens to a name that is taken; control characters
+    // quoted (PrintableText).
     static QString line(const Plan& plan);
     // The same as a JSON object.
     static QJsonObject json(const Plan& plan);

@@ -426,7 +426,7 @@ int main(int argc, char* argv[])
             QJsonObject line { { "type", "image" }, { "output", QJsonValue() },
                 { "status", "not processed" }, { "reason", QJsonValue() }, { "sourceWidth", 0 },
                 { "sourceHeight", 0 }, { "width", 0 }, { "height", 0 }, { "bytes", 0 },
-                { "milliseconds", 0 } };
+                { "milliseconds", 0 }, { "quality", -1 }, { "scale", 1.0 } };
             CliProgress::insertPath(line, QStringLiteral("source"), image->path());
             if (const QString& preset = outputs.at(slot % result.outputsPerImage).presetName;
                 !preset.isEmpty())

@@ -1,5 +1,6 @@
 #include "Encoder.h"
 
+#include <QBuffer>
 #include <QCoreApplication>
 #include <QImage>
 #include <QImageWriter>
@@ -11,8 +12,10 @@
 #include <sys/stat.h>
 
 #include "CodecError.h"
+#include "FileSizeFit.h"
 #include "OutputSink.h"
 #include "WholeDataCheck.h"
+#include "model/FileSizeLimit.h"
 
 using vips::VError;
 using vips::VImage;
@@ -89,7 +92,7 @@ void stopWhenSinkStops(const VImage& image, OutputSink* sink)
 }
 
 // BMP through Qt's writer, which stores the resolution as pixels per metre.
-void saveBmp(const VImage& image, OutputSink* sink, float resolution)
+void saveBmp(const VImage& image, QIODevice* device, float resolution)
 {
     VImage rgb = image.bands() == 3 ? image : image.extract_band(0, VImage::option()->set("n", 3));
     size_t length = 0;
@@ -102,14 +105,76 @@ void saveBmp(const VImage& image, OutputSink* sink, float resolution)
     const int dpm = static_cast<int>(std::lround(resolution / 0.0254));
     picture.setDotsPerMeterX(dpm);
     picture.setDotsPerMeterY(dpm);
-    SinkDevice device(sink);
-    device.open(QIODevice::WriteOnly | QIODevice::Unbuffered);
-    QImageWriter writer(&device, "bmp");
+    QImageWriter writer(device, "bmp");
     if (!writer.write(picture))
         throw VError(writer.errorString().toStdString());
 }
 
-void save(VImage image, const RenderRequest& request, OutputSink* sink)
+// The saver's options for a quality on libjpeg's scale (ignored by a format that takes none).
+VOption* saverOptions(
+    const Saver& saver, const OutputFormats::Info& format, const RenderRequest& request, int quality)
+{
+    VOption* options = VImage::option();
+    if (saver.losslessAtFullQuality && quality == 100)
+        options->set("lossless", true);
+    else if (format.takesQuality)
+        options->set("Q", quality);
+    if (format.choosesCompression && request.tiffCompression == TiffCompression::Lzw)
+        options->set("compression", VIPS_FOREIGN_TIFF_COMPRESSION_LZW)
+            ->set("predictor", VIPS_FOREIGN_TIFF_PREDICTOR_HORIZONTAL);
+    return options;
+}
+
+// The file in memory, as save() would write it.
+QByteArray encodeInMemory(const VImage& image, const Saver& saver,
+    const OutputFormats::Info& format, const RenderRequest& request, int quality)
+{
+    if (!saver.libvipsSaver) {
+        QBuffer buffer;
+        buffer.open(QIODevice::WriteOnly);
+        saveBmp(image, &buffer, request.resolution);
+        return buffer.data();
+    }
+    void* data = nullptr;
+    size_t length = 0;
+    image.write_to_buffer(
+        saver.libvipsSaver, &data, &length, saverOptions(saver, format, request, quality));
+    QByteArray bytes(static_cast<const char*>(data), static_cast<qsizetype>(length));
+    g_free(data);
+    return bytes;
+}
+
+// What the size limit asked of a file, for the report: "quality 62 to fit 100 kB"; empty when
+// the file fitted as it was set.
+QString fitNote(const FittedFile& fitted, int setQuality, qint64 limit)
+{
+    const QString size = FileSizeLimit::text(limit);
+    const int percent = static_cast<int>(std::lround(fitted.scale * 100.0));
+    if (fitted.scale < 1.0 && fitted.quality >= 0)
+        return QCoreApplication::translate("ImageCodec", "quality %1, made %2 % as large to fit %3")
+            .arg(fitted.quality)
+            .arg(percent)
+            .arg(size);
+    if (fitted.scale < 1.0)
+        return QCoreApplication::translate("ImageCodec", "made %1 % as large to fit %2")
+            .arg(percent)
+            .arg(size);
+    if (fitted.quality < setQuality)
+        return QCoreApplication::translate("ImageCodec", "quality %1 to fit %2")
+            .arg(fitted.quality)
+            .arg(size);
+    return QString();
+}
+
+// The image's file did not fit the size limit at any quality or size tried.
+struct LimitNotMet
+{
+    qint64 limit = 0;
+};
+
+// Writes the image through the sink and says how: the quality, the size and, when the size
+// limit changed either, a note.
+ResizeStatus save(VImage image, const RenderRequest& request, OutputSink* sink)
 {
     const OutputFormats::Info* format = OutputFormats::find(request.format);
     const Saver* saver = saverFor(request.format);
@@ -123,23 +188,42 @@ void save(VImage image, const RenderRequest& request, OutputSink* sink)
         image.set(VIPS_META_RESOLUTION_UNIT, "in");
     }
     stopWhenSinkStops(image, sink);
+    const int quality = format->takesQuality ? jpegQuality(request.quality) : -1;
+    ResizeStatus written;
+    written.encoded = { .quality = quality,
+        .scale = 1.0,
+        .width = image.width(),
+        .height = vips_image_get_page_height(image.get_image()) };
+
+    if (request.maxFileSize > 0) {
+        const FittedFile fitted = fitFileSize(image, request.maxFileSize, quality,
+            jpegQuality(request.minQuality), [&](const VImage& trial, int trialQuality) {
+                if (sink->shouldStop())
+                    throw VError("abandoned");
+                return encodeInMemory(trial, *saver, *format, request, trialQuality);
+            });
+        if (fitted.bytes.isEmpty())
+            throw LimitNotMet { request.maxFileSize };
+        sink->write(fitted.bytes.constData(), fitted.bytes.size()); // a failure stays in the sink
+        written.encoded
+            = { fitted.quality, fitted.scale, fitted.width, fitted.height };
+        written.message = fitNote(fitted, quality, request.maxFileSize);
+        return written;
+    }
+
     if (!saver->libvipsSaver) {
-        saveBmp(image, sink, request.resolution);
-        return;
+        SinkDevice device(sink);
+        device.open(QIODevice::WriteOnly | QIODevice::Unbuffered);
+        saveBmp(image, &device, request.resolution);
+        return written;
     }
     const VTarget target = sink->libvipsTarget();
-    VOption* options = VImage::option();
-    if (saver->losslessAtFullQuality && jpegQuality(request.quality) == 100)
-        options->set("lossless", true);
-    else if (format->takesQuality)
-        options->set("Q", jpegQuality(request.quality));
-    if (format->choosesCompression && request.tiffCompression == TiffCompression::Lzw)
-        options->set("compression", VIPS_FOREIGN_TIFF_COMPRESSION_LZW)
-            ->set("predictor", VIPS_FOREIGN_TIFF_PREDICTOR_HORIZONTAL);
-    image.write_to_target(saver->libvipsSaver, target, options);
+    image.write_to_target(
+        saver->libvipsSaver, target, saverOptions(*saver, *format, request, quality));
     // Whatever the saver left in the target's buffer goes out now, checked like the rest.
     if (vips_target_end(target.get_target()) != 0)
         throw VError();
+    return written;
 }
 
 } // namespace
@@ -152,12 +236,16 @@ ResizeStatus encode(const VImage& image, const RenderRequest& request, int descr
     // failed, which tells that apart from the encoder's own failure.
     WholeDataCheck::Watch source;
     QString encoderError;
+    ResizeStatus written;
+    qint64 limitNotMet = 0;
     try {
-        save(WholeDataCheck::watched(image, &source), request, &sink);
+        written = save(WholeDataCheck::watched(image, &source), request, &sink);
     } catch (const VError& e) {
         encoderError = takeError(e);
         if (encoderError.isEmpty())
             encoderError = QCoreApplication::translate("ImageCodec", "the encoder failed");
+    } catch (const LimitNotMet& missed) {
+        limitNotMet = missed.limit;
     }
     if (sink.abandoned() || (request.abandon && request.abandon->load()))
         return { ResizeError::WriteFailed,
@@ -168,15 +256,19 @@ ResizeStatus encode(const VImage& image, const RenderRequest& request, int descr
         return { ResizeError::DecodeFailed, encoderError };
     if (!encoderError.isEmpty())
         return { ResizeError::WriteFailed, encoderError };
-    struct stat written = {};
-    if (::fstat(descriptor, &written) != 0)
+    if (limitNotMet > 0)
+        return { ResizeError::InvalidSettings,
+            QCoreApplication::translate("ImageCodec", "cannot be made smaller than %1 bytes")
+                .arg(limitNotMet) };
+    struct stat file = {};
+    if (::fstat(descriptor, &file) != 0)
         return { ResizeError::WriteFailed, systemMessage(errno) };
-    if (sink.length() <= 0 || written.st_size != sink.length())
+    if (sink.length() <= 0 || file.st_size != sink.length())
         return { ResizeError::WriteFailed,
             QCoreApplication::translate("ImageCodec", "%1 of %2 bytes written")
-                .arg(written.st_size)
+                .arg(file.st_size)
                 .arg(sink.length()) };
-    return {};
+    return written;
 }
 
 int jpegQuality(float factor)

@@ -15,7 +15,10 @@ namespace ImageCodec {
 // Encodes the image into the open file and says which step failed, if one did: the file
 // (a write failure with the system's reason), the source's pipeline (the source's fault), or
 // the encoder (a write failure with its reason). The written length is checked against the
-// file's. Throws nothing.
+// file's. With a size limit (request.maxFileSize) the file is found in memory first
+// (FileSizeFit); one that cannot be made to fit is an InvalidSettings, and nothing is written.
+// Written, the status says the quality, scale and pixel size of the file and, when the limit
+// changed them, has a note in its message. Throws nothing.
 ResizeStatus encode(const vips::VImage& image, const RenderRequest& request, int descriptor);
 
 } // namespace ImageCodec

@@ -174,8 +174,13 @@ ResizeStatus render(const RenderRequest& request, int sourceFile, int output)
     } while (whole.shouldRenderAgain());
     if (!encoded.ok())
         return encoded;
-    // Written whole: the message says what of the source it holds, when not all of it.
-    return { ResizeError::None, note };
+    // Written whole: the message says what of the source it holds, when not all of it, and
+    // what the size limit asked of it.
+    if (!note.isEmpty() && !encoded.message.isEmpty())
+        encoded.message = note + QStringLiteral("; ") + encoded.message;
+    else if (!note.isEmpty())
+        encoded.message = note;
+    return encoded;
 }
 
 PreviewResult decodePreview(const QString& path, int boxPixels, qint64 maxPixels)

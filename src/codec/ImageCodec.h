@@ -96,6 +96,10 @@ struct RenderRequest
     CropPosition cropPosition = CropPosition::Centre;
     OutputFormat format = OutputFormat::Jpeg;
     float quality = 1.0f; // compression factor 0..1 (1 = best; lossless where the format can)
+    // The largest file to write, in bytes; 0 for no limit. The quality is lowered to fit, not
+    // below minQuality, and then the image is made smaller.
+    qint64 maxFileSize = 0;
+    float minQuality = 0.30f;
     float resolution = 72.0f; // pixels per inch stated in the file
     bool flatten = false; // composite over background
     QColor background = Qt::white;
@@ -125,8 +129,11 @@ QString targetSizeProblem(double width, double height, OutputFormat format);
 // (DecodeFailed) whatever order the pixels were computed in. An animated GIF or WebP stays
 // animated in a format that animates (GIF, WebP); otherwise, and for a multi-page TIFF or PDF,
 // the first picture is written and the status' message says "first frame of N" or "first page
-// of N". On any failure the file's content is of no use: the caller discards it. Safe to run
-// for several images at once on different threads.
+// of N". With a size limit in bytes the quality, and then the pixel size, are lowered until
+// the file fits (an InvalidSettings when it cannot); status.encoded says what was written, and
+// the message, after any of the above, what the limit needed ("quality 62 to fit 100 kB"). On
+// any failure the file's content is of no use: the caller discards it. Safe to run for several
+// images at once on different threads.
 ResizeStatus render(const RenderRequest& request, int source, int output);
 
 // JPEG quality on libjpeg's 1..100 scale for a compression factor of 0..1.

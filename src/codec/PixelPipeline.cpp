@@ -273,4 +273,22 @@ VImage padTo(VImage image, int width, int height, const QColor& colour, bool tra
     });
 }
 
+VImage scaleTo(const VImage& image, int width, int height)
+{
+    VImage scaled = eachFrame(image, [&](const VImage& frame, bool) {
+        VOption* options = VImage::option()
+                               ->set("vscale", double(height) / frame.height())
+                               ->set("kernel", VIPS_KERNEL_LANCZOS3);
+        const double hscale = double(width) / frame.width();
+        if (!frame.has_alpha())
+            return frame.resize(hscale, options);
+        // Premultiplied, so that the colour of transparent pixels does not bleed into the edge.
+        return frame.premultiply().resize(hscale, options).unpremultiply().cast(frame.format());
+    });
+    // A single picture that states its own height as a frame's says the new one.
+    if (scaled.get_typeof(VIPS_META_PAGE_HEIGHT) && scaled.height() == height)
+        scaled.set(VIPS_META_PAGE_HEIGHT, height);
+    return scaled;
+}
+
 } // namespace ImageCodec

@@ -52,4 +52,8 @@ vips::VImage cropTo(vips::VImage image, int width, int height, CropPosition posi
 vips::VImage padTo(
     vips::VImage image, int width, int height, const QColor& colour, bool transparent);
 
+// The image resampled (lanczos3) to width x height, every frame of an animation alike (height
+// is a frame's); transparent edges keep their colour.
+vips::VImage scaleTo(const vips::VImage& image, int width, int height);
+
 } // namespace ImageCodec

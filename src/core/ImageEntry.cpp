@@ -103,6 +103,7 @@ ResizeStatus ImageEntry::commit(Rendered& rendered)
         ResizeStatus committed = rendered.output.commit();
         if (committed.ok()) {
             committed.message = rendered.status.message; // what of the source was written
+            committed.encoded = rendered.status.encoded;
             rendered.writtenPath = rendered.output.committedPath();
         }
         return committed;
@@ -199,6 +200,10 @@ ImageEntry::Rendered ImageEntry::render(
             source.get(), mPath, plan, options, rendered.output.descriptor(), abandon);
     if (!rendered.status.ok())
         rendered.output.discard();
+    else if (rendered.status.encoded.width > 0) { // made smaller to fit the size limit
+        rendered.outputWidth = rendered.status.encoded.width;
+        rendered.outputHeight = rendered.status.encoded.height;
+    }
     rendered.milliseconds = timer.elapsed();
     return rendered;
 }

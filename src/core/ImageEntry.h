@@ -94,7 +94,9 @@ public:
         // have been had the render started after that image was written.
         bool failedAfterNameWasFree = false;
         ExistingFile existing = ExistingFile::Fail; // the choice when the name is taken
-        int outputWidth = 0; // the pixel size asked of the render; 0 when it was not reached
+        // The pixel size asked of the render, or the one written when the size limit made it
+        // smaller; 0 when it was not reached.
+        int outputWidth = 0;
         int outputHeight = 0;
         qint64 milliseconds = 0; // how long the render took
         QString writtenPath; // set by commit once the file has its name (a numbered one too)

@@ -82,6 +82,8 @@ ResizeStatus render(int source, const QString& sourcePath, const Plan& plan,
     }
     request.format = options.format;
     request.quality = options.quality;
+    request.maxFileSize = options.maxFileSize;
+    request.minQuality = options.minQuality;
     request.metadata = options.metadata;
     request.tiffCompression = options.tiffCompression;
     request.resolution = options.resolution;

@@ -26,6 +26,7 @@
 #include "batch/ImageList.h"
 #include "core/ImageEntry.h"
 #include "core/ImageWork.h"
+#include "model/FileSizeLimit.h"
 #include "model/OutputFormat.h"
 #include "settings/Settings.h"
 #include "ui_ImagesPage.h"
@@ -400,6 +401,10 @@ QString ImagesPage::outputSizeText(QSize source, int animationFrames) const
     const int width = size.width;
     const int height = size.height;
     QString text = tr("→ %1 × %2 px, %3").arg(width).arg(height).arg(formatName);
+    // The limit decides the file's quality and size as it is encoded: it is said, not guessed.
+    if (const qint64 limit = mSettings->value(Setting::maxFileSize); limit > 0)
+        //: %1 the output's pixel size and format as above, %2 the size limit such as "100 kB".
+        text = tr("%1, at most %2").arg(text, FileSizeLimit::text(limit));
     const double pixels = double(width) * double(height);
     if (pixels > kEnormousPixels)
         text += QLatin1Char('\n')

@@ -7,6 +7,11 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSignalBlocker>
+#include <QSpinBox>
+
+#include <algorithm>
+#include <cmath>
 
 #include "gui/ColorButton.h"
 #include "gui/ControlValues.h"
@@ -90,6 +95,8 @@ void OutputPage::connectControls()
     connect(
         ui->tiffCompressionCombo, &QComboBox::activated, this, &OutputPage::storeTiffCompression);
     connect(ui->chooseFolderButton, &QPushButton::clicked, this, &OutputPage::chooseOutputFolder);
+    // Shown in kilobytes, stored in bytes; showStoredSettings() sets it without a signal.
+    connect(ui->maxFileSizeSpin, &QSpinBox::valueChanged, this, &OutputPage::storeMaxFileSize);
 
     // A leading "~" is read as the shell reads it; the field shows the folder that is used.
     connect(ui->outputFolderField, &QLineEdit::editingFinished, this, [this] {
@@ -112,6 +119,7 @@ void OutputPage::connectControls()
         connect(menu, &QComboBox::activated, this, &OutputPage::edited);
     connect(ui->qualitySlider, &QualitySlider::factorChanged, this, &OutputPage::edited);
     connect(ui->backgroundColorButton, &ColorButton::colorChanged, this, &OutputPage::edited);
+    connect(ui->maxFileSizeSpin, &QSpinBox::valueChanged, this, &OutputPage::edited);
 }
 
 void OutputPage::showStoredSettings()
@@ -129,6 +137,13 @@ void OutputPage::showStoredSettings()
     selectCode(ui->existingFileCombo, settings->value(Setting::existingFile));
     selectCode(ui->metadataCombo, settings->value(Setting::metadata));
     selectCode(ui->tiffCompressionCombo, settings->value(Setting::tiffCompression));
+    {
+        // A stored limit of no whole number of kilobytes stays as it is until it is edited.
+        const QSignalBlocker quiet(ui->maxFileSizeSpin);
+        const int limit = settings->value(Setting::maxFileSize);
+        ui->maxFileSizeSpin->setValue(
+            limit > 0 ? std::max(1, static_cast<int>(std::lround(limit / 1000.0))) : 0);
+    }
 
     // The controls that follow others: these store the values they show, as a user's change
     // would.
@@ -236,6 +251,11 @@ void OutputPage::storeTiffCompression()
 {
     mSettings->setValue(
         Setting::tiffCompression, selectedCode<TiffCompression>(mUi->tiffCompressionCombo));
+}
+
+void OutputPage::storeMaxFileSize()
+{
+    mSettings->setValue(Setting::maxFileSize, mUi->maxFileSizeSpin->value() * 1000);
 }
 
 void OutputPage::storeMetadata()

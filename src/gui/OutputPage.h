@@ -16,8 +16,8 @@ class OutputPage;
 }
 
 // The Output tab: the output folder, how the new files are named and what happens when a
-// name exists, the format with its quality or compression, the metadata kept and the
-// background colour. It shows the stored settings and stores a value the moment the user
+// name exists, the format with its quality or compression, the metadata kept, the
+// background colour and the largest file size. It shows the stored settings and stores a value the moment the user
 // changes its control. A control changed by code sends nothing, so code that changes a
 // setting's control calls the store function itself.
 //
@@ -62,6 +62,7 @@ private:
     void storeExistingFile();
     void storeMetadata();
     void storeTiffCompression();
+    void storeMaxFileSize();
     // A window-modal folder dialog; the folder chosen goes into the field and the store.
     void chooseOutputFolder();
     void outputFolderChosen(QFileDialog* dialog, int result);

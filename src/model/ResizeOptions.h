@@ -90,6 +90,10 @@ struct ResizeOptions
     ExistingFile existingFile = ExistingFile::Fail;
     OutputFormat format = OutputFormat::Jpeg;
     float quality = 1.0f; // 0..1, for the formats that take one
+    // The largest file to write, in bytes; 0 for no limit. The quality is lowered to fit, down
+    // to minQuality (0..1), and then the pixel size.
+    qint64 maxFileSize = 0;
+    float minQuality = 0.30f;
     MetadataMode metadata = MetadataMode::WithoutPersonal;
     TiffCompression tiffCompression = TiffCompression::Lzw;
     bool flatten = false; // transparent areas onto the background colour

@@ -15,12 +15,30 @@ enum class ResizeError
     Skipped, // not written by choice: the output name exists (ExistingFile::Skip)
 };
 
+// How a written file was encoded, and what the size limit in bytes asked of it.
+struct EncodedOutput
+{
+    int quality = -1; // 0..100 the file was encoded at; -1 for a format that takes none
+    double scale = 1.0; // how much smaller each side was made to fit the limit; 1 when it was not
+    int width = 0; // the pixel size written (of one frame); 0 when nothing was written
+    int height = 0;
+};
+
 struct ResizeStatus
 {
+    ResizeStatus() = default;
+    ResizeStatus(ResizeError e, const QString& text = QString())
+        : error(e)
+        , message(text)
+    {
+    }
+
     ResizeError error = ResizeError::None;
     // Detail for the user, already in their words; may be empty. With no error, a note on
     // what was written ("first frame of 12").
     QString message;
+    // Of a written file.
+    EncodedOutput encoded;
 
     bool ok() const { return error == ResizeError::None; }
 };

@@ -328,6 +328,8 @@ ResizeOptions Settings::resizeOptions() const
     options.existingFile = value(Setting::existingFile);
     options.format = value(Setting::outputFormat);
     options.quality = value(Setting::quality);
+    options.maxFileSize = value(Setting::maxFileSize);
+    options.minQuality = value(Setting::minQuality);
     options.metadata = value(Setting::metadata);
     options.tiffCompression = value(Setting::tiffCompression);
     options.flatten = value(Setting::background);

@@ -4,6 +4,8 @@
 
 #include <cmath>
 
+#include "model/FileSizeLimit.h"
+
 namespace {
 
 constexpr double kHuge = 3.0e38; // within float range
@@ -183,6 +185,34 @@ const QList<SettingRow>& table()
                 .help = QT_TRANSLATE_NOOP("CliOptions",
                     "Quality from 0 to 100 for JPEG, WebP, AVIF, HEIC and JPEG XL; 100 is "
                     "lossless for WebP and JPEG XL."),
+                .kind = Option::Kind::Number,
+                .max = 100.0,
+                .scale = 0.01,
+                .expected = QT_TRANSLATE_NOOP("CliOptions", "a number from 0 to 100") } } },
+        { .key = Setting::maxFileSize.name,
+            .defaultValue = 0,
+            .check = integer(0, int(FileSizeLimit::kLargest)),
+            .preset = true,
+            .options = { { .names = { "max-file-size" },
+                .valueName = QT_TRANSLATE_NOOP("CliOptions", "SIZE"),
+                .help = QT_TRANSLATE_NOOP("CliOptions",
+                    "Write no file larger than SIZE bytes; k is 1000 bytes and M 1000000 (500k, "
+                    "1.5M; not KiB). The quality is lowered to fit, down to --min-quality, then "
+                    "the image is made smaller. 0, the default, sets no limit."),
+                .kind = Option::Kind::FileSize,
+                .max = double(FileSizeLimit::kLargest),
+                .expected = QT_TRANSLATE_NOOP("CliOptions",
+                    "a number of bytes, or of kilobytes or megabytes with k or M (500k, 1.5M; "
+                    "at most 2000M)") } } },
+        { .key = Setting::minQuality.name,
+            .defaultValue = 0.30f,
+            .check = number(0.0, 1.0),
+            .preset = true,
+            .options = { { .names = { "min-quality" },
+                .valueName = QT_TRANSLATE_NOOP("CliOptions", "PERCENT"),
+                .help = QT_TRANSLATE_NOOP("CliOptions",
+                    "The lowest quality --max-file-size may lower the quality to, from 0 to 100 "
+                    "(default 30)."),
                 .kind = Option::Kind::Number,
                 .max = 100.0,
                 .scale = 0.01,

@@ -37,6 +37,8 @@ inline constexpr SettingKey<bool> longShortSides { "switchSides" };
 inline constexpr SettingKey<float> resolution { "resValue" };
 inline constexpr SettingKey<OutputFormat> outputFormat { "formatMenu" };
 inline constexpr SettingKey<float> quality { "quality" }; // 0..1
+inline constexpr SettingKey<int> maxFileSize { "maxFileSize" }; // bytes; 0: no limit
+inline constexpr SettingKey<float> minQuality { "minQuality" }; // 0..1
 inline constexpr SettingKey<OutputNaming> naming { "nameMenu" };
 inline constexpr SettingKey<QString> baseName { "name" };
 inline constexpr SettingKey<QString> startNumber { "nameNum" }; // as typed
@@ -94,6 +96,7 @@ struct SettingOption
         Text, // any text; with plainFileName, one that can start a file's name
         Folder, // a folder, made absolute and clean
         WholeNumberText, // a whole number, stored as the text given (trimmed)
+        FileSize, // a size in bytes: 300000, 500k, 1.5M (FileSizeLimit::parse), up to max
         Custom, // read by the command line's own code (--proportional, --background-color)
     };
     QStringList names = {}; // "w", "width"; the last one names the option in messages

@@ -76,7 +76,7 @@ auto fields(ResizeOptions& o)
         o.longShortSides, o.noEnlarge, o.boxMode, o.cropPosition, o.outputFolder, o.presetName,
         o.presetFolder, o.naming, o.baseName, o.startNumber, o.existingFile, o.format, o.quality,
         o.metadata, o.tiffCompression, o.flatten, o.background, o.maxPixels, o.decoderMemoryMiB,
-        o.decoderSeconds);
+        o.decoderSeconds, o.maxFileSize, o.minQuality);
 }
 
 } // namespace
@@ -96,12 +96,16 @@ QDataStream& operator>>(QDataStream& stream, ResizeOptions& options)
 
 QDataStream& operator<<(QDataStream& stream, const ResizeStatus& status)
 {
-    return stream << status.error << status.message;
+    const EncodedOutput& encoded = status.encoded;
+    return stream << status.error << status.message << encoded.quality << encoded.scale
+                  << encoded.width << encoded.height;
 }
 
 QDataStream& operator>>(QDataStream& stream, ResizeStatus& status)
 {
-    return stream >> status.error >> status.message;
+    EncodedOutput& encoded = status.encoded;
+    return stream >> status.error >> status.message >> encoded.quality >> encoded.scale
+        >> encoded.width >> encoded.height;
 }
 
 QDataStream& operator<<(QDataStream& stream, const ImageWork::Plan& plan)

@@ -369,6 +369,37 @@ private slots:
         QVERIFY(result.err.contains("Written: 2. Failed: 0. Not processed: 0."));
     }
 
+    // --max-file-size: the file fits, --json and the closing report say the quality it took,
+    // and a dry run says that the limit is applied when encoding.
+    void fileSizeLimit()
+    {
+        source("a.jpg", 600, 400);
+        const QStringList options
+            = { "-o", "out", "-p", "width", "-w", "600", "-q", "95", "--json", "in/a.jpg" };
+        const qint64 full = jsonLines(run(options).out).value(0).value("bytes").toInteger();
+        QVERIFY(QFile::remove(QDir(mOut).filePath("a.jpg")));
+        const qint64 limit = full * 2 / 3;
+        const Result limited
+            = run(options + QStringList { "--max-file-size", QString::number(limit) });
+        QCOMPARE(limited.exitCode, 0);
+        const QJsonObject image = jsonLines(limited.out).value(0);
+        QVERIFY(QFileInfo(QDir(mOut).filePath("a.jpg")).size() <= limit);
+        const int quality = image.value("quality").toInt();
+        QVERIFY2(quality >= 30 && quality < 95, qPrintable(QString::number(quality)));
+        QCOMPARE(image.value("scale").toDouble(), 1.0);
+        QVERIFY2(limited.err.contains(QStringLiteral("a.jpg: quality %1 to fit").arg(quality)),
+            qPrintable(limited.err));
+
+        const Result planned = run({ "-o", "out", "--dry-run", "--max-file-size", "100k",
+            "--existing", "number", "in/a.jpg" });
+        QVERIFY2(planned.out.contains("at most 100 kB"), qPrintable(planned.out));
+        const QJsonObject plan = jsonLines(run({ "-o", "out", "--dry-run", "--json",
+            "--max-file-size", "100k", "--existing", "number", "in/a.jpg" })
+                                               .out)
+                                     .value(0);
+        QCOMPARE(plan.value("maxFileSize").toInteger(), 100'000);
+    }
+
     void optionsOverrideAndSave()
     {
         storeSettings({ { "dest", mOut }, { "formatMenu", 2 } });

@@ -224,6 +224,32 @@ private slots:
                 "/abs/c.png", here.absoluteFilePath("-d.jpg") }));
     }
 
+    // Sizes in bytes, k and M decimal as file managers count them.
+    void fileSizeLimits_data()
+    {
+        QTest::addColumn<QString>("given");
+        QTest::addColumn<int>("bytes");
+        QTest::newRow("500k") << "500k" << 500'000;
+        QTest::newRow("2M") << "2M" << 2'000'000;
+        QTest::newRow("bytes") << "300000" << 300'000;
+        QTest::newRow("1.5M") << "1.5M" << 1'500'000;
+        QTest::newRow("0.3k") << "0.3k" << 300;
+        QTest::newRow("no limit") << "0" << 0;
+    }
+
+    void fileSizeLimits()
+    {
+        QFETCH(QString, given);
+        QFETCH(int, bytes);
+        const CliOptions options = parse({ "--max-file-size", given, "--min-quality", "25", "x.jpg" });
+        QCOMPARE(options.action(), CliOptions::Action::Run);
+        Settings pref(nullptr);
+        pref.setValue(Setting::maxFileSize, 123);
+        options.applyTo(pref);
+        QCOMPARE(pref.value(Setting::maxFileSize), bytes);
+        QCOMPARE(pref.value(Setting::minQuality), 0.25f);
+    }
+
     void badValues_data()
     {
         QTest::addColumn<QStringList>("arguments");
@@ -257,6 +283,18 @@ private slots:
             << QStringList { "--max-megapixels", "1000001" } << "--max-megapixels";
         QTest::newRow("pixel limit fraction")
             << QStringList { "--max-megapixels", "2.5" } << "--max-megapixels";
+        QTest::newRow("file size in gigabytes")
+            << QStringList { "--max-file-size", "2G" } << "--max-file-size";
+        QTest::newRow("file size in KiB")
+            << QStringList { "--max-file-size", "10KiB" } << "--max-file-size";
+        QTest::newRow("file size negative")
+            << QStringList { "--max-file-size", "-5k" } << "--max-file-size";
+        QTest::newRow("file size fraction of a byte")
+            << QStringList { "--max-file-size", "1.5" } << "--max-file-size";
+        QTest::newRow("file size above 2000M")
+            << QStringList { "--max-file-size", "2001M" } << "--max-file-size";
+        QTest::newRow("lowest quality above 100")
+            << QStringList { "--min-quality", "101" } << "--min-quality";
         QTest::newRow("jobs negative") << QStringList { "-j", "-1" } << "--jobs";
         QTest::newRow("jobs above 64") << QStringList { "--jobs", "65" } << "--jobs";
         QTest::newRow("jobs not a number") << QStringList { "--jobs", "all" } << "--jobs";

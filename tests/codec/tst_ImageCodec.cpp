@@ -8,7 +8,9 @@
 #include <QTest>
 #include <QtEndian>
 
+#include <algorithm>
 #include <atomic>
+#include <cmath>
 #include <limits>
 #include <memory>
 #include <thread>
@@ -316,6 +318,45 @@ private:
         QVERIFY2(status.message.contains(reason), qPrintable(status.message));
         QVERIFY(outputs().isEmpty());
         QVERIFY(ImageCodec::decodePreview(source, 100, maxPixels).image.isNull());
+    }
+
+    // A photo-like picture with fine detail, 320 x 240, that compresses about as a photo does.
+    QString detailedPhoto()
+    {
+        const QString file = in(QStringLiteral("detailed.png"));
+        if (QFile::exists(file))
+            return file;
+        QImage image = TestSupport::pattern(320, 240);
+        QRandomGenerator noise(7);
+        for (int y = 0; y < image.height(); ++y) {
+            auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
+            for (int x = 0; x < image.width(); ++x) {
+                const auto grain = [&noise](int value) {
+                    return std::clamp(value + int(noise.bounded(40)) - 20, 0, 255);
+                };
+                line[x] = qRgb(grain(qRed(line[x])), grain(qGreen(line[x])), grain(qBlue(line[x])));
+            }
+        }
+        image.save(file);
+        return file;
+    }
+
+    // Renders source at width x height into format at quality under a size limit (0: none);
+    // *output is the file's path.
+    ResizeStatus renderWithin(const QString& source, int width, int height, int format,
+        float quality, qint64 limit, QString* output)
+    {
+        ImageCodec::RenderRequest request;
+        request.sourcePath = source;
+        request.width = width;
+        request.height = height;
+        request.format = OutputFormat(format);
+        request.quality = quality;
+        request.maxFileSize = limit;
+        *output = mOut + QStringLiteral("/limited.")
+            + QLatin1String(OutputFormats::find(request.format)->extension);
+        QFile::remove(*output);
+        return TestSupport::renderToFile(request, *output);
     }
 
 private slots:
@@ -920,6 +961,92 @@ private slots:
         QVERIFY(!TestSupport::writeResized(image, pref.resizeOptions(), 1, &status));
         QCOMPARE(status.error, ResizeError::InvalidSettings);
         QVERIFY2(status.message.contains(problem), qPrintable(status.message));
+        QVERIFY(outputs().isEmpty());
+    }
+    // A limit between the files at quality 90 and at 40 is met at the highest quality whose
+    // file fits, at the full pixel size.
+    void sizeLimitLowersTheQuality_data()
+    {
+        QTest::addColumn<int>("format");
+        QTest::newRow("JPEG") << int(OutputFormat::Jpeg);
+        QTest::newRow("WebP") << int(OutputFormat::WebP);
+        QTest::newRow("AVIF") << int(OutputFormat::Avif);
+        QTest::newRow("HEIC") << int(OutputFormat::Heic);
+        QTest::newRow("JPEG XL") << int(OutputFormat::JpegXl);
+    }
+
+    void sizeLimitLowersTheQuality()
+    {
+        QFETCH(int, format);
+        const QString source = detailedPhoto();
+        QString output;
+        const auto bytesAt = [&](float quality) {
+            const ResizeStatus free = renderWithin(source, 320, 240, format, quality, 0, &output);
+            return free.ok() ? QFileInfo(output).size() : -1;
+        };
+        const qint64 limit = (bytesAt(0.9f) + bytesAt(0.4f)) / 2;
+        const ResizeStatus status = renderWithin(source, 320, 240, format, 0.9f, limit, &output);
+        QVERIFY2(status.ok(), qPrintable(status.message));
+        QVERIFY2(QFileInfo(output).size() <= limit, qPrintable(output));
+        QCOMPARE(TestSupport::inspect(output).width, 320);
+        const int quality = status.encoded.quality;
+        QVERIFY2(quality > 40 && quality < 90, qPrintable(QString::number(quality)));
+        QCOMPARE(status.encoded.scale, 1.0);
+        QVERIFY2(status.message.startsWith(QStringLiteral("quality %1 to fit").arg(quality)),
+            qPrintable(status.message));
+        QVERIFY(bytesAt((quality + 1) / 100.0f) > limit);
+    }
+
+    // When the lowest quality is too large, or the format takes none, every side is made
+    // smaller in steps, every frame of an animation alike.
+    void sizeLimitMakesTheImageSmaller_data()
+    {
+        QTest::addColumn<int>("format");
+        QTest::addColumn<int>("frames");
+        QTest::newRow("PNG") << int(OutputFormat::Png) << 1;
+        QTest::newRow("JPEG past its lowest quality") << int(OutputFormat::Jpeg) << 1;
+        QTest::newRow("GIF animation") << int(OutputFormat::Gif) << 3;
+    }
+
+    void sizeLimitMakesTheImageSmaller()
+    {
+        QFETCH(int, format);
+        QFETCH(int, frames);
+        QString source = detailedPhoto();
+        if (frames > 1) {
+            source = in(QStringLiteral("plasma.gif"));
+            TestSupport::run(QStringLiteral("convert"),
+                { "-seed", "3", "-size", "320x240", "plasma:", "plasma:", "plasma:", source });
+        }
+        QString output;
+        // At the lowest quality, 30: the steps must make it smaller.
+        QVERIFY(renderWithin(source, 320, 240, format, 0.3f, 0, &output).ok());
+        const qint64 limit = QFileInfo(output).size() / 2;
+        const ResizeStatus status = renderWithin(source, 320, 240, format, 0.85f, limit, &output);
+        QVERIFY2(status.ok(), qPrintable(status.message));
+        QVERIFY2(QFileInfo(output).size() <= limit, qPrintable(output));
+        QVERIFY(status.encoded.scale < 1.0);
+        const TestSupport::Facts written = TestSupport::inspect(output);
+        QCOMPARE(written.width, status.encoded.width);
+        QCOMPARE(written.height, status.encoded.height);
+        QVERIFY(written.width < 320);
+        QVERIFY(std::abs(written.height - written.width * 3 / 4) <= 1);
+        const QString pages = TestSupport::run(
+            QStringLiteral("vipsheader"), { "-f", "n-pages", output + QStringLiteral("[n=-1]") });
+        QCOMPARE(pages.trimmed().toInt(), frames > 1 ? frames : 0);
+        QVERIFY2(status.message.contains(QStringLiteral("made %1 % as large")
+                                             .arg(std::lround(status.encoded.scale * 100))),
+            qPrintable(status.message));
+    }
+
+    // A limit that no size can meet fails the image as a setting, and nothing is written.
+    void sizeLimitThatCannotBeMet()
+    {
+        QString output;
+        const ResizeStatus status = renderWithin(
+            detailedPhoto(), 320, 240, int(OutputFormat::Jpeg), 0.85f, 100, &output);
+        QCOMPARE(status.error, ResizeError::InvalidSettings);
+        QCOMPARE(status.message, QStringLiteral("cannot be made smaller than 100 bytes"));
         QVERIFY(outputs().isEmpty());
     }
 };

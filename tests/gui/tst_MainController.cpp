@@ -22,6 +22,7 @@
 #include <QTabWidget>
 #include <QTableView>
 #include <QTemporaryDir>
+#include <QSpinBox>
 #include <QTest>
 #include <QTimer>
 
@@ -113,6 +114,8 @@ private:
             return label->text();
         if (auto* menu = qobject_cast<QComboBox*>(control))
             return tag(menu);
+        if (auto* spinBox = qobject_cast<QSpinBox*>(control))
+            return spinBox->text();
         if (auto* colorButton = qobject_cast<ColorButton*>(control))
             return colorButton->color();
         return QStringLiteral("no control named ") + name;
@@ -582,6 +585,16 @@ private slots:
             << key("formatCombo", Qt::Key_Home) << QVariantMap { { "formatMenu", 1 } }
             << QVariantMap { { "qualityValueLabel", "70%" }, { "qualitySlider", 0.7f } }
             << all(qualityControls, "shown");
+
+        // The file size limit: kilobytes of 1000 bytes shown, bytes stored.
+        QTest::newRow("a size limit one step up")
+            << QVariantMap { { "maxFileSize", 250000 } } << 2 << key("maxFileSizeSpin", Qt::Key_Up)
+            << QVariantMap { { "maxFileSize", 260000 } }
+            << QVariantMap { { "maxFileSizeSpin", "260 KB" } } << QStringList {};
+        QTest::newRow("a size limit down to none")
+            << QVariantMap { { "maxFileSize", 10000 } } << 2 << key("maxFileSizeSpin", Qt::Key_Down)
+            << QVariantMap { { "maxFileSize", 0 } }
+            << QVariantMap { { "maxFileSizeSpin", "No limit" } } << QStringList {};
 
         // Naming.
         QTest::newRow("name and number shows both fields")
