@@ -63,10 +63,10 @@ FittedFile fitFileSize(const VImage& image, qint64 limit, int quality, int lowes
             best = std::move(file);
             return true;
         };
-        if (step == 0 ? !tryQuality(quality) : !tryQuality(lowest)) {
-            if (step > 0 || !takesQuality)
-                continue;
-        }
+        // At the image's own size the set quality first, after a size step the lowest.
+        const bool fits = tryQuality(step == 0 ? quality : lowest);
+        if (!fits && (step > 0 || !takesQuality))
+            continue;
         while (bad - good > 1)
             tryQuality(good + (bad - good) / 2);
         if (best.isEmpty())
