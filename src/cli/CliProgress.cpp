@@ -87,7 +87,7 @@ QJsonObject CliProgress::imageJson(const BatchImageReport& report)
     if (!status.ok()) {
         word = status.error == ResizeError::Skipped ? QStringLiteral("skipped")
                                                     : QStringLiteral("failed");
-        const BatchFailure failure { report.position, QString(), report.source, status };
+        const BatchFailure failure { report.position, QString(), report.source, status, report.preset };
         reason = status.message.isEmpty()
             ? failure.reasonText()
             : failure.reasonText() + QStringLiteral(" (") + status.message + QLatin1Char(')');

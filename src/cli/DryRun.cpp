@@ -21,7 +21,7 @@ namespace {
 // The reason as the batch's report words it, with the detail.
 QString reasonFor(const QString& path, ResizeError error, const QString& detail = QString())
 {
-    const BatchFailure failure { 0, QFileInfo(path).fileName(), path, { error, detail } };
+    const BatchFailure failure { 0, QFileInfo(path).fileName(), path, { error, detail }, {} };
     return detail.isEmpty()
         ? failure.reasonText()
         : failure.reasonText() + QStringLiteral(" (") + detail + QLatin1Char(')');
