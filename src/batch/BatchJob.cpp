@@ -291,9 +291,12 @@ void BatchJob::run(ImageList* images, const BatchArguments& arguments)
                 ++result.written;
                 if (!status.message.isEmpty()) // what of the source was written: a first frame
                     result.notes.append({ images->at(position)->name(), status.message });
-            } else if (status.error == ResizeError::Skipped) {
-                // Left alone by choice (a file of its name exists): neither logged nor failed.
+            } else if (status.isSkipped()) {
+                // Left alone by choice (a file of its name exists, or its output was not
+                // smaller than the source): neither logged nor failed.
                 ++result.skipped;
+                if (status.error == ResizeError::NotSmaller)
+                    ++result.notSmaller;
             } else {
                 const ImageEntry* failed = images->at(position);
                 BatchFailure failure { position, failed->name(), failed->path(), status };

@@ -50,7 +50,8 @@ struct BatchResult
 {
     int processed = 0; // images whose resize was called
     int written = 0; // of those, images whose file was written
-    int skipped = 0; // of those, images left alone because a file of their name exists
+    int skipped = 0; // of those, images left alone by choice (a file of their name exists...)
+    int notSmaller = 0; // of the skipped, those whose output was not smaller than their source
     int listCount = 0; // entries in the list when the worker ended
     bool stopped = false; // the run flag ended the batch with images left
     bool logWritten = true; // false once a failure's log line could not be written

@@ -79,9 +79,11 @@ std::optional<BatchController::InputProblem> BatchController::inputProblem() con
     input.outputFolder = output->outputFolderText();
     input.folderMustBeAbsolute = true;
     if (output->naming() == OutputNaming::SourceName
-        || output->naming() == OutputNaming::CustomName)
+        || output->naming() == OutputNaming::CustomName
+        || output->naming() == OutputNaming::Template)
         input.naming = output->naming();
     input.baseName = output->baseNameText();
+    input.nameTemplate = output->nameTemplateText();
     input.startNumber = output->startNumberText();
     const ResizeOptions stored = mSettings->resizeOptions();
     input.format = stored.format;
@@ -146,6 +148,10 @@ std::optional<BatchController::InputProblem> BatchController::inputProblem() con
         return on(Page::Output, "baseNameField",
             tr("The name \"%1\" cannot name a file: it may not contain \"/\" or be \".\" or \"..\"")
                 .arg(output->baseNameText()));
+    case Problem::UnusableNameTemplate:
+        //: %1 why the name template cannot name files, such as: unknown token "{size}".
+        return on(Page::Output, "nameTemplateField",
+            tr("The name template cannot be used: %1").arg(found->reason));
     case Problem::SourceWouldBeReplaced:
         return on(Page::Output, folder,
             tr("The output folder holds the sources: choose another folder, number the names, "
@@ -186,6 +192,7 @@ void BatchController::startBatch()
     ResizeOptions options = mSettings->resizeOptions();
     options.startNumber = mWindow->outputPage()->startNumberText();
     options.outputFolder = mWindow->outputPage()->outputFolderText();
+    options.nameTemplate = mWindow->outputPage()->nameTemplateText();
     const BatchArguments arguments(options, mSettings->effectiveJobs());
     // Cannot be refused: the earlier batch left its loop before it sent the result whose
     // alert's dismissal ended isBusy().

@@ -13,6 +13,9 @@ enum class ResizeError
     InvalidSettings, // the settings give no usable size, resolution, name or format
     WriteFailed, // the output could not be encoded or written
     Skipped, // not written by choice: the output name exists (ExistingFile::Skip)
+    // Not written by choice: the output would not be smaller than its source (skipLarger).
+    // Counted with the skipped images.
+    NotSmaller,
 };
 
 struct ResizeStatus
@@ -23,6 +26,11 @@ struct ResizeStatus
     QString message;
 
     bool ok() const { return error == ResizeError::None; }
+    // Left alone by choice: neither written nor failed.
+    bool isSkipped() const
+    {
+        return error == ResizeError::Skipped || error == ResizeError::NotSmaller;
+    }
 };
 
 // A short description of the error kind, for reports.

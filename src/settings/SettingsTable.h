@@ -40,6 +40,10 @@ inline constexpr SettingKey<float> quality { "quality" }; // 0..1
 inline constexpr SettingKey<OutputNaming> naming { "nameMenu" };
 inline constexpr SettingKey<QString> baseName { "name" };
 inline constexpr SettingKey<QString> startNumber { "nameNum" }; // as typed
+inline constexpr SettingKey<QString> nameTemplate { "nameTemplate" };
+inline constexpr SettingKey<bool> keepTree { "keepTree" };
+inline constexpr SettingKey<bool> skipLarger { "skipLarger" };
+inline constexpr SettingKey<bool> keepDates { "keepDates" };
 inline constexpr SettingKey<bool> background { "background" }; // flatten onto the colour
 inline constexpr SettingKey<float> backgroundRed { "backgroundColorR" }; // 0..1
 inline constexpr SettingKey<float> backgroundGreen { "backgroundColorG" };
@@ -94,7 +98,8 @@ struct SettingOption
         Text, // any text; with plainFileName, one that can start a file's name
         Folder, // a folder, made absolute and clean
         WholeNumberText, // a whole number, stored as the text given (trimmed)
-        Custom, // read by the command line's own code (--proportional, --background-color)
+        Custom, // read by the command line's own code (--proportional, --background-color,
+                // --name-template)
     };
     QStringList names = {}; // "w", "width"; the last one names the option in messages
     const char* valueName = nullptr; // as the help shows the value ("N"); null for a flag
