@@ -263,8 +263,13 @@ ImageEntry::Rendered ImageEntry::render(const ResizeOptions& chosen, int number,
     if (rendered.status.ok())
         rendered.status = worker.render(
             source.get(), mPath, plan, options, rendered.output.descriptor(), abandon);
-    if (rendered.status.ok())
-        rendered.status = finishOutput(options, sourceStatus, rendered.output.descriptor());
+    if (rendered.status.ok()) {
+        // The render's status keeps its note ("first frame of 3") unless this fails.
+        if (const ResizeStatus finished
+            = finishOutput(options, sourceStatus, rendered.output.descriptor());
+            !finished.ok())
+            rendered.status = finished;
+    }
     if (!rendered.status.ok())
         rendered.output.discard();
     rendered.milliseconds = timer.elapsed();
