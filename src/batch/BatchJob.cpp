@@ -302,9 +302,12 @@ void BatchJob::run(ImageList* images, const BatchArguments& arguments)
                     ++result.written;
                     if (!status.message.isEmpty()) // what of the source was written: a first frame
                         result.notes.append({ entry->name(), status.message, preset });
-                } else if (status.error == ResizeError::Skipped) {
-                    // Left alone by choice (a file of its name exists): neither logged nor failed.
+                } else if (status.isSkipped()) {
+                    // Left alone by choice (a file of its name exists, or its output was not
+                    // smaller than the source): neither logged nor failed.
                     ++result.skipped;
+                    if (status.error == ResizeError::NotSmaller)
+                        ++result.notSmaller;
                 } else {
                     BatchFailure failure { position, entry->name(), entry->path(), status, preset };
                     if (!BatchLog::write(failure.logMessage()))

@@ -23,6 +23,8 @@ QString BatchFailure::reasonText() const
     case ResizeError::Skipped: // counted apart, never a failure; its reason all the same
         return QCoreApplication::translate(
             "BatchFailure", "a file with the output name already exists");
+    case ResizeError::NotSmaller: // counted with the skipped images
+        return QCoreApplication::translate("BatchFailure", "not smaller than its source");
     case ResizeError::None:
         break;
     }

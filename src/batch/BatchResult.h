@@ -63,7 +63,8 @@ struct BatchResult
     // Every count but listCount counts outputs: an image is written once per preset of a run.
     int processed = 0; // outputs whose resize was called
     int written = 0; // of those, outputs whose file was written
-    int skipped = 0; // of those, outputs left alone because a file of their name exists
+    int skipped = 0; // of those, outputs left alone by choice (a file of their name exists...)
+    int notSmaller = 0; // of the skipped, those whose output was not smaller than their source
     int listCount = 0; // entries in the list when the worker ended
     int outputsPerImage = 1; // the presets of the run, or 1
     bool stopped = false; // the run flag ended the batch with images left

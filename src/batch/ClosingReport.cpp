@@ -30,16 +30,30 @@ QString logSentence(const BatchResult& result)
         .arg(BatchLog::logFilePath());
 }
 
+// How many images were not written because their output was not smaller than their source,
+// as a sentence that follows the others; empty when none was.
+QString notSmallerSentence(const BatchResult& result)
+{
+    if (result.notSmaller == 0)
+        return QString();
+    return QLatin1Char(' ')
+        + QCoreApplication::translate(
+            "ClosingReport", "Skipped because the result was not smaller than the source: %1.")
+              .arg(QString::number(result.notSmaller));
+}
+
 // How many images were left alone because a file of their name exists, as a sentence that
 // follows the others; empty when none was.
 QString skippedSentence(const BatchResult& result)
 {
-    if (result.skipped == 0)
-        return QString();
-    return QLatin1Char(' ')
-        + QCoreApplication::translate(
-            "ClosingReport", "Skipped because a file of that name exists: %1.")
-              .arg(QString::number(result.skipped));
+    const int nameExists = result.skipped - result.notSmaller;
+    QString text;
+    if (nameExists > 0)
+        text += QLatin1Char(' ')
+            + QCoreApplication::translate(
+                "ClosingReport", "Skipped because a file of that name exists: %1.")
+                  .arg(QString::number(nameExists));
+    return text + notSmallerSentence(result);
 }
 
 // In a run of several presets the counts are of files, which the report says; empty otherwise.
@@ -72,10 +86,16 @@ ClosingReport ClosingReport::forResult(const BatchResult& result)
             report.informativeText = QCoreApplication::translate(
                 "ClosingReport", "Images written: %1. Not processed: %2.")
                                          .arg(written, left);
-        } else if (result.skipped > 0) {
+        } else if (result.skipped > result.notSmaller) {
             report.informativeText = QCoreApplication::translate("ClosingReport",
                 "Images written: %1. Skipped because a file of that name exists: %2.")
-                                         .arg(written, QString::number(result.skipped));
+                                         .arg(written,
+                                             QString::number(result.skipped - result.notSmaller));
+            report.informativeText += notSmallerSentence(result);
+        } else if (result.notSmaller > 0) {
+            report.informativeText
+                = QCoreApplication::translate("ClosingReport", "Images written: %1.").arg(written)
+                + notSmallerSentence(result);
         } else {
             // Still a format, with no arguments: a text written with placeholders shows them.
             report.informativeText = QCoreApplication::translate(

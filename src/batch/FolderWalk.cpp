@@ -1,5 +1,7 @@
 #include "FolderWalk.h"
 
+#include <QDir>
+
 #include <algorithm>
 #include <climits>
 #include <cstdlib>
@@ -355,9 +357,18 @@ FolderWalk::Result FolderWalk::scanPaths(
     for (const QString& path : paths) {
         if (walker.cancelled())
             break;
-        if (FileNames::isFolder(path))
+        if (FileNames::isFolder(path)) {
+            const qsizetype first = result.files.size();
             walker.walkGiven(path);
-        else
+            // The walk names each file by the folder given and the names below it.
+            const QDir given(path);
+            for (qsizetype i = first; i < result.files.size(); ++i) {
+                const QString file = result.files.at(i);
+                const QString below = QDir::cleanPath(given.relativeFilePath(
+                    file.left(std::max<qsizetype>(0, file.lastIndexOf(QLatin1Char('/'))))));
+                result.subfolders.insert(file, below == QLatin1String(".") ? QString() : below);
+            }
+        } else
             result.files.append(path);
     }
     return result;

@@ -2,6 +2,7 @@
 
 #include <atomic>
 
+#include <QHash>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -44,6 +45,9 @@ struct Result
     // The files in the folders walked whose extension is not in the table, in the walk's
     // order, for a caller that names what it did not take.
     QStringList otherFiles;
+    // For each file found in a folder given: the folder it is in below that one ("2024/june";
+    // empty for the folder itself), where the output keeps it when subfolders are kept.
+    QHash<QString, QString> subfolders = {};
 };
 
 // The expansion, on the calling thread. A set cancel flag ends it early.

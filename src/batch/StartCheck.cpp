@@ -6,6 +6,7 @@
 #include "codec/FileNames.h"
 #include "core/ImageEntry.h"
 #include "ImageList.h"
+#include "core/NameTemplate.h"
 #include "core/ResizeRules.h"
 
 namespace {
@@ -16,12 +17,13 @@ bool replacesASource(const StartCheck::Input& input)
 {
     if (!input.sources)
         return false;
-    const QString extension = QLatin1Char('.') + ResizeRules::formatExtension(input.format);
     QString folder; // made canonical when a name matches
     for (int i = 0; i < input.sources->count(); ++i) {
         // The source name with its last extension replaced: the source's own name when that
         // extension is the format's (compared as file names are, case and all).
         const QString path = input.sources->at(i)->path();
+        const QString extension = QLatin1Char('.')
+            + ResizeRules::formatExtension(ResizeRules::formatFor(input.format, path));
         if (!path.endsWith(extension))
             continue;
         if (folder.isEmpty())
@@ -96,6 +98,10 @@ std::optional<Result> check(const Input& input)
         if (!ResizeRules::isUsableCustomName(input.baseName))
             return fail(Problem::UnusableCustomName);
     }
+    if (*input.naming == OutputNaming::Template) {
+        if (QString reason = NameTemplate::problem(input.nameTemplate); !reason.isEmpty())
+            return Result { Problem::UnusableNameTemplate, false, reason };
+    }
     if (!folder.exists)
         return Result { Problem::OutputFolderMissing, true };
     if (*input.naming == OutputNaming::SourceName && input.existingFile == ExistingFile::Fail
@@ -117,6 +123,7 @@ Input inputOf(const ResizeOptions& options, int imageCount)
     input.naming = options.naming;
     input.baseName = options.baseName;
     input.startNumber = options.startNumber;
+    input.nameTemplate = options.nameTemplate;
     input.format = options.format;
     input.existingFile = options.existingFile;
     return input;

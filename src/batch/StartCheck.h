@@ -10,7 +10,7 @@ class ImageList;
 
 // What would keep a batch from starting, found the same way for the window and for
 // ostrel-batch: no images, a size that gives no output, a resolution that is not above 0, an
-// output folder that is not there, custom names that cannot be made. Each front end words the
+// output folder that is not there, custom or template names that cannot be made. Each front end words the
 // problem its own way (the window names it in its status bar and turns to the tab of the
 // faulty control, the command line names the option that fixes it).
 namespace StartCheck {
@@ -32,6 +32,7 @@ struct Input
     std::optional<OutputNaming> naming; // absent: none chosen
     QString baseName;
     QString startNumber;
+    QString nameTemplate;
     OutputFormat format = OutputFormat::Jpeg;
     ExistingFile existingFile = ExistingFile::Fail;
     // The sources, to find one whose new file would take its own name, which a batch never
@@ -60,6 +61,7 @@ enum class Problem
     NoNaming,
     MissingStartNumber,
     UnusableCustomName,
+    UnusableNameTemplate, // the reason says why (NameTemplate::problem)
     // A source's new file would have the source's own name and path, and a file of that name
     // makes the image fail.
     SourceWouldBeReplaced,
@@ -71,6 +73,8 @@ struct Result
     // With OutputFolderMissing: the folder could be made (an absolute path at which nothing
     // stands, not even a link that leads nowhere).
     bool folderCanBeCreated = false;
+    // With UnusableNameTemplate: why, in the user's words.
+    QString reason = {};
 };
 
 // The first problem, in the order above, except that a missing output folder that could be

@@ -426,6 +426,13 @@ CliOptions CliOptions::parse(const QStringList& arguments)
                 options.mBackgroundColor = colour;
             } else if (found.row->holds(Setting::proportional)) {
                 proportional = &found;
+            } else if (found.row->holds(Setting::nameTemplate)) {
+                // A template is a way of naming: giving one chooses it, unless --naming says
+                // otherwise (its row comes first, so its choice is known here).
+                options.mOverrides.insert(key, value);
+                const QLatin1String naming(Setting::naming.name);
+                if (!options.mOverrides.contains(naming))
+                    options.mOverrides.insert(naming, int(OutputNaming::Template));
             }
             break;
         }
@@ -488,6 +495,7 @@ CliOptions CliOptions::parse(const QStringList& arguments)
         if (dir.isEmpty() || !FileNames::isFolder(dir))
             return bad("keep-tree", dir, tr("a folder that holds the sources is expected"));
         options.mKeepTreeRoot = QDir::cleanPath(QDir::current().absoluteFilePath(dir));
+        options.mOverrides.insert(QLatin1String(Setting::keepTree.name), true);
     }
 
     QStringList given = parser.positionalArguments();
@@ -563,6 +571,9 @@ QString CliOptions::checkRun(const ResizeOptions& options)
         return tr("the custom name \"%1\" cannot name a file in the output folder: it may not "
                   "hold \"/\" nor be \".\" or \"..\"")
             .arg(options.baseName);
+    case Problem::UnusableNameTemplate:
+        return tr("the name template \"%1\" cannot be used: %2 (--name-template)")
+            .arg(options.nameTemplate, found->reason);
     case Problem::NoImages:
     case Problem::ProportionsUndecided:
     case Problem::MissingFirstSize:

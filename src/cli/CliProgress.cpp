@@ -85,7 +85,7 @@ QJsonObject CliProgress::imageJson(const BatchImageReport& report)
     QString word = QStringLiteral("written");
     QJsonValue reason;
     if (!status.ok()) {
-        word = status.error == ResizeError::Skipped ? QStringLiteral("skipped")
+        word = status.isSkipped() ? QStringLiteral("skipped")
                                                     : QStringLiteral("failed");
         const BatchFailure failure { report.position, QString(), report.source, status, report.preset };
         reason = status.message.isEmpty()

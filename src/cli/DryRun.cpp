@@ -29,33 +29,41 @@ QString reasonFor(const QString& path, ResizeError error, const QString& detail 
 
 } // namespace
 
-QList<DryRun::Plan> DryRun::plan(const ResizeOptions& options, const QList<Image>& images)
+QList<DryRun::Plan> DryRun::plan(const ResizeOptions& chosen, const QList<Image>& images)
 {
     QList<Plan> plans;
     // The headers are read in a worker process, as the batch reads them.
     WorkerProcess decoder(
-        { .memoryMiB = options.decoderMemoryMiB, .seconds = options.decoderSeconds });
+        { .memoryMiB = chosen.decoderMemoryMiB, .seconds = chosen.decoderSeconds });
     // The names this run would take before each image: "first wins" among the sources.
     QSet<QString> claimed;
     auto taken = [&claimed](const QString& path) {
         return claimed.contains(path) || ImageEntry::nameIsTaken(path);
     };
-    const ExistingFile existing = options.existingFile;
+    const ExistingFile existing = chosen.existingFile;
+    const bool namedAfterProbe = chosen.naming == OutputNaming::Template
+        && NameTemplate::needsSourceFacts(chosen.nameTemplate);
     for (const Image& image : images) {
         Plan plan;
         plan.source = image.path;
-        const QString below = ResizeRules::subfolderBelow(options, image.subfolder);
+        ResizeOptions options = chosen;
+        options.format = ResizeRules::formatFor(chosen.format, image.path);
+        const QString below
+            = ResizeRules::subfolderBelow(options, options.keepTree ? image.subfolder : QString());
         const QString folder
             = below.isEmpty() ? options.outputFolder : QDir(options.outputFolder).filePath(below);
-        plan.output = ResizeRules::outputPath(folder, options.naming,
-            QFileInfo(image.path).fileName(), options.baseName, image.number, options.format);
+        NameTemplate::Facts facts { .sourcePath = image.path,
+            .number = image.number,
+            .presetName = options.presetName };
+        plan.output = ResizeRules::outputPath(folder, options, facts, options.format);
         auto fail = [&](ResizeError error, const QString& detail = QString()) {
             plan.outcome = error == ResizeError::Skipped ? Outcome::Skip : Outcome::Fail;
             plan.reason = reasonFor(image.path, error, detail);
             plans << plan;
         };
-        // In the batch's order: a taken name is known before the source is read.
-        if (existing != ExistingFile::Number && taken(plan.output)) {
+        // In the batch's order: a taken name is known before the source is read, unless the
+        // name needs what the source tells.
+        if (!namedAfterProbe && existing != ExistingFile::Number && taken(plan.output)) {
             fail(existing == ExistingFile::Skip ? ResizeError::Skipped : ResizeError::OutputExists);
             continue;
         }
@@ -81,6 +89,19 @@ QList<DryRun::Plan> DryRun::plan(const ResizeOptions& options, const QList<Image
         if (const QString problem = size.problem(); !problem.isEmpty()) {
             fail(ResizeError::InvalidSettings, problem);
             continue;
+        }
+        if (namedAfterProbe) {
+            facts.width = size.width;
+            facts.height = size.height;
+            facts.taken = source.taken.isValid()
+                ? source.taken
+                : QDateTime::fromMSecsSinceEpoch(FileNames::status(image.path).modified);
+            plan.output = ResizeRules::outputPath(folder, options, facts, options.format);
+            if (existing != ExistingFile::Number && taken(plan.output)) {
+                fail(existing == ExistingFile::Skip ? ResizeError::Skipped
+                                                    : ResizeError::OutputExists);
+                continue;
+            }
         }
         if (existing == ExistingFile::Number && taken(plan.output)) {
             // The first free numbered name, as the batch's commit takes it.

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QColor>
+#include <QDateTime>
 #include <QImage>
 #include <QSize>
 #include <QString>
@@ -74,6 +75,7 @@ struct SourceInfo
     int animationFrames() const { return animation ? pages : 1; }
     bool deep = false; // 16 bits a sample
     bool grey = false; // one channel of grey (two with alpha)
+    QDateTime taken = {}; // when the photo was taken (EXIF DateTimeOriginal); invalid when unknown
     QString error;
     SourceProblem problem = SourceProblem::None; // the kind of error
 };

@@ -81,6 +81,22 @@ void openWithLibvips(OpenSource& open, qint64 maxPixels)
     }
 }
 
+// When the photo was taken, as its EXIF data says, in local time (EXIF states no zone).
+// libvips gives the tag as "2023:06:14 10:22:33 (2023:06:14 10:22:33, ASCII, 20 components,
+// 20 bytes)": the value comes first.
+QDateTime dateTaken(const VImage& header)
+{
+    const char* field = "exif-ifd2-DateTimeOriginal";
+    const char* text = nullptr;
+    if (header.get_typeof(field) == 0
+        || vips_image_get_string(header.get_image(), field, &text) != 0 || !text) {
+        vips_error_clear();
+        return {};
+    }
+    return QDateTime::fromString(
+        QString::fromLatin1(text).left(19), QStringLiteral("yyyy:MM:dd HH:mm:ss"));
+}
+
 SourceInfo describe(const VImage& header)
 {
     SourceInfo info;
@@ -95,6 +111,7 @@ SourceInfo describe(const VImage& header)
     info.grey = kind == VIPS_INTERPRETATION_B_W || kind == VIPS_INTERPRETATION_GREY16;
     if (header.get_typeof(VIPS_META_N_PAGES))
         info.pages = std::max(1, header.get_int(VIPS_META_N_PAGES));
+    info.taken = dateTaken(header);
     info.ok = info.width > 0 && info.height > 0;
     return info;
 }

@@ -5,8 +5,13 @@
 #include <QElapsedTimer>
 #include <QFileInfo>
 
+#include <cerrno>
 #include <cmath>
+#include <cstring>
+#include <optional>
 #include <utility>
+
+#include <sys/stat.h>
 
 #include "codec/FileNames.h"
 #include "codec/ImageCodec.h"
@@ -37,6 +42,27 @@ qint64 resourceForkSize(const QString& path)
     Q_UNUSED(path);
     return 0;
 #endif
+}
+
+// What the options ask of a written output before it is named: not written when it is not
+// smaller than its source (a NotSmaller), the source's modification time. output: the open,
+// written file; source: the source's status when it was opened.
+ResizeStatus finishOutput(const ResizeOptions& options, const struct stat& source, int output)
+{
+    if (options.skipLarger) {
+        struct stat written = {};
+        if (::fstat(output, &written) != 0)
+            return { ResizeError::WriteFailed, QString::fromLocal8Bit(std::strerror(errno)) };
+        if (written.st_size >= source.st_size)
+            return { ResizeError::NotSmaller, QString() };
+    }
+    if (options.keepDates) {
+        // The access time is now: the output was just written.
+        const struct timespec times[2] = { { 0, UTIME_NOW }, source.st_mtim };
+        if (::futimens(output, times) != 0)
+            return { ResizeError::WriteFailed, QString::fromLocal8Bit(std::strerror(errno)) };
+    }
+    return {};
 }
 
 } // namespace
@@ -123,8 +149,8 @@ bool ImageEntry::nameIsTaken(const QString& path)
     return FileNames::isEntry(path);
 }
 
-ImageEntry::Rendered ImageEntry::render(
-    const ResizeOptions& options, int number, ImageWorker& worker, const std::atomic<bool>* abandon)
+ImageEntry::Rendered ImageEntry::render(const ResizeOptions& chosen, int number,
+    ImageWorker& worker, const std::atomic<bool>* abandon)
 {
     Rendered rendered;
     QElapsedTimer timer;
@@ -135,6 +161,9 @@ ImageEntry::Rendered ImageEntry::render(
         return std::move(rendered);
     };
 
+    // "Same as source" is this image's own format from here on, the worker's included.
+    ResizeOptions options = chosen;
+    options.format = ResizeRules::formatFor(chosen.format, mPath);
     const OutputNaming naming = options.naming;
     const OutputFormat format = options.format;
     // Whatever the checks before the batch said: a custom name never leads out of the folder.
@@ -142,8 +171,17 @@ ImageEntry::Rendered ImageEntry::render(
         return fail(ResizeError::InvalidSettings,
             QCoreApplication::translate("ImageEntry", "the custom name \"%1\" is not a file name")
                 .arg(options.baseName));
-    // A subfolder is relative and clean, so that it stays inside the output folder.
-    const QString below = ResizeRules::subfolderBelow(options, mOutputSubfolder);
+    if (naming == OutputNaming::Template) {
+        if (const QString problem = NameTemplate::problem(options.nameTemplate);
+            !problem.isEmpty())
+            return fail(ResizeError::InvalidSettings,
+                QCoreApplication::translate("ImageEntry", "the name template \"%1\": %2")
+                    .arg(options.nameTemplate, problem));
+    }
+    // A subfolder is relative and clean, so that it stays inside the output folder: the
+    // preset's of a run of several, then the source's own when the options keep subfolders.
+    const QString below
+        = ResizeRules::subfolderBelow(options, options.keepTree ? mOutputSubfolder : QString());
     const QString subfolder = QDir::cleanPath(below);
     const bool inSubfolder = !below.isEmpty() && subfolder != QLatin1String(".");
     if (inSubfolder
@@ -156,24 +194,40 @@ ImageEntry::Rendered ImageEntry::render(
                 .arg(below));
     const QString folder
         = inSubfolder ? QDir(options.outputFolder).filePath(subfolder) : options.outputFolder;
-    const QString output
-        = ResizeRules::outputPath(folder, naming, mName, options.baseName, number, format);
+    NameTemplate::Facts facts { .sourcePath = mPath,
+        .number = number,
+        .presetName = options.presetName };
 
-    rendered.outputPath = output;
     rendered.existing = options.existingFile;
-
-    // Nothing that exists is ever replaced: not an earlier output, not the source itself. An
-    // image that fails or is skipped for it is known before anything is decoded; a numbered
-    // name is chosen only when the finished file is given its name.
     const ExistingFile existing = rendered.existing;
-    if (existing != ExistingFile::Number && ImageEntry::nameIsTaken(output))
-        return fail(
-            existing == ExistingFile::Skip ? ResizeError::Skipped : ResizeError::OutputExists,
-            output);
-    rendered.failedAfterNameWasFree = existing != ExistingFile::Number;
+    // Nothing that exists is ever replaced: not an earlier output, not the source itself. An
+    // image that fails or is skipped for it is known before anything is decoded, unless its
+    // name needs what only the source tells (a template's size or date); a numbered name is
+    // chosen only when the finished file is given its name.
+    auto nameOutput = [&]() -> std::optional<Rendered> {
+        rendered.outputPath = ResizeRules::outputPath(folder, options, facts, format);
+        if (rendered.outputPath.isEmpty())
+            return fail(ResizeError::InvalidSettings,
+                QCoreApplication::translate("ImageEntry",
+                    "the name template \"%1\" gives no file name for this image")
+                    .arg(options.nameTemplate));
+        if (existing != ExistingFile::Number && ImageEntry::nameIsTaken(rendered.outputPath))
+            return fail(
+                existing == ExistingFile::Skip ? ResizeError::Skipped : ResizeError::OutputExists,
+                rendered.outputPath);
+        rendered.failedAfterNameWasFree = existing != ExistingFile::Number;
+        return std::nullopt;
+    };
+    const bool namedAfterPlan
+        = naming == OutputNaming::Template && NameTemplate::needsSourceFacts(options.nameTemplate);
+    if (!namedAfterPlan) {
+        if (std::optional<Rendered> refused = nameOutput())
+            return std::move(*refused);
+    }
     if (!FileNames::exists(mPath))
         return fail(ResizeError::SourceMissing, mPath);
-    if ((naming != OutputNaming::SourceName && naming != OutputNaming::CustomName)
+    if ((naming != OutputNaming::SourceName && naming != OutputNaming::CustomName
+            && naming != OutputNaming::Template)
         || ResizeRules::formatExtension(format).isEmpty())
         return fail(ResizeError::InvalidSettings,
             QCoreApplication::translate("ImageEntry", "unknown naming or format code"));
@@ -183,21 +237,41 @@ ImageEntry::Rendered ImageEntry::render(
     const FileDescriptor source = ImageCodec::openSourceFile(mPath, &openError);
     if (!source.isOpen())
         return fail(ResizeError::DecodeFailed, openError);
+    struct stat sourceStatus = {};
+    if (::fstat(source.get(), &sourceStatus) != 0)
+        return fail(ResizeError::DecodeFailed, QString::fromLocal8Bit(std::strerror(errno)));
     const ImageWork::Plan plan = worker.plan(source.get(), mPath, options, abandon);
     if (plan.sourceWidth > 0)
         mPixelSize
             = { static_cast<float>(plan.sourceWidth), static_cast<float>(plan.sourceHeight) };
     if (!plan.status.ok())
         return fail(plan.status.error, plan.status.message);
+    if (namedAfterPlan) {
+        facts.width = plan.outputWidth;
+        facts.height = plan.outputHeight;
+        facts.taken = plan.taken.isValid()
+            ? plan.taken
+            : QDateTime::fromSecsSinceEpoch(sourceStatus.st_mtim.tv_sec);
+        if (std::optional<Rendered> refused = nameOutput())
+            return std::move(*refused);
+    }
 
     // The subfolder is made as the file is created, with the user's umask; a file or a link
     // in its place, or a folder that cannot be made, is this image's failure.
     rendered.outputWidth = plan.outputWidth;
     rendered.outputHeight = plan.outputHeight;
-    rendered.status = rendered.output.create(output, inSubfolder ? subfolder : QString(), existing);
+    rendered.status = rendered.output.create(
+        rendered.outputPath, inSubfolder ? subfolder : QString(), existing);
     if (rendered.status.ok())
         rendered.status = worker.render(
             source.get(), mPath, plan, options, rendered.output.descriptor(), abandon);
+    if (rendered.status.ok()) {
+        // The render's status keeps its note ("first frame of 3") unless this fails.
+        if (const ResizeStatus finished
+            = finishOutput(options, sourceStatus, rendered.output.descriptor());
+            !finished.ok())
+            rendered.status = finished;
+    }
     if (!rendered.status.ok())
         rendered.output.discard();
     else if (rendered.status.encoded.width > 0) { // made smaller to fit the size limit

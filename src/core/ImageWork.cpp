@@ -48,6 +48,7 @@ Plan plan(int source, const QString& sourcePath, const ResizeOptions& options)
     }
     plan.sourceWidth = info.width;
     plan.sourceHeight = info.height;
+    plan.taken = info.taken;
     // A size that cannot be made fails as a setting, before anything is decoded.
     const OutputSize size = outputSize(options, info.width, info.height, info.animationFrames());
     if (const QString problem = size.problem(); !problem.isEmpty()) {

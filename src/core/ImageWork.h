@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QDateTime>
 #include <QString>
 
 #include <atomic>
@@ -42,6 +43,7 @@ struct Plan
     int sourceHeight = 0;
     int outputWidth = 0;
     int outputHeight = 0;
+    QDateTime taken = {}; // when the photo was taken, from its EXIF data; invalid when unknown
 };
 
 // source: an open descriptor of the file at sourcePath (ImageCodec::openSourceFile), whose

@@ -1,6 +1,9 @@
 #include "ResizeRules.h"
 
 #include "NoReplaceFile.h"
+#include "codec/SourceTypes.h"
+
+#include <QFileInfo>
 
 #include <algorithm>
 #include <cmath>
@@ -38,6 +41,36 @@ QString outputPath(const QString& folder, OutputNaming naming, const QString& im
         return folder;
     const QString fileName
         = outputBaseName(naming, imageName, name, num) + QLatin1Char('.') + formatExtension(format);
+    if (folder.endsWith(QLatin1Char('/')))
+        return folder + fileName;
+    return folder + QLatin1Char('/') + fileName;
+}
+
+OutputFormat formatFor(OutputFormat chosen, const QString& sourcePath)
+{
+    if (chosen != OutputFormat::SameAsSource)
+        return chosen;
+    // The source types and the output formats go by the same names ("JPEG", "JPEG XL").
+    if (const ImageCodec::SourceType* type = ImageCodec::typeOf(sourcePath)) {
+        for (const OutputFormats::Info& info : OutputFormats::all()) {
+            if (QLatin1String(info.name) == QLatin1String(type->name))
+                return info.format;
+        }
+    }
+    return OutputFormat::Png;
+}
+
+QString outputPath(const QString& folder, const ResizeOptions& options,
+    const NameTemplate::Facts& facts, OutputFormat format)
+{
+    const QString imageName = QFileInfo(facts.sourcePath).fileName();
+    if (options.naming != OutputNaming::Template)
+        return outputPath(
+            folder, options.naming, imageName, options.baseName, facts.number, format);
+    const QString fileName = NameTemplate::expand(options.nameTemplate, facts) + QLatin1Char('.')
+        + formatExtension(format);
+    if (fileName.size() < 2 || !NoReplaceFile::isPlainFileName(fileName))
+        return QString();
     if (folder.endsWith(QLatin1Char('/')))
         return folder + fileName;
     return folder + QLatin1Char('/') + fileName;

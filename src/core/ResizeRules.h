@@ -2,6 +2,7 @@
 
 #include <QString>
 
+#include "NameTemplate.h"
 #include "model/ResizeOptions.h"
 
 // The arithmetic of a resize: output names, the requested sides and the target pixel size.
@@ -37,6 +38,18 @@ QString subfolderBelow(const ResizeOptions& options, const QString& imageSubfold
 
 QString outputPath(const QString& folder, OutputNaming naming, const QString& imageName,
     const QString& name, int num, OutputFormat format);
+
+// The format an image is written in: the one chosen, or with SameAsSource the source's own
+// type (by the extension its name has) where it is a format that can be written, PNG for any
+// other (SVG, PDF, PSD, JPEG 2000...).
+OutputFormat formatFor(OutputFormat chosen, const QString& sourcePath);
+
+// The full output path of an image with the options' naming, folder joined with "base.ext":
+// SourceName and CustomName as above (the facts' source name and number), Template the
+// options' template expanded with the facts. Empty for a template that names no file (a
+// problem in the template, or a name that is no plain file name once expanded).
+QString outputPath(const QString& folder, const ResizeOptions& options,
+    const NameTemplate::Facts& facts, OutputFormat format);
 
 // The sides asked for, in the unit of the fields, before conversion (0 = derive). With
 // Side::Both the two values are the box the image fits inside (fitInside), read as long and

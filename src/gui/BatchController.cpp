@@ -81,9 +81,11 @@ std::optional<BatchController::InputProblem> BatchController::inputProblem() con
     input.outputFolder = output->outputFolderText();
     input.folderMustBeAbsolute = true;
     if (output->naming() == OutputNaming::SourceName
-        || output->naming() == OutputNaming::CustomName)
+        || output->naming() == OutputNaming::CustomName
+        || output->naming() == OutputNaming::Template)
         input.naming = output->naming();
     input.baseName = output->baseNameText();
+    input.nameTemplate = output->nameTemplateText();
     input.startNumber = output->startNumberText();
     const ResizeOptions stored = mSettings->resizeOptions();
     input.format = stored.format;
@@ -148,6 +150,10 @@ std::optional<BatchController::InputProblem> BatchController::inputProblem() con
         return on(Page::Output, "baseNameField",
             tr("The name \"%1\" cannot name a file: it may not contain \"/\" or be \".\" or \"..\"")
                 .arg(output->baseNameText()));
+    case Problem::UnusableNameTemplate:
+        //: %1 why the name template cannot name files, such as: unknown token "{size}".
+        return on(Page::Output, "nameTemplateField",
+            tr("The name template cannot be used: %1").arg(found->reason));
     case Problem::SourceWouldBeReplaced:
         return on(Page::Output, folder,
             tr("The output folder holds the sources: choose another folder, number the names, "
@@ -202,6 +208,7 @@ void BatchController::start(const QStringList& presetNames)
     if (presetNames.isEmpty()) {
         outputs << mSettings->resizeOptions();
         asShown(outputs.first());
+        outputs.first().nameTemplate = mWindow->outputPage()->nameTemplateText();
     } else {
         if (!mPresets)
             return;

@@ -33,6 +33,8 @@ void FolderScanner::scan(const QStringList& paths)
 void FolderScanner::deliver(const FolderWalk::Result& result)
 {
     --mPending;
+    if (!result.subfolders.isEmpty())
+        emit subfoldersFound(result.subfolders);
     emit scanned(result.files, result.leftOut, result.otherFiles);
 }
 

@@ -41,6 +41,9 @@ signals:
     // the files whose extension is not among those asked for. Emitted on the owner's thread.
     void scanned(const QStringList& files, const QList<FolderWalk::LeftOut>& leftOut,
         const QStringList& otherFiles);
+    // Just before scanned(): the folder below the folder given of each file found in one
+    // (FolderWalk::Result::subfolders), when the request had folders.
+    void subfoldersFound(const QHash<QString, QString>& subfolders);
 
 private:
     void deliver(const FolderWalk::Result& result);

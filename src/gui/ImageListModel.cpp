@@ -46,6 +46,8 @@ ImageListModel::ImageListModel(ImageList* images, const BatchJob* job, QObject* 
     , mReader(new ImageFactsReader(this))
     , mRowCount(images->count())
 {
+    connect(mScanner, &FolderScanner::subfoldersFound, this,
+        [this](const QHash<QString, QString>& subfolders) { mSubfolders.insert(subfolders); });
     connect(mScanner, &FolderScanner::scanned, this, &ImageListModel::appendFiles);
     connect(mReader, &ImageFactsReader::factsRead, this, &ImageListModel::takeFacts);
     connect(mJob, &BatchJob::imageFailed, this, &ImageListModel::takeFailure);
@@ -320,6 +322,7 @@ void ImageListModel::appendFiles(const QStringList& files,
     const int before = mRowCount;
     mImages->addPaths(taken);
     reload();
+    takeSubfolders(before);
     notImages += otherFiles;
     emit filesAdded(mRowCount - before);
     if (!notImages.isEmpty() || !missing.isEmpty() || !leftOut.isEmpty())
@@ -366,6 +369,7 @@ void ImageListModel::appendPrepared(Prepared& prepared)
             list.append(std::move(entry));
     }
     reload();
+    takeSubfolders(before);
     mPreparing = false;
     emit filesAdded(mRowCount - before);
     if (!prepared.notImages.isEmpty() || !prepared.missing.isEmpty() || !prepared.leftOut.isEmpty())
@@ -373,6 +377,19 @@ void ImageListModel::appendPrepared(Prepared& prepared)
     const QList<FolderWalk::Result> waiting = std::exchange(mWaitingFiles, {});
     for (const FolderWalk::Result& addition : waiting)
         appendFiles(addition.files, addition.leftOut, addition.otherFiles);
+}
+
+void ImageListModel::takeSubfolders(int first)
+{
+    for (int row = first; row < mRowCount && !mSubfolders.isEmpty(); ++row) {
+        if (ImageEntry* entry = mImages->at(row)) {
+            if (const auto found = mSubfolders.constFind(entry->path());
+                found != mSubfolders.constEnd()) {
+                entry->setOutputSubfolder(*found);
+                mSubfolders.erase(found);
+            }
+        }
+    }
 }
 
 bool ImageListModel::removeImages(const std::set<int>& rows)

@@ -180,6 +180,8 @@ private:
     void prepareEntries(const QStringList& files, const QList<FolderWalk::LeftOut>& leftOut,
         const QStringList& otherFiles);
     void appendPrepared(Prepared& prepared);
+    // Gives the entries from row first on that came from a folder their folder below it.
+    void takeSubfolders(int first);
     // Starts reading the facts of the rows from first to the end.
     void readFacts(int first);
     // Forgets every fact and reads them again for the whole list.
@@ -197,6 +199,9 @@ private:
     bool mPreparing = false; // a large addition is being prepared
     QList<FolderWalk::Result> mWaitingFiles; // files that arrived meanwhile, in order
     QHash<QString, FileFacts> mFacts; // by path, for every row announced
+    // The folder below the folder it was added from of each file a walk found, by path, until
+    // its entry is in the list.
+    QHash<QString, QString> mSubfolders;
     qint64 mTotalBytes = 0;
     int mSizesPending = 0;
     int mRowCount = 0; // rows announced to the views

@@ -27,6 +27,7 @@
 #include "core/ImageEntry.h"
 #include "core/ImageWork.h"
 #include "model/FileSizeLimit.h"
+#include "core/ResizeRules.h"
 #include "model/OutputFormat.h"
 #include "settings/Settings.h"
 #include "ui_ImagesPage.h"
@@ -272,6 +273,7 @@ void ImagesPage::showSelectedImage()
         ui->animationWarningLabel->clear();
         ui->animationWarningLabel->hide();
         ui->previewBusyBar->hide();
+        emit selectedImageShown(QString(), QSize());
         return;
     }
     ui->animationWarningLabel->show();
@@ -355,6 +357,7 @@ void ImagesPage::showInformation()
         problem = facts.problemKind();
     }
     const ImageEntry* entry = mImages->at(row);
+    emit selectedImageShown(mShownPath, error.isEmpty() ? size : QSize());
     const qint64 byteCount = facts.bytes >= 0 ? facts.bytes : entry ? entry->initialFileSize() : 0;
     const QString bytes = locale().formattedDataSize(byteCount);
     ui->animationWarningLabel->clear();
@@ -368,8 +371,8 @@ void ImagesPage::showInformation()
             //: %1 width and %2 height in pixels, %3 the file's size such as "1.46 MiB".
             tr("%1 × %2 pixels, %3").arg(size.width()).arg(size.height()).arg(bytes));
         ui->outputSizeLabel->setText(outputSizeText(size, mShownAnimationFrames));
-        const OutputFormats::Info* format
-            = OutputFormats::find(mSettings->value(Setting::outputFormat));
+        const OutputFormats::Info* format = OutputFormats::find(
+            ResizeRules::formatFor(mSettings->value(Setting::outputFormat), mShownPath));
         if (mShownAnimationFrames > 1 && format && !format->animates)
             ui->animationWarningLabel->setText(
                 //: %1 the output format, such as "JPEG".
@@ -388,9 +391,11 @@ void ImagesPage::showOutputSize()
 
 QString ImagesPage::outputSizeText(QSize source, int animationFrames) const
 {
-    const ImageWork::OutputSize size = ImageWork::outputSize(
-        mSettings->resizeOptions(), source.width(), source.height(), animationFrames);
-    const OutputFormats::Info* info = OutputFormats::find(mSettings->value(Setting::outputFormat));
+    ResizeOptions options = mSettings->resizeOptions();
+    options.format = ResizeRules::formatFor(options.format, mShownPath);
+    const ImageWork::OutputSize size
+        = ImageWork::outputSize(options, source.width(), source.height(), animationFrames);
+    const OutputFormats::Info* info = OutputFormats::find(options.format);
     const QString formatName = info ? QString::fromLatin1(info->name) : QString();
     if (!size.formatProblem.isEmpty())
         return tr("→ cannot be written as %1: %2").arg(formatName, size.formatProblem);

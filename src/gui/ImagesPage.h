@@ -82,6 +82,9 @@ signals:
     void messageShown(const QString& message);
     // Remove has rows to work on, or no longer has: it is enabled only while rows are selected.
     void removeAvailable(bool available);
+    // The image shown under the list, with its pixel size once known (invalid before); an
+    // empty path when none is selected.
+    void selectedImageShown(const QString& path, QSize pixelSize);
 
 private:
     void filesChosen(QFileDialog* dialog, int result);

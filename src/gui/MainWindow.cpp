@@ -93,6 +93,10 @@ void MainWindow::connectPages()
     connect(
         size, &SizePage::numberStored, images, &ImagesPage::showOutputSize, Qt::QueuedConnection);
     connect(output, &OutputPage::edited, images, &ImagesPage::showOutputSize, Qt::QueuedConnection);
+    // The Output tab's example name is the selected image's.
+    connect(images, &ImagesPage::selectedImageShown, output, &OutputPage::setExampleImage);
+    connect(size, &SizePage::edited, output, &OutputPage::showNameExample, Qt::QueuedConnection);
+    connect(size, &SizePage::presetPicked, output, &OutputPage::showNameExample);
 }
 
 void MainWindow::setSettings(Settings* settings)

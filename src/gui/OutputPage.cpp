@@ -13,6 +13,10 @@
 #include <algorithm>
 #include <cmath>
 
+#include "batch/BatchJob.h"
+#include "core/ImageWork.h"
+#include "core/NameTemplate.h"
+#include "core/ResizeRules.h"
 #include "gui/ColorButton.h"
 #include "gui/ControlValues.h"
 #include "gui/FilePanel.h"
@@ -59,10 +63,12 @@ void OutputPage::fillMenus()
     QComboBox* naming = mUi->namingCombo;
     naming->addItem(tr("Source name"), int(OutputNaming::SourceName));
     naming->addItem(tr("Name and number"), int(OutputNaming::CustomName));
+    naming->addItem(tr("Template"), int(OutputNaming::Template));
 
     QComboBox* format = mUi->formatCombo;
     for (const OutputFormats::Info& info : OutputFormats::all())
         format->addItem(QString::fromLatin1(info.name), int(info.format));
+    format->addItem(tr("Same as source"), int(OutputFormat::SameAsSource));
 
     QComboBox* metadata = mUi->metadataCombo;
     metadata->addItem(tr("Keep all"), int(MetadataMode::Keep));
@@ -109,10 +115,25 @@ void OutputPage::connectControls()
         [this] { mSettings->setValue(Setting::baseName, mUi->baseNameField->text()); });
     connect(ui->startNumberField, &QLineEdit::editingFinished, this,
         [this] { mSettings->setValue(Setting::startNumber, mUi->startNumberField->text()); });
+    connect(ui->nameTemplateField, &QLineEdit::editingFinished, this,
+        [this] { mSettings->setValue(Setting::nameTemplate, mUi->nameTemplateField->text()); });
+    for (const auto& [check, key] : { std::pair { ui->keepTreeCheck, Setting::keepTree },
+             std::pair { ui->skipLargerCheck, Setting::skipLarger },
+             std::pair { ui->keepDatesCheck, Setting::keepDates } }) {
+        connect(check, &QCheckBox::clicked, this,
+            [this, check, key] { mSettings->setValue(key, isOn(check)); });
+        connect(check, &QAbstractButton::clicked, this, &OutputPage::edited);
+    }
 
     // Every edit of a setting, after it was stored.
-    for (QLineEdit* field : { ui->outputFolderField, ui->baseNameField, ui->startNumberField })
+    for (QLineEdit* field : { ui->outputFolderField, ui->baseNameField, ui->startNumberField,
+             ui->nameTemplateField })
         connect(field, &QLineEdit::textEdited, this, &OutputPage::edited);
+    // The example follows the fields as they are typed in, before they are stored.
+    for (QLineEdit* field : { ui->baseNameField, ui->startNumberField, ui->nameTemplateField })
+        connect(field, &QLineEdit::textChanged, this, &OutputPage::showNameExample);
+    for (QComboBox* menu : { ui->namingCombo, ui->formatCombo })
+        connect(menu, &QComboBox::activated, this, &OutputPage::showNameExample);
     connect(ui->backgroundCheck, &QAbstractButton::clicked, this, &OutputPage::edited);
     for (QComboBox* menu : { ui->namingCombo, ui->formatCombo, ui->existingFileCombo,
              ui->metadataCombo, ui->tiffCompressionCombo })
@@ -132,6 +153,10 @@ void OutputPage::showStoredSettings()
     selectCode(ui->namingCombo, settings->value(Setting::naming));
     ui->baseNameField->setText(settings->value(Setting::baseName));
     ui->startNumberField->setText(settings->value(Setting::startNumber));
+    ui->nameTemplateField->setText(settings->value(Setting::nameTemplate));
+    ui->keepTreeCheck->setChecked(settings->value(Setting::keepTree));
+    ui->skipLargerCheck->setChecked(settings->value(Setting::skipLarger));
+    ui->keepDatesCheck->setChecked(settings->value(Setting::keepDates));
     selectCode(ui->formatCombo, settings->value(Setting::outputFormat));
     ui->qualitySlider->setFloatValue(settings->value(Setting::quality));
     selectCode(ui->existingFileCombo, settings->value(Setting::existingFile));
@@ -151,6 +176,7 @@ void OutputPage::showStoredSettings()
     storeNaming();
     storeOutputFormat();
     storeQuality();
+    showNameExample();
 }
 
 QString OutputPage::outputFolderText() const
@@ -173,6 +199,54 @@ QString OutputPage::startNumberText() const
     return mUi->startNumberField->text();
 }
 
+QString OutputPage::nameTemplateText() const
+{
+    return mUi->nameTemplateField->text();
+}
+
+void OutputPage::setExampleImage(const QString& path, QSize pixelSize)
+{
+    mExamplePath = path;
+    mExampleSize = pixelSize;
+    showNameExample();
+}
+
+void OutputPage::showNameExample()
+{
+    if (!mSettings)
+        return;
+    ResizeOptions options = mSettings->resizeOptions();
+    options.naming = naming();
+    options.baseName = baseNameText();
+    options.nameTemplate = nameTemplateText();
+    options.format = selectedCode<OutputFormat>(mUi->formatCombo);
+    // Without a selected image, a camera's photo of 4000 x 3000 pixels taken on a summer's day.
+    const bool chosen = !mExamplePath.isEmpty();
+    const QString path = chosen ? mExamplePath : QStringLiteral("/Photos/IMG_0042.jpg");
+    const QSize source = chosen && mExampleSize.isValid() ? mExampleSize : QSize(4000, 3000);
+    options.format = ResizeRules::formatFor(options.format, path);
+    const ImageWork::OutputSize size = ImageWork::outputSize(options, source.width(), source.height());
+    NameTemplate::Facts facts { .sourcePath = path,
+        .number = BatchJob::parseStartNumber(startNumberText()),
+        .width = size.width,
+        .height = size.height,
+        .presetName = options.presetName };
+    // The date taken is read from the photo when the batch runs; the example shows the file's.
+    facts.taken = chosen ? QDateTime::fromMSecsSinceEpoch(FileNames::status(path).modified)
+                         : QDateTime(QDate(2024, 6, 14), QTime(10, 22, 33));
+    if (options.naming == OutputNaming::Template) {
+        if (const QString problem = NameTemplate::problem(options.nameTemplate);
+            !problem.isEmpty()) {
+            //: %1 why the name template cannot name files.
+            mUi->nameExampleLabel->setText(tr("Template not usable: %1").arg(problem));
+            return;
+        }
+    }
+    const QString output = ResizeRules::outputPath(QStringLiteral("/"), options, facts, options.format);
+    //: %1 the file name the selected image would be written under, such as IMG_0042_800x600.jpg.
+    mUi->nameExampleLabel->setText(tr("Example: %1").arg(QFileInfo(output).fileName()));
+}
+
 void OutputPage::storeBackgroundEnabled()
 {
     const bool on = isOn(mUi->backgroundCheck);
@@ -189,13 +263,11 @@ void OutputPage::storeBackgroundColor()
 void OutputPage::storeNaming()
 {
     const auto naming = selectedCode<OutputNaming>(mUi->namingCombo);
-    if (naming == OutputNaming::SourceName) {
-        mUi->baseNameField->hide();
-        mUi->startNumberField->hide();
-    } else if (naming == OutputNaming::CustomName) {
-        mUi->baseNameField->show();
-        mUi->startNumberField->show();
-    }
+    // A template numbers from the start number too ({n}).
+    mUi->baseNameField->setVisible(naming == OutputNaming::CustomName);
+    mUi->startNumberField->setVisible(
+        naming == OutputNaming::CustomName || naming == OutputNaming::Template);
+    mUi->nameTemplateField->setVisible(naming == OutputNaming::Template);
     mSettings->setValue(Setting::naming, naming);
 }
 
@@ -234,11 +306,14 @@ void OutputPage::storeOutputFormat()
 {
     const auto format = selectedCode<OutputFormat>(mUi->formatCombo);
     const OutputFormats::Info* info = OutputFormats::find(format);
-    const bool takesQuality = info && info->takesQuality;
+    // Same as source may write any format: the quality and the compression then apply to the
+    // images written in a format that takes them.
+    const bool same = format == OutputFormat::SameAsSource;
+    const bool takesQuality = same || (info && info->takesQuality);
     mUi->qualitySlider->setVisible(takesQuality);
     mUi->qualityLabel->setVisible(takesQuality);
     mUi->qualityValueLabel->setVisible(takesQuality);
-    mUi->tiffCompressionCombo->setVisible(info && info->choosesCompression);
+    mUi->tiffCompressionCombo->setVisible(same || (info && info->choosesCompression));
     mSettings->setValue(Setting::outputFormat, format);
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QSize>
 #include <QString>
 #include <QWidget>
 
@@ -41,11 +42,17 @@ public:
     OutputNaming naming() const;
     QString baseNameText() const;
     QString startNumberText() const;
+    QString nameTemplateText() const;
 
 public slots:
     // Every control shows its stored value, and the controls that depend on others are shown,
     // hidden or labelled to match.
     void showStoredSettings();
+    // The image whose name the example shows (an empty path: a made-up one), with its pixel
+    // size when known.
+    void setExampleImage(const QString& path, QSize pixelSize);
+    // The example name under the naming controls, as the fields show them now.
+    void showNameExample();
 
 signals:
     // The user changed a setting (a message in the status bar goes with it).
@@ -69,4 +76,6 @@ private:
 
     std::unique_ptr<Ui::OutputPage> mUi;
     Settings* mSettings = nullptr;
+    QString mExamplePath;
+    QSize mExampleSize;
 };

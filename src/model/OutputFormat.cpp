@@ -92,7 +92,7 @@ const Info* find(OutputFormat format)
 std::optional<OutputFormat> fromCode(int code)
 {
     const auto format = static_cast<OutputFormat>(code);
-    if (find(format))
+    if (find(format) || format == OutputFormat::SameAsSource)
         return format;
     return std::nullopt;
 }
@@ -100,6 +100,8 @@ std::optional<OutputFormat> fromCode(int code)
 std::optional<OutputFormat> fromCommandLineName(const QString& word)
 {
     const QString wanted = word.trimmed().toLower();
+    if (wanted == QLatin1String("same"))
+        return OutputFormat::SameAsSource;
     for (const Info& info : kFormats) {
         const QStringList names
             = QString::fromLatin1(info.commandLineNames).split(QLatin1Char(' '));
@@ -114,6 +116,7 @@ QStringList commandLineNames()
     QStringList names;
     for (const Info& info : kFormats)
         names << QString::fromLatin1(info.commandLineNames).section(QLatin1Char(' '), 0, 0);
+    names << QStringLiteral("same");
     return names;
 }
 

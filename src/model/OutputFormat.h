@@ -18,6 +18,9 @@ enum class OutputFormat
     Avif = 7,
     Heic = 8,
     JpegXl = 9,
+    // Each image in its source's own format where that is one of the above, PNG otherwise;
+    // resolved per image (ResizeRules::formatFor) before anything reads the format's row.
+    SameAsSource = 10,
 };
 
 // How a TIFF is compressed, by the code the settings file stores. Both are lossless: LZW
@@ -65,11 +68,12 @@ struct Info
 std::span<const Info> all();
 // The row of a format; null for a code that names none (a stored code out of range).
 const Info* find(OutputFormat format);
-// The format a stored code names, if any.
+// The format a stored code names, if any; SameAsSource too, which has no row.
 std::optional<OutputFormat> fromCode(int code);
 // The format one of the --format words names (any case, surrounding blanks ignored).
 std::optional<OutputFormat> fromCommandLineName(const QString& word);
-// The first command-line word of each format, in menu order: "jpeg", "png", ...
+// The first command-line word of each format, in menu order: "jpeg", "png", ..., then
+// "same" for SameAsSource.
 QStringList commandLineNames();
 
 } // namespace OutputFormats

@@ -51,12 +51,14 @@ enum class CropPosition
     Right = 7,
 };
 
-// How output files are named: after their source, or a name of the user's own followed by a
-// running number. The values are the codes stored in the settings.
+// How output files are named: after their source, a name of the user's own followed by a
+// running number, or a template of text and tokens ({name}, {n}, {w}, {date}...; see
+// NameTemplate). The values are the codes stored in the settings.
 enum class OutputNaming
 {
     SourceName = 1,
     CustomName = 2,
+    Template = 3,
 };
 
 // Everything a resize needs to know of the settings, as one value: what size, where, under
@@ -87,6 +89,10 @@ struct ResizeOptions
     OutputNaming naming = OutputNaming::SourceName;
     QString baseName; // of custom names
     QString startNumber; // of custom names, as typed
+    QString nameTemplate = QStringLiteral("{name}"); // of template names
+    // The name of the preset the batch writes with, for a template's {preset}; empty for none.
+    QString presetName;
+    bool keepTree = false; // each output in its source's subfolder below the folder it came from
     ExistingFile existingFile = ExistingFile::Fail;
     OutputFormat format = OutputFormat::Jpeg;
     float quality = 1.0f; // 0..1, for the formats that take one
@@ -98,6 +104,8 @@ struct ResizeOptions
     TiffCompression tiffCompression = TiffCompression::Lzw;
     bool flatten = false; // transparent areas onto the background colour
     QColor background = Qt::white;
+    bool skipLarger = false; // an output not smaller than its source is not written
+    bool keepDates = false; // each output gets its source's modification time
 
     // A source, or an output, of more pixels is refused before anything is decoded.
     static constexpr qint64 kDefaultMaxPixels = 500'000'000;

@@ -17,6 +17,8 @@ QString resizeErrorText(ResizeError error)
         return QStringLiteral("the output could not be written");
     case ResizeError::Skipped:
         return QStringLiteral("skipped: the output file already exists");
+    case ResizeError::NotSmaller:
+        return QStringLiteral("skipped: not smaller than its source");
     }
     return QString();
 }

@@ -13,6 +13,9 @@ enum class ResizeError
     InvalidSettings, // the settings give no usable size, resolution, name or format
     WriteFailed, // the output could not be encoded or written
     Skipped, // not written by choice: the output name exists (ExistingFile::Skip)
+    // Not written by choice: the output would not be smaller than its source (skipLarger).
+    // Counted with the skipped images.
+    NotSmaller,
 };
 
 // How a written file was encoded, and what the size limit in bytes asked of it.
@@ -41,6 +44,11 @@ struct ResizeStatus
     EncodedOutput encoded;
 
     bool ok() const { return error == ResizeError::None; }
+    // Left alone by choice: neither written nor failed.
+    bool isSkipped() const
+    {
+        return error == ResizeError::Skipped || error == ResizeError::NotSmaller;
+    }
 };
 
 // A short description of the error kind, for reports.

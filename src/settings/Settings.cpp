@@ -325,6 +325,10 @@ ResizeOptions Settings::resizeOptions() const
     options.naming = value(Setting::naming);
     options.baseName = value(Setting::baseName);
     options.startNumber = value(Setting::startNumber);
+    options.nameTemplate = value(Setting::nameTemplate);
+    options.keepTree = value(Setting::keepTree);
+    options.skipLarger = value(Setting::skipLarger);
+    options.keepDates = value(Setting::keepDates);
     options.existingFile = value(Setting::existingFile);
     options.format = value(Setting::outputFormat);
     options.quality = value(Setting::quality);

@@ -219,17 +219,18 @@ const QList<SettingRow>& table()
                 .expected = QT_TRANSLATE_NOOP("CliOptions", "a number from 0 to 100") } } },
         { .key = Setting::naming.name,
             .defaultValue = int(OutputNaming::SourceName),
-            .check = integer(1, 2),
+            .check = integer(1, 3),
             .preset = true,
             .options = { { .names = { "n", "naming" },
                 .valueName = QT_TRANSLATE_NOOP("CliOptions", "MODE"),
                 .help = QT_TRANSLATE_NOOP("CliOptions",
-                    "Output names: source (the source's name) or custom (--name and a "
-                    "four-digit number)."),
+                    "Output names: source (the source's name), custom (--name and a "
+                    "four-digit number) or template (--name-template)."),
                 .kind = Option::Kind::Words,
                 .words = { { "source", int(OutputNaming::SourceName) },
-                    { "custom", int(OutputNaming::CustomName) } },
-                .expected = QT_TRANSLATE_NOOP("CliOptions", "source or custom") } } },
+                    { "custom", int(OutputNaming::CustomName) },
+                    { "template", int(OutputNaming::Template) } },
+                .expected = QT_TRANSLATE_NOOP("CliOptions", "source, custom or template") } } },
         { .key = Setting::baseName.name,
             .defaultValue = QString(),
             .check = text(),
@@ -241,6 +242,22 @@ const QList<SettingRow>& table()
                 .plainFileName = true,
                 .expected = QT_TRANSLATE_NOOP("CliOptions",
                     "a name that can start a file name: no \"/\", and not \".\" or \"..\"") } } },
+        { .key = Setting::nameTemplate.name,
+            .defaultValue = QStringLiteral("{name}"),
+            .check = text(),
+            .preset = true,
+            .options = {
+                // Also selects template naming unless --naming is given.
+                { .names = { "name-template" },
+                    .valueName = QT_TRANSLATE_NOOP("CliOptions", "TEXT"),
+                    .help = QT_TRANSLATE_NOOP("CliOptions",
+                        "Name the outputs by a template (selects --naming template): text and "
+                        "the tokens {name} (the source's name), {n} or {n:4} (the running number "
+                        "from --start-number, zero-padded to 4 digits), {w} and {h} (the output's "
+                        "pixel size), {date} or {date:%Y-%m-%d_%H%M%S} (when the photo was taken, "
+                        "else the file's modification time; %Y %y %m %d %H %M %S), {folder} (the "
+                        "source's folder) and {preset}; {{ and }} for braces."),
+                    .kind = Option::Kind::Custom } } },
         { .key = Setting::startNumber.name,
             .defaultValue = QString(),
             .check = text(),
@@ -250,6 +267,25 @@ const QList<SettingRow>& table()
                 .help = QT_TRANSLATE_NOOP("CliOptions", "First number of custom naming."),
                 .kind = Option::Kind::WholeNumberText,
                 .expected = QT_TRANSLATE_NOOP("CliOptions", "a whole number is expected") } } },
+        { .key = Setting::skipLarger.name,
+            .defaultValue = false,
+            .check = boolean(),
+            .preset = true,
+            .options = { { .names = { "skip-larger" },
+                .help = QT_TRANSLATE_NOOP("CliOptions",
+                    "Do not write an output that is not smaller than its source file; the image "
+                    "counts as skipped."),
+                .kind = Option::Kind::Flag,
+                .flagValue = true } } },
+        { .key = Setting::keepDates.name,
+            .defaultValue = false,
+            .check = boolean(),
+            .preset = true,
+            .options = { { .names = { "keep-dates" },
+                .help = QT_TRANSLATE_NOOP(
+                    "CliOptions", "Give each output its source's modification time."),
+                .kind = Option::Kind::Flag,
+                .flagValue = true } } },
         { .key = Setting::background.name,
             .defaultValue = false,
             .check = boolean(),
@@ -388,6 +424,8 @@ const QList<SettingRow>& table()
             .defaultValue = 1.0f,
             .check = number(0.0, 1.0),
             .preset = true },
+        // Set by --keep-tree, which names the folder the subfolders are kept below.
+        { .key = Setting::keepTree.name, .defaultValue = false, .check = boolean(), .preset = true },
         { .key = Setting::showFullPath.name, .defaultValue = false, .check = boolean() },
         { .key = Setting::currentTab.name, .defaultValue = 0, .check = integer(0, 2) },
         { .key = Setting::lastOpenFolder.name, .defaultValue = QString(), .check = text() },

@@ -42,6 +42,10 @@ inline constexpr SettingKey<float> minQuality { "minQuality" }; // 0..1
 inline constexpr SettingKey<OutputNaming> naming { "nameMenu" };
 inline constexpr SettingKey<QString> baseName { "name" };
 inline constexpr SettingKey<QString> startNumber { "nameNum" }; // as typed
+inline constexpr SettingKey<QString> nameTemplate { "nameTemplate" };
+inline constexpr SettingKey<bool> keepTree { "keepTree" };
+inline constexpr SettingKey<bool> skipLarger { "skipLarger" };
+inline constexpr SettingKey<bool> keepDates { "keepDates" };
 inline constexpr SettingKey<bool> background { "background" }; // flatten onto the colour
 inline constexpr SettingKey<float> backgroundRed { "backgroundColorR" }; // 0..1
 inline constexpr SettingKey<float> backgroundGreen { "backgroundColorG" };
@@ -97,7 +101,8 @@ struct SettingOption
         Folder, // a folder, made absolute and clean
         WholeNumberText, // a whole number, stored as the text given (trimmed)
         FileSize, // a size in bytes: 300000, 500k, 1.5M (FileSizeLimit::parse), up to max
-        Custom, // read by the command line's own code (--proportional, --background-color)
+        Custom, // read by the command line's own code (--proportional, --background-color,
+                // --name-template)
     };
     QStringList names = {}; // "w", "width"; the last one names the option in messages
     const char* valueName = nullptr; // as the help shows the value ("N"); null for a flag

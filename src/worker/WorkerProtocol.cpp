@@ -76,7 +76,8 @@ auto fields(ResizeOptions& o)
         o.longShortSides, o.noEnlarge, o.boxMode, o.cropPosition, o.outputFolder, o.presetName,
         o.presetFolder, o.naming, o.baseName, o.startNumber, o.existingFile, o.format, o.quality,
         o.metadata, o.tiffCompression, o.flatten, o.background, o.maxPixels, o.decoderMemoryMiB,
-        o.decoderSeconds, o.maxFileSize, o.minQuality);
+        o.decoderSeconds, o.maxFileSize, o.minQuality, o.nameTemplate, o.keepTree, o.skipLarger,
+        o.keepDates);
 }
 
 } // namespace
@@ -111,24 +112,25 @@ QDataStream& operator>>(QDataStream& stream, ResizeStatus& status)
 QDataStream& operator<<(QDataStream& stream, const ImageWork::Plan& plan)
 {
     return stream << plan.status << plan.sourceWidth << plan.sourceHeight << plan.outputWidth
-                  << plan.outputHeight;
+                  << plan.outputHeight << plan.taken;
 }
 
 QDataStream& operator>>(QDataStream& stream, ImageWork::Plan& plan)
 {
     return stream >> plan.status >> plan.sourceWidth >> plan.sourceHeight >> plan.outputWidth
-        >> plan.outputHeight;
+        >> plan.outputHeight >> plan.taken;
 }
 
 QDataStream& operator<<(QDataStream& stream, const ImageCodec::SourceInfo& info)
 {
     return stream << info.ok << info.width << info.height << info.embeddedProfile << info.cmyk
                   << info.pages << info.animation << info.deep << info.grey << info.error
-                  << info.problem;
+                  << info.problem << info.taken;
 }
 
 QDataStream& operator>>(QDataStream& stream, ImageCodec::SourceInfo& info)
 {
     return stream >> info.ok >> info.width >> info.height >> info.embeddedProfile >> info.cmyk
-        >> info.pages >> info.animation >> info.deep >> info.grey >> info.error >> info.problem;
+        >> info.pages >> info.animation >> info.deep >> info.grey >> info.error >> info.problem
+        >> info.taken;
 }

@@ -50,6 +50,25 @@ private slots:
         QCOMPARE(FolderWalk::scanPaths({ root + QLatin1Char('/') }, mExtensions).files, expected);
     }
 
+    // Each file found in a folder given knows its folder below it, where "Keep subfolders"
+    // writes its output; a file given itself has none.
+    void subfoldersBelowTheFolderGiven()
+    {
+        QTemporaryDir dir;
+        const QString root = dir.filePath(QStringLiteral("photos"));
+        makeTree(root);
+        const QString single = dir.filePath(QStringLiteral("single.JPG"));
+        touch(single);
+        const FolderWalk::Result result
+            = FolderWalk::scanPaths({ root + QLatin1Char('/'), single }, mExtensions);
+        QCOMPARE(result.subfolders.value(root + QStringLiteral("/b.jpg"), "?"), QString());
+        QCOMPARE(result.subfolders.value(root + QStringLiteral("/sub/deeper/c.gif")),
+            QStringLiteral("sub/deeper"));
+        QCOMPARE(result.subfolders.value(root + QStringLiteral("/album.jpg/inside.png")),
+            QStringLiteral("album.jpg"));
+        QVERIFY(!result.subfolders.contains(single));
+    }
+
     void filesPassThroughInTheirPlace()
     {
         QTemporaryDir dir;

@@ -1170,6 +1170,64 @@ private slots:
             rawNamesIn(mTmp->filePath("given")), QList<QByteArray>({ outputs[0], outputs[2] }));
     }
 
+    // --name-template alone names the outputs by it, numbered from --start-number, with the
+    // pixel size each output gets; a template that cannot name files stops the run.
+    void nameTemplate()
+    {
+        source("a.jpg", 200, 100);
+        source("b.png", 100, 200);
+        const QStringList options = { "-o", "out", "-p", "long", "-w", "50", "--start-number",
+            "5", "in/a.jpg", "in/b.png", "--name-template" };
+        const Result result = run(options + QStringList { "{name}_{w}x{h}_{n:3}" });
+        QCOMPARE(result.exitCode, 0);
+        QCOMPARE(outputFiles(), QStringList({ "a_50x25_005.jpg", "b_25x50_006.jpg" }));
+        QCOMPARE(TestSupport::inspect(QDir(mOut).filePath("b_25x50_006.jpg")).height, 50);
+
+        const Result refused = run(options + QStringList { "{name}_{size}" });
+        QCOMPARE(refused.exitCode, 2);
+        QVERIFY2(refused.err.contains("the name template \"{name}_{size}\" cannot be used: "
+                                      "unknown token \"{size}\""),
+            qPrintable(refused.err));
+        QCOMPARE(outputFiles().size(), 2);
+    }
+
+    // The smaller output choices, end to end: each image in its own format (what cannot be
+    // written becomes PNG), outputs not smaller than their source skipped, the sources' dates.
+    void outputChoices()
+    {
+        source("photo.jpg", 2000, 1500);
+        source("icon.png", 20, 15);
+        // A drawing of many bytes: its PNG is smaller.
+        QVERIFY(TestSupport::writeFile(QDir(mIn).filePath("logo.svg"),
+            "<svg xmlns='http://www.w3.org/2000/svg' width='40' height='30'><!-- "
+                + QByteArray(50000, 'x') + " --><rect width='40' height='30' fill='red'/></svg>"));
+        const QDateTime modified(QDate(2001, 2, 3), QTime(4, 5, 6));
+        for (const char* name : { "photo.jpg", "icon.png", "logo.svg" }) {
+            QFile file(QDir(mIn).filePath(name));
+            QVERIFY(file.open(QIODevice::ReadWrite));
+            QVERIFY(file.setFileTime(modified, QFileDevice::FileModificationTime));
+        }
+        const Result result = run({ "-o", "out", "-p", "long", "-w", "200", "-f", "same",
+            "--skip-larger", "--keep-dates", "--json", "in/photo.jpg", "in/icon.png",
+            "in/logo.svg" });
+        QCOMPARE(result.exitCode, 0);
+        // The icon, enlarged, would have been larger than its source.
+        QCOMPARE(outputFiles(), QStringList({ "logo.png", "photo.jpg" }));
+        const QList<QJsonObject> lines = jsonLines(result.out);
+        QCOMPARE(lines.at(1).value("status").toString(), QString("skipped"));
+        QCOMPARE(lines.at(1).value("reason").toString(), QString("not smaller than its source"));
+        QCOMPARE(lines.at(3).value("skipped").toInt(), 1);
+        for (const QString& name : outputFiles()) {
+            const QString path = QDir(mOut).filePath(name);
+            QCOMPARE(QFileInfo(path).lastModified(), modified);
+            QCOMPARE(TestSupport::inspect(path).width, 200);
+        }
+        QVERIFY(TestSupport::run("vipsheader", { "-f", "vips-loader", QDir(mOut).filePath("logo.png") })
+                    .startsWith("pngload"));
+        QVERIFY(TestSupport::run("vipsheader", { "-f", "vips-loader", QDir(mOut).filePath("photo.jpg") })
+                    .startsWith("jpegload"));
+    }
+
     // -R walks folders as the window does; --keep-tree puts each output in its source's
     // subfolders, two levels made as needed. --dry-run beforehand names the same paths and
     // sizes and makes nothing, not even a folder; after the run it names the numbered names

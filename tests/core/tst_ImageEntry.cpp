@@ -324,7 +324,7 @@ private slots:
         QVERIFY(!writeResized(image, &status));
 
         pixels(4, 3);
-        mPref->setValue(Setting::outputFormat, OutputFormat(10));
+        mPref->setValue(Setting::outputFormat, OutputFormat(11));
         QVERIFY(!writeResized(image, &status));
         QCOMPARE(status.error, ResizeError::InvalidSettings);
 

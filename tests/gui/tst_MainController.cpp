@@ -239,9 +239,9 @@ private slots:
             return result;
         };
         QCOMPARE(tags(widget<QComboBox>("unitCombo")), QList<int>({ 1, 2, 3, 4 }));
-        QCOMPARE(tags(widget<QComboBox>("namingCombo")), QList<int>({ 1, 2 }));
+        QCOMPARE(tags(widget<QComboBox>("namingCombo")), QList<int>({ 1, 2, 3 }));
         QCOMPARE(tags(widget<QComboBox>("existingFileCombo")), QList<int>({ 1, 2, 3 }));
-        QCOMPARE(tags(widget<QComboBox>("formatCombo")), QList<int>({ 1, 2, 3, 4, 5, 6, 7, 8, 9 }));
+        QCOMPARE(tags(widget<QComboBox>("formatCombo")), QList<int>({ 1, 2, 3, 4, 5, 6, 7, 8, 9, 10 }));
         QCOMPARE(tags(widget<QComboBox>("metadataCombo")), QList<int>({ 1, 2, 3 }));
         auto* group = widget<QButtonGroup>("givenSideGroup");
         QVERIFY(group);
@@ -569,7 +569,7 @@ private slots:
             << QVariantMap { { "formatMenu", 6 } } << QVariantMap {}
             << all(qualityControls, "shown");
         QTest::newRow("JPEG XL shows the quality")
-            << QVariantMap { { "formatMenu", 3 } } << 2 << key("formatCombo", Qt::Key_End)
+            << QVariantMap { { "formatMenu", 8 } } << 2 << key("formatCombo", Qt::Key_Down)
             << QVariantMap { { "formatMenu", 9 } } << QVariantMap {}
             << all(qualityControls, "shown");
         // Metadata: without personal data unless chosen otherwise.

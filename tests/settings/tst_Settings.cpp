@@ -174,7 +174,7 @@ private slots:
     {
         QTest::addColumn<QString>("content");
         QTest::newRow("out of range")
-            << "[General]\ntagSides=4\nUM=0\nnameMenu=7\nformatMenu=10\ntab=3\nquality=1.5\n"
+            << "[General]\ntagSides=4\nUM=0\nnameMenu=7\nformatMenu=11\ntab=3\nquality=1.5\n"
                "backgroundColorR=-0.1\nwidthValue=-5\nheightValue=-1\nresValue=0\n";
         QTest::newRow("not numbers")
             << "[General]\ntagSides=one\nUM=\nnameMenu=1.5\nformatMenu=abc\ntab=x\nquality=nan\n"
