@@ -114,6 +114,16 @@
         <source>Stop and Quit</source>
         <translation>Anhalten und beenden</translation>
     </message>
+    <message>
+        <source>The name template cannot be used: %1</source>
+        <extracomment>%1 why the name template cannot name files, such as: unknown token &quot;{size}&quot;.</extracomment>
+        <translation>Die Namensvorlage ist nicht verwendbar: %1</translation>
+    </message>
+    <message>
+        <source>The preset &quot;%1&quot; gives no output: pick it to see its settings</source>
+        <extracomment>%1 a preset&apos;s name.</extracomment>
+        <translation>Die Vorgabe „%1“ ergibt keine Ausgabe: Wählen Sie sie, um ihre Einstellungen zu sehen</translation>
+    </message>
 </context>
 <context>
     <name>BatchFailure</name>
@@ -140,6 +150,15 @@
     <message>
         <source>the image could not be processed</source>
         <translation>das Bild konnte nicht bearbeitet werden</translation>
+    </message>
+    <message>
+        <source>not smaller than its source</source>
+        <translation>nicht kleiner als die Quelle</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <extracomment>%1 an image&apos;s file name, %2 the preset one of its outputs was written with.</extracomment>
+        <translation>%1 (%2)</translation>
     </message>
 </context>
 <context>
@@ -207,10 +226,6 @@
     <message>
         <source>PERCENT</source>
         <translation>PROZENT</translation>
-    </message>
-    <message>
-        <source>Output names: source (the source&apos;s name) or custom (--name and a four-digit number).</source>
-        <translation>Ausgabenamen: source (der Name der Quelle) oder custom (--name und eine vierstellige Nummer).</translation>
     </message>
     <message>
         <source>Base name of custom naming.</source>
@@ -330,10 +345,6 @@ Aufruffehler (nichts bearbeitet).</translation>
     <message>
         <source>a number from 0 to 100</source>
         <translation>eine Zahl von 0 bis 100</translation>
-    </message>
-    <message>
-        <source>source or custom</source>
-        <translation>source oder custom</translation>
     </message>
     <message>
         <source>a whole number is expected</source>
@@ -623,6 +634,60 @@ Teile zusammen schreiben, was ein einziger Lauf schriebe.</translation>
         <source>centre, attention, entropy, top, bottom, left or right</source>
         <translation>centre, attention, entropy, top, bottom, left oder right</translation>
     </message>
+    <message>
+        <source>Start from the stored or built-in preset NAME; the other options given override it. Given more than once, each image is written once per preset, each preset&apos;s files in a folder of the output folder named after it.</source>
+        <translation>Von der gespeicherten oder mitgelieferten Vorgabe NAME ausgehen; die übrigen angegebenen Optionen gehen ihr vor. Mehrfach angegeben, wird jedes Bild einmal je Vorgabe geschrieben, die Dateien jeder Vorgabe in einen nach ihr benannten Ordner des Ausgabeordners.</translation>
+    </message>
+    <message>
+        <source>NAME</source>
+        <translation>NAME</translation>
+    </message>
+    <message>
+        <source>every photo for the web and as a thumbnail, in out/Web 1600 px and
+      out/Thumbnail 256 px</source>
+        <translation>jedes Foto fürs Web und als Miniatur, in out/Web 1600 px und
+      out/Thumbnail 256 px</translation>
+    </message>
+    <message>
+        <source>the name template &quot;%1&quot; cannot be used: %2 (--name-template)</source>
+        <translation>die Namensvorlage „%1“ ist nicht verwendbar: %2 (--name-template)</translation>
+    </message>
+    <message>
+        <source>SIZE</source>
+        <translation>GRÖSSE</translation>
+    </message>
+    <message>
+        <source>Write no file larger than SIZE bytes; k is 1000 bytes and M 1000000 (500k, 1.5M; not KiB). The quality is lowered to fit, down to --min-quality, then the image is made smaller. 0, the default, sets no limit.</source>
+        <translation>Keine Datei größer als GRÖSSE Bytes schreiben; k sind 1000 Bytes und M 1000000 (500k, 1.5M; nicht KiB). Die Qualität wird gesenkt, bis die Datei passt, bis hinab zu --min-quality, danach wird das Bild verkleinert. 0, die Vorgabe, setzt keine Grenze.</translation>
+    </message>
+    <message>
+        <source>a number of bytes, or of kilobytes or megabytes with k or M (500k, 1.5M; at most 2000M)</source>
+        <translation>eine Zahl von Bytes, oder von Kilobytes oder Megabytes mit k oder M (500k, 1.5M; höchstens 2000M)</translation>
+    </message>
+    <message>
+        <source>The lowest quality --max-file-size may lower the quality to, from 0 to 100 (default 30).</source>
+        <translation>Die niedrigste Qualität, auf die --max-file-size die Qualität senken darf, von 0 bis 100 (Vorgabe 30).</translation>
+    </message>
+    <message>
+        <source>Output names: source (the source&apos;s name), custom (--name and a four-digit number) or template (--name-template).</source>
+        <translation>Ausgabenamen: source (der Name der Quelle), custom (--name und eine vierstellige Nummer) oder template (--name-template).</translation>
+    </message>
+    <message>
+        <source>source, custom or template</source>
+        <translation>source, custom oder template</translation>
+    </message>
+    <message>
+        <source>Name the outputs by a template (selects --naming template): text and the tokens {name} (the source&apos;s name), {n} or {n:4} (the running number from --start-number, zero-padded to 4 digits), {w} and {h} (the output&apos;s pixel size), {date} or {date:%Y-%m-%d_%H%M%S} (when the photo was taken, else the file&apos;s modification time; %Y %y %m %d %H %M %S), {folder} (the source&apos;s folder) and {preset}; {{ and }} for braces.</source>
+        <translation>Die Ausgaben nach einer Vorlage benennen (wählt --naming template): Text und die Platzhalter {name} (der Name der Quelle), {n} oder {n:4} (die laufende Nummer ab --start-number, mit Nullen auf 4 Stellen aufgefüllt), {w} und {h} (die Pixelgröße der Ausgabe), {date} oder {date:%Y-%m-%d_%H%M%S} (wann das Foto aufgenommen wurde, sonst die Änderungszeit der Datei; %Y %y %m %d %H %M %S), {folder} (der Ordner der Quelle) und {preset}; {{ und }} für Klammern.</translation>
+    </message>
+    <message>
+        <source>Do not write an output that is not smaller than its source file; the image counts as skipped.</source>
+        <translation>Keine Ausgabe schreiben, die nicht kleiner als ihre Quelldatei ist; das Bild zählt als übersprungen.</translation>
+    </message>
+    <message>
+        <source>Give each output its source&apos;s modification time.</source>
+        <translation>Jeder Ausgabe die Änderungszeit ihrer Quelle geben.</translation>
+    </message>
 </context>
 <context>
     <name>CliProgress</name>
@@ -680,6 +745,21 @@ Teile zusammen schreiben, was ein einziger Lauf schriebe.</translation>
     <message>
         <source>Images written: %1. Failed: %2.</source>
         <translation>Gespeicherte Bilder: %1. Fehlgeschlagen: %2.</translation>
+    </message>
+    <message>
+        <source>Skipped because the result was not smaller than the source: %1.</source>
+        <translation>Übersprungen, weil das Ergebnis nicht kleiner als die Quelle war: %1.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Counted per file: each image was written once for each of %n presets.</source>
+        <translation>
+            <numerusform>Pro Datei gezählt: Jedes Bild wurde für jede von %n Vorgabe einmal geschrieben.</numerusform>
+            <numerusform>Pro Datei gezählt: Jedes Bild wurde für jede von %n Vorgaben einmal geschrieben.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Images written: %1.</source>
+        <translation>Geschriebene Bilder: %1.</translation>
     </message>
 </context>
 <context>
@@ -755,6 +835,14 @@ Teile zusammen schreiben, was ein einziger Lauf schriebe.</translation>
         <source>Written: %1. Failed: %2. Not processed: %3. Time: %4 s.</source>
         <translation>Geschrieben: %1. Fehlgeschlagen: %2. Nicht bearbeitet: %3. Dauer: %4 s.</translation>
     </message>
+    <message>
+        <source>no preset is named &quot;%1&quot;; the presets are: %2</source>
+        <translation>keine Vorgabe heißt „%1“; die Vorgaben sind: %2</translation>
+    </message>
+    <message>
+        <source>preset &quot;%1&quot;: %2</source>
+        <translation>Vorgabe „%1“: %2</translation>
+    </message>
 </context>
 <context>
     <name>DesktopLauncher</name>
@@ -784,6 +872,10 @@ Teile zusammen schreiben, was ein einziger Lauf schriebe.</translation>
     <message>
         <source>%1 -&gt; %2 would fail: %3</source>
         <translation>%1 -&gt; %2 würde fehlschlagen: %3</translation>
+    </message>
+    <message>
+        <source>, at most %1 (quality and size decided when encoding)</source>
+        <translation>, höchstens %1 (Qualität und Größe werden beim Kodieren bestimmt)</translation>
     </message>
 </context>
 <context>
@@ -900,6 +992,22 @@ Teile zusammen schreiben, was ein einziger Lauf schriebe.</translation>
         <source>the target size %1 × %2 pixels has a side beyond the %3 pixels that %4 can make</source>
         <translation>die Zielgröße %1 × %2 Pixel hat eine Seite über den %3 Pixeln, die %4 erzeugen kann</translation>
     </message>
+    <message>
+        <source>quality %1, made %2 % as large to fit %3</source>
+        <translation>Qualität %1, auf %2 % verkleinert, um in %3 zu passen</translation>
+    </message>
+    <message>
+        <source>made %1 % as large to fit %2</source>
+        <translation>auf %1 % verkleinert, um in %2 zu passen</translation>
+    </message>
+    <message>
+        <source>quality %1 to fit %2</source>
+        <translation>Qualität %1, um in %2 zu passen</translation>
+    </message>
+    <message>
+        <source>cannot be made smaller than %1 bytes</source>
+        <translation>kann nicht kleiner als %1 Bytes gemacht werden</translation>
+    </message>
 </context>
 <context>
     <name>ImageEntry</name>
@@ -914,6 +1022,14 @@ Teile zusammen schreiben, was ein einziger Lauf schriebe.</translation>
     <message>
         <source>the output subfolder &quot;%1&quot; is outside the output folder</source>
         <translation>der Ausgabe-Unterordner „%1“ liegt außerhalb des Zielordners</translation>
+    </message>
+    <message>
+        <source>the name template &quot;%1&quot;: %2</source>
+        <translation>die Namensvorlage „%1“: %2</translation>
+    </message>
+    <message>
+        <source>the name template &quot;%1&quot; gives no file name for this image</source>
+        <translation>die Namensvorlage „%1“ ergibt für dieses Bild keinen Dateinamen</translation>
     </message>
 </context>
 <context>
@@ -1139,6 +1255,11 @@ Teile zusammen schreiben, was ein einziger Lauf schriebe.</translation>
         <extracomment>%1 the number of images, such as &quot;12 images&quot;; their file sizes are still being read.</extracomment>
         <translation>%1, Größen werden ermittelt</translation>
     </message>
+    <message>
+        <source>%1, at most %2</source>
+        <extracomment>%1 the output&apos;s pixel size and format as above, %2 the size limit such as &quot;100 kB&quot;.</extracomment>
+        <translation>%1, höchstens %2</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -1197,6 +1318,47 @@ Teile zusammen schreiben, was ein einziger Lauf schriebe.</translation>
     <message>
         <source>&lt;h3&gt;Ostrel %1&lt;/h3&gt;&lt;p&gt;Resizes and converts batches of images.&lt;/p&gt;&lt;p&gt;Built with Qt %2 and libvips.&lt;/p&gt;</source>
         <translation>&lt;h3&gt;Ostrel %1&lt;/h3&gt;&lt;p&gt;Ändert die Größe von Bildern und konvertiert sie stapelweise.&lt;/p&gt;&lt;p&gt;Erstellt mit Qt %2 und libvips.&lt;/p&gt;</translation>
+    </message>
+</context>
+<context>
+    <name>NameTemplate</name>
+    <message>
+        <source>the date format ends with &quot;%&quot;</source>
+        <translation>das Datumsformat endet mit „%“</translation>
+    </message>
+    <message>
+        <source>unknown date code &quot;%1&quot;</source>
+        <extracomment>%1 a date code such as %q; the known ones are %Y %y %m %d %H %M %S and %%.</extracomment>
+        <translation>unbekannter Datumscode „%1“</translation>
+    </message>
+    <message>
+        <source>a &quot;}&quot; closes no &quot;{&quot; (write &quot;}}&quot; for a brace)</source>
+        <translation>eine „}“ schließt keine „{“ (für eine Klammer „}}“ schreiben)</translation>
+    </message>
+    <message>
+        <source>a &quot;{&quot; is not closed</source>
+        <translation>eine „{“ wird nicht geschlossen</translation>
+    </message>
+    <message>
+        <source>unknown token &quot;%1&quot;</source>
+        <extracomment>%1 a token of a name template in braces, such as {size}.</extracomment>
+        <translation>unbekannter Platzhalter „%1“</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; needs a number of digits from 1 to %2, as in {n:4}</source>
+        <translation>„%1“ braucht eine Stellenzahl von 1 bis %2, wie in {n:4}</translation>
+    </message>
+    <message>
+        <source>it gives an empty name</source>
+        <translation>sie ergibt einen leeren Namen</translation>
+    </message>
+    <message>
+        <source>it may not contain &quot;/&quot;</source>
+        <translation>sie darf kein „/“ enthalten</translation>
+    </message>
+    <message>
+        <source>it may not be &quot;.&quot; or &quot;..&quot;</source>
+        <translation>sie darf nicht „.“ oder „..“ sein</translation>
     </message>
 </context>
 <context>
@@ -1380,6 +1542,84 @@ Teile zusammen schreiben, was ein einziger Lauf schriebe.</translation>
         <source>Start number</source>
         <translation>Startnummer</translation>
     </message>
+    <message>
+        <source>The name of each new image: text and tokens. {name} the source&apos;s name, {n} the running number from the start number ({n:4} with four digits), {w} and {h} the new image&apos;s width and height in pixels, {date} when the photo was taken (else the file&apos;s date; {date:%Y-%m-%d_%H%M%S} with the codes %Y %y %m %d %H %M %S), {folder} the source&apos;s folder, {preset} the preset&apos;s name; {{ and }} for braces. The format&apos;s extension follows.</source>
+        <translation>Der Name jedes neuen Bildes: Text und Platzhalter. {name} der Name der Quelle, {n} die laufende Nummer ab der Startnummer ({n:4} mit vier Stellen), {w} und {h} Breite und Höhe des neuen Bildes in Pixeln, {date} wann das Foto aufgenommen wurde (sonst das Datum der Datei; {date:%Y-%m-%d_%H%M%S} mit den Codes %Y %y %m %d %H %M %S), {folder} der Ordner der Quelle, {preset} der Name der Voreinstellung; {{ und }} für Klammern. Die Endung des Formats folgt.</translation>
+    </message>
+    <message>
+        <source>Name template</source>
+        <translation>Namensvorlage</translation>
+    </message>
+    <message>
+        <source>{name}_{w}x{h}</source>
+        <translation>{name}_{w}x{h}</translation>
+    </message>
+    <message>
+        <source>Images added from a folder go into the same subfolders below the output folder as they have below that folder</source>
+        <translation>Aus einem Ordner hinzugefügte Bilder kommen in dieselben Unterordner des Ausgabeordners, die sie unter jenem Ordner haben</translation>
+    </message>
+    <message>
+        <source>Keep s&amp;ubfolders</source>
+        <translation>&amp;Unterordner beibehalten</translation>
+    </message>
+    <message>
+        <source>An image whose new file would not be smaller than its source is not written and counts as skipped</source>
+        <translation>Ein Bild, dessen neue Datei nicht kleiner als die Quelle wäre, wird nicht geschrieben und zählt als übersprungen</translation>
+    </message>
+    <message>
+        <source>S&amp;kip results that are not smaller</source>
+        <translation>Nicht kleinere Ergebnisse über&amp;springen</translation>
+    </message>
+    <message>
+        <source>Each new file gets its source&apos;s modification date and time</source>
+        <translation>Jede neue Datei erhält Änderungsdatum und -uhrzeit ihrer Quelle</translation>
+    </message>
+    <message>
+        <source>Keep file da&amp;tes</source>
+        <translation>Dateidatum beibeha&amp;lten</translation>
+    </message>
+    <message>
+        <source>Fi&amp;le size</source>
+        <translation>Dateigrößenl&amp;imit</translation>
+    </message>
+    <message>
+        <source>At most</source>
+        <translation>Höchstens</translation>
+    </message>
+    <message>
+        <source>The largest file to write, in kilobytes of 1000 bytes; the quality is lowered to fit, then the image is made smaller</source>
+        <translation>Die größte Datei, die geschrieben wird, in Kilobytes zu 1000 Bytes; die Qualität wird gesenkt, bis sie passt, danach wird das Bild verkleinert</translation>
+    </message>
+    <message>
+        <source>Largest file size</source>
+        <translation>Größte Dateigröße</translation>
+    </message>
+    <message>
+        <source>No limit</source>
+        <translation>Keine Grenze</translation>
+    </message>
+    <message>
+        <source> KB</source>
+        <translation> KB</translation>
+    </message>
+    <message>
+        <source>Template</source>
+        <translation>Vorlage</translation>
+    </message>
+    <message>
+        <source>Same as source</source>
+        <translation>Wie die Quelle</translation>
+    </message>
+    <message>
+        <source>Template not usable: %1</source>
+        <extracomment>%1 why the name template cannot name files.</extracomment>
+        <translation>Vorlage nicht verwendbar: %1</translation>
+    </message>
+    <message>
+        <source>Example: %1</source>
+        <extracomment>%1 the file name the selected image would be written under, such as IMG_0042_800x600.jpg.</extracomment>
+        <translation>Beispiel: %1</translation>
+    </message>
 </context>
 <context>
     <name>PresetController</name>
@@ -1426,6 +1666,22 @@ Teile zusammen schreiben, was ein einziger Lauf schriebe.</translation>
     <message>
         <source>Presets</source>
         <translation>Vorgaben</translation>
+    </message>
+    <message>
+        <source>Write with Several Presets…</source>
+        <translation>Mit mehreren Vorgaben schreiben…</translation>
+    </message>
+    <message>
+        <source>Write with Several Presets</source>
+        <translation>Mit mehreren Vorgaben schreiben</translation>
+    </message>
+    <message>
+        <source>Each image is written once with each preset checked, into a folder of the output folder named after the preset.</source>
+        <translation>Jedes Bild wird mit jeder angehakten Vorgabe einmal geschrieben, in einen nach der Vorgabe benannten Ordner des Ausgabeordners.</translation>
+    </message>
+    <message>
+        <source>Resize</source>
+        <translation>Größe ändern</translation>
     </message>
 </context>
 <context>

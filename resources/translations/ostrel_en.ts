@@ -114,6 +114,16 @@
         <source>Stop and Quit</source>
         <translation>Stop and Quit</translation>
     </message>
+    <message>
+        <source>The name template cannot be used: %1</source>
+        <extracomment>%1 why the name template cannot name files, such as: unknown token &quot;{size}&quot;.</extracomment>
+        <translation>The name template cannot be used: %1</translation>
+    </message>
+    <message>
+        <source>The preset &quot;%1&quot; gives no output: pick it to see its settings</source>
+        <extracomment>%1 a preset&apos;s name.</extracomment>
+        <translation>The preset &quot;%1&quot; gives no output: pick it to see its settings</translation>
+    </message>
 </context>
 <context>
     <name>BatchFailure</name>
@@ -140,6 +150,15 @@
     <message>
         <source>the image could not be processed</source>
         <translation>the image could not be processed</translation>
+    </message>
+    <message>
+        <source>not smaller than its source</source>
+        <translation>not smaller than its source</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <extracomment>%1 an image&apos;s file name, %2 the preset one of its outputs was written with.</extracomment>
+        <translation>%1 (%2)</translation>
     </message>
 </context>
 <context>
@@ -207,10 +226,6 @@
     <message>
         <source>PERCENT</source>
         <translation>PERCENT</translation>
-    </message>
-    <message>
-        <source>Output names: source (the source&apos;s name) or custom (--name and a four-digit number).</source>
-        <translation>Output names: source (the source&apos;s name) or custom (--name and a four-digit number).</translation>
     </message>
     <message>
         <source>Base name of custom naming.</source>
@@ -329,10 +344,6 @@ was not taken or the settings could not be saved, 2 a usage error (nothing proce
     <message>
         <source>a number from 0 to 100</source>
         <translation>a number from 0 to 100</translation>
-    </message>
-    <message>
-        <source>source or custom</source>
-        <translation>source or custom</translation>
     </message>
     <message>
         <source>a whole number is expected</source>
@@ -622,6 +633,60 @@ run would.</translation>
         <source>centre, attention, entropy, top, bottom, left or right</source>
         <translation>centre, attention, entropy, top, bottom, left or right</translation>
     </message>
+    <message>
+        <source>Start from the stored or built-in preset NAME; the other options given override it. Given more than once, each image is written once per preset, each preset&apos;s files in a folder of the output folder named after it.</source>
+        <translation>Start from the stored or built-in preset NAME; the other options given override it. Given more than once, each image is written once per preset, each preset&apos;s files in a folder of the output folder named after it.</translation>
+    </message>
+    <message>
+        <source>NAME</source>
+        <translation>NAME</translation>
+    </message>
+    <message>
+        <source>every photo for the web and as a thumbnail, in out/Web 1600 px and
+      out/Thumbnail 256 px</source>
+        <translation>every photo for the web and as a thumbnail, in out/Web 1600 px and
+      out/Thumbnail 256 px</translation>
+    </message>
+    <message>
+        <source>the name template &quot;%1&quot; cannot be used: %2 (--name-template)</source>
+        <translation>the name template &quot;%1&quot; cannot be used: %2 (--name-template)</translation>
+    </message>
+    <message>
+        <source>SIZE</source>
+        <translation>SIZE</translation>
+    </message>
+    <message>
+        <source>Write no file larger than SIZE bytes; k is 1000 bytes and M 1000000 (500k, 1.5M; not KiB). The quality is lowered to fit, down to --min-quality, then the image is made smaller. 0, the default, sets no limit.</source>
+        <translation>Write no file larger than SIZE bytes; k is 1000 bytes and M 1000000 (500k, 1.5M; not KiB). The quality is lowered to fit, down to --min-quality, then the image is made smaller. 0, the default, sets no limit.</translation>
+    </message>
+    <message>
+        <source>a number of bytes, or of kilobytes or megabytes with k or M (500k, 1.5M; at most 2000M)</source>
+        <translation>a number of bytes, or of kilobytes or megabytes with k or M (500k, 1.5M; at most 2000M)</translation>
+    </message>
+    <message>
+        <source>The lowest quality --max-file-size may lower the quality to, from 0 to 100 (default 30).</source>
+        <translation>The lowest quality --max-file-size may lower the quality to, from 0 to 100 (default 30).</translation>
+    </message>
+    <message>
+        <source>Output names: source (the source&apos;s name), custom (--name and a four-digit number) or template (--name-template).</source>
+        <translation>Output names: source (the source&apos;s name), custom (--name and a four-digit number) or template (--name-template).</translation>
+    </message>
+    <message>
+        <source>source, custom or template</source>
+        <translation>source, custom or template</translation>
+    </message>
+    <message>
+        <source>Name the outputs by a template (selects --naming template): text and the tokens {name} (the source&apos;s name), {n} or {n:4} (the running number from --start-number, zero-padded to 4 digits), {w} and {h} (the output&apos;s pixel size), {date} or {date:%Y-%m-%d_%H%M%S} (when the photo was taken, else the file&apos;s modification time; %Y %y %m %d %H %M %S), {folder} (the source&apos;s folder) and {preset}; {{ and }} for braces.</source>
+        <translation>Name the outputs by a template (selects --naming template): text and the tokens {name} (the source&apos;s name), {n} or {n:4} (the running number from --start-number, zero-padded to 4 digits), {w} and {h} (the output&apos;s pixel size), {date} or {date:%Y-%m-%d_%H%M%S} (when the photo was taken, else the file&apos;s modification time; %Y %y %m %d %H %M %S), {folder} (the source&apos;s folder) and {preset}; {{ and }} for braces.</translation>
+    </message>
+    <message>
+        <source>Do not write an output that is not smaller than its source file; the image counts as skipped.</source>
+        <translation>Do not write an output that is not smaller than its source file; the image counts as skipped.</translation>
+    </message>
+    <message>
+        <source>Give each output its source&apos;s modification time.</source>
+        <translation>Give each output its source&apos;s modification time.</translation>
+    </message>
 </context>
 <context>
     <name>CliProgress</name>
@@ -679,6 +744,21 @@ run would.</translation>
     <message>
         <source>Images written: %1. Failed: %2.</source>
         <translation>Images written: %1. Failed: %2.</translation>
+    </message>
+    <message>
+        <source>Skipped because the result was not smaller than the source: %1.</source>
+        <translation>Skipped because the result was not smaller than the source: %1.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Counted per file: each image was written once for each of %n presets.</source>
+        <translation>
+            <numerusform>Counted per file: each image was written once for each of %n preset.</numerusform>
+            <numerusform>Counted per file: each image was written once for each of %n presets.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Images written: %1.</source>
+        <translation>Images written: %1.</translation>
     </message>
 </context>
 <context>
@@ -754,6 +834,14 @@ run would.</translation>
         <source>Written: %1. Failed: %2. Not processed: %3. Time: %4 s.</source>
         <translation>Written: %1. Failed: %2. Not processed: %3. Time: %4 s.</translation>
     </message>
+    <message>
+        <source>no preset is named &quot;%1&quot;; the presets are: %2</source>
+        <translation>no preset is named &quot;%1&quot;; the presets are: %2</translation>
+    </message>
+    <message>
+        <source>preset &quot;%1&quot;: %2</source>
+        <translation>preset &quot;%1&quot;: %2</translation>
+    </message>
 </context>
 <context>
     <name>DesktopLauncher</name>
@@ -783,6 +871,10 @@ run would.</translation>
     <message>
         <source>%1 -&gt; %2 would fail: %3</source>
         <translation>%1 -&gt; %2 would fail: %3</translation>
+    </message>
+    <message>
+        <source>, at most %1 (quality and size decided when encoding)</source>
+        <translation>, at most %1 (quality and size decided when encoding)</translation>
     </message>
 </context>
 <context>
@@ -899,6 +991,22 @@ run would.</translation>
         <source>the target size %1 × %2 pixels has a side beyond the %3 pixels that %4 can make</source>
         <translation>the target size %1 × %2 pixels has a side beyond the %3 pixels that %4 can make</translation>
     </message>
+    <message>
+        <source>quality %1, made %2 % as large to fit %3</source>
+        <translation>quality %1, made %2 % as large to fit %3</translation>
+    </message>
+    <message>
+        <source>made %1 % as large to fit %2</source>
+        <translation>made %1 % as large to fit %2</translation>
+    </message>
+    <message>
+        <source>quality %1 to fit %2</source>
+        <translation>quality %1 to fit %2</translation>
+    </message>
+    <message>
+        <source>cannot be made smaller than %1 bytes</source>
+        <translation>cannot be made smaller than %1 bytes</translation>
+    </message>
 </context>
 <context>
     <name>ImageEntry</name>
@@ -913,6 +1021,14 @@ run would.</translation>
     <message>
         <source>the output subfolder &quot;%1&quot; is outside the output folder</source>
         <translation>the output subfolder &quot;%1&quot; is outside the output folder</translation>
+    </message>
+    <message>
+        <source>the name template &quot;%1&quot;: %2</source>
+        <translation>the name template &quot;%1&quot;: %2</translation>
+    </message>
+    <message>
+        <source>the name template &quot;%1&quot; gives no file name for this image</source>
+        <translation>the name template &quot;%1&quot; gives no file name for this image</translation>
     </message>
 </context>
 <context>
@@ -1138,6 +1254,11 @@ run would.</translation>
         <extracomment>%1 the number of images, such as &quot;12 images&quot;; their file sizes are still being read.</extracomment>
         <translation>%1, sizes loading</translation>
     </message>
+    <message>
+        <source>%1, at most %2</source>
+        <extracomment>%1 the output&apos;s pixel size and format as above, %2 the size limit such as &quot;100 kB&quot;.</extracomment>
+        <translation>%1, at most %2</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -1196,6 +1317,47 @@ run would.</translation>
     <message>
         <source>&lt;h3&gt;Ostrel %1&lt;/h3&gt;&lt;p&gt;Resizes and converts batches of images.&lt;/p&gt;&lt;p&gt;Built with Qt %2 and libvips.&lt;/p&gt;</source>
         <translation>&lt;h3&gt;Ostrel %1&lt;/h3&gt;&lt;p&gt;Resizes and converts batches of images.&lt;/p&gt;&lt;p&gt;Built with Qt %2 and libvips.&lt;/p&gt;</translation>
+    </message>
+</context>
+<context>
+    <name>NameTemplate</name>
+    <message>
+        <source>the date format ends with &quot;%&quot;</source>
+        <translation>the date format ends with &quot;%&quot;</translation>
+    </message>
+    <message>
+        <source>unknown date code &quot;%1&quot;</source>
+        <extracomment>%1 a date code such as %q; the known ones are %Y %y %m %d %H %M %S and %%.</extracomment>
+        <translation>unknown date code &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>a &quot;}&quot; closes no &quot;{&quot; (write &quot;}}&quot; for a brace)</source>
+        <translation>a &quot;}&quot; closes no &quot;{&quot; (write &quot;}}&quot; for a brace)</translation>
+    </message>
+    <message>
+        <source>a &quot;{&quot; is not closed</source>
+        <translation>a &quot;{&quot; is not closed</translation>
+    </message>
+    <message>
+        <source>unknown token &quot;%1&quot;</source>
+        <extracomment>%1 a token of a name template in braces, such as {size}.</extracomment>
+        <translation>unknown token &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; needs a number of digits from 1 to %2, as in {n:4}</source>
+        <translation>&quot;%1&quot; needs a number of digits from 1 to %2, as in {n:4}</translation>
+    </message>
+    <message>
+        <source>it gives an empty name</source>
+        <translation>it gives an empty name</translation>
+    </message>
+    <message>
+        <source>it may not contain &quot;/&quot;</source>
+        <translation>it may not contain &quot;/&quot;</translation>
+    </message>
+    <message>
+        <source>it may not be &quot;.&quot; or &quot;..&quot;</source>
+        <translation>it may not be &quot;.&quot; or &quot;..&quot;</translation>
     </message>
 </context>
 <context>
@@ -1379,6 +1541,84 @@ run would.</translation>
         <source>Start number</source>
         <translation>Start number</translation>
     </message>
+    <message>
+        <source>The name of each new image: text and tokens. {name} the source&apos;s name, {n} the running number from the start number ({n:4} with four digits), {w} and {h} the new image&apos;s width and height in pixels, {date} when the photo was taken (else the file&apos;s date; {date:%Y-%m-%d_%H%M%S} with the codes %Y %y %m %d %H %M %S), {folder} the source&apos;s folder, {preset} the preset&apos;s name; {{ and }} for braces. The format&apos;s extension follows.</source>
+        <translation>The name of each new image: text and tokens. {name} the source&apos;s name, {n} the running number from the start number ({n:4} with four digits), {w} and {h} the new image&apos;s width and height in pixels, {date} when the photo was taken (else the file&apos;s date; {date:%Y-%m-%d_%H%M%S} with the codes %Y %y %m %d %H %M %S), {folder} the source&apos;s folder, {preset} the preset&apos;s name; {{ and }} for braces. The format&apos;s extension follows.</translation>
+    </message>
+    <message>
+        <source>Name template</source>
+        <translation>Name template</translation>
+    </message>
+    <message>
+        <source>{name}_{w}x{h}</source>
+        <translation>{name}_{w}x{h}</translation>
+    </message>
+    <message>
+        <source>Images added from a folder go into the same subfolders below the output folder as they have below that folder</source>
+        <translation>Images added from a folder go into the same subfolders below the output folder as they have below that folder</translation>
+    </message>
+    <message>
+        <source>Keep s&amp;ubfolders</source>
+        <translation>Keep s&amp;ubfolders</translation>
+    </message>
+    <message>
+        <source>An image whose new file would not be smaller than its source is not written and counts as skipped</source>
+        <translation>An image whose new file would not be smaller than its source is not written and counts as skipped</translation>
+    </message>
+    <message>
+        <source>S&amp;kip results that are not smaller</source>
+        <translation>S&amp;kip results that are not smaller</translation>
+    </message>
+    <message>
+        <source>Each new file gets its source&apos;s modification date and time</source>
+        <translation>Each new file gets its source&apos;s modification date and time</translation>
+    </message>
+    <message>
+        <source>Keep file da&amp;tes</source>
+        <translation>Keep file da&amp;tes</translation>
+    </message>
+    <message>
+        <source>Fi&amp;le size</source>
+        <translation>Fi&amp;le size</translation>
+    </message>
+    <message>
+        <source>At most</source>
+        <translation>At most</translation>
+    </message>
+    <message>
+        <source>The largest file to write, in kilobytes of 1000 bytes; the quality is lowered to fit, then the image is made smaller</source>
+        <translation>The largest file to write, in kilobytes of 1000 bytes; the quality is lowered to fit, then the image is made smaller</translation>
+    </message>
+    <message>
+        <source>Largest file size</source>
+        <translation>Largest file size</translation>
+    </message>
+    <message>
+        <source>No limit</source>
+        <translation>No limit</translation>
+    </message>
+    <message>
+        <source> KB</source>
+        <translation> KB</translation>
+    </message>
+    <message>
+        <source>Template</source>
+        <translation>Template</translation>
+    </message>
+    <message>
+        <source>Same as source</source>
+        <translation>Same as source</translation>
+    </message>
+    <message>
+        <source>Template not usable: %1</source>
+        <extracomment>%1 why the name template cannot name files.</extracomment>
+        <translation>Template not usable: %1</translation>
+    </message>
+    <message>
+        <source>Example: %1</source>
+        <extracomment>%1 the file name the selected image would be written under, such as IMG_0042_800x600.jpg.</extracomment>
+        <translation>Example: %1</translation>
+    </message>
 </context>
 <context>
     <name>PresetController</name>
@@ -1425,6 +1665,22 @@ run would.</translation>
     <message>
         <source>Presets</source>
         <translation>Presets</translation>
+    </message>
+    <message>
+        <source>Write with Several Presets…</source>
+        <translation>Write with Several Presets…</translation>
+    </message>
+    <message>
+        <source>Write with Several Presets</source>
+        <translation>Write with Several Presets</translation>
+    </message>
+    <message>
+        <source>Each image is written once with each preset checked, into a folder of the output folder named after the preset.</source>
+        <translation>Each image is written once with each preset checked, into a folder of the output folder named after the preset.</translation>
+    </message>
+    <message>
+        <source>Resize</source>
+        <translation>Resize</translation>
     </message>
 </context>
 <context>

@@ -114,6 +114,16 @@
         <source>Stop and Quit</source>
         <translation>Detener y salir</translation>
     </message>
+    <message>
+        <source>The name template cannot be used: %1</source>
+        <extracomment>%1 why the name template cannot name files, such as: unknown token &quot;{size}&quot;.</extracomment>
+        <translation>La plantilla de nombre no se puede usar: %1</translation>
+    </message>
+    <message>
+        <source>The preset &quot;%1&quot; gives no output: pick it to see its settings</source>
+        <extracomment>%1 a preset&apos;s name.</extracomment>
+        <translation>El predefinido «%1» no da ninguna salida: elíjalo para ver sus ajustes</translation>
+    </message>
 </context>
 <context>
     <name>BatchFailure</name>
@@ -140,6 +150,15 @@
     <message>
         <source>the image could not be processed</source>
         <translation>no se pudo procesar la imagen</translation>
+    </message>
+    <message>
+        <source>not smaller than its source</source>
+        <translation>no es más pequeño que su original</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <extracomment>%1 an image&apos;s file name, %2 the preset one of its outputs was written with.</extracomment>
+        <translation>%1 (%2)</translation>
     </message>
 </context>
 <context>
@@ -207,10 +226,6 @@
     <message>
         <source>PERCENT</source>
         <translation>PORCENTAJE</translation>
-    </message>
-    <message>
-        <source>Output names: source (the source&apos;s name) or custom (--name and a four-digit number).</source>
-        <translation>Nombres de salida: source (el nombre del origen) o custom (--name y un número de cuatro cifras).</translation>
     </message>
     <message>
         <source>Base name of custom naming.</source>
@@ -330,10 +345,6 @@ procesado).</translation>
     <message>
         <source>a number from 0 to 100</source>
         <translation>un número de 0 a 100</translation>
-    </message>
-    <message>
-        <source>source or custom</source>
-        <translation>source o custom</translation>
     </message>
     <message>
         <source>a whole number is expected</source>
@@ -623,6 +634,60 @@ escriban lo que escribiría una sola ejecución.</translation>
         <source>centre, attention, entropy, top, bottom, left or right</source>
         <translation>centre, attention, entropy, top, bottom, left o right</translation>
     </message>
+    <message>
+        <source>Start from the stored or built-in preset NAME; the other options given override it. Given more than once, each image is written once per preset, each preset&apos;s files in a folder of the output folder named after it.</source>
+        <translation>Partir del predefinido guardado o incorporado NAME; las demás opciones dadas tienen prioridad. Si se da varias veces, cada imagen se escribe una vez por predefinido, los archivos de cada predefinido en una carpeta de la carpeta de salida con su nombre.</translation>
+    </message>
+    <message>
+        <source>NAME</source>
+        <translation>NAME</translation>
+    </message>
+    <message>
+        <source>every photo for the web and as a thumbnail, in out/Web 1600 px and
+      out/Thumbnail 256 px</source>
+        <translation>cada foto para la web y en miniatura, en out/Web 1600 px y
+      out/Thumbnail 256 px</translation>
+    </message>
+    <message>
+        <source>the name template &quot;%1&quot; cannot be used: %2 (--name-template)</source>
+        <translation>la plantilla de nombre «%1» no se puede usar: %2 (--name-template)</translation>
+    </message>
+    <message>
+        <source>SIZE</source>
+        <translation>TAMAÑO</translation>
+    </message>
+    <message>
+        <source>Write no file larger than SIZE bytes; k is 1000 bytes and M 1000000 (500k, 1.5M; not KiB). The quality is lowered to fit, down to --min-quality, then the image is made smaller. 0, the default, sets no limit.</source>
+        <translation>No escribir ningún archivo de más de TAMAÑO bytes; k son 1000 bytes y M 1000000 (500k, 1.5M; no KiB). Se baja la calidad hasta que quepa, como mucho hasta --min-quality, y después se reduce la imagen. 0, el valor predeterminado, no fija ningún límite.</translation>
+    </message>
+    <message>
+        <source>a number of bytes, or of kilobytes or megabytes with k or M (500k, 1.5M; at most 2000M)</source>
+        <translation>un número de bytes, o de kilobytes o megabytes con k o M (500k, 1.5M; como máximo 2000M)</translation>
+    </message>
+    <message>
+        <source>The lowest quality --max-file-size may lower the quality to, from 0 to 100 (default 30).</source>
+        <translation>La calidad más baja a la que --max-file-size puede bajar la calidad, de 0 a 100 (predeterminada 30).</translation>
+    </message>
+    <message>
+        <source>Output names: source (the source&apos;s name), custom (--name and a four-digit number) or template (--name-template).</source>
+        <translation>Nombres de salida: source (el nombre del original), custom (--name y un número de cuatro cifras) o template (--name-template).</translation>
+    </message>
+    <message>
+        <source>source, custom or template</source>
+        <translation>source, custom o template</translation>
+    </message>
+    <message>
+        <source>Name the outputs by a template (selects --naming template): text and the tokens {name} (the source&apos;s name), {n} or {n:4} (the running number from --start-number, zero-padded to 4 digits), {w} and {h} (the output&apos;s pixel size), {date} or {date:%Y-%m-%d_%H%M%S} (when the photo was taken, else the file&apos;s modification time; %Y %y %m %d %H %M %S), {folder} (the source&apos;s folder) and {preset}; {{ and }} for braces.</source>
+        <translation>Nombrar las salidas con una plantilla (elige --naming template): texto y los marcadores {name} (el nombre del original), {n} o {n:4} (el número correlativo desde --start-number, rellenado con ceros hasta 4 cifras), {w} y {h} (el tamaño en píxeles de la salida), {date} o {date:%Y-%m-%d_%H%M%S} (cuándo se tomó la foto, si no la fecha de modificación del archivo; %Y %y %m %d %H %M %S), {folder} (la carpeta del original) y {preset}; {{ y }} para las llaves.</translation>
+    </message>
+    <message>
+        <source>Do not write an output that is not smaller than its source file; the image counts as skipped.</source>
+        <translation>No escribir una salida que no sea más pequeña que su archivo original; la imagen cuenta como omitida.</translation>
+    </message>
+    <message>
+        <source>Give each output its source&apos;s modification time.</source>
+        <translation>Dar a cada salida la fecha de modificación de su original.</translation>
+    </message>
 </context>
 <context>
     <name>CliProgress</name>
@@ -680,6 +745,21 @@ escriban lo que escribiría una sola ejecución.</translation>
     <message>
         <source>Images written: %1. Failed: %2.</source>
         <translation>Imágenes guardadas: %1. Con errores: %2.</translation>
+    </message>
+    <message>
+        <source>Skipped because the result was not smaller than the source: %1.</source>
+        <translation>Omitidas porque el resultado no era más pequeño que el original: %1.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Counted per file: each image was written once for each of %n presets.</source>
+        <translation>
+            <numerusform>Contado por archivo: cada imagen se escribió una vez para cada uno de %n predefinido.</numerusform>
+            <numerusform>Contado por archivo: cada imagen se escribió una vez para cada uno de los %n predefinidos.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Images written: %1.</source>
+        <translation>Imágenes escritas: %1.</translation>
     </message>
 </context>
 <context>
@@ -755,6 +835,14 @@ escriban lo que escribiría una sola ejecución.</translation>
         <source>Written: %1. Failed: %2. Not processed: %3. Time: %4 s.</source>
         <translation>Escritas: %1. Con errores: %2. Sin procesar: %3. Tiempo: %4 s.</translation>
     </message>
+    <message>
+        <source>no preset is named &quot;%1&quot;; the presets are: %2</source>
+        <translation>ningún predefinido se llama «%1»; los predefinidos son: %2</translation>
+    </message>
+    <message>
+        <source>preset &quot;%1&quot;: %2</source>
+        <translation>predefinido «%1»: %2</translation>
+    </message>
 </context>
 <context>
     <name>DesktopLauncher</name>
@@ -784,6 +872,10 @@ escriban lo que escribiría una sola ejecución.</translation>
     <message>
         <source>%1 -&gt; %2 would fail: %3</source>
         <translation>%1 -&gt; %2 fallaría: %3</translation>
+    </message>
+    <message>
+        <source>, at most %1 (quality and size decided when encoding)</source>
+        <translation>, como máximo %1 (calidad y tamaño se deciden al codificar)</translation>
     </message>
 </context>
 <context>
@@ -900,6 +992,22 @@ escriban lo que escribiría una sola ejecución.</translation>
         <source>the target size %1 × %2 pixels has a side beyond the %3 pixels that %4 can make</source>
         <translation>el tamaño de destino %1 × %2 píxeles tiene un lado mayor que los %3 píxeles que %4 puede generar</translation>
     </message>
+    <message>
+        <source>quality %1, made %2 % as large to fit %3</source>
+        <translation>calidad %1, reducida al %2 % para caber en %3</translation>
+    </message>
+    <message>
+        <source>made %1 % as large to fit %2</source>
+        <translation>reducida al %1 % para caber en %2</translation>
+    </message>
+    <message>
+        <source>quality %1 to fit %2</source>
+        <translation>calidad %1 para caber en %2</translation>
+    </message>
+    <message>
+        <source>cannot be made smaller than %1 bytes</source>
+        <translation>no se puede hacer más pequeña que %1 bytes</translation>
+    </message>
 </context>
 <context>
     <name>ImageEntry</name>
@@ -914,6 +1022,14 @@ escriban lo que escribiría una sola ejecución.</translation>
     <message>
         <source>the output subfolder &quot;%1&quot; is outside the output folder</source>
         <translation>la subcarpeta de salida «%1» está fuera de la carpeta de destino</translation>
+    </message>
+    <message>
+        <source>the name template &quot;%1&quot;: %2</source>
+        <translation>la plantilla de nombre «%1»: %2</translation>
+    </message>
+    <message>
+        <source>the name template &quot;%1&quot; gives no file name for this image</source>
+        <translation>la plantilla de nombre «%1» no da ningún nombre de archivo para esta imagen</translation>
     </message>
 </context>
 <context>
@@ -1139,6 +1255,11 @@ escriban lo que escribiría una sola ejecución.</translation>
         <extracomment>%1 the number of images, such as &quot;12 images&quot;; their file sizes are still being read.</extracomment>
         <translation>%1, cargando tamaños</translation>
     </message>
+    <message>
+        <source>%1, at most %2</source>
+        <extracomment>%1 the output&apos;s pixel size and format as above, %2 the size limit such as &quot;100 kB&quot;.</extracomment>
+        <translation>%1, como máximo %2</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -1197,6 +1318,47 @@ escriban lo que escribiría una sola ejecución.</translation>
     <message>
         <source>&lt;h3&gt;Ostrel %1&lt;/h3&gt;&lt;p&gt;Resizes and converts batches of images.&lt;/p&gt;&lt;p&gt;Built with Qt %2 and libvips.&lt;/p&gt;</source>
         <translation>&lt;h3&gt;Ostrel %1&lt;/h3&gt;&lt;p&gt;Redimensiona y convierte imágenes por lotes.&lt;/p&gt;&lt;p&gt;Creado con Qt %2 y libvips.&lt;/p&gt;</translation>
+    </message>
+</context>
+<context>
+    <name>NameTemplate</name>
+    <message>
+        <source>the date format ends with &quot;%&quot;</source>
+        <translation>el formato de fecha termina en «%»</translation>
+    </message>
+    <message>
+        <source>unknown date code &quot;%1&quot;</source>
+        <extracomment>%1 a date code such as %q; the known ones are %Y %y %m %d %H %M %S and %%.</extracomment>
+        <translation>código de fecha desconocido «%1»</translation>
+    </message>
+    <message>
+        <source>a &quot;}&quot; closes no &quot;{&quot; (write &quot;}}&quot; for a brace)</source>
+        <translation>una «}» no cierra ninguna «{» (escriba «}}» para una llave)</translation>
+    </message>
+    <message>
+        <source>a &quot;{&quot; is not closed</source>
+        <translation>una «{» no está cerrada</translation>
+    </message>
+    <message>
+        <source>unknown token &quot;%1&quot;</source>
+        <extracomment>%1 a token of a name template in braces, such as {size}.</extracomment>
+        <translation>marcador desconocido «%1»</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; needs a number of digits from 1 to %2, as in {n:4}</source>
+        <translation>«%1» necesita un número de cifras de 1 a %2, como en {n:4}</translation>
+    </message>
+    <message>
+        <source>it gives an empty name</source>
+        <translation>da un nombre vacío</translation>
+    </message>
+    <message>
+        <source>it may not contain &quot;/&quot;</source>
+        <translation>no puede contener «/»</translation>
+    </message>
+    <message>
+        <source>it may not be &quot;.&quot; or &quot;..&quot;</source>
+        <translation>no puede ser «.» ni «..»</translation>
     </message>
 </context>
 <context>
@@ -1380,6 +1542,84 @@ escriban lo que escribiría una sola ejecución.</translation>
         <source>Start number</source>
         <translation>Número inicial</translation>
     </message>
+    <message>
+        <source>The name of each new image: text and tokens. {name} the source&apos;s name, {n} the running number from the start number ({n:4} with four digits), {w} and {h} the new image&apos;s width and height in pixels, {date} when the photo was taken (else the file&apos;s date; {date:%Y-%m-%d_%H%M%S} with the codes %Y %y %m %d %H %M %S), {folder} the source&apos;s folder, {preset} the preset&apos;s name; {{ and }} for braces. The format&apos;s extension follows.</source>
+        <translation>El nombre de cada imagen nueva: texto y marcadores. {name} el nombre del original, {n} el número correlativo desde el número inicial ({n:4} con cuatro cifras), {w} y {h} el ancho y el alto de la imagen nueva en píxeles, {date} cuándo se tomó la foto (si no, la fecha del archivo; {date:%Y-%m-%d_%H%M%S} con los códigos %Y %y %m %d %H %M %S), {folder} la carpeta del original, {preset} el nombre del ajuste predefinido; {{ y }} para las llaves. Sigue la extensión del formato.</translation>
+    </message>
+    <message>
+        <source>Name template</source>
+        <translation>Plantilla de nombre</translation>
+    </message>
+    <message>
+        <source>{name}_{w}x{h}</source>
+        <translation>{name}_{w}x{h}</translation>
+    </message>
+    <message>
+        <source>Images added from a folder go into the same subfolders below the output folder as they have below that folder</source>
+        <translation>Las imágenes añadidas desde una carpeta van a las mismas subcarpetas de la carpeta de salida que tienen bajo esa carpeta</translation>
+    </message>
+    <message>
+        <source>Keep s&amp;ubfolders</source>
+        <translation>Mantener su&amp;bcarpetas</translation>
+    </message>
+    <message>
+        <source>An image whose new file would not be smaller than its source is not written and counts as skipped</source>
+        <translation>Una imagen cuyo archivo nuevo no sería más pequeño que su original no se escribe y cuenta como omitida</translation>
+    </message>
+    <message>
+        <source>S&amp;kip results that are not smaller</source>
+        <translation>Omitir resu&amp;ltados que no sean más pequeños</translation>
+    </message>
+    <message>
+        <source>Each new file gets its source&apos;s modification date and time</source>
+        <translation>Cada archivo nuevo recibe la fecha y hora de modificación de su original</translation>
+    </message>
+    <message>
+        <source>Keep file da&amp;tes</source>
+        <translation>Mantener las fec&amp;has de archivo</translation>
+    </message>
+    <message>
+        <source>Fi&amp;le size</source>
+        <translation>Tamaño del archi&amp;vo</translation>
+    </message>
+    <message>
+        <source>At most</source>
+        <translation>Como máximo</translation>
+    </message>
+    <message>
+        <source>The largest file to write, in kilobytes of 1000 bytes; the quality is lowered to fit, then the image is made smaller</source>
+        <translation>El archivo más grande que se escribe, en kilobytes de 1000 bytes; se baja la calidad hasta que quepa y después se reduce la imagen</translation>
+    </message>
+    <message>
+        <source>Largest file size</source>
+        <translation>Tamaño máximo del archivo</translation>
+    </message>
+    <message>
+        <source>No limit</source>
+        <translation>Sin límite</translation>
+    </message>
+    <message>
+        <source> KB</source>
+        <translation> KB</translation>
+    </message>
+    <message>
+        <source>Template</source>
+        <translation>Plantilla</translation>
+    </message>
+    <message>
+        <source>Same as source</source>
+        <translation>Igual que el original</translation>
+    </message>
+    <message>
+        <source>Template not usable: %1</source>
+        <extracomment>%1 why the name template cannot name files.</extracomment>
+        <translation>Plantilla no utilizable: %1</translation>
+    </message>
+    <message>
+        <source>Example: %1</source>
+        <extracomment>%1 the file name the selected image would be written under, such as IMG_0042_800x600.jpg.</extracomment>
+        <translation>Ejemplo: %1</translation>
+    </message>
 </context>
 <context>
     <name>PresetController</name>
@@ -1426,6 +1666,22 @@ escriban lo que escribiría una sola ejecución.</translation>
     <message>
         <source>Presets</source>
         <translation>Predefinidos</translation>
+    </message>
+    <message>
+        <source>Write with Several Presets…</source>
+        <translation>Escribir con varios predefinidos…</translation>
+    </message>
+    <message>
+        <source>Write with Several Presets</source>
+        <translation>Escribir con varios predefinidos</translation>
+    </message>
+    <message>
+        <source>Each image is written once with each preset checked, into a folder of the output folder named after the preset.</source>
+        <translation>Cada imagen se escribe una vez con cada predefinido marcado, en una carpeta de la carpeta de salida con el nombre del predefinido.</translation>
+    </message>
+    <message>
+        <source>Resize</source>
+        <translation>Redimensionar</translation>
     </message>
 </context>
 <context>

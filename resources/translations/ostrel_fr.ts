@@ -114,6 +114,16 @@
         <source>Stop and Quit</source>
         <translation>Arrêter et quitter</translation>
     </message>
+    <message>
+        <source>The name template cannot be used: %1</source>
+        <extracomment>%1 why the name template cannot name files, such as: unknown token &quot;{size}&quot;.</extracomment>
+        <translation>Le modèle de nom est inutilisable : %1</translation>
+    </message>
+    <message>
+        <source>The preset &quot;%1&quot; gives no output: pick it to see its settings</source>
+        <extracomment>%1 a preset&apos;s name.</extracomment>
+        <translation>Le préréglage « %1 » ne donne aucune sortie : choisissez-le pour voir ses réglages</translation>
+    </message>
 </context>
 <context>
     <name>BatchFailure</name>
@@ -140,6 +150,15 @@
     <message>
         <source>the image could not be processed</source>
         <translation>l’image n’a pas pu être traitée</translation>
+    </message>
+    <message>
+        <source>not smaller than its source</source>
+        <translation>pas plus petit que sa source</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <extracomment>%1 an image&apos;s file name, %2 the preset one of its outputs was written with.</extracomment>
+        <translation>%1 (%2)</translation>
     </message>
 </context>
 <context>
@@ -207,10 +226,6 @@
     <message>
         <source>PERCENT</source>
         <translation>POURCENTAGE</translation>
-    </message>
-    <message>
-        <source>Output names: source (the source&apos;s name) or custom (--name and a four-digit number).</source>
-        <translation>Noms de sortie&#xa0;: source (le nom de la source) ou custom (--name et un numéro à quatre chiffres).</translation>
     </message>
     <message>
         <source>Base name of custom naming.</source>
@@ -330,10 +345,6 @@ fichier donné non pris ou les réglages non enregistrés, 2 une erreur d’util
     <message>
         <source>a number from 0 to 100</source>
         <translation>un nombre de 0 à 100</translation>
-    </message>
-    <message>
-        <source>source or custom</source>
-        <translation>source ou custom</translation>
     </message>
     <message>
         <source>a whole number is expected</source>
@@ -623,6 +634,60 @@ Chaque image garde le numéro qu’elle a dans la liste entière, pour que les p
         <source>centre, attention, entropy, top, bottom, left or right</source>
         <translation>centre, attention, entropy, top, bottom, left ou right</translation>
     </message>
+    <message>
+        <source>Start from the stored or built-in preset NAME; the other options given override it. Given more than once, each image is written once per preset, each preset&apos;s files in a folder of the output folder named after it.</source>
+        <translation>Partir du préréglage enregistré ou intégré NAME ; les autres options données l’emportent sur lui. Donnée plusieurs fois, chaque image est écrite une fois par préréglage, les fichiers de chaque préréglage dans un dossier du dossier de sortie qui porte son nom.</translation>
+    </message>
+    <message>
+        <source>NAME</source>
+        <translation>NAME</translation>
+    </message>
+    <message>
+        <source>every photo for the web and as a thumbnail, in out/Web 1600 px and
+      out/Thumbnail 256 px</source>
+        <translation>chaque photo pour le web et en vignette, dans out/Web 1600 px et
+      out/Thumbnail 256 px</translation>
+    </message>
+    <message>
+        <source>the name template &quot;%1&quot; cannot be used: %2 (--name-template)</source>
+        <translation>le modèle de nom « %1 » est inutilisable : %2 (--name-template)</translation>
+    </message>
+    <message>
+        <source>SIZE</source>
+        <translation>TAILLE</translation>
+    </message>
+    <message>
+        <source>Write no file larger than SIZE bytes; k is 1000 bytes and M 1000000 (500k, 1.5M; not KiB). The quality is lowered to fit, down to --min-quality, then the image is made smaller. 0, the default, sets no limit.</source>
+        <translation>N’écrire aucun fichier de plus de TAILLE octets ; k vaut 1000 octets et M 1000000 (500k, 1.5M ; pas des Kio). La qualité est abaissée jusqu’à ce que le fichier tienne, au plus bas jusqu’à --min-quality, puis l’image est réduite. 0, la valeur par défaut, ne fixe aucune limite.</translation>
+    </message>
+    <message>
+        <source>a number of bytes, or of kilobytes or megabytes with k or M (500k, 1.5M; at most 2000M)</source>
+        <translation>un nombre d’octets, ou de kilo-octets ou de mégaoctets avec k ou M (500k, 1.5M ; au plus 2000M)</translation>
+    </message>
+    <message>
+        <source>The lowest quality --max-file-size may lower the quality to, from 0 to 100 (default 30).</source>
+        <translation>La qualité la plus basse jusqu’à laquelle --max-file-size peut abaisser la qualité, de 0 à 100 (par défaut 30).</translation>
+    </message>
+    <message>
+        <source>Output names: source (the source&apos;s name), custom (--name and a four-digit number) or template (--name-template).</source>
+        <translation>Noms des fichiers créés : source (le nom de la source), custom (--name et un numéro à quatre chiffres) ou template (--name-template).</translation>
+    </message>
+    <message>
+        <source>source, custom or template</source>
+        <translation>source, custom ou template</translation>
+    </message>
+    <message>
+        <source>Name the outputs by a template (selects --naming template): text and the tokens {name} (the source&apos;s name), {n} or {n:4} (the running number from --start-number, zero-padded to 4 digits), {w} and {h} (the output&apos;s pixel size), {date} or {date:%Y-%m-%d_%H%M%S} (when the photo was taken, else the file&apos;s modification time; %Y %y %m %d %H %M %S), {folder} (the source&apos;s folder) and {preset}; {{ and }} for braces.</source>
+        <translation>Nommer les fichiers créés d’après un modèle (choisit --naming template) : du texte et les jetons {name} (le nom de la source), {n} ou {n:4} (le numéro courant à partir de --start-number, complété de zéros jusqu’à 4 chiffres), {w} et {h} (la taille en pixels du fichier créé), {date} ou {date:%Y-%m-%d_%H%M%S} (la date de prise de vue, sinon la date de modification du fichier ; %Y %y %m %d %H %M %S), {folder} (le dossier de la source) et {preset} ; {{ et }} pour les accolades.</translation>
+    </message>
+    <message>
+        <source>Do not write an output that is not smaller than its source file; the image counts as skipped.</source>
+        <translation>Ne pas écrire un fichier qui ne serait pas plus petit que sa source ; l’image compte comme ignorée.</translation>
+    </message>
+    <message>
+        <source>Give each output its source&apos;s modification time.</source>
+        <translation>Donner à chaque fichier créé la date de modification de sa source.</translation>
+    </message>
 </context>
 <context>
     <name>CliProgress</name>
@@ -680,6 +745,21 @@ Chaque image garde le numéro qu’elle a dans la liste entière, pour que les p
     <message>
         <source>Images written: %1. Failed: %2.</source>
         <translation>Images enregistrées&#xa0;: %1. Échecs&#xa0;: %2.</translation>
+    </message>
+    <message>
+        <source>Skipped because the result was not smaller than the source: %1.</source>
+        <translation>Ignorées car le résultat n’était pas plus petit que la source : %1.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Counted per file: each image was written once for each of %n presets.</source>
+        <translation>
+            <numerusform>Compté par fichier : chaque image a été écrite une fois pour chacun des %n préréglage.</numerusform>
+            <numerusform>Compté par fichier : chaque image a été écrite une fois pour chacun des %n préréglages.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Images written: %1.</source>
+        <translation>Images écrites : %1.</translation>
     </message>
 </context>
 <context>
@@ -755,6 +835,14 @@ Chaque image garde le numéro qu’elle a dans la liste entière, pour que les p
         <source>Written: %1. Failed: %2. Not processed: %3. Time: %4 s.</source>
         <translation>Écrites&#xa0;: %1. Échecs&#xa0;: %2. Non traitées&#xa0;: %3. Durée&#xa0;: %4&#xa0;s.</translation>
     </message>
+    <message>
+        <source>no preset is named &quot;%1&quot;; the presets are: %2</source>
+        <translation>aucun préréglage ne s’appelle « %1 » ; les préréglages sont : %2</translation>
+    </message>
+    <message>
+        <source>preset &quot;%1&quot;: %2</source>
+        <translation>préréglage « %1 » : %2</translation>
+    </message>
 </context>
 <context>
     <name>DesktopLauncher</name>
@@ -784,6 +872,10 @@ Chaque image garde le numéro qu’elle a dans la liste entière, pour que les p
     <message>
         <source>%1 -&gt; %2 would fail: %3</source>
         <translation>%1 -&gt; %2 échouerait&#xa0;: %3</translation>
+    </message>
+    <message>
+        <source>, at most %1 (quality and size decided when encoding)</source>
+        <translation>, au plus %1 (qualité et taille décidées à l’encodage)</translation>
     </message>
 </context>
 <context>
@@ -900,6 +992,22 @@ Chaque image garde le numéro qu’elle a dans la liste entière, pour que les p
         <source>the target size %1 × %2 pixels has a side beyond the %3 pixels that %4 can make</source>
         <translation>la taille cible %1 × %2 pixels a un côté au-delà des %3 pixels que %4 peut produire</translation>
     </message>
+    <message>
+        <source>quality %1, made %2 % as large to fit %3</source>
+        <translation>qualité %1, réduite à %2 % pour tenir dans %3</translation>
+    </message>
+    <message>
+        <source>made %1 % as large to fit %2</source>
+        <translation>réduite à %1 % pour tenir dans %2</translation>
+    </message>
+    <message>
+        <source>quality %1 to fit %2</source>
+        <translation>qualité %1 pour tenir dans %2</translation>
+    </message>
+    <message>
+        <source>cannot be made smaller than %1 bytes</source>
+        <translation>ne peut pas être rendue plus petite que %1 octets</translation>
+    </message>
 </context>
 <context>
     <name>ImageEntry</name>
@@ -914,6 +1022,14 @@ Chaque image garde le numéro qu’elle a dans la liste entière, pour que les p
     <message>
         <source>the output subfolder &quot;%1&quot; is outside the output folder</source>
         <translation>le sous-dossier de sortie «&#xa0;%1&#xa0;» est hors du dossier de destination</translation>
+    </message>
+    <message>
+        <source>the name template &quot;%1&quot;: %2</source>
+        <translation>le modèle de nom « %1 » : %2</translation>
+    </message>
+    <message>
+        <source>the name template &quot;%1&quot; gives no file name for this image</source>
+        <translation>le modèle de nom « %1 » ne donne aucun nom de fichier pour cette image</translation>
     </message>
 </context>
 <context>
@@ -1139,6 +1255,11 @@ Chaque image garde le numéro qu’elle a dans la liste entière, pour que les p
         <extracomment>%1 the number of images, such as &quot;12 images&quot;; their file sizes are still being read.</extracomment>
         <translation>%1, tailles en cours de lecture</translation>
     </message>
+    <message>
+        <source>%1, at most %2</source>
+        <extracomment>%1 the output&apos;s pixel size and format as above, %2 the size limit such as &quot;100 kB&quot;.</extracomment>
+        <translation>%1, au plus %2</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -1197,6 +1318,47 @@ Chaque image garde le numéro qu’elle a dans la liste entière, pour que les p
     <message>
         <source>&lt;h3&gt;Ostrel %1&lt;/h3&gt;&lt;p&gt;Resizes and converts batches of images.&lt;/p&gt;&lt;p&gt;Built with Qt %2 and libvips.&lt;/p&gt;</source>
         <translation>&lt;h3&gt;Ostrel %1&lt;/h3&gt;&lt;p&gt;Redimensionne et convertit des images par lots.&lt;/p&gt;&lt;p&gt;Conçu avec Qt %2 et libvips.&lt;/p&gt;</translation>
+    </message>
+</context>
+<context>
+    <name>NameTemplate</name>
+    <message>
+        <source>the date format ends with &quot;%&quot;</source>
+        <translation>le format de date se termine par « % »</translation>
+    </message>
+    <message>
+        <source>unknown date code &quot;%1&quot;</source>
+        <extracomment>%1 a date code such as %q; the known ones are %Y %y %m %d %H %M %S and %%.</extracomment>
+        <translation>code de date inconnu « %1 »</translation>
+    </message>
+    <message>
+        <source>a &quot;}&quot; closes no &quot;{&quot; (write &quot;}}&quot; for a brace)</source>
+        <translation>une « } » ne ferme aucune « { » (écrivez « }} » pour une accolade)</translation>
+    </message>
+    <message>
+        <source>a &quot;{&quot; is not closed</source>
+        <translation>une « { » n’est pas fermée</translation>
+    </message>
+    <message>
+        <source>unknown token &quot;%1&quot;</source>
+        <extracomment>%1 a token of a name template in braces, such as {size}.</extracomment>
+        <translation>jeton inconnu « %1 »</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; needs a number of digits from 1 to %2, as in {n:4}</source>
+        <translation>« %1 » demande un nombre de chiffres de 1 à %2, comme dans {n:4}</translation>
+    </message>
+    <message>
+        <source>it gives an empty name</source>
+        <translation>il donne un nom vide</translation>
+    </message>
+    <message>
+        <source>it may not contain &quot;/&quot;</source>
+        <translation>il ne peut pas contenir « / »</translation>
+    </message>
+    <message>
+        <source>it may not be &quot;.&quot; or &quot;..&quot;</source>
+        <translation>il ne peut pas être « . » ni « .. »</translation>
     </message>
 </context>
 <context>
@@ -1380,6 +1542,84 @@ Chaque image garde le numéro qu’elle a dans la liste entière, pour que les p
         <source>Start number</source>
         <translation>Numéro de départ</translation>
     </message>
+    <message>
+        <source>The name of each new image: text and tokens. {name} the source&apos;s name, {n} the running number from the start number ({n:4} with four digits), {w} and {h} the new image&apos;s width and height in pixels, {date} when the photo was taken (else the file&apos;s date; {date:%Y-%m-%d_%H%M%S} with the codes %Y %y %m %d %H %M %S), {folder} the source&apos;s folder, {preset} the preset&apos;s name; {{ and }} for braces. The format&apos;s extension follows.</source>
+        <translation>Le nom de chaque nouvelle image : du texte et des jetons. {name} le nom de la source, {n} le numéro courant à partir du numéro de départ ({n:4} sur quatre chiffres), {w} et {h} la largeur et la hauteur de la nouvelle image en pixels, {date} la date de prise de vue (sinon celle du fichier ; {date:%Y-%m-%d_%H%M%S} avec les codes %Y %y %m %d %H %M %S), {folder} le dossier de la source, {preset} le nom du préréglage ; {{ et }} pour les accolades. L’extension du format suit.</translation>
+    </message>
+    <message>
+        <source>Name template</source>
+        <translation>Modèle de nom</translation>
+    </message>
+    <message>
+        <source>{name}_{w}x{h}</source>
+        <translation>{name}_{w}x{h}</translation>
+    </message>
+    <message>
+        <source>Images added from a folder go into the same subfolders below the output folder as they have below that folder</source>
+        <translation>Les images ajoutées depuis un dossier vont dans les mêmes sous-dossiers du dossier de sortie que sous ce dossier</translation>
+    </message>
+    <message>
+        <source>Keep s&amp;ubfolders</source>
+        <translation>Garder les so&amp;us-dossiers</translation>
+    </message>
+    <message>
+        <source>An image whose new file would not be smaller than its source is not written and counts as skipped</source>
+        <translation>Une image dont le nouveau fichier ne serait pas plus petit que sa source n’est pas écrite et compte comme ignorée</translation>
+    </message>
+    <message>
+        <source>S&amp;kip results that are not smaller</source>
+        <translation>Ignorer les résu&amp;ltats qui ne sont pas plus petits</translation>
+    </message>
+    <message>
+        <source>Each new file gets its source&apos;s modification date and time</source>
+        <translation>Chaque nouveau fichier reçoit la date et l’heure de modification de sa source</translation>
+    </message>
+    <message>
+        <source>Keep file da&amp;tes</source>
+        <translation>Conser&amp;ver les dates des fichiers</translation>
+    </message>
+    <message>
+        <source>Fi&amp;le size</source>
+        <translation>Taille du fic&amp;hier</translation>
+    </message>
+    <message>
+        <source>At most</source>
+        <translation>Au plus</translation>
+    </message>
+    <message>
+        <source>The largest file to write, in kilobytes of 1000 bytes; the quality is lowered to fit, then the image is made smaller</source>
+        <translation>Le plus grand fichier à écrire, en kilo-octets de 1000 octets ; la qualité est abaissée jusqu’à ce qu’il tienne, puis l’image est réduite</translation>
+    </message>
+    <message>
+        <source>Largest file size</source>
+        <translation>Taille de fichier maximale</translation>
+    </message>
+    <message>
+        <source>No limit</source>
+        <translation>Sans limite</translation>
+    </message>
+    <message>
+        <source> KB</source>
+        <translation> Ko</translation>
+    </message>
+    <message>
+        <source>Template</source>
+        <translation>Modèle</translation>
+    </message>
+    <message>
+        <source>Same as source</source>
+        <translation>Comme la source</translation>
+    </message>
+    <message>
+        <source>Template not usable: %1</source>
+        <extracomment>%1 why the name template cannot name files.</extracomment>
+        <translation>Modèle inutilisable : %1</translation>
+    </message>
+    <message>
+        <source>Example: %1</source>
+        <extracomment>%1 the file name the selected image would be written under, such as IMG_0042_800x600.jpg.</extracomment>
+        <translation>Exemple : %1</translation>
+    </message>
 </context>
 <context>
     <name>PresetController</name>
@@ -1426,6 +1666,22 @@ Chaque image garde le numéro qu’elle a dans la liste entière, pour que les p
     <message>
         <source>Presets</source>
         <translation>Préréglages</translation>
+    </message>
+    <message>
+        <source>Write with Several Presets…</source>
+        <translation>Écrire avec plusieurs préréglages…</translation>
+    </message>
+    <message>
+        <source>Write with Several Presets</source>
+        <translation>Écrire avec plusieurs préréglages</translation>
+    </message>
+    <message>
+        <source>Each image is written once with each preset checked, into a folder of the output folder named after the preset.</source>
+        <translation>Chaque image est écrite une fois avec chaque préréglage coché, dans un dossier du dossier de sortie qui porte le nom du préréglage.</translation>
+    </message>
+    <message>
+        <source>Resize</source>
+        <translation>Redimensionner</translation>
     </message>
 </context>
 <context>

@@ -114,6 +114,16 @@
         <source>Stop and Quit</source>
         <translation>Interrompi ed esci</translation>
     </message>
+    <message>
+        <source>The name template cannot be used: %1</source>
+        <extracomment>%1 why the name template cannot name files, such as: unknown token &quot;{size}&quot;.</extracomment>
+        <translation>Il modello di nome non è utilizzabile: %1</translation>
+    </message>
+    <message>
+        <source>The preset &quot;%1&quot; gives no output: pick it to see its settings</source>
+        <extracomment>%1 a preset&apos;s name.</extracomment>
+        <translation>La predefinita «%1» non dà alcun risultato: sceglila per vederne le impostazioni</translation>
+    </message>
 </context>
 <context>
     <name>BatchFailure</name>
@@ -140,6 +150,15 @@
     <message>
         <source>the image could not be processed</source>
         <translation>non è stato possibile elaborare l’immagine</translation>
+    </message>
+    <message>
+        <source>not smaller than its source</source>
+        <translation>non più piccolo dell’originale</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <extracomment>%1 an image&apos;s file name, %2 the preset one of its outputs was written with.</extracomment>
+        <translation>%1 (%2)</translation>
     </message>
 </context>
 <context>
@@ -207,10 +226,6 @@
     <message>
         <source>PERCENT</source>
         <translation>PERCENTUALE</translation>
-    </message>
-    <message>
-        <source>Output names: source (the source&apos;s name) or custom (--name and a four-digit number).</source>
-        <translation>Nomi di uscita: source (il nome dell’originale) o custom (--name e un numero di quattro cifre).</translation>
     </message>
     <message>
         <source>Base name of custom naming.</source>
@@ -329,10 +344,6 @@ un file indicato non accettato o impostazioni non salvate, 2 errore d’uso (nul
     <message>
         <source>a number from 0 to 100</source>
         <translation>un numero da 0 a 100</translation>
-    </message>
-    <message>
-        <source>source or custom</source>
-        <translation>source o custom</translation>
     </message>
     <message>
         <source>a whole number is expected</source>
@@ -622,6 +633,60 @@ insieme scrivano ciò che scriverebbe un’unica esecuzione.</translation>
         <source>centre, attention, entropy, top, bottom, left or right</source>
         <translation>centre, attention, entropy, top, bottom, left o right</translation>
     </message>
+    <message>
+        <source>Start from the stored or built-in preset NAME; the other options given override it. Given more than once, each image is written once per preset, each preset&apos;s files in a folder of the output folder named after it.</source>
+        <translation>Parte dalla predefinita salvata o incorporata NAME; le altre opzioni date hanno la precedenza. Indicata più volte, ogni immagine viene scritta una volta per predefinita, i file di ciascuna predefinita in una cartella della cartella di destinazione che porta il suo nome.</translation>
+    </message>
+    <message>
+        <source>NAME</source>
+        <translation>NAME</translation>
+    </message>
+    <message>
+        <source>every photo for the web and as a thumbnail, in out/Web 1600 px and
+      out/Thumbnail 256 px</source>
+        <translation>ogni foto per il web e come miniatura, in out/Web 1600 px e
+      out/Thumbnail 256 px</translation>
+    </message>
+    <message>
+        <source>the name template &quot;%1&quot; cannot be used: %2 (--name-template)</source>
+        <translation>il modello di nome «%1» non è utilizzabile: %2 (--name-template)</translation>
+    </message>
+    <message>
+        <source>SIZE</source>
+        <translation>DIMENSIONE</translation>
+    </message>
+    <message>
+        <source>Write no file larger than SIZE bytes; k is 1000 bytes and M 1000000 (500k, 1.5M; not KiB). The quality is lowered to fit, down to --min-quality, then the image is made smaller. 0, the default, sets no limit.</source>
+        <translation>Non scrivere file più grandi di DIMENSIONE byte; k vale 1000 byte e M 1000000 (500k, 1.5M; non KiB). La qualità viene abbassata finché il file rientra, non oltre --min-quality, poi l’immagine viene rimpicciolita. 0, il valore predefinito, non pone limiti.</translation>
+    </message>
+    <message>
+        <source>a number of bytes, or of kilobytes or megabytes with k or M (500k, 1.5M; at most 2000M)</source>
+        <translation>un numero di byte, o di kilobyte o megabyte con k o M (500k, 1.5M; al massimo 2000M)</translation>
+    </message>
+    <message>
+        <source>The lowest quality --max-file-size may lower the quality to, from 0 to 100 (default 30).</source>
+        <translation>La qualità più bassa a cui --max-file-size può abbassare la qualità, da 0 a 100 (predefinita 30).</translation>
+    </message>
+    <message>
+        <source>Output names: source (the source&apos;s name), custom (--name and a four-digit number) or template (--name-template).</source>
+        <translation>Nomi in uscita: source (il nome dell’originale), custom (--name e un numero di quattro cifre) o template (--name-template).</translation>
+    </message>
+    <message>
+        <source>source, custom or template</source>
+        <translation>source, custom o template</translation>
+    </message>
+    <message>
+        <source>Name the outputs by a template (selects --naming template): text and the tokens {name} (the source&apos;s name), {n} or {n:4} (the running number from --start-number, zero-padded to 4 digits), {w} and {h} (the output&apos;s pixel size), {date} or {date:%Y-%m-%d_%H%M%S} (when the photo was taken, else the file&apos;s modification time; %Y %y %m %d %H %M %S), {folder} (the source&apos;s folder) and {preset}; {{ and }} for braces.</source>
+        <translation>Dare i nomi in uscita con un modello (sceglie --naming template): testo e i segnaposto {name} (il nome dell’originale), {n} o {n:4} (il numero progressivo da --start-number, completato con zeri fino a 4 cifre), {w} e {h} (le dimensioni in pixel del risultato), {date} o {date:%Y-%m-%d_%H%M%S} (quando è stata scattata la foto, altrimenti la data di modifica del file; %Y %y %m %d %H %M %S), {folder} (la cartella dell’originale) e {preset}; {{ e }} per le graffe.</translation>
+    </message>
+    <message>
+        <source>Do not write an output that is not smaller than its source file; the image counts as skipped.</source>
+        <translation>Non scrivere un risultato che non sia più piccolo del file originale; l’immagine conta come saltata.</translation>
+    </message>
+    <message>
+        <source>Give each output its source&apos;s modification time.</source>
+        <translation>Dare a ogni risultato la data di modifica del suo originale.</translation>
+    </message>
 </context>
 <context>
     <name>CliProgress</name>
@@ -679,6 +744,21 @@ insieme scrivano ciò che scriverebbe un’unica esecuzione.</translation>
     <message>
         <source>Images written: %1. Failed: %2.</source>
         <translation>Immagini salvate: %1. Non riuscite: %2.</translation>
+    </message>
+    <message>
+        <source>Skipped because the result was not smaller than the source: %1.</source>
+        <translation>Saltate perché il risultato non era più piccolo dell’originale: %1.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Counted per file: each image was written once for each of %n presets.</source>
+        <translation>
+            <numerusform>Conteggio per file: ogni immagine è stata scritta una volta per ciascuna di %n predefinita.</numerusform>
+            <numerusform>Conteggio per file: ogni immagine è stata scritta una volta per ciascuna delle %n predefinite.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Images written: %1.</source>
+        <translation>Immagini scritte: %1.</translation>
     </message>
 </context>
 <context>
@@ -754,6 +834,14 @@ insieme scrivano ciò che scriverebbe un’unica esecuzione.</translation>
         <source>Written: %1. Failed: %2. Not processed: %3. Time: %4 s.</source>
         <translation>Scritte: %1. Non riuscite: %2. Non elaborate: %3. Tempo: %4 s.</translation>
     </message>
+    <message>
+        <source>no preset is named &quot;%1&quot;; the presets are: %2</source>
+        <translation>nessuna predefinita si chiama «%1»; le predefinite sono: %2</translation>
+    </message>
+    <message>
+        <source>preset &quot;%1&quot;: %2</source>
+        <translation>predefinita «%1»: %2</translation>
+    </message>
 </context>
 <context>
     <name>DesktopLauncher</name>
@@ -783,6 +871,10 @@ insieme scrivano ciò che scriverebbe un’unica esecuzione.</translation>
     <message>
         <source>%1 -&gt; %2 would fail: %3</source>
         <translation>%1 -&gt; %2 non riuscirebbe: %3</translation>
+    </message>
+    <message>
+        <source>, at most %1 (quality and size decided when encoding)</source>
+        <translation>, al massimo %1 (qualità e dimensioni decise durante la codifica)</translation>
     </message>
 </context>
 <context>
@@ -899,6 +991,22 @@ insieme scrivano ciò che scriverebbe un’unica esecuzione.</translation>
         <source>the target size %1 × %2 pixels has a side beyond the %3 pixels that %4 can make</source>
         <translation>la dimensione di destinazione %1 × %2 pixel ha un lato oltre i %3 pixel che %4 può produrre</translation>
     </message>
+    <message>
+        <source>quality %1, made %2 % as large to fit %3</source>
+        <translation>qualità %1, ridotta al %2 % per rientrare in %3</translation>
+    </message>
+    <message>
+        <source>made %1 % as large to fit %2</source>
+        <translation>ridotta al %1 % per rientrare in %2</translation>
+    </message>
+    <message>
+        <source>quality %1 to fit %2</source>
+        <translation>qualità %1 per rientrare in %2</translation>
+    </message>
+    <message>
+        <source>cannot be made smaller than %1 bytes</source>
+        <translation>non può essere resa più piccola di %1 byte</translation>
+    </message>
 </context>
 <context>
     <name>ImageEntry</name>
@@ -913,6 +1021,14 @@ insieme scrivano ciò che scriverebbe un’unica esecuzione.</translation>
     <message>
         <source>the output subfolder &quot;%1&quot; is outside the output folder</source>
         <translation>la sottocartella di uscita «%1» è fuori dalla cartella di destinazione</translation>
+    </message>
+    <message>
+        <source>the name template &quot;%1&quot;: %2</source>
+        <translation>il modello di nome «%1»: %2</translation>
+    </message>
+    <message>
+        <source>the name template &quot;%1&quot; gives no file name for this image</source>
+        <translation>il modello di nome «%1» non dà alcun nome di file per questa immagine</translation>
     </message>
 </context>
 <context>
@@ -1138,6 +1254,11 @@ insieme scrivano ciò che scriverebbe un’unica esecuzione.</translation>
         <extracomment>%1 the number of images, such as &quot;12 images&quot;; their file sizes are still being read.</extracomment>
         <translation>%1, dimensioni in caricamento</translation>
     </message>
+    <message>
+        <source>%1, at most %2</source>
+        <extracomment>%1 the output&apos;s pixel size and format as above, %2 the size limit such as &quot;100 kB&quot;.</extracomment>
+        <translation>%1, al massimo %2</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -1196,6 +1317,47 @@ insieme scrivano ciò che scriverebbe un’unica esecuzione.</translation>
     <message>
         <source>&lt;h3&gt;Ostrel %1&lt;/h3&gt;&lt;p&gt;Resizes and converts batches of images.&lt;/p&gt;&lt;p&gt;Built with Qt %2 and libvips.&lt;/p&gt;</source>
         <translation>&lt;h3&gt;Ostrel %1&lt;/h3&gt;&lt;p&gt;Ridimensiona e converte immagini in serie.&lt;/p&gt;&lt;p&gt;Realizzato con Qt %2 e libvips.&lt;/p&gt;</translation>
+    </message>
+</context>
+<context>
+    <name>NameTemplate</name>
+    <message>
+        <source>the date format ends with &quot;%&quot;</source>
+        <translation>il formato della data termina con «%»</translation>
+    </message>
+    <message>
+        <source>unknown date code &quot;%1&quot;</source>
+        <extracomment>%1 a date code such as %q; the known ones are %Y %y %m %d %H %M %S and %%.</extracomment>
+        <translation>codice di data sconosciuto «%1»</translation>
+    </message>
+    <message>
+        <source>a &quot;}&quot; closes no &quot;{&quot; (write &quot;}}&quot; for a brace)</source>
+        <translation>una «}» non chiude nessuna «{» (scrivere «}}» per una graffa)</translation>
+    </message>
+    <message>
+        <source>a &quot;{&quot; is not closed</source>
+        <translation>una «{» non è chiusa</translation>
+    </message>
+    <message>
+        <source>unknown token &quot;%1&quot;</source>
+        <extracomment>%1 a token of a name template in braces, such as {size}.</extracomment>
+        <translation>segnaposto sconosciuto «%1»</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; needs a number of digits from 1 to %2, as in {n:4}</source>
+        <translation>«%1» richiede un numero di cifre da 1 a %2, come in {n:4}</translation>
+    </message>
+    <message>
+        <source>it gives an empty name</source>
+        <translation>dà un nome vuoto</translation>
+    </message>
+    <message>
+        <source>it may not contain &quot;/&quot;</source>
+        <translation>non può contenere «/»</translation>
+    </message>
+    <message>
+        <source>it may not be &quot;.&quot; or &quot;..&quot;</source>
+        <translation>non può essere «.» o «..»</translation>
     </message>
 </context>
 <context>
@@ -1379,6 +1541,84 @@ insieme scrivano ciò che scriverebbe un’unica esecuzione.</translation>
         <source>Start number</source>
         <translation>Numero iniziale</translation>
     </message>
+    <message>
+        <source>The name of each new image: text and tokens. {name} the source&apos;s name, {n} the running number from the start number ({n:4} with four digits), {w} and {h} the new image&apos;s width and height in pixels, {date} when the photo was taken (else the file&apos;s date; {date:%Y-%m-%d_%H%M%S} with the codes %Y %y %m %d %H %M %S), {folder} the source&apos;s folder, {preset} the preset&apos;s name; {{ and }} for braces. The format&apos;s extension follows.</source>
+        <translation>Il nome di ogni nuova immagine: testo e segnaposto. {name} il nome dell’originale, {n} il numero progressivo dal numero iniziale ({n:4} con quattro cifre), {w} e {h} larghezza e altezza della nuova immagine in pixel, {date} quando è stata scattata la foto (altrimenti la data del file; {date:%Y-%m-%d_%H%M%S} con i codici %Y %y %m %d %H %M %S), {folder} la cartella dell’originale, {preset} il nome della preimpostazione; {{ e }} per le graffe. Segue l’estensione del formato.</translation>
+    </message>
+    <message>
+        <source>Name template</source>
+        <translation>Modello di nome</translation>
+    </message>
+    <message>
+        <source>{name}_{w}x{h}</source>
+        <translation>{name}_{w}x{h}</translation>
+    </message>
+    <message>
+        <source>Images added from a folder go into the same subfolders below the output folder as they have below that folder</source>
+        <translation>Le immagini aggiunte da una cartella vanno nelle stesse sottocartelle della cartella di uscita che hanno sotto quella cartella</translation>
+    </message>
+    <message>
+        <source>Keep s&amp;ubfolders</source>
+        <translation>Conser&amp;va le sottocartelle</translation>
+    </message>
+    <message>
+        <source>An image whose new file would not be smaller than its source is not written and counts as skipped</source>
+        <translation>Un’immagine il cui nuovo file non sarebbe più piccolo dell’originale non viene scritta e conta come saltata</translation>
+    </message>
+    <message>
+        <source>S&amp;kip results that are not smaller</source>
+        <translation>Salta i risultati non più &amp;piccoli</translation>
+    </message>
+    <message>
+        <source>Each new file gets its source&apos;s modification date and time</source>
+        <translation>Ogni nuovo file riceve la data e l’ora di modifica del suo originale</translation>
+    </message>
+    <message>
+        <source>Keep file da&amp;tes</source>
+        <translation>Mantieni le date ori&amp;ginali dei file</translation>
+    </message>
+    <message>
+        <source>Fi&amp;le size</source>
+        <translation>Dimensione de&amp;l file</translation>
+    </message>
+    <message>
+        <source>At most</source>
+        <translation>Al massimo</translation>
+    </message>
+    <message>
+        <source>The largest file to write, in kilobytes of 1000 bytes; the quality is lowered to fit, then the image is made smaller</source>
+        <translation>Il file più grande da scrivere, in kilobyte da 1000 byte; la qualità viene abbassata finché rientra, poi l’immagine viene rimpicciolita</translation>
+    </message>
+    <message>
+        <source>Largest file size</source>
+        <translation>Dimensione massima del file</translation>
+    </message>
+    <message>
+        <source>No limit</source>
+        <translation>Nessun limite</translation>
+    </message>
+    <message>
+        <source> KB</source>
+        <translation> KB</translation>
+    </message>
+    <message>
+        <source>Template</source>
+        <translation>Modello</translation>
+    </message>
+    <message>
+        <source>Same as source</source>
+        <translation>Come l’originale</translation>
+    </message>
+    <message>
+        <source>Template not usable: %1</source>
+        <extracomment>%1 why the name template cannot name files.</extracomment>
+        <translation>Modello non utilizzabile: %1</translation>
+    </message>
+    <message>
+        <source>Example: %1</source>
+        <extracomment>%1 the file name the selected image would be written under, such as IMG_0042_800x600.jpg.</extracomment>
+        <translation>Esempio: %1</translation>
+    </message>
 </context>
 <context>
     <name>PresetController</name>
@@ -1425,6 +1665,22 @@ insieme scrivano ciò che scriverebbe un’unica esecuzione.</translation>
     <message>
         <source>Presets</source>
         <translation>Predefinite</translation>
+    </message>
+    <message>
+        <source>Write with Several Presets…</source>
+        <translation>Scrivi con più predefinite…</translation>
+    </message>
+    <message>
+        <source>Write with Several Presets</source>
+        <translation>Scrivi con più predefinite</translation>
+    </message>
+    <message>
+        <source>Each image is written once with each preset checked, into a folder of the output folder named after the preset.</source>
+        <translation>Ogni immagine viene scritta una volta con ciascuna predefinita selezionata, in una cartella della cartella di destinazione con il nome della predefinita.</translation>
+    </message>
+    <message>
+        <source>Resize</source>
+        <translation>Ridimensiona</translation>
     </message>
 </context>
 <context>

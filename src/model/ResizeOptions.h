@@ -82,7 +82,8 @@ struct ResizeOptions
 
     // The output file.
     QString outputFolder;
-    QString presetName; // of the preset a run writes with; empty when none
+    // The name of the preset the batch writes with (a template's {preset}); empty for none.
+    QString presetName;
     // A folder below outputFolder that every output goes into (each preset's own in a run of
     // several): one plain folder name; empty for none.
     QString presetFolder;
@@ -90,8 +91,6 @@ struct ResizeOptions
     QString baseName; // of custom names
     QString startNumber; // of custom names, as typed
     QString nameTemplate = QStringLiteral("{name}"); // of template names
-    // The name of the preset the batch writes with, for a template's {preset}; empty for none.
-    QString presetName;
     bool keepTree = false; // each output in its source's subfolder below the folder it came from
     ExistingFile existingFile = ExistingFile::Fail;
     OutputFormat format = OutputFormat::Jpeg;

@@ -240,7 +240,10 @@ QList<ResizeOptions> Presets::runOutputs(const QStringList& names, const Setting
         options.presetName = preset.name;
         if (names.size() > 1) {
             options.outputFolder = shared.outputFolder;
-            options.presetFolder = folderName(preset.name);
+            const bool namesHoldPreset = options.naming == OutputNaming::Template
+                && options.nameTemplate.contains(QLatin1String("{preset}"));
+            if (!namesHoldPreset)
+                options.presetFolder = folderName(preset.name);
         }
         outputs << options;
     }

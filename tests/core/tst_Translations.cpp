@@ -210,7 +210,7 @@ private slots:
         result.written = 2;
         result.listCount = 3;
         result.failures << BatchFailure { .position = 1, .name = QStringLiteral("b.jpg"),
-            .path = {}, .status = { ResizeError::DecodeFailed } };
+            .path = {}, .status = { ResizeError::DecodeFailed }, .preset = {} };
         const QString finished = ClosingReport::forResult(result).informativeText;
         result.listCount = 5;
         result.stopped = true;
@@ -256,7 +256,7 @@ private slots:
                  ResizeError::DecodeFailed, ResizeError::InvalidSettings,
                  ResizeError::WriteFailed, ResizeError::None })
             reasons << BatchFailure { .position = 0, .name = {}, .path = {},
-                .status = { error } }.reasonText();
+                .status = { error }, .preset = {} }.reasonText();
         std::sort(reasons.begin(), reasons.end());
         QVERIFY(std::adjacent_find(reasons.begin(), reasons.end()) == reasons.end());
     }
