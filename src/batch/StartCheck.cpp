@@ -5,30 +5,42 @@
 
 #include "codec/FileNames.h"
 #include "core/ImageEntry.h"
+#include "BatchJob.h"
 #include "ImageList.h"
 #include "core/NameTemplate.h"
 #include "core/ResizeRules.h"
 
 namespace {
 
-// Whether a source's new file would have the source's own path: the same name with the
-// format's extension, in the output folder.
+// Whether a source's new file would have the source's own path: its name made as the batch
+// makes it (a template's only when it needs nothing read from the source), in the output
+// folder.
 bool replacesASource(const StartCheck::Input& input)
 {
-    if (!input.sources)
+    if (!input.sources || !input.naming)
         return false;
+    ResizeOptions naming;
+    naming.naming = *input.naming;
+    naming.baseName = input.baseName;
+    naming.nameTemplate = input.nameTemplate;
+    if (naming.naming == OutputNaming::Template
+        && NameTemplate::needsSourceFacts(naming.nameTemplate))
+        return false;
+    const int start = BatchJob::parseStartNumber(input.startNumber);
     QString folder; // made canonical when a name matches
     for (int i = 0; i < input.sources->count(); ++i) {
-        // The source name with its last extension replaced: the source's own name when that
-        // extension is the format's (compared as file names are, case and all).
         const QString path = input.sources->at(i)->path();
-        const QString extension = QLatin1Char('.')
-            + ResizeRules::formatExtension(ResizeRules::formatFor(input.format, path));
-        if (!path.endsWith(extension))
+        const QString sourceFolder = QFileInfo(path).absolutePath();
+        const NameTemplate::Facts facts { .sourcePath = path,
+            .number = BatchJob::runningNumber(start, i) };
+        // Compared as file names are, case and all.
+        if (ResizeRules::outputPath(
+                sourceFolder, naming, facts, ResizeRules::formatFor(input.format, path))
+            != path)
             continue;
         if (folder.isEmpty())
             folder = FileNames::canonicalPath(input.outputFolder);
-        if (FileNames::canonicalPath(QFileInfo(path).absolutePath()) == folder)
+        if (FileNames::canonicalPath(sourceFolder) == folder)
             return true;
     }
     return false;
@@ -104,8 +116,7 @@ std::optional<Result> check(const Input& input)
     }
     if (!folder.exists)
         return Result { Problem::OutputFolderMissing, true };
-    if (*input.naming == OutputNaming::SourceName && input.existingFile == ExistingFile::Fail
-        && replacesASource(input))
+    if (input.existingFile == ExistingFile::Fail && replacesASource(input))
         return fail(Problem::SourceWouldBeReplaced);
     return std::nullopt;
 }

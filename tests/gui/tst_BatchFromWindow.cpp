@@ -470,6 +470,11 @@ private slots:
                 "The output folder holds the sources: choose another folder, number the names, or "
                 "name the files yourself",
                 {}, { { "formatMenu", 1 } } },
+            { "destination holds the sources, a template of their names", true,
+                text("outputFolderField", mIn), 2,
+                "The output folder holds the sources: choose another folder, number the names, or "
+                "name the files yourself",
+                {}, { { "formatMenu", 1 }, { "nameMenu", 3 }, { "nameTemplate", "{name}" } } },
             // Creating a missing folder is offered only once every other check has passed.
             { "destination missing, and no start number", true,
                 text("outputFolderField", mDir.filePath("not-made")), 2, "Enter a start number", {},
