@@ -649,6 +649,30 @@ private slots:
         QVERIFY(!QFile::exists(logFile()));
     }
 
+    // A folder added to the list keeps its subfolders in the output folder with Keep
+    // subfolders on; without it every image goes into the output folder itself.
+    void keepSubfoldersOfAnAddedFolder()
+    {
+        const QString folder = mIn + "/trip";
+        QVERIFY(QDir().mkpath(folder + "/day1"));
+        QVERIFY(!TestSupport::writeImage(folder + "/day1/a.png", 80, 60).isEmpty());
+        QVERIFY(!TestSupport::writeImage(folder + "/b.png", 80, 60).isEmpty());
+        for (const bool keep : { true, false }) {
+            QVariantMap stored = validSettings();
+            stored.insert("keepTree", keep);
+            start(stored);
+            QVERIFY(QDir(mOut).removeRecursively() && QDir().mkpath(mOut));
+            mController->addFiles({ folder });
+            QTRY_COMPARE(images()->count(), 2);
+            widget<QPushButton>("resizeButton")->click();
+            QVERIFY(waitForAlert());
+            QCOMPARE(QFile::exists(mOut + "/day1/a.png"), keep);
+            QCOMPARE(QFile::exists(mOut + "/a.png"), !keep);
+            QVERIFY(QFile::exists(mOut + "/b.png"));
+            dismissAlert(QStringLiteral("OK"));
+        }
+    }
+
     // The presets checked in "Write with Several Presets…" each write every image into a
     // folder of their own; the alert counts files.
     void severalPresetsFromTheChecklist()
