@@ -48,13 +48,12 @@ QList<DryRun::Plan> DryRun::plan(const ResizeOptions& chosen, const QList<Image>
         plan.source = image.path;
         ResizeOptions options = chosen;
         options.format = ResizeRules::formatFor(chosen.format, image.path);
-        const QString below
-            = ResizeRules::subfolderBelow(options, options.keepTree ? image.subfolder : QString());
+        const QString below = ResizeRules::subfolderBelow(options, image.subfolder);
         const QString folder
             = below.isEmpty() ? options.outputFolder : QDir(options.outputFolder).filePath(below);
-        NameTemplate::Facts facts { .sourcePath = image.path,
-            .number = image.number,
-            .presetName = options.presetName };
+        NameTemplate::Facts facts {
+            .sourcePath = image.path, .number = image.number, .presetName = options.presetName
+        };
         plan.output = ResizeRules::outputPath(folder, options, facts, options.format);
         auto fail = [&](ResizeError error, const QString& detail = QString()) {
             plan.outcome = error == ResizeError::Skipped ? Outcome::Skip : Outcome::Fail;

@@ -149,8 +149,8 @@ bool ImageEntry::nameIsTaken(const QString& path)
     return FileNames::isEntry(path);
 }
 
-ImageEntry::Rendered ImageEntry::render(const ResizeOptions& chosen, int number,
-    ImageWorker& worker, const std::atomic<bool>* abandon)
+ImageEntry::Rendered ImageEntry::render(
+    const ResizeOptions& chosen, int number, ImageWorker& worker, const std::atomic<bool>* abandon)
 {
     Rendered rendered;
     QElapsedTimer timer;
@@ -172,16 +172,14 @@ ImageEntry::Rendered ImageEntry::render(const ResizeOptions& chosen, int number,
             QCoreApplication::translate("ImageEntry", "the custom name \"%1\" is not a file name")
                 .arg(options.baseName));
     if (naming == OutputNaming::Template) {
-        if (const QString problem = NameTemplate::problem(options.nameTemplate);
-            !problem.isEmpty())
+        if (const QString problem = NameTemplate::problem(options.nameTemplate); !problem.isEmpty())
             return fail(ResizeError::InvalidSettings,
                 QCoreApplication::translate("ImageEntry", "the name template \"%1\": %2")
                     .arg(options.nameTemplate, problem));
     }
     // A subfolder is relative and clean, so that it stays inside the output folder: the
     // preset's of a run of several, then the source's own when the options keep subfolders.
-    const QString below
-        = ResizeRules::subfolderBelow(options, options.keepTree ? mOutputSubfolder : QString());
+    const QString below = ResizeRules::subfolderBelow(options, mOutputSubfolder);
     const QString subfolder = QDir::cleanPath(below);
     const bool inSubfolder = !below.isEmpty() && subfolder != QLatin1String(".");
     if (inSubfolder
@@ -194,9 +192,9 @@ ImageEntry::Rendered ImageEntry::render(const ResizeOptions& chosen, int number,
                 .arg(below));
     const QString folder
         = inSubfolder ? QDir(options.outputFolder).filePath(subfolder) : options.outputFolder;
-    NameTemplate::Facts facts { .sourcePath = mPath,
-        .number = number,
-        .presetName = options.presetName };
+    NameTemplate::Facts facts {
+        .sourcePath = mPath, .number = number, .presetName = options.presetName
+    };
 
     rendered.existing = options.existingFile;
     const ExistingFile existing = rendered.existing;
@@ -208,8 +206,8 @@ ImageEntry::Rendered ImageEntry::render(const ResizeOptions& chosen, int number,
         rendered.outputPath = ResizeRules::outputPath(folder, options, facts, format);
         if (rendered.outputPath.isEmpty())
             return fail(ResizeError::InvalidSettings,
-                QCoreApplication::translate("ImageEntry",
-                    "the name template \"%1\" gives no file name for this image")
+                QCoreApplication::translate(
+                    "ImageEntry", "the name template \"%1\" gives no file name for this image")
                     .arg(options.nameTemplate));
         if (existing != ExistingFile::Number && ImageEntry::nameIsTaken(rendered.outputPath))
             return fail(

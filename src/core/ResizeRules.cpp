@@ -34,16 +34,25 @@ bool isUsableCustomName(const QString& name)
     return name.isEmpty() || NoReplaceFile::isPlainFileName(name);
 }
 
+namespace {
+
+// A folder and a file name joined by one separator.
+QString joined(const QString& folder, const QString& fileName)
+{
+    if (folder.endsWith(QLatin1Char('/')))
+        return folder + fileName;
+    return folder + QLatin1Char('/') + fileName;
+}
+
+} // namespace
+
 QString outputPath(const QString& folder, OutputNaming naming, const QString& imageName,
     const QString& name, int num, OutputFormat format)
 {
     if (naming != OutputNaming::SourceName && naming != OutputNaming::CustomName)
         return folder;
-    const QString fileName
-        = outputBaseName(naming, imageName, name, num) + QLatin1Char('.') + formatExtension(format);
-    if (folder.endsWith(QLatin1Char('/')))
-        return folder + fileName;
-    return folder + QLatin1Char('/') + fileName;
+    return joined(folder,
+        outputBaseName(naming, imageName, name, num) + QLatin1Char('.') + formatExtension(format));
 }
 
 OutputFormat formatFor(OutputFormat chosen, const QString& sourcePath)
@@ -71,9 +80,7 @@ QString outputPath(const QString& folder, const ResizeOptions& options,
         + formatExtension(format);
     if (fileName.size() < 2 || !NoReplaceFile::isPlainFileName(fileName))
         return QString();
-    if (folder.endsWith(QLatin1Char('/')))
-        return folder + fileName;
-    return folder + QLatin1Char('/') + fileName;
+    return joined(folder, fileName);
 }
 
 Sides requestedSides(bool proportional, GivenSide givenSide, bool longShortSides, float width,
@@ -254,9 +261,10 @@ int wholePixels(float value)
 
 QString subfolderBelow(const ResizeOptions& options, const QString& imageSubfolder)
 {
-    if (options.presetFolder.isEmpty() || imageSubfolder.isEmpty())
-        return options.presetFolder + imageSubfolder;
-    return options.presetFolder + QLatin1Char('/') + imageSubfolder;
+    const QString own = options.keepTree ? imageSubfolder : QString();
+    if (options.presetFolder.isEmpty() || own.isEmpty())
+        return options.presetFolder + own;
+    return options.presetFolder + QLatin1Char('/') + own;
 }
 
 } // namespace ResizeRules

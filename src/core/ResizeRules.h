@@ -29,13 +29,14 @@ QString outputBaseName(OutputNaming naming, const QString& imageName, const QStr
 // alone names the file).
 bool isUsableCustomName(const QString& name);
 
-// The full output path: the folder joined with "base.ext" by one separator. With a naming code
-// other than SourceName and CustomName no file name is built and the result is the folder.
 // The folder below the output folder that an image's output goes into: the preset's folder of
-// a run of several presets, then the image's own subfolder (imageSubfolder, as --keep-tree
-// gives it); empty for the output folder itself. Not yet cleaned or checked.
+// a run of several presets, then, when the options keep subfolders, the image's own
+// (imageSubfolder, its folder below the folder it was added from); empty for the output folder
+// itself. Not yet cleaned or checked.
 QString subfolderBelow(const ResizeOptions& options, const QString& imageSubfolder);
 
+// The full output path: the folder joined with "base.ext" by one separator. With a naming code
+// other than SourceName and CustomName no file name is built and the result is the folder.
 QString outputPath(const QString& folder, OutputNaming naming, const QString& imageName,
     const QString& name, int num, OutputFormat format);
 
