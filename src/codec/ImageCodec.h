@@ -41,6 +41,10 @@ constexpr qint64 kDefaultMaxPixels = ResizeOptions::kDefaultMaxPixels;
 // regard to case); content of any other type is refused as "not a <type> image".
 QStringList sourceExtensions();
 
+// The MIME types of the same types of source, as desktops name them (for the desktop file and
+// the file managers' menus), each once.
+QStringList sourceMimeTypes();
+
 // Sources are opened only when they are regular files (a symbolic link is followed); a named
 // pipe, a device, a folder or a socket fails at once, without waiting for data.
 

@@ -43,6 +43,9 @@ struct SourceType
 {
     const char* name = nullptr; // as people call the type: "JPEG"
     std::array<const char*, 2> extensions = {}; // lower case; an unused entry is null
+    // As the desktop's shared MIME database names the type (the first), and other names
+    // desktops use for it.
+    std::array<const char*, 2> mimeTypes = {};
     Reader reader = Reader::Libvips;
     const char* decoder = nullptr; // the libvips loader, ImageMagick coder or Qt format allowed
     bool shrinkOnLoad = false; // the libvips loader decodes at a reduced size by itself

@@ -22,7 +22,7 @@ int main(int argc, char* argv[])
     QApplication::setOrganizationName(QStringLiteral("Ostrel"));
     QApplication::setApplicationName(QStringLiteral("Ostrel"));
     QApplication::setApplicationVersion(QStringLiteral(OSTREL_VERSION));
-    QApplication::setDesktopFileName(QStringLiteral("ostrel"));
+    QApplication::setDesktopFileName(QStringLiteral("io.github.ostrel.Ostrel"));
     Translations::install(app);
     // A file that outgrows the size limit must fail its write, not end the process.
     std::signal(SIGXFSZ, SIG_IGN);
