@@ -1,4 +1,8 @@
+#include <QApplication>
 #include <QDir>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QSettings>
 #include <QJsonArray>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -8,7 +12,11 @@
 
 #include "FakeNotificationService.h"
 #include "TestSupport.h"
+#include "gui/BatchController.h"
 #include "gui/DesktopNotification.h"
+#include "gui/MainController.h"
+#include "gui/ProgressSheet.h"
+#include "batch/ImageList.h"
 #include "batch/BatchResult.h"
 #include "core/Translations.h"
 
@@ -108,6 +116,56 @@ private slots:
         QVERIFY(endedSpy.isEmpty());
         QVERIFY(endedSpy.wait(5000));
         QVERIFY(mDesktop->opened().isEmpty());
+    }
+
+    void windowNotifiesWhenInactive_data()
+    {
+        QTest::addColumn<bool>("switchedAway");
+        QTest::newRow("the window is active") << false;
+        QTest::newRow("the user switched away") << true;
+    }
+
+    // A batch of the window that ends while the user works in another application is told by
+    // a notification as well as by the closing alert.
+    void windowNotifiesWhenInactive()
+    {
+        QFETCH(bool, switchedAway);
+        QVERIFY(mService->start(QStringLiteral("close")));
+        const QString in = mDir.filePath("in");
+        const QString out = mDir.filePath("out");
+        QDir(in).removeRecursively();
+        QDir(out).removeRecursively();
+        QVERIFY(QDir().mkpath(out));
+        QVERIFY(QDir().mkpath(in));
+        const QStringList sources { TestSupport::writeImage(in + "/a.png", 64, 48),
+            TestSupport::writeImage(in + "/b.png", 64, 48) };
+        // a.png fails on a taken name, and its log line holds the batch until the pipe opens.
+        QVERIFY(TestSupport::writeFile(out + "/a.png", "taken"));
+        TestSupport::LogPipe gate(TestSupport::setDataHome(mDir.filePath("data")));
+        QVERIFY(gate.isValid());
+        const std::unique_ptr<QSettings> store = TestSupport::freshSettings(mDir.filePath("Ostrel.conf"),
+            { { "widthValue", 40.0 }, { "heightValue", 30.0 }, { "resValue", 72.0 },
+                { "dest", out }, { "nameMenu", 1 }, { "formatMenu", 2 },
+                { "proportional", false }, { "tagSides", 1 }, { "UM", 1 }, { "jobs", 1 } });
+        MainController controller(store.get());
+        controller.show();
+        controller.addFiles(sources);
+        QTRY_COMPARE(controller.images()->count(), 2);
+        controller.window()->findChild<QPushButton*>(QStringLiteral("resizeButton"))->click();
+        gate.waitForLine();
+        if (switchedAway)
+            QApplication::setActiveWindow(nullptr);
+        gate.open();
+        QTRY_VERIFY(controller.batch()->progressSheet()->closingAlert());
+
+        const QList<QJsonObject> calls = mService->calls();
+        QCOMPARE(calls.size(), switchedAway ? 1 : 0);
+        if (switchedAway) {
+            QCOMPARE(calls.first().value("summary").toString(), QStringLiteral("Processing finished"));
+            const QString body = calls.first().value("body").toString();
+            QVERIFY2(body.contains(QStringLiteral("Written: 1 · Failed: 1")), qPrintable(body));
+        }
+        controller.batch()->progressSheet()->closingAlert()->defaultButton()->click();
     }
 
     void summaries_data()
