@@ -125,7 +125,9 @@ int main(int argc, char* argv[])
 
     // One running instance per user: a second launch hands its files over and ends.
     SingleInstance instance;
-    if (!instance.listen() && instance.sendFiles(files))
+    const bool addImages = options.action() == StartupOptions::Action::AddImages;
+    if (!instance.listen()
+        && (addImages ? instance.sendFilesAndAddImages(files) : instance.sendFiles(files)))
         return 0;
 
     MainController controller;
@@ -141,7 +143,7 @@ int main(int argc, char* argv[])
     // launches, also while a batch runs (that batch then processes them too).
     if (!files.isEmpty())
         controller.addFiles(files);
-    if (options.action() == StartupOptions::Action::AddImages)
+    if (addImages)
         controller.window()->imagesPage()->chooseFiles();
     QObject::connect(&instance, &SingleInstance::filesReceived, &controller,
         [&controller](const QStringList& paths) {
@@ -152,6 +154,8 @@ int main(int argc, char* argv[])
             window->raise();
             window->activateWindow();
         });
+    QObject::connect(&instance, &SingleInstance::addImagesRequested, &controller,
+        [&controller] { controller.window()->imagesPage()->chooseFiles(); });
 
     return QApplication::exec();
 }
