@@ -26,7 +26,6 @@ DesktopNotification::DesktopNotification(QObject* parent)
     : QObject(parent)
 {
     mFollowTimer.setSingleShot(true);
-    mFollowTimer.setInterval(kDefaultFollowMs);
     connect(&mFollowTimer, &QTimer::timeout, this, &DesktopNotification::end);
 }
 
@@ -81,7 +80,7 @@ void DesktopNotification::sendFinished(QDBusPendingCallWatcher* watcher)
     }
     mId = reply.value();
     mFollowing = true;
-    mFollowTimer.start();
+    mFollowTimer.start(mFollowMs);
     emit shown();
 }
 
@@ -94,9 +93,11 @@ void DesktopNotification::actionInvoked(uint id, const QString& actionKey)
         end();
         return;
     }
-    // Followed until the folder has opened (or the bounded time is over): a process that
-    // ended at once would take the program that opens it along.
+    // Followed until the folder has opened, or a few seconds: a process that ended at once
+    // could take the program that opens it along, and where xdg-open waits for the file
+    // manager to close, its answer comes only then.
     mFollowing = false;
+    mFollowTimer.start(kOpeningMs);
     DesktopLauncher::showFolder(mFolder, nullptr, QString(), [self = QPointer(this)](bool) {
         if (self)
             self->end();

@@ -25,6 +25,8 @@ public:
     static constexpr const char* kShowFilesAction = "show-files";
     // How long a notification is followed at most, unless setFollowTime() says otherwise.
     static constexpr int kDefaultFollowMs = 120'000;
+    // How long the opening of the folder is waited for after "Show Files", at most.
+    static constexpr int kOpeningMs = 5'000;
 
     explicit DesktopNotification(QObject* parent = nullptr);
 
@@ -32,7 +34,7 @@ public:
     // the first one on screen.
     void send(const QString& summary, const QString& body, const QString& folder);
     // How long the notification is followed after it was shown, at most.
-    void setFollowTime(int milliseconds) { mFollowTimer.setInterval(milliseconds); }
+    void setFollowTime(int milliseconds) { mFollowMs = milliseconds; }
 
     // The summary of a batch that ended: "Images resized with Web 1600 px", or for a batch
     // that was stopped, "Resizing with Web 1600 px stopped". Without a preset: the closing
@@ -62,5 +64,6 @@ private:
     uint mId = 0;
     bool mFollowing = false; // shown, and neither closed nor acted on yet
     bool mEnded = false; // ended() was emitted for the last send()
+    int mFollowMs = kDefaultFollowMs;
     QTimer mFollowTimer;
 };
