@@ -63,7 +63,7 @@ int answerOnTerminal(int argc, char* argv[])
 void refusePresetRun(const QString& problem, TerminationSignals& terminationSignals)
 {
     std::fprintf(stderr, "ostrel: %s\n", problem.toLocal8Bit().constData());
-    QMessageBox box(QMessageBox::Critical, QCoreApplication::translate("PresetRun", "Ostrel"),
+    QMessageBox box(QMessageBox::Critical, QStringLiteral("Ostrel"),
         QCoreApplication::translate("PresetRun", "The images cannot be resized."),
         QMessageBox::Ok);
     box.setWindowIcon(MainWindow::applicationIcon());
