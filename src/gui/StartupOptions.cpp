@@ -26,6 +26,8 @@ StartupOptions StartupOptions::parse(const QStringList& arguments)
 {
     StartupOptions options;
     QCommandLineParser parser;
+    // "-platform", as Qt's own options are written, is one option, not eight letters.
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     parser.setApplicationDescription(
         tr("Resizes and converts images in batches. Without options it opens its window, with "
            "the files and folders named in its list."));

@@ -38,13 +38,10 @@ void setApplicationNames()
     QCoreApplication::setApplicationVersion(QStringLiteral(OSTREL_VERSION));
 }
 
-// Help, version and a refused command line: a text on the terminal, no window system needed.
-int answerOnTerminal(int argc, char* argv[])
+// Help, version and a refused command line: a text on the terminal. Returns the exit status,
+// or -1 when the command line asks for more.
+int answerOnTerminal(const StartupOptions& options)
 {
-    QCoreApplication app(argc, argv);
-    setApplicationNames();
-    Translations::install(app);
-    const StartupOptions options = StartupOptions::parse(rawArguments(argc, argv));
     switch (options.action()) {
     case StartupOptions::Action::ShowHelp:
         std::fputs(options.helpText().toLocal8Bit().constData(), stdout);
@@ -52,10 +49,21 @@ int answerOnTerminal(int argc, char* argv[])
     case StartupOptions::Action::ShowVersion:
         std::printf("ostrel %s\n", OSTREL_VERSION);
         return 0;
-    default:
+    case StartupOptions::Action::Refuse:
         std::fprintf(stderr, "ostrel: %s\n", options.errorText().toLocal8Bit().constData());
         return 2;
+    default:
+        return -1;
     }
+}
+
+// The same without a window system, which help2man and a terminal without a display have.
+int answerWithoutWindowSystem(int argc, char* argv[])
+{
+    QCoreApplication app(argc, argv);
+    setApplicationNames();
+    Translations::install(app);
+    return answerOnTerminal(StartupOptions::parse(rawArguments(argc, argv)));
 }
 
 // Why a preset run cannot start, on the terminal and in a message box (the file manager that
@@ -84,17 +92,16 @@ int main(int argc, char* argv[])
 
     // Read once without translations to learn whether a window system is needed at all.
     if (!StartupOptions::parse(rawArguments(argc, argv)).needsWindowSystem())
-        return answerOnTerminal(argc, argv);
+        return answerWithoutWindowSystem(argc, argv);
 
     QApplication app(argc, argv);
     setApplicationNames();
     QApplication::setDesktopFileName(QStringLiteral("io.github.ostrel.Ostrel"));
     Translations::install(app);
+    // Read again, translated, without the options QApplication has taken.
     const StartupOptions options = StartupOptions::parse(rawArguments(argc, argv));
-    if (options.action() == StartupOptions::Action::Refuse) {
-        std::fprintf(stderr, "ostrel: %s\n", options.errorText().toLocal8Bit().constData());
-        return 2;
-    }
+    if (const int status = answerOnTerminal(options); status >= 0)
+        return status;
     // A file that outgrows the size limit must fail its write, not end the process.
     std::signal(SIGXFSZ, SIG_IGN);
     // A request to end the process (the session's SIGTERM, Ctrl-C, a closed terminal) is
