@@ -98,8 +98,13 @@ PresetRun::~PresetRun()
 
 QString PresetRun::prepare(const QString& presetName, const QStringList& paths)
 {
-    mPresetName = presetName;
-    const Preset preset = mPresets->find(presetName);
+    Preset preset = mPresets->find(presetName);
+    // A built-in preset by its English name, as a menu entry made in another language has it.
+    for (const Preset& builtIn : Presets::builtIn()) {
+        if (preset.name.isEmpty() && builtIn.englishName == presetName)
+            preset = builtIn;
+    }
+    mPresetName = preset.name.isEmpty() ? presetName : preset.name;
     if (preset.name.isEmpty()) {
         QStringList names;
         for (const Preset& known : mPresets->all())

@@ -5,6 +5,7 @@
 #include <QJsonObject>
 #include <QMessageBox>
 #include <QProcess>
+#include <QScopeGuard>
 #include <QPushButton>
 #include <QSettings>
 #include <QSignalSpy>
@@ -299,6 +300,33 @@ private slots:
         QCOMPARE(process.exitStatus(), QProcess::NormalExit);
         QCOMPARE(process.exitCode(), 0);
         QVERIFY(QString::fromUtf8(process.readAllStandardOutput()).contains(output));
+    }
+
+    void findsThePreset_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("found");
+        QTest::newRow("English") << "en" << "Thumbnail 256 px" << true;
+        QTest::newRow("German, its German name") << "de" << "Miniatur 256 px" << true;
+        QTest::newRow("German, its English name") << "de" << "Thumbnail 256 px" << true;
+        QTest::newRow("English, its German name") << "en" << "Miniatur 256 px" << false;
+    }
+
+    // A built-in preset is found by the name it shows, and by its English name, which a file
+    // manager's menu entry made in another language may hold.
+    void findsThePreset()
+    {
+        QFETCH(QString, language);
+        QFETCH(QString, name);
+        QFETCH(bool, found);
+        QVERIFY(Translations::installLanguage(*qApp, language));
+        const auto english = qScopeGuard(
+            [] { Translations::installLanguage(*qApp, QStringLiteral("en")); });
+        writeSettings({}, {});
+        QSettings store(mSettingsFile, QSettings::IniFormat);
+        PresetRun run(&store);
+        QCOMPARE(run.prepare(name, { QDir(mSources).filePath("a") }).isEmpty(), found);
     }
 
     void closingAlert_data()
