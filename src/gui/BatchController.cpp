@@ -7,17 +7,17 @@
 #include <QDialog>
 #include <QDir>
 #include <QFileInfo>
-#include <QKeyEvent>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QShortcut>
 
 #include "gui/ControlValues.h"
+#include "gui/DesktopNotification.h"
 #include "gui/OutputPage.h"
 #include "gui/ProgressSheet.h"
 #include "gui/SizePage.h"
 #include "batch/BatchArguments.h"
 #include "batch/BatchJob.h"
+#include "batch/ClosingReport.h"
 #include "batch/ImageList.h"
 #include "batch/StartCheck.h"
 #include "settings/Presets.h"
@@ -44,14 +44,10 @@ BatchController::BatchController(
 
     connect(window, &MainWindow::startRequested, this, &BatchController::startBatch);
     connect(mProgressUi->stopButton, &QPushButton::clicked, this, &BatchController::stopBatch);
-    // Escape stops the batch whichever of the application's windows has the keyboard: a click
-    // on the main window takes it from the panel.
-    auto* stopKey = new QShortcut(QKeySequence::Cancel, mProgressPanel);
-    stopKey->setContext(Qt::ApplicationShortcut);
-    connect(stopKey, &QShortcut::activated, mProgressUi->stopButton, &QPushButton::click);
-    mProgressPanel->installEventFilter(this);
+    // Before the sheet: the end is told while the window's state is that of the batch.
     connect(mJob.get(), &BatchJob::finished, this, &BatchController::batchFinished);
     mProgressSheet->follow(mJob.get());
+    mNotification = new DesktopNotification(this);
 }
 
 BatchController::~BatchController()
@@ -234,6 +230,7 @@ void BatchController::start(const QStringList& presetNames)
 
     mWindow->setCurrentPage(Page::Images);
     mProgressSheet->setOutputFolder(outputFolder);
+    mOutputFolder = outputFolder;
     mProgressSheet->open();
     mWindow->setBatchRunning(true);
     const BatchArguments arguments(outputs, mSettings->effectiveJobs());
@@ -291,11 +288,17 @@ void BatchController::createFolderAndStart(
     start(presetNames);
 }
 
-void BatchController::batchFinished()
+void BatchController::batchFinished(const BatchResult& result)
 {
     mWindow->setBatchRunning(false);
-    if (mQuitsAfterBatch)
+    if (mQuitsAfterBatch) {
         QMetaObject::invokeMethod(qApp, &QCoreApplication::quit, Qt::QueuedConnection);
+        return;
+    }
+    // No window of the application is active: the user has switched to another one.
+    if (!QApplication::activeWindow())
+        mNotification->send(DesktopNotification::summaryFor(result, QString()),
+            mProgressSheet->reportText(ClosingReport::forResult(result)), mOutputFolder);
 }
 
 bool BatchController::holdsQuit()
@@ -346,24 +349,4 @@ void BatchController::shutDown()
     mJob->stop();
     mJob->wait();
     mJob.reset();
-}
-
-bool BatchController::eventFilter(QObject* watched, QEvent* event)
-{
-    if (watched != mProgressPanel)
-        return false;
-    // The sheet stays until the batch closes it: Escape (when no window of the application is
-    // active, so that the shortcut does not apply) and the panel's close button mean "stop",
-    // like the stop button, rather than hiding a running batch.
-    if (event->type() == QEvent::KeyPress
-        && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
-        mProgressUi->stopButton->click();
-        return true;
-    }
-    if (event->type() == QEvent::Close && mProgressPanel->isVisible()) {
-        mProgressUi->stopButton->click();
-        event->ignore();
-        return true;
-    }
-    return false;
 }

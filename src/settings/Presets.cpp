@@ -25,6 +25,7 @@ Preset fitInside(const char* name, SizeUnit unit, float longSide, float shortSid
     Preset preset;
     preset.name = QCoreApplication::translate("Presets", name);
     preset.builtIn = true;
+    preset.englishName = QLatin1String(name);
     preset.values = {
         { QLatin1String(Setting::unit.name), int(unit) },
         { QLatin1String(Setting::width.name), longSide },

@@ -21,6 +21,9 @@ struct Preset
     QVariantMap values;
     // Shipped with the application: always listed, never renamed, deleted or stored.
     bool builtIn = false;
+    // A built-in preset's name in English, whatever the language (a file manager's menu entry
+    // made in another language may name it so); empty for the user's.
+    QString englishName = {};
 };
 
 // The presets: the built-in ones, then the user's own in the order they were saved. The user's

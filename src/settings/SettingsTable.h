@@ -61,6 +61,8 @@ inline constexpr SettingKey<int> decoderSeconds { "decoderSeconds" };
 inline constexpr SettingKey<bool> showFullPath { "showFullPath" };
 inline constexpr SettingKey<int> currentTab { "tab" };
 inline constexpr SettingKey<QString> lastOpenFolder { "lastOpenFolder" };
+// The folder next to its sources that a preset run from the file manager writes into.
+inline constexpr SettingKey<QString> presetSubfolder { "presetSubfolder" };
 } // namespace Setting
 
 // How a stored value is read back: a garbled settings file must never turn into a surprising
