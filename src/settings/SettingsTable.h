@@ -61,6 +61,8 @@ inline constexpr SettingKey<int> decoderSeconds { "decoderSeconds" };
 inline constexpr SettingKey<bool> showFullPath { "showFullPath" };
 inline constexpr SettingKey<int> currentTab { "tab" };
 inline constexpr SettingKey<QString> lastOpenFolder { "lastOpenFolder" };
+// Ostrel's entries are in the file managers' menus (FileManagerMenu).
+inline constexpr SettingKey<bool> fileManagerMenu { "fileManagerActions" };
 } // namespace Setting
 
 // How a stored value is read back: a garbled settings file must never turn into a surprising
