@@ -7,10 +7,8 @@
 #include <QDialog>
 #include <QDir>
 #include <QFileInfo>
-#include <QKeyEvent>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QShortcut>
 
 #include "gui/ControlValues.h"
 #include "gui/OutputPage.h"
@@ -44,12 +42,6 @@ BatchController::BatchController(
 
     connect(window, &MainWindow::startRequested, this, &BatchController::startBatch);
     connect(mProgressUi->stopButton, &QPushButton::clicked, this, &BatchController::stopBatch);
-    // Escape stops the batch whichever of the application's windows has the keyboard: a click
-    // on the main window takes it from the panel.
-    auto* stopKey = new QShortcut(QKeySequence::Cancel, mProgressPanel);
-    stopKey->setContext(Qt::ApplicationShortcut);
-    connect(stopKey, &QShortcut::activated, mProgressUi->stopButton, &QPushButton::click);
-    mProgressPanel->installEventFilter(this);
     connect(mJob.get(), &BatchJob::finished, this, &BatchController::batchFinished);
     mProgressSheet->follow(mJob.get());
 }
@@ -346,24 +338,4 @@ void BatchController::shutDown()
     mJob->stop();
     mJob->wait();
     mJob.reset();
-}
-
-bool BatchController::eventFilter(QObject* watched, QEvent* event)
-{
-    if (watched != mProgressPanel)
-        return false;
-    // The sheet stays until the batch closes it: Escape (when no window of the application is
-    // active, so that the shortcut does not apply) and the panel's close button mean "stop",
-    // like the stop button, rather than hiding a running batch.
-    if (event->type() == QEvent::KeyPress
-        && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
-        mProgressUi->stopButton->click();
-        return true;
-    }
-    if (event->type() == QEvent::Close && mProgressPanel->isVisible()) {
-        mProgressUi->stopButton->click();
-        event->ignore();
-        return true;
-    }
-    return false;
 }

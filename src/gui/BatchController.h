@@ -88,7 +88,6 @@ private:
     // startBatch() with the presets of the run (none: the settings as they are).
     void start(const QStringList& presetNames);
     void batchFinished();
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
     MainWindow* mWindow;
     Settings* mSettings;

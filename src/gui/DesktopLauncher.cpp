@@ -27,9 +27,12 @@ struct Attempt
     QString path;
     QPointer<QWidget> parent;
     QString whenNothingOpened;
+    std::function<void(bool opened)> answered = {};
 
     void answer(bool opened) const
     {
+        if (answered)
+            answered(opened);
         if (opened || !parent)
             return;
         auto* box = new QMessageBox(QMessageBox::Warning,
@@ -102,6 +105,8 @@ void askFileManager(const QString& method, const Attempt& attempt, const QString
         watcher->deleteLater();
         if (watcher->isError())
             openWithXdgOpen(byXdgOpen);
+        else if (byXdgOpen.answered)
+            byXdgOpen.answered(true);
     });
 }
 
@@ -119,10 +124,12 @@ void openFile(const QString& path, QWidget* parent, const QString& whenNothingOp
     openWithXdgOpen({ absolute(path), parent, whenNothingOpened });
 }
 
-void showFolder(const QString& folder, QWidget* parent, const QString& whenNothingOpened)
+void showFolder(const QString& folder, QWidget* parent, const QString& whenNothingOpened,
+    const std::function<void(bool opened)>& answered)
 {
     const QString path = absolute(folder);
-    askFileManager(QStringLiteral("ShowFolders"), { path, parent, whenNothingOpened }, path);
+    askFileManager(
+        QStringLiteral("ShowFolders"), { path, parent, whenNothingOpened, answered }, path);
 }
 
 void showFile(const QString& path, QWidget* parent, const QString& whenNothingOpened)

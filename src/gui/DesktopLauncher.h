@@ -1,5 +1,7 @@
 #pragma once
 
+#include <functional>
+
 #include <QString>
 
 class QWidget;
@@ -16,8 +18,10 @@ namespace DesktopLauncher {
 // Opens a file with the program the desktop has for it (through xdg-open where there is one).
 void openFile(const QString& path, QWidget* parent, const QString& whenNothingOpened);
 // Opens a folder in the file manager: through its D-Bus interface
-// (org.freedesktop.FileManager1) where one runs, else through xdg-open.
-void showFolder(const QString& folder, QWidget* parent, const QString& whenNothingOpened);
+// (org.freedesktop.FileManager1) where one runs, else through xdg-open. answered, when given,
+// learns whether it opened once that is known (without a parent no message is shown).
+void showFolder(const QString& folder, QWidget* parent, const QString& whenNothingOpened,
+    const std::function<void(bool opened)>& answered = {});
 // Shows a file selected in its folder through the file manager's D-Bus interface; where no
 // file manager answers there, opens the folder.
 void showFile(const QString& path, QWidget* parent, const QString& whenNothingOpened);

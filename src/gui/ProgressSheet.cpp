@@ -7,11 +7,13 @@
 #include <QDialog>
 #include <QDir>
 #include <QFileInfo>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLocale>
 #include <QMessageBox>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QShortcut>
 
 #include "gui/DesktopLauncher.h"
 #include "batch/BatchLog.h"
@@ -41,6 +43,12 @@ ProgressSheet::ProgressSheet(QWidget* window, QDialog* panel, QProgressBar* bar,
     mImageName->setTextFormat(Qt::PlainText);
     mTime->setTextFormat(Qt::PlainText);
     connect(mStopButton, &QPushButton::clicked, this, &ProgressSheet::showStopping);
+    // Escape stops the batch whichever of the application's windows has the keyboard: a click
+    // on the main window takes it from the panel.
+    auto* stopKey = new QShortcut(QKeySequence::Cancel, mPanel);
+    stopKey->setContext(Qt::ApplicationShortcut);
+    connect(stopKey, &QShortcut::activated, mStopButton, &QPushButton::click);
+    mPanel->installEventFilter(this);
     mTicker.setInterval(1000);
     connect(&mTicker, &QTimer::timeout, this, &ProgressSheet::showTimes);
 }
@@ -150,11 +158,13 @@ void ProgressSheet::batchFinished(const BatchResult& result)
         return;
     }
     showClosingAlert(ClosingReport::forResult(result));
-    mWindow->repaint();
+    if (mWindow)
+        mWindow->repaint();
 }
 
 void ProgressSheet::showClosingAlert(const ClosingReport& report)
 {
+    mBusy = true;
     auto* alert = new QMessageBox(mWindow);
     alert->setAttribute(Qt::WA_DeleteOnClose);
     alert->setIcon(report.style == ClosingReport::Style::Critical ? QMessageBox::Critical
@@ -162,8 +172,7 @@ void ProgressSheet::showClosingAlert(const ClosingReport& report)
     alert->setWindowTitle(report.messageText);
     alert->setTextFormat(Qt::PlainText);
     alert->setText(report.messageText);
-    alert->setInformativeText(
-        report.informativeText + QStringLiteral("\n\n") + countsLine(report.result));
+    alert->setInformativeText(reportText(report));
     if (!report.detailedText.isEmpty())
         alert->setDetailedText(report.detailedText);
 
@@ -190,8 +199,14 @@ void ProgressSheet::showClosingAlert(const ClosingReport& report)
 
     connect(alert, &QMessageBox::finished, this, [this] { mBusy = false; });
     mAlert = alert;
-    alert->setWindowModality(Qt::WindowModal);
+    if (mWindow)
+        alert->setWindowModality(Qt::WindowModal);
     alert->open();
+}
+
+QString ProgressSheet::reportText(const ClosingReport& report) const
+{
+    return report.informativeText + QStringLiteral("\n\n") + countsLine(report.result);
 }
 
 QString ProgressSheet::countsLine(const BatchResult& result) const
@@ -210,4 +225,24 @@ QString ProgressSheet::countsLine(const BatchResult& result) const
     }
     parts << tr("Time: %1").arg(durationText(mClock.isValid() ? mClock.elapsed() : 0));
     return parts.join(tr(" · "));
+}
+
+bool ProgressSheet::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched != mPanel)
+        return false;
+    // The sheet stays until the batch closes it: Escape (when no window of the application is
+    // active, so that the shortcut does not apply) and the panel's close button mean "stop",
+    // like the stop button, rather than hiding a running batch.
+    if (event->type() == QEvent::KeyPress
+        && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
+        mStopButton->click();
+        return true;
+    }
+    if (event->type() == QEvent::Close && mPanel->isVisible()) {
+        mStopButton->click();
+        event->ignore();
+        return true;
+    }
+    return false;
 }

@@ -24,7 +24,11 @@ class QWidget;
 //
 // The panel is not modal, so that the main window can still be closed during a batch (the
 // caller disables its controls meanwhile); isBusy() says from open() until the closing alert
-// is dismissed that no batch may start, to code that could start one by other means.
+// is dismissed that no batch may start, to code that could start one by other means. Escape,
+// in any of the application's windows, and closing the panel mean "stop", like its button.
+//
+// Without a main window (a preset run from the file manager) the panel is a window of its own
+// and so is the closing alert.
 //
 // The widgets belong to the window; this object only drives them. Main thread only.
 class ProgressSheet : public QObject
@@ -33,7 +37,7 @@ class ProgressSheet : public QObject
 
 public:
     // imageName and time: the labels that name the image in progress and show the elapsed and
-    // remaining time.
+    // remaining time. window: the main window, or null when there is none.
     ProgressSheet(QWidget* window, QDialog* panel, QProgressBar* bar, QLabel* text,
         QLabel* imageName, QLabel* time, QPushButton* stopButton, QObject* parent = nullptr);
 
@@ -52,6 +56,12 @@ public:
     void endWithoutAlert() { mAlertWanted = false; }
     // The closing alert while it is on screen, else null.
     QMessageBox* closingAlert() const;
+    // Shows the closing alert of a batch that ended without one (endWithoutAlert()): a
+    // window-modal message box over the main window, or a window of its own.
+    void showClosingAlert(const ClosingReport& report);
+    // The closing alert's text under its title: what was done, then the counts of the batch
+    // and the time it took on a line of their own.
+    QString reportText(const ClosingReport& report) const;
 
     // Shows the progress of the job's batches from now on.
     void follow(BatchJob* job);
@@ -62,7 +72,6 @@ private:
     // Ends the sheet, shows the closing alert (a window-modal message box opened with open())
     // and redraws the window at once.
     void batchFinished(const BatchResult& result);
-    void showClosingAlert(const ClosingReport& report);
     // The stop button was pressed: the batch ends after the image in progress, which may take
     // a while with a large image, so the sheet says so and the button has done its work.
     void showStopping();
@@ -70,6 +79,7 @@ private:
     void showTimes();
     // The counts of the batch and the time it took, one line under the alert's text.
     QString countsLine(const BatchResult& result) const;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
     QWidget* mWindow;
     QDialog* mPanel;

@@ -63,6 +63,8 @@ inline constexpr SettingKey<int> currentTab { "tab" };
 inline constexpr SettingKey<QString> lastOpenFolder { "lastOpenFolder" };
 // Ostrel's entries are in the file managers' menus (FileManagerMenu).
 inline constexpr SettingKey<bool> fileManagerMenu { "fileManagerActions" };
+// The folder next to its sources that a preset run from the file manager writes into.
+inline constexpr SettingKey<QString> presetSubfolder { "presetSubfolder" };
 } // namespace Setting
 
 // How a stored value is read back: a garbled settings file must never turn into a surprising
