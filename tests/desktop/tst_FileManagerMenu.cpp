@@ -1,15 +1,57 @@
+#include <QDBusConnection>
+#include <QDBusMessage>
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QScopeGuard>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QXmlStreamReader>
 
 #include <glib.h>
 
+#include "TestSupport.h"
 #include "desktop/FileManagerMenu.h"
+#include "settings/Presets.h"
+#include "settings/Settings.h"
+
+// The desktop's notification service for the runs of `ostrel --preset`: it takes every
+// notification and closes it at once, so that a run ends without waiting for the user.
+class NotificationService : public QObject
+{
+    Q_OBJECT
+    Q_CLASSINFO("D-Bus Interface", "org.freedesktop.Notifications")
+
+public slots:
+    uint Notify(const QString&, uint, const QString&, const QString& summary, const QString&,
+        const QStringList&, const QVariantMap&, int)
+    {
+        const uint id = uint(++mCount);
+        summaries << summary;
+        QMetaObject::invokeMethod(
+            this,
+            [id] {
+                QDBusMessage closed
+                    = QDBusMessage::createSignal(QStringLiteral("/org/freedesktop/Notifications"),
+                        QStringLiteral("org.freedesktop.Notifications"),
+                        QStringLiteral("NotificationClosed"));
+                closed << id << uint(2);
+                QDBusConnection::sessionBus().send(closed);
+            },
+            Qt::QueuedConnection);
+        return id;
+    }
+    QStringList GetCapabilities() { return { QStringLiteral("actions"), QStringLiteral("body") }; }
+
+public:
+    QStringList summaries;
+
+private:
+    int mCount = 0;
+};
 
 // The entries written for each file manager: valid for the file manager's own parser or
 // checker, each one running the program with the preset's name as one argument whatever it
@@ -24,6 +66,8 @@ private slots:
     void filesPassTheirCheckers();
     void entriesRunTheProgramWithTheirArguments_data();
     void entriesRunTheProgramWithTheirArguments();
+    void presetEntriesWriteWithThePreset_data();
+    void presetEntriesWriteWithThePreset();
     void usersThunarActionsSurvive();
     void unreadableThunarFileIsLeftAlone();
     void removeLeavesNothingOfOurs();
@@ -32,8 +76,11 @@ private:
     FileManagerMenu menu(bool nautilusPython) const;
     QString dataHome() const { return mHome->filePath(QStringLiteral("data")); }
     QString configHome() const { return mHome->filePath(QStringLiteral("config")); }
-    // Runs an entry the way its file manager does, with files as the selection; the
-    // arguments the program was given.
+    // Runs an entry for presets the way its file manager does, with files as the selection,
+    // to its end; what went wrong, or nothing.
+    QString launchEntry(const QString& fileManager, const QStringList& presets, int entry,
+        const QStringList& files);
+    // The arguments the recording program was given by an entry.
     QStringList runEntry(const QString& fileManager, int entry, const QStringList& files);
 
     std::unique_ptr<QTemporaryDir> mHome;
@@ -223,14 +270,30 @@ void tst_FileManagerMenu::filesPassTheirCheckers()
     }
 }
 
-QStringList tst_FileManagerMenu::runEntry(
-    const QString& fileManager, int entry, const QStringList& files)
+// Runs a program to its end, answering calls over the bus meanwhile; true when it ended with
+// status 0.
+bool runToEnd(QProcess& process, const QString& program, const QStringList& arguments)
 {
-    QFile::remove(mRecord);
+    process.start(program, arguments);
+    return process.waitForStarted()
+        && QTest::qWaitFor([&process] { return process.state() == QProcess::NotRunning; }, 120'000)
+        && process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0;
+}
+
+bool runToEnd(const QStringList& command)
+{
+    QProcess process;
+    process.setProcessChannelMode(QProcess::ForwardedChannels);
+    return !command.isEmpty() && runToEnd(process, command.first(), command.mid(1));
+}
+
+QString tst_FileManagerMenu::launchEntry(
+    const QString& fileManager, const QStringList& presets, int entry, const QStringList& files)
+{
     const QStringList written = filesUnder(mHome->path());
     const QString id = entry == 0 ? QStringLiteral("open") : QStringLiteral("preset-%1").arg(entry);
     const QString label = entry == 0 ? FileManagerMenu::openLabel()
-                                     : FileManagerMenu::presetLabel(kPresets.at(entry - 1));
+                                     : FileManagerMenu::presetLabel(presets.at(entry - 1));
 
     if (fileManager == u"Dolphin") {
         // The action's command split by GLib's parser as the Desktop Entry Specification says
@@ -238,7 +301,7 @@ QStringList tst_FileManagerMenu::runEntry(
         const QString serviceMenu = mHome->filePath(written.filter(u"servicemenus").value(0));
         const QString group = QStringLiteral("Desktop Action ") + id;
         if (keyFileString(serviceMenu, qPrintable(group), "Name") != label)
-            return { QStringLiteral("wrong name") };
+            return QStringLiteral("wrong name");
         QStringList command;
         for (const QString& word :
             splitCommandLine(keyFileString(serviceMenu, qPrintable(group), "Exec"))) {
@@ -247,8 +310,8 @@ QStringList tst_FileManagerMenu::runEntry(
             else
                 command << QString(word).replace(QStringLiteral("%%"), QStringLiteral("%"));
         }
-        if (command.isEmpty() || QProcess::execute(command.first(), command.mid(1)) != 0)
-            return { QStringLiteral("not run") };
+        if (!runToEnd(command))
+            return QStringLiteral("not run");
     } else if (fileManager == u"Nemo") {
         // Nemo puts each file in quotes (Quote=double) for %F, then splits the line as GLib's
         // shell-like parser does.
@@ -259,15 +322,15 @@ QStringList tst_FileManagerMenu::runEntry(
                 .remove(QChar(0x2060))
                 .replace(QStringLiteral("__"), QStringLiteral("_"))
             != label)
-            return { QStringLiteral("wrong name") };
+            return QStringLiteral("wrong name");
         QStringList quoted;
         for (const QString& path : files)
             quoted << u'"' + path + u'"';
         QString exec = keyFileString(action, "Nemo Action", "Exec");
         exec.replace(QStringLiteral("%F"), quoted.join(u' '));
         const QStringList command = splitCommandLine(exec);
-        if (command.isEmpty() || QProcess::execute(command.first(), command.mid(1)) != 0)
-            return { QStringLiteral("not run") };
+        if (!runToEnd(command))
+            return QStringLiteral("not run");
     } else if (fileManager == u"Thunar") {
         // Thunar replaces %F by the files, each quoted by g_shell_quote, and %% by %, then hands
         // the line to the shell.
@@ -293,27 +356,27 @@ QStringList tst_FileManagerMenu::runEntry(
             }
         }
         if (command.isEmpty()
-            || QProcess::execute(QStringLiteral("/bin/sh"), { QStringLiteral("-c"), line }) != 0)
-            return { QStringLiteral("not run") };
+            || !runToEnd({ QStringLiteral("/bin/sh"), QStringLiteral("-c"), line }))
+            return QStringLiteral("not run");
     } else if (fileManager == u"Nautilus scripts") {
         // The script's file name is the entry's, "/" made "_"; the second of two entries that
         // come to one name is numbered.
         QString name = QString(label).replace(u'/', u'_');
         for (int earlier = 0; earlier < entry - 1; ++earlier) {
-            if (FileManagerMenu::presetLabel(kPresets.at(earlier)).replace(u'/', u'_') == name)
+            if (FileManagerMenu::presetLabel(presets.at(earlier)).replace(u'/', u'_') == name)
                 name += QStringLiteral(" (2)");
         }
         const QString script = QStringLiteral("data/nautilus/scripts/Ostrel/") + name;
         if (!written.contains(script))
-            return { QStringLiteral("no script ") + script };
+            return QStringLiteral("no script ") + script;
         QProcess process;
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert(
             QStringLiteral("NAUTILUS_SCRIPT_SELECTED_FILE_PATHS"), files.join(u'\n') + u'\n');
         process.setProcessEnvironment(environment);
-        process.start(mHome->filePath(script), {});
-        if (!process.waitForFinished(30'000) || process.exitCode() != 0)
-            return { QStringLiteral("not run") };
+        process.setProcessChannelMode(QProcess::ForwardedChannels);
+        if (!runToEnd(process, mHome->filePath(script), {}))
+            return QStringLiteral("not run");
     } else if (fileManager == u"Nautilus extension") {
         // The extension, loaded by Python with a stand-in for Nautilus' bindings: it asks for
         // the menu of the files, checks the names, and activates the entry.
@@ -382,18 +445,24 @@ for handler, data in item.handlers:
         environment.insert(QStringLiteral("PYTHONPATH"), stubs);
         python.setProcessEnvironment(environment);
         python.setProcessChannelMode(QProcess::ForwardedChannels);
-        python.start(QStringLiteral("/usr/bin/python3"),
-            QStringList { driver.fileName(),
-                mHome->filePath(written.filter(u"nautilus-python").value(0)),
-                QString::number(entry), label }
-                << files);
-        if (!python.waitForFinished(30'000) || python.exitCode() != 0)
-            return { QStringLiteral("not run") };
+        if (!runToEnd(python, QStringLiteral("/usr/bin/python3"),
+                QStringList { driver.fileName(),
+                    mHome->filePath(written.filter(u"nautilus-python").value(0)),
+                    QString::number(entry), label }
+                    << files))
+            return QStringLiteral("not run");
     }
 
-    // Launched programs run on their own: their record appears once complete.
-    if (!QTest::qWaitFor([this] { return QFile::exists(mRecord); }, 30'000))
-        return { QStringLiteral("no record") };
+    return QString();
+}
+
+QStringList tst_FileManagerMenu::runEntry(
+    const QString& fileManager, int entry, const QStringList& files)
+{
+    QFile::remove(mRecord);
+    if (const QString problem = launchEntry(fileManager, kPresets, entry, files);
+        !problem.isEmpty())
+        return { problem };
     QStringList arguments;
     for (const QByteArray& argument : readAll(mRecord).split('\0'))
         arguments << QString::fromUtf8(argument);
@@ -433,6 +502,78 @@ void tst_FileManagerMenu::entriesRunTheProgramWithTheirArguments()
         QCOMPARE(runEntry(fileManager, i + 1, files),
             QStringList({ QStringLiteral("--preset"), kPresets.at(i) }) << files);
     }
+}
+
+void tst_FileManagerMenu::presetEntriesWriteWithThePreset_data()
+{
+    entriesRunTheProgramWithTheirArguments_data();
+}
+
+// The real program from each file manager's entry: a built-in preset writes next to each
+// source, a preset of the user's with a name to be quoted into its own output folder.
+void tst_FileManagerMenu::presetEntriesWriteWithThePreset()
+{
+    QFETCH(QString, fileManager);
+    QFETCH(bool, nautilusPython);
+    QDBusConnection bus = QDBusConnection::sessionBus();
+    if (!bus.isConnected())
+        QSKIP("No session bus: run under dbus-run-session (tst_FileManagerMenu_preset_run)");
+    NotificationService notifications;
+    QVERIFY(bus.registerObject(QStringLiteral("/org/freedesktop/Notifications"), &notifications,
+        QDBusConnection::ExportAllSlots));
+    QVERIFY(bus.registerService(QStringLiteral("org.freedesktop.Notifications")));
+    const auto unregister = qScopeGuard([&bus] {
+        bus.unregisterService(QStringLiteral("org.freedesktop.Notifications"));
+        bus.unregisterObject(QStringLiteral("/org/freedesktop/Notifications"));
+    });
+
+    // The user's settings, with a preset of their own.
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(configHome()));
+    qputenv("XDG_DATA_HOME", QFile::encodeName(dataHome()));
+    const auto restore = qScopeGuard([] {
+        qunsetenv("XDG_CONFIG_HOME");
+        qunsetenv("XDG_DATA_HOME");
+    });
+    const QString own = QStringLiteral("Say \"cheese\" & 50% $HOME `id` ;é");
+    const QString ownFolder = mHome->filePath(QStringLiteral("own outputs"));
+    {
+        QSettings store(configHome() + QStringLiteral("/Ostrel/Ostrel.conf"), QSettings::IniFormat);
+        Settings settings(&store);
+        settings.load();
+        settings.setValue(Setting::width, 300.0f);
+        settings.setValue(Setting::height, 300.0f);
+        settings.setValue(Setting::outputFolder, ownFolder);
+        QCOMPARE(Presets(&store).save(own, settings), Presets::NameProblem::None);
+        store.sync();
+    }
+
+    const QString images = mHome->filePath(QStringLiteral("my images $x"));
+    QVERIFY(QDir().mkpath(images));
+    const QStringList files { TestSupport::writeImage(
+                                  images + QStringLiteral("/a 'photo'.jpg"), 800, 600),
+        TestSupport::writeImage(images + QStringLiteral("/été;2.png"), 600, 800) };
+    const QStringList presets { QStringLiteral("Thumbnail 256 px"), own };
+    QString problem;
+    QVERIFY2(FileManagerMenu(
+                 QStringLiteral(OSTREL_PROGRAM), { dataHome(), configHome(), nautilusPython })
+                 .install(presets, &problem),
+        qPrintable(problem));
+
+    QCOMPARE(launchEntry(fileManager, presets, 1, files), QString());
+    QCOMPARE(TestSupport::filesIn(images + QStringLiteral("/Resized")),
+        QStringList({ "a 'photo'.jpg", "été;2.jpg" }));
+    QCOMPARE(TestSupport::inspect(images + QStringLiteral("/Resized/a 'photo'.jpg")).width, 256);
+    QCOMPARE(TestSupport::inspect(images + QStringLiteral("/Resized/été;2.jpg")).height, 256);
+
+    QCOMPARE(launchEntry(fileManager, presets, 2, files), QString());
+    QCOMPARE(TestSupport::filesIn(ownFolder).size(), 2);
+    for (const QString& name : TestSupport::filesIn(ownFolder)) {
+        const TestSupport::Facts facts = TestSupport::inspect(ownFolder + u'/' + name);
+        QCOMPARE(std::max(facts.width, facts.height), 300);
+    }
+    QCOMPARE(notifications.summaries.size(), 2);
+    QVERIFY2(
+        notifications.summaries.last().contains(own), qPrintable(notifications.summaries.last()));
 }
 
 void tst_FileManagerMenu::usersThunarActionsSurvive()
