@@ -560,12 +560,12 @@ bool FileManagerMenu::writeThunar(const QList<Entry>& entries, QString* problem)
             } };
     }
 
-    QString text;
+    QByteArray text; // written as bytes, the declaration names their encoding
     QXmlStreamWriter xml(&text);
     xml.setAutoFormatting(true);
     xml.setAutoFormattingIndent(-1); // a tab, as Thunar writes it
     xml.writeStartDocument();
     writeElement(xml, actions);
     xml.writeEndDocument();
-    return writeFile(path, text, false, problem);
+    return writeFile(path, QString::fromUtf8(text), false, problem);
 }

@@ -151,11 +151,15 @@ void MainController::endSession()
 void MainController::toggleFileManagerMenu()
 {
     const FileManagerMenu menu = fileManagerMenu();
+    // The folders as the user knows them: "~/.local/share".
+    const auto shown = [](const QString& path) {
+        const QString home = QDir::homePath();
+        return QDir::toNativeSeparators(
+            path.startsWith(home + u'/') ? QStringLiteral("~") + path.mid(home.size()) : path);
+    };
     const FileManagerMenu::Folders folders = FileManagerMenu::Folders::user();
     const QString where
-        = tr("files in %1 and %2")
-              .arg(QDir::toNativeSeparators(folders.dataHome),
-                  QDir::toNativeSeparators(folders.configHome + QStringLiteral("/Thunar/uca.xml")));
+        = tr("in %1 and %2").arg(shown(folders.dataHome), shown(folders.configHome));
     QString problem;
     if (mSettings->value(Setting::fileManagerMenu)) {
         if (!menu.remove(&problem)) {

@@ -51,8 +51,9 @@ void MainWindow::setBatchRunning(bool running)
 
 void MainWindow::showFileManagerMenuInstalled(bool installed)
 {
-    mUi->actionFileManagerMenu->setText(installed ? tr("Remove Ostrel from the File Manager's Menu")
-                                                  : tr("Add Ostrel to the File Manager's Menu"));
+    mUi->actionFileManagerMenu->setText(installed
+            ? tr("Remove Ostrel from the File &Manager's Menu")
+            : tr("Add Ostrel to the File &Manager's Menu"));
 }
 
 ImagesPage* MainWindow::imagesPage() const

@@ -237,7 +237,7 @@ private slots:
         auto* item
             = mController->window()->findChild<QAction*>(QStringLiteral("actionFileManagerMenu"));
         QVERIFY(item);
-        QCOMPARE(item->text(), QStringLiteral("Add Ostrel to the File Manager's Menu"));
+        QCOMPARE(item->text(), QStringLiteral("Add Ostrel to the File &Manager's Menu"));
         item->trigger();
         QCOMPARE(entryNames(),
             QStringList({ "Ostrel", "Open in Ostrel", "Resize with Ostrel: Web 1600 px",
@@ -248,7 +248,7 @@ private slots:
         const QString message = mController->window()->statusBar()->currentMessage();
         QVERIFY2(message.startsWith(QLatin1String("Added Ostrel")) && message.contains(data),
             qPrintable(message));
-        QCOMPARE(item->text(), QStringLiteral("Remove Ostrel from the File Manager's Menu"));
+        QCOMPARE(item->text(), QStringLiteral("Remove Ostrel from the File &Manager's Menu"));
         QCOMPARE(mSettings->value(QStringLiteral("fileManagerActions")).toBool(), true);
 
         PresetController* presets = mController->presets();
@@ -262,12 +262,12 @@ private slots:
         // A new window knows they are there.
         openWindow({}, false);
         item = mController->window()->findChild<QAction*>(QStringLiteral("actionFileManagerMenu"));
-        QCOMPARE(item->text(), QStringLiteral("Remove Ostrel from the File Manager's Menu"));
+        QCOMPARE(item->text(), QStringLiteral("Remove Ostrel from the File &Manager's Menu"));
         item->trigger();
         QVERIFY(!QFile::exists(serviceMenu));
         QVERIFY(mController->window()->statusBar()->currentMessage().startsWith(
             QLatin1String("Removed Ostrel")));
-        QCOMPARE(item->text(), QStringLiteral("Add Ostrel to the File Manager's Menu"));
+        QCOMPARE(item->text(), QStringLiteral("Add Ostrel to the File &Manager's Menu"));
         QCOMPARE(mSettings->value(QStringLiteral("fileManagerActions")).toBool(), false);
     }
 };
