@@ -24,11 +24,6 @@ const QString kWrittenBy = QStringLiteral("Written by Ostrel (%1): its entries i
 const QString kIcon = QStringLiteral("ostrel");
 const QString kSubmenu = QStringLiteral("Ostrel");
 
-QString translate(const char* text)
-{
-    return QCoreApplication::translate("FileManagerMenu", text);
-}
-
 // What the user sees as an entry's name: a preset's name may hold control characters (the
 // settings file is text anyone may edit); menus show them as spaces.
 QString printable(QString text)
@@ -132,13 +127,16 @@ bool writeFile(const QString& path, const QString& text, bool executable, QStrin
 {
     const QString folder = QFileInfo(path).absolutePath();
     if (!QDir().mkpath(folder)) {
-        *problem = translate("The folder %1 could not be made.").arg(folder);
+        *problem
+            = QCoreApplication::translate("FileManagerMenu", "The folder %1 could not be made.")
+                  .arg(folder);
         return false;
     }
     QSaveFile file(path);
     const QByteArray bytes = text.toUtf8();
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
-        *problem = translate("%1 could not be written: %2").arg(path, file.errorString());
+        *problem = QCoreApplication::translate("FileManagerMenu", "%1 could not be written: %2")
+                       .arg(path, file.errorString());
         return false;
     }
     // KIO runs a service menu of the user's only when it is executable; Nautilus lists only
@@ -147,7 +145,9 @@ bool writeFile(const QString& path, const QString& text, bool executable, QStrin
         && !QFile::setPermissions(path,
             QFile::permissions(path) | QFile::ExeOwner | QFile::ExeUser | QFile::ExeGroup
                 | QFile::ExeOther)) {
-        *problem = translate("%1 could not be made executable.").arg(path);
+        *problem
+            = QCoreApplication::translate("FileManagerMenu", "%1 could not be made executable.")
+                  .arg(path);
         return false;
     }
     return true;
@@ -159,7 +159,8 @@ bool removeFile(const QString& path, QString* problem)
     if (!file.exists() && !QFileInfo(path).isSymLink())
         return true;
     if (!file.remove()) {
-        *problem = translate("%1 could not be removed: %2").arg(path, file.errorString());
+        *problem = QCoreApplication::translate("FileManagerMenu", "%1 could not be removed: %2")
+                       .arg(path, file.errorString());
         return false;
     }
     return true;
@@ -510,7 +511,8 @@ bool FileManagerMenu::writeThunar(const QList<Entry>& entries, QString* problem)
     QFile file(path);
     if (file.exists()) {
         if (!file.open(QIODevice::ReadOnly)) {
-            *problem = translate("%1 could not be read: %2").arg(path, file.errorString());
+            *problem = QCoreApplication::translate("FileManagerMenu", "%1 could not be read: %2")
+                           .arg(path, file.errorString());
             return false;
         }
         QXmlStreamReader xml(&file);
@@ -521,10 +523,13 @@ bool FileManagerMenu::writeThunar(const QList<Entry>& entries, QString* problem)
         while (!xml.atEnd())
             xml.readNext();
         if (xml.hasError() || actions.name != u"actions") {
-            *problem = translate("%1 could not be read (line %2: %3); it was left as it was.")
+            *problem = QCoreApplication::translate(
+                "FileManagerMenu", "%1 could not be read (line %2: %3); it was left as it was.")
                            .arg(path)
                            .arg(xml.lineNumber())
-                           .arg(xml.hasError() ? xml.errorString() : translate("no actions"));
+                           .arg(xml.hasError()
+                                   ? xml.errorString()
+                                   : QCoreApplication::translate("FileManagerMenu", "no actions"));
             return false;
         }
         file.close();
