@@ -11,11 +11,13 @@
 #include <QPushButton>
 
 #include "gui/ControlValues.h"
+#include "gui/DesktopNotification.h"
 #include "gui/OutputPage.h"
 #include "gui/ProgressSheet.h"
 #include "gui/SizePage.h"
 #include "batch/BatchArguments.h"
 #include "batch/BatchJob.h"
+#include "batch/ClosingReport.h"
 #include "batch/ImageList.h"
 #include "batch/StartCheck.h"
 #include "settings/Presets.h"
@@ -42,8 +44,10 @@ BatchController::BatchController(
 
     connect(window, &MainWindow::startRequested, this, &BatchController::startBatch);
     connect(mProgressUi->stopButton, &QPushButton::clicked, this, &BatchController::stopBatch);
+    // Before the sheet: the end is told while the window's state is that of the batch.
     connect(mJob.get(), &BatchJob::finished, this, &BatchController::batchFinished);
     mProgressSheet->follow(mJob.get());
+    mNotification = new DesktopNotification(this);
 }
 
 BatchController::~BatchController()
@@ -226,6 +230,7 @@ void BatchController::start(const QStringList& presetNames)
 
     mWindow->setCurrentPage(Page::Images);
     mProgressSheet->setOutputFolder(outputFolder);
+    mOutputFolder = outputFolder;
     mProgressSheet->open();
     mWindow->setBatchRunning(true);
     const BatchArguments arguments(outputs, mSettings->effectiveJobs());
@@ -283,11 +288,17 @@ void BatchController::createFolderAndStart(
     start(presetNames);
 }
 
-void BatchController::batchFinished()
+void BatchController::batchFinished(const BatchResult& result)
 {
     mWindow->setBatchRunning(false);
-    if (mQuitsAfterBatch)
+    if (mQuitsAfterBatch) {
         QMetaObject::invokeMethod(qApp, &QCoreApplication::quit, Qt::QueuedConnection);
+        return;
+    }
+    // No window of the application is active: the user has switched to another one.
+    if (!QApplication::activeWindow())
+        mNotification->send(DesktopNotification::summaryFor(result, QString()),
+            mProgressSheet->reportText(ClosingReport::forResult(result)), mOutputFolder);
 }
 
 bool BatchController::holdsQuit()

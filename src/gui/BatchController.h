@@ -8,10 +8,12 @@
 #include <optional>
 
 #include "gui/MainWindow.h"
+#include "batch/BatchResult.h"
 
 class QDialog;
 
 class BatchJob;
+class DesktopNotification;
 class ImageList;
 class Presets;
 class ProgressSheet;
@@ -87,7 +89,9 @@ private:
     void createFolderAndStart(const InputProblem& problem, const QStringList& presetNames);
     // startBatch() with the presets of the run (none: the settings as they are).
     void start(const QStringList& presetNames);
-    void batchFinished();
+    // A batch that ends while the user works in another application is also told by a
+    // desktop notification; the closing alert shows as always.
+    void batchFinished(const BatchResult& result);
 
     MainWindow* mWindow;
     Settings* mSettings;
@@ -96,6 +100,8 @@ private:
     QDialog* mProgressPanel = nullptr; // a child of the window
     // Drives mProgressPanel and the closing alert for the batch worker.
     ProgressSheet* mProgressSheet = nullptr;
+    DesktopNotification* mNotification = nullptr;
+    QString mOutputFolder; // of the batch in progress, which the notification's action opens
     ImageList* mImages;
     std::unique_ptr<BatchJob> mJob;
     bool mQuitsAfterBatch = false;

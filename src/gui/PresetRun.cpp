@@ -112,15 +112,27 @@ QString PresetRun::prepare(const QString& presetName, const QStringList& paths)
         //: %1 a preset's name.
         return tr("No files were given to resize with the preset \"%1\".").arg(presetName);
 
-    // Folders are walked as when dropped on the window.
+    // Folders are walked as when dropped on the window; next to the sources, the outputs of an
+    // earlier run are not sources of this one.
+    const QString ownFolder
+        = preset.values.value(QLatin1String(Setting::outputFolder.name)).toString();
+    const bool nextToSources = !QDir::isAbsolutePath(ownFolder);
+    const QString subfolder = nextToSources ? subfolderName() : QString();
     const FolderWalk::Result walked = FolderWalk::scanPaths(paths, mImages->acceptedExtensions());
-    mImages->addPaths(walked.files);
+    QStringList files = walked.files;
+    if (nextToSources) {
+        files.removeIf([&walked, &subfolder](const QString& file) {
+            const auto found = walked.subfolders.constFind(file);
+            return found != walked.subfolders.constEnd()
+                && found->split(QLatin1Char('/')).contains(subfolder);
+        });
+    }
+    mImages->addPaths(files);
     if (mImages->count() == 0)
         return tr("No images were found among the files given.");
 
     mOptions = mPresets->runOutputs({ preset.name }, *mSettings, {}).first();
-    const QString ownFolder = preset.values.value(QLatin1String(Setting::outputFolder.name)).toString();
-    if (QDir::isAbsolutePath(ownFolder)) {
+    if (!nextToSources) {
         // The preset's own folder, with the subfolders of the folders given when the preset
         // keeps them, as in the window.
         for (const std::unique_ptr<ImageEntry>& entry : mImages->entries())
@@ -130,7 +142,7 @@ QString PresetRun::prepare(const QString& presetName, const QStringList& paths)
         if (!QFileInfo::exists(mOutputFolder))
             QDir().mkpath(mOutputFolder);
     } else {
-        placeNextToSources();
+        placeNextToSources(subfolder);
     }
 
     if (const std::optional<StartCheck::Result> found
@@ -148,12 +160,18 @@ QString PresetRun::prepare(const QString& presetName, const QStringList& paths)
     return QString();
 }
 
-void PresetRun::placeNextToSources()
+QString PresetRun::subfolderName() const
 {
-    QString subfolder = Presets::folderName(mSettings->value(Setting::presetSubfolder));
-    if (subfolder.isEmpty())
-        subfolder = SettingsTable::find(QLatin1StringView(Setting::presetSubfolder.name))
-                        ->defaultValue.toString();
+    // One plain folder name: a setting edited by hand into a path or nothing gives a name.
+    const QString name = Presets::folderName(mSettings->value(Setting::presetSubfolder));
+    if (!name.isEmpty())
+        return name;
+    return SettingsTable::find(QLatin1StringView(Setting::presetSubfolder.name))
+        ->defaultValue.toString();
+}
+
+void PresetRun::placeNextToSources(const QString& subfolder)
+{
     QStringList folders;
     for (const std::unique_ptr<ImageEntry>& entry : mImages->entries())
         folders << sourceFolder(entry->path());

@@ -83,7 +83,9 @@ signals:
 private:
     // The outputs go next to their sources: one output folder above them all, and each
     // image's way from there to the subfolder next to it.
-    void placeNextToSources();
+    void placeNextToSources(const QString& subfolder);
+    // The folder next to the sources that the outputs go into (presetSubfolder).
+    QString subfolderName() const;
     void batchFinished(const BatchResult& result);
     // The closing alert, a window of its own; the run ends when it is closed.
     void showClosingAlert();

@@ -21,6 +21,8 @@ constexpr int kHeaderSize = 8;
 // Far more than any real list of paths; guards against a peer that sends nonsense.
 constexpr quint32 kMaxPayload = 64u * 1024u * 1024u;
 constexpr char kAck = '1';
+// An entry of the payload that asks for the dialog to add images: no absolute path.
+constexpr char kAddImagesRequest[] = "?add-images";
 // How long listen() waits to learn whether an instance answers on the name.
 constexpr int kProbeTimeoutMs = 1000;
 
@@ -151,14 +153,19 @@ void SingleInstance::readFrom(QLocalSocket* socket)
     const QByteArray payload = buffer.mid(kHeaderSize, length);
     mBuffers.erase(it);
     QStringList paths;
+    bool addImages = false;
     for (const QByteArray& part : payload.split('\0')) {
-        if (!part.isEmpty())
+        if (part == kAddImagesRequest)
+            addImages = true;
+        else if (!part.isEmpty())
             paths.append(QString::fromUtf8(part));
     }
     socket->write(&kAck, 1);
     socket->flush();
     socket->disconnectFromServer();
     emit filesReceived(paths);
+    if (addImages)
+        emit addImagesRequested();
 }
 
 QByteArray SingleInstance::encode(const QStringList& paths)
@@ -178,11 +185,20 @@ QByteArray SingleInstance::encode(const QStringList& paths)
 
 bool SingleInstance::sendFiles(const QStringList& paths, int timeoutMs) const
 {
+    return send(encode(paths), timeoutMs);
+}
+
+bool SingleInstance::sendFilesAndAddImages(const QStringList& paths, int timeoutMs) const
+{
+    return send(encode(paths + QStringList { QLatin1String(kAddImagesRequest) }), timeoutMs);
+}
+
+bool SingleInstance::send(const QByteArray& message, int timeoutMs) const
+{
     QLocalSocket socket;
     socket.connectToServer(mServerName);
     if (!socket.waitForConnected(timeoutMs))
         return false;
-    const QByteArray message = encode(paths);
     if (static_cast<quint64>(message.size()) > kHeaderSize + quint64(kMaxPayload))
         return false;
     socket.write(message);

@@ -48,6 +48,8 @@ public:
     // answer. True once the running instance has taken them. An empty list asks it only to
     // come to the front. Call from a launch that is not the running instance.
     bool sendFiles(const QStringList& paths, int timeoutMs = 5000) const;
+    // The same, and asks the running instance to open its dialog to add images as well.
+    bool sendFilesAndAddImages(const QStringList& paths, int timeoutMs = 5000) const;
 
     QString serverName() const { return mServerName; }
 
@@ -62,8 +64,11 @@ public:
 signals:
     // Paths handed over by another launch, in its order. Empty: come to the front.
     void filesReceived(const QStringList& paths);
+    // After filesReceived(): that launch asks for the dialog to add images (ostrel --add-images).
+    void addImagesRequested();
 
 private:
+    bool send(const QByteArray& message, int timeoutMs) const;
     void acceptConnections();
     void readFrom(QLocalSocket* socket);
 

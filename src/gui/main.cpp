@@ -59,8 +59,8 @@ int answerOnTerminal(int argc, char* argv[])
 }
 
 // Why a preset run cannot start, on the terminal and in a message box (the file manager that
-// started it shows no terminal).
-void refusePresetRun(const QString& problem)
+// started it shows no terminal), which a request to end the process closes.
+void refusePresetRun(const QString& problem, TerminationSignals& terminationSignals)
 {
     std::fprintf(stderr, "ostrel: %s\n", problem.toLocal8Bit().constData());
     QMessageBox box(QMessageBox::Critical, QCoreApplication::translate("PresetRun", "Ostrel"),
@@ -69,6 +69,7 @@ void refusePresetRun(const QString& problem)
     box.setWindowIcon(MainWindow::applicationIcon());
     box.setTextFormat(Qt::PlainText);
     box.setInformativeText(problem);
+    QObject::connect(&terminationSignals, &TerminationSignals::received, &box, &QDialog::reject);
     box.exec();
 }
 
@@ -108,7 +109,7 @@ int main(int argc, char* argv[])
         PresetRun run;
         if (const QString problem = run.prepare(options.presetName(), files);
             !problem.isEmpty()) {
-            refusePresetRun(problem);
+            refusePresetRun(problem, terminationSignals);
             return 2;
         }
         // Its windows come and go (the progress, maybe the alert); the run says when it ends.
@@ -124,7 +125,9 @@ int main(int argc, char* argv[])
 
     // One running instance per user: a second launch hands its files over and ends.
     SingleInstance instance;
-    if (!instance.listen() && instance.sendFiles(files))
+    const bool addImages = options.action() == StartupOptions::Action::AddImages;
+    if (!instance.listen()
+        && (addImages ? instance.sendFilesAndAddImages(files) : instance.sendFiles(files)))
         return 0;
 
     MainController controller;
@@ -140,7 +143,7 @@ int main(int argc, char* argv[])
     // launches, also while a batch runs (that batch then processes them too).
     if (!files.isEmpty())
         controller.addFiles(files);
-    if (options.action() == StartupOptions::Action::AddImages)
+    if (addImages)
         controller.window()->imagesPage()->chooseFiles();
     QObject::connect(&instance, &SingleInstance::filesReceived, &controller,
         [&controller](const QStringList& paths) {
@@ -151,6 +154,8 @@ int main(int argc, char* argv[])
             window->raise();
             window->activateWindow();
         });
+    QObject::connect(&instance, &SingleInstance::addImagesRequested, &controller,
+        [&controller] { controller.window()->imagesPage()->chooseFiles(); });
 
     return QApplication::exec();
 }

@@ -75,6 +75,35 @@ private:
     }
 
 private slots:
+    void asksForTheAddDialog_data()
+    {
+        QTest::addColumn<bool>("addImages");
+        QTest::newRow("files only") << false;
+        QTest::newRow("files and the Add dialog") << true;
+    }
+
+    // ostrel --add-images while a window runs: that window takes the files and opens its
+    // dialog to add images; a plain launch does not open it.
+    void asksForTheAddDialog()
+    {
+        QFETCH(bool, addImages);
+        SingleInstance running(nextName());
+        QVERIFY(running.listen());
+        QSignalSpy files(&running, &SingleInstance::filesReceived);
+        QSignalSpy dialog(&running, &SingleInstance::addImagesRequested);
+        const QStringList paths { QStringLiteral("/photos/a.jpg") };
+        std::atomic_bool sent { false };
+        std::thread launch([&] {
+            const SingleInstance second(running.serverName());
+            sent = addImages ? second.sendFilesAndAddImages(paths) : second.sendFiles(paths);
+        });
+        QVERIFY(files.wait(10000));
+        launch.join();
+        QVERIFY(sent);
+        QCOMPARE(files.first().first().toStringList(), paths);
+        QCOMPARE(dialog.count(), addImages ? 1 : 0);
+    }
+
     void initTestCase() { QVERIFY(mDir.isValid()); }
 
     void forwardsFilesToTheRunningInstance()
