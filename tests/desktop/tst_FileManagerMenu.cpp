@@ -1,5 +1,3 @@
-#include <QDBusConnection>
-#include <QDBusMessage>
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
@@ -15,43 +13,9 @@
 
 #include "TestSupport.h"
 #include "desktop/FileManagerMenu.h"
+#include "gui/FakeNotificationService.h"
 #include "settings/Presets.h"
 #include "settings/Settings.h"
-
-// The desktop's notification service for the runs of `ostrel --preset`: it takes every
-// notification and closes it at once, so that a run ends without waiting for the user.
-class NotificationService : public QObject
-{
-    Q_OBJECT
-    Q_CLASSINFO("D-Bus Interface", "org.freedesktop.Notifications")
-
-public slots:
-    uint Notify(const QString&, uint, const QString&, const QString& summary, const QString&,
-        const QStringList&, const QVariantMap&, int)
-    {
-        const uint id = uint(++mCount);
-        summaries << summary;
-        QMetaObject::invokeMethod(
-            this,
-            [id] {
-                QDBusMessage closed
-                    = QDBusMessage::createSignal(QStringLiteral("/org/freedesktop/Notifications"),
-                        QStringLiteral("org.freedesktop.Notifications"),
-                        QStringLiteral("NotificationClosed"));
-                closed << id << uint(2);
-                QDBusConnection::sessionBus().send(closed);
-            },
-            Qt::QueuedConnection);
-        return id;
-    }
-    QStringList GetCapabilities() { return { QStringLiteral("actions"), QStringLiteral("body") }; }
-
-public:
-    QStringList summaries;
-
-private:
-    int mCount = 0;
-};
 
 // The entries written for each file manager: valid for the file manager's own parser or
 // checker, each one running the program with the preset's name as one argument whatever it
@@ -515,17 +479,11 @@ void tst_FileManagerMenu::presetEntriesWriteWithThePreset()
 {
     QFETCH(QString, fileManager);
     QFETCH(bool, nautilusPython);
-    QDBusConnection bus = QDBusConnection::sessionBus();
-    if (!bus.isConnected())
+    if (qEnvironmentVariableIsEmpty("DBUS_SESSION_BUS_ADDRESS"))
         QSKIP("No session bus: run under dbus-run-session (tst_FileManagerMenu_preset_run)");
-    NotificationService notifications;
-    QVERIFY(bus.registerObject(QStringLiteral("/org/freedesktop/Notifications"), &notifications,
-        QDBusConnection::ExportAllSlots));
-    QVERIFY(bus.registerService(QStringLiteral("org.freedesktop.Notifications")));
-    const auto unregister = qScopeGuard([&bus] {
-        bus.unregisterService(QStringLiteral("org.freedesktop.Notifications"));
-        bus.unregisterObject(QStringLiteral("/org/freedesktop/Notifications"));
-    });
+    // Each notification closes at once, so that a run ends without waiting for the user.
+    FakeNotificationService notifications(mHome->filePath(QStringLiteral("notifications")));
+    QVERIFY(notifications.start(QStringLiteral("close")));
 
     // The user's settings, with a preset of their own.
     qputenv("XDG_CONFIG_HOME", QFile::encodeName(configHome()));
@@ -571,9 +529,9 @@ void tst_FileManagerMenu::presetEntriesWriteWithThePreset()
         const TestSupport::Facts facts = TestSupport::inspect(ownFolder + u'/' + name);
         QCOMPARE(std::max(facts.width, facts.height), 300);
     }
-    QCOMPARE(notifications.summaries.size(), 2);
-    QVERIFY2(
-        notifications.summaries.last().contains(own), qPrintable(notifications.summaries.last()));
+    QCOMPARE(notifications.calls().size(), 2);
+    const QString summary = notifications.calls().last().value(QLatin1String("summary")).toString();
+    QVERIFY2(summary.contains(own), qPrintable(summary));
 }
 
 void tst_FileManagerMenu::usersThunarActionsSurvive()
