@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDir>
 #include <QScreen>
 #include <QSettings>
 
@@ -11,6 +12,7 @@
 #include "gui/OutputPage.h"
 #include "gui/SizePage.h"
 #include "batch/ImageList.h"
+#include "desktop/FileManagerMenu.h"
 #include "settings/Settings.h"
 
 // Resources compiled into a static library are registered explicitly; this must happen
@@ -23,6 +25,21 @@ static void initialiseResources()
 namespace {
 
 constexpr const char* kWindowPositionKey = "windowPosition";
+
+// The entries run this program, by its absolute path.
+FileManagerMenu fileManagerMenu()
+{
+    return FileManagerMenu(
+        QCoreApplication::applicationFilePath(), FileManagerMenu::Folders::user());
+}
+
+QStringList presetNames(const Presets& presets)
+{
+    QStringList names;
+    for (const Preset& preset : presets.all())
+        names << preset.name;
+    return names;
+}
 
 } // namespace
 
@@ -74,6 +91,11 @@ void MainController::show()
     connect(presets(), &PresetController::runWithPresetsRequested, mBatch.get(),
         &BatchController::startBatchWithPresets);
     output->setSettings(mSettings.get());
+    window->showFileManagerMenuInstalled(mSettings->value(Setting::fileManagerMenu));
+    connect(window, &MainWindow::fileManagerMenuRequested, this,
+        &MainController::toggleFileManagerMenu);
+    connect(
+        presets(), &PresetController::presetsChanged, this, &MainController::updateFileManagerMenu);
     images->setImages(mImages.get(), mBatch->job());
     images->setSettings(mSettings.get());
 
@@ -124,6 +146,55 @@ void MainController::endSession()
 {
     mEndingSession = true;
     mWindow->close();
+}
+
+void MainController::toggleFileManagerMenu()
+{
+    const FileManagerMenu menu = fileManagerMenu();
+    // The folders as the user knows them: "~/.local/share".
+    const auto shown = [](const QString& path) {
+        const QString home = QDir::homePath();
+        return QDir::toNativeSeparators(
+            path.startsWith(home + u'/') ? QStringLiteral("~") + path.mid(home.size()) : path);
+    };
+    const FileManagerMenu::Folders folders = FileManagerMenu::Folders::user();
+    const QString where
+        = tr("in %1 and %2").arg(shown(folders.dataHome), shown(folders.configHome));
+    QString problem;
+    if (mSettings->value(Setting::fileManagerMenu)) {
+        if (!menu.remove(&problem)) {
+            mWindow->showMessage(
+                tr("Ostrel could not be removed from the file managers' menus: %1").arg(problem));
+            return;
+        }
+        mSettings->setValue(Setting::fileManagerMenu, false);
+        mWindow->showMessage(
+            tr("Removed Ostrel from the menus of Dolphin, Nautilus, Nemo and Thunar (%1).")
+                .arg(where));
+    } else {
+        if (!menu.install(presetNames(presets()->presets()), &problem)) {
+            // Nothing half written stays behind.
+            menu.remove();
+            mWindow->showMessage(
+                tr("Ostrel could not be added to the file managers' menus: %1").arg(problem));
+            return;
+        }
+        mSettings->setValue(Setting::fileManagerMenu, true);
+        mWindow->showMessage(
+            tr("Added Ostrel to the menus of Dolphin, Nautilus, Nemo and Thunar (%1).").arg(where));
+    }
+    mWindow->showFileManagerMenuInstalled(mSettings->value(Setting::fileManagerMenu));
+}
+
+void MainController::updateFileManagerMenu()
+{
+    if (!mSettings->value(Setting::fileManagerMenu))
+        return;
+    QString problem;
+    if (!fileManagerMenu().install(presetNames(presets()->presets()), &problem)) {
+        mWindow->showMessage(
+            tr("The file managers' menus could not be brought up to date: %1").arg(problem));
+    }
 }
 
 void MainController::saveWindowFrame()

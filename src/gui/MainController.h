@@ -53,11 +53,16 @@ public slots:
     // Quits as a request to end the process asks: without a question, a running batch
     // finishing its images in progress first.
     void endSession();
+    // File > Add Ostrel to the File Manager's Menu: writes the entries of every preset for the
+    // file managers, or removes them when they are there; the status bar says what was done.
+    void toggleFileManagerMenu();
 
 private:
     // The designed size where the screen has room for it, centred on the screen.
     void fitWindowToScreen();
     void saveWindowFrame();
+    // Writes the entries again, for the presets of now, when they are in the menus.
+    void updateFileManagerMenu();
     bool eventFilter(QObject* watched, QEvent* event) override;
 
     std::unique_ptr<QSettings> mOwnedStore;

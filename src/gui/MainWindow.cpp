@@ -27,6 +27,8 @@ MainWindow::MainWindow(QWidget* parent)
     connect(mUi->actionAbout, &QAction::triggered, this, &MainWindow::showAbout);
     connect(mUi->resizeButton, &QPushButton::clicked, this, &MainWindow::startRequested);
     connect(mUi->actionResize, &QAction::triggered, this, &MainWindow::startRequested);
+    connect(mUi->actionFileManagerMenu, &QAction::triggered, this,
+        &MainWindow::fileManagerMenuRequested);
     connectPages();
     setWindowBackground();
 }
@@ -45,6 +47,13 @@ void MainWindow::setBatchRunning(bool running)
     centralWidget()->setEnabled(!running);
     for (QAction* action : { mUi->actionAddFiles, mUi->actionAddFolder, mUi->actionResize })
         action->setEnabled(!running);
+}
+
+void MainWindow::showFileManagerMenuInstalled(bool installed)
+{
+    mUi->actionFileManagerMenu->setText(installed
+            ? tr("Remove Ostrel from the File &Manager's Menu")
+            : tr("Add Ostrel to the File &Manager's Menu"));
 }
 
 ImagesPage* MainWindow::imagesPage() const

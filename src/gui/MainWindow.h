@@ -54,6 +54,8 @@ public:
     // Turns to page and names a problem of one of its controls in the status bar, until the
     // next edit.
     void showProblem(Page page, const QString& text, const char* control);
+    // File > Add Ostrel to the File Manager's Menu reads "Remove ..." once they are there.
+    void showFileManagerMenuInstalled(bool installed);
     // While a batch runs, the pages and the menu entries that change the list or start a batch
     // are out of reach; quitting and About stay.
     void setBatchRunning(bool running);
@@ -72,6 +74,8 @@ public slots:
 signals:
     // The Resize button was clicked or File > Resize chosen.
     void startRequested();
+    // File > Add (or Remove) Ostrel to the File Manager's Menu was chosen.
+    void fileManagerMenuRequested();
 
 protected:
     bool event(QEvent* event) override;

@@ -86,6 +86,7 @@ bool PresetController::savePreset(const QString& name)
         showNameProblem(problem, name);
         return false;
     }
+    emit presetsChanged();
     return true;
 }
 
@@ -96,12 +97,18 @@ bool PresetController::renamePreset(const QString& name, const QString& newName)
         showNameProblem(problem, newName);
         return false;
     }
-    return mPresets.rename(name, newName);
+    if (!mPresets.rename(name, newName))
+        return false;
+    emit presetsChanged();
+    return true;
 }
 
 bool PresetController::deletePreset(const QString& name)
 {
-    return mPresets.remove(name);
+    if (!mPresets.remove(name))
+        return false;
+    emit presetsChanged();
+    return true;
 }
 
 void PresetController::askNameToSave()

@@ -44,6 +44,8 @@ signals:
     void picked();
     // The user chose to write every image once with each of these presets, in this order.
     void runWithPresetsRequested(const QStringList& names);
+    // A preset of the user's was saved, renamed or deleted.
+    void presetsChanged();
 
 private:
     void fillMenu();

@@ -429,6 +429,7 @@ const QList<SettingRow>& table()
         { .key = Setting::showFullPath.name, .defaultValue = false, .check = boolean() },
         { .key = Setting::currentTab.name, .defaultValue = 0, .check = integer(0, 2) },
         { .key = Setting::lastOpenFolder.name, .defaultValue = QString(), .check = text() },
+        { .key = Setting::fileManagerMenu.name, .defaultValue = false, .check = boolean() },
         // ostrel --preset writes each source's outputs into this folder next to it, unless the
         // preset names an output folder of its own.
         { .key = Setting::presetSubfolder.name,

@@ -61,6 +61,8 @@ inline constexpr SettingKey<int> decoderSeconds { "decoderSeconds" };
 inline constexpr SettingKey<bool> showFullPath { "showFullPath" };
 inline constexpr SettingKey<int> currentTab { "tab" };
 inline constexpr SettingKey<QString> lastOpenFolder { "lastOpenFolder" };
+// Ostrel's entries are in the file managers' menus (FileManagerMenu).
+inline constexpr SettingKey<bool> fileManagerMenu { "fileManagerActions" };
 // The folder next to its sources that a preset run from the file manager writes into.
 inline constexpr SettingKey<QString> presetSubfolder { "presetSubfolder" };
 } // namespace Setting

@@ -10,6 +10,7 @@
 #include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QSettings>
 #include <QStatusBar>
 #include <QTemporaryDir>
@@ -103,8 +104,7 @@ private slots:
         QVERIFY(print);
         print->trigger();
 
-        QCOMPARE(widget<QComboBox>("unitCombo")->currentData().toInt(),
-            int(SizeUnit::Millimetres));
+        QCOMPARE(widget<QComboBox>("unitCombo")->currentData().toInt(), int(SizeUnit::Millimetres));
         QCOMPARE(widget<QLineEdit>("widthField")->text(), QStringLiteral("150"));
         QCOMPARE(widget<QLineEdit>("heightField")->text(), QStringLiteral("100"));
         QCOMPARE(widget<QLineEdit>("resolutionField")->text(), QStringLiteral("300"));
@@ -205,6 +205,70 @@ private slots:
         QVERIFY(!mController->presets()->deletePreset(QStringLiteral("Web 1600 px")));
         // Opened again and again, the menu keeps its two submenus, not one more each time.
         QCOMPARE(widget<QPushButton>("presetButton")->menu()->findChildren<QMenu*>().size(), 2);
+    }
+
+    // File > Add Ostrel to the File Manager's Menu writes the entries of every preset, which
+    // follow the user's presets from then on, until File > Remove... takes them out.
+    void fileManagerMenuFollowsThePresets()
+    {
+        const QString data = mDir.filePath(QStringLiteral("xdg data"));
+        const QString config = mDir.filePath(QStringLiteral("xdg config"));
+        qputenv("XDG_DATA_HOME", QFile::encodeName(data));
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(config));
+        const auto restore = qScopeGuard([] {
+            qunsetenv("XDG_DATA_HOME");
+            qunsetenv("XDG_CONFIG_HOME");
+        });
+        const QString serviceMenu
+            = data + QStringLiteral("/kio/servicemenus/io.github.ostrel.Ostrel.desktop");
+        const auto entryNames = [serviceMenu] {
+            QStringList names;
+            QFile file(serviceMenu);
+            if (file.open(QIODevice::ReadOnly)) {
+                for (const QByteArray& line : file.readAll().split('\n')) {
+                    if (line.startsWith("Name="))
+                        names << QString::fromUtf8(line.mid(5));
+                }
+            }
+            return names;
+        };
+
+        openWindow();
+        auto* item
+            = mController->window()->findChild<QAction*>(QStringLiteral("actionFileManagerMenu"));
+        QVERIFY(item);
+        QCOMPARE(item->text(), QStringLiteral("Add Ostrel to the File &Manager's Menu"));
+        item->trigger();
+        QCOMPARE(entryNames(),
+            QStringList({ "Ostrel", "Open in Ostrel", "Resize with Ostrel: Web 1600 px",
+                "Resize with Ostrel: E-mail 1024 px",
+                "Resize with Ostrel: Print 300 ppi at 15 x 10 cm",
+                "Resize with Ostrel: Thumbnail 256 px" }));
+        QVERIFY(QFile::exists(config + QStringLiteral("/Thunar/uca.xml")));
+        const QString message = mController->window()->statusBar()->currentMessage();
+        QVERIFY2(message.startsWith(QLatin1String("Added Ostrel")) && message.contains(data),
+            qPrintable(message));
+        QCOMPARE(item->text(), QStringLiteral("Remove Ostrel from the File &Manager's Menu"));
+        QCOMPARE(mSettings->value(QStringLiteral("fileManagerActions")).toBool(), true);
+
+        PresetController* presets = mController->presets();
+        QVERIFY(presets->savePreset(QStringLiteral("Blog")));
+        QCOMPARE(entryNames().last(), QStringLiteral("Resize with Ostrel: Blog"));
+        QVERIFY(presets->renamePreset(QStringLiteral("Blog"), QStringLiteral("Blog 640")));
+        QCOMPARE(entryNames().last(), QStringLiteral("Resize with Ostrel: Blog 640"));
+        QVERIFY(presets->deletePreset(QStringLiteral("Blog 640")));
+        QCOMPARE(entryNames().size(), 6);
+
+        // A new window knows they are there.
+        openWindow({}, false);
+        item = mController->window()->findChild<QAction*>(QStringLiteral("actionFileManagerMenu"));
+        QCOMPARE(item->text(), QStringLiteral("Remove Ostrel from the File &Manager's Menu"));
+        item->trigger();
+        QVERIFY(!QFile::exists(serviceMenu));
+        QVERIFY(mController->window()->statusBar()->currentMessage().startsWith(
+            QLatin1String("Removed Ostrel")));
+        QCOMPARE(item->text(), QStringLiteral("Add Ostrel to the File &Manager's Menu"));
+        QCOMPARE(mSettings->value(QStringLiteral("fileManagerActions")).toBool(), false);
     }
 };
 
