@@ -856,6 +856,22 @@ Teile zusammen schreiben, was ein einziger Lauf schriebe.</translation>
     </message>
 </context>
 <context>
+    <name>DesktopNotification</name>
+    <message>
+        <source>Resizing with %1 stopped</source>
+        <extracomment>The title of the notification at the end of a run; %1 the preset&apos;s name.</extracomment>
+        <translation>Größenänderung mit %1 angehalten</translation>
+    </message>
+    <message>
+        <source>Images resized with %1</source>
+        <translation>Größe der Bilder mit %1 geändert</translation>
+    </message>
+    <message>
+        <source>Show Files</source>
+        <translation>Dateien zeigen</translation>
+    </message>
+</context>
+<context>
     <name>DryRun</name>
     <message>
         <source>&quot;%1&quot; exists; numbered</source>
@@ -876,6 +892,45 @@ Teile zusammen schreiben, was ein einziger Lauf schriebe.</translation>
     <message>
         <source>, at most %1 (quality and size decided when encoding)</source>
         <translation>, höchstens %1 (Qualität und Größe werden beim Kodieren bestimmt)</translation>
+    </message>
+</context>
+<context>
+    <name>FileManagerMenu</name>
+    <message>
+        <source>The folder %1 could not be made.</source>
+        <translation>Der Ordner %1 konnte nicht angelegt werden.</translation>
+    </message>
+    <message>
+        <source>%1 could not be written: %2</source>
+        <translation>%1 konnte nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>%1 could not be made executable.</source>
+        <translation>%1 konnte nicht ausführbar gemacht werden.</translation>
+    </message>
+    <message>
+        <source>%1 could not be removed: %2</source>
+        <translation>%1 konnte nicht entfernt werden: %2</translation>
+    </message>
+    <message>
+        <source>Open in Ostrel</source>
+        <translation>In Ostrel öffnen</translation>
+    </message>
+    <message>
+        <source>Resize with Ostrel: %1</source>
+        <translation>Mit Ostrel Größe ändern: %1</translation>
+    </message>
+    <message>
+        <source>%1 could not be read: %2</source>
+        <translation>%1 konnte nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>%1 could not be read (line %2: %3); it was left as it was.</source>
+        <translation>%1 konnte nicht gelesen werden (Zeile %2: %3); die Datei bleibt, wie sie war.</translation>
+    </message>
+    <message>
+        <source>no actions</source>
+        <translation>keine Aktionen</translation>
     </message>
 </context>
 <context>
@@ -1262,6 +1317,33 @@ Teile zusammen schreiben, was ein einziger Lauf schriebe.</translation>
     </message>
 </context>
 <context>
+    <name>MainController</name>
+    <message>
+        <source>in %1 and %2</source>
+        <translation>in %1 und %2</translation>
+    </message>
+    <message>
+        <source>Ostrel could not be removed from the file managers&apos; menus: %1</source>
+        <translation>Ostrel konnte nicht aus den Menüs der Dateimanager entfernt werden: %1</translation>
+    </message>
+    <message>
+        <source>Removed Ostrel from the menus of Dolphin, Nautilus, Nemo and Thunar (%1).</source>
+        <translation>Ostrel wurde aus den Menüs von Dolphin, Nautilus, Nemo und Thunar entfernt (%1).</translation>
+    </message>
+    <message>
+        <source>Ostrel could not be added to the file managers&apos; menus: %1</source>
+        <translation>Ostrel konnte nicht zu den Menüs der Dateimanager hinzugefügt werden: %1</translation>
+    </message>
+    <message>
+        <source>Added Ostrel to the menus of Dolphin, Nautilus, Nemo and Thunar (%1).</source>
+        <translation>Ostrel wurde zu den Menüs von Dolphin, Nautilus, Nemo und Thunar hinzugefügt (%1).</translation>
+    </message>
+    <message>
+        <source>The file managers&apos; menus could not be brought up to date: %1</source>
+        <translation>Die Menüs der Dateimanager konnten nicht aktualisiert werden: %1</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>&amp;Images</source>
@@ -1318,6 +1400,14 @@ Teile zusammen schreiben, was ein einziger Lauf schriebe.</translation>
     <message>
         <source>&lt;h3&gt;Ostrel %1&lt;/h3&gt;&lt;p&gt;Resizes and converts batches of images.&lt;/p&gt;&lt;p&gt;Built with Qt %2 and libvips.&lt;/p&gt;</source>
         <translation>&lt;h3&gt;Ostrel %1&lt;/h3&gt;&lt;p&gt;Ändert die Größe von Bildern und konvertiert sie stapelweise.&lt;/p&gt;&lt;p&gt;Erstellt mit Qt %2 und libvips.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>Add Ostrel to the File &amp;Manager&apos;s Menu</source>
+        <translation>Ostrel zum Menü des &amp;Dateimanagers hinzufügen</translation>
+    </message>
+    <message>
+        <source>Remove Ostrel from the File &amp;Manager&apos;s Menu</source>
+        <translation>Ostrel aus dem Menü des &amp;Dateimanagers entfernen</translation>
     </message>
 </context>
 <context>
@@ -1685,6 +1775,45 @@ Teile zusammen schreiben, was ein einziger Lauf schriebe.</translation>
     </message>
 </context>
 <context>
+    <name>PresetRun</name>
+    <message>
+        <source>There is no preset named &quot;%1&quot;. The presets are: %2.</source>
+        <extracomment>%1 the name given, %2 the names of every preset, separated by commas.</extracomment>
+        <translation>Es gibt keine Vorgabe namens „%1“. Die Vorgaben sind: %2.</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>No files were given to resize with the preset &quot;%1&quot;.</source>
+        <extracomment>%1 a preset&apos;s name.</extracomment>
+        <translation>Es wurden keine Dateien angegeben, deren Größe mit der Vorgabe „%1“ geändert werden soll.</translation>
+    </message>
+    <message>
+        <source>No images were found among the files given.</source>
+        <translation>Unter den angegebenen Dateien wurden keine Bilder gefunden.</translation>
+    </message>
+    <message>
+        <source>The output folder %1 of the preset &quot;%2&quot; cannot be used.</source>
+        <extracomment>%1 a folder, %2 a preset&apos;s name.</extracomment>
+        <translation>Der Zielordner %1 der Vorgabe „%2“ kann nicht verwendet werden.</translation>
+    </message>
+    <message>
+        <source>The preset &quot;%1&quot; gives no output: open Ostrel and pick it to see its settings.</source>
+        <translation>Die Vorgabe „%1“ ergibt keine Ausgabe: Öffnen Sie Ostrel und wählen Sie sie, um ihre Einstellungen zu sehen.</translation>
+    </message>
+    <message>
+        <source>Resizing with %1 — Ostrel</source>
+        <extracomment>The progress window&apos;s title; %1 a preset&apos;s name.</extracomment>
+        <translation>Größenänderung mit %1 — Ostrel</translation>
+    </message>
+    <message>
+        <source>The images cannot be resized.</source>
+        <translation>Die Größe der Bilder kann nicht geändert werden.</translation>
+    </message>
+</context>
+<context>
     <name>Presets</name>
     <message>
         <source>Web 1600 px</source>
@@ -2023,6 +2152,38 @@ Teile zusammen schreiben, was ein einziger Lauf schriebe.</translation>
     <message>
         <source>bottom or right</source>
         <translation>unten oder rechts</translation>
+    </message>
+</context>
+<context>
+    <name>StartupOptions</name>
+    <message>
+        <source>Resizes and converts images in batches. Without options it opens its window, with the files and folders named in its list.</source>
+        <translation>Ändert die Größe von Bildern stapelweise und wandelt sie um. Ohne Optionen öffnet es sein Fenster, mit den genannten Dateien und Ordnern in seiner Liste.</translation>
+    </message>
+    <message>
+        <source>Resize the files and folders named with the preset NAME, without the main window: a small window shows the progress, a notification the outcome. The files go into the preset&apos;s output folder, or into a folder &quot;Resized&quot; next to each image.</source>
+        <translation>Die Größe der genannten Dateien und Ordner mit der Vorgabe NAME ändern, ohne das Hauptfenster: Ein kleines Fenster zeigt den Fortschritt, eine Benachrichtigung das Ergebnis. Die Dateien kommen in den Zielordner der Vorgabe oder in einen Ordner „Resized“ neben jedem Bild.</translation>
+    </message>
+    <message>
+        <source>NAME</source>
+        <translation>NAME</translation>
+    </message>
+    <message>
+        <source>Open the window and at once its dialog to add images.</source>
+        <translation>Das Fenster und gleich seinen Dialog zum Hinzufügen von Bildern öffnen.</translation>
+    </message>
+    <message>
+        <source>Image files and folders (folders are searched for images, subfolders included).</source>
+        <translation>Bilddateien und Ordner (in Ordnern wird nach Bildern gesucht, Unterordner eingeschlossen).</translation>
+    </message>
+    <message>
+        <source>[FILES...]</source>
+        <translation>[DATEIEN...]</translation>
+    </message>
+    <message>
+        <source>Try &apos;%1 --help&apos; for the options.</source>
+        <extracomment>%1 the program&apos;s name, ostrel.</extracomment>
+        <translation>„%1 --help“ zeigt die Optionen.</translation>
     </message>
 </context>
 <context>

@@ -855,6 +855,22 @@ run would.</translation>
     </message>
 </context>
 <context>
+    <name>DesktopNotification</name>
+    <message>
+        <source>Resizing with %1 stopped</source>
+        <extracomment>The title of the notification at the end of a run; %1 the preset&apos;s name.</extracomment>
+        <translation>Resizing with %1 stopped</translation>
+    </message>
+    <message>
+        <source>Images resized with %1</source>
+        <translation>Images resized with %1</translation>
+    </message>
+    <message>
+        <source>Show Files</source>
+        <translation>Show Files</translation>
+    </message>
+</context>
+<context>
     <name>DryRun</name>
     <message>
         <source>&quot;%1&quot; exists; numbered</source>
@@ -875,6 +891,45 @@ run would.</translation>
     <message>
         <source>, at most %1 (quality and size decided when encoding)</source>
         <translation>, at most %1 (quality and size decided when encoding)</translation>
+    </message>
+</context>
+<context>
+    <name>FileManagerMenu</name>
+    <message>
+        <source>The folder %1 could not be made.</source>
+        <translation>The folder %1 could not be made.</translation>
+    </message>
+    <message>
+        <source>%1 could not be written: %2</source>
+        <translation>%1 could not be written: %2</translation>
+    </message>
+    <message>
+        <source>%1 could not be made executable.</source>
+        <translation>%1 could not be made executable.</translation>
+    </message>
+    <message>
+        <source>%1 could not be removed: %2</source>
+        <translation>%1 could not be removed: %2</translation>
+    </message>
+    <message>
+        <source>Open in Ostrel</source>
+        <translation>Open in Ostrel</translation>
+    </message>
+    <message>
+        <source>Resize with Ostrel: %1</source>
+        <translation>Resize with Ostrel: %1</translation>
+    </message>
+    <message>
+        <source>%1 could not be read: %2</source>
+        <translation>%1 could not be read: %2</translation>
+    </message>
+    <message>
+        <source>%1 could not be read (line %2: %3); it was left as it was.</source>
+        <translation>%1 could not be read (line %2: %3); it was left as it was.</translation>
+    </message>
+    <message>
+        <source>no actions</source>
+        <translation>no actions</translation>
     </message>
 </context>
 <context>
@@ -1261,6 +1316,33 @@ run would.</translation>
     </message>
 </context>
 <context>
+    <name>MainController</name>
+    <message>
+        <source>in %1 and %2</source>
+        <translation>in %1 and %2</translation>
+    </message>
+    <message>
+        <source>Ostrel could not be removed from the file managers&apos; menus: %1</source>
+        <translation>Ostrel could not be removed from the file managers&apos; menus: %1</translation>
+    </message>
+    <message>
+        <source>Removed Ostrel from the menus of Dolphin, Nautilus, Nemo and Thunar (%1).</source>
+        <translation>Removed Ostrel from the menus of Dolphin, Nautilus, Nemo and Thunar (%1).</translation>
+    </message>
+    <message>
+        <source>Ostrel could not be added to the file managers&apos; menus: %1</source>
+        <translation>Ostrel could not be added to the file managers&apos; menus: %1</translation>
+    </message>
+    <message>
+        <source>Added Ostrel to the menus of Dolphin, Nautilus, Nemo and Thunar (%1).</source>
+        <translation>Added Ostrel to the menus of Dolphin, Nautilus, Nemo and Thunar (%1).</translation>
+    </message>
+    <message>
+        <source>The file managers&apos; menus could not be brought up to date: %1</source>
+        <translation>The file managers&apos; menus could not be brought up to date: %1</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>&amp;Images</source>
@@ -1317,6 +1399,14 @@ run would.</translation>
     <message>
         <source>&lt;h3&gt;Ostrel %1&lt;/h3&gt;&lt;p&gt;Resizes and converts batches of images.&lt;/p&gt;&lt;p&gt;Built with Qt %2 and libvips.&lt;/p&gt;</source>
         <translation>&lt;h3&gt;Ostrel %1&lt;/h3&gt;&lt;p&gt;Resizes and converts batches of images.&lt;/p&gt;&lt;p&gt;Built with Qt %2 and libvips.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>Add Ostrel to the File &amp;Manager&apos;s Menu</source>
+        <translation>Add Ostrel to the File &amp;Manager&apos;s Menu</translation>
+    </message>
+    <message>
+        <source>Remove Ostrel from the File &amp;Manager&apos;s Menu</source>
+        <translation>Remove Ostrel from the File &amp;Manager&apos;s Menu</translation>
     </message>
 </context>
 <context>
@@ -1684,6 +1774,45 @@ run would.</translation>
     </message>
 </context>
 <context>
+    <name>PresetRun</name>
+    <message>
+        <source>There is no preset named &quot;%1&quot;. The presets are: %2.</source>
+        <extracomment>%1 the name given, %2 the names of every preset, separated by commas.</extracomment>
+        <translation>There is no preset named &quot;%1&quot;. The presets are: %2.</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>No files were given to resize with the preset &quot;%1&quot;.</source>
+        <extracomment>%1 a preset&apos;s name.</extracomment>
+        <translation>No files were given to resize with the preset &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>No images were found among the files given.</source>
+        <translation>No images were found among the files given.</translation>
+    </message>
+    <message>
+        <source>The output folder %1 of the preset &quot;%2&quot; cannot be used.</source>
+        <extracomment>%1 a folder, %2 a preset&apos;s name.</extracomment>
+        <translation>The output folder %1 of the preset &quot;%2&quot; cannot be used.</translation>
+    </message>
+    <message>
+        <source>The preset &quot;%1&quot; gives no output: open Ostrel and pick it to see its settings.</source>
+        <translation>The preset &quot;%1&quot; gives no output: open Ostrel and pick it to see its settings.</translation>
+    </message>
+    <message>
+        <source>Resizing with %1 — Ostrel</source>
+        <extracomment>The progress window&apos;s title; %1 a preset&apos;s name.</extracomment>
+        <translation>Resizing with %1 — Ostrel</translation>
+    </message>
+    <message>
+        <source>The images cannot be resized.</source>
+        <translation>The images cannot be resized.</translation>
+    </message>
+</context>
+<context>
     <name>Presets</name>
     <message>
         <source>Web 1600 px</source>
@@ -2022,6 +2151,38 @@ run would.</translation>
     <message>
         <source>bottom or right</source>
         <translation>bottom or right</translation>
+    </message>
+</context>
+<context>
+    <name>StartupOptions</name>
+    <message>
+        <source>Resizes and converts images in batches. Without options it opens its window, with the files and folders named in its list.</source>
+        <translation>Resizes and converts images in batches. Without options it opens its window, with the files and folders named in its list.</translation>
+    </message>
+    <message>
+        <source>Resize the files and folders named with the preset NAME, without the main window: a small window shows the progress, a notification the outcome. The files go into the preset&apos;s output folder, or into a folder &quot;Resized&quot; next to each image.</source>
+        <translation>Resize the files and folders named with the preset NAME, without the main window: a small window shows the progress, a notification the outcome. The files go into the preset&apos;s output folder, or into a folder &quot;Resized&quot; next to each image.</translation>
+    </message>
+    <message>
+        <source>NAME</source>
+        <translation>NAME</translation>
+    </message>
+    <message>
+        <source>Open the window and at once its dialog to add images.</source>
+        <translation>Open the window and at once its dialog to add images.</translation>
+    </message>
+    <message>
+        <source>Image files and folders (folders are searched for images, subfolders included).</source>
+        <translation>Image files and folders (folders are searched for images, subfolders included).</translation>
+    </message>
+    <message>
+        <source>[FILES...]</source>
+        <translation>[FILES...]</translation>
+    </message>
+    <message>
+        <source>Try &apos;%1 --help&apos; for the options.</source>
+        <extracomment>%1 the program&apos;s name, ostrel.</extracomment>
+        <translation>Try &apos;%1 --help&apos; for the options.</translation>
     </message>
 </context>
 <context>

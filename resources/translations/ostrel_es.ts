@@ -856,6 +856,22 @@ escriban lo que escribiría una sola ejecución.</translation>
     </message>
 </context>
 <context>
+    <name>DesktopNotification</name>
+    <message>
+        <source>Resizing with %1 stopped</source>
+        <extracomment>The title of the notification at the end of a run; %1 the preset&apos;s name.</extracomment>
+        <translation>Redimensionado con %1 detenido</translation>
+    </message>
+    <message>
+        <source>Images resized with %1</source>
+        <translation>Imágenes redimensionadas con %1</translation>
+    </message>
+    <message>
+        <source>Show Files</source>
+        <translation>Mostrar archivos</translation>
+    </message>
+</context>
+<context>
     <name>DryRun</name>
     <message>
         <source>&quot;%1&quot; exists; numbered</source>
@@ -876,6 +892,45 @@ escriban lo que escribiría una sola ejecución.</translation>
     <message>
         <source>, at most %1 (quality and size decided when encoding)</source>
         <translation>, como máximo %1 (calidad y tamaño se deciden al codificar)</translation>
+    </message>
+</context>
+<context>
+    <name>FileManagerMenu</name>
+    <message>
+        <source>The folder %1 could not be made.</source>
+        <translation>No se pudo crear la carpeta %1.</translation>
+    </message>
+    <message>
+        <source>%1 could not be written: %2</source>
+        <translation>No se pudo escribir %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 could not be made executable.</source>
+        <translation>No se pudo hacer ejecutable %1.</translation>
+    </message>
+    <message>
+        <source>%1 could not be removed: %2</source>
+        <translation>No se pudo eliminar %1: %2</translation>
+    </message>
+    <message>
+        <source>Open in Ostrel</source>
+        <translation>Abrir en Ostrel</translation>
+    </message>
+    <message>
+        <source>Resize with Ostrel: %1</source>
+        <translation>Redimensionar con Ostrel: %1</translation>
+    </message>
+    <message>
+        <source>%1 could not be read: %2</source>
+        <translation>No se pudo leer %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 could not be read (line %2: %3); it was left as it was.</source>
+        <translation>No se pudo leer %1 (línea %2: %3); se ha dejado como estaba.</translation>
+    </message>
+    <message>
+        <source>no actions</source>
+        <translation>sin acciones</translation>
     </message>
 </context>
 <context>
@@ -1262,6 +1317,33 @@ escriban lo que escribiría una sola ejecución.</translation>
     </message>
 </context>
 <context>
+    <name>MainController</name>
+    <message>
+        <source>in %1 and %2</source>
+        <translation>en %1 y %2</translation>
+    </message>
+    <message>
+        <source>Ostrel could not be removed from the file managers&apos; menus: %1</source>
+        <translation>No se pudo quitar Ostrel de los menús de los gestores de archivos: %1</translation>
+    </message>
+    <message>
+        <source>Removed Ostrel from the menus of Dolphin, Nautilus, Nemo and Thunar (%1).</source>
+        <translation>Se ha quitado Ostrel de los menús de Dolphin, Nautilus, Nemo y Thunar (%1).</translation>
+    </message>
+    <message>
+        <source>Ostrel could not be added to the file managers&apos; menus: %1</source>
+        <translation>No se pudo añadir Ostrel a los menús de los gestores de archivos: %1</translation>
+    </message>
+    <message>
+        <source>Added Ostrel to the menus of Dolphin, Nautilus, Nemo and Thunar (%1).</source>
+        <translation>Se ha añadido Ostrel a los menús de Dolphin, Nautilus, Nemo y Thunar (%1).</translation>
+    </message>
+    <message>
+        <source>The file managers&apos; menus could not be brought up to date: %1</source>
+        <translation>No se pudieron actualizar los menús de los gestores de archivos: %1</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>&amp;Images</source>
@@ -1318,6 +1400,14 @@ escriban lo que escribiría una sola ejecución.</translation>
     <message>
         <source>&lt;h3&gt;Ostrel %1&lt;/h3&gt;&lt;p&gt;Resizes and converts batches of images.&lt;/p&gt;&lt;p&gt;Built with Qt %2 and libvips.&lt;/p&gt;</source>
         <translation>&lt;h3&gt;Ostrel %1&lt;/h3&gt;&lt;p&gt;Redimensiona y convierte imágenes por lotes.&lt;/p&gt;&lt;p&gt;Creado con Qt %2 y libvips.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>Add Ostrel to the File &amp;Manager&apos;s Menu</source>
+        <translation>Añadir Ostrel al menú del &amp;gestor de archivos</translation>
+    </message>
+    <message>
+        <source>Remove Ostrel from the File &amp;Manager&apos;s Menu</source>
+        <translation>Quitar Ostrel del menú del &amp;gestor de archivos</translation>
     </message>
 </context>
 <context>
@@ -1685,6 +1775,45 @@ escriban lo que escribiría una sola ejecución.</translation>
     </message>
 </context>
 <context>
+    <name>PresetRun</name>
+    <message>
+        <source>There is no preset named &quot;%1&quot;. The presets are: %2.</source>
+        <extracomment>%1 the name given, %2 the names of every preset, separated by commas.</extracomment>
+        <translation>No hay ningún predefinido llamado «%1». Los predefinidos son: %2.</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>No files were given to resize with the preset &quot;%1&quot;.</source>
+        <extracomment>%1 a preset&apos;s name.</extracomment>
+        <translation>No se han indicado archivos para redimensionar con el predefinido «%1».</translation>
+    </message>
+    <message>
+        <source>No images were found among the files given.</source>
+        <translation>No se han encontrado imágenes entre los archivos indicados.</translation>
+    </message>
+    <message>
+        <source>The output folder %1 of the preset &quot;%2&quot; cannot be used.</source>
+        <extracomment>%1 a folder, %2 a preset&apos;s name.</extracomment>
+        <translation>No se puede usar la carpeta de destino %1 del predefinido «%2».</translation>
+    </message>
+    <message>
+        <source>The preset &quot;%1&quot; gives no output: open Ostrel and pick it to see its settings.</source>
+        <translation>El predefinido «%1» no produce ningún archivo: abre Ostrel y elígelo para ver sus ajustes.</translation>
+    </message>
+    <message>
+        <source>Resizing with %1 — Ostrel</source>
+        <extracomment>The progress window&apos;s title; %1 a preset&apos;s name.</extracomment>
+        <translation>Redimensionando con %1 — Ostrel</translation>
+    </message>
+    <message>
+        <source>The images cannot be resized.</source>
+        <translation>No se pueden redimensionar las imágenes.</translation>
+    </message>
+</context>
+<context>
     <name>Presets</name>
     <message>
         <source>Web 1600 px</source>
@@ -2023,6 +2152,38 @@ escriban lo que escribiría una sola ejecución.</translation>
     <message>
         <source>bottom or right</source>
         <translation>abajo o derecha</translation>
+    </message>
+</context>
+<context>
+    <name>StartupOptions</name>
+    <message>
+        <source>Resizes and converts images in batches. Without options it opens its window, with the files and folders named in its list.</source>
+        <translation>Redimensiona y convierte imágenes por lotes. Sin opciones abre su ventana, con los archivos y carpetas indicados en su lista.</translation>
+    </message>
+    <message>
+        <source>Resize the files and folders named with the preset NAME, without the main window: a small window shows the progress, a notification the outcome. The files go into the preset&apos;s output folder, or into a folder &quot;Resized&quot; next to each image.</source>
+        <translation>Redimensionar los archivos y carpetas indicados con el predefinido NAME, sin la ventana principal: una ventana pequeña muestra el progreso y una notificación el resultado. Los archivos van a la carpeta de destino del predefinido, o a una carpeta «Resized» junto a cada imagen.</translation>
+    </message>
+    <message>
+        <source>NAME</source>
+        <translation>NAME</translation>
+    </message>
+    <message>
+        <source>Open the window and at once its dialog to add images.</source>
+        <translation>Abrir la ventana y enseguida su diálogo para añadir imágenes.</translation>
+    </message>
+    <message>
+        <source>Image files and folders (folders are searched for images, subfolders included).</source>
+        <translation>Archivos de imagen y carpetas (en las carpetas se buscan imágenes, subcarpetas incluidas).</translation>
+    </message>
+    <message>
+        <source>[FILES...]</source>
+        <translation>[ARCHIVOS...]</translation>
+    </message>
+    <message>
+        <source>Try &apos;%1 --help&apos; for the options.</source>
+        <extracomment>%1 the program&apos;s name, ostrel.</extracomment>
+        <translation>Prueba «%1 --help» para ver las opciones.</translation>
     </message>
 </context>
 <context>

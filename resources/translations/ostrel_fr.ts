@@ -856,6 +856,22 @@ Chaque image garde le numéro qu’elle a dans la liste entière, pour que les p
     </message>
 </context>
 <context>
+    <name>DesktopNotification</name>
+    <message>
+        <source>Resizing with %1 stopped</source>
+        <extracomment>The title of the notification at the end of a run; %1 the preset&apos;s name.</extracomment>
+        <translation>Redimensionnement avec %1 arrêté</translation>
+    </message>
+    <message>
+        <source>Images resized with %1</source>
+        <translation>Images redimensionnées avec %1</translation>
+    </message>
+    <message>
+        <source>Show Files</source>
+        <translation>Afficher les fichiers</translation>
+    </message>
+</context>
+<context>
     <name>DryRun</name>
     <message>
         <source>&quot;%1&quot; exists; numbered</source>
@@ -876,6 +892,45 @@ Chaque image garde le numéro qu’elle a dans la liste entière, pour que les p
     <message>
         <source>, at most %1 (quality and size decided when encoding)</source>
         <translation>, au plus %1 (qualité et taille décidées à l’encodage)</translation>
+    </message>
+</context>
+<context>
+    <name>FileManagerMenu</name>
+    <message>
+        <source>The folder %1 could not be made.</source>
+        <translation>Le dossier %1 n’a pas pu être créé.</translation>
+    </message>
+    <message>
+        <source>%1 could not be written: %2</source>
+        <translation>%1 n’a pas pu être écrit : %2</translation>
+    </message>
+    <message>
+        <source>%1 could not be made executable.</source>
+        <translation>%1 n’a pas pu être rendu exécutable.</translation>
+    </message>
+    <message>
+        <source>%1 could not be removed: %2</source>
+        <translation>%1 n’a pas pu être supprimé : %2</translation>
+    </message>
+    <message>
+        <source>Open in Ostrel</source>
+        <translation>Ouvrir dans Ostrel</translation>
+    </message>
+    <message>
+        <source>Resize with Ostrel: %1</source>
+        <translation>Redimensionner avec Ostrel : %1</translation>
+    </message>
+    <message>
+        <source>%1 could not be read: %2</source>
+        <translation>%1 n’a pas pu être lu : %2</translation>
+    </message>
+    <message>
+        <source>%1 could not be read (line %2: %3); it was left as it was.</source>
+        <translation>%1 n’a pas pu être lu (ligne %2 : %3) ; il a été laissé tel quel.</translation>
+    </message>
+    <message>
+        <source>no actions</source>
+        <translation>aucune action</translation>
     </message>
 </context>
 <context>
@@ -1262,6 +1317,33 @@ Chaque image garde le numéro qu’elle a dans la liste entière, pour que les p
     </message>
 </context>
 <context>
+    <name>MainController</name>
+    <message>
+        <source>in %1 and %2</source>
+        <translation>dans %1 et %2</translation>
+    </message>
+    <message>
+        <source>Ostrel could not be removed from the file managers&apos; menus: %1</source>
+        <translation>Ostrel n’a pas pu être retiré des menus des gestionnaires de fichiers : %1</translation>
+    </message>
+    <message>
+        <source>Removed Ostrel from the menus of Dolphin, Nautilus, Nemo and Thunar (%1).</source>
+        <translation>Ostrel a été retiré des menus de Dolphin, Nautilus, Nemo et Thunar (%1).</translation>
+    </message>
+    <message>
+        <source>Ostrel could not be added to the file managers&apos; menus: %1</source>
+        <translation>Ostrel n’a pas pu être ajouté aux menus des gestionnaires de fichiers : %1</translation>
+    </message>
+    <message>
+        <source>Added Ostrel to the menus of Dolphin, Nautilus, Nemo and Thunar (%1).</source>
+        <translation>Ostrel a été ajouté aux menus de Dolphin, Nautilus, Nemo et Thunar (%1).</translation>
+    </message>
+    <message>
+        <source>The file managers&apos; menus could not be brought up to date: %1</source>
+        <translation>Les menus des gestionnaires de fichiers n’ont pas pu être mis à jour : %1</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>&amp;Images</source>
@@ -1318,6 +1400,14 @@ Chaque image garde le numéro qu’elle a dans la liste entière, pour que les p
     <message>
         <source>&lt;h3&gt;Ostrel %1&lt;/h3&gt;&lt;p&gt;Resizes and converts batches of images.&lt;/p&gt;&lt;p&gt;Built with Qt %2 and libvips.&lt;/p&gt;</source>
         <translation>&lt;h3&gt;Ostrel %1&lt;/h3&gt;&lt;p&gt;Redimensionne et convertit des images par lots.&lt;/p&gt;&lt;p&gt;Conçu avec Qt %2 et libvips.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>Add Ostrel to the File &amp;Manager&apos;s Menu</source>
+        <translation>Ajouter Ostrel au menu du &amp;gestionnaire de fichiers</translation>
+    </message>
+    <message>
+        <source>Remove Ostrel from the File &amp;Manager&apos;s Menu</source>
+        <translation>Retirer Ostrel du menu du &amp;gestionnaire de fichiers</translation>
     </message>
 </context>
 <context>
@@ -1685,6 +1775,45 @@ Chaque image garde le numéro qu’elle a dans la liste entière, pour que les p
     </message>
 </context>
 <context>
+    <name>PresetRun</name>
+    <message>
+        <source>There is no preset named &quot;%1&quot;. The presets are: %2.</source>
+        <extracomment>%1 the name given, %2 the names of every preset, separated by commas.</extracomment>
+        <translation>Aucun préréglage ne s’appelle «&#xa0;%1&#xa0;». Les préréglages sont&#xa0;: %2.</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>No files were given to resize with the preset &quot;%1&quot;.</source>
+        <extracomment>%1 a preset&apos;s name.</extracomment>
+        <translation>Aucun fichier n’a été donné à redimensionner avec le préréglage «&#xa0;%1&#xa0;».</translation>
+    </message>
+    <message>
+        <source>No images were found among the files given.</source>
+        <translation>Aucune image n’a été trouvée parmi les fichiers donnés.</translation>
+    </message>
+    <message>
+        <source>The output folder %1 of the preset &quot;%2&quot; cannot be used.</source>
+        <extracomment>%1 a folder, %2 a preset&apos;s name.</extracomment>
+        <translation>Le dossier de destination %1 du préréglage «&#xa0;%2&#xa0;» ne peut pas être utilisé.</translation>
+    </message>
+    <message>
+        <source>The preset &quot;%1&quot; gives no output: open Ostrel and pick it to see its settings.</source>
+        <translation>Le préréglage «&#xa0;%1&#xa0;» ne produit aucun fichier&#xa0;: ouvrez Ostrel et choisissez-le pour voir ses réglages.</translation>
+    </message>
+    <message>
+        <source>Resizing with %1 — Ostrel</source>
+        <extracomment>The progress window&apos;s title; %1 a preset&apos;s name.</extracomment>
+        <translation>Redimensionnement avec %1 — Ostrel</translation>
+    </message>
+    <message>
+        <source>The images cannot be resized.</source>
+        <translation>Les images ne peuvent pas être redimensionnées.</translation>
+    </message>
+</context>
+<context>
     <name>Presets</name>
     <message>
         <source>Web 1600 px</source>
@@ -2023,6 +2152,38 @@ Chaque image garde le numéro qu’elle a dans la liste entière, pour que les p
     <message>
         <source>bottom or right</source>
         <translation>bas ou droite</translation>
+    </message>
+</context>
+<context>
+    <name>StartupOptions</name>
+    <message>
+        <source>Resizes and converts images in batches. Without options it opens its window, with the files and folders named in its list.</source>
+        <translation>Redimensionne et convertit des images par lots. Sans option, ouvre sa fenêtre avec les fichiers et dossiers nommés dans sa liste.</translation>
+    </message>
+    <message>
+        <source>Resize the files and folders named with the preset NAME, without the main window: a small window shows the progress, a notification the outcome. The files go into the preset&apos;s output folder, or into a folder &quot;Resized&quot; next to each image.</source>
+        <translation>Redimensionner les fichiers et dossiers nommés avec le préréglage NAME, sans la fenêtre principale&#xa0;: une petite fenêtre montre la progression, une notification le résultat. Les fichiers vont dans le dossier de destination du préréglage, ou dans un dossier «&#xa0;Resized&#xa0;» à côté de chaque image.</translation>
+    </message>
+    <message>
+        <source>NAME</source>
+        <translation>NAME</translation>
+    </message>
+    <message>
+        <source>Open the window and at once its dialog to add images.</source>
+        <translation>Ouvrir la fenêtre et aussitôt sa boîte de dialogue d’ajout d’images.</translation>
+    </message>
+    <message>
+        <source>Image files and folders (folders are searched for images, subfolders included).</source>
+        <translation>Fichiers d’images et dossiers (les images sont cherchées dans les dossiers, sous-dossiers compris).</translation>
+    </message>
+    <message>
+        <source>[FILES...]</source>
+        <translation>[FICHIERS...]</translation>
+    </message>
+    <message>
+        <source>Try &apos;%1 --help&apos; for the options.</source>
+        <extracomment>%1 the program&apos;s name, ostrel.</extracomment>
+        <translation>Essayez «&#xa0;%1 --help&#xa0;» pour voir les options.</translation>
     </message>
 </context>
 <context>

@@ -855,6 +855,22 @@ insieme scrivano ciò che scriverebbe un’unica esecuzione.</translation>
     </message>
 </context>
 <context>
+    <name>DesktopNotification</name>
+    <message>
+        <source>Resizing with %1 stopped</source>
+        <extracomment>The title of the notification at the end of a run; %1 the preset&apos;s name.</extracomment>
+        <translation>Ridimensionamento con %1 interrotto</translation>
+    </message>
+    <message>
+        <source>Images resized with %1</source>
+        <translation>Immagini ridimensionate con %1</translation>
+    </message>
+    <message>
+        <source>Show Files</source>
+        <translation>Mostra file</translation>
+    </message>
+</context>
+<context>
     <name>DryRun</name>
     <message>
         <source>&quot;%1&quot; exists; numbered</source>
@@ -875,6 +891,45 @@ insieme scrivano ciò che scriverebbe un’unica esecuzione.</translation>
     <message>
         <source>, at most %1 (quality and size decided when encoding)</source>
         <translation>, al massimo %1 (qualità e dimensioni decise durante la codifica)</translation>
+    </message>
+</context>
+<context>
+    <name>FileManagerMenu</name>
+    <message>
+        <source>The folder %1 could not be made.</source>
+        <translation>Non è stato possibile creare la cartella %1.</translation>
+    </message>
+    <message>
+        <source>%1 could not be written: %2</source>
+        <translation>Non è stato possibile scrivere %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 could not be made executable.</source>
+        <translation>Non è stato possibile rendere eseguibile %1.</translation>
+    </message>
+    <message>
+        <source>%1 could not be removed: %2</source>
+        <translation>Non è stato possibile rimuovere %1: %2</translation>
+    </message>
+    <message>
+        <source>Open in Ostrel</source>
+        <translation>Apri in Ostrel</translation>
+    </message>
+    <message>
+        <source>Resize with Ostrel: %1</source>
+        <translation>Ridimensiona con Ostrel: %1</translation>
+    </message>
+    <message>
+        <source>%1 could not be read: %2</source>
+        <translation>Non è stato possibile leggere %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 could not be read (line %2: %3); it was left as it was.</source>
+        <translation>Non è stato possibile leggere %1 (riga %2: %3); è stato lasciato com’era.</translation>
+    </message>
+    <message>
+        <source>no actions</source>
+        <translation>nessuna azione</translation>
     </message>
 </context>
 <context>
@@ -1261,6 +1316,33 @@ insieme scrivano ciò che scriverebbe un’unica esecuzione.</translation>
     </message>
 </context>
 <context>
+    <name>MainController</name>
+    <message>
+        <source>in %1 and %2</source>
+        <translation>in %1 e %2</translation>
+    </message>
+    <message>
+        <source>Ostrel could not be removed from the file managers&apos; menus: %1</source>
+        <translation>Non è stato possibile rimuovere Ostrel dai menu dei gestori di file: %1</translation>
+    </message>
+    <message>
+        <source>Removed Ostrel from the menus of Dolphin, Nautilus, Nemo and Thunar (%1).</source>
+        <translation>Ostrel è stato rimosso dai menu di Dolphin, Nautilus, Nemo e Thunar (%1).</translation>
+    </message>
+    <message>
+        <source>Ostrel could not be added to the file managers&apos; menus: %1</source>
+        <translation>Non è stato possibile aggiungere Ostrel ai menu dei gestori di file: %1</translation>
+    </message>
+    <message>
+        <source>Added Ostrel to the menus of Dolphin, Nautilus, Nemo and Thunar (%1).</source>
+        <translation>Ostrel è stato aggiunto ai menu di Dolphin, Nautilus, Nemo e Thunar (%1).</translation>
+    </message>
+    <message>
+        <source>The file managers&apos; menus could not be brought up to date: %1</source>
+        <translation>Non è stato possibile aggiornare i menu dei gestori di file: %1</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>&amp;Images</source>
@@ -1317,6 +1399,14 @@ insieme scrivano ciò che scriverebbe un’unica esecuzione.</translation>
     <message>
         <source>&lt;h3&gt;Ostrel %1&lt;/h3&gt;&lt;p&gt;Resizes and converts batches of images.&lt;/p&gt;&lt;p&gt;Built with Qt %2 and libvips.&lt;/p&gt;</source>
         <translation>&lt;h3&gt;Ostrel %1&lt;/h3&gt;&lt;p&gt;Ridimensiona e converte immagini in serie.&lt;/p&gt;&lt;p&gt;Realizzato con Qt %2 e libvips.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>Add Ostrel to the File &amp;Manager&apos;s Menu</source>
+        <translation>Aggiungi Ostrel al menu del &amp;gestore di file</translation>
+    </message>
+    <message>
+        <source>Remove Ostrel from the File &amp;Manager&apos;s Menu</source>
+        <translation>Rimuovi Ostrel dal menu del &amp;gestore di file</translation>
     </message>
 </context>
 <context>
@@ -1684,6 +1774,45 @@ insieme scrivano ciò che scriverebbe un’unica esecuzione.</translation>
     </message>
 </context>
 <context>
+    <name>PresetRun</name>
+    <message>
+        <source>There is no preset named &quot;%1&quot;. The presets are: %2.</source>
+        <extracomment>%1 the name given, %2 the names of every preset, separated by commas.</extracomment>
+        <translation>Non c’è nessuna predefinita di nome «%1». Le predefinite sono: %2.</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>No files were given to resize with the preset &quot;%1&quot;.</source>
+        <extracomment>%1 a preset&apos;s name.</extracomment>
+        <translation>Non sono stati indicati file da ridimensionare con la predefinita «%1».</translation>
+    </message>
+    <message>
+        <source>No images were found among the files given.</source>
+        <translation>Tra i file indicati non è stata trovata nessuna immagine.</translation>
+    </message>
+    <message>
+        <source>The output folder %1 of the preset &quot;%2&quot; cannot be used.</source>
+        <extracomment>%1 a folder, %2 a preset&apos;s name.</extracomment>
+        <translation>Non si può usare la cartella di destinazione %1 della predefinita «%2».</translation>
+    </message>
+    <message>
+        <source>The preset &quot;%1&quot; gives no output: open Ostrel and pick it to see its settings.</source>
+        <translation>La predefinita «%1» non produce nessun file: apri Ostrel e sceglila per vederne le impostazioni.</translation>
+    </message>
+    <message>
+        <source>Resizing with %1 — Ostrel</source>
+        <extracomment>The progress window&apos;s title; %1 a preset&apos;s name.</extracomment>
+        <translation>Ridimensionamento con %1 — Ostrel</translation>
+    </message>
+    <message>
+        <source>The images cannot be resized.</source>
+        <translation>Non è possibile ridimensionare le immagini.</translation>
+    </message>
+</context>
+<context>
     <name>Presets</name>
     <message>
         <source>Web 1600 px</source>
@@ -2022,6 +2151,38 @@ insieme scrivano ciò che scriverebbe un’unica esecuzione.</translation>
     <message>
         <source>bottom or right</source>
         <translation>in basso o a destra</translation>
+    </message>
+</context>
+<context>
+    <name>StartupOptions</name>
+    <message>
+        <source>Resizes and converts images in batches. Without options it opens its window, with the files and folders named in its list.</source>
+        <translation>Ridimensiona e converte immagini in blocco. Senza opzioni apre la sua finestra, con i file e le cartelle indicati nel suo elenco.</translation>
+    </message>
+    <message>
+        <source>Resize the files and folders named with the preset NAME, without the main window: a small window shows the progress, a notification the outcome. The files go into the preset&apos;s output folder, or into a folder &quot;Resized&quot; next to each image.</source>
+        <translation>Ridimensiona i file e le cartelle indicati con la predefinita NAME, senza la finestra principale: una piccola finestra mostra l’avanzamento, una notifica l’esito. I file vanno nella cartella di destinazione della predefinita, o in una cartella «Resized» accanto a ogni immagine.</translation>
+    </message>
+    <message>
+        <source>NAME</source>
+        <translation>NAME</translation>
+    </message>
+    <message>
+        <source>Open the window and at once its dialog to add images.</source>
+        <translation>Apri la finestra e subito la sua finestra di dialogo per aggiungere immagini.</translation>
+    </message>
+    <message>
+        <source>Image files and folders (folders are searched for images, subfolders included).</source>
+        <translation>File di immagine e cartelle (nelle cartelle si cercano le immagini, sottocartelle comprese).</translation>
+    </message>
+    <message>
+        <source>[FILES...]</source>
+        <translation>[FILE...]</translation>
+    </message>
+    <message>
+        <source>Try &apos;%1 --help&apos; for the options.</source>
+        <extracomment>%1 the program&apos;s name, ostrel.</extracomment>
+        <translation>Usa «%1 --help» per vedere le opzioni.</translation>
     </message>
 </context>
 <context>
