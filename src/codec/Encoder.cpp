@@ -12,6 +12,7 @@
 #include <sys/stat.h>
 
 #include "CodecError.h"
+#include "ContainerFixup.h"
 #include "FileSizeFit.h"
 #include "OutputSink.h"
 #include "WholeDataCheck.h"
@@ -38,6 +39,9 @@ struct Saver
     bool losslessAtFullQuality = false;
     // The longest side the encoder can write, in pixels; 0 for libvips' own limit.
     int largestSide = 0;
+    // The correction the saver's file needs when it carries EXIF data (ContainerFixup); such a
+    // file is made in memory and corrected before any of it is written.
+    QByteArray (*fixExif)(const QByteArray&) = nullptr;
 };
 
 // JPEG keeps Huffman tables made for each image (smaller files, the same pixels). PNG: zlib
@@ -51,14 +55,17 @@ struct Saver
 // a side; libheif reads back at most 16384.
 constexpr Saver kSavers[] = {
     { .format = OutputFormat::Jpeg, .libvipsSaver = ".jpg[optimize_coding]", .largestSide = 65500 },
-    { .format = OutputFormat::Png, .libvipsSaver = ".png[compression=6,filter=all]" },
+    { .format = OutputFormat::Png,
+        .libvipsSaver = ".png[compression=6,filter=all]",
+        .fixExif = ContainerFixup::pngWithOneExif },
     { .format = OutputFormat::Gif, .libvipsSaver = ".gif[effort=4]", .largestSide = 65535 },
     { .format = OutputFormat::Bmp },
     { .format = OutputFormat::Tiff, .libvipsSaver = ".tif[resunit=inch]" },
     { .format = OutputFormat::WebP,
         .libvipsSaver = ".webp",
         .losslessAtFullQuality = true,
-        .largestSide = 16383 },
+        .largestSide = 16383,
+        .fixExif = ContainerFixup::webpWithBareExif },
     { .format = OutputFormat::Avif,
         .libvipsSaver = ".heif[compression=av1,effort=2]",
         .largestSide = 16384 },
@@ -141,6 +148,8 @@ QByteArray encodeInMemory(const VImage& image, const Saver& saver,
         saver.libvipsSaver, &data, &length, saverOptions(saver, format, request, quality));
     QByteArray bytes(static_cast<const char*>(data), static_cast<qsizetype>(length));
     g_free(data);
+    if (saver.fixExif && image.get_typeof(VIPS_META_EXIF_NAME))
+        bytes = saver.fixExif(bytes);
     return bytes;
 }
 
@@ -215,6 +224,11 @@ ResizeStatus save(VImage image, const RenderRequest& request, OutputSink* sink)
         SinkDevice device(sink);
         device.open(QIODevice::WriteOnly | QIODevice::Unbuffered);
         saveBmp(image, &device, request.resolution);
+        return written;
+    }
+    if (saver->fixExif && image.get_typeof(VIPS_META_EXIF_NAME)) {
+        const QByteArray bytes = encodeInMemory(image, *saver, *format, request, quality);
+        sink->write(bytes.constData(), bytes.size()); // a failure stays in the sink
         return written;
     }
     const VTarget target = sink->libvipsTarget();
