@@ -18,4 +18,11 @@ QByteArray pngWithOneExif(const QByteArray& png);
 // the RIFF size follow.
 QByteArray webpWithBareExif(const QByteArray& webp);
 
+// AVIF and HEIC without a colour profile: a colour box (colr, nclx) that says sRGB (BT.709
+// primaries, the sRGB transfer curve) for the primary image. libheif writes "unspecified"
+// primaries and transfer into AVIF's box, and no box at all into HEIC; the matrix and the
+// range it encoded with (BT.601, full) are stated with them. A file with a profile is left
+// as it is.
+QByteArray heifWithSrgbColour(const QByteArray& heif);
+
 } // namespace ContainerFixup
