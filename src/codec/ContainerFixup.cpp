@@ -60,8 +60,7 @@ QByteArray pngChunk(const QByteArray& type, const QByteArray& data)
     chunk.replace(4, 4, type);
     chunk.append(data);
     uLong crc = crc32(0L, Z_NULL, 0);
-    crc = crc32(crc, reinterpret_cast<const Bytef*>(chunk.constData() + 4),
-        uInt(chunk.size() - 4));
+    crc = crc32(crc, reinterpret_cast<const Bytef*>(chunk.constData() + 4), uInt(chunk.size() - 4));
     char crcBytes[4];
     qToBigEndian(quint32(crc), crcBytes);
     chunk.append(crcBytes, 4);
@@ -276,8 +275,8 @@ bool shiftLocations(QByteArray& file, const Box& iloc, qsizetype from, qsizetype
 // A colr box of type nclx with sRGB's codes, the matrix and range libheif encodes with.
 QByteArray srgbColourBox()
 {
-    static constexpr char kBox[] = { 0, 0, 0, 19, 'c', 'o', 'l', 'r', 'n', 'c', 'l', 'x', 0, 1,
-        0, 13, 0, 6, char(0x80) };
+    static constexpr char kBox[]
+        = { 0, 0, 0, 19, 'c', 'o', 'l', 'r', 'n', 'c', 'l', 'x', 0, 1, 0, 13, 0, 6, char(0x80) };
     return QByteArray(kBox, sizeof kBox);
 }
 
@@ -351,8 +350,7 @@ QByteArray ContainerFixup::heifWithSrgbColour(const QByteArray& heif)
     if (!shiftLocations(fixed, *iloc, meta->at + meta->size, grown))
         return heif;
     // From the end backwards, so that the earlier positions stay where they were.
-    const qsizetype countEnd
-        = countAt + 1 + quint8(heif.at(countAt)) * (wideIndex ? 2 : 1);
+    const qsizetype countEnd = countAt + 1 + quint8(heif.at(countAt)) * (wideIndex ? 2 : 1);
     fixed.insert(countEnd, association);
     fixed[countAt] = char(quint8(heif.at(countAt)) + 1);
     growBox(fixed, *ipma, association.size());

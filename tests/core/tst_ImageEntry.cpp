@@ -843,10 +843,10 @@ private slots:
     {
         QTest::addColumn<OutputFormat>("format");
         QTest::addColumn<MetadataMode>("mode");
-        const std::pair<const char*, OutputFormat> formats[] = { { "jpeg", OutputFormat::Jpeg },
-            { "png", OutputFormat::Png }, { "webp", OutputFormat::WebP },
-            { "tiff", OutputFormat::Tiff }, { "avif", OutputFormat::Avif },
-            { "heic", OutputFormat::Heic } };
+        const std::pair<const char*, OutputFormat> formats[]
+            = { { "jpeg", OutputFormat::Jpeg }, { "png", OutputFormat::Png },
+                  { "webp", OutputFormat::WebP }, { "tiff", OutputFormat::Tiff },
+                  { "avif", OutputFormat::Avif }, { "heic", OutputFormat::Heic } };
         const std::pair<const char*, MetadataMode> modes[] = { { "keep", MetadataMode::Keep },
             { "no personal", MetadataMode::WithoutPersonal }, { "none", MetadataMode::None } };
         for (const auto& [modeName, mode] : modes) {
@@ -957,14 +957,15 @@ private slots:
         if (format == OutputFormat::Png) {
             // The chunks in their order, as exiftool walks them.
             QStringList chunks;
-            const QString walk = TestSupport::run(QStringLiteral("exiftool"),
-                { QStringLiteral("-v1"), output });
+            const QString walk
+                = TestSupport::run(QStringLiteral("exiftool"), { QStringLiteral("-v1"), output });
             for (const QString& line : walk.split(QLatin1Char('\n'))) {
                 if (line.startsWith(QLatin1String("PNG ")))
                     chunks << line.mid(4, 4);
             }
             QCOMPARE(chunks.count(QStringLiteral("eXIf")), 1);
-            QVERIFY2(chunks.indexOf(QStringLiteral("eXIf")) < chunks.indexOf(QStringLiteral("IDAT")),
+            QVERIFY2(
+                chunks.indexOf(QStringLiteral("eXIf")) < chunks.indexOf(QStringLiteral("IDAT")),
                 qPrintable(chunks.join(u' ')));
         }
     }
