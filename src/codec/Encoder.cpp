@@ -12,6 +12,7 @@
 #include <sys/stat.h>
 
 #include "CodecError.h"
+#include "ContainerFixup.h"
 #include "FileSizeFit.h"
 #include "OutputSink.h"
 #include "WholeDataCheck.h"
@@ -38,6 +39,10 @@ struct Saver
     bool losslessAtFullQuality = false;
     // The longest side the encoder can write, in pixels; 0 for libvips' own limit.
     int largestSide = 0;
+    // The correction the saver's file needs (ContainerFixup): such a file is made in memory
+    // and corrected before any of it is written. PNG is streamed unless it carries EXIF data;
+    // the others' savers hold the whole file in memory anyway.
+    QByteArray (*fixContainer)(const QByteArray&) = nullptr;
 };
 
 // JPEG keeps Huffman tables made for each image (smaller files, the same pixels). PNG: zlib
@@ -51,22 +56,34 @@ struct Saver
 // a side; libheif reads back at most 16384.
 constexpr Saver kSavers[] = {
     { .format = OutputFormat::Jpeg, .libvipsSaver = ".jpg[optimize_coding]", .largestSide = 65500 },
-    { .format = OutputFormat::Png, .libvipsSaver = ".png[compression=6,filter=all]" },
+    { .format = OutputFormat::Png,
+        .libvipsSaver = ".png[compression=6,filter=all]",
+        .fixContainer = ContainerFixup::pngWithOneExif },
     { .format = OutputFormat::Gif, .libvipsSaver = ".gif[effort=4]", .largestSide = 65535 },
     { .format = OutputFormat::Bmp },
     { .format = OutputFormat::Tiff, .libvipsSaver = ".tif[resunit=inch]" },
     { .format = OutputFormat::WebP,
         .libvipsSaver = ".webp",
         .losslessAtFullQuality = true,
-        .largestSide = 16383 },
+        .largestSide = 16383,
+        .fixContainer = ContainerFixup::webpWithBareExif },
     { .format = OutputFormat::Avif,
         .libvipsSaver = ".heif[compression=av1,effort=2]",
-        .largestSide = 16384 },
+        .largestSide = 16384,
+        .fixContainer = ContainerFixup::heifWithSrgbColour },
     { .format = OutputFormat::Heic,
         .libvipsSaver = ".heif[compression=hevc]",
-        .largestSide = 16384 },
+        .largestSide = 16384,
+        .fixContainer = ContainerFixup::heifWithSrgbColour },
     { .format = OutputFormat::JpegXl, .libvipsSaver = ".jxl", .losslessAtFullQuality = true },
 };
+
+bool needsContainerFixed(const Saver& saver, const VImage& image)
+{
+    if (!saver.fixContainer)
+        return false;
+    return saver.format != OutputFormat::Png || image.get_typeof(VIPS_META_EXIF_NAME);
+}
 
 const Saver* saverFor(OutputFormat format)
 {
@@ -141,6 +158,8 @@ QByteArray encodeInMemory(const VImage& image, const Saver& saver,
         saver.libvipsSaver, &data, &length, saverOptions(saver, format, request, quality));
     QByteArray bytes(static_cast<const char*>(data), static_cast<qsizetype>(length));
     g_free(data);
+    if (needsContainerFixed(saver, image))
+        bytes = saver.fixContainer(bytes);
     return bytes;
 }
 
@@ -215,6 +234,11 @@ ResizeStatus save(VImage image, const RenderRequest& request, OutputSink* sink)
         SinkDevice device(sink);
         device.open(QIODevice::WriteOnly | QIODevice::Unbuffered);
         saveBmp(image, &device, request.resolution);
+        return written;
+    }
+    if (needsContainerFixed(*saver, image)) {
+        const QByteArray bytes = encodeInMemory(image, *saver, *format, request, quality);
+        sink->write(bytes.constData(), bytes.size()); // a failure stays in the sink
         return written;
     }
     const VTarget target = sink->libvipsTarget();

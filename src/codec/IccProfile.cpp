@@ -8,6 +8,8 @@
 #include <array>
 #include <cstring>
 
+#include <lcms2.h>
+
 namespace {
 
 constexpr qsizetype kHeaderSize = 128;
@@ -181,4 +183,35 @@ QByteArray IccProfile::withoutText(const QByteArray& profile)
     QByteArray result = header + table + data;
     qToBigEndian(quint32(result.size()), result.data());
     return result;
+}
+
+const QByteArray& IccProfile::compactSrgb()
+{
+    static const QByteArray profile = [] {
+        QByteArray bytes;
+        cmsHPROFILE srgb = cmsCreate_sRGBProfile();
+        if (!srgb)
+            return bytes;
+        // The description viewers show: the name of the space, like libvips' own profile.
+        if (cmsMLU* description = cmsMLUalloc(nullptr, 1)) {
+            cmsMLUsetASCII(description, "en", "US", "sRGB");
+            cmsWriteTag(srgb, cmsSigProfileDescriptionTag, description);
+            cmsMLUfree(description);
+        }
+        cmsUInt32Number length = 0;
+        if (cmsSaveProfileToMem(srgb, nullptr, &length) && length > kHeaderSize) {
+            bytes.resize(length);
+            if (!cmsSaveProfileToMem(srgb, bytes.data(), &length))
+                bytes.clear();
+        }
+        cmsCloseProfile(srgb);
+        if (bytes.size() > kHeaderSize) {
+            // The creation date, otherwise the moment it was made: 2000-01-01 00:00:00.
+            const quint16 date[6] = { 2000, 1, 1, 0, 0, 0 };
+            for (int i = 0; i < 6; ++i)
+                qToBigEndian(date[i], bytes.data() + 24 + 2 * i);
+        }
+        return bytes;
+    }();
+    return profile;
 }

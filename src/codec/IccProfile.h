@@ -17,4 +17,10 @@ namespace IccProfile {
 // than the unknown bytes).
 QByteArray withoutText(const QByteArray& profile);
 
+// A compact sRGB profile (version 4, parametric curves, 568 bytes), for a file that must be
+// tagged although its colours are plain sRGB; libvips' own sRGB profile is over 6 kB. Made by
+// Little CMS once a process, with a fixed date so that the same picture gives the same file.
+// Thread-safe.
+const QByteArray& compactSrgb();
+
 } // namespace IccProfile

@@ -128,7 +128,7 @@ QByteArray blobOf(const VImage& image, const char* field)
     return QByteArray(static_cast<const char*>(data), static_cast<qsizetype>(length));
 }
 
-// libvips' own sRGB profile, which the colour conversion attaches: its text is libvips'.
+// libvips' own sRGB profile, which the colour conversion attaches.
 const QByteArray& builtInSrgbProfile()
 {
     static const QByteArray profile = [] {
@@ -210,16 +210,22 @@ VImage MetadataFilter::apply(VImage image, MetadataMode mode)
     }
     // The pixels are written upright.
     image.set(VIPS_META_ORIENTATION, 1);
-    if (mode != MetadataMode::Keep && image.get_typeof(VIPS_META_ICC_NAME)) {
+    if (image.get_typeof(VIPS_META_ICC_NAME)) {
         const QByteArray profile = blobOf(image, VIPS_META_ICC_NAME);
-        if (profile != builtInSrgbProfile()) {
-            const QByteArray colours = IccProfile::withoutText(profile);
-            if (colours.isEmpty())
-                image.remove(VIPS_META_ICC_NAME);
-            else
-                vips_image_set_blob_copy(image.get_image(), VIPS_META_ICC_NAME, colours.constData(),
-                    static_cast<size_t>(colours.size()));
-        }
+        // The colour conversion's sRGB: an untagged file is read as sRGB everywhere, so the
+        // profile is written only where everything is kept (the source was tagged), and then
+        // in a few hundred bytes instead of libvips' 6 kB.
+        const bool plainSrgb = profile == builtInSrgbProfile();
+        QByteArray written = profile;
+        if (plainSrgb)
+            written = mode == MetadataMode::Keep ? IccProfile::compactSrgb() : QByteArray();
+        else if (mode != MetadataMode::Keep)
+            written = IccProfile::withoutText(profile);
+        if (written.isEmpty())
+            image.remove(VIPS_META_ICC_NAME);
+        else if (written != profile)
+            vips_image_set_blob_copy(image.get_image(), VIPS_META_ICC_NAME, written.constData(),
+                static_cast<size_t>(written.size()));
     }
     if (mode == MetadataMode::Keep && image.get_typeof(VIPS_META_XMP_NAME)) {
         const QByteArray xmp

@@ -18,6 +18,10 @@
 //  - None: what the picture needs to look right: the colour profile (its colours) and the
 //    resolution.
 //
+// A picture converted to sRGB is written without a profile (untagged is read as sRGB), except
+// under Keep, which writes a compact sRGB profile in place of libvips' large one; any other
+// profile (a grey picture's own) is kept as the mode says.
+//
 // In every mode the fields that shape the file itself stay (the frames of an animation and
 // their timing, the resolution's unit). Runs on the rendering thread.
 namespace MetadataFilter {

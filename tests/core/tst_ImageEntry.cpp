@@ -797,12 +797,13 @@ private slots:
             expected << (kept && carries(field.carrier) ? field.value : "-");
         }
         // The profile keeps its colours in every mode, its text only when everything is kept;
-        // formats that make grey colour carry the sRGB profile of the conversion instead.
+        // formats that make grey colour are plain sRGB, with a compact profile under Keep and
+        // none otherwise.
         tags << QStringLiteral("ProfileDescription");
         if (source != QLatin1String("camera.jpg"))
             expected << "-";
         else if (!OutputFormats::find(format)->keepsGrey)
-            expected << "sRGB";
+            expected << (mode == MetadataMode::Keep ? "sRGB" : "-");
         else
             expected << (mode == MetadataMode::Keep ? "Sam Person, 1 Main St" : "Grey");
         // TIFF states the orientation in its own header; JPEG, WebP, AVIF and HEIC get an EXIF
@@ -833,6 +834,140 @@ private slots:
             QVERIFY(qAbs(inspect(output).xResPpi - 300.0) < 0.3);
         else
             QCOMPARE(resolution.trimmed(), QStringLiteral("300"));
+    }
+
+    // A photo tagged in another space is written in plain sRGB, which is what an untagged
+    // file means everywhere: no profile, except where everything is kept, and there a compact
+    // one instead of libvips' 6 kB. AVIF and HEIC say sRGB in their colour box instead.
+    void plainSrgbCarriesACompactProfileOrNone_data()
+    {
+        QTest::addColumn<OutputFormat>("format");
+        QTest::addColumn<MetadataMode>("mode");
+        const std::pair<const char*, OutputFormat> formats[]
+            = { { "jpeg", OutputFormat::Jpeg }, { "png", OutputFormat::Png },
+                  { "webp", OutputFormat::WebP }, { "tiff", OutputFormat::Tiff },
+                  { "avif", OutputFormat::Avif }, { "heic", OutputFormat::Heic } };
+        const std::pair<const char*, MetadataMode> modes[] = { { "keep", MetadataMode::Keep },
+            { "no personal", MetadataMode::WithoutPersonal }, { "none", MetadataMode::None } };
+        for (const auto& [modeName, mode] : modes) {
+            for (const auto& [formatName, format] : formats)
+                QTest::addRow("%s, %s", formatName, modeName) << format << mode;
+        }
+    }
+
+    void plainSrgbCarriesACompactProfileOrNone()
+    {
+        QFETCH(OutputFormat, format);
+        QFETCH(MetadataMode, mode);
+        const QString source = in(QStringLiteral("tagged.jpg"));
+        if (!QFile::exists(source)) {
+            const QString icc = in(QStringLiteral("tagged.icc"));
+            QFile file(icc);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(TestSupport::adobeRgbProfile());
+            file.close();
+            writeImage(source, 300, 200);
+            int code = -1;
+            TestSupport::run(QStringLiteral("exiftool"),
+                { QStringLiteral("-q"), QStringLiteral("-overwrite_original"),
+                    QStringLiteral("-ICC_Profile<=") + icc, source },
+                &code);
+            QCOMPARE(code, 0);
+        }
+        ImageEntry image(source);
+        pixels(150, 100, format);
+        mPref->setValue(Setting::metadata, mode);
+        ResizeStatus status;
+        QVERIFY2(writeResized(image, &status), qPrintable(status.message));
+        const QString output
+            = out(QStringLiteral("tagged.") + OutputFormats::find(format)->extension);
+
+        QProcess exiftool;
+        exiftool.start(QStringLiteral("exiftool"),
+            { QStringLiteral("-b"), QStringLiteral("-ICC_Profile"), output });
+        QVERIFY(exiftool.waitForFinished(60000));
+        const QByteArray profile = exiftool.readAllStandardOutput();
+        if (mode == MetadataMode::Keep) {
+            QVERIFY2(profile.size() > 128 && profile.size() < 1000,
+                qPrintable(QString::number(profile.size())));
+            const QString described = TestSupport::run(QStringLiteral("exiftool"),
+                { QStringLiteral("-s3"), QStringLiteral("-ProfileDescription"),
+                    QStringLiteral("-ColorSpaceData"), output });
+            QCOMPARE(described.split(QLatin1Char('\n')).mid(0, 2),
+                QStringList({ QStringLiteral("sRGB"), QStringLiteral("RGB") }));
+        } else {
+            QCOMPARE(profile.size(), 0);
+        }
+        if (format == OutputFormat::Avif || format == OutputFormat::Heic) {
+            // Primaries BT.709, transfer sRGB (13) and the BT.601 matrix libheif encodes with.
+            const QString colour = TestSupport::run(QStringLiteral("exiftool"),
+                { QStringLiteral("-s3"), QStringLiteral("-f"), QStringLiteral("-n"),
+                    QStringLiteral("-ColorPrimaries"), QStringLiteral("-TransferCharacteristics"),
+                    QStringLiteral("-MatrixCoefficients"), output });
+            const QStringList expected = mode == MetadataMode::Keep
+                ? QStringList { QStringLiteral("-"), QStringLiteral("-"), QStringLiteral("-") }
+                : QStringList { QStringLiteral("1"), QStringLiteral("13"), QStringLiteral("6") };
+            QCOMPARE(colour.split(QLatin1Char('\n')).mid(0, 3), expected);
+        }
+    }
+
+    // EXIF data where each format's readers look for it, in the form they expect: exiftool
+    // reads the camera back and finds nothing amiss. PNG's is one eXIf chunk before the image
+    // data; WebP's holds the TIFF header without JPEG's "Exif" prefix; JPEG is the control.
+    // A size limit makes the file in memory first: the same holds there.
+    void exifIsWellFormed_data()
+    {
+        QTest::addColumn<OutputFormat>("format");
+        QTest::addColumn<int>("sizeLimit");
+        QTest::addRow("jpeg") << OutputFormat::Jpeg << 0;
+        QTest::addRow("png") << OutputFormat::Png << 0;
+        QTest::addRow("webp") << OutputFormat::WebP << 0;
+        QTest::addRow("png within a size limit") << OutputFormat::Png << 10'000'000;
+        QTest::addRow("webp within a size limit") << OutputFormat::WebP << 10'000'000;
+    }
+
+    void exifIsWellFormed()
+    {
+        QFETCH(OutputFormat, format);
+        QFETCH(int, sizeLimit);
+        const QString source = in(QStringLiteral("model.jpg"));
+        if (!QFile::exists(source)) {
+            writeImage(source, 300, 200);
+            int code = -1;
+            TestSupport::run(QStringLiteral("exiftool"),
+                { QStringLiteral("-q"), QStringLiteral("-overwrite_original"),
+                    QStringLiteral("-Model=Model 7"), QStringLiteral("-Artist=Sam"), source },
+                &code);
+            QCOMPARE(code, 0);
+        }
+        ImageEntry image(source);
+        pixels(150, 100, format);
+        mPref->setValue(Setting::metadata, MetadataMode::Keep);
+        mPref->setValue(Setting::maxFileSize, sizeLimit);
+        ResizeStatus status;
+        QVERIFY2(writeResized(image, &status), qPrintable(status.message));
+        const QString output
+            = out(QStringLiteral("model.") + OutputFormats::find(format)->extension);
+
+        const QString read = TestSupport::run(QStringLiteral("exiftool"),
+            { QStringLiteral("-s3"), QStringLiteral("-f"), QStringLiteral("-Warning"),
+                QStringLiteral("-Model"), QStringLiteral("-Artist"), output });
+        QCOMPARE(read.split(QLatin1Char('\n')).mid(0, 3),
+            QStringList({ QStringLiteral("-"), QStringLiteral("Model 7"), QStringLiteral("Sam") }));
+        if (format == OutputFormat::Png) {
+            // The chunks in their order, as exiftool walks them.
+            QStringList chunks;
+            const QString walk
+                = TestSupport::run(QStringLiteral("exiftool"), { QStringLiteral("-v1"), output });
+            for (const QString& line : walk.split(QLatin1Char('\n'))) {
+                if (line.startsWith(QLatin1String("PNG ")))
+                    chunks << line.mid(4, 4);
+            }
+            QCOMPARE(chunks.count(QStringLiteral("eXIf")), 1);
+            QVERIFY2(
+                chunks.indexOf(QStringLiteral("eXIf")) < chunks.indexOf(QStringLiteral("IDAT")),
+                qPrintable(chunks.join(u' ')));
+        }
     }
 
     void transparencyIntoJpegIsWhite()
