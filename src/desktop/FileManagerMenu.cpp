@@ -58,8 +58,8 @@ QString keyFileValue(const QString& text)
     return value;
 }
 
-// One argument of a desktop file's Exec (the Desktop Entry Specification's rules, before the
-// key file's escapes): in double quotes, with '"', '`', '$' and '\' escaped by a backslash and
+// One argument of a desktop file's Exec (quoted as desktops unquote it, before the key file's
+// escapes): in double quotes, with '"', '`', '$' and '\' escaped by a backslash and
 // '%' doubled.
 QString desktopExecArgument(const QString& argument)
 {

@@ -260,7 +260,7 @@ QString tst_FileManagerMenu::launchEntry(
                                      : FileManagerMenu::presetLabel(presets.at(entry - 1));
 
     if (fileManager == u"Dolphin") {
-        // The action's command split by GLib's parser as the Desktop Entry Specification says
+        // The action's command split by GLib's parser as desktops split an Exec line
         // (quotes and backslashes first, then the field codes of each argument).
         const QString serviceMenu = mHome->filePath(written.filter(u"servicemenus").value(0));
         const QString group = QStringLiteral("Desktop Action ") + id;
@@ -393,9 +393,9 @@ class File:
     def get_path(self):
         return self.path
 extension, entry, label = sys.argv[1], int(sys.argv[2]), sys.argv[3]
-spec = importlib.util.spec_from_file_location('extension', extension)
-module = importlib.util.module_from_spec(spec)
-spec.loader.exec_module(module)
+loader = importlib.util.spec_from_file_location('extension', extension)
+module = importlib.util.module_from_spec(loader)
+loader.loader.exec_module(module)
 top = module.OstrelMenuProvider().get_file_items([File(p) for p in sys.argv[4:]])
 item = top[0].submenu.items[entry]
 if item.label != label:
