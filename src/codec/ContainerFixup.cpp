@@ -5,6 +5,8 @@
 
 #include <zlib.h>
 
+#include "IsoBoxes.h"
+
 namespace {
 
 // JPEG's APP1 marker names its EXIF data with this; PNG's and WebP's chunks do not.
@@ -136,65 +138,17 @@ QByteArray ContainerFixup::webpWithBareExif(const QByteArray& webp)
 
 namespace {
 
-// A box of an ISO base media file (HEIF): where it starts, its header's and its whole size.
-struct Box
-{
-    qsizetype at = 0;
-    qsizetype header = 8;
-    qsizetype size = 0;
-    QByteArray type;
-};
+using IsoBoxes::Box;
 
-// The boxes from..to, or none when they do not fill it exactly. Only 32-bit sizes: the
-// boxes looked into here (meta and its children) are small.
+// The boxes from..to, or none when they do not fill it exactly.
 QList<Box> boxes(const QByteArray& file, qsizetype from, qsizetype to)
 {
-    QList<Box> found;
-    qsizetype at = from;
-    while (at + 8 <= to) {
-        Box box;
-        box.at = at;
-        box.type = file.mid(at + 4, 4);
-        const quint32 size = qFromBigEndian<quint32>(file.constData() + at);
-        if (size == 1 && at + 16 <= to) {
-            const quint64 large = qFromBigEndian<quint64>(file.constData() + at + 8);
-            if (large < 16 || large > quint64(to - at))
-                return {};
-            box.header = 16;
-            box.size = qsizetype(large);
-        } else if (size == 0) {
-            box.size = to - at; // to the end of the file
-        } else if (size < 8 || size > quint64(to - at)) {
-            return {};
-        } else {
-            box.size = size;
-        }
-        found.append(box);
-        at += box.size;
-    }
-    if (at != to)
-        return {};
-    return found;
+    bool filled = false;
+    const QList<Box> found = IsoBoxes::children(file, from, to, &filled);
+    return filled ? found : QList<Box>();
 }
 
-const Box* findBox(const QList<Box>& list, const char* type)
-{
-    for (const Box& box : list) {
-        if (box.type == type)
-            return &box;
-    }
-    return nullptr;
-}
-
-// Reads and writes big-endian fields of 0, 2, 4 or 8 bytes.
-quint64 readField(const QByteArray& bytes, qsizetype at, int size)
-{
-    quint64 value = 0;
-    for (int i = 0; i < size; ++i)
-        value = (value << 8) | quint8(bytes.at(at + i));
-    return value;
-}
-
+// Writes a big-endian field of 0, 2, 4 or 8 bytes.
 void writeField(QByteArray& bytes, qsizetype at, int size, quint64 value)
 {
     for (int i = size - 1; i >= 0; --i, value >>= 8)
@@ -203,10 +157,10 @@ void writeField(QByteArray& bytes, qsizetype at, int size, quint64 value)
 
 void growBox(QByteArray& file, const Box& box, qsizetype by)
 {
-    if (box.header == 16)
-        qToBigEndian(quint64(box.size + by), file.data() + box.at + 8);
+    if (box.headerSize() == 16)
+        qToBigEndian(quint64(box.size() + by), file.data() + box.at + 8);
     else
-        qToBigEndian(quint32(box.size + by), file.data() + box.at);
+        qToBigEndian(quint32(box.size() + by), file.data() + box.at);
 }
 
 // Moves the file offsets that iloc states (construction method 0: in this file) of data at
@@ -214,59 +168,27 @@ void growBox(QByteArray& file, const Box& box, qsizetype by)
 // would overflow.
 bool shiftLocations(QByteArray& file, const Box& iloc, qsizetype from, qsizetype by)
 {
-    qsizetype at = iloc.at + iloc.header;
-    const qsizetype end = iloc.at + iloc.size;
-    if (at + 8 > end)
+    const IsoBoxes::ItemLocations table = IsoBoxes::itemLocations(file, iloc);
+    if (!table.complete)
         return false;
-    const int version = quint8(file.at(at));
-    at += 4;
-    const int offsetSize = quint8(file.at(at)) >> 4;
-    const int lengthSize = quint8(file.at(at)) & 15;
-    const int baseSize = quint8(file.at(at + 1)) >> 4;
-    const int indexSize = version >= 1 ? quint8(file.at(at + 1)) & 15 : 0;
-    at += 2;
-    const int idSize = version >= 2 ? 4 : 2;
-    const auto valid = [](int size) { return size == 0 || size == 4 || size == 8; };
-    if (version > 2 || !valid(offsetSize) || !valid(lengthSize) || !valid(baseSize)
-        || !valid(indexSize) || at + idSize > end)
-        return false;
-    const quint64 items = readField(file, at, idSize);
-    at += idSize;
     const auto fits = [](quint64 value, int size) { return size == 8 || value < (1ull << 32); };
-    for (quint64 item = 0; item < items; ++item) {
-        if (at + idSize + (version >= 1 ? 2 : 0) + 2 + baseSize + 2 > end)
-            return false;
-        at += idSize;
-        int method = 0;
-        if (version >= 1) {
-            method = quint8(file.at(at + 1)) & 15;
-            at += 2;
-        }
-        const quint64 reference = readField(file, at, 2);
-        at += 2;
-        const qsizetype baseAt = at;
-        const quint64 base = readField(file, at, baseSize);
-        at += baseSize;
-        const quint64 extents = readField(file, at, 2);
-        at += 2;
-        const qsizetype extentSize = indexSize + offsetSize + lengthSize;
-        if (at + qsizetype(extents) * extentSize > end)
-            return false;
-        const bool inThisFile = method == 0 && reference == 0;
-        if (inThisFile && baseSize > 0 && base >= quint64(from)) {
-            if (!fits(base + by, baseSize))
-                return false;
-            writeField(file, baseAt, baseSize, base + by);
-        }
-        for (quint64 extent = 0; extent < extents; ++extent) {
-            const qsizetype offsetAt = at + indexSize;
-            const quint64 offset = readField(file, offsetAt, offsetSize);
-            if (inThisFile && baseSize == 0 && offsetSize > 0 && offset >= quint64(from)) {
-                if (!fits(offset + by, offsetSize))
+    for (const IsoBoxes::ItemLocation& item : table.items) {
+        if (item.method != 0 || item.dataReference != 0)
+            continue;
+        if (table.baseSize > 0) {
+            if (item.base >= quint64(from)) {
+                if (!fits(item.base + by, table.baseSize))
                     return false;
-                writeField(file, offsetAt, offsetSize, offset + by);
+                writeField(file, item.baseAt, table.baseSize, item.base + by);
             }
-            at += extentSize;
+            continue;
+        }
+        for (const IsoBoxes::ItemLocation::Extent& extent : item.extents) {
+            if (table.offsetSize > 0 && extent.offset >= quint64(from)) {
+                if (!fits(extent.offset + by, table.offsetSize))
+                    return false;
+                writeField(file, extent.offsetAt, table.offsetSize, extent.offset + by);
+            }
         }
     }
     return true;
@@ -284,22 +206,23 @@ QByteArray srgbColourBox()
 
 QByteArray ContainerFixup::heifWithSrgbColour(const QByteArray& heif)
 {
+    using IsoBoxes::find;
     const QList<Box> top = boxes(heif, 0, heif.size());
-    const Box* meta = findBox(top, "meta");
-    if (!meta || meta->header != 8 || meta->size < 12)
+    const Box* meta = find(top, "meta");
+    if (!meta || meta->headerSize() != 8 || meta->size() < 12)
         return heif;
-    const QList<Box> inMeta = boxes(heif, meta->at + 12, meta->at + meta->size);
-    const Box* iprp = findBox(inMeta, "iprp");
-    const Box* iloc = findBox(inMeta, "iloc");
-    const Box* pitm = findBox(inMeta, "pitm");
-    if (!iprp || !iloc || !pitm || iprp->header != 8 || pitm->size < 14)
+    const QList<Box> inMeta = boxes(heif, meta->payload + 4, meta->end);
+    const Box* iprp = find(inMeta, "iprp");
+    const Box* iloc = find(inMeta, "iloc");
+    const Box* pitm = find(inMeta, "pitm");
+    if (!iprp || !iloc || !pitm || iprp->headerSize() != 8 || pitm->size() < 14)
         return heif;
-    const QList<Box> inIprp = boxes(heif, iprp->at + 8, iprp->at + iprp->size);
-    const Box* ipco = findBox(inIprp, "ipco");
-    const Box* ipma = findBox(inIprp, "ipma");
-    if (!ipco || !ipma || ipco->header != 8 || ipma->header != 8 || ipma->size < 16)
+    const QList<Box> inIprp = boxes(heif, iprp->payload, iprp->end);
+    const Box* ipco = find(inIprp, "ipco");
+    const Box* ipma = find(inIprp, "ipma");
+    if (!ipco || !ipma || ipco->headerSize() != 8 || ipma->headerSize() != 8 || ipma->size() < 16)
         return heif;
-    const QList<Box> properties = boxes(heif, ipco->at + 8, ipco->at + ipco->size);
+    const QList<Box> properties = boxes(heif, ipco->payload, ipco->end);
     if (properties.isEmpty())
         return heif;
 
@@ -307,39 +230,35 @@ QByteArray ContainerFixup::heifWithSrgbColour(const QByteArray& heif)
     for (const Box& property : properties) {
         if (property.type != "colr")
             continue;
-        const qsizetype data = property.at + property.header;
-        if (property.size < property.header + 11 || heif.mid(data, 4) != "nclx")
-            return heif;
-        if (readField(heif, data + 4, 2) != 2 || readField(heif, data + 6, 2) != 2)
+        IsoBoxes::Cursor colour(heif, property.payload, property.end);
+        const QByteArray kind = colour.type();
+        const quint32 primaries = colour.u16();
+        const quint32 transfer = colour.u16();
+        colour.skip(3); // matrix and range
+        if (colour.failed() || kind != "nclx" || primaries != 2 || transfer != 2)
             return heif;
         QByteArray fixed = heif;
-        writeField(fixed, data + 4, 2, 1);
-        writeField(fixed, data + 6, 2, 13);
+        writeField(fixed, property.payload + 4, 2, 1);
+        writeField(fixed, property.payload + 6, 2, 13);
         return fixed;
     }
 
     // None: one for the primary item, after the other properties, associated with it.
-    const int pitmVersion = quint8(heif.at(pitm->at + 8));
-    const quint64 primary = readField(heif, pitm->at + 12, pitmVersion == 0 ? 2 : 4);
+    IsoBoxes::Cursor primaryBox(heif, pitm->payload, pitm->end);
+    const quint32 pitmVersion = primaryBox.u8();
+    primaryBox.skip(3);
+    const quint64 primary = pitmVersion == 0 ? primaryBox.u16() : primaryBox.u32();
     const quint64 index = quint64(properties.size()) + 1;
-    const int ipmaVersion = quint8(heif.at(ipma->at + 8));
-    const bool wideIndex = quint8(heif.at(ipma->at + 11)) & 1;
-    const int idSize = ipmaVersion < 1 ? 2 : 4;
-    if (index >= (wideIndex ? 0x8000u : 0x80u))
+    const IsoBoxes::PropertyAssociations associations = IsoBoxes::propertyAssociations(heif, *ipma);
+    const bool wideIndex = associations.wideIndex;
+    if (index >= (wideIndex ? 0x8000u : 0x80u) || !associations.complete)
         return heif;
-    qsizetype at = ipma->at + 12;
-    const qsizetype ipmaEnd = ipma->at + ipma->size;
-    const quint64 entries = readField(heif, at, 4);
-    at += 4;
     qsizetype countAt = -1;
-    for (quint64 entry = 0; entry < entries && at + idSize + 1 <= ipmaEnd; ++entry) {
-        const quint64 item = readField(heif, at, idSize);
-        const int count = quint8(heif.at(at + idSize));
-        if (item == primary)
-            countAt = at + idSize;
-        at += idSize + 1 + count * (wideIndex ? 2 : 1);
+    for (const IsoBoxes::ItemProperties& entry : associations.items) {
+        if (entry.item == primary)
+            countAt = entry.countAt;
     }
-    if (countAt < 0 || at > ipmaEnd || quint8(heif.at(countAt)) == 255 || ipma->at < ipco->at)
+    if (countAt < 0 || quint8(heif.at(countAt)) == 255 || ipma->at < ipco->at)
         return heif;
 
     const QByteArray box = srgbColourBox();
@@ -347,14 +266,14 @@ QByteArray ContainerFixup::heifWithSrgbColour(const QByteArray& heif)
     writeField(association, 0, int(association.size()), index);
     const qsizetype grown = box.size() + association.size();
     QByteArray fixed = heif;
-    if (!shiftLocations(fixed, *iloc, meta->at + meta->size, grown))
+    if (!shiftLocations(fixed, *iloc, meta->end, grown))
         return heif;
     // From the end backwards, so that the earlier positions stay where they were.
     const qsizetype countEnd = countAt + 1 + quint8(heif.at(countAt)) * (wideIndex ? 2 : 1);
     fixed.insert(countEnd, association);
     fixed[countAt] = char(quint8(heif.at(countAt)) + 1);
     growBox(fixed, *ipma, association.size());
-    fixed.insert(ipco->at + ipco->size, box);
+    fixed.insert(ipco->end, box);
     growBox(fixed, *ipco, box.size());
     growBox(fixed, *iprp, grown);
     growBox(fixed, *meta, grown);

@@ -6,7 +6,9 @@
 
 #include <algorithm>
 #include <array>
+#include <cmath>
 #include <cstring>
+#include <iterator>
 
 #include <lcms2.h>
 
@@ -214,4 +216,153 @@ const QByteArray& IccProfile::compactSrgb()
         return bytes;
     }();
     return profile;
+}
+
+namespace {
+
+// The primaries of H.273's table, as chromaticities, and their white.
+struct Primaries
+{
+    int code;
+    const char* name;
+    cmsCIExyYTRIPLE rgb;
+    cmsCIExyY white;
+};
+constexpr cmsCIExyY kD65 = { 0.3127, 0.3290, 1.0 };
+constexpr cmsCIExyY kIlluminantC = { 0.310, 0.316, 1.0 };
+constexpr Primaries kPrimaries[] = {
+    { 1, "BT.709", { { 0.640, 0.330, 1 }, { 0.300, 0.600, 1 }, { 0.150, 0.060, 1 } }, kD65 },
+    { 4, "BT.470 M", { { 0.670, 0.330, 1 }, { 0.210, 0.710, 1 }, { 0.140, 0.080, 1 } },
+        kIlluminantC },
+    { 5, "BT.601 625", { { 0.640, 0.330, 1 }, { 0.290, 0.600, 1 }, { 0.150, 0.060, 1 } }, kD65 },
+    { 6, "BT.601 525", { { 0.630, 0.340, 1 }, { 0.310, 0.595, 1 }, { 0.155, 0.070, 1 } }, kD65 },
+    { 7, "SMPTE 240M", { { 0.630, 0.340, 1 }, { 0.310, 0.595, 1 }, { 0.155, 0.070, 1 } }, kD65 },
+    { 8, "Film", { { 0.681, 0.319, 1 }, { 0.243, 0.692, 1 }, { 0.145, 0.049, 1 } }, kIlluminantC },
+    { 9, "BT.2020", { { 0.708, 0.292, 1 }, { 0.170, 0.797, 1 }, { 0.131, 0.046, 1 } }, kD65 },
+    { 11, "DCI-P3", { { 0.680, 0.320, 1 }, { 0.265, 0.690, 1 }, { 0.150, 0.060, 1 } },
+        { 0.314, 0.351, 1 } },
+    { 12, "Display P3", { { 0.680, 0.320, 1 }, { 0.265, 0.690, 1 }, { 0.150, 0.060, 1 } }, kD65 },
+    { 22, "EBU 3213", { { 0.630, 0.340, 1 }, { 0.295, 0.605, 1 }, { 0.155, 0.077, 1 } }, kD65 },
+};
+
+// Light relative to diffuse white (203 cd/m2), clipped at that white.
+double relativeToDiffuseWhite(double candelas)
+{
+    return std::clamp(candelas / 203.0, 0.0, 1.0);
+}
+
+// SMPTE ST 2084 (PQ): signal to light in cd/m2.
+double pqLight(double signal)
+{
+    constexpr double m1 = 2610.0 / 16384, m2 = 2523.0 / 4096 * 128;
+    constexpr double c1 = 3424.0 / 4096, c2 = 2413.0 / 4096 * 32, c3 = 2392.0 / 4096 * 32;
+    const double p = std::pow(signal, 1 / m2);
+    return 10000.0 * std::pow(std::max(p - c1, 0.0) / (c2 - c3 * p), 1 / m1);
+}
+
+// ARIB STD-B67 (HLG): signal to scene light, then the nominal display's system gamma of 1.2
+// (applied to each channel, which is exact for greys) at 1000 cd/m2.
+double hlgLight(double signal)
+{
+    constexpr double a = 0.17883277, b = 1 - 4 * a;
+    const double c = 0.5 - a * std::log(4 * a);
+    const double scene
+        = signal <= 0.5 ? signal * signal / 3 : (std::exp((signal - c) / a) + b) / 12;
+    return 1000.0 * std::pow(scene, 1.2);
+}
+
+cmsToneCurve* tabulated(double (*light)(double))
+{
+    constexpr int kEntries = 4096;
+    std::array<cmsUInt16Number, kEntries> table;
+    for (int i = 0; i < kEntries; ++i) {
+        const double relative = relativeToDiffuseWhite(light(double(i) / (kEntries - 1)));
+        table[size_t(i)] = cmsUInt16Number(std::lround(relative * 65535));
+    }
+    return cmsBuildTabulatedToneCurve16(nullptr, kEntries, table.data());
+}
+
+// The curve from signal to light of a transfer code, and its name; null when unknown.
+cmsToneCurve* transferCurve(int code, const char** name)
+{
+    // Parametric type 4: Y = (aX + b)^g above d, cX below.
+    static constexpr double kSrgb[] = { 2.4, 1 / 1.055, 0.055 / 1.055, 1 / 12.92, 0.04045 };
+    static constexpr double kBt709[] = { 1 / 0.45, 1 / 1.099, 0.099 / 1.099, 1 / 4.5, 0.081 };
+    static constexpr double kSmpte240[]
+        = { 1 / 0.45, 1 / 1.1115, 0.1115 / 1.1115, 1 / 4.0, 0.0913 };
+    static constexpr double kGamma22[] = { 2.2 };
+    static constexpr double kGamma28[] = { 2.8 };
+    static constexpr double kLinear[] = { 1.0 };
+    switch (code) {
+    case 1:
+    case 6:
+    case 14:
+    case 15:
+        *name = "BT.709 curve";
+        return cmsBuildParametricToneCurve(nullptr, 4, kBt709);
+    case 4:
+        *name = "gamma 2.2";
+        return cmsBuildParametricToneCurve(nullptr, 1, kGamma22);
+    case 5:
+        *name = "gamma 2.8";
+        return cmsBuildParametricToneCurve(nullptr, 1, kGamma28);
+    case 7:
+        *name = "SMPTE 240M curve";
+        return cmsBuildParametricToneCurve(nullptr, 4, kSmpte240);
+    case 8:
+        *name = "linear";
+        return cmsBuildParametricToneCurve(nullptr, 1, kLinear);
+    case 2:
+    case 13:
+        *name = "sRGB curve";
+        return cmsBuildParametricToneCurve(nullptr, 4, kSrgb);
+    case 16:
+        *name = "PQ";
+        return tabulated(pqLight);
+    case 18:
+        *name = "HLG";
+        return tabulated(hlgLight);
+    default:
+        return nullptr;
+    }
+}
+
+} // namespace
+
+QByteArray IccProfile::fromColourCode(int primariesCode, int transferCode)
+{
+    const int primariesOrSrgb = primariesCode == 2 ? 1 : primariesCode;
+    const int transferOrSrgb = transferCode == 2 ? 13 : transferCode;
+    if (primariesOrSrgb == 1 && transferOrSrgb == 13)
+        return {};
+    const auto primaries = std::find_if(std::begin(kPrimaries), std::end(kPrimaries),
+        [&](const Primaries& row) { return row.code == primariesOrSrgb; });
+    const char* transferName = nullptr;
+    cmsToneCurve* curve = transferCurve(transferOrSrgb, &transferName);
+    if (!curve)
+        return {};
+    if (primaries == std::end(kPrimaries)) {
+        cmsFreeToneCurve(curve);
+        return {};
+    }
+    cmsToneCurve* curves[3] = { curve, curve, curve };
+    cmsHPROFILE profile = cmsCreateRGBProfile(&primaries->white, &primaries->rgb, curves);
+    cmsFreeToneCurve(curve);
+    QByteArray bytes;
+    if (!profile)
+        return bytes;
+    if (cmsMLU* description = cmsMLUalloc(nullptr, 1)) {
+        const QByteArray text = QByteArray(primaries->name) + ", " + transferName;
+        cmsMLUsetASCII(description, "en", "US", text.constData());
+        cmsWriteTag(profile, cmsSigProfileDescriptionTag, description);
+        cmsMLUfree(description);
+    }
+    cmsUInt32Number length = 0;
+    if (cmsSaveProfileToMem(profile, nullptr, &length) && length > kHeaderSize) {
+        bytes.resize(length);
+        if (!cmsSaveProfileToMem(profile, bytes.data(), &length))
+            bytes.clear();
+    }
+    cmsCloseProfile(profile);
+    return bytes;
 }

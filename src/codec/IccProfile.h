@@ -23,4 +23,14 @@ QByteArray withoutText(const QByteArray& profile);
 // Thread-safe.
 const QByteArray& compactSrgb();
 
+// The RGB profile that a colour code (ITU-T H.273 colour primaries and transfer
+// characteristics, as HEIF's and AVIF's colour box of type nclx states them) stands for, made
+// by Little CMS; empty when the code means sRGB, or names primaries or a transfer this does not
+// know (the picture is then taken as sRGB, as any untagged one is). "Unspecified" (2) stands
+// for sRGB's primaries or curve. The matrix is the decoder's business and is not asked for.
+// High dynamic range (PQ, HLG) is brought to standard range with diffuse white (203 cd/m2, as
+// ITU-R BT.2408 places it) at the profile's white and anything brighter clipped; HLG is shown
+// as on its nominal 1000 cd/m2 display, which puts its 75% signal at that white. Thread-safe.
+QByteArray fromColourCode(int primaries, int transfer);
+
 } // namespace IccProfile

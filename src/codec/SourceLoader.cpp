@@ -10,6 +10,7 @@
 
 #include "CodecError.h"
 #include "FileNames.h"
+#include "IccProfile.h"
 #include "IcnsLoader.h"
 #include "PixelLimits.h"
 #include "SourceFile.h"
@@ -52,6 +53,26 @@ Refusal magickProblem(const SourceType& type, const QString& error)
     return { reason };
 }
 
+// libheif hands over a HEIF's ICC profile, but not the colour code (nclx) that phones write
+// instead: Display P3 or BT.2020 would be taken as sRGB and come out washed out. The profile
+// the code stands for is attached to the header as if the file had embedded it, so that the
+// source goes through the same conversion to sRGB as any profiled one.
+void attachColourCodeProfile(OpenSource& open)
+{
+    if (open.header.get_typeof(VIPS_META_ICC_NAME) != 0)
+        return;
+    const SourceStructure::ColourCode code = SourceStructure::heifColourCode(open.file.get());
+    if (!code.present)
+        return;
+    const QByteArray profile = IccProfile::fromColourCode(code.primaries, code.transfer);
+    if (profile.isEmpty())
+        return;
+    // A copy: the loader's own image may be shared through libvips' operation cache.
+    open.header = open.header.copy();
+    vips_image_set_blob_copy(
+        open.header.get_image(), VIPS_META_ICC_NAME, profile.constData(), size_t(profile.size()));
+}
+
 // The libvips loader of the type, and no other, reads the header from the open file.
 void openWithLibvips(OpenSource& open, qint64 maxPixels)
 {
@@ -79,6 +100,8 @@ void openWithLibvips(OpenSource& open, qint64 maxPixels)
             throw Refusal { notOfType(type), SourceProblem::NotOfType };
         }
     }
+    if (type.structure == Structure::Heif)
+        attachColourCodeProfile(open);
 }
 
 // When the photo was taken, as its EXIF data says, in local time (EXIF states no zone).
@@ -153,8 +176,7 @@ OpenSource openSource(const QString& path, int descriptor, qint64 maxPixels)
     return open;
 }
 
-OpenSource openAndMeasure(
-    const QString& path, int descriptor, qint64 maxPixels, SourceInfo* info)
+OpenSource openAndMeasure(const QString& path, int descriptor, qint64 maxPixels, SourceInfo* info)
 {
     *info = {};
     try {

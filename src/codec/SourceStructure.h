@@ -31,6 +31,18 @@ struct HeifGrid
 };
 HeifGrid heifGrid(int fd);
 
+// The colour code (ITU-T H.273) a HEIF's colour box of type nclx states for its primary image,
+// which phones write in place of an ICC profile: present is false when there is none.
+struct ColourCode
+{
+    bool present = false;
+    int primaries = 2; // 2: unspecified
+    int transfer = 2;
+    int matrix = 2;
+    bool fullRange = false;
+};
+ColourCode heifColourCode(int fd);
+
 // One picture of an ICNS icon file.
 struct IcnsPicture
 {

@@ -5,6 +5,7 @@
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QtEndian>
 
 #include <algorithm>
 #include <cerrno>
@@ -16,6 +17,7 @@
 #include <unistd.h>
 
 #include "TestSupport.h"
+#include "codec/ContainerFixup.h"
 #include "codec/ImageCodec.h"
 #include "core/NoReplaceFile.h"
 #include "core/ImageEntry.h"
@@ -329,7 +331,8 @@ private slots:
         QCOMPARE(status.error, ResizeError::InvalidSettings);
 
         pixels(4, 3);
-        mPref->setValue(Setting::naming, OutputNaming(5)); // no file name: the output path is the folder itself
+        mPref->setValue(
+            Setting::naming, OutputNaming(5)); // no file name: the output path is the folder itself
         QVERIFY(!writeResized(image, &status));
         QCOMPARE(status.error, ResizeError::OutputExists);
         QVERIFY(outputFiles().isEmpty());
@@ -1001,7 +1004,7 @@ private slots:
         ImageEntry image(in(QStringLiteral("side.jpg")));
         mPref->setValue(Setting::proportional, true);
         mPref->setValue(Setting::givenSide, GivenSide::First);
-        mPref->setValue(Setting::longShortSides, 
+        mPref->setValue(Setting::longShortSides,
             true); // the long side is 300, which is the height when upright
         mPref->setValue(Setting::width, 300);
         mPref->setValue(Setting::outputFormat, OutputFormat::Jpeg);
@@ -1113,6 +1116,104 @@ private slots:
         QVERIFY(writeResized(naive));
         const QColor got = TestSupport::averageColour(out(QStringLiteral("adobecmyk.png")), 10, 10);
         QVERIFY2(got.red() > 150 && got.green() < 110 && got.blue() < 110, qPrintable(got.name()));
+    }
+
+    // HEIF and AVIF that state their colours by code (a colour box of type nclx) instead of a
+    // profile, as phones write them: the output shows what a colour-managed viewer shows of
+    // the source. The stored numbers are sRGB colours in the code's space, worked out from the
+    // codes' published primaries and curves; unspecified, sRGB's own and unknown codes leave
+    // the numbers as they are.
+    void colourCodesAreConverted_data()
+    {
+        QTest::addColumn<QString>("encoder"); // heif-enc or avifenc
+        QTest::addColumn<QString>("suffix");
+        QTest::addColumn<int>("primaries");
+        QTest::addColumn<int>("transfer");
+        QTest::addColumn<QColor>("stored");
+        QTest::addColumn<QColor>("expected");
+        const QString heifEnc = QStringLiteral("heif-enc");
+        const QString avifenc = QStringLiteral("avifenc");
+        const QString avif = QStringLiteral("avif");
+        const QString heic = QStringLiteral("heic");
+        // sRGB's red in Display P3's numbers; a P3 green beyond sRGB, clipped.
+        QTest::newRow("Display P3 red, AVIF")
+            << heifEnc << avif << 12 << 13 << QColor(234, 51, 35) << QColor(255, 0, 0);
+        QTest::newRow("Display P3 green, HEIC")
+            << heifEnc << heic << 12 << 13 << QColor(60, 200, 80) << QColor(0, 203, 58);
+        QTest::newRow("Display P3, avifenc")
+            << avifenc << avif << 12 << 13 << QColor(100, 150, 200) << QColor(83, 152, 205);
+        // sRGB's red in BT.2020's numbers with the BT.709 curve.
+        QTest::newRow("BT.2020") << heifEnc << avif << 9 << 14 << QColor(171, 55, 28)
+                                 << QColor(220, 30, 30);
+        // 102 cd/m2, half of diffuse white; 85 cd/m2 on HLG's 1000 cd/m2 display.
+        QTest::newRow("BT.2020 PQ")
+            << heifEnc << avif << 9 << 16 << QColor(130, 130, 130) << QColor(188, 188, 188);
+        QTest::newRow("BT.2020 HLG")
+            << heifEnc << avif << 9 << 18 << QColor(153, 153, 153) << QColor(173, 173, 173);
+        QTest::newRow("unspecified")
+            << heifEnc << avif << 2 << 2 << QColor(234, 51, 35) << QColor(234, 51, 35);
+        QTest::newRow("sRGB") << heifEnc << heic << 1 << 13 << QColor(234, 51, 35)
+                              << QColor(234, 51, 35);
+        QTest::newRow("unknown codes")
+            << avifenc << avif << 300 << 999 << QColor(234, 51, 35) << QColor(234, 51, 35);
+    }
+
+    void colourCodesAreConverted()
+    {
+        QFETCH(QString, encoder);
+        QFETCH(QString, suffix);
+        QFETCH(int, primaries);
+        QFETCH(int, transfer);
+        QFETCH(QColor, stored);
+        QFETCH(QColor, expected);
+        QImage flat(64, 64, QImage::Format_RGB32);
+        flat.fill(stored);
+        const QString png = in(QStringLiteral("flat.png"));
+        QVERIFY(flat.save(png));
+        const QString source = in(QStringLiteral("coded.") + suffix);
+        QFile::remove(source);
+        int code = -1;
+        if (encoder == QLatin1String("avifenc")) {
+            // avifenc writes the codes it is given, known or not.
+            TestSupport::run(encoder,
+                { QStringLiteral("-y"), QStringLiteral("444"), QStringLiteral("--min"),
+                    QStringLiteral("0"), QStringLiteral("--max"), QStringLiteral("8"),
+                    QStringLiteral("--cicp"),
+                    QStringLiteral("%1/%2/6").arg(primaries).arg(transfer), png, source },
+                &code);
+        } else {
+            TestSupport::run(encoder,
+                { QStringLiteral("-q"), QStringLiteral("95"), png, QStringLiteral("-o"), source },
+                &code);
+        }
+        QCOMPARE(code, 0);
+        QFile file(source);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QByteArray bytes = file.readAll();
+        file.close();
+        // heif-enc 1.15 writes "unspecified" into AVIF's colour box whatever codes it is given,
+        // and no colour box into HEIC, to which Ostrel's own correction of its outputs adds an
+        // sRGB one: the codes are set in the box.
+        if (!bytes.contains("colrnclx"))
+            bytes = ContainerFixup::heifWithSrgbColour(bytes);
+        const qsizetype box = bytes.indexOf("colrnclx");
+        QVERIFY(box > 0);
+        qToBigEndian(quint16(primaries), bytes.data() + box + 8);
+        qToBigEndian(quint16(transfer), bytes.data() + box + 10);
+        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        QCOMPARE(file.write(bytes), bytes.size());
+        file.close();
+
+        pixels(32, 32, OutputFormat::Png);
+        ImageEntry image(source);
+        ResizeStatus status;
+        QVERIFY2(writeResized(image, &status), qPrintable(status.message));
+        const QColor got
+            = TestSupport::averageColour(out(QStringLiteral("coded.png")), 12, 12, 8, 8);
+        const int off = std::max({ qAbs(got.red() - expected.red()),
+            qAbs(got.green() - expected.green()), qAbs(got.blue() - expected.blue()) });
+        QVERIFY2(
+            off <= 5, qPrintable(got.name() + QStringLiteral(" instead of ") + expected.name()));
     }
 
     // What appears at the output path after the existence check is never clobbered, and the
