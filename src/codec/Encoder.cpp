@@ -232,7 +232,8 @@ ResizeStatus save(VImage image, const RenderRequest& request, OutputSink* sink)
         if (fitted.bytes.isEmpty())
             throw LimitNotMet { request.maxFileSize };
         sink->write(fitted.bytes.constData(), fitted.bytes.size()); // a failure stays in the sink
-        written.encoded = { fitted.quality, fitted.scale, fitted.width, fitted.height };
+        written.encoded
+            = { fitted.quality, fitted.scale, fitted.width, fitted.height };
         written.message = fitNote(fitted, quality, request.maxFileSize);
         return written;
     }

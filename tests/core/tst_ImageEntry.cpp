@@ -356,8 +356,7 @@ private slots:
         QCOMPARE(status.error, ResizeError::InvalidSettings);
 
         pixels(4, 3);
-        mPref->setValue(
-            Setting::naming, OutputNaming(5)); // no file name: the output path is the folder itself
+        mPref->setValue(Setting::naming, OutputNaming(5)); // no file name: the output path is the folder itself
         QVERIFY(!writeResized(image, &status));
         QCOMPARE(status.error, ResizeError::OutputExists);
         QVERIFY(outputFiles().isEmpty());
@@ -1113,7 +1112,7 @@ private slots:
         ImageEntry image(in(QStringLiteral("side.jpg")));
         mPref->setValue(Setting::proportional, true);
         mPref->setValue(Setting::givenSide, GivenSide::First);
-        mPref->setValue(Setting::longShortSides,
+        mPref->setValue(Setting::longShortSides, 
             true); // the long side is 300, which is the height when upright
         mPref->setValue(Setting::width, 300);
         mPref->setValue(Setting::outputFormat, OutputFormat::Jpeg);
