@@ -43,6 +43,9 @@ struct Saver
     // and corrected before any of it is written. PNG is streamed unless it carries EXIF data;
     // the others' savers hold the whole file in memory anyway.
     QByteArray (*fixContainer)(const QByteArray&) = nullptr;
+    // Whether the saver writes the bits a sample its bitdepth option names (HEIF, whose libvips
+    // default is 12 whatever the image's); the others write the image's own depth.
+    bool choosesBitDepth = false;
 };
 
 // JPEG keeps Huffman tables made for each image (smaller files, the same pixels). PNG: zlib
@@ -70,11 +73,13 @@ constexpr Saver kSavers[] = {
     { .format = OutputFormat::Avif,
         .libvipsSaver = ".heif[compression=av1,effort=2]",
         .largestSide = 16384,
-        .fixContainer = ContainerFixup::heifWithSrgbColour },
+        .fixContainer = ContainerFixup::heifWithSrgbColour,
+        .choosesBitDepth = true },
     { .format = OutputFormat::Heic,
         .libvipsSaver = ".heif[compression=hevc]",
         .largestSide = 16384,
-        .fixContainer = ContainerFixup::heifWithSrgbColour },
+        .fixContainer = ContainerFixup::heifWithSrgbColour,
+        .choosesBitDepth = true },
     { .format = OutputFormat::JpegXl, .libvipsSaver = ".jxl", .losslessAtFullQuality = true },
 };
 
@@ -127,11 +132,14 @@ void saveBmp(const VImage& image, QIODevice* device, float resolution)
         throw VError(writer.errorString().toStdString());
 }
 
-// The saver's options for a quality on libjpeg's scale (ignored by a format that takes none).
-VOption* saverOptions(
-    const Saver& saver, const OutputFormats::Info& format, const RenderRequest& request, int quality)
+// The saver's options for a quality on libjpeg's scale (ignored by a format that takes none),
+// for an image of 8 or 16 bits a sample.
+VOption* saverOptions(const Saver& saver, const OutputFormats::Info& format,
+    const RenderRequest& request, int quality, const VImage& image)
 {
     VOption* options = VImage::option();
+    if (saver.choosesBitDepth)
+        options->set("bitdepth", image.format() == VIPS_FORMAT_USHORT ? format.deepSampleBits : 8);
     if (saver.losslessAtFullQuality && quality == 100)
         options->set("lossless", true);
     else if (format.takesQuality)
@@ -155,7 +163,7 @@ QByteArray encodeInMemory(const VImage& image, const Saver& saver,
     void* data = nullptr;
     size_t length = 0;
     image.write_to_buffer(
-        saver.libvipsSaver, &data, &length, saverOptions(saver, format, request, quality));
+        saver.libvipsSaver, &data, &length, saverOptions(saver, format, request, quality, image));
     QByteArray bytes(static_cast<const char*>(data), static_cast<qsizetype>(length));
     g_free(data);
     if (needsContainerFixed(saver, image))
@@ -243,7 +251,7 @@ ResizeStatus save(VImage image, const RenderRequest& request, OutputSink* sink)
     }
     const VTarget target = sink->libvipsTarget();
     image.write_to_target(
-        saver->libvipsSaver, target, saverOptions(*saver, *format, request, quality));
+        saver->libvipsSaver, target, saverOptions(*saver, *format, request, quality, image));
     // Whatever the saver left in the target's buffer goes out now, checked like the rest.
     if (vips_target_end(target.get_target()) != 0)
         throw VError();

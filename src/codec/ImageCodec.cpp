@@ -129,7 +129,8 @@ ResizeStatus render(const RenderRequest& request, int sourceFile, int output)
     }
 
     const OutputFormats::Info* format = OutputFormats::find(request.format);
-    const Keep keep { allFrames, format->keepsGrey, format->keeps16Bit };
+    // 16-bit samples stay so through every step: the last one chooses the output's depth.
+    const Keep keep { allFrames, format->keepsGrey, true };
     WholeDataCheck whole;
     ResizeStatus encoded;
     do {
@@ -153,6 +154,7 @@ ResizeStatus render(const RenderRequest& request, int sourceFile, int output)
                 image = flattenOnto(image, Qt::white);
             if (request.boxMode == BoxMode::Pad && !clearPadding)
                 image = padTo(image, request.width, request.height, request.background, false);
+            image = toOutputDepth(image, format->deepSampleBits);
 
             image = MetadataFilter::apply(image, request.metadata);
             encoded = encode(image, request, output);

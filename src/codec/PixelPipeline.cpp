@@ -156,6 +156,53 @@ VImage toOutputColour(VImage image, bool keepGrey, bool keepDeep)
 
 namespace {
 
+// The thresholds of an 8 x 8 Bayer matrix as fractions of a level, (n + 0.5) / 64: each of the
+// 64 once, neighbouring ones far apart, averaging one half.
+VImage ditherThresholds()
+{
+    static constexpr int kBayer[64] = {
+        0, 32, 8, 40, 2, 34, 10, 42, //
+        48, 16, 56, 24, 50, 18, 58, 26, //
+        12, 44, 4, 36, 14, 46, 6, 38, //
+        60, 28, 52, 20, 62, 30, 54, 22, //
+        3, 35, 11, 43, 1, 33, 9, 41, //
+        51, 19, 59, 27, 49, 17, 57, 25, //
+        15, 47, 7, 39, 13, 45, 5, 37, //
+        63, 31, 55, 23, 61, 29, 53, 21, //
+    };
+    double thresholds[64];
+    for (int i = 0; i < 64; ++i)
+        thresholds[i] = (kBayer[i] + 0.5) / 64.0;
+    return VImage::new_matrix(8, 8, thresholds, 64).cast(VIPS_FORMAT_FLOAT);
+}
+
+} // namespace
+
+// Each 16-bit sample v becomes floor(v / 257 + t), t the threshold at its place in the tiled
+// matrix: on average v / 257 exactly, where truncating would lose half a level and rounding
+// would turn a slow gradient into steps. An 8-bit value lifted to 16 bits (k * 257) comes back
+// as k.
+VImage toOutputDepth(VImage image, int bits)
+{
+    if (image.format() != VIPS_FORMAT_USHORT || bits > 8)
+        return image;
+    const bool alpha = image.has_alpha();
+    const int colourBands = alpha ? image.bands() - 1 : image.bands();
+    const VImage colour
+        = alpha ? image.extract_band(0, VImage::option()->set("n", colourBands)) : image;
+    const VImage thresholds = ditherThresholds()
+                                  .replicate((image.width() + 7) / 8, (image.height() + 7) / 8)
+                                  .crop(0, 0, image.width(), image.height());
+    VImage reduced = (colour.linear(1.0 / 257.0, 0.0) + thresholds).cast(VIPS_FORMAT_UCHAR);
+    if (alpha)
+        reduced = reduced.bandjoin(
+            image.extract_band(colourBands).linear(1.0 / 257.0, 0.5).cast(VIPS_FORMAT_UCHAR));
+    return reduced.copy(VImage::option()->set(
+        "interpretation", colourBands == 1 ? VIPS_INTERPRETATION_B_W : VIPS_INTERPRETATION_sRGB));
+}
+
+namespace {
+
 // The largest sample value of the image's depth.
 double fullScale(const VImage& image)
 {

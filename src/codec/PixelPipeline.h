@@ -20,7 +20,7 @@ struct Keep
 {
     bool allFrames = false; // every frame of an animation, one above the other
     bool grey = false; // one channel of grey, with the source's own grey profile
-    bool deep = false; // 16 bits a sample
+    bool deep = false; // 16 bits a sample, until toOutputDepth chooses the output's
 };
 
 // Decodes an opened source at (or shrinks it towards) width x height. A check, when given,
@@ -38,6 +38,12 @@ vips::VImage toSrgb(vips::VImage image);
 // keeps it, and 16-bit samples stay 16-bit where the format keeps them; anything else becomes
 // 8-bit sRGB (alpha kept).
 vips::VImage toOutputColour(vips::VImage image, bool keepGrey, bool keepDeep);
+
+// The samples the output format keeps: 16-bit samples stay 16-bit where it keeps more than 8
+// bits (bits is its OutputFormats::Info::deepSampleBits); elsewhere they become 8-bit with an
+// ordered dither, so that a smooth gradient does not fall into bands. Alpha is rounded, not
+// dithered. The same image always gives the same samples.
+vips::VImage toOutputDepth(vips::VImage image, int bits);
 
 // The image composited over colour, which may itself be translucent; an image without alpha
 // is returned as it is.

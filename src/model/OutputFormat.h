@@ -57,8 +57,10 @@ struct Info
     bool animates = false;
     // Whether a greyscale image stays one channel (two with alpha).
     bool keepsGrey = false;
-    // Whether 16-bit samples stay 16-bit.
-    bool keeps16Bit = false;
+    // The bits a sample keeps of a source deeper than 8 bits (a 16-bit PNG or TIFF, a 10-bit
+    // HEIF): 16, the 10 or 12 that HEIF's codecs hold, or 8. Sources of 8 bits stay 8-bit in
+    // every format.
+    int deepSampleBits = 8;
     // Whether the compression is the user's choice (TiffCompression); the saver's options
     // leave it out.
     bool choosesCompression = false;

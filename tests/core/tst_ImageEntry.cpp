@@ -2,6 +2,7 @@
 #include <QFile>
 #include <QImage>
 #include <QProcess>
+#include <QSet>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
@@ -9,6 +10,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cmath>
 #include <csignal>
 #include <cstring>
 #include <sys/resource.h>
@@ -137,6 +139,31 @@ private:
         const QString scan = writeImage(in(QStringLiteral("scan.tif")), 100, 150);
         QVERIFY(exiftool({ QStringLiteral("-IFD0:ImageDescription=Home of Sam"),
             QStringLiteral("-Photoshop:URL=http://sam.example/"), scan }));
+    }
+
+    // A 16-bit PNG of width x 64 pixels whose grey runs from first to last, evenly.
+    QString writeDeepRamp(const QString& name, int width, int first, int last)
+    {
+        QImage ramp(width, 64, QImage::Format_RGBX64);
+        for (int x = 0; x < width; ++x) {
+            const auto level = quint16(first + qint64(last - first) * x / (width - 1));
+            for (int y = 0; y < ramp.height(); ++y)
+                ramp.setPixelColor(x, y, QColor::fromRgba64(level, level, level));
+        }
+        const QString path = in(name);
+        if (!ramp.save(path))
+            return QString();
+        return path;
+    }
+
+    // The picture of any file libvips reads, through a PNG of its own depth.
+    QImage readBack(const QString& file)
+    {
+        const QString png = in(QStringLiteral("read-back.png"));
+        QFile::remove(png);
+        int code = -1;
+        TestSupport::run(QStringLiteral("vips"), { QStringLiteral("copy"), file, png }, &code);
+        return code == 0 ? QImage(png) : QImage();
     }
 
 private slots:
@@ -602,7 +629,8 @@ private slots:
         }
     }
 
-    // 16-bit sources stay 16-bit in PNG and TIFF (8-bit elsewhere); greyscale stays one
+    // 16-bit sources stay 16-bit in PNG, TIFF and JPEG XL, and above 8 bits in AVIF and HEIC
+    // (8-bit elsewhere; 8-bit sources stay 8-bit everywhere); greyscale stays one
     // channel, plus alpha where the format has it, in JPEG, PNG, TIFF and JPEG XL. WebP has no
     // grey mode: its three channels stay equal.
     void depthAndChannels_data()
@@ -618,6 +646,11 @@ private slots:
         QTest::newRow("16-bit alpha to WebP")
             << "deepcut.png" << OutputFormat::WebP << 4 << "uchar";
         QTest::newRow("grey 16-bit to TIFF") << "grey16.png" << OutputFormat::Tiff << 1 << "ushort";
+        QTest::newRow("16-bit to AVIF") << "deep.png" << OutputFormat::Avif << 3 << "ushort";
+        QTest::newRow("16-bit to HEIC") << "deep.png" << OutputFormat::Heic << 3 << "ushort";
+        QTest::newRow("16-bit to JPEG XL") << "deep.png" << OutputFormat::JpegXl << 3 << "ushort";
+        QTest::newRow("8-bit to AVIF") << "rgb.png" << OutputFormat::Avif << 3 << "uchar";
+        QTest::newRow("8-bit to HEIC") << "rgb.png" << OutputFormat::Heic << 3 << "uchar";
         QTest::newRow("grey to JPEG") << "grey.png" << OutputFormat::Jpeg << 1 << "uchar";
         QTest::newRow("grey to PNG") << "grey.png" << OutputFormat::Png << 1 << "uchar";
         QTest::newRow("grey to TIFF") << "grey.png" << OutputFormat::Tiff << 1 << "uchar";
@@ -666,8 +699,11 @@ private slots:
         QCOMPARE(facts.width, 150);
         QCOMPARE(facts.bands, bands);
         QCOMPARE(sampleOf(output), sample);
-        // The same picture as its 8-bit colour original, within what the encoders change.
-        const QColor written = TestSupport::averageColour(output, 60, 40, 8, 8);
+        // The same picture as its 8-bit colour original, within what the encoders change, as
+        // libvips reads it (ImageMagick reads no JPEG XL, and HEIF without its colour box).
+        const QString readable = in(QStringLiteral("read-back.png"));
+        QVERIFY(!readBack(output).isNull());
+        const QColor written = TestSupport::averageColour(readable, 60, 40, 8, 8);
         const QColor original
             = TestSupport::averageColour(in(QStringLiteral("rgb.png")), 120, 80, 16, 16);
         if (source.startsWith(QLatin1String("grey"))) {
@@ -679,6 +715,81 @@ private slots:
                     && qAbs(written.blue() - original.blue()) <= 6,
                 qPrintable(written.name() + QLatin1Char(' ') + original.name()));
         }
+    }
+
+    // A gradient of 1024 levels keeps them where the format holds more than 8 bits (where it
+    // holds 8, 256 of them at most).
+    void deepGradientsKeepTheirLevels_data()
+    {
+        QTest::addColumn<OutputFormat>("format");
+        QTest::addColumn<int>("fewestLevels");
+        QTest::newRow("AVIF") << OutputFormat::Avif << 900;
+        QTest::newRow("HEIC") << OutputFormat::Heic << 900;
+        QTest::newRow("JPEG XL") << OutputFormat::JpegXl << 1000;
+    }
+
+    void deepGradientsKeepTheirLevels()
+    {
+        QFETCH(OutputFormat, format);
+        QFETCH(int, fewestLevels);
+        const QString source = writeDeepRamp(QStringLiteral("ramp.png"), 1024, 0, 65535);
+        QVERIFY(!source.isEmpty());
+        ImageEntry image(source);
+        pixels(1024, 64, format);
+        ResizeStatus status;
+        QVERIFY2(writeResized(image, &status), qPrintable(status.message));
+        const QImage written
+            = readBack(out(QStringLiteral("ramp.") + OutputFormats::find(format)->extension));
+        QCOMPARE(written.width(), 1024);
+        QSet<quint16> levels;
+        for (int x = 0; x < written.width(); ++x)
+            levels.insert(written.pixelColor(x, 32).rgba64().green());
+        QVERIFY2(levels.size() >= fewestLevels, qPrintable(QString::number(levels.size())));
+    }
+
+    // An 8-bit output of a 16-bit source is dithered: in a slow gradient (a level every 64
+    // pixels) the mean of each 8 x 8 block is the source's to a small fraction of a level,
+    // where cutting to 8 bits would be off by half a level on average, and rounding by up to
+    // half a level wherever the gradient is between two levels. At 100 %, so that a lossy
+    // encoder keeps block means.
+    void deepGradientsDoNotBand_data()
+    {
+        QTest::addColumn<OutputFormat>("format");
+        QTest::newRow("JPEG") << OutputFormat::Jpeg;
+        QTest::newRow("WebP") << OutputFormat::WebP;
+        QTest::newRow("BMP") << OutputFormat::Bmp;
+    }
+
+    void deepGradientsDoNotBand()
+    {
+        QFETCH(OutputFormat, format);
+        constexpr int kWidth = 256;
+        constexpr int kFirst = 100 * 257;
+        constexpr int kLast = kFirst + 4 * 257;
+        const QString source = writeDeepRamp(QStringLiteral("slow.png"), kWidth, kFirst, kLast);
+        QVERIFY(!source.isEmpty());
+        ImageEntry image(source);
+        pixels(kWidth, 64, format);
+        mPref->setValue(Setting::quality, 1.0f);
+        ResizeStatus status;
+        QVERIFY2(writeResized(image, &status), qPrintable(status.message));
+        const QImage written
+            = readBack(out(QStringLiteral("slow.") + OutputFormats::find(format)->extension));
+        QCOMPARE(written.size(), QSize(kWidth, 64));
+        double furthest = 0.0;
+        for (int left = 0; left < kWidth; left += 8) {
+            for (int top = 0; top < 64; top += 8) {
+                double got = 0.0;
+                double wanted = 0.0;
+                for (int x = left; x < left + 8; ++x) {
+                    wanted += 8 * (kFirst + double(kLast - kFirst) * x / (kWidth - 1)) / 257.0;
+                    for (int y = top; y < top + 8; ++y)
+                        got += written.pixelColor(x, y).green();
+                }
+                furthest = std::max(furthest, std::abs(got - wanted) / 64.0);
+            }
+        }
+        QVERIFY2(furthest < 0.15, qPrintable(QString::number(furthest)));
     }
 
     // Metadata is an allow-list: each source carries fields of every kind, and exiftool reads
