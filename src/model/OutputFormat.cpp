@@ -57,9 +57,10 @@ constexpr std::array<Info, 9> kFormats { {
         .keepsAlpha = true,
         .storesResolution = true,
         .takesQuality = true,
-        // libheif 1.15 asks AV1 for its professional profile above 8 bits, which libaom
-        // encodes at 12 bits in 4:2:0 but aborts on at 10.
-        .deepSampleBits = 12 },
+        // 8 bits, dithered: libheif 1.15 asks AV1 for its professional profile above 8 bits,
+        // on which libaom 3.6 aborts at 10 bits; its 12-bit files are outside the AVIF
+        // profiles many viewers (and phones' hardware decoders) read.
+        .deepSampleBits = 8 },
     { .format = OutputFormat::Heic,
         .name = "HEIC",
         .extension = "heic",
