@@ -863,9 +863,10 @@ private slots:
         const ResizeStatus animated
             = render(file, 1, 1, ImageCodec::kDefaultMaxPixels, OutputFormat::Gif);
         QVERIFY2(animated.ok(), qPrintable(animated.message));
-        const QString pages = TestSupport::run(QStringLiteral("vipsheader"),
-            { "-f", "n-pages", mOut + QStringLiteral("/long.png[n=-1]") });
-        QCOMPARE(pages.trimmed(), QStringLiteral("5000"));
+        // Counted by ImageMagick: libvips' reader would stop at 4,097 again.
+        const QString pages = TestSupport::run(QStringLiteral("identify"),
+            { "-format", "%n\\n", mOut + QStringLiteral("/long.png") });
+        QCOMPARE(pages.section(QLatin1Char('\n'), 0, 0), QStringLiteral("5000"));
         const ResizeStatus still
             = render(file, 1, 1, ImageCodec::kDefaultMaxPixels, OutputFormat::Png);
         QVERIFY2(still.ok(), qPrintable(still.message));
