@@ -137,8 +137,8 @@ struct GifFrame
 // The bytes of an animated GIF of width x height with a global palette (at most 256 colours)
 // and a loop extension, its frames' data coded plainly (the coder's table is cleared before
 // its codes would grow).
-QByteArray gifAnimation(int width, int height, const QList<QColor>& palette,
-    const QList<GifFrame>& frames);
+QByteArray gifAnimation(
+    int width, int height, const QList<QColor>& palette, const QList<GifFrame>& frames);
 
 // What a settings file holds on disk now, key by key. Read through a copy: a second QSettings
 // on the same path in this process would share the first one's unwritten values (and write

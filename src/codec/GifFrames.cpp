@@ -46,7 +46,8 @@ Refusal damaged()
 // rows is: every 8th row from 0, every 8th from 4, every 4th from 2, then every 2nd from 1.
 int interlacedRow(int index, int height)
 {
-    constexpr std::array<std::array<int, 2>, 4> kPasses { { { 0, 8 }, { 4, 8 }, { 2, 4 }, { 1, 2 } } };
+    constexpr std::array<std::array<int, 2>, 4> kPasses { { { 0, 8 }, { 4, 8 }, { 2, 4 },
+        { 1, 2 } } };
     for (const auto& [start, step] : kPasses) {
         const int rows = start < height ? (height - start + step - 1) / step : 0;
         if (index < rows)
@@ -88,13 +89,15 @@ public:
         // far larger is decoded row by row all the same, and is refused before that.
         const qint64 framePixels = qint64(frame.Width) * frame.Height;
         if (framePixels > 2 * qint64(mWidth) * mHeight + 65536)
-            throw Refusal { QCoreApplication::translate("ImageCodec",
-                "a frame of the GIF is %1 x %2 pixels, far larger than the picture's %3 x %4")
-                                .arg(frame.Width)
-                                .arg(frame.Height)
-                                .arg(mWidth)
-                                .arg(mHeight),
-                SourceProblem::Damaged };
+            throw Refusal {
+                QCoreApplication::translate("ImageCodec",
+                    "a frame of the GIF is %1 x %2 pixels, far larger than the picture's %3 x %4")
+                    .arg(frame.Width)
+                    .arg(frame.Height)
+                    .arg(mWidth)
+                    .arg(mHeight),
+                SourceProblem::Damaged
+            };
 
         const Area area = clipped(frame);
         if (control.DisposalMode == DISPOSE_PREVIOUS)
@@ -150,8 +153,8 @@ private:
         for (auto& colour : colours)
             colour[3] = 255;
         for (int i = 0; map && i < std::min(map->ColorCount, 256); ++i)
-            colours[size_t(i)] = { map->Colors[i].Red, map->Colors[i].Green, map->Colors[i].Blue,
-                255 };
+            colours[size_t(i)]
+                = { map->Colors[i].Red, map->Colors[i].Green, map->Colors[i].Blue, 255 };
         const int transparent = control.TransparentColor;
 
         if (frame.Width <= 0 || frame.Height <= 0) {
@@ -162,7 +165,8 @@ private:
         for (int index = 0; index < frame.Height; ++index) {
             if (DGifGetLine(gif, line.data(), frame.Width) == GIF_ERROR)
                 throw damaged();
-            const int y = frame.Top + (frame.Interlace ? interlacedRow(index, frame.Height) : index);
+            const int y
+                = frame.Top + (frame.Interlace ? interlacedRow(index, frame.Height) : index);
             if (y < area.top || y >= area.top + area.height)
                 continue;
             for (int x = area.left; x < area.left + area.width; ++x) {
@@ -284,12 +288,13 @@ VImage composeGifFrames(int fd, const VImage& header, int frames)
         throw damaged();
 
     VImage composed = stack.copy(VImage::option()
-            ->set("interpretation", VIPS_INTERPRETATION_sRGB)
-            ->set("xres", header.xres())
-            ->set("yres", header.yres()));
+                                     ->set("interpretation", VIPS_INTERPRETATION_sRGB)
+                                     ->set("xres", header.xres())
+                                     ->set("yres", header.yres()));
     if (!composer.anyTransparent() && !header.has_alpha())
         composed = composed.extract_band(0, VImage::option()->set("n", 3));
-    copyFields(header, &composed, { VIPS_META_PAGE_HEIGHT, VIPS_META_N_PAGES, "delay", "gif-delay" });
+    copyFields(
+        header, &composed, { VIPS_META_PAGE_HEIGHT, VIPS_META_N_PAGES, "delay", "gif-delay" });
     composed.set(VIPS_META_PAGE_HEIGHT, height);
     composed.set(VIPS_META_N_PAGES, frames);
     std::vector<int> delays = composer.delays();

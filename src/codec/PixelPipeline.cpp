@@ -42,8 +42,8 @@ VOption* thumbnailOptions(const SourceInfo& source, int height, VipsSize size,
 // own. In linear light the samples are made linear (scRGB, float) before resampling and put
 // back on the sRGB curve after; the profile's transform then comes first, so that what is
 // made linear is sRGB.
-VImage resampleDeep(const VImage& loaded, const SourceInfo& info, int width, int height,
-    bool keepGrey, Light light)
+VImage resampleDeep(
+    const VImage& loaded, const SourceInfo& info, int width, int height, bool keepGrey, Light light)
 {
     const int orientation = vips_image_get_orientation(loaded.get_image());
     const bool swap = vips_image_get_orientation_swap(loaded.get_image()) != 0;

@@ -864,8 +864,8 @@ private slots:
             = render(file, 1, 1, ImageCodec::kDefaultMaxPixels, OutputFormat::Gif);
         QVERIFY2(animated.ok(), qPrintable(animated.message));
         // Counted by ImageMagick: libvips' reader would stop at 4,097 again.
-        const QString pages = TestSupport::run(QStringLiteral("identify"),
-            { "-format", "%n\\n", mOut + QStringLiteral("/long.png") });
+        const QString pages = TestSupport::run(
+            QStringLiteral("identify"), { "-format", "%n\\n", mOut + QStringLiteral("/long.png") });
         QCOMPARE(pages.section(QLatin1Char('\n'), 0, 0), QStringLiteral("5000"));
         const ResizeStatus still
             = render(file, 1, 1, ImageCodec::kDefaultMaxPixels, OutputFormat::Png);
@@ -882,7 +882,9 @@ private slots:
         QTest::addColumn<QString>("reason");
         const QList<QColor> palette { Qt::red, Qt::blue };
         const TestSupport::GifFrame red { .width = 20, .height = 20, .pixels = QList<int>(400, 0) };
-        const TestSupport::GifFrame blue { .width = 20, .height = 20, .pixels = QList<int>(400, 1) };
+        const TestSupport::GifFrame blue {
+            .width = 20, .height = 20, .pixels = QList<int>(400, 1)
+        };
         const QByteArray whole = TestSupport::gifAnimation(20, 20, palette, { red, blue, red });
         QTest::newRow("cut inside the last frame")
             << whole.left(whole.size() - 200) << "the image data ends early or is damaged";

@@ -637,10 +637,16 @@ private slots:
         QFETCH(bool, interlaced);
         QFETCH(QList<int>, transparent);
         QFETCH(QList<int>, blue);
-        const OutputFormat format = QString::fromLatin1(QTest::currentDataTag()).endsWith(QLatin1String("webp"))
+        const OutputFormat format
+            = QString::fromLatin1(QTest::currentDataTag()).endsWith(QLatin1String("webp"))
             ? OutputFormat::WebP
             : OutputFormat::Gif;
-        enum { Red, Blue, Green };
+        enum
+        {
+            Red,
+            Blue,
+            Green
+        };
         QList<int> bluePixels;
         for (int y = 0; y < blueFrame.height(); ++y)
             bluePixels += QList<int>(blueFrame.width(), y < blueFrame.height() / 2 ? Blue : Green);
@@ -656,22 +662,24 @@ private slots:
             { .width = 4, .height = 4, .pixels = QList<int>(16, Green) },
         };
         const QString source = in(QStringLiteral("disposed.gif"));
-        QVERIFY(TestSupport::writeFile(source,
-            TestSupport::gifAnimation(20, 20, { Qt::red, Qt::blue, Qt::green }, frames)));
+        QVERIFY(TestSupport::writeFile(
+            source, TestSupport::gifAnimation(20, 20, { Qt::red, Qt::blue, Qt::green }, frames)));
 
         ImageEntry image(source);
         pixels(20, 20, format);
         mPref->setValue(Setting::quality, 1.0f); // lossless WebP: colours counted exactly
         ResizeStatus status;
         QVERIFY2(writeResized(image, &status), qPrintable(status.message));
-        const QString output = out(QStringLiteral("disposed.") + OutputFormats::find(format)->extension);
+        const QString output
+            = out(QStringLiteral("disposed.") + OutputFormats::find(format)->extension);
 
         // Read back by other decoders than libvips' GIF loader: ImageMagick composes the
         // GIF's frames, libwebp's demuxer the WebP's.
         int code = -1;
         if (format == OutputFormat::Gif) {
             TestSupport::run(QStringLiteral("convert"),
-                { output, QStringLiteral("-coalesce"), QStringLiteral("PNG32:") + out(QStringLiteral("frame-%d.png")) },
+                { output, QStringLiteral("-coalesce"),
+                    QStringLiteral("PNG32:") + out(QStringLiteral("frame-%d.png")) },
                 &code);
             QCOMPARE(code, 0);
         }
@@ -679,7 +687,8 @@ private slots:
             const QString png = out(QStringLiteral("frame-%1.png").arg(frame));
             if (format == OutputFormat::WebP) {
                 TestSupport::run(QStringLiteral("vips"),
-                    { QStringLiteral("copy"), output + QStringLiteral("[page=%1]").arg(frame), png },
+                    { QStringLiteral("copy"), output + QStringLiteral("[page=%1]").arg(frame),
+                        png },
                     &code);
                 QCOMPARE(code, 0);
             }
@@ -742,8 +751,8 @@ private slots:
         const QString output = out(QFileInfo(source).completeBaseName() + QStringLiteral(".png"));
         QCOMPARE(inspect(output).bands, 3);
         const QColor mean = TestSupport::averageColour(output, 8, 8, 16, 16);
-        QVERIFY2(qAbs(mean.red() - grey) <= 2 && qAbs(mean.blue() - grey) <= 2,
-            qPrintable(mean.name()));
+        QVERIFY2(
+            qAbs(mean.red() - grey) <= 2 && qAbs(mean.blue() - grey) <= 2, qPrintable(mean.name()));
     }
 
     // 16-bit sources stay 16-bit in PNG and TIFF (8-bit elsewhere); greyscale stays one
