@@ -5,6 +5,7 @@
 #include "core/PendingOutput.h"
 #include "worker/WorkerProcess.h"
 
+#include <array>
 #include <chrono>
 
 #include <fcntl.h>
@@ -508,6 +509,85 @@ QString LogPipe::readAll()
 } // namespace TestSupport
 
 namespace TestSupport {
+
+namespace {
+
+// A frame's indices in LZW data sub-blocks, with codes of one width: 9 bits, a clear code
+// whenever the decoder's table would otherwise make them 10 bits wide.
+QByteArray gifImageData(const QList<int>& indices)
+{
+    constexpr int kMinimumCodeSize = 8;
+    constexpr int kClear = 1 << kMinimumCodeSize;
+    constexpr int kEnd = kClear + 1;
+    constexpr int kWidth = kMinimumCodeSize + 1;
+    QList<int> codes { kClear };
+    int sinceClear = 0;
+    for (const int index : indices) {
+        codes << index;
+        if (++sinceClear == (1 << kWidth) - (kClear + 2) - 1) {
+            codes << kClear;
+            sinceClear = 0;
+        }
+    }
+    codes << kEnd;
+    QByteArray packed;
+    quint32 bits = 0;
+    int pending = 0;
+    for (const int code : codes) {
+        bits |= quint32(code) << pending;
+        pending += kWidth;
+        for (; pending >= 8; pending -= 8, bits >>= 8)
+            packed += char(bits & 0xff);
+    }
+    if (pending > 0)
+        packed += char(bits & 0xff);
+    QByteArray data(1, char(kMinimumCodeSize));
+    for (qsizetype at = 0; at < packed.size(); at += 255) {
+        const QByteArray block = packed.mid(at, 255);
+        data += char(block.size()) + block;
+    }
+    return data + '\0';
+}
+
+QByteArray littleEndian16(int value)
+{
+    return QByteArray(1, char(value & 0xff)) + char((value >> 8) & 0xff);
+}
+
+} // namespace
+
+QByteArray gifAnimation(
+    int width, int height, const QList<QColor>& palette, const QList<GifFrame>& frames)
+{
+    QByteArray gif = "GIF89a" + littleEndian16(width) + littleEndian16(height);
+    gif += QByteArray("\xf7\0\0", 3); // a global table of 256 colours
+    for (int i = 0; i < 256; ++i) {
+        const QColor colour = palette.value(i, Qt::black);
+        gif += char(colour.red());
+        gif += char(colour.green());
+        gif += char(colour.blue());
+    }
+    gif += QByteArray("!\xff\x0bNETSCAPE2.0\x03\x01\0\0\0", 19); // loop for ever
+    for (const GifFrame& frame : frames) {
+        const bool transparent = frame.transparentIndex >= 0;
+        gif += QByteArray("!\xf9\x04", 3) + char((frame.disposal << 2) | (transparent ? 1 : 0))
+            + littleEndian16(frame.delay) + char(transparent ? frame.transparentIndex : 0) + '\0';
+        gif += ',' + littleEndian16(frame.left) + littleEndian16(frame.top)
+            + littleEndian16(frame.width) + littleEndian16(frame.height)
+            + char(frame.interlaced ? 0x40 : 0);
+        QList<int> rows;
+        for (int pass = 0, start = 0, step = 1; pass < (frame.interlaced ? 4 : 1); ++pass) {
+            if (frame.interlaced) {
+                start = std::array { 0, 4, 2, 1 }[size_t(pass)];
+                step = std::array { 8, 8, 4, 2 }[size_t(pass)];
+            }
+            for (int row = start; row < frame.height; row += step)
+                rows << frame.pixels.mid(qsizetype(row) * frame.width, frame.width);
+        }
+        gif += gifImageData(rows);
+    }
+    return gif + ';';
+}
 
 QString writeWebpAnimation(const QString& path, int side, int frames)
 {

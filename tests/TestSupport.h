@@ -119,6 +119,27 @@ bool writeFile(const QString& path, const QByteArray& content = {});
 // path (empty when it could not be made).
 QString writeWebpAnimation(const QString& path, int side, int frames);
 
+// One frame of a GIF: its rectangle on the canvas, its pixels as indices of the palette (row
+// by row, top to bottom), and how it is disposed of before the next one (GIF89a: 1 leaves it,
+// 2 clears its rectangle to the background, 3 restores what was there before it).
+struct GifFrame
+{
+    int left = 0;
+    int top = 0;
+    int width = 0;
+    int height = 0;
+    QList<int> pixels;
+    int disposal = 1;
+    int transparentIndex = -1; // none
+    bool interlaced = false;
+    int delay = 10; // hundredths of a second
+};
+// The bytes of an animated GIF of width x height with a global palette (at most 256 colours)
+// and a loop extension, its frames' data coded plainly (the coder's table is cleared before
+// its codes would grow).
+QByteArray gifAnimation(
+    int width, int height, const QList<QColor>& palette, const QList<GifFrame>& frames);
+
 // What a settings file holds on disk now, key by key. Read through a copy: a second QSettings
 // on the same path in this process would share the first one's unwritten values (and write
 // them out on its way), so it could not tell what was stored from what is only in memory.

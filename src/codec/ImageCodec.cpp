@@ -138,8 +138,8 @@ ResizeStatus render(const RenderRequest& request, int sourceFile, int output)
         if (::ftruncate(output, 0) != 0 || ::lseek(output, 0, SEEK_SET) != 0)
             return { ResizeError::WriteFailed, systemMessage(errno) };
         try {
-            VImage image
-                = decodeAt(open, source, scaledWidth, scaledHeight, VIPS_SIZE_FORCE, &whole, keep);
+            VImage image = decodeAt(open, source, scaledWidth, scaledHeight, VIPS_SIZE_FORCE,
+                &whole, keep, request.linearLight ? Light::Linear : Light::Gamma);
             image = toOutputColour(image, keep.grey, keep.deep);
             if (request.boxMode == BoxMode::Fill)
                 image = cropTo(image, request.width, request.height, request.cropPosition);

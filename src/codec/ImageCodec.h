@@ -100,6 +100,7 @@ struct RenderRequest
     int scaledHeight = 0;
     BoxMode boxMode = BoxMode::Fit;
     CropPosition cropPosition = CropPosition::Centre;
+    bool linearLight = false; // resampled in linear light
     OutputFormat format = OutputFormat::Jpeg;
     float quality = 1.0f; // compression factor 0..1 (1 = best; lossless where the format can)
     // The largest file to write, in bytes; 0 for no limit. The quality is lowered to fit, not

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "CodecError.h"
+#include "GifFrames.h"
 
 using vips::VImage;
 using vips::VOption;
@@ -22,10 +23,12 @@ namespace {
 // that the source needs. Shrink-on-load, lanczos3, alpha premultiplied while resampling, EXIF
 // orientation applied. The operation called with them deletes them: make them in its call.
 // With keepGrey a greyscale source keeps its own profile, which describes its one channel.
-VOption* thumbnailOptions(
-    const SourceInfo& source, int height, VipsSize size, bool keepGrey = false)
+VOption* thumbnailOptions(const SourceInfo& source, int height, VipsSize size,
+    bool keepGrey = false, Light light = Light::Gamma)
 {
     auto options = VImage::option()->set("height", height)->set("size", size);
+    if (light == Light::Linear)
+        options->set("linear", true);
     if ((source.embeddedProfile && !(keepGrey && source.grey)) || source.cmyk)
         options->set("export_profile", "srgb");
     if (source.cmyk && !source.embeddedProfile)
@@ -36,15 +39,31 @@ VOption* thumbnailOptions(
 // Resamples a 16-bit source for a format that keeps 16 bits (thumbnail makes everything
 // 8-bit): lanczos3 in premultiplied alpha, as thumbnail does, then turned upright. Colours
 // go through the source's profile into sRGB at 16 bits, unless a greyscale source keeps its
-// own.
+// own. In linear light the samples are made linear (scRGB, float) before resampling and put
+// back on the sRGB curve after; the profile's transform then comes first, so that what is
+// made linear is sRGB.
 VImage resampleDeep(
-    const VImage& loaded, const SourceInfo& info, int width, int height, bool keepGrey)
+    const VImage& loaded, const SourceInfo& info, int width, int height, bool keepGrey, Light light)
 {
     const int orientation = vips_image_get_orientation(loaded.get_image());
     const bool swap = vips_image_get_orientation_swap(loaded.get_image()) != 0;
     const double storedWidth = swap ? height : width;
     const double storedHeight = swap ? width : height;
-    VImage image = loaded;
+    const auto toSrgb16 = [&](VImage image) {
+        if ((info.embeddedProfile && !(keepGrey && info.grey)) || info.cmyk) {
+            VOption* options
+                = VImage::option()->set("depth", 16)->set("embedded", info.embeddedProfile);
+            if (!info.embeddedProfile)
+                options->set("input_profile", "cmyk");
+            image = image.icc_transform("srgb", options);
+        }
+        return image;
+    };
+    const bool linear = light == Light::Linear;
+    VImage image = linear ? toSrgb16(loaded) : loaded;
+    const VipsInterpretation stored = image.interpretation();
+    if (linear)
+        image = image.colourspace(VIPS_INTERPRETATION_scRGB);
     const bool alpha = image.has_alpha();
     if (alpha)
         image = image.premultiply();
@@ -54,14 +73,14 @@ VImage resampleDeep(
             ->set("kernel", VIPS_KERNEL_LANCZOS3));
     if (alpha)
         image = image.unpremultiply();
-    image = image.cast(loaded.format());
-    if ((info.embeddedProfile && !(keepGrey && info.grey)) || info.cmyk) {
-        VOption* options
-            = VImage::option()->set("depth", 16)->set("embedded", info.embeddedProfile);
-        if (!info.embeddedProfile)
-            options->set("input_profile", "cmyk");
-        image = image.icc_transform("srgb", options);
+    if (linear) {
+        // Grey comes back as one channel of grey.
+        const bool grey = stored == VIPS_INTERPRETATION_GREY16 || stored == VIPS_INTERPRETATION_B_W;
+        image = image.colourspace(grey ? VIPS_INTERPRETATION_GREY16 : VIPS_INTERPRETATION_RGB16);
     }
+    image = image.cast(loaded.format());
+    if (!linear)
+        image = toSrgb16(image);
     // Turning a sequentially read pipeline would read it out of order: the result, at its
     // target size, is held in memory first.
     if (orientation > 1)
@@ -72,7 +91,7 @@ VImage resampleDeep(
 } // namespace
 
 VImage decodeAt(OpenSource& open, const SourceInfo& info, int width, int height, VipsSize size,
-    WholeDataCheck* check, const Keep& keep)
+    WholeDataCheck* check, const Keep& keep, Light light)
 {
     const bool allFrames = keep.allFrames;
     const SourceType& type = *open.type;
@@ -86,7 +105,7 @@ VImage decodeAt(OpenSource& open, const SourceInfo& info, int width, int height,
         }
         if (allFrames)
             loaderOptions << QStringLiteral("n=-1");
-        VOption* options = thumbnailOptions(info, height, size, keep.grey)
+        VOption* options = thumbnailOptions(info, height, size, keep.grey, light)
                                ->set("fail_on", VIPS_FAIL_ON_TRUNCATED);
         if (!loaderOptions.isEmpty())
             options->set("option_string", loaderOptions.join(u',').toUtf8().constData());
@@ -101,7 +120,10 @@ VImage decodeAt(OpenSource& open, const SourceInfo& info, int width, int height,
         return image;
     }
     VImage loaded = open.header;
-    if (allFrames && type.reader == Reader::Libvips) {
+    if (allFrames && type.structure == Structure::Gif) {
+        // libvips composes frames that dispose to the background wrongly: composed here.
+        loaded = composeGifFrames(open.file.get(), open.header, info.pages);
+    } else if (allFrames && type.reader == Reader::Libvips) {
         VImage::call(type.decoder,
             VImage::option()
                 ->set("source", *open.source)
@@ -123,8 +145,8 @@ VImage decodeAt(OpenSource& open, const SourceInfo& info, int width, int height,
     if (check && !open.decodedByQt)
         loaded = check->watch(loaded);
     if (keep.deep && info.deep && !open.decodedByQt && size == VIPS_SIZE_FORCE)
-        return resampleDeep(loaded, info, width, height, keep.grey);
-    return loaded.thumbnail_image(width, thumbnailOptions(info, height, size, keep.grey));
+        return resampleDeep(loaded, info, width, height, keep.grey, light);
+    return loaded.thumbnail_image(width, thumbnailOptions(info, height, size, keep.grey, light));
 }
 
 VImage toSrgb(VImage image)

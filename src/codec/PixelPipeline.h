@@ -23,12 +23,19 @@ struct Keep
     bool deep = false; // 16 bits a sample, until toOutputDepth chooses the output's
 };
 
+// How the pixels are resampled.
+enum class Light
+{
+    Gamma, // on the sRGB curve, as stored (what most programs do)
+    Linear, // in linear light: fine patterns and small bright details keep their brightness
+};
+
 // Decodes an opened source at (or shrinks it towards) width x height. A check, when given,
 // learns whether the source's data was whole. Without keep.allFrames only the first picture
 // of a file is decoded; with it every frame, each resized to width x height. Throws a Refusal
 // or a VError.
 vips::VImage decodeAt(OpenSource& open, const SourceInfo& info, int width, int height,
-    VipsSize size, WholeDataCheck* check, const Keep& keep = {});
+    VipsSize size, WholeDataCheck* check, const Keep& keep = {}, Light light = Light::Gamma);
 
 // Converts whatever was decoded to 8-bit sRGB (alpha kept). Sources with an embedded profile
 // are transformed through it; CMYK without one through libvips' default CMYK profile.

@@ -33,7 +33,7 @@ enum class Sequence
 enum class Structure
 {
     None,
-    Gif, // the frames: libvips reads at most 4,097 of them
+    Gif, // the frames: libvips' header counts at most 4,097 of them
     Heif, // the tiles of a grid
     Pdf, // the images the pages draw
     Svg, // the document's size, its elements, the size its root states

@@ -81,6 +81,7 @@ ResizeStatus render(int source, const QString& sourcePath, const Plan& plan,
         request.boxMode = options.boxMode;
         request.cropPosition = options.cropPosition;
     }
+    request.linearLight = options.linearLight;
     request.format = options.format;
     request.quality = options.quality;
     request.maxFileSize = options.maxFileSize;

@@ -112,7 +112,10 @@ void SizePage::connectControls()
     connect(ui->givenSideGroup, &QButtonGroup::idClicked, this, &SizePage::storeGivenSide);
     connect(ui->longShortSidesCheck, &QCheckBox::clicked, this, &SizePage::storeLongShortSides);
     connect(ui->unitCombo, &QComboBox::activated, this, &SizePage::storeUnit);
-    connect(ui->noEnlargeCheck, &QCheckBox::clicked, this, &SizePage::storeNoEnlarge);
+    for (const auto& [check, key] : { std::pair { ui->noEnlargeCheck, Setting::noEnlarge },
+             std::pair { ui->linearLightCheck, Setting::linearLight } })
+        connect(check, &QCheckBox::clicked, this,
+            [this, check, key] { mSettings->setValue(key, isOn(check)); });
     connect(ui->cropCombo, &QComboBox::activated, this, &SizePage::storeCropPosition);
 
     for (const NumberPair& pair : numberPairs()) {
@@ -129,7 +132,8 @@ void SizePage::connectControls()
     // Every edit of a setting, after it was stored.
     for (QLineEdit* field : { ui->widthField, ui->heightField, ui->resolutionField })
         connect(field, &QLineEdit::textEdited, this, &SizePage::edited);
-    for (QCheckBox* box : { ui->keepProportionsCheck, ui->longShortSidesCheck, ui->noEnlargeCheck })
+    for (QCheckBox* box : { ui->keepProportionsCheck, ui->longShortSidesCheck, ui->noEnlargeCheck,
+             ui->linearLightCheck })
         connect(box, &QAbstractButton::clicked, this, &SizePage::edited);
     connect(ui->givenSideGroup, &QButtonGroup::idClicked, this, &SizePage::edited);
     connect(ui->unitCombo, &QComboBox::activated, this, &SizePage::edited);
@@ -165,6 +169,7 @@ void SizePage::showStoredSettings()
     ui->resolutionStepButtons->setFloatValue(settings->value(Setting::resolution));
     setFloatValue(ui->resolutionField, settings->value(Setting::resolution));
     ui->noEnlargeCheck->setChecked(settings->value(Setting::noEnlarge));
+    ui->linearLightCheck->setChecked(settings->value(Setting::linearLight));
 
     // The controls that follow others: these store the values they show, as a user's change
     // would.
@@ -300,11 +305,6 @@ void SizePage::storeUnit()
 void SizePage::storeCropPosition()
 {
     mSettings->setValue(Setting::cropPosition, selectedCode<CropPosition>(mUi->cropCombo));
-}
-
-void SizePage::storeNoEnlarge()
-{
-    mSettings->setValue(Setting::noEnlarge, isOn(mUi->noEnlargeCheck));
 }
 
 std::array<SizePage::NumberPair, 3> SizePage::numberPairs() const

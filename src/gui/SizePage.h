@@ -85,7 +85,6 @@ private:
     void storeGivenSide();
     void storeLongShortSides();
     void storeUnit();
-    void storeNoEnlarge();
     void storeCropPosition();
     void showUnitAbbreviation();
     void showPickedPreset();

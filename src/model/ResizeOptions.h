@@ -79,6 +79,9 @@ struct ResizeOptions
     bool noEnlarge = false; // no side larger than the source's
     BoxMode boxMode = BoxMode::Fit; // with GivenSide::Both
     CropPosition cropPosition = CropPosition::Centre; // with BoxMode::Fill
+    // Resampled in linear light rather than on the sRGB curve: fine patterns keep their
+    // brightness, at the cost of float arithmetic.
+    bool linearLight = false;
 
     // The output file.
     QString outputFolder;

@@ -321,6 +321,7 @@ ResizeOptions Settings::resizeOptions() const
     options.noEnlarge = value(Setting::noEnlarge);
     options.boxMode = value(Setting::boxMode);
     options.cropPosition = value(Setting::cropPosition);
+    options.linearLight = value(Setting::linearLight);
     options.outputFolder = value(Setting::outputFolder);
     options.naming = value(Setting::naming);
     options.baseName = value(Setting::baseName);

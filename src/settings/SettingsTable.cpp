@@ -128,6 +128,16 @@ const QList<SettingRow>& table()
                     { "right", int(CropPosition::Right) } },
                 .expected = QT_TRANSLATE_NOOP(
                     "CliOptions", "centre, attention, entropy, top, bottom, left or right") } } },
+        { .key = Setting::linearLight.name,
+            .defaultValue = false,
+            .check = boolean(),
+            .preset = true,
+            .options = { { .names = { "linear" },
+                .help = QT_TRANSLATE_NOOP("CliOptions",
+                    "Resize in linear light: better for fine patterns and small bright details, "
+                    "slower."),
+                .kind = Option::Kind::Flag,
+                .flagValue = true } } },
         { .key = Setting::noEnlarge.name,
             .defaultValue = false,
             .check = boolean(),

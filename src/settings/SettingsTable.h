@@ -33,6 +33,7 @@ inline constexpr SettingKey<GivenSide> givenSide { "tagSides" };
 inline constexpr SettingKey<bool> noEnlarge { "noEnlarge" };
 inline constexpr SettingKey<BoxMode> boxMode { "boxMode" }; // with givenSide Both
 inline constexpr SettingKey<CropPosition> cropPosition { "cropPosition" };
+inline constexpr SettingKey<bool> linearLight { "linearLight" };
 inline constexpr SettingKey<bool> longShortSides { "switchSides" };
 inline constexpr SettingKey<float> resolution { "resValue" };
 inline constexpr SettingKey<OutputFormat> outputFormat { "formatMenu" };

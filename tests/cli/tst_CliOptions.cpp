@@ -102,10 +102,12 @@ private slots:
         QCOMPARE(int(pref.value(Setting::givenSide)), 1);
         QVERIFY(!pref.value(Setting::longShortSides));
         // Fit inside leaves the sides' meaning to --sides.
-        parse({ "-p", "fit", "--sides", "long-short", "--no-enlarge" }).applyTo(pref);
+        QVERIFY(!pref.value(Setting::linearLight));
+        parse({ "-p", "fit", "--sides", "long-short", "--no-enlarge", "--linear" }).applyTo(pref);
         QCOMPARE(pref.value(Setting::givenSide), GivenSide::Both);
         QVERIFY(pref.value(Setting::longShortSides));
         QVERIFY(pref.value(Setting::noEnlarge));
+        QVERIFY(pref.value(Setting::linearLight));
         parse({ "--enlarge", "--existing", "number" }).applyTo(pref);
         QVERIFY(!pref.value(Setting::noEnlarge));
         QCOMPARE(pref.value(Setting::existingFile), ExistingFile::Number);

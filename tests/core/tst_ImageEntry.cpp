@@ -629,6 +629,162 @@ private slots:
         }
     }
 
+    // An animated GIF's frames are written as viewers show them: each drawn over what the
+    // frames before left, after the previous frame's disposal (kept, cleared to transparent,
+    // or restored to what was under it), clipped to the canvas, interlaced rows in their
+    // places. A 20 x 20 canvas: a red frame that fills it, then a blue one, then a 4 x 4
+    // green one in the corner; counted in every frame written, as GIF and as WebP.
+    void gifFramesAsViewersShowThem_data()
+    {
+        QTest::addColumn<int>("redDisposal");
+        QTest::addColumn<int>("blueDisposal");
+        QTest::addColumn<QRect>("blueFrame"); // rows above its middle blue, below green
+        QTest::addColumn<bool>("interlaced");
+        QTest::addColumn<QList<int>>("transparent"); // pixels, frame by frame
+        QTest::addColumn<QList<int>>("blue");
+        const QRect middle(4, 4, 8, 8);
+        for (const OutputFormat format : { OutputFormat::Gif, OutputFormat::WebP }) {
+            const QByteArray name = OutputFormats::find(format)->extension;
+            QTest::addRow("kept, %s", name.constData())
+                << 1 << 1 << middle << false << QList { 0, 0, 0 } << QList { 0, 32, 32 };
+            QTest::addRow("cleared to the background, %s", name.constData())
+                << 2 << 2 << middle << false << QList { 0, 400 - 64, 400 - 16 }
+                << QList { 0, 32, 0 };
+            QTest::addRow("restored to the previous, %s", name.constData())
+                << 1 << 3 << middle << false << QList { 0, 0, 0 } << QList { 0, 32, 0 };
+            // 10 x 10 at (15, 15): only its top 5 rows, all blue, are on the canvas.
+            QTest::addRow("interlaced, partly outside the canvas, %s", name.constData())
+                << 1 << 2 << QRect(15, 15, 10, 10) << true << QList { 0, 0, 25 }
+                << QList { 0, 25, 0 };
+        }
+    }
+
+    void gifFramesAsViewersShowThem()
+    {
+        QFETCH(int, redDisposal);
+        QFETCH(int, blueDisposal);
+        QFETCH(QRect, blueFrame);
+        QFETCH(bool, interlaced);
+        QFETCH(QList<int>, transparent);
+        QFETCH(QList<int>, blue);
+        const OutputFormat format
+            = QString::fromLatin1(QTest::currentDataTag()).endsWith(QLatin1String("webp"))
+            ? OutputFormat::WebP
+            : OutputFormat::Gif;
+        enum
+        {
+            Red,
+            Blue,
+            Green
+        };
+        QList<int> bluePixels;
+        for (int y = 0; y < blueFrame.height(); ++y)
+            bluePixels += QList<int>(blueFrame.width(), y < blueFrame.height() / 2 ? Blue : Green);
+        const QList<TestSupport::GifFrame> frames {
+            { .width = 20, .height = 20, .pixels = QList<int>(400, Red), .disposal = redDisposal },
+            { .left = blueFrame.x(),
+                .top = blueFrame.y(),
+                .width = blueFrame.width(),
+                .height = blueFrame.height(),
+                .pixels = bluePixels,
+                .disposal = blueDisposal,
+                .interlaced = interlaced },
+            { .width = 4, .height = 4, .pixels = QList<int>(16, Green) },
+        };
+        const QString source = in(QStringLiteral("disposed.gif"));
+        QVERIFY(TestSupport::writeFile(
+            source, TestSupport::gifAnimation(20, 20, { Qt::red, Qt::blue, Qt::green }, frames)));
+
+        ImageEntry image(source);
+        pixels(20, 20, format);
+        mPref->setValue(Setting::quality, 1.0f); // lossless WebP: colours counted exactly
+        ResizeStatus status;
+        QVERIFY2(writeResized(image, &status), qPrintable(status.message));
+        const QString output
+            = out(QStringLiteral("disposed.") + OutputFormats::find(format)->extension);
+
+        // Read back by other decoders than libvips' GIF loader: ImageMagick composes the
+        // GIF's frames, libwebp's demuxer the WebP's.
+        int code = -1;
+        if (format == OutputFormat::Gif) {
+            TestSupport::run(QStringLiteral("convert"),
+                { output, QStringLiteral("-coalesce"),
+                    QStringLiteral("PNG32:") + out(QStringLiteral("frame-%d.png")) },
+                &code);
+            QCOMPARE(code, 0);
+        }
+        for (int frame = 0; frame < 3; ++frame) {
+            const QString png = out(QStringLiteral("frame-%1.png").arg(frame));
+            if (format == OutputFormat::WebP) {
+                TestSupport::run(QStringLiteral("vips"),
+                    { QStringLiteral("copy"), output + QStringLiteral("[page=%1]").arg(frame),
+                        png },
+                    &code);
+                QCOMPARE(code, 0);
+            }
+            const QImage written = QImage(png).convertToFormat(QImage::Format_ARGB32);
+            QCOMPARE(written.size(), QSize(20, 20));
+            int clear = 0;
+            int blues = 0;
+            for (int y = 0; y < 20; ++y) {
+                for (int x = 0; x < 20; ++x) {
+                    const QRgb pixel = written.pixel(x, y);
+                    clear += qAlpha(pixel) == 0;
+                    blues += qAlpha(pixel) == 255 && pixel == qRgb(0, 0, 255);
+                }
+            }
+            QCOMPARE(clear, transparent.at(frame));
+            QCOMPARE(blues, blue.at(frame));
+        }
+    }
+
+    // A fine pattern of black and white halved is the grey of half the light in linear light
+    // (188), and 128 resampled on the sRGB curve, as most programs do: 8-bit sources go
+    // through libvips' thumbnail, 16-bit ones kept 16-bit through a resample of their own.
+    void linearLight_data()
+    {
+        QTest::addColumn<bool>("deep");
+        QTest::addColumn<bool>("linear");
+        QTest::addColumn<int>("grey");
+        QTest::newRow("8-bit, sRGB curve") << false << false << 128;
+        QTest::newRow("8-bit, linear light") << false << true << 188;
+        QTest::newRow("16-bit, sRGB curve") << true << false << 128;
+        QTest::newRow("16-bit, linear light") << true << true << 188;
+    }
+
+    void linearLight()
+    {
+        QFETCH(bool, deep);
+        QFETCH(bool, linear);
+        QFETCH(int, grey);
+        QImage checks(64, 64, QImage::Format_RGB32);
+        for (int y = 0; y < 64; ++y) {
+            for (int x = 0; x < 64; ++x)
+                checks.setPixel(x, y, (x + y) % 2 ? qRgb(255, 255, 255) : qRgb(0, 0, 0));
+        }
+        QString source = in(QStringLiteral("checks.png"));
+        QVERIFY(checks.save(source));
+        if (deep) {
+            const QString deepSource = in(QStringLiteral("checks16.png"));
+            int code = -1;
+            TestSupport::run(QStringLiteral("vips"),
+                { QStringLiteral("colourspace"), source, deepSource, QStringLiteral("rgb16") },
+                &code);
+            QCOMPARE(code, 0);
+            source = deepSource;
+        }
+        ImageEntry image(source);
+        pixels(32, 32, OutputFormat::Png);
+        mPref->setValue(Setting::linearLight, linear);
+        ResizeStatus status;
+        QVERIFY2(writeResized(image, &status), qPrintable(status.message));
+        const QString output = out(QFileInfo(source).completeBaseName() + QStringLiteral(".png"));
+        QCOMPARE(inspect(output).bands, 3);
+        const QColor mean = TestSupport::averageColour(output, 8, 8, 16, 16);
+        QVERIFY2(
+            qAbs(mean.red() - grey) <= 2 && qAbs(mean.blue() - grey) <= 2, qPrintable(mean.name()));
+    }
+
     // 16-bit sources stay 16-bit in PNG, TIFF and JPEG XL, and above 8 bits in HEIC
     // (8-bit elsewhere; 8-bit sources stay 8-bit everywhere); greyscale stays one
     // channel, plus alpha where the format has it, in JPEG, PNG, TIFF and JPEG XL. WebP has no

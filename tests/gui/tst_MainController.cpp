@@ -728,18 +728,20 @@ private slots:
         QVERIFY(!shown(fit));
 
         clickBox(widget<QCheckBox>("noEnlargeCheck"));
+        clickBox(widget<QCheckBox>("linearLightCheck"));
         showTab(2);
         auto* existing = widget<QComboBox>("existingFileCombo");
         existing->setCurrentIndex(existing->findData(int(ExistingFile::Skip)));
         emit existing->activated(existing->currentIndex());
-        verifyStored({ { "noEnlarge", true }, { "existingFile", 3 } });
+        verifyStored({ { "noEnlarge", true }, { "linearLight", true }, { "existingFile", 3 } });
 
         mController.reset();
         start({ { "proportional", true }, { "tagSides", 3 }, { "noEnlarge", true },
-            { "existingFile", 2 } });
+            { "linearLight", true }, { "existingFile", 2 } });
         QCOMPARE(widget<QButtonGroup>("givenSideGroup")->checkedId(), 3);
         QVERIFY(widget<QLineEdit>("heightField")->isEnabled());
         QVERIFY(widget<QCheckBox>("noEnlargeCheck")->isChecked());
+        QVERIFY(widget<QCheckBox>("linearLightCheck")->isChecked());
         QCOMPARE(widget<QComboBox>("existingFileCombo")->currentData().toInt(), 2);
     }
 

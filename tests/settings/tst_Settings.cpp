@@ -53,6 +53,7 @@ private slots:
         QCOMPARE(int(pref.value(Setting::outputFormat)), 1);
         QCOMPARE(pref.value(Setting::quality), 0.85f);
         QCOMPARE(pref.value(Setting::noEnlarge), false);
+        QCOMPARE(pref.value(Setting::linearLight), false);
         QCOMPARE(pref.value(Setting::existingFile), ExistingFile::Fail);
         QCOMPARE(pref.value(Setting::metadata), MetadataMode::WithoutPersonal);
         // Reading writes nothing.
