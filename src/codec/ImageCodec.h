@@ -101,7 +101,8 @@ struct RenderRequest
     BoxMode boxMode = BoxMode::Fit;
     CropPosition cropPosition = CropPosition::Centre;
     OutputFormat format = OutputFormat::Jpeg;
-    float quality = 1.0f; // compression factor 0..1 (1 = best; lossless where the format can)
+    float quality = 1.0f; // compression factor 0..1 on JPEG's scale (1 = best lossy)
+    bool lossless = false; // where the format has it; the quality is then not used
     // The largest file to write, in bytes; 0 for no limit. The quality is lowered to fit, not
     // below minQuality, and then the image is made smaller.
     qint64 maxFileSize = 0;
