@@ -8,7 +8,9 @@ outputs (QUALITY "default" for Ostrel without a quality option). Each output is 
 libvips (`vips copy` to PNG), so every format is read by the same decoder. SSIM is the usual
 one (Gaussian window of 11 pixels, sigma 1.5, on luma in [0, 255]), averaged over the photos;
 bytes are summed. Prints a Markdown table a format, then the quality of each format whose SSIM
-equals that of JPEG at 85 for each tool.
+equals that of JPEG at 85 for each tool, then for each tool with a sweep of JPEG qualities the
+quality of each format whose SSIM equals JPEG's at each of them (interpolated linearly between
+the sweep's points): the table Ostrel's quality scale is made from.
 """
 
 import os
@@ -99,12 +101,28 @@ def main():
             cells.append(equal_quality(points, target[0]))
         print(f"| {tool} | {target[0]:.4f} | " + " | ".join(cells) + " |")
 
+    for tool, formats in results.items():
+        jpeg = sorted((int(q), v[0]) for q, v in formats.get("jpeg", {}).items() if q.isdigit())
+        if len(jpeg) < 2:
+            continue
+        others = [f for f in ["webp", "avif", "heic", "jxl"] if f in formats]
+        print(f"\n### {tool}: quality of equal SSIM per JPEG quality\n")
+        print("| JPEG | SSIM | " + " | ".join(others) + " |")
+        print("|---" * (len(others) + 2) + "|")
+        for quality, score in jpeg:
+            cells = []
+            for fmt in others:
+                points = sorted(
+                    (int(q), v[0]) for q, v in formats[fmt].items() if q.isdigit())
+                cells.append(equal_quality(points, score, precision=1))
+            print(f"| {quality} | {score:.4f} | " + " | ".join(cells) + " |")
 
-def equal_quality(points, target):
+
+def equal_quality(points, target, precision=0):
     """The quality at which SSIM reaches the target, interpolated between the sweep's points."""
     for (q0, s0), (q1, s1) in zip(points, points[1:]):
         if s0 <= target <= s1 and s1 > s0:
-            return f"{q0 + (target - s0) * (q1 - q0) / (s1 - s0):.0f}"
+            return f"{q0 + (target - s0) * (q1 - q0) / (s1 - s0):.{precision}f}"
     if points and target < points[0][1]:
         return f"< {points[0][0]}"
     if points and target > points[-1][1]:

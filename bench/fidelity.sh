@@ -4,13 +4,18 @@
 # encoders. Not a timed test: it prints a table of SSIM and bytes (see bench/README.md).
 #
 #   bench/fidelity.sh [--build DIR] [--work DIR] [--photos N] [--width PX]
-#                     [--qualities "30 40 ..."] [--formats "jpeg webp ..."]
+#                     [--qualities "30 40 ..."] [--formats "jpeg webp ..."] [--encoder-q]
 #
 # The photos are the real ones of Debian's mate-backgrounds package (downloaded and unpacked into
 # the work folder); each is reduced once with libvips' lanczos3 to the target width, and that
 # reduction, kept without loss, is the reference every output is scored against. The reference
 # encoders get the reference itself (they do not resize); Ostrel and vipsthumbnail resize the
 # photo as a user would run them, with the same kernel, so their outputs line up with it.
+#
+# --encoder-q measures the encoders alone, on their own quality scales: libvips writes the
+# reference with the saver options Ostrel's encoder uses, the sweep's numbers going to the saver
+# as its Q. Its table of equal SSIM per JPEG quality is what Ostrel's quality scale is made of
+# (the tables beside the savers in src/codec/Encoder.cpp).
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 build="$root/build"
@@ -19,6 +24,7 @@ photos=6
 width=1024
 qualities="30 40 50 60 70 75 80 85 90 95"
 formats="jpeg webp avif heic jxl"
+encoder_q=""
 while [ $# -gt 0 ]; do
     case "$1" in
         --build) build="$(cd "$2" && pwd)"; shift 2 ;;
@@ -27,11 +33,12 @@ while [ $# -gt 0 ]; do
         --width) width="$2"; shift 2 ;;
         --qualities) qualities="$2"; shift 2 ;;
         --formats) formats="$2"; shift 2 ;;
+        --encoder-q) encoder_q=1; shift ;;
         *) echo "unknown option: $1" >&2; exit 2 ;;
     esac
 done
 batch="$build/src/cli/ostrel-batch"
-[ -x "$batch" ] || { echo "no $batch: build first (scripts/build)" >&2; exit 1; }
+[ -n "$encoder_q" ] || [ -x "$batch" ] || { echo "no $batch: build first (scripts/build)" >&2; exit 1; }
 
 # The reference encoders, the scorer's Python modules and the photos' package.
 tools=(libvips-tools libjpeg-turbo-progs webp libavif-bin libheif-examples libjxl-tools
@@ -94,6 +101,33 @@ reference_encoder() { # format quality reference output
 }
 
 for r in "$run"/ref/*.png; do vips copy "$r" "${r%.png}.ppm"; done
+
+# The saver and options of Ostrel's encoder for a format (Encoder.cpp's table), Q left to the
+# caller.
+ostrel_saver() {
+    case "$1" in
+        jpeg) echo "jpg[optimize_coding,strip" ;;
+        webp) echo "webp[strip" ;;
+        avif) echo "avif[compression=av1,effort=2,strip" ;;
+        heic) echo "heic[compression=hevc,strip" ;;
+        jxl) echo "jxl[strip" ;;
+    esac
+}
+
+if [ -n "$encoder_q" ]; then
+    for format in $formats; do
+        saver=$(ostrel_saver "$format")
+        for q in $qualities; do
+            folder="$run/out/encoder/$format/$q"
+            mkdir -p "$folder"
+            for r in "$run"/ref/*.png; do
+                vips copy "$r" "$folder/$(basename "$r" .png).$saver,Q=$q]"
+            done
+        done
+    done
+    /usr/bin/python3 "$root/bench/fidelity.py" "$run"
+    exit 0
+fi
 
 for format in $formats; do
     ext=$(extension "$format")

@@ -102,7 +102,8 @@ struct RenderRequest
     CropPosition cropPosition = CropPosition::Centre;
     bool linearLight = false; // resampled in linear light
     OutputFormat format = OutputFormat::Jpeg;
-    float quality = 1.0f; // compression factor 0..1 (1 = best; lossless where the format can)
+    float quality = 1.0f; // compression factor 0..1 on JPEG's scale (1 = best lossy)
+    bool lossless = false; // where the format has it; the quality is then not used
     // The largest file to write, in bytes; 0 for no limit. The quality is lowered to fit, not
     // below minQuality, and then the image is made smaller.
     qint64 maxFileSize = 0;

@@ -84,6 +84,7 @@ ResizeStatus render(int source, const QString& sourcePath, const Plan& plan,
     request.linearLight = options.linearLight;
     request.format = options.format;
     request.quality = options.quality;
+    request.lossless = options.lossless;
     request.maxFileSize = options.maxFileSize;
     request.minQuality = options.minQuality;
     request.metadata = options.metadata;

@@ -42,7 +42,7 @@ OutputPage::OutputPage(QWidget* parent)
     // The quality row shows for the formats that take a quality and the colour button with
     // its box; their room stays, so that the rows below do not move as they come and go.
     for (QWidget* widget : std::initializer_list<QWidget*> { mUi->qualityLabel, mUi->qualitySlider,
-             mUi->qualityValueLabel, mUi->backgroundColorButton }) {
+             mUi->qualityValueLabel, mUi->losslessCheck, mUi->backgroundColorButton }) {
         QSizePolicy policy = widget->sizePolicy();
         policy.setRetainSizeWhenHidden(true);
         widget->setSizePolicy(policy);
@@ -95,6 +95,7 @@ void OutputPage::connectControls()
         &OutputPage::storeBackgroundColor);
     connect(ui->namingCombo, &QComboBox::activated, this, &OutputPage::storeNaming);
     connect(ui->formatCombo, &QComboBox::activated, this, &OutputPage::storeOutputFormat);
+    connect(ui->losslessCheck, &QCheckBox::clicked, this, &OutputPage::showQualityControls);
     connect(ui->qualitySlider, &QualitySlider::factorChanged, this, &OutputPage::storeQuality);
     connect(ui->existingFileCombo, &QComboBox::activated, this, &OutputPage::storeExistingFile);
     connect(ui->metadataCombo, &QComboBox::activated, this, &OutputPage::storeMetadata);
@@ -119,7 +120,8 @@ void OutputPage::connectControls()
         [this] { mSettings->setValue(Setting::nameTemplate, mUi->nameTemplateField->text()); });
     for (const auto& [check, key] : { std::pair { ui->keepTreeCheck, Setting::keepTree },
              std::pair { ui->skipLargerCheck, Setting::skipLarger },
-             std::pair { ui->keepDatesCheck, Setting::keepDates } }) {
+             std::pair { ui->keepDatesCheck, Setting::keepDates },
+             std::pair { ui->losslessCheck, Setting::lossless } }) {
         connect(check, &QCheckBox::clicked, this,
             [this, check, key] { mSettings->setValue(key, isOn(check)); });
         connect(check, &QAbstractButton::clicked, this, &OutputPage::edited);
@@ -159,6 +161,7 @@ void OutputPage::showStoredSettings()
     ui->keepDatesCheck->setChecked(settings->value(Setting::keepDates));
     selectCode(ui->formatCombo, settings->value(Setting::outputFormat));
     ui->qualitySlider->setFloatValue(settings->value(Setting::quality));
+    ui->losslessCheck->setChecked(settings->value(Setting::lossless));
     selectCode(ui->existingFileCombo, settings->value(Setting::existingFile));
     selectCode(ui->metadataCombo, settings->value(Setting::metadata));
     selectCode(ui->tiffCompressionCombo, settings->value(Setting::tiffCompression));
@@ -313,8 +316,32 @@ void OutputPage::storeOutputFormat()
     mUi->qualitySlider->setVisible(takesQuality);
     mUi->qualityLabel->setVisible(takesQuality);
     mUi->qualityValueLabel->setVisible(takesQuality);
+    mUi->losslessCheck->setVisible(takesQuality);
     mUi->tiffCompressionCombo->setVisible(same || (info && info->choosesCompression));
     mSettings->setValue(Setting::outputFormat, format);
+    showQualityControls();
+}
+
+// Lossless applies to the formats that have it, and then the quality does not; with Same as
+// source both may, each to its own images.
+void OutputPage::showQualityControls()
+{
+    const auto format = selectedCode<OutputFormat>(mUi->formatCombo);
+    const OutputFormats::Info* info = OutputFormats::find(format);
+    const bool same = format == OutputFormat::SameAsSource;
+    const bool hasLossless = same || (info && info->hasLossless);
+    mUi->losslessCheck->setEnabled(hasLossless);
+    if (hasLossless)
+        mUi->losslessCheck->setToolTip(
+            tr("Compress without any loss, in WebP and JPEG XL: every pixel is kept as it is and "
+               "the quality is not used"));
+    else
+        mUi->losslessCheck->setToolTip(
+            tr("%1 has no lossless compression; WebP and JPEG XL have")
+                .arg(info ? QString::fromLatin1(info->name) : QString()));
+    const bool lossless = hasLossless && !same && isOn(mUi->losslessCheck);
+    mUi->qualitySlider->setEnabled(!lossless);
+    mUi->qualityValueLabel->setEnabled(!lossless);
 }
 
 void OutputPage::storeExistingFile()

@@ -66,6 +66,7 @@ private:
     void storeNaming();
     void storeOutputFormat();
     void storeQuality();
+    void showQualityControls();
     void storeExistingFile();
     void storeMetadata();
     void storeTiffCompression();

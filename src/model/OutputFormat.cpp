@@ -49,6 +49,7 @@ constexpr std::array<Info, 9> kFormats { {
         .keepsAlpha = true,
         .storesResolution = true,
         .takesQuality = true,
+        .hasLossless = true,
         .animates = true },
     { .format = OutputFormat::Avif,
         .name = "AVIF",
@@ -75,6 +76,7 @@ constexpr std::array<Info, 9> kFormats { {
         .commandLineNames = "jxl jpeg-xl",
         .keepsAlpha = true,
         .takesQuality = true,
+        .hasLossless = true,
         .keepsGrey = true,
         .deepSampleBits = 16 },
 } };

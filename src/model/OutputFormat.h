@@ -33,7 +33,7 @@ enum class TiffCompression
 
 // The one description of every output format: the settings, the codec, the output names, the
 // window's format menu and the command line's --format all read it. How libvips writes each
-// format (its saver and options, lossless at 100 %, the longest side) is the codec's own, in
+// format (its saver and options, the quality scale, the longest side) is the codec's own, in
 // its encoder's table. A new format is a new value above, a new row in OutputFormat.cpp and one
 // in the encoder's table.
 namespace OutputFormats {
@@ -51,8 +51,11 @@ struct Info
     bool keepsAlpha = false;
     // Whether the file states the resolution (pixels per inch) the settings give.
     bool storesResolution = false;
-    // Whether the quality setting applies (libvips' "Q" option, 1..100).
+    // Whether the quality setting applies (on JPEG's scale, mapped to the encoder's own).
     bool takesQuality = false;
+    // Whether the encoder can write the pixels exactly (the lossless setting); AVIF and HEIC
+    // cannot, their colour conversion to YCbCr rounds even without chroma subsampling.
+    bool hasLossless = false;
     // Whether an animation stays one: every frame resized, the timing kept.
     bool animates = false;
     // Whether a greyscale image stays one channel (two with alpha).

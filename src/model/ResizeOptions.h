@@ -98,6 +98,7 @@ struct ResizeOptions
     ExistingFile existingFile = ExistingFile::Fail;
     OutputFormat format = OutputFormat::Jpeg;
     float quality = 1.0f; // 0..1, for the formats that take one
+    bool lossless = false; // for the formats that have it (OutputFormats::Info::hasLossless)
     // The largest file to write, in bytes; 0 for no limit. The quality is lowered to fit, down
     // to minQuality (0..1), and then the pixel size.
     qint64 maxFileSize = 0;

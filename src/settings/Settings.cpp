@@ -333,6 +333,7 @@ ResizeOptions Settings::resizeOptions() const
     options.existingFile = value(Setting::existingFile);
     options.format = value(Setting::outputFormat);
     options.quality = value(Setting::quality);
+    options.lossless = value(Setting::lossless);
     options.maxFileSize = value(Setting::maxFileSize);
     options.minQuality = value(Setting::minQuality);
     options.metadata = value(Setting::metadata);

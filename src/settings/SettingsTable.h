@@ -38,6 +38,7 @@ inline constexpr SettingKey<bool> longShortSides { "switchSides" };
 inline constexpr SettingKey<float> resolution { "resValue" };
 inline constexpr SettingKey<OutputFormat> outputFormat { "formatMenu" };
 inline constexpr SettingKey<float> quality { "quality" }; // 0..1
+inline constexpr SettingKey<bool> lossless { "lossless" };
 inline constexpr SettingKey<int> maxFileSize { "maxFileSize" }; // bytes; 0: no limit
 inline constexpr SettingKey<float> minQuality { "minQuality" }; // 0..1
 inline constexpr SettingKey<OutputNaming> naming { "nameMenu" };

@@ -77,7 +77,7 @@ auto fields(ResizeOptions& o)
         o.presetFolder, o.naming, o.baseName, o.startNumber, o.existingFile, o.format, o.quality,
         o.metadata, o.tiffCompression, o.flatten, o.background, o.maxPixels, o.decoderMemoryMiB,
         o.decoderSeconds, o.maxFileSize, o.minQuality, o.nameTemplate, o.keepTree, o.skipLarger,
-        o.keepDates, o.linearLight);
+        o.keepDates, o.linearLight, o.lossless);
 }
 
 } // namespace

@@ -13,6 +13,7 @@
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
+#include <QImage>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
@@ -348,6 +349,32 @@ private slots:
         QVERIFY(QFile::remove(QDir(mOut).filePath("a.tif")));
         QCOMPARE(run({ "in/a.png" }).exitCode, 0);
         QCOMPARE(compression("a.tif"), QByteArray("Uncompressed"));
+    }
+
+    // --lossless reaches the worker: the WebP holds exactly the PNG's pixels and the report
+    // names no quality; --lossy goes back to the quality, which stored settings keep.
+    void losslessOption()
+    {
+        source("a.png", 120, 80);
+        const QStringList options = { "-o", "out", "-p", "width", "-w", "120", "--json" };
+        const auto pixels = [this](const QString& name) {
+            const QString png = mTmp->filePath("decoded.png");
+            QFile::remove(png);
+            TestSupport::run("vips", { "copy", QDir(mOut).filePath(name), png + "[strip]" });
+            return QImage(png).convertToFormat(QImage::Format_RGBA8888);
+        };
+        QCOMPARE(run(options + QStringList { "-f", "png", "in/a.png" }).exitCode, 0);
+        const QImage exact = pixels("a.png");
+        QCOMPARE(exact.size(), QSize(120, 80));
+        for (const QString& choice : { QStringLiteral("--lossless"), QStringLiteral("--lossy") }) {
+            const Result result
+                = run(options + QStringList { "-f", "webp", "-q", "100", choice, "in/a.png" });
+            QCOMPARE(result.exitCode, 0);
+            const bool lossless = choice == QLatin1String("--lossless");
+            QCOMPARE(jsonLines(result.out).value(0).value("quality").toInt(), lossless ? -1 : 100);
+            QCOMPARE(pixels("a.webp") == exact, lossless);
+            QVERIFY(QFile::remove(QDir(mOut).filePath("a.webp")));
+        }
     }
 
     // An image written in part is named in the summary with what was written of it; the run

@@ -572,6 +572,16 @@ private slots:
             << QVariantMap { { "formatMenu", 8 } } << 2 << key("formatCombo", Qt::Key_Down)
             << QVariantMap { { "formatMenu", 9 } } << QVariantMap {}
             << all(qualityControls, "shown");
+        // Lossless: a choice for the formats that have it, the quality then not used.
+        QTest::newRow("lossless ticked for WebP disables the quality")
+            << QVariantMap { { "formatMenu", 6 } } << 2 << click("losslessCheck")
+            << QVariantMap { { "lossless", true } } << QVariantMap {}
+            << QStringList { "losslessCheck enabled", "qualitySlider disabled" };
+        QTest::newRow("JPEG has no lossless and takes the quality")
+            << QVariantMap { { "formatMenu", 6 }, { "lossless", true } } << 2
+            << key("formatCombo", Qt::Key_Home)
+            << QVariantMap { { "formatMenu", 1 }, { "lossless", true } } << QVariantMap {}
+            << QStringList { "losslessCheck disabled", "qualitySlider enabled" };
         // Metadata: without personal data unless chosen otherwise.
         QTest::newRow("no metadata") << QVariantMap {} << 2 << key("metadataCombo", Qt::Key_End)
                                      << QVariantMap { { "metadata", 3 } }
