@@ -459,10 +459,6 @@ Bildern ab; ein zweites Strg-C gibt sie sofort auf und schreibt nichts davon.</t
         <translation>eine ganze Zahl von 0 (eines je Kern) bis 64</translation>
     </message>
     <message>
-        <source>Quality from 0 to 100 for JPEG, WebP, AVIF, HEIC and JPEG XL; 100 is lossless for WebP and JPEG XL.</source>
-        <translation>Qualität von 0 bis 100 für JPEG, WebP, AVIF, HEIC und JPEG XL; 100 ist bei WebP und JPEG XL verlustfrei.</translation>
-    </message>
-    <message>
         <source>AVIF files 1600 pixels on the long side, with no camera data in them</source>
         <translation>AVIF-Dateien mit 1600 Pixeln an der langen Seite, ohne Kameradaten</translation>
     </message>
@@ -687,6 +683,22 @@ Teile zusammen schreiben, was ein einziger Lauf schriebe.</translation>
     <message>
         <source>Give each output its source&apos;s modification time.</source>
         <translation>Jeder Ausgabe die Änderungszeit ihrer Quelle geben.</translation>
+    </message>
+    <message>
+        <source>Resize in linear light: better for fine patterns and small bright details, slower.</source>
+        <translation>In linearem Licht skalieren: besser für feine Muster und kleine helle Details, langsamer.</translation>
+    </message>
+    <message>
+        <source>Quality from 0 to 100 for JPEG, WebP, AVIF, HEIC and JPEG XL, on JPEG&apos;s scale: the same number gives about the same fidelity in each format.</source>
+        <translation>Qualität von 0 bis 100 für JPEG, WebP, AVIF, HEIC und JPEG XL, auf der Skala von JPEG: dieselbe Zahl ergibt in jedem Format etwa dieselbe Treue.</translation>
+    </message>
+    <message>
+        <source>Lossless compression where the format has it (WebP, JPEG XL); the quality is then not used.</source>
+        <translation>Verlustfreie Kompression, wo das Format sie hat (WebP, JPEG XL); die Qualität wird dann nicht verwendet.</translation>
+    </message>
+    <message>
+        <source>Lossy compression at the quality (the default).</source>
+        <translation>Verlustbehaftete Kompression mit der Qualität (die Vorgabe).</translation>
     </message>
 </context>
 <context>
@@ -1062,6 +1074,18 @@ Teile zusammen schreiben, was ein einziger Lauf schriebe.</translation>
     <message>
         <source>cannot be made smaller than %1 bytes</source>
         <translation>kann nicht kleiner als %1 Bytes gemacht werden</translation>
+    </message>
+    <message>
+        <source>lossy at quality %1 to fit %2</source>
+        <translation>verlustbehaftet mit Qualität %1, um in %2 zu passen</translation>
+    </message>
+    <message>
+        <source>lossy, %1</source>
+        <translation>verlustbehaftet, %1</translation>
+    </message>
+    <message>
+        <source>a frame of the GIF is %1 x %2 pixels, far larger than the picture&apos;s %3 x %4</source>
+        <translation>ein Einzelbild des GIF ist %1 x %2 Pixel groß, weit größer als das Bild mit %3 x %4</translation>
     </message>
 </context>
 <context>
@@ -1545,10 +1569,6 @@ Teile zusammen schreiben, was ein einziger Lauf schriebe.</translation>
         <translation>&amp;Qualität</translation>
     </message>
     <message>
-        <source>Quality: higher keeps more detail and makes larger files; 100 % is lossless in WebP and JPEG XL</source>
-        <translation>Qualität: Höhere Werte erhalten mehr Details und ergeben größere Dateien; bei 100 % sind WebP und JPEG XL verlustfrei</translation>
-    </message>
-    <message>
         <source>&amp;Metadata</source>
         <translation>&amp;Metadaten</translation>
     </message>
@@ -1709,6 +1729,22 @@ Teile zusammen schreiben, was ein einziger Lauf schriebe.</translation>
         <source>Example: %1</source>
         <extracomment>%1 the file name the selected image would be written under, such as IMG_0042_800x600.jpg.</extracomment>
         <translation>Beispiel: %1</translation>
+    </message>
+    <message>
+        <source>Quality: higher keeps more detail and makes larger files; the same number keeps about as much in every format</source>
+        <translation>Qualität: höher bewahrt mehr Details und ergibt größere Dateien; dieselbe Zahl bewahrt in jedem Format etwa gleich viel</translation>
+    </message>
+    <message>
+        <source>Lossless</source>
+        <translation>Verlustfrei</translation>
+    </message>
+    <message>
+        <source>Compress without any loss, in WebP and JPEG XL: every pixel is kept as it is and the quality is not used</source>
+        <translation>Ohne jeden Verlust komprimieren, in WebP und JPEG XL: jedes Pixel bleibt, wie es ist, und die Qualität wird nicht verwendet</translation>
+    </message>
+    <message>
+        <source>%1 has no lossless compression; WebP and JPEG XL have</source>
+        <translation>%1 hat keine verlustfreie Kompression; WebP und JPEG XL haben sie</translation>
     </message>
 </context>
 <context>
@@ -2152,6 +2188,14 @@ Teile zusammen schreiben, was ein einziger Lauf schriebe.</translation>
     <message>
         <source>bottom or right</source>
         <translation>unten oder rechts</translation>
+    </message>
+    <message>
+        <source>Resample in linear light, so that fine patterns and small bright details keep their brightness; takes longer</source>
+        <translation>In linearem Licht neu abtasten, damit feine Muster und kleine helle Details ihre Helligkeit behalten; dauert länger</translation>
+    </message>
+    <message>
+        <source>Resize in linear light (better for fine patterns)</source>
+        <translation>In linearem Licht skalieren (besser für feine Muster)</translation>
     </message>
 </context>
 <context>

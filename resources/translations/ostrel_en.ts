@@ -458,10 +458,6 @@ Ctrl-C abandons them at once and writes nothing of them.</translation>
         <translation>a whole number from 0 (one per core) to 64</translation>
     </message>
     <message>
-        <source>Quality from 0 to 100 for JPEG, WebP, AVIF, HEIC and JPEG XL; 100 is lossless for WebP and JPEG XL.</source>
-        <translation>Quality from 0 to 100 for JPEG, WebP, AVIF, HEIC and JPEG XL; 100 is lossless for WebP and JPEG XL.</translation>
-    </message>
-    <message>
         <source>AVIF files 1600 pixels on the long side, with no camera data in them</source>
         <translation>AVIF files 1600 pixels on the long side, with no camera data in them</translation>
     </message>
@@ -686,6 +682,22 @@ run would.</translation>
     <message>
         <source>Give each output its source&apos;s modification time.</source>
         <translation>Give each output its source&apos;s modification time.</translation>
+    </message>
+    <message>
+        <source>Resize in linear light: better for fine patterns and small bright details, slower.</source>
+        <translation>Resize in linear light: better for fine patterns and small bright details, slower.</translation>
+    </message>
+    <message>
+        <source>Quality from 0 to 100 for JPEG, WebP, AVIF, HEIC and JPEG XL, on JPEG&apos;s scale: the same number gives about the same fidelity in each format.</source>
+        <translation>Quality from 0 to 100 for JPEG, WebP, AVIF, HEIC and JPEG XL, on JPEG&apos;s scale: the same number gives about the same fidelity in each format.</translation>
+    </message>
+    <message>
+        <source>Lossless compression where the format has it (WebP, JPEG XL); the quality is then not used.</source>
+        <translation>Lossless compression where the format has it (WebP, JPEG XL); the quality is then not used.</translation>
+    </message>
+    <message>
+        <source>Lossy compression at the quality (the default).</source>
+        <translation>Lossy compression at the quality (the default).</translation>
     </message>
 </context>
 <context>
@@ -1061,6 +1073,18 @@ run would.</translation>
     <message>
         <source>cannot be made smaller than %1 bytes</source>
         <translation>cannot be made smaller than %1 bytes</translation>
+    </message>
+    <message>
+        <source>lossy at quality %1 to fit %2</source>
+        <translation>lossy at quality %1 to fit %2</translation>
+    </message>
+    <message>
+        <source>lossy, %1</source>
+        <translation>lossy, %1</translation>
+    </message>
+    <message>
+        <source>a frame of the GIF is %1 x %2 pixels, far larger than the picture&apos;s %3 x %4</source>
+        <translation>a frame of the GIF is %1 x %2 pixels, far larger than the picture&apos;s %3 x %4</translation>
     </message>
 </context>
 <context>
@@ -1544,10 +1568,6 @@ run would.</translation>
         <translation>&amp;Quality</translation>
     </message>
     <message>
-        <source>Quality: higher keeps more detail and makes larger files; 100 % is lossless in WebP and JPEG XL</source>
-        <translation>Quality: higher keeps more detail and makes larger files; 100 % is lossless in WebP and JPEG XL</translation>
-    </message>
-    <message>
         <source>&amp;Metadata</source>
         <translation>&amp;Metadata</translation>
     </message>
@@ -1708,6 +1728,22 @@ run would.</translation>
         <source>Example: %1</source>
         <extracomment>%1 the file name the selected image would be written under, such as IMG_0042_800x600.jpg.</extracomment>
         <translation>Example: %1</translation>
+    </message>
+    <message>
+        <source>Quality: higher keeps more detail and makes larger files; the same number keeps about as much in every format</source>
+        <translation>Quality: higher keeps more detail and makes larger files; the same number keeps about as much in every format</translation>
+    </message>
+    <message>
+        <source>Lossless</source>
+        <translation>Lossless</translation>
+    </message>
+    <message>
+        <source>Compress without any loss, in WebP and JPEG XL: every pixel is kept as it is and the quality is not used</source>
+        <translation>Compress without any loss, in WebP and JPEG XL: every pixel is kept as it is and the quality is not used</translation>
+    </message>
+    <message>
+        <source>%1 has no lossless compression; WebP and JPEG XL have</source>
+        <translation>%1 has no lossless compression; WebP and JPEG XL have</translation>
     </message>
 </context>
 <context>
@@ -2151,6 +2187,14 @@ run would.</translation>
     <message>
         <source>bottom or right</source>
         <translation>bottom or right</translation>
+    </message>
+    <message>
+        <source>Resample in linear light, so that fine patterns and small bright details keep their brightness; takes longer</source>
+        <translation>Resample in linear light, so that fine patterns and small bright details keep their brightness; takes longer</translation>
+    </message>
+    <message>
+        <source>Resize in linear light (better for fine patterns)</source>
+        <translation>Resize in linear light (better for fine patterns)</translation>
     </message>
 </context>
 <context>

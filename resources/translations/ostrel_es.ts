@@ -459,10 +459,6 @@ curso; un segundo Ctrl-C las abandona al instante y no escribe nada de ellas.</t
         <translation>un número entero de 0 (una por núcleo) a 64</translation>
     </message>
     <message>
-        <source>Quality from 0 to 100 for JPEG, WebP, AVIF, HEIC and JPEG XL; 100 is lossless for WebP and JPEG XL.</source>
-        <translation>Calidad de 0 a 100 para JPEG, WebP, AVIF, HEIC y JPEG XL; 100 es sin pérdida para WebP y JPEG XL.</translation>
-    </message>
-    <message>
         <source>AVIF files 1600 pixels on the long side, with no camera data in them</source>
         <translation>archivos AVIF de 1600 píxeles en el lado largo, sin datos de la cámara</translation>
     </message>
@@ -687,6 +683,22 @@ escriban lo que escribiría una sola ejecución.</translation>
     <message>
         <source>Give each output its source&apos;s modification time.</source>
         <translation>Dar a cada salida la fecha de modificación de su original.</translation>
+    </message>
+    <message>
+        <source>Resize in linear light: better for fine patterns and small bright details, slower.</source>
+        <translation>Redimensionar en luz lineal: mejor para patrones finos y pequeños detalles brillantes, más lento.</translation>
+    </message>
+    <message>
+        <source>Quality from 0 to 100 for JPEG, WebP, AVIF, HEIC and JPEG XL, on JPEG&apos;s scale: the same number gives about the same fidelity in each format.</source>
+        <translation>Calidad de 0 a 100 para JPEG, WebP, AVIF, HEIC y JPEG XL, en la escala de JPEG: el mismo número da aproximadamente la misma fidelidad en cada formato.</translation>
+    </message>
+    <message>
+        <source>Lossless compression where the format has it (WebP, JPEG XL); the quality is then not used.</source>
+        <translation>Compresión sin pérdida donde el formato la tiene (WebP, JPEG XL); la calidad no se usa entonces.</translation>
+    </message>
+    <message>
+        <source>Lossy compression at the quality (the default).</source>
+        <translation>Compresión con pérdida a la calidad indicada (predeterminado).</translation>
     </message>
 </context>
 <context>
@@ -1062,6 +1074,18 @@ escriban lo que escribiría una sola ejecución.</translation>
     <message>
         <source>cannot be made smaller than %1 bytes</source>
         <translation>no se puede hacer más pequeña que %1 bytes</translation>
+    </message>
+    <message>
+        <source>lossy at quality %1 to fit %2</source>
+        <translation>con pérdida a calidad %1 para caber en %2</translation>
+    </message>
+    <message>
+        <source>lossy, %1</source>
+        <translation>con pérdida, %1</translation>
+    </message>
+    <message>
+        <source>a frame of the GIF is %1 x %2 pixels, far larger than the picture&apos;s %3 x %4</source>
+        <translation>un fotograma del GIF mide %1 x %2 píxeles, mucho más que los %3 x %4 de la imagen</translation>
     </message>
 </context>
 <context>
@@ -1545,10 +1569,6 @@ escriban lo que escribiría una sola ejecución.</translation>
         <translation>Cali&amp;dad</translation>
     </message>
     <message>
-        <source>Quality: higher keeps more detail and makes larger files; 100 % is lossless in WebP and JPEG XL</source>
-        <translation>Calidad: cuanto más alta, más detalle conserva y más grandes son los archivos; al 100 % WebP y JPEG XL no tienen pérdida</translation>
-    </message>
-    <message>
         <source>&amp;Metadata</source>
         <translation>&amp;Metadatos</translation>
     </message>
@@ -1709,6 +1729,22 @@ escriban lo que escribiría una sola ejecución.</translation>
         <source>Example: %1</source>
         <extracomment>%1 the file name the selected image would be written under, such as IMG_0042_800x600.jpg.</extracomment>
         <translation>Ejemplo: %1</translation>
+    </message>
+    <message>
+        <source>Quality: higher keeps more detail and makes larger files; the same number keeps about as much in every format</source>
+        <translation>Calidad: más alta conserva más detalle y da archivos más grandes; el mismo número conserva aproximadamente lo mismo en cada formato</translation>
+    </message>
+    <message>
+        <source>Lossless</source>
+        <translation>Sin pérdida</translation>
+    </message>
+    <message>
+        <source>Compress without any loss, in WebP and JPEG XL: every pixel is kept as it is and the quality is not used</source>
+        <translation>Comprimir sin ninguna pérdida, en WebP y JPEG XL: cada píxel se conserva tal cual y la calidad no se usa</translation>
+    </message>
+    <message>
+        <source>%1 has no lossless compression; WebP and JPEG XL have</source>
+        <translation>%1 no tiene compresión sin pérdida; WebP y JPEG XL sí</translation>
     </message>
 </context>
 <context>
@@ -2152,6 +2188,14 @@ escriban lo que escribiría una sola ejecución.</translation>
     <message>
         <source>bottom or right</source>
         <translation>abajo o derecha</translation>
+    </message>
+    <message>
+        <source>Resample in linear light, so that fine patterns and small bright details keep their brightness; takes longer</source>
+        <translation>Remuestrear en luz lineal, para que los patrones finos y los pequeños detalles brillantes conserven su brillo; tarda más</translation>
+    </message>
+    <message>
+        <source>Resize in linear light (better for fine patterns)</source>
+        <translation>Redimensionar en luz lineal (mejor para patrones finos)</translation>
     </message>
 </context>
 <context>

@@ -459,10 +459,6 @@ en cours&#xa0;; un second Ctrl-C les abandonne aussitôt et n’en écrit rien.<
         <translation>un nombre entier de 0 (une par cœur) à 64</translation>
     </message>
     <message>
-        <source>Quality from 0 to 100 for JPEG, WebP, AVIF, HEIC and JPEG XL; 100 is lossless for WebP and JPEG XL.</source>
-        <translation>Qualité de 0 à 100 pour JPEG, WebP, AVIF, HEIC et JPEG XL&#xa0;; 100 est sans perte pour WebP et JPEG XL.</translation>
-    </message>
-    <message>
         <source>AVIF files 1600 pixels on the long side, with no camera data in them</source>
         <translation>des fichiers AVIF de 1600 pixels sur le grand côté, sans données de l’appareil photo</translation>
     </message>
@@ -687,6 +683,22 @@ Chaque image garde le numéro qu’elle a dans la liste entière, pour que les p
     <message>
         <source>Give each output its source&apos;s modification time.</source>
         <translation>Donner à chaque fichier créé la date de modification de sa source.</translation>
+    </message>
+    <message>
+        <source>Resize in linear light: better for fine patterns and small bright details, slower.</source>
+        <translation>Redimensionner en lumière linéaire : meilleur pour les motifs fins et les petits détails clairs, plus lent.</translation>
+    </message>
+    <message>
+        <source>Quality from 0 to 100 for JPEG, WebP, AVIF, HEIC and JPEG XL, on JPEG&apos;s scale: the same number gives about the same fidelity in each format.</source>
+        <translation>Qualité de 0 à 100 pour JPEG, WebP, AVIF, HEIC et JPEG XL, sur l&apos;échelle de JPEG : le même nombre donne à peu près la même fidélité dans chaque format.</translation>
+    </message>
+    <message>
+        <source>Lossless compression where the format has it (WebP, JPEG XL); the quality is then not used.</source>
+        <translation>Compression sans perte là où le format la propose (WebP, JPEG XL) ; la qualité n&apos;est alors pas utilisée.</translation>
+    </message>
+    <message>
+        <source>Lossy compression at the quality (the default).</source>
+        <translation>Compression avec perte à la qualité choisie (par défaut).</translation>
     </message>
 </context>
 <context>
@@ -1062,6 +1074,18 @@ Chaque image garde le numéro qu’elle a dans la liste entière, pour que les p
     <message>
         <source>cannot be made smaller than %1 bytes</source>
         <translation>ne peut pas être rendue plus petite que %1 octets</translation>
+    </message>
+    <message>
+        <source>lossy at quality %1 to fit %2</source>
+        <translation>avec perte à la qualité %1 pour tenir dans %2</translation>
+    </message>
+    <message>
+        <source>lossy, %1</source>
+        <translation>avec perte, %1</translation>
+    </message>
+    <message>
+        <source>a frame of the GIF is %1 x %2 pixels, far larger than the picture&apos;s %3 x %4</source>
+        <translation>une image du GIF fait %1 x %2 pixels, bien plus que les %3 x %4 de l’image</translation>
     </message>
 </context>
 <context>
@@ -1545,10 +1569,6 @@ Chaque image garde le numéro qu’elle a dans la liste entière, pour que les p
         <translation>&amp;Qualité</translation>
     </message>
     <message>
-        <source>Quality: higher keeps more detail and makes larger files; 100 % is lossless in WebP and JPEG XL</source>
-        <translation>Qualité&#xa0;: plus elle est élevée, plus les détails sont conservés et plus les fichiers sont gros&#xa0;; à 100&#xa0;% WebP et JPEG XL sont sans perte</translation>
-    </message>
-    <message>
         <source>&amp;Metadata</source>
         <translation>&amp;Métadonnées</translation>
     </message>
@@ -1709,6 +1729,22 @@ Chaque image garde le numéro qu’elle a dans la liste entière, pour que les p
         <source>Example: %1</source>
         <extracomment>%1 the file name the selected image would be written under, such as IMG_0042_800x600.jpg.</extracomment>
         <translation>Exemple : %1</translation>
+    </message>
+    <message>
+        <source>Quality: higher keeps more detail and makes larger files; the same number keeps about as much in every format</source>
+        <translation>Qualité : plus elle est élevée, plus les détails sont conservés et plus les fichiers sont gros ; le même nombre conserve à peu près autant dans chaque format</translation>
+    </message>
+    <message>
+        <source>Lossless</source>
+        <translation>Sans perte</translation>
+    </message>
+    <message>
+        <source>Compress without any loss, in WebP and JPEG XL: every pixel is kept as it is and the quality is not used</source>
+        <translation>Compresser sans aucune perte, en WebP et JPEG XL : chaque pixel est conservé tel quel et la qualité n&apos;est pas utilisée</translation>
+    </message>
+    <message>
+        <source>%1 has no lossless compression; WebP and JPEG XL have</source>
+        <translation>%1 n&apos;a pas de compression sans perte ; WebP et JPEG XL en ont une</translation>
     </message>
 </context>
 <context>
@@ -2152,6 +2188,14 @@ Chaque image garde le numéro qu’elle a dans la liste entière, pour que les p
     <message>
         <source>bottom or right</source>
         <translation>bas ou droite</translation>
+    </message>
+    <message>
+        <source>Resample in linear light, so that fine patterns and small bright details keep their brightness; takes longer</source>
+        <translation>Rééchantillonner en lumière linéaire, pour que les motifs fins et les petits détails clairs gardent leur luminosité ; prend plus de temps</translation>
+    </message>
+    <message>
+        <source>Resize in linear light (better for fine patterns)</source>
+        <translation>Redimensionner en lumière linéaire (meilleur pour les motifs fins)</translation>
     </message>
 </context>
 <context>

@@ -458,10 +458,6 @@ secondo Ctrl-C le abbandona subito e non ne scrive nulla.</translation>
         <translation>un numero intero da 0 (uno per core) a 64</translation>
     </message>
     <message>
-        <source>Quality from 0 to 100 for JPEG, WebP, AVIF, HEIC and JPEG XL; 100 is lossless for WebP and JPEG XL.</source>
-        <translation>Qualità da 0 a 100 per JPEG, WebP, AVIF, HEIC e JPEG XL; 100 è senza perdita per WebP e JPEG XL.</translation>
-    </message>
-    <message>
         <source>AVIF files 1600 pixels on the long side, with no camera data in them</source>
         <translation>file AVIF di 1600 pixel sul lato lungo, senza dati della fotocamera</translation>
     </message>
@@ -686,6 +682,22 @@ insieme scrivano ciò che scriverebbe un’unica esecuzione.</translation>
     <message>
         <source>Give each output its source&apos;s modification time.</source>
         <translation>Dare a ogni risultato la data di modifica del suo originale.</translation>
+    </message>
+    <message>
+        <source>Resize in linear light: better for fine patterns and small bright details, slower.</source>
+        <translation>Ridimensiona in luce lineare: migliore per motivi fini e piccoli dettagli luminosi, più lento.</translation>
+    </message>
+    <message>
+        <source>Quality from 0 to 100 for JPEG, WebP, AVIF, HEIC and JPEG XL, on JPEG&apos;s scale: the same number gives about the same fidelity in each format.</source>
+        <translation>Qualità da 0 a 100 per JPEG, WebP, AVIF, HEIC e JPEG XL, sulla scala di JPEG: lo stesso numero dà all&apos;incirca la stessa fedeltà in ogni formato.</translation>
+    </message>
+    <message>
+        <source>Lossless compression where the format has it (WebP, JPEG XL); the quality is then not used.</source>
+        <translation>Compressione senza perdita dove il formato la prevede (WebP, JPEG XL); la qualità non viene allora usata.</translation>
+    </message>
+    <message>
+        <source>Lossy compression at the quality (the default).</source>
+        <translation>Compressione con perdita alla qualità impostata (predefinito).</translation>
     </message>
 </context>
 <context>
@@ -1061,6 +1073,18 @@ insieme scrivano ciò che scriverebbe un’unica esecuzione.</translation>
     <message>
         <source>cannot be made smaller than %1 bytes</source>
         <translation>non può essere resa più piccola di %1 byte</translation>
+    </message>
+    <message>
+        <source>lossy at quality %1 to fit %2</source>
+        <translation>con perdita a qualità %1 per stare in %2</translation>
+    </message>
+    <message>
+        <source>lossy, %1</source>
+        <translation>con perdita, %1</translation>
+    </message>
+    <message>
+        <source>a frame of the GIF is %1 x %2 pixels, far larger than the picture&apos;s %3 x %4</source>
+        <translation>un fotogramma del GIF è di %1 x %2 pixel, molto più grande dei %3 x %4 dell’immagine</translation>
     </message>
 </context>
 <context>
@@ -1544,10 +1568,6 @@ insieme scrivano ciò che scriverebbe un’unica esecuzione.</translation>
         <translation>&amp;Qualità</translation>
     </message>
     <message>
-        <source>Quality: higher keeps more detail and makes larger files; 100 % is lossless in WebP and JPEG XL</source>
-        <translation>Qualità: un valore più alto conserva più dettagli e produce file più grandi; al 100 % WebP e JPEG XL sono senza perdita</translation>
-    </message>
-    <message>
         <source>&amp;Metadata</source>
         <translation>&amp;Metadati</translation>
     </message>
@@ -1708,6 +1728,22 @@ insieme scrivano ciò che scriverebbe un’unica esecuzione.</translation>
         <source>Example: %1</source>
         <extracomment>%1 the file name the selected image would be written under, such as IMG_0042_800x600.jpg.</extracomment>
         <translation>Esempio: %1</translation>
+    </message>
+    <message>
+        <source>Quality: higher keeps more detail and makes larger files; the same number keeps about as much in every format</source>
+        <translation>Qualità: più alta conserva più dettagli e produce file più grandi; lo stesso numero conserva all&apos;incirca lo stesso in ogni formato</translation>
+    </message>
+    <message>
+        <source>Lossless</source>
+        <translation>Senza perdita</translation>
+    </message>
+    <message>
+        <source>Compress without any loss, in WebP and JPEG XL: every pixel is kept as it is and the quality is not used</source>
+        <translation>Comprimere senza alcuna perdita, in WebP e JPEG XL: ogni pixel resta com&apos;è e la qualità non viene usata</translation>
+    </message>
+    <message>
+        <source>%1 has no lossless compression; WebP and JPEG XL have</source>
+        <translation>%1 non ha compressione senza perdita; WebP e JPEG XL sì</translation>
     </message>
 </context>
 <context>
@@ -2151,6 +2187,14 @@ insieme scrivano ciò che scriverebbe un’unica esecuzione.</translation>
     <message>
         <source>bottom or right</source>
         <translation>in basso o a destra</translation>
+    </message>
+    <message>
+        <source>Resample in linear light, so that fine patterns and small bright details keep their brightness; takes longer</source>
+        <translation>Ricampiona in luce lineare, così che motivi fini e piccoli dettagli luminosi mantengano la loro luminosità; richiede più tempo</translation>
+    </message>
+    <message>
+        <source>Resize in linear light (better for fine patterns)</source>
+        <translation>Ridimensiona in luce lineare (migliore per motivi fini)</translation>
     </message>
 </context>
 <context>
