@@ -698,7 +698,7 @@ private slots:
 
         ImageEntry image(source);
         pixels(20, 20, format);
-        mPref->setValue(Setting::quality, 1.0f); // lossless WebP: colours counted exactly
+        mPref->setValue(Setting::lossless, true); // WebP's colours counted exactly
         ResizeStatus status;
         QVERIFY2(writeResized(image, &status), qPrintable(status.message));
         const QString output
@@ -906,8 +906,8 @@ private slots:
     // An 8-bit output of a 16-bit source is dithered: in a slow gradient (a level every 64
     // pixels) the mean of each 8 x 8 block is the source's to a small fraction of a level,
     // where cutting to 8 bits would be off by half a level on average, and rounding by up to
-    // half a level wherever the gradient is between two levels. At 100 %, so that a lossy
-    // encoder keeps block means.
+    // half a level wherever the gradient is between two levels. Lossless where the format has
+    // it, at 100 % elsewhere, so that the encoder keeps block means.
     void deepGradientsDoNotBand_data()
     {
         QTest::addColumn<OutputFormat>("format");
@@ -928,6 +928,7 @@ private slots:
         ImageEntry image(source);
         pixels(kWidth, 64, format);
         mPref->setValue(Setting::quality, 1.0f);
+        mPref->setValue(Setting::lossless, true); // where the format has it
         ResizeStatus status;
         QVERIFY2(writeResized(image, &status), qPrintable(status.message));
         const QImage written
