@@ -100,6 +100,26 @@ const char* neutralDescription(const char* colourSpace)
     return "Colour";
 }
 
+// A profile made by lcms2, with the description viewers show, as bytes; the profile is closed.
+// Empty when it cannot be saved.
+QByteArray describedAndClosed(cmsHPROFILE profile, const char* description)
+{
+    if (cmsMLU* text = cmsMLUalloc(nullptr, 1)) {
+        cmsMLUsetASCII(text, "en", "US", description);
+        cmsWriteTag(profile, cmsSigProfileDescriptionTag, text);
+        cmsMLUfree(text);
+    }
+    QByteArray bytes;
+    cmsUInt32Number length = 0;
+    if (cmsSaveProfileToMem(profile, nullptr, &length) && length > kHeaderSize) {
+        bytes.resize(length);
+        if (!cmsSaveProfileToMem(profile, bytes.data(), &length))
+            bytes.clear();
+    }
+    cmsCloseProfile(profile);
+    return bytes;
+}
+
 } // namespace
 
 QByteArray IccProfile::withoutText(const QByteArray& profile)
@@ -195,18 +215,7 @@ const QByteArray& IccProfile::compactSrgb()
         if (!srgb)
             return bytes;
         // The description viewers show: the name of the space, like libvips' own profile.
-        if (cmsMLU* description = cmsMLUalloc(nullptr, 1)) {
-            cmsMLUsetASCII(description, "en", "US", "sRGB");
-            cmsWriteTag(srgb, cmsSigProfileDescriptionTag, description);
-            cmsMLUfree(description);
-        }
-        cmsUInt32Number length = 0;
-        if (cmsSaveProfileToMem(srgb, nullptr, &length) && length > kHeaderSize) {
-            bytes.resize(length);
-            if (!cmsSaveProfileToMem(srgb, bytes.data(), &length))
-                bytes.clear();
-        }
-        cmsCloseProfile(srgb);
+        bytes = describedAndClosed(srgb, "sRGB");
         if (bytes.size() > kHeaderSize) {
             // The creation date, otherwise the moment it was made: 2000-01-01 00:00:00.
             const quint16 date[6] = { 2000, 1, 1, 0, 0, 0 };
@@ -348,21 +357,8 @@ QByteArray IccProfile::fromColourCode(int primariesCode, int transferCode)
     cmsToneCurve* curves[3] = { curve, curve, curve };
     cmsHPROFILE profile = cmsCreateRGBProfile(&primaries->white, &primaries->rgb, curves);
     cmsFreeToneCurve(curve);
-    QByteArray bytes;
     if (!profile)
-        return bytes;
-    if (cmsMLU* description = cmsMLUalloc(nullptr, 1)) {
-        const QByteArray text = QByteArray(primaries->name) + ", " + transferName;
-        cmsMLUsetASCII(description, "en", "US", text.constData());
-        cmsWriteTag(profile, cmsSigProfileDescriptionTag, description);
-        cmsMLUfree(description);
-    }
-    cmsUInt32Number length = 0;
-    if (cmsSaveProfileToMem(profile, nullptr, &length) && length > kHeaderSize) {
-        bytes.resize(length);
-        if (!cmsSaveProfileToMem(profile, bytes.data(), &length))
-            bytes.clear();
-    }
-    cmsCloseProfile(profile);
-    return bytes;
+        return QByteArray();
+    return describedAndClosed(
+        profile, (QByteArray(primaries->name) + ", " + transferName).constData());
 }
