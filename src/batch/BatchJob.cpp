@@ -49,9 +49,12 @@ int numberAt(int start, int position)
 // and encodes: each job renders one image, once per output of the batch, into files without a
 // name (ImageEntry::render), and the batch thread takes the results back one by one, in list
 // order. An image's outputs are rendered one after another on one thread, so an entry is
-// never rendered on two threads at once. The workers decide nothing: which image starts, and
-// when, is the batch thread's (it hands out a job only while the run flag is up), and a worker
-// never reads the list or the flag, and never waits for anything but its next job.
+// never rendered on two threads at once. The workers decide little: which images are
+// rendered, in which order, is the batch thread's; it keeps up to one job per worker waiting,
+// so that a worker that finishes starts its next image at once, before that image's turn to be
+// named has come and without waiting for the batch thread. A worker drops a waiting job
+// instead of starting it once the run flag is down (its renders come back empty), never reads
+// the list, and never waits for anything but its next job.
 //
 // Threads: constructed, fed and destroyed on the batch thread; render() runs on the workers.
 class RenderPool
@@ -62,12 +65,16 @@ public:
         int position = 0;
         ImageEntry* image = nullptr;
         int number = 0;
+        bool lastRound = false; // no image waits to start after those in progress
     };
     using Renders = std::vector<ImageEntry::Rendered>; // one per output, in their order
 
-    RenderPool(int workers, const QList<ResizeOptions>& outputs, const std::atomic<bool>* abandon)
+    RenderPool(int workers, const QList<ResizeOptions>& outputs, const std::atomic<bool>* mayStart,
+        const std::atomic<bool>* abandon)
         : mOutputs(outputs)
+        , mMayStart(mayStart)
         , mAbandon(abandon)
+        , mWorkers(workers)
     {
         mThreads.reserve(static_cast<size_t>(workers));
         for (int i = 0; i < workers; ++i) {
@@ -100,6 +107,13 @@ public:
     RenderPool(const RenderPool&) = delete;
     RenderPool& operator=(const RenderPool&) = delete;
 
+    // Whether fewer jobs wait than there are workers; submit() only then.
+    bool wantsJob()
+    {
+        std::lock_guard lock(mMutex);
+        return wantsJobLocked();
+    }
+
     void submit(const Job& job)
     {
         {
@@ -109,11 +123,35 @@ public:
         mJobReady.notify_one();
     }
 
-    // Waits for the renders of a position that was submitted and hands them over.
-    Renders take(int position)
+    // Waits until the renders of a submitted position are done, or, with offering, until the
+    // pool wants another job; true when the renders are there.
+    bool waitFor(int position, bool offering)
     {
         std::unique_lock lock(mMutex);
-        mResultReady.wait(lock, [this, position] { return mResults.count(position) > 0; });
+        mChanged.wait(lock, [this, position, offering] {
+            return mResults.count(position) > 0 || (offering && wantsJobLocked());
+        });
+        return mResults.count(position) > 0;
+    }
+
+    // Waits until a worker has taken the job of a submitted position; false when it dropped
+    // it because the run flag was down.
+    bool waitBegun(int position)
+    {
+        std::unique_lock lock(mMutex);
+        mChanged.wait(lock, [this, position] {
+            return std::none_of(mJobs.begin(), mJobs.end(),
+                [position](const Job& job) { return job.position == position; });
+        });
+        const auto found = mResults.find(position);
+        return found == mResults.end() || !found->second.empty();
+    }
+
+    // Hands over the renders of a position that waitFor() found done: empty when the job was
+    // dropped because the run flag was down.
+    Renders take(int position)
+    {
+        std::lock_guard lock(mMutex);
         auto found = mResults.find(position);
         Renders renders = std::move(found->second);
         mResults.erase(found);
@@ -121,10 +159,13 @@ public:
     }
 
 private:
+    bool wantsJobLocked() const { return mJobs.size() < static_cast<size_t>(mWorkers); }
+
     void work(WorkerProcess& worker)
     {
         for (;;) {
             Job job;
+            bool dropped = false;
             {
                 std::unique_lock lock(mMutex);
                 mJobReady.wait(lock, [this] { return mClosing || !mJobs.empty(); });
@@ -132,7 +173,16 @@ private:
                     return;
                 job = mJobs.front();
                 mJobs.pop_front();
+                dropped = !mMayStart->load();
+                if (dropped)
+                    mResults.emplace(job.position, Renders());
             }
+            mChanged.notify_all();
+            if (dropped)
+                continue;
+            // The images of the last round get more threads, so that the last to finish does
+            // not run on one core's share while the others are idle.
+            worker.setThreadsPerImage(ImageCodec::threadsPerImage(mWorkers, job.lastRound));
             Renders renders;
             renders.reserve(static_cast<size_t>(mOutputs.size()));
             for (const ResizeOptions& output : mOutputs)
@@ -141,16 +191,18 @@ private:
                 std::lock_guard lock(mMutex);
                 mResults.emplace(job.position, std::move(renders));
             }
-            mResultReady.notify_all();
+            mChanged.notify_all();
         }
     }
 
     const QList<ResizeOptions>& mOutputs;
+    const std::atomic<bool>* mMayStart;
     const std::atomic<bool>* mAbandon;
+    const int mWorkers;
 
     std::mutex mMutex;
     std::condition_variable mJobReady;
-    std::condition_variable mResultReady;
+    std::condition_variable mChanged; // a result came, or a job was taken
     std::deque<Job> mJobs;
     std::map<int, Renders> mResults;
     bool mClosing = false;
@@ -241,21 +293,27 @@ void BatchJob::run(ImageList* images, const BatchArguments& arguments)
         ImageCodec::setImagesAtOnce(jobs);
         // Renders outside a batch (previews, a measurement) have the processor to themselves.
         const auto oneAtOnce = qScopeGuard([] { ImageCodec::setImagesAtOnce(1); });
-        RenderPool pool(jobs, outputs, &mAbandon);
+        RenderPool pool(jobs, outputs, &mMayContinue, &mAbandon);
         // Images from position on are not written yet; those before handedOut were given to
-        // the pool. At most jobs images are out at once, finished ones waiting for their turn
-        // included, and none is handed out once the run flag is down.
+        // the pool, none once the run flag is down. A finished image waits for its turn
+        // without holding its worker back, so that an image slower than the ones after it does
+        // not leave the other cores idle; at most imagesAhead are out at once, finished ones
+        // included (each holds its unnamed files open). One job keeps to one image at a time.
+        const int imagesAhead = jobs == 1 ? 1 : std::min(2 * jobs, jobs + 32);
         int position = 0;
         int handedOut = 0;
+        auto mayHandOut = [&] {
+            // An entry missing only if entries were removed during the batch, which the window
+            // prevents.
+            return handedOut < position + imagesAhead && handedOut < images->count()
+                && images->at(handedOut) && mMayContinue.load();
+        };
         auto handOut = [&] {
-            while (
-                handedOut < position + jobs && handedOut < images->count() && mMayContinue.load()) {
+            while (mayHandOut() && pool.wantsJob()) {
                 ImageEntry* image = images->at(handedOut);
-                if (!image)
-                    return; // only if entries were removed during the batch, which the window
-                            // prevents
+                const bool lastRound = images->count() - handedOut - 1 < jobs;
                 pool.submit({ handedOut, image,
-                    numberAt(startNumber, arguments.numberPosition(handedOut)) });
+                    numberAt(startNumber, arguments.numberPosition(handedOut)), lastRound });
                 ++handedOut;
             }
         };
@@ -271,6 +329,10 @@ void BatchJob::run(ImageList* images, const BatchArguments& arguments)
                 if (position == handedOut)
                     break; // an entry removed during the batch
             }
+            if (!pool.waitBegun(position)) {
+                stoppedByFlag = true; // not begun: the run flag was down
+                break;
+            }
             const int count = images->count();
             const ImageEntry* current = images->at(position);
             const QString name = current ? current->name() : QString();
@@ -279,6 +341,8 @@ void BatchJob::run(ImageList* images, const BatchArguments& arguments)
             post([position, count, name](
                      BatchJob* job) { emit job->imageStarted(position, count, name); });
 
+            while (!pool.waitFor(position, mayHandOut()))
+                handOut();
             RenderPool::Renders renders = pool.take(position);
             if (mAbandon.load()) {
                 // Given up on request: not a failure of the image, which was not processed;

@@ -29,7 +29,6 @@
 #include "batch/BatchJob.h"
 #include "batch/ImageList.h"
 #include "codec/FileNames.h"
-#include "codec/ImageCodec.h"
 #include "codec/PrivateTemporaryFolder.h"
 #include "core/Translations.h"
 #include "core/PrintableText.h"
@@ -235,10 +234,12 @@ struct RunList
 
 int main(int argc, char* argv[])
 {
-    // libvips' intermediate files go to a folder of this process's own; it changes the
-    // environment, so it comes before any other thread exists, and so does libvips.
+    // libvips' intermediate files, in the worker processes, go to a folder of this process's
+    // own; it changes the environment, so it comes before any other thread exists. libvips
+    // itself is not started here: every image is read and written by the workers, and
+    // starting it (loading its modules and their libraries) would cost each batch about
+    // 30 ms before the first worker starts.
     const PrivateTemporaryFolder temporaryFolder;
-    ImageCodec::initialise(argv[0]);
     // A file that outgrows the size limit must fail its write, not end the process; nor does
     // a standard error whose reader has gone (its messages are then lost, the batch is not).
     std::signal(SIGXFSZ, SIG_IGN);

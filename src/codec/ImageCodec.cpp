@@ -56,10 +56,21 @@ void shutdown()
 
 void setImagesAtOnce(int images)
 {
+    setThreadsPerImage(threadsPerImage(images, false));
+}
+
+int threadsPerImage(int imagesAtOnce, bool lastRound)
+{
+    const int cores = std::max(1, QThread::idealThreadCount());
+    const int share = std::max(1, cores / std::max(1, imagesAtOnce));
+    return lastRound ? std::min(cores, 2 * share) : share;
+}
+
+void setThreadsPerImage(int threads)
+{
     if (qEnvironmentVariableIsSet("VIPS_CONCURRENCY"))
         return;
-    const int cores = std::max(1, QThread::idealThreadCount());
-    vips_concurrency_set(std::max(1, cores / std::max(1, images)));
+    vips_concurrency_set(std::max(1, threads));
 }
 
 void threadShutdown()

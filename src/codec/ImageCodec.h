@@ -31,6 +31,14 @@ void threadShutdown();
 // decides instead). Two images at once on two cores are about 3 to 5 % faster with one
 // thread each than with two each. Takes effect for renders started afterwards.
 void setImagesAtOnce(int images);
+// The libvips threads of one image among imagesAtOnce: an equal part of the cores, at least
+// one. An image of a batch's last round (nothing waits to start after the images in
+// progress) may end up alone while the others finish, so it gets twice that part, at most
+// every core.
+int threadsPerImage(int imagesAtOnce, bool lastRound);
+// Gives the renders started afterwards that many libvips threads (VIPS_CONCURRENCY in the
+// environment, when set, decides instead).
+void setThreadsPerImage(int threads);
 
 // The default of the pixel limit (the maxMegapixels setting): a source with more pixels is
 // refused from its header, before anything is decoded.

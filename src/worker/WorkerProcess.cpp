@@ -327,8 +327,9 @@ ResizeStatus WorkerProcess::render(int source, const QString& sourcePath,
     const ImageWork::Plan& plan, const ResizeOptions& options, int output,
     const std::atomic<bool>* abandon)
 {
-    const Answer answer = ask(request(WorkerProtocol::Task::Render, sourcePath, options, plan),
-        { source, output }, abandon);
+    const Answer answer
+        = ask(request(WorkerProtocol::Task::Render, sourcePath, options, plan, mThreadsPerImage),
+            { source, output }, abandon);
     if (!answer.ok) {
         const bool abandoned = abandon && abandon->load();
         return { abandoned ? ResizeError::WriteFailed : ResizeError::DecodeFailed, answer.failure };

@@ -48,6 +48,10 @@ public:
     ImageCodec::PreviewResult preview(
         int source, const QString& sourcePath, int boxPixels, qint64 maxPixels);
 
+    // The libvips threads of the renders from now on; 0 (the default) leaves the share the
+    // process started with (Limits::imagesAtOnce).
+    void setThreadsPerImage(int threads) { mThreadsPerImage = threads; }
+
     // The process's id while it runs; -1 before the first task and after it ended.
     pid_t processId() const { return mPid; }
 
@@ -71,6 +75,7 @@ private:
     QString end(bool killNow);
 
     Limits mLimits;
+    int mThreadsPerImage = 0;
     pid_t mPid = -1;
     FileDescriptor mSocket;
 };

@@ -24,7 +24,9 @@ namespace WorkerProtocol {
 enum class Task : quint8
 {
     Plan = 1, // [source] ResizeOptions -> ImageWork::Plan
-    Render = 2, // [source, output] ResizeOptions, ImageWork::Plan -> ResizeStatus
+    // [source, output] ResizeOptions, ImageWork::Plan, libvips threads (0: as started)
+    //     -> ResizeStatus
+    Render = 2,
     Probe = 3, // [source] max pixels -> ImageCodec::SourceInfo
     // [source] box, max pixels -> width, height, source size, frames, error, problem [pixels]
     Preview = 4,

@@ -65,9 +65,12 @@ QByteArray answer(
     case Task::Render: {
         ResizeOptions options;
         ImageWork::Plan plan;
-        in >> options >> plan;
+        int threads = 0;
+        in >> options >> plan >> threads;
         if (in.status() != QDataStream::Ok || files.size() != 2)
             return {};
+        if (threads > 0)
+            ImageCodec::setThreadsPerImage(threads);
         out << ImageWork::render(source, path, plan, options, files.at(1).get());
         break;
     }

@@ -467,13 +467,14 @@ private slots:
 
     // A stop while several images are out: those begun complete and are written in order,
     // none after them begins, and no temporary file is left. The fourth image's output name
-    // is taken, so its log line (a FIFO) holds the batch while the fifth to seventh are
-    // rendered; their files open in the output folder show that they have begun.
+    // is taken, so its log line (a FIFO) holds the batch while the fifth to eleventh are
+    // rendered (twice the jobs are out at once, finished ones included); their files open in
+    // the output folder show that they have begun.
     void stopWithSeveralImagesInProgress()
     {
         mPref->setValue(Setting::jobs, 4);
         Batch resizer;
-        for (int i = 1; i <= 10; ++i)
+        for (int i = 1; i <= 16; ++i)
             resizer.images().addPaths({ source(QStringLiteral("img%1.jpg").arg(i)) });
         occupy("img4.jpg");
         const auto gate = logPipe();
@@ -482,8 +483,8 @@ private slots:
         progress.follow(resizer.job);
         QSignalSpy alert(&progress, &RecordingProgress::alertShown);
         QVERIFY(resizer.job.start(&resizer.list, arguments()));
-        // The first three are written (so the seventh was handed out as the third's place
-        // freed), the fourth fails and holds the batch in its log line, and the three after it
+        // The first three are written (so the eleventh was handed out as the third's place
+        // freed), the fourth fails and holds the batch in its log line, and the seven after it
         // have their outputs open.
         const auto written = [this] {
             const QStringList files = outputFiles();
@@ -491,31 +492,33 @@ private slots:
                 && files.contains(QStringLiteral("img2.jpg"))
                 && files.contains(QStringLiteral("img3.jpg"));
         };
-        QTRY_VERIFY_WITH_TIMEOUT(written() && TestSupport::filesOpenIn(mOut).size() == 3, 60000);
+        QTRY_VERIFY_WITH_TIMEOUT(written() && TestSupport::filesOpenIn(mOut).size() == 7, 60000);
         resizer.job.stop();
         gate->open();
         QVERIFY(alert.wait(120000));
         resizer.job.wait();
 
         QStringList texts;
-        for (int i = 1; i <= 7; ++i)
-            texts << progressText(i, 10);
+        QStringList files;
+        for (int i = 1; i <= 11; ++i) {
+            texts << progressText(i, 16);
+            files << QStringLiteral("img%1.jpg").arg(i);
+        }
         QCOMPARE(progress.texts, texts);
         const BatchResult& result = progress.report->result;
-        QCOMPARE(result.processed, 7);
-        QCOMPARE(result.written, 6);
+        QCOMPARE(result.processed, 11);
+        QCOMPARE(result.written, 10);
         QCOMPARE(result.errorCount(), 1);
         QVERIFY(result.stopped);
-        QCOMPARE(result.notProcessed(), 3);
+        QCOMPARE(result.notProcessed(), 5);
         QCOMPARE(progress.report->messageText, QStringLiteral("Processing stopped"));
-        QCOMPARE(outputFiles(),
-            QStringList({ "img1.jpg", "img2.jpg", "img3.jpg", "img4.jpg", "img5.jpg", "img6.jpg",
-                "img7.jpg" }));
-        QCOMPARE(TestSupport::inspect(output("img7.jpg")).width, 40);
-        // A render measures its source once its output name is found free: the three after
+        files.sort();
+        QCOMPARE(outputFiles(), files);
+        QCOMPARE(TestSupport::inspect(output("img11.jpg")).width, 40);
+        // A render measures its source once its output name is found free: the five after
         // the stop were never begun (nor was the fourth measured, its name being taken).
-        for (int i = 0; i < 10; ++i)
-            QCOMPARE(resizer.images().at(i)->pixelSize().width, i < 7 && i != 3 ? 64.0f : 0.0f);
+        for (int i = 0; i < 16; ++i)
+            QCOMPARE(resizer.images().at(i)->pixelSize().width, i < 11 && i != 3 ? 64.0f : 0.0f);
         const QStringList lines = logLines(gate->readAll());
         QCOMPARE(lines.size(), 1);
         QCOMPARE(kLogLine.match(lines.first()).captured(1), QStringLiteral("img4.jpg"));
