@@ -1221,19 +1221,25 @@ private slots:
     // not a small one.
     void progressiveWhereSmaller_data()
     {
+        QTest::addColumn<bool>("smooth");
         QTest::addColumn<int>("side");
         QTest::addColumn<bool>("progressive");
-        QTest::newRow("detailed, 640 px") << 640 << true;
-        QTest::newRow("small, 64 px") << 64 << false;
+        QTest::newRow("detailed, 640 px") << false << 640 << true;
+        QTest::newRow("small, 64 px") << false << 64 << false;
+        QTest::newRow("smooth, 640 px") << true << 640 << false;
     }
 
     void progressiveWhereSmaller()
     {
+        QFETCH(bool, smooth);
         QFETCH(int, side);
         QFETCH(bool, progressive);
+        const QString gradient = in(QStringLiteral("gradient.png"));
+        if (smooth)
+            QVERIFY(TestSupport::pattern(640, 480).save(gradient));
         QString output;
-        const ResizeStatus status = renderWithin(
-            plasmaPhoto(), side, side * 3 / 4, int(OutputFormat::Jpeg), 0.85f, 0, &output);
+        const ResizeStatus status = renderWithin(smooth ? gradient : plasmaPhoto(), side,
+            side * 3 / 4, int(OutputFormat::Jpeg), 0.85f, 0, &output);
         QVERIFY2(status.ok(), qPrintable(status.message));
         const QString interlaced = TestSupport::run(
             QStringLiteral("vipsheader"), { "-f", "interlaced", output });
