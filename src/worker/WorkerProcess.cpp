@@ -11,9 +11,7 @@
 #include <cerrno>
 #include <csignal>
 #include <cstring>
-#include <fstream>
-#include <sstream>
-#include <string>
+#include <ctime>
 
 #include <poll.h>
 #include <spawn.h>
@@ -46,27 +44,11 @@ QString abandonedText()
 // The processor time a process has used, in whole seconds rounded up; -1 when unknown.
 long processorSeconds(pid_t pid)
 {
-    std::ifstream stat("/proc/" + std::to_string(pid) + "/stat");
-    std::string line;
-    if (!std::getline(stat, line))
+    clockid_t clock {};
+    timespec used {};
+    if (::clock_getcpuclockid(pid, &clock) != 0 || ::clock_gettime(clock, &used) != 0)
         return -1;
-    // Fields after the command name (which may hold spaces and parentheses): state is the
-    // 3rd field, utime the 14th and stime the 15th.
-    const size_t end = line.rfind(')');
-    if (end == std::string::npos)
-        return -1;
-    std::istringstream fields(line.substr(end + 2));
-    std::string field;
-    unsigned long long utime = 0;
-    unsigned long long stime = 0;
-    for (int i = 3; i <= 15 && fields >> field; ++i) {
-        if (i == 14)
-            utime = std::stoull(field);
-        else if (i == 15)
-            stime = std::stoull(field);
-    }
-    const long ticks = sysconf(_SC_CLK_TCK);
-    return ticks > 0 ? long((utime + stime + ticks - 1) / ticks) : -1;
+    return long(used.tv_sec) + (used.tv_nsec > 0 ? 1 : 0);
 }
 
 } // namespace
