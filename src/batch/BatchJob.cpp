@@ -147,8 +147,7 @@ public:
         return found == mResults.end() || !found->second.empty();
     }
 
-    // Hands over the renders of a position that waitFor() found done: empty when the job was
-    // dropped because the run flag was down.
+    // Hands over the renders of a position that waitFor() found done.
     Renders take(int position)
     {
         std::lock_guard lock(mMutex);

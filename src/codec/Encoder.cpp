@@ -82,13 +82,14 @@ struct Saver
 };
 
 // JPEG keeps Huffman tables made for each image (smaller files, the same pixels), and is
-// written baseline or progressive, whichever is smaller (see chooseJpegScan). PNG: zlib level 6 with every row filter tried. GIF: libimagequant's
-// default palette search effort 7 of 10, as vipsthumbnail's (effort 4 loses about 0.5 dB
-// PSNR for 1.6 % fewer bytes). TIFF: the resolution in inches; LZW with horizontal prediction
-// or no compression, as the request chooses. BMP is written by Qt's writer, which libvips
-// lacks. WebP and JPEG XL have a lossless mode (the lossless setting). AVIF is HEIF with AV1 at
-// encoder effort 2 of 9: a 1600 px photo takes about 0.3 s there and 3 s at the default effort
-// 4, whose file is no smaller. HEIC is HEIF with HEVC (x265 ignores the effort). WebP holds at
+// written baseline or progressive, whichever is smaller (see kLargestBaselineOnly). PNG: zlib
+// level 6 with every row filter tried. GIF: libimagequant's default palette search effort 7 of
+// 10, as vipsthumbnail's (effort 4 loses about 0.5 dB PSNR for 1.6 % fewer bytes). TIFF: the
+// resolution in inches; LZW with horizontal prediction or no compression, as the request
+// chooses. BMP is written by Qt's writer, which libvips lacks. WebP and JPEG XL have a
+// lossless mode (the lossless setting). AVIF is HEIF with AV1 at encoder effort 2 of 9: a
+// 1600 px photo takes about 0.3 s there and 3 s at the default effort 4, whose file is no
+// smaller. HEIC is HEIF with HEVC (x265 ignores the effort). WebP holds at
 // most 16383 pixels a side; libheif reads back at most 16384.
 constexpr Saver kSavers[] = {
     { .format = OutputFormat::Jpeg,
@@ -256,8 +257,8 @@ QByteArray encodeInMemory(const VImage& image, const Saver& saver,
         return buffer.data();
     }
     const qint64 pixels = qint64(image.width()) * image.height();
-    const bool choose = saver.smallerOfProgressive && !compression.progressive
-        && pixels > kLargestBaselineOnly;
+    const bool choose
+        = saver.smallerOfProgressive && !compression.progressive && pixels > kLargestBaselineOnly;
     compression.progressive = compression.progressive || choose;
     QByteArray bytes = writeToBuffer(image, saver, format, request, compression);
     if (choose && bytes.size() * 8.0 < kDetailedBitsPerPixel * double(pixels)) {
@@ -377,8 +378,7 @@ ResizeStatus save(VImage image, const RenderRequest& request, OutputSink* sink)
     const VTarget target = sink->libvipsTarget();
     image.write_to_target(saver->libvipsSaver, target,
         saverOptions(*saver, *format, request,
-            { .lossless = lossless, .quality = quality, .progressive = progressive },
-            image));
+            { .lossless = lossless, .quality = quality, .progressive = progressive }, image));
     // Whatever the saver left in the target's buffer goes out now, checked like the rest.
     if (vips_target_end(target.get_target()) != 0)
         throw VError();
