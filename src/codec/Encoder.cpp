@@ -137,6 +137,12 @@ constexpr qint64 kLargestJpegCompared = 16'000'000;
 constexpr qint64 kLargestBaselineOnly = 256 * 256;
 constexpr double kDetailedBitsPerPixel = 1.0;
 
+// Whether a file of the saver's of that many pixels is written progressive (first).
+bool progressiveFirst(const Saver& saver, qint64 pixels)
+{
+    return saver.smallerOfProgressive && pixels > kLargestBaselineOnly;
+}
+
 // The encoder's Q for a quality on JPEG's scale (1..100).
 int encoderQuality(const Saver& saver, int quality)
 {
@@ -257,8 +263,7 @@ QByteArray encodeInMemory(const VImage& image, const Saver& saver,
         return buffer.data();
     }
     const qint64 pixels = qint64(image.width()) * image.height();
-    const bool choose
-        = saver.smallerOfProgressive && !compression.progressive && pixels > kLargestBaselineOnly;
+    const bool choose = !compression.progressive && progressiveFirst(saver, pixels);
     compression.progressive = compression.progressive || choose;
     QByteArray bytes = writeToBuffer(image, saver, format, request, compression);
     if (choose && bytes.size() * 8.0 < kDetailedBitsPerPixel * double(pixels)) {
@@ -366,7 +371,7 @@ ResizeStatus save(VImage image, const RenderRequest& request, OutputSink* sink)
     }
     const Compression compression { .lossless = lossless, .quality = quality };
     const qint64 pixels = qint64(image.width()) * image.height();
-    const bool progressive = saver->smallerOfProgressive && pixels > kLargestBaselineOnly;
+    const bool progressive = progressiveFirst(*saver, pixels);
     const bool compareJpegs = progressive && pixels <= kLargestJpegCompared;
     if (needsContainerFixed(*saver, image) || compareJpegs) {
         if (compareJpegs)
