@@ -1739,12 +1739,14 @@ Teile zusammen schreiben, was ein einziger Lauf schriebe.</translation>
         <translation>Verlustfrei</translation>
     </message>
     <message>
-        <source>Compress without any loss, in WebP and JPEG XL: every pixel is kept as it is and the quality is not used</source>
-        <translation>Ohne jeden Verlust komprimieren, in WebP und JPEG XL: jedes Pixel bleibt, wie es ist, und die Qualität wird nicht verwendet</translation>
+        <source>Compress without any loss, in %1: every pixel is kept as it is and the quality is not used</source>
+        <extracomment>%1 the formats with lossless compression, such as &quot;WebP and JPEG XL&quot;.</extracomment>
+        <translation>Ohne jeden Verlust komprimieren, in %1: jedes Pixel bleibt, wie es ist, und die Qualität wird nicht verwendet</translation>
     </message>
     <message>
-        <source>%1 has no lossless compression; WebP and JPEG XL have</source>
-        <translation>%1 hat keine verlustfreie Kompression; WebP und JPEG XL haben sie</translation>
+        <source>%1 has no lossless compression; %2 have</source>
+        <extracomment>%1 the chosen format, %2 the formats with lossless compression.</extracomment>
+        <translation>%1 hat keine verlustfreie Kompression; %2 haben sie</translation>
     </message>
 </context>
 <context>

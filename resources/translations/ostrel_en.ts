@@ -1738,12 +1738,14 @@ run would.</translation>
         <translation>Lossless</translation>
     </message>
     <message>
-        <source>Compress without any loss, in WebP and JPEG XL: every pixel is kept as it is and the quality is not used</source>
-        <translation>Compress without any loss, in WebP and JPEG XL: every pixel is kept as it is and the quality is not used</translation>
+        <source>Compress without any loss, in %1: every pixel is kept as it is and the quality is not used</source>
+        <extracomment>%1 the formats with lossless compression, such as &quot;WebP and JPEG XL&quot;.</extracomment>
+        <translation>Compress without any loss, in %1: every pixel is kept as it is and the quality is not used</translation>
     </message>
     <message>
-        <source>%1 has no lossless compression; WebP and JPEG XL have</source>
-        <translation>%1 has no lossless compression; WebP and JPEG XL have</translation>
+        <source>%1 has no lossless compression; %2 have</source>
+        <extracomment>%1 the chosen format, %2 the formats with lossless compression.</extracomment>
+        <translation>%1 has no lossless compression; %2 have</translation>
     </message>
 </context>
 <context>

@@ -1739,12 +1739,14 @@ escriban lo que escribiría una sola ejecución.</translation>
         <translation>Sin pérdida</translation>
     </message>
     <message>
-        <source>Compress without any loss, in WebP and JPEG XL: every pixel is kept as it is and the quality is not used</source>
-        <translation>Comprimir sin ninguna pérdida, en WebP y JPEG XL: cada píxel se conserva tal cual y la calidad no se usa</translation>
+        <source>Compress without any loss, in %1: every pixel is kept as it is and the quality is not used</source>
+        <extracomment>%1 the formats with lossless compression, such as &quot;WebP and JPEG XL&quot;.</extracomment>
+        <translation>Comprimir sin ninguna pérdida, en %1: cada píxel se conserva tal cual y la calidad no se usa</translation>
     </message>
     <message>
-        <source>%1 has no lossless compression; WebP and JPEG XL have</source>
-        <translation>%1 no tiene compresión sin pérdida; WebP y JPEG XL sí</translation>
+        <source>%1 has no lossless compression; %2 have</source>
+        <extracomment>%1 the chosen format, %2 the formats with lossless compression.</extracomment>
+        <translation>%1 no tiene compresión sin pérdida; %2 sí</translation>
     </message>
 </context>
 <context>

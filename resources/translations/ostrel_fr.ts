@@ -1739,12 +1739,14 @@ Chaque image garde le numéro qu’elle a dans la liste entière, pour que les p
         <translation>Sans perte</translation>
     </message>
     <message>
-        <source>Compress without any loss, in WebP and JPEG XL: every pixel is kept as it is and the quality is not used</source>
-        <translation>Compresser sans aucune perte, en WebP et JPEG XL : chaque pixel est conservé tel quel et la qualité n&apos;est pas utilisée</translation>
+        <source>Compress without any loss, in %1: every pixel is kept as it is and the quality is not used</source>
+        <extracomment>%1 the formats with lossless compression, such as &quot;WebP and JPEG XL&quot;.</extracomment>
+        <translation>Compresser sans aucune perte, en %1 : chaque pixel est conservé tel quel et la qualité n&apos;est pas utilisée</translation>
     </message>
     <message>
-        <source>%1 has no lossless compression; WebP and JPEG XL have</source>
-        <translation>%1 n&apos;a pas de compression sans perte ; WebP et JPEG XL en ont une</translation>
+        <source>%1 has no lossless compression; %2 have</source>
+        <extracomment>%1 the chosen format, %2 the formats with lossless compression.</extracomment>
+        <translation>%1 n&apos;a pas de compression sans perte ; %2 en ont une</translation>
     </message>
 </context>
 <context>

@@ -1738,12 +1738,14 @@ insieme scrivano ciò che scriverebbe un’unica esecuzione.</translation>
         <translation>Senza perdita</translation>
     </message>
     <message>
-        <source>Compress without any loss, in WebP and JPEG XL: every pixel is kept as it is and the quality is not used</source>
-        <translation>Comprimere senza alcuna perdita, in WebP e JPEG XL: ogni pixel resta com&apos;è e la qualità non viene usata</translation>
+        <source>Compress without any loss, in %1: every pixel is kept as it is and the quality is not used</source>
+        <extracomment>%1 the formats with lossless compression, such as &quot;WebP and JPEG XL&quot;.</extracomment>
+        <translation>Comprimere senza alcuna perdita, in %1: ogni pixel resta com&apos;è e la qualità non viene usata</translation>
     </message>
     <message>
-        <source>%1 has no lossless compression; WebP and JPEG XL have</source>
-        <translation>%1 non ha compressione senza perdita; WebP e JPEG XL sì</translation>
+        <source>%1 has no lossless compression; %2 have</source>
+        <extracomment>%1 the chosen format, %2 the formats with lossless compression.</extracomment>
+        <translation>%1 non ha compressione senza perdita; %2 sì</translation>
     </message>
 </context>
 <context>

@@ -6,6 +6,7 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QSpinBox>
@@ -17,6 +18,7 @@
 #include "core/ImageWork.h"
 #include "core/NameTemplate.h"
 #include "core/ResizeRules.h"
+#include "core/Translations.h"
 #include "gui/ColorButton.h"
 #include "gui/ControlValues.h"
 #include "gui/FilePanel.h"
@@ -331,14 +333,23 @@ void OutputPage::showQualityControls()
     const bool same = format == OutputFormat::SameAsSource;
     const bool hasLossless = same || (info && info->hasLossless);
     mUi->losslessCheck->setEnabled(hasLossless);
+    QStringList losslessNames;
+    for (const OutputFormats::Info& row : OutputFormats::all()) {
+        if (row.hasLossless)
+            losslessNames << QString::fromLatin1(row.name);
+    }
+    const QString losslessFormats
+        = QLocale(Translations::language()).createSeparatedList(losslessNames);
+    //: %1 the formats with lossless compression, such as "WebP and JPEG XL".
     if (hasLossless)
-        mUi->losslessCheck->setToolTip(
-            tr("Compress without any loss, in WebP and JPEG XL: every pixel is kept as it is and "
-               "the quality is not used"));
+        mUi->losslessCheck->setToolTip(tr("Compress without any loss, in %1: every pixel is kept "
+                                          "as it is and the quality is not used")
+                                           .arg(losslessFormats));
     else
+        //: %1 the chosen format, %2 the formats with lossless compression.
         mUi->losslessCheck->setToolTip(
-            tr("%1 has no lossless compression; WebP and JPEG XL have")
-                .arg(info ? QString::fromLatin1(info->name) : QString()));
+            tr("%1 has no lossless compression; %2 have")
+                .arg(info ? QString::fromLatin1(info->name) : QString(), losslessFormats));
     const bool lossless = hasLossless && !same && isOn(mUi->losslessCheck);
     mUi->qualitySlider->setEnabled(!lossless);
     mUi->qualityValueLabel->setEnabled(!lossless);
