@@ -15,6 +15,7 @@
 #include "CodecError.h"
 #include "ContainerFixup.h"
 #include "FileSizeFit.h"
+#include "LibvipsModules.h"
 #include "OutputSink.h"
 #include "WholeDataCheck.h"
 #include "model/FileSizeLimit.h"
@@ -313,6 +314,8 @@ ResizeStatus save(VImage image, const RenderRequest& request, OutputSink* sink)
     const Saver* saver = saverFor(request.format);
     if (!format || !saver)
         throw VError("unknown output format");
+    if (saver->libvipsSaver)
+        LibvipsModules::ensureSaver(saver->libvipsSaver);
     if (format->storesResolution) {
         const double pixelsPerMm = static_cast<double>(request.resolution) / 25.4;
         image = image.copy(VImage::option()->set("xres", pixelsPerMm)->set("yres", pixelsPerMm));

@@ -14,6 +14,7 @@
 
 #include "CodecError.h"
 #include "FileBytes.h"
+#include "LibvipsModules.h"
 #include "PixelLimits.h"
 
 using vips::VError;
@@ -100,6 +101,7 @@ void openIcns(OpenSource& open, qint64 maxPixels)
         copy, static_cast<size_t>(bytes.size()));
     const char* loader
         = largest.coding == Picture::Coding::Png ? "pngload_buffer" : "jp2kload_buffer";
+    LibvipsModules::ensureOperation(loader);
     try {
         VImage::call(loader,
             VImage::option()

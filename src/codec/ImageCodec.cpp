@@ -15,6 +15,7 @@
 
 #include "CodecError.h"
 #include "Encoder.h"
+#include "LibvipsModules.h"
 #include "MetadataFilter.h"
 #include "PixelPipeline.h"
 #include "SourceFile.h"
@@ -39,9 +40,13 @@ std::atomic<bool> gStarted { false };
 
 } // namespace
 
-bool initialise(const char* argv0)
+bool initialise(const char* argv0, Modules modules)
 {
-    if (VIPS_INIT(argv0) != 0)
+    if (modules == Modules::WhenNeeded)
+        LibvipsModules::putOff(argv0);
+    const bool started = VIPS_INIT(argv0) == 0;
+    LibvipsModules::started();
+    if (!started)
         return false;
     // Nothing is kept between images: a file that changes between two runs is read afresh.
     vips_cache_set_max(0);

@@ -12,6 +12,7 @@
 #include "FileNames.h"
 #include "IccProfile.h"
 #include "IcnsLoader.h"
+#include "LibvipsModules.h"
 #include "PixelLimits.h"
 #include "SourceFile.h"
 #include "StructureCheck.h"
@@ -157,9 +158,11 @@ OpenSource openSource(const QString& path, int descriptor, qint64 maxPixels)
     open.file = descriptor >= 0 ? adoptRegularFile(descriptor) : openRegularFile(path);
     switch (open.type->reader) {
     case Reader::Libvips:
+        LibvipsModules::ensureOperation(open.type->decoder);
         openWithLibvips(open, maxPixels);
         break;
     case Reader::ImageMagick:
+        LibvipsModules::ensureOperation("magickload");
         try {
             open.header = VImage::magickload(magickName(open, path).constData(),
                 VImage::option()

@@ -132,7 +132,7 @@ int main(int argc, char** argv)
             "ostrel-worker: Ostrel's programs start this worker; it is not run by hand\n", stderr);
         return 2;
     }
-    if (!ImageCodec::initialise(argv[0]))
+    if (!ImageCodec::initialise(argv[0], ImageCodec::Modules::WhenNeeded))
         return 1;
     ImageCodec::exitWhenAllocationFails(WorkerProtocol::kExitOutOfMemory);
     ImageCodec::setImagesAtOnce(imagesAtOnce);

@@ -329,6 +329,60 @@ private slots:
         QCOMPARE(tags(), QStringList({ "Cam", "45.5" }));
     }
 
+    // The workers load libvips' optional modules only when an image needs one: a reader or a
+    // writer of each module still works, made or read back by other programs.
+    void formatsInLibvipsModules_data()
+    {
+        QTest::addColumn<QString>("source");
+        QTest::addColumn<QString>("format");
+        QTest::addColumn<QString>("output");
+        QTest::newRow("HEIC source") << "a.heic"
+                                     << "jpeg"
+                                     << "a.jpg";
+        QTest::newRow("PSD source, through ImageMagick") << "a.psd"
+                                                         << "jpeg"
+                                                         << "a.jpg";
+        QTest::newRow("PDF source") << "a.pdf"
+                                    << "png"
+                                    << "a.png";
+        QTest::newRow("JPEG XL output") << "a.png"
+                                        << "jxl"
+                                        << "a.jxl";
+    }
+
+    void formatsInLibvipsModules()
+    {
+        QFETCH(QString, source);
+        QFETCH(QString, format);
+        QFETCH(QString, output);
+        const QString png = TestSupport::writeImage(QDir(mIn).filePath("made.png"), 120, 80);
+        const QString path = QDir(mIn).filePath(source);
+        int code = -1;
+        if (source.endsWith(".heic"))
+            TestSupport::run("vips", { "copy", png, path }, &code);
+        else if (source.endsWith(".psd"))
+            TestSupport::run("convert", { png, path }, &code);
+        else if (source.endsWith(".pdf")) {
+            // One page of 120 x 80 points with a red box.
+            QFile pdf(path);
+            QVERIFY(pdf.open(QIODevice::WriteOnly));
+            pdf.write("%PDF-1.4\n1 0 obj<</Type/Catalog/Pages 2 0 R>>endobj\n"
+                      "2 0 obj<</Type/Pages/Kids[3 0 R]/Count 1>>endobj\n"
+                      "3 0 obj<</Type/Page/Parent 2 0 R/MediaBox[0 0 120 80]/Contents 4 0 R>>"
+                      "endobj\n4 0 obj<</Length 24>>stream\n1 0 0 rg 9 9 50 40 re f\nendstream "
+                      "endobj\ntrailer<</Root 1 0 R>>\n%%EOF\n");
+            code = 0;
+        } else
+            code = QFile::copy(png, path) ? 0 : 1;
+        QCOMPARE(code, 0);
+        const Result result = run({ "-o", "out", "-u", "px", "-p", "width", "-w", "60", "-f",
+            format, QDir("in").filePath(source) });
+        QCOMPARE(result.exitCode, 0);
+        const TestSupport::Facts facts = TestSupport::inspect(QDir(mOut).filePath(output));
+        QCOMPARE(facts.width, 60);
+        QCOMPARE(facts.height, 40);
+    }
+
     // TIFFs are LZW-compressed unless the user chooses none; the choice is stored with --save
     // and read back by the next run.
     void tiffCompressionOption()
