@@ -11,7 +11,6 @@
 #include <vector>
 
 #include <QMetaObject>
-#include <QScopeGuard>
 
 #include "BatchLog.h"
 #include "ImageList.h"
@@ -85,7 +84,6 @@ public:
                     .seconds = limits.decoderSeconds,
                     .imagesAtOnce = workers });
                 work(worker);
-                ImageCodec::threadShutdown();
             });
         }
     }
@@ -289,9 +287,6 @@ void BatchJob::run(ImageList* images, const BatchArguments& arguments)
     bool stoppedByFlag = false;
     {
         const int jobs = std::max(1, arguments.jobs());
-        ImageCodec::setImagesAtOnce(jobs);
-        // Renders outside a batch (previews, a measurement) have the processor to themselves.
-        const auto oneAtOnce = qScopeGuard([] { ImageCodec::setImagesAtOnce(1); });
         RenderPool pool(jobs, outputs, &mMayContinue, &mAbandon);
         // Images from position on are not written yet; those before handedOut were given to
         // the pool, none once the run flag is down. A finished image waits for its turn
@@ -404,10 +399,7 @@ bool BatchJob::start(ImageList* images, const BatchArguments& arguments)
     mMayContinue.store(true);
     mAbandon.store(false);
     mRunning.store(true);
-    mWorker = std::thread([this, images, arguments] {
-        run(images, arguments);
-        ImageCodec::threadShutdown();
-    });
+    mWorker = std::thread([this, images, arguments] { run(images, arguments); });
     return true;
 }
 

@@ -2,8 +2,6 @@
 
 #include <QStringList>
 
-#include <cstring>
-
 namespace ImageCodec {
 
 // Each line that a step added is kept, in order and once: the decoder's own words are often
@@ -28,11 +26,6 @@ QString takeError(const vips::VError& error)
         lines.removeIf(
             [](const QString& line) { return line.contains(QLatin1String(": bad seek to")); });
     return lines.join(QStringLiteral("; "));
-}
-
-QString systemMessage(int code)
-{
-    return QString::fromLocal8Bit(std::strerror(code));
 }
 
 } // namespace ImageCodec

@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include <cstring>
+
 #include <vips/vips8>
 
 #include "ImageCodec.h"
@@ -24,6 +26,9 @@ struct Refusal
 QString takeError(const vips::VError& error);
 
 // The system's words for an errno value.
-QString systemMessage(int code);
+inline QString systemMessage(int code)
+{
+    return QString::fromLocal8Bit(std::strerror(code));
+}
 
 } // namespace ImageCodec

@@ -71,8 +71,6 @@ struct Saver
     std::span<const QualityPoint> qualityScale = {};
     // Whether the file is made both baseline and progressive and the smaller one kept.
     bool smallerOfProgressive = false;
-    // The longest side the encoder can write, in pixels; 0 for libvips' own limit.
-    int largestSide = 0;
     // The correction the saver's file needs (ContainerFixup): such a file is made in memory
     // and corrected before any of it is written. PNG is streamed unless it carries EXIF data;
     // the others' savers hold the whole file in memory anyway.
@@ -90,34 +88,29 @@ struct Saver
 // chooses. BMP is written by Qt's writer, which libvips lacks. WebP and JPEG XL have a
 // lossless mode (the lossless setting). AVIF is HEIF with AV1 at encoder effort 2 of 9: a
 // 1600 px photo takes about 0.3 s there and 3 s at the default effort 4, whose file is no
-// smaller. HEIC is HEIF with HEVC (x265 ignores the effort). WebP holds at
-// most 16383 pixels a side; libheif reads back at most 16384.
+// smaller. HEIC is HEIF with HEVC (x265 ignores the effort).
 constexpr Saver kSavers[] = {
     { .format = OutputFormat::Jpeg,
         .libvipsSaver = ".jpg[optimize_coding]",
-        .smallerOfProgressive = true,
-        .largestSide = 65500 },
+        .smallerOfProgressive = true },
     { .format = OutputFormat::Png,
         .libvipsSaver = ".png[compression=6,filter=all]",
         .fixContainer = ContainerFixup::pngWithOneExif },
-    { .format = OutputFormat::Gif, .libvipsSaver = ".gif", .largestSide = 65535 },
+    { .format = OutputFormat::Gif, .libvipsSaver = ".gif" },
     { .format = OutputFormat::Bmp },
     { .format = OutputFormat::Tiff, .libvipsSaver = ".tif[resunit=inch]" },
     { .format = OutputFormat::WebP,
         .libvipsSaver = ".webp",
         .qualityScale = kWebPScale,
-        .largestSide = 16383,
         .fixContainer = ContainerFixup::webpWithBareExif },
     { .format = OutputFormat::Avif,
         .libvipsSaver = ".heif[compression=av1,effort=2]",
         .qualityScale = kAvifScale,
-        .largestSide = 16384,
         .fixContainer = ContainerFixup::heifWithSrgbColour,
         .choosesBitDepth = true },
     { .format = OutputFormat::Heic,
         .libvipsSaver = ".heif[compression=hevc]",
         .qualityScale = kHeicScale,
-        .largestSide = 16384,
         .fixContainer = ContainerFixup::heifWithSrgbColour,
         .choosesBitDepth = true },
     { .format = OutputFormat::JpegXl, .libvipsSaver = ".jxl", .qualityScale = kJpegXlScale },
@@ -443,32 +436,6 @@ int jpegQuality(float factor)
     if (!std::isfinite(factor))
         return 100;
     return std::clamp(static_cast<int>(std::lround(factor * 100.0f)), 1, 100);
-}
-
-QString targetSizeProblem(double width, double height, OutputFormat format)
-{
-    // libvips' own limit on a side, or what the format's encoder can state in its header.
-    double largest = VIPS_MAX_COORD;
-    QString maker = QStringLiteral("libvips");
-    const OutputFormats::Info* info = OutputFormats::find(format);
-    if (const Saver* saver = saverFor(format); info && saver && saver->largestSide > 0) {
-        largest = saver->largestSide;
-        maker = QString::fromLatin1(info->name);
-    }
-    // Rounded as the render rounds them; a side that rounds to 0 is the caller's to refuse.
-    if (std::isfinite(width) && std::isfinite(height) && std::round(width) <= largest
-        && std::round(height) <= largest)
-        return QString();
-    // In whole pixels, as the render would make them.
-    const auto text = [](double side) {
-        return std::isfinite(side) && std::abs(side) < 1e15
-            ? QString::number(static_cast<qint64>(std::round(side)))
-            : QString::number(side, 'g', 6);
-    };
-    return QCoreApplication::translate("ImageCodec",
-        "the target size %1 × %2 pixels has a side beyond the %3 pixels that "
-        "%4 can make")
-        .arg(text(width), text(height), QString::number(largest, 'f', 0), maker);
 }
 
 } // namespace ImageCodec

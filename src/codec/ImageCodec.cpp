@@ -1,7 +1,6 @@
 #include "ImageCodec.h"
 
 #include <QCoreApplication>
-#include <QThread>
 
 #include <vips/vips8>
 
@@ -64,13 +63,6 @@ void setImagesAtOnce(int images)
     setThreadsPerImage(threadsPerImage(images, false));
 }
 
-int threadsPerImage(int imagesAtOnce, bool lastRound)
-{
-    const int cores = std::max(1, QThread::idealThreadCount());
-    const int share = std::max(1, cores / std::max(1, imagesAtOnce));
-    return lastRound ? std::min(cores, 2 * share) : share;
-}
-
 void setThreadsPerImage(int threads)
 {
     if (qEnvironmentVariableIsSet("VIPS_CONCURRENCY"))
@@ -82,17 +74,6 @@ void threadShutdown()
 {
     if (gStarted.load())
         vips_thread_shutdown();
-}
-
-FileDescriptor openSourceFile(const QString& path, QString* error)
-{
-    try {
-        readableType(path);
-        return openRegularFile(path);
-    } catch (const Refusal& refusal) {
-        *error = refusal.reason;
-    }
-    return {};
 }
 
 SourceInfo probe(const QString& path, qint64 maxPixels)

@@ -6,7 +6,9 @@
 #include <QSize>
 #include <QString>
 #include <QStringList>
+#include <QThread>
 
+#include <algorithm>
 #include <atomic>
 #include <memory>
 
@@ -42,7 +44,12 @@ void setImagesAtOnce(int images);
 // one. An image of a batch's last round (nothing waits to start after the images in
 // progress) may end up alone while the others finish, so it gets twice that part, at most
 // every core.
-int threadsPerImage(int imagesAtOnce, bool lastRound);
+inline int threadsPerImage(int imagesAtOnce, bool lastRound)
+{
+    const int cores = std::max(1, QThread::idealThreadCount());
+    const int share = std::max(1, cores / std::max(1, imagesAtOnce));
+    return lastRound ? std::min(cores, 2 * share) : share;
+}
 // Gives the renders started afterwards that many libvips threads (VIPS_CONCURRENCY in the
 // environment, when set, decides instead).
 void setThreadsPerImage(int threads);

@@ -69,4 +69,30 @@ QString outputLimitProblem(qint64 width, qint64 height, qint64 frames, qint64 ma
     return limitProblem(what, pixels, maxPixels);
 }
 
+QString targetSizeProblem(double width, double height, OutputFormat format)
+{
+    // libvips' own limit on a side, or what the format's encoder can state in its header.
+    double largest = VIPS_MAX_COORD;
+    QString maker = QStringLiteral("libvips");
+    const OutputFormats::Info* info = OutputFormats::find(format);
+    if (info && info->largestSide > 0) {
+        largest = info->largestSide;
+        maker = QString::fromLatin1(info->name);
+    }
+    // Rounded as the render rounds them; a side that rounds to 0 is the caller's to refuse.
+    if (std::isfinite(width) && std::isfinite(height) && std::round(width) <= largest
+        && std::round(height) <= largest)
+        return QString();
+    // In whole pixels, as the render would make them.
+    const auto text = [](double side) {
+        return std::isfinite(side) && std::abs(side) < 1e15
+            ? QString::number(static_cast<qint64>(std::round(side)))
+            : QString::number(side, 'g', 6);
+    };
+    return QCoreApplication::translate("ImageCodec",
+        "the target size %1 × %2 pixels has a side beyond the %3 pixels that "
+        "%4 can make")
+        .arg(text(width), text(height), QString::number(largest, 'f', 0), maker);
+}
+
 } // namespace ImageCodec

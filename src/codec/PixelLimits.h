@@ -5,7 +5,8 @@
 
 // The texts of the pixel limit (the maxMegapixels setting), which every kind of source and the
 // output are held to before anything is decoded: what is too large, by how much, and how to
-// raise the limit. ImageCodec::outputLimitProblem() is defined with them. Any thread.
+// raise the limit. ImageCodec::outputLimitProblem() and targetSizeProblem() are defined with
+// them. Any thread.
 namespace ImageCodec {
 
 // Megapixels as the texts state them, rounded up: "24".

@@ -9,6 +9,8 @@
 
 #include "CodecError.h"
 #include "FileNames.h"
+#include "ImageCodec.h"
+#include "SourceTypes.h"
 
 namespace ImageCodec {
 
@@ -68,6 +70,17 @@ FileDescriptor adoptRegularFile(int descriptor)
     if (::lseek(fd, 0, SEEK_SET) != 0)
         throw Refusal { systemMessage(errno) };
     return file;
+}
+
+FileDescriptor openSourceFile(const QString& path, QString* error)
+{
+    try {
+        readableType(path);
+        return openRegularFile(path);
+    } catch (const Refusal& refusal) {
+        *error = refusal.reason;
+    }
+    return {};
 }
 
 } // namespace ImageCodec

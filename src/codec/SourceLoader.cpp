@@ -142,15 +142,6 @@ SourceInfo describe(const VImage& header)
 
 } // namespace
 
-const SourceType& readableType(const QString& path)
-{
-    const SourceType* type = typeOf(path);
-    if (!type)
-        throw Refusal { QCoreApplication::translate(
-            "ImageCodec", "not a type of image that can be read") };
-    return *type;
-}
-
 OpenSource openSource(const QString& path, int descriptor, qint64 maxPixels)
 {
     OpenSource open;

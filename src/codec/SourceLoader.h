@@ -29,9 +29,6 @@ struct OpenSource
     SourceStructure::SvgFacts svg; // what an SVG document holds (Structure::Svg)
 };
 
-// The type that the extension of path names; throws a Refusal when it names none.
-const SourceType& readableType(const QString& path);
-
 // Opens path (or reads descriptor, an open descriptor of it, when not -1) as a source of the
 // type its extension names and reads its header. Throws a Refusal for a file that is not a
 // regular file or not of that type, a VError for a header the decoder cannot read.

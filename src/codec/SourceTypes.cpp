@@ -4,6 +4,7 @@
 #include <QFileInfo>
 #include <QStringList>
 
+#include "CodecError.h"
 #include "ImageCodec.h"
 
 namespace ImageCodec {
@@ -114,6 +115,15 @@ const SourceType* typeOf(const QString& path)
         }
     }
     return nullptr;
+}
+
+const SourceType& readableType(const QString& path)
+{
+    const SourceType* type = typeOf(path);
+    if (!type)
+        throw Refusal { QCoreApplication::translate(
+            "ImageCodec", "not a type of image that can be read") };
+    return *type;
 }
 
 QString notOfType(const SourceType& type)

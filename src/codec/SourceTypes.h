@@ -57,6 +57,8 @@ struct SourceType
 
 // The type a path's extension names (matched without regard to case); null for none.
 const SourceType* typeOf(const QString& path);
+// The same, for a source to read: throws a Refusal (CodecError.h) when it names none.
+const SourceType& readableType(const QString& path);
 
 // Why content is refused by the decoder of its extension's type: "not a JPEG image".
 QString notOfType(const SourceType& type);

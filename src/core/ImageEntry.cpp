@@ -87,20 +87,6 @@ qint64 ImageEntry::fileSize(const QString& path)
     return info.size + resourceForkSize(path);
 }
 
-ImageEntry::Preview ImageEntry::preview(qreal devicePixelRatio, qint64 maxPixels)
-{
-    if (!mPreview.isNull())
-        return mPreview;
-    const qreal ratio = devicePixelRatio > 0 ? devicePixelRatio : 1.0;
-    const int box = static_cast<int>(std::ceil(kPreviewBox * ratio));
-    const ImageCodec::PreviewResult decoded = ImageCodec::decodePreview(mPath, box, maxPixels);
-    Preview preview;
-    preview.pixels = decoded.image;
-    preview.pixels.setDevicePixelRatio(ratio);
-    mPreview = fitPreview(preview, decoded.sourceSize);
-    return mPreview;
-}
-
 ImageEntry::Preview ImageEntry::fitPreview(Preview image, QSize sourcePixelSize)
 {
     if (image.isNull() || !sourcePixelSize.isValid())

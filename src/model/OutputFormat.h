@@ -67,6 +67,8 @@ struct Info
     // Whether the compression is the user's choice (TiffCompression); the saver's options
     // leave it out.
     bool choosesCompression = false;
+    // The longest side its encoder can write, in pixels; 0 for libvips' own limit.
+    int largestSide = 0;
 };
 
 // Every format, in the order of the window's menu.
