@@ -128,6 +128,15 @@ ResizeStatus render(const RenderRequest& request, int sourceFile, int output)
     const OutputFormats::Info* format = OutputFormats::find(request.format);
     // 16-bit samples stay so through every step: the last one chooses the output's depth.
     const Keep keep { allFrames, format->keepsGrey, true };
+    // Where the transparency goes: onto the background colour, or white where the format
+    // keeps none; invalid where it stays, where a translucent colour keeps some, and where an
+    // attention crop first looks at the picture as decoded, transparent areas and all.
+    QColor background = request.flatten ? request.background.toRgb()
+        : format->keepsAlpha            ? QColor()
+                                        : QColor(Qt::white);
+    if (background.alpha() != 255
+        || (request.boxMode == BoxMode::Fill && request.cropPosition == CropPosition::Attention))
+        background = QColor();
     WholeDataCheck whole;
     ResizeStatus encoded;
     do {
@@ -136,7 +145,7 @@ ResizeStatus render(const RenderRequest& request, int sourceFile, int output)
             return { ResizeError::WriteFailed, systemMessage(errno) };
         try {
             VImage image = decodeAt(open, source, scaledWidth, scaledHeight, VIPS_SIZE_FORCE,
-                &whole, keep, request.linearLight ? Light::Linear : Light::Gamma);
+                &whole, keep, request.linearLight ? Light::Linear : Light::Gamma, background);
             image = toOutputColour(image, keep.grey, keep.deep);
             if (request.boxMode == BoxMode::Fill)
                 image = cropTo(image, request.width, request.height, request.cropPosition);

@@ -91,7 +91,7 @@ VImage resampleDeep(
 } // namespace
 
 VImage decodeAt(OpenSource& open, const SourceInfo& info, int width, int height, VipsSize size,
-    WholeDataCheck* check, const Keep& keep, Light light)
+    WholeDataCheck* check, const Keep& keep, Light light, const QColor& background)
 {
     const bool allFrames = keep.allFrames;
     const SourceType& type = *open.type;
@@ -146,6 +146,15 @@ VImage decodeAt(OpenSource& open, const SourceInfo& info, int width, int height,
         loaded = check->watch(loaded);
     if (keep.deep && info.deep && !open.decodedByQt && size == VIPS_SIZE_FORCE)
         return resampleDeep(loaded, info, width, height, keep.grey, light);
+    // Flattening onto an opaque colour and resampling are both linear, in either order the
+    // same picture (to a level): an 8-bit sRGB picture flattened first is resampled as three
+    // bands of bytes instead of four premultiplied bands of floats, a third of the work. Only
+    // on the sRGB curve, and where thumbnail converts no colours after resampling.
+    if (background.isValid() && background.alpha() == 255 && !allFrames && light == Light::Gamma
+        && !info.embeddedProfile && !info.cmyk && loaded.bands() == 4
+        && loaded.format() == VIPS_FORMAT_UCHAR
+        && loaded.interpretation() == VIPS_INTERPRETATION_sRGB)
+        loaded = flattenOnto(loaded, background);
     return loaded.thumbnail_image(width, thumbnailOptions(info, height, size, keep.grey, light));
 }
 

@@ -32,10 +32,12 @@ enum class Light
 
 // Decodes an opened source at (or shrinks it towards) width x height. A check, when given,
 // learns whether the source's data was whole. Without keep.allFrames only the first picture
-// of a file is decoded; with it every frame, each resized to width x height. Throws a Refusal
-// or a VError.
+// of a file is decoded; with it every frame, each resized to width x height. background, when
+// valid, is the opaque colour the caller flattens the result onto: a source that resamples
+// faster flattened may be flattened first. Throws a Refusal or a VError.
 vips::VImage decodeAt(OpenSource& open, const SourceInfo& info, int width, int height,
-    VipsSize size, WholeDataCheck* check, const Keep& keep = {}, Light light = Light::Gamma);
+    VipsSize size, WholeDataCheck* check, const Keep& keep = {}, Light light = Light::Gamma,
+    const QColor& background = QColor());
 
 // Converts whatever was decoded to 8-bit sRGB (alpha kept). Sources with an embedded profile
 // are transformed through it; CMYK without one through libvips' default CMYK profile.
