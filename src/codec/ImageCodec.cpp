@@ -138,14 +138,17 @@ ResizeStatus render(const RenderRequest& request, int sourceFile, int output)
         || (request.boxMode == BoxMode::Fill && request.cropPosition == CropPosition::Attention))
         background = QColor();
     WholeDataCheck whole;
+    OpaqueAlpha opaque;
     ResizeStatus encoded;
+    bool renderAgain = false;
     do {
         // A second render starts again from an empty file.
         if (::ftruncate(output, 0) != 0 || ::lseek(output, 0, SEEK_SET) != 0)
             return { ResizeError::WriteFailed, systemMessage(errno) };
         try {
-            VImage image = decodeAt(open, source, scaledWidth, scaledHeight, VIPS_SIZE_FORCE,
-                &whole, keep, request.linearLight ? Light::Linear : Light::Gamma, background);
+            VImage image
+                = decodeAt(open, source, scaledWidth, scaledHeight, VIPS_SIZE_FORCE, &whole, keep,
+                    request.linearLight ? Light::Linear : Light::Gamma, background, &opaque);
             image = toOutputColour(image, keep.grey, keep.deep);
             if (request.boxMode == BoxMode::Fill)
                 image = cropTo(image, request.width, request.height, request.cropPosition);
@@ -171,6 +174,17 @@ ResizeStatus render(const RenderRequest& request, int sourceFile, int output)
             encoded = { ResizeError::DecodeFailed, takeError(e) };
         }
 
+        // The guess that the picture is opaque met a pixel that is not: nothing of this render
+        // counts, the stop included (which may have failed other steps in progress), and the
+        // source is read again from a new opening (its loader reads in sequence).
+        if (opaque.shouldRenderAgain()) {
+            vips_error_clear();
+            open = openAndMeasure(request.sourcePath, sourceFile, request.maxPixels, &source);
+            if (!source.ok)
+                return { ResizeError::DecodeFailed, source.error };
+            renderAgain = true;
+            continue;
+        }
         // A decoder that met damaged data is the source's fault, wherever its error surfaced;
         // a complete output is kept only if the whole of the source decoded. A loader's error
         // that did not stop the encoder is still in libvips' error buffer: it must not become
@@ -179,7 +193,8 @@ ResizeStatus render(const RenderRequest& request, int sourceFile, int output)
         vips_error_clear();
         if (!damage.isEmpty())
             return { ResizeError::DecodeFailed, damage };
-    } while (whole.shouldRenderAgain());
+        renderAgain = whole.shouldRenderAgain();
+    } while (renderAgain);
     if (!encoded.ok())
         return encoded;
     // Written whole: the message says what of the source it holds, when not all of it, and

@@ -19,6 +19,12 @@ namespace ImageCodec {
 
 namespace {
 
+// The largest sample value of the image's depth.
+double fullScale(const VImage& image)
+{
+    return image.format() == VIPS_FORMAT_USHORT ? 65535.0 : 255.0;
+}
+
 // thumbnail's options for a source: exact size or a box, and the colour conversion to sRGB
 // that the source needs. Shrink-on-load, lanczos3, alpha premultiplied while resampling, EXIF
 // orientation applied. The operation called with them deletes them: make them in its call.
@@ -91,7 +97,8 @@ VImage resampleDeep(
 } // namespace
 
 VImage decodeAt(OpenSource& open, const SourceInfo& info, int width, int height, VipsSize size,
-    WholeDataCheck* check, const Keep& keep, Light light, const QColor& background)
+    WholeDataCheck* check, const Keep& keep, Light light, const QColor& background,
+    OpaqueAlpha* opaque)
 {
     const bool allFrames = keep.allFrames;
     const SourceType& type = *open.type;
@@ -144,7 +151,19 @@ VImage decodeAt(OpenSource& open, const SourceInfo& info, int width, int height,
     }
     if (check && !open.decodedByQt)
         loaded = check->watch(loaded);
-    if (keep.deep && info.deep && !open.decodedByQt && size == VIPS_SIZE_FORCE)
+    const bool deep = keep.deep && info.deep && !open.decodedByQt && size == VIPS_SIZE_FORCE;
+    const VipsInterpretation colours = loaded.interpretation();
+    if (opaque && opaque->mayGuess() && !allFrames && light == Light::Gamma && loaded.bands() == 4
+        && ((colours == VIPS_INTERPRETATION_sRGB && loaded.format() == VIPS_FORMAT_UCHAR)
+            || (colours == VIPS_INTERPRETATION_RGB16 && loaded.format() == VIPS_FORMAT_USHORT))
+        && !(background.isValid() && background.alpha() == 255)) {
+        const VImage colour = opaque->watch(loaded).extract_band(0, VImage::option()->set("n", 3));
+        const VImage resampled = deep
+            ? resampleDeep(colour, info, width, height, keep.grey, light)
+            : colour.thumbnail_image(width, thumbnailOptions(info, height, size, keep.grey, light));
+        return resampled.bandjoin_const({ fullScale(resampled) });
+    }
+    if (deep)
         return resampleDeep(loaded, info, width, height, keep.grey, light);
     // Flattening onto an opaque colour and resampling are both linear, in either order the
     // same picture (to a level): an 8-bit sRGB picture flattened first is resampled as three
@@ -233,12 +252,6 @@ VImage toOutputDepth(VImage image, int bits)
 }
 
 namespace {
-
-// The largest sample value of the image's depth.
-double fullScale(const VImage& image)
-{
-    return image.format() == VIPS_FORMAT_USHORT ? 65535.0 : 255.0;
-}
 
 // The image made ready to meet the colour, and the colour's values in its bands and depth,
 // alpha left out. Grey stays grey with a grey colour; a coloured one makes the image colour.

@@ -6,6 +6,7 @@
 
 #include "SourceLoader.h"
 #include "model/ResizeOptions.h"
+#include "OpaqueAlpha.h"
 #include "WholeDataCheck.h"
 
 // The pixels of an opened source on their way to an encoder or a preview: decoded at (or
@@ -34,10 +35,12 @@ enum class Light
 // learns whether the source's data was whole. Without keep.allFrames only the first picture
 // of a file is decoded; with it every frame, each resized to width x height. background, when
 // valid, is the opaque colour the caller flattens the result onto: a source that resamples
-// faster flattened may be flattened first. Throws a Refusal or a VError.
+// faster flattened may be flattened first. opaque, when given and still guessing, has a
+// picture with alpha resampled as if its alpha were opaque throughout, watched. Throws a
+// Refusal or a VError.
 vips::VImage decodeAt(OpenSource& open, const SourceInfo& info, int width, int height,
     VipsSize size, WholeDataCheck* check, const Keep& keep = {}, Light light = Light::Gamma,
-    const QColor& background = QColor());
+    const QColor& background = QColor(), OpaqueAlpha* opaque = nullptr);
 
 // Converts whatever was decoded to 8-bit sRGB (alpha kept). Sources with an embedded profile
 // are transformed through it; CMYK without one through libvips' default CMYK profile.
