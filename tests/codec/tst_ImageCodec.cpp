@@ -1361,16 +1361,10 @@ private slots:
         }
         const QString source = in(QStringLiteral("alpha.png"));
         QVERIFY(picture.save(source));
-        ImageCodec::RenderRequest request;
-        request.sourcePath = source;
-        request.width = 210;
-        request.height = 140;
-        request.format = OutputFormat::Png;
-        const QString output = mOut + QStringLiteral("/alpha.png");
-        const ResizeStatus status = TestSupport::renderToFile(request, output);
+        const ResizeStatus status = render(source, 210, 140);
         QVERIFY2(status.ok(), qPrintable(status.message));
 
-        const QImage written(output);
+        const QImage written(mOut + QStringLiteral("/alpha.png"));
         QVERIFY(written.hasAlphaChannel());
         QCOMPARE(qAlpha(written.pixel(0, 0)), 255);
         QCOMPARE(qAlpha(written.pixel(100, 139)), clearRows > 0 ? 0 : 255);
