@@ -1,5 +1,7 @@
 #include "OpaqueAlpha.h"
 
+#include "WholeDataCheck.h"
+
 #include <limits>
 
 using vips::VError;
@@ -46,24 +48,14 @@ int watchGenerate(VipsRegion* out, void* sequence, void*, void* state, gboolean*
 
 VImage OpaqueAlpha::watch(const VImage& image)
 {
-    VipsImage* in = image.get_image();
-    VipsImage* out = vips_image_new();
     auto translucent = std::make_shared<std::atomic<bool>>(false);
-    if (vips_image_pipelinev(out, VIPS_DEMAND_STYLE_THINSTRIP, in, nullptr) != 0
-        || vips_image_generate(
-               out, vips_start_one, watchGenerate, vips_stop_one, in, translucent.get())
-            != 0) {
-        g_object_unref(out);
-        throw VError();
-    }
-    // The input lives as long as the step that reads it, and so does the flag.
-    g_object_ref(in);
-    vips_object_local(out, in);
+    VImage watched = passThrough(image, watchGenerate, translucent.get());
+    // The flag lives as long as the step that sets it.
     using Flag = std::shared_ptr<std::atomic<bool>>;
-    g_signal_connect_swapped(
-        out, "close", G_CALLBACK(+[](Flag* held) { delete held; }), new Flag(translucent));
+    g_signal_connect_swapped(watched.get_image(), "close",
+        G_CALLBACK(+[](Flag* held) { delete held; }), new Flag(translucent));
     mTranslucent = std::move(translucent);
-    return VImage(out);
+    return watched;
 }
 
 bool OpaqueAlpha::shouldRenderAgain()

@@ -35,12 +35,12 @@ int watchGenerate(VipsRegion* out, void* sequence, void*, void* state, gboolean*
 
 } // namespace
 
-VImage WholeDataCheck::watched(const VImage& image, Watch* watch)
+VImage passThrough(const VImage& image, VipsGenerateFn generate, void* state)
 {
     VipsImage* in = image.get_image();
     VipsImage* out = vips_image_new();
     if (vips_image_pipelinev(out, VIPS_DEMAND_STYLE_THINSTRIP, in, nullptr) != 0
-        || vips_image_generate(out, vips_start_one, watchGenerate, vips_stop_one, in, watch) != 0) {
+        || vips_image_generate(out, vips_start_one, generate, vips_stop_one, in, state) != 0) {
         g_object_unref(out);
         throw VError();
     }
@@ -48,6 +48,11 @@ VImage WholeDataCheck::watched(const VImage& image, Watch* watch)
     g_object_ref(in);
     vips_object_local(out, in);
     return VImage(out);
+}
+
+VImage WholeDataCheck::watched(const VImage& image, Watch* watch)
+{
+    return passThrough(image, watchGenerate, watch);
 }
 
 VImage WholeDataCheck::watch(const VImage& loaded)

@@ -28,6 +28,11 @@
 // threads libvips computes pixels on.
 namespace ImageCodec {
 
+// A step that passes image's pixels through untouched, each region through generate (which
+// prepares its input region, may look at it, and hands it on); state is generate's. The
+// watches of this file and OpaqueAlpha's are such steps.
+vips::VImage passThrough(const vips::VImage& image, VipsGenerateFn generate, void* state);
+
 class WholeDataCheck
 {
 public:
