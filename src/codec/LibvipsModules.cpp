@@ -92,24 +92,18 @@ void started()
 #endif
 }
 
-bool ensureOperation(const char* name)
+void ensureOperation(const char* name)
 {
-    if (vips_type_find("VipsOperation", name) != 0)
-        return true;
-    loadIfPutOff();
-    return vips_type_find("VipsOperation", name) != 0;
+    if (vips_type_find("VipsOperation", name) == 0)
+        loadIfPutOff();
 }
 
-bool ensureSaver(const char* suffix)
+void ensureSaver(const char* suffix)
 {
     if (vips_foreign_find_save_target(suffix))
-        return true;
-    vips_error_clear(); // "not a known target format", which the modules may still answer
+        return;
+    vips_error_clear(); // "not a known target format": the save itself says so if it stays
     loadIfPutOff();
-    if (vips_foreign_find_save_target(suffix))
-        return true;
-    vips_error_clear(); // the save itself says so
-    return false;
 }
 
 } // namespace ImageCodec::LibvipsModules

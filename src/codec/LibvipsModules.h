@@ -13,10 +13,10 @@ void putOff(const char* argv0);
 // messages are translated from).
 void started();
 
-// Whether libvips has the operation (a loader such as "heifload_source"), or a saver for the
-// file suffix (".avif"): when it has not and its modules were put off, they are loaded first.
-// Any thread.
-bool ensureOperation(const char* name);
-bool ensureSaver(const char* suffix);
+// Makes sure libvips has the operation (a loader such as "heifload_source"), or a saver for
+// the file suffix (".avif"), where its modules can give it: when it has not and they were put
+// off, they are loaded now (a missing one is then libvips' to report). Any thread.
+void ensureOperation(const char* name);
+void ensureSaver(const char* suffix);
 
 } // namespace ImageCodec::LibvipsModules
