@@ -55,7 +55,9 @@ QList<PngChunk> pngChunks(const QByteArray& png)
     return chunks;
 }
 
-QByteArray pngChunk(const QByteArray& type, const QByteArray& data)
+} // namespace
+
+QByteArray ContainerFixup::pngChunk(const QByteArray& type, const QByteArray& data)
 {
     QByteArray chunk(8, '\0');
     qToBigEndian(quint32(data.size()), chunk.data());
@@ -68,8 +70,6 @@ QByteArray pngChunk(const QByteArray& type, const QByteArray& data)
     chunk.append(crcBytes, 4);
     return chunk;
 }
-
-} // namespace
 
 QByteArray ContainerFixup::pngWithOneExif(const QByteArray& png)
 {

@@ -8,6 +8,9 @@
 // saver made it). Pure functions; any thread.
 namespace ContainerFixup {
 
+// A PNG chunk of that type (four letters) and data: its length, type, data and CRC.
+QByteArray pngChunk(const QByteArray& type, const QByteArray& data);
+
 // PNG: the EXIF data in one eXIf chunk, before the image data, holding the TIFF header
 // directly. libpng writes the chunk a second time after IDAT, which readers may ignore or
 // take for a second block; JPEG's "Exif\0\0" prefix, where present, goes.

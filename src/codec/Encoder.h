@@ -6,8 +6,8 @@
 #include "model/ResizeStatus.h"
 
 // Writing the rendered pixels in the output format: libvips' savers with the options of each
-// format (the table in Encoder.cpp), BMP through Qt's writer, the quality, the TIFF
-// compression and the resolution, all through the OutputSink into the caller's file.
+// format (the table in Encoder.cpp), BMP through Qt's writer, PNG through PngWriter, the quality,
+// the TIFF compression and the resolution, all through the OutputSink into the caller's file.
 // ImageCodec::jpegQuality() and targetSizeProblem(), which read the same table, are defined
 // with it. Runs on the rendering thread; libvips writes from a thread of its own.
 namespace ImageCodec {

@@ -21,6 +21,7 @@
 
 #include "TestSupport.h"
 #include "codec/ImageCodec.h"
+#include "codec/PngWriter.h"
 #include "core/ImageEntry.h"
 #include "core/ImageWork.h"
 #include "settings/Settings.h"
@@ -383,7 +384,7 @@ private:
         return QImage(png).convertToFormat(QImage::Format_RGBA8888);
     }
 
-private slots:
+private Q_SLOTS:
     // How far a written picture's colours are from the expected one's, over the pixels the
     // expected one has opaque: the mean and the largest difference of a sample, in levels.
     static std::pair<double, int> colourDifference(const QImage& written, const QImage& expected)
@@ -1376,6 +1377,81 @@ private slots:
         const auto [mean, largest] = colourDifference(written, QImage(reference));
         QVERIFY2(mean < 1.0 && largest <= 8,
             qPrintable(QStringLiteral("mean %1, largest %2").arg(mean).arg(largest)));
+    }
+
+    // The codec's PNG writer keeps every pixel of every layout it takes, whichever filter each
+    // row gets, and its file is no larger than libvips' own (zlib level 6, every filter) by
+    // more than a little: a drawing, and one below a photo, still gets the search for repeated
+    // strings, which the photo's rows are written without.
+    void pngWriterKeepsEveryPixel_data()
+    {
+        QTest::addColumn<int>("bands");
+        QTest::addColumn<bool>("deep");
+        QTest::addColumn<QString>("content");
+        for (const int bands : { 1, 2, 3, 4 }) {
+            for (const bool deep : { false, true }) {
+                for (const char* content : { "photo", "drawing", "photo above a drawing" })
+                    QTest::addRow("%d bands, %d bits, %s", bands, deep ? 16 : 8, content)
+                        << bands << deep << QString::fromLatin1(content);
+            }
+        }
+    }
+
+    void pngWriterKeepsEveryPixel()
+    {
+        QFETCH(int, bands);
+        QFETCH(bool, deep);
+        QFETCH(QString, content);
+        using vips::VImage;
+        const int width = 700;
+        const int height = 500;
+        // Noise on a slope for the photo (no string repeated but by chance); a tile of noise
+        // repeated for the drawing.
+        std::vector<uchar> grain(size_t(width) * height);
+        QRandomGenerator random(7);
+        for (size_t i = 0; i < grain.size(); ++i)
+            grain[i] = uchar(40 + (i % width) / 4 + random.bounded(24) + random.bounded(24));
+        const VImage photo = VImage::new_from_memory(
+            grain.data(), grain.size(), width, height, 1, VIPS_FORMAT_UCHAR);
+        const VImage drawing = VImage::gaussnoise(29, 17, VImage::option()->set("sigma", 60.0))
+                                   .replicate(width / 29 + 1, height / 17 + 1)
+                                   .crop(0, 0, width, height);
+        VImage picture = content == QLatin1String("photo") ? photo
+            : content == QLatin1String("drawing")
+            ? drawing
+            : photo.crop(0, 0, width, height / 2)
+                  .join(drawing.crop(0, 0, width, height - height / 2), VIPS_DIRECTION_VERTICAL);
+        VImage layers = picture;
+        for (int band = 1; band < bands; ++band)
+            layers = layers.bandjoin(picture.rot180().linear(1.0, 9.0 * band));
+        const double scale = deep ? 257.0 : 1.0;
+        const VipsInterpretation space = bands <= 2
+            ? (deep ? VIPS_INTERPRETATION_GREY16 : VIPS_INTERPRETATION_B_W)
+            : (deep ? VIPS_INTERPRETATION_RGB16 : VIPS_INTERPRETATION_sRGB);
+        VImage image = layers.linear(scale, deep ? 3.0 : 0.0)
+                           .cast(deep ? VIPS_FORMAT_USHORT : VIPS_FORMAT_UCHAR)
+                           .copy(VImage::option()->set("interpretation", space));
+        image = image.copy_memory();
+        QVERIFY(PngWriter::takes(image));
+
+        QBuffer buffer;
+        buffer.open(QIODevice::WriteOnly);
+        PngWriter::write(image, &buffer);
+        const QByteArray& file = buffer.data();
+        const VImage read = VImage::new_from_buffer(file.constData(), size_t(file.size()), "");
+        QCOMPARE(read.bands(), bands);
+        QCOMPARE(read.format(), image.format());
+        QCOMPARE(read.interpretation(), space);
+        QCOMPARE((read - image).abs().max(), 0.0);
+
+        void* reference = nullptr;
+        size_t referenceSize = 0;
+        image.write_to_buffer(".png[compression=6,filter=all]", &reference, &referenceSize);
+        g_free(reference);
+        QVERIFY2(double(file.size()) <= 1.02 * double(referenceSize),
+            qPrintable(QStringLiteral("%1 bytes against libvips' %2")
+                           .arg(file.size())
+                           .arg(referenceSize)));
     }
 };
 
