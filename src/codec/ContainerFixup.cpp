@@ -12,13 +12,6 @@ namespace {
 // JPEG's APP1 marker names its EXIF data with this; PNG's and WebP's chunks do not.
 constexpr char kExifPrefix[] = { 'E', 'x', 'i', 'f', '\0', '\0' };
 
-QByteArray withoutExifPrefix(QByteArray exif)
-{
-    if (exif.startsWith(QByteArrayView(kExifPrefix, sizeof kExifPrefix)))
-        exif.remove(0, sizeof kExifPrefix);
-    return exif;
-}
-
 // A chunk of a PNG file: where it starts in the file and what it holds.
 struct PngChunk
 {
@@ -56,6 +49,13 @@ QList<PngChunk> pngChunks(const QByteArray& png)
 }
 
 } // namespace
+
+QByteArray ContainerFixup::withoutExifPrefix(QByteArray exif)
+{
+    if (exif.startsWith(QByteArrayView(kExifPrefix, sizeof kExifPrefix)))
+        exif.remove(0, sizeof kExifPrefix);
+    return exif;
+}
 
 QByteArray ContainerFixup::pngChunk(const QByteArray& type, const QByteArray& data)
 {

@@ -8,6 +8,10 @@
 // saver made it). Pure functions; any thread.
 namespace ContainerFixup {
 
+// EXIF data as PNG's and WebP's chunks hold it: the TIFF header first, without the
+// "Exif\0\0" that names it in JPEG's APP1 marker.
+QByteArray withoutExifPrefix(QByteArray exif);
+
 // A PNG chunk of that type (four letters) and data: its length, type, data and CRC.
 QByteArray pngChunk(const QByteArray& type, const QByteArray& data);
 

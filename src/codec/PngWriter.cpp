@@ -125,11 +125,8 @@ void writeMetadata(VipsImage* image, QIODevice* device)
     if (vips_image_get_typeof(image, VIPS_META_EXIF_NAME)) {
         if (vips__exif_update(image) != 0)
             throw VError();
-        QByteArray exif = blob(image, VIPS_META_EXIF_NAME);
-        // PNG's chunk holds the TIFF header directly, without JPEG's "Exif\0\0".
-        if (exif.startsWith(QByteArrayView("Exif\0\0", 6)))
-            exif.remove(0, 6);
-        writeChunk(device, "eXIf", exif);
+        writeChunk(
+            device, "eXIf", ContainerFixup::withoutExifPrefix(blob(image, VIPS_META_EXIF_NAME)));
     }
     if (vips_image_get_typeof(image, VIPS_META_XMP_NAME)) {
         // Up to a terminating zero, where the block has one.
@@ -352,7 +349,7 @@ private:
     {
         deflateMain(nullptr, 0, Z_BLOCK);
         deflateTrial(Z_FINISH);
-        const uLong made = mMain.z.total_out - mSaved.z.total_out;
+        const uLong made = mMain.z.total_out - mOutBeforeStretch;
         const uLong other = mTrial.z.total_out;
         if (mRuns && other < made) {
             mMain.copyFrom(mSaved);
@@ -370,7 +367,9 @@ private:
         mStretchIn = 0;
         writeData(false);
         mHeldBeforeStretch = mHeld.size();
-        mSaved.copyFrom(mMain);
+        mOutBeforeStretch = mMain.z.total_out;
+        if (mRuns)
+            mSaved.copyFrom(mMain);
     }
 
     QIODevice* mDevice;
@@ -381,9 +380,11 @@ private:
     DeflateStream mTrial { kTrialLevel, Z_FILTERED };
     DeflateStream mSaved { kLevel, Z_RLE };
     bool mRuns = true;
-    // The compressed data not yet written, and how much of it came before the stretch.
+    // The compressed data not yet written, and how much of it came before the stretch; all
+    // the stream had made before the stretch.
     QByteArray mHeld;
     qsizetype mHeldBeforeStretch = 0;
+    uLong mOutBeforeStretch = 0;
     // The stretch's filtered bytes while it is written as runs.
     std::vector<uchar> mStretch;
     uLong mStretchIn = 0;
