@@ -237,7 +237,7 @@ struct DeflateStream
     DeflateStream(int level, int strategy)
     {
         if (deflateInit2(&z, level, Z_DEFLATED, 15, 8, strategy) != Z_OK)
-            throw std::bad_alloc();
+            throw VError("zlib could not start");
     }
     ~DeflateStream() { deflateEnd(&z); }
     DeflateStream(const DeflateStream&) = delete;
@@ -248,7 +248,7 @@ struct DeflateStream
         deflateEnd(&z);
         z = {};
         if (deflateCopy(&z, &other.z) != Z_OK)
-            throw std::bad_alloc();
+            throw VError("zlib could not copy its stream");
     }
 };
 
