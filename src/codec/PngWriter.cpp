@@ -151,14 +151,49 @@ void writeMetadata(VipsImage* image, QIODevice* device)
     g_strfreev(fields);
 }
 
+// A row filtered one way into out, the filtered bytes read as signed summed on the way; given
+// up once the sum reaches limit, the sum then at least that. predict(i) is the filter's
+// prediction of byte i.
+template <typename Predict>
+std::uint64_t filterInto(
+    uchar* out, const uchar* row, size_t n, std::uint64_t limit, Predict predict)
+{
+    constexpr size_t kBlock = 256;
+    std::uint64_t sum = 0;
+    for (size_t start = 0; start < n && sum < limit; start += kBlock) {
+        const size_t end = std::min(n, start + kBlock);
+        for (size_t i = start; i < end; ++i) {
+            const auto filtered = uchar(row[i] - predict(i));
+            out[i] = filtered;
+            sum += uint(std::abs(int(static_cast<signed char>(filtered))));
+        }
+    }
+    return sum;
+}
+
+int paeth(int left, int up, int upLeft)
+{
+    // The distances of left + up - upLeft to each of the three, without forming it.
+    const int toLeft = std::abs(up - upLeft);
+    const int toUp = std::abs(left - upLeft);
+    const int toUpLeft = std::abs(left + up - 2 * upLeft);
+    if (toLeft <= toUp && toLeft <= toUpLeft)
+        return left;
+    return toUp <= toUpLeft ? up : upLeft;
+}
+
 // Each row filtered against the row above it (zeros above the first) in each of PNG's five
-// ways, the one kept whose bytes, read as signed, sum to the least: libpng's heuristic.
+// ways, the one kept whose bytes, read as signed, sum to the least: libpng's heuristic, which
+// gives up on a way once it sums to more than the best so far. Both rows are kept behind a
+// pixel of zeros, the left of the first pixel.
 class RowFilter
 {
 public:
-    RowFilter(size_t rowBytes, size_t pixelBytes)
+    RowFilter(size_t rowBytes, size_t pixelBytes, bool sixteen)
         : mPixelBytes(pixelBytes)
-        , mAbove(rowBytes, 0)
+        , mSixteen(sixteen)
+        , mRow(pixelBytes + rowBytes, 0)
+        , mAbove(pixelBytes + rowBytes, 0)
     {
         for (size_t type = 0; type < mCandidates.size(); ++type) {
             mCandidates[type].resize(rowBytes + 1);
@@ -166,67 +201,42 @@ public:
         }
     }
 
-    // The filter type followed by the filtered bytes.
-    const std::vector<uchar>& filter(const uchar* row)
+    // The filter type followed by the filtered bytes, for a row of samples in the machine's
+    // order (PNG's are big-endian).
+    const std::vector<uchar>& filter(const uchar* samples)
     {
-        const size_t n = mAbove.size();
-        const size_t bpp = std::min(mPixelBytes, n);
-        const uchar* up = mAbove.data();
+        const size_t n = mRow.size() - mPixelBytes;
+        uchar* row = mRow.data() + mPixelBytes;
+        if (mSixteen)
+            qToBigEndian<quint16>(samples, qsizetype(n / 2), row);
+        else
+            std::memcpy(row, samples, n);
+        const uchar* left = mRow.data(); // left[i] is the byte a pixel before row[i]
+        const uchar* up = mAbove.data() + mPixelBytes;
+        const uchar* upLeft = mAbove.data();
         std::uint64_t least = std::numeric_limits<std::uint64_t>::max();
         size_t chosen = 0;
-        for (size_t type = 0; type < mCandidates.size(); ++type) {
-            uchar* out = mCandidates[type].data() + 1;
-            switch (type) {
-            case 0:
-                std::memcpy(out, row, n);
-                break;
-            case 1:
-                std::memcpy(out, row, bpp);
-                for (size_t i = bpp; i < n; ++i)
-                    out[i] = uchar(row[i] - row[i - bpp]);
-                break;
-            case 2:
-                for (size_t i = 0; i < n; ++i)
-                    out[i] = uchar(row[i] - up[i]);
-                break;
-            case 3:
-                for (size_t i = 0; i < bpp; ++i)
-                    out[i] = uchar(row[i] - (up[i] >> 1));
-                for (size_t i = bpp; i < n; ++i)
-                    out[i] = uchar(row[i] - ((row[i - bpp] + up[i]) >> 1));
-                break;
-            default:
-                for (size_t i = 0; i < bpp; ++i)
-                    out[i] = uchar(row[i] - up[i]);
-                for (size_t i = bpp; i < n; ++i)
-                    out[i] = uchar(row[i] - paeth(row[i - bpp], up[i], up[i - bpp]));
-                break;
-            }
-            std::uint64_t sum = 0;
-            for (size_t i = 0; i < n; ++i)
-                sum += out[i] < 128 ? out[i] : 256 - out[i];
+        const auto consider = [&](size_t type, auto predict) {
+            const std::uint64_t sum
+                = filterInto(mCandidates[type].data() + 1, row, n, least, predict);
             if (sum < least) {
                 least = sum;
                 chosen = type;
             }
-        }
-        std::memcpy(mAbove.data(), row, n);
+        };
+        consider(0, [](size_t) { return 0; });
+        consider(1, [=](size_t i) { return int(left[i]); });
+        consider(2, [=](size_t i) { return int(up[i]); });
+        consider(3, [=](size_t i) { return (left[i] + up[i]) >> 1; });
+        consider(4, [=](size_t i) { return paeth(left[i], up[i], upLeft[i]); });
+        std::swap(mRow, mAbove);
         return mCandidates[chosen];
     }
 
 private:
-    static uchar paeth(int left, int up, int upLeft)
-    {
-        const int guess = left + up - upLeft;
-        const int toLeft = std::abs(guess - left);
-        const int toUp = std::abs(guess - up);
-        const int toUpLeft = std::abs(guess - upLeft);
-        if (toLeft <= toUp && toLeft <= toUpLeft)
-            return uchar(left);
-        return uchar(toUp <= toUpLeft ? up : upLeft);
-    }
-
     size_t mPixelBytes;
+    bool mSixteen;
+    std::vector<uchar> mRow;
     std::vector<uchar> mAbove;
     std::array<std::vector<uchar>, 5> mCandidates;
 };
@@ -264,7 +274,6 @@ public:
     explicit DataWriter(QIODevice* device)
         : mDevice(device)
         , mOut(kDataChunk)
-        , mTrialOut(kDataChunk)
     {
         mSaved.copyFrom(mMain);
     }
@@ -273,10 +282,8 @@ public:
     {
         if (mRuns)
             mStretch.insert(mStretch.end(), bytes.begin(), bytes.end());
-        deflateMain(bytes.data(), bytes.size(), Z_NO_FLUSH);
-        mTrial.z.next_in = const_cast<Bytef*>(bytes.data());
-        mTrial.z.avail_in = uInt(bytes.size());
-        deflateTrial(Z_NO_FLUSH);
+        deflateAll(mMain, bytes.data(), bytes.size(), Z_NO_FLUSH);
+        deflateAll(mTrial, bytes.data(), bytes.size(), Z_NO_FLUSH);
         mStretchIn += bytes.size();
         if (mStretchIn >= kStretch)
             chooseStrategy();
@@ -288,7 +295,7 @@ public:
     {
         if (mRuns && mStretchIn > 0)
             chooseStrategy();
-        deflateMain(nullptr, 0, Z_FINISH);
+        deflateAll(mMain, nullptr, 0, Z_FINISH);
         writeData(true);
     }
 
@@ -303,39 +310,31 @@ private:
         mHeld.remove(0, std::min(at, mHeld.size()));
     }
 
-    void deflateMain(const uchar* bytes, size_t size, int flush)
+    // The bytes through the stream with the flush asked: all of them taken, or the stream
+    // ended when finishing. What it makes is held for the file, or, from the trial, only
+    // counted.
+    void deflateAll(DeflateStream& stream, const uchar* bytes, size_t size, int flush)
     {
-        mMain.z.next_in = const_cast<Bytef*>(bytes);
-        mMain.z.avail_in = uInt(size);
+        z_stream& z = stream.z;
+        z.next_in = const_cast<Bytef*>(bytes);
+        z.avail_in = uInt(size);
         for (;;) {
-            mMain.z.next_out = mOut.data();
-            mMain.z.avail_out = uInt(mOut.size());
-            const int result = deflate(&mMain.z, flush);
+            z.next_out = mOut.data();
+            z.avail_out = uInt(mOut.size());
+            const int result = deflate(&z, flush);
             if (result == Z_STREAM_ERROR)
                 throw VError("zlib failed");
-            mHeld.append(reinterpret_cast<const char*>(mOut.data()),
-                qsizetype(mOut.size() - mMain.z.avail_out));
+            if (&stream == &mMain)
+                mHeld.append(reinterpret_cast<const char*>(mOut.data()),
+                    qsizetype(mOut.size() - z.avail_out));
             if (result == Z_STREAM_END)
                 return;
-            if (mMain.z.avail_out != 0) {
+            if (z.avail_out != 0) {
                 // Room left means all that could be done is done; the end must have come.
                 if (flush == Z_FINISH)
                     throw VError("zlib failed");
                 return;
             }
-        }
-    }
-
-    void deflateTrial(int flush)
-    {
-        for (;;) {
-            mTrial.z.next_out = mTrialOut.data();
-            mTrial.z.avail_out = uInt(mTrialOut.size());
-            const int result = deflate(&mTrial.z, flush);
-            if (result == Z_STREAM_ERROR)
-                throw VError("zlib failed");
-            if (flush == Z_FINISH ? result == Z_STREAM_END : mTrial.z.avail_out != 0)
-                return;
         }
     }
 
@@ -347,8 +346,8 @@ private:
 
     void chooseStrategy()
     {
-        deflateMain(nullptr, 0, Z_BLOCK);
-        deflateTrial(Z_FINISH);
+        deflateAll(mMain, nullptr, 0, Z_BLOCK);
+        deflateAll(mTrial, nullptr, 0, Z_FINISH);
         const uLong made = mMain.z.total_out - mOutBeforeStretch;
         const uLong other = mTrial.z.total_out;
         if (mRuns && other < made) {
@@ -356,7 +355,7 @@ private:
             mHeld.truncate(mHeldBeforeStretch);
             mRuns = false;
             setStrategy(&mMain.z, kLevel, Z_FILTERED);
-            deflateMain(mStretch.data(), mStretch.size(), Z_BLOCK);
+            deflateAll(mMain, mStretch.data(), mStretch.size(), Z_BLOCK);
         } else if (!mRuns && other <= made) {
             mRuns = true;
             setStrategy(&mMain.z, kLevel, Z_RLE);
@@ -373,8 +372,7 @@ private:
     }
 
     QIODevice* mDevice;
-    std::vector<Bytef> mOut;
-    std::vector<Bytef> mTrialOut;
+    std::vector<Bytef> mOut; // what a stream makes, before it is held or counted
     // Photos are the common case: the first stretch is tried as runs.
     DeflateStream mMain { kLevel, Z_RLE };
     DeflateStream mTrial { kTrialLevel, Z_FILTERED };
@@ -395,30 +393,17 @@ class RowWriter
 {
 public:
     RowWriter(const VImage& image, QIODevice* device)
-        : mSixteen(image.format() == VIPS_FORMAT_USHORT)
-        , mRowBytes(size_t(image.width()) * size_t(image.bands()) * (mSixteen ? 2 : 1))
-        , mFilter(mRowBytes, size_t(image.bands()) * (mSixteen ? 2 : 1))
+        : mFilter(size_t(image.width()) * size_t(VIPS_IMAGE_SIZEOF_PEL(image.get_image())),
+            size_t(VIPS_IMAGE_SIZEOF_PEL(image.get_image())), image.format() == VIPS_FORMAT_USHORT)
         , mData(device)
     {
-        if (mSixteen)
-            mBigEndian.resize(mRowBytes);
     }
 
-    void add(const uchar* row)
-    {
-        if (mSixteen) {
-            qToBigEndian<quint16>(row, qsizetype(mRowBytes / 2), mBigEndian.data());
-            row = mBigEndian.data();
-        }
-        mData.add(mFilter.filter(row));
-    }
+    void add(const uchar* row) { mData.add(mFilter.filter(row)); }
 
     void finish() { mData.finish(); }
 
 private:
-    bool mSixteen;
-    size_t mRowBytes;
-    std::vector<uchar> mBigEndian;
     RowFilter mFilter;
     DataWriter mData;
 };
