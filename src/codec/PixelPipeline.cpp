@@ -153,10 +153,11 @@ VImage decodeAt(OpenSource& open, const SourceInfo& info, int width, int height,
         loaded = check->watch(loaded);
     const bool deep = keep.deep && info.deep && !open.decodedByQt && size == VIPS_SIZE_FORCE;
     const VipsInterpretation colours = loaded.interpretation();
+    const bool flattened = background.isValid() && background.alpha() == 255;
     if (opaque && opaque->mayGuess() && !allFrames && light == Light::Gamma && loaded.bands() == 4
         && ((colours == VIPS_INTERPRETATION_sRGB && loaded.format() == VIPS_FORMAT_UCHAR)
             || (colours == VIPS_INTERPRETATION_RGB16 && loaded.format() == VIPS_FORMAT_USHORT))
-        && !(background.isValid() && background.alpha() == 255)) {
+        && !flattened) {
         const VImage colour = opaque->watch(loaded).extract_band(0, VImage::option()->set("n", 3));
         const VImage resampled = deep
             ? resampleDeep(colour, info, width, height, keep.grey, light)
@@ -169,10 +170,9 @@ VImage decodeAt(OpenSource& open, const SourceInfo& info, int width, int height,
     // same picture (to a level): an 8-bit sRGB picture flattened first is resampled as three
     // bands of bytes instead of four premultiplied bands of floats, a third of the work. Only
     // on the sRGB curve, and where thumbnail converts no colours after resampling.
-    if (background.isValid() && background.alpha() == 255 && !allFrames && light == Light::Gamma
-        && !info.embeddedProfile && !info.cmyk && loaded.bands() == 4
-        && loaded.format() == VIPS_FORMAT_UCHAR
-        && loaded.interpretation() == VIPS_INTERPRETATION_sRGB)
+    if (flattened && !allFrames && light == Light::Gamma && !info.embeddedProfile && !info.cmyk
+        && loaded.bands() == 4 && loaded.format() == VIPS_FORMAT_UCHAR
+        && colours == VIPS_INTERPRETATION_sRGB)
         loaded = flattenOnto(loaded, background);
     return loaded.thumbnail_image(width, thumbnailOptions(info, height, size, keep.grey, light));
 }
